@@ -1,0 +1,37 @@
+# Small helpers shared by every folder's CMakeLists.txt.
+
+function(veldrano_optional_subdirectory folder)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/${folder}/CMakeLists.txt)
+    add_subdirectory(${folder})
+  endif()
+endfunction()
+
+# veldrano_library(NAME SOURCES ... [LIBS ...] [SHARED])
+# One library per source folder; include paths are relative to the repo root
+# (#include "platform/db/value.h").
+function(veldrano_library name)
+  cmake_parse_arguments(ARG "SHARED" "" "SOURCES;LIBS" ${ARGN})
+  if(ARG_SHARED)
+    add_library(${name} SHARED ${ARG_SOURCES})
+  else()
+    add_library(${name} STATIC ${ARG_SOURCES})
+  endif()
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# veldrano_test(NAME LABEL SOURCES ... LIBS ...)
+# One GoogleTest executable per test folder, labelled with its folder so that
+# `ctest -L db` runs just that folder.
+function(veldrano_test name label)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    VELDRANO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    VELDRANO_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name}
+    PROPERTIES LABELS ${label}
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,58 @@
+#pragma once
+// A database connection as the component uses it: open by connection string,
+// execute without records, transactions, and the provider's errors of the
+// last failure.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/db/backend.h"
+#include "platform/db/errors.h"
+
+namespace db {
+
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void open(const std::string& connectionString);  // throws DbError
+    void close();
+    bool isOpen() const { return backend_ != nullptr; }
+    const std::string& connectionString() const { return connectionString_; }
+
+    // Runs a batch that returns no records; answers the rows affected.
+    long long execute(std::string_view sql);
+    // Runs a batch and returns all it produced (used by Recordset::open).
+    BatchResult run(std::string_view sql);
+
+    // Nested calls count: only the outermost commit or rollback reaches the
+    // backend, as the component opens one transaction per command.
+    void beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+    int transactionDepth() const { return depth_; }
+
+    // Provider errors of the last failing call (cleared when a call succeeds
+    // is NOT done: like the host's library, they stay until the next failure
+    // or clearErrors()).
+    const std::vector<ProviderError>& errors() const { return errors_; }
+    void clearErrors() { errors_.clear(); }
+
+    Backend* backend() const { return backend_.get(); }
+
+private:
+    template <class F>
+    auto guarded(std::string_view sql, F&& f);
+
+    std::unique_ptr<Backend> backend_;
+    std::string connectionString_;
+    std::vector<ProviderError> errors_;
+    int depth_ = 0;
+};
+
+}  // namespace db
