@@ -1,0 +1,45 @@
+#pragma once
+// The demo database: the host application's tables with believable sample
+// data for Maglificio Veldrano S.p.A. (company 1, item "MAGLIA-001" and
+// others) and Sartoria Bellandi S.n.c. (company 2), and a generator of large
+// databases for measurements.
+
+#include <string>
+
+namespace db {
+class Connection;
+}
+
+namespace demo {
+
+// Creates the tables (schema.sql) on an open connection.
+void createSchema(db::Connection& connection);
+// Inserts the sample data (data.sql); the tables must exist and be empty.
+void loadSampleData(db::Connection& connection);
+
+// Creates the demo database file from schema and data when it does not exist
+// or is empty; does nothing otherwise. Everything is written in one
+// transaction: on failure no file is left behind. Also registers the host
+// database's programmable objects (registerHostObjects).
+void createDemoDatabase(const std::string& path);
+
+// $XDG_DATA_HOME/veldrano/demo.db, or ~/.local/share/veldrano/demo.db.
+std::string defaultDatabasePath();
+
+struct LargeSizes {
+    int variants = 20;                    // A0..A9, B0..B9 at most
+    int options = 5000;                   // over all variants
+    int items = 2000;                     // items managed by variants
+    long long progressiveRows = 1000000;  // rows of MG70_MAGPROQTA
+    // A few of each, for tests.
+    static LargeSizes small();
+};
+
+// Writes a new database at path (replacing any file there) with the demo
+// schema and one company (1) of generated variants, options, groupings,
+// items, descriptions and stock progressives. Throws std::invalid_argument
+// when the sizes cannot be laid out (more than 20 variants, composed codes
+// wider than 40 characters, more progressives than distinct keys).
+void generateLargeDatabase(const std::string& path, const LargeSizes& sizes = {});
+
+}  // namespace demo

@@ -1,0 +1,12 @@
+#pragma once
+// The demo database's SQL scripts, built into the library.
+
+#include <string_view>
+
+namespace demo {
+
+std::string_view schemaSql();            // CREATE TABLE batches separated by GO
+std::string_view sampleDataSql();        // INSERT batches separated by GO
+std::string_view sqlServerObjectsSql();  // functions and procedure for a real SQL Server
+
+}  // namespace demo
