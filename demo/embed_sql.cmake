@@ -1,8 +1,9 @@
 # Writes a C++ source that holds SQL scripts as string literals, so that
 # programs carry the demo database with them.
-#   cmake -DOUTPUT=file.cpp -DINPUTS="name1=path1;name2=path2" -P embed_sql.cmake
+#   cmake -DOUTPUT=file.cpp -DINPUTS="name1=path1|name2=path2" -P embed_sql.cmake
 set(content "// Generated from the demo SQL scripts; do not edit.\n#include \"demo/embedded_sql.h\"\n\nnamespace demo {\n")
-foreach(pair IN LISTS INPUTS)
+string(REPLACE "|" ";" inputs "${INPUTS}")
+foreach(pair IN LISTS inputs)
   string(REPLACE "=" ";" parts "${pair}")
   list(GET parts 0 name)
   list(GET parts 1 path)
