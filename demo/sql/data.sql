@@ -1,7 +1,10 @@
 -- Sample data of the demo database: Maglificio Veldrano S.p.A. (company 1), a
 -- knitwear and clothing maker in Prato, and Sartoria Bellandi S.n.c.
--- (company 2), a small tailor's shop. All names are fictional. Dates are
--- written 'YYYY-MM-DD'.
+-- (company 2), a small tailor's shop. All names are fictional.
+-- Dates are written 'YYYY-MM-DD'; on SQL Server load the file in a session
+-- with SET DATEFORMAT ymd, as that form of DATETIME follows the session's
+-- date format. Composed option codes are padded to the company's full width
+-- (company 1: Taglia 3 + Colore 3 + Lunghezza 2 + Vestibilita 4 = 12).
 
 -- ---------------------------------------------------------------- registry
 INSERT INTO CG18_ANADITTABASE (CG18_DITTA, CG18_RAGSOC, CG18_PARTIVA, CG18_LOCALITA, CG18_GRUPPO_CG10) VALUES
