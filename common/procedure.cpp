@@ -1,0 +1,48 @@
+#include "common/procedure.h"
+
+#include "common/item_card.h"
+#include "common/window_services.h"
+
+namespace common {
+
+Procedure::Procedure(WindowServices& services, std::string name)
+    : services_(services), name_(std::move(name)) {}
+
+Procedure::Procedure(ItemCard& card, std::string name)
+    : Procedure(card.services(), std::move(name)) {}
+
+bool Procedure::step(const std::function<void()>& statement) {
+    while (!left_) {
+        try {
+            statement();
+            return !left_;
+        } catch (...) {
+            ++errors_;
+            lastAnswer_ = services_.GestisciErrore(name_, std::current_exception());
+        }
+        switch (lastAnswer_) {
+            case vbRetry:
+                continue;
+            case vbIgnore:
+            case vbCancel:
+                return true;
+            case vbAbort:
+                aborted_ = true;
+                left_ = true;
+                if (onAbort_) {
+                    // The clean-up of an aborted procedure must not raise a second report.
+                    try {
+                        onAbort_();
+                    } catch (...) {
+                    }
+                }
+                return false;
+            default:
+                left_ = true;
+                return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace common

@@ -1,0 +1,56 @@
+#pragma once
+// The error trap of the window's procedures. A procedure is a sequence of
+// statements, each run as a step under GestisciErrore with the procedure's
+// name; the user's answer decides what happens next:
+//   retry (4)            the same step runs again;
+//   ignore (5), cancel (2) the procedure goes on with the next step;
+//   abort (3)            the procedure's abort handler runs (rollback, release
+//                        of what it built) and the procedure is left;
+//   anything else        the procedure is left.
+// Once left, later steps do not run.
+//
+//   common::Procedure p(card, "CaricaRaggruppamento");
+//   p.onAbort([&] { card.connection().rollbackTransaction(); });
+//   p.step([&] { card.connection().beginTransaction(); });
+//   for (auto& row : rows) p.step([&] { insert(row); });
+//   p.step([&] { card.connection().commitTransaction(); });
+
+#include <functional>
+#include <string>
+
+namespace common {
+
+class ItemCard;
+class WindowServices;
+
+class Procedure {
+public:
+    Procedure(WindowServices& services, std::string name);
+    Procedure(ItemCard& card, std::string name);
+
+    // Runs one statement under the trap. Answers whether the procedure is
+    // still running afterwards (false: it was left, now or before).
+    bool step(const std::function<void()>& statement);
+
+    // What abort runs before the procedure is left.
+    void onAbort(std::function<void()> handler) { onAbort_ = std::move(handler); }
+    // Leaves the procedure without an error (Exit Sub): later steps are skipped.
+    void leave() { left_ = true; }
+
+    bool running() const { return !left_; }
+    bool aborted() const { return aborted_; }
+    bool failed() const { return errors_ > 0; }  // some step reported an error
+    int lastAnswer() const { return lastAnswer_; }
+    const std::string& name() const { return name_; }
+
+private:
+    WindowServices& services_;
+    std::string name_;
+    std::function<void()> onAbort_;
+    bool left_ = false;
+    bool aborted_ = false;
+    int errors_ = 0;
+    int lastAnswer_ = 0;
+};
+
+}  // namespace common
