@@ -1,0 +1,100 @@
+#pragma once
+// Tab 3 of the item card: whether the item is managed by variants, which of
+// the company's variants it uses (MG6B_GESVARART, one row per variant) with
+// grouping, obligation, default option and bill-of-materials inheritance,
+// and the item's own bill-of-materials settings (MG66_ANAGRART).
+//
+// The variant rows are edited in memory through the grid and its editing
+// controls; saving rewrites all of the item's rows in one transaction.
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/item_card.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace db {
+class Recordset;
+}
+
+namespace variants {
+
+class RecordGrid;
+
+// Stored value and text of a choice list entry.
+using Scelte = std::vector<std::pair<int, std::string>>;
+const Scelte& scelteIndicatore();       // CBO_INDOBBLIG, CBO_INDDEFAULT
+const Scelte& scelteEreditaDiba();      // CBO_INDEREDIBA (99 "Come da param. generali")
+const Scelte& scelteGenerazioneDiba();  // CBO_MODGENVARDIBA
+const Scelte& scelteModoEreditaDiba();  // CBO_MODEREDIBA
+
+// Fills a combo with stored values as item data.
+void riempiCombo(QComboBox* combo, const Scelte& scelte);
+// The stored value of the combo's entry (0 when none); selects by value.
+int valoreCombo(const QComboBox* combo);
+void impostaCombo(QComboBox* combo, int value);
+
+// Whether the current item is managed by variants and has an active one
+// (the side bar offers the variant tabs only then).
+bool ArticoloHaVariantiAttive(common::ItemCard& card);
+
+class AttivazioneVariantiTab : public common::CardTab {
+public:
+    explicit AttivazioneVariantiTab(common::ItemCard& card);
+    ~AttivazioneVariantiTab() override;
+
+    void build(QWidget* page) override;
+    void load() override;  // Tab_AttivazioneVarianti
+    void clear() override;
+    void release() override;
+
+    void CaricaListeCombo();
+    void InitGRD_VARIANTI();
+    void AttivaFrameworkVarianti();
+    bool ChiudiFrameworkVarianti();
+    // The frame's save: rewrites the item's rows, then FME_VARIANTI_AfterUpdate.
+    bool FME_VARIANTI_Update();
+    bool Grst_MG6B_UpdateBatchAll();
+    void FME_VARIANTI_AfterUpdate(bool success);
+
+    void CHK_FLGVARART_Click();
+    void CHK_FLGGESTVAR_Click();
+    void CBO_INDDEFAULT_Click();
+    void CBO_MODGENVARDIBA_Click();
+    void CBO_MODEREDIBA_Click();
+    void TXT_CODREGOLA_Validate();
+    void TXT_VALDEFAULT_StartDecode();
+
+    db::Recordset* Grst_MG6B() const { return rs_.get(); }
+
+    // ---- controls
+    QGroupBox* FRAME_RAGGR = nullptr;
+    QComboBox* CBO_MODGENVARDIBA = nullptr;
+    QComboBox* CBO_MODEREDIBA = nullptr;
+    QLineEdit* TXT_CODREGOLA = nullptr;
+    RecordGrid* GRD_VARIANTI = nullptr;
+    QCheckBox* CHK_FLGGESTVAR = nullptr;
+    QComboBox* CBO_INDOBBLIG = nullptr;
+    QComboBox* CBO_INDDEFAULT = nullptr;
+    QLineEdit* TXT_VALDEFAULT = nullptr;
+    QLabel* LBL_DECVAR = nullptr;
+    QComboBox* CBO_INDEREDIBA = nullptr;
+    QPushButton* CMD_CONFERMA = nullptr;  // the navigator's "Conferma"
+
+private:
+    void mostraRiga();  // current row -> editing controls
+    void scriviCampo(const char* field, int value);
+    void abilitaControlliRiga();
+    bool caricando_ = false;
+    std::unique_ptr<db::Recordset> rs_;
+};
+
+}  // namespace variants
