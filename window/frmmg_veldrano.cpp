@@ -1,0 +1,532 @@
+#include "window/frmmg_veldrano.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "common/procedure.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "window/empty_tab.h"
+#include "window/item_frame.h"
+#include "window/sidebar.h"
+
+namespace card {
+
+using common::Procedure;
+
+namespace {
+
+std::string rtrim(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+std::string withoutApostrophes(const std::string& s) {
+    std::string out;
+    for (char c : s)
+        if (c != '\'')
+            out += c;
+    return out;
+}
+
+struct SidebarEntry {
+    const char* group;
+    const char* key;
+    const char* caption;
+};
+
+// The side bar's groups and the tab each item opens.
+const SidebarEntry kSidebar[] = {
+    {"GRP01", "ITM00", "Dati anagrafici"},      {"GRP01", "ITM08", "Immagini"},
+    {"GRP01", "ITM09", "Gestioni collegate"},   {"GRP02", "ITM03", "Attivazione varianti"},
+    {"GRP02", "ITM01", "Gestione varianti"},    {"GRP02", "ITM02", "Trascodifica varianti"},
+    {"GRP02", "ITM12", "Descrizioni generate"}, {"GRP03", "ITM04", "Stati per stagione"},
+    {"GRP03", "ITM05", "Stati per variante"},   {"GRP03", "ITM06", "Stati per combinazione"},
+    {"GRP04", "ITM07", "Progressivi"},          {"GRP05", "ITM10", "Articoli clienti"},
+    {"GRP05", "ITM11", "Articoli fornitori"},
+};
+
+}  // namespace
+
+FRMMG_VELDRANO::FRMMG_VELDRANO(QWidget* parent) : QWidget(parent) {
+    setObjectName("FRMMG_VELDRANO");
+    setWindowTitle("Scheda prodotto");
+    services_.setWindow(this);
+    buildWidgets();
+}
+
+FRMMG_VELDRANO::~FRMMG_VELDRANO() {
+    if (loaded_ && !unloaded_)
+        Form_Unload();
+}
+
+void FRMMG_VELDRANO::setComponent(QObject* pclsComponente, framework::Cinterface* pclsInterface,
+                                  common::HostServices* host) {
+    pclsComponente_ = pclsComponente;
+    pclsInterface_ = pclsInterface;
+    host_ = host;
+    services_.setInterface(pclsInterface, host);
+}
+
+void FRMMG_VELDRANO::setContext(std::string connectionString, std::string ditta, bool isCalled,
+                                std::string codiceArticolo) {
+    connectionString_ = std::move(connectionString);
+    ditta_ = std::move(ditta);
+    isCalled_ = isCalled;
+    codiceArticolo_ = std::move(codiceArticolo);
+}
+
+void FRMMG_VELDRANO::buildWidgets() {
+    auto* root = new QVBoxLayout(this);
+    auto* header = new QHBoxLayout;
+    root->addLayout(header);
+    header->addWidget(new QLabel("Articolo", this));
+    txtCodArt_ = new QLineEdit(this);
+    txtCodArt_->setObjectName("TXT_CODART");
+    txtCodArt_->setMaxLength(25);
+    header->addWidget(txtCodArt_);
+    txtDescArt_ = new QLineEdit(this);
+    txtDescArt_->setObjectName("TXT_DESCART");
+    header->addWidget(txtDescArt_, 1);
+    cmdNuovo_ = new QPushButton("Nuova ricerca", this);
+    cmdNuovo_->setObjectName("CMD_NUOVO");
+    header->addWidget(cmdNuovo_);
+    chkFlgVarArt_ = new QCheckBox("Gestione varianti articolo", this);
+    chkFlgVarArt_->setObjectName("CHK_FLGVARART");
+    header->addWidget(chkFlgVarArt_);
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    root->addWidget(split, 1);
+    sidebar_ = new Sidebar(split);
+    tabArticolo_ = new QStackedWidget(split);
+    tabArticolo_->setObjectName("TAB_ARTICOLO");
+    split->addWidget(sidebar_);
+    split->addWidget(tabArticolo_);
+    split->setStretchFactor(1, 1);
+    for (int i = 0; i < common::kTabCount; ++i) {
+        pages_[i] = new QWidget(tabArticolo_);
+        pages_[i]->setObjectName(QString("TAB_%1").arg(i, 2, 10, QChar('0')));
+        tabArticolo_->addWidget(pages_[i]);
+    }
+    sidebar_->addGroup("GRP01", "Articolo");
+    sidebar_->addGroup("GRP02", "Varianti");
+    sidebar_->addGroup("GRP03", "Stati");
+    sidebar_->addGroup("GRP04", "Magazzino");
+    sidebar_->addGroup("GRP05", "Clienti e fornitori");
+    for (const auto& e : kSidebar)
+        sidebar_->addItem(e.group, e.key, e.caption);
+    sidebar_->allowItem = [this](const std::string& g, const std::string& k) {
+        return sidebarItemAllowed(g, k);
+    };
+    connect(sidebar_, &Sidebar::itemClick, this,
+            [this](const QString& key) { sidebarItemClick(key.toStdString()); });
+    connect(txtCodArt_, &QLineEdit::returnPressed, this,
+            [this] { TXT_CODART_Confirm(txtCodArt_->text().toStdString()); });
+    connect(cmdNuovo_, &QPushButton::clicked, this, [this] { CMD_NUOVO_Click(); });
+    resize(1000, 640);
+}
+
+void FRMMG_VELDRANO::buildTabs() {
+    for (int i = 0; i < common::kTabCount; ++i) {
+        if (const common::CardTabFactory* f = common::cardTabFactory(i))
+            tabs_[i] = (*f)(*this);
+        else
+            tabs_[i] = std::make_unique<EmptyTab>(*this, i);
+        tabs_[i]->build(pages_[i]);
+    }
+}
+
+db::Connection& FRMMG_VELDRANO::connection() {
+    if (!connection_)
+        throw std::logic_error("FRMMG_VELDRANO: nessuna connessione");
+    return *connection_;
+}
+
+void FRMMG_VELDRANO::openItemRecordset(const std::string& sql) {
+    if (!rsArt_)
+        rsArt_ = std::make_unique<db::Recordset>();
+    if (rsArt_->isOpen())
+        rsArt_->close();
+    rsArt_->open(sql, connection());
+}
+
+void FRMMG_VELDRANO::Form_Load() {
+    Procedure p(services_, "Form_Load");
+    p.step([&] {
+        if (!connection_) {
+            services_.createErrorReport();
+            connection_ = std::make_unique<db::Connection>();
+            connection_->open(connectionString_);
+            services_.setConnection(connection_.get());
+        }
+    });
+    p.step([&] {
+        sqlBase_ = "SELECT * FROM MG66_ANAGRART WITH (NOLOCK) WHERE MG66_DITTA_CG18 = " + ditta_;
+        sqlEmpty_ = sqlBase_ + " AND 1=0";
+        sqlList_ = sqlBase_ + " ORDER BY MG66_CODART";
+        openItemRecordset(sqlEmpty_);
+    });
+    p.step([&] {
+        frame_ = std::make_unique<ItemFrame>(services_, this);
+        frame_->bind(connection(), rsArt_.get(), "MG66_CODART", sqlBase_, sqlList_);
+        frame_->bindDescription(txtDescArt_, "MG66_DESCART");
+        frame_->setRecordDescription(services_.TraduciTesto("l'articolo di Magazzino", 67919));
+        connect(frame_.get(), &ItemFrame::ChangeStatus, this,
+                [this](int s) { FME_ART_ChangeStatus(s); });
+    });
+    p.step([&] { buildTabs(); });
+    p.step([&] { DisabilitaControlliArticolo(); });
+    loaded_ = true;
+}
+
+void FRMMG_VELDRANO::Form_Activate() {
+    Procedure p(services_, "Form_Activate");
+    p.step([&] { services_.SyncNavigator(); });
+    if (activated_)
+        return;
+    p.step([&] {
+        activated_ = true;
+        setUpdatesEnabled(false);
+    });
+    p.step([&] {
+        if (frame_)
+            frame_->setStatus(2);
+        if (isCalled_) {
+            txtCodArt_->setText(QString::fromStdString(codiceArticolo_));
+            frame_->lookup(rtrim(codiceArticolo_));
+        }
+    });
+    p.step([&] {
+        if (txtCodArt_->isEnabled())
+            txtCodArt_->setFocus();
+        else
+            txtDescArt_->setFocus();
+    });
+    p.step([&] {
+        for (auto& t : tabs_)
+            if (t)
+                t->firstActivation();
+    });
+    setUpdatesEnabled(true);
+    p.step([&] { applySplitRegion(currentTab()); });
+    p.step([&] { services_.ExecuteFormEvent("tsOpen"); });
+}
+
+bool FRMMG_VELDRANO::Form_QueryUnload() {
+    bool cancel = false;
+    services_.SyncNavigator();
+    services_.ExecuteFormEvent("tsClose");
+    try {
+        if (host_)
+            cancel = host_->closeRefused();
+    } catch (...) {
+    }
+    return cancel;
+}
+
+void FRMMG_VELDRANO::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    for (auto& t : tabs_) {
+        try {
+            if (t)
+                t->release();
+        } catch (...) {
+        }
+    }
+    tabs_ = {};
+    try {
+        if (rsArt_ && rsArt_->isOpen())
+            rsArt_->close();
+    } catch (...) {
+    }
+    frame_.reset();
+    rsArt_.reset();
+    shared_.clear();
+    services_.releaseErrorReport();
+    services_.setConnection(nullptr);
+    try {
+        if (connection_)
+            connection_->close();
+    } catch (...) {
+    }
+    connection_.reset();
+    pclsComponente_ = nullptr;
+    pclsInterface_ = nullptr;
+    host_ = nullptr;
+    services_.setInterface(nullptr, nullptr);
+}
+
+bool FRMMG_VELDRANO::Update() {
+    return frame_ && !frame_->saveIfNeeded(true, false, true);
+}
+
+void FRMMG_VELDRANO::FME_ART_Requery() {
+    Procedure p(services_, "FME_ART_Requery");
+    p.step([&] {
+        if (frame_) {
+            frame_->reset(sqlEmpty_);
+            frame_->setListSql(sqlList_);
+        }
+    });
+}
+
+void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
+    if (codArt_.empty())
+        return;
+    Procedure p(services_, "TAB_ARTICOLO_Click");
+    p.step([&] {
+        for (auto& t : tabs_)
+            if (t)
+                t->beforeTabSwitch();
+    });
+    p.step([&] {
+        if (reloadPending_)
+            for (auto& l : loadedItems_)
+                l.clear();
+    });
+    int index = currentTab();
+    p.step([&] { applySplitRegion(index); });
+    p.step([&] {
+        if (index >= 0 && index < common::kTabCount && tabs_[index])
+            tabs_[index]->load();
+    });
+    p.step([&] { reloadPending_ = false; });
+}
+
+void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
+    if (status != 0)
+        return;
+    Procedure p(services_, "FME_ART_ChangeStatus");
+    p.step([&] { codArt_ = rtrim(rsArt_->value("MG66_CODART").toText()); });
+    p.step([&] { txtCodArt_->setText(QString::fromStdString(codArt_)); });
+    p.step([&] { AbilitaControlliArticolo(); });
+    p.step([&] { ConfiguraSidebar(true); });
+    p.step([&] { TAB_ARTICOLO_Click(99); });
+}
+
+void FRMMG_VELDRANO::CMD_NUOVO_Click() {
+    Procedure p(services_, "CMD_NUOVO_Click");
+    p.step([&] { FME_ART_Requery(); });
+    p.step([&] { DisabilitaControlliArticolo(); });
+    p.step([&] {
+        for (auto& t : tabs_)
+            if (t)
+                t->newSearch();
+    });
+    p.step([&] {
+        reloadPending_ = true;
+        codArt_ = common::kNessunArticolo;
+        txtCodArt_->clear();
+    });
+    p.step([&] { PulisciTab(0); });
+    p.step([&] { PulisciTab(1); });
+    p.step([&] { tabArticolo_->setCurrentIndex(0); });
+    p.step([&] { TAB_ARTICOLO_Click(99); });
+    p.step([&] { txtCodArt_->setFocus(); });
+}
+
+void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {
+    Procedure p(services_, "TXT_CODART_Validate");
+    p.step([&] {
+        std::string code = rtrim(withoutApostrophes(typed));
+        txtCodArt_->setText(QString::fromStdString(code));
+        if (frame_ && !frame_->lookup(code))
+            services_.VisualizzaMessaggio("Articolo " + code + " inesistente.", 0,
+                                          common::vbExclamation,
+                                          services_.TraduciTesto("Avviso Utente", 8522));
+    });
+}
+
+bool FRMMG_VELDRANO::itemFlagVarianti() const {
+    if (!rsArt_ || !rsArt_->isOpen() || rsArt_->eof() || rsArt_->bof())
+        return false;
+    auto d = rsArt_->value("MG66_FLGVARART").toDecimal();
+    return d && *d == db::Decimal(1);
+}
+
+void FRMMG_VELDRANO::AbilitaControlliArticolo() {
+    txtCodArt_->setEnabled(false);
+    cmdNuovo_->setEnabled(true);
+    tabArticolo_->setEnabled(true);
+    sidebar_->setEnabled(true);
+    chkFlgVarArt_->setChecked(itemFlagVarianti());
+    chkFlgVarArt_->setEnabled(!CheckArtVariante());
+    for (auto& t : tabs_)
+        if (t)
+            t->itemShown();
+}
+
+void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
+    txtCodArt_->setEnabled(true);
+    cmdNuovo_->setEnabled(false);
+    tabArticolo_->setEnabled(false);
+    for (const char* g : {"GRP02", "GRP03", "GRP04"})
+        sidebar_->setGroupEnabled(g, false);
+}
+
+bool FRMMG_VELDRANO::CheckArtVariante() {
+    bool found = false;
+    Procedure p(services_, "CheckArtVariante");
+    p.step([&] {
+        db::Recordset rs;
+        rs.open("SELECT * FROM MG87_ARTDESC WITH (NOLOCK) WHERE MG87_DITTA_CG18   = " + ditta_ +
+                    " AND       MG87_CODART_MG66  = '" + codArt_ +
+                    "' AND       MG87_OPZIONE_MG5E <> ''",
+                connection());
+        found = rs.recordCount() > 0;
+    });
+    return found;
+}
+
+void FRMMG_VELDRANO::ConfiguraSidebar(bool reselect) {
+    bool prevVar = flagVar_, prevAttiva = flagVarAttiva_;
+    flagVar_ = itemFlagVarianti();
+    flagVarAttiva_ = false;
+    if (flagVar_) {
+        db::Recordset rs;
+        rs.open("SELECT TOP 1 1 FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta_ +
+                    " AND       MG6B_CODART_MG66 = '" + codArt_ + "' AND       MG6B_FLGGESTVAR = 1",
+                connection());
+        flagVarAttiva_ = rs.recordCount() > 0;
+    }
+    if (sidebarItem_ == codArt_ && prevVar == flagVar_ && prevAttiva == flagVarAttiva_)
+        return;
+    sidebarItem_ = codArt_;
+    sidebarBusy_ = true;
+    std::string group = sidebar_->selectedGroup(), item = sidebar_->selectedItem();
+    sidebar_->setGroupEnabled("GRP01", true);
+    sidebar_->setGroupEnabled("GRP02", flagVar_);
+    sidebar_->setGroupEnabled("GRP03", flagVar_ && flagVarAttiva_);
+    sidebar_->setGroupEnabled("GRP04", flagVar_ && flagVarAttiva_);
+    sidebar_->setGroupEnabled("GRP05", true);
+    if (reselect)
+        sidebarBusy_ = false;
+    sidebar_->setSelected(group, item);
+    sidebarBusy_ = false;
+}
+
+bool FRMMG_VELDRANO::sidebarItemAllowed(const std::string& group, const std::string& key) const {
+    if (group == "GRP02" && !flagVarAttiva_)
+        return key != "ITM01" && key != "ITM02" && key != "ITM12";
+    return true;
+}
+
+void FRMMG_VELDRANO::sidebarItemClick(const std::string& key) {
+    if (sidebarBusy_)
+        return;
+    for (auto& t : tabs_)
+        if (t)
+            t->beforeSidebarChoice();
+    int index = -1;
+    try {
+        index = std::stoi(key.substr(3));
+    } catch (...) {
+        return;
+    }
+    if (index < 0 || index >= common::kTabCount)
+        return;
+    if (tabArticolo_->currentIndex() != index) {
+        int previous = tabArticolo_->currentIndex();
+        tabArticolo_->setCurrentIndex(index);
+        TAB_ARTICOLO_Click(previous);
+    } else {
+        TAB_ARTICOLO_Click(99);
+    }
+}
+
+void FRMMG_VELDRANO::applySplitRegion(int index) {
+    if (index >= 0 && index < common::kTabCount && tabs_[index])
+        tabs_[index]->applySplit();
+}
+
+const std::string& FRMMG_VELDRANO::loadedItem(int tab) const {
+    static const std::string none;
+    return tab >= 0 && tab < common::kLoadedItemTabs ? loadedItems_[tab] : none;
+}
+
+void FRMMG_VELDRANO::setLoadedItem(int tab) {
+    if (tab >= 0 && tab < common::kLoadedItemTabs)
+        loadedItems_[tab] = codArt_;
+}
+
+void FRMMG_VELDRANO::clearLoadedItem(int tab) {
+    if (tab >= 0 && tab < common::kLoadedItemTabs)
+        loadedItems_[tab].clear();
+}
+
+void FRMMG_VELDRANO::PulisciTab(int index) {
+    if (index < 0 || index >= common::kTabCount || !tabs_[index])
+        return;
+    tabs_[index]->clear();
+}
+
+common::CardTab* FRMMG_VELDRANO::tab(int index) const {
+    return index >= 0 && index < common::kTabCount ? tabs_[index].get() : nullptr;
+}
+
+int FRMMG_VELDRANO::currentTab() const {
+    return tabArticolo_->currentIndex();
+}
+
+void FRMMG_VELDRANO::selectTab(int index) {
+    for (const auto& e : kSidebar)
+        if (std::stoi(std::string(e.key).substr(3)) == index) {
+            sidebar_->select(e.group, e.key);
+            return;
+        }
+}
+
+QWidget* FRMMG_VELDRANO::page(int index) const {
+    return index >= 0 && index < common::kTabCount ? pages_[index] : nullptr;
+}
+
+bool FRMMG_VELDRANO::tabControlEnabled() const {
+    return tabArticolo_->isEnabled();
+}
+
+bool FRMMG_VELDRANO::sidebarGroupEnabled(const std::string& group) const {
+    return sidebar_->groupEnabled(group);
+}
+
+std::shared_ptr<void>& FRMMG_VELDRANO::sharedSlot(std::type_index type) {
+    return shared_[type];
+}
+
+bool FRMMG_VELDRANO::event(QEvent* e) {
+    if (loaded_ && !unloaded_ && (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show))
+        Form_Activate();
+    return QWidget::event(e);
+}
+
+void FRMMG_VELDRANO::closeEvent(QCloseEvent* e) {
+    if (!unloaded_ && loaded_) {
+        // The item frame asks about pending edits first; cancel keeps them.
+        if (frame_ && !frame_->saveIfNeeded(true, false, true)) {
+            e->ignore();
+            return;
+        }
+        if (Form_QueryUnload()) {
+            e->ignore();
+            return;
+        }
+        Form_Unload();
+    }
+    e->accept();
+}
+
+void FRMMG_VELDRANO::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    applySplitRegion(currentTab());
+}
+
+}  // namespace card

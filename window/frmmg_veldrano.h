@@ -1,0 +1,153 @@
+#pragma once
+// FRMMG_VELDRANO, the item card window: one item of MG66_ANAGRART of the
+// current company through the item frame FME_ART, and thirteen tabs of
+// variant data about it, chosen through the side bar KOV_SIDEBAR.
+
+#include <QWidget>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <typeindex>
+
+#include "common/item_card.h"
+#include "common/window_services.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QLabel;
+
+namespace db {
+class Connection;
+class Recordset;
+}  // namespace db
+
+namespace card {
+
+class Sidebar;
+class ItemFrame;
+
+class FRMMG_VELDRANO : public QWidget, public common::ItemCard {
+    Q_OBJECT
+public:
+    explicit FRMMG_VELDRANO(QWidget* parent = nullptr);
+    ~FRMMG_VELDRANO() override;
+
+    // Set by ShowForm before the load.
+    void setComponent(QObject* pclsComponente, framework::Cinterface* pclsInterface,
+                      common::HostServices* host);
+    // Without a host: the connection string and company the window opens on.
+    void setContext(std::string connectionString, std::string ditta, bool isCalled = false,
+                    std::string codiceArticolo = "");
+
+    // ---- public procedures
+    void Form_Load();
+    void Form_Activate();
+    // Answers whether the close is refused (the form-event object's answer).
+    bool Form_QueryUnload();
+    void Form_Unload();
+    // True when the item frame's pending edits were not concluded.
+    bool Update();
+    void FME_ART_Requery();
+    void SyncNavigator() { services_.SyncNavigator(); }
+    void ExecuteFormEvent(const std::string& event) { services_.ExecuteFormEvent(event); }
+    bool unloaded() const { return unloaded_; }
+
+    // ---- events
+    void TAB_ARTICOLO_Click(int previousTab);
+    void FME_ART_ChangeStatus(int status);
+    void CMD_NUOVO_Click();
+    void TXT_CODART_Confirm(const std::string& typed);
+    void AbilitaControlliArticolo();
+    void DisabilitaControlliArticolo();
+    void sidebarItemClick(const std::string& key);
+    // Whether the side bar may open an item (GRP02's variant tabs need an active variant).
+    bool sidebarItemAllowed(const std::string& group, const std::string& key) const;
+
+    // ---- ItemCard
+    db::Connection& connection() override;
+    const std::string& connectionString() const override { return connectionString_; }
+    const std::string& companyCode() const override { return ditta_; }
+    const std::string& currentItem() const override { return codArt_; }
+    framework::Cinterface* Pcls_Interface() const override { return pclsInterface_; }
+    common::WindowServices& services() override { return services_; }
+    QWidget* widget() override { return this; }
+    controls::RecordFrame* FME_ART() override { return nullptr; }
+    ItemFrame* itemFrame() const { return frame_.get(); }
+    db::Recordset* itemRecordset() override { return rsArt_.get(); }
+    QCheckBox* CHK_FLGVARART() override { return chkFlgVarArt_; }
+    bool CheckArtVariante() override;
+    void ConfiguraSidebar(bool reselect) override;
+    controls::ProgressPanel* KOV_PROGRESS1() override { return nullptr; }
+    const std::string& loadedItem(int tab) const override;
+    void setLoadedItem(int tab) override;
+    void clearLoadedItem(int tab) override;
+    void PulisciTab(int index) override;
+    common::CardTab* tab(int index) const override;
+    int currentTab() const override;
+    void selectTab(int index) override;
+
+    // ---- what tests and the host look at
+    QLineEdit* TXT_CODART() const { return txtCodArt_; }
+    QLineEdit* TXT_DESCART() const { return txtDescArt_; }
+    QPushButton* CMD_NUOVO() const { return cmdNuovo_; }
+    QWidget* page(int index) const;
+    bool tabControlEnabled() const;
+    bool sidebarGroupEnabled(const std::string& group) const;
+    bool reloadPending() const { return reloadPending_; }
+
+protected:
+    std::shared_ptr<void>& sharedSlot(std::type_index type) override;
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void buildWidgets();
+    void buildTabs();
+    void applySplitRegion(int index);
+    void openItemRecordset(const std::string& sql);
+    bool itemFlagVarianti() const;
+
+    QObject* pclsComponente_ = nullptr;
+    common::HostServices* host_ = nullptr;
+    bool isCalled_ = false;
+    std::string codiceArticolo_;
+    framework::Cinterface* pclsInterface_ = nullptr;
+    common::WindowServices services_;
+
+    std::string connectionString_;
+    std::unique_ptr<db::Connection> connection_;
+    std::string ditta_;
+    std::string codArt_;
+    std::string sqlBase_, sqlEmpty_, sqlList_;
+    std::unique_ptr<db::Recordset> rsArt_;
+    std::unique_ptr<ItemFrame> frame_;
+
+    bool loaded_ = false;
+    bool activated_ = false;
+    bool unloaded_ = false;
+    bool reloadPending_ = false;
+    std::array<std::string, common::kLoadedItemTabs> loadedItems_;
+    std::map<std::type_index, std::shared_ptr<void>> shared_;
+
+    // Side bar state.
+    std::string sidebarItem_ = "\x01";  // the item code the side bar was last set up for
+    bool flagVar_ = false;
+    bool flagVarAttiva_ = false;
+    bool sidebarBusy_ = false;
+
+    // Controls.
+    QLineEdit* txtCodArt_ = nullptr;
+    QLineEdit* txtDescArt_ = nullptr;
+    QPushButton* cmdNuovo_ = nullptr;
+    QCheckBox* chkFlgVarArt_ = nullptr;
+    QStackedWidget* tabArticolo_ = nullptr;
+    Sidebar* sidebar_ = nullptr;
+    std::array<QWidget*, common::kTabCount> pages_{};
+    std::array<std::unique_ptr<common::CardTab>, common::kTabCount> tabs_;
+};
+
+}  // namespace card
