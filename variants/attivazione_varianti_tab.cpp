@@ -233,6 +233,11 @@ void AttivazioneVariantiTab::release() {
     }
 }
 
+void AttivazioneVariantiTab::itemShown() {
+    if (FRAME_RAGGR && card().CHK_FLGVARART())
+        FRAME_RAGGR->setEnabled(card().CHK_FLGVARART()->isChecked());
+}
+
 void AttivazioneVariantiTab::load() {
     if (card().isLoaded(index()))
         return;

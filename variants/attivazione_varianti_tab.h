@@ -55,6 +55,8 @@ public:
     void load() override;  // Tab_AttivazioneVarianti
     void clear() override;
     void release() override;
+    // The variant frame is available only for items managed by variants.
+    void itemShown() override;
 
     void CaricaListeCombo();
     void InitGRD_VARIANTI();

@@ -1,0 +1,376 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "common/window_services.h"
+#include "groupings/clsmg_opzioni.h"
+#include "groupings/gestione_varianti_tab.h"
+#include "groupings/option_lists.h"
+#include "platform/db/recordset.h"
+#include "tests/variants/test_card.h"
+#include "variants/record_grid.h"
+
+namespace {
+
+using cardtest::count;
+using cardtest::scalar;
+using cardtest::TestCard;
+using cardtest::text;
+using groupings::GestioneVariantiTab;
+using groupings::StatoOpzioni;
+
+int argc = 1;
+char arg0[] = "groupings_tests";
+char* argv[] = {arg0, nullptr};
+QApplication& app() {
+    static QApplication a(argc, argv);
+    return a;
+}
+
+struct Options : ::testing::Test {
+    Options() { app(); }
+    void SetUp() override { cardtest::clearMessages(); }
+    TestCard card;
+    GestioneVariantiTab& tab = card.addTab<GestioneVariantiTab>(common::kTabGestioneVarianti);
+    StatoOpzioni& st = tab.stato();
+
+    void open(const std::string& item, int entry = 0) {
+        card.showItem(item);
+        tab.load();
+        if (entry != 0) {
+            st.CBO_TIPOVAR1->setCurrentIndex(entry);
+            tab.CBO_TIPOVAR1_Click();
+        }
+    }
+    std::vector<std::string> column(db::Recordset* rs, const char* field) {
+        std::vector<std::string> out;
+        if (!rs)
+            return out;
+        for (long r = 0; r < rs->recordCount(); ++r)
+            out.push_back(text(rs->valueAt(r, rs->fieldIndex(field))));
+        return out;
+    }
+    long rowOf(const std::string& code) {
+        auto codes = column(st.sorgente.get(), "MG5E_OPZIONE");
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            if (codes[i] == code)
+                return static_cast<long>(i);
+        return -1;
+    }
+    long long options(const std::string& var, const std::string& where = "1 = 1") {
+        return count(card.connection(), "MG5E_OPZIONI",
+                     "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = '" + var + "' AND " + where);
+    }
+    void tick(const std::string& code) {
+        long r = rowOf(code);
+        ASSERT_GE(r, 0) << code;
+        st.GRDX_VARIANTI_SOURCE->toggleCheck(r, "SELEZ");
+    }
+};
+
+// ------------------------------------------------------------ the lists
+
+TEST_F(Options, LoadsTheActiveVariantsAndBothListsOfTheFirst) {
+    open("MAGLIA-001");
+    ASSERT_EQ(st.CBO_TIPOVAR1->count(), 2);
+    EXPECT_EQ(st.CBO_TIPOVAR1->itemText(0).toStdString(), "Taglia");
+    EXPECT_EQ(st.CBO_TIPOVAR1->itemData(1).toInt(), 1);
+    EXPECT_EQ(st.variante, "A0");
+    EXPECT_EQ(st.raggruppamento, "TG-LETTERE");
+    EXPECT_EQ(card.loadedItem(common::kTabGestioneVarianti), "MAGLIA-001");
+    // Sizes are a variant with a progressive configuration: no grouping box.
+    EXPECT_EQ(st.TXT_RAGGR1->text().toStdString(), "");
+    EXPECT_FALSE(st.TXT_RAGGR1->isEnabled());
+    EXPECT_EQ(st.TXT_OPZIONE_ORIG->maxLength(), 3);
+
+    EXPECT_EQ(column(st.destinazione.get(), "MG5H_OPZIONE_MG5E"),
+              (std::vector<std::string>{"XS", "S", "M", "L", "XL", "XXL"}));
+    EXPECT_TRUE(st.TXT_DESOPZIONE_DEST->isEnabled());
+    auto codes = column(st.sorgente.get(), "MG5E_OPZIONE");
+    ASSERT_EQ(codes.size(), 14u);
+    EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()));
+    EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->rowCount(), 14);
+
+    // Second variant: its grouping keeps its own descriptions where it has them.
+    st.CBO_TIPOVAR1->setCurrentIndex(1);
+    tab.CBO_TIPOVAR1_Click();
+    EXPECT_EQ(st.variante, "A1");
+    EXPECT_EQ(column(st.destinazione.get(), "DESCR_OPZIONE"),
+              (std::vector<std::string>{"Blu notte", "Grigio melange", "Rosso bordeaux",
+                                        "Verde bottiglia", "Cammello"}));
+
+    tab.load();  // same item
+    EXPECT_EQ(card.cleared[common::kTabGestioneVarianti], 1);
+}
+
+TEST_F(Options, BlankGroupingGivesAnEmptyDestinationAndEveryOption) {
+    open("MAGLIA-002");  // A0 without grouping
+    EXPECT_EQ(st.raggruppamento, "");
+    EXPECT_EQ(st.destinazione->recordCount(), 0);
+    EXPECT_FALSE(st.TXT_DESOPZIONE_DEST->isEnabled());
+    EXPECT_FALSE(st.CMD_OPZDEST_SALVA->isEnabled());
+    EXPECT_EQ(st.TXT_OPZIONE_DEST->text().toStdString(), "");
+    EXPECT_EQ(st.sorgente->recordCount(), 14);
+}
+
+TEST_F(Options, FilterKeepsOnlyOptionsMissingFromTheGroupingAndToggles) {
+    open("MAGLIA-001");
+    tab.CMD_DASELEZ_ButtonClick();
+    EXPECT_EQ(st.sorgente->recordCount(), 8);
+    EXPECT_EQ(rowOf("XS"), -1);
+    EXPECT_GE(rowOf("TU"), 0);
+    EXPECT_EQ(tab.CMD_DASELEZ->text().toStdString(), "Visualizza tutte le opzioni");
+    EXPECT_EQ(tab.pictureDaselez(), "PIC_NOFILTRO");
+    tab.CMD_DASELEZ_ButtonClick();
+    EXPECT_EQ(st.sorgente->recordCount(), 14);
+    EXPECT_EQ(tab.pictureDaselez(), "PIC_FILTRO");
+}
+
+TEST_F(Options, RowChangeFollowsTheSourceList) {
+    open("MAGLIA-001");
+    st.GRDX_VARIANTI_SOURCE->selectRow(rowOf("XL"));
+    EXPECT_EQ(st.TXT_OPZIONE_ORIG->text().toStdString(), "XL");
+    EXPECT_EQ(st.TXT_DESOPZIONE_ORIG->text().toStdString(), "Extra large");
+    EXPECT_EQ(st.opzione, "XL");
+    EXPECT_FALSE(st.CMD_SU->isEnabled());
+}
+
+// -------------------------------------------------------------- editing
+
+TEST_F(Options, SavingAnExistingCodeChangesOnlyItsDescription) {
+    open("MAGLIA-001");
+    card.markAllLoaded();
+    st.GRDX_VARIANTI_SOURCE->selectRow(rowOf("M"));
+    st.TXT_DESOPZIONE_ORIG->setText("Media");
+    tab.CMD_OPZORIG_SALVA_Click();
+    EXPECT_EQ(options("A0"), 14);
+    EXPECT_EQ(text(scalar(card.connection(),
+                          "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
+                          "MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = 'M'")),
+              "Media");
+    EXPECT_EQ(column(st.sorgente.get(), "MG5E_DESCR")[rowOf("M")], "Media");
+    EXPECT_EQ(column(st.destinazione.get(), "DESCR_OPZIONE")[2], "Media");
+    EXPECT_EQ(card.loadedItem(common::kTabStatiVariante), "");
+    EXPECT_EQ(card.loadedItem(common::kTabTrascodificaVarianti), "MAGLIA-001");
+}
+
+TEST_F(Options, SavingANewCodeInsertsItAndMakesItTheCurrentRow) {
+    open("MAGLIA-001");
+    tab.CMD_OPZORIG_NUOVO_Click();
+    EXPECT_TRUE(st.TXT_OPZIONE_ORIG->isEnabled());
+    st.TXT_OPZIONE_ORIG->setText("3XL");
+    st.TXT_DESOPZIONE_ORIG->setText("Tripla extra large");
+    tab.TXT_DESOPZIONE_ORIG_AfterEntry();
+    EXPECT_FALSE(st.TXT_OPZIONE_ORIG->isEnabled());
+    tab.CMD_OPZORIG_SALVA_Click();
+    EXPECT_EQ(options("A0"), 15);
+    EXPECT_EQ(st.sorgente->recordCount(), 15);
+    EXPECT_EQ(text(st.sorgente->value("MG5E_OPZIONE")), "3XL");
+    EXPECT_EQ(st.opzione, "3XL");
+
+    // A description of no characters is stored as NULL.
+    tab.CMD_OPZORIG_NUOVO_Click();
+    st.TXT_OPZIONE_ORIG->setText("4XL");
+    tab.CMD_OPZORIG_SALVA_Click();
+    EXPECT_EQ(options("A0", "MG5E_OPZIONE = '4XL' AND MG5E_DESCR IS NULL"), 1);
+}
+
+TEST_F(Options, BadCodesAreRefusedWithNothingSaved) {
+    open("MAGLIA-001");
+    // An apostrophe: message, removed, the box keeps the focus.
+    tab.CMD_OPZORIG_NUOVO_Click();
+    st.TXT_OPZIONE_ORIG->setText("O'B");
+    EXPECT_TRUE(tab.TXT_OPZIONE_ORIG_Validate());
+    EXPECT_TRUE(cardtest::shown("non pu\xC3\xB2 contenere il carattere apice (')"));
+    EXPECT_EQ(st.TXT_OPZIONE_ORIG->text().toStdString(), "OB");
+    EXPECT_FALSE(tab.TXT_OPZIONE_ORIG_Validate());
+
+    // Longer than the variant's slot: the box holds only MG5F_SIZE characters.
+    st.TXT_OPZIONE_ORIG->setText("ABCDEFG");
+    EXPECT_EQ(st.TXT_OPZIONE_ORIG->text().toStdString(), "ABC");
+    st.TXT_OPZIONE_ORIG->setMaxLength(30);
+    st.TXT_OPZIONE_ORIG->setText("ABCDEFG");
+    cardtest::clearMessages();
+    tab.CMD_OPZORIG_SALVA_Click();
+    EXPECT_TRUE(cardtest::shown("non pu\xC3\xB2 superare 3 caratteri"));
+
+    // A blank code does nothing.
+    st.TXT_OPZIONE_ORIG->setText("   ");
+    st.TXT_DESOPZIONE_ORIG->setText("Senza codice");
+    tab.CMD_OPZORIG_SALVA_Click();
+
+    // An apostrophe that reached the save is refused too.
+    st.TXT_OPZIONE_ORIG->setText("A'B");
+    tab.CMD_OPZORIG_SALVA_Click();
+    EXPECT_EQ(options("A0"), 14);
+    EXPECT_EQ(st.sorgente->recordCount(), 14);
+}
+
+TEST_F(Options, NumericVariantsTakeDigitsOnly) {
+    card.showItem("ABITO-SU01");
+    // Company 2 is not the card's; a card for it.
+    TestCard card2("2");
+    auto& tab2 = card2.addTab<GestioneVariantiTab>(common::kTabGestioneVarianti);
+    card2.showItem("ABITO-SU01");
+    tab2.load();
+    StatoOpzioni& st2 = tab2.stato();
+    ASSERT_EQ(st2.CBO_TIPOVAR1->count(), 3);
+    int b0 = st2.CBO_TIPOVAR1->findData(10);
+    ASSERT_GE(b0, 0);
+    st2.CBO_TIPOVAR1->setCurrentIndex(b0);
+    tab2.CBO_TIPOVAR1_Click();
+    EXPECT_EQ(st2.variante, "B0");
+    ASSERT_NE(st2.TXT_OPZIONE_ORIG->validator(), nullptr);
+    QString letters = "AB";
+    int pos = 0;
+    EXPECT_EQ(st2.TXT_OPZIONE_ORIG->validator()->validate(letters, pos), QValidator::Invalid);
+}
+
+// ------------------------------------------------------------- deleting
+
+TEST_F(Options, DeletingWithNothingTickedDoesNothing) {
+    open("MAGLIA-001");
+    tab.CMD_OPZORIG_ELIMINA_Click();
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(options("A0"), 14);
+}
+
+TEST_F(Options, OptionsInUseAreRefusedAndNoneOfTheTickedIsDeleted) {
+    open("MAGLIA-001");
+    card.markAllLoaded();
+    tick("TU");  // unused
+    tick("XS");  // in TG-LETTERE
+    cardtest::queueAnswer(common::vbYes);
+    tab.CMD_OPZORIG_ELIMINA_Click();
+    EXPECT_TRUE(cardtest::shown("Elimino le opzioni selezionate ?"));
+    EXPECT_TRUE(cardtest::shown("gia' state utilizzate"));
+    EXPECT_EQ(options("A0"), 14);
+    EXPECT_EQ(st.sorgente->recordCount(), 14);
+    EXPECT_EQ(card.loadedItem(common::kTabStatiCombinazione), "");
+
+    // Answering No deletes nothing either.
+    tick("TU");
+    cardtest::queueAnswer(common::vbNo);
+    tab.CMD_OPZORIG_ELIMINA_Click();
+    EXPECT_EQ(options("A0"), 14);
+
+    // Unused options go.
+    cardtest::clearMessages();
+    tick("TU");
+    cardtest::queueAnswer(common::vbYes);
+    tab.CMD_OPZORIG_ELIMINA_Click();
+    EXPECT_FALSE(cardtest::shown("gia' state utilizzate"));
+    EXPECT_EQ(options("A0"), 13);
+    EXPECT_EQ(rowOf("TU"), -1);
+}
+
+// --------------------------------------------------------------- search
+
+TEST_F(Options, SearchTicksAndListsFirstTheMatchesInAnyCase) {
+    open("MAGLIA-001", 1);  // colours
+    tab.CMD_RUBRICA1_ButtonClick();
+    EXPECT_TRUE(st.GRDX_VARIANTI_SOURCE->grouped());
+    EXPECT_NE(tab.CMD_RUBRICA1->text().toStdString().find("Disattiva visualizzazione rubrica"),
+              std::string::npos);
+    st.TXT_DESOPZIONE_ORIG->setText("ro");
+    tab.CMD_SEARCH_Click();
+    EXPECT_FALSE(st.GRDX_VARIANTI_SOURCE->grouped());
+    auto codes = column(st.sorgente.get(), "MG5E_OPZIONE");
+    auto ticks = column(st.sorgente.get(), "SELEZ");
+    // "Nero", "Rosso bordeaux", "Azzurro": every description holding RO, in any case.
+    ASSERT_EQ(codes.size(), 10u);
+    std::vector<std::string> first(codes.begin(), codes.begin() + 3);
+    std::sort(first.begin(), first.end());
+    EXPECT_EQ(first, (std::vector<std::string>{"AZZ", "NER", "ROS"}));
+    EXPECT_EQ(std::count(ticks.begin(), ticks.end(), "1"), 3);
+    EXPECT_EQ(ticks[0], "1");
+    EXPECT_EQ(ticks[3], "0");
+    EXPECT_EQ(count(card.connection(), "#TMP_ORIG", "SELEZ = 1"), 3);
+
+    // A new search moves the ticks to its own matches.
+    st.TXT_DESOPZIONE_ORIG->setText("ROS");
+    tab.CMD_SEARCH_Click();
+    EXPECT_EQ(text(st.sorgente->value("MG5E_OPZIONE")), "ROS");
+    EXPECT_EQ(count(card.connection(), "#TMP_ORIG", "SELEZ = 1"), 1);
+}
+
+// -------------------------------------------------------- no variants
+
+TEST_F(Options, ItemsWithoutActiveVariantsOrVariantManagementChooseNothing) {
+    open("TESSUTO-TW");
+    EXPECT_EQ(st.CBO_TIPOVAR1->count(), 0);
+    tab.CBO_TIPOVAR1_Click();
+    EXPECT_EQ(st.variante, "");
+    EXPECT_EQ(st.sorgente, nullptr);
+    // Saving without a variant is refused with a message.
+    st.TXT_OPZIONE_ORIG->setText("X");
+    tab.CMD_OPZORIG_SALVA_Click();
+    EXPECT_TRUE(cardtest::shown("Scegliere prima una variante"));
+
+    // Variant management off: the combo loads but choosing does nothing.
+    card.connection().execute(
+        "UPDATE MG66_ANAGRART SET MG66_FLGVARART = 0 WHERE MG66_CODART = 'PANT-001'");
+    open("PANT-001");
+    EXPECT_EQ(st.CBO_TIPOVAR1->count(), 4);
+    EXPECT_EQ(st.variante, "");
+}
+
+// ------------------------------------------------- options management
+
+TEST_F(Options, OptionsManagementOpensOnTheVariantAndTheTabReloadsAfter) {
+    open("MAGLIA-001", 1);
+    card.selectTab(common::kTabGestioneVarianti);  // shown, already loaded
+    card.markAllLoaded();
+    st.GRDX_VARIANTI_SOURCE->selectRow(rowOf("ROS"));
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<groupings::FRMMG_OPZIONI*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        seen = true;
+        EXPECT_EQ(text(w->recordset()->value("MG5E_OPZIONE")), "ROS");
+        w->nuovo();
+        w->TXT_OPZIONE->setText("OCR");
+        w->TXT_DESCR->setText("Ocra");
+        EXPECT_TRUE(w->salva());
+        w->accept();
+    });
+    tab.CMD_LINK1_Click();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(st.variantePreselezionata, 1);
+    EXPECT_EQ(card.switches, 2);
+    EXPECT_EQ(card.cleared[common::kTabGestioneVarianti], 2);
+    // Reloaded on the remembered variant, with the new option.
+    EXPECT_EQ(st.variante, "A1");
+    EXPECT_EQ(card.loadedItem(common::kTabGestioneVarianti), "MAGLIA-001");
+    EXPECT_EQ(card.loadedItem(common::kTabTrascodificaVarianti), "");
+    EXPECT_GE(rowOf("OCR"), 0);
+}
+
+TEST(OptionsManagement, RefusesBadCodesAndOptionsInUse) {
+    app();
+    TestCard card;
+    groupings::FRMMG_OPZIONI w(card.connection(), "1", "A1");
+    w.carica("");
+    EXPECT_EQ(w.recordset()->recordCount(), 10);
+    w.nuovo();
+    w.TXT_OPZIONE->setText("A'B");
+    EXPECT_FALSE(w.salva());
+    w.TXT_OPZIONE->setText("");
+    EXPECT_FALSE(w.salva());
+    w.carica("BLU");
+    EXPECT_FALSE(w.elimina());  // in two groupings
+    EXPECT_NE(w.LBL_STATO->text().indexOf("utilizzata"), -1);
+    EXPECT_EQ(count(card.connection(), "MG5E_OPZIONI",
+                    "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1'"),
+              10);
+    w.carica("BEI");
+    EXPECT_TRUE(w.elimina());
+    EXPECT_EQ(w.recordset()->recordCount(), 9);
+}
+
+}  // namespace
