@@ -11,9 +11,12 @@
 // tab creates the widgets and leaves their addresses here, so the grouping
 // code and composition editors reach the same lists and boxes.
 
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "variants/record_grid.h"
 
 class QComboBox;
 class QLineEdit;
@@ -24,9 +27,6 @@ class Recordset;
 }
 namespace common {
 class ItemCard;
-}
-namespace variants {
-class RecordGrid;
 }
 
 namespace groupings {
@@ -51,8 +51,9 @@ struct StatoOpzioni {
     std::unique_ptr<db::Recordset> destinazione;  // SELECT * FROM #TMP_DEST
 
     // ---- widgets of the tab (owned by its page; null before it is built)
-    variants::RecordGrid* GRDX_VARIANTI_SOURCE = nullptr;
-    variants::RecordGrid* GRDX_VARIANTI_DESTI = nullptr;
+    // Guarded: the page may go before the state at the window's unload.
+    QPointer<variants::RecordGrid> GRDX_VARIANTI_SOURCE;
+    QPointer<variants::RecordGrid> GRDX_VARIANTI_DESTI;
     QComboBox* CBO_TIPOVAR1 = nullptr;
     QLineEdit* TXT_OPZIONE_ORIG = nullptr;
     QLineEdit* TXT_DESOPZIONE_ORIG = nullptr;

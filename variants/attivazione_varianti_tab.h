@@ -7,12 +7,14 @@
 // The variant rows are edited in memory through the grid and its editing
 // controls; saving rewrites all of the item's rows in one transaction.
 
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "common/item_card.h"
+#include "variants/record_grid.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,8 +28,6 @@ class Recordset;
 }
 
 namespace variants {
-
-class RecordGrid;
 
 // Stored value and text of a choice list entry.
 using Scelte = std::vector<std::pair<int, std::string>>;
@@ -82,7 +82,7 @@ public:
     QComboBox* CBO_MODGENVARDIBA = nullptr;
     QComboBox* CBO_MODEREDIBA = nullptr;
     QLineEdit* TXT_CODREGOLA = nullptr;
-    RecordGrid* GRD_VARIANTI = nullptr;
+    QPointer<RecordGrid> GRD_VARIANTI;
     QCheckBox* CHK_FLGGESTVAR = nullptr;
     QComboBox* CBO_INDOBBLIG = nullptr;
     QComboBox* CBO_INDDEFAULT = nullptr;
