@@ -158,12 +158,6 @@ std::string testoSenzaCatalogo(long number, const std::string& text) {
 WindowServices::WindowServices() = default;
 WindowServices::~WindowServices() = default;
 
-void WindowServices::EliminaTabellaTemp(const std::string& name) {
-    if (!connection_)
-        throw std::logic_error("EliminaTabellaTemp: nessuna connessione");
-    connection_->execute("IF OBJECT_ID('tempdb.." + name + "') IS NOT NULL DROP TABLE " + name);
-}
-
 int WindowServices::GestisciErrore(const std::string& procedure, std::exception_ptr error) {
     // An hourglass set by the failing procedure is cleared.
     if (qApp)
