@@ -1,0 +1,248 @@
+// The item card window on the demo database, driven through its widgets:
+// choosing items, switching tabs, the loaded-item texts, the error report
+// during a tab load, closing with pending edits and the change of company.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <deque>
+
+#include "common/item_card.h"
+#include "common/procedure.h"
+#include "common/window_services.h"
+#include "demo/demo_database.h"
+#include "demo/host_objects.h"
+#include "platform/db/connection.h"
+#include "window/empty_tab.h"
+#include "window/frmmg_veldrano.h"
+#include "window/item_frame.h"
+
+namespace {
+
+class Scripted : public common::Dialoghi {
+public:
+    std::deque<int> answers;
+    std::vector<std::string> shown;
+    int KOVMsgBox(const std::string& text, int, const std::string&) override {
+        shown.push_back(text);
+        return next(common::vbOK);
+    }
+    int errorReport(const common::RapportoErrore& r) override {
+        shown.push_back(r.procedure + ": " + r.error.description);
+        return next(common::vbAbort);
+    }
+    int next(int fallback) {
+        if (answers.empty())
+            return fallback;
+        int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// Tab 7 for the tests: counts its loads and reads a table the test can
+// take away, to fail the load.
+struct ProbeTab : common::CardTab {
+    explicit ProbeTab(common::ItemCard& c)
+        : CardTab(c, common::kTabProgressivi, "Tab_Progressivi") {}
+    void build(QWidget*) override {}
+    void clear() override { ++clears; }
+    void load() override {
+        if (card().isLoaded(index()))
+            return;
+        common::Procedure p(card(), loaderName());
+        p.step([&] { card().PulisciTab(index()); });
+        p.step([&] {
+            card().connection().run("SELECT * FROM PROBE_TAB WHERE CODART = '" +
+                                    card().currentItem() + "'");
+        });
+        p.step([&] { ++loads; });
+        p.step([&] { card().setLoadedItem(index()); });
+    }
+    int loads = 0, clears = 0;
+};
+
+struct Card : ::testing::Test {
+    static void SetUpTestSuite() {
+        demo::registerHostObjects();
+        dir = new QTemporaryDir;
+        path = dir->filePath("demo.db").toStdString();
+        demo::createDemoDatabase(path);
+        common::registerCardTab(common::kTabProgressivi,
+                                [](common::ItemCard& c) { return std::make_unique<ProbeTab>(c); });
+    }
+    static void TearDownTestSuite() { delete dir; }
+
+    void SetUp() override {
+        common::setDialoghi(&dialogs);
+        w = std::make_unique<card::FRMMG_VELDRANO>();
+        w->setContext("Data Source=" + path, "1");
+        w->Form_Load();
+        w->show();
+        w->Form_Activate();
+        probe = static_cast<ProbeTab*>(w->tab(common::kTabProgressivi));
+    }
+    void TearDown() override {
+        w.reset();
+        common::setDialoghi(nullptr);
+    }
+    void choose(const std::string& code) {
+        w->TXT_CODART()->setText(QString::fromStdString(code));
+        w->TXT_CODART_Confirm(code);
+    }
+    int loads(int tab) { return static_cast<card::EmptyTab*>(w->tab(tab))->loads(); }
+
+    static inline QTemporaryDir* dir = nullptr;
+    static inline std::string path;
+    Scripted dialogs;
+    std::unique_ptr<card::FRMMG_VELDRANO> w;
+    ProbeTab* probe = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Card, TabsLoadOncePerItemAndAgainAfterANewSearch) {
+    // Before any item, choosing a tab loads nothing.
+    w->selectTab(8);
+    EXPECT_EQ(loads(8), 0);
+    EXPECT_FALSE(w->tabControlEnabled());
+    EXPECT_FALSE(w->sidebarGroupEnabled("GRP02"));
+
+    choose("MAGLIA-001");
+    EXPECT_EQ(w->currentItem(), "MAGLIA-001");
+    EXPECT_FALSE(w->TXT_CODART()->isEnabled());
+    EXPECT_TRUE(w->CMD_NUOVO()->isEnabled());
+    EXPECT_TRUE(w->CHK_FLGVARART()->isChecked());
+    EXPECT_TRUE(w->sidebarGroupEnabled("GRP02"));
+    EXPECT_EQ(w->TXT_DESCART()->text().toStdString(), "Maglia girocollo lana merino");
+    EXPECT_EQ(loads(0), 1);  // the current tab is loaded for the new item
+    EXPECT_EQ(w->loadedItem(0), "MAGLIA-001");
+
+    w->selectTab(8);
+    w->selectTab(0);
+    w->selectTab(8);
+    EXPECT_EQ(loads(8), 1);
+    EXPECT_EQ(loads(0), 1);
+    // Choosing the tab already shown reloads only when its text was emptied.
+    w->selectTab(common::kTabProgressivi);
+    EXPECT_EQ(probe->loads, 0);  // PROBE_TAB does not exist yet: aborted
+    w->clearLoadedItem(8);
+    w->selectTab(8);
+    EXPECT_EQ(loads(8), 2);
+
+    w->CMD_NUOVO()->click();
+    EXPECT_EQ(w->currentItem(), common::kNessunArticolo);
+    EXPECT_TRUE(w->TXT_CODART()->isEnabled());
+    EXPECT_EQ(w->currentTab(), 0);
+    EXPECT_FALSE(w->sidebarGroupEnabled("GRP03"));
+
+    // A code typed with apostrophes is looked up without them.
+    choose("MAGLIA'-002");
+    EXPECT_EQ(w->currentItem(), "MAGLIA-002");
+    EXPECT_EQ(w->loadedItem(8), "");  // every text emptied by the new search
+    EXPECT_EQ(w->loadedItem(0), "MAGLIA-002");
+    w->selectTab(8);
+    EXPECT_EQ(loads(8), 3);
+}
+
+TEST_F(Card, UnknownAndOverlongCodesLeaveTheCardWaiting) {
+    choose("NON-ESISTE");
+    EXPECT_EQ(w->currentItem(), "");
+    EXPECT_EQ(w->itemFrame()->status(), 2);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_NE(dialogs.shown.back().find("NON-ESISTE"), std::string::npos);
+    EXPECT_TRUE(w->TXT_CODART()->isEnabled());
+
+    // The box takes 25 characters; a longer code handed over finds nothing.
+    EXPECT_EQ(w->TXT_CODART()->maxLength(), 25);
+    std::string code26(26, 'X');
+    w->TXT_CODART_Confirm(code26);
+    EXPECT_EQ(w->currentItem(), "");
+    EXPECT_EQ(w->itemFrame()->status(), 2);
+    // The card still works afterwards.
+    choose("MAGLIA-OLD");
+    EXPECT_EQ(w->currentItem(), "MAGLIA-OLD");
+    EXPECT_FALSE(w->sidebarGroupEnabled("GRP02"));  // not managed by variants
+}
+
+TEST_F(Card, ADatabaseErrorDuringATabLoadIsReportedAndRetried) {
+    choose("MAGLIA-001");
+    // Abort: the tab stays empty but usable, its text unchanged.
+    dialogs.answers = {common::vbAbort};
+    dialogs.shown.clear();
+    w->selectTab(common::kTabProgressivi);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].rfind("Tab_Progressivi: ", 0), 0u);
+    EXPECT_EQ(probe->loads, 0);
+    EXPECT_EQ(w->loadedItem(common::kTabProgressivi), "");
+
+    // Retry once the cause is gone: the same statement runs again and the load completes.
+    db::Connection other;
+    other.open("Data Source=" + path);
+    dialogs.answers = {common::vbRetry};
+    int reports = 0;
+    struct Fixer : common::Dialoghi {
+        Scripted* s;
+        db::Connection* cn;
+        int* n;
+        int KOVMsgBox(const std::string& t, int st, const std::string& ti) override {
+            return s->KOVMsgBox(t, st, ti);
+        }
+        int errorReport(const common::RapportoErrore& r) override {
+            ++*n;
+            cn->execute("CREATE TABLE PROBE_TAB (CODART VARCHAR(25))");
+            return s->errorReport(r);
+        }
+    } fixer;
+    fixer.s = &dialogs;
+    fixer.cn = &other;
+    fixer.n = &reports;
+    common::setDialoghi(&fixer);
+    w->clearLoadedItem(common::kTabProgressivi);
+    w->selectTab(common::kTabProgressivi);
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(probe->loads, 1);
+    EXPECT_EQ(w->loadedItem(common::kTabProgressivi), "MAGLIA-001");
+    other.execute("DROP TABLE PROBE_TAB");
+
+    // Ignore: the failing statement is skipped and the load goes on.
+    common::setDialoghi(&dialogs);
+    dialogs.answers = {common::vbIgnore};
+    w->clearLoadedItem(common::kTabProgressivi);
+    w->selectTab(common::kTabProgressivi);
+    EXPECT_EQ(probe->loads, 2);
+    EXPECT_EQ(w->loadedItem(common::kTabProgressivi), "MAGLIA-001");
+}
+
+TEST_F(Card, PendingEditsAreAskedAboutOnCloseAndOnChangeOfCompany) {
+    choose("MAGLIA-003");
+    w->TXT_DESCART()->setText("Maglia modificata");
+    // Change of company: cancel keeps the edits and cancels the change.
+    dialogs.answers = {common::vbCancel};
+    EXPECT_TRUE(w->Update());
+    EXPECT_EQ(w->TXT_DESCART()->text().toStdString(), "Maglia modificata");
+    // Close: cancel keeps the window and the edits.
+    dialogs.answers = {common::vbCancel};
+    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->unloaded());
+    EXPECT_EQ(w->TXT_DESCART()->text().toStdString(), "Maglia modificata");
+    // No drops the edits; the window closes and releases everything.
+    dialogs.answers = {common::vbNo};
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(w->unloaded());
+    db::Connection cn;
+    cn.open("Data Source=" + path);
+    auto rs = cn.run("SELECT MG66_DESCART FROM MG66_ANAGRART WHERE MG66_CODART = 'MAGLIA-003'");
+    EXPECT_EQ(rs.resultSets.at(0).rows.at(0).at(0).toText(), "Maglia scollo a V lana merino");
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
