@@ -83,4 +83,13 @@ const Procedure* findProcedure(std::string_view name) {
     return procedures().find(name);
 }
 
+std::vector<const TableFunction*> allTableFunctions() {
+    auto& r = functions();
+    std::lock_guard lock(r.mutex);
+    std::vector<const TableFunction*> out;
+    for (const auto& [name, f] : r.objects)
+        out.push_back(f.get());
+    return out;
+}
+
 }  // namespace db

@@ -36,5 +36,7 @@ void registerTableFunction(TableFunction f);
 void registerProcedure(Procedure p);
 const TableFunction* findTableFunction(std::string_view name);
 const Procedure* findProcedure(std::string_view name);
+// Every registered table function, for backends that declare them up front.
+std::vector<const TableFunction*> allTableFunctions();
 
 }  // namespace db
