@@ -10,7 +10,15 @@ namespace {
 
 using u128 = unsigned __int128;
 
-constexpr u128 kMaxMagnitude = ~u128{0} >> 1;  // |mantissa| stays symmetric: 2^127 - 1
+// 38 digits, the widest decimal SQL Server holds: what the database can
+// store, the layer can carry, and nothing wider.
+constexpr u128 maxMagnitude() {
+    u128 m = 1;
+    for (int i = 0; i < 38; ++i)
+        m *= 10;
+    return m - 1;
+}
+constexpr u128 kMaxMagnitude = maxMagnitude();
 
 // Unsigned 256-bit magnitude: wide enough for the product of two mantissas
 // and for a mantissa aligned to another's scale, so that no intermediate

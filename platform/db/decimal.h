@@ -1,5 +1,5 @@
 #pragma once
-// Exact decimal number: a 128-bit mantissa and a scale (digits after the
+// Exact decimal number: a 128-bit mantissa of at most 38 digits and a scale (digits after the
 // point, 0..28). Money and quantities travel as Decimal from the database to
 // the screen, so they never pass through binary floating point.
 
