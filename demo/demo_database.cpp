@@ -232,7 +232,7 @@ void createDemoDatabase(const std::string& path) {
     makeParentDirectory(path);
     try {
         db::Connection connection;
-        connection.open("Data Source=" + path);
+        connection.open("Data Source=" + path + ";Mode=ReadWriteCreate");
         connection.beginTransaction();
         try {
             createSchema(connection);
@@ -314,7 +314,7 @@ void generateLargeDatabase(const std::string& path, const LargeSizes& sizes) {
     try {
         {
             db::Connection connection;
-            connection.open("Data Source=" + path);
+            connection.open("Data Source=" + path + ";Mode=ReadWriteCreate");
             connection.beginTransaction();
             createSchema(connection);
             runScript(connection, kLargeReference);

@@ -1,0 +1,98 @@
+#include "platform/db/backend.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+#include "platform/db/errors.h"
+#include "platform/db/sqlite/sqlite_backend.h"
+
+namespace db {
+
+#ifdef VELDRANO_HAVE_ODBC
+std::unique_ptr<Backend> openOdbc(const std::string& connectionString);
+#endif
+
+namespace {
+
+std::string trimmed(std::string s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.pop_back();
+    std::size_t i = 0;
+    while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i])))
+        ++i;
+    return s.substr(i);
+}
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// "Key=Value;Key2=Value2" with keys compared without case and blanks.
+std::map<std::string, std::string> pairs(const std::string& text) {
+    std::map<std::string, std::string> out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(';', start), text.size());
+        const std::string part = text.substr(start, end - start);
+        if (const auto eq = part.find('='); eq != std::string::npos) {
+            std::string key;
+            for (char c : lower(trimmed(part.substr(0, eq))))
+                if (c != ' ')
+                    key += c;
+            out[key] = trimmed(part.substr(eq + 1));
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+bool endsWith(const std::string& s, const std::string& suffix) {
+    return s.size() >= suffix.size() && lower(s.substr(s.size() - suffix.size())) == suffix;
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
+    const std::string text = trimmed(connectionString);
+    sqlite::OpenOptions options;
+    if (text.rfind("sqlite:", 0) == 0) {
+        options.path = text.substr(7);
+        options.create = true;
+        return sqlite::openSqlite(options);
+    }
+    if (text == ":memory:" || (text.find('=') == std::string::npos &&
+                               (endsWith(text, ".db") || endsWith(text, ".sqlite")))) {
+        options.path = text;
+        return sqlite::openSqlite(options);
+    }
+    auto kv = pairs(text);
+    if (kv.count("driver") || kv.count("dsn")) {
+#ifdef VELDRANO_HAVE_ODBC
+        return openOdbc(text);
+#else
+        throw DbError({{sqlstate::kConnection, 0,
+                        "This build has no ODBC support: cannot open '" + text + "'.", "ODBC"}},
+                      "");
+#endif
+    }
+    std::string path;
+    for (const char* key : {"datasource", "filename", "database"})
+        if (auto it = kv.find(key); it != kv.end() && path.empty())
+            path = it->second;
+    if (path.empty())
+        throw DbError({{sqlstate::kConnection, 0,
+                        "The connection string names no database: '" + text + "'.", "SQLite"}},
+                      "");
+    options.path = path;
+    const std::string mode = lower(kv.count("mode") ? kv["mode"] : "");
+    options.create = mode == "readwritecreate" || mode == "memory";
+    options.readOnly = mode == "readonly";
+    if (mode == "memory")
+        options.path = ":memory:";
+    return sqlite::openSqlite(options);
+}
+
+}  // namespace db

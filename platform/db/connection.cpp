@@ -1,0 +1,83 @@
+#include "platform/db/connection.h"
+
+namespace db {
+
+Connection::Connection() = default;
+Connection::~Connection() {
+    close();
+}
+
+template <class F>
+auto Connection::guarded(std::string_view sql, F&& f) {
+    if (!backend_)
+        throw DbError({{sqlstate::kConnection, 0, "The connection is closed.", "Connection"}},
+                      std::string(sql));
+    try {
+        return f();
+    } catch (const DbError& e) {
+        errors_ = e.errors();
+        throw;
+    } catch (const std::exception& e) {
+        errors_ = {{sqlstate::kGeneral, 0, e.what(), "Connection"}};
+        throw DbError(errors_, std::string(sql));
+    }
+}
+
+void Connection::open(const std::string& connectionString) {
+    close();
+    try {
+        backend_ = openBackend(connectionString);
+    } catch (const DbError& e) {
+        errors_ = e.errors();
+        throw;
+    }
+    connectionString_ = connectionString;
+}
+
+void Connection::close() {
+    if (backend_ && depth_ > 0) {
+        try {
+            backend_->rollback();
+        } catch (...) {  // closing anyway
+        }
+    }
+    depth_ = 0;
+    backend_.reset();
+}
+
+long long Connection::execute(std::string_view sql) {
+    return guarded(sql, [&] { return backend_->run(sql).rowsAffected; });
+}
+
+BatchResult Connection::run(std::string_view sql) {
+    return guarded(sql, [&] { return backend_->run(sql); });
+}
+
+void Connection::beginTransaction() {
+    guarded("BEGIN TRANSACTION", [&] {
+        if (depth_ == 0)
+            backend_->begin();
+        ++depth_;
+    });
+}
+
+void Connection::commitTransaction() {
+    guarded("COMMIT TRANSACTION", [&] {
+        if (depth_ == 0)
+            return;
+        if (depth_ == 1)
+            backend_->commit();
+        --depth_;
+    });
+}
+
+void Connection::rollbackTransaction() {
+    guarded("ROLLBACK TRANSACTION", [&] {
+        if (depth_ == 0)
+            return;
+        depth_ = 0;
+        backend_->rollback();
+    });
+}
+
+}  // namespace db

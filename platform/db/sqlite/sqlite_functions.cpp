@@ -1,0 +1,674 @@
+#include "platform/db/sqlite/sqlite_functions.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "platform/db/date_time.h"
+#include "platform/db/decimal.h"
+
+namespace db::sqlite {
+namespace {
+
+// ---- text helpers (UTF-8, blanks are ' ' only as in SQL Server)
+
+std::string_view rtrimmed(std::string_view s) {
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+std::size_t charCount(std::string_view s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// Byte offset of the character with the given 0-based index (size() past the end).
+std::size_t byteOffset(std::string_view s, std::size_t chars) {
+    std::size_t i = 0;
+    while (i < s.size() && chars > 0) {
+        ++i;
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80)
+            ++i;
+        --chars;
+    }
+    return i;
+}
+
+std::string substringChars(std::string_view s, long long start0, long long count) {
+    if (count <= 0 || start0 < 0)
+        return {};
+    const std::size_t b = byteOffset(s, static_cast<std::size_t>(start0));
+    const std::size_t e = byteOffset(s.substr(b), static_cast<std::size_t>(count));
+    return std::string(s.substr(b, e));
+}
+
+// Upper case of ASCII and of the Latin-1 letters (à -> À), as the
+// database's default collation folds them.
+std::string foldUpper(std::string_view s) {
+    std::string out(s);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(out[i]);
+        if (c >= 'a' && c <= 'z') {
+            out[i] = static_cast<char>(c - 32);
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            unsigned char d = static_cast<unsigned char>(out[i + 1]);
+            if (d >= 0xA0 && d <= 0xBE && d != 0xB7)
+                out[i + 1] = static_cast<char>(d - 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string foldLower(std::string_view s) {
+    std::string out(s);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(out[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out[i] = static_cast<char>(c + 32);
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            unsigned char d = static_cast<unsigned char>(out[i + 1]);
+            if (d >= 0x80 && d <= 0x9E && d != 0x97)
+                out[i + 1] = static_cast<char>(d + 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+int compareText(std::string_view a, std::string_view b, bool foldCase) {
+    a = rtrimmed(a);
+    b = rtrimmed(b);
+    if (foldCase) {
+        const std::string ua = foldUpper(a), ub = foldUpper(b);
+        return ua.compare(ub) < 0 ? -1 : ua == ub ? 0 : 1;
+    }
+    const int c = a.compare(b);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+int collateCi(void*, int la, const void* a, int lb, const void* b) {
+    return compareText({static_cast<const char*>(a), static_cast<std::size_t>(la)},
+                       {static_cast<const char*>(b), static_cast<std::size_t>(lb)}, true);
+}
+
+int collateCs(void*, int la, const void* a, int lb, const void* b) {
+    return compareText({static_cast<const char*>(a), static_cast<std::size_t>(la)},
+                       {static_cast<const char*>(b), static_cast<std::size_t>(lb)}, false);
+}
+
+// ---- value helpers
+
+bool isNull(sqlite3_value* v) {
+    return sqlite3_value_type(v) == SQLITE_NULL;
+}
+bool isNumber(sqlite3_value* v) {
+    const int t = sqlite3_value_type(v);
+    return t == SQLITE_INTEGER || t == SQLITE_FLOAT;
+}
+std::string_view textView(sqlite3_value* v) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return p ? std::string_view(p, static_cast<std::size_t>(sqlite3_value_bytes(v)))
+             : std::string_view();
+}
+
+void resultText(sqlite3_context* ctx, const std::string& s) {
+    sqlite3_result_text(ctx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+}
+
+void resultDecimal(sqlite3_context* ctx, const Decimal& d) {
+    if (auto i = d.toInt64(); i && d.isInteger())
+        sqlite3_result_int64(ctx, *i);
+    else
+        sqlite3_result_double(ctx, d.toDouble());
+}
+
+std::optional<Decimal> numberOf(sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_INTEGER:
+            return Decimal(static_cast<std::int64_t>(sqlite3_value_int64(v)));
+        case SQLITE_FLOAT:
+            return Decimal::fromDouble(sqlite3_value_double(v));
+        case SQLITE_NULL:
+            return std::nullopt;
+        default:
+            return Decimal::parse(textView(v));
+    }
+}
+
+void conversionError(sqlite3_context* ctx, std::string_view text, const char* type) {
+    const std::string msg = "Conversion failed when converting the varchar value '" +
+                            std::string(text) + "' to data type " + type + ".";
+    sqlite3_result_error(ctx, msg.c_str(), -1);
+}
+
+// ---- functions
+
+void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1]))
+        return sqlite3_result_null(ctx);
+    const bool n0 = isNumber(a[0]), n1 = isNumber(a[1]);
+    if (!n0 && !n1) {
+        std::string s(textView(a[0]));
+        s += textView(a[1]);
+        return resultText(ctx, s);
+    }
+    if (n0 && n1 && sqlite3_value_type(a[0]) == SQLITE_INTEGER &&
+        sqlite3_value_type(a[1]) == SQLITE_INTEGER) {
+        long long r = 0;
+        if (!__builtin_add_overflow(sqlite3_value_int64(a[0]), sqlite3_value_int64(a[1]), &r))
+            return sqlite3_result_int64(ctx, r);
+    }
+    // A number wins over text: the text must read as a number.
+    auto x = numberOf(a[0]), y = numberOf(a[1]);
+    if (!x)
+        return conversionError(ctx, textView(a[0]), "int");
+    if (!y)
+        return conversionError(ctx, textView(a[1]), "int");
+    if (sqlite3_value_type(a[0]) == SQLITE_FLOAT || sqlite3_value_type(a[1]) == SQLITE_FLOAT)
+        return sqlite3_result_double(ctx, x->toDouble() + y->toDouble());
+    resultDecimal(ctx, *x + *y);
+}
+
+std::string formatDate(const DateTime& d, int style) {
+    char buf[40];
+    switch (style) {
+        case 101:
+            std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.month, d.day, d.year);
+            break;
+        case 103:
+            std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.day, d.month, d.year);
+            break;
+        case 104:
+            std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", d.day, d.month, d.year);
+            break;
+        case 105:
+            std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", d.day, d.month, d.year);
+            break;
+        case 108:
+            std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", d.hour, d.minute, d.second);
+            break;
+        case 112:
+            std::snprintf(buf, sizeof buf, "%04d%02d%02d", d.year, d.month, d.day);
+            break;
+        case 120:
+            std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day,
+                          d.hour, d.minute, d.second);
+            break;
+        default:
+            return d.toIsoString();
+    }
+    return buf;
+}
+
+std::optional<DateTime> dateOf(sqlite3_value* v, int style = 0) {
+    if (isNull(v))
+        return std::nullopt;
+    std::string_view s = textView(v);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    s = rtrimmed(s);
+    if ((style == 103 || style == 104 || style == 105) && s.size() >= 10) {
+        const std::string iso = std::string(s.substr(6, 4)) + "-" + std::string(s.substr(3, 2)) +
+                                "-" + std::string(s.substr(0, 2)) + std::string(s.substr(10));
+        return DateTime::parseIso(iso);
+    }
+    return DateTime::parseIso(s);
+}
+
+void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_null(ctx);
+    const std::string type(textView(a[1]));
+    const long long length = sqlite3_value_int64(a[2]);
+    const int scale = sqlite3_value_int(a[3]);
+    const int style = argc > 4 ? sqlite3_value_int(a[4]) : 0;
+    const bool fixed = type == "CHAR" || type == "NCHAR";
+    if (fixed || type == "VARCHAR" || type == "NVARCHAR" || type == "TEXT" || type == "NTEXT" ||
+        type == "SYSNAME") {
+        std::string s;
+        if (style != 0 && !isNumber(a[0])) {
+            auto d = dateOf(a[0]);
+            s = d ? formatDate(*d, style) : std::string(textView(a[0]));
+        } else {
+            s = textOf(a[0]);
+        }
+        const long long width = length == 0 ? 30 : length;
+        if (width > 0 && static_cast<long long>(charCount(s)) > width) {
+            // A number that does not fit shows as '*', as SQL Server does.
+            s = isNumber(a[0]) ? std::string("*") : substringChars(s, 0, width);
+        }
+        if (fixed && width > 0)
+            s.append(static_cast<std::size_t>(width - static_cast<long long>(charCount(s))), ' ');
+        return resultText(ctx, s);
+    }
+    if (type == "DECIMAL" || type == "NUMERIC" || type == "MONEY" || type == "SMALLMONEY") {
+        auto d = numberOf(a[0]);
+        if (!d) {
+            sqlite3_result_error(ctx, "Error converting data type varchar to numeric.", -1);
+            return;
+        }
+        const int s = type == "DECIMAL" || type == "NUMERIC" ? scale : 4;
+        return resultDecimal(ctx, d->rescaled(s));
+    }
+    if (type == "INT" || type == "INTEGER" || type == "BIGINT" || type == "SMALLINT" ||
+        type == "TINYINT" || type == "BIT") {
+        std::optional<Decimal> d;
+        if (isNumber(a[0]))
+            d = numberOf(a[0]);
+        else if (auto p = Decimal::parse(textView(a[0])); p && p->isInteger())
+            d = p;
+        if (!d)
+            return conversionError(ctx, textView(a[0]), type == "BIT" ? "bit" : "int");
+        __int128 unit = 1;
+        for (int k = 0; k < d->scale(); ++k)
+            unit *= 10;
+        auto i = Decimal(d->mantissa() / unit, 0).toInt64();  // toward zero, as SQL Server
+        if (!i) {
+            sqlite3_result_error(
+                ctx, "Arithmetic overflow error converting expression to data type int.", -1);
+            return;
+        }
+        return sqlite3_result_int64(ctx, type == "BIT" ? (*i != 0) : *i);
+    }
+    if (type == "FLOAT" || type == "REAL") {
+        auto d = numberOf(a[0]);
+        if (!d)
+            return conversionError(ctx, textView(a[0]), "float");
+        return sqlite3_result_double(ctx, d->toDouble());
+    }
+    if (type == "DATETIME" || type == "DATE" || type == "SMALLDATETIME" || type == "DATETIME2") {
+        auto d = dateOf(a[0], style);
+        if (!d) {
+            sqlite3_result_error(
+                ctx, "Conversion failed when converting date and/or time from character string.",
+                -1);
+            return;
+        }
+        if (type == "DATE")
+            d->hour = d->minute = d->second = d->millisecond = 0;
+        return resultText(ctx, d->toIsoString());
+    }
+    const std::string msg = "Type " + type + " is not a defined system type.";
+    sqlite3_result_error(ctx, msg.c_str(), -1);
+}
+
+void fnLen(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_null(ctx);
+    const std::string s = textOf(a[0]);
+    sqlite3_result_int64(ctx, static_cast<long long>(charCount(rtrimmed(s))));
+}
+
+void fnSubstring(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1]) || isNull(a[2]))
+        return sqlite3_result_null(ctx);
+    long long start = sqlite3_value_int64(a[1]), count = sqlite3_value_int64(a[2]);
+    if (count < 0) {
+        sqlite3_result_error(ctx, "Invalid length parameter passed to the substring function.", -1);
+        return;
+    }
+    if (start < 1) {
+        count += start - 1;
+        start = 1;
+    }
+    resultText(ctx, substringChars(textOf(a[0]), start - 1, count));
+}
+
+bool looksNumeric(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    s = rtrimmed(s);
+    if (s.empty())
+        return false;
+    if (s == "+" || s == "-" || s == "." || s == "$")
+        return true;
+    std::size_t i = 0;
+    if (s[i] == '$')
+        ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    bool digits = false, point = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9')
+            digits = true;
+        else if (c == '.' && !point)
+            point = true;
+        else if (c == ',' && !point)
+            continue;
+        else if ((c == 'e' || c == 'E' || c == 'd' || c == 'D') && digits) {
+            std::size_t j = i + 1;
+            if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+                ++j;
+            if (j >= s.size())
+                return false;
+            for (; j < s.size(); ++j)
+                if (s[j] < '0' || s[j] > '9')
+                    return false;
+            return true;
+        } else
+            return false;
+    }
+    return digits || point;
+}
+
+void fnIsNumeric(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_int(ctx, 0);
+    sqlite3_result_int(ctx, isNumber(a[0]) || looksNumeric(textView(a[0])) ? 1 : 0);
+}
+
+void fnStuff(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1]) || isNull(a[2]))
+        return sqlite3_result_null(ctx);
+    const std::string s = textOf(a[0]);
+    const long long len = static_cast<long long>(charCount(s));
+    const long long start = sqlite3_value_int64(a[1]), count = sqlite3_value_int64(a[2]);
+    if (start < 1 || start > len || count < 0)
+        return sqlite3_result_null(ctx);
+    std::string out = substringChars(s, 0, start - 1);
+    if (!isNull(a[3]))
+        out += textOf(a[3]);
+    out += substringChars(s, start - 1 + count, len);
+    resultText(ctx, out);
+}
+
+void fnReplicate(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1]) || sqlite3_value_int64(a[1]) < 0)
+        return sqlite3_result_null(ctx);
+    const std::string s = textOf(a[0]);
+    std::string out;
+    const long long n = sqlite3_value_int64(a[1]);
+    out.reserve(s.size() * static_cast<std::size_t>(n));
+    for (long long i = 0; i < n; ++i)
+        out += s;
+    resultText(ctx, out);
+}
+
+void fnSpace(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || sqlite3_value_int64(a[0]) < 0)
+        return sqlite3_result_null(ctx);
+    resultText(ctx, std::string(static_cast<std::size_t>(sqlite3_value_int64(a[0])), ' '));
+}
+
+template <bool Left>
+void fnSide(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1]))
+        return sqlite3_result_null(ctx);
+    const long long n = sqlite3_value_int64(a[1]);
+    if (n < 0) {
+        sqlite3_result_error(ctx,
+                             Left ? "Invalid length parameter passed to the left function."
+                                  : "Invalid length parameter passed to the right function.",
+                             -1);
+        return;
+    }
+    const std::string s = textOf(a[0]);
+    const long long len = static_cast<long long>(charCount(s));
+    resultText(ctx, Left ? substringChars(s, 0, n) : substringChars(s, std::max(0LL, len - n), n));
+}
+
+template <int Part>
+void fnDatePart(sqlite3_context* ctx, int, sqlite3_value** a) {
+    auto d = dateOf(a[0]);
+    if (!d)
+        return sqlite3_result_null(ctx);
+    sqlite3_result_int(ctx, Part == 0 ? d->day : Part == 1 ? d->month : d->year);
+}
+
+void fnNewId(sqlite3_context* ctx, int, sqlite3_value**) {
+    unsigned char b[16];
+    sqlite3_randomness(sizeof b, b);
+    b[6] = static_cast<unsigned char>((b[6] & 0x0F) | 0x40);
+    b[8] = static_cast<unsigned char>((b[8] & 0x3F) | 0x80);
+    char out[37];
+    std::snprintf(out, sizeof out,
+                  "%02X%02X%02X%02X-%02X%02X-%02X%02X-%02X%02X-%02X%02X%02X%02X%02X%02X", b[0],
+                  b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9], b[10], b[11], b[12], b[13],
+                  b[14], b[15]);
+    sqlite3_result_text(ctx, out, 36, SQLITE_TRANSIENT);
+}
+
+void fnGetDate(sqlite3_context* ctx, int, sqlite3_value**) {
+    resultText(ctx, DateTime::now().toIsoString());
+}
+
+void fnCharIndex(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1]))
+        return sqlite3_result_null(ctx);
+    const std::string what = foldUpper(textOf(a[0])), in = foldUpper(textOf(a[1]));
+    long long start = argc > 2 && !isNull(a[2]) ? std::max(1LL, sqlite3_value_int64(a[2])) : 1;
+    if (what.empty())
+        return sqlite3_result_int(ctx, 0);
+    const std::size_t from = byteOffset(in, static_cast<std::size_t>(start - 1));
+    const auto pos = in.find(what, from);
+    sqlite3_result_int64(ctx, pos == std::string::npos
+                                  ? 0
+                                  : static_cast<long long>(charCount(in.substr(0, pos))) + 1);
+}
+
+void fnObjectId(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_null(ctx);
+    std::string name(textView(a[0]));
+    // tempdb..#X, dbo.X, [X]
+    if (auto dots = name.rfind('.'); dots != std::string::npos)
+        name = name.substr(dots + 1);
+    if (name.size() > 1 && name.front() == '[' && name.back() == ']')
+        name = name.substr(1, name.size() - 2);
+    sqlite3* db = sqlite3_context_db_handle(ctx);
+    const char* sql = name.rfind('#', 0) == 0
+                          ? "SELECT rowid FROM sqlite_temp_master WHERE type IN ('table','view') "
+                            "AND name = ?1 COLLATE NOCASE"
+                          : "SELECT rowid FROM sqlite_master WHERE type IN ('table','view') AND "
+                            "name = ?1 COLLATE NOCASE";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
+        sqlite3_result_error(ctx, sqlite3_errmsg(db), -1);
+        return;
+    }
+    sqlite3_bind_text(st, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    if (sqlite3_step(st) == SQLITE_ROW)
+        sqlite3_result_int64(ctx, sqlite3_column_int64(st, 0) + (name[0] == '#' ? 1000000 : 0));
+    else
+        sqlite3_result_null(ctx);
+    sqlite3_finalize(st);
+}
+
+template <bool Upper>
+void fnCase(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_null(ctx);
+    const std::string s = textOf(a[0]);
+    resultText(ctx, Upper ? foldUpper(s) : foldLower(s));
+}
+
+template <bool Left>
+void fnTrim(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_null(ctx);
+    std::string_view s;
+    const std::string text = textOf(a[0]);
+    s = text;
+    if (Left) {
+        while (!s.empty() && s.front() == ' ')
+            s.remove_prefix(1);
+    } else {
+        s = rtrimmed(s);
+    }
+    resultText(ctx, std::string(s));
+}
+
+void fnRound(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1]))
+        return sqlite3_result_null(ctx);
+    auto d = numberOf(a[0]);
+    if (!d)
+        return conversionError(ctx, textView(a[0]), "float");
+    const int places = sqlite3_value_int(a[1]);
+    const bool truncate = argc > 2 && sqlite3_value_int(a[2]) != 0;
+    Decimal r;
+    if (places >= 0) {
+        r = truncate ? Decimal(d->rescaled(places + 1).mantissa() / 10, places)
+                     : d->rescaled(places);
+        if (truncate && d->scale() <= places)
+            r = *d;
+    } else {
+        Decimal unit = Decimal(1);
+        for (int i = 0; i < -places; ++i)
+            unit = unit * Decimal(10);
+        r = Decimal::divide(*d, unit, 0) * unit;
+    }
+    if (sqlite3_value_type(a[0]) == SQLITE_FLOAT)
+        return sqlite3_result_double(ctx, r.toDouble());
+    resultDecimal(ctx, r);
+}
+
+int monthsBetween(const DateTime& a, const DateTime& b) {
+    return (b.year - a.year) * 12 + (b.month - a.month);
+}
+
+void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
+    auto d = dateOf(a[2]);
+    if (!d || isNull(a[1]))
+        return sqlite3_result_null(ctx);
+    const std::string part(textView(a[0]));
+    const long long n = sqlite3_value_int64(a[1]);
+    if (part == "DAY" || part == "DD" || part == "D" || part == "WEEK" || part == "WK") {
+        const long long days = (part == "WEEK" || part == "WK") ? n * 7 : n;
+        DateTime r = DateTime::fromDaysSinceEpoch(d->daysSinceEpoch() + days);
+        r.hour = d->hour, r.minute = d->minute, r.second = d->second,
+        r.millisecond = d->millisecond;
+        return resultText(ctx, r.toIsoString());
+    }
+    if (part == "MONTH" || part == "MM" || part == "M" || part == "YEAR" || part == "YY" ||
+        part == "YYYY") {
+        const long long months = part.rfind('Y', 0) == 0 ? n * 12 : n;
+        long long total = d->year * 12LL + (d->month - 1) + months;
+        DateTime r = *d;
+        r.year = static_cast<int>(total / 12);
+        r.month = static_cast<int>(total % 12) + 1;
+        while (!r.isValid() && r.day > 28)
+            --r.day;
+        return resultText(ctx, r.toIsoString());
+    }
+    sqlite3_result_error(ctx, ("DATEADD: date part " + part + " is not supported.").c_str(), -1);
+}
+
+void fnDateDiff(sqlite3_context* ctx, int, sqlite3_value** a) {
+    auto x = dateOf(a[1]), y = dateOf(a[2]);
+    if (!x || !y)
+        return sqlite3_result_null(ctx);
+    const std::string part(textView(a[0]));
+    if (part == "DAY" || part == "DD" || part == "D")
+        return sqlite3_result_int64(ctx, y->daysSinceEpoch() - x->daysSinceEpoch());
+    if (part == "MONTH" || part == "MM" || part == "M")
+        return sqlite3_result_int(ctx, monthsBetween(*x, *y));
+    if (part == "YEAR" || part == "YY" || part == "YYYY")
+        return sqlite3_result_int(ctx, y->year - x->year);
+    sqlite3_result_error(ctx, ("DATEDIFF: date part " + part + " is not supported.").c_str(), -1);
+}
+
+// ---- helpers of the column rules the adapter installs on tables
+
+void fnPad(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_null(ctx);
+    std::string s = textOf(a[0]);
+    const auto width = static_cast<std::size_t>(sqlite3_value_int64(a[1]));
+    const std::size_t n = charCount(s);
+    if (n < width)
+        s.append(width - n, ' ');
+    resultText(ctx, s);
+}
+
+void fnDateTime(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_null(ctx);
+    const std::string c = canonicalDate(textOf(a[0]));
+    if (c.empty())
+        return sqlite3_result_value(ctx, a[0]);
+    resultText(ctx, c);
+}
+
+void fnIsDate(sqlite3_context* ctx, int, sqlite3_value** a) {
+    sqlite3_result_int(ctx, isNull(a[0]) || !canonicalDate(textOf(a[0])).empty() ? 1 : 0);
+}
+
+struct Function {
+    const char* name;
+    int args;
+    void (*fn)(sqlite3_context*, int, sqlite3_value**);
+    bool deterministic = true;
+};
+
+}  // namespace
+
+std::string textOf(sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return std::to_string(sqlite3_value_int64(v));
+        case SQLITE_FLOAT:
+            return Decimal::fromDouble(sqlite3_value_double(v)).normalized().toString();
+        default:
+            return std::string(textView(v));
+    }
+}
+
+std::string canonicalDate(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    auto d = DateTime::parseIso(rtrimmed(text));
+    return d ? d->toIsoString() : std::string();
+}
+
+void registerFunctions(sqlite3* db) {
+    static const Function functions[] = {
+        {"tsql_add", 2, fnAdd},
+        {"tsql_convert", 4, fnConvert},
+        {"tsql_convert", 5, fnConvert},
+        {"tsql_len", 1, fnLen},
+        {"tsql_substring", 3, fnSubstring},
+        {"tsql_isnumeric", 1, fnIsNumeric},
+        {"tsql_stuff", 4, fnStuff},
+        {"tsql_replicate", 2, fnReplicate},
+        {"tsql_space", 1, fnSpace},
+        {"tsql_left", 2, fnSide<true>},
+        {"tsql_right", 2, fnSide<false>},
+        {"tsql_day", 1, fnDatePart<0>},
+        {"tsql_month", 1, fnDatePart<1>},
+        {"tsql_year", 1, fnDatePart<2>},
+        {"tsql_newid", 0, fnNewId, false},
+        {"tsql_getdate", 0, fnGetDate, false},
+        {"tsql_charindex", 2, fnCharIndex},
+        {"tsql_charindex", 3, fnCharIndex},
+        {"tsql_object_id", 1, fnObjectId, false},
+        {"tsql_upper", 1, fnCase<true>},
+        {"tsql_lower", 1, fnCase<false>},
+        {"tsql_ltrim", 1, fnTrim<true>},
+        {"tsql_rtrim", 1, fnTrim<false>},
+        {"tsql_round", 2, fnRound},
+        {"tsql_round", 3, fnRound},
+        {"tsql_dateadd", 3, fnDateAdd},
+        {"tsql_datediff", 3, fnDateDiff},
+        {"tsql_pad", 2, fnPad},
+        {"tsql_datetime", 1, fnDateTime},
+        {"tsql_isdate", 1, fnIsDate},
+    };
+    for (const auto& f : functions)
+        sqlite3_create_function_v2(db, f.name, f.args,
+                                   SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),
+                                   nullptr, f.fn, nullptr, nullptr, nullptr);
+    sqlite3_create_collation(db, "TSQL_CI", SQLITE_UTF8, nullptr, collateCi);
+    sqlite3_create_collation(db, "TSQL_CS", SQLITE_UTF8, nullptr, collateCs);
+}
+
+}  // namespace db::sqlite

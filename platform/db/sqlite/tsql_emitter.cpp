@@ -1,0 +1,452 @@
+#include "platform/db/sqlite/tsql_emitter.h"
+
+#include <array>
+
+#include "platform/db/errors.h"
+
+namespace db::tsql {
+namespace {
+
+constexpr std::array kBoundaryWords = {
+    "SELECT", "FROM",       "WHERE",   "AND",    "OR",      "NOT",        "ON",      "JOIN",
+    "INNER",  "LEFT",       "RIGHT",   "OUTER",  "CROSS",   "FULL",       "WHEN",    "THEN",
+    "ELSE",   "AS",         "IS",      "IN",     "LIKE",    "BETWEEN",    "ORDER",   "GROUP",
+    "BY",     "HAVING",     "UNION",   "ALL",    "EXCEPT",  "INTERSECT",  "INTO",    "SET",
+    "VALUES", "DISTINCT",   "ASC",     "DESC",   "ESCAPE",  "TOP",        "WITH",    "EXISTS",
+    "UPDATE", "DELETE",     "INSERT",  "CREATE", "TABLE",   "DROP",       "ALTER",   "ADD",
+    "COLUMN", "CONSTRAINT", "PRIMARY", "KEY",    "FOREIGN", "REFERENCES", "DEFAULT", "APPLY",
+    "OVER",   "PARTITION"};
+
+constexpr std::array kHintWords = {
+    "NOLOCK",         "READUNCOMMITTED", "UPDLOCK", "ROWLOCK",   "HOLDLOCK", "NOWAIT",
+    "READPAST",       "PAGLOCK",         "TABLOCK", "TABLOCKX",  "XLOCK",    "READCOMMITTED",
+    "REPEATABLEREAD", "SERIALIZABLE",    "INDEX",   "FORCESEEK", "NOEXPAND"};
+
+struct Rename {
+    const char* tsql;
+    const char* sqlite;
+};
+constexpr std::array kRenames = {
+    Rename{"ISNULL", "ifnull"},
+    Rename{"LEN", "tsql_len"},
+    Rename{"SUBSTRING", "tsql_substring"},
+    Rename{"ISNUMERIC", "tsql_isnumeric"},
+    Rename{"STUFF", "tsql_stuff"},
+    Rename{"REPLICATE", "tsql_replicate"},
+    Rename{"LEFT", "tsql_left"},
+    Rename{"RIGHT", "tsql_right"},
+    Rename{"DAY", "tsql_day"},
+    Rename{"MONTH", "tsql_month"},
+    Rename{"YEAR", "tsql_year"},
+    Rename{"NEWID", "tsql_newid"},
+    Rename{"GETDATE", "tsql_getdate"},
+    Rename{"CHARINDEX", "tsql_charindex"},
+    Rename{"SPACE", "tsql_space"},
+    Rename{"OBJECT_ID", "tsql_object_id"},
+    Rename{"DATALENGTH", "length"},
+    Rename{"UPPER", "tsql_upper"},
+    Rename{"LOWER", "tsql_lower"},
+    Rename{"LTRIM", "tsql_ltrim"},
+    Rename{"RTRIM", "tsql_rtrim"},
+    Rename{"DATEADD", "tsql_dateadd"},
+    Rename{"DATEDIFF", "tsql_datediff"},
+    Rename{"ROUND", "tsql_round"},
+};
+
+template <std::size_t N>
+bool oneOf(const Token& tok, const std::array<const char*, N>& words) {
+    if (tok.kind != TokenKind::Word)
+        return false;
+    for (const char* w : words)
+        if (equalsIgnoreCase(tok.text, w))
+            return true;
+    return false;
+}
+
+bool isComparison(const Token& tok) {
+    if (tok.kind != TokenKind::Symbol)
+        return false;
+    for (const char* s : {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>", ",", ";"})
+        if (tok.text == s)
+            return true;
+    return false;
+}
+
+bool isOperatorSymbol(const Token& tok) {
+    return tok.kind == TokenKind::Symbol && tok.text != "(" && tok.text != ")";
+}
+
+}  // namespace
+
+void unsupported(std::string_view what, std::string_view statement) {
+    throw DbError(
+        {{sqlstate::kSyntax, 0,
+          "T-SQL adapter: " + std::string(what) + " is not supported in: " + std::string(statement),
+          "T-SQL adapter"}},
+        std::string(statement));
+}
+
+std::string quoteName(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '"')
+            out += '"';
+    }
+    return out + "\"";
+}
+
+std::string quoteLiteral(std::string_view text) {
+    std::string out = "'";
+    for (char c : text) {
+        out += c;
+        if (c == '\'')
+            out += '\'';
+    }
+    return out + "'";
+}
+
+std::size_t closeOf(const Tokens& t, std::size_t open, std::size_t end) {
+    int depth = 0;
+    for (std::size_t i = open; i < end; ++i) {
+        if (t[i].isSymbol("("))
+            ++depth;
+        else if (t[i].isSymbol(")") && --depth == 0)
+            return i + 1;
+    }
+    throw DbError({{sqlstate::kSyntax, 0, "Incorrect syntax: missing ')'.", "T-SQL adapter"}}, "");
+}
+
+std::size_t caseEndOf(const Tokens& t, std::size_t start, std::size_t end) {
+    int depth = 0;
+    for (std::size_t i = start; i < end; ++i) {
+        if (t[i].isSymbol("(")) {
+            i = closeOf(t, i, end) - 1;
+        } else if (t[i].is("CASE")) {
+            ++depth;
+        } else if (t[i].is("END") && --depth == 0) {
+            return i + 1;
+        }
+    }
+    throw DbError({{sqlstate::kSyntax, 0, "Incorrect syntax: CASE without END.", "T-SQL adapter"}},
+                  "");
+}
+
+std::size_t nextItem(const Tokens& t, std::size_t i, std::size_t end) {
+    if (t[i].isSymbol("("))
+        return closeOf(t, i, end);
+    if (t[i].is("CASE"))
+        return caseEndOf(t, i, end);
+    return i + 1;
+}
+
+bool Emitter::isBoundary(const Token& tok) const {
+    return isComparison(tok) || oneOf(tok, kBoundaryWords);
+}
+
+bool Emitter::isHintGroup(std::size_t open, std::size_t close) const {
+    return close > open + 2 && oneOf(t_[open + 1], kHintWords);
+}
+
+std::string Emitter::literal(const Token& tok) {
+    if (bind_)
+        return "?" + std::to_string(tok.literal);
+    plan_.inlined.emplace_back(tok.literal, tok.text);
+    return quoteLiteral(tok.text);
+}
+
+TypeSpec Emitter::typeAt(std::size_t& i, std::size_t e) {
+    if (i >= e || (t_[i].kind != TokenKind::Word && t_[i].kind != TokenKind::Name))
+        unsupported("a missing data type", statement_);
+    TypeSpec type;
+    type.name = upper(t_[i].text);
+    ++i;
+    if (type.name == "DOUBLE" && i < e && t_[i].is("PRECISION"))
+        ++i;
+    if (i < e && t_[i].isSymbol("(")) {
+        const std::size_t close = closeOf(t_, i, e);
+        std::size_t j = i + 1;
+        if (t_[j].is("MAX")) {
+            type.length = -1;
+        } else if (t_[j].kind == TokenKind::Number) {
+            type.length = std::stoi(t_[j].text);
+            if (j + 2 < close && t_[j + 1].isSymbol(",") && t_[j + 2].kind == TokenKind::Number)
+                type.scale = std::stoi(t_[j + 2].text);
+        }
+        i = close;
+    }
+    return type;
+}
+
+std::string Emitter::tableName(std::size_t& i, std::size_t e) {
+    if (i >= e)
+        unsupported("a missing table name", statement_);
+    // [database.][schema.]name: only the last part names the table here.
+    std::size_t last = i;
+    while (last + 2 < e + 1 && last + 1 < e && t_[last + 1].isSymbol(".")) {
+        last += 2;
+        if (last < e && t_[last].isSymbol("."))
+            ++last;  // "db..name"
+    }
+    if (last >= e)
+        unsupported("a missing table name", statement_);
+    const Token& name = t_[last];
+    i = last + 1;
+    if (name.kind == TokenKind::Word || name.kind == TokenKind::Name ||
+        name.kind == TokenKind::TempName)
+        return quoteName(name.kind == TokenKind::Word ? upper(name.text) : name.text);
+    unsupported("the table name '" + name.text + "'", statement_);
+}
+
+std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
+    const std::size_t b = open + 1, e = close - 1;
+    std::size_t exprB = b, exprE = e, typeI = b;
+    std::string style;
+    if (isCast) {
+        std::size_t as = e;
+        for (std::size_t i = b; i < e; i = nextItem(t_, i, e))
+            if (t_[i].is("AS"))
+                as = i;
+        if (as == e)
+            unsupported("CAST without AS", statement_);
+        exprE = as;
+        typeI = as + 1;
+    } else {
+        std::size_t i = b;
+        typeAt(i, e);
+        if (i >= e || !t_[i].isSymbol(","))
+            unsupported("CONVERT without an expression", statement_);
+        exprB = i + 1;
+        for (std::size_t j = exprB; j < e; j = nextItem(t_, j, e)) {
+            if (t_[j].isSymbol(",")) {
+                exprE = j;
+                style = ", " + region(j + 1, e);
+                break;
+            }
+        }
+    }
+    std::size_t ti = typeI;
+    const TypeSpec type = typeAt(ti, isCast ? e : exprB);
+    return "tsql_convert(" + region(exprB, exprE) + ", '" + type.name + "', " +
+           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + ")";
+}
+
+std::string Emitter::call(const std::string& name, std::size_t open, std::size_t close) {
+    const std::string up = upper(name);
+    if (up == "CONVERT" || up == "TRY_CONVERT")
+        return convert(open, close, false);
+    if (up == "CAST" || up == "TRY_CAST")
+        return convert(open, close, true);
+    for (const auto& r : kRenames) {
+        if (up != r.tsql)
+            continue;
+        if (up == "DATEADD" || up == "DATEDIFF") {
+            // The date part is a bare word: pass it as text.
+            const std::size_t part = open + 1;
+            if (part + 1 >= close - 1 || t_[part].kind != TokenKind::Word ||
+                !t_[part + 1].isSymbol(","))
+                unsupported(up + " without a date part", statement_);
+            return std::string(r.sqlite) + "('" + upper(t_[part].text) + "', " +
+                   region(part + 2, close - 1) + ")";
+        }
+        return std::string(r.sqlite) + "(" + region(open + 1, close - 1) + ")";
+    }
+    return name + "(" + region(open + 1, close - 1) + ")";
+}
+
+std::string Emitter::item(std::size_t& i, std::size_t e) {
+    const Token& tok = t_[i];
+    if (tok.isSymbol("(")) {
+        const std::size_t close = closeOf(t_, i, e);
+        std::string out = "(" + region(i + 1, close - 1) + ")";
+        i = close;
+        return out;
+    }
+    if (tok.is("CASE")) {
+        const std::size_t end = caseEndOf(t_, i, e);
+        std::string out = "CASE " + region(i + 1, end - 1) + " END";
+        i = end;
+        return out;
+    }
+    switch (tok.kind) {
+        case TokenKind::Word:
+            if (i + 1 < e && t_[i + 1].isSymbol("(")) {
+                const std::size_t close = closeOf(t_, i + 1, e);
+                std::string out = call(tok.text, i + 1, close);
+                i = close;
+                return out;
+            }
+            if (tok.is("dbo") && i + 2 < e && t_[i + 1].isSymbol(".")) {
+                i += 2;
+                return item(i, e);
+            }
+            if (tok.is("COLLATE") && i + 1 < e) {
+                const bool cs = upper(t_[i + 1].text).find("_CS") != std::string::npos;
+                i += 2;
+                return cs ? "COLLATE TSQL_CS" : "COLLATE TSQL_CI";
+            }
+            ++i;
+            return tok.text;
+        case TokenKind::Name:
+        case TokenKind::TempName:
+            ++i;
+            return quoteName(tok.text);
+        case TokenKind::String:
+            ++i;
+            return literal(tok);
+        case TokenKind::Number:
+            ++i;
+            return tok.text;
+        case TokenKind::Variable:
+            unsupported("the variable " + tok.text, statement_);
+        case TokenKind::Symbol:
+            ++i;
+            if (tok.text == "!<")
+                return ">=";
+            if (tok.text == "!>")
+                return "<=";
+            return tok.text;
+    }
+    ++i;
+    return tok.text;
+}
+
+std::string Emitter::term(std::size_t b, std::size_t e) {
+    std::string out;
+    bool glue = true;
+    for (std::size_t i = b; i < e;) {
+        const bool dot = t_[i].isSymbol(".");
+        std::string piece = item(i, e);
+        if (!glue && !dot)
+            out += ' ';
+        out += piece;
+        glue = dot;
+    }
+    return out;
+}
+
+std::string Emitter::region(std::size_t b, std::size_t e) {
+    std::string out;
+    std::string limit;
+    auto append = [&out](const std::string& s) {
+        if (s.empty())
+            return;
+        if (!out.empty())
+            out += ' ';
+        out += s;
+    };
+    // A segment between boundaries is an additive chain: a binary "+" is
+    // concatenation or addition depending on the values, decided at run time.
+    auto segment = [&](std::size_t sb, std::size_t se) {
+        if (sb >= se)
+            return;
+        std::vector<std::pair<std::size_t, std::size_t>> terms;
+        std::size_t start = sb;
+        bool operand = false;
+        for (std::size_t i = sb; i < se;) {
+            const Token& tok = t_[i];
+            if (tok.isSymbol("+") && operand) {
+                terms.emplace_back(start, i);
+                start = i + 1;
+                operand = false;
+                ++i;
+                continue;
+            }
+            operand = !isOperatorSymbol(tok);
+            i = nextItem(t_, i, se);
+        }
+        terms.emplace_back(start, se);
+        std::string chain = term(terms[0].first, terms[0].second);
+        for (std::size_t k = 1; k < terms.size(); ++k)
+            chain = "tsql_add(" + chain + ", " + term(terms[k].first, terms[k].second) + ")";
+        append(chain);
+    };
+
+    std::size_t segStart = b;
+    for (std::size_t i = b; i < e;) {
+        const Token& tok = t_[i];
+        const bool call = i + 1 < e && t_[i + 1].isSymbol("(");
+        const bool boundary =
+            isBoundary(tok) && !((tok.is("LEFT") || tok.is("RIGHT") || tok.is("OVER")) && call);
+        if (!boundary) {
+            // "CONVERT(...) AS alias" tells the type of a column made by SELECT INTO.
+            if ((tok.is("CONVERT") || tok.is("CAST")) && call) {
+                const std::size_t close = closeOf(t_, i + 1, e);
+                if (close + 1 < e && t_[close].is("AS")) {
+                    const Token& alias = t_[close + 1];
+                    std::size_t ti = i + 2;
+                    if (tok.is("CAST")) {
+                        for (std::size_t j = i + 2; j < close - 1; j = nextItem(t_, j, close - 1))
+                            if (t_[j].is("AS"))
+                                ti = j + 1;
+                    }
+                    hints_.emplace_back(alias.text, typeAt(ti, close - 1));
+                }
+            }
+            i = nextItem(t_, i, e);
+            continue;
+        }
+        segment(segStart, i);
+        if (tok.is("TOP")) {
+            std::size_t j = i + 1;
+            if (j < e && t_[j].isSymbol("(")) {
+                const std::size_t close = closeOf(t_, j, e);
+                limit = region(j + 1, close - 1);
+                j = close;
+            } else if (j < e && t_[j].kind == TokenKind::Number) {
+                limit = t_[j].text;
+                ++j;
+            } else {
+                unsupported("TOP without a number", statement_);
+            }
+            if (j < e && (t_[j].is("PERCENT") || t_[j].is("WITH")))
+                unsupported("TOP ... " + t_[j].text, statement_);
+            i = segStart = j;
+            continue;
+        }
+        if (tok.is("WITH") && i + 1 < e && t_[i + 1].isSymbol("(")) {
+            const std::size_t close = closeOf(t_, i + 1, e);
+            if (isHintGroup(i + 1, close)) {
+                i = segStart = close;
+                continue;
+            }
+        }
+        if ((tok.is("OUTER") || tok.is("CROSS")) && i + 1 < e && t_[i + 1].is("APPLY")) {
+            std::size_t j = i + 2;
+            const std::string fn = tableName(j, e);
+            if (j >= e || !t_[j].isSymbol("("))
+                unsupported("APPLY without a table-valued function", statement_);
+            const std::size_t close = closeOf(t_, j, e);
+            const std::string args = region(j + 1, close - 1);
+            j = close;
+            if (j < e && t_[j].is("AS"))
+                ++j;
+            std::string alias = fn;
+            if (j < e && ((t_[j].kind == TokenKind::Word && !isBoundary(t_[j]) &&
+                           !t_[j].is("OUTER") && !t_[j].is("CROSS")) ||
+                          t_[j].kind == TokenKind::Name)) {
+                alias = quoteName(t_[j].text);
+                ++j;
+            }
+            append((tok.is("OUTER") ? "LEFT JOIN " : "JOIN ") + fn + "(" + args + ") AS " + alias +
+                   " ON 1");
+            i = segStart = j;
+            continue;
+        }
+        if (tok.is("AS") && i + 1 < e && t_[i + 1].kind == TokenKind::String) {
+            // A quoted alias names a column, whatever the text.
+            append("AS " + quoteName(t_[i + 1].text));
+            plan_.inlined.emplace_back(t_[i + 1].literal, t_[i + 1].text);
+            i = segStart = i + 2;
+            continue;
+        }
+        append(tok.kind == TokenKind::Word ? upper(tok.text) : tok.text);
+        i = segStart = i + 1;
+    }
+    segment(segStart, e);
+    if (!limit.empty())
+        out += " LIMIT " + limit;
+    return out;
+}
+
+}  // namespace db::tsql

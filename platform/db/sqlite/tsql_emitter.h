@@ -1,0 +1,61 @@
+#pragma once
+// Rewriting of T-SQL expressions and clauses into SQLite text, token range
+// by token range. Used by the statement translator.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/db/sqlite/tsql_lexer.h"
+#include "platform/db/sqlite/tsql_plan.h"
+
+namespace db::tsql {
+
+using Tokens = std::vector<Token>;
+
+// Index one past the token closing the group opened at `open` ("(").
+std::size_t closeOf(const Tokens& t, std::size_t open, std::size_t end);
+// Index one past the END closing the CASE at `start`.
+std::size_t caseEndOf(const Tokens& t, std::size_t start, std::size_t end);
+// Next index after the item starting at i: a group, a CASE ... END or one token.
+std::size_t nextItem(const Tokens& t, std::size_t i, std::size_t end);
+
+[[noreturn]] void unsupported(std::string_view what, std::string_view statement);
+
+std::string quoteName(std::string_view name);
+std::string quoteLiteral(std::string_view text);
+
+class Emitter {
+public:
+    Emitter(const Tokens& tokens, std::string_view statement, bool bindLiterals, Plan& plan)
+        : t_(tokens), statement_(statement), bind_(bindLiterals), plan_(plan) {}
+
+    // SQLite text of the tokens [b, e).
+    std::string region(std::size_t b, std::size_t e);
+    // A table reference or name: "#X" quoted, "dbo." dropped.
+    std::string tableName(std::size_t& i, std::size_t e);
+    // Parses a type at i: CHAR(20), DECIMAL(18, 0), INT.
+    TypeSpec typeAt(std::size_t& i, std::size_t e);
+    // Type hints gathered from "CONVERT(...) AS alias" in the last region.
+    std::vector<std::pair<std::string, TypeSpec>> takeHints() { return std::move(hints_); }
+
+    std::string_view statement() const { return statement_; }
+
+private:
+    std::string term(std::size_t b, std::size_t e);
+    std::string item(std::size_t& i, std::size_t e);
+    std::string call(const std::string& name, std::size_t open, std::size_t close);
+    std::string convert(std::size_t open, std::size_t close, bool isCast);
+    std::string literal(const Token& tok);
+    bool isBoundary(const Token& tok) const;
+    bool isHintGroup(std::size_t open, std::size_t close) const;
+
+    const Tokens& t_;
+    std::string_view statement_;
+    bool bind_;
+    Plan& plan_;
+    std::vector<std::pair<std::string, TypeSpec>> hints_;
+};
+
+}  // namespace db::tsql

@@ -1,0 +1,38 @@
+#pragma once
+// Tokens of a T-SQL batch, as the adapter reads it: comments dropped,
+// literals decoded, bracketed and quoted names unwrapped.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace db::tsql {
+
+enum class TokenKind {
+    Word,      // keyword or plain name: SELECT, MG5E_OPZIONI, dbo
+    Name,      // [bracketed] or "quoted" name
+    TempName,  // #TMP_COMBI (also ##GLOBAL)
+    Variable,  // @name
+    String,    // 'text' or N'text'; text holds the decoded content
+    Number,    // 12, 1.50, 1e3
+    Symbol,    // operators and punctuation: ( ) , . ; = <> <= >= != + - * / % ...
+};
+
+struct Token {
+    TokenKind kind;
+    std::string text;                // decoded: names without brackets, strings without quotes
+    bool unicode = false;            // N'...' literal
+    int literal = 0;                 // strings: 1-based ordinal among the batch's literals
+    std::size_t begin = 0, end = 0;  // where it stands in the batch
+
+    bool is(std::string_view word) const;  // a Word equal to `word`, ignoring case
+    bool isSymbol(std::string_view s) const { return kind == TokenKind::Symbol && text == s; }
+};
+
+// Throws DbError (SQLSTATE 42000) on an unterminated literal, name or comment.
+std::vector<Token> tokenize(std::string_view sql);
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+std::string upper(std::string_view s);
+
+}  // namespace db::tsql

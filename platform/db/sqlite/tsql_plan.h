@@ -1,0 +1,80 @@
+#pragma once
+// A T-SQL batch translated for SQLite: a tree of statements the embedded
+// backend runs one by one. Literal strings of the batch become numbered
+// parameters (?N is the N-th literal), so that one translation serves every
+// statement of the same shape.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace db::tsql {
+
+// Declared type of a column as T-SQL writes it: CHAR(20), DECIMAL(18,0).
+struct TypeSpec {
+    std::string name;  // upper case: CHAR, VARCHAR, DECIMAL, DATETIME, INT ...
+    int length = 0;    // characters, or precision for DECIMAL; -1 for MAX
+    int scale = 0;
+    std::string text() const;  // "CHAR(20)", "DECIMAL(18,0)", "INT"
+    bool isText() const;       // CHAR, VARCHAR, NCHAR, NVARCHAR, TEXT
+    bool isFixedText() const;  // CHAR, NCHAR
+};
+
+struct ColumnDef {
+    std::string name;
+    TypeSpec type;
+    bool notNull = false;
+};
+
+struct Statement {
+    enum class Kind {
+        Query,          // sql runs as is; rows come back when it has columns
+        SelectInto,     // sql is the SELECT whose rows fill the new table `table`
+        CreateTable,    // sql creates `table` with `columns`
+        InsertExec,     // rows of procedure `name`, args from sql ("SELECT a, b"), into `table`
+        Exec,           // procedure `name` with args from sql; its rows come back
+        AlterColumn,    // rebuild `table` with column columns[0] retyped
+        AddPrimaryKey,  // rebuild `table` with primary key `keyColumns`
+        If,             // sql answers 1 or 0; then `body`, else `elseBody`
+        Block,          // body
+        Begin,
+        Commit,
+        Rollback,
+        Noop,
+    };
+    Kind kind = Kind::Noop;
+    std::string sql;
+    std::string table;  // target, "#X" for temporary tables
+    bool temporary = false;
+    std::string name;  // procedure
+    std::vector<ColumnDef> columns;
+    std::vector<std::string> keyColumns;
+    // For SelectInto: declared types of result columns known from CONVERT/CAST.
+    std::vector<std::pair<std::string, TypeSpec>> typeHints;
+    std::vector<Statement> body;
+    std::vector<Statement> elseBody;
+    std::string source;  // the T-SQL text of the statement, for error reports
+};
+
+struct Plan {
+    std::vector<Statement> statements;
+    // Literals written into the SQL text rather than bound (aliases, DDL):
+    // a cached plan serves only batches with the same values there.
+    std::vector<std::pair<int, std::string>> inlined;
+};
+
+// Literal strings of a batch in order, and the batch's shape: its text with
+// every literal string replaced by '?', the key of the translation cache.
+struct Shape {
+    std::string key;
+    std::vector<std::string> literals;
+};
+
+Shape shapeOf(std::string_view sql);
+
+// Translates a batch; throws DbError (42000) quoting the statement for any
+// construct it does not know.
+std::shared_ptr<const Plan> translate(std::string_view sql);
+
+}  // namespace db::tsql

@@ -1,0 +1,806 @@
+// Statement level of the T-SQL adapter: splits a batch into statements
+// (T-SQL needs no semicolons between them) and rewrites the forms SQLite
+// writes differently: SELECT ... INTO, UPDATE/DELETE with joins, IF, EXEC,
+// ALTER TABLE, CREATE TABLE with SQL Server's types and collation.
+
+#include <array>
+
+#include "platform/db/errors.h"
+#include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/sqlite/tsql_plan.h"
+
+namespace db::tsql {
+namespace {
+
+constexpr std::array kStatementWords = {
+    "SELECT", "INSERT",  "UPDATE", "DELETE", "CREATE", "DROP",  "ALTER",  "TRUNCATE",
+    "EXEC",   "EXECUTE", "IF",     "ELSE",   "BEGIN",  "END",   "COMMIT", "ROLLBACK",
+    "SET",    "DECLARE", "PRINT",  "WHILE",  "RETURN", "MERGE", "GO"};
+
+bool isStatementWord(const Token& tok) {
+    if (tok.kind != TokenKind::Word)
+        return false;
+    for (const char* w : kStatementWords)
+        if (equalsIgnoreCase(tok.text, w))
+            return true;
+    return false;
+}
+
+bool isJoinWord(const Token& tok) {
+    return tok.is("JOIN") || tok.is("INNER") || tok.is("LEFT") || tok.is("RIGHT") ||
+           tok.is("FULL") || tok.is("CROSS") || tok.is("OUTER");
+}
+
+Token word(const char* text) {
+    return Token{TokenKind::Word, text};
+}
+Token symbol(const char* text) {
+    return Token{TokenKind::Symbol, text};
+}
+
+std::string rawName(const Token& tok) {
+    return tok.kind == TokenKind::Word ? upper(tok.text) : tok.text;
+}
+
+// One table of a FROM clause: [join words] name [AS] [alias] [WITH (hints)] [ON cond].
+struct FromItem {
+    std::size_t joinBegin, refBegin, refEnd, onBegin, end;  // onBegin == end: no ON
+    std::string name, alias;
+    bool inner = true;
+};
+
+class Translator {
+public:
+    Translator(const Tokens& t, std::string_view sql, Plan& plan) : t_(t), sql_(sql), plan_(plan) {}
+
+    std::vector<Statement> block(std::size_t& i, std::size_t e, bool untilEnd) {
+        std::vector<Statement> out;
+        while (i < e) {
+            if (t_[i].isSymbol(";")) {
+                ++i;
+                continue;
+            }
+            if (untilEnd && t_[i].is("END"))
+                return out;
+            out.push_back(one(i, e));
+        }
+        if (untilEnd)
+            unsupported("BEGIN without END", source(0, e));
+        return out;
+    }
+
+private:
+    std::string source(std::size_t b, std::size_t e) const {
+        if (b >= e)
+            return {};
+        return std::string(sql_.substr(t_[b].begin, t_[e - 1].end - t_[b].begin));
+    }
+
+    Statement one(std::size_t& i, std::size_t e) {
+        if (t_[i].is("IF"))
+            return ifStatement(i, e);
+        if (t_[i].is("BEGIN") &&
+            !(i + 1 < e && (t_[i + 1].is("TRAN") || t_[i + 1].is("TRANSACTION")))) {
+            const std::size_t start = i;
+            ++i;
+            Statement st;
+            st.kind = Statement::Kind::Block;
+            st.body = block(i, e, true);
+            ++i;  // END
+            st.source = source(start, i);
+            return st;
+        }
+        const std::size_t b = i;
+        i = statementEnd(b, e);
+        Statement st = simple(b, i);
+        st.source = source(b, i);
+        return st;
+    }
+
+    Statement ifStatement(std::size_t& i, std::size_t e) {
+        const std::size_t start = i++;
+        std::size_t condEnd = i;
+        while (condEnd < e && !isStatementWord(t_[condEnd]))
+            condEnd = nextItem(t_, condEnd, e);
+        if (condEnd == i || condEnd >= e)
+            unsupported("IF without a statement", source(start, e));
+        Statement st;
+        st.kind = Statement::Kind::If;
+        Emitter em(t_, source(start, e), true, plan_);
+        st.sql = "SELECT CASE WHEN " + em.region(i, condEnd) + " THEN 1 ELSE 0 END";
+        i = condEnd;
+        st.body.push_back(one(i, e));
+        while (i < e && t_[i].isSymbol(";"))
+            ++i;
+        if (i < e && t_[i].is("ELSE")) {
+            ++i;
+            st.elseBody.push_back(one(i, e));
+        }
+        st.source = source(start, i);
+        return st;
+    }
+
+    std::size_t statementEnd(std::size_t b, std::size_t e) const {
+        const std::string kind = upper(t_[b].text);
+        bool body = false, set = false;
+        for (std::size_t j = b + 1; j < e; j = nextItem(t_, j, e)) {
+            const Token& tok = t_[j];
+            if (tok.isSymbol(";"))
+                return j;
+            if (!isStatementWord(tok))
+                continue;
+            const Token& prev = t_[j - 1];
+            if (tok.is("SELECT")) {
+                if (prev.is("UNION") || prev.is("ALL") || prev.is("EXCEPT") || prev.is("INTERSECT"))
+                    continue;
+                if ((kind == "INSERT" || kind == "WITH") && !body) {
+                    body = true;
+                    continue;
+                }
+            } else if (tok.is("INSERT") || tok.is("UPDATE") || tok.is("DELETE") ||
+                       tok.is("MERGE")) {
+                if (kind == "WITH" && !body) {
+                    body = true;
+                    continue;
+                }
+            } else if (tok.is("EXEC") || tok.is("EXECUTE")) {
+                if (kind == "INSERT" && !body) {
+                    body = true;
+                    continue;
+                }
+            } else if (tok.is("SET")) {
+                if (kind == "UPDATE" && !set) {
+                    set = true;
+                    continue;
+                }
+            } else if (tok.is("DROP") || tok.is("ALTER")) {
+                // ALTER TABLE t ALTER COLUMN / DROP COLUMN
+                if (kind == "ALTER" && j + 1 < e &&
+                    (t_[j + 1].is("COLUMN") || t_[j + 1].is("CONSTRAINT")))
+                    continue;
+            }
+            return j;
+        }
+        return e;
+    }
+
+    Statement simple(std::size_t b, std::size_t e) {
+        const Token& first = t_[b];
+        const std::string src = source(b, e);
+        if (first.is("SELECT") || first.is("WITH"))
+            return select(b, e, src);
+        if (first.is("INSERT"))
+            return insert(b, e, src);
+        if (first.is("UPDATE"))
+            return update(b, e, src);
+        if (first.is("DELETE"))
+            return remove(b, e, src);
+        if (first.is("CREATE"))
+            return create(b, e, src);
+        if (first.is("DROP"))
+            return drop(b, e, src);
+        if (first.is("ALTER"))
+            return alter(b, e, src);
+        if (first.is("TRUNCATE")) {
+            std::size_t i = b + 1;
+            if (i < e && t_[i].is("TABLE"))
+                ++i;
+            Emitter em(t_, src, true, plan_);
+            Statement st;
+            st.kind = Statement::Kind::Query;
+            st.sql = "DELETE FROM " + em.tableName(i, e);
+            return st;
+        }
+        if (first.is("EXEC") || first.is("EXECUTE"))
+            return exec(b + 1, e, src, Statement::Kind::Exec);
+        if (first.is("BEGIN") || first.is("COMMIT") || first.is("ROLLBACK")) {
+            Statement st;
+            st.kind = first.is("BEGIN")    ? Statement::Kind::Begin
+                      : first.is("COMMIT") ? Statement::Kind::Commit
+                                           : Statement::Kind::Rollback;
+            return st;
+        }
+        if (first.is("PRINT"))
+            return {};
+        if (first.is("SET") && b + 1 < e && t_[b + 1].kind == TokenKind::Word) {
+            static constexpr std::array options = {
+                "NOCOUNT",           "DATEFORMAT",        "ANSI_NULLS", "ANSI_WARNINGS",
+                "QUOTED_IDENTIFIER", "XACT_ABORT",        "ARITHABORT", "CONCAT_NULL_YIELDS_NULL",
+                "LOCK_TIMEOUT",      "DEADLOCK_PRIORITY", "LANGUAGE",   "ANSI_PADDING",
+                "TRANSACTION"};
+            for (const char* o : options)
+                if (t_[b + 1].is(o))
+                    return {};
+        }
+        unsupported("the statement " + upper(first.text), src);
+    }
+
+    Statement select(std::size_t b, std::size_t e, const std::string& src) {
+        Statement st;
+        std::size_t into = e;
+        for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
+            if (t_[j].is("INTO")) {
+                into = j;
+                break;
+            }
+        if (into == e) {
+            Emitter em(t_, src, true, plan_);
+            st.kind = Statement::Kind::Query;
+            st.sql = em.region(b, e);
+            return st;
+        }
+        std::size_t after = into + 1;
+        {
+            Emitter names(t_, src, true, plan_);
+            names.tableName(after, e);
+        }
+        const Token& target = t_[after - 1];
+        Tokens rest(t_.begin() + static_cast<long>(b), t_.begin() + static_cast<long>(into));
+        rest.insert(rest.end(), t_.begin() + static_cast<long>(after),
+                    t_.begin() + static_cast<long>(e));
+        Emitter em(rest, src, true, plan_);
+        st.kind = Statement::Kind::SelectInto;
+        st.table = rawName(target);
+        st.temporary = target.kind == TokenKind::TempName;
+        st.sql = em.region(0, rest.size());
+        st.typeHints = em.takeHints();
+        return st;
+    }
+
+    Statement insert(std::size_t b, std::size_t e, const std::string& src) {
+        std::size_t i = b + 1;
+        if (i < e && t_[i].is("INTO"))
+            ++i;
+        Emitter em(t_, src, true, plan_);
+        const std::size_t nameAt = i;
+        const std::string target = em.tableName(i, e);
+        const Token& targetTok = t_[i - 1];
+        std::string columns;
+        if (i < e && t_[i].isSymbol("(")) {
+            const std::size_t close = closeOf(t_, i, e);
+            columns = " (" + em.region(i + 1, close - 1) + ")";
+            i = close;
+        }
+        if (i < e && (t_[i].is("EXEC") || t_[i].is("EXECUTE"))) {
+            if (!columns.empty())
+                unsupported("INSERT with a column list and EXEC", src);
+            Statement st = exec(i + 1, e, src, Statement::Kind::InsertExec);
+            st.table = rawName(targetTok);
+            st.temporary = targetTok.kind == TokenKind::TempName;
+            return st;
+        }
+        (void)nameAt;
+        Statement st;
+        st.kind = Statement::Kind::Query;
+        st.sql = "INSERT INTO " + target + columns + " " + em.region(i, e);
+        return st;
+    }
+
+    Statement exec(std::size_t i, std::size_t e, const std::string& src, Statement::Kind kind) {
+        Emitter em(t_, src, true, plan_);
+        Statement st;
+        st.kind = kind;
+        std::string name = em.tableName(i, e);
+        st.name = name.substr(1, name.size() - 2);
+        for (std::size_t j = i; j < e; ++j)
+            if (t_[j].kind == TokenKind::Variable)
+                unsupported("a named procedure argument", src);
+        if (i < e)
+            st.sql = "SELECT " + em.region(i, e);
+        return st;
+    }
+
+    // Splits a FROM clause [b, e) into its tables.
+    std::vector<FromItem> fromItems(std::size_t b, std::size_t e) const {
+        std::vector<FromItem> items;
+        std::size_t i = b;
+        while (i < e) {
+            FromItem it{};
+            it.joinBegin = i;
+            if (t_[i].isSymbol(","))
+                ++i;
+            bool joined = false;
+            while (i < e && isJoinWord(t_[i])) {
+                if (t_[i].is("LEFT") || t_[i].is("RIGHT") || t_[i].is("FULL") ||
+                    t_[i].is("CROSS") || t_[i].is("OUTER"))
+                    it.inner = false;
+                joined = true;
+                ++i;
+            }
+            (void)joined;
+            it.refBegin = i;
+            std::size_t j = i;
+            while (j < e && !t_[j].is("ON") && !isJoinWord(t_[j]) && !t_[j].isSymbol(","))
+                j = nextItem(t_, j, e);
+            it.refEnd = it.onBegin = j;
+            if (j < e && t_[j].is("ON")) {
+                ++j;
+                while (j < e && !isJoinWord(t_[j]) && !t_[j].isSymbol(","))
+                    j = nextItem(t_, j, e);
+            }
+            it.end = j;
+            // Name and alias of the reference.
+            std::size_t k = it.refBegin;
+            while (k + 1 < it.refEnd && t_[k + 1].isSymbol("."))
+                k += 2;
+            if (k < it.refEnd)
+                it.name = rawName(t_[k]);
+            for (++k; k < it.refEnd; ++k) {
+                if (t_[k].is("AS"))
+                    continue;
+                if (t_[k].is("WITH"))
+                    break;
+                if (t_[k].kind == TokenKind::Word || t_[k].kind == TokenKind::Name) {
+                    it.alias = rawName(t_[k]);
+                    break;
+                }
+            }
+            items.push_back(it);
+            i = j;
+        }
+        return items;
+    }
+
+    static bool names(const FromItem& it, const std::string& target) {
+        return it.alias.empty() ? equalsIgnoreCase(it.name, target)
+                                : equalsIgnoreCase(it.alias, target);
+    }
+
+    void append(Tokens& out, std::size_t b, std::size_t e) const {
+        out.insert(out.end(), t_.begin() + static_cast<long>(b), t_.begin() + static_cast<long>(e));
+    }
+
+    // SET assignments with the column names unqualified, as SQLite wants them.
+    void appendAssignments(Tokens& out, std::size_t b, std::size_t e) const {
+        bool lhs = true;
+        for (std::size_t j = b; j < e;) {
+            if (lhs && j + 2 < e && t_[j + 1].isSymbol(".") && !t_[j].isSymbol("(")) {
+                j += 2;
+                continue;
+            }
+            lhs = t_[j].isSymbol(",");
+            const std::size_t next = nextItem(t_, j, e);
+            append(out, j, next);
+            j = next;
+        }
+    }
+
+    Statement update(std::size_t b, std::size_t e, const std::string& src) {
+        std::size_t set = e, from = e, where = e;
+        for (std::size_t j = b + 1; j < e; j = nextItem(t_, j, e)) {
+            if (t_[j].is("SET") && set == e)
+                set = j;
+            else if (t_[j].is("FROM") && set != e && from == e)
+                from = j;
+            else if (t_[j].is("WHERE") && set != e && where == e)
+                where = j;
+        }
+        if (set == e)
+            unsupported("UPDATE without SET", src);
+        std::size_t afterTarget = b + 1;
+        {
+            Emitter names(t_, src, true, plan_);
+            names.tableName(afterTarget, e);
+        }
+        const std::string target = rawName(t_[afterTarget - 1]);
+        Tokens out{word("UPDATE")};
+        Statement st;
+        st.kind = Statement::Kind::Query;
+        if (from == e) {
+            append(out, b + 1, set + 1);
+            appendAssignments(out, set + 1, where);
+            append(out, where, e);
+            Emitter em(out, src, true, plan_);
+            st.sql = em.region(0, out.size());
+            return st;
+        }
+        const std::size_t fromEnd = where;
+        auto items = fromItems(from + 1, fromEnd);
+        std::size_t k = 0;
+        while (k < items.size() && !names(items[k], target))
+            ++k;
+        if (k == items.size()) {
+            append(out, b + 1, set + 1);
+            appendAssignments(out, set + 1, from);
+            append(out, from, e);
+        } else {
+            const FromItem& tgt = items[k];
+            // The target leaves the FROM clause; its join condition joins the WHERE.
+            std::size_t condB = tgt.onBegin + 1, condE = tgt.end;
+            if (k == 0 && items.size() > 1) {
+                condB = items[1].onBegin + 1;
+                condE = items[1].end;
+            }
+            if (!tgt.inner || (k == 0 && items.size() > 1 && !items[1].inner))
+                unsupported("UPDATE ... FROM with the target in an outer join", src);
+            append(out, tgt.refBegin, tgt.refBegin + 1);
+            std::size_t nameEnd = tgt.refBegin + 1;
+            while (nameEnd + 1 < tgt.refEnd && t_[nameEnd].isSymbol(".")) {
+                out.pop_back();
+                append(out, nameEnd + 1, nameEnd + 2);
+                nameEnd += 2;
+            }
+            if (!tgt.alias.empty()) {
+                out.push_back(word("AS"));
+                out.push_back(Token{TokenKind::Name, tgt.alias});
+            }
+            out.push_back(word("SET"));
+            appendAssignments(out, set + 1, from);
+            bool firstTable = true;
+            for (std::size_t m = 0; m < items.size(); ++m) {
+                if (m == k)
+                    continue;
+                if (firstTable) {
+                    out.push_back(word("FROM"));
+                    append(out, items[m].refBegin, items[m].refEnd);
+                    firstTable = false;
+                    if (!(k == 0 && m == 1))
+                        append(out, items[m].refEnd, items[m].end);
+                } else {
+                    append(out, items[m].joinBegin, items[m].end);
+                }
+            }
+            const bool hasCond = condB < condE;
+            if (hasCond || where < e)
+                out.push_back(word("WHERE"));
+            if (hasCond) {
+                out.push_back(symbol("("));
+                append(out, condB, condE);
+                out.push_back(symbol(")"));
+            }
+            if (where < e) {
+                if (hasCond)
+                    out.push_back(word("AND"));
+                out.push_back(symbol("("));
+                append(out, where + 1, e);
+                out.push_back(symbol(")"));
+            }
+        }
+        Emitter em(out, src, true, plan_);
+        st.sql = em.region(0, out.size());
+        return st;
+    }
+
+    Statement remove(std::size_t b, std::size_t e, const std::string& src) {
+        std::size_t i = b + 1;
+        if (i < e && t_[i].is("FROM"))
+            ++i;
+        const std::size_t targetAt = i;
+        std::size_t afterTarget = i;
+        {
+            Emitter names(t_, src, true, plan_);
+            names.tableName(afterTarget, e);
+        }
+        const std::string target = rawName(t_[afterTarget - 1]);
+        Statement st;
+        st.kind = Statement::Kind::Query;
+        std::size_t from = e;
+        if (afterTarget < e && t_[afterTarget].is("FROM"))
+            from = afterTarget;
+        Tokens out{word("DELETE"), word("FROM")};
+        if (from == e) {
+            append(out, targetAt, e);
+        } else {
+            std::size_t where = e;
+            for (std::size_t j = from + 1; j < e; j = nextItem(t_, j, e))
+                if (t_[j].is("WHERE")) {
+                    where = j;
+                    break;
+                }
+            auto items = fromItems(from + 1, where);
+            std::string real = target;
+            for (const auto& it : items)
+                if (names(it, target))
+                    real = it.name;
+            out.push_back(Token{TokenKind::Name, real});
+            out.push_back(word("WHERE"));
+            out.push_back(word("rowid"));
+            out.push_back(word("IN"));
+            out.push_back(symbol("("));
+            out.push_back(word("SELECT"));
+            out.push_back(Token{TokenKind::Name, target});
+            out.push_back(symbol("."));
+            out.push_back(word("rowid"));
+            append(out, from, e);
+            out.push_back(symbol(")"));
+        }
+        Emitter em(out, src, true, plan_);
+        st.sql = em.region(0, out.size());
+        return st;
+    }
+
+    Statement create(std::size_t b, std::size_t e, const std::string& src) {
+        std::size_t i = b + 1;
+        if (i < e && t_[i].is("TABLE"))
+            return createTable(i + 1, e, src);
+        Tokens out{word("CREATE")};
+        for (; i < e; ++i) {
+            if (t_[i].is("CLUSTERED") || t_[i].is("NONCLUSTERED"))
+                continue;
+            if (t_[i].is("INCLUDE") || (t_[i].is("WITH") && i > b + 2))
+                break;
+            out.push_back(t_[i]);
+        }
+        if (!(out.size() > 1 && (out[1].is("INDEX") ||
+                                 (out[1].is("UNIQUE") && out.size() > 2 && out[2].is("INDEX")))))
+            unsupported("CREATE " + (b + 1 < e ? upper(t_[b + 1].text) : std::string()), src);
+        Emitter em(out, src, false, plan_);
+        Statement st;
+        st.kind = Statement::Kind::Query;
+        st.sql = em.region(0, out.size());
+        return st;
+    }
+
+    // One column definition [b, e) of CREATE TABLE or ALTER TABLE ADD.
+    std::string columnDef(std::size_t b, std::size_t e, const std::string& src, ColumnDef* def) {
+        Emitter em(t_, src, false, plan_);
+        std::size_t i = b;
+        const std::string name = t_[i].text;
+        ++i;
+        const TypeSpec type = em.typeAt(i, e);
+        Tokens rest;
+        bool collate = false;
+        for (; i < e; ++i) {
+            if (t_[i].is("IDENTITY")) {
+                if (i + 1 < e && t_[i + 1].isSymbol("("))
+                    i = closeOf(t_, i + 1, e) - 1;
+                continue;
+            }
+            if (t_[i].is("CLUSTERED") || t_[i].is("NONCLUSTERED"))
+                continue;
+            if (t_[i].is("COLLATE"))
+                collate = true;
+            if (t_[i].is("NOT") && i + 1 < e && t_[i + 1].is("NULL") && def)
+                def->notNull = true;
+            rest.push_back(t_[i]);
+        }
+        if (def) {
+            def->name = name;
+            def->type = type;
+        }
+        Emitter restEm(rest, src, false, plan_);
+        std::string out = quoteName(name) + " " + type.text();
+        const std::string tail = restEm.region(0, rest.size());
+        if (!tail.empty())
+            out += " " + tail;
+        if (type.isText() && !collate)
+            out += " COLLATE TSQL_CI";
+        return out;
+    }
+
+    Statement createTable(std::size_t i, std::size_t e, const std::string& src) {
+        Statement st;
+        st.kind = Statement::Kind::CreateTable;
+        {
+            Emitter names(t_, src, false, plan_);
+            names.tableName(i, e);
+        }
+        const Token& target = t_[i - 1];
+        st.table = rawName(target);
+        st.temporary = target.kind == TokenKind::TempName;
+        if (i >= e || !t_[i].isSymbol("("))
+            unsupported("CREATE TABLE without columns", src);
+        const std::size_t close = closeOf(t_, i, e);
+        std::string defs;
+        std::size_t start = i + 1;
+        for (std::size_t j = start; j <= close - 1;
+             j = j < close - 1 ? nextItem(t_, j, close - 1) : close) {
+            if (j < close - 1 && !t_[j].isSymbol(","))
+                continue;
+            if (start < j) {
+                if (!defs.empty())
+                    defs += ", ";
+                const Token& head = t_[start];
+                if (head.is("CONSTRAINT") || head.is("PRIMARY") || head.is("FOREIGN") ||
+                    head.is("UNIQUE") || head.is("CHECK")) {
+                    Tokens c;
+                    for (std::size_t k = start; k < j; ++k)
+                        if (!t_[k].is("CLUSTERED") && !t_[k].is("NONCLUSTERED"))
+                            c.push_back(t_[k]);
+                    Emitter em(c, src, false, plan_);
+                    defs += em.region(0, c.size());
+                } else {
+                    ColumnDef def;
+                    defs += columnDef(start, j, src, &def);
+                    st.columns.push_back(def);
+                }
+            }
+            start = j + 1;
+            if (j >= close - 1)
+                break;
+        }
+        st.sql = std::string("CREATE ") + (st.temporary ? "TEMP " : "") + "TABLE " +
+                 quoteName(st.table) + " (" + defs + ")";
+        if (close < e)
+            unsupported("options after CREATE TABLE", src);
+        return st;
+    }
+
+    Statement drop(std::size_t b, std::size_t e, const std::string& src) {
+        std::size_t i = b + 1;
+        if (i >= e || !(t_[i].is("TABLE") || t_[i].is("INDEX") || t_[i].is("VIEW")))
+            unsupported("this DROP", src);
+        const std::string what = upper(t_[i].text);
+        ++i;
+        bool ifExists = false;
+        if (i + 1 < e && t_[i].is("IF") && t_[i + 1].is("EXISTS")) {
+            ifExists = true;
+            i += 2;
+        }
+        Statement block;
+        block.kind = Statement::Kind::Block;
+        Emitter em(t_, src, false, plan_);
+        while (i < e) {
+            Statement st;
+            st.kind = Statement::Kind::Query;
+            st.sql = "DROP " + what + (ifExists ? " IF EXISTS " : " ") + em.tableName(i, e);
+            if (i < e && t_[i].is("ON"))
+                i = e;  // DROP INDEX name ON table
+            st.source = src;
+            block.body.push_back(std::move(st));
+            if (i < e && t_[i].isSymbol(","))
+                ++i;
+            else if (i < e)
+                unsupported("this DROP", src);
+        }
+        if (block.body.size() == 1)
+            return std::move(block.body.front());
+        return block;
+    }
+
+    Statement alter(std::size_t b, std::size_t e, const std::string& src) {
+        std::size_t i = b + 1;
+        if (i >= e || !t_[i].is("TABLE"))
+            unsupported("this ALTER", src);
+        ++i;
+        Emitter em(t_, src, false, plan_);
+        const std::string table = em.tableName(i, e);
+        const Token& target = t_[i - 1];
+        Statement st;
+        st.table = rawName(target);
+        st.temporary = target.kind == TokenKind::TempName;
+        if (i < e && t_[i].is("ADD") && i + 1 < e &&
+            (t_[i + 1].is("CONSTRAINT") || t_[i + 1].is("PRIMARY"))) {
+            std::size_t j = i + 1;
+            if (t_[j].is("CONSTRAINT"))
+                j += 2;
+            if (!(j + 1 < e && t_[j].is("PRIMARY") && t_[j + 1].is("KEY")))
+                unsupported("ALTER TABLE ADD CONSTRAINT other than PRIMARY KEY", src);
+            j += 2;
+            if (j < e && (t_[j].is("CLUSTERED") || t_[j].is("NONCLUSTERED")))
+                ++j;
+            if (j >= e || !t_[j].isSymbol("("))
+                unsupported("PRIMARY KEY without columns", src);
+            const std::size_t close = closeOf(t_, j, e);
+            for (std::size_t k = j + 1; k < close - 1; ++k)
+                if (t_[k].kind == TokenKind::Word || t_[k].kind == TokenKind::Name)
+                    if (!t_[k].is("ASC") && !t_[k].is("DESC"))
+                        st.keyColumns.push_back(t_[k].text);
+            st.kind = Statement::Kind::AddPrimaryKey;
+            return st;
+        }
+        if (i < e && t_[i].is("ADD")) {
+            st.kind = Statement::Kind::Block;
+            std::size_t start = ++i;
+            for (std::size_t j = start;; j = nextItem(t_, j, e)) {
+                if (j < e && !t_[j].isSymbol(","))
+                    continue;
+                Statement add;
+                add.kind =
+                    Statement::Kind::CreateTable;  // columns changed: refresh the table's rules
+                add.table = st.table;
+                add.temporary = st.temporary;
+                add.source = src;
+                std::size_t defB = start;
+                if (defB < j && t_[defB].is("COLUMN"))
+                    ++defB;
+                if (defB < j) {
+                    ColumnDef def;
+                    add.sql =
+                        "ALTER TABLE " + table + " ADD COLUMN " + columnDef(defB, j, src, &def);
+                    add.columns.push_back(def);
+                    st.body.push_back(std::move(add));
+                }
+                if (j >= e)
+                    break;
+                start = j + 1;
+            }
+            return st;
+        }
+        if (i + 1 < e && t_[i].is("ALTER") && t_[i + 1].is("COLUMN")) {
+            i += 2;
+            ColumnDef def;
+            columnDef(i, e, src, &def);
+            st.kind = Statement::Kind::AlterColumn;
+            st.columns.push_back(def);
+            return st;
+        }
+        if (i + 1 < e && t_[i].is("DROP") && t_[i + 1].is("COLUMN")) {
+            st.kind = Statement::Kind::Query;
+            st.sql = "ALTER TABLE " + table + " DROP COLUMN " +
+                     quoteName(t_[i + 2 < e ? i + 2 : i].text);
+            return st;
+        }
+        unsupported("this ALTER TABLE", src);
+    }
+
+    const Tokens& t_;
+    std::string_view sql_;
+    Plan& plan_;
+};
+
+}  // namespace
+
+std::string TypeSpec::text() const {
+    if (length == 0)
+        return name;
+    if (length < 0)
+        return name + "(MAX)";
+    if (name == "DECIMAL" || name == "NUMERIC")
+        return name + "(" + std::to_string(length) + "," + std::to_string(scale) + ")";
+    return name + "(" + std::to_string(length) + ")";
+}
+
+bool TypeSpec::isText() const {
+    return name == "CHAR" || name == "VARCHAR" || name == "NCHAR" || name == "NVARCHAR" ||
+           name == "TEXT" || name == "NTEXT" || name == "SYSNAME";
+}
+
+bool TypeSpec::isFixedText() const {
+    return name == "CHAR" || name == "NCHAR";
+}
+
+Shape shapeOf(std::string_view sql) {
+    Shape shape;
+    shape.key.reserve(sql.size());
+    const std::size_t n = sql.size();
+    for (std::size_t i = 0; i < n;) {
+        const char c = sql[i];
+        if (c == '\'') {
+            std::string text;
+            ++i;
+            while (i < n) {
+                if (sql[i] == '\'') {
+                    if (i + 1 < n && sql[i + 1] == '\'') {
+                        text += '\'';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                text += sql[i++];
+            }
+            shape.key += "'?'";
+            shape.literals.push_back(std::move(text));
+        } else if (c == '[' || c == '"') {
+            const char close = c == '[' ? ']' : '"';
+            const std::size_t start = i++;
+            while (i < n && sql[i] != close)
+                ++i;
+            i = i < n ? i + 1 : n;
+            shape.key.append(sql.substr(start, i - start));
+        } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
+            while (i < n && sql[i] != '\n')
+                ++i;
+        } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
+            const auto end = sql.find("*/", i + 2);
+            i = end == std::string_view::npos ? n : end + 2;
+        } else {
+            shape.key += c;
+            ++i;
+        }
+    }
+    return shape;
+}
+
+std::shared_ptr<const Plan> translate(std::string_view sql) {
+    const Tokens tokens = tokenize(sql);
+    auto plan = std::make_shared<Plan>();
+    Translator translator(tokens, sql, *plan);
+    std::size_t i = 0;
+    plan->statements = translator.block(i, tokens.size(), false);
+    return plan;
+}
+
+}  // namespace db::tsql
