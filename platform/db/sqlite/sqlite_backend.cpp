@@ -233,7 +233,8 @@ private:
         const char* table = sqlite3_column_table_name(st, i);
         const char* origin = sqlite3_column_origin_name(st, i);
         const char* schema = sqlite3_column_database_name(st, i);
-        if (table && origin) {
+        // Columns of a table function are read-only: they have no base table.
+        if (table && origin && !findTableFunction(table)) {
             c.baseTable = table;
             c.baseColumn = origin;
             int notNull = 0, primaryKey = 0, autoinc = 0;
