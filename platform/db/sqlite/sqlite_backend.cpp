@@ -26,6 +26,21 @@ bool contains(const std::string& s, const char* part) {
     return s.find(part) != std::string::npos;
 }
 
+// The collation a column of the given declared type gets in a table the
+// adapter creates: SQL Server's text comparison, or dates compared as dates.
+std::string collationFor(const std::string& declared) {
+    switch (parseDeclaredType(declared.c_str()).type) {
+        case FieldType::Text:
+        case FieldType::FixedText:
+            return " COLLATE TSQL_CI";
+        case FieldType::Date:
+            return declared.find("TEXT") == std::string::npos ? " TEXT COLLATE TSQL_DATE"
+                                                              : " COLLATE TSQL_DATE";
+        default:
+            return "";
+    }
+}
+
 std::string sqlStateOf(int rc, const std::string& message) {
     switch (rc & 0xFF) {
         case SQLITE_CONSTRAINT:
@@ -455,9 +470,7 @@ private:
                 defs += tsql::quoteName(name);
                 if (!type.empty())
                     defs += " " + type;
-                if (parseDeclaredType(type.c_str()).type == FieldType::FixedText ||
-                    parseDeclaredType(type.c_str()).type == FieldType::Text)
-                    defs += " COLLATE TSQL_CI";
+                defs += collationFor(type);
             }
         }
         const std::string table = tsql::quoteName(st.table);
@@ -547,9 +560,7 @@ private:
                 select += ", ";
             }
             defs += tsql::quoteName(c.name) + (type.empty() ? "" : " " + type);
-            const auto declared = parseDeclaredType(type.c_str()).type;
-            if (declared == FieldType::FixedText || declared == FieldType::Text)
-                defs += " COLLATE TSQL_CI";
+            defs += collationFor(type);
             if (notNull)
                 defs += " NOT NULL";
             if (!c.defaultValue.empty())

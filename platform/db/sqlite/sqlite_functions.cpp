@@ -102,6 +102,19 @@ int collateCs(void*, int la, const void* a, int lb, const void* b) {
                        {static_cast<const char*>(b), static_cast<std::size_t>(lb)}, false);
 }
 
+// Dates written in any accepted form compare as the dates they are.
+int collateDate(void*, int la, const void* a, int lb, const void* b) {
+    const std::string_view x(static_cast<const char*>(a), static_cast<std::size_t>(la));
+    const std::string_view y(static_cast<const char*>(b), static_cast<std::size_t>(lb));
+    std::string cx = canonicalDate(x), cy = canonicalDate(y);
+    if (cx.empty())
+        cx = std::string(x);
+    if (cy.empty())
+        cy = std::string(y);
+    const int c = cx.compare(cy);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
 // ---- value helpers
 
 bool isNull(sqlite3_value* v) {
@@ -669,6 +682,7 @@ void registerFunctions(sqlite3* db) {
                                    nullptr, f.fn, nullptr, nullptr, nullptr);
     sqlite3_create_collation(db, "TSQL_CI", SQLITE_UTF8, nullptr, collateCi);
     sqlite3_create_collation(db, "TSQL_CS", SQLITE_UTF8, nullptr, collateCs);
+    sqlite3_create_collation(db, "TSQL_DATE", SQLITE_UTF8, nullptr, collateDate);
 }
 
 }  // namespace db::sqlite

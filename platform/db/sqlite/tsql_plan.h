@@ -19,6 +19,7 @@ struct TypeSpec {
     std::string text() const;  // "CHAR(20)", "DECIMAL(18,0)", "INT"
     bool isText() const;       // CHAR, VARCHAR, NCHAR, NVARCHAR, TEXT
     bool isFixedText() const;  // CHAR, NCHAR
+    bool isDate() const;       // DATETIME, DATE, SMALLDATETIME, DATETIME2
 };
 
 struct ColumnDef {

@@ -560,6 +560,11 @@ private:
         }
         Emitter restEm(rest, src, false, plan_);
         std::string out = quoteName(name) + " " + type.text();
+        // Dates are kept as text in one canonical form: TEXT affinity keeps a
+        // literal such as '20241206' from turning into a number, and the
+        // collation compares both sides as dates.
+        if (type.isDate())
+            out += collate ? " TEXT" : " TEXT COLLATE TSQL_DATE";
         const std::string tail = restEm.region(0, rest.size());
         if (!tail.empty())
             out += " " + tail;
@@ -748,6 +753,10 @@ bool TypeSpec::isText() const {
 
 bool TypeSpec::isFixedText() const {
     return name == "CHAR" || name == "NCHAR";
+}
+
+bool TypeSpec::isDate() const {
+    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
 }
 
 Shape shapeOf(std::string_view sql) {

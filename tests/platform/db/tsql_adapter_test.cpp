@@ -92,6 +92,13 @@ TEST_F(Adapter, FunctionsConvertAndDates) {
                    "FROM ART WHERE DITTA = 1 AND CODART = 'A1'"),
               (Rows{{"0", "2.35", "12  |", "42", "12"}}));
     EXPECT_EQ(stateOf(c, "SELECT CONVERT(INT, 'x1')"), "22018");
+    // A date column compares with a date literal in any accepted form.
+    for (const char* literal : {"'20240305'", "'2024-03-05'", "'2024-03-05 00:00:00.000'"})
+        EXPECT_EQ(scalar(c, std::string("SELECT RTRIM(CODART) FROM ART WHERE DATA = ") + literal),
+                  "A1")
+            << literal;
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM ART WHERE DATA < '20240101'"), "1");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM ART WHERE DATA <= GETDATE()"), "2");
     EXPECT_EQ(stateOf(c, "INSERT INTO ART (DITTA, CODART, DATA) VALUES (9, 'D', '2023-02-30')"),
               "22018");
     const std::string guid = scalar(c, "SELECT NEWID() AS PKNAME");
