@@ -50,6 +50,7 @@ constexpr std::array kRenames = {
     Rename{"RTRIM", "tsql_rtrim"},
     Rename{"DATEADD", "tsql_dateadd"},
     Rename{"DATEDIFF", "tsql_datediff"},
+    Rename{"SCOPE_IDENTITY", "last_insert_rowid"},
     Rename{"ROUND", "tsql_round"},
 };
 
@@ -297,8 +298,17 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
         case TokenKind::Number:
             ++i;
             return tok.text;
-        case TokenKind::Variable:
+        case TokenKind::Variable: {
+            const std::string v = upper(tok.text);
+            ++i;
+            if (v == "@@IDENTITY")
+                return "last_insert_rowid()";
+            if (v == "@@ROWCOUNT")
+                return "changes()";
+            if (v == "@@ERROR")
+                return "0";
             unsupported("the variable " + tok.text, statement_);
+        }
         case TokenKind::Symbol:
             ++i;
             if (tok.text == "!<")

@@ -127,6 +127,8 @@ private:
             const Token& tok = t_[j];
             if (tok.isSymbol(";"))
                 return j;
+            if (tok.is("VALUES") && kind == "INSERT")
+                body = true;
             if (!isStatementWord(tok))
                 continue;
             const Token& prev = t_[j - 1];

@@ -183,6 +183,13 @@ TEST_F(Adapter, JoinsUpdatesDeletesAndCtes) {
                    "FROM CTE_A CROSS JOIN CTE_B ORDER BY A, B"),
               (Rows{{"A1x", "1  "}, {"A1y", "2  "}, {"b2x", "3  "}}));
     EXPECT_EQ(c.execute("DELETE ART WHERE DITTA = 1 AND CODART = 'B2'"), 1);
+    // Generated keys read back as SQL Server gives them.
+    c.execute(
+        "CREATE TABLE PROV (ID INTEGER IDENTITY(1,1) NOT NULL, X VARCHAR(5), "
+        "CONSTRAINT PK_PROV PRIMARY KEY (ID))");
+    c.execute("INSERT INTO PROV (X) VALUES ('a')");
+    EXPECT_EQ(rows(c, "INSERT INTO PROV (X) VALUES ('b') SELECT SCOPE_IDENTITY(), @@IDENTITY"),
+              (Rows{{"2", "2"}}));
 }
 
 TEST_F(Adapter, HostFunctionsAndProcedures) {
