@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,8 +79,8 @@ public:
     RecordStatus statusAt(long row) const;
 
     // ---- editing
-    void addNew();        // appends a New row and makes it current
-    void deleteCurrent(); // marks Deleted and hides it (New rows vanish)
+    void addNew();         // appends a New row and makes it current
+    void deleteCurrent();  // marks Deleted and hides it (New rows vanish)
     RecordStatus status() const;
     bool hasChanges() const;
     // Writes Modified, New and Deleted rows (all, or only the current one)
@@ -110,10 +111,15 @@ public:
         std::vector<Value> values;
         std::vector<Value> original;
         RecordStatus status = RecordStatus::Unchanged;
+        bool removed = false;  // written away or cancelled: kept so bookmarks stay valid
     };
+
+    struct FilterNode;
 
 private:
     void rebuildView();
+    void load(ResultSet rs);
+    bool writeRow(std::size_t index);
     void notify(Change c, long row);
     Row& currentRow();
     const Row& currentRow() const;
@@ -129,6 +135,8 @@ private:
     Connection* connection_ = nullptr;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListener_ = 1;
+    std::shared_ptr<const FilterNode> filterTree_;
+    std::vector<std::pair<int, bool>> sortKeys_;  // field, descending
 };
 
 }  // namespace db

@@ -1,0 +1,549 @@
+#include "platform/db/recordset.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <stdexcept>
+
+#include "platform/db/connection.h"
+#include "platform/db/errors.h"
+#include "platform/db/recordset_filter.h"
+
+namespace db {
+namespace {
+
+bool equalNames(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// A value as a T-SQL literal for the statements a batch update writes.
+std::string literal(const Value& v) {
+    switch (v.type()) {
+        case Value::Type::Empty:
+        case Value::Type::Null:
+            return "NULL";
+        case Value::Type::Bool:
+            return v.asBool() ? "1" : "0";
+        case Value::Type::Int:
+            return std::to_string(v.asInt());
+        case Value::Type::Decimal:
+            return v.asDecimal().toString();
+        case Value::Type::Double:
+            return Decimal::fromDouble(v.asDouble()).toString();
+        case Value::Type::Date:
+            return "'" + v.asDate().toIsoString() + "'";
+        case Value::Type::Text:
+            break;
+    }
+    std::string out = "N'";
+    for (char c : v.asText()) {
+        out += c;
+        if (c == '\'')
+            out += '\'';
+    }
+    return out + "'";
+}
+
+std::string condition(const std::string& column, const Value& v) {
+    return v.isEmptyOrNull() ? column + " IS NULL" : column + " = " + literal(v);
+}
+
+[[noreturn]] void updateError(const std::string& message, const std::string& statement) {
+    throw DbError({{sqlstate::kGeneral, 0, message, "Recordset"}}, statement);
+}
+
+[[noreturn]] void noRow() {
+    throw std::out_of_range("Either BOF or EOF is True, or the current record has been deleted.");
+}
+
+}  // namespace
+
+Recordset::Recordset() = default;
+Recordset::~Recordset() = default;
+
+// ---- opening
+
+void Recordset::appendField(std::string name, FieldType type, int size, int precision, int scale) {
+    if (open_)
+        throw std::logic_error("Fields cannot be appended to an open recordset");
+    Column c;
+    c.name = std::move(name);
+    c.type = type;
+    c.size = size;
+    c.precision = precision;
+    c.scale = scale;
+    columns_.push_back(std::move(c));
+}
+
+void Recordset::open() {
+    rows_.clear();
+    open_ = true;
+    connection_ = nullptr;
+    rebuildView();
+    cursor_ = 0;
+    notify(Change::Reset, -1);
+}
+
+void Recordset::load(ResultSet rs) {
+    columns_ = std::move(rs.columns);
+    rows_.clear();
+    rows_.reserve(rs.rows.size());
+    for (auto& r : rs.rows) {
+        Row row;
+        row.original = r;
+        row.values = std::move(r);
+        rows_.push_back(std::move(row));
+    }
+    open_ = true;
+    filterTree_ = filter_.empty() ? nullptr : parseFilter(filter_, columns_);
+    sortKeys_.clear();
+    if (!sort_.empty()) {
+        const std::string keep = sort_;
+        setSort(keep);
+    }
+    rebuildView();
+    cursor_ = 0;
+    notify(Change::Reset, -1);
+}
+
+void Recordset::open(std::string_view sql, Connection& connection) {
+    BatchResult result = connection.run(sql);
+    sql_ = std::string(sql);
+    connection_ = &connection;
+    ResultSet last;
+    for (auto& rs : result.resultSets)
+        if (!rs.columns.empty())
+            last = std::move(rs);
+    load(std::move(last));
+}
+
+void Recordset::requery() {
+    if (!connection_)
+        throw std::logic_error("A recordset without a connection cannot be requeried");
+    open(std::string(sql_), *connection_);
+}
+
+void Recordset::close() {
+    columns_.clear();
+    rows_.clear();
+    view_.clear();
+    cursor_ = -1;
+    open_ = false;
+    filterTree_.reset();
+    sortKeys_.clear();
+    notify(Change::Reset, -1);
+}
+
+// ---- fields
+
+int Recordset::fieldIndex(std::string_view name) const {
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (equalNames(columns_[i].name, name))
+            return static_cast<int>(i);
+    return -1;
+}
+
+Recordset::Row& Recordset::currentRow() {
+    if (eof() || bof())
+        noRow();
+    return rows_[view_[static_cast<std::size_t>(cursor_)]];
+}
+
+const Recordset::Row& Recordset::currentRow() const {
+    if (eof() || bof())
+        noRow();
+    return rows_[view_[static_cast<std::size_t>(cursor_)]];
+}
+
+const Value& Recordset::value(int index) const {
+    const Row& r = currentRow();
+    if (index < 0 || index >= fieldCount())
+        throw std::out_of_range("Field index " + std::to_string(index) + " out of range");
+    return r.values[static_cast<std::size_t>(index)];
+}
+
+const Value& Recordset::value(std::string_view name) const {
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw std::out_of_range("Item cannot be found in the collection: field '" +
+                                std::string(name) + "'");
+    return value(i);
+}
+
+void Recordset::setValue(int index, Value v) {
+    if (eof() || bof())
+        noRow();
+    setValueAt(cursor_, index, std::move(v));
+}
+
+void Recordset::setValue(std::string_view name, Value v) {
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw std::out_of_range("Item cannot be found in the collection: field '" +
+                                std::string(name) + "'");
+    setValue(i, std::move(v));
+}
+
+// ---- navigation
+
+bool Recordset::eof() const {
+    return view_.empty() || cursor_ >= static_cast<long>(view_.size());
+}
+
+bool Recordset::bof() const {
+    return view_.empty() || cursor_ < 0;
+}
+
+void Recordset::moveFirst() {
+    cursor_ = 0;
+    notify(Change::CurrentMoved, cursor_);
+}
+
+void Recordset::moveLast() {
+    cursor_ = static_cast<long>(view_.size()) - 1;
+    if (view_.empty())
+        cursor_ = 0;
+    notify(Change::CurrentMoved, cursor_);
+}
+
+void Recordset::moveNext() {
+    if (cursor_ < static_cast<long>(view_.size()))
+        ++cursor_;
+    notify(Change::CurrentMoved, cursor_);
+}
+
+void Recordset::movePrevious() {
+    if (cursor_ >= 0)
+        --cursor_;
+    notify(Change::CurrentMoved, cursor_);
+}
+
+long Recordset::absolutePosition() const {
+    return eof() || bof() ? 0 : cursor_ + 1;
+}
+
+void Recordset::setAbsolutePosition(long position) {
+    if (position < 1 || position > static_cast<long>(view_.size()))
+        throw std::out_of_range("Position " + std::to_string(position) + " out of range");
+    cursor_ = position - 1;
+    notify(Change::CurrentMoved, cursor_);
+}
+
+Recordset::Bookmark Recordset::bookmark() const {
+    if (eof() || bof())
+        noRow();
+    return view_[static_cast<std::size_t>(cursor_)];
+}
+
+void Recordset::setBookmark(Bookmark b) {
+    const auto it = std::find(view_.begin(), view_.end(), b);
+    if (it == view_.end())
+        throw std::out_of_range("The bookmark is not valid: the row is not visible");
+    cursor_ = it - view_.begin();
+    notify(Change::CurrentMoved, cursor_);
+}
+
+const Value& Recordset::valueAt(long row, int field) const {
+    return rows_.at(view_.at(static_cast<std::size_t>(row)))
+        .values.at(static_cast<std::size_t>(field));
+}
+
+void Recordset::setValueAt(long row, int field, Value v) {
+    Row& r = rows_.at(view_.at(static_cast<std::size_t>(row)));
+    r.values.at(static_cast<std::size_t>(field)) = std::move(v);
+    if (r.status == RecordStatus::Unchanged)
+        r.status = RecordStatus::Modified;
+    notify(Change::ValueChanged, row);
+}
+
+Recordset::Bookmark Recordset::bookmarkAt(long row) const {
+    return view_.at(static_cast<std::size_t>(row));
+}
+
+RecordStatus Recordset::statusAt(long row) const {
+    return rows_.at(view_.at(static_cast<std::size_t>(row))).status;
+}
+
+// ---- editing
+
+void Recordset::addNew() {
+    if (!open_)
+        throw std::logic_error("The recordset is closed");
+    Row r;
+    r.values.resize(columns_.size());
+    r.original.resize(columns_.size());
+    r.status = RecordStatus::New;
+    rows_.push_back(std::move(r));
+    view_.push_back(rows_.size() - 1);  // shown whatever the filter
+    cursor_ = static_cast<long>(view_.size()) - 1;
+    notify(Change::RowAdded, cursor_);
+}
+
+void Recordset::deleteCurrent() {
+    Row& r = currentRow();
+    if (r.status == RecordStatus::New)
+        r.removed = true;
+    else
+        r.status = RecordStatus::Deleted;
+    const long row = cursor_;
+    view_.erase(view_.begin() + cursor_);
+    notify(Change::RowRemoved, row);
+}
+
+RecordStatus Recordset::status() const {
+    return currentRow().status;
+}
+
+bool Recordset::hasChanges() const {
+    for (const auto& r : rows_)
+        if (!r.removed && r.status != RecordStatus::Unchanged)
+            return true;
+    return false;
+}
+
+// Writes one row to each of its base tables; answers whether anything was written.
+bool Recordset::writeRow(std::size_t index) {
+    Row& r = rows_[index];
+    if (r.removed || r.status == RecordStatus::Unchanged)
+        return false;
+    std::map<std::string, std::vector<std::size_t>> tables;
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (!columns_[i].baseTable.empty() && !columns_[i].baseColumn.empty())
+            tables[columns_[i].baseTable].push_back(i);
+    if (tables.empty())
+        updateError("The recordset has no base table to update.", sql_);
+    bool wrote = false;
+    for (const auto& [table, cols] : tables) {
+        std::vector<std::size_t> keys;
+        for (auto i : cols)
+            if (columns_[i].key)
+                keys.push_back(i);
+        auto where = [&] {
+            std::string w;
+            for (auto k : keys)
+                w += (w.empty() ? " WHERE " : " AND ") +
+                     condition(columns_[k].baseColumn, r.original[k]);
+            return w;
+        };
+        std::string sql;
+        if (r.status == RecordStatus::Modified) {
+            std::string set;
+            for (auto i : cols)
+                if (!(r.values[i] == r.original[i]))
+                    set += (set.empty() ? "" : ", ") + columns_[i].baseColumn + " = " +
+                           literal(r.values[i]);
+            if (set.empty())
+                continue;
+            if (keys.empty())
+                updateError(
+                    "Insufficient key column information for updating or refreshing: "
+                    "table " +
+                        table + " has no key in the recordset.",
+                    sql_);
+            sql = "UPDATE " + table + " SET " + set + where();
+        } else if (r.status == RecordStatus::Deleted) {
+            if (keys.empty())
+                continue;
+            sql = "DELETE FROM " + table + where();
+        } else {
+            std::string names, values;
+            for (auto i : cols) {
+                if (r.values[i].isEmpty())
+                    continue;
+                names += (names.empty() ? "" : ", ") + columns_[i].baseColumn;
+                values += (values.empty() ? "" : ", ") + literal(r.values[i]);
+            }
+            if (names.empty())
+                continue;
+            sql = "INSERT INTO " + table + " (" + names + ") VALUES (" + values + ")";
+            connection_->execute(sql);
+            // A key the database generated comes back into the row.
+            for (auto k : keys) {
+                if (!r.values[k].isEmpty())
+                    continue;
+                auto id = connection_->run("SELECT SCOPE_IDENTITY()");
+                if (!id.resultSets.empty() && !id.resultSets[0].rows.empty())
+                    r.values[k] = id.resultSets[0].rows[0][0];
+            }
+            wrote = true;
+            continue;
+        }
+        if (connection_->execute(sql) == 0 && r.status == RecordStatus::Modified)
+            updateError(
+                "Row cannot be located for updating. Some values may have been changed "
+                "since it was last read.",
+                sql);
+        wrote = true;
+    }
+    return wrote;
+}
+
+long long Recordset::updateBatch(Affect affect) {
+    if (!connection_)
+        throw std::logic_error("A recordset without a connection cannot be written back");
+    std::vector<std::size_t> pending;
+    if (affect == Affect::Current) {
+        if (!eof() && !bof())
+            pending.push_back(view_[static_cast<std::size_t>(cursor_)]);
+    } else {
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            if (!rows_[i].removed && rows_[i].status != RecordStatus::Unchanged)
+                pending.push_back(i);
+    }
+    if (pending.empty())
+        return 0;
+    // Values as they were, so a failed batch leaves the rows pending as before.
+    std::vector<std::vector<Value>> before;
+    for (auto i : pending)
+        before.push_back(rows_[i].values);
+    long long written = 0;
+    connection_->beginTransaction();
+    try {
+        for (auto i : pending)
+            written += writeRow(i) ? 1 : 0;
+        connection_->commitTransaction();
+    } catch (...) {
+        connection_->rollbackTransaction();
+        for (std::size_t k = 0; k < pending.size(); ++k)
+            rows_[pending[k]].values = before[k];
+        throw;
+    }
+    for (auto i : pending) {
+        Row& r = rows_[i];
+        if (r.status == RecordStatus::Deleted)
+            r.removed = true;
+        r.status = RecordStatus::Unchanged;
+        r.original = r.values;
+    }
+    notify(Change::Reset, -1);
+    return written;
+}
+
+void Recordset::cancelBatch() {
+    for (auto& r : rows_) {
+        if (r.removed)
+            continue;
+        if (r.status == RecordStatus::New)
+            r.removed = true;
+        else if (r.status != RecordStatus::Unchanged)
+            r.values = r.original;
+        r.status = RecordStatus::Unchanged;
+    }
+    rebuildView();
+    cursor_ = 0;
+    notify(Change::Reset, -1);
+}
+
+// ---- filter and sort
+
+void Recordset::setFilter(std::string_view expression) {
+    std::string text(expression);
+    auto tree =
+        text.find_first_not_of(' ') == std::string::npos ? nullptr : parseFilter(text, columns_);
+    filter_ = tree ? text : std::string();
+    filterTree_ = std::move(tree);
+    rebuildView();
+    cursor_ = 0;
+    notify(Change::Reset, -1);
+}
+
+void Recordset::setSort(std::string_view expression) {
+    std::vector<std::pair<int, bool>> keys;
+    std::string text(expression);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string part = text.substr(start, end - start);
+        start = end + 1;
+        while (!part.empty() && part.front() == ' ')
+            part.erase(part.begin());
+        while (!part.empty() && part.back() == ' ')
+            part.pop_back();
+        if (part.empty())
+            continue;
+        bool descending = false;
+        const auto blank = part.rfind(' ');
+        if (blank != std::string::npos) {
+            const std::string dir = part.substr(blank + 1);
+            if (equalNames(dir, "DESC") || equalNames(dir, "ASC")) {
+                descending = equalNames(dir, "DESC");
+                part = part.substr(0, blank);
+                while (!part.empty() && part.back() == ' ')
+                    part.pop_back();
+            }
+        }
+        if (part.size() > 2 && part.front() == '[' && part.back() == ']')
+            part = part.substr(1, part.size() - 2);
+        const int field = fieldIndex(part);
+        if (field < 0)
+            throw std::invalid_argument("Ordinamento non valido \"" + text + "\": unknown field '" +
+                                        part + "'");
+        keys.emplace_back(field, descending);
+    }
+    sortKeys_ = std::move(keys);
+    sort_ = sortKeys_.empty() ? std::string() : text;
+    Bookmark current = 0;
+    const bool hadCurrent = !eof() && !bof();
+    if (hadCurrent)
+        current = view_[static_cast<std::size_t>(cursor_)];
+    rebuildView();
+    cursor_ = 0;
+    if (hadCurrent) {
+        const auto it = std::find(view_.begin(), view_.end(), current);
+        if (it != view_.end())
+            cursor_ = it - view_.begin();
+    }
+    notify(Change::Reset, -1);
+}
+
+void Recordset::rebuildView() {
+    view_.clear();
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Row& r = rows_[i];
+        if (r.removed || r.status == RecordStatus::Deleted)
+            continue;
+        if (filterTree_ && !filterTree_->matches(r.values))
+            continue;
+        view_.push_back(i);
+    }
+    if (!sortKeys_.empty()) {
+        std::stable_sort(view_.begin(), view_.end(), [this](std::size_t a, std::size_t b) {
+            for (const auto& [field, descending] : sortKeys_) {
+                const int c = Value::compare(rows_[a].values[static_cast<std::size_t>(field)],
+                                             rows_[b].values[static_cast<std::size_t>(field)]);
+                if (c != 0)
+                    return descending ? c > 0 : c < 0;
+            }
+            return false;
+        });
+    }
+}
+
+// ---- listeners
+
+int Recordset::addListener(Listener l) {
+    listeners_.emplace_back(nextListener_, std::move(l));
+    return nextListener_++;
+}
+
+void Recordset::removeListener(int id) {
+    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
+                                    [id](const auto& p) { return p.first == id; }),
+                     listeners_.end());
+}
+
+void Recordset::notify(Change c, long row) {
+    const auto copy = listeners_;  // a listener may remove itself
+    for (const auto& [id, l] : copy)
+        l(c, row);
+}
+
+}  // namespace db

@@ -1,0 +1,156 @@
+// Client-side recordsets: navigation, filter and sort done locally, and
+// batch updates written back to each base table by its key.
+
+#include "platform/db/recordset.h"
+
+#include <gtest/gtest.h>
+
+#include "db_test_support.h"
+
+namespace {
+
+using db::FieldType;
+using db::Recordset;
+using db::RecordStatus;
+using db::Value;
+
+class Recordsets : public ::testing::Test {
+protected:
+    void SetUp() override {
+        c.open(":memory:");
+        c.execute(
+            "CREATE TABLE OPZ (DITTA DECIMAL(5,0) NOT NULL, VAR CHAR(2) NOT NULL, "
+            "OPZIONE CHAR(20) NOT NULL, DESCR VARCHAR(40) NULL, PREZZO DECIMAL(10,2) NULL, "
+            "CONSTRAINT PK_OPZ PRIMARY KEY (DITTA, VAR, OPZIONE))");
+        c.execute(
+            "INSERT INTO OPZ VALUES (1, 'A0', 'S', 'Small', 1.5), (1, 'A0', 'M', "
+            "'Medium', 2), (1, 'A0', 'L', 'Large', NULL), (1, 'A1', 'BLU', 'Blu', 0)");
+    }
+    db::Connection c;
+};
+
+TEST(RecordsetDisconnected, FieldsFilterSortAndBookmarks) {
+    Recordset rs;
+    rs.appendField("CODICE", FieldType::Text, 10);
+    rs.appendField("QTA", FieldType::Decimal, 0, 10, 2);
+    rs.open();
+    EXPECT_TRUE(rs.eof() && rs.bof());
+    const char* codes[] = {"b", "A", "c", "a'x"};
+    for (int i = 0; i < 4; ++i) {
+        rs.addNew();
+        rs.setValue("CODICE", codes[i]);
+        rs.setValue(1, db::Decimal(i * 10));
+    }
+    EXPECT_EQ(rs.recordCount(), 4);
+    EXPECT_EQ(rs.status(), RecordStatus::New);
+    rs.setSort("CODICE DESC, QTA");
+    rs.moveFirst();
+    EXPECT_EQ(rs.value("codice").toText(), "c");
+    const auto mark = rs.bookmark();
+    rs.setFilter("CODICE LIKE 'a%' OR (QTA >= 20 AND NOT CODICE = 'B')");
+    EXPECT_EQ(rs.recordCount(), 3);  // A, a'x, c
+    rs.setFilter("CODICE = 'a''x'");
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.value(1).toText(), "30");
+    rs.setFilter("");
+    rs.setBookmark(mark);
+    EXPECT_EQ(rs.value(0).toText(), "c");
+    EXPECT_THROW(rs.setFilter("CODICE = "), std::invalid_argument);
+    EXPECT_THROW(rs.setFilter("NOPE = 1"), std::invalid_argument);
+    EXPECT_EQ(rs.recordCount(), 4);  // a bad filter changes nothing
+    EXPECT_THROW(rs.value("NOPE"), std::out_of_range);
+    rs.moveLast();
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_THROW(rs.value(0), std::out_of_range);
+}
+
+TEST_F(Recordsets, EditsAreWrittenBackByKey) {
+    Recordset rs;
+    rs.open("SELECT * FROM OPZ WITH (NOLOCK) WHERE DITTA = 1 AND VAR = 'A0' ORDER BY OPZIONE", c);
+    ASSERT_EQ(rs.recordCount(), 3);
+    EXPECT_EQ(rs.value("PREZZO").toText(), "");  // L: null price
+    rs.moveNext();                               // M
+    rs.setValue("DESCR", "Media dell'anno");
+    rs.setValue("PREZZO", db::Decimal::parse("2.25").value());
+    rs.moveNext();  // S
+    rs.deleteCurrent();
+    rs.addNew();
+    rs.setValue("DITTA", 1);
+    rs.setValue("VAR", "A0");
+    rs.setValue("OPZIONE", "XL");
+    rs.setValue("DESCR", "Extra large");
+    EXPECT_TRUE(rs.hasChanges());
+    EXPECT_EQ(rs.updateBatch(), 3);
+    EXPECT_FALSE(rs.hasChanges());
+    EXPECT_EQ(dbtest::rows(c,
+                           "SELECT RTRIM(OPZIONE), DESCR, PREZZO FROM OPZ WHERE VAR = 'A0' "
+                           "ORDER BY OPZIONE"),
+              (std::vector<std::vector<std::string>>{{"L", "Large", "NULL"},
+                                                     {"M", "Media dell'anno", "2.25"},
+                                                     {"XL", "Extra large", "NULL"}}));
+    // Filter and sort survive a requery.
+    rs.setFilter("DESCR LIKE '%large'");
+    rs.setSort("OPZIONE DESC");
+    rs.requery();
+    ASSERT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(rs.value("OPZIONE").toText().substr(0, 2), "XL");
+}
+
+TEST_F(Recordsets, AFailedBatchWritesNothingAndKeepsThePendingRows) {
+    Recordset rs;
+    rs.open("SELECT * FROM OPZ WHERE DITTA = 1 ORDER BY VAR, OPZIONE", c);
+    rs.setValue("DESCR", "cambiata");  // first row: A0 L
+    rs.addNew();
+    rs.setValue("DITTA", 1);
+    rs.setValue("VAR", "A0");
+    rs.setValue("OPZIONE", "M");  // already there: the key is violated
+    try {
+        rs.updateBatch();
+        FAIL() << "the duplicate key was accepted";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.sqlState(), "23000");
+    }
+    EXPECT_EQ(dbtest::scalar(c, "SELECT COUNT(*) FROM OPZ WHERE DESCR = 'cambiata'"), "0");
+    EXPECT_EQ(dbtest::scalar(c, "SELECT COUNT(*) FROM OPZ"), "4");
+    EXPECT_TRUE(rs.hasChanges());
+    rs.cancelBatch();
+    EXPECT_FALSE(rs.hasChanges());
+    EXPECT_EQ(rs.recordCount(), 4);
+
+    // Somebody else changed the row: the update finds nothing and says so.
+    rs.moveFirst();
+    rs.setValue("DESCR", "mia");
+    c.execute("UPDATE OPZ SET OPZIONE = 'LL' WHERE VAR = 'A0' AND OPZIONE = 'L'");
+    EXPECT_THROW(rs.updateBatch(), db::DbError);
+}
+
+TEST_F(Recordsets, JoinedRowsWriteEachTableAndGeneratedKeysComeBack) {
+    c.execute(
+        "CREATE TABLE PROV (ID INTEGER IDENTITY(1,1) NOT NULL, DITTA DECIMAL(5,0), "
+        "OPZIONE CHAR(20), STATO DECIMAL(18,0), CONSTRAINT PK_PROV PRIMARY KEY (ID))");
+    c.execute("INSERT INTO PROV (DITTA, OPZIONE, STATO) VALUES (1, 'S', 7)");
+    c.execute("SELECT DITTA AS D, OPZIONE AS O, DESCR INTO #W FROM OPZ");
+    c.execute("ALTER TABLE #W ALTER COLUMN O CHAR(20) NOT NULL");
+    c.execute("ALTER TABLE #W ADD CONSTRAINT PK123 PRIMARY KEY CLUSTERED (D, O)");
+    Recordset rs;
+    rs.open("SELECT * FROM PROV INNER JOIN #W ON D = DITTA AND O = OPZIONE", c);
+    ASSERT_EQ(rs.recordCount(), 1);
+    rs.setValue("STATO", 9);
+    rs.setValue("DESCR", "nel lavoro");
+    rs.updateBatch();
+    EXPECT_EQ(dbtest::scalar(c, "SELECT STATO FROM PROV"), "9");
+    EXPECT_EQ(dbtest::scalar(c, "SELECT DESCR FROM #W WHERE O = 'S'"), "nel lavoro");
+    EXPECT_EQ(dbtest::scalar(c, "SELECT DESCR FROM OPZ WHERE OPZIONE = 'S'"), "Small");
+
+    Recordset prov;
+    prov.open("SELECT * FROM PROV", c);
+    prov.addNew();
+    prov.setValue("DITTA", 1);
+    prov.setValue("OPZIONE", "M");
+    prov.setValue("STATO", 3);
+    prov.updateBatch();
+    EXPECT_EQ(prov.value("ID").toText(), "2");
+}
+
+}  // namespace
