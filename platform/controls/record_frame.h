@@ -14,6 +14,7 @@
 namespace db {
 class Connection;
 class Recordset;
+class Value;
 }  // namespace db
 
 class QWidget;
@@ -130,8 +131,14 @@ signals:
     void requery();
 
 private:
+    bool Move(int step);
     struct Impl;
     std::unique_ptr<Impl> d;
 };
+
+// The statement narrowed to one key: "key = literal" joins the statement's
+// top-level WHERE (or starts one) ahead of its GROUP BY / ORDER BY.
+std::string KeyFilteredStatement(const std::string& sql, const std::string& keyField,
+                                 const db::Value& key);
 
 }  // namespace controls

@@ -1,0 +1,156 @@
+#include "platform/controls/side_bar.h"
+
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace controls {
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kEnabledRole = Qt::UserRole + 1;
+
+}  // namespace
+
+struct SideBar::Impl {
+    QTreeWidget* tree = nullptr;
+    QString selectedGroup, selectedItem;
+
+    QTreeWidgetItem* group(const QString& key) const {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            if (tree->topLevelItem(i)->data(0, kKeyRole).toString() == key)
+                return tree->topLevelItem(i);
+        return nullptr;
+    }
+    QTreeWidgetItem* item(const QString& groupKey, const QString& itemKey) const {
+        QTreeWidgetItem* g = group(groupKey);
+        if (!g)
+            return nullptr;
+        for (int i = 0; i < g->childCount(); ++i)
+            if (g->child(i)->data(0, kKeyRole).toString() == itemKey)
+                return g->child(i);
+        return nullptr;
+    }
+    static void paint(QTreeWidgetItem* it, bool enabled) {
+        it->setData(0, kEnabledRole, enabled);
+        it->setDisabled(!enabled);
+    }
+};
+
+SideBar::SideBar(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>()) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    d->tree = new QTreeWidget(this);
+    d->tree->setHeaderHidden(true);
+    d->tree->setRootIsDecorated(true);
+    d->tree->setIndentation(12);
+    layout->addWidget(d->tree);
+    setMinimumWidth(150);
+    auto open = [this](QTreeWidgetItem* it) {
+        if (it && it->parent())
+            ClickItem(it->parent()->data(0, kKeyRole).toString(), it->data(0, kKeyRole).toString());
+    };
+    connect(d->tree, &QTreeWidget::itemClicked, this,
+            [open](QTreeWidgetItem* it, int) { open(it); });
+    connect(d->tree, &QTreeWidget::itemActivated, this,
+            [open](QTreeWidgetItem* it, int) { open(it); });
+}
+
+SideBar::~SideBar() = default;
+
+void SideBar::AddGroup(const QString& key, const QString& caption) {
+    auto* g = new QTreeWidgetItem(d->tree, QStringList{caption});
+    g->setData(0, kKeyRole, key);
+    Impl::paint(g, true);
+    g->setExpanded(true);
+    QFont f = g->font(0);
+    f.setBold(true);
+    g->setFont(0, f);
+}
+
+void SideBar::AddItem(const QString& groupKey, const QString& itemKey, const QString& caption) {
+    QTreeWidgetItem* g = d->group(groupKey);
+    if (!g)
+        return;
+    auto* it = new QTreeWidgetItem(g, QStringList{caption});
+    it->setData(0, kKeyRole, itemKey);
+    Impl::paint(it, true);
+}
+
+void SideBar::Clear() {
+    d->tree->clear();
+    d->selectedGroup.clear();
+    d->selectedItem.clear();
+}
+
+bool SideBar::HasGroup(const QString& key) const {
+    return d->group(key) != nullptr;
+}
+bool SideBar::HasItem(const QString& groupKey, const QString& itemKey) const {
+    return d->item(groupKey, itemKey) != nullptr;
+}
+
+void SideBar::SetGroupEnabled(const QString& key, bool enabled) {
+    if (auto* g = d->group(key))
+        Impl::paint(g, enabled);
+}
+
+bool SideBar::GroupEnabled(const QString& key) const {
+    auto* g = d->group(key);
+    return g && g->data(0, kEnabledRole).toBool();
+}
+
+void SideBar::SetItemEnabled(const QString& groupKey, const QString& itemKey, bool enabled) {
+    if (auto* it = d->item(groupKey, itemKey))
+        Impl::paint(it, enabled);
+}
+
+bool SideBar::ItemEnabled(const QString& groupKey, const QString& itemKey) const {
+    auto* it = d->item(groupKey, itemKey);
+    return it && it->data(0, kEnabledRole).toBool() && GroupEnabled(groupKey);
+}
+
+QString SideBar::SelectedGroup() const {
+    return d->selectedGroup;
+}
+QString SideBar::SelectedItem() const {
+    return d->selectedItem;
+}
+
+bool SideBar::Select(const QString& groupKey, const QString& itemKey, bool raiseEvents) {
+    auto* it = d->item(groupKey, itemKey);
+    if (!it)
+        return false;
+    if (raiseEvents) {
+        bool cancel = false;
+        emit beforeItemClick(groupKey, itemKey, cancel);
+        if (cancel)
+            return false;
+    }
+    d->selectedGroup = groupKey;
+    d->selectedItem = itemKey;
+    {
+        const QSignalBlocker block(d->tree);
+        d->tree->setCurrentItem(it);
+    }
+    if (raiseEvents)
+        emit itemClick(groupKey, itemKey);
+    return true;
+}
+
+bool SideBar::ClickItem(const QString& groupKey, const QString& itemKey) {
+    if (!ItemEnabled(groupKey, itemKey))
+        return false;
+    return Select(groupKey, itemKey, true);
+}
+
+void SideBar::Refresh() {
+    for (int i = 0; i < d->tree->topLevelItemCount(); ++i) {
+        auto* g = d->tree->topLevelItem(i);
+        Impl::paint(g, g->data(0, kEnabledRole).toBool());
+        for (int k = 0; k < g->childCount(); ++k)
+            Impl::paint(g->child(k), g->child(k)->data(0, kEnabledRole).toBool());
+    }
+    d->tree->viewport()->update();
+}
+
+}  // namespace controls
