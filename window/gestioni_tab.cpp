@@ -1,0 +1,50 @@
+#include "window/gestioni_tab.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "common/procedure.h"
+#include "platform/controls/split_region.h"
+
+namespace card {
+
+GestioniTab::GestioniTab(common::ItemCard& card)
+    : CardTab(card, common::kTabGestioni, "Tab_Gestioni") {}
+
+void GestioniTab::build(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    SplitRegionDupl = new controls::SplitRegion(Qt::Vertical, page);
+    SplitRegionDupl->setObjectName("SplitRegionDupl");
+    SplitRegionDupl->setChildrenCollapsible(false);
+    FRAME_GESTIONI = new QGroupBox(QStringLiteral("Gestioni collegate"), SplitRegionDupl);
+    FRAME_GESTIONI->setObjectName("FRAME_GESTIONI");
+    new QHBoxLayout(FRAME_GESTIONI);
+    FRAME_DUPL = new QGroupBox(QStringLiteral("Duplicazione distinta base"), SplitRegionDupl);
+    FRAME_DUPL->setObjectName("FRAME_DUPL");
+    new QVBoxLayout(FRAME_DUPL);
+    SplitRegionDupl->addWidget(FRAME_GESTIONI);
+    SplitRegionDupl->addWidget(FRAME_DUPL);
+    SplitRegionDupl->setStretchFactor(1, 1);
+    layout->addWidget(SplitRegionDupl);
+}
+
+void GestioniTab::load() {
+    if (card().isLoaded(index()))
+        return;
+    common::Procedure p(card(), loaderName());
+    p.step([&] { card().PulisciTab(index()); });
+    p.step([&] { card().setLoadedItem(index()); });
+}
+
+void GestioniTab::applySplit() {
+    // The first showing gives the commands a quarter of the page; afterwards
+    // the user's split is kept.
+    if (!SplitRegionDupl || splitApplied_ || SplitRegionDupl->height() <= 0)
+        return;
+    const int h = SplitRegionDupl->height();
+    SplitRegionDupl->SetPaneSizes({h / 4, h - h / 4});
+    splitApplied_ = true;
+}
+
+}  // namespace card

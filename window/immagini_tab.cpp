@@ -1,0 +1,39 @@
+#include "window/immagini_tab.h"
+
+#include <QVBoxLayout>
+
+#include "common/procedure.h"
+
+namespace card {
+
+ImmaginiTab::ImmaginiTab(common::ItemCard& card)
+    : CardTab(card, common::kTabImmagini, "Tab_Immagini") {}
+
+void ImmaginiTab::build(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    KOV_VISIMAGE1 = new ImageViewer(page);
+    KOV_VISIMAGE1->setConnectionString(card().connectionString());
+    layout->addWidget(KOV_VISIMAGE1);
+}
+
+void ImmaginiTab::load() {
+    if (card().isLoaded(index()))
+        return;
+    common::Procedure p(card(), loaderName());
+    p.step([&] { card().PulisciTab(index()); });
+    p.step([&] {
+        KOV_VISIMAGE1->setCompany(card().companyCode());
+        KOV_VISIMAGE1->setMode(1);
+        KOV_VISIMAGE1->setKey(card().currentItem());
+    });
+    p.step([&] { card().setLoadedItem(index()); });
+}
+
+void ImmaginiTab::release() {
+    if (KOV_VISIMAGE1) {
+        KOV_VISIMAGE1->clear();
+        KOV_VISIMAGE1->setConnectionString("");
+    }
+}
+
+}  // namespace card
