@@ -30,6 +30,10 @@ function(veldrano_test name label)
   target_compile_definitions(${name} PRIVATE
     VELDRANO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     VELDRANO_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  # Widgets need a platform even while the tests are only being listed at
+  # build time: run the program (listing and tests) under offscreen Qt.
+  set_target_properties(${name} PROPERTIES
+    CROSSCOMPILING_EMULATOR "/usr/bin/env;QT_QPA_PLATFORM=offscreen")
   gtest_discover_tests(${name}
     PROPERTIES LABELS ${label}
                ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

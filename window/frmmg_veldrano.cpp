@@ -184,6 +184,8 @@ void FRMMG_VELDRANO::Form_Load() {
     });
     p.step([&] { buildTabs(); });
     p.step([&] { DisabilitaControlliArticolo(); });
+    // Until the first item is shown the side bar opens nothing.
+    p.step([&] { sidebar_->setEnabled(false); });
     loaded_ = true;
 }
 
@@ -422,7 +424,7 @@ bool FRMMG_VELDRANO::sidebarItemAllowed(const std::string& group, const std::str
 }
 
 void FRMMG_VELDRANO::sidebarItemClick(const std::string& key) {
-    if (sidebarBusy_)
+    if (sidebarBusy_ || !sidebar_->isEnabled())
         return;
     for (auto& t : tabs_)
         if (t)

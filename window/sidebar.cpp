@@ -57,7 +57,7 @@ bool Sidebar::groupEnabled(const std::string& group) const {
 }
 
 void Sidebar::select(const std::string& group, const std::string& key) {
-    if (!groupEnabled(group) || (allowItem && !allowItem(group, key))) {
+    if (!isEnabled() || !groupEnabled(group) || (allowItem && !allowItem(group, key))) {
         refreshButtons();
         return;
     }

@@ -28,8 +28,12 @@ QApplication& app() {
     return a;
 }
 
-struct Activation : ::testing::Test {
-    Activation() { app(); }
+// The application exists before the fixture's widgets are built.
+struct WithApplication {
+    WithApplication() { app(); }
+};
+
+struct Activation : WithApplication, ::testing::Test {
     void SetUp() override { cardtest::clearMessages(); }
     TestCard card;
     AttivazioneVariantiTab& tab =

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <deque>
+#include <map>
 
 #include "common/item_card.h"
 #include "common/procedure.h"
@@ -67,16 +68,43 @@ struct ProbeTab : common::CardTab {
     int loads = 0, clears = 0;
 };
 
+// Tabs 0 and 8 for the tests: they count their loads by the loaded-item rule.
+struct CountingTab : common::CardTab {
+    CountingTab(common::ItemCard& c, int index) : CardTab(c, index, common::loaderName(index)) {}
+    void build(QWidget*) override {}
+    void load() override {
+        if (card().isLoaded(index()))
+            return;
+        card().PulisciTab(index());
+        ++loads;
+        card().setLoadedItem(index());
+    }
+    int loads = 0;
+};
+
 struct Card : ::testing::Test {
+    static constexpr int kProbed[] = {0, 8, common::kTabProgressivi};
     static void SetUpTestSuite() {
         demo::registerHostObjects();
         dir = new QTemporaryDir;
         path = dir->filePath("demo.db").toStdString();
         demo::createDemoDatabase(path);
+        // The real tabs of these indices come back for the other suites.
+        for (int i : kProbed)
+            if (const common::CardTabFactory* f = common::cardTabFactory(i))
+                saved[i] = *f;
+        for (int i : {0, 8})
+            common::registerCardTab(
+                i, [i](common::ItemCard& c) { return std::make_unique<CountingTab>(c, i); });
         common::registerCardTab(common::kTabProgressivi,
                                 [](common::ItemCard& c) { return std::make_unique<ProbeTab>(c); });
     }
-    static void TearDownTestSuite() { delete dir; }
+    static void TearDownTestSuite() {
+        for (int i : kProbed)
+            common::registerCardTab(i, saved.count(i) ? saved[i] : common::CardTabFactory{});
+        saved.clear();
+        delete dir;
+    }
 
     void SetUp() override {
         common::setDialoghi(&dialogs);
@@ -95,8 +123,9 @@ struct Card : ::testing::Test {
         w->TXT_CODART()->setText(QString::fromStdString(code));
         w->TXT_CODART_Confirm(code);
     }
-    int loads(int tab) { return static_cast<card::EmptyTab*>(w->tab(tab))->loads(); }
+    int loads(int tab) { return static_cast<CountingTab*>(w->tab(tab))->loads; }
 
+    static inline std::map<int, common::CardTabFactory> saved;
     static inline QTemporaryDir* dir = nullptr;
     static inline std::string path;
     Scripted dialogs;
