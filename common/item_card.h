@@ -19,6 +19,8 @@
 #include <string>
 #include <typeindex>
 
+#include "platform/framework/global.h"
+
 class QWidget;
 class QCheckBox;
 
@@ -28,6 +30,7 @@ class Recordset;
 }  // namespace db
 namespace framework {
 class Cinterface;
+class Company;
 }  // namespace framework
 namespace controls {
 class RecordFrame;
@@ -75,6 +78,22 @@ public:
     virtual framework::Cinterface* Pcls_Interface() const = 0;  // may be null
     virtual WindowServices& services() = 0;
     virtual QWidget* widget() = 0;  // the window: parent of dialogs
+
+    // ---- the host's services
+    // The current company and its settings: from ClsGlobal at load, read from
+    // the database when no host is attached.
+    virtual const framework::Company& company() const = 0;
+    // The host's lookup-and-decode service for the current company.
+    framework::LookupService lookups() const { return framework::LookupService(companyCode()); }
+    // Creates a sibling component by programmatic identifier and hands it the
+    // window's context (connection, Pcls_Interface, company, language).
+    // Throws framework::ComponentError when no such component is registered.
+    virtual std::unique_ptr<framework::Cinterface> createSibling(const std::string& progId) = 0;
+    // Opens a management of the host for the current item and returns once
+    // it is closed; the window's component is then active again and the
+    // navigator in step. Throws framework::ComponentError for an unknown program.
+    virtual void openProgram(const std::string& programId,
+                             const framework::ProgramContext& context) = 0;
 
     // ---- the item shown
     virtual controls::RecordFrame* FME_ART() = 0;

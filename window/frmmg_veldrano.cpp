@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
+#include "platform/framework/cinterface.h"
+#include "platform/framework/component_registry.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "window/empty_tab.h"
@@ -168,6 +170,7 @@ void FRMMG_VELDRANO::Form_Load() {
             services_.setConnection(connection_.get());
         }
     });
+    p.step([&] { readCompany(); });
     p.step([&] {
         sqlBase_ = "SELECT * FROM MG66_ANAGRART WITH (NOLOCK) WHERE MG66_DITTA_CG18 = " + ditta_;
         sqlEmpty_ = sqlBase_ + " AND 1=0";
@@ -220,6 +223,44 @@ void FRMMG_VELDRANO::Form_Activate() {
     setUpdatesEnabled(true);
     p.step([&] { applySplitRegion(currentTab()); });
     p.step([&] { services_.ExecuteFormEvent("tsOpen"); });
+}
+
+void FRMMG_VELDRANO::readCompany() {
+    framework::Global* global = pclsInterface_ ? pclsInterface_->ClsGlobal() : nullptr;
+    if (global) {
+        company_ = global->CurrentCompany();
+        ditta_ = company_.Code();
+    } else {
+        company_ = framework::Company::Load(connection(), ditta_);
+    }
+}
+
+std::unique_ptr<framework::Cinterface> FRMMG_VELDRANO::createSibling(const std::string& progId) {
+    auto sibling = framework::CreateObject(progId);
+    framework::Global* global = pclsInterface_ ? pclsInterface_->ClsGlobal() : nullptr;
+    framework::HandContext(*sibling, connection_.get(), pclsInterface_, &company_, ditta_,
+                           global ? global->Language() : std::string());
+    return sibling;
+}
+
+void FRMMG_VELDRANO::openProgram(const std::string& programId,
+                                 const framework::ProgramContext& context) {
+    framework::Global* global = pclsInterface_ ? pclsInterface_->ClsGlobal() : nullptr;
+    if (global) {
+        global->OpenProgram(programId, context, pclsInterface_);
+        pclsInterface_->SetIsActive(true);
+        global->SetActiveComponent(pclsInterface_);
+    } else {
+        // Without a host the program is shown on the window's own connection.
+        auto program = createSibling(programId);
+        for (const auto& [name, value] : context)
+            program->SetProperty(name, value);
+        program->SetConnection(connection_.get());
+        program->SetWindowModal(true);
+        program->ShowForm();
+        program->CloseForm();
+    }
+    services_.SyncNavigator();
 }
 
 bool FRMMG_VELDRANO::Form_QueryUnload() {

@@ -81,6 +81,10 @@ public:
     bool CheckArtVariante() override;
     void ConfiguraSidebar(bool reselect) override;
     controls::ProgressPanel* KOV_PROGRESS1() override { return nullptr; }
+    const framework::Company& company() const override { return company_; }
+    std::unique_ptr<framework::Cinterface> createSibling(const std::string& progId) override;
+    void openProgram(const std::string& programId,
+                     const framework::ProgramContext& context) override;
     const std::string& loadedItem(int tab) const override;
     void setLoadedItem(int tab) override;
     void clearLoadedItem(int tab) override;
@@ -109,6 +113,7 @@ private:
     void buildTabs();
     void applySplitRegion(int index);
     void openItemRecordset(const std::string& sql);
+    void readCompany();
     bool itemFlagVarianti() const;
 
     QObject* pclsComponente_ = nullptr;
@@ -121,6 +126,7 @@ private:
     std::string connectionString_;
     std::unique_ptr<db::Connection> connection_;
     std::string ditta_;
+    framework::Company company_;
     std::string codArt_;
     std::string sqlBase_, sqlEmpty_, sqlList_;
     std::unique_ptr<db::Recordset> rsArt_;

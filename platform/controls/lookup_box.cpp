@@ -431,4 +431,27 @@ bool LookupBox::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+QStringList toList(const std::vector<std::string>& v) {
+    QStringList out;
+    for (const auto& s : v)
+        out << QString::fromStdString(s);
+    return out;
+}
+
+}  // namespace
+
+void ApplyLookup(LookupBox& box, const framework::LookupRequest& request) {
+    box.SetLookupQuery(request.sql);
+    box.SetLookupColumns(toList(request.fields), toList(request.captions));
+    box.SetReturnField(QString::fromStdString(request.returnField));
+    box.SetLookupTitle(QString::fromStdString(request.title));
+}
+
+void ApplyDecode(LookupBox& box, const framework::LookupRequest& request) {
+    box.SetDecodeQuery(request.sql);
+    box.SetReturnField(QString::fromStdString(request.returnField));
+}
+
 }  // namespace controls

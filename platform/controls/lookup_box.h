@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/db/value.h"
+#include "platform/framework/lookup_service.h"
 
 class QLineEdit;
 class QToolButton;
@@ -92,6 +93,11 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
+
+// Hands a request of the host's lookup service to a box: the list query,
+// columns, return field and title for a search; the decode query for a decode.
+void ApplyLookup(LookupBox& box, const framework::LookupRequest& request);
+void ApplyDecode(LookupBox& box, const framework::LookupRequest& request);
 
 // The list dialog: a filter box over a table, filtering as one types (every
 // shown column, case-insensitive); arrows move, Enter chooses, Esc closes.

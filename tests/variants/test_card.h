@@ -18,6 +18,8 @@
 #include "demo/host_objects.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/framework/company.h"
+#include "platform/framework/component_registry.h"
 
 namespace cardtest {
 
@@ -38,6 +40,7 @@ public:
         services_.setConnection(&cn_);
         services_.setWindow(&window_);
         chk_ = new QCheckBox(&window_);
+        company_ = framework::Company::Load(cn_, ditta_);
     }
     ~TestCard() override {
         for (auto& t : tabs_)
@@ -87,6 +90,19 @@ public:
         lastSidebarArg = reselect;
     }
     controls::ProgressPanel* KOV_PROGRESS1() override { return nullptr; }
+    const framework::Company& company() const override { return company_; }
+    framework::Company& mutableCompany() { return company_; }
+    std::unique_ptr<framework::Cinterface> createSibling(const std::string& progId) override {
+        auto sibling = framework::CreateObject(progId);
+        framework::HandContext(*sibling, &cn_, nullptr, &company_, ditta_, "");
+        return sibling;
+    }
+    // Programs opened, with their context; none is shown.
+    void openProgram(const std::string& programId,
+                     const framework::ProgramContext& context) override {
+        programs.emplace_back(programId, context);
+    }
+    std::vector<std::pair<std::string, framework::ProgramContext>> programs;
 
     const std::string& loadedItem(int tab) const override { return loaded_.at(tab); }
     void setLoadedItem(int tab) override {
@@ -131,6 +147,7 @@ private:
     QWidget window_;
     QCheckBox* chk_ = nullptr;
     db::Recordset itemRs_;
+    framework::Company company_;
     std::array<std::string, common::kLoadedItemTabs> loaded_{};
     std::array<std::unique_ptr<common::CardTab>, common::kTabCount> tabs_{};
     std::array<QWidget*, common::kTabCount> pages_{};
