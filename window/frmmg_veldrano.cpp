@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
+#include "platform/controls/progress.h"
 #include "platform/framework/cinterface.h"
 #include "platform/framework/component_registry.h"
 #include "platform/db/connection.h"
@@ -118,6 +119,10 @@ void FRMMG_VELDRANO::buildWidgets() {
         pages_[i]->setObjectName(QString("TAB_%1").arg(i, 2, 10, QChar('0')));
         tabArticolo_->addWidget(pages_[i]);
     }
+    progress_ = new controls::ProgressPanel(this);
+    progress_->setObjectName("KOV_PROGRESS1");
+    progress_->hide();
+    root->addWidget(progress_);
     sidebar_->addGroup("GRP01", "Articolo");
     sidebar_->addGroup("GRP02", "Varianti");
     sidebar_->addGroup("GRP03", "Stati");

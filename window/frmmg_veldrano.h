@@ -80,7 +80,7 @@ public:
     QCheckBox* CHK_FLGVARART() override { return chkFlgVarArt_; }
     bool CheckArtVariante() override;
     void ConfiguraSidebar(bool reselect) override;
-    controls::ProgressPanel* KOV_PROGRESS1() override { return nullptr; }
+    controls::ProgressPanel* KOV_PROGRESS1() override { return progress_; }
     const framework::Company& company() const override { return company_; }
     std::unique_ptr<framework::Cinterface> createSibling(const std::string& progId) override;
     void openProgram(const std::string& programId,
@@ -152,6 +152,7 @@ private:
     QCheckBox* chkFlgVarArt_ = nullptr;
     QStackedWidget* tabArticolo_ = nullptr;
     Sidebar* sidebar_ = nullptr;
+    controls::ProgressPanel* progress_ = nullptr;
     std::array<QWidget*, common::kTabCount> pages_{};
     std::array<std::unique_ptr<common::CardTab>, common::kTabCount> tabs_;
 };
