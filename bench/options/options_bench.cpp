@@ -1,0 +1,210 @@
+// The options tab over a variant of 5,000 options: loading the tab, a
+// search and the refused deletion of 1,000 ticked options, each against the
+// bare statements that do the same work on the database.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "common/window_services.h"
+#include "demo/demo_database.h"
+#include "groupings/gestione_varianti_tab.h"
+#include "groupings/option_lists.h"
+#include "platform/db/recordset.h"
+#include "tests/variants/test_card.h"
+#include "variants/record_grid.h"
+
+namespace {
+
+std::string databasePath() {
+    static const std::string path = [] {
+        auto p = std::filesystem::temp_directory_path() / "veldrano_options_bench.db";
+        demo::LargeSizes s;
+        s.variants = 1;
+        s.options = 5000;
+        s.items = 4;
+        s.progressiveRows = 40;
+        demo::generateLargeDatabase(p.string(), s);
+        return p.string();
+    }();
+    return path;
+}
+
+struct Fixture {
+    cardtest::TestCard card{"1", databasePath()};
+    groupings::GestioneVariantiTab& tab =
+        card.addTab<groupings::GestioneVariantiTab>(common::kTabGestioneVarianti);
+    Fixture() { card.showItem("ART-000001"); }
+    groupings::StatoOpzioni& st() { return tab.stato(); }
+    void reload() {
+        card.clearLoadedItem(common::kTabGestioneVarianti);
+        tab.load();
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+const char* kOrig =
+    "SELECT *, LEFT(MG5E_DESCR,1) AS LETTERA, CAST(0 AS DECIMAL(1, 0)) AS SELEZ, 0 AS SORT_CODE "
+    "INTO #B_ORIG FROM MG5E_OPZIONI LEFT OUTER JOIN MG5H_COMPRAGVAR ON MG5H_DITTA_CG18 = "
+    "MG5E_DITTA_CG18 AND MG5H_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND MG5H_RAGGR_MG5G = "
+    "'RG-A0-1' AND MG5H_OPZIONE_MG5E = MG5E_OPZIONE WHERE MG5E_DITTA_CG18 = 1 AND "
+    "MG5E_CODICEVAR_MG5F = 'A0'";
+
+void bareLoad(db::Connection& cn) {
+    cn.execute("IF OBJECT_ID('tempdb..#B_ORIG') IS NOT NULL DROP TABLE #B_ORIG");
+    cn.execute(kOrig);
+    db::Recordset a;
+    a.open("SELECT * FROM #B_ORIG ORDER BY MG5E_OPZIONE", cn);
+    cn.execute("IF OBJECT_ID('tempdb..#B_DEST') IS NOT NULL DROP TABLE #B_DEST");
+    std::string dest = groupings::sqlCreaDest("1", "A0", "RG-A0-1");
+    dest.replace(dest.find("#TMP_DEST"), 9, "#B_DEST");
+    cn.execute(dest);
+    db::Recordset b;
+    b.open("SELECT * FROM #B_DEST", cn);
+    benchmark::DoNotOptimize(a.recordCount() + b.recordCount());
+}
+
+void BM_LoadTab(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state)
+        f.reload();
+    benchmark::DoNotOptimize(f.st().sorgente->recordCount());
+}
+
+void BM_LoadBare(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state)
+        bareLoad(f.card.connection());
+}
+
+void BM_Search(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.reload();
+    f.st().TXT_DESOPZIONE_ORIG->setText("opzione 1");
+    for (auto _ : state)
+        f.tab.CMD_SEARCH_Click();
+}
+
+void BM_SearchBare(benchmark::State& state) {
+    Fixture& f = fixture();
+    db::Connection& cn = f.card.connection();
+    bareLoad(cn);
+    for (auto _ : state) {
+        cn.execute(
+            "UPDATE #B_ORIG SET SORT_CODE = CASE WHEN UPPER(MG5E_DESCR) LIKE '%OPZIONE 1%' THEN "
+            "1 ELSE 0 END");
+        cn.execute("UPDATE #B_ORIG SET SELEZ = SORT_CODE");
+        db::Recordset rs;
+        rs.open("SELECT * FROM #B_ORIG ORDER BY SORT_CODE DESC", cn);
+        benchmark::DoNotOptimize(rs.recordCount());
+    }
+}
+
+// The first 1,000 options: a third of the variant is in a grouping, so the
+// deletion is refused.
+std::string inList(db::Recordset& rs) {
+    std::string list = "(";
+    int f = rs.fieldIndex("MG5E_OPZIONE");
+    for (long r = 0; r < 1000 && r < rs.recordCount(); ++r)
+        list += (r ? ", '" : "'") + cardtest::text(rs.valueAt(r, f)) + "'";
+    return list + ")";
+}
+
+void BM_DeleteRefused(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.reload();
+        variants::RecordGrid* grid = f.st().GRDX_VARIANTI_SOURCE;
+        for (long r = 0; r < 1000; ++r)
+            grid->toggleCheck(r, "SELEZ");
+        cardtest::queueAnswer(common::vbYes);
+        state.ResumeTiming();
+        f.tab.CMD_OPZORIG_ELIMINA_Click();
+    }
+    if (!cardtest::shown("gia' state utilizzate"))
+        state.SkipWithError("the deletion was not refused");
+}
+
+void BM_DeleteBare(benchmark::State& state) {
+    Fixture& f = fixture();
+    db::Connection& cn = f.card.connection();
+    bareLoad(cn);
+    db::Recordset rs;
+    rs.open("SELECT MG5E_OPZIONE FROM #B_ORIG ORDER BY MG5E_OPZIONE", cn);
+    const std::string list = inList(rs);
+    for (auto _ : state) {
+        try {
+            cn.execute(
+                "DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = "
+                "'A0' AND MG5E_OPZIONE IN " +
+                list);
+        } catch (const std::exception&) {
+        }
+        bareLoad(cn);
+    }
+}
+
+BENCHMARK(BM_LoadTab)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadBare)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Search)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchBare)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteRefused)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteBare)->Unit(benchmark::kMillisecond);
+
+// Keeps the time per iteration of every run, for the ratios.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> perIteration;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (!r.error_occurred && r.iterations > 0)
+                perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    bool quick = false;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--quick") == 0)
+            quick = true;
+        else
+            args.push_back(argv[i]);
+    }
+    std::string minTime = "--benchmark_min_time=0.05";
+    if (quick)
+        args.push_back(minTime.data());
+    int n = static_cast<int>(args.size());
+    benchmark::Initialize(&n, args.data());
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    auto ratio = [&](const char* name, const char* mine, const char* bare) {
+        auto a = collector.perIteration.find(mine);
+        auto b = collector.perIteration.find(bare);
+        if (a == collector.perIteration.end() || b == collector.perIteration.end() ||
+            b->second <= 0)
+            return;
+        std::printf("figure %s %.2f x target <= 2\n", name, a->second / b->second);
+    };
+    ratio("options_load_vs_bare", "BM_LoadTab", "BM_LoadBare");
+    ratio("options_search_vs_bare", "BM_Search", "BM_SearchBare");
+    ratio("options_delete_refused_vs_bare", "BM_DeleteRefused", "BM_DeleteBare");
+    benchmark::Shutdown();
+    std::filesystem::remove(databasePath());
+    return 0;
+}
