@@ -1,6 +1,36 @@
 #include "platform/db/connection.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace db {
+
+namespace {
+
+bool containsNoCase(std::string_view text, std::string_view part) {
+    auto it = std::search(text.begin(), text.end(), part.begin(), part.end(), [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) ==
+               std::toupper(static_cast<unsigned char>(b));
+    });
+    return it != text.end();
+}
+
+}  // namespace
+
+void Connection::applyFaults(std::string_view sql) {
+    for (auto it = faults_.begin(); it != faults_.end(); ++it) {
+        if (!containsNoCase(sql, it->match))
+            continue;
+        if (it->skip > 0) {
+            --it->skip;
+            continue;
+        }
+        ProviderError error{it->sqlState, 0, it->message, "Connection"};
+        if (it->times > 0 && --it->times == 0)
+            faults_.erase(it);
+        throw DbError({error}, std::string(sql));
+    }
+}
 
 Connection::Connection() = default;
 Connection::~Connection() {
@@ -46,11 +76,17 @@ void Connection::close() {
 }
 
 long long Connection::execute(std::string_view sql) {
-    return guarded(sql, [&] { return backend_->run(sql).rowsAffected; });
+    return guarded(sql, [&] {
+        applyFaults(sql);
+        return backend_->run(sql).rowsAffected;
+    });
 }
 
 BatchResult Connection::run(std::string_view sql) {
-    return guarded(sql, [&] { return backend_->run(sql); });
+    return guarded(sql, [&] {
+        applyFaults(sql);
+        return backend_->run(sql);
+    });
 }
 
 void Connection::beginTransaction() {

@@ -45,13 +45,30 @@ public:
 
     Backend* backend() const { return backend_.get(); }
 
+    // Faults on demand, for tests of what a command leaves behind when the
+    // database fails in its middle: the statements whose text contains
+    // `match` (case-insensitive; empty matches every statement) fail with
+    // `sqlState` after `skip` matching ones have run, `times` times (-1:
+    // until cleared). Transaction control never fails this way.
+    struct Fault {
+        std::string match;
+        std::string sqlState = "08S01";
+        int skip = 0;
+        int times = 1;
+        std::string message = "Errore simulato della connessione";
+    };
+    void injectFault(Fault fault) { faults_.push_back(std::move(fault)); }
+    void clearFaults() { faults_.clear(); }
+
 private:
+    void applyFaults(std::string_view sql);
     template <class F>
     auto guarded(std::string_view sql, F&& f);
 
     std::unique_ptr<Backend> backend_;
     std::string connectionString_;
     std::vector<ProviderError> errors_;
+    std::vector<Fault> faults_;
     int depth_ = 0;
 };
 

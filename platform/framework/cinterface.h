@@ -77,9 +77,9 @@ public:
     virtual db::Value CloseForm() = 0;  // 19: whether the window closed
     virtual void SetConnection(db::Connection* connection) = 0;  // 20
     virtual db::Connection* Connection() const = 0;
-    virtual QObject* Cwindow() const = 0;                         // 21
-    virtual db::Value TransferData(const db::Value& data) = 0;    // 22
-    virtual db::Value Top() const = 0;                            // 23
+    virtual QObject* Cwindow() const = 0;                       // 21
+    virtual db::Value TransferData(const db::Value& data) = 0;  // 22
+    virtual db::Value Top() const = 0;                          // 23
     virtual void SetTop(const db::Value& value) = 0;
     virtual db::Value Left() const = 0;  // 24
     virtual void SetLeft(const db::Value& value) = 0;

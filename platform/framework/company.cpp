@@ -1,9 +1,9 @@
 #include "platform/framework/company.h"
 
+#include <stdexcept>
+
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
-
-#include <stdexcept>
 
 namespace framework {
 
@@ -27,12 +27,13 @@ Company Company::Load(db::Connection& connection, const std::string& code) {
     if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos)
         throw std::invalid_argument("Codice ditta non valido: '" + code + "'");
     db::Recordset rs;
-    rs.open("SELECT CG18_DITTA, CG18_RAGSOC, CG18_GRUPPO_CG10, MG01_INDCODRAGGR, MG01_FLGARTCLI, "
-            "MG01_FLGARTFOR, MG01_CODDEPCLAVATT_MG58, MG01_CODDEPCLAVPAS_MG58, MG01_INDCLASSIF, "
-            "MG01_FLGDATIDIV FROM CG18_ANADITTABASE WITH (NOLOCK) LEFT OUTER JOIN "
-            "MG01_PARAMDITTA WITH (NOLOCK) ON MG01_DITTA_CG18 = CG18_DITTA WHERE CG18_DITTA = " +
-                code,
-            connection);
+    rs.open(
+        "SELECT CG18_DITTA, CG18_RAGSOC, CG18_GRUPPO_CG10, MG01_INDCODRAGGR, MG01_FLGARTCLI, "
+        "MG01_FLGARTFOR, MG01_CODDEPCLAVATT_MG58, MG01_CODDEPCLAVPAS_MG58, MG01_INDCLASSIF, "
+        "MG01_FLGDATIDIV FROM CG18_ANADITTABASE WITH (NOLOCK) LEFT OUTER JOIN "
+        "MG01_PARAMDITTA WITH (NOLOCK) ON MG01_DITTA_CG18 = CG18_DITTA WHERE CG18_DITTA = " +
+            code,
+        connection);
     if (rs.recordCount() == 0)
         throw std::invalid_argument("La ditta " + code + " non esiste");
     Company c;

@@ -67,8 +67,7 @@ public:
                      Cinterface* caller, int top = 800, int left = 1200);
     // Shows a component the caller created by identifier, as the host shows
     // its own: global object, connection, navigator, position; modal.
-    void ShowComponent(Cinterface& component, Cinterface* caller, int top = 800,
-                       int left = 1200);
+    void ShowComponent(Cinterface& component, Cinterface* caller, int top = 800, int left = 1200);
     // The host's connection handed to the components it shows (may be null).
     void SetHostConnection(db::Connection* connection) { hostConnection_ = connection; }
     db::Connection* HostConnection() const { return hostConnection_; }

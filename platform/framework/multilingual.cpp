@@ -21,12 +21,25 @@ public:
         };
         std::vector<B> buttons;
         switch (style & 0xF) {
-        case 1: buttons = {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}}; break;
-        case 2: buttons = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}}; break;
-        case 3: buttons = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}}; break;
-        case 4: buttons = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}}; break;
-        case 5: buttons = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, 2}}; break;
-        default: buttons = {{QMessageBox::Ok, 1}}; break;
+            case 1:
+                buttons = {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}};
+                break;
+            case 2:
+                buttons = {
+                    {QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}};
+                break;
+            case 3:
+                buttons = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}};
+                break;
+            case 4:
+                buttons = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}};
+                break;
+            case 5:
+                buttons = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, 2}};
+                break;
+            default:
+                buttons = {{QMessageBox::Ok, 1}};
+                break;
         }
         for (const B& b : buttons)
             box.addButton(b.button);
@@ -44,11 +57,16 @@ public:
 private:
     static QMessageBox::Icon iconOf(int style) {
         switch (style & 0x70) {
-        case 16: return QMessageBox::Critical;
-        case 32: return QMessageBox::Question;
-        case 48: return QMessageBox::Warning;
-        case 64: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+            case 16:
+                return QMessageBox::Critical;
+            case 32:
+                return QMessageBox::Question;
+            case 48:
+                return QMessageBox::Warning;
+            case 64:
+                return QMessageBox::Information;
+            default:
+                return QMessageBox::NoIcon;
         }
     }
 };
