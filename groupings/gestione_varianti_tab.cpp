@@ -64,35 +64,6 @@ bool spuntato(const db::Value& v) {
 
 }  // namespace
 
-// ------------------------------------------------------------------ combo
-
-void CaricaComboVarianti(common::ItemCard& card, QComboBox* combo) {
-    Procedure p(card, "CaricaComboVarianti");
-    db::Recordset rs;
-    p.step([&] {
-        combo->blockSignals(true);
-        combo->clear();
-        combo->blockSignals(false);
-    });
-    p.step([&] {
-        rs.open(
-            "SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG6B_GESVARART INNER JOIN MG5F_DIMECONF "
-            "ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND    MG5F_CODICEVAR = MG6B_CODICEVAR_MG5F "
-            "WHERE MG6B_DITTA_CG18  = " +
-                card.companyCode() + " AND       MG6B_CODART_MG66 = '" +
-                variants::raddoppiaApici(card.currentItem()) + "' AND       MG6B_FLGGESTVAR = 1",
-            card.connection());
-    });
-    p.step([&] {
-        combo->blockSignals(true);
-        for (rs.moveFirst(); rs.isOpen() && !rs.eof(); rs.moveNext())
-            combo->addItem(QString::fromStdString(testo(rs.value("MG5F_DESCR_VAR"))),
-                           variants::indiceDaCodice(testo(rs.value("MG5F_CODICEVAR"))));
-        combo->setCurrentIndex(-1);
-        combo->blockSignals(false);
-    });
-}
-
 // -------------------------------------------------------------------- tab
 
 GestioneVariantiTab::GestioneVariantiTab(common::ItemCard& card)

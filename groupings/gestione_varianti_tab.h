@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "groupings/carica_combo_varianti.h"
 
 class QComboBox;
 class QLineEdit;
@@ -17,10 +18,6 @@ class QWidget;
 namespace groupings {
 
 struct StatoOpzioni;
-
-// Fills a variant combo with the item's active variants: text MG5F_DESCR_VAR,
-// item data the variant's position 0..19. Used by several tabs.
-void CaricaComboVarianti(common::ItemCard& card, QComboBox* combo);
 
 class GestioneVariantiTab : public common::CardTab {
 public:
