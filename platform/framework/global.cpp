@@ -27,11 +27,18 @@ void Global::ShowComponent(Cinterface& component, Cinterface* caller, int top, i
     component.SetLeft(db::Value(left));
     component.SetWindowModal(true);
     Cinterface* previous = active_;
+    // While the program is shown, the navigator's events are its own.
+    const bool callerActive = caller && caller->IsActive();
+    if (caller)
+        caller->SetIsActive(false);
     active_ = &component;
     component.ShowForm();
     component.CloseForm();
     component.SetActiveNavigator(nullptr);
+    component.SetIsActive(false);
     active_ = previous;
+    if (caller)
+        caller->SetIsActive(callerActive);
 }
 
 void Global::OpenProgram(const std::string& programId, const ProgramContext& context,

@@ -84,6 +84,23 @@ std::string insert(std::string text, const std::vector<db::Value>& parameters) {
     return text;
 }
 
+// "\n", "\t" and "\\" of a catalogue line.
+std::string unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char next = text[i + 1];
+            if (next == 'n' || next == 't' || next == '\\') {
+                out += next == 'n' ? '\n' : next == 't' ? '\t' : '\\';
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 }  // namespace
 
 void SetMessageBoxService(MessageBoxService* service) {
@@ -110,7 +127,7 @@ Catalogue Catalogue::FromFile(const std::string& path) {
         if (tab == std::string::npos)
             continue;
         try {
-            c.Add(std::stol(line.substr(0, tab)), line.substr(tab + 1));
+            c.Add(std::stol(line.substr(0, tab)), unescape(line.substr(tab + 1)));
         } catch (const std::exception&) {
             // A line without a number is not a message.
         }
@@ -136,12 +153,13 @@ int Multilingual::ShowText(const std::string& text, int style, const std::string
 }
 
 int Multilingual::ShowMessage(long number, const std::vector<db::Value>& parameters, int style,
-                              const std::string& title) const {
-    return MessageBoxes().Show(Text(number, parameters), style, title);
+                              const std::string& title, const std::string& fallback) const {
+    return MessageBoxes().Show(Text(number, parameters, fallback), style, title);
 }
 
-std::string Multilingual::Text(long number, const std::vector<db::Value>& parameters) const {
-    return catalogue_.Text(number, parameters);
+std::string Multilingual::Text(long number, const std::vector<db::Value>& parameters,
+                               const std::string& fallback) const {
+    return catalogue_.Text(number, parameters, fallback);
 }
 
 }  // namespace framework

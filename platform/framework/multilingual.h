@@ -30,8 +30,9 @@ MessageBoxService& MessageBoxes();
 // by the parameters in order.
 class Catalogue {
 public:
-    // Reads "number<TAB>text" lines (UTF-8; '#' starts a comment line).
-    // Throws std::runtime_error naming the file when it cannot be read.
+    // Reads "number<TAB>text" lines (UTF-8; '#' starts a comment line; "\n"
+    // in a text is a line break, "\t" a tab, "\\" a backslash). Throws
+    // std::runtime_error naming the file when it cannot be read.
     static Catalogue FromFile(const std::string& path);
     void Add(long number, std::string text) { texts_[number] = std::move(text); }
     bool Contains(long number) const { return texts_.count(number) != 0; }
@@ -44,6 +45,7 @@ public:
         translations_[std::move(from)] = std::move(to);
     }
     std::string Translate(const std::string& text) const;
+    std::size_t Size() const { return texts_.size(); }
 
 private:
     std::map<long, std::string> texts_;
@@ -56,10 +58,12 @@ public:
 
     // Shows a text as it is.
     int ShowText(const std::string& text, int style, const std::string& title) const;
-    // Shows catalogue message number with the parameters inserted.
+    // Shows catalogue message number with the parameters inserted; a number
+    // missing from the catalogue shows "[x" number "x] " and the fallback.
     int ShowMessage(long number, const std::vector<db::Value>& parameters, int style,
-                    const std::string& title) const;
-    std::string Text(long number, const std::vector<db::Value>& parameters) const;
+                    const std::string& title, const std::string& fallback = {}) const;
+    std::string Text(long number, const std::vector<db::Value>& parameters,
+                     const std::string& fallback = {}) const;
     std::string Translate(const std::string& text) const { return catalogue_.Translate(text); }
     const Catalogue& catalogue() const { return catalogue_; }
 
