@@ -182,6 +182,15 @@ TEST_F(Adapter, JoinsUpdatesDeletesAndCtes) {
                    "SELECT TOP 3 A + B, CONVERT(CHAR(3), ROW_NUMBER() OVER (ORDER BY A, B)) "
                    "FROM CTE_A CROSS JOIN CTE_B ORDER BY A, B"),
               (Rows{{"A1x", "1  "}, {"A1y", "2  "}, {"b2x", "3  "}}));
+    // Two views of the same blank-padded codes joined: every pair comes back.
+    EXPECT_EQ(scalar(c,
+                     ";WITH X AS (SELECT CODART AS A FROM ART WHERE DITTA = 1 AND CODART = 'a1'), "
+                     "Y AS (SELECT CODART AS B FROM ART WHERE DITTA = 1 AND CODART = 'A1') "
+                     "SELECT COUNT(*) FROM X CROSS JOIN Y"),
+              "1");
+    EXPECT_EQ(
+        scalar(c, "SELECT COUNT(*) FROM ART a, ART b WHERE a.CODART = 'A1' AND b.CODART = 'a1'"),
+        "1");
     EXPECT_EQ(c.execute("DELETE ART WHERE DITTA = 1 AND CODART = 'B2'"), 1);
     // Generated keys read back as SQL Server gives them.
     c.execute(
