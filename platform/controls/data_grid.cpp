@@ -82,6 +82,15 @@ GridColumn& GridColumn::AddValue(db::Value value, const QString& text) {
     changed();
     return *this;
 }
+GridColumn& GridColumn::SetUnboundRead(UnboundRead read) {
+    unboundRead_ = std::move(read);
+    readOnly_ = readOnly_ || static_cast<bool>(unboundRead_);
+    changed();
+    return *this;
+}
+db::Value GridColumn::UnboundValue(long row) const {
+    return unboundRead_ ? unboundRead_(row) : db::Value();
+}
 
 QString GridColumn::DisplayText(const db::Value& value) const {
     if (value.isEmptyOrNull()) {
@@ -198,7 +207,12 @@ public:
         if (!i.isValid())
             return {};
         const GridColumn& c = columns_->Item(i.column());
+        db::Value unbound;
         const db::Value* v = cell(i);
+        if (c.Unbound() && rs_ && rs_->isOpen()) {
+            unbound = c.UnboundValue(i.row());
+            v = &unbound;
+        }
         switch (role) {
             case Qt::DisplayRole:
                 if (!v || c.Kind() == CellKind::Check)
@@ -543,6 +557,8 @@ bool DataGrid::ReadOnly() const {
 
 QString DataGrid::CellText(long row, int column) const {
     const GridColumn& c = d->columns.Item(column);
+    if (c.Unbound() && d->rs && d->rs->isOpen() && row >= 0 && row < d->rs->recordCount())
+        return c.DisplayText(c.UnboundValue(row));
     if (!d->rs || c.FieldIndex() < 0 || row < 0 || row >= d->rs->recordCount())
         return {};
     return c.DisplayText(d->rs->valueAt(row, c.FieldIndex()));

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QTableView>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -54,6 +55,13 @@ public:
     GridColumn& AddValue(db::Value value, const QString& text);
     // Text shown for a stored value by this column's kind and formats.
     QString DisplayText(const db::Value& value) const;
+    // Unbound column: its field is not in the recordset and each row's value
+    // is asked of the owner when the cell is shown (row: 0-based among the
+    // visible rows). Such a column is read-only.
+    using UnboundRead = std::function<db::Value(long row)>;
+    GridColumn& SetUnboundRead(UnboundRead read);
+    bool Unbound() const { return static_cast<bool>(unboundRead_); }
+    db::Value UnboundValue(long row) const;
 
 private:
     friend class DataGrid;
@@ -72,6 +80,7 @@ private:
     QString dateFormat_;
     CellKind kind_ = CellKind::Text;
     std::vector<std::pair<db::Value, QString>> values_;
+    UnboundRead unboundRead_;
     void changed();
 };
 
