@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 #include <cctype>
@@ -215,6 +216,10 @@ struct RecordFrame::Impl {
             } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
                 edit->setText(ValueText(value));
                 edit->setCursorPosition(0);
+            } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+                const QString text = ValueText(value);
+                if (plain->toPlainText() != text)
+                    plain->setPlainText(text);
             } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
                 check->setChecked(ValueIsTrue(value));
             } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
@@ -455,6 +460,12 @@ void RecordFrame::BindControl(QWidget* control, std::string field, BindOptions o
                 }
                 impl->writeText(binding(), t);
             }));
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
+        // textChanged also follows setPlainText: the frame's own filling is
+        // told apart by its loading flag, a program's text is an edit.
+        conns.push_back(connect(
+            plain, &QPlainTextEdit::textChanged, this,
+            [impl, binding, plain]() { impl->writeText(binding(), plain->toPlainText()); }));
     } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
         conns.push_back(connect(check, &QCheckBox::clicked, this, [impl, binding](bool on) {
             const Binding& b = binding();

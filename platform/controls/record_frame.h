@@ -64,9 +64,9 @@ public:
     QString Name() const;
     void SetName(const QString& name);
 
-    // Controls: QLineEdit, LookupBox, QCheckBox (0/1), QComboBox (item data
-    // when set, otherwise the index), QLabel (display only). The bind order
-    // is the tab order.
+    // Controls: QLineEdit, QPlainTextEdit (texts of several lines), LookupBox,
+    // QCheckBox (0/1), QComboBox (item data when set, otherwise the index),
+    // QLabel (display only). The bind order is the tab order.
     void BindControl(QWidget* control, std::string field, BindOptions options = {});
     void UnbindControls();
     // Reloads the bound controls from the current row.
