@@ -48,6 +48,12 @@ public:
     virtual void commit() = 0;
     virtual void rollback() = 0;
     virtual std::string name() const = 0;  // "sqlite", "odbc"
+    // Columns of the table's primary key in key order ("#X" for temporary
+    // tables); empty when the table has none or is unknown.
+    virtual std::vector<std::string> primaryKey(const std::string& table) {
+        (void)table;
+        return {};
+    }
 };
 
 // Chooses the backend from the connection string:

@@ -89,6 +89,10 @@ BatchResult Connection::run(std::string_view sql) {
     });
 }
 
+std::vector<std::string> Connection::primaryKey(const std::string& table) {
+    return guarded("", [&] { return backend_->primaryKey(table); });
+}
+
 void Connection::beginTransaction() {
     guarded("BEGIN TRANSACTION", [&] {
         if (depth_ == 0)

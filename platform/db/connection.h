@@ -42,6 +42,12 @@ public:
     // or clearErrors()).
     const std::vector<ProviderError>& errors() const { return errors_; }
     void clearErrors() { errors_.clear(); }
+    // Puts back a collection taken earlier, after a call whose failure is
+    // the layer's own business (a probe that may fail).
+    void restoreErrors(std::vector<ProviderError> errors) { errors_ = std::move(errors); }
+
+    // Primary key columns of a table, in key order; empty when it has none.
+    std::vector<std::string> primaryKey(const std::string& table);
 
     Backend* backend() const { return backend_.get(); }
 

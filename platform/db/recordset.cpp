@@ -8,6 +8,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset_filter.h"
+#include "platform/db/sqlite/tsql_lexer.h"
 
 namespace db {
 namespace {
@@ -56,6 +57,129 @@ std::string condition(const std::string& column, const Value& v) {
 
 [[noreturn]] void updateError(const std::string& message, const std::string& statement) {
     throw DbError({{sqlstate::kGeneral, 0, message, "Recordset"}}, statement);
+}
+
+struct HiddenKey {
+    std::string table;   // base table, "#X" for a temporary one
+    std::string column;  // key column
+};
+
+bool isClauseWord(const tsql::Token& t) {
+    for (const char* w : {"ON", "WHERE", "INNER", "LEFT", "RIGHT", "FULL", "CROSS", "OUTER", "JOIN",
+                          "WITH", "ORDER", "GROUP", "HAVING", "UNION", "OPTION", "AS"})
+        if (t.is(w))
+            return true;
+    return false;
+}
+
+// The statement with the key columns placed first in its select list, each
+// qualified by the name or alias its table has in the FROM clause; keys of
+// tables not named there (reached through a CTE or a subquery) are dropped
+// from `keys`. "" when adding columns could change the rows (DISTINCT,
+// GROUP BY, UNION, INTO, several statements) or the statement is not a
+// plain SELECT.
+std::string withLeadingColumns(const std::string& sql, std::vector<HiddenKey>& keys) {
+    std::vector<tsql::Token> t;
+    try {
+        t = tsql::tokenize(sql);
+    } catch (const DbError&) {
+        return {};
+    }
+    std::size_t i = 0;
+    while (i < t.size() && t[i].isSymbol(";"))
+        ++i;
+    auto skipGroup = [&](std::size_t open) {
+        int depth = 0;
+        for (std::size_t j = open; j < t.size(); ++j) {
+            if (t[j].isSymbol("("))
+                ++depth;
+            else if (t[j].isSymbol(")") && --depth == 0)
+                return j + 1;
+        }
+        return t.size();
+    };
+    if (i < t.size() && t[i].is("WITH")) {
+        ++i;
+        while (i < t.size()) {
+            ++i;  // the name
+            if (i < t.size() && t[i].isSymbol("("))
+                i = skipGroup(i);
+            if (i >= t.size() || !t[i].is("AS") || i + 1 >= t.size() || !t[i + 1].isSymbol("("))
+                return {};
+            i = skipGroup(i + 1);
+            if (i < t.size() && t[i].isSymbol(","))
+                ++i;
+            else
+                break;
+        }
+    }
+    if (i >= t.size() || !t[i].is("SELECT"))
+        return {};
+    const std::size_t select = i;
+    // Top-level tokens after SELECT; the names tables go by in FROM.
+    std::vector<std::pair<std::string, std::string>> references;  // table, name to use
+    bool inFrom = false;
+    for (std::size_t j = select + 1; j < t.size();) {
+        if (t[j].isSymbol("(")) {
+            j = skipGroup(j);
+            continue;
+        }
+        for (const char* w : {"SELECT", "UNION", "EXCEPT", "INTERSECT", "INTO", "GROUP", "INSERT",
+                              "UPDATE", "DELETE", "DISTINCT"})
+            if (t[j].is(w))
+                return {};
+        if (t[j].isSymbol(";"))
+            return {};
+        if (t[j].is("FROM"))
+            inFrom = true;
+        else if (t[j].is("WHERE") || t[j].is("ORDER"))
+            inFrom = false;
+        const bool name = t[j].kind == tsql::TokenKind::Word ||
+                          t[j].kind == tsql::TokenKind::Name ||
+                          t[j].kind == tsql::TokenKind::TempName;
+        if (inFrom && name && !isClauseWord(t[j]) &&
+            !(j + 1 < t.size() && t[j + 1].isSymbol("."))) {
+            std::string alias =
+                t[j].kind == tsql::TokenKind::TempName ? t[j].text : "[" + t[j].text + "]";
+            std::size_t k = j + 1;
+            if (k < t.size() && t[k].is("AS"))
+                ++k;
+            if (k < t.size() &&
+                (t[k].kind == tsql::TokenKind::Word || t[k].kind == tsql::TokenKind::Name) &&
+                !isClauseWord(t[k]))
+                alias = "[" + t[k].text + "]";
+            references.emplace_back(t[j].text, alias);
+        }
+        ++j;
+    }
+    i = select + 1;
+    if (i < t.size() && t[i].is("ALL"))
+        ++i;
+    if (i < t.size() && t[i].is("TOP")) {
+        ++i;
+        i = i < t.size() && t[i].isSymbol("(") ? skipGroup(i) : i + 1;
+        if (i < t.size() && t[i].is("PERCENT"))
+            ++i;
+        if (i + 1 < t.size() && t[i].is("WITH") && t[i + 1].is("TIES"))
+            i += 2;
+    }
+    if (i >= t.size())
+        return {};
+    std::string list;
+    std::vector<HiddenKey> placed;
+    for (const auto& key : keys) {
+        const auto ref = std::find_if(references.begin(), references.end(), [&](const auto& r) {
+            return equalNames(r.first, key.table);
+        });
+        if (ref == references.end())
+            continue;
+        list += ref->second + ".[" + key.column + "], ";
+        placed.push_back(key);
+    }
+    keys = std::move(placed);
+    if (keys.empty())
+        return {};
+    return sql.substr(0, t[i].begin) + list + sql.substr(t[i].begin);
 }
 
 [[noreturn]] void noRow() {
@@ -112,25 +236,76 @@ void Recordset::load(ResultSet rs) {
     notify(Change::Reset, -1);
 }
 
-void Recordset::open(std::string_view sql, Connection& connection) {
-    BatchResult result = connection.run(sql);
-    sql_ = std::string(sql);
-    connection_ = &connection;
+// The last result set that has columns, with the hidden ones moved last.
+ResultSet Recordset::fetch(const std::string& sql) {
+    BatchResult result = connection_->run(sql);
     ResultSet last;
     for (auto& rs : result.resultSets)
         if (!rs.columns.empty())
             last = std::move(rs);
+    if (hidden_ > 0 && static_cast<int>(last.columns.size()) > hidden_) {
+        std::rotate(last.columns.begin(), last.columns.begin() + hidden_, last.columns.end());
+        for (auto& row : last.rows)
+            std::rotate(row.begin(), row.begin() + hidden_, row.end());
+    }
+    return last;
+}
+
+void Recordset::open(std::string_view sql, Connection& connection) {
+    connection_ = &connection;
+    sql_ = std::string(sql);
+    runSql_ = sql_;
+    hidden_ = 0;
+    ResultSet last = fetch(sql_);
+
+    // Key columns of the base tables that the select list leaves out.
+    std::map<std::string, std::vector<std::string>> present;
+    for (const auto& col : last.columns)
+        if (!col.baseTable.empty())
+            present[col.baseTable].push_back(col.baseColumn);
+    std::vector<HiddenKey> missing;
+    for (const auto& [table, columns] : present) {
+        std::vector<HiddenKey> keys;
+        for (const auto& key : connection.primaryKey(table))
+            if (std::none_of(columns.begin(), columns.end(),
+                             [&](const std::string& c) { return equalNames(c, key); }))
+                keys.push_back({table, key});
+        // A table whose key is all there, or that has none, needs nothing.
+        missing.insert(missing.end(), keys.begin(), keys.end());
+    }
+    const std::string augmented = missing.empty() ? "" : withLeadingColumns(sql_, missing);
+    if (!augmented.empty()) {
+        auto errors = connection.errors();
+        try {
+            hidden_ = static_cast<int>(missing.size());
+            ResultSet more = fetch(augmented);
+            const bool keyed =
+                std::all_of(more.columns.end() - hidden_, more.columns.end(),
+                            [](const Column& col) { return col.key && !col.baseTable.empty(); });
+            if (more.columns.size() == last.columns.size() + missing.size() && keyed) {
+                last = std::move(more);
+                runSql_ = augmented;
+            } else {
+                hidden_ = 0;
+            }
+        } catch (const DbError&) {
+            // An ambiguous name, say: the rows stay as read, without the keys.
+            hidden_ = 0;
+            connection.restoreErrors(std::move(errors));
+        }
+    }
     load(std::move(last));
 }
 
 void Recordset::requery() {
     if (!connection_)
         throw std::logic_error("A recordset without a connection cannot be requeried");
-    open(std::string(sql_), *connection_);
+    load(fetch(runSql_));
 }
 
 void Recordset::close() {
     columns_.clear();
+    hidden_ = 0;
     rows_.clear();
     view_.clear();
     cursor_ = -1;
@@ -143,7 +318,7 @@ void Recordset::close() {
 // ---- fields
 
 int Recordset::fieldIndex(std::string_view name) const {
-    for (std::size_t i = 0; i < columns_.size(); ++i)
+    for (std::size_t i = 0; i < static_cast<std::size_t>(fieldCount()); ++i)
         if (equalNames(columns_[i].name, name))
             return static_cast<int>(i);
     return -1;

@@ -44,7 +44,10 @@ public:
     Connection* connection() const { return connection_; }
 
     // ---- fields
-    int fieldCount() const { return static_cast<int>(columns_.size()); }
+    // Key columns of a base table that the query did not select are read as
+    // hidden fields, so that edits can still be written back by the key;
+    // they are not counted here and not found by name.
+    int fieldCount() const { return static_cast<int>(columns_.size()) - hidden_; }
     const Column& field(int index) const { return columns_.at(index); }
     // -1 when there is no such field (names compare case-insensitively).
     int fieldIndex(std::string_view name) const;
@@ -119,6 +122,7 @@ public:
 private:
     void rebuildView();
     void load(ResultSet rs);
+    ResultSet fetch(const std::string& sql);
     bool writeRow(std::size_t index);
     void notify(Change c, long row);
     Row& currentRow();
@@ -130,6 +134,8 @@ private:
     long cursor_ = -1;               // index into view_; -1 BOF, view_.size() EOF
     bool open_ = false;
     std::string sql_;
+    std::string runSql_;  // sql_ with the hidden key columns, when there are any
+    int hidden_ = 0;
     std::string filter_;
     std::string sort_;
     Connection* connection_ = nullptr;

@@ -259,7 +259,8 @@ private:
         }
     }
 
-    std::vector<std::string> primaryKey(const std::string& table) {
+public:
+    std::vector<std::string> primaryKey(const std::string& table) override {
         std::vector<std::string> out;
         SQLHSTMT st = SQL_NULL_HSTMT;
         SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st);
@@ -278,6 +279,7 @@ private:
         return out;
     }
 
+private:
     void release() {
         if (dbc_) {
             SQLDisconnect(dbc_);

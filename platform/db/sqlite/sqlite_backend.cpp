@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <unordered_map>
@@ -120,6 +121,19 @@ public:
     void rollback() override {
         if (!sqlite3_get_autocommit(db_))
             direct("ROLLBACK");
+    }
+
+    std::vector<std::string> primaryKey(const std::string& table) override {
+        const bool temporary = !table.empty() && table[0] == '#';
+        std::vector<std::string> key;
+        const auto info = tableInfo(table, temporary);
+        for (int k = 1;; ++k) {
+            const auto it = std::find_if(info.begin(), info.end(),
+                                         [k](const ColumnInfo& c) { return c.pk == k; });
+            if (it == info.end())
+                return key;
+            key.push_back(it->name);
+        }
     }
 
     BatchResult run(std::string_view sql) override {

@@ -154,3 +154,43 @@ TEST_F(Recordsets, JoinedRowsWriteEachTableAndGeneratedKeysComeBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Recordsets, KeysLeftOutOfTheSelectListAreReadHiddenForTheWriteBack) {
+    Recordset rs;
+    rs.open("SELECT TOP 5 DESCR, PREZZO FROM OPZ WHERE DITTA = 1 AND VAR = 'A0' AND OPZIONE = 'M'",
+            c);
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.fieldCount(), 2);
+    EXPECT_EQ(rs.fieldIndex("OPZIONE"), -1);
+    rs.setValue("DESCR", "Media");
+    rs.updateBatch();
+    EXPECT_EQ(dbtest::scalar(c, "SELECT COUNT(*) FROM OPZ WHERE DESCR = 'Media'"), "1");
+    rs.requery();
+    EXPECT_EQ(rs.fieldCount(), 2);
+    EXPECT_EQ(rs.value(0).toText(), "Media");
+
+    // Through a join and a CTE alike; DISTINCT rows have no key to add.
+    c.execute(
+        "CREATE TABLE VARI (VAR CHAR(2) NOT NULL, NOME VARCHAR(20), "
+        "CONSTRAINT PK_VARI PRIMARY KEY (VAR))");
+    c.execute("INSERT INTO VARI VALUES ('A0', 'Taglia'), ('A1', 'Colore')");
+    Recordset joined;
+    joined.open(
+        ";WITH V AS (SELECT * FROM VARI) SELECT NOME, DESCR FROM OPZ INNER JOIN V ON "
+        "V.VAR = OPZ.VAR WHERE OPZIONE = 'BLU'",
+        c);
+    ASSERT_EQ(joined.recordCount(), 1);
+    EXPECT_EQ(joined.fieldCount(), 2);
+    joined.setValue("DESCR", "Blu notte");
+    joined.updateBatch();
+    EXPECT_EQ(dbtest::scalar(c, "SELECT DESCR FROM OPZ WHERE OPZIONE = 'BLU'"), "Blu notte");
+    Recordset distinct;
+    distinct.open("SELECT DISTINCT DESCR FROM OPZ WHERE OPZIONE = 'BLU'", c);
+    distinct.setValue(0, "x");
+    EXPECT_THROW(distinct.updateBatch(), db::DbError);
+    EXPECT_EQ(dbtest::scalar(c, "SELECT DESCR FROM OPZ WHERE OPZIONE = 'BLU'"), "Blu notte");
+}
+
+}  // namespace
