@@ -1,0 +1,536 @@
+// The item card's statements for states of combinations of two variants and
+// of groupings, options and seasons, run exactly as the card builds them on
+// the demo database.
+
+#include <algorithm>
+
+#include "platform/db/recordset.h"
+#include "statement_support.h"
+
+namespace demo::test {
+namespace {
+
+class StateStatements : public ::testing::Test {
+protected:
+    void SetUp() override { openDemo(c); }
+    void drop(const std::string& table) {
+        c.execute(fill("IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}",
+                       {{"{Name}", table}}));
+    }
+    db::Connection c;
+};
+
+const char* const kStateList = R"sql(;WITH CTE_MG5V AS (
+   SELECT
+       MG5V_IDSTATOVAR,
+       MG5V_CODICE,
+       MG5V_DESCR,
+       CASE WHEN MG5V_DATAINIZIO IS NOT NULL THEN
+       CASE WHEN DAY(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAINIZIO)) END + '/' +
+       CASE WHEN MONTH(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAINIZIO)) END + '/' +
+       CONVERT(CHAR(4), YEAR(MG5V_DATAINIZIO))
+       ELSE '' END AS MG5V_DATAINIZIO,
+       CASE WHEN MG5V_DATAFINE IS NOT NULL THEN
+       CASE WHEN DAY(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAFINE)) END + '/' +
+       CASE WHEN MONTH(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAFINE)) END + '/' +
+       CONVERT(CHAR(4), YEAR(MG5V_DATAFINE))
+       ELSE '' END AS MG5V_DATAFINE,
+       CASE WHEN ISNULL(MG5V_ATTIVO, 0) = 0 THEN N'{No}' ELSE N'{Si}' END AS MG5V_ATTIVO
+   FROM
+       MG5V_STATIVAR WITH (NOLOCK)
+   WHERE
+       MG5V_DITTA_CG18 = {Ditta}
+) SELECT
+   CONVERT(DECIMAL(18, 0), 0) AS Codice,
+   '' AS Descrizione
+UNION ALL SELECT
+   MG5V_IDSTATOVAR AS Codice,
+   RTRIM(MG5V_CODICE) +
+   CASE WHEN ISNULL(MG5V_DESCR, '') <> '' THEN ' - ' + RTRIM(ISNULL(MG5V_DESCR, '')) ELSE '' END +
+   CASE WHEN ISNULL(MG5V_DATAINIZIO, '') <> '' THEN N'{DtIni}' + MG5V_DATAINIZIO ELSE '' END +
+   CASE WHEN ISNULL(MG5V_DATAFINE, '') <> '' THEN N'{DtFin}' + MG5V_DATAFINE ELSE '' END +
+   N'{Attivo}' + MG5V_ATTIVO
+    AS Descrizione
+FROM
+   CTE_MG5V WITH (NOLOCK)
+ORDER BY
+   Descrizione)sql";
+
+TEST_F(StateStatements, StateChoiceListAndStateServices) {
+    const Values words = {{"{No}", "No"},
+                          {"{Si}", "Si"},
+                          {"{DtIni}", "- dt.ini:"},
+                          {"{DtFin}", "- dt.fin:"},
+                          {"{Attivo}", "- attivo:"},
+                          {"{Ditta}", "1"}};
+    EXPECT_EQ(
+        query(c, fill(kStateList, words)),
+        (Rows{{"0", ""},
+              {"4", "BLOCC - Bloccato alla vendita- attivo:Si"},
+              {"7", "CAMP - Solo campionario- attivo:No"},
+              {"1", "DISP - Disponibile- attivo:Si"},
+              {"3", "ESAUR - In esaurimento- attivo:Si"},
+              {"2", "NOVITA - Novità di stagione- dt.ini:01/09/2026- dt.fin:28/02/2027- attivo:Si"},
+              {"6", "RIASS - Riassortimento sospeso- attivo:No"},
+              {"5",
+               "SALDI25 - Saldi invernali 2025- dt.ini:05/01/2025- dt.fin:28/02/2025- "
+               "attivo:Si"}}));
+    // Translated words with a doubled apostrophe reach the list as one.
+    Values translated = words;
+    translated[1].second = "Sì d''accordo";
+    const Rows second = query(c, fill(kStateList, translated));
+    EXPECT_EQ(second[3][1], "DISP - Disponibile- attivo:Sì d'accordo");
+
+    // The list filtered by a typed entry, as the grids do.
+    db::Recordset list;
+    list.open(fill(kStateList, words), c);
+    list.setFilter("Descrizione = 'DISP - Disponibile- attivo:Si'");
+    ASSERT_EQ(list.recordCount(), 1);
+    EXPECT_EQ(list.value("Codice").toText(), "1");
+
+    Rows decoded = query(c,
+                         "SELECT MG5V_IDSTATOVAR, MG5V_ATTIVO, MG5V_DESCR FROM MG5V_STATIVAR WITH "
+                         "(NOLOCK) WHERE MG5V_CODICE = 'DISP'");
+    std::sort(decoded.begin(), decoded.end());
+    EXPECT_EQ(decoded, (Rows{{"1", "1", "Disponibile"}, {"101", "1", "Disponibile"}}));
+    EXPECT_EQ(query(c,
+                    "SELECT MG5V_CODICE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
+                    "MG5V_IDSTATOVAR = 5"),
+              (Rows{{"SALDI25"}}));
+    EXPECT_EQ(query(c,
+                    "SELECT MG5V_CODICE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
+                    "MG5V_IDSTATOVAR = 0"),
+              Rows{});
+}
+
+TEST_F(StateStatements, CrossGridOfTwoVariants) {
+    const Values pair = {{"{Ditta}", "1"},           {"{CodArt}", "MAGLIA-001"},
+                         {"{Var1}", "A1"},           {"{Var2}", "A0"},
+                         {"{Raggr1}", "COL-MAGLIA"}, {"{Raggr2}", "TG-LETTERE"},
+                         {"{DescrVar2}", "Taglia"},  {"{VarA}", "A0"},
+                         {"{VarB}", "A1"},           {"{CondArt}", "= 'MAGLIA-001'"}};
+    EXPECT_EQ(query(c, fill("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
+                            "MG6B_DITTA_CG18 = {Ditta} AND MG6B_CODART_MG66 = '{CodArt}' AND "
+                            "MG6B_CODICEVAR_MG5F = '{Var1}'",
+                            pair)),
+              (Rows{{"COL-MAGLIA"}}));
+    EXPECT_EQ(query(c, fill("SELECT MG5E_OPZIONE AS OPZIONE FROM MG5E_OPZIONI WHERE "
+                            "MG5E_DITTA_CG18 = {Ditta} AND MG5E_CODICEVAR_MG5F = '{Var1}' ORDER "
+                            "BY MG5E_OPZIONE",
+                            pair))
+                  .size(),
+              10u);
+    const Rows first = query(
+        c, fill("SELECT MG5H_OPZIONE_MG5E AS OPZIONE FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI "
+                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = "
+                "{Ditta} AND MG5H_CODICEVAR_MG5F = '{Var1}' AND MG5H_RAGGR_MG5G = '{Raggr1}' "
+                "ORDER BY MG5H_SEQOPZIONE",
+                pair));
+    ASSERT_EQ(first, (Rows{{"BLU"}, {"GRI"}, {"ROS"}, {"VER"}, {"CAM"}}));
+
+    drop("#TMP_VARIANTE1");
+    c.execute("CREATE TABLE #TMP_VARIANTE1([" + first[0][0] + "] DECIMAL(18,0) NULL)");
+    for (std::size_t i = 1; i < first.size(); ++i)
+        c.execute("ALTER TABLE #TMP_VARIANTE1 ADD [" + first[i][0] + "] DECIMAL(18,0) NULL");
+    drop("#TMP_VARIANTE2");
+    c.execute(fill(
+        "SELECT MG5H_OPZIONE_MG5E AS '{DescrVar2}', (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR "
+        "ELSE MG5H_DESCR END) AS MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5H_COMPRAGVAR INNER JOIN "
+        "MG5E_OPZIONI ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+        "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = {Ditta} "
+        "AND MG5H_CODICEVAR_MG5F = '{Var2}' AND MG5H_RAGGR_MG5G = '{Raggr2}' ORDER BY "
+        "MG5H_SEQOPZIONE",
+        pair));
+    drop("#TMP_CROSSVAR");
+    c.execute(
+        "SELECT * INTO #TMP_CROSSVAR FROM #TMP_VARIANTE2 LEFT OUTER JOIN #TMP_VARIANTE1 ON 1=1");
+    EXPECT_EQ(
+        columnNames(c, "SELECT * FROM #TMP_CROSSVAR WHERE 1 = 0"),
+        (std::vector<std::string>{"Taglia", "MG5E_DESCR", "BLU", "GRI", "ROS", "VER", "CAM"}));
+
+    // The pair's combinations fill the cells; one for an option outside the
+    // grouping fails and is skipped.
+    const Rows combos =
+        query(c, fill("SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
+                      "MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
+                      "MG5W_RAGGR1_MG5G IS NULL AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND "
+                      "MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL",
+                      pair));
+    ASSERT_EQ(combos.size(), 4u);
+    int failed = 0;
+    for (const auto& row : combos) {
+        // Columns: IDPROV, DITTA, CODART, VAR1, RAGGR1, OPZ1, VAR2, RAGGR2, OPZ2, STATO.
+        const std::string sql = "UPDATE #TMP_CROSSVAR SET [" + row[8] + "] = " + row[9] +
+                                " WHERE [Taglia] = '" + row[5] + "'";
+        if (!failure(c, sql).empty())
+            ++failed;
+    }
+    EXPECT_EQ(failed, 1);  // BIA is not in the grouping
+    EXPECT_EQ(query(c, "SELECT Taglia, MG5E_DESCR, BLU, GRI, ROS, VER, CAM FROM #TMP_CROSSVAR"),
+              (Rows{{"XS", "Extra small", "NULL", "NULL", "4", "NULL", "NULL"},
+                    {"S", "Small", "NULL", "NULL", "NULL", "5", "NULL"},
+                    {"M", "Medium", "NULL", "NULL", "NULL", "NULL", "NULL"},
+                    {"L", "Large", "NULL", "NULL", "NULL", "NULL", "NULL"},
+                    {"XL", "Extra large", "NULL", "NULL", "NULL", "NULL", "7"},
+                    {"XXL", "Extra extra large", "NULL", "NULL", "NULL", "NULL", "NULL"}}));
+    Values general = pair;
+    general.back().second = "IS NULL";
+    EXPECT_EQ(query(c, fill("SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
+                            "MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
+                            "MG5W_RAGGR1_MG5G IS NULL AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND "
+                            "MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL",
+                            general))
+                  .size(),
+              1u);
+
+    // The cross recordset, detached, edits a cell; the cell is then saved.
+    db::Recordset cross;
+    cross.open("SELECT * FROM #TMP_CROSSVAR", c);
+    EXPECT_EQ(cross.recordCount(), 6);
+
+    const char* const defaultState =
+        "SELECT MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_ATTIVO FROM MG5W_PROVSTATI WITH (NOLOCK) INNER "
+        "JOIN MG5V_STATIVAR WITH (NOLOCK) ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V WHERE "
+        "MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = "
+        "'{VarA}' AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_TIPODEFAULT = 1";
+    EXPECT_EQ(query(c, fill(defaultState, pair)), (Rows{{"1", "DISP", "1"}}));
+
+    // A cell set to a state: no row yet, so one is added.
+    Values cell = pair;
+    cell.insert(cell.end(), {{"{OpzA}", "M"}, {"{OpzB}", "GRI"}});
+    const std::string where = fill(
+        " WHERE MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 {CondArt} AND "
+        "MG5W_CODICEVAR1_MG5F = '{VarA}' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = "
+        "'{OpzA}' AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_RAGGR2_MG5G IS NULL AND "
+        "MG5W_OPZIONE2_MG5E = '{OpzB}' AND MG5W_TIPODEFAULT IS NULL",
+        cell);
+    db::Recordset state;
+    state.open("SELECT * FROM MG5W_PROVSTATI" + where, c);
+    EXPECT_EQ(state.recordCount(), 0);
+    state.addNew();
+    state.setValue("MG5W_DITTA_CG18", 1);
+    state.setValue("MG5W_CODART_MG66", "MAGLIA-001");
+    state.setValue("MG5W_CODICEVAR1_MG5F", "A0");
+    state.setValue("MG5W_RAGGR1_MG5G", db::Value::null());
+    state.setValue("MG5W_OPZIONE1_MG5E", "M");
+    state.setValue("MG5W_CODICEVAR2_MG5F", "A1");
+    state.setValue("MG5W_RAGGR2_MG5G", db::Value::null());
+    state.setValue("MG5W_OPZIONE2_MG5E", "GRI");
+    state.setValue("MG5W_IDSTATOVAR_MG5V", 6);
+    state.updateBatch();
+    EXPECT_EQ(state.value("MG5W_IDPROV").toText(), "20");
+    EXPECT_EQ(query(c, "SELECT MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI" + where), (Rows{{"6"}}));
+    // State 0 deletes it.
+    EXPECT_EQ(c.execute("DELETE FROM MG5W_PROVSTATI" + where), 1);
+    EXPECT_EQ(c.execute(fill("DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
+                             "MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
+                             "MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_TIPODEFAULT = 1",
+                             pair)),
+              1);
+    EXPECT_EQ(query(c, fill(defaultState, pair)), Rows{});
+    EXPECT_EQ(query(c, fill(defaultState, general)), (Rows{{"1", "DISP", "1"}}));
+}
+
+TEST_F(StateStatements, CombinationListThroughItsWorkTable) {
+    const Values pair = {{"{Ditta}", "1"},           {"{VarA}", "A0"},
+                         {"{VarB}", "A1"},           {"{RaggrA}", "TG-LETTERE"},
+                         {"{RaggrB}", "COL-MAGLIA"}, {"{CondArt}", "= 'MAGLIA-001'"}};
+    const std::string whereCombi = fill(
+        "WHERE MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 {CondArt} AND "
+        "MG5W_TIPODEFAULT IS NULL AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
+        "MG5W_CODICEVAR2_MG5F = '{VarB}' ",
+        pair);
+    Values v = pair;
+    v.emplace_back("{WhereCombi}", whereCombi);
+    drop("#TMP_COMBI");
+    c.execute(fill(
+        R"sql(SELECT MG5W_DITTA_CG18 AS DITTA, MG5W_OPZIONE1_MG5E AS OPZIONE1, MG5W_OPZIONE2_MG5E AS OPZIONE2, MG5W_OPZIONE1_MG5E + MG5W_OPZIONE2_MG5E AS CHIAVE,
+       (CASE WHEN MG5H_1.MG5H_DESCR IS NULL THEN MG5E_1.MG5E_DESCR ELSE MG5H_1.MG5H_DESCR END) DESCR_OPZIONE1,
+       (CASE WHEN MG5H_2.MG5H_DESCR IS NULL THEN MG5E_2.MG5E_DESCR ELSE MG5H_2.MG5H_DESCR END) DESCR_OPZIONE2,
+       MG5V_CODICE AS CODICE_STATO, MG5V_DESCR AS DESCRI_STATO
+INTO #TMP_COMBI
+FROM MG5W_PROVSTATI
+INNER JOIN MG5E_OPZIONI AS MG5E_1 ON MG5E_1.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5E_1.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5E_1.MG5E_OPZIONE = MG5W_OPZIONE1_MG5E
+LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_1 ON MG5H_1.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5H_1.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5H_1.MG5H_RAGGR_MG5G = '{RaggrA}' AND MG5H_1.MG5H_OPZIONE_MG5E = MG5W_OPZIONE1_MG5E
+INNER JOIN MG5E_OPZIONI AS MG5E_2 ON MG5E_2.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5E_2.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5E_2.MG5E_OPZIONE = MG5W_OPZIONE2_MG5E
+LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_2 ON MG5H_2.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5H_2.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5H_2.MG5H_RAGGR_MG5G = '{RaggrB}' AND MG5H_2.MG5H_OPZIONE_MG5E = MG5W_OPZIONE2_MG5E
+INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V
+{WhereCombi})sql",
+        v));
+    c.execute(
+        "ALTER TABLE #TMP_COMBI ALTER COLUMN OPZIONE1 CHAR(20) COLLATE DATABASE_DEFAULT NOT NULL");
+    c.execute(
+        "ALTER TABLE #TMP_COMBI ALTER COLUMN OPZIONE2 CHAR(20) COLLATE DATABASE_DEFAULT NOT NULL");
+    std::string pk = text(scalar(c, "SELECT NEWID() AS PKNAME "));
+    ASSERT_EQ(pk.size(), 36u);
+    pk.erase(std::remove_if(pk.begin(), pk.end(), [](char ch) { return ch == '-'; }), pk.end());
+    c.execute("ALTER TABLE #TMP_COMBI ADD CONSTRAINT PK" + pk +
+              " PRIMARY KEY CLUSTERED (DITTA, OPZIONE1, OPZIONE2) ");
+
+    const std::string listSql = fill(
+        "SELECT * FROM MG5W_PROVSTATI INNER JOIN #TMP_COMBI ON DITTA = MG5W_DITTA_CG18 AND "
+        "OPZIONE1 = MG5W_OPZIONE1_MG5E AND OPZIONE2 = MG5W_OPZIONE2_MG5E {WhereCombi} ORDER BY "
+        "MG5W_OPZIONE1_MG5E, MG5W_OPZIONE2_MG5E",
+        v);
+    db::Recordset list;
+    list.open(listSql, c);
+    ASSERT_EQ(list.recordCount(), 4);
+    std::string seen;
+    for (list.moveFirst(); !list.eof(); list.moveNext())
+        seen += text(list.value("OPZIONE1")) + "/" + text(list.value("OPZIONE2")) + "=" +
+                text(list.value("CODICE_STATO")) + " " + text(list.value("DESCR_OPZIONE2")) + ";";
+    EXPECT_EQ(seen,
+              "S/VER=SALDI25 Verde bottiglia;XL/CAM=CAMP Cammello;XS/ROS=BLOCC Rosso "
+              "bordeaux;XXL/BIA=ESAUR Bianco;");
+    list.moveFirst();
+    EXPECT_EQ(list.value("CHIAVE").toText(),
+              "S" + std::string(19, ' ') + "VER" + std::string(17, ' '));
+    EXPECT_TRUE(list.field(list.fieldIndex("OPZIONE1")).key);
+    EXPECT_TRUE(list.field(list.fieldIndex("MG5W_IDPROV")).key);
+
+    // A changed state is written to the real table and the work table.
+    list.setValue("MG5W_IDSTATOVAR_MG5V", 1);
+    list.setValue("CODICE_STATO", "DISP");
+    list.setValue("DESCRI_STATO", "Disponibile");
+    // A new combination goes into both as well, its generated key read back.
+    list.addNew();
+    list.setValue("MG5W_DITTA_CG18", 1);
+    list.setValue("MG5W_CODICEVAR1_MG5F", "A0");
+    list.setValue("MG5W_CODICEVAR2_MG5F", "A1");
+    list.setValue("MG5W_CODART_MG66", "MAGLIA-001");
+    list.setValue("MG5W_OPZIONE1_MG5E", "M");
+    list.setValue("MG5W_OPZIONE2_MG5E", "GRI");
+    list.setValue("MG5W_IDSTATOVAR_MG5V", 2);
+    list.setValue("DITTA", 1);
+    list.setValue("OPZIONE1", "M");
+    list.setValue("OPZIONE2", "GRI");
+    list.setValue("CHIAVE", "MGRI");
+    list.updateBatch();
+    EXPECT_FALSE(list.value("MG5W_IDPROV").isEmptyOrNull());
+    EXPECT_EQ(query(c, "SELECT MG5W_OPZIONE1_MG5E, MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI " +
+                           whereCombi + "ORDER BY 1"),
+              (Rows{{"M", "2"}, {"S", "1"}, {"XL", "7"}, {"XS", "4"}, {"XXL", "3"}}));
+    EXPECT_EQ(
+        query(c, "SELECT OPZIONE1, CODICE_STATO FROM #TMP_COMBI ORDER BY OPZIONE1"),
+        (Rows{{"M", "NULL"}, {"S", "DISP"}, {"XL", "CAMP"}, {"XS", "BLOCC"}, {"XXL", "ESAUR"}}));
+
+    // Deleting a row: both tables in one batch.
+    Values row = v;
+    row.insert(row.end(), {{"{Opz1}", "XS"},
+                           {"{Opz2}", "ROS"},
+                           {"{CondArtRiga}", "AND MG5W_CODART_MG66 = 'MAGLIA-001'"}});
+    EXPECT_EQ(c.execute(fill("DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
+                             "MG5W_CODICEVAR1_MG5F = '{VarA}' AND MG5W_OPZIONE1_MG5E = '{Opz1}' "
+                             "AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_OPZIONE2_MG5E = "
+                             "'{Opz2}' {CondArtRiga}\nDELETE FROM #TMP_COMBI WHERE DITTA = {Ditta} "
+                             "AND OPZIONE1 = '{Opz1}' AND OPZIONE2 = '{Opz2}'",
+                             row)),
+              2);
+    list.requery();
+    EXPECT_EQ(list.recordCount(), 4);
+    // The general row of the same pair is another row: untouched.
+    EXPECT_EQ(count(c, "MG5W_PROVSTATI",
+                    "MG5W_CODART_MG66 IS NULL AND MG5W_OPZIONE1_MG5E = 'XS' AND "
+                    "MG5W_OPZIONE2_MG5E = 'GRI'"),
+              1);
+}
+
+TEST_F(StateStatements, GroupingOptionAndSeasonStates) {
+    const Values one = {{"{Ditta}", "1"},
+                        {"{CodArt}", "MAGLIA-001"},
+                        {"{Var}", "A0"},
+                        {"{CondArt}", "= 'MAGLIA-001'"}};
+    const char* const item =
+        R"sql(SELECT CONVERT(CHAR(25),'') AS RAGGRUPPAMENTO, CONVERT(VARCHAR(40),'<< TUTTI >>') AS MG5G_DESCRRAGGVAR,
+       0 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18
+INTO #TMP_STATIRAGGR
+FROM CG18_ANADITTABASE
+LEFT OUTER JOIN MG5W_PROVSTATI
+ON MG5W_DITTA_CG18 = CG18_DITTA AND MG5W_CODART_MG66 = '{CodArt}' AND MG5W_CODICEVAR1_MG5F = '{Var}' AND
+   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
+WHERE CG18_DITTA = {Ditta}
+ UNION ALL
+SELECT MG6B_CODRAGGVAR_MG5G AS RAGGRUPPAMENTO, MG5G_DESCRRAGGVAR, 1 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,
+       MG5W_IDPROV, MG5W_DITTA_CG18
+FROM MG6B_GESVARART
+INNER JOIN MG5G_RAGGVAR
+ON MG5G_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5G_CODICEVAR_MG5F = MG6B_CODICEVAR_MG5F AND MG5G_CODRAGGVAR = MG6B_CODRAGGVAR_MG5G
+LEFT OUTER JOIN MG5W_PROVSTATI
+ON MG5W_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5W_CODART_MG66 = MG6B_CODART_MG66 AND MG5W_CODICEVAR1_MG5F = MG6B_CODICEVAR_MG5F AND
+   MG5W_RAGGR1_MG5G = MG6B_CODRAGGVAR_MG5G AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
+WHERE MG6B_DITTA_CG18 = {Ditta} AND MG6B_CODICEVAR_MG5F = '{Var}' AND MG6B_CODART_MG66 = '{CodArt}')sql";
+    drop("#TMP_STATIRAGGR");
+    c.execute(fill(item, one));
+    const char* const groupings =
+        "SELECT RAGGRUPPAMENTO, MG5G_DESCRRAGGVAR, ORDINAMENTO, STATO FROM #TMP_STATIRAGGR ORDER "
+        "BY ORDINAMENTO, RAGGRUPPAMENTO";
+    EXPECT_EQ(query(c, groupings), (Rows{{"", "<< TUTTI >>", "0", "1"},
+                                         {"TG-LETTERE", "Taglie a lettere XS-XXL", "1", "1"}}));
+    EXPECT_EQ(columnNames(c, "SELECT * FROM #TMP_STATIRAGGR"),
+              (std::vector<std::string>{"RAGGRUPPAMENTO", "MG5G_DESCRRAGGVAR", "ORDINAMENTO",
+                                        "STATO", "MG5W_IDPROV", "MG5W_DITTA_CG18"}));
+    EXPECT_EQ(query(c,
+                    "SELECT LEN(RAGGRUPPAMENTO + 'x') FROM #TMP_STATIRAGGR WHERE ORDINAMENTO "
+                    "= 0"),
+              (Rows{{"26"}}));
+
+    // All items: the first part for the rows without an item, and every
+    // grouping of the variant.
+    std::string general =
+        fill(item, {{"MG5W_CODART_MG66 = '{CodArt}'", "MG5W_CODART_MG66 IS NULL"}});
+    general = general.substr(0, general.find(" UNION ALL")) + R"sql(
+ UNION ALL
+SELECT ISNULL(MG5G_CODRAGGVAR,'') AS RAGGRUPPAMENTO, ISNULL(MG5G_DESCRRAGGVAR,''), 1 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,
+       MG5W_IDPROV, MG5W_DITTA_CG18
+FROM MG5G_RAGGVAR
+LEFT OUTER JOIN MG5W_PROVSTATI
+ON MG5W_DITTA_CG18 = MG5G_DITTA_CG18 AND MG5W_CODART_MG66 IS NULL AND MG5W_CODICEVAR1_MG5F = '{Var}' AND
+   MG5W_RAGGR1_MG5G = MG5G_CODRAGGVAR AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
+WHERE MG5G_DITTA_CG18 = {Ditta} AND MG5G_CODICEVAR_MG5F = '{Var}')sql";
+    drop("#TMP_STATIRAGGR");
+    Values a1 = one;
+    a1[2].second = "A1";
+    c.execute(fill(general, a1));
+    EXPECT_EQ(query(c, groupings), (Rows{{"", "<< TUTTI >>", "0", "1"},
+                                         {"COL-BASE", "Colori continuativi", "1", "1"},
+                                         {"COL-MAGLIA", "Colori maglieria AI 2026", "1", "NULL"}}));
+
+    // Options of the whole variant, and of one grouping.
+    const char* const allOptions =
+        R"sql(SELECT CONVERT(CHAR(25),'') AS MG5H_RAGGR_MG5G, MG5E_OPZIONE AS OPZIONE, MG5E_OPZIONE AS ORDINAMENTO,
+       MG5E_DESCR AS DESCR_OPZIONE,
+       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18
+INTO #TMP_STATIOPZIONI
+FROM MG5E_OPZIONI
+LEFT OUTER JOIN MG5W_PROVSTATI
+ON MG5W_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = MG5E_CODICEVAR_MG5F AND
+   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = MG5E_OPZIONE AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
+WHERE MG5E_DITTA_CG18 = {Ditta} AND MG5E_CODICEVAR_MG5F = '{Var}')sql";
+    drop("#TMP_STATIOPZIONI");
+    c.execute(fill(allOptions, a1));
+    const char* const options =
+        "SELECT OPZIONE, STATO FROM #TMP_STATIOPZIONI WHERE STATO IS NOT NULL ORDER BY "
+        "ORDINAMENTO";
+    EXPECT_EQ(query(c, options), (Rows{{"ARA", "4"}}));
+    EXPECT_EQ(count(c, "#TMP_STATIOPZIONI"), 10);
+    Values generalOptions = a1;
+    generalOptions.back().second = "IS NULL";
+    drop("#TMP_STATIOPZIONI");
+    c.execute(fill(allOptions, generalOptions));
+    EXPECT_EQ(query(c, options), (Rows{{"VER", "3"}}));
+
+    const char* const inGrouping =
+        R"sql(SELECT MG5H_RAGGR_MG5G, MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS ORDINAMENTO,
+       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS DESCR_OPZIONE,
+       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18
+INTO #TMP_STATIOPZIONI
+FROM MG5H_COMPRAGVAR
+INNER JOIN MG5E_OPZIONI
+ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E
+LEFT OUTER JOIN MG5W_PROVSTATI
+ON MG5W_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = MG5H_CODICEVAR_MG5F AND
+   MG5W_RAGGR1_MG5G = MG5H_RAGGR_MG5G AND MG5W_OPZIONE1_MG5E = MG5H_OPZIONE_MG5E AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
+WHERE MG5H_DITTA_CG18 = {Ditta} AND MG5H_CODICEVAR_MG5F = '{Var}' AND MG5H_RAGGR_MG5G = '{Raggr}')sql";
+    Values grouped = a1;
+    grouped.emplace_back("{Raggr}", "COL-MAGLIA");
+    drop("#TMP_STATIOPZIONI");
+    c.execute(fill(inGrouping, grouped));
+    EXPECT_EQ(query(c,
+                    "SELECT OPZIONE, DESCR_OPZIONE, STATO FROM #TMP_STATIOPZIONI ORDER BY "
+                    "ORDINAMENTO"),
+              (Rows{{"BLU", "Blu notte", "NULL"},
+                    {"GRI", "Grigio melange", "NULL"},
+                    {"ROS", "Rosso bordeaux", "3"},
+                    {"VER", "Verde bottiglia", "NULL"},
+                    {"CAM", "Cammello", "NULL"}}));
+
+    // Saving grouping and option rows: delete for state 0, add when missing.
+    const char* const removeGrouping =
+        "DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 "
+        "{CondArt} AND MG5W_CODICEVAR1_MG5F = '{Var}' AND MG5W_RAGGR1_MG5G {CondRaggr} AND "
+        "MG5W_OPZIONE1_MG5E IS NULL AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_RAGGR2_MG5G IS NULL "
+        "AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL";
+    Values whole = one;
+    whole.emplace_back("{CondRaggr}", "IS NULL");
+    EXPECT_EQ(c.execute(fill(removeGrouping, whole)), 1);
+    Values base = generalOptions;
+    base.emplace_back("{CondRaggr}", "= 'COL-BASE'");
+    const std::string condition =
+        fill(removeGrouping, base).substr(std::string("DELETE FROM MG5W_PROVSTATI").size());
+    db::Recordset rs;
+    rs.open("SELECT * FROM MG5W_PROVSTATI" + condition, c);
+    ASSERT_EQ(rs.recordCount(), 1);
+    rs.setValue("MG5W_IDSTATOVAR_MG5V", 4);
+    rs.updateBatch();
+    EXPECT_EQ(query(c, "SELECT MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI" + condition),
+              (Rows{{"4"}}));
+    EXPECT_EQ(c.execute(fill(removeGrouping, base)), 1);
+    rs.requery();
+    EXPECT_EQ(rs.recordCount(), 0);
+    rs.addNew();
+    rs.setValue("MG5W_DITTA_CG18", 1);
+    rs.setValue("MG5W_CODART_MG66", db::Value::null());
+    rs.setValue("MG5W_CODICEVAR1_MG5F", "A1");
+    rs.setValue("MG5W_RAGGR1_MG5G", "COL-BASE");
+    rs.setValue("MG5W_IDSTATOVAR_MG5V", 5);
+    rs.updateBatch();
+    EXPECT_EQ(query(c, "SELECT MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI" + condition),
+              (Rows{{"5"}}));
+
+    // Seasons.
+    const char* const season =
+        "SELECT MG5T_IDSTAGIONE FROM MG5T_STAGIONI WITH (NOLOCK) WHERE MG5T_DITTA_CG18 = {Ditta} "
+        "AND MG5T_CODICE = '{Codice}'";
+    EXPECT_EQ(query(c, fill(season, {{"{Ditta}", "1"}, {"{Codice}", "ai2026"}})), (Rows{{"4"}}));
+    EXPECT_EQ(query(c, fill(season, {{"{Ditta}", "2"}, {"{Codice}", "AI2026"}})), Rows{});
+    const char* const seasonFree =
+        R"sql(SELECT MG5E_OPZIONE AS OPZIONE, 0 AS ORDINAMENTO, MG5E_DESCR AS DESCR_OPZIONE, MG5U_IDSTATOVAR_MG5V AS STATO
+INTO #TMP_STATISTAGIONI
+FROM MG5E_OPZIONI
+LEFT OUTER JOIN MG5U_VARSTAG
+ON MG5U_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = {IdStagione} AND MG5U_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND
+   MG5U_CODART_MG66 = '{CodArt}' AND MG5U_RAGGR_MG5G IS NULL AND MG5U_OPZIONE_MG5E = MG5E_OPZIONE
+WHERE MG5E_DITTA_CG18 = {Ditta} AND MG5E_CODICEVAR_MG5F = '{Var}')sql";
+    const Values cardigan = {
+        {"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-002"}, {"{Var}", "A0"}, {"{IdStagione}", "4"}};
+    drop("#TMP_STATISTAGIONI");
+    c.execute(fill(seasonFree, cardigan));
+    const char* const seasonRows =
+        "SELECT OPZIONE, DESCR_OPZIONE, STATO FROM #TMP_STATISTAGIONI WHERE STATO IS NOT NULL "
+        "ORDER BY ORDINAMENTO";
+    EXPECT_EQ(query(c, seasonRows), (Rows{{"XS", "Extra small", "3"}}));
+    EXPECT_EQ(count(c, "#TMP_STATISTAGIONI"), 14);
+    const char* const seasonGrouped =
+        R"sql(SELECT MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS ORDINAMENTO,
+       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS DESCR_OPZIONE, MG5U_IDSTATOVAR_MG5V AS STATO
+INTO #TMP_STATISTAGIONI
+FROM MG5H_COMPRAGVAR
+INNER JOIN MG5E_OPZIONI
+ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E
+LEFT OUTER JOIN MG5U_VARSTAG
+ON MG5U_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = {IdStagione} AND MG5U_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND
+   MG5U_CODART_MG66 = '{CodArt}' AND MG5U_RAGGR_MG5G = MG5H_RAGGR_MG5G AND MG5U_OPZIONE_MG5E = MG5H_OPZIONE_MG5E
+WHERE MG5H_DITTA_CG18 = {Ditta} AND MG5H_CODICEVAR_MG5F = '{Var}' AND MG5H_RAGGR_MG5G = '{Raggr}')sql";
+    const Values sweater = {{"{Ditta}", "1"},
+                            {"{CodArt}", "MAGLIA-001"},
+                            {"{Var}", "A1"},
+                            {"{IdStagione}", "4"},
+                            {"{Raggr}", "COL-MAGLIA"}};
+    drop("#TMP_STATISTAGIONI");
+    c.execute(fill(seasonGrouped, sweater));
+    EXPECT_EQ(query(c, "SELECT OPZIONE, STATO FROM #TMP_STATISTAGIONI ORDER BY ORDINAMENTO"),
+              (Rows{{"BLU", "2"}, {"GRI", "2"}, {"ROS", "3"}, {"VER", "NULL"}, {"CAM", "6"}}));
+    Values gone = sweater;
+    gone.insert(gone.end(), {{"{CondRaggr}", "= 'COL-MAGLIA'"}, {"{Opzione}", "CAM"}});
+    EXPECT_EQ(c.execute(fill("DELETE FROM MG5U_VARSTAG WHERE MG5U_DITTA_CG18 = {Ditta} AND "
+                             "MG5U_IDSTAGIONE_MG5T = {IdStagione} AND MG5U_CODICEVAR_MG5F = "
+                             "'{Var}' AND MG5U_CODART_MG66 = '{CodArt}' AND MG5U_RAGGR_MG5G "
+                             "{CondRaggr} AND MG5U_OPZIONE_MG5E = '{Opzione}'",
+                             gone)),
+              1);
+    EXPECT_EQ(count(c, "MG5U_VARSTAG", "MG5U_OPZIONE_MG5E = 'CAM'"), 0);
+}
+
+}  // namespace
+}  // namespace demo::test

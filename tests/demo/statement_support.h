@@ -1,0 +1,77 @@
+#pragma once
+// Helpers of the tests that run the item card's own statements on the demo
+// database: placeholders filled with demo values, rows read back as text.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "demo_test_support.h"
+#include "platform/db/errors.h"
+
+namespace demo::test {
+
+using Rows = std::vector<std::vector<std::string>>;
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+// The statement text with every "{Name}" replaced by its value.
+inline std::string fill(std::string text, const Values& values) {
+    for (const auto& [name, value] : values) {
+        for (std::size_t at = text.find(name); at != std::string::npos;
+             at = text.find(name, at + value.size()))
+            text.replace(at, name.size(), value);
+    }
+    return text;
+}
+
+// Rows of the last result set, trailing blanks dropped, NULL as "NULL".
+inline Rows rowsOf(const db::ResultSet& set) {
+    Rows out;
+    for (const auto& row : set.rows) {
+        std::vector<std::string> r;
+        for (const auto& v : row)
+            r.push_back(v.isNull() ? "NULL" : text(v));
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+inline Rows query(db::Connection& c, const std::string& sql) {
+    const auto result = c.run(sql);
+    return result.resultSets.empty() ? Rows{} : rowsOf(result.resultSets.back());
+}
+
+inline std::vector<std::string> columnNames(db::Connection& c, const std::string& sql) {
+    std::vector<std::string> out;
+    const auto result = c.run(sql);
+    if (!result.resultSets.empty())
+        for (const auto& col : result.resultSets.back().columns)
+            out.push_back(col.name);
+    return out;
+}
+
+// The SQLSTATE of the error a statement raises, "" when it succeeds.
+inline std::string failure(db::Connection& c, const std::string& sql) {
+    try {
+        c.execute(sql);
+    } catch (const db::DbError& e) {
+        return e.sqlState();
+    }
+    return "";
+}
+
+// Lines joined with carriage return and line feed, as some statements are
+// built.
+inline std::string crlf(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        if (ch == '\n')
+            out += '\r';
+        out += ch;
+    }
+    return out;
+}
+
+}  // namespace demo::test
