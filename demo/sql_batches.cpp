@@ -47,19 +47,22 @@ std::vector<std::string> splitBatches(std::string_view script) {
     const std::string text = stripComments(script);
     std::vector<std::string> batches;
     std::string current;
+    bool quoted = false;  // a literal left open by the lines so far
     std::size_t pos = 0;
     while (pos <= text.size()) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string::npos)
             end = text.size();
         const std::string_view line(text.data() + pos, end - pos);
-        if (isGo(line)) {
+        if (!quoted && isGo(line)) {
             if (!trim(current).empty())
                 batches.push_back(std::string(trim(current)));
             current.clear();
         } else {
             current.append(line);
             current += '\n';
+            for (char c : line)
+                quoted = c == '\'' ? !quoted : quoted;
         }
         pos = end + 1;
     }

@@ -8,8 +8,8 @@
 namespace demo {
 
 // The batches of a script: the text between lines that hold only "GO" (any
-// case), with "--" comments removed (outside quoted literals) and blank
-// batches dropped.
+// case, outside quoted literals), with "--" comments removed (outside quoted
+// literals) and blank batches dropped.
 std::vector<std::string> splitBatches(std::string_view script);
 
 }  // namespace demo

@@ -137,6 +137,8 @@ TEST(SqlBatches, SplitsOnGoLinesAndDropsComments) {
     EXPECT_EQ(batches[0], "CREATE TABLE T (A INT)");
     EXPECT_EQ(batches[1], "INSERT INTO T VALUES ('it''s -- not a comment')");
     EXPECT_EQ(batches[2], "SELECT 1");
+    // A GO line inside a literal is text of the literal.
+    EXPECT_EQ(splitBatches("SELECT 'a\nGO\nb'\nGO\nSELECT 2").size(), 2u);
     // The embedded scripts are the files of the source tree.
     EXPECT_GT(splitBatches(schemaSql()).size(), 30u);
     EXPECT_NE(sqlServerObjectsSql().find("CREATE PROCEDURE dbo.SPMG_COMBIVAR"), std::string::npos);
