@@ -208,35 +208,38 @@ void TrascodificaVariantiTab::build(QWidget* page) {
 
     InitGRD_TRASCF();
 
-    QObject::connect(CBO_TIPOVAR2, &QComboBox::activated, page,
+    QObject::connect(CBO_TIPOVAR2, &QComboBox::activated, &contesto_,
                      [this](int) { CBO_TIPOVAR2_Click(); });
-    QObject::connect(CBO_CLIFOR, &QComboBox::activated, page, [this](int) { CBO_CLIFOR_Click(); });
-    QObject::connect(CMD_FILTROCLIFOR, &QToolButton::clicked, page,
+    QObject::connect(CBO_CLIFOR, &QComboBox::activated, &contesto_,
+                     [this](int) { CBO_CLIFOR_Click(); });
+    QObject::connect(CMD_FILTROCLIFOR, &QToolButton::clicked, &contesto_,
                      [this] { CMD_FILTROCLIFOR_Click(); });
-    QObject::connect(TXT_CLIFOR, &controls::LookupBox::startLookup, page,
+    QObject::connect(TXT_CLIFOR, &controls::LookupBox::startLookup, &contesto_,
                      [this](bool&) { TXT_CLIFOR_StartLookup(); });
-    QObject::connect(TXT_CLIFOR, &controls::LookupBox::startDecode, page,
+    QObject::connect(TXT_CLIFOR, &controls::LookupBox::startDecode, &contesto_,
                      [this](bool& cancel) { TXT_CLIFOR_StartDecode(cancel); });
-    QObject::connect(TXT_CLIFOR, &controls::LookupBox::afterItem, page,
+    QObject::connect(TXT_CLIFOR, &controls::LookupBox::afterItem, &contesto_,
                      [this] { TXT_CLIFOR_AfterItem(); });
-    QObject::connect(TXT_CLIFOR, &controls::LookupBox::menuEntry, page,
+    QObject::connect(TXT_CLIFOR, &controls::LookupBox::menuEntry, &contesto_,
                      [this](const QString& key) { TXT_CLIFOR_MenuEntry(key); });
-    QObject::connect(TXT_OPZIONECF, &controls::LookupBox::startLookup, page,
+    QObject::connect(TXT_OPZIONECF, &controls::LookupBox::startLookup, &contesto_,
                      [this](bool&) { TXT_OPZIONECF_StartLookup(); });
-    QObject::connect(TXT_OPZIONECF, &controls::LookupBox::startDecode, page,
+    QObject::connect(TXT_OPZIONECF, &controls::LookupBox::startDecode, &contesto_,
                      [this](bool& cancel) { TXT_OPZIONECF_StartDecode(cancel); });
-    QObject::connect(GRIDNAV_TRASCF, &controls::GridNavigator::afterButtonClick, page,
+    QObject::connect(GRIDNAV_TRASCF, &controls::GridNavigator::afterButtonClick, &contesto_,
                      [this](bool success, const QString& key) {
                          GRIDNAV_TRASCF_AfterButtonClick(success, key);
                      });
-    QObject::connect(GRD_TRASCF, &controls::DataGrid::rowChanged, page,
+    QObject::connect(GRD_TRASCF, &controls::DataGrid::rowChanged, &contesto_,
                      [this](long, long) { mostraDescrizioneOpzione(); });
-    QObject::connect(CMD_ELIMINACF, &QPushButton::clicked, page, [this] { CMD_ELIMINACF_Click(); });
-    QObject::connect(CMD_RIBALTA, &QPushButton::clicked, page, [this] { CMD_RIBALTA_Click(); });
+    QObject::connect(CMD_ELIMINACF, &QPushButton::clicked, &contesto_,
+                     [this] { CMD_ELIMINACF_Click(); });
+    QObject::connect(CMD_RIBALTA, &QPushButton::clicked, &contesto_,
+                     [this] { CMD_RIBALTA_Click(); });
     // Enter in the description confirms the row, as the navigator's "Conferma".
-    QObject::connect(TXT_DESCRCF, &QLineEdit::returnPressed, page,
+    QObject::connect(TXT_DESCRCF, &QLineEdit::returnPressed, &contesto_,
                      [this] { GRIDNAV_TRASCF->Click("Conferma"); });
-    GRD_TRASCF->installEventFilter(new TastoCanc(GRD_TRASCF, [this] { CMD_ELIMINACF_Click(); }));
+    GRD_TRASCF->installEventFilter(new TastoCanc(&contesto_, [this] { CMD_ELIMINACF_Click(); }));
 }
 
 void TrascodificaVariantiTab::InitGRD_TRASCF() {

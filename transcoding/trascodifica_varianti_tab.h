@@ -9,6 +9,7 @@
 // The rows do not depend on the item: the item only decides which variants
 // can be chosen and which grouping narrows the list.
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <map>
@@ -131,6 +132,9 @@ private:
     std::string opzioneOriginale_;  // option of the row when its change began
     // Descriptions of the computed column by option, read once per reload.
     std::map<std::string, std::string> descrizioni_;
+    // Context of the controls' connections: they end with the tab, before
+    // its page goes.
+    QObject contesto_;
 };
 
 }  // namespace transcoding
