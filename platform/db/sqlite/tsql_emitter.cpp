@@ -379,8 +379,13 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         const bool boundary =
             isBoundary(tok) && !((tok.is("LEFT") || tok.is("RIGHT") || tok.is("OVER")) && call);
         if (!boundary) {
-            // "CONVERT(...) AS alias" tells the type of a column made by SELECT INTO.
-            if ((tok.is("CONVERT") || tok.is("CAST")) && call) {
+            // "CONVERT(...) AS alias" tells the type of a column made by SELECT INTO,
+            // when the conversion is the whole item: "a + CONVERT(...) AS alias"
+            // is a longer text than the conversion's.
+            const bool itemStart = i == segStart || t_[i - 1].isSymbol(",") ||
+                                   t_[i - 1].is("SELECT") || t_[i - 1].is("DISTINCT") ||
+                                   t_[i - 1].is("ALL");
+            if ((tok.is("CONVERT") || tok.is("CAST")) && call && itemStart) {
                 const std::size_t close = closeOf(t_, i + 1, e);
                 if (close + 1 < e && t_[close].is("AS")) {
                     const Token& alias = t_[close + 1];
