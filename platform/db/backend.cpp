@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 
 #include "platform/db/errors.h"
@@ -90,6 +91,16 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
     const std::string mode = lower(kv.count("mode") ? kv["mode"] : "");
     options.create = mode == "readwritecreate" || mode == "memory";
     options.readOnly = mode == "readonly";
+    // "Timeout=ms", as SQLite's ODBC driver calls it: the wait for a lock.
+    if (auto it = kv.find("timeout"); it != kv.end()) {
+        char* end = nullptr;
+        const long ms = std::strtol(it->second.c_str(), &end, 10);
+        if (end == it->second.c_str() || *end != '\0' || ms < 0)
+            throw DbError({{sqlstate::kConnection, 0,
+                            "Timeout must be a number of milliseconds: '" + text + "'.", "SQLite"}},
+                          "");
+        options.busyTimeoutMs = static_cast<int>(ms);
+    }
     if (mode == "memory")
         options.path = ":memory:";
     return sqlite::openSqlite(options);

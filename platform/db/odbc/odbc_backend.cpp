@@ -1,18 +1,36 @@
 // ODBC backend: the component's T-SQL text goes to the driver unchanged
 // (SQL Server through FreeTDS in production). Result sets are read whole;
 // SQLSTATE and messages come from the driver's diagnostics.
+//
+// With "Adapter=TSQL" in the connection string the T-SQL adapter stands in
+// front of a driver that speaks SQLite's dialect (SQLite's ODBC driver): the
+// batches are translated and run statement by statement as on the embedded
+// backend, and the driver loads the adapter's functions as an extension.
 
+#include <dlfcn.h>
 #include <sql.h>
 #include <sqlext.h>
+#include <sqlite3.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/db/backend.h"
 #include "platform/db/errors.h"
+#include "platform/db/sqlite/sqlite_values.h"
+#include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/sqlite/tsql_runner.h"
 
 namespace db {
+
+std::unique_ptr<Backend> openOdbc(const std::string& connectionString);
+
 namespace {
 
 std::vector<ProviderError> diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
@@ -101,9 +119,135 @@ FieldType fieldType(SQLSMALLINT type) {
     }
 }
 
-class OdbcBackend final : public Backend {
+// A value read as text from a column that SQLite declared with `type`, as
+// the embedded backend reads it; undeclared columns follow the type the
+// driver gave from the first row (integer, double or text).
+Value fromSqliteText(const std::string& text, const sqlite::DeclaredType& type, SQLSMALLINT odbc) {
+    switch (type.type) {
+        case FieldType::Decimal:
+            if (auto d = Decimal::parse(text))
+                return d->rescaled(type.scale);
+            break;
+        case FieldType::Integer:
+            if (auto d = Decimal::parse(text))
+                if (auto i = d->toInt64(); i && d->isInteger())
+                    return static_cast<long long>(*i);
+            break;
+        case FieldType::Boolean:
+            if (auto d = Decimal::parse(text))
+                return d->toDouble() != 0;
+            break;
+        case FieldType::Double:
+            if (auto d = Decimal::parse(text))
+                return d->toDouble();
+            break;
+        case FieldType::Date:
+            if (auto d = DateTime::parseIso(text))
+                return *d;
+            break;
+        case FieldType::FixedText: {
+            std::string s = text;
+            std::size_t chars = 0;
+            for (unsigned char c : s)
+                chars += (c & 0xC0) != 0x80;
+            if (chars < static_cast<std::size_t>(type.size))
+                s.append(static_cast<std::size_t>(type.size) - chars, ' ');
+            return s;
+        }
+        case FieldType::Empty:
+            if (odbc == SQL_INTEGER || odbc == SQL_BIGINT || odbc == SQL_SMALLINT) {
+                if (auto d = Decimal::parse(text))
+                    if (auto i = d->toInt64(); i && d->isInteger())
+                        return static_cast<long long>(*i);
+            } else if (odbc == SQL_DOUBLE || odbc == SQL_FLOAT || odbc == SQL_REAL) {
+                if (auto d = Decimal::parse(text))
+                    return d->normalized();
+            }
+            break;
+        default:
+            break;
+    }
+    return text;
+}
+
+// A value as a literal of SQLite's dialect.
+std::string sqliteLiteral(const Value& v) {
+    switch (v.type()) {
+        case Value::Type::Empty:
+        case Value::Type::Null:
+            return "NULL";
+        case Value::Type::Bool:
+            return v.asBool() ? "1" : "0";
+        case Value::Type::Int:
+            return std::to_string(v.asInt());
+        case Value::Type::Decimal:
+            return v.asDecimal().toString();
+        case Value::Type::Double: {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%.17g", v.asDouble());
+            return buffer;
+        }
+        case Value::Type::Date:
+            return tsql::quoteLiteral(v.asDate().toIsoString());
+        case Value::Type::Text:
+            break;
+    }
+    return tsql::quoteLiteral(v.asText());
+}
+
+// SQLite text with every "?N" outside literals and names replaced.
+template <class F>
+std::string withParameters(const std::string& sql, F&& literalOf) {
+    std::string out;
+    out.reserve(sql.size());
+    for (std::size_t i = 0; i < sql.size();) {
+        const char c = sql[i];
+        if (c == '\'' || c == '"') {
+            const std::size_t start = i++;
+            while (i < sql.size()) {
+                if (sql[i] == c) {
+                    if (i + 1 < sql.size() && sql[i + 1] == c) {
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                ++i;
+            }
+            out.append(sql, start, i - start);
+        } else if (c == '?' && i + 1 < sql.size() &&
+                   std::isdigit(static_cast<unsigned char>(sql[i + 1]))) {
+            std::size_t j = i + 1;
+            while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j])))
+                ++j;
+            out += literalOf(static_cast<std::size_t>(std::stoul(sql.substr(i + 1, j - i - 1))));
+            i = j;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// The adapter's extension, next to the database layer's own library.
+std::string extensionPath() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&openOdbc), &info) == 0 || !info.dli_fname)
+        return "libveldrano_tsql.so";
+    return (std::filesystem::path(info.dli_fname).parent_path() / "libveldrano_tsql.so").string();
+}
+
+class OdbcBackend final : public Backend, private sqlite::Engine {
 public:
-    explicit OdbcBackend(const std::string& connectionString) {
+    OdbcBackend(const std::string& connectionString, bool adapter) : adapter_(adapter) {
         SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env_);
         SQLSetEnvAttr(env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
         SQLAllocHandle(SQL_HANDLE_DBC, env_, &dbc_);
@@ -114,15 +258,39 @@ public:
             SQL_NTS, out, sizeof out, &outLength, SQL_DRIVER_NOPROMPT);
         if (!SQL_SUCCEEDED(rc)) {
             auto errors = diagnostics(SQL_HANDLE_DBC, dbc_);
-            for (auto& e : errors)
+            for (auto& e : errors) {
                 e.message = "Cannot connect with '" + connectionString + "': " + e.message;
+                if (adapter_ && (e.sqlState == "HY000" || e.sqlState == "S1000"))
+                    e.sqlState = sqlstate::kConnection;
+            }
             release();
             throw DbError(std::move(errors), "");
+        }
+        if (adapter_) {
+            runner_ = std::make_unique<sqlite::PlanRunner>(static_cast<sqlite::Engine&>(*this),
+                                                           static_cast<Backend&>(*this));
+            try {
+                // The extension proves it was loaded by answering.
+                execute("SELECT tsql_describe('SELECT 1', 0)", "T-SQL adapter");
+                runner_->installAllRules();
+            } catch (const DbError& e) {
+                auto errors = e.errors();
+                for (auto& err : errors) {
+                    err.message = "The T-SQL adapter cannot work through '" + connectionString +
+                                  "': " + err.message;
+                    err.sqlState = sqlstate::kConnection;
+                }
+                release();
+                throw DbError(std::move(errors), "");
+            }
         }
     }
     ~OdbcBackend() override { release(); }
 
-    std::string name() const override { return "odbc"; }
+    OdbcBackend(const OdbcBackend&) = delete;
+    OdbcBackend& operator=(const OdbcBackend&) = delete;
+
+    std::string name() const override { return adapter_ ? "odbc+tsql" : "odbc"; }
 
     void begin() override {
         check(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
@@ -133,23 +301,124 @@ public:
     void rollback() override { end(SQL_ROLLBACK, "ROLLBACK TRANSACTION"); }
 
     BatchResult run(std::string_view sql) override {
+        if (adapter_)
+            return runner_->run(sql);
+        return execute(std::string(sql), std::string(sql));
+    }
+
+    std::vector<std::string> primaryKey(const std::string& table) override {
+        if (adapter_)
+            return runner_->primaryKey(table);
+        std::vector<std::string> out;
+        SQLHSTMT st = SQL_NULL_HSTMT;
+        SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st);
+        if (SQL_SUCCEEDED(SQLPrimaryKeys(
+                st, nullptr, 0, nullptr, 0,
+                reinterpret_cast<SQLCHAR*>(const_cast<char*>(table.c_str())), SQL_NTS))) {
+            SQLCHAR name[256];
+            SQLLEN indicator = 0;
+            while (SQL_SUCCEEDED(SQLFetch(st))) {
+                if (SQL_SUCCEEDED(SQLGetData(st, 4, SQL_C_CHAR, name, sizeof name, &indicator)) &&
+                    indicator > 0)
+                    out.emplace_back(reinterpret_cast<char*>(name));
+            }
+        }
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+        return out;
+    }
+
+private:
+    // ---- the engine of the adapter: SQLite statements through the driver
+
+    ResultSet query(const std::string& sql, const sqlite::Literals& literals,
+                    const std::string& source, long long* changes, bool* hasColumns) override {
+        const std::string text = inline_(sql, literals);
+        std::vector<std::string> declared;
+        for (const auto& col : describeText(text, false, source))
+            declared.push_back(col.declared);
+        BatchResult result = execute(text, source, &declared);
+        if (changes)
+            *changes += result.rowsAffected;
+        if (hasColumns)
+            *hasColumns = !result.resultSets.empty();
+        return result.resultSets.empty() ? ResultSet{} : std::move(result.resultSets.front());
+    }
+
+    std::vector<sqlite::DescribedColumn> describe(const std::string& sql,
+                                                  const sqlite::Literals& literals,
+                                                  const std::string& source) override {
+        return describeText(inline_(sql, literals), true, source);
+    }
+
+    void insertRow(const std::string& sql, const std::vector<Value>& values,
+                   const std::string& source) override {
+        execute(withParameters(sql,
+                               [&](std::size_t n) {
+                                   return n >= 1 && n <= values.size()
+                                              ? sqliteLiteral(values[n - 1])
+                                              : std::string("NULL");
+                               }),
+                source);
+    }
+
+    void direct(const std::string& sql) override { execute(sql, sql); }
+
+    static std::string inline_(const std::string& sql, const sqlite::Literals& literals) {
+        return withParameters(sql, [&](std::size_t n) {
+            return n >= 1 && n <= literals.size() ? tsql::quoteLiteral(literals[n - 1])
+                                                  : std::string("NULL");
+        });
+    }
+
+    std::vector<sqlite::DescribedColumn> describeText(const std::string& text, bool step,
+                                                      const std::string& source) {
+        const BatchResult r = execute(
+            "SELECT tsql_describe(" + tsql::quoteLiteral(text) + ", " + (step ? "1" : "0") + ")",
+            source);
+        std::vector<sqlite::DescribedColumn> out;
+        if (r.resultSets.empty() || r.resultSets[0].rows.empty())
+            return out;
+        const std::string all = r.resultSets[0].rows[0][0].toText();
+        std::size_t start = 0;
+        while (start < all.size()) {
+            std::size_t end = all.find('\x1E', start);
+            if (end == std::string::npos)
+                end = all.size();
+            const std::string part = all.substr(start, end - start);
+            const auto a = part.find('\x1F'), b = part.find('\x1F', a + 1);
+            sqlite::DescribedColumn c;
+            c.name = part.substr(0, a);
+            c.declared = part.substr(a + 1, b - a - 1);
+            c.storage = std::atoi(part.c_str() + b + 1);
+            out.push_back(std::move(c));
+            start = end + 1;
+        }
+        return out;
+    }
+
+    // ---- statements through the driver
+
+    // Runs text on a fresh statement handle. `declared`, when given, holds
+    // the types SQLite declares for the columns of the first result.
+    BatchResult execute(const std::string& text, const std::string& source,
+                        const std::vector<std::string>* declared = nullptr) {
         SQLHSTMT st = SQL_NULL_HSTMT;
         SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st);
         struct Guard {
             SQLHSTMT h;
             ~Guard() { SQLFreeHandle(SQL_HANDLE_STMT, h); }
         } guard{st};
-        const std::string text(sql);
         SQLRETURN rc =
             SQLExecDirect(st, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.c_str())),
                           static_cast<SQLINTEGER>(text.size()));
         BatchResult result;
         while (rc != SQL_NO_DATA) {
-            check(rc, SQL_HANDLE_STMT, st, text);
+            check(rc, SQL_HANDLE_STMT, st, source);
             SQLSMALLINT columns = 0;
             SQLNumResultCols(st, &columns);
             if (columns > 0) {
-                result.resultSets.push_back(read(st, columns, text));
+                result.resultSets.push_back(read(st, columns, source, declared));
+                declared = nullptr;
             } else {
                 SQLLEN count = 0;
                 if (SQL_SUCCEEDED(SQLRowCount(st, &count)) && count > 0)
@@ -160,10 +429,19 @@ public:
         return result;
     }
 
-private:
     void check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const std::string& statement) {
-        if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
-            throw DbError(diagnostics(type, handle), statement);
+        if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA)
+            return;
+        auto errors = diagnostics(type, handle);
+        // SQLite's driver reports most failures as HY000 with SQLite's own
+        // result code: the adapter tells them apart as the embedded backend.
+        if (adapter_)
+            for (auto& e : errors)
+                if (e.sqlState == "HY000" || e.sqlState == "S1000") {
+                    e.sqlState = sqlite::sqlStateOf(static_cast<int>(e.nativeError), e.message);
+                    e.message = sqlite::clearMessage(static_cast<int>(e.nativeError), e.message);
+                }
+        throw DbError(std::move(errors), statement);
     }
 
     void end(SQLSMALLINT how, const char* what) {
@@ -181,9 +459,11 @@ private:
         return reinterpret_cast<char*>(buffer);
     }
 
-    ResultSet read(SQLHSTMT st, SQLSMALLINT columns, const std::string& statement) {
+    ResultSet read(SQLHSTMT st, SQLSMALLINT columns, const std::string& statement,
+                   const std::vector<std::string>* declared) {
         ResultSet rs;
         std::vector<SQLSMALLINT> types, scales;
+        std::vector<sqlite::DeclaredType> sqliteTypes;
         for (SQLUSMALLINT i = 1; i <= columns; ++i) {
             SQLCHAR name[256] = {0};
             SQLSMALLINT nameLength = 0, type = 0, decimals = 0, nullable = 0;
@@ -192,12 +472,25 @@ private:
                            &nullable);
             Column c;
             c.name = reinterpret_cast<char*>(name);
-            c.type = fieldType(type);
-            if (c.type == FieldType::Decimal) {
-                c.precision = static_cast<int>(size);
-                c.scale = decimals;
-            } else if (c.type == FieldType::Text || c.type == FieldType::FixedText) {
-                c.size = static_cast<int>(size);
+            if (declared) {
+                const std::string decl = i <= declared->size() ? (*declared)[i - 1u] : "";
+                const sqlite::DeclaredType t = sqlite::parseDeclaredType(decl.c_str());
+                sqliteTypes.push_back(t);
+                c.type = t.type != FieldType::Empty ? t.type
+                         : type == SQL_INTEGER      ? FieldType::Integer
+                         : type == SQL_DOUBLE       ? FieldType::Decimal
+                                                    : FieldType::Text;
+                c.size = t.size;
+                c.precision = t.precision;
+                c.scale = t.scale;
+            } else {
+                c.type = fieldType(type);
+                if (c.type == FieldType::Decimal) {
+                    c.precision = static_cast<int>(size);
+                    c.scale = decimals;
+                } else if (c.type == FieldType::Text || c.type == FieldType::FixedText) {
+                    c.size = static_cast<int>(size);
+                }
             }
             c.nullable = nullable != SQL_NO_NULLS;
             c.baseTable = attribute(st, i, SQL_DESC_BASE_TABLE_NAME);
@@ -237,7 +530,12 @@ private:
                     if (g == SQL_SUCCESS)
                         break;
                 }
-                row.push_back(null ? Value::null() : convert(text, types[i - 1u], scales[i - 1u]));
+                if (null)
+                    row.push_back(Value::null());
+                else if (declared)
+                    row.push_back(fromSqliteText(text, sqliteTypes[i - 1u], types[i - 1u]));
+                else
+                    row.push_back(convert(text, types[i - 1u], scales[i - 1u]));
             }
             rs.rows.push_back(std::move(row));
         }
@@ -245,42 +543,26 @@ private:
         return rs;
     }
 
-    // Key columns of each base table, asked once per table.
+    // Key columns of each base table; permanent tables asked once, work
+    // tables every time (they are rebuilt, and get their key late).
     void markKeys(ResultSet& rs) {
+        std::map<std::string, std::vector<std::string>> asked;
         for (auto& c : rs.columns) {
             if (c.baseTable.empty())
                 continue;
-            auto it = keys_.find(c.baseTable);
-            if (it == keys_.end())
-                it = keys_.emplace(c.baseTable, primaryKey(c.baseTable)).first;
+            const bool work = c.baseTable[0] == '#';
+            auto& cache = work ? asked : keys_;
+            auto it = cache.find(c.baseTable);
+            if (it == cache.end())
+                it = cache.emplace(c.baseTable, primaryKey(c.baseTable)).first;
             for (const auto& k : it->second)
-                if (k == c.baseColumn)
+                if (lower(k) == lower(c.baseColumn))
                     c.key = true;
         }
     }
 
-public:
-    std::vector<std::string> primaryKey(const std::string& table) override {
-        std::vector<std::string> out;
-        SQLHSTMT st = SQL_NULL_HSTMT;
-        SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st);
-        if (SQL_SUCCEEDED(SQLPrimaryKeys(
-                st, nullptr, 0, nullptr, 0,
-                reinterpret_cast<SQLCHAR*>(const_cast<char*>(table.c_str())), SQL_NTS))) {
-            SQLCHAR name[256];
-            SQLLEN indicator = 0;
-            while (SQL_SUCCEEDED(SQLFetch(st))) {
-                if (SQL_SUCCEEDED(SQLGetData(st, 4, SQL_C_CHAR, name, sizeof name, &indicator)) &&
-                    indicator > 0)
-                    out.emplace_back(reinterpret_cast<char*>(name));
-            }
-        }
-        SQLFreeHandle(SQL_HANDLE_STMT, st);
-        return out;
-    }
-
-private:
     void release() {
+        runner_.reset();
         if (dbc_) {
             SQLDisconnect(dbc_);
             SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -292,15 +574,56 @@ private:
         }
     }
 
+    bool adapter_ = false;
     SQLHENV env_ = SQL_NULL_HENV;
     SQLHDBC dbc_ = SQL_NULL_HDBC;
     std::map<std::string, std::vector<std::string>> keys_;
+    std::unique_ptr<sqlite::PlanRunner> runner_;
 };
 
 }  // namespace
 
+// "Adapter=TSQL" (also "T-SQL") asks for the adapter: it is taken out of the
+// string handed to the driver, which is told to load the adapter's extension.
 std::unique_ptr<Backend> openOdbc(const std::string& connectionString) {
-    return std::make_unique<OdbcBackend>(connectionString);
+    std::string driverString;
+    bool adapter = false;
+    std::size_t start = 0;
+    while (start < connectionString.size()) {
+        std::size_t end = connectionString.find(';', start);
+        if (end == std::string::npos)
+            end = connectionString.size();
+        const std::string part = connectionString.substr(start, end - start);
+        start = end + 1;
+        const auto eq = part.find('=');
+        std::string key = lower(part.substr(0, eq));
+        key.erase(std::remove(key.begin(), key.end(), ' '), key.end());
+        if (key == "adapter" && eq != std::string::npos) {
+            std::string value = lower(part.substr(eq + 1));
+            value.erase(std::remove_if(value.begin(), value.end(),
+                                       [](char c) { return c == ' ' || c == '-'; }),
+                        value.end());
+            if (value != "tsql" && value != "none" && !value.empty())
+                throw DbError({{sqlstate::kConnection, 0,
+                                "Unknown adapter '" + part.substr(eq + 1) + "' in '" +
+                                    connectionString + "'.",
+                                "ODBC"}},
+                              "");
+            adapter = value == "tsql";
+            continue;
+        }
+        if (part.find_first_not_of(' ') == std::string::npos)
+            continue;
+        driverString += (driverString.empty() ? "" : ";") + part;
+    }
+    if (adapter) {
+        // As on the embedded backend, a missing file is an error, not a new
+        // empty database, unless the string says otherwise.
+        if (lower(driverString).find("nocreat=") == std::string::npos)
+            driverString += ";NoCreat=1";
+        driverString += ";LoadExt=" + extensionPath();
+    }
+    return std::make_unique<OdbcBackend>(driverString, adapter);
 }
 
 }  // namespace db

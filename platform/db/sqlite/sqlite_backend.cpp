@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <unordered_map>
@@ -14,66 +13,12 @@
 #include "platform/db/sqlite/sqlite_functions.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/sqlite/table_functions.h"
-#include "platform/db/sqlite/tsql_emitter.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/sqlite/tsql_runner.h"
 
 namespace db::sqlite {
 namespace {
 
-using tsql::Statement;
-using Literals = std::vector<std::string>;
-
-bool contains(const std::string& s, const char* part) {
-    return s.find(part) != std::string::npos;
-}
-
-// The collation a column of the given declared type gets in a table the
-// adapter creates: SQL Server's text comparison, or dates compared as dates.
-std::string collationFor(const std::string& declared) {
-    switch (parseDeclaredType(declared.c_str()).type) {
-        case FieldType::Text:
-        case FieldType::FixedText:
-            return " COLLATE TSQL_CI";
-        case FieldType::Date:
-            return declared.find("TEXT") == std::string::npos ? " TEXT COLLATE TSQL_DATE"
-                                                              : " COLLATE TSQL_DATE";
-        default:
-            return "";
-    }
-}
-
-std::string sqlStateOf(int rc, const std::string& message) {
-    switch (rc & 0xFF) {
-        case SQLITE_CONSTRAINT:
-            if (contains(message, "would be truncated"))
-                return sqlstate::kTruncation;
-            if (contains(message, "Conversion failed"))
-                return sqlstate::kConversion;
-            return sqlstate::kIntegrity;
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return sqlstate::kBusy;
-        case SQLITE_CANTOPEN:
-        case SQLITE_NOTADB:
-            return sqlstate::kConnection;
-        default:
-            break;
-    }
-    if (contains(message, "no such table") || contains(message, "no such view"))
-        return sqlstate::kNoSuchObject;
-    if (contains(message, "no such column") || contains(message, "has no column"))
-        return sqlstate::kNoSuchColumn;
-    if (contains(message, "Conversion failed") || contains(message, "Error converting"))
-        return sqlstate::kConversion;
-    if (contains(message, "already exists") || contains(message, "already an object"))
-        return "42S01";
-    if (contains(message, "syntax error") || contains(message, "no such function") ||
-        contains(message, "not supported") || contains(message, "wrong number of arguments"))
-        return sqlstate::kSyntax;
-    return sqlstate::kGeneral;
-}
-
-class SqliteBackend final : public Backend {
+class SqliteBackend final : public Backend, private Engine {
 public:
     explicit SqliteBackend(const OpenOptions& options) : path_(options.path) {
         const bool memory = path_.empty() || path_ == ":memory:";
@@ -90,8 +35,9 @@ public:
             db_ = nullptr;
             throw openError(rc, msg);
         }
+        owned_ = true;
         sqlite3_extended_result_codes(db_, 1);
-        sqlite3_busy_timeout(db_, 5000);
+        sqlite3_busy_timeout(db_, options.busyTimeoutMs);
         // A misspelt "column" must be an error, never a string.
         sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
         sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
@@ -100,7 +46,7 @@ public:
         try {
             direct("PRAGMA foreign_keys = ON");
             direct("PRAGMA temp_store = MEMORY");
-            installAllRules();
+            runner_.installAllRules();
         } catch (const DbError& e) {
             sqlite3_close(db_);
             db_ = nullptr;
@@ -108,11 +54,19 @@ public:
         }
     }
 
+    // A connection opened by somebody else (SQLite's ODBC driver), which
+    // keeps it: statements run on it, it is never closed here.
+    explicit SqliteBackend(sqlite3* handle) : db_(handle) {}
+
     ~SqliteBackend() override {
         for (auto& [sql, c] : cache_)
             sqlite3_finalize(c.stmt);
-        sqlite3_close_v2(db_);
+        if (owned_)
+            sqlite3_close_v2(db_);
     }
+
+    SqliteBackend(const SqliteBackend&) = delete;
+    SqliteBackend& operator=(const SqliteBackend&) = delete;
 
     std::string name() const override { return "sqlite"; }
 
@@ -124,26 +78,10 @@ public:
     }
 
     std::vector<std::string> primaryKey(const std::string& table) override {
-        const bool temporary = !table.empty() && table[0] == '#';
-        std::vector<std::string> key;
-        const auto info = tableInfo(table, temporary);
-        for (int k = 1;; ++k) {
-            const auto it = std::find_if(info.begin(), info.end(),
-                                         [k](const ColumnInfo& c) { return c.pk == k; });
-            if (it == info.end())
-                return key;
-            key.push_back(it->name);
-        }
+        return runner_.primaryKey(table);
     }
 
-    BatchResult run(std::string_view sql) override {
-        tsql::Shape shape = tsql::shapeOf(sql);
-        std::shared_ptr<const tsql::Plan> plan = cachedPlan(shape, sql);
-        BatchResult result;
-        for (const auto& st : plan->statements)
-            exec(st, shape.literals, result);
-        return result;
-    }
+    BatchResult run(std::string_view sql) override { return runner_.run(sql); }
 
 private:
     DbError openError(int rc, const std::string& message) const {
@@ -154,27 +92,11 @@ private:
 
     [[noreturn]] void fail(int rc, const std::string& statement) const {
         std::string message = sqlite3_errmsg(db_);
-        if ((rc & 0xFF) == SQLITE_READONLY || (rc & 0xFF) == SQLITE_CORRUPT ||
-            (rc & 0xFF) == SQLITE_NOTADB || (rc & 0xFF) == SQLITE_IOERR)
+        if (!path_.empty() && ((rc & 0xFF) == SQLITE_READONLY || (rc & 0xFF) == SQLITE_CORRUPT ||
+                               (rc & 0xFF) == SQLITE_NOTADB || (rc & 0xFF) == SQLITE_IOERR))
             message += " (database file '" + path_ + "')";
-        throw DbError({{sqlStateOf(rc, message), rc, message, "SQLite"}}, statement);
-    }
-
-    std::shared_ptr<const tsql::Plan> cachedPlan(const tsql::Shape& shape, std::string_view sql) {
-        if (auto it = plans_.find(shape.key); it != plans_.end()) {
-            bool same = true;
-            for (const auto& [ordinal, text] : it->second->inlined)
-                if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
-                    shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
-                    same = false;
-            if (same)
-                return it->second;
-        }
-        auto plan = tsql::translate(sql);
-        if (plans_.size() > 2000)
-            plans_.clear();
-        plans_[shape.key] = plan;
-        return plan;
+        throw DbError({{sqlStateOf(rc, message), rc, clearMessage(rc, message), "SQLite"}},
+                      statement);
     }
 
     // ---- prepared statements, kept by text; a statement already stepping
@@ -251,7 +173,7 @@ private:
         }
     }
 
-    Column describe(sqlite3_stmt* st, int i) {
+    Column describeColumn(sqlite3_stmt* st, int i) {
         Column c;
         c.name = sqlite3_column_name(st, i);
         const DeclaredType t = parseDeclaredType(sqlite3_column_decltype(st, i));
@@ -278,7 +200,7 @@ private:
 
     // Runs one SQLite statement; rows come back when it has columns.
     ResultSet query(const std::string& sql, const Literals& literals, const std::string& source,
-                    long long* changes, bool* hasColumns = nullptr) {
+                    long long* changes, bool* hasColumns) override {
         Lease lease(*this, sql, source);
         sqlite3_stmt* st = lease.get();
         ResultSet rs;
@@ -288,7 +210,7 @@ private:
         const int n = sqlite3_column_count(st);
         std::vector<DeclaredType> types(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i) {
-            rs.columns.push_back(describe(st, i));
+            rs.columns.push_back(describeColumn(st, i));
             types[static_cast<std::size_t>(i)] = parseDeclaredType(sqlite3_column_decltype(st, i));
         }
         for (;;) {
@@ -326,7 +248,7 @@ private:
         return rs;
     }
 
-    void direct(const std::string& sql) {
+    void direct(const std::string& sql) override {
         char* err = nullptr;
         const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &err);
         if (rc != SQLITE_OK) {
@@ -335,364 +257,53 @@ private:
         }
     }
 
-    bool tableExists(const std::string& table, bool temporary) {
-        const std::string sql = std::string("SELECT 1 FROM ") +
-                                (temporary ? "sqlite_temp_master" : "sqlite_master") +
-                                " WHERE type = 'table' AND name = ?1 COLLATE NOCASE";
-        return !query(sql, {table}, sql, nullptr).rows.empty();
-    }
-
-    // ---- statements
-
-    void exec(const Statement& st, const Literals& literals, BatchResult& result) {
-        switch (st.kind) {
-            case Statement::Kind::Query: {
-                bool hasColumns = false;
-                ResultSet rs =
-                    query(st.sql, literals, st.source, &result.rowsAffected, &hasColumns);
-                if (hasColumns)
-                    result.resultSets.push_back(std::move(rs));
-                break;
-            }
-            case Statement::Kind::CreateTable:
-                query(st.sql, literals, st.source, nullptr);
-                installRules(st.table, st.temporary);
-                break;
-            case Statement::Kind::SelectInto:
-                result.rowsAffected += selectInto(st, literals);
-                break;
-            case Statement::Kind::Exec:
-                result.resultSets.push_back(callProcedure(st, literals));
-                break;
-            case Statement::Kind::InsertExec:
-                result.rowsAffected += insertRows(st, callProcedure(st, literals));
-                break;
-            case Statement::Kind::AlterColumn:
-            case Statement::Kind::AddPrimaryKey:
-                rebuild(st);
-                break;
-            case Statement::Kind::If: {
-                const ResultSet rs = query(st.sql, literals, st.source, nullptr);
-                const bool yes = !rs.rows.empty() && rs.rows[0][0].toText() == "1";
-                for (const auto& s : yes ? st.body : st.elseBody)
-                    exec(s, literals, result);
-                break;
-            }
-            case Statement::Kind::Block:
-                for (const auto& s : st.body)
-                    exec(s, literals, result);
-                break;
-            case Statement::Kind::Begin:
-                begin();
-                break;
-            case Statement::Kind::Commit:
-                commit();
-                break;
-            case Statement::Kind::Rollback:
-                rollback();
-                break;
-            case Statement::Kind::Noop:
-                break;
-        }
-    }
-
-    std::vector<Value> arguments(const Statement& st, const Literals& literals) {
-        if (st.sql.empty())
-            return {};
-        ResultSet rs = query(st.sql, literals, st.source, nullptr);
-        return rs.rows.empty() ? std::vector<Value>{} : rs.rows[0];
-    }
-
-    ResultSet callProcedure(const Statement& st, const Literals& literals) {
-        const Procedure* p = findProcedure(st.name);
-        if (!p)
-            throw DbError({{"42000", 2812, "Could not find stored procedure '" + st.name + "'.",
-                            "T-SQL adapter"}},
-                          st.source);
-        const auto args = arguments(st, literals);
-        return p->body(*this, args);
-    }
-
-    long long insertRows(const Statement& st, const ResultSet& rows) {
-        const auto info = tableInfo(st.table, st.temporary);
-        if (info.empty())
-            throw DbError({{sqlstate::kNoSuchObject, 208, "Invalid object name '" + st.table + "'.",
-                            "T-SQL adapter"}},
-                          st.source);
-        if (!rows.rows.empty() && rows.rows[0].size() != info.size())
-            throw DbError({{"21S01", 213,
-                            "Column name or number of supplied values does not match table "
-                            "definition.",
-                            "T-SQL adapter"}},
-                          st.source);
-        std::string sql = "INSERT INTO " + tsql::quoteName(st.table) + " VALUES (";
-        for (std::size_t i = 0; i < info.size(); ++i)
-            sql += (i ? ", ?" : "?") + std::to_string(i + 1);
-        sql += ")";
-        long long count = 0;
-        for (const auto& row : rows.rows) {
-            Lease lease(*this, sql, st.source);
-            for (std::size_t i = 0; i < row.size(); ++i)
-                bindValue(lease.get(), static_cast<int>(i + 1), row[i]);
-            if (const int rc = sqlite3_step(lease.get()); rc != SQLITE_DONE)
-                fail(sqlite3_extended_errcode(db_), st.source);
-            ++count;
-        }
-        return count;
-    }
-
-    long long selectInto(const Statement& st, const Literals& literals) {
-        if (tableExists(st.table, st.temporary))
-            throw DbError({{"42S01", 2714,
-                            "There is already an object named '" + st.table + "' in the database.",
-                            "T-SQL adapter"}},
-                          st.source);
-        std::string defs;
-        {
-            Lease lease(*this, st.sql, st.source);
-            sqlite3_stmt* s = lease.get();
-            bindLiterals(s, literals);
-            const int n = sqlite3_column_count(s);
-            const int rc = sqlite3_step(s);
-            if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-                fail(sqlite3_extended_errcode(db_), st.source);
-            for (int i = 0; i < n; ++i) {
-                const std::string name = sqlite3_column_name(s, i);
-                std::string type;
-                if (const char* decl = sqlite3_column_decltype(s, i))
-                    type = decl;
-                for (const auto& [alias, hint] : st.typeHints)
-                    if (type.empty() && tsql::equalsIgnoreCase(alias, name))
-                        type = hint.text();
-                if (type.empty() && rc == SQLITE_ROW) {
-                    switch (sqlite3_column_type(s, i)) {
-                        case SQLITE_INTEGER:
-                            type = "INT";
-                            break;
-                        case SQLITE_FLOAT:
-                            type = "FLOAT";
-                            break;
-                        case SQLITE_TEXT:
-                            type = "VARCHAR";
-                            break;
-                        default:
-                            break;
-                    }
-                }
-                if (!defs.empty())
-                    defs += ", ";
-                defs += tsql::quoteName(name);
-                if (!type.empty())
-                    defs += " " + type;
-                defs += collationFor(type);
-            }
-        }
-        const std::string table = tsql::quoteName(st.table);
-        query(std::string("CREATE ") + (st.temporary ? "TEMP " : "") + "TABLE " + table + " (" +
-                  defs + ")",
-              {}, st.source, nullptr);
-        long long changes = 0;
-        query("INSERT INTO " + table + " " + st.sql, literals, st.source, &changes);
-        installRules(st.table, st.temporary);
-        return changes;
-    }
-
-    struct ColumnInfo {
-        std::string name, type, defaultValue;
-        bool notNull = false;
-        int pk = 0;
-    };
-
-    std::vector<ColumnInfo> tableInfo(const std::string& table, bool temporary) {
-        const std::string sql = std::string("PRAGMA ") + (temporary ? "temp" : "main") +
-                                ".table_info(" + tsql::quoteName(table) + ")";
-        std::vector<ColumnInfo> out;
-        for (const auto& row : query(sql, {}, sql, nullptr).rows) {
-            ColumnInfo c;
-            c.name = row[1].toText();
-            c.type = row[2].toText();
-            c.notNull = row[3].toText() == "1";
-            c.defaultValue = row[4].isNull() ? "" : row[4].toText();
-            c.pk = static_cast<int>(row[5].toDecimal().value_or(Decimal(0)).toInt64().value_or(0));
+    std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
+                                          const std::string& source) override {
+        Lease lease(*this, sql, source);
+        sqlite3_stmt* s = lease.get();
+        std::vector<DescribedColumn> out;
+        if (!s)
+            return out;
+        bindLiterals(s, literals);
+        const int n = sqlite3_column_count(s);
+        const int rc = sqlite3_step(s);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            fail(sqlite3_extended_errcode(db_), source);
+        for (int i = 0; i < n; ++i) {
+            DescribedColumn c;
+            c.name = sqlite3_column_name(s, i);
+            if (const char* decl = sqlite3_column_decltype(s, i))
+                c.declared = decl;
+            c.storage = rc == SQLITE_ROW ? sqlite3_column_type(s, i) : 0;
             out.push_back(std::move(c));
         }
         return out;
     }
 
-    // ALTER COLUMN and ADD PRIMARY KEY: SQLite rebuilds the table.
-    void rebuild(const Statement& st) {
-        if (!st.temporary)
-            throw DbError({{sqlstate::kSyntax, 0,
-                            "T-SQL adapter: changing a column or the key of the permanent table '" +
-                                st.table + "' is not supported.",
-                            "T-SQL adapter"}},
-                          st.source);
-        auto info = tableInfo(st.table, true);
-        if (info.empty())
-            throw DbError({{sqlstate::kNoSuchObject, 4902,
-                            "Cannot find the object \"" + st.table + "\".", "T-SQL adapter"}},
-                          st.source);
-        std::vector<std::string> key;
-        for (int k = 1;; ++k) {
-            bool found = false;
-            for (const auto& c : info)
-                if (c.pk == k) {
-                    key.push_back(c.name);
-                    found = true;
-                }
-            if (!found)
-                break;
-        }
-        if (st.kind == Statement::Kind::AddPrimaryKey) {
-            if (!key.empty())
-                throw DbError({{"42000", 1779,
-                                "Table '" + st.table + "' already has a primary key defined on it.",
-                                "T-SQL adapter"}},
-                              st.source);
-            key = st.keyColumns;
-        }
-        std::string defs, select;
-        bool alteredFound = st.kind != Statement::Kind::AlterColumn;
-        for (const auto& c : info) {
-            std::string type = c.type;
-            bool notNull = c.notNull;
-            std::string expr = tsql::quoteName(c.name);
-            if (st.kind == Statement::Kind::AlterColumn &&
-                tsql::equalsIgnoreCase(c.name, st.columns[0].name)) {
-                const auto& t = st.columns[0].type;
-                type = t.text();
-                notNull = st.columns[0].notNull;
-                expr = "tsql_convert(" + expr + ", '" + t.name + "', " + std::to_string(t.length) +
-                       ", " + std::to_string(t.scale) + ")";
-                alteredFound = true;
-            }
-            for (const auto& k : key)
-                if (tsql::equalsIgnoreCase(k, c.name))
-                    notNull = true;
-            if (!defs.empty()) {
-                defs += ", ";
-                select += ", ";
-            }
-            defs += tsql::quoteName(c.name) + (type.empty() ? "" : " " + type);
-            defs += collationFor(type);
-            if (notNull)
-                defs += " NOT NULL";
-            if (!c.defaultValue.empty())
-                defs += " DEFAULT " + c.defaultValue;
-            select += expr;
-        }
-        if (!alteredFound)
-            throw DbError(
-                {{sqlstate::kNoSuchColumn, 4924,
-                  "ALTER TABLE ALTER COLUMN failed because column '" + st.columns[0].name +
-                      "' does not exist in table '" + st.table + "'.",
-                  "T-SQL adapter"}},
-                st.source);
-        for (const auto& k : key) {
-            bool known = false;
-            for (const auto& c : info)
-                known = known || tsql::equalsIgnoreCase(k, c.name);
-            if (!known)
-                throw DbError(
-                    {{sqlstate::kNoSuchColumn, 1911,
-                      "Column name '" + k + "' does not exist in the target table or view.",
-                      "T-SQL adapter"}},
-                    st.source);
-        }
-        if (!key.empty()) {
-            defs += ", PRIMARY KEY (";
-            for (std::size_t i = 0; i < key.size(); ++i)
-                defs += (i ? ", " : "") + tsql::quoteName(key[i]);
-            defs += ")";
-        }
-        const std::string table = tsql::quoteName(st.table);
-        direct("SAVEPOINT tsql_rebuild");
-        try {
-            direct("CREATE TEMP TABLE \"tsql_rebuild\" (" + defs + ")");
-            direct("INSERT INTO \"tsql_rebuild\" SELECT " + select + " FROM temp." + table);
-            direct("DROP TABLE temp." + table);
-            direct("ALTER TABLE temp.\"tsql_rebuild\" RENAME TO " + table);
-            direct("RELEASE tsql_rebuild");
-        } catch (const DbError& e) {
-            direct("ROLLBACK TO tsql_rebuild");
-            direct("RELEASE tsql_rebuild");
-            auto errors = e.errors();
-            throw DbError(errors, st.source);
-        }
-        installRules(st.table, true);
-    }
-
-    // ---- column rules: CHAR(n) stored blank-padded, text longer than its
-    // column refused, dates kept in one comparable form.
-    void installAllRules() {
-        const std::string sql =
-            "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'";
-        for (const auto& row : query(sql, {}, sql, nullptr).rows)
-            installRules(row[0].toText(), false);
-    }
-
-    void installRules(const std::string& table, bool temporary) {
-        const std::string base = "tsql_rule_" + std::string(temporary ? "t_" : "m_") + table;
-        for (const char* suffix : {"_ci", "_cu", "_ni", "_nu"})
-            direct("DROP TRIGGER IF EXISTS temp." + tsql::quoteName(base + suffix));
-        std::string checks, pads, when, columns;
-        for (const auto& c : tableInfo(table, temporary)) {
-            const DeclaredType t = parseDeclaredType(c.type.c_str());
-            const std::string col = tsql::quoteName(c.name);
-            const std::string value = "NEW." + col;
-            if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
-                checks += "SELECT RAISE(ABORT, " +
-                          tsql::quoteLiteral("String or binary data would be truncated in table '" +
-                                             table + "', column '" + c.name + "'.") +
-                          ") WHERE tsql_len(" + value + ") > " + std::to_string(t.size) + "; ";
-                if (t.type == FieldType::FixedText) {
-                    when += std::string(when.empty() ? "" : " OR ") + "length(" + value + ") < " +
-                            std::to_string(t.size);
-                    pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_pad(" + col +
-                            ", " + std::to_string(t.size) + ")";
-                    columns += std::string(columns.empty() ? "" : ", ") + col;
-                }
-            } else if (t.type == FieldType::Date) {
-                checks +=
-                    "SELECT RAISE(ABORT, 'Conversion failed when converting date and/or "
-                    "time from character string.') WHERE tsql_isdate(" +
-                    value + ") = 0; ";
-                when += std::string(when.empty() ? "" : " OR ") + "(typeof(" + value +
-                        ") = 'text' AND length(" + value + ") <> 23)";
-                pads +=
-                    std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col + ")";
-                columns += std::string(columns.empty() ? "" : ", ") + col;
-            }
-        }
-        const std::string on =
-            " ON " + std::string(temporary ? "temp." : "main.") + tsql::quoteName(table) + " ";
-        const std::string target = tsql::quoteName(table);
-        if (!checks.empty()) {
-            direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_ci") + " BEFORE INSERT" + on +
-                   "BEGIN " + checks + "END");
-            direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_cu") + " BEFORE UPDATE" + on +
-                   "BEGIN " + checks + "END");
-        }
-        if (!pads.empty()) {
-            const std::string body =
-                " BEGIN UPDATE " + target + " SET " + pads + " WHERE rowid = NEW.rowid; END";
-            direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_ni") + " AFTER INSERT" + on +
-                   "WHEN " + when + body);
-            direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_nu") + " AFTER UPDATE OF " +
-                   columns + on + "WHEN " + when + body);
-        }
+    void insertRow(const std::string& sql, const std::vector<Value>& values,
+                   const std::string& source) override {
+        Lease lease(*this, sql, source);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            bindValue(lease.get(), static_cast<int>(i + 1), values[i]);
+        if (const int rc = sqlite3_step(lease.get()); rc != SQLITE_DONE)
+            fail(sqlite3_extended_errcode(db_), source);
     }
 
     sqlite3* db_ = nullptr;
+    bool owned_ = false;
     std::string path_;
-    std::unordered_map<std::string, std::shared_ptr<const tsql::Plan>> plans_;
     std::unordered_map<std::string, Cached> cache_;
+    PlanRunner runner_{*this, *this};
 };
 
 }  // namespace
 
 std::unique_ptr<Backend> openSqlite(const OpenOptions& options) {
     return std::make_unique<SqliteBackend>(options);
+}
+
+std::unique_ptr<Backend> adoptSqlite(sqlite3* handle) {
+    return std::make_unique<SqliteBackend>(handle);
 }
 
 }  // namespace db::sqlite

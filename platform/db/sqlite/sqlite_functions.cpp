@@ -614,6 +614,36 @@ void fnIsDate(sqlite3_context* ctx, int, sqlite3_value** a) {
     sqlite3_result_int(ctx, isNull(a[0]) || !canonicalDate(textOf(a[0])).empty() ? 1 : 0);
 }
 
+// tsql_describe(sql, step): the result columns of a query on this
+// connection as "name US declared type US storage class of the first row's
+// value" joined by RS; the query is stepped once only when `step` is not 0
+// (otherwise the storage is 0). Lets a client that reaches SQLite through
+// another library (ODBC) learn what sqlite3_column_decltype tells.
+void fnDescribe(sqlite3_context* ctx, int, sqlite3_value** a) {
+    sqlite3* db = sqlite3_context_db_handle(ctx);
+    sqlite3_stmt* st = nullptr;
+    const std::string sql(textView(a[0]));
+    int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr);
+    if (rc == SQLITE_OK && st && sqlite3_value_int(a[1]) != 0)
+        rc = sqlite3_step(st);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE && rc != SQLITE_OK) {
+        sqlite3_result_error(ctx, sqlite3_errmsg(db), -1);
+        sqlite3_result_error_code(ctx, sqlite3_extended_errcode(db));
+        sqlite3_finalize(st);
+        return;
+    }
+    std::string out;
+    const int n = st ? sqlite3_column_count(st) : 0;
+    for (int i = 0; i < n; ++i) {
+        const char* decl = sqlite3_column_decltype(st, i);
+        out += std::string(i ? "\x1E" : "") + sqlite3_column_name(st, i) + '\x1F' +
+               (decl ? decl : "") + '\x1F' +
+               std::to_string(rc == SQLITE_ROW ? sqlite3_column_type(st, i) : 0);
+    }
+    sqlite3_finalize(st);
+    resultText(ctx, out);
+}
+
 struct Function {
     const char* name;
     int args;
@@ -675,6 +705,7 @@ void registerFunctions(sqlite3* db) {
         {"tsql_pad", 2, fnPad},
         {"tsql_datetime", 1, fnDateTime},
         {"tsql_isdate", 1, fnIsDate},
+        {"tsql_describe", 2, fnDescribe, false},
     };
     for (const auto& f : functions)
         sqlite3_create_function_v2(db, f.name, f.args,

@@ -14,10 +14,12 @@ using db::Recordset;
 using db::RecordStatus;
 using db::Value;
 
-class Recordsets : public ::testing::Test {
+class Recordsets : public dbtest::BackendTest {
 protected:
     void SetUp() override {
-        c.open(":memory:");
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
         c.execute(
             "CREATE TABLE OPZ (DITTA DECIMAL(5,0) NOT NULL, VAR CHAR(2) NOT NULL, "
             "OPZIONE CHAR(20) NOT NULL, DESCR VARCHAR(40) NULL, PREZZO DECIMAL(10,2) NULL, "
@@ -26,7 +28,6 @@ protected:
             "INSERT INTO OPZ VALUES (1, 'A0', 'S', 'Small', 1.5), (1, 'A0', 'M', "
             "'Medium', 2), (1, 'A0', 'L', 'Large', NULL), (1, 'A1', 'BLU', 'Blu', 0)");
     }
-    db::Connection c;
 };
 
 TEST(RecordsetDisconnected, FieldsFilterSortAndBookmarks) {
@@ -65,7 +66,7 @@ TEST(RecordsetDisconnected, FieldsFilterSortAndBookmarks) {
     EXPECT_THROW(rs.value(0), std::out_of_range);
 }
 
-TEST_F(Recordsets, EditsAreWrittenBackByKey) {
+TEST_P(Recordsets, EditsAreWrittenBackByKey) {
     Recordset rs;
     rs.open("SELECT * FROM OPZ WITH (NOLOCK) WHERE DITTA = 1 AND VAR = 'A0' ORDER BY OPZIONE", c);
     ASSERT_EQ(rs.recordCount(), 3);
@@ -97,7 +98,7 @@ TEST_F(Recordsets, EditsAreWrittenBackByKey) {
     EXPECT_EQ(rs.value("OPZIONE").toText().substr(0, 2), "XL");
 }
 
-TEST_F(Recordsets, AFailedBatchWritesNothingAndKeepsThePendingRows) {
+TEST_P(Recordsets, AFailedBatchWritesNothingAndKeepsThePendingRows) {
     Recordset rs;
     rs.open("SELECT * FROM OPZ WHERE DITTA = 1 ORDER BY VAR, OPZIONE", c);
     rs.setValue("DESCR", "cambiata");  // first row: A0 L
@@ -125,7 +126,7 @@ TEST_F(Recordsets, AFailedBatchWritesNothingAndKeepsThePendingRows) {
     EXPECT_THROW(rs.updateBatch(), db::DbError);
 }
 
-TEST_F(Recordsets, JoinedRowsWriteEachTableAndGeneratedKeysComeBack) {
+TEST_P(Recordsets, JoinedRowsWriteEachTableAndGeneratedKeysComeBack) {
     c.execute(
         "CREATE TABLE PROV (ID INTEGER IDENTITY(1,1) NOT NULL, DITTA DECIMAL(5,0), "
         "OPZIONE CHAR(20), STATO DECIMAL(18,0), CONSTRAINT PK_PROV PRIMARY KEY (ID))");
@@ -157,7 +158,7 @@ TEST_F(Recordsets, JoinedRowsWriteEachTableAndGeneratedKeysComeBack) {
 
 namespace {
 
-TEST_F(Recordsets, KeysLeftOutOfTheSelectListAreReadHiddenForTheWriteBack) {
+TEST_P(Recordsets, KeysLeftOutOfTheSelectListAreReadHiddenForTheWriteBack) {
     Recordset rs;
     rs.open("SELECT TOP 5 DESCR, PREZZO FROM OPZ WHERE DITTA = 1 AND VAR = 'A0' AND OPZIONE = 'M'",
             c);
@@ -193,4 +194,8 @@ TEST_F(Recordsets, KeysLeftOutOfTheSelectListAreReadHiddenForTheWriteBack) {
     EXPECT_EQ(dbtest::scalar(c, "SELECT DESCR FROM OPZ WHERE OPZIONE = 'BLU'"), "Blu notte");
 }
 
+}  // namespace
+
+namespace {
+VELDRANO_ON_BOTH_BACKENDS(Recordsets);
 }  // namespace

@@ -16,10 +16,12 @@ using Rows = std::vector<std::vector<std::string>>;
 
 namespace {
 
-class Adapter : public ::testing::Test {
+class Adapter : public dbtest::BackendTest {
 protected:
     void SetUp() override {
-        c.open(":memory:");
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
         c.execute(
             "CREATE TABLE ART (DITTA DECIMAL(5,0) NOT NULL, CODART CHAR(10) NOT NULL, "
             "DESCR VARCHAR(20) NULL, PREZZO DECIMAL(10,2) NULL, DATA DATETIME NULL, "
@@ -29,10 +31,9 @@ protected:
             "(1, 'A1', 'Maglia', 12.5, '2024-03-05'), (1, 'b2', N'Gonna dell''Arco', 30, NULL), "
             "(2, 'A1', 'Altra ditta', 1.25, '2023-12-31 10:30')");
     }
-    db::Connection c;
 };
 
-TEST_F(Adapter, TextFollowsSqlServerRules) {
+TEST_P(Adapter, TextFollowsSqlServerRules) {
     // CHAR is stored blank-padded; comparisons ignore case and trailing blanks.
     EXPECT_EQ(scalar(c, "SELECT CODART + '|' FROM ART WHERE DITTA = 1 AND CODART = 'a1'"),
               "A1        |");
@@ -55,7 +56,7 @@ TEST_F(Adapter, TextFollowsSqlServerRules) {
     EXPECT_EQ(stateOf(c, "INSERT INTO ART (DITTA, CODART) VALUES (3, 'TENCHARS10   ')"), "");
 }
 
-TEST_F(Adapter, LiteralsRoundTripAndShapesShareTranslations) {
+TEST_P(Adapter, LiteralsRoundTripAndShapesShareTranslations) {
     const std::string tricky = "d'Arco -- /* [x] ''";
     std::string quoted;
     for (char ch : tricky)
@@ -76,7 +77,7 @@ TEST_F(Adapter, LiteralsRoundTripAndShapesShareTranslations) {
     EXPECT_EQ(two.resultSets[0].columns[0].name, "Articolo");
 }
 
-TEST_F(Adapter, FunctionsConvertAndDates) {
+TEST_P(Adapter, FunctionsConvertAndDates) {
     EXPECT_EQ(rows(c,
                    "SELECT SUBSTRING('A0-000012', 4, 6), ISNUMERIC('000012'), ISNUMERIC('12a'), "
                    "STUFF('ABCDEF', 3, 2, '  '), LEFT('Maglia', 3), REPLICATE(' ', 2) + '|', "
@@ -111,7 +112,7 @@ TEST_F(Adapter, FunctionsConvertAndDates) {
     EXPECT_EQ(money.resultSets[0].columns[0].scale, 2);
 }
 
-TEST_F(Adapter, TemporaryTablesBelongToTheirConnection) {
+TEST_P(Adapter, TemporaryTablesBelongToTheirConnection) {
     c.execute("IF OBJECT_ID('tempdb..#TMP') IS NOT NULL DROP TABLE #TMP");
     c.execute(
         "SELECT *, CAST(0 AS DECIMAL(1, 0)) AS SELEZ INTO #TMP FROM ART WITH (NOLOCK) "
@@ -128,20 +129,16 @@ TEST_F(Adapter, TemporaryTablesBelongToTheirConnection) {
     c.execute("TRUNCATE TABLE #V1");
     EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #V1"), "0");
 
-    const auto file = std::filesystem::temp_directory_path() / "veldrano_tmp_conn.db";
-    std::filesystem::remove(file);
+    const std::string shared = path("shared");
     db::Connection a, b;
-    a.open("Data Source=" + file.string() + ";Mode=ReadWriteCreate");
-    b.open("Data Source=" + file.string());
+    a.open(connectionString(shared, true));
+    b.open(connectionString(shared));
     a.execute("CREATE TABLE #MINE (X INT)");
     EXPECT_EQ(stateOf(b, "SELECT * FROM #MINE"), "42S02");
     b.execute("CREATE TABLE #MINE (Y INT)");  // same name, its own table
-    a.close();
-    b.close();
-    std::filesystem::remove(file);
 }
 
-TEST_F(Adapter, AlterTableRebuildsWithKeyAndType) {
+TEST_P(Adapter, AlterTableRebuildsWithKeyAndType) {
     c.execute("SELECT DITTA, CODART AS OPZIONE1, DESCR INTO #TMP_COMBI FROM ART");
     c.execute(
         "ALTER TABLE #TMP_COMBI ALTER COLUMN OPZIONE1 CHAR(20) COLLATE DATABASE_DEFAULT "
@@ -164,7 +161,7 @@ TEST_F(Adapter, AlterTableRebuildsWithKeyAndType) {
     EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #NULLS"), "4");
 }
 
-TEST_F(Adapter, JoinsUpdatesDeletesAndCtes) {
+TEST_P(Adapter, JoinsUpdatesDeletesAndCtes) {
     c.execute("CREATE TABLE #K (DITTA DECIMAL(5,0), CODART CHAR(10), NUOVA VARCHAR(20))");
     c.execute("INSERT INTO #K VALUES (1, 'A1', 'Nuova'), (2, 'A1', 'Seconda')");
     EXPECT_EQ(c.execute("UPDATE ART SET DESCR = NUOVA FROM #K INNER JOIN ART ON ART.DITTA = "
@@ -201,7 +198,7 @@ TEST_F(Adapter, JoinsUpdatesDeletesAndCtes) {
               (Rows{{"2", "2"}}));
 }
 
-TEST_F(Adapter, HostFunctionsAndProcedures) {
+TEST_P(Adapter, HostFunctionsAndProcedures) {
     db::TableFunction f;
     f.name = "FNTEST_DESCR";
     f.parameterCount = 2;
@@ -228,20 +225,20 @@ TEST_F(Adapter, HostFunctionsAndProcedures) {
     };
     db::registerProcedure(p);
     db::Connection fresh;
-    fresh.open(":memory:");
+    fresh.open(connectionString(path("fresh"), true));
     fresh.execute("CREATE TABLE ART (DITTA DECIMAL(5,0), CODART CHAR(10))");
     fresh.execute("INSERT INTO ART VALUES (1, 'A1'), (1, 'B2')");
     EXPECT_EQ(rows(fresh,
                    "SELECT RTRIM(CODART), TEST_DESCR FROM ART OUTER APPLY "
                    "dbo.FNTEST_DESCR (CODART, DITTA) T ORDER BY CODART"),
-              (Rows{{"A1", "sqlite:1"}, {"B2", "NULL"}}));
+              (Rows{{"A1", "sqlite:1"}, {"B2", "NULL"}}));  // the body runs on SQLite itself
     fresh.execute("CREATE TABLE #R (N INT)");
     EXPECT_EQ(fresh.execute("INSERT INTO #R EXEC SPTEST_ROWS 3, 'x'"), 3);
     EXPECT_EQ(scalar(fresh, "SELECT SUM(N) FROM #R"), "3");
     EXPECT_EQ(stateOf(fresh, "EXEC SPNOT_THERE 1"), "42000");
 }
 
-TEST_F(Adapter, ErrorsTransactionsAndFiles) {
+TEST_P(Adapter, ErrorsTransactionsAndFiles) {
     // An unknown construct is an error that quotes the statement.
     try {
         c.execute("DECLARE @x INT");
@@ -271,29 +268,30 @@ TEST_F(Adapter, ErrorsTransactionsAndFiles) {
     c.rollbackTransaction();
     EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM ART WHERE DESCR = 'cambiata'"), "0");
 
-    // Files: missing and corrupt ones are named in the error.
-    const auto dir = std::filesystem::temp_directory_path();
-    const auto missing = (dir / "veldrano_missing.db").string();
-    std::filesystem::remove(missing);
+    // Files: missing and corrupt ones are named in the error, and the
+    // missing one is not created.
+    const std::string missing = path("missing");
     db::Connection other;
     try {
-        other.open("Data Source=" + missing);
+        other.open(connectionString(missing));
         FAIL() << "opened a missing file";
     } catch (const db::DbError& e) {
         EXPECT_EQ(e.sqlState(), "08001");
-        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
     }
-    const auto corrupt = (dir / "veldrano_corrupt.db").string();
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    const std::string corrupt = path("corrupt");
     std::ofstream(corrupt) << "this is not a database, just some text long enough to be a header";
     try {
-        other.open("Data Source=" + corrupt);
+        other.open(connectionString(corrupt));
         FAIL() << "opened a corrupt file";
     } catch (const db::DbError& e) {
         EXPECT_EQ(e.sqlState(), "08001");
-        EXPECT_NE(std::string(e.what()).find(corrupt), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find(corrupt), std::string::npos) << e.what();
     }
-    std::filesystem::remove(corrupt);
     EXPECT_FALSE(other.isOpen());
 }
+
+VELDRANO_ON_BOTH_BACKENDS(Adapter);
 
 }  // namespace

@@ -1,0 +1,442 @@
+#include "platform/db/sqlite/tsql_runner.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "platform/db/errors.h"
+#include "platform/db/host_objects.h"
+#include "platform/db/sqlite/sqlite_values.h"
+#include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/sqlite/tsql_plan.h"
+
+namespace db::sqlite {
+namespace {
+
+bool contains(const std::string& s, const char* part) {
+    return s.find(part) != std::string::npos;
+}
+
+// The collation a column of the given declared type gets in a table the
+// adapter creates: SQL Server's text comparison, or dates compared as dates.
+std::string collationFor(const std::string& declared) {
+    switch (parseDeclaredType(declared.c_str()).type) {
+        case FieldType::Text:
+        case FieldType::FixedText:
+            return " COLLATE TSQL_CI";
+        case FieldType::Date:
+            return declared.find("TEXT") == std::string::npos ? " TEXT COLLATE TSQL_DATE"
+                                                              : " COLLATE TSQL_DATE";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+std::string clearMessage(int rc, const std::string& message) {
+    if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
+        return "Il database e' bloccato da un'altra connessione che non lo ha liberato nel tempo "
+               "di attesa: riprovare quando l'altra operazione e' conclusa. (" +
+               message + ")";
+    return message;
+}
+
+std::string sqlStateOf(int rc, const std::string& message) {
+    switch (rc & 0xFF) {
+        case SQLITE_CONSTRAINT:
+            if (contains(message, "would be truncated"))
+                return sqlstate::kTruncation;
+            if (contains(message, "Conversion failed"))
+                return sqlstate::kConversion;
+            return sqlstate::kIntegrity;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return sqlstate::kBusy;
+        case SQLITE_CANTOPEN:
+        case SQLITE_NOTADB:
+            return sqlstate::kConnection;
+        default:
+            break;
+    }
+    if (contains(message, "no such table") || contains(message, "no such view"))
+        return sqlstate::kNoSuchObject;
+    if (contains(message, "no such column") || contains(message, "has no column"))
+        return sqlstate::kNoSuchColumn;
+    if (contains(message, "Conversion failed") || contains(message, "Error converting"))
+        return sqlstate::kConversion;
+    if (contains(message, "already exists") || contains(message, "already an object"))
+        return "42S01";
+    if (contains(message, "syntax error") || contains(message, "no such function") ||
+        contains(message, "not supported") || contains(message, "wrong number of arguments"))
+        return sqlstate::kSyntax;
+    return sqlstate::kGeneral;
+}
+
+PlanRunner::PlanRunner(Engine& engine, Backend& backend) : engine_(engine), backend_(backend) {}
+PlanRunner::~PlanRunner() = default;
+
+BatchResult PlanRunner::run(std::string_view sql) {
+    tsql::Shape shape = tsql::shapeOf(sql);
+    std::shared_ptr<const tsql::Plan> plan = cachedPlan(shape.key, shape.literals, sql);
+    BatchResult result;
+    for (const auto& st : plan->statements)
+        exec(st, shape.literals, result);
+    return result;
+}
+
+// One translation per statement shape; a plan that wrote some literals into
+// its text serves only batches with the same values there.
+std::shared_ptr<const tsql::Plan> PlanRunner::cachedPlan(const std::string& key,
+                                                         const Literals& literals,
+                                                         std::string_view sql) {
+    if (auto it = plans_.find(key); it != plans_.end()) {
+        bool same = true;
+        for (const auto& [ordinal, text] : it->second->inlined)
+            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > literals.size() ||
+                literals[static_cast<std::size_t>(ordinal) - 1] != text)
+                same = false;
+        if (same)
+            return it->second;
+    }
+    auto plan = tsql::translate(sql);
+    if (plans_.size() > 2000)
+        plans_.clear();
+    plans_[key] = plan;
+    return plan;
+}
+
+std::vector<std::string> PlanRunner::primaryKey(const std::string& table) {
+    const bool temporary = !table.empty() && table[0] == '#';
+    std::vector<std::string> key;
+    const auto info = tableInfo(table, temporary);
+    for (int k = 1;; ++k) {
+        const auto it =
+            std::find_if(info.begin(), info.end(), [k](const ColumnInfo& c) { return c.pk == k; });
+        if (it == info.end())
+            return key;
+        key.push_back(it->name);
+    }
+}
+
+bool PlanRunner::tableExists(const std::string& table, bool temporary) {
+    const std::string sql = std::string("SELECT 1 FROM ") +
+                            (temporary ? "sqlite_temp_master" : "sqlite_master") +
+                            " WHERE type = 'table' AND name = ?1 COLLATE NOCASE";
+    return !engine_.query(sql, {table}, sql, nullptr).rows.empty();
+}
+
+void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, BatchResult& result) {
+    switch (st.kind) {
+        case tsql::Statement::Kind::Query: {
+            bool hasColumns = false;
+            ResultSet rs =
+                engine_.query(st.sql, literals, st.source, &result.rowsAffected, &hasColumns);
+            if (hasColumns)
+                result.resultSets.push_back(std::move(rs));
+            break;
+        }
+        case tsql::Statement::Kind::CreateTable:
+            engine_.query(st.sql, literals, st.source, nullptr);
+            installRules(st.table, st.temporary);
+            break;
+        case tsql::Statement::Kind::SelectInto:
+            result.rowsAffected += selectInto(st, literals);
+            break;
+        case tsql::Statement::Kind::Exec:
+            result.resultSets.push_back(callProcedure(st, literals));
+            break;
+        case tsql::Statement::Kind::InsertExec:
+            result.rowsAffected += insertRows(st, callProcedure(st, literals));
+            break;
+        case tsql::Statement::Kind::AlterColumn:
+        case tsql::Statement::Kind::AddPrimaryKey:
+            rebuild(st);
+            break;
+        case tsql::Statement::Kind::If: {
+            const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
+            const bool yes = !rs.rows.empty() && rs.rows[0][0].toText() == "1";
+            for (const auto& s : yes ? st.body : st.elseBody)
+                exec(s, literals, result);
+            break;
+        }
+        case tsql::Statement::Kind::Block:
+            for (const auto& s : st.body)
+                exec(s, literals, result);
+            break;
+        case tsql::Statement::Kind::Begin:
+            engine_.begin();
+            break;
+        case tsql::Statement::Kind::Commit:
+            engine_.commit();
+            break;
+        case tsql::Statement::Kind::Rollback:
+            engine_.rollback();
+            break;
+        case tsql::Statement::Kind::Noop:
+            break;
+    }
+}
+
+ResultSet PlanRunner::callProcedure(const tsql::Statement& st, const Literals& literals) {
+    const Procedure* p = findProcedure(st.name);
+    if (!p)
+        throw DbError({{"42000", 2812, "Could not find stored procedure '" + st.name + "'.",
+                        "T-SQL adapter"}},
+                      st.source);
+    std::vector<Value> args;
+    if (!st.sql.empty()) {
+        ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
+        if (!rs.rows.empty())
+            args = std::move(rs.rows[0]);
+    }
+    return p->body(backend_, args);
+}
+
+long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& rows) {
+    const auto info = tableInfo(st.table, st.temporary);
+    if (info.empty())
+        throw DbError({{sqlstate::kNoSuchObject, 208, "Invalid object name '" + st.table + "'.",
+                        "T-SQL adapter"}},
+                      st.source);
+    if (!rows.rows.empty() && rows.rows[0].size() != info.size())
+        throw DbError({{"21S01", 213,
+                        "Column name or number of supplied values does not match table "
+                        "definition.",
+                        "T-SQL adapter"}},
+                      st.source);
+    std::string sql = "INSERT INTO " + tsql::quoteName(st.table) + " VALUES (";
+    for (std::size_t i = 0; i < info.size(); ++i)
+        sql += (i ? ", ?" : "?") + std::to_string(i + 1);
+    sql += ")";
+    long long count = 0;
+    for (const auto& row : rows.rows) {
+        engine_.insertRow(sql, row, st.source);
+        ++count;
+    }
+    return count;
+}
+
+long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& literals) {
+    if (tableExists(st.table, st.temporary))
+        throw DbError(
+            {{"42S01", 2714, "There is already an object named '" + st.table + "' in the database.",
+              "T-SQL adapter"}},
+            st.source);
+    std::string defs;
+    for (const auto& col : engine_.describe(st.sql, literals, st.source)) {
+        std::string type = col.declared;
+        for (const auto& [alias, hint] : st.typeHints)
+            if (type.empty() && tsql::equalsIgnoreCase(alias, col.name))
+                type = hint.text();
+        if (type.empty()) {
+            switch (col.storage) {
+                case SQLITE_INTEGER:
+                    type = "INT";
+                    break;
+                case SQLITE_FLOAT:
+                    type = "FLOAT";
+                    break;
+                case SQLITE_TEXT:
+                    type = "VARCHAR";
+                    break;
+                default:
+                    break;
+            }
+        }
+        if (!defs.empty())
+            defs += ", ";
+        defs += tsql::quoteName(col.name);
+        if (!type.empty())
+            defs += " " + type;
+        defs += collationFor(type);
+    }
+    const std::string table = tsql::quoteName(st.table);
+    engine_.query(std::string("CREATE ") + (st.temporary ? "TEMP " : "") + "TABLE " + table + " (" +
+                      defs + ")",
+                  {}, st.source, nullptr);
+    long long changes = 0;
+    engine_.query("INSERT INTO " + table + " " + st.sql, literals, st.source, &changes);
+    installRules(st.table, st.temporary);
+    return changes;
+}
+
+std::vector<PlanRunner::ColumnInfo> PlanRunner::tableInfo(const std::string& table,
+                                                          bool temporary) {
+    const std::string sql = std::string("PRAGMA ") + (temporary ? "temp" : "main") +
+                            ".table_info(" + tsql::quoteName(table) + ")";
+    std::vector<ColumnInfo> out;
+    for (const auto& row : engine_.query(sql, {}, sql, nullptr).rows) {
+        ColumnInfo c;
+        c.name = row[1].toText();
+        c.type = row[2].toText();
+        c.notNull = row[3].toText() == "1";
+        c.defaultValue = row[4].isNull() ? "" : row[4].toText();
+        c.pk = static_cast<int>(row[5].toDecimal().value_or(Decimal(0)).toInt64().value_or(0));
+        out.push_back(std::move(c));
+    }
+    return out;
+}
+
+// ALTER COLUMN and ADD PRIMARY KEY: SQLite rebuilds the table.
+void PlanRunner::rebuild(const tsql::Statement& st) {
+    if (!st.temporary)
+        throw DbError({{sqlstate::kSyntax, 0,
+                        "T-SQL adapter: changing a column or the key of the permanent table '" +
+                            st.table + "' is not supported.",
+                        "T-SQL adapter"}},
+                      st.source);
+    auto info = tableInfo(st.table, true);
+    if (info.empty())
+        throw DbError({{sqlstate::kNoSuchObject, 4902,
+                        "Cannot find the object \"" + st.table + "\".", "T-SQL adapter"}},
+                      st.source);
+    std::vector<std::string> key;
+    for (int k = 1;; ++k) {
+        bool found = false;
+        for (const auto& c : info)
+            if (c.pk == k) {
+                key.push_back(c.name);
+                found = true;
+            }
+        if (!found)
+            break;
+    }
+    if (st.kind == tsql::Statement::Kind::AddPrimaryKey) {
+        if (!key.empty())
+            throw DbError({{"42000", 1779,
+                            "Table '" + st.table + "' already has a primary key defined on it.",
+                            "T-SQL adapter"}},
+                          st.source);
+        key = st.keyColumns;
+    }
+    std::string defs, select;
+    bool alteredFound = st.kind != tsql::Statement::Kind::AlterColumn;
+    for (const auto& c : info) {
+        std::string type = c.type;
+        bool notNull = c.notNull;
+        std::string expr = tsql::quoteName(c.name);
+        if (st.kind == tsql::Statement::Kind::AlterColumn &&
+            tsql::equalsIgnoreCase(c.name, st.columns[0].name)) {
+            const auto& t = st.columns[0].type;
+            type = t.text();
+            notNull = st.columns[0].notNull;
+            expr = "tsql_convert(" + expr + ", '" + t.name + "', " + std::to_string(t.length) +
+                   ", " + std::to_string(t.scale) + ")";
+            alteredFound = true;
+        }
+        for (const auto& k : key)
+            if (tsql::equalsIgnoreCase(k, c.name))
+                notNull = true;
+        if (!defs.empty()) {
+            defs += ", ";
+            select += ", ";
+        }
+        defs += tsql::quoteName(c.name) + (type.empty() ? "" : " " + type);
+        defs += collationFor(type);
+        if (notNull)
+            defs += " NOT NULL";
+        if (!c.defaultValue.empty())
+            defs += " DEFAULT " + c.defaultValue;
+        select += expr;
+    }
+    if (!alteredFound)
+        throw DbError({{sqlstate::kNoSuchColumn, 4924,
+                        "ALTER TABLE ALTER COLUMN failed because column '" + st.columns[0].name +
+                            "' does not exist in table '" + st.table + "'.",
+                        "T-SQL adapter"}},
+                      st.source);
+    for (const auto& k : key) {
+        bool known = false;
+        for (const auto& c : info)
+            known = known || tsql::equalsIgnoreCase(k, c.name);
+        if (!known)
+            throw DbError({{sqlstate::kNoSuchColumn, 1911,
+                            "Column name '" + k + "' does not exist in the target table or view.",
+                            "T-SQL adapter"}},
+                          st.source);
+    }
+    if (!key.empty()) {
+        defs += ", PRIMARY KEY (";
+        for (std::size_t i = 0; i < key.size(); ++i)
+            defs += (i ? ", " : "") + tsql::quoteName(key[i]);
+        defs += ")";
+    }
+    const std::string table = tsql::quoteName(st.table);
+    engine_.direct("SAVEPOINT tsql_rebuild");
+    try {
+        engine_.direct("CREATE TEMP TABLE \"tsql_rebuild\" (" + defs + ")");
+        engine_.direct("INSERT INTO \"tsql_rebuild\" SELECT " + select + " FROM temp." + table);
+        engine_.direct("DROP TABLE temp." + table);
+        engine_.direct("ALTER TABLE temp.\"tsql_rebuild\" RENAME TO " + table);
+        engine_.direct("RELEASE tsql_rebuild");
+    } catch (const DbError& e) {
+        engine_.direct("ROLLBACK TO tsql_rebuild");
+        engine_.direct("RELEASE tsql_rebuild");
+        auto errors = e.errors();
+        throw DbError(errors, st.source);
+    }
+    installRules(st.table, true);
+}
+
+// ---- column rules: CHAR(n) stored blank-padded, text longer than its
+// column refused, dates kept in one comparable form.
+void PlanRunner::installAllRules() {
+    const std::string sql =
+        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'";
+    for (const auto& row : engine_.query(sql, {}, sql, nullptr).rows)
+        installRules(row[0].toText(), false);
+}
+
+void PlanRunner::installRules(const std::string& table, bool temporary) {
+    const std::string base = "tsql_rule_" + std::string(temporary ? "t_" : "m_") + table;
+    for (const char* suffix : {"_ci", "_cu", "_ni", "_nu"})
+        engine_.direct("DROP TRIGGER IF EXISTS temp." + tsql::quoteName(base + suffix));
+    std::string checks, pads, when, columns;
+    for (const auto& c : tableInfo(table, temporary)) {
+        const DeclaredType t = parseDeclaredType(c.type.c_str());
+        const std::string col = tsql::quoteName(c.name);
+        const std::string value = "NEW." + col;
+        if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
+            checks += "SELECT RAISE(ABORT, " +
+                      tsql::quoteLiteral("String or binary data would be truncated in table '" +
+                                         table + "', column '" + c.name + "'.") +
+                      ") WHERE tsql_len(" + value + ") > " + std::to_string(t.size) + "; ";
+            if (t.type == FieldType::FixedText) {
+                when += std::string(when.empty() ? "" : " OR ") + "length(" + value + ") < " +
+                        std::to_string(t.size);
+                pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_pad(" + col + ", " +
+                        std::to_string(t.size) + ")";
+                columns += std::string(columns.empty() ? "" : ", ") + col;
+            }
+        } else if (t.type == FieldType::Date) {
+            checks +=
+                "SELECT RAISE(ABORT, 'Conversion failed when converting date and/or "
+                "time from character string.') WHERE tsql_isdate(" +
+                value + ") = 0; ";
+            when += std::string(when.empty() ? "" : " OR ") + "(typeof(" + value +
+                    ") = 'text' AND length(" + value + ") <> 23)";
+            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col + ")";
+            columns += std::string(columns.empty() ? "" : ", ") + col;
+        }
+    }
+    const std::string on =
+        " ON " + std::string(temporary ? "temp." : "main.") + tsql::quoteName(table) + " ";
+    const std::string target = tsql::quoteName(table);
+    if (!checks.empty()) {
+        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_ci") + " BEFORE INSERT" +
+                       on + "BEGIN " + checks + "END");
+        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_cu") + " BEFORE UPDATE" +
+                       on + "BEGIN " + checks + "END");
+    }
+    if (!pads.empty()) {
+        const std::string body =
+            " BEGIN UPDATE " + target + " SET " + pads + " WHERE rowid = NEW.rowid; END";
+        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_ni") + " AFTER INSERT" +
+                       on + "WHEN " + when + body);
+        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_nu") +
+                       " AFTER UPDATE OF " + columns + on + "WHEN " + when + body);
+    }
+}
+
+}  // namespace db::sqlite

@@ -1,0 +1,98 @@
+#pragma once
+// Running translated T-SQL batches on a database that speaks SQLite's
+// dialect, whichever way it is reached: the embedded library itself, or
+// SQLite's ODBC driver. The runner owns the translation cache and carries
+// out what SQLite cannot do in one statement (SELECT ... INTO, procedures,
+// table rebuilds, column rules); the engine runs single SQLite statements.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/db/backend.h"
+
+namespace db::tsql {
+struct Plan;
+struct Statement;
+}  // namespace db::tsql
+
+namespace db::sqlite {
+
+using Literals = std::vector<std::string>;
+
+// A result column as SQLite declares it, with the storage class of the
+// first row's value (SQLITE_INTEGER ...; 0 when there is no row).
+struct DescribedColumn {
+    std::string name;
+    std::string declared;
+    int storage = 0;
+};
+
+class Engine {
+public:
+    virtual ~Engine() = default;
+    // One statement in which ?N stands for the N-th literal of the batch;
+    // rows come back when it has columns, and a statement without columns
+    // adds the rows it changed to *changes.
+    virtual ResultSet query(const std::string& sql, const Literals& literals,
+                            const std::string& source, long long* changes,
+                            bool* hasColumns = nullptr) = 0;
+    // The columns of a query and the storage of its first row's values.
+    virtual std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
+                                                  const std::string& source) = 0;
+    // One statement whose ?1..?n take the values.
+    virtual void insertRow(const std::string& sql, const std::vector<Value>& values,
+                           const std::string& source) = 0;
+    // Text without parameters or rows (DDL, savepoints).
+    virtual void direct(const std::string& sql) = 0;
+    virtual void begin() = 0;
+    virtual void commit() = 0;
+    virtual void rollback() = 0;
+};
+
+// SQLSTATE of a SQLite result code and message, as the layer reports it.
+std::string sqlStateOf(int resultCode, const std::string& message);
+// The message shown for a SQLite failure: SQLite's own, preceded by an
+// explanation where SQLite's is obscure (a lock held by another connection).
+std::string clearMessage(int resultCode, const std::string& message);
+
+class PlanRunner {
+public:
+    // `backend` is handed to the host procedures the batches call.
+    PlanRunner(Engine& engine, Backend& backend);
+    ~PlanRunner();
+    PlanRunner(const PlanRunner&) = delete;
+    PlanRunner& operator=(const PlanRunner&) = delete;
+
+    BatchResult run(std::string_view sql);
+    // Column rules (blank padding, lengths, dates) of every table of the
+    // database, for a connection that has just opened it.
+    void installAllRules();
+    std::vector<std::string> primaryKey(const std::string& table);
+
+private:
+    struct ColumnInfo {
+        std::string name, type, defaultValue;
+        bool notNull = false;
+        int pk = 0;
+    };
+
+    std::shared_ptr<const tsql::Plan> cachedPlan(const std::string& key, const Literals& literals,
+                                                 std::string_view sql);
+    void exec(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    ResultSet callProcedure(const tsql::Statement& st, const Literals& literals);
+    long long insertRows(const tsql::Statement& st, const ResultSet& rows);
+    long long selectInto(const tsql::Statement& st, const Literals& literals);
+    bool tableExists(const std::string& table, bool temporary);
+    std::vector<ColumnInfo> tableInfo(const std::string& table, bool temporary);
+    void rebuild(const tsql::Statement& st);
+    void installRules(const std::string& table, bool temporary);
+
+    Engine& engine_;
+    Backend& backend_;
+    std::unordered_map<std::string, std::shared_ptr<const tsql::Plan>> plans_;
+};
+
+}  // namespace db::sqlite
