@@ -184,6 +184,24 @@ TEST_F(StateStatements, CrossGridOfTwoVariants) {
                   .size(),
               1u);
 
+    // Captions of the option columns.
+    const Values caption = {
+        {"{Ditta}", "1"}, {"{Variante}", "A1"}, {"{Opzione}", "VER"}, {"{Raggr}", "COL-MAGLIA"}};
+    EXPECT_EQ(query(c, fill("SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = {Ditta} "
+                            "AND MG5E_CODICEVAR_MG5F = '{Variante}' AND MG5E_OPZIONE = '{Opzione}'",
+                            caption)),
+              (Rows{{"Verde bosco"}}));
+    EXPECT_EQ(
+        query(c,
+              fill("SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+                   "MG5E_DESCR FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18 = "
+                   "MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND "
+                   "MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = {Ditta} AND "
+                   "MG5H_CODICEVAR_MG5F = '{Variante}' AND MG5H_RAGGR_MG5G = '{Raggr}' AND "
+                   "MG5E_OPZIONE = '{Opzione}'",
+                   caption)),
+        (Rows{{"Verde bottiglia"}}));
+
     // The cross recordset, detached, edits a cell; the cell is then saved.
     db::Recordset cross;
     cross.open("SELECT * FROM #TMP_CROSSVAR", c);
@@ -362,11 +380,15 @@ ON MG5W_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5W_CODART_MG66 = MG6B_CODART_MG66 AND
 WHERE MG6B_DITTA_CG18 = {Ditta} AND MG6B_CODICEVAR_MG5F = '{Var}' AND MG6B_CODART_MG66 = '{CodArt}')sql";
     drop("#TMP_STATIRAGGR");
     c.execute(fill(item, one));
-    const char* const groupings =
-        "SELECT RAGGRUPPAMENTO, MG5G_DESCRRAGGVAR, ORDINAMENTO, STATO FROM #TMP_STATIRAGGR ORDER "
-        "BY ORDINAMENTO, RAGGRUPPAMENTO";
-    EXPECT_EQ(query(c, groupings), (Rows{{"", "<< TUTTI >>", "0", "1"},
-                                         {"TG-LETTERE", "Taglie a lettere XS-XXL", "1", "1"}}));
+    auto groupingRows = [&] {
+        Rows out;
+        for (const auto& r :
+             query(c, "SELECT * FROM #TMP_STATIRAGGR ORDER BY ORDINAMENTO, RAGGRUPPAMENTO"))
+            out.push_back({r[0], r[1], r[2], r[3]});
+        return out;
+    };
+    EXPECT_EQ(groupingRows(), (Rows{{"", "<< TUTTI >>", "0", "1"},
+                                    {"TG-LETTERE", "Taglie a lettere XS-XXL", "1", "1"}}));
     EXPECT_EQ(columnNames(c, "SELECT * FROM #TMP_STATIRAGGR"),
               (std::vector<std::string>{"RAGGRUPPAMENTO", "MG5G_DESCRRAGGVAR", "ORDINAMENTO",
                                         "STATO", "MG5W_IDPROV", "MG5W_DITTA_CG18"}));
@@ -392,9 +414,9 @@ WHERE MG5G_DITTA_CG18 = {Ditta} AND MG5G_CODICEVAR_MG5F = '{Var}')sql";
     Values a1 = one;
     a1[2].second = "A1";
     c.execute(fill(general, a1));
-    EXPECT_EQ(query(c, groupings), (Rows{{"", "<< TUTTI >>", "0", "1"},
-                                         {"COL-BASE", "Colori continuativi", "1", "1"},
-                                         {"COL-MAGLIA", "Colori maglieria AI 2026", "1", "NULL"}}));
+    EXPECT_EQ(groupingRows(), (Rows{{"", "<< TUTTI >>", "0", "1"},
+                                    {"COL-BASE", "Colori continuativi", "1", "1"},
+                                    {"COL-MAGLIA", "Colori maglieria AI 2026", "1", "NULL"}}));
 
     // Options of the whole variant, and of one grouping.
     const char* const allOptions =
