@@ -1,13 +1,19 @@
 #include "common/window_services.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTableView>
 #include <QWidget>
 #include <stdexcept>
 
+#include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
+#include "platform/framework/cinterface.h"
+#include "platform/framework/error_report.h"
+#include "platform/framework/form_events.h"
+#include "platform/framework/global.h"
+#include "platform/framework/multilingual.h"
+#include "platform/framework/navigator.h"
 
 namespace common {
 
@@ -24,106 +30,49 @@ std::string doubled(const std::string& text) {
     return out;
 }
 
-std::vector<ErroreProvider> providerErrors(const std::vector<db::ProviderError>& errors) {
-    std::vector<ErroreProvider> out;
-    for (const auto& e : errors)
-        out.push_back({e.sqlState, e.nativeError, e.message, e.source});
-    return out;
-}
-
-// Qt's message box with the usual buttons and icon of the style bits.
-int qtMessageBox(const std::string& text, int style, const std::string& title) {
-    QMessageBox box;
-    box.setText(QString::fromStdString(text));
-    box.setWindowTitle(QString::fromStdString(title));
-    switch (style & 0x70) {
-        case vbCritical:
-            box.setIcon(QMessageBox::Critical);
-            break;
-        case vbQuestion:
-            box.setIcon(QMessageBox::Question);
-            break;
-        case vbExclamation:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case vbInformation:
-            box.setIcon(QMessageBox::Information);
-            break;
-        default:
-            break;
-    }
-    struct B {
-        QMessageBox::StandardButton qt;
-        int answer;
-    };
-    std::vector<B> buttons;
-    switch (style & 0x7) {
-        case vbOKCancel:
-            buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
-            break;
-        case vbAbortRetryIgnore:
-            buttons = {{QMessageBox::Abort, vbAbort},
-                       {QMessageBox::Retry, vbRetry},
-                       {QMessageBox::Ignore, vbIgnore}};
-            break;
-        case vbYesNoCancel:
-            buttons = {{QMessageBox::Yes, vbYes},
-                       {QMessageBox::No, vbNo},
-                       {QMessageBox::Cancel, vbCancel}};
-            break;
-        case vbYesNo:
-            buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
-            break;
-        case vbRetryCancel:
-            buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
-            break;
-        default:
-            buttons = {{QMessageBox::Ok, vbOK}};
-            break;
-    }
-    QMessageBox::StandardButtons all;
-    for (auto& b : buttons)
-        all |= b.qt;
-    box.setStandardButtons(all);
-    std::size_t def = (style & 0x300) / 256;
-    if (def < buttons.size())
-        box.setDefaultButton(buttons[def].qt);
-    int chosen = box.exec();
-    for (auto& b : buttons)
-        if (chosen == b.qt)
-            return b.answer;
-    return buttons.size() == 1 ? vbOK : vbCancel;
-}
-
-class QtDialoghi : public Dialoghi {
+// The framework's own dialogs, as one Dialoghi.
+class FrameworkDialoghi : public Dialoghi {
 public:
     int KOVMsgBox(const std::string& text, int style, const std::string& title) override {
-        return qtMessageBox(text, style, title);
+        return framework::MessageBoxes().Show(text, style, title);
     }
-    int errorReport(const RapportoErrore& r) override {
-        std::string text = r.application + "\n" + r.caption + "\n\nProcedura: " + r.procedure +
-                           "\n\nErrore " + std::to_string(r.error.number) + ": " +
-                           r.error.description;
-        if (!r.error.source.empty())
-            text += "\nOrigine: " + r.error.source;
-        for (const auto& e : r.providerErrors)
-            text += "\n[" + e.sqlState + "] " + std::to_string(e.nativeError) + " " + e.message +
-                    (e.source.empty() ? "" : " (" + e.source + ")");
-        return qtMessageBox(text, r.style, r.caption);
+    int errorReport(const RapportoErrore& report) override {
+        return framework::ErrorReportPresenters().Present(report);
+    }
+};
+
+// An installed Dialoghi answering for the framework's message boxes and
+// error reports.
+class ViaDialoghi : public framework::MessageBoxService, public framework::ErrorReportPresenter {
+public:
+    Dialoghi* target = nullptr;
+    int Show(const std::string& text, int style, const std::string& title) override {
+        return target->KOVMsgBox(text, style, title);
+    }
+    int Present(const framework::ErrorReportData& report) override {
+        return target->errorReport(report);
     }
 };
 
 Dialoghi* g_dialoghi = nullptr;
 
+ViaDialoghi& via() {
+    static ViaDialoghi v;
+    return v;
+}
+
 }  // namespace
 
 void setDialoghi(Dialoghi* dialogs) {
     g_dialoghi = dialogs;
+    via().target = dialogs;
+    framework::SetMessageBoxService(dialogs ? &via() : nullptr);
+    framework::SetErrorReportPresenter(dialogs ? &via() : nullptr);
 }
 
 Dialoghi& dialoghi() {
-    static QtDialoghi qt;
-    return g_dialoghi ? *g_dialoghi : qt;
+    static FrameworkDialoghi framework;
+    return g_dialoghi ? *g_dialoghi : framework;
 }
 
 ErroreCorrente describeError(std::exception_ptr error) {
@@ -158,29 +107,50 @@ std::string testoSenzaCatalogo(long number, const std::string& text) {
 WindowServices::WindowServices() = default;
 WindowServices::~WindowServices() = default;
 
+void WindowServices::createErrorReport() {
+    if (!errorReport_)
+        errorReport_ = std::make_unique<framework::ErrorReport>();
+}
+
+void WindowServices::releaseErrorReport() {
+    errorReport_.reset();
+}
+
+void WindowServices::releaseMessageService() {
+    messageService_.reset();
+}
+
+framework::Global& WindowServices::global() const {
+    framework::Global* g = interface_ ? interface_->ClsGlobal() : nullptr;
+    if (!g)
+        throw std::logic_error("Oggetto globale dell'applicazione non disponibile");
+    return *g;
+}
+
 int WindowServices::GestisciErrore(const std::string& procedure, std::exception_ptr error) {
     // An hourglass set by the failing procedure is cleared.
     if (qApp)
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
-    RapportoErrore r;
-    r.error = describeError(error);
+    // A procedure may fail before the load made the window's report object.
+    framework::ErrorReport local;
+    framework::ErrorReport& report = errorReport_ ? *errorReport_ : local;
+    report.SetError(describeError(error));
+    std::vector<db::ProviderError> providers;
     if (connection_) {
-        r.providerErrors = providerErrors(connection_->errors());
-        if (r.providerErrors.empty() && error) {
+        providers = connection_->errors();
+        if (providers.empty() && error) {
             try {
                 std::rethrow_exception(error);
             } catch (const db::DbError& x) {
-                r.providerErrors = providerErrors(x.errors());
+                providers = x.errors();
             } catch (...) {
             }
         }
     }
-    r.application = "ZOLT_VELDRANO";
-    r.caption = window_ ? window_->windowTitle().toStdString() : std::string();
-    r.procedure = procedure;
-    r.style = kStileErrore;
-    int answer = hostServices_ ? hostServices_->errorReport(r) : dialoghi().errorReport(r);
+    report.SetProviderErrors(std::move(providers));
+    const std::string caption = window_ ? window_->windowTitle().toStdString() : std::string();
+    const int answer = report.Show("ZOLT_VELDRANO", caption, procedure, kStileErrore);
     // The provider errors belong to this failure only.
     if (connection_)
         connection_->clearErrors();
@@ -190,12 +160,16 @@ int WindowServices::GestisciErrore(const std::string& procedure, std::exception_
 int WindowServices::VisualizzaMessaggio(const std::string& text, long number, int style,
                                         const std::string& title, const Parametri& parameters) {
     try {
-        if (!hostServices_)
-            return dialoghi().KOVMsgBox(testoSenzaCatalogo(number, text), style, title);
+        if (!interface_) {
+            if (!messageService_)
+                messageService_ = std::make_unique<framework::CLSFW_MULTILINGUA>();
+            return messageService_->KOVMsgBox(testoSenzaCatalogo(number, text), style, title);
+        }
+        const framework::Multilingual& m = global().Multilingua();
         if (number < 1)
-            return hostServices_->messageBox(text, style, title);
-        return hostServices_->catalogueMessage(
-            number, parameters.value_or(std::vector<db::Value>{}), style, title);
+            return m.ShowText(text, style, title);
+        return m.ShowMessage(number, parameters.value_or(std::vector<db::Value>{}), style, title,
+                             text);
     } catch (...) {
         return 0;
     }
@@ -205,11 +179,11 @@ std::string WindowServices::TraduciTesto(const std::string& text, long number,
                                          const Parametri& parameters, short raddoppiaApici) {
     std::string result;
     try {
-        if (!hostServices_ || number < 1)
+        if (!interface_ || number < 1)
             result = testoSenzaCatalogo(number, text);
         else
-            result =
-                hostServices_->catalogueText(number, parameters.value_or(std::vector<db::Value>{}));
+            result = global().Multilingua().Text(
+                number, parameters.value_or(std::vector<db::Value>{}), text);
     } catch (...) {
     }
     return raddoppiaApici == 1 ? doubled(result) : result;
@@ -217,41 +191,64 @@ std::string WindowServices::TraduciTesto(const std::string& text, long number,
 
 std::string WindowServices::TraduciCaption(const std::string& text) {
     try {
-        if (hostServices_)
-            return hostServices_->translate(text);
+        if (interface_)
+            return global().Multilingua().Translate(text);
     } catch (...) {
     }
     return text;
 }
 
 void WindowServices::TraduciColonne(QTableView* grid) {
-    if (!grid || !grid->model())
-        return;
-    QAbstractItemModel* m = grid->model();
-    for (int i = 0; i < m->columnCount(); ++i) {
-        std::string caption = m->headerData(i, Qt::Horizontal).toString().toStdString();
-        m->setHeaderData(i, Qt::Horizontal, QString::fromStdString(TraduciCaption(caption)));
+    try {
+        if (!grid || !grid->model())
+            return;
+        QAbstractItemModel* m = grid->model();
+        for (int i = 0; i < m->columnCount(); ++i) {
+            const std::string caption = m->headerData(i, Qt::Horizontal).toString().toStdString();
+            m->setHeaderData(i, Qt::Horizontal, QString::fromStdString(TraduciCaption(caption)));
+        }
+    } catch (...) {
     }
 }
 
 void WindowServices::SyncNavigator() {
+    if (!interface_)
+        return;
     try {
-        if (hostServices_)
-            hostServices_->syncNavigator();
+        global().SetActiveComponent(interface_);
+    } catch (...) {
+    }
+    try {
+        framework::Navigator* navigator = interface_->ActiveNavigator();
+        if (controls::RecordFrame* frame = interface_->ActiveFrame(); frame && navigator)
+            navigator->SetStatus(frame->Status());
+        if (navigator)
+            navigator->Refresh();
     } catch (...) {
     }
 }
 
 void WindowServices::ExecuteFormEvent(const std::string& event) {
     try {
-        if (!hostServices_)
+        if (!interface_ || (event != "tsOpen" && event != "tsClose"))
             return;
-        std::string name = window_ ? window_->objectName().toStdString() : std::string();
-        if (event == "tsOpen")
-            hostServices_->formEvent(name, true);
-        else if (event == "tsClose")
-            hostServices_->formEvent(name, false);
+        framework::Navigator* navigator = interface_->ActiveNavigator();
+        framework::FormEvents* formEvents = navigator ? navigator->FormEventObject() : nullptr;
+        if (!formEvents)
+            return;
+        const std::string name = window_ ? window_->objectName().toStdString() : std::string();
+        formEvents->Execute(window_, name, name, 0, event == "tsOpen");
     } catch (...) {
+    }
+}
+
+bool WindowServices::ChiusuraRifiutata() {
+    try {
+        framework::Navigator* navigator = interface_ ? interface_->ActiveNavigator() : nullptr;
+        framework::FormEvents* formEvents = navigator ? navigator->FormEventObject() : nullptr;
+        return formEvents && formEvents->Cancel();
+    } catch (...) {
+        return false;
     }
 }
 

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/db/errors.h"
 #include "platform/db/value.h"
+#include "platform/framework/error_report.h"
 
 class QWidget;
 class QTableView;
@@ -23,7 +25,10 @@ class Connection;
 }
 namespace framework {
 class Cinterface;
-}
+class Global;
+class ErrorReport;
+class CLSFW_MULTILINGUA;
+}  // namespace framework
 
 namespace common {
 
@@ -58,64 +63,27 @@ inline constexpr int kStileErrore =
 // Values inserted in a catalogue text; nullopt when the caller gives none.
 using Parametri = std::optional<std::vector<db::Value>>;
 
-// The current error as the error report receives it.
-struct ErroreCorrente {
-    long number = 0;
-    std::string description;
-    std::string source;
-};
+// What the error report shows: the error being handled, the provider errors
+// of the window's connection, the application, the window and the procedure.
+using ErroreCorrente = framework::ReportedError;
+using ErroreProvider = db::ProviderError;
+using RapportoErrore = framework::ErrorReportData;
 ErroreCorrente describeError(std::exception_ptr error);
 
 // "[x" + number + "x] " + text: a text without a catalogue entry.
 std::string testoSenzaCatalogo(long number, const std::string& text);
 
-// Provider errors as the report lists them.
-struct ErroreProvider {
-    std::string sqlState;
-    long nativeError = 0;
-    std::string message;
-    std::string source;
-};
-
-// What the error report shows.
-struct RapportoErrore {
-    ErroreCorrente error;
-    std::vector<ErroreProvider> providerErrors;  // of the window's connection
-    std::string application;                     // identifying text of the application
-    std::string caption;                         // the window's caption
-    std::string procedure;
-    int style = 0;
-};
-
-// The host as the services reach it through Pcls_Interface: its
-// multilingual service, navigator and script layer. The window's host
-// adapter implements it over the framework; without one the services work
-// as without a host.
-class HostServices {
-public:
-    virtual ~HostServices() = default;
-    virtual int messageBox(const std::string& text, int style, const std::string& title) = 0;
-    virtual int catalogueMessage(long number, const std::vector<db::Value>& parameters, int style,
-                                 const std::string& title) = 0;
-    virtual std::string catalogueText(long number, const std::vector<db::Value>& parameters) = 0;
-    virtual std::string translate(const std::string& text) = 0;
-    virtual void syncNavigator() = 0;  // active component, frame status, refresh
-    virtual void formEvent(const std::string& windowName, bool open) = 0;
-    // The form-event object's answer to the close request: true refuses it.
-    virtual bool closeRefused() = 0;
-    // The host's error report; answers the button chosen.
-    virtual int errorReport(const RapportoErrore& report) = 0;
-};
-
-// The dialogs shown without a host (the framework's message service and
-// error-report object). Process-wide; tests put a scripted one in place.
+// The framework's message boxes and error report as one object, for code
+// and tests that script both: installing one routes every message box
+// (KOVMsgBox and the host's multilingual service) and every error report
+// through it. Process-wide; nullptr restores the framework's dialogs.
 class Dialoghi {
 public:
     virtual ~Dialoghi() = default;
     virtual int KOVMsgBox(const std::string& text, int style, const std::string& title) = 0;
     virtual int errorReport(const RapportoErrore& report) = 0;
 };
-void setDialoghi(Dialoghi* dialogs);  // nullptr: Qt message boxes
+void setDialoghi(Dialoghi* dialogs);
 Dialoghi& dialoghi();
 
 class WindowServices {
@@ -126,20 +94,22 @@ public:
     WindowServices& operator=(const WindowServices&) = delete;
 
     // ---- set up by the window's load, cleared by its unload
-    void setInterface(framework::Cinterface* pclsInterface, HostServices* host) {
-        interface_ = pclsInterface;
-        hostServices_ = host;
-    }
+    // The owning component: its ClsGlobal, ActiveFrame and ActiveNavigator
+    // are read on every call. Null without a host.
+    void setInterface(framework::Cinterface* pclsInterface) { interface_ = pclsInterface; }
     framework::Cinterface* Pcls_Interface() const { return interface_; }
-    HostServices* host() const { return hostServices_; }
     void setConnection(db::Connection* connection) { connection_ = connection; }
     db::Connection* connection() const { return connection_; }
     // The window: parent of the dialogs, its caption goes in the error report,
     // its object name names it to the script layer.
     void setWindow(QWidget* window) { window_ = window; }
-    void createErrorReport() { errorReport_ = true; }
-    void releaseErrorReport() { errorReport_ = false; }
-    bool hasErrorReport() const { return errorReport_; }
+    // The error-report object, from the window's load to its unload.
+    void createErrorReport();
+    void releaseErrorReport();
+    bool hasErrorReport() const { return errorReport_ != nullptr; }
+    // The message service made for use without a host (released with the window).
+    void releaseMessageService();
+    bool hasMessageService() const { return messageService_ != nullptr; }
 
     // ---- the services
     // IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}; no trap.
@@ -157,11 +127,16 @@ public:
     void TraduciColonne(QTableView* grid);
     void SyncNavigator();
     void ExecuteFormEvent(const std::string& event);  // "tsOpen" / "tsClose"
+    // The form-event object's answer to the last close request: true when
+    // the host refused it (false without a host or form-event object).
+    bool ChiusuraRifiutata();
 
 private:
+    framework::Global& global() const;
+
     framework::Cinterface* interface_ = nullptr;
-    HostServices* hostServices_ = nullptr;
-    bool errorReport_ = false;
+    std::unique_ptr<framework::ErrorReport> errorReport_;
+    std::unique_ptr<framework::CLSFW_MULTILINGUA> messageService_;
     db::Connection* connection_ = nullptr;
     QWidget* window_ = nullptr;
 };

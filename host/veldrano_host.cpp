@@ -1,25 +1,49 @@
-// veldrano-host: a small host for the item card. A main window with the
-// navigator's toolbar, a status bar and the company switch, the card opened
-// inside it on the embedded demo database (or on --db CONNECTION).
-//   --item CODE        open the card on that item
-//   --screenshot DIR   render every tab on the item to DIR/tab-NN.png and exit
+// veldrano-host: a small host of the item card, as the application's own
+// host would run it. It makes the global object (connection string, company
+// from the database, message catalogue), the navigator with its toolbar
+// acting on the active record frame, the status bar and the company switch;
+// loads the component library, creates the card by its identifier, sets its
+// properties, attaches the navigator and shows it.
+//   --db CONNECTION    the database (default: the embedded demo database)
+//   --ditta CODE       the company (default: the first one)
+//   --item CODE        open the card on that item (IsCalled + CodiceArticolo)
+//   --screenshot DIR   render every tab of the card to DIR/tab-NN.png and exit
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <iostream>
 
 #include "demo/demo_database.h"
 #include "demo/host_objects.h"
+#include "host/frame_actions.h"
+#include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
-#include "window/frmmg_veldrano.h"
-#include "window/item_frame.h"
+#include "platform/framework/cinterface.h"
+#include "platform/framework/component_registry.h"
+#include "platform/framework/global.h"
+#include "platform/framework/menu_entry.h"
+#include "platform/framework/navigator.h"
+#include "platform/framework/object_models.h"
 
 namespace {
+
+constexpr const char* kCard = "ZOLT_VELDRANO.CLSMG_VELDRANO";
+
+struct Options {
+    std::string connectionString, company, item, screenshots;
+};
 
 std::string rtrim(std::string s) {
     while (!s.empty() && s.back() == ' ')
@@ -27,100 +51,258 @@ std::string rtrim(std::string s) {
     return s;
 }
 
+std::string first(db::Connection& cn, const std::string& sql) {
+    db::Recordset rs;
+    rs.open(sql, cn);
+    return rs.recordCount() > 0 ? rtrim(rs.valueAt(0, 0).toText()) : std::string();
+}
+
+// The catalogue shipped with the host: next to the program once installed,
+// in the source tree while it runs from the build.
+std::string catalogueFile() {
+    const QString app = QCoreApplication::applicationDirPath();
+    for (const QString& candidate : {app + "/../share/veldrano/messages.tsv",
+                                     QStringLiteral(VELDRANO_SOURCE_DIR "/demo/messages.tsv")})
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).absoluteFilePath().toStdString();
+    return {};
+}
+
+// Component libraries live in the build's lib folder, or next to the program.
+void loadComponents() {
+    const QString app = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {app + "/../lib", app})
+        if (QDir(folder).exists() && framework::LoadComponentLibraries(folder.toStdString()) > 0)
+            return;
+    throw framework::ComponentError("Nessuna libreria di componenti trovata accanto a " +
+                                    app.toStdString());
+}
+
+// An item whose variants are managed, so that the tabs show data.
+std::string variantItem(db::Connection& cn, const std::string& company) {
+    return first(cn,
+                 "SELECT TOP 1 MG66_CODART FROM MG66_ANAGRART WITH (NOLOCK) "
+                 "WHERE MG66_DITTA_CG18 = " +
+                     company +
+                     " AND MG66_FLGVARART = 1 AND EXISTS (SELECT 1 FROM MG6B_GESVARART "
+                     "WHERE MG6B_DITTA_CG18 = MG66_DITTA_CG18 AND MG6B_CODART_MG66 = MG66_CODART "
+                     "AND MG6B_FLGGESTVAR = 1) ORDER BY MG66_CODART");
+}
+
+bool parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool value = i + 1 < argc;
+        if (a == "--db" && value)
+            o.connectionString = argv[++i];
+        else if (a == "--ditta" && value)
+            o.company = argv[++i];
+        else if (a == "--item" && value)
+            o.item = argv[++i];
+        else if (a == "--screenshot" && value)
+            o.screenshots = argv[++i];
+        else
+            return false;
+    }
+    return true;
+}
+
+// Every tab of the card, one picture each, through the window's scriptable
+// tab choice.
+void screenshots(QWidget& window, const std::string& folder) {
+    QDir().mkpath(QString::fromStdString(folder));
+    for (int i = 0; i < 13; ++i) {
+        QMetaObject::invokeMethod(&window, "selectTab", Q_ARG(int, i));
+        QApplication::processEvents();
+        const QString file =
+            QString::fromStdString(folder) + QString("/tab-%1.png").arg(i, 2, 10, QChar('0'));
+        if (!window.grab().save(file))
+            throw std::runtime_error("Impossibile salvare " + file.toStdString());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    std::string connectionString, item, shots;
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a == "--db" && i + 1 < argc)
-            connectionString = argv[++i];
-        else if (a == "--item" && i + 1 < argc)
-            item = argv[++i];
-        else if (a == "--screenshot" && i + 1 < argc)
-            shots = argv[++i];
-        else {
-            std::cerr
-                << "uso: veldrano-host [--db CONNESSIONE] [--item CODICE] [--screenshot DIR]\n";
-            return 2;
-        }
+    QApplication::setOrganizationName("Veldrano");
+    QApplication::setApplicationName("veldrano-host");
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::cerr << "uso: veldrano-host [--db CONNESSIONE] [--ditta CODICE] [--item CODICE] "
+                     "[--screenshot DIR]\n";
+        return 2;
     }
     try {
         demo::registerHostObjects();
-        if (connectionString.empty()) {
-            std::string path = demo::defaultDatabasePath();
+        if (options.connectionString.empty()) {
+            const std::string path = demo::defaultDatabasePath();
             QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
             demo::createDemoDatabase(path);
-            connectionString = "Data Source=" + path;
+            options.connectionString = "Data Source=" + path;
         }
+        db::Connection database;
+        database.open(options.connectionString);
+        if (options.company.empty())
+            options.company =
+                first(database, "SELECT CG18_DITTA FROM CG18_ANADITTABASE ORDER BY CG18_DITTA");
 
-        // Companies for the switch.
-        db::Connection host;
-        host.open(connectionString);
-        db::Recordset ditte;
-        ditte.open("SELECT CG18_DITTA, CG18_RAGSOC FROM CG18_ANADITTABASE ORDER BY CG18_DITTA",
-                   host);
+        // ---- the global object
+        framework::Global global;
+        global.SetApplicationName("Veldrano");
+        global.SetConnectionString(options.connectionString);
+        global.SetHostConnection(&database);
+        global.SetCurrentCompany(framework::Company::Load(database, options.company));
+        global.SetMediaFolder(
+            QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                .filePath("media")
+                .toStdString());
+        if (const std::string file = catalogueFile(); !file.empty())
+            global.SetMultilingua(framework::Multilingual(framework::Catalogue::FromFile(file)));
 
+        // ---- the main window: navigator, company switch, status bar
         QMainWindow main;
+        main.setObjectName("FRMHOST");
         main.setWindowTitle("Veldrano");
-        auto* bar = main.addToolBar("Navigatore");
-        auto* company = new QComboBox(&main);
-        for (long r = 0; r < ditte.recordCount(); ++r)
-            company->addItem(QString::fromStdString(rtrim(ditte.valueAt(r, 1).toText())),
-                             QString::fromStdString(rtrim(ditte.valueAt(r, 0).toText())));
-
-        auto* card = new card::FRMMG_VELDRANO;
-        std::string ditta = company->count() ? company->itemData(0).toString().toStdString() : "1";
-        card->setContext(connectionString, ditta, !item.empty(), item);
-        card->Form_Load();
-        main.setCentralWidget(card);
-
-        auto frame = [card] { return card->itemFrame(); };
-        bar->addAction("Primo", [=] { frame()->moveFirst(); });
-        bar->addAction("Precedente", [=] { frame()->movePrevious(); });
-        bar->addAction("Successivo", [=] { frame()->moveNext(); });
-        bar->addAction("Ultimo", [=] { frame()->moveLast(); });
+        global.SetMainWindow(&main);
+        framework::Navigator navigator;
+        framework::LayoutModel layout(std::make_unique<QSettings>());
+        framework::ScriptModel script;
+        navigator.SetLayoutModel(&layout);
+        navigator.SetScriptModel(&script);
+        global.SetNavigator(&navigator);
+        QToolBar* bar = navigator.CreateToolBar(&main);
+        main.addToolBar(bar);
+        auto* companies = new QComboBox(&main);
+        companies->setObjectName("CBO_DITTA");
+        {
+            db::Recordset rs;
+            rs.open("SELECT CG18_DITTA, CG18_RAGSOC FROM CG18_ANADITTABASE ORDER BY CG18_DITTA",
+                    database);
+            for (long r = 0; r < rs.recordCount(); ++r)
+                companies->addItem(QString::fromStdString(rtrim(rs.valueAt(r, 1).toText())),
+                                   QString::fromStdString(rtrim(rs.valueAt(r, 0).toText())));
+            companies->setCurrentIndex(
+                companies->findData(QString::fromStdString(options.company)));
+        }
         bar->addSeparator();
-        bar->addAction("Nuovo", [=] { card->CMD_NUOVO_Click(); });
-        bar->addAction("Salva", [=] { frame()->saveIfNeeded(false, false, false); });
-        bar->addAction("Elimina", [] {})->setEnabled(false);  // the card deletes no items
-        bar->addAction("Annulla", [=] { frame()->undo(); });
-        bar->addAction("Ricerca", [=] { card->CMD_NUOVO_Click(); });
-        bar->addAction("Multimedia", [] {})->setEnabled(false);
-        bar->addSeparator();
-        bar->addWidget(company);
-        QObject::connect(
-            company, QOverload<int>::of(&QComboBox::activated), &main, [=, &main](int) {
-                if (card->Update()) {
-                    main.statusBar()->showMessage("Cambio ditta annullato: modifiche in sospeso");
-                    return;
+        bar->addWidget(new QLabel(" Ditta ", &main));
+        bar->addWidget(companies);
+        auto* central = new QWidget(&main);
+        auto* layoutBox = new QVBoxLayout(central);
+        auto* open = new QPushButton("Scheda prodotto varianti", central);
+        layoutBox->addWidget(new QLabel("Programmi", central));
+        layoutBox->addWidget(open);
+        layoutBox->addStretch(1);
+        main.setCentralWidget(central);
+        auto status = [&] {
+            main.statusBar()->showMessage(QString::fromStdString(
+                "Ditta " + global.CurrentCompany().Code() + " - " + global.CurrentCompany().Name() +
+                "    Database: " + options.connectionString));
+        };
+        status();
+        main.resize(760, 180);
+
+        // ---- the card, by identifier
+        loadComponents();
+        framework::MenuEntry entry("MG", "MG-ANAGRAFICHE", kCard, "Scheda prodotto varianti");
+        std::unique_ptr<framework::Cinterface> card;
+        auto showCard = [&](const std::string& item) {
+            if (card && card->CloseForm().toText() != "True")
+                return;  // the open card refused to close
+            card = framework::CreateObject(kCard);
+            card->SetClsGlobal(&global);
+            card->SetConnection(&database);
+            card->SetStatusBar(main.statusBar());
+            card->SetCanInsert(true);
+            card->SetCanDelete(true);
+            card->SetCanUpdate(true);
+            card->SetCanQbe(true);
+            card->SetWindowState(0);
+            card->SetWindowModal(false);
+            card->SetMenuModulo(db::Value(entry.Modulo()));
+            card->SetMenuPadre(db::Value(entry.Padre()));
+            card->SetMenuProg(db::Value(entry.Programma()));
+            card->SetCaption(db::Value(entry.Descrizione()));
+            card->SethwndParent(static_cast<std::int32_t>(main.winId()));
+            card->SetTop(db::Value(0));
+            card->SetLeft(db::Value(0));
+            card->SetClsVoceMenu(&entry);
+            card->SetIsActive(true);
+            card->SetIsCalled(!item.empty());
+            card->SetProperty("CodiceArticolo", db::Value(item));
+            card->SetActiveNavigator(&navigator);
+            global.SetActiveComponent(card.get());
+            card->ShowForm();
+        };
+
+        // The record buttons act on the frame the active component shows.
+        QPointer<controls::RecordFrame> watched;
+        QMetaObject::Connection watching;
+        auto activeFrame = [&]() -> controls::RecordFrame* {
+            framework::Cinterface* active = global.ActiveComponent();
+            return active ? active->ActiveFrame() : nullptr;
+        };
+        QObject::connect(&navigator, &framework::Navigator::ButtonAction, &main, [&](int button) {
+            if (controls::RecordFrame* frame = activeFrame()) {
+                host::ActOnFrame(*frame, button, QApplication::activeWindow());
+                if ((frame = activeFrame())) {
+                    navigator.SetStatus(frame->Status());
+                    navigator.Refresh();
                 }
-                card->setContext(card->connectionString(),
-                                 company->currentData().toString().toStdString());
-                card->FME_ART_Requery();
-                card->CMD_NUOVO_Click();
-            });
-        main.statusBar()->showMessage(QString::fromStdString("Database: " + connectionString));
-        main.resize(1200, 760);
-        main.show();
-        card->Form_Activate();
-
-        if (!shots.empty()) {
-            QDir().mkpath(QString::fromStdString(shots));
-            if (card->currentItem().empty() && card->itemFrame())
-                card->itemFrame()->moveFirst();
-            for (int i = 0; i < common::kTabCount; ++i) {
-                card->selectTab(i);
-                app.processEvents();
-                QString file = QString::fromStdString(shots) +
-                               QString("/tab-%1.png").arg(i, 2, 10, QChar('0'));
-                main.grab().save(file);
             }
-            card->close();
+        });
+        // The toolbar follows the active frame's status as the user edits.
+        QObject::connect(&navigator, &framework::Navigator::Refreshed, &main, [&] {
+            controls::RecordFrame* frame = activeFrame();
+            if (frame == watched)
+                return;
+            QObject::disconnect(watching);
+            watched = frame;
+            if (frame)
+                watching =
+                    QObject::connect(frame, &controls::RecordFrame::changeStatus, &main,
+                                     [&](int s) { navigator.SetStatus(static_cast<short>(s)); });
+        });
+        QObject::connect(companies, QOverload<int>::of(&QComboBox::activated), &main, [&](int) {
+            const std::string code = companies->currentData().toString().toStdString();
+            if (code == global.CurrentCompany().Code())
+                return;
+            const bool changed = navigator.ChangeCompany(db::Value(code), [&] {
+                global.SetCurrentCompany(framework::Company::Load(database, code));
+            });
+            if (!changed) {
+                companies->setCurrentIndex(
+                    companies->findData(QString::fromStdString(global.CurrentCompany().Code())));
+                main.statusBar()->showMessage("Cambio ditta annullato: modifiche in sospeso", 5000);
+                return;
+            }
+            status();
+        });
+        QObject::connect(open, &QPushButton::clicked, &main, [&] { showCard({}); });
+
+        if (!options.screenshots.empty()) {
+            std::string item = options.item.empty()
+                                   ? variantItem(database, global.CurrentCompany().Code())
+                                   : options.item;
+            showCard(item);
+            QApplication::processEvents();
+            QWidget* window = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "FRMMG_VELDRANO" && w->isVisible())
+                    window = w;
+            if (!window)
+                throw std::runtime_error("La scheda prodotto non si è aperta");
+            screenshots(*window, options.screenshots);
+            card->CloseForm();
             return 0;
         }
-        return app.exec();
+        main.show();
+        showCard(options.item);
+        const int result = app.exec();
+        if (card)
+            card->CloseForm();
+        return result;
     } catch (const std::exception& e) {
         std::cerr << "veldrano-host: " << e.what() << "\n";
         return 1;

@@ -11,13 +11,17 @@
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "component/componente_veldrano.h"
 #include "platform/controls/progress.h"
-#include "platform/framework/cinterface.h"
-#include "platform/framework/component_registry.h"
+#include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/framework/cinterface.h"
+#include "platform/framework/component_registry.h"
+#include "platform/framework/navigator.h"
+#include "platform/framework/object_models.h"
 #include "window/empty_tab.h"
-#include "window/item_frame.h"
 #include "window/sidebar.h"
 
 namespace card {
@@ -25,12 +29,6 @@ namespace card {
 using common::Procedure;
 
 namespace {
-
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
 
 std::string withoutApostrophes(const std::string& s) {
     std::string out;
@@ -71,12 +69,11 @@ FRMMG_VELDRANO::~FRMMG_VELDRANO() {
         Form_Unload();
 }
 
-void FRMMG_VELDRANO::setComponent(QObject* pclsComponente, framework::Cinterface* pclsInterface,
-                                  common::HostServices* host) {
-    pclsComponente_ = pclsComponente;
+void FRMMG_VELDRANO::setComponent(framework::Cinterface* pclsInterface,
+                                  component::ComponenteVeldrano* pclsComponente) {
     pclsInterface_ = pclsInterface;
-    host_ = host;
-    services_.setInterface(pclsInterface, host);
+    pclsComponente_ = pclsComponente;
+    services_.setInterface(pclsInterface);
 }
 
 void FRMMG_VELDRANO::setContext(std::string connectionString, std::string ditta, bool isCalled,
@@ -167,6 +164,7 @@ void FRMMG_VELDRANO::openItemRecordset(const std::string& sql) {
 
 void FRMMG_VELDRANO::Form_Load() {
     Procedure p(services_, "Form_Load");
+    p.step([&] { readContext(); });
     p.step([&] {
         if (!connection_) {
             services_.createErrorReport();
@@ -177,19 +175,10 @@ void FRMMG_VELDRANO::Form_Load() {
     });
     p.step([&] { readCompany(); });
     p.step([&] {
-        sqlBase_ = "SELECT * FROM MG66_ANAGRART WITH (NOLOCK) WHERE MG66_DITTA_CG18 = " + ditta_;
-        sqlEmpty_ = sqlBase_ + " AND 1=0";
-        sqlList_ = sqlBase_ + " ORDER BY MG66_CODART";
+        buildItemStatements();
         openItemRecordset(sqlEmpty_);
     });
-    p.step([&] {
-        frame_ = std::make_unique<ItemFrame>(services_, this);
-        frame_->bind(connection(), rsArt_.get(), "MG66_CODART", sqlBase_, sqlList_);
-        frame_->bindDescription(txtDescArt_, "MG66_DESCART");
-        frame_->setRecordDescription(services_.TraduciTesto("l'articolo di Magazzino", 67919));
-        connect(frame_.get(), &ItemFrame::ChangeStatus, this,
-                [this](int s) { FME_ART_ChangeStatus(s); });
-    });
+    p.step([&] { bindItemFrame(); });
     p.step([&] { buildTabs(); });
     p.step([&] { DisabilitaControlliArticolo(); });
     // Until the first item is shown the side bar opens nothing.
@@ -197,9 +186,62 @@ void FRMMG_VELDRANO::Form_Load() {
     loaded_ = true;
 }
 
+void FRMMG_VELDRANO::readContext() {
+    framework::Global* global = pclsInterface_ ? pclsInterface_->ClsGlobal() : nullptr;
+    if (!global)
+        return;  // no host: the context given by setContext
+    connectionString_ = global->ConnectionString();
+    ditta_ = global->CurrentCompany().Code();
+}
+
+void FRMMG_VELDRANO::buildItemStatements() {
+    sqlBase_ = "SELECT * FROM MG66_ANAGRART WITH (NOLOCK) WHERE MG66_DITTA_CG18 = " + ditta_;
+    sqlEmpty_ = sqlBase_ + " AND 1=0";
+    sqlList_ = sqlBase_ + " ORDER BY MG66_CODART";
+}
+
+// FME_ART on the item recordset: looked up by code along the company's
+// item list; it neither inserts nor deletes items.
+void FRMMG_VELDRANO::bindItemFrame() {
+    fmeArt_ = std::make_unique<controls::RecordFrame>(this);
+    fmeArt_->setObjectName("FME_ART");
+    fmeArt_->SetName("FME_ART");
+    fmeArt_->Bind(connection_.get(), rsArt_.get(), "MG66_CODART", sqlList_);
+    fmeArt_->SetAllowInsert(false);
+    fmeArt_->SetAllowDelete(false);
+    fmeArt_->SetRecordDescription(
+        QString::fromStdString(services_.TraduciTesto("l'articolo di Magazzino", 67919)));
+    fmeArt_->SetAskSave([this](const QString& question, bool allowCancel) {
+        const int answer = services_.VisualizzaMessaggio(
+            question.toStdString(), 0,
+            (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion,
+            services_.TraduciTesto("Avviso Utente", 8522));
+        return answer == common::vbYes  ? controls::SaveAnswer::Save
+               : answer == common::vbNo ? controls::SaveAnswer::Discard
+                                        : controls::SaveAnswer::Cancel;
+    });
+    fmeArt_->SetNotify([this](const QString& message) {
+        services_.VisualizzaMessaggio(message.toStdString(), 0, common::vbExclamation,
+                                      services_.TraduciTesto("Avviso Utente", 8522));
+    });
+    controls::BindOptions code;
+    code.caption = "Articolo";
+    fmeArt_->BindControl(txtCodArt_, "MG66_CODART", code);
+    controls::BindOptions description;
+    description.caption = "Descrizione";
+    description.required = true;
+    fmeArt_->BindControl(txtDescArt_, "MG66_DESCART", description);
+    connect(fmeArt_.get(), &controls::RecordFrame::changeStatus, this,
+            [this](int s) { FME_ART_ChangeStatus(s); });
+}
+
 void FRMMG_VELDRANO::Form_Activate() {
     Procedure p(services_, "Form_Activate");
-    p.step([&] { services_.SyncNavigator(); });
+    p.step([&] {
+        if (pclsInterface_)
+            pclsInterface_->SetActiveFrame(fmeArt_.get());
+        services_.SyncNavigator();
+    });
     if (activated_)
         return;
     p.step([&] {
@@ -207,11 +249,21 @@ void FRMMG_VELDRANO::Form_Activate() {
         setUpdatesEnabled(false);
     });
     p.step([&] {
-        if (frame_)
-            frame_->setStatus(2);
-        if (isCalled_) {
-            txtCodArt_->setText(QString::fromStdString(codiceArticolo_));
-            frame_->lookup(rtrim(codiceArticolo_));
+        if (framework::Navigator* nav =
+                pclsInterface_ ? pclsInterface_->ActiveNavigator() : nullptr)
+            nav->SetForm(this);
+    });
+    p.step([&] {
+        if (!fmeArt_)
+            return;
+        fmeArt_->SetStatus(2);
+        const bool called = pclsInterface_ ? pclsInterface_->IsCalled() : isCalled_;
+        if (called) {
+            const std::string code = common::NzStringa(
+                db::Value(pclsComponente_ ? pclsComponente_->CodiceArticolo : codiceArticolo_));
+            txtCodArt_->setText(QString::fromStdString(code));
+            rsArt_->setValue("MG66_CODART", db::Value(code));
+            fmeArt_->LookupRecord(true, true);
         }
     });
     p.step([&] {
@@ -268,22 +320,19 @@ void FRMMG_VELDRANO::openProgram(const std::string& programId,
     services_.SyncNavigator();
 }
 
-bool FRMMG_VELDRANO::Form_QueryUnload() {
-    bool cancel = false;
+void FRMMG_VELDRANO::Form_QueryUnload(bool& cancel, int) {
     services_.SyncNavigator();
+    if (cancel)
+        return;
     services_.ExecuteFormEvent("tsClose");
-    try {
-        if (host_)
-            cancel = host_->closeRefused();
-    } catch (...) {
-    }
-    return cancel;
+    cancel = services_.ChiusuraRifiutata();
 }
 
 void FRMMG_VELDRANO::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
+    // Every release is attempted, whatever the one before did.
     for (auto& t : tabs_) {
         try {
             if (t)
@@ -297,10 +346,29 @@ void FRMMG_VELDRANO::Form_Unload() {
             rsArt_->close();
     } catch (...) {
     }
-    frame_.reset();
+    try {
+        if (pclsInterface_ && pclsInterface_->ActiveFrame() == fmeArt_.get()) {
+            pclsInterface_->SetActiveFrame(nullptr);
+            // The toolbar has no frame to act on any more.
+            framework::Global* global = pclsInterface_->ClsGlobal();
+            framework::Navigator* nav = pclsInterface_->ActiveNavigator();
+            if (nav && global && global->ActiveComponent() == pclsInterface_) {
+                nav->SetStatus(-1);
+                nav->Refresh();
+            }
+        }
+    } catch (...) {
+    }
+    try {
+        if (fmeArt_)
+            fmeArt_->Release();
+    } catch (...) {
+    }
+    fmeArt_.reset();
     rsArt_.reset();
     shared_.clear();
     services_.releaseErrorReport();
+    services_.releaseMessageService();
     services_.setConnection(nullptr);
     try {
         if (connection_)
@@ -308,24 +376,63 @@ void FRMMG_VELDRANO::Form_Unload() {
     } catch (...) {
     }
     connection_.reset();
+    // Last: the references to the component, which CloseForm checks.
     pclsComponente_ = nullptr;
     pclsInterface_ = nullptr;
-    host_ = nullptr;
-    services_.setInterface(nullptr, nullptr);
+    services_.setInterface(nullptr);
 }
 
 bool FRMMG_VELDRANO::Update() {
-    return frame_ && !frame_->saveIfNeeded(true, false, true);
+    return fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true);
 }
 
 void FRMMG_VELDRANO::FME_ART_Requery() {
     Procedure p(services_, "FME_ART_Requery");
+    const std::string before = ditta_;
     p.step([&] {
-        if (frame_) {
-            frame_->reset(sqlEmpty_);
-            frame_->setListSql(sqlList_);
+        if (framework::Global* global = pclsInterface_ ? pclsInterface_->ClsGlobal() : nullptr) {
+            company_ = global->CurrentCompany();
+            ditta_ = company_.Code();
         }
     });
+    // The item list follows the company.
+    p.step([&] {
+        if (ditta_ != before)
+            buildItemStatements();
+    });
+    p.step([&] {
+        if (!fmeArt_)
+            return;
+        fmeArt_->Reset();
+        openItemRecordset(sqlEmpty_);
+        fmeArt_->SetListStatement(sqlList_);
+        fmeArt_->SetStatus(2);
+    });
+    // An item of the previous company is no longer shown.
+    p.step([&] {
+        if (ditta_ != before && itemShown())
+            AttendiArticolo();
+    });
+}
+
+bool FRMMG_VELDRANO::itemShown() const {
+    return !codArt_.empty() && codArt_ != common::kNessunArticolo;
+}
+
+// Back to waiting for a code: controls off, every tab to reload, tab 0.
+void FRMMG_VELDRANO::AttendiArticolo() {
+    DisabilitaControlliArticolo();
+    for (auto& t : tabs_)
+        if (t)
+            t->newSearch();
+    reloadPending_ = true;
+    codArt_ = common::kNessunArticolo;
+    txtCodArt_->clear();
+    PulisciTab(0);
+    PulisciTab(1);
+    tabArticolo_->setCurrentIndex(0);
+    TAB_ARTICOLO_Click(99);
+    txtCodArt_->setFocus();
 }
 
 void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
@@ -352,11 +459,12 @@ void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
 }
 
 void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
+    // The description is edited only on a shown item.
+    txtDescArt_->setEnabled(status != 2);
     if (status != 0)
         return;
     Procedure p(services_, "FME_ART_ChangeStatus");
-    p.step([&] { codArt_ = rtrim(rsArt_->value("MG66_CODART").toText()); });
-    p.step([&] { txtCodArt_->setText(QString::fromStdString(codArt_)); });
+    p.step([&] { codArt_ = common::NzStringa(db::Value(txtCodArt_->text().toStdString())); });
     p.step([&] { AbilitaControlliArticolo(); });
     p.step([&] { ConfiguraSidebar(true); });
     p.step([&] { TAB_ARTICOLO_Click(99); });
@@ -364,35 +472,42 @@ void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
 
 void FRMMG_VELDRANO::CMD_NUOVO_Click() {
     Procedure p(services_, "CMD_NUOVO_Click");
+    // Pending edits of the item are concluded first; cancel stays on it.
+    p.step([&] {
+        if (fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true))
+            p.leave();
+    });
     p.step([&] { FME_ART_Requery(); });
-    p.step([&] { DisabilitaControlliArticolo(); });
-    p.step([&] {
-        for (auto& t : tabs_)
-            if (t)
-                t->newSearch();
-    });
-    p.step([&] {
-        reloadPending_ = true;
-        codArt_ = common::kNessunArticolo;
-        txtCodArt_->clear();
-    });
-    p.step([&] { PulisciTab(0); });
-    p.step([&] { PulisciTab(1); });
-    p.step([&] { tabArticolo_->setCurrentIndex(0); });
-    p.step([&] { TAB_ARTICOLO_Click(99); });
-    p.step([&] { txtCodArt_->setFocus(); });
+    p.step([&] { AttendiArticolo(); });
 }
 
 void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {
     Procedure p(services_, "TXT_CODART_Validate");
     p.step([&] {
-        std::string code = rtrim(withoutApostrophes(typed));
+        if (!fmeArt_ || !txtCodArt_->isEnabled())
+            return;
+        const std::string code = common::NzStringa(db::Value(withoutApostrophes(typed)));
+        if (fmeArt_->Status() != 2)
+            fmeArt_->SetStatus(2);
         txtCodArt_->setText(QString::fromStdString(code));
-        if (frame_ && !frame_->lookup(code))
-            services_.VisualizzaMessaggio("Articolo " + code + " inesistente.", 0,
-                                          common::vbExclamation,
-                                          services_.TraduciTesto("Avviso Utente", 8522));
+        rsArt_->setValue("MG66_CODART", db::Value(code));
+        if (!code.empty())
+            fmeArt_->LookupRecord(true, true);
     });
+}
+
+bool FRMMG_VELDRANO::switchToItem(const std::string& code) {
+    if (!fmeArt_)
+        return false;
+    setUpdatesEnabled(false);
+    FME_ART_Requery();
+    // The tabs show data of the old item: all of them reload.
+    reloadPending_ = true;
+    txtCodArt_->setText(QString::fromStdString(code));
+    rsArt_->setValue("MG66_CODART", db::Value(code));
+    const bool found = fmeArt_->LookupRecord(false, true);
+    setUpdatesEnabled(true);
+    return found;
 }
 
 bool FRMMG_VELDRANO::itemFlagVarianti() const {
@@ -559,17 +674,27 @@ bool FRMMG_VELDRANO::event(QEvent* e) {
 void FRMMG_VELDRANO::closeEvent(QCloseEvent* e) {
     if (!unloaded_ && loaded_) {
         // The item frame asks about pending edits first; cancel keeps them.
-        if (frame_ && !frame_->saveIfNeeded(true, false, true)) {
+        if (fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true)) {
             e->ignore();
             return;
         }
-        if (Form_QueryUnload()) {
+        bool cancel = false;
+        Form_QueryUnload(cancel, 0);
+        if (cancel) {
             e->ignore();
             return;
         }
         Form_Unload();
     }
     e->accept();
+}
+
+void FRMMG_VELDRANO::InitializeScript(framework::ScriptModel* model) {
+    try {
+        if (model)
+            model->Register(this, objectName().toStdString(), 0, "Scheda prodotto");
+    } catch (...) {
+    }
 }
 
 void FRMMG_VELDRANO::resizeEvent(QResizeEvent* e) {

@@ -23,11 +23,16 @@ namespace db {
 class Connection;
 class Recordset;
 }  // namespace db
+namespace framework {
+class ScriptModel;
+}
+namespace component {
+class ComponenteVeldrano;
+}
 
 namespace card {
 
 class Sidebar;
-class ItemFrame;
 
 class FRMMG_VELDRANO : public QWidget, public common::ItemCard {
     Q_OBJECT
@@ -35,9 +40,12 @@ public:
     explicit FRMMG_VELDRANO(QWidget* parent = nullptr);
     ~FRMMG_VELDRANO() override;
 
-    // Set by ShowForm before the load.
-    void setComponent(QObject* pclsComponente, framework::Cinterface* pclsInterface,
-                      common::HostServices* host);
+    // Set by ShowForm before the load: the owning component as the host
+    // contract and through its default interface.
+    void setComponent(framework::Cinterface* pclsInterface,
+                      component::ComponenteVeldrano* pclsComponente);
+    framework::Cinterface* Pcls_Componente_Interface() const { return pclsInterface_; }
+    component::ComponenteVeldrano* Pcls_Componente() const { return pclsComponente_; }
     // Without a host: the connection string and company the window opens on.
     void setContext(std::string connectionString, std::string ditta, bool isCalled = false,
                     std::string codiceArticolo = "");
@@ -45,14 +53,18 @@ public:
     // ---- public procedures
     void Form_Load();
     void Form_Activate();
-    // Answers whether the close is refused (the form-event object's answer).
-    bool Form_QueryUnload();
+    // The host's form-event object may refuse the close (cancel); the window
+    // itself never does.
+    void Form_QueryUnload(bool& cancel, int unloadMode = 0);
     void Form_Unload();
     // True when the item frame's pending edits were not concluded.
     bool Update();
     void FME_ART_Requery();
     void SyncNavigator() { services_.SyncNavigator(); }
     void ExecuteFormEvent(const std::string& event) { services_.ExecuteFormEvent(event); }
+    // Registers the window with the host's script model ("Scheda prodotto").
+    void InitializeScript(framework::ScriptModel* model);
+    bool loaded() const { return loaded_; }
     bool unloaded() const { return unloaded_; }
 
     // ---- events
@@ -74,13 +86,13 @@ public:
     framework::Cinterface* Pcls_Interface() const override { return pclsInterface_; }
     common::WindowServices& services() override { return services_; }
     QWidget* widget() override { return this; }
-    controls::RecordFrame* FME_ART() override { return nullptr; }
-    ItemFrame* itemFrame() const { return frame_.get(); }
+    controls::RecordFrame* FME_ART() override { return fmeArt_.get(); }
     db::Recordset* itemRecordset() override { return rsArt_.get(); }
     QCheckBox* CHK_FLGVARART() override { return chkFlgVarArt_; }
     bool CheckArtVariante() override;
     void ConfiguraSidebar(bool reselect) override;
     controls::ProgressPanel* KOV_PROGRESS1() override { return progress_; }
+    bool switchToItem(const std::string& code) override;
     const framework::Company& company() const override { return company_; }
     std::unique_ptr<framework::Cinterface> createSibling(const std::string& progId) override;
     void openProgram(const std::string& programId,
@@ -91,7 +103,8 @@ public:
     void PulisciTab(int index) override;
     common::CardTab* tab(int index) const override;
     int currentTab() const override;
-    void selectTab(int index) override;
+    // As the side bar does: loads it. Reachable by name for the host's scripts.
+    Q_INVOKABLE void selectTab(int index) override;
 
     // ---- what tests and the host look at
     QLineEdit* TXT_CODART() const { return txtCodArt_; }
@@ -113,11 +126,15 @@ private:
     void buildTabs();
     void applySplitRegion(int index);
     void openItemRecordset(const std::string& sql);
+    void readContext();
     void readCompany();
+    void buildItemStatements();
+    void bindItemFrame();
+    void AttendiArticolo();
+    bool itemShown() const;
     bool itemFlagVarianti() const;
 
-    QObject* pclsComponente_ = nullptr;
-    common::HostServices* host_ = nullptr;
+    component::ComponenteVeldrano* pclsComponente_ = nullptr;
     bool isCalled_ = false;
     std::string codiceArticolo_;
     framework::Cinterface* pclsInterface_ = nullptr;
@@ -130,7 +147,7 @@ private:
     std::string codArt_;
     std::string sqlBase_, sqlEmpty_, sqlList_;
     std::unique_ptr<db::Recordset> rsArt_;
-    std::unique_ptr<ItemFrame> frame_;
+    std::unique_ptr<controls::RecordFrame> fmeArt_;
 
     bool loaded_ = false;
     bool activated_ = false;

@@ -74,6 +74,20 @@ CREATE TABLE CG28_TABCODIVA (
 )
 GO
 
+-- Files of the host's multimedia manager: one row per file of a media
+-- identifier (MG66_IDMEDIA_CG99 and the like), with the record it belongs to.
+CREATE TABLE CG99_MULTIMEDIA (
+    CG99_IDMEDIA      DECIMAL(18,0) NOT NULL,
+    CG99_PROGR        INT           NOT NULL,
+    CG99_DITTA_CG18   DECIMAL(5,0)  NOT NULL,
+    CG99_MODO         SMALLINT      NOT NULL,  -- 1 warehouse items
+    CG99_RIFERIMENTO  VARCHAR(40)   NOT NULL,  -- the record's key (item code)
+    CG99_FILE         VARCHAR(400)  NOT NULL,  -- the stored copy
+    CG99_DESCR        VARCHAR(80)   NULL,
+    CONSTRAINT PK_CG99_MULTIMEDIA PRIMARY KEY (CG99_IDMEDIA, CG99_PROGR)
+)
+GO
+
 -- ------------------------------------------------- warehouse configuration
 
 CREATE TABLE MG58_DEPOSITI (

@@ -82,6 +82,7 @@ bool Navigator::ButtonEnabled(int button) const {
 void Navigator::Refresh() {
     ++refreshes_;
     applyEnabling();
+    emit Refreshed();
 }
 
 void Navigator::applyEnabling() {

@@ -90,6 +90,8 @@ signals:
     void InitializeScriptObjectModel(QObject* form, framework::ScriptModel*& model);
     // A button nobody took over: the host acts on the active frame.
     void ButtonAction(int button);
+    // Raised by Refresh, after the buttons were enabled again.
+    void Refreshed();
 
 private:
     void applyEnabling();

@@ -18,10 +18,10 @@
 #include "common/window_services.h"
 #include "demo/demo_database.h"
 #include "demo/host_objects.h"
+#include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "window/empty_tab.h"
 #include "window/frmmg_veldrano.h"
-#include "window/item_frame.h"
 
 namespace {
 
@@ -119,6 +119,11 @@ struct Card : ::testing::Test {
         w.reset();
         common::setDialoghi(nullptr);
     }
+    // As the user types: the box changes and says it was edited.
+    static void typeInto(QLineEdit* box, const QString& text) {
+        box->setText(text);
+        emit box->textEdited(text);
+    }
     void choose(const std::string& code) {
         w->TXT_CODART()->setText(QString::fromStdString(code));
         w->TXT_CODART_Confirm(code);
@@ -182,7 +187,7 @@ TEST_F(Card, TabsLoadOncePerItemAndAgainAfterANewSearch) {
 TEST_F(Card, UnknownAndOverlongCodesLeaveTheCardWaiting) {
     choose("NON-ESISTE");
     EXPECT_EQ(w->currentItem(), "");
-    EXPECT_EQ(w->itemFrame()->status(), 2);
+    EXPECT_EQ(w->FME_ART()->Status(), 2);
     ASSERT_FALSE(dialogs.shown.empty());
     EXPECT_NE(dialogs.shown.back().find("NON-ESISTE"), std::string::npos);
     EXPECT_TRUE(w->TXT_CODART()->isEnabled());
@@ -192,7 +197,7 @@ TEST_F(Card, UnknownAndOverlongCodesLeaveTheCardWaiting) {
     std::string code26(26, 'X');
     w->TXT_CODART_Confirm(code26);
     EXPECT_EQ(w->currentItem(), "");
-    EXPECT_EQ(w->itemFrame()->status(), 2);
+    EXPECT_EQ(w->FME_ART()->Status(), 2);
     // The card still works afterwards.
     choose("MAGLIA-OLD");
     EXPECT_EQ(w->currentItem(), "MAGLIA-OLD");
@@ -250,7 +255,7 @@ TEST_F(Card, ADatabaseErrorDuringATabLoadIsReportedAndRetried) {
 
 TEST_F(Card, PendingEditsAreAskedAboutOnCloseAndOnChangeOfCompany) {
     choose("MAGLIA-003");
-    w->TXT_DESCART()->setText("Maglia modificata");
+    typeInto(w->TXT_DESCART(), "Maglia modificata");
     // Change of company: cancel keeps the edits and cancels the change.
     dialogs.answers = {common::vbCancel};
     EXPECT_TRUE(w->Update());
