@@ -102,6 +102,14 @@ public:
     virtual bool CheckArtVariante() = 0;         // the item has generated option descriptions
     virtual void ConfiguraSidebar(bool reselect) = 0;
     virtual controls::ProgressPanel* KOV_PROGRESS1() = 0;
+    // Moves the window to another item, as when a management the card opened
+    // has created it (the duplicated item): the item frame drops its row, is
+    // requeried and looks the code up; every tab reloads when next shown.
+    // Answers whether the item was found.
+    virtual bool switchToItem(const std::string& code) {
+        (void)code;
+        return false;
+    }
 
     // ---- loaded-item texts (tabs 0..11; "" = never loaded)
     virtual const std::string& loadedItem(int tab) const = 0;

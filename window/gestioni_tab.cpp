@@ -27,6 +27,28 @@ void GestioniTab::build(QWidget* page) {
     SplitRegionDupl->addWidget(FRAME_DUPL);
     SplitRegionDupl->setStretchFactor(1, 1);
     layout->addWidget(SplitRegionDupl);
+    duplPane_ = common::createCardPane(card(), "FRAME_DUPL", FRAME_DUPL);
+}
+
+void GestioniTab::firstActivation() {
+    if (duplPane_)
+        duplPane_->firstActivation();
+}
+
+void GestioniTab::beforeTabSwitch() {
+    if (duplPane_)
+        duplPane_->beforeTabSwitch();
+}
+
+void GestioniTab::newSearch() {
+    if (duplPane_)
+        duplPane_->newSearch();
+}
+
+void GestioniTab::release() {
+    if (duplPane_)
+        duplPane_->release();
+    duplPane_.reset();
 }
 
 void GestioniTab::load() {

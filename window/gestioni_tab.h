@@ -4,7 +4,9 @@
 // Both panes are filled by their own modules; this tab owns the page.
 
 #include <QPointer>
+#include <memory>
 
+#include "common/card_pane.h"
 #include "common/item_card.h"
 
 class QGroupBox;
@@ -22,12 +24,20 @@ public:
     void build(QWidget* page) override;
     void load() override;  // Tab_Gestioni
     void applySplit() override;
+    void firstActivation() override;
+    void beforeTabSwitch() override;
+    void newSearch() override;
+    void release() override;
 
     QGroupBox* FRAME_GESTIONI = nullptr;  // the menu buttons CMD_GEST...
     QGroupBox* FRAME_DUPL = nullptr;      // the duplication pane
     QPointer<controls::SplitRegion> SplitRegionDupl;
+    // The pane registered for FRAME_DUPL (the duplication of bills of
+    // materials); nullptr when its library is not linked.
+    common::CardPane* duplPane() const { return duplPane_.get(); }
 
 private:
+    std::unique_ptr<common::CardPane> duplPane_;
     bool splitApplied_ = false;
 };
 

@@ -90,6 +90,14 @@ public:
         lastSidebarArg = reselect;
     }
     controls::ProgressPanel* KOV_PROGRESS1() override { return nullptr; }
+    // Moves to another item as the window does after a duplication; the codes
+    // are recorded.
+    bool switchToItem(const std::string& code) override {
+        switchedTo.push_back(code);
+        showItem(code);
+        return itemRs_.recordCount() > 0;
+    }
+    std::vector<std::string> switchedTo;
     const framework::Company& company() const override { return company_; }
     framework::Company& mutableCompany() { return company_; }
     std::unique_ptr<framework::Cinterface> createSibling(const std::string& progId) override {
