@@ -1,0 +1,20 @@
+#include "duplication/cell_colours.h"
+
+namespace duplication {
+
+void CellColours::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!colour_ || !index.isValid())
+        return;
+    const QColor c = colour_(index.row(), index.column());
+    if (c.isValid()) {
+        option->palette.setColor(QPalette::Text, c);
+        option->palette.setColor(QPalette::HighlightedText, c);
+    }
+}
+
+QColor hostColour(int value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+}  // namespace duplication
