@@ -1,0 +1,180 @@
+#include "descriptions/composer.h"
+
+#include "common/value_helpers.h"
+#include "platform/db/connection.h"
+
+namespace descriptions {
+
+namespace {
+
+std::vector<std::vector<db::Value>> rowsOf(db::Connection& cn, const std::string& sql) {
+    db::BatchResult r = cn.run(sql);
+    if (r.resultSets.empty())
+        return {};
+    return std::move(r.resultSets.back().rows);
+}
+
+std::string lit(const std::string& text) {
+    return "'" + common::RaddoppiaApici(text) + "'";
+}
+
+int intOf(const db::Value& v, int deflt) {
+    auto d = v.toDecimal();
+    if (!d)
+        return deflt;
+    return static_cast<int>(d->toInt64().value_or(deflt));
+}
+
+}  // namespace
+
+int lunghezza(const std::string& text) {
+    int n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+std::string tronca(const std::string& text, int characters) {
+    int n = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (n == characters)
+                return text.substr(0, i);
+            ++n;
+        }
+    }
+    return text;
+}
+
+Composer::Composer(db::Connection& connection, std::string company)
+    : cn_(connection), company_(std::move(company)) {
+    for (const auto& row :
+         rowsOf(cn_, common::SqlDimensioniVarianti(company_) + " ORDER BY MG5F_CODICEVAR")) {
+        Slot s;
+        s.codice = common::NzStringa(row.at(0));
+        s.descrizione = common::NzStringa(row.at(1));
+        s.size = std::max(intOf(row.at(3), 0), 0);
+        s.start = intOf(row.at(4), 1);
+        width_ = std::max(width_, s.start + s.size - 1);
+        dims_.push_back(std::move(s));
+    }
+}
+
+const std::vector<VarianteArticolo>& Composer::varianti(const std::string& item) {
+    auto it = items_.find(item);
+    if (it != items_.end())
+        return it->second;
+    std::vector<VarianteArticolo> out;
+    for (const auto& row : rowsOf(cn_,
+                                  "SELECT MG6B_CODICEVAR_MG5F, MG6B_CODRAGGVAR_MG5G FROM "
+                                  "MG6B_GESVARART WITH (NOLOCK) WHERE MG6B_DITTA_CG18 = " +
+                                      company_ + " AND MG6B_CODART_MG66 = " + lit(item) +
+                                      " AND MG6B_FLGGESTVAR = 1 ORDER BY MG6B_CODICEVAR_MG5F")) {
+        VarianteArticolo v;
+        v.codice = common::NzStringa(row.at(0));
+        v.indice = common::indiceVariante(v.codice);
+        const std::string grouping = common::NzStringa(row.at(1));
+        for (const auto& s : dims_)
+            if (s.codice == v.codice) {
+                v.descrizione = s.descrizione;
+                v.start = s.start;
+                v.size = s.size;
+            }
+        const std::string sql =
+            grouping.empty()
+                ? "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WITH (NOLOCK) WHERE "
+                  "MG5E_DITTA_CG18 = " +
+                      company_ + " AND MG5E_CODICEVAR_MG5F = " + lit(v.codice) +
+                      " ORDER BY MG5E_OPZIONE"
+                : "SELECT MG5H_OPZIONE_MG5E, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE "
+                  "MG5H_DESCR END) FROM MG5H_COMPRAGVAR WITH (NOLOCK) INNER JOIN MG5E_OPZIONI WITH "
+                  "(NOLOCK) ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+                  "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE "
+                  "MG5H_DITTA_CG18 = " +
+                      company_ + " AND MG5H_CODICEVAR_MG5F = " + lit(v.codice) +
+                      " AND MG5H_RAGGR_MG5G = " + lit(grouping) + " ORDER BY MG5H_SEQOPZIONE";
+        for (const auto& o : rowsOf(cn_, sql)) {
+            const std::string option = common::NzStringa(o.at(0));
+            v.opzioni.push_back(option);
+            v.descrizioni[option] = common::NzStringa(o.at(1));
+        }
+        out.push_back(std::move(v));
+    }
+    return items_[item] = std::move(out);
+}
+
+std::pair<std::string, std::string> Composer::testoArticolo(const std::string& item,
+                                                            const std::string& language,
+                                                            bool baseOnly) {
+    const std::string lang = baseOnly ? std::string() : language;
+    const std::string key = item + "\x01" + lang;
+    auto it = texts_.find(key);
+    if (it != texts_.end())
+        return it->second;
+    std::pair<std::string, std::string> base, inLanguage;
+    bool found = false;
+    for (const auto& row : rowsOf(
+             cn_,
+             "SELECT MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST FROM MG87_ARTDESC "
+             "WITH (NOLOCK) WHERE MG87_DITTA_CG18 = " +
+                 company_ + " AND MG87_CODART_MG66 = " + lit(item) +
+                 " AND MG87_OPZIONE_MG5E = '' AND MG87_LINGUA_MG52 IN ('', " + lit(lang) + ")")) {
+        std::pair<std::string, std::string> t{common::NzStringa(row.at(1)),
+                                              common::NzStringa(row.at(2))};
+        if (common::NzStringa(row.at(0)).empty())
+            base = t;
+        if (common::NzStringa(row.at(0)) == lang && !lang.empty()) {
+            inLanguage = t;
+            found = true;
+        }
+    }
+    if (base.first.empty())
+        for (const auto& row : rowsOf(cn_,
+                                      "SELECT MG66_DESCART FROM MG66_ANAGRART WITH (NOLOCK) "
+                                      "WHERE MG66_DITTA_CG18 = " +
+                                          company_ + " AND MG66_CODART = " + lit(item)))
+            base.first = common::NzStringa(row.at(0));
+    return texts_[key] = found ? inLanguage : base;
+}
+
+std::vector<std::string> Composer::opzioniDi(const std::string& item, const std::string& code) {
+    std::vector<std::string> options;
+    for (const auto& v : varianti(item)) {
+        std::string o = common::OpzioneDaSlot(code, v.start, v.size);
+        while (!o.empty() && o.back() == ' ')
+            o.pop_back();
+        options.push_back(o);
+    }
+    return options;
+}
+
+std::string Composer::opzioneMancante(const std::string& item,
+                                      const std::vector<std::string>& options) {
+    const auto& vars = varianti(item);
+    for (std::size_t i = 0; i < vars.size() && i < options.size(); ++i)
+        if (!options[i].empty() && vars[i].descrizioni.count(options[i]) == 0)
+            return options[i];
+    return {};
+}
+
+std::pair<std::string, std::string> Composer::componi(const std::string& item,
+                                                      const std::vector<std::string>& options,
+                                                      const std::string& language, bool baseOnly) {
+    const auto& vars = varianti(item);
+    auto [descr, extended] = testoArticolo(item, language, baseOnly);
+    std::string details;
+    for (std::size_t i = 0; i < vars.size() && i < options.size(); ++i) {
+        if (options[i].empty())
+            continue;
+        auto d = vars[i].descrizioni.find(options[i]);
+        const std::string text =
+            d != vars[i].descrizioni.end() && !d->second.empty() ? d->second : options[i];
+        descr += (descr.empty() ? "" : " ") + text;
+        details += (details.empty() ? "" : "; ") + vars[i].descrizione + ": " + text;
+    }
+    extended = extended.empty() ? details : extended + " - " + details;
+    return {tronca(descr, kLunghezzaDescrizione), tronca(extended, kLunghezzaEstesa)};
+}
+
+}  // namespace descriptions

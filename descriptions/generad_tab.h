@@ -1,0 +1,82 @@
+#pragma once
+// Tab 12 of the item card, Tab_Generad: for every variant article of the
+// item, its stored description next to a newly composed one, in the chosen
+// language; the user picks rows, edits the new texts and stores them. The
+// composing, checking and storing are the description calculator's
+// (QELTA_DESCRVARIANTI.CLSFW_CALCDESCRVAR); this tab drives it.
+
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "common/item_card.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace controls {
+class DataGrid;
+class ProgressPanel;
+}  // namespace controls
+
+namespace descriptions {
+
+class CalcDescrVar;
+
+class GeneradTab : public common::CardTab {
+public:
+    explicit GeneradTab(common::ItemCard& card);
+    ~GeneradTab() override;
+
+    void build(QWidget* page) override;
+    void load() override;  // Tab_Generad, every time the tab is shown
+    void clear() override;
+    void firstActivation() override { activated_ = true; }
+    void release() override;
+
+    void Tab_Generad();
+    void Configura_QGRID_GENERAD();
+    void CMD_PRELOAD_ButtonClick();
+    void CMD_MEMO_ButtonClick();
+    // "Ktutte", "Knessuna", "Kinverti", "Krighe".
+    void TBAR_SELEZIONA_MenuItemClick(const std::string& key);
+    void TBAR_DESELEZIONA_MenuItemClick(const std::string& key);
+    // Picks (or unpicks) the result's current row.
+    void SelezionaRighe(bool pick);
+    void QGRID_GENERAD_CheckEditToggleClick(int column, long row, bool& cancel);
+    void CBO_LINGUA_Click();
+    void CHK_VALCONFVAR_Click();
+
+    // The language handed to the calculator: the first four characters of
+    // the chosen entry ("" for the base language).
+    std::string lingua() const;
+    CalcDescrVar* generatore() const { return calc_; }
+
+    QComboBox* CBO_LINGUA = nullptr;
+    QCheckBox* CHK_VALCONFVAR = nullptr;
+    QCheckBox* CHK_MEMDESCLINGUE = nullptr;
+    QCheckBox* CHK_SOVRASCRIVI = nullptr;
+    QPushButton* CMD_PRELOAD = nullptr;
+    QPushButton* CMD_MEMO = nullptr;
+    QToolButton* TBAR_SELEZIONA = nullptr;
+    QToolButton* TBAR_DESELEZIONA = nullptr;
+    QLabel* LBL_ELAB = nullptr;
+    controls::DataGrid* QGRID_GENERAD = nullptr;
+    controls::ProgressPanel* progress();
+
+private:
+    void CaricaLingue();
+    void bind();
+    void showOptionColumns();
+
+    std::unique_ptr<framework::Cinterface> generator_;
+    CalcDescrVar* calc_ = nullptr;
+    bool configured_ = false;
+    bool activated_ = false;
+    QPointer<controls::ProgressPanel> ownProgress_;
+};
+
+}  // namespace descriptions
