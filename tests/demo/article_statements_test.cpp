@@ -10,17 +10,15 @@
 namespace demo::test {
 namespace {
 
-class ArticleStatements : public ::testing::Test {
+class ArticleStatements : public DemoStatements {
 protected:
-    void SetUp() override { openDemo(c); }
     void drop(const std::string& table) {
         c.execute(fill("IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}",
                        {{"{Name}", table}}));
     }
-    db::Connection c;
 };
 
-TEST_F(ArticleStatements, ProgressivesByColumnVariant) {
+TEST_P(ArticleStatements, ProgressivesByColumnVariant) {
     EXPECT_EQ(query(c, fill(R"sql(SELECT TOP 1 MG5F_CODICEVAR
 FROM MG6B_GESVARART
 INNER JOIN MG5F_DIMECONF
@@ -119,7 +117,7 @@ WHERE MG7E_DITTA_CG18      = {Ditta} AND
     EXPECT_EQ(query(c, fill(subcontracting, active)).size(), 2u);
 }
 
-TEST_F(ArticleStatements, CustomerItemCodesThroughTheirWorkTable) {
+TEST_P(ArticleStatements, CustomerItemCodesThroughTheirWorkTable) {
     const Values item = {
         {"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}, {"{WorkTable}", "#TMP_ARTCLI"}};
     EXPECT_EQ(query(c, fill("SELECT COUNT (MG73_DITTA_CG18) FROM MG73_ARTCLIFOR WHERE "
@@ -269,7 +267,7 @@ std::string previewStatement(const std::vector<int>& selected) {
     return ctes + " " + select + " AS VARIANTE " + " INTO #PREVIEW" + sources;
 }
 
-TEST_F(ArticleStatements, StructurePreviewAndDuplicationCheck) {
+TEST_P(ArticleStatements, StructurePreviewAndDuplicationCheck) {
     const Values item = {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}};
     Rows managed =
         query(c, fill(R"sql(SELECT MG6B_CODICEVAR_MG5F AS VARIANTE, MG5F_DESCR_VAR AS DESCRIZIONE
@@ -386,6 +384,8 @@ WHERE MG87_DITTA_CG18   = {Ditta} AND
         query(c, fill(bill, {{"{Ditta}", "1"}, {"{CodArt}", "GIACCA-001"}, {"{Opzione}", ""}})),
         Rows{});
 }
+
+VELDRANO_ON_BOTH_BACKENDS(ArticleStatements);
 
 }  // namespace
 }  // namespace demo::test

@@ -10,10 +10,8 @@
 namespace demo::test {
 namespace {
 
-class ItemStatements : public ::testing::Test {
+class ItemStatements : public DemoStatements {
 protected:
-    void SetUp() override { openDemo(c); }
-    db::Connection c;
 };
 
 const char* const kSlots = R"sql(SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_INDGRIGLIA, MG5F_SIZE,
@@ -28,7 +26,7 @@ const char* const kSlots = R"sql(SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_IND
 FROM MG5F_DIMECONF WITH (NOLOCK)
 WHERE MG5F_DITTA_CG18 = {Ditta})sql";
 
-TEST_F(ItemStatements, SlotsItemListAndGeneratedDescriptionCheck) {
+TEST_P(ItemStatements, SlotsItemListAndGeneratedDescriptionCheck) {
     Rows slots = query(c, fill(kSlots, {{"{Ditta}", "2"}}));
     std::sort(slots.begin(), slots.end());
     EXPECT_EQ(slots, (Rows{{"A0", "Taglia", "1", "2", "1"},
@@ -154,7 +152,7 @@ ON CG39_{K}.CG39_DITTA_CG18  = MG66_DITTA_CG18 AND
     return sql + "WHERE MG66_DITTA_CG18 = {Ditta} AND       MG66_CODART = '{CodArt}'";
 }
 
-TEST_F(ItemStatements, SummaryDescribesClassificationAndAccounts) {
+TEST_P(ItemStatements, SummaryDescribesClassificationAndAccounts) {
     const std::string underParents = summaryStatement(true);
     const auto result = c.run(
         fill(underParents, {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}, {"{Gruppo}", "1"}}));
@@ -212,7 +210,7 @@ TEST_F(ItemStatements, SummaryDescribesClassificationAndAccounts) {
               Rows{});
 }
 
-TEST_F(ItemStatements, ActivationReadsAndRewritesTheItemsVariants) {
+TEST_P(ItemStatements, ActivationReadsAndRewritesTheItemsVariants) {
     const std::string join = fill(R"sql(SELECT * FROM MG6B_GESVARART
 INNER JOIN MG5F_DIMECONF
 ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND
@@ -305,7 +303,7 @@ ORDER BY MG6B_CODICEVAR_MG5F)sql",
               (Rows{{"2", "RG-CASH"}}));
 }
 
-TEST_F(ItemStatements, OptionsAreWrittenAndDeletionOfOptionsInUseIsRefused) {
+TEST_P(ItemStatements, OptionsAreWrittenAndDeletionOfOptionsInUseIsRefused) {
     const Values a1 = {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}, {"{Var}", "A1"}};
     Rows combo = query(c, fill("SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG6B_GESVARART INNER "
                                "JOIN MG5F_DIMECONF ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND    "
@@ -380,7 +378,7 @@ std::string composition(db::Connection& c, const std::string& grouping) {
     return out;
 }
 
-TEST_F(ItemStatements, CompositionAddRemoveMoveAndDescriptions) {
+TEST_P(ItemStatements, CompositionAddRemoveMoveAndDescriptions) {
     const Values g = {{"{Ditta}", "1"},
                       {"{Var}", "A1"},
                       {"{Raggr}", "COL-MAGLIA"},
@@ -513,7 +511,7 @@ TEST_F(ItemStatements, CompositionAddRemoveMoveAndDescriptions) {
               (Rows{{"BLU", "Blu navy"}, {"CAM", ""}}));
 }
 
-TEST_F(ItemStatements, GroupingCodesNumberingAndCopyOfCustomerDescriptions) {
+TEST_P(ItemStatements, GroupingCodesNumberingAndCopyOfCustomerDescriptions) {
     const Values a0 = {{"{Ditta}", "1"}, {"{Var}", "A0"}};
     const char* const last =
         "SELECT SUBSTRING (MAX(MG5G_CODRAGGVAR),4,6) AS ULTIMO FROM MG5G_RAGGVAR WHERE "
@@ -626,7 +624,7 @@ TEST_F(ItemStatements, GroupingCodesNumberingAndCopyOfCustomerDescriptions) {
     EXPECT_EQ(composition(c, "A1-000001"), "1:BIA 2:BLU 3:CAM");
 }
 
-TEST_F(ItemStatements, OptionListsFromWorkTables) {
+TEST_P(ItemStatements, OptionListsFromWorkTables) {
     const Values g = {{"{Ditta}", "1"}, {"{Var}", "A1"}, {"{RaggrLit}", "'COL-MAGLIA'"}};
     const char* const drop = "IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}";
     auto load = [&](const Values& v) {
@@ -696,7 +694,7 @@ TEST_F(ItemStatements, OptionListsFromWorkTables) {
     EXPECT_EQ(count(c, "#TMP_ORIG"), 10);
 }
 
-TEST_F(ItemStatements, TranscodingListLookupsAndDeletion) {
+TEST_P(ItemStatements, TranscodingListLookupsAndDeletion) {
     const std::string base = fill(R"sql(SELECT MG5S_VARCLIFOR.*,
        (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS MG5E_DESCR,
        ISNULL (MG5H_DITTA_CG18,0) AS MG5H_DITTA_CG18
@@ -843,6 +841,8 @@ WHERE MG5E_DITTA_CG18      = {Ditta} AND
               1);
     EXPECT_EQ(count(c, "MG5S_VARCLIFOR", "MG5S_OPZIONE_MG5E = 'CAM'"), 1);
 }
+
+VELDRANO_ON_BOTH_BACKENDS(ItemStatements);
 
 }  // namespace
 }  // namespace demo::test

@@ -10,14 +10,12 @@
 namespace demo::test {
 namespace {
 
-class StateStatements : public ::testing::Test {
+class StateStatements : public DemoStatements {
 protected:
-    void SetUp() override { openDemo(c); }
     void drop(const std::string& table) {
         c.execute(fill("IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}",
                        {{"{Name}", table}}));
     }
-    db::Connection c;
 };
 
 const char* const kStateList = R"sql(;WITH CTE_MG5V AS (
@@ -56,7 +54,7 @@ FROM
 ORDER BY
    Descrizione)sql";
 
-TEST_F(StateStatements, StateChoiceListAndStateServices) {
+TEST_P(StateStatements, StateChoiceListAndStateServices) {
     const Values words = {{"{No}", "No"},
                           {"{Si}", "Si"},
                           {"{DtIni}", "- dt.ini:"},
@@ -103,7 +101,7 @@ TEST_F(StateStatements, StateChoiceListAndStateServices) {
               Rows{});
 }
 
-TEST_F(StateStatements, CrossGridOfTwoVariants) {
+TEST_P(StateStatements, CrossGridOfTwoVariants) {
     const Values pair = {{"{Ditta}", "1"},           {"{CodArt}", "MAGLIA-001"},
                          {"{Var1}", "A1"},           {"{Var2}", "A0"},
                          {"{Raggr1}", "COL-MAGLIA"}, {"{Raggr2}", "TG-LETTERE"},
@@ -250,7 +248,7 @@ TEST_F(StateStatements, CrossGridOfTwoVariants) {
     EXPECT_EQ(query(c, fill(defaultState, general)), (Rows{{"1", "DISP", "1"}}));
 }
 
-TEST_F(StateStatements, CombinationListThroughItsWorkTable) {
+TEST_P(StateStatements, CombinationListThroughItsWorkTable) {
     const Values pair = {{"{Ditta}", "1"},           {"{VarA}", "A0"},
                          {"{VarB}", "A1"},           {"{RaggrA}", "TG-LETTERE"},
                          {"{RaggrB}", "COL-MAGLIA"}, {"{CondArt}", "= 'MAGLIA-001'"}};
@@ -354,7 +352,7 @@ INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V
               1);
 }
 
-TEST_F(StateStatements, GroupingOptionAndSeasonStates) {
+TEST_P(StateStatements, GroupingOptionAndSeasonStates) {
     const Values one = {{"{Ditta}", "1"},
                         {"{CodArt}", "MAGLIA-001"},
                         {"{Var}", "A0"},
@@ -553,6 +551,8 @@ WHERE MG5H_DITTA_CG18 = {Ditta} AND MG5H_CODICEVAR_MG5F = '{Var}' AND MG5H_RAGGR
               1);
     EXPECT_EQ(count(c, "MG5U_VARSTAG", "MG5U_OPZIONE_MG5E = 'CAM'"), 0);
 }
+
+VELDRANO_ON_BOTH_BACKENDS(StateStatements);
 
 }  // namespace
 }  // namespace demo::test

@@ -10,11 +10,28 @@
 
 #include "demo_test_support.h"
 #include "platform/db/errors.h"
+#include "tests/platform/db/db_test_support.h"
 
 namespace demo::test {
 
 using Rows = std::vector<std::vector<std::string>>;
 using Values = std::vector<std::pair<std::string, std::string>>;
+
+// A test run once per backend (embedded, and ODBC with the adapter) on a
+// fresh demo database in a file.
+class DemoStatements : public dbtest::BackendTest {
+protected:
+    void SetUp() override {
+        registerHostObjects();
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
+        c.beginTransaction();
+        createSchema(c);
+        loadSampleData(c);
+        c.commitTransaction();
+    }
+};
 
 // The statement text with every "{Name}" replaced by its value.
 inline std::string fill(std::string text, const Values& values) {

@@ -333,10 +333,8 @@ private:
     ResultSet query(const std::string& sql, const sqlite::Literals& literals,
                     const std::string& source, long long* changes, bool* hasColumns) override {
         const std::string text = inline_(sql, literals);
-        std::vector<std::string> declared;
-        for (const auto& col : describeText(text, false, source))
-            declared.push_back(col.declared);
-        BatchResult result = execute(text, source, &declared);
+        const auto described = describeText(text, false, source);
+        BatchResult result = execute(text, source, &described);
         if (changes)
             *changes += result.rowsAffected;
         if (hasColumns)
@@ -401,7 +399,7 @@ private:
     // Runs text on a fresh statement handle. `declared`, when given, holds
     // the types SQLite declares for the columns of the first result.
     BatchResult execute(const std::string& text, const std::string& source,
-                        const std::vector<std::string>* declared = nullptr) {
+                        const std::vector<sqlite::DescribedColumn>* declared = nullptr) {
         SQLHSTMT st = SQL_NULL_HSTMT;
         SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st);
         struct Guard {
@@ -459,8 +457,10 @@ private:
         return reinterpret_cast<char*>(buffer);
     }
 
+    // `declared`: the columns as SQLite itself names and declares them (the
+    // driver cuts names at a dot and drops the scale of decimals).
     ResultSet read(SQLHSTMT st, SQLSMALLINT columns, const std::string& statement,
-                   const std::vector<std::string>* declared) {
+                   const std::vector<sqlite::DescribedColumn>* declared) {
         ResultSet rs;
         std::vector<SQLSMALLINT> types, scales;
         std::vector<sqlite::DeclaredType> sqliteTypes;
@@ -473,7 +473,10 @@ private:
             Column c;
             c.name = reinterpret_cast<char*>(name);
             if (declared) {
-                const std::string decl = i <= declared->size() ? (*declared)[i - 1u] : "";
+                const bool known = i <= declared->size();
+                const std::string decl = known ? (*declared)[i - 1u].declared : "";
+                if (known)
+                    c.name = (*declared)[i - 1u].name;
                 const sqlite::DeclaredType t = sqlite::parseDeclaredType(decl.c_str());
                 sqliteTypes.push_back(t);
                 c.type = t.type != FieldType::Empty ? t.type
