@@ -1,6 +1,7 @@
 #include "demo/demo_database.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -269,181 +270,339 @@ LargeSizes LargeSizes::small() {
     return s;
 }
 
-void generateLargeDatabase(const std::string& path, const LargeSizes& sizes) {
-    if (isMemory(path))
-        throw std::invalid_argument("The large database needs a file path");
+namespace {
+
+// Bumped whenever the generator writes different data, so that an older
+// cached database is never taken for a newer one.
+constexpr int kGeneratorVersion = 2;
+
+// CHAR(n) columns hold their values blank-padded, as the adapter's rules
+// keep them; the bulk writer goes around those rules, so it pads itself.
+std::string fixed(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+struct Layout {
+    std::vector<int> perVariant;  // options of each variant
+    int width = 2;                // characters of every option code
+};
+
+Layout layoutOf(const LargeSizes& sizes) {
     if (sizes.variants < 1 || sizes.variants > 20)
         throw std::invalid_argument("Variants must be 1 to 20, not " +
                                     std::to_string(sizes.variants));
     if (sizes.options < sizes.variants || sizes.items < 1 || sizes.progressiveRows < 0)
         throw std::invalid_argument("Every variant needs an option and there must be an item");
-
-    std::vector<int> perVariant(sizes.variants, sizes.options / sizes.variants);
+    Layout l;
+    l.perVariant.assign(static_cast<std::size_t>(sizes.variants), sizes.options / sizes.variants);
     for (int v = 0; v < sizes.options % sizes.variants; ++v)
-        ++perVariant[v];
-    int width = 2;
-    while (std::pow(36.0, width) < *std::max_element(perVariant.begin(), perVariant.end()))
-        ++width;
-    if (width * sizes.variants > 40)
+        ++l.perVariant[static_cast<std::size_t>(v)];
+    while (std::pow(36.0, l.width) < *std::max_element(l.perVariant.begin(), l.perVariant.end()))
+        ++l.width;
+    if (l.width * sizes.variants > 40)
         throw std::invalid_argument("Composed codes of " + std::to_string(sizes.variants) +
-                                    " variants of width " + std::to_string(width) +
+                                    " variants of width " + std::to_string(l.width) +
                                     " exceed 40 characters");
+    return l;
+}
 
-    // Which variants each item manages: two to four consecutive ones.
-    auto managedBy = [&](int item) {
-        const int count = std::min(sizes.variants, 2 + item % 3);
-        std::vector<int> vs;
-        for (int k = 0; k < count; ++k)
-            vs.push_back((item * 7 + k) % sizes.variants);
-        std::sort(vs.begin(), vs.end());
-        return vs;
-    };
-    auto rowsOf = [&](int item) {
-        return sizes.progressiveRows / sizes.items + (item < sizes.progressiveRows % sizes.items);
-    };
+// Which variants an item manages: two to four consecutive ones.
+std::vector<int> managedBy(const LargeSizes& sizes, int item) {
+    const int count = std::min(sizes.variants, 2 + item % 3);
+    std::vector<int> vs;
+    for (int k = 0; k < count; ++k)
+        vs.push_back((item * 7 + k) % sizes.variants);
+    std::sort(vs.begin(), vs.end());
+    return vs;
+}
+
+long long rowsOf(const LargeSizes& sizes, int item) {
+    return sizes.progressiveRows / sizes.items + (item < sizes.progressiveRows % sizes.items);
+}
+
+std::string itemCode(int item) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "ART-%06d", item + 1);
+    return buffer;
+}
+
+void writeLarge(const std::string& path, const LargeSizes& sizes, const Layout& layout) {
+    const auto& perVariant = layout.perVariant;
+    const int width = layout.width;
+    {
+        db::Connection connection;
+        connection.open("Data Source=" + path + ";Mode=ReadWriteCreate");
+        connection.beginTransaction();
+        createSchema(connection);
+        runScript(connection, kLargeReference);
+        std::string dims =
+            "INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, "
+            "MG5F_INDGRIGLIA, MG5F_SIZE, MG5F_INDNATURA, MG5F_INDPROGCONFIG) VALUES ";
+        for (int v = 0; v < sizes.variants; ++v) {
+            dims += (v ? ", (1, '" : "(1, '") + variantCode(v) + "', 'Variante " +
+                    std::to_string(v + 1) + "', " + std::to_string(sizes.variants - v) + ", " +
+                    std::to_string(width) + ", 0, 0)";
+        }
+        connection.execute(dims);
+        // Customers 1 to 20 and suppliers 1 to 10, with their registry rows.
+        std::string registry =
+            "INSERT INTO CG16_ANAGGEN (CG16_CODICE, CG16_RAGSOANAG, CG16_LOCALITA, CG16_NAZIONE) "
+            "VALUES ";
+        std::string parties =
+            "INSERT INTO CG44_CLIFOR (CG44_DITTA_CG18, CG44_TIPOCF, CG44_CLIFOR, CG44_CODICE_CG16) "
+            "VALUES ";
+        for (int k = 0; k < 30; ++k) {
+            const bool supplier = k >= 20;
+            const int number = supplier ? k - 19 : k + 1;
+            const int code = (supplier ? 2000 : 1000) + number;
+            registry += std::string(k ? ", (" : "(") + std::to_string(code) + ", '" +
+                        (supplier ? "Fornitore generato " : "Cliente generato ") +
+                        std::to_string(number) + "', 'Biella', 'IT')";
+            parties += std::string(k ? ", (1, " : "(1, ") + (supplier ? "1, " : "0, ") +
+                       std::to_string(number) + ", " + std::to_string(code) + ")";
+        }
+        connection.execute(registry);
+        connection.execute(parties);
+        connection.commitTransaction();
+    }
+
+    BulkWriter w(path);
+    auto option = w.prepare(
+        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+        "MG5E_DESCR) VALUES (1, ?, ?, ?)");
+    auto grouping = w.prepare(
+        "INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR, "
+        "MG5G_DESCRRAGGVAR) VALUES (1, ?, ?, ?)");
+    auto member = w.prepare(
+        "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_RAGGR_MG5G, "
+        "MG5H_OPZIONE_MG5E, MG5H_SEQOPZIONE, MG5H_DESCR) VALUES (1, ?, ?, ?, ?, NULL)");
+    auto transcoding = w.prepare(
+        "INSERT INTO MG5S_VARCLIFOR (MG5S_DITTA_CG18, MG5S_CODICEVAR_MG5F, MG5S_TIPOCF_CG44, "
+        "MG5S_CLIFOR_CG44, MG5S_OPZIONE_MG5E, MG5S_DESCR) VALUES (1, ?, ?, ?, ?, ?)");
+    auto optionCode = [&](long long o) { return fixed(base36(o, width), 20); };
+    for (int v = 0; v < sizes.variants; ++v) {
+        const std::string code = variantCode(v);
+        for (int o = 0; o < perVariant[static_cast<std::size_t>(v)]; ++o) {
+            w.row(option)
+                .text(code)
+                .text(optionCode(o))
+                .text("Opzione " + std::to_string(o + 1) + " della variante " + code)
+                .write();
+            // The first four variants are transcoded for two customers and a supplier.
+            if (v < 4)
+                for (const auto& [kind, party] :
+                     {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 1}})
+                    w.row(transcoding)
+                        .text(code)
+                        .integer(kind)
+                        .integer(party)
+                        .text(optionCode(o))
+                        .text((kind ? "Art. fornitore " : "Descr. cliente ") +
+                              std::to_string(party) + " opz. " + std::to_string(o + 1))
+                        .write();
+        }
+        // Three groupings per variant, each with a third of the options.
+        const int third = std::max(1, perVariant[static_cast<std::size_t>(v)] / 3);
+        for (int g = 0; g < 3; ++g) {
+            const std::string name = fixed("RG-" + code + "-" + std::to_string(g + 1), 25);
+            w.row(grouping)
+                .text(code)
+                .text(name)
+                .text("Raggruppamento " + std::to_string(g + 1) + " " + code)
+                .write();
+            for (int o = g * third, seq = 1;
+                 o < std::min(perVariant[static_cast<std::size_t>(v)], (g + 1) * third); ++o, ++seq)
+                w.row(member).text(code).text(name).text(optionCode(o)).integer(seq).write();
+        }
+    }
+
+    auto item = w.prepare(
+        "INSERT INTO MG66_ANAGRART (MG66_DITTA_CG18, MG66_CODART, MG66_DESCART, MG66_UM, "
+        "MG66_FLGVARART, MG66_INDGENVARDIBA, MG66_INDVARERIDIBA, MG66_FLGSTINV, "
+        "MG66_FLGARTCLI, MG66_FLGARTFOR, MG66_FLGSTGIOR, MG66_FLGALTER, MG66_FLGSOST, "
+        "MG66_INDSTATO_MG6W, MG66_FAM_MG53, MG66_ALIVA_CG28, MG66_CMEVENIT_CG24, "
+        "MG66_CMEACQIT_CG24) VALUES (1, ?, ?, 'PZ ', 1, 0, 0, 1, 1, 1, 1, 0, 0, 0, 'GEN   ', "
+        "'22  ', '0801001     ', '0601001     ')");
+    auto description = w.prepare(
+        "INSERT INTO MG87_ARTDESC (MG87_DITTA_CG18, MG87_CODART_MG66, MG87_OPZIONE_MG5E, "
+        "MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST, MG87_NOTEART) "
+        "VALUES (1, ?, '', '    ', ?, ?, NULL)");
+    auto managed = w.prepare(
+        "INSERT INTO MG6B_GESVARART (MG6B_DITTA_CG18, MG6B_CODART_MG66, MG6B_CODICEVAR_MG5F, "
+        "MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_INDOBBLIG, MG6B_INDDEFAULT, "
+        "MG6B_VARDEFAULT, MG6B_INDEREDIBA) VALUES (1, ?, ?, ?, ?, ?, 0, NULL, 0)");
+    auto codes = w.prepare(
+        "INSERT INTO MG73_ARTCLIFOR (MG73_DITTA_CG18, MG73_TIPOCF_CG44, MG73_CLIFOR_CG44, "
+        "MG73_ARTCLIFOR, MG73_CODART_MG66, MG73_OPZIONE_MG5E, MG73_DESCARTCF, MG73_FLGDESCPERS, "
+        "MG73_FLGFORPREF) VALUES (1, ?, ?, ?, ?, '', ?, 1, ?)");
+    auto state = w.prepare(
+        "INSERT INTO MG5W_PROVSTATI (MG5W_DITTA_CG18, MG5W_CODART_MG66, MG5W_CODICEVAR1_MG5F, "
+        "MG5W_RAGGR1_MG5G, MG5W_OPZIONE1_MG5E, MG5W_CODICEVAR2_MG5F, MG5W_RAGGR2_MG5G, "
+        "MG5W_OPZIONE2_MG5E, MG5W_IDSTATOVAR_MG5V, MG5W_TIPODEFAULT) "
+        "VALUES (1, ?, ?, NULL, ?, ?, NULL, ?, ?, ?)");
+    auto progressive = w.prepare(
+        "INSERT INTO MG70_MAGPROQTA (MG70_DITTA_CG18, MG70_CODART_MG66, MG70_ANNO, "
+        "MG70_CODDEP_MG58, MG70_OPZIONE_MG5E, MG70_TIPOPROG, MG70_TIPOQTA, MG70_QGIACINI, "
+        "MG70_QCARACQ, MG70_QSCAVEN, MG70_QGIACATT, MG70_QIMPCLI, MG70_QDISPONIB) "
+        "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+
+    Lcg random;
+    for (int i = 0; i < sizes.items; ++i) {
+        const std::string code = fixed(itemCode(i), 25);
+        const std::string name = "Articolo generato " + std::to_string(i + 1);
+        w.row(item).text(code).text(name).write();
+        w.row(description)
+            .text(code)
+            .text(name)
+            .text("Descrizione estesa dell'articolo generato " + std::to_string(i + 1))
+            .write();
+        const std::vector<int> vs = managedBy(sizes, i);
+        for (int v = 0; v < sizes.variants; ++v) {
+            const bool on = std::find(vs.begin(), vs.end(), v) != vs.end();
+            auto r = w.row(managed);
+            r.text(code).text(variantCode(v)).integer(on ? 1 : 0);
+            if (on && i % 2 == 0)
+                r.text(fixed("RG-" + variantCode(v) + "-" + std::to_string(1 + i % 3), 25));
+            else
+                r.null();
+            r.integer(on ? 1 : 0).write();
+        }
+        // A customer's and a supplier's code for every item.
+        w.row(codes)
+            .integer(0)
+            .integer(1 + i % 20)
+            .text(fixed("C" + std::to_string(1 + i % 20) + "-" + itemCode(i), 25))
+            .text(code)
+            .text("Codice cliente di " + name)
+            .integer(0)
+            .write();
+        w.row(codes)
+            .integer(1)
+            .integer(1 + i % 10)
+            .text(fixed("F" + std::to_string(1 + i % 10) + "-" + itemCode(i), 25))
+            .text(code)
+            .text("Codice fornitore di " + name)
+            .integer(1)
+            .write();
+
+        // The first item: states of the combinations of its first two
+        // variants (up to 40 options each), and the pair's default.
+        if (i == 0 && vs.size() >= 2) {
+            const int a = vs[0], b = vs[1];
+            const int na = std::min(40, perVariant[static_cast<std::size_t>(a)]);
+            const int nb = std::min(40, perVariant[static_cast<std::size_t>(b)]);
+            w.row(state)
+                .text(code)
+                .text(variantCode(a))
+                .null()
+                .text(variantCode(b))
+                .null()
+                .integer(1)
+                .integer(1)
+                .write();
+            for (int x = 0; x < na; ++x)
+                for (int y = 0; y < nb; ++y)
+                    w.row(state)
+                        .text(code)
+                        .text(variantCode(a))
+                        .text(optionCode(x))
+                        .text(variantCode(b))
+                        .text(optionCode(y))
+                        .integer(1 + (x + y) % 3)
+                        .null()
+                        .write();
+        }
+
+        const long long rows = rowsOf(sizes, i);
+        for (long long j = 0; j < rows; ++j) {
+            const int kind = static_cast<int>(j % kKinds);
+            long long combination = j / kKinds;
+            std::string composed(static_cast<std::size_t>(width * sizes.variants), ' ');
+            for (int v : vs) {
+                const long long o = combination % perVariant[static_cast<std::size_t>(v)];
+                combination /= perVariant[static_cast<std::size_t>(v)];
+                composed.replace(static_cast<std::size_t>(v * width),
+                                 static_cast<std::size_t>(width), base36(o, width));
+            }
+            const int year = 2025 + kind % 2;
+            const int tipoProg = (kind / 2) % 3;
+            const int tipoQta = 1 + (kind / 6) % 2;
+            const char* warehouse = kWarehouses[kind / 12];
+            const int initial = random.next(50);
+            const int loaded = random.next(80);
+            const int sold = random.next(initial + loaded + 1);
+            const int stock = initial + loaded - sold;
+            const int committed = random.next(10);
+            w.row(progressive)
+                .text(code)
+                .integer(year)
+                .text(fixed(warehouse, 6))
+                .text(composed)
+                .integer(tipoProg)
+                .integer(tipoQta)
+                .integer(initial)
+                .integer(loaded)
+                .integer(sold)
+                .integer(stock)
+                .integer(committed)
+                .integer(stock - committed)
+                .write();
+        }
+    }
+    w.commit();
+}
+
+// The cached copy of a generated database, by sizes and generator version.
+fs::path cacheFile(const LargeSizes& s) {
+    return fs::temp_directory_path() / "veldrano-large" /
+           ("v" + std::to_string(kGeneratorVersion) + "-" + std::to_string(s.variants) + "x" +
+            std::to_string(s.options) + "-" + std::to_string(s.items) + "-" +
+            std::to_string(s.progressiveRows) + ".db");
+}
+
+}  // namespace
+
+void generateLargeDatabase(const std::string& path, const LargeSizes& sizes) {
+    if (isMemory(path))
+        throw std::invalid_argument("The large database needs a file path");
+    const Layout layout = layoutOf(sizes);
     for (int i = 0; i < sizes.items; ++i) {
         double capacity = kKinds;
-        for (int v : managedBy(i))
-            capacity *= perVariant[v];
-        if (capacity < static_cast<double>(rowsOf(i)))
+        for (int v : managedBy(sizes, i))
+            capacity *= layout.perVariant[static_cast<std::size_t>(v)];
+        if (capacity < static_cast<double>(rowsOf(sizes, i)))
             throw std::invalid_argument("Too many progressive rows for the options available");
     }
 
+    // Generated once per sizes into the temporary folder, then copied: the
+    // caller gets a database of its own to change, in a fraction of the time.
+    const fs::path cache = cacheFile(sizes);
+    std::error_code ec;
+    if (!fs::exists(cache, ec)) {
+        fs::create_directories(cache.parent_path(), ec);
+        const fs::path partial =
+            cache.string() + ".part" + std::to_string(static_cast<long long>(::getpid()));
+        try {
+            removeFile(partial.string());
+            writeLarge(partial.string(), sizes, layout);
+            fs::rename(partial, cache);
+        } catch (...) {
+            removeFile(partial.string());
+            // No cache where the temporary folder is not writable: straight
+            // to the caller's file.
+            if (fs::exists(cache.parent_path(), ec) && !ec)
+                throw;
+        }
+    }
     removeFile(path);
     makeParentDirectory(path);
     try {
-        {
-            db::Connection connection;
-            connection.open("Data Source=" + path + ";Mode=ReadWriteCreate");
-            connection.beginTransaction();
-            createSchema(connection);
-            runScript(connection, kLargeReference);
-            std::string dims =
-                "INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, "
-                "MG5F_INDGRIGLIA, MG5F_SIZE, MG5F_INDNATURA, MG5F_INDPROGCONFIG) VALUES ";
-            for (int v = 0; v < sizes.variants; ++v) {
-                dims += (v ? ", (1, '" : "(1, '") + variantCode(v) + "', 'Variante " +
-                        std::to_string(v + 1) + "', " + std::to_string(sizes.variants - v) + ", " +
-                        std::to_string(width) + ", 0, 1)";
-            }
-            connection.execute(dims);
-            connection.commitTransaction();
-        }
-
-        BulkWriter w(path);
-        auto option = w.prepare(
-            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-            "MG5E_DESCR) VALUES (1, ?, ?, ?)");
-        auto grouping = w.prepare(
-            "INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR, "
-            "MG5G_DESCRRAGGVAR) VALUES (1, ?, ?, ?)");
-        auto member = w.prepare(
-            "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_RAGGR_MG5G, "
-            "MG5H_OPZIONE_MG5E, MG5H_SEQOPZIONE, MG5H_DESCR) VALUES (1, ?, ?, ?, ?, NULL)");
-        for (int v = 0; v < sizes.variants; ++v) {
-            const std::string code = variantCode(v);
-            for (int o = 0; o < perVariant[v]; ++o)
-                w.row(option)
-                    .text(code)
-                    .text(base36(o, width))
-                    .text("Opzione " + std::to_string(o + 1) + " della variante " + code)
-                    .write();
-            // Three groupings per variant, each with a third of the options.
-            const int third = std::max(1, perVariant[v] / 3);
-            for (int g = 0; g < 3; ++g) {
-                const std::string name = "RG-" + code + "-" + std::to_string(g + 1);
-                w.row(grouping)
-                    .text(code)
-                    .text(name)
-                    .text("Raggruppamento " + std::to_string(g + 1) + " " + code)
-                    .write();
-                for (int o = g * third, seq = 1; o < std::min(perVariant[v], (g + 1) * third);
-                     ++o, ++seq)
-                    w.row(member).text(code).text(name).text(base36(o, width)).integer(seq).write();
-            }
-        }
-
-        auto item = w.prepare(
-            "INSERT INTO MG66_ANAGRART (MG66_DITTA_CG18, MG66_CODART, MG66_DESCART, MG66_UM, "
-            "MG66_FLGVARART, MG66_INDGENVARDIBA, MG66_INDVARERIDIBA, MG66_FLGSTINV, "
-            "MG66_FLGARTCLI, MG66_FLGARTFOR, MG66_FLGSTGIOR, MG66_FLGALTER, MG66_FLGSOST, "
-            "MG66_INDSTATO_MG6W, MG66_FAM_MG53, MG66_ALIVA_CG28, MG66_CMEVENIT_CG24, "
-            "MG66_CMEACQIT_CG24) VALUES (1, ?, ?, 'PZ', 1, 0, 0, 1, 1, 1, 1, 0, 0, 0, 'GEN', "
-            "'22', '0801001', '0601001')");
-        auto description = w.prepare(
-            "INSERT INTO MG87_ARTDESC (MG87_DITTA_CG18, MG87_CODART_MG66, MG87_OPZIONE_MG5E, "
-            "MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST, MG87_NOTEART) "
-            "VALUES (1, ?, '', '', ?, ?, NULL)");
-        auto managed = w.prepare(
-            "INSERT INTO MG6B_GESVARART (MG6B_DITTA_CG18, MG6B_CODART_MG66, MG6B_CODICEVAR_MG5F, "
-            "MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_INDOBBLIG, MG6B_INDDEFAULT, "
-            "MG6B_VARDEFAULT, MG6B_INDEREDIBA) VALUES (1, ?, ?, ?, ?, ?, 0, NULL, 0)");
-        auto progressive = w.prepare(
-            "INSERT INTO MG70_MAGPROQTA (MG70_DITTA_CG18, MG70_CODART_MG66, MG70_ANNO, "
-            "MG70_CODDEP_MG58, MG70_OPZIONE_MG5E, MG70_TIPOPROG, MG70_TIPOQTA, MG70_QGIACINI, "
-            "MG70_QCARACQ, MG70_QSCAVEN, MG70_QGIACATT, MG70_QIMPCLI, MG70_QDISPONIB) "
-            "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-
-        Lcg random;
-        char buffer[32];
-        for (int i = 0; i < sizes.items; ++i) {
-            std::snprintf(buffer, sizeof buffer, "ART-%06d", i + 1);
-            const std::string code = buffer;
-            const std::string name = "Articolo generato " + std::to_string(i + 1);
-            w.row(item).text(code).text(name).write();
-            w.row(description)
-                .text(code)
-                .text(name)
-                .text("Descrizione estesa dell'articolo generato " + std::to_string(i + 1))
-                .write();
-            const std::vector<int> vs = managedBy(i);
-            for (int v = 0; v < sizes.variants; ++v) {
-                const bool on = std::find(vs.begin(), vs.end(), v) != vs.end();
-                auto r = w.row(managed);
-                r.text(code).text(variantCode(v)).integer(on ? 1 : 0);
-                if (on && i % 2 == 0)
-                    r.text("RG-" + variantCode(v) + "-" + std::to_string(1 + i % 3));
-                else
-                    r.null();
-                r.integer(on ? 1 : 0).write();
-            }
-
-            const long long rows = rowsOf(i);
-            for (long long j = 0; j < rows; ++j) {
-                const int kind = static_cast<int>(j % kKinds);
-                long long combination = j / kKinds;
-                std::string composed(static_cast<std::size_t>(width * sizes.variants), ' ');
-                for (int v : vs) {
-                    const long long o = combination % perVariant[v];
-                    combination /= perVariant[v];
-                    composed.replace(static_cast<std::size_t>(v * width), width, base36(o, width));
-                }
-                const int year = 2025 + kind % 2;
-                const int tipoProg = (kind / 2) % 3;
-                const int tipoQta = 1 + (kind / 6) % 2;
-                const char* warehouse = kWarehouses[kind / 12];
-                const int initial = random.next(50);
-                const int loaded = random.next(80);
-                const int sold = random.next(initial + loaded + 1);
-                const int stock = initial + loaded - sold;
-                const int committed = random.next(10);
-                w.row(progressive)
-                    .text(code)
-                    .integer(year)
-                    .text(warehouse)
-                    .text(composed)
-                    .integer(tipoProg)
-                    .integer(tipoQta)
-                    .integer(initial)
-                    .integer(loaded)
-                    .integer(sold)
-                    .integer(stock)
-                    .integer(committed)
-                    .integer(stock - committed)
-                    .write();
-            }
-        }
-        w.commit();
+        if (fs::exists(cache, ec))
+            fs::copy_file(cache, path, fs::copy_options::overwrite_existing);
+        else
+            writeLarge(path, sizes, layout);
     } catch (...) {
         removeFile(path);
         throw;

@@ -37,9 +37,14 @@ struct LargeSizes {
 
 // Writes a new database at path (replacing any file there) with the demo
 // schema and one company (1) of generated variants, options, groupings,
-// items, descriptions and stock progressives. Throws std::invalid_argument
-// when the sizes cannot be laid out (more than 20 variants, composed codes
-// wider than 40 characters, more progressives than distinct keys).
+// items (ART-000001 ...), descriptions and stock progressives; customers 1-20
+// and suppliers 1-10 with a code of each kind for every item, transcodings of
+// the first four variants, and the states of the combinations of the first
+// item's first two variants. Throws std::invalid_argument when the sizes
+// cannot be laid out (more than 20 variants, composed codes wider than 40
+// characters, more progressives than distinct keys). The data depends only
+// on the sizes: it is generated once into the temporary folder
+// (veldrano-large/) and copied from there afterwards.
 void generateLargeDatabase(const std::string& path, const LargeSizes& sizes = {});
 
 }  // namespace demo
