@@ -5,34 +5,48 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
+#include "common/value_helpers.h"
+#include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
-#include "variants/record_grid.h"
-#include "variants/sql_text.h"
+#include "platform/framework/component_registry.h"
 
 namespace groupings {
 
-using variants::letterale;
-using variants::testo;
+namespace {
 
-CLSMG_OPZIONI::CLSMG_OPZIONI() = default;
-CLSMG_OPZIONI::~CLSMG_OPZIONI() = default;
+std::string lit(const std::string& text) {
+    return common::FormatoDBTesto(db::Value(text), common::kTesto, true);
+}
 
-void CLSMG_OPZIONI::esegui(QWidget* parent) {
-    if (!ADOConnection)
-        return;
-    FRMMG_OPZIONI window(*ADOConnection, CodiceDitta, PosizioneVariante, parent);
-    window_ = &window;
-    window.carica(CodiceVariante);
-    window.exec();
-    window_ = nullptr;
+const bool registrato = [] {
+    framework::RegisterComponent(kProgIdOpzioni, [] { return std::make_unique<CLSMG_OPZIONI>(); });
+    return true;
+}();
+
+}  // namespace
+
+CLSMG_OPZIONI::CLSMG_OPZIONI() {
+    AcceptProperties({"PosizioneVariante", "CodiceVariante"});
+}
+
+QWidget* CLSMG_OPZIONI::CreateForm(QWidget* parent) {
+    db::Connection* cn = ADOConnection() ? ADOConnection() : Connection();
+    if (!cn)
+        return nullptr;
+    auto* window = new FRMMG_OPZIONI(*cn, TextProperty("CodiceDitta"),
+                                     TextProperty("PosizioneVariante"), parent);
+    window->carica(TextProperty("CodiceVariante"));
+    return window;
 }
 
 FRMMG_OPZIONI::FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std::string variante,
                              QWidget* parent)
     : QDialog(parent), cn_(connection), ditta_(std::move(ditta)), variante_(std::move(variante)) {
+    (void)registrato;
     setObjectName("FRMMG_OPZIONI");
     setWindowTitle(QString::fromStdString("Gestione opzioni variante " + variante_));
     auto* layout = new QGridLayout(this);
@@ -48,26 +62,31 @@ FRMMG_OPZIONI::FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std:
     CMD_SALVA = new QPushButton(QStringLiteral("Conferma"), this);
     CMD_ELIMINA = new QPushButton(QStringLiteral("Elimina"), this);
     CMD_CHIUDI = new QPushButton(QStringLiteral("Chiudi"), this);
-    for (auto* b : {CMD_NUOVO, CMD_SALVA, CMD_ELIMINA, CMD_CHIUDI})
+    for (auto* b : {CMD_NUOVO, CMD_SALVA, CMD_ELIMINA, CMD_CHIUDI}) {
+        b->setAutoDefault(false);
         cmds->addWidget(b);
+    }
     layout->addLayout(cmds, 2, 0, 1, 2);
-    GRD_OPZIONI = new variants::RecordGrid(this);
-    GRD_OPZIONI->setColumns({{"MG5E_OPZIONE", "Opzione"}, {"MG5E_DESCR", "Descrizione"}},
-                            "MG5E_OPZIONE");
+    GRD_OPZIONI = new controls::DataGrid(this);
+    GRD_OPZIONI->SetReadOnly(true);
+    GRD_OPZIONI->Columns().Add("MG5E_OPZIONE", QStringLiteral("Opzione")).SetWidth(120);
+    GRD_OPZIONI->Columns().Add("MG5E_DESCR", QStringLiteral("Descrizione")).SetWidth(300);
     layout->addWidget(GRD_OPZIONI, 3, 0, 1, 2);
     LBL_STATO = new QLabel(this);
     layout->addWidget(LBL_STATO, 4, 0, 1, 2);
+    resize(520, 420);
 
     connect(CMD_NUOVO, &QPushButton::clicked, this, [this] { nuovo(); });
     connect(CMD_SALVA, &QPushButton::clicked, this, [this] { salva(); });
     connect(CMD_ELIMINA, &QPushButton::clicked, this, [this] { elimina(); });
     connect(CMD_CHIUDI, &QPushButton::clicked, this, &QDialog::accept);
-    connect(GRD_OPZIONI, &variants::RecordGrid::rowChanged, this, [this](long) { rigaCambiata(); });
+    connect(GRD_OPZIONI, &controls::DataGrid::rowChanged, this,
+            [this](long, long) { rigaCambiata(); });
 
     try {
         db::Recordset dim;
         dim.open("SELECT MG5F_SIZE FROM MG5F_DIMECONF WITH (NOLOCK) WHERE MG5F_DITTA_CG18 = " +
-                     ditta_ + " AND MG5F_CODICEVAR = '" + variante_ + "'",
+                     ditta_ + " AND MG5F_CODICEVAR = '" + common::RaddoppiaApici(variante_) + "'",
                  cn_);
         if (dim.recordCount() == 1) {
             auto d = dim.value("MG5F_SIZE").toDecimal();
@@ -81,44 +100,41 @@ FRMMG_OPZIONI::FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std:
 }
 
 FRMMG_OPZIONI::~FRMMG_OPZIONI() {
-    GRD_OPZIONI->setRecordset(nullptr);
-    delete rs_;
-}
-
-db::Recordset* FRMMG_OPZIONI::recordset() const {
-    return rs_;
+    GRD_OPZIONI->SetDataSource(nullptr);
 }
 
 void FRMMG_OPZIONI::carica(const std::string& posizionaSu) {
-    GRD_OPZIONI->setRecordset(nullptr);
-    delete rs_;
-    rs_ = nullptr;
+    GRD_OPZIONI->SetDataSource(nullptr);
+    rs_.reset();
     auto rs = std::make_unique<db::Recordset>();
     try {
         rs->open(
             "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WITH (NOLOCK) WHERE "
             "MG5E_DITTA_CG18 = " +
-                ditta_ + " AND MG5E_CODICEVAR_MG5F = '" + variante_ + "' ORDER BY MG5E_OPZIONE",
+                ditta_ + " AND MG5E_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante_) +
+                "' ORDER BY MG5E_OPZIONE",
             cn_);
     } catch (const std::exception& e) {
         LBL_STATO->setText(QString::fromStdString(e.what()));
         return;
     }
-    rs_ = rs.release();
-    GRD_OPZIONI->setRecordset(rs_);
-    int f = rs_->fieldIndex("MG5E_OPZIONE");
+    rs_ = std::move(rs);
+    const int f = rs_->fieldIndex("MG5E_OPZIONE");
+    const std::string cercata = common::NzValore(db::Value(posizionaSu));
     for (long r = 0; r < rs_->recordCount(); ++r)
-        if (testo(rs_->valueAt(r, f)) == variants::rtrim(posizionaSu)) {
-            GRD_OPZIONI->selectRow(r);
+        if (common::NzStringa(rs_->valueAt(r, f)) == cercata) {
+            rs_->setAbsolutePosition(r + 1);
             break;
         }
+    GRD_OPZIONI->SetDataSource(rs_.get());
+    rigaCambiata();
 }
 
 void FRMMG_OPZIONI::rigaCambiata() {
     if (!rs_ || rs_->eof() || rs_->bof())
         return;
-    TXT_OPZIONE->setText(QString::fromStdString(testo(rs_->value("MG5E_OPZIONE"))));
-    TXT_DESCR->setText(QString::fromStdString(testo(rs_->value("MG5E_DESCR"))));
+    TXT_OPZIONE->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_OPZIONE"))));
+    TXT_DESCR->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_DESCR"))));
     TXT_OPZIONE->setEnabled(false);
 }
 
@@ -131,8 +147,8 @@ void FRMMG_OPZIONI::nuovo() {
 }
 
 bool FRMMG_OPZIONI::salva() {
-    std::string codice = variants::rtrim(TXT_OPZIONE->text().toStdString());
-    std::string descr = variants::rtrim(TXT_DESCR->text().toStdString());
+    const std::string codice = common::NzValore(db::Value(TXT_OPZIONE->text().toStdString()));
+    const std::string descr = common::NzValore(db::Value(TXT_DESCR->text().toStdString()));
     if (codice.empty() || codice.find('\'') != std::string::npos ||
         TXT_OPZIONE->text().size() > size_) {
         LBL_STATO->setText(QStringLiteral("Codice opzione non valido."));
@@ -140,21 +156,21 @@ bool FRMMG_OPZIONI::salva() {
     }
     bool esiste = false;
     if (rs_) {
-        int f = rs_->fieldIndex("MG5E_OPZIONE");
+        const int f = rs_->fieldIndex("MG5E_OPZIONE");
         for (long r = 0; r < rs_->recordCount() && !esiste; ++r)
-            esiste = db::Value::compare(rs_->valueAt(r, f), db::Value(codice)) == 0;
+            esiste = common::NzStringa(rs_->valueAt(r, f)) == codice;
     }
     try {
         if (esiste)
-            cn_.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + letterale(descr) +
+            cn_.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + lit(descr) +
                         " WHERE MG5E_DITTA_CG18 = " + ditta_ + " AND MG5E_CODICEVAR_MG5F = '" +
-                        variante_ + "' AND MG5E_OPZIONE = " + letterale(codice));
+                        common::RaddoppiaApici(variante_) + "' AND MG5E_OPZIONE = " + lit(codice));
         else
             cn_.execute(
                 "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
                 "MG5E_DESCR) VALUES (" +
-                ditta_ + ", '" + variante_ + "', " + letterale(codice) + ", " + letterale(descr) +
-                ")");
+                ditta_ + ", '" + common::RaddoppiaApici(variante_) + "', " + lit(codice) + ", " +
+                lit(descr) + ")");
     } catch (const std::exception& e) {
         LBL_STATO->setText(QString::fromStdString(e.what()));
         return false;
@@ -167,13 +183,13 @@ bool FRMMG_OPZIONI::salva() {
 bool FRMMG_OPZIONI::elimina() {
     if (!rs_ || rs_->eof() || rs_->bof())
         return false;
-    std::string codice = testo(rs_->value("MG5E_OPZIONE"));
+    const std::string codice = common::NzStringa(rs_->value("MG5E_OPZIONE"));
     try {
         cn_.execute("DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + ditta_ +
-                    " AND MG5E_CODICEVAR_MG5F = '" + variante_ +
-                    "' AND MG5E_OPZIONE = " + letterale(codice));
+                    " AND MG5E_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante_) +
+                    "' AND MG5E_OPZIONE = " + lit(codice));
     } catch (const db::DbError& e) {
-        LBL_STATO->setText(e.sqlState() == "23000"
+        LBL_STATO->setText(e.sqlState() == db::sqlstate::kIntegrity
                                ? QStringLiteral("L'opzione \u00e8 gi\u00e0 stata utilizzata. "
                                                 "Impossibile eliminarla.")
                                : QString::fromStdString(e.what()));

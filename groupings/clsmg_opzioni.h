@@ -1,10 +1,16 @@
 #pragma once
 // ZOLT_OPZIONI.CLSMG_OPZIONI: the options management of the application, a
-// sibling component the options tab opens on the current variant. A small
-// window over MG5E_OPZIONI of one variant: list, new, save, delete.
+// sibling component the options tab creates by its programmatic identifier
+// on the current variant. A small window over MG5E_OPZIONI of one variant:
+// list, new, save, delete.
+//
+// Named properties beyond the caller's context: "PosizioneVariante" (the
+// variant, "A0".."B9") and "CodiceVariante" (the option shown first).
 
 #include <QDialog>
 #include <string>
+
+#include "platform/framework/component_base.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,39 +20,20 @@ namespace db {
 class Connection;
 class Recordset;
 }  // namespace db
-namespace framework {
-class Cinterface;
-}
-namespace variants {
-class RecordGrid;
+namespace controls {
+class DataGrid;
 }
 
 namespace groupings {
 
 inline constexpr const char* kProgIdOpzioni = "ZOLT_OPZIONI.CLSMG_OPZIONI";
 
-class FRMMG_OPZIONI;
-
-class CLSMG_OPZIONI {
+class CLSMG_OPZIONI : public framework::ComponentBase {
 public:
     CLSMG_OPZIONI();
-    ~CLSMG_OPZIONI();
 
-    // ---- what the caller hands over before running it
-    db::Connection* ADOConnection = nullptr;
-    framework::Cinterface* ActiveInterface = nullptr;
-    std::string CodiceDitta;
-    std::string CodiceLingua;
-    std::string PosizioneVariante;  // "A0".."B9"
-    std::string CodiceVariante;     // option to show first
-
-    // Shows the window modally on the variant; returns when it closes.
-    void esegui(QWidget* parent = nullptr);
-    // The window while it runs (for the host's scripts and tests).
-    FRMMG_OPZIONI* finestra() const { return window_; }
-
-private:
-    FRMMG_OPZIONI* window_ = nullptr;
+protected:
+    QWidget* CreateForm(QWidget* parent) override;
 };
 
 class FRMMG_OPZIONI : public QDialog {
@@ -68,8 +55,8 @@ public:
     QPushButton* CMD_ELIMINA = nullptr;
     QPushButton* CMD_CHIUDI = nullptr;
     QLabel* LBL_STATO = nullptr;
-    variants::RecordGrid* GRD_OPZIONI = nullptr;
-    db::Recordset* recordset() const;
+    controls::DataGrid* GRD_OPZIONI = nullptr;
+    db::Recordset* recordset() const { return rs_.get(); }
 
 private:
     void rigaCambiata();
@@ -77,7 +64,7 @@ private:
     std::string ditta_;
     std::string variante_;
     int size_ = 20;
-    db::Recordset* rs_ = nullptr;
+    std::unique_ptr<db::Recordset> rs_;
 };
 
 }  // namespace groupings

@@ -1,40 +1,43 @@
 #include "groupings/gestione_varianti_tab.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cctype>
 
 #include "common/procedure.h"
+#include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/clsmg_opzioni.h"
+#include "groupings/codici_raggruppamento.h"
+#include "groupings/composizione_raggruppamento.h"
 #include "groupings/option_lists.h"
+#include "groupings/ribalta_descrizioni.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/db/connection.h"
-#include "platform/db/errors.h"
 #include "platform/db/recordset.h"
-#include "variants/record_grid.h"
-#include "variants/sql_text.h"
+#include "platform/framework/cinterface.h"
+#include "platform/framework/component_registry.h"
 
 namespace groupings {
 
 using common::Procedure;
-using variants::GridColumn;
-using variants::letterale;
-using variants::rtrim;
-using variants::testo;
 
 namespace {
 
 const char* const kTitoloVarianti = "Scheda articolo - varianti";
 const char* const kTestoApice =
     "Il valore di variante non pu\xC3\xB2 contenere il carattere apice (')";
-const long kMsgApice = 0;
 
 std::string maiuscolo(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -42,24 +45,52 @@ std::string maiuscolo(std::string s) {
     return s;
 }
 
-bool uguali(const std::string& a, const std::string& b) {
-    return maiuscolo(rtrim(a)) == maiuscolo(rtrim(b));
+// Right-trimmed; blank gives empty text.
+std::string pulito(const QLineEdit* box) {
+    return box ? common::NzValore(db::Value(box->text().toStdString())) : std::string();
 }
 
-std::string testoBox(const QLineEdit* box) {
-    return box ? box->text().toStdString() : "";
-}
-
-int numeroCampo(const db::Recordset* rs, const char* field) {
+long numeroCampo(const db::Recordset* rs, const char* field) {
     if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
         return 0;
-    auto d = rs->value(field).toDecimal();
-    return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
+    auto d = common::NzNumero(rs->value(field)).toDecimal();
+    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
 }
 
 bool spuntato(const db::Value& v) {
     auto d = v.toDecimal();
     return d && !d->isZero();
+}
+
+// Makes a list the active one when it takes the focus.
+class FocusWatcher : public QObject {
+public:
+    FocusWatcher(QObject* parent, std::function<void()> onFocus)
+        : QObject(parent), onFocus_(std::move(onFocus)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            onFocus_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onFocus_;
+};
+
+QPushButton* pulsante(const char* name, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit* casella(const char* name, int maxLength, QWidget* parent) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaxLength(maxLength);
+    return e;
 }
 
 }  // namespace
@@ -77,111 +108,129 @@ StatoOpzioni& GestioneVariantiTab::stato() const {
 
 void GestioneVariantiTab::build(QWidget* page) {
     StatoOpzioni& st = stato();
-    auto* layout = new QGridLayout(page);
+    common::WindowServices& ws = card().services();
+    auto* layout = new QVBoxLayout(page);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Variante"), page));
+    // Variant and grouping.
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
     st.CBO_TIPOVAR1 = new QComboBox(page);
     st.CBO_TIPOVAR1->setObjectName("CBO_TIPOVAR1");
-    top->addWidget(st.CBO_TIPOVAR1, 1);
-    CMD_LINK1 = new QPushButton(QStringLiteral("Gestione varianti"), page);
-    top->addWidget(CMD_LINK1);
-    layout->addLayout(top, 0, 0, 1, 3);
+    st.CBO_TIPOVAR1->setMinimumWidth(180);
+    top->addWidget(st.CBO_TIPOVAR1, 0, 1);
+    CMD_LINK1 = pulsante("CMD_LINK1", QStringLiteral("Gestione varianti"), page);
+    top->addWidget(CMD_LINK1, 0, 2);
+    top->addWidget(new QLabel(QStringLiteral("Raggruppamento"), page), 1, 0);
+    st.TXT_RAGGR1 = new controls::LookupBox(page);
+    st.TXT_RAGGR1->setObjectName("TXT_RAGGR1");
+    st.TXT_RAGGR1->SetMaxLength(25);
+    st.TXT_RAGGR1->SetUpperCase(true);
+    st.TXT_RAGGR1->SetConnection(&card().connection());
+    st.TXT_RAGGR1->AddMenuEntry(QStringLiteral("Kgestione"),
+                                QStringLiteral("Gestione raggruppamenti..."));
+    top->addWidget(st.TXT_RAGGR1, 1, 1);
+    st.TXT_DESRAGGR1 = casella("TXT_DESRAGGR1", 40, page);
+    st.TXT_DESRAGGR1->setEnabled(false);
+    top->addWidget(st.TXT_DESRAGGR1, 1, 2, 1, 2);
+    st.CMD_ASSOCIA = pulsante("CMD_ASSOCIA", QStringLiteral("Associa"), page);
+    st.CMD_ASSOCIA->setToolTip(QStringLiteral("Associa il raggruppamento alla variante"));
+    st.CMD_ASSOCIA->setEnabled(false);
+    top->addWidget(st.CMD_ASSOCIA, 1, 4);
+    top->setColumnStretch(3, 1);
+    layout->addLayout(top);
+
+    auto* lists = new QHBoxLayout;
+    layout->addLayout(lists, 1);
 
     // Source list with its editor.
-    auto* left = new QVBoxLayout;
-    auto* codes = new QGridLayout;
-    codes->addWidget(new QLabel(QStringLiteral("Codice"), page), 0, 0);
-    st.TXT_OPZIONE_ORIG = new QLineEdit(page);
-    st.TXT_OPZIONE_ORIG->setObjectName("TXT_OPZIONE_ORIG");
-    codes->addWidget(st.TXT_OPZIONE_ORIG, 0, 1);
-    st.TXT_DESOPZIONE_ORIG = new QLineEdit(page);
-    st.TXT_DESOPZIONE_ORIG->setObjectName("TXT_DESOPZIONE_ORIG");
-    st.TXT_DESOPZIONE_ORIG->setMaxLength(80);
-    codes->addWidget(st.TXT_DESOPZIONE_ORIG, 1, 0, 1, 2);
-    left->addLayout(codes);
+    auto* origine = new QGroupBox(QStringLiteral("Opzioni della variante"), page);
+    auto* left = new QGridLayout(origine);
+    left->addWidget(new QLabel(QStringLiteral("Codice"), origine), 0, 0);
+    st.TXT_OPZIONE_ORIG = casella("TXT_OPZIONE_ORIG", 20, origine);
+    st.TXT_OPZIONE_ORIG->setEnabled(false);
+    left->addWidget(st.TXT_OPZIONE_ORIG, 0, 1);
+    st.TXT_DESOPZIONE_ORIG = casella("TXT_DESOPZIONE_ORIG", 80, origine);
+    left->addWidget(st.TXT_DESOPZIONE_ORIG, 0, 2, 1, 2);
     auto* cmds = new QHBoxLayout;
-    CMD_OPZORIG_NUOVO = new QPushButton(QStringLiteral("Nuovo"), page);
-    CMD_OPZORIG_SALVA = new QPushButton(QStringLiteral("Conferma"), page);
-    CMD_OPZORIG_ELIMINA = new QPushButton(QStringLiteral("Elimina"), page);
-    CMD_SEARCH = new QPushButton(QStringLiteral("Cerca (descrizione contiene)"), page);
-    for (auto* b : {CMD_OPZORIG_NUOVO, CMD_OPZORIG_SALVA, CMD_OPZORIG_ELIMINA, CMD_SEARCH})
+    st.CMD_OPZORIG_NUOVO = pulsante("CMD_OPZORIG_NUOVO", QStringLiteral("Nuovo"), origine);
+    st.CMD_OPZORIG_SALVA = pulsante("CMD_OPZORIG_SALVA", QStringLiteral("Conferma"), origine);
+    st.CMD_OPZORIG_ELIMINA = pulsante("CMD_OPZORIG_ELIMINA", QStringLiteral("Elimina"), origine);
+    st.CMD_SEARCH = pulsante("CMD_SEARCH", QStringLiteral("Cerca (descrizione contiene)"), origine);
+    for (QPushButton* b : {st.CMD_OPZORIG_NUOVO.data(), st.CMD_OPZORIG_SALVA.data(),
+                           st.CMD_OPZORIG_ELIMINA.data(), st.CMD_SEARCH.data()})
         cmds->addWidget(b);
-    left->addLayout(cmds);
+    cmds->addStretch(1);
+    left->addLayout(cmds, 1, 0, 1, 4);
     auto* views = new QHBoxLayout;
-    CMD_DASELEZ = new QPushButton(page);
-    CMD_RUBRICA1 = new QPushButton(page);
-    views->addWidget(CMD_DASELEZ);
-    views->addWidget(CMD_RUBRICA1);
-    left->addLayout(views);
-    st.GRDX_VARIANTI_SOURCE = new variants::RecordGrid(page);
+    st.CMD_DASELEZ = pulsante("CMD_DASELEZ", {}, origine);
+    st.CMD_RUBRICA1 = pulsante("CMD_RUBRICA1", {}, origine);
+    views->addWidget(st.CMD_DASELEZ);
+    views->addWidget(st.CMD_RUBRICA1);
+    views->addStretch(1);
+    left->addLayout(views, 2, 0, 1, 4);
+    st.GRDX_VARIANTI_SOURCE = new controls::DataGrid(origine);
     st.GRDX_VARIANTI_SOURCE->setObjectName("GRDX_VARIANTI_SOURCE");
-    left->addWidget(st.GRDX_VARIANTI_SOURCE, 1);
-    layout->addLayout(left, 1, 0);
+    left->addWidget(st.GRDX_VARIANTI_SOURCE, 3, 0, 1, 4);
+    left->setColumnStretch(2, 1);
+    left->setRowStretch(3, 1);
+    lists->addWidget(origine, 5);
 
-    // Between the lists: the composition commands and the grouping box.
+    // Between the lists: the composition commands.
     auto* middle = new QVBoxLayout;
-    areaRaggruppamento_ = new QWidget(page);
-    areaRaggruppamento_->setObjectName("areaRaggruppamento");
-    auto* area = new QVBoxLayout(areaRaggruppamento_);
-    area->setContentsMargins(0, 0, 0, 0);
-    area->addWidget(new QLabel(QStringLiteral("Raggruppamento"), areaRaggruppamento_));
-    st.TXT_RAGGR1 = new QLineEdit(areaRaggruppamento_);
-    st.TXT_RAGGR1->setObjectName("TXT_RAGGR1");
-    st.TXT_RAGGR1->setMaxLength(25);
-    area->addWidget(st.TXT_RAGGR1);
-    st.CMD_ASSOCIA = new QPushButton(QStringLiteral("Associa"), areaRaggruppamento_);
-    area->addWidget(st.CMD_ASSOCIA);
-    CMD_ADDSEL = new QPushButton(QStringLiteral("Aggiungi"), areaRaggruppamento_);
-    CMD_ADDSEL->setToolTip(QStringLiteral("Aggiungi le varianti selezionate"));
-    area->addWidget(CMD_ADDSEL);
-    st.CMD_SU = new QPushButton(QStringLiteral("Su"), areaRaggruppamento_);
-    st.CMD_GIU = new QPushButton(QStringLiteral("Gi\u00f9"), areaRaggruppamento_);
-    area->addWidget(st.CMD_SU);
-    area->addWidget(st.CMD_GIU);
-    area->addStretch(1);
-    middle->addWidget(areaRaggruppamento_);
-    layout->addLayout(middle, 1, 1);
+    middle->addStretch(1);
+    st.CMD_ADDSEL = pulsante("CMD_ADDSEL", QStringLiteral("Aggiungi >>"), page);
+    st.CMD_ADDSEL->setToolTip(QStringLiteral("Aggiungi le varianti selezionate"));
+    st.CMD_TOGLISEL = pulsante("CMD_TOGLISEL", QStringLiteral("<< Togli"), page);
+    st.CMD_TOGLISEL->setToolTip(QStringLiteral("Togli le varianti selezionate"));
+    st.CMD_SU = pulsante("CMD_SU", QStringLiteral("Su"), page);
+    st.CMD_GIU = pulsante("CMD_GIU", QStringLiteral("Gi\u00f9"), page);
+    st.CMD_SU->setEnabled(false);
+    st.CMD_GIU->setEnabled(false);
+    for (QPushButton* b :
+         {st.CMD_ADDSEL.data(), st.CMD_TOGLISEL.data(), st.CMD_SU.data(), st.CMD_GIU.data()})
+        middle->addWidget(b);
+    middle->addStretch(1);
+    lists->addLayout(middle);
 
     // Destination list.
-    auto* right = new QVBoxLayout;
-    st.TXT_OPZIONE_DEST = new QLineEdit(page);
-    st.TXT_OPZIONE_DEST->setObjectName("TXT_OPZIONE_DEST");
+    auto* destino = new QGroupBox(QStringLiteral("Composizione del raggruppamento"), page);
+    auto* right = new QGridLayout(destino);
+    st.TXT_OPZIONE_DEST = casella("TXT_OPZIONE_DEST", 20, destino);
     st.TXT_OPZIONE_DEST->setEnabled(false);
-    st.TXT_DESOPZIONE_DEST = new QLineEdit(page);
-    st.TXT_DESOPZIONE_DEST->setObjectName("TXT_DESOPZIONE_DEST");
-    st.TXT_DESOPZIONE_DEST->setMaxLength(80);
-    st.CMD_OPZDEST_SALVA = new QPushButton(QStringLiteral("Conferma"), page);
-    auto* dest = new QHBoxLayout;
-    dest->addWidget(st.TXT_OPZIONE_DEST);
-    dest->addWidget(st.TXT_DESOPZIONE_DEST, 1);
-    dest->addWidget(st.CMD_OPZDEST_SALVA);
-    right->addLayout(dest);
-    st.GRDX_VARIANTI_DESTI = new variants::RecordGrid(page);
+    st.TXT_OPZIONE_DEST->setMaximumWidth(120);
+    right->addWidget(st.TXT_OPZIONE_DEST, 0, 0);
+    st.TXT_DESOPZIONE_DEST = casella("TXT_DESOPZIONE_DEST", 80, destino);
+    right->addWidget(st.TXT_DESOPZIONE_DEST, 0, 1);
+    st.CMD_OPZDEST_SALVA = pulsante("CMD_OPZDEST_SALVA", QStringLiteral("Conferma"), destino);
+    right->addWidget(st.CMD_OPZDEST_SALVA, 0, 2);
+    st.GRDX_VARIANTI_DESTI = new controls::DataGrid(destino);
     st.GRDX_VARIANTI_DESTI->setObjectName("GRDX_VARIANTI_DESTI");
-    right->addWidget(st.GRDX_VARIANTI_DESTI, 1);
-    layout->addLayout(right, 1, 2);
+    right->addWidget(st.GRDX_VARIANTI_DESTI, 1, 0, 1, 3);
+    right->setColumnStretch(1, 1);
+    right->setRowStretch(1, 1);
+    lists->addWidget(destino, 5);
 
-    CMD_DASELEZ->setText(QString::fromStdString(
-        card().services().TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
-    CMD_RUBRICA1->setText(QString::fromStdString(
-        card().services().TraduciTesto("Attiva visualizzazione rubrica", 76561)));
+    st.CMD_DASELEZ->setText(
+        QString::fromStdString(ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
+    st.CMD_RUBRICA1->setText(
+        QString::fromStdString(ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
     InitGRDX_VARIANTI_SOURCE();
     InitGRDX_VARIANTI_DESTI();
 
+    common::ItemCard& c = card();
     QObject::connect(st.CBO_TIPOVAR1, &QComboBox::activated, page,
                      [this](int) { CBO_TIPOVAR1_Click(); });
-    QObject::connect(CMD_OPZORIG_NUOVO, &QPushButton::clicked, page,
+    QObject::connect(st.CMD_OPZORIG_NUOVO, &QPushButton::clicked, page,
                      [this] { CMD_OPZORIG_NUOVO_Click(); });
-    QObject::connect(CMD_OPZORIG_SALVA, &QPushButton::clicked, page,
+    QObject::connect(st.CMD_OPZORIG_SALVA, &QPushButton::clicked, page,
                      [this] { CMD_OPZORIG_SALVA_Click(); });
-    QObject::connect(CMD_OPZORIG_ELIMINA, &QPushButton::clicked, page,
+    QObject::connect(st.CMD_OPZORIG_ELIMINA, &QPushButton::clicked, page,
                      [this] { CMD_OPZORIG_ELIMINA_Click(); });
-    QObject::connect(CMD_SEARCH, &QPushButton::clicked, page, [this] { CMD_SEARCH_Click(); });
+    QObject::connect(st.CMD_SEARCH, &QPushButton::clicked, page, [this] { CMD_SEARCH_Click(); });
     QObject::connect(CMD_LINK1, &QPushButton::clicked, page, [this] { CMD_LINK1_Click(); });
-    QObject::connect(CMD_DASELEZ, &QPushButton::clicked, page,
+    QObject::connect(st.CMD_DASELEZ, &QPushButton::clicked, page,
                      [this] { CMD_DASELEZ_ButtonClick(); });
-    QObject::connect(CMD_RUBRICA1, &QPushButton::clicked, page,
+    QObject::connect(st.CMD_RUBRICA1, &QPushButton::clicked, page,
                      [this] { CMD_RUBRICA1_ButtonClick(); });
     QObject::connect(st.TXT_OPZIONE_ORIG, &QLineEdit::editingFinished, page, [this] {
         if (TXT_OPZIONE_ORIG_Validate())
@@ -189,49 +238,107 @@ void GestioneVariantiTab::build(QWidget* page) {
     });
     QObject::connect(st.TXT_DESOPZIONE_ORIG, &QLineEdit::editingFinished, page,
                      [this] { TXT_DESOPZIONE_ORIG_AfterEntry(); });
-    QObject::connect(st.GRDX_VARIANTI_SOURCE, &variants::RecordGrid::rowChanged, page,
-                     [this](long) { GRDX_VARIANTI_SOURCE_RowChanged(); });
-    QObject::connect(st.GRDX_VARIANTI_SOURCE, &variants::RecordGrid::checkToggled, page,
-                     [this](long row, const QString&) { GRDX_VARIANTI_SOURCE_CheckToggled(row); });
-    // The source list as the active list: moving rows is for the destination list.
-    QObject::connect(st.GRDX_VARIANTI_SOURCE, &variants::RecordGrid::rowChanged, page, [this] {
-        if (stato().CMD_SU)
-            stato().CMD_SU->setEnabled(false);
-        if (stato().CMD_GIU)
-            stato().CMD_GIU->setEnabled(false);
-    });
+    QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::rowChanged, page,
+                     [this](long, long) { GRDX_VARIANTI_SOURCE_RowChanged(); });
+    QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::rowChanged, page,
+                     [&c](long, long) { GRDX_VARIANTI_DESTI_RowChanged(c); });
+    QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::checkEditToggleClick, page,
+                     [this](int, long row, bool& cancel) {
+                         cancel = true;
+                         GRDX_CheckEditToggleClick(true, row);
+                     });
+    QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::checkEditToggleClick, page,
+                     [this](int, long row, bool& cancel) {
+                         cancel = true;
+                         GRDX_CheckEditToggleClick(false, row);
+                     });
+    // The list the user works in decides whether the move buttons apply.
+    st.GRDX_VARIANTI_SOURCE->installEventFilter(
+        new FocusWatcher(page, [this] { ListaAttiva(false); }));
+    st.GRDX_VARIANTI_DESTI->installEventFilter(
+        new FocusWatcher(page, [this] { ListaAttiva(true); }));
+    QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::cellClick, page,
+                     [this](int, long) { ListaAttiva(false); });
+    QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::cellClick, page,
+                     [this](int, long) { ListaAttiva(true); });
+
+    // Grouping codes.
+    QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::startLookup, page,
+                     [&c](bool&) { TXT_RAGGR1_StartLookup(c); });
+    QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::startDecode, page,
+                     [&c](bool&) { TXT_RAGGR1_StartDecode(c); });
+    QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::afterItem, page,
+                     [&c] { TXT_RAGGR1_AfterItem(c); });
+    QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::menuEntry, page,
+                     [&c](const QString& key) { TXT_RAGGR1_MenuEntry(c, key.toStdString()); });
+    QObject::connect(st.TXT_DESRAGGR1, &QLineEdit::editingFinished, page,
+                     [&c] { TXT_DESRAGGR1_Validate(c); });
+    QObject::connect(st.CMD_ASSOCIA, &QPushButton::clicked, page, [&c] { CMD_ASSOCIA_Click(c); });
+
+    // Composition.
+    QObject::connect(st.CMD_ADDSEL, &QPushButton::clicked, page, [&c] { CMD_ADDSEL_Click(c); });
+    QObject::connect(st.CMD_TOGLISEL, &QPushButton::clicked, page, [&c] { CMD_TOGLISEL_Click(c); });
+    QObject::connect(st.CMD_SU, &QPushButton::clicked, page, [&c] { CMD_SU_Click(c); });
+    QObject::connect(st.CMD_GIU, &QPushButton::clicked, page, [&c] { CMD_GIU_Click(c); });
+    QObject::connect(st.CMD_OPZDEST_SALVA, &QPushButton::clicked, page,
+                     [&c] { CMD_OPZDEST_SALVA_Click(c); });
+
+    // The transcoding tab's copy into a grouping is this module's.
+    CollegaRibaltamento(c);
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_SOURCE() {
+    StatoOpzioni& st = stato();
     Procedure p(card(), "InitGRDX_VARIANTI_SOURCE");
     p.step([&] {
-        stato().GRDX_VARIANTI_SOURCE->setColumns(
-            {{"SELEZ", "Sel.", GridColumn::Kind::Check},
-             {"MG5E_OPZIONE", "Opzione", GridColumn::Kind::Text},
-             {"MG5E_DESCR", "Descrizione", GridColumn::Kind::Text},
-             {"LETTERA", "Lettera", GridColumn::Kind::Text},
-             {"SORT_CODE", "SortCode", GridColumn::Kind::Number}},
-            "MG5E_OPZIONE");
+        controls::GridColumns& cols = st.GRDX_VARIANTI_SOURCE->Columns();
+        cols.Clear();
+        cols.Add("SELEZ", QStringLiteral("Sel.")).SetKind(controls::CellKind::Check).SetWidth(36);
+        cols.Add("MG5E_OPZIONE", QStringLiteral("Opzione")).SetWidth(90).SetReadOnly(true);
+        cols.Add("MG5E_DESCR", QStringLiteral("Descrizione")).SetWidth(220).SetReadOnly(true);
+        cols.Add("LETTERA", QStringLiteral("Lettera")).SetWidth(50).SetReadOnly(true);
+        cols.Add("SORT_CODE", QStringLiteral("SortCode"))
+            .SetNumberFormat(0)
+            .SetWidth(60)
+            .SetReadOnly(true);
+        card().services().TraduciColonne(st.GRDX_VARIANTI_SOURCE);
     });
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_DESTI() {
-    stato().GRDX_VARIANTI_DESTI->setColumns(
-        {{"SELEZ", "Sel.", GridColumn::Kind::Check},
-         {"MG5H_OPZIONE_MG5E", "Opzione", GridColumn::Kind::Text},
-         {"DESCR_OPZIONE", "Descrizione", GridColumn::Kind::Text},
-         {"MG5H_SEQOPZIONE", "Sequenza", GridColumn::Kind::Number}},
-        "MG5H_OPZIONE_MG5E");
+    StatoOpzioni& st = stato();
+    Procedure p(card(), "InitGRDX_VARIANTI_DESTI");
+    p.step([&] {
+        controls::GridColumns& cols = st.GRDX_VARIANTI_DESTI->Columns();
+        cols.Clear();
+        cols.Add("SELEZ", QStringLiteral("Sel.")).SetKind(controls::CellKind::Check).SetWidth(36);
+        cols.Add("MG5H_OPZIONE_MG5E", QStringLiteral("Opzione")).SetWidth(90).SetReadOnly(true);
+        cols.Add("DESCR_OPZIONE", QStringLiteral("Descrizione")).SetWidth(220).SetReadOnly(true);
+        cols.Add("MG5H_SEQOPZIONE", QStringLiteral("Sequenza"))
+            .SetNumberFormat(0)
+            .SetWidth(70)
+            .SetReadOnly(true);
+        card().services().TraduciColonne(st.GRDX_VARIANTI_DESTI);
+    });
 }
 
 void GestioneVariantiTab::clear() {
     StatoOpzioni& st = stato();
     if (!st.GRDX_VARIANTI_SOURCE)
         return;
+    st.GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
+    st.GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
     InitGRDX_VARIANTI_SOURCE();
     InitGRDX_VARIANTI_DESTI();
-    st.GRDX_VARIANTI_SOURCE->setRecordset(nullptr);
-    st.GRDX_VARIANTI_DESTI->setRecordset(nullptr);
+    for (QLineEdit* box :
+         {st.TXT_OPZIONE_ORIG.data(), st.TXT_DESOPZIONE_ORIG.data(), st.TXT_OPZIONE_DEST.data(),
+          st.TXT_DESOPZIONE_DEST.data(), st.TXT_DESRAGGR1.data()})
+        if (box)
+            box->clear();
+    if (st.TXT_RAGGR1) {
+        st.TXT_RAGGR1->SetText({});
+        st.TXT_RAGGR1->SetFound(true);
+    }
 }
 
 void GestioneVariantiTab::release() {
@@ -241,9 +348,16 @@ void GestioneVariantiTab::release() {
     }
 }
 
-void GestioneVariantiTab::azzeraTabStati() {
-    card().clearLoadedItems(
-        {common::kTabStatiStagione, common::kTabStatiVariante, common::kTabStatiCombinazione});
+void GestioneVariantiTab::beforeSidebarChoice() {
+    CheckCambioRaggr(card());
+}
+
+void GestioneVariantiTab::ListaAttiva(bool destinazione) {
+    StatoOpzioni& st = stato();
+    if (st.CMD_SU)
+        st.CMD_SU->setEnabled(destinazione);
+    if (st.CMD_GIU)
+        st.CMD_GIU->setEnabled(destinazione);
 }
 
 // ----------------------------------------------------------------- loader
@@ -252,21 +366,23 @@ void GestioneVariantiTab::load() {
     if (card().isLoaded(index()))
         return;
     StatoOpzioni& st = stato();
+    common::WindowServices& ws = card().services();
     Procedure p(card(), "Tab_GestioneVarianti");
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });
     p.step([&] {
-        CMD_DASELEZ->setText(QString::fromStdString(
-            card().services().TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
+        st.CMD_DASELEZ->setText(QString::fromStdString(
+            ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
         pictureDaselez_ = "PIC_FILTRO";
     });
     p.step([&] {
         int entry = st.variantePreselezionata < 0 ? 0 : st.variantePreselezionata;
         if (entry >= st.CBO_TIPOVAR1->count())
             entry = st.CBO_TIPOVAR1->count() > 0 ? 0 : -1;
-        st.CBO_TIPOVAR1->blockSignals(true);
-        st.CBO_TIPOVAR1->setCurrentIndex(entry);
-        st.CBO_TIPOVAR1->blockSignals(false);
+        {
+            const QSignalBlocker quiet(st.CBO_TIPOVAR1);
+            st.CBO_TIPOVAR1->setCurrentIndex(entry);
+        }
         if (entry >= 0)
             CBO_TIPOVAR1_Click();
     });
@@ -277,25 +393,20 @@ void GestioneVariantiTab::load() {
 
 void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
     StatoOpzioni& st = stato();
-    db::Recordset* item = card().itemRecordset();
-    if (numeroCampo(item, "MG66_FLGVARART") == 0)
+    if (numeroCampo(card().itemRecordset(), "MG66_FLGVARART") == 0)
         return;
     if (st.CBO_TIPOVAR1->currentIndex() < 0)
         return;
     db::Connection& cn = card().connection();
     const std::string& ditta = card().companyCode();
-    const std::string codArt = variants::raddoppiaApici(card().currentItem());
 
     Procedure p(card(), "CBO_TIPOVAR1_Click");
+    p.step([&] { CheckCambioRaggr(card()); });
     p.step([&] {
-        if (st.CheckCambioRaggr)
-            st.CheckCambioRaggr();
+        common::ChiudiRecordset(st.dimensione);
+        common::ChiudiRecordset(st.rigaVariante);
     });
-    p.step([&] {
-        st.dimensione.reset();
-        st.rigaVariante.reset();
-    });
-    p.step([&] { st.variante = variants::codiceDaIndice(st.CBO_TIPOVAR1->currentData().toInt()); });
+    p.step([&] { st.variante = common::codiceVariante(st.CBO_TIPOVAR1->currentData().toInt()); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
         rs->open("SELECT * FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = " + ditta +
@@ -304,38 +415,45 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
         st.dimensione = std::move(rs);
     });
     p.step([&] {
+        // The key columns let the row be written back by its key.
         auto rs = std::make_unique<db::Recordset>();
         rs->open(
-            "SELECT MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
-            "MG6B_DITTA_CG18     = " +
-                ditta + " AND       MG6B_CODART_MG66    = '" + codArt +
+            "SELECT MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_DITTA_CG18, MG6B_CODART_MG66, "
+            "MG6B_CODICEVAR_MG5F FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18     = " +
+                ditta + " AND       MG6B_CODART_MG66    = '" +
+                common::RaddoppiaApici(card().currentItem()) +
                 "'  AND       MG6B_CODICEVAR_MG5F = '" + st.variante + "'",
             cn);
         st.rigaVariante = std::move(rs);
     });
     p.step([&] {
         db::Recordset* riga = st.rigaVariante.get();
-        if (!riga || riga->recordCount() != 1) {
-            st.TXT_RAGGR1->clear();
+        st.raggrAmmesso = riga && riga->recordCount() == 1;
+        if (!st.raggrAmmesso) {
+            st.TXT_RAGGR1->SetText({});
             st.TXT_RAGGR1->setEnabled(false);
-            return;
+            st.raggruppamento.clear();
+        } else {
+            riga->moveFirst();
+            st.raggruppamento = common::NzValore(riga->value("MG6B_CODRAGGVAR_MG5G"));
+            st.TXT_RAGGR1->setEnabled(true);
+            st.TXT_RAGGR1->SetText(QString::fromStdString(st.raggruppamento));
+            // Both lists are loaded by the entry handling below.
         }
-        riga->moveFirst();
-        std::string raggr = testo(riga->value("MG6B_CODRAGGVAR_MG5G"));
-        st.TXT_RAGGR1->setEnabled(true);
-        st.TXT_RAGGR1->setText(QString::fromStdString(raggr));
-        st.raggruppamento = raggr;
-        CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, true, false);
+        DecodificaRaggruppamento(card());
     });
     p.step([&] {
         if (numeroCampo(st.dimensione.get(), "MG5F_INDPROGCONFIG") == 1) {
-            st.TXT_RAGGR1->clear();
+            // Such variants take no grouping.
+            st.raggrAmmesso = false;
+            st.TXT_RAGGR1->SetText({});
             st.TXT_RAGGR1->setEnabled(false);
+            DecodificaRaggruppamento(card());
         }
     });
     p.step([&] {
-        int size = numeroCampo(st.dimensione.get(), "MG5F_SIZE");
-        st.TXT_OPZIONE_ORIG->setMaxLength(size > 0 ? size : 20);
+        const long size = numeroCampo(st.dimensione.get(), "MG5F_SIZE");
+        st.TXT_OPZIONE_ORIG->setMaxLength(size > 0 && size <= 20 ? static_cast<int>(size) : 20);
         if (numeroCampo(st.dimensione.get(), "MG5F_INDNATURA") == 1)
             st.TXT_OPZIONE_ORIG->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[0-9]*")), st.TXT_OPZIONE_ORIG));
@@ -343,15 +461,14 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
             st.TXT_OPZIONE_ORIG->setValidator(nullptr);
     });
     p.step([&] {
-        if (st.TXT_RAGGR1_AfterItem)
-            st.TXT_RAGGR1_AfterItem();
-        if (st.CMD_ASSOCIA)
-            st.CMD_ASSOCIA->setEnabled(false);
+        TXT_RAGGR1_AfterItem(card());
+        st.CMD_ASSOCIA->setEnabled(false);
     });
     p.step([&] {
+        const std::string raggr = common::NzValore(db::Value(st.TXT_RAGGR1->Text().toStdString()));
         st.articoloRicordato = card().currentItem();
         st.varianteRicordata = st.variante;
-        st.raggrRicordato = rtrim(st.TXT_RAGGR1->text().toStdString());
+        st.raggrRicordato = raggr.empty() ? std::string(kNessunRaggruppamento) : raggr;
         st.raggrInserito = st.raggrRicordato;
         st.raggrCambiato = false;
     });
@@ -364,25 +481,30 @@ void GestioneVariantiTab::GRDX_VARIANTI_SOURCE_RowChanged() {
     db::Recordset* rs = st.sorgente.get();
     if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
         return;
-    std::string opz = testo(rs->value("MG5E_OPZIONE"));
+    const std::string opz = common::NzStringa(rs->value("MG5E_OPZIONE"));
     st.TXT_OPZIONE_ORIG->setText(QString::fromStdString(opz));
-    st.TXT_DESOPZIONE_ORIG->setText(QString::fromStdString(testo(rs->value("MG5E_DESCR"))));
+    st.TXT_DESOPZIONE_ORIG->setText(
+        QString::fromStdString(common::NzStringa(rs->value("MG5E_DESCR"))));
     st.opzione = opz;
 }
 
-void GestioneVariantiTab::GRDX_VARIANTI_SOURCE_CheckToggled(long row) {
+void GestioneVariantiTab::GRDX_CheckEditToggleClick(bool sorgente, long row) {
     StatoOpzioni& st = stato();
-    db::Recordset* rs = st.sorgente.get();
+    db::Recordset* rs = sorgente ? st.sorgente.get() : st.destinazione.get();
     if (!rs || row < 0 || row >= rs->recordCount())
         return;
-    Procedure p(card(), "GRDX_VARIANTI_SOURCE_CheckEditToggleClick");
+    const char* campo = sorgente ? "MG5E_OPZIONE" : "MG5H_OPZIONE_MG5E";
+    Procedure p(card(), sorgente ? "GRDX_VARIANTI_SOURCE_CheckEditToggleClick"
+                                 : "GRDX_VARIANTI_DESTI_CheckEditToggleClick");
     p.step([&] {
-        int fSel = rs->fieldIndex("SELEZ");
-        int fOpz = rs->fieldIndex("MG5E_OPZIONE");
-        card().connection().execute(std::string("UPDATE #TMP_ORIG SET SELEZ = ") +
-                                    (spuntato(rs->valueAt(row, fSel)) ? "1" : "0") +
-                                    " WHERE MG5E_OPZIONE = '" +
-                                    variants::raddoppiaApici(testo(rs->valueAt(row, fOpz))) + "'");
+        const int fSel = rs->fieldIndex("SELEZ");
+        const bool ora = !spuntato(rs->valueAt(row, fSel));
+        card().connection().execute(
+            std::string("UPDATE ") + (sorgente ? "#TMP_ORIG" : "#TMP_DEST") +
+            " SET SELEZ = " + (ora ? "1" : "0") + " WHERE " + campo + " = '" +
+            common::RaddoppiaApici(common::NzStringa(rs->valueAt(row, rs->fieldIndex(campo)))) +
+            "'");
+        rs->setValueAt(row, fSel, db::Value(ora ? 1 : 0));
     });
 }
 
@@ -401,7 +523,7 @@ bool GestioneVariantiTab::TXT_OPZIONE_ORIG_Validate() {
     QString text = st.TXT_OPZIONE_ORIG->text();
     if (!text.contains(QLatin1Char('\'')))
         return false;
-    card().services().VisualizzaMessaggio(kTestoApice, kMsgApice, common::vbExclamation,
+    card().services().VisualizzaMessaggio(kTestoApice, 0, common::vbExclamation,
                                           card().widget()->windowTitle().toStdString());
     text.remove(QLatin1Char('\''));
     st.TXT_OPZIONE_ORIG->setText(text);
@@ -415,8 +537,8 @@ void GestioneVariantiTab::TXT_DESOPZIONE_ORIG_AfterEntry() {
 void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
-    const std::string codice = rtrim(testoBox(st.TXT_OPZIONE_ORIG));
-    const std::string descr = rtrim(testoBox(st.TXT_DESOPZIONE_ORIG));
+    const std::string codice = pulito(st.TXT_OPZIONE_ORIG);
+    const std::string descr = pulito(st.TXT_DESOPZIONE_ORIG);
     if (codice.empty())
         return;
     const std::string titolo = ws.TraduciTesto(kTitoloVarianti, 50877);
@@ -431,9 +553,9 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
         TXT_OPZIONE_ORIG_Validate();
         return;
     }
-    int size = numeroCampo(st.dimensione.get(), "MG5F_SIZE");
-    std::size_t massimo = static_cast<std::size_t>(size > 0 && size < 20 ? size : 20);
-    if (QString::fromStdString(codice).size() > static_cast<qsizetype>(massimo)) {
+    const long size = numeroCampo(st.dimensione.get(), "MG5F_SIZE");
+    const long massimo = size > 0 && size < 20 ? size : 20;
+    if (QString::fromStdString(codice).size() > massimo) {
         ws.VisualizzaMessaggio("Il codice dell'opzione non pu\xC3\xB2 superare " +
                                    std::to_string(massimo) + " caratteri.",
                                0, common::vbExclamation, titolo);
@@ -447,35 +569,35 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
 
     db::Connection& cn = card().connection();
     const std::string& ditta = card().companyCode();
+    const std::string descrLit = common::FormatoDBTesto(db::Value(descr), common::kTesto, true);
+    const std::string optLit = common::FormatoDBTesto(db::Value(codice), common::kTesto, true);
     db::Recordset* rs = st.sorgente.get();
     long trovata = -1;
-    int fOpz = rs->fieldIndex("MG5E_OPZIONE");
+    const int fOpz = rs->fieldIndex("MG5E_OPZIONE");
     for (long r = 0; r < rs->recordCount() && trovata < 0; ++r)
-        if (uguali(testo(rs->valueAt(r, fOpz)), codice))
+        if (common::NzStringa(rs->valueAt(r, fOpz)) == codice)
             trovata = r;
 
     Procedure p(card(), "CMD_OPZORIG_SALVA_Click");
     if (trovata >= 0) {
-        const std::string esistente = testo(rs->valueAt(trovata, fOpz));
         p.step([&] {
-            cn.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + letterale(descr) +
+            cn.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + descrLit +
                        " WHERE MG5E_DITTA_CG18     = " + ditta +
                        " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE        = " + letterale(esistente));
+                       "' AND       MG5E_OPZIONE        = " + optLit);
         });
         p.step([&] {
             rs->setValueAt(trovata, rs->fieldIndex("MG5E_DESCR"),
                            descr.empty() ? db::Value::null() : db::Value(descr));
-            cn.execute("UPDATE #TMP_ORIG SET MG5E_DESCR = " + letterale(descr) +
-                       " WHERE MG5E_OPZIONE = " + letterale(esistente));
+            cn.execute("UPDATE #TMP_ORIG SET MG5E_DESCR = " + descrLit +
+                       " WHERE MG5E_OPZIONE = " + optLit);
         });
     } else {
         p.step([&] {
             cn.execute(
                 "INSERT INTO MG5E_OPZIONI   (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
                 "MG5E_DESCR) VALUES   ( " +
-                ditta + ", '" + st.variante + "', " + letterale(codice) + ", " + letterale(descr) +
-                ")");
+                ditta + ", '" + st.variante + "', " + optLit + ", " + descrLit + ")");
         });
     }
     if (!p.running())
@@ -493,40 +615,28 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
             db::Recordset* nuovo = st.sorgente.get();
             if (!nuovo)
                 return;
-            int f = nuovo->fieldIndex("MG5E_OPZIONE");
-            for (long r = 0; r < nuovo->recordCount(); ++r) {
-                if (uguali(testo(nuovo->valueAt(r, f)), codice)) {
+            const int f = nuovo->fieldIndex("MG5E_OPZIONE");
+            for (long r = 0; r < nuovo->recordCount(); ++r)
+                if (common::NzStringa(nuovo->valueAt(r, f)) == codice) {
                     nuovo->setAbsolutePosition(r + 1);
-                    st.GRDX_VARIANTI_SOURCE->selectRow(r);
                     GRDX_VARIANTI_SOURCE_RowChanged();
                     break;
                 }
-            }
-            CMD_OPZORIG_NUOVO->setFocus();
+            st.CMD_OPZORIG_NUOVO->setFocus();
         });
     }
-    p.step([&] { azzeraTabStati(); });
+    p.step([&] { AzzeraTabStati(card()); });
 }
 
 void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     StatoOpzioni& st = stato();
-    db::Recordset* rs = st.sorgente.get();
-    if (!rs || !rs->isOpen())
+    const std::vector<std::string> spuntate = ValoriSpuntati(st.sorgente.get(), "MG5E_OPZIONE");
+    if (spuntate.empty())
         return;
     common::WindowServices& ws = card().services();
     db::Connection& cn = card().connection();
 
     Procedure p(card(), "CMD_OPZORIG_ELIMINA_Click");
-    std::vector<std::string> spuntate;
-    p.step([&] {
-        int fSel = rs->fieldIndex("SELEZ");
-        int fOpz = rs->fieldIndex("MG5E_OPZIONE");
-        for (long r = 0; r < rs->recordCount(); ++r)
-            if (spuntato(rs->valueAt(r, fSel)))
-                spuntate.push_back(testo(rs->valueAt(r, fOpz)));
-    });
-    if (!p.running() || spuntate.empty())
-        return;
     std::string titolo;
     p.step([&] { titolo = ws.TraduciTesto(kTitoloVarianti, 50877); });
     int risposta = common::vbNo;
@@ -537,16 +647,12 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     });
     if (!p.running() || risposta != common::vbYes)
         return;
-    std::string lista = "(";
-    for (std::size_t i = 0; i < spuntate.size(); ++i)
-        lista += (i ? ", '" : "'") + variants::raddoppiaApici(spuntate[i]) + "'";
-    lista += ")";
     p.step([&] {
         cn.clearErrors();
         try {
             cn.execute("DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18     = " +
                        card().companyCode() + " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE IN " + lista);
+                       "' AND       MG5E_OPZIONE IN " + ListaIn(spuntate));
         } catch (const std::exception&) {
             // Judged below from the connection's errors.
         }
@@ -560,7 +666,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     });
     p.step(
         [&] { CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, false); });
-    p.step([&] { azzeraTabStati(); });
+    p.step([&] { AzzeraTabStati(card()); });
 }
 
 // ------------------------------------------------------------------ views
@@ -571,12 +677,12 @@ void GestioneVariantiTab::CMD_DASELEZ_ButtonClick() {
     Procedure p(card(), "CMD_DASELEZ_ButtonClick");
     const std::string soloDaSelezionare =
         ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542);
-    if (CMD_DASELEZ->text().toStdString() == soloDaSelezionare) {
+    if (st.CMD_DASELEZ->text().toStdString() == soloDaSelezionare) {
         p.step([&] {
             CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, true);
         });
         p.step([&] {
-            CMD_DASELEZ->setText(QStringLiteral("Visualizza tutte le opzioni"));
+            st.CMD_DASELEZ->setText(QStringLiteral("Visualizza tutte le opzioni"));
             pictureDaselez_ = "PIC_NOFILTRO";
         });
     } else {
@@ -584,7 +690,7 @@ void GestioneVariantiTab::CMD_DASELEZ_ButtonClick() {
             CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, false);
         });
         p.step([&] {
-            CMD_DASELEZ->setText(QString::fromStdString(soloDaSelezionare));
+            st.CMD_DASELEZ->setText(QString::fromStdString(soloDaSelezionare));
             pictureDaselez_ = "PIC_FILTRO";
         });
     }
@@ -595,15 +701,13 @@ void GestioneVariantiTab::CMD_RUBRICA1_ButtonClick() {
     common::WindowServices& ws = card().services();
     Procedure p(card(), "CMD_RUBRICA1_ButtonClick");
     p.step([&] {
-        if (!st.GRDX_VARIANTI_SOURCE->grouped()) {
-            st.GRDX_VARIANTI_SOURCE->setGroupField("LETTERA");
-            CMD_RUBRICA1->setText(QString::fromStdString(
-                ws.TraduciTesto("Disattiva visualizzazione rubrica", 76562)));
-        } else {
-            st.GRDX_VARIANTI_SOURCE->setGroupField("");
-            CMD_RUBRICA1->setText(
-                QString::fromStdString(ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
-        }
+        st.rubrica = !st.rubrica;
+        // The address book: the rows by the first letter of their description.
+        if (st.sorgente && st.sorgente->isOpen())
+            st.sorgente->setSort(st.rubrica ? "LETTERA ASC, MG5E_OPZIONE ASC" : "");
+        st.CMD_RUBRICA1->setText(QString::fromStdString(
+            st.rubrica ? ws.TraduciTesto("Disattiva visualizzazione rubrica", 76562)
+                       : ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
     });
 }
 
@@ -613,19 +717,19 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
     if (!rs || !rs->isOpen())
         return;
     Procedure p(card(), "CMD_SEARCH_Click");
-    const std::string cerca = maiuscolo(rtrim(testoBox(st.TXT_DESOPZIONE_ORIG)));
+    const std::string cerca = maiuscolo(pulito(st.TXT_DESOPZIONE_ORIG));
     p.step([&] {
-        if (st.GRDX_VARIANTI_SOURCE->grouped())
+        if (st.rubrica)
             CMD_RUBRICA1_ButtonClick();
     });
     p.step([&] {
         // Detached while every row changes, so the grid redraws once.
-        st.GRDX_VARIANTI_SOURCE->setRecordset(nullptr);
-        int fDes = rs->fieldIndex("MG5E_DESCR");
-        int fSort = rs->fieldIndex("SORT_CODE");
-        int fSel = rs->fieldIndex("SELEZ");
+        st.GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
+        const int fDes = rs->fieldIndex("MG5E_DESCR");
+        const int fSort = rs->fieldIndex("SORT_CODE");
+        const int fSel = rs->fieldIndex("SELEZ");
         for (long r = 0; r < rs->recordCount(); ++r) {
-            bool trovata =
+            const bool trovata =
                 maiuscolo(rs->valueAt(r, fDes).toText()).find(cerca) != std::string::npos;
             rs->setValueAt(r, fSort, db::Value(trovata ? 1 : 0));
         }
@@ -640,7 +744,7 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
         rs->setSort("SORT_CODE DESC");
         rs->moveFirst();
     });
-    st.GRDX_VARIANTI_SOURCE->setRecordset(rs);
+    st.GRDX_VARIANTI_SOURCE->SetDataSource(rs);
 }
 
 // -------------------------------------------------------- options management
@@ -651,15 +755,19 @@ void GestioneVariantiTab::CMD_LINK1_Click() {
     p.step(
         [&] { st.variantePreselezionata = static_cast<short>(st.CBO_TIPOVAR1->currentIndex()); });
     p.step([&] {
-        CLSMG_OPZIONI gestione;
-        gestione.ADOConnection = &card().connection();
-        gestione.ActiveInterface = card().Pcls_Interface();
-        gestione.CodiceDitta = card().companyCode();
-        gestione.PosizioneVariante = st.variante;
-        gestione.CodiceVariante = st.opzione;
-        gestione.esegui(card().widget());
+        std::unique_ptr<framework::Cinterface> gestione = card().createSibling(kProgIdOpzioni);
+        gestione->SetProperty("CodiceDitta", db::Value(card().companyCode()));
+        gestione->SetProperty("PosizioneVariante", db::Value(st.variante));
+        gestione->SetProperty("CodiceVariante", db::Value(st.opzione));
+        framework::Cinterface* host = card().Pcls_Interface();
+        gestione->SetClsGlobal(host ? host->ClsGlobal() : nullptr);
+        gestione->SetConnection(&card().connection());
+        gestione->SetWindowModal(true);
+        gestione->ShowForm();
+        gestione->CloseForm();
     });
     p.step([&] {
+        card().services().SyncNavigator();
         card().clearLoadedItems({common::kTabGestioneVarianti, common::kTabTrascodificaVarianti});
         card().selectTab(card().currentTab());
     });

@@ -1,17 +1,17 @@
 #pragma once
 // Tab 1 of the item card: one of the item's active variants at a time, its
 // options (MG5E_OPZIONI, shared by every item of the company) in the source
-// list, the composition of its grouping in the destination list. This class
-// holds the options editor; the grouping code and composition editors work
-// on the same StatoOpzioni and place their controls in areaRaggruppamento().
+// list, the grouping chosen for it in the grouping box and the grouping's
+// composition in the destination list. This class builds the page and holds
+// the options editor; the grouping codes (codici_raggruppamento.h) and the
+// composition commands (composizione_raggruppamento.h) work on the same
+// StatoOpzioni.
 
 #include <string>
 
 #include "common/item_card.h"
 #include "groupings/carica_combo_varianti.h"
 
-class QComboBox;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -28,6 +28,8 @@ public:
     void load() override;  // Tab_GestioneVarianti
     void clear() override;
     void release() override;
+    // A side-bar choice leaves the tab: a grouping change is settled first.
+    void beforeSidebarChoice() override;
 
     StatoOpzioni& stato() const;
 
@@ -39,30 +41,22 @@ public:
     bool TXT_OPZIONE_ORIG_Validate();  // true: the box refuses to be left
     void TXT_DESOPZIONE_ORIG_AfterEntry();
     void GRDX_VARIANTI_SOURCE_RowChanged();
-    void GRDX_VARIANTI_SOURCE_CheckToggled(long row);
+    // A tick of either list, written into its work table.
+    void GRDX_CheckEditToggleClick(bool sorgente, long row);
     void CMD_DASELEZ_ButtonClick();
     void CMD_RUBRICA1_ButtonClick();
     void CMD_SEARCH_Click();
     void CMD_LINK1_Click();
     void InitGRDX_VARIANTI_SOURCE();
     void InitGRDX_VARIANTI_DESTI();
+    // The destination list becomes the active list (true) or the source list.
+    void ListaAttiva(bool destinazione);
 
-    // ---- controls of the tab (the shared lists and boxes are in stato())
-    QPushButton* CMD_OPZORIG_NUOVO = nullptr;
-    QPushButton* CMD_OPZORIG_SALVA = nullptr;
-    QPushButton* CMD_OPZORIG_ELIMINA = nullptr;
-    QPushButton* CMD_SEARCH = nullptr;
     QPushButton* CMD_LINK1 = nullptr;
-    QPushButton* CMD_DASELEZ = nullptr;
-    QPushButton* CMD_RUBRICA1 = nullptr;
-    QPushButton* CMD_ADDSEL = nullptr;
-    QWidget* areaRaggruppamento() const { return areaRaggruppamento_; }
     // The filter picture currently shown by CMD_DASELEZ: "PIC_FILTRO" or "PIC_NOFILTRO".
     const std::string& pictureDaselez() const { return pictureDaselez_; }
 
 private:
-    void azzeraTabStati();
-    QWidget* areaRaggruppamento_ = nullptr;
     std::string pictureDaselez_ = "PIC_FILTRO";
 };
 

@@ -5,15 +5,14 @@
 
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "groupings/frmmg_raggr.h"
+#include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
-#include "variants/record_grid.h"
-#include "variants/sql_text.h"
 
 namespace groupings {
-
-using variants::letterale;
 
 StatoOpzioni::StatoOpzioni() = default;
 StatoOpzioni::~StatoOpzioni() {
@@ -22,28 +21,32 @@ StatoOpzioni::~StatoOpzioni() {
 
 namespace {
 
-void chiudi(std::unique_ptr<db::Recordset>& rs) {
-    if (rs && rs->isOpen())
-        rs->close();
-    rs.reset();
-}
-
 void svuota(QLineEdit* box) {
     if (box)
         box->clear();
+}
+
+std::string raggrLit(const std::string& raggr) {
+    return common::FormatoDBTesto(db::Value(raggr), common::kTesto, true);
+}
+
+bool spuntato(const db::Value& v) {
+    auto d = v.toDecimal();
+    return d && !d->isZero();
 }
 
 }  // namespace
 
 void StatoOpzioni::rilascia() {
     if (GRDX_VARIANTI_SOURCE)
-        GRDX_VARIANTI_SOURCE->setRecordset(nullptr);
+        GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
     if (GRDX_VARIANTI_DESTI)
-        GRDX_VARIANTI_DESTI->setRecordset(nullptr);
-    chiudi(sorgente);
-    chiudi(destinazione);
-    chiudi(dimensione);
-    chiudi(rigaVariante);
+        GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
+    common::ChiudiRecordset(sorgente);
+    common::ChiudiRecordset(destinazione);
+    common::ChiudiRecordset(dimensione);
+    common::ChiudiRecordset(rigaVariante);
+    delete frmRaggr.data();
 }
 
 std::string sqlCreaOrig(const std::string& ditta, const std::string& var,
@@ -52,9 +55,9 @@ std::string sqlCreaOrig(const std::string& ditta, const std::string& var,
            "      0 AS SORT_CODE INTO #TMP_ORIG FROM MG5E_OPZIONI WITH (NOLOCK) LEFT OUTER JOIN "
            "MG5H_COMPRAGVAR WITH (NOLOCK) ON MG5H_DITTA_CG18     = MG5E_DITTA_CG18 AND    "
            "MG5H_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND    MG5H_RAGGR_MG5G     = " +
-           letterale(raggr) +
+           raggrLit(raggr) +
            " AND    MG5H_OPZIONE_MG5E   = MG5E_OPZIONE WHERE MG5E_DITTA_CG18     = " + ditta +
-           " AND       MG5E_CODICEVAR_MG5F = '" + var + "'";
+           " AND       MG5E_CODICEVAR_MG5F = '" + common::RaddoppiaApici(var) + "'";
 }
 
 std::string sqlCreaOrigFiltrata() {
@@ -72,11 +75,11 @@ std::string sqlCreaDest(const std::string& ditta, const std::string& var,
            "MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18     = MG5H_DITTA_CG18 AND "
            "   MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND    MG5E_OPZIONE        = "
            "MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18     =  " +
-           ditta + " AND       MG5H_CODICEVAR_MG5F = '" + var +
-           "' AND       MG5H_RAGGR_MG5G     = " + letterale(raggr) + " ORDER BY MG5H_SEQOPZIONE";
+           ditta + " AND       MG5H_CODICEVAR_MG5F = '" + common::RaddoppiaApici(var) +
+           "' AND       MG5H_RAGGR_MG5G     = " + raggrLit(raggr) + " ORDER BY MG5H_SEQOPZIONE";
 }
 
-void CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
+bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
                           const std::string& raggruppamento, bool caricaSorgente,
                           bool caricaDestinazione, bool soloNonRaggruppate) {
     StatoOpzioni& st = card.shared<StatoOpzioni>();
@@ -89,13 +92,13 @@ void CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
     p.onAbort([&] {
         if (caricaSorgente) {
             if (st.GRDX_VARIANTI_SOURCE)
-                st.GRDX_VARIANTI_SOURCE->setRecordset(nullptr);
-            chiudi(st.sorgente);
+                st.GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
+            common::ChiudiRecordset(st.sorgente);
         }
         if (caricaDestinazione) {
             if (st.GRDX_VARIANTI_DESTI)
-                st.GRDX_VARIANTI_DESTI->setRecordset(nullptr);
-            chiudi(st.destinazione);
+                st.GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
+            common::ChiudiRecordset(st.destinazione);
         }
     });
 
@@ -115,13 +118,16 @@ void CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
         }
         p.step([&] {
             if (st.GRDX_VARIANTI_SOURCE)
-                st.GRDX_VARIANTI_SOURCE->setRecordset(nullptr);
+                st.GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
             auto rs = std::make_unique<db::Recordset>();
             rs->open("SELECT * FROM #TMP_ORIG ORDER BY MG5E_OPZIONE", cn);
-            chiudi(st.sorgente);
+            // The address-book view survives a reload: rows by first letter.
+            if (st.rubrica)
+                rs->setSort("LETTERA ASC, MG5E_OPZIONE ASC");
+            common::ChiudiRecordset(st.sorgente);
             st.sorgente = std::move(rs);
             if (st.GRDX_VARIANTI_SOURCE)
-                st.GRDX_VARIANTI_SOURCE->setRecordset(st.sorgente.get());
+                st.GRDX_VARIANTI_SOURCE->SetDataSource(st.sorgente.get());
         });
     }
 
@@ -130,15 +136,15 @@ void CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
         p.step([&] { cn.execute(sqlCreaDest(ditta, variante, raggruppamento)); });
         p.step([&] {
             if (st.GRDX_VARIANTI_DESTI)
-                st.GRDX_VARIANTI_DESTI->setRecordset(nullptr);
+                st.GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
             auto rs = std::make_unique<db::Recordset>();
             rs->open("SELECT * FROM #TMP_DEST", cn);
-            chiudi(st.destinazione);
+            common::ChiudiRecordset(st.destinazione);
             st.destinazione = std::move(rs);
         });
         p.step([&] {
             db::Recordset* rs = st.destinazione.get();
-            bool righe = rs && rs->recordCount() > 0;
+            const bool righe = rs && rs->recordCount() > 0;
             if (!righe) {
                 svuota(st.TXT_OPZIONE_DEST);
                 svuota(st.TXT_DESOPZIONE_DEST);
@@ -152,31 +158,47 @@ void CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
         });
         p.step([&] {
             if (st.GRDX_VARIANTI_DESTI)
-                st.GRDX_VARIANTI_DESTI->setRecordset(st.destinazione.get());
+                st.GRDX_VARIANTI_DESTI->SetDataSource(st.destinazione.get());
         });
     }
+    return p.running();
+}
+
+std::vector<std::string> ValoriSpuntati(const db::Recordset* lista, const char* campo) {
+    std::vector<std::string> out;
+    if (!lista || !lista->isOpen())
+        return out;
+    const int fSel = lista->fieldIndex("SELEZ");
+    const int fVal = lista->fieldIndex(campo);
+    if (fSel < 0 || fVal < 0)
+        return out;
+    for (long r = 0; r < lista->recordCount(); ++r)
+        if (spuntato(lista->valueAt(r, fSel)))
+            out.push_back(common::NzStringa(lista->valueAt(r, fVal)));
+    return out;
+}
+
+void ScriviSelezioni(common::ItemCard& card, db::Recordset* lista, const char* tabella,
+                     const char* campo) {
+    if (!lista || !lista->isOpen())
+        return;
+    const std::vector<std::string> spuntate = ValoriSpuntati(lista, campo);
+    db::Connection& cn = card.connection();
+    const std::string t = tabella;
+    cn.execute("UPDATE " + t + " SET SELEZ = 0 WHERE SELEZ <> 0");
+    if (!spuntate.empty())
+        cn.execute("UPDATE " + t + " SET SELEZ = 1 WHERE " + campo + " IN " + ListaIn(spuntate));
 }
 
 void ScriviSelezioniSorgente(common::ItemCard& card) {
-    StatoOpzioni& st = card.shared<StatoOpzioni>();
-    db::Recordset* rs = st.sorgente.get();
-    if (!rs || !rs->isOpen())
-        return;
-    int fOpz = rs->fieldIndex("MG5E_OPZIONE");
-    int fSel = rs->fieldIndex("SELEZ");
-    std::string lista;
-    for (long r = 0; r < rs->recordCount(); ++r) {
-        auto d = rs->valueAt(r, fSel).toDecimal();
-        if (d && !d->isZero()) {
-            if (!lista.empty())
-                lista += ", ";
-            lista += "'" + variants::raddoppiaApici(variants::testo(rs->valueAt(r, fOpz))) + "'";
-        }
-    }
-    db::Connection& cn = card.connection();
-    cn.execute("UPDATE #TMP_ORIG SET SELEZ = 0 WHERE SELEZ <> 0");
-    if (!lista.empty())
-        cn.execute("UPDATE #TMP_ORIG SET SELEZ = 1 WHERE MG5E_OPZIONE IN (" + lista + ")");
+    ScriviSelezioni(card, card.shared<StatoOpzioni>().sorgente.get(), "#TMP_ORIG", "MG5E_OPZIONE");
+}
+
+std::string ListaIn(const std::vector<std::string>& codici) {
+    std::string lista = "(";
+    for (std::size_t i = 0; i < codici.size(); ++i)
+        lista += (i ? ", '" : "'") + common::RaddoppiaApici(codici[i]) + "'";
+    return lista + ")";
 }
 
 }  // namespace groupings

@@ -12,11 +12,9 @@
 // code and composition editors reach the same lists and boxes.
 
 #include <QPointer>
-#include <functional>
 #include <memory>
 #include <string>
-
-#include "variants/record_grid.h"
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -28,19 +26,34 @@ class Recordset;
 namespace common {
 class ItemCard;
 }
+namespace controls {
+class DataGrid;
+class LookupBox;
+}  // namespace controls
 
 namespace groupings {
+
+class FRMMG_RAGGR;
+
+// TXT_RAGGR1 blank: the one character of code 255 stands for "no grouping"
+// in the remembered and entered groupings.
+inline constexpr const char* kNessunRaggruppamento = "\xC3\xBF";
 
 struct StatoOpzioni {
     StatoOpzioni();
     ~StatoOpzioni();
+    StatoOpzioni(const StatoOpzioni&) = delete;
+    StatoOpzioni& operator=(const StatoOpzioni&) = delete;
 
     // ---- current choice
     std::string variante;        // MG5F_CODICEVAR of the current variant ("A0".."B9"), "" none
-    std::string raggruppamento;  // current grouping code (TXT_RAGGR1), "" none
+    std::string raggruppamento;  // current grouping code (TXT_RAGGR1 right-trimmed), "" none
     std::string opzione;         // option code of the current row of either list
     // Index of CBO_TIPOVAR1 to choose when the tab loads; -1 the first entry.
     short variantePreselezionata = -1;
+    // The variant takes a grouping: the item has a row for it and its
+    // dimension is not configured progressively.
+    bool raggrAmmesso = false;
 
     // ---- rows of the current variant
     std::unique_ptr<db::Recordset> dimensione;    // MG5F_DIMECONF row of the variant
@@ -49,32 +62,44 @@ struct StatoOpzioni {
     // ---- the lists
     std::unique_ptr<db::Recordset> sorgente;      // SELECT * FROM #TMP_ORIG ORDER BY MG5E_OPZIONE
     std::unique_ptr<db::Recordset> destinazione;  // SELECT * FROM #TMP_DEST
+    // Positions given to the options inserted last, in insertion order.
+    std::vector<short> sequenzeInserite;
+    // Address-book view of the source list (grouped by its first letter).
+    bool rubrica = false;
+
+    // ---- grouping change, kept by the grouping codes editor
+    std::string articoloRicordato;
+    std::string varianteRicordata;
+    std::string raggrRicordato;  // grouping the variant had when chosen or last associated
+    std::string raggrInserito;   // grouping in the box after the last entry
+    bool raggrCambiato = false;
 
     // ---- widgets of the tab (owned by its page; null before it is built)
     // Guarded: the page may go before the state at the window's unload.
-    QPointer<variants::RecordGrid> GRDX_VARIANTI_SOURCE;
-    QPointer<variants::RecordGrid> GRDX_VARIANTI_DESTI;
-    QComboBox* CBO_TIPOVAR1 = nullptr;
-    QLineEdit* TXT_OPZIONE_ORIG = nullptr;
-    QLineEdit* TXT_DESOPZIONE_ORIG = nullptr;
-    QLineEdit* TXT_OPZIONE_DEST = nullptr;
-    QLineEdit* TXT_DESOPZIONE_DEST = nullptr;
-    QPushButton* CMD_OPZDEST_SALVA = nullptr;
-    QLineEdit* TXT_RAGGR1 = nullptr;
-    QPushButton* CMD_ASSOCIA = nullptr;
-    QPushButton* CMD_SU = nullptr;
-    QPushButton* CMD_GIU = nullptr;
+    QPointer<controls::DataGrid> GRDX_VARIANTI_SOURCE;
+    QPointer<controls::DataGrid> GRDX_VARIANTI_DESTI;
+    QPointer<QComboBox> CBO_TIPOVAR1;
+    QPointer<QLineEdit> TXT_OPZIONE_ORIG;
+    QPointer<QLineEdit> TXT_DESOPZIONE_ORIG;
+    QPointer<QLineEdit> TXT_OPZIONE_DEST;
+    QPointer<QLineEdit> TXT_DESOPZIONE_DEST;
+    QPointer<QPushButton> CMD_OPZDEST_SALVA;
+    QPointer<controls::LookupBox> TXT_RAGGR1;
+    QPointer<QLineEdit> TXT_DESRAGGR1;
+    QPointer<QPushButton> CMD_ASSOCIA;
+    QPointer<QPushButton> CMD_ADDSEL;
+    QPointer<QPushButton> CMD_TOGLISEL;
+    QPointer<QPushButton> CMD_SU;
+    QPointer<QPushButton> CMD_GIU;
+    QPointer<QPushButton> CMD_DASELEZ;
+    QPointer<QPushButton> CMD_RUBRICA1;
+    QPointer<QPushButton> CMD_SEARCH;
+    QPointer<QPushButton> CMD_OPZORIG_NUOVO;
+    QPointer<QPushButton> CMD_OPZORIG_SALVA;
+    QPointer<QPushButton> CMD_OPZORIG_ELIMINA;
 
-    // ---- grouping change (kept for the grouping codes editor)
-    std::string articoloRicordato;
-    std::string varianteRicordata;
-    std::string raggrRicordato;  // grouping the variant had when chosen
-    std::string raggrInserito;   // grouping typed since
-    bool raggrCambiato = false;
-
-    // ---- hooks the grouping editors fill in; empty ones do nothing
-    std::function<void()> CheckCambioRaggr;      // settles a pending grouping change
-    std::function<void()> TXT_RAGGR1_AfterItem;  // entry handling of the grouping box
+    // The groupings window while it is open.
+    QPointer<FRMMG_RAGGR> frmRaggr;
 
     // Drops the lists and the variant's rows, detaching the grids.
     void rilascia();
@@ -82,19 +107,30 @@ struct StatoOpzioni {
 
 // Text of the statements, for the loader and for tests.
 std::string sqlCreaOrig(const std::string& ditta, const std::string& var, const std::string& raggr);
-std::string sqlCreaOrigFiltrata();  // #TMP_ORIG_FLT, then #TMP_ORIG from it
+std::string sqlCreaOrigFiltrata();  // #TMP_ORIG_FLT from #TMP_ORIG and #TMP_DEST
 std::string sqlCreaDest(const std::string& ditta, const std::string& var, const std::string& raggr);
 
 // Reloads the source list, the destination list or both for the variant and
 // grouping given; soloNonRaggruppate keeps in the source list only the
 // options missing from the destination list as last built. Errors go to the
-// error report as "CaricaRaggruppamento".
-void CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
+// error report as "CaricaRaggruppamento". Answers false when the report
+// ended the load.
+bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
                           const std::string& raggruppamento, bool caricaSorgente,
                           bool caricaDestinazione, bool soloNonRaggruppate);
 
-// Writes the ticks of the source list back into #TMP_ORIG (the composition
-// commands read them there).
+// Ticked rows of a list (SELEZ = 1), in the list's order: the values of one
+// field; no trap.
+std::vector<std::string> ValoriSpuntati(const db::Recordset* lista, const char* campo);
+// Writes the ticks of a list into its work table (#TMP_ORIG or #TMP_DEST),
+// keyed by the field given; no trap.
+void ScriviSelezioni(common::ItemCard& card, db::Recordset* lista, const char* tabella,
+                     const char* campo);
+// The ticks of the source list written into #TMP_ORIG.
 void ScriviSelezioniSorgente(common::ItemCard& card);
+
+// "('A', 'B')": the IN-list of option codes, each between quotes with its
+// apostrophes doubled.
+std::string ListaIn(const std::vector<std::string>& codici);
 
 }  // namespace groupings

@@ -182,8 +182,8 @@ GO
 
 -- ------------------------------------------------------- variant model
 INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_INDGRIGLIA, MG5F_SIZE, MG5F_INDNATURA, MG5F_INDPROGCONFIG) VALUES
-    (1, 'A0', 'Taglia', 2, 3, 0, 1),
-    (1, 'A1', 'Colore', 1, 3, 0, 1),
+    (1, 'A0', 'Taglia', 2, 3, 0, 0),
+    (1, 'A1', 'Colore', 1, 3, 0, 0),
     (1, 'A2', 'Lunghezza', 0, 2, 0, 0),
     (1, 'A3', 'Vestibilità', 0, 4, 0, 0),
     (2, 'A0', 'Taglia', 1, 2, 0, 1),

@@ -9,11 +9,7 @@
 
 #include "common/window_services.h"
 #include "groupings/clsmg_opzioni.h"
-#include "groupings/gestione_varianti_tab.h"
-#include "groupings/option_lists.h"
-#include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
-#include "variants/record_grid.h"
+#include "tests/groupings/options_fixture.h"
 
 namespace {
 
@@ -23,57 +19,15 @@ using cardtest::TestCard;
 using cardtest::text;
 using groupings::GestioneVariantiTab;
 using groupings::StatoOpzioni;
+using groupingstest::app;
 
-int argc = 1;
-char arg0[] = "groupings_tests";
-char* argv[] = {arg0, nullptr};
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
-
-// The application exists before the fixture's widgets are built.
-struct WithApplication {
-    WithApplication() { app(); }
-};
-
-struct Options : WithApplication, ::testing::Test {
-    void SetUp() override { cardtest::clearMessages(); }
-    TestCard card;
-    GestioneVariantiTab& tab = card.addTab<GestioneVariantiTab>(common::kTabGestioneVarianti);
-    StatoOpzioni& st = tab.stato();
-
-    void open(const std::string& item, int entry = 0) {
-        card.showItem(item);
-        tab.load();
-        if (entry != 0) {
-            st.CBO_TIPOVAR1->setCurrentIndex(entry);
-            tab.CBO_TIPOVAR1_Click();
-        }
-    }
-    std::vector<std::string> column(db::Recordset* rs, const char* field) {
-        std::vector<std::string> out;
-        if (!rs)
-            return out;
-        for (long r = 0; r < rs->recordCount(); ++r)
-            out.push_back(text(rs->valueAt(r, rs->fieldIndex(field))));
-        return out;
-    }
+struct Options : groupingstest::Options {
     long rowOf(const std::string& code) {
-        auto codes = column(st.sorgente.get(), "MG5E_OPZIONE");
-        for (std::size_t i = 0; i < codes.size(); ++i)
-            if (codes[i] == code)
-                return static_cast<long>(i);
-        return -1;
+        return groupingstest::Options::rowOf(st.sorgente.get(), "MG5E_OPZIONE", code);
     }
-    long long options(const std::string& var, const std::string& where = "1 = 1") {
-        return count(card.connection(), "MG5E_OPZIONI",
-                     "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = '" + var + "' AND " + where);
-    }
-    void tick(const std::string& code) {
-        long r = rowOf(code);
-        ASSERT_GE(r, 0) << code;
-        st.GRDX_VARIANTI_SOURCE->toggleCheck(r, "SELEZ");
+    void tick(const char* code) { tickSource({code}); }
+    std::vector<std::string> column(db::Recordset* rs, const char* field) {
+        return groupingstest::Options::column(rs, field);
     }
 };
 
@@ -87,9 +41,11 @@ TEST_F(Options, LoadsTheActiveVariantsAndBothListsOfTheFirst) {
     EXPECT_EQ(st.variante, "A0");
     EXPECT_EQ(st.raggruppamento, "TG-LETTERE");
     EXPECT_EQ(card.loadedItem(common::kTabGestioneVarianti), "MAGLIA-001");
-    // Sizes are a variant with a progressive configuration: no grouping box.
-    EXPECT_EQ(st.TXT_RAGGR1->text().toStdString(), "");
-    EXPECT_FALSE(st.TXT_RAGGR1->isEnabled());
+    EXPECT_EQ(st.TXT_RAGGR1->Text().toStdString(), "TG-LETTERE");
+    EXPECT_TRUE(st.TXT_RAGGR1->isEnabled());
+    EXPECT_TRUE(st.TXT_RAGGR1->Found());
+    EXPECT_EQ(st.TXT_DESRAGGR1->text().toStdString(), "Taglie a lettere XS-XXL");
+    EXPECT_FALSE(st.CMD_ASSOCIA->isEnabled());
     EXPECT_EQ(st.TXT_OPZIONE_ORIG->maxLength(), 3);
 
     EXPECT_EQ(column(st.destinazione.get(), "MG5H_OPZIONE_MG5E"),
@@ -98,7 +54,7 @@ TEST_F(Options, LoadsTheActiveVariantsAndBothListsOfTheFirst) {
     auto codes = column(st.sorgente.get(), "MG5E_OPZIONE");
     ASSERT_EQ(codes.size(), 14u);
     EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()));
-    EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->rowCount(), 14);
+    EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->model()->rowCount(), 14);
 
     // Second variant: its grouping keeps its own descriptions where it has them.
     st.CBO_TIPOVAR1->setCurrentIndex(1);
@@ -128,7 +84,7 @@ TEST_F(Options, FilterKeepsOnlyOptionsMissingFromTheGroupingAndToggles) {
     EXPECT_EQ(st.sorgente->recordCount(), 8);
     EXPECT_EQ(rowOf("XS"), -1);
     EXPECT_GE(rowOf("TU"), 0);
-    EXPECT_EQ(tab.CMD_DASELEZ->text().toStdString(), "Visualizza tutte le opzioni");
+    EXPECT_EQ(st.CMD_DASELEZ->text().toStdString(), "Visualizza tutte le opzioni");
     EXPECT_EQ(tab.pictureDaselez(), "PIC_NOFILTRO");
     tab.CMD_DASELEZ_ButtonClick();
     EXPECT_EQ(st.sorgente->recordCount(), 14);
@@ -137,11 +93,16 @@ TEST_F(Options, FilterKeepsOnlyOptionsMissingFromTheGroupingAndToggles) {
 
 TEST_F(Options, RowChangeFollowsTheSourceList) {
     open("MAGLIA-001");
-    st.GRDX_VARIANTI_SOURCE->selectRow(rowOf("XL"));
+    st.GRDX_VARIANTI_DESTI->setFocus();
+    tab.ListaAttiva(true);
+    EXPECT_TRUE(st.CMD_SU->isEnabled());
+    st.GRDX_VARIANTI_SOURCE->SetCurrentRow(rowOf("XL"));
     EXPECT_EQ(st.TXT_OPZIONE_ORIG->text().toStdString(), "XL");
     EXPECT_EQ(st.TXT_DESOPZIONE_ORIG->text().toStdString(), "Extra large");
     EXPECT_EQ(st.opzione, "XL");
+    tab.ListaAttiva(false);
     EXPECT_FALSE(st.CMD_SU->isEnabled());
+    EXPECT_FALSE(st.CMD_GIU->isEnabled());
 }
 
 // -------------------------------------------------------------- editing
@@ -149,7 +110,7 @@ TEST_F(Options, RowChangeFollowsTheSourceList) {
 TEST_F(Options, SavingAnExistingCodeChangesOnlyItsDescription) {
     open("MAGLIA-001");
     card.markAllLoaded();
-    st.GRDX_VARIANTI_SOURCE->selectRow(rowOf("M"));
+    st.GRDX_VARIANTI_SOURCE->SetCurrentRow(rowOf("M"));
     st.TXT_DESOPZIONE_ORIG->setText("Media");
     tab.CMD_OPZORIG_SALVA_Click();
     EXPECT_EQ(options("A0"), 14);
@@ -277,12 +238,13 @@ TEST_F(Options, OptionsInUseAreRefusedAndNoneOfTheTickedIsDeleted) {
 TEST_F(Options, SearchTicksAndListsFirstTheMatchesInAnyCase) {
     open("MAGLIA-001", 1);  // colours
     tab.CMD_RUBRICA1_ButtonClick();
-    EXPECT_TRUE(st.GRDX_VARIANTI_SOURCE->grouped());
-    EXPECT_NE(tab.CMD_RUBRICA1->text().toStdString().find("Disattiva visualizzazione rubrica"),
+    EXPECT_TRUE(st.rubrica);
+    EXPECT_EQ(text(st.sorgente->valueAt(0, st.sorgente->fieldIndex("LETTERA"))), "A");
+    EXPECT_NE(st.CMD_RUBRICA1->text().toStdString().find("Disattiva visualizzazione rubrica"),
               std::string::npos);
     st.TXT_DESOPZIONE_ORIG->setText("ro");
     tab.CMD_SEARCH_Click();
-    EXPECT_FALSE(st.GRDX_VARIANTI_SOURCE->grouped());
+    EXPECT_FALSE(st.rubrica);
     auto codes = column(st.sorgente.get(), "MG5E_OPZIONE");
     auto ticks = column(st.sorgente.get(), "SELEZ");
     // "Nero", "Rosso bordeaux", "Azzurro": every description holding RO, in any case.
@@ -329,7 +291,7 @@ TEST_F(Options, OptionsManagementOpensOnTheVariantAndTheTabReloadsAfter) {
     open("MAGLIA-001", 1);
     card.selectTab(common::kTabGestioneVarianti);  // shown, already loaded
     card.markAllLoaded();
-    st.GRDX_VARIANTI_SOURCE->selectRow(rowOf("ROS"));
+    st.GRDX_VARIANTI_SOURCE->SetCurrentRow(rowOf("ROS"));
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto* w = qobject_cast<groupings::FRMMG_OPZIONI*>(QApplication::activeModalWidget());

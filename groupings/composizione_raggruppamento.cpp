@@ -1,0 +1,490 @@
+#include "groupings/composizione_raggruppamento.h"
+
+#include <QLineEdit>
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+#include "common/item_card.h"
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "groupings/codici_raggruppamento.h"
+#include "groupings/option_lists.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+
+namespace groupings {
+
+using common::Procedure;
+
+namespace {
+
+StatoOpzioni& stato(common::ItemCard& card) {
+    return card.shared<StatoOpzioni>();
+}
+
+std::string lit(const std::string& text) {
+    return common::FormatoDBTesto(db::Value(text), common::kTesto, true);
+}
+
+long numero(const db::Value& v) {
+    auto d = v.toDecimal();
+    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+}
+
+// Positions are 16-bit, as the grouping editor has always kept them.
+short posizione(long value) {
+    if (value > std::numeric_limits<short>::max() || value < std::numeric_limits<short>::min())
+        throw std::overflow_error("Overflow: la posizione " + std::to_string(value) +
+                                  " supera il massimo di " +
+                                  std::to_string(std::numeric_limits<short>::max()));
+    return static_cast<short>(value);
+}
+
+// The condition of the current grouping's rows, {Raggr} between quotes.
+std::string doveRaggruppamento(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    return " WHERE MG5H_DITTA_CG18     = " + card.companyCode() +
+           " AND       MG5H_CODICEVAR_MG5F = '" + common::RaddoppiaApici(st.variante) +
+           "' AND       MG5H_RAGGR_MG5G     = '" + common::RaddoppiaApici(st.raggruppamento) + "'";
+}
+
+std::string sqlElimina(common::ItemCard& card, const std::vector<std::string>& opzioni) {
+    return "DELETE MG5H_COMPRAGVAR" + doveRaggruppamento(card) +
+           " AND       MG5H_OPZIONE_MG5E IN " + ListaIn(opzioni);
+}
+
+// Ends a command's transaction after the error report ended it, and shows
+// the lists as the database now holds them.
+void annulla(common::ItemCard& card) {
+    db::Connection& cn = card.connection();
+    try {
+        if (cn.transactionDepth() > 0)
+            cn.rollbackTransaction();
+    } catch (...) {
+    }
+    StatoOpzioni& st = stato(card);
+    CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
+}
+
+// Ticked positions of the destination list, ascending.
+std::vector<long> sequenzeSpuntate(const StatoOpzioni& st) {
+    std::vector<long> out;
+    const db::Recordset* rs = st.destinazione.get();
+    if (!rs || !rs->isOpen())
+        return out;
+    const int fSel = rs->fieldIndex("SELEZ");
+    const int fSeq = rs->fieldIndex("MG5H_SEQOPZIONE");
+    for (long r = 0; r < rs->recordCount(); ++r)
+        if (numero(rs->valueAt(r, fSel)) != 0)
+            out.push_back(numero(rs->valueAt(r, fSeq)));
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// Makes the destination row with that position the current one.
+void vaiASequenza(StatoOpzioni& st, long sequenza) {
+    db::Recordset* rs = st.destinazione.get();
+    if (!rs || !rs->isOpen())
+        return;
+    const int fSeq = rs->fieldIndex("MG5H_SEQOPZIONE");
+    for (long r = 0; r < rs->recordCount(); ++r)
+        if (numero(rs->valueAt(r, fSeq)) == sequenza) {
+            rs->setAbsolutePosition(r + 1);
+            return;
+        }
+}
+
+// Ticks the destination rows given last positions and writes the ticks into
+// #TMP_DEST.
+void spuntaInserite(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    db::Recordset* rs = st.destinazione.get();
+    if (!rs || !rs->isOpen())
+        return;
+    const int fSel = rs->fieldIndex("SELEZ");
+    const int fSeq = rs->fieldIndex("MG5H_SEQOPZIONE");
+    const auto& nuove = st.sequenzeInserite;
+    for (long r = 0; r < rs->recordCount(); ++r) {
+        const long seq = numero(rs->valueAt(r, fSeq));
+        if (std::find(nuove.begin(), nuove.end(), seq) != nuove.end())
+            rs->setValueAt(r, fSel, db::Value(1));
+    }
+    ScriviSelezioni(card, rs, "#TMP_DEST", "MG5H_OPZIONE_MG5E");
+}
+
+}  // namespace
+
+std::string sqlRigheRaggruppamento(const std::string& ditta, const std::string& variante,
+                                   const std::string& raggruppamento) {
+    return "SELECT * FROM MG5H_COMPRAGVAR WHERE MG5H_DITTA_CG18 =  " + ditta +
+           " AND       MG5H_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante) +
+           "' AND       MG5H_RAGGR_MG5G = " + lit(raggruppamento) + " ORDER BY MG5H_SEQOPZIONE";
+}
+
+void AzzeraTabStati(common::ItemCard& card) {
+    card.clearLoadedItems(
+        {common::kTabStatiCombinazione, common::kTabStatiStagione, common::kTabStatiVariante});
+}
+
+// ------------------------------------------------------------------ adding
+
+void CMD_ADDSEL_Click(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    db::Recordset* sorgente = st.sorgente.get();
+    std::vector<std::string> spuntate = ValoriSpuntati(sorgente, "MG5E_OPZIONE");
+    if (spuntate.empty())
+        return;
+    // In the order of the source list as it was read: ascending code.
+    std::sort(spuntate.begin(), spuntate.end(), [](const std::string& a, const std::string& b) {
+        return db::Value::compare(db::Value(a), db::Value(b)) < 0;
+    });
+    if (!CheckRaggruppamento(card))
+        return;
+
+    db::Connection& cn = card.connection();
+    Procedure p(card, "CMD_ADDSEL_Click");
+    db::Recordset righe;
+    p.step([&] {
+        righe.open(sqlRigheRaggruppamento(card.companyCode(), st.variante, st.raggruppamento), cn);
+    });
+    std::vector<std::string> daInserire;
+    p.step([&] {
+        const int fOpz = righe.fieldIndex("MG5H_OPZIONE_MG5E");
+        for (const std::string& opz : spuntate) {
+            bool presente = false;
+            for (long r = 0; r < righe.recordCount() && !presente; ++r)
+                presente = common::NzStringa(righe.valueAt(r, fOpz)) == opz;
+            if (!presente)
+                daInserire.push_back(opz);
+        }
+        // Every ticked option is unticked, those already there too.
+        const int fSel = sorgente->fieldIndex("SELEZ");
+        for (long r = 0; r < sorgente->recordCount(); ++r)
+            if (numero(sorgente->valueAt(r, fSel)) != 0)
+                sorgente->setValueAt(r, fSel, db::Value(0));
+    });
+    p.step([&] { ScriviSelezioniSorgente(card); });
+    if (!p.running() || daInserire.empty())
+        return;
+
+    short dopo = 0;
+    p.step([&] {
+        db::Recordset* dest = st.destinazione.get();
+        if (dest && dest->isOpen() && !dest->eof() && !dest->bof())
+            dopo = posizione(numero(dest->value("MG5H_SEQOPZIONE")));
+    });
+    p.onAbort([&] { annulla(card); });
+    p.step([&] { cn.beginTransaction(); });
+    bool fatto = false;
+    p.step([&] { fatto = InserisciElementi(card, dopo, daInserire, righe); });
+    if (!p.running())
+        return;
+    if (!fatto) {
+        annulla(card);
+        return;
+    }
+    p.step([&] { cn.commitTransaction(); });
+    p.step([&] { CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false); });
+    p.step([&] {
+        spuntaInserite(card);
+        if (!st.sequenzeInserite.empty())
+            vaiASequenza(st,
+                         *std::min_element(st.sequenzeInserite.begin(), st.sequenzeInserite.end()));
+    });
+}
+
+bool InserisciElementi(common::ItemCard& card, short dopo, const std::vector<std::string>& opzioni,
+                       db::Recordset& righe) {
+    StatoOpzioni& st = stato(card);
+    db::Connection& cn = card.connection();
+    Procedure p(card, "InserisciElementi");
+    const long n = static_cast<long>(opzioni.size());
+    p.step([&] { st.sequenzeInserite.clear(); });
+    if (dopo >= 0) {
+        // The later rows move down by n in one statement: positions carry no
+        // unique key, so no two rows clash on the way.
+        p.step([&] {
+            posizione(righe.recordCount() + n);
+            cn.execute("UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = MG5H_SEQOPZIONE + " +
+                       std::to_string(n) + doveRaggruppamento(card) +
+                       " AND       MG5H_SEQOPZIONE > " + std::to_string(dopo));
+        });
+    }
+    const std::string testa =
+        "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_RAGGR_MG5G, "
+        "MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E)  VALUES ( " +
+        card.companyCode() + ", '" + common::RaddoppiaApici(st.variante) + "', " +
+        lit(st.raggruppamento) + ", ";
+    for (long j = 0; j < n; ++j) {
+        p.step([&] {
+            const short seq = posizione(dopo + j + 1);
+            cn.execute(testa + std::to_string(seq) + ", " +
+                       lit(opzioni[static_cast<std::size_t>(j)]) + ") ");
+            st.sequenzeInserite.push_back(seq);
+        });
+    }
+    p.step([&] { AzzeraTabStati(card); });
+    return p.running();
+}
+
+// ---------------------------------------------------------------- removing
+
+bool RinumeraRaggruppamento(common::ItemCard& card) {
+    db::Connection& cn = card.connection();
+    Procedure p(card, "RinumeraRaggruppamento");
+    db::Recordset righe;
+    p.step([&] {
+        righe.open("SELECT * FROM MG5H_COMPRAGVAR" + doveRaggruppamento(card) +
+                       " ORDER BY MG5H_SEQOPZIONE",
+                   cn);
+    });
+    if (!p.running())
+        return false;
+    const int fSeq = righe.fieldIndex("MG5H_SEQOPZIONE");
+    const int fOpz = righe.fieldIndex("MG5H_OPZIONE_MG5E");
+    const std::string dove = doveRaggruppamento(card) + " AND       MG5H_OPZIONE_MG5E = ";
+    long contatore = 1;
+    for (long r = 0; r < righe.recordCount(); ++r, ++contatore) {
+        if (numero(righe.valueAt(r, fSeq)) == contatore)
+            continue;
+        p.step([&] {
+            const short seq = posizione(contatore);
+            cn.execute("UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = " + std::to_string(seq) +
+                       dove + lit(common::NzStringa(righe.valueAt(r, fOpz))));
+        });
+    }
+    return p.running();
+}
+
+void CMD_TOGLISEL_Click(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    const std::vector<std::string> spuntate =
+        ValoriSpuntati(st.destinazione.get(), "MG5H_OPZIONE_MG5E");
+    if (spuntate.empty())
+        return;
+    db::Connection& cn = card.connection();
+    Procedure p(card, "CMD_TOGLISEL_Click");
+    p.onAbort([&] { annulla(card); });
+    p.step([&] { cn.beginTransaction(); });
+    p.step([&] { cn.execute(sqlElimina(card, spuntate)); });
+    bool fatto = false;
+    p.step([&] { fatto = RinumeraRaggruppamento(card); });
+    if (!p.running())
+        return;
+    if (!fatto) {
+        annulla(card);
+        return;
+    }
+    p.step([&] { cn.commitTransaction(); });
+    p.step([&] { CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false); });
+    p.step([&] {
+        db::Recordset* rs = st.sorgente.get();
+        if (!rs || !rs->isOpen())
+            return;
+        const int fOpz = rs->fieldIndex("MG5E_OPZIONE");
+        const int fSel = rs->fieldIndex("SELEZ");
+        for (const std::string& opz : spuntate) {
+            long trovata = -1;
+            int quante = 0;
+            for (long r = 0; r < rs->recordCount(); ++r)
+                if (common::NzStringa(rs->valueAt(r, fOpz)) == opz) {
+                    trovata = r;
+                    ++quante;
+                }
+            if (quante == 1)
+                rs->setValueAt(trovata, fSel, db::Value(1));
+        }
+        ScriviSelezioniSorgente(card);
+    });
+    p.step([&] { AzzeraTabStati(card); });
+}
+
+// ------------------------------------------------------------------ moving
+
+bool SpostaElementi(common::ItemCard& card, short dopo) {
+    StatoOpzioni& st = stato(card);
+    db::Connection& cn = card.connection();
+    common::WindowServices& ws = card.services();
+    Procedure p(card, "SpostaElementi");
+    std::vector<std::string> opzioni;
+    p.step([&] {
+        // The ticked rows in the list's order: ascending position.
+        db::Recordset* dest = st.destinazione.get();
+        const int fSel = dest->fieldIndex("SELEZ");
+        const int fSeq = dest->fieldIndex("MG5H_SEQOPZIONE");
+        const int fOpz = dest->fieldIndex("MG5H_OPZIONE_MG5E");
+        std::vector<std::pair<long, std::string>> righe;
+        for (long r = 0; r < dest->recordCount(); ++r)
+            if (numero(dest->valueAt(r, fSel)) != 0)
+                righe.emplace_back(numero(dest->valueAt(r, fSeq)),
+                                   common::NzStringa(dest->valueAt(r, fOpz)));
+        std::stable_sort(righe.begin(), righe.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& riga : righe)
+            opzioni.push_back(riga.second);
+    });
+    if (!p.running() || opzioni.empty())
+        return p.running();
+    const std::string lista = ListaIn(opzioni);
+    const std::string var = common::RaddoppiaApici(st.variante);
+    const std::string raggr = common::RaddoppiaApici(st.raggruppamento);
+    p.step([&] { ws.EliminaTabellaTemp("#MG5H"); });
+    // The moved rows are kept, for their own descriptions.
+    p.step([&] {
+        cn.execute(
+            "SELECT * \r\nINTO   #MG5H \r\nFROM   MG5H_COMPRAGVAR WITH (NOLOCK) \r\n"
+            "WHERE  MG5H_DITTA_CG18         = " +
+            card.companyCode() + " \r\n       AND MG5H_CODICEVAR_MG5F = '" + var +
+            "' \r\n       AND MG5H_RAGGR_MG5G     = '" + raggr +
+            "' \r\n       AND MG5H_OPZIONE_MG5E   IN " + lista + "\r\n");
+    });
+    p.step([&] { cn.execute(sqlElimina(card, opzioni)); });
+    bool fatto = false;
+    p.step([&] { fatto = RinumeraRaggruppamento(card); });
+    if (!p.running() || !fatto)
+        return false;
+    p.step([&] {
+        fatto = CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
+    });
+    if (!p.running() || !fatto)
+        return false;
+    db::Recordset righe;
+    p.step([&] {
+        righe.open(sqlRigheRaggruppamento(card.companyCode(), st.variante, st.raggruppamento), cn);
+    });
+    p.step([&] { fatto = InserisciElementi(card, dopo, opzioni, righe); });
+    if (!p.running() || !fatto)
+        return false;
+    p.step([&] { righe.close(); });
+    p.step([&] {
+        cn.execute(
+            "UPDATE MG5H_COMPRAGVAR \r\nSET    MG5H_COMPRAGVAR.MG5H_DESCR = #MG5H.MG5H_DESCR \r\n"
+            "FROM   MG5H_COMPRAGVAR WITH (NOLOCK) \r\n       INNER JOIN #MG5H WITH (NOLOCK) \r\n"
+            "           ON  MG5H_COMPRAGVAR.MG5H_DITTA_CG18     = #MG5H.MG5H_DITTA_CG18 \r\n"
+            "           AND MG5H_COMPRAGVAR.MG5H_CODICEVAR_MG5F = #MG5H.MG5H_CODICEVAR_MG5F \r\n"
+            "           AND MG5H_COMPRAGVAR.MG5H_RAGGR_MG5G     = #MG5H.MG5H_RAGGR_MG5G \r\n"
+            "           AND MG5H_COMPRAGVAR.MG5H_OPZIONE_MG5E   = #MG5H.MG5H_OPZIONE_MG5E \r\n");
+    });
+    p.step([&] { ws.EliminaTabellaTemp("#MG5H"); });
+    p.step([&] {
+        fatto = CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
+    });
+    if (!p.running() || !fatto)
+        return false;
+    p.step([&] {
+        spuntaInserite(card);
+        // The moved block shows with up to seven rows above it.
+        long primo = st.sequenzeInserite.empty() ? 1 : st.sequenzeInserite.front();
+        vaiASequenza(st, std::max(1L, primo - 7));
+    });
+    p.step([&] { AzzeraTabStati(card); });
+    return p.running();
+}
+
+namespace {
+
+// Runs SpostaElementi in one transaction, as the move commands do.
+void spostaInTransazione(common::ItemCard& card, Procedure& p, short dopo) {
+    db::Connection& cn = card.connection();
+    p.onAbort([&card] { annulla(card); });
+    p.step([&] { cn.beginTransaction(); });
+    bool fatto = false;
+    p.step([&] { fatto = SpostaElementi(card, dopo); });
+    if (!p.running())
+        return;
+    if (!fatto) {
+        annulla(card);
+        p.leave();
+        return;
+    }
+    p.step([&] { cn.commitTransaction(); });
+}
+
+}  // namespace
+
+void CMD_SU_Click(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    std::vector<long> spuntate = sequenzeSpuntate(st);
+    if (spuntate.empty())
+        return;
+    Procedure p(card, "CMD_SU_Click");
+    const long s = spuntate.front();
+    if (s > 1)
+        spostaInTransazione(card, p, posizione(s - 2));
+    if (!p.running())
+        return;
+    p.step([&] {
+        std::vector<long> ora = sequenzeSpuntate(st);
+        if (!ora.empty())
+            vaiASequenza(st, ora.front());
+    });
+}
+
+void CMD_GIU_Click(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    std::vector<long> spuntate = sequenzeSpuntate(st);
+    if (spuntate.empty())
+        return;
+    Procedure p(card, "CMD_GIU_Click");
+    const long n = static_cast<long>(spuntate.size());
+    const long s = spuntate.back();
+    const long righe = st.destinazione ? st.destinazione->recordCount() : 0;
+    if (s < righe)
+        spostaInTransazione(card, p, posizione(s + 1 - n));
+    if (!p.running())
+        return;
+    p.step([&] {
+        std::vector<long> ora = sequenzeSpuntate(st);
+        if (!ora.empty())
+            vaiASequenza(st, ora.back());
+    });
+}
+
+// ------------------------------------------------------------- descriptions
+
+void GRDX_VARIANTI_DESTI_RowChanged(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    db::Recordset* rs = st.destinazione.get();
+    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+        return;
+    if (st.TXT_OPZIONE_DEST)
+        st.TXT_OPZIONE_DEST->setText(
+            QString::fromStdString(common::NzStringa(rs->value("MG5E_OPZIONE"))));
+    if (st.TXT_DESOPZIONE_DEST)
+        st.TXT_DESOPZIONE_DEST->setText(
+            QString::fromStdString(common::NzStringa(rs->value("DESCR_OPZIONE"))));
+    st.opzione = common::NzStringa(rs->value("MG5H_OPZIONE_MG5E"));
+}
+
+void CMD_OPZDEST_SALVA_Click(common::ItemCard& card) {
+    StatoOpzioni& st = stato(card);
+    if (!st.TXT_OPZIONE_DEST || !st.TXT_DESOPZIONE_DEST)
+        return;
+    const std::string opzione =
+        common::NzValore(db::Value(st.TXT_OPZIONE_DEST->text().toStdString()));
+    if (opzione.empty())
+        return;
+    const std::string descr =
+        common::NzValore(db::Value(st.TXT_DESOPZIONE_DEST->text().toStdString()));
+    Procedure p(card, "CMD_OPZDEST_SALVA_Click");
+    p.step([&] {
+        card.connection().execute("UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = " + lit(descr) +
+                                  doveRaggruppamento(card) +
+                                  " AND       MG5H_OPZIONE_MG5E   = " + lit(opzione));
+    });
+    p.step([&] { CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false); });
+    p.step([&] {
+        db::Recordset* rs = st.destinazione.get();
+        const int f = rs ? rs->fieldIndex("MG5H_OPZIONE_MG5E") : -1;
+        for (long r = 0; f >= 0 && r < rs->recordCount(); ++r)
+            if (common::NzStringa(rs->valueAt(r, f)) == opzione) {
+                rs->setAbsolutePosition(r + 1);
+                break;
+            }
+    });
+    p.step([&] { AzzeraTabStati(card); });
+}
+
+}  // namespace groupings

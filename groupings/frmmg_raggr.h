@@ -1,0 +1,81 @@
+#pragma once
+// FRMMG_RAGGR, "Raggruppamenti": the groupings of one variant (MG5G_RAGGVAR)
+// in a record frame over a grid, with their codes and descriptions. The
+// options tab opens it from the grouping box; "Esporta" hands the current
+// code back and closes it.
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+
+namespace db {
+class Connection;
+class Recordset;
+}  // namespace db
+namespace common {
+class WindowServices;
+}
+namespace controls {
+class DataGrid;
+class GridNavigator;
+class RecordFrame;
+}  // namespace controls
+
+namespace groupings {
+
+class FRMMG_RAGGR : public QDialog {
+    Q_OBJECT
+public:
+    // Opens on the variant given; errors and messages go through the item
+    // card's services.
+    FRMMG_RAGGR(db::Connection& connection, common::WindowServices& services, std::string ditta,
+                const std::string& variante, QWidget* parent = nullptr);
+    ~FRMMG_RAGGR() override;
+
+    // The variant of CBO_TIPORAGGR ("A0".."B9").
+    std::string variante() const;
+    db::Recordset* recordset() const { return rs_.get(); }
+
+    // ---- event procedures
+    void CBO_TIPORAGGR_Click();
+    void FME_DIMEC_AfterAddNew(bool success);
+    void FME_DIMEC_ChangeStatus(int status);
+    // true: the code box refuses to be left.
+    bool TXT_CODRAGGR_Validate();
+    void GRIDNAV_AfterButtonClick(bool success, const QString& key);
+
+    // ---- controls
+    QComboBox* CBO_TIPORAGGR = nullptr;
+    controls::DataGrid* GRID_RAGGR = nullptr;
+    controls::RecordFrame* FME_DIMEC = nullptr;
+    QLineEdit* TXT_CODRAGGR = nullptr;
+    QLineEdit* TXT_DESCR = nullptr;
+    controls::GridNavigator* GRIDNAV = nullptr;
+
+signals:
+    // Raised once as the window closes: the variant and grouping code
+    // "Esporta" chose, both empty otherwise.
+    void CloseFormRaggrVar(const QString& variante, const QString& raggruppamento);
+
+public slots:
+    void done(int result) override;
+
+private:
+    void caricaVarianti(const std::string& variante);
+    void caricaRaggruppamenti();
+    int messaggio(const std::string& text, int style);
+
+    db::Connection& cn_;
+    common::WindowServices& ws_;
+    std::string ditta_;
+    std::unique_ptr<db::Recordset> rs_;
+    std::string varianteRitorno_;
+    std::string raggrRitorno_;
+    bool chiusa_ = false;
+};
+
+}  // namespace groupings

@@ -1,0 +1,166 @@
+#include "groupings/ribalta_descrizioni.h"
+
+#include <limits>
+#include <stdexcept>
+
+#include "common/item_card.h"
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "groupings/codici_raggruppamento.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "transcoding/stato_trascodifica.h"
+
+namespace groupings {
+
+using common::Procedure;
+
+namespace {
+
+const int kDomanda = common::vbYesNo + common::vbDefaultButton2 + common::vbQuestion;
+
+// A counterpart code is a whole number: it is written unquoted.
+bool numerico(const std::string& text) {
+    return !text.empty() && text.size() <= 6 &&
+           text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+}  // namespace
+
+std::string sqlRibaltaDescrizioni(const std::string& ditta, const DatiRibaltamento& dati) {
+    return "UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = MG5S_DESCR FROM MG5S_VARCLIFOR INNER JOIN "
+           "MG5H_COMPRAGVAR ON MG5H_DITTA_CG18     = MG5S_DITTA_CG18 AND    MG5H_CODICEVAR_MG5F "
+           "= MG5S_CODICEVAR_MG5F AND    MG5H_RAGGR_MG5G     = '" +
+           common::RaddoppiaApici(dati.raggruppamento) +
+           "' AND    MG5H_OPZIONE_MG5E   = MG5S_OPZIONE_MG5E WHERE MG5S_DITTA_CG18     = " + ditta +
+           " AND       MG5S_CODICEVAR_MG5F = '" + common::RaddoppiaApici(dati.variante) +
+           "' AND       MG5S_TIPOCF_CG44    = " + std::to_string(dati.tipoCF) +
+           " AND       MG5S_CLIFOR_CG44    = " + dati.cliFor;
+}
+
+void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& input) {
+    common::WindowServices& ws = card.services();
+    const std::string titolo = ws.TraduciTesto("Scheda articolo - varianti", 50877);
+    DatiRibaltamento dati = input;
+    dati.raggruppamento = common::NzValore(db::Value(dati.raggruppamento));
+    dati.cliFor = common::NzValore(db::Value(dati.cliFor));
+    // Nothing is asked or written without a variant and a counterpart.
+    if (dati.variante.empty() || !numerico(dati.cliFor) || (dati.tipoCF != 0 && dati.tipoCF != 1)) {
+        ws.VisualizzaMessaggio("Scegliere la variante e un codice cliente o fornitore numerico.", 0,
+                               common::vbExclamation, titolo);
+        return;
+    }
+
+    Procedure p(card, "CMD_RIBALTA_Click");
+    bool fatto = false;
+    if (!dati.raggruppamento.empty()) {
+        p.step([&] {
+            if (ws.VisualizzaMessaggio(
+                    "Le descrizioni personalizzate del raggruppamento " + dati.raggruppamento +
+                        " saranno sovrascritte.\nConfermi il ribaltamento ?",
+                    35377, kDomanda, titolo,
+                    std::vector<db::Value>{db::Value(dati.raggruppamento)}) != common::vbYes)
+                p.leave();
+        });
+        p.step([&] {
+            card.connection().execute(sqlRibaltaDescrizioni(card.companyCode(), dati));
+            fatto = true;
+        });
+    } else {
+        p.step([&] {
+            if (ws.VisualizzaMessaggio(
+                    "Nessun raggruppamento associato alla variante " + dati.descrizioneVariante +
+                        ". Vuoi crearne uno automatico ?",
+                    39078, kDomanda, titolo,
+                    std::vector<db::Value>{db::Value(dati.descrizioneVariante)}) != common::vbYes)
+                p.leave();
+        });
+        std::string codice;
+        p.step([&] {
+            codice = CreaRaggruppamentoAutomatico(card, dati.variante);
+            if (codice.empty())
+                p.leave();
+        });
+        p.step([&] {
+            if (!CreaRaggruppamentoDaClifor(card, dati, codice))
+                p.leave();
+        });
+        p.step([&] {
+            ws.VisualizzaMessaggio("Creato codice raggruppamento '" + codice + "'", 16949,
+                                   common::vbInformation, titolo,
+                                   std::vector<db::Value>{db::Value(codice)});
+            fatto = true;
+        });
+    }
+    if (!fatto)
+        return;
+    p.step([&] { card.clearLoadedItem(common::kTabGestioneVarianti); });
+    p.step([&] {
+        ws.VisualizzaMessaggio("Elaborazione terminata.", 24233, common::vbInformation, titolo);
+    });
+}
+
+bool CreaRaggruppamentoDaClifor(common::ItemCard& card, const DatiRibaltamento& dati,
+                                const std::string& codice) {
+    db::Connection& cn = card.connection();
+    const std::string& ditta = card.companyCode();
+    Procedure p(card, "CreaRaggruppamentoDaClifor");
+    db::Recordset trascodifiche;
+    p.step([&] {
+        trascodifiche.open(
+            "SELECT * FROM MG5S_VARCLIFOR WHERE MG5S_DITTA_CG18     = " + ditta +
+                " AND       MG5S_CODICEVAR_MG5F = '" + common::RaddoppiaApici(dati.variante) +
+                "' AND       MG5S_TIPOCF_CG44    = " + std::to_string(dati.tipoCF) +
+                " AND       MG5S_CLIFOR_CG44    = " + dati.cliFor + " ORDER BY MG5S_OPZIONE_MG5E",
+            cn);
+    });
+    if (!p.running())
+        return false;
+    if (trascodifiche.recordCount() == 0)
+        return true;
+    db::Recordset righe;
+    p.step([&] { righe.open("SELECT * FROM MG5H_COMPRAGVAR WHERE 1=0", cn); });
+    long contatore = 1;
+    for (trascodifiche.moveFirst(); p.running() && !trascodifiche.eof();
+         trascodifiche.moveNext(), ++contatore) {
+        p.step([&] {
+            if (contatore > std::numeric_limits<short>::max())
+                throw std::overflow_error("Overflow: la posizione " + std::to_string(contatore) +
+                                          " supera il massimo di 32767");
+            righe.addNew();
+            righe.setValue("MG5H_DITTA_CG18", common::NzNumero(db::Value(ditta)));
+            righe.setValue("MG5H_CODICEVAR_MG5F", db::Value(dati.variante));
+            righe.setValue("MG5H_RAGGR_MG5G", db::Value(codice));
+            righe.setValue("MG5H_SEQOPZIONE", db::Value(contatore));
+            righe.setValue("MG5H_OPZIONE_MG5E",
+                           db::Value(common::NzStringa(trascodifiche.value("MG5S_OPZIONE_MG5E"))));
+            // A blank description stays an empty text, not NULL.
+            righe.setValue("MG5H_DESCR",
+                           db::Value(common::NzStringa(trascodifiche.value("MG5S_DESCR"))));
+            try {
+                righe.updateBatch(db::Affect::Current);
+            } catch (...) {
+                righe.cancelBatch();
+                throw;
+            }
+        });
+    }
+    return p.running();
+}
+
+void CollegaRibaltamento(common::ItemCard& card) {
+    auto& trascodifica = card.shared<transcoding::StatoTrascodifica>();
+    trascodifica.CMD_RIBALTA_Click = [&card] {
+        const auto& t = card.shared<transcoding::StatoTrascodifica>();
+        DatiRibaltamento dati;
+        dati.variante = t.variante;
+        dati.descrizioneVariante = t.descrizioneVariante;
+        dati.raggruppamento = t.raggruppamento;
+        dati.tipoCF = t.tipoCF;
+        dati.cliFor = t.cliFor;
+        CMD_RIBALTA_Click(card, dati);
+    };
+}
+
+}  // namespace groupings
