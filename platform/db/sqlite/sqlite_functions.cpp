@@ -1,5 +1,6 @@
 #include "platform/db/sqlite/sqlite_functions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -81,12 +82,31 @@ std::string foldLower(std::string_view s) {
     return out;
 }
 
+// The byte at i of foldUpper(s).
+unsigned char upperAt(std::string_view s, std::size_t i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c >= 'a' && c <= 'z')
+        return static_cast<unsigned char>(c - 32);
+    // 0xC3 is never a continuation byte: the byte after it is its second.
+    if (i > 0 && static_cast<unsigned char>(s[i - 1]) == 0xC3 && c >= 0xA0 && c <= 0xBE &&
+        c != 0xB7)
+        return static_cast<unsigned char>(c - 0x20);
+    return c;
+}
+
 int compareText(std::string_view a, std::string_view b, bool foldCase) {
     a = rtrimmed(a);
     b = rtrimmed(b);
     if (foldCase) {
-        const std::string ua = foldUpper(a), ub = foldUpper(b);
-        return ua.compare(ub) < 0 ? -1 : ua == ub ? 0 : 1;
+        // As comparing foldUpper of both, without making the copies: sorts
+        // of many rows call this for every pair.
+        const std::size_t n = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const unsigned char x = upperAt(a, i), y = upperAt(b, i);
+            if (x != y)
+                return x < y ? -1 : 1;
+        }
+        return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
     }
     const int c = a.compare(b);
     return c < 0 ? -1 : c > 0 ? 1 : 0;

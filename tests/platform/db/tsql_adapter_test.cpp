@@ -56,6 +56,22 @@ TEST_P(Adapter, TextFollowsSqlServerRules) {
     EXPECT_EQ(stateOf(c, "INSERT INTO ART (DITTA, CODART) VALUES (3, 'TENCHARS10   ')"), "");
 }
 
+TEST_P(Adapter, CaseIsFoldedForAccentedLettersInComparisonsAndOrder) {
+    c.execute("CREATE TABLE PAROLE (P VARCHAR(20) NOT NULL)");
+    c.execute(
+        "INSERT INTO PAROLE (P) VALUES ('città'), ('CITTÀ  '), ('Città'), ('cittb'), ('citta'), "
+        "('Z'), ('é')");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM PAROLE WHERE P = 'CITTÀ'"), "3");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM (SELECT P FROM PAROLE GROUP BY P) G"), "5");
+    // Folded bytes order: A < B < À (C3 80) ... Z < É (C3 89).
+    const Rows sorted = rows(c, "SELECT P FROM PAROLE ORDER BY P");
+    ASSERT_EQ(sorted.size(), 7u);
+    EXPECT_EQ(sorted[0][0], "citta");
+    EXPECT_EQ(sorted[1][0], "cittb");
+    EXPECT_EQ(sorted[5][0], "Z");
+    EXPECT_EQ(sorted[6][0], "é");
+}
+
 TEST_P(Adapter, LiteralsRoundTripAndShapesShareTranslations) {
     const std::string tricky = "d'Arco -- /* [x] ''";
     std::string quoted;
