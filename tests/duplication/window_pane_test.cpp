@@ -1,0 +1,106 @@
+// The pane in the real item card window: the launcher's entry shows it on
+// tab 9, leaving the tab or a new search hides it, and an item created by
+// the item duplication becomes the window's item.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "demo/demo_database.h"
+#include "demo/host_objects.h"
+#include "duplication/clsmg_artdupl.h"
+#include "duplication/dupl_pane.h"
+#include "duplication/invoca.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/db/recordset.h"
+#include "tests/variants/test_card.h"
+#include "window/frmmg_veldrano.h"
+#include "window/gestioni_tab.h"
+
+namespace {
+
+struct CardWindow : ::testing::Test {
+    static void SetUpTestSuite() {
+        demo::registerHostObjects();
+        dir = new QTemporaryDir;
+        path = dir->filePath("demo.db").toStdString();
+        demo::createDemoDatabase(path);
+    }
+    static void TearDownTestSuite() {
+        delete dir;
+        dir = nullptr;
+    }
+    void SetUp() override {
+        cardtest::clearMessages();
+        w = std::make_unique<card::FRMMG_VELDRANO>();
+        w->setContext("Data Source=" + path, "1");
+        w->Form_Load();
+        w->show();
+        w->Form_Activate();
+        w->TXT_CODART()->setText("MAGLIA-001");
+        w->TXT_CODART_Confirm("MAGLIA-001");
+        ASSERT_EQ(w->currentItem(), "MAGLIA-001");
+        auto* tab = dynamic_cast<card::GestioniTab*>(w->tab(common::kTabGestioni));
+        ASSERT_NE(tab, nullptr);
+        pane = dynamic_cast<duplication::DuplPane*>(tab->duplPane());
+        ASSERT_NE(pane, nullptr);
+    }
+    void TearDown() override {
+        w.reset();
+        cardtest::clearMessages();
+    }
+    static inline QTemporaryDir* dir = nullptr;
+    static inline std::string path;
+    std::unique_ptr<card::FRMMG_VELDRANO> w;
+    duplication::DuplPane* pane = nullptr;
+};
+
+TEST_F(CardWindow, TheLauncherShowsThePaneOnTab9AndLeavingTheTabHidesIt) {
+    EXPECT_TRUE(pane->FRAME_DUPL->isHidden());
+    EXPECT_TRUE(duplication::CreazioneDistinte(*w));
+    EXPECT_EQ(w->currentTab(), common::kTabGestioni);
+    EXPECT_FALSE(pane->FRAME_DUPL->isHidden());
+    EXPECT_EQ(pane->TXT_ARTICOLO_DESTI->Text().toStdString(), "MAGLIA-001");
+    EXPECT_EQ(pane->structure()->recordCount(), 6);
+
+    w->selectTab(common::kTabDatiAnagrafici);
+    EXPECT_TRUE(pane->FRAME_DUPL->isHidden());
+    EXPECT_TRUE(common::runPaneProcedure(*w, "CreazioneDistinte"));
+    EXPECT_FALSE(pane->FRAME_DUPL->isHidden());
+    w->CMD_NUOVO_Click();
+    EXPECT_TRUE(pane->FRAME_DUPL->isHidden());
+    EXPECT_FALSE(common::runPaneProcedure(*w, "NessunaProcedura"));
+}
+
+TEST_F(CardWindow, TheDuplicatedItemBecomesTheWindowsItem) {
+    ASSERT_TRUE(duplication::CreazioneDistinte(*w));
+    bool driven = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<duplication::FRMMG_ARTDUPL*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->TXT_CODART_NEW->setText("MAGLIA-005");
+        d->CMD_DUPLICA->click();
+        driven = true;
+    });
+    pane->CMD_DUPLART->click();
+    ASSERT_TRUE(driven);
+    EXPECT_EQ(w->currentItem(), "MAGLIA-005");
+    EXPECT_EQ(w->TXT_CODART()->text().trimmed().toStdString(), "MAGLIA-005");
+    EXPECT_EQ(w->TXT_DESCART()->text().toStdString(), "Maglia girocollo lana merino");
+
+    // Cancelling the window leaves the card where it was.
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<duplication::FRMMG_ARTDUPL*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->CMD_ANNULLA->click();
+    });
+    pane->CMD_DUPLART->click();
+    EXPECT_EQ(w->currentItem(), "MAGLIA-005");
+    EXPECT_FALSE(pane->articoloDuplicato());
+}
+
+}  // namespace
