@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <stdexcept>
 
-#include "component/media_images.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/component_registry.h"
@@ -12,7 +11,6 @@
 #include "platform/framework/navigator.h"
 #include "platform/framework/object_models.h"
 #include "window/frmmg_veldrano.h"
-#include "window/image_viewer.h"
 
 namespace component {
 
@@ -38,9 +36,6 @@ std::string rtrim(std::string s) {
 void RegisterComponents() {
     framework::RegisterComponent(kProgIdVeldrano,
                                  [] { return std::make_unique<CLSMG_VELDRANO>(); });
-    // The images tab shows what the host's multimedia manager stores.
-    if (!card::imageSource())
-        card::setImageSource(&mediaImages());
 }
 
 CLSMG_VELDRANO::CLSMG_VELDRANO() {

@@ -1,10 +1,13 @@
 // The component library a host loads: exports the ComponentLibrary plug-in
-// that registers ZOLT_VELDRANO.CLSMG_VELDRANO.
+// that registers ZOLT_VELDRANO.CLSMG_VELDRANO and shows the multimedia
+// manager's files in the images tab.
 
 #include <QObject>
 
 #include "component/clsmg_veldrano.h"
+#include "component/media_images.h"
 #include "platform/framework/component_registry.h"
+#include "window/image_viewer.h"
 
 namespace component {
 
@@ -13,7 +16,12 @@ class VeldranoLibrary : public QObject, public framework::ComponentLibrary {
     Q_PLUGIN_METADATA(IID VELDRANO_COMPONENT_LIBRARY_IID)
     Q_INTERFACES(framework::ComponentLibrary)
 public:
-    void RegisterComponents() override { component::RegisterComponents(); }
+    void RegisterComponents() override {
+        component::RegisterComponents();
+        // The images tab shows what the host's multimedia manager stores.
+        if (!card::imageSource())
+            card::setImageSource(&mediaImages());
+    }
 };
 
 }  // namespace component
