@@ -274,7 +274,7 @@ namespace {
 
 // Bumped whenever the generator writes different data, so that an older
 // cached database is never taken for a newer one.
-constexpr int kGeneratorVersion = 2;
+constexpr int kGeneratorVersion = 3;
 
 // CHAR(n) columns hold their values blank-padded, as the adapter's rules
 // keep them; the bulk writer goes around those rules, so it pads itself.
