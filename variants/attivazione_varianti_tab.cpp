@@ -6,15 +6,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
+#include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/grid_navigator.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
-#include "variants/record_grid.h"
-#include "variants/sql_text.h"
 
 namespace variants {
 
@@ -29,15 +32,36 @@ int numeroDi(const db::Value& v) {
     return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
 }
 
+bool haRiga(const db::Recordset* rs) {
+    return rs && rs->isOpen() && !rs->eof() && !rs->bof();
+}
+
 int campoArticolo(common::ItemCard& card, const char* field) {
     db::Recordset* item = card.itemRecordset();
-    if (!item || !item->isOpen() || item->eof() || item->bof())
-        return 0;
-    return numeroDi(item->value(field));
+    return haRiga(item) ? numeroDi(item->value(field)) : 0;
 }
 
 std::string codArt(common::ItemCard& card) {
-    return raddoppiaApici(card.currentItem());
+    return common::RaddoppiaApici(card.currentItem());
+}
+
+// A number of a row for SQL: Empty, Null and "" give 0.
+std::string numero(const db::Value& v) {
+    return common::NzNumero(v).toText();
+}
+
+// One row of MG6B_GESVARART as the save writes it back.
+struct Riga {
+    std::string var, flg, raggr, obblig, def, vardef, eredita;
+};
+
+std::string sqlInserisci(const std::string& ditta, const std::string& articolo, const Riga& r) {
+    return "INSERT INTO MG6B_GESVARART (   MG6B_DITTA_CG18, MG6B_CODART_MG66, "
+           "MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G,    MG6B_INDOBBLIG, "
+           "MG6B_INDDEFAULT, MG6B_VARDEFAULT, MG6B_INDEREDIBA) VALUES (" +
+           ditta + ", '" + articolo + "', '" + common::RaddoppiaApici(r.var) + "', " + r.flg +
+           ", " + r.raggr + ", " + r.obblig + ", " + r.def + ", '" +
+           common::RaddoppiaApici(r.vardef) + "', " + r.eredita + ")";
 }
 
 }  // namespace
@@ -64,11 +88,10 @@ const Scelte& scelteModoEreditaDiba() {
 }
 
 void riempiCombo(QComboBox* combo, const Scelte& scelte) {
-    combo->blockSignals(true);
+    const QSignalBlocker quiet(combo);
     combo->clear();
     for (const auto& [value, text] : scelte)
         combo->addItem(QString::fromStdString(text), value);
-    combo->blockSignals(false);
 }
 
 int valoreCombo(const QComboBox* combo) {
@@ -76,9 +99,8 @@ int valoreCombo(const QComboBox* combo) {
 }
 
 void impostaCombo(QComboBox* combo, int value) {
-    combo->blockSignals(true);
+    const QSignalBlocker quiet(combo);
     combo->setCurrentIndex(combo->findData(value));
-    combo->blockSignals(false);
 }
 
 bool ArticoloHaVariantiAttive(common::ItemCard& card) {
@@ -98,8 +120,13 @@ AttivazioneVariantiTab::AttivazioneVariantiTab(common::ItemCard& card)
     : CardTab(card, common::kTabAttivazioneVarianti, "Tab_AttivazioneVarianti") {}
 
 AttivazioneVariantiTab::~AttivazioneVariantiTab() {
-    if (GRD_VARIANTI)
-        GRD_VARIANTI->setRecordset(nullptr);
+    try {
+        if (FME_VARIANTI)
+            FME_VARIANTI->Release();
+        if (GRD_VARIANTI)
+            GRD_VARIANTI->SetDataSource(nullptr);
+    } catch (...) {
+    }
 }
 
 void AttivazioneVariantiTab::build(QWidget* page) {
@@ -107,12 +134,12 @@ void AttivazioneVariantiTab::build(QWidget* page) {
 
     auto* diba = new QGroupBox(QStringLiteral("Distinta base"), page);
     auto* dl = new QGridLayout(diba);
-    dl->addWidget(
-        new QLabel(QString::fromUtf8("Modalit\u00e0 di generazione variante su DiBa"), diba), 0, 0);
+    dl->addWidget(new QLabel(QStringLiteral("Modalit\u00e0 di generazione variante su DiBa"), diba),
+                  0, 0);
     CBO_MODGENVARDIBA = new QComboBox(diba);
     CBO_MODGENVARDIBA->setObjectName("CBO_MODGENVARDIBA");
     dl->addWidget(CBO_MODGENVARDIBA, 0, 1);
-    dl->addWidget(new QLabel(QString::fromUtf8("Modalit\u00e0 di ereditariet\u00e0 DiBa"), diba), 1,
+    dl->addWidget(new QLabel(QStringLiteral("Modalit\u00e0 di ereditariet\u00e0 DiBa"), diba), 1,
                   0);
     CBO_MODEREDIBA = new QComboBox(diba);
     CBO_MODEREDIBA->setObjectName("CBO_MODEREDIBA");
@@ -122,72 +149,100 @@ void AttivazioneVariantiTab::build(QWidget* page) {
     TXT_CODREGOLA->setObjectName("TXT_CODREGOLA");
     TXT_CODREGOLA->setMaxLength(20);
     dl->addWidget(TXT_CODREGOLA, 2, 1);
+    dl->setColumnStretch(2, 1);
     layout->addWidget(diba);
 
-    FRAME_RAGGR = new QGroupBox(page);
+    FRAME_RAGGR = new QGroupBox(QStringLiteral("Varianti gestite"), page);
     FRAME_RAGGR->setObjectName("FRAME_RAGGR");
     auto* fl = new QGridLayout(FRAME_RAGGR);
-    GRD_VARIANTI = new RecordGrid(FRAME_RAGGR);
+    GRD_VARIANTI = new controls::DataGrid(FRAME_RAGGR);
     GRD_VARIANTI->setObjectName("GRD_VARIANTI");
+    GRD_VARIANTI->SetReadOnly(true);
     fl->addWidget(GRD_VARIANTI, 0, 0, 1, 4);
+    GRIDNAV_VARIANTI = new controls::GridNavigator(FRAME_RAGGR);
+    GRIDNAV_VARIANTI->setObjectName("GRIDNAV_VARIANTI");
+    fl->addWidget(GRIDNAV_VARIANTI, 1, 0, 1, 4);
     CHK_FLGGESTVAR = new QCheckBox(QStringLiteral("Gestione &subvariante"), FRAME_RAGGR);
-    fl->addWidget(CHK_FLGGESTVAR, 1, 0);
-    fl->addWidget(new QLabel(QStringLiteral("Variante obbligatoria"), FRAME_RAGGR), 2, 0);
+    CHK_FLGGESTVAR->setObjectName("CHK_FLGGESTVAR");
+    fl->addWidget(CHK_FLGGESTVAR, 2, 0);
+    fl->addWidget(new QLabel(QStringLiteral("Variante obbligatoria"), FRAME_RAGGR), 3, 0);
     CBO_INDOBBLIG = new QComboBox(FRAME_RAGGR);
-    fl->addWidget(CBO_INDOBBLIG, 2, 1);
-    fl->addWidget(new QLabel(QStringLiteral("Valore predefinito variante"), FRAME_RAGGR), 3, 0);
+    CBO_INDOBBLIG->setObjectName("CBO_INDOBBLIG");
+    fl->addWidget(CBO_INDOBBLIG, 3, 1);
+    fl->addWidget(new QLabel(QStringLiteral("Valore predefinito variante"), FRAME_RAGGR), 4, 0);
     CBO_INDDEFAULT = new QComboBox(FRAME_RAGGR);
-    fl->addWidget(CBO_INDDEFAULT, 3, 1);
-    fl->addWidget(new QLabel(QStringLiteral("Valore predefinito"), FRAME_RAGGR), 4, 0);
-    TXT_VALDEFAULT = new QLineEdit(FRAME_RAGGR);
-    TXT_VALDEFAULT->setMaxLength(20);
-    fl->addWidget(TXT_VALDEFAULT, 4, 1);
+    CBO_INDDEFAULT->setObjectName("CBO_INDDEFAULT");
+    fl->addWidget(CBO_INDDEFAULT, 4, 1);
+    fl->addWidget(new QLabel(QStringLiteral("Valore predefinito"), FRAME_RAGGR), 5, 0);
+    TXT_VALDEFAULT = new controls::LookupBox(FRAME_RAGGR);
+    TXT_VALDEFAULT->setObjectName("TXT_VALDEFAULT");
+    TXT_VALDEFAULT->SetMaxLength(20);
+    TXT_VALDEFAULT->SetUpperCase(true);
+    TXT_VALDEFAULT->SetConnection(&card().connection());
+    fl->addWidget(TXT_VALDEFAULT, 5, 1);
     LBL_DECVAR = new QLabel(FRAME_RAGGR);
-    fl->addWidget(LBL_DECVAR, 4, 2);
-    fl->addWidget(new QLabel(QStringLiteral("Attribuzione subvariante su DiBa"), FRAME_RAGGR), 5,
+    LBL_DECVAR->setObjectName("LBL_DECVAR");
+    fl->addWidget(LBL_DECVAR, 5, 2, 1, 2);
+    fl->addWidget(new QLabel(QStringLiteral("Attribuzione subvariante su DiBa"), FRAME_RAGGR), 6,
                   0);
     CBO_INDEREDIBA = new QComboBox(FRAME_RAGGR);
-    fl->addWidget(CBO_INDEREDIBA, 5, 1);
-    CMD_CONFERMA = new QPushButton(QStringLiteral("Conferma"), FRAME_RAGGR);
-    fl->addWidget(CMD_CONFERMA, 6, 3);
+    CBO_INDEREDIBA->setObjectName("CBO_INDEREDIBA");
+    fl->addWidget(CBO_INDEREDIBA, 6, 1);
+    fl->setColumnStretch(3, 1);
+    fl->setRowStretch(0, 1);
     layout->addWidget(FRAME_RAGGR, 1);
+
+    FME_VARIANTI = new controls::RecordFrame(page);
+    FME_VARIANTI->SetName(QStringLiteral("FME_VARIANTI"));
+    FME_VARIANTI->SetRecordDescription(QStringLiteral("le varianti dell'articolo"));
+    FME_VARIANTI->SetAllowInsert(false);
+    FME_VARIANTI->SetAllowDelete(false);
+    common::WindowServices& ws = card().services();
+    FME_VARIANTI->SetNotify([&ws](const QString& text) {
+        ws.VisualizzaMessaggio(text.toStdString(), 0, common::vbExclamation,
+                               ws.TraduciTesto(kTitolo, 50877));
+    });
+    FME_VARIANTI->SetAskSave([&ws](const QString& question, bool allowCancel) {
+        const int r = ws.VisualizzaMessaggio(
+            question.toStdString(), 0,
+            (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion,
+            ws.TraduciTesto(kTitolo, 50877));
+        return r == common::vbYes  ? controls::SaveAnswer::Save
+               : r == common::vbNo ? controls::SaveAnswer::Discard
+                                   : controls::SaveAnswer::Cancel;
+    });
 
     CaricaListeCombo();
     InitGRD_VARIANTI();
 
+    // The save rewrites the item's rows instead of updating them one by one.
+    QObject::connect(FME_VARIANTI, &controls::RecordFrame::beforeUpdate, page,
+                     [this](bool& cancel) { cancel = !Grst_MG6B_UpdateBatchAll(); });
+    QObject::connect(FME_VARIANTI, &controls::RecordFrame::afterUpdate, page,
+                     [this](bool success) { FME_VARIANTI_AfterUpdate(success); });
+    QObject::connect(FME_VARIANTI, &controls::RecordFrame::changeStatus, page,
+                     [this](int) { FME_VARIANTI_ChangeStatus(); });
+    QObject::connect(GRD_VARIANTI, &controls::DataGrid::rowChanged, page, [this](long, long) {
+        abilitaControlliRiga();
+        TXT_VALDEFAULT_StartDecode();
+    });
     QObject::connect(CHK_FLGGESTVAR, &QCheckBox::clicked, page, [this] { CHK_FLGGESTVAR_Click(); });
-    QObject::connect(CBO_INDDEFAULT, &QComboBox::activated, page, [this](int) {
-        scriviCampo("MG6B_INDDEFAULT", valoreCombo(CBO_INDDEFAULT));
-        CBO_INDDEFAULT_Click();
+    QObject::connect(CBO_INDDEFAULT, &QComboBox::activated, page,
+                     [this](int) { CBO_INDDEFAULT_Click(); });
+    QObject::connect(TXT_VALDEFAULT, &controls::LookupBox::startLookup, page,
+                     [this](bool&) { TXT_VALDEFAULT_StartLookup(); });
+    QObject::connect(TXT_VALDEFAULT, &controls::LookupBox::startDecode, page,
+                     [this](bool&) { TXT_VALDEFAULT_StartDecode(); });
+    QObject::connect(TXT_VALDEFAULT, &controls::LookupBox::afterItem, page, [this] {
+        LBL_DECVAR->setText(QString::fromStdString(
+            common::NzStringa(TXT_VALDEFAULT->ItemValue(QStringLiteral("MG5E_DESCR")))));
     });
-    QObject::connect(CBO_INDOBBLIG, &QComboBox::activated, page,
-                     [this](int) { scriviCampo("MG6B_INDOBBLIG", valoreCombo(CBO_INDOBBLIG)); });
-    QObject::connect(CBO_INDEREDIBA, &QComboBox::activated, page,
-                     [this](int) { scriviCampo("MG6B_INDEREDIBA", valoreCombo(CBO_INDEREDIBA)); });
-    QObject::connect(TXT_VALDEFAULT, &QLineEdit::textEdited, page, [this](const QString& t) {
-        // Shown in upper case, as the options are coded.
-        if (t != t.toUpper()) {
-            int pos = TXT_VALDEFAULT->cursorPosition();
-            TXT_VALDEFAULT->setText(t.toUpper());
-            TXT_VALDEFAULT->setCursorPosition(pos);
-        }
-        if (rs_ && !caricando_ && !rs_->eof() && !rs_->bof())
-            rs_->setValue("MG6B_VARDEFAULT", db::Value(TXT_VALDEFAULT->text().toStdString()));
-    });
-    QObject::connect(TXT_VALDEFAULT, &QLineEdit::editingFinished, page,
-                     [this] { TXT_VALDEFAULT_StartDecode(); });
     QObject::connect(CBO_MODGENVARDIBA, &QComboBox::activated, page,
                      [this](int) { CBO_MODGENVARDIBA_Click(); });
     QObject::connect(CBO_MODEREDIBA, &QComboBox::activated, page,
                      [this](int) { CBO_MODEREDIBA_Click(); });
     QObject::connect(TXT_CODREGOLA, &QLineEdit::editingFinished, page,
                      [this] { TXT_CODREGOLA_Validate(); });
-    QObject::connect(GRD_VARIANTI, &RecordGrid::rowChanged, page, [this](long) { mostraRiga(); });
-    QObject::connect(GRD_VARIANTI, &RecordGrid::checkToggled, page, [this](long, const QString&) {
-        mostraRiga();
-        CHK_FLGGESTVAR_Click();
-    });
-    QObject::connect(CMD_CONFERMA, &QPushButton::clicked, page, [this] { FME_VARIANTI_Update(); });
     if (QCheckBox* chk = card().CHK_FLGVARART())
         QObject::connect(chk, &QCheckBox::clicked, page, [this] { CHK_FLGVARART_Click(); });
 }
@@ -204,30 +259,42 @@ void AttivazioneVariantiTab::InitGRD_VARIANTI() {
     Procedure p(card(), "InitGRD_VARIANTI");
     p.step([&] {
         common::WindowServices& ws = card().services();
-        Scelte brevi = {{0, ws.TraduciTesto("No", 39318)},
-                        {1, ws.TraduciTesto("Si", 52384)},
-                        {2, ws.TraduciTesto("Param. gen.", 67921)}};
-        using K = GridColumn::Kind;
-        GRD_VARIANTI->setColumns({{"MG6B_FLGGESTVAR", "Attiva", K::Check},
-                                  {"MG5F_DESCR_VAR", "Descrizione variante", K::Text},
-                                  {"MG6B_CODRAGGVAR_MG5G", "Cod. raggr.", K::Text},
-                                  {"MG5G_DESCRRAGGVAR", "Descrizione raggruppamento", K::Text},
-                                  {"MG6B_INDOBBLIG", "Obblig.", K::ValueList, brevi},
-                                  {"MG6B_INDDEFAULT", "Def.", K::ValueList, brevi},
-                                  {"MG6B_VARDEFAULT", "Val. def.", K::Text}},
-                                 "MG6B_CODICEVAR_MG5F");
+        std::vector<std::pair<db::Value, QString>> brevi = {
+            {db::Value(0), QString::fromStdString(ws.TraduciTesto("No", 39318))},
+            {db::Value(1), QString::fromStdString(ws.TraduciTesto("Si", 52384))},
+            {db::Value(2), QString::fromStdString(ws.TraduciTesto("Param. gen.", 67921))}};
+        controls::GridColumns& cols = GRD_VARIANTI->Columns();
+        cols.Clear();
+        cols.Add("MG6B_FLGGESTVAR", QStringLiteral("Attiva"))
+            .SetKind(controls::CellKind::Check)
+            .SetWidth(48);
+        cols.Add("MG5F_DESCR_VAR", QStringLiteral("Descrizione variante")).SetWidth(160);
+        cols.Add("MG6B_CODRAGGVAR_MG5G", QStringLiteral("Cod. raggr.")).SetWidth(110);
+        cols.Add("MG5G_DESCRRAGGVAR", QStringLiteral("Descrizione raggruppamento")).SetWidth(220);
+        cols.Add("MG6B_INDOBBLIG", QStringLiteral("Obblig."))
+            .SetKind(controls::CellKind::Combo)
+            .SetValueList(brevi)
+            .SetWidth(90);
+        cols.Add("MG6B_INDDEFAULT", QStringLiteral("Def."))
+            .SetKind(controls::CellKind::Combo)
+            .SetValueList(brevi)
+            .SetWidth(90);
+        cols.Add("MG6B_VARDEFAULT", QStringLiteral("Val. def.")).SetWidth(90);
+        ws.TraduciColonne(GRD_VARIANTI);
     });
 }
 
 void AttivazioneVariantiTab::clear() {
     if (!GRD_VARIANTI)
         return;
+    GRD_VARIANTI->SetDataSource(nullptr);
     InitGRD_VARIANTI();
-    GRD_VARIANTI->setRecordset(nullptr);
 }
 
 void AttivazioneVariantiTab::release() {
     try {
+        if (FME_VARIANTI)
+            FME_VARIANTI->Reset();
         ChiudiFrameworkVarianti();
     } catch (...) {
     }
@@ -245,13 +312,14 @@ void AttivazioneVariantiTab::load() {
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         db::Recordset* item = card().itemRecordset();
-        bool riga = item && item->isOpen() && !item->eof() && !item->bof();
-        impostaCombo(CBO_MODGENVARDIBA, riga ? numeroDi(item->value("MG66_INDGENVARDIBA")) : 0);
-        impostaCombo(CBO_MODEREDIBA, riga ? numeroDi(item->value("MG66_INDVARERIDIBA")) : 0);
-        TXT_CODREGOLA->setText(
-            QString::fromStdString(riga ? testo(item->value("MG66_CODREGOLA")) : ""));
-        if (FRAME_RAGGR)
-            FRAME_RAGGR->setEnabled(riga && numeroDi(item->value("MG66_FLGVARART")) == 1);
+        const bool riga = haRiga(item);
+        impostaCombo(CBO_MODGENVARDIBA,
+                     riga ? numeroDi(common::NzNumero(item->value("MG66_INDGENVARDIBA"))) : 0);
+        impostaCombo(CBO_MODEREDIBA,
+                     riga ? numeroDi(common::NzNumero(item->value("MG66_INDVARERIDIBA"))) : 0);
+        TXT_CODREGOLA->setText(QString::fromStdString(
+            riga ? common::NzValore(item->value("MG66_CODREGOLA"), std::string()) : ""));
+        FRAME_RAGGR->setEnabled(riga && numeroDi(item->value("MG66_FLGVARART")) == 1);
     });
     p.step([&] { ChiudiFrameworkVarianti(); });
     p.step([&] { AttivaFrameworkVarianti(); });
@@ -260,11 +328,7 @@ void AttivazioneVariantiTab::load() {
 
 void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
     Procedure p(card(), "AttivaFrameworkVarianti");
-    p.onAbort([&] {
-        if (GRD_VARIANTI)
-            GRD_VARIANTI->setRecordset(nullptr);
-        rs_.reset();
-    });
+    p.onAbort([&] { ChiudiFrameworkVarianti(); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
         rs->open(
@@ -276,60 +340,81 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
                 card().companyCode() + " AND\n      MG6B_CODART_MG66 = '" + codArt(card()) +
                 "'\nORDER BY MG6B_CODICEVAR_MG5F",
             card().connection());
+        if (rs->recordCount() > 0)
+            rs->moveFirst();
         rs_ = std::move(rs);
     });
     p.step([&] {
-        GRD_VARIANTI->setRecordset(rs_.get());
-        if (rs_->recordCount() > 0) {
-            rs_->moveFirst();
-            GRD_VARIANTI->selectRow(0);
-        }
-        mostraRiga();
+        FME_VARIANTI->Bind(&card().connection(), rs_.get(), "MG6B_CODICEVAR_MG5F");
+        FME_VARIANTI->BindControl(CHK_FLGGESTVAR, "MG6B_FLGGESTVAR");
+        FME_VARIANTI->BindControl(CBO_INDOBBLIG, "MG6B_INDOBBLIG");
+        FME_VARIANTI->BindControl(CBO_INDDEFAULT, "MG6B_INDDEFAULT");
+        FME_VARIANTI->BindControl(TXT_VALDEFAULT, "MG6B_VARDEFAULT",
+                                  {QStringLiteral("Valore predefinito"), false, true});
+        FME_VARIANTI->BindControl(CBO_INDEREDIBA, "MG6B_INDEREDIBA");
+        FME_VARIANTI->SetGrid(GRD_VARIANTI);
+        FME_VARIANTI->SetNavigator(GRIDNAV_VARIANTI);
+        GRD_VARIANTI->SetDataSource(rs_.get());
+        FME_VARIANTI_ChangeStatus();
+        abilitaControlliRiga();
+        TXT_VALDEFAULT_StartDecode();
     });
 }
 
 bool AttivazioneVariantiTab::ChiudiFrameworkVarianti() {
+    bool chiuso = true;
+    if (FME_VARIANTI && FME_VARIANTI->Recordset())
+        chiuso = FME_VARIANTI->SaveIfNeeded(true, false, false);
+    if (FME_VARIANTI)
+        FME_VARIANTI->Release();
     if (GRD_VARIANTI)
-        GRD_VARIANTI->setRecordset(nullptr);
-    if (rs_ && rs_->isOpen())
-        rs_->close();
-    rs_.reset();
-    return true;
+        GRD_VARIANTI->SetDataSource(nullptr);
+    if (GRIDNAV_VARIANTI) {
+        GRIDNAV_VARIANTI->SetFrame(nullptr);
+        GRIDNAV_VARIANTI->SetGrid(nullptr);
+    }
+    common::ChiudiRecordset(rs_);
+    return chiuso;
 }
 
-void AttivazioneVariantiTab::mostraRiga() {
-    caricando_ = true;
-    bool riga = rs_ && rs_->isOpen() && !rs_->eof() && !rs_->bof();
-    CHK_FLGGESTVAR->setChecked(riga && numeroDi(rs_->value("MG6B_FLGGESTVAR")) == 1);
-    impostaCombo(CBO_INDOBBLIG, riga ? numeroDi(rs_->value("MG6B_INDOBBLIG")) : 0);
-    impostaCombo(CBO_INDDEFAULT, riga ? numeroDi(rs_->value("MG6B_INDDEFAULT")) : 0);
-    impostaCombo(CBO_INDEREDIBA, riga ? numeroDi(rs_->value("MG6B_INDEREDIBA")) : 0);
-    TXT_VALDEFAULT->setText(
-        QString::fromStdString(riga ? testo(rs_->value("MG6B_VARDEFAULT")) : ""));
-    LBL_DECVAR->clear();
-    CHK_FLGGESTVAR->setEnabled(riga);
-    abilitaControlliRiga();
-    caricando_ = false;
+bool AttivazioneVariantiTab::selezionaVariante(const std::string& variante) {
+    if (!rs_ || !GRD_VARIANTI)
+        return false;
+    const int f = rs_->fieldIndex("MG6B_CODICEVAR_MG5F");
+    for (long r = 0; r < rs_->recordCount(); ++r)
+        if (common::NzStringa(rs_->valueAt(r, f)) == variante) {
+            GRD_VARIANTI->SetCurrentRow(r);
+            return true;
+        }
+    return false;
+}
+
+void AttivazioneVariantiTab::FME_VARIANTI_ChangeStatus() {
+    // Rows are neither added nor opened here.
+    for (const char* key : {"Nuovo", "Apri"})
+        GRIDNAV_VARIANTI->SetButtonEnabled(QString::fromLatin1(key), false);
 }
 
 void AttivazioneVariantiTab::abilitaControlliRiga() {
-    bool attiva = CHK_FLGGESTVAR->isEnabled() && CHK_FLGGESTVAR->isChecked();
+    const bool riga = haRiga(rs_.get());
+    CHK_FLGGESTVAR->setEnabled(riga);
+    const bool attiva = riga && CHK_FLGGESTVAR->isChecked();
     CBO_INDOBBLIG->setEnabled(attiva);
     CBO_INDDEFAULT->setEnabled(attiva);
     CBO_INDEREDIBA->setEnabled(attiva);
     TXT_VALDEFAULT->setEnabled(attiva && valoreCombo(CBO_INDDEFAULT) == 1);
 }
 
-void AttivazioneVariantiTab::scriviCampo(const char* field, int value) {
-    if (caricando_ || !rs_ || !rs_->isOpen() || rs_->eof() || rs_->bof())
-        return;
-    rs_->setValue(field, db::Value(value));
-}
-
 // ----------------------------------------------------------------- saving
 
 bool AttivazioneVariantiTab::FME_VARIANTI_Update() {
-    bool ok = Grst_MG6B_UpdateBatchAll();
+    if (haRiga(rs_.get())) {
+        // Saving without a change still rewrites the rows, as the frame's
+        // save of an unchanged record would not.
+        FME_VARIANTI->Change();
+        return FME_VARIANTI->Update();
+    }
+    const bool ok = Grst_MG6B_UpdateBatchAll();
     FME_VARIANTI_AfterUpdate(ok);
     return ok;
 }
@@ -340,30 +425,30 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     common::WindowServices& ws = card().services();
     db::Connection& cn = card().connection();
     const std::string& ditta = card().companyCode();
+    // The item code box's text, as the rows were read for it.
     const std::string articolo = codArt(card());
 
-    struct Riga {
-        std::string var, flg, raggr, obblig, def, vardef, eredita;
-    };
     std::vector<Riga> righe;
     Procedure p(card(), "Grst_MG6B_UpdateBatchAll");
     p.step([&] {
-        int fVar = rs_->fieldIndex("MG6B_CODICEVAR_MG5F");
-        int fFlg = rs_->fieldIndex("MG6B_FLGGESTVAR");
-        int fRag = rs_->fieldIndex("MG6B_CODRAGGVAR_MG5G");
-        int fObb = rs_->fieldIndex("MG6B_INDOBBLIG");
-        int fDef = rs_->fieldIndex("MG6B_INDDEFAULT");
-        int fVdf = rs_->fieldIndex("MG6B_VARDEFAULT");
-        int fEre = rs_->fieldIndex("MG6B_INDEREDIBA");
+        const int fVar = rs_->fieldIndex("MG6B_CODICEVAR_MG5F");
+        const int fFlg = rs_->fieldIndex("MG6B_FLGGESTVAR");
+        const int fRag = rs_->fieldIndex("MG6B_CODRAGGVAR_MG5G");
+        const int fObb = rs_->fieldIndex("MG6B_INDOBBLIG");
+        const int fDef = rs_->fieldIndex("MG6B_INDDEFAULT");
+        const int fVdf = rs_->fieldIndex("MG6B_VARDEFAULT");
+        const int fEre = rs_->fieldIndex("MG6B_INDEREDIBA");
         for (long r = 0; r < rs_->recordCount(); ++r) {
-            std::string raggr = testo(rs_->valueAt(r, fRag));
-            righe.push_back({testo(rs_->valueAt(r, fVar)), numero(rs_->valueAt(r, fFlg)),
-                             trim(raggr).empty() ? "NULL" : "'" + raddoppiaApici(raggr) + "'",
-                             numero(rs_->valueAt(r, fObb)), numero(rs_->valueAt(r, fDef)),
-                             testo(rs_->valueAt(r, fVdf)), numero(rs_->valueAt(r, fEre))});
+            // A blank grouping is no grouping: NULL, not an empty text.
+            const std::string raggr = common::NzValore(rs_->valueAt(r, fRag));
+            righe.push_back(
+                {common::NzStringa(rs_->valueAt(r, fVar)), numero(rs_->valueAt(r, fFlg)),
+                 raggr.empty() ? "NULL" : "'" + common::RaddoppiaApici(raggr) + "'",
+                 numero(rs_->valueAt(r, fObb)), numero(rs_->valueAt(r, fDef)),
+                 common::NzStringa(rs_->valueAt(r, fVdf)), numero(rs_->valueAt(r, fEre))});
         }
     });
-    if (!p.running())
+    if (!p.running() || p.failed())
         return false;
     // Values that do not fit their column are refused before anything is written.
     for (const Riga& r : righe) {
@@ -375,28 +460,23 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
         }
     }
 
-    p.onAbort([&] { cn.rollbackTransaction(); });
+    p.onAbort([&] {
+        if (cn.transactionDepth() > 0)
+            cn.rollbackTransaction();
+    });
     p.step([&] { cn.beginTransaction(); });
     p.step([&] {
         cn.execute("DELETE FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta +
                    " AND       MG6B_CODART_MG66 = '" + articolo + "'");
     });
-    for (const Riga& r : righe) {
-        p.step([&] {
-            cn.execute(
-                "INSERT INTO MG6B_GESVARART (   MG6B_DITTA_CG18, MG6B_CODART_MG66, "
-                "MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G,    MG6B_INDOBBLIG, "
-                "MG6B_INDDEFAULT, MG6B_VARDEFAULT, MG6B_INDEREDIBA) VALUES (" +
-                ditta + ", '" + articolo + "', '" + raddoppiaApici(r.var) + "', " + r.flg + ", " +
-                r.raggr + ", " + r.obblig + ", " + r.def + ", '" + raddoppiaApici(r.vardef) +
-                "', " + r.eredita + ")");
-        });
-    }
+    for (const Riga& r : righe)
+        p.step([&] { cn.execute(sqlInserisci(ditta, articolo, r)); });
     p.step([&] { cn.commitTransaction(); });
     if (!p.running())
         return false;
-    rs_->cancelBatch();
-    return !p.failed();
+    // The rows as now stored; nothing is left pending in the frame.
+    p.step([&] { rs_->requery(); });
+    return p.running();
 }
 
 void AttivazioneVariantiTab::FME_VARIANTI_AfterUpdate(bool success) {
@@ -412,9 +492,11 @@ void AttivazioneVariantiTab::FME_VARIANTI_AfterUpdate(bool success) {
 void AttivazioneVariantiTab::CHK_FLGGESTVAR_Click() {
     if (card().loadedItem(index()).empty())
         return;
-    if (!caricando_)
-        scriviCampo("MG6B_FLGGESTVAR", CHK_FLGGESTVAR->isChecked() ? 1 : 0);
-    abilitaControlliRiga();
+    const bool attiva = CHK_FLGGESTVAR->isChecked();
+    CBO_INDOBBLIG->setEnabled(attiva);
+    CBO_INDDEFAULT->setEnabled(attiva);
+    CBO_INDEREDIBA->setEnabled(attiva);
+    TXT_VALDEFAULT->setEnabled(attiva && valoreCombo(CBO_INDDEFAULT) == 1);
     card().clearLoadedItems({common::kTabGestioneVarianti, common::kTabTrascodificaVarianti,
                              common::kTabStatiCombinazione, common::kTabStatiStagione,
                              common::kTabStatiVariante});
@@ -447,35 +529,44 @@ void AttivazioneVariantiTab::CBO_MODEREDIBA_Click() {
 }
 
 void AttivazioneVariantiTab::TXT_CODREGOLA_Validate() {
-    std::string regola = rtrim(TXT_CODREGOLA->text().toStdString());
-    if (TXT_CODREGOLA->text().trimmed().isEmpty())
-        regola.clear();
+    const std::string regola = common::NzValore(db::Value(TXT_CODREGOLA->text().toStdString()));
     if (QString::fromStdString(regola).size() > 20) {
         common::WindowServices& ws = card().services();
         ws.VisualizzaMessaggio("Il codice regola non pu\xC3\xB2 superare 20 caratteri.", 0,
                                common::vbExclamation, ws.TraduciTesto(kTitolo, 50877));
         return;
     }
-    aggiornaArticolo(card(), "MG66_CODREGOLA = '" + raddoppiaApici(regola) + "'");
+    aggiornaArticolo(card(), "MG66_CODREGOLA = '" + common::RaddoppiaApici(regola) + "'");
+}
+
+void AttivazioneVariantiTab::TXT_VALDEFAULT_StartLookup() {
+    if (!haRiga(rs_.get()))
+        return;
+    Procedure p(card(), "TXT_VALDEFAULT_StartLookup");
+    p.step([&] {
+        controls::ApplyLookup(
+            *TXT_VALDEFAULT,
+            card().lookups().Options(common::NzStringa(rs_->value("MG6B_CODICEVAR_MG5F"))));
+    });
 }
 
 void AttivazioneVariantiTab::TXT_VALDEFAULT_StartDecode() {
-    if (!rs_ || !rs_->isOpen() || rs_->eof() || rs_->bof())
+    LBL_DECVAR->clear();
+    if (!haRiga(rs_.get()))
         return;
     Procedure p(card(), "TXT_VALDEFAULT_StartDecode");
     p.step([&] {
-        LBL_DECVAR->clear();
-        std::string opz = rtrim(TXT_VALDEFAULT->text().toStdString());
+        const std::string opz = common::NzValore(db::Value(TXT_VALDEFAULT->Text().toStdString()));
+        const framework::LookupRequest request = card().lookups().DecodeOption(
+            common::NzStringa(rs_->value("MG6B_CODICEVAR_MG5F")), opz);
+        controls::ApplyDecode(*TXT_VALDEFAULT, request);
         if (opz.empty())
             return;
+        // Shown at once, also when the row changes without the box being left.
         db::Recordset dec;
-        dec.open("SELECT MG5E_DESCR FROM MG5E_OPZIONI WITH (NOLOCK) WHERE MG5E_DITTA_CG18 = " +
-                     card().companyCode() + " AND MG5E_CODICEVAR_MG5F = '" +
-                     raddoppiaApici(testo(rs_->value("MG6B_CODICEVAR_MG5F"))) +
-                     "' AND MG5E_OPZIONE = '" + raddoppiaApici(opz) + "'",
-                 card().connection());
+        dec.open(request.sql, card().connection());
         if (dec.recordCount() > 0)
-            LBL_DECVAR->setText(QString::fromStdString(testo(dec.value("MG5E_DESCR"))));
+            LBL_DECVAR->setText(QString::fromStdString(common::NzStringa(dec.value("MG5E_DESCR"))));
     });
 }
 
@@ -483,7 +574,7 @@ void AttivazioneVariantiTab::CHK_FLGVARART_Click() {
     QCheckBox* chk = card().CHK_FLGVARART();
     if (!chk)
         return;
-    int valore = chk->isChecked() ? 1 : 0;
+    const int valore = chk->isChecked() ? 1 : 0;
     db::Recordset* item = card().itemRecordset();
     Procedure p(card(), "CHK_FLGVARART_Click");
     p.onAbort([&] {
@@ -493,7 +584,7 @@ void AttivazioneVariantiTab::CHK_FLGVARART_Click() {
         chk->setChecked(campoArticolo(card(), "MG66_FLGVARART") == 1);
     });
     p.step([&] {
-        if (!item || !item->isOpen() || item->eof() || item->bof())
+        if (!haRiga(item))
             return;
         if (valore == numeroDi(item->value("MG66_FLGVARART")))
             return;

@@ -4,8 +4,8 @@
 // grouping, obligation, default option and bill-of-materials inheritance,
 // and the item's own bill-of-materials settings (MG66_ANAGRART).
 //
-// The variant rows are edited in memory through the grid and its editing
-// controls; saving rewrites all of the item's rows in one transaction.
+// The variant rows are edited in the record frame FME_VARIANTI over the
+// grid; its save rewrites all of the item's rows in one transaction.
 
 #include <QPointer>
 #include <memory>
@@ -14,18 +14,22 @@
 #include <vector>
 
 #include "common/item_card.h"
-#include "variants/record_grid.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace db {
 class Recordset;
 }
+namespace controls {
+class DataGrid;
+class GridNavigator;
+class LookupBox;
+class RecordFrame;
+}  // namespace controls
 
 namespace variants {
 
@@ -62,10 +66,11 @@ public:
     void InitGRD_VARIANTI();
     void AttivaFrameworkVarianti();
     bool ChiudiFrameworkVarianti();
-    // The frame's save: rewrites the item's rows, then FME_VARIANTI_AfterUpdate.
+    // The frame's save: the navigator's "Conferma" (or the host's save).
     bool FME_VARIANTI_Update();
     bool Grst_MG6B_UpdateBatchAll();
     void FME_VARIANTI_AfterUpdate(bool success);
+    void FME_VARIANTI_ChangeStatus();
 
     void CHK_FLGVARART_Click();
     void CHK_FLGGESTVAR_Click();
@@ -73,29 +78,30 @@ public:
     void CBO_MODGENVARDIBA_Click();
     void CBO_MODEREDIBA_Click();
     void TXT_CODREGOLA_Validate();
+    void TXT_VALDEFAULT_StartLookup();
     void TXT_VALDEFAULT_StartDecode();
 
     db::Recordset* Grst_MG6B() const { return rs_.get(); }
+    // Moves the frame to the row of a variant, as a click on the grid would.
+    bool selezionaVariante(const std::string& variante);
 
     // ---- controls
     QGroupBox* FRAME_RAGGR = nullptr;
     QComboBox* CBO_MODGENVARDIBA = nullptr;
     QComboBox* CBO_MODEREDIBA = nullptr;
     QLineEdit* TXT_CODREGOLA = nullptr;
-    QPointer<RecordGrid> GRD_VARIANTI;
+    QPointer<controls::DataGrid> GRD_VARIANTI;
+    controls::GridNavigator* GRIDNAV_VARIANTI = nullptr;
+    controls::RecordFrame* FME_VARIANTI = nullptr;
     QCheckBox* CHK_FLGGESTVAR = nullptr;
     QComboBox* CBO_INDOBBLIG = nullptr;
     QComboBox* CBO_INDDEFAULT = nullptr;
-    QLineEdit* TXT_VALDEFAULT = nullptr;
+    controls::LookupBox* TXT_VALDEFAULT = nullptr;
     QLabel* LBL_DECVAR = nullptr;
     QComboBox* CBO_INDEREDIBA = nullptr;
-    QPushButton* CMD_CONFERMA = nullptr;  // the navigator's "Conferma"
 
 private:
-    void mostraRiga();  // current row -> editing controls
-    void scriviCampo(const char* field, int value);
     void abilitaControlliRiga();
-    bool caricando_ = false;
     std::unique_ptr<db::Recordset> rs_;
 };
 

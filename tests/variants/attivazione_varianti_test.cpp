@@ -4,13 +4,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "common/window_services.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/grid_navigator.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
 #include "tests/variants/test_card.h"
 #include "variants/attivazione_varianti_tab.h"
-#include "variants/record_grid.h"
 
 namespace {
 
@@ -48,14 +51,9 @@ struct Activation : WithApplication, ::testing::Test {
     }
     // Moves the grid to the row of a variant, as a click on it would.
     void selectVariant(const std::string& var) {
-        db::Recordset* rs = tab.Grst_MG6B();
-        for (long r = 0; r < rs->recordCount(); ++r)
-            if (text(rs->valueAt(r, rs->fieldIndex("MG6B_CODICEVAR_MG5F"))) == var) {
-                tab.GRD_VARIANTI->selectRow(r);
-                return;
-            }
-        FAIL() << "no row for " << var;
+        ASSERT_TRUE(tab.selezionaVariante(var)) << "no row for " << var;
     }
+    long rows() { return tab.GRD_VARIANTI->model()->rowCount(); }
     void choose(QComboBox* combo, int value) {
         int i = combo->findData(value);
         combo->setCurrentIndex(i);
@@ -68,7 +66,7 @@ TEST_F(Activation, LoadsOnceShowsTheItemAndReloadsAfterASave) {
     tab.load();
     EXPECT_EQ(card.loadedItem(common::kTabAttivazioneVarianti), "MAGLIA-001");
     EXPECT_EQ(card.cleared[common::kTabAttivazioneVarianti], 1);
-    ASSERT_EQ(tab.GRD_VARIANTI->rowCount(), 4);
+    ASSERT_EQ(rows(), 4);
     EXPECT_EQ(tab.TXT_CODREGOLA->text().toStdString(), "RG-MAGL");
     EXPECT_EQ(variants::valoreCombo(tab.CBO_MODGENVARDIBA), 0);
     EXPECT_TRUE(tab.FRAME_RAGGR->isEnabled());
@@ -106,7 +104,10 @@ TEST_F(Activation, SaveWritesNullForABlankGroupingAnd99ForGeneralParameters) {
     // A blank grouping, as a cleared grid cell leaves it.
     selectVariant("A3");
     tab.Grst_MG6B()->setValue("MG6B_CODRAGGVAR_MG5G", db::Value("   "));
-    ASSERT_TRUE(tab.FME_VARIANTI_Update());
+    // Saved by the navigator's "Conferma", as the user does.
+    tab.GRIDNAV_VARIANTI->Click("Conferma");
+    EXPECT_EQ(card.loadedItem(common::kTabAttivazioneVarianti), "");
+    EXPECT_FALSE(tab.GRIDNAV_VARIANTI->ButtonEnabled("Nuovo"));
 
     db::Connection& cn = card.connection();
     EXPECT_EQ(mg6b("MAGLIA-001", "A2", "MG6B_FLGGESTVAR"), "1");
@@ -142,11 +143,14 @@ TEST_F(Activation, ActiveFlagEnablesTheRowControlsAndEmptiesDependentTabs) {
     choose(tab.CBO_INDDEFAULT, 2);
     EXPECT_FALSE(tab.TXT_VALDEFAULT->isEnabled());
 
-    // The grid's own tick does the same as the box.
+    // Another row brings its own state: A1 is active with a default option,
+    // decoded next to the box.
     selectVariant("A1");
-    tab.GRD_VARIANTI->toggleCheck(1, "MG6B_FLGGESTVAR");
-    EXPECT_FALSE(tab.CHK_FLGGESTVAR->isChecked());
-    EXPECT_FALSE(tab.CBO_INDOBBLIG->isEnabled());
+    EXPECT_TRUE(tab.CHK_FLGGESTVAR->isChecked());
+    EXPECT_TRUE(tab.TXT_VALDEFAULT->isEnabled());
+    EXPECT_EQ(tab.TXT_VALDEFAULT->Text().trimmed().toStdString(), "BLU");
+    EXPECT_EQ(tab.LBL_DECVAR->text().toStdString(), "Blu navy");
+    EXPECT_TRUE(tab.GRD_VARIANTI->CellText(1, 5).endsWith("Si"));
 }
 
 TEST_F(Activation, ItemSettingsAreWrittenAtOnceAndTooLongRuleCodesRefused) {
@@ -210,7 +214,7 @@ TEST_F(Activation, AFailingInsertAbortedRollsTheWholeRewriteBack) {
 TEST_F(Activation, ItemWithoutRowsShowsAnEmptyGridAndASaveOnlyDeletes) {
     card.showItem("TESSUTO-TW");
     tab.load();
-    EXPECT_EQ(tab.GRD_VARIANTI->rowCount(), 0);
+    EXPECT_EQ(rows(), 0);
     EXPECT_FALSE(tab.FRAME_RAGGR->isEnabled());
     EXPECT_FALSE(tab.CHK_FLGGESTVAR->isEnabled());
     EXPECT_TRUE(tab.FME_VARIANTI_Update());
