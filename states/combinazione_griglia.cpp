@@ -1,0 +1,308 @@
+// The cross grid of tab 6: the options of the first variant as columns of
+// #TMP_VARIANTE1, the options of the second as rows of #TMP_VARIANTE2,
+// crossed into #TMP_CROSSVAR whose cells hold the states.
+
+#include <QFontMetrics>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "states/band_header.h"
+#include "states/state_grid.h"
+#include "states/state_rows.h"
+#include "states/state_services.h"
+#include "states/stati_combinazione_tab.h"
+
+namespace states {
+
+using common::Procedure;
+
+void StatiCombinazioneTab::buildGrid(QWidget* page) {
+    AREA_GRIGLIA = new QWidget(page);
+    AREA_GRIGLIA->setObjectName("AREA_GRIGLIA");
+    auto* layout = new QVBoxLayout(AREA_GRIGLIA);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    GRDX_COMBINAZIONI = new StateGrid(AREA_GRIGLIA);
+    GRDX_COMBINAZIONI->setObjectName("GRDX_COMBINAZIONI");
+    BANDE_COMBINAZIONI = new BandHeader(GRDX_COMBINAZIONI, AREA_GRIGLIA);
+    layout->addWidget(BANDE_COMBINAZIONI);
+    layout->addWidget(GRDX_COMBINAZIONI, 1);
+}
+
+void StatiCombinazioneTab::CreaCombinazioneVarianti() {
+    crossPronta_ = false;
+    if (!coppiaValida())
+        return;
+    Procedure p(card(), "CreaCombinazioneVarianti");
+    common::WindowServices& ws = card().services();
+    db::Connection& cn = card().connection();
+    const std::string& ditta = card().companyCode();
+    std::vector<std::string> opzioni;
+    p.step([&] {
+        db::Recordset rs;
+        if (raggr1_.empty())
+            rs.open("SELECT MG5E_OPZIONE AS OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " +
+                        ditta + " AND MG5E_CODICEVAR_MG5F = '" + var1_ + "' ORDER BY MG5E_OPZIONE",
+                    cn);
+        else
+            rs.open(
+                "SELECT MG5H_OPZIONE_MG5E AS OPZIONE FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI "
+                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 "
+                "= " +
+                    ditta + " AND MG5H_CODICEVAR_MG5F = '" + var1_ + "' AND MG5H_RAGGR_MG5G = '" +
+                    raggr1_ + "' ORDER BY MG5H_SEQOPZIONE",
+                cn);
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            opzioni.push_back(common::NzStringa(rs.value("OPZIONE")));
+    });
+    p.step([&] { ws.EliminaTabellaTemp("#TMP_VARIANTE1"); });
+    for (std::size_t i = 0; i < opzioni.size() && p.running(); ++i)
+        p.step([&] {
+            if (i == 0)
+                cn.execute("CREATE TABLE #TMP_VARIANTE1([" + opzioni[i] + "] DECIMAL(18,0) NULL)");
+            else
+                cn.execute("ALTER TABLE #TMP_VARIANTE1 ADD [" + opzioni[i] +
+                           "] DECIMAL(18,0) NULL");
+        });
+    p.step([&] { ws.EliminaTabellaTemp("#TMP_VARIANTE2"); });
+    p.step([&] {
+        const std::string descrVar2 = descrizioneVariante(CBO_TIPOVAR6_2);
+        if (raggr2_.empty())
+            cn.execute("SELECT MG5E_OPZIONE AS '" + descrVar2 +
+                       "', MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 "
+                       "= " +
+                       ditta + " AND MG5E_CODICEVAR_MG5F = '" + var2_ + "' ORDER BY MG5E_OPZIONE");
+        else
+            cn.execute(
+                "SELECT MG5H_OPZIONE_MG5E AS '" + descrVar2 +
+                "', (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+                "MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON "
+                "MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F "
+                "AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = " +
+                ditta + " AND MG5H_CODICEVAR_MG5F = '" + var2_ + "' AND MG5H_RAGGR_MG5G = '" +
+                raggr2_ + "' ORDER BY MG5H_SEQOPZIONE");
+    });
+    p.step([&] { ws.EliminaTabellaTemp("#TMP_CROSSVAR"); });
+    p.step([&] {
+        cn.execute(
+            "SELECT * INTO #TMP_CROSSVAR FROM #TMP_VARIANTE2 LEFT OUTER JOIN #TMP_VARIANTE1 ON "
+            "1=1");
+        crossPronta_ = true;
+    });
+}
+
+void StatiCombinazioneTab::LoadCombinazioneVarianti() {
+    if (!coppiaValida())
+        return;
+    Procedure p(card(), "LoadCombinazioneVarianti");
+    db::Connection& cn = card().connection();
+    db::Recordset rs;
+    p.step([&] {
+        rs.open("SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = " + card().companyCode() +
+                    " AND MG5W_CODART_MG66 " + condArt() + " AND MG5W_CODICEVAR1_MG5F = '" +
+                    varA() + "' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_CODICEVAR2_MG5F = '" +
+                    varB() + "' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL",
+                cn);
+    });
+    if (crossPronta_)
+        p.step([&] {
+            const bool primoMinore = varA() == var1_;
+            const std::string descrVar2 = descrizioneVariante(CBO_TIPOVAR6_2);
+            for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+                const db::Value stato = common::NzNumero(rs.value("MG5W_IDSTATOVAR_MG5V"));
+                const std::string colonna = common::NzStringa(
+                    rs.value(primoMinore ? "MG5W_OPZIONE1_MG5E" : "MG5W_OPZIONE2_MG5E"));
+                const std::string riga = common::NzStringa(
+                    rs.value(primoMinore ? "MG5W_OPZIONE2_MG5E" : "MG5W_OPZIONE1_MG5E"));
+                try {
+                    cn.execute("UPDATE #TMP_CROSSVAR SET [" + colonna + "] = " + stato.toText() +
+                               " WHERE [" + descrVar2 + "] = '" + riga + "'");
+                } catch (const std::exception&) {
+                    // The option left the grouping: the grid has no cell for it.
+                    cn.clearErrors();
+                }
+            }
+        });
+    p.step([&] { CaricaDefaultCombinazione(condArt(), varA(), varB()); });
+}
+
+void StatiCombinazioneTab::VisualizzaCombinazioneVarianti() {
+    if (!coppiaValida())
+        return;
+    Procedure p(card(), "VisualizzaCombinazioneVarianti");
+    p.onAbort([&] {
+        scollegaGriglia();
+        common::ChiudiRecordset(rsCross_);
+    });
+    p.step([&] {
+        scollegaGriglia();
+        common::ChiudiRecordset(rsCross_);
+    });
+    if (!crossPronta_)
+        return;
+    p.step([&] {
+        auto rs = std::make_unique<db::Recordset>();
+        rs->open("SELECT * FROM #TMP_CROSSVAR", card().connection());
+        rsCross_ = std::move(rs);
+    });
+    p.step([&] { InitGRDX_COMBINAZIONI(); });
+}
+
+void StatiCombinazioneTab::InitGRDX_COMBINAZIONI() {
+    Procedure p(card(), "InitGRDX_COMBINAZIONI");
+    p.onAbort([&] { scollegaGriglia(); });
+    db::Recordset forma;
+    std::vector<std::pair<db::Value, QString>> stati;
+    p.step([&] { forma.open("SELECT * FROM #TMP_CROSSVAR WHERE 1 = 0", card().connection()); });
+    p.step([&] { stati = ElencoStati(card()); });
+    p.step([&] {
+        BANDE_COMBINAZIONI->SetBands(
+            QString::fromStdString(card().services().TraduciCaption("Variante")),
+            QString::fromStdString(descrizioneVariante(CBO_TIPOVAR6_1)));
+    });
+    p.step([&] {
+        controls::GridColumns& cols = GRDX_COMBINAZIONI->Columns();
+        GRDX_COMBINAZIONI->SetDataSource(nullptr);
+        GRDX_COMBINAZIONI->setUpdatesEnabled(false);
+        cols.Clear();
+        const QFontMetrics metrics(GRDX_COMBINAZIONI->font());
+        for (int i = 0; i < forma.fieldCount(); ++i) {
+            const std::string& nome = forma.field(i).name;
+            if (i == 0) {
+                cols.Add(nome, QString::fromStdString(nome)).SetReadOnly(true).SetWidth(90);
+            } else if (i == 1) {
+                cols.Add(nome, QStringLiteral("Descrizione")).SetReadOnly(true).SetWidth(170);
+            } else {
+                const QString caption = QString::fromStdString(
+                    nome + "-" + GetDescrizioneOpzione(var1_, nome, raggr1_));
+                const int width = std::clamp(metrics.horizontalAdvance(caption) + 16, 70, 190);
+                cols.Add(nome, caption)
+                    .SetKind(controls::CellKind::Combo)
+                    .SetValueList(stati)
+                    .SetWidth(width);
+            }
+        }
+        GRDX_COMBINAZIONI->SetFrozenColumns(std::min(2, forma.fieldCount()));
+        GRDX_COMBINAZIONI->setUpdatesEnabled(true);
+    });
+    p.step([&] { GRDX_COMBINAZIONI->SetDataSource(rsCross_.get()); });
+}
+
+std::string StatiCombinazioneTab::GetDescrizioneOpzione(const std::string& variante,
+                                                        const std::string& opzione,
+                                                        const std::string& raggr) {
+    std::string descrizione;
+    Procedure p(card(), "GetDescrizioneOpzione");
+    p.step([&] {
+        const std::string& ditta = card().companyCode();
+        db::Recordset rs;
+        if (raggr.empty())
+            rs.open("SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + ditta +
+                        " AND MG5E_CODICEVAR_MG5F = '" + variante + "' AND MG5E_OPZIONE = '" +
+                        opzione + "'",
+                    card().connection());
+        else
+            rs.open(
+                "SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+                "MG5E_DESCR FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18 = "
+                "MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = "
+                "MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = " +
+                    ditta + " AND MG5H_CODICEVAR_MG5F = '" + variante +
+                    "' AND MG5H_RAGGR_MG5G = '" + raggr + "' AND MG5E_OPZIONE = '" + opzione + "'",
+                card().connection());
+        if (rs.recordCount() == 1) {
+            rs.moveFirst();
+            descrizione = common::NzStringa(rs.value("MG5E_DESCR"));
+        }
+    });
+    return descrizione;
+}
+
+// ------------------------------------------------------------ cell edits
+
+void StatiCombinazioneTab::GRDX_COMBINAZIONI_CloseUp(int column, long row) {
+    Procedure p(card(), "GRDX_COMBINAZIONI_CloseUp");
+    db::Value valore;
+    p.step([&] {
+        GRDX_COMBINAZIONI->setCurrentIndex(
+            GRDX_COMBINAZIONI->model()->index(static_cast<int>(row), column));
+        const int campo = GRDX_COMBINAZIONI->Columns().Item(column).FieldIndex();
+        valore = rsCross_->valueAt(row, campo);
+    });
+    p.step([&] { SalvaGRDX_COMBINAZIONI(valore); });
+}
+
+void StatiCombinazioneTab::GRDX_COMBINAZIONI_ValueTyped(int column, long row,
+                                                        const QString& testo) {
+    try {
+        GRDX_COMBINAZIONI->setCurrentIndex(
+            GRDX_COMBINAZIONI->model()->index(static_cast<int>(row), column));
+        const db::Value codice = CodiceDaTesto(card(), testo);
+        if (!codice.isEmpty())
+            SalvaGRDX_COMBINAZIONI(codice);
+    } catch (const std::exception&) {
+        // A typed text that fits no state changes nothing.
+    }
+}
+
+void StatiCombinazioneTab::SalvaGRDX_COMBINAZIONI(const db::Value& valore) {
+    if (!rsCross_ || !rsCross_->isOpen() || rsCross_->recordCount() == 0 || rsCross_->eof() ||
+        rsCross_->bof())
+        return;
+    Procedure p(card(), "SalvaGRDX_COMBINAZIONI");
+    std::string colonna;
+    p.step([&] {
+        const int column = GRDX_COMBINAZIONI->CurrentColumn();
+        if (column < 2) {
+            p.leave();
+            return;
+        }
+        colonna = common::NzStringa(GRDX_COMBINAZIONI->Columns().Item(column).Field());
+    });
+    p.step([&] { rsCross_->setValue(colonna, valore); });
+    p.step([&] { SalvaRecordCombinazione(colonna); });
+}
+
+void StatiCombinazioneTab::SalvaRecordCombinazione(const std::string& colonna) {
+    if (!coppiaValida() || !rsCross_)
+        return;
+    Procedure p(card(), "SalvaRecordCombinazione");
+    db::Value stato;
+    std::string opzA, opzB;
+    p.step([&] {
+        stato = NumeroStato(rsCross_->value(colonna));
+        const std::string opz1 = colonna;
+        const std::string opz2 = common::NzStringa(rsCross_->value(0));
+        opzA = var1_ < var2_ ? opz1 : opz2;
+        opzB = var1_ < var2_ ? opz2 : opz1;
+    });
+    const std::string where = " WHERE MG5W_DITTA_CG18 = " + card().companyCode() +
+                              " AND MG5W_CODART_MG66 " + condArt() +
+                              " AND MG5W_CODICEVAR1_MG5F = '" + varA() +
+                              "' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = '" + opzA +
+                              "' AND MG5W_CODICEVAR2_MG5F = '" + varB() +
+                              "' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E = '" + opzB +
+                              "' AND MG5W_TIPODEFAULT IS NULL";
+    if (!p.running())
+        return;
+    RigaStato riga{"MG5W_PROVSTATI", where, "MG5W_IDSTATOVAR_MG5V", {}};
+    riga.nuova = {{"MG5W_DITTA_CG18", common::NzNumero(db::Value(card().companyCode()))},
+                  {"MG5W_CODICEVAR1_MG5F", varA()},
+                  {"MG5W_OPZIONE1_MG5E", opzA},
+                  {"MG5W_CODICEVAR2_MG5F", varB()},
+                  {"MG5W_OPZIONE2_MG5E", opzB}};
+    if (ambito() == kSingola)
+        riga.nuova.emplace_back("MG5W_CODART_MG66", card().currentItem());
+    const db::Value scritto = ScriviStato(p, card(), riga, stato);
+    // An expired state not confirmed: the cell shows the stored state again.
+    if (!(scritto == stato) && !statoVuoto(stato))
+        rsCross_->setValue(colonna, scritto);
+}
+
+}  // namespace states

@@ -1,0 +1,127 @@
+#include "states/state_grid.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include "common/item_card.h"
+#include "common/window_services.h"
+#include "platform/db/recordset.h"
+#include "states/state_services.h"
+
+namespace states {
+
+namespace {
+
+// The editor of drop-down cells: an editable combo box over the column's
+// value list.
+class StateDelegate : public QStyledItemDelegate {
+public:
+    explicit StateDelegate(StateGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        const controls::GridColumn& c = grid_->Columns().Item(index.column());
+        if (c.Kind() != controls::CellKind::Combo)
+            return QStyledItemDelegate::createEditor(parent, option, index);
+        auto* box = new QComboBox(parent);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        for (const auto& entry : c.ValueList())
+            box->addItem(entry.second);
+        box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        box->completer()->setFilterMode(Qt::MatchContains);
+        box->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+        return box;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* box = qobject_cast<QComboBox*>(editor);
+        const controls::GridColumn& c = grid_->Columns().Item(index.column());
+        if (!box || c.Kind() != controls::CellKind::Combo) {
+            QStyledItemDelegate::setEditorData(editor, index);
+            return;
+        }
+        if (box->property("vld_loaded").toBool())
+            return;
+        box->setProperty("vld_loaded", true);
+        const db::Value& v = grid_->DataSource()->valueAt(index.row(), c.FieldIndex());
+        int at = -1;
+        for (std::size_t i = 0; i < c.ValueList().size() && at < 0; ++i)
+            if (db::Value::compare(c.ValueList()[i].first, v) == 0)
+                at = static_cast<int>(i);
+        box->setCurrentIndex(at);
+        box->setProperty("vld_initial", box->currentText());
+        if (grid_->openedByKey())
+            box->lineEdit()->clear();  // the key pressed starts the text
+        else
+            box->showPopup();
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        auto* box = qobject_cast<QComboBox*>(editor);
+        const controls::GridColumn& c = grid_->Columns().Item(index.column());
+        if (!box || c.Kind() != controls::CellKind::Combo) {
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        const QString text = box->currentText();
+        if (text == box->property("vld_initial").toString())
+            return;
+        const int at = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (at >= 0 && at < static_cast<int>(c.ValueList().size()))
+            grid_->ChooseValue(index.row(), index.column(),
+                               c.ValueList()[static_cast<std::size_t>(at)].first);
+        else
+            emit grid_->valueTyped(index.column(), index.row(), text);
+    }
+
+private:
+    StateGrid* grid_;
+};
+
+}  // namespace
+
+StateGrid::StateGrid(QWidget* parent) : controls::DataGrid(parent) {
+    setItemDelegate(new StateDelegate(this));
+}
+
+bool StateGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    openedByKey_ = trigger == QAbstractItemView::AnyKeyPressed;
+    return controls::DataGrid::edit(index, trigger, event);
+}
+
+void StateGrid::TypeValue(long row, int column, const QString& text) {
+    if (row < 0 || row >= (DataSource() ? DataSource()->recordCount() : 0))
+        return;
+    SetCurrentRow(row);
+    setCurrentIndex(model()->index(static_cast<int>(row), column));
+    const controls::GridColumn& c = Columns().Item(column);
+    for (std::size_t i = 0; i < c.ValueList().size(); ++i)
+        if (c.ValueList()[i].second == text) {
+            ChooseValue(row, column, c.ValueList()[i].first);
+            return;
+        }
+    emit valueTyped(column, row, text);
+}
+
+void ConfiguraGrigliaStati(common::ItemCard& card, StateGrid* grid,
+                           const std::vector<ColonnaStati>& colonne) {
+    grid->SetDataSource(nullptr);
+    controls::GridColumns& cols = grid->Columns();
+    cols.Clear();
+    const auto stati = ElencoStati(card);
+    for (const ColonnaStati& c : colonne) {
+        controls::GridColumn& col =
+            cols.Add(c.campo, QString::fromStdString(card.services().TraduciCaption(c.titolo)))
+                .SetWidth(c.larghezza);
+        if (std::string(c.campo) == "STATO")
+            col.SetKind(controls::CellKind::Combo).SetValueList(stati);
+        else
+            col.SetReadOnly(true);
+    }
+}
+
+}  // namespace states

@@ -1,0 +1,47 @@
+#include "states/state_rows.h"
+
+#include "common/item_card.h"
+#include "common/procedure.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "states/state_services.h"
+
+namespace states {
+
+db::Value ScriviStato(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                      const db::Value& stato) {
+    if (statoVuoto(stato)) {
+        p.step([&] { card.connection().execute("DELETE FROM " + riga.tabella + riga.condizione); });
+        return db::Value::null();
+    }
+    db::Recordset rs;
+    db::Value prima = db::Value::null();
+    p.step([&] { rs.open("SELECT * FROM " + riga.tabella + riga.condizione, card.connection()); });
+    p.step([&] {
+        if (rs.recordCount() > 0) {
+            rs.moveFirst();
+            prima = rs.value(riga.campoStato);
+        }
+        if (!ConfermaValidita(card, stato))
+            p.leave();
+    });
+    if (!p.running())
+        return prima;
+    p.step([&] {
+        if (rs.recordCount() == 0) {
+            rs.addNew();
+            for (const auto& [campo, valore] : riga.nuova)
+                rs.setValue(campo, valore);
+        }
+        rs.setValue(riga.campoStato, NumeroStato(stato));
+    });
+    bool scritto = false;
+    p.step([&] {
+        rs.updateBatch();
+        scritto = true;
+    });
+    p.step([&] { rs.close(); });
+    return scritto ? stato : prima;
+}
+
+}  // namespace states

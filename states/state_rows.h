@@ -1,0 +1,35 @@
+#pragma once
+// Writing one state assignment at once: the empty state (0) deletes the
+// row the condition finds; any other state updates that row, or adds one
+// with the columns given, through an optimistic client-side recordset. An
+// expired state is written only once the user confirms it.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/db/value.h"
+
+namespace common {
+class ItemCard;
+class Procedure;
+}  // namespace common
+
+namespace states {
+
+struct RigaStato {
+    std::string tabella;     // "MG5W_PROVSTATI", "MG5U_VARSTAG"
+    std::string condizione;  // " WHERE ..." finding the one row of the assignment
+    std::string campoStato;  // "MG5W_IDSTATOVAR_MG5V"
+    // Columns of a new row, besides the state.
+    std::vector<std::pair<std::string, db::Value>> nuova;
+};
+
+// Runs the statements as steps of the calling procedure, so its error
+// report names it. Answers the state the row holds afterwards: the new
+// state, Null once deleted, or the state it had when the user did not
+// confirm an expired state.
+db::Value ScriviStato(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                      const db::Value& stato);
+
+}  // namespace states

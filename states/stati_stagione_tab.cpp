@@ -1,0 +1,338 @@
+#include "states/stati_stagione_tab.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "groupings/carica_combo_varianti.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "states/state_grid.h"
+#include "states/state_rows.h"
+#include "states/state_services.h"
+
+namespace states {
+
+using common::Procedure;
+
+namespace {
+const common::CardTabRegistration kRegistrazione(common::kTabStatiStagione,
+                                                 [](common::ItemCard& c) {
+                                                     return std::make_unique<StatiStagioneTab>(c);
+                                                 });
+}  // namespace
+
+namespace {
+
+std::string testoBox(const controls::LookupBox* box) {
+    return common::NzValore(db::Value(box->Text().toStdString()), "");
+}
+
+}  // namespace
+
+StatiStagioneTab::StatiStagioneTab(common::ItemCard& card)
+    : CardTab(card, common::kTabStatiStagione, "Tab_StatiStagione") {}
+
+StatiStagioneTab::~StatiStagioneTab() = default;
+
+void StatiStagioneTab::build(QWidget* page) {
+    auto* root = new QVBoxLayout(page);
+    auto* top = new QGridLayout;
+    auto description = [&](const char* name) {
+        auto* edit = new QLineEdit(page);
+        edit->setObjectName(name);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        return edit;
+    };
+    top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
+    CBO_TIPOVAR4 = new QComboBox(page);
+    CBO_TIPOVAR4->setObjectName("CBO_TIPOVAR4");
+    top->addWidget(CBO_TIPOVAR4, 0, 1);
+    top->addWidget(new QLabel(QStringLiteral("Raggruppamento"), page), 0, 2);
+    TXT_RAGGR4 = new controls::LookupBox(page);
+    TXT_RAGGR4->setObjectName("TXT_RAGGR4");
+    TXT_RAGGR4->SetConnection(&card().connection());
+    TXT_RAGGR4->SetReadOnly(true);
+    top->addWidget(TXT_RAGGR4, 0, 3);
+    TXT_DESRAGGR4 = description("TXT_DESRAGGR4");
+    top->addWidget(TXT_DESRAGGR4, 0, 4, 1, 2);
+
+    top->addWidget(new QLabel(QStringLiteral("Stagione"), page), 1, 0);
+    TXT_STAGIONE4 = new controls::LookupBox(page);
+    TXT_STAGIONE4->setObjectName("TXT_STAGIONE4");
+    TXT_STAGIONE4->SetConnection(&card().connection());
+    TXT_STAGIONE4->SetMaxLength(10);
+    TXT_STAGIONE4->SetUpperCase(true);
+    top->addWidget(TXT_STAGIONE4, 1, 1);
+    TXT_DESSTAGIONE4 = description("TXT_DESSTAGIONE4");
+    top->addWidget(TXT_DESSTAGIONE4, 1, 2, 1, 2);
+    TXT_CODSTAGIONE4 = description("TXT_CODSTAGIONE4");
+    top->addWidget(TXT_CODSTAGIONE4, 1, 4);
+    TXT_ANNO4 = description("TXT_ANNO4");
+    TXT_ANNO4->setMaximumWidth(70);
+    top->addWidget(TXT_ANNO4, 1, 5);
+    top->setColumnStretch(1, 1);
+    top->setColumnStretch(3, 1);
+    top->setColumnStretch(4, 1);
+    root->addLayout(top);
+    LBL_AVVISO4 = new QLabel(page);
+    LBL_AVVISO4->setObjectName("LBL_AVVISO4");
+    LBL_AVVISO4->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    LBL_AVVISO4->hide();
+    root->addWidget(LBL_AVVISO4);
+    GRDX_STATI_STAGIONI = new StateGrid(page);
+    GRDX_STATI_STAGIONI->setObjectName("GRDX_STATI_STAGIONI");
+    root->addWidget(GRDX_STATI_STAGIONI, 1);
+
+    using controls::LookupBox;
+    QObject::connect(CBO_TIPOVAR4, &QComboBox::activated, page,
+                     [this](int) { CBO_TIPOVAR4_Click(); });
+    QObject::connect(TXT_STAGIONE4, &LookupBox::startLookup, page,
+                     [this](bool&) { TXT_STAGIONE4_StartLookup(); });
+    QObject::connect(TXT_STAGIONE4, &LookupBox::startDecode, page,
+                     [this](bool&) { TXT_STAGIONE4_StartDecode(); });
+    QObject::connect(TXT_STAGIONE4, &LookupBox::afterItem, page,
+                     [this] { TXT_STAGIONE4_AfterItem(); });
+    QObject::connect(TXT_RAGGR4, &LookupBox::startDecode, page,
+                     [this](bool&) { TXT_RAGGR4_StartDecode(); });
+    QObject::connect(GRDX_STATI_STAGIONI, &controls::DataGrid::closeUp, page,
+                     [this](int column, long row) { GRDX_STATI_STAGIONI_CloseUp(column, row); });
+    QObject::connect(GRDX_STATI_STAGIONI, &StateGrid::valueTyped, page,
+                     [this](int column, long row, const QString& text) {
+                         GRDX_STATI_STAGIONI_ValueTyped(column, row, text);
+                     });
+    InitGRDX_STATI_STAGIONI();
+}
+
+void StatiStagioneTab::clear() {
+    InitGRDX_STATI_STAGIONI();
+    GRDX_STATI_STAGIONI->SetDataSource(nullptr);
+}
+
+void StatiStagioneTab::release() {
+    try {
+        if (GRDX_STATI_STAGIONI)
+            GRDX_STATI_STAGIONI->SetDataSource(nullptr);
+    } catch (...) {
+    }
+    common::ChiudiRecordset(rsStagioni_);
+}
+
+void StatiStagioneTab::InitGRDX_STATI_STAGIONI() {
+    Procedure p(card(), "InitGRDX_STATI_STAGIONI");
+    p.step([&] {
+        ConfiguraGrigliaStati(card(), GRDX_STATI_STAGIONI,
+                              {{"OPZIONE", "Opzione", 140},
+                               {"DESCR_OPZIONE", "Descrizione", 260},
+                               {"STATO", "Stato", 330}});
+    });
+}
+
+// Says why the grid is empty, when it is.
+void StatiStagioneTab::mostraAvviso() {
+    QString text;
+    const std::string stagione = testoBox(TXT_STAGIONE4);
+    if (!ArticoloAVarianti(card()))
+        text = QStringLiteral("L'articolo non \u00e8 gestito a varianti.");
+    else if (CBO_TIPOVAR4->count() == 0)
+        text = QStringLiteral(
+            "L'articolo non ha varianti attive: attivarle in \"Attivazione varianti\".");
+    else if (!stagione.empty() && statoVuoto(idStagione_))
+        text = QString::fromStdString("La stagione " + stagione + " non esiste.");
+    else if (stagione.empty())
+        text = QStringLiteral("Indicare la stagione.");
+    LBL_AVVISO4->setText(text);
+    LBL_AVVISO4->setVisible(!text.isEmpty());
+}
+
+void StatiStagioneTab::load() {
+    if (card().isLoaded(index()))
+        return;
+    Procedure p(card(), loaderName());
+    p.onAbort([&] { NascondiAvanzamento(card()); });
+    p.step([&] { MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
+    p.step([&] {
+        var_.clear();
+        raggr_.clear();
+        card().PulisciTab(index());
+    });
+    p.step([&] { groupings::CaricaComboVarianti(card(), CBO_TIPOVAR4); });
+    p.step([&] {
+        const QSignalBlocker quiet(CBO_TIPOVAR4);
+        CBO_TIPOVAR4->setCurrentIndex(CBO_TIPOVAR4->count() > 0 ? 0 : -1);
+    });
+    p.step([&] { CBO_TIPOVAR4_Click(); });
+    p.step([&] {
+        mostraAvviso();
+        TXT_STAGIONE4->setFocus();
+    });
+    p.step([&] { NascondiAvanzamento(card()); });
+    p.step([&] { card().setLoadedItem(index()); });
+}
+
+void StatiStagioneTab::CBO_TIPOVAR4_Click() {
+    if (!ArticoloAVarianti(card()))
+        return;
+    Procedure p(card(), "CBO_TIPOVAR4_Click");
+    p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR4)); });
+    p.step([&] { raggr_ = var_.empty() ? "" : RaggruppamentoArticolo(card(), var_); });
+    p.step([&] {
+        // The box decodes the grouping it shows, so its valid flag is true.
+        TXT_RAGGR4->SetText(QString::fromStdString(raggr_));
+        TXT_RAGGR4->Decode();
+        TXT_DESRAGGR4->setText(
+            QString::fromStdString(common::NzStringa(TXT_RAGGR4->ItemValue("MG5G_DESCRRAGGVAR"))));
+    });
+    p.step([&] { CaricaStatiOpzioni(); });
+}
+
+void StatiStagioneTab::TXT_RAGGR4_StartDecode() {
+    controls::ApplyDecode(*TXT_RAGGR4, card().lookups().DecodeGrouping(var_, testoBox(TXT_RAGGR4)));
+}
+
+void StatiStagioneTab::TXT_STAGIONE4_StartLookup() {
+    controls::ApplyLookup(*TXT_STAGIONE4, card().lookups().Seasons());
+}
+
+void StatiStagioneTab::TXT_STAGIONE4_StartDecode() {
+    controls::ApplyDecode(*TXT_STAGIONE4, card().lookups().DecodeSeason(testoBox(TXT_STAGIONE4)));
+}
+
+void StatiStagioneTab::TXT_STAGIONE4_AfterItem() {
+    Procedure p(card(), "TXT_STAGIONE4_AfterItem");
+    p.step([&] {
+        idStagione_ = GetIdStagione(card(), testoBox(TXT_STAGIONE4));
+        const bool trovata = !statoVuoto(idStagione_);
+        TXT_DESSTAGIONE4->setText(trovata ? QString::fromStdString(common::NzStringa(
+                                                TXT_STAGIONE4->ItemValue("MG5T_DESCR")))
+                                          : QString());
+        TXT_CODSTAGIONE4->setText(trovata ? QString::fromStdString(common::NzStringa(
+                                                TXT_STAGIONE4->ItemValue("MG5T_CODICE")))
+                                          : QString());
+        TXT_ANNO4->setText(trovata ? QString::fromStdString(AnnoStagione(card(), idStagione_))
+                                   : QString());
+        mostraAvviso();
+    });
+    p.step([&] { CaricaStatiOpzioni(); });
+}
+
+void StatiStagioneTab::CaricaStatiOpzioni() {
+    Procedure p(card(), "CaricaStatiOpzioni");
+    p.onAbort([&] {
+        GRDX_STATI_STAGIONI->SetDataSource(nullptr);
+        common::ChiudiRecordset(rsStagioni_);
+    });
+    p.step([&] { GRDX_STATI_STAGIONI->SetDataSource(nullptr); });
+    if (var_.empty() || statoVuoto(idStagione_) || !TXT_RAGGR4->Found() || !TXT_STAGIONE4->Found())
+        return;
+    const std::string& ditta = card().companyCode();
+    const std::string& codArt = card().currentItem();
+    const std::string id = NumeroStato(idStagione_).toText();
+    p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATISTAGIONI"); });
+    p.step([&] {
+        if (raggr_.empty())
+            card().connection().execute(
+                "SELECT MG5E_OPZIONE AS OPZIONE, 0 AS ORDINAMENTO, MG5E_DESCR AS DESCR_OPZIONE, "
+                "MG5U_IDSTATOVAR_MG5V AS STATO\n"
+                "INTO #TMP_STATISTAGIONI\n"
+                "FROM MG5E_OPZIONI\n"
+                "LEFT OUTER JOIN MG5U_VARSTAG\n"
+                "ON MG5U_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = " +
+                id +
+                " AND MG5U_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND\n"
+                "   MG5U_CODART_MG66 = '" +
+                codArt +
+                "' AND MG5U_RAGGR_MG5G IS NULL AND MG5U_OPZIONE_MG5E = MG5E_OPZIONE\n"
+                "WHERE MG5E_DITTA_CG18 = " +
+                ditta + " AND MG5E_CODICEVAR_MG5F = '" + var_ + "'");
+        else
+            card().connection().execute(
+                "SELECT MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS ORDINAMENTO,\n"
+                "       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+                "DESCR_OPZIONE, MG5U_IDSTATOVAR_MG5V AS STATO\n"
+                "INTO #TMP_STATISTAGIONI\n"
+                "FROM MG5H_COMPRAGVAR\n"
+                "INNER JOIN MG5E_OPZIONI\n"
+                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E\n"
+                "LEFT OUTER JOIN MG5U_VARSTAG\n"
+                "ON MG5U_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = " +
+                id +
+                " AND MG5U_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND\n"
+                "   MG5U_CODART_MG66 = '" +
+                codArt +
+                "' AND MG5U_RAGGR_MG5G = MG5H_RAGGR_MG5G AND MG5U_OPZIONE_MG5E = "
+                "MG5H_OPZIONE_MG5E\n"
+                "WHERE MG5H_DITTA_CG18 = " +
+                ditta + " AND MG5H_CODICEVAR_MG5F = '" + var_ + "' AND MG5H_RAGGR_MG5G = '" +
+                raggr_ + "'");
+    });
+    p.step([&] {
+        auto rs = std::make_unique<db::Recordset>();
+        rs->open("SELECT * FROM #TMP_STATISTAGIONI ORDER BY ORDINAMENTO", card().connection());
+        if (rs->recordCount() > 0)
+            rs->moveFirst();
+        rsStagioni_ = std::move(rs);
+        GRDX_STATI_STAGIONI->SetDataSource(rsStagioni_.get());
+    });
+}
+
+void StatiStagioneTab::GRDX_STATI_STAGIONI_CloseUp(int column, long) {
+    Procedure p(card(), "GRDX_STATI_STAGIONI_CloseUp");
+    p.step([&] {
+        if (GRDX_STATI_STAGIONI->Columns().Item(column).Field() == "STATO")
+            SalvaRecordStagione();
+    });
+}
+
+void StatiStagioneTab::GRDX_STATI_STAGIONI_ValueTyped(int, long row, const QString& testo) {
+    try {
+        if (!rsStagioni_ || row < 0 || row >= rsStagioni_->recordCount())
+            return;
+        const db::Value codice = CodiceDaTesto(card(), testo);
+        if (codice.isEmpty())
+            return;
+        GRDX_STATI_STAGIONI->SetCurrentRow(row);
+        rsStagioni_->setValue("STATO", codice);
+    } catch (const std::exception&) {
+        return;
+    }
+    SalvaRecordStagione();
+}
+
+void StatiStagioneTab::SalvaRecordStagione() {
+    if (!rsStagioni_ || !rsStagioni_->isOpen() || rsStagioni_->eof() || rsStagioni_->bof())
+        return;
+    Procedure p(card(), "SalvaRecordStagione");
+    const std::string opzione = common::NzStringa(rsStagioni_->value("OPZIONE"));
+    const db::Value stato = NumeroStato(rsStagioni_->value("STATO"));
+    RigaStato riga;
+    riga.tabella = "MG5U_VARSTAG";
+    riga.campoStato = "MG5U_IDSTATOVAR_MG5V";
+    riga.condizione = " WHERE MG5U_DITTA_CG18 = " + card().companyCode() +
+                      " AND MG5U_IDSTAGIONE_MG5T = " + NumeroStato(idStagione_).toText() +
+                      " AND MG5U_CODICEVAR_MG5F = '" + var_ + "' AND MG5U_CODART_MG66 = '" +
+                      card().currentItem() + "' AND MG5U_RAGGR_MG5G " +
+                      (raggr_.empty() ? "IS NULL" : "= '" + raggr_ + "'") +
+                      " AND MG5U_OPZIONE_MG5E = '" + opzione + "'";
+    riga.nuova = {{"MG5U_DITTA_CG18", common::NzNumero(db::Value(card().companyCode()))},
+                  {"MG5U_IDSTAGIONE_MG5T", NumeroStato(idStagione_)},
+                  {"MG5U_CODICEVAR_MG5F", var_},
+                  {"MG5U_CODART_MG66", card().currentItem()},
+                  {"MG5U_OPZIONE_MG5E", opzione}};
+    if (!raggr_.empty())
+        riga.nuova.emplace_back("MG5U_RAGGR_MG5G", raggr_);
+    const db::Value scritto = ScriviStato(p, card(), riga, stato);
+    if (!(scritto == stato) && !statoVuoto(stato))
+        rsStagioni_->setValue("STATO", scritto);
+}
+
+}  // namespace states

@@ -1,0 +1,454 @@
+#include "states/stati_variante_tab.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "groupings/carica_combo_varianti.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "states/state_grid.h"
+#include "states/state_rows.h"
+#include "states/state_services.h"
+
+namespace states {
+
+using common::Procedure;
+
+namespace {
+const common::CardTabRegistration kRegistrazione(common::kTabStatiVariante,
+                                                 [](common::ItemCard& c) {
+                                                     return std::make_unique<StatiVarianteTab>(c);
+                                                 });
+}  // namespace
+
+StatiVarianteTab::StatiVarianteTab(common::ItemCard& card)
+    : CardTab(card, common::kTabStatiVariante, "Tab_StatiVariante") {}
+
+StatiVarianteTab::~StatiVarianteTab() = default;
+
+void StatiVarianteTab::build(QWidget* page) {
+    auto* root = new QVBoxLayout(page);
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
+    CBO_TIPOVAR5 = new QComboBox(page);
+    CBO_TIPOVAR5->setObjectName("CBO_TIPOVAR5");
+    top->addWidget(CBO_TIPOVAR5, 0, 1);
+    top->addWidget(new QLabel(QStringLiteral("Configurazione"), page), 0, 2);
+    CBO_TIPOCONF5 = new QComboBox(page);
+    CBO_TIPOCONF5->setObjectName("CBO_TIPOCONF5");
+    CaricaComboAmbito(CBO_TIPOCONF5);
+    top->addWidget(CBO_TIPOCONF5, 0, 3);
+    top->setColumnStretch(1, 1);
+    top->setColumnStretch(3, 1);
+    root->addLayout(top);
+    LBL_AVVISO5 = new QLabel(page);
+    LBL_AVVISO5->setObjectName("LBL_AVVISO5");
+    LBL_AVVISO5->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    LBL_AVVISO5->hide();
+    root->addWidget(LBL_AVVISO5);
+
+    auto* split = new QSplitter(Qt::Vertical, page);
+    GRDX_STATI_RAGGR = new StateGrid(split);
+    GRDX_STATI_RAGGR->setObjectName("GRDX_STATI_RAGGR");
+    GRDX_STATI_OPZIONI = new StateGrid(split);
+    GRDX_STATI_OPZIONI->setObjectName("GRDX_STATI_OPZIONI");
+    split->addWidget(GRDX_STATI_RAGGR);
+    split->addWidget(GRDX_STATI_OPZIONI);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 2);
+    root->addWidget(split, 1);
+
+    QObject::connect(CBO_TIPOVAR5, &QComboBox::activated, page,
+                     [this](int) { CBO_TIPOVAR5_Click(); });
+    QObject::connect(CBO_TIPOCONF5, &QComboBox::activated, page,
+                     [this](int) { CBO_TIPOCONF5_Click(); });
+    QObject::connect(GRDX_STATI_RAGGR, &controls::DataGrid::rowChanged, page,
+                     [this] { GRDX_STATI_RAGGR_RowChanged(); });
+    QObject::connect(GRDX_STATI_RAGGR, &controls::DataGrid::closeUp, page,
+                     [this](int column, long row) { GRDX_STATI_RAGGR_CloseUp(column, row); });
+    QObject::connect(GRDX_STATI_OPZIONI, &controls::DataGrid::closeUp, page,
+                     [this](int column, long row) { GRDX_STATI_OPZIONI_CloseUp(column, row); });
+    QObject::connect(GRDX_STATI_RAGGR, &StateGrid::valueTyped, page,
+                     [this](int column, long row, const QString& text) {
+                         GRDX_STATI_RAGGR_ValueTyped(column, row, text);
+                     });
+    QObject::connect(GRDX_STATI_OPZIONI, &StateGrid::valueTyped, page,
+                     [this](int column, long row, const QString& text) {
+                         GRDX_STATI_OPZIONI_ValueTyped(column, row, text);
+                     });
+    InitGRDX_STATI_RAGGR();
+    InitGRDX_STATI_OPZIONI();
+}
+
+void StatiVarianteTab::firstActivation() {
+    attivata_ = true;
+}
+
+void StatiVarianteTab::clear() {
+    InitGRDX_STATI_RAGGR();
+    InitGRDX_STATI_OPZIONI();
+    GRDX_STATI_RAGGR->SetDataSource(nullptr);
+    GRDX_STATI_OPZIONI->SetDataSource(nullptr);
+}
+
+void StatiVarianteTab::release() {
+    try {
+        if (GRDX_STATI_RAGGR)
+            GRDX_STATI_RAGGR->SetDataSource(nullptr);
+        if (GRDX_STATI_OPZIONI)
+            GRDX_STATI_OPZIONI->SetDataSource(nullptr);
+    } catch (...) {
+    }
+    common::ChiudiRecordset(rsRaggr_);
+    common::ChiudiRecordset(rsOpzioni_);
+}
+
+void StatiVarianteTab::InitGRDX_STATI_RAGGR() {
+    Procedure p(card(), "InitGRDX_STATI_RAGGR");
+    p.step([&] {
+        ConfiguraGrigliaStati(card(), GRDX_STATI_RAGGR,
+                              {{"RAGGRUPPAMENTO", "Codice", 140},
+                               {"MG5G_DESCRRAGGVAR", "Descrizione", 260},
+                               {"STATO", "Stato", 330}});
+    });
+}
+
+void StatiVarianteTab::InitGRDX_STATI_OPZIONI() {
+    Procedure p(card(), "InitGRDX_STATI_OPZIONI");
+    p.step([&] {
+        ConfiguraGrigliaStati(card(), GRDX_STATI_OPZIONI,
+                              {{"OPZIONE", "Opzione", 140},
+                               {"DESCR_OPZIONE", "Descrizione", 260},
+                               {"STATO", "Stato", 330}});
+    });
+}
+
+int StatiVarianteTab::ambito() const {
+    return valoreCombo(CBO_TIPOCONF5);
+}
+
+void StatiVarianteTab::mostraAvviso() {
+    QString text;
+    if (!ArticoloAVarianti(card()))
+        text = QStringLiteral("L'articolo non \u00e8 gestito a varianti.");
+    else if (CBO_TIPOVAR5->count() == 0)
+        text = QStringLiteral(
+            "L'articolo non ha varianti attive: attivarle in \"Attivazione varianti\".");
+    LBL_AVVISO5->setText(text);
+    LBL_AVVISO5->setVisible(!text.isEmpty());
+}
+
+void StatiVarianteTab::load() {
+    if (card().isLoaded(index()))
+        return;
+    Procedure p(card(), loaderName());
+    p.onAbort([&] { NascondiAvanzamento(card()); });
+    p.step([&] { MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
+    p.step([&] {
+        var_.clear();
+        raggrArticolo_.clear();
+        card().PulisciTab(index());
+    });
+    p.step([&] { groupings::CaricaComboVarianti(card(), CBO_TIPOVAR5); });
+    p.step([&] {
+        const QSignalBlocker quiet(CBO_TIPOVAR5);
+        CBO_TIPOVAR5->setCurrentIndex(CBO_TIPOVAR5->count() > 0 ? 0 : -1);
+    });
+    p.step([&] { mostraAvviso(); });
+    p.step([&] { CBO_TIPOVAR5_Click(); });
+    p.step([&] { NascondiAvanzamento(card()); });
+    p.step([&] { card().setLoadedItem(index()); });
+}
+
+void StatiVarianteTab::CBO_TIPOVAR5_Click() {
+    if (!ArticoloAVarianti(card()))
+        return;
+    Procedure p(card(), "CBO_TIPOVAR5_Click");
+    p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR5)); });
+    p.step([&] { raggrArticolo_ = var_.empty() ? "" : RaggruppamentoArticolo(card(), var_); });
+    p.step([&] { CaricaStatiRaggruppamenti(); });
+}
+
+void StatiVarianteTab::CBO_TIPOCONF5_Click() {
+    if (!attivata_)
+        return;
+    CaricaStatiRaggruppamenti();
+}
+
+void StatiVarianteTab::CaricaStatiRaggruppamenti() {
+    Procedure p(card(), "CaricaStatiRaggruppamenti");
+    p.onAbort([&] {
+        GRDX_STATI_RAGGR->SetDataSource(nullptr);
+        GRDX_STATI_OPZIONI->SetDataSource(nullptr);
+        common::ChiudiRecordset(rsRaggr_);
+    });
+    // Without a variant nothing is shown.
+    if (var_.empty()) {
+        p.step([&] {
+            GRDX_STATI_RAGGR->SetDataSource(nullptr);
+            GRDX_STATI_OPZIONI->SetDataSource(nullptr);
+            common::ChiudiRecordset(rsRaggr_);
+            common::ChiudiRecordset(rsOpzioni_);
+        });
+        return;
+    }
+    const std::string& ditta = card().companyCode();
+    const std::string& codArt = card().currentItem();
+    p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATIRAGGR"); });
+    p.step([&] {
+        const std::string condTutti = ambito() == kSingola ? "MG5W_CODART_MG66 = '" + codArt + "'"
+                                                           : "MG5W_CODART_MG66 IS NULL";
+        std::string sql =
+            "SELECT CONVERT(CHAR(25),'') AS RAGGRUPPAMENTO, CONVERT(VARCHAR(40),'<< TUTTI >>') AS "
+            "MG5G_DESCRRAGGVAR,\n"
+            "       0 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
+            "INTO #TMP_STATIRAGGR\n"
+            "FROM CG18_ANADITTABASE\n"
+            "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+            "ON MG5W_DITTA_CG18 = CG18_DITTA AND " +
+            condTutti + " AND MG5W_CODICEVAR1_MG5F = '" + var_ +
+            "' AND\n"
+            "   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS "
+            "NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL\n"
+            "WHERE CG18_DITTA = " +
+            ditta + "\n UNION ALL\n";
+        if (ambito() == kSingola)
+            sql +=
+                "SELECT MG6B_CODRAGGVAR_MG5G AS RAGGRUPPAMENTO, MG5G_DESCRRAGGVAR, 1 AS "
+                "ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,\n"
+                "       MG5W_IDPROV, MG5W_DITTA_CG18\n"
+                "FROM MG6B_GESVARART\n"
+                "INNER JOIN MG5G_RAGGVAR\n"
+                "ON MG5G_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5G_CODICEVAR_MG5F = "
+                "MG6B_CODICEVAR_MG5F AND MG5G_CODRAGGVAR = MG6B_CODRAGGVAR_MG5G\n"
+                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+                "ON MG5W_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5W_CODART_MG66 = MG6B_CODART_MG66 AND "
+                "MG5W_CODICEVAR1_MG5F = MG6B_CODICEVAR_MG5F AND\n"
+                "   MG5W_RAGGR1_MG5G = MG6B_CODRAGGVAR_MG5G AND MG5W_OPZIONE1_MG5E IS NULL AND "
+                "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
+                "NULL\n"
+                "WHERE MG6B_DITTA_CG18 = " +
+                ditta + " AND MG6B_CODICEVAR_MG5F = '" + var_ + "' AND MG6B_CODART_MG66 = '" +
+                codArt + "'";
+        else
+            sql +=
+                "SELECT ISNULL(MG5G_CODRAGGVAR,'') AS RAGGRUPPAMENTO, "
+                "ISNULL(MG5G_DESCRRAGGVAR,''), 1 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,\n"
+                "       MG5W_IDPROV, MG5W_DITTA_CG18\n"
+                "FROM MG5G_RAGGVAR\n"
+                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+                "ON MG5W_DITTA_CG18 = MG5G_DITTA_CG18 AND MG5W_CODART_MG66 IS NULL AND "
+                "MG5W_CODICEVAR1_MG5F = '" +
+                var_ +
+                "' AND\n"
+                "   MG5W_RAGGR1_MG5G = MG5G_CODRAGGVAR AND MG5W_OPZIONE1_MG5E IS NULL AND "
+                "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
+                "NULL\n"
+                "WHERE MG5G_DITTA_CG18 = " +
+                ditta + " AND MG5G_CODICEVAR_MG5F = '" + var_ + "'";
+        card().connection().execute(sql);
+    });
+    p.step([&] {
+        GRDX_STATI_RAGGR->SetDataSource(nullptr);
+        auto rs = std::make_unique<db::Recordset>();
+        rs->open("SELECT * FROM #TMP_STATIRAGGR ORDER BY ORDINAMENTO, RAGGRUPPAMENTO",
+                 card().connection());
+        if (rs->recordCount() > 0)
+            rs->moveFirst();
+        rsRaggr_ = std::move(rs);
+    });
+    // Binding selects the first row, which loads its options.
+    p.step([&] { GRDX_STATI_RAGGR->SetDataSource(rsRaggr_.get()); });
+}
+
+void StatiVarianteTab::GRDX_STATI_RAGGR_RowChanged() {
+    if (salvataggio_ || !rsRaggr_ || !rsRaggr_->isOpen() || rsRaggr_->eof() || rsRaggr_->bof())
+        return;
+    CaricaStatiOpzioni(common::NzValore(rsRaggr_->value("RAGGRUPPAMENTO"), ""));
+}
+
+void StatiVarianteTab::CaricaStatiOpzioni(const std::string& raggr) {
+    Procedure p(card(), "CaricaStatiOpzioni");
+    p.onAbort([&] {
+        GRDX_STATI_OPZIONI->SetDataSource(nullptr);
+        common::ChiudiRecordset(rsOpzioni_);
+    });
+    const std::string& ditta = card().companyCode();
+    const std::string cond = CondArt(ambito(), card().currentItem());
+    p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATIOPZIONI"); });
+    p.step([&] {
+        if (raggr.empty())
+            card().connection().execute(
+                "SELECT CONVERT(CHAR(25),'') AS MG5H_RAGGR_MG5G, MG5E_OPZIONE AS OPZIONE, "
+                "MG5E_OPZIONE AS ORDINAMENTO,\n"
+                "       MG5E_DESCR AS DESCR_OPZIONE,\n"
+                "       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
+                "INTO #TMP_STATIOPZIONI\n"
+                "FROM MG5E_OPZIONI\n"
+                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+                "ON MG5W_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5W_CODART_MG66 " +
+                cond +
+                " AND MG5W_CODICEVAR1_MG5F = MG5E_CODICEVAR_MG5F AND\n"
+                "   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = MG5E_OPZIONE AND "
+                "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
+                "NULL\n"
+                "WHERE MG5E_DITTA_CG18 = " +
+                ditta + " AND MG5E_CODICEVAR_MG5F = '" + var_ + "'");
+        else
+            card().connection().execute(
+                "SELECT MG5H_RAGGR_MG5G, MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS "
+                "ORDINAMENTO,\n"
+                "       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+                "DESCR_OPZIONE,\n"
+                "       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
+                "INTO #TMP_STATIOPZIONI\n"
+                "FROM MG5H_COMPRAGVAR\n"
+                "INNER JOIN MG5E_OPZIONI\n"
+                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E\n"
+                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+                "ON MG5W_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5W_CODART_MG66 " +
+                cond +
+                " AND MG5W_CODICEVAR1_MG5F = MG5H_CODICEVAR_MG5F AND\n"
+                "   MG5W_RAGGR1_MG5G = MG5H_RAGGR_MG5G AND MG5W_OPZIONE1_MG5E = "
+                "MG5H_OPZIONE_MG5E AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND "
+                "MG5W_TIPODEFAULT IS NULL\n"
+                "WHERE MG5H_DITTA_CG18 = " +
+                ditta + " AND MG5H_CODICEVAR_MG5F = '" + var_ + "' AND MG5H_RAGGR_MG5G = '" +
+                raggr + "'");
+    });
+    p.step([&] {
+        GRDX_STATI_OPZIONI->SetDataSource(nullptr);
+        auto rs = std::make_unique<db::Recordset>();
+        rs->open("SELECT * FROM #TMP_STATIOPZIONI ORDER BY ORDINAMENTO", card().connection());
+        if (rs->recordCount() > 0)
+            rs->moveFirst();
+        rsOpzioni_ = std::move(rs);
+        GRDX_STATI_OPZIONI->SetDataSource(rsOpzioni_.get());
+    });
+}
+
+// ------------------------------------------------------------ cell edits
+
+void StatiVarianteTab::GRDX_STATI_RAGGR_CloseUp(int column, long) {
+    Procedure p(card(), "GRDX_STATI_RAGGR_CloseUp");
+    p.step([&] {
+        if (GRDX_STATI_RAGGR->Columns().Item(column).Field() == "STATO")
+            SalvaRecordRaggruppamento();
+    });
+}
+
+void StatiVarianteTab::GRDX_STATI_OPZIONI_CloseUp(int column, long) {
+    Procedure p(card(), "GRDX_STATI_OPZIONI_CloseUp");
+    p.step([&] {
+        if (GRDX_STATI_OPZIONI->Columns().Item(column).Field() == "STATO")
+            SalvaRecordOpzione();
+    });
+}
+
+namespace {
+
+// A typed text that names one state goes into the row's STATO; answers
+// whether it did. Errors are ignored.
+bool statoDigitato(common::ItemCard& card, StateGrid* grid, db::Recordset* rs, long row,
+                   const QString& testo) {
+    try {
+        if (!rs || row < 0 || row >= rs->recordCount())
+            return false;
+        const db::Value codice = CodiceDaTesto(card, testo);
+        if (codice.isEmpty())
+            return false;
+        grid->SetCurrentRow(row);
+        rs->setValue("STATO", codice);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+void StatiVarianteTab::GRDX_STATI_RAGGR_ValueTyped(int, long row, const QString& testo) {
+    if (statoDigitato(card(), GRDX_STATI_RAGGR, rsRaggr_.get(), row, testo))
+        SalvaRecordRaggruppamento();
+}
+
+void StatiVarianteTab::GRDX_STATI_OPZIONI_ValueTyped(int, long row, const QString& testo) {
+    if (statoDigitato(card(), GRDX_STATI_OPZIONI, rsOpzioni_.get(), row, testo))
+        SalvaRecordOpzione();
+}
+
+namespace {
+
+// The one-variant state row the current row of a grid stands for.
+RigaStato rigaVariante(common::ItemCard& card, int ambito, const std::string& var,
+                       const std::string& raggr, const std::string& opzione) {
+    const std::string condRaggr = raggr.empty() ? "IS NULL" : "= '" + raggr + "'";
+    const std::string condOpzione = opzione.empty() ? "IS NULL" : "= '" + opzione + "'";
+    RigaStato riga;
+    riga.tabella = "MG5W_PROVSTATI";
+    riga.campoStato = "MG5W_IDSTATOVAR_MG5V";
+    riga.condizione = " WHERE MG5W_DITTA_CG18 = " + card.companyCode() + " AND MG5W_CODART_MG66 " +
+                      CondArt(ambito, card.currentItem()) + " AND MG5W_CODICEVAR1_MG5F = '" + var +
+                      "' AND MG5W_RAGGR1_MG5G " + condRaggr + " AND MG5W_OPZIONE1_MG5E " +
+                      condOpzione +
+                      " AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND "
+                      "MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL";
+    riga.nuova = {{"MG5W_DITTA_CG18", common::NzNumero(db::Value(card.companyCode()))},
+                  {"MG5W_CODICEVAR1_MG5F", var}};
+    if (ambito == kSingola)
+        riga.nuova.emplace_back("MG5W_CODART_MG66", card.currentItem());
+    if (!raggr.empty())
+        riga.nuova.emplace_back("MG5W_RAGGR1_MG5G", raggr);
+    if (!opzione.empty())
+        riga.nuova.emplace_back("MG5W_OPZIONE1_MG5E", opzione);
+    return riga;
+}
+
+}  // namespace
+
+void StatiVarianteTab::SalvaRecordRaggruppamento() {
+    if (!rsRaggr_ || !rsRaggr_->isOpen() || rsRaggr_->eof() || rsRaggr_->bof())
+        return;
+    Procedure p(card(), "SalvaRecordRaggruppamento");
+    // The grid's own edit is already in the row; the flag keeps the option
+    // grid from reloading while it settles.
+    p.step([&] {
+        salvataggio_ = true;
+        GRDX_STATI_RAGGR->setFocus();
+        salvataggio_ = false;
+    });
+    const std::string raggr = common::NzValore(rsRaggr_->value("RAGGRUPPAMENTO"), "");
+    const db::Value stato = NumeroStato(rsRaggr_->value("STATO"));
+    const db::Value scritto =
+        ScriviStato(p, card(), rigaVariante(card(), ambito(), var_, raggr, ""), stato);
+    if (!(scritto == stato) && !statoVuoto(stato))
+        rsRaggr_->setValue("STATO", scritto);
+}
+
+void StatiVarianteTab::SalvaRecordOpzione() {
+    if (!rsOpzioni_ || !rsOpzioni_->isOpen() || rsOpzioni_->eof() || rsOpzioni_->bof())
+        return;
+    Procedure p(card(), "SalvaRecordOpzione");
+    p.step([&] {
+        salvataggio_ = true;
+        GRDX_STATI_OPZIONI->setFocus();
+        salvataggio_ = false;
+    });
+    const std::string raggr = common::NzValore(rsOpzioni_->value("MG5H_RAGGR_MG5G"), "");
+    const std::string opzione = common::NzStringa(rsOpzioni_->value("OPZIONE"));
+    const db::Value stato = NumeroStato(rsOpzioni_->value("STATO"));
+    const db::Value scritto =
+        ScriviStato(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), stato);
+    if (!(scritto == stato) && !statoVuoto(stato))
+        rsOpzioni_->setValue("STATO", scritto);
+}
+
+}  // namespace states
