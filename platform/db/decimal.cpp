@@ -325,6 +325,18 @@ bool Decimal::isInteger() const {
 
 Decimal Decimal::rescaled(int scale) const {
     scale = std::clamp(scale, 0, kMaxScale);
+    // Every value read from a DECIMAL column passes here: the common cases
+    // (same scale, or a small mantissa gaining a few digits) skip the wide
+    // arithmetic.
+    if (scale == scale_)
+        return *this;
+    constexpr __int128 kSmall = 1000000000000000000;  // 10^18: times 10^18 stays below 10^36
+    if (scale > scale_ && scale - scale_ <= 18 && mantissa_ > -kSmall && mantissa_ < kSmall) {
+        __int128 factor = 1;
+        for (int k = scale_; k < scale; ++k)
+            factor *= 10;
+        return Decimal(mantissa_ * factor, scale);
+    }
     const bool negative = mantissa_ < 0;
     Wide mag{0, magnitude(mantissa_)};
     if (scale >= scale_) {

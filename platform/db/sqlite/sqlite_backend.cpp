@@ -24,7 +24,10 @@ public:
         const bool memory = path_.empty() || path_ == ":memory:";
         if (!memory && !options.create && !std::filesystem::exists(path_))
             throw openError(SQLITE_CANTOPEN, "The database file does not exist");
-        int flags = options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+        // One connection serves one thread (the user interface's), so
+        // SQLite's own locking of every call is not needed.
+        int flags =
+            (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
         if (options.create || memory)
             flags |= SQLITE_OPEN_CREATE;
         if (const int rc =
@@ -104,6 +107,11 @@ private:
     struct Cached {
         sqlite3_stmt* stmt = nullptr;
         bool busy = false;
+        // The result columns as last described, valid while SQLite has not
+        // prepared the statement again (after a change of schema).
+        std::vector<Column> columns;
+        std::vector<DeclaredType> types;
+        int describedAt = -1;
     };
 
     class Lease {
@@ -141,6 +149,7 @@ private:
         Lease(const Lease&) = delete;
         Lease& operator=(const Lease&) = delete;
         sqlite3_stmt* get() const { return stmt_; }
+        Cached* cached() const { return cached_; }
 
     private:
         SqliteBackend& b_;
@@ -207,24 +216,42 @@ private:
         if (!st)
             return rs;
         bindLiterals(st, literals);
+        // The columns are read after the first step: a statement prepared
+        // before the schema changed (a work table built again with other
+        // columns) is prepared anew by that step.
+        int rc = sqlite3_step(st);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            fail(sqlite3_extended_errcode(db_), source);
         const int n = sqlite3_column_count(st);
-        std::vector<DeclaredType> types(static_cast<std::size_t>(n));
-        for (int i = 0; i < n; ++i) {
-            rs.columns.push_back(describeColumn(st, i));
-            types[static_cast<std::size_t>(i)] = parseDeclaredType(sqlite3_column_decltype(st, i));
+        const int prepared = sqlite3_stmt_status(st, SQLITE_STMTSTATUS_REPREPARE, 0);
+        Cached* cached = lease.cached();
+        std::vector<DeclaredType> fresh;
+        if (!cached || cached->describedAt != prepared) {
+            std::vector<Column> columns;
+            for (int i = 0; i < n; ++i) {
+                columns.push_back(describeColumn(st, i));
+                fresh.push_back(parseDeclaredType(sqlite3_column_decltype(st, i)));
+            }
+            if (cached) {
+                cached->columns = std::move(columns);
+                cached->types = std::move(fresh);
+                cached->describedAt = prepared;
+            } else {
+                rs.columns = std::move(columns);
+            }
         }
-        for (;;) {
-            const int rc = sqlite3_step(st);
-            if (rc == SQLITE_DONE)
-                break;
-            if (rc != SQLITE_ROW)
-                fail(sqlite3_extended_errcode(db_), source);
+        if (cached)
+            rs.columns = cached->columns;
+        const std::vector<DeclaredType>& types = cached ? cached->types : fresh;
+        for (; rc == SQLITE_ROW; rc = sqlite3_step(st)) {
             std::vector<Value> row;
             row.reserve(static_cast<std::size_t>(n));
             for (int i = 0; i < n; ++i)
                 row.push_back(readColumn(st, i, types[static_cast<std::size_t>(i)]));
             rs.rows.push_back(std::move(row));
         }
+        if (rc != SQLITE_DONE)
+            fail(sqlite3_extended_errcode(db_), source);
         // Columns with no declared type take the type of their first value.
         for (int i = 0; i < n; ++i) {
             auto& col = rs.columns[static_cast<std::size_t>(i)];
@@ -265,10 +292,10 @@ private:
         if (!s)
             return out;
         bindLiterals(s, literals);
-        const int n = sqlite3_column_count(s);
         const int rc = sqlite3_step(s);
         if (rc != SQLITE_ROW && rc != SQLITE_DONE)
             fail(sqlite3_extended_errcode(db_), source);
+        const int n = sqlite3_column_count(s);  // after the step, which may prepare it again
         for (int i = 0; i < n; ++i) {
             DescribedColumn c;
             c.name = sqlite3_column_name(s, i);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -145,7 +146,11 @@ bool isNumber(sqlite3_value* v) {
     return t == SQLITE_INTEGER || t == SQLITE_FLOAT;
 }
 std::string_view textView(sqlite3_value* v) {
-    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    // Text is read as it is stored: asking for it as text would make SQLite
+    // copy it to add a terminating zero, which nothing here needs.
+    const int type = sqlite3_value_type(v);
+    const auto* p = reinterpret_cast<const char*>(
+        type == SQLITE_TEXT || type == SQLITE_BLOB ? sqlite3_value_blob(v) : sqlite3_value_text(v));
     return p ? std::string_view(p, static_cast<std::size_t>(sqlite3_value_bytes(v)))
              : std::string_view();
 }
@@ -187,9 +192,16 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
         return sqlite3_result_null(ctx);
     const bool n0 = isNumber(a[0]), n1 = isNumber(a[1]);
     if (!n0 && !n1) {
-        std::string s(textView(a[0]));
-        s += textView(a[1]);
-        return resultText(ctx, s);
+        // Joined straight into the buffer SQLite keeps: every row of a
+        // concatenated column passes here.
+        const std::string_view x = textView(a[0]), y = textView(a[1]);
+        char* joined = static_cast<char*>(sqlite3_malloc64(x.size() + y.size() + 1));
+        if (!joined)
+            return sqlite3_result_error_nomem(ctx);
+        std::memcpy(joined, x.data(), x.size());
+        std::memcpy(joined + x.size(), y.data(), y.size());
+        joined[x.size() + y.size()] = '\0';
+        return sqlite3_result_text64(ctx, joined, x.size() + y.size(), sqlite3_free, SQLITE_UTF8);
     }
     if (n0 && n1 && sqlite3_value_type(a[0]) == SQLITE_INTEGER &&
         sqlite3_value_type(a[1]) == SQLITE_INTEGER) {
@@ -496,6 +508,17 @@ void fnObjectId(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (name.size() > 1 && name.front() == '[' && name.back() == ']')
         name = name.substr(1, name.size() - 2);
     sqlite3* db = sqlite3_context_db_handle(ctx);
+    // Tables, the common case, are found without preparing a statement; the
+    // identifier is only ever tested against NULL, so a number made from the
+    // name does.
+    if (sqlite3_table_column_metadata(db, name.rfind('#', 0) == 0 ? "temp" : "main", name.c_str(),
+                                      nullptr, nullptr, nullptr, nullptr, nullptr,
+                                      nullptr) == SQLITE_OK) {
+        std::uint32_t hash = 2166136261u;
+        for (char ch : foldUpper(name))
+            hash = (hash ^ static_cast<unsigned char>(ch)) * 16777619u;
+        return sqlite3_result_int64(ctx, 1 + (hash & 0x3FFFFFFF));
+    }
     const char* sql = name.rfind('#', 0) == 0
                           ? "SELECT rowid FROM sqlite_temp_master WHERE type IN ('table','view') "
                             "AND name = ?1 COLLATE NOCASE"

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace db::tsql {
@@ -46,7 +47,7 @@ struct Statement {
     };
     Kind kind = Kind::Noop;
     std::string sql;
-    std::string table;  // target, "#X" for temporary tables
+    std::string table;  // target, "#X" for temporary tables; the table an INSERT or UPDATE writes
     bool temporary = false;
     std::string name;  // procedure
     std::vector<ColumnDef> columns;
@@ -77,5 +78,18 @@ Shape shapeOf(std::string_view sql);
 // Translates a batch; throws DbError (42000) quoting the statement for any
 // construct it does not know.
 std::shared_ptr<const Plan> translate(std::string_view sql);
+
+// Translations kept by statement shape: a batch of a shape seen before is
+// not translated again. A plan that wrote some literals into its text
+// serves only batches with the same values there.
+class PlanCache {
+public:
+    // The plan of `sql`; `shape` receives its shape and literals.
+    std::shared_ptr<const Plan> get(std::string_view sql, Shape& shape);
+    std::size_t size() const { return plans_.size(); }
+
+private:
+    std::unordered_map<std::string, std::shared_ptr<const Plan>> plans_;
+};
 
 }  // namespace db::tsql

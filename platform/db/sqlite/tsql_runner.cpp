@@ -77,33 +77,12 @@ PlanRunner::PlanRunner(Engine& engine, Backend& backend) : engine_(engine), back
 PlanRunner::~PlanRunner() = default;
 
 BatchResult PlanRunner::run(std::string_view sql) {
-    tsql::Shape shape = tsql::shapeOf(sql);
-    std::shared_ptr<const tsql::Plan> plan = cachedPlan(shape.key, shape.literals, sql);
+    tsql::Shape shape;
+    std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape);
     BatchResult result;
     for (const auto& st : plan->statements)
         exec(st, shape.literals, result);
     return result;
-}
-
-// One translation per statement shape; a plan that wrote some literals into
-// its text serves only batches with the same values there.
-std::shared_ptr<const tsql::Plan> PlanRunner::cachedPlan(const std::string& key,
-                                                         const Literals& literals,
-                                                         std::string_view sql) {
-    if (auto it = plans_.find(key); it != plans_.end()) {
-        bool same = true;
-        for (const auto& [ordinal, text] : it->second->inlined)
-            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > literals.size() ||
-                literals[static_cast<std::size_t>(ordinal) - 1] != text)
-                same = false;
-        if (same)
-            return it->second;
-    }
-    auto plan = tsql::translate(sql);
-    if (plans_.size() > 2000)
-        plans_.clear();
-    plans_[key] = plan;
-    return plan;
 }
 
 std::vector<std::string> PlanRunner::primaryKey(const std::string& table) {
@@ -119,16 +98,11 @@ std::vector<std::string> PlanRunner::primaryKey(const std::string& table) {
     }
 }
 
-bool PlanRunner::tableExists(const std::string& table, bool temporary) {
-    const std::string sql = std::string("SELECT 1 FROM ") +
-                            (temporary ? "sqlite_temp_master" : "sqlite_master") +
-                            " WHERE type = 'table' AND name = ?1 COLLATE NOCASE";
-    return !engine_.query(sql, {table}, sql, nullptr).rows.empty();
-}
-
 void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, BatchResult& result) {
     switch (st.kind) {
         case tsql::Statement::Kind::Query: {
+            if (!st.table.empty())
+                ensureRules(st.table, st.temporary);
             bool hasColumns = false;
             ResultSet rs =
                 engine_.query(st.sql, literals, st.source, &result.rowsAffected, &hasColumns);
@@ -138,7 +112,9 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
         }
         case tsql::Statement::Kind::CreateTable:
             engine_.query(st.sql, literals, st.source, nullptr);
-            installRules(st.table, st.temporary);
+            // A new table has no rules yet; a column added to one does.
+            installRules(st.table, st.temporary, st.sql.rfind("CREATE", 0) == 0);
+            unruled_.erase(tsql::upper(st.table));
             break;
         case tsql::Statement::Kind::SelectInto:
             result.rowsAffected += selectInto(st, literals);
@@ -194,6 +170,7 @@ ResultSet PlanRunner::callProcedure(const tsql::Statement& st, const Literals& l
 }
 
 long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& rows) {
+    ensureRules(st.table, st.temporary);
     const auto info = tableInfo(st.table, st.temporary);
     if (info.empty())
         throw DbError({{sqlstate::kNoSuchObject, 208, "Invalid object name '" + st.table + "'.",
@@ -218,11 +195,6 @@ long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& row
 }
 
 long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& literals) {
-    if (tableExists(st.table, st.temporary))
-        throw DbError(
-            {{"42S01", 2714, "There is already an object named '" + st.table + "' in the database.",
-              "T-SQL adapter"}},
-            st.source);
     std::string defs;
     for (const auto& col : engine_.describe(st.sql, literals, st.source)) {
         std::string type = col.declared;
@@ -252,12 +224,23 @@ long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& lite
         defs += collationFor(type);
     }
     const std::string table = tsql::quoteName(st.table);
-    engine_.query(std::string("CREATE ") + (st.temporary ? "TEMP " : "") + "TABLE " + table + " (" +
-                      defs + ")",
-                  {}, st.source, nullptr);
+    try {
+        engine_.query(std::string("CREATE ") + (st.temporary ? "TEMP " : "") + "TABLE " + table +
+                          " (" + defs + ")",
+                      {}, st.source, nullptr);
+    } catch (const DbError& e) {
+        if (e.sqlState() != "42S01")
+            throw;
+        throw DbError(
+            {{"42S01", 2714, "There is already an object named '" + st.table + "' in the database.",
+              "T-SQL adapter"}},
+            st.source);
+    }
     long long changes = 0;
     engine_.query("INSERT INTO " + table + " " + st.sql, literals, st.source, &changes);
-    installRules(st.table, st.temporary);
+    // Rules matter only to what is written into the table later, which most
+    // work tables never are: they come with the first statement that does.
+    unruled_.insert(tsql::upper(st.table));
     return changes;
 }
 
@@ -376,7 +359,8 @@ void PlanRunner::rebuild(const tsql::Statement& st) {
         auto errors = e.errors();
         throw DbError(errors, st.source);
     }
-    installRules(st.table, true);
+    installRules(st.table, true, true);  // the old table went with its rules
+    unruled_.erase(tsql::upper(st.table));
 }
 
 // ---- column rules: CHAR(n) stored blank-padded, text longer than its
@@ -385,14 +369,24 @@ void PlanRunner::installAllRules() {
     const std::string sql =
         "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'";
     for (const auto& row : engine_.query(sql, {}, sql, nullptr).rows)
-        installRules(row[0].toText(), false);
+        installRules(row[0].toText(), false, false);
 }
 
-void PlanRunner::installRules(const std::string& table, bool temporary) {
+void PlanRunner::ensureRules(const std::string& table, bool temporary) {
+    const auto it = unruled_.find(tsql::upper(table));
+    if (it == unruled_.end())
+        return;
+    unruled_.erase(it);
+    installRules(table, temporary, true);
+}
+
+void PlanRunner::installRules(const std::string& table, bool temporary, bool fresh) {
     const std::string base = "tsql_rule_" + std::string(temporary ? "t_" : "m_") + table;
-    for (const char* suffix : {"_ci", "_cu", "_ni", "_nu"})
-        engine_.direct("DROP TRIGGER IF EXISTS temp." + tsql::quoteName(base + suffix));
-    std::string checks, pads, when, columns;
+    // Dropping a table drops its triggers: a table just made has none.
+    if (!fresh)
+        for (const char* suffix : {"_ci", "_cu", "_ni", "_nu"})
+            engine_.direct("DROP TRIGGER IF EXISTS temp." + tsql::quoteName(base + suffix));
+    std::string checks, pads, when, columns, checked;
     for (const auto& c : tableInfo(table, temporary)) {
         const DeclaredType t = parseDeclaredType(c.type.c_str());
         const std::string col = tsql::quoteName(c.name);
@@ -402,6 +396,7 @@ void PlanRunner::installRules(const std::string& table, bool temporary) {
                       tsql::quoteLiteral("String or binary data would be truncated in table '" +
                                          table + "', column '" + c.name + "'.") +
                       ") WHERE tsql_len(" + value + ") > " + std::to_string(t.size) + "; ";
+            checked += std::string(checked.empty() ? "" : ", ") + col;
             if (t.type == FieldType::FixedText) {
                 when += std::string(when.empty() ? "" : " OR ") + "length(" + value + ") < " +
                         std::to_string(t.size);
@@ -414,6 +409,7 @@ void PlanRunner::installRules(const std::string& table, bool temporary) {
                 "SELECT RAISE(ABORT, 'Conversion failed when converting date and/or "
                 "time from character string.') WHERE tsql_isdate(" +
                 value + ") = 0; ";
+            checked += std::string(checked.empty() ? "" : ", ") + col;
             when += std::string(when.empty() ? "" : " OR ") + "(typeof(" + value +
                     ") = 'text' AND length(" + value + ") <> 23)";
             pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col + ")";
@@ -426,8 +422,9 @@ void PlanRunner::installRules(const std::string& table, bool temporary) {
     if (!checks.empty()) {
         engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_ci") + " BEFORE INSERT" +
                        on + "BEGIN " + checks + "END");
-        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_cu") + " BEFORE UPDATE" +
-                       on + "BEGIN " + checks + "END");
+        // Only an update that sets one of the checked columns needs the checks.
+        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_cu") +
+                       " BEFORE UPDATE OF " + checked + on + "BEGIN " + checks + "END");
     }
     if (!pads.empty()) {
         const std::string body =

@@ -6,17 +6,13 @@
 // table rebuilds, column rules); the engine runs single SQLite statements.
 
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/db/backend.h"
-
-namespace db::tsql {
-struct Plan;
-struct Statement;
-}  // namespace db::tsql
+#include "platform/db/sqlite/tsql_plan.h"
 
 namespace db::sqlite {
 
@@ -79,20 +75,22 @@ private:
         int pk = 0;
     };
 
-    std::shared_ptr<const tsql::Plan> cachedPlan(const std::string& key, const Literals& literals,
-                                                 std::string_view sql);
     void exec(const tsql::Statement& st, const Literals& literals, BatchResult& result);
     ResultSet callProcedure(const tsql::Statement& st, const Literals& literals);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
     long long selectInto(const tsql::Statement& st, const Literals& literals);
-    bool tableExists(const std::string& table, bool temporary);
     std::vector<ColumnInfo> tableInfo(const std::string& table, bool temporary);
     void rebuild(const tsql::Statement& st);
-    void installRules(const std::string& table, bool temporary);
+    // `fresh`: the table was just made, so it has no rules to replace.
+    void installRules(const std::string& table, bool temporary, bool fresh);
+    // Installs the rules of a table made by SELECT ... INTO before the
+    // first statement that writes into it.
+    void ensureRules(const std::string& table, bool temporary);
 
     Engine& engine_;
     Backend& backend_;
-    std::unordered_map<std::string, std::shared_ptr<const tsql::Plan>> plans_;
+    tsql::PlanCache plans_;
+    std::set<std::string> unruled_;  // tables made by SELECT ... INTO, still without rules
 };
 
 }  // namespace db::sqlite

@@ -275,6 +275,8 @@ private:
         Statement st;
         st.kind = Statement::Kind::Query;
         st.sql = "INSERT INTO " + target + columns + " " + em.region(i, e);
+        st.table = rawName(targetTok);
+        st.temporary = targetTok.kind == TokenKind::TempName;
         return st;
     }
 
@@ -388,6 +390,8 @@ private:
         Tokens out{word("UPDATE")};
         Statement st;
         st.kind = Statement::Kind::Query;
+        st.table = target;  // the table written, unless an alias of the FROM clause
+        st.temporary = t_[afterTarget - 1].kind == TokenKind::TempName;
         if (from == e) {
             append(out, b + 1, set + 1);
             appendAssignments(out, set + 1, where);
@@ -407,6 +411,8 @@ private:
             append(out, from, e);
         } else {
             const FromItem& tgt = items[k];
+            st.table = tgt.name;
+            st.temporary = !tgt.name.empty() && tgt.name[0] == '#';
             // The target leaves the FROM clause; its join condition joins the WHERE.
             std::size_t condB = tgt.onBegin + 1, condE = tgt.end;
             if (k == 0 && items.size() > 1) {
@@ -761,48 +767,93 @@ bool TypeSpec::isDate() const {
     return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
 }
 
+namespace {
+
+// The characters that start a literal, a quoted name or a comment.
+constexpr auto kSpecial = [] {
+    std::array<bool, 256> t{};
+    for (unsigned char c : {'\'', '[', '"', '-', '/'})
+        t[c] = true;
+    return t;
+}();
+
+}  // namespace
+
 Shape shapeOf(std::string_view sql) {
+    // Every statement the card sends passes here: plain text is copied in
+    // runs, not character by character.
     Shape shape;
     shape.key.reserve(sql.size());
     const std::size_t n = sql.size();
+    std::size_t run = 0;  // start of the plain text not yet copied
+    auto flush = [&](std::size_t end) { shape.key.append(sql.data() + run, end - run); };
     for (std::size_t i = 0; i < n;) {
         const char c = sql[i];
         if (c == '\'') {
+            flush(i);
             std::string text;
-            ++i;
+            std::size_t start = ++i;
             while (i < n) {
                 if (sql[i] == '\'') {
+                    text.append(sql.data() + start, i - start);
                     if (i + 1 < n && sql[i + 1] == '\'') {
                         text += '\'';
                         i += 2;
+                        start = i;
                         continue;
                     }
-                    ++i;
+                    start = ++i;
                     break;
                 }
-                text += sql[i++];
+                ++i;
             }
+            if (start < i)  // unterminated: the tokenizer reports it
+                text.append(sql.data() + start, i - start);
             shape.key += "'?'";
             shape.literals.push_back(std::move(text));
+            run = i;
         } else if (c == '[' || c == '"') {
             const char close = c == '[' ? ']' : '"';
-            const std::size_t start = i++;
+            ++i;
             while (i < n && sql[i] != close)
                 ++i;
             i = i < n ? i + 1 : n;
-            shape.key.append(sql.substr(start, i - start));
         } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
+            flush(i);
             while (i < n && sql[i] != '\n')
                 ++i;
+            run = i;
         } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
+            flush(i);
             const auto end = sql.find("*/", i + 2);
             i = end == std::string_view::npos ? n : end + 2;
+            run = i;
         } else {
-            shape.key += c;
             ++i;
+            while (i < n && !kSpecial[static_cast<unsigned char>(sql[i])])
+                ++i;
         }
     }
+    flush(n);
     return shape;
+}
+
+std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape) {
+    shape = shapeOf(sql);
+    if (auto it = plans_.find(shape.key); it != plans_.end()) {
+        bool same = true;
+        for (const auto& [ordinal, text] : it->second->inlined)
+            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
+                shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
+                same = false;
+        if (same)
+            return it->second;
+    }
+    auto plan = translate(sql);
+    if (plans_.size() > 2000)
+        plans_.clear();
+    plans_[shape.key] = plan;
+    return plan;
 }
 
 std::shared_ptr<const Plan> translate(std::string_view sql) {

@@ -54,6 +54,17 @@ TEST_P(Adapter, TextFollowsSqlServerRules) {
     EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM ART WHERE DITTA = 3 OR DESCR LIKE 'xxx%'"), "0");
     // Trailing blanks beyond the width are not an overflow.
     EXPECT_EQ(stateOf(c, "INSERT INTO ART (DITTA, CODART) VALUES (3, 'TENCHARS10   ')"), "");
+    // A table made by SELECT ... INTO keeps the same rules for what is
+    // written into it afterwards.
+    c.execute("SELECT CODART, DESCR INTO #COPY FROM ART WHERE DITTA = 1");
+    c.execute("INSERT INTO #COPY (CODART, DESCR) VALUES ('x', 'y')");
+    EXPECT_EQ(scalar(c, "SELECT CODART + '|' FROM #COPY WHERE CODART = 'X'"), "x         |");
+    EXPECT_EQ(stateOf(c, "UPDATE #COPY SET CODART = 'ELEVENCHARS' WHERE CODART = 'x'"), "22001");
+    EXPECT_EQ(stateOf(c,
+                      "UPDATE c SET c.DESCR = REPLICATE('z', 21) FROM #COPY c WHERE c.CODART = "
+                      "'x'"),
+              "22001");
+    EXPECT_EQ(scalar(c, "SELECT DESCR FROM #COPY WHERE CODART = 'x'"), "y");
 }
 
 TEST_P(Adapter, CaseIsFoldedForAccentedLettersInComparisonsAndOrder) {
@@ -138,6 +149,18 @@ TEST_P(Adapter, TemporaryTablesBelongToTheirConnection) {
     c.execute("IF OBJECT_ID('tempdb..#TMP') IS NOT NULL DROP TABLE #TMP");
     c.execute("IF OBJECT_ID('tempdb..#TMP') IS NOT NULL DROP TABLE #TMP");  // already gone
     EXPECT_EQ(stateOf(c, "SELECT * FROM #TMP"), "42S02");
+
+    // A work table built again with other columns reads with its new ones,
+    // through a statement the connection has run before.
+    for (const char* columns : {"[S] DECIMAL(18,0) NULL", "[S] DECIMAL(18,0) NULL, [M] CHAR(3)"}) {
+        c.execute("IF OBJECT_ID('tempdb..#SHAPE') IS NOT NULL DROP TABLE #SHAPE");
+        c.execute(std::string("CREATE TABLE #SHAPE(") + columns + ")");
+        c.execute("INSERT INTO #SHAPE (S) VALUES (7)");
+    }
+    const auto reshaped = c.run("SELECT * FROM #SHAPE").resultSets.at(0);
+    ASSERT_EQ(reshaped.columns.size(), 2u);
+    EXPECT_EQ(reshaped.columns[1].name, "M");
+    EXPECT_TRUE(reshaped.rows.at(0).at(1).isNull());
 
     c.execute("CREATE TABLE #V1([S] DECIMAL(18,0) NULL)");
     c.execute("ALTER TABLE #V1 ADD [M] DECIMAL(18,0) NULL");
