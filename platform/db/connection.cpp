@@ -26,8 +26,10 @@ void Connection::applyFaults(std::string_view sql) {
             continue;
         }
         ProviderError error{it->sqlState, 0, it->message, "Connection"};
+        const bool drops = it->dropsLink;
         if (it->times > 0 && --it->times == 0)
             faults_.erase(it);
+        injected_ = !drops;
         throw DbError({error}, std::string(sql));
     }
 }
@@ -37,15 +39,56 @@ Connection::~Connection() {
     close();
 }
 
+void Connection::dropLink() {
+    backend_.reset();  // the other side has rolled back whatever was open
+    lost_ = true;
+    brokenWork_ = depth_ > 0;
+}
+
+void Connection::reconnect() {
+    try {
+        backend_ = openBackend(connectionString_);
+    } catch (const DbError& e) {
+        errors_ = e.errors();
+        errors_.insert(errors_.begin(),
+                       {sqlstate::kConnection, 0,
+                        "La connessione al database non e' ancora ristabilita: riprovare piu' "
+                        "tardi.",
+                        "Connection"});
+        throw DbError(errors_, "");
+    }
+    lost_ = false;
+}
+
 template <class F>
 auto Connection::guarded(std::string_view sql, F&& f) {
+    if (brokenWork_)
+        throw DbError({{"08007", 0,
+                        "La transazione in corso e' andata persa con la connessione al database: "
+                        "annullare il comando e ripeterlo.",
+                        "Connection"}},
+                      std::string(sql));
+    if (!backend_ && lost_)
+        reconnect();
     if (!backend_)
         throw DbError({{sqlstate::kConnection, 0, "The connection is closed.", "Connection"}},
                       std::string(sql));
+    injected_ = false;
     try {
         return f();
     } catch (const DbError& e) {
         errors_ = e.errors();
+        const std::string& state = e.sqlState();
+        if (!injected_ && state.size() == 5 && state.compare(0, 2, "08") == 0) {
+            dropLink();
+            errors_.insert(errors_.begin(),
+                           {state, 0,
+                            "La connessione al database si e' interrotta: il comando non e' "
+                            "stato eseguito e le tabelle di lavoro sono andate perse. La "
+                            "connessione viene ristabilita al prossimo comando.",
+                            "Connection"});
+            throw DbError(errors_, std::string(sql));
+        }
         throw;
     } catch (const std::exception& e) {
         errors_ = {{sqlstate::kGeneral, 0, e.what(), "Connection"}};
@@ -73,6 +116,7 @@ void Connection::close() {
     }
     depth_ = 0;
     backend_.reset();
+    lost_ = brokenWork_ = false;
 }
 
 long long Connection::execute(std::string_view sql) {
@@ -112,6 +156,11 @@ void Connection::commitTransaction() {
 }
 
 void Connection::rollbackTransaction() {
+    if (brokenWork_) {  // nothing left to roll back: the link took it
+        brokenWork_ = false;
+        depth_ = 0;
+        return;
+    }
     guarded("ROLLBACK TRANSACTION", [&] {
         if (depth_ == 0)
             return;

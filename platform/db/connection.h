@@ -22,13 +22,21 @@ public:
 
     void open(const std::string& connectionString);  // throws DbError
     void close();
-    bool isOpen() const { return backend_ != nullptr; }
+    // Also true while the link is down after a failure (see below).
+    bool isOpen() const { return backend_ != nullptr || lost_; }
     const std::string& connectionString() const { return connectionString_; }
 
     // Runs a batch that returns no records; answers the rows affected.
     long long execute(std::string_view sql);
     // Runs a batch and returns all it produced (used by Recordset::open).
     BatchResult run(std::string_view sql);
+
+    // A failure that reports the link to the database gone (SQLSTATE class
+    // 08) closes the backend: the next call opens it again with the same
+    // connection string; work tables of the old link are gone. A transaction
+    // open at that moment is lost: every call but rollbackTransaction fails
+    // with 08007 until the caller rolls back, so that a retried statement
+    // cannot commit half of a command.
 
     // Nested calls count: only the outermost commit or rollback reaches the
     // backend, as the component opens one transaction per command.
@@ -62,6 +70,7 @@ public:
         int skip = 0;
         int times = 1;
         std::string message = "Errore simulato della connessione";
+        bool dropsLink = false;  // the link goes down, as described above
     };
     void injectFault(Fault fault) { faults_.push_back(std::move(fault)); }
     void clearFaults() { faults_.clear(); }
@@ -70,12 +79,17 @@ private:
     void applyFaults(std::string_view sql);
     template <class F>
     auto guarded(std::string_view sql, F&& f);
+    void dropLink();
+    void reconnect();
 
     std::unique_ptr<Backend> backend_;
     std::string connectionString_;
     std::vector<ProviderError> errors_;
     std::vector<Fault> faults_;
     int depth_ = 0;
+    bool lost_ = false;        // the link is down: reopen at the next call
+    bool brokenWork_ = false;  // a transaction went with the link
+    bool injected_ = false;    // the failure at hand is an injected one
 };
 
 }  // namespace db

@@ -296,6 +296,7 @@ public:
         check(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
                                 reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
               SQL_HANDLE_DBC, dbc_, "BEGIN TRANSACTION");
+        inTransaction_ = true;
     }
     void commit() override { end(SQL_COMMIT, "COMMIT TRANSACTION"); }
     void rollback() override { end(SQL_ROLLBACK, "ROLLBACK TRANSACTION"); }
@@ -443,6 +444,7 @@ private:
     }
 
     void end(SQLSMALLINT how, const char* what) {
+        inTransaction_ = false;
         check(SQLEndTran(SQL_HANDLE_DBC, dbc_, how), SQL_HANDLE_DBC, dbc_, what);
         SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
                           reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
@@ -566,6 +568,11 @@ private:
 
     void release() {
         runner_.reset();
+        // A driver refuses to disconnect in the middle of a transaction, and
+        // would keep its locks: whatever is open is rolled back first.
+        if (dbc_ && inTransaction_)
+            SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
+        inTransaction_ = false;
         if (dbc_) {
             SQLDisconnect(dbc_);
             SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -578,6 +585,7 @@ private:
     }
 
     bool adapter_ = false;
+    bool inTransaction_ = false;
     SQLHENV env_ = SQL_NULL_HENV;
     SQLHDBC dbc_ = SQL_NULL_HDBC;
     std::map<std::string, std::vector<std::string>> keys_;

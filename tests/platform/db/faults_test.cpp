@@ -139,6 +139,68 @@ TEST_P(Faults, ALockHeldByAnotherConnectionTimesOutWithAClearMessage) {
     EXPECT_EQ(stateOf(other, "SELECT * FROM #W"), "42S02");
 }
 
+TEST_P(Faults, TwoConnectionsRewritingTheSameRowsSeeEachOthersSaves) {
+    db::Connection other;
+    other.open(connectionString(file));
+    auto rewrite = [](db::Connection& cn, const std::string& note) {
+        cn.beginTransaction();
+        cn.execute("DELETE FROM R");
+        cn.execute("DELETE FROM T");
+        cn.execute("INSERT INTO T VALUES (1, '" + note + "'), (2, '" + note + "')");
+        cn.execute("INSERT INTO R VALUES (20, 2)");
+        cn.commitTransaction();
+    };
+    rewrite(c, "prima");
+    EXPECT_EQ(scalar(other, "SELECT COUNT(*) FROM T WHERE NOTE = 'prima'"), "2");
+    rewrite(other, "seconda");
+    EXPECT_EQ(snapshot(), "1=seconda;2=seconda;20>2;");
+    // Work tables of the same name stay apart.
+    c.execute("SELECT ID INTO #MIE FROM T WHERE ID = 1");
+    other.execute("SELECT ID, NOTE INTO #MIE FROM T");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #MIE"), "1");
+    EXPECT_EQ(scalar(other, "SELECT COUNT(*) FROM #MIE"), "2");
+}
+
+TEST_P(Faults, ALostLinkComesBackAtTheNextCallAndALostTransactionMustBeRolledBack) {
+    c.execute("SELECT * INTO #W FROM T");
+    db::Connection::Fault lost;
+    lost.match = "UPDATE";
+    lost.dropsLink = true;
+    c.injectFault(lost);
+    try {
+        c.execute("UPDATE T SET NOTE = 'persa' WHERE ID = 1");
+        FAIL() << "the link did not go down";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.sqlState(), "08S01");
+        EXPECT_NE(std::string(e.what()).find("La connessione al database si e' interrotta"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(c.isOpen());
+    // Back at the next call: the data is there, the old link's work table is not.
+    EXPECT_EQ(scalar(c, "SELECT NOTE FROM T WHERE ID = 1"), "uno");
+    EXPECT_EQ(stateOf(c, "SELECT * FROM #W"), "42S02");
+
+    // In the middle of a transaction: the retried statement, and the commit,
+    // are refused until the command is rolled back; nothing half-written.
+    const std::string before = snapshot();
+    c.injectFault(lost);
+    c.beginTransaction();
+    c.execute("DELETE FROM R");
+    EXPECT_EQ(stateOf(c, "UPDATE T SET NOTE = 'persa' WHERE ID = 2"), "08S01");
+    EXPECT_EQ(stateOf(c, "UPDATE T SET NOTE = 'persa' WHERE ID = 2"), "08007");
+    EXPECT_THROW(c.commitTransaction(), db::DbError);
+    c.rollbackTransaction();
+    EXPECT_EQ(c.transactionDepth(), 0);
+    EXPECT_EQ(snapshot(), before);
+    // The command repeated from the start completes.
+    c.beginTransaction();
+    c.execute("DELETE FROM R");
+    c.execute("UPDATE T SET NOTE = 'rifatta' WHERE ID = 2");
+    c.commitTransaction();
+    EXPECT_EQ(snapshot(), "1=uno;2=rifatta;3=tre;");
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, Faults, ::testing::Values("embedded", "odbc"),
                          dbtest::backendName);
 
