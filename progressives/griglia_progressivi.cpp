@@ -1,0 +1,111 @@
+#include "progressives/griglia_progressivi.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QLocale>
+#include <QToolTip>
+#include <algorithm>
+
+#include "common/value_helpers.h"
+#include "platform/controls/data_grid.h"
+#include "platform/db/recordset.h"
+#include "progressives/pivot_progressivi.h"
+
+namespace progressives {
+
+QString FormatoQuantita(const db::Decimal& quantita) {
+    static const QLocale italiano(QLocale::Italian);
+    const std::string testo = quantita.rescaled(3).toString();  // "-1234.500"
+    const bool negativo = !testo.empty() && testo.front() == '-';
+    const std::string cifre = negativo ? testo.substr(1) : testo;
+    const auto punto = cifre.find('.');
+    const std::string intera = cifre.substr(0, punto);
+    QString out;
+    for (std::size_t i = 0; i < intera.size(); ++i) {
+        if (i > 0 && (intera.size() - i) % 3 == 0)
+            out += italiano.groupSeparator();
+        out += QChar(intera[i]);
+    }
+    if (punto != std::string::npos)
+        out += italiano.decimalPoint() + QString::fromStdString(cifre.substr(punto + 1));
+    return negativo ? italiano.negativeSign() + out : out;
+}
+
+bool RigaTotale(const db::Recordset& pivot, long row) {
+    const int field = pivot.fieldIndex("Variante");
+    if (field < 0 || row < 0 || row >= pivot.recordCount())
+        return false;
+    return common::NzStringa(pivot.valueAt(row, field)) == kTotale;
+}
+
+bool CampoQuantita(const db::Recordset& pivot, int field) {
+    if (field < 0 || field >= pivot.fieldCount())
+        return false;
+    const std::string& name = pivot.field(field).name;
+    return name.rfind("BK_", 0) == 0 || name == "Tot.";
+}
+
+QString TestoCella(const db::Recordset& pivot, long row, int field) {
+    if (field < 0 || row < 0 || row >= pivot.recordCount())
+        return {};
+    const db::Value& v = pivot.valueAt(row, field);
+    if (v.isEmptyOrNull())
+        return {};
+    if (CampoQuantita(pivot, field)) {
+        if (const auto d = v.toDecimal())
+            return FormatoQuantita(*d);
+    }
+    QString text = QString::fromStdString(common::NzStringa(v));
+    // The total rows are named after their warehouse block.
+    if (RigaTotale(pivot, row) && text.contains(QLatin1String(kTotale)))
+        return QStringLiteral("Totale deposito");
+    return text;
+}
+
+int LarghezzaColonna(const QFontMetrics& metrics, const db::Recordset& pivot, int field, int minimo,
+                     int massimo) {
+    constexpr long kRigheMisurate = 1000;
+    constexpr int kMargine = 16;
+    int larghezza = minimo;
+    for (long r = 0; r < pivot.recordCount() && r < kRigheMisurate && larghezza < massimo; ++r)
+        larghezza =
+            std::max(larghezza, metrics.horizontalAdvance(TestoCella(pivot, r, field)) + kMargine);
+    return std::min(larghezza, massimo);
+}
+
+DelegatoProgressivi::DelegatoProgressivi(controls::DataGrid* grid)
+    : QStyledItemDelegate(grid), grid_(grid) {}
+
+void DelegatoProgressivi::initStyleOption(QStyleOptionViewItem* option,
+                                          const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const db::Recordset* pivot = grid_->DataSource();
+    if (!pivot || !pivot->isOpen() || index.column() >= grid_->Columns().Count())
+        return;
+    const int field = grid_->Columns().Item(index.column()).FieldIndex();
+    if (field < 0 || index.row() >= pivot->recordCount())
+        return;
+    option->text = TestoCella(*pivot, index.row(), field);
+    if (CampoQuantita(*pivot, field) && RigaTotale(*pivot, index.row())) {
+        option->font.setBold(true);
+        option->backgroundBrush = kColoreSfondoTotali;
+        option->palette.setColor(QPalette::Text, kColoreTestoTotali);
+    }
+}
+
+bool DelegatoProgressivi::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                    const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event && event->type() == QEvent::ToolTip && index.isValid()) {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        if (o.fontMetrics.horizontalAdvance(o.text) + 8 > o.rect.width()) {
+            QToolTip::showText(event->globalPos(), o.text, view);
+            return true;
+        }
+        QToolTip::hideText();
+        return true;
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+}
+
+}  // namespace progressives

@@ -1,0 +1,55 @@
+#pragma once
+// How the progressives grid shows its cells: quantities right-aligned with
+// thousands separators, written from the exact decimal; the total rows of a
+// warehouse with "Totale deposito" and their quantities bold in the
+// highlight colours.
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QString>
+#include <QStyledItemDelegate>
+
+#include "platform/db/decimal.h"
+
+namespace db {
+class Recordset;
+}
+namespace controls {
+class DataGrid;
+}
+
+namespace progressives {
+
+inline const QColor kColoreTestoTotali(255, 255, 255);
+inline const QColor kColoreSfondoTotali(154, 190, 243);
+
+// "1.234,500": three decimals, Italian separators, no binary floating point.
+QString FormatoQuantita(const db::Decimal& quantita);
+
+// Whether the pivot row is a warehouse total (Variante "Totale" once trimmed).
+bool RigaTotale(const db::Recordset& pivot, long row);
+// Whether the field holds quantities: an option column or "Tot.".
+bool CampoQuantita(const db::Recordset& pivot, int field);
+// The text a cell shows.
+QString TestoCella(const db::Recordset& pivot, long row, int field);
+
+// A width that shows the field's texts (the first rows are measured),
+// between the two bounds.
+int LarghezzaColonna(const QFontMetrics& metrics, const db::Recordset& pivot, int field, int minimo,
+                     int massimo);
+
+// The grid's painter of cells; a cell too narrow for its text shows the
+// whole text as its tool tip; the style of a cell is public so that what
+// the grid would paint can be read back.
+class DelegatoProgressivi : public QStyledItemDelegate {
+public:
+    explicit DelegatoProgressivi(controls::DataGrid* grid);
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+private:
+    controls::DataGrid* grid_;
+};
+
+}  // namespace progressives

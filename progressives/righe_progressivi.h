@@ -1,0 +1,47 @@
+#pragma once
+// The rows the progressives statements return, read into what the pivot
+// takes: the variant article without the column variant, its option, the
+// warehouse block and the progressives that are not 0.
+
+#include <string>
+#include <vector>
+
+#include "platform/db/backend.h"
+#include "progressives/dizionario_progressivi.h"
+#include "progressives/pivot_progressivi.h"
+
+namespace progressives {
+
+// The last result set of a batch that has columns (an empty one when none).
+const db::ResultSet& UltimoRisultato(const db::BatchResult& batch);
+// The position of a column by name (any case); throws std::out_of_range
+// naming the field when there is none.
+int IndiceColonna(const db::ResultSet& rs, const std::string& name);
+
+class LettoreProgressivi {
+public:
+    // The columns of the dictionary and of the statement, in the warehouse
+    // progressives (MG70) or the subcontracting ones (MG7E).
+    LettoreProgressivi(const db::ResultSet& rs, const DizionarioProgressivi& dizionario,
+                       bool contoLavoro);
+
+    // A warehouse row: Deposito is the warehouse, DepositoDescr the warehouse
+    // and its description. Throws when a quantity is not a number.
+    RigaDati magazzino(const std::vector<db::Value>& row) const;
+    // A subcontracting row of one warehouse: every subcontractor is a block
+    // of its own, named after warehouse, kind and subcontractor.
+    RigaDati contoLavoro(const std::vector<db::Value>& row, int tipo,
+                         const std::string& deposito) const;
+
+private:
+    void quantita(const std::vector<db::Value>& row, RigaDati& riga) const;
+    std::vector<int> quantita_;  // by dictionary position
+    int variante_ = -1;
+    int opzione_ = -1;
+    int deposito_ = -1;
+    int descrDeposito_ = -1;
+    int clifor_ = -1;
+    int ragioneSociale_ = -1;
+};
+
+}  // namespace progressives
