@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "common/item_card.h"
 #include "common/procedure.h"
@@ -32,6 +34,10 @@ long numero(const db::Value& v) {
     auto d = v.toDecimal();
     return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
 }
+
+// Rows of one INSERT ... VALUES (the database takes up to 1,000): a few
+// statements of moderate size cost least to prepare.
+constexpr long kRigheInsert = 100;
 
 // Positions are 16-bit, as the grouping editor has always kept them.
 short posizione(long value) {
@@ -105,12 +111,10 @@ void spuntaInserite(common::ItemCard& card) {
         return;
     const int fSel = rs->fieldIndex("SELEZ");
     const int fSeq = rs->fieldIndex("MG5H_SEQOPZIONE");
-    const auto& nuove = st.sequenzeInserite;
-    for (long r = 0; r < rs->recordCount(); ++r) {
-        const long seq = numero(rs->valueAt(r, fSeq));
-        if (std::find(nuove.begin(), nuove.end(), seq) != nuove.end())
+    const std::unordered_set<long> nuove(st.sequenzeInserite.begin(), st.sequenzeInserite.end());
+    for (long r = 0; r < rs->recordCount(); ++r)
+        if (nuove.count(numero(rs->valueAt(r, fSeq))) > 0)
             rs->setValueAt(r, fSel, db::Value(1));
-    }
     ScriviSelezioni(card, rs, "#TMP_DEST", "MG5H_OPZIONE_MG5E");
 }
 
@@ -152,13 +156,12 @@ void CMD_ADDSEL_Click(common::ItemCard& card) {
     std::vector<std::string> daInserire;
     p.step([&] {
         const int fOpz = righe.fieldIndex("MG5H_OPZIONE_MG5E");
-        for (const std::string& opz : spuntate) {
-            bool presente = false;
-            for (long r = 0; r < righe.recordCount() && !presente; ++r)
-                presente = common::NzStringa(righe.valueAt(r, fOpz)) == opz;
-            if (!presente)
+        std::unordered_set<std::string> presenti;
+        for (long r = 0; r < righe.recordCount(); ++r)
+            presenti.insert(common::NzStringa(righe.valueAt(r, fOpz)));
+        for (const std::string& opz : spuntate)
+            if (presenti.count(opz) == 0)
                 daInserire.push_back(opz);
-        }
         // Every ticked option is unticked, those already there too.
         const int fSel = sorgente->fieldIndex("SELEZ");
         for (long r = 0; r < sorgente->recordCount(); ++r)
@@ -212,17 +215,31 @@ bool InserisciElementi(common::ItemCard& card, short dopo, const std::vector<std
                        " AND       MG5H_SEQOPZIONE > " + std::to_string(dopo));
         });
     }
+    // The new rows a hundred to a statement.
     const std::string testa =
         "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_RAGGR_MG5G, "
-        "MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E)  VALUES ( " +
-        card.companyCode() + ", '" + common::RaddoppiaApici(st.variante) + "', " +
-        lit(st.raggruppamento) + ", ";
-    for (long j = 0; j < n; ++j) {
+        "MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E)  VALUES ";
+    const std::string chiave = "( " + card.companyCode() + ", '" +
+                               common::RaddoppiaApici(st.variante) + "', " +
+                               lit(st.raggruppamento) + ", ";
+    for (long da = 0; da < n; da += kRigheInsert) {
         p.step([&] {
-            const short seq = posizione(dopo + j + 1);
-            cn.execute(testa + std::to_string(seq) + ", " +
-                       lit(opzioni[static_cast<std::size_t>(j)]) + ") ");
-            st.sequenzeInserite.push_back(seq);
+            const long a = std::min(n, da + kRigheInsert);
+            std::string sql = testa;
+            std::vector<short> sequenze;
+            for (long j = da; j < a; ++j) {
+                const short seq = posizione(dopo + j + 1);
+                if (j > da)
+                    sql += ", ";
+                sql += chiave;
+                sql += std::to_string(seq);
+                sql += ", ";
+                sql += lit(opzioni[static_cast<std::size_t>(j)]);
+                sql += ")";
+                sequenze.push_back(seq);
+            }
+            cn.execute(sql);
+            st.sequenzeInserite.insert(st.sequenzeInserite.end(), sequenze.begin(), sequenze.end());
         });
     }
     p.step([&] { AzzeraTabStati(card); });
@@ -234,27 +251,22 @@ bool InserisciElementi(common::ItemCard& card, short dopo, const std::vector<std
 bool RinumeraRaggruppamento(common::ItemCard& card) {
     db::Connection& cn = card.connection();
     Procedure p(card, "RinumeraRaggruppamento");
-    db::Recordset righe;
+    const std::string dove = doveRaggruppamento(card);
     p.step([&] {
-        righe.open("SELECT * FROM MG5H_COMPRAGVAR" + doveRaggruppamento(card) +
-                       " ORDER BY MG5H_SEQOPZIONE",
-                   cn);
+        db::Recordset righe;
+        righe.open("SELECT COUNT(*) AS RIGHE FROM MG5H_COMPRAGVAR" + dove, cn);
+        posizione(numero(righe.value("RIGHE")));
     });
-    if (!p.running())
-        return false;
-    const int fSeq = righe.fieldIndex("MG5H_SEQOPZIONE");
-    const int fOpz = righe.fieldIndex("MG5H_OPZIONE_MG5E");
-    const std::string dove = doveRaggruppamento(card) + " AND       MG5H_OPZIONE_MG5E = ";
-    long contatore = 1;
-    for (long r = 0; r < righe.recordCount(); ++r, ++contatore) {
-        if (numero(righe.valueAt(r, fSeq)) == contatore)
-            continue;
-        p.step([&] {
-            const short seq = posizione(contatore);
-            cn.execute("UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = " + std::to_string(seq) +
-                       dove + lit(common::NzStringa(righe.valueAt(r, fOpz))));
-        });
-    }
+    // Each row takes its place in position order; rows already in place are
+    // not written. One statement, so the work stays on the database.
+    p.step([&] {
+        cn.execute(
+            "UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = N.NUOVA FROM MG5H_COMPRAGVAR "
+            "INNER JOIN (SELECT MG5H_OPZIONE_MG5E AS OPZIONE, ROW_NUMBER() OVER (ORDER BY "
+            "MG5H_SEQOPZIONE) AS NUOVA FROM MG5H_COMPRAGVAR" +
+            dove + ") N ON MG5H_COMPRAGVAR.MG5H_OPZIONE_MG5E = N.OPZIONE" + dove +
+            " AND       MG5H_COMPRAGVAR.MG5H_SEQOPZIONE <> N.NUOVA");
+    });
     return p.running();
 }
 
@@ -285,16 +297,17 @@ void CMD_TOGLISEL_Click(common::ItemCard& card) {
             return;
         const int fOpz = rs->fieldIndex("MG5E_OPZIONE");
         const int fSel = rs->fieldIndex("SELEZ");
+        // Each removed option is ticked where exactly one row holds it.
+        std::unordered_map<std::string, long> righe;
+        for (long r = 0; r < rs->recordCount(); ++r) {
+            auto [at, nuova] = righe.emplace(common::NzStringa(rs->valueAt(r, fOpz)), r);
+            if (!nuova)
+                at->second = -1;
+        }
         for (const std::string& opz : spuntate) {
-            long trovata = -1;
-            int quante = 0;
-            for (long r = 0; r < rs->recordCount(); ++r)
-                if (common::NzStringa(rs->valueAt(r, fOpz)) == opz) {
-                    trovata = r;
-                    ++quante;
-                }
-            if (quante == 1)
-                rs->setValueAt(trovata, fSel, db::Value(1));
+            auto at = righe.find(opz);
+            if (at != righe.end() && at->second >= 0)
+                rs->setValueAt(at->second, fSel, db::Value(1));
         }
         ScriviSelezioniSorgente(card);
     });

@@ -200,6 +200,51 @@ TEST_F(Composition, AddingWithoutAGroupingAsksAndCreatesANumberedOne) {
               "A0-000002");
 }
 
+TEST_F(Composition, ManyOptionsGoInAndOutInOrder) {
+    // 250 more fits for PANT-001, which has no fit grouping yet.
+    std::string values;
+    for (int i = 0; i < 250; ++i)
+        values += std::string(i ? ", " : "") + "(1, 'A3', 'F" + std::to_string(100 + i) +
+                  "', 'Vestibilit\xC3\xA0 " + std::to_string(i) + "')";
+    cn().execute(
+        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+        "MG5E_DESCR) VALUES " +
+        values);
+    open("PANT-001");
+    chooseVariant("A3");
+    ASSERT_EQ(st.sorgente->recordCount(), 253);
+    for (long r = 0; r < 253; ++r)
+        st.GRDX_VARIANTI_SOURCE->ToggleCheck(r, 0);
+    queueAnswer(common::vbYes);
+    groupings::CMD_ADDSEL_Click(card);
+    ASSERT_EQ(st.raggruppamento, "A3-000001");
+    const Strings codes = source();
+    EXPECT_EQ(composizione(cn(), "A3", "A3-000001"), codes);
+    EXPECT_INVARIANT(cn(), "A3", "A3-000001");
+    EXPECT_EQ(ticked().size(), 253u);
+
+    // Every other row out, then the last ten up to the top.
+    groupings::CaricaRaggruppamento(card, "A3", "A3-000001", true, true, false);
+    Strings kept;
+    for (long r = 0; r < 253; ++r) {
+        if (r % 2 == 0)
+            st.GRDX_VARIANTI_DESTI->ToggleCheck(r, 0);
+        else
+            kept.push_back(codes[static_cast<std::size_t>(r)]);
+    }
+    groupings::CMD_TOGLISEL_Click(card);
+    EXPECT_EQ(composizione(cn(), "A3", "A3-000001"), kept);
+    EXPECT_INVARIANT(cn(), "A3", "A3-000001");
+    for (long r = 116; r < 126; ++r)
+        st.GRDX_VARIANTI_DESTI->ToggleCheck(r, 0);
+    for (int i = 0; i < 3; ++i)
+        groupings::CMD_SU_Click(card);
+    const Strings after = composizione(cn(), "A3", "A3-000001");
+    EXPECT_EQ(Strings(after.begin() + 113, after.begin() + 123),
+              Strings(kept.begin() + 116, kept.end()));
+    EXPECT_INVARIANT(cn(), "A3", "A3-000001");
+}
+
 TEST_F(Composition, RemovingRenumbersTheRestAndTicksTheOptionsInTheSourceList) {
     chooseVariant("A1");  // COL-MAGLIA: BLU, GRI, ROS, VER, CAM
     ASSERT_EQ(st.raggruppamento, "COL-MAGLIA");
@@ -248,21 +293,21 @@ TEST_F(Composition, AFailureInTheMiddleOfAMoveAbortedLeavesTheGroupingAsItWas) {
         "'TG-LETTERE' AND MG5H_OPZIONE_MG5E = 'S'");
     reset();
     tickDestination({"S", "XL"});
-    // The second insertion of the block fails; the report is answered Abort.
-    cn().injectFault({"INSERT INTO MG5H_COMPRAGVAR", "08S01", 1, 1});
+    // The descriptions are put back last: that fails, the report is answered Abort.
+    cn().injectFault({"SET    MG5H_COMPRAGVAR.MG5H_DESCR", "08S01", 0, 1});
     queueAnswer(common::vbAbort);
     groupings::CMD_SU_Click(card);
-    EXPECT_TRUE(shown("InserisciElementi: "));
+    EXPECT_TRUE(shown("SpostaElementi: "));
     EXPECT_EQ(lettere(), kLettere);
     EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
     EXPECT_EQ(descr("TG-LETTERE", "S"), "Piccola");
     EXPECT_EQ(cn().transactionDepth(), 0);
     EXPECT_EQ(destination(), kLettere);  // the lists show what is stored
 
-    // The same fault answered Retry: the move completes, once.
+    // The block's insertion fails once, answered Retry: the move completes, once.
     reset();
     tickDestination({"S", "XL"});
-    cn().injectFault({"INSERT INTO MG5H_COMPRAGVAR", "08S01", 1, 1});
+    cn().injectFault({"INSERT INTO MG5H_COMPRAGVAR", "08S01", 0, 1});
     queueAnswer(common::vbRetry);
     groupings::CMD_SU_Click(card);
     EXPECT_EQ(lettere(), (Strings{"S", "XL", "XS", "M", "L", "XXL"}));
