@@ -64,7 +64,11 @@ RigaDati LettoreProgressivi::magazzino(const std::vector<db::Value>& row) const 
     riga.variante = testo(row, variante_);
     riga.opzione = testo(row, opzione_);
     riga.deposito = testo(row, deposito_);
-    riga.depositoDescr = riga.deposito + " - " + testo(row, descrDeposito_);
+    if (ultimaDescrizione_.empty() || riga.deposito != ultimoDeposito_) {
+        ultimoDeposito_ = riga.deposito;
+        ultimaDescrizione_ = riga.deposito + " - " + testo(row, descrDeposito_);
+    }
+    riga.depositoDescr = ultimaDescrizione_;
     quantita(row, riga);
     return riga;
 }

@@ -42,6 +42,9 @@ private:
     int descrDeposito_ = -1;
     int clifor_ = -1;
     int ragioneSociale_ = -1;
+    // Rows come by warehouse: its description is made once per warehouse.
+    mutable std::string ultimoDeposito_;
+    mutable std::string ultimaDescrizione_;
 };
 
 }  // namespace progressives

@@ -10,11 +10,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 #include <set>
 #include <tuple>
 
+#include "demo/demo_database.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/progress.h"
 #include "platform/db/recordset.h"
@@ -22,6 +24,7 @@
 #include "progressives/griglia_progressivi.h"
 #include "progressives/progressivi_tab.h"
 #include "tests/variants/test_card.h"
+#include "window/frmmg_veldrano.h"
 
 namespace {
 
@@ -621,4 +624,40 @@ TEST_F(Progressivi, TheProgressPanelShowsTheLoadAndCanStopIt) {
     scegli(tab->CBO_TIPOQTA, 2);
     scegli(tab->CBO_TIPOQTA, 1);
     EXPECT_TRUE(grid().isEnabled());
+}
+
+// The real window: the tab chosen from the side bar, with the window's
+// progress panel and the company's own subcontracting warehouses.
+struct ProgressiviNellaScheda : WithApplication, ::testing::Test {};
+
+TEST_F(ProgressiviNellaScheda, TheWindowShowsTheTabForTheChosenItem) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("demo.db").toStdString();
+    demo::createDemoDatabase(path);
+    cardtest::clearMessages();
+    card::FRMMG_VELDRANO w;
+    w.setContext("Data Source=" + path, "1");
+    w.Form_Load();
+    w.show();
+    w.Form_Activate();
+    w.TXT_CODART_Confirm("MAGLIA-001");
+    w.selectTab(common::kTabProgressivi);
+    auto* tab = dynamic_cast<progressives::ProgressiviTab*>(w.tab(common::kTabProgressivi));
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(w.loadedItem(common::kTabProgressivi), "MAGLIA-001");
+    ASSERT_NE(tab->pivot(), nullptr);
+    EXPECT_TRUE(tab->QGRID_PROGRESSIVI->isEnabled());
+    EXPECT_GT(tab->QGRID_PROGRESSIVI->model()->rowCount(), 0);
+    EXPECT_FALSE(w.KOV_PROGRESS1()->isVisible());
+    // Both subcontracting warehouses of the sample company are read.
+    bool attivo = false, passivo = false;
+    const db::Recordset& rs = *tab->pivot();
+    for (long r = 0; r < rs.recordCount(); ++r) {
+        const std::string dep = cardtest::text(rs.valueAt(r, rs.fieldIndex("Deposito")));
+        attivo = attivo || dep.rfind("CLA0", 0) == 0;
+        passivo = passivo || dep.rfind("CLP1", 0) == 0;
+    }
+    EXPECT_TRUE(attivo);
+    EXPECT_TRUE(passivo);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
 }
