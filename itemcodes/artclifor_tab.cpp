@@ -1,0 +1,1113 @@
+#include "itemcodes/artclifor_tab.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "itemcodes/artclifor_sql.h"
+#include "itemcodes/articoli_variante.h"
+#include "itemcodes/clsmg_listartclartfo.h"
+#include "itemcodes/descrizione_variante.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "platform/framework/cinterface.h"
+#include "platform/framework/company.h"
+
+namespace itemcodes {
+
+namespace {
+
+using common::NzNumero;
+using common::NzStringa;
+using common::NzValore;
+using common::Procedure;
+
+// Widths of the row editor's columns.
+constexpr int kLunghezzaOpzione = 40;
+constexpr int kLunghezzaArtCliFor = 25;
+constexpr int kLunghezzaCodCliFor = 8;
+constexpr int kLunghezzaRagSoc = 40;
+constexpr int kLunghezzaDescrizione = 72;
+constexpr int kLunghezzaNote = 240;
+constexpr int kLunghezzaDescrizioneAggiuntiva = 3500;
+
+// Columns a new row starts at 0, in the order they are set.
+constexpr const char* kCampiAZero[] = {
+    "MG73_FLGDESCPERS",   "MG73_INDDISPROD", "MG73_INDARTSTAM",   "MG73_GGCONS",
+    "MG73_INDGIORNI",     "MG73_IMPSPESE",   "MG73_QTA1ULACQVEN", "MG73_QTA2ULACQVEN",
+    "MG73_COLLIULACQVEN", "MG73_FLGFORPREF", "MG73_FLGLOTTIFIX",  "MG73_LOTTOMIN",
+    "MG73_LOTTOMULT",     "MG73_LOTTOMAX",   "MG73_INDCALCQTACF", "MG73_INDCALCPRECF"};
+
+// Today's date without the time of day.
+db::Value oggi() {
+    const QDate d = QDate::currentDate();
+    db::DateTime t;
+    t.year = d.year();
+    t.month = d.month();
+    t.day = d.day();
+    return t;
+}
+
+// A whole number of a value through NzNumero (which raises on text that is
+// not a number).
+long long intero(const db::Value& v) {
+    const auto d = NzNumero(v).toDecimal();
+    return d ? d->toInt64().value_or(0) : 0;
+}
+
+std::string rtrim(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+bool soloCifre(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (!c.isDigit())
+            return false;
+    return true;
+}
+
+// A multi-line box keeps at most max characters, as a line edit would.
+void limitaLunghezza(QPlainTextEdit* box, int max) {
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, max] {
+        const QString text = box->toPlainText();
+        if (text.size() <= max)
+            return;
+        box->setPlainText(text.left(max));
+        QTextCursor end = box->textCursor();
+        end.movePosition(QTextCursor::End);
+        box->setTextCursor(end);
+    });
+}
+
+QPlainTextEdit* testoMultiriga(QWidget* parent, const char* name, int max, int lines) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setTabChangesFocus(true);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
+    limitaLunghezza(box, max);
+    return box;
+}
+
+// The Delete key on a grid, handed to the tab.
+class TastoElimina : public QObject {
+public:
+    TastoElimina(QObject* parent, std::function<void()> action)
+        : QObject(parent), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+            action_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
+ArtCliForTab::ArtCliForTab(common::ItemCard& card, const TipoArtCliFor& tipo)
+    : CardTab(card, tipo.tab, tipo.Tab), tipo_(tipo) {}
+
+ArtCliForTab::~ArtCliForTab() {
+    // The grid and the frame must not outlive the recordset they point at.
+    if (GRD_ARTCLIFOR)
+        GRD_ARTCLIFOR->SetDataSource(nullptr);
+    if (FME_ARTCLIFOR)
+        FME_ARTCLIFOR->Release();
+    if (rs_ && listener_)
+        rs_->removeListener(listener_);
+}
+
+// ---------------------------------------------------------------- the page
+
+void ArtCliForTab::build(QWidget* page) {
+    page_ = page;
+    auto* layout = new QVBoxLayout(page);
+
+    CHK_ARTCLIFOR = new QCheckBox(QString::fromUtf8(tipo_.didascaliaGestione), page);
+    CHK_ARTCLIFOR->setObjectName(tipo_.CHK_GESTIONE);
+    CHK_ARTCLIFOR->setEnabled(false);
+    layout->addWidget(CHK_ARTCLIFOR);
+
+    GRD_ARTCLIFOR = new controls::DataGrid(page);
+    GRD_ARTCLIFOR->setObjectName(tipo_.GRD);
+    GRD_ARTCLIFOR->SetReadOnly(true);
+    Configura_QGRID_ARTCLIFOR();
+    layout->addWidget(GRD_ARTCLIFOR, 1);
+
+    GRIDNAV_ARTCLIFOR = new controls::GridNavigator(page);
+    GRIDNAV_ARTCLIFOR->setObjectName(tipo_.GRIDNAV);
+    layout->addWidget(GRIDNAV_ARTCLIFOR);
+
+    auto* box = new QGroupBox(page);
+    FRAME_ARTCLIFOR = box;
+    box->setObjectName(std::string("FRAME_") + (tipo_.FME + 4));
+    auto* grid = new QGridLayout(box);
+    auto etichetta = [box](const char* text) { return new QLabel(QString::fromUtf8(text), box); };
+
+    TXT_CODART_CLIFOR = new QLineEdit(box);
+    TXT_CODART_CLIFOR->setObjectName(tipo_.TXT_CODART);
+    TXT_CODART_CLIFOR->setReadOnly(true);
+    TXT_CODART_CLIFOR->setFocusPolicy(Qt::NoFocus);
+    TXT_CLIFOR_OPZIONE = new controls::LookupBox(box);
+    TXT_CLIFOR_OPZIONE->setObjectName(tipo_.TXT_OPZIONE);
+    TXT_CLIFOR_OPZIONE->SetMaxLength(kLunghezzaOpzione);
+    TXT_CLIFOR_OPZIONE->SetLookupKind(QStringLiteral("Varianti articolo"));
+    TXT_ARTCLIFOR = new QLineEdit(box);
+    TXT_ARTCLIFOR->setObjectName(tipo_.TXT_ART);
+    TXT_ARTCLIFOR->setMaxLength(kLunghezzaArtCliFor);
+    TXT_CODCLIFOR = new controls::LookupBox(box);
+    TXT_CODCLIFOR->setObjectName(tipo_.TXT_COD);
+    TXT_CODCLIFOR->SetMaxLength(kLunghezzaCodCliFor);
+    TXT_CODCLIFOR->SetUpperCase(true);
+    TXT_CODCLIFOR->SetLookupKind(QString::fromUtf8(framework::kLookupStandard));
+    TXT_DESCODCLIFOR = new QLineEdit(box);
+    TXT_DESCODCLIFOR->setObjectName(tipo_.TXT_DESCOD);
+    TXT_DESCODCLIFOR->setReadOnly(true);
+    TXT_DESCODCLIFOR->setMaxLength(kLunghezzaRagSoc);
+    TXT_DESCODCLIFOR->setFocusPolicy(Qt::NoFocus);
+    CHK_FLGDESCPERSCLIFOR = new QCheckBox(QStringLiteral("Descrizione personalizzata"), box);
+    CHK_FLGDESCPERSCLIFOR->setObjectName(tipo_.CHK_FLGDESCPERS);
+    TXT_DESCARTCLIFOR = testoMultiriga(box, tipo_.TXT_DESCART, kLunghezzaDescrizione, 2);
+    TXT_DESCARTESTCLIFOR =
+        testoMultiriga(box, tipo_.TXT_DESCARTEST, kLunghezzaDescrizioneAggiuntiva, 3);
+    TXT_NOTEARTCLIFOR = testoMultiriga(box, tipo_.TXT_NOTEART, kLunghezzaNote, 2);
+    CHK_FLGCLIFORPREF = new QCheckBox(QStringLiteral("Preferenziale"), box);
+    CHK_FLGCLIFORPREF->setObjectName(tipo_.CHK_FLGPREF);
+
+    grid->addWidget(etichetta("Codice articolo di magazzino"), 0, 0);
+    grid->addWidget(TXT_CODART_CLIFOR, 0, 1);
+    grid->addWidget(etichetta("Codice variante"), 0, 2);
+    grid->addWidget(TXT_CLIFOR_OPZIONE, 0, 3);
+    grid->addWidget(etichetta("Articolo cliente/fornitore"), 1, 0);
+    grid->addWidget(TXT_ARTCLIFOR, 1, 1);
+    grid->addWidget(CHK_FLGCLIFORPREF, 1, 3);
+    grid->addWidget(etichetta("Codice cliente/fornitore"), 2, 0);
+    grid->addWidget(TXT_CODCLIFOR, 2, 1);
+    grid->addWidget(etichetta("Ragione sociale"), 2, 2);
+    grid->addWidget(TXT_DESCODCLIFOR, 2, 3);
+    grid->addWidget(CHK_FLGDESCPERSCLIFOR, 3, 0);
+    grid->addWidget(TXT_DESCARTCLIFOR, 3, 1, 1, 3);
+    grid->addWidget(etichetta("Descrizione aggiuntiva"), 4, 0);
+    grid->addWidget(TXT_DESCARTESTCLIFOR, 4, 1, 1, 3);
+    grid->addWidget(etichetta("Note"), 5, 0);
+    grid->addWidget(TXT_NOTEARTCLIFOR, 5, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    layout->addWidget(box);
+
+    QObject::connect(CHK_ARTCLIFOR, &QCheckBox::clicked, page, [this] { CHK_ARTCLIFOR_Click(); });
+    QObject::connect(CHK_FLGDESCPERSCLIFOR, &QCheckBox::clicked, page,
+                     [this] { CHK_FLGDESCPERSCLIFOR_Click(); });
+    QObject::connect(
+        GRIDNAV_ARTCLIFOR, &controls::GridNavigator::afterButtonClick, page,
+        [this](bool ok, const QString& key) { GRIDNAV_ARTCLIFOR_AfterButtonClick(ok, key); });
+    QObject::connect(GRD_ARTCLIFOR, &controls::DataGrid::buttonClick, page,
+                     [this](int column, long row) { GRD_ARTCLIFOR_ButtonClick(column, row); });
+    GRD_ARTCLIFOR->installEventFilter(new TastoElimina(page, [this] { EliminaRigaCorrente(); }));
+    // The AfterItem handlers run before the frame writes the box: they write
+    // the row themselves where they need it.
+    QObject::connect(TXT_CLIFOR_OPZIONE, &controls::LookupBox::startLookup, page,
+                     [this](bool& cancel) { TXT_CLIFOR_OPZIONE_StartLookup(cancel); });
+    QObject::connect(TXT_CLIFOR_OPZIONE, &controls::LookupBox::startDecode, page,
+                     [this](bool& cancel) { TXT_CLIFOR_OPZIONE_StartDecode(cancel); });
+    QObject::connect(TXT_CLIFOR_OPZIONE, &controls::LookupBox::afterItem, page,
+                     [this] { TXT_CLIFOR_OPZIONE_AfterItem(); });
+    QObject::connect(TXT_ARTCLIFOR, &QLineEdit::editingFinished, page,
+                     [this] { TXT_ARTCLIFOR_AfterItem(); });
+    QObject::connect(TXT_CODCLIFOR, &controls::LookupBox::startLookup, page,
+                     [this](bool& cancel) { TXT_CODCLIFOR_StartLookup(cancel); });
+    QObject::connect(TXT_CODCLIFOR, &controls::LookupBox::startDecode, page,
+                     [this](bool& cancel) { TXT_CODCLIFOR_StartDecode(cancel); });
+    QObject::connect(TXT_CODCLIFOR, &controls::LookupBox::afterItem, page,
+                     [this] { TXT_CODCLIFOR_AfterItem(); });
+    // The host's record buttons act on the frame the user is working in:
+    // this tab's while the focus is on its page, the item's once it leaves.
+    QObject::connect(qApp, &QApplication::focusChanged, page, [this](QWidget*, QWidget* now) {
+        // Dialogs and other windows leave things as they are.
+        if (now && page_ && now->window() == page_->window())
+            rendiAttivo(page_->isAncestorOf(now));
+    });
+    abilitaGestione(false);
+}
+
+void ArtCliForTab::Configura_QGRID_ARTCLIFOR() {
+    Procedure p(card(), tipo_.Configura_QGRID);
+    p.step([&] {
+        controls::GridColumns& cols = GRD_ARTCLIFOR->Columns();
+        cols.Clear();
+        cols.Add("MG73_OPZIONE_MG5E", QStringLiteral("Variante")).SetWidth(95);
+        cols.Add("MG73_CLIFOR_CG44", QStringLiteral("Codice cli/for"))
+            .SetWidth(80)
+            .SetAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        cols.Add("RAGSOANAG", QStringLiteral("Ragione sociale")).SetWidth(205);
+        cols.Add("MG73_FLGFORPREF", QStringLiteral("Pref."))
+            .SetKind(controls::CellKind::Check)
+            .SetWidth(40);
+        // Codes are blank-padded to their width: shown without the padding.
+        const auto senzaSpazi = [this](const char* field) {
+            return [this, field](long row) -> db::Value {
+                if (!rs_ || !rs_->isOpen() || row < 0 || row >= rs_->recordCount())
+                    return {};
+                const int f = rs_->fieldIndex(field);
+                return f < 0 ? db::Value() : db::Value(NzValore(rs_->valueAt(row, f), ""));
+            };
+        };
+        cols.Add("MG73_ARTCLIFOR", QStringLiteral("Codice articolo cli/for"))
+            .SetUnboundRead(senzaSpazi("MG73_ARTCLIFOR"))
+            .SetWidth(135);
+        cols.Add("MG73_DESCARTCF", QStringLiteral("Descrizione")).SetWidth(150);
+        // The two image columns: the image index of each row picks its
+        // picture, here the caption of the button that opens the management.
+        const auto immagine = [this](const char* field) {
+            return [this, field](long row) -> db::Value {
+                if (!rs_ || !rs_->isOpen() || row < 0 || row >= rs_->recordCount())
+                    return {};
+                const int f = rs_->fieldIndex(field);
+                const long long image = f < 0 ? 0 : intero(rs_->valueAt(row, f));
+                return image == 2   ? db::Value("Gestione")
+                       : image == 1 ? db::Value("Listini")
+                                    : db::Value();
+            };
+        };
+        cols.Add("IMAGE_GEST", QStringLiteral("Gest."))
+            .SetKind(controls::CellKind::Button)
+            .SetUnboundRead(immagine("IMAGE_GEST"))
+            .SetWidth(65);
+        cols.Add("IMAGE_LIST", QStringLiteral("List."))
+            .SetKind(controls::CellKind::Button)
+            .SetUnboundRead(immagine("IMAGE_LIST"))
+            .SetWidth(65);
+    });
+    p.step([&] { card().services().TraduciColonne(GRD_ARTCLIFOR); });
+}
+
+// ---------------------------------------------------------------- loading
+
+void ArtCliForTab::load() {
+    if (card().isLoaded(index()))
+        return;
+    Procedure p(card(), tipo_.Tab);
+    p.step([&] { card().PulisciTab(index()); });
+    p.step([&] {
+        TXT_CLIFOR_OPZIONE->SetConnection(&card().connection());
+        TXT_CODCLIFOR->SetConnection(&card().connection());
+        TXT_CODART_CLIFOR->setText(QString::fromStdString(card().currentItem()));
+    });
+    p.step([&] {
+        const framework::Company& ditta = card().company();
+        CHK_ARTCLIFOR->setEnabled(tipo_.tipo == 0 ? ditta.ManagesCustomerItemCodes()
+                                                  : ditta.ManagesSupplierItemCodes());
+        db::Recordset* item = card().itemRecordset();
+        const bool riga = item && item->isOpen() && !item->eof() && !item->bof();
+        CHK_ARTCLIFOR->setChecked(riga && intero(item->value(tipo_.campoArticolo)) == 1);
+    });
+    p.step([&] {
+        if (CHK_ARTCLIFOR->isChecked())
+            VerificaArtcliforPresenti();
+    });
+    p.step([&] { abilitaGestione(CHK_ARTCLIFOR->isChecked()); });
+    p.step([&] { DisattivaFrameworkArtclifor(true); });
+    p.step([&] {
+        if (!AttivaFrameworkArtclifor())
+            p.leave();
+    });
+    p.step([&] { card().setLoadedItem(index()); });
+}
+
+void ArtCliForTab::clear() {
+    if (GRD_ARTCLIFOR)
+        GRD_ARTCLIFOR->SetDataSource(nullptr);
+    for (QLineEdit* e : {TXT_ARTCLIFOR.data(), TXT_DESCODCLIFOR.data(), TXT_CODART_CLIFOR.data()})
+        if (e)
+            e->clear();
+    for (controls::LookupBox* b : {TXT_CLIFOR_OPZIONE.data(), TXT_CODCLIFOR.data()})
+        if (b)
+            b->SetText({});
+    for (QPlainTextEdit* e :
+         {TXT_DESCARTCLIFOR.data(), TXT_NOTEARTCLIFOR.data(), TXT_DESCARTESTCLIFOR.data()})
+        if (e) {
+            const QSignalBlocker quiet(e);
+            e->clear();
+        }
+    for (QCheckBox* c : {CHK_FLGDESCPERSCLIFOR.data(), CHK_FLGCLIFORPREF.data()})
+        if (c)
+            c->setChecked(false);
+}
+
+void ArtCliForTab::release() {
+    try {
+        DisattivaFrameworkArtclifor(false);
+    } catch (...) {
+        // Every release is attempted.
+    }
+}
+
+bool ArtCliForTab::AttivaFrameworkArtclifor() {
+    Procedure p(card(), tipo_.AttivaFramework);
+    db::Connection& cn = card().connection();
+    const std::string& ditta = card().companyCode();
+    bool costruito = false;
+    // Abort releases what was built so far.
+    p.onAbort([&] { DisattivaFrameworkArtclifor(false); });
+    p.step([&] {
+        workTable_ = tipo_.tabellaLavoro;
+        card().services().EliminaTabellaTemp(workTable_);
+    });
+    p.step([&] {
+        cn.execute(CreaSelectTmpArtclifor(workTable_) +
+                   FiltroArtclifor(ditta, tipo_.tipo, card().currentItem()));
+    });
+    p.step([&] {
+        // Each session names its constraint anew: a fixed name would clash
+        // with another session's work table.
+        std::string nome;
+        try {
+            db::Recordset id;
+            id.open("SELECT NEWID() AS PKNAME ", cn);
+            if (id.recordCount() > 0) {
+                id.moveFirst();
+                nome = NomeChiavePrimaria(NzValore(id.value("PKNAME"), ""));
+            }
+        } catch (const std::exception&) {
+            // Named after the time instead.
+        }
+        pkName_ = nome.empty() ? NomeChiavePrimariaData(db::DateTime::now()) : nome;
+    });
+    p.step([&] { cn.execute(SqlChiavePrimaria(workTable_, pkName_)); });
+    p.step([&] {
+        sql_ = CreaSelectArtclifor(workTable_) + kOrdineArtclifor;
+        rs_ = std::make_unique<db::Recordset>();
+        rs_->open(sql_, cn);
+    });
+    p.step([&] {
+        auto* frame = new controls::RecordFrame(page_);
+        FME_ARTCLIFOR = frame;
+        frame->setObjectName(tipo_.FME);
+        frame->SetName(tipo_.FME);
+        frame->SetRecordDescription(QStringLiteral("il codice articolo del ") +
+                                    QString::fromUtf8(tipo_.parola));
+        common::WindowServices& ws = card().services();
+        frame->SetNotify([this](const QString& text) {
+            messaggio(text.toStdString(), 0, common::vbExclamation);
+        });
+        frame->SetAskSave([&ws](const QString& question, bool allowCancel) {
+            const int r = ws.VisualizzaMessaggio(
+                question.toStdString(), 0,
+                (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion,
+                ws.TraduciTesto("Avviso Utente", 8522));
+            return r == common::vbYes  ? controls::SaveAnswer::Save
+                   : r == common::vbNo ? controls::SaveAnswer::Discard
+                                       : controls::SaveAnswer::Cancel;
+        });
+        frame->Bind(&cn, rs_.get(), "CHIAVE");
+        frame->BindControl(TXT_CLIFOR_OPZIONE, "MG73_OPZIONE_MG5E",
+                           {QStringLiteral("Codice variante")});
+        frame->BindControl(TXT_ARTCLIFOR, "MG73_ARTCLIFOR",
+                           {QStringLiteral("Articolo cliente/fornitore"), true});
+        frame->BindControl(TXT_CODCLIFOR, "MG73_CLIFOR_CG44",
+                           {QStringLiteral("Codice cliente/fornitore"), false, true});
+        frame->BindControl(TXT_DESCARTCLIFOR, "MG73_DESCARTCF",
+                           {QStringLiteral("Descrizione personalizzata")});
+        frame->BindControl(CHK_FLGDESCPERSCLIFOR, "MG73_FLGDESCPERS");
+        frame->BindControl(TXT_NOTEARTCLIFOR, "MG73_NOTEARTCF", {QStringLiteral("Note")});
+        frame->BindControl(TXT_DESCARTESTCLIFOR, "MG73_DESCARTESTCF",
+                           {QStringLiteral("Descrizione aggiuntiva")});
+        frame->BindControl(CHK_FLGCLIFORPREF, "MG73_FLGFORPREF");
+        // The name shown beside the code follows the row.
+        frame->BindControl(TXT_DESCODCLIFOR, "RAGSOANAG");
+        frame->SetGrid(GRD_ARTCLIFOR);
+        frame->SetNavigator(GRIDNAV_ARTCLIFOR);
+        GRD_ARTCLIFOR->SetDataSource(rs_.get());
+
+        QObject::connect(frame, &controls::RecordFrame::changeStatus, frame,
+                         [this](int s) { FME_ARTCLIFOR_ChangeStatus(s); });
+        QObject::connect(frame, &controls::RecordFrame::afterAddNew, frame,
+                         [this](bool ok) { FME_ARTCLIFOR_AfterAddNew(ok); });
+        QObject::connect(frame, &controls::RecordFrame::afterUpdate, frame,
+                         [this](bool ok) { FME_ARTCLIFOR_AfterUpdate(ok); });
+        QObject::connect(frame, &controls::RecordFrame::afterUndo, frame,
+                         [this] { FME_ARTCLIFOR_AfterUndo(); });
+        QObject::connect(frame, &controls::RecordFrame::afterDelete, frame,
+                         [this](bool ok) { FME_ARTCLIFOR_AfterDelete(ok); });
+        QObject::connect(frame, &controls::RecordFrame::validateRecord, frame,
+                         [this](QWidget*& invalid, bool& cancel) {
+                             FME_ARTCLIFOR_ValidateRecord(invalid, cancel);
+                         });
+        QObject::connect(frame, &controls::RecordFrame::beforeUpdate, frame,
+                         [this](bool& cancel) { FME_ARTCLIFOR_BeforeUpdate(cancel); });
+        QObject::connect(frame, &controls::RecordFrame::beforeDelete, frame,
+                         [this](bool& cancel) { FME_ARTCLIFOR_BeforeDelete(cancel); });
+        listener_ = rs_->addListener([this](db::Recordset::Change, long) { abilitaDescrizione(); });
+
+        grigliaBloccata_ = false;
+        if (rs_->recordCount() > 0)
+            rs_->moveFirst();
+        frame->SetStatus(0);
+        FME_ARTCLIFOR_ChangeStatus(frame->Status());
+        abilitaDescrizione();
+        costruito = true;
+    });
+    return p.running() && costruito;
+}
+
+bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
+    bool concluse = true;
+    if (!FME_ARTCLIFOR)
+        return concluse;
+    controls::RecordFrame* frame = FME_ARTCLIFOR;
+    if (chiediSalvataggio)
+        concluse = frame->SaveIfNeeded(true, false, false);
+    if (GRD_ARTCLIFOR)
+        GRD_ARTCLIFOR->SetDataSource(nullptr);
+    if (GRIDNAV_ARTCLIFOR)
+        GRIDNAV_ARTCLIFOR->SetFrame(nullptr);
+    if (rs_ && listener_)
+        rs_->removeListener(listener_);
+    listener_ = 0;
+    frame->Release();
+    common::ChiudiRecordset(rs_);
+    rendiAttivo(false);
+    // The frame may be the one raising the event that got here (a delete
+    // reloads the tab): it goes once its event is over.
+    frame->disconnect();
+    frame->deleteLater();
+    FME_ARTCLIFOR = nullptr;
+    return concluse;
+}
+
+void ArtCliForTab::AggiornaArtclifor() {
+    Procedure p(card(), tipo_.Aggiorna);
+    p.step([&] { DisattivaFrameworkArtclifor(false); });
+    p.step([&] { AttivaFrameworkArtclifor(); });
+}
+
+void ArtCliForTab::VerificaArtcliforPresenti() {
+    try {
+        const framework::Company& ditta = card().company();
+        const bool gestita =
+            tipo_.tipo == 0 ? ditta.ManagesCustomerItemCodes() : ditta.ManagesSupplierItemCodes();
+        CHK_ARTCLIFOR->setEnabled(gestita && contaCodici() == 0);
+    } catch (...) {
+        // Errors are ignored: the box stays as it was.
+    }
+}
+
+long ArtCliForTab::contaCodici() {
+    db::Recordset rs;
+    rs.open(SqlContaArtclifor(card().companyCode(), card().currentItem(), tipo_.tipo),
+            card().connection());
+    if (rs.recordCount() == 0)
+        return 0;
+    rs.moveFirst();
+    return static_cast<long>(intero(rs.value(0)));
+}
+
+// ---------------------------------------------------------------- helpers
+
+bool ArtCliForTab::rigaCorrente() const {
+    return rs_ && rs_->isOpen() && !rs_->eof() && !rs_->bof();
+}
+
+db::Value ArtCliForTab::campo(const char* field) const {
+    return rigaCorrente() ? rs_->value(field) : db::Value();
+}
+
+db::Value ArtCliForTab::valoreSalvato(const char* column) const {
+    if (!rigaCorrente() || rs_->status() == db::RecordStatus::New)
+        return {};
+    db::Recordset rs;
+    rs.open(SqlValoreSalvato(column, campo("DITTA"), campo("ARTCLIFOR"), campo("TIPOCF"),
+                             campo("CLIFOR")),
+            card().connection());
+    if (rs.recordCount() == 0)
+        return {};
+    rs.moveFirst();
+    return rs.value(0);
+}
+
+bool ArtCliForTab::editorHaFuoco() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && FRAME_ARTCLIFOR && FRAME_ARTCLIFOR->isAncestorOf(focus);
+}
+
+void ArtCliForTab::rendiAttivo(bool questo) {
+    framework::Cinterface* host = card().Pcls_Interface();
+    if (!host)
+        return;
+    controls::RecordFrame* frame = FME_ARTCLIFOR;
+    if (questo && frame && host->ActiveFrame() != frame) {
+        host->SetActiveFrame(frame);
+        card().services().SyncNavigator();
+    } else if (!questo && host->ActiveFrame() && host->ActiveFrame() == frame) {
+        host->SetActiveFrame(card().FME_ART());
+        card().services().SyncNavigator();
+    }
+}
+
+void ArtCliForTab::messaggio(const std::string& testo, long numero, int stile) {
+    common::WindowServices& ws = card().services();
+    ws.VisualizzaMessaggio(testo, numero, stile, ws.TraduciTesto("Attenzione", 7757));
+}
+
+void ArtCliForTab::abilitaGestione(bool on) {
+    const bool nuova = FME_ARTCLIFOR && FME_ARTCLIFOR->Status() == 2;
+    if (GRD_ARTCLIFOR)
+        GRD_ARTCLIFOR->setEnabled(on && !grigliaBloccata_ && !(tipo_.grigliaDaStato && nuova));
+    if (GRIDNAV_ARTCLIFOR)
+        GRIDNAV_ARTCLIFOR->setEnabled(on);
+    if (FRAME_ARTCLIFOR)
+        FRAME_ARTCLIFOR->setEnabled(on);
+}
+
+// The personal description can be written only while its flag is set.
+void ArtCliForTab::abilitaDescrizione() {
+    if (!TXT_DESCARTCLIFOR || !TXT_DESCARTESTCLIFOR)
+        return;
+    bool on = false;
+    try {
+        on = rigaCorrente() && intero(rs_->value("MG73_FLGDESCPERS")) == 1;
+    } catch (const std::exception&) {
+    }
+    TXT_DESCARTCLIFOR->setEnabled(on);
+    TXT_DESCARTESTCLIFOR->setEnabled(on);
+}
+
+// The frame's look-up of the key typed into a new row: when a stored row
+// has it already, that row is shown instead of a duplicate being entered.
+void ArtCliForTab::cercaRecord() {
+    if (!FME_ARTCLIFOR || FME_ARTCLIFOR->Status() != 2 || !rigaCorrente())
+        return;
+    const QString codice = QString::fromStdString(NzValore(campo("MG73_ARTCLIFOR"), ""));
+    const db::Value cliFor = campo("MG73_CLIFOR_CG44");
+    if (codice.isEmpty() || cliFor.isEmptyOrNull())
+        return;
+    const int fa = rs_->fieldIndex("MG73_ARTCLIFOR");
+    const int fc = rs_->fieldIndex("MG73_CLIFOR_CG44");
+    for (long row = 0; row < rs_->recordCount(); ++row) {
+        if (rs_->statusAt(row) == db::RecordStatus::New)
+            continue;
+        const QString altro = QString::fromStdString(NzValore(rs_->valueAt(row, fa), ""));
+        if (altro.compare(codice, Qt::CaseInsensitive) != 0 ||
+            db::Value::compare(rs_->valueAt(row, fc), cliFor) != 0)
+            continue;
+        const db::Recordset::Bookmark target = rs_->bookmarkAt(row);
+        FME_ARTCLIFOR->Undo();
+        rs_->setBookmark(target);
+        return;
+    }
+}
+
+void ArtCliForTab::timbraUltimaModifica() {
+    if (FME_ARTCLIFOR && FME_ARTCLIFOR->Status() == 0 && rigaCorrente())
+        rs_->setValue("MG73_DTULTAGG", oggi());
+}
+
+// ---------------------------------------------------------------- frame events
+
+void ArtCliForTab::FME_ARTCLIFOR_AfterAddNew(bool success) {
+    if (!success)
+        return;
+    Procedure p(card(), tipo_.AfterAddNew);
+    p.step([&] {
+        rs_->setValue("MG73_DITTA_CG18", NzNumero(db::Value(card().companyCode())));
+        rs_->setValue("MG73_TIPOCF_CG44", tipo_.tipo);
+        rs_->setValue("MG73_CODART_MG66", card().currentItem());
+        rs_->setValue("MG73_DTCREAZ", oggi());
+        rs_->setValue("MG73_DTULTAGG", oggi());
+        rs_->setValue("IMAGE_GEST", 2);
+        rs_->setValue("IMAGE_LIST", 1);
+        for (const char* f : kCampiAZero)
+            rs_->setValue(f, 0);
+    });
+    p.step([&] {
+        if (!tipo_.grigliaDaStato) {
+            grigliaBloccata_ = true;
+            GRD_ARTCLIFOR->setEnabled(false);
+        }
+    });
+}
+
+void ArtCliForTab::FME_ARTCLIFOR_AfterUpdate(bool success) {
+    Procedure p(card(), tipo_.AfterUpdate);
+    p.step([&] {
+        // A saved new row gives the supplier grid back.
+        if (success && grigliaBloccata_) {
+            grigliaBloccata_ = false;
+            abilitaGestione(CHK_ARTCLIFOR->isChecked());
+        }
+    });
+    p.step([&] {
+        const std::string opzione = NzValore(TXT_CLIFOR_OPZIONE->Text().toStdString(), "");
+        if (success && !opzione.empty())
+            AggiornaDescrizioneVariante(card(), card().currentItem(),
+                                        TXT_CLIFOR_OPZIONE->Text().toStdString());
+    });
+}
+
+void ArtCliForTab::FME_ARTCLIFOR_AfterUndo() {
+    // A dropped new row gives the supplier grid back.
+    if (grigliaBloccata_) {
+        grigliaBloccata_ = false;
+        abilitaGestione(CHK_ARTCLIFOR->isChecked());
+    }
+}
+
+void ArtCliForTab::FME_ARTCLIFOR_AfterDelete(bool success) {
+    if (success && grigliaBloccata_) {
+        grigliaBloccata_ = false;
+        abilitaGestione(CHK_ARTCLIFOR->isChecked());
+    }
+}
+
+void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel) {
+    Procedure p(card(), tipo_.ValidateRecord);
+    p.onAbort([&] { cancel = true; });
+    const auto rifiuta = [&](QWidget* box, const std::string& testo, long numero) {
+        messaggio(testo, numero, common::vbExclamation);
+        invalid = box;
+        cancel = true;
+        p.leave();
+    };
+    const std::string parola = tipo_.parola;
+    p.step([&] {
+        const QString testo = TXT_CODCLIFOR->Text().trimmed();
+        if (testo.isEmpty())
+            return rifiuta(TXT_CODCLIFOR, "Indicare il codice del " + parola + ".",
+                           kMsgCliForObbligatorio);
+        if (!soloCifre(testo))
+            return rifiuta(TXT_CODCLIFOR,
+                           "Il codice del " + parola + " deve essere un numero: \"" +
+                               testo.toStdString() + "\" non lo \xC3\xA8.",
+                           kMsgCliForNonNumerico);
+        // A code already stored is not checked again: the counterpart may
+        // have expired since, and the row must still be editable.
+        if (rs_->status() != db::RecordStatus::New &&
+            db::Value::compare(campo("MG73_CLIFOR_CG44"), campo("CLIFOR")) == 0)
+            return;
+        db::Recordset r;
+        r.open(card()
+                   .lookups()
+                   .DecodeCounterpart(tipo_.tipo, testo.toStdString(), common::DateDB(oggi()))
+                   .sql,
+               card().connection());
+        if (r.recordCount() == 0)
+            rifiuta(TXT_CODCLIFOR,
+                    std::string(tipo_.tipo == 0 ? "Il cliente " : "Il fornitore ") +
+                        testo.toStdString() +
+                        " non esiste o non \xC3\xA8 valido alla data odierna.",
+                    kMsgCliForInesistente);
+    });
+    p.step([&] {
+        struct Limite {
+            const char* field;
+            const char* caption;
+            int max;
+            QWidget* box;
+        };
+        const Limite limiti[] = {
+            {"MG73_ARTCLIFOR", "Articolo cliente/fornitore", kLunghezzaArtCliFor, TXT_ARTCLIFOR},
+            {"MG73_DESCARTCF", "Descrizione personalizzata", kLunghezzaDescrizione,
+             TXT_DESCARTCLIFOR},
+            {"MG73_NOTEARTCF", "Note", kLunghezzaNote, TXT_NOTEARTCLIFOR},
+            {"MG73_DESCARTESTCF", "Descrizione aggiuntiva", kLunghezzaDescrizioneAggiuntiva,
+             TXT_DESCARTESTCLIFOR},
+        };
+        for (const Limite& l : limiti) {
+            const QString valore = QString::fromStdString(rtrim(NzStringa(campo(l.field))));
+            if (valore.size() > l.max)
+                return rifiuta(l.box,
+                               std::string("Il campo \"") + l.caption +
+                                   "\" non pu\xC3\xB2 superare " + std::to_string(l.max) +
+                                   " caratteri.",
+                               kMsgTroppoLungo);
+        }
+    });
+    p.step([&] {
+        const std::string opzione = NzValore(campo("MG73_OPZIONE_MG5E"), "");
+        if (opzione.empty())
+            return;
+        // A variant article already stored is left as it is.
+        if (rs_->status() != db::RecordStatus::New &&
+            NzValore(valoreSalvato("MG73_OPZIONE_MG5E"), "") == opzione)
+            return;
+        const auto struttura =
+            StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
+        db::Recordset r;
+        r.open(SqlDecodificaArticoloVariante(struttura, card().companyCode(), card().currentItem(),
+                                             opzione),
+               card().connection());
+        if (r.recordCount() == 0)
+            rifiuta(TXT_CLIFOR_OPZIONE,
+                    "La variante \"" + opzione + "\" non appartiene all'articolo " +
+                        card().currentItem() + ".",
+                    kMsgVarianteEstranea);
+    });
+}
+
+void ArtCliForTab::FME_ARTCLIFOR_BeforeUpdate(bool& cancel) {
+    Procedure p(card(), tipo_.BeforeUpdate);
+    p.onAbort([&] { cancel = true; });
+    p.step([&] {
+        // Preferred rule: the flag just set is dropped when another
+        // customer/supplier is the preferred one already.
+        if (!rigaCorrente())
+            return;
+        if (intero(campo("MG73_FLGFORPREF")) == 1 &&
+            intero(valoreSalvato("MG73_FLGFORPREF")) == 0) {
+            const long codice =
+                static_cast<long>(intero(db::Value(TXT_CODCLIFOR->Text().trimmed().toStdString())));
+            if (EsisteCliForPreferenziale(tipo_.tipo, codice))
+                rs_->setValue("MG73_FLGFORPREF", 0);
+        }
+    });
+    p.step([&] {
+        if (!rigaCorrente() || intero(campo("MG73_FLGDESCPERS")) != 1 ||
+            !NzValore(campo("MG73_DESCARTCF"), "").empty())
+            return;
+        common::WindowServices& ws = card().services();
+        const std::string testo = "Impostare la descrizione personalizzata!";
+        if (tipo_.msgDescrizionePersonalizzata > 0)
+            ws.VisualizzaMessaggio(testo, tipo_.msgDescrizionePersonalizzata, common::vbExclamation,
+                                   ws.TraduciTesto("Attenzione", 7757));
+        else
+            ws.VisualizzaMessaggio(testo, 0, common::vbExclamation, "Attenzione");
+        cancel = true;
+        TXT_DESCARTCLIFOR->setEnabled(true);
+        TXT_DESCARTCLIFOR->setFocus();
+        p.leave();
+    });
+    p.step([&] { rs_->setValue("MG73_OPZIONE_MG5E", NzValore(campo("MG73_OPZIONE_MG5E"), "")); });
+    p.step([&] {
+        rs_->setValue("DITTA", campo("MG73_DITTA_CG18"));
+        rs_->setValue("ARTCLIFOR", campo("MG73_ARTCLIFOR"));
+        rs_->setValue("TIPOCF", campo("MG73_TIPOCF_CG44"));
+        rs_->setValue("CLIFOR", campo("MG73_CLIFOR_CG44"));
+        rs_->setValue("CHIAVE", ChiaveArtclifor(campo("DITTA"), campo("ARTCLIFOR"), campo("TIPOCF"),
+                                                campo("CLIFOR")));
+    });
+}
+
+bool ArtCliForTab::EsisteCliForPreferenziale(int tipo, long codice) {
+    const std::string opzione = NzValore(TXT_CLIFOR_OPZIONE->Text().toStdString(), "");
+    const std::string& codArt = card().currentItem();
+    db::Recordset rs;
+    rs.open(SqlCliForPreferenziale(card().companyCode(), codArt, opzione,
+                                   static_cast<int>(intero(db::Value(tipo)))),
+            card().connection());
+    if (rs.recordCount() == 0)
+        return false;
+    rs.moveFirst();
+    const std::string parola = tipo == 0 ? "cliente" : "fornitore";
+    const long trovato = static_cast<long>(intero(rs.value("MG73_CLIFOR_CG44")));
+    const std::string ragSoc = NzValore(rs.value("CG16_RAGSOANAG"), "");
+    if (codice < 1 || codice == trovato)
+        return false;
+    std::string testo = "L'articolo " + codArt;
+    if (!opzione.empty())
+        testo += " variante " + opzione;
+    testo += " \xC3\xA8 gi\xC3\xA0 dotato di " + parola + " preferenziale.\r\nIl " + parola +
+             " preferenziale \xC3\xA8 " + ragSoc + " (codice " + std::to_string(trovato) + ").";
+    const std::string titolo =
+        card().widget() ? card().widget()->windowTitle().toStdString() : std::string();
+    card().services().VisualizzaMessaggio(testo, 0, common::vbExclamation, titolo);
+    return true;
+}
+
+void ArtCliForTab::FME_ARTCLIFOR_BeforeDelete(bool& cancel) {
+    // The frame deletes nothing itself: the code goes from both tables in
+    // one transaction, and the grid is rebuilt from the database.
+    cancel = true;
+    Procedure p(card(), tipo_.BeforeDelete);
+    db::Connection& cn = card().connection();
+    const std::string artCliFor = NzValore(campo("MG73_ARTCLIFOR"), "");
+    const int tipo = static_cast<int>(intero(campo("MG73_TIPOCF_CG44")));
+    const std::string cliFor = NzValore(campo("MG73_CLIFOR_CG44"), "");
+    p.onAbort([&] { cn.rollbackTransaction(); });
+    p.step([&] { cn.beginTransaction(); });
+    p.step([&] {
+        cn.execute(SqlEliminaArtclifor(card().companyCode(), artCliFor, tipo, cliFor, workTable_));
+    });
+    p.step([&] { cn.commitTransaction(); });
+    p.step([&] { AggiornaArtclifor(); });
+}
+
+void ArtCliForTab::FME_ARTCLIFOR_ChangeStatus(int status) {
+    Procedure p(card(), tipo_.ChangeStatus);
+    p.step([&] {
+        const bool chiavi = status != 0;
+        TXT_CLIFOR_OPZIONE->setEnabled(chiavi);
+        TXT_ARTCLIFOR->setEnabled(chiavi);
+        TXT_CODCLIFOR->setEnabled(chiavi);
+        if (tipo_.grigliaDaStato)
+            GRD_ARTCLIFOR->setEnabled(CHK_ARTCLIFOR->isChecked() && status != 2);
+        // An edit under way keeps its focus.
+        if (status == 1 && !editorHaFuoco() && TXT_CLIFOR_OPZIONE->isEnabled())
+            TXT_CLIFOR_OPZIONE->setFocus();
+    });
+    p.step([&] { VerificaArtcliforPresenti(); });
+}
+
+// ---------------------------------------------------------------- control events
+
+void ArtCliForTab::CHK_ARTCLIFOR_Click() {
+    Procedure p(card(), tipo_.CHK_GESTIONE_Click);
+    const bool on = CHK_ARTCLIFOR->isChecked();
+    db::Recordset* item = card().itemRecordset();
+    const bool riga = item && item->isOpen() && !item->eof() && !item->bof();
+    p.onAbort([&] {
+        CHK_ARTCLIFOR->setChecked(!on);
+        if (riga)
+            item->cancelBatch();
+    });
+    p.step([&] {
+        // The box is disabled while codes exist; another session may have
+        // added some since the tab was loaded.
+        const long codici = contaCodici();
+        if (codici == 0)
+            return;
+        CHK_ARTCLIFOR->setChecked(!on);
+        CHK_ARTCLIFOR->setEnabled(false);
+        messaggio("L'articolo " + card().currentItem() + " ha " + std::to_string(codici) +
+                      " codici " + tipo_.parola + ": \"" + tipo_.didascaliaGestione +
+                      "\" non si pu\xC3\xB2 modificare.",
+                  kMsgGestioneConCodici, common::vbExclamation);
+        p.leave();
+    });
+    p.step([&] {
+        if (!riga)
+            return;
+        item->setValue(tipo_.campoArticolo, on ? 1 : 0);
+        // The flag belongs to the item record: its frame saves it with the
+        // item; without one it is written at once.
+        controls::RecordFrame* articolo = card().FME_ART();
+        if (articolo && articolo->Status() == 0)
+            articolo->Change(0, 0, 0);
+        else if (!articolo)
+            item->updateBatch(db::Affect::Current);
+    });
+    p.step([&] { abilitaGestione(CHK_ARTCLIFOR->isChecked()); });
+}
+
+void ArtCliForTab::CHK_FLGDESCPERSCLIFOR_Click() {
+    Procedure p(card(), tipo_.CHK_FLGDESCPERS_Click);
+    p.step([&] {
+        if (!CHK_FLGDESCPERSCLIFOR->isChecked()) {
+            if (rigaCorrente()) {
+                // A single blank: the personal description is set aside,
+                // not lost to NULL.
+                TXT_DESCARTCLIFOR->setPlainText(QStringLiteral(" "));
+                rs_->setValue("MG73_DESCARTCF", " ");
+            }
+            TXT_DESCARTCLIFOR->setEnabled(false);
+            TXT_DESCARTESTCLIFOR->setEnabled(false);
+        } else {
+            TXT_DESCARTCLIFOR->setEnabled(true);
+            TXT_DESCARTESTCLIFOR->setEnabled(true);
+            TXT_DESCARTCLIFOR->setFocus();
+        }
+    });
+}
+
+void ArtCliForTab::GRIDNAV_ARTCLIFOR_AfterButtonClick(bool, const QString& key) {
+    Procedure p(card(), tipo_.GRIDNAV_AfterButtonClick);
+    p.step([&] {
+        if (key == QLatin1String("Nuovo")) {
+            if (TXT_CLIFOR_OPZIONE->isEnabled())
+                TXT_CLIFOR_OPZIONE->setFocus();
+            else
+                TXT_ARTCLIFOR->setFocus();
+        } else if (key == QLatin1String("Apri") && rigaCorrente()) {
+            Invoca_ArtClifor(static_cast<int>(intero(campo("MG73_TIPOCF_CG44"))),
+                             NzValore(campo("MG73_OPZIONE_MG5E"), ""));
+        }
+    });
+}
+
+void ArtCliForTab::GRD_ARTCLIFOR_ButtonClick(int column, long) {
+    Procedure p(card(), tipo_.GRD_ButtonClick);
+    p.step([&] {
+        if (!rigaCorrente() || column < 0 || column >= GRD_ARTCLIFOR->Columns().Count())
+            return;
+        const QString key = GRD_ARTCLIFOR->Columns().Item(column).Key();
+        const int tipo = static_cast<int>(intero(campo("MG73_TIPOCF_CG44")));
+        if (key == QLatin1String("IMAGE_GEST"))
+            Invoca_ArtClifor(tipo, NzValore(campo("MG73_OPZIONE_MG5E"), ""));
+        else if (key == QLatin1String("IMAGE_LIST"))
+            InvocaGestione_LISTINI(tipo, static_cast<long>(intero(campo("MG73_CLIFOR_CG44"))),
+                                   NzValore(campo("MG73_ARTCLIFOR"), ""));
+    });
+}
+
+void ArtCliForTab::EliminaRigaCorrente() {
+    if (!FME_ARTCLIFOR || !rigaCorrente() || !CHK_ARTCLIFOR->isChecked())
+        return;
+    if (FME_ARTCLIFOR->Status() == 2) {
+        FME_ARTCLIFOR->Undo();
+        return;
+    }
+    common::WindowServices& ws = card().services();
+    const std::string domanda = "Eliminare il codice " + NzValore(campo("MG73_ARTCLIFOR"), "") +
+                                " del " + tipo_.parola + " " +
+                                NzValore(campo("MG73_CLIFOR_CG44"), "") + "?";
+    if (ws.VisualizzaMessaggio(domanda, kMsgConfermaElimina, common::vbYesNo + common::vbQuestion,
+                               ws.TraduciTesto("Attenzione", 7757)) == common::vbYes)
+        FME_ARTCLIFOR->Delete();
+}
+
+void ArtCliForTab::Invoca_ArtClifor(int tipo, const std::string& opzione) {
+    Procedure p(card(), "Invoca_ArtClifor");
+    p.step([&] {
+        card().openProgram(tipo == 0 ? kProgrammaArticoliClienti : kProgrammaArticoliFornitori,
+                           {{"CodiceArticolo", db::Value(card().currentItem())},
+                            {"CodiceOpzione", db::Value(opzione)}});
+    });
+    p.step([&] { AggiornaArtclifor(); });
+}
+
+void ArtCliForTab::InvocaGestione_LISTINI(int tipo, long codice, const std::string& artCliFor) {
+    Procedure p(card(), "InvocaGestione_LISTINI");
+    p.step(
+        [&] { card().openProgram(kProgIdListini, ParametriListini(0, tipo, artCliFor, codice)); });
+}
+
+void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartLookup(bool& cancel) {
+    Procedure p(card(), tipo_.TXT_OPZIONE_StartLookup);
+    p.onAbort([&] { cancel = true; });
+    p.step([&] {
+        const auto struttura =
+            StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
+        TXT_CLIFOR_OPZIONE->SetLookupQuery(SqlArticoliVariante(struttura, card().companyCode()));
+        TXT_CLIFOR_OPZIONE->SetLookupColumns({"VARIANTE", "DESCRIZIONE"},
+                                             {"Variante", "Descrizione"});
+        TXT_CLIFOR_OPZIONE->SetReturnField("VARIANTE");
+        TXT_CLIFOR_OPZIONE->SetLookupTitle(QStringLiteral("Varianti dell'articolo ") +
+                                           QString::fromStdString(card().currentItem()));
+    });
+    if (p.failed() && !p.aborted())
+        cancel = true;
+}
+
+void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartDecode(bool& cancel) {
+    Procedure p(card(), tipo_.TXT_OPZIONE_StartDecode);
+    p.onAbort([&] { cancel = true; });
+    p.step([&] {
+        const auto struttura =
+            StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
+        TXT_CLIFOR_OPZIONE->SetDecodeQuery(
+            SqlDecodificaArticoloVariante(struttura, card().companyCode(), card().currentItem(),
+                                          TXT_CLIFOR_OPZIONE->Text().toStdString()));
+        TXT_CLIFOR_OPZIONE->SetReturnField("VARIANTE");
+    });
+    if (p.failed() && !p.aborted())
+        cancel = true;
+}
+
+void ArtCliForTab::TXT_CLIFOR_OPZIONE_AfterItem() {
+    Procedure p(card(), tipo_.TXT_OPZIONE_AfterItem);
+    p.step([&] {
+        const QString testo = TXT_CLIFOR_OPZIONE->Text();
+        if (testo.trimmed().isEmpty())
+            return;
+        if (!TXT_CLIFOR_OPZIONE->Found()) {
+            messaggio("La variante \"" + rtrim(testo.toStdString()) +
+                          "\" non appartiene all'articolo " + card().currentItem() + ".",
+                      kMsgVarianteEstranea, common::vbExclamation);
+            return;
+        }
+        // The code as the item composes it: a blank first slot is part of
+        // the code, which the list would have trimmed away.
+        const std::string codice = rtrim(TXT_CLIFOR_OPZIONE->ItemValue("VARIANTE").toText());
+        if (!codice.empty() && QString::fromStdString(codice) != testo)
+            TXT_CLIFOR_OPZIONE->SetText(QString::fromStdString(codice));
+        if (rigaCorrente() && FME_ARTCLIFOR && FME_ARTCLIFOR->Status() != 0)
+            rs_->setValue("MG73_OPZIONE_MG5E", TXT_CLIFOR_OPZIONE->Text().toStdString());
+    });
+    p.step([&] { cercaRecord(); });
+    p.step([&] { timbraUltimaModifica(); });
+}
+
+void ArtCliForTab::TXT_ARTCLIFOR_AfterItem() {
+    if (NzValore(TXT_ARTCLIFOR->text().toStdString(), "").empty())
+        return;
+    Procedure p(card(), tipo_.TXT_ART_AfterItem);
+    p.step([&] { cercaRecord(); });
+    p.step([&] { timbraUltimaModifica(); });
+}
+
+void ArtCliForTab::TXT_CODCLIFOR_StartLookup(bool& cancel) {
+    Procedure p(card(), tipo_.TXT_COD_StartLookup);
+    p.onAbort([&] { cancel = true; });
+    p.step([&] {
+        controls::ApplyLookup(*TXT_CODCLIFOR,
+                              card().lookups().Counterparts(tipo_.tipo, common::DateDB(oggi())));
+    });
+}
+
+void ArtCliForTab::TXT_CODCLIFOR_StartDecode(bool& cancel) {
+    Procedure p(card(), tipo_.TXT_COD_StartDecode);
+    p.onAbort([&] { cancel = true; });
+    p.step([&] {
+        controls::ApplyDecode(*TXT_CODCLIFOR,
+                              card().lookups().DecodeCounterpart(
+                                  tipo_.tipo, NzStringa(TXT_CODCLIFOR->Text().toStdString()),
+                                  common::DateDB(oggi())));
+    });
+}
+
+void ArtCliForTab::TXT_CODCLIFOR_AfterItem() {
+    Procedure p(card(), tipo_.TXT_COD_AfterItem);
+    const QString testo = TXT_CODCLIFOR->Text().trimmed();
+    p.step([&] {
+        if (testo.isEmpty()) {
+            TXT_DESCODCLIFOR->clear();
+            p.leave();
+            return;
+        }
+        if (!soloCifre(testo)) {
+            TXT_DESCODCLIFOR->clear();
+            messaggio("Il codice del " + std::string(tipo_.parola) + " deve essere un numero: \"" +
+                          testo.toStdString() + "\" non lo \xC3\xA8.",
+                      kMsgCliForNonNumerico, common::vbExclamation);
+            p.leave();
+            return;
+        }
+        if (!TXT_CODCLIFOR->Found() || intero(db::Value(testo.toStdString())) == 0) {
+            TXT_DESCODCLIFOR->clear();
+            messaggio(std::string(tipo_.tipo == 0 ? "Il cliente " : "Il fornitore ") +
+                          testo.toStdString() +
+                          " non esiste o non \xC3\xA8 valido alla data odierna.",
+                      kMsgCliForInesistente, common::vbExclamation);
+            p.leave();
+        }
+    });
+    p.step([&] {
+        const std::string nome = NzValore(TXT_CODCLIFOR->ItemValue("CG16_RAGSOANAG"), "");
+        TXT_DESCODCLIFOR->setText(QString::fromStdString(nome));
+        if (rigaCorrente() && FME_ARTCLIFOR && FME_ARTCLIFOR->Status() != 0) {
+            rs_->setValue("RAGSOANAG", nome);
+            rs_->setValue("MG73_CLIFOR_CG44", NzNumero(db::Value(testo.toStdString())));
+        }
+    });
+    p.step([&] { cercaRecord(); });
+    p.step([&] { timbraUltimaModifica(); });
+}
+
+}  // namespace itemcodes

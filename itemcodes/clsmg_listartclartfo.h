@@ -1,0 +1,71 @@
+#pragma once
+// ZOLT_LISTINI.CLSMG_LISTARTCLARTFO: the price lists of a customer's or
+// supplier's item code, a sibling component the item-code tabs open on a
+// code. Its window shows the code it was given (counterpart, our item and
+// variant article, the code's own description and purchasing or sales
+// terms) and the price lists recorded for it.
+//
+// The caller hands it, after the usual context (HandContext), the parameter
+// record by name: Modo (0: consultation), TipoCF (0 customer, 1 supplier),
+// ArtCliFor (the counterpart's item code) and CliFor (the counterpart).
+
+#include <QDialog>
+#include <string>
+
+#include "platform/framework/component_base.h"
+#include "platform/framework/global.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace db {
+class Connection;
+}
+
+namespace itemcodes {
+
+inline constexpr const char* kProgIdListini = "ZOLT_LISTINI.CLSMG_LISTARTCLARTFO";
+
+// The parameter record, in its order, as named values for the launcher.
+framework::ProgramContext ParametriListini(int modo, int tipo, const std::string& artCliFor,
+                                           long cliFor);
+
+class FRMMG_LISTARTCLARTFO;
+
+class CLSMG_LISTARTCLARTFO : public framework::ComponentBase {
+public:
+    CLSMG_LISTARTCLARTFO();
+    FRMMG_LISTARTCLARTFO* finestra() const;
+
+protected:
+    QWidget* CreateForm(QWidget* parent) override;
+};
+
+class FRMMG_LISTARTCLARTFO : public QDialog {
+    Q_OBJECT
+public:
+    FRMMG_LISTARTCLARTFO(db::Connection* connection, std::string ditta, int tipo,
+                         std::string artCliFor, long cliFor, QWidget* parent = nullptr);
+
+    // Reads the code again; false (with the reason shown) when it is not found.
+    bool carica();
+
+    QLineEdit* TXT_CLIFOR = nullptr;      // counterpart code and name
+    QLineEdit* TXT_ARTCLIFOR = nullptr;   // their item code
+    QLineEdit* TXT_DESCARTCF = nullptr;   // its own description
+    QLineEdit* TXT_CODART = nullptr;      // our item and its description
+    QLineEdit* TXT_OPZIONE = nullptr;     // the variant article
+    QLineEdit* TXT_CONDIZIONI = nullptr;  // lots, delivery days, packs
+    QLabel* LBL_LISTINI = nullptr;        // the price lists, or why there are none
+    QPushButton* CMD_CHIUDI = nullptr;
+
+private:
+    db::Connection* cn_;
+    std::string ditta_;
+    int tipo_;
+    std::string artCliFor_;
+    long cliFor_;
+};
+
+}  // namespace itemcodes
