@@ -373,6 +373,7 @@ struct DataGrid::Impl {
     int listener = 0;
     bool syncing = false;
     bool readOnly = false;
+    int columnsBatch = 0;  // BeginColumnsUpdate calls still open
     long lastRow = -1;
     int sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
@@ -511,8 +512,17 @@ void DataGrid::Refresh() {
     }
 }
 
+void DataGrid::BeginColumnsUpdate() {
+    ++d->columnsBatch;
+}
+
+void DataGrid::EndColumnsUpdate() {
+    if (d->columnsBatch > 0 && --d->columnsBatch == 0)
+        columnsChanged();
+}
+
 void DataGrid::columnsChanged() {
-    if (!d->model)
+    if (!d->model || d->columnsBatch > 0)
         return;
     if (d->model->columnCount() != horizontalHeader()->count()) {
         d->bindFields();

@@ -125,6 +125,10 @@ public:
     // Columns kept in place at the left while scrolling sideways (0: none).
     void SetFrozenColumns(int count);
     int FrozenColumns() const;
+    // Many columns defined at once: the grid lays them out once, at the end
+    // (calls nest).
+    void BeginColumnsUpdate();
+    void EndColumnsUpdate();
     void SetReadOnly(bool readOnly);
     bool ReadOnly() const;
 
