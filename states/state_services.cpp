@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QSignalBlocker>
-#include <cstdio>
 
 #include "common/item_card.h"
 #include "common/value_helpers.h"
@@ -62,9 +61,7 @@ ORDER BY
    Descrizione)";
 
 std::string dataItaliana(const db::DateTime& d) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", d.day, d.month, d.year);
-    return text;
+    return QDate(d.year, d.month, d.day).toString(QStringLiteral("dd/MM/yyyy")).toStdString();
 }
 
 }  // namespace

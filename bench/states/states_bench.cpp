@@ -1,0 +1,281 @@
+// The combination states tab over two variants of 300 and 100 options
+// (30,000 cells, one in thirty holding a state): building the cross grid and
+// setting one cell, each against the bare statements that do the same work
+// on the database.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "common/window_services.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "states/state_grid.h"
+#include "states/state_services.h"
+#include "states/stati_combinazione_tab.h"
+#include "tests/variants/test_card.h"
+
+namespace {
+
+constexpr int kColonne = 300;  // options of the first variant (A2)
+constexpr int kRighe = 100;    // options of the second variant (A3)
+
+std::string codice(char prefix, int n) {
+    std::string numero = std::to_string(n);
+    return prefix + std::string(numero.size() < 3 ? 3 - numero.size() : 0, '0') + numero;
+}
+
+// MAGLIA-001 with Lunghezza (A2) and Vestibilità (A3) switched on and
+// widened to 300 and 100 options, and a state in every thirtieth cell.
+void prepara(db::Connection& cn) {
+    cn.beginTransaction();
+    cn.execute(
+        "UPDATE MG6B_GESVARART SET MG6B_FLGGESTVAR = 1, MG6B_CODRAGGVAR_MG5G = NULL WHERE "
+        "MG6B_DITTA_CG18 = 1 AND MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODICEVAR_MG5F IN "
+        "('A2', 'A3')");
+    // The demo's own options count towards the totals.
+    const auto esistenti = [&](const char* var) {
+        return static_cast<int>(cardtest::count(cn, "MG5E_OPZIONI",
+                                                std::string("MG5E_DITTA_CG18 = 1 AND "
+                                                            "MG5E_CODICEVAR_MG5F = '") +
+                                                    var + "'"));
+    };
+    const int colonne = kColonne - esistenti("A2");
+    const int righe = kRighe - esistenti("A3");
+    for (int i = 1; i <= colonne; ++i)
+        cn.execute(
+            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+            "MG5E_DESCR) VALUES (1, 'A2', '" +
+            codice('L', i) + "', 'Lunghezza " + std::to_string(i) + "')");
+    for (int i = 1; i <= righe; ++i)
+        cn.execute(
+            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+            "MG5E_DESCR) VALUES (1, 'A3', '" +
+            codice('V', i) + "', 'Vestibilita " + std::to_string(i) + "')");
+    int n = 0;
+    for (int c = 1; c <= colonne; ++c)
+        for (int r = 1; r <= righe; ++r)
+            if (++n % 30 == 0)
+                cn.execute(
+                    "INSERT INTO MG5W_PROVSTATI (MG5W_DITTA_CG18, MG5W_CODART_MG66, "
+                    "MG5W_CODICEVAR1_MG5F, MG5W_OPZIONE1_MG5E, MG5W_CODICEVAR2_MG5F, "
+                    "MG5W_OPZIONE2_MG5E, MG5W_IDSTATOVAR_MG5V) VALUES (1, 'MAGLIA-001', 'A2', '" +
+                    codice('L', c) + "', 'A3', '" + codice('V', r) + "', " +
+                    std::to_string(1 + n % 4) + ")");
+    cn.commitTransaction();
+}
+
+struct Fixture {
+    cardtest::TestCard card;
+    states::StatiCombinazioneTab& tab =
+        card.addTab<states::StatiCombinazioneTab>(common::kTabStatiCombinazione);
+    Fixture() {
+        prepara(card.connection());
+        card.showItem("MAGLIA-001");
+        tab.firstActivation();
+        tab.load();
+        tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(0);
+        tab.CBO_TIPOVAR6_1->setCurrentIndex(tab.CBO_TIPOVAR6_1->findText("Lunghezza"));
+        tab.CaricaValoreVariante1();
+        tab.CBO_TIPOVAR6_2->setCurrentIndex(
+            tab.CBO_TIPOVAR6_2->findText(QString::fromUtf8("Vestibilità")));
+        tab.CaricaValoreVariante2();
+    }
+};
+
+std::unique_ptr<Fixture>& fixtureSlot() {
+    static std::unique_ptr<Fixture> f;
+    return f;
+}
+Fixture& fixture() {
+    if (!fixtureSlot())
+        fixtureSlot() = std::make_unique<Fixture>();
+    return *fixtureSlot();
+}
+
+// The statements of a rebuild, as they reach the database, on the tab's own
+// work tables.
+void costruisciBare(cardtest::TestCard& card) {
+    db::Connection& cn = card.connection();
+    db::Recordset opzioni;
+    opzioni.open(
+        "SELECT MG5E_OPZIONE AS OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
+        "MG5E_CODICEVAR_MG5F = 'A2' ORDER BY MG5E_OPZIONE",
+        cn);
+    cn.execute("IF OBJECT_ID('tempdb..#TMP_VARIANTE1') IS NOT NULL DROP TABLE #TMP_VARIANTE1");
+    std::vector<std::string> nomi;
+    std::string colonne;
+    for (opzioni.moveFirst(); !opzioni.eof(); opzioni.moveNext()) {
+        nomi.push_back(cardtest::text(opzioni.value("OPZIONE")));
+        colonne += (colonne.empty() ? "[" : ", [") + nomi.back() + "] DECIMAL(18,0) NULL";
+    }
+    cn.execute("CREATE TABLE #TMP_VARIANTE1(" + colonne + ")");
+    cn.execute("IF OBJECT_ID('tempdb..#TMP_VARIANTE2') IS NOT NULL DROP TABLE #TMP_VARIANTE2");
+    cn.execute(
+        "SELECT MG5E_OPZIONE AS 'Vestibilità', MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5E_OPZIONI "
+        "WHERE "
+        "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A3' ORDER BY MG5E_OPZIONE");
+    cn.execute("IF OBJECT_ID('tempdb..#TMP_CROSSVAR') IS NOT NULL DROP TABLE #TMP_CROSSVAR");
+    cn.execute(
+        "SELECT * INTO #TMP_CROSSVAR FROM #TMP_VARIANTE2 LEFT OUTER JOIN #TMP_VARIANTE1 ON 1=1");
+    db::Recordset stati;
+    stati.open(
+        "SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = 1 AND MG5W_CODART_MG66 = "
+        "'MAGLIA-001' AND MG5W_CODICEVAR1_MG5F = 'A2' AND MG5W_RAGGR1_MG5G IS NULL AND "
+        "MG5W_CODICEVAR2_MG5F = 'A3' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL",
+        cn);
+    for (stati.moveFirst(); !stati.eof(); stati.moveNext())
+        cn.execute(
+            "UPDATE #TMP_CROSSVAR SET [" + cardtest::text(stati.value("MG5W_OPZIONE1_MG5E")) +
+            "] = " + stati.value("MG5W_IDSTATOVAR_MG5V").toText() + " WHERE [Vestibilità] = '" +
+            cardtest::text(stati.value("MG5W_OPZIONE2_MG5E")) + "'");
+    db::Recordset predefinito;
+    predefinito.open(
+        "SELECT MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_ATTIVO FROM MG5W_PROVSTATI WITH (NOLOCK) INNER "
+        "JOIN MG5V_STATIVAR WITH (NOLOCK) ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V WHERE "
+        "MG5W_DITTA_CG18 = 1 AND MG5W_CODART_MG66 = 'MAGLIA-001' AND MG5W_CODICEVAR1_MG5F = 'A2' "
+        "AND MG5W_CODICEVAR2_MG5F = 'A3' AND MG5W_TIPODEFAULT = 1",
+        cn);
+    db::Recordset cross;
+    cross.open("SELECT * FROM #TMP_CROSSVAR", cn);
+    db::Recordset elenco;
+    elenco.open(states::GetSqlElencoStati(card), cn);
+    db::Recordset forma;
+    forma.open("SELECT * FROM #TMP_CROSSVAR WHERE 1 = 0", cn);
+    for (const auto& nome : nomi) {
+        db::Recordset d;
+        d.open(
+            "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
+            "MG5E_CODICEVAR_MG5F = 'A2' AND MG5E_OPZIONE = '" +
+                nome + "'",
+            cn);
+    }
+    benchmark::DoNotOptimize(cross.recordCount());
+}
+
+void BM_BuildGrid(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state)
+        f.tab.CombinazioneVarianti();
+    if (!f.tab.rsCross() || f.tab.rsCross()->recordCount() != kRighe ||
+        f.tab.GRDX_COMBINAZIONI->Columns().Count() != kColonne + 2)
+        state.SkipWithError(cardtest::shownMessages().empty()
+                                ? "the cross grid was not built"
+                                : cardtest::shownMessages().front().c_str());
+}
+
+void BM_BuildBare(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state)
+        costruisciBare(f.card);
+}
+
+// One cell set to a state and back to none: a row written, then deleted.
+void BM_SetCell(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.tab.CombinazioneVarianti();
+    states::StateGrid& grid = *f.tab.GRDX_COMBINAZIONI;
+    const int colonna = 5;  // an empty cell of the first row
+    const std::string cella = "MG5W_CODART_MG66 = 'MAGLIA-001' AND MG5W_OPZIONE1_MG5E = '" +
+                              cardtest::text(f.tab.rsCross()->field(colonna).name) +
+                              "' AND MG5W_OPZIONE2_MG5E = '" +
+                              cardtest::text(f.tab.rsCross()->valueAt(0, 0)) + "'";
+    grid.ChooseValue(0, colonna, db::Value(3));
+    const bool scritta = cardtest::count(f.card.connection(), "MG5W_PROVSTATI", cella) == 1;
+    grid.ChooseValue(0, colonna, db::Value(0));
+    if (!scritta || cardtest::count(f.card.connection(), "MG5W_PROVSTATI", cella) != 0)
+        state.SkipWithError("the cell was not written and deleted");
+    bool pieno = false;
+    for (auto _ : state) {
+        pieno = !pieno;
+        grid.ChooseValue(0, colonna, pieno ? db::Value(3) : db::Value(0));
+    }
+    if (!cardtest::shownMessages().empty())
+        state.SkipWithError(cardtest::shownMessages().front().c_str());
+}
+
+void BM_SetCellBare(benchmark::State& state) {
+    Fixture& f = fixture();
+    db::Connection& cn = f.card.connection();
+    const std::string where =
+        " WHERE MG5W_DITTA_CG18 = 1 AND MG5W_CODART_MG66 = 'MAGLIA-001' AND "
+        "MG5W_CODICEVAR1_MG5F = 'A2' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = "
+        "'L004' AND MG5W_CODICEVAR2_MG5F = 'A3' AND MG5W_RAGGR2_MG5G IS NULL AND "
+        "MG5W_OPZIONE2_MG5E = 'V001' AND MG5W_TIPODEFAULT IS NULL";
+    bool pieno = false;
+    for (auto _ : state) {
+        pieno = !pieno;
+        if (pieno) {
+            db::Recordset rs;
+            rs.open("SELECT * FROM MG5W_PROVSTATI" + where, cn);
+            cn.execute(
+                "INSERT INTO MG5W_PROVSTATI (MG5W_DITTA_CG18, MG5W_CODART_MG66, "
+                "MG5W_CODICEVAR1_MG5F, MG5W_OPZIONE1_MG5E, MG5W_CODICEVAR2_MG5F, "
+                "MG5W_OPZIONE2_MG5E, MG5W_IDSTATOVAR_MG5V) VALUES (1, 'MAGLIA-001', 'A2', "
+                "'L004', 'A3', 'V001', 3)");
+            cn.run("SELECT SCOPE_IDENTITY()");
+        } else {
+            cn.execute("DELETE FROM MG5W_PROVSTATI" + where);
+        }
+    }
+}
+
+BENCHMARK(BM_BuildGrid)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildBare)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SetCell)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SetCellBare)->Unit(benchmark::kMillisecond);
+
+// Keeps the time per iteration of every run, for the figures.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> perIteration;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (!r.error_occurred && r.iterations > 0)
+                perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    bool quick = false;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--quick") == 0)
+            quick = true;
+        else
+            args.push_back(argv[i]);
+    }
+    std::string minTime = "--benchmark_min_time=0.2";
+    if (quick)
+        args.push_back(minTime.data());
+    int n = static_cast<int>(args.size());
+    benchmark::Initialize(&n, args.data());
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    auto tempo = [&](const char* name) {
+        auto a = collector.perIteration.find(name);
+        return a == collector.perIteration.end() ? -1.0 : a->second;
+    };
+    auto ratio = [&](const char* name, const char* mine, const char* bare) {
+        if (tempo(mine) > 0 && tempo(bare) > 0)
+            std::printf("figure %s %.2f x target <= 2\n", name, tempo(mine) / tempo(bare));
+    };
+    if (tempo("BM_BuildGrid") > 0)
+        std::printf("figure states_grid_build %.1f ms target <= 500\n", tempo("BM_BuildGrid"));
+    if (tempo("BM_SetCell") > 0)
+        std::printf("figure states_cell_set %.2f ms target <= 20\n", tempo("BM_SetCell"));
+    ratio("states_grid_build_vs_bare", "BM_BuildGrid", "BM_BuildBare");
+    ratio("states_cell_set_vs_bare", "BM_SetCell", "BM_SetCellBare");
+    benchmark::Shutdown();
+    fixtureSlot().reset();
+    return 0;
+}
