@@ -20,13 +20,19 @@ function(veldrano_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# veldrano_test(NAME LABEL SOURCES ... LIBS ...)
+# veldrano_test(NAME LABEL [WIDGETS] SOURCES ... LIBS ...)
 # One GoogleTest executable per test folder, labelled with its folder so that
-# `ctest -L db` runs just that folder.
+# `ctest -L db` runs just that folder. WIDGETS: the tests drive widgets, and
+# main makes the application before them and ends it after them.
 function(veldrano_test name label)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
+  if(ARG_WIDGETS)
+    add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/widgets_test_main.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Widgets GTest::gtest GTest::gmock)
+  else()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  endif()
   target_compile_definitions(${name} PRIVATE
     VELDRANO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     VELDRANO_BINARY_DIR="${CMAKE_BINARY_DIR}")

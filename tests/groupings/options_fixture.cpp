@@ -6,16 +6,7 @@
 
 namespace groupingstest {
 
-namespace {
-int argc = 1;
-char arg0[] = "groupings_tests";
-char* argv[] = {arg0, nullptr};
-}  // namespace
-
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
+QApplication& app() { return *qApp; }
 
 ::testing::AssertionResult sequenzeContinue(db::Connection& cn, const std::string& var,
                                             const std::string& raggr, int ditta) {

@@ -25,11 +25,6 @@ namespace groupingstest {
 
 QApplication& app();
 
-// The application exists before the fixture's widgets are built.
-struct WithApplication {
-    WithApplication() { app(); }
-};
-
 // Sequences 1..n without gaps or repeats, in one grouping: every command
 // must leave the table so.
 ::testing::AssertionResult sequenzeContinue(db::Connection& cn, const std::string& var,
@@ -41,7 +36,7 @@ struct WithApplication {
 std::vector<std::string> composizione(db::Connection& cn, const std::string& var,
                                       const std::string& raggr, int ditta = 1);
 
-struct Options : WithApplication, ::testing::Test {
+struct Options : ::testing::Test {
     void SetUp() override { cardtest::clearMessages(); }
     cardtest::TestCard card;
     groupings::GestioneVariantiTab& tab =

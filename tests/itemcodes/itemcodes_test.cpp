@@ -30,17 +30,6 @@ using cardtest::TestCard;
 using cardtest::text;
 using itemcodes::ArtCliForTab;
 
-// One application for the whole program, whichever suite starts first.
-struct WithApplication {
-    WithApplication() {
-        static int argc = 1;
-        static char arg0[] = "itemcodes_tests";
-        static char* argv[] = {arg0, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
-};
-
 // The description calculator as the tabs see it: it records each variant
 // article it is asked about and answers the states a test sets.
 class Calcolatore : public descriptions::CalcDescrVar {
@@ -97,7 +86,7 @@ testing::AssertionResult Shown(const std::string& part) {
     return testing::AssertionFailure() << "not shown; messages:" << said;
 }
 
-struct ItemCodes : WithApplication, ::testing::Test {
+struct ItemCodes : ::testing::Test {
     void SetUp() override {
         cardtest::clearMessages();
         Calcolatore::chiamate.clear();

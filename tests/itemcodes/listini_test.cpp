@@ -16,18 +16,7 @@ namespace {
 
 using itemcodes::FRMMG_LISTARTCLARTFO;
 
-// One application for the whole program, whichever suite starts first.
-struct WithApplication {
-    WithApplication() {
-        static int argc = 1;
-        static char arg0[] = "itemcodes_tests";
-        static char* argv[] = {arg0, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
-};
-
-struct Listini : WithApplication, ::testing::Test {
+struct Listini : ::testing::Test {
     cardtest::TestCard card;
 
     // The component as the launcher opens it: context, parameter record,

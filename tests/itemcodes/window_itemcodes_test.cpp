@@ -24,11 +24,6 @@ using itemcodes::ArtCliForTab;
 
 struct CardWindow : ::testing::Test {
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char arg0[] = "itemcodes_tests";
-        static char* argv[] = {arg0, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
         demo::registerHostObjects();
         dir = new QTemporaryDir;
         path = dir->filePath("demo.db").toStdString();

@@ -153,14 +153,6 @@ std::map<Chiave, Attesa> atteso(int tipoProg, int tipoQta, int anno, bool conCon
     return out;
 }
 
-int argc = 1;
-char arg0[] = "progressives_tests";
-char* argv[] = {arg0, nullptr};
-// The application exists before the fixture's widgets are built.
-struct WithApplication {
-    WithApplication() { static QApplication app(argc, argv); }
-};
-
 // Presses the panel's cancel button as soon as the panel shows.
 struct AnnullaAllaVista : QObject {
     explicit AnnullaAllaVista(controls::ProgressPanel& p) : panel(p) {
@@ -183,7 +175,7 @@ public:
     controls::ProgressPanel panel;
 };
 
-struct Progressivi : WithApplication, ::testing::Test {
+struct Progressivi : ::testing::Test {
     void SetUp() override {
         cardtest::clearMessages();
         db::Connection& cn = card.connection();
@@ -553,13 +545,6 @@ TEST_F(Progressivi, ItemsWithoutVariantsOrProgressivesShowAnEmptyGrid) {
     EXPECT_TRUE(gridVuota());
     EXPECT_FALSE(tab->LBL_ESITO->text().isEmpty());
     EXPECT_TRUE(cardtest::shownMessages().empty());
-
-    // The sample knitwear item: sizes in the columns, subcontractors included.
-    card.showItem("MAGLIA-001");
-    tab->load();
-    ASSERT_TRUE(grid().isEnabled());
-    EXPECT_GE(pivot().fieldIndex("BK_L"), 0);
-    EXPECT_GE(riga("CLP12", "   BLU", "MG70_QGIACATT"), 0);
 }
 
 TEST_F(Progressivi, ADatabaseFailureIsReportedAndRetryAddsOnce) {
@@ -628,9 +613,7 @@ TEST_F(Progressivi, TheProgressPanelShowsTheLoadAndCanStopIt) {
 
 // The real window: the tab chosen from the side bar, with the window's
 // progress panel and the company's own subcontracting warehouses.
-struct ProgressiviNellaScheda : WithApplication, ::testing::Test {};
-
-TEST_F(ProgressiviNellaScheda, TheWindowShowsTheTabForTheChosenItem) {
+TEST(ProgressiviNellaScheda, TheWindowShowsTheTabForTheChosenItem) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("demo.db").toStdString();
     demo::createDemoDatabase(path);

@@ -12,14 +12,8 @@
 
 namespace statestest {
 
-// The application every widget needs; made on first use.
-inline QApplication& app() {
-    static int argc = 1;
-    static char name[] = "states_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
-}
+// The application every widget needs; main makes it.
+inline QApplication& app() { return *qApp; }
 
 // Index of the grid column over the field; -1 when none.
 inline int colonna(const controls::DataGrid& grid, const std::string& field) {

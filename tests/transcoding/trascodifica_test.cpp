@@ -38,18 +38,8 @@ using cardtest::TestCard;
 using cardtest::text;
 using transcoding::TrascodificaVariantiTab;
 
-int argc = 1;
-char arg0[] = "transcoding_tests";
-char* argv[] = {arg0, nullptr};
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
-struct WithApplication {
-    WithApplication() { app(); }
-};
 
-struct Transcoding : WithApplication, ::testing::Test {
+struct Transcoding : ::testing::Test {
     void SetUp() override { cardtest::clearMessages(); }
     TestCard card;
     TrascodificaVariantiTab& tab =

@@ -23,20 +23,8 @@ using cardtest::TestCard;
 using cardtest::text;
 using variants::AttivazioneVariantiTab;
 
-int argc = 1;
-char arg0[] = "variants_tests";
-char* argv[] = {arg0, nullptr};
-QApplication& app() {
-    static QApplication a(argc, argv);
-    return a;
-}
 
-// The application exists before the fixture's widgets are built.
-struct WithApplication {
-    WithApplication() { app(); }
-};
-
-struct Activation : WithApplication, ::testing::Test {
+struct Activation : ::testing::Test {
     void SetUp() override { cardtest::clearMessages(); }
     TestCard card;
     AttivazioneVariantiTab& tab =

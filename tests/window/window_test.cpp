@@ -274,9 +274,3 @@ TEST_F(Card, PendingEditsAreAskedAboutOnCloseAndOnChangeOfCompany) {
     auto rs = cn.run("SELECT MG66_DESCART FROM MG66_ANAGRART WHERE MG66_CODART = 'MAGLIA-003'");
     EXPECT_EQ(rs.resultSets.at(0).rows.at(0).at(0).toText(), "Maglia scollo a V lana merino");
 }
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -434,9 +434,3 @@ TEST(HyperMedia, StoresRealFilesAndTheirIdentifier) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(files[0].path)));
     framework::SetMediaPresenter(nullptr);
 }
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

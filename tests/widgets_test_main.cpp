@@ -1,4 +1,5 @@
-// The widgets of the tests need an application.
+// The tests of widgets share one application, made before the first test and
+// ended in main: a static one would outlive Qt's own globals and crash at exit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
