@@ -26,7 +26,9 @@ struct Outcome {
 class SqlShell : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::path(VELDRANO_BINARY_DIR) / "tests-demo" / "shell";
+        // A folder per test: ctest runs the tests of this file at once.
+        dir = fs::path(VELDRANO_BINARY_DIR) / "tests-demo" /
+              ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
