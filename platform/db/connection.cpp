@@ -58,6 +58,7 @@ void Connection::reconnect() {
         throw DbError(errors_, "");
     }
     lost_ = false;
+    ++generation_;
 }
 
 template <class F>
@@ -105,6 +106,7 @@ void Connection::open(const std::string& connectionString) {
         throw;
     }
     connectionString_ = connectionString;
+    ++generation_;
 }
 
 void Connection::close() {

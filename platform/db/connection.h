@@ -24,6 +24,9 @@ public:
     void close();
     // Also true while the link is down after a failure (see below).
     bool isOpen() const { return backend_ != nullptr || lost_; }
+    // Counts the links opened so far: it changes when the connection came
+    // back after a lost link, which took the work tables with it.
+    int generation() const { return generation_; }
     const std::string& connectionString() const { return connectionString_; }
 
     // Runs a batch that returns no records; answers the rows affected.
@@ -90,6 +93,7 @@ private:
     bool lost_ = false;        // the link is down: reopen at the next call
     bool brokenWork_ = false;  // a transaction went with the link
     bool injected_ = false;    // the failure at hand is an injected one
+    int generation_ = 0;
 };
 
 }  // namespace db

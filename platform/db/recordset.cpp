@@ -305,6 +305,7 @@ void Recordset::requery() {
 
 void Recordset::close() {
     columns_.clear();
+    uniqueTable_.clear();
     hidden_ = 0;
     rows_.clear();
     view_.clear();
@@ -489,7 +490,8 @@ bool Recordset::writeRow(std::size_t index) {
         return false;
     std::map<std::string, std::vector<std::size_t>> tables;
     for (std::size_t i = 0; i < columns_.size(); ++i)
-        if (!columns_[i].baseTable.empty() && !columns_[i].baseColumn.empty())
+        if (!columns_[i].baseTable.empty() && !columns_[i].baseColumn.empty() &&
+            (uniqueTable_.empty() || equalNames(columns_[i].baseTable, uniqueTable_)))
             tables[columns_[i].baseTable].push_back(i);
     if (tables.empty())
         updateError("The recordset has no base table to update.", sql_);

@@ -86,6 +86,11 @@ public:
     void deleteCurrent();  // marks Deleted and hides it (New rows vanish)
     RecordStatus status() const;
     bool hasChanges() const;
+    // Restricts batch updates of a recordset over a join to one base table,
+    // as the host's "Unique Table" property does ("" writes every table).
+    void setUniqueTable(std::string table) { uniqueTable_ = std::move(table); }
+    const std::string& uniqueTable() const { return uniqueTable_; }
+
     // Writes Modified, New and Deleted rows (all, or only the current one)
     // back to the base tables through the connection; rows become Unchanged.
     // Throws DbError; on failure nothing of the batch stays written.
@@ -135,6 +140,7 @@ private:
     bool open_ = false;
     std::string sql_;
     std::string runSql_;  // sql_ with the hidden key columns, when there are any
+    std::string uniqueTable_;
     int hidden_ = 0;
     std::string filter_;
     std::string sort_;

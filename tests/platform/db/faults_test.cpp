@@ -177,8 +177,11 @@ TEST_P(Faults, ALostLinkComesBackAtTheNextCallAndALostTransactionMustBeRolledBac
             << e.what();
     }
     EXPECT_TRUE(c.isOpen());
-    // Back at the next call: the data is there, the old link's work table is not.
+    // Back at the next call: the data is there, the old link's work table is
+    // not, and the new link counts as one.
+    const int generation = c.generation();
     EXPECT_EQ(scalar(c, "SELECT NOTE FROM T WHERE ID = 1"), "uno");
+    EXPECT_EQ(c.generation(), generation + 1);
     EXPECT_EQ(stateOf(c, "SELECT * FROM #W"), "42S02");
 
     // In the middle of a transaction: the retried statement, and the commit,

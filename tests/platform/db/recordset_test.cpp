@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "db_test_support.h"
+#include "platform/db/command.h"
 
 namespace {
 
@@ -157,6 +158,39 @@ TEST_P(Recordsets, JoinedRowsWriteEachTableAndGeneratedKeysComeBack) {
 }  // namespace
 
 namespace {
+
+TEST_P(Recordsets, AUniqueTableTakesTheWritesOfAJoinAndCommandsRunText) {
+    c.execute(
+        "CREATE TABLE VAR_DESCR (VAR CHAR(2) NOT NULL, NOME VARCHAR(20), "
+        "CONSTRAINT PK_VAR_DESCR PRIMARY KEY (VAR))");
+    c.execute("INSERT INTO VAR_DESCR VALUES ('A0', 'Taglia')");
+    Recordset rs;
+    db::Command open(c,
+                     "SELECT OPZ.*, VAR_DESCR.* FROM OPZ INNER JOIN VAR_DESCR ON "
+                     "VAR_DESCR.VAR = OPZ.VAR WHERE OPZ.VAR = 'A0'");
+    open.open(rs);
+    rs.setUniqueTable("OPZ");
+    ASSERT_EQ(rs.recordCount(), 3);
+    rs.setValue("DESCR", "Piccola");
+    rs.setValue("NOME", "non scritto");
+    rs.updateBatch();
+    EXPECT_EQ(dbtest::scalar(c, "SELECT NOME FROM VAR_DESCR"), "Taglia");
+    EXPECT_EQ(dbtest::scalar(c, "SELECT COUNT(*) FROM OPZ WHERE DESCR = 'Piccola'"), "1");
+
+    // Commands: text run with or without records.
+    db::Command drop(c, "IF OBJECT_ID('tempdb..#X') IS NOT NULL DROP TABLE #X",
+                     db::Command::kText | db::Command::kExecuteNoRecords);
+    EXPECT_EQ(drop.options(), 129);
+    drop.execute();
+    db::Command make(c, "SELECT * INTO #X FROM OPZ SELECT COUNT(*) FROM #X",
+                     db::Command::kText | db::Command::kExecuteNoRecords);
+    EXPECT_TRUE(make.run().resultSets.empty());
+    make.setText("SELECT COUNT(*) FROM #X");
+    make.setOptions(db::Command::kText);
+    EXPECT_EQ(make.run().resultSets.at(0).rows.at(0).at(0).toText(), "4");
+    drop.execute();
+    EXPECT_EQ(dbtest::stateOf(c, "SELECT * FROM #X"), "42S02");
+}
 
 TEST_P(Recordsets, KeysLeftOutOfTheSelectListAreReadHiddenForTheWriteBack) {
     Recordset rs;
