@@ -78,10 +78,11 @@ void GeneradTab::build(QWidget* page) {
     auto* top = new QGridLayout;
     CBO_LINGUA = new QComboBox(page);
     CBO_LINGUA->setObjectName("CBO_LINGUA");
-    CBO_LINGUA->setMinimumWidth(160);
-    CHK_VALCONFVAR = checkBox("CHK_VALCONFVAR", "Controllo validità configurazione", page);
-    CHK_MEMDESCLINGUE = checkBox("CHK_MEMDESCLINGUE", "Memorizza per tutte le lingue", page);
-    CHK_SOVRASCRIVI = checkBox("CHK_SOVRASCRIVI", "Sovrascrivi descrizioni esistenti", page);
+    CBO_LINGUA->setMinimumWidth(150);
+    CBO_LINGUA->setToolTip(QStringLiteral("Lingua delle descrizioni"));
+    CHK_VALCONFVAR = checkBox("CHK_VALCONFVAR", "Controllo validità varianti", page);
+    CHK_MEMDESCLINGUE = checkBox("CHK_MEMDESCLINGUE", "Memorizza in tutte le lingue", page);
+    CHK_SOVRASCRIVI = checkBox("CHK_SOVRASCRIVI", "Sovrascrivi descrizioni", page);
     CMD_PRELOAD = new QPushButton(QStringLiteral("Componi descrizioni"), page);
     CMD_PRELOAD->setObjectName("CMD_PRELOAD");
     CMD_MEMO = new QPushButton(QStringLiteral("Memorizza"), page);
@@ -356,12 +357,17 @@ void GeneradTab::CMD_MEMO_ButtonClick() {
             return;
         std::string list;
         for (const auto& s : scarti)
-            list += "\n" + s.articolo + " " + common::NzStringa(db::Value(s.variante)) + ": " +
-                    s.motivo;
-        ws.VisualizzaMessaggio("Non è stato possibile memorizzare la descrizione di " +
-                                   std::to_string(scarti.size()) +
+            list.append("\n")
+                .append(s.articolo)
+                .append(" ")
+                .append(common::NzStringa(db::Value(s.variante)))
+                .append(": ")
+                .append(s.motivo);
+        const std::string n = std::to_string(scarti.size());
+        ws.VisualizzaMessaggio("Non è stato possibile memorizzare la descrizione di " + n +
                                    " varianti articolo; le altre sono memorizzate." + list,
-                               91301, common::vbExclamation, title);
+                               91301, common::vbExclamation, title,
+                               std::vector<db::Value>{n, list});
     });
 }
 

@@ -3,6 +3,7 @@
 // flag per option, and the combinations of the selected options (#PREVIEW),
 // each with its composed option code.
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -113,8 +114,8 @@ bool DuplPane::Configura_QGRID_STRUTT_DESTI(const std::string& item) {
             const std::string code = rtrimmed(v.at(0));
             if (!previewVariant(code))
                 continue;
-            cols.Add(code, QString::fromStdString(rtrimmed(v.at(1)))).SetWidth(70);
-            cols.Add("DESCRI_" + code, QStringLiteral("Descr.")).SetWidth(120);
+            cols.Add(code, QString::fromStdString(rtrimmed(v.at(1)))).SetWidth(60);
+            cols.Add("DESCRI_" + code, QStringLiteral("Descr.")).SetWidth(110);
             cols.Add("SELEZ_" + code, QStringLiteral("Sel."))
                 .SetKind(controls::CellKind::Check)
                 .SetReadOnly(true)
@@ -146,15 +147,16 @@ bool DuplPane::Configura_QGRID_PREVIEW() {
         if (cols.Count() == 0) {
             cols.Add("SELEZ", QStringLiteral("Selezione"))
                 .SetKind(controls::CellKind::Check)
-                .SetWidth(80);
-            cols.Add("ARTICOLO", QStringLiteral("Codice articolo")).SetReadOnly(true).SetWidth(110);
+                .SetWidth(78);
+            cols.Add("ARTICOLO", QStringLiteral("Codice articolo")).SetReadOnly(true).SetWidth(92);
             cols.Add("VARIANTE", QStringLiteral("Variante articolo"))
                 .SetReadOnly(true)
-                .SetWidth(110);
+                .SetWidth(108);
             cols.Add("DESCRIZIONE", QStringLiteral("Descrizione"))
                 .SetUnboundRead([this](long row) { return db::Value(descriptionOf(row)); })
-                .SetWidth(220);
-            cols.Add("ESITO", QStringLiteral("Esito")).SetReadOnly(true).SetWidth(200);
+                .SetWidth(110);
+            cols.Add("ESITO", QStringLiteral("Esito")).SetReadOnly(true).SetWidth(110);
+            QGRID_PREVIEW->horizontalHeader()->setStretchLastSection(true);
             card().services().TraduciColonne(QGRID_PREVIEW);
             selezCaption_ = cols.Item(0).Caption();
             const int esito = 4;
@@ -405,13 +407,16 @@ void DuplPane::warnOversizedOptions(const std::string& item) {
             const int size = sizeOf(v);
             for (const auto& row : readRows(card().connection(), sqlOpzioniSelezionate(item, v))) {
                 const std::string option = rtrimmed(row.at(0));
-                if (option.empty() || !seen.insert(v + "\x01" + option).second)
+                if (option.empty() ||
+                    !seen.insert(std::string(v).append("\x01").append(option)).second)
                     continue;
-                if (!defined)
-                    undefined += (undefined.empty() ? "" : ", ") + v + " '" + option + "'";
-                else if (static_cast<int>(option.size()) > size)
-                    cut += (cut.empty() ? "" : ", ") + v + " '" + option + "' -> '" +
-                           option.substr(0, static_cast<std::size_t>(size)) + "'";
+                std::string& list = defined ? cut : undefined;
+                if (defined && static_cast<int>(option.size()) <= size)
+                    continue;
+                list.append(list.empty() ? "" : ", ").append(v).append(" '").append(option);
+                if (defined)
+                    list.append("' -> '").append(option.substr(0, static_cast<std::size_t>(size)));
+                list.append("'");
             }
         }
         const std::string title = card().widget()->windowTitle().toStdString();
@@ -420,13 +425,13 @@ void DuplPane::warnOversizedOptions(const std::string& item) {
                 "Alcune opzioni superano la lunghezza della loro variante e nel codice della "
                 "variante articolo sono troncate: " +
                     cut + ".",
-                91201, common::vbExclamation, title);
+                91201, common::vbExclamation, title, std::vector<db::Value>{cut});
         if (!undefined.empty())
             card().services().VisualizzaMessaggio(
                 "Alcune opzioni appartengono a varianti non definite per la ditta e non entrano "
                 "nel codice della variante articolo: " +
                     undefined + ".",
-                91202, common::vbExclamation, title);
+                91202, common::vbExclamation, title, std::vector<db::Value>{undefined});
     });
 }
 

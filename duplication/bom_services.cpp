@@ -59,10 +59,13 @@ std::string missingOption(db::Connection& cn, const std::string& company, const 
                                         company + " AND MG5H_CODICEVAR_MG5F = " + quoted(variant) +
                                         " AND MG5H_RAGGR_MG5G = " + quoted(grouping) +
                                         " AND MG5H_OPZIONE_MG5E = " + quoted(option);
-            if (!returnsRow(cn, sql))
-                return "L'opzione '" + option + "' non esiste per la variante " + s.description +
-                       " (" + variant + ")" +
-                       (grouping.empty() ? std::string() : " nel raggruppamento " + grouping) + ".";
+            if (!returnsRow(cn, sql)) {
+                std::string message = "L'opzione '" + option + "' non esiste per la variante ";
+                message.append(s.description).append(" (").append(variant).append(")");
+                if (!grouping.empty())
+                    message.append(" nel raggruppamento ").append(grouping);
+                return message + ".";
+            }
         }
     }
     return {};

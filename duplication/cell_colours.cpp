@@ -4,6 +4,9 @@ namespace duplication {
 
 void CellColours::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
+    // Codes are blank-padded to their width: the blanks are no text to show.
+    while (option->text.endsWith(QLatin1Char(' ')))
+        option->text.chop(1);
     if (!colour_ || !index.isValid())
         return;
     const QColor c = colour_(index.row(), index.column());

@@ -1,7 +1,7 @@
 #pragma once
 // Text colours of single cells of a grid: a delegate that asks its owner
 // for the colour of each cell it paints (an invalid colour keeps the
-// grid's own).
+// grid's own), and shows blank-padded codes without their trailing blanks.
 
 #include <QColor>
 #include <QStyledItemDelegate>

@@ -138,8 +138,9 @@ bool FRMMG_ARTDUPL::CMD_DUPLICA_Click() {
     const std::string title = windowTitle().toStdString();
     const std::string code = textOf(TXT_CODART_NEW);
     const std::string description = textOf(TXT_DESCART_NEW);
-    auto refuse = [&](const std::string& text, long number, QLineEdit* box) {
-        services_.VisualizzaMessaggio(text, number, common::vbCritical, title);
+    auto refuse = [&](const std::string& text, long number, QLineEdit* box,
+                      const common::Parametri& parameters = std::nullopt) {
+        services_.VisualizzaMessaggio(text, number, common::vbCritical, title, parameters);
         box->setFocus();
         return false;
     };
@@ -165,7 +166,8 @@ bool FRMMG_ARTDUPL::CMD_DUPLICA_Click() {
             return false;
     }
     if (exists)
-        return refuse("L'articolo " + code + " esiste già.", 91104, TXT_CODART_NEW);
+        return refuse("L'articolo " + code + " esiste già.", 91104, TXT_CODART_NEW,
+                      std::vector<db::Value>{code});
     copia(code, description);
     if (!duplicato_)
         return false;

@@ -44,6 +44,13 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
     return b;
 }
 
+// A description box shows its text from the start.
+void showDescription(QLineEdit* box, const db::Value& value) {
+    box->setText(QString::fromStdString(common::NzValore(value, "")));
+    box->setCursorPosition(0);
+    box->setToolTip(box->text());
+}
+
 QLabel* label(const char* caption, QWidget* parent) {
     return new QLabel(QString::fromUtf8(caption), parent);
 }
@@ -84,6 +91,7 @@ void DuplPane::setDuplicator(std::unique_ptr<BomDuplicator> duplicator) {
 
 void DuplPane::build(QWidget* frame) {
     FRAME_DUPL = frame;
+    frameGuard_ = frame;
     QLayout* outer = frame->layout();
     if (!outer)
         outer = new QVBoxLayout(frame);
@@ -107,7 +115,7 @@ void DuplPane::build(QWidget* frame) {
     TXT_DESART_DESTI->setReadOnly(true);
     TXT_DESART_DESTI->setFocusPolicy(Qt::NoFocus);
     for (auto* box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
-        box->setMinimumWidth(170);
+        box->setMinimumWidth(130);
     fields->addWidget(label("Codice articolo origine", frame), 0, 0);
     fields->addWidget(TXT_ARTICOLO_ORIG, 0, 1);
     fields->addWidget(label("Codice variante assieme", frame), 0, 2);
@@ -117,6 +125,7 @@ void DuplPane::build(QWidget* frame) {
     fields->addWidget(TXT_ARTICOLO_DESTI, 1, 1);
     fields->addWidget(TXT_DESART_DESTI, 1, 2, 1, 3);
     fields->setColumnStretch(4, 1);
+    fields->setHorizontalSpacing(8);
     outer->addItem(fields);
 
     auto* options = new QGridLayout;
@@ -130,23 +139,25 @@ void DuplPane::build(QWidget* frame) {
     CHK_TECNICA = checkBox("CHK_TECNICA", "Tecnica", frame);
     options->addWidget(CHK_DUPLALTER, 0, 0);
     options->addWidget(CHK_CICLI, 0, 1);
-    options->addWidget(CHK_REGOLE_FASHION, 0, 2, 1, 2);
+    options->addWidget(CHK_REGOLE_FASHION, 0, 2, 1, 3);
     options->addWidget(CHK_DUPLNOTE, 1, 0);
     options->addWidget(CHK_GENERALE, 1, 1);
     options->addWidget(CHK_COMMERC, 1, 2);
     options->addWidget(CHK_CANTIERE, 1, 3);
     options->addWidget(CHK_TECNICA, 1, 4);
     options->setColumnStretch(5, 1);
+    outer->addItem(options);
 
     CMD_ANTEPRIMA = button("CMD_ANTEPRIMA", "Anteprima", frame);
     CMD_DUPL = button("CMD_DUPL", "Duplica distinte", frame);
     CMD_ABORT = button("CMD_ABORT", "Interrompi", frame);
     CMD_DUPLART = button("CMD_DUPLART", "Duplica articolo...", frame);
-    auto* row = new QHBoxLayout;
-    row->addLayout(options, 1);
-    for (auto* b : {CMD_ANTEPRIMA, CMD_DUPL, CMD_ABORT, CMD_DUPLART})
-        row->addWidget(b, 0, Qt::AlignTop);
-    outer->addItem(row);
+    auto* commands = new QHBoxLayout;
+    for (auto* b : {CMD_ANTEPRIMA, CMD_DUPL, CMD_ABORT})
+        commands->addWidget(b);
+    commands->addStretch(1);
+    commands->addWidget(CMD_DUPLART);
+    outer->addItem(commands);
     CMD_DUPL->setEnabled(false);
     CMD_ABORT->hide();
 
@@ -167,8 +178,8 @@ void DuplPane::build(QWidget* frame) {
     rightLayout->addWidget(QGRID_PREVIEW, 1);
     grids->addWidget(QGRID_STRUTT_DESTI);
     grids->addWidget(right);
-    grids->setStretchFactor(0, 2);
-    grids->setStretchFactor(1, 3);
+    grids->setStretchFactor(0, 1);
+    grids->setStretchFactor(1, 2);
     outer->addWidget(grids);
     if (auto* box = qobject_cast<QBoxLayout*>(outer))
         box->setStretchFactor(grids, 1);
@@ -240,29 +251,29 @@ void DuplPane::firstActivation() {
 }
 
 void DuplPane::beforeTabSwitch() {
-    if (FRAME_DUPL)
+    if (frameGuard_)
         FRAME_DUPL->hide();
 }
 
 void DuplPane::newSearch() {
-    if (FRAME_DUPL)
+    if (frameGuard_)
         FRAME_DUPL->hide();
 }
 
 void DuplPane::release() {
-    try {
-        if (QGRID_STRUTT_DESTI)
+    // The page may be gone before the pane: its widgets with it.
+    if (frameGuard_) {
+        try {
             QGRID_STRUTT_DESTI->SetDataSource(nullptr);
-        if (QGRID_PREVIEW)
             QGRID_PREVIEW->SetDataSource(nullptr);
-    } catch (...) {
+            for (auto* box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
+                box->SetConnection(nullptr);
+        } catch (...) {
+        }
     }
     common::ChiudiRecordset(rsStrutt_);
     common::ChiudiRecordset(rsPreview_);
     common::ChiudiRecordset(rsMG5F_);
-    for (auto* box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
-        if (box)
-            box->SetConnection(nullptr);
 }
 
 void DuplPane::setRunning(bool running) {
@@ -357,8 +368,7 @@ void DuplPane::buildLookups() {
                               card().lookups().DecodeItem(TXT_ARTICOLO_ORIG->Text().toStdString()));
     });
     QObject::connect(&lk, &controls::LookupBox::afterItem, [this] {
-        TXT_DESCR_ORIG->setText(QString::fromStdString(
-            common::NzValore(TXT_ARTICOLO_ORIG->ItemValue("MG66_DESCART"), "")));
+        showDescription(TXT_DESCR_ORIG, TXT_ARTICOLO_ORIG->ItemValue("MG66_DESCART"));
         // A variant article chosen for another origin means nothing here.
         if (TXT_ARTICOLO_ORIG->Text() != lastOrigin_) {
             lastOrigin_ = TXT_ARTICOLO_ORIG->Text();
@@ -405,11 +415,9 @@ void DuplPane::buildLookups() {
     });
     QObject::connect(TXT_VARIANTE_ORIG, &controls::LookupBox::afterItem, [this] {
         if (common::NzStringa(db::Value(TXT_VARIANTE_ORIG->Text().toStdString())).empty())
-            TXT_DESCR_ORIG->setText(QString::fromStdString(
-                common::NzValore(TXT_ARTICOLO_ORIG->ItemValue("MG66_DESCART"), "")));
+            showDescription(TXT_DESCR_ORIG, TXT_ARTICOLO_ORIG->ItemValue("MG66_DESCART"));
         else
-            TXT_DESCR_ORIG->setText(QString::fromStdString(
-                common::NzValore(TXT_VARIANTE_ORIG->ItemValue("MG87_DESCART"), "")));
+            showDescription(TXT_DESCR_ORIG, TXT_VARIANTE_ORIG->ItemValue("MG87_DESCART"));
     });
 
     QObject::connect(TXT_ARTICOLO_DESTI, &controls::LookupBox::startDecode, [this](bool&) {
@@ -417,8 +425,7 @@ void DuplPane::buildLookups() {
                                                        TXT_ARTICOLO_DESTI->Text().toStdString()));
     });
     QObject::connect(TXT_ARTICOLO_DESTI, &controls::LookupBox::afterItem, [this] {
-        TXT_DESART_DESTI->setText(QString::fromStdString(
-            common::NzValore(TXT_ARTICOLO_DESTI->ItemValue("MG66_DESCART"), "")));
+        showDescription(TXT_DESART_DESTI, TXT_ARTICOLO_DESTI->ItemValue("MG66_DESCART"));
     });
 }
 

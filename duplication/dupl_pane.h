@@ -145,6 +145,7 @@ private:
     QString selezCaption_;
     std::string mg5fDitta_;  // VARIANTE -> MG87_DESCART
     QPointer<controls::ProgressPanel> ownProgress_;
+    QPointer<QWidget> frameGuard_;
 };
 
 }  // namespace duplication

@@ -18,8 +18,9 @@ std::string sqlCreaCombivar() {
         "COLLATE DATABASE_DEFAULT, ";
     for (int i = 0; i < 10; ++i) {
         const std::string v = "A" + std::to_string(i);
-        sql += "\n " + v + " CHAR(20) COLLATE DATABASE_DEFAULT,  DESCRI_" + v +
-               " VARCHAR(160) COLLATE DATABASE_DEFAULT,  SELEZ_" + v + " DECIMAL(1,0) ";
+        sql.append("\n ").append(v).append(" CHAR(20) COLLATE DATABASE_DEFAULT,  DESCRI_");
+        sql.append(v).append(" VARCHAR(160) COLLATE DATABASE_DEFAULT,  SELEZ_").append(v);
+        sql.append(" DECIMAL(1,0) ");
         sql += i < 9 ? " , " : " ) ";
     }
     return sql;
@@ -88,13 +89,15 @@ std::string sqlCreaQueryCTE(const std::string& item, const std::vector<SlotAntep
             ctes += ", ";
             select += "+ ";
         }
-        ctes += "CTE_" + v + " AS ( SELECT " + v + " FROM #COMBIVAR WHERE ARTICOLO = " + lit(item) +
-                " AND       SELEZ_" + v + " = 1)";
+        ctes.append("CTE_").append(v).append(" AS ( SELECT ").append(v);
+        ctes.append(" FROM #COMBIVAR WHERE ARTICOLO = ").append(lit(item));
+        ctes.append(" AND       SELEZ_").append(v).append(" = 1)");
         if (s.selezionate > 0) {
-            select += "LEFT (" + v + " + REPLICATE (' '," + size + "), " + size + ") ";
-            sources += (sources.empty() ? " FROM " : " CROSS JOIN ") + std::string("CTE_") + v;
+            select.append("LEFT (").append(v).append(" + REPLICATE (' ',").append(size);
+            select.append("), ").append(size).append(") ");
+            sources.append(sources.empty() ? " FROM " : " CROSS JOIN ").append("CTE_").append(v);
         } else {
-            select += "REPLICATE (' '," + size + ") ";
+            select.append("REPLICATE (' ',").append(size).append(") ");
         }
     }
     select += " AS VARIANTE ";

@@ -63,15 +63,17 @@ void addBenchItem(db::Connection& cn) {
             std::string(v.code) + "', '" + grouping + "', 'Prova')");
         for (int i = 0; i < v.options; ++i) {
             const std::string o = option(v, i);
-            cn.execute(
-                "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, "
-                "MG5E_OPZIONE, MG5E_DESCR) VALUES (1, '" +
-                std::string(v.code) + "', '" + o + "', 'Opzione " + o + "')");
-            cn.execute(
+            std::string sql =
+                "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+                "MG5E_DESCR) VALUES (1, '";
+            sql.append(v.code).append("', '").append(o).append("', 'Opzione ").append(o);
+            cn.execute(sql.append("')"));
+            sql =
                 "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, "
-                "MG5H_RAGGR_MG5G, MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E) VALUES (1, '" +
-                std::string(v.code) + "', '" + grouping + "', " + std::to_string(i + 1) + ", '" +
-                o + "')");
+                "MG5H_RAGGR_MG5G, MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E) VALUES (1, '";
+            sql.append(v.code).append("', '").append(grouping).append("', ");
+            sql.append(std::to_string(i + 1)).append(", '").append(o);
+            cn.execute(sql.append("')"));
         }
         cn.execute(
             "INSERT INTO MG6B_GESVARART (MG6B_DITTA_CG18, MG6B_CODART_MG66, "
@@ -241,7 +243,7 @@ double duplicationSeconds(double& cpuSeconds) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     QApplication app(argc, argv);
     bool quick = false;
     std::vector<char*> args;
@@ -286,4 +288,8 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     theFixture.reset();
     return 0;
+} catch (const std::exception& e) {
+    std::fprintf(stderr, "bench_preview: %s\n", e.what());
+    theFixture.reset();
+    return 1;
 }

@@ -18,21 +18,8 @@ using dupltest::text;
 const char* const kRun = "Elaborazione terminata.";
 const char* const kFailed = "Alcune duplicazioni hanno avuto esito negativo.";
 
-// Origin M BLU of MAGLIA-001 (two component lines); destinations L and S in
-// BLU and GRI, of which L GRI already has a bill of materials.
-struct Run : PaneFixture {
-    void SetUp() override {
-        PaneFixture::SetUp();
-        open("MAGLIA-001");
-        origin("MAGLIA-001", "M  BLU");
-        tick("A0", "L");
-        tick("A0", "S");
-        tick("A1", "BLU");
-        tick("A1", "GRI");
-        anteprima();
-        ASSERT_EQ(codes().size(), 4u);
-        cardtest::clearMessages();
-    }
+// Choosing the origin, picking rows and confirming the run.
+struct RunHelpers : PaneFixture {
     void origin(const std::string& item, const std::string& variant) {
         pane->TXT_ARTICOLO_ORIG->SetText(QString::fromStdString(item));
         pane->TXT_ARTICOLO_ORIG->Decode();
@@ -46,6 +33,23 @@ struct Run : PaneFixture {
         pane->CMD_DUPL->click();
     }
     long long pd95() { return rows("PD95_DISBA", "1 = 1"); }
+};
+
+// Origin M BLU of MAGLIA-001 (two component lines); destinations L and S in
+// BLU and GRI, of which L GRI already has a bill of materials.
+struct Run : RunHelpers {
+    void SetUp() override {
+        RunHelpers::SetUp();
+        open("MAGLIA-001");
+        origin("MAGLIA-001", "M  BLU");
+        tick("A0", "L");
+        tick("A0", "S");
+        tick("A1", "BLU");
+        tick("A1", "GRI");
+        anteprima();
+        ASSERT_EQ(codes().size(), 4u);
+        cardtest::clearMessages();
+    }
 };
 
 TEST_F(Run, WithoutAnOriginItemNothingHappens) {
@@ -328,9 +332,9 @@ TEST_F(Run, NotesAndFashionRulesBoxes) {
 
 // PANT-001 from GIACCA-001's item-level bill (four lines): 48 and 50 in
 // beige, length 32, slim. A new variant article also gets its description.
-struct Faults : Run {
+struct Faults : RunHelpers {
     void SetUp() override {
-        PaneFixture::SetUp();
+        RunHelpers::SetUp();
         open("PANT-001");
         origin("GIACCA-001", "");
         tick("A0", "48");
