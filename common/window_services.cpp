@@ -75,7 +75,7 @@ Dialoghi& dialoghi() {
     return g_dialoghi ? *g_dialoghi : framework;
 }
 
-ErroreCorrente describeError(std::exception_ptr error) {
+ErroreCorrente describeError(const std::exception_ptr& error) {
     ErroreCorrente e;
     if (!error)
         return e;
@@ -127,7 +127,7 @@ framework::Global& WindowServices::global() const {
     return *g;
 }
 
-int WindowServices::GestisciErrore(const std::string& procedure, std::exception_ptr error) {
+int WindowServices::GestisciErrore(const std::string& procedure, const std::exception_ptr& error) {
     // An hourglass set by the failing procedure is cleared.
     if (qApp)
         while (QApplication::overrideCursor())

@@ -68,7 +68,7 @@ using Parametri = std::optional<std::vector<db::Value>>;
 using ErroreCorrente = framework::ReportedError;
 using ErroreProvider = db::ProviderError;
 using RapportoErrore = framework::ErrorReportData;
-ErroreCorrente describeError(std::exception_ptr error);
+ErroreCorrente describeError(const std::exception_ptr& error);
 
 // "[x" + number + "x] " + text: a text without a catalogue entry.
 std::string testoSenzaCatalogo(long number, const std::string& text);
@@ -117,7 +117,7 @@ public:
     // Reports the error being handled under the procedure's name and answers
     // the button chosen (vbAbort, vbRetry, vbIgnore).
     int GestisciErrore(const std::string& procedure,
-                       std::exception_ptr error = std::current_exception());
+                       const std::exception_ptr& error = std::current_exception());
     int VisualizzaMessaggio(const std::string& text, long number, int style,
                             const std::string& title, const Parametri& parameters = std::nullopt);
     std::string TraduciTesto(const std::string& text, long number,

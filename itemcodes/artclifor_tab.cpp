@@ -473,8 +473,12 @@ bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
     if (!FME_ARTCLIFOR)
         return concluse;
     controls::RecordFrame* frame = FME_ARTCLIFOR;
-    if (chiediSalvataggio)
-        concluse = frame->SaveIfNeeded(true, false, false);
+    Procedure p(card(), tipo_.DisattivaFramework);
+    p.step([&] {
+        if (chiediSalvataggio)
+            concluse = frame->SaveIfNeeded(true, false, false);
+    });
+    // What follows releases the frame whatever the answer: every step runs.
     if (GRD_ARTCLIFOR)
         GRD_ARTCLIFOR->SetDataSource(nullptr);
     if (GRIDNAV_ARTCLIFOR)

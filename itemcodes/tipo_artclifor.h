@@ -35,13 +35,10 @@ struct TipoArtCliFor {
     const char* Tab;              // Tab_Artcli
     const char* AttivaFramework;  // AttivaFrameworkArtcli
     const char* DisattivaFramework;
-    const char* Aggiorna;          // AggiornaArtcli
-    const char* VerificaPresenti;  // VerificaArtcliPresenti
-    const char* Configura_QGRID;   // Configura_QGRID_ARTCLI
-    const char* AfterAddNew;       // FME_ARTCLI_AfterAddNew
+    const char* Aggiorna;         // AggiornaArtcli
+    const char* Configura_QGRID;  // Configura_QGRID_ARTCLI
+    const char* AfterAddNew;      // FME_ARTCLI_AfterAddNew
     const char* AfterUpdate;
-    const char* AfterUndo;
-    const char* AfterDelete;
     const char* BeforeUpdate;
     const char* BeforeDelete;
     const char* ChangeStatus;
