@@ -293,6 +293,8 @@ public:
     std::string name() const override { return adapter_ ? "odbc+tsql" : "odbc"; }
 
     void begin() override {
+        if (adapter_)
+            runner_->settle();
         check(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
                                 reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
               SQL_HANDLE_DBC, dbc_, "BEGIN TRANSACTION");

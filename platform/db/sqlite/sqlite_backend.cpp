@@ -73,7 +73,10 @@ public:
 
     std::string name() const override { return "sqlite"; }
 
-    void begin() override { direct("BEGIN"); }
+    void begin() override {
+        runner_.settle();
+        direct("BEGIN");
+    }
     void commit() override { direct("COMMIT"); }
     void rollback() override {
         if (!sqlite3_get_autocommit(db_))

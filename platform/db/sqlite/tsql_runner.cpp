@@ -86,6 +86,7 @@ BatchResult PlanRunner::run(std::string_view sql) {
 }
 
 std::vector<std::string> PlanRunner::primaryKey(const std::string& table) {
+    settle();
     const bool temporary = !table.empty() && table[0] == '#';
     std::vector<std::string> key;
     const auto info = tableInfo(table, temporary);
@@ -99,6 +100,10 @@ std::vector<std::string> PlanRunner::primaryKey(const std::string& table) {
 }
 
 void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, BatchResult& result) {
+    if (deferAdd(st))
+        return;
+    if (st.kind != tsql::Statement::Kind::Block)  // its statements settle for themselves
+        settle();
     switch (st.kind) {
         case tsql::Statement::Kind::Query: {
             if (!st.table.empty())
@@ -361,6 +366,93 @@ void PlanRunner::rebuild(const tsql::Statement& st) {
     }
     installRules(st.table, true, true);  // the old table went with its rules
     unruled_.erase(tsql::upper(st.table));
+}
+
+bool PlanRunner::deferAdd(const tsql::Statement& st) {
+    if (st.kind != tsql::Statement::Kind::CreateTable || !st.temporary ||
+        st.sql.rfind("ALTER", 0) != 0 || st.columns.size() != 1 || st.columns[0].notNull)
+        return false;
+    const std::string marker = " ADD COLUMN ";
+    const auto at = st.sql.find(marker);
+    if (at == std::string::npos)
+        return false;
+    // Pending columns of another table wait no longer.
+    const std::string key = tsql::upper(st.table);
+    if (!pending_.empty() && pending_.begin()->first != key)
+        settle();
+    auto it = pending_.find(key);
+    if (it == pending_.end()) {
+        PendingAdds adds;
+        adds.table = st.table;
+        for (const auto& c : tableInfo(st.table, true))
+            adds.existing.push_back(tsql::upper(c.name));
+        if (adds.existing.empty())
+            throw DbError({{sqlstate::kNoSuchObject, 4902,
+                            "Cannot find the object \"" + st.table +
+                                "\" because it does not exist or you do not have permissions.",
+                            "T-SQL adapter"}},
+                          st.source);
+        it = pending_.emplace(key, std::move(adds)).first;
+    }
+    PendingAdds& adds = it->second;
+    const std::string name = tsql::upper(st.columns[0].name);
+    if (std::find(adds.existing.begin(), adds.existing.end(), name) != adds.existing.end() ||
+        std::find(adds.names.begin(), adds.names.end(), name) != adds.names.end())
+        throw DbError(
+            {{"42S21", 2705,
+              "Column names in each table must be unique. Column name '" + st.columns[0].name +
+                  "' in table '" + st.table + "' is specified more than once.",
+              "T-SQL adapter"}},
+            st.source);
+    adds.names.push_back(name);
+    adds.defs.push_back(st.sql.substr(at + marker.size()));
+    return true;
+}
+
+void PlanRunner::settle() {
+    if (pending_.empty())
+        return;
+    auto waiting = std::move(pending_);
+    pending_.clear();
+    for (auto& [key, adds] : waiting) {
+        const std::string& name = adds.table;
+        const auto info = tableInfo(name, true);
+        std::string defs, columns, primary;
+        for (int k = 1;; ++k) {
+            const auto c = std::find_if(info.begin(), info.end(),
+                                        [k](const ColumnInfo& i) { return i.pk == k; });
+            if (c == info.end())
+                break;
+            primary += (primary.empty() ? "" : ", ") + tsql::quoteName(c->name);
+        }
+        for (const auto& c : info) {
+            columns += (columns.empty() ? "" : ", ") + tsql::quoteName(c.name);
+            defs += (defs.empty() ? "" : ", ") + tsql::quoteName(c.name) +
+                    (c.type.empty() ? "" : " " + c.type) + collationFor(c.type) +
+                    (c.notNull ? " NOT NULL" : "") +
+                    (c.defaultValue.empty() ? "" : " DEFAULT " + c.defaultValue);
+        }
+        for (const auto& d : adds.defs)
+            defs += ", " + d;
+        if (!primary.empty())
+            defs += ", PRIMARY KEY (" + primary + ")";
+        const std::string table = tsql::quoteName(name);
+        engine_.direct("SAVEPOINT tsql_rebuild");
+        try {
+            engine_.direct("CREATE TEMP TABLE \"tsql_rebuild\" (" + defs + ")");
+            engine_.direct("INSERT INTO \"tsql_rebuild\" (" + columns + ") SELECT " + columns +
+                           " FROM temp." + table);
+            engine_.direct("DROP TABLE temp." + table);
+            engine_.direct("ALTER TABLE temp.\"tsql_rebuild\" RENAME TO " + table);
+            engine_.direct("RELEASE tsql_rebuild");
+        } catch (const DbError&) {
+            engine_.direct("ROLLBACK TO tsql_rebuild");
+            engine_.direct("RELEASE tsql_rebuild");
+            throw;
+        }
+        installRules(name, true, true);  // the old table went with its rules
+        unruled_.erase(key);
+    }
 }
 
 // ---- column rules: CHAR(n) stored blank-padded, text longer than its

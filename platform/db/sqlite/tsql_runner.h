@@ -5,6 +5,7 @@
 // out what SQLite cannot do in one statement (SELECT ... INTO, procedures,
 // table rebuilds, column rules); the engine runs single SQLite statements.
 
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -67,6 +68,9 @@ public:
     // database, for a connection that has just opened it.
     void installAllRules();
     std::vector<std::string> primaryKey(const std::string& table);
+    // Carries out the columns still waiting to be added to work tables;
+    // run before anything that must see them (a transaction's start).
+    void settle();
 
 private:
     struct ColumnInfo {
@@ -81,6 +85,18 @@ private:
     long long selectInto(const tsql::Statement& st, const Literals& literals);
     std::vector<ColumnInfo> tableInfo(const std::string& table, bool temporary);
     void rebuild(const tsql::Statement& st);
+    // ALTER TABLE #X ADD of a nullable column waits for the next statement
+    // of another kind: SQLite reparses every temporary object (the rules of
+    // all tables among them) at each ALTER, and a cross table gets hundreds
+    // of columns one statement at a time. The waiting columns go in with
+    // one rebuild of the table.
+    bool deferAdd(const tsql::Statement& st);
+    struct PendingAdds {
+        std::string table;                  // as first written
+        std::vector<std::string> existing;  // the table's columns, upper case
+        std::vector<std::string> names;     // the waiting columns, upper case
+        std::vector<std::string> defs;      // their SQLite definitions
+    };
     // `fresh`: the table was just made, so it has no rules to replace.
     void installRules(const std::string& table, bool temporary, bool fresh);
     // Installs the rules of a table made by SELECT ... INTO before the
@@ -91,6 +107,7 @@ private:
     Backend& backend_;
     tsql::PlanCache plans_;
     std::set<std::string> unruled_;  // tables made by SELECT ... INTO, still without rules
+    std::map<std::string, PendingAdds> pending_;  // by the table's name, upper case
 };
 
 }  // namespace db::sqlite

@@ -200,6 +200,37 @@ TEST_P(Adapter, AlterTableRebuildsWithKeyAndType) {
     EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #NULLS"), "4");
 }
 
+TEST_P(Adapter, ColumnsAddedOneByOneKeepOrderRowsKeyAndRules) {
+    // A work table grown a column at a time, as cross tables are: columns in
+    // the order added, the rows and the key kept, text rules on new columns.
+    c.execute("SELECT DITTA, CODART INTO #X FROM ART");
+    c.execute("ALTER TABLE #X ADD CONSTRAINT PKX PRIMARY KEY (DITTA, CODART)");
+    for (const char* col : {"[S]", "[M]", "[XL]"})
+        c.execute(std::string("ALTER TABLE #X ADD ") + col + " DECIMAL(18,0) NULL");
+    c.execute("ALTER TABLE #X ADD NOTA CHAR(3) NULL");
+    // A column named twice or a missing table is refused at its own statement.
+    EXPECT_EQ(stateOf(c, "ALTER TABLE #X ADD [m] DECIMAL(18,0) NULL"), "42S21");
+    EXPECT_EQ(stateOf(c, "ALTER TABLE #NONE ADD [A] DECIMAL(18,0) NULL"), "42S02");
+    auto rs = c.run("SELECT * FROM #X WHERE DITTA = 1 ORDER BY CODART").resultSets[0];
+    ASSERT_EQ(rs.columns.size(), 6u);
+    EXPECT_EQ(rs.columns[2].name, "S");
+    EXPECT_EQ(rs.columns[4].name, "XL");
+    EXPECT_EQ(rs.columns[5].name, "NOTA");
+    EXPECT_TRUE(rs.columns[1].key);
+    ASSERT_EQ(rs.rows.size(), 2u);
+    EXPECT_TRUE(rs.rows[0][3].isNull());
+    c.execute("UPDATE #X SET [M] = 7, NOTA = 'a' WHERE DITTA = 1 AND CODART = 'A1'");
+    EXPECT_EQ(scalar(c, "SELECT NOTA + '|' FROM #X WHERE [M] = 7"), "a  |");
+    EXPECT_EQ(stateOf(c, "UPDATE #X SET NOTA = 'troppo' WHERE DITTA = 1"), "22001");
+    EXPECT_EQ(stateOf(c, "INSERT INTO #X (DITTA, CODART) VALUES (1, 'A1')"), "23000");
+    // Columns added before a transaction stay when it is rolled back.
+    c.execute("ALTER TABLE #X ADD [XXL] DECIMAL(18,0) NULL");
+    c.beginTransaction();
+    c.execute("UPDATE #X SET [XXL] = 1");
+    c.rollbackTransaction();
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #X WHERE [XXL] IS NULL"), "3");
+}
+
 TEST_P(Adapter, JoinsUpdatesDeletesAndCtes) {
     c.execute("CREATE TABLE #K (DITTA DECIMAL(5,0), CODART CHAR(10), NUOVA VARCHAR(20))");
     c.execute("INSERT INTO #K VALUES (1, 'A1', 'Nuova'), (2, 'A1', 'Seconda')");
