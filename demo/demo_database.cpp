@@ -225,26 +225,80 @@ void loadSampleData(db::Connection& connection) {
     runScript(connection, sampleDataSql());
 }
 
+int demoVersion() {
+    return scriptsVersion();
+}
+
+int databaseVersion(const std::string& path) {
+    std::error_code ec;
+    if (isMemory(path) || !fs::exists(path, ec) || fs::file_size(path, ec) == 0)
+        return 0;
+    sqlite3* handle = nullptr;
+    int version = 0;
+    if (sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(handle, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            version = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(handle);
+    return version;
+}
+
+namespace {
+
+void writeDemo(const std::string& path) {
+    db::Connection connection;
+    connection.open("Data Source=" + path + ";Mode=ReadWriteCreate");
+    connection.beginTransaction();
+    try {
+        createSchema(connection);
+        loadSampleData(connection);
+        connection.commitTransaction();
+    } catch (...) {
+        connection.rollbackTransaction();
+        throw;
+    }
+}
+
+// The stamp goes on last: a file without it is never taken for complete.
+void stamp(const std::string& path, int version) {
+    sqlite3* handle = nullptr;
+    const std::string sql = "PRAGMA user_version = " + std::to_string(version);
+    const bool ok =
+        sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    const std::string message = handle ? sqlite3_errmsg(handle) : "out of memory";
+    sqlite3_close(handle);
+    if (!ok)
+        throw std::runtime_error("Cannot stamp " + path + ": " + message);
+}
+
+}  // namespace
+
 void createDemoDatabase(const std::string& path) {
     registerHostObjects();
-    std::error_code ec;
-    if (!isMemory(path) && fs::exists(path, ec) && fs::file_size(path, ec) > 0)
+    if (isMemory(path)) {
+        writeDemo(path);
+        return;
+    }
+    if (databaseVersion(path) == demoVersion())
         return;
     makeParentDirectory(path);
+    // Written beside the old file, which stays until the new one is whole.
+    const std::string fresh = path + ".new";
     try {
-        db::Connection connection;
-        connection.open("Data Source=" + path + ";Mode=ReadWriteCreate");
-        connection.beginTransaction();
-        try {
-            createSchema(connection);
-            loadSampleData(connection);
-            connection.commitTransaction();
-        } catch (...) {
-            connection.rollbackTransaction();
-            throw;
+        removeFile(fresh);
+        writeDemo(fresh);
+        stamp(fresh, demoVersion());
+        for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+            std::error_code ec;
+            fs::remove(path + suffix, ec);
         }
+        fs::rename(fresh, path);
     } catch (...) {
-        removeFile(path);
+        removeFile(fresh);
         throw;
     }
 }

@@ -17,11 +17,20 @@ void createSchema(db::Connection& connection);
 // Inserts the sample data (data.sql); the tables must exist and be empty.
 void loadSampleData(db::Connection& connection);
 
-// Creates the demo database file from schema and data when it does not exist
-// or is empty; does nothing otherwise. Everything is written in one
-// transaction: on failure no file is left behind. Also registers the host
+// Creates the demo database file from schema and data when it does not exist,
+// is empty, or was made from other scripts (its stamp differs from
+// demoVersion(): an older program's file lacks what this one reads); does
+// nothing otherwise, so a current file keeps the user's changes. A new file
+// is written beside the old one and takes its place once complete: on
+// failure the old file is left as it was. Also registers the host
 // database's programmable objects (registerHostObjects).
 void createDemoDatabase(const std::string& path);
+
+// The stamp of the demo database this program makes (PRAGMA user_version),
+// and the stamp of the file at path: 0 when it has none or is not a
+// database.
+int demoVersion();
+int databaseVersion(const std::string& path);
 
 // $XDG_DATA_HOME/veldrano/demo.db, or ~/.local/share/veldrano/demo.db.
 std::string defaultDatabasePath();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "demo/embedded_sql.h"
@@ -115,6 +117,87 @@ TEST(DemoDatabase, CreatesTheFileOnceAndLeavesItAlone) {
     EXPECT_EQ(count(c, "MG66_ANAGRART"), 16);
     EXPECT_EQ(count(c, "MG87_ARTDESC", "MG87_LINGUA_MG52 = 'TEDE'"), 0);
     c.close();
+    std::filesystem::remove_all(dir);
+}
+
+// A file made by an older program lacks tables and rows this one reads: it
+// is made again, and a current one keeps the user's changes.
+TEST(DemoDatabase, AnOutdatedFileIsMadeAgainAndACurrentOneKept) {
+    const auto dir = std::filesystem::path(VELDRANO_BINARY_DIR) / "tests-demo" / "version";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "demo.db").string();
+    ASSERT_NE(demoVersion(), 0);
+    EXPECT_EQ(databaseVersion(path), 0);  // no file
+
+    // An older program's file: one table, one item, no stamp.
+    {
+        db::Connection c;
+        c.open("Data Source=" + path + ";Mode=ReadWriteCreate");
+        c.execute(
+            "CREATE TABLE MG66_ANAGRART (MG66_DITTA_CG18 INT, MG66_CODART VARCHAR(25), "
+            "MG66_DESCART VARCHAR(80))");
+        c.execute("INSERT INTO MG66_ANAGRART VALUES (1, 'VECCHIO', 'Articolo di una volta')");
+    }
+    EXPECT_EQ(databaseVersion(path), 0);
+    createDemoDatabase(path);
+    EXPECT_EQ(databaseVersion(path), demoVersion());
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    {
+        db::Connection c;
+        c.open("Data Source=" + path);
+        EXPECT_EQ(count(c, "MG66_ANAGRART"), 16);
+        EXPECT_EQ(count(c, "MG66_ANAGRART", "MG66_CODART = 'VECCHIO'"), 0);
+        EXPECT_EQ(count(c, "MG5W_PROVSTATI"), 19);
+        // The user's change to a current file...
+        c.execute(
+            "UPDATE MG66_ANAGRART SET MG66_DESCART = 'Cambiata' WHERE MG66_CODART = "
+            "'MAGLIA-001'");
+    }
+    createDemoDatabase(path);  // ...stays
+    {
+        db::Connection c;
+        c.open("Data Source=" + path);
+        EXPECT_EQ(count(c, "MG66_ANAGRART", "MG66_DESCART = 'Cambiata'"), 1);
+    }
+
+    // Stamped by other scripts (a newer or older program): made again.
+    {
+        db::Connection c;
+        c.open("Data Source=" + path);
+        c.execute("DELETE FROM MG87_ARTDESC");
+    }
+    {
+        sqlite3* handle = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &handle), SQLITE_OK);
+        const std::string sql = "PRAGMA user_version = " + std::to_string(demoVersion() + 1);
+        EXPECT_EQ(sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(handle);
+    }
+    createDemoDatabase(path);
+    EXPECT_EQ(databaseVersion(path), demoVersion());
+    {
+        db::Connection c;
+        c.open("Data Source=" + path);
+        EXPECT_EQ(count(c, "MG87_ARTDESC"), 53);
+        EXPECT_EQ(count(c, "MG66_ANAGRART", "MG66_DESCART = 'Cambiata'"), 0);
+    }
+
+    // Not a database at all, and a half-written new file of an interrupted
+    // run left beside it: both replaced by a whole database.
+    {
+        std::ofstream(path, std::ios::trunc) << "appunti, non un database";
+        std::ofstream(path + ".new") << "resto di un'esecuzione interrotta";
+    }
+    EXPECT_EQ(databaseVersion(path), 0);
+    createDemoDatabase(path);
+    EXPECT_EQ(databaseVersion(path), demoVersion());
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    {
+        db::Connection c;
+        c.open("Data Source=" + path);
+        EXPECT_EQ(count(c, "MG66_ANAGRART"), 16);
+    }
     std::filesystem::remove_all(dir);
 }
 
