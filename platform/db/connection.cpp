@@ -121,7 +121,20 @@ void Connection::close() {
     lost_ = brokenWork_ = false;
 }
 
+namespace {
+Connection::Trace& trace() {
+    static Connection::Trace t;
+    return t;
+}
+}  // namespace
+
+void Connection::setTrace(Trace t) {
+    trace() = std::move(t);
+}
+
 long long Connection::execute(std::string_view sql) {
+    if (trace())
+        trace()(*this, sql);
     return guarded(sql, [&] {
         applyFaults(sql);
         return backend_->run(sql).rowsAffected;
@@ -129,6 +142,8 @@ long long Connection::execute(std::string_view sql) {
 }
 
 BatchResult Connection::run(std::string_view sql) {
+    if (trace())
+        trace()(*this, sql);
     return guarded(sql, [&] {
         applyFaults(sql);
         return backend_->run(sql);

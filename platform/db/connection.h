@@ -3,6 +3,7 @@
 // execute without records, transactions, and the provider's errors of the
 // last failure.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -77,6 +78,13 @@ public:
     };
     void injectFault(Fault fault) { faults_.push_back(std::move(fault)); }
     void clearFaults() { faults_.clear(); }
+
+    // Process-wide trace of the batches every connection runs (execute and
+    // run, before they reach the backend), for measurements that replay a
+    // window's statements; an empty function ends it. Not thread-safe: set
+    // it while no connection is in use.
+    using Trace = std::function<void(const Connection& connection, std::string_view sql)>;
+    static void setTrace(Trace trace);
 
 private:
     void applyFaults(std::string_view sql);
