@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
@@ -22,6 +23,7 @@
 #include "platform/framework/navigator.h"
 #include "platform/framework/object_models.h"
 #include "window/empty_tab.h"
+#include "window/launcher.h"
 #include "window/sidebar.h"
 
 namespace card {
@@ -102,6 +104,8 @@ void FRMMG_VELDRANO::buildWidgets() {
     chkFlgVarArt_ = new QCheckBox("Gestione varianti articolo", this);
     chkFlgVarArt_->setObjectName("CHK_FLGVARART");
     header->addWidget(chkFlgVarArt_);
+    tbarGestioni_ = CreaToolbarGestioni(this);
+    header->addWidget(tbarGestioni_);
 
     auto* split = new QSplitter(Qt::Horizontal, this);
     root->addWidget(split, 1);
@@ -174,6 +178,7 @@ void FRMMG_VELDRANO::Form_Load() {
         }
     });
     p.step([&] { readCompany(); });
+    p.step([&] { InitToolbarGestioni(*this, tbarGestioni_); });
     p.step([&] {
         buildItemStatements();
         openItemRecordset(sqlEmpty_);
@@ -401,6 +406,10 @@ void FRMMG_VELDRANO::FME_ART_Requery() {
             buildItemStatements();
     });
     p.step([&] {
+        if (ditta_ != before)
+            InitToolbarGestioni(*this, tbarGestioni_);
+    });
+    p.step([&] {
         if (!fmeArt_)
             return;
         fmeArt_->Reset();
@@ -459,6 +468,10 @@ void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
 }
 
 void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
+    // Closing the item recordset at the unload says nothing to a window whose
+    // tabs are gone.
+    if (unloaded_)
+        return;
     // The description is edited only on a shown item.
     txtDescArt_->setEnabled(status != 2);
     if (status != 0)
@@ -520,6 +533,7 @@ bool FRMMG_VELDRANO::itemFlagVarianti() const {
 void FRMMG_VELDRANO::AbilitaControlliArticolo() {
     txtCodArt_->setEnabled(false);
     cmdNuovo_->setEnabled(true);
+    tbarGestioni_->setEnabled(true);
     tabArticolo_->setEnabled(true);
     sidebar_->setEnabled(true);
     chkFlgVarArt_->setChecked(itemFlagVarianti());
@@ -532,6 +546,7 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
     txtCodArt_->setEnabled(true);
     cmdNuovo_->setEnabled(false);
+    tbarGestioni_->setEnabled(false);
     tabArticolo_->setEnabled(false);
     for (const char* g : {"GRP02", "GRP03", "GRP04"})
         sidebar_->setGroupEnabled(g, false);

@@ -18,6 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QLabel;
+class QToolBar;
 
 namespace db {
 class Connection;
@@ -110,6 +111,7 @@ public:
     QLineEdit* TXT_CODART() const { return txtCodArt_; }
     QLineEdit* TXT_DESCART() const { return txtDescArt_; }
     QPushButton* CMD_NUOVO() const { return cmdNuovo_; }
+    QToolBar* TBAR_GESTIONICOLLEGATE() const { return tbarGestioni_; }
     QWidget* page(int index) const;
     bool tabControlEnabled() const;
     bool sidebarGroupEnabled(const std::string& group) const;
@@ -167,6 +169,7 @@ private:
     QLineEdit* txtDescArt_ = nullptr;
     QPushButton* cmdNuovo_ = nullptr;
     QCheckBox* chkFlgVarArt_ = nullptr;
+    QToolBar* tbarGestioni_ = nullptr;  // the linked managements (launcher)
     QStackedWidget* tabArticolo_ = nullptr;
     Sidebar* sidebar_ = nullptr;
     controls::ProgressPanel* progress_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "common/procedure.h"
 #include "platform/controls/split_region.h"
+#include "window/launcher.h"
 
 namespace card {
 
@@ -20,6 +21,7 @@ void GestioniTab::build(QWidget* page) {
     FRAME_GESTIONI = new QGroupBox(QStringLiteral("Gestioni collegate"), SplitRegionDupl);
     FRAME_GESTIONI->setObjectName("FRAME_GESTIONI");
     new QHBoxLayout(FRAME_GESTIONI);
+    InitCmdGestioni(card(), FRAME_GESTIONI);
     FRAME_DUPL = new QGroupBox(QStringLiteral("Duplicazione distinta base"), SplitRegionDupl);
     FRAME_DUPL->setObjectName("FRAME_DUPL");
     new QVBoxLayout(FRAME_DUPL);
