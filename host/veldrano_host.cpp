@@ -27,6 +27,7 @@
 #include "demo/demo_database.h"
 #include "demo/host_objects.h"
 #include "host/frame_actions.h"
+#include "host/host_programs.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
     }
     try {
         demo::registerHostObjects();
+        host::RegisterHostPrograms();
         if (options.connectionString.empty()) {
             const std::string path = demo::defaultDatabasePath();
             QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
