@@ -470,6 +470,8 @@ TEST_F(Launcher, WithAHostTheManagementIsActiveWhileShownAndTheCardAfterwards) {
     global.SetActiveComponent(&component);
     open("1", &component);
     choose("MAGLIA-001");
+    // The card's own activation is over before the management opens.
+    QApplication::processEvents();
 
     framework::Cinterface* activeWhileShown = nullptr;
     bool cardActiveWhileShown = true;
