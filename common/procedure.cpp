@@ -25,6 +25,7 @@ bool Procedure::step(const std::function<void()>& statement) {
                 continue;
             case vbIgnore:
             case vbCancel:
+                ++skipped_;
                 return true;
             case vbAbort:
                 aborted_ = true;

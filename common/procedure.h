@@ -40,6 +40,9 @@ public:
     bool running() const { return !left_; }
     bool aborted() const { return aborted_; }
     bool failed() const { return errors_ > 0; }  // some step reported an error
+    // Some step failed and was passed over (ignore, cancel): what the
+    // procedure wrote may be incomplete.
+    bool skipped() const { return skipped_ > 0; }
     int lastAnswer() const { return lastAnswer_; }
     const std::string& name() const { return name_; }
 
@@ -50,6 +53,7 @@ private:
     bool left_ = false;
     bool aborted_ = false;
     int errors_ = 0;
+    int skipped_ = 0;
     int lastAnswer_ = 0;
 };
 

@@ -28,7 +28,8 @@ using cardtest::shown;
 using cardtest::text;
 
 struct PaneFixture : ::testing::Test {
-    explicit PaneFixture(const std::string& ditta = "1") : card(ditta) {}
+    explicit PaneFixture(const std::string& ditta = "1", const std::string& database = "")
+        : card(ditta, database) {}
 
     cardtest::TestCard card;
     QWidget frame;

@@ -2,6 +2,7 @@
 // taken from a queue (OK, or abort for an error report, when it is empty),
 // and every text shown is kept.
 #include <deque>
+#include <functional>
 
 #include "common/window_services.h"
 #include "tests/variants/test_card.h"
@@ -13,12 +14,15 @@ class Scripted : public common::Dialoghi {
 public:
     std::deque<int> answers;
     std::vector<std::string> shown;
+    std::function<void(const common::RapportoErrore&)> hook;
     int KOVMsgBox(const std::string& text, int style, const std::string&) override {
         shown.push_back(text);
         return next((style & 0x7) == common::vbYesNo ? common::vbNo : common::vbOK);
     }
     int errorReport(const common::RapportoErrore& r) override {
         shown.push_back(r.procedure + ": " + r.error.description);
+        if (hook)
+            hook(r);
         return next(common::vbAbort);
     }
 
@@ -50,6 +54,10 @@ std::vector<std::string> shownMessages() {
 void clearMessages() {
     scripted().shown.clear();
     scripted().answers.clear();
+    scripted().hook = nullptr;
+}
+void beforeErrorAnswer(std::function<void(const common::RapportoErrore&)> hook) {
+    scripted().hook = std::move(hook);
 }
 
 }  // namespace cardtest

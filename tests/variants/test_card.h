@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -163,11 +164,23 @@ private:
     int current_ = 0;
 };
 
+// A fresh demo database in a file of the folder, for tests that need the
+// data to outlive a connection (a lost link reopens the file).
+inline std::string demoFile(const std::string& folder) {
+    static int made = 0;
+    const std::string path = folder + "/demo-" + std::to_string(++made) + ".db";
+    demo::createDemoDatabase(path);
+    return path;
+}
+
 // The host's message boxes and error report, scripted: the next answers
 // given, and the texts shown since the last clear.
 void queueAnswer(int button);
 std::vector<std::string> shownMessages();
 void clearMessages();
+// Runs while an error report is shown, before it is answered (as a user
+// might end the other work that held a lock); clearMessages() removes it.
+void beforeErrorAnswer(std::function<void(const common::RapportoErrore&)> hook);
 inline bool shown(const std::string& part) {
     for (const auto& m : shownMessages())
         if (m.find(part) != std::string::npos)
@@ -188,6 +201,19 @@ inline long long count(db::Connection& cn, const std::string& table, const std::
         .value()
         .toInt64()
         .value();
+}
+
+// Every row of a query as one text ("a|b;c|d;"), to compare a table's
+// content before and after a command.
+inline std::string snapshot(db::Connection& cn, const std::string& sql) {
+    std::string out;
+    for (const auto& set : cn.run(sql).resultSets)
+        for (const auto& row : set.rows) {
+            for (const auto& v : row)
+                out += (v.isNull() ? std::string("NULL") : v.toText()) + "|";
+            out += ";";
+        }
+    return out;
 }
 
 inline std::string text(const db::Value& v) {
