@@ -471,6 +471,17 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     });
     for (const Riga& r : righe)
         p.step([&] { cn.execute(sqlInserisci(ditta, articolo, r)); });
+    // A statement skipped after an error (ignore) would leave the item
+    // without that variant's row, which this tab cannot add back: the rows
+    // are rewritten whole or not at all, and the edit stays to be saved again.
+    if (p.running() && p.skipped()) {
+        try {
+            if (cn.transactionDepth() > 0)
+                cn.rollbackTransaction();
+        } catch (...) {
+        }
+        return false;
+    }
     p.step([&] { cn.commitTransaction(); });
     if (!p.running())
         return false;
