@@ -175,8 +175,20 @@ void CMD_ADDSEL_Click(common::ItemCard& card) {
     short dopo = 0;
     p.step([&] {
         db::Recordset* dest = st.destinazione.get();
-        if (dest && dest->isOpen() && !dest->eof() && !dest->bof())
-            dopo = posizione(numero(dest->value("MG5H_SEQOPZIONE")));
+        if (!dest || !dest->isOpen() || dest->eof() || dest->bof())
+            return;
+        long seq = numero(dest->value("MG5H_SEQOPZIONE"));
+        // The current row's place as stored now: another card on the same
+        // item may have changed the grouping since the list was read.
+        const std::string corrente = common::NzStringa(dest->value("MG5H_OPZIONE_MG5E"));
+        const int fOpz = righe.fieldIndex("MG5H_OPZIONE_MG5E");
+        const int fSeq = righe.fieldIndex("MG5H_SEQOPZIONE");
+        for (long r = 0; r < righe.recordCount(); ++r)
+            if (common::NzStringa(righe.valueAt(r, fOpz)) == corrente) {
+                seq = numero(righe.valueAt(r, fSeq));
+                break;
+            }
+        dopo = posizione(std::min(seq, static_cast<long>(righe.recordCount())));
     });
     p.onAbort([&] { annulla(card); });
     p.step([&] { cn.beginTransaction(); });
@@ -243,7 +255,9 @@ bool InserisciElementi(common::ItemCard& card, short dopo, const std::vector<std
         });
     }
     p.step([&] { AzzeraTabStati(card); });
-    return p.running();
+    // A step skipped after an error (ignore) leaves a gap without rows or
+    // two rows on one place: the caller rolls the command back.
+    return p.running() && !p.skipped();
 }
 
 // ---------------------------------------------------------------- removing
@@ -267,7 +281,7 @@ bool RinumeraRaggruppamento(common::ItemCard& card) {
             dove + ") N ON MG5H_COMPRAGVAR.MG5H_OPZIONE_MG5E = N.OPZIONE" + dove +
             " AND       MG5H_COMPRAGVAR.MG5H_SEQOPZIONE <> N.NUOVA");
     });
-    return p.running();
+    return p.running() && !p.skipped();
 }
 
 void CMD_TOGLISEL_Click(common::ItemCard& card) {
@@ -393,7 +407,9 @@ bool SpostaElementi(common::ItemCard& card, short dopo) {
         vaiASequenza(st, std::max(1L, primo - 7));
     });
     p.step([&] { AzzeraTabStati(card); });
-    return p.running();
+    // A move is whole or not at all: after a skipped step the moved rows
+    // may be missing or without their descriptions.
+    return p.running() && !p.skipped();
 }
 
 namespace {

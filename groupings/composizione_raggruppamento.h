@@ -33,15 +33,18 @@ void GRDX_VARIANTI_DESTI_RowChanged(common::ItemCard& card);
 // current grouping and inserts them there, in the order given; their
 // positions are kept in StatoOpzioni::sequenzeInserite. righe is the
 // grouping's rows in position order, as the caller read them. Answers false
-// when the error report ended it (the caller rolls back).
+// when the error report ended it or a failed statement was passed over
+// (the caller rolls back).
 bool InserisciElementi(common::ItemCard& card, short posizione,
                        const std::vector<std::string>& opzioni, db::Recordset& righe);
 // Renumbers the current grouping 1..n in position order; rows already in
-// place are not written. false when the error report ended it.
+// place are not written. false when the error report ended it or a failed
+// statement was passed over.
 bool RinumeraRaggruppamento(common::ItemCard& card);
 // Takes the ticked rows of the destination list out and puts them back as
 // one block after position posizione of the others. false when the error
-// report ended it.
+// report ended it or a failed statement was passed over (the caller rolls
+// back).
 bool SpostaElementi(common::ItemCard& card, short posizione);
 
 // The loaded-item texts of the three state tabs cleared: they show the

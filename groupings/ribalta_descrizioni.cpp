@@ -122,8 +122,8 @@ bool CreaRaggruppamentoDaClifor(common::ItemCard& card, const DatiRibaltamento& 
     db::Recordset righe;
     p.step([&] { righe.open("SELECT * FROM MG5H_COMPRAGVAR WHERE 1=0", cn); });
     long contatore = 1;
-    for (trascodifiche.moveFirst(); p.running() && !trascodifiche.eof();
-         trascodifiche.moveNext(), ++contatore) {
+    for (trascodifiche.moveFirst(); p.running() && !trascodifiche.eof(); trascodifiche.moveNext()) {
+        bool scritta = false;
         p.step([&] {
             if (contatore > std::numeric_limits<short>::max())
                 throw std::overflow_error("Overflow: la posizione " + std::to_string(contatore) +
@@ -144,7 +144,12 @@ bool CreaRaggruppamentoDaClifor(common::ItemCard& card, const DatiRibaltamento& 
                 righe.cancelBatch();
                 throw;
             }
+            scritta = true;
         });
+        // A row skipped after an error takes no position: the grouping
+        // stays numbered 1..n.
+        if (scritta)
+            ++contatore;
     }
     return p.running();
 }
