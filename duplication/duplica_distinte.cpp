@@ -135,14 +135,19 @@ void DuplPane::CMD_DUPL_ButtonClick() {
     const int fVariante = rsPreview_ ? rsPreview_->fieldIndex("VARIANTE") : -1;
     const int fEsito = rsPreview_ ? rsPreview_->fieldIndex("ESITO") : -1;
     for (long row = 0; p.running() && row < total; ++row) {
+        bool done = false;
         p.step([&] {
-            if (integer(rsPreview_->valueAt(row, fSelez)) != 1)
+            done = false;
+            if (integer(rsPreview_->valueAt(row, fSelez)) != 1) {
+                done = true;
                 return;
+            }
             const std::string variant = common::NzValore(rsPreview_->valueAt(row, fVariante), "");
             bool found = false;
             if (!DistintaGiaPresente(destination, variant, found)) {
                 // Without knowing whether a bill is there the run goes no further.
                 abort_ = true;
+                done = true;
                 return;
             }
             std::string esito;
@@ -210,9 +215,17 @@ void DuplPane::CMD_DUPL_ButtonClick() {
                 }
             }
             rsPreview_->setValueAt(row, fEsito, db::Value(esito.substr(0, 256)));
+            done = true;
         });
         if (!p.running())
             break;
+        if (!done) {
+            // The error was ignored: the article was rolled back, and its
+            // outcome and the final message say so.
+            failure = true;
+            rsPreview_->setValueAt(
+                row, fEsito, db::Value(ws.TraduciTesto("Errore generico.", 80583).substr(0, 256)));
+        }
         if (controls::ProgressPanel* bar = KOV_PROGRESS1()) {
             bar->SetValue(row + 1);
             bar->repaint();
