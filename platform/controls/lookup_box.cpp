@@ -14,10 +14,13 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "platform/controls/value_text.h"
 #include "platform/db/connection.h"
+#include "platform/db/errors.h"
 #include "platform/db/recordset.h"
+#include "platform/framework/error_report.h"
 
 namespace controls {
 
@@ -58,6 +61,11 @@ private:
     std::vector<int> fields_;
     QStringList captions_;
 };
+
+// Abort, retry and ignore, critical, retry as default, system-modal: the
+// style of the window's own error reports.
+constexpr int kErrorStyle = 4096 + 256 + 16 + 2;
+constexpr int kRetry = 4;
 
 }  // namespace
 
@@ -226,10 +234,11 @@ LookupBox::LookupBox(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl
     layout->addWidget(d->button);
     setFocusProxy(d->edit);
     d->edit->installEventFilter(this);
-    connect(d->button, &QToolButton::clicked, this, [this]() { OpenLookup(); });
+    connect(d->button, &QToolButton::clicked, this,
+            [this]() { trapped("StartLookup", [this] { OpenLookup(); }); });
     connect(d->edit, &QLineEdit::editingFinished, this, [this]() {
         if (d->edit->text() != d->confirmed)
-            Decode();
+            trapped("StartDecode", [this] { Decode(); });
     });
     connect(d->edit, &QLineEdit::textEdited, this, [this](const QString& t) {
         if (d->upper && t != t.toUpper()) {
@@ -375,6 +384,15 @@ bool LookupBox::Decode() {
         return Found();
     }
     d->confirmed = d->edit->text();
+    // A decode that fails leaves the text to be decoded again.
+    struct Pending {
+        Impl& impl;
+        int before = std::uncaught_exceptions();
+        ~Pending() {
+            if (std::uncaught_exceptions() > before)
+                impl.confirmed.clear();
+        }
+    } pending{*d};
     if (d->edit->text().trimmed().isEmpty()) {
         d->found = true;
         d->clearItem();
@@ -400,6 +418,41 @@ bool LookupBox::Decode() {
     return Found();
 }
 
+// What the user starts from the box (its button, F3/F4, leaving it) runs
+// from Qt's event loop, which an exception must not reach: a failure of the
+// list or decode query, or of a handler, is shown in the framework's error
+// report under the box's name and the event; retry runs the action again,
+// any other answer leaves the box as it is and the program goes on.
+void LookupBox::trapped(const char* event, const std::function<void()>& action) {
+    const std::string procedure =
+        (objectName().isEmpty() ? std::string("LookupBox") : objectName().toStdString()) + "_" +
+        event;
+    for (;;) {
+        framework::ErrorReport report;
+        try {
+            action();
+            return;
+        } catch (const db::DbError& e) {
+            const auto& providers = e.errors();
+            report.SetError({providers.empty() ? 0 : providers.front().nativeError, e.what(),
+                             providers.empty() ? std::string() : providers.front().source});
+            report.SetProviderErrors(providers);
+        } catch (const std::exception& e) {
+            report.SetError({5, e.what(), procedure});
+        }
+        if (d->connection)
+            d->connection->clearErrors();
+        const QWidget* top = window();
+        const int answer = report.Show(QCoreApplication::applicationName().toStdString(),
+                                       top ? top->windowTitle().toStdString() : std::string(),
+                                       procedure, kErrorStyle);
+        emit failed(QString::fromStdString(procedure),
+                    QString::fromStdString(report.Data().error.description));
+        if (answer != kRetry)
+            return;
+    }
+}
+
 void LookupBox::contextMenuEvent(QContextMenuEvent* event) {
     if (d->menu.empty()) {
         QWidget::contextMenuEvent(event);
@@ -423,7 +476,7 @@ bool LookupBox::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_F3 || key->key() == Qt::Key_F4) {
-                OpenLookup();
+                trapped("StartLookup", [this] { OpenLookup(); });
                 return true;
             }
         }

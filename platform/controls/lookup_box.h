@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,10 @@ public:
     bool OpenLookup();
     // Decodes the typed code (as leaving the box does): validate, startDecode,
     // the decode query, afterItem. Answers Found().
+    // Both throw what fails (a query, a handler) to the caller; started by
+    // the user (button, F3/F4, leaving the box) the failure is reported in
+    // the framework's error report instead, as procedure "<name>_StartLookup"
+    // or "<name>_StartDecode", and the box stays usable.
     bool Decode();
 
 signals:
@@ -84,12 +89,15 @@ signals:
     void afterItem();
     void validate(bool& cancel);
     void menuEntry(const QString& key);
+    // A lookup or decode started by the user failed and was reported.
+    void failed(const QString& procedure, const QString& description);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void trapped(const char* event, const std::function<void()>& action);
     struct Impl;
     std::unique_ptr<Impl> d;
 };

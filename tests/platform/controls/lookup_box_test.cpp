@@ -1,0 +1,148 @@
+// The lookup box on the demo database: a list or decode query that fails
+// when the user starts it is shown in the error report and the program goes
+// on; retry runs it again once the cause is gone.
+
+#include "platform/controls/lookup_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+
+#include "controls_test_support.h"
+#include "platform/db/errors.h"
+
+namespace controls::test {
+namespace {
+
+const std::string kOptions =
+    "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WITH (NOLOCK) WHERE MG5E_DITTA_CG18 = 1 "
+    "AND MG5E_CODICEVAR_MG5F = 'A0'";
+
+struct Box : ::testing::Test {
+    void SetUp() override {
+        openDemo(cn);
+        top.setWindowTitle("Scheda prova");
+        box = new LookupBox(&top);
+        box->setObjectName("TXT_OPZIONE");
+        box->SetConnection(&cn);
+        box->SetLookupColumns({"MG5E_OPZIONE", "MG5E_DESCR"});
+        QObject::connect(box, &LookupBox::startLookup, box, [this](bool&) {
+            box->SetLookupQuery(kOptions + " ORDER BY MG5E_OPZIONE");
+        });
+        QObject::connect(box, &LookupBox::startDecode, box, [this](bool&) {
+            if (!handlerFault.empty())
+                throw std::runtime_error(handlerFault);
+            box->SetDecodeQuery(kOptions + " AND MG5E_OPZIONE = '" +
+                                box->Text().trimmed().toStdString() + "'");
+        });
+        QObject::connect(box, &LookupBox::afterItem, box, [this] { ++afterItems; });
+        top.show();
+    }
+    // Leaving the box after typing, as the user does.
+    void typeAndLeave(const QString& text) {
+        typeInto(box->LineEdit(), text);
+        emit box->LineEdit()->editingFinished();
+    }
+    std::string description() { return box->ItemValue("MG5E_DESCR").toText(); }
+
+    db::Connection cn;
+    QWidget top;
+    LookupBox* box = nullptr;
+    ScriptedReports reports;
+    std::string handlerFault;
+    int afterItems = 0;
+};
+
+TEST_F(Box, AFailingListQueryIsReportedAndRetriedOnceTheCauseIsGone) {
+    // The link drops while the list is read: F3 reports it and nothing escapes.
+    cn.injectFault({"MG5E_OPZIONI", "08S01", 0, 1});
+    reports.answers = {kAbort};
+    pressKey(box->LineEdit(), Qt::Key_F3);
+    ASSERT_EQ(reports.reports.size(), 1u);
+    const framework::ErrorReportData& r = reports.reports[0];
+    EXPECT_EQ(r.procedure, "TXT_OPZIONE_StartLookup");
+    EXPECT_EQ(r.caption, "Scheda prova");
+    EXPECT_EQ(r.style, 4370);
+    ASSERT_FALSE(r.providerErrors.empty());
+    EXPECT_EQ(r.providerErrors.front().sqlState, "08S01");
+    EXPECT_EQ(box->Text(), "");
+    EXPECT_EQ(afterItems, 0);
+    EXPECT_TRUE(box->isEnabled());
+
+    // Fails again; retry runs the lookup anew and the list opens; the user
+    // filters it and chooses.
+    cn.injectFault({"MG5E_OPZIONI", "08S01", 0, 1});
+    reports.answers = {kRetry};
+    bool listShown = false;
+    QTimer::singleShot(0, &top, [&] {
+        auto* dialog = qobject_cast<LookupDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        listShown = true;
+        EXPECT_EQ(dialog->VisibleRowCount(), 14);
+        dialog->FilterEdit()->setText("extra large");
+        EXPECT_EQ(dialog->VisibleRowCount(), 2);  // "Extra large", "Extra extra large"
+        dialog->FilterEdit()->setText("Extra large");
+        dialog->Choose();
+    });
+    box->findChild<QToolButton*>()->click();
+    EXPECT_TRUE(listShown);
+    EXPECT_EQ(reports.reports.size(), 2u);
+    EXPECT_EQ(box->Text(), "XL");
+    EXPECT_TRUE(box->Found());
+    EXPECT_EQ(description(), "Extra large");
+    EXPECT_EQ(afterItems, 1);
+}
+
+TEST_F(Box, AFailingDecodeIsReportedKeepsTheTextAndDecodesAgainOnRetry) {
+    // Ignored: the code stays as typed, not found, and is decoded again
+    // when the box is left the next time.
+    cn.injectFault({"MG5E_OPZIONI", "HYT00", 0, 1});
+    reports.answers = {kIgnore};
+    typeAndLeave("XL");
+    ASSERT_EQ(reports.reports.size(), 1u);
+    EXPECT_EQ(reports.reports[0].procedure, "TXT_OPZIONE_StartDecode");
+    EXPECT_EQ(reports.reports[0].providerErrors.at(0).sqlState, "HYT00");
+    EXPECT_EQ(box->Text(), "XL");
+    EXPECT_FALSE(box->Found());
+    EXPECT_EQ(afterItems, 0);
+    emit box->LineEdit()->editingFinished();
+    EXPECT_TRUE(box->Found());
+    EXPECT_EQ(description(), "Extra large");
+    EXPECT_EQ(afterItems, 1);
+
+    // Retry after the cause is gone decodes the new code once.
+    cn.injectFault({"MG5E_OPZIONI", "HYT00", 0, 1});
+    reports.answers = {kRetry};
+    typeAndLeave("XS");
+    EXPECT_EQ(reports.reports.size(), 2u);
+    EXPECT_TRUE(box->Found());
+    EXPECT_EQ(description(), "Extra small");
+    EXPECT_EQ(afterItems, 2);
+
+    // A code that does not exist is no error: not found, no report.
+    typeAndLeave("ZZ");
+    EXPECT_EQ(reports.reports.size(), 2u);
+    EXPECT_FALSE(box->Found());
+
+    // A handler that fails is reported with its own message.
+    handlerFault = "Decodifica non disponibile";
+    reports.answers = {kAbort};
+    typeAndLeave("M");
+    ASSERT_EQ(reports.reports.size(), 3u);
+    EXPECT_EQ(reports.reports[2].error.description, "Decodifica non disponibile");
+    EXPECT_EQ(box->Text(), "M");
+
+    // Called by a program, the failure reaches the caller's own trap.
+    handlerFault.clear();
+    cn.injectFault({"MG5E_OPZIONI", "08S01", 0, 1});
+    EXPECT_THROW(box->Decode(), db::DbError);
+    EXPECT_EQ(reports.reports.size(), 3u);
+    EXPECT_TRUE(box->Decode());
+    EXPECT_EQ(description(), "Medium");
+}
+
+}  // namespace
+}  // namespace controls::test
