@@ -353,6 +353,8 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
                                   {QStringLiteral("Valore predefinito"), false, true});
         FME_VARIANTI->BindControl(CBO_INDEREDIBA, "MG6B_INDEREDIBA");
         FME_VARIANTI->SetGrid(GRD_VARIANTI);
+        // Its save rewrites all the item's rows: moving between them asks nothing.
+        FME_VARIANTI->SetConcludeOnRowChange(false);
         FME_VARIANTI->SetNavigator(GRIDNAV_VARIANTI);
         GRD_VARIANTI->SetDataSource(rs_.get());
         FME_VARIANTI_ChangeStatus();

@@ -410,11 +410,31 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Imp
             [this](int section) { ClickHeader(section); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex&) {
-                const long row = current.isValid() ? current.row() : -1;
+                long row = current.isValid() ? current.row() : -1;
                 if (d->rs && !d->syncing && row >= 0 && row != d->rs->absolutePosition() - 1) {
+                    bool cancel = false;
+                    emit beforeRowChange(d->rs->absolutePosition() - 1, row, cancel);
+                    // The handler may have saved or dropped rows (the model
+                    // was reset): the view goes back to the recordset's row,
+                    // or on to the chosen one.
+                    const long at = d->rs->absolutePosition() - 1;
+                    if (cancel || row >= d->model->rowCount())
+                        row = at;
                     d->syncing = true;
-                    d->rs->setAbsolutePosition(row + 1);
+                    if (row >= 0 && row != at)
+                        d->rs->setAbsolutePosition(row + 1);
+                    if (row >= 0 && currentIndex().row() != row)
+                        setCurrentIndex(d->model->index(static_cast<int>(row),
+                                                        std::max(0, currentIndex().column())));
                     d->syncing = false;
+                    if (cancel)  // the press that moved may select its row after this
+                        QMetaObject::invokeMethod(
+                            this,
+                            [this] {
+                                if (d->rs && d->rs->isOpen())
+                                    SetCurrentRow(d->rs->absolutePosition() - 1);
+                            },
+                            Qt::QueuedConnection);
                 }
                 if (row != d->lastRow) {
                     const long previous = d->lastRow;

@@ -148,6 +148,9 @@ public:
     int SortColumn() const;  // -1 when unsorted
 
 signals:
+    // The user is moving to another row (click, keys, SetCurrentRow) while
+    // the recordset is still on the old one; a handler may cancel the move.
+    void beforeRowChange(long row, long newRow, bool& cancel);
     void rowChanged(long previousRow, long row);
     void beforeSorting(int column, bool& cancel);
     // Before a check cell toggles: the row's current value is still stored.

@@ -110,6 +110,8 @@ struct RecordFrame::Impl {
     Notify notify;
     std::vector<Binding> bindings;
     QPointer<DataGrid> grid;
+    QMetaObject::Connection gridMove;
+    bool concludeOnRowChange = true;
     QPointer<GridNavigator> navigator;
     int listener = 0;
     int busy = 0;                         // the frame's own work on the recordset
@@ -390,6 +392,7 @@ void RecordFrame::Release() {
     d->detach();
     if (d->navigator)
         d->navigator->SetFrame(nullptr);
+    disconnect(d->gridMove);
     d->grid = nullptr;
     d->navigator = nullptr;
     d->rs = nullptr;
@@ -499,7 +502,21 @@ void RecordFrame::RefreshControls() {
 }
 
 void RecordFrame::SetGrid(DataGrid* grid) {
+    disconnect(d->gridMove);
     d->grid = grid;
+    if (!grid)
+        return;
+    d->gridMove =
+        connect(grid, &DataGrid::beforeRowChange, this, [this, grid](long, long, bool& cancel) {
+            if (d->concludeOnRowChange && d->rs && grid->DataSource() == d->rs)
+                cancel = !SaveIfNeeded(true, false, true);
+        });
+}
+void RecordFrame::SetConcludeOnRowChange(bool conclude) {
+    d->concludeOnRowChange = conclude;
+}
+bool RecordFrame::ConcludeOnRowChange() const {
+    return d->concludeOnRowChange;
 }
 DataGrid* RecordFrame::Grid() const {
     return d->grid;

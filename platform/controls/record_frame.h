@@ -71,8 +71,17 @@ public:
     void UnbindControls();
     // Reloads the bound controls from the current row.
     void RefreshControls();
+    // The grid that lists the recordset's rows. Moving to another of its
+    // rows leaves the current record: pending edits are concluded first as
+    // SaveIfNeeded(true, false, true) does (save, discard, or cancel, which
+    // keeps the grid on the edited row).
     void SetGrid(DataGrid* grid);
     DataGrid* Grid() const;
+    // For a frame whose save writes every row of the recordset at once,
+    // rows edited one after another are one record: moving between them asks
+    // nothing (default: true, each row is a record).
+    void SetConcludeOnRowChange(bool conclude);
+    bool ConcludeOnRowChange() const;
     void SetNavigator(GridNavigator* navigator);
 
     // Options.

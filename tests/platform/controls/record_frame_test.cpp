@@ -1,0 +1,170 @@
+// The record frame with its grid on the demo database: moving to another
+// row with unsaved edits asks first; cancel keeps the edited row, discard
+// drops the edits, save writes them (and a save that fails keeps them).
+
+#include "platform/controls/record_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QItemSelectionModel>
+#include <QWidget>
+
+#include "controls_test_support.h"
+#include "platform/controls/data_grid.h"
+
+namespace controls::test {
+namespace {
+
+// Options of variant A0 in code order: 44 46 48 50 52 54 56 L M S TU XL XS XXL.
+struct Frame : ::testing::Test {
+    void SetUp() override {
+        openDemo(cn);
+        rs.open(
+            "SELECT MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, MG5E_DESCR FROM "
+            "MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A0' ORDER BY "
+            "MG5E_OPZIONE",
+            cn);
+        grid = new DataGrid(&top);
+        grid->setGeometry(0, 0, 480, 400);
+        descr = new QLineEdit(&top);
+        descr->setGeometry(0, 410, 300, 24);
+        frame.Bind(&cn, &rs, "MG5E_OPZIONE");
+        frame.SetRecordDescription("l'opzione");
+        frame.BindControl(descr, "MG5E_DESCR");
+        frame.SetGrid(grid);
+        grid->SetDataSource(&rs);
+        frame.SetAskSave([this](const QString& question, bool allowCancel) {
+            questions.push_back(question.toStdString());
+            EXPECT_TRUE(allowCancel);
+            const SaveAnswer a = answers.empty() ? SaveAnswer::Cancel : answers.front();
+            if (!answers.empty())
+                answers.pop_front();
+            return a;
+        });
+        frame.SetNotify([this](const QString& m) { notices.push_back(m.toStdString()); });
+        top.resize(500, 450);
+        top.show();
+        rs.moveFirst();
+        QApplication::processEvents();
+    }
+    std::string stored(const std::string& option) {
+        return scalar(cn,
+                      "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
+                      "MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" +
+                          option + "'");
+    }
+    std::string current() {
+        std::string code = rs.value("MG5E_OPZIONE").toText();
+        return code.substr(0, code.find_last_not_of(' ') + 1);
+    }
+    QPoint cellCentre(int row) { return grid->visualRect(grid->model()->index(row, 0)).center(); }
+    bool rowSelected(int row) { return grid->selectionModel()->isRowSelected(row, QModelIndex()); }
+
+    db::Connection cn;
+    db::Recordset rs;
+    QWidget top;
+    DataGrid* grid = nullptr;
+    QLineEdit* descr = nullptr;
+    RecordFrame frame;
+    std::deque<SaveAnswer> answers;
+    std::vector<std::string> questions, notices;
+};
+
+TEST_F(Frame, MovingToAnotherRowWithPendingEditsAsksFirst) {
+    ASSERT_EQ(grid->CurrentRow(), 0);
+    typeInto(descr, "Taglia 44 comoda");
+    EXPECT_EQ(frame.Status(), RecordFrame::Changed);
+
+    // Cancel, by program and by the mouse: the grid stays on the edited row,
+    // selected, with the edit in the box and the row; nothing is written.
+    answers = {SaveAnswer::Cancel};
+    grid->SetCurrentRow(2);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find("l'opzione"), std::string::npos);
+    EXPECT_EQ(grid->CurrentRow(), 0);
+    EXPECT_EQ(current(), "44");
+    answers = {SaveAnswer::Cancel};
+    click(grid->viewport(), cellCentre(5));
+    QApplication::processEvents();
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(grid->CurrentRow(), 0);
+    EXPECT_TRUE(rowSelected(0));
+    EXPECT_FALSE(rowSelected(5));
+    EXPECT_EQ(current(), "44");
+    EXPECT_EQ(descr->text(), "Taglia 44 comoda");
+    EXPECT_EQ(rs.value("MG5E_DESCR").toText(), "Taglia 44 comoda");
+    EXPECT_EQ(frame.Status(), RecordFrame::Changed);
+    EXPECT_EQ(stored("44"), "Taglia 44");
+
+    // Discard, by the arrow key: the next row, the edit dropped.
+    answers = {SaveAnswer::Discard};
+    pressKey(grid, Qt::Key_Down);
+    EXPECT_EQ(questions.size(), 3u);
+    EXPECT_EQ(grid->CurrentRow(), 1);
+    EXPECT_EQ(current(), "46");
+    EXPECT_EQ(descr->text(), "Taglia 46");
+    EXPECT_EQ(frame.Status(), RecordFrame::Browse);
+    EXPECT_EQ(rs.valueAt(0, rs.fieldIndex("MG5E_DESCR")).toText(), "Taglia 44");
+    EXPECT_EQ(stored("44"), "Taglia 44");
+
+    // Without edits nothing is asked.
+    grid->SetCurrentRow(2);
+    grid->SetCurrentRow(1);
+    EXPECT_EQ(questions.size(), 3u);
+
+    // Save, by the mouse: written, and the grid on the clicked row.
+    typeInto(descr, "Taglia 46 regolare");
+    answers = {SaveAnswer::Save};
+    click(grid->viewport(), cellCentre(8));
+    QApplication::processEvents();
+    EXPECT_EQ(questions.size(), 4u);
+    EXPECT_EQ(stored("46"), "Taglia 46 regolare");
+    EXPECT_EQ(grid->CurrentRow(), 8);
+    EXPECT_TRUE(rowSelected(8));
+    EXPECT_EQ(current(), "M");
+    EXPECT_EQ(descr->text(), "Medium");
+    EXPECT_EQ(frame.Status(), RecordFrame::Browse);
+    EXPECT_EQ(grid->CellText(1, 3), "Taglia 46 regolare");
+}
+
+TEST_F(Frame, ASaveThatFailsOnTheWayToAnotherRowKeepsTheEdits) {
+    grid->SetCurrentRow(8);
+    typeInto(descr, "Medio");
+    // The database refuses the write: the frame says so and stays.
+    cn.injectFault({"UPDATE MG5E_OPZIONI", "HYT00", 0, 1});
+    answers = {SaveAnswer::Save};
+    grid->SetCurrentRow(11);
+    EXPECT_EQ(questions.size(), 1u);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("Impossibile salvare l'opzione"), std::string::npos);
+    EXPECT_EQ(grid->CurrentRow(), 8);
+    EXPECT_EQ(descr->text(), "Medio");
+    EXPECT_EQ(frame.Status(), RecordFrame::Changed);
+    EXPECT_EQ(stored("M"), "Medium");
+
+    // Once the cause is gone the same move saves and goes on.
+    answers = {SaveAnswer::Save};
+    grid->SetCurrentRow(11);
+    EXPECT_EQ(stored("M"), "Medio");
+    EXPECT_EQ(current(), "XL");
+    EXPECT_EQ(frame.Status(), RecordFrame::Browse);
+    // Every other option as it was.
+    EXPECT_EQ(scalar(cn,
+                     "SELECT COUNT(*) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
+                     "MG5E_CODICEVAR_MG5F = 'A0'"),
+              "14");
+    EXPECT_EQ(stored("XL"), "Extra large");
+
+    // A frame whose save covers every row moves without asking; the edit
+    // stays pending in its row.
+    frame.SetConcludeOnRowChange(false);
+    typeInto(descr, "Molto grande");
+    grid->SetCurrentRow(12);
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(current(), "XS");
+    EXPECT_EQ(rs.valueAt(11, rs.fieldIndex("MG5E_DESCR")).toText(), "Molto grande");
+    EXPECT_EQ(stored("XL"), "Extra large");
+}
+
+}  // namespace
+}  // namespace controls::test
