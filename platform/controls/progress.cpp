@@ -1,6 +1,7 @@
 #include "platform/controls/progress.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -8,11 +9,21 @@
 
 namespace controls {
 
+namespace {
+// How often a running loop lets the window repaint and take the cancel
+// button: often enough to look live, seldom enough that a loop of many
+// quick steps is not spent repainting (a load that ends within it never
+// repaints at all).
+constexpr qint64 kRepaintEveryMs = 50;
+}  // namespace
+
 struct ProgressPanel::Impl {
     QLabel* caption = nullptr;
     QProgressBar* bar = nullptr;
     QPushButton* cancel = nullptr;
     bool aborted = false;
+    QElapsedTimer sinceEvents;  // since events were last processed
+    long value = 0;             // the bar may show an older one
 };
 
 ProgressPanel::ProgressPanel(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>()) {
@@ -46,12 +57,17 @@ long ProgressPanel::Maximum() const {
 }
 
 void ProgressPanel::SetValue(long value) {
-    d->bar->setValue(static_cast<int>(std::min<long>(value, d->bar->maximum())));
-    ProcessEvents();
+    d->value = std::min<long>(value, d->bar->maximum());
+    // The bar repaints the window at once when its value changes: it is
+    // moved only when the loop lets the window repaint anyway.
+    if (!d->sinceEvents.isValid() || d->sinceEvents.elapsed() >= kRepaintEveryMs) {
+        d->bar->setValue(static_cast<int>(d->value));
+        ProcessEvents();
+    }
 }
 
 long ProgressPanel::Value() const {
-    return d->bar->value();
+    return d->value;
 }
 void ProgressPanel::SetCancelVisible(bool visible) {
     d->cancel->setVisible(visible);
@@ -61,9 +77,10 @@ void ProgressPanel::Start(const QString& caption, long maximum) {
     d->aborted = false;
     SetCaption(caption);
     SetMaximum(maximum);
+    d->value = 0;
     d->bar->setValue(0);
     show();
-    ProcessEvents();
+    d->sinceEvents.start();  // shown with the first repaint of the loop
 }
 
 void ProgressPanel::Finish() {
@@ -82,6 +99,7 @@ void ProgressPanel::Abort() {
 
 void ProgressPanel::ProcessEvents() {
     QApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    d->sinceEvents.start();
 }
 
 }  // namespace controls

@@ -1,7 +1,8 @@
 #pragma once
 // Progress panel for long loops: caption, value out of a maximum and a cancel
-// button that raises an abort flag. SetValue lets the event loop run so that
-// the window repaints and the cancel button can be pressed.
+// button that raises an abort flag. SetValue lets the event loop run, every
+// 50 ms at most, so that the window repaints and the cancel button can be
+// pressed.
 
 #include <QString>
 #include <QWidget>
@@ -19,7 +20,7 @@ public:
     QString Caption() const;
     void SetMaximum(long maximum);
     long Maximum() const;
-    void SetValue(long value);  // also processes pending events
+    void SetValue(long value);  // also processes pending events, every 50 ms at most
     long Value() const;
     void SetCancelVisible(bool visible);
     // Shows the panel with the value at 0 and the abort flag cleared.
