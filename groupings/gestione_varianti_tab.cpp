@@ -24,6 +24,7 @@
 #include "groupings/ribalta_descrizioni.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
@@ -139,8 +140,11 @@ void GestioneVariantiTab::build(QWidget* page) {
     top->setColumnStretch(3, 1);
     layout->addLayout(top);
 
-    auto* lists = new QHBoxLayout;
-    layout->addLayout(lists, 1);
+    // The two lists with the composition commands between them, across a
+    // split region the user may move.
+    SplitRegion1 = new controls::SplitRegion(Qt::Horizontal, page);
+    SplitRegion1->setObjectName("SplitRegion1");
+    layout->addWidget(SplitRegion1, 1);
 
     // Source list with its editor.
     auto* origine = new QGroupBox(QStringLiteral("Opzioni della variante"), page);
@@ -173,7 +177,7 @@ void GestioneVariantiTab::build(QWidget* page) {
     left->addWidget(st.GRDX_VARIANTI_SOURCE, 3, 0, 1, 4);
     left->setColumnStretch(2, 1);
     left->setRowStretch(3, 1);
-    lists->addWidget(origine, 5);
+    SplitRegion1->addWidget(origine);
 
     // Between the lists: the composition commands.
     auto* middle = new QVBoxLayout;
@@ -190,7 +194,9 @@ void GestioneVariantiTab::build(QWidget* page) {
          {st.CMD_ADDSEL.data(), st.CMD_TOGLISEL.data(), st.CMD_SU.data(), st.CMD_GIU.data()})
         middle->addWidget(b);
     middle->addStretch(1);
-    lists->addLayout(middle);
+    auto* comandi = new QWidget(SplitRegion1);
+    comandi->setLayout(middle);
+    SplitRegion1->addWidget(comandi);
 
     // Destination list.
     auto* destino = new QGroupBox(QStringLiteral("Composizione del raggruppamento"), page);
@@ -200,15 +206,17 @@ void GestioneVariantiTab::build(QWidget* page) {
     st.TXT_OPZIONE_DEST->setMaximumWidth(120);
     right->addWidget(st.TXT_OPZIONE_DEST, 0, 0);
     st.TXT_DESOPZIONE_DEST = casella("TXT_DESOPZIONE_DEST", 80, destino);
-    right->addWidget(st.TXT_DESOPZIONE_DEST, 0, 1);
+    // The description on a row of its own: it stays readable in a narrow pane.
+    right->addWidget(st.TXT_DESOPZIONE_DEST, 1, 0, 1, 3);
     st.CMD_OPZDEST_SALVA = pulsante("CMD_OPZDEST_SALVA", QStringLiteral("Conferma"), destino);
     right->addWidget(st.CMD_OPZDEST_SALVA, 0, 2);
     st.GRDX_VARIANTI_DESTI = new controls::DataGrid(destino);
     st.GRDX_VARIANTI_DESTI->setObjectName("GRDX_VARIANTI_DESTI");
-    right->addWidget(st.GRDX_VARIANTI_DESTI, 1, 0, 1, 3);
+    right->addWidget(st.GRDX_VARIANTI_DESTI, 2, 0, 1, 3);
     right->setColumnStretch(1, 1);
-    right->setRowStretch(1, 1);
-    lists->addWidget(destino, 5);
+    right->setRowStretch(2, 1);
+    SplitRegion1->addWidget(destino);
+    SplitRegion1->SetProportions({1, 0, 1});
 
     st.CMD_DASELEZ->setText(
         QString::fromStdString(ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
@@ -320,6 +328,11 @@ void GestioneVariantiTab::InitGRDX_VARIANTI_DESTI() {
             .SetReadOnly(true);
         card().services().TraduciColonne(st.GRDX_VARIANTI_DESTI);
     });
+}
+
+void GestioneVariantiTab::applySplit() {
+    if (SplitRegion1)
+        SplitRegion1->ApplyProportions();
 }
 
 void GestioneVariantiTab::clear() {

@@ -15,6 +15,10 @@
 class QPushButton;
 class QWidget;
 
+namespace controls {
+class SplitRegion;
+}
+
 namespace groupings {
 
 struct StatoOpzioni;
@@ -27,6 +31,7 @@ public:
     void build(QWidget* page) override;
     void load() override;  // Tab_GestioneVarianti
     void clear() override;
+    void applySplit() override;
     void release() override;
     // A side-bar choice leaves the tab: a grouping change is settled first.
     void beforeSidebarChoice() override;
@@ -53,6 +58,8 @@ public:
     void ListaAttiva(bool destinazione);
 
     QPushButton* CMD_LINK1 = nullptr;
+    // The source list | the composition commands | the destination list.
+    controls::SplitRegion* SplitRegion1 = nullptr;
     // The filter picture currently shown by CMD_DASELEZ: "PIC_FILTRO" or "PIC_NOFILTRO".
     const std::string& pictureDaselez() const { return pictureDaselez_; }
 

@@ -8,6 +8,9 @@
 //   --ditta CODE       the company (default: the first one)
 //   --item CODE        open the card on that item (IsCalled + CodiceArticolo)
 //   --screenshot DIR   render every tab of the card to DIR/tab-NN.png and exit
+//   --size WxH         the card's size for the screenshots (e.g. 1024x768)
+//   --layout FILE      where the windows' layout is kept between runs
+//                      (default: the user's settings of the host)
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QSize>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
@@ -43,8 +47,21 @@ namespace {
 constexpr const char* kCard = "ZOLT_VELDRANO.CLSMG_VELDRANO";
 
 struct Options {
-    std::string connectionString, company, item, screenshots;
+    std::string connectionString, company, item, screenshots, layout;
+    QSize size;
 };
+
+// "1024x768" -> 1024 x 768; an empty size for anything else.
+QSize parseSize(const std::string& text) {
+    const QStringList parts = QString::fromStdString(text).split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return {};
+    bool okW = false, okH = false;
+    const int w = parts[0].toInt(&okW), h = parts[1].toInt(&okH);
+    if (!okW || !okH || w < 320 || h < 240 || w > 7680 || h > 4320)
+        return {};
+    return {w, h};
+}
 
 std::string rtrim(std::string s) {
     while (!s.empty() && s.back() == ' ')
@@ -102,7 +119,16 @@ bool parse(int argc, char** argv, Options& o) {
             o.item = argv[++i];
         else if (a == "--screenshot" && value)
             o.screenshots = argv[++i];
-        else
+        else if (a == "--layout" && value)
+            o.layout = argv[++i];
+        else if (a == "--size" && value) {
+            o.size = parseSize(argv[++i]);
+            if (!o.size.isValid()) {
+                std::cerr << "veldrano-host: dimensione non valida: " << argv[i]
+                          << " (attesa LARGHEZZAxALTEZZA, da 320x240 a 7680x4320)\n";
+                return false;
+            }
+        } else
             return false;
     }
     return true;
@@ -110,8 +136,12 @@ bool parse(int argc, char** argv, Options& o) {
 
 // Every tab of the card, one picture each, through the window's scriptable
 // tab choice.
-void screenshots(QWidget& window, const std::string& folder) {
+void screenshots(QWidget& window, const std::string& folder, QSize size) {
     QDir().mkpath(QString::fromStdString(folder));
+    if (size.isValid()) {
+        window.resize(size);
+        QApplication::processEvents();
+    }
     for (int i = 0; i < 13; ++i) {
         QMetaObject::invokeMethod(&window, "selectTab", Q_ARG(int, i));
         QApplication::processEvents();
@@ -131,7 +161,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::cerr << "uso: veldrano-host [--db CONNESSIONE] [--ditta CODICE] [--item CODICE] "
-                     "[--screenshot DIR]\n";
+                     "[--screenshot DIR [--size LARGHEZZAxALTEZZA]] [--layout FILE]\n";
         return 2;
     }
     try {
@@ -168,9 +198,19 @@ int main(int argc, char** argv) {
         main.setWindowTitle("Veldrano");
         global.SetMainWindow(&main);
         framework::Navigator navigator;
-        framework::LayoutModel layout(std::make_unique<QSettings>());
+        // The layout of the windows is the host's to keep; pictures are taken
+        // at their own size and leave the user's layout alone.
+        std::unique_ptr<QSettings> layoutSettings;
+        if (!options.layout.empty())
+            layoutSettings = std::make_unique<QSettings>(QString::fromStdString(options.layout),
+                                                         QSettings::IniFormat);
+        else if (options.screenshots.empty())
+            layoutSettings = std::make_unique<QSettings>();
+        auto layout = layoutSettings
+                          ? std::make_unique<framework::LayoutModel>(std::move(layoutSettings))
+                          : std::make_unique<framework::LayoutModel>();
         framework::ScriptModel script;
-        navigator.SetLayoutModel(&layout);
+        navigator.SetLayoutModel(layout.get());
         navigator.SetScriptModel(&script);
         global.SetNavigator(&navigator);
         QToolBar* bar = navigator.CreateToolBar(&main);
@@ -295,7 +335,7 @@ int main(int argc, char** argv) {
                     window = w;
             if (!window)
                 throw std::runtime_error("La scheda prodotto non si è aperta");
-            screenshots(*window, options.screenshots);
+            screenshots(*window, options.screenshots, options.size);
             card->CloseForm();
             return 0;
         }

@@ -4,13 +4,13 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
+#include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_grid.h"
@@ -54,16 +54,16 @@ void StatiVarianteTab::build(QWidget* page) {
     LBL_AVVISO5->hide();
     root->addWidget(LBL_AVVISO5);
 
-    auto* split = new QSplitter(Qt::Vertical, page);
-    GRDX_STATI_RAGGR = new StateGrid(split);
+    SplitRegion5 = new controls::SplitRegion(Qt::Vertical, page);
+    SplitRegion5->setObjectName("SplitRegion5");
+    GRDX_STATI_RAGGR = new StateGrid(SplitRegion5);
     GRDX_STATI_RAGGR->setObjectName("GRDX_STATI_RAGGR");
-    GRDX_STATI_OPZIONI = new StateGrid(split);
+    GRDX_STATI_OPZIONI = new StateGrid(SplitRegion5);
     GRDX_STATI_OPZIONI->setObjectName("GRDX_STATI_OPZIONI");
-    split->addWidget(GRDX_STATI_RAGGR);
-    split->addWidget(GRDX_STATI_OPZIONI);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 2);
-    root->addWidget(split, 1);
+    SplitRegion5->addWidget(GRDX_STATI_RAGGR);
+    SplitRegion5->addWidget(GRDX_STATI_OPZIONI);
+    SplitRegion5->SetProportions({1, 2});
+    root->addWidget(SplitRegion5, 1);
 
     QObject::connect(CBO_TIPOVAR5, &QComboBox::activated, page,
                      [this](int) { CBO_TIPOVAR5_Click(); });
@@ -85,6 +85,11 @@ void StatiVarianteTab::build(QWidget* page) {
                      });
     InitGRDX_STATI_RAGGR();
     InitGRDX_STATI_OPZIONI();
+}
+
+void StatiVarianteTab::applySplit() {
+    if (SplitRegion5)
+        SplitRegion5->ApplyProportions();
 }
 
 void StatiVarianteTab::firstActivation() {

@@ -18,6 +18,9 @@ class QString;
 namespace db {
 class Recordset;
 }
+namespace controls {
+class SplitRegion;
+}
 
 namespace states {
 
@@ -32,6 +35,7 @@ public:
     void load() override;  // Tab_StatiVariante
     void clear() override;
     void firstActivation() override;
+    void applySplit() override;
     void release() override;
 
     void CBO_TIPOVAR5_Click();
@@ -60,6 +64,7 @@ public:
     QLabel* LBL_AVVISO5 = nullptr;
     StateGrid* GRDX_STATI_RAGGR = nullptr;
     StateGrid* GRDX_STATI_OPZIONI = nullptr;
+    controls::SplitRegion* SplitRegion5 = nullptr;  // the grouping grid above the option grid
 
 private:
     int ambito() const;

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -16,6 +15,8 @@
 #include "component/componente_veldrano.h"
 #include "platform/controls/progress.h"
 #include "platform/controls/record_frame.h"
+#include "platform/controls/side_bar.h"
+#include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
@@ -24,7 +25,7 @@
 #include "platform/framework/object_models.h"
 #include "window/empty_tab.h"
 #include "window/launcher.h"
-#include "window/sidebar.h"
+#include "window/window_layout.h"
 
 namespace card {
 
@@ -56,6 +57,17 @@ const SidebarEntry kSidebar[] = {
     {"GRP04", "ITM07", "Progressivi"},          {"GRP05", "ITM10", "Articoli clienti"},
     {"GRP05", "ITM11", "Articoli fornitori"},
 };
+
+// The side bar's item of a tab; nullptr for an index it has none for.
+const SidebarEntry* sidebarEntry(int tab) {
+    for (const auto& e : kSidebar)
+        if (std::stoi(std::string(e.key).substr(3)) == tab)
+            return &e;
+    return nullptr;
+}
+
+// The side bar is set up for no item yet.
+const char* const kSidebarNessuno = "\x01";
 
 }  // namespace
 
@@ -107,14 +119,17 @@ void FRMMG_VELDRANO::buildWidgets() {
     tbarGestioni_ = CreaToolbarGestioni(this);
     header->addWidget(tbarGestioni_);
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    root->addWidget(split, 1);
-    sidebar_ = new Sidebar(split);
-    tabArticolo_ = new QStackedWidget(split);
+    // The side bar keeps its own width; the tabs take the rest of the window.
+    splitSidebar_ = new controls::SplitRegion(Qt::Horizontal, this);
+    splitSidebar_->setObjectName("SplitRegionSidebar");
+    root->addWidget(splitSidebar_, 1);
+    sidebar_ = new controls::SideBar(splitSidebar_);
+    sidebar_->setObjectName("KOV_SIDEBAR");
+    tabArticolo_ = new QStackedWidget(splitSidebar_);
     tabArticolo_->setObjectName("TAB_ARTICOLO");
-    split->addWidget(sidebar_);
-    split->addWidget(tabArticolo_);
-    split->setStretchFactor(1, 1);
+    splitSidebar_->addWidget(sidebar_);
+    splitSidebar_->addWidget(tabArticolo_);
+    splitSidebar_->SetProportions({0, 1});
     for (int i = 0; i < common::kTabCount; ++i) {
         pages_[i] = new QWidget(tabArticolo_);
         pages_[i]->setObjectName(QString("TAB_%1").arg(i, 2, 10, QChar('0')));
@@ -124,22 +139,24 @@ void FRMMG_VELDRANO::buildWidgets() {
     progress_->setObjectName("KOV_PROGRESS1");
     progress_->hide();
     root->addWidget(progress_);
-    sidebar_->addGroup("GRP01", "Articolo");
-    sidebar_->addGroup("GRP02", "Varianti");
-    sidebar_->addGroup("GRP03", "Stati");
-    sidebar_->addGroup("GRP04", "Magazzino");
-    sidebar_->addGroup("GRP05", "Clienti e fornitori");
+    sidebar_->AddGroup("GRP01", "Articolo");
+    sidebar_->AddGroup("GRP02", "Varianti");
+    sidebar_->AddGroup("GRP03", "Stati");
+    sidebar_->AddGroup("GRP04", "Magazzino");
+    sidebar_->AddGroup("GRP05", "Clienti e fornitori");
     for (const auto& e : kSidebar)
-        sidebar_->addItem(e.group, e.key, e.caption);
-    sidebar_->allowItem = [this](const std::string& g, const std::string& k) {
-        return sidebarItemAllowed(g, k);
-    };
-    connect(sidebar_, &Sidebar::itemClick, this,
-            [this](const QString& key) { sidebarItemClick(key.toStdString()); });
+        sidebar_->AddItem(e.group, e.key, e.caption);
+    connect(sidebar_, &controls::SideBar::beforeItemClick, this,
+            [this](const QString& group, const QString& key, bool& cancel) {
+                cancel = !sidebarItemAllowed(group.toStdString(), key.toStdString());
+            });
+    connect(
+        sidebar_, &controls::SideBar::itemClick, this,
+        [this](const QString&, const QString& key) { KOV_SIDEBAR_ItemClick(key.toStdString()); });
     connect(txtCodArt_, &QLineEdit::returnPressed, this,
             [this] { TXT_CODART_Confirm(txtCodArt_->text().toStdString()); });
     connect(cmdNuovo_, &QPushButton::clicked, this, [this] { CMD_NUOVO_Click(); });
-    resize(1000, 640);
+    setMinimumSize(800, 600);
 }
 
 void FRMMG_VELDRANO::buildTabs() {
@@ -168,6 +185,7 @@ void FRMMG_VELDRANO::openItemRecordset(const std::string& sql) {
 
 void FRMMG_VELDRANO::Form_Load() {
     Procedure p(services_, "Form_Load");
+    p.step([&] { resize(DimensioniIniziali(*this)); });
     p.step([&] { readContext(); });
     p.step([&] {
         if (!connection_) {
@@ -440,6 +458,8 @@ void FRMMG_VELDRANO::AttendiArticolo() {
     PulisciTab(0);
     PulisciTab(1);
     tabArticolo_->setCurrentIndex(0);
+    // The side bar shows where the card is: the next item opens there.
+    sidebar_->Select("GRP01", "ITM00", false);
     TAB_ARTICOLO_Click(99);
     txtCodArt_->setFocus();
 }
@@ -549,7 +569,9 @@ void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
     tbarGestioni_->setEnabled(false);
     tabArticolo_->setEnabled(false);
     for (const char* g : {"GRP02", "GRP03", "GRP04"})
-        sidebar_->setGroupEnabled(g, false);
+        sidebar_->SetGroupEnabled(g, false);
+    // Whichever item comes next, even the same one, sets the side bar up again.
+    sidebarItem_ = kSidebarNessuno;
 }
 
 bool FRMMG_VELDRANO::CheckArtVariante() {
@@ -567,9 +589,10 @@ bool FRMMG_VELDRANO::CheckArtVariante() {
 }
 
 void FRMMG_VELDRANO::ConfiguraSidebar(bool reselect) {
-    bool prevVar = flagVar_, prevAttiva = flagVarAttiva_;
-    flagVar_ = itemFlagVarianti();
+    const bool prevVar = flagVar_, prevAttiva = flagVarAttiva_;
+    flagVar_ = false;
     flagVarAttiva_ = false;
+    flagVar_ = itemFlagVarianti();
     if (flagVar_) {
         db::Recordset rs;
         rs.open("SELECT TOP 1 1 FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta_ +
@@ -579,18 +602,41 @@ void FRMMG_VELDRANO::ConfiguraSidebar(bool reselect) {
     }
     if (sidebarItem_ == codArt_ && prevVar == flagVar_ && prevAttiva == flagVarAttiva_)
         return;
+    const bool altroArticolo = sidebarItem_ != codArt_;
     sidebarItem_ = codArt_;
+
+    // While the side bar is changed its clicks are the window's own.
     sidebarBusy_ = true;
-    std::string group = sidebar_->selectedGroup(), item = sidebar_->selectedItem();
-    sidebar_->setGroupEnabled("GRP01", true);
-    sidebar_->setGroupEnabled("GRP02", flagVar_);
-    sidebar_->setGroupEnabled("GRP03", flagVar_ && flagVarAttiva_);
-    sidebar_->setGroupEnabled("GRP04", flagVar_ && flagVarAttiva_);
-    sidebar_->setGroupEnabled("GRP05", true);
-    if (reselect)
+    struct Libera {
+        bool& busy;
+        ~Libera() { busy = false; }
+    } libera{sidebarBusy_};
+    QString group = sidebar_->SelectedGroup(), item = sidebar_->SelectedItem();
+    if (item.isEmpty()) {
+        const SidebarEntry* e = sidebarEntry(currentTab());
+        group = e ? e->group : "GRP01";
+        item = e ? e->key : "ITM00";
+    }
+    sidebar_->SetGroupEnabled("GRP01", true);
+    sidebar_->SetGroupEnabled("GRP02", flagVar_);
+    sidebar_->SetGroupEnabled("GRP03", flagVar_ && flagVarAttiva_);
+    sidebar_->SetGroupEnabled("GRP04", flagVar_ && flagVarAttiva_);
+    sidebar_->SetGroupEnabled("GRP05", true);
+    // Another item that cannot show the tab chosen for the previous one
+    // opens on its summary; a change of the same item keeps the tab.
+    const bool disponibile = sidebar_->ItemEnabled(group, item) &&
+                             sidebarItemAllowed(group.toStdString(), item.toStdString());
+    if (altroArticolo && !disponibile) {
+        group = "GRP01";
+        item = "ITM00";
+    }
+    if (reselect) {
         sidebarBusy_ = false;
-    sidebar_->setSelected(group, item);
-    sidebarBusy_ = false;
+        if (!sidebar_->ClickItem(group, item))
+            sidebar_->Select(group, item, false);
+    } else {
+        sidebar_->Select(group, item, true);
+    }
 }
 
 bool FRMMG_VELDRANO::sidebarItemAllowed(const std::string& group, const std::string& key) const {
@@ -599,7 +645,7 @@ bool FRMMG_VELDRANO::sidebarItemAllowed(const std::string& group, const std::str
     return true;
 }
 
-void FRMMG_VELDRANO::sidebarItemClick(const std::string& key) {
+void FRMMG_VELDRANO::KOV_SIDEBAR_ItemClick(const std::string& key) {
     if (sidebarBusy_ || !sidebar_->isEnabled())
         return;
     for (auto& t : tabs_)
@@ -657,11 +703,8 @@ int FRMMG_VELDRANO::currentTab() const {
 }
 
 void FRMMG_VELDRANO::selectTab(int index) {
-    for (const auto& e : kSidebar)
-        if (std::stoi(std::string(e.key).substr(3)) == index) {
-            sidebar_->select(e.group, e.key);
-            return;
-        }
+    if (const SidebarEntry* e = sidebarEntry(index))
+        sidebar_->ClickItem(e->group, e->key);
 }
 
 QWidget* FRMMG_VELDRANO::page(int index) const {
@@ -673,7 +716,7 @@ bool FRMMG_VELDRANO::tabControlEnabled() const {
 }
 
 bool FRMMG_VELDRANO::sidebarGroupEnabled(const std::string& group) const {
-    return sidebar_->groupEnabled(group);
+    return sidebar_->GroupEnabled(QString::fromStdString(group));
 }
 
 std::shared_ptr<void>& FRMMG_VELDRANO::sharedSlot(std::type_index type) {
@@ -710,6 +753,14 @@ void FRMMG_VELDRANO::InitializeScript(framework::ScriptModel* model) {
             model->Register(this, objectName().toStdString(), 0, "Scheda prodotto");
     } catch (...) {
     }
+}
+
+QByteArray FRMMG_VELDRANO::layoutState() const {
+    return SalvaLayout(*this);
+}
+
+void FRMMG_VELDRANO::setLayoutState(const QByteArray& state) {
+    RipristinaLayout(*this, state);
 }
 
 void FRMMG_VELDRANO::resizeEvent(QResizeEvent* e) {

@@ -3,6 +3,7 @@
 // current company through the item frame FME_ART, and thirteen tabs of
 // variant data about it, chosen through the side bar KOV_SIDEBAR.
 
+#include <QByteArray>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -31,12 +32,18 @@ namespace component {
 class ComponenteVeldrano;
 }
 
-namespace card {
+namespace controls {
+class SideBar;
+class SplitRegion;
+}  // namespace controls
 
-class Sidebar;
+namespace card {
 
 class FRMMG_VELDRANO : public QWidget, public common::ItemCard {
     Q_OBJECT
+    // What the host's layout model keeps between runs besides the window's
+    // geometry: the positions of the split regions.
+    Q_PROPERTY(QByteArray layoutState READ layoutState WRITE setLayoutState)
 public:
     explicit FRMMG_VELDRANO(QWidget* parent = nullptr);
     ~FRMMG_VELDRANO() override;
@@ -75,9 +82,15 @@ public:
     void TXT_CODART_Confirm(const std::string& typed);
     void AbilitaControlliArticolo();
     void DisabilitaControlliArticolo();
-    void sidebarItemClick(const std::string& key);
+    // KOV_SIDEBAR's item click: opens the item's tab, or reloads it when shown.
+    void KOV_SIDEBAR_ItemClick(const std::string& key);
     // Whether the side bar may open an item (GRP02's variant tabs need an active variant).
     bool sidebarItemAllowed(const std::string& group, const std::string& key) const;
+    bool sidebarBusy() const { return sidebarBusy_; }
+
+    // ---- layout
+    QByteArray layoutState() const;
+    void setLayoutState(const QByteArray& state);
 
     // ---- ItemCard
     db::Connection& connection() override;
@@ -115,6 +128,7 @@ public:
     QWidget* page(int index) const;
     bool tabControlEnabled() const;
     bool sidebarGroupEnabled(const std::string& group) const;
+    controls::SideBar* KOV_SIDEBAR() const { return sidebar_; }
     bool reloadPending() const { return reloadPending_; }
 
 protected:
@@ -159,7 +173,7 @@ private:
     std::map<std::type_index, std::shared_ptr<void>> shared_;
 
     // Side bar state.
-    std::string sidebarItem_ = "\x01";  // the item code the side bar was last set up for
+    std::string sidebarItem_ = "\x01";  // the item the side bar is set up for ("\x01": none)
     bool flagVar_ = false;
     bool flagVarAttiva_ = false;
     bool sidebarBusy_ = false;
@@ -171,7 +185,8 @@ private:
     QCheckBox* chkFlgVarArt_ = nullptr;
     QToolBar* tbarGestioni_ = nullptr;  // the linked managements (launcher)
     QStackedWidget* tabArticolo_ = nullptr;
-    Sidebar* sidebar_ = nullptr;
+    controls::SideBar* sidebar_ = nullptr;
+    controls::SplitRegion* splitSidebar_ = nullptr;  // the side bar | the tabs
     controls::ProgressPanel* progress_ = nullptr;
     std::array<QWidget*, common::kTabCount> pages_{};
     std::array<std::unique_ptr<common::CardTab>, common::kTabCount> tabs_;

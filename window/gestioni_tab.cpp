@@ -20,14 +20,16 @@ void GestioniTab::build(QWidget* page) {
     SplitRegionDupl->setChildrenCollapsible(false);
     FRAME_GESTIONI = new QGroupBox(QStringLiteral("Gestioni collegate"), SplitRegionDupl);
     FRAME_GESTIONI->setObjectName("FRAME_GESTIONI");
-    new QHBoxLayout(FRAME_GESTIONI);
+    // The menu buttons stay at the top, whatever room the pane has.
+    (new QHBoxLayout(FRAME_GESTIONI))->setAlignment(Qt::AlignTop);
     InitCmdGestioni(card(), FRAME_GESTIONI);
     FRAME_DUPL = new QGroupBox(QStringLiteral("Duplicazione distinta base"), SplitRegionDupl);
     FRAME_DUPL->setObjectName("FRAME_DUPL");
     new QVBoxLayout(FRAME_DUPL);
     SplitRegionDupl->addWidget(FRAME_GESTIONI);
     SplitRegionDupl->addWidget(FRAME_DUPL);
-    SplitRegionDupl->setStretchFactor(1, 1);
+    // The commands a quarter of the page, the duplication pane the rest.
+    SplitRegionDupl->SetProportions({1, 3});
     layout->addWidget(SplitRegionDupl);
     duplPane_ = common::createCardPane(card(), "FRAME_DUPL", FRAME_DUPL);
 }
@@ -62,13 +64,9 @@ void GestioniTab::load() {
 }
 
 void GestioniTab::applySplit() {
-    // The first showing gives the commands a quarter of the page; afterwards
-    // the user's split is kept.
-    if (!SplitRegionDupl || splitApplied_ || SplitRegionDupl->height() <= 0)
-        return;
-    const int h = SplitRegionDupl->height();
-    SplitRegionDupl->SetPaneSizes({h / 4, h - h / 4});
-    splitApplied_ = true;
+    // Until the user places the bar, the panes keep their proportions.
+    if (SplitRegionDupl)
+        SplitRegionDupl->ApplyProportions();
 }
 
 }  // namespace card

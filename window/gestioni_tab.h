@@ -38,7 +38,6 @@ public:
 
 private:
     std::unique_ptr<common::CardPane> duplPane_;
-    bool splitApplied_ = false;
 };
 
 }  // namespace card

@@ -1,7 +1,10 @@
 #include "platform/controls/side_bar.h"
 
+#include <QScrollBar>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace controls {
 namespace {
@@ -138,7 +141,8 @@ bool SideBar::Select(const QString& groupKey, const QString& itemKey, bool raise
 }
 
 bool SideBar::ClickItem(const QString& groupKey, const QString& itemKey) {
-    if (!ItemEnabled(groupKey, itemKey))
+    // A side bar that is disabled takes no clicks at all.
+    if (!isEnabled() || !ItemEnabled(groupKey, itemKey))
         return false;
     return Select(groupKey, itemKey, true);
 }
@@ -151,6 +155,15 @@ void SideBar::Refresh() {
             Impl::paint(g->child(k), g->child(k)->data(0, kEnabledRole).toBool());
     }
     d->tree->viewport()->update();
+}
+
+QSize SideBar::sizeHint() const {
+    const QSize base = QWidget::sizeHint();
+    const int scrollBar = d->tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // Public through the view's base: the tree view keeps it protected.
+    const QAbstractItemView* view = d->tree;
+    const int width = view->sizeHintForColumn(0) + 2 * d->tree->frameWidth() + scrollBar + 8;
+    return {std::max(minimumWidth(), width), base.height()};
 }
 
 }  // namespace controls

@@ -30,10 +30,13 @@ public:
     // Selects an item; with raiseEvents it opens as a click would
     // (beforeItemClick, then itemClick). Answers whether it was selected.
     bool Select(const QString& groupKey, const QString& itemKey, bool raiseEvents = true);
-    // Clicks an item as the user would (ignored when disabled).
+    // Clicks an item as the user would (ignored when the side bar, the
+    // item or its group is disabled).
     bool ClickItem(const QString& groupKey, const QString& itemKey);
     // Repaints groups and items from their state.
     void Refresh();
+    // As wide as its longest caption, so that a layout need not guess.
+    QSize sizeHint() const override;
 
 signals:
     void beforeItemClick(const QString& groupKey, const QString& itemKey, bool& cancel);

@@ -9,6 +9,12 @@ namespace {
 QString key(const std::string& name) {
     return QStringLiteral("layout/%1/geometry").arg(QString::fromStdString(name));
 }
+QString stateKey(const std::string& name) {
+    return QStringLiteral("layout/%1/state").arg(QString::fromStdString(name));
+}
+// A window may hand the model more of its layout than its geometry (split
+// positions and the like) as this property's bytes.
+constexpr const char* kLayoutState = "layoutState";
 }  // namespace
 
 // Saves a registered window's geometry when it is hidden.
@@ -57,6 +63,9 @@ QWidget* LayoutModel::Register(QWidget* window, const std::string& name) {
         const QByteArray saved = settings_->value(key(name)).toByteArray();
         if (!saved.isEmpty())
             window->restoreGeometry(saved);
+        const QByteArray state = settings_->value(stateKey(name)).toByteArray();
+        if (!state.isEmpty() && window->property(kLayoutState).isValid())
+            window->setProperty(kLayoutState, state);
     }
     window->installEventFilter(watcher_.get());
     return window;
@@ -66,6 +75,9 @@ void LayoutModel::save(const Entry& entry) {
     if (!settings_ || !entry.window)
         return;
     settings_->setValue(key(entry.name), entry.window->saveGeometry());
+    const QVariant state = entry.window->property(kLayoutState);
+    if (state.isValid())
+        settings_->setValue(stateKey(entry.name), state.toByteArray());
     settings_->sync();
 }
 

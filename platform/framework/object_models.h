@@ -16,7 +16,8 @@ namespace framework {
 
 class MenuEntry;
 
-// Remembers the geometry of each registered window between runs, by name.
+// Remembers the geometry of each registered window between runs, by name,
+// and the bytes of its "layoutState" property when it has one.
 class LayoutModel {
 public:
     // Remembers nothing: registered windows keep their own geometry.

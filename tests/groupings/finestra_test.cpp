@@ -53,7 +53,7 @@ struct InTheWindow : ::testing::Test {
 };
 
 TEST_F(InTheWindow, ASideBarChoiceSettlesAChangedGroupingFirst) {
-    w->sidebarItemClick("ITM01");
+    w->KOV_SIDEBAR_ItemClick("ITM01");
     ASSERT_EQ(w->currentTab(), common::kTabGestioneVarianti);
     ASSERT_EQ(st().variante, "A0");
     ASSERT_EQ(st().raggruppamento, "TG-NUMERI");
@@ -65,7 +65,7 @@ TEST_F(InTheWindow, ASideBarChoiceSettlesAChangedGroupingFirst) {
     st().TXT_RAGGR1->Decode();
     EXPECT_EQ(st().destinazione->recordCount(), 6);
     queueAnswer(common::vbYes);
-    w->sidebarItemClick("ITM03");
+    w->KOV_SIDEBAR_ItemClick("ITM03");
     EXPECT_TRUE(
         shown("E' stato modificato il raggruppamento (TG-LETTERE) per la variante Taglia."));
     EXPECT_EQ(grouping("A0"), "TG-LETTERE");
@@ -74,10 +74,10 @@ TEST_F(InTheWindow, ASideBarChoiceSettlesAChangedGroupingFirst) {
 
     // Back on the options tab: reloaded, with the grouping now associated.
     cardtest::clearMessages();
-    w->sidebarItemClick("ITM01");
+    w->KOV_SIDEBAR_ItemClick("ITM01");
     EXPECT_EQ(st().raggruppamento, "TG-LETTERE");
     EXPECT_FALSE(st().CMD_ASSOCIA->isEnabled());
-    w->sidebarItemClick("ITM03");
+    w->KOV_SIDEBAR_ItemClick("ITM03");
     EXPECT_FALSE(shown("raggruppamento"));
 }
 

@@ -20,6 +20,7 @@
 #include "demo/demo_database.h"
 #include "demo/host_objects.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/side_bar.h"
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -28,7 +29,6 @@
 #include "window/frmmg_veldrano.h"
 #include "window/gestioni_tab.h"
 #include "window/immagini_tab.h"
-#include "window/sidebar.h"
 
 namespace {
 
@@ -122,7 +122,7 @@ struct Summary : ::testing::Test {
     DatiAnagraficiTab& summary() {
         return *static_cast<DatiAnagraficiTab*>(w->tab(common::kTabDatiAnagrafici));
     }
-    card::Sidebar* sidebar() { return w->findChild<card::Sidebar*>("KOV_SIDEBAR"); }
+    controls::SideBar* sidebar() { return w->KOV_SIDEBAR(); }
     // The summary list as caption -> text.
     std::map<std::string, std::string> list() {
         std::map<std::string, std::string> out;
@@ -414,10 +414,10 @@ TEST_F(Summary, SideBarGroupsFollowTheItemAndRefuseVariantTabsWithoutActiveVaria
     EXPECT_FALSE(w->sidebarGroupEnabled("GRP03"));
     EXPECT_FALSE(w->sidebarGroupEnabled("GRP04"));
     for (const char* key : {"ITM01", "ITM02", "ITM12"}) {
-        sidebar()->select("GRP02", key);
+        sidebar()->ClickItem("GRP02", key);
         EXPECT_EQ(w->currentTab(), 0) << key;
     }
-    sidebar()->select("GRP02", "ITM03");
+    sidebar()->ClickItem("GRP02", "ITM03");
     EXPECT_EQ(w->currentTab(), common::kTabAttivazioneVarianti);
 
     // With active variants every group opens.
@@ -425,7 +425,7 @@ TEST_F(Summary, SideBarGroupsFollowTheItemAndRefuseVariantTabsWithoutActiveVaria
     choose("MAGLIA-001");
     EXPECT_TRUE(w->sidebarGroupEnabled("GRP03"));
     EXPECT_TRUE(w->sidebarGroupEnabled("GRP04"));
-    sidebar()->select("GRP02", "ITM01");
+    sidebar()->ClickItem("GRP02", "ITM01");
     EXPECT_EQ(w->currentTab(), common::kTabGestioneVarianti);
 }
 
@@ -433,18 +433,18 @@ TEST_F(Summary, TheSideBarReloadsTheShownTabAndIsNotRebuiltForTheSameItem) {
     open();
     choose("MAGLIA-001");
     auto& probe = *static_cast<CountingTab*>(w->tab(common::kTabProgressivi));
-    sidebar()->select("GRP04", "ITM07");
+    sidebar()->ClickItem("GRP04", "ITM07");
     EXPECT_EQ(w->currentTab(), common::kTabProgressivi);
     EXPECT_EQ(probe.calls, 1);
     // The item of the tab already shown runs its loader again.
-    sidebar()->select("GRP04", "ITM07");
+    sidebar()->ClickItem("GRP04", "ITM07");
     EXPECT_EQ(probe.calls, 2);
 
     // The same item again: the side bar keeps its state as it is.
-    sidebar()->setGroupEnabled("GRP05", false);
+    sidebar()->SetGroupEnabled("GRP05", false);
     w->ConfiguraSidebar(true);
     EXPECT_FALSE(w->sidebarGroupEnabled("GRP05"));
-    EXPECT_EQ(sidebar()->selectedItem(), "ITM07");
+    EXPECT_EQ(sidebar()->SelectedItem(), "ITM07");
     // Another item rebuilds it and keeps the chosen item selected.
     w->CMD_NUOVO_Click();
     choose("MAGLIA-002");

@@ -1,0 +1,28 @@
+#pragma once
+// How the item card lays itself out: its size when it opens, and the
+// layout it hands to the host's layout model (the positions of its split
+// regions), so that the host can give it back at the next opening. The
+// window keeps no settings of its own.
+
+#include <QByteArray>
+#include <QSize>
+
+class QWidget;
+
+namespace card {
+
+// The smallest window in which every grid of the card stays usable.
+inline constexpr QSize kDimensioniMinime{1024, 700};
+
+// The window's size at load: most of the screen it opens on, at least the
+// smallest usable size when the screen has room for it.
+QSize DimensioniIniziali(const QWidget& window);
+
+// The positions of the named split regions inside the window that the user
+// placed.
+QByteArray SalvaLayout(const QWidget& window);
+// Puts back the positions SalvaLayout gave; regions not in it, or no
+// longer of the same panes, keep their own. Answers how many were restored.
+int RipristinaLayout(QWidget& window, const QByteArray& layout);
+
+}  // namespace card
