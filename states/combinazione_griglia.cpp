@@ -62,16 +62,12 @@ void StatiCombinazioneTab::CreaCombinazioneVarianti() {
             opzioni.push_back(common::NzStringa(rs.value("OPZIONE")));
     });
     p.step([&] { ws.EliminaTabellaTemp("#TMP_VARIANTE1"); });
-    // One column per option, in the order of the query. The columns go into
-    // one CREATE TABLE: on the embedded database every ALTER TABLE ADD
-    // reloads the connection's whole temporary schema, and a variant of 300
-    // options took seconds that way.
-    if (!opzioni.empty())
-        p.step([&] {
-            std::string colonne;
-            for (const std::string& opzione : opzioni)
-                colonne += (colonne.empty() ? "[" : ", [") + opzione + "] DECIMAL(18,0) NULL";
-            cn.execute("CREATE TABLE #TMP_VARIANTE1(" + colonne + ")");
+    // One column per option, in the order of the query.
+    for (std::size_t i = 0; i < opzioni.size(); ++i)
+        p.step([&, i] {
+            const std::string colonna = "[" + opzioni[i] + "] DECIMAL(18,0) NULL";
+            cn.execute(i == 0 ? "CREATE TABLE #TMP_VARIANTE1(" + colonna + ")"
+                              : "ALTER TABLE #TMP_VARIANTE1 ADD " + colonna);
         });
     p.step([&] { ws.EliminaTabellaTemp("#TMP_VARIANTE2"); });
     p.step([&] {
