@@ -126,6 +126,8 @@ ArtCliForTab::ArtCliForTab(common::ItemCard& card, const TipoArtCliFor& tipo)
     : CardTab(card, tipo.tab, tipo.Tab), tipo_(tipo) {}
 
 ArtCliForTab::~ArtCliForTab() {
+    // The page may outlive the tab: its watch on the focus goes first.
+    QObject::disconnect(focusWatch_);
     // The grid and the frame must not outlive the recordset they point at.
     if (GRD_ARTCLIFOR)
         GRD_ARTCLIFOR->SetDataSource(nullptr);
@@ -240,11 +242,12 @@ void ArtCliForTab::build(QWidget* page) {
                      [this] { TXT_CODCLIFOR_AfterItem(); });
     // The host's record buttons act on the frame the user is working in:
     // this tab's while the focus is on its page, the item's once it leaves.
-    QObject::connect(qApp, &QApplication::focusChanged, page, [this](QWidget*, QWidget* now) {
-        // Dialogs and other windows leave things as they are.
-        if (now && page_ && now->window() == page_->window())
-            rendiAttivo(page_->isAncestorOf(now));
-    });
+    focusWatch_ =
+        QObject::connect(qApp, &QApplication::focusChanged, page, [this](QWidget*, QWidget* now) {
+            // Dialogs and other windows leave things as they are.
+            if (now && page_ && now->window() == page_->window())
+                rendiAttivo(page_->isAncestorOf(now));
+        });
     abilitaGestione(false);
 }
 

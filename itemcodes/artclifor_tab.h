@@ -131,6 +131,7 @@ private:
 
     const TipoArtCliFor& tipo_;
     QPointer<QWidget> page_;
+    QMetaObject::Connection focusWatch_;
     QPointer<controls::RecordFrame> FME_ARTCLIFOR;
     std::unique_ptr<db::Recordset> rs_;
     int listener_ = 0;
