@@ -134,8 +134,19 @@ bool parse(int argc, char** argv, Options& o) {
     return true;
 }
 
+// Chooses an entry of a combo box of the card as a user would.
+void choose(QWidget& window, const char* name, int index) {
+    auto* box = window.findChild<QComboBox*>(name);
+    if (!box || index >= box->count())
+        return;
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+    QApplication::processEvents();
+}
+
 // Every tab of the card, one picture each, through the window's scriptable
-// tab choice.
+// tab choice. The combinations tab opens on one variant twice, which shows
+// nothing: its picture crosses the first two variants in a grid.
 void screenshots(QWidget& window, const std::string& folder, QSize size) {
     QDir().mkpath(QString::fromStdString(folder));
     if (size.isValid()) {
@@ -145,6 +156,10 @@ void screenshots(QWidget& window, const std::string& folder, QSize size) {
     for (int i = 0; i < 13; ++i) {
         QMetaObject::invokeMethod(&window, "selectTab", Q_ARG(int, i));
         QApplication::processEvents();
+        if (i == 6) {
+            choose(window, "CBO_TIPOCOMBINAZIONE", 0);
+            choose(window, "CBO_TIPOVAR6_2", 1);
+        }
         const QString file =
             QString::fromStdString(folder) + QString("/tab-%1.png").arg(i, 2, 10, QChar('0'));
         if (!window.grab().save(file))
