@@ -19,6 +19,7 @@
 #include <variant>
 #include <vector>
 
+#include "bench/support/bench_runner.h"
 #include "demo/demo_database.h"
 #include "groupings/composizione_raggruppamento.h"
 #include "groupings/gestione_varianti_tab.h"
@@ -431,50 +432,18 @@ BENCHMARK(BM_NativeMoveUp)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Remove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NativeRemove)->Unit(benchmark::kMillisecond);
 
-// Keeps the wall-clock and processor time per iteration of every run.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::pair<double, double>> perIteration;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (!r.error_occurred && r.iterations > 0)
-                perIteration[r.benchmark_name()] = {r.GetAdjustedRealTime(),
-                                                    r.GetAdjustedCPUTime()};
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    bool quick = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else
-            args.push_back(argv[i]);
-    }
-    std::string minTime = "--benchmark_min_time=0.05";
-    if (quick)
-        args.push_back(minTime.data());
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
+    const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.05);
     // Ratios on processor time (the machine may be busy with other work),
     // times as the user waits for them.
-    auto figures = [&](const char* name, const char* mine, const char* bare) {
-        auto a = collector.perIteration.find(mine);
-        auto b = collector.perIteration.find(bare);
-        if (a == collector.perIteration.end())
-            return;
-        std::printf("figure groupings_%s %.1f ms target <= 300\n", name, a->second.first);
-        std::printf("figure groupings_%s_cpu %.1f ms target <= 300\n", name, a->second.second);
-        if (b != collector.perIteration.end() && b->second.second > 0)
-            std::printf("figure groupings_%s_vs_native %.2f x target <= 1.5\n", name,
-                        a->second.second / b->second.second);
+    auto figures = [&](const std::string& name, const char* mine, const char* bare) {
+        const std::string figure = "groupings_" + name;
+        benchsupport::PrintFigure(figure.c_str(), t[mine].real, "ms", 300, 1);
+        benchsupport::PrintFigure((figure + "_cpu").c_str(), t[mine].cpu, "ms", 300, 1);
+        benchsupport::PrintRatio((figure + "_vs_native").c_str(), t[mine].cpu, t[bare].cpu, 1.5);
     };
     figures("add500", "BM_Add", "BM_NativeAdd");
     figures("move500_up", "BM_MoveUp", "BM_NativeMoveUp");

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "bench/support/bench_runner.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
 #include "groupings/gestione_varianti_tab.h"
@@ -168,56 +169,20 @@ BENCHMARK(BM_SearchBare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteRefused)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteBare)->Unit(benchmark::kMillisecond);
 
-// Keeps the time per iteration of every run, for the ratios.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> perIteration;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (!r.error_occurred && r.iterations > 0)
-                perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    bool quick = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else
-            args.push_back(argv[i]);
-    }
-    std::string minTime = "--benchmark_min_time=0.05";
-    if (quick)
-        args.push_back(minTime.data());
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    auto ratio = [&](const char* name, const char* mine, const char* bare) {
-        auto a = collector.perIteration.find(mine);
-        auto b = collector.perIteration.find(bare);
-        if (a == collector.perIteration.end() || b == collector.perIteration.end() ||
-            b->second <= 0)
-            return;
-        std::printf("figure %s %.2f x target <= 2\n", name, a->second / b->second);
-    };
-    auto millis = [&](const char* name, const char* mine) {
-        auto a = collector.perIteration.find(mine);
-        if (a != collector.perIteration.end())
-            std::printf("figure %s %.1f ms target <= 200\n", name, a->second);
-    };
-    ratio("options_load_vs_bare", "BM_LoadTab", "BM_LoadBare");
-    ratio("options_search_vs_bare", "BM_Search", "BM_SearchBare");
-    ratio("options_delete_refused_vs_bare", "BM_DeleteRefused", "BM_DeleteBare");
-    millis("options_load", "BM_LoadTab");
-    millis("options_search", "BM_Search");
-    millis("options_delete_refused", "BM_DeleteRefused");
+    using benchsupport::PrintFigure;
+    using benchsupport::PrintRatio;
+    const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.05);
+    PrintRatio("options_load_vs_bare", t["BM_LoadTab"].real, t["BM_LoadBare"].real);
+    PrintRatio("options_search_vs_bare", t["BM_Search"].real, t["BM_SearchBare"].real);
+    PrintRatio("options_delete_refused_vs_bare", t["BM_DeleteRefused"].real,
+               t["BM_DeleteBare"].real);
+    PrintFigure("options_load", t["BM_LoadTab"].real, "ms", 200, 1);
+    PrintFigure("options_search", t["BM_Search"].real, "ms", 200, 1);
+    PrintFigure("options_delete_refused", t["BM_DeleteRefused"].real, "ms", 200, 1);
     benchmark::Shutdown();
     fixtureSlot().reset();
     std::filesystem::remove(databasePath());

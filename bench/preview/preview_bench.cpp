@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 
+#include "bench/support/bench_runner.h"
 #include "common/card_pane.h"
 #include "duplication/dupl_pane.h"
 #include "platform/controls/data_grid.h"
@@ -190,19 +191,6 @@ void BM_NativeCrossJoin(benchmark::State& state) {
 BENCHMARK(BM_Preview)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NativeCrossJoin)->Unit(benchmark::kMillisecond);
 
-class Collector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> perIteration;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (!r.error_occurred && r.iterations > 0) {
-                perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
-                perIteration[r.benchmark_name() + "/cpu"] = r.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 // Memory the first preview of 30,000 rows adds, with its rows kept.
 double previewMemoryMb() {
     Fixture& f = fixture();
@@ -245,39 +233,16 @@ double duplicationSeconds(double& cpuSeconds) {
 
 int main(int argc, char** argv) try {
     QApplication app(argc, argv);
-    bool quick = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else
-            args.push_back(argv[i]);
-    }
-    std::string minTime = "--benchmark_min_time=0.05";
-    if (quick)
-        args.push_back(minTime.data());
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
     const double memory = previewMemoryMb();
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
+    const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.05);
     double dupCpu = 0;
     const double dup = duplicationSeconds(dupCpu);
 
-    auto find = [&](const char* name) {
-        auto it = collector.perIteration.find(name);
-        return it == collector.perIteration.end() ? -1.0 : it->second;
-    };
-    const double preview = find("BM_Preview"), native = find("BM_NativeCrossJoin");
+    benchsupport::PrintFigure("preview_30000", t["BM_Preview"].real, "ms", 1000, 0);
     // The ratio on processor time: other work on a shared machine weighs on
     // the wall-clock time of both sides unevenly.
-    const double previewCpu = find("BM_Preview/cpu"), nativeCpu = find("BM_NativeCrossJoin/cpu");
-    if (preview > 0)
-        std::printf("figure preview_30000 %.0f ms target <= 1000\n", preview);
-    if (previewCpu > 0 && nativeCpu > 0)
-        std::printf("figure preview_vs_native %.2f x target <= 1.5\n", previewCpu / nativeCpu);
-    else if (preview > 0 && native > 0)
-        std::printf("figure preview_vs_native %.2f x target <= 1.5\n", preview / native);
+    benchsupport::PrintRatio("preview_vs_native", t["BM_Preview"].cpu, t["BM_NativeCrossJoin"].cpu,
+                             1.5);
     std::printf("figure preview_memory %.1f MB target <= 100\n", memory);
     if (dup >= 0) {
         std::printf("figure duplication_1000 %.2f s target <= 10\n", dup);

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "bench/support/bench_runner.h"
 #include "common/window_services.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -230,51 +231,17 @@ BENCHMARK(BM_BuildBare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetCell)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetCellBare)->Unit(benchmark::kMillisecond);
 
-// Keeps the time per iteration of every run, for the figures.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> perIteration;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (!r.error_occurred && r.iterations > 0)
-                perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    bool quick = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else
-            args.push_back(argv[i]);
-    }
-    std::string minTime = "--benchmark_min_time=0.2";
-    if (quick)
-        args.push_back(minTime.data());
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    auto tempo = [&](const char* name) {
-        auto a = collector.perIteration.find(name);
-        return a == collector.perIteration.end() ? -1.0 : a->second;
-    };
-    auto ratio = [&](const char* name, const char* mine, const char* bare) {
-        if (tempo(mine) > 0 && tempo(bare) > 0)
-            std::printf("figure %s %.2f x target <= 2\n", name, tempo(mine) / tempo(bare));
-    };
-    if (tempo("BM_BuildGrid") > 0)
-        std::printf("figure states_grid_build %.1f ms target <= 500\n", tempo("BM_BuildGrid"));
-    if (tempo("BM_SetCell") > 0)
-        std::printf("figure states_cell_set %.2f ms target <= 20\n", tempo("BM_SetCell"));
-    ratio("states_grid_build_vs_bare", "BM_BuildGrid", "BM_BuildBare");
-    ratio("states_cell_set_vs_bare", "BM_SetCell", "BM_SetCellBare");
+    using benchsupport::PrintFigure;
+    using benchsupport::PrintRatio;
+    const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.2);
+    PrintFigure("states_grid_build", t["BM_BuildGrid"].real, "ms", 500, 1);
+    PrintFigure("states_cell_set", t["BM_SetCell"].real, "ms", 20);
+    PrintRatio("states_grid_build_vs_bare", t["BM_BuildGrid"].real, t["BM_BuildBare"].real);
+    PrintRatio("states_cell_set_vs_bare", t["BM_SetCell"].real, t["BM_SetCellBare"].real);
     benchmark::Shutdown();
     fixtureSlot().reset();
     return 0;

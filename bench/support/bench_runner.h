@@ -1,0 +1,37 @@
+#pragma once
+// What the benchmark programs share: running the registered benchmarks
+// (shorter with --quick), the time per iteration of each, and the figure
+// lines they print.
+
+#include <map>
+#include <string>
+
+namespace benchsupport {
+
+// Per iteration, in the benchmark's own unit; negative when it did not run.
+struct Times {
+    double real = -1;
+    double cpu = -1;
+};
+
+class Results {
+public:
+    Times operator[](const std::string& name) const;
+    void set(const std::string& name, Times times) { times_[name] = times; }
+
+private:
+    std::map<std::string, Times> times_;
+};
+
+// Runs every registered benchmark with the program's arguments; "--quick"
+// is taken out and gives each benchmark quickMinTime seconds, and
+// fullMinTime (when given) applies otherwise. The median stands for a
+// benchmark repeated. Output has no colours, so figures start their lines.
+Results RunBenchmarks(int argc, char** argv, double quickMinTime, double fullMinTime = 0);
+
+// "figure NAME VALUE UNIT target <= LIMIT", when the value is known.
+void PrintFigure(const char* name, double value, const char* unit, double limit, int decimals = 2);
+// The figure of mine / bare, in "x", when both are known.
+void PrintRatio(const char* name, double mine, double bare, double limit = 2);
+
+}  // namespace benchsupport
