@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/bench_runner.h"
 #include "demo/demo_database.h"
 #include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
@@ -247,61 +248,24 @@ void BM_NativeAggregate(benchmark::State& state) {
 BENCHMARK(BM_Pivot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NativeAggregate)->Unit(benchmark::kMillisecond);
 
-class Collector : public benchmark::ConsoleReporter {
-public:
-    // Plain output: the figures must start their lines.
-    Collector() : ConsoleReporter(OO_Tabular) {}
-    std::map<std::string, double> perIteration;  // milliseconds
-    std::map<std::string, double> cpuPerIteration;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (!r.error_occurred && r.iterations > 0) {
-                perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
-                cpuPerIteration[r.benchmark_name()] = r.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) try {
     QApplication app(argc, argv);
-    bool quick = false;
-    bool fresh = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else if (std::strcmp(argv[i], "--fresh") == 0)
-            fresh = true;
-        else
-            args.push_back(argv[i]);
-    }
+    const bool fresh = benchsupport::TakeFlag(argc, argv, "--fresh");
     demo::registerHostObjects();
     if (fresh || !databaseReady(databasePath()))
         generate(databasePath());
     // One measured load after the warm-up when quick; a few otherwise.
-    std::string minTime = quick ? "--benchmark_min_time=0.1" : "--benchmark_min_time=3";
-    args.insert(args.begin() + 1, minTime.data());
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
+    const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.1, 3);
     // Elapsed time is what the user waits; processor time, the work done,
     // is what the ratio compares, as it holds on a machine busy with other
     // work too.
-    auto figure = [&](const std::map<std::string, double>& times, const char* suffix) {
-        const auto pivot = times.find("BM_Pivot");
-        const auto native = times.find("BM_NativeAggregate");
-        if (pivot == times.end() || native == times.end() || native->second <= 0)
-            return;
-        std::printf("figure progressives_pivot%s %.0f ms target <= 500\n", suffix, pivot->second);
-        std::printf("figure progressives_pivot_vs_native%s %.2f x target <= 2\n", suffix,
-                    pivot->second / native->second);
-    };
-    figure(collector.perIteration, "");
-    figure(collector.cpuPerIteration, "_cpu");
+    const auto pivot = t["BM_Pivot"], native = t["BM_NativeAggregate"];
+    benchsupport::PrintFigure("progressives_pivot", pivot.real, "ms", 500, 0);
+    benchsupport::PrintRatio("progressives_pivot_vs_native", pivot.real, native.real);
+    benchsupport::PrintFigure("progressives_pivot_cpu", pivot.cpu, "ms", 500, 0);
+    benchsupport::PrintRatio("progressives_pivot_vs_native_cpu", pivot.cpu, native.cpu);
     std::fflush(stdout);
     benchmark::Shutdown();
     gFixture.reset();

@@ -44,12 +44,23 @@ Results RunBenchmarks(int argc, char** argv, double quickMinTime, double fullMin
     const double minTime = quick ? quickMinTime : fullMinTime;
     std::string minTimeArg = "--benchmark_min_time=" + std::to_string(minTime);
     if (minTime > 0)
-        args.push_back(minTimeArg.data());
+        args.insert(args.begin() + 1, minTimeArg.data());
     int n = static_cast<int>(args.size());
     benchmark::Initialize(&n, args.data());
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     return collector.results;
+}
+
+bool TakeFlag(int& argc, char** argv, const char* flag) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], flag) == 0) {
+            for (int j = i; j + 1 < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            return true;
+        }
+    return false;
 }
 
 void PrintFigure(const char* name, double value, const char* unit, double limit, int decimals) {

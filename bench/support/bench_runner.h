@@ -25,9 +25,13 @@ private:
 
 // Runs every registered benchmark with the program's arguments; "--quick"
 // is taken out and gives each benchmark quickMinTime seconds, and
-// fullMinTime (when given) applies otherwise. The median stands for a
+// fullMinTime (when given) applies otherwise; a --benchmark_min_time among
+// the arguments still wins. The median stands for a
 // benchmark repeated. Output has no colours, so figures start their lines.
 Results RunBenchmarks(int argc, char** argv, double quickMinTime, double fullMinTime = 0);
+
+// Takes a program's own flag out of the arguments; true when it was there.
+bool TakeFlag(int& argc, char** argv, const char* flag);
 
 // "figure NAME VALUE UNIT target <= LIMIT", when the value is known.
 void PrintFigure(const char* name, double value, const char* unit, double limit, int decimals = 2);

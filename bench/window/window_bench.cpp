@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/bench_runner.h"
 #include "common/item_card.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
@@ -157,22 +158,6 @@ BENCHMARK(BM_OpenBare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Next)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NextBare)->Unit(benchmark::kMillisecond);
 
-class Collector : public benchmark::ConsoleReporter {
-public:
-    // Plain output: the figures must start their lines.
-    Collector() : ConsoleReporter(OO_Tabular) {}
-    std::map<std::string, double> real;  // milliseconds per iteration
-    std::map<std::string, double> cpu;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (!r.error_occurred && r.iterations > 0) {
-                real[r.benchmark_name()] = r.GetAdjustedRealTime();
-                cpu[r.benchmark_name()] = r.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 // The statements of one open and of one move (after a first move, which
 // also reads the frame's navigation list once per window).
 void captureStatements() {
@@ -199,17 +184,7 @@ void captureStatements() {
 
 int main(int argc, char** argv) try {
     QApplication app(argc, argv);
-    bool quick = false;
-    bool fresh = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else if (std::strcmp(argv[i], "--fresh") == 0)
-            fresh = true;
-        else
-            args.push_back(argv[i]);
-    }
+    const bool fresh = benchsupport::TakeFlag(argc, argv, "--fresh");
     demo::registerHostObjects();
     common::setDialoghi(&gAnswers);
     if (fresh || !std::filesystem::exists(databasePath()))
@@ -217,27 +192,13 @@ int main(int argc, char** argv) try {
     captureStatements();
     std::printf("statements: open %zu, next %zu\n", gOpenStatements.size(), gNextStatements.size());
 
-    std::string minTime = quick ? "--benchmark_min_time=0.3" : "--benchmark_min_time=3";
-    args.insert(args.begin() + 1, minTime.data());
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
-
+    const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.3, 3);
     // Elapsed time is what the user waits; the ratios compare processor
     // time, the work done, which holds on a machine busy with other work.
-    auto figure = [&](const char* name, const char* measured, const char* bare, int limit) {
-        const auto m = collector.real.find(measured);
-        const auto mc = collector.cpu.find(measured);
-        const auto bc = collector.cpu.find(bare);
-        if (m == collector.real.end() || mc == collector.cpu.end() || bc == collector.cpu.end() ||
-            bc->second <= 0)
-            return;
-        std::printf("figure %s_ms %.1f ms target <= %d\n", name, m->second, limit);
-        std::printf("figure %s_vs_bare %.2f x target <= 2\n", name, mc->second / bc->second);
-    };
-    figure("window_open", "BM_Open", "BM_OpenBare", 300);
-    figure("window_next", "BM_Next", "BM_NextBare", 50);
+    benchsupport::PrintFigure("window_open_ms", t["BM_Open"].real, "ms", 300, 1);
+    benchsupport::PrintRatio("window_open_vs_bare", t["BM_Open"].cpu, t["BM_OpenBare"].cpu);
+    benchsupport::PrintFigure("window_next_ms", t["BM_Next"].real, "ms", 50, 1);
+    benchsupport::PrintRatio("window_next_vs_bare", t["BM_Next"].cpu, t["BM_NextBare"].cpu);
     std::fflush(stdout);
     benchmark::Shutdown();
     gWindow.reset();
