@@ -30,6 +30,7 @@
 
 #include "demo/demo_database.h"
 #include "demo/host_objects.h"
+#include "host/demo_images.h"
 #include "host/frame_actions.h"
 #include "host/host_programs.h"
 #include "platform/controls/record_frame.h"
@@ -182,7 +183,8 @@ int main(int argc, char** argv) {
     try {
         demo::registerHostObjects();
         host::RegisterHostPrograms();
-        if (options.connectionString.empty()) {
+        const bool demoDatabase = options.connectionString.empty();
+        if (demoDatabase) {
             const std::string path = demo::defaultDatabasePath();
             QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
             demo::createDemoDatabase(path);
@@ -204,6 +206,8 @@ int main(int argc, char** argv) {
             QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                 .filePath("media")
                 .toStdString());
+        if (demoDatabase)
+            host::AddDemoImages(database, global.MediaFolder());
         if (const std::string file = catalogueFile(); !file.empty())
             global.SetMultilingua(framework::Multilingual(framework::Catalogue::FromFile(file)));
 
