@@ -18,44 +18,22 @@
 #include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
 #include "tests/variants/test_card.h"
+#include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 #include "window/gestioni_tab.h"
 
 namespace {
 
-struct CardWindow : ::testing::Test {
-    static void SetUpTestSuite() {
-        demo::registerHostObjects();
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
-    }
-    static void TearDownTestSuite() {
-        delete dir;
-        dir = nullptr;
-    }
+struct CardWindow : cardtest::CardWindowTest {
     void SetUp() override {
-        cardtest::clearMessages();
-        w = std::make_unique<card::FRMMG_VELDRANO>();
-        w->setContext("Data Source=" + path, "1");
-        w->Form_Load();
-        w->show();
-        w->Form_Activate();
-        w->TXT_CODART()->setText("MAGLIA-001");
-        w->TXT_CODART_Confirm("MAGLIA-001");
+        CardWindowTest::SetUp();
+        choose("MAGLIA-001");
         ASSERT_EQ(w->currentItem(), "MAGLIA-001");
         auto* tab = dynamic_cast<card::GestioniTab*>(w->tab(common::kTabGestioni));
         ASSERT_NE(tab, nullptr);
         pane = dynamic_cast<duplication::DuplPane*>(tab->duplPane());
         ASSERT_NE(pane, nullptr);
     }
-    void TearDown() override {
-        w.reset();
-        cardtest::clearMessages();
-    }
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
-    std::unique_ptr<card::FRMMG_VELDRANO> w;
     duplication::DuplPane* pane = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "groupings/ribalta_descrizioni.h"
 #include "platform/db/connection.h"
 #include "tests/groupings/options_fixture.h"
+#include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
@@ -213,30 +214,10 @@ TEST_F(CopyFault, ANewGroupingFailingOnItsThirdRow) {
 }
 
 // The real window over a database file, its link lost in the middle of a move.
-struct WindowFault : ::testing::Test {
-    static void SetUpTestSuite() {
-        demo::registerHostObjects();
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
-    }
-    static void TearDownTestSuite() { delete dir; }
+struct WindowFault : cardtest::CardWindowTest {
     void SetUp() override {
-        cardtest::clearMessages();
-        w = std::make_unique<card::FRMMG_VELDRANO>();
-        w->setContext("Data Source=" + path, "1");
-        w->Form_Load();
-        w->show();
-        w->Form_Activate();
+        CardWindowTest::SetUp();
         choose("MAGLIA-001");
-    }
-    void TearDown() override {
-        w.reset();
-        cardtest::clearMessages();
-    }
-    void choose(const std::string& code) {
-        w->TXT_CODART()->setText(QString::fromStdString(code));
-        w->TXT_CODART_Confirm(code);
     }
     groupings::StatoOpzioni& st() { return w->shared<groupings::StatoOpzioni>(); }
     // The destination list made the active one, as a click on it does, and
@@ -265,9 +246,6 @@ struct WindowFault : ::testing::Test {
         other.open("Data Source=" + path);
         return composizione(other, "A0", raggr);
     }
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
-    std::unique_ptr<card::FRMMG_VELDRANO> w;
 };
 
 TEST_F(WindowFault, ALostLinkIsReportedPlainlyAndTheWindowWorksOnceItIsBack) {

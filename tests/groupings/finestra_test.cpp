@@ -2,13 +2,10 @@
 // bar, a grouping changed and left through the side bar, and the variant
 // activation tab showing the association.
 
-#include <QTemporaryDir>
-
 #include "common/window_services.h"
-#include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "groupings/option_lists.h"
 #include "tests/groupings/options_fixture.h"
+#include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
@@ -16,26 +13,11 @@ namespace {
 using cardtest::queueAnswer;
 using cardtest::shown;
 
-struct InTheWindow : ::testing::Test {
-    static void SetUpTestSuite() {
-        demo::registerHostObjects();
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
-    }
-    static void TearDownTestSuite() { delete dir; }
-
+struct InTheWindow : cardtest::CardWindowTest {
     void SetUp() override {
-        cardtest::clearMessages();
-        w = std::make_unique<card::FRMMG_VELDRANO>();
-        w->setContext("Data Source=" + path, "1");
-        w->Form_Load();
-        w->show();
-        w->Form_Activate();
-        w->TXT_CODART()->setText("PANT-001");
-        w->TXT_CODART_Confirm("PANT-001");
+        CardWindowTest::SetUp();
+        choose("PANT-001");
     }
-    void TearDown() override { w.reset(); }
 
     groupings::StatoOpzioni& st() { return w->shared<groupings::StatoOpzioni>(); }
     std::string grouping(const std::string& var) {
@@ -46,10 +28,6 @@ struct InTheWindow : ::testing::Test {
                              "MG6B_CODICEVAR_MG5F = '" +
                                  var + "'"));
     }
-
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
-    std::unique_ptr<card::FRMMG_VELDRANO> w;
 };
 
 TEST_F(InTheWindow, ASideBarChoiceSettlesAChangedGroupingFirst) {

@@ -16,33 +16,18 @@
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "tests/variants/test_card.h"
+#include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
 
 using itemcodes::ArtCliForTab;
 
-struct CardWindow : ::testing::Test {
-    static void SetUpTestSuite() {
-        demo::registerHostObjects();
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
-    }
-    static void TearDownTestSuite() {
-        delete dir;
-        dir = nullptr;
-    }
+struct CardWindow : cardtest::CardWindowTest {
     void SetUp() override {
-        cardtest::clearMessages();
-        w = std::make_unique<card::FRMMG_VELDRANO>();
-        w->setContext("Data Source=" + path, "1");
-        w->Form_Load();
-        w->show();
-        w->Form_Activate();
+        CardWindowTest::SetUp();
         cn.open("Data Source=" + path);
     }
-    void TearDown() override { w.reset(); }
 
     ArtCliForTab& open(const std::string& item, int tab) {
         if (w->CMD_NUOVO()->isEnabled())  // a new search first, as a user does
@@ -59,9 +44,6 @@ struct CardWindow : ::testing::Test {
                     "'"));
     }
 
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
-    std::unique_ptr<card::FRMMG_VELDRANO> w;
     db::Connection cn;  // a second session, reading what the window wrote
 };
 

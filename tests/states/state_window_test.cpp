@@ -19,6 +19,7 @@
 #include "states/stati_stagione_tab.h"
 #include "states/stati_variante_tab.h"
 #include "tests/states/states_test_support.h"
+#include "tests/window/card_window.h"
 #include "variants/attivazione_varianti_tab.h"
 #include "window/frmmg_veldrano.h"
 
@@ -27,28 +28,7 @@ namespace {
 constexpr int kStati[] = {common::kTabStatiStagione, common::kTabStatiVariante,
                           common::kTabStatiCombinazione};
 
-struct FinestraStati : ::testing::Test {
-    static void SetUpTestSuite() {
-        statestest::app();
-        demo::registerHostObjects();
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
-    }
-    static void TearDownTestSuite() { delete dir; }
-
-    void SetUp() override {
-        cardtest::clearMessages();
-        w = std::make_unique<card::FRMMG_VELDRANO>();
-        w->setContext("Data Source=" + path, "1");
-        w->Form_Load();
-        w->show();
-        w->Form_Activate();
-    }
-    void choose(const std::string& code) {
-        w->TXT_CODART()->setText(QString::fromStdString(code));
-        w->TXT_CODART_Confirm(code);
-    }
+struct FinestraStati : cardtest::CardWindowTest {
     bool statiVuoti() {
         for (int t : kStati)
             if (!w->loadedItem(t).empty())
@@ -65,10 +45,6 @@ struct FinestraStati : ::testing::Test {
     states::StatiVarianteTab& variante() {
         return *static_cast<states::StatiVarianteTab*>(w->tab(common::kTabStatiVariante));
     }
-
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
-    std::unique_ptr<card::FRMMG_VELDRANO> w;
 };
 
 TEST_F(FinestraStati, OtherTabsEmptyTheStateTabsAsTheirChangesRequire) {
