@@ -1,5 +1,6 @@
 #include "common/procedure.h"
 
+#include "common/diritti.h"
 #include "common/item_card.h"
 #include "common/window_services.h"
 
@@ -16,6 +17,13 @@ bool Procedure::step(const std::function<void()>& statement) {
         try {
             statement();
             return !left_;
+        } catch (const DirittoNegato& refused) {
+            // A write the host's rights do not allow: the user is told why
+            // and the command ends as abort ends it, rolling back.
+            ++errors_;
+            services_.VisualizzaMessaggio(refused.what(), refused.number(), vbExclamation,
+                                          services_.TraduciTesto("Avviso Utente", 8522));
+            lastAnswer_ = vbAbort;
         } catch (...) {
             ++errors_;
             lastAnswer_ = services_.GestisciErrore(name_, std::current_exception());

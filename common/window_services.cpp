@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <stdexcept>
 
+#include "platform/controls/data_grid.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
@@ -200,6 +201,14 @@ std::string WindowServices::TraduciCaption(const std::string& text) {
 
 void WindowServices::TraduciColonne(QTableView* grid) {
     try {
+        // The component's grids keep their captions in their columns.
+        if (auto* data = qobject_cast<controls::DataGrid*>(grid)) {
+            controls::GridColumns& columns = data->Columns();
+            for (int i = 0; i < columns.Count(); ++i)
+                columns[i].SetCaption(QString::fromStdString(
+                    TraduciCaption(columns[i].Caption().toStdString())));
+            return;
+        }
         if (!grid || !grid->model())
             return;
         QAbstractItemModel* m = grid->model();

@@ -123,7 +123,8 @@ public:
     std::string TraduciTesto(const std::string& text, long number,
                              const Parametri& parameters = std::nullopt, short raddoppiaApici = 0);
     std::string TraduciCaption(const std::string& text);
-    // Column captions of the grid's horizontal header, when its model takes them.
+    // Column captions: a DataGrid's columns, or another view's header when its
+    // model takes them.
     void TraduciColonne(QTableView* grid);
     void SyncNavigator();
     void ExecuteFormEvent(const std::string& event);  // "tsOpen" / "tsClose"

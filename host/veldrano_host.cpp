@@ -50,6 +50,7 @@ constexpr const char* kCard = "ZOLT_VELDRANO.CLSMG_VELDRANO";
 struct Options {
     std::string connectionString, company, item, screenshots, layout;
     QSize size;
+    bool readOnly = false;  // the card is launched without the rights to write
 };
 
 // "1024x768" -> 1024 x 768; an empty size for anything else.
@@ -122,6 +123,8 @@ bool parse(int argc, char** argv, Options& o) {
             o.screenshots = argv[++i];
         else if (a == "--layout" && value)
             o.layout = argv[++i];
+        else if (a == "--readonly")
+            o.readOnly = true;
         else if (a == "--size" && value) {
             o.size = parseSize(argv[++i]);
             if (!o.size.isValid()) {
@@ -177,7 +180,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::cerr << "uso: veldrano-host [--db CONNESSIONE] [--ditta CODICE] [--item CODICE] "
-                     "[--screenshot DIR [--size LARGHEZZAxALTEZZA]] [--layout FILE]\n";
+                     "[--screenshot DIR [--size LARGHEZZAxALTEZZA]] [--layout FILE] [--readonly]\n";
         return 2;
     }
     try {
@@ -275,9 +278,10 @@ int main(int argc, char** argv) {
             card->SetClsGlobal(&global);
             card->SetConnection(&database);
             card->SetStatusBar(main.statusBar());
-            card->SetCanInsert(true);
-            card->SetCanDelete(true);
-            card->SetCanUpdate(true);
+            // --readonly: the card may show everything and write nothing.
+            card->SetCanInsert(!options.readOnly);
+            card->SetCanDelete(!options.readOnly);
+            card->SetCanUpdate(!options.readOnly);
             card->SetCanQbe(true);
             card->SetWindowState(0);
             card->SetWindowModal(false);

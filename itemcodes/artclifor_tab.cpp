@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "common/concludi_modifiche.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -479,7 +480,7 @@ bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
     Procedure p(card(), tipo_.DisattivaFramework);
     p.step([&] {
         if (chiediSalvataggio)
-            concluse = frame->SaveIfNeeded(true, false, false);
+            concluse = common::ConcludiModifiche(card().services(), *frame, p.name());
     });
     // What follows releases the frame whatever the answer: every step runs.
     if (GRD_ARTCLIFOR)

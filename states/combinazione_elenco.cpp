@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/concludi_modifiche.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -300,7 +301,7 @@ bool StatiCombinazioneTab::ChiudiFrameworkCombi() {
         if (vuota)
             frame_->Undo();
         else
-            chiuso = frame_->SaveIfNeeded(true, false, false);
+            chiuso = common::ConcludiModifiche(card().services(), *frame_, p.name());
     });
     p.step([&] {
         if (frame_)

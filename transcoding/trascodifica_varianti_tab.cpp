@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/concludi_modifiche.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -384,7 +385,7 @@ void TrascodificaVariantiTab::DTS_Descri_Clifor() {
 bool TrascodificaVariantiTab::ChiudiFrameworkTrascf() {
     bool chiuso = true;
     if (frame_)
-        chiuso = frame_->SaveIfNeeded(true, false, false);
+        chiuso = common::ConcludiModifiche(card().services(), *frame_, "ChiudiFrameworkTrascf");
     if (GRD_TRASCF)
         GRD_TRASCF->SetDataSource(nullptr);
     if (frame_)

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/concludi_modifiche.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -366,7 +367,8 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
 bool AttivazioneVariantiTab::ChiudiFrameworkVarianti() {
     bool chiuso = true;
     if (FME_VARIANTI && FME_VARIANTI->Recordset())
-        chiuso = FME_VARIANTI->SaveIfNeeded(true, false, false);
+        chiuso = common::ConcludiModifiche(card().services(), *FME_VARIANTI,
+                                           "ChiudiFrameworkVarianti");
     if (FME_VARIANTI)
         FME_VARIANTI->Release();
     if (GRD_VARIANTI)

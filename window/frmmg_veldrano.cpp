@@ -8,11 +8,15 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/concludi_modifiche.h"
+#include "common/diritti.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/controls/progress.h"
 #include "platform/controls/record_frame.h"
 #include "platform/controls/side_bar.h"
@@ -103,10 +107,12 @@ void FRMMG_VELDRANO::buildWidgets() {
     auto* header = new QHBoxLayout;
     root->addLayout(header);
     header->addWidget(new QLabel("Articolo", this));
-    txtCodArt_ = new QLineEdit(this);
-    txtCodArt_->setObjectName("TXT_CODART");
-    txtCodArt_->setMaxLength(25);
-    header->addWidget(txtCodArt_);
+    lkpCodArt_ = new controls::LookupBox(this);
+    lkpCodArt_->setObjectName("TXT_CODART");
+    lkpCodArt_->SetLookupKind(framework::kLookupArticoli);
+    lkpCodArt_->SetMaxLength(25);
+    txtCodArt_ = lkpCodArt_->LineEdit();
+    header->addWidget(lkpCodArt_);
     txtDescArt_ = new QLineEdit(this);
     txtDescArt_->setObjectName("TXT_DESCART");
     header->addWidget(txtDescArt_, 1);
@@ -155,6 +161,16 @@ void FRMMG_VELDRANO::buildWidgets() {
         [this](const QString&, const QString& key) { KOV_SIDEBAR_ItemClick(key.toStdString()); });
     connect(txtCodArt_, &QLineEdit::returnPressed, this,
             [this] { TXT_CODART_Confirm(txtCodArt_->text().toStdString()); });
+    connect(lkpCodArt_, &controls::LookupBox::startLookup, this,
+            [this](bool& cancel) { TXT_CODART_StartLookup(cancel); });
+    // A typed code is confirmed with Enter; leaving the box decodes nothing.
+    connect(lkpCodArt_, &controls::LookupBox::startDecode, this,
+            [](bool& cancel) { cancel = true; });
+    // The item chosen in the search is confirmed as a typed one.
+    connect(lkpCodArt_, &controls::LookupBox::afterItem, this, [this] {
+        if (!txtCodArt_->text().trimmed().isEmpty() && lkpCodArt_->Found())
+            TXT_CODART_Confirm(txtCodArt_->text().toStdString());
+    });
     connect(cmdNuovo_, &QPushButton::clicked, this, [this] { CMD_NUOVO_Click(); });
     setMinimumSize(800, 600);
 }
@@ -194,6 +210,9 @@ void FRMMG_VELDRANO::Form_Load() {
             connection_->open(connectionString_);
             services_.setConnection(connection_.get());
         }
+        // Nothing the host's rights forbid reaches the database.
+        common::ProteggiConnessione(*connection_,
+                                    [this] { return common::dirittiDi(pclsInterface_); });
     });
     p.step([&] { readCompany(); });
     p.step([&] { InitToolbarGestioni(*this, tbarGestioni_); });
@@ -203,6 +222,7 @@ void FRMMG_VELDRANO::Form_Load() {
     });
     p.step([&] { bindItemFrame(); });
     p.step([&] { buildTabs(); });
+    p.step([&] { lkpCodArt_->SetConnection(connection_.get()); });
     p.step([&] { DisabilitaControlliArticolo(); });
     // Until the first item is shown the side bar opens nothing.
     p.step([&] { sidebar_->setEnabled(false); });
@@ -485,6 +505,8 @@ void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
             tabs_[index]->load();
     });
     p.step([&] { reloadPending_ = false; });
+    // A tab builds its frames when it first loads.
+    p.step([&] { applicaDiritti(); });
 }
 
 void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
@@ -529,6 +551,15 @@ void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {
     });
 }
 
+void FRMMG_VELDRANO::TXT_CODART_StartLookup(bool& cancel) {
+    if (!common::VerificaRicerca(*this)) {
+        cancel = true;
+        return;
+    }
+    lkpCodArt_->SetConnection(connection_.get());
+    controls::ApplyLookup(*lkpCodArt_, lookups().Items());
+}
+
 bool FRMMG_VELDRANO::switchToItem(const std::string& code) {
     if (!fmeArt_)
         return false;
@@ -551,7 +582,7 @@ bool FRMMG_VELDRANO::itemFlagVarianti() const {
 }
 
 void FRMMG_VELDRANO::AbilitaControlliArticolo() {
-    txtCodArt_->setEnabled(false);
+    lkpCodArt_->setEnabled(false);
     cmdNuovo_->setEnabled(true);
     tbarGestioni_->setEnabled(true);
     tabArticolo_->setEnabled(true);
@@ -561,10 +592,28 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
     for (auto& t : tabs_)
         if (t)
             t->itemShown();
+    applicaDiritti();
+}
+
+void FRMMG_VELDRANO::applicaDiritti() {
+    const common::Diritti d = common::dirittiDi(pclsInterface_);
+    for (controls::RecordFrame* frame : findChildren<controls::RecordFrame*>()) {
+        if (frame == fmeArt_.get())
+            continue;  // the item frame neither inserts nor deletes items anyway
+        if (!common::consentita(d, common::Scrittura::Aggiunta))
+            frame->SetAllowInsert(false);
+        if (!common::consentita(d, common::Scrittura::Rimozione))
+            frame->SetAllowDelete(false);
+    }
+    if (!d.ricerca) {
+        cmdNuovo_->setEnabled(false);
+        if (auto* button = lkpCodArt_->findChild<QToolButton*>())
+            button->setEnabled(false);
+    }
 }
 
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
-    txtCodArt_->setEnabled(true);
+    lkpCodArt_->setEnabled(true);
     cmdNuovo_->setEnabled(false);
     tbarGestioni_->setEnabled(false);
     tabArticolo_->setEnabled(false);
@@ -572,6 +621,7 @@ void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
         sidebar_->SetGroupEnabled(g, false);
     // Whichever item comes next, even the same one, sets the side bar up again.
     sidebarItem_ = kSidebarNessuno;
+    applicaDiritti();
 }
 
 bool FRMMG_VELDRANO::CheckArtVariante() {
@@ -731,17 +781,17 @@ bool FRMMG_VELDRANO::event(QEvent* e) {
 
 void FRMMG_VELDRANO::closeEvent(QCloseEvent* e) {
     if (!unloaded_ && loaded_) {
-        // The item frame asks about pending edits first; cancel keeps them.
-        if (fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true)) {
-            e->ignore();
-            return;
-        }
+        // Only the host's form-event object may refuse the close.
         bool cancel = false;
         Form_QueryUnload(cancel, 0);
         if (cancel) {
             e->ignore();
             return;
         }
+        // Pending edits of the item are saved or dropped, never kept: the
+        // tabs' frames do the same as they are released.
+        if (fmeArt_)
+            common::ConcludiModifiche(services_, *fmeArt_, "Form_QueryUnload");
         Form_Unload();
     }
     e->accept();

@@ -33,6 +33,7 @@ class ComponenteVeldrano;
 }
 
 namespace controls {
+class LookupBox;
 class SideBar;
 class SplitRegion;
 }  // namespace controls
@@ -80,6 +81,8 @@ public:
     void FME_ART_ChangeStatus(int status);
     void CMD_NUOVO_Click();
     void TXT_CODART_Confirm(const std::string& typed);
+    // The item search of the code box (its button, F3/F4): the company's items.
+    void TXT_CODART_StartLookup(bool& cancel);
     void AbilitaControlliArticolo();
     void DisabilitaControlliArticolo();
     // KOV_SIDEBAR's item click: opens the item's tab, or reloads it when shown.
@@ -121,7 +124,8 @@ public:
     Q_INVOKABLE void selectTab(int index) override;
 
     // ---- what tests and the host look at
-    QLineEdit* TXT_CODART() const { return txtCodArt_; }
+    QLineEdit* TXT_CODART() const { return txtCodArt_; }  // the code box's text
+    controls::LookupBox* TXT_CODART_Box() const { return lkpCodArt_; }
     QLineEdit* TXT_DESCART() const { return txtDescArt_; }
     QPushButton* CMD_NUOVO() const { return cmdNuovo_; }
     QToolBar* TBAR_GESTIONICOLLEGATE() const { return tbarGestioni_; }
@@ -147,6 +151,9 @@ private:
     void buildItemStatements();
     void bindItemFrame();
     void AttendiArticolo();
+    // The host's rights on the window's own controls (the frames' inserts and
+    // deletes, the item search); the connection refuses the rest.
+    void applicaDiritti();
     bool itemShown() const;
     bool itemFlagVarianti() const;
 
@@ -179,7 +186,8 @@ private:
     bool sidebarBusy_ = false;
 
     // Controls.
-    QLineEdit* txtCodArt_ = nullptr;
+    controls::LookupBox* lkpCodArt_ = nullptr;
+    QLineEdit* txtCodArt_ = nullptr;  // lkpCodArt_'s text
     QLineEdit* txtDescArt_ = nullptr;
     QPushButton* cmdNuovo_ = nullptr;
     QCheckBox* chkFlgVarArt_ = nullptr;

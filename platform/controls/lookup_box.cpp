@@ -473,6 +473,16 @@ bool LookupBox::eventFilter(QObject* watched, QEvent* event) {
             contextMenuEvent(static_cast<QContextMenuEvent*>(event));
             return true;
         }
+        // F3 and F4 belong to the box that has the focus: a shortcut of the
+        // host (the toolbar's search on F3) must not take them.
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_F3 || key->key() == Qt::Key_F4) &&
+                key->modifiers() == Qt::NoModifier) {
+                event->accept();
+                return true;
+            }
+        }
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_F3 || key->key() == Qt::Key_F4) {

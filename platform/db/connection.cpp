@@ -133,6 +133,8 @@ void Connection::setTrace(Trace t) {
 }
 
 long long Connection::execute(std::string_view sql) {
+    if (guard_)
+        guard_(sql);
     if (trace())
         trace()(*this, sql);
     return guarded(sql, [&] {
@@ -142,6 +144,8 @@ long long Connection::execute(std::string_view sql) {
 }
 
 BatchResult Connection::run(std::string_view sql) {
+    if (guard_)
+        guard_(sql);
     if (trace())
         trace()(*this, sql);
     return guarded(sql, [&] {

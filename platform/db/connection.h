@@ -85,6 +85,12 @@ public:
     // it while no connection is in use.
     using Trace = std::function<void(const Connection& connection, std::string_view sql)>;
     static void setTrace(Trace trace);
+    // This connection's check of every batch before it runs (execute and
+    // run): it refuses a batch by throwing, and the batch does not reach the
+    // backend. The owner of the connection decides what is allowed (the
+    // rights a host granted); an empty function lets everything run.
+    using Guard = std::function<void(std::string_view sql)>;
+    void setGuard(Guard guard) { guard_ = std::move(guard); }
 
 private:
     void applyFaults(std::string_view sql);
@@ -97,6 +103,7 @@ private:
     std::string connectionString_;
     std::vector<ProviderError> errors_;
     std::vector<Fault> faults_;
+    Guard guard_;
     int depth_ = 0;
     bool lost_ = false;        // the link is down: reopen at the next call
     bool brokenWork_ = false;  // a transaction went with the link

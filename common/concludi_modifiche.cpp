@@ -1,0 +1,35 @@
+#include "common/concludi_modifiche.h"
+
+#include <stdexcept>
+
+#include "common/window_services.h"
+#include "platform/controls/record_frame.h"
+
+namespace common {
+
+bool ConcludiModifiche(WindowServices& services, controls::RecordFrame& frame,
+                       const std::string& procedure) {
+    if (!frame.Recordset() || frame.Status() == controls::RecordFrame::Browse)
+        return true;
+    if (frame.SaveIfNeeded(true, false, false))
+        return true;
+    // Only a save that failed is left here: the frame has told the user why.
+    for (;;) {
+        const std::string record = frame.RecordDescription().toStdString();
+        const std::string text = services.TraduciTesto(
+            "Non è stato possibile salvare " + record +
+                ". Riprova per salvare di nuovo; ignora o interrompi per annullare le modifiche.",
+            91505, std::vector<db::Value>{db::Value(record)});
+        const int answer = services.GestisciErrore(
+            procedure, std::make_exception_ptr(std::runtime_error(text)));
+        if (answer == vbRetry) {
+            if (frame.Update())
+                return true;
+            continue;
+        }
+        frame.Undo();
+        return false;
+    }
+}
+
+}  // namespace common

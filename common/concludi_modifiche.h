@@ -1,0 +1,21 @@
+#pragma once
+// Pending edits of a record frame when its window closes: the window never
+// refuses to close, and never loses edits silently either. The user chooses
+// save or discard (no cancel); a save that fails goes to the error report,
+// whose answer decides: retry saves again, any other answer discards.
+
+#include <string>
+
+namespace controls {
+class RecordFrame;
+}
+
+namespace common {
+
+class WindowServices;
+
+// Answers whether the edits were saved (true also when none were pending).
+bool ConcludiModifiche(WindowServices& services, controls::RecordFrame& frame,
+                       const std::string& procedure);
+
+}  // namespace common
