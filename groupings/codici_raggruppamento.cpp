@@ -325,12 +325,14 @@ void CheckCambioRaggr(common::ItemCard& card) {
             risposta = ws.VisualizzaMessaggio(
                 "E' stato modificato il raggruppamento (" + nuovo + ") per la variante " +
                     descrizione + ".\r\nSi vuole associare il raggruppamento alla variante ?",
-                76547, kDomanda, ws.TraduciTesto(kTitoloVarianti, 50877));
+                76547, kDomanda, ws.TraduciTesto(kTitoloVarianti, 50877),
+                std::vector<db::Value>{db::Value(nuovo), db::Value(descrizione)});
         else
             risposta = ws.VisualizzaMessaggio(
                 "E' stato tolto il raggruppamento alla variante " + descrizione +
                     ".\r\nSi vuole confermare questa impostazione ?",
-                76546, kDomanda, ws.TraduciTesto(kTitoloVarianti, 50877));
+                76546, kDomanda, ws.TraduciTesto(kTitoloVarianti, 50877),
+                std::vector<db::Value>{db::Value(vecchio), db::Value(descrizione)});
     });
     p.step([&] { scriviRaggrVariante(st, risposta == common::vbYes ? nuovo : vecchio); });
     p.step(concludi);

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "common/diritti.h"
 #include "common/item_card.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
@@ -438,6 +439,8 @@ void CMD_SU_Click(common::ItemCard& card) {
     std::vector<long> spuntate = sequenzeSpuntate(st);
     if (spuntate.empty())
         return;
+    // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
+    const common::ScritturaDichiarata modifica(common::Scrittura::Modifica);
     Procedure p(card, "CMD_SU_Click");
     const long s = spuntate.front();
     if (s > 1)
@@ -456,6 +459,8 @@ void CMD_GIU_Click(common::ItemCard& card) {
     std::vector<long> spuntate = sequenzeSpuntate(st);
     if (spuntate.empty())
         return;
+    // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
+    const common::ScritturaDichiarata modifica(common::Scrittura::Modifica);
     Procedure p(card, "CMD_GIU_Click");
     const long n = static_cast<long>(spuntate.size());
     const long s = spuntate.back();

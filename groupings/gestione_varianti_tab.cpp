@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/avanzamento.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -381,6 +382,7 @@ void GestioneVariantiTab::load() {
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
     Procedure p(card(), "Tab_GestioneVarianti");
+    p.step([&] { common::MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });
     p.step([&] {
@@ -400,6 +402,7 @@ void GestioneVariantiTab::load() {
             CBO_TIPOVAR1_Click();
     });
     p.step([&] { card().setLoadedItem(index()); });
+    common::NascondiAvanzamento(card());
 }
 
 // ----------------------------------------------------------- variant choice

@@ -35,6 +35,7 @@
 #include "host/host_programs.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
+#include "platform/db/credentials.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
 #include "platform/framework/component_registry.h"
@@ -86,6 +87,21 @@ std::string catalogueFile() {
         if (QFileInfo::exists(candidate))
             return QFileInfo(candidate).absoluteFilePath().toStdString();
     return {};
+}
+
+// The host's message for a database it cannot open (catalogue 91506), with
+// the provider's errors after it.
+std::string connectionFailureText(const db::DbError& e) {
+    framework::Catalogue catalogue;
+    if (const std::string file = catalogueFile(); !file.empty()) {
+        try {
+            catalogue = framework::Catalogue::FromFile(file);
+        } catch (const std::exception&) {
+        }
+    }
+    return catalogue.Text(91506, {db::Value(db::DescribeFailure(e))},
+                          "Impossibile aprire la connessione al database:\n" +
+                              db::DescribeFailure(e));
 }
 
 // Component libraries live in the build's lib folder, or next to the program.
@@ -194,7 +210,14 @@ int main(int argc, char** argv) {
             options.connectionString = "Data Source=" + path;
         }
         db::Connection database;
-        database.open(options.connectionString);
+        try {
+            database.open(options.connectionString);
+        } catch (const db::DbError& e) {
+            // Said once, in Italian, without the password; the exit status
+            // tells a script that nothing was shown.
+            std::cerr << "veldrano-host: " << connectionFailureText(e) << "\n";
+            return 1;
+        }
         if (options.company.empty())
             options.company =
                 first(database, "SELECT CG18_DITTA FROM CG18_ANADITTABASE ORDER BY CG18_DITTA");
@@ -262,7 +285,7 @@ int main(int argc, char** argv) {
         auto status = [&] {
             main.statusBar()->showMessage(QString::fromStdString(
                 "Ditta " + global.CurrentCompany().Code() + " - " + global.CurrentCompany().Name() +
-                "    Database: " + options.connectionString));
+                "    Database: " + db::MaskCredentials(options.connectionString)));
         };
         status();
         main.resize(760, 180);

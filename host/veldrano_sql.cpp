@@ -18,6 +18,7 @@
 #include "demo/host_objects.h"
 #include "demo/sql_batches.h"
 #include "platform/db/connection.h"
+#include "platform/db/credentials.h"
 #include "platform/db/errors.h"
 
 namespace {
@@ -193,7 +194,9 @@ int main(int argc, char** argv) {
         }
         connection.open(o.connection);
     } catch (const db::DbError& e) {
-        printError(e, 0);
+        // Said once, in Italian (catalogue 91506), without the password.
+        std::cerr << "veldrano-sql: [x91506x] Impossibile aprire la connessione al database:\n"
+                  << db::DescribeFailure(e) << '\n';
         return 2;
     } catch (const std::exception& e) {
         std::cerr << "veldrano-sql: " << e.what() << '\n';

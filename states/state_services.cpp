@@ -259,21 +259,6 @@ bool ConfermaValidita(common::ItemCard& card, const db::Value& id) {
     return risposta == common::vbYes;
 }
 
-void MostraAvanzamento(common::ItemCard& card, const std::string& testo, long numero) {
-    if (controls::ProgressPanel* progress = card.KOV_PROGRESS1())
-        progress->Start(QString::fromStdString(card.services().TraduciTesto(testo, numero)), 0);
-    if (qApp)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void NascondiAvanzamento(common::ItemCard& card) {
-    if (controls::ProgressPanel* progress = card.KOV_PROGRESS1())
-        progress->Finish();
-    if (qApp)
-        while (QApplication::overrideCursor())
-            QApplication::restoreOverrideCursor();
-}
-
 std::string RaggruppamentoArticolo(common::ItemCard& card, const std::string& variante) {
     db::Recordset rs;
     rs.open("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " +

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/avanzamento.h"
 #include "platform/db/value.h"
 
 class QComboBox;
@@ -67,11 +68,9 @@ bool statoVuoto(const db::Value& value);
 // still valid or without an end date.
 bool ConfermaValidita(common::ItemCard& card, const db::Value& id);
 
-// The progress indicator with a text of the catalogue ("Caricamento in
-// corso...", 10044; "Elaborazione in corso...", 24146) and the hourglass;
-// hiding it restores the normal pointer.
-void MostraAvanzamento(common::ItemCard& card, const std::string& testo, long numero);
-void NascondiAvanzamento(common::ItemCard& card);
+// The progress indicator of the card (common/avanzamento.h).
+using common::MostraAvanzamento;
+using common::NascondiAvanzamento;
 
 // MG6B_CODRAGGVAR_MG5G of the current item for the variant, right-trimmed,
 // when exactly one row comes back; "" otherwise.

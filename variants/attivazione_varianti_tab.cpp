@@ -9,7 +9,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/avanzamento.h"
 #include "common/concludi_modifiche.h"
+#include "common/diritti.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -310,6 +312,7 @@ void AttivazioneVariantiTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), "Tab_AttivazioneVarianti");
+    p.step([&] { common::MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         db::Recordset* item = card().itemRecordset();
@@ -325,6 +328,7 @@ void AttivazioneVariantiTab::load() {
     p.step([&] { ChiudiFrameworkVarianti(); });
     p.step([&] { AttivaFrameworkVarianti(); });
     p.step([&] { card().setLoadedItem(index()); });
+    common::NascondiAvanzamento(card());
 }
 
 void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
@@ -433,6 +437,9 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     const std::string articolo = codArt(card());
 
     std::vector<Riga> righe;
+    // The whole rewrite deletes and inserts the item's rows, yet adds and
+    // removes nothing the user sees: a change.
+    const common::ScritturaDichiarata modifica(common::Scrittura::Modifica);
     Procedure p(card(), "Grst_MG6B_UpdateBatchAll");
     p.step([&] {
         const int fVar = rs_->fieldIndex("MG6B_CODICEVAR_MG5F");

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "platform/db/credentials.h"
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/sqlite_backend.h"
 
@@ -75,7 +76,9 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
         return openOdbc(text);
 #else
         throw DbError({{sqlstate::kConnection, 0,
-                        "This build has no ODBC support: cannot open '" + text + "'.", "ODBC"}},
+                        "questo programma non ha il supporto ODBC per aprire '" +
+                            MaskCredentials(text) + "'.",
+                        "ODBC"}},
                       "");
 #endif
     }
@@ -85,7 +88,9 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
             path = it->second;
     if (path.empty())
         throw DbError({{sqlstate::kConnection, 0,
-                        "The connection string names no database: '" + text + "'.", "SQLite"}},
+                        "la stringa di connessione non indica un database: '" +
+                            MaskCredentials(text) + "'.",
+                        "SQLite"}},
                       "");
     options.path = path;
     const std::string mode = lower(kv.count("mode") ? kv["mode"] : "");
@@ -97,7 +102,9 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
         const long ms = std::strtol(it->second.c_str(), &end, 10);
         if (end == it->second.c_str() || *end != '\0' || ms < 0)
             throw DbError({{sqlstate::kConnection, 0,
-                            "Timeout must be a number of milliseconds: '" + text + "'.", "SQLite"}},
+                            "Timeout deve essere un numero di millisecondi: '" +
+                                MaskCredentials(text) + "'.",
+                            "SQLite"}},
                           "");
         options.busyTimeoutMs = static_cast<int>(ms);
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/db/credentials.h"
+
 namespace db {
 
 namespace {
@@ -49,7 +51,7 @@ void Connection::reconnect() {
     try {
         backend_ = openBackend(connectionString_);
     } catch (const DbError& e) {
-        errors_ = e.errors();
+        errors_ = ConnectionFailure(e).errors();
         errors_.insert(errors_.begin(),
                        {sqlstate::kConnection, 0,
                         "La connessione al database non e' ancora ristabilita: riprovare piu' "
@@ -102,8 +104,10 @@ void Connection::open(const std::string& connectionString) {
     try {
         backend_ = openBackend(connectionString);
     } catch (const DbError& e) {
-        errors_ = e.errors();
-        throw;
+        // Told once per SQLSTATE, in Italian, without the password.
+        DbError failure = ConnectionFailure(e);
+        errors_ = failure.errors();
+        throw failure;
     }
     connectionString_ = connectionString;
     ++generation_;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/db/backend.h"
+#include "platform/db/credentials.h"
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/sqlite/tsql_emitter.h"
@@ -259,7 +260,7 @@ public:
         if (!SQL_SUCCEEDED(rc)) {
             auto errors = diagnostics(SQL_HANDLE_DBC, dbc_);
             for (auto& e : errors) {
-                e.message = "Cannot connect with '" + connectionString + "': " + e.message;
+                e.message = "'" + MaskCredentials(connectionString) + "': " + e.message;
                 if (adapter_ && (e.sqlState == "HY000" || e.sqlState == "S1000"))
                     e.sqlState = sqlstate::kConnection;
             }
@@ -276,8 +277,8 @@ public:
             } catch (const DbError& e) {
                 auto errors = e.errors();
                 for (auto& err : errors) {
-                    err.message = "The T-SQL adapter cannot work through '" + connectionString +
-                                  "': " + err.message;
+                    err.message = "l'adattatore T-SQL non funziona attraverso '" +
+                                  MaskCredentials(connectionString) + "': " + err.message;
                     err.sqlState = sqlstate::kConnection;
                 }
                 release();
@@ -618,8 +619,8 @@ std::unique_ptr<Backend> openOdbc(const std::string& connectionString) {
                         value.end());
             if (value != "tsql" && value != "none" && !value.empty())
                 throw DbError({{sqlstate::kConnection, 0,
-                                "Unknown adapter '" + part.substr(eq + 1) + "' in '" +
-                                    connectionString + "'.",
+                                "adattatore '" + part.substr(eq + 1) + "' sconosciuto in '" +
+                                    MaskCredentials(connectionString) + "'.",
                                 "ODBC"}},
                               "");
             adapter = value == "tsql";

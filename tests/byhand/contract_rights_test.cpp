@@ -1,0 +1,296 @@
+// The host's rights, tried by hand: the card launched with CanUpdate,
+// CanInsert or CanDelete off, every write path of every tab tried through
+// the widgets (ticks, buttons, keys, grid choices, questions answered Yes),
+// and the tables are as they were; no writing statement reached the
+// database, and the user was told why with a numbered message. CanQbe off
+// takes the item search away.
+
+#include <QAbstractButton>
+#include <algorithm>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "common/diritti.h"
+#include "common/item_card.h"
+#include "common/window_services.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/grid_navigator.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
+#include "tests/byhand/contract_host.h"
+
+namespace {
+
+using contracttest::HostedCard;
+using contracttest::Rights;
+
+// Every question answered Yes, every notice OK, every error report abort;
+// the texts kept. Installed for one test, the suite's scripted dialogs after.
+class YesToAll : public common::Dialoghi {
+public:
+    std::vector<std::string> shown;
+    int KOVMsgBox(const std::string& text, int style, const std::string&) override {
+        shown.push_back(text);
+        const int buttons = style & 0x7;
+        return buttons == common::vbYesNo || buttons == common::vbYesNoCancel ? common::vbYes
+                                                                              : common::vbOK;
+    }
+    int errorReport(const common::RapportoErrore& r) override {
+        shown.push_back("ERRORE " + r.procedure + ": " + r.error.description);
+        return common::vbAbort;
+    }
+    bool saw(const std::string& part) const {
+        for (const auto& s : shown)
+            if (s.find(part) != std::string::npos)
+                return true;
+        return false;
+    }
+};
+
+// The tables the card writes.
+const char* const kTables[] = {"MG66_ANAGRART",  "MG6B_GESVARART", "MG5E_OPZIONI",
+                               "MG5G_RAGGVAR",   "MG5H_COMPRAGVAR", "MG5S_VARCLIFOR",
+                               "MG5W_PROVSTATI", "MG5U_VARSTAG",    "MG73_ARTCLIFOR",
+                               "MG87_ARTDESC",   "PD18_ARTPROD",    "PD95_DISBA"};
+
+struct RightsOff : HostedCard {
+    void SetUp() override {
+        HostedCard::SetUp();
+        previous = &common::dialoghi();
+        common::setDialoghi(&dialogs);
+        db::Connection::setTrace([this](const db::Connection&, std::string_view sql) {
+            if (common::scrittureDelBatch(sql).any())
+                writes.emplace_back(sql);
+        });
+    }
+    void TearDown() override {
+        db::Connection::setTrace({});
+        HostedCard::TearDown();
+        common::setDialoghi(previous);
+    }
+
+    std::string tables() {
+        std::string out;
+        for (const char* t : kTables)
+            out += std::string(t) + ":" + rows(std::string("SELECT * FROM ") + t) + "\n";
+        return out;
+    }
+
+    template <class T>
+    T* find(const char* name) {
+        return w->findChild<T*>(QString::fromLatin1(name));
+    }
+    void click(const char* name) {
+        auto* b = find<QAbstractButton>(name);
+        if (b && b->isVisible() && b->isEnabled())
+            QTest::mouseClick(b, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    static int column(controls::DataGrid* grid, const std::string& field) {
+        for (int i = 0; grid && i < grid->Columns().Count(); ++i)
+            if (grid->Columns()[i].Field() == field)
+                return i;
+        return -1;
+    }
+    void tick(const char* gridName, long row) {
+        auto* grid = find<controls::DataGrid>(gridName);
+        const int c = column(grid, "SELEZ");
+        if (grid && c >= 0 && grid->DataSource() && row < grid->model()->rowCount())
+            grid->ToggleCheck(row, c);
+    }
+    void navigator(const char* name, const char* key) {
+        if (auto* nav = find<controls::GridNavigator>(name))
+            if (QPushButton* b = nav->Button(key); b && b->isEnabled())
+                QTest::mouseClick(b, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    void type(QWidget* box, const char* text) {
+        if (!box || !box->isEnabled())
+            return;
+        box->setFocus();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    // The first choosable value of every combo column of a state grid, on row 0.
+    void chooseStates(const char* gridName) {
+        auto* grid = find<controls::DataGrid>(gridName);
+        if (!grid || !grid->DataSource() || grid->model()->rowCount() == 0)
+            return;
+        for (int c = 0; c < grid->Columns().Count(); ++c) {
+            const auto& col = grid->Columns()[c];
+            if (col.Kind() != controls::CellKind::Combo || col.ReadOnly())
+                continue;
+            for (const auto& [value, text] : col.ValueList())
+                if (!value.isEmpty() && value.toText() != "0") {
+                    grid->ChooseValue(0, c, value);
+                    break;
+                }
+        }
+    }
+
+    // Every write path of every tab, as a user tries them.
+    void tryEveryWrite() {
+        choose("PANT-001");
+        ASSERT_EQ(w->currentItem(), "PANT-001");
+        // The item: variant management off and on.
+        if (w->CHK_FLGVARART()->isEnabled())
+            QTest::mouseClick(w->CHK_FLGVARART(), Qt::LeftButton);
+        w->FME_ART()->Update();
+
+        // Activation: a variant's management and its obligation, confirmed.
+        w->selectTab(common::kTabAttivazioneVarianti);
+        if (auto* chk = find<QCheckBox>("CHK_FLGGESTVAR"); chk && chk->isEnabled())
+            QTest::mouseClick(chk, Qt::LeftButton);
+        navigator("GRIDNAV_VARIANTI", "Conferma");
+
+        // Options: add to the grouping, remove, move, associate; a new
+        // option, its description saved, an option deleted.
+        w->selectTab(common::kTabGestioneVarianti);
+        tick("GRDX_VARIANTI_SOURCE", 0);
+        click("CMD_ADDSEL");
+        tick("GRDX_VARIANTI_DESTI", 0);
+        click("CMD_TOGLISEL");
+        if (auto* dest = find<controls::DataGrid>("GRDX_VARIANTI_DESTI"); dest && dest->DataSource())
+            dest->SetCurrentRow(0);
+        click("CMD_GIU");
+        click("CMD_SU");
+        if (auto* raggr = find<controls::LookupBox>("TXT_RAGGR1"); raggr && raggr->isEnabled()) {
+            raggr->LineEdit()->setFocus();
+            raggr->LineEdit()->selectAll();
+            QTest::keyClicks(raggr->LineEdit(), "TG-LETTERE");
+            QTest::keyClick(raggr->LineEdit(), Qt::Key_Tab);
+        }
+        click("CMD_ASSOCIA");
+        click("CMD_OPZORIG_NUOVO");
+        type(find<QLineEdit>("TXT_OPZIONE_ORIG"), "ZZ");
+        type(find<QLineEdit>("TXT_DESOPZIONE_ORIG"), "Opzione nuova");
+        click("CMD_OPZORIG_SALVA");
+        type(find<QLineEdit>("TXT_DESOPZIONE_DEST"), " cambiata");
+        click("CMD_OPZDEST_SALVA");
+        tick("GRDX_VARIANTI_SOURCE", 0);
+        click("CMD_OPZORIG_ELIMINA");
+
+        // Transcoding: a customer's description of an option.
+        w->selectTab(common::kTabTrascodificaVarianti);
+        type(find<QLineEdit>("TXT_DESCRCF"), "Descrizione cliente");
+        navigator("GRIDNAV_TRASCF", "Conferma");
+        click("CMD_ELIMINACF");
+
+        // States: by season, by grouping and option.
+        w->selectTab(common::kTabStatiStagione);
+        chooseStates("GRDX_STATI_STAGIONI");
+        w->selectTab(common::kTabStatiVariante);
+        chooseStates("GRDX_STATI_RAGGR");
+        chooseStates("GRDX_STATI_OPZIONI");
+
+        // Customers' codes of MAGLIA-001: one changed, one added, one deleted.
+        QTest::mouseClick(w->CMD_NUOVO(), Qt::LeftButton);
+        choose("MAGLIA-001");
+        w->selectTab(common::kTabArtcli);
+        if (auto* notes = w->findChild<QWidget*>("TXT_NOTEARTCLIFOR"); notes && notes->isEnabled()) {
+            notes->setFocus();
+            QTest::keyClicks(notes, " modificate");
+        }
+        navigator("GRIDNAV_ARTCLIFOR", "Conferma");
+        navigator("GRIDNAV_ARTCLIFOR", "Nuovo");
+        type(find<QLineEdit>("TXT_ARTCLIFOR"), "NUOVO-CODICE");
+        if (auto* cf = find<controls::LookupBox>("TXT_CODCLIFOR"); cf && cf->isEnabled())
+            type(cf->LineEdit(), "3");
+        navigator("GRIDNAV_ARTCLIFOR", "Conferma");
+        if (auto* grid = find<controls::DataGrid>("GRD_ARTCLIFOR"); grid && grid->isEnabled()) {
+            grid->setFocus();
+            grid->SetCurrentRow(0);
+            QTest::keyClick(grid, Qt::Key_Delete);
+        }
+        QApplication::processEvents();
+    }
+
+    YesToAll dialogs;
+    common::Dialoghi* previous = nullptr;
+    std::vector<std::string> writes;
+};
+
+TEST_F(RightsOff, WithoutCanUpdateNoTabWritesAnything) {
+    const std::string before = tables();
+    open({false, true, true, true});
+    tryEveryWrite();
+    card->CloseForm();
+    EXPECT_EQ(tables(), before);
+    EXPECT_TRUE(writes.empty()) << writes.front();
+    EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione a modificare i dati."));
+    for (const auto& s : dialogs.shown)
+        EXPECT_EQ(s.rfind("ERRORE", 0), std::string::npos) << s;
+}
+
+TEST_F(RightsOff, WithoutCanInsertNoRowIsAdded) {
+    const std::string before = tables();
+    open({true, false, true, true});
+    tryEveryWrite();
+    card->CloseForm();
+    for (const char* t : kTables)
+        EXPECT_LE(cardtest::count(database, t, "1=1"),
+                  [&] {
+                      const auto at = before.find(std::string(t) + ":");
+                      return static_cast<long long>(std::count(
+                          before.begin() + at, before.begin() + before.find('\n', at), ';'));
+                  }())
+            << t;
+    for (const auto& sql : writes)
+        EXPECT_FALSE(common::scrittureDelBatch(sql).aggiunta) << sql;
+    EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione ad aggiungere dati."));
+}
+
+TEST_F(RightsOff, WithoutCanDeleteNoRowIsRemoved) {
+    const std::string before = tables();
+    open({true, true, false, true});
+    tryEveryWrite();
+    card->CloseForm();
+    for (const char* t : kTables)
+        EXPECT_GE(cardtest::count(database, t, "1=1"),
+                  [&] {
+                      const auto at = before.find(std::string(t) + ":");
+                      return static_cast<long long>(std::count(
+                          before.begin() + at, before.begin() + before.find('\n', at), ';'));
+                  }())
+            << t;
+    for (const auto& sql : writes)
+        EXPECT_FALSE(common::scrittureDelBatch(sql).rimozione) << sql;
+    EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione a eliminare dati."));
+}
+
+TEST_F(RightsOff, WithoutCanQbeThereIsNoItemSearch) {
+    open({true, true, true, false});
+    auto* button = w->TXT_CODART_Box()->findChild<QToolButton*>();
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->isEnabled());
+    // F3 in the code box says why and opens nothing; a typed code still works.
+    w->TXT_CODART()->setFocus();
+    QTest::keyClick(w->TXT_CODART(), Qt::Key_F3);
+    EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione a eseguire ricerche."));
+    choose("MAGLIA-001");
+    EXPECT_EQ(w->currentItem(), "MAGLIA-001");
+    EXPECT_FALSE(w->CMD_NUOVO()->isEnabled());
+}
+
+// The check itself: what a batch writes, work tables aside.
+TEST(RightsCheck, WritesOfABatchAreToldFromItsStatements) {
+    using common::scrittureDelBatch;
+    EXPECT_FALSE(scrittureDelBatch("SELECT * FROM MG66_ANAGRART WHERE X = 'DELETE FROM A'").any());
+    EXPECT_FALSE(scrittureDelBatch("INSERT INTO #TMP_DEST SELECT * FROM MG5E_OPZIONI").any());
+    EXPECT_FALSE(scrittureDelBatch("UPDATE #TMP SET SELEZ = 1").any());
+    EXPECT_FALSE(scrittureDelBatch("UPDATE A SET SELEZ = 0 FROM #TMP_ORIG A").any());
+    EXPECT_FALSE(scrittureDelBatch("DELETE T FROM #TMP AS T -- DELETE FROM MG66").any());
+    EXPECT_TRUE(scrittureDelBatch("INSERT INTO MG5H_COMPRAGVAR VALUES (1)").aggiunta);
+    EXPECT_TRUE(scrittureDelBatch("DELETE FROM [dbo].[MG73_ARTCLIFOR] WHERE 1=1").rimozione);
+    EXPECT_TRUE(scrittureDelBatch("delete MG5W_PROVSTATI where 1=1").rimozione);
+    EXPECT_TRUE(scrittureDelBatch("UPDATE TOP (1) MG66_ANAGRART SET X = 1").modifica);
+    const auto both = scrittureDelBatch(
+        "DELETE FROM MG6B_GESVARART WHERE A = 1; INSERT MG6B_GESVARART SELECT * FROM #W");
+    EXPECT_TRUE(both.rimozione && both.aggiunta && !both.modifica);
+}
+
+}  // namespace
