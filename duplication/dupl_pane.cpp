@@ -349,7 +349,7 @@ void DuplPane::CHK_REGOLE_FASHION_Click() {
             common::NzValore(db::Value(TXT_VARIANTE_ORIG->Text().toStdString()), "");
         if (!duplicatore_->OriginRulesExist(card().companyCode(), origin, variant)) {
             card().services().VisualizzaMessaggio(
-                "Non esistono regole origine per la distinta base indicata.", 0,
+                "Non esistono regole origine per la distinta base indicata.", 91516,
                 common::vbInformation, card().widget()->windowTitle().toStdString());
             CHK_REGOLE_FASHION->setChecked(false);
         }

@@ -209,11 +209,11 @@ void TXT_RAGGR1_AfterItem(common::ItemCard& card) {
         // with an apostrophe is not created.
         if (st.raggruppamento.find('\'') != std::string::npos) {
             ws.VisualizzaMessaggio(
-                "Il codice raggruppamento non pu\xC3\xB2 contenere il carattere apice (')", 0,
+                "Il codice raggruppamento non pu\xC3\xB2 contenere il carattere apice (')", 91510,
                 common::vbExclamation, "Scheda articolo");
             return;
         }
-        if (ws.VisualizzaMessaggio("Codice raggruppamento inesistente, vuoi crearlo ?", 0, kDomanda,
+        if (ws.VisualizzaMessaggio("Codice raggruppamento inesistente, vuoi crearlo ?", 91511, kDomanda,
                                    "Scheda articolo") != common::vbYes)
             return;
         const std::string descr =
@@ -408,7 +408,7 @@ bool CheckRaggruppamento(common::ItemCard& card) {
         if (card.company().GroupingCodeMode() <= 0 &&
             ws.VisualizzaMessaggio("Non e' stato indicato un codice raggruppamento.\rNe verra' "
                                    "creato uno in automatico. Proseguo ?",
-                                   0, kDomanda,
+                                   91512, kDomanda,
                                    ws.TraduciTesto(kTitoloVarianti, 50877)) != common::vbYes)
             return;
         prosegui = true;

@@ -539,7 +539,7 @@ bool GestioneVariantiTab::TXT_OPZIONE_ORIG_Validate() {
     QString text = st.TXT_OPZIONE_ORIG->text();
     if (!text.contains(QLatin1Char('\'')))
         return false;
-    card().services().VisualizzaMessaggio(kTestoApice, 0, common::vbExclamation,
+    card().services().VisualizzaMessaggio(kTestoApice, 91514, common::vbExclamation,
                                           card().widget()->windowTitle().toStdString());
     text.remove(QLatin1Char('\''));
     st.TXT_OPZIONE_ORIG->setText(text);
@@ -561,7 +561,7 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
 
     // Refusals before anything is written.
     if (st.variante.empty() || !st.sorgente) {
-        ws.VisualizzaMessaggio("Scegliere prima una variante dell'articolo.", 0,
+        ws.VisualizzaMessaggio("Scegliere prima una variante dell'articolo.", 91515,
                                common::vbExclamation, titolo);
         return;
     }

@@ -47,7 +47,7 @@ void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& input) {
     dati.cliFor = common::NzValore(db::Value(dati.cliFor));
     // Nothing is asked or written without a variant and a counterpart.
     if (dati.variante.empty() || !numerico(dati.cliFor) || (dati.tipoCF != 0 && dati.tipoCF != 1)) {
-        ws.VisualizzaMessaggio("Scegliere la variante e un codice cliente o fornitore numerico.", 0,
+        ws.VisualizzaMessaggio("Scegliere la variante e un codice cliente o fornitore numerico.", 91513,
                                common::vbExclamation, titolo);
         return;
     }

@@ -796,7 +796,8 @@ void ArtCliForTab::FME_ARTCLIFOR_BeforeUpdate(bool& cancel) {
             ws.VisualizzaMessaggio(testo, tipo_.msgDescrizionePersonalizzata, common::vbExclamation,
                                    ws.TraduciTesto("Attenzione", 7757));
         else
-            ws.VisualizzaMessaggio(testo, 0, common::vbExclamation, "Attenzione");
+            ws.VisualizzaMessaggio(testo, 32358, common::vbExclamation,
+                                   ws.TraduciTesto("Attenzione", 7757));
         cancel = true;
         TXT_DESCARTCLIFOR->setEnabled(true);
         TXT_DESCARTCLIFOR->setFocus();

@@ -289,7 +289,7 @@ void ProgressiviTab::TXT_ANNO_Validate() {
         st_->validando = true;
         common::WindowServices& ws = card().services();
         ws.VisualizzaMessaggio("L'anno deve essere un numero di quattro cifre (ad esempio 2025).",
-                               0, common::vbExclamation, ws.TraduciTesto("Avviso Utente", 8522));
+                               91519, common::vbExclamation, ws.TraduciTesto("Avviso Utente", 8522));
         st_->validando = false;
         TXT_ANNO->setFocus();
         TXT_ANNO->selectAll();

@@ -424,8 +424,9 @@ bool prendiRaggruppamento(common::ItemCard& card, controls::LookupBox* box, QLin
     const std::string testo = common::NzValore(db::Value(box->Text().toStdString()), "");
     if (!box->Found()) {
         card.services().VisualizzaMessaggio(
-            "Il raggruppamento " + testo + " non esiste per questa variante.", 0,
-            common::vbExclamation, card.services().TraduciTesto("Avviso Utente", 8522));
+            "Il raggruppamento " + testo + " non esiste per questa variante.", 91517,
+            common::vbExclamation, card.services().TraduciTesto("Avviso Utente", 8522),
+            std::vector<db::Value>{db::Value(testo)});
         box->SetText(QString::fromStdString(raggr));
         box->SetFound(true);
         return false;
@@ -555,8 +556,9 @@ void StatiCombinazioneTab::TXT_STATODEF_Validate() {
     p.step([&] {
         if (!codice.empty() && statoVuoto(stato.id)) {
             card().services().VisualizzaMessaggio(
-                "Lo stato " + codice + " non esiste: il default della coppia non cambia.", 0,
-                common::vbExclamation, card().services().TraduciTesto("Avviso Utente", 8522));
+                "Lo stato " + codice + " non esiste: il default della coppia non cambia.", 91518,
+                common::vbExclamation, card().services().TraduciTesto("Avviso Utente", 8522),
+                std::vector<db::Value>{db::Value(codice)});
             p.leave();
         }
     });

@@ -595,6 +595,23 @@ bool RecordFrame::Update() {
     return true;
 }
 
+QString PreposizioneA(const QString& text) {
+    // The article joins the preposition: "a il" is "al", "a l'" is "all'".
+    struct Forma {
+        const char* articolo;
+        const char* articolata;
+    };
+    static const Forma forme[] = {{"il ", "al "},   {"lo ", "allo "}, {"la ", "alla "},
+                                  {"l'", "all'"},   {"i ", "ai "},    {"gli ", "agli "},
+                                  {"le ", "alle "}};
+    for (const Forma& f : forme) {
+        const QString a = QString::fromUtf8(f.articolo);
+        if (text.startsWith(a, Qt::CaseInsensitive))
+            return QString::fromUtf8(f.articolata) + text.mid(a.size());
+    }
+    return QStringLiteral("a ") + text;
+}
+
 bool RecordFrame::SaveIfNeeded(bool ask, bool discardWithoutAsking, bool allowCancel) {
     if (d->status == 0)
         return true;
@@ -609,7 +626,7 @@ bool RecordFrame::SaveIfNeeded(bool ask, bool discardWithoutAsking, bool allowCa
         return Update();
     }
     const QString question =
-        QStringLiteral("Salvare le modifiche apportate a %1?").arg(d->recordName());
+        QStringLiteral("Salvare le modifiche apportate %1?").arg(PreposizioneA(d->recordName()));
     SaveAnswer answer;
     if (d->ask) {
         answer = d->ask(question, allowCancel);

@@ -145,6 +145,10 @@ private:
     std::unique_ptr<Impl> d;
 };
 
+// "a" joined to the article that opens the text, as Italian writes it:
+// "all'articolo", "al codice", "alle varianti"; "a " before anything else.
+QString PreposizioneA(const QString& text);
+
 // The statement narrowed to one key: "key = literal" joins the statement's
 // top-level WHERE (or starts one) ahead of its GROUP BY / ORDER BY.
 std::string KeyFilteredStatement(const std::string& sql, const std::string& keyField,

@@ -451,7 +451,7 @@ TEST_F(Progressivi, KindsQuantitiesAndYearsChooseWhatIsRead) {
     // A year of letters: refused with a message; the grid keeps 2026.
     const long before = pivot().recordCount();
     anno("20a5");
-    EXPECT_TRUE(shown("[x0x] L'anno deve essere un numero di quattro cifre"));
+    EXPECT_TRUE(shown("[x91519x] L'anno deve essere un numero di quattro cifre"));
     EXPECT_TRUE(grid().isEnabled());
     EXPECT_EQ(pivot().recordCount(), before);
     confronta(atteso(2, 1, 2026, true));
