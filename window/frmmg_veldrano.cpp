@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "common/concludi_modifiche.h"
@@ -551,15 +550,6 @@ void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {
     });
 }
 
-void FRMMG_VELDRANO::TXT_CODART_StartLookup(bool& cancel) {
-    if (!common::VerificaRicerca(*this)) {
-        cancel = true;
-        return;
-    }
-    lkpCodArt_->SetConnection(connection_.get());
-    controls::ApplyLookup(*lkpCodArt_, lookups().Items());
-}
-
 bool FRMMG_VELDRANO::switchToItem(const std::string& code) {
     if (!fmeArt_)
         return false;
@@ -593,23 +583,6 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
         if (t)
             t->itemShown();
     applicaDiritti();
-}
-
-void FRMMG_VELDRANO::applicaDiritti() {
-    const common::Diritti d = common::dirittiDi(pclsInterface_);
-    for (controls::RecordFrame* frame : findChildren<controls::RecordFrame*>()) {
-        if (frame == fmeArt_.get())
-            continue;  // the item frame neither inserts nor deletes items anyway
-        if (!common::consentita(d, common::Scrittura::Aggiunta))
-            frame->SetAllowInsert(false);
-        if (!common::consentita(d, common::Scrittura::Rimozione))
-            frame->SetAllowDelete(false);
-    }
-    if (!d.ricerca) {
-        cmdNuovo_->setEnabled(false);
-        if (auto* button = lkpCodArt_->findChild<QToolButton*>())
-            button->setEnabled(false);
-    }
 }
 
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
