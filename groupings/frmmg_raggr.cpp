@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "common/messaggi_frame.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -57,16 +58,8 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
     FME_DIMEC = new controls::RecordFrame(this);
     FME_DIMEC->SetName(windowTitle());
     FME_DIMEC->SetRecordDescription(QStringLiteral("il raggruppamento"));
-    FME_DIMEC->SetNotify(
-        [this](const QString& text) { messaggio(text.toStdString(), common::vbExclamation); });
-    FME_DIMEC->SetAskSave([this](const QString& question, bool allowCancel) {
-        const int r =
-            messaggio(question.toStdString(),
-                      (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion);
-        return r == common::vbYes  ? controls::SaveAnswer::Save
-               : r == common::vbNo ? controls::SaveAnswer::Discard
-                                   : controls::SaveAnswer::Cancel;
-    });
+    common::CollegaMessaggiFrame(ws_, *FME_DIMEC,
+                                 [this] { return windowTitle().toStdString(); });
 
     connect(CBO_TIPORAGGR, &QComboBox::activated, this, [this](int) { CBO_TIPORAGGR_Click(); });
     connect(FME_DIMEC, &controls::RecordFrame::changeStatus, this,
@@ -99,7 +92,7 @@ FRMMG_RAGGR::~FRMMG_RAGGR() {
 }
 
 int FRMMG_RAGGR::messaggio(const std::string& text, int style) {
-    return ws_.VisualizzaMessaggio(text, 0, style, windowTitle().toStdString());
+    return common::VisualizzaMessaggioFrame(ws_, text, style, windowTitle().toStdString());
 }
 
 std::string FRMMG_RAGGR::variante() const {

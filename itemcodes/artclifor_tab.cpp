@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/concludi_modifiche.h"
+#include "common/messaggi_frame.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -409,18 +410,8 @@ bool ArtCliForTab::AttivaFrameworkArtclifor() {
         frame->SetRecordDescription(QStringLiteral("il codice articolo del ") +
                                     QString::fromUtf8(tipo_.parola));
         common::WindowServices& ws = card().services();
-        frame->SetNotify([this](const QString& text) {
-            messaggio(text.toStdString(), 0, common::vbExclamation);
-        });
-        frame->SetAskSave([&ws](const QString& question, bool allowCancel) {
-            const int r = ws.VisualizzaMessaggio(
-                question.toStdString(), 0,
-                (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion,
-                ws.TraduciTesto("Avviso Utente", 8522));
-            return r == common::vbYes  ? controls::SaveAnswer::Save
-                   : r == common::vbNo ? controls::SaveAnswer::Discard
-                                       : controls::SaveAnswer::Cancel;
-        });
+        common::CollegaMessaggiFrame(ws, *frame,
+                                     [&ws] { return ws.TraduciTesto("Attenzione", 7757); });
         frame->Bind(&cn, rs_.get(), "CHIAVE");
         frame->BindControl(TXT_CLIFOR_OPZIONE, "MG73_OPZIONE_MG5E",
                            {QStringLiteral("Codice variante")});

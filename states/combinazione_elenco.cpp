@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/concludi_modifiche.h"
+#include "common/messaggi_frame.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -223,19 +224,8 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         f->SetName(QStringLiteral("FME_COMBI"));
         f->Bind(&cn, rsCombi_.get(), "CHIAVE", sqlCombi_);
         f->SetRecordDescription(QStringLiteral("la combinazione"));
-        f->SetNotify([this](const QString& text) {
-            card().services().VisualizzaMessaggio(
-                text.toStdString(), 0, common::vbExclamation,
-                card().services().TraduciTesto("Avviso Utente", 8522));
-        });
-        f->SetAskSave([this](const QString& question, bool allowCancel) {
-            const int risposta = card().services().VisualizzaMessaggio(
-                question.toStdString(), 0,
-                (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion,
-                card().services().TraduciTesto("Avviso Utente", 8522));
-            return risposta == common::vbYes  ? controls::SaveAnswer::Save
-                   : risposta == common::vbNo ? controls::SaveAnswer::Discard
-                                              : controls::SaveAnswer::Cancel;
+        common::CollegaMessaggiFrame(card().services(), *f, [this] {
+            return card().services().TraduciTesto("Avviso Utente", 8522);
         });
         controls::BindOptions o1{LBL_OPZIONE1->text(), true, true};
         controls::BindOptions o2{LBL_OPZIONE2->text(), true, true};

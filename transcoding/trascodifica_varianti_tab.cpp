@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "common/concludi_modifiche.h"
+#include "common/messaggi_frame.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -337,16 +338,7 @@ void TrascodificaVariantiTab::DTS_Descri_Clifor() {
         auto frame = std::make_unique<controls::RecordFrame>();
         frame->SetName(QStringLiteral("DTS_Descri_Clifor"));
         frame->SetRecordDescription(QStringLiteral("la trascodifica dell'opzione"));
-        frame->SetAskSave([this](const QString& question, bool allowCancel) {
-            const int answer = messaggio(
-                question.toStdString(),
-                (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion);
-            return answer == common::vbYes  ? controls::SaveAnswer::Save
-                   : answer == common::vbNo ? controls::SaveAnswer::Discard
-                                            : controls::SaveAnswer::Cancel;
-        });
-        frame->SetNotify(
-            [this](const QString& text) { messaggio(text.toStdString(), common::vbExclamation); });
+        common::CollegaMessaggiFrame(card().services(), *frame, [this] { return titolo(); });
         // The rows listed are the whole navigation of the frame.
         frame->Bind(&cn, rs_.get(), kOpzione, rs_->source());
         frame->SetGrid(GRD_TRASCF);
@@ -607,7 +599,7 @@ std::string TrascodificaVariantiTab::titolo() {
 }
 
 int TrascodificaVariantiTab::messaggio(const std::string& text, int style) {
-    return card().services().VisualizzaMessaggio(text, 0, style, titolo());
+    return common::VisualizzaMessaggioFrame(card().services(), text, style, titolo());
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include "common/avanzamento.h"
 #include "common/concludi_modifiche.h"
 #include "common/diritti.h"
+#include "common/messaggi_frame.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -201,19 +202,8 @@ void AttivazioneVariantiTab::build(QWidget* page) {
     FME_VARIANTI->SetAllowInsert(false);
     FME_VARIANTI->SetAllowDelete(false);
     common::WindowServices& ws = card().services();
-    FME_VARIANTI->SetNotify([&ws](const QString& text) {
-        ws.VisualizzaMessaggio(text.toStdString(), 0, common::vbExclamation,
-                               ws.TraduciTesto(kTitolo, 50877));
-    });
-    FME_VARIANTI->SetAskSave([&ws](const QString& question, bool allowCancel) {
-        const int r = ws.VisualizzaMessaggio(
-            question.toStdString(), 0,
-            (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion,
-            ws.TraduciTesto(kTitolo, 50877));
-        return r == common::vbYes  ? controls::SaveAnswer::Save
-               : r == common::vbNo ? controls::SaveAnswer::Discard
-                                   : controls::SaveAnswer::Cancel;
-    });
+    common::CollegaMessaggiFrame(ws, *FME_VARIANTI,
+                                 [&ws] { return ws.TraduciTesto(kTitolo, 50877); });
 
     CaricaListeCombo();
     InitGRD_VARIANTI();

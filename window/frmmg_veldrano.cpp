@@ -12,6 +12,7 @@
 
 #include "common/concludi_modifiche.h"
 #include "common/diritti.h"
+#include "common/messaggi_frame.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
@@ -253,19 +254,8 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->SetAllowDelete(false);
     fmeArt_->SetRecordDescription(
         QString::fromStdString(services_.TraduciTesto("l'articolo di Magazzino", 67919)));
-    fmeArt_->SetAskSave([this](const QString& question, bool allowCancel) {
-        const int answer = services_.VisualizzaMessaggio(
-            question.toStdString(), 0,
-            (allowCancel ? common::vbYesNoCancel : common::vbYesNo) + common::vbQuestion,
-            services_.TraduciTesto("Avviso Utente", 8522));
-        return answer == common::vbYes  ? controls::SaveAnswer::Save
-               : answer == common::vbNo ? controls::SaveAnswer::Discard
-                                        : controls::SaveAnswer::Cancel;
-    });
-    fmeArt_->SetNotify([this](const QString& message) {
-        services_.VisualizzaMessaggio(message.toStdString(), 0, common::vbExclamation,
-                                      services_.TraduciTesto("Avviso Utente", 8522));
-    });
+    common::CollegaMessaggiFrame(services_, *fmeArt_,
+                                 [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
     controls::BindOptions code;
     code.caption = "Articolo";
     fmeArt_->BindControl(txtCodArt_, "MG66_CODART", code);
