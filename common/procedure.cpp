@@ -1,6 +1,6 @@
 #include "common/procedure.h"
 
-#include "common/diritti.h"
+#include "common/rights.h"
 #include "common/item_card.h"
 #include "common/window_services.h"
 
@@ -17,7 +17,7 @@ bool Procedure::step(const std::function<void()>& statement) {
         try {
             statement();
             return !left_;
-        } catch (const DirittoNegato& refused) {
+        } catch (const RightDenied& refused) {
             // A write the host's rights do not allow: the user is told why
             // and the command ends as abort ends it, rolling back.
             ++errors_;

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "common/diritti.h"
+#include "common/rights.h"
 #include "common/item_card.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
@@ -440,7 +440,7 @@ void CMD_SU_Click(common::ItemCard& card) {
     if (spuntate.empty())
         return;
     // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
-    const common::ScritturaDichiarata modifica(common::Scrittura::Modifica);
+    const common::DeclaredWrite change(common::WriteKind::Change);
     Procedure p(card, "CMD_SU_Click");
     const long s = spuntate.front();
     if (s > 1)
@@ -460,7 +460,7 @@ void CMD_GIU_Click(common::ItemCard& card) {
     if (spuntate.empty())
         return;
     // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
-    const common::ScritturaDichiarata modifica(common::Scrittura::Modifica);
+    const common::DeclaredWrite change(common::WriteKind::Change);
     Procedure p(card, "CMD_GIU_Click");
     const long n = static_cast<long>(spuntate.size());
     const long s = spuntate.back();

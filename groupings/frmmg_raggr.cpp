@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "common/messaggi_frame.h"
+#include "common/frame_messages.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -58,7 +58,7 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
     FME_DIMEC = new controls::RecordFrame(this);
     FME_DIMEC->SetName(windowTitle());
     FME_DIMEC->SetRecordDescription(QStringLiteral("il raggruppamento"));
-    common::CollegaMessaggiFrame(ws_, *FME_DIMEC,
+    common::routeFrameMessages(ws_, *FME_DIMEC,
                                  [this] { return windowTitle().toStdString(); });
 
     connect(CBO_TIPORAGGR, &QComboBox::activated, this, [this](int) { CBO_TIPORAGGR_Click(); });
@@ -92,7 +92,7 @@ FRMMG_RAGGR::~FRMMG_RAGGR() {
 }
 
 int FRMMG_RAGGR::messaggio(const std::string& text, int style) {
-    return common::VisualizzaMessaggioFrame(ws_, text, style, windowTitle().toStdString());
+    return common::showFrameMessage(ws_, text, style, windowTitle().toStdString());
 }
 
 std::string FRMMG_RAGGR::variante() const {

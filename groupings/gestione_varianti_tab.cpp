@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/avanzamento.h"
+#include "common/progress_indicator.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"

@@ -99,9 +99,9 @@ std::string connectionFailureText(const db::DbError& e) {
         } catch (const std::exception&) {
         }
     }
-    return catalogue.Text(91506, {db::Value(db::DescribeFailure(e))},
+    return catalogue.Text(91506, {db::Value(db::describeFailure(e))},
                           "Impossibile aprire la connessione al database:\n" +
-                              db::DescribeFailure(e));
+                              db::describeFailure(e));
 }
 
 // Component libraries live in the build's lib folder, or next to the program.
@@ -285,7 +285,7 @@ int main(int argc, char** argv) {
         auto status = [&] {
             main.statusBar()->showMessage(QString::fromStdString(
                 "Ditta " + global.CurrentCompany().Code() + " - " + global.CurrentCompany().Name() +
-                "    Database: " + db::MaskCredentials(options.connectionString)));
+                "    Database: " + db::maskCredentials(options.connectionString)));
         };
         status();
         main.resize(760, 180);

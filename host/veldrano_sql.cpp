@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
     } catch (const db::DbError& e) {
         // Said once, in Italian (catalogue 91506), without the password.
         std::cerr << "veldrano-sql: [x91506x] Impossibile aprire la connessione al database:\n"
-                  << db::DescribeFailure(e) << '\n';
+                  << db::describeFailure(e) << '\n';
         return 2;
     } catch (const std::exception& e) {
         std::cerr << "veldrano-sql: " << e.what() << '\n';

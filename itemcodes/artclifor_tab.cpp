@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "common/concludi_modifiche.h"
-#include "common/messaggi_frame.h"
+#include "common/pending_edits.h"
+#include "common/frame_messages.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -410,7 +410,7 @@ bool ArtCliForTab::AttivaFrameworkArtclifor() {
         frame->SetRecordDescription(QStringLiteral("il codice articolo del ") +
                                     QString::fromUtf8(tipo_.parola));
         common::WindowServices& ws = card().services();
-        common::CollegaMessaggiFrame(ws, *frame,
+        common::routeFrameMessages(ws, *frame,
                                      [&ws] { return ws.TraduciTesto("Attenzione", 7757); });
         frame->Bind(&cn, rs_.get(), "CHIAVE");
         frame->BindControl(TXT_CLIFOR_OPZIONE, "MG73_OPZIONE_MG5E",
@@ -471,7 +471,7 @@ bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
     Procedure p(card(), tipo_.DisattivaFramework);
     p.step([&] {
         if (chiediSalvataggio)
-            concluse = common::ConcludiModifiche(card().services(), *frame, p.name());
+            concluse = common::concludeOnClose(card().services(), *frame, p.name());
     });
     // What follows releases the frame whatever the answer: every step runs.
     if (GRD_ARTCLIFOR)

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/concludi_modifiche.h"
-#include "common/messaggi_frame.h"
+#include "common/pending_edits.h"
+#include "common/frame_messages.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -224,7 +224,7 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         f->SetName(QStringLiteral("FME_COMBI"));
         f->Bind(&cn, rsCombi_.get(), "CHIAVE", sqlCombi_);
         f->SetRecordDescription(QStringLiteral("la combinazione"));
-        common::CollegaMessaggiFrame(card().services(), *f, [this] {
+        common::routeFrameMessages(card().services(), *f, [this] {
             return card().services().TraduciTesto("Avviso Utente", 8522);
         });
         controls::BindOptions o1{LBL_OPZIONE1->text(), true, true};
@@ -291,7 +291,7 @@ bool StatiCombinazioneTab::ChiudiFrameworkCombi() {
         if (vuota)
             frame_->Undo();
         else
-            chiuso = common::ConcludiModifiche(card().services(), *frame_, p.name());
+            chiuso = common::concludeOnClose(card().services(), *frame_, p.name());
     });
     p.step([&] {
         if (frame_)

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/avanzamento.h"
+#include "common/progress_indicator.h"
 #include "platform/db/value.h"
 
 class QComboBox;
@@ -68,7 +68,7 @@ bool statoVuoto(const db::Value& value);
 // still valid or without an end date.
 bool ConfermaValidita(common::ItemCard& card, const db::Value& id);
 
-// The progress indicator of the card (common/avanzamento.h).
+// The progress indicator of the card (common/progress_indicator.h).
 using common::MostraAvanzamento;
 using common::NascondiAvanzamento;
 

@@ -15,8 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "common/concludi_modifiche.h"
-#include "common/messaggi_frame.h"
+#include "common/pending_edits.h"
+#include "common/frame_messages.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -338,7 +338,7 @@ void TrascodificaVariantiTab::DTS_Descri_Clifor() {
         auto frame = std::make_unique<controls::RecordFrame>();
         frame->SetName(QStringLiteral("DTS_Descri_Clifor"));
         frame->SetRecordDescription(QStringLiteral("la trascodifica dell'opzione"));
-        common::CollegaMessaggiFrame(card().services(), *frame, [this] { return titolo(); });
+        common::routeFrameMessages(card().services(), *frame, [this] { return titolo(); });
         // The rows listed are the whole navigation of the frame.
         frame->Bind(&cn, rs_.get(), kOpzione, rs_->source());
         frame->SetGrid(GRD_TRASCF);
@@ -377,7 +377,7 @@ void TrascodificaVariantiTab::DTS_Descri_Clifor() {
 bool TrascodificaVariantiTab::ChiudiFrameworkTrascf() {
     bool chiuso = true;
     if (frame_)
-        chiuso = common::ConcludiModifiche(card().services(), *frame_, "ChiudiFrameworkTrascf");
+        chiuso = common::concludeOnClose(card().services(), *frame_, "ChiudiFrameworkTrascf");
     if (GRD_TRASCF)
         GRD_TRASCF->SetDataSource(nullptr);
     if (frame_)
@@ -599,7 +599,7 @@ std::string TrascodificaVariantiTab::titolo() {
 }
 
 int TrascodificaVariantiTab::messaggio(const std::string& text, int style) {
-    return common::VisualizzaMessaggioFrame(card().services(), text, style, titolo());
+    return common::showFrameMessage(card().services(), text, style, titolo());
 }
 
 namespace {

@@ -9,10 +9,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "common/avanzamento.h"
-#include "common/concludi_modifiche.h"
-#include "common/diritti.h"
-#include "common/messaggi_frame.h"
+#include "common/progress_indicator.h"
+#include "common/pending_edits.h"
+#include "common/rights.h"
+#include "common/frame_messages.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -202,7 +202,7 @@ void AttivazioneVariantiTab::build(QWidget* page) {
     FME_VARIANTI->SetAllowInsert(false);
     FME_VARIANTI->SetAllowDelete(false);
     common::WindowServices& ws = card().services();
-    common::CollegaMessaggiFrame(ws, *FME_VARIANTI,
+    common::routeFrameMessages(ws, *FME_VARIANTI,
                                  [&ws] { return ws.TraduciTesto(kTitolo, 50877); });
 
     CaricaListeCombo();
@@ -361,7 +361,7 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
 bool AttivazioneVariantiTab::ChiudiFrameworkVarianti() {
     bool chiuso = true;
     if (FME_VARIANTI && FME_VARIANTI->Recordset())
-        chiuso = common::ConcludiModifiche(card().services(), *FME_VARIANTI,
+        chiuso = common::concludeOnClose(card().services(), *FME_VARIANTI,
                                            "ChiudiFrameworkVarianti");
     if (FME_VARIANTI)
         FME_VARIANTI->Release();
@@ -429,7 +429,7 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     std::vector<Riga> righe;
     // The whole rewrite deletes and inserts the item's rows, yet adds and
     // removes nothing the user sees: a change.
-    const common::ScritturaDichiarata modifica(common::Scrittura::Modifica);
+    const common::DeclaredWrite change(common::WriteKind::Change);
     Procedure p(card(), "Grst_MG6B_UpdateBatchAll");
     p.step([&] {
         const int fVar = rs_->fieldIndex("MG6B_CODICEVAR_MG5F");

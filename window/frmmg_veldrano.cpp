@@ -10,9 +10,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "common/concludi_modifiche.h"
-#include "common/diritti.h"
-#include "common/messaggi_frame.h"
+#include "common/pending_edits.h"
+#include "common/rights.h"
+#include "common/frame_messages.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
@@ -211,8 +211,8 @@ void FRMMG_VELDRANO::Form_Load() {
             services_.setConnection(connection_.get());
         }
         // Nothing the host's rights forbid reaches the database.
-        common::ProteggiConnessione(*connection_,
-                                    [this] { return common::dirittiDi(pclsInterface_); });
+        common::guardConnection(*connection_,
+                                    [this] { return common::rightsOf(pclsInterface_); });
     });
     p.step([&] { readCompany(); });
     p.step([&] { InitToolbarGestioni(*this, tbarGestioni_); });
@@ -254,7 +254,7 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->SetAllowDelete(false);
     fmeArt_->SetRecordDescription(
         QString::fromStdString(services_.TraduciTesto("l'articolo di Magazzino", 67919)));
-    common::CollegaMessaggiFrame(services_, *fmeArt_,
+    common::routeFrameMessages(services_, *fmeArt_,
                                  [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
     controls::BindOptions code;
     code.caption = "Articolo";
@@ -495,7 +495,7 @@ void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
     });
     p.step([&] { reloadPending_ = false; });
     // A tab builds its frames when it first loads.
-    p.step([&] { applicaDiritti(); });
+    p.step([&] { applicaRights(); });
 }
 
 void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
@@ -572,7 +572,7 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
     for (auto& t : tabs_)
         if (t)
             t->itemShown();
-    applicaDiritti();
+    applicaRights();
 }
 
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
@@ -584,7 +584,7 @@ void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
         sidebar_->SetGroupEnabled(g, false);
     // Whichever item comes next, even the same one, sets the side bar up again.
     sidebarItem_ = kSidebarNessuno;
-    applicaDiritti();
+    applicaRights();
 }
 
 bool FRMMG_VELDRANO::CheckArtVariante() {
@@ -754,7 +754,7 @@ void FRMMG_VELDRANO::closeEvent(QCloseEvent* e) {
         // Pending edits of the item are saved or dropped, never kept: the
         // tabs' frames do the same as they are released.
         if (fmeArt_)
-            common::ConcludiModifiche(services_, *fmeArt_, "Form_QueryUnload");
+            common::concludeOnClose(services_, *fmeArt_, "Form_QueryUnload");
         Form_Unload();
     }
     e->accept();

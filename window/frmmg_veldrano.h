@@ -153,7 +153,7 @@ private:
     void AttendiArticolo();
     // The host's rights on the window's own controls (the frames' inserts and
     // deletes, the item search); the connection refuses the rest.
-    void applicaDiritti();
+    void applicaRights();
     bool itemShown() const;
     bool itemFlagVarianti() const;
 

@@ -595,7 +595,7 @@ bool RecordFrame::Update() {
     return true;
 }
 
-QString PreposizioneA(const QString& text) {
+QString WithPrepositionA(const QString& text) {
     // The article joins the preposition: "a il" is "al", "a l'" is "all'".
     struct Forma {
         const char* articolo;
@@ -626,7 +626,7 @@ bool RecordFrame::SaveIfNeeded(bool ask, bool discardWithoutAsking, bool allowCa
         return Update();
     }
     const QString question =
-        QStringLiteral("Salvare le modifiche apportate %1?").arg(PreposizioneA(d->recordName()));
+        QStringLiteral("Salvare le modifiche apportate %1?").arg(WithPrepositionA(d->recordName()));
     SaveAnswer answer;
     if (d->ask) {
         answer = d->ask(question, allowCancel);

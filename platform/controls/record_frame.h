@@ -147,7 +147,7 @@ private:
 
 // "a" joined to the article that opens the text, as Italian writes it:
 // "all'articolo", "al codice", "alle varianti"; "a " before anything else.
-QString PreposizioneA(const QString& text);
+QString WithPrepositionA(const QString& text);
 
 // The statement narrowed to one key: "key = literal" joins the statement's
 // top-level WHERE (or starts one) ahead of its GROUP BY / ORDER BY.

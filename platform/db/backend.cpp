@@ -77,7 +77,7 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
 #else
         throw DbError({{sqlstate::kConnection, 0,
                         "questo programma non ha il supporto ODBC per aprire '" +
-                            MaskCredentials(text) + "'.",
+                            maskCredentials(text) + "'.",
                         "ODBC"}},
                       "");
 #endif
@@ -89,7 +89,7 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
     if (path.empty())
         throw DbError({{sqlstate::kConnection, 0,
                         "la stringa di connessione non indica un database: '" +
-                            MaskCredentials(text) + "'.",
+                            maskCredentials(text) + "'.",
                         "SQLite"}},
                       "");
     options.path = path;
@@ -103,7 +103,7 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
         if (end == it->second.c_str() || *end != '\0' || ms < 0)
             throw DbError({{sqlstate::kConnection, 0,
                             "Timeout deve essere un numero di millisecondi: '" +
-                                MaskCredentials(text) + "'.",
+                                maskCredentials(text) + "'.",
                             "SQLite"}},
                           "");
         options.busyTimeoutMs = static_cast<int>(ms);

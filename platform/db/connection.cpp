@@ -51,7 +51,7 @@ void Connection::reconnect() {
     try {
         backend_ = openBackend(connectionString_);
     } catch (const DbError& e) {
-        errors_ = ConnectionFailure(e).errors();
+        errors_ = connectionFailure(e).errors();
         errors_.insert(errors_.begin(),
                        {sqlstate::kConnection, 0,
                         "La connessione al database non e' ancora ristabilita: riprovare piu' "
@@ -105,7 +105,7 @@ void Connection::open(const std::string& connectionString) {
         backend_ = openBackend(connectionString);
     } catch (const DbError& e) {
         // Told once per SQLSTATE, in Italian, without the password.
-        DbError failure = ConnectionFailure(e);
+        DbError failure = connectionFailure(e);
         errors_ = failure.errors();
         throw failure;
     }

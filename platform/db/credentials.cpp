@@ -5,36 +5,36 @@
 
 namespace db {
 
-std::string MaskCredentials(const std::string& text) {
+std::string maskCredentials(const std::string& text) {
     // key = value, the value up to ";" or a quote, or in braces as ODBC allows.
     static const std::regex secret(R"(\b(pwd|password)(\s*=\s*)(\{[^}]*\}?|[^;'"\s]*))",
                                    std::regex::icase);
     return std::regex_replace(text, secret, "$1$2****");
 }
 
-DbError ConnectionFailure(const DbError& error) {
+DbError connectionFailure(const DbError& error) {
     std::vector<ProviderError> out;
     std::set<std::string> states;
     for (const ProviderError& e : error.errors()) {
         if (!states.insert(e.sqlState).second)
             continue;
         ProviderError masked = e;
-        masked.message = MaskCredentials(e.message);
+        masked.message = maskCredentials(e.message);
         out.push_back(std::move(masked));
     }
-    return DbError(std::move(out), MaskCredentials(error.statement()));
+    return DbError(std::move(out), maskCredentials(error.statement()));
 }
 
-std::string DescribeFailure(const DbError& error) {
+std::string describeFailure(const DbError& error) {
     std::string out;
     for (const ProviderError& e : error.errors()) {
         if (!out.empty())
             out += "\n";
-        out += MaskCredentials(e.message);
+        out += maskCredentials(e.message);
         if (!e.sqlState.empty())
             out += " [" + e.sqlState + "]";
     }
-    return out.empty() ? MaskCredentials(error.what()) : out;
+    return out.empty() ? maskCredentials(error.what()) : out;
 }
 
 }  // namespace db

@@ -1,7 +1,7 @@
 #pragma once
 // Connection strings carry passwords. Anything the layer puts into a message
 // (errors, reports, traces, logs, the host's status bar) shows a connection
-// string through MaskCredentials: the value of every PWD or Password key,
+// string through maskCredentials: the value of every PWD or Password key,
 // in any case, becomes "****".
 
 #include <string>
@@ -11,14 +11,14 @@
 
 namespace db {
 
-std::string MaskCredentials(const std::string& text);
+std::string maskCredentials(const std::string& text);
 
 // The failure of opening a connection as the user is told about it: every
 // message masked, each SQLSTATE once (the first message of each).
-DbError ConnectionFailure(const DbError& error);
+DbError connectionFailure(const DbError& error);
 
 // "message [SQLSTATE]" of every provider error of a failure, one per line:
 // what a program prints after its own (catalogue) text.
-std::string DescribeFailure(const DbError& error);
+std::string describeFailure(const DbError& error);
 
 }  // namespace db

@@ -18,7 +18,8 @@ const std::map<std::string, int> kGrids = {
     {"GRDX_VARIANTI_SOURCE", common::kTabGestioneVarianti},
     {"GRDX_VARIANTI_DESTI", common::kTabGestioneVarianti},
     {"GRD_VARIANTI", common::kTabAttivazioneVarianti},
-    {"GRD_ARTCLIFOR", common::kTabArtcli},
+    {"GRD_ARTCLI", common::kTabArtcli},
+    {"GRD_ARTFOR", common::kTabArtfor},
     {"QGRID_GENERAD", common::kTabGenerad},
 };
 

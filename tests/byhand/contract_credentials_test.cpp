@@ -32,17 +32,17 @@ void expectToldOnceWithoutThePassword(const db::DbError& e) {
         EXPECT_EQ(p.message.find(kSecret), std::string::npos) << p.message;
         EXPECT_TRUE(states.insert(p.sqlState).second) << "SQLSTATE twice: " << p.sqlState;
     }
-    EXPECT_EQ(db::DescribeFailure(e).find(kSecret), std::string::npos);
+    EXPECT_EQ(db::describeFailure(e).find(kSecret), std::string::npos);
 }
 
 TEST(Credentials, TheMaskHidesEveryPasswordKeyInAnyCase) {
-    EXPECT_EQ(db::MaskCredentials("Driver=X;UID=sa;PWD=abc;Server=s"),
+    EXPECT_EQ(db::maskCredentials("Driver=X;UID=sa;PWD=abc;Server=s"),
               "Driver=X;UID=sa;PWD=****;Server=s");
-    EXPECT_EQ(db::MaskCredentials("uid=sa;pwd = {a;b};x=1"), "uid=sa;pwd = ****;x=1");
-    EXPECT_EQ(db::MaskCredentials("Cannot use 'Data Source=x;Password=P@ss'"),
+    EXPECT_EQ(db::maskCredentials("uid=sa;pwd = {a;b};x=1"), "uid=sa;pwd = ****;x=1");
+    EXPECT_EQ(db::maskCredentials("Cannot use 'Data Source=x;Password=P@ss'"),
               "Cannot use 'Data Source=x;Password=****'");
-    EXPECT_EQ(db::MaskCredentials("PASSWORD=1;Pwd=2"), "PASSWORD=****;Pwd=****");
-    EXPECT_EQ(db::MaskCredentials("Data Source=demo.db"), "Data Source=demo.db");
+    EXPECT_EQ(db::maskCredentials("PASSWORD=1;Pwd=2"), "PASSWORD=****;Pwd=****");
+    EXPECT_EQ(db::maskCredentials("Data Source=demo.db"), "Data Source=demo.db");
 }
 
 TEST(Credentials, AConnectionThatCannotOpenIsToldWithoutItsPassword) {

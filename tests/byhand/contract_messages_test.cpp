@@ -87,12 +87,12 @@ TEST_F(Messages, TheSaveQuestionJoinsThePrepositionToTheArticle) {
         EXPECT_EQ(m.find(" a il "), std::string::npos) << m;
         EXPECT_EQ(m.find(" a la "), std::string::npos) << m;
     }
-    EXPECT_EQ(controls::PreposizioneA("il codice articolo del cliente").toStdString(),
+    EXPECT_EQ(controls::WithPrepositionA("il codice articolo del cliente").toStdString(),
               "al codice articolo del cliente");
-    EXPECT_EQ(controls::PreposizioneA("la trascodifica").toStdString(), "alla trascodifica");
-    EXPECT_EQ(controls::PreposizioneA("le varianti dell'articolo").toStdString(),
+    EXPECT_EQ(controls::WithPrepositionA("la trascodifica").toStdString(), "alla trascodifica");
+    EXPECT_EQ(controls::WithPrepositionA("le varianti dell'articolo").toStdString(),
               "alle varianti dell'articolo");
-    EXPECT_EQ(controls::PreposizioneA("Mario").toStdString(), "a Mario");
+    EXPECT_EQ(controls::WithPrepositionA("Mario").toStdString(), "a Mario");
 }
 
 // Every number of the card's own range (91xxx) used in the sources has its

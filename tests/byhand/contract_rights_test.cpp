@@ -14,9 +14,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "common/diritti.h"
+#include "common/rights.h"
 #include "common/item_card.h"
 #include "common/window_services.h"
+#include "itemcodes/artclifor_tab.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/lookup_box.h"
@@ -63,7 +64,7 @@ struct RightsOff : HostedCard {
         previous = &common::dialoghi();
         common::setDialoghi(&dialogs);
         db::Connection::setTrace([this](const db::Connection&, std::string_view sql) {
-            if (common::scrittureDelBatch(sql).any())
+            if (common::writesOfBatch(sql).any())
                 writes.emplace_back(sql);
         });
     }
@@ -102,7 +103,7 @@ struct RightsOff : HostedCard {
         if (grid && c >= 0 && grid->DataSource() && row < grid->model()->rowCount())
             grid->ToggleCheck(row, c);
     }
-    void navigator(const char* name, const char* key) {
+    void press(const char* name, const char* key) {
         if (auto* nav = find<controls::GridNavigator>(name))
             if (QPushButton* b = nav->Button(key); b && b->isEnabled())
                 QTest::mouseClick(b, Qt::LeftButton);
@@ -145,7 +146,7 @@ struct RightsOff : HostedCard {
         w->selectTab(common::kTabAttivazioneVarianti);
         if (auto* chk = find<QCheckBox>("CHK_FLGGESTVAR"); chk && chk->isEnabled())
             QTest::mouseClick(chk, Qt::LeftButton);
-        navigator("GRIDNAV_VARIANTI", "Conferma");
+        press("GRIDNAV_VARIANTI", "Conferma");
 
         // Options: add to the grouping, remove, move, associate; a new
         // option, its description saved, an option deleted.
@@ -177,7 +178,7 @@ struct RightsOff : HostedCard {
         // Transcoding: a customer's description of an option.
         w->selectTab(common::kTabTrascodificaVarianti);
         type(find<QLineEdit>("TXT_DESCRCF"), "Descrizione cliente");
-        navigator("GRIDNAV_TRASCF", "Conferma");
+        press("GRIDNAV_TRASCF", "Conferma");
         click("CMD_ELIMINACF");
 
         // States: by season, by grouping and option.
@@ -191,20 +192,29 @@ struct RightsOff : HostedCard {
         QTest::mouseClick(w->CMD_NUOVO(), Qt::LeftButton);
         choose("MAGLIA-001");
         w->selectTab(common::kTabArtcli);
-        if (auto* notes = w->findChild<QWidget*>("TXT_NOTEARTCLIFOR"); notes && notes->isEnabled()) {
-            notes->setFocus();
-            QTest::keyClicks(notes, " modificate");
+        auto* tab = static_cast<itemcodes::ArtCliForTab*>(w->tab(common::kTabArtcli));
+        ASSERT_NE(tab, nullptr);
+        if (tab->TXT_NOTEARTCLIFOR && tab->TXT_NOTEARTCLIFOR->isEnabled()) {
+            tab->TXT_NOTEARTCLIFOR->setFocus();
+            QTest::keyClicks(tab->TXT_NOTEARTCLIFOR, " modificate");
         }
-        navigator("GRIDNAV_ARTCLIFOR", "Conferma");
-        navigator("GRIDNAV_ARTCLIFOR", "Nuovo");
-        type(find<QLineEdit>("TXT_ARTCLIFOR"), "NUOVO-CODICE");
-        if (auto* cf = find<controls::LookupBox>("TXT_CODCLIFOR"); cf && cf->isEnabled())
-            type(cf->LineEdit(), "3");
-        navigator("GRIDNAV_ARTCLIFOR", "Conferma");
-        if (auto* grid = find<controls::DataGrid>("GRD_ARTCLIFOR"); grid && grid->isEnabled()) {
-            grid->setFocus();
-            grid->SetCurrentRow(0);
-            QTest::keyClick(grid, Qt::Key_Delete);
+        auto pressCodes = [&](const char* key) {
+            if (QPushButton* b = tab->GRIDNAV_ARTCLIFOR->Button(key); b && b->isEnabled())
+                QTest::mouseClick(b, Qt::LeftButton);
+            QApplication::processEvents();
+        };
+        pressCodes("Conferma");
+        pressCodes("Nuovo");
+        type(tab->TXT_ARTCLIFOR, "NUOVO-CODICE");
+        if (tab->TXT_CODCLIFOR && tab->TXT_CODCLIFOR->isEnabled())
+            type(tab->TXT_CODCLIFOR->LineEdit(), "3");
+        pressCodes("Conferma");
+        if (tab->frame() && tab->frame()->Status() != 0)
+            tab->frame()->Undo();
+        if (tab->GRD_ARTCLIFOR && tab->GRD_ARTCLIFOR->isEnabled()) {
+            tab->GRD_ARTCLIFOR->setFocus();
+            tab->GRD_ARTCLIFOR->SetCurrentRow(0);
+            QTest::keyClick(tab->GRD_ARTCLIFOR, Qt::Key_Delete);
         }
         QApplication::processEvents();
     }
@@ -240,7 +250,7 @@ TEST_F(RightsOff, WithoutCanInsertNoRowIsAdded) {
                   }())
             << t;
     for (const auto& sql : writes)
-        EXPECT_FALSE(common::scrittureDelBatch(sql).aggiunta) << sql;
+        EXPECT_FALSE(common::writesOfBatch(sql).add) << sql;
     EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione ad aggiungere dati."));
 }
 
@@ -258,7 +268,7 @@ TEST_F(RightsOff, WithoutCanDeleteNoRowIsRemoved) {
                   }())
             << t;
     for (const auto& sql : writes)
-        EXPECT_FALSE(common::scrittureDelBatch(sql).rimozione) << sql;
+        EXPECT_FALSE(common::writesOfBatch(sql).remove) << sql;
     EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione a eliminare dati."));
 }
 
@@ -278,19 +288,19 @@ TEST_F(RightsOff, WithoutCanQbeThereIsNoItemSearch) {
 
 // The check itself: what a batch writes, work tables aside.
 TEST(RightsCheck, WritesOfABatchAreToldFromItsStatements) {
-    using common::scrittureDelBatch;
-    EXPECT_FALSE(scrittureDelBatch("SELECT * FROM MG66_ANAGRART WHERE X = 'DELETE FROM A'").any());
-    EXPECT_FALSE(scrittureDelBatch("INSERT INTO #TMP_DEST SELECT * FROM MG5E_OPZIONI").any());
-    EXPECT_FALSE(scrittureDelBatch("UPDATE #TMP SET SELEZ = 1").any());
-    EXPECT_FALSE(scrittureDelBatch("UPDATE A SET SELEZ = 0 FROM #TMP_ORIG A").any());
-    EXPECT_FALSE(scrittureDelBatch("DELETE T FROM #TMP AS T -- DELETE FROM MG66").any());
-    EXPECT_TRUE(scrittureDelBatch("INSERT INTO MG5H_COMPRAGVAR VALUES (1)").aggiunta);
-    EXPECT_TRUE(scrittureDelBatch("DELETE FROM [dbo].[MG73_ARTCLIFOR] WHERE 1=1").rimozione);
-    EXPECT_TRUE(scrittureDelBatch("delete MG5W_PROVSTATI where 1=1").rimozione);
-    EXPECT_TRUE(scrittureDelBatch("UPDATE TOP (1) MG66_ANAGRART SET X = 1").modifica);
-    const auto both = scrittureDelBatch(
+    using common::writesOfBatch;
+    EXPECT_FALSE(writesOfBatch("SELECT * FROM MG66_ANAGRART WHERE X = 'DELETE FROM A'").any());
+    EXPECT_FALSE(writesOfBatch("INSERT INTO #TMP_DEST SELECT * FROM MG5E_OPZIONI").any());
+    EXPECT_FALSE(writesOfBatch("UPDATE #TMP SET SELEZ = 1").any());
+    EXPECT_FALSE(writesOfBatch("UPDATE A SET SELEZ = 0 FROM #TMP_ORIG A").any());
+    EXPECT_FALSE(writesOfBatch("DELETE T FROM #TMP AS T -- DELETE FROM MG66").any());
+    EXPECT_TRUE(writesOfBatch("INSERT INTO MG5H_COMPRAGVAR VALUES (1)").add);
+    EXPECT_TRUE(writesOfBatch("DELETE FROM [dbo].[MG73_ARTCLIFOR] WHERE 1=1").remove);
+    EXPECT_TRUE(writesOfBatch("delete MG5W_PROVSTATI where 1=1").remove);
+    EXPECT_TRUE(writesOfBatch("UPDATE TOP (1) MG66_ANAGRART SET X = 1").change);
+    const auto both = writesOfBatch(
         "DELETE FROM MG6B_GESVARART WHERE A = 1; INSERT MG6B_GESVARART SELECT * FROM #W");
-    EXPECT_TRUE(both.rimozione && both.aggiunta && !both.modifica);
+    EXPECT_TRUE(both.remove && both.add && !both.change);
 }
 
 }  // namespace

@@ -260,7 +260,7 @@ public:
         if (!SQL_SUCCEEDED(rc)) {
             auto errors = diagnostics(SQL_HANDLE_DBC, dbc_);
             for (auto& e : errors) {
-                e.message = "'" + MaskCredentials(connectionString) + "': " + e.message;
+                e.message = "'" + maskCredentials(connectionString) + "': " + e.message;
                 if (adapter_ && (e.sqlState == "HY000" || e.sqlState == "S1000"))
                     e.sqlState = sqlstate::kConnection;
             }
@@ -278,7 +278,7 @@ public:
                 auto errors = e.errors();
                 for (auto& err : errors) {
                     err.message = "l'adattatore T-SQL non funziona attraverso '" +
-                                  MaskCredentials(connectionString) + "': " + err.message;
+                                  maskCredentials(connectionString) + "': " + err.message;
                     err.sqlState = sqlstate::kConnection;
                 }
                 release();
@@ -620,7 +620,7 @@ std::unique_ptr<Backend> openOdbc(const std::string& connectionString) {
             if (value != "tsql" && value != "none" && !value.empty())
                 throw DbError({{sqlstate::kConnection, 0,
                                 "adattatore '" + part.substr(eq + 1) + "' sconosciuto in '" +
-                                    MaskCredentials(connectionString) + "'.",
+                                    maskCredentials(connectionString) + "'.",
                                 "ODBC"}},
                               "");
             adapter = value == "tsql";

@@ -1,4 +1,4 @@
-#include "common/diritti.h"
+#include "common/rights.h"
 
 #include <cctype>
 #include <vector>
@@ -13,7 +13,7 @@ namespace common {
 namespace {
 
 // The kind a command declared (-1: none); the card runs on one thread.
-int g_dichiarata = -1;
+int g_declared = -1;
 
 std::string upper(std::string_view s) {
     std::string out(s);
@@ -24,7 +24,7 @@ std::string upper(std::string_view s) {
 
 // The words of a batch, upper case, without literals and comments; a name
 // keeps its "#", "@", "." and brackets.
-std::vector<std::string> parole(std::string_view sql) {
+std::vector<std::string> words(std::string_view sql) {
     std::vector<std::string> out;
     std::size_t i = 0;
     const std::size_t n = sql.size();
@@ -61,7 +61,7 @@ std::vector<std::string> parole(std::string_view sql) {
     return out;
 }
 
-std::string senzaParentesi(std::string name) {
+std::string unbracketed(std::string name) {
     std::string out;
     for (char c : name)
         if (c != '[' && c != ']')
@@ -71,74 +71,74 @@ std::string senzaParentesi(std::string name) {
 
 // Whether the target of a write is a work table: "#name", "tempdb..name", a
 // table variable, or an alias the batch gives to one of these.
-bool tabellaDiLavoro(const std::vector<std::string>& w, const std::string& target) {
-    const std::string t = senzaParentesi(target);
+bool isWorkTable(const std::vector<std::string>& w, const std::string& target) {
+    const std::string t = unbracketed(target);
     if (t.empty() || t[0] == '#' || t[0] == '@' || t.rfind("TEMPDB.", 0) == 0)
         return true;
     for (std::size_t k = 0; k + 1 < w.size(); ++k) {
-        const std::string name = senzaParentesi(w[k]);
+        const std::string name = unbracketed(w[k]);
         if (name.empty() || (name[0] != '#' && name[0] != '@'))
             continue;
         std::size_t a = k + 1;
         if (w[a] == "AS" && a + 1 < w.size())
             ++a;
-        if (senzaParentesi(w[a]) == t)
+        if (unbracketed(w[a]) == t)
             return true;
     }
     return false;
 }
 
-void rifiuta(Scrittura kind) {
-    throw DirittoNegato(kind, testoRifiuto(kind));
+void refuse(WriteKind kind) {
+    throw RightDenied(kind, refusalText(kind));
 }
 
 }  // namespace
 
-Diritti dirittiDi(const framework::Cinterface* pclsInterface) {
-    Diritti d;
+Rights rightsOf(const framework::Cinterface* pclsInterface) {
+    Rights d;
     if (!pclsInterface)
         return d;
     try {
-        d.modifica = pclsInterface->CanUpdate();
-        d.inserimento = pclsInterface->CanInsert();
-        d.cancellazione = pclsInterface->CanDelete();
-        d.ricerca = pclsInterface->CanQbe();
+        d.change = pclsInterface->CanUpdate();
+        d.insert = pclsInterface->CanInsert();
+        d.remove = pclsInterface->CanDelete();
+        d.search = pclsInterface->CanQbe();
     } catch (...) {
     }
     return d;
 }
 
-bool consentita(const Diritti& d, Scrittura kind) {
+bool allowed(const Rights& d, WriteKind kind) {
     switch (kind) {
-        case Scrittura::Modifica:
-            return d.modifica;
-        case Scrittura::Aggiunta:
-            return d.modifica && d.inserimento;
-        case Scrittura::Rimozione:
-            return d.modifica && d.cancellazione;
+        case WriteKind::Change:
+            return d.change;
+        case WriteKind::Add:
+            return d.change && d.insert;
+        case WriteKind::Remove:
+            return d.change && d.remove;
     }
     return false;
 }
 
-long numeroRifiuto(Scrittura kind) {
+long refusalNumber(WriteKind kind) {
     switch (kind) {
-        case Scrittura::Aggiunta:
+        case WriteKind::Add:
             return 91502;
-        case Scrittura::Rimozione:
+        case WriteKind::Remove:
             return 91503;
-        case Scrittura::Modifica:
+        case WriteKind::Change:
             break;
     }
     return 91501;
 }
 
-std::string testoRifiuto(Scrittura kind) {
+std::string refusalText(WriteKind kind) {
     switch (kind) {
-        case Scrittura::Aggiunta:
+        case WriteKind::Add:
             return "Non si dispone dell'autorizzazione ad aggiungere dati.";
-        case Scrittura::Rimozione:
+        case WriteKind::Remove:
             return "Non si dispone dell'autorizzazione a eliminare dati.";
-        case Scrittura::Modifica:
+        case WriteKind::Change:
             break;
     }
     return "Non si dispone dell'autorizzazione a modificare i dati.";
@@ -146,44 +146,44 @@ std::string testoRifiuto(Scrittura kind) {
 
 // The kind the user is told about: a write without CanUpdate is refused as
 // a change, whatever it adds or removes.
-static Scrittura motivo(const Diritti& d, Scrittura kind) {
-    return d.modifica ? kind : Scrittura::Modifica;
+static WriteKind refusedKind(const Rights& d, WriteKind kind) {
+    return d.change ? kind : WriteKind::Change;
 }
 
-bool VerificaDiritto(WindowServices& services, Scrittura kind) {
-    const Diritti d = dirittiDi(services.Pcls_Interface());
-    if (consentita(d, kind))
+bool checkRight(WindowServices& services, WriteKind kind) {
+    const Rights d = rightsOf(services.Pcls_Interface());
+    if (allowed(d, kind))
         return true;
-    const Scrittura m = motivo(d, kind);
-    services.VisualizzaMessaggio(testoRifiuto(m), numeroRifiuto(m), vbExclamation,
+    const WriteKind m = refusedKind(d, kind);
+    services.VisualizzaMessaggio(refusalText(m), refusalNumber(m), vbExclamation,
                                  services.TraduciTesto("Avviso Utente", 8522));
     return false;
 }
 
-bool VerificaDiritto(ItemCard& card, Scrittura kind) {
-    return VerificaDiritto(card.services(), kind);
+bool checkRight(ItemCard& card, WriteKind kind) {
+    return checkRight(card.services(), kind);
 }
 
-bool VerificaRicerca(ItemCard& card) {
+bool checkSearch(ItemCard& card) {
     WindowServices& services = card.services();
-    if (dirittiDi(services.Pcls_Interface()).ricerca)
+    if (rightsOf(services.Pcls_Interface()).search)
         return true;
     services.VisualizzaMessaggio("Non si dispone dell'autorizzazione a eseguire ricerche.", 91504,
                                  vbExclamation, services.TraduciTesto("Avviso Utente", 8522));
     return false;
 }
 
-ScritturaDichiarata::ScritturaDichiarata(Scrittura kind) : previous_(g_dichiarata) {
-    g_dichiarata = static_cast<int>(kind);
+DeclaredWrite::DeclaredWrite(WriteKind kind) : previous_(g_declared) {
+    g_declared = static_cast<int>(kind);
 }
 
-ScritturaDichiarata::~ScritturaDichiarata() {
-    g_dichiarata = previous_;
+DeclaredWrite::~DeclaredWrite() {
+    g_declared = previous_;
 }
 
-ScrittureBatch scrittureDelBatch(std::string_view sql) {
-    ScrittureBatch out;
-    const std::vector<std::string> w = parole(sql);
+BatchWrites writesOfBatch(std::string_view sql) {
+    BatchWrites out;
+    const std::vector<std::string> w = words(sql);
     for (std::size_t k = 0; k < w.size(); ++k) {
         const std::string& word = w[k];
         std::size_t t = k + 1;
@@ -191,59 +191,59 @@ ScrittureBatch scrittureDelBatch(std::string_view sql) {
         if (word == "INSERT") {
             if (t < w.size() && w[t] == "INTO")
                 ++t;
-            kind = &out.aggiunta;
+            kind = &out.add;
         } else if (word == "DELETE") {
             if (t < w.size() && w[t] == "FROM")
                 ++t;
-            kind = &out.rimozione;
+            kind = &out.remove;
         } else if (word == "TRUNCATE") {
             if (t < w.size() && w[t] == "TABLE")
                 ++t;
-            kind = &out.rimozione;
+            kind = &out.remove;
         } else if (word == "UPDATE") {
             // "ON UPDATE CASCADE" of a work table's definition writes nothing.
             if (k > 0 && (w[k - 1] == "ON" || w[k - 1] == "FOR"))
                 continue;
             if (t < w.size() && w[t] == "STATISTICS")
                 continue;
-            kind = &out.modifica;
+            kind = &out.change;
         } else if (word == "MERGE") {
             if (t < w.size() && w[t] == "INTO")
                 ++t;
-            kind = &out.modifica;
+            kind = &out.change;
         } else {
             continue;
         }
         if (t < w.size() && w[t] == "TOP")
             t += 2;  // TOP n: the number is a word of its own
-        if (t < w.size() && !tabellaDiLavoro(w, w[t]))
+        if (t < w.size() && !isWorkTable(w, w[t]))
             *kind = true;
     }
     return out;
 }
 
-void ProteggiConnessione(db::Connection& connection, std::function<Diritti()> diritti) {
-    if (!diritti) {
+void guardConnection(db::Connection& connection, std::function<Rights()> rights) {
+    if (!rights) {
         connection.setGuard({});
         return;
     }
-    connection.setGuard([diritti = std::move(diritti)](std::string_view sql) {
-        const ScrittureBatch s = scrittureDelBatch(sql);
+    connection.setGuard([rights = std::move(rights)](std::string_view sql) {
+        const BatchWrites s = writesOfBatch(sql);
         if (!s.any())
             return;
-        const Diritti d = diritti();
-        if (g_dichiarata >= 0) {
-            const auto kind = static_cast<Scrittura>(g_dichiarata);
-            if (!consentita(d, kind))
-                rifiuta(motivo(d, kind));
+        const Rights d = rights();
+        if (g_declared >= 0) {
+            const auto kind = static_cast<WriteKind>(g_declared);
+            if (!allowed(d, kind))
+                refuse(refusedKind(d, kind));
             return;
         }
-        if (!d.modifica)
-            rifiuta(Scrittura::Modifica);
-        if (s.aggiunta && !d.inserimento)
-            rifiuta(Scrittura::Aggiunta);
-        if (s.rimozione && !d.cancellazione)
-            rifiuta(Scrittura::Rimozione);
+        if (!d.change)
+            refuse(WriteKind::Change);
+        if (s.add && !d.insert)
+            refuse(WriteKind::Add);
+        if (s.remove && !d.remove)
+            refuse(WriteKind::Remove);
     });
 }
 

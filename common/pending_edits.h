@@ -15,7 +15,7 @@ namespace common {
 class WindowServices;
 
 // Answers whether the edits were saved (true also when none were pending).
-bool ConcludiModifiche(WindowServices& services, controls::RecordFrame& frame,
+bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
                        const std::string& procedure);
 
 }  // namespace common

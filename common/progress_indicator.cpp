@@ -1,4 +1,4 @@
-#include "common/avanzamento.h"
+#include "common/progress_indicator.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // The host's rights on the window's own controls, and the item search of the
 // code box (which CanQbe governs). The connection refuses every write the
-// rights forbid (common/diritti.h); here the controls say so before the user
+// rights forbid (common/rights.h); here the controls say so before the user
 // tries: the tabs' frames neither add nor delete rows without the right, the
 // write commands are disabled, and a command a tab enables again is refused
 // with the numbered message when pressed.
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "common/diritti.h"
+#include "common/rights.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
 #include "window/frmmg_veldrano.h"
@@ -20,33 +20,33 @@ namespace card {
 
 namespace {
 
-struct Comando {
+struct WriteCommand {
     const char* name;
-    common::Scrittura kind;
+    common::WriteKind kind;
 };
 
 // The write commands of the tabs, by the kind of write each does.
-const Comando kComandi[] = {
-    {"CMD_ADDSEL", common::Scrittura::Aggiunta},
-    {"CMD_OPZORIG_NUOVO", common::Scrittura::Aggiunta},
-    {"CMD_TOGLISEL", common::Scrittura::Rimozione},
-    {"CMD_OPZORIG_ELIMINA", common::Scrittura::Rimozione},
-    {"CMD_ELIMINACF", common::Scrittura::Rimozione},
-    {"CMD_ELIMINACOMBI", common::Scrittura::Rimozione},
-    {"CMD_ASSOCIA", common::Scrittura::Modifica},
-    {"CMD_SU", common::Scrittura::Modifica},
-    {"CMD_GIU", common::Scrittura::Modifica},
-    {"CMD_OPZORIG_SALVA", common::Scrittura::Modifica},
-    {"CMD_OPZDEST_SALVA", common::Scrittura::Modifica},
-    {"CMD_RIBALTA", common::Scrittura::Modifica},
-    {"CMD_MEMO", common::Scrittura::Modifica},
-    {"CHK_FLGVARART", common::Scrittura::Modifica},
+const WriteCommand kWriteCommands[] = {
+    {"CMD_ADDSEL", common::WriteKind::Add},
+    {"CMD_OPZORIG_NUOVO", common::WriteKind::Add},
+    {"CMD_TOGLISEL", common::WriteKind::Remove},
+    {"CMD_OPZORIG_ELIMINA", common::WriteKind::Remove},
+    {"CMD_ELIMINACF", common::WriteKind::Remove},
+    {"CMD_ELIMINACOMBI", common::WriteKind::Remove},
+    {"CMD_ASSOCIA", common::WriteKind::Change},
+    {"CMD_SU", common::WriteKind::Change},
+    {"CMD_GIU", common::WriteKind::Change},
+    {"CMD_OPZORIG_SALVA", common::WriteKind::Change},
+    {"CMD_OPZDEST_SALVA", common::WriteKind::Change},
+    {"CMD_RIBALTA", common::WriteKind::Change},
+    {"CMD_MEMO", common::WriteKind::Change},
+    {"CHK_FLGVARART", common::WriteKind::Change},
 };
 
 // Presses of a write command the rights forbid: told, and eaten.
-class GuardiaComando : public QObject {
+class CommandGuard : public QObject {
 public:
-    GuardiaComando(FRMMG_VELDRANO& window, common::Scrittura kind, QObject* parent)
+    CommandGuard(FRMMG_VELDRANO& window, common::WriteKind kind, QObject* parent)
         : QObject(parent), window_(window), kind_(kind) {}
 
 protected:
@@ -59,38 +59,38 @@ protected:
               static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter));
         if (!press)
             return false;
-        return !common::VerificaDiritto(window_, kind_);
+        return !common::checkRight(window_, kind_);
     }
 
 private:
     FRMMG_VELDRANO& window_;
-    common::Scrittura kind_;
+    common::WriteKind kind_;
 };
 
 }  // namespace
 
-void FRMMG_VELDRANO::applicaDiritti() {
-    const common::Diritti d = common::dirittiDi(pclsInterface_);
+void FRMMG_VELDRANO::applicaRights() {
+    const common::Rights d = common::rightsOf(pclsInterface_);
     for (controls::RecordFrame* frame : findChildren<controls::RecordFrame*>()) {
         if (frame == fmeArt_.get())
             continue;  // the item frame neither inserts nor deletes items anyway
-        if (!common::consentita(d, common::Scrittura::Aggiunta))
+        if (!common::allowed(d, common::WriteKind::Add))
             frame->SetAllowInsert(false);
-        if (!common::consentita(d, common::Scrittura::Rimozione))
+        if (!common::allowed(d, common::WriteKind::Remove))
             frame->SetAllowDelete(false);
     }
-    for (const Comando& c : kComandi) {
-        if (common::consentita(d, c.kind))
+    for (const WriteCommand& c : kWriteCommands) {
+        if (common::allowed(d, c.kind))
             continue;
         for (QAbstractButton* b : findChildren<QAbstractButton*>(QString::fromLatin1(c.name))) {
             b->setEnabled(false);
-            if (!b->property("guardiaDiritti").toBool()) {
-                b->installEventFilter(new GuardiaComando(*this, c.kind, b));
-                b->setProperty("guardiaDiritti", true);
+            if (!b->property("guardiaRights").toBool()) {
+                b->installEventFilter(new CommandGuard(*this, c.kind, b));
+                b->setProperty("guardiaRights", true);
             }
         }
     }
-    if (!d.ricerca) {
+    if (!d.search) {
         cmdNuovo_->setEnabled(false);
         if (auto* button = lkpCodArt_->findChild<QToolButton*>())
             button->setEnabled(false);
@@ -98,7 +98,7 @@ void FRMMG_VELDRANO::applicaDiritti() {
 }
 
 void FRMMG_VELDRANO::TXT_CODART_StartLookup(bool& cancel) {
-    if (!common::VerificaRicerca(*this)) {
+    if (!common::checkSearch(*this)) {
         cancel = true;
         return;
     }

@@ -1,4 +1,4 @@
-#include "common/concludi_modifiche.h"
+#include "common/pending_edits.h"
 
 #include <stdexcept>
 
@@ -7,7 +7,7 @@
 
 namespace common {
 
-bool ConcludiModifiche(WindowServices& services, controls::RecordFrame& frame,
+bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
                        const std::string& procedure) {
     if (!frame.Recordset() || frame.Status() == controls::RecordFrame::Browse)
         return true;

@@ -1,4 +1,4 @@
-#include "common/messaggi_frame.h"
+#include "common/frame_messages.h"
 
 #include <regex>
 #include <vector>
@@ -10,25 +10,25 @@ namespace common {
 
 namespace {
 
-struct TestoFrame {
+struct FrameText {
     long number;
     const char* pattern;  // the frame's text; its groups are %1, %2
 };
 
 // The frame's texts (platform/controls/record_frame.cpp) and their numbers.
-const TestoFrame kTesti[] = {
-    {91530, R"(^Salvare le modifiche apportate (.+)\?$)"},
-    {91531, R"(^Il campo "(.*)" è obbligatorio\.$)"},
-    {91532, R"(^Impossibile salvare (.+?):\n([\s\S]*)$)"},
-    {91533, R"(^Impossibile eliminare (.+?):\n([\s\S]*)$)"},
-    {91534, R"(^Non esiste (.+) con codice "(.*)"\.$)"},
+const FrameText kFrameTexts[] = {
+    {91530, R"re(^Salvare le modifiche apportate (.+)\?$)re"},
+    {91531, R"re(^Il campo "(.*)" è obbligatorio\.$)re"},
+    {91532, R"re(^Impossibile salvare (.+?):\n([\s\S]*)$)re"},
+    {91533, R"re(^Impossibile eliminare (.+?):\n([\s\S]*)$)re"},
+    {91534, R"re(^Non esiste (.+) con codice "(.*)"\.$)re"},
 };
 
 }  // namespace
 
-int VisualizzaMessaggioFrame(WindowServices& services, const std::string& text, int style,
+int showFrameMessage(WindowServices& services, const std::string& text, int style,
                              const std::string& title) {
-    for (const TestoFrame& t : kTesti) {
+    for (const FrameText& t : kFrameTexts) {
         std::smatch m;
         if (!std::regex_match(text, m, std::regex(t.pattern)))
             continue;
@@ -40,13 +40,13 @@ int VisualizzaMessaggioFrame(WindowServices& services, const std::string& text, 
     return services.VisualizzaMessaggio(text, 0, style, title);
 }
 
-void CollegaMessaggiFrame(WindowServices& services, controls::RecordFrame& frame,
+void routeFrameMessages(WindowServices& services, controls::RecordFrame& frame,
                           std::function<std::string()> titolo) {
     frame.SetNotify([&services, titolo](const QString& text) {
-        VisualizzaMessaggioFrame(services, text.toStdString(), vbExclamation, titolo());
+        showFrameMessage(services, text.toStdString(), vbExclamation, titolo());
     });
     frame.SetAskSave([&services, titolo](const QString& question, bool allowCancel) {
-        const int r = VisualizzaMessaggioFrame(
+        const int r = showFrameMessage(
             services, question.toStdString(),
             (allowCancel ? vbYesNoCancel : vbYesNo) + vbQuestion, titolo());
         return r == vbYes  ? controls::SaveAnswer::Save

@@ -3,7 +3,7 @@
 // delete that failed, a key not found), shown through the window's message
 // service with the catalogue number of each text and its parts as the
 // parameters. Every frame of the card is tied to the service by
-// CollegaMessaggiFrame, with the title its tab uses.
+// routeFrameMessages, with the title its tab uses.
 
 #include <functional>
 #include <string>
@@ -18,12 +18,12 @@ class WindowServices;
 
 // Shows one of the frame's texts; a text the frame does not say is shown as
 // it is. Answers the button chosen.
-int VisualizzaMessaggioFrame(WindowServices& services, const std::string& text, int style,
+int showFrameMessage(WindowServices& services, const std::string& text, int style,
                              const std::string& title);
 
-// The frame's messages and save question through VisualizzaMessaggioFrame;
+// The frame's messages and save question through showFrameMessage;
 // `titolo` gives the title at the time of the message.
-void CollegaMessaggiFrame(WindowServices& services, controls::RecordFrame& frame,
+void routeFrameMessages(WindowServices& services, controls::RecordFrame& frame,
                           std::function<std::string()> titolo);
 
 }  // namespace common
