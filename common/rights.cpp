@@ -99,7 +99,7 @@ Rights rightsOf(const framework::Cinterface* pclsInterface) {
     if (!pclsInterface)
         return d;
     try {
-        d.change = pclsInterface->CanUpdate();
+        d.update = pclsInterface->CanUpdate();
         d.insert = pclsInterface->CanInsert();
         d.remove = pclsInterface->CanDelete();
         d.search = pclsInterface->CanQbe();
@@ -111,11 +111,11 @@ Rights rightsOf(const framework::Cinterface* pclsInterface) {
 bool allowed(const Rights& d, WriteKind kind) {
     switch (kind) {
         case WriteKind::Change:
-            return d.change;
+            return d.update;
         case WriteKind::Add:
-            return d.change && d.insert;
+            return d.update && d.insert;
         case WriteKind::Remove:
-            return d.change && d.remove;
+            return d.update && d.remove;
     }
     return false;
 }
@@ -147,7 +147,7 @@ std::string refusalText(WriteKind kind) {
 // The kind the user is told about: a write without CanUpdate is refused as
 // a change, whatever it adds or removes.
 static WriteKind refusedKind(const Rights& d, WriteKind kind) {
-    return d.change ? kind : WriteKind::Change;
+    return d.update ? kind : WriteKind::Change;
 }
 
 bool checkRight(WindowServices& services, WriteKind kind) {
@@ -238,7 +238,7 @@ void guardConnection(db::Connection& connection, std::function<Rights()> rights)
                 refuse(refusedKind(d, kind));
             return;
         }
-        if (!d.change)
+        if (!d.update)
             refuse(WriteKind::Change);
         if (s.add && !d.insert)
             refuse(WriteKind::Add);

@@ -219,7 +219,8 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         rsCombi_ = std::move(rs);
     });
     p.step([&] {
-        frame_ = std::make_unique<controls::RecordFrame>();
+        // A child of its grid, so that the window finds it among its frames.
+        frame_ = std::make_unique<controls::RecordFrame>(GRD_COMBI);
         controls::RecordFrame* f = frame_.get();
         f->SetName(QStringLiteral("FME_COMBI"));
         f->Bind(&cn, rsCombi_.get(), "CHIAVE", sqlCombi_);

@@ -335,7 +335,8 @@ void TrascodificaVariantiTab::DTS_Descri_Clifor() {
         rs_ = std::move(rs);
     });
     p.step([&] {
-        auto frame = std::make_unique<controls::RecordFrame>();
+        // A child of its grid, so that the window finds it among its frames.
+        auto frame = std::make_unique<controls::RecordFrame>(GRD_TRASCF.data());
         frame->SetName(QStringLiteral("DTS_Descri_Clifor"));
         frame->SetRecordDescription(QStringLiteral("la trascodifica dell'opzione"));
         common::routeFrameMessages(card().services(), *frame, [this] { return titolo(); });

@@ -415,7 +415,14 @@ void FRMMG_VELDRANO::Form_Unload() {
 }
 
 bool FRMMG_VELDRANO::Update() {
-    return fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true);
+    // The item's edits, then every tab's: the new company's item list drops
+    // them all. Cancel keeps the edits and the company.
+    if (fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true))
+        return true;
+    for (controls::RecordFrame* frame : findChildren<controls::RecordFrame*>())
+        if (frame != fmeArt_.get() && frame->Recordset() && !frame->SaveIfNeeded(true, false, true))
+            return true;
+    return false;
 }
 
 void FRMMG_VELDRANO::FME_ART_Requery() {

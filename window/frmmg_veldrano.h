@@ -66,7 +66,7 @@ public:
     // itself never does.
     void Form_QueryUnload(bool& cancel, int unloadMode = 0);
     void Form_Unload();
-    // True when the item frame's pending edits were not concluded.
+    // True when pending edits (the item frame's or a tab's) were not concluded.
     bool Update();
     void FME_ART_Requery();
     void SyncNavigator() { services_.SyncNavigator(); }

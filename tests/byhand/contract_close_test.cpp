@@ -146,8 +146,16 @@ TEST_F(Close, OnlyTheHostsFormEventObjectRefusesAndChangeOfCompanySettlesEditsFi
     EXPECT_EQ(w->companyCode(), "1");
     EXPECT_EQ(w->currentItem(), "MAGLIA-001");
 
+    // Then the tab's: No drops the item's flag, Cancel on the notes keeps them
+    // and the company.
+    cardtest::queueAnswer(common::vbNo);
+    cardtest::queueAnswer(common::vbCancel);
+    EXPECT_FALSE(navigator.ChangeCompany(db::Value("2"), [] {}));
+    EXPECT_EQ(w->FME_ART()->Status(), 0);
+    EXPECT_EQ(tab.frame()->Status(), 1);
+    EXPECT_EQ(w->companyCode(), "1");
+
     refuse = false;
-    cardtest::queueAnswer(common::vbNo);  // the item's flag: dropped
     cardtest::queueAnswer(common::vbNo);  // the notes: dropped
     EXPECT_EQ(card->CloseForm(), db::Value(true));
     EXPECT_FALSE(w->isVisible());
