@@ -138,22 +138,14 @@ TEST_F(Close, OnlyTheHostsFormEventObjectRefusesAndChangeOfCompanySettlesEditsFi
     EXPECT_EQ(tab.frame()->Status(), 1);
     EXPECT_EQ(tab.TXT_NOTEARTCLIFOR->toPlainText().toStdString(), "Nota in attesa");
 
-    // The item's own edits before a change of company: cancel keeps the company.
-    QTest::mouseClick(tab.CHK_ARTCLIFOR, Qt::LeftButton);
-    ASSERT_EQ(w->FME_ART()->Status(), 1);
+    // A change of company asks about the tab's edits first: cancel keeps
+    // them and the company.
     cardtest::queueAnswer(common::vbCancel);
     EXPECT_FALSE(navigator.ChangeCompany(db::Value("2"), [] {}));
-    EXPECT_EQ(w->companyCode(), "1");
-    EXPECT_EQ(w->currentItem(), "MAGLIA-001");
-
-    // Then the tab's: No drops the item's flag, Cancel on the notes keeps them
-    // and the company.
-    cardtest::queueAnswer(common::vbNo);
-    cardtest::queueAnswer(common::vbCancel);
-    EXPECT_FALSE(navigator.ChangeCompany(db::Value("2"), [] {}));
-    EXPECT_EQ(w->FME_ART()->Status(), 0);
+    EXPECT_TRUE(cardtest::shown("Salvare le modifiche apportate al codice articolo del cliente?"));
     EXPECT_EQ(tab.frame()->Status(), 1);
     EXPECT_EQ(w->companyCode(), "1");
+    EXPECT_EQ(w->currentItem(), "MAGLIA-001");
 
     refuse = false;
     cardtest::queueAnswer(common::vbNo);  // the notes: dropped
