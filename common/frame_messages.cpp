@@ -27,7 +27,7 @@ const FrameText kFrameTexts[] = {
 }  // namespace
 
 int showFrameMessage(WindowServices& services, const std::string& text, int style,
-                             const std::string& title) {
+                     const std::string& title) {
     for (const FrameText& t : kFrameTexts) {
         std::smatch m;
         if (!std::regex_match(text, m, std::regex(t.pattern)))
@@ -41,14 +41,14 @@ int showFrameMessage(WindowServices& services, const std::string& text, int styl
 }
 
 void routeFrameMessages(WindowServices& services, controls::RecordFrame& frame,
-                          std::function<std::string()> titolo) {
+                        std::function<std::string()> titolo) {
     frame.SetNotify([&services, titolo](const QString& text) {
         showFrameMessage(services, text.toStdString(), vbExclamation, titolo());
     });
     frame.SetAskSave([&services, titolo](const QString& question, bool allowCancel) {
-        const int r = showFrameMessage(
-            services, question.toStdString(),
-            (allowCancel ? vbYesNoCancel : vbYesNo) + vbQuestion, titolo());
+        const int r =
+            showFrameMessage(services, question.toStdString(),
+                             (allowCancel ? vbYesNoCancel : vbYesNo) + vbQuestion, titolo());
         return r == vbYes  ? controls::SaveAnswer::Save
                : r == vbNo ? controls::SaveAnswer::Discard
                            : controls::SaveAnswer::Cancel;

@@ -19,11 +19,11 @@ class WindowServices;
 // Shows one of the frame's texts; a text the frame does not say is shown as
 // it is. Answers the button chosen.
 int showFrameMessage(WindowServices& services, const std::string& text, int style,
-                             const std::string& title);
+                     const std::string& title);
 
 // The frame's messages and save question through showFrameMessage;
 // `titolo` gives the title at the time of the message.
 void routeFrameMessages(WindowServices& services, controls::RecordFrame& frame,
-                          std::function<std::string()> titolo);
+                        std::function<std::string()> titolo);
 
 }  // namespace common

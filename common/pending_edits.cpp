@@ -8,7 +8,7 @@
 namespace common {
 
 bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
-                       const std::string& procedure) {
+                     const std::string& procedure) {
     if (!frame.Recordset() || frame.Status() == controls::RecordFrame::Browse)
         return true;
     if (frame.SaveIfNeeded(true, false, false))
@@ -20,8 +20,8 @@ bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
             "Non è stato possibile salvare " + record +
                 ". Riprova per salvare di nuovo; ignora o interrompi per annullare le modifiche.",
             91505, std::vector<db::Value>{db::Value(record)});
-        const int answer = services.GestisciErrore(
-            procedure, std::make_exception_ptr(std::runtime_error(text)));
+        const int answer =
+            services.GestisciErrore(procedure, std::make_exception_ptr(std::runtime_error(text)));
         if (answer == vbRetry) {
             if (frame.Update())
                 return true;

@@ -16,6 +16,6 @@ class WindowServices;
 
 // Answers whether the edits were saved (true also when none were pending).
 bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
-                       const std::string& procedure);
+                     const std::string& procedure);
 
 }  // namespace common

@@ -359,7 +359,8 @@ void ArtCliForTab::clear() {
 
 void ArtCliForTab::release() {
     try {
-        DisattivaFrameworkArtclifor(false);
+        // Pending edits are saved or dropped as the user answers, never lost unasked.
+        DisattivaFrameworkArtclifor(true);
     } catch (...) {
         // Every release is attempted.
     }

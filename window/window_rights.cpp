@@ -51,12 +51,12 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
-        const bool press =
-            e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick ||
-            (e->type() == QEvent::KeyPress &&
-             (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space ||
-              static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return ||
-              static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter));
+        const bool press = e->type() == QEvent::MouseButtonPress ||
+                           e->type() == QEvent::MouseButtonDblClick ||
+                           (e->type() == QEvent::KeyPress &&
+                            (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space ||
+                             static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return ||
+                             static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter));
         if (!press)
             return false;
         return !common::checkRight(window_, kind_);

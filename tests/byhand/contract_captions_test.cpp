@@ -65,9 +65,11 @@ TEST_F(Captions, EveryGridThatAsksShowsTheHostsTranslationOfItsCaptions) {
     for (const auto& [name, list] : italian) {
         ASSERT_EQ(shown.at(name).size(), list.size()) << name;
         EXPECT_FALSE(list.empty()) << name;
-        for (std::size_t i = 0; i < list.size(); ++i)
-            if (!list[i].empty())
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (!list[i].empty()) {
                 EXPECT_EQ(shown.at(name)[i], "EN " + list[i]) << name << " column " << i;
+            }
+        }
     }
 }
 

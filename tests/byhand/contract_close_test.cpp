@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "common/item_card.h"
@@ -77,7 +78,7 @@ TEST_F(Close, TheItemsPendingEditsAreSavedOrDroppedWithoutACancel) {
     auto& tab = *static_cast<ArtCliForTab*>(w->tab(common::kTabArtcli));
     ASSERT_TRUE(tab.CHK_ARTCLIFOR->isChecked());
     // The management flag belongs to the item: the item frame has the edit.
-    QTest::mouseClick(tab.CHK_ARTCLIFOR, Qt::LeftButton);
+    tick(tab.CHK_ARTCLIFOR);
     ASSERT_EQ(w->FME_ART()->Status(), 1);
     cardtest::queueAnswer(common::vbCancel);  // taken as "do not save"
     EXPECT_EQ(card->CloseForm(), db::Value(true));
@@ -87,7 +88,7 @@ TEST_F(Close, TheItemsPendingEditsAreSavedOrDroppedWithoutACancel) {
     choose("MAGLIA-002");
     w->selectTab(common::kTabArtcli);
     auto& again = *static_cast<ArtCliForTab*>(w->tab(common::kTabArtcli));
-    QTest::mouseClick(again.CHK_ARTCLIFOR, Qt::LeftButton);
+    tick(again.CHK_ARTCLIFOR);
     cardtest::queueAnswer(common::vbYes);
     EXPECT_EQ(card->CloseForm(), db::Value(true));
     EXPECT_EQ(itemFlags(), "0|;");

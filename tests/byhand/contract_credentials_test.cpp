@@ -70,12 +70,12 @@ TEST(Credentials, AConnectionThatCannotOpenIsToldWithoutItsPassword) {
 }
 
 // A program of the build run with a connection that cannot open.
-struct Run {
+struct Outcome {
     int status = -1;
     std::string out, err;
 };
-Run run(const std::string& program, const QStringList& arguments) {
-    Run r;
+Outcome run(const std::string& program, const QStringList& arguments) {
+    Outcome r;
     QProcess p;
     p.setProcessEnvironment([] {
         auto env = QProcessEnvironment::systemEnvironment();
@@ -108,14 +108,14 @@ TEST(Credentials, TheHostAndTheShellExitNonZeroAndSayItOnceInItalian) {
     const QString db = QString::fromStdString(unreachable());
     for (const QStringList& args :
          {QStringList{"--db", db}, QStringList{"--db", db, "--screenshot", shots.path()}}) {
-        const Run r = run(host, args);
+        const Outcome r = run(host, args);
         EXPECT_NE(r.status, 0) << r.err;
         const std::string all = r.out + r.err;
         EXPECT_EQ(all.find(kSecret), std::string::npos) << all;
         EXPECT_EQ(occurrences(all, "Impossibile aprire la connessione al database"), 1u) << all;
         EXPECT_NE(all.find("PWD=****"), std::string::npos) << all;
     }
-    const Run r = run(shell, {"--db", db, "SELECT 1"});
+    const Outcome r = run(shell, {"--db", db, "SELECT 1"});
     EXPECT_NE(r.status, 0) << r.err;
     const std::string all = r.out + r.err;
     EXPECT_EQ(all.find(kSecret), std::string::npos) << all;

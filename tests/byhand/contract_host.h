@@ -94,6 +94,12 @@ protected:
         QApplication::processEvents();
     }
 
+    // Clicks a check box on its box, where a click toggles it.
+    static void tick(QWidget* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        QApplication::processEvents();
+    }
+
     // A table's rows as one text, on the host's own connection.
     std::string rows(const std::string& sql) { return cardtest::snapshot(database, sql); }
     long long count(const std::string& table, const std::string& where) {

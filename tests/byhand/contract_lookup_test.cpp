@@ -4,6 +4,9 @@
 // shown never changes behind the user's back.
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -114,10 +117,17 @@ TEST_F(Lookup, F3InAnotherBoxOpensThatBoxsListNeverTheItemSearch) {
     EXPECT_EQ(w->currentItem(), "MAGLIA-001");
     EXPECT_FALSE(w->TXT_CODART_Box()->isEnabled());
 
-    // Outside a look-up box F3 is still the toolbar's search.
-    w->CMD_NUOVO()->setFocus();
-    QTest::keyClick(w->CMD_NUOVO(), Qt::Key_F3);
-    EXPECT_EQ(searches, 1);
+    // The box claims F3 and F4 before any shortcut of the host: a button does not.
+    for (int key : {Qt::Key_F3, Qt::Key_F4}) {
+        QKeyEvent inBox(QEvent::ShortcutOverride, key, Qt::NoModifier);
+        inBox.ignore();
+        QApplication::sendEvent(clifor->LineEdit(), &inBox);
+        EXPECT_TRUE(inBox.isAccepted()) << key;
+        QKeyEvent onButton(QEvent::ShortcutOverride, key, Qt::NoModifier);
+        onButton.ignore();
+        QApplication::sendEvent(w->CMD_NUOVO(), &onButton);
+        EXPECT_FALSE(onButton.isAccepted()) << key;
+    }
     EXPECT_EQ(w->currentItem(), "MAGLIA-001");
 }
 

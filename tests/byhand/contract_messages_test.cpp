@@ -5,6 +5,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <set>
@@ -76,7 +77,7 @@ TEST_F(Messages, TheSaveQuestionJoinsThePrepositionToTheArticle) {
     choose("MAGLIA-002");
     w->selectTab(common::kTabArtcli);
     auto& tab = *static_cast<itemcodes::ArtCliForTab*>(w->tab(common::kTabArtcli));
-    QTest::mouseClick(tab.CHK_ARTCLIFOR, Qt::LeftButton);  // the item's own flag
+    tick(tab.CHK_ARTCLIFOR);  // the item's own flag
     ASSERT_EQ(w->FME_ART()->Status(), 1);
     cardtest::clearMessages();
     cardtest::queueAnswer(common::vbCancel);
@@ -103,11 +104,11 @@ TEST(MessageNumbers, TheCardsOwnNumbersAreInTheDemoCatalogue) {
         framework::Catalogue::FromFile(root + "/demo/messages.tsv");
     const QRegularExpression number(QStringLiteral("[^0-9A-Za-z_](91[0-9]{3})[^0-9]"));
     std::set<long> used;
-    for (const char* folder : {"common", "component", "descriptions", "duplication", "groupings",
-                               "host", "itemcodes", "progressives", "states", "transcoding",
-                               "variants", "window"}) {
-        QDirIterator it(QString::fromStdString(root + "/" + folder), {"*.cpp", "*.h"},
-                        QDir::Files, QDirIterator::Subdirectories);
+    for (const char* folder :
+         {"common", "component", "descriptions", "duplication", "groupings", "host", "itemcodes",
+          "progressives", "states", "transcoding", "variants", "window"}) {
+        QDirIterator it(QString::fromStdString(root + "/" + folder), {"*.cpp", "*.h"}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile f(it.next());
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
