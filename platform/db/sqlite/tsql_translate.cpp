@@ -345,9 +345,37 @@ private:
         return items;
     }
 
-    static bool names(const FromItem& it, const std::string& target) {
-        return it.alias.empty() ? equalsIgnoreCase(it.name, target)
-                                : equalsIgnoreCase(it.alias, target);
+    // The reference of the FROM clause an UPDATE or DELETE writes through,
+    // as SQL Server binds it: the one whose alias is the target's name, else
+    // the one reference of that table (aliased or not); items.size() when
+    // the target is not in the FROM clause. Two references of the table and
+    // none named by the target make the target ambiguous (error 8154).
+    static std::size_t boundItem(const std::vector<FromItem>& items, const std::string& target,
+                                 const std::string& src) {
+        for (std::size_t k = 0; k < items.size(); ++k)
+            if (!items[k].alias.empty() && equalsIgnoreCase(items[k].alias, target))
+                return k;
+        std::size_t found = items.size(), count = 0;
+        for (std::size_t k = 0; k < items.size(); ++k)
+            if (equalsIgnoreCase(items[k].name, target)) {
+                if (items[k].alias.empty())
+                    return k;
+                found = k;
+                ++count;
+            }
+        if (count > 1)
+            throw DbError({{sqlstate::kSyntax, 8154, "The table '" + target + "' is ambiguous.",
+                            "T-SQL adapter"}},
+                          src);
+        return found;
+    }
+
+    // The token naming the table of a FROM item (the last part of db.schema.name).
+    std::size_t nameTokenOf(const FromItem& it) const {
+        std::size_t k = it.refBegin;
+        while (k + 1 < it.refEnd && t_[k + 1].isSymbol("."))
+            k += 2;
+        return k;
     }
 
     void append(Tokens& out, std::size_t b, std::size_t e) const {
@@ -402,9 +430,7 @@ private:
         }
         const std::size_t fromEnd = where;
         auto items = fromItems(from + 1, fromEnd);
-        std::size_t k = 0;
-        while (k < items.size() && !names(items[k], target))
-            ++k;
+        const std::size_t k = boundItem(items, target, src);
         if (k == items.size()) {
             append(out, b + 1, set + 1);
             appendAssignments(out, set + 1, from);
@@ -496,19 +522,30 @@ private:
                     break;
                 }
             auto items = fromItems(from + 1, where);
-            std::string real = target;
-            for (const auto& it : items)
-                if (names(it, target))
-                    real = it.name;
-            out.push_back(Token{TokenKind::Name, real});
-            out.push_back(word("WHERE"));
-            out.push_back(word("rowid"));
-            out.push_back(word("IN"));
-            out.push_back(symbol("("));
-            out.push_back(word("SELECT"));
-            out.push_back(Token{TokenKind::Name, target});
-            out.push_back(symbol("."));
-            out.push_back(word("rowid"));
+            const std::size_t k = boundItem(items, target, src);
+            out.push_back(k == items.size() ? t_[afterTarget - 1] : t_[nameTokenOf(items[k])]);
+            if (k == items.size()) {
+                // The target is not joined: every row of it goes when the
+                // FROM clause yields any row, as a cross join does.
+                out.push_back(word("WHERE"));
+                out.push_back(word("EXISTS"));
+                out.push_back(symbol("("));
+                out.push_back(word("SELECT"));
+                out.push_back(Token{TokenKind::Number, "1"});
+            } else {
+                const FromItem& it = items[k];
+                out.push_back(word("WHERE"));
+                out.push_back(word("rowid"));
+                out.push_back(word("IN"));
+                out.push_back(symbol("("));
+                out.push_back(word("SELECT"));
+                if (it.alias.empty())
+                    append(out, nameTokenOf(it), nameTokenOf(it) + 1);
+                else
+                    out.push_back(Token{TokenKind::Name, it.alias});
+                out.push_back(symbol("."));
+                out.push_back(word("rowid"));
+            }
             append(out, from, e);
             out.push_back(symbol(")"));
         }
