@@ -10,17 +10,12 @@
 
 #include "platform/db/date_time.h"
 #include "platform/db/decimal.h"
+#include "platform/db/sqlite/text_collation.h"
 
 namespace db::sqlite {
 namespace {
 
 // ---- text helpers (UTF-8, blanks are ' ' only as in SQL Server)
-
-std::string_view rtrimmed(std::string_view s) {
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
 
 std::size_t charCount(std::string_view s) {
     std::size_t n = 0;
@@ -47,80 +42,6 @@ std::string substringChars(std::string_view s, long long start0, long long count
     const std::size_t b = byteOffset(s, static_cast<std::size_t>(start0));
     const std::size_t e = byteOffset(s.substr(b), static_cast<std::size_t>(count));
     return std::string(s.substr(b, e));
-}
-
-// Upper case of ASCII and of the Latin-1 letters (à -> À), as the
-// database's default collation folds them.
-std::string foldUpper(std::string_view s) {
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (c >= 'a' && c <= 'z') {
-            out[i] = static_cast<char>(c - 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            unsigned char d = static_cast<unsigned char>(out[i + 1]);
-            if (d >= 0xA0 && d <= 0xBE && d != 0xB7)
-                out[i + 1] = static_cast<char>(d - 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-std::string foldLower(std::string_view s) {
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            unsigned char d = static_cast<unsigned char>(out[i + 1]);
-            if (d >= 0x80 && d <= 0x9E && d != 0x97)
-                out[i + 1] = static_cast<char>(d + 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-// The byte at i of foldUpper(s).
-unsigned char upperAt(std::string_view s, std::size_t i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c >= 'a' && c <= 'z')
-        return static_cast<unsigned char>(c - 32);
-    // 0xC3 is never a continuation byte: the byte after it is its second.
-    if (i > 0 && static_cast<unsigned char>(s[i - 1]) == 0xC3 && c >= 0xA0 && c <= 0xBE &&
-        c != 0xB7)
-        return static_cast<unsigned char>(c - 0x20);
-    return c;
-}
-
-int compareText(std::string_view a, std::string_view b, bool foldCase) {
-    a = rtrimmed(a);
-    b = rtrimmed(b);
-    if (foldCase) {
-        // As comparing foldUpper of both, without making the copies: sorts
-        // of many rows call this for every pair.
-        const std::size_t n = std::min(a.size(), b.size());
-        for (std::size_t i = 0; i < n; ++i) {
-            const unsigned char x = upperAt(a, i), y = upperAt(b, i);
-            if (x != y)
-                return x < y ? -1 : 1;
-        }
-        return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-    }
-    const int c = a.compare(b);
-    return c < 0 ? -1 : c > 0 ? 1 : 0;
-}
-
-int collateCi(void*, int la, const void* a, int lb, const void* b) {
-    return compareText({static_cast<const char*>(a), static_cast<std::size_t>(la)},
-                       {static_cast<const char*>(b), static_cast<std::size_t>(lb)}, true);
-}
-
-int collateCs(void*, int la, const void* a, int lb, const void* b) {
-    return compareText({static_cast<const char*>(a), static_cast<std::size_t>(la)},
-                       {static_cast<const char*>(b), static_cast<std::size_t>(lb)}, false);
 }
 
 // Dates written in any accepted form compare as the dates they are.
@@ -754,8 +675,7 @@ void registerFunctions(sqlite3* db) {
         sqlite3_create_function_v2(db, f.name, f.args,
                                    SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),
                                    nullptr, f.fn, nullptr, nullptr, nullptr);
-    sqlite3_create_collation(db, "TSQL_CI", SQLITE_UTF8, nullptr, collateCi);
-    sqlite3_create_collation(db, "TSQL_CS", SQLITE_UTF8, nullptr, collateCs);
+    registerTextRules(db);
     sqlite3_create_collation(db, "TSQL_DATE", SQLITE_UTF8, nullptr, collateDate);
     // These collations call different bytes equal ("X" and "X   ", "a" and
     // "A"), but SQLite's Bloom filters hash the bytes: a join filtered that

@@ -149,6 +149,55 @@ bool Emitter::isHintGroup(std::size_t open, std::size_t close) const {
     return close > open + 2 && oneOf(t_[open + 1], kHintWords);
 }
 
+bool Emitter::isColumn(std::size_t b, std::size_t e) const {
+    if (b >= e || (e - b) % 2 == 0)
+        return false;
+    for (std::size_t i = b; i < e; ++i) {
+        const Token& tok = t_[i];
+        const bool name = tok.kind == TokenKind::Name || tok.kind == TokenKind::TempName ||
+                          (tok.kind == TokenKind::Word && !tok.is("NULL"));
+        if ((i - b) % 2 == 0 ? !name : !tok.isSymbol("."))
+            return false;
+    }
+    return true;
+}
+
+bool Emitter::isPlain(std::size_t b, std::size_t e) const {
+    if (e == b + 1 &&
+        (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Variable || t_[b].is("NULL")))
+        return true;
+    if (e == b + 2 && t_[b].isSymbol("-") && t_[b + 1].kind == TokenKind::Number)
+        return true;
+    return isColumn(b, e);
+}
+
+bool Emitter::isStar(std::size_t b, std::size_t e) const {
+    return e > b && t_[e - 1].isSymbol("*") && (e == b + 1 || t_[e - 2].isSymbol("."));
+}
+
+std::size_t Emitter::aliasAt(std::size_t b, std::size_t e) const {
+    std::size_t prev = e, last = e;
+    for (std::size_t i = b; i < e; i = nextItem(t_, i, e)) {
+        prev = last;
+        last = i;
+    }
+    if (prev == e || last + 1 != e)
+        return e;
+    const Token& alias = t_[last];
+    const Token& before = t_[prev];
+    if (alias.kind != TokenKind::Word && alias.kind != TokenKind::Name)
+        return e;
+    if (before.kind == TokenKind::Symbol && !before.isSymbol(")") && prev + 1 == last)
+        return e;  // an operator or a qualifier's dot
+    return last;
+}
+
+std::string Emitter::collated(std::size_t b, std::size_t e) {
+    if (isPlain(b, e))
+        return region(b, e);
+    return "(" + region(b, e) + ") COLLATE TSQL_CI";
+}
+
 std::string Emitter::literal(const Token& tok) {
     if (bind_)
         return "?" + std::to_string(tok.literal);
@@ -238,6 +287,8 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
         return convert(open, close, false);
     if (up == "CAST" || up == "TRY_CAST")
         return convert(open, close, true);
+    if ((up == "MIN" || up == "MAX") && close > open + 2 && !t_[open + 1].is("DISTINCT"))
+        return name + "(" + collated(open + 1, close - 1) + ")";
     for (const auto& r : kRenames) {
         if (up != r.tsql)
             continue;
@@ -265,7 +316,12 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
     }
     if (tok.is("CASE")) {
         const std::size_t end = caseEndOf(t_, i, e);
-        std::string out = "CASE " + region(i + 1, end - 1) + " END";
+        // CASE x WHEN y compares x = y: under the default collation too.
+        std::size_t when = i + 1;
+        while (when < end - 1 && !t_[when].is("WHEN"))
+            when = nextItem(t_, when, end - 1);
+        std::string out = "CASE " + (when > i + 1 ? collated(i + 1, when) + " " : std::string()) +
+                          region(when, end - 1) + " END";
         i = end;
         return out;
     }
@@ -347,9 +403,7 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
     };
     // A segment between boundaries is an additive chain: a binary "+" is
     // concatenation or addition depending on the values, decided at run time.
-    auto segment = [&](std::size_t sb, std::size_t se) {
-        if (sb >= se)
-            return;
+    auto chainOf = [&](std::size_t sb, std::size_t se) {
         std::vector<std::pair<std::size_t, std::size_t>> terms;
         std::size_t start = sb;
         bool operand = false;
@@ -369,7 +423,66 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         std::string chain = term(terms[0].first, terms[0].second);
         for (std::size_t k = 1; k < terms.size(); ++k)
             chain = "tsql_add(" + chain + ", " + term(terms[k].first, terms[k].second) + ")";
-        append(chain);
+        return chain;
+    };
+    // What the region is in: a select list or an ORDER BY / GROUP BY list
+    // takes its items' collation and names; after AS comes an alias.
+    enum class List { None, Select, OrderOrGroup } list = List::None;
+    bool aliasNext = false;
+    // The segment [sb, se) ended by the boundary at `at` (e: the region's end).
+    // Text compares under the default collation wherever no column decides
+    // it: SQLite compares expressions without a collation byte by byte.
+    auto segment = [&](std::size_t sb, std::size_t se, std::size_t at) {
+        if (sb >= se)
+            return;
+        if (aliasNext) {
+            aliasNext = false;
+            append(chainOf(sb, se));
+            return;
+        }
+        const Token* next = at < e ? &t_[at] : nullptr;
+        const bool comparison =
+            next && isComparison(*next) && !next->isSymbol(",") && !next->isSymbol(";");
+        const bool membership =
+            next &&
+            (next->is("IN") || next->is("BETWEEN") ||
+             (next->is("NOT") && at + 1 < e && (t_[at + 1].is("IN") || t_[at + 1].is("BETWEEN"))));
+        bool collate = false, unnamed = false;
+        std::size_t exprEnd = se;
+        if (comparison) {
+            std::size_t re = at + 1;
+            while (re < e && !isBoundary(t_[re]))
+                re = nextItem(t_, re, e);
+            collate = !isPlain(sb, se) && !isPlain(at + 1, re);
+        } else if (membership) {
+            collate = !isPlain(sb, se);
+        } else if (list != List::None && !isStar(sb, se)) {
+            if (list == List::Select) {
+                exprEnd = aliasAt(sb, se);
+                unnamed = exprEnd == se && !(next && next->is("AS")) && !isColumn(sb, se);
+            }
+            collate = !isPlain(sb, exprEnd);
+        }
+        std::string text = chainOf(sb, exprEnd);
+        if (collate)
+            text = "(" + text + ") COLLATE TSQL_CI";
+        if (exprEnd < se)
+            text += " " + term(exprEnd, se);
+        if (unnamed)
+            text += " AS \"\"";  // SQL Server's drivers name such a column with nothing
+        append(text);
+    };
+    auto enter = [&](const Token& tok, std::size_t i) {
+        if (tok.is("SELECT") || tok.is("DISTINCT") || (tok.is("ALL") && list == List::Select))
+            list = List::Select;
+        else if (tok.is("BY") && i > b &&
+                 (t_[i - 1].is("ORDER") || t_[i - 1].is("GROUP") || t_[i - 1].is("PARTITION")))
+            list = List::OrderOrGroup;
+        else if (tok.is("AS"))
+            aliasNext = true;
+        else if (tok.kind == TokenKind::Word && !tok.is("ASC") && !tok.is("DESC") &&
+                 !tok.is("ORDER") && !tok.is("GROUP") && !tok.is("PARTITION"))
+            list = List::None;
     };
 
     std::size_t segStart = b;
@@ -401,7 +514,7 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             i = nextItem(t_, i, e);
             continue;
         }
-        segment(segStart, i);
+        segment(segStart, i, i);
         if (tok.is("TOP")) {
             std::size_t j = i + 1;
             if (j < e && t_[j].isSymbol("(")) {
@@ -456,9 +569,10 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             continue;
         }
         append(tok.kind == TokenKind::Word ? upper(tok.text) : tok.text);
+        enter(tok, i);
         i = segStart = i + 1;
     }
-    segment(segStart, e);
+    segment(segStart, e, e);
     if (!limit.empty())
         out += " LIMIT " + limit;
     return out;

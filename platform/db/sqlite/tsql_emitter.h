@@ -50,6 +50,16 @@ private:
     std::string literal(const Token& tok);
     bool isBoundary(const Token& tok) const;
     bool isHintGroup(std::size_t open, std::size_t close) const;
+    // [b, e) names a column: name, or qualified names joined by dots.
+    bool isColumn(std::size_t b, std::size_t e) const;
+    // A column, a number, a variable or NULL: nothing whose collation the
+    // adapter must give.
+    bool isPlain(std::size_t b, std::size_t e) const;
+    bool isStar(std::size_t b, std::size_t e) const;  // * or name.*
+    // Where the trailing alias of a select item without AS starts ("COUNT(*) N"); e if none.
+    std::size_t aliasAt(std::size_t b, std::size_t e) const;
+    // An expression under the default collation unless it is plain.
+    std::string collated(std::size_t b, std::size_t e);
 
     const Tokens& t_;
     std::string_view statement_;

@@ -71,3 +71,91 @@ TEST_P(Answers, DeleteWithFromRemovesOnlyTheJoinedRows) {
 }  // namespace
 
 VELDRANO_ON_BOTH_BACKENDS(Answers);
+
+namespace {
+
+TEST_P(Answers, EveryTextComparisonFollowsTheDefaultCollation) {
+    c.execute("CREATE TABLE #O (K INT NOT NULL, OPZ CHAR(10) NOT NULL)");
+    c.execute("INSERT INTO #O (K, OPZ) VALUES (1, 'XS'), (2, 'M'), (3, 'città')");
+    // Functions' results, not only bare columns.
+    EXPECT_EQ(scalar(c, "SELECT K FROM #O WHERE RTRIM(OPZ) = 'xs'"), "1");
+    EXPECT_EQ(scalar(c, "SELECT K FROM #O WHERE SUBSTRING(OPZ, 1, 2) = 'xs'"), "1");
+    EXPECT_EQ(scalar(c, "SELECT K FROM #O WHERE UPPER(OPZ) = 'CITTÀ'"), "3");
+    EXPECT_EQ(rows(c,
+                   "SELECT CASE WHEN 'abc' = 'ABC  ' THEN 1 ELSE 0 END, "
+                   "CASE WHEN 'a' < 'B' THEN 1 ELSE 0 END, CASE WHEN 'è' = 'È' THEN 1 ELSE 0 END, "
+                   "CASE WHEN 'e' = 'è' THEN 1 ELSE 0 END, CASE WHEN 'e' < 'é' AND 'é' < 'f' "
+                   "THEN 1 ELSE 0 END"),
+              (Rows{{"1", "1", "1", "0", "1"}}));
+    EXPECT_EQ(rows(c,
+                   "SELECT CASE WHEN 'x' IN ('A', 'X ') THEN 1 ELSE 0 END, "
+                   "CASE WHEN 'b' BETWEEN 'A' AND 'C' THEN 1 ELSE 0 END, "
+                   "CASE LOWER('ABC') WHEN 'Abc' THEN 'hit' ELSE 'miss' END"),
+              (Rows{{"1", "1", "hit"}}));
+    EXPECT_EQ(rows(c, "SELECT UPPER('àèìòùé'), LOWER('ÀÈÌÒÙÉ')"), (Rows{{"ÀÈÌÒÙÉ", "àèìòùé"}}));
+    // Grouping, distinct values, extremes and unions of expressions.
+    c.execute("CREATE TABLE #W (P VARCHAR(10) NULL)");
+    c.execute("INSERT INTO #W (P) VALUES ('Abc'), ('abc '), ('ABC'), ('b'), ('À')");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM (SELECT DISTINCT RTRIM(P) AS Q FROM #W) D"), "3");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM (SELECT LTRIM(P) AS Q FROM #W GROUP BY LTRIM(P)) G"),
+              "3");
+    EXPECT_EQ(rows(c, "SELECT MIN(LTRIM(P)), RTRIM(UPPER(MAX(LTRIM(P)))) FROM #W"),
+              (Rows{{"À", "B"}}));
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM (SELECT 'x' AS Q UNION SELECT 'X  ') U"), "1");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #W A JOIN #O B ON LTRIM(A.P) = RTRIM('xs')"), "0");
+    EXPECT_EQ(scalar(c,
+                     "SELECT COUNT(*) FROM #O A JOIN #W B ON RTRIM(B.P) + 'S' = 'bs' "
+                     "WHERE A.K = 1"),
+              "1");
+}
+
+TEST_P(Answers, LikeTakesClassesRangesAndEscape) {
+    const auto like = [&](const std::string& text, const std::string& pattern) {
+        return scalar(c,
+                      "SELECT CASE WHEN '" + text + "' LIKE '" + pattern + "' THEN 1 ELSE 0 END");
+    };
+    EXPECT_EQ(like("b1", "[abc]1"), "1");
+    EXPECT_EQ(like("B1", "[a-c]_"), "1");
+    EXPECT_EQ(like("d1", "[a-c]1"), "0");
+    EXPECT_EQ(like("x", "[^0-9]"), "1");
+    EXPECT_EQ(like("5", "[^0-9]"), "0");
+    EXPECT_EQ(like("50%", "50[%]"), "1");
+    EXPECT_EQ(like("500", "50[%]"), "0");
+    EXPECT_EQ(like("a_b", "a[_]b"), "1");
+    EXPECT_EQ(like("axb", "a[_]b"), "0");
+    EXPECT_EQ(like("Città", "CITTÀ"), "1");
+    EXPECT_EQ(like("citta", "città"), "0");
+    // Trailing blanks of the text are ignored, those of the pattern count.
+    EXPECT_EQ(like("abc  ", "abc"), "1");
+    EXPECT_EQ(like("abc", "abc "), "0");
+    EXPECT_EQ(like("abc ", "abc_"), "1");
+    EXPECT_EQ(scalar(c, "SELECT CASE WHEN '10%off' LIKE '10!%%' ESCAPE '!' THEN 1 ELSE 0 END"),
+              "1");
+    EXPECT_EQ(scalar(c, "SELECT CASE WHEN '10off' LIKE '10!%%' ESCAPE '!' THEN 1 ELSE 0 END"), "0");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #B WHERE W LIKE '[t]%'"), "2");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM #B WHERE W NOT LIKE '%o%'"), "1");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_P(Answers, ResultColumnsWithoutANameAreReportedWithoutOne) {
+    const auto rs = c.run(
+                         "SELECT LEN(V), K, T.V, 'x', K + 1 AS N, COUNT(*) C, @@ROWCOUNT "
+                         "FROM #A T GROUP BY V, K")
+                        .resultSets.at(0);
+    ASSERT_EQ(rs.columns.size(), 7u);
+    EXPECT_EQ(rs.columns[0].name, "");
+    EXPECT_EQ(rs.columns[1].name, "K");
+    EXPECT_EQ(rs.columns[2].name, "V");
+    EXPECT_EQ(rs.columns[3].name, "");
+    EXPECT_EQ(rs.columns[4].name, "N");
+    EXPECT_EQ(rs.columns[5].name, "C");
+    EXPECT_EQ(rs.columns[6].name, "");
+    const auto star = c.run("SELECT *, T.* FROM #A T WHERE K = 1").resultSets.at(0);
+    ASSERT_EQ(star.columns.size(), 4u);
+    EXPECT_EQ(star.columns[3].name, "V");
+}
+
+}  // namespace
