@@ -10,6 +10,7 @@
 
 #include "platform/db/date_time.h"
 #include "platform/db/decimal.h"
+#include "platform/db/sqlite/date_functions.h"
 #include "platform/db/sqlite/text_collation.h"
 
 namespace db::sqlite {
@@ -166,6 +167,8 @@ std::string formatDate(const DateTime& d, int style) {
             std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day,
                           d.hour, d.minute, d.second);
             break;
+        case 121:
+            return d.toIsoString();
         default:
             return d.toIsoString();
     }
@@ -258,6 +261,15 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         }
         if (type == "DATE")
             d->hour = d->minute = d->second = d->millisecond = 0;
+        else if (type == "DATETIME")
+            d = roundedToDatetime(*d);
+        if ((type == "DATETIME" && d->year < 1753) || (type == "SMALLDATETIME" && d->year < 1900)) {
+            sqlite3_result_error(ctx,
+                                 "The conversion of a varchar data type to a datetime data type "
+                                 "resulted in an out-of-range value.",
+                                 -1);
+            return;
+        }
         return resultText(ctx, d->toIsoString());
     }
     const std::string msg = "Type " + type + " is not a defined system type.";
@@ -507,51 +519,6 @@ void fnRound(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     resultDecimal(ctx, r);
 }
 
-int monthsBetween(const DateTime& a, const DateTime& b) {
-    return (b.year - a.year) * 12 + (b.month - a.month);
-}
-
-void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
-    auto d = dateOf(a[2]);
-    if (!d || isNull(a[1]))
-        return sqlite3_result_null(ctx);
-    const std::string part(textView(a[0]));
-    const long long n = sqlite3_value_int64(a[1]);
-    if (part == "DAY" || part == "DD" || part == "D" || part == "WEEK" || part == "WK") {
-        const long long days = (part == "WEEK" || part == "WK") ? n * 7 : n;
-        DateTime r = DateTime::fromDaysSinceEpoch(d->daysSinceEpoch() + days);
-        r.hour = d->hour, r.minute = d->minute, r.second = d->second,
-        r.millisecond = d->millisecond;
-        return resultText(ctx, r.toIsoString());
-    }
-    if (part == "MONTH" || part == "MM" || part == "M" || part == "YEAR" || part == "YY" ||
-        part == "YYYY") {
-        const long long months = part.rfind('Y', 0) == 0 ? n * 12 : n;
-        long long total = d->year * 12LL + (d->month - 1) + months;
-        DateTime r = *d;
-        r.year = static_cast<int>(total / 12);
-        r.month = static_cast<int>(total % 12) + 1;
-        while (!r.isValid() && r.day > 28)
-            --r.day;
-        return resultText(ctx, r.toIsoString());
-    }
-    sqlite3_result_error(ctx, ("DATEADD: date part " + part + " is not supported.").c_str(), -1);
-}
-
-void fnDateDiff(sqlite3_context* ctx, int, sqlite3_value** a) {
-    auto x = dateOf(a[1]), y = dateOf(a[2]);
-    if (!x || !y)
-        return sqlite3_result_null(ctx);
-    const std::string part(textView(a[0]));
-    if (part == "DAY" || part == "DD" || part == "D")
-        return sqlite3_result_int64(ctx, y->daysSinceEpoch() - x->daysSinceEpoch());
-    if (part == "MONTH" || part == "MM" || part == "M")
-        return sqlite3_result_int(ctx, monthsBetween(*x, *y));
-    if (part == "YEAR" || part == "YY" || part == "YYYY")
-        return sqlite3_result_int(ctx, y->year - x->year);
-    sqlite3_result_error(ctx, ("DATEDIFF: date part " + part + " is not supported.").c_str(), -1);
-}
-
 // ---- helpers of the column rules the adapter installs on tables
 
 void fnPad(sqlite3_context* ctx, int, sqlite3_value** a) {
@@ -664,8 +631,6 @@ void registerFunctions(sqlite3* db) {
         {"tsql_rtrim", 1, fnTrim<false>},
         {"tsql_round", 2, fnRound},
         {"tsql_round", 3, fnRound},
-        {"tsql_dateadd", 3, fnDateAdd},
-        {"tsql_datediff", 3, fnDateDiff},
         {"tsql_pad", 2, fnPad},
         {"tsql_datetime", 1, fnDateTime},
         {"tsql_isdate", 1, fnIsDate},
@@ -676,6 +641,7 @@ void registerFunctions(sqlite3* db) {
                                    SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),
                                    nullptr, f.fn, nullptr, nullptr, nullptr);
     registerTextRules(db);
+    registerDateFunctions(db);
     sqlite3_create_collation(db, "TSQL_DATE", SQLITE_UTF8, nullptr, collateDate);
     // These collations call different bytes equal ("X" and "X   ", "a" and
     // "A"), but SQLite's Bloom filters hash the bytes: a join filtered that

@@ -104,7 +104,7 @@ struct PatternItem {
     enum Kind { Any, One, Literal, Set } kind;
     char32_t c = 0;
     bool negated = false;
-    std::vector<std::pair<char32_t, char32_t>> ranges;  // Set: single chars as c..c
+    std::vector<std::pair<char32_t, char32_t>> ranges{};  // Set: single chars as c..c
 };
 
 bool sameChar(char32_t x, char32_t y) {

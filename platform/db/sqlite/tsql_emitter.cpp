@@ -50,6 +50,7 @@ constexpr std::array kRenames = {
     Rename{"RTRIM", "tsql_rtrim"},
     Rename{"DATEADD", "tsql_dateadd"},
     Rename{"DATEDIFF", "tsql_datediff"},
+    Rename{"DATEPART", "tsql_datepart"},
     Rename{"SCOPE_IDENTITY", "last_insert_rowid"},
     Rename{"ROUND", "tsql_round"},
 };
@@ -292,7 +293,7 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
     for (const auto& r : kRenames) {
         if (up != r.tsql)
             continue;
-        if (up == "DATEADD" || up == "DATEDIFF") {
+        if (up == "DATEADD" || up == "DATEDIFF" || up == "DATEPART") {
             // The date part is a bare word: pass it as text.
             const std::size_t part = open + 1;
             if (part + 1 >= close - 1 || t_[part].kind != TokenKind::Word ||

@@ -28,8 +28,8 @@ std::string quoteLiteral(std::string_view text);
 
 class Emitter {
 public:
-    Emitter(const Tokens& tokens, std::string_view statement, bool bindLiterals, Plan& plan)
-        : t_(tokens), statement_(statement), bind_(bindLiterals), plan_(plan) {}
+    Emitter(const Tokens& tokens, std::string statement, bool bindLiterals, Plan& plan)
+        : t_(tokens), statement_(std::move(statement)), bind_(bindLiterals), plan_(plan) {}
 
     // SQLite text of the tokens [b, e).
     std::string region(std::size_t b, std::size_t e);
@@ -62,7 +62,9 @@ private:
     std::string collated(std::size_t b, std::size_t e);
 
     const Tokens& t_;
-    std::string_view statement_;
+    // Owned: an emitter is often made for a statement's text built on the
+    // spot, and its errors quote it after that text is gone.
+    std::string statement_;
     bool bind_;
     Plan& plan_;
     std::vector<std::pair<std::string, TypeSpec>> hints_;

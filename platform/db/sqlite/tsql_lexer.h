@@ -32,6 +32,10 @@ struct Token {
 // Throws DbError (SQLSTATE 42000) on an unterminated literal, name or comment.
 std::vector<Token> tokenize(std::string_view sql);
 
+// Index one past the "*/" closing the comment opened by "/*" at `open`;
+// comments nest as in T-SQL. npos when it is not closed.
+std::size_t commentEnd(std::string_view sql, std::size_t open);
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 std::string upper(std::string_view s);
 

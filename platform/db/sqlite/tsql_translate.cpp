@@ -862,8 +862,8 @@ Shape shapeOf(std::string_view sql) {
             run = i;
         } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
             flush(i);
-            const auto end = sql.find("*/", i + 2);
-            i = end == std::string_view::npos ? n : end + 2;
+            const auto end = commentEnd(sql, i);
+            i = end == std::string_view::npos ? n : end;
             run = i;
         } else {
             ++i;

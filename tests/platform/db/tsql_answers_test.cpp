@@ -159,3 +159,72 @@ TEST_P(Answers, ResultColumnsWithoutANameAreReportedWithoutOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_P(Answers, ATranslationErrorQuotesTheStatementIntact) {
+    // The message quotes text the translator built on the spot; it must
+    // still be there when the error is raised (the sanitized build checks
+    // the reads).
+    const std::string batch = "if (@@trancount > 0) rollback transaction";
+    for (int run = 0; run < 3; ++run) {
+        try {
+            c.execute(batch);
+            ADD_FAILURE() << "accepted";
+        } catch (const db::DbError& e) {
+            EXPECT_NE(std::string(e.what()).find(batch), std::string::npos) << e.what();
+            EXPECT_EQ(e.statement(), batch);
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_P(Answers, CommentsNestAndHoldAnyText) {
+    EXPECT_EQ(scalar(c, "SELECT /* a -- b /* inner 'x */ still */ K FROM #A WHERE K = 2"), "2");
+    EXPECT_EQ(scalar(c, "SELECT K /* ' */ FROM #A WHERE V = 'c' -- 'open"), "3");
+    EXPECT_EQ(stateOf(c, "SELECT 1 /* /* */"), "42000");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_P(Answers, DatePartsAbbreviationsStylesAndDatetimeRounding) {
+    EXPECT_EQ(rows(c,
+                   "SELECT DATEPART(dw, '2024-03-05'), DATEPART(wk, '2024-01-06'), "
+                   "DATEPART(ww, '2024-01-07'), DATEPART(dy, '2024-03-01'), "
+                   "DATEPART(qq, '2024-08-15'), DATEPART(yy, '2024-08-15'), "
+                   "DATEPART(hh, '2024-08-15 13:14:15.123'), DATEPART(mi, '2024-08-15 13:14:15'), "
+                   "DATEPART(ss, '2024-08-15 13:14:15'), DATEPART(ms, '2024-08-15 13:14:15.123')"),
+              (Rows{{"3", "1", "2", "61", "3", "2024", "13", "14", "15", "123"}}));
+    EXPECT_EQ(rows(c,
+                   "SELECT CONVERT(VARCHAR(23), DATEADD(mm, 1, '2024-01-31'), 121), "
+                   "CONVERT(VARCHAR(19), DATEADD(hh, 25, '2024-03-05 10:00'), 120), "
+                   "CONVERT(VARCHAR(19), DATEADD(mi, -30, '2024-03-05 00:10'), 120), "
+                   "CONVERT(VARCHAR(10), DATEADD(qq, 1, '2024-11-30'), 112), "
+                   "CONVERT(VARCHAR(10), DATEADD(wk, 2, '2024-03-05'), 103)"),
+              (Rows{{"2024-02-29 00:00:00.000", "2024-03-06 11:00:00", "2024-03-04 23:40:00",
+                     "20250228", "19/03/2024"}}));
+    EXPECT_EQ(rows(c,
+                   "SELECT DATEDIFF(yy, '2023-12-31', '2024-01-01'), "
+                   "DATEDIFF(wk, '2024-03-02', '2024-03-03'), DATEDIFF(wk, '2024-03-03', "
+                   "'2024-03-09'), DATEDIFF(hh, '2024-03-05 10:59', '2024-03-05 11:00'), "
+                   "DATEDIFF(qq, '2024-03-31', '2024-04-01'), DATEDIFF(mi, '2024-03-05 10:00', "
+                   "'2024-03-04 10:00'), DATEDIFF(dd, '2024-02-28', '2024-03-01')"),
+              (Rows{{"1", "1", "0", "1", "1", "-1440", "2"}}));
+    EXPECT_EQ(rows(c,
+                   "SELECT CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 10:20:30.002'), 121), "
+                   "CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 23:59:59.999'), 121), "
+                   "CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 10:20:30.005'), 121), "
+                   "CONVERT(VARCHAR(10), CONVERT(DATETIME, '2024-03-05'), 104), "
+                   "CONVERT(VARCHAR(8), CONVERT(DATETIME, '2024-03-05'), 112)"),
+              (Rows{{"2024-03-05 10:20:30.003", "2024-03-06 00:00:00.000",
+                     "2024-03-05 10:20:30.007", "05.03.2024", "20240305"}}));
+    EXPECT_NE(stateOf(c, "SELECT CONVERT(DATETIME, '1752-12-31')"), "");
+    EXPECT_NE(stateOf(c, "SELECT DATEPART(fortnight, '2024-03-05')"), "");
+}
+
+}  // namespace
