@@ -224,8 +224,8 @@ TEST(SqlBatches, SplitsOnGoLinesAndDropsComments) {
     EXPECT_EQ(splitBatches("SELECT 'a\nGO\nb'\nGO\nSELECT 2").size(), 2u);
     // "--" inside a /* */ comment (nested ones too) ends nothing; a GO line
     // inside it separates nothing; names in brackets hold any character.
-    const auto commented = splitBatches(
-        "SELECT 1 /* a -- b\n/* inner -- */\nGO\n*/ AS [x--'y]\nGO\nSELECT 2 -- last");
+    const auto commented =
+        splitBatches("SELECT 1 /* a -- b\n/* inner -- */\nGO\n*/ AS [x--'y]\nGO\nSELECT 2 -- last");
     ASSERT_EQ(commented.size(), 2u);
     EXPECT_EQ(commented[0], "SELECT 1 /* a -- b\n/* inner -- */\nGO\n*/ AS [x--'y]");
     EXPECT_EQ(commented[1], "SELECT 2");

@@ -67,8 +67,11 @@ std::string sqlStateOf(int rc, const std::string& message) {
         return sqlstate::kConversion;
     if (contains(message, "already exists") || contains(message, "already an object"))
         return "42S01";
+    if (contains(message, "out-of-range value") || contains(message, "caused an overflow"))
+        return "22008";
     if (contains(message, "syntax error") || contains(message, "no such function") ||
-        contains(message, "not supported") || contains(message, "wrong number of arguments"))
+        contains(message, "not supported") || contains(message, "wrong number of arguments") ||
+        contains(message, "does not recognize the datepart"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }

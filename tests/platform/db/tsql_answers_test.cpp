@@ -215,14 +215,15 @@ TEST_P(Answers, DatePartsAbbreviationsStylesAndDatetimeRounding) {
                    "DATEDIFF(qq, '2024-03-31', '2024-04-01'), DATEDIFF(mi, '2024-03-05 10:00', "
                    "'2024-03-04 10:00'), DATEDIFF(dd, '2024-02-28', '2024-03-01')"),
               (Rows{{"1", "1", "0", "1", "1", "-1440", "2"}}));
-    EXPECT_EQ(rows(c,
-                   "SELECT CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 10:20:30.002'), 121), "
-                   "CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 23:59:59.999'), 121), "
-                   "CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 10:20:30.005'), 121), "
-                   "CONVERT(VARCHAR(10), CONVERT(DATETIME, '2024-03-05'), 104), "
-                   "CONVERT(VARCHAR(8), CONVERT(DATETIME, '2024-03-05'), 112)"),
-              (Rows{{"2024-03-05 10:20:30.003", "2024-03-06 00:00:00.000",
-                     "2024-03-05 10:20:30.007", "05.03.2024", "20240305"}}));
+    EXPECT_EQ(
+        rows(c,
+             "SELECT CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 10:20:30.002'), 121), "
+             "CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 23:59:59.999'), 121), "
+             "CONVERT(VARCHAR(23), CONVERT(DATETIME, '2024-03-05 10:20:30.005'), 121), "
+             "CONVERT(VARCHAR(10), CONVERT(DATETIME, '2024-03-05'), 104), "
+             "CONVERT(VARCHAR(8), CONVERT(DATETIME, '2024-03-05'), 112)"),
+        (Rows{{"2024-03-05 10:20:30.003", "2024-03-06 00:00:00.000", "2024-03-05 10:20:30.007",
+               "05.03.2024", "20240305"}}));
     EXPECT_NE(stateOf(c, "SELECT CONVERT(DATETIME, '1752-12-31')"), "");
     EXPECT_NE(stateOf(c, "SELECT DATEPART(fortnight, '2024-03-05')"), "");
 }
