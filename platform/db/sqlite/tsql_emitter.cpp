@@ -55,6 +55,53 @@ constexpr std::array kRenames = {
     Rename{"ROUND", "tsql_round"},
 };
 
+// SQLite's own functions that SQL Server does not have: a statement using
+// them would run here and fail on the company's server.
+constexpr std::array kSqliteOnly = {"IFNULL",
+                                    "SUBSTR",
+                                    "TYPEOF",
+                                    "STRFTIME",
+                                    "INSTR",
+                                    "GROUP_CONCAT",
+                                    "JULIANDAY",
+                                    "PRINTF",
+                                    "FORMAT_SQLITE",
+                                    "LAST_INSERT_ROWID",
+                                    "CHANGES",
+                                    "TOTAL_CHANGES",
+                                    "RANDOMBLOB",
+                                    "ZEROBLOB",
+                                    "SQLITE_VERSION",
+                                    "SQLITE_SOURCE_ID",
+                                    "LIKELIHOOD",
+                                    "LIKELY",
+                                    "UNLIKELY",
+                                    "GLOB",
+                                    "HEX",
+                                    "UNHEX",
+                                    "QUOTE",
+                                    "TOTAL",
+                                    "RANDOM",
+                                    "LENGTH",
+                                    "DATE",
+                                    "TIME",
+                                    "DATETIME",
+                                    "UNIXEPOCH",
+                                    "JSON",
+                                    "JSON_EXTRACT",
+                                    "JSON_OBJECT",
+                                    "JSON_ARRAY",
+                                    "LOAD_EXTENSION",
+                                    "OCTET_LENGTH",
+                                    "TIMEDIFF",
+                                    "CONCAT_WS_SQLITE",
+                                    "MATCH",
+                                    "REGEXP"};
+
+[[noreturn]] void refuse(long native, const std::string& message, std::string_view statement) {
+    throw DbError({{sqlstate::kSyntax, native, message, "T-SQL adapter"}}, std::string(statement));
+}
+
 template <std::size_t N>
 bool oneOf(const Token& tok, const std::array<const char*, N>& words) {
     if (tok.kind != TokenKind::Word)
@@ -288,6 +335,12 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
         return convert(open, close, false);
     if (up == "CAST" || up == "TRY_CAST")
         return convert(open, close, true);
+    // The adapter's helpers and SQLite's own functions are not T-SQL.
+    bool sqliteOnly = up.rfind("TSQL_", 0) == 0 || up.rfind("SQLITE_", 0) == 0;
+    for (const char* f : kSqliteOnly)
+        sqliteOnly = sqliteOnly || up == f;
+    if (sqliteOnly)
+        refuse(195, "'" + name + "' is not a recognized built-in function name.", statement_);
     if ((up == "MIN" || up == "MAX") && close > open + 2 && !t_[open + 1].is("DISTINCT"))
         return name + "(" + collated(open + 1, close - 1) + ")";
     for (const auto& r : kRenames) {
@@ -338,6 +391,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
                 i += 2;
                 return item(i, e);
             }
+            if (tok.is("LIMIT") || tok.is("GLOB") || tok.is("REGEXP") || tok.is("PRAGMA"))
+                refuse(102, "Incorrect syntax near '" + tok.text + "'.", statement_);
             if (tok.is("COLLATE") && i + 1 < e) {
                 const bool cs = upper(t_[i + 1].text).find("_CS") != std::string::npos;
                 i += 2;
@@ -367,6 +422,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             unsupported("the variable " + tok.text, statement_);
         }
         case TokenKind::Symbol:
+            if (tok.text == "||" || tok.text == "==")
+                refuse(102, "Incorrect syntax near '" + tok.text.substr(0, 1) + "'.", statement_);
             ++i;
             if (tok.text == "!<")
                 return ">=";

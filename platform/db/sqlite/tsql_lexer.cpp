@@ -143,7 +143,8 @@ std::vector<Token> tokenize(std::string_view sql) {
             out.push_back({TokenKind::Number, std::string(sql.substr(i, j - i))});
             i = j;
         } else {
-            static constexpr std::string_view two[] = {"<>", "<=", ">=", "!=", "!<", "!>", "||"};
+            static constexpr std::string_view two[] = {
+                "<>", "<=", ">=", "!=", "!<", "!>", "||", "=="};
             std::string sym(1, static_cast<char>(c));
             if (i + 1 < n) {
                 const std::string_view pair = sql.substr(i, 2);

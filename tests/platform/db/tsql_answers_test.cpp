@@ -23,7 +23,6 @@ protected:
         c.execute("INSERT INTO #A (K, V) VALUES (1, 'a'), (2, 'b'), (3, 'c')");
         c.execute("INSERT INTO #B (K, W) VALUES (2, 'two'), (3, 'three'), (4, 'four')");
     }
-    std::string values() { return scalar(c, "SELECT STRING_AGG(V, ',') FROM #A"); }
     Rows table() { return rows(c, "SELECT K, V FROM #A ORDER BY K"); }
 };
 
@@ -226,6 +225,35 @@ TEST_P(Answers, DatePartsAbbreviationsStylesAndDatetimeRounding) {
                "05.03.2024", "20240305"}}));
     EXPECT_NE(stateOf(c, "SELECT CONVERT(DATETIME, '1752-12-31')"), "");
     EXPECT_NE(stateOf(c, "SELECT DATEPART(fortnight, '2024-03-05')"), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_P(Answers, SqliteDialectIsRefusedAsSqlServerRefusesIt) {
+    const auto native = [&](const std::string& sql) -> long {
+        try {
+            c.execute(sql);
+        } catch (const db::DbError& e) {
+            EXPECT_EQ(e.sqlState(), "42000") << sql;
+            return e.errors().at(0).nativeError;
+        }
+        return 0;
+    };
+    EXPECT_EQ(native("SELECT 1 LIMIT 1"), 102);
+    EXPECT_EQ(native("SELECT 'a' || 'b'"), 102);
+    EXPECT_EQ(native("SELECT K FROM #A WHERE K == 1"), 102);
+    EXPECT_EQ(native("SELECT V FROM #A WHERE V GLOB 'a*'"), 102);
+    for (const char* fn : {"ifnull(V, 'x')", "substr(V, 1, 1)", "typeof(K)",
+                           "strftime('%Y', 'now')", "instr(V, 'a')", "length(V)", "group_concat(V)",
+                           "tsql_len(V)", "TSQL_CONVERT(K, 'INT', 0, 0)", "last_insert_rowid()"})
+        EXPECT_EQ(native(std::string("SELECT ") + fn + " FROM #A"), 195) << fn;
+    // Their T-SQL counterparts run.
+    EXPECT_EQ(rows(c,
+                   "SELECT TOP 1 ISNULL(V, 'x'), SUBSTRING(V, 1, 1), LEN(V), CHARINDEX('a', V) "
+                   "FROM #A ORDER BY K"),
+              (Rows{{"a", "a", "1", "1"}}));
 }
 
 }  // namespace
