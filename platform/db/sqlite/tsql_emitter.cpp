@@ -51,7 +51,7 @@ constexpr std::array kRenames = {
     Rename{"DATEADD", "tsql_dateadd"},
     Rename{"DATEDIFF", "tsql_datediff"},
     Rename{"DATEPART", "tsql_datepart"},
-    Rename{"SCOPE_IDENTITY", "last_insert_rowid"},
+    Rename{"SCOPE_IDENTITY", "tsql_scope_identity"},
     Rename{"ROUND", "tsql_round"},
 };
 
@@ -414,7 +414,7 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             const std::string v = upper(tok.text);
             ++i;
             if (v == "@@IDENTITY")
-                return "last_insert_rowid()";
+                return "tsql_scope_identity()";
             if (v == "@@ROWCOUNT")
                 return "changes()";
             if (v == "@@ERROR")

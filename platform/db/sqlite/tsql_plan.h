@@ -57,6 +57,9 @@ struct Statement {
     std::vector<Statement> body;
     std::vector<Statement> elseBody;
     std::string source;  // the T-SQL text of the statement, for error reports
+    // An INSERT without a column list: its values go to every column but
+    // the IDENTITY ones, as SQL Server takes them.
+    bool insertAllColumns = false;
 };
 
 struct Plan {

@@ -112,8 +112,8 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
             if (!st.table.empty())
                 ensureRules(st.table, st.temporary);
             bool hasColumns = false;
-            ResultSet rs =
-                engine_.query(st.sql, literals, st.source, &result.rowsAffected, &hasColumns);
+            ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
+                                         literals, st.source, &result.rowsAffected, &hasColumns);
             if (hasColumns)
                 result.resultSets.push_back(std::move(rs));
             break;
@@ -475,14 +475,44 @@ void PlanRunner::ensureRules(const std::string& table, bool temporary) {
     installRules(table, temporary, true);
 }
 
+std::string PlanRunner::withoutIdentity(const tsql::Statement& st) {
+    std::string columns;
+    bool identity = false;
+    for (const auto& c : tableInfo(st.table, st.temporary)) {
+        if (c.defaultValue.find("tsql_identity_next(") != std::string::npos)
+            identity = true;
+        else
+            columns += (columns.empty() ? "" : ", ") + tsql::quoteName(c.name);
+    }
+    if (!identity)
+        return st.sql;
+    const std::string head = "INSERT INTO " + tsql::quoteName(st.table) + " ";
+    if (st.sql.rfind(head, 0) != 0)
+        return st.sql;
+    return head + "(" + columns + ") " + st.sql.substr(head.size());
+}
+
 void PlanRunner::installRules(const std::string& table, bool temporary, bool fresh) {
     const std::string base = "tsql_rule_" + std::string(temporary ? "t_" : "m_") + table;
     // Dropping a table drops its triggers: a table just made has none.
     if (!fresh)
-        for (const char* suffix : {"_ci", "_cu", "_ni", "_nu"})
+        for (const char* suffix : {"_ci", "_cu", "_ni", "_nu", "_id"})
             engine_.direct("DROP TRIGGER IF EXISTS temp." + tsql::quoteName(base + suffix));
     std::string checks, pads, when, columns, checked;
-    for (const auto& c : tableInfo(table, temporary)) {
+    const auto info = tableInfo(table, temporary);
+    int keyColumns = 0;
+    for (const auto& c : info)
+        keyColumns += c.pk > 0;
+    for (const auto& c : info) {
+        // An IDENTITY column that is the table's INTEGER key is SQLite's row
+        // id, which ignores the column's DEFAULT: the value it got is told
+        // to SCOPE_IDENTITY() after the insert.
+        if (c.pk && keyColumns == 1 && tsql::upper(c.type) == "INTEGER" &&
+            c.defaultValue.find("tsql_identity_next(") != std::string::npos)
+            engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_id") +
+                           " AFTER INSERT ON " + std::string(temporary ? "temp." : "main.") +
+                           tsql::quoteName(table) + " BEGIN SELECT tsql_identity_seen(NEW." +
+                           tsql::quoteName(c.name) + "); END");
         const DeclaredType t = parseDeclaredType(c.type.c_str());
         const std::string col = tsql::quoteName(c.name);
         const std::string value = "NEW." + col;

@@ -84,6 +84,9 @@ private:
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
     long long selectInto(const tsql::Statement& st, const Literals& literals);
     std::vector<ColumnInfo> tableInfo(const std::string& table, bool temporary);
+    // The text of an INSERT without a column list, naming every column of
+    // its table but the IDENTITY ones.
+    std::string withoutIdentity(const tsql::Statement& st);
     void rebuild(const tsql::Statement& st);
     // ALTER TABLE #X ADD of a nullable column waits for the next statement
     // of another kind: SQLite reparses every temporary object (the rules of

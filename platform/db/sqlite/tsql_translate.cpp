@@ -274,6 +274,7 @@ private:
         (void)nameAt;
         Statement st;
         st.kind = Statement::Kind::Query;
+        st.insertAllColumns = columns.empty();
         st.sql = "INSERT INTO " + target + columns + " " + em.region(i, e);
         st.table = rawName(targetTok);
         st.temporary = targetTok.kind == TokenKind::TempName;
@@ -577,7 +578,9 @@ private:
     }
 
     // One column definition [b, e) of CREATE TABLE or ALTER TABLE ADD.
-    std::string columnDef(std::size_t b, std::size_t e, const std::string& src, ColumnDef* def) {
+    // `table`: the table the column belongs to, as its IDENTITY names it.
+    std::string columnDef(std::size_t b, std::size_t e, const std::string& src,
+                          const std::string& table, ColumnDef* def) {
         Emitter em(t_, src, false, plan_);
         std::size_t i = b;
         const std::string name = t_[i].text;
@@ -585,10 +588,29 @@ private:
         const TypeSpec type = em.typeAt(i, e);
         Tokens rest;
         bool collate = false;
+        std::string identity;  // the DEFAULT that numbers the rows
         for (; i < e; ++i) {
             if (t_[i].is("IDENTITY")) {
-                if (i + 1 < e && t_[i + 1].isSymbol("("))
-                    i = closeOf(t_, i + 1, e) - 1;
+                std::string seed = "1", step = "1";
+                if (i + 1 < e && t_[i + 1].isSymbol("(")) {
+                    const std::size_t close = closeOf(t_, i + 1, e);
+                    std::string* part = &seed;
+                    seed.clear();
+                    step.clear();
+                    for (std::size_t k = i + 2; k + 1 < close; ++k) {
+                        if (t_[k].isSymbol(","))
+                            part = &step;
+                        else if (t_[k].kind == TokenKind::Number || t_[k].isSymbol("-"))
+                            *part += t_[k].text;
+                        else
+                            unsupported("this IDENTITY", src);
+                    }
+                    if (seed.empty() || step.empty())
+                        unsupported("IDENTITY without seed and increment", src);
+                    i = close - 1;
+                }
+                identity = " DEFAULT (tsql_identity_next(" + quoteLiteral(table) + ", " +
+                           quoteLiteral(name) + ", " + seed + ", " + step + "))";
                 continue;
             }
             if (t_[i].is("CLUSTERED") || t_[i].is("NONCLUSTERED"))
@@ -615,7 +637,7 @@ private:
             out += " " + tail;
         if (type.isText() && !collate)
             out += " COLLATE TSQL_CI";
-        return out;
+        return out + identity;
     }
 
     Statement createTable(std::size_t i, std::size_t e, const std::string& src) {
@@ -651,7 +673,7 @@ private:
                     defs += em.region(0, c.size());
                 } else {
                     ColumnDef def;
-                    defs += columnDef(start, j, src, &def);
+                    defs += columnDef(start, j, src, st.table, &def);
                     st.columns.push_back(def);
                 }
             }
@@ -746,8 +768,8 @@ private:
                     ++defB;
                 if (defB < j) {
                     ColumnDef def;
-                    add.sql =
-                        "ALTER TABLE " + table + " ADD COLUMN " + columnDef(defB, j, src, &def);
+                    add.sql = "ALTER TABLE " + table + " ADD COLUMN " +
+                              columnDef(defB, j, src, st.table, &def);
                     add.columns.push_back(def);
                     st.body.push_back(std::move(add));
                 }
@@ -760,7 +782,7 @@ private:
         if (i + 1 < e && t_[i].is("ALTER") && t_[i + 1].is("COLUMN")) {
             i += 2;
             ColumnDef def;
-            columnDef(i, e, src, &def);
+            columnDef(i, e, src, st.table, &def);
             st.kind = Statement::Kind::AlterColumn;
             st.columns.push_back(def);
             return st;
@@ -780,118 +802,6 @@ private:
 };
 
 }  // namespace
-
-std::string TypeSpec::text() const {
-    if (length == 0)
-        return name;
-    if (length < 0)
-        return name + "(MAX)";
-    if (name == "DECIMAL" || name == "NUMERIC")
-        return name + "(" + std::to_string(length) + "," + std::to_string(scale) + ")";
-    return name + "(" + std::to_string(length) + ")";
-}
-
-bool TypeSpec::isText() const {
-    return name == "CHAR" || name == "VARCHAR" || name == "NCHAR" || name == "NVARCHAR" ||
-           name == "TEXT" || name == "NTEXT" || name == "SYSNAME";
-}
-
-bool TypeSpec::isFixedText() const {
-    return name == "CHAR" || name == "NCHAR";
-}
-
-bool TypeSpec::isDate() const {
-    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
-}
-
-namespace {
-
-// The characters that start a literal, a quoted name or a comment.
-constexpr auto kSpecial = [] {
-    std::array<bool, 256> t{};
-    for (unsigned char c : {'\'', '[', '"', '-', '/'})
-        t[c] = true;
-    return t;
-}();
-
-}  // namespace
-
-Shape shapeOf(std::string_view sql) {
-    // Every statement the card sends passes here: plain text is copied in
-    // runs, not character by character.
-    Shape shape;
-    shape.key.reserve(sql.size());
-    const std::size_t n = sql.size();
-    std::size_t run = 0;  // start of the plain text not yet copied
-    auto flush = [&](std::size_t end) { shape.key.append(sql.data() + run, end - run); };
-    for (std::size_t i = 0; i < n;) {
-        const char c = sql[i];
-        if (c == '\'') {
-            flush(i);
-            std::string text;
-            std::size_t start = ++i;
-            while (i < n) {
-                if (sql[i] == '\'') {
-                    text.append(sql.data() + start, i - start);
-                    if (i + 1 < n && sql[i + 1] == '\'') {
-                        text += '\'';
-                        i += 2;
-                        start = i;
-                        continue;
-                    }
-                    start = ++i;
-                    break;
-                }
-                ++i;
-            }
-            if (start < i)  // unterminated: the tokenizer reports it
-                text.append(sql.data() + start, i - start);
-            shape.key += "'?'";
-            shape.literals.push_back(std::move(text));
-            run = i;
-        } else if (c == '[' || c == '"') {
-            const char close = c == '[' ? ']' : '"';
-            ++i;
-            while (i < n && sql[i] != close)
-                ++i;
-            i = i < n ? i + 1 : n;
-        } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
-            flush(i);
-            while (i < n && sql[i] != '\n')
-                ++i;
-            run = i;
-        } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
-            flush(i);
-            const auto end = commentEnd(sql, i);
-            i = end == std::string_view::npos ? n : end;
-            run = i;
-        } else {
-            ++i;
-            while (i < n && !kSpecial[static_cast<unsigned char>(sql[i])])
-                ++i;
-        }
-    }
-    flush(n);
-    return shape;
-}
-
-std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape) {
-    shape = shapeOf(sql);
-    if (auto it = plans_.find(shape.key); it != plans_.end()) {
-        bool same = true;
-        for (const auto& [ordinal, text] : it->second->inlined)
-            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
-                shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
-                same = false;
-        if (same)
-            return it->second;
-    }
-    auto plan = translate(sql);
-    if (plans_.size() > 2000)
-        plans_.clear();
-    plans_[shape.key] = plan;
-    return plan;
-}
 
 std::shared_ptr<const Plan> translate(std::string_view sql) {
     const Tokens tokens = tokenize(sql);

@@ -257,3 +257,31 @@ TEST_P(Answers, SqliteDialectIsRefusedAsSqlServerRefusesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_P(Answers, IdentityNumbersAnyColumnAndScopeIdentityTellsTheLast) {
+    // Not the key, not INTEGER, NOT NULL: numbered all the same.
+    c.execute("CREATE TABLE #I (N INT IDENTITY(10, 5) NOT NULL, X VARCHAR(5) NOT NULL)");
+    c.execute("INSERT INTO #I (X) VALUES ('a'), ('b')");
+    c.execute("INSERT INTO #I VALUES ('c')");  // no column list: the identity is skipped
+    EXPECT_EQ(rows(c, "SELECT N, X FROM #I ORDER BY N"),
+              (Rows{{"10", "a"}, {"15", "b"}, {"20", "c"}}));
+    EXPECT_EQ(rows(c, "SELECT SCOPE_IDENTITY(), @@IDENTITY"), (Rows{{"20", "20"}}));
+    // A later insert into a table without identity leaves it as it was.
+    c.execute("INSERT INTO #A (K, V) VALUES (9, 'z')");
+    EXPECT_EQ(scalar(c, "SELECT SCOPE_IDENTITY()"), "20");
+    // An identity key, with INSERT ... SELECT numbering every row.
+    c.execute(
+        "CREATE TABLE #P (ID BIGINT IDENTITY PRIMARY KEY, K INT NOT NULL, V VARCHAR(10) NULL)");
+    c.execute("INSERT INTO #P (K, V) SELECT K, V FROM #A ORDER BY K");
+    EXPECT_EQ(rows(c, "SELECT ID, K FROM #P ORDER BY ID"),
+              (Rows{{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "9"}}));
+    EXPECT_EQ(scalar(c, "SELECT SCOPE_IDENTITY()"), "4");
+    // A fresh connection has generated nothing.
+    db::Connection other;
+    other.open(connectionString(file));
+    EXPECT_EQ(scalar(other, "SELECT SCOPE_IDENTITY()"), "NULL");
+}
+
+}  // namespace
