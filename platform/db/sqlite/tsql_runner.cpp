@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
@@ -40,6 +41,37 @@ std::string clearMessage(int rc, const std::string& message) {
                "di attesa: riprovare quando l'altra operazione e' conclusa. (" +
                message + ")";
     return message;
+}
+
+void sqlServerError(std::string& message, long& native) {
+    // The name after SQLite's words, up to the end of its text.
+    auto nameAfter = [&](const std::string& words) -> std::optional<std::string> {
+        const auto at = message.find(words);
+        if (at == std::string::npos)
+            return std::nullopt;
+        std::string name = message.substr(at + words.size());
+        const auto end = name.find_first_of(" ()\n");
+        return end == std::string::npos ? name : name.substr(0, end);
+    };
+    if (auto n = nameAfter("no such table: ")) {
+        if (auto dot = n->rfind('.'); dot != std::string::npos)
+            *n = n->substr(dot + 1);
+        message = "Invalid object name '" + *n + "'.";
+        native = 208;
+    } else if (auto c = nameAfter("no such column: ")) {
+        message = "Invalid column name '" + *c + "'.";
+        native = 207;
+    } else if (auto f = nameAfter("no such function: ")) {
+        message = "'" + *f + "' is not a recognized built-in function name.";
+        native = 195;
+    } else if (message.find("syntax error") != std::string::npos) {
+        const auto open = message.find("near \""), close = message.find("\":", open + 6);
+        const std::string near = open == std::string::npos || close == std::string::npos
+                                     ? std::string()
+                                     : message.substr(open + 6, close - open - 6);
+        message = "Incorrect syntax near '" + near + "'.";
+        native = 102;
+    }
 }
 
 std::string sqlStateOf(int rc, const std::string& message) {
