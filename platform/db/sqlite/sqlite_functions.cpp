@@ -624,6 +624,21 @@ void fnScopeIdentity(sqlite3_context* ctx, int, sqlite3_value**) {
     sqlite3_result_int64(ctx, state->last);
 }
 
+// tsql_maxrecursion(level, limit): the level of the rows a recursive CTE's
+// member gives, one deeper than the rows they come from; past the limit
+// (0: none) the statement ends as SQL Server ends it.
+void fnMaxRecursion(sqlite3_context* ctx, int, sqlite3_value** a) {
+    const long long level = sqlite3_value_int64(a[0]) + 1, limit = sqlite3_value_int64(a[1]);
+    if (limit > 0 && level > limit) {
+        const std::string msg = "The statement terminated. The maximum recursion " +
+                                std::to_string(limit) +
+                                " has been exhausted before statement completion.";
+        sqlite3_result_error(ctx, msg.c_str(), -1);
+        return;
+    }
+    sqlite3_result_int64(ctx, level);
+}
+
 struct Function {
     const char* name;
     int args;
@@ -683,6 +698,7 @@ void registerFunctions(sqlite3* db) {
         {"tsql_pad", 2, fnPad},
         {"tsql_datetime", 1, fnDateTime},
         {"tsql_isdate", 1, fnIsDate},
+        {"tsql_maxrecursion", 2, fnMaxRecursion},
         {"tsql_describe", 2, fnDescribe, false},
     };
     for (const auto& f : functions)

@@ -401,6 +401,13 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             ++i;
             return tok.text;
         case TokenKind::Name:
+            if (!tok.generated && i + 1 < e && t_[i + 1].isSymbol("(") &&
+                (upper(tok.text).rfind("TSQL_", 0) == 0 ||
+                 upper(tok.text).rfind("SQLITE_", 0) == 0))
+                refuse(195, "'" + tok.text + "' is not a recognized built-in function name.",
+                       statement_);
+            ++i;
+            return quoteName(tok.text);
         case TokenKind::TempName:
             ++i;
             return quoteName(tok.text);

@@ -24,6 +24,7 @@ struct Token {
     bool unicode = false;            // N'...' literal
     int literal = 0;                 // strings: 1-based ordinal among the batch's literals
     std::size_t begin = 0, end = 0;  // where it stands in the batch
+    bool generated = false;          // written by the adapter, not by the batch
 
     bool is(std::string_view word) const;  // a Word equal to `word`, ignoring case
     bool isSymbol(std::string_view s) const { return kind == TokenKind::Symbol && text == s; }

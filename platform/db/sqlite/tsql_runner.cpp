@@ -64,6 +64,8 @@ void sqlServerError(std::string& message, long& native) {
     } else if (auto f = nameAfter("no such function: ")) {
         message = "'" + *f + "' is not a recognized built-in function name.";
         native = 195;
+    } else if (message.find("The maximum recursion") != std::string::npos) {
+        native = 530;
     } else if (message.find("syntax error") != std::string::npos) {
         const auto open = message.find("near \""), close = message.find("\":", open + 6);
         const std::string near = open == std::string::npos || close == std::string::npos
@@ -103,7 +105,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
         return "22008";
     if (contains(message, "syntax error") || contains(message, "no such function") ||
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
-        contains(message, "does not recognize the datepart"))
+        contains(message, "does not recognize the datepart") ||
+        contains(message, "maximum recursion"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }

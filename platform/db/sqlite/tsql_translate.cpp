@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/db/errors.h"
+#include "platform/db/sqlite/tsql_cte.h"
 #include "platform/db/sqlite/tsql_emitter.h"
 #include "platform/db/sqlite/tsql_plan.h"
 
@@ -217,7 +218,13 @@ private:
         unsupported("the statement " + upper(first.text), src);
     }
 
-    Statement select(std::size_t b, std::size_t e, const std::string& src) {
+    // `guarded`: recursive CTEs already count their levels.
+    Statement select(std::size_t b, std::size_t e, const std::string& src, bool guarded = false) {
+        if (!guarded && (t_[b].is("WITH") || hasOption(b, e))) {
+            const Tokens g = guardRecursion(t_, b, e, src);
+            Translator sub(g, sql_, plan_);
+            return sub.select(0, g.size(), src, true);
+        }
         Statement st;
         std::size_t into = e;
         for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
@@ -247,6 +254,13 @@ private:
         st.sql = em.region(0, rest.size());
         st.typeHints = em.takeHints();
         return st;
+    }
+
+    bool hasOption(std::size_t b, std::size_t e) const {
+        for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
+            if (t_[j].is("OPTION"))
+                return true;
+        return false;
     }
 
     Statement insert(std::size_t b, std::size_t e, const std::string& src) {
