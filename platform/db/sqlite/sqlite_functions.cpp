@@ -223,6 +223,10 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
             return;
         }
         const int s = type == "DECIMAL" || type == "NUMERIC" ? scale : 4;
+        // A decimal with a scale stays a decimal in arithmetic: whole or not,
+        // it is not an integer (7.00 / 2 is 3.5).
+        if (s > 0)
+            return sqlite3_result_double(ctx, d->rescaled(s).toDouble());
         return resultDecimal(ctx, d->rescaled(s));
     }
     if (type == "INT" || type == "INTEGER" || type == "BIGINT" || type == "SMALLINT" ||

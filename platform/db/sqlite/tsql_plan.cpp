@@ -20,6 +20,12 @@ std::string TypeSpec::text() const {
     return name + "(" + std::to_string(length) + ")";
 }
 
+std::string TypeSpec::storage() const {
+    if ((name == "DECIMAL" || name == "NUMERIC") && scale > 0 && length > 0)
+        return name + " FLOAT(" + std::to_string(length) + "," + std::to_string(scale) + ")";
+    return text();
+}
+
 bool TypeSpec::isText() const {
     return name == "CHAR" || name == "VARCHAR" || name == "NCHAR" || name == "NVARCHAR" ||
            name == "TEXT" || name == "NTEXT" || name == "SYSNAME";

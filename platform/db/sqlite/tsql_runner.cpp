@@ -243,7 +243,7 @@ long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& lite
         std::string type = col.declared;
         for (const auto& [alias, hint] : st.typeHints)
             if (type.empty() && tsql::equalsIgnoreCase(alias, col.name))
-                type = hint.text();
+                type = hint.storage();
         if (type.empty()) {
             switch (col.storage) {
                 case SQLITE_INTEGER:
@@ -345,7 +345,7 @@ void PlanRunner::rebuild(const tsql::Statement& st) {
         if (st.kind == tsql::Statement::Kind::AlterColumn &&
             tsql::equalsIgnoreCase(c.name, st.columns[0].name)) {
             const auto& t = st.columns[0].type;
-            type = t.text();
+            type = t.storage();
             notNull = st.columns[0].notNull;
             expr = "tsql_convert(" + expr + ", '" + t.name + "', " + std::to_string(t.length) +
                    ", " + std::to_string(t.scale) + ")";

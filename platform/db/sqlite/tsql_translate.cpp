@@ -640,7 +640,7 @@ private:
             def->type = type;
         }
         Emitter restEm(rest, src, false, plan_);
-        std::string out = quoteName(name) + " " + type.text();
+        std::string out = quoteName(name) + " " + type.storage();
         // Dates are kept as text in one canonical form: TEXT affinity keeps a
         // literal such as '20241206' from turning into a number, and the
         // collation compares both sides as dates.
