@@ -8,6 +8,7 @@
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/tsql_cte.h"
 #include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/sqlite/tsql_from.h"
 #include "platform/db/sqlite/tsql_plan.h"
 
 namespace db::tsql {
@@ -27,28 +28,12 @@ bool isStatementWord(const Token& tok) {
     return false;
 }
 
-bool isJoinWord(const Token& tok) {
-    return tok.is("JOIN") || tok.is("INNER") || tok.is("LEFT") || tok.is("RIGHT") ||
-           tok.is("FULL") || tok.is("CROSS") || tok.is("OUTER");
-}
-
 Token word(const char* text) {
     return Token{TokenKind::Word, text};
 }
 Token symbol(const char* text) {
     return Token{TokenKind::Symbol, text};
 }
-
-std::string rawName(const Token& tok) {
-    return tok.kind == TokenKind::Word ? upper(tok.text) : tok.text;
-}
-
-// One table of a FROM clause: [join words] name [AS] [alias] [WITH (hints)] [ON cond].
-struct FromItem {
-    std::size_t joinBegin, refBegin, refEnd, onBegin, end;  // onBegin == end: no ON
-    std::string name, alias;
-    bool inner = true;
-};
 
 class Translator {
 public:
@@ -309,90 +294,6 @@ private:
         return st;
     }
 
-    // Splits a FROM clause [b, e) into its tables.
-    std::vector<FromItem> fromItems(std::size_t b, std::size_t e) const {
-        std::vector<FromItem> items;
-        std::size_t i = b;
-        while (i < e) {
-            FromItem it{};
-            it.joinBegin = i;
-            if (t_[i].isSymbol(","))
-                ++i;
-            bool joined = false;
-            while (i < e && isJoinWord(t_[i])) {
-                if (t_[i].is("LEFT") || t_[i].is("RIGHT") || t_[i].is("FULL") ||
-                    t_[i].is("CROSS") || t_[i].is("OUTER"))
-                    it.inner = false;
-                joined = true;
-                ++i;
-            }
-            (void)joined;
-            it.refBegin = i;
-            std::size_t j = i;
-            while (j < e && !t_[j].is("ON") && !isJoinWord(t_[j]) && !t_[j].isSymbol(","))
-                j = nextItem(t_, j, e);
-            it.refEnd = it.onBegin = j;
-            if (j < e && t_[j].is("ON")) {
-                ++j;
-                while (j < e && !isJoinWord(t_[j]) && !t_[j].isSymbol(","))
-                    j = nextItem(t_, j, e);
-            }
-            it.end = j;
-            // Name and alias of the reference.
-            std::size_t k = it.refBegin;
-            while (k + 1 < it.refEnd && t_[k + 1].isSymbol("."))
-                k += 2;
-            if (k < it.refEnd)
-                it.name = rawName(t_[k]);
-            for (++k; k < it.refEnd; ++k) {
-                if (t_[k].is("AS"))
-                    continue;
-                if (t_[k].is("WITH"))
-                    break;
-                if (t_[k].kind == TokenKind::Word || t_[k].kind == TokenKind::Name) {
-                    it.alias = rawName(t_[k]);
-                    break;
-                }
-            }
-            items.push_back(it);
-            i = j;
-        }
-        return items;
-    }
-
-    // The reference of the FROM clause an UPDATE or DELETE writes through,
-    // as SQL Server binds it: the one whose alias is the target's name, else
-    // the one reference of that table (aliased or not); items.size() when
-    // the target is not in the FROM clause. Two references of the table and
-    // none named by the target make the target ambiguous (error 8154).
-    static std::size_t boundItem(const std::vector<FromItem>& items, const std::string& target,
-                                 const std::string& src) {
-        for (std::size_t k = 0; k < items.size(); ++k)
-            if (!items[k].alias.empty() && equalsIgnoreCase(items[k].alias, target))
-                return k;
-        std::size_t found = items.size(), count = 0;
-        for (std::size_t k = 0; k < items.size(); ++k)
-            if (equalsIgnoreCase(items[k].name, target)) {
-                if (items[k].alias.empty())
-                    return k;
-                found = k;
-                ++count;
-            }
-        if (count > 1)
-            throw DbError({{sqlstate::kSyntax, 8154, "The table '" + target + "' is ambiguous.",
-                            "T-SQL adapter"}},
-                          src);
-        return found;
-    }
-
-    // The token naming the table of a FROM item (the last part of db.schema.name).
-    std::size_t nameTokenOf(const FromItem& it) const {
-        std::size_t k = it.refBegin;
-        while (k + 1 < it.refEnd && t_[k + 1].isSymbol("."))
-            k += 2;
-        return k;
-    }
-
     void append(Tokens& out, std::size_t b, std::size_t e) const {
         out.insert(out.end(), t_.begin() + static_cast<long>(b), t_.begin() + static_cast<long>(e));
     }
@@ -444,7 +345,7 @@ private:
             return st;
         }
         const std::size_t fromEnd = where;
-        auto items = fromItems(from + 1, fromEnd);
+        auto items = fromItems(t_, from + 1, fromEnd);
         const std::size_t k = boundItem(items, target, src);
         if (k == items.size()) {
             append(out, b + 1, set + 1);
@@ -536,9 +437,9 @@ private:
                     where = j;
                     break;
                 }
-            auto items = fromItems(from + 1, where);
+            auto items = fromItems(t_, from + 1, where);
             const std::size_t k = boundItem(items, target, src);
-            out.push_back(k == items.size() ? t_[afterTarget - 1] : t_[nameTokenOf(items[k])]);
+            out.push_back(k == items.size() ? t_[afterTarget - 1] : t_[nameTokenOf(t_, items[k])]);
             if (k == items.size()) {
                 // The target is not joined: every row of it goes when the
                 // FROM clause yields any row, as a cross join does.
@@ -555,7 +456,7 @@ private:
                 out.push_back(symbol("("));
                 out.push_back(word("SELECT"));
                 if (it.alias.empty())
-                    append(out, nameTokenOf(it), nameTokenOf(it) + 1);
+                    append(out, nameTokenOf(t_, it), nameTokenOf(t_, it) + 1);
                 else
                     out.push_back(Token{TokenKind::Name, it.alias});
                 out.push_back(symbol("."));
