@@ -536,17 +536,29 @@ void fnPad(sqlite3_context* ctx, int, sqlite3_value** a) {
     resultText(ctx, s);
 }
 
-void fnDateTime(sqlite3_context* ctx, int, sqlite3_value** a) {
+// tsql_datetime(value [, datetime]): the canonical form of a date; with a
+// second argument not 0, rounded as a DATETIME column keeps it (1/300 s).
+void fnDateTime(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     if (isNull(a[0]))
         return sqlite3_result_null(ctx);
+    if (argc > 1 && sqlite3_value_int(a[1]) != 0) {
+        if (auto d = dateOf(a[0]))
+            return resultText(ctx, roundedToDatetime(*d).toIsoString());
+        return sqlite3_result_value(ctx, a[0]);
+    }
     const std::string c = canonicalDate(textOf(a[0]));
     if (c.empty())
         return sqlite3_result_value(ctx, a[0]);
     resultText(ctx, c);
 }
 
-void fnIsDate(sqlite3_context* ctx, int, sqlite3_value** a) {
-    sqlite3_result_int(ctx, isNull(a[0]) || !canonicalDate(textOf(a[0])).empty() ? 1 : 0);
+// tsql_isdate(value [, first year]): 1 for NULL or a date (from that year on).
+void fnIsDate(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_int(ctx, 1);
+    const auto d = dateOf(a[0]);
+    const int first = argc > 1 ? sqlite3_value_int(a[1]) : 1;
+    sqlite3_result_int(ctx, d && d->year >= first ? 1 : 0);
 }
 
 // tsql_describe(sql, step): the result columns of a query on this
@@ -701,7 +713,9 @@ void registerFunctions(sqlite3* db) {
         {"tsql_round", 3, fnRound},
         {"tsql_pad", 2, fnPad},
         {"tsql_datetime", 1, fnDateTime},
+        {"tsql_datetime", 2, fnDateTime},
         {"tsql_isdate", 1, fnIsDate},
+        {"tsql_isdate", 2, fnIsDate},
         {"tsql_maxrecursion", 2, fnMaxRecursion},
         {"tsql_describe", 2, fnDescribe, false},
     };

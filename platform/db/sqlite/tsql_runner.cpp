@@ -83,6 +83,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
                 return sqlstate::kTruncation;
             if (contains(message, "Conversion failed"))
                 return sqlstate::kConversion;
+            if (contains(message, "out-of-range value"))
+                return "22008";
             return sqlstate::kIntegrity;
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
@@ -565,14 +567,26 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
                 columns += std::string(columns.empty() ? "" : ", ") + col;
             }
         } else if (t.type == FieldType::Date) {
+            // DATETIME starts in 1753 and keeps time in steps of 1/300 s.
+            const std::string declared = tsql::upper(c.type);
+            const bool datetime =
+                declared.rfind("DATETIME", 0) == 0 && declared.rfind("DATETIME2", 0) != 0;
             checks +=
                 "SELECT RAISE(ABORT, 'Conversion failed when converting date and/or "
                 "time from character string.') WHERE tsql_isdate(" +
                 value + ") = 0; ";
+            if (datetime)
+                checks +=
+                    "SELECT RAISE(ABORT, 'The conversion of a varchar data type to a "
+                    "datetime data type resulted in an out-of-range value.') WHERE "
+                    "tsql_isdate(" +
+                    value + ", 1753) = 0; ";
             checked += std::string(checked.empty() ? "" : ", ") + col;
             when += std::string(when.empty() ? "" : " OR ") + "(typeof(" + value +
-                    ") = 'text' AND length(" + value + ") <> 23)";
-            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col + ")";
+                    ") = 'text' AND (length(" + value + ") <> 23" +
+                    (datetime ? " OR substr(" + value + ", 23) NOT IN ('0', '3', '7')" : "") + "))";
+            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col +
+                    (datetime ? ", 1" : "") + ")";
             columns += std::string(columns.empty() ? "" : ", ") + col;
         }
     }
