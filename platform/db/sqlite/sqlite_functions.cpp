@@ -204,6 +204,9 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         if (style != 0 && !isNumber(a[0])) {
             auto d = dateOf(a[0]);
             s = d ? formatDate(*d, style) : std::string(textView(a[0]));
+        } else if (argc > 5 && isNumber(a[0])) {
+            // A decimal of known scale shows it.
+            s = numberOf(a[0])->rescaled(sqlite3_value_int(a[5])).toString();
         } else {
             s = textOf(a[0]);
         }
@@ -689,6 +692,7 @@ void registerFunctions(sqlite3* db) {
         {"tsql_add", 2, fnAdd},
         {"tsql_convert", 4, fnConvert},
         {"tsql_convert", 5, fnConvert},
+        {"tsql_convert", 6, fnConvert},
         {"tsql_len", 1, fnLen},
         {"tsql_substring", 3, fnSubstring},
         {"tsql_isnumeric", 1, fnIsNumeric},

@@ -325,8 +325,35 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
     }
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
+    // Text made from a decimal shows its scale ("3.00"): the scale is known
+    // here when the value is a decimal literal or a conversion to a decimal.
+    std::string sourceScale;
+    if (type.isText()) {
+        int scale = -1;
+        if (exprE == exprB + 1 && t_[exprB].kind == TokenKind::Number &&
+            t_[exprB].text.find_first_of("eE") == std::string::npos) {
+            const auto dot = t_[exprB].text.find('.');
+            if (dot != std::string::npos)
+                scale = static_cast<int>(t_[exprB].text.size() - dot - 1);
+        } else if (exprE > exprB + 2 && (t_[exprB].is("CAST") || t_[exprB].is("CONVERT")) &&
+                   t_[exprB + 1].isSymbol("(") && closeOf(t_, exprB + 1, exprE) == exprE) {
+            std::size_t ti = exprB + 2;
+            if (t_[exprB].is("CAST"))
+                for (std::size_t j = exprB + 2; j < exprE - 1; j = nextItem(t_, j, exprE - 1))
+                    if (t_[j].is("AS"))
+                        ti = j + 1;
+            const TypeSpec inner = typeAt(ti, exprE - 1);
+            if (inner.name == "DECIMAL" || inner.name == "NUMERIC")
+                scale = inner.scale;
+            else if (inner.name == "MONEY" || inner.name == "SMALLMONEY")
+                scale = 2;  // money shows two decimals as text
+        }
+        if (scale >= 0)
+            sourceScale = (style.empty() ? ", 0, " : ", ") + std::to_string(scale);
+    }
     return "tsql_convert(" + region(exprB, exprE) + ", '" + type.name + "', " +
-           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + ")";
+           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + sourceScale +
+           ")";
 }
 
 std::string Emitter::call(const std::string& name, std::size_t open, std::size_t close) {
