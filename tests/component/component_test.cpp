@@ -121,6 +121,11 @@ struct Component : ::testing::Test {
         card = framework::CreateObject(component::kProgIdVeldrano);
         card->SetClsGlobal(&global);
         card->SetConnection(&database);
+        // The rights a host grants for a launch that may write.
+        card->SetCanUpdate(true);
+        card->SetCanInsert(true);
+        card->SetCanDelete(true);
+        card->SetCanQbe(true);
         card->SetCaption(db::Value("Scheda prodotto varianti"));
         card->SetClsVoceMenu(&entry);
         card->SetIsActive(true);
