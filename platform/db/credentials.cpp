@@ -30,9 +30,9 @@ std::string describeFailure(const DbError& error) {
     for (const ProviderError& e : error.errors()) {
         if (!out.empty())
             out += "\n";
-        out += maskCredentials(e.message);
         if (!e.sqlState.empty())
-            out += " [" + e.sqlState + "]";
+            out += "SQLSTATE " + e.sqlState + ": ";
+        out += maskCredentials(e.message);
     }
     return out.empty() ? maskCredentials(error.what()) : out;
 }

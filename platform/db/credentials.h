@@ -17,7 +17,7 @@ std::string maskCredentials(const std::string& text);
 // message masked, each SQLSTATE once (the first message of each).
 DbError connectionFailure(const DbError& error);
 
-// "message [SQLSTATE]" of every provider error of a failure, one per line:
+// "SQLSTATE xxxxx: message" of every provider error of a failure, one per line:
 // what a program prints after its own (catalogue) text.
 std::string describeFailure(const DbError& error);
 
