@@ -102,6 +102,8 @@ public:
 
 private:
     void abilitaControlliRiga();
+    // Each typed default option (variant, value) decodes among its variant's options.
+    bool valoriPredefinitiValidi(const std::vector<std::pair<std::string, std::string>>& righe);
     std::unique_ptr<db::Recordset> rs_;
 };
 

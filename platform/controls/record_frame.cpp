@@ -13,6 +13,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/text_limit.h"
 #include "platform/controls/value_text.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
@@ -486,6 +487,13 @@ void RecordFrame::BindControl(QWidget* control, std::string field, BindOptions o
             else
                 impl->write(binding(), db::Value(i));
         }));
+    }
+    // No box takes more than its column holds.
+    if (d->rs && d->rs->isOpen()) {
+        const int i = d->rs->fieldIndex(d->bindings.back().field);
+        if (i >= 0 && (d->rs->field(i).type == db::FieldType::Text ||
+                       d->rs->field(i).type == db::FieldType::FixedText))
+            NarrowTextLimit(control, d->rs->field(i).size);
     }
     d->fill();
 }
