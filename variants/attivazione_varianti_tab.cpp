@@ -253,6 +253,13 @@ void AttivazioneVariantiTab::build(QWidget* page) {
         abilitaControlliRiga();
         TXT_VALDEFAULT_StartDecode();
     });
+    // Rows offered to an item without any are stored by Conferma, changed or not.
+    QObject::connect(GRIDNAV_VARIANTI, &controls::GridNavigator::beforeButtonClick, page,
+                     [this](const QString& key, bool&) {
+                         if (key == QLatin1String("Conferma") && rs_ && rs_->isOpen() &&
+                             rs_->source() != sqlVarianti(card()))
+                             FME_VARIANTI->Change();
+                     });
     QObject::connect(CHK_FLGGESTVAR, &QCheckBox::clicked, page, [this] { CHK_FLGGESTVAR_Click(); });
     QObject::connect(CBO_INDDEFAULT, &QComboBox::activated, page,
                      [this](int) { CBO_INDDEFAULT_Click(); });
@@ -548,10 +555,11 @@ bool AttivazioneVariantiTab::valoriPredefinitiValidi(
     std::map<std::string, std::string> salvati;
     p.step([&] {
         db::Recordset rs;
-        rs.open("SELECT MG6B_CODICEVAR_MG5F, MG6B_VARDEFAULT FROM MG6B_GESVARART WHERE "
-                "MG6B_DITTA_CG18 = " +
-                    card().companyCode() + " AND MG6B_CODART_MG66 = '" + codArt(card()) + "'",
-                card().connection());
+        rs.open(
+            "SELECT MG6B_CODICEVAR_MG5F, MG6B_VARDEFAULT FROM MG6B_GESVARART WHERE "
+            "MG6B_DITTA_CG18 = " +
+                card().companyCode() + " AND MG6B_CODART_MG66 = '" + codArt(card()) + "'",
+            card().connection());
         for (long r = 0; r < rs.recordCount(); ++r)
             salvati[common::NzStringa(rs.valueAt(r, 0))] = common::NzStringa(rs.valueAt(r, 1));
     });

@@ -705,21 +705,33 @@ bool RecordFrame::Delete() {
 void RecordFrame::Undo() {
     if (!d->rs || !d->rs->isOpen())
         return;
-    if (d->status == 2) {
-        d->dropNewRow();
-    } else if (d->hasRow()) {
+    {
+        // Whatever came before, every pending change goes (a new row, edits
+        // of the row shown or of rows left behind), and the frame shows the
+        // stored record it was on: the row shown, or the one shown before a
+        // new row was started.
         Impl::Busy guard(d.get());
-        const auto mark = d->rs->bookmark();
+        const bool onStored = d->hasRow() && d->rs->status() != db::RecordStatus::New;
+        const bool marked = onStored || d->hasBeforeNew;
+        const auto mark = onStored ? d->rs->bookmark() : d->beforeNew;
         d->rs->cancelBatch();
-        try {
-            d->rs->setBookmark(mark);
-        } catch (const std::exception&) {
+        bool placed = false;
+        if (marked) {
+            try {
+                d->rs->setBookmark(mark);
+                placed = d->hasRow();
+            } catch (const std::exception&) {
+            }
         }
+        if (!placed && d->rs->recordCount() > 0)
+            d->rs->moveFirst();
+        d->hasBeforeNew = false;
     }
     if (d->grid)
         d->grid->Refresh();
     d->fill();
-    d->setStatus(0);
+    // Said even when the frame thought it was there: the controls follow.
+    d->setStatus(0, true);
     emit afterUndo();
 }
 

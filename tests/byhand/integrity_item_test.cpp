@@ -15,6 +15,7 @@
 
 #include "common/item_card.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/record_frame.h"
 #include "platform/controls/side_bar.h"
 #include "platform/db/connection.h"
 #include "tests/variants/test_card.h"
@@ -102,6 +103,36 @@ TEST_F(ItemHeader, AfterANewSearchNothingWritesOrLoadsItemData) {
     EXPECT_EQ(w->currentItem(), "MAGLIA-002");
     EXPECT_TRUE(chk->isEnabled());
     EXPECT_FALSE(w->TXT_CODART()->isEnabled());
+}
+
+TEST_F(ItemHeader, TheDescriptionIsShownNotWritten) {
+    choose("MAGLIA-003");
+    QLineEdit* descr = w->TXT_DESCART();
+    EXPECT_EQ(descr->text().toStdString(), "Maglia scollo a V lana merino");
+    EXPECT_TRUE(descr->isReadOnly());
+    descr->setFocus();
+    QTest::keyClick(descr, Qt::Key_End);
+    QTest::keyClicks(descr, QString(300, 'x'));
+    QTest::keyClick(descr, Qt::Key_Return);
+    EXPECT_EQ(descr->text().toStdString(), "Maglia scollo a V lana merino");
+    EXPECT_EQ(w->FME_ART()->Status(), 0);
+    // A save of the item, as the navigator's Salva, writes no description.
+    w->FME_ART()->Change();
+    EXPECT_TRUE(w->FME_ART()->Update());
+    EXPECT_EQ(cardtest::text(cardtest::scalar(
+                  cn, "SELECT MG66_DESCART FROM MG66_ANAGRART WHERE MG66_CODART = 'MAGLIA-003'")),
+              "Maglia scollo a V lana merino");
+    for (const auto& m : cardtest::shownMessages())
+        EXPECT_EQ(m.find("22001"), std::string::npos) << m;
+}
+
+TEST_F(ItemHeader, TheItemCodeBoxStopsAtItsColumnAndSaysSo) {
+    QLineEdit* code = w->TXT_CODART();
+    ASSERT_TRUE(code->isEnabled());
+    code->setFocus();
+    QTest::keyClicks(code, QString(30, 'A'));
+    EXPECT_EQ(code->text().size(), 25);
+    EXPECT_TRUE(cardtest::shown("[x91701x] Il campo accetta al massimo 25 caratteri."));
 }
 
 }  // namespace
