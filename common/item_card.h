@@ -66,7 +66,7 @@ inline constexpr int kLoadedItemTabs = 12;
 // of code 255, a key that matches no row.
 inline constexpr const char* kNessunArticolo = "\xC3\xBF";
 // Whether the code is an item's: not "" (before the first) nor the placeholder.
-inline bool ArticoloMostrato(const std::string& code) {
+inline bool IsItemCode(const std::string& code) {
     return !code.empty() && code != kNessunArticolo;
 }
 

@@ -27,7 +27,7 @@ using common::Procedure;
 namespace {
 
 const char* const kTitolo = "Scheda articolo - varianti";
-constexpr long kMsgValoreNonDecodificato = 91702;
+constexpr long kMsgNotAnOption = 91702;
 
 int numeroDi(const db::Value& v) {
     auto d = v.toDecimal();
@@ -48,7 +48,7 @@ std::string codArt(common::ItemCard& card) {
 }
 
 // The item's rows of MG6B_GESVARART with their variant and grouping.
-std::string sqlVarianti(common::ItemCard& card) {
+std::string itemVariantsSql(common::ItemCard& card) {
     return "SELECT * FROM MG6B_GESVARART\nINNER JOIN MG5F_DIMECONF\nON MG5F_DITTA_CG18 = "
            "MG6B_DITTA_CG18 AND\n   MG5F_CODICEVAR  = MG6B_CODICEVAR_MG5F\nLEFT OUTER JOIN "
            "MG5G_RAGGVAR\nON MG5G_DITTA_CG18     = MG6B_DITTA_CG18     AND\n   "
@@ -61,7 +61,7 @@ std::string sqlVarianti(common::ItemCard& card) {
 // For an item without rows: one per variant of the company, not managed,
 // without grouping, obligation and default as the general parameters say,
 // no default option, inheritance as the general parameters say.
-std::string sqlVariantiDitta(common::ItemCard& card) {
+std::string companyVariantsSql(common::ItemCard& card) {
     return "SELECT MG5F_DITTA_CG18 AS MG6B_DITTA_CG18, '" + codArt(card) +
            "' AS MG6B_CODART_MG66, MG5F_CODICEVAR AS MG6B_CODICEVAR_MG5F, 0 AS MG6B_FLGGESTVAR, "
            "CONVERT(CHAR(25), NULL) AS MG6B_CODRAGGVAR_MG5G, 2 AS MG6B_INDOBBLIG, "
@@ -257,7 +257,7 @@ void AttivazioneVariantiTab::build(QWidget* page) {
     QObject::connect(GRIDNAV_VARIANTI, &controls::GridNavigator::beforeButtonClick, page,
                      [this](const QString& key, bool&) {
                          if (key == QLatin1String("Conferma") && rs_ && rs_->isOpen() &&
-                             rs_->source() != sqlVarianti(card()))
+                             rs_->source() != itemVariantsSql(card()))
                              FME_VARIANTI->Change();
                      });
     QObject::connect(CHK_FLGGESTVAR, &QCheckBox::clicked, page, [this] { CHK_FLGGESTVAR_Click(); });
@@ -365,13 +365,13 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
     p.onAbort([&] { ChiudiFrameworkVarianti(); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
-        rs->open(sqlVarianti(card()), card().connection());
+        rs->open(itemVariantsSql(card()), card().connection());
         // An item without rows of its own (made outside the item master) is
         // offered one row per variant of the company, to be stored by the
         // first save.
         if (rs->recordCount() == 0) {
             rs->close();
-            rs->open(sqlVariantiDitta(card()), card().connection());
+            rs->open(companyVariantsSql(card()), card().connection());
         }
         if (rs->recordCount() > 0)
             rs->moveFirst();
@@ -496,10 +496,10 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     }
 
     {
-        std::vector<std::pair<std::string, std::string>> valori;
+        std::vector<std::pair<std::string, std::string>> defaults;
         for (const Riga& r : righe)
-            valori.emplace_back(r.var, r.vardef);
-        if (!valoriPredefinitiValidi(valori))
+            defaults.emplace_back(r.var, r.vardef);
+        if (!defaultOptionsDecode(defaults))
             return false;
     }
 
@@ -530,7 +530,7 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
         return false;
     // The rows as now stored; nothing is left pending in the frame.
     p.step([&] {
-        const std::string sql = sqlVarianti(card());
+        const std::string sql = itemVariantsSql(card());
         if (rs_->source() == sql) {
             rs_->requery();
         } else {
@@ -546,13 +546,13 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
 // A default option typed for a variant must be one of the variant's options:
 // a value that does not decode is refused before anything is written. A
 // value already stored is left as it is.
-bool AttivazioneVariantiTab::valoriPredefinitiValidi(
-    const std::vector<std::pair<std::string, std::string>>& righe) {
+bool AttivazioneVariantiTab::defaultOptionsDecode(
+    const std::vector<std::pair<std::string, std::string>>& rows) {
     common::WindowServices& ws = card().services();
-    bool validi = true;
+    bool valid = true;
     Procedure p(card(), "Grst_MG6B_UpdateBatchAll");
-    p.onAbort([&] { validi = false; });
-    std::map<std::string, std::string> salvati;
+    p.onAbort([&] { valid = false; });
+    std::map<std::string, std::string> stored;
     p.step([&] {
         db::Recordset rs;
         rs.open(
@@ -561,31 +561,31 @@ bool AttivazioneVariantiTab::valoriPredefinitiValidi(
                 card().companyCode() + " AND MG6B_CODART_MG66 = '" + codArt(card()) + "'",
             card().connection());
         for (long r = 0; r < rs.recordCount(); ++r)
-            salvati[common::NzStringa(rs.valueAt(r, 0))] = common::NzStringa(rs.valueAt(r, 1));
+            stored[common::NzStringa(rs.valueAt(r, 0))] = common::NzStringa(rs.valueAt(r, 1));
     });
-    for (const auto& [var, vardef] : righe) {
-        if (!validi || !p.running())
+    for (const auto& [var, vardef] : rows) {
+        if (!valid || !p.running())
             break;
-        const std::string valore = common::NzValore(db::Value(vardef));
-        if (valore.empty() || (salvati.count(var) && salvati[var] == vardef))
+        const std::string value = common::NzValore(db::Value(vardef));
+        if (value.empty() || (stored.count(var) && stored[var] == vardef))
             continue;
         p.step([&] {
             db::Recordset dec;
-            dec.open(card().lookups().DecodeOption(var, valore).sql, card().connection());
+            dec.open(card().lookups().DecodeOption(var, value).sql, card().connection());
             if (dec.recordCount() > 0)
                 return;
-            validi = false;
+            valid = false;
             selezionaVariante(var);
-            ws.VisualizzaMessaggio("Il valore predefinito \"" + valore +
+            ws.VisualizzaMessaggio("Il valore predefinito \"" + value +
                                        "\" non \xC3\xA8 un'opzione della variante " + var + ".",
-                                   kMsgValoreNonDecodificato, common::vbExclamation,
+                                   kMsgNotAnOption, common::vbExclamation,
                                    ws.TraduciTesto(kTitolo, 50877),
-                                   std::vector<db::Value>{db::Value(valore), db::Value(var)});
+                                   std::vector<db::Value>{db::Value(value), db::Value(var)});
             if (TXT_VALDEFAULT->isEnabled())
                 TXT_VALDEFAULT->setFocus();
         });
     }
-    return validi && p.running();
+    return valid && p.running();
 }
 
 void AttivazioneVariantiTab::FME_VARIANTI_AfterUpdate(bool success) {
@@ -684,7 +684,7 @@ void AttivazioneVariantiTab::CHK_FLGVARART_Click() {
     if (!chk)
         return;
     // Without an item shown there is no row to write the flag into.
-    if (!common::ArticoloMostrato(card().currentItem())) {
+    if (!common::IsItemCode(card().currentItem())) {
         const QSignalBlocker quiet(chk);
         chk->setChecked(false);
         return;

@@ -10,8 +10,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "common/avviso_limite.h"
 #include "common/procedure.h"
+#include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
 #include "platform/controls/progress.h"
@@ -34,7 +34,7 @@ using common::Procedure;
 
 namespace {
 
-constexpr long kMsgNessunaVarianteAttiva = 91703;
+constexpr long kMsgNoActiveVariant = 91703;
 
 std::string withoutApostrophes(const std::string& s) {
     std::string out;
@@ -159,7 +159,7 @@ void FRMMG_VELDRANO::buildWidgets() {
                     services_.VisualizzaMessaggio(
                         "L'articolo non ha varianti attive: attivarne almeno una in "
                         "\"Attivazione varianti\".",
-                        kMsgNessunaVarianteAttiva, common::vbExclamation,
+                        kMsgNoActiveVariant, common::vbExclamation,
                         services_.TraduciTesto("Attenzione", 7757));
             });
     connect(
@@ -216,7 +216,7 @@ void FRMMG_VELDRANO::Form_Load() {
     p.step([&] { bindItemFrame(); });
     p.step([&] { buildTabs(); });
     p.step([&] { DisabilitaControlliArticolo(); });
-    p.step([&] { new common::AvvisoLimiteTesto(this, services_); });
+    p.step([&] { new common::TextLimitNotice(this, services_); });
     // Until the first item is shown the side bar opens nothing.
     p.step([&] { sidebar_->setEnabled(false); });
     loaded_ = true;
@@ -455,7 +455,7 @@ void FRMMG_VELDRANO::FME_ART_Requery() {
 }
 
 bool FRMMG_VELDRANO::itemShown() const {
-    return common::ArticoloMostrato(codArt_);
+    return common::IsItemCode(codArt_);
 }
 
 // Back to waiting for a code: controls off, every tab to reload, tab 0.

@@ -85,7 +85,7 @@ const Pulsante kPulsanti[] = {
 
 // Nothing is opened while no item is shown.
 bool articoloMostrato(const common::ItemCard& card) {
-    return common::ArticoloMostrato(card.currentItem());
+    return common::IsItemCode(card.currentItem());
 }
 
 QString caption(common::ItemCard& card, const char* text) {

@@ -12,11 +12,11 @@ namespace common {
 
 class WindowServices;
 
-class AvvisoLimiteTesto : public QObject {
+class TextLimitNotice : public QObject {
 public:
     // Watches the boxes of window; the services say the message.
-    AvvisoLimiteTesto(QWidget* window, WindowServices& services);
-    ~AvvisoLimiteTesto() override;
+    TextLimitNotice(QWidget* window, WindowServices& services);
+    ~TextLimitNotice() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

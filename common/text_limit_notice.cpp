@@ -1,4 +1,4 @@
-#include "common/avviso_limite.h"
+#include "common/text_limit_notice.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,22 +12,22 @@
 namespace common {
 
 namespace {
-constexpr long kMsgLimiteTesto = 91701;
+constexpr long kMsgTextLimit = 91701;
 }
 
-AvvisoLimiteTesto::AvvisoLimiteTesto(QWidget* window, WindowServices& services)
+TextLimitNotice::TextLimitNotice(QWidget* window, WindowServices& services)
     : QObject(window), window_(window), services_(services) {
     // The boxes of the tabs are made and remade after the window: the
     // application's key presses are looked at, and those for this window kept.
     qApp->installEventFilter(this);
 }
 
-AvvisoLimiteTesto::~AvvisoLimiteTesto() {
+TextLimitNotice::~TextLimitNotice() {
     if (qApp)
         qApp->removeEventFilter(this);
 }
 
-bool AvvisoLimiteTesto::eventFilter(QObject* watched, QEvent* event) {
+bool TextLimitNotice::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !window_)
         return false;
     auto* box = qobject_cast<QWidget*>(watched);
@@ -37,12 +37,12 @@ bool AvvisoLimiteTesto::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (!controls::ExceedsTextLimit(box, static_cast<QKeyEvent*>(event)))
         return false;
-    const int limite = controls::TextLimit(box);
+    const int limit = controls::TextLimit(box);
     // What the box can take goes in; the rest is lost, and said so.
     services_.VisualizzaMessaggio(
-        "Il campo accetta al massimo " + std::to_string(limite) + " caratteri.", kMsgLimiteTesto,
+        "Il campo accetta al massimo " + std::to_string(limit) + " caratteri.", kMsgTextLimit,
         vbExclamation, services_.TraduciTesto("Attenzione", 7757),
-        std::vector<db::Value>{db::Value(limite)});
+        std::vector<db::Value>{db::Value(limit)});
     return false;
 }
 
