@@ -20,6 +20,7 @@
 #include "demo/host_objects.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
+#include "platform/db/recordset.h"
 #include "window/empty_tab.h"
 #include "window/frmmg_veldrano.h"
 
