@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
+#include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
 #include "platform/controls/progress.h"
@@ -32,6 +33,8 @@ namespace card {
 using common::Procedure;
 
 namespace {
+
+constexpr long kMsgNoActiveVariant = 91703;
 
 std::string withoutApostrophes(const std::string& s) {
     std::string out;
@@ -107,8 +110,10 @@ void FRMMG_VELDRANO::buildWidgets() {
     txtCodArt_->setObjectName("TXT_CODART");
     txtCodArt_->setMaxLength(25);
     header->addWidget(txtCodArt_);
+    // The description belongs to the item master: shown, never written here.
     txtDescArt_ = new QLineEdit(this);
     txtDescArt_->setObjectName("TXT_DESCART");
+    txtDescArt_->setReadOnly(true);
     header->addWidget(txtDescArt_, 1);
     cmdNuovo_ = new QPushButton("Nuova ricerca", this);
     cmdNuovo_->setObjectName("CMD_NUOVO");
@@ -149,6 +154,13 @@ void FRMMG_VELDRANO::buildWidgets() {
     connect(sidebar_, &controls::SideBar::beforeItemClick, this,
             [this](const QString& group, const QString& key, bool& cancel) {
                 cancel = !sidebarItemAllowed(group.toStdString(), key.toStdString());
+                // The user's own click is told why (the window's choices are not).
+                if (cancel && !sidebarBusy_)
+                    services_.VisualizzaMessaggio(
+                        "L'articolo non ha varianti attive: attivarne almeno una in "
+                        "\"Attivazione varianti\".",
+                        kMsgNoActiveVariant, common::vbExclamation,
+                        services_.TraduciTesto("Attenzione", 7757));
             });
     connect(
         sidebar_, &controls::SideBar::itemClick, this,
@@ -204,6 +216,7 @@ void FRMMG_VELDRANO::Form_Load() {
     p.step([&] { bindItemFrame(); });
     p.step([&] { buildTabs(); });
     p.step([&] { DisabilitaControlliArticolo(); });
+    p.step([&] { new common::TextLimitNotice(this, services_); });
     // Until the first item is shown the side bar opens nothing.
     p.step([&] { sidebar_->setEnabled(false); });
     loaded_ = true;
@@ -252,7 +265,6 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->BindControl(txtCodArt_, "MG66_CODART", code);
     controls::BindOptions description;
     description.caption = "Descrizione";
-    description.required = true;
     fmeArt_->BindControl(txtDescArt_, "MG66_DESCART", description);
     connect(fmeArt_.get(), &controls::RecordFrame::changeStatus, this,
             [this](int s) { FME_ART_ChangeStatus(s); });
@@ -443,7 +455,7 @@ void FRMMG_VELDRANO::FME_ART_Requery() {
 }
 
 bool FRMMG_VELDRANO::itemShown() const {
-    return !codArt_.empty() && codArt_ != common::kNessunArticolo;
+    return common::IsItemCode(codArt_);
 }
 
 // Back to waiting for a code: controls off, every tab to reload, tab 0.
@@ -465,7 +477,9 @@ void FRMMG_VELDRANO::AttendiArticolo() {
 }
 
 void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
-    if (codArt_.empty())
+    // No item shown (none yet, or a new search): no tab loads, so none
+    // shows the placeholder that stands for "no item".
+    if (!itemShown())
         return;
     Procedure p(services_, "TAB_ARTICOLO_Click");
     p.step([&] {
@@ -492,7 +506,7 @@ void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
     // tabs are gone.
     if (unloaded_)
         return;
-    // The description is edited only on a shown item.
+    // The description shows only for a shown item.
     txtDescArt_->setEnabled(status != 2);
     if (status != 0)
         return;
@@ -566,6 +580,7 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
     txtCodArt_->setEnabled(true);
     cmdNuovo_->setEnabled(false);
+    chkFlgVarArt_->setEnabled(false);
     tbarGestioni_->setEnabled(false);
     tabArticolo_->setEnabled(false);
     for (const char* g : {"GRP02", "GRP03", "GRP04"})
