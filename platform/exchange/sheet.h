@@ -24,7 +24,8 @@ struct Cell {
     static Cell Text(std::string text);
     static Cell Number(const db::Decimal& number, int decimals = -1);
     static Cell Date(const db::DateTime& date);
-    // Text right-trimmed (codes stored blank-padded), numbers, dates; Null blank.
+    // Text right-trimmed (codes stored blank-padded), numbers (decimals -1:
+    // a decimal's own scale), dates; Null blank.
     static Cell FromValue(const db::Value& value, int decimals = -1);
 };
 
