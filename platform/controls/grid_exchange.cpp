@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QStackedWidget>
 #include <algorithm>
 #include <set>
 
@@ -88,12 +89,12 @@ void SetFileChooser(FileChooser c) {
 
 int ExchangeMessage(const QWidget* grid, long number, const QString& text,
                     const std::vector<db::Value>& parameters, int style) {
-    const ExchangeHost* host = hostOf(grid);
-    if (host && host->message)
-        return host->message(number, text, parameters, style);
     QString shown = text;
     for (std::size_t i = parameters.size(); i > 0; --i)
         shown.replace("%" + QString::number(i), QString::fromStdString(parameters[i - 1].toText()));
+    const ExchangeHost* host = hostOf(grid);
+    if (host && host->message)
+        return host->message(number, shown, parameters, style);
     shown = "[x" + QString::number(number) + "x] " + shown;
     return framework::MessageBoxes().Show(shown.toStdString(), style, "Scheda prodotto");
 }
@@ -299,13 +300,19 @@ void GridExchange::Copy(bool captions) {
 
 // ------------------------------------------------------------ sheets
 
+// The caption of the tab control's page the grid is on, or the title of
+// the stacked page it is on (the card titles its pages after the side bar).
 QString GridExchange::TabCaption() const {
-    for (QWidget* w = grid_->parentWidget(); w; w = w->parentWidget())
+    for (QWidget* w = grid_->parentWidget(); w; w = w->parentWidget()) {
         if (auto* tabs = qobject_cast<TabControl*>(w)) {
             for (int i = 0; i < tabs->Count(); ++i)
                 if (tabs->Page(i) && tabs->Page(i)->isAncestorOf(grid_))
                     return tabs->Caption(i);
         }
+        if (qobject_cast<QStackedWidget*>(w->parentWidget()) && !w->windowTitle().isEmpty() &&
+            !w->isWindow())
+            return w->windowTitle();
+    }
     return {};
 }
 

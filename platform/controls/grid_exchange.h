@@ -36,9 +36,9 @@ struct ComboCode {
 // (company, item) and how to show a numbered message.
 struct ExchangeHost {
     std::function<QString()> context;  // "Ditta 1 - Articolo MAGLIA-001 Maglia girocollo"
-    // Shows catalogue message number (text: the Italian default, %1, %2...
-    // replaced by the parameters) with the message-box style bits; answers
-    // the button pressed.
+    // Shows catalogue message number (text: the Italian default with the
+    // parameters already in place of %1, %2...) with the message-box style
+    // bits; answers the button pressed.
     std::function<int(long number, const QString& text, const std::vector<db::Value>& parameters,
                       int style)>
         message;
