@@ -175,7 +175,7 @@ void GestioneVariantiTab::build(QWidget* page) {
     left->addLayout(views, 2, 0, 1, 4);
     st.GRDX_VARIANTI_SOURCE = new controls::DataGrid(origine);
     st.GRDX_VARIANTI_SOURCE->setObjectName("GRDX_VARIANTI_SOURCE");
-    AttivaImportaOpzioni(card(), st.GRDX_VARIANTI_SOURCE);  // pasted or imported options
+    EnableOptionImport(card(), st.GRDX_VARIANTI_SOURCE);  // pasted or imported options
     left->addWidget(st.GRDX_VARIANTI_SOURCE, 3, 0, 1, 4);
     left->setColumnStretch(2, 1);
     left->setRowStretch(3, 1);

@@ -37,13 +37,13 @@ bool una(const std::string& testo, std::initializer_list<const char*> nomi) {
     return false;
 }
 
-const char* testoEsito(EsitoOpzione e) {
+const char* testoEsito(ImportOutcome e) {
     switch (e) {
-        case EsitoOpzione::Nuova:
+        case ImportOutcome::New:
             return "Nuova";
-        case EsitoOpzione::Modificata:
+        case ImportOutcome::Changed:
             return "Modificata";
-        case EsitoOpzione::Invariata:
+        case ImportOutcome::Unchanged:
             return "Invariata";
         default:
             return "Rifiutata";
@@ -52,8 +52,8 @@ const char* testoEsito(EsitoOpzione e) {
 
 }  // namespace
 
-std::vector<OpzioneImportata> AnalizzaOpzioni(common::ItemCard& card, const std::string& variante,
-                                              const exchange::TextRows& righe) {
+std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::string& variante,
+                                           const exchange::TextRows& righe) {
     db::Connection& cn = card.connection();
     const std::string& ditta = card.companyCode();
     int larghezza = 20;
@@ -97,14 +97,13 @@ std::vector<OpzioneImportata> AnalizzaOpzioni(common::ItemCard& card, const std:
             }
         }
     }
-    std::vector<OpzioneImportata> out;
+    std::vector<ImportedOption> out;
     std::set<std::string> visti;
     for (std::size_t i = prima; i < righe.size(); ++i) {
         const auto& r = righe[i];
-        OpzioneImportata o;
+        ImportedOption o;
         o.codice = colCodice < r.size() ? pulito(r[colCodice]).toStdString() : std::string();
-        o.descrizione =
-            colDescr < r.size() ? pulito(r[colDescr]).toStdString() : std::string();
+        o.descrizione = colDescr < r.size() ? pulito(r[colDescr]).toStdString() : std::string();
         if (o.codice.empty() && o.descrizione.empty())
             continue;  // an empty line
         const QString codice = QString::fromStdString(o.codice);
@@ -124,12 +123,12 @@ std::vector<OpzioneImportata> AnalizzaOpzioni(common::ItemCard& card, const std:
         if (o.motivo.empty()) {
             const auto e = esistenti.find(o.codice);
             if (e == esistenti.end())
-                o.esito = puoInserire ? EsitoOpzione::Nuova : EsitoOpzione::Rifiutata;
+                o.esito = puoInserire ? ImportOutcome::New : ImportOutcome::Refused;
             else if (e->second == o.descrizione)
-                o.esito = EsitoOpzione::Invariata;
+                o.esito = ImportOutcome::Unchanged;
             else
-                o.esito = puoModificare ? EsitoOpzione::Modificata : EsitoOpzione::Rifiutata;
-            if (o.esito == EsitoOpzione::Rifiutata)
+                o.esito = puoModificare ? ImportOutcome::Changed : ImportOutcome::Refused;
+            if (o.esito == ImportOutcome::Refused)
                 o.motivo = "diritti insufficienti";
         }
         out.push_back(std::move(o));
@@ -137,8 +136,8 @@ std::vector<OpzioneImportata> AnalizzaOpzioni(common::ItemCard& card, const std:
     return out;
 }
 
-bool ScriviOpzioni(common::ItemCard& card, const std::string& variante,
-                   const std::vector<OpzioneImportata>& opzioni) {
+bool WriteOptions(common::ItemCard& card, const std::string& variante,
+                  const std::vector<ImportedOption>& opzioni) {
     db::Connection& cn = card.connection();
     const std::string& ditta = card.companyCode();
     common::Procedure p(card, "ImportaOpzioni");
@@ -156,15 +155,16 @@ bool ScriviOpzioni(common::ItemCard& card, const std::string& variante,
             break;
         const std::string descrLit =
             common::FormatoDBTesto(db::Value(o.descrizione), common::kTesto, true);
-        const std::string optLit = common::FormatoDBTesto(db::Value(o.codice), common::kTesto, true);
-        if (o.esito == EsitoOpzione::Nuova)
+        const std::string optLit =
+            common::FormatoDBTesto(db::Value(o.codice), common::kTesto, true);
+        if (o.esito == ImportOutcome::New)
             p.step([&] {
                 cn.execute(
                     "INSERT INTO MG5E_OPZIONI   (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, "
                     "MG5E_OPZIONE, MG5E_DESCR) VALUES   ( " +
                     ditta + ", '" + variante + "', " + optLit + ", " + descrLit + ")");
             });
-        else if (o.esito == EsitoOpzione::Modificata)
+        else if (o.esito == ImportOutcome::Changed)
             p.step([&] {
                 cn.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + descrLit +
                            " WHERE MG5E_DITTA_CG18     = " + ditta +
@@ -189,8 +189,7 @@ bool ScriviOpzioni(common::ItemCard& card, const std::string& variante,
     return fatto;
 }
 
-FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<OpzioneImportata>& opzioni,
-                                       QWidget* parent)
+FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent)
     : QDialog(parent), righe_(std::make_unique<db::Recordset>()) {
     setObjectName("FRM_IMPORTAOPZIONI");
     setWindowTitle(QStringLiteral("Importa opzioni"));
@@ -206,9 +205,9 @@ FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<OpzioneImportata>& opzi
         righe_->setValue("OPZIONE", o.codice);
         righe_->setValue("DESCRIZIONE", o.descrizione);
         righe_->setValue("MOTIVO", o.motivo);
-        if (o.esito == EsitoOpzione::Nuova || o.esito == EsitoOpzione::Modificata)
+        if (o.esito == ImportOutcome::New || o.esito == ImportOutcome::Changed)
             ++accettate;
-        if (o.esito == EsitoOpzione::Rifiutata)
+        if (o.esito == ImportOutcome::Refused)
             ++rifiutate;
     }
     if (righe_->recordCount() > 0)
@@ -248,29 +247,29 @@ FRM_IMPORTAOPZIONI::~FRM_IMPORTAOPZIONI() {
     GRD_ANTEPRIMA->SetDataSource(nullptr);
 }
 
-void ImportaOpzioni(common::ItemCard& card, const exchange::TextRows& righe) {
+void ImportOptions(common::ItemCard& card, const exchange::TextRows& righe) {
     StatoOpzioni& st = card.shared<StatoOpzioni>();
     if (st.variante.empty())
         return;
-    std::vector<OpzioneImportata> opzioni;
+    std::vector<ImportedOption> opzioni;
     {
         common::Procedure p(card, "ImportaOpzioni");
-        p.step([&] { opzioni = AnalizzaOpzioni(card, st.variante, righe); });
+        p.step([&] { opzioni = AnalyseOptions(card, st.variante, righe); });
         if (!p.running() || p.failed())
             return;
     }
     FRM_IMPORTAOPZIONI anteprima(opzioni, card.widget());
     if (anteprima.exec() != QDialog::Accepted)
         return;
-    if (!ScriviOpzioni(card, st.variante, opzioni))
+    if (!WriteOptions(card, st.variante, opzioni))
         return;
     CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
     AzzeraTabStati(card);
 }
 
-void AttivaImportaOpzioni(common::ItemCard& card, controls::DataGrid* grid) {
+void EnableOptionImport(common::ItemCard& card, controls::DataGrid* grid) {
     controls::GridExchange::Of(grid)->SetReceiver(
-        [&card](const exchange::TextRows& righe, bool) { ImportaOpzioni(card, righe); });
+        [&card](const exchange::TextRows& righe, bool) { ImportOptions(card, righe); });
 }
 
 }  // namespace groupings

@@ -29,28 +29,28 @@ class Recordset;
 
 namespace groupings {
 
-enum class EsitoOpzione { Nuova, Modificata, Invariata, Rifiutata };
+enum class ImportOutcome { New, Changed, Unchanged, Refused };
 
-struct OpzioneImportata {
+struct ImportedOption {
     std::string codice;
     std::string descrizione;
-    EsitoOpzione esito = EsitoOpzione::Rifiutata;
+    ImportOutcome esito = ImportOutcome::Refused;
     std::string motivo;  // why it is refused
 };
 
 // The rows of the block judged against the variant's options and slot.
-std::vector<OpzioneImportata> AnalizzaOpzioni(common::ItemCard& card, const std::string& variante,
-                                              const exchange::TextRows& righe);
+std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::string& variante,
+                                           const exchange::TextRows& righe);
 // Inserts the new and updates the changed rows in one transaction; answers
 // whether it was committed (errors go to the report as "ImportaOpzioni").
-bool ScriviOpzioni(common::ItemCard& card, const std::string& variante,
-                   const std::vector<OpzioneImportata>& opzioni);
+bool WriteOptions(common::ItemCard& card, const std::string& variante,
+                  const std::vector<ImportedOption>& opzioni);
 
 // The preview: a grid of the rows with their outcome, Conferma and Annulla.
 class FRM_IMPORTAOPZIONI : public QDialog {
     Q_OBJECT
 public:
-    FRM_IMPORTAOPZIONI(const std::vector<OpzioneImportata>& opzioni, QWidget* parent);
+    FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent);
     ~FRM_IMPORTAOPZIONI() override;
     controls::DataGrid* GRD_ANTEPRIMA = nullptr;
     QLabel* LBL_RIEPILOGO = nullptr;
@@ -63,8 +63,8 @@ private:
 
 // The whole command on the current variant of the options tab: analysis,
 // preview, writing, reload of the lists and of the state tabs.
-void ImportaOpzioni(common::ItemCard& card, const exchange::TextRows& righe);
+void ImportOptions(common::ItemCard& card, const exchange::TextRows& righe);
 // Makes the options grid take pasted blocks and files of options.
-void AttivaImportaOpzioni(common::ItemCard& card, controls::DataGrid* grid);
+void EnableOptionImport(common::ItemCard& card, controls::DataGrid* grid);
 
 }  // namespace groupings

@@ -17,9 +17,9 @@
 #include "demo/demo_database.h"
 #include "demo/host_objects.h"
 #include "demo/sql_batches.h"
-#include "platform/exchange/xlsx_writer.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
+#include "platform/exchange/xlsx_writer.h"
 
 namespace {
 

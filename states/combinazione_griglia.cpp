@@ -33,18 +33,17 @@ void StatiCombinazioneTab::buildGrid(QWidget* page) {
     BANDE_COMBINAZIONI = new BandHeader(GRDX_COMBINAZIONI, AREA_GRIGLIA);
     layout->addWidget(BANDE_COMBINAZIONI);
     layout->addWidget(GRDX_COMBINAZIONI, 1);
-    AttivaIncollaStati(card(), {GRDX_COMBINAZIONI, "IncollaStatiCombinazione",
-                                [this](int column) {
-                                    return column >= 2 ? GRDX_COMBINAZIONI->Columns()
-                                                             .Item(column)
-                                                             .Field()
-                                                       : std::string();
-                                },
-                                [this](long row, const std::string& campo) {
-                                    return std::optional<RigaStato>(RigaCombinazione(
-                                        campo, common::NzStringa(rsCross_->valueAt(row, 0))));
-                                },
-                                [this] { CombinazioneVarianti(); }});
+    EnableStatePaste(card(), {GRDX_COMBINAZIONI, "IncollaStatiCombinazione",
+                              [this](int column) {
+                                  return column >= 2
+                                             ? GRDX_COMBINAZIONI->Columns().Item(column).Field()
+                                             : std::string();
+                              },
+                              [this](long row, const std::string& campo) {
+                                  return std::optional<RigaStato>(RigaCombinazione(
+                                      campo, common::NzStringa(rsCross_->valueAt(row, 0))));
+                              },
+                              [this] { CombinazioneVarianti(); }});
 }
 
 void StatiCombinazioneTab::CreaCombinazioneVarianti() {
@@ -173,7 +172,7 @@ void StatiCombinazioneTab::InitGRDX_COMBINAZIONI() {
     std::vector<std::pair<db::Value, QString>> stati;
     p.step([&] { forma.open("SELECT * FROM #TMP_CROSSVAR WHERE 1 = 0", card().connection()); });
     p.step([&] { stati = ElencoStati(card()); });
-    p.step([&] { CodificaCelleStato(card(), GRDX_COMBINAZIONI); });
+    p.step([&] { SetStateCellCodes(card(), GRDX_COMBINAZIONI); });
     p.step([&] {
         BANDE_COMBINAZIONI->SetBands(
             QString::fromStdString(card().services().TraduciCaption("Variante")),
@@ -287,7 +286,7 @@ void StatiCombinazioneTab::SalvaGRDX_COMBINAZIONI(const db::Value& valore) {
 }
 
 RigaStato StatiCombinazioneTab::RigaCombinazione(const std::string& colonna,
-                                                const std::string& opzioneRiga) const {
+                                                 const std::string& opzioneRiga) const {
     const std::string opzA = var1_ < var2_ ? colonna : opzioneRiga;
     const std::string opzB = var1_ < var2_ ? opzioneRiga : colonna;
     const std::string where = " WHERE MG5W_DITTA_CG18 = " + card().companyCode() +

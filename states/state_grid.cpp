@@ -123,7 +123,7 @@ void ConfiguraGrigliaStati(common::ItemCard& card, StateGrid* grid,
         else
             col.SetReadOnly(true);
     }
-    CodificaCelleStato(card, grid);
+    SetStateCellCodes(card, grid);
 }
 
 }  // namespace states

@@ -32,11 +32,7 @@ bool uguali(const QString& a, const std::string& b) {
 
 // A value as a literal of an INSERT.
 std::string letterale(const db::Value& v) {
-    if (v.isEmptyOrNull())
-        return "NULL";
-    if (v.isNumber())
-        return v.toText();
-    return "'" + common::RaddoppiaApici(v.toText()) + "'";
+    return common::FormatoDBTesto(v, v.isNumber() ? common::kNumero : common::kTesto, true);
 }
 
 std::string posizione(std::size_t riga, std::size_t colonna) {
@@ -82,8 +78,7 @@ int messaggio(common::ItemCard& card, const std::string& testo, long numero, int
               const std::vector<db::Value>& parametri = {}) {
     common::WindowServices& ws = card.services();
     return ws.VisualizzaMessaggio(conParametri(testo, parametri), numero, stile,
-                                  ws.TraduciTesto("Scheda articolo - varianti", 50877),
-                                  parametri);
+                                  ws.TraduciTesto("Scheda articolo - varianti", 50877), parametri);
 }
 
 bool puoModificare(common::ItemCard& card) {
@@ -93,8 +88,8 @@ bool puoModificare(common::ItemCard& card) {
 
 }  // namespace
 
-std::vector<CodiceStato> CodiciStati(common::ItemCard& card) {
-    std::vector<CodiceStato> out;
+std::vector<StateCode> StateCodes(common::ItemCard& card) {
+    std::vector<StateCode> out;
     try {
         db::Recordset rs;
         rs.open(
@@ -117,21 +112,21 @@ std::vector<CodiceStato> CodiciStati(common::ItemCard& card) {
     return out;
 }
 
-void CodificaCelleStato(common::ItemCard& card, controls::DataGrid* grid) {
+void SetStateCellCodes(common::ItemCard& card, controls::DataGrid* grid) {
     std::vector<controls::ComboCode> codici;
-    for (const auto& s : CodiciStati(card))
-        codici.push_back({s.id, QString::fromStdString(s.codice),
-                          QString::fromStdString(s.descrizione)});
+    for (const auto& s : StateCodes(card))
+        codici.push_back(
+            {s.id, QString::fromStdString(s.codice), QString::fromStdString(s.descrizione)});
     controls::GridExchange::Of(grid)->SetComboCodes(std::move(codici), QStringLiteral("Stati"));
 }
 
-BloccoStati DecodificaBlocco(common::ItemCard& card, const DestinazioneStati& d,
-                             const exchange::TextRows& righe, bool fromFile) {
-    BloccoStati blocco;
+StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
+                            const exchange::TextRows& righe, bool fromFile) {
+    StateBlock blocco;
     const controls::DataGrid& grid = *d.grid;
     const db::Recordset* rs = grid.DataSource();
     const long righeGriglia = rs && rs->isOpen() ? rs->recordCount() : 0;
-    const std::vector<CodiceStato> stati = CodiciStati(card);
+    const std::vector<StateCode> stati = StateCodes(card);
     auto decodifica = [&](const std::string& testo) -> std::optional<db::Value> {
         const std::string codice = pulito(testo);
         if (codice.empty())
@@ -234,7 +229,7 @@ BloccoStati DecodificaBlocco(common::ItemCard& card, const DestinazioneStati& d,
     return blocco;
 }
 
-bool ScriviBlocco(common::ItemCard& card, const DestinazioneStati& d, const BloccoStati& blocco) {
+bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBlock& blocco) {
     db::Connection& cn = card.connection();
     common::Procedure p(card, d.procedura);
     auto annulla = [&] {
@@ -246,7 +241,7 @@ bool ScriviBlocco(common::ItemCard& card, const DestinazioneStati& d, const Bloc
     };
     p.onAbort(annulla);
     p.step([&] { cn.beginTransaction(); });
-    for (const CellaStato& c : blocco.celle) {
+    for (const StateCell& c : blocco.celle) {
         if (!p.running())
             break;
         std::optional<RigaStato> riga;
@@ -283,8 +278,8 @@ bool ScriviBlocco(common::ItemCard& card, const DestinazioneStati& d, const Bloc
     return fatto;
 }
 
-void IncollaStati(common::ItemCard& card, const DestinazioneStati& d,
-                  const exchange::TextRows& righe, bool fromFile) {
+void PasteStates(common::ItemCard& card, const StateTarget& d, const exchange::TextRows& righe,
+                 bool fromFile) {
     if (!d.grid->DataSource() || !d.grid->DataSource()->isOpen())
         return;
     if (!puoModificare(card)) {
@@ -292,14 +287,14 @@ void IncollaStati(common::ItemCard& card, const DestinazioneStati& d,
                   common::vbOKOnly + common::vbExclamation);
         return;
     }
-    const BloccoStati blocco = DecodificaBlocco(card, d, righe, fromFile);
+    const StateBlock blocco = DecodeStateBlock(card, d, righe, fromFile);
     if (!blocco.rifiutate.empty()) {
         std::string elenco;
         for (std::size_t i = 0; i < blocco.rifiutate.size() && i < kRifiutateMostrate; ++i)
             elenco += "\n" + blocco.rifiutate[i];
         if (blocco.rifiutate.size() > kRifiutateMostrate)
-            elenco += "\n... e altre " +
-                      std::to_string(blocco.rifiutate.size() - kRifiutateMostrate);
+            elenco +=
+                "\n... e altre " + std::to_string(blocco.rifiutate.size() - kRifiutateMostrate);
         messaggio(card, "Alcune celle non vengono scritte:%1", 91904,
                   common::vbOKOnly + common::vbExclamation, {elenco});
     }
@@ -317,16 +312,16 @@ void IncollaStati(common::ItemCard& card, const DestinazioneStati& d,
          static_cast<long long>(blocco.rifiutate.size())});
     if (risposta != common::vbYes)
         return;
-    ScriviBlocco(card, d, blocco);
+    WriteStateBlock(card, d, blocco);
     // Whatever was committed or rolled back, the grid shows what is stored.
     if (d.ricarica)
         d.ricarica();
 }
 
-void AttivaIncollaStati(common::ItemCard& card, DestinazioneStati d) {
+void EnableStatePaste(common::ItemCard& card, StateTarget d) {
     controls::GridExchange* exchange = controls::GridExchange::Of(d.grid);
     exchange->SetReceiver([&card, d](const exchange::TextRows& righe, bool fromFile) {
-        IncollaStati(card, d, righe, fromFile);
+        PasteStates(card, d, righe, fromFile);
     });
 }
 

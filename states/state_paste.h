@@ -34,19 +34,19 @@ class DataGrid;
 namespace states {
 
 // The states of the company: identifier, code, description.
-struct CodiceStato {
+struct StateCode {
     db::Value id;
     std::string codice;
     std::string descrizione;
 };
 // Errors are ignored: the list is then empty.
-std::vector<CodiceStato> CodiciStati(common::ItemCard& card);
+std::vector<StateCode> StateCodes(common::ItemCard& card);
 // Gives the grid's drop-down cells their state codes, so that copies and
 // exports carry codes and a sheet of the states.
-void CodificaCelleStato(common::ItemCard& card, controls::DataGrid* grid);
+void SetStateCellCodes(common::ItemCard& card, controls::DataGrid* grid);
 
 // Where the states of a grid are stored.
-struct DestinazioneStati {
+struct StateTarget {
     controls::DataGrid* grid = nullptr;
     std::string procedura;  // the name errors are reported under
     // The field of a grid column when its cells hold states; "" otherwise.
@@ -57,32 +57,32 @@ struct DestinazioneStati {
     std::function<void()> ricarica;
 };
 
-struct CellaStato {
+struct StateCell {
     long riga;
     std::string campo;
     db::Value stato;  // 0: no state
 };
-struct BloccoStati {
-    std::vector<CellaStato> celle;     // cells whose state changes (or is cleared)
-    int modificate = 0;                // a new state
-    int svuotate = 0;                  // no state any more
-    int invariate = 0;                 // already so
+struct StateBlock {
+    std::vector<StateCell> celle;        // cells whose state changes (or is cleared)
+    int modificate = 0;                  // a new state
+    int svuotate = 0;                    // no state any more
+    int invariate = 0;                   // already so
     std::vector<std::string> rifiutate;  // "riga 3, colonna 2: codice XY sconosciuto"
 };
 
 // Decodes a block of texts for the grid; reads nothing but the states and
 // the grid. fromFile: the block is a whole file (read by captions when it
 // has them), else a paste at the current cell.
-BloccoStati DecodificaBlocco(common::ItemCard& card, const DestinazioneStati& d,
-                             const exchange::TextRows& righe, bool fromFile);
+StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
+                            const exchange::TextRows& righe, bool fromFile);
 // Writes the decoded cells in one transaction (DELETE of each assignment,
 // then INSERT of the new state). Answers whether it was committed.
-bool ScriviBlocco(common::ItemCard& card, const DestinazioneStati& d, const BloccoStati& blocco);
+bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBlock& blocco);
 // The user's whole command: decode, list the refused cells, confirm,
 // write, reload. Obeys the host's right to change data.
-void IncollaStati(common::ItemCard& card, const DestinazioneStati& d,
-                  const exchange::TextRows& righe, bool fromFile);
+void PasteStates(common::ItemCard& card, const StateTarget& d, const exchange::TextRows& righe,
+                 bool fromFile);
 // Makes the grid take pasted and imported blocks of states.
-void AttivaIncollaStati(common::ItemCard& card, DestinazioneStati d);
+void EnableStatePaste(common::ItemCard& card, StateTarget d);
 
 }  // namespace states

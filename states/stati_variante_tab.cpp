@@ -465,37 +465,36 @@ void StatiVarianteTab::attivaIncolla() {
     const auto colonnaStato = [](controls::DataGrid* grid) {
         return [grid](int column) {
             return grid->Columns().Item(column).Field() == "STATO" ? std::string("STATO")
-                                                                    : std::string();
+                                                                   : std::string();
         };
     };
-    AttivaIncollaStati(
-        card(), {GRDX_STATI_RAGGR, "IncollaStatiRaggruppamento", colonnaStato(GRDX_STATI_RAGGR),
-                 [this](long row, const std::string&) {
-                     const std::string raggr = common::NzValore(
-                         rsRaggr_->valueAt(row, rsRaggr_->fieldIndex("RAGGRUPPAMENTO")), "");
-                     return std::optional<RigaStato>(
-                         rigaVariante(card(), ambito(), var_, raggr, ""));
-                 },
-                 [this] { CaricaStatiRaggruppamenti(); }});
-    AttivaIncollaStati(
-        card(), {GRDX_STATI_OPZIONI, "IncollaStatiOpzione", colonnaStato(GRDX_STATI_OPZIONI),
-                 [this](long row, const std::string&) {
-                     const std::string raggr = common::NzValore(
-                         rsOpzioni_->valueAt(row, rsOpzioni_->fieldIndex("MG5H_RAGGR_MG5G")), "");
-                     const std::string opzione = common::NzStringa(
-                         rsOpzioni_->valueAt(row, rsOpzioni_->fieldIndex("OPZIONE")));
-                     return std::optional<RigaStato>(
-                         rigaVariante(card(), ambito(), var_, raggr, opzione));
-                 },
-                 [this] {
-                     // The grouping the options were shown for, as the row change gives it.
-                     std::string raggr;
-                     if (rsOpzioni_ && rsOpzioni_->isOpen() && rsOpzioni_->recordCount() > 0)
-                         raggr = exchange::RightTrimmed(common::NzValore(
-                             rsOpzioni_->valueAt(0, rsOpzioni_->fieldIndex("MG5H_RAGGR_MG5G")),
-                             ""));
-                     CaricaStatiOpzioni(raggr);
-                 }});
+    EnableStatePaste(
+        card(),
+        {GRDX_STATI_RAGGR, "IncollaStatiRaggruppamento", colonnaStato(GRDX_STATI_RAGGR),
+         [this](long row, const std::string&) {
+             const std::string raggr = common::NzValore(
+                 rsRaggr_->valueAt(row, rsRaggr_->fieldIndex("RAGGRUPPAMENTO")), "");
+             return std::optional<RigaStato>(rigaVariante(card(), ambito(), var_, raggr, ""));
+         },
+         [this] { CaricaStatiRaggruppamenti(); }});
+    EnableStatePaste(
+        card(),
+        {GRDX_STATI_OPZIONI, "IncollaStatiOpzione", colonnaStato(GRDX_STATI_OPZIONI),
+         [this](long row, const std::string&) {
+             const std::string raggr = common::NzValore(
+                 rsOpzioni_->valueAt(row, rsOpzioni_->fieldIndex("MG5H_RAGGR_MG5G")), "");
+             const std::string opzione =
+                 common::NzStringa(rsOpzioni_->valueAt(row, rsOpzioni_->fieldIndex("OPZIONE")));
+             return std::optional<RigaStato>(rigaVariante(card(), ambito(), var_, raggr, opzione));
+         },
+         [this] {
+             // The grouping the options were shown for, as the row change gives it.
+             std::string raggr;
+             if (rsOpzioni_ && rsOpzioni_->isOpen() && rsOpzioni_->recordCount() > 0)
+                 raggr = exchange::RightTrimmed(common::NzValore(
+                     rsOpzioni_->valueAt(0, rsOpzioni_->fieldIndex("MG5H_RAGGR_MG5G")), ""));
+             CaricaStatiOpzioni(raggr);
+         }});
 }
 
 }  // namespace states

@@ -207,7 +207,7 @@ void FRMMG_VELDRANO::Form_Load() {
     });
     p.step([&] { bindItemFrame(); });
     p.step([&] { buildTabs(); });
-    p.step([&] { InstallaScambioGriglie(*this); });
+    p.step([&] { InstallGridExchangeHost(*this); });
     p.step([&] { DisabilitaControlliArticolo(); });
     // Until the first item is shown the side bar opens nothing.
     p.step([&] { sidebar_->setEnabled(false); });

@@ -11,7 +11,7 @@
 
 namespace card {
 
-void InstallaScambioGriglie(common::ItemCard& card) {
+void InstallGridExchangeHost(common::ItemCard& card) {
     controls::ExchangeHost host;
     host.context = [&card] {
         QString testo = QStringLiteral("Ditta ") + QString::fromStdString(card.companyCode());
@@ -19,13 +19,14 @@ void InstallaScambioGriglie(common::ItemCard& card) {
             testo += " " + QString::fromStdString(card.company().Name()).trimmed();
         if (card.currentItem().empty() || card.currentItem() == common::kNessunArticolo)
             return testo;
-        testo += QStringLiteral(" - Articolo ") +
-                 QString::fromStdString(card.currentItem()).trimmed();
+        testo +=
+            QStringLiteral(" - Articolo ") + QString::fromStdString(card.currentItem()).trimmed();
         try {
             db::Recordset* rs = card.itemRecordset();
             if (rs && rs->isOpen() && !rs->eof() && !rs->bof())
-                testo += " " + QString::fromStdString(common::NzStringa(rs->value("MG66_DESCART")))
-                                   .trimmed();
+                testo +=
+                    " " +
+                    QString::fromStdString(common::NzStringa(rs->value("MG66_DESCART"))).trimmed();
         } catch (const std::exception&) {
             // The header goes without the description.
         }

@@ -9,6 +9,6 @@ class ItemCard;
 
 namespace card {
 
-void InstallaScambioGriglie(common::ItemCard& card);
+void InstallGridExchangeHost(common::ItemCard& card);
 
 }  // namespace card

@@ -140,7 +140,7 @@ exchange::Cell GridExchange::cell(long row, int column) const {
     exchange::Cell out;
     if (text_ && !text_(row, column).isNull()) {
         const QString t = text_(row, column);
-        db::Value v = c.Unbound() ? c.UnboundValue(row)
+        db::Value v = c.Unbound()                   ? c.UnboundValue(row)
                       : (rs && c.FieldIndex() >= 0) ? rs->valueAt(row, c.FieldIndex())
                                                     : db::Value();
         out = v.isNumber() ? exchange::Cell::FromValue(v, c.Decimals())
@@ -283,7 +283,8 @@ QString GridExchange::CopyHtml(bool captions) const {
             if (x.bold)
                 text = "<b>" + text + "</b>";
             // Codes stay text in a spreadsheet: "007" is not the number 7.
-            html += QString(number ? "<td align=\"right\">" : "<td style=\"mso-number-format:'\\@'\">") +
+            html += QString(number ? "<td align=\"right\">"
+                                   : "<td style=\"mso-number-format:'\\@'\">") +
                     text + "</td>";
         }
         html += "</tr>";
@@ -332,8 +333,8 @@ QString GridExchange::HeaderLine() const {
 
 exchange::Sheet GridExchange::GridSheet() const {
     exchange::Sheet sheet;
-    sheet.name = TabCaption().isEmpty() ? grid_->objectName().toStdString()
-                                        : TabCaption().toStdString();
+    sheet.name =
+        TabCaption().isEmpty() ? grid_->objectName().toStdString() : TabCaption().toStdString();
     std::vector<int> columns;
     for (int v = 0; v < grid_->horizontalHeader()->count(); ++v) {
         const int c = grid_->horizontalHeader()->logicalIndex(v);
@@ -484,8 +485,9 @@ QMenu* GridExchange::ContextMenu(QWidget* parent) {
     add(QStringLiteral("Copia con intestazioni"), [this] { Copy(true); })->setEnabled(rows);
     if (receiver_) {
         menu->addSeparator();
-        add(QStringLiteral("Incolla"), [this] { Paste(); })
-            ->setEnabled(!QApplication::clipboard()->text().isEmpty());
+        add(QStringLiteral("Incolla"), [this] {
+            Paste();
+        })->setEnabled(!QApplication::clipboard()->text().isEmpty());
         add(QStringLiteral("Importa\u2026"), [this] { Import(); });
     }
     menu->addSeparator();

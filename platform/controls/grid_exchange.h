@@ -71,9 +71,7 @@ public:
     // Rows shown bold (the totals of a warehouse), as the grid paints them.
     void SetBoldRows(std::function<bool(long row)> bold) { bold_ = std::move(bold); }
     // Cells the grid paints with a text of its own rather than the column's.
-    void SetCellText(std::function<QString(long row, int column)> text) {
-        text_ = std::move(text);
-    }
+    void SetCellText(std::function<QString(long row, int column)> text) { text_ = std::move(text); }
 
     // Text rows pasted (fromFile false) or read from a file (true).
     using Receiver = std::function<void(const exchange::TextRows& rows, bool fromFile)>;

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QPainter>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
@@ -22,10 +22,10 @@ constexpr int kFontPoints = 8;
 constexpr double kLineFactor = 1.5;  // a row's height in lines of the font
 
 struct Layout {
-    QRect page;       // printable area, in device pixels
-    int line = 0;     // one row's height
-    int top = 0;      // where the first row of a page starts (under header and captions)
-    int bottom = 0;   // where the foot starts
+    QRect page;      // printable area, in device pixels
+    int line = 0;    // one row's height
+    int top = 0;     // where the first row of a page starts (under header and captions)
+    int bottom = 0;  // where the foot starts
     int rows() const { return std::max(1, (bottom - top) / line); }
 };
 
@@ -117,8 +117,8 @@ int PrintGrid(const DataGrid& grid, const QString& header, QPrinter& printer) {
                                          ? texts[static_cast<qsizetype>(i)]
                                          : grid.CellText(r, columns[i]);
                 const bool right = grid.Columns().Item(columns[i]).Alignment() & Qt::AlignRight;
-                p.drawText(cellRect(i, y), (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                           text);
+                p.drawText(cellRect(i, y),
+                           (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text);
             }
         }
         p.setFont(normal);

@@ -39,8 +39,8 @@ Cell Cell::FromValue(const db::Value& value, int decimals) {
         case T::Double:
             // Without a scale of its own a decimal shows the one it carries.
             if (auto d = value.toDecimal())
-                return Number(*d, decimals >= 0 || value.type() != T::Decimal ? decimals
-                                                                               : d->scale());
+                return Number(*d,
+                              decimals >= 0 || value.type() != T::Decimal ? decimals : d->scale());
             return Text(value.toText());
         case T::Date:
             return Date(value.asDate());

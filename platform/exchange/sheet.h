@@ -15,10 +15,10 @@ namespace exchange {
 struct Cell {
     enum class Kind { Blank, Text, Number, Date };
     Kind kind = Kind::Blank;
-    std::string text;       // Text cells
-    db::Decimal number;     // Number cells, exact
-    int decimals = -1;      // Number cells: the scale shown (-1: the number's own)
-    db::DateTime date;      // Date cells
+    std::string text;    // Text cells
+    db::Decimal number;  // Number cells, exact
+    int decimals = -1;   // Number cells: the scale shown (-1: the number's own)
+    db::DateTime date;   // Date cells
     bool bold = false;
 
     static Cell Text(std::string text);

@@ -112,9 +112,10 @@ void WriteXlsx(const std::string& path, const std::vector<Sheet>& sheets) {
                         worksheet_write_number(ws, row, col, cell.number.toDouble(), f);
                         break;
                     case Cell::Kind::Date: {
-                        lxw_datetime dt{cell.date.year,   cell.date.month,  cell.date.day,
-                                        cell.date.hour,   cell.date.minute,
-                                        cell.date.second + cell.date.millisecond / 1000.0};
+                        lxw_datetime dt{
+                            cell.date.year,   cell.date.month,
+                            cell.date.day,    cell.date.hour,
+                            cell.date.minute, cell.date.second + cell.date.millisecond / 1000.0};
                         worksheet_write_datetime(ws, row, col, &dt, f);
                         break;
                     }

@@ -67,8 +67,7 @@ TEST_F(GridCopy, CtrlCCopiesTheCurrentRowAsShown) {
     grid->SetCurrentRow(0);
     grid->selectionModel()->clearSelection();
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard().toStdString(),
-              "44\t" + descr44 + "\t1.234,500\t-7,25\t01/09/2026\r\n");
+    EXPECT_EQ(clipboard().toStdString(), "44\t" + descr44 + "\t1.234,500\t-7,25\t01/09/2026\r\n");
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_TRUE(data->hasHtml());
     EXPECT_TRUE(data->html().startsWith("<table><tr>"));

@@ -2,6 +2,8 @@
 // from a pasted block, on the demo data: MAGLIA-001, Taglia (A0, slot of
 // three characters) with XS "Extra small", S "Small", M "Medium"...
 
+#include "groupings/option_import.h"
+
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -12,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "groupings/option_import.h"
 #include "platform/controls/grid_exchange.h"
 #include "tests/exchange/exchange_test_support.h"
 #include "tests/groupings/options_fixture.h"
@@ -20,9 +21,9 @@
 namespace {
 
 using cardtest::queueAnswer;
-using groupings::EsitoOpzione;
+using groupings::ImportOutcome;
 
-struct ImportaOpzioni : groupingstest::Options {
+struct OptionImport : groupingstest::Options {
     void SetUp() override {
         groupingstest::Options::SetUp();
         open("MAGLIA-001");
@@ -44,8 +45,8 @@ struct ImportaOpzioni : groupingstest::Options {
     // The preview, once shown, is read and answered by the button named.
     void rispondi(const char* button) {
         QTimer::singleShot(0, [this, button] {
-            auto* dialog = qobject_cast<groupings::FRM_IMPORTAOPZIONI*>(
-                QApplication::activeModalWidget());
+            auto* dialog =
+                qobject_cast<groupings::FRM_IMPORTAOPZIONI*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             anteprima.clear();
             const auto* grid = dialog->GRD_ANTEPRIMA;
@@ -54,30 +55,31 @@ struct ImportaOpzioni : groupingstest::Options {
                                     grid->CellText(r, 0).toStdString() + " " +
                                     grid->CellText(r, 3).toStdString());
             riepilogo = dialog->LBL_RIEPILOGO->text().toStdString();
-            QTest::mouseClick(button == std::string("Conferma") ? dialog->CMD_CONFERMA
-                                                                 : dialog->CMD_ANNULLA,
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                button == std::string("Conferma") ? dialog->CMD_CONFERMA : dialog->CMD_ANNULLA,
+                Qt::LeftButton);
         });
     }
     std::vector<std::string> anteprima;
     std::string riepilogo;
 };
 
-TEST_F(ImportaOpzioni, APreviewMarksEveryRowAndConfermaWritesTheAcceptedOnes) {
+TEST_F(OptionImport, APreviewMarksEveryRowAndConfermaWritesTheAcceptedOnes) {
     QTemporaryDir dir;
     const QString path = dir.filePath("taglie.csv");
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\xEF\xBB\xBFOpzione;Descrizione;Lettera\r\n"
-            "XS;Extra small;E\r\n"          // unchanged
-            "S;Piccola;P\r\n"                // changed
-            "3XL;Tripla extra;T\r\n"         // new
-            "O'K;Con apice;C\r\n"            // apostrophe
-            "XXXL;Troppo lungo;T\r\n"        // longer than the slot (3)
-            "3XL;Ancora;A\r\n"               // repeated
-            ";Senza codice;S\r\n"            // blank code
-            "\r\n"                           // an empty line: ignored
-            "4XL;\"L'ultima; con \"\"virgolette\"\"\";U\r\n");  // new, quoted
+    f.write(
+        "\xEF\xBB\xBFOpzione;Descrizione;Lettera\r\n"
+        "XS;Extra small;E\r\n"                              // unchanged
+        "S;Piccola;P\r\n"                                   // changed
+        "3XL;Tripla extra;T\r\n"                            // new
+        "O'K;Con apice;C\r\n"                               // apostrophe
+        "XXXL;Troppo lungo;T\r\n"                           // longer than the slot (3)
+        "3XL;Ancora;A\r\n"                                  // repeated
+        ";Senza codice;S\r\n"                               // blank code
+        "\r\n"                                              // an empty line: ignored
+        "4XL;\"L'ultima; con \"\"virgolette\"\"\";U\r\n");  // new, quoted
     f.close();
     const std::string before = tutte();
 
@@ -112,7 +114,7 @@ TEST_F(ImportaOpzioni, APreviewMarksEveryRowAndConfermaWritesTheAcceptedOnes) {
     EXPECT_NE(std::find(codes.begin(), codes.end(), "4XL"), codes.end());
 }
 
-TEST_F(ImportaOpzioni, APastedBlockUnderAFaultWritesNothing) {
+TEST_F(OptionImport, APastedBlockUnderAFaultWritesNothing) {
     const std::string before = tutte();
     // Code and description without captions, pasted into the options grid.
     QApplication::clipboard()->setText("5XL\tCinque\r\n6XL\tSei\r\nM\tMedia\r\n");

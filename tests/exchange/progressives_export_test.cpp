@@ -17,7 +17,7 @@
 
 namespace {
 
-TEST(EsportaProgressivi, TotalsOfAWarehouseAreBoldAsOnScreen) {
+TEST(ProgressivesExport, TotalsOfAWarehouseAreBoldAsOnScreen) {
     cardtest::clearMessages();
     cardtest::TestCard card;
     auto& tab = card.addTab<progressives::ProgressiviTab>(common::kTabProgressivi);
@@ -29,9 +29,9 @@ TEST(EsportaProgressivi, TotalsOfAWarehouseAreBoldAsOnScreen) {
     QTemporaryDir dir;
     const QString path = dir.filePath("progressivi.xlsx");
     ASSERT_TRUE(controls::GridExchange::Of(&grid)->ExportXlsx(path));
-    const std::string out = exchangetest::output(
-        "python3 " + std::string(VELDRANO_SOURCE_DIR) + "/tests/exchange/read_xlsx.py " +
-        path.toStdString() + " 2>&1");
+    const std::string out =
+        exchangetest::output("python3 " + std::string(VELDRANO_SOURCE_DIR) +
+                             "/tests/exchange/read_xlsx.py " + path.toStdString() + " 2>&1");
     // Row numbers of the cells reading "Totale deposito", and of bold cells
     // below the captions.
     std::istringstream lines(out);

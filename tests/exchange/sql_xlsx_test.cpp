@@ -24,14 +24,15 @@ TEST(SqlXlsx, EveryResultSetBecomesASheet) {
     const std::string db = dir.filePath("demo.db").toStdString();
     demo::createDemoDatabase(db);
     const std::string out = dir.filePath("estratto.xlsx").toStdString();
-    ASSERT_EQ(shell("--db 'Data Source=" + db + "' --xlsx " + out +
-                    " \"SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = "
-                    "1 AND MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE IN ('44', 'XS') ORDER BY "
-                    "MG5E_OPZIONE\" \"UPDATE MG5E_OPZIONI SET MG5E_DESCR = MG5E_DESCR WHERE 1 = 0\" "
-                    "\"SELECT MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_DATAINIZIO, CONVERT(DECIMAL(18, "
-                    "2), 12.5) AS PREZZO FROM MG5V_STATIVAR WHERE MG5V_DITTA_CG18 = 1 AND "
-                    "MG5V_IDSTATOVAR = 2\" > /dev/null"),
-              0);
+    ASSERT_EQ(
+        shell("--db 'Data Source=" + db + "' --xlsx " + out +
+              " \"SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = "
+              "1 AND MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE IN ('44', 'XS') ORDER BY "
+              "MG5E_OPZIONE\" \"UPDATE MG5E_OPZIONI SET MG5E_DESCR = MG5E_DESCR WHERE 1 = 0\" "
+              "\"SELECT MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_DATAINIZIO, CONVERT(DECIMAL(18, "
+              "2), 12.5) AS PREZZO FROM MG5V_STATIVAR WHERE MG5V_DITTA_CG18 = 1 AND "
+              "MG5V_IDSTATOVAR = 2\" > /dev/null"),
+        0);
     const std::string cells = exchangetest::output("python3 " + kReader + " " + out + " 2>&1");
     // Two sheets (the UPDATE returns none), captions bold and frozen.
     EXPECT_EQ(cells.find("sheet Risultato 1\n"), 0u) << cells;

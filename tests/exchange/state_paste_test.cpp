@@ -3,6 +3,8 @@
 // grouping TG-LETTERE: XS S M L XL XXL, the columns) and Colore (A1,
 // grouping COL-MAGLIA, the rows).
 
+#include "states/state_paste.h"
+
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -15,7 +17,6 @@
 #include "platform/db/recordset.h"
 #include "platform/exchange/xlsx_reader.h"
 #include "states/state_grid.h"
-#include "states/state_paste.h"
 #include "states/stati_combinazione_tab.h"
 #include "tests/exchange/exchange_test_support.h"
 #include "tests/states/states_test_support.h"
@@ -31,7 +32,7 @@ constexpr const char* kTutte =
     "MG5W_OPZIONE2_MG5E, MG5W_IDSTATOVAR_MG5V, MG5W_TIPODEFAULT FROM MG5W_PROVSTATI ORDER BY 1, "
     "2, 3, 4, 5, 7";
 
-struct IncollaStati : ::testing::Test {
+struct StatePaste : ::testing::Test {
     QApplication& app = statestest::app();
     cardtest::TestCard card;
     states::StatiCombinazioneTab& tab =
@@ -60,8 +61,8 @@ struct IncollaStati : ::testing::Test {
     }
     // The code of the state a cell shows ("" for none).
     std::string cella(const std::string& rowOption, const std::string& columnOption) {
-        const db::Value v = tab.rsCross()->valueAt(
-            riga(rowOption), tab.rsCross()->fieldIndex(columnOption));
+        const db::Value v =
+            tab.rsCross()->valueAt(riga(rowOption), tab.rsCross()->fieldIndex(columnOption));
         return scambio().CodeOf(v).toStdString();
     }
     // The state stored for the item's combination ("" for none).
@@ -89,7 +90,7 @@ struct IncollaStati : ::testing::Test {
     std::string secondoColore() { return cardtest::text(tab.rsCross()->valueAt(1, 0)); }
 };
 
-TEST_F(IncollaStati, CopiedCellsCarryTheirStateCodes) {
+TEST_F(StatePaste, CopiedCellsCarryTheirStateCodes) {
     const std::string c0 = primoColore();
     queueAnswer(common::vbYes);
     incolla(c0, "S", "DISP\tESAUR");
@@ -104,7 +105,7 @@ TEST_F(IncollaStati, CopiedCellsCarryTheirStateCodes) {
     EXPECT_EQ(cells[4], "ESAUR");
 }
 
-TEST_F(IncollaStati, UnknownCodesAndCellsOutsideAreListedAndNothingIsWrittenUntilConfirmed) {
+TEST_F(StatePaste, UnknownCodesAndCellsOutsideAreListedAndNothingIsWrittenUntilConfirmed) {
     const std::string c0 = primoColore(), c1 = secondoColore();
     const std::string before = prima();
     const long righe = tab.rsCross()->recordCount();
@@ -116,7 +117,8 @@ TEST_F(IncollaStati, UnknownCodesAndCellsOutsideAreListedAndNothingIsWrittenUnti
     EXPECT_TRUE(shown("[x91904x]"));
     EXPECT_TRUE(shown("riga 1, colonna 3: fuori dalla griglia"));
     EXPECT_TRUE(shown("riga 2, colonna 1: codice di stato \"XY\" sconosciuto"));
-    EXPECT_TRUE(shown("[x91906x] Celle da modificare: 2. Celle da svuotare: 0. Celle rifiutate: 2."));
+    EXPECT_TRUE(
+        shown("[x91906x] Celle da modificare: 2. Celle da svuotare: 0. Celle rifiutate: 2."));
     EXPECT_EQ(prima(), before);  // answered No: nothing written
 
     cardtest::clearMessages();
@@ -145,7 +147,7 @@ const char* nomeRisposta(int answer) {
     return answer == common::vbAbort ? "abort" : answer == common::vbRetry ? "retry" : "ignore";
 }
 
-TEST_F(IncollaStati, AFaultAtAnyStatementLeavesTheMatrixAsItWas) {
+TEST_F(StatePaste, AFaultAtAnyStatementLeavesTheMatrixAsItWas) {
     const std::string c0 = primoColore(), c1 = secondoColore();
     // Four cells: three set (a DELETE and an INSERT each), one cleared.
     queueAnswer(common::vbYes);
@@ -188,7 +190,7 @@ TEST_F(IncollaStati, AFaultAtAnyStatementLeavesTheMatrixAsItWas) {
     EXPECT_EQ(statements, 18);
 }
 
-TEST_F(IncollaStati, AnExportedMatrixReadBackChangesNothing) {
+TEST_F(StatePaste, AnExportedMatrixReadBackChangesNothing) {
     const std::string c0 = primoColore(), c1 = secondoColore();
     queueAnswer(common::vbYes);
     incolla(c0, "XS", "DISP\tNOVITA\t\tBLOCC\r\nCAMP\t\tESAUR");
@@ -197,12 +199,12 @@ TEST_F(IncollaStati, AnExportedMatrixReadBackChangesNothing) {
     const QString xlsx = dir.filePath("matrice.xlsx");
     ASSERT_TRUE(scambio().ExportXlsx(xlsx));
 
-    const states::DestinazioneStati d{
+    const states::StateTarget d{
         tab.GRDX_COMBINAZIONI, "IncollaStatiCombinazione",
         [this](int c) { return c >= 2 ? tab.GRDX_COMBINAZIONI->Columns().Item(c).Field() : ""; },
         nullptr, nullptr};
     const auto righe = exchange::ReadTableFile(xlsx.toStdString());
-    const states::BloccoStati blocco = states::DecodificaBlocco(card, d, righe, true);
+    const states::StateBlock blocco = states::DecodeStateBlock(card, d, righe, true);
     EXPECT_TRUE(blocco.celle.empty());
     EXPECT_TRUE(blocco.rifiutate.empty());
     const long celle = tab.rsCross()->recordCount() * (tab.rsCross()->fieldCount() - 2);

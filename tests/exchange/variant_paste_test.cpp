@@ -30,14 +30,12 @@ struct Host : framework::ComponentBase {
 };
 struct CardWithHost : cardtest::TestCard {
     Host host;
-    framework::Cinterface* Pcls_Interface() const override {
-        return const_cast<Host*>(&host);
-    }
+    framework::Cinterface* Pcls_Interface() const override { return const_cast<Host*>(&host); }
 };
 
 void incolla(states::StateGrid* grid, long row, const QString& text) {
-    grid->setCurrentIndex(grid->model()->index(static_cast<int>(row),
-                                               statestest::colonna(*grid, "STATO")));
+    grid->setCurrentIndex(
+        grid->model()->index(static_cast<int>(row), statestest::colonna(*grid, "STATO")));
     QApplication::clipboard()->setText(text);
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
@@ -53,7 +51,7 @@ std::string stored(db::Connection& cn, const std::string& raggr, const std::stri
             " AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_TIPODEFAULT IS NULL"));
 }
 
-TEST(IncollaStatiVariante, OptionsAndGroupingsTakeABlockOfCodes) {
+TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
     QApplication& app = statestest::app();
     (void)app;
     cardtest::clearMessages();
@@ -97,7 +95,7 @@ TEST(IncollaStatiVariante, OptionsAndGroupingsTakeABlockOfCodes) {
     EXPECT_EQ(stored(card.connection(), "IS NULL", "= '" + o0 + "'"), "");
 }
 
-TEST(IncollaStatiVariante, WithoutTheRightToChangeNothingIsWritten) {
+TEST(VariantStatePaste, WithoutTheRightToChangeNothingIsWritten) {
     QApplication& app = statestest::app();
     (void)app;
     cardtest::clearMessages();
@@ -119,18 +117,18 @@ TEST(IncollaStatiVariante, WithoutTheRightToChangeNothingIsWritten) {
     tab.GRDX_COMBINAZIONI->setFocus();
     QTest::keyClick(tab.GRDX_COMBINAZIONI, Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(shown("[x91903x] Non si dispone dei diritti per modificare i dati."));
-    EXPECT_EQ(cardtest::snapshot(card.connection(),
-                                 "SELECT * FROM MG5W_PROVSTATI ORDER BY MG5W_IDPROV"),
-              before);
+    EXPECT_EQ(
+        cardtest::snapshot(card.connection(), "SELECT * FROM MG5W_PROVSTATI ORDER BY MG5W_IDPROV"),
+        before);
     // With the right, the same paste asks and writes.
     card.host.SetCanUpdate(true);
     cardtest::clearMessages();
     queueAnswer(common::vbYes);
     QTest::keyClick(tab.GRDX_COMBINAZIONI, Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(shown("[x91906x]"));
-    EXPECT_NE(cardtest::snapshot(card.connection(),
-                                 "SELECT * FROM MG5W_PROVSTATI ORDER BY MG5W_IDPROV"),
-              before);
+    EXPECT_NE(
+        cardtest::snapshot(card.connection(), "SELECT * FROM MG5W_PROVSTATI ORDER BY MG5W_IDPROV"),
+        before);
 }
 
 }  // namespace

@@ -10,16 +10,16 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/exchange/xlsx_reader.h"
-#include "states/stati_combinazione_tab.h"
 #include "states/state_grid.h"
+#include "states/stati_combinazione_tab.h"
 #include "tests/variants/test_card.h"
 #include "tests/window/card_window.h"
 
 namespace {
 
-struct FinestraScambio : cardtest::CardWindowTest {};
+struct WindowExchange : cardtest::CardWindowTest {};
 
-TEST_F(FinestraScambio, SheetsAndHeadersNameTheTabAndTheItem) {
+TEST_F(WindowExchange, SheetsAndHeadersNameTheTabAndTheItem) {
     choose("MAGLIA-001");
     w->selectTab(common::kTabStatiCombinazione);
     auto& tab = *static_cast<states::StatiCombinazioneTab*>(w->tab(common::kTabStatiCombinazione));
