@@ -30,6 +30,9 @@ void StatiCombinazioneTab::buildGrid(QWidget* page) {
     layout->setSpacing(0);
     GRDX_COMBINAZIONI = new StateGrid(AREA_GRIGLIA);
     GRDX_COMBINAZIONI->setObjectName("GRDX_COMBINAZIONI");
+    // A block of cells is selected, copied and pasted as a spreadsheet's.
+    GRDX_COMBINAZIONI->setSelectionBehavior(QAbstractItemView::SelectItems);
+    GRDX_COMBINAZIONI->setSelectionMode(QAbstractItemView::ContiguousSelection);
     BANDE_COMBINAZIONI = new BandHeader(GRDX_COMBINAZIONI, AREA_GRIGLIA);
     layout->addWidget(BANDE_COMBINAZIONI);
     layout->addWidget(GRDX_COMBINAZIONI, 1);

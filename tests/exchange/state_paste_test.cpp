@@ -103,6 +103,23 @@ TEST_F(StatePaste, CopiedCellsCarryTheirStateCodes) {
     EXPECT_EQ(cells[0].toStdString(), c0);
     EXPECT_EQ(cells[3], "DISP");  // XS, then S
     EXPECT_EQ(cells[4], "ESAUR");
+
+    // A block of cells selected: just those, with the captions when asked.
+    const std::string c1 = secondoColore();
+    queueAnswer(common::vbYes);
+    incolla(c1, "S", "CAMP");
+    auto* model = tab.GRDX_COMBINAZIONI->model();
+    const int s = colonna("S");
+    tab.GRDX_COMBINAZIONI->selectionModel()->select(
+        QItemSelection(model->index(static_cast<int>(riga(c0)), s),
+                       model->index(static_cast<int>(riga(c1)), s + 1)),
+        QItemSelectionModel::ClearAndSelect);
+    scambio().Copy(true);
+    const QStringList lines = QApplication::clipboard()->text().split("\r\n");
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("S-")) << lines[0].toStdString();
+    EXPECT_EQ(lines[1], "DISP\tESAUR");
+    EXPECT_EQ(lines[2], "CAMP\t");
 }
 
 TEST_F(StatePaste, UnknownCodesAndCellsOutsideAreListedAndNothingIsWrittenUntilConfirmed) {
