@@ -6,15 +6,18 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include "common/window_services.h"
 #include "platform/controls/grid_exchange.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/component_base.h"
 #include "states/state_grid.h"
 #include "states/stati_combinazione_tab.h"
+#include "states/stati_stagione_tab.h"
 #include "states/stati_variante_tab.h"
 #include "tests/exchange/exchange_test_support.h"
 #include "tests/states/states_test_support.h"
@@ -93,6 +96,44 @@ TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
               "CAMP");
     // Options outside groupings are untouched.
     EXPECT_EQ(stored(card.connection(), "IS NULL", "= '" + o0 + "'"), "");
+}
+
+TEST(VariantStatePaste, TheSeasonGridTakesABlockOfCodes) {
+    QApplication& app = statestest::app();
+    (void)app;
+    cardtest::clearMessages();
+    cardtest::TestCard card;
+    auto& tab = card.addTab<states::StatiStagioneTab>(common::kTabStatiStagione);
+    card.showItem("MAGLIA-001");
+    tab.load();
+    tab.TXT_STAGIONE4->LineEdit()->setText("PE2026");
+    tab.TXT_STAGIONE4->Decode();
+    ASSERT_NE(tab.rsStagioni(), nullptr);
+    const long m = statestest::riga(*tab.rsStagioni(), "OPZIONE", "M");
+    ASSERT_GE(m, 0);
+    ASSERT_LT(m + 1, tab.rsStagioni()->recordCount());
+    const std::string dopo = statestest::cella(*tab.rsStagioni(), m + 1, "OPZIONE");
+    queueAnswer(common::vbYes);
+    incolla(tab.GRDX_STATI_STAGIONI, m, "NOVITA\r\nesaur\r\n");
+    EXPECT_TRUE(shown("Celle da modificare: 2."));
+    const auto stagione = [&](const std::string& opzione) {
+        return cardtest::text(cardtest::scalar(
+            card.connection(),
+            "SELECT MG5V_CODICE FROM MG5U_VARSTAG INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = "
+            "MG5U_IDSTATOVAR_MG5V WHERE MG5U_CODART_MG66 = 'MAGLIA-001' AND MG5U_CODICEVAR_MG5F "
+            "= 'A0' AND MG5U_RAGGR_MG5G = 'TG-LETTERE' AND MG5U_IDSTAGIONE_MG5T = 3 AND "
+            "MG5U_OPZIONE_MG5E = '" +
+                opzione + "'"));
+    };
+    EXPECT_EQ(stagione("M"), "NOVITA");
+    EXPECT_EQ(stagione(dopo), "ESAUR");
+    // Blank clears, in one transaction with the rest.
+    cardtest::clearMessages();
+    queueAnswer(common::vbYes);
+    incolla(tab.GRDX_STATI_STAGIONI, m, " ");
+    EXPECT_TRUE(shown("Celle da svuotare: 1."));
+    EXPECT_EQ(stagione("M"), "");
+    EXPECT_EQ(stagione(dopo), "ESAUR");
 }
 
 TEST(VariantStatePaste, WithoutTheRightToChangeNothingIsWritten) {
