@@ -40,3 +40,22 @@ veldrano_configure() {
 veldrano_build() {
   cmake --build "$VELDRANO_BUILD" --parallel "$(nproc)" "$@"
 }
+
+# The database layer and its tests built apart under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and run: a read of freed memory or undefined
+# behaviour in the adapter fails the tests instead of passing by chance.
+VELDRANO_SANITIZE_BUILD=${VELDRANO_SANITIZE_BUILD:-$VELDRANO_BUILD-sanitize}
+
+veldrano_sanitized_tests() {
+  cmake -S "$VELDRANO_ROOT" -B "$VELDRANO_SANITIZE_BUILD" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Debug -DVELDRANO_SANITIZE=ON -DVELDRANO_DB_ONLY=ON \
+    -DVELDRANO_BENCH=OFF -DVELDRANO_WERROR=OFF >/dev/null
+  cmake --build "$VELDRANO_SANITIZE_BUILD" --parallel "$(nproc)"
+  (
+    cd "$VELDRANO_SANITIZE_BUILD"
+    # Leaks of the ODBC driver manager and driver are theirs, not ours.
+    export LSAN_OPTIONS="suppressions=$VELDRANO_ROOT/scripts/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    ctest --output-on-failure --timeout 600 -j "$(nproc)"
+  )
+}

@@ -400,7 +400,8 @@ CREATE TABLE MG5V_STATIVAR (
 GO
 
 -- States of variants, groupings, options and pairs of variants. Most
--- columns may be NULL, so rows are keyed by a generated identifier.
+-- columns may be NULL, so rows are keyed by a generated identifier, the
+-- IDENTITY the database numbers them with (SCOPE_IDENTITY() reads the last).
 CREATE TABLE MG5W_PROVSTATI (
     MG5W_IDPROV            INTEGER IDENTITY(1,1) NOT NULL,
     MG5W_DITTA_CG18        DECIMAL(5,0)   NOT NULL,

@@ -222,6 +222,13 @@ TEST(SqlBatches, SplitsOnGoLinesAndDropsComments) {
     EXPECT_EQ(batches[2], "SELECT 1");
     // A GO line inside a literal is text of the literal.
     EXPECT_EQ(splitBatches("SELECT 'a\nGO\nb'\nGO\nSELECT 2").size(), 2u);
+    // "--" inside a /* */ comment (nested ones too) ends nothing; a GO line
+    // inside it separates nothing; names in brackets hold any character.
+    const auto commented =
+        splitBatches("SELECT 1 /* a -- b\n/* inner -- */\nGO\n*/ AS [x--'y]\nGO\nSELECT 2 -- last");
+    ASSERT_EQ(commented.size(), 2u);
+    EXPECT_EQ(commented[0], "SELECT 1 /* a -- b\n/* inner -- */\nGO\n*/ AS [x--'y]");
+    EXPECT_EQ(commented[1], "SELECT 2");
     // The embedded scripts are the files of the source tree.
     EXPECT_GT(splitBatches(schemaSql()).size(), 30u);
     EXPECT_NE(sqlServerObjectsSql().find("CREATE PROCEDURE dbo.SPMG_COMBIVAR"), std::string::npos);

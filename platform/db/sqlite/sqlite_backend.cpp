@@ -101,8 +101,11 @@ private:
         if (!path_.empty() && ((rc & 0xFF) == SQLITE_READONLY || (rc & 0xFF) == SQLITE_CORRUPT ||
                                (rc & 0xFF) == SQLITE_NOTADB || (rc & 0xFF) == SQLITE_IOERR))
             message += " (database file '" + path_ + "')";
-        throw DbError({{sqlStateOf(rc, message), rc, clearMessage(rc, message), "SQLite"}},
-                      statement);
+        const std::string state = sqlStateOf(rc, message);
+        long native = rc;
+        message = clearMessage(rc, message);
+        sqlServerError(message, native);
+        throw DbError({{state, native, message, "SQLite"}}, statement);
     }
 
     // ---- prepared statements, kept by text; a statement already stepping

@@ -10,17 +10,13 @@
 
 #include "platform/db/date_time.h"
 #include "platform/db/decimal.h"
+#include "platform/db/sqlite/date_functions.h"
+#include "platform/db/sqlite/text_collation.h"
 
 namespace db::sqlite {
 namespace {
 
 // ---- text helpers (UTF-8, blanks are ' ' only as in SQL Server)
-
-std::string_view rtrimmed(std::string_view s) {
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
 
 std::size_t charCount(std::string_view s) {
     std::size_t n = 0;
@@ -47,80 +43,6 @@ std::string substringChars(std::string_view s, long long start0, long long count
     const std::size_t b = byteOffset(s, static_cast<std::size_t>(start0));
     const std::size_t e = byteOffset(s.substr(b), static_cast<std::size_t>(count));
     return std::string(s.substr(b, e));
-}
-
-// Upper case of ASCII and of the Latin-1 letters (à -> À), as the
-// database's default collation folds them.
-std::string foldUpper(std::string_view s) {
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (c >= 'a' && c <= 'z') {
-            out[i] = static_cast<char>(c - 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            unsigned char d = static_cast<unsigned char>(out[i + 1]);
-            if (d >= 0xA0 && d <= 0xBE && d != 0xB7)
-                out[i + 1] = static_cast<char>(d - 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-std::string foldLower(std::string_view s) {
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            unsigned char d = static_cast<unsigned char>(out[i + 1]);
-            if (d >= 0x80 && d <= 0x9E && d != 0x97)
-                out[i + 1] = static_cast<char>(d + 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-// The byte at i of foldUpper(s).
-unsigned char upperAt(std::string_view s, std::size_t i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c >= 'a' && c <= 'z')
-        return static_cast<unsigned char>(c - 32);
-    // 0xC3 is never a continuation byte: the byte after it is its second.
-    if (i > 0 && static_cast<unsigned char>(s[i - 1]) == 0xC3 && c >= 0xA0 && c <= 0xBE &&
-        c != 0xB7)
-        return static_cast<unsigned char>(c - 0x20);
-    return c;
-}
-
-int compareText(std::string_view a, std::string_view b, bool foldCase) {
-    a = rtrimmed(a);
-    b = rtrimmed(b);
-    if (foldCase) {
-        // As comparing foldUpper of both, without making the copies: sorts
-        // of many rows call this for every pair.
-        const std::size_t n = std::min(a.size(), b.size());
-        for (std::size_t i = 0; i < n; ++i) {
-            const unsigned char x = upperAt(a, i), y = upperAt(b, i);
-            if (x != y)
-                return x < y ? -1 : 1;
-        }
-        return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-    }
-    const int c = a.compare(b);
-    return c < 0 ? -1 : c > 0 ? 1 : 0;
-}
-
-int collateCi(void*, int la, const void* a, int lb, const void* b) {
-    return compareText({static_cast<const char*>(a), static_cast<std::size_t>(la)},
-                       {static_cast<const char*>(b), static_cast<std::size_t>(lb)}, true);
-}
-
-int collateCs(void*, int la, const void* a, int lb, const void* b) {
-    return compareText({static_cast<const char*>(a), static_cast<std::size_t>(la)},
-                       {static_cast<const char*>(b), static_cast<std::size_t>(lb)}, false);
 }
 
 // Dates written in any accepted form compare as the dates they are.
@@ -245,6 +167,8 @@ std::string formatDate(const DateTime& d, int style) {
             std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day,
                           d.hour, d.minute, d.second);
             break;
+        case 121:
+            return d.toIsoString();
         default:
             return d.toIsoString();
     }
@@ -280,6 +204,9 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         if (style != 0 && !isNumber(a[0])) {
             auto d = dateOf(a[0]);
             s = d ? formatDate(*d, style) : std::string(textView(a[0]));
+        } else if (argc > 5 && isNumber(a[0])) {
+            // A decimal of known scale shows it.
+            s = numberOf(a[0])->rescaled(sqlite3_value_int(a[5])).toString();
         } else {
             s = textOf(a[0]);
         }
@@ -299,6 +226,10 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
             return;
         }
         const int s = type == "DECIMAL" || type == "NUMERIC" ? scale : 4;
+        // A decimal with a scale stays a decimal in arithmetic: whole or not,
+        // it is not an integer (7.00 / 2 is 3.5).
+        if (s > 0)
+            return sqlite3_result_double(ctx, d->rescaled(s).toDouble());
         return resultDecimal(ctx, d->rescaled(s));
     }
     if (type == "INT" || type == "INTEGER" || type == "BIGINT" || type == "SMALLINT" ||
@@ -337,6 +268,15 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         }
         if (type == "DATE")
             d->hour = d->minute = d->second = d->millisecond = 0;
+        else if (type == "DATETIME")
+            d = roundedToDatetime(*d);
+        if ((type == "DATETIME" && d->year < 1753) || (type == "SMALLDATETIME" && d->year < 1900)) {
+            sqlite3_result_error(ctx,
+                                 "The conversion of a varchar data type to a datetime data type "
+                                 "resulted in an out-of-range value.",
+                                 -1);
+            return;
+        }
         return resultText(ctx, d->toIsoString());
     }
     const std::string msg = "Type " + type + " is not a defined system type.";
@@ -586,51 +526,6 @@ void fnRound(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     resultDecimal(ctx, r);
 }
 
-int monthsBetween(const DateTime& a, const DateTime& b) {
-    return (b.year - a.year) * 12 + (b.month - a.month);
-}
-
-void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
-    auto d = dateOf(a[2]);
-    if (!d || isNull(a[1]))
-        return sqlite3_result_null(ctx);
-    const std::string part(textView(a[0]));
-    const long long n = sqlite3_value_int64(a[1]);
-    if (part == "DAY" || part == "DD" || part == "D" || part == "WEEK" || part == "WK") {
-        const long long days = (part == "WEEK" || part == "WK") ? n * 7 : n;
-        DateTime r = DateTime::fromDaysSinceEpoch(d->daysSinceEpoch() + days);
-        r.hour = d->hour, r.minute = d->minute, r.second = d->second,
-        r.millisecond = d->millisecond;
-        return resultText(ctx, r.toIsoString());
-    }
-    if (part == "MONTH" || part == "MM" || part == "M" || part == "YEAR" || part == "YY" ||
-        part == "YYYY") {
-        const long long months = part.rfind('Y', 0) == 0 ? n * 12 : n;
-        long long total = d->year * 12LL + (d->month - 1) + months;
-        DateTime r = *d;
-        r.year = static_cast<int>(total / 12);
-        r.month = static_cast<int>(total % 12) + 1;
-        while (!r.isValid() && r.day > 28)
-            --r.day;
-        return resultText(ctx, r.toIsoString());
-    }
-    sqlite3_result_error(ctx, ("DATEADD: date part " + part + " is not supported.").c_str(), -1);
-}
-
-void fnDateDiff(sqlite3_context* ctx, int, sqlite3_value** a) {
-    auto x = dateOf(a[1]), y = dateOf(a[2]);
-    if (!x || !y)
-        return sqlite3_result_null(ctx);
-    const std::string part(textView(a[0]));
-    if (part == "DAY" || part == "DD" || part == "D")
-        return sqlite3_result_int64(ctx, y->daysSinceEpoch() - x->daysSinceEpoch());
-    if (part == "MONTH" || part == "MM" || part == "M")
-        return sqlite3_result_int(ctx, monthsBetween(*x, *y));
-    if (part == "YEAR" || part == "YY" || part == "YYYY")
-        return sqlite3_result_int(ctx, y->year - x->year);
-    sqlite3_result_error(ctx, ("DATEDIFF: date part " + part + " is not supported.").c_str(), -1);
-}
-
 // ---- helpers of the column rules the adapter installs on tables
 
 void fnPad(sqlite3_context* ctx, int, sqlite3_value** a) {
@@ -644,17 +539,29 @@ void fnPad(sqlite3_context* ctx, int, sqlite3_value** a) {
     resultText(ctx, s);
 }
 
-void fnDateTime(sqlite3_context* ctx, int, sqlite3_value** a) {
+// tsql_datetime(value [, datetime]): the canonical form of a date; with a
+// second argument not 0, rounded as a DATETIME column keeps it (1/300 s).
+void fnDateTime(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     if (isNull(a[0]))
         return sqlite3_result_null(ctx);
+    if (argc > 1 && sqlite3_value_int(a[1]) != 0) {
+        if (auto d = dateOf(a[0]))
+            return resultText(ctx, roundedToDatetime(*d).toIsoString());
+        return sqlite3_result_value(ctx, a[0]);
+    }
     const std::string c = canonicalDate(textOf(a[0]));
     if (c.empty())
         return sqlite3_result_value(ctx, a[0]);
     resultText(ctx, c);
 }
 
-void fnIsDate(sqlite3_context* ctx, int, sqlite3_value** a) {
-    sqlite3_result_int(ctx, isNull(a[0]) || !canonicalDate(textOf(a[0])).empty() ? 1 : 0);
+// tsql_isdate(value [, first year]): 1 for NULL or a date (from that year on).
+void fnIsDate(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    if (isNull(a[0]))
+        return sqlite3_result_int(ctx, 1);
+    const auto d = dateOf(a[0]);
+    const int first = argc > 1 ? sqlite3_value_int(a[1]) : 1;
+    sqlite3_result_int(ctx, d && d->year >= first ? 1 : 0);
 }
 
 // tsql_describe(sql, step): the result columns of a query on this
@@ -685,6 +592,70 @@ void fnDescribe(sqlite3_context* ctx, int, sqlite3_value** a) {
     }
     sqlite3_finalize(st);
     resultText(ctx, out);
+}
+
+// ---- IDENTITY: the next value of a column, and the last one this
+// connection generated (SCOPE_IDENTITY, @@IDENTITY).
+
+struct IdentityState {
+    bool any = false;
+    long long last = 0;
+};
+
+void fnIdentityNext(sqlite3_context* ctx, int, sqlite3_value** a) {
+    auto* state = static_cast<IdentityState*>(sqlite3_user_data(ctx));
+    const std::string table = textOf(a[0]), column = textOf(a[1]);
+    const long long seed = sqlite3_value_int64(a[2]), step = sqlite3_value_int64(a[3]);
+    auto quoted = [](const std::string& name) {
+        std::string q = "\"";
+        for (char ch : name)
+            q += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+        return q + "\"";
+    };
+    const std::string sql = std::string("SELECT ") + (step < 0 ? "min(" : "max(") + quoted(column) +
+                            ") FROM " + quoted(table);
+    sqlite3* db = sqlite3_context_db_handle(ctx);
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
+        sqlite3_result_error(ctx, sqlite3_errmsg(db), -1);
+        return;
+    }
+    long long next = seed;
+    if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_type(st, 0) != SQLITE_NULL)
+        next = sqlite3_column_int64(st, 0) + step;
+    sqlite3_finalize(st);
+    state->any = true;
+    state->last = next;
+    sqlite3_result_int64(ctx, next);
+}
+
+void fnIdentitySeen(sqlite3_context* ctx, int, sqlite3_value** a) {
+    auto* state = static_cast<IdentityState*>(sqlite3_user_data(ctx));
+    state->any = true;
+    state->last = sqlite3_value_int64(a[0]);
+    sqlite3_result_null(ctx);
+}
+
+void fnScopeIdentity(sqlite3_context* ctx, int, sqlite3_value**) {
+    const auto* state = static_cast<const IdentityState*>(sqlite3_user_data(ctx));
+    if (!state->any)
+        return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, state->last);
+}
+
+// tsql_maxrecursion(level, limit): the level of the rows a recursive CTE's
+// member gives, one deeper than the rows they come from; past the limit
+// (0: none) the statement ends as SQL Server ends it.
+void fnMaxRecursion(sqlite3_context* ctx, int, sqlite3_value** a) {
+    const long long level = sqlite3_value_int64(a[0]) + 1, limit = sqlite3_value_int64(a[1]);
+    if (limit > 0 && level > limit) {
+        const std::string msg = "The statement terminated. The maximum recursion " +
+                                std::to_string(limit) +
+                                " has been exhausted before statement completion.";
+        sqlite3_result_error(ctx, msg.c_str(), -1);
+        return;
+    }
+    sqlite3_result_int64(ctx, level);
 }
 
 struct Function {
@@ -721,6 +692,7 @@ void registerFunctions(sqlite3* db) {
         {"tsql_add", 2, fnAdd},
         {"tsql_convert", 4, fnConvert},
         {"tsql_convert", 5, fnConvert},
+        {"tsql_convert", 6, fnConvert},
         {"tsql_len", 1, fnLen},
         {"tsql_substring", 3, fnSubstring},
         {"tsql_isnumeric", 1, fnIsNumeric},
@@ -743,19 +715,29 @@ void registerFunctions(sqlite3* db) {
         {"tsql_rtrim", 1, fnTrim<false>},
         {"tsql_round", 2, fnRound},
         {"tsql_round", 3, fnRound},
-        {"tsql_dateadd", 3, fnDateAdd},
-        {"tsql_datediff", 3, fnDateDiff},
         {"tsql_pad", 2, fnPad},
         {"tsql_datetime", 1, fnDateTime},
+        {"tsql_datetime", 2, fnDateTime},
         {"tsql_isdate", 1, fnIsDate},
+        {"tsql_isdate", 2, fnIsDate},
+        {"tsql_maxrecursion", 2, fnMaxRecursion},
         {"tsql_describe", 2, fnDescribe, false},
     };
     for (const auto& f : functions)
         sqlite3_create_function_v2(db, f.name, f.args,
                                    SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),
                                    nullptr, f.fn, nullptr, nullptr, nullptr);
-    sqlite3_create_collation(db, "TSQL_CI", SQLITE_UTF8, nullptr, collateCi);
-    sqlite3_create_collation(db, "TSQL_CS", SQLITE_UTF8, nullptr, collateCs);
+    // One state a connection, freed with the first function when it closes.
+    auto* identity = new IdentityState;
+    sqlite3_create_function_v2(db, "tsql_identity_next", 4, SQLITE_UTF8, identity, fnIdentityNext,
+                               nullptr, nullptr,
+                               [](void* p) { delete static_cast<IdentityState*>(p); });
+    sqlite3_create_function_v2(db, "tsql_identity_seen", 1, SQLITE_UTF8, identity, fnIdentitySeen,
+                               nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "tsql_scope_identity", 0, SQLITE_UTF8, identity, fnScopeIdentity,
+                               nullptr, nullptr, nullptr);
+    registerTextRules(db);
+    registerDateFunctions(db);
     sqlite3_create_collation(db, "TSQL_DATE", SQLITE_UTF8, nullptr, collateDate);
     // These collations call different bytes equal ("X" and "X   ", "a" and
     // "A"), but SQLite's Bloom filters hash the bytes: a join filtered that

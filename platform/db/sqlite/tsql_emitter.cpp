@@ -50,9 +50,57 @@ constexpr std::array kRenames = {
     Rename{"RTRIM", "tsql_rtrim"},
     Rename{"DATEADD", "tsql_dateadd"},
     Rename{"DATEDIFF", "tsql_datediff"},
-    Rename{"SCOPE_IDENTITY", "last_insert_rowid"},
+    Rename{"DATEPART", "tsql_datepart"},
+    Rename{"SCOPE_IDENTITY", "tsql_scope_identity"},
     Rename{"ROUND", "tsql_round"},
 };
+
+// SQLite's own functions that SQL Server does not have: a statement using
+// them would run here and fail on the company's server.
+constexpr std::array kSqliteOnly = {"IFNULL",
+                                    "SUBSTR",
+                                    "TYPEOF",
+                                    "STRFTIME",
+                                    "INSTR",
+                                    "GROUP_CONCAT",
+                                    "JULIANDAY",
+                                    "PRINTF",
+                                    "FORMAT_SQLITE",
+                                    "LAST_INSERT_ROWID",
+                                    "CHANGES",
+                                    "TOTAL_CHANGES",
+                                    "RANDOMBLOB",
+                                    "ZEROBLOB",
+                                    "SQLITE_VERSION",
+                                    "SQLITE_SOURCE_ID",
+                                    "LIKELIHOOD",
+                                    "LIKELY",
+                                    "UNLIKELY",
+                                    "GLOB",
+                                    "HEX",
+                                    "UNHEX",
+                                    "QUOTE",
+                                    "TOTAL",
+                                    "RANDOM",
+                                    "LENGTH",
+                                    "DATE",
+                                    "TIME",
+                                    "DATETIME",
+                                    "UNIXEPOCH",
+                                    "JSON",
+                                    "JSON_EXTRACT",
+                                    "JSON_OBJECT",
+                                    "JSON_ARRAY",
+                                    "LOAD_EXTENSION",
+                                    "OCTET_LENGTH",
+                                    "TIMEDIFF",
+                                    "CONCAT_WS_SQLITE",
+                                    "MATCH",
+                                    "REGEXP"};
+
+[[noreturn]] void refuse(long native, const std::string& message, std::string_view statement) {
+    throw DbError({{sqlstate::kSyntax, native, message, "T-SQL adapter"}}, std::string(statement));
+}
 
 template <std::size_t N>
 bool oneOf(const Token& tok, const std::array<const char*, N>& words) {
@@ -149,6 +197,55 @@ bool Emitter::isHintGroup(std::size_t open, std::size_t close) const {
     return close > open + 2 && oneOf(t_[open + 1], kHintWords);
 }
 
+bool Emitter::isColumn(std::size_t b, std::size_t e) const {
+    if (b >= e || (e - b) % 2 == 0)
+        return false;
+    for (std::size_t i = b; i < e; ++i) {
+        const Token& tok = t_[i];
+        const bool name = tok.kind == TokenKind::Name || tok.kind == TokenKind::TempName ||
+                          (tok.kind == TokenKind::Word && !tok.is("NULL"));
+        if ((i - b) % 2 == 0 ? !name : !tok.isSymbol("."))
+            return false;
+    }
+    return true;
+}
+
+bool Emitter::isPlain(std::size_t b, std::size_t e) const {
+    if (e == b + 1 &&
+        (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Variable || t_[b].is("NULL")))
+        return true;
+    if (e == b + 2 && t_[b].isSymbol("-") && t_[b + 1].kind == TokenKind::Number)
+        return true;
+    return isColumn(b, e);
+}
+
+bool Emitter::isStar(std::size_t b, std::size_t e) const {
+    return e > b && t_[e - 1].isSymbol("*") && (e == b + 1 || t_[e - 2].isSymbol("."));
+}
+
+std::size_t Emitter::aliasAt(std::size_t b, std::size_t e) const {
+    std::size_t prev = e, last = e;
+    for (std::size_t i = b; i < e; i = nextItem(t_, i, e)) {
+        prev = last;
+        last = i;
+    }
+    if (prev == e || last + 1 != e)
+        return e;
+    const Token& alias = t_[last];
+    const Token& before = t_[prev];
+    if (alias.kind != TokenKind::Word && alias.kind != TokenKind::Name)
+        return e;
+    if (before.kind == TokenKind::Symbol && !before.isSymbol(")") && prev + 1 == last)
+        return e;  // an operator or a qualifier's dot
+    return last;
+}
+
+std::string Emitter::collated(std::size_t b, std::size_t e) {
+    if (isPlain(b, e))
+        return region(b, e);
+    return "(" + region(b, e) + ") COLLATE TSQL_CI";
+}
+
 std::string Emitter::literal(const Token& tok) {
     if (bind_)
         return "?" + std::to_string(tok.literal);
@@ -228,8 +325,35 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
     }
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
+    // Text made from a decimal shows its scale ("3.00"): the scale is known
+    // here when the value is a decimal literal or a conversion to a decimal.
+    std::string sourceScale;
+    if (type.isText()) {
+        int scale = -1;
+        if (exprE == exprB + 1 && t_[exprB].kind == TokenKind::Number &&
+            t_[exprB].text.find_first_of("eE") == std::string::npos) {
+            const auto dot = t_[exprB].text.find('.');
+            if (dot != std::string::npos)
+                scale = static_cast<int>(t_[exprB].text.size() - dot - 1);
+        } else if (exprE > exprB + 2 && (t_[exprB].is("CAST") || t_[exprB].is("CONVERT")) &&
+                   t_[exprB + 1].isSymbol("(") && closeOf(t_, exprB + 1, exprE) == exprE) {
+            std::size_t ti = exprB + 2;
+            if (t_[exprB].is("CAST"))
+                for (std::size_t j = exprB + 2; j < exprE - 1; j = nextItem(t_, j, exprE - 1))
+                    if (t_[j].is("AS"))
+                        ti = j + 1;
+            const TypeSpec inner = typeAt(ti, exprE - 1);
+            if (inner.name == "DECIMAL" || inner.name == "NUMERIC")
+                scale = inner.scale;
+            else if (inner.name == "MONEY" || inner.name == "SMALLMONEY")
+                scale = 2;  // money shows two decimals as text
+        }
+        if (scale >= 0)
+            sourceScale = (style.empty() ? ", 0, " : ", ") + std::to_string(scale);
+    }
     return "tsql_convert(" + region(exprB, exprE) + ", '" + type.name + "', " +
-           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + ")";
+           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + sourceScale +
+           ")";
 }
 
 std::string Emitter::call(const std::string& name, std::size_t open, std::size_t close) {
@@ -238,10 +362,18 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
         return convert(open, close, false);
     if (up == "CAST" || up == "TRY_CAST")
         return convert(open, close, true);
+    // The adapter's helpers and SQLite's own functions are not T-SQL.
+    bool sqliteOnly = up.rfind("TSQL_", 0) == 0 || up.rfind("SQLITE_", 0) == 0;
+    for (const char* f : kSqliteOnly)
+        sqliteOnly = sqliteOnly || up == f;
+    if (sqliteOnly)
+        refuse(195, "'" + name + "' is not a recognized built-in function name.", statement_);
+    if ((up == "MIN" || up == "MAX") && close > open + 2 && !t_[open + 1].is("DISTINCT"))
+        return name + "(" + collated(open + 1, close - 1) + ")";
     for (const auto& r : kRenames) {
         if (up != r.tsql)
             continue;
-        if (up == "DATEADD" || up == "DATEDIFF") {
+        if (up == "DATEADD" || up == "DATEDIFF" || up == "DATEPART") {
             // The date part is a bare word: pass it as text.
             const std::size_t part = open + 1;
             if (part + 1 >= close - 1 || t_[part].kind != TokenKind::Word ||
@@ -265,7 +397,12 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
     }
     if (tok.is("CASE")) {
         const std::size_t end = caseEndOf(t_, i, e);
-        std::string out = "CASE " + region(i + 1, end - 1) + " END";
+        // CASE x WHEN y compares x = y: under the default collation too.
+        std::size_t when = i + 1;
+        while (when < end - 1 && !t_[when].is("WHEN"))
+            when = nextItem(t_, when, end - 1);
+        std::string out = "CASE " + (when > i + 1 ? collated(i + 1, when) + " " : std::string()) +
+                          region(when, end - 1) + " END";
         i = end;
         return out;
     }
@@ -281,6 +418,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
                 i += 2;
                 return item(i, e);
             }
+            if (tok.is("LIMIT") || tok.is("GLOB") || tok.is("REGEXP") || tok.is("PRAGMA"))
+                refuse(102, "Incorrect syntax near '" + tok.text + "'.", statement_);
             if (tok.is("COLLATE") && i + 1 < e) {
                 const bool cs = upper(t_[i + 1].text).find("_CS") != std::string::npos;
                 i += 2;
@@ -289,6 +428,13 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             ++i;
             return tok.text;
         case TokenKind::Name:
+            if (!tok.generated && i + 1 < e && t_[i + 1].isSymbol("(") &&
+                (upper(tok.text).rfind("TSQL_", 0) == 0 ||
+                 upper(tok.text).rfind("SQLITE_", 0) == 0))
+                refuse(195, "'" + tok.text + "' is not a recognized built-in function name.",
+                       statement_);
+            ++i;
+            return quoteName(tok.text);
         case TokenKind::TempName:
             ++i;
             return quoteName(tok.text);
@@ -302,7 +448,7 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             const std::string v = upper(tok.text);
             ++i;
             if (v == "@@IDENTITY")
-                return "last_insert_rowid()";
+                return "tsql_scope_identity()";
             if (v == "@@ROWCOUNT")
                 return "changes()";
             if (v == "@@ERROR")
@@ -310,6 +456,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             unsupported("the variable " + tok.text, statement_);
         }
         case TokenKind::Symbol:
+            if (tok.text == "||" || tok.text == "==")
+                refuse(102, "Incorrect syntax near '" + tok.text.substr(0, 1) + "'.", statement_);
             ++i;
             if (tok.text == "!<")
                 return ">=";
@@ -347,9 +495,7 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
     };
     // A segment between boundaries is an additive chain: a binary "+" is
     // concatenation or addition depending on the values, decided at run time.
-    auto segment = [&](std::size_t sb, std::size_t se) {
-        if (sb >= se)
-            return;
+    auto chainOf = [&](std::size_t sb, std::size_t se) {
         std::vector<std::pair<std::size_t, std::size_t>> terms;
         std::size_t start = sb;
         bool operand = false;
@@ -369,7 +515,66 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         std::string chain = term(terms[0].first, terms[0].second);
         for (std::size_t k = 1; k < terms.size(); ++k)
             chain = "tsql_add(" + chain + ", " + term(terms[k].first, terms[k].second) + ")";
-        append(chain);
+        return chain;
+    };
+    // What the region is in: a select list or an ORDER BY / GROUP BY list
+    // takes its items' collation and names; after AS comes an alias.
+    enum class List { None, Select, OrderOrGroup } list = List::None;
+    bool aliasNext = false;
+    // The segment [sb, se) ended by the boundary at `at` (e: the region's end).
+    // Text compares under the default collation wherever no column decides
+    // it: SQLite compares expressions without a collation byte by byte.
+    auto segment = [&](std::size_t sb, std::size_t se, std::size_t at) {
+        if (sb >= se)
+            return;
+        if (aliasNext) {
+            aliasNext = false;
+            append(chainOf(sb, se));
+            return;
+        }
+        const Token* next = at < e ? &t_[at] : nullptr;
+        const bool comparison =
+            next && isComparison(*next) && !next->isSymbol(",") && !next->isSymbol(";");
+        const bool membership =
+            next &&
+            (next->is("IN") || next->is("BETWEEN") ||
+             (next->is("NOT") && at + 1 < e && (t_[at + 1].is("IN") || t_[at + 1].is("BETWEEN"))));
+        bool collate = false, unnamed = false;
+        std::size_t exprEnd = se;
+        if (comparison) {
+            std::size_t re = at + 1;
+            while (re < e && !isBoundary(t_[re]))
+                re = nextItem(t_, re, e);
+            collate = !isPlain(sb, se) && !isPlain(at + 1, re);
+        } else if (membership) {
+            collate = !isPlain(sb, se);
+        } else if (list != List::None && !isStar(sb, se)) {
+            if (list == List::Select) {
+                exprEnd = aliasAt(sb, se);
+                unnamed = exprEnd == se && !(next && next->is("AS")) && !isColumn(sb, se);
+            }
+            collate = !isPlain(sb, exprEnd);
+        }
+        std::string text = chainOf(sb, exprEnd);
+        if (collate)
+            text = "(" + text + ") COLLATE TSQL_CI";
+        if (exprEnd < se)
+            text += " " + term(exprEnd, se);
+        if (unnamed)
+            text += " AS \"\"";  // SQL Server's drivers name such a column with nothing
+        append(text);
+    };
+    auto enter = [&](const Token& tok, std::size_t i) {
+        if (tok.is("SELECT") || tok.is("DISTINCT") || (tok.is("ALL") && list == List::Select))
+            list = List::Select;
+        else if (tok.is("BY") && i > b &&
+                 (t_[i - 1].is("ORDER") || t_[i - 1].is("GROUP") || t_[i - 1].is("PARTITION")))
+            list = List::OrderOrGroup;
+        else if (tok.is("AS"))
+            aliasNext = true;
+        else if (tok.kind == TokenKind::Word && !tok.is("ASC") && !tok.is("DESC") &&
+                 !tok.is("ORDER") && !tok.is("GROUP") && !tok.is("PARTITION"))
+            list = List::None;
     };
 
     std::size_t segStart = b;
@@ -401,7 +606,7 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             i = nextItem(t_, i, e);
             continue;
         }
-        segment(segStart, i);
+        segment(segStart, i, i);
         if (tok.is("TOP")) {
             std::size_t j = i + 1;
             if (j < e && t_[j].isSymbol("(")) {
@@ -456,9 +661,10 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             continue;
         }
         append(tok.kind == TokenKind::Word ? upper(tok.text) : tok.text);
+        enter(tok, i);
         i = segStart = i + 1;
     }
-    segment(segStart, e);
+    segment(segStart, e, e);
     if (!limit.empty())
         out += " LIMIT " + limit;
     return out;

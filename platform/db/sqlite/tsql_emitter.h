@@ -28,8 +28,8 @@ std::string quoteLiteral(std::string_view text);
 
 class Emitter {
 public:
-    Emitter(const Tokens& tokens, std::string_view statement, bool bindLiterals, Plan& plan)
-        : t_(tokens), statement_(statement), bind_(bindLiterals), plan_(plan) {}
+    Emitter(const Tokens& tokens, std::string statement, bool bindLiterals, Plan& plan)
+        : t_(tokens), statement_(std::move(statement)), bind_(bindLiterals), plan_(plan) {}
 
     // SQLite text of the tokens [b, e).
     std::string region(std::size_t b, std::size_t e);
@@ -50,9 +50,21 @@ private:
     std::string literal(const Token& tok);
     bool isBoundary(const Token& tok) const;
     bool isHintGroup(std::size_t open, std::size_t close) const;
+    // [b, e) names a column: name, or qualified names joined by dots.
+    bool isColumn(std::size_t b, std::size_t e) const;
+    // A column, a number, a variable or NULL: nothing whose collation the
+    // adapter must give.
+    bool isPlain(std::size_t b, std::size_t e) const;
+    bool isStar(std::size_t b, std::size_t e) const;  // * or name.*
+    // Where the trailing alias of a select item without AS starts ("COUNT(*) N"); e if none.
+    std::size_t aliasAt(std::size_t b, std::size_t e) const;
+    // An expression under the default collation unless it is plain.
+    std::string collated(std::size_t b, std::size_t e);
 
     const Tokens& t_;
-    std::string_view statement_;
+    // Owned: an emitter is often made for a statement's text built on the
+    // spot, and its errors quote it after that text is gone.
+    std::string statement_;
     bool bind_;
     Plan& plan_;
     std::vector<std::pair<std::string, TypeSpec>> hints_;

@@ -41,6 +41,21 @@ bool Token::is(std::string_view word) const {
     return kind == TokenKind::Word && equalsIgnoreCase(text, word);
 }
 
+std::size_t commentEnd(std::string_view sql, std::size_t open) {
+    int depth = 0;
+    for (std::size_t i = open; i + 1 < sql.size(); ++i) {
+        if (sql[i] == '/' && sql[i + 1] == '*') {
+            ++depth;
+            ++i;
+        } else if (sql[i] == '*' && sql[i + 1] == '/') {
+            ++i;
+            if (--depth == 0)
+                return i + 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::vector<Token> tokenize(std::string_view sql) {
     std::vector<Token> out;
     out.reserve(sql.size() / 5);
@@ -79,10 +94,10 @@ std::vector<Token> tokenize(std::string_view sql) {
             while (i < n && sql[i] != '\n')
                 ++i;
         } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
-            const auto end = sql.find("*/", i + 2);
+            const auto end = commentEnd(sql, i);
             if (end == std::string_view::npos)
                 fail("Missing end comment mark '*/'.", sql);
-            i = end + 2;
+            i = end;
         } else if (c == '\'') {
             quoted('\'', TokenKind::String, false);
         } else if ((c == 'N' || c == 'n') && i + 1 < n && sql[i + 1] == '\'') {
@@ -128,7 +143,8 @@ std::vector<Token> tokenize(std::string_view sql) {
             out.push_back({TokenKind::Number, std::string(sql.substr(i, j - i))});
             i = j;
         } else {
-            static constexpr std::string_view two[] = {"<>", "<=", ">=", "!=", "!<", "!>", "||"};
+            static constexpr std::string_view two[] = {
+                "<>", "<=", ">=", "!=", "!<", "!>", "||", "=="};
             std::string sym(1, static_cast<char>(c));
             if (i + 1 < n) {
                 const std::string_view pair = sql.substr(i, 2);

@@ -24,6 +24,7 @@ struct Token {
     bool unicode = false;            // N'...' literal
     int literal = 0;                 // strings: 1-based ordinal among the batch's literals
     std::size_t begin = 0, end = 0;  // where it stands in the batch
+    bool generated = false;          // written by the adapter, not by the batch
 
     bool is(std::string_view word) const;  // a Word equal to `word`, ignoring case
     bool isSymbol(std::string_view s) const { return kind == TokenKind::Symbol && text == s; }
@@ -31,6 +32,10 @@ struct Token {
 
 // Throws DbError (SQLSTATE 42000) on an unterminated literal, name or comment.
 std::vector<Token> tokenize(std::string_view sql);
+
+// Index one past the "*/" closing the comment opened by "/*" at `open`;
+// comments nest as in T-SQL. npos when it is not closed.
+std::size_t commentEnd(std::string_view sql, std::size_t open);
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 std::string upper(std::string_view s);

@@ -18,6 +18,11 @@ struct TypeSpec {
     int length = 0;    // characters, or precision for DECIMAL; -1 for MAX
     int scale = 0;
     std::string text() const;  // "CHAR(20)", "DECIMAL(18,0)", "INT"
+    // The type a column is declared with in SQLite: text(), except that a
+    // decimal with a scale keeps its values as floating point even when
+    // they are whole ("DECIMAL FLOAT(10,2)"): SQLite would store 12.00 as
+    // the integer 12, and 12.00 / 8 would divide as integers.
+    std::string storage() const;
     bool isText() const;       // CHAR, VARCHAR, NCHAR, NVARCHAR, TEXT
     bool isFixedText() const;  // CHAR, NCHAR
     bool isDate() const;       // DATETIME, DATE, SMALLDATETIME, DATETIME2
@@ -57,6 +62,9 @@ struct Statement {
     std::vector<Statement> body;
     std::vector<Statement> elseBody;
     std::string source;  // the T-SQL text of the statement, for error reports
+    // An INSERT without a column list: its values go to every column but
+    // the IDENTITY ones, as SQL Server takes them.
+    bool insertAllColumns = false;
 };
 
 struct Plan {

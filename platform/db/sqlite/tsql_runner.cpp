@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
@@ -42,6 +43,39 @@ std::string clearMessage(int rc, const std::string& message) {
     return message;
 }
 
+void sqlServerError(std::string& message, long& native) {
+    // The name after SQLite's words, up to the end of its text.
+    auto nameAfter = [&](const std::string& words) -> std::optional<std::string> {
+        const auto at = message.find(words);
+        if (at == std::string::npos)
+            return std::nullopt;
+        std::string name = message.substr(at + words.size());
+        const auto end = name.find_first_of(" ()\n");
+        return end == std::string::npos ? name : name.substr(0, end);
+    };
+    if (auto n = nameAfter("no such table: ")) {
+        if (auto dot = n->rfind('.'); dot != std::string::npos)
+            *n = n->substr(dot + 1);
+        message = "Invalid object name '" + *n + "'.";
+        native = 208;
+    } else if (auto c = nameAfter("no such column: ")) {
+        message = "Invalid column name '" + *c + "'.";
+        native = 207;
+    } else if (auto f = nameAfter("no such function: ")) {
+        message = "'" + *f + "' is not a recognized built-in function name.";
+        native = 195;
+    } else if (message.find("The maximum recursion") != std::string::npos) {
+        native = 530;
+    } else if (message.find("syntax error") != std::string::npos) {
+        const auto open = message.find("near \""), close = message.find("\":", open + 6);
+        const std::string near = open == std::string::npos || close == std::string::npos
+                                     ? std::string()
+                                     : message.substr(open + 6, close - open - 6);
+        message = "Incorrect syntax near '" + near + "'.";
+        native = 102;
+    }
+}
+
 std::string sqlStateOf(int rc, const std::string& message) {
     switch (rc & 0xFF) {
         case SQLITE_CONSTRAINT:
@@ -49,6 +83,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
                 return sqlstate::kTruncation;
             if (contains(message, "Conversion failed"))
                 return sqlstate::kConversion;
+            if (contains(message, "out-of-range value"))
+                return "22008";
             return sqlstate::kIntegrity;
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
@@ -67,8 +103,12 @@ std::string sqlStateOf(int rc, const std::string& message) {
         return sqlstate::kConversion;
     if (contains(message, "already exists") || contains(message, "already an object"))
         return "42S01";
+    if (contains(message, "out-of-range value") || contains(message, "caused an overflow"))
+        return "22008";
     if (contains(message, "syntax error") || contains(message, "no such function") ||
-        contains(message, "not supported") || contains(message, "wrong number of arguments"))
+        contains(message, "not supported") || contains(message, "wrong number of arguments") ||
+        contains(message, "does not recognize the datepart") ||
+        contains(message, "maximum recursion"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }
@@ -109,8 +149,8 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
             if (!st.table.empty())
                 ensureRules(st.table, st.temporary);
             bool hasColumns = false;
-            ResultSet rs =
-                engine_.query(st.sql, literals, st.source, &result.rowsAffected, &hasColumns);
+            ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
+                                         literals, st.source, &result.rowsAffected, &hasColumns);
             if (hasColumns)
                 result.resultSets.push_back(std::move(rs));
             break;
@@ -205,7 +245,7 @@ long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& lite
         std::string type = col.declared;
         for (const auto& [alias, hint] : st.typeHints)
             if (type.empty() && tsql::equalsIgnoreCase(alias, col.name))
-                type = hint.text();
+                type = hint.storage();
         if (type.empty()) {
             switch (col.storage) {
                 case SQLITE_INTEGER:
@@ -307,7 +347,7 @@ void PlanRunner::rebuild(const tsql::Statement& st) {
         if (st.kind == tsql::Statement::Kind::AlterColumn &&
             tsql::equalsIgnoreCase(c.name, st.columns[0].name)) {
             const auto& t = st.columns[0].type;
-            type = t.text();
+            type = t.storage();
             notNull = st.columns[0].notNull;
             expr = "tsql_convert(" + expr + ", '" + t.name + "', " + std::to_string(t.length) +
                    ", " + std::to_string(t.scale) + ")";
@@ -472,14 +512,44 @@ void PlanRunner::ensureRules(const std::string& table, bool temporary) {
     installRules(table, temporary, true);
 }
 
+std::string PlanRunner::withoutIdentity(const tsql::Statement& st) {
+    std::string columns;
+    bool identity = false;
+    for (const auto& c : tableInfo(st.table, st.temporary)) {
+        if (c.defaultValue.find("tsql_identity_next(") != std::string::npos)
+            identity = true;
+        else
+            columns += (columns.empty() ? "" : ", ") + tsql::quoteName(c.name);
+    }
+    if (!identity)
+        return st.sql;
+    const std::string head = "INSERT INTO " + tsql::quoteName(st.table) + " ";
+    if (st.sql.rfind(head, 0) != 0)
+        return st.sql;
+    return head + "(" + columns + ") " + st.sql.substr(head.size());
+}
+
 void PlanRunner::installRules(const std::string& table, bool temporary, bool fresh) {
     const std::string base = "tsql_rule_" + std::string(temporary ? "t_" : "m_") + table;
     // Dropping a table drops its triggers: a table just made has none.
     if (!fresh)
-        for (const char* suffix : {"_ci", "_cu", "_ni", "_nu"})
+        for (const char* suffix : {"_ci", "_cu", "_ni", "_nu", "_id"})
             engine_.direct("DROP TRIGGER IF EXISTS temp." + tsql::quoteName(base + suffix));
     std::string checks, pads, when, columns, checked;
-    for (const auto& c : tableInfo(table, temporary)) {
+    const auto info = tableInfo(table, temporary);
+    int keyColumns = 0;
+    for (const auto& c : info)
+        keyColumns += c.pk > 0;
+    for (const auto& c : info) {
+        // An IDENTITY column that is the table's INTEGER key is SQLite's row
+        // id, which ignores the column's DEFAULT: the value it got is told
+        // to SCOPE_IDENTITY() after the insert.
+        if (c.pk && keyColumns == 1 && tsql::upper(c.type) == "INTEGER" &&
+            c.defaultValue.find("tsql_identity_next(") != std::string::npos)
+            engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_id") +
+                           " AFTER INSERT ON " + std::string(temporary ? "temp." : "main.") +
+                           tsql::quoteName(table) + " BEGIN SELECT tsql_identity_seen(NEW." +
+                           tsql::quoteName(c.name) + "); END");
         const DeclaredType t = parseDeclaredType(c.type.c_str());
         const std::string col = tsql::quoteName(c.name);
         const std::string value = "NEW." + col;
@@ -497,14 +567,26 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
                 columns += std::string(columns.empty() ? "" : ", ") + col;
             }
         } else if (t.type == FieldType::Date) {
+            // DATETIME starts in 1753 and keeps time in steps of 1/300 s.
+            const std::string declared = tsql::upper(c.type);
+            const bool datetime =
+                declared.rfind("DATETIME", 0) == 0 && declared.rfind("DATETIME2", 0) != 0;
             checks +=
                 "SELECT RAISE(ABORT, 'Conversion failed when converting date and/or "
                 "time from character string.') WHERE tsql_isdate(" +
                 value + ") = 0; ";
+            if (datetime)
+                checks +=
+                    "SELECT RAISE(ABORT, 'The conversion of a varchar data type to a "
+                    "datetime data type resulted in an out-of-range value.') WHERE "
+                    "tsql_isdate(" +
+                    value + ", 1753) = 0; ";
             checked += std::string(checked.empty() ? "" : ", ") + col;
             when += std::string(when.empty() ? "" : " OR ") + "(typeof(" + value +
-                    ") = 'text' AND length(" + value + ") <> 23)";
-            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col + ")";
+                    ") = 'text' AND (length(" + value + ") <> 23" +
+                    (datetime ? " OR substr(" + value + ", 23) NOT IN ('0', '3', '7')" : "") + "))";
+            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col +
+                    (datetime ? ", 1" : "") + ")";
             columns += std::string(columns.empty() ? "" : ", ") + col;
         }
     }

@@ -54,6 +54,10 @@ std::string sqlStateOf(int resultCode, const std::string& message);
 // The message shown for a SQLite failure: SQLite's own, preceded by an
 // explanation where SQLite's is obscure (a lock held by another connection).
 std::string clearMessage(int resultCode, const std::string& message);
+// SQL Server's number and message for the SQLite failures it has its own
+// for (a missing table 208, column 207, function 195, a syntax error 102);
+// `native` keeps SQLite's result code and `message` its text otherwise.
+void sqlServerError(std::string& message, long& native);
 
 class PlanRunner {
 public:
@@ -84,6 +88,9 @@ private:
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
     long long selectInto(const tsql::Statement& st, const Literals& literals);
     std::vector<ColumnInfo> tableInfo(const std::string& table, bool temporary);
+    // The text of an INSERT without a column list, naming every column of
+    // its table but the IDENTITY ones.
+    std::string withoutIdentity(const tsql::Statement& st);
     void rebuild(const tsql::Statement& st);
     // ALTER TABLE #X ADD of a nullable column waits for the next statement
     // of another kind: SQLite reparses every temporary object (the rules of

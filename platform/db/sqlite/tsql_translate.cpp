@@ -6,7 +6,9 @@
 #include <array>
 
 #include "platform/db/errors.h"
+#include "platform/db/sqlite/tsql_cte.h"
 #include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/sqlite/tsql_from.h"
 #include "platform/db/sqlite/tsql_plan.h"
 
 namespace db::tsql {
@@ -26,28 +28,12 @@ bool isStatementWord(const Token& tok) {
     return false;
 }
 
-bool isJoinWord(const Token& tok) {
-    return tok.is("JOIN") || tok.is("INNER") || tok.is("LEFT") || tok.is("RIGHT") ||
-           tok.is("FULL") || tok.is("CROSS") || tok.is("OUTER");
-}
-
 Token word(const char* text) {
     return Token{TokenKind::Word, text};
 }
 Token symbol(const char* text) {
     return Token{TokenKind::Symbol, text};
 }
-
-std::string rawName(const Token& tok) {
-    return tok.kind == TokenKind::Word ? upper(tok.text) : tok.text;
-}
-
-// One table of a FROM clause: [join words] name [AS] [alias] [WITH (hints)] [ON cond].
-struct FromItem {
-    std::size_t joinBegin, refBegin, refEnd, onBegin, end;  // onBegin == end: no ON
-    std::string name, alias;
-    bool inner = true;
-};
 
 class Translator {
 public:
@@ -217,7 +203,13 @@ private:
         unsupported("the statement " + upper(first.text), src);
     }
 
-    Statement select(std::size_t b, std::size_t e, const std::string& src) {
+    // `guarded`: recursive CTEs already count their levels.
+    Statement select(std::size_t b, std::size_t e, const std::string& src, bool guarded = false) {
+        if (!guarded && (t_[b].is("WITH") || hasOption(b, e))) {
+            const Tokens g = guardRecursion(t_, b, e, src);
+            Translator sub(g, sql_, plan_);
+            return sub.select(0, g.size(), src, true);
+        }
         Statement st;
         std::size_t into = e;
         for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
@@ -249,6 +241,13 @@ private:
         return st;
     }
 
+    bool hasOption(std::size_t b, std::size_t e) const {
+        for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
+            if (t_[j].is("OPTION"))
+                return true;
+        return false;
+    }
+
     Statement insert(std::size_t b, std::size_t e, const std::string& src) {
         std::size_t i = b + 1;
         if (i < e && t_[i].is("INTO"))
@@ -274,6 +273,7 @@ private:
         (void)nameAt;
         Statement st;
         st.kind = Statement::Kind::Query;
+        st.insertAllColumns = columns.empty();
         st.sql = "INSERT INTO " + target + columns + " " + em.region(i, e);
         st.table = rawName(targetTok);
         st.temporary = targetTok.kind == TokenKind::TempName;
@@ -292,62 +292,6 @@ private:
         if (i < e)
             st.sql = "SELECT " + em.region(i, e);
         return st;
-    }
-
-    // Splits a FROM clause [b, e) into its tables.
-    std::vector<FromItem> fromItems(std::size_t b, std::size_t e) const {
-        std::vector<FromItem> items;
-        std::size_t i = b;
-        while (i < e) {
-            FromItem it{};
-            it.joinBegin = i;
-            if (t_[i].isSymbol(","))
-                ++i;
-            bool joined = false;
-            while (i < e && isJoinWord(t_[i])) {
-                if (t_[i].is("LEFT") || t_[i].is("RIGHT") || t_[i].is("FULL") ||
-                    t_[i].is("CROSS") || t_[i].is("OUTER"))
-                    it.inner = false;
-                joined = true;
-                ++i;
-            }
-            (void)joined;
-            it.refBegin = i;
-            std::size_t j = i;
-            while (j < e && !t_[j].is("ON") && !isJoinWord(t_[j]) && !t_[j].isSymbol(","))
-                j = nextItem(t_, j, e);
-            it.refEnd = it.onBegin = j;
-            if (j < e && t_[j].is("ON")) {
-                ++j;
-                while (j < e && !isJoinWord(t_[j]) && !t_[j].isSymbol(","))
-                    j = nextItem(t_, j, e);
-            }
-            it.end = j;
-            // Name and alias of the reference.
-            std::size_t k = it.refBegin;
-            while (k + 1 < it.refEnd && t_[k + 1].isSymbol("."))
-                k += 2;
-            if (k < it.refEnd)
-                it.name = rawName(t_[k]);
-            for (++k; k < it.refEnd; ++k) {
-                if (t_[k].is("AS"))
-                    continue;
-                if (t_[k].is("WITH"))
-                    break;
-                if (t_[k].kind == TokenKind::Word || t_[k].kind == TokenKind::Name) {
-                    it.alias = rawName(t_[k]);
-                    break;
-                }
-            }
-            items.push_back(it);
-            i = j;
-        }
-        return items;
-    }
-
-    static bool names(const FromItem& it, const std::string& target) {
-        return it.alias.empty() ? equalsIgnoreCase(it.name, target)
-                                : equalsIgnoreCase(it.alias, target);
     }
 
     void append(Tokens& out, std::size_t b, std::size_t e) const {
@@ -401,10 +345,8 @@ private:
             return st;
         }
         const std::size_t fromEnd = where;
-        auto items = fromItems(from + 1, fromEnd);
-        std::size_t k = 0;
-        while (k < items.size() && !names(items[k], target))
-            ++k;
+        auto items = fromItems(t_, from + 1, fromEnd);
+        const std::size_t k = boundItem(items, target, src);
         if (k == items.size()) {
             append(out, b + 1, set + 1);
             appendAssignments(out, set + 1, from);
@@ -495,20 +437,31 @@ private:
                     where = j;
                     break;
                 }
-            auto items = fromItems(from + 1, where);
-            std::string real = target;
-            for (const auto& it : items)
-                if (names(it, target))
-                    real = it.name;
-            out.push_back(Token{TokenKind::Name, real});
-            out.push_back(word("WHERE"));
-            out.push_back(word("rowid"));
-            out.push_back(word("IN"));
-            out.push_back(symbol("("));
-            out.push_back(word("SELECT"));
-            out.push_back(Token{TokenKind::Name, target});
-            out.push_back(symbol("."));
-            out.push_back(word("rowid"));
+            auto items = fromItems(t_, from + 1, where);
+            const std::size_t k = boundItem(items, target, src);
+            out.push_back(k == items.size() ? t_[afterTarget - 1] : t_[nameTokenOf(t_, items[k])]);
+            if (k == items.size()) {
+                // The target is not joined: every row of it goes when the
+                // FROM clause yields any row, as a cross join does.
+                out.push_back(word("WHERE"));
+                out.push_back(word("EXISTS"));
+                out.push_back(symbol("("));
+                out.push_back(word("SELECT"));
+                out.push_back(Token{TokenKind::Number, "1"});
+            } else {
+                const FromItem& it = items[k];
+                out.push_back(word("WHERE"));
+                out.push_back(word("rowid"));
+                out.push_back(word("IN"));
+                out.push_back(symbol("("));
+                out.push_back(word("SELECT"));
+                if (it.alias.empty())
+                    append(out, nameTokenOf(t_, it), nameTokenOf(t_, it) + 1);
+                else
+                    out.push_back(Token{TokenKind::Name, it.alias});
+                out.push_back(symbol("."));
+                out.push_back(word("rowid"));
+            }
             append(out, from, e);
             out.push_back(symbol(")"));
         }
@@ -540,7 +493,9 @@ private:
     }
 
     // One column definition [b, e) of CREATE TABLE or ALTER TABLE ADD.
-    std::string columnDef(std::size_t b, std::size_t e, const std::string& src, ColumnDef* def) {
+    // `table`: the table the column belongs to, as its IDENTITY names it.
+    std::string columnDef(std::size_t b, std::size_t e, const std::string& src,
+                          const std::string& table, ColumnDef* def) {
         Emitter em(t_, src, false, plan_);
         std::size_t i = b;
         const std::string name = t_[i].text;
@@ -548,10 +503,29 @@ private:
         const TypeSpec type = em.typeAt(i, e);
         Tokens rest;
         bool collate = false;
+        std::string identity;  // the DEFAULT that numbers the rows
         for (; i < e; ++i) {
             if (t_[i].is("IDENTITY")) {
-                if (i + 1 < e && t_[i + 1].isSymbol("("))
-                    i = closeOf(t_, i + 1, e) - 1;
+                std::string seed = "1", step = "1";
+                if (i + 1 < e && t_[i + 1].isSymbol("(")) {
+                    const std::size_t close = closeOf(t_, i + 1, e);
+                    std::string* part = &seed;
+                    seed.clear();
+                    step.clear();
+                    for (std::size_t k = i + 2; k + 1 < close; ++k) {
+                        if (t_[k].isSymbol(","))
+                            part = &step;
+                        else if (t_[k].kind == TokenKind::Number || t_[k].isSymbol("-"))
+                            *part += t_[k].text;
+                        else
+                            unsupported("this IDENTITY", src);
+                    }
+                    if (seed.empty() || step.empty())
+                        unsupported("IDENTITY without seed and increment", src);
+                    i = close - 1;
+                }
+                identity = " DEFAULT (tsql_identity_next(" + quoteLiteral(table) + ", " +
+                           quoteLiteral(name) + ", " + seed + ", " + step + "))";
                 continue;
             }
             if (t_[i].is("CLUSTERED") || t_[i].is("NONCLUSTERED"))
@@ -567,7 +541,7 @@ private:
             def->type = type;
         }
         Emitter restEm(rest, src, false, plan_);
-        std::string out = quoteName(name) + " " + type.text();
+        std::string out = quoteName(name) + " " + type.storage();
         // Dates are kept as text in one canonical form: TEXT affinity keeps a
         // literal such as '20241206' from turning into a number, and the
         // collation compares both sides as dates.
@@ -578,7 +552,7 @@ private:
             out += " " + tail;
         if (type.isText() && !collate)
             out += " COLLATE TSQL_CI";
-        return out;
+        return out + identity;
     }
 
     Statement createTable(std::size_t i, std::size_t e, const std::string& src) {
@@ -614,7 +588,7 @@ private:
                     defs += em.region(0, c.size());
                 } else {
                     ColumnDef def;
-                    defs += columnDef(start, j, src, &def);
+                    defs += columnDef(start, j, src, st.table, &def);
                     st.columns.push_back(def);
                 }
             }
@@ -709,8 +683,8 @@ private:
                     ++defB;
                 if (defB < j) {
                     ColumnDef def;
-                    add.sql =
-                        "ALTER TABLE " + table + " ADD COLUMN " + columnDef(defB, j, src, &def);
+                    add.sql = "ALTER TABLE " + table + " ADD COLUMN " +
+                              columnDef(defB, j, src, st.table, &def);
                     add.columns.push_back(def);
                     st.body.push_back(std::move(add));
                 }
@@ -723,7 +697,7 @@ private:
         if (i + 1 < e && t_[i].is("ALTER") && t_[i + 1].is("COLUMN")) {
             i += 2;
             ColumnDef def;
-            columnDef(i, e, src, &def);
+            columnDef(i, e, src, st.table, &def);
             st.kind = Statement::Kind::AlterColumn;
             st.columns.push_back(def);
             return st;
@@ -743,118 +717,6 @@ private:
 };
 
 }  // namespace
-
-std::string TypeSpec::text() const {
-    if (length == 0)
-        return name;
-    if (length < 0)
-        return name + "(MAX)";
-    if (name == "DECIMAL" || name == "NUMERIC")
-        return name + "(" + std::to_string(length) + "," + std::to_string(scale) + ")";
-    return name + "(" + std::to_string(length) + ")";
-}
-
-bool TypeSpec::isText() const {
-    return name == "CHAR" || name == "VARCHAR" || name == "NCHAR" || name == "NVARCHAR" ||
-           name == "TEXT" || name == "NTEXT" || name == "SYSNAME";
-}
-
-bool TypeSpec::isFixedText() const {
-    return name == "CHAR" || name == "NCHAR";
-}
-
-bool TypeSpec::isDate() const {
-    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
-}
-
-namespace {
-
-// The characters that start a literal, a quoted name or a comment.
-constexpr auto kSpecial = [] {
-    std::array<bool, 256> t{};
-    for (unsigned char c : {'\'', '[', '"', '-', '/'})
-        t[c] = true;
-    return t;
-}();
-
-}  // namespace
-
-Shape shapeOf(std::string_view sql) {
-    // Every statement the card sends passes here: plain text is copied in
-    // runs, not character by character.
-    Shape shape;
-    shape.key.reserve(sql.size());
-    const std::size_t n = sql.size();
-    std::size_t run = 0;  // start of the plain text not yet copied
-    auto flush = [&](std::size_t end) { shape.key.append(sql.data() + run, end - run); };
-    for (std::size_t i = 0; i < n;) {
-        const char c = sql[i];
-        if (c == '\'') {
-            flush(i);
-            std::string text;
-            std::size_t start = ++i;
-            while (i < n) {
-                if (sql[i] == '\'') {
-                    text.append(sql.data() + start, i - start);
-                    if (i + 1 < n && sql[i + 1] == '\'') {
-                        text += '\'';
-                        i += 2;
-                        start = i;
-                        continue;
-                    }
-                    start = ++i;
-                    break;
-                }
-                ++i;
-            }
-            if (start < i)  // unterminated: the tokenizer reports it
-                text.append(sql.data() + start, i - start);
-            shape.key += "'?'";
-            shape.literals.push_back(std::move(text));
-            run = i;
-        } else if (c == '[' || c == '"') {
-            const char close = c == '[' ? ']' : '"';
-            ++i;
-            while (i < n && sql[i] != close)
-                ++i;
-            i = i < n ? i + 1 : n;
-        } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
-            flush(i);
-            while (i < n && sql[i] != '\n')
-                ++i;
-            run = i;
-        } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
-            flush(i);
-            const auto end = sql.find("*/", i + 2);
-            i = end == std::string_view::npos ? n : end + 2;
-            run = i;
-        } else {
-            ++i;
-            while (i < n && !kSpecial[static_cast<unsigned char>(sql[i])])
-                ++i;
-        }
-    }
-    flush(n);
-    return shape;
-}
-
-std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape) {
-    shape = shapeOf(sql);
-    if (auto it = plans_.find(shape.key); it != plans_.end()) {
-        bool same = true;
-        for (const auto& [ordinal, text] : it->second->inlined)
-            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
-                shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
-                same = false;
-        if (same)
-            return it->second;
-    }
-    auto plan = translate(sql);
-    if (plans_.size() > 2000)
-        plans_.clear();
-    plans_[shape.key] = plan;
-    return plan;
-}
 
 std::shared_ptr<const Plan> translate(std::string_view sql) {
     const Tokens tokens = tokenize(sql);

@@ -1,0 +1,131 @@
+// The plan's pieces that are not translation: declared types, the shape of
+// a batch (its text with the literals taken out) and the cache of plans by
+// shape.
+
+#include "platform/db/sqlite/tsql_plan.h"
+
+#include <array>
+
+#include "platform/db/sqlite/tsql_lexer.h"
+
+namespace db::tsql {
+
+std::string TypeSpec::text() const {
+    if (length == 0)
+        return name;
+    if (length < 0)
+        return name + "(MAX)";
+    if (name == "DECIMAL" || name == "NUMERIC")
+        return name + "(" + std::to_string(length) + "," + std::to_string(scale) + ")";
+    return name + "(" + std::to_string(length) + ")";
+}
+
+std::string TypeSpec::storage() const {
+    if ((name == "DECIMAL" || name == "NUMERIC") && scale > 0 && length > 0)
+        return name + " FLOAT(" + std::to_string(length) + "," + std::to_string(scale) + ")";
+    return text();
+}
+
+bool TypeSpec::isText() const {
+    return name == "CHAR" || name == "VARCHAR" || name == "NCHAR" || name == "NVARCHAR" ||
+           name == "TEXT" || name == "NTEXT" || name == "SYSNAME";
+}
+
+bool TypeSpec::isFixedText() const {
+    return name == "CHAR" || name == "NCHAR";
+}
+
+bool TypeSpec::isDate() const {
+    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
+}
+
+namespace {
+
+// The characters that start a literal, a quoted name or a comment.
+constexpr auto kSpecial = [] {
+    std::array<bool, 256> t{};
+    for (unsigned char c : {'\'', '[', '"', '-', '/'})
+        t[c] = true;
+    return t;
+}();
+
+}  // namespace
+
+Shape shapeOf(std::string_view sql) {
+    // Every statement the card sends passes here: plain text is copied in
+    // runs, not character by character.
+    Shape shape;
+    shape.key.reserve(sql.size());
+    const std::size_t n = sql.size();
+    std::size_t run = 0;  // start of the plain text not yet copied
+    auto flush = [&](std::size_t end) { shape.key.append(sql.data() + run, end - run); };
+    for (std::size_t i = 0; i < n;) {
+        const char c = sql[i];
+        if (c == '\'') {
+            flush(i);
+            std::string text;
+            std::size_t start = ++i;
+            while (i < n) {
+                if (sql[i] == '\'') {
+                    text.append(sql.data() + start, i - start);
+                    if (i + 1 < n && sql[i + 1] == '\'') {
+                        text += '\'';
+                        i += 2;
+                        start = i;
+                        continue;
+                    }
+                    start = ++i;
+                    break;
+                }
+                ++i;
+            }
+            if (start < i)  // unterminated: the tokenizer reports it
+                text.append(sql.data() + start, i - start);
+            shape.key += "'?'";
+            shape.literals.push_back(std::move(text));
+            run = i;
+        } else if (c == '[' || c == '"') {
+            const char close = c == '[' ? ']' : '"';
+            ++i;
+            while (i < n && sql[i] != close)
+                ++i;
+            i = i < n ? i + 1 : n;
+        } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
+            flush(i);
+            while (i < n && sql[i] != '\n')
+                ++i;
+            run = i;
+        } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
+            flush(i);
+            const auto end = commentEnd(sql, i);
+            i = end == std::string_view::npos ? n : end;
+            run = i;
+        } else {
+            ++i;
+            while (i < n && !kSpecial[static_cast<unsigned char>(sql[i])])
+                ++i;
+        }
+    }
+    flush(n);
+    return shape;
+}
+
+std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape) {
+    shape = shapeOf(sql);
+    if (auto it = plans_.find(shape.key); it != plans_.end()) {
+        bool same = true;
+        for (const auto& [ordinal, text] : it->second->inlined)
+            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
+                shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
+                same = false;
+        if (same)
+            return it->second;
+    }
+    auto plan = translate(sql);
+    if (plans_.size() > 2000)
+        plans_.clear();
+    plans_[shape.key] = plan;
+    return plan;
+}
+
+}  // namespace db::tsql
