@@ -150,9 +150,10 @@ TEST_F(GridFiles, XlsxReadByAnIndependentReader) {
 TEST_F(GridFiles, PdfHasEveryRowOnTheRightNumberOfPages) {
     // 150 rows: more than a page holds.
     rs.open(
-        "WITH N AS (SELECT 1 AS I UNION ALL SELECT I + 1 FROM N WHERE I < 150) SELECT 'COD-' + "
+        "WITH N AS (SELECT 1 AS I UNION ALL SELECT I + 1 FROM N WHERE I < 15), M AS (SELECT "
+        "(A.I - 1) * 10 + B.I AS I FROM N A CROSS JOIN N B WHERE B.I <= 10) SELECT 'COD-' + "
         "CONVERT(VARCHAR(10), I) AS CODICE, 'Riga numero ' + CONVERT(VARCHAR(10), I) AS DESCR "
-        "FROM N",
+        "FROM M ORDER BY I",
         cn);
     ASSERT_EQ(rs.recordCount(), 150);
     grid->Columns().Add("CODICE", "Codice").SetWidth(90);
