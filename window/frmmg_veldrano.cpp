@@ -25,6 +25,7 @@
 #include "platform/framework/navigator.h"
 #include "platform/framework/object_models.h"
 #include "window/empty_tab.h"
+#include "window/grid_exchange_host.h"
 #include "window/launcher.h"
 #include "window/window_layout.h"
 
@@ -149,8 +150,11 @@ void FRMMG_VELDRANO::buildWidgets() {
     sidebar_->AddGroup("GRP03", "Stati");
     sidebar_->AddGroup("GRP04", "Magazzino");
     sidebar_->AddGroup("GRP05", "Clienti e fornitori");
-    for (const auto& e : kSidebar)
+    for (const auto& e : kSidebar) {
         sidebar_->AddItem(e.group, e.key, e.caption);
+        // The page's title names the sheets and prints of its grids.
+        pages_[std::stoi(std::string(e.key).substr(3))]->setWindowTitle(e.caption);
+    }
     connect(sidebar_, &controls::SideBar::beforeItemClick, this,
             [this](const QString& group, const QString& key, bool& cancel) {
                 cancel = !sidebarItemAllowed(group.toStdString(), key.toStdString());
@@ -215,6 +219,7 @@ void FRMMG_VELDRANO::Form_Load() {
     });
     p.step([&] { bindItemFrame(); });
     p.step([&] { buildTabs(); });
+    p.step([&] { InstallGridExchangeHost(*this); });
     p.step([&] { DisabilitaControlliArticolo(); });
     p.step([&] { new common::TextLimitNotice(this, services_); });
     // Until the first item is shown the side bar opens nothing.
