@@ -65,6 +65,10 @@ inline constexpr int kLoadedItemTabs = 12;
 // The item code while the user is choosing a new item: the single character
 // of code 255, a key that matches no row.
 inline constexpr const char* kNessunArticolo = "\xC3\xBF";
+// Whether the code is an item's: not "" (before the first) nor the placeholder.
+inline bool IsItemCode(const std::string& code) {
+    return !code.empty() && code != kNessunArticolo;
+}
 
 class ItemCard {
 public:

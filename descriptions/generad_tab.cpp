@@ -332,7 +332,9 @@ void GeneradTab::CMD_MEMO_ButtonClick() {
                        calc_->Risultato()->recordCount());
     });
     p.step([&] {
-        calc_->SetTutteLingue(CHK_MEMDESCLINGUE->isEnabled() && CHK_MEMDESCLINGUE->isChecked());
+        // The box decides, shown or not: a language chosen hides it but
+        // leaves it as the user set it.
+        calc_->SetTutteLingue(CHK_MEMDESCLINGUE->isChecked());
     });
     p.step([&] { calc_->SetProgresso(bar); });
     p.step([&] { calc_->SetSovrascrivi(CHK_SOVRASCRIVI->isChecked()); });

@@ -293,7 +293,7 @@ void DuplPane::setRunning(bool running) {
 
 void DuplPane::CreazioneDistinte() {
     const std::string item = card().currentItem();
-    if (item.empty() || item == common::kNessunArticolo)
+    if (!common::IsItemCode(item))
         return;
     if (card().currentTab() != common::kTabGestioni)
         card().selectTab(common::kTabGestioni);

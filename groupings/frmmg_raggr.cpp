@@ -8,6 +8,7 @@
 
 #include "common/frame_messages.h"
 #include "common/procedure.h"
+#include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
@@ -24,6 +25,7 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
                          std::string ditta, const std::string& variante, QWidget* parent)
     : QDialog(parent), cn_(connection), ws_(services), ditta_(std::move(ditta)) {
     setObjectName("FRMMG_RAGGR");
+    new common::TextLimitNotice(this, ws_);
     setWindowTitle(QString::fromStdString(ws_.TraduciCaption("Raggruppamenti")));
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Tipo raggruppamento"), this), 0, 0);

@@ -21,6 +21,7 @@
 #include "groupings/clsmg_opzioni.h"
 #include "groupings/codici_raggruppamento.h"
 #include "groupings/composizione_raggruppamento.h"
+#include "groupings/option_import.h"
 #include "groupings/option_lists.h"
 #include "groupings/ribalta_descrizioni.h"
 #include "platform/controls/data_grid.h"
@@ -175,6 +176,7 @@ void GestioneVariantiTab::build(QWidget* page) {
     left->addLayout(views, 2, 0, 1, 4);
     st.GRDX_VARIANTI_SOURCE = new controls::DataGrid(origine);
     st.GRDX_VARIANTI_SOURCE->setObjectName("GRDX_VARIANTI_SOURCE");
+    EnableOptionImport(card(), st.GRDX_VARIANTI_SOURCE);  // pasted or imported options
     left->addWidget(st.GRDX_VARIANTI_SOURCE, 3, 0, 1, 4);
     left->setColumnStretch(2, 1);
     left->setRowStretch(3, 1);

@@ -1,6 +1,6 @@
 // veldrano-sql: runs T-SQL on any connection the item card can use, through
 // the same database layer, and prints what comes back.
-//   veldrano-sql [--db CONNECTION] [--csv] [--file PATH|-] [STATEMENT ...]
+//   veldrano-sql [--db CONNECTION] [--csv | --xlsx FILE] [--file PATH|-] [STATEMENT ...]
 // Statements come from the arguments, from a file or from standard input
 // (when there are neither); batches are separated by lines holding only GO.
 // Errors go to standard error with their SQLSTATE; the exit status is 1 when
@@ -20,14 +20,16 @@
 #include "platform/db/connection.h"
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
+#include "platform/exchange/xlsx_writer.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: veldrano-sql [--db CONNECTION] [--csv] [--file PATH|-] [STATEMENT ...]\n"
+    "usage: veldrano-sql [--db CONNECTION] [--csv | --xlsx FILE] [--file PATH|-] [STATEMENT ...]\n"
     "  --db CONNECTION  connection string: \"Data Source=file.db\", \"sqlite:file.db\",\n"
     "                   \"Driver=...;...\" or \"DSN=...\" (default: the demo database)\n"
     "  --csv            rows as CSV instead of an aligned table\n"
+    "  --xlsx FILE      rows into an Excel workbook, one sheet per result set\n"
     "  --file PATH      read the statements from PATH (\"-\" for standard input)\n"
     "Without statements and without --file the statements are read from standard\n"
     "input. Lines holding only GO separate the batches.\n";
@@ -35,6 +37,7 @@ constexpr const char* kUsage =
 struct Options {
     std::string connection;
     std::string file;
+    std::string xlsx;
     bool csv = false;
     std::vector<std::string> statements;
 };
@@ -126,6 +129,28 @@ void printCsv(const db::ResultSet& set, std::ostream& out) {
     }
 }
 
+// A result set as a sheet: the column names as captions, numbers and dates
+// as such, texts without their padding, widths from the longest text.
+exchange::Sheet resultSheet(const db::ResultSet& set, std::size_t number) {
+    exchange::Sheet sheet;
+    sheet.name = "Risultato " + std::to_string(number);
+    for (const auto& col : set.columns)
+        sheet.columns.push_back({col.name, static_cast<double>(displayWidth(col.name)) + 2});
+    for (const auto& row : set.rows) {
+        std::vector<exchange::Cell> cells;
+        for (std::size_t i = 0; i < row.size() && i < set.columns.size(); ++i) {
+            const db::Column& col = set.columns[i];
+            cells.push_back(exchange::Cell::FromValue(
+                row[i], col.type == db::FieldType::Decimal && col.scale > 0 ? col.scale : -1));
+            const double width =
+                static_cast<double>(displayWidth(exchange::CellText(cells.back()))) + 2;
+            sheet.columns[i].width = std::min(60.0, std::max(sheet.columns[i].width, width));
+        }
+        sheet.rows.push_back(std::move(cells));
+    }
+    return sheet;
+}
+
 void printError(const db::DbError& e, std::size_t batch) {
     std::cerr << "veldrano-sql: batch " << batch << " failed\n";
     for (const auto& p : e.errors())
@@ -145,6 +170,8 @@ bool parse(int argc, char** argv, Options& o) {
             o.file = argv[++i];
         } else if (a == "--csv") {
             o.csv = true;
+        } else if (a == "--xlsx" && i + 1 < argc) {
+            o.xlsx = argv[++i];
         } else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
             std::exit(0);
@@ -154,6 +181,10 @@ bool parse(int argc, char** argv, Options& o) {
         } else {
             o.statements.push_back(a);
         }
+    }
+    if (o.csv && !o.xlsx.empty()) {
+        std::cerr << "veldrano-sql: give --csv or --xlsx, not both\n" << kUsage;
+        return false;
     }
     if (!o.file.empty() && !o.statements.empty()) {
         std::cerr << "veldrano-sql: give statements or --file, not both\n" << kUsage;
@@ -205,17 +236,20 @@ int main(int argc, char** argv) {
 
     int status = 0;
     std::size_t number = 0;
+    std::vector<exchange::Sheet> sheets;
     for (const auto& batch : demo::splitBatches(script)) {
         ++number;
         try {
             const db::BatchResult result = connection.run(batch);
             for (const auto& set : result.resultSets) {
-                if (o.csv)
+                if (!o.xlsx.empty())
+                    sheets.push_back(resultSheet(set, sheets.size() + 1));
+                else if (o.csv)
                     printCsv(set, std::cout);
                 else
                     printTable(set, std::cout);
             }
-            if (!o.csv && result.resultSets.empty())
+            if (!o.csv && o.xlsx.empty() && result.resultSets.empty())
                 std::cout << '(' << result.rowsAffected
                           << (result.rowsAffected == 1 ? " row affected)" : " rows affected)")
                           << "\n\n";
@@ -224,6 +258,14 @@ int main(int argc, char** argv) {
             status = 1;
         }
         std::cout.flush();
+    }
+    if (!o.xlsx.empty()) {
+        try {
+            exchange::WriteXlsx(o.xlsx, sheets);
+        } catch (const std::exception& e) {
+            std::cerr << "veldrano-sql: " << e.what() << '\n';
+            return 2;
+        }
     }
     return status;
 }

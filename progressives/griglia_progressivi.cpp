@@ -8,6 +8,7 @@
 
 #include "common/value_helpers.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/grid_exchange.h"
 #include "platform/db/recordset.h"
 #include "progressives/pivot_progressivi.h"
 
@@ -74,7 +75,23 @@ int LarghezzaColonna(const QFontMetrics& metrics, const db::Recordset& pivot, in
 }
 
 DelegatoProgressivi::DelegatoProgressivi(controls::DataGrid* grid)
-    : QStyledItemDelegate(grid), grid_(grid) {}
+    : QStyledItemDelegate(grid), grid_(grid) {
+    // Copies, exports and prints show the cells as painted here: the totals
+    // of a warehouse bold, with their own label.
+    controls::GridExchange* scambio = controls::GridExchange::Of(grid);
+    scambio->SetBoldRows([grid](long row) {
+        const db::Recordset* pivot = grid->DataSource();
+        return pivot && pivot->isOpen() && row >= 0 && row < pivot->recordCount() &&
+               RigaTotale(*pivot, row);
+    });
+    scambio->SetCellText([grid](long row, int column) {
+        const db::Recordset* pivot = grid->DataSource();
+        const int field = grid->Columns().Item(column).FieldIndex();
+        if (!pivot || !pivot->isOpen() || field < 0 || row < 0 || row >= pivot->recordCount())
+            return QString();
+        return TestoCella(*pivot, row, field);
+    });
+}
 
 void DelegatoProgressivi::initStyleOption(QStyleOptionViewItem* option,
                                           const QModelIndex& index) const {

@@ -13,6 +13,7 @@ veldrano_packages=(
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  libxlsxwriter-dev libzip-dev poppler-utils
 )
 
 veldrano_install() {

@@ -13,6 +13,7 @@
 #include "platform/db/recordset.h"
 #include "states/band_header.h"
 #include "states/state_grid.h"
+#include "states/state_paste.h"
 #include "states/state_rows.h"
 #include "states/state_services.h"
 #include "states/stati_combinazione_tab.h"
@@ -29,9 +30,23 @@ void StatiCombinazioneTab::buildGrid(QWidget* page) {
     layout->setSpacing(0);
     GRDX_COMBINAZIONI = new StateGrid(AREA_GRIGLIA);
     GRDX_COMBINAZIONI->setObjectName("GRDX_COMBINAZIONI");
+    // A block of cells is selected, copied and pasted as a spreadsheet's.
+    GRDX_COMBINAZIONI->setSelectionBehavior(QAbstractItemView::SelectItems);
+    GRDX_COMBINAZIONI->setSelectionMode(QAbstractItemView::ContiguousSelection);
     BANDE_COMBINAZIONI = new BandHeader(GRDX_COMBINAZIONI, AREA_GRIGLIA);
     layout->addWidget(BANDE_COMBINAZIONI);
     layout->addWidget(GRDX_COMBINAZIONI, 1);
+    EnableStatePaste(card(), {GRDX_COMBINAZIONI, "IncollaStatiCombinazione",
+                              [this](int column) {
+                                  return column >= 2
+                                             ? GRDX_COMBINAZIONI->Columns().Item(column).Field()
+                                             : std::string();
+                              },
+                              [this](long row, const std::string& campo) {
+                                  return std::optional<RigaStato>(RigaCombinazione(
+                                      campo, common::NzStringa(rsCross_->valueAt(row, 0))));
+                              },
+                              [this] { CombinazioneVarianti(); }});
 }
 
 void StatiCombinazioneTab::CreaCombinazioneVarianti() {
@@ -160,6 +175,7 @@ void StatiCombinazioneTab::InitGRDX_COMBINAZIONI() {
     std::vector<std::pair<db::Value, QString>> stati;
     p.step([&] { forma.open("SELECT * FROM #TMP_CROSSVAR WHERE 1 = 0", card().connection()); });
     p.step([&] { stati = ElencoStati(card()); });
+    p.step([&] { SetStateCellCodes(card(), GRDX_COMBINAZIONI); });
     p.step([&] {
         BANDE_COMBINAZIONI->SetBands(
             QString::fromStdString(card().services().TraduciCaption("Variante")),
@@ -272,19 +288,10 @@ void StatiCombinazioneTab::SalvaGRDX_COMBINAZIONI(const db::Value& valore) {
     p.step([&] { SalvaRecordCombinazione(colonna); });
 }
 
-void StatiCombinazioneTab::SalvaRecordCombinazione(const std::string& colonna) {
-    if (!coppiaValida() || !rsCross_)
-        return;
-    Procedure p(card(), "SalvaRecordCombinazione");
-    db::Value stato;
-    std::string opzA, opzB;
-    p.step([&] {
-        stato = NumeroStato(rsCross_->value(colonna));
-        const std::string opz1 = colonna;
-        const std::string opz2 = common::NzStringa(rsCross_->value(0));
-        opzA = var1_ < var2_ ? opz1 : opz2;
-        opzB = var1_ < var2_ ? opz2 : opz1;
-    });
+RigaStato StatiCombinazioneTab::RigaCombinazione(const std::string& colonna,
+                                                 const std::string& opzioneRiga) const {
+    const std::string opzA = var1_ < var2_ ? colonna : opzioneRiga;
+    const std::string opzB = var1_ < var2_ ? opzioneRiga : colonna;
     const std::string where = " WHERE MG5W_DITTA_CG18 = " + card().companyCode() +
                               " AND MG5W_CODART_MG66 " + condArt() +
                               " AND MG5W_CODICEVAR1_MG5F = '" + varA() +
@@ -292,8 +299,6 @@ void StatiCombinazioneTab::SalvaRecordCombinazione(const std::string& colonna) {
                               "' AND MG5W_CODICEVAR2_MG5F = '" + varB() +
                               "' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E = '" + opzB +
                               "' AND MG5W_TIPODEFAULT IS NULL";
-    if (!p.running())
-        return;
     RigaStato riga{"MG5W_PROVSTATI", where, "MG5W_IDSTATOVAR_MG5V", {}};
     riga.nuova = {{"MG5W_DITTA_CG18", common::NzNumero(db::Value(card().companyCode()))},
                   {"MG5W_CODICEVAR1_MG5F", varA()},
@@ -302,6 +307,22 @@ void StatiCombinazioneTab::SalvaRecordCombinazione(const std::string& colonna) {
                   {"MG5W_OPZIONE2_MG5E", opzB}};
     if (ambito() == kSingola)
         riga.nuova.emplace_back("MG5W_CODART_MG66", card().currentItem());
+    return riga;
+}
+
+void StatiCombinazioneTab::SalvaRecordCombinazione(const std::string& colonna) {
+    if (!coppiaValida() || !rsCross_)
+        return;
+    Procedure p(card(), "SalvaRecordCombinazione");
+    db::Value stato;
+    std::string opzioneRiga;
+    p.step([&] {
+        stato = NumeroStato(rsCross_->value(colonna));
+        opzioneRiga = common::NzStringa(rsCross_->value(0));
+    });
+    if (!p.running())
+        return;
+    const RigaStato riga = RigaCombinazione(colonna, opzioneRiga);
     const db::Value scritto = ScriviStato(p, card(), riga, stato);
     // An expired state not confirmed: the cell shows the stored state again.
     if (!(scritto == stato) && !statoVuoto(stato))

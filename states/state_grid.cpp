@@ -8,6 +8,7 @@
 #include "common/item_card.h"
 #include "common/window_services.h"
 #include "platform/db/recordset.h"
+#include "states/state_paste.h"
 #include "states/state_services.h"
 
 namespace states {
@@ -122,6 +123,7 @@ void ConfiguraGrigliaStati(common::ItemCard& card, StateGrid* grid,
         else
             col.SetReadOnly(true);
     }
+    SetStateCellCodes(card, grid);
 }
 
 }  // namespace states

@@ -16,6 +16,7 @@
 
 #include "common/item_card.h"
 #include "platform/db/value.h"
+#include "states/state_rows.h"
 
 class QComboBox;
 class QLabel;
@@ -77,6 +78,9 @@ public:
                                       const std::string& raggr);
     void SalvaGRDX_COMBINAZIONI(const db::Value& valore);
     void SalvaRecordCombinazione(const std::string& colonna);
+    // The assignment of the cell in the column of a first-variant option
+    // and the row of a second-variant option.
+    RigaStato RigaCombinazione(const std::string& colonna, const std::string& opzioneRiga) const;
     void GRDX_COMBINAZIONI_CloseUp(int column, long row);
     void GRDX_COMBINAZIONI_ValueTyped(int column, long row, const QString& testo);
 

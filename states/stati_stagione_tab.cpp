@@ -15,6 +15,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_grid.h"
+#include "states/state_paste.h"
 #include "states/state_rows.h"
 #include "states/state_services.h"
 
@@ -110,6 +111,7 @@ void StatiStagioneTab::build(QWidget* page) {
                          GRDX_STATI_STAGIONI_ValueTyped(column, row, text);
                      });
     InitGRDX_STATI_STAGIONI();
+    attivaIncolla();
 }
 
 void StatiStagioneTab::clear() {
@@ -308,12 +310,8 @@ void StatiStagioneTab::GRDX_STATI_STAGIONI_ValueTyped(int, long row, const QStri
     SalvaRecordStagione();
 }
 
-void StatiStagioneTab::SalvaRecordStagione() {
-    if (!rsStagioni_ || !rsStagioni_->isOpen() || rsStagioni_->eof() || rsStagioni_->bof())
-        return;
-    Procedure p(card(), "SalvaRecordStagione");
-    const std::string opzione = common::NzStringa(rsStagioni_->value("OPZIONE"));
-    const db::Value stato = NumeroStato(rsStagioni_->value("STATO"));
+// The season assignment of an option of the grid.
+RigaStato StatiStagioneTab::rigaStagione(const std::string& opzione) const {
     RigaStato riga;
     riga.tabella = "MG5U_VARSTAG";
     riga.campoStato = "MG5U_IDSTATOVAR_MG5V";
@@ -330,9 +328,34 @@ void StatiStagioneTab::SalvaRecordStagione() {
                   {"MG5U_OPZIONE_MG5E", opzione}};
     if (!raggr_.empty())
         riga.nuova.emplace_back("MG5U_RAGGR_MG5G", raggr_);
-    const db::Value scritto = ScriviStato(p, card(), riga, stato);
+    return riga;
+}
+
+void StatiStagioneTab::SalvaRecordStagione() {
+    if (!rsStagioni_ || !rsStagioni_->isOpen() || rsStagioni_->eof() || rsStagioni_->bof())
+        return;
+    Procedure p(card(), "SalvaRecordStagione");
+    const std::string opzione = common::NzStringa(rsStagioni_->value("OPZIONE"));
+    const db::Value stato = NumeroStato(rsStagioni_->value("STATO"));
+    const db::Value scritto = ScriviStato(p, card(), rigaStagione(opzione), stato);
     if (!(scritto == stato) && !statoVuoto(stato))
         rsStagioni_->setValue("STATO", scritto);
+}
+
+// Blocks of state codes pasted or imported into the grid's STATO cells.
+void StatiStagioneTab::attivaIncolla() {
+    EnableStatePaste(card(),
+                     {GRDX_STATI_STAGIONI, "IncollaStatiStagione",
+                      [this](int column) {
+                          return GRDX_STATI_STAGIONI->Columns().Item(column).Field() == "STATO"
+                                     ? std::string("STATO")
+                                     : std::string();
+                      },
+                      [this](long row, const std::string&) {
+                          return std::optional<RigaStato>(rigaStagione(common::NzStringa(
+                              rsStagioni_->valueAt(row, rsStagioni_->fieldIndex("OPZIONE")))));
+                      },
+                      [this] { CaricaStatiOpzioni(); }});
 }
 
 }  // namespace states

@@ -10,6 +10,7 @@
 
 #include "common/item_card.h"
 #include "platform/db/value.h"
+#include "states/state_rows.h"
 
 class QComboBox;
 class QLabel;
@@ -68,6 +69,8 @@ public:
 
 private:
     void mostraAvviso();
+    RigaStato rigaStagione(const std::string& opzione) const;
+    void attivaIncolla();
     std::string var_;
     std::string raggr_;
     db::Value idStagione_ = 0;

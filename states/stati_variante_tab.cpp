@@ -14,6 +14,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_grid.h"
+#include "states/state_paste.h"
 #include "states/state_rows.h"
 #include "states/state_services.h"
 
@@ -85,6 +86,7 @@ void StatiVarianteTab::build(QWidget* page) {
                      });
     InitGRDX_STATI_RAGGR();
     InitGRDX_STATI_OPZIONI();
+    attivaIncolla();
 }
 
 void StatiVarianteTab::applySplit() {
@@ -454,6 +456,45 @@ void StatiVarianteTab::SalvaRecordOpzione() {
         ScriviStato(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), stato);
     if (!(scritto == stato) && !statoVuoto(stato))
         rsOpzioni_->setValue("STATO", scritto);
+}
+
+// Blocks of state codes pasted or imported into either grid: their STATO
+// cells, each the assignment its row stands for, as a state chosen in the
+// cell would be written.
+void StatiVarianteTab::attivaIncolla() {
+    const auto colonnaStato = [](controls::DataGrid* grid) {
+        return [grid](int column) {
+            return grid->Columns().Item(column).Field() == "STATO" ? std::string("STATO")
+                                                                   : std::string();
+        };
+    };
+    EnableStatePaste(
+        card(),
+        {GRDX_STATI_RAGGR, "IncollaStatiRaggruppamento", colonnaStato(GRDX_STATI_RAGGR),
+         [this](long row, const std::string&) {
+             const std::string raggr = common::NzValore(
+                 rsRaggr_->valueAt(row, rsRaggr_->fieldIndex("RAGGRUPPAMENTO")), "");
+             return std::optional<RigaStato>(rigaVariante(card(), ambito(), var_, raggr, ""));
+         },
+         [this] { CaricaStatiRaggruppamenti(); }});
+    EnableStatePaste(
+        card(),
+        {GRDX_STATI_OPZIONI, "IncollaStatiOpzione", colonnaStato(GRDX_STATI_OPZIONI),
+         [this](long row, const std::string&) {
+             const std::string raggr = common::NzValore(
+                 rsOpzioni_->valueAt(row, rsOpzioni_->fieldIndex("MG5H_RAGGR_MG5G")), "");
+             const std::string opzione =
+                 common::NzStringa(rsOpzioni_->valueAt(row, rsOpzioni_->fieldIndex("OPZIONE")));
+             return std::optional<RigaStato>(rigaVariante(card(), ambito(), var_, raggr, opzione));
+         },
+         [this] {
+             // The grouping the options were shown for, as the row change gives it.
+             std::string raggr;
+             if (rsOpzioni_ && rsOpzioni_->isOpen() && rsOpzioni_->recordCount() > 0)
+                 raggr = exchange::RightTrimmed(common::NzValore(
+                     rsOpzioni_->valueAt(0, rsOpzioni_->fieldIndex("MG5H_RAGGR_MG5G")), ""));
+             CaricaStatiOpzioni(raggr);
+         }});
 }
 
 }  // namespace states

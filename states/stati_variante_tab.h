@@ -69,6 +69,7 @@ public:
 private:
     int ambito() const;
     void mostraAvviso();
+    void attivaIncolla();
     bool attivata_ = false;
     bool salvataggio_ = false;  // a row is being written: no reload on row change
     std::string var_;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <map>
 
 #include "common/progress_indicator.h"
 #include "common/pending_edits.h"
@@ -30,6 +31,7 @@ using common::Procedure;
 namespace {
 
 const char* const kTitolo = "Scheda articolo - varianti";
+constexpr long kMsgNotAnOption = 91702;
 
 int numeroDi(const db::Value& v) {
     auto d = v.toDecimal();
@@ -47,6 +49,31 @@ int campoArticolo(common::ItemCard& card, const char* field) {
 
 std::string codArt(common::ItemCard& card) {
     return common::RaddoppiaApici(card.currentItem());
+}
+
+// The item's rows of MG6B_GESVARART with their variant and grouping.
+std::string itemVariantsSql(common::ItemCard& card) {
+    return "SELECT * FROM MG6B_GESVARART\nINNER JOIN MG5F_DIMECONF\nON MG5F_DITTA_CG18 = "
+           "MG6B_DITTA_CG18 AND\n   MG5F_CODICEVAR  = MG6B_CODICEVAR_MG5F\nLEFT OUTER JOIN "
+           "MG5G_RAGGVAR\nON MG5G_DITTA_CG18     = MG6B_DITTA_CG18     AND\n   "
+           "MG5G_CODICEVAR_MG5F = MG6B_CODICEVAR_MG5F AND\n   MG5G_CODRAGGVAR     = "
+           "MG6B_CODRAGGVAR_MG5G\nWHERE MG6B_DITTA_CG18 = " +
+           card.companyCode() + " AND\n      MG6B_CODART_MG66 = '" + codArt(card) +
+           "'\nORDER BY MG6B_CODICEVAR_MG5F";
+}
+
+// For an item without rows: one per variant of the company, not managed,
+// without grouping, obligation and default as the general parameters say,
+// no default option, inheritance as the general parameters say.
+std::string companyVariantsSql(common::ItemCard& card) {
+    return "SELECT MG5F_DITTA_CG18 AS MG6B_DITTA_CG18, '" + codArt(card) +
+           "' AS MG6B_CODART_MG66, MG5F_CODICEVAR AS MG6B_CODICEVAR_MG5F, 0 AS MG6B_FLGGESTVAR, "
+           "CONVERT(CHAR(25), NULL) AS MG6B_CODRAGGVAR_MG5G, 2 AS MG6B_INDOBBLIG, "
+           "2 AS MG6B_INDDEFAULT, CONVERT(CHAR(20), '') AS MG6B_VARDEFAULT, "
+           "99 AS MG6B_INDEREDIBA, MG5F_DIMECONF.*, "
+           "CONVERT(VARCHAR(40), NULL) AS MG5G_DESCRRAGGVAR\nFROM MG5F_DIMECONF\n"
+           "WHERE MG5F_DITTA_CG18 = " +
+           card.companyCode() + "\nORDER BY MG5F_CODICEVAR";
 }
 
 // A number of a row for SQL: Empty, Null and "" give 0.
@@ -219,6 +246,13 @@ void AttivazioneVariantiTab::build(QWidget* page) {
         abilitaControlliRiga();
         TXT_VALDEFAULT_StartDecode();
     });
+    // Rows offered to an item without any are stored by Conferma, changed or not.
+    QObject::connect(GRIDNAV_VARIANTI, &controls::GridNavigator::beforeButtonClick, page,
+                     [this](const QString& key, bool&) {
+                         if (key == QLatin1String("Conferma") && rs_ && rs_->isOpen() &&
+                             rs_->source() != itemVariantsSql(card()))
+                             FME_VARIANTI->Change();
+                     });
     QObject::connect(CHK_FLGGESTVAR, &QCheckBox::clicked, page, [this] { CHK_FLGGESTVAR_Click(); });
     QObject::connect(CBO_INDDEFAULT, &QComboBox::activated, page,
                      [this](int) { CBO_INDDEFAULT_Click(); });
@@ -326,15 +360,14 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
     p.onAbort([&] { ChiudiFrameworkVarianti(); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
-        rs->open(
-            "SELECT * FROM MG6B_GESVARART\nINNER JOIN MG5F_DIMECONF\nON MG5F_DITTA_CG18 = "
-            "MG6B_DITTA_CG18 AND\n   MG5F_CODICEVAR  = MG6B_CODICEVAR_MG5F\nLEFT OUTER JOIN "
-            "MG5G_RAGGVAR\nON MG5G_DITTA_CG18     = MG6B_DITTA_CG18     AND\n   "
-            "MG5G_CODICEVAR_MG5F = MG6B_CODICEVAR_MG5F AND\n   MG5G_CODRAGGVAR     = "
-            "MG6B_CODRAGGVAR_MG5G\nWHERE MG6B_DITTA_CG18 = " +
-                card().companyCode() + " AND\n      MG6B_CODART_MG66 = '" + codArt(card()) +
-                "'\nORDER BY MG6B_CODICEVAR_MG5F",
-            card().connection());
+        rs->open(itemVariantsSql(card()), card().connection());
+        // An item without rows of its own (made outside the item master) is
+        // offered one row per variant of the company, to be stored by the
+        // first save.
+        if (rs->recordCount() == 0) {
+            rs->close();
+            rs->open(companyVariantsSql(card()), card().connection());
+        }
         if (rs->recordCount() > 0)
             rs->moveFirst();
         rs_ = std::move(rs);
@@ -461,6 +494,14 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
         }
     }
 
+    {
+        std::vector<std::pair<std::string, std::string>> defaults;
+        for (const Riga& r : righe)
+            defaults.emplace_back(r.var, r.vardef);
+        if (!defaultOptionsDecode(defaults))
+            return false;
+    }
+
     p.onAbort([&] {
         if (cn.transactionDepth() > 0)
             cn.rollbackTransaction();
@@ -487,8 +528,63 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     if (!p.running())
         return false;
     // The rows as now stored; nothing is left pending in the frame.
-    p.step([&] { rs_->requery(); });
+    p.step([&] {
+        const std::string sql = itemVariantsSql(card());
+        if (rs_->source() == sql) {
+            rs_->requery();
+        } else {
+            rs_->close();
+            rs_->open(sql, cn);
+            if (rs_->recordCount() > 0)
+                rs_->moveFirst();
+        }
+    });
     return p.running();
+}
+
+// A default option typed for a variant must be one of the variant's options:
+// a value that does not decode is refused before anything is written. A
+// value already stored is left as it is.
+bool AttivazioneVariantiTab::defaultOptionsDecode(
+    const std::vector<std::pair<std::string, std::string>>& rows) {
+    common::WindowServices& ws = card().services();
+    bool valid = true;
+    Procedure p(card(), "Grst_MG6B_UpdateBatchAll");
+    p.onAbort([&] { valid = false; });
+    std::map<std::string, std::string> stored;
+    p.step([&] {
+        db::Recordset rs;
+        rs.open(
+            "SELECT MG6B_CODICEVAR_MG5F, MG6B_VARDEFAULT FROM MG6B_GESVARART WHERE "
+            "MG6B_DITTA_CG18 = " +
+                card().companyCode() + " AND MG6B_CODART_MG66 = '" + codArt(card()) + "'",
+            card().connection());
+        for (long r = 0; r < rs.recordCount(); ++r)
+            stored[common::NzStringa(rs.valueAt(r, 0))] = common::NzStringa(rs.valueAt(r, 1));
+    });
+    for (const auto& [var, vardef] : rows) {
+        if (!valid || !p.running())
+            break;
+        const std::string value = common::NzValore(db::Value(vardef));
+        if (value.empty() || (stored.count(var) && stored[var] == vardef))
+            continue;
+        p.step([&] {
+            db::Recordset dec;
+            dec.open(card().lookups().DecodeOption(var, value).sql, card().connection());
+            if (dec.recordCount() > 0)
+                return;
+            valid = false;
+            selezionaVariante(var);
+            ws.VisualizzaMessaggio("Il valore predefinito \"" + value +
+                                       "\" non \xC3\xA8 un'opzione della variante " + var + ".",
+                                   kMsgNotAnOption, common::vbExclamation,
+                                   ws.TraduciTesto(kTitolo, 50877),
+                                   std::vector<db::Value>{db::Value(value), db::Value(var)});
+            if (TXT_VALDEFAULT->isEnabled())
+                TXT_VALDEFAULT->setFocus();
+        });
+    }
+    return valid && p.running();
 }
 
 void AttivazioneVariantiTab::FME_VARIANTI_AfterUpdate(bool success) {
@@ -586,6 +682,12 @@ void AttivazioneVariantiTab::CHK_FLGVARART_Click() {
     QCheckBox* chk = card().CHK_FLGVARART();
     if (!chk)
         return;
+    // Without an item shown there is no row to write the flag into.
+    if (!common::IsItemCode(card().currentItem())) {
+        const QSignalBlocker quiet(chk);
+        chk->setChecked(false);
+        return;
+    }
     const int valore = chk->isChecked() ? 1 : 0;
     db::Recordset* item = card().itemRecordset();
     Procedure p(card(), "CHK_FLGVARART_Click");

@@ -102,6 +102,8 @@ public:
 
 private:
     void abilitaControlliRiga();
+    // Each typed default option (variant, value) decodes among its variant's options.
+    bool defaultOptionsDecode(const std::vector<std::pair<std::string, std::string>>& rows);
     std::unique_ptr<db::Recordset> rs_;
 };
 

@@ -1,7 +1,6 @@
 #include "window/frmmg_veldrano.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,10 +9,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "common/pending_edits.h"
 #include "common/rights.h"
 #include "common/frame_messages.h"
 #include "common/procedure.h"
+#include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
 #include "platform/controls/lookup_box.h"
@@ -28,6 +27,7 @@
 #include "platform/framework/navigator.h"
 #include "platform/framework/object_models.h"
 #include "window/empty_tab.h"
+#include "window/grid_exchange_host.h"
 #include "window/launcher.h"
 #include "window/window_layout.h"
 
@@ -36,6 +36,8 @@ namespace card {
 using common::Procedure;
 
 namespace {
+
+constexpr long kMsgNoActiveVariant = 91703;
 
 std::string withoutApostrophes(const std::string& s) {
     std::string out;
@@ -113,8 +115,10 @@ void FRMMG_VELDRANO::buildWidgets() {
     lkpCodArt_->SetMaxLength(25);
     txtCodArt_ = lkpCodArt_->LineEdit();
     header->addWidget(lkpCodArt_);
+    // The description belongs to the item master: shown, never written here.
     txtDescArt_ = new QLineEdit(this);
     txtDescArt_->setObjectName("TXT_DESCART");
+    txtDescArt_->setReadOnly(true);
     header->addWidget(txtDescArt_, 1);
     cmdNuovo_ = new QPushButton("Nuova ricerca", this);
     cmdNuovo_->setObjectName("CMD_NUOVO");
@@ -150,11 +154,21 @@ void FRMMG_VELDRANO::buildWidgets() {
     sidebar_->AddGroup("GRP03", "Stati");
     sidebar_->AddGroup("GRP04", "Magazzino");
     sidebar_->AddGroup("GRP05", "Clienti e fornitori");
-    for (const auto& e : kSidebar)
+    for (const auto& e : kSidebar) {
         sidebar_->AddItem(e.group, e.key, e.caption);
+        // The page's title names the sheets and prints of its grids.
+        pages_[std::stoi(std::string(e.key).substr(3))]->setWindowTitle(e.caption);
+    }
     connect(sidebar_, &controls::SideBar::beforeItemClick, this,
             [this](const QString& group, const QString& key, bool& cancel) {
                 cancel = !sidebarItemAllowed(group.toStdString(), key.toStdString());
+                // The user's own click is told why (the window's choices are not).
+                if (cancel && !sidebarBusy_)
+                    services_.VisualizzaMessaggio(
+                        "L'articolo non ha varianti attive: attivarne almeno una in "
+                        "\"Attivazione varianti\".",
+                        kMsgNoActiveVariant, common::vbExclamation,
+                        services_.TraduciTesto("Attenzione", 7757));
             });
     connect(
         sidebar_, &controls::SideBar::itemClick, this,
@@ -223,7 +237,9 @@ void FRMMG_VELDRANO::Form_Load() {
     p.step([&] { bindItemFrame(); });
     p.step([&] { buildTabs(); });
     p.step([&] { lkpCodArt_->SetConnection(connection_.get()); });
+    p.step([&] { InstallGridExchangeHost(*this); });
     p.step([&] { DisabilitaControlliArticolo(); });
+    p.step([&] { new common::TextLimitNotice(this, services_); });
     // Until the first item is shown the side bar opens nothing.
     p.step([&] { sidebar_->setEnabled(false); });
     loaded_ = true;
@@ -261,7 +277,6 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->BindControl(txtCodArt_, "MG66_CODART", code);
     controls::BindOptions description;
     description.caption = "Descrizione";
-    description.required = true;
     fmeArt_->BindControl(txtDescArt_, "MG66_DESCART", description);
     connect(fmeArt_.get(), &controls::RecordFrame::changeStatus, this,
             [this](int s) { FME_ART_ChangeStatus(s); });
@@ -414,17 +429,6 @@ void FRMMG_VELDRANO::Form_Unload() {
     services_.setInterface(nullptr);
 }
 
-bool FRMMG_VELDRANO::Update() {
-    // The item's edits, then every tab's: the new company's item list drops
-    // them all. Cancel keeps the edits and the company.
-    if (fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true))
-        return true;
-    for (controls::RecordFrame* frame : findChildren<controls::RecordFrame*>())
-        if (frame != fmeArt_.get() && frame->Recordset() && !frame->SaveIfNeeded(true, false, true))
-            return true;
-    return false;
-}
-
 void FRMMG_VELDRANO::FME_ART_Requery() {
     Procedure p(services_, "FME_ART_Requery");
     const std::string before = ditta_;
@@ -459,7 +463,7 @@ void FRMMG_VELDRANO::FME_ART_Requery() {
 }
 
 bool FRMMG_VELDRANO::itemShown() const {
-    return !codArt_.empty() && codArt_ != common::kNessunArticolo;
+    return common::IsItemCode(codArt_);
 }
 
 // Back to waiting for a code: controls off, every tab to reload, tab 0.
@@ -481,7 +485,9 @@ void FRMMG_VELDRANO::AttendiArticolo() {
 }
 
 void FRMMG_VELDRANO::TAB_ARTICOLO_Click(int) {
-    if (codArt_.empty())
+    // No item shown (none yet, or a new search): no tab loads, so none
+    // shows the placeholder that stands for "no item".
+    if (!itemShown())
         return;
     Procedure p(services_, "TAB_ARTICOLO_Click");
     p.step([&] {
@@ -510,7 +516,7 @@ void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
     // tabs are gone.
     if (unloaded_)
         return;
-    // The description is edited only on a shown item.
+    // The description shows only for a shown item.
     txtDescArt_->setEnabled(status != 2);
     if (status != 0)
         return;
@@ -585,6 +591,7 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
     lkpCodArt_->setEnabled(true);
     cmdNuovo_->setEnabled(false);
+    chkFlgVarArt_->setEnabled(false);
     tbarGestioni_->setEnabled(false);
     tabArticolo_->setEnabled(false);
     for (const char* g : {"GRP02", "GRP03", "GRP04"})
@@ -747,24 +754,6 @@ bool FRMMG_VELDRANO::event(QEvent* e) {
     if (loaded_ && !unloaded_ && (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show))
         Form_Activate();
     return QWidget::event(e);
-}
-
-void FRMMG_VELDRANO::closeEvent(QCloseEvent* e) {
-    if (!unloaded_ && loaded_) {
-        // Only the host's form-event object may refuse the close.
-        bool cancel = false;
-        Form_QueryUnload(cancel, 0);
-        if (cancel) {
-            e->ignore();
-            return;
-        }
-        // Pending edits of the item are saved or dropped, never kept: the
-        // tabs' frames do the same as they are released.
-        if (fmeArt_)
-            common::concludeOnClose(services_, *fmeArt_, "Form_QueryUnload");
-        Form_Unload();
-    }
-    e->accept();
 }
 
 void FRMMG_VELDRANO::InitializeScript(framework::ScriptModel* model) {

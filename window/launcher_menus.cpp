@@ -85,7 +85,7 @@ const Pulsante kPulsanti[] = {
 
 // Nothing is opened while no item is shown.
 bool articoloMostrato(const common::ItemCard& card) {
-    return !card.currentItem().empty() && card.currentItem() != common::kNessunArticolo;
+    return common::IsItemCode(card.currentItem());
 }
 
 QString caption(common::ItemCard& card, const char* text) {

@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 #include <stdexcept>
 
+#include "platform/controls/grid_exchange.h"
 #include "platform/controls/value_text.h"
 #include "platform/db/recordset.h"
 
@@ -446,6 +447,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Imp
         if (i.isValid())
             emit cellClick(i.column(), i.row());
     });
+    new GridExchange(this);  // copy, export, print; paste where the owner takes it
 }
 
 DataGrid::~DataGrid() {

@@ -13,6 +13,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/text_limit.h"
 #include "platform/controls/value_text.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
@@ -487,6 +488,13 @@ void RecordFrame::BindControl(QWidget* control, std::string field, BindOptions o
                 impl->write(binding(), db::Value(i));
         }));
     }
+    // No box takes more than its column holds.
+    if (d->rs && d->rs->isOpen()) {
+        const int i = d->rs->fieldIndex(d->bindings.back().field);
+        if (i >= 0 && (d->rs->field(i).type == db::FieldType::Text ||
+                       d->rs->field(i).type == db::FieldType::FixedText))
+            NarrowTextLimit(control, d->rs->field(i).size);
+    }
     d->fill();
 }
 
@@ -714,21 +722,33 @@ bool RecordFrame::Delete() {
 void RecordFrame::Undo() {
     if (!d->rs || !d->rs->isOpen())
         return;
-    if (d->status == 2) {
-        d->dropNewRow();
-    } else if (d->hasRow()) {
+    {
+        // Whatever came before, every pending change goes (a new row, edits
+        // of the row shown or of rows left behind), and the frame shows the
+        // stored record it was on: the row shown, or the one shown before a
+        // new row was started.
         Impl::Busy guard(d.get());
-        const auto mark = d->rs->bookmark();
+        const bool onStored = d->hasRow() && d->rs->status() != db::RecordStatus::New;
+        const bool marked = onStored || d->hasBeforeNew;
+        const auto mark = onStored ? d->rs->bookmark() : d->beforeNew;
         d->rs->cancelBatch();
-        try {
-            d->rs->setBookmark(mark);
-        } catch (const std::exception&) {
+        bool placed = false;
+        if (marked) {
+            try {
+                d->rs->setBookmark(mark);
+                placed = d->hasRow();
+            } catch (const std::exception&) {
+            }
         }
+        if (!placed && d->rs->recordCount() > 0)
+            d->rs->moveFirst();
+        d->hasBeforeNew = false;
     }
     if (d->grid)
         d->grid->Refresh();
     d->fill();
-    d->setStatus(0);
+    // Said even when the frame thought it was there: the controls follow.
+    d->setStatus(0, true);
     emit afterUndo();
 }
 

@@ -126,8 +126,15 @@ bool SideBar::Select(const QString& groupKey, const QString& itemKey, bool raise
     if (raiseEvents) {
         bool cancel = false;
         emit beforeItemClick(groupKey, itemKey, cancel);
-        if (cancel)
+        if (cancel) {
+            // A refused item is not chosen: the highlight stays where it was.
+            const QSignalBlocker block(d->tree);
+            QTreeWidgetItem* before = d->item(d->selectedGroup, d->selectedItem);
+            d->tree->setCurrentItem(before);
+            if (!before)
+                d->tree->clearSelection();
             return false;
+        }
     }
     d->selectedGroup = groupKey;
     d->selectedItem = itemKey;

@@ -23,7 +23,6 @@ using cardtest::TestCard;
 using cardtest::text;
 using variants::AttivazioneVariantiTab;
 
-
 struct Activation : ::testing::Test {
     void SetUp() override { cardtest::clearMessages(); }
     TestCard card;
@@ -199,15 +198,18 @@ TEST_F(Activation, AFailingInsertAbortedRollsTheWholeRewriteBack) {
     EXPECT_EQ(card.loadedItem(common::kTabAttivazioneVarianti), "MAGLIA-001");
 }
 
-TEST_F(Activation, ItemWithoutRowsShowsAnEmptyGridAndASaveOnlyDeletes) {
+TEST_F(Activation, ItemWithoutRowsIsOfferedOneRowPerCompanyVariantAndASaveStoresThem) {
     card.showItem("TESSUTO-TW");
     tab.load();
-    EXPECT_EQ(rows(), 0);
+    EXPECT_EQ(rows(), 4);  // A0..A3 of company 1, none managed yet
     EXPECT_FALSE(tab.FRAME_RAGGR->isEnabled());
-    EXPECT_FALSE(tab.CHK_FLGGESTVAR->isEnabled());
     EXPECT_TRUE(tab.FME_VARIANTI_Update());
-    EXPECT_EQ(count(card.connection(), "MG6B_GESVARART", "MG6B_CODART_MG66 = 'TESSUTO-TW'"), 0);
-    EXPECT_EQ(count(card.connection(), "MG6B_GESVARART", "MG6B_DITTA_CG18 = 1"), 32);
+    EXPECT_EQ(count(card.connection(), "MG6B_GESVARART",
+                    "MG6B_CODART_MG66 = 'TESSUTO-TW' AND MG6B_FLGGESTVAR = 0 AND "
+                    "MG6B_CODRAGGVAR_MG5G IS NULL AND MG6B_INDOBBLIG = 2 AND MG6B_INDDEFAULT = 2 "
+                    "AND MG6B_INDEREDIBA = 99"),
+              4);
+    EXPECT_EQ(count(card.connection(), "MG6B_GESVARART", "MG6B_DITTA_CG18 = 1"), 36);
 }
 
 TEST_F(Activation, ItemFlagIsSavedOnlyWhenChangedAndEnablesTheVariantFrame) {

@@ -112,13 +112,17 @@ TEST_F(SideBar, WithoutAnActiveVariantOnlyTheActivationOfGroupTwoOpens) {
     EXPECT_FALSE(w->sidebarGroupEnabled("GRP03"));
     EXPECT_FALSE(w->sidebarGroupEnabled("GRP04"));
     for (const char* key : {"ITM01", "ITM02", "ITM12"}) {
+        cardtest::clearMessages();
         EXPECT_FALSE(bar().ClickItem("GRP02", key)) << key;
+        EXPECT_TRUE(cardtest::shown("[x91703x] L'articolo non ha varianti attive")) << key;
+        EXPECT_EQ(bar().SelectedItem().toStdString(), "ITM00") << key;
         EXPECT_EQ(w->currentTab(), 0) << key;
         EXPECT_EQ(w->loadedItem(common::kTabGestioneVarianti), "") << key;
     }
     // Through the window's own choice too (the host's scripts use it).
     w->selectTab(common::kTabGenerad);
     EXPECT_EQ(w->currentTab(), 0);
+    cardtest::clearMessages();
     ASSERT_TRUE(bar().ClickItem("GRP02", "ITM03"));
     EXPECT_EQ(w->currentTab(), common::kTabAttivazioneVarianti);
     EXPECT_EQ(w->loadedItem(common::kTabAttivazioneVarianti), "SCIARPA-001");

@@ -20,6 +20,7 @@
 #include "demo/host_objects.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
+#include "platform/db/recordset.h"
 #include "window/empty_tab.h"
 #include "window/frmmg_veldrano.h"
 
@@ -255,11 +256,13 @@ TEST_F(Card, ADatabaseErrorDuringATabLoadIsReportedAndRetried) {
 
 TEST_F(Card, PendingEditsAreSettledOnCloseWithoutCancelAndOnChangeOfCompany) {
     choose("MAGLIA-003");
-    typeInto(w->TXT_DESCART(), "Maglia modificata");
+    // A pending edit of the item record (its description is shown, not written).
+    w->itemRecordset()->setValue("MG66_CODREGOLA", db::Value("R-MOD"));
+    ASSERT_EQ(w->FME_ART()->Status(), 1);
     // Change of company: cancel keeps the edits and cancels the change.
     dialogs.answers = {common::vbCancel};
     EXPECT_TRUE(w->Update());
-    EXPECT_EQ(w->TXT_DESCART()->text().toStdString(), "Maglia modificata");
+    EXPECT_EQ(w->FME_ART()->Status(), 1);
     // Close: the window never refuses. The question has no cancel (an answer
     // other than Yes drops the edits); the window closes and releases everything.
     dialogs.answers = {common::vbCancel};
@@ -267,6 +270,6 @@ TEST_F(Card, PendingEditsAreSettledOnCloseWithoutCancelAndOnChangeOfCompany) {
     EXPECT_TRUE(w->unloaded());
     db::Connection cn;
     cn.open("Data Source=" + path);
-    auto rs = cn.run("SELECT MG66_DESCART FROM MG66_ANAGRART WHERE MG66_CODART = 'MAGLIA-003'");
-    EXPECT_EQ(rs.resultSets.at(0).rows.at(0).at(0).toText(), "Maglia scollo a V lana merino");
+    auto rs = cn.run("SELECT MG66_CODREGOLA FROM MG66_ANAGRART WHERE MG66_CODART = 'MAGLIA-003'");
+    EXPECT_TRUE(rs.resultSets.at(0).rows.at(0).at(0).isEmptyOrNull());
 }

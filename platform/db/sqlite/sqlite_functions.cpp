@@ -167,6 +167,18 @@ std::string formatDate(const DateTime& d, int style) {
             std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day,
                           d.hour, d.minute, d.second);
             break;
+        case 23:
+            std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+            break;
+        case 100: {
+            // mon dd yyyy hh:miAM: day and hour padded with a blank.
+            static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+            const int h12 = d.hour % 12 == 0 ? 12 : d.hour % 12;
+            std::snprintf(buf, sizeof buf, "%s %2d %04d %2d:%02d%s", months[(d.month + 11) % 12],
+                          d.day, d.year, h12, d.minute, d.hour < 12 ? "AM" : "PM");
+            break;
+        }
         case 121:
             return d.toIsoString();
         default:
@@ -197,16 +209,27 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     const long long length = sqlite3_value_int64(a[2]);
     const int scale = sqlite3_value_int(a[3]);
     const int style = argc > 4 ? sqlite3_value_int(a[4]) : 0;
+    // The value's own T-SQL type, when the translator knows it.
+    const std::string from(argc > 6 ? textView(a[5]) : std::string_view());
     const bool fixed = type == "CHAR" || type == "NCHAR";
     if (fixed || type == "VARCHAR" || type == "NVARCHAR" || type == "TEXT" || type == "NTEXT" ||
         type == "SYSNAME") {
         std::string s;
-        if (style != 0 && !isNumber(a[0])) {
+        const bool isDateSource = from == "DATE" || from == "DATETIME" || from == "SMALLDATETIME";
+        if (isDateSource && style == 0) {
+            // Without a style a date reads yyyy-mm-dd, a DATETIME as style 100.
+            auto d = dateOf(a[0]);
+            s = !d ? std::string(textView(a[0])) : formatDate(*d, from == "DATE" ? 23 : 100);
+        } else if (style != 0 && !isNumber(a[0])) {
             auto d = dateOf(a[0]);
             s = d ? formatDate(*d, style) : std::string(textView(a[0]));
-        } else if (argc > 5 && isNumber(a[0])) {
-            // A decimal of known scale shows it.
-            s = numberOf(a[0])->rescaled(sqlite3_value_int(a[5])).toString();
+        } else if (!from.empty() && isNumber(a[0]) &&
+                   (from == "DECIMAL" || from == "NUMERIC" || from == "MONEY" ||
+                    from == "SMALLMONEY")) {
+            // A decimal shows its scale, money two decimals.
+            const int fromScale =
+                from == "DECIMAL" || from == "NUMERIC" ? sqlite3_value_int(a[6]) : 2;
+            s = numberOf(a[0])->rescaled(fromScale).toString();
         } else {
             s = textOf(a[0]);
         }
@@ -244,7 +267,16 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         __int128 unit = 1;
         for (int k = 0; k < d->scale(); ++k)
             unit *= 10;
-        auto i = Decimal(d->mantissa() / unit, 0).toInt64();  // toward zero, as SQL Server
+        // Toward zero, as SQL Server does, but money is rounded.
+        __int128 whole = d->mantissa() / unit;
+        if ((from == "MONEY" || from == "SMALLMONEY") && d->scale() > 0) {
+            const __int128 rest = d->mantissa() % unit;
+            if (2 * rest >= unit)
+                ++whole;
+            else if (2 * rest <= -unit)
+                --whole;
+        }
+        auto i = Decimal(whole, 0).toInt64();
         if (!i) {
             sqlite3_result_error(
                 ctx, "Arithmetic overflow error converting expression to data type int.", -1);
@@ -692,7 +724,7 @@ void registerFunctions(sqlite3* db) {
         {"tsql_add", 2, fnAdd},
         {"tsql_convert", 4, fnConvert},
         {"tsql_convert", 5, fnConvert},
-        {"tsql_convert", 6, fnConvert},
+        {"tsql_convert", 7, fnConvert},
         {"tsql_len", 1, fnLen},
         {"tsql_substring", 3, fnSubstring},
         {"tsql_isnumeric", 1, fnIsNumeric},

@@ -325,35 +325,63 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
     }
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
-    // Text made from a decimal shows its scale ("3.00"): the scale is known
-    // here when the value is a decimal literal or a conversion to a decimal.
-    std::string sourceScale;
-    if (type.isText()) {
-        int scale = -1;
-        if (exprE == exprB + 1 && t_[exprB].kind == TokenKind::Number &&
-            t_[exprB].text.find_first_of("eE") == std::string::npos) {
-            const auto dot = t_[exprB].text.find('.');
-            if (dot != std::string::npos)
-                scale = static_cast<int>(t_[exprB].text.size() - dot - 1);
-        } else if (exprE > exprB + 2 && (t_[exprB].is("CAST") || t_[exprB].is("CONVERT")) &&
-                   t_[exprB + 1].isSymbol("(") && closeOf(t_, exprB + 1, exprE) == exprE) {
-            std::size_t ti = exprB + 2;
-            if (t_[exprB].is("CAST"))
-                for (std::size_t j = exprB + 2; j < exprE - 1; j = nextItem(t_, j, exprE - 1))
-                    if (t_[j].is("AS"))
-                        ti = j + 1;
-            const TypeSpec inner = typeAt(ti, exprE - 1);
-            if (inner.name == "DECIMAL" || inner.name == "NUMERIC")
-                scale = inner.scale;
-            else if (inner.name == "MONEY" || inner.name == "SMALLMONEY")
-                scale = 2;  // money shows two decimals as text
-        }
-        if (scale >= 0)
-            sourceScale = (style.empty() ? ", 0, " : ", ") + std::to_string(scale);
-    }
+    // What the conversion does can hang on the value's own type: a decimal
+    // shown as text keeps its scale ("3.00"), a date has no time part, a
+    // DATETIME without a style reads "Jan  5 2024  1:45PM", money becomes an
+    // integer by rounding. The type is known here when the value is a
+    // literal or a conversion (directly or through ROUND).
+    std::string source;
+    if (const TypeSpec from = sourceType(exprB, exprE);
+        !from.name.empty() && (type.isText() || type.name == "INT" || type.name == "BIGINT" ||
+                               type.name == "SMALLINT" || type.name == "TINYINT"))
+        source =
+            (style.empty() ? ", 0, '" : ", '") + from.name + "', " + std::to_string(from.scale);
     return "tsql_convert(" + region(exprB, exprE) + ", '" + type.name + "', " +
-           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + sourceScale +
-           ")";
+           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + source + ")";
+}
+
+TypeSpec Emitter::sourceType(std::size_t b, std::size_t e) {
+    if (b >= e)
+        return {};
+    if (e == b + 1 && t_[b].kind == TokenKind::Number) {
+        const std::string& n = t_[b].text;
+        if (n.find_first_of("eE") != std::string::npos)
+            return {"FLOAT", 0, 0};
+        const auto dot = n.find('.');
+        if (dot == std::string::npos)
+            return {"INT", 0, 0};
+        const int scale = static_cast<int>(n.size() - dot - 1);
+        return {"DECIMAL", static_cast<int>(n.size() - 1), scale};
+    }
+    if (t_[b].isSymbol("(") && closeOf(t_, b, e) == e)
+        return sourceType(b + 1, e - 1);
+    if (e < b + 3 || t_[b].kind != TokenKind::Word || !t_[b + 1].isSymbol("(") ||
+        closeOf(t_, b + 1, e) != e)
+        return {};
+    const std::size_t ab = b + 2, ae = e - 1;  // the arguments
+    if (t_[b].is("CAST") || t_[b].is("CONVERT")) {
+        std::size_t ti = ab;
+        if (t_[b].is("CAST"))
+            for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
+                if (t_[j].is("AS"))
+                    ti = j + 1;
+        std::size_t te = ae;
+        if (t_[b].is("CONVERT"))
+            for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
+                if (t_[j].isSymbol(",")) {
+                    te = j;
+                    break;
+                }
+        return typeAt(ti, te);
+    }
+    if (t_[b].is("GETDATE") && ae == ab)
+        return {"DATETIME", 0, 0};
+    // ROUND keeps its input's type and scale, ISNULL its first argument's.
+    if (t_[b].is("ROUND") || t_[b].is("ISNULL"))
+        for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
+            if (t_[j].isSymbol(","))
+                return sourceType(ab, j);
+    return {};
 }
 
 std::string Emitter::call(const std::string& name, std::size_t open, std::size_t close) {
@@ -368,6 +396,20 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
         sqliteOnly = sqliteOnly || up == f;
     if (sqliteOnly)
         refuse(195, "'" + name + "' is not a recognized built-in function name.", statement_);
+    if (up == "ISNULL" && close > open + 2) {
+        // The result has the type and length of the first argument: the
+        // replacement is converted to it (truncated, for text).
+        for (std::size_t j = open + 1; j < close - 1; j = nextItem(t_, j, close - 1)) {
+            if (!t_[j].isSymbol(","))
+                continue;
+            const TypeSpec first = sourceType(open + 1, j);
+            if (!first.isText() && first.name != "DECIMAL" && first.name != "NUMERIC" &&
+                first.name != "INT")
+                break;
+            return "tsql_convert(ifnull(" + region(open + 1, close - 1) + "), '" + first.name +
+                   "', " + std::to_string(first.length) + ", " + std::to_string(first.scale) + ")";
+        }
+    }
     if ((up == "MIN" || up == "MAX") && close > open + 2 && !t_[open + 1].is("DISTINCT"))
         return name + "(" + collated(open + 1, close - 1) + ")";
     for (const auto& r : kRenames) {

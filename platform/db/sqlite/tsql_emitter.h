@@ -48,6 +48,9 @@ private:
     std::string call(const std::string& name, std::size_t open, std::size_t close);
     std::string convert(std::size_t open, std::size_t close, bool isCast);
     std::string literal(const Token& tok);
+    // The T-SQL type of [b, e) when the text alone tells it (a literal, a
+    // CAST or CONVERT, GETDATE(), ROUND of such); an empty name otherwise.
+    TypeSpec sourceType(std::size_t b, std::size_t e);
     bool isBoundary(const Token& tok) const;
     bool isHintGroup(std::size_t open, std::size_t close) const;
     // [b, e) names a column: name, or qualified names joined by dots.

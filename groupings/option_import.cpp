@@ -1,0 +1,275 @@
+#include "groupings/option_import.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "common/item_card.h"
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "groupings/composizione_raggruppamento.h"
+#include "groupings/option_lists.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/grid_exchange.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "platform/framework/cinterface.h"
+
+namespace groupings {
+
+namespace {
+
+constexpr int kDescrizioneMassima = 80;
+
+QString pulito(const std::string& s) {
+    return QString::fromStdString(s).trimmed();
+}
+
+bool una(const std::string& testo, std::initializer_list<const char*> nomi) {
+    for (const char* n : nomi)
+        if (pulito(testo).compare(QString::fromUtf8(n), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+const char* testoEsito(ImportOutcome e) {
+    switch (e) {
+        case ImportOutcome::New:
+            return "Nuova";
+        case ImportOutcome::Changed:
+            return "Modificata";
+        case ImportOutcome::Unchanged:
+            return "Invariata";
+        default:
+            return "Rifiutata";
+    }
+}
+
+}  // namespace
+
+std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::string& variante,
+                                           const exchange::TextRows& righe) {
+    db::Connection& cn = card.connection();
+    const std::string& ditta = card.companyCode();
+    int larghezza = 20;
+    bool numerica = false;
+    {
+        db::Recordset dim;
+        dim.open("SELECT MG5F_SIZE, MG5F_INDNATURA FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = " +
+                     ditta + " AND MG5F_CODICEVAR = '" + variante + "'",
+                 cn);
+        if (dim.recordCount() > 0) {
+            dim.moveFirst();
+            larghezza = static_cast<int>(
+                common::NzNumero(dim.value("MG5F_SIZE")).toDecimal()->toInt64().value_or(20));
+            numerica = common::NzNumero(dim.value("MG5F_INDNATURA")).toText() == "1";
+        }
+    }
+    std::map<std::string, std::string> esistenti;
+    {
+        db::Recordset rs;
+        rs.open("SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " +
+                    ditta + " AND MG5E_CODICEVAR_MG5F = '" + variante + "'",
+                cn);
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            esistenti[pulito(common::NzStringa(rs.value("MG5E_OPZIONE"))).toStdString()] =
+                exchange::RightTrimmed(common::NzStringa(rs.value("MG5E_DESCR")));
+    }
+    const framework::Cinterface* host = card.Pcls_Interface();
+    const bool puoInserire = !host || host->CanInsert();
+    const bool puoModificare = !host || host->CanUpdate();
+
+    // Captions in the first row name the columns; otherwise code, description.
+    std::size_t colCodice = 0, colDescr = 1, prima = 0;
+    if (!righe.empty()) {
+        const auto& t = righe.front();
+        for (std::size_t j = 0; j < t.size(); ++j) {
+            if (una(t[j], {"Opzione", "Codice", "MG5E_OPZIONE"})) {
+                colCodice = j;
+                prima = 1;
+            } else if (una(t[j], {"Descrizione", "MG5E_DESCR"})) {
+                colDescr = j;
+            }
+        }
+    }
+    std::vector<ImportedOption> out;
+    std::set<std::string> visti;
+    for (std::size_t i = prima; i < righe.size(); ++i) {
+        const auto& r = righe[i];
+        ImportedOption o;
+        o.codice = colCodice < r.size() ? pulito(r[colCodice]).toStdString() : std::string();
+        o.descrizione = colDescr < r.size() ? pulito(r[colDescr]).toStdString() : std::string();
+        if (o.codice.empty() && o.descrizione.empty())
+            continue;  // an empty line
+        const QString codice = QString::fromStdString(o.codice);
+        if (o.codice.empty())
+            o.motivo = "codice vuoto";
+        else if (codice.contains('\''))
+            o.motivo = "il codice non può contenere il carattere apice (')";
+        else if (codice.size() > larghezza)
+            o.motivo = "codice più lungo di " + std::to_string(larghezza) + " caratteri";
+        else if (numerica && !std::all_of(o.codice.begin(), o.codice.end(), ::isdigit))
+            o.motivo = "la variante accetta solo cifre";
+        else if (visti.count(o.codice))
+            o.motivo = "codice ripetuto";
+        else if (QString::fromStdString(o.descrizione).size() > kDescrizioneMassima)
+            o.motivo = "descrizione più lunga di 80 caratteri";
+        visti.insert(o.codice);
+        if (o.motivo.empty()) {
+            const auto e = esistenti.find(o.codice);
+            if (e == esistenti.end())
+                o.esito = puoInserire ? ImportOutcome::New : ImportOutcome::Refused;
+            else if (e->second == o.descrizione)
+                o.esito = ImportOutcome::Unchanged;
+            else
+                o.esito = puoModificare ? ImportOutcome::Changed : ImportOutcome::Refused;
+            if (o.esito == ImportOutcome::Refused)
+                o.motivo = "diritti insufficienti";
+        }
+        out.push_back(std::move(o));
+    }
+    return out;
+}
+
+bool WriteOptions(common::ItemCard& card, const std::string& variante,
+                  const std::vector<ImportedOption>& opzioni) {
+    db::Connection& cn = card.connection();
+    const std::string& ditta = card.companyCode();
+    common::Procedure p(card, "ImportaOpzioni");
+    auto annulla = [&] {
+        try {
+            if (cn.transactionDepth() > 0)
+                cn.rollbackTransaction();
+        } catch (...) {
+        }
+    };
+    p.onAbort(annulla);
+    p.step([&] { cn.beginTransaction(); });
+    for (const auto& o : opzioni) {
+        if (!p.running())
+            break;
+        const std::string descrLit =
+            common::FormatoDBTesto(db::Value(o.descrizione), common::kTesto, true);
+        const std::string optLit =
+            common::FormatoDBTesto(db::Value(o.codice), common::kTesto, true);
+        if (o.esito == ImportOutcome::New)
+            p.step([&] {
+                cn.execute(
+                    "INSERT INTO MG5E_OPZIONI   (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, "
+                    "MG5E_OPZIONE, MG5E_DESCR) VALUES   ( " +
+                    ditta + ", '" + variante + "', " + optLit + ", " + descrLit + ")");
+            });
+        else if (o.esito == ImportOutcome::Changed)
+            p.step([&] {
+                cn.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + descrLit +
+                           " WHERE MG5E_DITTA_CG18     = " + ditta +
+                           " AND       MG5E_CODICEVAR_MG5F = '" + variante +
+                           "' AND       MG5E_OPZIONE        = " + optLit);
+            });
+    }
+    if (!p.running())
+        return false;
+    // A row passed over (ignore) would leave the import half done.
+    if (p.skipped()) {
+        annulla();
+        return false;
+    }
+    bool fatto = false;
+    p.step([&] {
+        cn.commitTransaction();
+        fatto = true;
+    });
+    if (!fatto)
+        annulla();
+    return fatto;
+}
+
+FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent)
+    : QDialog(parent), righe_(std::make_unique<db::Recordset>()) {
+    setObjectName("FRM_IMPORTAOPZIONI");
+    setWindowTitle(QStringLiteral("Importa opzioni"));
+    righe_->appendField("ESITO", db::FieldType::Text, 12);
+    righe_->appendField("OPZIONE", db::FieldType::Text, 20);
+    righe_->appendField("DESCRIZIONE", db::FieldType::Text, 80);
+    righe_->appendField("MOTIVO", db::FieldType::Text, 80);
+    righe_->open();
+    int accettate = 0, rifiutate = 0;
+    for (const auto& o : opzioni) {
+        righe_->addNew();
+        righe_->setValue("ESITO", std::string(testoEsito(o.esito)));
+        righe_->setValue("OPZIONE", o.codice);
+        righe_->setValue("DESCRIZIONE", o.descrizione);
+        righe_->setValue("MOTIVO", o.motivo);
+        if (o.esito == ImportOutcome::New || o.esito == ImportOutcome::Changed)
+            ++accettate;
+        if (o.esito == ImportOutcome::Refused)
+            ++rifiutate;
+    }
+    if (righe_->recordCount() > 0)
+        righe_->moveFirst();
+    auto* layout = new QVBoxLayout(this);
+    GRD_ANTEPRIMA = new controls::DataGrid(this);
+    GRD_ANTEPRIMA->setObjectName("GRD_ANTEPRIMA");
+    GRD_ANTEPRIMA->SetReadOnly(true);
+    auto& cols = GRD_ANTEPRIMA->Columns();
+    cols.Add("ESITO", QStringLiteral("Esito")).SetWidth(90);
+    cols.Add("OPZIONE", QStringLiteral("Opzione")).SetWidth(100);
+    cols.Add("DESCRIZIONE", QStringLiteral("Descrizione")).SetWidth(220);
+    cols.Add("MOTIVO", QStringLiteral("Motivo")).SetWidth(260);
+    GRD_ANTEPRIMA->SetDataSource(righe_.get());
+    layout->addWidget(GRD_ANTEPRIMA, 1);
+    LBL_RIEPILOGO = new QLabel(
+        QStringLiteral("Righe da scrivere: %1. Righe rifiutate: %2.").arg(accettate).arg(rifiutate),
+        this);
+    LBL_RIEPILOGO->setObjectName("LBL_RIEPILOGO");
+    layout->addWidget(LBL_RIEPILOGO);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    CMD_CONFERMA = new QPushButton(QStringLiteral("Conferma"), this);
+    CMD_CONFERMA->setObjectName("CMD_CONFERMA");
+    CMD_CONFERMA->setEnabled(accettate > 0);
+    CMD_ANNULLA = new QPushButton(QStringLiteral("Annulla"), this);
+    CMD_ANNULLA->setObjectName("CMD_ANNULLA");
+    buttons->addWidget(CMD_CONFERMA);
+    buttons->addWidget(CMD_ANNULLA);
+    layout->addLayout(buttons);
+    connect(CMD_CONFERMA, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CMD_ANNULLA, &QPushButton::clicked, this, &QDialog::reject);
+    resize(760, 420);
+}
+
+FRM_IMPORTAOPZIONI::~FRM_IMPORTAOPZIONI() {
+    GRD_ANTEPRIMA->SetDataSource(nullptr);
+}
+
+void ImportOptions(common::ItemCard& card, const exchange::TextRows& righe) {
+    StatoOpzioni& st = card.shared<StatoOpzioni>();
+    if (st.variante.empty())
+        return;
+    std::vector<ImportedOption> opzioni;
+    {
+        common::Procedure p(card, "ImportaOpzioni");
+        p.step([&] { opzioni = AnalyseOptions(card, st.variante, righe); });
+        if (!p.running() || p.failed())
+            return;
+    }
+    FRM_IMPORTAOPZIONI anteprima(opzioni, card.widget());
+    if (anteprima.exec() != QDialog::Accepted)
+        return;
+    if (!WriteOptions(card, st.variante, opzioni))
+        return;
+    CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
+    AzzeraTabStati(card);
+}
+
+void EnableOptionImport(common::ItemCard& card, controls::DataGrid* grid) {
+    controls::GridExchange::Of(grid)->SetReceiver(
+        [&card](const exchange::TextRows& righe, bool) { ImportOptions(card, righe); });
+}
+
+}  // namespace groupings

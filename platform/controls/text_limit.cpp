@@ -1,0 +1,109 @@
+#include "platform/controls/text_limit.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QVariant>
+#include <algorithm>
+
+#include "platform/controls/lookup_box.h"
+
+namespace controls {
+
+namespace {
+
+constexpr const char* kLimitProperty = "veldranoTextLimit";
+constexpr const char* kCutProperty = "veldranoTextLimitCut";
+// QLineEdit's own "no limit".
+constexpr int kNoLineLimit = 32767;
+
+// A text of several lines has no maximum of its own: what goes past the
+// limit (typed, pasted or set) is cut, the cursor kept where it was.
+void cutWhenLonger(QPlainTextEdit* plain) {
+    if (plain->property(kCutProperty).toBool())
+        return;
+    plain->setProperty(kCutProperty, true);
+    QObject::connect(plain, &QPlainTextEdit::textChanged, plain, [plain] {
+        const int limit = plain->property(kLimitProperty).toInt();
+        const QString text = plain->toPlainText();
+        if (limit <= 0 || text.size() <= limit)
+            return;
+        const int at = std::min(plain->textCursor().position(), limit);
+        plain->setPlainText(text.left(limit));
+        QTextCursor cursor = plain->textCursor();
+        cursor.setPosition(at);
+        plain->setTextCursor(cursor);
+    });
+}
+
+QString incoming(const QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        return clipboard ? clipboard->text() : QString();
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || (text.at(0).category() == QChar::Other_Control && text != "\r"))
+        return {};
+    return text;
+}
+
+}  // namespace
+
+int TextLimit(const QWidget* box) {
+    if (const auto* lookup = qobject_cast<const LookupBox*>(box))
+        box = lookup->LineEdit();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(box))
+        return edit->maxLength() >= kNoLineLimit ? 0 : edit->maxLength();
+    if (box)
+        return std::max(0, box->property(kLimitProperty).toInt());
+    return 0;
+}
+
+void SetTextLimit(QWidget* box, int limit) {
+    if (auto* lookup = qobject_cast<LookupBox*>(box)) {
+        lookup->SetMaxLength(limit > 0 ? limit : kNoLineLimit);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        edit->setMaxLength(limit > 0 ? limit : kNoLineLimit);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
+        plain->setProperty(kLimitProperty, std::max(0, limit));
+        cutWhenLonger(plain);
+        if (limit > 0 && plain->toPlainText().size() > limit)
+            plain->setPlainText(plain->toPlainText().left(limit));
+    }
+}
+
+void NarrowTextLimit(QWidget* box, int limit) {
+    if (limit <= 0)
+        return;
+    const int own = TextLimit(box);
+    if (own == 0 || limit < own)
+        SetTextLimit(box, limit);
+}
+
+bool ExceedsTextLimit(const QWidget* box, const QKeyEvent* event) {
+    const int limit = TextLimit(box);
+    if (limit <= 0 || !event)
+        return false;
+    const QString text = incoming(event);
+    if (text.isEmpty())
+        return false;
+    if (const auto* edit = qobject_cast<const QLineEdit*>(box)) {
+        if (edit->isReadOnly())
+            return false;
+        return edit->text().size() - edit->selectedText().size() + text.size() > limit;
+    }
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(box)) {
+        if (plain->isReadOnly())
+            return false;
+        return plain->toPlainText().size() - plain->textCursor().selectedText().size() +
+                   text.size() >
+               limit;
+    }
+    return false;
+}
+
+}  // namespace controls

@@ -1,0 +1,191 @@
+// The customer and supplier item-code tabs tried by hand: a new row left
+// half entered never lands on a stored one, Annulla always goes back to the
+// stored values, and no box lets a text past its column reach the database.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "common/item_card.h"
+#include "itemcodes/artclifor_tab.h"
+#include "platform/controls/grid_navigator.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
+#include "platform/controls/side_bar.h"
+#include "platform/db/connection.h"
+#include "tests/variants/test_card.h"
+#include "tests/window/card_window.h"
+#include "window/frmmg_veldrano.h"
+
+namespace {
+
+using itemcodes::ArtCliForTab;
+
+// Every stored code of an item, one text per row, in key order.
+std::vector<std::string> codes(db::Connection& cn, const std::string& item) {
+    std::vector<std::string> out;
+    for (const auto& set : cn.run("SELECT MG73_TIPOCF_CG44, MG73_CLIFOR_CG44, MG73_ARTCLIFOR, "
+                                  "MG73_OPZIONE_MG5E, MG73_DESCARTCF, MG73_DTULTAGG FROM "
+                                  "MG73_ARTCLIFOR WHERE MG73_CODART_MG66 = '" +
+                                  item + "' ORDER BY 1, 2, 3")
+                               .resultSets)
+        for (const auto& row : set.rows) {
+            std::string line;
+            for (const auto& v : row)
+                line += cardtest::text(v) + "|";
+            out.push_back(line);
+        }
+    return out;
+}
+
+struct ItemCodes : cardtest::CardWindowTest {
+    void SetUp() override {
+        CardWindowTest::SetUp();
+        cn.open("Data Source=" + path);
+    }
+    ArtCliForTab& tab(int index) { return *static_cast<ArtCliForTab*>(w->tab(index)); }
+    // The side bar, as the user chooses a tab.
+    void sidebar(const char* item) { ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP05", item)); }
+    static void type(QWidget* box, const QString& text) {
+        box->setFocus();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    db::Connection cn;  // a second session, reading what the window wrote
+};
+
+TEST_F(ItemCodes, AnAbandonedNewRowNeverLandsOnAStoredOne) {
+    choose("MAGLIA-001");
+    sidebar("ITM10");
+    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    const auto before = codes(cn, "MAGLIA-001");
+
+    // A new row with a code and a customer that does not exist.
+    cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    ASSERT_EQ(cli.frame()->Status(), 2);
+    type(cli.TXT_ARTCLIFOR, "ABBANDONATO");
+    type(cli.TXT_CODCLIFOR->LineEdit(), "999");
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");  // refused: the customer does not exist
+    EXPECT_TRUE(cardtest::shown("999"));
+
+    // To the supplier tab and back, a click in the variant box, Annulla.
+    sidebar("ITM11");
+    sidebar("ITM10");
+    QTest::mouseClick(cli.TXT_CLIFOR_OPZIONE->LineEdit(), Qt::LeftButton);
+    cli.frame()->Undo();  // the navigator's Annulla on the active frame
+
+    // Back to the stored row, shown as stored, its keys locked.
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    EXPECT_FALSE(cli.TXT_ARTCLIFOR->isEnabled());
+    EXPECT_FALSE(cli.TXT_CODCLIFOR->isEnabled());
+    EXPECT_FALSE(cli.TXT_CLIFOR_OPZIONE->isEnabled());
+    EXPECT_NE(cli.TXT_ARTCLIFOR->text(), QStringLiteral("ABBANDONATO"));
+    EXPECT_NE(cli.TXT_CODCLIFOR->Text(), QStringLiteral("999"));
+    EXPECT_EQ(cli.recordset()->recordCount(), 5);
+
+    // Saving now writes nothing of what was typed for the abandoned row.
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_EQ(codes(cn, "MAGLIA-001"), before);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_ARTCLIFOR = 'ABBANDONATO'"), 0);
+}
+
+TEST_F(ItemCodes, AnnullaAlwaysReturnsToTheStoredValuesOnEitherTab) {
+    choose("MAGLIA-001");
+    for (const char* item : {"ITM10", "ITM11"}) {
+        sidebar(item);
+        ArtCliForTab& t =
+            tab(std::string(item) == "ITM10" ? common::kTabArtcli : common::kTabArtfor);
+        ASSERT_NE(t.frame(), nullptr) << item;
+        const auto before = codes(cn, "MAGLIA-001");
+        const QString stored = t.TXT_ARTCLIFOR->text();
+
+        // An edit of the stored row, abandoned.
+        t.frame()->Change();
+        ASSERT_EQ(t.frame()->Status(), 1);
+        type(t.TXT_ARTCLIFOR, "X");
+        t.frame()->Undo();
+        EXPECT_EQ(t.frame()->Status(), 0) << item;
+        EXPECT_EQ(t.TXT_ARTCLIFOR->text(), stored) << item;
+        EXPECT_FALSE(t.TXT_ARTCLIFOR->isEnabled()) << item;
+
+        // A new row, abandoned after an error, then Annulla twice.
+        t.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+        type(t.TXT_ARTCLIFOR, "NUOVO");
+        t.GRIDNAV_ARTCLIFOR->Click("Conferma");  // refused: no counterpart
+        t.frame()->Undo();
+        t.frame()->Undo();
+        EXPECT_EQ(t.frame()->Status(), 0) << item;
+        EXPECT_EQ(t.TXT_ARTCLIFOR->text(), stored) << item;
+        EXPECT_FALSE(t.TXT_ARTCLIFOR->isEnabled()) << item;
+        t.GRIDNAV_ARTCLIFOR->Click("Conferma");
+        EXPECT_EQ(codes(cn, "MAGLIA-001"), before) << item;
+    }
+}
+
+TEST_F(ItemCodes, AStoredKeyChangesOnlyWhenItsRowIsEditedAndSaved) {
+    choose("MAGLIA-001");
+    sidebar("ITM10");
+    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    // The row of customer 4, chosen on the grid as the user does.
+    long row = -1;
+    db::Recordset& rs = *cli.recordset();
+    for (long r = 0; r < rs.recordCount(); ++r)
+        if (cardtest::text(rs.valueAt(r, rs.fieldIndex("MG73_ARTCLIFOR"))) == "DUV/PULL/07")
+            row = r;
+    ASSERT_GE(row, 0);
+    rs.setAbsolutePosition(row + 1);
+    cli.frame()->Change();
+    ASSERT_TRUE(cli.TXT_ARTCLIFOR->isEnabled());
+    cli.TXT_ARTCLIFOR->selectAll();
+    type(cli.TXT_ARTCLIFOR, "DUV/PULL/08");
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_ARTCLIFOR = 'DUV/PULL/07'"), 0);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR",
+                              "MG73_ARTCLIFOR = 'DUV/PULL/08' AND MG73_CLIFOR_CG44 = 4 AND "
+                              "MG73_CODART_MG66 = 'MAGLIA-001'"),
+              1);
+    // The grid and the work table follow: the renamed row is shown once.
+    int shownRows = 0;
+    for (long r = 0; r < rs.recordCount(); ++r)
+        if (cardtest::text(rs.valueAt(r, rs.fieldIndex("MG73_ARTCLIFOR"))) == "DUV/PULL/08")
+            ++shownRows;
+    EXPECT_EQ(shownRows, 1);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_CODART_MG66 = 'MAGLIA-001'"), 8);
+}
+
+TEST_F(ItemCodes, NoBoxTakesMoreThanItsColumnAndTheUserIsTold) {
+    choose("MAGLIA-001");
+    sidebar("ITM10");
+    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    type(cli.TXT_ARTCLIFOR, QString(40, 'C'));
+    EXPECT_EQ(cli.TXT_ARTCLIFOR->text().size(), 25);
+    EXPECT_TRUE(cardtest::shown("[x91701x] Il campo accetta al massimo 25 caratteri."));
+    type(cli.TXT_CODCLIFOR->LineEdit(), "2");
+    cli.CHK_FLGDESCPERSCLIFOR->click();
+    ASSERT_TRUE(cli.TXT_DESCARTCLIFOR->isEnabled());
+    cardtest::clearMessages();
+    cli.TXT_DESCARTCLIFOR->setFocus();
+    QTest::keyClicks(cli.TXT_DESCARTCLIFOR, QString(100, 'd'));
+    EXPECT_EQ(cli.TXT_DESCARTCLIFOR->toPlainText().size(), 72);
+    EXPECT_TRUE(cardtest::shown("[x91701x] Il campo accetta al massimo 72 caratteri."));
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    EXPECT_EQ(cardtest::text(cardtest::scalar(
+                  cn, "SELECT MG73_DESCARTCF FROM MG73_ARTCLIFOR WHERE MG73_ARTCLIFOR = '" +
+                          std::string(25, 'C') + "'")),
+              std::string(72, 'd'));
+    for (const auto& m : cardtest::shownMessages())
+        EXPECT_EQ(m.find("22001"), std::string::npos) << m;
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// The transcoding tab tried by hand: a new row abandoned after an error
+// never lands on a stored one, and Annulla goes back to the stored values.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "common/item_card.h"
+#include "common/value_helpers.h"
+#include "platform/controls/grid_navigator.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
+#include "platform/controls/side_bar.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "tests/variants/test_card.h"
+#include "tests/window/card_window.h"
+#include "transcoding/trascodifica_varianti_tab.h"
+#include "window/frmmg_veldrano.h"
+
+namespace {
+
+using transcoding::TrascodificaVariantiTab;
+
+std::vector<std::string> transcodings(db::Connection& cn) {
+    std::vector<std::string> out;
+    for (const auto& set : cn.run("SELECT MG5S_CODICEVAR_MG5F, MG5S_TIPOCF_CG44, "
+                                  "MG5S_CLIFOR_CG44, MG5S_OPZIONE_MG5E, MG5S_DESCR FROM "
+                                  "MG5S_VARCLIFOR ORDER BY 1, 2, 3, 4")
+                               .resultSets)
+        for (const auto& row : set.rows) {
+            std::string line;
+            for (const auto& v : row)
+                line += cardtest::text(v) + "|";
+            out.push_back(line);
+        }
+    return out;
+}
+
+struct Transcoding : cardtest::CardWindowTest {
+    void SetUp() override {
+        CardWindowTest::SetUp();
+        cn.open("Data Source=" + path);
+    }
+    TrascodificaVariantiTab& tab() {
+        return *static_cast<TrascodificaVariantiTab*>(w->tab(common::kTabTrascodificaVarianti));
+    }
+    static void type(QLineEdit* edit, const QString& value) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, value);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    db::Connection cn;  // a second session, reading what the window wrote
+};
+
+TEST_F(Transcoding, AnAbandonedNewRowNeverLandsOnAStoredOne) {
+    // A colour without grouping: every option of the variant can be entered.
+    choose("MAGLIA-003");
+    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
+    TrascodificaVariantiTab& t = tab();
+    const int colour = t.CBO_TIPOVAR2->findData(common::indiceVariante("A1"));
+    ASSERT_GE(colour, 0);
+    t.CBO_TIPOVAR2->setCurrentIndex(colour);
+    emit t.CBO_TIPOVAR2->activated(colour);
+    type(t.TXT_CLIFOR->LineEdit(), "3");
+    ASSERT_NE(t.FME_TRASCF(), nullptr);
+    ASSERT_GT(t.rsTrascf()->recordCount(), 0);
+    const auto before = transcodings(cn);
+
+    t.GRIDNAV_TRASCF->Click("Nuovo");
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 2);
+    type(t.TXT_OPZIONECF->LineEdit(), "ZZZ");
+    type(t.TXT_DESCRCF, "Abbandonata");
+    t.GRIDNAV_TRASCF->Click("Conferma");  // refused: ZZZ is no option of the variant
+
+    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP05", "ITM10"));
+    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
+    QTest::mouseClick(t.TXT_OPZIONECF->LineEdit(), Qt::LeftButton);
+    t.FME_TRASCF()->Undo();  // the navigator's Annulla
+
+    EXPECT_EQ(t.FME_TRASCF()->Status(), 0);
+    EXPECT_FALSE(t.TXT_OPZIONECF->isEnabled());
+    EXPECT_NE(t.TXT_OPZIONECF->Text(), QStringLiteral("ZZZ"));
+    EXPECT_NE(t.TXT_DESCRCF->text(), QStringLiteral("Abbandonata"));
+    t.GRIDNAV_TRASCF->Click("Conferma");
+    EXPECT_EQ(transcodings(cn), before);
+    EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'Abbandonata'"), 0);
+}
+
+}  // namespace
