@@ -1,6 +1,7 @@
 #include "window/frmmg_veldrano.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
