@@ -150,8 +150,7 @@ static WriteKind refusedKind(const Rights& d, WriteKind kind) {
     return d.update ? kind : WriteKind::Change;
 }
 
-bool checkRight(WindowServices& services, WriteKind kind) {
-    const Rights d = rightsOf(services.Pcls_Interface());
+static bool checkRight(WindowServices& services, const Rights& d, WriteKind kind) {
     if (allowed(d, kind))
         return true;
     const WriteKind m = refusedKind(d, kind);
@@ -160,13 +159,18 @@ bool checkRight(WindowServices& services, WriteKind kind) {
     return false;
 }
 
+bool checkRight(WindowServices& services, WriteKind kind) {
+    return checkRight(services, rightsOf(services.Pcls_Interface()), kind);
+}
+
+// The card's own host decides: a tab may be shown on services without one.
 bool checkRight(ItemCard& card, WriteKind kind) {
-    return checkRight(card.services(), kind);
+    return checkRight(card.services(), rightsOf(card.Pcls_Interface()), kind);
 }
 
 bool checkSearch(ItemCard& card) {
     WindowServices& services = card.services();
-    if (rightsOf(services.Pcls_Interface()).search)
+    if (rightsOf(card.Pcls_Interface()).search)
         return true;
     services.VisualizzaMessaggio("Non si dispone dell'autorizzazione a eseguire ricerche.", 91504,
                                  vbExclamation, services.TraduciTesto("Avviso Utente", 8522));

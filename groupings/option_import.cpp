@@ -10,6 +10,7 @@
 
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/rights.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/composizione_raggruppamento.h"
@@ -80,9 +81,9 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
             esistenti[pulito(common::NzStringa(rs.value("MG5E_OPZIONE"))).toStdString()] =
                 exchange::RightTrimmed(common::NzStringa(rs.value("MG5E_DESCR")));
     }
-    const framework::Cinterface* host = card.Pcls_Interface();
-    const bool puoInserire = !host || host->CanInsert();
-    const bool puoModificare = !host || host->CanUpdate();
+    const common::Rights diritti = common::rightsOf(card.Pcls_Interface());
+    const bool puoInserire = common::allowed(diritti, common::WriteKind::Add);
+    const bool puoModificare = common::allowed(diritti, common::WriteKind::Change);
 
     // Captions in the first row name the columns; otherwise code, description.
     std::size_t colCodice = 0, colDescr = 1, prima = 0;

@@ -7,6 +7,7 @@
 
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/rights.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
@@ -79,11 +80,6 @@ int messaggio(common::ItemCard& card, const std::string& testo, long numero, int
     common::WindowServices& ws = card.services();
     return ws.VisualizzaMessaggio(conParametri(testo, parametri), numero, stile,
                                   ws.TraduciTesto("Scheda articolo - varianti", 50877), parametri);
-}
-
-bool puoModificare(common::ItemCard& card) {
-    const framework::Cinterface* host = card.Pcls_Interface();
-    return !host || host->CanUpdate();
 }
 
 }  // namespace
@@ -282,11 +278,8 @@ void PasteStates(common::ItemCard& card, const StateTarget& d, const exchange::T
                  bool fromFile) {
     if (!d.grid->DataSource() || !d.grid->DataSource()->isOpen())
         return;
-    if (!puoModificare(card)) {
-        messaggio(card, "Non si dispone dei diritti per modificare i dati.", 91903,
-                  common::vbOKOnly + common::vbExclamation);
+    if (!common::checkRight(card, common::WriteKind::Change))
         return;
-    }
     const StateBlock blocco = DecodeStateBlock(card, d, righe, fromFile);
     if (!blocco.rifiutate.empty()) {
         std::string elenco;

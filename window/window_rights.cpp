@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 
 #include "common/rights.h"
 #include "platform/controls/lookup_box.h"
@@ -43,11 +44,11 @@ const WriteCommand kWriteCommands[] = {
     {"CHK_FLGVARART", common::WriteKind::Change},
 };
 
-// Presses of a write command the rights forbid: told, and eaten.
+// Presses of a command the rights forbid: told, and eaten.
 class CommandGuard : public QObject {
 public:
-    CommandGuard(FRMMG_VELDRANO& window, common::WriteKind kind, QObject* parent)
-        : QObject(parent), window_(window), kind_(kind) {}
+    CommandGuard(std::function<bool()> allowed, QObject* parent)
+        : QObject(parent), allowed_(std::move(allowed)) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
@@ -59,13 +60,24 @@ protected:
                              static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter));
         if (!press)
             return false;
-        return !common::checkRight(window_, kind_);
+        return !allowed_();
     }
 
 private:
-    FRMMG_VELDRANO& window_;
-    common::WriteKind kind_;
+    std::function<bool()> allowed_;
 };
+
+// Disables the window's buttons of that name and refuses their presses, told
+// by the numbered message, should a tab enable them again.
+void guardButtons(QWidget& window, const char* name, const std::function<bool()>& allowed) {
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>(QString::fromLatin1(name))) {
+        b->setEnabled(false);
+        if (!b->property("guardiaRights").toBool()) {
+            b->installEventFilter(new CommandGuard(allowed, b));
+            b->setProperty("guardiaRights", true);
+        }
+    }
+}
 
 }  // namespace
 
@@ -80,17 +92,13 @@ void FRMMG_VELDRANO::applicaRights() {
             frame->SetAllowDelete(false);
     }
     for (const WriteCommand& c : kWriteCommands) {
-        if (common::allowed(d, c.kind))
-            continue;
-        for (QAbstractButton* b : findChildren<QAbstractButton*>(QString::fromLatin1(c.name))) {
-            b->setEnabled(false);
-            if (!b->property("guardiaRights").toBool()) {
-                b->installEventFilter(new CommandGuard(*this, c.kind, b));
-                b->setProperty("guardiaRights", true);
-            }
-        }
+        if (!common::allowed(d, c.kind))
+            guardButtons(*this, c.name,
+                         [this, k = c.kind] { return common::checkRight(*this, k); });
     }
     if (!d.search) {
+        // The options search of the options tab, like the item search.
+        guardButtons(*this, "CMD_SEARCH", [this] { return common::checkSearch(*this); });
         cmdNuovo_->setEnabled(false);
         if (auto* button = lkpCodArt_->findChild<QToolButton*>())
             button->setEnabled(false);

@@ -288,6 +288,15 @@ TEST_F(RightsOff, WithoutCanQbeThereIsNoItemSearch) {
     choose("MAGLIA-001");
     EXPECT_EQ(w->currentItem(), "MAGLIA-001");
     EXPECT_FALSE(w->CMD_NUOVO()->isEnabled());
+    // The options search goes with it, even where the tab enables it again.
+    w->selectTab(common::kTabGestioneVarianti);
+    auto* search = w->findChild<QPushButton*>("CMD_SEARCH");
+    ASSERT_NE(search, nullptr);
+    EXPECT_FALSE(search->isEnabled());
+    dialogs.shown.clear();
+    search->setEnabled(true);
+    QTest::mouseClick(search, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione a eseguire ricerche."));
 }
 
 // The check itself: what a batch writes, work tables aside.

@@ -157,7 +157,7 @@ TEST(VariantStatePaste, WithoutTheRightToChangeNothingIsWritten) {
     QApplication::clipboard()->setText("DISP\tDISP\r\nDISP\tDISP");
     tab.GRDX_COMBINAZIONI->setFocus();
     QTest::keyClick(tab.GRDX_COMBINAZIONI, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(shown("[x91903x] Non si dispone dei diritti per modificare i dati."));
+    EXPECT_TRUE(shown("Non si dispone dell'autorizzazione a modificare i dati."));
     EXPECT_EQ(
         cardtest::snapshot(card.connection(), "SELECT * FROM MG5W_PROVSTATI ORDER BY MG5W_IDPROV"),
         before);
