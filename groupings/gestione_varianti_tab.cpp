@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/progress_indicator.h"
 #include "common/procedure.h"
+#include "common/progress_indicator.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/clsmg_opzioni.h"
@@ -35,7 +35,6 @@
 namespace groupings {
 
 using common::Procedure;
-
 namespace {
 
 const char* const kTitoloVarianti = "Scheda articolo - varianti";
@@ -576,12 +575,12 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
     if (QString::fromStdString(codice).size() > massimo) {
         ws.VisualizzaMessaggio("Il codice dell'opzione non pu\xC3\xB2 superare " +
                                    std::to_string(massimo) + " caratteri.",
-                               0, common::vbExclamation, titolo);
+                               91540, common::vbExclamation, titolo, {{db::Value(massimo)}});
         return;
     }
     if (QString::fromStdString(descr).size() > 80) {
         ws.VisualizzaMessaggio("La descrizione dell'opzione non pu\xC3\xB2 superare 80 caratteri.",
-                               0, common::vbExclamation, titolo);
+                               91541, common::vbExclamation, titolo);
         return;
     }
 

@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "common/pending_edits.h"
 #include "common/frame_messages.h"
+#include "common/pending_edits.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -412,7 +412,7 @@ bool ArtCliForTab::AttivaFrameworkArtclifor() {
                                     QString::fromUtf8(tipo_.parola));
         common::WindowServices& ws = card().services();
         common::routeFrameMessages(ws, *frame,
-                                     [&ws] { return ws.TraduciTesto("Attenzione", 7757); });
+                                   [&ws] { return ws.TraduciTesto("Attenzione", 7757); });
         frame->Bind(&cn, rs_.get(), "CHIAVE");
         frame->BindControl(TXT_CLIFOR_OPZIONE, "MG73_OPZIONE_MG5E",
                            {QStringLiteral("Codice variante")});
@@ -821,14 +821,16 @@ bool ArtCliForTab::EsisteCliForPreferenziale(int tipo, long codice) {
     const std::string ragSoc = NzValore(rs.value("CG16_RAGSOANAG"), "");
     if (codice < 1 || codice == trovato)
         return false;
-    std::string testo = "L'articolo " + codArt;
-    if (!opzione.empty())
-        testo += " variante " + opzione;
-    testo += " \xC3\xA8 gi\xC3\xA0 dotato di " + parola + " preferenziale.\r\nIl " + parola +
-             " preferenziale \xC3\xA8 " + ragSoc + " (codice " + std::to_string(trovato) + ").";
+    const std::string articolo = opzione.empty() ? codArt : codArt + " variante " + opzione;
+    const std::string testo = "L'articolo " + articolo + " \xC3\xA8 gi\xC3\xA0 dotato di " +
+                              parola + " preferenziale.\r\nIl " + parola +
+                              " preferenziale \xC3\xA8 " + ragSoc + " (codice " +
+                              std::to_string(trovato) + ").";
     const std::string titolo =
         card().widget() ? card().widget()->windowTitle().toStdString() : std::string();
-    card().services().VisualizzaMessaggio(testo, 0, common::vbExclamation, titolo);
+    card().services().VisualizzaMessaggio(
+        testo, 91543, common::vbExclamation, titolo,
+        {{db::Value(articolo), db::Value(parola), db::Value(ragSoc), db::Value(trovato)}});
     return true;
 }
 

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/pending_edits.h"
 #include "common/frame_messages.h"
+#include "common/pending_edits.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -369,27 +369,32 @@ void StatiCombinazioneTab::FME_COMBI_ValidateRecord(QWidget*& invalid, bool&) {
         return;
     common::WindowServices& ws = card().services();
     const std::string titolo = ws.TraduciTesto("Avviso Utente", 8522);
-    auto rifiuta = [&](QWidget* control, const std::string& text) {
+    auto rifiuta = [&](QWidget* control, const std::string& text, long number,
+                       std::vector<db::Value> parameters = {}) {
         invalid = control;
-        ws.VisualizzaMessaggio(text, 0, common::vbExclamation, titolo);
+        ws.VisualizzaMessaggio(text, number, common::vbExclamation, titolo, parameters);
     };
     const std::string opz1 = testoBox(TXT_OPZIONE1);
     const std::string opz2 = testoBox(TXT_OPZIONE2);
     if (!TXT_OPZIONE1->Found()) {
-        rifiuta(TXT_OPZIONE1, "L'opzione " + opz1 + " non esiste per la variante " +
-                                  descrizioneVariante(CBO_TIPOVAR6_1) + ".");
+        const std::string variante = descrizioneVariante(CBO_TIPOVAR6_1);
+        rifiuta(TXT_OPZIONE1, "L'opzione " + opz1 + " non esiste per la variante " + variante + ".",
+                91544, {db::Value(opz1), db::Value(variante)});
         return;
     }
     if (!TXT_OPZIONE2->Found()) {
-        rifiuta(TXT_OPZIONE2, "L'opzione " + opz2 + " non esiste per la variante " +
-                                  descrizioneVariante(CBO_TIPOVAR6_2) + ".");
+        const std::string variante = descrizioneVariante(CBO_TIPOVAR6_2);
+        rifiuta(TXT_OPZIONE2, "L'opzione " + opz2 + " non esiste per la variante " + variante + ".",
+                91544, {db::Value(opz2), db::Value(variante)});
         return;
     }
     const std::string stato = testoBox(TXT_STATOCOMBI);
     if ((stato.empty() && statoCombiObbligatorio) || !TXT_STATOCOMBI->Found()) {
-        rifiuta(TXT_STATOCOMBI,
-                stato.empty() ? "Indicare lo stato della combinazione."
-                              : "Lo stato " + stato + " non esiste: indicare uno stato valido.");
+        if (stato.empty())
+            rifiuta(TXT_STATOCOMBI, "Indicare lo stato della combinazione.", 91545);
+        else
+            rifiuta(TXT_STATOCOMBI, "Lo stato " + stato + " non esiste: indicare uno stato valido.",
+                    91546, {db::Value(stato)});
         return;
     }
     // One row per pair of options in a scope: another row would hide this one.
@@ -409,8 +414,10 @@ void StatiCombinazioneTab::FME_COMBI_ValidateRecord(QWidget*& invalid, bool&) {
                 (id.isEmptyOrNull() ? std::string() : " AND MG5W_IDPROV <> " + id.toText()),
             card().connection());
         if (doppie.recordCount() > 0)
-            rifiuta(TXT_OPZIONE1, "La combinazione " + opz1 + " / " + opz2 +
-                                      " ha gi\xC3\xA0 uno stato: modificare la riga esistente.");
+            rifiuta(TXT_OPZIONE1,
+                    "La combinazione " + opz1 + " / " + opz2 +
+                        " ha gi\xC3\xA0 uno stato: modificare la riga esistente.",
+                    91547, {db::Value(opz1), db::Value(opz2)});
     } catch (const std::exception&) {
         card().connection().clearErrors();
     }

@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "common/progress_indicator.h"
-#include "common/pending_edits.h"
-#include "common/rights.h"
 #include "common/frame_messages.h"
+#include "common/pending_edits.h"
 #include "common/procedure.h"
+#include "common/progress_indicator.h"
+#include "common/rights.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
@@ -230,7 +230,7 @@ void AttivazioneVariantiTab::build(QWidget* page) {
     FME_VARIANTI->SetAllowDelete(false);
     common::WindowServices& ws = card().services();
     common::routeFrameMessages(ws, *FME_VARIANTI,
-                                 [&ws] { return ws.TraduciTesto(kTitolo, 50877); });
+                               [&ws] { return ws.TraduciTesto(kTitolo, 50877); });
 
     CaricaListeCombo();
     InitGRD_VARIANTI();
@@ -394,8 +394,8 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
 bool AttivazioneVariantiTab::ChiudiFrameworkVarianti() {
     bool chiuso = true;
     if (FME_VARIANTI && FME_VARIANTI->Recordset())
-        chiuso = common::concludeOnClose(card().services(), *FME_VARIANTI,
-                                           "ChiudiFrameworkVarianti");
+        chiuso =
+            common::concludeOnClose(card().services(), *FME_VARIANTI, "ChiudiFrameworkVarianti");
     if (FME_VARIANTI)
         FME_VARIANTI->Release();
     if (GRD_VARIANTI)
@@ -640,7 +640,7 @@ void AttivazioneVariantiTab::TXT_CODREGOLA_Validate() {
     const std::string regola = common::NzValore(db::Value(TXT_CODREGOLA->text().toStdString()));
     if (QString::fromStdString(regola).size() > 20) {
         common::WindowServices& ws = card().services();
-        ws.VisualizzaMessaggio("Il codice regola non pu\xC3\xB2 superare 20 caratteri.", 0,
+        ws.VisualizzaMessaggio("Il codice regola non pu\xC3\xB2 superare 20 caratteri.", 91542,
                                common::vbExclamation, ws.TraduciTesto(kTitolo, 50877));
         return;
     }
