@@ -1,8 +1,9 @@
 #include "common/procedure.h"
 
-#include "common/rights.h"
 #include "common/item_card.h"
+#include "common/rights.h"
 #include "common/window_services.h"
+#include "platform/db/connection.h"
 
 namespace common {
 
@@ -52,6 +53,23 @@ bool Procedure::step(const std::function<void()>& statement) {
         }
     }
     return false;
+}
+
+bool commitWhole(Procedure& p, db::Connection& cn, const std::function<void()>& undo) {
+    if (!p.running())
+        return false;
+    if (p.skipped()) {
+        undo();
+        return false;
+    }
+    bool committed = false;
+    p.step([&] {
+        cn.commitTransaction();
+        committed = true;
+    });
+    if (!committed)
+        undo();
+    return committed;
 }
 
 }  // namespace common

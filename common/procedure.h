@@ -18,6 +18,10 @@
 #include <functional>
 #include <string>
 
+namespace db {
+class Connection;
+}
+
 namespace common {
 
 class ItemCard;
@@ -56,5 +60,11 @@ private:
     int skipped_ = 0;
     int lastAnswer_ = 0;
 };
+
+// Ends a command's transaction on cn as one piece: it commits only when every
+// step ran (a step passed over by ignore would leave part of the command),
+// otherwise, or when the commit fails, it runs undo (the rollback). Answers
+// whether the command was committed.
+bool commitWhole(Procedure& p, db::Connection& cn, const std::function<void()>& undo);
 
 }  // namespace common

@@ -173,21 +173,7 @@ bool WriteOptions(common::ItemCard& card, const std::string& variante,
                            "' AND       MG5E_OPZIONE        = " + optLit);
             });
     }
-    if (!p.running())
-        return false;
-    // A row passed over (ignore) would leave the import half done.
-    if (p.skipped()) {
-        annulla();
-        return false;
-    }
-    bool fatto = false;
-    p.step([&] {
-        cn.commitTransaction();
-        fatto = true;
-    });
-    if (!fatto)
-        annulla();
-    return fatto;
+    return common::commitWhole(p, cn, annulla);
 }
 
 FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent)

@@ -257,21 +257,7 @@ bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBl
                        ") VALUES (" + valori + letterale(NumeroStato(c.stato)) + ")");
         });
     }
-    if (!p.running())
-        return false;
-    // A statement passed over (ignore) would leave part of the block: none of it stays.
-    if (p.skipped()) {
-        annulla();
-        return false;
-    }
-    bool fatto = false;
-    p.step([&] {
-        cn.commitTransaction();
-        fatto = true;
-    });
-    if (!fatto)
-        annulla();
-    return fatto;
+    return common::commitWhole(p, cn, annulla);
 }
 
 void PasteStates(common::ItemCard& card, const StateTarget& d, const exchange::TextRows& righe,
