@@ -1,6 +1,7 @@
 #include "platform/db/sqlite/sqlite_functions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "platform/db/date_time.h"
 #include "platform/db/decimal.h"
 #include "platform/db/sqlite/date_functions.h"
+#include "platform/db/sqlite/numeric_functions.h"
 #include "platform/db/sqlite/text_collation.h"
 
 namespace db::sqlite {
@@ -277,9 +279,16 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
                 --whole;
         }
         auto i = Decimal(whole, 0).toInt64();
-        if (!i) {
-            sqlite3_result_error(
-                ctx, "Arithmetic overflow error converting expression to data type int.", -1);
+        const long long low = type == "TINYINT" ? 0 : type == "SMALLINT" ? -32768 : -2147483648LL;
+        const long long high = type == "TINYINT" ? 255 : type == "SMALLINT" ? 32767 : 2147483647LL;
+        const bool wide = type == "BIGINT" || type == "BIT";
+        if (!i || (!wide && (*i < low || *i > high))) {
+            std::string name = type == "INTEGER" ? "int" : type;
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            const std::string msg =
+                "Arithmetic overflow error converting expression to data type " + name + ".";
+            sqlite3_result_error(ctx, msg.c_str(), -1);
             return;
         }
         return sqlite3_result_int64(ctx, type == "BIT" ? (*i != 0) : *i);
@@ -770,6 +779,7 @@ void registerFunctions(sqlite3* db) {
                                nullptr, nullptr, nullptr);
     registerTextRules(db);
     registerDateFunctions(db);
+    registerNumericFunctions(db);
     sqlite3_create_collation(db, "TSQL_DATE", SQLITE_UTF8, nullptr, collateDate);
     // These collations call different bytes equal ("X" and "X   ", "a" and
     // "A"), but SQLite's Bloom filters hash the bytes: a join filtered that

@@ -53,6 +53,10 @@ constexpr std::array kRenames = {
     Rename{"DATEPART", "tsql_datepart"},
     Rename{"SCOPE_IDENTITY", "tsql_scope_identity"},
     Rename{"ROUND", "tsql_round"},
+    Rename{"LOG", "tsql_log"},
+    Rename{"REPLACE", "tsql_replace"},
+    Rename{"SUM", "tsql_sum"},
+    Rename{"AVG", "tsql_avg"},
 };
 
 // SQLite's own functions that SQL Server does not have: a statement using
@@ -96,7 +100,35 @@ constexpr std::array kSqliteOnly = {"IFNULL",
                                     "TIMEDIFF",
                                     "CONCAT_WS_SQLITE",
                                     "MATCH",
-                                    "REGEXP"};
+                                    "REGEXP",
+                                    "MOD",
+                                    "LN",
+                                    "LOG2",
+                                    "TRUNC",
+                                    "POW",
+                                    "CEIL",
+                                    "ATAN2",
+                                    "ACOSH",
+                                    "ASINH",
+                                    "ATANH",
+                                    "COSH",
+                                    "SINH",
+                                    "TANH",
+                                    "UNISTR",
+                                    "NTH_VALUE",
+                                    "JSON_ARRAY_LENGTH",
+                                    "JSON_GROUP_ARRAY",
+                                    "JSON_GROUP_OBJECT",
+                                    "JSON_INSERT",
+                                    "JSON_PATCH",
+                                    "JSON_REMOVE",
+                                    "JSON_REPLACE",
+                                    "JSON_SET",
+                                    "JSON_TYPE",
+                                    "JSON_VALID",
+                                    "JSON_QUOTE",
+                                    "JSON_EACH",
+                                    "JSON_TREE"};
 
 [[noreturn]] void refuse(long native, const std::string& message, std::string_view statement) {
     throw DbError({{sqlstate::kSyntax, native, message, "T-SQL adapter"}}, std::string(statement));
@@ -394,8 +426,11 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
     bool sqliteOnly = up.rfind("TSQL_", 0) == 0 || up.rfind("SQLITE_", 0) == 0;
     for (const char* f : kSqliteOnly)
         sqliteOnly = sqliteOnly || up == f;
-    if (sqliteOnly)
+    if (sqliteOnly || up.rfind("JSONB", 0) == 0)
         refuse(195, "'" + name + "' is not a recognized built-in function name.", statement_);
+    // SQLite's FORMAT is printf: its answers are not SQL Server's.
+    if (up == "FORMAT")
+        unsupported("FORMAT", statement_);
     if (up == "ISNULL" && close > open + 2) {
         // The result has the type and length of the first argument: the
         // replacement is converted to it (truncated, for text).
@@ -511,10 +546,36 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
     return tok.text;
 }
 
+std::size_t Emitter::operandEnd(std::size_t i, std::size_t e) const {
+    while (i < e && (t_[i].isSymbol("-") || t_[i].isSymbol("+") || t_[i].isSymbol("~")))
+        ++i;
+    if (i >= e)
+        return e;
+    std::size_t k = nextItem(t_, i, e);
+    // A qualified name, or a function called by one: dbo.f(x), T.COL.
+    while (k + 1 < e && t_[k].isSymbol("."))
+        k += 2;
+    if (k < e && t_[k].isSymbol("(") && !t_[k - 1].isSymbol(")"))
+        k = closeOf(t_, k, e);
+    return k;
+}
+
 std::string Emitter::term(std::size_t b, std::size_t e) {
     std::string out;
     bool glue = true;
     for (std::size_t i = b; i < e;) {
+        if ((t_[i].isSymbol("/") || t_[i].isSymbol("%")) && i > b && i + 1 < e) {
+            // SQLite divides by zero into NULL; SQL Server stops (8134). A
+            // divisor that is a number other than zero needs no check.
+            const std::size_t end = operandEnd(i + 1, e);
+            const bool constant = end == i + 2 && t_[i + 1].kind == TokenKind::Number &&
+                                  std::stod(t_[i + 1].text) != 0;
+            out += " " + t_[i].text + " ";
+            out += constant ? t_[i + 1].text : "tsql_nz(" + term(i + 1, end) + ")";
+            i = end;
+            glue = false;
+            continue;
+        }
         const bool dot = t_[i].isSymbol(".");
         std::string piece = item(i, e);
         if (!glue && !dot)

@@ -44,6 +44,9 @@ public:
 
 private:
     std::string term(std::size_t b, std::size_t e);
+    // One past the operand of a binary operator starting at i: signs, then
+    // an item, a qualified name or a call.
+    std::size_t operandEnd(std::size_t i, std::size_t e) const;
     std::string item(std::size_t& i, std::size_t e);
     std::string call(const std::string& name, std::size_t open, std::size_t close);
     std::string convert(std::size_t open, std::size_t close, bool isCast);

@@ -64,6 +64,12 @@ void sqlServerError(std::string& message, long& native) {
     } else if (auto f = nameAfter("no such function: ")) {
         message = "'" + *f + "' is not a recognized built-in function name.";
         native = 195;
+    } else if (message.find("Arithmetic overflow error") != std::string::npos) {
+        native = 8115;
+    } else if (message.find("Divide by zero error") != std::string::npos) {
+        native = 8134;
+    } else if (message.find("An invalid floating point operation") != std::string::npos) {
+        native = 3623;
     } else if (message.find("The maximum recursion") != std::string::npos) {
         native = 530;
     } else if (message.find("syntax error") != std::string::npos) {
@@ -105,10 +111,14 @@ std::string sqlStateOf(int rc, const std::string& message) {
         return "42S01";
     if (contains(message, "out-of-range value") || contains(message, "caused an overflow"))
         return "22008";
+    if (contains(message, "Arithmetic overflow error"))
+        return "22003";
+    if (contains(message, "Divide by zero error"))
+        return "22012";
     if (contains(message, "syntax error") || contains(message, "no such function") ||
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
         contains(message, "does not recognize the datepart") ||
-        contains(message, "maximum recursion"))
+        contains(message, "maximum recursion") || contains(message, "invalid floating point"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }
