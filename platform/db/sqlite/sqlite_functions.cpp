@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "platform/db/date_time.h"
@@ -132,6 +133,8 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
         long long r = 0;
         if (!__builtin_add_overflow(sqlite3_value_int64(a[0]), sqlite3_value_int64(a[1]), &r))
             return sqlite3_result_int64(ctx, r);
+        return sqlite3_result_error(
+            ctx, "Arithmetic overflow error converting expression to data type bigint.", -1);
     }
     // A number wins over text: the text must read as a number.
     auto x = numberOf(a[0]), y = numberOf(a[1]);
@@ -139,9 +142,15 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
         return conversionError(ctx, textView(a[0]), "int");
     if (!y)
         return conversionError(ctx, textView(a[1]), "int");
-    if (sqlite3_value_type(a[0]) == SQLITE_FLOAT || sqlite3_value_type(a[1]) == SQLITE_FLOAT)
-        return sqlite3_result_double(ctx, x->toDouble() + y->toDouble());
-    resultDecimal(ctx, *x + *y);
+    try {
+        // Worked out as decimals: 0.1 + 0.2 is 0.3.
+        if (sqlite3_value_type(a[0]) == SQLITE_FLOAT || sqlite3_value_type(a[1]) == SQLITE_FLOAT)
+            return sqlite3_result_double(ctx, (*x + *y).toDouble());
+        resultDecimal(ctx, *x + *y);
+    } catch (const std::overflow_error&) {
+        sqlite3_result_error(
+            ctx, "Arithmetic overflow error converting expression to data type numeric.", -1);
+    }
 }
 
 std::string formatDate(const DateTime& d, int style) {

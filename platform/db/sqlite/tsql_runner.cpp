@@ -64,6 +64,9 @@ void sqlServerError(std::string& message, long& native) {
     } else if (auto f = nameAfter("no such function: ")) {
         message = "'" + *f + "' is not a recognized built-in function name.";
         native = 195;
+    } else if (message.find("Conversion failed when converting the varchar value") !=
+               std::string::npos) {
+        native = 245;
     } else if (message.find("Arithmetic overflow error") != std::string::npos) {
         native = 8115;
     } else if (message.find("Divide by zero error") != std::string::npos) {
