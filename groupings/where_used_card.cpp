@@ -6,6 +6,7 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/option_lists.h"
+#include "groupings/retired_options.h"
 #include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
@@ -82,6 +83,7 @@ DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& w
 }
 
 void CollegaDoveUsata(common::ItemCard& card) {
+    MostraOpzioniRitirate(card);
     StatoOpzioni& st = card.shared<StatoOpzioni>();
     common::ItemCard* c = &card;
     const QString testo = QStringLiteral("Dove \u00e8 usata\u2026");

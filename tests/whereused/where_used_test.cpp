@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "groupings/frmmg_raggr.h"
+#include "groupings/retired_options.h"
 #include "tests/whereused/where_used_fixture.h"
 
 namespace {
@@ -162,6 +163,16 @@ TEST_F(WhereUsed, RetiringGivesTheStateForAllItemsAndDeletesNothing) {
     EXPECT_EQ(
         cardtest::count(cn(), "MG5W_PROVSTATI", general + " AND MG5W_IDSTATOVAR_MG5V = " + id), 1);
     EXPECT_TRUE(w->LBL_RITIRO->text().startsWith("[x91821x]"));
+    // The list shows BLU grey with the state's code, as VER was already.
+    auto* grey = qobject_cast<groupings::OpzioniRitirate*>(
+        st.GRDX_VARIANTI_SOURCE->itemDelegateForColumn(1));
+    ASSERT_NE(grey, nullptr);
+    const std::string code = wutest::rtrim(value(
+        "SELECT MG5V_CODICE FROM MG5V_STATIVAR WHERE MG5V_DITTA_CG18 = 1 AND MG5V_IDSTATOVAR = " +
+        id));
+    EXPECT_EQ(grey->Ritiro(rowOf(st.sorgente.get(), "MG5E_OPZIONE", "BLU")), code);
+    EXPECT_FALSE(grey->Ritiro(rowOf(st.sorgente.get(), "MG5E_OPZIONE", "VER")).empty());
+    EXPECT_TRUE(grey->Ritiro(rowOf(st.sorgente.get(), "MG5E_OPZIONE", "ROS")).empty());
     // Every other row is as it was: retiring deletes nothing.
     auto after = wutest::photo(cn());
     for (const auto& t : wutest::kTables)
@@ -177,6 +188,7 @@ TEST_F(WhereUsed, RetiringGivesTheStateForAllItemsAndDeletesNothing) {
     w->CBO_STATORITIRO->setCurrentIndex(0);
     QTest::mouseClick(w->CMD_RITIRA, Qt::LeftButton);
     EXPECT_EQ(cardtest::count(cn(), "MG5W_PROVSTATI", general), 0);
+    EXPECT_TRUE(grey->Ritiro(rowOf(st.sorgente.get(), "MG5E_OPZIONE", "BLU")).empty());
     EXPECT_EQ(wutest::photo(cn()), before);
 }
 
