@@ -53,6 +53,9 @@ std::string OpzioniRitirate::Ritiro(long row) const {
 void OpzioniRitirate::initStyleOption(QStyleOptionViewItem* option,
                                       const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
+    // Codes are fixed-width: their padding would only push the text out.
+    while (option->text.endsWith(QLatin1Char(' ')))
+        option->text.chop(1);
     const std::string stato = Ritiro(index.row());
     if (stato.empty())
         return;
@@ -60,8 +63,8 @@ void OpzioniRitirate::initStyleOption(QStyleOptionViewItem* option,
     option->palette.setColor(QPalette::HighlightedText, QColor(Qt::lightGray));
     if (index.column() < grid_->Columns().Count() &&
         grid_->Columns().Item(index.column()).Field() == campo_)
-        option->text = option->text.trimmed() + QStringLiteral("  [") +
-                       QString::fromStdString(stato) + QStringLiteral("]");
+        option->text = option->text + QStringLiteral("  [") + QString::fromStdString(stato) +
+                       QStringLiteral("]");
 }
 
 void MostraOpzioniRitirate(common::ItemCard& card) {

@@ -48,6 +48,13 @@ void DopoModificaDoveUsata(common::ItemCard& card, const std::string& vecchio,
     if (!raggruppamento && st.opzione == vecchio)
         st.opzione = nuovo;
     CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
+    // The renamed option stays the current row of the source list.
+    if (!raggruppamento && st.sorgente && st.GRDX_VARIANTI_SOURCE) {
+        const int f = st.sorgente->fieldIndex("MG5E_OPZIONE");
+        for (long r = 0; f >= 0 && r < st.sorgente->recordCount(); ++r)
+            if (destra(common::NzStringa(st.sorgente->valueAt(r, f))) == nuovo)
+                st.GRDX_VARIANTI_SOURCE->SetCurrentRow(r);
+    }
     // The tab is up to date again.
     card.setLoadedItem(common::kTabGestioneVarianti);
 }

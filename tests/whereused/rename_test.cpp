@@ -99,6 +99,9 @@ TEST_F(WhereUsed, RenameMovesEveryReferenceAndOnlyTheOptionsSlot) {
         }
     EXPECT_GE(rowOf(st.sorgente.get(), "MG5E_OPZIONE", "NV"), 0);
     EXPECT_LT(rowOf(st.sorgente.get(), "MG5E_OPZIONE", "BLU"), 0);
+    EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->CurrentRow(),
+              rowOf(st.sorgente.get(), "MG5E_OPZIONE", "NV"));
+    EXPECT_EQ(st.opzione, "NV");
 }
 
 TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
