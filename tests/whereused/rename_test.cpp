@@ -132,18 +132,21 @@ TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
     EXPECT_EQ(photo(cn()), before);
 }
 
-TEST(RenameFault, EveryStatementUnderEveryAnswerLeavesAllOrNothing) {
-    // The tables fully renamed, from a run without faults.
+// The rename of u to nuovo with a fault at each of its statements, under
+// each answer: the tables as before, or as a run without faults leaves them.
+void faultMatrix(groupings::Genere genere, const groupings::CodiceUsato& u,
+                 const std::string& nuovo, std::size_t statementCount, const char* procedure) {
     cardtest::clearMessages();
     cardtest::TestCard clean;
     const auto original = photo(clean.connection());
-    ASSERT_TRUE(groupings::RinominaCodice(clean.services(), clean.connection(),
-                                          groupings::Genere::Opzione, blu(), "NAV"));
+    ASSERT_TRUE(groupings::RinominaCodice(clean.services(), clean.connection(), genere, u, nuovo));
     const auto full = photo(clean.connection());
     ASSERT_NE(full, original);
 
-    const Strings statements = groupings::sqlRinominaOpzione(blu(), "NAV");
-    ASSERT_EQ(statements.size(), 14u);
+    const Strings statements = genere == groupings::Genere::Opzione
+                                   ? groupings::sqlRinominaOpzione(u, nuovo)
+                                   : groupings::sqlRinominaRaggruppamento(u, nuovo);
+    ASSERT_EQ(statements.size(), statementCount);
     for (const std::string& statement : statements) {
         const std::string match = statement.substr(0, 46);
         for (int answer : {common::vbAbort, common::vbRetry, common::vbIgnore}) {
@@ -153,9 +156,8 @@ TEST(RenameFault, EveryStatementUnderEveryAnswerLeavesAllOrNothing) {
             db::Connection& cn = card.connection();
             cn.injectFault({match, "08S01", 0, 1});
             queueAnswer(answer);
-            const bool done = groupings::RinominaCodice(card.services(), cn,
-                                                        groupings::Genere::Opzione, blu(), "NAV");
-            EXPECT_TRUE(shown("RinominaOpzione: "));
+            const bool done = groupings::RinominaCodice(card.services(), cn, genere, u, nuovo);
+            EXPECT_TRUE(shown(std::string(procedure) + ": "));
             EXPECT_EQ(cn.transactionDepth(), 0);
             EXPECT_EQ(done, answer == common::vbRetry);
             // Passed over, a statement leaves the rename incomplete: it is
@@ -169,6 +171,15 @@ TEST(RenameFault, EveryStatementUnderEveryAnswerLeavesAllOrNothing) {
                 EXPECT_EQ(now.at(t), want.at(t)) << t;
         }
     }
+}
+
+TEST(RenameFault, EveryStatementOfAnOptionRenameUnderEveryAnswerLeavesAllOrNothing) {
+    faultMatrix(groupings::Genere::Opzione, blu(), "NAV", 14, "RinominaOpzione");
+}
+
+TEST(RenameFault, EveryStatementOfAGroupingRenameUnderEveryAnswerLeavesAllOrNothing) {
+    faultMatrix(groupings::Genere::Raggruppamento, {"1", "A1", "COL-MAGLIA", 4, 3}, "COL-AI26", 7,
+                "RinominaRaggruppamento");
 }
 
 TEST(RenameFault, AReferenceTheCardDoesNotKnowRollsTheRenameBack) {
