@@ -23,6 +23,7 @@
 #include "groupings/option_import.h"
 #include "groupings/option_lists.h"
 #include "groupings/ribalta_descrizioni.h"
+#include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
@@ -276,6 +277,7 @@ void GestioneVariantiTab::build(QWidget* page) {
 
     // The transcoding tab's copy into a grouping is this module's.
     CollegaRibaltamento(c);
+    CollegaDoveUsata(c);
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_SOURCE() {
@@ -658,9 +660,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     p.step([&] {
         const auto& errori = cn.errors();
         if (!errori.empty() && std::atoi(errori.front().sqlState.c_str()) == 23000)
-            ws.VisualizzaMessaggio(
-                "Le opzioni selezionate sono gia' state utilizzate. Impossibile eliminarle.", 35398,
-                common::vbCritical + common::vbOKOnly, titolo);
+            OffriDoveUsata(card(), spuntate, titolo);  // the refusal, then where-used
     });
     p.step(
         [&] { CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, false); });
