@@ -6,10 +6,10 @@
 #include <array>
 
 #include "platform/db/errors.h"
-#include "platform/db/sqlite/tsql_cte.h"
-#include "platform/db/sqlite/tsql_emitter.h"
-#include "platform/db/sqlite/tsql_from.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/cte.h"
+#include "platform/db/tsql/emitter.h"
+#include "platform/db/tsql/from.h"
+#include "platform/db/tsql/plan.h"
 
 namespace db::tsql {
 namespace {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/db/backend.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/plan.h"
 
 namespace db::sqlite {
 

@@ -1,4 +1,4 @@
-#include "platform/db/sqlite/tsql_runner.h"
+#include "platform/db/tsql/runner.h"
 
 #include <sqlite3.h>
 
@@ -8,8 +8,8 @@
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
 #include "platform/db/sqlite/sqlite_values.h"
-#include "platform/db/sqlite/tsql_emitter.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/emitter.h"
+#include "platform/db/tsql/plan.h"
 
 namespace db::sqlite {
 namespace {

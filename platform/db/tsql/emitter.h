@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/db/sqlite/tsql_lexer.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/lexer.h"
+#include "platform/db/tsql/plan.h"
 
 namespace db::tsql {
 

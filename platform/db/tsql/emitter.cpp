@@ -1,4 +1,4 @@
-#include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/tsql/emitter.h"
 
 #include <array>
 
