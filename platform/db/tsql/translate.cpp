@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/db/errors.h"
+#include "platform/db/tsql/binder.h"
 #include "platform/db/tsql/cte.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/from.h"
@@ -223,6 +224,7 @@ private:
             Translator sub(g, sql_, plan_);
             return sub.select(0, g.size(), src, true);
         }
+        checkGrouping(t_, b, e, src);
         Statement st;
         std::size_t into = e;
         for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
@@ -288,6 +290,7 @@ private:
             return st;
         }
         (void)nameAt;
+        checkGrouping(t_, i, e, src);
         Statement st;
         st.kind = Statement::Kind::Query;
         st.insertAllColumns = columns.empty();
