@@ -25,7 +25,7 @@
 #include "demo/host_objects.h"
 #include "platform/db/connection.h"
 #include "platform/db/sqlite/sqlite_functions.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/plan.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset_filter.h"
-#include "platform/db/sqlite/tsql_lexer.h"
+#include "platform/db/tsql/lexer.h"
 
 namespace db {
 namespace {

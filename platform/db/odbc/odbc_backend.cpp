@@ -25,8 +25,8 @@
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/sqlite_values.h"
-#include "platform/db/sqlite/tsql_emitter.h"
-#include "platform/db/sqlite/tsql_runner.h"
+#include "platform/db/tsql/emitter.h"
+#include "platform/db/tsql/runner.h"
 
 namespace db {
 

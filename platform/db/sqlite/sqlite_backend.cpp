@@ -13,7 +13,7 @@
 #include "platform/db/sqlite/sqlite_functions.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/sqlite/table_functions.h"
-#include "platform/db/sqlite/tsql_runner.h"
+#include "platform/db/tsql/runner.h"
 
 namespace db::sqlite {
 namespace {

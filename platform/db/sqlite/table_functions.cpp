@@ -7,7 +7,7 @@
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
 #include "platform/db/sqlite/sqlite_values.h"
-#include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/tsql/emitter.h"
 
 namespace db::sqlite {
 namespace {

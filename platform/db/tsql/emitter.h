@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/db/sqlite/tsql_lexer.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/lexer.h"
+#include "platform/db/tsql/plan.h"
 
 namespace db::tsql {
 
@@ -22,6 +22,13 @@ std::size_t caseEndOf(const Tokens& t, std::size_t start, std::size_t end);
 std::size_t nextItem(const Tokens& t, std::size_t i, std::size_t end);
 
 [[noreturn]] void unsupported(std::string_view what, std::string_view statement);
+// SQL Server's syntax-class error `native` (102, 195 ...) with its message.
+[[noreturn]] void refuse(long native, const std::string& message, std::string_view statement);
+
+// Tokens the adapter writes into a statement it rebuilds.
+Token word(const char* text);
+Token symbol(const char* text);
+void appendTokens(Tokens& out, const Tokens& t, std::size_t b, std::size_t e);
 
 std::string quoteName(std::string_view name);
 std::string quoteLiteral(std::string_view text);

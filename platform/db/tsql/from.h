@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/tsql/emitter.h"
 
 namespace db::tsql {
 

@@ -4,20 +4,23 @@
 // ALTER TABLE, CREATE TABLE with SQL Server's types and collation.
 
 #include <array>
+#include <map>
 
 #include "platform/db/errors.h"
-#include "platform/db/sqlite/tsql_cte.h"
-#include "platform/db/sqlite/tsql_emitter.h"
-#include "platform/db/sqlite/tsql_from.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/binder.h"
+#include "platform/db/tsql/cte.h"
+#include "platform/db/tsql/emitter.h"
+#include "platform/db/tsql/from.h"
+#include "platform/db/tsql/plan.h"
+#include "platform/db/tsql/script.h"
 
 namespace db::tsql {
 namespace {
 
 constexpr std::array kStatementWords = {
-    "SELECT", "INSERT",  "UPDATE", "DELETE", "CREATE", "DROP",  "ALTER",  "TRUNCATE",
-    "EXEC",   "EXECUTE", "IF",     "ELSE",   "BEGIN",  "END",   "COMMIT", "ROLLBACK",
-    "SET",    "DECLARE", "PRINT",  "WHILE",  "RETURN", "MERGE", "GO"};
+    "SELECT",  "INSERT", "UPDATE", "DELETE", "CREATE", "DROP",   "ALTER",    "TRUNCATE", "EXEC",
+    "EXECUTE", "IF",     "ELSE",   "BEGIN",  "END",    "COMMIT", "ROLLBACK", "SET",      "DECLARE",
+    "PRINT",   "WHILE",  "RETURN", "MERGE",  "GO",     "BREAK",  "CONTINUE"};
 
 bool isStatementWord(const Token& tok) {
     if (tok.kind != TokenKind::Word)
@@ -26,13 +29,6 @@ bool isStatementWord(const Token& tok) {
         if (equalsIgnoreCase(tok.text, w))
             return true;
     return false;
-}
-
-Token word(const char* text) {
-    return Token{TokenKind::Word, text};
-}
-Token symbol(const char* text) {
-    return Token{TokenKind::Symbol, text};
 }
 
 class Translator {
@@ -63,7 +59,7 @@ private:
     }
 
     Statement one(std::size_t& i, std::size_t e) {
-        if (t_[i].is("IF"))
+        if (t_[i].is("IF") || t_[i].is("WHILE"))
             return ifStatement(i, e);
         if (t_[i].is("BEGIN") &&
             !(i + 1 < e && (t_[i + 1].is("TRAN") || t_[i + 1].is("TRANSACTION")))) {
@@ -91,14 +87,14 @@ private:
         if (condEnd == i || condEnd >= e)
             unsupported("IF without a statement", source(start, e));
         Statement st;
-        st.kind = Statement::Kind::If;
+        st.kind = t_[start].is("WHILE") ? Statement::Kind::While : Statement::Kind::If;
         Emitter em(t_, source(start, e), true, plan_);
         st.sql = "SELECT CASE WHEN " + em.region(i, condEnd) + " THEN 1 ELSE 0 END";
         i = condEnd;
         st.body.push_back(one(i, e));
         while (i < e && t_[i].isSymbol(";"))
             ++i;
-        if (i < e && t_[i].is("ELSE")) {
+        if (st.kind == Statement::Kind::If && i < e && t_[i].is("ELSE")) {
             ++i;
             st.elseBody.push_back(one(i, e));
         }
@@ -188,8 +184,28 @@ private:
                                            : Statement::Kind::Rollback;
             return st;
         }
-        if (first.is("PRINT"))
-            return {};
+        if (first.is("PRINT")) {
+            Emitter em(t_, src, true, plan_);
+            Statement st;
+            st.kind = Statement::Kind::Print;
+            st.sql = "SELECT " + em.region(b + 1, e);
+            return st;
+        }
+        if (first.is("DECLARE"))
+            return Assignments(t_, plan_, variables_).declare(b + 1, e, src);
+        if (first.is("SET") && b + 1 < e && t_[b + 1].kind == TokenKind::Variable)
+            return Assignments(t_, plan_, variables_).set(b + 1, e, src);
+        if (first.is("BREAK") || first.is("CONTINUE") || first.is("RETURN")) {
+            if (first.is("RETURN") && b + 1 < e)
+                unsupported("RETURN with a value outside a procedure", src);
+            if (b + 1 < e)
+                unsupported(upper(first.text) + " followed by more text", src);
+            Statement st;
+            st.kind = first.is("BREAK")      ? Statement::Kind::Break
+                      : first.is("CONTINUE") ? Statement::Kind::Continue
+                                             : Statement::Kind::Return;
+            return st;
+        }
         if (first.is("SET") && b + 1 < e && t_[b + 1].is("IDENTITY_INSERT")) {
             std::size_t i = b + 2;
             Emitter names(t_, src, false, plan_);
@@ -221,8 +237,12 @@ private:
         if (!guarded && (t_[b].is("WITH") || hasOption(b, e))) {
             const Tokens g = guardRecursion(t_, b, e, src);
             Translator sub(g, sql_, plan_);
+            sub.variables_ = variables_;
             return sub.select(0, g.size(), src, true);
         }
+        checkGrouping(t_, b, e, src);
+        if (Statement assign; Assignments(t_, plan_, variables_).select(b, e, src, assign))
+            return assign;
         Statement st;
         std::size_t into = e;
         for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
@@ -288,6 +308,7 @@ private:
             return st;
         }
         (void)nameAt;
+        checkGrouping(t_, i, e, src);
         Statement st;
         st.kind = Statement::Kind::Query;
         st.insertAllColumns = columns.empty();
@@ -313,9 +334,7 @@ private:
         return st;
     }
 
-    void append(Tokens& out, std::size_t b, std::size_t e) const {
-        out.insert(out.end(), t_.begin() + static_cast<long>(b), t_.begin() + static_cast<long>(e));
-    }
+    void append(Tokens& out, std::size_t b, std::size_t e) const { appendTokens(out, t_, b, e); }
 
     // SET assignments with the column names unqualified, as SQLite wants them.
     void appendAssignments(Tokens& out, std::size_t b, std::size_t e) const {
@@ -733,6 +752,8 @@ private:
     const Tokens& t_;
     std::string_view sql_;
     Plan& plan_;
+    // The batch's variables declared so far, with their types.
+    std::map<std::string, TypeSpec> variables_;
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/db/sqlite/tsql_runner.h"
+#include "platform/db/tsql/runner.h"
 
 #include <sqlite3.h>
 
@@ -8,8 +8,8 @@
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
 #include "platform/db/sqlite/sqlite_values.h"
-#include "platform/db/sqlite/tsql_emitter.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/emitter.h"
+#include "platform/db/tsql/plan.h"
 
 namespace db::sqlite {
 namespace {
@@ -67,6 +67,8 @@ void sqlServerError(std::string& message, long& native) {
     } else if (message.find("Conversion failed when converting the varchar value") !=
                std::string::npos) {
         native = 245;
+    } else if (message.find("Must declare the scalar variable") != std::string::npos) {
+        native = 137;
     } else if (message.find("Arithmetic overflow error") != std::string::npos) {
         native = 8115;
     } else if (message.find("Divide by zero error") != std::string::npos) {
@@ -121,7 +123,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
     if (contains(message, "syntax error") || contains(message, "no such function") ||
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
         contains(message, "does not recognize the datepart") ||
-        contains(message, "maximum recursion") || contains(message, "invalid floating point"))
+        contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
+        contains(message, "Must declare the scalar variable"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }
@@ -133,8 +136,13 @@ BatchResult PlanRunner::run(std::string_view sql) {
     tsql::Shape shape;
     std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape);
     BatchResult result;
+    // Variables live as long as their batch.
+    variables_.clear();
+    variables_.set("@@ROWCOUNT", Value(0));
+    const VariablesInUse use(&variables_);
     for (const auto& st : plan->statements)
-        exec(st, shape.literals, result);
+        if (exec(st, shape.literals, result) == Flow::Return)
+            break;
     return result;
 }
 
@@ -152,18 +160,22 @@ std::vector<std::string> PlanRunner::primaryKey(const std::string& table) {
     }
 }
 
-void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, BatchResult& result) {
+PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& literals,
+                                  BatchResult& result) {
     if (deferAdd(st))
-        return;
+        return Flow::Next;
     if (st.kind != tsql::Statement::Kind::Block)  // its statements settle for themselves
         settle();
     const bool dml = st.kind == tsql::Statement::Kind::Query &&
                      (st.sql.rfind("SELECT", 0) == 0 || st.sql.rfind("INSERT", 0) == 0 ||
                       st.sql.rfind("UPDATE", 0) == 0 || st.sql.rfind("DELETE", 0) == 0 ||
                       st.sql.rfind("WITH", 0) == 0);
-    const bool control = st.kind == tsql::Statement::Kind::If ||
-                         st.kind == tsql::Statement::Kind::Block ||
-                         st.kind == tsql::Statement::Kind::IdentityInsert;
+    const bool control =
+        st.kind != tsql::Statement::Kind::Query && st.kind != tsql::Statement::Kind::CreateTable &&
+        st.kind != tsql::Statement::Kind::SelectInto &&
+        st.kind != tsql::Statement::Kind::AlterColumn &&
+        st.kind != tsql::Statement::Kind::AddPrimaryKey && st.kind != tsql::Statement::Kind::Exec &&
+        st.kind != tsql::Statement::Kind::InsertExec;
     if (!dml && !control)
         identities_.clear();  // columns may change
     switch (st.kind) {
@@ -173,8 +185,12 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
             if (st.insert)
                 checkIdentityColumns(st);
             bool hasColumns = false;
+            long long changed = 0;
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
-                                         literals, st.source, &result.rowsAffected, &hasColumns);
+                                         literals, st.source, &changed, &hasColumns);
+            result.rowsAffected += changed;
+            variables_.set("@@ROWCOUNT",
+                           Value(hasColumns ? static_cast<long long>(rs.rows.size()) : changed));
             if (hasColumns)
                 result.resultSets.push_back(std::move(rs));
             break;
@@ -202,13 +218,59 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
             const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
             const bool yes = !rs.rows.empty() && rs.rows[0][0].toText() == "1";
             for (const auto& s : yes ? st.body : st.elseBody)
-                exec(s, literals, result);
+                if (const Flow f = exec(s, literals, result); f != Flow::Next)
+                    return f;
             break;
         }
+        case tsql::Statement::Kind::While:
+            for (;;) {
+                const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
+                if (rs.rows.empty() || rs.rows[0][0].toText() != "1")
+                    break;
+                Flow f = Flow::Next;
+                for (const auto& s : st.body)
+                    if ((f = exec(s, literals, result)) != Flow::Next)
+                        break;
+                if (f == Flow::Break)
+                    break;
+                if (f == Flow::Return)
+                    return f;
+            }
+            break;
         case tsql::Statement::Kind::Block:
             for (const auto& s : st.body)
-                exec(s, literals, result);
+                if (const Flow f = exec(s, literals, result); f != Flow::Next)
+                    return f;
             break;
+        case tsql::Statement::Kind::Declare: {
+            const std::string& type = st.columns.at(0).type.name;
+            const bool fractional =
+                ((type == "DECIMAL" || type == "NUMERIC") && st.columns[0].type.scale > 0) ||
+                type == "MONEY" || type == "SMALLMONEY" || type == "FLOAT" || type == "REAL";
+            variables_.declare(st.name, fractional);
+            if (!st.sql.empty())
+                assign({st.name}, engine_.query(st.sql, literals, st.source, nullptr), false);
+            break;
+        }
+        case tsql::Statement::Kind::SetVariable:
+            assign(st.variables, engine_.query(st.sql, literals, st.source, nullptr), false);
+            break;
+        case tsql::Statement::Kind::SelectAssign: {
+            const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
+            assign(st.variables, rs, true);
+            variables_.set("@@ROWCOUNT", Value(static_cast<long long>(rs.rows.size())));
+            break;
+        }
+        case tsql::Statement::Kind::Print:
+            // Evaluated for its errors; the text has no channel to the caller.
+            engine_.query(st.sql, literals, st.source, nullptr);
+            break;
+        case tsql::Statement::Kind::Break:
+            return Flow::Break;
+        case tsql::Statement::Kind::Continue:
+            return Flow::Continue;
+        case tsql::Statement::Kind::Return:
+            return Flow::Return;
         case tsql::Statement::Kind::Begin:
             engine_.begin();
             break;
@@ -223,6 +285,21 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
             break;
         case tsql::Statement::Kind::Noop:
             break;
+    }
+    return Flow::Next;
+}
+
+void PlanRunner::assign(const std::vector<std::string>& names, const ResultSet& rs, bool last) {
+    if (rs.rows.empty())
+        return;
+    const auto& row = last ? rs.rows.back() : rs.rows.front();
+    for (std::size_t k = 0; k < names.size() && k < row.size(); ++k) {
+        if (!variables_.declared(names[k]))
+            throw DbError(
+                {{sqlstate::kSyntax, 137, "Must declare the scalar variable \"" + names[k] + "\".",
+                  "T-SQL adapter"}},
+                "");
+        variables_.set(names[k], row[k]);
     }
 }
 

@@ -2,11 +2,11 @@
 // a batch (its text with the literals taken out) and the cache of plans by
 // shape.
 
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/tsql/plan.h"
 
 #include <array>
 
-#include "platform/db/sqlite/tsql_lexer.h"
+#include "platform/db/tsql/lexer.h"
 
 namespace db::tsql {
 

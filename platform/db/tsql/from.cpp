@@ -1,4 +1,4 @@
-#include "platform/db/sqlite/tsql_from.h"
+#include "platform/db/tsql/from.h"
 
 #include "platform/db/errors.h"
 

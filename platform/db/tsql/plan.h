@@ -49,6 +49,14 @@ struct Statement {
         Commit,
         Rollback,
         IdentityInsert,  // SET IDENTITY_INSERT `table` ON (sql "ON") or OFF
+        Declare,         // variable `name` of columns[0].type; sql ("SELECT v") its first value
+        SetVariable,     // `variables` take the values of sql's first row
+        SelectAssign,    // `variables` take the values of sql's last row
+        While,           // sql answers 1 or 0; `body` runs while it is 1
+        Break,
+        Continue,
+        Return,
+        Print,  // sql answers the text
         Noop,
     };
     Kind kind = Kind::Noop;
@@ -69,6 +77,8 @@ struct Statement {
     // An INSERT, with the columns its list names (upper case; empty without a list).
     bool insert = false;
     std::vector<std::string> insertColumns;
+    // Variables a statement assigns, upper case with their '@'.
+    std::vector<std::string> variables;
 };
 
 struct Plan {

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "platform/db/sqlite/tsql_emitter.h"
+#include "platform/db/tsql/emitter.h"
 
 namespace db::tsql {
 

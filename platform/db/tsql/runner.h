@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "platform/db/backend.h"
-#include "platform/db/sqlite/tsql_plan.h"
+#include "platform/db/sqlite/script_variables.h"
+#include "platform/db/tsql/plan.h"
 
 namespace db::sqlite {
 
@@ -83,7 +84,11 @@ private:
         int pk = 0;
     };
 
-    void exec(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    // What a statement tells the ones around it: go on, or leave a loop or the batch.
+    enum class Flow { Next, Break, Continue, Return };
+    Flow exec(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    // Sets `names` from a row of `rs` (the last one when `last`); none: unchanged.
+    void assign(const std::vector<std::string>& names, const ResultSet& rs, bool last);
     ResultSet callProcedure(const tsql::Statement& st, const Literals& literals);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
     long long selectInto(const tsql::Statement& st, const Literals& literals);
@@ -122,6 +127,7 @@ private:
     std::set<std::string> unruled_;  // tables made by SELECT ... INTO, still without rules
     std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
     std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case
+    BatchVariables variables_;                       // the batch's; a batch starts without any
     std::string identityInsert_;  // the table whose IDENTITY_INSERT is ON, upper case
 };
 

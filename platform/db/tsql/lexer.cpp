@@ -1,4 +1,4 @@
-#include "platform/db/sqlite/tsql_lexer.h"
+#include "platform/db/tsql/lexer.h"
 
 #include <cctype>
 

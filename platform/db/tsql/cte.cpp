@@ -1,4 +1,4 @@
-#include "platform/db/sqlite/tsql_cte.h"
+#include "platform/db/tsql/cte.h"
 
 #include <string>
 

@@ -1,0 +1,172 @@
+#include "platform/db/tsql/binder.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/db/errors.h"
+
+namespace db::tsql {
+namespace {
+
+constexpr std::array kAggregates = {"COUNT",      "COUNT_BIG",    "SUM",     "AVG", "MIN",
+                                    "MAX",        "STDEV",        "STDEVP",  "VAR", "VARP",
+                                    "STRING_AGG", "CHECKSUM_AGG", "GROUPING"};
+
+bool isAggregate(const Token& tok) {
+    if (tok.kind != TokenKind::Word)
+        return false;
+    for (const char* a : kAggregates)
+        if (equalsIgnoreCase(tok.text, a))
+            return true;
+    return false;
+}
+
+bool isNameToken(const Token& tok) {
+    return tok.kind == TokenKind::Name || tok.kind == TokenKind::TempName ||
+           (tok.kind == TokenKind::Word && !tok.is("NULL") && !tok.is("CURRENT_TIMESTAMP"));
+}
+
+// [b, e) is name(.name)*: a column as written, upper case; empty otherwise.
+std::string columnText(const Tokens& t, std::size_t b, std::size_t e) {
+    if (b >= e || (e - b) % 2 == 0)
+        return {};
+    std::string out;
+    for (std::size_t i = b; i < e; ++i) {
+        if ((i - b) % 2 == 0) {
+            if (!isNameToken(t[i]))
+                return {};
+            out += upper(t[i].text);
+        } else {
+            if (!t[i].isSymbol("."))
+                return {};
+            out += '.';
+        }
+    }
+    return out;
+}
+
+std::string lastPart(const std::string& column) {
+    const auto dot = column.rfind('.');
+    return dot == std::string::npos ? column : column.substr(dot + 1);
+}
+
+// Items of a comma-separated list [b, e), each as [begin, end).
+std::vector<std::pair<std::size_t, std::size_t>> listItems(const Tokens& t, std::size_t b,
+                                                           std::size_t e) {
+    std::vector<std::pair<std::size_t, std::size_t>> items;
+    std::size_t start = b;
+    for (std::size_t i = b; i < e; i = nextItem(t, i, e)) {
+        if (t[i].isSymbol(",")) {
+            items.emplace_back(start, i);
+            start = i + 1;
+        }
+    }
+    if (start < e)
+        items.emplace_back(start, e);
+    return items;
+}
+
+// An aggregate called in [b, e), outside nested queries and window functions.
+bool hasAggregate(const Tokens& t, std::size_t b, std::size_t e) {
+    for (std::size_t i = b; i < e; ++i) {
+        if (t[i].isSymbol("(") && i + 1 < e && t[i + 1].is("SELECT")) {
+            i = closeOf(t, i, e) - 1;
+            continue;
+        }
+        if (isAggregate(t[i]) && i + 1 < e && t[i + 1].isSymbol("(")) {
+            const std::size_t close = closeOf(t, i + 1, e);
+            if (!(close < e && t[close].is("OVER")))
+                return true;
+        }
+    }
+    return false;
+}
+
+void checkBlock(const Tokens& t, std::size_t select, std::size_t e, std::string_view statement) {
+    // The block's own clauses, at its level: nested groups are skipped.
+    std::size_t listB = select + 1, from = e, group = e, groupEnd = e;
+    while (listB < e && (t[listB].is("DISTINCT") || t[listB].is("ALL")))
+        ++listB;
+    if (listB < e && t[listB].is("TOP")) {
+        listB = nextItem(t, listB + 1, e);
+        while (listB < e && (t[listB].is("PERCENT") || t[listB].is("WITH") || t[listB].is("TIES")))
+            ++listB;
+    }
+    std::size_t end = e;
+    for (std::size_t i = listB; i < e; i = nextItem(t, i, e)) {
+        const Token& tok = t[i];
+        if (tok.is("UNION") || tok.is("EXCEPT") || tok.is("INTERSECT") || tok.isSymbol(")") ||
+            tok.isSymbol(";")) {
+            end = i;
+            break;
+        }
+        if ((tok.is("FROM") || tok.is("INTO")) && from == e)
+            from = i;
+        else if (tok.is("GROUP") && i + 1 < e && t[i + 1].is("BY"))
+            group = i + 2;
+        else if (group != e && groupEnd == e &&
+                 (tok.is("HAVING") || tok.is("ORDER") || tok.is("OPTION") || tok.is("FOR")))
+            groupEnd = i;
+    }
+    if (from > end)
+        from = end;
+    if (groupEnd > end)
+        groupEnd = end;
+    const bool grouped = group < end;
+    if (!grouped && !hasAggregate(t, listB, from))
+        return;
+    std::vector<std::string> keys;
+    if (grouped)
+        for (const auto& [gb, ge] : listItems(t, group, groupEnd))
+            if (auto c = columnText(t, gb, ge); !c.empty())
+                keys.push_back(c);
+    for (auto [ib, ie] : listItems(t, listB, from)) {
+        // The item without its alias: "X AS A", "X A".
+        for (std::size_t i = ib; i < ie; i = nextItem(t, i, ie))
+            if (t[i].is("AS")) {
+                ie = i;
+                break;
+            }
+        if (ie > ib + 1 && isNameToken(t[ie - 1]) && !t[ie - 2].isSymbol("."))
+            --ie;
+        const std::string column = columnText(t, ib, ie);
+        if (column.empty())
+            continue;
+        bool found = false;
+        for (const auto& k : keys)
+            found = found || k == column ||
+                    (lastPart(k) == lastPart(column) &&
+                     (k.find('.') == std::string::npos || column.find('.') == std::string::npos));
+        if (!found)
+            throw DbError({{sqlstate::kSyntax, 8120,
+                            "Column '" + std::string(t[ie - 1].text) +
+                                "' is invalid in the select list because it is not contained in "
+                                "either an aggregate function or the GROUP BY clause.",
+                            "T-SQL adapter"}},
+                          std::string(statement));
+    }
+}
+
+}  // namespace
+
+void checkGrouping(const Tokens& t, std::size_t b, std::size_t e, std::string_view statement) {
+    for (std::size_t i = b; i < e; ++i) {
+        if (!t[i].is("SELECT"))
+            continue;
+        // The block ends where its enclosing group does.
+        std::size_t end = e;
+        int depth = 0;
+        for (std::size_t j = i + 1; j < e; ++j) {
+            if (t[j].isSymbol("("))
+                ++depth;
+            else if (t[j].isSymbol(")") && --depth < 0) {
+                end = j;
+                break;
+            }
+        }
+        checkBlock(t, i, end, statement);
+    }
+}
+
+}  // namespace db::tsql

@@ -1,0 +1,145 @@
+#include "platform/db/tsql/script.h"
+
+#include <array>
+
+namespace db::tsql {
+namespace {
+
+bool isClauseWord(const Token& tok) {
+    return tok.is("FROM") || tok.is("WHERE") || tok.is("GROUP") || tok.is("HAVING") ||
+           tok.is("ORDER") || tok.is("UNION") || tok.is("OPTION");
+}
+
+}  // namespace
+
+// The value an assignment gives a variable, converted to its declared type.
+void Assignments::assigned(Tokens& out, const std::string& name, std::size_t b,
+                           std::size_t e) const {
+    static constexpr std::array converted = {
+        "CHAR",     "VARCHAR", "NCHAR",         "NVARCHAR",  "DECIMAL",    "NUMERIC", "MONEY",
+        "INT",      "BIGINT",  "SMALLINT",      "TINYINT",   "BIT",        "FLOAT",   "REAL",
+        "DATETIME", "DATE",    "SMALLDATETIME", "DATETIME2", "SMALLMONEY", "SYSNAME"};
+    const auto it = variables_.find(name);
+    bool convert = false;
+    for (const char* c : converted)
+        convert = convert || (it != variables_.end() && it->second.name == c);
+    if (!convert) {
+        appendTokens(out, t_, b, e);  // not declared: reading it says so
+        return;
+    }
+    const TypeSpec& type = it->second;
+    out.push_back(word("CAST"));
+    out.push_back(symbol("("));
+    appendTokens(out, t_, b, e);
+    out.push_back(word("AS"));
+    out.push_back(Token{TokenKind::Word, type.name});
+    if (type.length != 0) {
+        out.push_back(symbol("("));
+        out.push_back(type.length < 0 ? word("MAX")
+                                      : Token{TokenKind::Number, std::to_string(type.length)});
+        if (type.scale > 0) {
+            out.push_back(symbol(","));
+            out.push_back(Token{TokenKind::Number, std::to_string(type.scale)});
+        }
+        out.push_back(symbol(")"));
+    }
+    out.push_back(symbol(")"));
+}
+
+// "SELECT value" for an assignment, as SQLite text.
+std::string Assignments::assignedQuery(const std::string& name, std::size_t b, std::size_t e,
+                                       const std::string& src) {
+    Tokens out{word("SELECT")};
+    assigned(out, name, b, e);
+    Emitter em(out, src, true, plan_);
+    return em.region(0, out.size());
+}
+
+// DECLARE @a INT [= value], @b VARCHAR(10) ...: one statement a variable.
+Statement Assignments::declare(std::size_t i, std::size_t e, const std::string& src) {
+    Statement block;
+    block.kind = Statement::Kind::Block;
+    Emitter types(t_, src, false, plan_);
+    while (i < e) {
+        if (t_[i].kind != TokenKind::Variable || t_[i].text.rfind("@@", 0) == 0)
+            unsupported("this DECLARE", src);
+        Statement st;
+        st.kind = Statement::Kind::Declare;
+        st.name = upper(t_[i].text);
+        st.source = src;
+        ++i;
+        if (i < e && t_[i].is("AS"))
+            ++i;
+        if (i < e && (t_[i].is("TABLE") || t_[i].is("CURSOR")))
+            unsupported("DECLARE of a " + upper(t_[i].text) + " variable", src);
+        ColumnDef def;
+        def.name = st.name;
+        def.type = types.typeAt(i, e);
+        st.columns.push_back(def);
+        variables_[st.name] = def.type;
+        std::size_t end = i;
+        while (end < e && !t_[end].isSymbol(","))
+            end = nextItem(t_, end, e);
+        if (i < end) {
+            if (!t_[i].isSymbol("="))
+                unsupported("this DECLARE", src);
+            st.sql = assignedQuery(st.name, i + 1, end, src);
+        }
+        block.body.push_back(std::move(st));
+        i = end < e ? end + 1 : e;
+    }
+    if (block.body.size() == 1)
+        return std::move(block.body.front());
+    return block;
+}
+
+// SET @v = value.
+Statement Assignments::set(std::size_t i, std::size_t e, const std::string& src) {
+    if (i + 1 >= e || !t_[i + 1].isSymbol("="))
+        unsupported("this SET", src);
+    Statement st;
+    st.kind = Statement::Kind::SetVariable;
+    st.variables.push_back(upper(t_[i].text));
+    st.sql = assignedQuery(st.variables[0], i + 2, e, src);
+    return st;
+}
+
+// SELECT @a = x, @b = y FROM ...: the variables take the last row's values.
+bool Assignments::select(std::size_t b, std::size_t e, const std::string& src, Statement& st) {
+    std::size_t i = b + 1;
+    while (i < e && (t_[i].is("DISTINCT") || t_[i].is("ALL")))
+        ++i;
+    if (i < e && t_[i].is("TOP"))
+        i = nextItem(t_, i + 1, e);
+    if (!t_[b].is("SELECT") || i + 1 >= e || t_[i].kind != TokenKind::Variable ||
+        !t_[i + 1].isSymbol("="))
+        return false;
+    Tokens out;
+    appendTokens(out, t_, b, i);
+    std::size_t from = e;
+    for (std::size_t item = i; item < e;) {
+        if (t_[item].kind != TokenKind::Variable || item + 1 >= e || !t_[item + 1].isSymbol("="))
+            unsupported("a select list that mixes assignments and columns", src);
+        std::size_t end = item + 2;
+        while (end < e && !t_[end].isSymbol(",") && !isClauseWord(t_[end]))
+            end = nextItem(t_, end, e);
+        const std::string name = upper(t_[item].text);
+        st.variables.push_back(name);
+        if (item > i)
+            out.push_back(symbol(","));
+        assigned(out, name, item + 2, end);
+        if (end < e && t_[end].isSymbol(",")) {
+            item = end + 1;
+            continue;
+        }
+        from = end;
+        break;
+    }
+    appendTokens(out, t_, from, e);
+    Emitter em(out, src, true, plan_);
+    st.kind = Statement::Kind::SelectAssign;
+    st.sql = em.region(0, out.size());
+    return true;
+}
+
+}  // namespace db::tsql
