@@ -279,4 +279,35 @@ TEST_F(Layout, ATabNotShownKeepsTheLayoutItWasGivenBack) {
     EXPECT_TRUE(cardtest::shownMessages().empty());
 }
 
+// The activation tab answers the item's variant box: the box works on a
+// window that never showed that tab, as on one that did.
+TEST_F(Layout, TheVariantBoxWorksBeforeTheActivationTabIsShown) {
+    auto w = open();
+    choose(*w, "CAMICIA-001");
+    EXPECT_EQ(w->findChild<QWidget*>("FRAME_RAGGR"), nullptr);  // not built yet
+    db::Connection cn;
+    cn.open("Data Source=" + path);
+    auto flag = [&] {
+        return cardtest::text(cardtest::scalar(
+            cn,
+            "SELECT MG66_FLGVARART FROM MG66_ANAGRART WHERE MG66_DITTA_CG18 = 1 AND "
+            "MG66_CODART = 'CAMICIA-001'"));
+    };
+    ASSERT_EQ(flag(), "1");
+    w->CHK_FLGVARART()->click();  // pressed, then clicked, as a mouse does
+    EXPECT_FALSE(w->CHK_FLGVARART()->isChecked());
+    EXPECT_EQ(flag(), "0");
+    EXPECT_FALSE(w->sidebarGroupEnabled("GRP02"));
+    // Built by the click, and left as the box says.
+    auto* frame = w->findChild<QWidget*>("FRAME_RAGGR");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(frame->isEnabled());
+
+    w->CHK_FLGVARART()->click();
+    EXPECT_EQ(flag(), "1");
+    EXPECT_TRUE(w->sidebarGroupEnabled("GRP02"));
+    EXPECT_TRUE(frame->isEnabled());
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
 }  // namespace
