@@ -10,9 +10,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "common/rights.h"
 #include "common/frame_messages.h"
 #include "common/procedure.h"
+#include "common/rights.h"
 #include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
@@ -27,7 +27,6 @@
 #include "platform/framework/component_registry.h"
 #include "platform/framework/navigator.h"
 #include "platform/framework/object_models.h"
-#include "window/empty_tab.h"
 #include "window/grid_exchange_host.h"
 #include "window/launcher.h"
 #include "window/window_layout.h"
@@ -190,16 +189,6 @@ void FRMMG_VELDRANO::buildWidgets() {
     setMinimumSize(800, 600);
 }
 
-void FRMMG_VELDRANO::buildTabs() {
-    for (int i = 0; i < common::kTabCount; ++i) {
-        if (const common::CardTabFactory* f = common::cardTabFactory(i))
-            tabs_[i] = (*f)(*this);
-        else
-            tabs_[i] = std::make_unique<EmptyTab>(*this, i);
-        tabs_[i]->build(pages_[i]);
-    }
-}
-
 db::Connection& FRMMG_VELDRANO::connection() {
     if (!connection_)
         throw std::logic_error("FRMMG_VELDRANO: nessuna connessione");
@@ -226,8 +215,7 @@ void FRMMG_VELDRANO::Form_Load() {
             services_.setConnection(connection_.get());
         }
         // Nothing the host's rights forbid reaches the database.
-        common::guardConnection(*connection_,
-                                    [this] { return common::rightsOf(pclsInterface_); });
+        common::guardConnection(*connection_, [this] { return common::rightsOf(pclsInterface_); });
     });
     p.step([&] { readCompany(); });
     p.step([&] { InitToolbarGestioni(*this, tbarGestioni_); });
@@ -272,7 +260,7 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->SetRecordDescription(
         QString::fromStdString(services_.TraduciTesto("l'articolo di Magazzino", 67919)));
     common::routeFrameMessages(services_, *fmeArt_,
-                                 [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
+                               [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
     controls::BindOptions code;
     code.caption = "Articolo";
     fmeArt_->BindControl(txtCodArt_, "MG66_CODART", code);
@@ -324,6 +312,7 @@ void FRMMG_VELDRANO::Form_Activate() {
         for (auto& t : tabs_)
             if (t)
                 t->firstActivation();
+        tabsActivated_ = true;
     });
     setUpdatesEnabled(true);
     p.step([&] { applySplitRegion(currentTab()); });
@@ -576,6 +565,7 @@ bool FRMMG_VELDRANO::itemFlagVarianti() const {
 }
 
 void FRMMG_VELDRANO::AbilitaControlliArticolo() {
+    itemControls_ = true;
     lkpCodArt_->setEnabled(false);
     cmdNuovo_->setEnabled(true);
     tbarGestioni_->setEnabled(true);
@@ -590,6 +580,7 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
 }
 
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
+    itemControls_ = false;
     lkpCodArt_->setEnabled(true);
     cmdNuovo_->setEnabled(false);
     chkFlgVarArt_->setEnabled(false);
@@ -722,10 +713,6 @@ void FRMMG_VELDRANO::PulisciTab(int index) {
     tabs_[index]->clear();
 }
 
-common::CardTab* FRMMG_VELDRANO::tab(int index) const {
-    return index >= 0 && index < common::kTabCount ? tabs_[index].get() : nullptr;
-}
-
 int FRMMG_VELDRANO::currentTab() const {
     return tabArticolo_->currentIndex();
 }
@@ -733,10 +720,6 @@ int FRMMG_VELDRANO::currentTab() const {
 void FRMMG_VELDRANO::selectTab(int index) {
     if (const SidebarEntry* e = sidebarEntry(index))
         sidebar_->ClickItem(e->group, e->key);
-}
-
-QWidget* FRMMG_VELDRANO::page(int index) const {
-    return index >= 0 && index < common::kTabCount ? pages_[index] : nullptr;
 }
 
 bool FRMMG_VELDRANO::tabControlEnabled() const {
@@ -763,14 +746,6 @@ void FRMMG_VELDRANO::InitializeScript(framework::ScriptModel* model) {
             model->Register(this, objectName().toStdString(), 0, "Scheda prodotto");
     } catch (...) {
     }
-}
-
-QByteArray FRMMG_VELDRANO::layoutState() const {
-    return SalvaLayout(*this);
-}
-
-void FRMMG_VELDRANO::setLayoutState(const QByteArray& state) {
-    RipristinaLayout(*this, state);
 }
 
 void FRMMG_VELDRANO::resizeEvent(QResizeEvent* e) {

@@ -143,7 +143,10 @@ protected:
 
 private:
     void buildWidgets();
+    // Tabs are built when first shown (or first asked for): the steps of the
+    // load and of the first activation that prepare a tab run then.
     void buildTabs();
+    common::CardTab* ensureTab(int index) const;
     void applySplitRegion(int index);
     void openItemRecordset(const std::string& sql);
     void readContext();
@@ -197,7 +200,12 @@ private:
     controls::SplitRegion* splitSidebar_ = nullptr;  // the side bar | the tabs
     controls::ProgressPanel* progress_ = nullptr;
     std::array<QWidget*, common::kTabCount> pages_{};
-    std::array<std::unique_ptr<common::CardTab>, common::kTabCount> tabs_;
+    mutable std::array<std::unique_ptr<common::CardTab>, common::kTabCount> tabs_;
+    bool tabsReady_ = false;      // the load has come to the tabs
+    bool tabsActivated_ = false;  // the first activation has come to the tabs
+    bool itemControls_ = false;   // AbilitaControlliArticolo was the last of the pair
+    // The layout the host gave back, for the regions of tabs built later.
+    QByteArray keptLayout_;
 };
 
 }  // namespace card

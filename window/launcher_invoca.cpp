@@ -295,7 +295,9 @@ void Invoca_StampaRubricaDistinta(ItemCard& card) {
 }
 
 void CreazioneDistinte(ItemCard& card) {
-    // The pane of tab 9 has the procedure; a card without it has nothing to show.
+    // The pane of tab 9 has the procedure (the tab is built when first asked
+    // for); a card without it has nothing to show.
+    card.tab(common::kTabGestioni);
     common::runPaneProcedure(card, "CreazioneDistinte");
 }
 

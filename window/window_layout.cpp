@@ -27,40 +27,55 @@ QSize DimensioniIniziali(const QWidget& window) {
     return size;
 }
 
-QByteArray SalvaLayout(const QWidget& window) {
-    QByteArray out;
-    QDataStream s(&out, QIODevice::WriteOnly);
-    s << kVersione;
-    // Only the regions the user placed: the others keep laying themselves
-    // out by their proportions at whatever size the window has next time.
-    QList<const controls::SplitRegion*> placed;
-    for (const auto* r : window.findChildren<controls::SplitRegion*>())
-        if (!r->objectName().isEmpty() && r->UserPlaced())
-            placed << r;
-    s << static_cast<qint32>(placed.size());
-    for (const auto* r : placed)
-        s << r->objectName() << r->SaveState();
-    return out;
-}
+namespace {
 
-int RipristinaLayout(QWidget& window, const QByteArray& layout) {
+// The entries of a layout in order; empty when it is not one of this version.
+QList<QPair<QString, QByteArray>> entriesOf(const QByteArray& layout) {
+    QList<QPair<QString, QByteArray>> entries;
     if (layout.isEmpty())
-        return 0;
+        return entries;
     QDataStream s(layout);
     qint32 versione = 0, count = 0;
     s >> versione >> count;
     if (s.status() != QDataStream::Ok || versione != kVersione || count < 0)
-        return 0;
-    int restored = 0;
+        return entries;
     for (qint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
         QString name;
         QByteArray state;
         s >> name >> state;
         if (s.status() != QDataStream::Ok)
             break;
-        if (auto* r = window.findChild<controls::SplitRegion*>(name))
-            restored += r->RestoreState(state) ? 1 : 0;
+        entries.append({name, state});
     }
+    return entries;
+}
+
+}  // namespace
+
+QByteArray SalvaLayout(const QWidget& window, const QByteArray& kept) {
+    // Only the regions the user placed: the others keep laying themselves
+    // out by their proportions at whatever size the window has next time.
+    QList<QPair<QString, QByteArray>> placed;
+    for (const auto* r : window.findChildren<controls::SplitRegion*>())
+        if (!r->objectName().isEmpty() && r->UserPlaced())
+            placed.append({r->objectName(), r->SaveState()});
+    for (const auto& e : entriesOf(kept))
+        if (!window.findChild<controls::SplitRegion*>(e.first))
+            placed.append(e);
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s << kVersione;
+    s << static_cast<qint32>(placed.size());
+    for (const auto& e : placed)
+        s << e.first << e.second;
+    return out;
+}
+
+int RipristinaLayout(QWidget& window, const QByteArray& layout) {
+    int restored = 0;
+    for (const auto& e : entriesOf(layout))
+        if (auto* r = window.findChild<controls::SplitRegion*>(e.first))
+            restored += r->RestoreState(e.second) ? 1 : 0;
     return restored;
 }
 

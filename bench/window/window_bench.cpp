@@ -3,10 +3,10 @@
 //   open   a new window (load, activation, its own connection), an item typed
 //          into the code box and tab 0 shown for it;
 //   next   the navigator's "next" on the item frame, with tab 0 reloaded.
-// Each against the same statements run bare on a connection: the window's
-// statements are captured by the connection trace during one open and one
-// move, and replayed as they are (an open replays on a connection of its
-// own, as the window opens one).
+// The open against the same statements run bare on a connection: the
+// window's statements are captured by the connection trace during one open
+// and replayed as they are, on a connection of its own as the window opens
+// one.
 //
 // The database is generated once into the temporary directory
 // (veldrano_window_bench.db) and kept; --fresh builds it again. The window
@@ -145,18 +145,9 @@ void BM_Next(benchmark::State& state) {
         state.SkipWithError("tab 0 is not shown for the item");
 }
 
-void BM_NextBare(benchmark::State& state) {
-    db::Connection cn;
-    cn.open(connectionString());
-    replay(cn, gNextStatements);  // the same first use
-    for (auto _ : state)
-        replay(cn, gNextStatements);
-}
-
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenBare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Next)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NextBare)->Unit(benchmark::kMillisecond);
 
 // The statements of one open and of one move (after a first move, which
 // also reads the frame's navigation list once per window).
@@ -197,8 +188,12 @@ int main(int argc, char** argv) try {
     // time, the work done, which holds on a machine busy with other work.
     benchsupport::PrintFigure("window_open_ms", t["BM_Open"].real, "ms", 300, 1);
     benchsupport::PrintRatio("window_open_vs_bare", t["BM_Open"].cpu, t["BM_OpenBare"].cpu);
-    benchsupport::PrintFigure("window_next_ms", t["BM_Next"].real, "ms", 50, 1);
-    benchsupport::PrintRatio("window_next_vs_bare", t["BM_Next"].cpu, t["BM_NextBare"].cpu);
+    // One frame: the move is seen as immediate. Its bare statements take a
+    // fifth of a millisecond, too little to be a measure of it.
+    benchsupport::PrintFigure("window_next_ms", t["BM_Next"].real, "ms", 16, 1);
+    // The processor's part of it: on a shared machine the elapsed time also
+    // waits for other work.
+    benchsupport::PrintFigure("window_next_cpu_ms", t["BM_Next"].cpu, "ms", 16, 1);
     std::fflush(stdout);
     benchmark::Shutdown();
     gWindow.reset();

@@ -1,5 +1,6 @@
 #include "platform/controls/side_bar.h"
 
+#include <QEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTreeWidget>
@@ -17,6 +18,10 @@ constexpr int kEnabledRole = Qt::UserRole + 1;
 struct SideBar::Impl {
     QTreeWidget* tree = nullptr;
     QString selectedGroup, selectedItem;
+    // The width of the captions, measured once: every layout pass of the
+    // window asks for it, and shaping every caption each time costs a
+    // good part of an item change. -1 until measured.
+    mutable int captionsWidth = -1;
 
     QTreeWidgetItem* group(const QString& key) const {
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
@@ -56,11 +61,14 @@ SideBar::SideBar(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>())
             [open](QTreeWidgetItem* it, int) { open(it); });
     connect(d->tree, &QTreeWidget::itemActivated, this,
             [open](QTreeWidgetItem* it, int) { open(it); });
+    connect(d->tree, &QTreeWidget::itemExpanded, this, [this] { d->captionsWidth = -1; });
+    connect(d->tree, &QTreeWidget::itemCollapsed, this, [this] { d->captionsWidth = -1; });
 }
 
 SideBar::~SideBar() = default;
 
 void SideBar::AddGroup(const QString& key, const QString& caption) {
+    d->captionsWidth = -1;
     auto* g = new QTreeWidgetItem(d->tree, QStringList{caption});
     g->setData(0, kKeyRole, key);
     Impl::paint(g, true);
@@ -74,12 +82,14 @@ void SideBar::AddItem(const QString& groupKey, const QString& itemKey, const QSt
     QTreeWidgetItem* g = d->group(groupKey);
     if (!g)
         return;
+    d->captionsWidth = -1;
     auto* it = new QTreeWidgetItem(g, QStringList{caption});
     it->setData(0, kKeyRole, itemKey);
     Impl::paint(it, true);
 }
 
 void SideBar::Clear() {
+    d->captionsWidth = -1;
     d->tree->clear();
     d->selectedGroup.clear();
     d->selectedItem.clear();
@@ -169,8 +179,16 @@ QSize SideBar::sizeHint() const {
     const int scrollBar = d->tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     // Public through the view's base: the tree view keeps it protected.
     const QAbstractItemView* view = d->tree;
-    const int width = view->sizeHintForColumn(0) + 2 * d->tree->frameWidth() + scrollBar + 8;
+    if (d->captionsWidth < 0)
+        d->captionsWidth = view->sizeHintForColumn(0);
+    const int width = d->captionsWidth + 2 * d->tree->frameWidth() + scrollBar + 8;
     return {std::max(minimumWidth(), width), base.height()};
+}
+
+void SideBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        d->captionsWidth = -1;
+    QWidget::changeEvent(event);
 }
 
 }  // namespace controls

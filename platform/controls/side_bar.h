@@ -38,6 +38,9 @@ public:
     // As wide as its longest caption, so that a layout need not guess.
     QSize sizeHint() const override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 signals:
     void beforeItemClick(const QString& groupKey, const QString& itemKey, bool& cancel);
     void itemClick(const QString& groupKey, const QString& itemKey);

@@ -238,4 +238,76 @@ TEST_F(Layout, TheHostsModelKeepsTheLayoutAndASecondWindowGetsItBack) {
     }
 }
 
+// Tabs are built when first shown: a window that never shows a tab gives
+// the host back the tab's layout as it received it.
+TEST_F(Layout, ATabNotShownKeepsTheLayoutItWasGivenBack) {
+    QTemporaryDir settings;
+    const QString ini = settings.filePath("host.ini");
+    QList<int> placed;
+    {
+        framework::LayoutModel model(std::make_unique<QSettings>(ini, QSettings::IniFormat));
+        auto w = open(&model, QSize(1700, 850));
+        choose(*w, "MAGLIA-001");
+        EXPECT_EQ(region(*w, "SplitRegion1"), nullptr);  // the options tab is not built yet
+        show(*w, common::kTabGestioneVarianti);
+        controls::SplitRegion* r1 = region(*w, "SplitRegion1");
+        ASSERT_NE(r1, nullptr);
+        QList<int> s = r1->PaneSizes();
+        const int width = s[0] + s[1] + s[2];
+        drag(r1, {width * 2 / 3 - s[1], s[1], width - width * 2 / 3});
+        placed = r1->PaneSizes();
+        w->close();
+    }
+    {
+        // Opened and closed on tab 0 only.
+        framework::LayoutModel model(std::make_unique<QSettings>(ini, QSettings::IniFormat));
+        auto w = open(&model);
+        choose(*w, "MAGLIA-001");
+        EXPECT_EQ(region(*w, "SplitRegion1"), nullptr);
+        w->close();
+    }
+    {
+        framework::LayoutModel model(std::make_unique<QSettings>(ini, QSettings::IniFormat));
+        auto w = open(&model);
+        choose(*w, "MAGLIA-001");
+        show(*w, common::kTabGestioneVarianti);
+        QList<int> s = region(*w, "SplitRegion1")->PaneSizes();
+        ASSERT_EQ(s.size(), 3);
+        EXPECT_NEAR(s[0], placed[0], 2);
+        EXPECT_NEAR(s[2], placed[2], 2);
+    }
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+// The activation tab answers the item's variant box: the box works on a
+// window that never showed that tab, as on one that did.
+TEST_F(Layout, TheVariantBoxWorksBeforeTheActivationTabIsShown) {
+    auto w = open();
+    choose(*w, "CAMICIA-001");
+    EXPECT_EQ(w->findChild<QWidget*>("FRAME_RAGGR"), nullptr);  // not built yet
+    db::Connection cn;
+    cn.open("Data Source=" + path);
+    auto flag = [&] {
+        return cardtest::text(cardtest::scalar(
+            cn,
+            "SELECT MG66_FLGVARART FROM MG66_ANAGRART WHERE MG66_DITTA_CG18 = 1 AND "
+            "MG66_CODART = 'CAMICIA-001'"));
+    };
+    ASSERT_EQ(flag(), "1");
+    w->CHK_FLGVARART()->click();  // pressed, then clicked, as a mouse does
+    EXPECT_FALSE(w->CHK_FLGVARART()->isChecked());
+    EXPECT_EQ(flag(), "0");
+    EXPECT_FALSE(w->sidebarGroupEnabled("GRP02"));
+    // Built by the click, and left as the box says.
+    auto* frame = w->findChild<QWidget*>("FRAME_RAGGR");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(frame->isEnabled());
+
+    w->CHK_FLGVARART()->click();
+    EXPECT_EQ(flag(), "1");
+    EXPECT_TRUE(w->sidebarGroupEnabled("GRP02"));
+    EXPECT_TRUE(frame->isEnabled());
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
 }  // namespace

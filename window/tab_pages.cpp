@@ -1,0 +1,79 @@
+// The window's tabs, built when first shown rather than all at load: each
+// page is empty until its tab is shown or asked for, and a tab built late is
+// brought to where the window is (activated, an item shown, the layout the
+// host gave back, the host's rights), as if it had been built at load.
+
+#include <QCheckBox>
+#include <QStackedWidget>
+
+#include "common/item_card.h"
+#include "window/empty_tab.h"
+#include "window/frmmg_veldrano.h"
+#include "window/window_layout.h"
+
+namespace card {
+
+void FRMMG_VELDRANO::buildTabs() {
+    tabsReady_ = true;
+    connect(tabArticolo_, &QStackedWidget::currentChanged, this,
+            [this](int index) { ensureTab(index); });
+    // The activation tab answers the item's variant check box: it is there
+    // before the box's click is.
+    connect(chkFlgVarArt_, &QCheckBox::pressed, this,
+            [this] { ensureTab(common::kTabAttivazioneVarianti); });
+    ensureTab(currentTab());
+}
+
+common::CardTab* FRMMG_VELDRANO::ensureTab(int index) const {
+    if (index < 0 || index >= common::kTabCount)
+        return nullptr;
+    if (tabs_[index] || !tabsReady_ || unloaded_)
+        return tabs_[index].get();
+    auto* self = const_cast<FRMMG_VELDRANO*>(this);
+    std::unique_ptr<common::CardTab> t;
+    if (const common::CardTabFactory* f = common::cardTabFactory(index))
+        t = (*f)(*self);
+    else
+        t = std::make_unique<EmptyTab>(*self, index);
+    common::CardTab* built = t.get();
+    tabs_[index] = std::move(t);
+    // Built on a hidden page, as at load: showing it again shows the new
+    // widgets and lays them out at once, not at the next turn of the loop.
+    QWidget* page = pages_[index];
+    const bool shown = page->isVisible();
+    if (shown)
+        page->hide();
+    built->build(page);
+    if (shown)
+        page->show();
+    if (tabsActivated_)
+        built->firstActivation();
+    if (itemControls_)
+        built->itemShown();
+    RipristinaLayout(*pages_[index], keptLayout_);
+    if (loaded_)
+        self->applicaRights();
+    return built;
+}
+
+common::CardTab* FRMMG_VELDRANO::tab(int index) const {
+    return ensureTab(index);
+}
+
+QWidget* FRMMG_VELDRANO::page(int index) const {
+    if (index < 0 || index >= common::kTabCount)
+        return nullptr;
+    ensureTab(index);
+    return pages_[index];
+}
+
+QByteArray FRMMG_VELDRANO::layoutState() const {
+    return SalvaLayout(*this, keptLayout_);
+}
+
+void FRMMG_VELDRANO::setLayoutState(const QByteArray& state) {
+    keptLayout_ = state;
+    RipristinaLayout(*this, state);
+}
+
+}  // namespace card
