@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "common/item_card.h"
 #include "common/procedure.h"
@@ -92,7 +93,8 @@ bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere ge
         ws.VisualizzaMessaggio(text, number, common::vbExclamation, titolo, parameters);
         return false;
     };
-    const int massimo = genere == Genere::Opzione ? u.size : 25;
+    // An option fits its variant's slot and its column (20); a grouping its 25.
+    const int massimo = genere == Genere::Opzione ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
     if (nuovo.empty())
         return rifiuta("Indicare il nuovo codice.", 91831, {});
     if (nuovo.find('\'') != std::string::npos)
@@ -309,13 +311,18 @@ void DoveUsata::caricaStati() {
 }
 
 QDialog* DoveUsata::ApriElenco(long riga) {
-    if (riga < 0 || riga >= static_cast<long>(usi_.size()) || usi_[riga].elenco.empty())
+    if (!rs_ || !rs_->isOpen() || riga < 0 || riga >= rs_->recordCount())
+        return nullptr;
+    // The line's own number: the grid may show the lines sorted otherwise.
+    GRD_DOVEUSATA->SetCurrentRow(riga);
+    const long i = numero(rs_->value("ORDINE")) - 1;
+    if (i < 0 || i >= static_cast<long>(usi_.size()) || usi_[i].elenco.empty())
         return nullptr;
     Procedure p(ws_, "DoveUsata");
     QDialog* d = nullptr;
     p.step([&] {
-        d = new Elenco(cn_, usi_[riga].elenco,
-                       QString::fromStdString(titolo() + " - " + usi_[riga].descrizione), this);
+        d = new Elenco(cn_, usi_[i].elenco,
+                       QString::fromStdString(titolo() + " - " + usi_[i].descrizione), this);
         d->show();
     });
     return d;
