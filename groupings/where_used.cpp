@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
+#include "platform/exchange/sheet.h"
 
 namespace groupings {
 
@@ -28,12 +28,6 @@ namespace {
 long numero(const db::Value& v) {
     auto d = v.toDecimal();
     return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
-}
-
-std::string destra(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
 }
 
 long long conta(db::Connection& cn, const std::string& sql) {
@@ -77,8 +71,8 @@ void LeggiSlot(db::Connection& cn, CodiceUsato& u) {
     db::Recordset rs;
     rs.open(common::SqlDimensioniVarianti(u.ditta), cn);
     for (long r = 0; r < rs.recordCount(); ++r)
-        if (destra(common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_CODICEVAR")))) ==
-            u.variante) {
+        if (exchange::RightTrimmed(
+                common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_CODICEVAR")))) == u.variante) {
             u.start = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_START"))));
             u.size = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_SIZE"))));
         }
@@ -120,7 +114,7 @@ bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere ge
 
 bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
                     const CodiceUsato& u, const std::string& nuovoDato) {
-    const std::string nuovo = destra(nuovoDato);
+    const std::string nuovo = exchange::RightTrimmed(nuovoDato);
     const bool opzione = genere == Genere::Opzione;
     Procedure p(ws, opzione ? "RinominaOpzione" : "RinominaRaggruppamento");
     bool valido = false;
@@ -292,7 +286,7 @@ void DoveUsata::Carica() {
         std::string stato;
         for (const auto& set : cn_.run(sqlStatoRitiro(u_)).resultSets)
             if (!set.rows.empty())
-                stato = destra(set.rows.front().at(1).toText());
+                stato = exchange::RightTrimmed(set.rows.front().at(1).toText());
         LBL_RITIRO->setText(QString::fromStdString(
             stato.empty()
                 ? ws_.TraduciTesto("Non ritirata", 91820)
@@ -306,7 +300,8 @@ void DoveUsata::caricaStati() {
     for (const auto& set : cn_.run(sqlStatiRitiro(u_.ditta)).resultSets)
         for (const auto& row : set.rows)
             CBO_STATORITIRO->addItem(
-                QString::fromStdString(destra(row.at(1).toText()) + " - " + row.at(2).toText()),
+                QString::fromStdString(exchange::RightTrimmed(row.at(1).toText()) + " - " +
+                                       row.at(2).toText()),
                 QString::fromStdString(row.at(0).toText()));
 }
 
@@ -336,7 +331,7 @@ void DoveUsata::CMD_RITIRA_Click() {
 }
 
 void DoveUsata::CMD_RINOMINA_Click() {
-    const std::string nuovo = destra(TXT_NUOVOCODICE->text().toStdString());
+    const std::string nuovo = exchange::RightTrimmed(TXT_NUOVOCODICE->text().toStdString());
     Procedure p(ws_, "CMD_RINOMINA_Click");
     long long righe = 0;
     p.step([&] {
