@@ -245,6 +245,7 @@ DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere gene
     resize(640, 440);
 
     Procedure p(ws_, "DoveUsata");
+    p.step([&] { ws_.TraduciColonne(GRD_DOVEUSATA); });
     p.step([&] {
         if (u_.size == 0)
             LeggiSlot(cn_, u_);
@@ -333,16 +334,17 @@ void DoveUsata::CMD_RITIRA_Click() {
 void DoveUsata::CMD_RINOMINA_Click() {
     const std::string nuovo = exchange::RightTrimmed(TXT_NUOVOCODICE->text().toStdString());
     Procedure p(ws_, "CMD_RINOMINA_Click");
+    bool valido = false;
+    p.step([&] { valido = ValidaNuovoCodice(ws_, cn_, genere_, u_, nuovo); });
+    if (!p.running() || !valido)
+        return;
+    // The lines are the preview: the rows that will change, read again now.
+    Carica();
     long long righe = 0;
     p.step([&] {
         for (long r = 0; r < rs_->recordCount(); ++r)
             righe += numero(rs_->valueAt(r, rs_->fieldIndex("RIGHE")));
     });
-    // The lines shown are the preview: the rows that will change.
-    bool valido = false;
-    p.step([&] { valido = ValidaNuovoCodice(ws_, cn_, genere_, u_, nuovo); });
-    if (!p.running() || !valido)
-        return;
     int risposta = common::vbNo;
     p.step([&] {
         risposta = ws_.VisualizzaMessaggio(
