@@ -1,7 +1,6 @@
 #include "groupings/gestione_varianti_tab.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +25,7 @@
 #include "groupings/ribalta_descrizioni.h"
 #include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
@@ -64,23 +64,6 @@ bool spuntato(const db::Value& v) {
     auto d = v.toDecimal();
     return d && !d->isZero();
 }
-
-// Makes a list the active one when it takes the focus.
-class FocusWatcher : public QObject {
-public:
-    FocusWatcher(QObject* parent, std::function<void()> onFocus)
-        : QObject(parent), onFocus_(std::move(onFocus)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
-            onFocus_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> onFocus_;
-};
 
 QPushButton* pulsante(const char* name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -264,10 +247,8 @@ void GestioneVariantiTab::build(QWidget* page) {
                          GRDX_CheckEditToggleClick(false, row);
                      });
     // The list the user works in decides whether the move buttons apply.
-    st.GRDX_VARIANTI_SOURCE->installEventFilter(
-        new FocusWatcher(page, [this] { ListaAttiva(false); }));
-    st.GRDX_VARIANTI_DESTI->installEventFilter(
-        new FocusWatcher(page, [this] { ListaAttiva(true); }));
+    controls::OnFocusIn(st.GRDX_VARIANTI_SOURCE, [this] { ListaAttiva(false); });
+    controls::OnFocusIn(st.GRDX_VARIANTI_DESTI, [this] { ListaAttiva(true); });
     QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::cellClick, page,
                      [this](int, long) { ListaAttiva(false); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::cellClick, page,
