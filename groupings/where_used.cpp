@@ -189,7 +189,7 @@ bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceU
 // ------------------------------------------------------------------ window
 
 DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere genere, CodiceUsato u,
-                     std::function<void(const std::string&)> dopo, QWidget* parent)
+                     Dopo dopo, QWidget* parent)
     : QDialog(parent),
       cn_(cn),
       ws_(ws),
@@ -327,7 +327,7 @@ QDialog* DoveUsata::ApriElenco(long riga) {
 void DoveUsata::CMD_RITIRA_Click() {
     const std::string stato = CBO_STATORITIRO->currentData().toString().toStdString();
     if (RitiraOpzione(ws_, cn_, u_, stato) && dopo_)
-        dopo_(u_.codice);
+        dopo_(u_.codice, u_.codice);
     Carica();
 }
 
@@ -357,6 +357,7 @@ void DoveUsata::CMD_RINOMINA_Click() {
         return;
     if (!RinominaCodice(ws_, cn_, genere_, u_, nuovo))
         return;
+    const std::string vecchio = u_.codice;
     u_.codice = nuovo;
     usi_ = genere_ == Genere::Opzione ? UsiOpzione(u_) : UsiRaggruppamento(u_);
     for (Uso& uso : usi_)
@@ -364,7 +365,7 @@ void DoveUsata::CMD_RINOMINA_Click() {
     setWindowTitle(QString::fromStdString(titolo()));
     TXT_NUOVOCODICE->clear();
     if (dopo_)
-        dopo_(nuovo);
+        dopo_(vecchio, nuovo);
     Carica();
 }
 

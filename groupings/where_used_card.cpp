@@ -60,10 +60,9 @@ DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
         return nullptr;
     CodiceUsato u{card.companyCode(), variante, opzione, 0, 0};
     common::ItemCard* c = &card;
-    const std::string vecchio = opzione;
     auto* d = new DoveUsata(
         card.connection(), card.services(), Genere::Opzione, u,
-        [c, vecchio](const std::string& nuovo) {
+        [c](const std::string& vecchio, const std::string& nuovo) {
             DopoModificaDoveUsata(*c, vecchio, nuovo, false);
         },
         card.widget());
@@ -73,8 +72,8 @@ DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
 
 DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& ws,
                                    const std::string& ditta, const std::string& variante,
-                                   const std::string& raggruppamento,
-                                   std::function<void(const std::string&)> dopo, QWidget* parent) {
+                                   const std::string& raggruppamento, DoveUsata::Dopo dopo,
+                                   QWidget* parent) {
     if (variante.empty() || raggruppamento.empty())
         return nullptr;
     auto* d =

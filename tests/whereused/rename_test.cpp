@@ -102,6 +102,15 @@ TEST_F(WhereUsed, RenameMovesEveryReferenceAndOnlyTheOptionsSlot) {
     EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->CurrentRow(),
               rowOf(st.sorgente.get(), "MG5E_OPZIONE", "NV"));
     EXPECT_EQ(st.opzione, "NV");
+
+    // Renamed again from the same window, the list follows the latest code.
+    w->TXT_NUOVOCODICE->setText("NX");
+    queueAnswer(common::vbYes);
+    QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
+    EXPECT_EQ(expected("NX"), usesBefore);
+    EXPECT_EQ(st.opzione, "NX");
+    EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->CurrentRow(),
+              rowOf(st.sorgente.get(), "MG5E_OPZIONE", "NX"));
 }
 
 TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
