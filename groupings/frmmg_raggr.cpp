@@ -93,10 +93,10 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
             DoveUsataRaggruppamento(
                 cn_, ws_, ditta_, this->variante(),
                 codice.substr(0, codice.find_last_not_of(' ') + 1),
-                [this, codice](const std::string& nuovo) {
+                [this](const std::string& vecchio, const std::string& nuovo) {
                     caricaRaggruppamenti();
                     if (dopoRinomina)
-                        dopoRinomina(codice, nuovo);
+                        dopoRinomina(vecchio, nuovo);
                 },
                 this);
         });

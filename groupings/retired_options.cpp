@@ -7,16 +7,11 @@
 #include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/exchange/sheet.h"
 
 namespace groupings {
 
-namespace {
-std::string destra(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
-}  // namespace
+namespace {}  // namespace
 
 OpzioniRitirate::OpzioniRitirate(common::ItemCard& card, controls::DataGrid* grid,
                                  std::string campo)
@@ -34,7 +29,8 @@ void OpzioniRitirate::Aggiorna() {
         for (const auto& set :
              card_.connection().run(sqlOpzioniRitirate(card_.companyCode(), variante)).resultSets)
             for (const auto& row : set.rows)
-                ritirate_[destra(row.at(0).toText())] = destra(row.at(1).toText());
+                ritirate_[exchange::RightTrimmed(row.at(0).toText())] =
+                    exchange::RightTrimmed(row.at(1).toText());
     } catch (const std::exception&) {
     }
 }
@@ -46,7 +42,7 @@ std::string OpzioniRitirate::Ritiro(long row) const {
     const int f = rs->fieldIndex(campo_);
     if (f < 0)
         return {};
-    auto it = ritirate_.find(destra(common::NzStringa(rs->valueAt(row, f))));
+    auto it = ritirate_.find(exchange::RightTrimmed(common::NzStringa(rs->valueAt(row, f))));
     return it == ritirate_.end() ? std::string() : it->second;
 }
 

@@ -2,10 +2,10 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "common/item_card.h"
 #include "common/procedure.h"
@@ -17,6 +17,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
+#include "platform/exchange/sheet.h"
 
 namespace groupings {
 
@@ -27,12 +28,6 @@ namespace {
 long numero(const db::Value& v) {
     auto d = v.toDecimal();
     return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
-}
-
-std::string destra(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
 }
 
 long long conta(db::Connection& cn, const std::string& sql) {
@@ -76,8 +71,8 @@ void LeggiSlot(db::Connection& cn, CodiceUsato& u) {
     db::Recordset rs;
     rs.open(common::SqlDimensioniVarianti(u.ditta), cn);
     for (long r = 0; r < rs.recordCount(); ++r)
-        if (destra(common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_CODICEVAR")))) ==
-            u.variante) {
+        if (exchange::RightTrimmed(
+                common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_CODICEVAR")))) == u.variante) {
             u.start = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_START"))));
             u.size = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_SIZE"))));
         }
@@ -92,7 +87,8 @@ bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere ge
         ws.VisualizzaMessaggio(text, number, common::vbExclamation, titolo, parameters);
         return false;
     };
-    const int massimo = genere == Genere::Opzione ? u.size : 25;
+    // An option fits its variant's slot and its column (20); a grouping its 25.
+    const int massimo = genere == Genere::Opzione ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
     if (nuovo.empty())
         return rifiuta("Indicare il nuovo codice.", 91831, {});
     if (nuovo.find('\'') != std::string::npos)
@@ -118,7 +114,7 @@ bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere ge
 
 bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
                     const CodiceUsato& u, const std::string& nuovoDato) {
-    const std::string nuovo = destra(nuovoDato);
+    const std::string nuovo = exchange::RightTrimmed(nuovoDato);
     const bool opzione = genere == Genere::Opzione;
     Procedure p(ws, opzione ? "RinominaOpzione" : "RinominaRaggruppamento");
     bool valido = false;
@@ -193,7 +189,7 @@ bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceU
 // ------------------------------------------------------------------ window
 
 DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere genere, CodiceUsato u,
-                     std::function<void(const std::string&)> dopo, QWidget* parent)
+                     Dopo dopo, QWidget* parent)
     : QDialog(parent),
       cn_(cn),
       ws_(ws),
@@ -249,6 +245,7 @@ DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere gene
     resize(640, 440);
 
     Procedure p(ws_, "DoveUsata");
+    p.step([&] { ws_.TraduciColonne(GRD_DOVEUSATA); });
     p.step([&] {
         if (u_.size == 0)
             LeggiSlot(cn_, u_);
@@ -290,7 +287,7 @@ void DoveUsata::Carica() {
         std::string stato;
         for (const auto& set : cn_.run(sqlStatoRitiro(u_)).resultSets)
             if (!set.rows.empty())
-                stato = destra(set.rows.front().at(1).toText());
+                stato = exchange::RightTrimmed(set.rows.front().at(1).toText());
         LBL_RITIRO->setText(QString::fromStdString(
             stato.empty()
                 ? ws_.TraduciTesto("Non ritirata", 91820)
@@ -304,18 +301,24 @@ void DoveUsata::caricaStati() {
     for (const auto& set : cn_.run(sqlStatiRitiro(u_.ditta)).resultSets)
         for (const auto& row : set.rows)
             CBO_STATORITIRO->addItem(
-                QString::fromStdString(destra(row.at(1).toText()) + " - " + row.at(2).toText()),
+                QString::fromStdString(exchange::RightTrimmed(row.at(1).toText()) + " - " +
+                                       row.at(2).toText()),
                 QString::fromStdString(row.at(0).toText()));
 }
 
 QDialog* DoveUsata::ApriElenco(long riga) {
-    if (riga < 0 || riga >= static_cast<long>(usi_.size()) || usi_[riga].elenco.empty())
+    if (!rs_ || !rs_->isOpen() || riga < 0 || riga >= rs_->recordCount())
+        return nullptr;
+    // The line's own number: the grid may show the lines sorted otherwise.
+    GRD_DOVEUSATA->SetCurrentRow(riga);
+    const long i = numero(rs_->value("ORDINE")) - 1;
+    if (i < 0 || i >= static_cast<long>(usi_.size()) || usi_[i].elenco.empty())
         return nullptr;
     Procedure p(ws_, "DoveUsata");
     QDialog* d = nullptr;
     p.step([&] {
-        d = new Elenco(cn_, usi_[riga].elenco,
-                       QString::fromStdString(titolo() + " - " + usi_[riga].descrizione), this);
+        d = new Elenco(cn_, usi_[i].elenco,
+                       QString::fromStdString(titolo() + " - " + usi_[i].descrizione), this);
         d->show();
     });
     return d;
@@ -324,23 +327,24 @@ QDialog* DoveUsata::ApriElenco(long riga) {
 void DoveUsata::CMD_RITIRA_Click() {
     const std::string stato = CBO_STATORITIRO->currentData().toString().toStdString();
     if (RitiraOpzione(ws_, cn_, u_, stato) && dopo_)
-        dopo_(u_.codice);
+        dopo_(u_.codice, u_.codice);
     Carica();
 }
 
 void DoveUsata::CMD_RINOMINA_Click() {
-    const std::string nuovo = destra(TXT_NUOVOCODICE->text().toStdString());
+    const std::string nuovo = exchange::RightTrimmed(TXT_NUOVOCODICE->text().toStdString());
     Procedure p(ws_, "CMD_RINOMINA_Click");
+    bool valido = false;
+    p.step([&] { valido = ValidaNuovoCodice(ws_, cn_, genere_, u_, nuovo); });
+    if (!p.running() || !valido)
+        return;
+    // The lines are the preview: the rows that will change, read again now.
+    Carica();
     long long righe = 0;
     p.step([&] {
         for (long r = 0; r < rs_->recordCount(); ++r)
             righe += numero(rs_->valueAt(r, rs_->fieldIndex("RIGHE")));
     });
-    // The lines shown are the preview: the rows that will change.
-    bool valido = false;
-    p.step([&] { valido = ValidaNuovoCodice(ws_, cn_, genere_, u_, nuovo); });
-    if (!p.running() || !valido)
-        return;
     int risposta = common::vbNo;
     p.step([&] {
         risposta = ws_.VisualizzaMessaggio(
@@ -353,6 +357,7 @@ void DoveUsata::CMD_RINOMINA_Click() {
         return;
     if (!RinominaCodice(ws_, cn_, genere_, u_, nuovo))
         return;
+    const std::string vecchio = u_.codice;
     u_.codice = nuovo;
     usi_ = genere_ == Genere::Opzione ? UsiOpzione(u_) : UsiRaggruppamento(u_);
     for (Uso& uso : usi_)
@@ -360,7 +365,7 @@ void DoveUsata::CMD_RINOMINA_Click() {
     setWindowTitle(QString::fromStdString(titolo()));
     TXT_NUOVOCODICE->clear();
     if (dopo_)
-        dopo_(nuovo);
+        dopo_(vecchio, nuovo);
     Carica();
 }
 

@@ -60,9 +60,11 @@ bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceU
 class DoveUsata : public QDialog {
     Q_OBJECT
 public:
-    // dopo runs after a rename or a retirement changed the database.
+    // What runs after a rename or a retirement changed the database: the
+    // code before and after (the same code for a retirement).
+    using Dopo = std::function<void(const std::string& vecchio, const std::string& nuovo)>;
     DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere genere, CodiceUsato u,
-              std::function<void(const std::string& nuovo)> dopo, QWidget* parent);
+              Dopo dopo, QWidget* parent);
     ~DoveUsata() override;
 
     const CodiceUsato& codice() const { return u_; }
@@ -90,7 +92,7 @@ private:
     common::WindowServices& ws_;
     Genere genere_;
     CodiceUsato u_;
-    std::function<void(const std::string&)> dopo_;
+    Dopo dopo_;
     std::vector<Uso> usi_;
     std::unique_ptr<db::Recordset> rs_;
 };
@@ -102,8 +104,8 @@ DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
                             const std::string& opzione);
 DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& ws,
                                    const std::string& ditta, const std::string& variante,
-                                   const std::string& raggruppamento,
-                                   std::function<void(const std::string&)> dopo, QWidget* parent);
+                                   const std::string& raggruppamento, DoveUsata::Dopo dopo,
+                                   QWidget* parent);
 
 // After a rename or a retirement: every tab's loaded-item text emptied, and
 // the options tab's lists reloaded at once (a renamed grouping in its box).

@@ -12,21 +12,16 @@
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
+#include "platform/exchange/sheet.h"
 
 namespace groupings {
 
 namespace {
 
-std::string destra(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
-
 std::string opzioneCorrente(const db::Recordset* rs, const char* campo) {
     if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
         return {};
-    return destra(common::NzStringa(rs->value(campo)));
+    return exchange::RightTrimmed(common::NzStringa(rs->value(campo)));
 }
 
 }  // namespace
@@ -52,7 +47,7 @@ void DopoModificaDoveUsata(common::ItemCard& card, const std::string& vecchio,
     if (!raggruppamento && st.sorgente && st.GRDX_VARIANTI_SOURCE) {
         const int f = st.sorgente->fieldIndex("MG5E_OPZIONE");
         for (long r = 0; f >= 0 && r < st.sorgente->recordCount(); ++r)
-            if (destra(common::NzStringa(st.sorgente->valueAt(r, f))) == nuovo)
+            if (exchange::RightTrimmed(common::NzStringa(st.sorgente->valueAt(r, f))) == nuovo)
                 st.GRDX_VARIANTI_SOURCE->SetCurrentRow(r);
     }
     // The tab is up to date again.
@@ -65,10 +60,9 @@ DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
         return nullptr;
     CodiceUsato u{card.companyCode(), variante, opzione, 0, 0};
     common::ItemCard* c = &card;
-    const std::string vecchio = opzione;
     auto* d = new DoveUsata(
         card.connection(), card.services(), Genere::Opzione, u,
-        [c, vecchio](const std::string& nuovo) {
+        [c](const std::string& vecchio, const std::string& nuovo) {
             DopoModificaDoveUsata(*c, vecchio, nuovo, false);
         },
         card.widget());
@@ -78,8 +72,8 @@ DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
 
 DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& ws,
                                    const std::string& ditta, const std::string& variante,
-                                   const std::string& raggruppamento,
-                                   std::function<void(const std::string&)> dopo, QWidget* parent) {
+                                   const std::string& raggruppamento, DoveUsata::Dopo dopo,
+                                   QWidget* parent) {
     if (variante.empty() || raggruppamento.empty())
         return nullptr;
     auto* d =
@@ -120,7 +114,7 @@ void OffriDoveUsata(common::ItemCard& card, const std::vector<std::string>& opzi
         return;
     const std::string variante = card.shared<StatoOpzioni>().variante;
     for (const std::string& opzione : opzioni)
-        DoveUsataOpzione(card, variante, destra(opzione));
+        DoveUsataOpzione(card, variante, exchange::RightTrimmed(opzione));
 }
 
 }  // namespace groupings

@@ -102,6 +102,15 @@ TEST_F(WhereUsed, RenameMovesEveryReferenceAndOnlyTheOptionsSlot) {
     EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->CurrentRow(),
               rowOf(st.sorgente.get(), "MG5E_OPZIONE", "NV"));
     EXPECT_EQ(st.opzione, "NV");
+
+    // Renamed again from the same window, the list follows the latest code.
+    w->TXT_NUOVOCODICE->setText("NX");
+    queueAnswer(common::vbYes);
+    QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
+    EXPECT_EQ(expected("NX"), usesBefore);
+    EXPECT_EQ(st.opzione, "NX");
+    EXPECT_EQ(st.GRDX_VARIANTI_SOURCE->CurrentRow(),
+              rowOf(st.sorgente.get(), "MG5E_OPZIONE", "NX"));
 }
 
 TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
@@ -123,13 +132,24 @@ TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
         EXPECT_EQ(cardtest::shownMessages().front(), message);
         EXPECT_EQ(photo(cn()), before);
     }
-    // Answered no to the preview, nothing changes either.
+    // Answered no to the preview, nothing changes either. The preview is
+    // read again: a default option given meanwhile (by another card) counts.
+    cn().execute(
+        "UPDATE MG6B_GESVARART SET MG6B_VARDEFAULT = 'BLU' WHERE MG6B_CODICEVAR_MG5F = 'A1' AND "
+        "MG6B_CODART_MG66 <> 'MAGLIA-001'");
+    const auto changed = photo(cn());
+    long long total = 0;
+    for (const auto& [line, n] : expected("BLU"))
+        total += n;
     cardtest::clearMessages();
     w->TXT_NUOVOCODICE->setText("NAV");
     queueAnswer(common::vbNo);
     QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
-    EXPECT_TRUE(shown("[x91835x]"));
-    EXPECT_EQ(photo(cn()), before);
+    EXPECT_TRUE(shown("[x91835x] Rinomino BLU in NAV? Cambiano le righe elencate (" +
+                      std::to_string(total) + ")."))
+        << cardtest::shownMessages().front();
+    EXPECT_EQ(counts(w), expected("BLU"));
+    EXPECT_EQ(photo(cn()), changed);
 }
 
 // The rename of u to nuovo with a fault at each of its statements, under

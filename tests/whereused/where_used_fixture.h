@@ -109,17 +109,21 @@ struct WhereUsed : groupingstest::Options {
                 rs->valueAt(r, rs->fieldIndex("RIGHE")).toDecimal()->toInt64().value();
         return out;
     }
-    // The uses of an option of A1 counted in C++, in the window's order.
+    // The uses of an option of A1 of company 1 counted in C++, in the
+    // window's order.
     std::map<int, long long> expected(const std::string& o) {
         auto plain = [&](const std::string& table, const std::string& var, const std::string& col) {
             long long n = 0;
-            for (const auto& r : rows(cn(), "SELECT " + var + ", " + col + " FROM " + table))
+            for (const auto& r : rows(cn(), "SELECT " + var + ", " + col + " FROM " + table +
+                                                " WHERE " + table.substr(0, 4) + "_DITTA_CG18 = 1"))
                 if (r == "A1|" + o + std::string(20 - o.size(), ' ') + "|" || r == "A1|" + o + "|")
                     ++n;
             return n;
         };
         auto slot = [&](const std::string& table, const std::string& col) {
-            return inSlot(values(cn(), "SELECT " + col + " FROM " + table), 4, 3, o);
+            return inSlot(values(cn(), "SELECT " + col + " FROM " + table + " WHERE " +
+                                           table.substr(0, 4) + "_DITTA_CG18 = 1"),
+                          4, 3, o);
         };
         return {{1, plain("MG5H_COMPRAGVAR", "MG5H_CODICEVAR_MG5F", "MG5H_OPZIONE_MG5E")},
                 {2, plain("MG6B_GESVARART", "MG6B_CODICEVAR_MG5F", "MG6B_VARDEFAULT")},

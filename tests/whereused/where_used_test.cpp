@@ -62,6 +62,17 @@ TEST_F(WhereUsed, OptionCountsAreTheRowsOfEveryTableAndEachLineListsItsItems) {
         << copied.toStdString();
     // A transcoding concerns customers and suppliers: they are its list.
     EXPECT_NE(w->ApriElenco(2), nullptr);
+    // Sorted by the count, a line still opens its own list.
+    w->GRD_DOVEUSATA->ClickHeader(2);
+    long progressives = -1;
+    for (long r = 0; r < 12; ++r)
+        if (w->GRD_DOVEUSATA->CellText(r, 1) == QStringLiteral("MG70_MAGPROQTA"))
+            progressives = r;
+    ASSERT_GE(progressives, 0);
+    QDialog* sortedList = w->ApriElenco(progressives);
+    ASSERT_NE(sortedList, nullptr);
+    EXPECT_TRUE(sortedList->windowTitle().endsWith("Progressivi di magazzino"))
+        << sortedList->windowTitle().toStdString();
     closeAll();
 
     // From the composition: ROS, in the grouping COL-MAGLIA of the item.
