@@ -109,7 +109,7 @@ std::string sqlUltimoRaggruppamento(const std::string& ditta, const std::string&
            "LEN(SUBSTRING(MG5G_CODRAGGVAR,4,6)) = 6";
 }
 
-std::string ProssimoCodiceRaggruppamento(const std::string& variante, const std::string& ultimo) {
+std::string NextGroupingCode(const std::string& variante, const std::string& ultimo) {
     long long numero = 0;
     const db::Value n = common::NzNumero(db::Value(pulito(ultimo)));
     if (auto d = n.toDecimal())
@@ -140,7 +140,7 @@ void TXT_RAGGR1_StartDecode(common::ItemCard& card) {
     });
 }
 
-void DecodificaRaggruppamento(common::ItemCard& card) {
+void DecodeItemGrouping(common::ItemCard& card) {
     StatoOpzioni& st = stato(card);
     if (!st.TXT_RAGGR1)
         return;
@@ -213,8 +213,8 @@ void TXT_RAGGR1_AfterItem(common::ItemCard& card) {
                 common::vbExclamation, "Scheda articolo");
             return;
         }
-        if (ws.VisualizzaMessaggio("Codice raggruppamento inesistente, vuoi crearlo ?", 91511, kDomanda,
-                                   "Scheda articolo") != common::vbYes)
+        if (ws.VisualizzaMessaggio("Codice raggruppamento inesistente, vuoi crearlo ?", 91511,
+                                   kDomanda, "Scheda articolo") != common::vbYes)
             return;
         const std::string descr =
             st.TXT_DESRAGGR1 ? pulito(st.TXT_DESRAGGR1->text().toStdString()) : std::string();
@@ -369,7 +369,7 @@ std::string CreaRaggruppamentoAutomatico(common::ItemCard& card, const std::stri
             if (rs.recordCount() > 0)
                 ultimo = common::NzStringa(rs.value("ULTIMO"));
         });
-        p.step([&] { codice = ProssimoCodiceRaggruppamento(variante, ultimo); });
+        p.step([&] { codice = NextGroupingCode(variante, ultimo); });
         if (!p.running() || codice.empty())
             return {};
         if (!InserisciRaggruppamento(card, variante, codice, descrizioneArticolo(card)))

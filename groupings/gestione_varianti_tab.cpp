@@ -264,13 +264,13 @@ void GestioneVariantiTab::build(QWidget* page) {
                      });
     // The list the user works in decides whether the move buttons apply.
     st.GRDX_VARIANTI_SOURCE->installEventFilter(
-        new FocusWatcher(page, [this] { ListaAttiva(false); }));
+        new FocusWatcher(page, [this] { SetListActive(false); }));
     st.GRDX_VARIANTI_DESTI->installEventFilter(
-        new FocusWatcher(page, [this] { ListaAttiva(true); }));
+        new FocusWatcher(page, [this] { SetListActive(true); }));
     QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::cellClick, page,
-                     [this](int, long) { ListaAttiva(false); });
+                     [this](int, long) { SetListActive(false); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::cellClick, page,
-                     [this](int, long) { ListaAttiva(true); });
+                     [this](int, long) { SetListActive(true); });
 
     // Grouping codes.
     QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::startLookup, page,
@@ -294,7 +294,7 @@ void GestioneVariantiTab::build(QWidget* page) {
                      [&c] { CMD_OPZDEST_SALVA_Click(c); });
 
     // The transcoding tab's copy into a grouping is this module's.
-    CollegaRibaltamento(c);
+    ConnectDescriptionCopy(c);
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_SOURCE() {
@@ -367,7 +367,7 @@ void GestioneVariantiTab::beforeSidebarChoice() {
     CheckCambioRaggr(card());
 }
 
-void GestioneVariantiTab::ListaAttiva(bool destinazione) {
+void GestioneVariantiTab::SetListActive(bool destinazione) {
     StatoOpzioni& st = stato();
     if (st.CMD_SU)
         st.CMD_SU->setEnabled(destinazione);
@@ -383,7 +383,7 @@ void GestioneVariantiTab::load() {
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
     Procedure p(card(), "Tab_GestioneVarianti");
-    p.step([&] { common::MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
+    p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });
     p.step([&] {
@@ -403,7 +403,7 @@ void GestioneVariantiTab::load() {
             CBO_TIPOVAR1_Click();
     });
     p.step([&] { card().setLoadedItem(index()); });
-    common::NascondiAvanzamento(card());
+    common::HideProgress(card());
 }
 
 // ----------------------------------------------------------- variant choice
@@ -457,7 +457,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
             st.TXT_RAGGR1->SetText(QString::fromStdString(st.raggruppamento));
             // Both lists are loaded by the entry handling below.
         }
-        DecodificaRaggruppamento(card());
+        DecodeItemGrouping(card());
     });
     p.step([&] {
         if (numeroCampo(st.dimensione.get(), "MG5F_INDPROGCONFIG") == 1) {
@@ -465,7 +465,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
             st.raggrAmmesso = false;
             st.TXT_RAGGR1->SetText({});
             st.TXT_RAGGR1->setEnabled(false);
-            DecodificaRaggruppamento(card());
+            DecodeItemGrouping(card());
         }
     });
     p.step([&] {
@@ -669,7 +669,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
         try {
             cn.execute("DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18     = " +
                        card().companyCode() + " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE IN " + ListaIn(spuntate));
+                       "' AND       MG5E_OPZIONE IN " + InList(spuntate));
         } catch (const std::exception&) {
             // Judged below from the connection's errors.
         }
@@ -754,7 +754,7 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
             rs->setValueAt(r, fSel, db::Value(spuntato(rs->valueAt(r, fSort)) ? 1 : 0));
     });
     p.step([&] {
-        ScriviSelezioniSorgente(card());
+        WriteSourceSelections(card());
         card().connection().execute("UPDATE #TMP_ORIG SET SORT_CODE = SELEZ");
     });
     p.step([&] {

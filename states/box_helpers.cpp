@@ -38,7 +38,7 @@ private:
 
 }  // namespace
 
-std::string DescrizioneDecodifica(common::ItemCard& card, const framework::LookupRequest& request) {
+std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request) {
     try {
         db::Recordset rs;
         rs.open(request.sql, card.connection());

@@ -16,7 +16,7 @@ namespace states {
 
 // The description a decode request finds for its code, right-trimmed; ""
 // when the code is not found. Errors are ignored.
-std::string DescrizioneDecodifica(common::ItemCard& card, const framework::LookupRequest& request);
+std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request);
 
 // Runs the handler whenever the widget takes the focus (the start of an edit).
 void onFocusIn(QWidget* widget, std::function<void()> handler);

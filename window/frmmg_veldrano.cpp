@@ -10,9 +10,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "common/rights.h"
 #include "common/frame_messages.h"
 #include "common/procedure.h"
+#include "common/rights.h"
 #include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
@@ -226,8 +226,7 @@ void FRMMG_VELDRANO::Form_Load() {
             services_.setConnection(connection_.get());
         }
         // Nothing the host's rights forbid reaches the database.
-        common::guardConnection(*connection_,
-                                    [this] { return common::rightsOf(pclsInterface_); });
+        common::guardConnection(*connection_, [this] { return common::rightsOf(pclsInterface_); });
     });
     p.step([&] { readCompany(); });
     p.step([&] { InitToolbarGestioni(*this, tbarGestioni_); });
@@ -272,7 +271,7 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->SetRecordDescription(
         QString::fromStdString(services_.TraduciTesto("l'articolo di Magazzino", 67919)));
     common::routeFrameMessages(services_, *fmeArt_,
-                                 [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
+                               [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
     controls::BindOptions code;
     code.caption = "Articolo";
     fmeArt_->BindControl(txtCodArt_, "MG66_CODART", code);
@@ -373,7 +372,7 @@ void FRMMG_VELDRANO::Form_QueryUnload(bool& cancel, int) {
     if (cancel)
         return;
     services_.ExecuteFormEvent("tsClose");
-    cancel = services_.ChiusuraRifiutata();
+    cancel = services_.CloseRefused();
 }
 
 void FRMMG_VELDRANO::Form_Unload() {
@@ -459,7 +458,7 @@ void FRMMG_VELDRANO::FME_ART_Requery() {
     // An item of the previous company is no longer shown.
     p.step([&] {
         if (ditta_ != before && itemShown())
-            AttendiArticolo();
+            WaitForItem();
     });
 }
 
@@ -468,7 +467,7 @@ bool FRMMG_VELDRANO::itemShown() const {
 }
 
 // Back to waiting for a code: controls off, every tab to reload, tab 0.
-void FRMMG_VELDRANO::AttendiArticolo() {
+void FRMMG_VELDRANO::WaitForItem() {
     DisabilitaControlliArticolo();
     for (auto& t : tabs_)
         if (t)
@@ -536,7 +535,7 @@ void FRMMG_VELDRANO::CMD_NUOVO_Click() {
             p.leave();
     });
     p.step([&] { FME_ART_Requery(); });
-    p.step([&] { AttendiArticolo(); });
+    p.step([&] { WaitForItem(); });
 }
 
 void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {
@@ -766,11 +765,11 @@ void FRMMG_VELDRANO::InitializeScript(framework::ScriptModel* model) {
 }
 
 QByteArray FRMMG_VELDRANO::layoutState() const {
-    return SalvaLayout(*this);
+    return SaveLayout(*this);
 }
 
 void FRMMG_VELDRANO::setLayoutState(const QByteArray& state) {
-    RipristinaLayout(*this, state);
+    RestoreLayout(*this, state);
 }
 
 void FRMMG_VELDRANO::resizeEvent(QResizeEvent* e) {

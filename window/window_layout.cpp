@@ -27,7 +27,7 @@ QSize DimensioniIniziali(const QWidget& window) {
     return size;
 }
 
-QByteArray SalvaLayout(const QWidget& window) {
+QByteArray SaveLayout(const QWidget& window) {
     QByteArray out;
     QDataStream s(&out, QIODevice::WriteOnly);
     s << kVersione;
@@ -43,7 +43,7 @@ QByteArray SalvaLayout(const QWidget& window) {
     return out;
 }
 
-int RipristinaLayout(QWidget& window, const QByteArray& layout) {
+int RestoreLayout(QWidget& window, const QByteArray& layout) {
     if (layout.isEmpty())
         return 0;
     QDataStream s(layout);
