@@ -10,6 +10,7 @@
 #include "common/window_services.h"
 #include "groupings/frmmg_raggr.h"
 #include "groupings/option_lists.h"
+#include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/db/connection.h"
@@ -448,6 +449,9 @@ void TXT_RAGGR1_MenuEntry(common::ItemCard& card, const std::string& key) {
         auto* w = new FRMMG_RAGGR(card.connection(), card.services(), card.companyCode(),
                                   st.variante, card.widget());
         st.frmRaggr = w;
+        w->dopoRinomina = [&card](const std::string& vecchio, const std::string& nuovo) {
+            DopoModificaDoveUsata(card, vecchio, nuovo, true);
+        };
         QObject::connect(w, &FRMMG_RAGGR::CloseFormRaggrVar, w,
                          [&card](const QString& var, const QString& raggr) {
                              FrmRag_CloseFormRaggrVar(card, var.toStdString(), raggr.toStdString());

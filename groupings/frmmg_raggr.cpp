@@ -11,7 +11,9 @@
 #include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/grid_exchange.h"
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
@@ -60,8 +62,7 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
     FME_DIMEC = new controls::RecordFrame(this);
     FME_DIMEC->SetName(windowTitle());
     FME_DIMEC->SetRecordDescription(QStringLiteral("il raggruppamento"));
-    common::routeFrameMessages(ws_, *FME_DIMEC,
-                                 [this] { return windowTitle().toStdString(); });
+    common::routeFrameMessages(ws_, *FME_DIMEC, [this] { return windowTitle().toStdString(); });
 
     connect(CBO_TIPORAGGR, &QComboBox::activated, this, [this](int) { CBO_TIPORAGGR_Click(); });
     connect(FME_DIMEC, &controls::RecordFrame::changeStatus, this,
@@ -83,6 +84,22 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
     connect(GRIDNAV, &controls::GridNavigator::afterButtonClick, this,
             [this](bool success, const QString& key) { GRIDNAV_AfterButtonClick(success, key); });
 
+    // Where the current grouping is used; a rename there shows here at once.
+    controls::GridExchange::Of(GRID_RAGGR)
+        ->AddMenuEntry(QStringLiteral("Dove \u00e8 usato\u2026"), [this] {
+            if (!rs_ || !rs_->isOpen() || rs_->eof() || rs_->bof())
+                return;
+            const std::string codice = common::NzStringa(rs_->value("MG5G_CODRAGGVAR"));
+            DoveUsataRaggruppamento(
+                cn_, ws_, ditta_, this->variante(),
+                codice.substr(0, codice.find_last_not_of(' ') + 1),
+                [this, codice](const std::string& nuovo) {
+                    caricaRaggruppamenti();
+                    if (dopoRinomina)
+                        dopoRinomina(codice, nuovo);
+                },
+                this);
+        });
     caricaVarianti(variante);
     caricaRaggruppamenti();
     resize(560, 420);

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,8 @@ public:
     // The variant of CBO_TIPORAGGR ("A0".."B9").
     std::string variante() const;
     db::Recordset* recordset() const { return rs_.get(); }
+    // Runs after "Dove è usato…" renamed a grouping of the window.
+    std::function<void(const std::string& vecchio, const std::string& nuovo)> dopoRinomina;
 
     // ---- event procedures
     void CBO_TIPORAGGR_Click();

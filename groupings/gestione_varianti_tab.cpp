@@ -1,7 +1,6 @@
 #include "groupings/gestione_varianti_tab.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,7 +23,9 @@
 #include "groupings/option_import.h"
 #include "groupings/option_lists.h"
 #include "groupings/ribalta_descrizioni.h"
+#include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
@@ -63,23 +64,6 @@ bool spuntato(const db::Value& v) {
     auto d = v.toDecimal();
     return d && !d->isZero();
 }
-
-// Makes a list the active one when it takes the focus.
-class FocusWatcher : public QObject {
-public:
-    FocusWatcher(QObject* parent, std::function<void()> onFocus)
-        : QObject(parent), onFocus_(std::move(onFocus)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
-            onFocus_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> onFocus_;
-};
 
 QPushButton* pulsante(const char* name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -263,10 +247,8 @@ void GestioneVariantiTab::build(QWidget* page) {
                          GRDX_CheckEditToggleClick(false, row);
                      });
     // The list the user works in decides whether the move buttons apply.
-    st.GRDX_VARIANTI_SOURCE->installEventFilter(
-        new FocusWatcher(page, [this] { SetListActive(false); }));
-    st.GRDX_VARIANTI_DESTI->installEventFilter(
-        new FocusWatcher(page, [this] { SetListActive(true); }));
+    controls::OnFocusIn(st.GRDX_VARIANTI_SOURCE, [this] { SetListActive(false); });
+    controls::OnFocusIn(st.GRDX_VARIANTI_DESTI, [this] { SetListActive(true); });
     QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::cellClick, page,
                      [this](int, long) { SetListActive(false); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::cellClick, page,
@@ -295,6 +277,7 @@ void GestioneVariantiTab::build(QWidget* page) {
 
     // The transcoding tab's copy into a grouping is this module's.
     ConnectDescriptionCopy(c);
+    CollegaDoveUsata(c);
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_SOURCE() {
@@ -677,9 +660,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     p.step([&] {
         const auto& errori = cn.errors();
         if (!errori.empty() && std::atoi(errori.front().sqlState.c_str()) == 23000)
-            ws.VisualizzaMessaggio(
-                "Le opzioni selezionate sono gia' state utilizzate. Impossibile eliminarle.", 35398,
-                common::vbCritical + common::vbOKOnly, titolo);
+            OffriDoveUsata(card(), spuntate, titolo);  // the refusal, then where-used
     });
     p.step(
         [&] { CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, false); });

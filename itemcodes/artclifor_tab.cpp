@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -18,6 +16,7 @@
 #include "itemcodes/articoli_variante.h"
 #include "itemcodes/clsmg_listartclartfo.h"
 #include "itemcodes/descrizione_variante.h"
+#include "platform/controls/key_filters.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
@@ -101,26 +100,6 @@ QPlainTextEdit* testoMultiriga(QWidget* parent, const char* name, int max, int l
     limitaLunghezza(box, max);
     return box;
 }
-
-// The Delete key on a grid, handed to the tab.
-class TastoElimina : public QObject {
-public:
-    TastoElimina(QObject* parent, std::function<void()> action)
-        : QObject(parent), action_(std::move(action)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-            action_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> action_;
-};
 
 }  // namespace
 
@@ -225,7 +204,7 @@ void ArtCliForTab::build(QWidget* page) {
         [this](bool ok, const QString& key) { GRIDNAV_ARTCLIFOR_AfterButtonClick(ok, key); });
     QObject::connect(GRD_ARTCLIFOR, &controls::DataGrid::buttonClick, page,
                      [this](int column, long row) { GRD_ARTCLIFOR_ButtonClick(column, row); });
-    GRD_ARTCLIFOR->installEventFilter(new TastoElimina(page, [this] { DeleteCurrentRow(); }));
+    controls::OnKeyPress(GRD_ARTCLIFOR, Qt::Key_Delete, [this] { DeleteCurrentRow(); });
     // The AfterItem handlers run before the frame writes the box: they write
     // the row themselves where they need it.
     QObject::connect(TXT_CLIFOR_OPZIONE, &controls::LookupBox::startLookup, page,

@@ -17,6 +17,7 @@
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
+#include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
@@ -118,7 +119,7 @@ void StatiCombinazioneTab::buildList(QWidget* page) {
     editing->setColumnStretch(1, 1);
     editing->setColumnStretch(2, 3);
     layout->addLayout(editing);
-    onKeyPress(GRD_COMBI, Qt::Key_Delete, [this] { CMD_ELIMINACOMBI_Click(); });
+    controls::OnKeyPress(GRD_COMBI, Qt::Key_Delete, [this] { CMD_ELIMINACOMBI_Click(); });
 }
 
 std::string StatiCombinazioneTab::campoOpzione(int quale) const {

@@ -17,6 +17,7 @@
 #include "groupings/carica_combo_varianti.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
+#include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
@@ -193,7 +194,7 @@ void StatiCombinazioneTab::connectEvents(QWidget* page) {
                      [this](bool&) { TXT_STATOCOMBI_StartDecode(); });
     QObject::connect(TXT_STATOCOMBI, &LookupBox::afterItem, page,
                      [this] { TXT_STATOCOMBI_AfterItem(); });
-    onFocusIn(TXT_STATOCOMBI->LineEdit(), [this] { TXT_STATOCOMBI_StartEdit(); });
+    controls::OnFocusIn(TXT_STATOCOMBI->LineEdit(), [this] { TXT_STATOCOMBI_StartEdit(); });
     QObject::connect(
         GRIDNAV_COMBI, &controls::GridNavigator::afterButtonClick, page,
         [this](bool success, const QString& key) { GRIDNAV_COMBI_AfterButtonClick(success, key); });

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,14 +14,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "common/pending_edits.h"
 #include "common/frame_messages.h"
+#include "common/pending_edits.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
+#include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
@@ -57,24 +57,6 @@ QIcon picture(bool noFiltro) {
     }
     return QIcon(pm);
 }
-
-// Del on the grid deletes the current row.
-class TastoCanc : public QObject {
-public:
-    TastoCanc(QObject* parent, std::function<void()> action)
-        : QObject(parent), action_(std::move(action)) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-            action_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> action_;
-};
 
 }  // namespace
 
@@ -229,7 +211,7 @@ void TrascodificaVariantiTab::build(QWidget* page) {
     // Enter in the description confirms the row, as the navigator's "Conferma".
     QObject::connect(TXT_DESCRCF, &QLineEdit::returnPressed, &contesto_,
                      [this] { GRIDNAV_TRASCF->Click("Conferma"); });
-    GRD_TRASCF->installEventFilter(new TastoCanc(&contesto_, [this] { CMD_ELIMINACF_Click(); }));
+    controls::OnKeyPress(GRD_TRASCF, Qt::Key_Delete, [this] { CMD_ELIMINACF_Click(); });
 }
 
 void TrascodificaVariantiTab::InitGRD_TRASCF() {

@@ -481,6 +481,10 @@ QMenu* GridExchange::ContextMenu(QWidget* parent) {
         return a;
     };
     const bool rows = grid_->model()->rowCount() > 0;
+    for (const auto& [text, run] : entries_)
+        add(text, run)->setEnabled(rows);
+    if (!entries_.empty())
+        menu->addSeparator();
     add(QStringLiteral("Copia"), [this] { Copy(false); })->setEnabled(rows);
     add(QStringLiteral("Copia con intestazioni"), [this] { Copy(true); })->setEnabled(rows);
     if (receiver_) {

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/db/value.h"
@@ -115,6 +116,10 @@ public:
 
     // The context menu of the grid (the caller owns it).
     QMenu* ContextMenu(QWidget* parent);
+    // An entry of the grid's owner, shown first in the context menu.
+    void AddMenuEntry(const QString& text, std::function<void()> run) {
+        entries_.emplace_back(text, std::move(run));
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -128,6 +133,7 @@ private:
     std::function<bool(long)> bold_;
     std::function<QString(long, int)> text_;
     Receiver receiver_;
+    std::vector<std::pair<QString, std::function<void()>>> entries_;
 };
 
 }  // namespace controls

@@ -1,16 +1,19 @@
 #include "platform/db/sqlite/sqlite_functions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "platform/db/date_time.h"
 #include "platform/db/decimal.h"
 #include "platform/db/sqlite/date_functions.h"
+#include "platform/db/sqlite/numeric_functions.h"
 #include "platform/db/sqlite/text_collation.h"
 
 namespace db::sqlite {
@@ -130,6 +133,8 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
         long long r = 0;
         if (!__builtin_add_overflow(sqlite3_value_int64(a[0]), sqlite3_value_int64(a[1]), &r))
             return sqlite3_result_int64(ctx, r);
+        return sqlite3_result_error(
+            ctx, "Arithmetic overflow error converting expression to data type bigint.", -1);
     }
     // A number wins over text: the text must read as a number.
     auto x = numberOf(a[0]), y = numberOf(a[1]);
@@ -137,9 +142,15 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
         return conversionError(ctx, textView(a[0]), "int");
     if (!y)
         return conversionError(ctx, textView(a[1]), "int");
-    if (sqlite3_value_type(a[0]) == SQLITE_FLOAT || sqlite3_value_type(a[1]) == SQLITE_FLOAT)
-        return sqlite3_result_double(ctx, x->toDouble() + y->toDouble());
-    resultDecimal(ctx, *x + *y);
+    try {
+        // Worked out as decimals: 0.1 + 0.2 is 0.3.
+        if (sqlite3_value_type(a[0]) == SQLITE_FLOAT || sqlite3_value_type(a[1]) == SQLITE_FLOAT)
+            return sqlite3_result_double(ctx, (*x + *y).toDouble());
+        resultDecimal(ctx, *x + *y);
+    } catch (const std::overflow_error&) {
+        sqlite3_result_error(
+            ctx, "Arithmetic overflow error converting expression to data type numeric.", -1);
+    }
 }
 
 std::string formatDate(const DateTime& d, int style) {
@@ -277,9 +288,16 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
                 --whole;
         }
         auto i = Decimal(whole, 0).toInt64();
-        if (!i) {
-            sqlite3_result_error(
-                ctx, "Arithmetic overflow error converting expression to data type int.", -1);
+        const long long low = type == "TINYINT" ? 0 : type == "SMALLINT" ? -32768 : -2147483648LL;
+        const long long high = type == "TINYINT" ? 255 : type == "SMALLINT" ? 32767 : 2147483647LL;
+        const bool wide = type == "BIGINT" || type == "BIT";
+        if (!i || (!wide && (*i < low || *i > high))) {
+            std::string name = type == "INTEGER" ? "int" : type;
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            const std::string msg =
+                "Arithmetic overflow error converting expression to data type " + name + ".";
+            sqlite3_result_error(ctx, msg.c_str(), -1);
             return;
         }
         return sqlite3_result_int64(ctx, type == "BIT" ? (*i != 0) : *i);
@@ -770,6 +788,7 @@ void registerFunctions(sqlite3* db) {
                                nullptr, nullptr, nullptr);
     registerTextRules(db);
     registerDateFunctions(db);
+    registerNumericFunctions(db);
     sqlite3_create_collation(db, "TSQL_DATE", SQLITE_UTF8, nullptr, collateDate);
     // These collations call different bytes equal ("X" and "X   ", "a" and
     // "A"), but SQLite's Bloom filters hash the bytes: a join filtered that

@@ -231,6 +231,33 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     }
 }
 
+// tsql_replace(text, pattern, replacement): the pattern is found as the
+// default collation compares, without regard to case.
+void fnReplace(sqlite3_context* ctx, int, sqlite3_value** a) {
+    std::string parts[3];
+    for (int k = 0; k < 3; ++k) {
+        if (sqlite3_value_type(a[k]) == SQLITE_NULL)
+            return sqlite3_result_null(ctx);
+        const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(a[k]));
+        parts[k].assign(p ? p : "", static_cast<std::size_t>(sqlite3_value_bytes(a[k])));
+    }
+    const std::string& text = parts[0];
+    const std::string folded = foldUpper(text), pattern = foldUpper(parts[1]);
+    if (pattern.empty()) {
+        sqlite3_result_text(ctx, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at = folded.find(pattern); at != std::string::npos;
+         at = folded.find(pattern, from)) {
+        out.append(text, from, at - from).append(parts[2]);
+        from = at + pattern.size();
+    }
+    out.append(text, from, std::string::npos);
+    sqlite3_result_text(ctx, out.data(), static_cast<int>(out.size()), SQLITE_TRANSIENT);
+}
+
 }  // namespace
 
 std::string_view rtrimmed(std::string_view s) {
@@ -310,6 +337,8 @@ void registerTextRules(sqlite3* db) {
     for (int args : {2, 3})
         sqlite3_create_function_v2(db, "like", args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                    fnLike, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "tsql_replace", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               fnReplace, nullptr, nullptr, nullptr);
 }
 
 }  // namespace db::sqlite

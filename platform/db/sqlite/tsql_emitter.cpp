@@ -53,6 +53,10 @@ constexpr std::array kRenames = {
     Rename{"DATEPART", "tsql_datepart"},
     Rename{"SCOPE_IDENTITY", "tsql_scope_identity"},
     Rename{"ROUND", "tsql_round"},
+    Rename{"LOG", "tsql_log"},
+    Rename{"REPLACE", "tsql_replace"},
+    Rename{"SUM", "tsql_sum"},
+    Rename{"AVG", "tsql_avg"},
 };
 
 // SQLite's own functions that SQL Server does not have: a statement using
@@ -96,10 +100,45 @@ constexpr std::array kSqliteOnly = {"IFNULL",
                                     "TIMEDIFF",
                                     "CONCAT_WS_SQLITE",
                                     "MATCH",
-                                    "REGEXP"};
+                                    "REGEXP",
+                                    "MOD",
+                                    "LN",
+                                    "LOG2",
+                                    "TRUNC",
+                                    "POW",
+                                    "CEIL",
+                                    "ATAN2",
+                                    "ACOSH",
+                                    "ASINH",
+                                    "ATANH",
+                                    "COSH",
+                                    "SINH",
+                                    "TANH",
+                                    "UNISTR",
+                                    "NTH_VALUE",
+                                    "JSON_ARRAY_LENGTH",
+                                    "JSON_GROUP_ARRAY",
+                                    "JSON_GROUP_OBJECT",
+                                    "JSON_INSERT",
+                                    "JSON_PATCH",
+                                    "JSON_REMOVE",
+                                    "JSON_REPLACE",
+                                    "JSON_SET",
+                                    "JSON_TYPE",
+                                    "JSON_VALID",
+                                    "JSON_QUOTE",
+                                    "JSON_EACH",
+                                    "JSON_TREE"};
 
 [[noreturn]] void refuse(long native, const std::string& message, std::string_view statement) {
     throw DbError({{sqlstate::kSyntax, native, message, "T-SQL adapter"}}, std::string(statement));
+}
+
+// A word SQLite takes for one of its keywords where SQL Server sees a name.
+[[noreturn]] void unknownColumn(const std::string& name, std::string_view statement) {
+    throw DbError(
+        {{sqlstate::kNoSuchColumn, 207, "Invalid column name '" + name + "'.", "T-SQL adapter"}},
+        std::string(statement));
 }
 
 template <std::size_t N>
@@ -193,6 +232,31 @@ bool Emitter::isBoundary(const Token& tok) const {
     return isComparison(tok) || oneOf(tok, kBoundaryWords);
 }
 
+bool Emitter::sqliteClause(std::size_t i) const {
+    // The clause's words may stand at the end of the region being written:
+    // look at the statement's tokens after it.
+    const std::size_t e = t_.size();
+    const Token& tok = t_[i];
+    const bool afterOperand =
+        i > 0 && !isBoundary(t_[i - 1]) &&
+        (t_[i - 1].kind == TokenKind::Word || t_[i - 1].kind == TokenKind::Name ||
+         t_[i - 1].kind == TokenKind::TempName || t_[i - 1].kind == TokenKind::Number ||
+         t_[i - 1].kind == TokenKind::String || t_[i - 1].isSymbol(")") || t_[i - 1].isSymbol("*"));
+    const bool groupNext = i + 1 < e && t_[i + 1].isSymbol("(");
+    if (tok.is("NATURAL"))
+        return i + 1 < e && (t_[i + 1].is("JOIN") || t_[i + 1].is("INNER") ||
+                             t_[i + 1].is("LEFT") || t_[i + 1].is("CROSS"));
+    if (tok.is("NULLS"))
+        return i + 1 < e && (t_[i + 1].is("FIRST") || t_[i + 1].is("LAST"));
+    if (tok.is("USING"))
+        return afterOperand && groupNext;
+    if (tok.is("FILTER"))
+        return i > 0 && t_[i - 1].isSymbol(")") && groupNext && i + 2 < e && t_[i + 2].is("WHERE");
+    if (tok.is("RETURNING"))
+        return afterOperand;
+    return false;
+}
+
 bool Emitter::isHintGroup(std::size_t open, std::size_t close) const {
     return close > open + 2 && oneOf(t_[open + 1], kHintWords);
 }
@@ -202,8 +266,9 @@ bool Emitter::isColumn(std::size_t b, std::size_t e) const {
         return false;
     for (std::size_t i = b; i < e; ++i) {
         const Token& tok = t_[i];
-        const bool name = tok.kind == TokenKind::Name || tok.kind == TokenKind::TempName ||
-                          (tok.kind == TokenKind::Word && !tok.is("NULL"));
+        const bool name =
+            tok.kind == TokenKind::Name || tok.kind == TokenKind::TempName ||
+            (tok.kind == TokenKind::Word && !tok.is("NULL") && !tok.is("CURRENT_TIMESTAMP"));
         if ((i - b) % 2 == 0 ? !name : !tok.isSymbol("."))
             return false;
     }
@@ -394,8 +459,11 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
     bool sqliteOnly = up.rfind("TSQL_", 0) == 0 || up.rfind("SQLITE_", 0) == 0;
     for (const char* f : kSqliteOnly)
         sqliteOnly = sqliteOnly || up == f;
-    if (sqliteOnly)
+    if (sqliteOnly || up.rfind("JSONB", 0) == 0)
         refuse(195, "'" + name + "' is not a recognized built-in function name.", statement_);
+    // SQLite's FORMAT is printf: its answers are not SQL Server's.
+    if (up == "FORMAT")
+        unsupported("FORMAT", statement_);
     if (up == "ISNULL" && close > open + 2) {
         // The result has the type and length of the first argument: the
         // replacement is converted to it (truncated, for text).
@@ -433,6 +501,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
     const Token& tok = t_[i];
     if (tok.isSymbol("(")) {
         const std::size_t close = closeOf(t_, i, e);
+        if (close == i + 2 && i > 0 && t_[i - 1].is("IN"))
+            refuse(102, "Incorrect syntax near ')'.", statement_);
         std::string out = "(" + region(i + 1, close - 1) + ")";
         i = close;
         return out;
@@ -450,6 +520,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
     }
     switch (tok.kind) {
         case TokenKind::Word:
+            if (sqliteClause(i))
+                refuse(102, "Incorrect syntax near '" + tok.text + "'.", statement_);
             if (i + 1 < e && t_[i + 1].isSymbol("(")) {
                 const std::size_t close = closeOf(t_, i + 1, e);
                 std::string out = call(tok.text, i + 1, close);
@@ -460,8 +532,16 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
                 i += 2;
                 return item(i, e);
             }
-            if (tok.is("LIMIT") || tok.is("GLOB") || tok.is("REGEXP") || tok.is("PRAGMA"))
+            if (tok.is("LIMIT") || tok.is("GLOB") || tok.is("REGEXP") || tok.is("PRAGMA") ||
+                tok.is("ISNULL") || tok.is("NOTNULL") || tok.is("AUTOINCREMENT"))
                 refuse(102, "Incorrect syntax near '" + tok.text + "'.", statement_);
+            if (tok.is("TRUE") || tok.is("FALSE") || tok.is("CURRENT_DATE") ||
+                tok.is("CURRENT_TIME"))
+                unknownColumn(tok.text, statement_);
+            if (tok.is("CURRENT_TIMESTAMP")) {
+                ++i;
+                return "tsql_getdate()";  // local time, as GETDATE()
+            }
             if (tok.is("COLLATE") && i + 1 < e) {
                 const bool cs = upper(t_[i + 1].text).find("_CS") != std::string::npos;
                 i += 2;
@@ -498,7 +578,7 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             unsupported("the variable " + tok.text, statement_);
         }
         case TokenKind::Symbol:
-            if (tok.text == "||" || tok.text == "==")
+            if (tok.text == "||" || tok.text == "==" || tok.text == "`")
                 refuse(102, "Incorrect syntax near '" + tok.text.substr(0, 1) + "'.", statement_);
             ++i;
             if (tok.text == "!<")
@@ -511,7 +591,62 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
     return tok.text;
 }
 
+std::vector<std::size_t> Emitter::binaryAt(std::size_t b, std::size_t e,
+                                           std::string_view ops) const {
+    std::vector<std::size_t> at;
+    bool operand = false;
+    for (std::size_t i = b; i < e;) {
+        const Token& tok = t_[i];
+        if (operand && i + 1 < e && tok.kind == TokenKind::Symbol && tok.text.size() == 1 &&
+            ops.find(tok.text[0]) != std::string_view::npos) {
+            at.push_back(i);
+            operand = false;
+            ++i;
+            continue;
+        }
+        operand = !isOperatorSymbol(tok);
+        i = nextItem(t_, i, e);
+    }
+    return at;
+}
+
 std::string Emitter::term(std::size_t b, std::size_t e) {
+    // Subtraction and multiplication are worked out as SQL Server does
+    // (decimals exactly, integers without silent widening); division and
+    // modulo stop at a zero divisor (8134) where SQLite gives NULL.
+    const auto minus = binaryAt(b, e, "-");
+    if (!minus.empty()) {
+        std::string out = factors(b, minus[0]);
+        for (std::size_t k = 0; k < minus.size(); ++k)
+            out = "tsql_sub(" + out + ", " +
+                  factors(minus[k] + 1, k + 1 < minus.size() ? minus[k + 1] : e) + ")";
+        return out;
+    }
+    return factors(b, e);
+}
+
+std::string Emitter::factors(std::size_t b, std::size_t e) {
+    const auto ops = binaryAt(b, e, "*/%");
+    if (ops.empty())
+        return plain(b, e);
+    std::string out = plain(b, ops[0]);
+    for (std::size_t k = 0; k < ops.size(); ++k) {
+        const std::size_t fb = ops[k] + 1, fe = k + 1 < ops.size() ? ops[k + 1] : e;
+        const std::string& op = t_[ops[k]].text;
+        if (op == "*") {
+            out = "tsql_mul(" + out + ", " + plain(fb, fe) + ")";
+            continue;
+        }
+        // A divisor that is a number other than zero needs no check.
+        const bool constant =
+            fe == fb + 1 && t_[fb].kind == TokenKind::Number && std::stod(t_[fb].text) != 0;
+        out = "(" + out + " " + op + " " +
+              (constant ? plain(fb, fe) : "tsql_nz(" + plain(fb, fe) + ")") + ")";
+    }
+    return out;
+}
+
+std::string Emitter::plain(std::size_t b, std::size_t e) {
     std::string out;
     bool glue = true;
     for (std::size_t i = b; i < e;) {
@@ -702,6 +837,11 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             i = segStart = i + 2;
             continue;
         }
+        if (tok.is("IS") &&
+            !(i + 1 < e &&
+              (t_[i + 1].is("NULL") || (t_[i + 1].is("NOT") && i + 2 < e && t_[i + 2].is("NULL")))))
+            refuse(102, "Incorrect syntax near '" + (i + 1 < e ? t_[i + 1].text : tok.text) + "'.",
+                   statement_);
         append(tok.kind == TokenKind::Word ? upper(tok.text) : tok.text);
         enter(tok, i);
         i = segStart = i + 1;

@@ -43,7 +43,15 @@ public:
     std::string_view statement() const { return statement_; }
 
 private:
+    // An additive term: its binary "-" and the factors between them.
     std::string term(std::size_t b, std::size_t e);
+    // Factors joined by "*", "/" and "%".
+    std::string factors(std::size_t b, std::size_t e);
+    // Items as they are, one after the other.
+    std::string plain(std::size_t b, std::size_t e);
+    // Where the binary operators of `ops` (one character each) stand at the
+    // top level of [b, e): after an operand, before another.
+    std::vector<std::size_t> binaryAt(std::size_t b, std::size_t e, std::string_view ops) const;
     std::string item(std::size_t& i, std::size_t e);
     std::string call(const std::string& name, std::size_t open, std::size_t close);
     std::string convert(std::size_t open, std::size_t close, bool isCast);
@@ -53,6 +61,9 @@ private:
     TypeSpec sourceType(std::size_t b, std::size_t e);
     bool isBoundary(const Token& tok) const;
     bool isHintGroup(std::size_t open, std::size_t close) const;
+    // The word at i opens a clause of SQLite's own (USING (...), NATURAL
+    // JOIN, NULLS FIRST, FILTER (WHERE ...), RETURNING) rather than naming something.
+    bool sqliteClause(std::size_t i) const;
     // [b, e) names a column: name, or qualified names joined by dots.
     bool isColumn(std::size_t b, std::size_t e) const;
     // A column, a number, a variable or NULL: nothing whose collation the

@@ -48,6 +48,7 @@ struct Statement {
         Begin,
         Commit,
         Rollback,
+        IdentityInsert,  // SET IDENTITY_INSERT `table` ON (sql "ON") or OFF
         Noop,
     };
     Kind kind = Kind::Noop;
@@ -65,6 +66,9 @@ struct Statement {
     // An INSERT without a column list: its values go to every column but
     // the IDENTITY ones, as SQL Server takes them.
     bool insertAllColumns = false;
+    // An INSERT, with the columns its list names (upper case; empty without a list).
+    bool insert = false;
+    std::vector<std::string> insertColumns;
 };
 
 struct Plan {

@@ -64,6 +64,15 @@ void sqlServerError(std::string& message, long& native) {
     } else if (auto f = nameAfter("no such function: ")) {
         message = "'" + *f + "' is not a recognized built-in function name.";
         native = 195;
+    } else if (message.find("Conversion failed when converting the varchar value") !=
+               std::string::npos) {
+        native = 245;
+    } else if (message.find("Arithmetic overflow error") != std::string::npos) {
+        native = 8115;
+    } else if (message.find("Divide by zero error") != std::string::npos) {
+        native = 8134;
+    } else if (message.find("An invalid floating point operation") != std::string::npos) {
+        native = 3623;
     } else if (message.find("The maximum recursion") != std::string::npos) {
         native = 530;
     } else if (message.find("syntax error") != std::string::npos) {
@@ -105,10 +114,14 @@ std::string sqlStateOf(int rc, const std::string& message) {
         return "42S01";
     if (contains(message, "out-of-range value") || contains(message, "caused an overflow"))
         return "22008";
+    if (contains(message, "Arithmetic overflow error"))
+        return "22003";
+    if (contains(message, "Divide by zero error"))
+        return "22012";
     if (contains(message, "syntax error") || contains(message, "no such function") ||
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
         contains(message, "does not recognize the datepart") ||
-        contains(message, "maximum recursion"))
+        contains(message, "maximum recursion") || contains(message, "invalid floating point"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }
@@ -144,10 +157,21 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
         return;
     if (st.kind != tsql::Statement::Kind::Block)  // its statements settle for themselves
         settle();
+    const bool dml = st.kind == tsql::Statement::Kind::Query &&
+                     (st.sql.rfind("SELECT", 0) == 0 || st.sql.rfind("INSERT", 0) == 0 ||
+                      st.sql.rfind("UPDATE", 0) == 0 || st.sql.rfind("DELETE", 0) == 0 ||
+                      st.sql.rfind("WITH", 0) == 0);
+    const bool control = st.kind == tsql::Statement::Kind::If ||
+                         st.kind == tsql::Statement::Kind::Block ||
+                         st.kind == tsql::Statement::Kind::IdentityInsert;
+    if (!dml && !control)
+        identities_.clear();  // columns may change
     switch (st.kind) {
         case tsql::Statement::Kind::Query: {
             if (!st.table.empty())
                 ensureRules(st.table, st.temporary);
+            if (st.insert)
+                checkIdentityColumns(st);
             bool hasColumns = false;
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
                                          literals, st.source, &result.rowsAffected, &hasColumns);
@@ -194,9 +218,73 @@ void PlanRunner::exec(const tsql::Statement& st, const Literals& literals, Batch
         case tsql::Statement::Kind::Rollback:
             engine_.rollback();
             break;
+        case tsql::Statement::Kind::IdentityInsert:
+            setIdentityInsert(st);
+            break;
         case tsql::Statement::Kind::Noop:
             break;
     }
+}
+
+std::string PlanRunner::identityColumn(const std::string& table, bool temporary) {
+    const std::string key = tsql::upper(table);
+    if (auto it = identities_.find(key); it != identities_.end())
+        return it->second;
+    std::string column;
+    for (const auto& c : tableInfo(table, temporary))
+        if (c.defaultValue.find("tsql_identity_next(") != std::string::npos)
+            column = c.name;
+    identities_[key] = column;
+    return column;
+}
+
+void PlanRunner::setIdentityInsert(const tsql::Statement& st) {
+    auto fail = [&](long native, const std::string& message) {
+        throw DbError({{sqlstate::kSyntax, native, message, "T-SQL adapter"}}, st.source);
+    };
+    const std::string key = tsql::upper(st.table);
+    if (tableInfo(st.table, st.temporary).empty())
+        fail(1088, "Cannot find the object \"" + st.table +
+                       "\" because it does not exist or you do not have permissions.");
+    if (identityColumn(st.table, st.temporary).empty())
+        fail(8106, "Table '" + st.table +
+                       "' does not have the identity property. Cannot perform SET operation.");
+    if (st.sql == "OFF") {
+        if (identityInsert_ == key)
+            identityInsert_.clear();
+        return;
+    }
+    if (!identityInsert_.empty() && identityInsert_ != key)
+        fail(8107, "IDENTITY_INSERT is already ON for table '" + identityInsert_ +
+                       "'. Cannot perform SET operation for table '" + st.table + "'.");
+    identityInsert_ = key;
+}
+
+void PlanRunner::checkIdentityColumns(const tsql::Statement& st) {
+    const bool on = !identityInsert_.empty() && identityInsert_ == tsql::upper(st.table);
+    if (!on && st.insertColumns.empty())
+        return;  // the IDENTITY column, if any, is left out
+    const std::string identity = identityColumn(st.table, st.temporary);
+    if (identity.empty())
+        return;
+    const bool named = std::find(st.insertColumns.begin(), st.insertColumns.end(),
+                                 tsql::upper(identity)) != st.insertColumns.end();
+    auto fail = [&](const char* state, long native, const std::string& message) {
+        throw DbError({{state, native, message, "T-SQL adapter"}}, st.source);
+    };
+    if (!on && named)
+        fail(sqlstate::kIntegrity, 544,
+             "Cannot insert explicit value for identity column in table '" + st.table +
+                 "' when IDENTITY_INSERT is set to OFF.");
+    if (on && st.insertColumns.empty())
+        fail(sqlstate::kSyntax, 8101,
+             "An explicit value for the identity column in table '" + st.table +
+                 "' can only be specified when a column list is used and IDENTITY_INSERT is ON.");
+    if (on && !named)
+        fail(sqlstate::kIntegrity, 545,
+             "Explicit value must be specified for identity column in table '" + st.table +
+                 "' either when IDENTITY_INSERT is set to ON or when a replication user is "
+                 "inserting into a NOT FOR REPLICATION identity column.");
 }
 
 ResultSet PlanRunner::callProcedure(const tsql::Statement& st, const Literals& literals) {

@@ -91,6 +91,12 @@ private:
     // The text of an INSERT without a column list, naming every column of
     // its table but the IDENTITY ones.
     std::string withoutIdentity(const tsql::Statement& st);
+    // The IDENTITY column of a table ("" when it has none), kept until the
+    // next statement that may change a table's columns.
+    std::string identityColumn(const std::string& table, bool temporary);
+    // SET IDENTITY_INSERT, and the rules it sets for an INSERT's columns.
+    void setIdentityInsert(const tsql::Statement& st);
+    void checkIdentityColumns(const tsql::Statement& st);
     void rebuild(const tsql::Statement& st);
     // ALTER TABLE #X ADD of a nullable column waits for the next statement
     // of another kind: SQLite reparses every temporary object (the rules of
@@ -114,7 +120,9 @@ private:
     Backend& backend_;
     tsql::PlanCache plans_;
     std::set<std::string> unruled_;  // tables made by SELECT ... INTO, still without rules
-    std::map<std::string, PendingAdds> pending_;  // by the table's name, upper case
+    std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
+    std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case
+    std::string identityInsert_;  // the table whose IDENTITY_INSERT is ON, upper case
 };
 
 }  // namespace db::sqlite

@@ -190,6 +190,19 @@ private:
         }
         if (first.is("PRINT"))
             return {};
+        if (first.is("SET") && b + 1 < e && t_[b + 1].is("IDENTITY_INSERT")) {
+            std::size_t i = b + 2;
+            Emitter names(t_, src, false, plan_);
+            names.tableName(i, e);
+            if (i + 1 != e || !(t_[i].is("ON") || t_[i].is("OFF")))
+                unsupported("SET IDENTITY_INSERT without ON or OFF", src);
+            Statement st;
+            st.kind = Statement::Kind::IdentityInsert;
+            st.table = rawName(t_[i - 1]);
+            st.temporary = t_[i - 1].kind == TokenKind::TempName;
+            st.sql = upper(t_[i].text);
+            return st;
+        }
         if (first.is("SET") && b + 1 < e && t_[b + 1].kind == TokenKind::Word) {
             static constexpr std::array options = {
                 "NOCOUNT",           "DATEFORMAT",        "ANSI_NULLS", "ANSI_WARNINGS",
@@ -257,9 +270,13 @@ private:
         const std::string target = em.tableName(i, e);
         const Token& targetTok = t_[i - 1];
         std::string columns;
+        std::vector<std::string> names;
         if (i < e && t_[i].isSymbol("(")) {
             const std::size_t close = closeOf(t_, i, e);
             columns = " (" + em.region(i + 1, close - 1) + ")";
+            for (std::size_t k = i + 1; k + 1 < close; ++k)
+                if (t_[k - 1].isSymbol("(") || t_[k - 1].isSymbol(","))
+                    names.push_back(upper(t_[k].text));
             i = close;
         }
         if (i < e && (t_[i].is("EXEC") || t_[i].is("EXECUTE"))) {
@@ -274,6 +291,8 @@ private:
         Statement st;
         st.kind = Statement::Kind::Query;
         st.insertAllColumns = columns.empty();
+        st.insert = true;
+        st.insertColumns = std::move(names);
         st.sql = "INSERT INTO " + target + columns + " " + em.region(i, e);
         st.table = rawName(targetTok);
         st.temporary = targetTok.kind == TokenKind::TempName;

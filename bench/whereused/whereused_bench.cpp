@@ -1,0 +1,154 @@
+// Where-used and rename of an option present in 100,000 composed codes of
+// the large database's stock progressives: the where-used window (slot read,
+// states, the counting statement into a recordset and its grid) against the
+// same counting statements run bare, one by one; the rename (validation, one
+// transaction) against its statements run bare in a transaction of their own.
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "bench/support/bench_runner.h"
+#include "demo/demo_database.h"
+#include "groupings/where_used.h"
+#include "groupings/where_used_sql.h"
+#include "platform/db/connection.h"
+#include "platform/db/sqlite/sqlite_functions.h"
+#include "tests/variants/test_card.h"
+
+namespace {
+
+constexpr long kRows = 100000;
+
+std::string databasePath() {
+    static const std::string path = [] {
+        auto p = std::filesystem::temp_directory_path() / "veldrano_whereused_bench.db";
+        demo::generateLargeDatabase(p.string());
+        // A new option of the first variant, written into its slot of
+        // 100,000 progressives whose slot is blank: no key can collide.
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(p.string().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(db));
+        db::sqlite::registerFunctions(db);
+        const std::string sql =
+            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+            "MG5E_DESCR) VALUES (1, 'A0', 'WU', 'Dove usata');"
+            "UPDATE MG70_MAGPROQTA SET MG70_OPZIONE_MG5E = 'WU' || substr(MG70_OPZIONE_MG5E, 3) "
+            "WHERE rowid IN (SELECT rowid FROM MG70_MAGPROQTA WHERE length(MG70_OPZIONE_MG5E) > 2 "
+            "AND substr(MG70_OPZIONE_MG5E, 1, 2) = '  ' LIMIT " +
+            std::to_string(kRows) + ");";
+        char* error = nullptr;
+        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+            const std::string text = error ? error : "?";
+            sqlite3_free(error);
+            sqlite3_close(db);
+            throw std::runtime_error(text);
+        }
+        sqlite3_close(db);
+        return p.string();
+    }();
+    return path;
+}
+
+struct Fixture {
+    cardtest::TestCard card{"1", databasePath()};
+    groupings::CodiceUsato u{"1", "A0", "WU", 0, 0};
+    // The rename goes back and forth between these two codes.
+    std::string other = "WV";
+    Fixture() { groupings::LeggiSlot(card.connection(), u); }
+    void flip() { std::swap(u.codice, other); }
+};
+
+std::unique_ptr<Fixture>& fixtureSlot() {
+    static std::unique_ptr<Fixture> f;
+    return f;
+}
+Fixture& fixture() {
+    if (!fixtureSlot())
+        fixtureSlot() = std::make_unique<Fixture>();
+    return *fixtureSlot();
+}
+
+void BM_WhereUsed(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        groupings::CodiceUsato u = f.u;
+        u.size = 0;  // the window reads the slot itself
+        auto* w = new groupings::DoveUsata(f.card.connection(), f.card.services(),
+                                           groupings::Genere::Opzione, u, {}, nullptr);
+        benchmark::DoNotOptimize(w->recordset());
+        delete w;
+    }
+}
+
+void BM_BareCounts(benchmark::State& state) {
+    Fixture& f = fixture();
+    const auto usi = groupings::UsiOpzione(f.u);
+    long long total = 0;
+    for (auto _ : state)
+        for (const auto& uso : usi)
+            for (const auto& set :
+                 f.card.connection().run("SELECT COUNT(*)" + uso.righe).resultSets)
+                total += set.rows.front().front().toDecimal()->toInt64().value_or(0);
+    benchmark::DoNotOptimize(total);
+}
+
+void BM_Rename(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        if (!groupings::RinominaCodice(f.card.services(), f.card.connection(),
+                                       groupings::Genere::Opzione, f.u, f.other))
+            state.SkipWithError("rename failed");
+        f.flip();
+    }
+}
+
+void BM_BareRename(benchmark::State& state) {
+    Fixture& f = fixture();
+    db::Connection& cn = f.card.connection();
+    for (auto _ : state) {
+        cn.beginTransaction();
+        for (const auto& sql : groupings::sqlRinominaOpzione(f.u, f.other))
+            cn.execute(sql);
+        cn.commitTransaction();
+        f.flip();
+    }
+}
+
+BENCHMARK(BM_WhereUsed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareCounts)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Rename)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareRename)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The option is where the benchmark says it is.
+    {
+        Fixture& f = fixture();
+        long long n = 0;
+        for (const auto& set : f.card.connection()
+                                   .run("SELECT COUNT(*)" + groupings::UsiOpzione(f.u)[8].righe)
+                                   .resultSets)
+            n = set.rows.front().front().toDecimal()->toInt64().value_or(0);
+        std::printf("progressives holding %s: %lld\n", f.u.codice.c_str(), n);
+    }
+    const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.5, 2);
+    benchsupport::PrintFigure("whereused_100k", t["BM_WhereUsed"].real / 1000, "s", 1, 3);
+    benchsupport::PrintRatio("whereused_100k_vs_bare", t["BM_WhereUsed"].cpu,
+                             t["BM_BareCounts"].cpu, 1.2);
+    benchsupport::PrintFigure("rename_100k", t["BM_Rename"].real / 1000, "s", 10, 3);
+    benchsupport::PrintRatio("rename_100k_vs_bare", t["BM_Rename"].cpu, t["BM_BareRename"].cpu,
+                             1.3);
+    benchmark::Shutdown();
+    fixtureSlot().reset();
+    std::filesystem::remove(databasePath());
+    return 0;
+}

@@ -1,0 +1,367 @@
+#include "groupings/where_used.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/item_card.h"
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "groupings/option_lists.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/grid_exchange.h"
+#include "platform/db/connection.h"
+#include "platform/db/errors.h"
+#include "platform/db/recordset.h"
+
+namespace groupings {
+
+using common::Procedure;
+
+namespace {
+
+long numero(const db::Value& v) {
+    auto d = v.toDecimal();
+    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+}
+
+std::string destra(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+long long conta(db::Connection& cn, const std::string& sql) {
+    for (const auto& set : cn.run(sql).resultSets)
+        if (!set.rows.empty())
+            return numero(set.rows.front().front());
+    return 0;
+}
+
+const char* kTitoloAvviso = "Avviso Utente";
+
+// A list opened from a line: the items (or counterparts, or options) of it.
+class Elenco : public QDialog {
+public:
+    Elenco(db::Connection& cn, const std::string& sql, const QString& titolo, QWidget* parent)
+        : QDialog(parent) {
+        setObjectName("DLG_ELENCO");
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowTitle(titolo);
+        auto* layout = new QGridLayout(this);
+        GRD_ELENCO = new controls::DataGrid(this);
+        GRD_ELENCO->setObjectName("GRD_ELENCO");
+        GRD_ELENCO->SetReadOnly(true);
+        GRD_ELENCO->Columns().Add("CODICE", QStringLiteral("Codice")).SetWidth(200);
+        GRD_ELENCO->Columns().Add("DESCRIZIONE", QStringLiteral("Descrizione")).SetWidth(320);
+        layout->addWidget(GRD_ELENCO, 0, 0);
+        rs_.open(sql, cn);
+        GRD_ELENCO->SetDataSource(&rs_);
+        resize(560, 420);
+    }
+    ~Elenco() override { GRD_ELENCO->SetDataSource(nullptr); }
+    controls::DataGrid* GRD_ELENCO = nullptr;
+
+private:
+    db::Recordset rs_;
+};
+
+}  // namespace
+
+void LeggiSlot(db::Connection& cn, CodiceUsato& u) {
+    db::Recordset rs;
+    rs.open(common::SqlVariantSizes(u.ditta), cn);
+    for (long r = 0; r < rs.recordCount(); ++r)
+        if (destra(common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_CODICEVAR")))) ==
+            u.variante) {
+            u.start = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_START"))));
+            u.size = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_SIZE"))));
+        }
+}
+
+// ------------------------------------------------------------------ rename
+
+bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
+                       const CodiceUsato& u, const std::string& nuovo) {
+    const std::string titolo = ws.TraduciTesto(kTitoloAvviso, 8522);
+    auto rifiuta = [&](const std::string& text, long number, std::vector<db::Value> parameters) {
+        ws.VisualizzaMessaggio(text, number, common::vbExclamation, titolo, parameters);
+        return false;
+    };
+    const int massimo = genere == Genere::Opzione ? u.size : 25;
+    if (nuovo.empty())
+        return rifiuta("Indicare il nuovo codice.", 91831, {});
+    if (nuovo.find('\'') != std::string::npos)
+        return rifiuta("Il codice " + nuovo + " non può contenere il carattere apice (').", 91832,
+                       {db::Value(nuovo)});
+    if (static_cast<int>(nuovo.size()) > massimo)
+        return rifiuta("Il codice " + nuovo + " supera la lunghezza massima di " +
+                           std::to_string(massimo) + " caratteri.",
+                       91833, {db::Value(nuovo), db::Value(massimo)});
+    const bool esiste = genere == Genere::Opzione
+                            ? conta(cn, sqlEsisteOpzione(u, nuovo)) > 0
+                            : conta(cn, sqlEsisteRaggruppamento(u, nuovo)) > 0;
+    if (esiste)
+        return genere == Genere::Opzione
+                   ? rifiuta(
+                         "L'opzione " + nuovo + " esiste già per la variante " + u.variante + ".",
+                         91834, {db::Value(nuovo), db::Value(u.variante)})
+                   : rifiuta("Il raggruppamento " + nuovo + " esiste già per la variante " +
+                                 u.variante + ".",
+                             91840, {db::Value(nuovo), db::Value(u.variante)});
+    return true;
+}
+
+bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
+                    const CodiceUsato& u, const std::string& nuovoDato) {
+    const std::string nuovo = destra(nuovoDato);
+    const bool opzione = genere == Genere::Opzione;
+    Procedure p(ws, opzione ? "RinominaOpzione" : "RinominaRaggruppamento");
+    bool valido = false;
+    p.step([&] { valido = ValidaNuovoCodice(ws, cn, genere, u, nuovo); });
+    if (!p.running() || !valido)
+        return false;
+    const std::vector<std::string> passi =
+        opzione ? sqlRinominaOpzione(u, nuovo) : sqlRinominaRaggruppamento(u, nuovo);
+    auto annulla = [&] {
+        try {
+            if (cn.transactionDepth() > 0)
+                cn.rollbackTransaction();
+        } catch (...) {
+        }
+    };
+    p.onAbort(annulla);
+    p.step([&] { cn.beginTransaction(); });
+    for (std::size_t i = 0; i + 1 < passi.size(); ++i)
+        p.step([&] { cn.execute(passi[i]); });
+    // The old code goes last: a table the card does not know that still
+    // refers to it makes the database refuse, and nothing is kept.
+    bool inUso = false;
+    p.step([&] {
+        try {
+            cn.execute(passi.back());
+        } catch (const db::DbError& e) {
+            if (e.sqlState() != db::sqlstate::kIntegrity)
+                throw;
+            inUso = true;
+        }
+    });
+    if (!p.running())
+        return false;
+    const std::string titolo = ws.TraduciTesto(kTitoloAvviso, 8522);
+    if (inUso) {
+        annulla();
+        ws.VisualizzaMessaggio(
+            opzione ? "L'opzione " + u.codice +
+                          " è ancora usata da una tabella che la scheda non conosce: la rinomina "
+                          "è stata annullata e nulla è cambiato."
+                    : "Il raggruppamento " + u.codice +
+                          " è ancora usato da una tabella che la scheda non conosce: la rinomina "
+                          "è stata annullata e nulla è cambiato.",
+            opzione ? 91836 : 91841, common::vbCritical, titolo, {{db::Value(u.codice)}});
+        return false;
+    }
+    const bool fatto = common::commitWhole(p, cn, annulla);
+    if (!fatto && !p.aborted())
+        ws.VisualizzaMessaggio("La rinomina non è stata completata: nulla è cambiato.", 91838,
+                               common::vbExclamation, titolo);
+    return fatto;
+}
+
+bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceUsato& u,
+                   const std::string& idStato) {
+    Procedure p(ws, "RitiraOpzione");
+    auto annulla = [&] {
+        try {
+            if (cn.transactionDepth() > 0)
+                cn.rollbackTransaction();
+        } catch (...) {
+        }
+    };
+    p.onAbort(annulla);
+    p.step([&] { cn.beginTransaction(); });
+    p.step([&] { cn.execute(sqlEliminaRitiro(u)); });
+    if (!idStato.empty() && idStato != "0")
+        p.step([&] { cn.execute(sqlInserisciRitiro(u, idStato)); });
+    return common::commitWhole(p, cn, annulla);
+}
+
+// ------------------------------------------------------------------ window
+
+DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere genere, CodiceUsato u,
+                     std::function<void(const std::string&)> dopo, QWidget* parent)
+    : QDialog(parent),
+      cn_(cn),
+      ws_(ws),
+      genere_(genere),
+      u_(std::move(u)),
+      dopo_(std::move(dopo)),
+      rs_(std::make_unique<db::Recordset>()) {
+    setObjectName("DLG_DOVEUSATA");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QGridLayout(this);
+    GRD_DOVEUSATA = new controls::DataGrid(this);
+    GRD_DOVEUSATA->setObjectName("GRD_DOVEUSATA");
+    GRD_DOVEUSATA->SetReadOnly(true);
+    GRD_DOVEUSATA->Columns().Add("DESCRIZIONE", QStringLiteral("Dove")).SetWidth(300);
+    GRD_DOVEUSATA->Columns().Add("TABELLA", QStringLiteral("Tabella")).SetWidth(150);
+    GRD_DOVEUSATA->Columns()
+        .Add("RIGHE", QStringLiteral("Righe"))
+        .SetWidth(90)
+        .SetAlignment(Qt::AlignRight | Qt::AlignVCenter)
+        .SetNumberFormat(0, true);
+    layout->addWidget(GRD_DOVEUSATA, 0, 0, 1, 4);
+    CMD_ELENCO = new QPushButton(QStringLiteral("Elenco articoli\u2026"), this);
+    CMD_ELENCO->setObjectName("CMD_ELENCO");
+    layout->addWidget(CMD_ELENCO, 1, 3);
+    connect(CMD_ELENCO, &QPushButton::clicked, this,
+            [this] { ApriElenco(GRD_DOVEUSATA->CurrentRow()); });
+    connect(GRD_DOVEUSATA, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { ApriElenco(index.row()); });
+
+    int riga = 2;
+    if (genere_ == Genere::Opzione) {
+        LBL_RITIRO = new QLabel(this);
+        LBL_RITIRO->setObjectName("LBL_RITIRO");
+        layout->addWidget(LBL_RITIRO, riga, 0);
+        CBO_STATORITIRO = new QComboBox(this);
+        CBO_STATORITIRO->setObjectName("CBO_STATORITIRO");
+        layout->addWidget(CBO_STATORITIRO, riga, 1, 1, 2);
+        CMD_RITIRA = new QPushButton(QStringLiteral("Ritira"), this);
+        CMD_RITIRA->setObjectName("CMD_RITIRA");
+        layout->addWidget(CMD_RITIRA, riga, 3);
+        connect(CMD_RITIRA, &QPushButton::clicked, this, [this] { CMD_RITIRA_Click(); });
+        ++riga;
+    }
+    layout->addWidget(new QLabel(QStringLiteral("Nuovo codice"), this), riga, 0);
+    TXT_NUOVOCODICE = new QLineEdit(this);
+    TXT_NUOVOCODICE->setObjectName("TXT_NUOVOCODICE");
+    layout->addWidget(TXT_NUOVOCODICE, riga, 1, 1, 2);
+    CMD_RINOMINA = new QPushButton(QStringLiteral("Rinomina"), this);
+    CMD_RINOMINA->setObjectName("CMD_RINOMINA");
+    layout->addWidget(CMD_RINOMINA, riga, 3);
+    connect(CMD_RINOMINA, &QPushButton::clicked, this, [this] { CMD_RINOMINA_Click(); });
+    layout->setColumnStretch(1, 1);
+    resize(640, 440);
+
+    Procedure p(ws_, "DoveUsata");
+    p.step([&] {
+        if (u_.size == 0)
+            LeggiSlot(cn_, u_);
+    });
+    p.step([&] { setWindowTitle(QString::fromStdString(titolo())); });
+    usi_ = genere_ == Genere::Opzione ? UsiOpzione(u_) : UsiRaggruppamento(u_);
+    for (Uso& uso : usi_)
+        p.step([&] { uso.descrizione = ws_.TraduciTesto(uso.descrizione, uso.numero); });
+    if (genere_ == Genere::Opzione)
+        p.step([&] { caricaStati(); });
+    Carica();
+}
+
+DoveUsata::~DoveUsata() {
+    GRD_DOVEUSATA->SetDataSource(nullptr);
+}
+
+std::string DoveUsata::titolo() const {
+    return genere_ == Genere::Opzione
+               ? ws_.TraduciTesto(
+                     "Dove è usata l'opzione " + u_.codice + " della variante " + u_.variante,
+                     91800, {{db::Value(u_.codice), db::Value(u_.variante)}})
+               : ws_.TraduciTesto("Dove è usato il raggruppamento " + u_.codice +
+                                      " della variante " + u_.variante,
+                                  91801, {{db::Value(u_.codice), db::Value(u_.variante)}});
+}
+
+void DoveUsata::Carica() {
+    Procedure p(ws_, "DoveUsata");
+    p.step([&] {
+        GRD_DOVEUSATA->SetDataSource(nullptr);
+        rs_ = std::make_unique<db::Recordset>();
+        rs_->open(sqlDoveUsata(usi_), cn_);
+        GRD_DOVEUSATA->SetDataSource(rs_.get());
+    });
+    if (genere_ != Genere::Opzione)
+        return;
+    p.step([&] {
+        std::string stato;
+        for (const auto& set : cn_.run(sqlStatoRitiro(u_)).resultSets)
+            if (!set.rows.empty())
+                stato = destra(set.rows.front().at(1).toText());
+        LBL_RITIRO->setText(QString::fromStdString(
+            stato.empty()
+                ? ws_.TraduciTesto("Non ritirata", 91820)
+                : ws_.TraduciTesto("Ritirata con lo stato " + stato, 91821, {{db::Value(stato)}})));
+    });
+}
+
+void DoveUsata::caricaStati() {
+    CBO_STATORITIRO->clear();
+    CBO_STATORITIRO->addItem(QString(), QStringLiteral("0"));
+    for (const auto& set : cn_.run(sqlStatiRitiro(u_.ditta)).resultSets)
+        for (const auto& row : set.rows)
+            CBO_STATORITIRO->addItem(
+                QString::fromStdString(destra(row.at(1).toText()) + " - " + row.at(2).toText()),
+                QString::fromStdString(row.at(0).toText()));
+}
+
+QDialog* DoveUsata::ApriElenco(long riga) {
+    if (riga < 0 || riga >= static_cast<long>(usi_.size()) || usi_[riga].elenco.empty())
+        return nullptr;
+    Procedure p(ws_, "DoveUsata");
+    QDialog* d = nullptr;
+    p.step([&] {
+        d = new Elenco(cn_, usi_[riga].elenco,
+                       QString::fromStdString(titolo() + " - " + usi_[riga].descrizione), this);
+        d->show();
+    });
+    return d;
+}
+
+void DoveUsata::CMD_RITIRA_Click() {
+    const std::string stato = CBO_STATORITIRO->currentData().toString().toStdString();
+    if (RitiraOpzione(ws_, cn_, u_, stato) && dopo_)
+        dopo_(u_.codice);
+    Carica();
+}
+
+void DoveUsata::CMD_RINOMINA_Click() {
+    const std::string nuovo = destra(TXT_NUOVOCODICE->text().toStdString());
+    Procedure p(ws_, "CMD_RINOMINA_Click");
+    long long righe = 0;
+    p.step([&] {
+        for (long r = 0; r < rs_->recordCount(); ++r)
+            righe += numero(rs_->valueAt(r, rs_->fieldIndex("RIGHE")));
+    });
+    // The lines shown are the preview: the rows that will change.
+    bool valido = false;
+    p.step([&] { valido = ValidaNuovoCodice(ws_, cn_, genere_, u_, nuovo); });
+    if (!p.running() || !valido)
+        return;
+    int risposta = common::vbNo;
+    p.step([&] {
+        risposta = ws_.VisualizzaMessaggio(
+            "Rinomino " + u_.codice + " in " + nuovo + "? Cambiano le righe elencate (" +
+                std::to_string(righe) + ").",
+            91835, common::vbYesNo + common::vbDefaultButton2 + common::vbQuestion, titolo(),
+            {{db::Value(u_.codice), db::Value(nuovo), db::Value(righe)}});
+    });
+    if (!p.running() || risposta != common::vbYes)
+        return;
+    if (!RinominaCodice(ws_, cn_, genere_, u_, nuovo))
+        return;
+    u_.codice = nuovo;
+    usi_ = genere_ == Genere::Opzione ? UsiOpzione(u_) : UsiRaggruppamento(u_);
+    for (Uso& uso : usi_)
+        uso.descrizione = ws_.TraduciTesto(uso.descrizione, uso.numero);
+    setWindowTitle(QString::fromStdString(titolo()));
+    TXT_NUOVOCODICE->clear();
+    if (dopo_)
+        dopo_(nuovo);
+    Carica();
+}
+
+}  // namespace groupings

@@ -1,0 +1,119 @@
+#pragma once
+// "Dove è usata…": where one option (or grouping) of a variant is used, one
+// line per table that can hold it, with the count of its rows. Each line
+// opens the list of the items concerned; the grid copies and exports like
+// any grid. From the same window the option is retired (a state for all
+// items, outside any grouping) and the code is renamed everywhere in one
+// transaction; the lines shown are the rows the rename will change.
+//
+// The options tab offers it on both lists and after refusing to delete
+// options in use; the groupings window offers it on its grid.
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "groupings/where_used_sql.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace db {
+class Connection;
+class Recordset;
+}  // namespace db
+namespace common {
+class ItemCard;
+class WindowServices;
+}  // namespace common
+namespace controls {
+class DataGrid;
+}
+
+namespace groupings {
+
+enum class Genere { Opzione, Raggruppamento };
+
+// MG5F_START and MG5F_SIZE of the variant into u; no trap.
+void LeggiSlot(db::Connection& cn, CodiceUsato& u);
+
+// The refusals of a new code (blank, apostrophe, too long, already there),
+// each a numbered message; true when it is accepted. No trap.
+bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
+                       const CodiceUsato& u, const std::string& nuovo);
+// The rename, validated first (every refusal a numbered message). One
+// transaction: under the error report, abort, and ignore of any statement,
+// leave every table as it was; a reference the card does not know refused
+// by the database (SQLSTATE 23000) rolls it back with a message. Answers
+// whether the code was renamed.
+bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
+                    const CodiceUsato& u, const std::string& nuovo);
+// Gives the option the state for all items (0: takes it away). false when
+// the error report ended it.
+bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceUsato& u,
+                   const std::string& idStato);
+
+class DoveUsata : public QDialog {
+    Q_OBJECT
+public:
+    // dopo runs after a rename or a retirement changed the database.
+    DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere genere, CodiceUsato u,
+              std::function<void(const std::string& nuovo)> dopo, QWidget* parent);
+    ~DoveUsata() override;
+
+    const CodiceUsato& codice() const { return u_; }
+    db::Recordset* recordset() const { return rs_.get(); }
+    // Rereads the counts.
+    void Carica();
+    // The list of the items of a line (0-based), as a window of its own.
+    QDialog* ApriElenco(long riga);
+    void CMD_RITIRA_Click();
+    void CMD_RINOMINA_Click();
+
+    controls::DataGrid* GRD_DOVEUSATA = nullptr;
+    QPushButton* CMD_ELENCO = nullptr;
+    QComboBox* CBO_STATORITIRO = nullptr;  // options only
+    QPushButton* CMD_RITIRA = nullptr;     // options only
+    QLabel* LBL_RITIRO = nullptr;          // options only
+    QLineEdit* TXT_NUOVOCODICE = nullptr;
+    QPushButton* CMD_RINOMINA = nullptr;
+
+private:
+    void caricaStati();
+    std::string titolo() const;
+
+    db::Connection& cn_;
+    common::WindowServices& ws_;
+    Genere genere_;
+    CodiceUsato u_;
+    std::function<void(const std::string&)> dopo_;
+    std::vector<Uso> usi_;
+    std::unique_ptr<db::Recordset> rs_;
+};
+
+// Opens the window over the option, or over the grouping, of the options
+// tab's card; a rename or retirement reloads the lists and empties every
+// tab's loaded-item text.
+DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
+                            const std::string& opzione);
+DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& ws,
+                                   const std::string& ditta, const std::string& variante,
+                                   const std::string& raggruppamento,
+                                   std::function<void(const std::string&)> dopo, QWidget* parent);
+
+// After a rename or a retirement: every tab's loaded-item text emptied, and
+// the options tab's lists reloaded at once (a renamed grouping in its box).
+void DopoModificaDoveUsata(common::ItemCard& card, const std::string& vecchio,
+                           const std::string& nuovo, bool raggruppamento);
+// "Dove è usata…" on the context menus of the two option lists.
+void CollegaDoveUsata(common::ItemCard& card);
+// After the refusal to delete options in use: offers where-used of each
+// ticked option.
+void OffriDoveUsata(common::ItemCard& card, const std::vector<std::string>& opzioni,
+                    const std::string& titolo);
+
+}  // namespace groupings

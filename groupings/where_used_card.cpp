@@ -1,0 +1,126 @@
+// Where the options tab and the groupings window open "Dove è usata…".
+#include <QLineEdit>
+
+#include "common/item_card.h"
+#include "common/procedure.h"
+#include "common/value_helpers.h"
+#include "common/window_services.h"
+#include "groupings/option_lists.h"
+#include "groupings/retired_options.h"
+#include "groupings/where_used.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/grid_exchange.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/db/recordset.h"
+
+namespace groupings {
+
+namespace {
+
+std::string destra(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+std::string opzioneCorrente(const db::Recordset* rs, const char* campo) {
+    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+        return {};
+    return destra(common::NzStringa(rs->value(campo)));
+}
+
+}  // namespace
+
+void DopoModificaDoveUsata(common::ItemCard& card, const std::string& vecchio,
+                           const std::string& nuovo, bool raggruppamento) {
+    for (int tab = 0; tab < common::kLoadedItemTabs; ++tab)
+        card.clearLoadedItem(tab);
+    StatoOpzioni& st = card.shared<StatoOpzioni>();
+    if (st.variante.empty())
+        return;
+    if (raggruppamento && st.raggruppamento == vecchio) {
+        st.raggruppamento = nuovo;
+        st.raggrRicordato = nuovo;
+        st.raggrInserito = nuovo;
+        if (st.TXT_RAGGR1)
+            st.TXT_RAGGR1->SetText(QString::fromStdString(nuovo));
+    }
+    if (!raggruppamento && st.opzione == vecchio)
+        st.opzione = nuovo;
+    CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
+    // The renamed option stays the current row of the source list.
+    if (!raggruppamento && st.sorgente && st.GRDX_VARIANTI_SOURCE) {
+        const int f = st.sorgente->fieldIndex("MG5E_OPZIONE");
+        for (long r = 0; f >= 0 && r < st.sorgente->recordCount(); ++r)
+            if (destra(common::NzStringa(st.sorgente->valueAt(r, f))) == nuovo)
+                st.GRDX_VARIANTI_SOURCE->SetCurrentRow(r);
+    }
+    // The tab is up to date again.
+    card.setLoadedItem(common::kTabGestioneVarianti);
+}
+
+DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
+                            const std::string& opzione) {
+    if (variante.empty() || opzione.empty())
+        return nullptr;
+    CodiceUsato u{card.companyCode(), variante, opzione, 0, 0};
+    common::ItemCard* c = &card;
+    const std::string vecchio = opzione;
+    auto* d = new DoveUsata(
+        card.connection(), card.services(), Genere::Opzione, u,
+        [c, vecchio](const std::string& nuovo) {
+            DopoModificaDoveUsata(*c, vecchio, nuovo, false);
+        },
+        card.widget());
+    d->show();
+    return d;
+}
+
+DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& ws,
+                                   const std::string& ditta, const std::string& variante,
+                                   const std::string& raggruppamento,
+                                   std::function<void(const std::string&)> dopo, QWidget* parent) {
+    if (variante.empty() || raggruppamento.empty())
+        return nullptr;
+    auto* d =
+        new DoveUsata(cn, ws, Genere::Raggruppamento,
+                      CodiceUsato{ditta, variante, raggruppamento, 0, 0}, std::move(dopo), parent);
+    d->show();
+    return d;
+}
+
+void CollegaDoveUsata(common::ItemCard& card) {
+    MostraOpzioniRitirate(card);
+    StatoOpzioni& st = card.shared<StatoOpzioni>();
+    common::ItemCard* c = &card;
+    const QString testo = QStringLiteral("Dove \u00e8 usata\u2026");
+    if (auto* ex = controls::GridExchange::Of(st.GRDX_VARIANTI_SOURCE))
+        ex->AddMenuEntry(testo, [c] {
+            StatoOpzioni& s = c->shared<StatoOpzioni>();
+            DoveUsataOpzione(*c, s.variante, opzioneCorrente(s.sorgente.get(), "MG5E_OPZIONE"));
+        });
+    if (auto* ex = controls::GridExchange::Of(st.GRDX_VARIANTI_DESTI))
+        ex->AddMenuEntry(testo, [c] {
+            StatoOpzioni& s = c->shared<StatoOpzioni>();
+            DoveUsataOpzione(*c, s.variante,
+                             opzioneCorrente(s.destinazione.get(), "MG5H_OPZIONE_MG5E"));
+        });
+}
+
+void OffriDoveUsata(common::ItemCard& card, const std::vector<std::string>& opzioni,
+                    const std::string& titolo) {
+    common::WindowServices& ws = card.services();
+    ws.VisualizzaMessaggio(
+        "Le opzioni selezionate sono gia' state utilizzate. Impossibile eliminarle.", 35398,
+        common::vbCritical + common::vbOKOnly, titolo);
+    const int risposta = ws.VisualizzaMessaggio(
+        "Vuoi vedere dove sono usate?", 91816,
+        common::vbYesNo + common::vbDefaultButton2 + common::vbQuestion, titolo);
+    if (risposta != common::vbYes)
+        return;
+    const std::string variante = card.shared<StatoOpzioni>().variante;
+    for (const std::string& opzione : opzioni)
+        DoveUsataOpzione(card, variante, destra(opzione));
+}
+
+}  // namespace groupings
