@@ -8,14 +8,14 @@
 
 namespace common {
 
-void MostraAvanzamento(ItemCard& card, const std::string& testo, long numero) {
+void ShowProgress(ItemCard& card, const std::string& testo, long numero) {
     if (controls::ProgressPanel* progress = card.KOV_PROGRESS1())
         progress->Start(QString::fromStdString(card.services().TraduciTesto(testo, numero)), 0);
     if (qApp)
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-void NascondiAvanzamento(ItemCard& card) {
+void HideProgress(ItemCard& card) {
     if (controls::ProgressPanel* progress = card.KOV_PROGRESS1())
         progress->Finish();
     if (qApp)

@@ -10,7 +10,7 @@ namespace common {
 
 class ItemCard;
 
-void MostraAvanzamento(ItemCard& card, const std::string& testo, long numero);
-void NascondiAvanzamento(ItemCard& card);
+void ShowProgress(ItemCard& card, const std::string& testo, long numero);
+void HideProgress(ItemCard& card);
 
 }  // namespace common

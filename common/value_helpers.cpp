@@ -270,17 +270,17 @@ std::vector<SlotVariante> CalcolaSlot(std::vector<SlotVariante> variants) {
     return variants;
 }
 
-std::string OpzioneDaSlot(const std::string& code, int start, int size) {
+std::string OptionFromSlot(const std::string& code, int start, int size) {
     if (start < 1 || size <= 0)
         return "";
     return mid(code, static_cast<std::size_t>(start), static_cast<std::size_t>(size));
 }
 
-std::string SlotVuoto(int size) {
+std::string EmptySlot(int size) {
     return std::string(static_cast<std::size_t>(std::max(size, 0)), ' ');
 }
 
-std::string ScriviSlot(const std::string& code, int start, int size, const std::string& option) {
+std::string WriteSlot(const std::string& code, int start, int size, const std::string& option) {
     if (start < 1 || size <= 0)
         return code;
     std::string out = code;
@@ -293,24 +293,24 @@ std::string ScriviSlot(const std::string& code, int start, int size, const std::
     return out;
 }
 
-std::string SvuotaSlot(const std::string& code, int start, int size) {
-    return ScriviSlot(code, start, size, "");
+std::string ClearSlot(const std::string& code, int start, int size) {
+    return WriteSlot(code, start, size, "");
 }
 
-std::string SqlOpzioneDaSlot(const std::string& column, int start, int size) {
+std::string SqlOptionFromSlot(const std::string& column, int start, int size) {
     return "SUBSTRING(" + column + ", " + std::to_string(start) + ", " + std::to_string(size) + ")";
 }
 
-std::string SqlSlotVuoto(int size) {
+std::string SqlEmptySlot(int size) {
     return "REPLICATE(' ', " + std::to_string(size) + ")";
 }
 
-std::string SqlSvuotaSlot(const std::string& column, int start, int size) {
+std::string SqlClearSlot(const std::string& column, int start, int size) {
     return "STUFF(" + column + ", " + std::to_string(start) + ", " + std::to_string(size) + ", " +
-           SqlSlotVuoto(size) + ")";
+           SqlEmptySlot(size) + ")";
 }
 
-std::string SqlDimensioniVarianti(const std::string& ditta) {
+std::string SqlVariantSizes(const std::string& ditta) {
     return "SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_INDGRIGLIA, MG5F_SIZE,\n"
            "       (SELECT (CASE WHEN SUM(INIZIO.MG5F_SIZE) IS NULL\n"
            "                     THEN 1\n"

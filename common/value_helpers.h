@@ -106,19 +106,19 @@ struct SlotVariante {
 // (the first at 1). Sizes below zero count as zero.
 std::vector<SlotVariante> CalcolaSlot(std::vector<SlotVariante> variants);
 // SUBSTRING(code, start, size): what fits of the slot (1-based start).
-std::string OpzioneDaSlot(const std::string& code, int start, int size);
+std::string OptionFromSlot(const std::string& code, int start, int size);
 // REPLICATE(' ', size).
-std::string SlotVuoto(int size);
+std::string EmptySlot(int size);
 // STUFF(code, start, size, blanks): the slot blanked; a code too short for
 // the slot is padded with blanks first.
-std::string SvuotaSlot(const std::string& code, int start, int size);
+std::string ClearSlot(const std::string& code, int start, int size);
 // The option written into its slot, padded or cut to the slot's width.
-std::string ScriviSlot(const std::string& code, int start, int size, const std::string& option);
+std::string WriteSlot(const std::string& code, int start, int size, const std::string& option);
 // The same rules as SQL expressions over a column.
-std::string SqlOpzioneDaSlot(const std::string& column, int start, int size);
-std::string SqlSlotVuoto(int size);
-std::string SqlSvuotaSlot(const std::string& column, int start, int size);
+std::string SqlOptionFromSlot(const std::string& column, int start, int size);
+std::string SqlEmptySlot(int size);
+std::string SqlClearSlot(const std::string& column, int start, int size);
 // The company's variant dimensions with the start of each slot (MG5F_START).
-std::string SqlDimensioniVarianti(const std::string& ditta);
+std::string SqlVariantSizes(const std::string& ditta);
 
 }  // namespace common

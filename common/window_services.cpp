@@ -205,8 +205,8 @@ void WindowServices::TraduciColonne(QTableView* grid) {
         if (auto* data = qobject_cast<controls::DataGrid*>(grid)) {
             controls::GridColumns& columns = data->Columns();
             for (int i = 0; i < columns.Count(); ++i)
-                columns[i].SetCaption(QString::fromStdString(
-                    TraduciCaption(columns[i].Caption().toStdString())));
+                columns[i].SetCaption(
+                    QString::fromStdString(TraduciCaption(columns[i].Caption().toStdString())));
             return;
         }
         if (!grid || !grid->model())
@@ -251,7 +251,7 @@ void WindowServices::ExecuteFormEvent(const std::string& event) {
     }
 }
 
-bool WindowServices::ChiusuraRifiutata() {
+bool WindowServices::CloseRefused() {
     try {
         framework::Navigator* navigator = interface_ ? interface_->ActiveNavigator() : nullptr;
         framework::FormEvents* formEvents = navigator ? navigator->FormEventObject() : nullptr;

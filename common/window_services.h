@@ -130,7 +130,7 @@ public:
     void ExecuteFormEvent(const std::string& event);  // "tsOpen" / "tsClose"
     // The form-event object's answer to the last close request: true when
     // the host refused it (false without a host or form-event object).
-    bool ChiusuraRifiutata();
+    bool CloseRefused();
 
 private:
     framework::Global& global() const;

@@ -251,7 +251,7 @@ void CLSFW_CALCDESCRVAR::Genera() {
             rs->setValue(1, db::Value(item));
             for (std::size_t k = 0; k < vars.size(); ++k) {
                 const std::string& option = vars[k].opzioni[at[k]];
-                code = common::ScriviSlot(code, vars[k].start, vars[k].size, option);
+                code = common::WriteSlot(code, vars[k].start, vars[k].size, option);
                 if (vars[k].indice >= 0 && vars[k].indice < kOpzioniRisultato)
                     rs->setValue(fOpz0 + vars[k].indice, db::Value(option));
             }

@@ -50,7 +50,7 @@ std::string tronca(const std::string& text, int characters) {
 Composer::Composer(db::Connection& connection, std::string company)
     : cn_(connection), company_(std::move(company)) {
     for (const auto& row :
-         rowsOf(cn_, common::SqlDimensioniVarianti(company_) + " ORDER BY MG5F_CODICEVAR")) {
+         rowsOf(cn_, common::SqlVariantSizes(company_) + " ORDER BY MG5F_CODICEVAR")) {
         Slot s;
         s.codice = common::NzStringa(row.at(0));
         s.descrizione = common::NzStringa(row.at(1));
@@ -141,7 +141,7 @@ std::pair<std::string, std::string> Composer::testoArticolo(const std::string& i
 std::vector<std::string> Composer::opzioniDi(const std::string& item, const std::string& code) {
     std::vector<std::string> options;
     for (const auto& v : varianti(item)) {
-        std::string o = common::OpzioneDaSlot(code, v.start, v.size);
+        std::string o = common::OptionFromSlot(code, v.start, v.size);
         while (!o.empty() && o.back() == ' ')
             o.pop_back();
         options.push_back(o);

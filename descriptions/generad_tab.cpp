@@ -149,10 +149,10 @@ void GeneradTab::build(QWidget* page) {
         calc_->Attach(card().Pcls_Interface(), &card().connection(), card().connectionString(),
                       card().companyCode());
     });
-    p.step([&] { CaricaLingue(); });
+    p.step([&] { LoadLanguages(); });
 }
 
-void GeneradTab::CaricaLingue() {
+void GeneradTab::LoadLanguages() {
     CBO_LINGUA->clear();
     CBO_LINGUA->addItem(QString(), 0);
     db::Recordset rs;

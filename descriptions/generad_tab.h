@@ -68,7 +68,7 @@ public:
     controls::ProgressPanel* progress();
 
 private:
-    void CaricaLingue();
+    void LoadLanguages();
     void bind();
     void showOptionColumns();
 

@@ -54,7 +54,7 @@ bool DuplPane::CaricaRSTMG5F() {
             return;
         common::ChiudiRecordset(rsMG5F_);
         auto rs = std::make_unique<db::Recordset>();
-        rs->open(common::SqlDimensioniVarianti(card().companyCode()), card().connection());
+        rs->open(common::SqlVariantSizes(card().companyCode()), card().connection());
         rsMG5F_ = std::move(rs);
         mg5fDitta_ = card().companyCode();
     });

@@ -35,8 +35,8 @@ std::string quoted(const std::string& text) {
 
 std::vector<VariantSlot> companySlots(db::Connection& connection, const std::string& company) {
     std::vector<VariantSlot> dims;
-    for (const auto& row : readRows(
-             connection, common::SqlDimensioniVarianti(company) + " ORDER BY MG5F_CODICEVAR")) {
+    for (const auto& row :
+         readRows(connection, common::SqlVariantSizes(company) + " ORDER BY MG5F_CODICEVAR")) {
         VariantSlot s;
         s.code = rtrimmed(row.at(0));
         s.description = rtrimmed(row.at(1));

@@ -110,7 +110,7 @@ std::string sqlUltimoRaggruppamento(const std::string& ditta, const std::string&
            "LEN(SUBSTRING(MG5G_CODRAGGVAR,4,6)) = 6";
 }
 
-std::string ProssimoCodiceRaggruppamento(const std::string& variante, const std::string& ultimo) {
+std::string NextGroupingCode(const std::string& variante, const std::string& ultimo) {
     long long numero = 0;
     const db::Value n = common::NzNumero(db::Value(pulito(ultimo)));
     if (auto d = n.toDecimal())
@@ -141,7 +141,7 @@ void TXT_RAGGR1_StartDecode(common::ItemCard& card) {
     });
 }
 
-void DecodificaRaggruppamento(common::ItemCard& card) {
+void DecodeItemGrouping(common::ItemCard& card) {
     StatoOpzioni& st = stato(card);
     if (!st.TXT_RAGGR1)
         return;
@@ -370,7 +370,7 @@ std::string CreaRaggruppamentoAutomatico(common::ItemCard& card, const std::stri
             if (rs.recordCount() > 0)
                 ultimo = common::NzStringa(rs.value("ULTIMO"));
         });
-        p.step([&] { codice = ProssimoCodiceRaggruppamento(variante, ultimo); });
+        p.step([&] { codice = NextGroupingCode(variante, ultimo); });
         if (!p.running() || codice.empty())
             return {};
         if (!InserisciRaggruppamento(card, variante, codice, descrizioneArticolo(card)))

@@ -25,7 +25,7 @@ void TXT_RAGGR1_StartDecode(common::ItemCard& card);
 void TXT_RAGGR1_AfterItem(common::ItemCard& card);
 // Decodes the box's text without raising its events: found state and
 // description, as after the variant was chosen.
-void DecodificaRaggruppamento(common::ItemCard& card);
+void DecodeItemGrouping(common::ItemCard& card);
 // The box's menu entry "Kgestione": the groupings window FRMMG_RAGGR,
 // modal, on the current variant.
 void TXT_RAGGR1_MenuEntry(common::ItemCard& card, const std::string& key);
@@ -62,6 +62,6 @@ std::string GetDescrVariante(common::ItemCard& card, const std::string& variante
 // The statement that reads the last six-digit number of a variant's codes.
 std::string sqlUltimoRaggruppamento(const std::string& ditta, const std::string& variante);
 // {Var} + "-" + the six rightmost digits of ultimo + 1 ("" counts as 0).
-std::string ProssimoCodiceRaggruppamento(const std::string& variante, const std::string& ultimo);
+std::string NextGroupingCode(const std::string& variante, const std::string& ultimo);
 
 }  // namespace groupings

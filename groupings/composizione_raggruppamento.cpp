@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "common/rights.h"
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/rights.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/codici_raggruppamento.h"
@@ -59,7 +59,7 @@ std::string doveRaggruppamento(common::ItemCard& card) {
 
 std::string sqlElimina(common::ItemCard& card, const std::vector<std::string>& opzioni) {
     return "DELETE MG5H_COMPRAGVAR" + doveRaggruppamento(card) +
-           " AND       MG5H_OPZIONE_MG5E IN " + ListaIn(opzioni);
+           " AND       MG5H_OPZIONE_MG5E IN " + InList(opzioni);
 }
 
 // Ends a command's transaction after the error report ended it, and shows
@@ -116,7 +116,7 @@ void spuntaInserite(common::ItemCard& card) {
     for (long r = 0; r < rs->recordCount(); ++r)
         if (nuove.count(numero(rs->valueAt(r, fSeq))) > 0)
             rs->setValueAt(r, fSel, db::Value(1));
-    ScriviSelezioni(card, rs, "#TMP_DEST", "MG5H_OPZIONE_MG5E");
+    WriteSelections(card, rs, "#TMP_DEST", "MG5H_OPZIONE_MG5E");
 }
 
 }  // namespace
@@ -169,7 +169,7 @@ void CMD_ADDSEL_Click(common::ItemCard& card) {
             if (numero(sorgente->valueAt(r, fSel)) != 0)
                 sorgente->setValueAt(r, fSel, db::Value(0));
     });
-    p.step([&] { ScriviSelezioniSorgente(card); });
+    p.step([&] { WriteSourceSelections(card); });
     if (!p.running() || daInserire.empty())
         return;
 
@@ -324,7 +324,7 @@ void CMD_TOGLISEL_Click(common::ItemCard& card) {
             if (at != righe.end() && at->second >= 0)
                 rs->setValueAt(at->second, fSel, db::Value(1));
         }
-        ScriviSelezioniSorgente(card);
+        WriteSourceSelections(card);
     });
     p.step([&] { AzzeraTabStati(card); });
 }
@@ -355,7 +355,7 @@ bool SpostaElementi(common::ItemCard& card, short dopo) {
     });
     if (!p.running() || opzioni.empty())
         return p.running();
-    const std::string lista = ListaIn(opzioni);
+    const std::string lista = InList(opzioni);
     const std::string var = common::RaddoppiaApici(st.variante);
     const std::string raggr = common::RaddoppiaApici(st.raggruppamento);
     p.step([&] { ws.EliminaTabellaTemp("#MG5H"); });

@@ -247,12 +247,12 @@ void GestioneVariantiTab::build(QWidget* page) {
                          GRDX_CheckEditToggleClick(false, row);
                      });
     // The list the user works in decides whether the move buttons apply.
-    controls::OnFocusIn(st.GRDX_VARIANTI_SOURCE, [this] { ListaAttiva(false); });
-    controls::OnFocusIn(st.GRDX_VARIANTI_DESTI, [this] { ListaAttiva(true); });
+    controls::OnFocusIn(st.GRDX_VARIANTI_SOURCE, [this] { SetListActive(false); });
+    controls::OnFocusIn(st.GRDX_VARIANTI_DESTI, [this] { SetListActive(true); });
     QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::cellClick, page,
-                     [this](int, long) { ListaAttiva(false); });
+                     [this](int, long) { SetListActive(false); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::cellClick, page,
-                     [this](int, long) { ListaAttiva(true); });
+                     [this](int, long) { SetListActive(true); });
 
     // Grouping codes.
     QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::startLookup, page,
@@ -276,7 +276,7 @@ void GestioneVariantiTab::build(QWidget* page) {
                      [&c] { CMD_OPZDEST_SALVA_Click(c); });
 
     // The transcoding tab's copy into a grouping is this module's.
-    CollegaRibaltamento(c);
+    ConnectDescriptionCopy(c);
     CollegaDoveUsata(c);
 }
 
@@ -350,7 +350,7 @@ void GestioneVariantiTab::beforeSidebarChoice() {
     CheckCambioRaggr(card());
 }
 
-void GestioneVariantiTab::ListaAttiva(bool destinazione) {
+void GestioneVariantiTab::SetListActive(bool destinazione) {
     StatoOpzioni& st = stato();
     if (st.CMD_SU)
         st.CMD_SU->setEnabled(destinazione);
@@ -366,7 +366,7 @@ void GestioneVariantiTab::load() {
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
     Procedure p(card(), "Tab_GestioneVarianti");
-    p.step([&] { common::MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
+    p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });
     p.step([&] {
@@ -386,7 +386,7 @@ void GestioneVariantiTab::load() {
             CBO_TIPOVAR1_Click();
     });
     p.step([&] { card().setLoadedItem(index()); });
-    common::NascondiAvanzamento(card());
+    common::HideProgress(card());
 }
 
 // ----------------------------------------------------------- variant choice
@@ -440,7 +440,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
             st.TXT_RAGGR1->SetText(QString::fromStdString(st.raggruppamento));
             // Both lists are loaded by the entry handling below.
         }
-        DecodificaRaggruppamento(card());
+        DecodeItemGrouping(card());
     });
     p.step([&] {
         if (numeroCampo(st.dimensione.get(), "MG5F_INDPROGCONFIG") == 1) {
@@ -448,7 +448,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
             st.raggrAmmesso = false;
             st.TXT_RAGGR1->SetText({});
             st.TXT_RAGGR1->setEnabled(false);
-            DecodificaRaggruppamento(card());
+            DecodeItemGrouping(card());
         }
     });
     p.step([&] {
@@ -652,7 +652,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
         try {
             cn.execute("DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18     = " +
                        card().companyCode() + " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE IN " + ListaIn(spuntate));
+                       "' AND       MG5E_OPZIONE IN " + InList(spuntate));
         } catch (const std::exception&) {
             // Judged below from the connection's errors.
         }
@@ -735,7 +735,7 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
             rs->setValueAt(r, fSel, db::Value(spuntato(rs->valueAt(r, fSort)) ? 1 : 0));
     });
     p.step([&] {
-        ScriviSelezioniSorgente(card());
+        WriteSourceSelections(card());
         card().connection().execute("UPDATE #TMP_ORIG SET SORT_CODE = SELEZ");
     });
     p.step([&] {

@@ -55,7 +55,7 @@ public:
     void InitGRDX_VARIANTI_SOURCE();
     void InitGRDX_VARIANTI_DESTI();
     // The destination list becomes the active list (true) or the source list.
-    void ListaAttiva(bool destinazione);
+    void SetListActive(bool destinazione);
 
     QPushButton* CMD_LINK1 = nullptr;
     // The source list | the composition commands | the destination list.

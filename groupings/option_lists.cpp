@@ -178,7 +178,7 @@ std::vector<std::string> ValoriSpuntati(const db::Recordset* lista, const char* 
     return out;
 }
 
-void ScriviSelezioni(common::ItemCard& card, db::Recordset* lista, const char* tabella,
+void WriteSelections(common::ItemCard& card, db::Recordset* lista, const char* tabella,
                      const char* campo) {
     if (!lista || !lista->isOpen())
         return;
@@ -187,14 +187,14 @@ void ScriviSelezioni(common::ItemCard& card, db::Recordset* lista, const char* t
     const std::string t = tabella;
     cn.execute("UPDATE " + t + " SET SELEZ = 0 WHERE SELEZ <> 0");
     if (!spuntate.empty())
-        cn.execute("UPDATE " + t + " SET SELEZ = 1 WHERE " + campo + " IN " + ListaIn(spuntate));
+        cn.execute("UPDATE " + t + " SET SELEZ = 1 WHERE " + campo + " IN " + InList(spuntate));
 }
 
-void ScriviSelezioniSorgente(common::ItemCard& card) {
-    ScriviSelezioni(card, card.shared<StatoOpzioni>().sorgente.get(), "#TMP_ORIG", "MG5E_OPZIONE");
+void WriteSourceSelections(common::ItemCard& card) {
+    WriteSelections(card, card.shared<StatoOpzioni>().sorgente.get(), "#TMP_ORIG", "MG5E_OPZIONE");
 }
 
-std::string ListaIn(const std::vector<std::string>& codici) {
+std::string InList(const std::vector<std::string>& codici) {
     std::string lista = "(";
     for (std::size_t i = 0; i < codici.size(); ++i)
         lista += (i ? ", '" : "'") + common::RaddoppiaApici(codici[i]) + "'";

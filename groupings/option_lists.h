@@ -124,13 +124,13 @@ bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
 std::vector<std::string> ValoriSpuntati(const db::Recordset* lista, const char* campo);
 // Writes the ticks of a list into its work table (#TMP_ORIG or #TMP_DEST),
 // keyed by the field given; no trap.
-void ScriviSelezioni(common::ItemCard& card, db::Recordset* lista, const char* tabella,
+void WriteSelections(common::ItemCard& card, db::Recordset* lista, const char* tabella,
                      const char* campo);
 // The ticks of the source list written into #TMP_ORIG.
-void ScriviSelezioniSorgente(common::ItemCard& card);
+void WriteSourceSelections(common::ItemCard& card);
 
 // "('A', 'B')": the IN-list of option codes, each between quotes with its
 // apostrophes doubled.
-std::string ListaIn(const std::vector<std::string>& codici);
+std::string InList(const std::vector<std::string>& codici);
 
 }  // namespace groupings

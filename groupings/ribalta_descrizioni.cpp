@@ -47,8 +47,8 @@ void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& input) {
     dati.cliFor = common::NzValore(db::Value(dati.cliFor));
     // Nothing is asked or written without a variant and a counterpart.
     if (dati.variante.empty() || !numerico(dati.cliFor) || (dati.tipoCF != 0 && dati.tipoCF != 1)) {
-        ws.VisualizzaMessaggio("Scegliere la variante e un codice cliente o fornitore numerico.", 91513,
-                               common::vbExclamation, titolo);
+        ws.VisualizzaMessaggio("Scegliere la variante e un codice cliente o fornitore numerico.",
+                               91513, common::vbExclamation, titolo);
         return;
     }
 
@@ -154,7 +154,7 @@ bool CreaRaggruppamentoDaClifor(common::ItemCard& card, const DatiRibaltamento& 
     return p.running();
 }
 
-void CollegaRibaltamento(common::ItemCard& card) {
+void ConnectDescriptionCopy(common::ItemCard& card) {
     auto& trascodifica = card.shared<transcoding::StatoTrascodifica>();
     trascodifica.CMD_RIBALTA_Click = [&card] {
         const auto& t = card.shared<transcoding::StatoTrascodifica>();

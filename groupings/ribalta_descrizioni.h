@@ -6,7 +6,7 @@
 // options the counterpart has transcoded, in option-code order.
 //
 // The command belongs to the transcoding tab (its CMD_RIBALTA); the options
-// tab hands it over when the window is built (CollegaRibaltamento).
+// tab hands it over when the window is built (ConnectDescriptionCopy).
 
 #include <string>
 
@@ -36,6 +36,6 @@ std::string sqlRibaltaDescrizioni(const std::string& ditta, const DatiRibaltamen
 
 // Makes the transcoding tab's copy button run CMD_RIBALTA_Click with the
 // tab's current choice.
-void CollegaRibaltamento(common::ItemCard& card);
+void ConnectDescriptionCopy(common::ItemCard& card);
 
 }  // namespace groupings

@@ -69,7 +69,7 @@ private:
 
 void LeggiSlot(db::Connection& cn, CodiceUsato& u) {
     db::Recordset rs;
-    rs.open(common::SqlDimensioniVarianti(u.ditta), cn);
+    rs.open(common::SqlVariantSizes(u.ditta), cn);
     for (long r = 0; r < rs.recordCount(); ++r)
         if (exchange::RightTrimmed(
                 common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_CODICEVAR")))) == u.variante) {

@@ -46,7 +46,7 @@ std::vector<Fonte> fontiOpzione(const CodiceUsato& o) {
         return Fonte{t,
                      col,
                      std::string(pfx) + "_DITTA_CG18 = " + d + " AND " +
-                         common::SqlOpzioneDaSlot(col, o.start, o.size) + " = " + q(o.codice),
+                         common::SqlOptionFromSlot(col, o.start, o.size) + " = " + q(o.codice),
                      articolo,
                      numero,
                      descr,

@@ -36,7 +36,7 @@ std::string CreaSelectTmpArtclifor(const std::string& workTable) {
            "ON CG16_CODICE = CG44_CODICE_CG16\n";
 }
 
-std::string FiltroArtclifor(const std::string& ditta, int tipo, const std::string& codArt) {
+std::string ArtcliforFilter(const std::string& ditta, int tipo, const std::string& codArt) {
     return "WHERE MG73_DITTA_CG18  = " + ditta +
            " AND\n"
            "      MG73_TIPOCF_CG44 = " +
@@ -64,12 +64,12 @@ std::string CreaSelectArtclifor(const std::string& workTable) {
            "ON CG16_CODICE = CG44_CODICE_CG16\n";
 }
 
-std::string SqlChiavePrimaria(const std::string& workTable, const std::string& pkName) {
+std::string SqlAddPrimaryKey(const std::string& workTable, const std::string& pkName) {
     return "ALTER TABLE " + workTable + " " + "ADD CONSTRAINT " + pkName +
            " PRIMARY KEY CLUSTERED (DITTA, ARTCLIFOR, TIPOCF, CLIFOR) ";
 }
 
-std::string NomeChiavePrimaria(const std::string& newId) {
+std::string WorkTableKeyName(const std::string& newId) {
     std::string name;
     for (char c : newId)
         if (c != '{' && c != '}' && c != '-')
@@ -80,21 +80,21 @@ std::string NomeChiavePrimaria(const std::string& newId) {
     return name.empty() ? std::string() : "PK" + name;
 }
 
-std::string NomeChiavePrimariaData(const db::DateTime& now) {
+std::string WorkTableKeyNameAt(const db::DateTime& now) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "PK%04d%02d%02d%02d%02d%02d", now.year, now.month, now.day,
                   now.hour, now.minute, now.second);
     return buf;
 }
 
-std::string SqlContaArtclifor(const std::string& ditta, const std::string& codArt, int tipo) {
+std::string SqlCountArtclifor(const std::string& ditta, const std::string& codArt, int tipo) {
     return "SELECT COUNT (MG73_DITTA_CG18) FROM MG73_ARTCLIFOR WHERE MG73_DITTA_CG18 = " + ditta +
            " AND MG73_CODART_MG66 ='" + RaddoppiaApici(codArt) +
            "' AND MG73_TIPOCF_CG44 = " + std::to_string(tipo);
 }
 
-std::string SqlCliForPreferenziale(const std::string& ditta, const std::string& codArt,
-                                   const std::string& opzione, int tipo) {
+std::string SqlPreferredCounterpart(const std::string& ditta, const std::string& codArt,
+                                    const std::string& opzione, int tipo) {
     return "SELECT TOP 1 MG73_CLIFOR_CG44, CG16_RAGSOANAG\n"
            "FROM MG73_ARTCLIFOR WITH (NOLOCK)\n"
            "INNER JOIN CG44_CLIFOR WITH (NOLOCK)\n"
@@ -118,9 +118,9 @@ std::string SqlCliForPreferenziale(const std::string& ditta, const std::string& 
            "      MG73_FLGFORPREF    = 1";
 }
 
-std::string SqlValoreSalvato(const std::string& column, const db::Value& ditta,
-                             const db::Value& artCliFor, const db::Value& tipo,
-                             const db::Value& cliFor) {
+std::string SqlSavedValue(const std::string& column, const db::Value& ditta,
+                          const db::Value& artCliFor, const db::Value& tipo,
+                          const db::Value& cliFor) {
     return "SELECT " + column +
            " FROM MG73_ARTCLIFOR WHERE MG73_DITTA_CG18 = " + NzValore(ditta, "0") +
            " AND MG73_ARTCLIFOR = '" + RaddoppiaApici(NzValore(artCliFor, "")) +
@@ -128,8 +128,8 @@ std::string SqlValoreSalvato(const std::string& column, const db::Value& ditta,
            " AND MG73_CLIFOR_CG44 = " + NzValore(cliFor, "0");
 }
 
-std::string SqlEliminaArtclifor(const std::string& ditta, const std::string& artCliFor, int tipo,
-                                const std::string& cliFor, const std::string& workTable) {
+std::string SqlDeleteArtclifor(const std::string& ditta, const std::string& artCliFor, int tipo,
+                               const std::string& cliFor, const std::string& workTable) {
     const std::string codice = RaddoppiaApici(artCliFor);
     const std::string t = std::to_string(tipo);
     return "DELETE FROM MG73_ARTCLIFOR WHERE MG73_DITTA_CG18  = " + ditta +
@@ -153,8 +153,8 @@ std::string SqlEliminaArtclifor(const std::string& ditta, const std::string& art
            cliFor;
 }
 
-std::string ChiaveArtclifor(const db::Value& ditta, const db::Value& artCliFor,
-                            const db::Value& tipo, const db::Value& cliFor) {
+std::string ArtcliforKey(const db::Value& ditta, const db::Value& artCliFor, const db::Value& tipo,
+                         const db::Value& cliFor) {
     return NzValore(ditta, db::Value(0)).toText() + NzValore(artCliFor, "") +
            NzValore(tipo, db::Value(0)).toText() + NzValore(cliFor, db::Value(0)).toText();
 }

@@ -11,9 +11,9 @@ namespace itemcodes {
 
 // SELECT ... INTO {workTable}: one row per item code with the four key
 // columns, the customer's or supplier's name, CHIAVE and the two image
-// indexes. The tab's filter (FiltroArtclifor) follows it.
+// indexes. The tab's filter (ArtcliforFilter) follows it.
 std::string CreaSelectTmpArtclifor(const std::string& workTable);
-std::string FiltroArtclifor(const std::string& ditta, int tipo, const std::string& codArt);
+std::string ArtcliforFilter(const std::string& ditta, int tipo, const std::string& codArt);
 
 // Every column of MG73_ARTCLIFOR and of the work table, joined on the key;
 // the tab adds OrdineArtclifor.
@@ -21,30 +21,30 @@ std::string CreaSelectArtclifor(const std::string& workTable);
 inline constexpr const char* kOrdineArtclifor = " ORDER BY MG73_ARTCLIFOR.MG73_CLIFOR_CG44";
 
 // The work table's clustered primary key under the given constraint name.
-std::string SqlChiavePrimaria(const std::string& workTable, const std::string& pkName);
+std::string SqlAddPrimaryKey(const std::string& workTable, const std::string& pkName);
 // "PK" + the 32 hexadecimal digits of a NEWID() text ("" when none are left).
-std::string NomeChiavePrimaria(const std::string& newId);
+std::string WorkTableKeyName(const std::string& newId);
 // "PK" + the date and time as YYYYMMDDHHNNSS: the name when no NEWID() is read.
-std::string NomeChiavePrimariaData(const db::DateTime& now);
+std::string WorkTableKeyNameAt(const db::DateTime& now);
 
 // How many codes of the kind the item has (VerificaArtcliPresenti).
-std::string SqlContaArtclifor(const std::string& ditta, const std::string& codArt, int tipo);
+std::string SqlCountArtclifor(const std::string& ditta, const std::string& codArt, int tipo);
 
 // The preferred customer or supplier of an item and variant article.
-std::string SqlCliForPreferenziale(const std::string& ditta, const std::string& codArt,
-                                   const std::string& opzione, int tipo);
+std::string SqlPreferredCounterpart(const std::string& ditta, const std::string& codArt,
+                                    const std::string& opzione, int tipo);
 // A column of a stored code as the database holds it, by the code's key.
-std::string SqlValoreSalvato(const std::string& column, const db::Value& ditta,
-                             const db::Value& artCliFor, const db::Value& tipo,
-                             const db::Value& cliFor);
+std::string SqlSavedValue(const std::string& column, const db::Value& ditta,
+                          const db::Value& artCliFor, const db::Value& tipo,
+                          const db::Value& cliFor);
 
 // One batch deleting a code from MG73_ARTCLIFOR and from the work table.
-std::string SqlEliminaArtclifor(const std::string& ditta, const std::string& artCliFor, int tipo,
-                                const std::string& cliFor, const std::string& workTable);
+std::string SqlDeleteArtclifor(const std::string& ditta, const std::string& artCliFor, int tipo,
+                               const std::string& cliFor, const std::string& workTable);
 
 // CHIAVE of a row saved from the tab: the plain concatenation of company,
 // code, kind and customer/supplier, without padding.
-std::string ChiaveArtclifor(const db::Value& ditta, const db::Value& artCliFor,
-                            const db::Value& tipo, const db::Value& cliFor);
+std::string ArtcliforKey(const db::Value& ditta, const db::Value& artCliFor, const db::Value& tipo,
+                         const db::Value& cliFor);
 
 }  // namespace itemcodes

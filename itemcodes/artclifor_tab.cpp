@@ -204,7 +204,7 @@ void ArtCliForTab::build(QWidget* page) {
         [this](bool ok, const QString& key) { GRIDNAV_ARTCLIFOR_AfterButtonClick(ok, key); });
     QObject::connect(GRD_ARTCLIFOR, &controls::DataGrid::buttonClick, page,
                      [this](int column, long row) { GRD_ARTCLIFOR_ButtonClick(column, row); });
-    controls::OnKeyPress(GRD_ARTCLIFOR, Qt::Key_Delete, [this] { EliminaRigaCorrente(); });
+    controls::OnKeyPress(GRD_ARTCLIFOR, Qt::Key_Delete, [this] { DeleteCurrentRow(); });
     // The AfterItem handlers run before the frame writes the box: they write
     // the row themselves where they need it.
     QObject::connect(TXT_CLIFOR_OPZIONE, &controls::LookupBox::startLookup, page,
@@ -305,7 +305,7 @@ void ArtCliForTab::load() {
     });
     p.step([&] {
         if (CHK_ARTCLIFOR->isChecked())
-            VerificaArtcliforPresenti();
+            CheckArtcliforRows();
     });
     p.step([&] { abilitaGestione(CHK_ARTCLIFOR->isChecked()); });
     p.step([&] { DisattivaFrameworkArtclifor(true); });
@@ -358,7 +358,7 @@ bool ArtCliForTab::AttivaFrameworkArtclifor() {
     });
     p.step([&] {
         cn.execute(CreaSelectTmpArtclifor(workTable_) +
-                   FiltroArtclifor(ditta, tipo_.tipo, card().currentItem()));
+                   ArtcliforFilter(ditta, tipo_.tipo, card().currentItem()));
     });
     p.step([&] {
         // Each session names its constraint anew: a fixed name would clash
@@ -369,14 +369,14 @@ bool ArtCliForTab::AttivaFrameworkArtclifor() {
             id.open("SELECT NEWID() AS PKNAME ", cn);
             if (id.recordCount() > 0) {
                 id.moveFirst();
-                nome = NomeChiavePrimaria(NzValore(id.value("PKNAME"), ""));
+                nome = WorkTableKeyName(NzValore(id.value("PKNAME"), ""));
             }
         } catch (const std::exception&) {
             // Named after the time instead.
         }
-        pkName_ = nome.empty() ? NomeChiavePrimariaData(db::DateTime::now()) : nome;
+        pkName_ = nome.empty() ? WorkTableKeyNameAt(db::DateTime::now()) : nome;
     });
-    p.step([&] { cn.execute(SqlChiavePrimaria(workTable_, pkName_)); });
+    p.step([&] { cn.execute(SqlAddPrimaryKey(workTable_, pkName_)); });
     p.step([&] {
         sql_ = CreaSelectArtclifor(workTable_) + kOrdineArtclifor;
         rs_ = std::make_unique<db::Recordset>();
@@ -472,13 +472,13 @@ bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
     return concluse;
 }
 
-void ArtCliForTab::AggiornaArtclifor() {
+void ArtCliForTab::RefreshArtclifor() {
     Procedure p(card(), tipo_.Aggiorna);
     p.step([&] { DisattivaFrameworkArtclifor(false); });
     p.step([&] { AttivaFrameworkArtclifor(); });
 }
 
-void ArtCliForTab::VerificaArtcliforPresenti() {
+void ArtCliForTab::CheckArtcliforRows() {
     try {
         const framework::Company& ditta = card().company();
         const bool gestita =
@@ -491,7 +491,7 @@ void ArtCliForTab::VerificaArtcliforPresenti() {
 
 long ArtCliForTab::contaCodici() {
     db::Recordset rs;
-    rs.open(SqlContaArtclifor(card().companyCode(), card().currentItem(), tipo_.tipo),
+    rs.open(SqlCountArtclifor(card().companyCode(), card().currentItem(), tipo_.tipo),
             card().connection());
     if (rs.recordCount() == 0)
         return 0;
@@ -513,9 +513,9 @@ db::Value ArtCliForTab::valoreSalvato(const char* column) const {
     if (!rigaCorrente() || rs_->status() == db::RecordStatus::New)
         return {};
     db::Recordset rs;
-    rs.open(SqlValoreSalvato(column, campo("DITTA"), campo("ARTCLIFOR"), campo("TIPOCF"),
-                             campo("CLIFOR")),
-            card().connection());
+    rs.open(
+        SqlSavedValue(column, campo("DITTA"), campo("ARTCLIFOR"), campo("TIPOCF"), campo("CLIFOR")),
+        card().connection());
     if (rs.recordCount() == 0)
         return {};
     rs.moveFirst();
@@ -730,9 +730,9 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
         const auto struttura =
             StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
         db::Recordset r;
-        r.open(SqlDecodificaArticoloVariante(struttura, card().companyCode(), card().currentItem(),
-                                             opzione),
-               card().connection());
+        r.open(
+            SqlDecodeVariantArticle(struttura, card().companyCode(), card().currentItem(), opzione),
+            card().connection());
         if (r.recordCount() == 0)
             rifiuta(TXT_CLIFOR_OPZIONE,
                     "La variante \"" + opzione + "\" non appartiene all'articolo " +
@@ -780,8 +780,8 @@ void ArtCliForTab::FME_ARTCLIFOR_BeforeUpdate(bool& cancel) {
         rs_->setValue("ARTCLIFOR", campo("MG73_ARTCLIFOR"));
         rs_->setValue("TIPOCF", campo("MG73_TIPOCF_CG44"));
         rs_->setValue("CLIFOR", campo("MG73_CLIFOR_CG44"));
-        rs_->setValue("CHIAVE", ChiaveArtclifor(campo("DITTA"), campo("ARTCLIFOR"), campo("TIPOCF"),
-                                                campo("CLIFOR")));
+        rs_->setValue("CHIAVE", ArtcliforKey(campo("DITTA"), campo("ARTCLIFOR"), campo("TIPOCF"),
+                                             campo("CLIFOR")));
     });
 }
 
@@ -789,8 +789,8 @@ bool ArtCliForTab::EsisteCliForPreferenziale(int tipo, long codice) {
     const std::string opzione = NzValore(TXT_CLIFOR_OPZIONE->Text().toStdString(), "");
     const std::string& codArt = card().currentItem();
     db::Recordset rs;
-    rs.open(SqlCliForPreferenziale(card().companyCode(), codArt, opzione,
-                                   static_cast<int>(intero(db::Value(tipo)))),
+    rs.open(SqlPreferredCounterpart(card().companyCode(), codArt, opzione,
+                                    static_cast<int>(intero(db::Value(tipo)))),
             card().connection());
     if (rs.recordCount() == 0)
         return false;
@@ -825,10 +825,10 @@ void ArtCliForTab::FME_ARTCLIFOR_BeforeDelete(bool& cancel) {
     p.onAbort([&] { cn.rollbackTransaction(); });
     p.step([&] { cn.beginTransaction(); });
     p.step([&] {
-        cn.execute(SqlEliminaArtclifor(card().companyCode(), artCliFor, tipo, cliFor, workTable_));
+        cn.execute(SqlDeleteArtclifor(card().companyCode(), artCliFor, tipo, cliFor, workTable_));
     });
     p.step([&] { cn.commitTransaction(); });
-    p.step([&] { AggiornaArtclifor(); });
+    p.step([&] { RefreshArtclifor(); });
 }
 
 void ArtCliForTab::FME_ARTCLIFOR_ChangeStatus(int status) {
@@ -844,7 +844,7 @@ void ArtCliForTab::FME_ARTCLIFOR_ChangeStatus(int status) {
         if (status == 1 && !editorHaFuoco() && TXT_CLIFOR_OPZIONE->isEnabled())
             TXT_CLIFOR_OPZIONE->setFocus();
     });
-    p.step([&] { VerificaArtcliforPresenti(); });
+    p.step([&] { CheckArtcliforRows(); });
 }
 
 // ---------------------------------------------------------------- control events
@@ -938,7 +938,7 @@ void ArtCliForTab::GRD_ARTCLIFOR_ButtonClick(int column, long) {
     });
 }
 
-void ArtCliForTab::EliminaRigaCorrente() {
+void ArtCliForTab::DeleteCurrentRow() {
     if (!FME_ARTCLIFOR || !rigaCorrente() || !CHK_ARTCLIFOR->isChecked())
         return;
     if (FME_ARTCLIFOR->Status() == 2) {
@@ -961,7 +961,7 @@ void ArtCliForTab::Invoca_ArtClifor(int tipo, const std::string& opzione) {
                            {{"CodiceArticolo", db::Value(card().currentItem())},
                             {"CodiceOpzione", db::Value(opzione)}});
     });
-    p.step([&] { AggiornaArtclifor(); });
+    p.step([&] { RefreshArtclifor(); });
 }
 
 void ArtCliForTab::InvocaGestione_LISTINI(int tipo, long codice, const std::string& artCliFor) {
@@ -976,7 +976,7 @@ void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartLookup(bool& cancel) {
     p.step([&] {
         const auto struttura =
             StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
-        TXT_CLIFOR_OPZIONE->SetLookupQuery(SqlArticoliVariante(struttura, card().companyCode()));
+        TXT_CLIFOR_OPZIONE->SetLookupQuery(SqlVariantArticles(struttura, card().companyCode()));
         TXT_CLIFOR_OPZIONE->SetLookupColumns({"VARIANTE", "DESCRIZIONE"},
                                              {"Variante", "Descrizione"});
         TXT_CLIFOR_OPZIONE->SetReturnField("VARIANTE");
@@ -994,8 +994,8 @@ void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartDecode(bool& cancel) {
         const auto struttura =
             StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
         TXT_CLIFOR_OPZIONE->SetDecodeQuery(
-            SqlDecodificaArticoloVariante(struttura, card().companyCode(), card().currentItem(),
-                                          TXT_CLIFOR_OPZIONE->Text().toStdString()));
+            SqlDecodeVariantArticle(struttura, card().companyCode(), card().currentItem(),
+                                    TXT_CLIFOR_OPZIONE->Text().toStdString()));
         TXT_CLIFOR_OPZIONE->SetReturnField("VARIANTE");
     });
     if (p.failed() && !p.aborted())

@@ -58,8 +58,8 @@ public:
     // Ends the frame; with chiediSalvataggio the user concludes pending
     // edits first. Answers whether they were concluded.
     bool DisattivaFrameworkArtclifor(bool chiediSalvataggio);
-    void AggiornaArtclifor();
-    void VerificaArtcliforPresenti();
+    void RefreshArtclifor();
+    void CheckArtcliforRows();
     void Configura_QGRID_ARTCLIFOR();
     // Whether another customer/supplier is already the preferred one of the
     // item and the variant article in the editor (and says so).
@@ -88,7 +88,7 @@ public:
     void TXT_CODCLIFOR_StartDecode(bool& cancel);
     void TXT_CODCLIFOR_AfterItem();
     // The Delete key on the grid: asks, then the frame deletes the row.
-    void EliminaRigaCorrente();
+    void DeleteCurrentRow();
 
     // ---- window state of the tab
     const std::string& tabellaLavoro() const { return workTable_; }

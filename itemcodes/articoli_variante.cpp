@@ -77,7 +77,7 @@ std::vector<SlotArticolo> StrutturaArticolo(db::Connection& connection, const st
                                             const std::string& codArt) {
     std::vector<SlotArticolo> struttura;
     db::Recordset dim;
-    dim.open(common::SqlDimensioniVarianti(ditta), connection);
+    dim.open(common::SqlVariantSizes(ditta), connection);
     for (dim.moveFirst(); !dim.eof(); dim.moveNext()) {
         SlotArticolo s;
         s.variante = NzValore(dim.value("MG5F_CODICEVAR"), "");
@@ -106,15 +106,15 @@ std::vector<SlotArticolo> StrutturaArticolo(db::Connection& connection, const st
     return struttura;
 }
 
-int LarghezzaCodice(const std::vector<SlotArticolo>& struttura) {
+int CodeWidth(const std::vector<SlotArticolo>& struttura) {
     int width = 0;
     for (const SlotArticolo& s : struttura)
         width += s.size;
     return width;
 }
 
-std::string SqlArticoliVariante(const std::vector<SlotArticolo>& struttura,
-                                const std::string& ditta) {
+std::string SqlVariantArticles(const std::vector<SlotArticolo>& struttura,
+                               const std::string& ditta) {
     std::string codice, descrizione, from, ordine;
     int n = 0;
     for (const SlotArticolo& s : struttura) {
@@ -139,11 +139,11 @@ std::string SqlArticoliVariante(const std::vector<SlotArticolo>& struttura,
     return "SELECT " + codice + " AS VARIANTE, " + descrizione + " AS DESCRIZIONE" + from + ordine;
 }
 
-std::string SqlDecodificaArticoloVariante(const std::vector<SlotArticolo>& struttura,
-                                          const std::string& ditta, const std::string& codArt,
-                                          const std::string& codice) {
+std::string SqlDecodeVariantArticle(const std::vector<SlotArticolo>& struttura,
+                                    const std::string& ditta, const std::string& codArt,
+                                    const std::string& codice) {
     const std::string code = rtrim(codice);
-    const int width = LarghezzaCodice(struttura);
+    const int width = CodeWidth(struttura);
     bool valido = !code.empty() && static_cast<int>(code.size()) <= width;
     std::string padded = code;
     if (valido)

@@ -32,18 +32,18 @@ std::vector<SlotArticolo> StrutturaArticolo(db::Connection& connection, const st
                                             const std::string& codArt);
 
 // Width of a composed code: the sum of the struttura.
-int LarghezzaCodice(const std::vector<SlotArticolo>& struttura);
+int CodeWidth(const std::vector<SlotArticolo>& struttura);
 
 // Every full variant article of the item (one option in each managed slot),
 // with VARIANTE (padded to the full width) and DESCRIZIONE (the options'
 // descriptions); no rows when the item manages no variant.
-std::string SqlArticoliVariante(const std::vector<SlotArticolo>& struttura,
-                                const std::string& ditta);
+std::string SqlVariantArticles(const std::vector<SlotArticolo>& struttura,
+                               const std::string& ditta);
 
 // One row (VARIANTE, DESCRIZIONE) when the code is a variant article of the
 // item, none otherwise. The code's trailing blanks do not count.
-std::string SqlDecodificaArticoloVariante(const std::vector<SlotArticolo>& struttura,
-                                          const std::string& ditta, const std::string& codArt,
-                                          const std::string& codice);
+std::string SqlDecodeVariantArticle(const std::vector<SlotArticolo>& struttura,
+                                    const std::string& ditta, const std::string& codArt,
+                                    const std::string& codice);
 
 }  // namespace itemcodes

@@ -14,7 +14,7 @@
 
 namespace progressives {
 
-QString FormatoQuantita(const db::Decimal& quantita) {
+QString FormatQuantity(const db::Decimal& quantita) {
     static const QLocale italiano(QLocale::Italian);
     const std::string testo = quantita.rescaled(3).toString();  // "-1234.500"
     const bool negativo = !testo.empty() && testo.front() == '-';
@@ -32,45 +32,45 @@ QString FormatoQuantita(const db::Decimal& quantita) {
     return negativo ? italiano.negativeSign() + out : out;
 }
 
-bool RigaTotale(const db::Recordset& pivot, long row) {
+bool IsTotalRow(const db::Recordset& pivot, long row) {
     const int field = pivot.fieldIndex("Variante");
     if (field < 0 || row < 0 || row >= pivot.recordCount())
         return false;
     return common::NzStringa(pivot.valueAt(row, field)) == kTotale;
 }
 
-bool CampoQuantita(const db::Recordset& pivot, int field) {
+bool IsQuantityField(const db::Recordset& pivot, int field) {
     if (field < 0 || field >= pivot.fieldCount())
         return false;
     const std::string& name = pivot.field(field).name;
     return name.rfind("BK_", 0) == 0 || name == "Tot.";
 }
 
-QString TestoCella(const db::Recordset& pivot, long row, int field) {
+QString PivotCellText(const db::Recordset& pivot, long row, int field) {
     if (field < 0 || row < 0 || row >= pivot.recordCount())
         return {};
     const db::Value& v = pivot.valueAt(row, field);
     if (v.isEmptyOrNull())
         return {};
-    if (CampoQuantita(pivot, field)) {
+    if (IsQuantityField(pivot, field)) {
         if (const auto d = v.toDecimal())
-            return FormatoQuantita(*d);
+            return FormatQuantity(*d);
     }
     QString text = QString::fromStdString(common::NzStringa(v));
     // The total rows are named after their warehouse block.
-    if (RigaTotale(pivot, row) && text.contains(QLatin1String(kTotale)))
+    if (IsTotalRow(pivot, row) && text.contains(QLatin1String(kTotale)))
         return QStringLiteral("Totale deposito");
     return text;
 }
 
-int LarghezzaColonna(const QFontMetrics& metrics, const db::Recordset& pivot, int field, int minimo,
-                     int massimo) {
+int ColumnWidth(const QFontMetrics& metrics, const db::Recordset& pivot, int field, int minimo,
+                int massimo) {
     constexpr long kRigheMisurate = 1000;
     constexpr int kMargine = 16;
     int larghezza = minimo;
     for (long r = 0; r < pivot.recordCount() && r < kRigheMisurate && larghezza < massimo; ++r)
-        larghezza =
-            std::max(larghezza, metrics.horizontalAdvance(TestoCella(pivot, r, field)) + kMargine);
+        larghezza = std::max(larghezza,
+                             metrics.horizontalAdvance(PivotCellText(pivot, r, field)) + kMargine);
     return std::min(larghezza, massimo);
 }
 
@@ -82,14 +82,14 @@ DelegatoProgressivi::DelegatoProgressivi(controls::DataGrid* grid)
     scambio->SetBoldRows([grid](long row) {
         const db::Recordset* pivot = grid->DataSource();
         return pivot && pivot->isOpen() && row >= 0 && row < pivot->recordCount() &&
-               RigaTotale(*pivot, row);
+               IsTotalRow(*pivot, row);
     });
     scambio->SetCellText([grid](long row, int column) {
         const db::Recordset* pivot = grid->DataSource();
         const int field = grid->Columns().Item(column).FieldIndex();
         if (!pivot || !pivot->isOpen() || field < 0 || row < 0 || row >= pivot->recordCount())
             return QString();
-        return TestoCella(*pivot, row, field);
+        return PivotCellText(*pivot, row, field);
     });
 }
 
@@ -102,8 +102,8 @@ void DelegatoProgressivi::initStyleOption(QStyleOptionViewItem* option,
     const int field = grid_->Columns().Item(index.column()).FieldIndex();
     if (field < 0 || index.row() >= pivot->recordCount())
         return;
-    option->text = TestoCella(*pivot, index.row(), field);
-    if (CampoQuantita(*pivot, field) && RigaTotale(*pivot, index.row())) {
+    option->text = PivotCellText(*pivot, index.row(), field);
+    if (IsQuantityField(*pivot, field) && IsTotalRow(*pivot, index.row())) {
         option->font.setBold(true);
         option->backgroundBrush = kColoreSfondoTotali;
         option->palette.setColor(QPalette::Text, kColoreTestoTotali);

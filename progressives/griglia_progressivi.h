@@ -24,19 +24,19 @@ inline const QColor kColoreTestoTotali(255, 255, 255);
 inline const QColor kColoreSfondoTotali(154, 190, 243);
 
 // "1.234,500": three decimals, Italian separators, no binary floating point.
-QString FormatoQuantita(const db::Decimal& quantita);
+QString FormatQuantity(const db::Decimal& quantita);
 
 // Whether the pivot row is a warehouse total (Variante "Totale" once trimmed).
-bool RigaTotale(const db::Recordset& pivot, long row);
+bool IsTotalRow(const db::Recordset& pivot, long row);
 // Whether the field holds quantities: an option column or "Tot.".
-bool CampoQuantita(const db::Recordset& pivot, int field);
+bool IsQuantityField(const db::Recordset& pivot, int field);
 // The text a cell shows.
-QString TestoCella(const db::Recordset& pivot, long row, int field);
+QString PivotCellText(const db::Recordset& pivot, long row, int field);
 
 // A width that shows the field's texts (the first rows are measured),
 // between the two bounds.
-int LarghezzaColonna(const QFontMetrics& metrics, const db::Recordset& pivot, int field, int minimo,
-                     int massimo);
+int ColumnWidth(const QFontMetrics& metrics, const db::Recordset& pivot, int field, int minimo,
+                int massimo);
 
 // The grid's painter of cells; a cell too narrow for its text shows the
 // whole text as its tool tip; the style of a cell is public so that what

@@ -250,15 +250,15 @@ void ProgressiviTab::CBO_TIPOVAR7_Click() {
     });
     p.step([&] {
         const db::BatchResult r = card().connection().run(
-            common::SqlDimensioniVarianti(card().companyCode()) + " AND MG5F_CODICEVAR = '" +
+            common::SqlVariantSizes(card().companyCode()) + " AND MG5F_CODICEVAR = '" +
             common::RaddoppiaApici(st_->variante) + "'");
         const db::ResultSet& rs = UltimoRisultato(r);
         if (rs.rows.size() == 1) {
             const auto& row = rs.rows.front();
             st_->descrizione = common::NzStringa(
-                row.at(static_cast<std::size_t>(IndiceColonna(rs, "MG5F_DESCR_VAR"))));
-            st_->start = intero(row.at(static_cast<std::size_t>(IndiceColonna(rs, "MG5F_START"))));
-            st_->size = intero(row.at(static_cast<std::size_t>(IndiceColonna(rs, "MG5F_SIZE"))));
+                row.at(static_cast<std::size_t>(ColumnIndex(rs, "MG5F_DESCR_VAR"))));
+            st_->start = intero(row.at(static_cast<std::size_t>(ColumnIndex(rs, "MG5F_START"))));
+            st_->size = intero(row.at(static_cast<std::size_t>(ColumnIndex(rs, "MG5F_SIZE"))));
         } else {
             st_->descrizione.clear();
             st_->start = 0;
@@ -285,11 +285,12 @@ void ProgressiviTab::TXT_ANNO_Validate() {
     const std::string anno = TXT_ANNO->text().trimmed().toStdString();
     if (anno.empty() || anno == st_->annoConfermato)
         return;
-    if (!AnnoValido(anno)) {
+    if (!IsValidYear(anno)) {
         st_->validando = true;
         common::WindowServices& ws = card().services();
         ws.VisualizzaMessaggio("L'anno deve essere un numero di quattro cifre (ad esempio 2025).",
-                               91519, common::vbExclamation, ws.TraduciTesto("Avviso Utente", 8522));
+                               91519, common::vbExclamation,
+                               ws.TraduciTesto("Avviso Utente", 8522));
         st_->validando = false;
         TXT_ANNO->setFocus();
         TXT_ANNO->selectAll();
@@ -347,7 +348,7 @@ void ProgressiviTab::CaricaProgressivi() {
         s.tipoProg = std::stoi(tipoProg);
         s.tipoQta = std::stoi(tipoQta);
         // A year the box refused counts as none.
-        s.anno = AnnoValido(anno) ? anno : std::string();
+        s.anno = IsValidYear(anno) ? anno : std::string();
         if (s.tipoProg == 2 && s.anno.empty())
             return;
         s.start = st.start;
@@ -371,7 +372,7 @@ void ProgressiviTab::CaricaProgressivi() {
     std::vector<std::string> opzioni;
     p.step([&] {
         opzioni.clear();
-        const db::BatchResult r = card().connection().run(SqlOpzioniProgressivi(st.scelta));
+        const db::BatchResult r = card().connection().run(SqlProgressiveOptions(st.scelta));
         const db::ResultSet& rs = UltimoRisultato(r);
         for (const auto& row : rs.rows)
             opzioni.push_back(common::NzStringa(row.at(0)));
@@ -403,7 +404,7 @@ void ProgressiviTab::CaricaProgressivi() {
     db::BatchResult dati;
     p.step([&] {
         st.avanzamento->testo("Lettura progressivi di magazzino");
-        dati = card().connection().run(SqlLeggiProgressivi(st.scelta));
+        dati = card().connection().run(SqlReadProgressives(st.scelta));
         st.avanzamento->massimo(static_cast<long>(UltimoRisultato(dati).rows.size()));
     });
     if (!p.running())
@@ -475,7 +476,7 @@ void ProgressiviTab::CaricaProgressiviContoLavoro(int tipo, const std::string& d
                                                  : "Lettura progressivi conto lavoro attivo",
                                        tipo == 1 ? 80570 : 80569));
     const db::BatchResult dati =
-        card().connection().run(SqlLeggiProgressiviContoLavoro(st.scelta, tipo, deposito));
+        card().connection().run(SqlReadSubcontractProgressives(st.scelta, tipo, deposito));
     const db::ResultSet& rs = UltimoRisultato(dati);
     if (rs.rows.empty())
         return;
@@ -521,14 +522,14 @@ void ProgressiviTab::Configura_QGRID_PROGRESSIVI() {
             controls::GridColumn& col = columns.Add(name);
             if (name == "VarianteDescr") {
                 col.SetCaption(QString::fromStdString(ws.TraduciTesto("Variante", 60287)))
-                    .SetWidth(LarghezzaColonna(grid.fontMetrics(), pivot, f, 120, 220));
+                    .SetWidth(ColumnWidth(grid.fontMetrics(), pivot, f, 120, 220));
             } else if (name == "DepositoDescr") {
                 col.SetCaption(QString::fromStdString(ws.TraduciTesto("Deposito", 20411)))
-                    .SetWidth(LarghezzaColonna(grid.fontMetrics(), pivot, f, 140, 260));
+                    .SetWidth(ColumnWidth(grid.fontMetrics(), pivot, f, 140, 260));
             } else if (name == "CaptionProgressivo") {
                 col.SetCaption(QString::fromStdString(ws.TraduciTesto("Progressivo", 45675)))
-                    .SetWidth(LarghezzaColonna(grid.fontMetrics(), pivot, f, 110, 160));
-            } else if (CampoQuantita(pivot, f)) {
+                    .SetWidth(ColumnWidth(grid.fontMetrics(), pivot, f, 110, 160));
+            } else if (IsQuantityField(pivot, f)) {
                 const QString caption =
                     QString::fromStdString(name.rfind("BK_", 0) == 0 ? name.substr(3) : name);
                 col.SetCaption(caption)

@@ -23,7 +23,7 @@ const db::ResultSet& UltimoRisultato(const db::BatchResult& batch) {
     return vuoto;
 }
 
-int IndiceColonna(const db::ResultSet& rs, const std::string& name) {
+int ColumnIndex(const db::ResultSet& rs, const std::string& name) {
     const QString wanted = QString::fromStdString(name);
     for (std::size_t i = 0; i < rs.columns.size(); ++i)
         if (QString::fromStdString(rs.columns[i].name).compare(wanted, Qt::CaseInsensitive) == 0)
@@ -35,15 +35,15 @@ LettoreProgressivi::LettoreProgressivi(const db::ResultSet& rs,
                                        const DizionarioProgressivi& dizionario, bool contoLavoro) {
     for (const auto& voce : dizionario)
         quantita_.push_back(
-            IndiceColonna(rs, contoLavoro ? colonnaContoLavoro(voce.colonna) : voce.colonna));
-    variante_ = IndiceColonna(rs, "VARIANTE");
-    opzione_ = IndiceColonna(rs, "OPZIONE");
-    descrDeposito_ = IndiceColonna(rs, "MG58_DESCRDEP");
+            ColumnIndex(rs, contoLavoro ? colonnaContoLavoro(voce.colonna) : voce.colonna));
+    variante_ = ColumnIndex(rs, "VARIANTE");
+    opzione_ = ColumnIndex(rs, "OPZIONE");
+    descrDeposito_ = ColumnIndex(rs, "MG58_DESCRDEP");
     if (contoLavoro) {
-        clifor_ = IndiceColonna(rs, "MG7E_CLIFOR_CG44");
-        ragioneSociale_ = IndiceColonna(rs, "CG16_RAGSOANAG");
+        clifor_ = ColumnIndex(rs, "MG7E_CLIFOR_CG44");
+        ragioneSociale_ = ColumnIndex(rs, "CG16_RAGSOANAG");
     } else {
-        deposito_ = IndiceColonna(rs, "MG70_CODDEP_MG58");
+        deposito_ = ColumnIndex(rs, "MG70_CODDEP_MG58");
     }
 }
 

@@ -16,7 +16,7 @@ namespace progressives {
 const db::ResultSet& UltimoRisultato(const db::BatchResult& batch);
 // The position of a column by name (any case); throws std::out_of_range
 // naming the field when there is none.
-int IndiceColonna(const db::ResultSet& rs, const std::string& name);
+int ColumnIndex(const db::ResultSet& rs, const std::string& name);
 
 class LettoreProgressivi {
 public:

@@ -12,7 +12,7 @@ std::string slot(const SceltaProgressivi& s) {
 
 }  // namespace
 
-bool AnnoValido(const std::string& anno) {
+bool IsValidYear(const std::string& anno) {
     if (anno.size() != 4 || anno.front() == '0')
         return false;
     for (char c : anno)
@@ -27,7 +27,7 @@ std::string FiltroAnno(const SceltaProgressivi& s, const std::string& prefisso) 
     return " AND " + prefisso + "_ANNO = " + s.anno;
 }
 
-std::string SqlOpzioniProgressivi(const SceltaProgressivi& s) {
+std::string SqlProgressiveOptions(const SceltaProgressivi& s) {
     return "SELECT DISTINCT SUBSTRING (MG70_OPZIONE_MG5E, " + slot(s) +
            ") AS OPZIONE FROM MG70_MAGPROQTA WHERE MG70_DITTA_CG18  = " + s.ditta +
            " AND\n      MG70_CODART_MG66 = '" + common::RaddoppiaApici(s.codArt) +
@@ -36,7 +36,7 @@ std::string SqlOpzioniProgressivi(const SceltaProgressivi& s) {
            " ORDER BY OPZIONE";
 }
 
-std::string SqlLeggiProgressivi(const SceltaProgressivi& s) {
+std::string SqlReadProgressives(const SceltaProgressivi& s) {
     return "SELECT MG70_MAGPROQTA.*, MG58_DESCRDEP,\n"
            "       STUFF (MG70_OPZIONE_MG5E, " +
            slot(s) + ", REPLICATE(' '," + std::to_string(s.size) +
@@ -55,7 +55,7 @@ std::string SqlLeggiProgressivi(const SceltaProgressivi& s) {
            "\n ORDER BY MG70_CODDEP_MG58, MG70_OPZIONE_MG5E";
 }
 
-std::string SqlLeggiProgressiviContoLavoro(const SceltaProgressivi& s, int tipo,
+std::string SqlReadSubcontractProgressives(const SceltaProgressivi& s, int tipo,
                                            const std::string& deposito) {
     const std::string kind = std::to_string(tipo);
     return "SELECT MG7E_CLAVPROQTA.*, MG58_DESCRDEP, CG16_RAGSOANAG,\n"

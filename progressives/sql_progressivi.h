@@ -19,18 +19,18 @@ struct SceltaProgressivi {
 };
 
 // A year the statements can take: four digits, not starting with 0.
-bool AnnoValido(const std::string& anno);
+bool IsValidYear(const std::string& anno);
 
 // " AND {prefix}_ANNO = {year}" for kind 2 with a year; "" otherwise.
 std::string FiltroAnno(const SceltaProgressivi& s, const std::string& prefisso);
 
 // SELECT DISTINCT SUBSTRING (...) AS OPZIONE ... ORDER BY OPZIONE
-std::string SqlOpzioniProgressivi(const SceltaProgressivi& s);
+std::string SqlProgressiveOptions(const SceltaProgressivi& s);
 // MG70_MAGPROQTA.*, MG58_DESCRDEP, VARIANTE and OPZIONE, by warehouse and code.
-std::string SqlLeggiProgressivi(const SceltaProgressivi& s);
+std::string SqlReadProgressives(const SceltaProgressivi& s);
 // MG7E_CLAVPROQTA.* of one subcontracting warehouse, kind 0 active (customers)
 // or 1 passive (suppliers), with the subcontractor's name.
-std::string SqlLeggiProgressiviContoLavoro(const SceltaProgressivi& s, int tipo,
+std::string SqlReadSubcontractProgressives(const SceltaProgressivi& s, int tipo,
                                            const std::string& deposito);
 
 }  // namespace progressives

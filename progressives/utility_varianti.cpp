@@ -28,7 +28,7 @@ UtilityVarianti::UtilityVarianti(db::Connection& connection, std::string ditta, 
     : connection_(connection), ditta_(std::move(ditta)), codArt_(std::move(codArt)) {}
 
 void UtilityVarianti::carica() {
-    const db::BatchResult dims = connection_.run(common::SqlDimensioniVarianti(ditta_));
+    const db::BatchResult dims = connection_.run(common::SqlVariantSizes(ditta_));
     std::vector<common::SlotVariante> slots;
     for (const auto& set : dims.resultSets)
         for (const auto& row : set.rows)
@@ -60,7 +60,7 @@ std::string UtilityVarianti::DescrizioneVariante(const std::string& codice) {
     for (const auto& s : slot_) {
         if (s.size <= 0 || s.start <= 0)
             continue;
-        const std::string opzione = trimmed(common::OpzioneDaSlot(codice, s.start, s.size));
+        const std::string opzione = trimmed(common::OptionFromSlot(codice, s.start, s.size));
         if (opzione.empty())
             continue;
         const auto it = opzioni_.find({s.codice, opzione});

@@ -1,11 +1,12 @@
 #include "states/box_helpers.h"
+
 #include "common/item_card.h"
 #include "common/value_helpers.h"
 #include "platform/db/recordset.h"
 
 namespace states {
 
-std::string DescrizioneDecodifica(common::ItemCard& card, const framework::LookupRequest& request) {
+std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request) {
     try {
         db::Recordset rs;
         rs.open(request.sql, card.connection());

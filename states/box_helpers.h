@@ -13,6 +13,6 @@ namespace states {
 
 // The description a decode request finds for its code, right-trimmed; ""
 // when the code is not found. Errors are ignored.
-std::string DescrizioneDecodifica(common::ItemCard& card, const framework::LookupRequest& request);
+std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request);
 
 }  // namespace states

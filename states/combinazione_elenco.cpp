@@ -620,7 +620,7 @@ void StatiCombinazioneTab::TXT_STATOCOMBI_AfterItem() {
     p.step([&] { stato = DecodificaStato(card(), testo); });
     p.step([&] {
         TXT_DESSTATOCOMBI->setText(QString::fromStdString(stato.descrizione));
-        if (!ConfermaValidita(card(), stato.id)) {
+        if (!ConfirmValidity(card(), stato.id)) {
             TXT_STATOCOMBI->SetText(QString::fromStdString(ultimoStato_));
             TXT_STATOCOMBI->SetFound(true);
             TXT_DESSTATOCOMBI->setText(

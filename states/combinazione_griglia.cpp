@@ -262,7 +262,7 @@ void StatiCombinazioneTab::GRDX_COMBINAZIONI_ValueTyped(int column, long row,
     try {
         GRDX_COMBINAZIONI->setCurrentIndex(
             GRDX_COMBINAZIONI->model()->index(static_cast<int>(row), column));
-        const db::Value codice = CodiceDaTesto(card(), testo);
+        const db::Value codice = CodeFromText(card(), testo);
         if (!codice.isEmpty())
             SalvaGRDX_COMBINAZIONI(codice);
     } catch (const std::exception&) {
@@ -317,13 +317,13 @@ void StatiCombinazioneTab::SalvaRecordCombinazione(const std::string& colonna) {
     db::Value stato;
     std::string opzioneRiga;
     p.step([&] {
-        stato = NumeroStato(rsCross_->value(colonna));
+        stato = StateNumber(rsCross_->value(colonna));
         opzioneRiga = common::NzStringa(rsCross_->value(0));
     });
     if (!p.running())
         return;
     const RigaStato riga = RigaCombinazione(colonna, opzioneRiga);
-    const db::Value scritto = ScriviStato(p, card(), riga, stato);
+    const db::Value scritto = WriteState(p, card(), riga, stato);
     // An expired state not confirmed: the cell shows the stored state again.
     if (!(scritto == stato) && !statoVuoto(stato))
         rsCross_->setValue(colonna, scritto);

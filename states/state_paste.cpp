@@ -94,7 +94,7 @@ std::vector<StateCode> StateCodes(common::ItemCard& card) {
                 card.companyCode() + " ORDER BY MG5V_CODICE",
             card.connection());
         for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-            out.push_back({NumeroStato(rs.value("MG5V_IDSTATOVAR")),
+            out.push_back({StateNumber(rs.value("MG5V_IDSTATOVAR")),
                            common::NzStringa(rs.value("MG5V_CODICE")),
                            common::NzStringa(rs.value("MG5V_DESCR"))});
         for (auto& s : out) {
@@ -158,7 +158,7 @@ StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
         if (viste[{r, campo}])
             return;
         viste[{r, campo}] = true;
-        const db::Value prima = NumeroStato(rs->valueAt(r, rs->fieldIndex(campo)));
+        const db::Value prima = StateNumber(rs->valueAt(r, rs->fieldIndex(campo)));
         if (db::Value::compare(prima, *stato) == 0) {
             ++blocco.invariate;
             return;
@@ -254,7 +254,7 @@ bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBl
                 valori += letterale(valore) + ", ";
             }
             cn.execute("INSERT INTO " + riga->tabella + " (" + campi + riga->campoStato +
-                       ") VALUES (" + valori + letterale(NumeroStato(c.stato)) + ")");
+                       ") VALUES (" + valori + letterale(StateNumber(c.stato)) + ")");
         });
     }
     return common::commitWhole(p, cn, annulla);

@@ -8,8 +8,8 @@
 
 namespace states {
 
-db::Value ScriviStato(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
-                      const db::Value& stato) {
+db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                     const db::Value& stato) {
     if (statoVuoto(stato)) {
         p.step([&] { card.connection().execute("DELETE FROM " + riga.tabella + riga.condizione); });
         return db::Value::null();
@@ -22,7 +22,7 @@ db::Value ScriviStato(common::Procedure& p, common::ItemCard& card, const RigaSt
             rs.moveFirst();
             prima = rs.value(riga.campoStato);
         }
-        if (!ConfermaValidita(card, stato))
+        if (!ConfirmValidity(card, stato))
             p.leave();
     });
     if (!p.running())
@@ -33,7 +33,7 @@ db::Value ScriviStato(common::Procedure& p, common::ItemCard& card, const RigaSt
             for (const auto& [campo, valore] : riga.nuova)
                 rs.setValue(campo, valore);
         }
-        rs.setValue(riga.campoStato, NumeroStato(stato));
+        rs.setValue(riga.campoStato, StateNumber(stato));
     });
     bool scritto = false;
     p.step([&] {

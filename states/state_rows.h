@@ -29,7 +29,7 @@ struct RigaStato {
 // report names it. Answers the state the row holds afterwards: the new
 // state, Null once deleted, or the state it had when the user did not
 // confirm an expired state.
-db::Value ScriviStato(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
-                      const db::Value& stato);
+db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                     const db::Value& stato);
 
 }  // namespace states

@@ -66,7 +66,7 @@ std::string dataItaliana(const db::DateTime& d) {
 
 }  // namespace
 
-void CaricaComboAmbito(QComboBox* combo) {
+void LoadScopeCombo(QComboBox* combo) {
     const QSignalBlocker quiet(combo);
     combo->clear();
     combo->addItem(QStringLiteral("Singola  - per l'articolo selezionato"), kSingola);
@@ -113,7 +113,7 @@ std::vector<std::pair<db::Value, QString>> ElencoStati(common::ItemCard& card) {
     return entries;
 }
 
-db::Value CodiceDaTesto(common::ItemCard& card, const QString& testo) {
+db::Value CodeFromText(common::ItemCard& card, const QString& testo) {
     try {
         db::Recordset rs;
         rs.open(GetSqlElencoStati(card), card.connection());
@@ -172,7 +172,7 @@ std::string GetCodiceStato(common::ItemCard& card, const db::Value& id) {
     try {
         db::Recordset rs;
         rs.open("SELECT MG5V_CODICE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE MG5V_IDSTATOVAR = " +
-                    NumeroStato(id).toText(),
+                    StateNumber(id).toText(),
                 card.connection());
         if (rs.recordCount() > 0) {
             rs.moveFirst();
@@ -201,13 +201,13 @@ db::Value GetIdStagione(common::ItemCard& card, const std::string& codice) {
     return 0;
 }
 
-std::string AnnoStagione(common::ItemCard& card, const db::Value& idStagione) {
+std::string SeasonYear(common::ItemCard& card, const db::Value& idStagione) {
     try {
         db::Recordset rs;
         rs.open(
             "SELECT YEAR(MG5T_DATAINIZIO) AS ANNO FROM MG5T_STAGIONI WITH (NOLOCK) WHERE "
             "MG5T_DITTA_CG18 = " +
-                card.companyCode() + " AND MG5T_IDSTAGIONE = " + NumeroStato(idStagione).toText(),
+                card.companyCode() + " AND MG5T_IDSTAGIONE = " + StateNumber(idStagione).toText(),
             card.connection());
         if (rs.recordCount() > 0) {
             rs.moveFirst();
@@ -218,7 +218,7 @@ std::string AnnoStagione(common::ItemCard& card, const db::Value& idStagione) {
     return "";
 }
 
-db::Value NumeroStato(const db::Value& value) {
+db::Value StateNumber(const db::Value& value) {
     if (value.isEmptyOrNull())
         return 0;
     if (value.isText() && common::NzValore(value, "").empty())
@@ -227,18 +227,18 @@ db::Value NumeroStato(const db::Value& value) {
 }
 
 bool statoVuoto(const db::Value& value) {
-    const auto d = NumeroStato(value).toDecimal();
+    const auto d = StateNumber(value).toDecimal();
     return !d || d->isZero();
 }
 
-bool ConfermaValidita(common::ItemCard& card, const db::Value& id) {
+bool ConfirmValidity(common::ItemCard& card, const db::Value& id) {
     if (statoVuoto(id))
         return true;
     db::Recordset rs;
     rs.open(
         "SELECT MG5V_CODICE, MG5V_DATAFINE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
         "MG5V_DITTA_CG18 = " +
-            card.companyCode() + " AND MG5V_IDSTATOVAR = " + NumeroStato(id).toText(),
+            card.companyCode() + " AND MG5V_IDSTATOVAR = " + StateNumber(id).toText(),
         card.connection());
     if (rs.recordCount() == 0)
         return true;
@@ -259,7 +259,7 @@ bool ConfermaValidita(common::ItemCard& card, const db::Value& id) {
     return risposta == common::vbYes;
 }
 
-std::string RaggruppamentoArticolo(common::ItemCard& card, const std::string& variante) {
+std::string ItemGrouping(common::ItemCard& card, const std::string& variante) {
     db::Recordset rs;
     rs.open("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " +
                 card.companyCode() + " AND MG6B_CODART_MG66 = '" + card.currentItem() +
@@ -271,7 +271,7 @@ std::string RaggruppamentoArticolo(common::ItemCard& card, const std::string& va
     return common::NzStringa(rs.value("MG6B_CODRAGGVAR_MG5G"));
 }
 
-bool ArticoloAVarianti(common::ItemCard& card) {
+bool ItemHasVariants(common::ItemCard& card) {
     db::Recordset* rs = card.itemRecordset();
     if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
         return false;

@@ -25,7 +25,7 @@ namespace states {
 enum Ambito : int { kSingola = 0, kGenerale = 1 };
 // Fills a scope selector with its two entries (stored value as item data)
 // and selects "Singola".
-void CaricaComboAmbito(QComboBox* combo);
+void LoadScopeCombo(QComboBox* combo);
 // The stored value of a combo's current entry; -1 when none.
 int valoreCombo(const QComboBox* combo);
 
@@ -41,7 +41,7 @@ std::string GetSqlElencoStati(common::ItemCard& card);
 std::vector<std::pair<db::Value, QString>> ElencoStati(common::ItemCard& card);
 // A typed text: the Codice of the one entry whose Descrizione is the text;
 // Empty when none or more than one match. Errors are ignored.
-db::Value CodiceDaTesto(common::ItemCard& card, const QString& testo);
+db::Value CodeFromText(common::ItemCard& card, const QString& testo);
 
 // A state decoded by its code.
 struct Stato {
@@ -57,25 +57,25 @@ std::string GetCodiceStato(common::ItemCard& card, const db::Value& id);
 // found. Errors are ignored.
 db::Value GetIdStagione(common::ItemCard& card, const std::string& codice);
 // The year a season starts in, "" when unknown. Errors are ignored.
-std::string AnnoStagione(common::ItemCard& card, const db::Value& idStagione);
+std::string SeasonYear(common::ItemCard& card, const db::Value& idStagione);
 
 // A state number as it goes into SQL: NULL, Empty and blank as 0.
-db::Value NumeroStato(const db::Value& value);
+db::Value StateNumber(const db::Value& value);
 bool statoVuoto(const db::Value& value);
 
 // A state whose validity ended before today is given only when the user
 // confirms it; answers whether to go on. No question for state 0, for states
 // still valid or without an end date.
-bool ConfermaValidita(common::ItemCard& card, const db::Value& id);
+bool ConfirmValidity(common::ItemCard& card, const db::Value& id);
 
 // The progress indicator of the card (common/progress_indicator.h).
-using common::MostraAvanzamento;
-using common::NascondiAvanzamento;
+using common::HideProgress;
+using common::ShowProgress;
 
 // MG6B_CODRAGGVAR_MG5G of the current item for the variant, right-trimmed,
 // when exactly one row comes back; "" otherwise.
-std::string RaggruppamentoArticolo(common::ItemCard& card, const std::string& variante);
+std::string ItemGrouping(common::ItemCard& card, const std::string& variante);
 // The item shown is managed by variants (MG66_FLGVARART not 0).
-bool ArticoloAVarianti(common::ItemCard& card);
+bool ItemHasVariants(common::ItemCard& card);
 
 }  // namespace states

@@ -94,7 +94,7 @@ QLayout* StatiCombinazioneTab::buildSelectors(QWidget* page) {
     grid->addWidget(new QLabel(QStringLiteral("Configurazione"), page), 0, 2);
     CBO_TIPOCONF6 = new QComboBox(page);
     CBO_TIPOCONF6->setObjectName("CBO_TIPOCONF6");
-    CaricaComboAmbito(CBO_TIPOCONF6);
+    LoadScopeCombo(CBO_TIPOCONF6);
     grid->addWidget(CBO_TIPOCONF6, 0, 3, 1, 2);
 
     LBL_TIPOVAR6_1 = new QLabel(QStringLiteral("Variante 1"), page);
@@ -301,7 +301,7 @@ std::string StatiCombinazioneTab::descrizioneVariante(const QComboBox* combo) co
 // two selectors name the same variant.
 void StatiCombinazioneTab::mostraAvviso() {
     QString text;
-    if (!ArticoloAVarianti(card()))
+    if (!ItemHasVariants(card()))
         text = QStringLiteral("L'articolo non \u00e8 gestito a varianti: non ha combinazioni.");
     else if (CBO_TIPOVAR6_1->count() == 0)
         text = QStringLiteral(
@@ -317,7 +317,7 @@ void StatiCombinazioneTab::mostraAvviso() {
 }
 
 void StatiCombinazioneTab::CBO_TIPOCOMBINAZIONE_Click() {
-    if (!attivata_ || !ArticoloAVarianti(card()))
+    if (!attivata_ || !ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOCOMBINAZIONE_Click");
     common::WindowServices& ws = card().services();
@@ -347,7 +347,7 @@ void StatiCombinazioneTab::CBO_TIPOCONF6_Click() {
 }
 
 void StatiCombinazioneTab::CBO_TIPOVAR6_1_Click() {
-    if (!ArticoloAVarianti(card()))
+    if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR6_1_Click");
     p.step([&] { CaricaValoreVariante1(); });
@@ -355,7 +355,7 @@ void StatiCombinazioneTab::CBO_TIPOVAR6_1_Click() {
 }
 
 void StatiCombinazioneTab::CBO_TIPOVAR6_2_Click() {
-    if (!ArticoloAVarianti(card()))
+    if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR6_2_Click");
     p.step([&] { CaricaValoreVariante2(); });
@@ -371,8 +371,8 @@ void caricaValoreVariante(common::ItemCard& card, const char* nome, int ambito, 
     Procedure p(card, nome);
     p.step([&] { variante = common::codiceVariante(valoreCombo(combo)); });
     p.step([&] {
-        raggr = ambito == kGenerale || variante.empty() ? std::string()
-                                                        : RaggruppamentoArticolo(card, variante);
+        raggr =
+            ambito == kGenerale || variante.empty() ? std::string() : ItemGrouping(card, variante);
     });
     p.step([&] {
         raggrBox->SetText(QString::fromStdString(raggr));
@@ -380,7 +380,7 @@ void caricaValoreVariante(common::ItemCard& card, const char* nome, int ambito, 
         descrBox->setText(QString::fromStdString(
             raggr.empty()
                 ? std::string()
-                : DescrizioneDecodifica(card, card.lookups().DecodeGrouping(variante, raggr))));
+                : DecodedDescription(card, card.lookups().DecodeGrouping(variante, raggr))));
         label->setText(QStringLiteral("Opzione ") +
                        (combo->currentIndex() >= 0 ? combo->currentText() : QString()));
     });
@@ -465,8 +465,8 @@ void StatiCombinazioneTab::TXT_RAGGR6_2_AfterItem() {
 
 void StatiCombinazioneTab::CombinazioneVarianti() {
     Procedure p(card(), "CombinazioneVarianti");
-    p.onAbort([&] { NascondiAvanzamento(card()); });
-    p.step([&] { MostraAvanzamento(card(), "Elaborazione in corso...", 24146); });
+    p.onAbort([&] { HideProgress(card()); });
+    p.step([&] { ShowProgress(card(), "Elaborazione in corso...", 24146); });
     p.step([&] {
         TXT_STATODEF->SetText({});
         TXT_DESSTATODEF->clear();
@@ -489,7 +489,7 @@ void StatiCombinazioneTab::CombinazioneVarianti() {
         p.step([&] { ChiudiFrameworkCombi(); });
         p.step([&] { AttivaFrameworkCombi(); });
     }
-    p.step([&] { NascondiAvanzamento(card()); });
+    p.step([&] { HideProgress(card()); });
 }
 
 // ----------------------------------------------------------- default state
@@ -593,7 +593,7 @@ void StatiCombinazioneTab::SalvaDefaultCombinazione(const db::Value& stato) {
     if (ambito() == kSingola)
         riga.nuova.emplace_back("MG5W_CODART_MG66", card().currentItem());
     // An expired state not confirmed: the box shows the stored default again.
-    if (!(ScriviStato(p, card(), riga, stato) == stato) && !statoVuoto(stato))
+    if (!(WriteState(p, card(), riga, stato) == stato) && !statoVuoto(stato))
         CaricaDefaultCombinazione(condArt(), varA(), varB());
 }
 

@@ -142,7 +142,7 @@ void StatiStagioneTab::InitGRDX_STATI_STAGIONI() {
 void StatiStagioneTab::mostraAvviso() {
     QString text;
     const std::string stagione = testoBox(TXT_STAGIONE4);
-    if (!ArticoloAVarianti(card()))
+    if (!ItemHasVariants(card()))
         text = QStringLiteral("L'articolo non \u00e8 gestito a varianti.");
     else if (CBO_TIPOVAR4->count() == 0)
         text = QStringLiteral(
@@ -159,8 +159,8 @@ void StatiStagioneTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
-    p.onAbort([&] { NascondiAvanzamento(card()); });
-    p.step([&] { MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
+    p.onAbort([&] { HideProgress(card()); });
+    p.step([&] { ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] {
         var_.clear();
         raggr_.clear();
@@ -176,16 +176,16 @@ void StatiStagioneTab::load() {
         mostraAvviso();
         TXT_STAGIONE4->setFocus();
     });
-    p.step([&] { NascondiAvanzamento(card()); });
+    p.step([&] { HideProgress(card()); });
     p.step([&] { card().setLoadedItem(index()); });
 }
 
 void StatiStagioneTab::CBO_TIPOVAR4_Click() {
-    if (!ArticoloAVarianti(card()))
+    if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR4_Click");
     p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR4)); });
-    p.step([&] { raggr_ = var_.empty() ? "" : RaggruppamentoArticolo(card(), var_); });
+    p.step([&] { raggr_ = var_.empty() ? "" : ItemGrouping(card(), var_); });
     p.step([&] {
         // The box decodes the grouping it shows, so its valid flag is true.
         TXT_RAGGR4->SetText(QString::fromStdString(raggr_));
@@ -219,7 +219,7 @@ void StatiStagioneTab::TXT_STAGIONE4_AfterItem() {
         TXT_CODSTAGIONE4->setText(trovata ? QString::fromStdString(common::NzStringa(
                                                 TXT_STAGIONE4->ItemValue("MG5T_CODICE")))
                                           : QString());
-        TXT_ANNO4->setText(trovata ? QString::fromStdString(AnnoStagione(card(), idStagione_))
+        TXT_ANNO4->setText(trovata ? QString::fromStdString(SeasonYear(card(), idStagione_))
                                    : QString());
         mostraAvviso();
     });
@@ -237,7 +237,7 @@ void StatiStagioneTab::CaricaStatiOpzioni() {
         return;
     const std::string& ditta = card().companyCode();
     const std::string& codArt = card().currentItem();
-    const std::string id = NumeroStato(idStagione_).toText();
+    const std::string id = StateNumber(idStagione_).toText();
     p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATISTAGIONI"); });
     p.step([&] {
         if (raggr_.empty())
@@ -299,7 +299,7 @@ void StatiStagioneTab::GRDX_STATI_STAGIONI_ValueTyped(int, long row, const QStri
     try {
         if (!rsStagioni_ || row < 0 || row >= rsStagioni_->recordCount())
             return;
-        const db::Value codice = CodiceDaTesto(card(), testo);
+        const db::Value codice = CodeFromText(card(), testo);
         if (codice.isEmpty())
             return;
         GRDX_STATI_STAGIONI->SetCurrentRow(row);
@@ -316,13 +316,13 @@ RigaStato StatiStagioneTab::rigaStagione(const std::string& opzione) const {
     riga.tabella = "MG5U_VARSTAG";
     riga.campoStato = "MG5U_IDSTATOVAR_MG5V";
     riga.condizione = " WHERE MG5U_DITTA_CG18 = " + card().companyCode() +
-                      " AND MG5U_IDSTAGIONE_MG5T = " + NumeroStato(idStagione_).toText() +
+                      " AND MG5U_IDSTAGIONE_MG5T = " + StateNumber(idStagione_).toText() +
                       " AND MG5U_CODICEVAR_MG5F = '" + var_ + "' AND MG5U_CODART_MG66 = '" +
                       card().currentItem() + "' AND MG5U_RAGGR_MG5G " +
                       (raggr_.empty() ? "IS NULL" : "= '" + raggr_ + "'") +
                       " AND MG5U_OPZIONE_MG5E = '" + opzione + "'";
     riga.nuova = {{"MG5U_DITTA_CG18", common::NzNumero(db::Value(card().companyCode()))},
-                  {"MG5U_IDSTAGIONE_MG5T", NumeroStato(idStagione_)},
+                  {"MG5U_IDSTAGIONE_MG5T", StateNumber(idStagione_)},
                   {"MG5U_CODICEVAR_MG5F", var_},
                   {"MG5U_CODART_MG66", card().currentItem()},
                   {"MG5U_OPZIONE_MG5E", opzione}};
@@ -336,8 +336,8 @@ void StatiStagioneTab::SalvaRecordStagione() {
         return;
     Procedure p(card(), "SalvaRecordStagione");
     const std::string opzione = common::NzStringa(rsStagioni_->value("OPZIONE"));
-    const db::Value stato = NumeroStato(rsStagioni_->value("STATO"));
-    const db::Value scritto = ScriviStato(p, card(), rigaStagione(opzione), stato);
+    const db::Value stato = StateNumber(rsStagioni_->value("STATO"));
+    const db::Value scritto = WriteState(p, card(), rigaStagione(opzione), stato);
     if (!(scritto == stato) && !statoVuoto(stato))
         rsStagioni_->setValue("STATO", scritto);
 }

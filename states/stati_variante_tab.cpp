@@ -44,7 +44,7 @@ void StatiVarianteTab::build(QWidget* page) {
     top->addWidget(new QLabel(QStringLiteral("Configurazione"), page), 0, 2);
     CBO_TIPOCONF5 = new QComboBox(page);
     CBO_TIPOCONF5->setObjectName("CBO_TIPOCONF5");
-    CaricaComboAmbito(CBO_TIPOCONF5);
+    LoadScopeCombo(CBO_TIPOCONF5);
     top->addWidget(CBO_TIPOCONF5, 0, 3);
     top->setColumnStretch(1, 1);
     top->setColumnStretch(3, 1);
@@ -143,7 +143,7 @@ int StatiVarianteTab::ambito() const {
 
 void StatiVarianteTab::mostraAvviso() {
     QString text;
-    if (!ArticoloAVarianti(card()))
+    if (!ItemHasVariants(card()))
         text = QStringLiteral("L'articolo non \u00e8 gestito a varianti.");
     else if (CBO_TIPOVAR5->count() == 0)
         text = QStringLiteral(
@@ -156,8 +156,8 @@ void StatiVarianteTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
-    p.onAbort([&] { NascondiAvanzamento(card()); });
-    p.step([&] { MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
+    p.onAbort([&] { HideProgress(card()); });
+    p.step([&] { ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] {
         var_.clear();
         raggrArticolo_.clear();
@@ -170,16 +170,16 @@ void StatiVarianteTab::load() {
     });
     p.step([&] { mostraAvviso(); });
     p.step([&] { CBO_TIPOVAR5_Click(); });
-    p.step([&] { NascondiAvanzamento(card()); });
+    p.step([&] { HideProgress(card()); });
     p.step([&] { card().setLoadedItem(index()); });
 }
 
 void StatiVarianteTab::CBO_TIPOVAR5_Click() {
-    if (!ArticoloAVarianti(card()))
+    if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR5_Click");
     p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR5)); });
-    p.step([&] { raggrArticolo_ = var_.empty() ? "" : RaggruppamentoArticolo(card(), var_); });
+    p.step([&] { raggrArticolo_ = var_.empty() ? "" : ItemGrouping(card(), var_); });
     p.step([&] { CaricaStatiRaggruppamenti(); });
 }
 
@@ -369,7 +369,7 @@ bool statoDigitato(common::ItemCard& card, StateGrid* grid, db::Recordset* rs, l
     try {
         if (!rs || row < 0 || row >= rs->recordCount())
             return false;
-        const db::Value codice = CodiceDaTesto(card, testo);
+        const db::Value codice = CodeFromText(card, testo);
         if (codice.isEmpty())
             return false;
         grid->SetCurrentRow(row);
@@ -433,9 +433,9 @@ void StatiVarianteTab::SalvaRecordRaggruppamento() {
         salvataggio_ = false;
     });
     const std::string raggr = common::NzValore(rsRaggr_->value("RAGGRUPPAMENTO"), "");
-    const db::Value stato = NumeroStato(rsRaggr_->value("STATO"));
+    const db::Value stato = StateNumber(rsRaggr_->value("STATO"));
     const db::Value scritto =
-        ScriviStato(p, card(), rigaVariante(card(), ambito(), var_, raggr, ""), stato);
+        WriteState(p, card(), rigaVariante(card(), ambito(), var_, raggr, ""), stato);
     if (!(scritto == stato) && !statoVuoto(stato))
         rsRaggr_->setValue("STATO", scritto);
 }
@@ -451,9 +451,9 @@ void StatiVarianteTab::SalvaRecordOpzione() {
     });
     const std::string raggr = common::NzValore(rsOpzioni_->value("MG5H_RAGGR_MG5G"), "");
     const std::string opzione = common::NzStringa(rsOpzioni_->value("OPZIONE"));
-    const db::Value stato = NumeroStato(rsOpzioni_->value("STATO"));
+    const db::Value stato = StateNumber(rsOpzioni_->value("STATO"));
     const db::Value scritto =
-        ScriviStato(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), stato);
+        WriteState(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), stato);
     if (!(scritto == stato) && !statoVuoto(stato))
         rsOpzioni_->setValue("STATO", scritto);
 }

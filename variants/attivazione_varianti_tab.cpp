@@ -134,7 +134,7 @@ void impostaCombo(QComboBox* combo, int value) {
     combo->setCurrentIndex(combo->findData(value));
 }
 
-bool ArticoloHaVariantiAttive(common::ItemCard& card) {
+bool ItemHasActiveVariants(common::ItemCard& card) {
     if (campoArticolo(card, "MG66_FLGVARART") != 1)
         return false;
     db::Recordset rs;
@@ -336,7 +336,7 @@ void AttivazioneVariantiTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), "Tab_AttivazioneVarianti");
-    p.step([&] { common::MostraAvanzamento(card(), "Caricamento in corso...", 10044); });
+    p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         db::Recordset* item = card().itemRecordset();
@@ -352,7 +352,7 @@ void AttivazioneVariantiTab::load() {
     p.step([&] { ChiudiFrameworkVarianti(); });
     p.step([&] { AttivaFrameworkVarianti(); });
     p.step([&] { card().setLoadedItem(index()); });
-    common::NascondiAvanzamento(card());
+    common::HideProgress(card());
 }
 
 void AttivazioneVariantiTab::AttivaFrameworkVarianti() {

@@ -48,7 +48,7 @@ void impostaCombo(QComboBox* combo, int value);
 
 // Whether the current item is managed by variants and has an active one
 // (the side bar offers the variant tabs only then).
-bool ArticoloHaVariantiAttive(common::ItemCard& card);
+bool ItemHasActiveVariants(common::ItemCard& card);
 
 class AttivazioneVariantiTab : public common::CardTab {
 public:

@@ -56,7 +56,7 @@ const std::array<const char*, 6> kCaptionFlag = {
     "Stampa giornale",   "Articoli alternativi", "Articoli sostitutivi",
 };
 
-ContestoDitta LeggiContestoDitta(common::ItemCard& card) {
+ContestoDitta ReadCompanyContext(common::ItemCard& card) {
     // The host's company object reads the same registry rows: the chart group
     // of the company and the warehouse parameter of its classification.
     ContestoDitta c;
@@ -73,8 +73,8 @@ ContestoDitta LeggiContestoDitta(common::ItemCard& card) {
     return c;
 }
 
-std::string SqlDatiAnagrafici(const std::string& ditta, const std::string& codArt,
-                              const ContestoDitta& contesto) {
+std::string SqlItemData(const std::string& ditta, const std::string& codArt,
+                        const ContestoDitta& contesto) {
     std::string sql =
         "SELECT TOP 1 MG87_DESCARTEST, MG6W_DESCR, MG87_NOTEART,\n"
         "       MG66_FLGSTINV, MG66_FLGARTCLI, MG66_FLGARTFOR, MG66_FLGSTGIOR, MG66_FLGALTER, "
@@ -273,10 +273,10 @@ void DatiAnagraficiTab::load() {
     db::Recordset rs;
     bool trovato = false;
     p.step([&] { showProgress(0, 1); });
-    p.step([&] { contesto = LeggiContestoDitta(card()); });
+    p.step([&] { contesto = ReadCompanyContext(card()); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
-        rs.open(SqlDatiAnagrafici(card().companyCode(), card().currentItem(), contesto),
+        rs.open(SqlItemData(card().companyCode(), card().currentItem(), contesto),
                 card().connection());
     });
     p.step([&] {

@@ -31,11 +31,11 @@ struct ContestoDitta {
     std::string gruppo = "NULL";
     std::string classificazione;
 };
-ContestoDitta LeggiContestoDitta(common::ItemCard& card);
+ContestoDitta ReadCompanyContext(common::ItemCard& card);
 
 // The summary statement of one item. codArt goes between apostrophes as it is.
-std::string SqlDatiAnagrafici(const std::string& ditta, const std::string& codArt,
-                              const ContestoDitta& contesto);
+std::string SqlItemData(const std::string& ditta, const std::string& codArt,
+                        const ContestoDitta& contesto);
 
 // Captions of the six item flags MG66_FLGSTINV ... MG66_FLGSOST.
 extern const std::array<const char*, 6> kCaptionFlag;

@@ -362,7 +362,7 @@ void FRMMG_VELDRANO::Form_QueryUnload(bool& cancel, int) {
     if (cancel)
         return;
     services_.ExecuteFormEvent("tsClose");
-    cancel = services_.ChiusuraRifiutata();
+    cancel = services_.CloseRefused();
 }
 
 void FRMMG_VELDRANO::Form_Unload() {
@@ -448,7 +448,7 @@ void FRMMG_VELDRANO::FME_ART_Requery() {
     // An item of the previous company is no longer shown.
     p.step([&] {
         if (ditta_ != before && itemShown())
-            AttendiArticolo();
+            WaitForItem();
     });
 }
 
@@ -457,7 +457,7 @@ bool FRMMG_VELDRANO::itemShown() const {
 }
 
 // Back to waiting for a code: controls off, every tab to reload, tab 0.
-void FRMMG_VELDRANO::AttendiArticolo() {
+void FRMMG_VELDRANO::WaitForItem() {
     DisabilitaControlliArticolo();
     for (auto& t : tabs_)
         if (t)
@@ -525,7 +525,7 @@ void FRMMG_VELDRANO::CMD_NUOVO_Click() {
             p.leave();
     });
     p.step([&] { FME_ART_Requery(); });
-    p.step([&] { AttendiArticolo(); });
+    p.step([&] { WaitForItem(); });
 }
 
 void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {

@@ -153,7 +153,7 @@ private:
     void readCompany();
     void buildItemStatements();
     void bindItemFrame();
-    void AttendiArticolo();
+    void WaitForItem();
     // The host's rights on the window's own controls (the frames' inserts and
     // deletes, the item search); the connection refuses the rest.
     void applicaRights();

@@ -50,7 +50,7 @@ common::CardTab* FRMMG_VELDRANO::ensureTab(int index) const {
         built->firstActivation();
     if (itemControls_)
         built->itemShown();
-    RipristinaLayout(*pages_[index], keptLayout_);
+    RestoreLayout(*pages_[index], keptLayout_);
     if (loaded_)
         self->applicaRights();
     return built;
@@ -68,12 +68,12 @@ QWidget* FRMMG_VELDRANO::page(int index) const {
 }
 
 QByteArray FRMMG_VELDRANO::layoutState() const {
-    return SalvaLayout(*this, keptLayout_);
+    return SaveLayout(*this, keptLayout_);
 }
 
 void FRMMG_VELDRANO::setLayoutState(const QByteArray& state) {
     keptLayout_ = state;
-    RipristinaLayout(*this, state);
+    RestoreLayout(*this, state);
 }
 
 }  // namespace card

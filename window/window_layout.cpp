@@ -52,7 +52,7 @@ QList<QPair<QString, QByteArray>> entriesOf(const QByteArray& layout) {
 
 }  // namespace
 
-QByteArray SalvaLayout(const QWidget& window, const QByteArray& kept) {
+QByteArray SaveLayout(const QWidget& window, const QByteArray& kept) {
     // Only the regions the user placed: the others keep laying themselves
     // out by their proportions at whatever size the window has next time.
     QList<QPair<QString, QByteArray>> placed;
@@ -71,7 +71,7 @@ QByteArray SalvaLayout(const QWidget& window, const QByteArray& kept) {
     return out;
 }
 
-int RipristinaLayout(QWidget& window, const QByteArray& layout) {
+int RestoreLayout(QWidget& window, const QByteArray& layout) {
     int restored = 0;
     for (const auto& e : entriesOf(layout))
         if (auto* r = window.findChild<controls::SplitRegion*>(e.first))

@@ -21,9 +21,9 @@ QSize DimensioniIniziali(const QWidget& window);
 // The positions of the named split regions inside the window that the user
 // placed, and those of `kept` (a layout given back earlier) whose regions
 // are not in the window: a tab not yet built keeps what it was given.
-QByteArray SalvaLayout(const QWidget& window, const QByteArray& kept = {});
-// Puts back the positions SalvaLayout gave; regions not in it, or no
+QByteArray SaveLayout(const QWidget& window, const QByteArray& kept = {});
+// Puts back the positions SaveLayout gave; regions not in it, or no
 // longer of the same panes, keep their own. Answers how many were restored.
-int RipristinaLayout(QWidget& window, const QByteArray& layout);
+int RestoreLayout(QWidget& window, const QByteArray& layout);
 
 }  // namespace card

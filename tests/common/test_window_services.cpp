@@ -151,7 +151,7 @@ TEST_F(Services, TextsWithoutHostCarryTheirMessageNumber) {
     EXPECT_EQ(ws.TraduciCaption("Famiglia"), "Famiglia");
     ws.SyncNavigator();  // no host: nothing, no error
     ws.ExecuteFormEvent("tsOpen");
-    EXPECT_FALSE(ws.ChiusuraRifiutata());
+    EXPECT_FALSE(ws.CloseRefused());
 }
 
 TEST_F(Services, TextsWithHostComeFromTheCatalogue) {
@@ -239,15 +239,15 @@ TEST_F(Services, NavigatorAndFormEventsAreReachedThroughTheComponent) {
     EXPECT_EQ(events[0].description, "FRMMG_VELDRANO");
     EXPECT_EQ(events[0].form, &window);
     EXPECT_FALSE(events[1].open);
-    EXPECT_FALSE(ws.ChiusuraRifiutata());
+    EXPECT_FALSE(ws.CloseRefused());
     host.navigator.FormEventObject()->SetHandler(
         [](const framework::FormEvent& e) { return !e.open; });
     ws.ExecuteFormEvent("tsClose");
-    EXPECT_TRUE(ws.ChiusuraRifiutata());
+    EXPECT_TRUE(ws.CloseRefused());
     // A navigator without a form-event object: nothing to tell, nothing refused.
     host.navigator.SupplyFormEvents(false);
     ws.ExecuteFormEvent("tsClose");
-    EXPECT_FALSE(ws.ChiusuraRifiutata());
+    EXPECT_FALSE(ws.CloseRefused());
     host.SetActiveFrame(nullptr);
 }
 

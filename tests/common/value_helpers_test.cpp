@@ -231,16 +231,16 @@ TEST(ValueHelpers, ComposedOptionCodes) {
     EXPECT_EQ(slots[1].start, 4);
     EXPECT_EQ(slots[2].start, 6);
 
-    std::string code = ScriviSlot("", 1, 3, "ROS");
-    code = ScriviSlot(code, 6, 4, "XL");
+    std::string code = WriteSlot("", 1, 3, "ROS");
+    code = WriteSlot(code, 6, 4, "XL");
     EXPECT_EQ(code, "ROS  XL  ");
-    EXPECT_EQ(OpzioneDaSlot(code, 1, 3), "ROS");
-    EXPECT_EQ(OpzioneDaSlot(code, 4, 2), "  ");
-    EXPECT_EQ(OpzioneDaSlot(code, 6, 4), "XL  ");
-    EXPECT_EQ(OpzioneDaSlot("AB", 6, 4), "");
-    EXPECT_EQ(SvuotaSlot(code, 1, 3), "     XL  ");
-    EXPECT_EQ(ScriviSlot(code, 4, 2, "TOOLONG"), "ROSTOXL  ");
-    EXPECT_EQ(SlotVuoto(3), "   ");
+    EXPECT_EQ(OptionFromSlot(code, 1, 3), "ROS");
+    EXPECT_EQ(OptionFromSlot(code, 4, 2), "  ");
+    EXPECT_EQ(OptionFromSlot(code, 6, 4), "XL  ");
+    EXPECT_EQ(OptionFromSlot("AB", 6, 4), "");
+    EXPECT_EQ(ClearSlot(code, 1, 3), "     XL  ");
+    EXPECT_EQ(WriteSlot(code, 4, 2, "TOOLONG"), "ROSTOXL  ");
+    EXPECT_EQ(EmptySlot(3), "   ");
 
     // The SQL forms agree with the C++ ones on the database.
     db::Connection c;
@@ -253,12 +253,12 @@ TEST(ValueHelpers, ComposedOptionCodes) {
     c.execute("INSERT INTO MG5F_DIMECONF VALUES (1, 'A2', 'Lunghezza', 0, 4)");
     c.execute("INSERT INTO MG5F_DIMECONF VALUES (2, 'A0', 'Altra ditta', 0, 9)");
     db::Recordset dims;
-    dims.open(SqlDimensioniVarianti("1") + " ORDER BY MG5F_CODICEVAR", c);
+    dims.open(SqlVariantSizes("1") + " ORDER BY MG5F_CODICEVAR", c);
     std::vector<std::string> starts;
     for (dims.moveFirst(); !dims.eof(); dims.moveNext())
         starts.push_back(dims.value("MG5F_START").toText());
     EXPECT_EQ(starts, (std::vector<std::string>{"1", "4", "6"}));
-    EXPECT_EQ(scalar(c, "SELECT " + SqlOpzioneDaSlot("'ROS  XL  '", 6, 4)), "XL  ");
-    EXPECT_EQ(scalar(c, "SELECT " + SqlSvuotaSlot("'ROS  XL  '", 1, 3) + " + '|'"), "     XL  |");
-    EXPECT_EQ(scalar(c, "SELECT " + SqlSlotVuoto(2) + " + '|'"), "  |");
+    EXPECT_EQ(scalar(c, "SELECT " + SqlOptionFromSlot("'ROS  XL  '", 6, 4)), "XL  ");
+    EXPECT_EQ(scalar(c, "SELECT " + SqlClearSlot("'ROS  XL  '", 1, 3) + " + '|'"), "     XL  |");
+    EXPECT_EQ(scalar(c, "SELECT " + SqlEmptySlot(2) + " + '|'"), "  |");
 }

@@ -119,13 +119,13 @@ TEST_F(Composition, MovesDownPutTheBlockAfterTheRowThatFollowedItsLast) {
 
 TEST_F(Composition, MoveButtonsWorkOnTheDestinationListOnly) {
     EXPECT_FALSE(st.CMD_SU->isEnabled());
-    tab.ListaAttiva(true);
+    tab.SetListActive(true);
     tickDestination({"L"});
     st.CMD_SU->click();
     EXPECT_EQ(lettere(), (Strings{"XS", "S", "L", "M", "XL", "XXL"}));
     st.CMD_GIU->click();
     EXPECT_EQ(lettere(), kLettere);
-    tab.ListaAttiva(false);
+    tab.SetListActive(false);
     EXPECT_FALSE(st.CMD_GIU->isEnabled());
 }
 

@@ -224,7 +224,7 @@ struct WindowFault : cardtest::CardWindowTest {
     // rows ticked there.
     void tickDestination(const std::string& code) {
         static_cast<groupings::GestioneVariantiTab*>(w->tab(common::kTabGestioneVarianti))
-            ->ListaAttiva(true);
+            ->SetListActive(true);
         db::Recordset* rs = st().destinazione.get();
         for (long r = 0; rs && r < rs->recordCount(); ++r)
             if (cardtest::text(rs->valueAt(r, rs->fieldIndex("MG5H_OPZIONE_MG5E"))) == code) {

@@ -94,13 +94,13 @@ TEST_F(Options, FilterKeepsOnlyOptionsMissingFromTheGroupingAndToggles) {
 TEST_F(Options, RowChangeFollowsTheSourceList) {
     open("MAGLIA-001");
     st.GRDX_VARIANTI_DESTI->setFocus();
-    tab.ListaAttiva(true);
+    tab.SetListActive(true);
     EXPECT_TRUE(st.CMD_SU->isEnabled());
     st.GRDX_VARIANTI_SOURCE->SetCurrentRow(rowOf("XL"));
     EXPECT_EQ(st.TXT_OPZIONE_ORIG->text().toStdString(), "XL");
     EXPECT_EQ(st.TXT_DESOPZIONE_ORIG->text().toStdString(), "Extra large");
     EXPECT_EQ(st.opzione, "XL");
-    tab.ListaAttiva(false);
+    tab.SetListActive(false);
     EXPECT_FALSE(st.CMD_SU->isEnabled());
     EXPECT_FALSE(st.CMD_GIU->isEnabled());
 }

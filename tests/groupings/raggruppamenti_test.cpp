@@ -59,7 +59,7 @@ TEST_F(Codes, NumberedCodesFollowTheHighestSixDigitNumberOfTheVariant) {
 
     // Past the largest number only six digits remain: the same code again,
     // whose insertion is refused and reported; nothing more is written.
-    EXPECT_EQ(groupings::ProssimoCodiceRaggruppamento("B4", "999999"), "B4-000000");
+    EXPECT_EQ(groupings::NextGroupingCode("B4", "999999"), "B4-000000");
     cn().execute(
         "INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR) "
         "VALUES (1, 'B4', 'B4-999999'), (1, 'B4', 'B4-000000')");

@@ -19,7 +19,7 @@
 #include "itemcodes/clsmg_listartclartfo.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/component_registry.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 
@@ -222,7 +222,7 @@ TEST_F(ItemCodes, TwoSessionsNameTheirWorkTableKeysApart) {
     t.hour = 9;
     t.minute = 5;
     t.second = 1;
-    EXPECT_EQ(itemcodes::NomeChiavePrimariaData(t), "PK20260307090501");
+    EXPECT_EQ(itemcodes::WorkTableKeyNameAt(t), "PK20260307090501");
 }
 
 // ------------------------------------------------------------ entering codes
@@ -412,7 +412,7 @@ TEST_F(ItemCodes, VariantArticlesOfAnItemFollowItsVariantsGroupingsAndObligation
     const auto decodes = [&](const std::string& item, const std::string& code) {
         const auto s = itemcodes::StrutturaArticolo(cn, "1", item);
         db::Recordset r;
-        r.open(itemcodes::SqlDecodificaArticoloVariante(s, "1", item, code), cn);
+        r.open(itemcodes::SqlDecodeVariantArticle(s, "1", item, code), cn);
         return r.recordCount() == 1;
     };
     EXPECT_TRUE(decodes("MAGLIA-001", "M  BLU"));
@@ -430,14 +430,14 @@ TEST_F(ItemCodes, VariantArticlesOfAnItemFollowItsVariantsGroupingsAndObligation
     // The list: every full combination of the item, in grouping order.
     const auto s = itemcodes::StrutturaArticolo(cn, "1", "MAGLIA-001");
     db::Recordset list;
-    list.open(itemcodes::SqlArticoliVariante(s, "1"), cn);
+    list.open(itemcodes::SqlVariantArticles(s, "1"), cn);
     ASSERT_EQ(list.recordCount(), 6 * 5);
     list.moveFirst();
     EXPECT_EQ(list.value("VARIANTE").toText(), "XS BLU      ");
     EXPECT_EQ(list.value("DESCRIZIONE").toText(), "Extra small - Blu notte");
     const auto old = itemcodes::StrutturaArticolo(cn, "1", "MAGLIA-OLD");
     db::Recordset none;
-    none.open(itemcodes::SqlArticoliVariante(old, "1"), cn);
+    none.open(itemcodes::SqlVariantArticles(old, "1"), cn);
     EXPECT_EQ(none.recordCount(), 0);
 }
 

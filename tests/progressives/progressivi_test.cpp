@@ -23,7 +23,7 @@
 #include "progressives/dizionario_progressivi.h"
 #include "progressives/griglia_progressivi.h"
 #include "progressives/progressivi_tab.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
@@ -420,11 +420,10 @@ TEST_F(Progressivi, TheGridShowsTotalsAndExactGroupedQuantities) {
     EXPECT_EQ(stile(ros, "DepositoDescr").text.toStdString(), "01 - Magazzino centrale Prato");
 
     // The exact formatting on its own, beyond what a double would carry.
-    EXPECT_EQ(
-        progressives::FormatoQuantita(*Decimal::parse("123456789012345678.125")).toStdString(),
-        "123.456.789.012.345.678,125");
-    EXPECT_EQ(progressives::FormatoQuantita(*Decimal::parse("-0.5")).toStdString(), "-0,500");
-    EXPECT_EQ(progressives::FormatoQuantita(Decimal(999)).toStdString(), "999,000");
+    EXPECT_EQ(progressives::FormatQuantity(*Decimal::parse("123456789012345678.125")).toStdString(),
+              "123.456.789.012.345.678,125");
+    EXPECT_EQ(progressives::FormatQuantity(*Decimal::parse("-0.5")).toStdString(), "-0,500");
+    EXPECT_EQ(progressives::FormatQuantity(Decimal(999)).toStdString(), "999,000");
 }
 
 TEST_F(Progressivi, KindsQuantitiesAndYearsChooseWhatIsRead) {

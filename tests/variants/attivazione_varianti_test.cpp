@@ -12,7 +12,7 @@
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "variants/attivazione_varianti_tab.h"
 
 namespace {
@@ -232,10 +232,10 @@ TEST_F(Activation, ItemFlagIsSavedOnlyWhenChangedAndEnablesTheVariantFrame) {
     tab.CHK_FLGVARART_Click();
     EXPECT_EQ(card.sidebarCalls, 1);
     EXPECT_TRUE(tab.FRAME_RAGGR->isEnabled());
-    EXPECT_TRUE(variants::ArticoloHaVariantiAttive(card) == false);  // no MG6B rows yet
+    EXPECT_TRUE(variants::ItemHasActiveVariants(card) == false);  // no MG6B rows yet
 
     card.showItem("MAGLIA-001");
-    EXPECT_TRUE(variants::ArticoloHaVariantiAttive(card));
+    EXPECT_TRUE(variants::ItemHasActiveVariants(card));
 }
 
 TEST_F(Activation, ChoiceListsHoldStoredValuesInOrder) {

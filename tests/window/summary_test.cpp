@@ -244,9 +244,10 @@ TEST_F(Summary, AnItemIsSummarisedWithDescriptionsOfItsCodesAndAccounts) {
     EXPECT_EQ(t.FLEX_ANAG->CellText(0, 2).toStdString(), "Maglieria");
 
     // Shown again for the same item: not reloaded (a change behind it is not seen).
-    cn.execute("UPDATE MG87_ARTDESC SET MG87_NOTEART = 'Nuova nota' WHERE MG87_DITTA_CG18 = 1"
-               " AND MG87_CODART_MG66 = 'MAGLIA-001' AND MG87_OPZIONE_MG5E = ''"
-               " AND MG87_LINGUA_MG52 = ''");
+    cn.execute(
+        "UPDATE MG87_ARTDESC SET MG87_NOTEART = 'Nuova nota' WHERE MG87_DITTA_CG18 = 1"
+        " AND MG87_CODART_MG66 = 'MAGLIA-001' AND MG87_OPZIONE_MG5E = ''"
+        " AND MG87_LINGUA_MG52 = ''");
     w->selectTab(8);
     w->selectTab(0);
     EXPECT_EQ(t.TXT_NOTE->toPlainText().toStdString(), nota);
@@ -274,10 +275,12 @@ TEST_F(Summary, AnItemWithoutItsMainDescriptionShowsCaptionsWithEmptyValues) {
         EXPECT_EQ(value, "") << caption;
     EXPECT_TRUE(dialogs.shown.empty());
 
-    cn.execute("INSERT INTO MG87_ARTDESC (MG87_DITTA_CG18, MG87_CODART_MG66, MG87_OPZIONE_MG5E,"
-               " MG87_LINGUA_MG52, MG87_DESCART) VALUES (1, 'MAGLIA-002', '', 'SPAG', 'Chaqueta')");
-    cn.execute("DELETE FROM MG87_ARTDESC WHERE MG87_DITTA_CG18 = 1 AND MG87_CODART_MG66 ="
-               " 'MAGLIA-002' AND MG87_OPZIONE_MG5E = '' AND MG87_LINGUA_MG52 = ''");
+    cn.execute(
+        "INSERT INTO MG87_ARTDESC (MG87_DITTA_CG18, MG87_CODART_MG66, MG87_OPZIONE_MG5E,"
+        " MG87_LINGUA_MG52, MG87_DESCART) VALUES (1, 'MAGLIA-002', '', 'SPAG', 'Chaqueta')");
+    cn.execute(
+        "DELETE FROM MG87_ARTDESC WHERE MG87_DITTA_CG18 = 1 AND MG87_CODART_MG66 ="
+        " 'MAGLIA-002' AND MG87_OPZIONE_MG5E = '' AND MG87_LINGUA_MG52 = ''");
     w->CMD_NUOVO_Click();
     choose("MAGLIA-002");
     EXPECT_EQ(t.TXT_DESCRESTESA->toPlainText().toStdString(), "");
@@ -290,8 +293,8 @@ TEST_F(Summary, AnItemWithoutItsMainDescriptionShowsCaptionsWithEmptyValues) {
 TEST_F(Summary, ClassificationFollowsTheCompanySettingAndMissingRowsStayEmpty) {
     // The statement passes the parents' codes only when sub-levels live under them.
     card::ContestoDitta sotto{"1", "1"}, propri{"1", "0"};
-    std::string s1 = card::SqlDatiAnagrafici("1", "X", sotto);
-    std::string s0 = card::SqlDatiAnagrafici("1", "X", propri);
+    std::string s1 = card::SqlItemData("1", "X", sotto);
+    std::string s0 = card::SqlItemData("1", "X", propri);
     EXPECT_NE(s1.find("FNMG55_GRUPPI      (MG66_FAM_MG53,MG66_SFAM_MG54,MG66_GRUPPO_MG55"),
               std::string::npos);
     EXPECT_NE(s0.find("FNMG55_GRUPPI      ('','',MG66_GRUPPO_MG55"), std::string::npos);
@@ -304,9 +307,11 @@ TEST_F(Summary, ClassificationFollowsTheCompanySettingAndMissingRowsStayEmpty) {
     w.reset();
 
     // Company 1 with rows taken away: those captions stay, without a value.
-    cn.execute("DELETE FROM MG56_SOTTOGRUPPI WHERE MG56_DITTA_CG18 = 1 AND MG56_CODSGRUPPO = 'GIRO'");
+    cn.execute(
+        "DELETE FROM MG56_SOTTOGRUPPI WHERE MG56_DITTA_CG18 = 1 AND MG56_CODSGRUPPO = 'GIRO'");
     cn.execute("DELETE FROM MG55_GRUPPI WHERE MG55_DITTA_CG18 = 1 AND MG55_CODGRUPPO = 'LANA'");
-    cn.execute("DELETE FROM CG39_PRSDESPDC WHERE CG39_DITTA_CG18 = 1 AND CG39_CONTO_CG24 = '0801001'");
+    cn.execute(
+        "DELETE FROM CG39_PRSDESPDC WHERE CG39_DITTA_CG18 = 1 AND CG39_CONTO_CG24 = '0801001'");
     open("1");
     choose("MAGLIA-001");
     auto l = list();
@@ -332,8 +337,9 @@ TEST_F(Summary, AFailedLoadIsReportedAndLoadsAgainWhenNextShown) {
     EXPECT_EQ(w->currentItem(), "MAGLIA-001");
 
     EXPECT_EQ(summary().RsDatiAnagrafici(), nullptr);
-    EXPECT_EQ(cn.run("SELECT COUNT(*) FROM MG66_ANAGRART").resultSets.at(0).rows.at(0).at(0).toText(),
-              items);
+    EXPECT_EQ(
+        cn.run("SELECT COUNT(*) FROM MG66_ANAGRART").resultSets.at(0).rows.at(0).at(0).toText(),
+        items);
 
     cn.execute("SELECT * INTO CG39_PRSDESPDC FROM CG39_COPIA");
     dialogs.shown.clear();
@@ -396,8 +402,9 @@ TEST_F(Summary, TheManagementsPageLoadsOncePerItemWithItsSplitRegion) {
 }
 
 TEST_F(Summary, SideBarGroupsFollowTheItemAndRefuseVariantTabsWithoutActiveVariants) {
-    cn.execute("UPDATE MG6B_GESVARART SET MG6B_FLGGESTVAR = 0 WHERE MG6B_DITTA_CG18 = 1"
-               " AND MG6B_CODART_MG66 = 'SCIARPA-001'");
+    cn.execute(
+        "UPDATE MG6B_GESVARART SET MG6B_FLGGESTVAR = 0 WHERE MG6B_DITTA_CG18 = 1"
+        " AND MG6B_CODART_MG66 = 'SCIARPA-001'");
     open();
     // Not managed by variants: only the item's own groups.
     choose("MAGLIA-OLD");
