@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "common/window_services.h"
-#include "tests/support/test_card.h"
+#include "tests/variants/test_card.h"
 
 namespace cardtest {
 namespace {
