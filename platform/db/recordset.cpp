@@ -218,10 +218,9 @@ void Recordset::load(ResultSet rs) {
     columns_ = std::move(rs.columns);
     rows_.clear();
     rows_.reserve(rs.rows.size());
-    // A row keeps its values as read only once it is edited: a large
-    // read-only recordset costs what its rows cost, not twice that.
     for (auto& r : rs.rows) {
         Row row;
+        row.original = r;
         row.values = std::move(r);
         rows_.push_back(std::move(row));
     }
@@ -433,12 +432,9 @@ const Value& Recordset::valueAt(long row, int field) const {
 
 void Recordset::setValueAt(long row, int field, Value v) {
     Row& r = rows_.at(view_.at(static_cast<std::size_t>(row)));
-    Value& target = r.values.at(static_cast<std::size_t>(field));
-    if (r.status == RecordStatus::Unchanged) {
-        r.original = r.values;
+    r.values.at(static_cast<std::size_t>(field)) = std::move(v);
+    if (r.status == RecordStatus::Unchanged)
         r.status = RecordStatus::Modified;
-    }
-    target = std::move(v);
     notify(Change::ValueChanged, row);
 }
 
@@ -467,13 +463,10 @@ void Recordset::addNew() {
 
 void Recordset::deleteCurrent() {
     Row& r = currentRow();
-    if (r.status == RecordStatus::New) {
+    if (r.status == RecordStatus::New)
         r.removed = true;
-    } else {
-        if (r.status == RecordStatus::Unchanged)
-            r.original = r.values;  // the key the DELETE finds it by
+    else
         r.status = RecordStatus::Deleted;
-    }
     const long row = cursor_;
     view_.erase(view_.begin() + cursor_);
     notify(Change::RowRemoved, row);
@@ -603,7 +596,7 @@ long long Recordset::updateBatch(Affect affect) {
         if (r.status == RecordStatus::Deleted)
             r.removed = true;
         r.status = RecordStatus::Unchanged;
-        r.original.clear();
+        r.original = r.values;
     }
     notify(Change::Reset, -1);
     return written;
@@ -618,7 +611,6 @@ void Recordset::cancelBatch() {
         else if (r.status != RecordStatus::Unchanged)
             r.values = r.original;
         r.status = RecordStatus::Unchanged;
-        r.original.clear();
     }
     rebuildView();
     cursor_ = 0;

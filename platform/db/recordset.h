@@ -117,7 +117,7 @@ public:
     // Internal row storage, exposed to the backend-independent writer.
     struct Row {
         std::vector<Value> values;
-        std::vector<Value> original;  // as read; kept only while Modified or Deleted
+        std::vector<Value> original;
         RecordStatus status = RecordStatus::Unchanged;
         bool removed = false;  // written away or cancelled: kept so bookmarks stay valid
     };
