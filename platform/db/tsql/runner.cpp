@@ -40,10 +40,7 @@ BatchResult PlanRunner::run(std::string_view sql) {
     BatchResult result;
     // Variables live as long as their batch.
     variables_.clear();
-    variables_.set("@@ROWCOUNT", Value(0));
-    variables_.set("@@ERROR", Value(0));
     handling_.clear();
-    setCaught(nullptr);
     const VariablesInUse use(&variables_);
     for (const auto& st : plan->statements)
         if (exec(st, shape.literals, result) == Flow::Return)
@@ -94,9 +91,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
                                          literals, st.source, &changed, &hasColumns);
             result.rowsAffected += changed;
-            variables_.set("@@ERROR", Value(0));
-            variables_.set("@@ROWCOUNT",
-                           Value(hasColumns ? static_cast<long long>(rs.rows.size()) : changed));
+            variables_.error = 0;
+            variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
             if (hasColumns)
                 result.resultSets.push_back(std::move(rs));
             break;
@@ -164,7 +160,7 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         case tsql::Statement::Kind::SelectAssign: {
             const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
             assign(st.variables, rs, true);
-            variables_.set("@@ROWCOUNT", Value(static_cast<long long>(rs.rows.size())));
+            variables_.rowCount = static_cast<long long>(rs.rows.size());
             break;
         }
         case tsql::Statement::Kind::Print:
@@ -236,7 +232,7 @@ void PlanRunner::setCaught(const DbError* error) {
     variables_.set("ERROR_LINE()", e ? Value(1) : Value::null());
     variables_.set("ERROR_PROCEDURE()", Value::null());
     if (e)
-        variables_.set("@@ERROR", Value(static_cast<long long>(e->nativeError)));
+        variables_.error = e->nativeError;
 }
 
 void PlanRunner::raise(const tsql::Statement& st, const Literals& literals) {
