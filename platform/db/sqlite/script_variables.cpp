@@ -14,7 +14,14 @@ void fnVariable(sqlite3_context* ctx, int, sqlite3_value** a) {
     std::string name(p ? p : "");
     for (char& c : name)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (current && name == "@@ROWCOUNT")
+        return sqlite3_result_int64(ctx, current->rowCount);
+    if (current && name == "@@ERROR")
+        return sqlite3_result_int64(ctx, current->error);
     const BatchVariables::Slot* slot = current ? current->find(name) : nullptr;
+    // ERROR_NUMBER() and the rest are NULL outside a CATCH block.
+    if (!slot && name.size() > 2 && name.compare(name.size() - 2, 2, "()") == 0)
+        return sqlite3_result_null(ctx);
     if (!slot) {
         const std::string msg = "Must declare the scalar variable \"" + name + "\".";
         sqlite3_result_error(ctx, msg.c_str(), -1);

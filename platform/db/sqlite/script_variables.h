@@ -28,7 +28,16 @@ public:
     void set(const std::string& name, Value v) { values_[name].value = std::move(v); }
     const Slot* find(const std::string& name) const;
     bool declared(const std::string& name) const { return find(name) != nullptr; }
-    void clear() { values_.clear(); }
+    void clear() {
+        if (!values_.empty())
+            values_.clear();
+        rowCount = error = 0;
+    }
+
+    // @@ROWCOUNT and @@ERROR, set after every statement: kept apart from
+    // the map so that a statement pays no lookup for them.
+    long long rowCount = 0;
+    long long error = 0;
 
 private:
     std::map<std::string, Slot> values_;

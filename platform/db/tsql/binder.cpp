@@ -1,6 +1,7 @@
 #include "platform/db/tsql/binder.h"
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -83,9 +84,10 @@ bool hasAggregate(const Tokens& t, std::size_t b, std::size_t e) {
     return false;
 }
 
-void checkBlock(const Tokens& t, std::size_t select, std::size_t e, std::string_view statement) {
-    // The block's own clauses, at its level: nested groups are skipped.
-    std::size_t listB = select + 1, from = e, group = e, groupEnd = e;
+// Where the select list of the SELECT at `select` starts: after DISTINCT,
+// ALL and TOP.
+std::size_t listStart(const Tokens& t, std::size_t select, std::size_t e) {
+    std::size_t listB = select + 1;
     while (listB < e && (t[listB].is("DISTINCT") || t[listB].is("ALL")))
         ++listB;
     if (listB < e && t[listB].is("TOP")) {
@@ -93,6 +95,25 @@ void checkBlock(const Tokens& t, std::size_t select, std::size_t e, std::string_
         while (listB < e && (t[listB].is("PERCENT") || t[listB].is("WITH") || t[listB].is("TIES")))
             ++listB;
     }
+    return listB;
+}
+
+// One past the SELECT block at `select`: its enclosing group's end, or e.
+std::size_t blockEnd(const Tokens& t, std::size_t select, std::size_t e) {
+    int depth = 0;
+    for (std::size_t j = select + 1; j < e; ++j) {
+        if (t[j].isSymbol("("))
+            ++depth;
+        else if (t[j].isSymbol(")") && --depth < 0)
+            return j;
+    }
+    return e;
+}
+
+void checkBlock(const Tokens& t, std::size_t select, std::size_t e, std::string_view statement) {
+    // The block's own clauses, at its level: nested groups are skipped.
+    const std::size_t listB = listStart(t, select, e);
+    std::size_t from = e, group = e, groupEnd = e;
     std::size_t end = e;
     for (std::size_t i = listB; i < e; i = nextItem(t, i, e)) {
         const Token& tok = t[i];
@@ -154,19 +175,50 @@ void checkGrouping(const Tokens& t, std::size_t b, std::size_t e, std::string_vi
     for (std::size_t i = b; i < e; ++i) {
         if (!t[i].is("SELECT"))
             continue;
-        // The block ends where its enclosing group does.
-        std::size_t end = e;
-        int depth = 0;
-        for (std::size_t j = i + 1; j < e; ++j) {
-            if (t[j].isSymbol("("))
-                ++depth;
-            else if (t[j].isSymbol(")") && --depth < 0) {
-                end = j;
+        checkBlock(t, i, blockEnd(t, i, e), statement);
+    }
+}
+
+bool aliasesByEquals(const Tokens& t, std::size_t b, std::size_t e, Tokens& out) {
+    // The items written "alias = expression", by where they start.
+    std::map<std::size_t, std::size_t> items;
+    for (std::size_t i = b; i < e; ++i) {
+        if (!t[i].is("SELECT"))
+            continue;
+        const std::size_t end = blockEnd(t, i, e), listB = listStart(t, i, end);
+        std::size_t listE = end;
+        for (std::size_t j = listB; j < end; j = nextItem(t, j, end))
+            if (t[j].is("FROM") || t[j].is("INTO") || t[j].is("WHERE") || t[j].is("GROUP") ||
+                t[j].is("HAVING") || t[j].is("ORDER") || t[j].is("UNION") || t[j].is("EXCEPT") ||
+                t[j].is("INTERSECT") || t[j].is("OPTION") || t[j].is("FOR") || t[j].isSymbol(";")) {
+                listE = j;
                 break;
             }
-        }
-        checkBlock(t, i, end, statement);
+        for (const auto& [ib, ie] : listItems(t, listB, listE))
+            if (ie > ib + 2 && t[ib + 1].isSymbol("=") &&
+                (t[ib].kind == TokenKind::Word || t[ib].kind == TokenKind::Name ||
+                 t[ib].kind == TokenKind::String))
+                items[ib] = ie;
     }
+    if (items.empty())
+        return false;
+    // Copies [from, to), writing each such item as "expression AS alias".
+    auto copy = [&](auto& self, std::size_t from, std::size_t to) -> void {
+        for (std::size_t i = from; i < to;) {
+            const auto it = items.find(i);
+            if (it == items.end()) {
+                out.push_back(t[i++]);
+                continue;
+            }
+            self(self, i + 2, it->second);
+            out.push_back(word("AS"));
+            out.push_back(Token{TokenKind::Name, t[i].text});
+            i = it->second;
+        }
+    };
+    out.clear();
+    copy(copy, b, e);
+    return true;
 }
 
 }  // namespace db::tsql

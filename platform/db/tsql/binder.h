@@ -14,4 +14,9 @@ namespace db::tsql {
 // the block groups (GROUP BY, or an aggregate in its select list).
 void checkGrouping(const Tokens& t, std::size_t b, std::size_t e, std::string_view statement);
 
+// SELECT alias = expression, as SQL Server reads it (SQLite would compare):
+// `out` gets [b, e) with such items written "expression AS alias"; false
+// when there are none.
+bool aliasesByEquals(const Tokens& t, std::size_t b, std::size_t e, Tokens& out);
+
 }  // namespace db::tsql

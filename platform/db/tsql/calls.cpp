@@ -222,6 +222,11 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
     // SQLite's FORMAT is printf: its answers are not SQL Server's.
     if (up == "FORMAT")
         unsupported("FORMAT", statement_);
+    // What CATCH knows of the error it handles: the runner keeps it.
+    if ((up == "ERROR_NUMBER" || up == "ERROR_MESSAGE" || up == "ERROR_SEVERITY" ||
+         up == "ERROR_STATE" || up == "ERROR_LINE" || up == "ERROR_PROCEDURE") &&
+        close == open + 2)
+        return "tsql_var('" + up + "()')";
     if (up == "ISNULL" && close > open + 2) {
         // The result has the type and length of the first argument: the
         // replacement is converted to it (truncated, for text).

@@ -56,7 +56,9 @@ struct Statement {
         Break,
         Continue,
         Return,
-        Print,  // sql answers the text
+        Print,     // sql answers the text
+        TryCatch,  // body; on an error, elseBody with ERROR_NUMBER() and the rest set
+        Throw,     // sql answers number, message, state; without sql the error being handled
         Noop,
     };
     Kind kind = Kind::Noop;

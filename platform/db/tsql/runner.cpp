@@ -14,10 +14,6 @@
 namespace db::sqlite {
 namespace {
 
-bool contains(const std::string& s, const char* part) {
-    return s.find(part) != std::string::npos;
-}
-
 // The collation a column of the given declared type gets in a table the
 // adapter creates: SQL Server's text comparison, or dates compared as dates.
 std::string collationFor(const std::string& declared) {
@@ -35,100 +31,6 @@ std::string collationFor(const std::string& declared) {
 
 }  // namespace
 
-std::string clearMessage(int rc, const std::string& message) {
-    if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
-        return "Il database e' bloccato da un'altra connessione che non lo ha liberato nel tempo "
-               "di attesa: riprovare quando l'altra operazione e' conclusa. (" +
-               message + ")";
-    return message;
-}
-
-void sqlServerError(std::string& message, long& native) {
-    // The name after SQLite's words, up to the end of its text.
-    auto nameAfter = [&](const std::string& words) -> std::optional<std::string> {
-        const auto at = message.find(words);
-        if (at == std::string::npos)
-            return std::nullopt;
-        std::string name = message.substr(at + words.size());
-        const auto end = name.find_first_of(" ()\n");
-        return end == std::string::npos ? name : name.substr(0, end);
-    };
-    if (auto n = nameAfter("no such table: ")) {
-        if (auto dot = n->rfind('.'); dot != std::string::npos)
-            *n = n->substr(dot + 1);
-        message = "Invalid object name '" + *n + "'.";
-        native = 208;
-    } else if (auto c = nameAfter("no such column: ")) {
-        message = "Invalid column name '" + *c + "'.";
-        native = 207;
-    } else if (auto f = nameAfter("no such function: ")) {
-        message = "'" + *f + "' is not a recognized built-in function name.";
-        native = 195;
-    } else if (message.find("Conversion failed when converting the varchar value") !=
-               std::string::npos) {
-        native = 245;
-    } else if (message.find("Must declare the scalar variable") != std::string::npos) {
-        native = 137;
-    } else if (message.find("Arithmetic overflow error") != std::string::npos) {
-        native = 8115;
-    } else if (message.find("Divide by zero error") != std::string::npos) {
-        native = 8134;
-    } else if (message.find("An invalid floating point operation") != std::string::npos) {
-        native = 3623;
-    } else if (message.find("The maximum recursion") != std::string::npos) {
-        native = 530;
-    } else if (message.find("syntax error") != std::string::npos) {
-        const auto open = message.find("near \""), close = message.find("\":", open + 6);
-        const std::string near = open == std::string::npos || close == std::string::npos
-                                     ? std::string()
-                                     : message.substr(open + 6, close - open - 6);
-        message = "Incorrect syntax near '" + near + "'.";
-        native = 102;
-    }
-}
-
-std::string sqlStateOf(int rc, const std::string& message) {
-    switch (rc & 0xFF) {
-        case SQLITE_CONSTRAINT:
-            if (contains(message, "would be truncated"))
-                return sqlstate::kTruncation;
-            if (contains(message, "Conversion failed"))
-                return sqlstate::kConversion;
-            if (contains(message, "out-of-range value"))
-                return "22008";
-            return sqlstate::kIntegrity;
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return sqlstate::kBusy;
-        case SQLITE_CANTOPEN:
-        case SQLITE_NOTADB:
-            return sqlstate::kConnection;
-        default:
-            break;
-    }
-    if (contains(message, "no such table") || contains(message, "no such view"))
-        return sqlstate::kNoSuchObject;
-    if (contains(message, "no such column") || contains(message, "has no column"))
-        return sqlstate::kNoSuchColumn;
-    if (contains(message, "Conversion failed") || contains(message, "Error converting"))
-        return sqlstate::kConversion;
-    if (contains(message, "already exists") || contains(message, "already an object"))
-        return "42S01";
-    if (contains(message, "out-of-range value") || contains(message, "caused an overflow"))
-        return "22008";
-    if (contains(message, "Arithmetic overflow error"))
-        return "22003";
-    if (contains(message, "Divide by zero error"))
-        return "22012";
-    if (contains(message, "syntax error") || contains(message, "no such function") ||
-        contains(message, "not supported") || contains(message, "wrong number of arguments") ||
-        contains(message, "does not recognize the datepart") ||
-        contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
-        contains(message, "Must declare the scalar variable"))
-        return sqlstate::kSyntax;
-    return sqlstate::kGeneral;
-}
-
 PlanRunner::PlanRunner(Engine& engine, Backend& backend) : engine_(engine), backend_(backend) {}
 PlanRunner::~PlanRunner() = default;
 
@@ -138,7 +40,7 @@ BatchResult PlanRunner::run(std::string_view sql) {
     BatchResult result;
     // Variables live as long as their batch.
     variables_.clear();
-    variables_.set("@@ROWCOUNT", Value(0));
+    handling_.clear();
     const VariablesInUse use(&variables_);
     for (const auto& st : plan->statements)
         if (exec(st, shape.literals, result) == Flow::Return)
@@ -189,8 +91,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
                                          literals, st.source, &changed, &hasColumns);
             result.rowsAffected += changed;
-            variables_.set("@@ROWCOUNT",
-                           Value(hasColumns ? static_cast<long long>(rs.rows.size()) : changed));
+            variables_.error = 0;
+            variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
             if (hasColumns)
                 result.resultSets.push_back(std::move(rs));
             break;
@@ -258,13 +160,44 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         case tsql::Statement::Kind::SelectAssign: {
             const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
             assign(st.variables, rs, true);
-            variables_.set("@@ROWCOUNT", Value(static_cast<long long>(rs.rows.size())));
+            variables_.rowCount = static_cast<long long>(rs.rows.size());
             break;
         }
         case tsql::Statement::Kind::Print:
             // Evaluated for its errors; the text has no channel to the caller.
             engine_.query(st.sql, literals, st.source, nullptr);
             break;
+        case tsql::Statement::Kind::TryCatch: {
+            std::optional<DbError> caught;
+            try {
+                for (const auto& s : st.body)
+                    if (const Flow f = exec(s, literals, result); f != Flow::Next)
+                        return f;
+            } catch (const DbError& e) {
+                caught = e;
+            }
+            if (!caught)
+                break;
+            handling_.push_back(*caught);
+            setCaught(&handling_.back());
+            Flow f = Flow::Next;
+            try {
+                for (const auto& s : st.elseBody)
+                    if ((f = exec(s, literals, result)) != Flow::Next)
+                        break;
+            } catch (...) {
+                handling_.pop_back();
+                setCaught(handling_.empty() ? nullptr : &handling_.back());
+                throw;
+            }
+            handling_.pop_back();
+            setCaught(handling_.empty() ? nullptr : &handling_.back());
+            if (f != Flow::Next)
+                return f;
+            break;
+        }
+        case tsql::Statement::Kind::Throw:
+            raise(st, literals);
         case tsql::Statement::Kind::Break:
             return Flow::Break;
         case tsql::Statement::Kind::Continue:
@@ -287,6 +220,37 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             break;
     }
     return Flow::Next;
+}
+
+void PlanRunner::setCaught(const DbError* error) {
+    const ProviderError* e = error && !error->errors().empty() ? &error->errors().front() : nullptr;
+    variables_.set("ERROR_NUMBER()",
+                   e ? Value(static_cast<long long>(e->nativeError)) : Value::null());
+    variables_.set("ERROR_MESSAGE()", e ? Value(e->message) : Value::null());
+    variables_.set("ERROR_SEVERITY()", e ? Value(16) : Value::null());
+    variables_.set("ERROR_STATE()", e ? Value(1) : Value::null());
+    variables_.set("ERROR_LINE()", e ? Value(1) : Value::null());
+    variables_.set("ERROR_PROCEDURE()", Value::null());
+    if (e)
+        variables_.error = e->nativeError;
+}
+
+void PlanRunner::raise(const tsql::Statement& st, const Literals& literals) {
+    if (st.sql.empty()) {
+        // THROW without arguments: the error being handled, again.
+        if (handling_.empty())
+            throw DbError({{sqlstate::kSyntax, 10704,
+                            "To rethrow an error, a THROW statement must be used inside a CATCH "
+                            "block.",
+                            "T-SQL adapter"}},
+                          st.source);
+        throw handling_.back();
+    }
+    const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
+    const auto& row = rs.rows.at(0);
+    const long number =
+        static_cast<long>(row.at(0).toDecimal().value_or(Decimal(50000)).toInt64().value_or(50000));
+    throw DbError({{sqlstate::kSyntax, number, row.at(1).toText(), "T-SQL"}}, st.source);
 }
 
 void PlanRunner::assign(const std::vector<std::string>& names, const ResultSet& rs, bool last) {

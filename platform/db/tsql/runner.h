@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "platform/db/backend.h"
+#include "platform/db/errors.h"
 #include "platform/db/sqlite/script_variables.h"
+#include "platform/db/sqlite/sqlite_errors.h"
 #include "platform/db/tsql/plan.h"
 
 namespace db::sqlite {
@@ -50,16 +52,6 @@ public:
     virtual void rollback() = 0;
 };
 
-// SQLSTATE of a SQLite result code and message, as the layer reports it.
-std::string sqlStateOf(int resultCode, const std::string& message);
-// The message shown for a SQLite failure: SQLite's own, preceded by an
-// explanation where SQLite's is obscure (a lock held by another connection).
-std::string clearMessage(int resultCode, const std::string& message);
-// SQL Server's number and message for the SQLite failures it has its own
-// for (a missing table 208, column 207, function 195, a syntax error 102);
-// `native` keeps SQLite's result code and `message` its text otherwise.
-void sqlServerError(std::string& message, long& native);
-
 class PlanRunner {
 public:
     // `backend` is handed to the host procedures the batches call.
@@ -89,6 +81,9 @@ private:
     Flow exec(const tsql::Statement& st, const Literals& literals, BatchResult& result);
     // Sets `names` from a row of `rs` (the last one when `last`); none: unchanged.
     void assign(const std::vector<std::string>& names, const ResultSet& rs, bool last);
+    // ERROR_NUMBER() and the rest as CATCH sees them; `error` null: outside CATCH.
+    void setCaught(const DbError* error);
+    [[noreturn]] void raise(const tsql::Statement& st, const Literals& literals);
     ResultSet callProcedure(const tsql::Statement& st, const Literals& literals);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
     long long selectInto(const tsql::Statement& st, const Literals& literals);
@@ -128,7 +123,8 @@ private:
     std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
     std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case
     BatchVariables variables_;                       // the batch's; a batch starts without any
-    std::string identityInsert_;  // the table whose IDENTITY_INSERT is ON, upper case
+    std::string identityInsert_;     // the table whose IDENTITY_INSERT is ON, upper case
+    std::vector<DbError> handling_;  // errors whose CATCH blocks run, innermost last
 };
 
 }  // namespace db::sqlite

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/db/tsql/from.h"
+
 namespace db::tsql {
 namespace {
 
@@ -140,6 +142,56 @@ bool Assignments::select(std::size_t b, std::size_t e, const std::string& src, S
     st.kind = Statement::Kind::SelectAssign;
     st.sql = em.region(0, out.size());
     return true;
+}
+
+// THROW number, message, state; THROW alone; RAISERROR (message, severity, state).
+Statement raiseStatement(const Tokens& t, std::size_t b, std::size_t e, const std::string& src,
+                         Plan& plan) {
+    const Token& first = t[b];
+    Statement st;
+    st.kind = Statement::Kind::Throw;
+    std::size_t i = b + 1, close = e;
+    if (first.is("RAISERROR")) {
+        // RAISERROR (message, severity, state): the message's number is 50000.
+        if (i >= e || !t[i].isSymbol("("))
+            unsupported("RAISERROR without its arguments", src);
+        close = closeOf(t, i, e) - 1;
+        ++i;
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> args;
+    for (std::size_t j = i, from = i; j <= close; j = j < close ? nextItem(t, j, close) : close + 1)
+        if (j == close || t[j].isSymbol(",")) {
+            if (from < j)
+                args.emplace_back(from, j);
+            from = j + 1;
+        }
+    Emitter em(t, src, true, plan);
+    if (first.is("THROW") && args.size() == 3)
+        st.sql = "SELECT " + em.region(args[0].first, args[0].second) + ", " +
+                 em.region(args[1].first, args[1].second) + ", " +
+                 em.region(args[2].first, args[2].second);
+    else if (first.is("RAISERROR") && args.size() >= 3)
+        st.sql = "SELECT 50000, " + em.region(args[0].first, args[0].second) + ", " +
+                 em.region(args[2].first, args[2].second);
+    else if (!(first.is("THROW") && args.empty()))
+        unsupported("this " + upper(first.text), src);
+    return st;
+}
+
+// SET IDENTITY_INSERT table ON | OFF; [b, e) starts at SET.
+Statement identityInsertStatement(const Tokens& t, std::size_t b, std::size_t e,
+                                  const std::string& src, Plan& plan) {
+    std::size_t i = b + 2;
+    Emitter names(t, src, false, plan);
+    names.tableName(i, e);
+    if (i + 1 != e || !(t[i].is("ON") || t[i].is("OFF")))
+        unsupported("SET IDENTITY_INSERT without ON or OFF", src);
+    Statement st;
+    st.kind = Statement::Kind::IdentityInsert;
+    st.table = rawName(t[i - 1]);
+    st.temporary = t[i - 1].kind == TokenKind::TempName;
+    st.sql = upper(t[i].text);
+    return st;
 }
 
 }  // namespace db::tsql

@@ -35,4 +35,13 @@ private:
     std::map<std::string, TypeSpec>& variables_;
 };
 
+// THROW number, message, state (or alone, in CATCH) and RAISERROR (message,
+// severity, state) as a Throw statement; [b, e) starts at the keyword.
+Statement raiseStatement(const Tokens& t, std::size_t b, std::size_t e, const std::string& src,
+                         Plan& plan);
+
+// SET IDENTITY_INSERT table ON | OFF; [b, e) starts at SET.
+Statement identityInsertStatement(const Tokens& t, std::size_t b, std::size_t e,
+                                  const std::string& src, Plan& plan);
+
 }  // namespace db::tsql

@@ -18,9 +18,10 @@ namespace db::tsql {
 namespace {
 
 constexpr std::array kStatementWords = {
-    "SELECT",  "INSERT", "UPDATE", "DELETE", "CREATE", "DROP",   "ALTER",    "TRUNCATE", "EXEC",
-    "EXECUTE", "IF",     "ELSE",   "BEGIN",  "END",    "COMMIT", "ROLLBACK", "SET",      "DECLARE",
-    "PRINT",   "WHILE",  "RETURN", "MERGE",  "GO",     "BREAK",  "CONTINUE"};
+    "SELECT",   "INSERT",   "UPDATE",  "DELETE",   "CREATE", "DROP",     "ALTER",
+    "TRUNCATE", "EXEC",     "EXECUTE", "IF",       "ELSE",   "BEGIN",    "END",
+    "COMMIT",   "ROLLBACK", "SET",     "DECLARE",  "PRINT",  "WHILE",    "RETURN",
+    "MERGE",    "GO",       "BREAK",   "CONTINUE", "THROW",  "RAISERROR"};
 
 bool isStatementWord(const Token& tok) {
     if (tok.kind != TokenKind::Word)
@@ -61,6 +62,8 @@ private:
     Statement one(std::size_t& i, std::size_t e) {
         if (t_[i].is("IF") || t_[i].is("WHILE"))
             return ifStatement(i, e);
+        if (t_[i].is("BEGIN") && i + 1 < e && t_[i + 1].is("TRY"))
+            return tryCatch(i, e);
         if (t_[i].is("BEGIN") &&
             !(i + 1 < e && (t_[i + 1].is("TRAN") || t_[i + 1].is("TRANSACTION")))) {
             const std::size_t start = i;
@@ -76,6 +79,29 @@ private:
         i = statementEnd(b, e);
         Statement st = simple(b, i);
         st.source = source(b, i);
+        return st;
+    }
+
+    // BEGIN TRY ... END TRY BEGIN CATCH ... END CATCH
+    Statement tryCatch(std::size_t& i, std::size_t e) {
+        const std::size_t start = i;
+        auto expect = [&](const char* first, const char* second) {
+            while (i < e && t_[i].isSymbol(";"))
+                ++i;
+            if (!(i + 1 < e && t_[i].is(first) && t_[i + 1].is(second)))
+                unsupported(std::string("a TRY block without ") + first + " " + second,
+                            source(start, e));
+            i += 2;
+        };
+        Statement st;
+        st.kind = Statement::Kind::TryCatch;
+        i += 2;
+        st.body = block(i, e, true);
+        expect("END", "TRY");
+        expect("BEGIN", "CATCH");
+        st.elseBody = block(i, e, true);
+        expect("END", "CATCH");
+        st.source = source(start, i);
         return st;
     }
 
@@ -191,6 +217,8 @@ private:
             st.sql = "SELECT " + em.region(b + 1, e);
             return st;
         }
+        if (first.is("THROW") || first.is("RAISERROR"))
+            return raiseStatement(t_, b, e, src, plan_);
         if (first.is("DECLARE"))
             return Assignments(t_, plan_, variables_).declare(b + 1, e, src);
         if (first.is("SET") && b + 1 < e && t_[b + 1].kind == TokenKind::Variable)
@@ -206,19 +234,8 @@ private:
                                              : Statement::Kind::Return;
             return st;
         }
-        if (first.is("SET") && b + 1 < e && t_[b + 1].is("IDENTITY_INSERT")) {
-            std::size_t i = b + 2;
-            Emitter names(t_, src, false, plan_);
-            names.tableName(i, e);
-            if (i + 1 != e || !(t_[i].is("ON") || t_[i].is("OFF")))
-                unsupported("SET IDENTITY_INSERT without ON or OFF", src);
-            Statement st;
-            st.kind = Statement::Kind::IdentityInsert;
-            st.table = rawName(t_[i - 1]);
-            st.temporary = t_[i - 1].kind == TokenKind::TempName;
-            st.sql = upper(t_[i].text);
-            return st;
-        }
+        if (first.is("SET") && b + 1 < e && t_[b + 1].is("IDENTITY_INSERT"))
+            return identityInsertStatement(t_, b, e, src, plan_);
         if (first.is("SET") && b + 1 < e && t_[b + 1].kind == TokenKind::Word) {
             static constexpr std::array options = {
                 "NOCOUNT",           "DATEFORMAT",        "ANSI_NULLS", "ANSI_WARNINGS",
@@ -239,6 +256,11 @@ private:
             Translator sub(g, sql_, plan_);
             sub.variables_ = variables_;
             return sub.select(0, g.size(), src, true);
+        }
+        if (Tokens aliased; aliasesByEquals(t_, b, e, aliased)) {
+            Translator sub(aliased, sql_, plan_);
+            sub.variables_ = variables_;
+            return sub.select(0, aliased.size(), src, true);
         }
         checkGrouping(t_, b, e, src);
         if (Statement assign; Assignments(t_, plan_, variables_).select(b, e, src, assign))
