@@ -10,13 +10,14 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "common/rights.h"
 #include "common/frame_messages.h"
 #include "common/procedure.h"
+#include "common/rights.h"
 #include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/controls/progress.h"
 #include "platform/controls/record_frame.h"
 #include "platform/controls/side_bar.h"
@@ -86,6 +87,10 @@ FRMMG_VELDRANO::FRMMG_VELDRANO(QWidget* parent) : QWidget(parent) {
 }
 
 FRMMG_VELDRANO::~FRMMG_VELDRANO() {
+    // A box left with the focus ends its edit now, while its tab still
+    // lives, not when the closing window takes the focus from it.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     if (loaded_ && !unloaded_)
         Form_Unload();
 }
@@ -198,6 +203,14 @@ void FRMMG_VELDRANO::buildTabs() {
             tabs_[i] = std::make_unique<EmptyTab>(*this, i);
         tabs_[i]->build(pages_[i]);
     }
+    // Every command answers Alt+letter: the window's own first, then each
+    // page's among the letters the window left free.
+    QList<QWidget*> pages;
+    for (QWidget* page : pages_)
+        pages.push_back(page);
+    const QSet<QChar> window = controls::AssignMnemonics(this, {}, pages);
+    for (QWidget* page : pages)
+        controls::AssignMnemonics(page, window);
 }
 
 db::Connection& FRMMG_VELDRANO::connection() {
@@ -226,8 +239,7 @@ void FRMMG_VELDRANO::Form_Load() {
             services_.setConnection(connection_.get());
         }
         // Nothing the host's rights forbid reaches the database.
-        common::guardConnection(*connection_,
-                                    [this] { return common::rightsOf(pclsInterface_); });
+        common::guardConnection(*connection_, [this] { return common::rightsOf(pclsInterface_); });
     });
     p.step([&] { readCompany(); });
     p.step([&] { InitToolbarGestioni(*this, tbarGestioni_); });
@@ -272,7 +284,7 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->SetRecordDescription(
         QString::fromStdString(services_.TraduciTesto("l'articolo di Magazzino", 67919)));
     common::routeFrameMessages(services_, *fmeArt_,
-                                 [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
+                               [this] { return services_.TraduciTesto("Avviso Utente", 8522); });
     controls::BindOptions code;
     code.caption = "Articolo";
     fmeArt_->BindControl(txtCodArt_, "MG66_CODART", code);
@@ -380,6 +392,8 @@ void FRMMG_VELDRANO::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     // Every release is attempted, whatever the one before did.
     for (auto& t : tabs_) {
         try {
