@@ -1,7 +1,8 @@
 #pragma once
 // Tells the user when a box of a window cannot take what is typed or
 // pasted: every text box of the window (and of its tabs, made later too)
-// stops at its limit, and the user hears why (message 91701).
+// stops at its limit, and the user hears why (message 91701); a character
+// the database cannot hold (an emoji, Cyrillic) is refused by name (91600).
 
 #include <QObject>
 #include <QPointer>

@@ -8,9 +8,12 @@
 //   --ditta CODE       the company (default: the first one)
 //   --item CODE        open the card on that item (IsCalled + CodiceArticolo)
 //   --screenshot DIR   render every tab of the card to DIR/tab-NN.png and exit
-//   --size WxH         the card's size for the screenshots (e.g. 1024x768)
+//   --size WxH         the card's size, shown or in the screenshots (1024x768)
 //   --layout FILE      where the windows' layout is kept between runs
 //                      (default: the user's settings of the host)
+//   --lingua CODE      the user's language: IT (default) or EN
+//   --readonly         the card shows everything and writes nothing
+//   --help             this usage
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,13 +46,27 @@
 #include "platform/framework/menu_entry.h"
 #include "platform/framework/navigator.h"
 #include "platform/framework/object_models.h"
+#include "platform/framework/qt_translation.h"
 
 namespace {
 
 constexpr const char* kCard = "ZOLT_VELDRANO.CLSMG_VELDRANO";
 
+constexpr const char* kUsage =
+    "uso: veldrano-host [--db CONNESSIONE] [--ditta CODICE] [--item CODICE]\n"
+    "                  [--screenshot DIR] [--size LARGHEZZAxALTEZZA] [--layout FILE]\n"
+    "                  [--lingua IT|EN] [--readonly] [--help]\n"
+    "  --db CONNESSIONE   il database (predefinito: il database dimostrativo)\n"
+    "  --ditta CODICE     la ditta (predefinita: la prima)\n"
+    "  --item CODICE      apre la scheda su quell'articolo\n"
+    "  --screenshot DIR   salva ogni scheda in DIR/tab-NN.png ed esce\n"
+    "  --size LxA         dimensione della scheda, a video o nelle immagini\n"
+    "  --layout FILE      dove si conserva la disposizione delle finestre\n"
+    "  --lingua IT|EN     lingua dell'utente (predefinita: IT)\n"
+    "  --readonly         la scheda mostra tutto e non scrive nulla\n";
+
 struct Options {
-    std::string connectionString, company, item, screenshots, layout;
+    std::string connectionString, company, item, screenshots, layout, language = "IT";
     QSize size;
     bool readOnly = false;  // the card is launched without the rights to write
 };
@@ -78,12 +95,14 @@ std::string first(db::Connection& cn, const std::string& sql) {
     return rs.recordCount() > 0 ? rtrim(rs.valueAt(0, 0).toText()) : std::string();
 }
 
-// The catalogue shipped with the host: next to the program once installed,
-// in the source tree while it runs from the build.
-std::string catalogueFile() {
+// The catalogue shipped with the host, in the user's language: next to the
+// program once installed, in the source tree while it runs from the build.
+std::string catalogueFile(const std::string& language = "IT") {
+    const QString name =
+        language == "EN" ? QStringLiteral("messages_en.tsv") : QStringLiteral("messages.tsv");
     const QString app = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {app + "/../share/veldrano/messages.tsv",
-                                     QStringLiteral(VELDRANO_SOURCE_DIR "/demo/messages.tsv")})
+    for (const QString& candidate :
+         {app + "/../share/veldrano/" + name, QStringLiteral(VELDRANO_SOURCE_DIR "/demo/") + name})
         if (QFileInfo::exists(candidate))
             return QFileInfo(candidate).absoluteFilePath().toStdString();
     return {};
@@ -99,9 +118,9 @@ std::string connectionFailureText(const db::DbError& e) {
         } catch (const std::exception&) {
         }
     }
-    return catalogue.Text(91506, {db::Value(db::describeFailure(e))},
-                          "Impossibile aprire la connessione al database:\n" +
-                              db::describeFailure(e));
+    return catalogue.Text(
+        91506, {db::Value(db::describeFailure(e))},
+        "Impossibile aprire la connessione al database:\n" + db::describeFailure(e));
 }
 
 // Component libraries live in the build's lib folder, or next to the program.
@@ -139,7 +158,13 @@ bool parse(int argc, char** argv, Options& o) {
             o.screenshots = argv[++i];
         else if (a == "--layout" && value)
             o.layout = argv[++i];
-        else if (a == "--readonly")
+        else if (a == "--lingua" && value) {
+            o.language = QString::fromUtf8(argv[++i]).toUpper().toStdString();
+            if (o.language != "IT" && o.language != "EN") {
+                std::cerr << "veldrano-host: lingua non disponibile: " << argv[i] << " (IT o EN)\n";
+                return false;
+            }
+        } else if (a == "--readonly")
             o.readOnly = true;
         else if (a == "--size" && value) {
             o.size = parseSize(argv[++i]);
@@ -187,18 +212,53 @@ void screenshots(QWidget& window, const std::string& folder, QSize size) {
     }
 }
 
+// Whether Qt can show windows here: a platform chosen, or a display to use.
+bool displayAvailable() {
+#if defined(Q_OS_LINUX)
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+// The card below the host's main window, so the navigator is never under it,
+// at the size asked for.
+void placeCard(const QMainWindow& main, QSize size) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "FRMMG_VELDRANO" && w->isVisible()) {
+            if (size.isValid())
+                w->resize(size);
+            const QRect host = main.frameGeometry();
+            w->move(host.left(), host.bottom() + 1);
+        }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+    if (!displayAvailable()) {
+        std::cerr
+            << "veldrano-host: nessun display disponibile. Per disegnare la scheda fuori "
+               "schermo: QT_QPA_PLATFORM=offscreen ./run --screenshot DIR [--size 1024x768]\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Veldrano");
     QApplication::setApplicationName("veldrano-host");
     Options options;
     if (!parse(argc, argv, options)) {
-        std::cerr << "uso: veldrano-host [--db CONNESSIONE] [--ditta CODICE] [--item CODICE] "
-                     "[--screenshot DIR [--size LARGHEZZAxALTEZZA]] [--layout FILE] [--readonly]\n";
+        std::cerr << kUsage;
         return 2;
     }
+    // Qt's own texts (Yes/No, file dialogs) in the user's language.
+    if (!framework::InstallQtTranslation(options.language))
+        std::cerr << "veldrano-host: traduzioni di Qt non installate (qt6-translations-l10n)\n";
     try {
         demo::registerHostObjects();
         host::RegisterHostPrograms();
@@ -234,7 +294,7 @@ int main(int argc, char** argv) {
                 .toStdString());
         if (demoDatabase)
             host::AddDemoImages(database, global.MediaFolder());
-        if (const std::string file = catalogueFile(); !file.empty())
+        if (const std::string file = catalogueFile(options.language); !file.empty())
             global.SetMultilingua(framework::Multilingual(framework::Catalogue::FromFile(file)));
 
         // ---- the main window: navigator, company switch, status bar
@@ -347,10 +407,13 @@ int main(int argc, char** argv) {
                 return;
             QObject::disconnect(watching);
             watched = frame;
+            navigator.SetAllowed(!frame || frame->AllowInsert(), !frame || frame->AllowDelete());
             if (frame)
-                watching =
-                    QObject::connect(frame, &controls::RecordFrame::changeStatus, &main,
-                                     [&](int s) { navigator.SetStatus(static_cast<short>(s)); });
+                watching = QObject::connect(
+                    frame, &controls::RecordFrame::changeStatus, &main, [&, frame](int s) {
+                        navigator.SetAllowed(frame->AllowInsert(), frame->AllowDelete());
+                        navigator.SetStatus(static_cast<short>(s));
+                    });
         });
         QObject::connect(companies, QOverload<int>::of(&QComboBox::activated), &main, [&](int) {
             const std::string code = companies->currentData().toString().toStdString();
@@ -385,8 +448,10 @@ int main(int argc, char** argv) {
             card->CloseForm();
             return 0;
         }
+        main.move(0, 0);
         main.show();
         showCard(options.item);
+        placeCard(main, options.size);
         const int result = app.exec();
         if (card)
             card->CloseForm();

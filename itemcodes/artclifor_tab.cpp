@@ -213,8 +213,14 @@ void ArtCliForTab::build(QWidget* page) {
                      [this](bool& cancel) { TXT_CLIFOR_OPZIONE_StartDecode(cancel); });
     QObject::connect(TXT_CLIFOR_OPZIONE, &controls::LookupBox::afterItem, page,
                      [this] { TXT_CLIFOR_OPZIONE_AfterItem(); });
-    QObject::connect(TXT_ARTCLIFOR, &QLineEdit::editingFinished, page,
-                     [this] { TXT_ARTCLIFOR_AfterItem(); });
+    // Only a code the user typed is looked up: leaving the box after Esc put
+    // the stored code back is no edit.
+    QObject::connect(TXT_ARTCLIFOR, &QLineEdit::editingFinished, page, [this] {
+        if (!TXT_ARTCLIFOR->isModified())
+            return;
+        TXT_ARTCLIFOR->setModified(false);
+        TXT_ARTCLIFOR_AfterItem();
+    });
     QObject::connect(TXT_CODCLIFOR, &controls::LookupBox::startLookup, page,
                      [this](bool& cancel) { TXT_CODCLIFOR_StartLookup(cancel); });
     QObject::connect(TXT_CODCLIFOR, &controls::LookupBox::startDecode, page,

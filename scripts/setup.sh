@@ -12,7 +12,7 @@ veldrano_packages=(
   libsqlite3-dev sqlite3
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core qt6-translations-l10n
   libxlsxwriter-dev libzip-dev poppler-utils
 )
 

@@ -15,6 +15,24 @@ namespace states {
 
 namespace {
 
+// The entry whose text starts with the typed code ("camp" is "CAMP
+// Campionatura"); -1 when no entry or more than one has that code.
+int entryOfCode(const controls::GridColumn& c, const QString& typed) {
+    const QString code = typed.trimmed();
+    if (code.isEmpty() || code.contains(QLatin1Char(' ')))
+        return -1;
+    int found = -1;
+    for (std::size_t i = 0; i < c.ValueList().size(); ++i) {
+        const QString& text = c.ValueList()[i].second;
+        if (text.section(QLatin1Char(' '), 0, 0).compare(code, Qt::CaseInsensitive) == 0) {
+            if (found >= 0)
+                return -1;
+            found = static_cast<int>(i);
+        }
+    }
+    return found;
+}
+
 // The editor of drop-down cells: an editable combo box over the column's
 // value list.
 class StateDelegate : public QStyledItemDelegate {
@@ -34,6 +52,7 @@ public:
         box->completer()->setCompletionMode(QCompleter::PopupCompletion);
         box->completer()->setFilterMode(Qt::MatchContains);
         box->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+        controls::WidenPopup(box);
         return box;
     }
 
@@ -71,7 +90,9 @@ public:
         const QString text = box->currentText();
         if (text == box->property("vld_initial").toString())
             return;
-        const int at = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        int at = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (at < 0)
+            at = entryOfCode(c, text);
         if (at >= 0 && at < static_cast<int>(c.ValueList().size()))
             grid_->ChooseValue(index.row(), index.column(),
                                c.ValueList()[static_cast<std::size_t>(at)].first);
@@ -105,6 +126,10 @@ void StateGrid::TypeValue(long row, int column, const QString& text) {
             ChooseValue(row, column, c.ValueList()[i].first);
             return;
         }
+    if (const int at = entryOfCode(c, text); at >= 0) {
+        ChooseValue(row, column, c.ValueList()[static_cast<std::size_t>(at)].first);
+        return;
+    }
     emit valueTyped(column, row, text);
 }
 

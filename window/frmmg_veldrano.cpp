@@ -17,6 +17,7 @@
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/controls/progress.h"
 #include "platform/controls/record_frame.h"
 #include "platform/controls/side_bar.h"
@@ -85,6 +86,10 @@ FRMMG_VELDRANO::FRMMG_VELDRANO(QWidget* parent) : QWidget(parent) {
 }
 
 FRMMG_VELDRANO::~FRMMG_VELDRANO() {
+    // A box left with the focus ends its edit now, while its tab still
+    // lives, not when the closing window takes the focus from it.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     if (loaded_ && !unloaded_)
         Form_Unload();
 }
@@ -369,6 +374,8 @@ void FRMMG_VELDRANO::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     // Every release is attempted, whatever the one before did.
     for (auto& t : tabs_) {
         try {

@@ -4,6 +4,7 @@
 // variant data about it, chosen through the side bar KOV_SIDEBAR.
 
 #include <QByteArray>
+#include <QSet>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -206,6 +207,7 @@ private:
     bool itemControls_ = false;   // AbilitaControlliArticolo was the last of the pair
     // The layout the host gave back, for the regions of tabs built later.
     QByteArray keptLayout_;
+    QSet<QChar> windowMnemonics_;  // letters the window's own commands use
 };
 
 }  // namespace card

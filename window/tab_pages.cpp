@@ -7,6 +7,7 @@
 #include <QStackedWidget>
 
 #include "common/item_card.h"
+#include "platform/controls/mnemonics.h"
 #include "window/empty_tab.h"
 #include "window/frmmg_veldrano.h"
 #include "window/window_layout.h"
@@ -21,6 +22,12 @@ void FRMMG_VELDRANO::buildTabs() {
     // before the box's click is.
     connect(chkFlgVarArt_, &QCheckBox::pressed, this,
             [this] { ensureTab(common::kTabAttivazioneVarianti); });
+    // Every command answers Alt+letter: the window's own first, then each
+    // page's, as it is built, among the letters the window left free.
+    QList<QWidget*> pages;
+    for (QWidget* page : pages_)
+        pages.push_back(page);
+    windowMnemonics_ = controls::AssignMnemonics(this, {}, pages);
     ensureTab(currentTab());
 }
 
@@ -44,6 +51,7 @@ common::CardTab* FRMMG_VELDRANO::ensureTab(int index) const {
     if (shown)
         page->hide();
     built->build(page);
+    controls::AssignMnemonics(page, windowMnemonics_);
     if (shown)
         page->show();
     if (tabsActivated_)

@@ -323,6 +323,7 @@ public:
         auto* box = new QComboBox(parent);
         for (const auto& [value, text] : c.ValueList())
             box->addItem(text);
+        WidenPopup(box);
         return box;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
@@ -406,6 +407,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Imp
     verticalHeader()->setFixedWidth(16);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
+    // The grid uses the width it has: the last column takes what is left.
+    horizontalHeader()->setStretchLastSection(true);
     setWordWrap(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { ClickHeader(section); });
@@ -443,9 +446,17 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Imp
                     emit rowChanged(previous, row);
                 }
             });
+    // Tab and Shift+Tab go on to the next and previous control; arrows move
+    // among the cells.
+    setTabKeyNavigation(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& i) {
-        if (i.isValid())
-            emit cellClick(i.column(), i.row());
+        if (!i.isValid())
+            return;
+        emit cellClick(i.column(), i.row());
+        // A drop-down cell opens its list on the click that reaches it.
+        if (currentIndex() == i && state() != QAbstractItemView::EditingState &&
+            d->columns.Item(i.column()).Kind() == CellKind::Combo)
+            edit(i);
     });
     new GridExchange(this);  // copy, export, print; paste where the owner takes it
 }
@@ -657,37 +668,6 @@ void DataGrid::PressButton(long row, int column) {
         return;
     SetCurrentRow(row);
     emit buttonClick(column, row);
-}
-
-void DataGrid::keyPressEvent(QKeyEvent* event) {
-    const QModelIndex i = currentIndex();
-    if (i.isValid() && state() != QAbstractItemView::EditingState) {
-        const GridColumn& c = d->columns.Item(i.column());
-        if (c.Kind() == CellKind::Check && event->key() == Qt::Key_Space) {
-            ToggleCheck(i.row(), i.column());
-            return;
-        }
-        if (c.Kind() == CellKind::Button &&
-            (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-             event->key() == Qt::Key_Enter)) {
-            PressButton(i.row(), i.column());
-            return;
-        }
-        if (c.Kind() == CellKind::Combo &&
-            (event->key() == Qt::Key_F4 ||
-             (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier)))) {
-            edit(i);
-            return;
-        }
-        if (c.Kind() == CellKind::Check || c.Kind() == CellKind::Button) {
-            // Typing over a check or button cell must not open a text editor.
-            if (!event->text().isEmpty() && event->key() != Qt::Key_Tab) {
-                event->ignore();
-                return;
-            }
-        }
-    }
-    QTableView::keyPressEvent(event);
 }
 
 // Frozen columns: a second view over the same model, painted above the

@@ -14,6 +14,8 @@
 
 #include "platform/db/value.h"
 
+class QComboBox;
+
 namespace db {
 class Recordset;
 }
@@ -161,7 +163,9 @@ signals:
     void cellClick(int column, long row);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
@@ -172,5 +176,8 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
+
+// A drop-down's list as wide as its longest entry, whatever the cell's width.
+void WidenPopup(QComboBox* box);
 
 }  // namespace controls

@@ -46,6 +46,8 @@ void RecordFrame::Release() {
     if (d->navigator)
         d->navigator->SetFrame(nullptr);
     disconnect(d->gridMove);
+    if (d->grid)
+        d->grid->removeEventFilter(this);
     d->grid = nullptr;
     d->navigator = nullptr;
     d->rs = nullptr;
@@ -93,6 +95,7 @@ void RecordFrame::BindControl(QWidget* control, std::string field, BindOptions o
     if (!control)
         return;
     d->bindings.push_back({control, std::move(field), std::move(options), {}});
+    control->installEventFilter(this);
     const std::size_t at = d->bindings.size() - 1;
     Impl* impl = d.get();
     auto& conns = d->bindings.back().connections;
@@ -151,9 +154,12 @@ void RecordFrame::BindControl(QWidget* control, std::string field, BindOptions o
 }
 
 void RecordFrame::UnbindControls() {
-    for (Binding& b : d->bindings)
+    for (Binding& b : d->bindings) {
         for (auto& c : b.connections)
             disconnect(c);
+        if (b.control)
+            b.control->removeEventFilter(this);
+    }
     d->bindings.clear();
 }
 
@@ -163,9 +169,12 @@ void RecordFrame::RefreshControls() {
 
 void RecordFrame::SetGrid(DataGrid* grid) {
     disconnect(d->gridMove);
+    if (d->grid)
+        d->grid->removeEventFilter(this);
     d->grid = grid;
     if (!grid)
         return;
+    grid->installEventFilter(this);
     d->gridMove =
         connect(grid, &DataGrid::beforeRowChange, this, [this, grid](long, long, bool& cancel) {
             if (d->concludeOnRowChange && d->rs && grid->DataSource() == d->rs)

@@ -139,6 +139,11 @@ signals:
     void validateRecord(QWidget*& invalidControl, bool& cancel);
     void requery();
 
+protected:
+    // Esc in a bound control or the grid abandons the row being entered or
+    // edited (Undo); with nothing pending it goes on to the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool Move(int step);
     struct Impl;

@@ -1,4 +1,6 @@
 // The record frame's edits: save, the save question, new, delete, undo.
+#include <QKeyEvent>
+
 #include "platform/controls/record_frame.h"
 #include "platform/controls/record_frame_impl.h"
 
@@ -191,6 +193,20 @@ void RecordFrame::Undo() {
     // Said even when the frame thought it was there: the controls follow.
     d->setStatus(0, true);
     emit afterUndo();
+}
+
+bool RecordFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier && d->rs && d->rs->isOpen()) {
+        const bool pending =
+            d->status != 0 || (d->hasRow() && d->rs->status() != db::RecordStatus::Unchanged);
+        if (pending) {
+            Undo();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void RecordFrame::Change(int, int, int) {

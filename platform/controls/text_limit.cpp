@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QValidator>
 #include <QVariant>
 #include <algorithm>
 
@@ -104,6 +105,51 @@ bool ExceedsTextLimit(const QWidget* box, const QKeyEvent* event) {
                limit;
     }
     return false;
+}
+
+QString UnstorableCharacter(const QString& text) {
+    // Code page 1252's letters above Latin-1's: euro, quotes, dashes, Š, Œ, Ž...
+    static const QString kCp1252 = QString::fromUtf8(
+        "\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152"
+        "\u017D\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A"
+        "\u0153\u017E\u0178");
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size())
+            return text.mid(i, 2);
+        if ((c.unicode() <= 0xFF && !(c.unicode() >= 0x80 && c.unicode() <= 0x9F)) ||
+            kCp1252.contains(c))
+            continue;
+        return QString(c);
+    }
+    return {};
+}
+
+QString UnstorableCharacter(const QKeyEvent* event) {
+    return event ? UnstorableCharacter(incoming(event)) : QString();
+}
+
+QString RefusedCharacter(const QWidget* box, const QKeyEvent* event) {
+    const auto* edit = qobject_cast<const QLineEdit*>(box);
+    if (!edit || !edit->validator() || edit->isReadOnly() || !event)
+        return {};
+    const QString text = incoming(event);
+    if (text.isEmpty() || text == QLatin1String("\r"))
+        return {};
+    QString candidate = edit->text();
+    int at = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        at = edit->selectionStart();
+        candidate.remove(at, edit->selectedText().size());
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QString next = candidate;
+        next.insert(at, text.left(i + 1));
+        int pos = at + static_cast<int>(i) + 1;
+        if (edit->validator()->validate(next, pos) == QValidator::Invalid)
+            return text.mid(i, 1);
+    }
+    return {};
 }
 
 }  // namespace controls

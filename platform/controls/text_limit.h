@@ -3,6 +3,8 @@
 // keeps its own maximum; a text of several lines keeps it as a property and
 // cuts what goes past it. Record frames narrow a bound box to its column.
 
+#include <QString>
+
 class QKeyEvent;
 class QWidget;
 
@@ -17,5 +19,17 @@ void NarrowTextLimit(QWidget* box, int limit);
 // Whether a key press (typed text or a paste) would take the box past its
 // limit: what the box cannot take is lost, and the user is to be told.
 bool ExceedsTextLimit(const QWidget* box, const QKeyEvent* event);
+
+// The first character of the text that the company's text columns cannot
+// hold (they are CHAR/VARCHAR in code page 1252: Latin letters with their
+// accents, digits, signs, the euro and typographic quotes), as one
+// character even when it takes two UTF-16 units (an emoji); "" when every
+// character fits.
+QString UnstorableCharacter(const QString& text);
+// The same for what a key press (typed text or a paste) would put in a box.
+QString UnstorableCharacter(const QKeyEvent* event);
+// The first character of a key press (typed or pasted) that a line edit's
+// validator refuses (letters in a number box); "" when it takes them all.
+QString RefusedCharacter(const QWidget* box, const QKeyEvent* event);
 
 }  // namespace controls

@@ -6,7 +6,13 @@
 namespace controls {
 
 QString ValueText(const db::Value& value) {
-    return QString::fromStdString(value.toText());
+    // CHAR columns come back padded: a code is shown as typed ("XS", not
+    // "XS   "), wherever it is shown.
+    std::string text = value.toText();
+    if (value.type() == db::Value::Type::Text)
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+    return QString::fromStdString(text);
 }
 
 namespace {

@@ -8,7 +8,8 @@
 
 namespace controls {
 
-// Raw text of a value ("" for Empty and Null), as Value::toText.
+// Text of a value as shown ("" for Empty and Null), as Value::toText without
+// the blanks a CHAR column pads a text with.
 QString ValueText(const db::Value& value);
 // Value typed by a user for a field of the given type: blank gives Null;
 // numbers accept ',' or '.' as the decimal separator; dates accept

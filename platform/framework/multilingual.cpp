@@ -126,6 +126,10 @@ Catalogue Catalogue::FromFile(const std::string& path) {
         const std::size_t tab = line.find('\t');
         if (tab == std::string::npos)
             continue;
+        if (line[0] == '=') {  // a caption translated by its own text
+            c.AddTranslation(unescape(line.substr(1, tab - 1)), unescape(line.substr(tab + 1)));
+            continue;
+        }
         try {
             c.Add(std::stol(line.substr(0, tab)), unescape(line.substr(tab + 1)));
         } catch (const std::exception&) {

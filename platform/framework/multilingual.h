@@ -31,7 +31,8 @@ MessageBoxService& MessageBoxes();
 class Catalogue {
 public:
     // Reads "number<TAB>text" lines (UTF-8; '#' starts a comment line; "\n"
-    // in a text is a line break, "\t" a tab, "\\" a backslash). Throws
+    // in a text is a line break, "\t" a tab, "\\" a backslash) and
+    // "=caption<TAB>translation" lines for captions translated by text. Throws
     // std::runtime_error naming the file when it cannot be read.
     static Catalogue FromFile(const std::string& path);
     void Add(long number, std::string text) { texts_[number] = std::move(text); }

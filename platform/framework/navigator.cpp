@@ -67,8 +67,9 @@ bool Navigator::ButtonEnabled(int button) const {
         case kMultimedia:
             return frame;
         case kNew:
+            return shown && allowInsert_;
         case kDelete:
-            return shown;
+            return shown && allowDelete_;
         case kSearch:
             return shown || status_ == 2;
         case kSave:
@@ -77,6 +78,12 @@ bool Navigator::ButtonEnabled(int button) const {
         default:
             return false;
     }
+}
+
+void Navigator::SetAllowed(bool insert, bool remove) {
+    allowInsert_ = insert;
+    allowDelete_ = remove;
+    applyEnabling();
 }
 
 void Navigator::Refresh() {

@@ -50,6 +50,9 @@ public:
     void SetStatus(short status);
     short Status() const { return status_; }
     bool ButtonEnabled(int button) const;
+    // What the active frame allows: Nuovo and Elimina stay off where it
+    // allows neither (a frame that only shows, or that cannot delete).
+    void SetAllowed(bool insert, bool remove);
     // Redraws the toolbar from the current state; counted for the host.
     void Refresh();
     int Refreshes() const { return refreshes_; }
@@ -96,6 +99,7 @@ signals:
 private:
     void applyEnabling();
 
+    bool allowInsert_ = true, allowDelete_ = true;
     short status_ = -1;
     int refreshes_ = 0;
     std::unique_ptr<FormEvents> formEvents_;

@@ -132,13 +132,14 @@ TEST_F(StatiVariante, EachLevelIsStoredByItselfAndTheEmptyStateDeletes) {
     EXPECT_EQ(righe(kArt, "A0", "= 'TG-LETTERE'", kNull), 0);
     EXPECT_EQ(righe(kArt, "A0", "= 'TG-LETTERE'", "= 'XS'", "1"), 1);  // the option's stays
 
-    // A state typed in full (case aside) is taken; anything else is not.
+    // A state typed in full (case aside) or by its code is taken; a part of
+    // a code is not.
     const long r = riga(*tab.rsOpzioni(), "OPZIONE", "M");
     QString testo;
     for (const auto& [value, text] : opzioni.Columns().Item(2).ValueList())
         if (text.startsWith("CAMP "))
             testo = text;
-    opzioni.TypeValue(r, 2, "CAMP");
+    opzioni.TypeValue(r, 2, "CAM");
     EXPECT_EQ(righe(kArt, "A0", "= 'TG-LETTERE'", "= 'M'"), 0);
     opzioni.TypeValue(r, 2, testo.toUpper());
     EXPECT_EQ(righe(kArt, "A0", "= 'TG-LETTERE'", "= 'M'", "7"), 1);

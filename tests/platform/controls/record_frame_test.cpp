@@ -168,3 +168,23 @@ TEST_F(Frame, ASaveThatFailsOnTheWayToAnotherRowKeepsTheEdits) {
 
 }  // namespace
 }  // namespace controls::test
+
+namespace controls::test {
+namespace {
+
+// MG5E_OPZIONE is CHAR(20): the database pads it, the card never shows it so.
+TEST_F(Frame, CodesOfFixedWidthColumnsAreShownWithoutTheirPadding) {
+    ASSERT_EQ(rs.value("MG5E_OPZIONE").toText().size(), 20u);
+    auto* code = new QLineEdit(&top);
+    frame.BindControl(code, "MG5E_OPZIONE");
+    EXPECT_EQ(code->text().toStdString(), current());
+    for (long row = 0; row < rs.recordCount(); ++row) {
+        const QString shown = grid->CellText(row, 2);
+        EXPECT_FALSE(shown.endsWith(QLatin1Char(' '))) << row;
+        EXPECT_EQ(grid->model()->index(static_cast<int>(row), 2).data().toString(), shown);
+    }
+    EXPECT_EQ(grid->CellText(0, 2).toStdString(), "44");
+}
+
+}  // namespace
+}  // namespace controls::test

@@ -1,0 +1,93 @@
+// The grid's keyboard: desktop conventions inside a grid (arrows among the
+// cells, Ctrl+Home/Ctrl+End to the first and last row, Tab out of the grid)
+// and the keys of its cell kinds (Space on a check, F4 or Alt+Down on a
+// drop-down).
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QStyle>
+
+#include "platform/controls/data_grid.h"
+
+namespace controls {
+
+namespace {
+
+bool rowJump(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+
+}  // namespace
+
+bool DataGrid::event(QEvent* event) {
+    // Ctrl+Home and Ctrl+End are the grid's while it has the focus, not the
+    // host's first and last record.
+    if (event->type() == QEvent::ShortcutOverride && rowJump(static_cast<QKeyEvent*>(event)) &&
+        state() != QAbstractItemView::EditingState) {
+        event->accept();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex i = currentIndex();
+    if (rowJump(event) && model()->rowCount() > 0) {
+        const long row = event->key() == Qt::Key_Home ? 0 : model()->rowCount() - 1;
+        SetCurrentRow(row);
+        if (currentIndex().row() == row && i.isValid())
+            setCurrentIndex(model()->index(static_cast<int>(row), i.column()));
+        return;
+    }
+    if (i.isValid() && state() != QAbstractItemView::EditingState) {
+        const GridColumn& c = Columns().Item(i.column());
+        if (c.Kind() == CellKind::Check && event->key() == Qt::Key_Space) {
+            ToggleCheck(i.row(), i.column());
+            return;
+        }
+        if (c.Kind() == CellKind::Button &&
+            (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+             event->key() == Qt::Key_Enter)) {
+            PressButton(i.row(), i.column());
+            return;
+        }
+        if (c.Kind() == CellKind::Combo &&
+            (event->key() == Qt::Key_F4 ||
+             (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier)))) {
+            edit(i);
+            return;
+        }
+        if (c.Kind() == CellKind::Check || c.Kind() == CellKind::Button) {
+            // Typing over a check or button cell must not open a text editor.
+            if (!event->text().isEmpty() && event->key() != Qt::Key_Tab) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Tab in a cell being edited keeps the edit and leaves the grid, as Tab
+    // does outside an edit.
+    if (hint == QAbstractItemDelegate::EditNextItem ||
+        hint == QAbstractItemDelegate::EditPreviousItem) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
+void WidenPopup(QComboBox* box) {
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+    const int chrome = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       4 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
+    box->view()->setMinimumWidth(widest + chrome);
+}
+
+}  // namespace controls

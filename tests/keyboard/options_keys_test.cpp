@@ -1,0 +1,102 @@
+// The options tab by keys alone: choose a variant, create an option and
+// describe it, search, tick and delete it; Tab leaves the grids for the
+// commands and Ctrl+Home/Ctrl+End stay inside a grid.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/item_card.h"
+#include "groupings/gestione_varianti_tab.h"
+#include "groupings/option_lists.h"
+#include "platform/controls/data_grid.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "tests/keyboard/keyboard_support.h"
+#include "tests/variants/test_card.h"
+
+namespace {
+
+using keytest::holds;
+
+struct OptionsByKeys : keytest::KeyboardTest {
+    void SetUp() override {
+        KeyboardTest::SetUp();
+        cn.open("Data Source=" + path);
+        choose("MAGLIA-001");
+        w->selectTab(common::kTabGestioneVarianti);
+    }
+    groupings::StatoOpzioni& st() {
+        return static_cast<groupings::GestioneVariantiTab*>(w->tab(common::kTabGestioneVarianti))
+            ->stato();
+    }
+    long long options(const std::string& where) {
+        return cardtest::count(cn, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND " + where);
+    }
+    db::Connection cn;
+};
+
+TEST_F(OptionsByKeys, AVariantsOptionIsCreatedDescribedFoundAndDeleted) {
+    groupings::StatoOpzioni& s = st();
+    const long long colours = options("MG5E_CODICEVAR_MG5F = 'A1'");
+    ASSERT_TRUE(tabTo(s.CBO_TIPOVAR1));
+    press(Qt::Key_Down);  // the second variant, Colore
+    EXPECT_EQ(s.variante, "A1");
+
+    mnemonic(s.CMD_OPZORIG_NUOVO);
+    ASSERT_TRUE(holds(s.TXT_OPZIONE_ORIG));
+    type("ZK");
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(holds(s.TXT_DESOPZIONE_ORIG));
+    type("Zinco chiaro");
+    mnemonic(s.CMD_OPZORIG_SALVA);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = 'ZK' AND "
+                      "MG5E_DESCR = 'Zinco chiaro'"),
+              1);
+
+    // Search by description: the option found comes first, ticked.
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("zinco");
+    mnemonic(s.CMD_SEARCH);
+    ASSERT_GT(s.sorgente->recordCount(), 0);
+    EXPECT_EQ(cardtest::text(s.sorgente->valueAt(0, s.sorgente->fieldIndex("MG5E_OPZIONE"))), "ZK");
+
+    // Deleted after the question, answered Yes.
+    cardtest::queueAnswer(common::vbYes);
+    mnemonic(s.CMD_OPZORIG_ELIMINA);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = 'ZK'"), 0);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A1'"), colours);
+}
+
+TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+    press(Qt::Key_Tab);
+    EXPECT_FALSE(holds(s.GRDX_VARIANTI_SOURCE)) << "Tab went round the grid's cells";
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(holds(s.GRDX_VARIANTI_SOURCE));
+    // Every command of the source list is reached by Tab from the grid.
+    for (QPushButton* b : {s.CMD_OPZORIG_NUOVO.data(), s.CMD_OPZORIG_SALVA.data(),
+                           s.CMD_OPZORIG_ELIMINA.data(), s.CMD_SEARCH.data()}) {
+        ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+        EXPECT_TRUE(tabTo(b)) << b->objectName().toStdString();
+    }
+
+    // Ctrl+End and Ctrl+Home: last and first row of the grid, the item stays.
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+    const long rows = s.sorgente->recordCount();
+    ASSERT_GT(rows, 2);
+    press(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(s.GRDX_VARIANTI_SOURCE->CurrentRow(), rows - 1);
+    press(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(s.GRDX_VARIANTI_SOURCE->CurrentRow(), 0);
+    press(Qt::Key_Down);
+    EXPECT_EQ(s.GRDX_VARIANTI_SOURCE->CurrentRow(), 1);
+    EXPECT_EQ(w->TXT_CODART()->text().toStdString(), "MAGLIA-001");
+    EXPECT_TRUE(holds(s.GRDX_VARIANTI_SOURCE));
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// One task of the other tabs by keys alone: Esc abandons a new row in every
+// frame (the transcoding tab's and the item codes'), a state cell opens its
+// list on F4 and on typing and takes a typed code with Enter, the side bar
+// opens a tab from the keyboard.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "common/item_card.h"
+#include "common/value_helpers.h"
+#include "itemcodes/artclifor_tab.h"
+#include "platform/controls/grid_navigator.h"
+#include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
+#include "platform/controls/side_bar.h"
+#include "platform/db/connection.h"
+#include "platform/db/recordset.h"
+#include "states/state_grid.h"
+#include "states/stati_variante_tab.h"
+#include "tests/keyboard/keyboard_support.h"
+#include "tests/variants/test_card.h"
+#include "transcoding/trascodifica_varianti_tab.h"
+
+namespace {
+
+using keytest::holds;
+
+struct TabsByKeys : keytest::KeyboardTest {
+    void SetUp() override {
+        KeyboardTest::SetUp();
+        cn.open("Data Source=" + path);
+    }
+    template <class Tab>
+    Tab& tab(int index) {
+        return *static_cast<Tab*>(w->tab(index));
+    }
+    long long rows(const char* table, const std::string& where) {
+        return cardtest::count(cn, table, where);
+    }
+    db::Connection cn;  // a second session, reading what the window wrote
+};
+
+TEST_F(TabsByKeys, EscAbandonsTheTranscodingNewRowAndTheItemCanBeLeft) {
+    choose("MAGLIA-003");
+    w->selectTab(common::kTabTrascodificaVarianti);
+    auto& t = tab<transcoding::TrascodificaVariantiTab>(common::kTabTrascodificaVarianti);
+    const int colour = t.CBO_TIPOVAR2->findData(common::indiceVariante("A1"));
+    ASSERT_GE(colour, 0);
+    ASSERT_TRUE(tabTo(t.CBO_TIPOVAR2));
+    for (int i = 0; i < colour; ++i)
+        press(Qt::Key_Down);
+    ASSERT_EQ(t.CBO_TIPOVAR2->currentIndex(), colour);
+    ASSERT_TRUE(tabTo(t.TXT_CLIFOR));
+    type("3");
+    press(Qt::Key_Return);
+    ASSERT_NE(t.FME_TRASCF(), nullptr);
+    const long stored = t.rsTrascf()->recordCount();
+    const long long before = rows("MG5S_VARCLIFOR", "1 = 1");
+
+    mnemonic(t.GRIDNAV_TRASCF->Button("Nuovo"));
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 2);
+    type("Abbandonata");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(t.FME_TRASCF()->Status(), 0);
+    EXPECT_EQ(t.rsTrascf()->recordCount(), stored);
+
+    // Nothing pending: another item opens at once, without a question.
+    cardtest::clearMessages();
+    choose("MAGLIA-001");
+    EXPECT_EQ(w->TXT_CODART()->text().toStdString(), "MAGLIA-001");
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(rows("MG5S_VARCLIFOR", "1 = 1"), before);
+}
+
+TEST_F(TabsByKeys, EscAbandonsAnItemCodeBeingEnteredOrEdited) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabArtcli);
+    auto& cli = tab<itemcodes::ArtCliForTab>(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    const long stored = cli.recordset()->recordCount();
+
+    mnemonic(cli.GRIDNAV_ARTCLIFOR->Button("Nuovo"));
+    ASSERT_EQ(cli.frame()->Status(), 2);
+    ASSERT_TRUE(tabTo(cli.TXT_ARTCLIFOR));
+    type("ABBANDONATO");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    EXPECT_EQ(cli.recordset()->recordCount(), stored);
+    EXPECT_EQ(rows("MG73_ARTCLIFOR", "MG73_ARTCLIFOR = 'ABBANDONATO'"), 0);
+
+    // An edit of a stored row goes back to the stored text.
+    const QString was = cli.TXT_ARTCLIFOR->text();
+    ASSERT_TRUE(tabTo(cli.GRD_ARTCLIFOR));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    if (cli.TXT_ARTCLIFOR->isEnabled()) {
+        ASSERT_TRUE(tabTo(cli.TXT_ARTCLIFOR));
+        type("X");
+        EXPECT_EQ(cli.frame()->Status(), 1);
+        press(Qt::Key_Escape);
+        EXPECT_EQ(cli.frame()->Status(), 0);
+    }
+    // With nothing pending, Esc changes nothing.
+    press(Qt::Key_Escape);
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    EXPECT_EQ(cli.recordset()->recordCount(), stored);
+}
+
+TEST_F(TabsByKeys, AStateCellOpensOnF4AndTakesATypedCode) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabStatiVariante);
+    auto& t = tab<states::StatiVarianteTab>(common::kTabStatiVariante);
+    states::StateGrid& grid = *t.GRDX_STATI_OPZIONI;
+    ASSERT_GT(t.rsOpzioni()->recordCount(), 1);
+    int column = -1;
+    for (int c = 0; c < grid.Columns().Count(); ++c)
+        if (grid.Columns()[c].Field() == "STATO")
+            column = c;
+    ASSERT_GE(column, 0);
+
+    // F4 on the state cell: the list opens, as wide as its longest entry.
+    ASSERT_TRUE(tabTo(&grid));
+    grid.setCurrentIndex(grid.model()->index(0, column));
+    press(Qt::Key_F4);
+    QPointer<QComboBox> box = grid.findChild<QComboBox*>();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->isVisible());
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+    EXPECT_GE(box->view()->minimumWidth(), widest);
+    box->hidePopup();
+    press(Qt::Key_Escape);  // closes the cell, writes nothing
+    EXPECT_TRUE(!box || !box->isVisible());
+
+    // Typing a code and Enter: the state is decoded and stored.
+    const std::string option =
+        cardtest::text(t.rsOpzioni()->valueAt(0, t.rsOpzioni()->fieldIndex("OPZIONE")));
+    grid.setFocus();
+    grid.setCurrentIndex(grid.model()->index(0, column));
+    type("esaur");
+    press(Qt::Key_Return);
+    EXPECT_EQ(rows("MG5W_PROVSTATI",
+                   "MG5W_CODART_MG66 = 'MAGLIA-001' AND MG5W_OPZIONE1_MG5E = '" + option +
+                       "' AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_IDSTATOVAR_MG5V = 3"),
+              1);
+}
+
+TEST_F(TabsByKeys, TheSideBarOpensATabFromTheKeyboard) {
+    choose("MAGLIA-001");
+    controls::SideBar* bar = w->KOV_SIDEBAR();
+    auto* tree = bar->findChild<QTreeWidget*>();
+    ASSERT_NE(tree, nullptr);
+    ASSERT_TRUE(tabTo(tree));
+    // Down until the transcoding tab's item is current, then Enter.
+    for (int i = 0; i < 20 && w->currentTab() != common::kTabTrascodificaVarianti; ++i) {
+        press(Qt::Key_Down);
+        if (tree->currentItem() && tree->currentItem()->data(0, Qt::UserRole) == "ITM02")
+            press(Qt::Key_Return);
+    }
+    EXPECT_EQ(w->currentTab(), common::kTabTrascodificaVarianti);
+}
+
+}  // namespace
