@@ -5,39 +5,18 @@
 #include <functional>
 
 #include "common/window_services.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/test_card.h"
 
 namespace cardtest {
 namespace {
 
-class Scripted : public common::Dialoghi {
-public:
-    std::deque<int> answers;
-    std::vector<std::string> shown;
-    std::function<void(const common::RapportoErrore&)> hook;
-    int KOVMsgBox(const std::string& text, int style, const std::string&) override {
-        shown.push_back(text);
-        return next((style & 0x7) == common::vbYesNo ? common::vbNo : common::vbOK);
-    }
-    int errorReport(const common::RapportoErrore& r) override {
-        shown.push_back(r.procedure + ": " + r.error.description);
-        if (hook)
-            hook(r);
-        return next(common::vbAbort);
-    }
-
-private:
-    int next(int fallback) {
-        if (answers.empty())
-            return fallback;
-        int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
-
-Scripted& scripted() {
-    static Scripted s;
+ScriptedDialogs& scripted() {
+    static ScriptedDialogs s = [] {
+        ScriptedDialogs d;
+        d.yesNoDefault = common::vbNo;
+        return d;
+    }();
     static bool installed = (common::setDialoghi(&s), true);
     (void)installed;
     return s;
@@ -53,11 +32,14 @@ std::vector<std::string> shownMessages() {
 }
 void clearMessages() {
     scripted().shown.clear();
+    scripted().messages.clear();
+    scripted().titles.clear();
+    scripted().reports.clear();
     scripted().answers.clear();
-    scripted().hook = nullptr;
+    scripted().onReport = nullptr;
 }
 void beforeErrorAnswer(std::function<void(const common::RapportoErrore&)> hook) {
-    scripted().hook = std::move(hook);
+    scripted().onReport = std::move(hook);
 }
 
 }  // namespace cardtest
