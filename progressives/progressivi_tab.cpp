@@ -23,8 +23,8 @@
 #include "progressives/avanzamento.h"
 #include "progressives/griglia_progressivi.h"
 #include "progressives/pivot_progressivi.h"
+#include "progressives/progressivi_sql.h"
 #include "progressives/righe_progressivi.h"
-#include "progressives/sql_progressivi.h"
 #include "progressives/utility_varianti.h"
 
 namespace progressives {

@@ -16,6 +16,7 @@
 #include "states/state_paste.h"
 #include "states/state_rows.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 #include "states/stati_combinazione_tab.h"
 
 namespace states {
@@ -60,19 +61,7 @@ void StatiCombinazioneTab::CreaCombinazioneVarianti() {
     std::vector<std::string> opzioni;
     p.step([&] {
         db::Recordset rs;
-        if (raggr1_.empty())
-            rs.open("SELECT MG5E_OPZIONE AS OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " +
-                        ditta + " AND MG5E_CODICEVAR_MG5F = '" + var1_ + "' ORDER BY MG5E_OPZIONE",
-                    cn);
-        else
-            rs.open(
-                "SELECT MG5H_OPZIONE_MG5E AS OPZIONE FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI "
-                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
-                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 "
-                "= " +
-                    ditta + " AND MG5H_CODICEVAR_MG5F = '" + var1_ + "' AND MG5H_RAGGR_MG5G = '" +
-                    raggr1_ + "' ORDER BY MG5H_SEQOPZIONE",
-                cn);
+        rs.open(sqlVariantOptions(ditta, var1_, raggr1_), cn);
         for (rs.moveFirst(); !rs.eof(); rs.moveNext())
             opzioni.push_back(common::NzStringa(rs.value("OPZIONE")));
     });
@@ -86,27 +75,12 @@ void StatiCombinazioneTab::CreaCombinazioneVarianti() {
         });
     p.step([&] { ws.EliminaTabellaTemp("#TMP_VARIANTE2"); });
     p.step([&] {
-        const std::string descrVar2 = descrizioneVariante(CBO_TIPOVAR6_2);
-        if (raggr2_.empty())
-            cn.execute("SELECT MG5E_OPZIONE AS '" + descrVar2 +
-                       "', MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 "
-                       "= " +
-                       ditta + " AND MG5E_CODICEVAR_MG5F = '" + var2_ + "' ORDER BY MG5E_OPZIONE");
-        else
-            cn.execute(
-                "SELECT MG5H_OPZIONE_MG5E AS '" + descrVar2 +
-                "', (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
-                "MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON "
-                "MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F "
-                "AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = " +
-                ditta + " AND MG5H_CODICEVAR_MG5F = '" + var2_ + "' AND MG5H_RAGGR_MG5G = '" +
-                raggr2_ + "' ORDER BY MG5H_SEQOPZIONE");
+        cn.execute(
+            sqlSecondVariantRows(ditta, var2_, raggr2_, descrizioneVariante(CBO_TIPOVAR6_2)));
     });
     p.step([&] { ws.EliminaTabellaTemp("#TMP_CROSSVAR"); });
     p.step([&] {
-        cn.execute(
-            "SELECT * INTO #TMP_CROSSVAR FROM #TMP_VARIANTE2 LEFT OUTER JOIN #TMP_VARIANTE1 ON "
-            "1=1");
+        cn.execute(kSqlCrossJoin);
         crossPronta_ = true;
     });
 }
@@ -117,13 +91,7 @@ void StatiCombinazioneTab::LoadCombinazioneVarianti() {
     Procedure p(card(), "LoadCombinazioneVarianti");
     db::Connection& cn = card().connection();
     db::Recordset rs;
-    p.step([&] {
-        rs.open("SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = " + card().companyCode() +
-                    " AND MG5W_CODART_MG66 " + condArt() + " AND MG5W_CODICEVAR1_MG5F = '" +
-                    varA() + "' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_CODICEVAR2_MG5F = '" +
-                    varB() + "' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL",
-                cn);
-    });
+    p.step([&] { rs.open(sqlPairStates(card().companyCode(), condArt(), varA(), varB()), cn); });
     if (crossPronta_)
         p.step([&] {
             const bool primoMinore = varA() == var1_;
@@ -135,8 +103,7 @@ void StatiCombinazioneTab::LoadCombinazioneVarianti() {
                 const std::string riga = common::NzStringa(
                     rs.value(primoMinore ? "MG5W_OPZIONE2_MG5E" : "MG5W_OPZIONE1_MG5E"));
                 try {
-                    cn.execute("UPDATE #TMP_CROSSVAR SET [" + colonna + "] = " + stato.toText() +
-                               " WHERE [" + descrVar2 + "] = '" + riga + "'");
+                    cn.execute(sqlCrossCell(colonna, stato.toText(), descrVar2, riga));
                 } catch (const std::exception&) {
                     // The option left the grouping: the grid has no cell for it.
                     cn.clearErrors();
@@ -221,20 +188,7 @@ std::string StatiCombinazioneTab::GetDescrizioneOpzione(const std::string& varia
     p.step([&] {
         const std::string& ditta = card().companyCode();
         db::Recordset rs;
-        if (raggr.empty())
-            rs.open("SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + ditta +
-                        " AND MG5E_CODICEVAR_MG5F = '" + variante + "' AND MG5E_OPZIONE = '" +
-                        opzione + "'",
-                    card().connection());
-        else
-            rs.open(
-                "SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
-                "MG5E_DESCR FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18 = "
-                "MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = "
-                "MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = " +
-                    ditta + " AND MG5H_CODICEVAR_MG5F = '" + variante +
-                    "' AND MG5H_RAGGR_MG5G = '" + raggr + "' AND MG5E_OPZIONE = '" + opzione + "'",
-                card().connection());
+        rs.open(sqlOptionCaption(ditta, variante, raggr, opzione), card().connection());
         if (rs.recordCount() == 1) {
             rs.moveFirst();
             descrizione = common::NzStringa(rs.value("MG5E_DESCR"));
@@ -292,13 +246,8 @@ RigaStato StatiCombinazioneTab::RigaCombinazione(const std::string& colonna,
                                                  const std::string& opzioneRiga) const {
     const std::string opzA = var1_ < var2_ ? colonna : opzioneRiga;
     const std::string opzB = var1_ < var2_ ? opzioneRiga : colonna;
-    const std::string where = " WHERE MG5W_DITTA_CG18 = " + card().companyCode() +
-                              " AND MG5W_CODART_MG66 " + condArt() +
-                              " AND MG5W_CODICEVAR1_MG5F = '" + varA() +
-                              "' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = '" + opzA +
-                              "' AND MG5W_CODICEVAR2_MG5F = '" + varB() +
-                              "' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E = '" + opzB +
-                              "' AND MG5W_TIPODEFAULT IS NULL";
+    const std::string where =
+        sqlCombinationCondition(card().companyCode(), condArt(), varA(), opzA, varB(), opzB);
     RigaStato riga{"MG5W_PROVSTATI", where, "MG5W_IDSTATOVAR_MG5V", {}};
     riga.nuova = {{"MG5W_DITTA_CG18", common::NzNumero(db::Value(card().companyCode()))},
                   {"MG5W_CODICEVAR1_MG5F", varA()},

@@ -11,54 +11,11 @@
 #include "platform/controls/progress.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "states/states_sql.h"
 
 namespace states {
 
 namespace {
-
-void sostituisci(std::string& text, const std::string& what, const std::string& with) {
-    for (std::size_t at = text.find(what); at != std::string::npos;
-         at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-}
-
-// The state choice list as the database is given it; the words are put in
-// by GetSqlElencoStati.
-const char* const kSqlElencoStati = R"(;WITH CTE_MG5V AS (
-   SELECT
-       MG5V_IDSTATOVAR,
-       MG5V_CODICE,
-       MG5V_DESCR,
-       CASE WHEN MG5V_DATAINIZIO IS NOT NULL THEN
-       CASE WHEN DAY(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAINIZIO)) END + '/' +
-       CASE WHEN MONTH(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAINIZIO)) END + '/' +
-       CONVERT(CHAR(4), YEAR(MG5V_DATAINIZIO))
-       ELSE '' END AS MG5V_DATAINIZIO,
-       CASE WHEN MG5V_DATAFINE IS NOT NULL THEN
-       CASE WHEN DAY(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAFINE)) END + '/' +
-       CASE WHEN MONTH(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAFINE)) END + '/' +
-       CONVERT(CHAR(4), YEAR(MG5V_DATAFINE))
-       ELSE '' END AS MG5V_DATAFINE,
-       CASE WHEN ISNULL(MG5V_ATTIVO, 0) = 0 THEN N'{No}' ELSE N'{Si}' END AS MG5V_ATTIVO
-   FROM
-       MG5V_STATIVAR WITH (NOLOCK)
-   WHERE
-       MG5V_DITTA_CG18 = {Ditta}
-) SELECT
-   CONVERT(DECIMAL(18, 0), 0) AS Codice,
-   '' AS Descrizione
-UNION ALL SELECT
-   MG5V_IDSTATOVAR AS Codice,
-   RTRIM(MG5V_CODICE) +
-   CASE WHEN ISNULL(MG5V_DESCR, '') <> '' THEN ' - ' + RTRIM(ISNULL(MG5V_DESCR, '')) ELSE '' END +
-   CASE WHEN ISNULL(MG5V_DATAINIZIO, '') <> '' THEN N'{DtIni}' + MG5V_DATAINIZIO ELSE '' END +
-   CASE WHEN ISNULL(MG5V_DATAFINE, '') <> '' THEN N'{DtFin}' + MG5V_DATAFINE ELSE '' END +
-   N'{Attivo}' + MG5V_ATTIVO
-    AS Descrizione
-FROM
-   CTE_MG5V WITH (NOLOCK)
-ORDER BY
-   Descrizione)";
 
 std::string dataItaliana(const db::DateTime& d) {
     return QDate(d.year, d.month, d.day).toString(QStringLiteral("dd/MM/yyyy")).toStdString();
@@ -88,14 +45,13 @@ std::string CondArt(int ambito, const std::string& codArt) {
 
 std::string GetSqlElencoStati(common::ItemCard& card) {
     common::WindowServices& ws = card.services();
-    std::string sql = kSqlElencoStati;
-    sostituisci(sql, "{No}", ws.TraduciTesto("No", 39318, std::nullopt, 1));
-    sostituisci(sql, "{Si}", ws.TraduciTesto("Si", 52384, std::nullopt, 1));
-    sostituisci(sql, "{DtIni}", ws.TraduciTesto("- dt.ini:", 79662, std::nullopt, 1));
-    sostituisci(sql, "{DtFin}", ws.TraduciTesto("- dt.fin:", 79663, std::nullopt, 1));
-    sostituisci(sql, "{Attivo}", ws.TraduciTesto("- attivo:", 80600, std::nullopt, 1));
-    sostituisci(sql, "{Ditta}", card.companyCode());
-    return sql;
+    StateChoiceWords words;
+    words.no = ws.TraduciTesto("No", 39318, std::nullopt, 1);
+    words.yes = ws.TraduciTesto("Si", 52384, std::nullopt, 1);
+    words.startDate = ws.TraduciTesto("- dt.ini:", 79662, std::nullopt, 1);
+    words.endDate = ws.TraduciTesto("- dt.fin:", 79663, std::nullopt, 1);
+    words.active = ws.TraduciTesto("- attivo:", 80600, std::nullopt, 1);
+    return sqlStateChoices(card.companyCode(), words);
 }
 
 std::vector<std::pair<db::Value, QString>> ElencoStati(common::ItemCard& card) {
@@ -132,22 +88,14 @@ Stato DecodificaStato(common::ItemCard& card, const std::string& codice) {
     try {
         const std::string code = common::NzValore(db::Value(codice), "");
         db::Recordset rs;
-        rs.open(
-            "SELECT MG5V_IDSTATOVAR, MG5V_ATTIVO, MG5V_DESCR FROM MG5V_STATIVAR WITH (NOLOCK) "
-            "WHERE MG5V_CODICE = '" +
-                code + "'",
-            card.connection());
+        rs.open(sqlStatesByCode(code), card.connection());
         if (rs.recordCount() == 0)
             return stato;
         rs.moveFirst();
         // The same code in several companies: the current company's state.
         if (rs.recordCount() > 1) {
             db::Recordset own;
-            own.open(
-                "SELECT MG5V_IDSTATOVAR FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
-                "MG5V_DITTA_CG18 = " +
-                    card.companyCode() + " AND MG5V_CODICE = '" + code + "'",
-                card.connection());
+            own.open(sqlCompanyStateByCode(card.companyCode(), code), card.connection());
             if (own.recordCount() > 0) {
                 own.moveFirst();
                 for (; !rs.eof(); rs.moveNext())
@@ -171,9 +119,7 @@ Stato DecodificaStato(common::ItemCard& card, const std::string& codice) {
 std::string GetCodiceStato(common::ItemCard& card, const db::Value& id) {
     try {
         db::Recordset rs;
-        rs.open("SELECT MG5V_CODICE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE MG5V_IDSTATOVAR = " +
-                    StateNumber(id).toText(),
-                card.connection());
+        rs.open(sqlStateCode(StateNumber(id).toText()), card.connection());
         if (rs.recordCount() > 0) {
             rs.moveFirst();
             return common::NzStringa(rs.value("MG5V_CODICE"));
@@ -189,9 +135,7 @@ db::Value GetIdStagione(common::ItemCard& card, const std::string& codice) {
         if (code.empty())
             return 0;
         db::Recordset rs;
-        rs.open("SELECT MG5T_IDSTAGIONE FROM MG5T_STAGIONI WITH (NOLOCK) WHERE MG5T_DITTA_CG18 = " +
-                    card.companyCode() + " AND MG5T_CODICE = '" + code + "'",
-                card.connection());
+        rs.open(sqlSeasonByCode(card.companyCode(), code), card.connection());
         if (rs.recordCount() > 0) {
             rs.moveFirst();
             return common::NzNumero(rs.value("MG5T_IDSTAGIONE"));
@@ -204,11 +148,8 @@ db::Value GetIdStagione(common::ItemCard& card, const std::string& codice) {
 std::string SeasonYear(common::ItemCard& card, const db::Value& idStagione) {
     try {
         db::Recordset rs;
-        rs.open(
-            "SELECT YEAR(MG5T_DATAINIZIO) AS ANNO FROM MG5T_STAGIONI WITH (NOLOCK) WHERE "
-            "MG5T_DITTA_CG18 = " +
-                card.companyCode() + " AND MG5T_IDSTAGIONE = " + StateNumber(idStagione).toText(),
-            card.connection());
+        rs.open(sqlSeasonYear(card.companyCode(), StateNumber(idStagione).toText()),
+                card.connection());
         if (rs.recordCount() > 0) {
             rs.moveFirst();
             return common::NzStringa(rs.value("ANNO"));
@@ -235,11 +176,7 @@ bool ConfirmValidity(common::ItemCard& card, const db::Value& id) {
     if (statoVuoto(id))
         return true;
     db::Recordset rs;
-    rs.open(
-        "SELECT MG5V_CODICE, MG5V_DATAFINE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
-        "MG5V_DITTA_CG18 = " +
-            card.companyCode() + " AND MG5V_IDSTATOVAR = " + StateNumber(id).toText(),
-        card.connection());
+    rs.open(sqlStateValidity(card.companyCode(), StateNumber(id).toText()), card.connection());
     if (rs.recordCount() == 0)
         return true;
     rs.moveFirst();
@@ -261,10 +198,7 @@ bool ConfirmValidity(common::ItemCard& card, const db::Value& id) {
 
 std::string ItemGrouping(common::ItemCard& card, const std::string& variante) {
     db::Recordset rs;
-    rs.open("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " +
-                card.companyCode() + " AND MG6B_CODART_MG66 = '" + card.currentItem() +
-                "' AND MG6B_CODICEVAR_MG5F = '" + variante + "'",
-            card.connection());
+    rs.open(sqlItemGrouping(card.companyCode(), card.currentItem(), variante), card.connection());
     if (rs.recordCount() != 1)
         return "";
     rs.moveFirst();

@@ -27,6 +27,7 @@
 #include "states/state_grid.h"
 #include "states/state_rows.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 
 namespace states {
 
@@ -508,14 +509,8 @@ void StatiCombinazioneTab::CaricaDefaultCombinazione(const std::string& condArt,
         TXT_DESSTATODEF->clear();
     });
     p.step([&] {
-        rs.open(
-            "SELECT MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_ATTIVO FROM MG5W_PROVSTATI WITH (NOLOCK) "
-            "INNER JOIN MG5V_STATIVAR WITH (NOLOCK) ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V "
-            "WHERE MG5W_DITTA_CG18 = " +
-                card().companyCode() + " AND MG5W_CODART_MG66 " + condArt +
-                " AND MG5W_CODICEVAR1_MG5F = '" + varA + "' AND MG5W_CODICEVAR2_MG5F = '" + varB +
-                "' AND MG5W_TIPODEFAULT = 1",
-            card().connection());
+        rs.open(sqlPairDefaultState(card().companyCode(), condArt, varA, varB),
+                card().connection());
     });
     p.step([&] {
         if (!rs.isOpen() || rs.recordCount() == 0)
@@ -582,9 +577,7 @@ void StatiCombinazioneTab::SalvaDefaultCombinazione(const db::Value& stato) {
         return;
     Procedure p(card(), "SalvaDefaultCombinazione");
     const std::string where =
-        " WHERE MG5W_DITTA_CG18 = " + card().companyCode() + " AND MG5W_CODART_MG66 " + condArt() +
-        " AND MG5W_CODICEVAR1_MG5F = '" + varA() + "' AND MG5W_CODICEVAR2_MG5F = '" + varB() +
-        "' AND MG5W_TIPODEFAULT = 1";
+        sqlPairDefaultCondition(card().companyCode(), condArt(), varA(), varB());
     RigaStato riga{"MG5W_PROVSTATI", where, "MG5W_IDSTATOVAR_MG5V", {}};
     riga.nuova = {{"MG5W_DITTA_CG18", common::NzNumero(db::Value(card().companyCode()))},
                   {"MG5W_CODICEVAR1_MG5F", varA()},

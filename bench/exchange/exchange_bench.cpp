@@ -22,7 +22,7 @@
 #include "states/state_grid.h"
 #include "states/state_paste.h"
 #include "states/stati_combinazione_tab.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

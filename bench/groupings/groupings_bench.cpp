@@ -28,7 +28,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/db/sqlite/sqlite_functions.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

@@ -26,7 +26,7 @@
 #include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
 #include "tests/duplication/generated_item.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

@@ -28,7 +28,7 @@
 #include "platform/db/sqlite/sqlite_functions.h"
 #include "progressives/dizionario_progressivi.h"
 #include "progressives/progressivi_tab.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

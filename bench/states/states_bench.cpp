@@ -19,7 +19,7 @@
 #include "states/state_grid.h"
 #include "states/state_services.h"
 #include "states/stati_combinazione_tab.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "groupings/where_used_sql.h"
 #include "platform/db/connection.h"
 #include "platform/db/sqlite/sqlite_functions.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

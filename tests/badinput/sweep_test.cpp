@@ -17,7 +17,7 @@
 
 #include "common/item_card.h"
 #include "platform/controls/text_limit.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
 
 namespace {

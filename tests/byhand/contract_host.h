@@ -23,7 +23,7 @@
 #include "platform/framework/menu_entry.h"
 #include "platform/framework/multilingual.h"
 #include "platform/framework/navigator.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "window/frmmg_veldrano.h"
 
 namespace contracttest {

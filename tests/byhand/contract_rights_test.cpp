@@ -23,6 +23,7 @@
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
 #include "tests/byhand/contract_host.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace {
 
@@ -31,24 +32,10 @@ using contracttest::Rights;
 
 // Every question answered Yes, every notice OK, every error report abort;
 // the texts kept. Installed for one test, the suite's scripted dialogs after.
-class YesToAll : public common::Dialoghi {
-public:
-    std::vector<std::string> shown;
-    int KOVMsgBox(const std::string& text, int style, const std::string&) override {
-        shown.push_back(text);
-        const int buttons = style & 0x7;
-        return buttons == common::vbYesNo || buttons == common::vbYesNoCancel ? common::vbYes
-                                                                              : common::vbOK;
-    }
-    int errorReport(const common::RapportoErrore& r) override {
-        shown.push_back("ERRORE " + r.procedure + ": " + r.error.description);
-        return common::vbAbort;
-    }
-    bool saw(const std::string& part) const {
-        for (const auto& s : shown)
-            if (s.find(part) != std::string::npos)
-                return true;
-        return false;
+struct YesToAll : cardtest::ScriptedDialogs {
+    YesToAll() {
+        yesNoDefault = yesNoCancelDefault = common::vbYes;
+        reportPrefix = "ERRORE ";
     }
 };
 

@@ -16,7 +16,7 @@
 #include "platform/controls/side_bar.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
 #include "transcoding/trascodifica_varianti_tab.h"
 #include "window/frmmg_veldrano.h"

@@ -20,29 +20,13 @@
 #include "platform/framework/global.h"
 #include "platform/framework/multilingual.h"
 #include "platform/framework/navigator.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace {
 
-class ScriptedDialogs : public common::Dialoghi {
-public:
-    std::deque<int> answers;
-    std::vector<common::RapportoErrore> reports;
-    std::vector<std::string> messages;
-    int KOVMsgBox(const std::string& text, int, const std::string&) override {
-        messages.push_back(text);
-        return next();
-    }
-    int errorReport(const common::RapportoErrore& r) override {
-        reports.push_back(r);
-        return next();
-    }
-    int next() {
-        if (answers.empty())
-            return common::vbAbort;
-        int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
+// Every message and report without a queued answer is aborted.
+struct ScriptedDialogs : cardtest::ScriptedDialogs {
+    ScriptedDialogs() { messageDefault = yesNoDefault = yesNoCancelDefault = common::vbAbort; }
 };
 
 // A host as the window reaches it through Pcls_Interface: a component with

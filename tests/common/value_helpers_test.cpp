@@ -11,6 +11,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
+#include "tests/support/scripted_dialogs.h"
 
 using namespace common;
 using db::Value;
@@ -153,17 +154,7 @@ TEST(ValueHelpers, LiteralsStayInsideTheirQuotesOnTheDatabase) {
         "1");
 }
 
-namespace {
-class RecordingDialogs : public Dialoghi {
-public:
-    std::vector<std::string> texts;
-    int KOVMsgBox(const std::string& text, int, const std::string&) override {
-        texts.push_back(text);
-        return vbOK;
-    }
-    int errorReport(const RapportoErrore&) override { return vbAbort; }
-};
-}  // namespace
+using RecordingDialogs = cardtest::ScriptedDialogs;
 
 TEST(ValueHelpers, DateDBAndRecordsets) {
     RecordingDialogs dialogs;
@@ -175,7 +166,7 @@ TEST(ValueHelpers, DateDBAndRecordsets) {
     // Not a date: the text cut into day-first pieces, with quotes.
     EXPECT_EQ(DateDB(Value("X12Y34Z56W")), "'34/12/56'");
     EXPECT_EQ(DateDB(Value("ab")), "'/b/'");
-    EXPECT_TRUE(dialogs.texts.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
     setDialoghi(nullptr);
 
     db::Connection c;

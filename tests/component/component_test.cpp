@@ -26,6 +26,7 @@
 #include "platform/framework/menu_entry.h"
 #include "platform/framework/navigator.h"
 #include "platform/framework/object_models.h"
+#include "tests/support/scripted_dialogs.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
@@ -33,27 +34,7 @@ namespace {
 using component::CLSMG_VELDRANO;
 using framework::Navigator;
 
-class Scripted : public common::Dialoghi {
-public:
-    std::deque<int> answers;
-    std::vector<std::string> shown, titles;
-    int KOVMsgBox(const std::string& text, int, const std::string& title) override {
-        shown.push_back(text);
-        titles.push_back(title);
-        return next(common::vbOK);
-    }
-    int errorReport(const common::RapportoErrore& r) override {
-        shown.push_back(r.procedure + ": " + r.error.description);
-        return next(common::vbAbort);
-    }
-    int next(int fallback) {
-        if (answers.empty())
-            return fallback;
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+using Scripted = cardtest::ScriptedDialogs;
 
 // The multimedia manager's window, scripted: records what it was opened
 // with and adds the files the test gives it.

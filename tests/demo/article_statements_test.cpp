@@ -1,10 +1,13 @@
 // The item card's statements for stock progressives, customer and supplier
 // item codes, the preview of variant articles with the duplication check,
-// and descriptions, run exactly as the card builds them on the demo database.
+// and descriptions, built by the card's builders where it has them and run on
+// the demo database.
 
 #include <algorithm>
 
+#include "itemcodes/artclifor_sql.h"
 #include "platform/db/recordset.h"
+#include "progressives/progressivi_sql.h"
 #include "statement_support.h"
 
 namespace demo::test {
@@ -31,41 +34,26 @@ ORDER BY MG5F_INDGRIGLIA DESC)sql",
                             {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}})),
               (Rows{{"A0"}}));
 
-    const char* const options =
-        R"sql(SELECT DISTINCT SUBSTRING (MG70_OPZIONE_MG5E, {Start}, {Size}) AS OPZIONE FROM MG70_MAGPROQTA WHERE MG70_DITTA_CG18  = {Ditta} AND
-      MG70_CODART_MG66 = '{CodArt}' AND
-      MG70_TIPOPROG    = {TipoProg} AND
-      MG70_TIPOQTA     = {TipoQta}{FiltroAnno} ORDER BY OPZIONE)sql";
-    Values sizes = {{"{Start}", "1"},           {"{Size}", "3"},     {"{Ditta}", "1"},
-                    {"{CodArt}", "MAGLIA-001"}, {"{TipoProg}", "1"}, {"{TipoQta}", "1"},
-                    {"{FiltroAnno}", ""}};
-    const auto blank = c.run(fill(options, sizes)).resultSets.at(0);
+    progressives::SceltaProgressivi sizes;
+    sizes.ditta = "1";
+    sizes.codArt = "MAGLIA-001";
+    sizes.start = 1;
+    sizes.size = 3;
+    const auto blank = c.run(progressives::SqlProgressiveOptions(sizes)).resultSets.at(0);
     ASSERT_EQ(blank.rows.size(), 7u);
     EXPECT_EQ(blank.rows[0][0].toText(), "   ");  // a slot without an option
     EXPECT_EQ(rowsOf(blank), (Rows{{""}, {"L"}, {"M"}, {"S"}, {"XL"}, {"XS"}, {"XXL"}}));
-    Values yearly = sizes;
-    yearly[4].second = "2";
-    yearly[6].second = " AND MG70_ANNO = 2025";
-    EXPECT_EQ(query(c, fill(options, yearly)).size(), 6u);
-    yearly[6].second = " AND MG70_ANNO = 2019";
-    EXPECT_EQ(query(c, fill(options, yearly)), Rows{});
+    progressives::SceltaProgressivi yearly = sizes;
+    yearly.tipoProg = 2;
+    yearly.anno = "2025";
+    EXPECT_EQ(query(c, progressives::SqlProgressiveOptions(yearly)).size(), 6u);
+    yearly.anno = "2019";
+    EXPECT_EQ(query(c, progressives::SqlProgressiveOptions(yearly)), Rows{});
 
-    const char* const data = R"sql(SELECT MG70_MAGPROQTA.*, MG58_DESCRDEP,
-       STUFF (MG70_OPZIONE_MG5E, {Start}, {Size}, REPLICATE(' ',{Size})) AS VARIANTE,
-       SUBSTRING (MG70_OPZIONE_MG5E, {Start}, {Size}) AS OPZIONE
-FROM MG70_MAGPROQTA
-INNER JOIN MG58_DEPOSITI WITH (NOLOCK)
-ON MG58_DITTA_CG18 = MG70_DITTA_CG18 AND
-   MG58_CODDEP     = MG70_CODDEP_MG58
-WHERE MG70_DITTA_CG18  = {Ditta} AND
-      MG70_CODART_MG66 = '{CodArt}' AND
-      MG70_TIPOPROG    = {TipoProg} AND
-      MG70_TIPOQTA     = {TipoQta}{FiltroAnno}
- ORDER BY MG70_CODDEP_MG58, MG70_OPZIONE_MG5E)sql";
-    Values colours = sizes;
-    colours[0].second = "4";
+    progressives::SceltaProgressivi colours = sizes;
+    colours.start = 4;
     db::Recordset rs;
-    rs.open(fill(data, colours), c);
+    rs.open(progressives::SqlReadProgressives(colours), c);
     ASSERT_EQ(rs.recordCount(), 30);
     EXPECT_EQ(text(rs.value("MG58_DESCRDEP")), "Magazzino centrale Prato");
     EXPECT_EQ(rs.value("MG70_OPZIONE_MG5E").toText(), "L  BLU      ");
@@ -75,30 +63,8 @@ WHERE MG70_DITTA_CG18  = {Ditta} AND
     EXPECT_EQ(rs.value("MG70_QGIACINI").toText(), "3.000");
     EXPECT_EQ(rs.field(rs.fieldIndex("MG70_QGIACINI")).scale, 3);
 
-    const char* const subcontracting =
-        R"sql(SELECT MG7E_CLAVPROQTA.*, MG58_DESCRDEP, CG16_RAGSOANAG,
-       STUFF (MG7E_OPZIONE_MG5E, {Start}, {Size}, REPLICATE(' ',{Size})) AS VARIANTE,
-       SUBSTRING (MG7E_OPZIONE_MG5E, {Start}, {Size}) AS OPZIONE
-FROM MG7E_CLAVPROQTA WITH (NOLOCK)
-INNER JOIN MG58_DEPOSITI WITH (NOLOCK)
-ON MG58_DITTA_CG18 = MG7E_DITTA_CG18 AND
-   MG58_CODDEP     = MG7E_CODDEPPROV_MG58
-INNER JOIN CG44_CLIFOR WITH (NOLOCK)
-ON CG44_DITTA_CG18 = MG7E_DITTA_CG18  AND
-   CG44_TIPOCF     = MG7E_TIPOCF_CG44 AND
-   CG44_CLIFOR     = MG7E_CLIFOR_CG44
-INNER JOIN CG16_ANAGGEN WITH (NOLOCK)
-ON CG16_CODICE = CG44_CODICE_CG16
-WHERE MG7E_DITTA_CG18      = {Ditta} AND
-      MG7E_INDCLAVATTPAS   = {Kind} AND
-      MG7E_TIPOCF_CG44     = {Kind} AND
-      MG7E_CODART_MG66     = '{CodArt}' AND
-      MG7E_TIPOPROG        = {TipoProg} AND
-      MG7E_CODDEPPROV_MG58 = '{Deposito}' AND
-      MG7E_TIPOQTA         = {TipoQta}{FiltroAnno})sql";
-    Values passive = colours;
-    passive.insert(passive.end(), {{"{Kind}", "1"}, {"{Deposito}", "CLP"}});
-    const auto result = c.run(fill(subcontracting, passive)).resultSets.at(0);
+    const auto result =
+        c.run(progressives::SqlReadSubcontractProgressives(colours, 1, "CLP")).resultSets.at(0);
     std::vector<std::string> seen;
     const auto names = result.columns;
     auto at = [&](const char* name) {
@@ -112,69 +78,24 @@ WHERE MG7E_DITTA_CG18      = {Ditta} AND
     EXPECT_EQ(seen,
               (std::vector<std::string>{"BLU Tintoria Arno S.n.c.", "BLU Tintoria Arno S.n.c.",
                                         "GRI Confezioni Valdarno S.r.l."}));
-    Values active = colours;
-    active.insert(active.end(), {{"{Kind}", "0"}, {"{Deposito}", "CLA"}});
-    EXPECT_EQ(query(c, fill(subcontracting, active)).size(), 2u);
+    EXPECT_EQ(query(c, progressives::SqlReadSubcontractProgressives(colours, 0, "CLA")).size(), 2u);
 }
 
 TEST_P(ArticleStatements, CustomerItemCodesThroughTheirWorkTable) {
-    const Values item = {
-        {"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}, {"{WorkTable}", "#TMP_ARTCLI"}};
-    EXPECT_EQ(query(c, fill("SELECT COUNT (MG73_DITTA_CG18) FROM MG73_ARTCLIFOR WHERE "
-                            "MG73_DITTA_CG18 = {Ditta} AND MG73_CODART_MG66 ='{CodArt}' AND "
-                            "MG73_TIPOCF_CG44 = 0",
-                            item)),
-              (Rows{{"5"}}));
+    using namespace itemcodes;
+    EXPECT_EQ(query(c, SqlCountArtclifor("1", "MAGLIA-001", 0)), (Rows{{"5"}}));
     drop("#TMP_ARTCLI");
-    EXPECT_EQ(c.execute(fill(R"sql(SELECT
-  MG73_DITTA_CG18  AS DITTA,
-  MG73_ARTCLIFOR   AS ARTCLIFOR,
-  MG73_TIPOCF_CG44 AS TIPOCF,
-  MG73_CLIFOR_CG44 AS CLIFOR,
-  CG16_RAGSOANAG   AS RAGSOANAG,
-    CONVERT (CHAR(5), MG73_DITTA_CG18) +
-    MG73_ARTCLIFOR +
-    CONVERT (CHAR(1),MG73_TIPOCF_CG44) +
-    CONVERT(CHAR(6),MG73_CLIFOR_CG44)
-      AS CHIAVE,
-  2 AS IMAGE_GEST,
-  1 AS IMAGE_LIST
-INTO {WorkTable}
-FROM MG73_ARTCLIFOR
-INNER JOIN CG44_CLIFOR WITH (NOLOCK)
-ON CG44_DITTA_CG18 = MG73_DITTA_CG18  AND
-   CG44_TIPOCF     = MG73_TIPOCF_CG44 AND
-   CG44_CLIFOR     = MG73_CLIFOR_CG44
-INNER JOIN CG16_ANAGGEN WITH (NOLOCK)
-ON CG16_CODICE = CG44_CODICE_CG16
-WHERE MG73_DITTA_CG18  = {Ditta} AND
-      MG73_TIPOCF_CG44 = 0 AND
-      MG73_CODART_MG66 = '{CodArt}')sql",
-                             item)),
-              5);
+    EXPECT_EQ(
+        c.execute(CreaSelectTmpArtclifor("#TMP_ARTCLI") + ArtcliforFilter("1", 0, "MAGLIA-001")),
+        5);
     EXPECT_EQ(query(c, "SELECT CHIAVE + '|' FROM #TMP_ARTCLI WHERE CLIFOR = 3"),
               (Rows{{"1    BRG-MER-100              03     |"}}));
-    std::string pk = text(scalar(c, "SELECT NEWID() AS PKNAME "));
-    pk.erase(std::remove(pk.begin(), pk.end(), '-'), pk.end());
-    c.execute("ALTER TABLE #TMP_ARTCLI ADD CONSTRAINT PK" + pk +
-              " PRIMARY KEY CLUSTERED (DITTA, ARTCLIFOR, TIPOCF, CLIFOR) ");
+    const std::string pk = WorkTableKeyName(text(scalar(c, "SELECT NEWID() AS PKNAME ")));
+    ASSERT_EQ(pk.size(), 34u);
+    c.execute(SqlAddPrimaryKey("#TMP_ARTCLI", pk));
 
     db::Recordset list;
-    list.open(fill(R"sql(SELECT MG73_ARTCLIFOR.*, {WorkTable}.* FROM MG73_ARTCLIFOR
-INNER JOIN {WorkTable}
-ON DITTA     = MG73_DITTA_CG18  AND
-   ARTCLIFOR = MG73_ARTCLIFOR   AND
-   TIPOCF    = MG73_TIPOCF_CG44 AND
-   CLIFOR    = MG73_CLIFOR_CG44
-INNER JOIN CG44_CLIFOR WITH (NOLOCK)
-ON CG44_DITTA_CG18 = MG73_DITTA_CG18  AND
-   CG44_TIPOCF     = MG73_TIPOCF_CG44 AND
-   CG44_CLIFOR     = MG73_CLIFOR_CG44
-INNER JOIN CG16_ANAGGEN WITH (NOLOCK)
-ON CG16_CODICE = CG44_CODICE_CG16
-ORDER BY MG73_ARTCLIFOR.MG73_CLIFOR_CG44)sql",
-                   item),
-              c);
+    list.open(CreaSelectArtclifor("#TMP_ARTCLI") + kOrdineArtclifor, c);
     ASSERT_EQ(list.recordCount(), 5);
     list.moveLast();
     EXPECT_EQ(text(list.value("ARTCLIFOR")), "DUV/PULL/07");
@@ -203,41 +124,14 @@ ORDER BY MG73_ARTCLIFOR.MG73_CLIFOR_CG44)sql",
     EXPECT_EQ(count(c, "#TMP_ARTCLI"), 6);
 
     // The preferred supplier of the item and of one variant article.
-    const char* const preferred = R"sql(SELECT TOP 1 MG73_CLIFOR_CG44, CG16_RAGSOANAG
-FROM MG73_ARTCLIFOR WITH (NOLOCK)
-INNER JOIN CG44_CLIFOR WITH (NOLOCK)
-ON CG44_DITTA_CG18 = MG73_DITTA_CG18  AND
-   CG44_TIPOCF     = MG73_TIPOCF_CG44 AND
-   CG44_CLIFOR     = MG73_CLIFOR_CG44
-INNER JOIN CG16_ANAGGEN WITH (NOLOCK)
-ON CG16_CODICE = CG44_CODICE_CG16
-WHERE MG73_DITTA_CG18    = {Ditta} AND
-      MG73_CODART_MG66   = '{CodArt}' AND
-      MG73_OPZIONE_MG5E  = '{Opzione}' AND
-      MG73_TIPOCF_CG44   = {TipoCF} AND
-      MG73_FLGFORPREF    = 1)sql";
-    Values supplier = item;
-    supplier.insert(supplier.end(), {{"{Opzione}", ""}, {"{TipoCF}", "1"}});
-    EXPECT_EQ(query(c, fill(preferred, supplier)),
+    EXPECT_EQ(query(c, SqlPreferredCounterpart("1", "MAGLIA-001", "", 1)),
               (Rows{{"1", "Filature Biellesi Riunite S.p.A."}}));
-    supplier[3].second = "S  BLU";
-    EXPECT_EQ(query(c, fill(preferred, supplier)), (Rows{{"4", "Confezioni Valdarno S.r.l."}}));
-    supplier[3].second = "M  BLU";
-    EXPECT_EQ(query(c, fill(preferred, supplier)), Rows{});
+    EXPECT_EQ(query(c, SqlPreferredCounterpart("1", "MAGLIA-001", "S  BLU", 1)),
+              (Rows{{"4", "Confezioni Valdarno S.r.l."}}));
+    EXPECT_EQ(query(c, SqlPreferredCounterpart("1", "MAGLIA-001", "M  BLU", 1)), Rows{});
 
     // Deleting a code: the real row and the work row, one batch.
-    Values gone = item;
-    gone.insert(gone.end(),
-                {{"{ArtCliFor}", "LNT-55120-GRL"}, {"{TipoCF}", "0"}, {"{CliFor}", "2"}});
-    EXPECT_EQ(c.execute(fill(R"sql(DELETE FROM MG73_ARTCLIFOR WHERE MG73_DITTA_CG18  = {Ditta} AND
-      MG73_ARTCLIFOR   = '{ArtCliFor}' AND
-      MG73_TIPOCF_CG44 = {TipoCF} AND
-      MG73_CLIFOR_CG44 = {CliFor}; DELETE FROM {WorkTable} WHERE DITTA     = {Ditta} AND
-      ARTCLIFOR = '{ArtCliFor}' AND
-      TIPOCF    = {TipoCF} AND
-      CLIFOR    = {CliFor})sql",
-                             gone)),
-              2);
+    EXPECT_EQ(c.execute(SqlDeleteArtclifor("1", "LNT-55120-GRL", 0, "2", "#TMP_ARTCLI")), 2);
     EXPECT_EQ(
         count(c, "MG73_ARTCLIFOR", "MG73_CODART_MG66 = 'MAGLIA-001' AND MG73_TIPOCF_CG44 = 0"), 5);
     EXPECT_EQ(count(c, "#TMP_ARTCLI"), 5);

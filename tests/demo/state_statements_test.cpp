@@ -1,11 +1,12 @@
 // The item card's statements for states of combinations of two variants and
-// of groupings, options and seasons, run exactly as the card builds them on
-// the demo database.
+// of groupings, options and seasons, built by the card's own builders and run
+// on the demo database.
 
 #include <algorithm>
 
 #include "platform/db/recordset.h"
 #include "statement_support.h"
+#include "states/states_sql.h"
 
 namespace demo::test {
 namespace {
@@ -18,51 +19,11 @@ protected:
     }
 };
 
-const char* const kStateList = R"sql(;WITH CTE_MG5V AS (
-   SELECT
-       MG5V_IDSTATOVAR,
-       MG5V_CODICE,
-       MG5V_DESCR,
-       CASE WHEN MG5V_DATAINIZIO IS NOT NULL THEN
-       CASE WHEN DAY(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAINIZIO)) END + '/' +
-       CASE WHEN MONTH(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAINIZIO)) END + '/' +
-       CONVERT(CHAR(4), YEAR(MG5V_DATAINIZIO))
-       ELSE '' END AS MG5V_DATAINIZIO,
-       CASE WHEN MG5V_DATAFINE IS NOT NULL THEN
-       CASE WHEN DAY(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAFINE)) END + '/' +
-       CASE WHEN MONTH(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAFINE)) END + '/' +
-       CONVERT(CHAR(4), YEAR(MG5V_DATAFINE))
-       ELSE '' END AS MG5V_DATAFINE,
-       CASE WHEN ISNULL(MG5V_ATTIVO, 0) = 0 THEN N'{No}' ELSE N'{Si}' END AS MG5V_ATTIVO
-   FROM
-       MG5V_STATIVAR WITH (NOLOCK)
-   WHERE
-       MG5V_DITTA_CG18 = {Ditta}
-) SELECT
-   CONVERT(DECIMAL(18, 0), 0) AS Codice,
-   '' AS Descrizione
-UNION ALL SELECT
-   MG5V_IDSTATOVAR AS Codice,
-   RTRIM(MG5V_CODICE) +
-   CASE WHEN ISNULL(MG5V_DESCR, '') <> '' THEN ' - ' + RTRIM(ISNULL(MG5V_DESCR, '')) ELSE '' END +
-   CASE WHEN ISNULL(MG5V_DATAINIZIO, '') <> '' THEN N'{DtIni}' + MG5V_DATAINIZIO ELSE '' END +
-   CASE WHEN ISNULL(MG5V_DATAFINE, '') <> '' THEN N'{DtFin}' + MG5V_DATAFINE ELSE '' END +
-   N'{Attivo}' + MG5V_ATTIVO
-    AS Descrizione
-FROM
-   CTE_MG5V WITH (NOLOCK)
-ORDER BY
-   Descrizione)sql";
+const states::StateChoiceWords kWords{"No", "Si", "- dt.ini:", "- dt.fin:", "- attivo:"};
 
 TEST_P(StateStatements, StateChoiceListAndStateServices) {
-    const Values words = {{"{No}", "No"},
-                          {"{Si}", "Si"},
-                          {"{DtIni}", "- dt.ini:"},
-                          {"{DtFin}", "- dt.fin:"},
-                          {"{Attivo}", "- attivo:"},
-                          {"{Ditta}", "1"}};
     EXPECT_EQ(
-        query(c, fill(kStateList, words)),
+        query(c, states::sqlStateChoices("1", kWords)),
         (Rows{{"0", ""},
               {"4", "BLOCC - Bloccato alla vendita- attivo:Si"},
               {"7", "CAMP - Solo campionario- attivo:No"},
@@ -74,57 +35,32 @@ TEST_P(StateStatements, StateChoiceListAndStateServices) {
                "SALDI25 - Saldi invernali 2025- dt.ini:05/01/2025- dt.fin:28/02/2025- "
                "attivo:Si"}}));
     // Translated words with a doubled apostrophe reach the list as one.
-    Values translated = words;
-    translated[1].second = "Sì d''accordo";
-    const Rows second = query(c, fill(kStateList, translated));
+    states::StateChoiceWords translated = kWords;
+    translated.yes = "Sì d''accordo";
+    const Rows second = query(c, states::sqlStateChoices("1", translated));
     EXPECT_EQ(second[3][1], "DISP - Disponibile- attivo:Sì d'accordo");
 
     // The list filtered by a typed entry, as the grids do.
     db::Recordset list;
-    list.open(fill(kStateList, words), c);
+    list.open(states::sqlStateChoices("1", kWords), c);
     list.setFilter("Descrizione = 'DISP - Disponibile- attivo:Si'");
     ASSERT_EQ(list.recordCount(), 1);
     EXPECT_EQ(list.value("Codice").toText(), "1");
 
-    Rows decoded = query(c,
-                         "SELECT MG5V_IDSTATOVAR, MG5V_ATTIVO, MG5V_DESCR FROM MG5V_STATIVAR WITH "
-                         "(NOLOCK) WHERE MG5V_CODICE = 'DISP'");
+    Rows decoded = query(c, states::sqlStatesByCode("DISP"));
     std::sort(decoded.begin(), decoded.end());
     EXPECT_EQ(decoded, (Rows{{"1", "1", "Disponibile"}, {"101", "1", "Disponibile"}}));
-    EXPECT_EQ(query(c,
-                    "SELECT MG5V_CODICE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
-                    "MG5V_IDSTATOVAR = 5"),
-              (Rows{{"SALDI25"}}));
-    EXPECT_EQ(query(c,
-                    "SELECT MG5V_CODICE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
-                    "MG5V_IDSTATOVAR = 0"),
-              Rows{});
+    EXPECT_EQ(query(c, states::sqlCompanyStateByCode("1", "DISP")), (Rows{{"1"}}));
+    EXPECT_EQ(query(c, states::sqlStateCode("5")), (Rows{{"SALDI25"}}));
+    EXPECT_EQ(query(c, states::sqlStateCode("0")), Rows{});
+    EXPECT_EQ(query(c, states::sqlStateValidity("1", "5"))[0][0], "SALDI25");
+    EXPECT_EQ(query(c, states::sqlStateValidity("1", "101")), Rows{});
 }
 
 TEST_P(StateStatements, CrossGridOfTwoVariants) {
-    const Values pair = {{"{Ditta}", "1"},           {"{CodArt}", "MAGLIA-001"},
-                         {"{Var1}", "A1"},           {"{Var2}", "A0"},
-                         {"{Raggr1}", "COL-MAGLIA"}, {"{Raggr2}", "TG-LETTERE"},
-                         {"{DescrVar2}", "Taglia"},  {"{VarA}", "A0"},
-                         {"{VarB}", "A1"},           {"{CondArt}", "= 'MAGLIA-001'"}};
-    EXPECT_EQ(query(c, fill("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
-                            "MG6B_DITTA_CG18 = {Ditta} AND MG6B_CODART_MG66 = '{CodArt}' AND "
-                            "MG6B_CODICEVAR_MG5F = '{Var1}'",
-                            pair)),
-              (Rows{{"COL-MAGLIA"}}));
-    EXPECT_EQ(query(c, fill("SELECT MG5E_OPZIONE AS OPZIONE FROM MG5E_OPZIONI WHERE "
-                            "MG5E_DITTA_CG18 = {Ditta} AND MG5E_CODICEVAR_MG5F = '{Var1}' ORDER "
-                            "BY MG5E_OPZIONE",
-                            pair))
-                  .size(),
-              10u);
-    const Rows first = query(
-        c, fill("SELECT MG5H_OPZIONE_MG5E AS OPZIONE FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI "
-                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
-                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = "
-                "{Ditta} AND MG5H_CODICEVAR_MG5F = '{Var1}' AND MG5H_RAGGR_MG5G = '{Raggr1}' "
-                "ORDER BY MG5H_SEQOPZIONE",
-                pair));
+    EXPECT_EQ(query(c, states::sqlItemGrouping("1", "MAGLIA-001", "A1")), (Rows{{"COL-MAGLIA"}}));
+    EXPECT_EQ(query(c, states::sqlVariantOptions("1", "A1", "")).size(), 10u);
+    const Rows first = query(c, states::sqlVariantOptions("1", "A1", "COL-MAGLIA"));
     ASSERT_EQ(first, (Rows{{"BLU"}, {"GRI"}, {"ROS"}, {"VER"}, {"CAM"}}));
 
     drop("#TMP_VARIANTE1");
@@ -132,36 +68,21 @@ TEST_P(StateStatements, CrossGridOfTwoVariants) {
     for (std::size_t i = 1; i < first.size(); ++i)
         c.execute("ALTER TABLE #TMP_VARIANTE1 ADD [" + first[i][0] + "] DECIMAL(18,0) NULL");
     drop("#TMP_VARIANTE2");
-    c.execute(fill(
-        "SELECT MG5H_OPZIONE_MG5E AS '{DescrVar2}', (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR "
-        "ELSE MG5H_DESCR END) AS MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5H_COMPRAGVAR INNER JOIN "
-        "MG5E_OPZIONI ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
-        "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = {Ditta} "
-        "AND MG5H_CODICEVAR_MG5F = '{Var2}' AND MG5H_RAGGR_MG5G = '{Raggr2}' ORDER BY "
-        "MG5H_SEQOPZIONE",
-        pair));
+    c.execute(states::sqlSecondVariantRows("1", "A0", "TG-LETTERE", "Taglia"));
     drop("#TMP_CROSSVAR");
-    c.execute(
-        "SELECT * INTO #TMP_CROSSVAR FROM #TMP_VARIANTE2 LEFT OUTER JOIN #TMP_VARIANTE1 ON 1=1");
+    c.execute(states::kSqlCrossJoin);
     EXPECT_EQ(
         columnNames(c, "SELECT * FROM #TMP_CROSSVAR WHERE 1 = 0"),
         (std::vector<std::string>{"Taglia", "MG5E_DESCR", "BLU", "GRI", "ROS", "VER", "CAM"}));
 
     // The pair's combinations fill the cells; one for an option outside the
     // grouping fails and is skipped.
-    const Rows combos =
-        query(c, fill("SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
-                      "MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
-                      "MG5W_RAGGR1_MG5G IS NULL AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND "
-                      "MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL",
-                      pair));
+    const Rows combos = query(c, states::sqlPairStates("1", "= 'MAGLIA-001'", "A0", "A1"));
     ASSERT_EQ(combos.size(), 4u);
     int failed = 0;
     for (const auto& row : combos) {
         // Columns: IDPROV, DITTA, CODART, VAR1, RAGGR1, OPZ1, VAR2, RAGGR2, OPZ2, STATO.
-        const std::string sql = "UPDATE #TMP_CROSSVAR SET [" + row[8] + "] = " + row[9] +
-                                " WHERE [Taglia] = '" + row[5] + "'";
-        if (!failure(c, sql).empty())
+        if (!failure(c, states::sqlCrossCell(row[8], row[9], "Taglia", row[5])).empty())
             ++failed;
     }
     EXPECT_EQ(failed, 1);  // BIA is not in the grouping
@@ -172,55 +93,29 @@ TEST_P(StateStatements, CrossGridOfTwoVariants) {
                     {"L", "Large", "NULL", "NULL", "NULL", "NULL", "NULL"},
                     {"XL", "Extra large", "NULL", "NULL", "NULL", "NULL", "7"},
                     {"XXL", "Extra extra large", "NULL", "NULL", "NULL", "NULL", "NULL"}}));
-    Values general = pair;
-    general.back().second = "IS NULL";
-    EXPECT_EQ(query(c, fill("SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
-                            "MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
-                            "MG5W_RAGGR1_MG5G IS NULL AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND "
-                            "MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL",
-                            general))
-                  .size(),
-              1u);
+    EXPECT_EQ(query(c, states::sqlPairStates("1", "IS NULL", "A0", "A1")).size(), 1u);
+    // Without a grouping the second variant lists all its options.
+    drop("#TMP_VARIANTE2");
+    c.execute(states::sqlSecondVariantRows("1", "A0", "", "Taglia"));
+    EXPECT_EQ(count(c, "#TMP_VARIANTE2"),
+              count(c, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A0'"));
 
     // Captions of the option columns.
-    const Values caption = {
-        {"{Ditta}", "1"}, {"{Variante}", "A1"}, {"{Opzione}", "VER"}, {"{Raggr}", "COL-MAGLIA"}};
-    EXPECT_EQ(query(c, fill("SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = {Ditta} "
-                            "AND MG5E_CODICEVAR_MG5F = '{Variante}' AND MG5E_OPZIONE = '{Opzione}'",
-                            caption)),
-              (Rows{{"Verde bosco"}}));
-    EXPECT_EQ(
-        query(c,
-              fill("SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
-                   "MG5E_DESCR FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18 = "
-                   "MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND "
-                   "MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = {Ditta} AND "
-                   "MG5H_CODICEVAR_MG5F = '{Variante}' AND MG5H_RAGGR_MG5G = '{Raggr}' AND "
-                   "MG5E_OPZIONE = '{Opzione}'",
-                   caption)),
-        (Rows{{"Verde bottiglia"}}));
+    EXPECT_EQ(query(c, states::sqlOptionCaption("1", "A1", "", "VER")), (Rows{{"Verde bosco"}}));
+    EXPECT_EQ(query(c, states::sqlOptionCaption("1", "A1", "COL-MAGLIA", "VER")),
+              (Rows{{"Verde bottiglia"}}));
 
     // The cross recordset, detached, edits a cell; the cell is then saved.
     db::Recordset cross;
     cross.open("SELECT * FROM #TMP_CROSSVAR", c);
     EXPECT_EQ(cross.recordCount(), 6);
 
-    const char* const defaultState =
-        "SELECT MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_ATTIVO FROM MG5W_PROVSTATI WITH (NOLOCK) INNER "
-        "JOIN MG5V_STATIVAR WITH (NOLOCK) ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V WHERE "
-        "MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = "
-        "'{VarA}' AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_TIPODEFAULT = 1";
-    EXPECT_EQ(query(c, fill(defaultState, pair)), (Rows{{"1", "DISP", "1"}}));
+    const std::string defaultState = states::sqlPairDefaultState("1", "= 'MAGLIA-001'", "A0", "A1");
+    EXPECT_EQ(query(c, defaultState), (Rows{{"1", "DISP", "1"}}));
 
     // A cell set to a state: no row yet, so one is added.
-    Values cell = pair;
-    cell.insert(cell.end(), {{"{OpzA}", "M"}, {"{OpzB}", "GRI"}});
-    const std::string where = fill(
-        " WHERE MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 {CondArt} AND "
-        "MG5W_CODICEVAR1_MG5F = '{VarA}' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = "
-        "'{OpzA}' AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_RAGGR2_MG5G IS NULL AND "
-        "MG5W_OPZIONE2_MG5E = '{OpzB}' AND MG5W_TIPODEFAULT IS NULL",
-        cell);
+    const std::string where =
+        states::sqlCombinationCondition("1", "= 'MAGLIA-001'", "A0", "M", "A1", "GRI");
     db::Recordset state;
     state.open("SELECT * FROM MG5W_PROVSTATI" + where, c);
     EXPECT_EQ(state.recordCount(), 0);
@@ -239,13 +134,12 @@ TEST_P(StateStatements, CrossGridOfTwoVariants) {
     EXPECT_EQ(query(c, "SELECT MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI" + where), (Rows{{"6"}}));
     // State 0 deletes it.
     EXPECT_EQ(c.execute("DELETE FROM MG5W_PROVSTATI" + where), 1);
-    EXPECT_EQ(c.execute(fill("DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
-                             "MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
-                             "MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_TIPODEFAULT = 1",
-                             pair)),
+    EXPECT_EQ(c.execute("DELETE FROM MG5W_PROVSTATI" +
+                        states::sqlPairDefaultCondition("1", "= 'MAGLIA-001'", "A0", "A1")),
               1);
-    EXPECT_EQ(query(c, fill(defaultState, pair)), Rows{});
-    EXPECT_EQ(query(c, fill(defaultState, general)), (Rows{{"1", "DISP", "1"}}));
+    EXPECT_EQ(query(c, defaultState), Rows{});
+    EXPECT_EQ(query(c, states::sqlPairDefaultState("1", "IS NULL", "A0", "A1")),
+              (Rows{{"1", "DISP", "1"}}));
 }
 
 TEST_P(StateStatements, CombinationListThroughItsWorkTable) {

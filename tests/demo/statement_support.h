@@ -69,6 +69,18 @@ inline std::vector<std::string> columnNames(db::Connection& c, const std::string
     return out;
 }
 
+// A grouping's options in their order: "1:BIA 2:BLU".
+inline std::string composition(db::Connection& c, const std::string& grouping) {
+    std::string out;
+    for (const auto& r :
+         query(c,
+               "SELECT MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E FROM MG5H_COMPRAGVAR WHERE "
+               "MG5H_RAGGR_MG5G = '" +
+                   grouping + "' ORDER BY MG5H_SEQOPZIONE"))
+        out += (out.empty() ? "" : " ") + r[0] + ":" + r[1];
+    return out;
+}
+
 // The SQLSTATE of the error a statement raises, "" when it succeeds.
 inline std::string failure(db::Connection& c, const std::string& sql) {
     try {

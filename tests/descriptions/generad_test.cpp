@@ -15,7 +15,7 @@
 #include "descriptions/generad_tab.h"
 #include "platform/controls/data_grid.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

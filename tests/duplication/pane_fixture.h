@@ -18,7 +18,7 @@
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/progress.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace dupltest {
 

@@ -17,7 +17,7 @@
 #include "duplication/invoca.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 #include "window/gestioni_tab.h"

@@ -13,7 +13,7 @@
 #include "platform/db/recordset.h"
 #include "progressives/progressivi_tab.h"
 #include "tests/exchange/exchange_test_support.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

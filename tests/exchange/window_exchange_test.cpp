@@ -12,7 +12,7 @@
 #include "platform/exchange/xlsx_reader.h"
 #include "states/state_grid.h"
 #include "states/stati_combinazione_tab.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
 
 namespace {

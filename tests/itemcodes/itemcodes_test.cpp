@@ -19,7 +19,7 @@
 #include "itemcodes/clsmg_listartclartfo.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/component_registry.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

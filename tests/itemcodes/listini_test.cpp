@@ -10,7 +10,7 @@
 
 #include "itemcodes/clsmg_listartclartfo.h"
 #include "platform/framework/component_registry.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "itemcodes/artclifor_tab.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 

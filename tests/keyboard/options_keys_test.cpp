@@ -15,7 +15,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/keyboard/keyboard_support.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace {
 

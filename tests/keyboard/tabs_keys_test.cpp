@@ -24,7 +24,7 @@
 #include "states/state_grid.h"
 #include "states/stati_variante_tab.h"
 #include "tests/keyboard/keyboard_support.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "transcoding/trascodifica_varianti_tab.h"
 
 namespace {

@@ -23,7 +23,7 @@
 #include "progressives/dizionario_progressivi.h"
 #include "progressives/griglia_progressivi.h"
 #include "progressives/progressivi_tab.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "platform/controls/data_grid.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace statestest {
 

@@ -25,7 +25,7 @@
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "transcoding/stato_trascodifica.h"
 #include "transcoding/trascodifica_varianti_tab.h"
 

@@ -12,7 +12,7 @@
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "variants/attivazione_varianti_tab.h"
 
 namespace {

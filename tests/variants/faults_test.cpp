@@ -9,7 +9,7 @@
 #include "common/window_services.h"
 #include "platform/controls/grid_navigator.h"
 #include "platform/db/connection.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "variants/attivazione_varianti_tab.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 

@@ -5,7 +5,7 @@
 
 #include "demo/demo_database.h"
 #include "demo/host_objects.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 
 namespace cardtest {
 

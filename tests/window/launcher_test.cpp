@@ -36,34 +36,13 @@
 #include "platform/framework/component_base.h"
 #include "platform/framework/component_registry.h"
 #include "platform/framework/global.h"
+#include "tests/support/scripted_dialogs.h"
 #include "window/frmmg_veldrano.h"
 #include "window/launcher_programs.h"
 
 namespace {
 
-class Answers : public common::Dialoghi {
-public:
-    std::deque<int> answers;
-    std::vector<std::string> shown;
-    std::function<void()> onReport;  // the cause of an error goes away
-    int KOVMsgBox(const std::string& text, int, const std::string&) override {
-        shown.push_back(text);
-        return next(common::vbOK);
-    }
-    int errorReport(const common::RapportoErrore& r) override {
-        shown.push_back(r.procedure + ": " + r.error.description);
-        if (onReport)
-            onReport();
-        return next(common::vbAbort);
-    }
-    int next(int fallback) {
-        if (answers.empty())
-            return fallback;
-        int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+using Answers = cardtest::ScriptedDialogs;
 
 // A management window as the user saw it.
 struct Shown {
@@ -439,7 +418,7 @@ TEST_F(Launcher, AManagementThatCannotBeOpenedIsReportedAndTheCardStaysAsItWas) 
     // Retry once the program is there again: it opens, once.
     dialogs.shown.clear();
     dialogs.answers = {common::vbRetry};
-    dialogs.onReport = [] { host::RegisterHostPrograms(); };
+    dialogs.onReport = [](const common::RapportoErrore&) { host::RegisterHostPrograms(); };
     framework::UnregisterComponent(card::kProgStagioni);
     const auto seen = launch("Key_Stagioni");
     EXPECT_EQ(dialogs.shown.size(), 1u);

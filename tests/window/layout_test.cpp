@@ -18,7 +18,7 @@
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/framework/object_models.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/side_bar.h"
 #include "platform/db/connection.h"
-#include "tests/variants/test_card.h"
+#include "tests/support/test_card.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {

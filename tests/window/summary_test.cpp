@@ -24,6 +24,7 @@
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "tests/support/scripted_dialogs.h"
 #include "window/dati_anagrafici_tab.h"
 #include "window/formatta_campo.h"
 #include "window/frmmg_veldrano.h"
@@ -34,26 +35,7 @@ namespace {
 
 using card::DatiAnagraficiTab;
 
-class Answers : public common::Dialoghi {
-public:
-    std::deque<int> answers;
-    std::vector<std::string> shown;
-    int KOVMsgBox(const std::string& text, int, const std::string&) override {
-        shown.push_back(text);
-        return next(common::vbOK);
-    }
-    int errorReport(const common::RapportoErrore& r) override {
-        shown.push_back(r.procedure + ": " + r.error.description);
-        return next(common::vbAbort);
-    }
-    int next(int fallback) {
-        if (answers.empty())
-            return fallback;
-        int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+using Answers = cardtest::ScriptedDialogs;
 
 // Tab 7 for the side bar tests: counts how often its loader is called.
 struct CountingTab : common::CardTab {

@@ -1,4 +1,4 @@
-#include "progressives/sql_progressivi.h"
+#include "progressives/progressivi_sql.h"
 
 #include "common/value_helpers.h"
 

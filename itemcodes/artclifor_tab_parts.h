@@ -1,0 +1,40 @@
+#pragma once
+// What the two files of the customer and supplier item codes tab share: the
+// widths of the row editor's columns, today's date, whole numbers of values.
+
+#include <QDate>
+
+#include "common/value_helpers.h"
+#include "platform/db/value.h"
+
+namespace itemcodes::artclifor_parts {
+
+using common::NzNumero;
+
+// Widths of the row editor's columns.
+inline constexpr int kLunghezzaOpzione = 40;
+inline constexpr int kLunghezzaArtCliFor = 25;
+inline constexpr int kLunghezzaCodCliFor = 8;
+inline constexpr int kLunghezzaRagSoc = 40;
+inline constexpr int kLunghezzaDescrizione = 72;
+inline constexpr int kLunghezzaNote = 240;
+inline constexpr int kLunghezzaDescrizioneAggiuntiva = 3500;
+
+// Today's date without the time of day.
+inline db::Value oggi() {
+    const QDate d = QDate::currentDate();
+    db::DateTime t;
+    t.year = d.year();
+    t.month = d.month();
+    t.day = d.day();
+    return t;
+}
+
+// A whole number of a value through NzNumero (which raises on text that is
+// not a number).
+inline long long intero(const db::Value& v) {
+    const auto d = NzNumero(v).toDecimal();
+    return d ? d->toInt64().value_or(0) : 0;
+}
+
+}  // namespace itemcodes::artclifor_parts

@@ -1,0 +1,182 @@
+#include "states/states_sql.h"
+
+namespace states {
+
+namespace {
+
+void replaceAll(std::string& text, const std::string& what, const std::string& with) {
+    for (std::size_t at = text.find(what); at != std::string::npos;
+         at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
+// The dates are shown as dd/mm/yyyy whatever the server's language.
+const char* const kStateChoices = R"(;WITH CTE_MG5V AS (
+   SELECT
+       MG5V_IDSTATOVAR,
+       MG5V_CODICE,
+       MG5V_DESCR,
+       CASE WHEN MG5V_DATAINIZIO IS NOT NULL THEN
+       CASE WHEN DAY(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAINIZIO)) END + '/' +
+       CASE WHEN MONTH(MG5V_DATAINIZIO) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAINIZIO)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAINIZIO)) END + '/' +
+       CONVERT(CHAR(4), YEAR(MG5V_DATAINIZIO))
+       ELSE '' END AS MG5V_DATAINIZIO,
+       CASE WHEN MG5V_DATAFINE IS NOT NULL THEN
+       CASE WHEN DAY(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), DAY(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), DAY(MG5V_DATAFINE)) END + '/' +
+       CASE WHEN MONTH(MG5V_DATAFINE) > 9 THEN CONVERT(CHAR(2), MONTH(MG5V_DATAFINE)) ELSE '0' + CONVERT(CHAR(1), MONTH(MG5V_DATAFINE)) END + '/' +
+       CONVERT(CHAR(4), YEAR(MG5V_DATAFINE))
+       ELSE '' END AS MG5V_DATAFINE,
+       CASE WHEN ISNULL(MG5V_ATTIVO, 0) = 0 THEN N'{No}' ELSE N'{Si}' END AS MG5V_ATTIVO
+   FROM
+       MG5V_STATIVAR WITH (NOLOCK)
+   WHERE
+       MG5V_DITTA_CG18 = {Ditta}
+) SELECT
+   CONVERT(DECIMAL(18, 0), 0) AS Codice,
+   '' AS Descrizione
+UNION ALL SELECT
+   MG5V_IDSTATOVAR AS Codice,
+   RTRIM(MG5V_CODICE) +
+   CASE WHEN ISNULL(MG5V_DESCR, '') <> '' THEN ' - ' + RTRIM(ISNULL(MG5V_DESCR, '')) ELSE '' END +
+   CASE WHEN ISNULL(MG5V_DATAINIZIO, '') <> '' THEN N'{DtIni}' + MG5V_DATAINIZIO ELSE '' END +
+   CASE WHEN ISNULL(MG5V_DATAFINE, '') <> '' THEN N'{DtFin}' + MG5V_DATAFINE ELSE '' END +
+   N'{Attivo}' + MG5V_ATTIVO
+    AS Descrizione
+FROM
+   CTE_MG5V WITH (NOLOCK)
+ORDER BY
+   Descrizione)";
+
+}  // namespace
+
+std::string sqlStateChoices(const std::string& ditta, const StateChoiceWords& words) {
+    std::string sql = kStateChoices;
+    replaceAll(sql, "{No}", words.no);
+    replaceAll(sql, "{Si}", words.yes);
+    replaceAll(sql, "{DtIni}", words.startDate);
+    replaceAll(sql, "{DtFin}", words.endDate);
+    replaceAll(sql, "{Attivo}", words.active);
+    replaceAll(sql, "{Ditta}", ditta);
+    return sql;
+}
+
+std::string sqlStatesByCode(const std::string& code) {
+    return "SELECT MG5V_IDSTATOVAR, MG5V_ATTIVO, MG5V_DESCR FROM MG5V_STATIVAR WITH (NOLOCK) "
+           "WHERE MG5V_CODICE = '" +
+           code + "'";
+}
+
+std::string sqlCompanyStateByCode(const std::string& ditta, const std::string& code) {
+    return "SELECT MG5V_IDSTATOVAR FROM MG5V_STATIVAR WITH (NOLOCK) WHERE MG5V_DITTA_CG18 = " +
+           ditta + " AND MG5V_CODICE = '" + code + "'";
+}
+
+std::string sqlStateCode(const std::string& id) {
+    return "SELECT MG5V_CODICE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE MG5V_IDSTATOVAR = " + id;
+}
+
+std::string sqlSeasonByCode(const std::string& ditta, const std::string& code) {
+    return "SELECT MG5T_IDSTAGIONE FROM MG5T_STAGIONI WITH (NOLOCK) WHERE MG5T_DITTA_CG18 = " +
+           ditta + " AND MG5T_CODICE = '" + code + "'";
+}
+
+std::string sqlSeasonYear(const std::string& ditta, const std::string& id) {
+    return "SELECT YEAR(MG5T_DATAINIZIO) AS ANNO FROM MG5T_STAGIONI WITH (NOLOCK) WHERE "
+           "MG5T_DITTA_CG18 = " +
+           ditta + " AND MG5T_IDSTAGIONE = " + id;
+}
+
+std::string sqlStateValidity(const std::string& ditta, const std::string& id) {
+    return "SELECT MG5V_CODICE, MG5V_DATAFINE FROM MG5V_STATIVAR WITH (NOLOCK) WHERE "
+           "MG5V_DITTA_CG18 = " +
+           ditta + " AND MG5V_IDSTATOVAR = " + id;
+}
+
+std::string sqlItemGrouping(const std::string& ditta, const std::string& codArt,
+                            const std::string& variant) {
+    return "SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta +
+           " AND MG6B_CODART_MG66 = '" + codArt + "' AND MG6B_CODICEVAR_MG5F = '" + variant + "'";
+}
+
+std::string sqlVariantOptions(const std::string& ditta, const std::string& variant,
+                              const std::string& raggr) {
+    if (raggr.empty())
+        return "SELECT MG5E_OPZIONE AS OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + ditta +
+               " AND MG5E_CODICEVAR_MG5F = '" + variant + "' ORDER BY MG5E_OPZIONE";
+    return "SELECT MG5H_OPZIONE_MG5E AS OPZIONE FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI "
+           "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+           "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 "
+           "= " +
+           ditta + " AND MG5H_CODICEVAR_MG5F = '" + variant + "' AND MG5H_RAGGR_MG5G = '" + raggr +
+           "' ORDER BY MG5H_SEQOPZIONE";
+}
+
+std::string sqlSecondVariantRows(const std::string& ditta, const std::string& variant,
+                                 const std::string& raggr, const std::string& caption) {
+    if (raggr.empty())
+        return "SELECT MG5E_OPZIONE AS '" + caption +
+               "', MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 "
+               "= " +
+               ditta + " AND MG5E_CODICEVAR_MG5F = '" + variant + "' ORDER BY MG5E_OPZIONE";
+    return "SELECT MG5H_OPZIONE_MG5E AS '" + caption +
+           "', (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+           "MG5E_DESCR INTO #TMP_VARIANTE2 FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON "
+           "MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F "
+           "AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = " +
+           ditta + " AND MG5H_CODICEVAR_MG5F = '" + variant + "' AND MG5H_RAGGR_MG5G = '" + raggr +
+           "' ORDER BY MG5H_SEQOPZIONE";
+}
+
+std::string sqlPairStates(const std::string& ditta, const std::string& condArt,
+                          const std::string& varA, const std::string& varB) {
+    return "SELECT * FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = " + ditta +
+           " AND MG5W_CODART_MG66 " + condArt + " AND MG5W_CODICEVAR1_MG5F = '" + varA +
+           "' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_CODICEVAR2_MG5F = '" + varB +
+           "' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_TIPODEFAULT IS NULL";
+}
+
+std::string sqlCrossCell(const std::string& column, const std::string& state,
+                         const std::string& caption, const std::string& row) {
+    return "UPDATE #TMP_CROSSVAR SET [" + column + "] = " + state + " WHERE [" + caption + "] = '" +
+           row + "'";
+}
+
+std::string sqlCombinationCondition(const std::string& ditta, const std::string& condArt,
+                                    const std::string& varA, const std::string& optionA,
+                                    const std::string& varB, const std::string& optionB) {
+    return " WHERE MG5W_DITTA_CG18 = " + ditta + " AND MG5W_CODART_MG66 " + condArt +
+           " AND MG5W_CODICEVAR1_MG5F = '" + varA +
+           "' AND MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = '" + optionA +
+           "' AND MG5W_CODICEVAR2_MG5F = '" + varB +
+           "' AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E = '" + optionB +
+           "' AND MG5W_TIPODEFAULT IS NULL";
+}
+
+std::string sqlOptionCaption(const std::string& ditta, const std::string& variant,
+                             const std::string& raggr, const std::string& option) {
+    if (raggr.empty())
+        return "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + ditta +
+               " AND MG5E_CODICEVAR_MG5F = '" + variant + "' AND MG5E_OPZIONE = '" + option + "'";
+    return "SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+           "MG5E_DESCR FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18 = "
+           "MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = "
+           "MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = " +
+           ditta + " AND MG5H_CODICEVAR_MG5F = '" + variant + "' AND MG5H_RAGGR_MG5G = '" + raggr +
+           "' AND MG5E_OPZIONE = '" + option + "'";
+}
+
+std::string sqlPairDefaultState(const std::string& ditta, const std::string& condArt,
+                                const std::string& varA, const std::string& varB) {
+    return "SELECT MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_ATTIVO FROM MG5W_PROVSTATI WITH (NOLOCK) "
+           "INNER JOIN MG5V_STATIVAR WITH (NOLOCK) ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V" +
+           sqlPairDefaultCondition(ditta, condArt, varA, varB);
+}
+
+std::string sqlPairDefaultCondition(const std::string& ditta, const std::string& condArt,
+                                    const std::string& varA, const std::string& varB) {
+    return " WHERE MG5W_DITTA_CG18 = " + ditta + " AND MG5W_CODART_MG66 " + condArt +
+           " AND MG5W_CODICEVAR1_MG5F = '" + varA + "' AND MG5W_CODICEVAR2_MG5F = '" + varB +
+           "' AND MG5W_TIPODEFAULT = 1";
+}
+
+}  // namespace states

@@ -1,0 +1,66 @@
+#pragma once
+// Statements of the state tabs, as text. Values go in as they are given:
+// {ditta} is the company code and ids are numbers (both unquoted), codes go
+// between apostrophes, condArt is the item condition of CondArt ("= 'X'" or
+// "IS NULL").
+
+#include <string>
+
+namespace states {
+
+// The words of the state choice list, translated by the caller.
+struct StateChoiceWords {
+    std::string no;
+    std::string yes;
+    std::string startDate;  // "- dt.ini:"
+    std::string endDate;    // "- dt.fin:"
+    std::string active;     // "- attivo:"
+};
+// The state choice list (Codice, Descrizione), the empty state first.
+std::string sqlStateChoices(const std::string& ditta, const StateChoiceWords& words);
+
+// States with a code in any company, and the current company's one.
+std::string sqlStatesByCode(const std::string& code);
+std::string sqlCompanyStateByCode(const std::string& ditta, const std::string& code);
+// The code of a state identifier.
+std::string sqlStateCode(const std::string& id);
+// The season of a code, and the year a season starts in.
+std::string sqlSeasonByCode(const std::string& ditta, const std::string& code);
+std::string sqlSeasonYear(const std::string& ditta, const std::string& id);
+// Code and end of validity of a state of the company.
+std::string sqlStateValidity(const std::string& ditta, const std::string& id);
+// The grouping an item uses for a variant.
+std::string sqlItemGrouping(const std::string& ditta, const std::string& codArt,
+                            const std::string& variant);
+
+// The options of a variant as OPZIONE: all of them in code order, or those
+// of a grouping in its order when raggr is not empty.
+std::string sqlVariantOptions(const std::string& ditta, const std::string& variant,
+                              const std::string& raggr);
+// The second variant's options with their descriptions into #TMP_VARIANTE2,
+// the code column named after the variant's caption.
+std::string sqlSecondVariantRows(const std::string& ditta, const std::string& variant,
+                                 const std::string& raggr, const std::string& caption);
+// Every option of the second variant against every one of the first.
+inline constexpr const char* kSqlCrossJoin =
+    "SELECT * INTO #TMP_CROSSVAR FROM #TMP_VARIANTE2 LEFT OUTER JOIN #TMP_VARIANTE1 ON 1=1";
+// The states of the combinations of a pair of variants (not the default).
+std::string sqlPairStates(const std::string& ditta, const std::string& condArt,
+                          const std::string& varA, const std::string& varB);
+// One cell of the cross grid set to a state.
+std::string sqlCrossCell(const std::string& column, const std::string& state,
+                         const std::string& caption, const std::string& row);
+// The condition of the state of one cell: the options of a pair.
+std::string sqlCombinationCondition(const std::string& ditta, const std::string& condArt,
+                                    const std::string& varA, const std::string& optionA,
+                                    const std::string& varB, const std::string& optionB);
+// The description of an option, its grouping's when raggr is not empty.
+std::string sqlOptionCaption(const std::string& ditta, const std::string& variant,
+                             const std::string& raggr, const std::string& option);
+// The default state of a pair of variants, and the condition of its row.
+std::string sqlPairDefaultState(const std::string& ditta, const std::string& condArt,
+                                const std::string& varA, const std::string& varB);
+std::string sqlPairDefaultCondition(const std::string& ditta, const std::string& condArt,
+                                    const std::string& varA, const std::string& varB);
+
+}  // namespace states
