@@ -82,6 +82,7 @@ public:
         if (!sqlite3_get_autocommit(db_))
             direct("ROLLBACK");
     }
+    bool inTransaction() override { return !sqlite3_get_autocommit(db_); }
 
     std::vector<std::string> primaryKey(const std::string& table) override {
         return runner_.primaryKey(table);

@@ -46,8 +46,9 @@ struct Statement {
         If,             // sql answers 1 or 0; then `body`, else `elseBody`
         Block,          // body
         Begin,
-        Commit,
-        Rollback,
+        Commit,          // COMMIT [TRAN]: one level of BEGIN TRAN
+        Rollback,        // ROLLBACK [TRAN [name]]: all levels, or back to savepoint `name`
+        Save,            // SAVE TRAN name
         IdentityInsert,  // SET IDENTITY_INSERT `table` ON (sql "ON") or OFF
         Declare,         // variable `name` of columns[0].type; sql ("SELECT v") its first value
         SetVariable,     // `variables` take the values of sql's first row
@@ -81,6 +82,8 @@ struct Statement {
     std::vector<std::string> insertColumns;
     // Variables a statement assigns, upper case with their '@'.
     std::vector<std::string> variables;
+    // CreateTable of DECLARE @t TABLE: the table goes when its batch ends.
+    bool tableVariable = false;
 };
 
 struct Plan {

@@ -41,7 +41,19 @@ BatchResult PlanRunner::run(std::string_view sql) {
     // Variables live as long as their batch.
     variables_.clear();
     handling_.clear();
+    if (tranCount_ > 0 && !engine_.inTransaction()) {
+        // Whoever ended the transaction, it is no longer open.
+        tranCount_ = 0;
+        tranName_.clear();
+        savepoints_.clear();
+    }
+    variables_.tranCount = tranCount_;
     const VariablesInUse use(&variables_);
+    struct TableVariables {
+        PlanRunner& runner;
+        std::size_t keep;
+        ~TableVariables() { runner.dropTableVariables(keep); }
+    } tables{*this, tableVariables_.size()};
     for (const auto& st : plan->statements)
         if (exec(st, shape.literals, result) == Flow::Return)
             break;
@@ -99,6 +111,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         }
         case tsql::Statement::Kind::CreateTable:
             engine_.query(st.sql, literals, st.source, nullptr);
+            if (st.tableVariable)
+                tableVariables_.push_back(st.table);
             // A new table has no rules yet; a column added to one does.
             installRules(st.table, st.temporary, st.sql.rfind("CREATE", 0) == 0);
             unruled_.erase(tsql::upper(st.table));
@@ -205,13 +219,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         case tsql::Statement::Kind::Return:
             return Flow::Return;
         case tsql::Statement::Kind::Begin:
-            engine_.begin();
-            break;
         case tsql::Statement::Kind::Commit:
-            engine_.commit();
-            break;
         case tsql::Statement::Kind::Rollback:
-            engine_.rollback();
+        case tsql::Statement::Kind::Save:
+            transaction(st);
             break;
         case tsql::Statement::Kind::IdentityInsert:
             setIdentityInsert(st);

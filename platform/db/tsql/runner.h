@@ -50,6 +50,8 @@ public:
     virtual void begin() = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;
+    // Whether a transaction is open, whoever opened it.
+    virtual bool inTransaction() = 0;
 };
 
 class PlanRunner {
@@ -98,6 +100,11 @@ private:
     void setIdentityInsert(const tsql::Statement& st);
     void checkIdentityColumns(const tsql::Statement& st);
     void rebuild(const tsql::Statement& st);
+    // BEGIN TRAN, COMMIT, ROLLBACK [to a savepoint] and SAVE TRAN, counted
+    // as SQL Server counts them: only the outermost COMMIT commits.
+    void transaction(const tsql::Statement& st);
+    // Drops the table variables declared after the first `keep`.
+    void dropTableVariables(std::size_t keep);
     // ALTER TABLE #X ADD of a nullable column waits for the next statement
     // of another kind: SQLite reparses every temporary object (the rules of
     // all tables among them) at each ALTER, and a cross table gets hundreds
@@ -123,8 +130,12 @@ private:
     std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
     std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case
     BatchVariables variables_;                       // the batch's; a batch starts without any
-    std::string identityInsert_;     // the table whose IDENTITY_INSERT is ON, upper case
-    std::vector<DbError> handling_;  // errors whose CATCH blocks run, innermost last
+    std::string identityInsert_;               // the table whose IDENTITY_INSERT is ON, upper case
+    std::vector<DbError> handling_;            // errors whose CATCH blocks run, innermost last
+    std::vector<std::string> tableVariables_;  // their work tables, innermost batch last
+    int tranCount_ = 0;                        // @@TRANCOUNT
+    std::string tranName_;                     // the outermost BEGIN TRAN's name, upper case
+    std::vector<std::string> savepoints_;      // SAVE TRAN names, upper case, oldest first
 };
 
 }  // namespace db::sqlite

@@ -18,10 +18,10 @@ namespace db::tsql {
 namespace {
 
 constexpr std::array kStatementWords = {
-    "SELECT",   "INSERT",   "UPDATE",  "DELETE",   "CREATE", "DROP",     "ALTER",
-    "TRUNCATE", "EXEC",     "EXECUTE", "IF",       "ELSE",   "BEGIN",    "END",
-    "COMMIT",   "ROLLBACK", "SET",     "DECLARE",  "PRINT",  "WHILE",    "RETURN",
-    "MERGE",    "GO",       "BREAK",   "CONTINUE", "THROW",  "RAISERROR"};
+    "SELECT",   "INSERT",   "UPDATE",  "DELETE",   "CREATE", "DROP",      "ALTER",
+    "TRUNCATE", "EXEC",     "EXECUTE", "IF",       "ELSE",   "BEGIN",     "END",
+    "COMMIT",   "ROLLBACK", "SET",     "DECLARE",  "PRINT",  "WHILE",     "RETURN",
+    "MERGE",    "GO",       "BREAK",   "CONTINUE", "THROW",  "RAISERROR", "SAVE"};
 
 bool isStatementWord(const Token& tok) {
     if (tok.kind != TokenKind::Word)
@@ -203,11 +203,20 @@ private:
         }
         if (first.is("EXEC") || first.is("EXECUTE"))
             return exec(b + 1, e, src, Statement::Kind::Exec);
-        if (first.is("BEGIN") || first.is("COMMIT") || first.is("ROLLBACK")) {
-            Statement st;
-            st.kind = first.is("BEGIN")    ? Statement::Kind::Begin
-                      : first.is("COMMIT") ? Statement::Kind::Commit
-                                           : Statement::Kind::Rollback;
+        if (first.is("BEGIN") || first.is("COMMIT") || first.is("ROLLBACK") || first.is("SAVE"))
+            return transactionStatement(t_, b, e, src);
+        if (first.is("DECLARE") && b + 1 < e && t_[b + 1].kind == TokenKind::TempName) {
+            // DECLARE @t [AS] TABLE (...): a work table of the batch's own.
+            std::size_t i = b + 2;
+            if (i < e && t_[i].is("AS"))
+                ++i;
+            if (!(i < e && t_[i].is("TABLE")))
+                unsupported("this DECLARE", src);
+            Tokens g{t_[b + 1]};
+            append(g, i + 1, e);
+            Translator sub(g, sql_, plan_);
+            Statement st = sub.createTable(0, g.size(), src);
+            st.tableVariable = true;
             return st;
         }
         if (first.is("PRINT")) {
@@ -781,7 +790,8 @@ private:
 }  // namespace
 
 std::shared_ptr<const Plan> translate(std::string_view sql) {
-    const Tokens tokens = tokenize(sql);
+    Tokens tokens = tokenize(sql);
+    markTableVariables(tokens);
     auto plan = std::make_shared<Plan>();
     Translator translator(tokens, sql, *plan);
     std::size_t i = 0;
