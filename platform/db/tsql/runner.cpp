@@ -110,6 +110,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             break;
         }
         case tsql::Statement::Kind::CreateTable:
+            if (st.tableVariable && reuseEmptied(st)) {
+                tableVariables_.push_back(st.table);
+                break;
+            }
             engine_.query(st.sql, literals, st.source, nullptr);
             if (st.tableVariable)
                 tableVariables_.push_back(st.table);

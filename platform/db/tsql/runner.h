@@ -133,6 +133,9 @@ private:
     void transaction(const tsql::Statement& st);
     // Drops the table variables declared after the first `keep`.
     void dropTableVariables(std::size_t keep);
+    // The emptied work table of a table variable serves its DECLARE when it
+    // has the same columns.
+    bool reuseEmptied(const tsql::Statement& st);
     // ALTER TABLE #X ADD of a nullable column waits for the next statement
     // of another kind: SQLite reparses every temporary object (the rules of
     // all tables among them) at each ALTER, and a cross table gets hundreds
@@ -161,8 +164,12 @@ private:
     std::string identityInsert_;               // the table whose IDENTITY_INSERT is ON, upper case
     std::vector<DbError> handling_;            // errors whose CATCH blocks run, innermost last
     std::vector<std::string> tableVariables_;  // their work tables, innermost batch last
-    int depth_ = 0;                            // modules running inside the batch
-    Value returned_ = Value::null();           // what the last RETURN gave
+    // Work tables of table variables that could not be dropped because a
+    // statement was reading (a table function's body runs inside one): they
+    // were emptied instead and serve the next DECLARE of the same table.
+    std::set<std::string> emptied_;
+    int depth_ = 0;                   // modules running inside the batch
+    Value returned_ = Value::null();  // what the last RETURN gave
     std::map<std::string, std::shared_ptr<const tsql::Module>> parsed_;  // by definition
     int tranCount_ = 0;                                                  // @@TRANCOUNT
     std::string tranName_;                 // the outermost BEGIN TRAN's name, upper case

@@ -82,9 +82,34 @@ void PlanRunner::dropTableVariables(std::size_t keep) {
         try {
             engine_.direct("DROP TABLE IF EXISTS temp." + tsql::quoteName(name));
         } catch (const DbError&) {
-            // The batch's own error, if any, is the one to report.
+            try {
+                engine_.direct("DELETE FROM temp." + tsql::quoteName(name));
+                emptied_.insert(tsql::upper(name));
+            } catch (const DbError&) {
+                // The batch's own error, if any, is the one to report.
+            }
         }
     }
+}
+
+bool PlanRunner::reuseEmptied(const tsql::Statement& st) {
+    const auto it = emptied_.find(tsql::upper(st.table));
+    if (it == emptied_.end())
+        return false;
+    const auto info = tableInfo(st.table, true);
+    bool same = info.size() == st.columns.size();
+    for (std::size_t k = 0; same && k < info.size(); ++k)
+        same = tsql::equalsIgnoreCase(info[k].name, st.columns[k].name) &&
+               tsql::equalsIgnoreCase(info[k].type, st.columns[k].type.storage());
+    if (!same) {
+        try {
+            engine_.direct("DROP TABLE IF EXISTS temp." + tsql::quoteName(st.table));
+        } catch (const DbError&) {
+            return false;  // CREATE says the table is there
+        }
+    }
+    emptied_.erase(it);
+    return same;
 }
 
 }  // namespace db::sqlite
