@@ -522,11 +522,26 @@ void fnObjectId(sqlite3_context* ctx, int, sqlite3_value** a) {
         return;
     }
     sqlite3_bind_text(st, 1, name.c_str(), -1, SQLITE_TRANSIENT);
-    if (sqlite3_step(st) == SQLITE_ROW)
+    if (sqlite3_step(st) == SQLITE_ROW) {
         sqlite3_result_int64(ctx, sqlite3_column_int64(st, 0) + (name[0] == '#' ? 1000000 : 0));
-    else
-        sqlite3_result_null(ctx);
+        sqlite3_finalize(st);
+        return;
+    }
     sqlite3_finalize(st);
+    st = nullptr;
+    // Procedures and functions written in T-SQL, when the database keeps any.
+    if (name[0] != '#' &&
+        sqlite3_prepare_v2(db, "SELECT rowid FROM main.tsql_modules WHERE name = ?1", -1, &st,
+                           nullptr) == SQLITE_OK) {
+        sqlite3_bind_text(st, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(st) == SQLITE_ROW) {
+            sqlite3_result_int64(ctx, 2000000 + sqlite3_column_int64(st, 0));
+            sqlite3_finalize(st);
+            return;
+        }
+    }
+    sqlite3_finalize(st);
+    sqlite3_result_null(ctx);
 }
 
 template <bool Upper>
