@@ -22,8 +22,9 @@ void loadSampleData(db::Connection& connection);
 // demoVersion(): an older program's file lacks what this one reads); does
 // nothing otherwise, so a current file keeps the user's changes. A new file
 // is written beside the old one and takes its place once complete: on
-// failure the old file is left as it was. Also registers the host
-// database's programmable objects (registerHostObjects).
+// failure the old file is left as it was. The host database's procedure and
+// functions are in the file, written by createSchema from the same T-SQL a
+// real SQL Server is given.
 void createDemoDatabase(const std::string& path);
 
 // The stamp of the demo database this program makes (PRAGMA user_version),

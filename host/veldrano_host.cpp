@@ -32,7 +32,6 @@
 #include <iostream>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "host/demo_images.h"
 #include "host/frame_actions.h"
 #include "host/host_programs.h"
@@ -260,7 +259,6 @@ int main(int argc, char** argv) {
     if (!framework::InstallQtTranslation(options.language))
         std::cerr << "veldrano-host: traduzioni di Qt non installate (qt6-translations-l10n)\n";
     try {
-        demo::registerHostObjects();
         host::RegisterHostPrograms();
         const bool demoDatabase = options.connectionString.empty();
         if (demoDatabase) {

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "demo/sql_batches.h"
 #include "platform/db/connection.h"
 #include "platform/db/credentials.h"
@@ -217,7 +216,6 @@ int main(int argc, char** argv) {
 
     db::Connection connection;
     try {
-        demo::registerHostObjects();
         if (o.connection.empty()) {
             const std::string path = demo::defaultDatabasePath();
             demo::createDemoDatabase(path);

@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/db/connection.h"
 #include "platform/db/sqlite/sqlite_functions.h"
 #include "platform/db/tsql/plan.h"
@@ -229,7 +228,6 @@ const std::vector<Case>& cases() {
 std::string databasePath() {
     static const std::string path = [] {
         const auto p = std::filesystem::temp_directory_path() / "veldrano_db_bench.db";
-        demo::registerHostObjects();
         demo::generateLargeDatabase(p.string());
         return p.string();
     }();

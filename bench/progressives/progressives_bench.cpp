@@ -253,7 +253,6 @@ BENCHMARK(BM_NativeAggregate)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) try {
     QApplication app(argc, argv);
     const bool fresh = benchsupport::TakeFlag(argc, argv, "--fresh");
-    demo::registerHostObjects();
     if (fresh || !databaseReady(databasePath()))
         generate(databasePath());
     // One measured load after the warm-up when quick; a few otherwise.

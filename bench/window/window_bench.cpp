@@ -29,7 +29,6 @@
 #include "common/item_card.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "window/frmmg_veldrano.h"
@@ -176,7 +175,6 @@ void captureStatements() {
 int main(int argc, char** argv) try {
     QApplication app(argc, argv);
     const bool fresh = benchsupport::TakeFlag(argc, argv, "--fresh");
-    demo::registerHostObjects();
     common::setDialoghi(&gAnswers);
     if (fresh || !std::filesystem::exists(databasePath()))
         demo::generateLargeDatabase(databasePath());

@@ -1,7 +1,7 @@
--- The host database's programmable objects for a real SQL Server: the
--- table-valued functions that describe an item's classification and the
--- procedure that lists the variant structure of an item. The embedded
--- database gets the same objects from demo/host_objects.cpp.
+-- The host database's programmable objects: the table-valued functions that
+-- describe an item's classification and the procedure that lists the variant
+-- structure of an item. The same script serves a real SQL Server and the
+-- embedded database, which keeps the definitions in its file.
 --
 -- Every function returns at most one row with the description column that
 -- the item summary selects. A blank parent code (companies that do not define

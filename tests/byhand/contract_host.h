@@ -16,7 +16,6 @@
 
 #include "component/clsmg_veldrano.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/db/connection.h"
 #include "platform/framework/component_registry.h"
 #include "platform/framework/global.h"
@@ -35,7 +34,6 @@ struct Rights {
 class HostedCard : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        demo::registerHostObjects();
         component::RegisterComponents();
     }
 

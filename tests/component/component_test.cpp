@@ -15,7 +15,6 @@
 #include "component/clsmg_veldrano.h"
 #include "component/media_images.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -70,7 +69,6 @@ long long count(db::Connection& cn, const std::string& sql) {
 
 struct Component : ::testing::Test {
     static void SetUpTestSuite() {
-        demo::registerHostObjects();
         component::RegisterComponents();
     }
 

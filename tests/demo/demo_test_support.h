@@ -5,14 +5,12 @@
 #include <string>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/db/connection.h"
 #include "platform/db/value.h"
 
 namespace demo::test {
 
 inline void openDemo(db::Connection& connection) {
-    registerHostObjects();
     connection.open("Data Source=:memory:");
     createSchema(connection);
     loadSampleData(connection);

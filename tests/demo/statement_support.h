@@ -22,7 +22,6 @@ using Values = std::vector<std::pair<std::string, std::string>>;
 class DemoStatements : public dbtest::BackendTest {
 protected:
     void SetUp() override {
-        registerHostObjects();
         BackendTest::SetUp();
         if (IsSkipped())
             return;

@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "duplication/clsmg_artdupl.h"
 #include "duplication/dupl_pane.h"
 #include "duplication/invoca.h"

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/db/connection.h"
 #include "platform/framework/multilingual.h"
@@ -18,7 +17,6 @@
 namespace exchangetest {
 
 inline void openDemo(db::Connection& connection) {
-    demo::registerHostObjects();
     connection.open("Data Source=:memory:");
     demo::createSchema(connection);
     demo::loadSampleData(connection);

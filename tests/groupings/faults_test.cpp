@@ -8,7 +8,6 @@
 
 #include "common/window_services.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "groupings/composizione_raggruppamento.h"
 #include "groupings/option_lists.h"
 #include "groupings/ribalta_descrizioni.h"

@@ -11,7 +11,6 @@
 
 #include "common/item_card.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "itemcodes/artclifor_tab.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"

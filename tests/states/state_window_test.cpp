@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "groupings/gestione_varianti_tab.h"
 #include "groupings/option_lists.h"
 #include "platform/db/recordset.h"

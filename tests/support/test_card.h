@@ -16,7 +16,6 @@
 #include "common/item_card.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/company.h"
@@ -29,7 +28,6 @@ public:
     // The demo database in memory, or an existing database file.
     explicit TestCard(std::string ditta = "1", const std::string& database = "")
         : ditta_(std::move(ditta)) {
-        demo::registerHostObjects();
         if (database.empty()) {
             cn_.open("Data Source=:memory:");
             demo::createSchema(cn_);

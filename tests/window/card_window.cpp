@@ -4,13 +4,11 @@
 #include <QTemporaryDir>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "tests/support/test_card.h"
 
 namespace cardtest {
 
 void CardWindowTest::SetUpTestSuite() {
-    demo::registerHostObjects();
     dir = new QTemporaryDir;
     path = dir->filePath("demo.db").toStdString();
     demo::createDemoDatabase(path);

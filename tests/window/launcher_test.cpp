@@ -27,7 +27,6 @@
 #include "common/item_card.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "groupings/option_lists.h"
 #include "host/anagrafica_articolo.h"
 #include "host/host_programs.h"
@@ -104,7 +103,6 @@ QAction* action(QMenu* menu, const std::string& key) {
 
 struct Launcher : ::testing::Test {
     static void SetUpTestSuite() {
-        demo::registerHostObjects();
         host::RegisterHostPrograms();
         dir = new QTemporaryDir;
         path = dir->filePath("demo.db").toStdString();

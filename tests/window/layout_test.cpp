@@ -14,7 +14,6 @@
 
 #include "common/item_card.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/framework/object_models.h"
@@ -25,7 +24,6 @@ namespace {
 
 struct Layout : ::testing::Test {
     static void SetUpTestSuite() {
-        demo::registerHostObjects();
         dir = new QTemporaryDir;
         path = dir->filePath("demo.db").toStdString();
         demo::createDemoDatabase(path);

@@ -14,7 +14,6 @@
 
 #include "common/item_card.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/side_bar.h"
 #include "platform/db/connection.h"
@@ -25,7 +24,6 @@ namespace {
 
 struct SideBar : ::testing::Test {
     void SetUp() override {
-        demo::registerHostObjects();
         path = dir.filePath("demo.db").toStdString();
         demo::createDemoDatabase(path);
         cn.open("Data Source=" + path);

@@ -18,7 +18,6 @@
 #include "common/procedure.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/side_bar.h"
 #include "platform/controls/split_region.h"
@@ -61,7 +60,6 @@ public:
 
 struct Summary : ::testing::Test {
     void SetUp() override {
-        demo::registerHostObjects();
         path = dir.filePath("demo.db").toStdString();
         demo::createDemoDatabase(path);
         cn.open("Data Source=" + path);

@@ -17,7 +17,6 @@
 #include "common/procedure.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -86,7 +85,6 @@ struct CountingTab : common::CardTab {
 struct Card : ::testing::Test {
     static constexpr int kProbed[] = {0, 8, common::kTabProgressivi};
     static void SetUpTestSuite() {
-        demo::registerHostObjects();
         dir = new QTemporaryDir;
         path = dir->filePath("demo.db").toStdString();
         demo::createDemoDatabase(path);

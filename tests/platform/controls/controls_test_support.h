@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "demo/demo_database.h"
-#include "demo/host_objects.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/error_report.h"
@@ -24,7 +23,6 @@ constexpr int kRetry = 4;
 constexpr int kIgnore = 5;
 
 inline void openDemo(db::Connection& connection) {
-    demo::registerHostObjects();
     connection.open("Data Source=:memory:");
     demo::createSchema(connection);
     demo::loadSampleData(connection);
