@@ -351,4 +351,40 @@ Statement dropModules(const Tokens& t, std::size_t i, std::size_t e, const std::
     return block;
 }
 
+Statement dropStatement(const Tokens& t, std::size_t b, std::size_t e, const std::string& src,
+                        Plan& plan) {
+    std::size_t i = b + 1;
+    if (i < e && (t[i].is("PROC") || t[i].is("PROCEDURE") || t[i].is("FUNCTION") ||
+                  t[i].is("VIEW") || t[i].is("TRIGGER")))
+        return dropModules(t, i, e, src);
+    if (i >= e || !(t[i].is("TABLE") || t[i].is("INDEX")))
+        unsupported("this DROP", src);
+    const std::string what = upper(t[i].text);
+    ++i;
+    bool ifExists = false;
+    if (i + 1 < e && t[i].is("IF") && t[i + 1].is("EXISTS")) {
+        ifExists = true;
+        i += 2;
+    }
+    Statement block;
+    block.kind = Statement::Kind::Block;
+    Emitter em(t, src, false, plan);
+    while (i < e) {
+        Statement st;
+        st.kind = Statement::Kind::Query;
+        st.sql = "DROP " + what + (ifExists ? " IF EXISTS " : " ") + em.tableName(i, e);
+        if (i < e && t[i].is("ON"))
+            i = e;  // DROP INDEX name ON table
+        st.source = src;
+        block.body.push_back(std::move(st));
+        if (i < e && t[i].isSymbol(","))
+            ++i;
+        else if (i < e)
+            unsupported("this DROP", src);
+    }
+    if (block.body.size() == 1)
+        return std::move(block.body.front());
+    return block;
+}
+
 }  // namespace db::tsql

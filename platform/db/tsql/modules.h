@@ -57,8 +57,11 @@ bool definesModule(const Tokens& t, std::size_t b, std::size_t e, std::string& k
 Statement execStatement(const Tokens& t, std::size_t i, std::size_t e, const std::string& src,
                         Plan& plan, Statement::Kind kind);
 
-// DROP PROC[EDURE] | FUNCTION | VIEW | TRIGGER [IF EXISTS] name [, ...];
-// i at the kind's word.
+// DROP TABLE | INDEX | PROC[EDURE] | FUNCTION | VIEW | TRIGGER [IF EXISTS]
+// name [, ...]; [b, e) starts at DROP.
+Statement dropStatement(const Tokens& t, std::size_t b, std::size_t e, const std::string& src,
+                        Plan& plan);
+// The objects' DROP; i at the kind's word.
 Statement dropModules(const Tokens& t, std::size_t i, std::size_t e, const std::string& src);
 
 }  // namespace db::tsql

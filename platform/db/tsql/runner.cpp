@@ -98,6 +98,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
                 ensureRules(st.table, st.temporary);
             if (st.insert)
                 checkIdentityColumns(st);
+            if (const char* event = triggerEvent(st)) {
+                runTriggered(st, literals, result, event);
+                break;
+            }
             bool hasColumns = false;
             long long changed = 0;
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,

@@ -113,6 +113,12 @@ private:
                    BatchResult& result, std::vector<Value>* finals);
     // Tells the connection of a stored function (SQLite calls it by name).
     void declareFunction(const tsql::Module& m);
+    // ---- AFTER triggers: the event ("INSERT" ...) of a statement that
+    // fires some, or null; the statement run with its triggers.
+    const char* triggerEvent(const tsql::Statement& st);
+    void loadTriggers();
+    void runTriggered(const tsql::Statement& st, const Literals& literals, BatchResult& result,
+                      const std::string& event);
     // Sets a variable of the running batch; 137 when it was never declared.
     void setVariable(const std::string& name, const Value& value);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
@@ -171,7 +177,11 @@ private:
     int depth_ = 0;                   // modules running inside the batch
     Value returned_ = Value::null();  // what the last RETURN gave
     std::map<std::string, std::shared_ptr<const tsql::Module>> parsed_;  // by definition
-    int tranCount_ = 0;                                                  // @@TRANCOUNT
+    bool triggersLoaded_ = false;  // triggers_ read since the last change of triggers
+    std::map<std::string, std::vector<std::string>> triggers_;  // names by table, upper case
+    std::set<std::string> captured_;       // tables whose rows this connection captures
+    std::set<std::string> firing_;         // tables whose triggers run (they do not fire again)
+    int tranCount_ = 0;                    // @@TRANCOUNT
     std::string tranName_;                 // the outermost BEGIN TRAN's name, upper case
     std::vector<std::string> savepoints_;  // SAVE TRAN names, upper case, oldest first
 };

@@ -208,6 +208,15 @@ void PlanRunner::defineModule(const tsql::Statement& st) {
         engine_.direct("CREATE VIEW main." + tsql::quoteName(m->name) + " AS " + select);
         return;
     }
+    if (m->kind == tsql::Module::Kind::Trigger) {
+        if (m->insteadOf)
+            tsql::unsupported("an INSTEAD OF trigger", st.source);
+        if (tableInfo(m->table, false).empty())
+            fail(sqlstate::kNoSuchObject, 8197,
+                 "The object '" + m->table + "' does not exist or is invalid for this operation.",
+                 st.source);
+        triggersLoaded_ = false;
+    }
     engine_.direct(kStore);
     const std::string remove = "DELETE FROM main.tsql_modules WHERE name = ?1";
     engine_.query(remove, {m->name}, remove, nullptr);
@@ -238,6 +247,7 @@ void PlanRunner::dropModule(const tsql::Statement& st) {
         return missing();
     const std::string remove = "DELETE FROM main.tsql_modules WHERE name = ?1";
     engine_.query(remove, {st.name}, remove, nullptr);
+    triggersLoaded_ = false;
 }
 
 void PlanRunner::declareFunction(const tsql::Module& m) {

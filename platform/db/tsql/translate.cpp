@@ -194,7 +194,7 @@ private:
         if (first.is("CREATE"))
             return create(b, e, src);
         if (first.is("DROP"))
-            return drop(b, e, src);
+            return dropStatement(t_, b, e, src, plan_);
         if (first.is("ALTER"))
             return alter(b, e, src);
         if (first.is("TRUNCATE")) {
@@ -490,6 +490,8 @@ private:
         const std::string target = rawName(t_[afterTarget - 1]);
         Statement st;
         st.kind = Statement::Kind::Query;
+        st.table = target;  // the table written, unless an alias of the FROM clause
+        st.temporary = t_[afterTarget - 1].kind == TokenKind::TempName;
         std::size_t from = e;
         if (afterTarget < e && t_[afterTarget].is("FROM"))
             from = afterTarget;
@@ -505,6 +507,10 @@ private:
                 }
             auto items = fromItems(t_, from + 1, where);
             const std::size_t k = boundItem(items, target, src);
+            if (k < items.size()) {
+                st.table = items[k].name;
+                st.temporary = !st.table.empty() && st.table[0] == '#';
+            }
             out.push_back(k == items.size() ? t_[afterTarget - 1] : t_[nameTokenOf(t_, items[k])]);
             if (k == items.size()) {
                 // The target is not joined: every row of it goes when the
@@ -667,41 +673,6 @@ private:
         if (close < e)
             unsupported("options after CREATE TABLE", src);
         return st;
-    }
-
-    Statement drop(std::size_t b, std::size_t e, const std::string& src) {
-        std::size_t i = b + 1;
-        if (i < e && (t_[i].is("PROC") || t_[i].is("PROCEDURE") || t_[i].is("FUNCTION") ||
-                      t_[i].is("VIEW") || t_[i].is("TRIGGER")))
-            return dropModules(t_, i, e, src);
-        if (i >= e || !(t_[i].is("TABLE") || t_[i].is("INDEX")))
-            unsupported("this DROP", src);
-        const std::string what = upper(t_[i].text);
-        ++i;
-        bool ifExists = false;
-        if (i + 1 < e && t_[i].is("IF") && t_[i + 1].is("EXISTS")) {
-            ifExists = true;
-            i += 2;
-        }
-        Statement block;
-        block.kind = Statement::Kind::Block;
-        Emitter em(t_, src, false, plan_);
-        while (i < e) {
-            Statement st;
-            st.kind = Statement::Kind::Query;
-            st.sql = "DROP " + what + (ifExists ? " IF EXISTS " : " ") + em.tableName(i, e);
-            if (i < e && t_[i].is("ON"))
-                i = e;  // DROP INDEX name ON table
-            st.source = src;
-            block.body.push_back(std::move(st));
-            if (i < e && t_[i].isSymbol(","))
-                ++i;
-            else if (i < e)
-                unsupported("this DROP", src);
-        }
-        if (block.body.size() == 1)
-            return std::move(block.body.front());
-        return block;
     }
 
     Statement alter(std::size_t b, std::size_t e, const std::string& src) {
