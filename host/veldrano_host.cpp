@@ -23,12 +23,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSize>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iostream>
 
 #include "demo/demo_database.h"
@@ -223,7 +225,8 @@ bool displayAvailable() {
 }
 
 // The card below the host's main window, so the navigator is never under it,
-// at the size asked for.
+// at the size asked for; on a short screen it gives up height (never below its
+// minimum) rather than hang its command row off the bottom edge.
 void placeCard(const QMainWindow& main, QSize size) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == "FRMMG_VELDRANO" && w->isVisible()) {
@@ -231,6 +234,14 @@ void placeCard(const QMainWindow& main, QSize size) {
                 w->resize(size);
             const QRect host = main.frameGeometry();
             w->move(host.left(), host.bottom() + 1);
+            const QScreen* screen = main.screen();
+            if (screen == nullptr)
+                continue;
+            const QRect room = screen->availableGeometry();
+            const int frame = w->frameGeometry().height() - w->height();
+            const int fit = room.bottom() - host.bottom() - frame;
+            if (w->height() > fit)
+                w->resize(w->width(), std::max(fit, w->minimumSizeHint().height()));
         }
 }
 
