@@ -5,17 +5,14 @@
 
 #include "common/window_services.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/formatters.h"
 
 namespace common {
 
 namespace {
 
-std::string rtrim(std::string text) {
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
+using db::rtrim;
 
 std::string trim(const std::string& text) {
     std::size_t first = text.find_first_not_of(' ');

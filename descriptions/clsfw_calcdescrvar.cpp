@@ -40,11 +40,6 @@ std::string padded(const std::string& code, int width) {
     return out;
 }
 
-bool isConnectionFailure(const std::string& sqlState) {
-    return sqlState.rfind("08", 0) == 0 || sqlState == "HYT00" || sqlState == "HYT01" ||
-           sqlState == "40001";
-}
-
 std::string opzioneField(int index) {
     return "OPZIONE_A" + std::to_string(index);
 }
@@ -155,7 +150,7 @@ void CLSFW_CALCDESCRVAR::UpdateDescrizioneOpzione() {
                 ditta() + ", " + lit(item) + ", " + lit(code) + ", " + lit(lang) + ", " +
                 lit(text) + ")");
     } catch (const db::DbError& e) {
-        if (isConnectionFailure(e.sqlState()))
+        if (db::isConnectionFailure(e.sqlState()))
             throw;
         esito(9, e.what());
     }

@@ -19,10 +19,7 @@ std::string lit(const std::string& text) {
 }
 
 int intOf(const db::Value& v, int deflt) {
-    auto d = v.toDecimal();
-    if (!d)
-        return deflt;
-    return static_cast<int>(d->toInt64().value_or(deflt));
+    return static_cast<int>(db::integerOf(v, deflt));
 }
 
 }  // namespace

@@ -405,7 +405,7 @@ void GeneradTab::SelezionaRighe(bool pick) {
     common::Procedure p(card(), "SelezionaRighe");
     p.step([&] {
         db::Recordset* rs = calc_ ? calc_->Risultato() : nullptr;
-        if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+        if (!rs || !rs->hasCurrentRow())
             return;
         Attesa attesa;
         const long row = rs->absolutePosition() - 1;
@@ -423,8 +423,7 @@ void GeneradTab::QGRID_GENERAD_CheckEditToggleClick(int column, long row, bool& 
         db::Recordset* rs = calc_ ? calc_->Risultato() : nullptr;
         if (!rs || QGRID_GENERAD->Columns().Item(column).Field() != "SELEZ")
             return;
-        auto d = rs->valueAt(row, rs->fieldIndex("SELEZ")).toDecimal();
-        const long long now = d ? d->toInt64().value_or(0) : 0;
+        const long long now = db::integerOf(rs->valueAt(row, rs->fieldIndex("SELEZ")));
         const long long next = now - 1 < 0 ? 1 - now : now - 1;
         if (CHK_VALCONFVAR->isChecked() && next == 0) {
             const int f = rs->fieldIndex("FLGVARVALIDA");

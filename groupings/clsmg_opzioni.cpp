@@ -131,7 +131,7 @@ void FRMMG_OPZIONI::carica(const std::string& posizionaSu) {
 }
 
 void FRMMG_OPZIONI::rigaCambiata() {
-    if (!rs_ || rs_->eof() || rs_->bof())
+    if (!rs_ || !rs_->hasCurrentRow())
         return;
     TXT_OPZIONE->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_OPZIONE"))));
     TXT_DESCR->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_DESCR"))));
@@ -181,7 +181,7 @@ bool FRMMG_OPZIONI::salva() {
 }
 
 bool FRMMG_OPZIONI::elimina() {
-    if (!rs_ || rs_->eof() || rs_->bof())
+    if (!rs_ || !rs_->hasCurrentRow())
         return false;
     const std::string codice = common::NzStringa(rs_->value("MG5E_OPZIONE"));
     try {

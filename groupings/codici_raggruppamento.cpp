@@ -85,7 +85,7 @@ void abilita(QWidget* w, bool on) {
 
 std::string descrizioneArticolo(common::ItemCard& card) {
     db::Recordset* item = card.itemRecordset();
-    if (!item || !item->isOpen() || item->eof() || item->bof())
+    if (!item || !item->hasCurrentRow())
         return {};
     return common::NzValore(item->value("MG66_DESCART"));
 }
@@ -111,10 +111,7 @@ std::string sqlUltimoRaggruppamento(const std::string& ditta, const std::string&
 }
 
 std::string NextGroupingCode(const std::string& variante, const std::string& ultimo) {
-    long long numero = 0;
-    const db::Value n = common::NzNumero(db::Value(pulito(ultimo)));
-    if (auto d = n.toDecimal())
-        numero = d->toInt64().value_or(0);
+    const long long numero = db::integerOf(common::NzNumero(db::Value(pulito(ultimo))));
     const std::string cifre = "000000" + std::to_string(numero + 1);
     return variante + "-" + cifre.substr(cifre.size() - 6);
 }

@@ -32,8 +32,7 @@ std::string lit(const std::string& text) {
 }
 
 long numero(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+    return static_cast<long>(db::integerOf(v));
 }
 
 // Rows of one INSERT ... VALUES (the database takes up to 1,000): a few
@@ -66,11 +65,7 @@ std::string sqlElimina(common::ItemCard& card, const std::vector<std::string>& o
 // the lists as the database now holds them.
 void annulla(common::ItemCard& card) {
     db::Connection& cn = card.connection();
-    try {
-        if (cn.transactionDepth() > 0)
-            cn.rollbackTransaction();
-    } catch (...) {
-    }
+    common::rollbackQuietly(cn);
     StatoOpzioni& st = stato(card);
     CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
 }
@@ -176,7 +171,7 @@ void CMD_ADDSEL_Click(common::ItemCard& card) {
     short dopo = 0;
     p.step([&] {
         db::Recordset* dest = st.destinazione.get();
-        if (!dest || !dest->isOpen() || dest->eof() || dest->bof())
+        if (!dest || !dest->hasCurrentRow())
             return;
         long seq = numero(dest->value("MG5H_SEQOPZIONE"));
         // The current row's place as stored now: another card on the same
@@ -481,7 +476,7 @@ void CMD_GIU_Click(common::ItemCard& card) {
 void GRDX_VARIANTI_DESTI_RowChanged(common::ItemCard& card) {
     StatoOpzioni& st = stato(card);
     db::Recordset* rs = st.destinazione.get();
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return;
     if (st.TXT_OPZIONE_DEST)
         st.TXT_OPZIONE_DEST->setText(

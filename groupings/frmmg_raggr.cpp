@@ -87,7 +87,7 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
     // Where the current grouping is used; a rename there shows here at once.
     controls::GridExchange::Of(GRID_RAGGR)
         ->AddMenuEntry(QStringLiteral("Dove \u00e8 usato\u2026"), [this] {
-            if (!rs_ || !rs_->isOpen() || rs_->eof() || rs_->bof())
+            if (!rs_ || !rs_->hasCurrentRow())
                 return;
             const std::string codice = common::NzStringa(rs_->value("MG5G_CODRAGGVAR"));
             DoveUsataRaggruppamento(
@@ -249,8 +249,7 @@ void FRMMG_RAGGR::GRIDNAV_AfterButtonClick(bool success, const QString& key) {
         } else if (key == QLatin1String("Esporta")) {
             varianteRitorno_ = variante();
             raggrRitorno_.clear();
-            if (rs_ && rs_->isOpen() && !rs_->eof() && !rs_->bof() &&
-                rs_->status() != db::RecordStatus::New)
+            if (rs_ && rs_->hasCurrentRow() && rs_->status() != db::RecordStatus::New)
                 raggrRitorno_ = common::NzStringa(rs_->value("MG5G_CODRAGGVAR"));
             accept();
         }

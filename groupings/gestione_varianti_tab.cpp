@@ -54,10 +54,9 @@ std::string pulito(const QLineEdit* box) {
 }
 
 long numeroCampo(const db::Recordset* rs, const char* field) {
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return 0;
-    auto d = common::NzNumero(rs->value(field)).toDecimal();
-    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+    return static_cast<long>(db::integerOf(common::NzNumero(rs->value(field))));
 }
 
 bool spuntato(const db::Value& v) {
@@ -479,7 +478,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
 void GestioneVariantiTab::GRDX_VARIANTI_SOURCE_RowChanged() {
     StatoOpzioni& st = stato();
     db::Recordset* rs = st.sorgente.get();
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return;
     const std::string opz = common::NzStringa(rs->value("MG5E_OPZIONE"));
     st.TXT_OPZIONE_ORIG->setText(QString::fromStdString(opz));

@@ -142,15 +142,7 @@ bool WriteOptions(common::ItemCard& card, const std::string& variante,
     db::Connection& cn = card.connection();
     const std::string& ditta = card.companyCode();
     common::Procedure p(card, "ImportaOpzioni");
-    auto annulla = [&] {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
-    };
-    p.onAbort(annulla);
-    p.step([&] { cn.beginTransaction(); });
+    common::beginWhole(p, cn);
     for (const auto& o : opzioni) {
         if (!p.running())
             break;
@@ -173,7 +165,7 @@ bool WriteOptions(common::ItemCard& card, const std::string& variante,
                            "' AND       MG5E_OPZIONE        = " + optLit);
             });
     }
-    return common::commitWhole(p, cn, annulla);
+    return common::commitWhole(p, cn);
 }
 
 FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent)

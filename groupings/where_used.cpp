@@ -26,8 +26,7 @@ using common::Procedure;
 namespace {
 
 long numero(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+    return static_cast<long>(db::integerOf(v));
 }
 
 long long conta(db::Connection& cn, const std::string& sql) {
@@ -123,15 +122,7 @@ bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere gener
         return false;
     const std::vector<std::string> passi =
         opzione ? sqlRinominaOpzione(u, nuovo) : sqlRinominaRaggruppamento(u, nuovo);
-    auto annulla = [&] {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
-    };
-    p.onAbort(annulla);
-    p.step([&] { cn.beginTransaction(); });
+    common::beginWhole(p, cn);
     for (std::size_t i = 0; i + 1 < passi.size(); ++i)
         p.step([&] { cn.execute(passi[i]); });
     // The old code goes last: a table the card does not know that still
@@ -150,7 +141,7 @@ bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere gener
         return false;
     const std::string titolo = ws.TraduciTesto(kTitoloAvviso, 8522);
     if (inUso) {
-        annulla();
+        common::rollbackQuietly(cn);
         ws.VisualizzaMessaggio(
             opzione ? "L'opzione " + u.codice +
                           " è ancora usata da una tabella che la scheda non conosce: la rinomina "
@@ -161,7 +152,7 @@ bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere gener
             opzione ? 91836 : 91841, common::vbCritical, titolo, {{db::Value(u.codice)}});
         return false;
     }
-    const bool fatto = common::commitWhole(p, cn, annulla);
+    const bool fatto = common::commitWhole(p, cn);
     if (!fatto && !p.aborted())
         ws.VisualizzaMessaggio("La rinomina non è stata completata: nulla è cambiato.", 91838,
                                common::vbExclamation, titolo);
@@ -171,19 +162,11 @@ bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere gener
 bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceUsato& u,
                    const std::string& idStato) {
     Procedure p(ws, "RitiraOpzione");
-    auto annulla = [&] {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
-    };
-    p.onAbort(annulla);
-    p.step([&] { cn.beginTransaction(); });
+    common::beginWhole(p, cn);
     p.step([&] { cn.execute(sqlEliminaRitiro(u)); });
     if (!idStato.empty() && idStato != "0")
         p.step([&] { cn.execute(sqlInserisciRitiro(u, idStato)); });
-    return common::commitWhole(p, cn, annulla);
+    return common::commitWhole(p, cn);
 }
 
 // ------------------------------------------------------------------ window

@@ -19,7 +19,7 @@ namespace groupings {
 namespace {
 
 std::string opzioneCorrente(const db::Recordset* rs, const char* campo) {
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return {};
     return exchange::RightTrimmed(common::NzStringa(rs->value(campo)));
 }

@@ -34,12 +34,11 @@ const char* const kTitolo = "Scheda articolo - varianti";
 constexpr long kMsgNotAnOption = 91702;
 
 int numeroDi(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
+    return static_cast<int>(db::integerOf(v));
 }
 
 bool haRiga(const db::Recordset* rs) {
-    return rs && rs->isOpen() && !rs->eof() && !rs->bof();
+    return rs && rs->hasCurrentRow();
 }
 
 int campoArticolo(common::ItemCard& card, const char* field) {
@@ -502,11 +501,7 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
             return false;
     }
 
-    p.onAbort([&] {
-        if (cn.transactionDepth() > 0)
-            cn.rollbackTransaction();
-    });
-    p.step([&] { cn.beginTransaction(); });
+    common::beginWhole(p, cn);
     p.step([&] {
         cn.execute("DELETE FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta +
                    " AND       MG6B_CODART_MG66 = '" + articolo + "'");
@@ -517,11 +512,7 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     // without that variant's row, which this tab cannot add back: the rows
     // are rewritten whole or not at all, and the edit stays to be saved again.
     if (p.running() && p.skipped()) {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
+        common::rollbackQuietly(cn);
         return false;
     }
     p.step([&] { cn.commitTransaction(); });

@@ -315,7 +315,7 @@ void DatiAnagraficiTab::load() {
                 rsAnag_->setValue("ID", db::Value(db::Decimal(rsAnag_->recordCount())));
                 rsAnag_->setValue("LBL",
                                   db::Value(card().services().TraduciCaption(rs.field(i).name)));
-                if (trovato && !rs.eof() && !rs.bof())
+                if (trovato && rs.hasCurrentRow())
                     rsAnag_->setValue("TXT", db::Value(FormattaCampo(rs, i)));
             }
         });

@@ -565,7 +565,7 @@ bool FRMMG_VELDRANO::switchToItem(const std::string& code) {
 }
 
 bool FRMMG_VELDRANO::itemFlagVarianti() const {
-    if (!rsArt_ || !rsArt_->isOpen() || rsArt_->eof() || rsArt_->bof())
+    if (!rsArt_ || !rsArt_->hasCurrentRow())
         return false;
     auto d = rsArt_->value("MG66_FLGVARART").toDecimal();
     return d && *d == db::Decimal(1);

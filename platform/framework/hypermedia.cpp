@@ -16,6 +16,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/multilingual.h"
 
 namespace framework {
@@ -32,11 +33,7 @@ std::string sqlText(const std::string& text) {
     return out + "'";
 }
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 // A company code goes unquoted into the statement: only digits pass.
 std::string companyLiteral(const std::string& company) {
@@ -67,8 +64,7 @@ std::vector<MediaFile> readFiles(db::Connection& connection, const std::string& 
 std::int64_t scalarInt(db::Connection& connection, const std::string& sql) {
     for (const auto& set : connection.run(sql).resultSets)
         if (!set.rows.empty() && !set.rows.front().empty())
-            if (auto d = set.rows.front().front().toDecimal())
-                return d->toInt64().value_or(0);
+            return db::integerOf(set.rows.front().front());
     return 0;
 }
 

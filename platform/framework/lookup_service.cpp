@@ -1,5 +1,7 @@
 #include "platform/framework/lookup_service.h"
 
+#include "platform/db/value.h"
+
 namespace framework {
 
 namespace {
@@ -14,11 +16,7 @@ std::string quoted(const std::string& text) {
     return out + "'";
 }
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 // A counterpart valid on a day: no start after it, no end before it.
 std::string validOn(const std::string& date) {

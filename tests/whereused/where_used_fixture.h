@@ -10,17 +10,14 @@
 
 #include "groupings/where_used.h"
 #include "platform/controls/grid_exchange.h"
+#include "platform/db/value.h"
 #include "tests/groupings/options_fixture.h"
 
 namespace wutest {
 
 using Strings = std::vector<std::string>;
 
-inline std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 // Every row of a query, each as "a|b|c", in the order given.
 inline Strings rows(db::Connection& cn, const std::string& sql) {
