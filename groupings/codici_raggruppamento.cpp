@@ -447,7 +447,7 @@ void TXT_RAGGR1_MenuEntry(common::ItemCard& card, const std::string& key) {
                                   st.variante, card.widget());
         st.frmRaggr = w;
         w->dopoRinomina = [&card](const std::string& vecchio, const std::string& nuovo) {
-            DopoModificaDoveUsata(card, vecchio, nuovo, true);
+            AfterWhereUsedChange(card, vecchio, nuovo, true);
         };
         QObject::connect(w, &FRMMG_RAGGR::CloseFormRaggrVar, w,
                          [&card](const QString& var, const QString& raggr) {

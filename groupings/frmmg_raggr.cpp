@@ -90,7 +90,7 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
             if (!rs_ || !rs_->hasCurrentRow())
                 return;
             const std::string codice = common::NzStringa(rs_->value("MG5G_CODRAGGVAR"));
-            DoveUsataRaggruppamento(
+            OpenGroupingWhereUsed(
                 cn_, ws_, ditta_, this->variante(),
                 codice.substr(0, codice.find_last_not_of(' ') + 1),
                 [this](const std::string& vecchio, const std::string& nuovo) {

@@ -276,7 +276,7 @@ void GestioneVariantiTab::build(QWidget* page) {
 
     // The transcoding tab's copy into a grouping is this module's.
     ConnectDescriptionCopy(c);
-    CollegaDoveUsata(c);
+    ConnectWhereUsed(c);
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_SOURCE() {
@@ -659,7 +659,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     p.step([&] {
         const auto& errori = cn.errors();
         if (!errori.empty() && std::atoi(errori.front().sqlState.c_str()) == 23000)
-            OffriDoveUsata(card(), spuntate, titolo);  // the refusal, then where-used
+            OfferWhereUsed(card(), spuntate, titolo);  // the refusal, then where-used
     });
     p.step(
         [&] { CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, false); });

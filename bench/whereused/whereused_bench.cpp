@@ -58,10 +58,10 @@ std::string databasePath() {
 
 struct Fixture {
     cardtest::TestCard card{"1", databasePath()};
-    groupings::CodiceUsato u{"1", "A0", "WU", 0, 0};
+    groupings::UsedCode u{"1", "A0", "WU", 0, 0};
     // The rename goes back and forth between these two codes.
     std::string other = "WV";
-    Fixture() { groupings::LeggiSlot(card.connection(), u); }
+    Fixture() { groupings::ReadSlot(card.connection(), u); }
     void flip() { std::swap(u.codice, other); }
 };
 
@@ -78,10 +78,10 @@ Fixture& fixture() {
 void BM_WhereUsed(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        groupings::CodiceUsato u = f.u;
+        groupings::UsedCode u = f.u;
         u.size = 0;  // the window reads the slot itself
-        auto* w = new groupings::DoveUsata(f.card.connection(), f.card.services(),
-                                           groupings::Genere::Opzione, u, {}, nullptr);
+        auto* w = new groupings::WhereUsedDialog(f.card.connection(), f.card.services(),
+                                                 groupings::CodeKind::Option, u, {}, nullptr);
         benchmark::DoNotOptimize(w->recordset());
         delete w;
     }
@@ -89,7 +89,7 @@ void BM_WhereUsed(benchmark::State& state) {
 
 void BM_BareCounts(benchmark::State& state) {
     Fixture& f = fixture();
-    const auto usi = groupings::UsiOpzione(f.u);
+    const auto usi = groupings::OptionUses(f.u);
     long long total = 0;
     for (auto _ : state)
         for (const auto& uso : usi)
@@ -102,8 +102,8 @@ void BM_BareCounts(benchmark::State& state) {
 void BM_Rename(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        if (!groupings::RinominaCodice(f.card.services(), f.card.connection(),
-                                       groupings::Genere::Opzione, f.u, f.other))
+        if (!groupings::RenameCode(f.card.services(), f.card.connection(),
+                                   groupings::CodeKind::Option, f.u, f.other))
             state.SkipWithError("rename failed");
         f.flip();
     }
@@ -114,7 +114,7 @@ void BM_BareRename(benchmark::State& state) {
     db::Connection& cn = f.card.connection();
     for (auto _ : state) {
         cn.beginTransaction();
-        for (const auto& sql : groupings::sqlRinominaOpzione(f.u, f.other))
+        for (const auto& sql : groupings::sqlRenameOption(f.u, f.other))
             cn.execute(sql);
         cn.commitTransaction();
         f.flip();
@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
         Fixture& f = fixture();
         long long n = 0;
         for (const auto& set : f.card.connection()
-                                   .run("SELECT COUNT(*)" + groupings::UsiOpzione(f.u)[8].righe)
+                                   .run("SELECT COUNT(*)" + groupings::OptionUses(f.u)[8].righe)
                                    .resultSets)
             n = set.rows.front().front().toDecimal()->toInt64().value_or(0);
         std::printf("progressives holding %s: %lld\n", f.u.codice.c_str(), n);

@@ -82,8 +82,8 @@ struct WhereUsed : groupingstest::Options {
     }
     // The window over an option of a list, opened from the list's context
     // menu as a right click does.
-    groupings::DoveUsata* openFrom(controls::DataGrid* grid, const char* field,
-                                   const std::string& option) {
+    groupings::WhereUsedDialog* openFrom(controls::DataGrid* grid, const char* field,
+                                         const std::string& option) {
         const long r = rowOf(grid->DataSource(), field, option);
         EXPECT_GE(r, 0) << option;
         grid->SetCurrentRow(r);
@@ -93,11 +93,11 @@ struct WhereUsed : groupingstest::Options {
         if (entry)
             entry->trigger();
         delete menu;
-        auto all = card.widget()->findChildren<groupings::DoveUsata*>();
+        auto all = card.widget()->findChildren<groupings::WhereUsedDialog*>();
         return all.empty() ? nullptr : all.back();
     }
     // Lines of the window: ORDINE -> RIGHE.
-    std::map<int, long long> counts(groupings::DoveUsata* w) {
+    std::map<int, long long> counts(groupings::WhereUsedDialog* w) {
         std::map<int, long long> out;
         db::Recordset* rs = w->recordset();
         for (long r = 0; r < rs->recordCount(); ++r)
@@ -136,7 +136,7 @@ struct WhereUsed : groupingstest::Options {
                 {12, slot("PD95_DISBA", "PD95_OPZCOMP")}};
     }
     void closeAll() {
-        for (auto* w : card.widget()->findChildren<groupings::DoveUsata*>())
+        for (auto* w : card.widget()->findChildren<groupings::WhereUsedDialog*>())
             delete w;
     }
 };
