@@ -20,6 +20,7 @@
 #include "groupings/clsmg_opzioni.h"
 #include "groupings/codici_raggruppamento.h"
 #include "groupings/composizione_raggruppamento.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/option_import.h"
 #include "groupings/option_lists.h"
 #include "groupings/ribalta_descrizioni.h"
@@ -408,21 +409,13 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
     p.step([&] { st.variante = common::codiceVariante(st.CBO_TIPOVAR1->currentData().toInt()); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
-        rs->open("SELECT * FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = " + ditta +
-                     " AND       MG5F_CODICEVAR  = '" + st.variante + "'",
-                 cn);
+        rs->open(sqlVariantDefinition(ditta, st.variante), cn);
         st.dimensione = std::move(rs);
     });
     p.step([&] {
         // The key columns let the row be written back by its key.
         auto rs = std::make_unique<db::Recordset>();
-        rs->open(
-            "SELECT MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_DITTA_CG18, MG6B_CODART_MG66, "
-            "MG6B_CODICEVAR_MG5F FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18     = " +
-                ditta + " AND       MG6B_CODART_MG66    = '" +
-                common::RaddoppiaApici(card().currentItem()) +
-                "'  AND       MG6B_CODICEVAR_MG5F = '" + st.variante + "'",
-            cn);
+        rs->open(sqlItemVariantRow(ditta, card().currentItem(), st.variante), cn);
         st.rigaVariante = std::move(rs);
     });
     p.step([&] {
@@ -499,10 +492,8 @@ void GestioneVariantiTab::GRDX_CheckEditToggleClick(bool sorgente, long row) {
         const int fSel = rs->fieldIndex("SELEZ");
         const bool ora = !spuntato(rs->valueAt(row, fSel));
         card().connection().execute(
-            std::string("UPDATE ") + (sorgente ? "#TMP_ORIG" : "#TMP_DEST") +
-            " SET SELEZ = " + (ora ? "1" : "0") + " WHERE " + campo + " = '" +
-            common::RaddoppiaApici(common::NzStringa(rs->valueAt(row, rs->fieldIndex(campo)))) +
-            "'");
+            sqlTickRow(sorgente ? "#TMP_ORIG" : "#TMP_DEST", campo,
+                       common::NzStringa(rs->valueAt(row, rs->fieldIndex(campo))), ora));
         rs->setValueAt(row, fSel, db::Value(ora ? 1 : 0));
     });
 }
@@ -568,8 +559,6 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
 
     db::Connection& cn = card().connection();
     const std::string& ditta = card().companyCode();
-    const std::string descrLit = common::FormatoDBTesto(db::Value(descr), common::kTesto, true);
-    const std::string optLit = common::FormatoDBTesto(db::Value(codice), common::kTesto, true);
     db::Recordset* rs = st.sorgente.get();
     long trovata = -1;
     const int fOpz = rs->fieldIndex("MG5E_OPZIONE");
@@ -579,25 +568,14 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
 
     Procedure p(card(), "CMD_OPZORIG_SALVA_Click");
     if (trovata >= 0) {
-        p.step([&] {
-            cn.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + descrLit +
-                       " WHERE MG5E_DITTA_CG18     = " + ditta +
-                       " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE        = " + optLit);
-        });
+        p.step([&] { cn.execute(sqlSetOptionDescription(ditta, st.variante, codice, descr)); });
         p.step([&] {
             rs->setValueAt(trovata, rs->fieldIndex("MG5E_DESCR"),
                            descr.empty() ? db::Value::null() : db::Value(descr));
-            cn.execute("UPDATE #TMP_ORIG SET MG5E_DESCR = " + descrLit +
-                       " WHERE MG5E_OPZIONE = " + optLit);
+            cn.execute(sqlSetSourceDescription(codice, descr));
         });
     } else {
-        p.step([&] {
-            cn.execute(
-                "INSERT INTO MG5E_OPZIONI   (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-                "MG5E_DESCR) VALUES   ( " +
-                ditta + ", '" + st.variante + "', " + optLit + ", " + descrLit + ")");
-        });
+        p.step([&] { cn.execute(sqlInsertOption(ditta, st.variante, codice, descr)); });
     }
     if (!p.running())
         return;
@@ -649,9 +627,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     p.step([&] {
         cn.clearErrors();
         try {
-            cn.execute("DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18     = " +
-                       card().companyCode() + " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE IN " + InList(spuntate));
+            cn.execute(sqlDeleteOptions(card().companyCode(), st.variante, spuntate));
         } catch (const std::exception&) {
             // Judged below from the connection's errors.
         }
@@ -735,7 +711,7 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
     });
     p.step([&] {
         WriteSourceSelections(card());
-        card().connection().execute("UPDATE #TMP_ORIG SET SORT_CODE = SELEZ");
+        card().connection().execute(kSqlSortSourceByTick);
     });
     p.step([&] {
         rs->setSort("SORT_CODE DESC");

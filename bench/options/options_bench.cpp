@@ -73,7 +73,7 @@ void bareLoad(db::Connection& cn) {
     db::Recordset a;
     a.open("SELECT * FROM #B_ORIG ORDER BY MG5E_OPZIONE", cn);
     cn.execute("IF OBJECT_ID('tempdb..#B_DEST') IS NOT NULL DROP TABLE #B_DEST");
-    std::string dest = groupings::sqlCreaDest("1", "A0", "RG-A0-1");
+    std::string dest = groupings::sqlGroupingOptions("1", "A0", "RG-A0-1");
     dest.replace(dest.find("#TMP_DEST"), 9, "#B_DEST");
     cn.execute(dest);
     db::Recordset b;
