@@ -167,6 +167,10 @@ TEST_P(GroupingStatements, CompositionRowsAndOptionsOfAVariant) {
               (Rows{{"Rosso d'autunno"}}));
 
     // Options of a variant, from the tab and from the small options window.
+    EXPECT_EQ(c.execute(sqlSetOptionDescription("1", "A1", "BLU", "Blu dell'oceano -- 'fondo'")),
+              1);
+    EXPECT_EQ(text(scalar(c, "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_OPZIONE = 'BLU'")),
+              "Blu dell'oceano -- 'fondo'");
     EXPECT_EQ(c.execute(sqlInsertOption("1", "A1", "ZZZ", "Zeta d'oro")), 1);
     EXPECT_EQ(c.execute(sqlSetOptionDescription("1", "A1", "ZZZ", "")), 1);
     EXPECT_EQ(c.execute(sqlWindowInsertOption("1", "A1", "ZZY", "Y")), 1);
@@ -177,10 +181,13 @@ TEST_P(GroupingStatements, CompositionRowsAndOptionsOfAVariant) {
     EXPECT_EQ(rowsOf(sqlVariantOptions("1", "A1", false)),
               rowsOf(sqlVariantOptions("1", "A1", true)));
     EXPECT_EQ(c.execute(sqlWindowDeleteOption("1", "A1", "ZZY")), 1);
-    // An option in use refuses the whole statement: nothing is deleted.
-    EXPECT_THROW(c.execute(sqlDeleteOptions("1", "A1", {"ZZZ", "ROS"})), db::DbError);
-    EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_OPZIONE = 'ZZZ'"), 1);
-    EXPECT_EQ(c.execute(sqlDeleteOptions("1", "A1", {"ZZZ"})), 1);
+    // An option in use refuses the whole statement with 23000: nothing is deleted.
+    EXPECT_EQ(failure(c, sqlDeleteOptions("1", "A1", {"ZZZ", "ROS", "AZZ"})), "23000");
+    ASSERT_FALSE(c.errors().empty());
+    EXPECT_EQ(c.errors().front().sqlState, "23000");
+    EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_OPZIONE IN ('ZZZ', 'AZZ')"), 2);
+    EXPECT_EQ(c.execute(sqlDeleteOptions("1", "A1", {"ZZZ", "AZZ"})), 2);
+    EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1'"), 9);
 
     // The variants and the item's rows for them.
     EXPECT_EQ(rowsOf(sqlItemManagedVariants("1", "MAGLIA-001")),
@@ -188,8 +195,16 @@ TEST_P(GroupingStatements, CompositionRowsAndOptionsOfAVariant) {
     EXPECT_EQ(query(c, sqlVariantSize("1", "A2")), (Rows{{"2"}}));
     EXPECT_EQ(query(c, sqlVariantSizeAndNature("2", "B0")), (Rows{{"2", "1"}}));
     EXPECT_EQ(query(c, sqlVariantDefinition("1", "A3")).size(), 1u);
-    EXPECT_EQ(query(c, sqlItemVariantRow("1", "MAGLIA-001", "A1")),
-              (Rows{{"1", "COL-MAGLIA", "1", "MAGLIA-001", "A1"}}));
+    // The item's row for a variant is written back by its key.
+    db::Recordset variant;
+    variant.open(sqlItemVariantRow("1", "MAGLIA-001", "A1"), c);
+    ASSERT_EQ(variant.recordCount(), 1);
+    EXPECT_EQ(text(variant.value(1)), "COL-MAGLIA");
+    variant.setValue(1, "COL-BASE");
+    variant.updateBatch();
+    EXPECT_EQ(count(c, "MG6B_GESVARART",
+                    "MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODRAGGVAR_MG5G = 'COL-BASE'"),
+              1);
 }
 
 TEST_P(GroupingStatements, TranscodingListLookupsAndDeletion) {
