@@ -91,5 +91,4 @@ inline std::string failure(db::Connection& c, const std::string& sql) {
     return "";
 }
 
-
 }  // namespace demo::test
