@@ -322,4 +322,10 @@ std::string SqlVariantSizes(const std::string& ditta) {
            ditta;
 }
 
+std::string SqlItemManagesVariants(const std::string& ditta, const std::string& codArt) {
+    return "SELECT TOP 1 1 FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta +
+           " AND       MG6B_CODART_MG66 = '" + RaddoppiaApici(codArt) +
+           "' AND       MG6B_FLGGESTVAR = 1";
+}
+
 }  // namespace common

@@ -16,6 +16,7 @@
 #include "common/window_services.h"
 #include "descriptions/calcdescrvar.h"
 #include "descriptions/composer.h"
+#include "descriptions/descriptions_sql.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/progress.h"
 #include "platform/db/connection.h"
@@ -156,11 +157,7 @@ void GeneradTab::LoadLanguages() {
     CBO_LINGUA->clear();
     CBO_LINGUA->addItem(QString(), 0);
     db::Recordset rs;
-    rs.open(
-        "SELECT MG52_CODLINGUA, MG52_DESCRLINGUA FROM MG52_LINGUE WITH (NOLOCK) INNER JOIN "
-        "MG47_PARMAGLINGUE WITH (NOLOCK) ON MG47_DITTA_CG18 = " +
-            card().companyCode() + " AND  MG47_CODLINGUA_MG52 = MG52_CODLINGUA",
-        card().connection());
+    rs.open(sqlCompanyLanguages(card().companyCode()), card().connection());
     for (long r = 0; r < rs.recordCount(); ++r)
         CBO_LINGUA->addItem(
             QString::fromStdString(rs.valueAt(r, 0).toText() + "-" + rs.valueAt(r, 1).toText()),

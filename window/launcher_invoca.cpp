@@ -17,6 +17,7 @@
 #include "platform/framework/global.h"
 #include "window/launcher.h"
 #include "window/launcher_programs.h"
+#include "window/window_sql.h"
 
 namespace card {
 
@@ -114,9 +115,7 @@ std::string RecuperaCicloSTD(ItemCard& card) {
     if (common::NzStringa(db::Value(card.currentItem())).empty())
         return {};
     db::Recordset rs;
-    rs.open("SELECT PD18_CODCICLO FROM PD18_ARTPROD WITH (NOLOCK) WHERE PD18_DITTA_CG18  = " +
-                card.companyCode() + " AND       PD18_CODART_MG66 = '" + card.currentItem() + "' ",
-            card.connection());
+    rs.open(sqlStandardRouting(card.companyCode(), card.currentItem()), card.connection());
     std::string ciclo;
     if (rs.recordCount() > 0) {
         rs.moveFirst();
