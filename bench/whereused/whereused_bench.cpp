@@ -5,21 +5,19 @@
 // transaction) against its statements run bare in a transaction of their own.
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "bench/support/bench_runner.h"
+#include "bench/support/bench_setup.h"
 #include "demo/demo_database.h"
 #include "groupings/where_used.h"
 #include "groupings/where_used_sql.h"
 #include "platform/db/connection.h"
-#include "platform/db/sqlite/sqlite_functions.h"
 #include "tests/support/test_card.h"
 
 namespace {
@@ -27,32 +25,16 @@ namespace {
 constexpr long kRows = 100000;
 
 std::string databasePath() {
-    static const std::string path = [] {
-        auto p = std::filesystem::temp_directory_path() / "veldrano_whereused_bench.db";
-        demo::generateLargeDatabase(p.string());
-        // A new option of the first variant, written into its slot of
-        // 100,000 progressives whose slot is blank: no key can collide.
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(p.string().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-            throw std::runtime_error(sqlite3_errmsg(db));
-        db::sqlite::registerFunctions(db);
-        const std::string sql =
-            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-            "MG5E_DESCR) VALUES (1, 'A0', 'WU', 'Dove usata');"
-            "UPDATE MG70_MAGPROQTA SET MG70_OPZIONE_MG5E = 'WU' || substr(MG70_OPZIONE_MG5E, 3) "
-            "WHERE rowid IN (SELECT rowid FROM MG70_MAGPROQTA WHERE length(MG70_OPZIONE_MG5E) > 2 "
-            "AND substr(MG70_OPZIONE_MG5E, 1, 2) = '  ' LIMIT " +
-            std::to_string(kRows) + ");";
-        char* error = nullptr;
-        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-            const std::string text = error ? error : "?";
-            sqlite3_free(error);
-            sqlite3_close(db);
-            throw std::runtime_error(text);
-        }
-        sqlite3_close(db);
-        return p.string();
-    }();
+    // A new option of the first variant, written into its slot of 100,000
+    // progressives whose slot is blank: no key can collide.
+    static const std::string path = benchsupport::LargeDatabase(
+        "veldrano_whereused_bench.db", {},
+        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+        "MG5E_DESCR) VALUES (1, 'A0', 'WU', 'Dove usata');"
+        "UPDATE MG70_MAGPROQTA SET MG70_OPZIONE_MG5E = 'WU' || substr(MG70_OPZIONE_MG5E, 3) "
+        "WHERE rowid IN (SELECT rowid FROM MG70_MAGPROQTA WHERE length(MG70_OPZIONE_MG5E) > 2 "
+        "AND substr(MG70_OPZIONE_MG5E, 1, 2) = '  ' LIMIT " +
+            std::to_string(kRows) + ");");
     return path;
 }
 
@@ -65,14 +47,8 @@ struct Fixture {
     void flip() { std::swap(u.codice, other); }
 };
 
-std::unique_ptr<Fixture>& fixtureSlot() {
-    static std::unique_ptr<Fixture> f;
-    return f;
-}
 Fixture& fixture() {
-    if (!fixtureSlot())
-        fixtureSlot() = std::make_unique<Fixture>();
-    return *fixtureSlot();
+    return benchsupport::TheFixture<Fixture>();
 }
 
 void BM_WhereUsed(benchmark::State& state) {
@@ -137,7 +113,7 @@ int main(int argc, char** argv) {
         for (const auto& set : f.card.connection()
                                    .run("SELECT COUNT(*)" + groupings::OptionUses(f.u)[8].righe)
                                    .resultSets)
-            n = set.rows.front().front().toDecimal()->toInt64().value_or(0);
+            n = db::integerOf(set.rows.front().front());
         std::printf("progressives holding %s: %lld\n", f.u.codice.c_str(), n);
     }
     const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.5, 2);
@@ -152,7 +128,7 @@ int main(int argc, char** argv) {
     benchsupport::PrintRatio("rename_100k_vs_bare", t["BM_Rename"].cpu, t["BM_BareRename"].cpu,
                              1.3);
     benchmark::Shutdown();
-    fixtureSlot().reset();
+    benchsupport::FixtureSlot<Fixture>().reset();
     std::filesystem::remove(databasePath());
     return 0;
 }
