@@ -93,11 +93,37 @@ StatoOpzioni& GestioneVariantiTab::stato() const {
 }
 
 void GestioneVariantiTab::build(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(createVariantBox(page));
+    // The two lists with the composition commands between them, across a
+    // split region the user may move.
+    SplitRegion1 = new controls::SplitRegion(Qt::Horizontal, page);
+    SplitRegion1->setObjectName("SplitRegion1");
+    layout->addWidget(SplitRegion1, 1);
+    SplitRegion1->addWidget(createSourceBox(page));
+    SplitRegion1->addWidget(createCommandsBox(page));
+    SplitRegion1->addWidget(createDestinationBox(page));
+    SplitRegion1->SetProportions({1, 0, 1});
+
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
-    auto* layout = new QVBoxLayout(page);
+    st.CMD_DASELEZ->setText(
+        QString::fromStdString(ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
+    st.CMD_RUBRICA1->setText(
+        QString::fromStdString(ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
+    InitGRDX_VARIANTI_SOURCE();
+    InitGRDX_VARIANTI_DESTI();
 
-    // Variant and grouping.
+    connectListEvents(page);
+    connectGroupingEvents(page);
+    // The transcoding tab's copy into a grouping is this module's.
+    ConnectDescriptionCopy(card());
+    ConnectWhereUsed(card());
+}
+
+// Variant and grouping.
+QLayout* GestioneVariantiTab::createVariantBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* top = new QGridLayout;
     top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
     st.CBO_TIPOVAR1 = new QComboBox(page);
@@ -123,15 +149,12 @@ void GestioneVariantiTab::build(QWidget* page) {
     st.CMD_ASSOCIA->setEnabled(false);
     top->addWidget(st.CMD_ASSOCIA, 1, 4);
     top->setColumnStretch(3, 1);
-    layout->addLayout(top);
+    return top;
+}
 
-    // The two lists with the composition commands between them, across a
-    // split region the user may move.
-    SplitRegion1 = new controls::SplitRegion(Qt::Horizontal, page);
-    SplitRegion1->setObjectName("SplitRegion1");
-    layout->addWidget(SplitRegion1, 1);
-
-    // Source list with its editor.
+// The source list with its editor.
+QWidget* GestioneVariantiTab::createSourceBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* origine = new QGroupBox(QStringLiteral("Opzioni della variante"), page);
     auto* left = new QGridLayout(origine);
     left->addWidget(new QLabel(QStringLiteral("Codice"), origine), 0, 0);
@@ -163,9 +186,12 @@ void GestioneVariantiTab::build(QWidget* page) {
     left->addWidget(st.GRDX_VARIANTI_SOURCE, 3, 0, 1, 4);
     left->setColumnStretch(2, 1);
     left->setRowStretch(3, 1);
-    SplitRegion1->addWidget(origine);
+    return origine;
+}
 
-    // Between the lists: the composition commands.
+// Between the lists: the composition commands.
+QWidget* GestioneVariantiTab::createCommandsBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
     st.CMD_ADDSEL = pulsante("CMD_ADDSEL", QStringLiteral("Aggiungi >>"), page);
@@ -182,9 +208,12 @@ void GestioneVariantiTab::build(QWidget* page) {
     middle->addStretch(1);
     auto* comandi = new QWidget(SplitRegion1);
     comandi->setLayout(middle);
-    SplitRegion1->addWidget(comandi);
+    return comandi;
+}
 
-    // Destination list.
+// The destination list: the grouping's composition.
+QWidget* GestioneVariantiTab::createDestinationBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* destino = new QGroupBox(QStringLiteral("Composizione del raggruppamento"), page);
     auto* right = new QGridLayout(destino);
     st.TXT_OPZIONE_DEST = casella("TXT_OPZIONE_DEST", 20, destino);
@@ -201,16 +230,11 @@ void GestioneVariantiTab::build(QWidget* page) {
     right->addWidget(st.GRDX_VARIANTI_DESTI, 2, 0, 1, 3);
     right->setColumnStretch(1, 1);
     right->setRowStretch(2, 1);
-    SplitRegion1->addWidget(destino);
-    SplitRegion1->SetProportions({1, 0, 1});
+    return destino;
+}
 
-    st.CMD_DASELEZ->setText(
-        QString::fromStdString(ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
-    st.CMD_RUBRICA1->setText(
-        QString::fromStdString(ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
-    InitGRDX_VARIANTI_SOURCE();
-    InitGRDX_VARIANTI_DESTI();
-
+void GestioneVariantiTab::connectListEvents(QWidget* page) {
+    StatoOpzioni& st = stato();
     common::ItemCard& c = card();
     QObject::connect(st.CBO_TIPOVAR1, &QComboBox::activated, page,
                      [this](int) { CBO_TIPOVAR1_Click(); });
@@ -253,7 +277,11 @@ void GestioneVariantiTab::build(QWidget* page) {
                      [this](int, long) { SetListActive(false); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::cellClick, page,
                      [this](int, long) { SetListActive(true); });
+}
 
+void GestioneVariantiTab::connectGroupingEvents(QWidget* page) {
+    StatoOpzioni& st = stato();
+    common::ItemCard& c = card();
     // Grouping codes.
     QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::startLookup, page,
                      [&c](bool&) { TXT_RAGGR1_StartLookup(c); });
@@ -274,10 +302,6 @@ void GestioneVariantiTab::build(QWidget* page) {
     QObject::connect(st.CMD_GIU, &QPushButton::clicked, page, [&c] { CMD_GIU_Click(c); });
     QObject::connect(st.CMD_OPZDEST_SALVA, &QPushButton::clicked, page,
                      [&c] { CMD_OPZDEST_SALVA_Click(c); });
-
-    // The transcoding tab's copy into a grouping is this module's.
-    ConnectDescriptionCopy(c);
-    ConnectWhereUsed(c);
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_SOURCE() {
