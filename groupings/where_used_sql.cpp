@@ -213,42 +213,60 @@ std::string sqlRetiredOptions(const std::string& ditta, const std::string& varia
 
 // ------------------------------------------------------------------ rename
 
-std::vector<std::string> sqlRenameOption(const UsedCode& o, const std::string& nuovo) {
-    const std::string dove = "MG5E_DITTA_CG18 = " + o.ditta +
-                             " AND MG5E_CODICEVAR_MG5F = " + q(o.variante) +
-                             " AND MG5E_OPZIONE = " + q(o.codice);
+namespace {
+
+// The table of the codes themselves: a rename copies the old row under the
+// new code, moves every reference, then removes the old row.
+struct CodeTable {
+    const char* table;
+    const char* prefix;
+    const char* code;
+    const char* description;
+};
+constexpr CodeTable kOptions{"MG5E_OPZIONI", "MG5E", "MG5E_OPZIONE", "MG5E_DESCR"};
+constexpr CodeTable kGroupings{"MG5G_RAGGVAR", "MG5G", "MG5G_CODRAGGVAR", "MG5G_DESCRRAGGVAR"};
+
+std::string codeRow(const CodeTable& t, const UsedCode& u, const std::string& code) {
+    const std::string p = t.prefix;
+    return p + "_DITTA_CG18 = " + u.ditta + " AND " + p + "_CODICEVAR_MG5F = " + q(u.variante) +
+           " AND " + t.code + " = " + q(code);
+}
+
+template <std::size_t N>
+std::vector<std::string> renameStatements(const CodeTable& t, const Column (&columns)[N],
+                                          const UsedCode& u, const std::string& nuovo) {
+    const std::string p = t.prefix;
+    const std::string where = codeRow(t, u, u.codice);
     std::vector<std::string> out;
-    out.push_back(
-        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-        "MG5E_DESCR) SELECT MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, " +
-        q(nuovo) + ", MG5E_DESCR FROM MG5E_OPZIONI WHERE " + dove);
-    moveReferences(kOptionColumns, o, nuovo, out);
-    out.push_back("DELETE FROM MG5E_OPZIONI WHERE " + dove);
+    out.push_back("INSERT INTO " + std::string(t.table) + " (" + p + "_DITTA_CG18, " + p +
+                  "_CODICEVAR_MG5F, " + t.code + ", " + t.description + ") SELECT " + p +
+                  "_DITTA_CG18, " + p + "_CODICEVAR_MG5F, " + q(nuovo) + ", " + t.description +
+                  " FROM " + t.table + " WHERE " + where);
+    moveReferences(columns, u, nuovo, out);
+    out.push_back("DELETE FROM " + std::string(t.table) + " WHERE " + where);
     return out;
+}
+
+std::string codeExists(const CodeTable& t, const UsedCode& u, const std::string& code) {
+    return "SELECT COUNT(*) FROM " + std::string(t.table) + " WHERE " + codeRow(t, u, code);
+}
+
+}  // namespace
+
+std::vector<std::string> sqlRenameOption(const UsedCode& o, const std::string& nuovo) {
+    return renameStatements(kOptions, kOptionColumns, o, nuovo);
 }
 
 std::vector<std::string> sqlRenameGrouping(const UsedCode& r, const std::string& nuovo) {
-    const std::string dove = "MG5G_DITTA_CG18 = " + r.ditta +
-                             " AND MG5G_CODICEVAR_MG5F = " + q(r.variante) +
-                             " AND MG5G_CODRAGGVAR = " + q(r.codice);
-    std::vector<std::string> out;
-    out.push_back(
-        "INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR, "
-        "MG5G_DESCRRAGGVAR) SELECT MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, " +
-        q(nuovo) + ", MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE " + dove);
-    moveReferences(kGroupingColumns, r, nuovo, out);
-    out.push_back("DELETE FROM MG5G_RAGGVAR WHERE " + dove);
-    return out;
+    return renameStatements(kGroupings, kGroupingColumns, r, nuovo);
 }
 
 std::string sqlOptionExists(const UsedCode& o, const std::string& codice) {
-    return "SELECT COUNT(*) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + o.ditta +
-           " AND MG5E_CODICEVAR_MG5F = " + q(o.variante) + " AND MG5E_OPZIONE = " + q(codice);
+    return codeExists(kOptions, o, codice);
 }
 
 std::string sqlGroupingExists(const UsedCode& r, const std::string& codice) {
-    return "SELECT COUNT(*) FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = " + r.ditta +
-           " AND MG5G_CODICEVAR_MG5F = " + q(r.variante) + " AND MG5G_CODRAGGVAR = " + q(codice);
+    return codeExists(kGroupings, r, codice);
 }
 
 }  // namespace groupings
