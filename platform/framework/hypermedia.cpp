@@ -16,6 +16,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/value.h"
 #include "platform/framework/multilingual.h"
 
@@ -23,15 +24,7 @@ namespace framework {
 
 namespace {
 
-std::string sqlText(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
-}
+using db::sqlQuoted;
 
 using db::rtrim;
 
@@ -259,8 +252,8 @@ void CHyperMedia::AddFile(const std::string& path, const std::string& descriptio
             "INSERT INTO CG99_MULTIMEDIA (CG99_IDMEDIA, CG99_PROGR, CG99_DITTA_CG18, "
             "CG99_MODO, CG99_RIFERIMENTO, CG99_FILE, CG99_DESCR) VALUES (" +
             idText + ", " + std::to_string(progr) + ", " + company + ", " + std::to_string(mode_) +
-            ", " + sqlText(reference_) + ", " + sqlText(target.toStdString()) + ", " +
-            (description.empty() ? std::string("NULL") : sqlText(description)) + ")");
+            ", " + sqlQuoted(reference_) + ", " + sqlQuoted(target.toStdString()) + ", " +
+            (description.empty() ? std::string("NULL") : sqlQuoted(description)) + ")");
     } catch (...) {
         QFile::remove(target);
         throw;
@@ -289,7 +282,7 @@ std::vector<MediaFile> CHyperMedia::FilesOf(db::Connection& connection, const st
         return {};
     return readFiles(connection, filesStatement("CG99_DITTA_CG18 = " + companyLiteral(company) +
                                                 " AND CG99_MODO = " + std::to_string(mode) +
-                                                " AND CG99_RIFERIMENTO = " + sqlText(reference)));
+                                                " AND CG99_RIFERIMENTO = " + sqlQuoted(reference)));
 }
 
 }  // namespace framework
