@@ -378,46 +378,46 @@ void spostaInTransazione(common::ItemCard& card, Procedure& p, short dopo) {
 
 }  // namespace
 
-void CMD_SU_Click(common::ItemCard& card) {
+namespace {
+
+// The ticked rows one place up or down, together; the current row follows
+// the first of them up, the last of them down.
+void moveTicked(common::ItemCard& card, bool up) {
     StatoOpzioni& st = stato(card);
     std::vector<long> spuntate = sequenzeSpuntate(st);
     if (spuntate.empty())
         return;
     // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
     const common::DeclaredWrite change(common::WriteKind::Change);
-    Procedure p(card, "CMD_SU_Click");
-    const long s = spuntate.front();
-    if (s > 1)
-        spostaInTransazione(card, p, posizione(s - 2));
+    Procedure p(card, up ? "CMD_SU_Click" : "CMD_GIU_Click");
+    if (up) {
+        const long s = spuntate.front();
+        if (s > 1)
+            spostaInTransazione(card, p, posizione(s - 2));
+    } else {
+        const long n = static_cast<long>(spuntate.size());
+        const long s = spuntate.back();
+        const long righe = st.destinazione ? st.destinazione->recordCount() : 0;
+        if (s < righe)
+            spostaInTransazione(card, p, posizione(s + 1 - n));
+    }
     if (!p.running())
         return;
     p.step([&] {
         std::vector<long> ora = sequenzeSpuntate(st);
         if (!ora.empty())
-            vaiASequenza(st, ora.front());
+            vaiASequenza(st, up ? ora.front() : ora.back());
     });
 }
 
+}  // namespace
+
+void CMD_SU_Click(common::ItemCard& card) {
+    moveTicked(card, true);
+}
+
 void CMD_GIU_Click(common::ItemCard& card) {
-    StatoOpzioni& st = stato(card);
-    std::vector<long> spuntate = sequenzeSpuntate(st);
-    if (spuntate.empty())
-        return;
-    // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
-    const common::DeclaredWrite change(common::WriteKind::Change);
-    Procedure p(card, "CMD_GIU_Click");
-    const long n = static_cast<long>(spuntate.size());
-    const long s = spuntate.back();
-    const long righe = st.destinazione ? st.destinazione->recordCount() : 0;
-    if (s < righe)
-        spostaInTransazione(card, p, posizione(s + 1 - n));
-    if (!p.running())
-        return;
-    p.step([&] {
-        std::vector<long> ora = sequenzeSpuntate(st);
-        if (!ora.empty())
-            vaiASequenza(st, ora.back());
-    });
+    moveTicked(card, false);
 }
 
 // ------------------------------------------------------------- descriptions
