@@ -20,9 +20,9 @@ protected:
 };
 
 TEST_P(ItemStatements, SlotsItemListAndGeneratedDescriptionCheck) {
-    Rows slots = query(c, common::SqlVariantSizes("2"));
-    std::sort(slots.begin(), slots.end());
-    EXPECT_EQ(slots, (Rows{{"A0", "Taglia", "1", "2", "1"},
+    Rows sizes = query(c, common::SqlVariantSizes("2"));
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (Rows{{"A0", "Taglia", "1", "2", "1"},
                            {"A1", "Tessuto", "2", "4", "3"},
                            {"B0", "Finitura", "0", "2", "7"}}));
     // The progressives tab reads one dimension with a further condition.
