@@ -42,6 +42,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/credentials.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/cinterface.h"
 #include "platform/framework/component_registry.h"
 #include "platform/framework/global.h"
@@ -85,11 +86,7 @@ QSize parseSize(const std::string& text) {
     return {w, h};
 }
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 std::string first(db::Connection& cn, const std::string& sql) {
     db::Recordset rs;
