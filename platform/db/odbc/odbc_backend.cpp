@@ -442,7 +442,7 @@ private:
                 if (e.sqlState == "HY000" || e.sqlState == "S1000") {
                     e.sqlState = sqlite::sqlStateOf(static_cast<int>(e.nativeError), e.message);
                     e.message = sqlite::clearMessage(static_cast<int>(e.nativeError), e.message);
-                    sqlite::sqlServerError(e.message, e.nativeError);
+                    sqlite::sqlServerError(e.message, e.nativeError, statement, &e.sqlState);
                 }
         throw DbError(std::move(errors), statement);
     }

@@ -101,10 +101,10 @@ private:
         if (!path_.empty() && ((rc & 0xFF) == SQLITE_READONLY || (rc & 0xFF) == SQLITE_CORRUPT ||
                                (rc & 0xFF) == SQLITE_NOTADB || (rc & 0xFF) == SQLITE_IOERR))
             message += " (database file '" + path_ + "')";
-        const std::string state = sqlStateOf(rc, message);
+        std::string state = sqlStateOf(rc, message);
         long native = rc;
         message = clearMessage(rc, message);
-        sqlServerError(message, native);
+        sqlServerError(message, native, statement, &state);
         throw DbError({{state, native, message, "SQLite"}}, statement);
     }
 

@@ -36,7 +36,7 @@ PlanRunner::~PlanRunner() = default;
 
 BatchResult PlanRunner::run(std::string_view sql) {
     tsql::Shape shape;
-    std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape);
+    std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape, &types_);
     BatchResult result;
     // Variables live as long as their batch.
     variables_.clear();
@@ -78,8 +78,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         st.kind != tsql::Statement::Kind::AlterColumn &&
         st.kind != tsql::Statement::Kind::AddPrimaryKey && st.kind != tsql::Statement::Kind::Exec &&
         st.kind != tsql::Statement::Kind::InsertExec;
-    if (!dml && !control)
+    if (!dml && !control) {
         identities_.clear();  // columns may change
+        types_.clear();
+    }
     switch (st.kind) {
         case tsql::Statement::Kind::Query: {
             if (!st.table.empty())
@@ -93,8 +95,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             result.rowsAffected += changed;
             variables_.error = 0;
             variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
-            if (hasColumns)
+            if (hasColumns) {
+                applyResultTypes(rs, st.resultTypes);
                 result.resultSets.push_back(std::move(rs));
+            }
             break;
         }
         case tsql::Statement::Kind::CreateTable:
@@ -370,8 +374,12 @@ long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& row
 
 long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& literals) {
     std::string defs;
+    std::size_t index = 0;
     for (const auto& col : engine_.describe(st.sql, literals, st.source)) {
         std::string type = col.declared;
+        if (const std::size_t i = index++;
+            type.empty() && i < st.resultTypes.size() && !st.resultTypes[i].name.empty())
+            type = st.resultTypes[i].storage();
         for (const auto& [alias, hint] : st.typeHints)
             if (type.empty() && tsql::equalsIgnoreCase(alias, col.name))
                 type = hint.storage();
@@ -575,6 +583,7 @@ bool PlanRunner::deferAdd(const tsql::Statement& st) {
             st.source);
     adds.names.push_back(name);
     adds.defs.push_back(st.sql.substr(at + marker.size()));
+    types_.clear();
     return true;
 }
 
@@ -583,6 +592,7 @@ void PlanRunner::settle() {
         return;
     auto waiting = std::move(pending_);
     pending_.clear();
+    types_.clear();
     for (auto& [key, adds] : waiting) {
         const std::string& name = adds.table;
         const auto info = tableInfo(name, true);

@@ -16,6 +16,7 @@
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/script_variables.h"
 #include "platform/db/sqlite/sqlite_errors.h"
+#include "platform/db/tsql/column_types.h"
 #include "platform/db/tsql/plan.h"
 
 namespace db::sqlite {
@@ -119,6 +120,7 @@ private:
     Engine& engine_;
     Backend& backend_;
     tsql::PlanCache plans_;
+    ColumnTypes types_{engine_, [this] { settle(); }};  // what translation reads of tables
     std::set<std::string> unruled_;  // tables made by SELECT ... INTO, still without rules
     std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
     std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case

@@ -276,6 +276,7 @@ private:
             Emitter em(t_, src, true, plan_);
             st.kind = Statement::Kind::Query;
             st.sql = em.region(b, e);
+            st.resultTypes = em.resultTypes(b, e);
             return st;
         }
         std::size_t after = into + 1;
@@ -293,6 +294,7 @@ private:
         st.temporary = target.kind == TokenKind::TempName;
         st.sql = em.region(0, rest.size());
         st.typeHints = em.takeHints();
+        st.resultTypes = em.resultTypes(0, rest.size());
         return st;
     }
 
@@ -658,6 +660,7 @@ private:
         }
         st.sql = std::string("CREATE ") + (st.temporary ? "TEMP " : "") + "TABLE " +
                  quoteName(st.table) + " (" + defs + ")";
+        plan_.batchTables[upper(st.table)] = st.columns;
         if (close < e)
             unsupported("options after CREATE TABLE", src);
         return st;
@@ -780,12 +783,14 @@ private:
 
 }  // namespace
 
-std::shared_ptr<const Plan> translate(std::string_view sql) {
+std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema) {
     const Tokens tokens = tokenize(sql);
     auto plan = std::make_shared<Plan>();
+    plan->schema = schema;
     Translator translator(tokens, sql, *plan);
     std::size_t i = 0;
     plan->statements = translator.block(i, tokens.size(), false);
+    plan->schema = nullptr;
     return plan;
 }
 
