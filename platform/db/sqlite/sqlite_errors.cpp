@@ -105,6 +105,11 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
         native = 2628;
     } else if (message.find("Must declare the scalar variable") != std::string::npos) {
         native = 137;
+    } else if (message.find("An insufficient number of arguments were supplied") !=
+               std::string::npos) {
+        native = 313;  // a T-SQL function called from a statement
+    } else if (message.find("has too many arguments specified") != std::string::npos) {
+        native = 8144;
     } else if (message.find("Arithmetic overflow error") != std::string::npos) {
         native = 8115;
     } else if (message.find("Divide by zero error") != std::string::npos) {
@@ -160,7 +165,9 @@ std::string sqlStateOf(int rc, const std::string& message) {
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
         contains(message, "does not recognize the datepart") ||
         contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
-        contains(message, "Must declare the scalar variable"))
+        contains(message, "Must declare the scalar variable") ||
+        contains(message, "An insufficient number of arguments were supplied") ||
+        contains(message, "has too many arguments specified"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }
