@@ -349,8 +349,8 @@ private:
 
     std::vector<sqlite::DescribedColumn> describe(const std::string& sql,
                                                   const sqlite::Literals& literals,
-                                                  const std::string& source) override {
-        return describeText(inline_(sql, literals), true, source);
+                                                  const std::string& source, bool step) override {
+        return describeText(inline_(sql, literals), step, source);
     }
 
     void insertRow(const std::string& sql, const std::vector<Value>& values,

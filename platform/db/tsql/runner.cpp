@@ -397,16 +397,27 @@ long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& row
 }
 
 long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& literals) {
-    std::string defs;
-    std::size_t index = 0;
-    for (const auto& col : engine_.describe(st.sql, literals, st.source)) {
+    // The columns' types as declared or as the translation tells them; the
+    // query runs for its first row only when neither does.
+    auto typeOf = [&](const DescribedColumn& col, std::size_t i) {
         std::string type = col.declared;
-        if (const std::size_t i = index++;
-            type.empty() && i < st.resultTypes.size() && !st.resultTypes[i].name.empty())
+        if (type.empty() && i < st.resultTypes.size() && !st.resultTypes[i].name.empty())
             type = st.resultTypes[i].storage();
         for (const auto& [alias, hint] : st.typeHints)
             if (type.empty() && tsql::equalsIgnoreCase(alias, col.name))
                 type = hint.storage();
+        return type;
+    };
+    auto described = engine_.describe(st.sql, literals, st.source, false);
+    for (std::size_t i = 0; i < described.size(); ++i)
+        if (typeOf(described[i], i).empty()) {
+            described = engine_.describe(st.sql, literals, st.source, true);
+            break;
+        }
+    std::string defs;
+    std::size_t index = 0;
+    for (const auto& col : described) {
+        std::string type = typeOf(col, index++);
         if (type.empty()) {
             switch (col.storage) {
                 case SQLITE_INTEGER:

@@ -44,9 +44,10 @@ public:
     virtual ResultSet query(const std::string& sql, const Literals& literals,
                             const std::string& source, long long* changes,
                             bool* hasColumns = nullptr) = 0;
-    // The columns of a query and the storage of its first row's values.
+    // The columns of a query and the storage of its first row's values;
+    // without `step` the query is only prepared (storage 0).
     virtual std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
-                                                  const std::string& source) = 0;
+                                                  const std::string& source, bool step = true) = 0;
     // One statement whose ?1..?n take the values.
     virtual void insertRow(const std::string& sql, const std::vector<Value>& values,
                            const std::string& source) = 0;
