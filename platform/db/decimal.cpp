@@ -99,8 +99,8 @@ Wide shiftLeft1(const Wide& a) {
     return Wide{(a.hi << 1) | (a.lo >> 127), a.lo << 1};
 }
 
-// Quotient rounded half away from zero (magnitudes, so "up").
-Wide divRounded(const Wide& n, const Wide& d) {
+// Quotient rounded half away from zero (magnitudes, so "up"), or truncated.
+Wide divRounded(const Wide& n, const Wide& d, bool truncate = false) {
     Wide q, r;
     for (int bit = 255; bit >= 0; --bit) {
         r = shiftLeft1(r);
@@ -113,7 +113,7 @@ Wide divRounded(const Wide& n, const Wide& d) {
         }
     }
     // r < d; round up when 2r >= d (a top bit about to be shifted out means 2r > d).
-    if ((r.hi >> 127) != 0 || compareWide(shiftLeft1(r), d) >= 0) {
+    if (!truncate && ((r.hi >> 127) != 0 || compareWide(shiftLeft1(r), d) >= 0)) {
         bool ignored = false;
         q = addWide(q, Wide{0, 1}, ignored);
     }
@@ -396,7 +396,7 @@ Decimal operator*(const Decimal& a, const Decimal& b) {
     return fitDecimal(negative, product, a.scale() + b.scale());
 }
 
-Decimal Decimal::divide(const Decimal& a, const Decimal& b, int scale) {
+Decimal Decimal::divide(const Decimal& a, const Decimal& b, int scale, bool truncate) {
     if (b.isZero())
         throw std::domain_error("Divisione per zero");
     scale = std::clamp(scale, 0, kMaxScale);
@@ -410,7 +410,7 @@ Decimal Decimal::divide(const Decimal& a, const Decimal& b, int scale) {
         d = scaleUp(d, -exponent, overflow);
     if (overflow)
         throw std::overflow_error("Overflow del valore decimale");
-    const Wide q = divRounded(n, d);
+    const Wide q = divRounded(n, d, truncate);
     if (!q.fits())
         throw std::overflow_error("Overflow del valore decimale");
     const bool negative = (a.mantissa() < 0) != (b.mantissa() < 0);

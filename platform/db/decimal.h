@@ -44,8 +44,9 @@ public:
     friend Decimal operator+(const Decimal& a, const Decimal& b);
     friend Decimal operator-(const Decimal& a, const Decimal& b);
     friend Decimal operator*(const Decimal& a, const Decimal& b);
-    // Division to the given number of decimals (rounded); throws std::domain_error on zero.
-    static Decimal divide(const Decimal& a, const Decimal& b, int scale);
+    // Division to the given number of decimals, rounded (or truncated, as
+    // SQL Server divides decimals); throws std::domain_error on zero.
+    static Decimal divide(const Decimal& a, const Decimal& b, int scale, bool truncate = false);
 
     friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
     friend bool operator==(const Decimal& a, const Decimal& b) { return (a <=> b) == 0; }

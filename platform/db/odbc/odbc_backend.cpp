@@ -349,8 +349,8 @@ private:
 
     std::vector<sqlite::DescribedColumn> describe(const std::string& sql,
                                                   const sqlite::Literals& literals,
-                                                  const std::string& source) override {
-        return describeText(inline_(sql, literals), true, source);
+                                                  const std::string& source, bool step) override {
+        return describeText(inline_(sql, literals), step, source);
     }
 
     void insertRow(const std::string& sql, const std::vector<Value>& values,
@@ -443,7 +443,7 @@ private:
                 if (e.sqlState == "HY000" || e.sqlState == "S1000") {
                     e.sqlState = sqlite::sqlStateOf(static_cast<int>(e.nativeError), e.message);
                     e.message = sqlite::clearMessage(static_cast<int>(e.nativeError), e.message);
-                    sqlite::sqlServerError(e.message, e.nativeError);
+                    sqlite::sqlServerError(e.message, e.nativeError, statement, &e.sqlState);
                 }
         throw DbError(std::move(errors), statement);
     }

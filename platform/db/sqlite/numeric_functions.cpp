@@ -1,5 +1,6 @@
 #include "platform/db/sqlite/numeric_functions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -103,6 +104,35 @@ void fnArithmetic(sqlite3_context* ctx, int, sqlite3_value** a) {
     }
 }
 
+// tsql_div(a, b, scale): a decimal quotient at the scale SQL Server gives
+// it, truncated there; tsql_mod(a, b): a decimal remainder (SQLite's "%"
+// works on integers only).
+void fnDivide(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    if (sqlite3_value_type(a[0]) == SQLITE_NULL || sqlite3_value_type(a[1]) == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    const auto x = exactOf(a[0]), y = exactOf(a[1]);
+    if (!x || !y)
+        return sqlite3_result_error(ctx, "Error converting data type varchar to numeric.", -1);
+    if (y->isZero())
+        return sqlite3_result_error(ctx, kDivideByZero, -1);
+    try {
+        Decimal r;
+        if (argc > 2) {
+            r = Decimal::divide(*x, *y, sqlite3_value_int(a[2]), true);
+        } else {
+            const int scale = std::max(x->scale(), y->scale());
+            const Decimal whole = Decimal::divide(*x, *y, 0, true);
+            r = (*x - whole * *y).rescaled(scale);
+        }
+        if (r.scale() == 0 && r.toInt64())
+            return sqlite3_result_int64(ctx, *r.toInt64());
+        sqlite3_result_double(ctx, r.toDouble());
+    } catch (const std::exception&) {
+        sqlite3_result_error(
+            ctx, "Arithmetic overflow error converting expression to data type numeric.", -1);
+    }
+}
+
 // SUM and AVG keep integers as integers while every value is one, in a
 // sum wide enough to notice when the result leaves BIGINT.
 // SQLite's aggregate memory is aligned for 8 bytes only: the 128-bit sum is
@@ -161,6 +191,11 @@ void sumValue(sqlite3_context* ctx) {
         return sqlite3_result_double(ctx, t->real + static_cast<double>(wholeOf(*t)));
     if (!fitsBigint(wholeOf(*t)))
         return overflow(ctx);
+    // A sum of INT values is an INT (tsql_sum_int).
+    if (sqlite3_user_data(ctx) && (wholeOf(*t) > std::numeric_limits<std::int32_t>::max() ||
+                                   wholeOf(*t) < std::numeric_limits<std::int32_t>::min()))
+        return sqlite3_result_error(
+            ctx, "Arithmetic overflow error converting expression to data type int.", -1);
     sqlite3_result_int64(ctx, static_cast<std::int64_t>(wholeOf(*t)));
 }
 
@@ -189,6 +224,13 @@ void registerNumericFunctions(sqlite3* db) {
                                nullptr, nullptr);
     sqlite3_create_window_function(db, "tsql_sum", 1, flags, nullptr, totalStep, sumValue, sumValue,
                                    totalInverse, nullptr);
+    static int intSum = 1;
+    sqlite3_create_window_function(db, "tsql_sum_int", 1, flags, &intSum, totalStep, sumValue,
+                                   sumValue, totalInverse, nullptr);
+    sqlite3_create_function_v2(db, "tsql_div", 3, flags, nullptr, fnDivide, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(db, "tsql_mod", 2, flags, nullptr, fnDivide, nullptr, nullptr,
+                               nullptr);
     sqlite3_create_window_function(db, "tsql_avg", 1, flags, nullptr, totalStep, avgValue, avgValue,
                                    totalInverse, nullptr);
 }

@@ -103,10 +103,10 @@ private:
         if (!path_.empty() && ((rc & 0xFF) == SQLITE_READONLY || (rc & 0xFF) == SQLITE_CORRUPT ||
                                (rc & 0xFF) == SQLITE_NOTADB || (rc & 0xFF) == SQLITE_IOERR))
             message += " (database file '" + path_ + "')";
-        const std::string state = sqlStateOf(rc, message);
+        std::string state = sqlStateOf(rc, message);
         long native = rc;
         message = clearMessage(rc, message);
-        sqlServerError(message, native);
+        sqlServerError(message, native, statement, &state);
         throw DbError({{state, native, message, "SQLite"}}, statement);
     }
 
@@ -293,7 +293,27 @@ private:
     }
 
     std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
-                                          const std::string& source) override {
+                                          const std::string& source, bool step) override {
+        if (!step) {
+            // Prepared afresh: a statement kept from before a table was made
+            // again still tells the old table's columns until it steps.
+            sqlite3_stmt* s = nullptr;
+            const int rc =
+                sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &s, nullptr);
+            if (rc != SQLITE_OK)
+                fail(sqlite3_extended_errcode(db_), source);
+            std::vector<DescribedColumn> out;
+            const int n = s ? sqlite3_column_count(s) : 0;
+            for (int i = 0; i < n; ++i) {
+                DescribedColumn c;
+                c.name = sqlite3_column_name(s, i);
+                if (const char* decl = sqlite3_column_decltype(s, i))
+                    c.declared = decl;
+                out.push_back(std::move(c));
+            }
+            sqlite3_finalize(s);
+            return out;
+        }
         Lease lease(*this, sql, source);
         sqlite3_stmt* s = lease.get();
         std::vector<DescribedColumn> out;

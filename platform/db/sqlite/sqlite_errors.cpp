@@ -5,12 +5,29 @@
 #include <optional>
 
 #include "platform/db/errors.h"
+#include "platform/db/tsql/lexer.h"
 
 namespace db::sqlite {
 namespace {
 
 bool contains(const std::string& s, const char* part) {
     return s.find(part) != std::string::npos;
+}
+
+// The statement names `prefix` as a table or an alias: somewhere it stands
+// other than before a dot.
+bool namesTable(std::string_view statement, std::string_view prefix) {
+    try {
+        const auto tokens = tsql::tokenize(statement);
+        for (std::size_t i = 0; i < tokens.size(); ++i)
+            if (tokens[i].kind != tsql::TokenKind::String &&
+                tsql::equalsIgnoreCase(tokens[i].text, prefix) &&
+                !(i + 1 < tokens.size() && tokens[i + 1].isSymbol(".")))
+                return true;
+    } catch (const DbError&) {
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -23,7 +40,8 @@ std::string clearMessage(int rc, const std::string& message) {
     return message;
 }
 
-void sqlServerError(std::string& message, long& native) {
+void sqlServerError(std::string& message, long& native, std::string_view statement,
+                    std::string* state) {
     // The name after SQLite's words, up to the end of its text.
     auto nameAfter = [&](const std::string& words) -> std::optional<std::string> {
         const auto at = message.find(words);
@@ -39,8 +57,18 @@ void sqlServerError(std::string& message, long& native) {
         message = "Invalid object name '" + *n + "'.";
         native = 208;
     } else if (auto c = nameAfter("no such column: ")) {
-        message = "Invalid column name '" + *c + "'.";
-        native = 207;
+        const auto dot = c->rfind('.');
+        if (dot != std::string::npos && !statement.empty() &&
+            !namesTable(statement, std::string_view(*c).substr(0, dot))) {
+            message = "The multi-part identifier \"" + *c + "\" could not be bound.";
+            native = 4104;
+            if (state)
+                *state = sqlstate::kSyntax;
+        } else {
+            message =
+                "Invalid column name '" + c->substr(dot == std::string::npos ? 0 : dot + 1) + "'.";
+            native = 207;
+        }
     } else if (auto f = nameAfter("no such function: ")) {
         message = "'" + *f + "' is not a recognized built-in function name.";
         native = 195;

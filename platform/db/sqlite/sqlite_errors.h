@@ -4,6 +4,7 @@
 // CATCH block) sees what SQL Server would report.
 
 #include <string>
+#include <string_view>
 
 namespace db::sqlite {
 
@@ -15,6 +16,9 @@ std::string clearMessage(int resultCode, const std::string& message);
 // SQL Server's number and message for the SQLite failures it has its own
 // for (a missing table 208, column 207, function 195, a syntax error 102);
 // `native` keeps SQLite's result code and `message` its text otherwise.
-void sqlServerError(std::string& message, long& native);
+// With the statement's T-SQL text, a column whose prefix names no table or
+// alias of it is SQL Server's unbound identifier (4104, `state` 42000).
+void sqlServerError(std::string& message, long& native, std::string_view statement = {},
+                    std::string* state = nullptr);
 
 }  // namespace db::sqlite

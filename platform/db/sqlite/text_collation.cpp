@@ -299,27 +299,41 @@ std::string foldLower(std::string_view s) {
 }
 
 int compareText(std::string_view a, std::string_view b, bool foldCase) {
-    a = rtrimmed(a);
-    b = rtrimmed(b);
     if (!foldCase) {
-        const int c = a.compare(b);
+        const int c = rtrimmed(a).compare(rtrimmed(b));
         return sign(c);
     }
-    // Plain ASCII, the common case, compares byte by byte without decoding:
-    // sorts of many rows call this for every pair.
+    // Plain ASCII, the common case, compares byte by byte without decoding
+    // or trimming first: sorts and joins of many rows call this for every pair.
     const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    while (i < n && a[i] == b[i])
+        ++i;
+    for (; i < n; ++i) {
         auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if ((x | y) & 0x80)
-            return compareFolded(a.substr(i), b.substr(i));
+        if (x == y)
+            continue;
+        if ((x | y) & 0x80) {
+            // From the start of the character (the bytes before are the same in both).
+            while (i > 0 && (static_cast<unsigned char>(a[i]) & 0xC0) == 0x80)
+                --i;
+            return compareFolded(rtrimmed(a).substr(std::min(i, rtrimmed(a).size())),
+                                 rtrimmed(b).substr(std::min(i, rtrimmed(b).size())));
+        }
         if (x >= 'a' && x <= 'z')
             x = static_cast<unsigned char>(x - 32);
         if (y >= 'a' && y <= 'z')
             y = static_cast<unsigned char>(y - 32);
-        if (x != y)
+        if (x != y) {
+            // A difference among trailing blanks is none.
+            if ((x == ' ' && rtrimmed(a).size() <= i) || (y == ' ' && rtrimmed(b).size() <= i))
+                break;
             return x < y ? -1 : 1;
+        }
     }
-    return sign(static_cast<long long>(a.size()) - static_cast<long long>(b.size()));
+    // Equal up to the shorter; what is left of the other counts unless blank.
+    const std::size_t la = rtrimmed(a).size(), lb = rtrimmed(b).size();
+    return sign(static_cast<long long>(la) - static_cast<long long>(lb));
 }
 
 bool likeMatches(std::string_view text, std::string_view pattern, char32_t escape) {

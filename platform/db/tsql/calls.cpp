@@ -164,47 +164,10 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
 }
 
 TypeSpec Emitter::sourceType(std::size_t b, std::size_t e) {
-    if (b >= e)
+    TypeSpec t = typeOf(b, e);
+    if (t.name == "NULL")
         return {};
-    if (e == b + 1 && t_[b].kind == TokenKind::Number) {
-        const std::string& n = t_[b].text;
-        if (n.find_first_of("eE") != std::string::npos)
-            return {"FLOAT", 0, 0};
-        const auto dot = n.find('.');
-        if (dot == std::string::npos)
-            return {"INT", 0, 0};
-        const int scale = static_cast<int>(n.size() - dot - 1);
-        return {"DECIMAL", static_cast<int>(n.size() - 1), scale};
-    }
-    if (t_[b].isSymbol("(") && closeOf(t_, b, e) == e)
-        return sourceType(b + 1, e - 1);
-    if (e < b + 3 || t_[b].kind != TokenKind::Word || !t_[b + 1].isSymbol("(") ||
-        closeOf(t_, b + 1, e) != e)
-        return {};
-    const std::size_t ab = b + 2, ae = e - 1;  // the arguments
-    if (t_[b].is("CAST") || t_[b].is("CONVERT")) {
-        std::size_t ti = ab;
-        if (t_[b].is("CAST"))
-            for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
-                if (t_[j].is("AS"))
-                    ti = j + 1;
-        std::size_t te = ae;
-        if (t_[b].is("CONVERT"))
-            for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
-                if (t_[j].isSymbol(",")) {
-                    te = j;
-                    break;
-                }
-        return typeAt(ti, te);
-    }
-    if (t_[b].is("GETDATE") && ae == ab)
-        return {"DATETIME", 0, 0};
-    // ROUND keeps its input's type and scale, ISNULL its first argument's.
-    if (t_[b].is("ROUND") || t_[b].is("ISNULL"))
-        for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
-            if (t_[j].isSymbol(","))
-                return sourceType(ab, j);
-    return {};
+    return t;
 }
 
 std::string Emitter::call(const std::string& name, std::size_t open, std::size_t close) {
@@ -238,9 +201,25 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
             if (!first.isText() && first.name != "DECIMAL" && first.name != "NUMERIC" &&
                 first.name != "INT")
                 break;
+            // A replacement that fits the first argument's type as it is
+            // needs no conversion (ISNULL(N, 0), ISNULL(CODE, '')).
+            const TypeSpec second = sourceType(j + 1, close - 1);
+            if ((first.name == "INT" && second.name == "INT") ||
+                (first.isText() && !first.isFixedText() && second.isText() &&
+                 (first.length < 0 || (second.length > 0 && second.length <= first.length))))
+                break;
             return "tsql_convert(ifnull(" + region(open + 1, close - 1) + "), '" + first.name +
                    "', " + std::to_string(first.length) + ", " + std::to_string(first.scale) + ")";
         }
+    }
+    // A sum of INT values is an INT: past its range it overflows.
+    if (up == "SUM" && close > open + 2) {
+        std::size_t ab = open + 1;
+        if (t_[ab].is("DISTINCT") || t_[ab].is("ALL"))
+            ++ab;
+        if (const TypeSpec t = typeOf(ab, close - 1);
+            t.isInteger() && t.name != "BIGINT" && t.digits == 0)
+            return "tsql_sum_int(" + region(open + 1, close - 1) + ")";
     }
     if ((up == "MIN" || up == "MAX") && close > open + 2 && !t_[open + 1].is("DISTINCT"))
         return name + "(" + collated(open + 1, close - 1) + ")";

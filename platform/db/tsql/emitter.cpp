@@ -404,6 +404,15 @@ std::string Emitter::factors(std::size_t b, std::size_t e) {
             out = "tsql_mul(" + out + ", " + plain(fb, fe) + ")";
             continue;
         }
+        // A decimal quotient has the scale SQL Server gives it, truncated
+        // there; a decimal remainder keeps its fraction.
+        if (const TypeSpec r = combine(op[0], typeOf(b, ops[k]), typeOf(fb, fe));
+            r.isDecimal() || r.isMoney()) {
+            out = (op == "/" ? "tsql_div(" : "tsql_mod(") + out + ", " + plain(fb, fe) +
+                  (op == "/" ? ", " + std::to_string(r.isMoney() ? 4 : r.scale) : std::string()) +
+                  ")";
+            continue;
+        }
         // A divisor that is a number other than zero needs no check.
         const bool constant =
             fe == fb + 1 && t_[fb].kind == TokenKind::Number && std::stod(t_[fb].text) != 0;

@@ -13,6 +13,7 @@
 namespace db::tsql {
 
 using Tokens = std::vector<Token>;
+struct FromItem;
 
 // Index one past the token closing the group opened at `open` ("(").
 std::size_t closeOf(const Tokens& t, std::size_t open, std::size_t end);
@@ -49,6 +50,14 @@ public:
 
     std::string_view statement() const { return statement_; }
 
+    // The T-SQL type of the expression [b, e) as SQL Server gives it, from
+    // the text and the columns of the tables in scope; an empty name when
+    // neither tells, "NULL" for a bare NULL.
+    TypeSpec typeOf(std::size_t b, std::size_t e);
+    // The types of the select list of the first SELECT at the top level of
+    // [b, e); empty when a star stands in it.
+    std::vector<TypeSpec> resultTypes(std::size_t b, std::size_t e);
+
 private:
     // An additive term: its binary "-" and the factors between them.
     std::string term(std::size_t b, std::size_t e);
@@ -66,6 +75,17 @@ private:
     // The T-SQL type of [b, e) when the text alone tells it (a literal, a
     // CAST or CONVERT, GETDATE(), ROUND of such); an empty name otherwise.
     TypeSpec sourceType(std::size_t b, std::size_t e);
+    // The type of `a op b` (op ' ': the common type of CASE and COALESCE).
+    static TypeSpec combine(char op, const TypeSpec& a, const TypeSpec& b);
+    TypeSpec callType(const std::string& fn, std::size_t open, std::size_t close);
+    TypeSpec columnType(std::size_t b, std::size_t e);
+    // The "(" of the group around the token at `at`; kNoScope at the top.
+    std::size_t scopeOf(std::size_t at);
+    // The tables of the query block around the token at `at`.
+    std::vector<FromItem> tablesAt(std::size_t at);
+    // A table's columns: made earlier in the batch, or read from the
+    // database (and the plan then holds only while they stay the same).
+    const std::vector<ColumnDef>* tableColumns(const std::string& name);
     bool isBoundary(const Token& tok) const;
     bool isHintGroup(std::size_t open, std::size_t close) const;
     // The word at i opens a clause of SQLite's own (USING (...), NATURAL
@@ -89,6 +109,8 @@ private:
     bool bind_;
     Plan& plan_;
     std::vector<std::pair<std::string, TypeSpec>> hints_;
+    static constexpr std::size_t kNoScope = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> parents_;  // by token: the "(" of its group
 };
 
 }  // namespace db::tsql

@@ -5,6 +5,7 @@
 #include "platform/db/tsql/plan.h"
 
 #include <array>
+#include <cstdlib>
 
 #include "platform/db/tsql/lexer.h"
 
@@ -37,6 +38,46 @@ bool TypeSpec::isFixedText() const {
 
 bool TypeSpec::isDate() const {
     return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
+}
+
+bool TypeSpec::isDecimal() const {
+    return name == "DECIMAL" || name == "NUMERIC";
+}
+
+bool TypeSpec::isInteger() const {
+    return name == "INT" || name == "INTEGER" || name == "BIGINT" || name == "SMALLINT" ||
+           name == "TINYINT" || name == "BIT";
+}
+
+bool TypeSpec::isMoney() const {
+    return name == "MONEY" || name == "SMALLMONEY";
+}
+
+TypeSpec typeOfDeclared(std::string_view declared) {
+    TypeSpec t;
+    std::size_t i = 0;
+    while (i < declared.size() && declared[i] != ' ' && declared[i] != '(')
+        ++i;
+    t.name = upper(declared.substr(0, i));
+    if (t.name == "INTEGER")
+        t.name = "INT";
+    const auto open = declared.find('(');
+    if (open == std::string_view::npos)
+        return t;
+    const std::string args(declared.substr(open + 1));
+    t.length = upper(args).rfind("MAX", 0) == 0 ? -1 : std::atoi(args.c_str());
+    if (const auto comma = args.find(','); comma != std::string::npos)
+        t.scale = std::atoi(args.c_str() + comma + 1);
+    return t;
+}
+
+std::string signatureOf(const std::vector<ColumnDef>* columns) {
+    if (!columns)
+        return "-";
+    std::string s;
+    for (const auto& c : *columns)
+        s += c.name + ' ' + c.type.text() + ',';
+    return s;
 }
 
 namespace {
@@ -110,7 +151,7 @@ Shape shapeOf(std::string_view sql) {
     return shape;
 }
 
-std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape) {
+std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape, Schema* schema) {
     shape = shapeOf(sql);
     if (auto it = plans_.find(shape.key); it != plans_.end()) {
         bool same = true;
@@ -118,10 +159,14 @@ std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape) {
             if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
                 shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
                 same = false;
+        // A table read for its types has other columns now: translate again.
+        if (schema)
+            for (const auto& [table, signature] : it->second->schemaUsed)
+                same = same && signatureOf(schema->columnsOf(table)) == signature;
         if (same)
             return it->second;
     }
-    auto plan = translate(sql);
+    auto plan = translate(sql, schema);
     if (plans_.size() > 2000)
         plans_.clear();
     plans_[shape.key] = plan;

@@ -4,6 +4,7 @@
 // parameters (?N is the N-th literal), so that one translation serves every
 // statement of the same shape.
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ struct TypeSpec {
     std::string name;  // upper case: CHAR, VARCHAR, DECIMAL, DATETIME, INT ...
     int length = 0;    // characters, or precision for DECIMAL; -1 for MAX
     int scale = 0;
+    // An integer written as a number: its digits, the precision it takes
+    // beside a decimal (2 in "1.0 / 2" is DECIMAL(1,0), not INT's 10).
+    int digits = 0;
     std::string text() const;  // "CHAR(20)", "DECIMAL(18,0)", "INT"
     // The type a column is declared with in SQLite: text(), except that a
     // decimal with a scale keeps its values as floating point even when
@@ -26,7 +30,14 @@ struct TypeSpec {
     bool isText() const;       // CHAR, VARCHAR, NCHAR, NVARCHAR, TEXT
     bool isFixedText() const;  // CHAR, NCHAR
     bool isDate() const;       // DATETIME, DATE, SMALLDATETIME, DATETIME2
+    bool isDecimal() const;    // DECIMAL, NUMERIC
+    bool isInteger() const;    // BIGINT, INT, SMALLINT, TINYINT, BIT
+    bool isMoney() const;      // MONEY, SMALLMONEY
 };
+
+// The type of a column as SQLite declares it in a table the adapter made:
+// "DECIMAL FLOAT(10,2)" is DECIMAL(10,2).
+TypeSpec typeOfDeclared(std::string_view declared);
 
 struct ColumnDef {
     std::string name;
@@ -92,6 +103,9 @@ struct Statement {
     std::vector<std::string> insertColumns;
     // Variables a statement assigns, upper case with their '@'.
     std::vector<std::string> variables;
+    // A query's result columns as SQL Server types them, where the text
+    // tells (an empty name where it does not): a decimal's scale shows.
+    std::vector<TypeSpec> resultTypes;
     // CreateTable of DECLARE @t TABLE: the table goes when its batch ends.
     bool tableVariable = false;
     // Exec and InsertExec: the arguments in order (values in sql); `variables`
@@ -100,11 +114,30 @@ struct Statement {
     bool ifExists = false;
 };
 
+// The columns of the database's tables, as translation asks for them.
+class Schema {
+public:
+    virtual ~Schema() = default;
+    // The columns of `table` ("#X" for a work table); nullptr when there is none.
+    virtual const std::vector<ColumnDef>* columnsOf(const std::string& table) = 0;
+};
+
+// A table's columns and types in one text, to tell whether a plan made
+// with them still holds.
+std::string signatureOf(const std::vector<ColumnDef>* columns);
+
 struct Plan {
     std::vector<Statement> statements;
     // Literals written into the SQL text rather than bound (aliases, DDL):
     // a cached plan serves only batches with the same values there.
     std::vector<std::pair<int, std::string>> inlined;
+    // The tables whose column types the translation read, with their
+    // signatures then: the plan holds while they are the same.
+    std::vector<std::pair<std::string, std::string>> schemaUsed;
+    // Where translation reads column types; only while translating.
+    Schema* schema = nullptr;
+    // Tables the batch itself creates, by upper-case name, with their columns.
+    std::map<std::string, std::vector<ColumnDef>> batchTables;
 };
 
 // Literal strings of a batch in order, and the batch's shape: its text with
@@ -118,7 +151,7 @@ Shape shapeOf(std::string_view sql);
 
 // Translates a batch; throws DbError (42000) quoting the statement for any
 // construct it does not know.
-std::shared_ptr<const Plan> translate(std::string_view sql);
+std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema = nullptr);
 
 // Translations kept by statement shape: a batch of a shape seen before is
 // not translated again. A plan that wrote some literals into its text
@@ -126,7 +159,7 @@ std::shared_ptr<const Plan> translate(std::string_view sql);
 class PlanCache {
 public:
     // The plan of `sql`; `shape` receives its shape and literals.
-    std::shared_ptr<const Plan> get(std::string_view sql, Shape& shape);
+    std::shared_ptr<const Plan> get(std::string_view sql, Shape& shape, Schema* schema = nullptr);
     std::size_t size() const { return plans_.size(); }
 
 private:

@@ -36,7 +36,7 @@ PlanRunner::~PlanRunner() = default;
 
 BatchResult PlanRunner::run(std::string_view sql) {
     tsql::Shape shape;
-    std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape);
+    std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape, &types_);
     BatchResult result;
     // Variables live as long as their batch.
     variables_.clear();
@@ -90,8 +90,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         st.kind != tsql::Statement::Kind::AlterColumn &&
         st.kind != tsql::Statement::Kind::AddPrimaryKey && st.kind != tsql::Statement::Kind::Exec &&
         st.kind != tsql::Statement::Kind::InsertExec;
-    if (!dml && !control)
+    if (!dml && !control) {
         identities_.clear();  // columns may change
+        types_.clear();
+    }
     switch (st.kind) {
         case tsql::Statement::Kind::Query: {
             if (!st.table.empty())
@@ -109,8 +111,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             result.rowsAffected += changed;
             variables_.error = 0;
             variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
-            if (hasColumns)
+            if (hasColumns) {
+                applyResultTypes(rs, st.resultTypes);
                 result.resultSets.push_back(std::move(rs));
+            }
             break;
         }
         case tsql::Statement::Kind::CreateTable:
@@ -397,12 +401,27 @@ long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& row
 }
 
 long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& literals) {
-    std::string defs;
-    for (const auto& col : engine_.describe(st.sql, literals, st.source)) {
+    // The columns' types as declared or as the translation tells them; the
+    // query runs for its first row only when neither does.
+    auto typeOf = [&](const DescribedColumn& col, std::size_t i) {
         std::string type = col.declared;
+        if (type.empty() && i < st.resultTypes.size() && !st.resultTypes[i].name.empty())
+            type = st.resultTypes[i].storage();
         for (const auto& [alias, hint] : st.typeHints)
             if (type.empty() && tsql::equalsIgnoreCase(alias, col.name))
                 type = hint.storage();
+        return type;
+    };
+    auto described = engine_.describe(st.sql, literals, st.source, false);
+    for (std::size_t i = 0; i < described.size(); ++i)
+        if (typeOf(described[i], i).empty()) {
+            described = engine_.describe(st.sql, literals, st.source, true);
+            break;
+        }
+    std::string defs;
+    std::size_t index = 0;
+    for (const auto& col : described) {
+        std::string type = typeOf(col, index++);
         if (type.empty()) {
             switch (col.storage) {
                 case SQLITE_INTEGER:
@@ -603,6 +622,7 @@ bool PlanRunner::deferAdd(const tsql::Statement& st) {
             st.source);
     adds.names.push_back(name);
     adds.defs.push_back(st.sql.substr(at + marker.size()));
+    types_.clear();
     return true;
 }
 
@@ -611,6 +631,7 @@ void PlanRunner::settle() {
         return;
     auto waiting = std::move(pending_);
     pending_.clear();
+    types_.clear();
     for (auto& [key, adds] : waiting) {
         const std::string& name = adds.table;
         const auto info = tableInfo(name, true);

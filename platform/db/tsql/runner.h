@@ -17,6 +17,7 @@
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/script_variables.h"
 #include "platform/db/sqlite/sqlite_errors.h"
+#include "platform/db/tsql/column_types.h"
 #include "platform/db/tsql/modules.h"
 #include "platform/db/tsql/plan.h"
 
@@ -43,9 +44,10 @@ public:
     virtual ResultSet query(const std::string& sql, const Literals& literals,
                             const std::string& source, long long* changes,
                             bool* hasColumns = nullptr) = 0;
-    // The columns of a query and the storage of its first row's values.
+    // The columns of a query and the storage of its first row's values;
+    // without `step` the query is only prepared (storage 0).
     virtual std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
-                                                  const std::string& source) = 0;
+                                                  const std::string& source, bool step = true) = 0;
     // One statement whose ?1..?n take the values.
     virtual void insertRow(const std::string& sql, const std::vector<Value>& values,
                            const std::string& source) = 0;
@@ -163,6 +165,7 @@ private:
     Engine& engine_;
     Backend& backend_;
     tsql::PlanCache plans_;
+    ColumnTypes types_{engine_, [this] { settle(); }};  // what translation reads of tables
     std::set<std::string> unruled_;  // tables made by SELECT ... INTO, still without rules
     std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
     std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case

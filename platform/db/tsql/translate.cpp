@@ -296,6 +296,7 @@ private:
             Emitter em(t_, src, true, plan_);
             st.kind = Statement::Kind::Query;
             st.sql = em.region(b, e);
+            st.resultTypes = em.resultTypes(b, e);
             return st;
         }
         std::size_t after = into + 1;
@@ -313,6 +314,7 @@ private:
         st.temporary = target.kind == TokenKind::TempName;
         st.sql = em.region(0, rest.size());
         st.typeHints = em.takeHints();
+        st.resultTypes = em.resultTypes(0, rest.size());
         return st;
     }
 
@@ -670,6 +672,7 @@ private:
         }
         st.sql = std::string("CREATE ") + (st.temporary ? "TEMP " : "") + "TABLE " +
                  quoteName(st.table) + " (" + defs + ")";
+        plan_.batchTables[upper(st.table)] = st.columns;
         if (close < e)
             unsupported("options after CREATE TABLE", src);
         return st;
@@ -760,9 +763,10 @@ private:
 
 }  // namespace
 
-std::shared_ptr<const Plan> translate(std::string_view sql) {
+std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema) {
     Tokens tokens = tokenize(sql);
     auto plan = std::make_shared<Plan>();
+    plan->schema = schema;
     if (std::string kind, name; definesModule(tokens, 0, tokens.size(), kind, name)) {
         // The whole batch is the definition, kept as written: a cached
         // plan serves only the same text.
@@ -776,12 +780,14 @@ std::shared_ptr<const Plan> translate(std::string_view sql) {
             if (tok.kind == TokenKind::String)
                 plan->inlined.emplace_back(tok.literal, tok.text);
         plan->statements.push_back(std::move(st));
+        plan->schema = nullptr;
         return plan;
     }
     markTableVariables(tokens);
     Translator translator(tokens, sql, *plan);
     std::size_t i = 0;
     plan->statements = translator.block(i, tokens.size(), false);
+    plan->schema = nullptr;
     return plan;
 }
 

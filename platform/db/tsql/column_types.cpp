@@ -1,0 +1,62 @@
+#include "platform/db/tsql/column_types.h"
+
+#include "platform/db/tsql/emitter.h"
+#include "platform/db/tsql/runner.h"
+
+namespace db::sqlite {
+
+const std::vector<tsql::ColumnDef>* ColumnTypes::columnsOf(const std::string& table) {
+    const std::string key = tsql::upper(table);
+    if (auto it = tables_.find(key); it != tables_.end())
+        return it->second ? &*it->second : nullptr;
+    if (beforeRead_)
+        beforeRead_();
+    const bool temporary = !table.empty() && table[0] == '#';
+    const std::string sql = std::string("PRAGMA ") + (temporary ? "temp" : "main") +
+                            ".table_info(" + tsql::quoteName(table) + ")";
+    std::optional<std::vector<tsql::ColumnDef>> columns;
+    for (const auto& row : engine_.query(sql, {}, sql, nullptr).rows) {
+        if (!columns)
+            columns.emplace();
+        tsql::ColumnDef c;
+        c.name = row[1].toText();
+        c.type = tsql::typeOfDeclared(row[2].toText());
+        c.notNull = row[3].toText() == "1";
+        columns->push_back(std::move(c));
+    }
+    auto& slot = tables_[key];
+    slot = std::move(columns);
+    return slot ? &*slot : nullptr;
+}
+
+void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types) {
+    const std::size_t n = std::min(types.size(), rs.columns.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const tsql::TypeSpec& t = types[i];
+        Column& col = rs.columns[i];
+        if (!(t.isDecimal() || t.isMoney()) || !col.baseTable.empty())
+            continue;
+        const int scale = t.isMoney() ? 4 : t.scale;
+        col.type = FieldType::Decimal;
+        col.precision = t.isMoney() ? 19 : t.length;
+        col.scale = scale;
+        for (auto& row : rs.rows) {
+            Value& v = row[i];
+            switch (v.type()) {
+                case Value::Type::Int:
+                    v = Decimal(v.asInt()).rescaled(scale);
+                    break;
+                case Value::Type::Decimal:
+                    v = v.asDecimal().rescaled(scale);
+                    break;
+                case Value::Type::Double:
+                    v = Decimal::fromDouble(v.asDouble()).rescaled(scale);
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+}
+
+}  // namespace db::sqlite

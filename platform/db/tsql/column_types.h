@@ -1,0 +1,38 @@
+#pragma once
+// The column types of the database's tables as the translator asks for
+// them, read once and kept until a statement may change a table; and the
+// result columns of a query shown with the types SQL Server gives them.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/db/backend.h"
+#include "platform/db/tsql/plan.h"
+
+namespace db::sqlite {
+
+class Engine;
+
+class ColumnTypes final : public tsql::Schema {
+public:
+    // `beforeRead` runs before a table is read (columns still waiting to be added go in).
+    ColumnTypes(Engine& engine, std::function<void()> beforeRead)
+        : engine_(engine), beforeRead_(std::move(beforeRead)) {}
+    const std::vector<tsql::ColumnDef>* columnsOf(const std::string& table) override;
+    // Forgets every table: after a statement that may change one.
+    void clear() { tables_.clear(); }
+
+private:
+    Engine& engine_;
+    std::function<void()> beforeRead_;
+    std::map<std::string, std::optional<std::vector<tsql::ColumnDef>>> tables_;
+};
+
+// Gives computed decimal columns of `rs` the precision and scale of `types`
+// (by position; an empty name leaves a column as it is): 7.0 / 2 shows 3.500000.
+void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types);
+
+}  // namespace db::sqlite

@@ -1,0 +1,494 @@
+// Types of T-SQL expressions as SQL Server gives them: literals, columns of
+// the tables in scope, conversions, operators under the precedence and
+// precision rules of decimals, and the built-in functions. The emitter asks
+// where the answer changes the text (a decimal division, ISNULL, a
+// conversion's source) and for a query's result columns.
+
+#include <algorithm>
+#include <array>
+
+#include "platform/db/tsql/emitter.h"
+#include "platform/db/tsql/from.h"
+
+namespace db::tsql {
+namespace {
+
+constexpr int kMaxPrecision = 38;
+
+// Data type precedence: the higher converts the lower.
+int rank(const TypeSpec& t) {
+    static constexpr std::array kOrder = {
+        "CHAR",       "VARCHAR",       "NCHAR",    "NVARCHAR", "UNIQUEIDENTIFIER",
+        "BIT",        "TINYINT",       "SMALLINT", "INT",      "BIGINT",
+        "SMALLMONEY", "MONEY",         "DECIMAL",  "REAL",     "FLOAT",
+        "DATE",       "SMALLDATETIME", "DATETIME", "DATETIME2"};
+    const std::string& n = t.name == "NUMERIC" ? std::string("DECIMAL") : t.name;
+    for (std::size_t k = 0; k < kOrder.size(); ++k)
+        if (n == kOrder[k])
+            return static_cast<int>(k);
+    if (n == "TEXT" || n == "SYSNAME")
+        return 1;
+    if (n == "NTEXT")
+        return 3;
+    return -1;
+}
+
+// Precision and scale a value of the type takes beside a decimal.
+std::pair<int, int> decimalShape(const TypeSpec& t) {
+    if (t.isDecimal())
+        return {t.length > 0 ? t.length : 18, t.scale};
+    if (t.name == "MONEY")
+        return {19, 4};
+    if (t.name == "SMALLMONEY")
+        return {10, 4};
+    if (t.digits > 0)
+        return {t.digits, 0};
+    if (t.name == "BIGINT")
+        return {19, 0};
+    if (t.name == "SMALLINT")
+        return {5, 0};
+    if (t.name == "TINYINT")
+        return {3, 0};
+    if (t.name == "BIT")
+        return {1, 0};
+    return {10, 0};
+}
+
+TypeSpec decimal(int p, int s) {
+    return TypeSpec{"DECIMAL", std::max(p, 1), std::max(s, 0)};
+}
+
+// A decimal result of * or / beyond 38 digits keeps its integral part.
+TypeSpec cappedProduct(int p, int s) {
+    if (p <= kMaxPrecision)
+        return decimal(p, s);
+    const int integral = p - s;
+    if (integral < 32)
+        return decimal(kMaxPrecision, std::min(s, kMaxPrecision - integral));
+    return decimal(kMaxPrecision, s < 6 ? s : 6);
+}
+
+TypeSpec decimalResult(char op, const TypeSpec& a, const TypeSpec& b) {
+    const auto [p1, s1] = decimalShape(a);
+    const auto [p2, s2] = decimalShape(b);
+    switch (op) {
+        case '*':
+            return cappedProduct(p1 + p2 + 1, s1 + s2);
+        case '/': {
+            const int s = std::max(6, s1 + p2 + 1);
+            return cappedProduct(p1 - s1 + s2 + s, s);
+        }
+        case '%': {
+            const int s = std::max(s1, s2);
+            return decimal(std::min(p1 - s1, p2 - s2) + s, s);
+        }
+        default: {  // + and -, and the common type of CASE, COALESCE, UNION
+            const int integral = std::max(p1 - s1, p2 - s2);
+            int s = std::max(s1, s2);
+            const int p = s + integral + (op == '+' || op == '-' ? 1 : 0);
+            if (p > kMaxPrecision)
+                s = std::max(0, kMaxPrecision - integral);
+            return decimal(std::min(p, kMaxPrecision), s);
+        }
+    }
+}
+
+bool isUnicode(const TypeSpec& t) {
+    return t.name == "NCHAR" || t.name == "NVARCHAR" || t.name == "NTEXT";
+}
+
+int textLength(const TypeSpec& t) {
+    return t.length == 0 ? 1 : t.length;
+}
+
+}  // namespace
+
+TypeSpec Emitter::combine(char op, const TypeSpec& a, const TypeSpec& b) {
+    // A bare NULL gives way in CASE and COALESCE; in arithmetic its type is not told here.
+    if (a.name == "NULL" || b.name == "NULL")
+        return op != ' ' ? TypeSpec{} : a.name == "NULL" ? b : a;
+    if (a.name.empty() || b.name.empty())
+        return {};
+    if (a.isText() && b.isText()) {
+        const bool n = isUnicode(a) || isUnicode(b);
+        const bool max = a.length < 0 || b.length < 0;
+        if (op == '+') {
+            const int limit = n ? 4000 : 8000;
+            const int len = textLength(a) + textLength(b);
+            return {n ? "NVARCHAR" : "VARCHAR", max ? -1 : std::min(len, limit), 0};
+        }
+        // The common type of CASE, COALESCE, UNION: the longer text.
+        const bool fixed = a.isFixedText() && b.isFixedText();
+        return {n ? (fixed ? "NCHAR" : "NVARCHAR") : (fixed ? "CHAR" : "VARCHAR"),
+                max ? -1 : std::max(textLength(a), textLength(b)), 0};
+    }
+    const TypeSpec& high = rank(a) >= rank(b) ? a : b;
+    const TypeSpec& low = &high == &a ? b : a;
+    if (high.isDate() || high.name == "FLOAT" || high.name == "REAL")
+        return TypeSpec{high.name == "REAL" ? "REAL" : high.name, 0, 0};
+    if (high.isDecimal())
+        return decimalResult(op, a, b);
+    if (high.isMoney())
+        return TypeSpec{high.name, 0, 0};
+    if (high.isInteger()) {
+        if (low.isText() && op == '+')
+            return TypeSpec{high.name == "BIT" ? "INT" : high.name, 0, 0};
+        return TypeSpec{high.name == "BIT" && low.name == "BIT" && op != ' ' ? "INT" : high.name, 0,
+                        0};
+    }
+    return {};
+}
+
+TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
+    if (b >= e)
+        return {};
+    if (const auto plus = binaryAt(b, e, "+-"); !plus.empty()) {
+        TypeSpec t = typeOf(b, plus[0]);
+        for (std::size_t k = 0; k < plus.size(); ++k)
+            t = combine(t_[plus[k]].text[0], t,
+                        typeOf(plus[k] + 1, k + 1 < plus.size() ? plus[k + 1] : e));
+        return t;
+    }
+    if (const auto times = binaryAt(b, e, "*/%"); !times.empty()) {
+        TypeSpec t = typeOf(b, times[0]);
+        for (std::size_t k = 0; k < times.size(); ++k)
+            t = combine(t_[times[k]].text[0], t,
+                        typeOf(times[k] + 1, k + 1 < times.size() ? times[k + 1] : e));
+        return t;
+    }
+    const Token& tok = t_[b];
+    if ((tok.isSymbol("-") || tok.isSymbol("+") || tok.isSymbol("~")) && e > b + 1)
+        return typeOf(b + 1, e);
+    if (nextItem(t_, b, e) != e) {
+        // A call, alone or followed by its window: SUM(x) OVER (...).
+        if (tok.kind == TokenKind::Word && b + 1 < e && t_[b + 1].isSymbol("(")) {
+            const std::size_t close = closeOf(t_, b + 1, e);
+            if (close == e)
+                return callType(upper(tok.text), b + 1, close);
+            if (close + 1 < e && t_[close].is("OVER") && closeOf(t_, close + 1, e) == e)
+                return callType(upper(tok.text), b + 1, close);
+        }
+        if (isColumn(b, e))
+            return columnType(b, e);
+        return {};
+    }
+    if (tok.isSymbol("(")) {
+        if (b + 1 < e && t_[b + 1].is("SELECT")) {
+            const auto types = resultTypes(b + 1, e - 1);
+            return types.size() == 1 ? types[0] : TypeSpec{};
+        }
+        return typeOf(b + 1, e - 1);
+    }
+    if (tok.is("CASE")) {
+        // The highest type of its results.
+        TypeSpec t{"NULL"};
+        const std::size_t end = e - 1;
+        for (std::size_t i = b + 1; i < end; i = nextItem(t_, i, end)) {
+            if (!t_[i].is("THEN") && !t_[i].is("ELSE"))
+                continue;
+            std::size_t r = i + 1;
+            while (r < end && !t_[r].is("WHEN") && !t_[r].is("ELSE"))
+                r = nextItem(t_, r, end);
+            t = combine(' ', t, typeOf(i + 1, r));
+            i = r - 1;
+        }
+        return t;
+    }
+    switch (tok.kind) {
+        case TokenKind::Number: {
+            const std::string& n = tok.text;
+            if (n.find_first_of("eE") != std::string::npos)
+                return {"FLOAT", 0, 0};
+            const auto dot = n.find('.');
+            const std::string whole = n.substr(0, dot);
+            const auto first = whole.find_first_not_of('0');
+            const int wholeDigits =
+                first == std::string::npos ? 0 : static_cast<int>(whole.size() - first);
+            if (dot == std::string::npos) {
+                // Past INT's range a whole number is a decimal.
+                if (wholeDigits > 10 || (wholeDigits == 10 && whole.substr(first) > "2147483647"))
+                    return decimal(wholeDigits, 0);
+                TypeSpec t{"INT", 0, 0};
+                t.digits = std::max(wholeDigits, 1);
+                return t;
+            }
+            const int scale = static_cast<int>(n.size() - dot - 1);
+            return decimal(std::max(wholeDigits + scale, 1), scale);
+        }
+        case TokenKind::String: {
+            const int len = static_cast<int>(tok.text.size());
+            return {tok.unicode ? "NVARCHAR" : "VARCHAR", std::max(len, 1), 0};
+        }
+        case TokenKind::Variable: {
+            const std::string v = upper(tok.text);
+            if (v == "@@ROWCOUNT" || v == "@@ERROR" || v == "@@TRANCOUNT")
+                return {"INT", 0, 0};
+            return {};
+        }
+        case TokenKind::Word:
+            if (tok.is("NULL"))
+                return {"NULL", 0, 0};
+            if (tok.is("CURRENT_TIMESTAMP"))
+                return {"DATETIME", 0, 0};
+            return columnType(b, e);
+        case TokenKind::Name:
+            return columnType(b, e);
+        default:
+            return {};
+    }
+    return {};
+}
+
+TypeSpec Emitter::callType(const std::string& fn, std::size_t open, std::size_t close) {
+    const std::size_t ab = open + 1, ae = close - 1;
+    std::vector<std::pair<std::size_t, std::size_t>> args;
+    std::size_t start = ab;
+    for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
+        if (t_[j].isSymbol(",")) {
+            args.emplace_back(start, j);
+            start = j + 1;
+        }
+    if (start < ae)
+        args.emplace_back(start, ae);
+    auto arg = [&](std::size_t k) -> TypeSpec {
+        if (k >= args.size())
+            return {};
+        auto [b, e] = args[k];
+        if (b < e && (t_[b].is("DISTINCT") || t_[b].is("ALL")))
+            ++b;
+        return typeOf(b, e);
+    };
+    auto plainOf = [](TypeSpec t) {
+        t.digits = 0;
+        return t;
+    };
+    if (fn == "CAST" || fn == "CONVERT" || fn == "TRY_CAST" || fn == "TRY_CONVERT") {
+        std::size_t ti = ab, te = ae;
+        if (fn == "CAST" || fn == "TRY_CAST") {
+            for (std::size_t j = ab; j < ae; j = nextItem(t_, j, ae))
+                if (t_[j].is("AS"))
+                    ti = j + 1;
+        } else if (!args.empty()) {
+            te = args[0].second;
+        }
+        if (ti >= te)
+            return {};
+        TypeSpec t = typeAt(ti, te);
+        if (t.name == "INTEGER")
+            t.name = "INT";
+        if (t.isText() && t.length == 0)
+            t.length = 30;  // CAST and CONVERT to text without a length take 30
+        if (t.isDecimal() && t.length == 0)
+            t.length = 18;
+        return t;
+    }
+    if (fn == "ISNULL") {
+        const TypeSpec first = arg(0);
+        return plainOf(first.name.empty() || first.name == "NULL" ? arg(1) : first);
+    }
+    if (fn == "COALESCE") {
+        TypeSpec t{"NULL"};
+        for (std::size_t k = 0; k < args.size(); ++k)
+            t = combine(' ', t, arg(k));
+        return plainOf(t);
+    }
+    if (fn == "NULLIF" || fn == "ABS" || fn == "MIN" || fn == "MAX" || fn == "ROUND" ||
+        fn == "SIGN")
+        return plainOf(arg(0));
+    if (fn == "CEILING" || fn == "FLOOR") {
+        TypeSpec t = plainOf(arg(0));
+        if (t.isDecimal())
+            t.scale = 0;
+        return t;
+    }
+    if (fn == "SUM" || fn == "AVG") {
+        const TypeSpec t = arg(0);
+        if (t.isInteger())
+            return {t.name == "BIGINT" ? "BIGINT" : "INT", 0, 0};
+        if (t.isDecimal())
+            return decimal(kMaxPrecision, fn == "AVG" ? std::max(t.scale, 6) : t.scale);
+        if (t.isMoney())
+            return {"MONEY", 0, 0};
+        if (t.name == "FLOAT" || t.name == "REAL")
+            return {"FLOAT", 0, 0};
+        return {};
+    }
+    if (fn == "COUNT" || fn == "LEN" || fn == "CHARINDEX" || fn == "DATEDIFF" || fn == "DATEPART" ||
+        fn == "DAY" || fn == "MONTH" || fn == "YEAR" || fn == "ISNUMERIC" || fn == "PATINDEX" ||
+        fn == "ASCII" || fn == "UNICODE" || fn == "ISDATE" || fn == "DATALENGTH" ||
+        fn == "OBJECT_ID")
+        return {"INT", 0, 0};
+    if (fn == "COUNT_BIG" || fn == "ROW_NUMBER" || fn == "RANK" || fn == "DENSE_RANK" ||
+        fn == "NTILE")
+        return {"BIGINT", 0, 0};
+    if (fn == "GETDATE" || fn == "SYSDATETIME" || fn == "GETUTCDATE" || fn == "DATEADD")
+        return {"DATETIME", 0, 0};
+    if (fn == "SQRT" || fn == "EXP" || fn == "LOG" || fn == "LOG10" || fn == "PI" || fn == "RAND" ||
+        fn == "SIN" || fn == "COS" || fn == "TAN" || fn == "SQUARE")
+        return {"FLOAT", 0, 0};
+    if (fn == "UPPER" || fn == "LOWER" || fn == "LTRIM" || fn == "RTRIM" || fn == "TRIM" ||
+        fn == "SUBSTRING" || fn == "LEFT" || fn == "RIGHT" || fn == "REVERSE" || fn == "STUFF") {
+        const TypeSpec t = arg(0);
+        if (!t.isText())
+            return {"VARCHAR", 8000, 0};
+        return {isUnicode(t) ? "NVARCHAR" : "VARCHAR", t.length, 0};
+    }
+    if (fn == "REPLACE" || fn == "REPLICATE" || fn == "SPACE" || fn == "CONCAT")
+        return {"VARCHAR", 8000, 0};
+    if (fn == "NEWID")
+        return {"UNIQUEIDENTIFIER", 0, 0};
+    return {};
+}
+
+std::size_t Emitter::scopeOf(std::size_t at) {
+    if (parents_.size() != t_.size()) {
+        parents_.assign(t_.size(), kNoScope);
+        std::vector<std::size_t> open;
+        for (std::size_t i = 0; i < t_.size(); ++i) {
+            if (t_[i].isSymbol(")") && !open.empty())
+                open.pop_back();
+            parents_[i] = open.empty() ? kNoScope : open.back();
+            if (t_[i].isSymbol("("))
+                open.push_back(i);
+        }
+    }
+    return at < parents_.size() ? parents_[at] : kNoScope;
+}
+
+std::vector<FromItem> Emitter::tablesAt(std::size_t at) {
+    // The query block the position stands in: the group around it (or the
+    // whole statement), from its last SELECT or UPDATE before the position.
+    const std::size_t group = scopeOf(at);
+    const std::size_t b = group == kNoScope ? 0 : group + 1;
+    const std::size_t e = group == kNoScope ? t_.size() : closeOf(t_, group, t_.size()) - 1;
+    std::size_t head = e;
+    for (std::size_t i = b; i < e; i = nextItem(t_, i, e)) {
+        if (i > at && head != e)
+            break;
+        if (t_[i].is("SELECT") || t_[i].is("UPDATE") || t_[i].is("DELETE"))
+            head = i;
+    }
+    std::vector<FromItem> items;
+    if (head == e)
+        return items;
+    std::size_t from = e, until = e;
+    for (std::size_t i = head + 1; i < e; i = nextItem(t_, i, e)) {
+        const Token& tok = t_[i];
+        if (from == e && (tok.is("FROM") || (t_[head].is("UPDATE") && tok.is("SET")))) {
+            if (t_[head].is("UPDATE") && tok.is("SET"))
+                for (auto& it : fromItems(t_, head + 1, i))
+                    items.push_back(it);
+            if (tok.is("FROM"))
+                from = i + 1;
+            continue;
+        }
+        if (tok.is("WHERE") || tok.is("GROUP") || tok.is("HAVING") || tok.is("ORDER") ||
+            tok.is("UNION") || tok.is("EXCEPT") || tok.is("INTERSECT") || tok.is("OPTION") ||
+            tok.isSymbol(";") ||
+            (from != e &&
+             (tok.is("SELECT") || tok.is("INSERT") || tok.is("UPDATE") || tok.is("DELETE")))) {
+            if (from != e || tok.is("UNION") || tok.is("EXCEPT") || tok.is("INTERSECT")) {
+                until = i;
+                break;
+            }
+        }
+    }
+    if (from < until)
+        for (auto& it : fromItems(t_, from, until))
+            items.push_back(it);
+    return items;
+}
+
+const std::vector<ColumnDef>* Emitter::tableColumns(const std::string& name) {
+    if (name.empty() || name == "(")
+        return nullptr;
+    const std::string key = upper(name);
+    if (const auto it = plan_.batchTables.find(key); it != plan_.batchTables.end())
+        return &it->second;
+    if (!plan_.schema)
+        return nullptr;
+    const std::vector<ColumnDef>* columns = plan_.schema->columnsOf(name);
+    const std::string signature = signatureOf(columns);
+    bool known = false;
+    for (const auto& [table, sig] : plan_.schemaUsed)
+        known = known || table == name;
+    if (!known)
+        plan_.schemaUsed.emplace_back(name, signature);
+    return columns;
+}
+
+TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
+    const std::string column = t_[e - 1].text;
+    const std::string qualifier = e >= b + 3 ? t_[e - 3].text : std::string();
+    for (std::size_t at = b;;) {
+        for (const FromItem& it : tablesAt(at)) {
+            if (t_[it.refBegin].isSymbol("("))
+                continue;  // a derived table: not typed here
+            if (!qualifier.empty() && !equalsIgnoreCase(it.alias, qualifier) &&
+                !(it.alias.empty() && equalsIgnoreCase(it.name, qualifier)) &&
+                !equalsIgnoreCase(it.name, qualifier))
+                continue;
+            if (const auto* columns = tableColumns(it.name))
+                for (const auto& c : *columns)
+                    if (equalsIgnoreCase(c.name, column))
+                        return c.type;
+        }
+        // A correlated reference: the query around this one.
+        const std::size_t group = scopeOf(at);
+        if (group == kNoScope)
+            return {};
+        at = group;
+    }
+}
+
+std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e) {
+    std::size_t select = e;
+    for (std::size_t i = b; i < e; i = nextItem(t_, i, e))
+        if (t_[i].is("SELECT")) {
+            select = i;
+            break;
+        }
+    std::vector<TypeSpec> types;
+    if (select == e)
+        return types;
+    std::size_t listB = select + 1;
+    while (listB < e && (t_[listB].is("DISTINCT") || t_[listB].is("ALL")))
+        ++listB;
+    if (listB < e && t_[listB].is("TOP")) {
+        listB = nextItem(t_, listB + 1, e);
+        while (listB < e &&
+               (t_[listB].is("PERCENT") || t_[listB].is("WITH") || t_[listB].is("TIES")))
+            ++listB;
+    }
+    std::size_t start = listB;
+    for (std::size_t i = listB;; i = nextItem(t_, i, e)) {
+        const bool end = i >= e || t_[i].is("FROM") || t_[i].is("INTO") || t_[i].is("WHERE") ||
+                         t_[i].is("GROUP") || t_[i].is("ORDER") || t_[i].is("UNION") ||
+                         t_[i].is("EXCEPT") || t_[i].is("INTERSECT") || t_[i].is("OPTION") ||
+                         t_[i].isSymbol(";");
+        if (!end && !t_[i].isSymbol(","))
+            continue;
+        std::size_t ie = i;
+        for (std::size_t j = start; j < ie; j = nextItem(t_, j, ie))
+            if (t_[j].is("AS")) {
+                ie = j;
+                break;
+            }
+        if (const std::size_t alias = aliasAt(start, ie); alias < ie)
+            ie = alias;
+        if (isStar(start, ie))
+            return {};  // the columns a star stands for are not counted here
+        // A plain column is declared by its table already.
+        TypeSpec t = start < ie && !isColumn(start, ie) ? typeOf(start, ie) : TypeSpec{};
+        if (t.name == "NULL")
+            t = {};
+        t.digits = 0;
+        types.push_back(t);
+        if (end)
+            break;
+        start = i + 1;
+    }
+    return types;
+}
+
+}  // namespace db::tsql
