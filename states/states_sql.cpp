@@ -179,4 +179,139 @@ std::string sqlPairDefaultCondition(const std::string& ditta, const std::string&
            "' AND MG5W_TIPODEFAULT = 1";
 }
 
+std::string sqlGroupingStates(const std::string& ditta, const std::string& codArt,
+                              const std::string& variant, bool singleItem) {
+    const std::string itemCondition =
+        singleItem ? "MG5W_CODART_MG66 = '" + codArt + "'" : "MG5W_CODART_MG66 IS NULL";
+    std::string sql =
+        "SELECT CONVERT(CHAR(25),'') AS RAGGRUPPAMENTO, CONVERT(VARCHAR(40),'<< TUTTI >>') AS "
+        "MG5G_DESCRRAGGVAR,\n"
+        "       0 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
+        "INTO #TMP_STATIRAGGR\n"
+        "FROM CG18_ANADITTABASE\n"
+        "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+        "ON MG5W_DITTA_CG18 = CG18_DITTA AND " +
+        itemCondition + " AND MG5W_CODICEVAR1_MG5F = '" + variant +
+        "' AND\n"
+        "   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS "
+        "NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL\n"
+        "WHERE CG18_DITTA = " +
+        ditta + "\n UNION ALL\n";
+    if (singleItem)
+        sql +=
+            "SELECT MG6B_CODRAGGVAR_MG5G AS RAGGRUPPAMENTO, MG5G_DESCRRAGGVAR, 1 AS "
+            "ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,\n"
+            "       MG5W_IDPROV, MG5W_DITTA_CG18\n"
+            "FROM MG6B_GESVARART\n"
+            "INNER JOIN MG5G_RAGGVAR\n"
+            "ON MG5G_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5G_CODICEVAR_MG5F = "
+            "MG6B_CODICEVAR_MG5F AND MG5G_CODRAGGVAR = MG6B_CODRAGGVAR_MG5G\n"
+            "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+            "ON MG5W_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5W_CODART_MG66 = MG6B_CODART_MG66 AND "
+            "MG5W_CODICEVAR1_MG5F = MG6B_CODICEVAR_MG5F AND\n"
+            "   MG5W_RAGGR1_MG5G = MG6B_CODRAGGVAR_MG5G AND MG5W_OPZIONE1_MG5E IS NULL AND "
+            "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
+            "NULL\n"
+            "WHERE MG6B_DITTA_CG18 = " +
+            ditta + " AND MG6B_CODICEVAR_MG5F = '" + variant + "' AND MG6B_CODART_MG66 = '" +
+            codArt + "'";
+    else
+        sql +=
+            "SELECT ISNULL(MG5G_CODRAGGVAR,'') AS RAGGRUPPAMENTO, "
+            "ISNULL(MG5G_DESCRRAGGVAR,''), 1 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,\n"
+            "       MG5W_IDPROV, MG5W_DITTA_CG18\n"
+            "FROM MG5G_RAGGVAR\n"
+            "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+            "ON MG5W_DITTA_CG18 = MG5G_DITTA_CG18 AND MG5W_CODART_MG66 IS NULL AND "
+            "MG5W_CODICEVAR1_MG5F = '" +
+            variant +
+            "' AND\n"
+            "   MG5W_RAGGR1_MG5G = MG5G_CODRAGGVAR AND MG5W_OPZIONE1_MG5E IS NULL AND "
+            "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
+            "NULL\n"
+            "WHERE MG5G_DITTA_CG18 = " +
+            ditta + " AND MG5G_CODICEVAR_MG5F = '" + variant + "'";
+    return sql;
+}
+
+std::string sqlOptionStates(const std::string& ditta, const std::string& condArt,
+                            const std::string& variant, const std::string& grouping) {
+    if (grouping.empty())
+        return "SELECT CONVERT(CHAR(25),'') AS MG5H_RAGGR_MG5G, MG5E_OPZIONE AS OPZIONE, "
+               "MG5E_OPZIONE AS ORDINAMENTO,\n"
+               "       MG5E_DESCR AS DESCR_OPZIONE,\n"
+               "       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
+               "INTO #TMP_STATIOPZIONI\n"
+               "FROM MG5E_OPZIONI\n"
+               "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+               "ON MG5W_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5W_CODART_MG66 " +
+               condArt +
+               " AND MG5W_CODICEVAR1_MG5F = MG5E_CODICEVAR_MG5F AND\n"
+               "   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = MG5E_OPZIONE AND "
+               "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
+               "NULL\n"
+               "WHERE MG5E_DITTA_CG18 = " +
+               ditta + " AND MG5E_CODICEVAR_MG5F = '" + variant + "'";
+    else
+        return "SELECT MG5H_RAGGR_MG5G, MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS "
+               "ORDINAMENTO,\n"
+               "       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+               "DESCR_OPZIONE,\n"
+               "       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
+               "INTO #TMP_STATIOPZIONI\n"
+               "FROM MG5H_COMPRAGVAR\n"
+               "INNER JOIN MG5E_OPZIONI\n"
+               "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+               "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E\n"
+               "LEFT OUTER JOIN MG5W_PROVSTATI\n"
+               "ON MG5W_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5W_CODART_MG66 " +
+               condArt +
+               " AND MG5W_CODICEVAR1_MG5F = MG5H_CODICEVAR_MG5F AND\n"
+               "   MG5W_RAGGR1_MG5G = MG5H_RAGGR_MG5G AND MG5W_OPZIONE1_MG5E = "
+               "MG5H_OPZIONE_MG5E AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND "
+               "MG5W_TIPODEFAULT IS NULL\n"
+               "WHERE MG5H_DITTA_CG18 = " +
+               ditta + " AND MG5H_CODICEVAR_MG5F = '" + variant + "' AND MG5H_RAGGR_MG5G = '" +
+               grouping + "'";
+}
+
+std::string sqlSeasonOptionStates(const std::string& ditta, const std::string& codArt,
+                                  const std::string& variant, const std::string& idSeason,
+                                  const std::string& grouping) {
+    if (grouping.empty())
+        return "SELECT MG5E_OPZIONE AS OPZIONE, 0 AS ORDINAMENTO, MG5E_DESCR AS DESCR_OPZIONE, "
+               "MG5U_IDSTATOVAR_MG5V AS STATO\n"
+               "INTO #TMP_STATISTAGIONI\n"
+               "FROM MG5E_OPZIONI\n"
+               "LEFT OUTER JOIN MG5U_VARSTAG\n"
+               "ON MG5U_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = " +
+               idSeason +
+               " AND MG5U_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND\n"
+               "   MG5U_CODART_MG66 = '" +
+               codArt +
+               "' AND MG5U_RAGGR_MG5G IS NULL AND MG5U_OPZIONE_MG5E = MG5E_OPZIONE\n"
+               "WHERE MG5E_DITTA_CG18 = " +
+               ditta + " AND MG5E_CODICEVAR_MG5F = '" + variant + "'";
+    else
+        return "SELECT MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS ORDINAMENTO,\n"
+               "       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
+               "DESCR_OPZIONE, MG5U_IDSTATOVAR_MG5V AS STATO\n"
+               "INTO #TMP_STATISTAGIONI\n"
+               "FROM MG5H_COMPRAGVAR\n"
+               "INNER JOIN MG5E_OPZIONI\n"
+               "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
+               "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E\n"
+               "LEFT OUTER JOIN MG5U_VARSTAG\n"
+               "ON MG5U_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = " +
+               idSeason +
+               " AND MG5U_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND\n"
+               "   MG5U_CODART_MG66 = '" +
+               codArt +
+               "' AND MG5U_RAGGR_MG5G = MG5H_RAGGR_MG5G AND MG5U_OPZIONE_MG5E = "
+               "MG5H_OPZIONE_MG5E\n"
+               "WHERE MG5H_DITTA_CG18 = " +
+               ditta + " AND MG5H_CODICEVAR_MG5F = '" + variant + "' AND MG5H_RAGGR_MG5G = '" +
+               grouping + "'";
+}
+
 }  // namespace states

@@ -63,4 +63,17 @@ std::string sqlPairDefaultState(const std::string& ditta, const std::string& con
 std::string sqlPairDefaultCondition(const std::string& ditta, const std::string& condArt,
                                     const std::string& varA, const std::string& varB);
 
+// The states of a variant's groupings into #TMP_STATIRAGGR: the "all" row
+// first, then the item's grouping (one item) or every grouping (all items).
+std::string sqlGroupingStates(const std::string& ditta, const std::string& codArt,
+                              const std::string& variant, bool singleItem);
+// The states of a variant's options into #TMP_STATIOPZIONI: all of them in
+// code order, or those of a grouping in its order when grouping is not empty.
+std::string sqlOptionStates(const std::string& ditta, const std::string& condArt,
+                            const std::string& variant, const std::string& grouping);
+// The states of a variant's options in a season into #TMP_STATISTAGIONI.
+std::string sqlSeasonOptionStates(const std::string& ditta, const std::string& codArt,
+                                  const std::string& variant, const std::string& idSeason,
+                                  const std::string& grouping);
+
 }  // namespace states

@@ -18,6 +18,7 @@
 #include "states/state_paste.h"
 #include "states/state_rows.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 
 namespace states {
 
@@ -240,42 +241,7 @@ void StatiStagioneTab::CaricaStatiOpzioni() {
     const std::string id = StateNumber(idStagione_).toText();
     p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATISTAGIONI"); });
     p.step([&] {
-        if (raggr_.empty())
-            card().connection().execute(
-                "SELECT MG5E_OPZIONE AS OPZIONE, 0 AS ORDINAMENTO, MG5E_DESCR AS DESCR_OPZIONE, "
-                "MG5U_IDSTATOVAR_MG5V AS STATO\n"
-                "INTO #TMP_STATISTAGIONI\n"
-                "FROM MG5E_OPZIONI\n"
-                "LEFT OUTER JOIN MG5U_VARSTAG\n"
-                "ON MG5U_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = " +
-                id +
-                " AND MG5U_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND\n"
-                "   MG5U_CODART_MG66 = '" +
-                codArt +
-                "' AND MG5U_RAGGR_MG5G IS NULL AND MG5U_OPZIONE_MG5E = MG5E_OPZIONE\n"
-                "WHERE MG5E_DITTA_CG18 = " +
-                ditta + " AND MG5E_CODICEVAR_MG5F = '" + var_ + "'");
-        else
-            card().connection().execute(
-                "SELECT MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS ORDINAMENTO,\n"
-                "       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
-                "DESCR_OPZIONE, MG5U_IDSTATOVAR_MG5V AS STATO\n"
-                "INTO #TMP_STATISTAGIONI\n"
-                "FROM MG5H_COMPRAGVAR\n"
-                "INNER JOIN MG5E_OPZIONI\n"
-                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
-                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E\n"
-                "LEFT OUTER JOIN MG5U_VARSTAG\n"
-                "ON MG5U_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = " +
-                id +
-                " AND MG5U_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND\n"
-                "   MG5U_CODART_MG66 = '" +
-                codArt +
-                "' AND MG5U_RAGGR_MG5G = MG5H_RAGGR_MG5G AND MG5U_OPZIONE_MG5E = "
-                "MG5H_OPZIONE_MG5E\n"
-                "WHERE MG5H_DITTA_CG18 = " +
-                ditta + " AND MG5H_CODICEVAR_MG5F = '" + var_ + "' AND MG5H_RAGGR_MG5G = '" +
-                raggr_ + "'");
+        card().connection().execute(sqlSeasonOptionStates(ditta, codArt, var_, id, raggr_));
     });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();

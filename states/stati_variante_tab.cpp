@@ -17,6 +17,7 @@
 #include "states/state_paste.h"
 #include "states/state_rows.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 
 namespace states {
 
@@ -210,57 +211,7 @@ void StatiVarianteTab::CaricaStatiRaggruppamenti() {
     const std::string& codArt = card().currentItem();
     p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATIRAGGR"); });
     p.step([&] {
-        const std::string condTutti = ambito() == kSingola ? "MG5W_CODART_MG66 = '" + codArt + "'"
-                                                           : "MG5W_CODART_MG66 IS NULL";
-        std::string sql =
-            "SELECT CONVERT(CHAR(25),'') AS RAGGRUPPAMENTO, CONVERT(VARCHAR(40),'<< TUTTI >>') AS "
-            "MG5G_DESCRRAGGVAR,\n"
-            "       0 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
-            "INTO #TMP_STATIRAGGR\n"
-            "FROM CG18_ANADITTABASE\n"
-            "LEFT OUTER JOIN MG5W_PROVSTATI\n"
-            "ON MG5W_DITTA_CG18 = CG18_DITTA AND " +
-            condTutti + " AND MG5W_CODICEVAR1_MG5F = '" + var_ +
-            "' AND\n"
-            "   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS "
-            "NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL\n"
-            "WHERE CG18_DITTA = " +
-            ditta + "\n UNION ALL\n";
-        if (ambito() == kSingola)
-            sql +=
-                "SELECT MG6B_CODRAGGVAR_MG5G AS RAGGRUPPAMENTO, MG5G_DESCRRAGGVAR, 1 AS "
-                "ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,\n"
-                "       MG5W_IDPROV, MG5W_DITTA_CG18\n"
-                "FROM MG6B_GESVARART\n"
-                "INNER JOIN MG5G_RAGGVAR\n"
-                "ON MG5G_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5G_CODICEVAR_MG5F = "
-                "MG6B_CODICEVAR_MG5F AND MG5G_CODRAGGVAR = MG6B_CODRAGGVAR_MG5G\n"
-                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
-                "ON MG5W_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5W_CODART_MG66 = MG6B_CODART_MG66 AND "
-                "MG5W_CODICEVAR1_MG5F = MG6B_CODICEVAR_MG5F AND\n"
-                "   MG5W_RAGGR1_MG5G = MG6B_CODRAGGVAR_MG5G AND MG5W_OPZIONE1_MG5E IS NULL AND "
-                "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
-                "NULL\n"
-                "WHERE MG6B_DITTA_CG18 = " +
-                ditta + " AND MG6B_CODICEVAR_MG5F = '" + var_ + "' AND MG6B_CODART_MG66 = '" +
-                codArt + "'";
-        else
-            sql +=
-                "SELECT ISNULL(MG5G_CODRAGGVAR,'') AS RAGGRUPPAMENTO, "
-                "ISNULL(MG5G_DESCRRAGGVAR,''), 1 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,\n"
-                "       MG5W_IDPROV, MG5W_DITTA_CG18\n"
-                "FROM MG5G_RAGGVAR\n"
-                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
-                "ON MG5W_DITTA_CG18 = MG5G_DITTA_CG18 AND MG5W_CODART_MG66 IS NULL AND "
-                "MG5W_CODICEVAR1_MG5F = '" +
-                var_ +
-                "' AND\n"
-                "   MG5W_RAGGR1_MG5G = MG5G_CODRAGGVAR AND MG5W_OPZIONE1_MG5E IS NULL AND "
-                "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
-                "NULL\n"
-                "WHERE MG5G_DITTA_CG18 = " +
-                ditta + " AND MG5G_CODICEVAR_MG5F = '" + var_ + "'";
-        card().connection().execute(sql);
+        card().connection().execute(sqlGroupingStates(ditta, codArt, var_, ambito() == kSingola));
     });
     p.step([&] {
         GRDX_STATI_RAGGR->SetDataSource(nullptr);
@@ -290,47 +241,7 @@ void StatiVarianteTab::CaricaStatiOpzioni(const std::string& raggr) {
     const std::string& ditta = card().companyCode();
     const std::string cond = CondArt(ambito(), card().currentItem());
     p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATIOPZIONI"); });
-    p.step([&] {
-        if (raggr.empty())
-            card().connection().execute(
-                "SELECT CONVERT(CHAR(25),'') AS MG5H_RAGGR_MG5G, MG5E_OPZIONE AS OPZIONE, "
-                "MG5E_OPZIONE AS ORDINAMENTO,\n"
-                "       MG5E_DESCR AS DESCR_OPZIONE,\n"
-                "       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
-                "INTO #TMP_STATIOPZIONI\n"
-                "FROM MG5E_OPZIONI\n"
-                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
-                "ON MG5W_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5W_CODART_MG66 " +
-                cond +
-                " AND MG5W_CODICEVAR1_MG5F = MG5E_CODICEVAR_MG5F AND\n"
-                "   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = MG5E_OPZIONE AND "
-                "MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS "
-                "NULL\n"
-                "WHERE MG5E_DITTA_CG18 = " +
-                ditta + " AND MG5E_CODICEVAR_MG5F = '" + var_ + "'");
-        else
-            card().connection().execute(
-                "SELECT MG5H_RAGGR_MG5G, MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS "
-                "ORDINAMENTO,\n"
-                "       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
-                "DESCR_OPZIONE,\n"
-                "       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18\n"
-                "INTO #TMP_STATIOPZIONI\n"
-                "FROM MG5H_COMPRAGVAR\n"
-                "INNER JOIN MG5E_OPZIONI\n"
-                "ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
-                "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E\n"
-                "LEFT OUTER JOIN MG5W_PROVSTATI\n"
-                "ON MG5W_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5W_CODART_MG66 " +
-                cond +
-                " AND MG5W_CODICEVAR1_MG5F = MG5H_CODICEVAR_MG5F AND\n"
-                "   MG5W_RAGGR1_MG5G = MG5H_RAGGR_MG5G AND MG5W_OPZIONE1_MG5E = "
-                "MG5H_OPZIONE_MG5E AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND "
-                "MG5W_TIPODEFAULT IS NULL\n"
-                "WHERE MG5H_DITTA_CG18 = " +
-                ditta + " AND MG5H_CODICEVAR_MG5F = '" + var_ + "' AND MG5H_RAGGR_MG5G = '" +
-                raggr + "'");
-    });
+    p.step([&] { card().connection().execute(sqlOptionStates(ditta, cond, var_, raggr)); });
     p.step([&] {
         GRDX_STATI_OPZIONI->SetDataSource(nullptr);
         auto rs = std::make_unique<db::Recordset>();

@@ -247,31 +247,9 @@ INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V
 }
 
 TEST_P(StateStatements, GroupingOptionAndSeasonStates) {
-    const Values one = {{"{Ditta}", "1"},
-                        {"{CodArt}", "MAGLIA-001"},
-                        {"{Var}", "A0"},
-                        {"{CondArt}", "= 'MAGLIA-001'"}};
-    const char* const item =
-        R"sql(SELECT CONVERT(CHAR(25),'') AS RAGGRUPPAMENTO, CONVERT(VARCHAR(40),'<< TUTTI >>') AS MG5G_DESCRRAGGVAR,
-       0 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18
-INTO #TMP_STATIRAGGR
-FROM CG18_ANADITTABASE
-LEFT OUTER JOIN MG5W_PROVSTATI
-ON MG5W_DITTA_CG18 = CG18_DITTA AND MG5W_CODART_MG66 = '{CodArt}' AND MG5W_CODICEVAR1_MG5F = '{Var}' AND
-   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
-WHERE CG18_DITTA = {Ditta}
- UNION ALL
-SELECT MG6B_CODRAGGVAR_MG5G AS RAGGRUPPAMENTO, MG5G_DESCRRAGGVAR, 1 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,
-       MG5W_IDPROV, MG5W_DITTA_CG18
-FROM MG6B_GESVARART
-INNER JOIN MG5G_RAGGVAR
-ON MG5G_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5G_CODICEVAR_MG5F = MG6B_CODICEVAR_MG5F AND MG5G_CODRAGGVAR = MG6B_CODRAGGVAR_MG5G
-LEFT OUTER JOIN MG5W_PROVSTATI
-ON MG5W_DITTA_CG18 = MG6B_DITTA_CG18 AND MG5W_CODART_MG66 = MG6B_CODART_MG66 AND MG5W_CODICEVAR1_MG5F = MG6B_CODICEVAR_MG5F AND
-   MG5W_RAGGR1_MG5G = MG6B_CODRAGGVAR_MG5G AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
-WHERE MG6B_DITTA_CG18 = {Ditta} AND MG6B_CODICEVAR_MG5F = '{Var}' AND MG6B_CODART_MG66 = '{CodArt}')sql";
+    using namespace states;
     drop("#TMP_STATIRAGGR");
-    c.execute(fill(item, one));
+    c.execute(sqlGroupingStates("1", "MAGLIA-001", "A0", true));
     auto groupingRows = [&] {
         Rows out;
         for (const auto& r :
@@ -291,65 +269,26 @@ WHERE MG6B_DITTA_CG18 = {Ditta} AND MG6B_CODICEVAR_MG5F = '{Var}' AND MG6B_CODAR
 
     // All items: the first part for the rows without an item, and every
     // grouping of the variant.
-    std::string general =
-        fill(item, {{"MG5W_CODART_MG66 = '{CodArt}'", "MG5W_CODART_MG66 IS NULL"}});
-    general = general.substr(0, general.find(" UNION ALL")) + R"sql(
- UNION ALL
-SELECT ISNULL(MG5G_CODRAGGVAR,'') AS RAGGRUPPAMENTO, ISNULL(MG5G_DESCRRAGGVAR,''), 1 AS ORDINAMENTO, MG5W_IDSTATOVAR_MG5V AS STATO,
-       MG5W_IDPROV, MG5W_DITTA_CG18
-FROM MG5G_RAGGVAR
-LEFT OUTER JOIN MG5W_PROVSTATI
-ON MG5W_DITTA_CG18 = MG5G_DITTA_CG18 AND MG5W_CODART_MG66 IS NULL AND MG5W_CODICEVAR1_MG5F = '{Var}' AND
-   MG5W_RAGGR1_MG5G = MG5G_CODRAGGVAR AND MG5W_OPZIONE1_MG5E IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
-WHERE MG5G_DITTA_CG18 = {Ditta} AND MG5G_CODICEVAR_MG5F = '{Var}')sql";
     drop("#TMP_STATIRAGGR");
-    Values a1 = one;
-    a1[2].second = "A1";
-    c.execute(fill(general, a1));
+    c.execute(sqlGroupingStates("1", "MAGLIA-001", "A1", false));
     EXPECT_EQ(groupingRows(), (Rows{{"", "<< TUTTI >>", "0", "1"},
                                     {"COL-BASE", "Colori continuativi", "1", "1"},
                                     {"COL-MAGLIA", "Colori maglieria AI 2026", "1", "NULL"}}));
 
     // Options of the whole variant, and of one grouping.
-    const char* const allOptions =
-        R"sql(SELECT CONVERT(CHAR(25),'') AS MG5H_RAGGR_MG5G, MG5E_OPZIONE AS OPZIONE, MG5E_OPZIONE AS ORDINAMENTO,
-       MG5E_DESCR AS DESCR_OPZIONE,
-       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18
-INTO #TMP_STATIOPZIONI
-FROM MG5E_OPZIONI
-LEFT OUTER JOIN MG5W_PROVSTATI
-ON MG5W_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = MG5E_CODICEVAR_MG5F AND
-   MG5W_RAGGR1_MG5G IS NULL AND MG5W_OPZIONE1_MG5E = MG5E_OPZIONE AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
-WHERE MG5E_DITTA_CG18 = {Ditta} AND MG5E_CODICEVAR_MG5F = '{Var}')sql";
     drop("#TMP_STATIOPZIONI");
-    c.execute(fill(allOptions, a1));
+    c.execute(sqlOptionStates("1", "= 'MAGLIA-001'", "A1", ""));
     const char* const options =
         "SELECT OPZIONE, STATO FROM #TMP_STATIOPZIONI WHERE STATO IS NOT NULL ORDER BY "
         "ORDINAMENTO";
     EXPECT_EQ(query(c, options), (Rows{{"ARA", "4"}}));
     EXPECT_EQ(count(c, "#TMP_STATIOPZIONI"), 10);
-    Values generalOptions = a1;
-    generalOptions.back().second = "IS NULL";
     drop("#TMP_STATIOPZIONI");
-    c.execute(fill(allOptions, generalOptions));
+    c.execute(sqlOptionStates("1", "IS NULL", "A1", ""));
     EXPECT_EQ(query(c, options), (Rows{{"VER", "3"}}));
 
-    const char* const inGrouping =
-        R"sql(SELECT MG5H_RAGGR_MG5G, MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS ORDINAMENTO,
-       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS DESCR_OPZIONE,
-       MG5W_IDSTATOVAR_MG5V AS STATO, MG5W_IDPROV, MG5W_DITTA_CG18
-INTO #TMP_STATIOPZIONI
-FROM MG5H_COMPRAGVAR
-INNER JOIN MG5E_OPZIONI
-ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E
-LEFT OUTER JOIN MG5W_PROVSTATI
-ON MG5W_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5W_CODART_MG66 {CondArt} AND MG5W_CODICEVAR1_MG5F = MG5H_CODICEVAR_MG5F AND
-   MG5W_RAGGR1_MG5G = MG5H_RAGGR_MG5G AND MG5W_OPZIONE1_MG5E = MG5H_OPZIONE_MG5E AND MG5W_RAGGR2_MG5G IS NULL AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL
-WHERE MG5H_DITTA_CG18 = {Ditta} AND MG5H_CODICEVAR_MG5F = '{Var}' AND MG5H_RAGGR_MG5G = '{Raggr}')sql";
-    Values grouped = a1;
-    grouped.emplace_back("{Raggr}", "COL-MAGLIA");
     drop("#TMP_STATIOPZIONI");
-    c.execute(fill(inGrouping, grouped));
+    c.execute(sqlOptionStates("1", "= 'MAGLIA-001'", "A1", "COL-MAGLIA"));
     EXPECT_EQ(query(c,
                     "SELECT OPZIONE, DESCR_OPZIONE, STATO FROM #TMP_STATIOPZIONI ORDER BY "
                     "ORDINAMENTO"),
@@ -365,11 +304,15 @@ WHERE MG5H_DITTA_CG18 = {Ditta} AND MG5H_CODICEVAR_MG5F = '{Var}' AND MG5H_RAGGR
         "{CondArt} AND MG5W_CODICEVAR1_MG5F = '{Var}' AND MG5W_RAGGR1_MG5G {CondRaggr} AND "
         "MG5W_OPZIONE1_MG5E IS NULL AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_RAGGR2_MG5G IS NULL "
         "AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL";
-    Values whole = one;
-    whole.emplace_back("{CondRaggr}", "IS NULL");
+    const Values whole = {{"{Ditta}", "1"},
+                          {"{Var}", "A0"},
+                          {"{CondArt}", "= 'MAGLIA-001'"},
+                          {"{CondRaggr}", "IS NULL"}};
     EXPECT_EQ(c.execute(fill(removeGrouping, whole)), 1);
-    Values base = generalOptions;
-    base.emplace_back("{CondRaggr}", "= 'COL-BASE'");
+    const Values base = {{"{Ditta}", "1"},
+                         {"{Var}", "A1"},
+                         {"{CondArt}", "IS NULL"},
+                         {"{CondRaggr}", "= 'COL-BASE'"}};
     const std::string condition =
         fill(removeGrouping, base).substr(std::string("DELETE FROM MG5W_PROVSTATI").size());
     db::Recordset rs;
@@ -398,45 +341,20 @@ WHERE MG5H_DITTA_CG18 = {Ditta} AND MG5H_CODICEVAR_MG5F = '{Var}' AND MG5H_RAGGR
         "AND MG5T_CODICE = '{Codice}'";
     EXPECT_EQ(query(c, fill(season, {{"{Ditta}", "1"}, {"{Codice}", "ai2026"}})), (Rows{{"4"}}));
     EXPECT_EQ(query(c, fill(season, {{"{Ditta}", "2"}, {"{Codice}", "AI2026"}})), Rows{});
-    const char* const seasonFree =
-        R"sql(SELECT MG5E_OPZIONE AS OPZIONE, 0 AS ORDINAMENTO, MG5E_DESCR AS DESCR_OPZIONE, MG5U_IDSTATOVAR_MG5V AS STATO
-INTO #TMP_STATISTAGIONI
-FROM MG5E_OPZIONI
-LEFT OUTER JOIN MG5U_VARSTAG
-ON MG5U_DITTA_CG18 = MG5E_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = {IdStagione} AND MG5U_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND
-   MG5U_CODART_MG66 = '{CodArt}' AND MG5U_RAGGR_MG5G IS NULL AND MG5U_OPZIONE_MG5E = MG5E_OPZIONE
-WHERE MG5E_DITTA_CG18 = {Ditta} AND MG5E_CODICEVAR_MG5F = '{Var}')sql";
-    const Values cardigan = {
-        {"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-002"}, {"{Var}", "A0"}, {"{IdStagione}", "4"}};
     drop("#TMP_STATISTAGIONI");
-    c.execute(fill(seasonFree, cardigan));
+    c.execute(sqlSeasonOptionStates("1", "MAGLIA-002", "A0", "4", ""));
     const char* const seasonRows =
         "SELECT OPZIONE, DESCR_OPZIONE, STATO FROM #TMP_STATISTAGIONI WHERE STATO IS NOT NULL "
         "ORDER BY ORDINAMENTO";
     EXPECT_EQ(query(c, seasonRows), (Rows{{"XS", "Extra small", "3"}}));
     EXPECT_EQ(count(c, "#TMP_STATISTAGIONI"), 14);
-    const char* const seasonGrouped =
-        R"sql(SELECT MG5H_OPZIONE_MG5E AS OPZIONE, MG5H_SEQOPZIONE AS ORDINAMENTO,
-       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS DESCR_OPZIONE, MG5U_IDSTATOVAR_MG5V AS STATO
-INTO #TMP_STATISTAGIONI
-FROM MG5H_COMPRAGVAR
-INNER JOIN MG5E_OPZIONI
-ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E
-LEFT OUTER JOIN MG5U_VARSTAG
-ON MG5U_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5U_IDSTAGIONE_MG5T = {IdStagione} AND MG5U_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND
-   MG5U_CODART_MG66 = '{CodArt}' AND MG5U_RAGGR_MG5G = MG5H_RAGGR_MG5G AND MG5U_OPZIONE_MG5E = MG5H_OPZIONE_MG5E
-WHERE MG5H_DITTA_CG18 = {Ditta} AND MG5H_CODICEVAR_MG5F = '{Var}' AND MG5H_RAGGR_MG5G = '{Raggr}')sql";
-    const Values sweater = {{"{Ditta}", "1"},
-                            {"{CodArt}", "MAGLIA-001"},
-                            {"{Var}", "A1"},
-                            {"{IdStagione}", "4"},
-                            {"{Raggr}", "COL-MAGLIA"}};
     drop("#TMP_STATISTAGIONI");
-    c.execute(fill(seasonGrouped, sweater));
+    c.execute(sqlSeasonOptionStates("1", "MAGLIA-001", "A1", "4", "COL-MAGLIA"));
     EXPECT_EQ(query(c, "SELECT OPZIONE, STATO FROM #TMP_STATISTAGIONI ORDER BY ORDINAMENTO"),
               (Rows{{"BLU", "2"}, {"GRI", "2"}, {"ROS", "3"}, {"VER", "NULL"}, {"CAM", "6"}}));
-    Values gone = sweater;
-    gone.insert(gone.end(), {{"{CondRaggr}", "= 'COL-MAGLIA'"}, {"{Opzione}", "CAM"}});
+    const Values gone = {
+        {"{Ditta}", "1"},      {"{CodArt}", "MAGLIA-001"},        {"{Var}", "A1"},
+        {"{IdStagione}", "4"}, {"{CondRaggr}", "= 'COL-MAGLIA'"}, {"{Opzione}", "CAM"}};
     EXPECT_EQ(c.execute(fill("DELETE FROM MG5U_VARSTAG WHERE MG5U_DITTA_CG18 = {Ditta} AND "
                              "MG5U_IDSTAGIONE_MG5T = {IdStagione} AND MG5U_CODICEVAR_MG5F = "
                              "'{Var}' AND MG5U_CODART_MG66 = '{CodArt}' AND MG5U_RAGGR_MG5G "
