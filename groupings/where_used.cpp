@@ -96,8 +96,9 @@ bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere ge
                        {db::Value(nuovo)});
     if (static_cast<int>(nuovo.size()) > massimo)
         return rifiuta("Il codice " + nuovo + " supera la lunghezza massima di " +
-                           std::to_string(massimo) + " caratteri.",
-                       91833, {db::Value(nuovo), db::Value(massimo)});
+                           common::countText(massimo, common::kCaratteri) + ".",
+                       91833,
+                       {db::Value(nuovo), db::Value(ws.CountText(massimo, common::kCaratteri))});
     const bool esiste = genere == Genere::Opzione
                             ? conta(cn, sqlEsisteOpzione(u, nuovo)) > 0
                             : conta(cn, sqlEsisteRaggruppamento(u, nuovo)) > 0;
