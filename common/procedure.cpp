@@ -55,6 +55,23 @@ bool Procedure::step(const std::function<void()>& statement) {
     return false;
 }
 
+void rollbackQuietly(db::Connection& cn) {
+    try {
+        if (cn.transactionDepth() > 0)
+            cn.rollbackTransaction();
+    } catch (...) {
+    }
+}
+
+void beginWhole(Procedure& p, db::Connection& cn) {
+    p.onAbort([&cn] { rollbackQuietly(cn); });
+    p.step([&] { cn.beginTransaction(); });
+}
+
+bool commitWhole(Procedure& p, db::Connection& cn) {
+    return commitWhole(p, cn, [&cn] { rollbackQuietly(cn); });
+}
+
 bool commitWhole(Procedure& p, db::Connection& cn, const std::function<void()>& undo) {
     if (!p.running())
         return false;

@@ -61,10 +61,20 @@ private:
     int lastAnswer_ = 0;
 };
 
+// Rolls back cn's open transaction, if there is one, and swallows what the
+// rollback raises: it is the clean-up of a command that has already failed,
+// and a second report would only hide the first.
+void rollbackQuietly(db::Connection& cn);
+
+// Starts a command's transaction on cn as a step of p; abort rolls it back.
+void beginWhole(Procedure& p, db::Connection& cn);
+
 // Ends a command's transaction on cn as one piece: it commits only when every
 // step ran (a step passed over by ignore would leave part of the command),
 // otherwise, or when the commit fails, it runs undo (the rollback). Answers
 // whether the command was committed.
 bool commitWhole(Procedure& p, db::Connection& cn, const std::function<void()>& undo);
+// The same, with the quiet rollback as undo.
+bool commitWhole(Procedure& p, db::Connection& cn);
 
 }  // namespace common

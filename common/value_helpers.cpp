@@ -5,17 +5,14 @@
 
 #include "common/window_services.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/formatters.h"
 
 namespace common {
 
 namespace {
 
-std::string rtrim(std::string text) {
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
+using db::rtrim;
 
 std::string trim(const std::string& text) {
     std::size_t first = text.find_first_not_of(' ');
@@ -323,6 +320,12 @@ std::string SqlVariantSizes(const std::string& ditta) {
            "FROM MG5F_DIMECONF WITH (NOLOCK)\n"
            "WHERE MG5F_DITTA_CG18 = " +
            ditta;
+}
+
+std::string SqlItemManagesVariants(const std::string& ditta, const std::string& codArt) {
+    return "SELECT TOP 1 1 FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta +
+           " AND       MG6B_CODART_MG66 = '" + RaddoppiaApici(codArt) +
+           "' AND       MG6B_FLGGESTVAR = 1";
 }
 
 }  // namespace common

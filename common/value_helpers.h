@@ -120,5 +120,8 @@ std::string SqlEmptySlot(int size);
 std::string SqlClearSlot(const std::string& column, int start, int size);
 // The company's variant dimensions with the start of each slot (MG5F_START).
 std::string SqlVariantSizes(const std::string& ditta);
+// A row when the item manages some variant (the window's side bar and the
+// activation tab ask it).
+std::string SqlItemManagesVariants(const std::string& ditta, const std::string& codArt);
 
 }  // namespace common

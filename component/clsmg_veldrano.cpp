@@ -5,6 +5,7 @@
 
 #include "platform/controls/record_frame.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/component_registry.h"
 #include "platform/framework/global.h"
 #include "platform/framework/hypermedia.h"
@@ -25,11 +26,7 @@ void passo(F&& f) {
     }
 }
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 }  // namespace
 

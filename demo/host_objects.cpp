@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/db/host_objects.h"
+#include "platform/db/value.h"
 
 namespace demo {
 namespace {
@@ -15,11 +16,7 @@ using db::FieldType;
 using db::Value;
 using Rows = std::vector<std::vector<Value>>;
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 bool isBlank(const Value& v) {
     return v.isEmptyOrNull() || rtrim(v.toText()).empty();

@@ -8,6 +8,7 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "descriptions/composer.h"
+#include "descriptions/descriptions_sql.h"
 #include "platform/controls/progress.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
@@ -23,10 +24,6 @@ const bool registered =
                                   [] { return std::make_unique<CLSFW_CALCDESCRVAR>(); }),
      true);
 
-std::string lit(const std::string& text) {
-    return "'" + common::RaddoppiaApici(text) + "'";
-}
-
 std::vector<std::vector<db::Value>> rowsOf(db::Connection& cn, const std::string& sql) {
     db::BatchResult r = cn.run(sql);
     if (r.resultSets.empty())
@@ -39,11 +36,6 @@ std::string padded(const std::string& code, int width) {
     while (static_cast<int>(out.size()) < width)
         out += ' ';
     return out;
-}
-
-bool isConnectionFailure(const std::string& sqlState) {
-    return sqlState.rfind("08", 0) == 0 || sqlState == "HYT00" || sqlState == "HYT01" ||
-           sqlState == "40001";
 }
 
 std::string opzioneField(int index) {
@@ -110,9 +102,7 @@ void CLSFW_CALCDESCRVAR::CalcolaDescrizioneOpzione() {
     // Read again for every article: options and descriptions may change.
     composer_.reset();
     Composer& c = composer();
-    if (rowsOf(*cn, "SELECT TOP 1 1 FROM MG66_ANAGRART WITH (NOLOCK) WHERE MG66_DITTA_CG18 = " +
-                        ditta() + " AND MG66_CODART = " + lit(item))
-            .empty()) {
+    if (rowsOf(*cn, sqlItemExists(ditta(), item)).empty()) {
         esito(2, "Articolo " + item + " inesistente.");
         return;
     }
@@ -144,19 +134,12 @@ void CLSFW_CALCDESCRVAR::UpdateDescrizioneOpzione() {
         return;
     }
     const std::string code = padded(TextProperty("CodiceOpzione"), composer().larghezza());
-    const std::string key =
-        " WHERE MG87_DITTA_CG18 = " + ditta() + " AND MG87_CODART_MG66 = " + lit(item) +
-        " AND MG87_OPZIONE_MG5E = " + lit(code) + " AND MG87_LINGUA_MG52 = " + lit(lang);
     const std::string text = tronca(DescrizioneArticoloOpzione(), kLunghezzaDescrizione);
     try {
-        if (cn->execute("UPDATE MG87_ARTDESC SET MG87_DESCART = " + lit(text) + key) == 0)
-            cn->execute(
-                "INSERT INTO MG87_ARTDESC (MG87_DITTA_CG18, MG87_CODART_MG66, MG87_OPZIONE_MG5E, "
-                "MG87_LINGUA_MG52, MG87_DESCART) VALUES (" +
-                ditta() + ", " + lit(item) + ", " + lit(code) + ", " + lit(lang) + ", " +
-                lit(text) + ")");
+        if (cn->execute(sqlSetDescription(ditta(), item, code, lang, text)) == 0)
+            cn->execute(sqlInsertDescription(ditta(), item, code, lang, text));
     } catch (const db::DbError& e) {
-        if (isConnectionFailure(e.sqlState()))
+        if (db::isConnectionFailure(e.sqlState()))
             throw;
         esito(9, e.what());
     }
@@ -219,12 +202,7 @@ void CLSFW_CALCDESCRVAR::Genera() {
 
     std::vector<std::string> items;
     if (!condizione_.empty())
-        for (const auto& row :
-             rowsOf(*cn,
-                    "SELECT DISTINCT MG6B_CODART_MG66 FROM MG6B_GESVARART WITH (NOLOCK) "
-                    "WHERE MG6B_DITTA_CG18 = " +
-                        ditta() + " AND (" + condizione_ +
-                        ") AND MG6B_FLGGESTVAR = 1 ORDER BY MG6B_CODART_MG66"))
+        for (const auto& row : rowsOf(*cn, sqlManagingItems(ditta(), condizione_)))
             items.push_back(common::NzStringa(row.at(0)));
 
     for (const std::string& item : items) {
@@ -235,12 +213,7 @@ void CLSFW_CALCDESCRVAR::Genera() {
         if (total == 0)
             continue;
         std::map<std::string, std::pair<std::string, std::string>> current;
-        for (const auto& row :
-             rowsOf(*cn,
-                    "SELECT MG87_OPZIONE_MG5E, MG87_DESCART, MG87_DESCARTEST FROM MG87_ARTDESC "
-                    "WITH (NOLOCK) WHERE MG87_DITTA_CG18 = " +
-                        ditta() + " AND MG87_CODART_MG66 = " + lit(item) +
-                        " AND MG87_LINGUA_MG52 = " + lit(lingua_) + " AND MG87_OPZIONE_MG5E <> ''"))
+        for (const auto& row : rowsOf(*cn, sqlStoredDescriptions(ditta(), item, lingua_)))
             current[common::NzStringa(row.at(0))] = {common::NzStringa(row.at(1)),
                                                      common::NzStringa(row.at(2))};
         // Every combination, the last variant turning fastest.
@@ -281,15 +254,7 @@ void CLSFW_CALCDESCRVAR::Genera() {
 
 std::vector<std::vector<std::string>> CLSFW_CALCDESCRVAR::coppieNonValide(const std::string& item) {
     std::vector<std::vector<std::string>> pairs;
-    for (const auto& row : rowsOf(
-             *connessione(),
-             "SELECT MG5W_CODICEVAR1_MG5F, MG5W_OPZIONE1_MG5E, MG5W_CODICEVAR2_MG5F, "
-             "MG5W_OPZIONE2_MG5E FROM MG5W_PROVSTATI WITH (NOLOCK) INNER JOIN MG5V_STATIVAR WITH "
-             "(NOLOCK) ON MG5V_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5V_IDSTATOVAR = "
-             "MG5W_IDSTATOVAR_MG5V WHERE MG5W_DITTA_CG18 = " +
-                 ditta() + " AND (MG5W_CODART_MG66 = " + lit(item) +
-                 " OR MG5W_CODART_MG66 IS NULL) AND MG5W_OPZIONE1_MG5E IS NOT NULL AND "
-                 "MG5W_OPZIONE2_MG5E IS NOT NULL AND (MG5V_ATTIVO IS NULL OR MG5V_ATTIVO = 0)"))
+    for (const auto& row : rowsOf(*connessione(), sqlInvalidPairs(ditta(), item)))
         pairs.push_back({common::NzStringa(row.at(0)), common::NzStringa(row.at(1)),
                          common::NzStringa(row.at(2)), common::NzStringa(row.at(3))});
     return pairs;
@@ -367,11 +332,7 @@ void CLSFW_CALCDESCRVAR::Memorizza() {
     std::vector<std::string> languages{lingua_};
     if (tutteLingue_) {
         languages = {""};
-        for (const auto& row : rowsOf(cn,
-                                      "SELECT MG52_CODLINGUA FROM MG52_LINGUE WITH (NOLOCK) "
-                                      "INNER JOIN MG47_PARMAGLINGUE WITH (NOLOCK) ON "
-                                      "MG47_DITTA_CG18 = " +
-                                          ditta() + " AND  MG47_CODLINGUA_MG52 = MG52_CODLINGUA"))
+        for (const auto& row : rowsOf(cn, sqlCompanyLanguageCodes(ditta())))
             languages.push_back(common::NzStringa(row.at(0)));
     }
 
@@ -412,10 +373,7 @@ void CLSFW_CALCDESCRVAR::Memorizza() {
         if (it != stored.end())
             return it->second;
         std::set<std::string> codes;
-        for (const auto& row : rowsOf(
-                 cn, "SELECT MG87_OPZIONE_MG5E FROM MG87_ARTDESC WHERE MG87_DITTA_CG18 = " +
-                         ditta() + " AND MG87_CODART_MG66 = " + lit(item) +
-                         " AND MG87_LINGUA_MG52 = " + lit(lang) + " AND MG87_OPZIONE_MG5E <> ''"))
+        for (const auto& row : rowsOf(cn, sqlStoredDescriptionCodes(ditta(), item, lang)))
             codes.insert(common::NzStringa(row.at(0)));
         return stored[key] = std::move(codes);
     };
@@ -435,22 +393,14 @@ void CLSFW_CALCDESCRVAR::Memorizza() {
                 if (lang != lingua_)
                     text = c.componi(item, c.opzioniDi(item, code), lang);
                 auto& codes = storedFor(item, lang);
-                const std::string key = " WHERE MG87_DITTA_CG18 = " + ditta() +
-                                        " AND MG87_CODART_MG66 = " + lit(item) +
-                                        " AND MG87_OPZIONE_MG5E = " + lit(code) +
-                                        " AND MG87_LINGUA_MG52 = " + lit(lang);
                 if (codes.count(trimmed)) {
                     if (!sovrascrivi_)
                         continue;
-                    cn.execute("UPDATE MG87_ARTDESC SET MG87_DESCART = " + lit(text.first) +
-                               ", MG87_DESCARTEST = " + lit(text.second) + key);
+                    cn.execute(
+                        sqlSetDescriptions(ditta(), item, code, lang, text.first, text.second));
                 } else {
                     cn.execute(
-                        "INSERT INTO MG87_ARTDESC (MG87_DITTA_CG18, MG87_CODART_MG66, "
-                        "MG87_OPZIONE_MG5E, MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST) "
-                        "VALUES (" +
-                        ditta() + ", " + lit(item) + ", " + lit(code) + ", " + lit(lang) + ", " +
-                        lit(text.first) + ", " + lit(text.second) + ")");
+                        sqlInsertDescriptions(ditta(), item, code, lang, text.first, text.second));
                 }
             }
             avanza(++done, static_cast<long>(rows.size()));
@@ -470,13 +420,7 @@ void CLSFW_CALCDESCRVAR::Memorizza() {
         auto it = now.find(item);
         if (it == now.end()) {
             it = now.emplace(item, std::map<std::string, std::pair<db::Value, db::Value>>()).first;
-            for (const auto& row :
-                 rowsOf(cn,
-                        "SELECT MG87_OPZIONE_MG5E, MG87_DESCART, MG87_DESCARTEST FROM "
-                        "MG87_ARTDESC WITH (NOLOCK) WHERE MG87_DITTA_CG18 = " +
-                            ditta() + " AND MG87_CODART_MG66 = " + lit(item) +
-                            " AND MG87_LINGUA_MG52 = " + lit(lingua_) +
-                            " AND MG87_OPZIONE_MG5E <> ''"))
+            for (const auto& row : rowsOf(cn, sqlStoredDescriptions(ditta(), item, lingua_)))
                 it->second[common::NzStringa(row.at(0))] = {row.at(1), row.at(2)};
         }
         auto found = it->second.find(common::NzStringa(rs.valueAt(r, fCode)));

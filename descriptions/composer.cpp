@@ -1,6 +1,7 @@
 #include "descriptions/composer.h"
 
 #include "common/value_helpers.h"
+#include "descriptions/descriptions_sql.h"
 #include "platform/db/connection.h"
 
 namespace descriptions {
@@ -14,15 +15,8 @@ std::vector<std::vector<db::Value>> rowsOf(db::Connection& cn, const std::string
     return std::move(r.resultSets.back().rows);
 }
 
-std::string lit(const std::string& text) {
-    return "'" + common::RaddoppiaApici(text) + "'";
-}
-
 int intOf(const db::Value& v, int deflt) {
-    auto d = v.toDecimal();
-    if (!d)
-        return deflt;
-    return static_cast<int>(d->toInt64().value_or(deflt));
+    return static_cast<int>(db::integerOf(v, deflt));
 }
 
 }  // namespace
@@ -66,11 +60,7 @@ const std::vector<VarianteArticolo>& Composer::varianti(const std::string& item)
     if (it != items_.end())
         return it->second;
     std::vector<VarianteArticolo> out;
-    for (const auto& row : rowsOf(cn_,
-                                  "SELECT MG6B_CODICEVAR_MG5F, MG6B_CODRAGGVAR_MG5G FROM "
-                                  "MG6B_GESVARART WITH (NOLOCK) WHERE MG6B_DITTA_CG18 = " +
-                                      company_ + " AND MG6B_CODART_MG66 = " + lit(item) +
-                                      " AND MG6B_FLGGESTVAR = 1 ORDER BY MG6B_CODICEVAR_MG5F")) {
+    for (const auto& row : rowsOf(cn_, sqlManagedVariants(company_, item))) {
         VarianteArticolo v;
         v.codice = common::NzStringa(row.at(0));
         v.indice = common::indiceVariante(v.codice);
@@ -81,20 +71,7 @@ const std::vector<VarianteArticolo>& Composer::varianti(const std::string& item)
                 v.start = s.start;
                 v.size = s.size;
             }
-        const std::string sql =
-            grouping.empty()
-                ? "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WITH (NOLOCK) WHERE "
-                  "MG5E_DITTA_CG18 = " +
-                      company_ + " AND MG5E_CODICEVAR_MG5F = " + lit(v.codice) +
-                      " ORDER BY MG5E_OPZIONE"
-                : "SELECT MG5H_OPZIONE_MG5E, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE "
-                  "MG5H_DESCR END) FROM MG5H_COMPRAGVAR WITH (NOLOCK) INNER JOIN MG5E_OPZIONI WITH "
-                  "(NOLOCK) ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
-                  "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE "
-                  "MG5H_DITTA_CG18 = " +
-                      company_ + " AND MG5H_CODICEVAR_MG5F = " + lit(v.codice) +
-                      " AND MG5H_RAGGR_MG5G = " + lit(grouping) + " ORDER BY MG5H_SEQOPZIONE";
-        for (const auto& o : rowsOf(cn_, sql)) {
+        for (const auto& o : rowsOf(cn_, sqlOptionsOfVariant(company_, v.codice, grouping))) {
             const std::string option = common::NzStringa(o.at(0));
             v.opzioni.push_back(option);
             v.descrizioni[option] = common::NzStringa(o.at(1));
@@ -114,12 +91,7 @@ std::pair<std::string, std::string> Composer::testoArticolo(const std::string& i
         return it->second;
     std::pair<std::string, std::string> base, inLanguage;
     bool found = false;
-    for (const auto& row : rowsOf(
-             cn_,
-             "SELECT MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST FROM MG87_ARTDESC "
-             "WITH (NOLOCK) WHERE MG87_DITTA_CG18 = " +
-                 company_ + " AND MG87_CODART_MG66 = " + lit(item) +
-                 " AND MG87_OPZIONE_MG5E = '' AND MG87_LINGUA_MG52 IN ('', " + lit(lang) + ")")) {
+    for (const auto& row : rowsOf(cn_, sqlItemTexts(company_, item, lang))) {
         std::pair<std::string, std::string> t{common::NzStringa(row.at(1)),
                                               common::NzStringa(row.at(2))};
         if (common::NzStringa(row.at(0)).empty())
@@ -130,10 +102,7 @@ std::pair<std::string, std::string> Composer::testoArticolo(const std::string& i
         }
     }
     if (base.first.empty())
-        for (const auto& row : rowsOf(cn_,
-                                      "SELECT MG66_DESCART FROM MG66_ANAGRART WITH (NOLOCK) "
-                                      "WHERE MG66_DITTA_CG18 = " +
-                                          company_ + " AND MG66_CODART = " + lit(item)))
+        for (const auto& row : rowsOf(cn_, sqlItemDescription(company_, item)))
             base.first = common::NzStringa(row.at(0));
     return texts_[key] = found ? inLanguage : base;
 }

@@ -16,6 +16,7 @@
 #include "common/window_services.h"
 #include "descriptions/calcdescrvar.h"
 #include "descriptions/composer.h"
+#include "descriptions/descriptions_sql.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/progress.h"
 #include "platform/db/connection.h"
@@ -156,11 +157,7 @@ void GeneradTab::LoadLanguages() {
     CBO_LINGUA->clear();
     CBO_LINGUA->addItem(QString(), 0);
     db::Recordset rs;
-    rs.open(
-        "SELECT MG52_CODLINGUA, MG52_DESCRLINGUA FROM MG52_LINGUE WITH (NOLOCK) INNER JOIN "
-        "MG47_PARMAGLINGUE WITH (NOLOCK) ON MG47_DITTA_CG18 = " +
-            card().companyCode() + " AND  MG47_CODLINGUA_MG52 = MG52_CODLINGUA",
-        card().connection());
+    rs.open(sqlCompanyLanguages(card().companyCode()), card().connection());
     for (long r = 0; r < rs.recordCount(); ++r)
         CBO_LINGUA->addItem(
             QString::fromStdString(rs.valueAt(r, 0).toText() + "-" + rs.valueAt(r, 1).toText()),
@@ -407,7 +404,7 @@ void GeneradTab::SelezionaRighe(bool pick) {
     common::Procedure p(card(), "SelezionaRighe");
     p.step([&] {
         db::Recordset* rs = calc_ ? calc_->Risultato() : nullptr;
-        if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+        if (!rs || !rs->hasCurrentRow())
             return;
         Attesa attesa;
         const long row = rs->absolutePosition() - 1;
@@ -425,8 +422,7 @@ void GeneradTab::QGRID_GENERAD_CheckEditToggleClick(int column, long row, bool& 
         db::Recordset* rs = calc_ ? calc_->Risultato() : nullptr;
         if (!rs || QGRID_GENERAD->Columns().Item(column).Field() != "SELEZ")
             return;
-        auto d = rs->valueAt(row, rs->fieldIndex("SELEZ")).toDecimal();
-        const long long now = d ? d->toInt64().value_or(0) : 0;
+        const long long now = db::integerOf(rs->valueAt(row, rs->fieldIndex("SELEZ")));
         const long long next = now - 1 < 0 ? 1 - now : now - 1;
         if (CHK_VALCONFVAR->isChecked() && next == 0) {
             const int f = rs->fieldIndex("FLGVARVALIDA");

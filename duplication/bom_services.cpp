@@ -10,11 +10,6 @@
 
 namespace duplication {
 
-bool isConnectionFailure(const std::string& sqlState) {
-    return sqlState.rfind("08", 0) == 0 || sqlState == "HYT00" || sqlState == "HYT01" ||
-           sqlState == "40001";
-}
-
 namespace {
 
 bool itemExists(db::Connection& cn, const std::string& company, const std::string& item) {
@@ -158,7 +153,7 @@ public:
         try {
             error_ = copy(company);
         } catch (const db::DbError& e) {
-            if (isConnectionFailure(e.sqlState()))
+            if (db::isConnectionFailure(e.sqlState()))
                 throw;
             error_ = e.sqlState().rfind("23", 0) == 0 ? kErrDuplicazione : kErrGenerico;
         } catch (const std::exception&) {

@@ -91,8 +91,4 @@ public:
 std::unique_ptr<VariantPreparer> createVariantPreparer();
 std::unique_ptr<BomDuplicator> createBomDuplicator();
 
-// Whether a database error is one of the connection itself, which a retry
-// may overcome (link lost, timeout, deadlock), rather than of the data.
-bool isConnectionFailure(const std::string& sqlState);
-
 }  // namespace duplication

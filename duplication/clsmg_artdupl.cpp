@@ -181,10 +181,7 @@ void FRMMG_ARTDUPL::copia(const std::string& code, const std::string& descriptio
                quoted(item_);
     };
     common::Procedure p(services_, "CMD_DUPLICA_Click");
-    p.onAbort([&] {
-        if (cn_.transactionDepth() > 0)
-            cn_.rollbackTransaction();
-    });
+    p.onAbort([&] { common::rollbackQuietly(cn_); });
     std::string columns, values;
     p.step([&] {
         // Every column of the item row is copied but its key, description,

@@ -23,10 +23,7 @@ std::string rtrimmed(const db::Value& value) {
 }
 
 long long integer(const db::Value& value, long long deflt) {
-    auto d = value.toDecimal();
-    if (!d)
-        return deflt;
-    return d->toInt64().value_or(deflt);
+    return db::integerOf(value, deflt);
 }
 
 std::string quoted(const std::string& text) {

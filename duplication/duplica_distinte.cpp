@@ -75,10 +75,7 @@ void DuplPane::CMD_DUPL_ButtonClick() {
         std::function<void()> f;
         ~Finally() { f(); }
     } finally{finish};
-    p.onAbort([&] {
-        if (cn.transactionDepth() > 0)
-            cn.rollbackTransaction();
-    });
+    p.onAbort([&] { common::rollbackQuietly(cn); });
 
     p.step([&] {
         if (textOf(TXT_ARTICOLO_ORIG).empty()) {

@@ -6,6 +6,7 @@
 #include "common/item_card.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
+#include "groupings/groupings_sql.h"
 #include "platform/db/recordset.h"
 
 namespace groupings {
@@ -20,13 +21,7 @@ void CaricaComboVarianti(common::ItemCard& card, QComboBox* combo) {
         combo->clear();
     });
     p.step([&] {
-        rs.open(
-            "SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG6B_GESVARART INNER JOIN "
-            "MG5F_DIMECONF ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND    MG5F_CODICEVAR = "
-            "MG6B_CODICEVAR_MG5F WHERE MG6B_DITTA_CG18  = " +
-                card.companyCode() + " AND       MG6B_CODART_MG66 = '" +
-                common::RaddoppiaApici(card.currentItem()) + "' AND       MG6B_FLGGESTVAR = 1",
-            card.connection());
+        rs.open(sqlItemManagedVariants(card.companyCode(), card.currentItem()), card.connection());
     });
     p.step([&] {
         const QSignalBlocker quiet(combo);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "common/value_helpers.h"
+#include "groupings/groupings_sql.h"
 #include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
@@ -17,10 +18,6 @@
 namespace groupings {
 
 namespace {
-
-std::string lit(const std::string& text) {
-    return common::FormatoDBTesto(db::Value(text), common::kTesto, true);
-}
 
 const bool registrato = [] {
     framework::RegisterComponent(kProgIdOpzioni, [] { return std::make_unique<CLSMG_OPZIONI>(); });
@@ -85,9 +82,7 @@ FRMMG_OPZIONI::FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std:
 
     try {
         db::Recordset dim;
-        dim.open("SELECT MG5F_SIZE FROM MG5F_DIMECONF WITH (NOLOCK) WHERE MG5F_DITTA_CG18 = " +
-                     ditta_ + " AND MG5F_CODICEVAR = '" + common::RaddoppiaApici(variante_) + "'",
-                 cn_);
+        dim.open(sqlVariantSize(ditta_, variante_), cn_);
         if (dim.recordCount() == 1) {
             auto d = dim.value("MG5F_SIZE").toDecimal();
             if (d && d->toInt64().value_or(0) > 0)
@@ -108,12 +103,7 @@ void FRMMG_OPZIONI::carica(const std::string& posizionaSu) {
     rs_.reset();
     auto rs = std::make_unique<db::Recordset>();
     try {
-        rs->open(
-            "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WITH (NOLOCK) WHERE "
-            "MG5E_DITTA_CG18 = " +
-                ditta_ + " AND MG5E_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante_) +
-                "' ORDER BY MG5E_OPZIONE",
-            cn_);
+        rs->open(sqlVariantOptions(ditta_, variante_, true), cn_);
     } catch (const std::exception& e) {
         LBL_STATO->setText(QString::fromStdString(e.what()));
         return;
@@ -131,7 +121,7 @@ void FRMMG_OPZIONI::carica(const std::string& posizionaSu) {
 }
 
 void FRMMG_OPZIONI::rigaCambiata() {
-    if (!rs_ || rs_->eof() || rs_->bof())
+    if (!rs_ || !rs_->hasCurrentRow())
         return;
     TXT_OPZIONE->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_OPZIONE"))));
     TXT_DESCR->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_DESCR"))));
@@ -162,15 +152,9 @@ bool FRMMG_OPZIONI::salva() {
     }
     try {
         if (esiste)
-            cn_.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + lit(descr) +
-                        " WHERE MG5E_DITTA_CG18 = " + ditta_ + " AND MG5E_CODICEVAR_MG5F = '" +
-                        common::RaddoppiaApici(variante_) + "' AND MG5E_OPZIONE = " + lit(codice));
+            cn_.execute(sqlWindowSetOptionDescription(ditta_, variante_, codice, descr));
         else
-            cn_.execute(
-                "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-                "MG5E_DESCR) VALUES (" +
-                ditta_ + ", '" + common::RaddoppiaApici(variante_) + "', " + lit(codice) + ", " +
-                lit(descr) + ")");
+            cn_.execute(sqlWindowInsertOption(ditta_, variante_, codice, descr));
     } catch (const std::exception& e) {
         LBL_STATO->setText(QString::fromStdString(e.what()));
         return false;
@@ -181,13 +165,11 @@ bool FRMMG_OPZIONI::salva() {
 }
 
 bool FRMMG_OPZIONI::elimina() {
-    if (!rs_ || rs_->eof() || rs_->bof())
+    if (!rs_ || !rs_->hasCurrentRow())
         return false;
     const std::string codice = common::NzStringa(rs_->value("MG5E_OPZIONE"));
     try {
-        cn_.execute("DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + ditta_ +
-                    " AND MG5E_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante_) +
-                    "' AND MG5E_OPZIONE = " + lit(codice));
+        cn_.execute(sqlWindowDeleteOption(ditta_, variante_, codice));
     } catch (const db::DbError& e) {
         LBL_STATO->setText(e.sqlState() == db::sqlstate::kIntegrity
                                ? QStringLiteral("L'opzione \u00e8 gi\u00e0 stata utilizzata. "

@@ -9,6 +9,7 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/frmmg_raggr.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/option_lists.h"
 #include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
@@ -85,7 +86,7 @@ void abilita(QWidget* w, bool on) {
 
 std::string descrizioneArticolo(common::ItemCard& card) {
     db::Recordset* item = card.itemRecordset();
-    if (!item || !item->isOpen() || item->eof() || item->bof())
+    if (!item || !item->hasCurrentRow())
         return {};
     return common::NzValore(item->value("MG66_DESCART"));
 }
@@ -100,21 +101,8 @@ std::string primi40(const std::string& text) {
 
 // ------------------------------------------------------------- statements
 
-std::string sqlUltimoRaggruppamento(const std::string& ditta, const std::string& variante) {
-    const std::string var = common::RaddoppiaApici(variante);
-    return "SELECT SUBSTRING (MAX(MG5G_CODRAGGVAR),4,6) AS ULTIMO FROM MG5G_RAGGVAR WHERE "
-           "MG5G_DITTA_CG18     = " +
-           ditta + " AND       MG5G_CODICEVAR_MG5F = '" + var +
-           "'      AND       MG5G_CODRAGGVAR LIKE '" + var +
-           "-%'     AND       ISNUMERIC(SUBSTRING(MG5G_CODRAGGVAR,4,6)) = 1    AND       "
-           "LEN(SUBSTRING(MG5G_CODRAGGVAR,4,6)) = 6";
-}
-
 std::string NextGroupingCode(const std::string& variante, const std::string& ultimo) {
-    long long numero = 0;
-    const db::Value n = common::NzNumero(db::Value(pulito(ultimo)));
-    if (auto d = n.toDecimal())
-        numero = d->toInt64().value_or(0);
+    const long long numero = db::integerOf(common::NzNumero(db::Value(pulito(ultimo))));
     const std::string cifre = "000000" + std::to_string(numero + 1);
     return variante + "-" + cifre.substr(cifre.size() - 6);
 }
@@ -253,12 +241,7 @@ void TXT_DESRAGGR1_Validate(common::ItemCard& card) {
     p.step([&] {
         const std::string descr = primi40(st.TXT_DESRAGGR1->text().toStdString());
         card.connection().execute(
-            "UPDATE MG5G_RAGGVAR SET MG5G_DESCRRAGGVAR = " +
-            common::FormatoDBTesto(db::Value(descr), common::kTesto, true) +
-            " WHERE MG5G_DITTA_CG18     = " + card.companyCode() +
-            "    AND       MG5G_CODICEVAR_MG5F = '" + common::RaddoppiaApici(st.variante) +
-            "' AND       MG5G_CODRAGGVAR     = " +
-            common::FormatoDBTesto(db::Value(st.raggruppamento), common::kTesto, true));
+            sqlSetGroupingDescription(card.companyCode(), st.variante, st.raggruppamento, descr));
     });
     p.step([&] { st.TXT_DESRAGGR1->setEnabled(false); });
 }
@@ -290,10 +273,7 @@ void CMD_ASSOCIA_Click(common::ItemCard& card) {
 
 std::string GetDescrVariante(common::ItemCard& card, const std::string& variante) {
     db::Recordset rs;
-    rs.open("SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WITH (NOLOCK) WHERE MG5F_DITTA_CG18 = " +
-                card.companyCode() + " AND       MG5F_CODICEVAR  = '" +
-                common::RaddoppiaApici(variante) + "'",
-            card.connection());
+    rs.open(sqlVariantCaption(card.companyCode(), variante), card.connection());
     return rs.recordCount() == 1 ? common::NzStringa(rs.value("MG5F_DESCR_VAR")) : std::string();
 }
 
@@ -347,11 +327,7 @@ bool InserisciRaggruppamento(common::ItemCard& card, const std::string& variante
     bool scritto = false;
     p.step([&] {
         card.connection().execute(
-            "INSERT INTO MG5G_RAGGVAR   (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR, "
-            "MG5G_DESCRRAGGVAR) VALUES ( " +
-            card.companyCode() + ", '" + common::RaddoppiaApici(variante) + "', " +
-            common::FormatoDBTesto(db::Value(raggruppamento), common::kTesto, true) + ", " +
-            common::FormatoDBTesto(db::Value(primi40(descrizione)), common::kTesto, true) + ")");
+            sqlInsertGrouping(card.companyCode(), variante, raggruppamento, primi40(descrizione)));
         scritto = true;
     });
     return scritto;
@@ -366,7 +342,7 @@ std::string CreaRaggruppamentoAutomatico(common::ItemCard& card, const std::stri
         std::string ultimo;
         p.step([&] {
             db::Recordset rs;
-            rs.open(sqlUltimoRaggruppamento(ditta, variante), cn);
+            rs.open(sqlLastGroupingNumber(ditta, variante), cn);
             if (rs.recordCount() > 0)
                 ultimo = common::NzStringa(rs.value("ULTIMO"));
         });
@@ -381,10 +357,7 @@ std::string CreaRaggruppamentoAutomatico(common::ItemCard& card, const std::stri
     const std::string articolo = pulito(card.currentItem());
     auto leggi = [&] {
         db::Recordset rs;
-        rs.open("SELECT MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = " + ditta +
-                    " AND      MG5G_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante) +
-                    "' AND      MG5G_CODRAGGVAR = '" + common::RaddoppiaApici(articolo) + "'",
-                cn);
+        rs.open(sqlGroupingNamedAsItem(ditta, variante, articolo), cn);
         codice = rs.recordCount() > 0 ? common::NzStringa(rs.value("MG5G_CODRAGGVAR")) : "";
     };
     p.step(leggi);
@@ -450,7 +423,7 @@ void TXT_RAGGR1_MenuEntry(common::ItemCard& card, const std::string& key) {
                                   st.variante, card.widget());
         st.frmRaggr = w;
         w->dopoRinomina = [&card](const std::string& vecchio, const std::string& nuovo) {
-            DopoModificaDoveUsata(card, vecchio, nuovo, true);
+            AfterWhereUsedChange(card, vecchio, nuovo, true);
         };
         QObject::connect(w, &FRMMG_RAGGR::CloseFormRaggrVar, w,
                          [&card](const QString& var, const QString& raggr) {

@@ -59,8 +59,6 @@ bool InserisciRaggruppamento(common::ItemCard& card, const std::string& variante
 // MG5F_DESCR_VAR of a variant, "" when there is none; no trap.
 std::string GetDescrVariante(common::ItemCard& card, const std::string& variante);
 
-// The statement that reads the last six-digit number of a variant's codes.
-std::string sqlUltimoRaggruppamento(const std::string& ditta, const std::string& variante);
 // {Var} + "-" + the six rightmost digits of ultimo + 1 ("" counts as 0).
 std::string NextGroupingCode(const std::string& variante, const std::string& ultimo);
 

@@ -13,6 +13,7 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/codici_raggruppamento.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/option_lists.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -27,13 +28,8 @@ StatoOpzioni& stato(common::ItemCard& card) {
     return card.shared<StatoOpzioni>();
 }
 
-std::string lit(const std::string& text) {
-    return common::FormatoDBTesto(db::Value(text), common::kTesto, true);
-}
-
 long numero(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+    return static_cast<long>(db::integerOf(v));
 }
 
 // Rows of one INSERT ... VALUES (the database takes up to 1,000): a few
@@ -49,28 +45,16 @@ short posizione(long value) {
     return static_cast<short>(value);
 }
 
-// The condition of the current grouping's rows, {Raggr} between quotes.
-std::string doveRaggruppamento(common::ItemCard& card) {
-    StatoOpzioni& st = stato(card);
-    return " WHERE MG5H_DITTA_CG18     = " + card.companyCode() +
-           " AND       MG5H_CODICEVAR_MG5F = '" + common::RaddoppiaApici(st.variante) +
-           "' AND       MG5H_RAGGR_MG5G     = '" + common::RaddoppiaApici(st.raggruppamento) + "'";
-}
-
 std::string sqlElimina(common::ItemCard& card, const std::vector<std::string>& opzioni) {
-    return "DELETE MG5H_COMPRAGVAR" + doveRaggruppamento(card) +
-           " AND       MG5H_OPZIONE_MG5E IN " + InList(opzioni);
+    StatoOpzioni& st = stato(card);
+    return sqlRemoveFromGrouping(card.companyCode(), st.variante, st.raggruppamento, opzioni);
 }
 
 // Ends a command's transaction after the error report ended it, and shows
 // the lists as the database now holds them.
 void annulla(common::ItemCard& card) {
     db::Connection& cn = card.connection();
-    try {
-        if (cn.transactionDepth() > 0)
-            cn.rollbackTransaction();
-    } catch (...) {
-    }
+    common::rollbackQuietly(cn);
     StatoOpzioni& st = stato(card);
     CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
 }
@@ -121,13 +105,6 @@ void spuntaInserite(common::ItemCard& card) {
 
 }  // namespace
 
-std::string sqlRigheRaggruppamento(const std::string& ditta, const std::string& variante,
-                                   const std::string& raggruppamento) {
-    return "SELECT * FROM MG5H_COMPRAGVAR WHERE MG5H_DITTA_CG18 =  " + ditta +
-           " AND       MG5H_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante) +
-           "' AND       MG5H_RAGGR_MG5G = " + lit(raggruppamento) + " ORDER BY MG5H_SEQOPZIONE";
-}
-
 void AzzeraTabStati(common::ItemCard& card) {
     card.clearLoadedItems(
         {common::kTabStatiCombinazione, common::kTabStatiStagione, common::kTabStatiVariante});
@@ -152,7 +129,7 @@ void CMD_ADDSEL_Click(common::ItemCard& card) {
     Procedure p(card, "CMD_ADDSEL_Click");
     db::Recordset righe;
     p.step([&] {
-        righe.open(sqlRigheRaggruppamento(card.companyCode(), st.variante, st.raggruppamento), cn);
+        righe.open(sqlGroupingRows(card.companyCode(), st.variante, st.raggruppamento), cn);
     });
     std::vector<std::string> daInserire;
     p.step([&] {
@@ -176,7 +153,7 @@ void CMD_ADDSEL_Click(common::ItemCard& card) {
     short dopo = 0;
     p.step([&] {
         db::Recordset* dest = st.destinazione.get();
-        if (!dest || !dest->isOpen() || dest->eof() || dest->bof())
+        if (!dest || !dest->hasCurrentRow())
             return;
         long seq = numero(dest->value("MG5H_SEQOPZIONE"));
         // The current row's place as stored now: another card on the same
@@ -223,35 +200,23 @@ bool InserisciElementi(common::ItemCard& card, short dopo, const std::vector<std
         // unique key, so no two rows clash on the way.
         p.step([&] {
             posizione(righe.recordCount() + n);
-            cn.execute("UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = MG5H_SEQOPZIONE + " +
-                       std::to_string(n) + doveRaggruppamento(card) +
-                       " AND       MG5H_SEQOPZIONE > " + std::to_string(dopo));
+            cn.execute(
+                sqlShiftGroupingRows(card.companyCode(), st.variante, st.raggruppamento, n, dopo));
         });
     }
     // The new rows a hundred to a statement.
-    const std::string testa =
-        "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_RAGGR_MG5G, "
-        "MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E)  VALUES ";
-    const std::string chiave = "( " + card.companyCode() + ", '" +
-                               common::RaddoppiaApici(st.variante) + "', " +
-                               lit(st.raggruppamento) + ", ";
     for (long da = 0; da < n; da += kRigheInsert) {
         p.step([&] {
             const long a = std::min(n, da + kRigheInsert);
-            std::string sql = testa;
+            std::vector<std::pair<short, std::string>> nuove;
             std::vector<short> sequenze;
             for (long j = da; j < a; ++j) {
                 const short seq = posizione(dopo + j + 1);
-                if (j > da)
-                    sql += ", ";
-                sql += chiave;
-                sql += std::to_string(seq);
-                sql += ", ";
-                sql += lit(opzioni[static_cast<std::size_t>(j)]);
-                sql += ")";
+                nuove.emplace_back(seq, opzioni[static_cast<std::size_t>(j)]);
                 sequenze.push_back(seq);
             }
-            cn.execute(sql);
+            cn.execute(
+                sqlInsertGroupingRows(card.companyCode(), st.variante, st.raggruppamento, nuove));
             st.sequenzeInserite.insert(st.sequenzeInserite.end(), sequenze.begin(), sequenze.end());
         });
     }
@@ -266,21 +231,16 @@ bool InserisciElementi(common::ItemCard& card, short dopo, const std::vector<std
 bool RinumeraRaggruppamento(common::ItemCard& card) {
     db::Connection& cn = card.connection();
     Procedure p(card, "RinumeraRaggruppamento");
-    const std::string dove = doveRaggruppamento(card);
+    const StatoOpzioni& st = stato(card);
     p.step([&] {
         db::Recordset righe;
-        righe.open("SELECT COUNT(*) AS RIGHE FROM MG5H_COMPRAGVAR" + dove, cn);
+        righe.open(sqlCountGroupingRows(card.companyCode(), st.variante, st.raggruppamento), cn);
         posizione(numero(righe.value("RIGHE")));
     });
     // Each row takes its place in position order; rows already in place are
     // not written. One statement, so the work stays on the database.
     p.step([&] {
-        cn.execute(
-            "UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = N.NUOVA FROM MG5H_COMPRAGVAR "
-            "INNER JOIN (SELECT MG5H_OPZIONE_MG5E AS OPZIONE, ROW_NUMBER() OVER (ORDER BY "
-            "MG5H_SEQOPZIONE) AS NUOVA FROM MG5H_COMPRAGVAR" +
-            dove + ") N ON MG5H_COMPRAGVAR.MG5H_OPZIONE_MG5E = N.OPZIONE" + dove +
-            " AND       MG5H_COMPRAGVAR.MG5H_SEQOPZIONE <> N.NUOVA");
+        cn.execute(sqlRenumberGrouping(card.companyCode(), st.variante, st.raggruppamento));
     });
     return p.running() && !p.skipped();
 }
@@ -355,18 +315,10 @@ bool SpostaElementi(common::ItemCard& card, short dopo) {
     });
     if (!p.running() || opzioni.empty())
         return p.running();
-    const std::string lista = InList(opzioni);
-    const std::string var = common::RaddoppiaApici(st.variante);
-    const std::string raggr = common::RaddoppiaApici(st.raggruppamento);
     p.step([&] { ws.EliminaTabellaTemp("#MG5H"); });
     // The moved rows are kept, for their own descriptions.
     p.step([&] {
-        cn.execute(
-            "SELECT * \r\nINTO   #MG5H \r\nFROM   MG5H_COMPRAGVAR WITH (NOLOCK) \r\n"
-            "WHERE  MG5H_DITTA_CG18         = " +
-            card.companyCode() + " \r\n       AND MG5H_CODICEVAR_MG5F = '" + var +
-            "' \r\n       AND MG5H_RAGGR_MG5G     = '" + raggr +
-            "' \r\n       AND MG5H_OPZIONE_MG5E   IN " + lista + "\r\n");
+        cn.execute(sqlKeepMovedRows(card.companyCode(), st.variante, st.raggruppamento, opzioni));
     });
     p.step([&] { cn.execute(sqlElimina(card, opzioni)); });
     bool fatto = false;
@@ -380,21 +332,13 @@ bool SpostaElementi(common::ItemCard& card, short dopo) {
         return false;
     db::Recordset righe;
     p.step([&] {
-        righe.open(sqlRigheRaggruppamento(card.companyCode(), st.variante, st.raggruppamento), cn);
+        righe.open(sqlGroupingRows(card.companyCode(), st.variante, st.raggruppamento), cn);
     });
     p.step([&] { fatto = InserisciElementi(card, dopo, opzioni, righe); });
     if (!p.running() || !fatto)
         return false;
     p.step([&] { righe.close(); });
-    p.step([&] {
-        cn.execute(
-            "UPDATE MG5H_COMPRAGVAR \r\nSET    MG5H_COMPRAGVAR.MG5H_DESCR = #MG5H.MG5H_DESCR \r\n"
-            "FROM   MG5H_COMPRAGVAR WITH (NOLOCK) \r\n       INNER JOIN #MG5H WITH (NOLOCK) \r\n"
-            "           ON  MG5H_COMPRAGVAR.MG5H_DITTA_CG18     = #MG5H.MG5H_DITTA_CG18 \r\n"
-            "           AND MG5H_COMPRAGVAR.MG5H_CODICEVAR_MG5F = #MG5H.MG5H_CODICEVAR_MG5F \r\n"
-            "           AND MG5H_COMPRAGVAR.MG5H_RAGGR_MG5G     = #MG5H.MG5H_RAGGR_MG5G \r\n"
-            "           AND MG5H_COMPRAGVAR.MG5H_OPZIONE_MG5E   = #MG5H.MG5H_OPZIONE_MG5E \r\n");
-    });
+    p.step([&] { cn.execute(kSqlRestoreMovedDescriptions); });
     p.step([&] { ws.EliminaTabellaTemp("#MG5H"); });
     p.step([&] {
         fatto = CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
@@ -434,46 +378,46 @@ void spostaInTransazione(common::ItemCard& card, Procedure& p, short dopo) {
 
 }  // namespace
 
-void CMD_SU_Click(common::ItemCard& card) {
+namespace {
+
+// The ticked rows one place up or down, together; the current row follows
+// the first of them up, the last of them down.
+void moveTicked(common::ItemCard& card, bool up) {
     StatoOpzioni& st = stato(card);
     std::vector<long> spuntate = sequenzeSpuntate(st);
     if (spuntate.empty())
         return;
     // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
     const common::DeclaredWrite change(common::WriteKind::Change);
-    Procedure p(card, "CMD_SU_Click");
-    const long s = spuntate.front();
-    if (s > 1)
-        spostaInTransazione(card, p, posizione(s - 2));
+    Procedure p(card, up ? "CMD_SU_Click" : "CMD_GIU_Click");
+    if (up) {
+        const long s = spuntate.front();
+        if (s > 1)
+            spostaInTransazione(card, p, posizione(s - 2));
+    } else {
+        const long n = static_cast<long>(spuntate.size());
+        const long s = spuntate.back();
+        const long righe = st.destinazione ? st.destinazione->recordCount() : 0;
+        if (s < righe)
+            spostaInTransazione(card, p, posizione(s + 1 - n));
+    }
     if (!p.running())
         return;
     p.step([&] {
         std::vector<long> ora = sequenzeSpuntate(st);
         if (!ora.empty())
-            vaiASequenza(st, ora.front());
+            vaiASequenza(st, up ? ora.front() : ora.back());
     });
 }
 
+}  // namespace
+
+void CMD_SU_Click(common::ItemCard& card) {
+    moveTicked(card, true);
+}
+
 void CMD_GIU_Click(common::ItemCard& card) {
-    StatoOpzioni& st = stato(card);
-    std::vector<long> spuntate = sequenzeSpuntate(st);
-    if (spuntate.empty())
-        return;
-    // A move renumbers the grouping's rows: a change, whatever it deletes and inserts.
-    const common::DeclaredWrite change(common::WriteKind::Change);
-    Procedure p(card, "CMD_GIU_Click");
-    const long n = static_cast<long>(spuntate.size());
-    const long s = spuntate.back();
-    const long righe = st.destinazione ? st.destinazione->recordCount() : 0;
-    if (s < righe)
-        spostaInTransazione(card, p, posizione(s + 1 - n));
-    if (!p.running())
-        return;
-    p.step([&] {
-        std::vector<long> ora = sequenzeSpuntate(st);
-        if (!ora.empty())
-            vaiASequenza(st, ora.back());
-    });
+    moveTicked(card, false);
 }
 
 // ------------------------------------------------------------- descriptions
@@ -481,7 +425,7 @@ void CMD_GIU_Click(common::ItemCard& card) {
 void GRDX_VARIANTI_DESTI_RowChanged(common::ItemCard& card) {
     StatoOpzioni& st = stato(card);
     db::Recordset* rs = st.destinazione.get();
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return;
     if (st.TXT_OPZIONE_DEST)
         st.TXT_OPZIONE_DEST->setText(
@@ -504,9 +448,8 @@ void CMD_OPZDEST_SALVA_Click(common::ItemCard& card) {
         common::NzValore(db::Value(st.TXT_DESOPZIONE_DEST->text().toStdString()));
     Procedure p(card, "CMD_OPZDEST_SALVA_Click");
     p.step([&] {
-        card.connection().execute("UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = " + lit(descr) +
-                                  doveRaggruppamento(card) +
-                                  " AND       MG5H_OPZIONE_MG5E   = " + lit(opzione));
+        card.connection().execute(sqlSetCompositionDescription(card.companyCode(), st.variante,
+                                                               st.raggruppamento, opzione, descr));
     });
     p.step([&] { CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false); });
     p.step([&] {

@@ -51,8 +51,4 @@ bool SpostaElementi(common::ItemCard& card, short posizione);
 // compositions.
 void AzzeraTabStati(common::ItemCard& card);
 
-// The grouping's rows in position order.
-std::string sqlRigheRaggruppamento(const std::string& ditta, const std::string& variante,
-                                   const std::string& raggruppamento);
-
 }  // namespace groupings

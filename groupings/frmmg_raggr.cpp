@@ -11,6 +11,7 @@
 #include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
@@ -87,10 +88,10 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
     // Where the current grouping is used; a rename there shows here at once.
     controls::GridExchange::Of(GRID_RAGGR)
         ->AddMenuEntry(QStringLiteral("Dove \u00e8 usato\u2026"), [this] {
-            if (!rs_ || !rs_->isOpen() || rs_->eof() || rs_->bof())
+            if (!rs_ || !rs_->hasCurrentRow())
                 return;
             const std::string codice = common::NzStringa(rs_->value("MG5G_CODRAGGVAR"));
-            DoveUsataRaggruppamento(
+            OpenGroupingWhereUsed(
                 cn_, ws_, ditta_, this->variante(),
                 codice.substr(0, codice.find_last_not_of(' ') + 1),
                 [this](const std::string& vecchio, const std::string& nuovo) {
@@ -124,11 +125,7 @@ void FRMMG_RAGGR::caricaVarianti(const std::string& variante) {
     Procedure p(ws_, "CBO_TIPORAGGR");
     p.step([&] {
         db::Recordset rs;
-        rs.open(
-            "SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG5F_DIMECONF WITH (NOLOCK) WHERE "
-            "MG5F_DITTA_CG18 = " +
-                ditta_,
-            cn_);
+        rs.open(sqlCompanyVariants(ditta_), cn_);
         const QSignalBlocker quiet(CBO_TIPORAGGR);
         CBO_TIPORAGGR->clear();
         for (rs.moveFirst(); !rs.eof(); rs.moveNext())
@@ -145,10 +142,7 @@ void FRMMG_RAGGR::caricaRaggruppamenti() {
         GRID_RAGGR->SetDataSource(nullptr);
         FME_DIMEC->Release();
         auto rs = std::make_unique<db::Recordset>();
-        rs->open("SELECT * FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18      = " + ditta_ +
-                     " AND       MG5G_CODICEVAR_MG5F  = '" + common::RaddoppiaApici(variante()) +
-                     "' ORDER BY MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR",
-                 cn_);
+        rs->open(sqlGroupingsOfVariant(ditta_, variante()), cn_);
         rs_ = std::move(rs);
         if (rs_->recordCount() > 0)
             rs_->moveFirst();
@@ -214,12 +208,7 @@ bool FRMMG_RAGGR::TXT_CODRAGGR_Validate() {
         return true;
     p.step([&] {
         db::Recordset esiste;
-        esiste.open(
-            "SELECT MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WITH (NOLOCK) WHERE "
-            "MG5G_DITTA_CG18 = " +
-                ditta_ + " AND MG5G_CODICEVAR_MG5F = '" + common::RaddoppiaApici(variante()) +
-                "' AND MG5G_CODRAGGVAR = '" + codice + "'",
-            cn_);
+        esiste.open(sqlGroupingCodeExists(ditta_, variante(), codice), cn_);
         if (esiste.recordCount() == 0)
             return;
         messaggio("Il codice raggruppamento " + codice + " esiste gi\xC3\xA0.",
@@ -249,8 +238,7 @@ void FRMMG_RAGGR::GRIDNAV_AfterButtonClick(bool success, const QString& key) {
         } else if (key == QLatin1String("Esporta")) {
             varianteRitorno_ = variante();
             raggrRitorno_.clear();
-            if (rs_ && rs_->isOpen() && !rs_->eof() && !rs_->bof() &&
-                rs_->status() != db::RecordStatus::New)
+            if (rs_ && rs_->hasCurrentRow() && rs_->status() != db::RecordStatus::New)
                 raggrRitorno_ = common::NzStringa(rs_->value("MG5G_CODRAGGVAR"));
             accept();
         }

@@ -20,6 +20,7 @@
 #include "groupings/clsmg_opzioni.h"
 #include "groupings/codici_raggruppamento.h"
 #include "groupings/composizione_raggruppamento.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/option_import.h"
 #include "groupings/option_lists.h"
 #include "groupings/ribalta_descrizioni.h"
@@ -55,10 +56,9 @@ std::string pulito(const QLineEdit* box) {
 }
 
 long numeroCampo(const db::Recordset* rs, const char* field) {
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return 0;
-    auto d = common::NzNumero(rs->value(field)).toDecimal();
-    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+    return static_cast<long>(db::integerOf(common::NzNumero(rs->value(field))));
 }
 
 bool spuntato(const db::Value& v) {
@@ -94,11 +94,39 @@ StatoOpzioni& GestioneVariantiTab::stato() const {
 }
 
 void GestioneVariantiTab::build(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(createVariantBox(page));
+    // The two lists with the composition commands between them, across a
+    // split region the user may move.
+    SplitRegion1 = new controls::SplitRegion(Qt::Horizontal, page);
+    SplitRegion1->setObjectName("SplitRegion1");
+    layout->addWidget(SplitRegion1, 1);
+    SplitRegion1->addWidget(createSourceBox(page));
+    SplitRegion1->addWidget(createCommandsBox(page));
+    SplitRegion1->addWidget(createDestinationBox(page));
+    SplitRegion1->SetProportions({1, 0, 1});
+
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
-    auto* layout = new QVBoxLayout(page);
+    controls::SetCommandText(
+        st.CMD_DASELEZ,
+        QString::fromStdString(ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
+    controls::SetCommandText(
+        st.CMD_RUBRICA1,
+        QString::fromStdString(ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
+    InitGRDX_VARIANTI_SOURCE();
+    InitGRDX_VARIANTI_DESTI();
 
-    // Variant and grouping.
+    connectListEvents(page);
+    connectGroupingEvents(page);
+    // The transcoding tab's copy into a grouping is this module's.
+    ConnectDescriptionCopy(card());
+    ConnectWhereUsed(card());
+}
+
+// Variant and grouping.
+QLayout* GestioneVariantiTab::createVariantBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* top = new QGridLayout;
     top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
     st.CBO_TIPOVAR1 = new QComboBox(page);
@@ -124,15 +152,12 @@ void GestioneVariantiTab::build(QWidget* page) {
     st.CMD_ASSOCIA->setEnabled(false);
     top->addWidget(st.CMD_ASSOCIA, 1, 4);
     top->setColumnStretch(3, 1);
-    layout->addLayout(top);
+    return top;
+}
 
-    // The two lists with the composition commands between them, across a
-    // split region the user may move.
-    SplitRegion1 = new controls::SplitRegion(Qt::Horizontal, page);
-    SplitRegion1->setObjectName("SplitRegion1");
-    layout->addWidget(SplitRegion1, 1);
-
-    // Source list with its editor.
+// The source list with its editor.
+QWidget* GestioneVariantiTab::createSourceBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* origine = new QGroupBox(QStringLiteral("Opzioni della variante"), page);
     auto* left = new QGridLayout(origine);
     left->addWidget(new QLabel(QStringLiteral("Codice"), origine), 0, 0);
@@ -164,9 +189,12 @@ void GestioneVariantiTab::build(QWidget* page) {
     left->addWidget(st.GRDX_VARIANTI_SOURCE, 3, 0, 1, 4);
     left->setColumnStretch(2, 1);
     left->setRowStretch(3, 1);
-    SplitRegion1->addWidget(origine);
+    return origine;
+}
 
-    // Between the lists: the composition commands.
+// Between the lists: the composition commands.
+QWidget* GestioneVariantiTab::createCommandsBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
     st.CMD_ADDSEL = pulsante("CMD_ADDSEL", QStringLiteral("Aggiungi >>"), page);
@@ -183,9 +211,12 @@ void GestioneVariantiTab::build(QWidget* page) {
     middle->addStretch(1);
     auto* comandi = new QWidget(SplitRegion1);
     comandi->setLayout(middle);
-    SplitRegion1->addWidget(comandi);
+    return comandi;
+}
 
-    // Destination list.
+// The destination list: the grouping's composition.
+QWidget* GestioneVariantiTab::createDestinationBox(QWidget* page) {
+    StatoOpzioni& st = stato();
     auto* destino = new QGroupBox(QStringLiteral("Composizione del raggruppamento"), page);
     auto* right = new QGridLayout(destino);
     st.TXT_OPZIONE_DEST = casella("TXT_OPZIONE_DEST", 20, destino);
@@ -203,16 +234,11 @@ void GestioneVariantiTab::build(QWidget* page) {
     right->addWidget(st.GRDX_VARIANTI_DESTI, 2, 0, 1, 3);
     right->setColumnStretch(1, 1);
     right->setRowStretch(2, 1);
-    SplitRegion1->addWidget(destino);
-    SplitRegion1->SetProportions({1, 0, 1});
+    return destino;
+}
 
-    controls::SetCommandText(st.CMD_DASELEZ, QString::fromStdString(ws.TraduciTesto(
-                                                 "Visualizza solo opzioni da selezionare", 76542)));
-    controls::SetCommandText(st.CMD_RUBRICA1, QString::fromStdString(ws.TraduciTesto(
-                                                  "Attiva visualizzazione rubrica", 76561)));
-    InitGRDX_VARIANTI_SOURCE();
-    InitGRDX_VARIANTI_DESTI();
-
+void GestioneVariantiTab::connectListEvents(QWidget* page) {
+    StatoOpzioni& st = stato();
     common::ItemCard& c = card();
     QObject::connect(st.CBO_TIPOVAR1, &QComboBox::activated, page,
                      [this](int) { CBO_TIPOVAR1_Click(); });
@@ -255,7 +281,11 @@ void GestioneVariantiTab::build(QWidget* page) {
                      [this](int, long) { SetListActive(false); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::cellClick, page,
                      [this](int, long) { SetListActive(true); });
+}
 
+void GestioneVariantiTab::connectGroupingEvents(QWidget* page) {
+    StatoOpzioni& st = stato();
+    common::ItemCard& c = card();
     // Grouping codes.
     QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::startLookup, page,
                      [&c](bool&) { TXT_RAGGR1_StartLookup(c); });
@@ -276,10 +306,6 @@ void GestioneVariantiTab::build(QWidget* page) {
     QObject::connect(st.CMD_GIU, &QPushButton::clicked, page, [&c] { CMD_GIU_Click(c); });
     QObject::connect(st.CMD_OPZDEST_SALVA, &QPushButton::clicked, page,
                      [&c] { CMD_OPZDEST_SALVA_Click(c); });
-
-    // The transcoding tab's copy into a grouping is this module's.
-    ConnectDescriptionCopy(c);
-    CollegaDoveUsata(c);
 }
 
 void GestioneVariantiTab::InitGRDX_VARIANTI_SOURCE() {
@@ -412,21 +438,13 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
     p.step([&] { st.variante = common::codiceVariante(st.CBO_TIPOVAR1->currentData().toInt()); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
-        rs->open("SELECT * FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = " + ditta +
-                     " AND       MG5F_CODICEVAR  = '" + st.variante + "'",
-                 cn);
+        rs->open(sqlVariantDefinition(ditta, st.variante), cn);
         st.dimensione = std::move(rs);
     });
     p.step([&] {
         // The key columns let the row be written back by its key.
         auto rs = std::make_unique<db::Recordset>();
-        rs->open(
-            "SELECT MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_DITTA_CG18, MG6B_CODART_MG66, "
-            "MG6B_CODICEVAR_MG5F FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18     = " +
-                ditta + " AND       MG6B_CODART_MG66    = '" +
-                common::RaddoppiaApici(card().currentItem()) +
-                "'  AND       MG6B_CODICEVAR_MG5F = '" + st.variante + "'",
-            cn);
+        rs->open(sqlItemVariantRow(ditta, card().currentItem(), st.variante), cn);
         st.rigaVariante = std::move(rs);
     });
     p.step([&] {
@@ -482,7 +500,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
 void GestioneVariantiTab::GRDX_VARIANTI_SOURCE_RowChanged() {
     StatoOpzioni& st = stato();
     db::Recordset* rs = st.sorgente.get();
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return;
     const std::string opz = common::NzStringa(rs->value("MG5E_OPZIONE"));
     st.TXT_OPZIONE_ORIG->setText(QString::fromStdString(opz));
@@ -503,10 +521,8 @@ void GestioneVariantiTab::GRDX_CheckEditToggleClick(bool sorgente, long row) {
         const int fSel = rs->fieldIndex("SELEZ");
         const bool ora = !spuntato(rs->valueAt(row, fSel));
         card().connection().execute(
-            std::string("UPDATE ") + (sorgente ? "#TMP_ORIG" : "#TMP_DEST") +
-            " SET SELEZ = " + (ora ? "1" : "0") + " WHERE " + campo + " = '" +
-            common::RaddoppiaApici(common::NzStringa(rs->valueAt(row, rs->fieldIndex(campo)))) +
-            "'");
+            sqlTickRow(sorgente ? "#TMP_ORIG" : "#TMP_DEST", campo,
+                       common::NzStringa(rs->valueAt(row, rs->fieldIndex(campo))), ora));
         rs->setValueAt(row, fSel, db::Value(ora ? 1 : 0));
     });
 }
@@ -573,8 +589,6 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
 
     db::Connection& cn = card().connection();
     const std::string& ditta = card().companyCode();
-    const std::string descrLit = common::FormatoDBTesto(db::Value(descr), common::kTesto, true);
-    const std::string optLit = common::FormatoDBTesto(db::Value(codice), common::kTesto, true);
     db::Recordset* rs = st.sorgente.get();
     long trovata = -1;
     const int fOpz = rs->fieldIndex("MG5E_OPZIONE");
@@ -584,25 +598,14 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
 
     Procedure p(card(), "CMD_OPZORIG_SALVA_Click");
     if (trovata >= 0) {
-        p.step([&] {
-            cn.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + descrLit +
-                       " WHERE MG5E_DITTA_CG18     = " + ditta +
-                       " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE        = " + optLit);
-        });
+        p.step([&] { cn.execute(sqlSetOptionDescription(ditta, st.variante, codice, descr)); });
         p.step([&] {
             rs->setValueAt(trovata, rs->fieldIndex("MG5E_DESCR"),
                            descr.empty() ? db::Value::null() : db::Value(descr));
-            cn.execute("UPDATE #TMP_ORIG SET MG5E_DESCR = " + descrLit +
-                       " WHERE MG5E_OPZIONE = " + optLit);
+            cn.execute(sqlSetSourceDescription(codice, descr));
         });
     } else {
-        p.step([&] {
-            cn.execute(
-                "INSERT INTO MG5E_OPZIONI   (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-                "MG5E_DESCR) VALUES   ( " +
-                ditta + ", '" + st.variante + "', " + optLit + ", " + descrLit + ")");
-        });
+        p.step([&] { cn.execute(sqlInsertOption(ditta, st.variante, codice, descr)); });
     }
     if (!p.running())
         return;
@@ -654,9 +657,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     p.step([&] {
         cn.clearErrors();
         try {
-            cn.execute("DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18     = " +
-                       card().companyCode() + " AND       MG5E_CODICEVAR_MG5F = '" + st.variante +
-                       "' AND       MG5E_OPZIONE IN " + InList(spuntate));
+            cn.execute(sqlDeleteOptions(card().companyCode(), st.variante, spuntate));
         } catch (const std::exception&) {
             // Judged below from the connection's errors.
         }
@@ -664,7 +665,7 @@ void GestioneVariantiTab::CMD_OPZORIG_ELIMINA_Click() {
     p.step([&] {
         const auto& errori = cn.errors();
         if (!errori.empty() && std::atoi(errori.front().sqlState.c_str()) == 23000)
-            OffriDoveUsata(card(), spuntate, titolo);  // the refusal, then where-used
+            OfferWhereUsed(card(), spuntate, titolo);  // the refusal, then where-used
     });
     p.step(
         [&] { CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, false); });
@@ -743,7 +744,7 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
     });
     p.step([&] {
         WriteSourceSelections(card());
-        card().connection().execute("UPDATE #TMP_ORIG SET SORT_CODE = SELEZ");
+        card().connection().execute(kSqlSortSourceByTick);
     });
     p.step([&] {
         rs->setSort("SORT_CODE DESC");

@@ -12,6 +12,7 @@
 #include "common/item_card.h"
 #include "groupings/carica_combo_varianti.h"
 
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -64,6 +65,14 @@ public:
     const std::string& pictureDaselez() const { return pictureDaselez_; }
 
 private:
+    // The parts of the page, as build() puts them together.
+    QLayout* createVariantBox(QWidget* page);
+    QWidget* createSourceBox(QWidget* page);
+    QWidget* createCommandsBox(QWidget* page);
+    QWidget* createDestinationBox(QWidget* page);
+    void connectListEvents(QWidget* page);
+    void connectGroupingEvents(QWidget* page);
+
     std::string pictureDaselez_ = "PIC_FILTRO";
 };
 

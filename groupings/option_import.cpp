@@ -14,6 +14,7 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/composizione_raggruppamento.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
@@ -61,9 +62,7 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
     bool numerica = false;
     {
         db::Recordset dim;
-        dim.open("SELECT MG5F_SIZE, MG5F_INDNATURA FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = " +
-                     ditta + " AND MG5F_CODICEVAR = '" + variante + "'",
-                 cn);
+        dim.open(sqlVariantSizeAndNature(ditta, variante), cn);
         if (dim.recordCount() > 0) {
             dim.moveFirst();
             larghezza = static_cast<int>(
@@ -74,9 +73,7 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
     std::map<std::string, std::string> esistenti;
     {
         db::Recordset rs;
-        rs.open("SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " +
-                    ditta + " AND MG5E_CODICEVAR_MG5F = '" + variante + "'",
-                cn);
+        rs.open(sqlVariantOptions(ditta, variante, false), cn);
         for (rs.moveFirst(); !rs.eof(); rs.moveNext())
             esistenti[pulito(common::NzStringa(rs.value("MG5E_OPZIONE"))).toStdString()] =
                 exchange::RightTrimmed(common::NzStringa(rs.value("MG5E_DESCR")));
@@ -142,38 +139,18 @@ bool WriteOptions(common::ItemCard& card, const std::string& variante,
     db::Connection& cn = card.connection();
     const std::string& ditta = card.companyCode();
     common::Procedure p(card, "ImportaOpzioni");
-    auto annulla = [&] {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
-    };
-    p.onAbort(annulla);
-    p.step([&] { cn.beginTransaction(); });
+    common::beginWhole(p, cn);
     for (const auto& o : opzioni) {
         if (!p.running())
             break;
-        const std::string descrLit =
-            common::FormatoDBTesto(db::Value(o.descrizione), common::kTesto, true);
-        const std::string optLit =
-            common::FormatoDBTesto(db::Value(o.codice), common::kTesto, true);
         if (o.esito == ImportOutcome::New)
-            p.step([&] {
-                cn.execute(
-                    "INSERT INTO MG5E_OPZIONI   (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, "
-                    "MG5E_OPZIONE, MG5E_DESCR) VALUES   ( " +
-                    ditta + ", '" + variante + "', " + optLit + ", " + descrLit + ")");
-            });
+            p.step([&] { cn.execute(sqlInsertOption(ditta, variante, o.codice, o.descrizione)); });
         else if (o.esito == ImportOutcome::Changed)
             p.step([&] {
-                cn.execute("UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + descrLit +
-                           " WHERE MG5E_DITTA_CG18     = " + ditta +
-                           " AND       MG5E_CODICEVAR_MG5F = '" + variante +
-                           "' AND       MG5E_OPZIONE        = " + optLit);
+                cn.execute(sqlSetOptionDescription(ditta, variante, o.codice, o.descrizione));
             });
     }
-    return common::commitWhole(p, cn, annulla);
+    return common::commitWhole(p, cn);
 }
 
 FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent)

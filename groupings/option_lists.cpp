@@ -8,6 +8,7 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/frmmg_raggr.h"
+#include "groupings/groupings_sql.h"
 #include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -24,10 +25,6 @@ namespace {
 void svuota(QLineEdit* box) {
     if (box)
         box->clear();
-}
-
-std::string raggrLit(const std::string& raggr) {
-    return common::FormatoDBTesto(db::Value(raggr), common::kTesto, true);
 }
 
 bool spuntato(const db::Value& v) {
@@ -47,36 +44,6 @@ void StatoOpzioni::rilascia() {
     common::ChiudiRecordset(dimensione);
     common::ChiudiRecordset(rigaVariante);
     delete frmRaggr.data();
-}
-
-std::string sqlCreaOrig(const std::string& ditta, const std::string& var,
-                        const std::string& raggr) {
-    return "SELECT *, LEFT(MG5E_DESCR,1) AS LETTERA,        CAST(0 AS DECIMAL(1, 0)) AS SELEZ,  "
-           "      0 AS SORT_CODE INTO #TMP_ORIG FROM MG5E_OPZIONI WITH (NOLOCK) LEFT OUTER JOIN "
-           "MG5H_COMPRAGVAR WITH (NOLOCK) ON MG5H_DITTA_CG18     = MG5E_DITTA_CG18 AND    "
-           "MG5H_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND    MG5H_RAGGR_MG5G     = " +
-           raggrLit(raggr) +
-           " AND    MG5H_OPZIONE_MG5E   = MG5E_OPZIONE WHERE MG5E_DITTA_CG18     = " + ditta +
-           " AND       MG5E_CODICEVAR_MG5F = '" + common::RaddoppiaApici(var) + "'";
-}
-
-std::string sqlCreaOrigFiltrata() {
-    return "SELECT #TMP_ORIG.* INTO #TMP_ORIG_FLT FROM #TMP_ORIG LEFT OUTER JOIN #TMP_DEST ON "
-           "#TMP_ORIG.MG5E_DITTA_CG18 = #TMP_DEST.MG5H_DITTA_CG18 AND    "
-           "#TMP_ORIG.MG5E_CODICEVAR_MG5F = #TMP_DEST.MG5H_CODICEVAR_MG5F AND    "
-           "#TMP_ORIG.MG5E_OPZIONE = #TMP_DEST.MG5H_OPZIONE_MG5E WHERE "
-           "#TMP_DEST.MG5H_DITTA_CG18 IS NULL";
-}
-
-std::string sqlCreaDest(const std::string& ditta, const std::string& var,
-                        const std::string& raggr) {
-    return "SELECT *, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
-           "DESCR_OPZIONE,        CAST(0 AS DECIMAL(1, 0)) AS SELEZ INTO #TMP_DEST FROM "
-           "MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18     = MG5H_DITTA_CG18 AND "
-           "   MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND    MG5E_OPZIONE        = "
-           "MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18     =  " +
-           ditta + " AND       MG5H_CODICEVAR_MG5F = '" + common::RaddoppiaApici(var) +
-           "' AND       MG5H_RAGGR_MG5G     = " + raggrLit(raggr) + " ORDER BY MG5H_SEQOPZIONE";
 }
 
 bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
@@ -109,18 +76,18 @@ bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
         });
         if (soloNonRaggruppate) {
             p.step([&] { ws.EliminaTabellaTemp("#TMP_ORIG_FLT"); });
-            p.step([&] { cn.execute(sqlCreaOrigFiltrata()); });
+            p.step([&] { cn.execute(kSqlUngroupedOptions); });
             p.step([&] { ws.EliminaTabellaTemp("#TMP_ORIG"); });
-            p.step([&] { cn.execute("SELECT * INTO #TMP_ORIG FROM #TMP_ORIG_FLT"); });
+            p.step([&] { cn.execute(kSqlSourceFromUngrouped); });
         } else {
             p.step([&] { ws.EliminaTabellaTemp("#TMP_ORIG"); });
-            p.step([&] { cn.execute(sqlCreaOrig(ditta, variante, raggruppamento)); });
+            p.step([&] { cn.execute(sqlSourceOptions(ditta, variante, raggruppamento)); });
         }
         p.step([&] {
             if (st.GRDX_VARIANTI_SOURCE)
                 st.GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
             auto rs = std::make_unique<db::Recordset>();
-            rs->open("SELECT * FROM #TMP_ORIG ORDER BY MG5E_OPZIONE", cn);
+            rs->open(kSqlSourceList, cn);
             // The address-book view survives a reload: rows by first letter.
             if (st.rubrica)
                 rs->setSort("LETTERA ASC, MG5E_OPZIONE ASC");
@@ -133,12 +100,12 @@ bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
 
     if (caricaDestinazione) {
         p.step([&] { ws.EliminaTabellaTemp("#TMP_DEST"); });
-        p.step([&] { cn.execute(sqlCreaDest(ditta, variante, raggruppamento)); });
+        p.step([&] { cn.execute(sqlGroupingOptions(ditta, variante, raggruppamento)); });
         p.step([&] {
             if (st.GRDX_VARIANTI_DESTI)
                 st.GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
             auto rs = std::make_unique<db::Recordset>();
-            rs->open("SELECT * FROM #TMP_DEST", cn);
+            rs->open(kSqlDestinationList, cn);
             common::ChiudiRecordset(st.destinazione);
             st.destinazione = std::move(rs);
         });
@@ -184,21 +151,13 @@ void WriteSelections(common::ItemCard& card, db::Recordset* lista, const char* t
         return;
     const std::vector<std::string> spuntate = ValoriSpuntati(lista, campo);
     db::Connection& cn = card.connection();
-    const std::string t = tabella;
-    cn.execute("UPDATE " + t + " SET SELEZ = 0 WHERE SELEZ <> 0");
+    cn.execute(sqlClearTicks(tabella));
     if (!spuntate.empty())
-        cn.execute("UPDATE " + t + " SET SELEZ = 1 WHERE " + campo + " IN " + InList(spuntate));
+        cn.execute(sqlTickRows(tabella, campo, spuntate));
 }
 
 void WriteSourceSelections(common::ItemCard& card) {
     WriteSelections(card, card.shared<StatoOpzioni>().sorgente.get(), "#TMP_ORIG", "MG5E_OPZIONE");
-}
-
-std::string InList(const std::vector<std::string>& codici) {
-    std::string lista = "(";
-    for (std::size_t i = 0; i < codici.size(); ++i)
-        lista += (i ? ", '" : "'") + common::RaddoppiaApici(codici[i]) + "'";
-    return lista + ")";
 }
 
 }  // namespace groupings

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "groupings/groupings_sql.h"
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -105,11 +107,6 @@ struct StatoOpzioni {
     void rilascia();
 };
 
-// Text of the statements, for the loader and for tests.
-std::string sqlCreaOrig(const std::string& ditta, const std::string& var, const std::string& raggr);
-std::string sqlCreaOrigFiltrata();  // #TMP_ORIG_FLT from #TMP_ORIG and #TMP_DEST
-std::string sqlCreaDest(const std::string& ditta, const std::string& var, const std::string& raggr);
-
 // Reloads the source list, the destination list or both for the variant and
 // grouping given; soloNonRaggruppate keeps in the source list only the
 // options missing from the destination list as last built. Errors go to the
@@ -128,9 +125,5 @@ void WriteSelections(common::ItemCard& card, db::Recordset* lista, const char* t
                      const char* campo);
 // The ticks of the source list written into #TMP_ORIG.
 void WriteSourceSelections(common::ItemCard& card);
-
-// "('A', 'B')": the IN-list of option codes, each between quotes with its
-// apostrophes doubled.
-std::string InList(const std::vector<std::string>& codici);
 
 }  // namespace groupings

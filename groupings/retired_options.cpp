@@ -27,7 +27,7 @@ void OpzioniRitirate::Aggiorna() {
     // Only what is shown depends on it: a failed read shows no option retired.
     try {
         for (const auto& set :
-             card_.connection().run(sqlOpzioniRitirate(card_.companyCode(), variante)).resultSets)
+             card_.connection().run(sqlRetiredOptions(card_.companyCode(), variante)).resultSets)
             for (const auto& row : set.rows)
                 ritirate_[exchange::RightTrimmed(row.at(0).toText())] =
                     exchange::RightTrimmed(row.at(1).toText());

@@ -8,6 +8,7 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/codici_raggruppamento.h"
+#include "groupings/groupings_sql.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "transcoding/stato_trascodifica.h"
@@ -27,17 +28,6 @@ bool numerico(const std::string& text) {
 }
 
 }  // namespace
-
-std::string sqlRibaltaDescrizioni(const std::string& ditta, const DatiRibaltamento& dati) {
-    return "UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = MG5S_DESCR FROM MG5S_VARCLIFOR INNER JOIN "
-           "MG5H_COMPRAGVAR ON MG5H_DITTA_CG18     = MG5S_DITTA_CG18 AND    MG5H_CODICEVAR_MG5F "
-           "= MG5S_CODICEVAR_MG5F AND    MG5H_RAGGR_MG5G     = '" +
-           common::RaddoppiaApici(dati.raggruppamento) +
-           "' AND    MG5H_OPZIONE_MG5E   = MG5S_OPZIONE_MG5E WHERE MG5S_DITTA_CG18     = " + ditta +
-           " AND       MG5S_CODICEVAR_MG5F = '" + common::RaddoppiaApici(dati.variante) +
-           "' AND       MG5S_TIPOCF_CG44    = " + std::to_string(dati.tipoCF) +
-           " AND       MG5S_CLIFOR_CG44    = " + dati.cliFor;
-}
 
 void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& input) {
     common::WindowServices& ws = card.services();
@@ -64,7 +54,8 @@ void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& input) {
                 p.leave();
         });
         p.step([&] {
-            card.connection().execute(sqlRibaltaDescrizioni(card.companyCode(), dati));
+            card.connection().execute(sqlCopyCounterpartDescriptions(
+                card.companyCode(), dati.variante, dati.raggruppamento, dati.tipoCF, dati.cliFor));
             fatto = true;
         });
     } else {
@@ -109,18 +100,14 @@ bool CreaRaggruppamentoDaClifor(common::ItemCard& card, const DatiRibaltamento& 
     db::Recordset trascodifiche;
     p.step([&] {
         trascodifiche.open(
-            "SELECT * FROM MG5S_VARCLIFOR WHERE MG5S_DITTA_CG18     = " + ditta +
-                " AND       MG5S_CODICEVAR_MG5F = '" + common::RaddoppiaApici(dati.variante) +
-                "' AND       MG5S_TIPOCF_CG44    = " + std::to_string(dati.tipoCF) +
-                " AND       MG5S_CLIFOR_CG44    = " + dati.cliFor + " ORDER BY MG5S_OPZIONE_MG5E",
-            cn);
+            sqlCounterpartTranscodings(ditta, dati.variante, dati.tipoCF, dati.cliFor), cn);
     });
     if (!p.running())
         return false;
     if (trascodifiche.recordCount() == 0)
         return true;
     db::Recordset righe;
-    p.step([&] { righe.open("SELECT * FROM MG5H_COMPRAGVAR WHERE 1=0", cn); });
+    p.step([&] { righe.open(kSqlNoCompositionRows, cn); });
     long contatore = 1;
     for (trascodifiche.moveFirst(); p.running() && !trascodifiche.eof(); trascodifiche.moveNext()) {
         bool scritta = false;

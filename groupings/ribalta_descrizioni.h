@@ -31,9 +31,6 @@ void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& dati);
 bool CreaRaggruppamentoDaClifor(common::ItemCard& card, const DatiRibaltamento& dati,
                                 const std::string& codice);
 
-// The statement that copies the descriptions into an existing grouping.
-std::string sqlRibaltaDescrizioni(const std::string& ditta, const DatiRibaltamento& dati);
-
 // Makes the transcoding tab's copy button run CMD_RIBALTA_Click with the
 // tab's current choice.
 void ConnectDescriptionCopy(common::ItemCard& card);

@@ -26,8 +26,7 @@ using common::Procedure;
 namespace {
 
 long numero(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d ? static_cast<long>(d->toInt64().value_or(0)) : 0;
+    return static_cast<long>(db::integerOf(v));
 }
 
 long long conta(db::Connection& cn, const std::string& sql) {
@@ -40,13 +39,14 @@ long long conta(db::Connection& cn, const std::string& sql) {
 const char* kTitoloAvviso = "Avviso Utente";
 
 // A list opened from a line: the items (or counterparts, or options) of it.
-class Elenco : public QDialog {
+class ItemListDialog : public QDialog {
 public:
-    Elenco(db::Connection& cn, const std::string& sql, const QString& titolo, QWidget* parent)
+    ItemListDialog(db::Connection& cn, const std::string& sql, const QString& title,
+                   QWidget* parent)
         : QDialog(parent) {
         setObjectName("DLG_ELENCO");
         setAttribute(Qt::WA_DeleteOnClose);
-        setWindowTitle(titolo);
+        setWindowTitle(title);
         auto* layout = new QGridLayout(this);
         GRD_ELENCO = new controls::DataGrid(this);
         GRD_ELENCO->setObjectName("GRD_ELENCO");
@@ -58,7 +58,7 @@ public:
         GRD_ELENCO->SetDataSource(&rs_);
         resize(560, 420);
     }
-    ~Elenco() override { GRD_ELENCO->SetDataSource(nullptr); }
+    ~ItemListDialog() override { GRD_ELENCO->SetDataSource(nullptr); }
     controls::DataGrid* GRD_ELENCO = nullptr;
 
 private:
@@ -67,7 +67,7 @@ private:
 
 }  // namespace
 
-void LeggiSlot(db::Connection& cn, CodiceUsato& u) {
+void ReadSlot(db::Connection& cn, UsedCode& u) {
     db::Recordset rs;
     rs.open(common::SqlVariantSizes(u.ditta), cn);
     for (long r = 0; r < rs.recordCount(); ++r)
@@ -80,15 +80,15 @@ void LeggiSlot(db::Connection& cn, CodiceUsato& u) {
 
 // ------------------------------------------------------------------ rename
 
-bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
-                       const CodiceUsato& u, const std::string& nuovo) {
-    const std::string titolo = ws.TraduciTesto(kTitoloAvviso, 8522);
+bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind kind,
+                     const UsedCode& u, const std::string& nuovo) {
+    const std::string title = ws.TraduciTesto(kTitoloAvviso, 8522);
     auto rifiuta = [&](const std::string& text, long number, std::vector<db::Value> parameters) {
-        ws.VisualizzaMessaggio(text, number, common::vbExclamation, titolo, parameters);
+        ws.VisualizzaMessaggio(text, number, common::vbExclamation, title, parameters);
         return false;
     };
     // An option fits its variant's slot and its column (20); a grouping its 25.
-    const int massimo = genere == Genere::Opzione ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
+    const int massimo = kind == CodeKind::Option ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
     if (nuovo.empty())
         return rifiuta("Indicare il nuovo codice.", 91831, {});
     if (nuovo.find('\'') != std::string::npos)
@@ -99,11 +99,10 @@ bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere ge
                            common::countText(massimo, common::kCaratteri) + ".",
                        91833,
                        {db::Value(nuovo), db::Value(ws.CountText(massimo, common::kCaratteri))});
-    const bool esiste = genere == Genere::Opzione
-                            ? conta(cn, sqlEsisteOpzione(u, nuovo)) > 0
-                            : conta(cn, sqlEsisteRaggruppamento(u, nuovo)) > 0;
+    const bool esiste = kind == CodeKind::Option ? conta(cn, sqlOptionExists(u, nuovo)) > 0
+                                                 : conta(cn, sqlGroupingExists(u, nuovo)) > 0;
     if (esiste)
-        return genere == Genere::Opzione
+        return kind == CodeKind::Option
                    ? rifiuta(
                          "L'opzione " + nuovo + " esiste già per la variante " + u.variante + ".",
                          91834, {db::Value(nuovo), db::Value(u.variante)})
@@ -113,26 +112,18 @@ bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere ge
     return true;
 }
 
-bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
-                    const CodiceUsato& u, const std::string& nuovoDato) {
+bool RenameCode(common::WindowServices& ws, db::Connection& cn, CodeKind kind, const UsedCode& u,
+                const std::string& nuovoDato) {
     const std::string nuovo = exchange::RightTrimmed(nuovoDato);
-    const bool opzione = genere == Genere::Opzione;
+    const bool opzione = kind == CodeKind::Option;
     Procedure p(ws, opzione ? "RinominaOpzione" : "RinominaRaggruppamento");
     bool valido = false;
-    p.step([&] { valido = ValidaNuovoCodice(ws, cn, genere, u, nuovo); });
+    p.step([&] { valido = ValidateNewCode(ws, cn, kind, u, nuovo); });
     if (!p.running() || !valido)
         return false;
     const std::vector<std::string> passi =
-        opzione ? sqlRinominaOpzione(u, nuovo) : sqlRinominaRaggruppamento(u, nuovo);
-    auto annulla = [&] {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
-    };
-    p.onAbort(annulla);
-    p.step([&] { cn.beginTransaction(); });
+        opzione ? sqlRenameOption(u, nuovo) : sqlRenameGrouping(u, nuovo);
+    common::beginWhole(p, cn);
     for (std::size_t i = 0; i + 1 < passi.size(); ++i)
         p.step([&] { cn.execute(passi[i]); });
     // The old code goes last: a table the card does not know that still
@@ -149,9 +140,9 @@ bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere gener
     });
     if (!p.running())
         return false;
-    const std::string titolo = ws.TraduciTesto(kTitoloAvviso, 8522);
+    const std::string title = ws.TraduciTesto(kTitoloAvviso, 8522);
     if (inUso) {
-        annulla();
+        common::rollbackQuietly(cn);
         ws.VisualizzaMessaggio(
             opzione ? "L'opzione " + u.codice +
                           " è ancora usata da una tabella che la scheda non conosce: la rinomina "
@@ -159,44 +150,36 @@ bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere gener
                     : "Il raggruppamento " + u.codice +
                           " è ancora usato da una tabella che la scheda non conosce: la rinomina "
                           "è stata annullata e nulla è cambiato.",
-            opzione ? 91836 : 91841, common::vbCritical, titolo, {{db::Value(u.codice)}});
+            opzione ? 91836 : 91841, common::vbCritical, title, {{db::Value(u.codice)}});
         return false;
     }
-    const bool fatto = common::commitWhole(p, cn, annulla);
+    const bool fatto = common::commitWhole(p, cn);
     if (!fatto && !p.aborted())
         ws.VisualizzaMessaggio("La rinomina non è stata completata: nulla è cambiato.", 91838,
-                               common::vbExclamation, titolo);
+                               common::vbExclamation, title);
     return fatto;
 }
 
-bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceUsato& u,
-                   const std::string& idStato) {
+bool RetireOption(common::WindowServices& ws, db::Connection& cn, const UsedCode& u,
+                  const std::string& idStato) {
     Procedure p(ws, "RitiraOpzione");
-    auto annulla = [&] {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
-    };
-    p.onAbort(annulla);
-    p.step([&] { cn.beginTransaction(); });
-    p.step([&] { cn.execute(sqlEliminaRitiro(u)); });
+    common::beginWhole(p, cn);
+    p.step([&] { cn.execute(sqlDeleteRetirement(u)); });
     if (!idStato.empty() && idStato != "0")
-        p.step([&] { cn.execute(sqlInserisciRitiro(u, idStato)); });
-    return common::commitWhole(p, cn, annulla);
+        p.step([&] { cn.execute(sqlInsertRetirement(u, idStato)); });
+    return common::commitWhole(p, cn);
 }
 
 // ------------------------------------------------------------------ window
 
-DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere genere, CodiceUsato u,
-                     Dopo dopo, QWidget* parent)
+WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws, CodeKind kind,
+                                 UsedCode u, AfterChange after, QWidget* parent)
     : QDialog(parent),
       cn_(cn),
       ws_(ws),
-      genere_(genere),
+      kind_(kind),
       u_(std::move(u)),
-      dopo_(std::move(dopo)),
+      after_(std::move(after)),
       rs_(std::make_unique<db::Recordset>()) {
     setObjectName("DLG_DOVEUSATA");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -216,12 +199,12 @@ DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere gene
     CMD_ELENCO->setObjectName("CMD_ELENCO");
     layout->addWidget(CMD_ELENCO, 1, 3);
     connect(CMD_ELENCO, &QPushButton::clicked, this,
-            [this] { ApriElenco(GRD_DOVEUSATA->CurrentRow()); });
+            [this] { OpenItemList(GRD_DOVEUSATA->CurrentRow()); });
     connect(GRD_DOVEUSATA, &QAbstractItemView::activated, this,
-            [this](const QModelIndex& index) { ApriElenco(index.row()); });
+            [this](const QModelIndex& index) { OpenItemList(index.row()); });
 
     int riga = 2;
-    if (genere_ == Genere::Opzione) {
+    if (kind_ == CodeKind::Option) {
         LBL_RITIRO = new QLabel(this);
         LBL_RITIRO->setObjectName("LBL_RITIRO");
         layout->addWidget(LBL_RITIRO, riga, 0);
@@ -249,23 +232,23 @@ DoveUsata::DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere gene
     p.step([&] { ws_.TraduciColonne(GRD_DOVEUSATA); });
     p.step([&] {
         if (u_.size == 0)
-            LeggiSlot(cn_, u_);
+            ReadSlot(cn_, u_);
     });
-    p.step([&] { setWindowTitle(QString::fromStdString(titolo())); });
-    usi_ = genere_ == Genere::Opzione ? UsiOpzione(u_) : UsiRaggruppamento(u_);
-    for (Uso& uso : usi_)
+    p.step([&] { setWindowTitle(QString::fromStdString(title())); });
+    usi_ = kind_ == CodeKind::Option ? OptionUses(u_) : GroupingUses(u_);
+    for (CodeUse& uso : usi_)
         p.step([&] { uso.descrizione = ws_.TraduciTesto(uso.descrizione, uso.numero); });
-    if (genere_ == Genere::Opzione)
-        p.step([&] { caricaStati(); });
-    Carica();
+    if (kind_ == CodeKind::Option)
+        p.step([&] { loadStates(); });
+    Reload();
 }
 
-DoveUsata::~DoveUsata() {
+WhereUsedDialog::~WhereUsedDialog() {
     GRD_DOVEUSATA->SetDataSource(nullptr);
 }
 
-std::string DoveUsata::titolo() const {
-    return genere_ == Genere::Opzione
+std::string WhereUsedDialog::title() const {
+    return kind_ == CodeKind::Option
                ? ws_.TraduciTesto(
                      "Dove è usata l'opzione " + u_.codice + " della variante " + u_.variante,
                      91800, {{db::Value(u_.codice), db::Value(u_.variante)}})
@@ -274,19 +257,19 @@ std::string DoveUsata::titolo() const {
                                   91801, {{db::Value(u_.codice), db::Value(u_.variante)}});
 }
 
-void DoveUsata::Carica() {
+void WhereUsedDialog::Reload() {
     Procedure p(ws_, "DoveUsata");
     p.step([&] {
         GRD_DOVEUSATA->SetDataSource(nullptr);
         rs_ = std::make_unique<db::Recordset>();
-        rs_->open(sqlDoveUsata(usi_), cn_);
+        rs_->open(sqlWhereUsed(usi_), cn_);
         GRD_DOVEUSATA->SetDataSource(rs_.get());
     });
-    if (genere_ != Genere::Opzione)
+    if (kind_ != CodeKind::Option)
         return;
     p.step([&] {
         std::string stato;
-        for (const auto& set : cn_.run(sqlStatoRitiro(u_)).resultSets)
+        for (const auto& set : cn_.run(sqlRetirementState(u_)).resultSets)
             if (!set.rows.empty())
                 stato = exchange::RightTrimmed(set.rows.front().at(1).toText());
         LBL_RITIRO->setText(QString::fromStdString(
@@ -296,10 +279,10 @@ void DoveUsata::Carica() {
     });
 }
 
-void DoveUsata::caricaStati() {
+void WhereUsedDialog::loadStates() {
     CBO_STATORITIRO->clear();
     CBO_STATORITIRO->addItem(QString(), QStringLiteral("0"));
-    for (const auto& set : cn_.run(sqlStatiRitiro(u_.ditta)).resultSets)
+    for (const auto& set : cn_.run(sqlRetirementStates(u_.ditta)).resultSets)
         for (const auto& row : set.rows)
             CBO_STATORITIRO->addItem(
                 QString::fromStdString(exchange::RightTrimmed(row.at(1).toText()) + " - " +
@@ -307,7 +290,7 @@ void DoveUsata::caricaStati() {
                 QString::fromStdString(row.at(0).toText()));
 }
 
-QDialog* DoveUsata::ApriElenco(long riga) {
+QDialog* WhereUsedDialog::OpenItemList(long riga) {
     if (!rs_ || !rs_->isOpen() || riga < 0 || riga >= rs_->recordCount())
         return nullptr;
     // The line's own number: the grid may show the lines sorted otherwise.
@@ -318,29 +301,29 @@ QDialog* DoveUsata::ApriElenco(long riga) {
     Procedure p(ws_, "DoveUsata");
     QDialog* d = nullptr;
     p.step([&] {
-        d = new Elenco(cn_, usi_[i].elenco,
-                       QString::fromStdString(titolo() + " - " + usi_[i].descrizione), this);
+        d = new ItemListDialog(cn_, usi_[i].elenco,
+                               QString::fromStdString(title() + " - " + usi_[i].descrizione), this);
         d->show();
     });
     return d;
 }
 
-void DoveUsata::CMD_RITIRA_Click() {
+void WhereUsedDialog::CMD_RITIRA_Click() {
     const std::string stato = CBO_STATORITIRO->currentData().toString().toStdString();
-    if (RitiraOpzione(ws_, cn_, u_, stato) && dopo_)
-        dopo_(u_.codice, u_.codice);
-    Carica();
+    if (RetireOption(ws_, cn_, u_, stato) && after_)
+        after_(u_.codice, u_.codice);
+    Reload();
 }
 
-void DoveUsata::CMD_RINOMINA_Click() {
+void WhereUsedDialog::CMD_RINOMINA_Click() {
     const std::string nuovo = exchange::RightTrimmed(TXT_NUOVOCODICE->text().toStdString());
     Procedure p(ws_, "CMD_RINOMINA_Click");
     bool valido = false;
-    p.step([&] { valido = ValidaNuovoCodice(ws_, cn_, genere_, u_, nuovo); });
+    p.step([&] { valido = ValidateNewCode(ws_, cn_, kind_, u_, nuovo); });
     if (!p.running() || !valido)
         return;
     // The lines are the preview: the rows that will change, read again now.
-    Carica();
+    Reload();
     long long righe = 0;
     p.step([&] {
         for (long r = 0; r < rs_->recordCount(); ++r)
@@ -351,23 +334,23 @@ void DoveUsata::CMD_RINOMINA_Click() {
         risposta = ws_.VisualizzaMessaggio(
             "Rinomino " + u_.codice + " in " + nuovo + "? Cambiano le righe elencate (" +
                 std::to_string(righe) + ").",
-            91835, common::vbYesNo + common::vbDefaultButton2 + common::vbQuestion, titolo(),
+            91835, common::vbYesNo + common::vbDefaultButton2 + common::vbQuestion, title(),
             {{db::Value(u_.codice), db::Value(nuovo), db::Value(righe)}});
     });
     if (!p.running() || risposta != common::vbYes)
         return;
-    if (!RinominaCodice(ws_, cn_, genere_, u_, nuovo))
+    if (!RenameCode(ws_, cn_, kind_, u_, nuovo))
         return;
     const std::string vecchio = u_.codice;
     u_.codice = nuovo;
-    usi_ = genere_ == Genere::Opzione ? UsiOpzione(u_) : UsiRaggruppamento(u_);
-    for (Uso& uso : usi_)
+    usi_ = kind_ == CodeKind::Option ? OptionUses(u_) : GroupingUses(u_);
+    for (CodeUse& uso : usi_)
         uso.descrizione = ws_.TraduciTesto(uso.descrizione, uso.numero);
-    setWindowTitle(QString::fromStdString(titolo()));
+    setWindowTitle(QString::fromStdString(title()));
     TXT_NUOVOCODICE->clear();
-    if (dopo_)
-        dopo_(vecchio, nuovo);
-    Carica();
+    if (after_)
+        after_(vecchio, nuovo);
+    Reload();
 }
 
 }  // namespace groupings

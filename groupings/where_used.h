@@ -36,43 +36,43 @@ class DataGrid;
 
 namespace groupings {
 
-enum class Genere { Opzione, Raggruppamento };
+enum class CodeKind { Option, Grouping };
 
 // MG5F_START and MG5F_SIZE of the variant into u; no trap.
-void LeggiSlot(db::Connection& cn, CodiceUsato& u);
+void ReadSlot(db::Connection& cn, UsedCode& u);
 
 // The refusals of a new code (blank, apostrophe, too long, already there),
 // each a numbered message; true when it is accepted. No trap.
-bool ValidaNuovoCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
-                       const CodiceUsato& u, const std::string& nuovo);
+bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind kind,
+                     const UsedCode& u, const std::string& nuovo);
 // The rename, validated first (every refusal a numbered message). One
 // transaction: under the error report, abort, and ignore of any statement,
 // leave every table as it was; a reference the card does not know refused
 // by the database (SQLSTATE 23000) rolls it back with a message. Answers
 // whether the code was renamed.
-bool RinominaCodice(common::WindowServices& ws, db::Connection& cn, Genere genere,
-                    const CodiceUsato& u, const std::string& nuovo);
+bool RenameCode(common::WindowServices& ws, db::Connection& cn, CodeKind kind, const UsedCode& u,
+                const std::string& nuovo);
 // Gives the option the state for all items (0: takes it away). false when
 // the error report ended it.
-bool RitiraOpzione(common::WindowServices& ws, db::Connection& cn, const CodiceUsato& u,
-                   const std::string& idStato);
+bool RetireOption(common::WindowServices& ws, db::Connection& cn, const UsedCode& u,
+                  const std::string& idStato);
 
-class DoveUsata : public QDialog {
+class WhereUsedDialog : public QDialog {
     Q_OBJECT
 public:
     // What runs after a rename or a retirement changed the database: the
     // code before and after (the same code for a retirement).
-    using Dopo = std::function<void(const std::string& vecchio, const std::string& nuovo)>;
-    DoveUsata(db::Connection& cn, common::WindowServices& ws, Genere genere, CodiceUsato u,
-              Dopo dopo, QWidget* parent);
-    ~DoveUsata() override;
+    using AfterChange = std::function<void(const std::string& vecchio, const std::string& nuovo)>;
+    WhereUsedDialog(db::Connection& cn, common::WindowServices& ws, CodeKind kind, UsedCode u,
+                    AfterChange after, QWidget* parent);
+    ~WhereUsedDialog() override;
 
-    const CodiceUsato& codice() const { return u_; }
+    const UsedCode& codice() const { return u_; }
     db::Recordset* recordset() const { return rs_.get(); }
     // Rereads the counts.
-    void Carica();
+    void Reload();
     // The list of the items of a line (0-based), as a window of its own.
-    QDialog* ApriElenco(long riga);
+    QDialog* OpenItemList(long riga);
     void CMD_RITIRA_Click();
     void CMD_RINOMINA_Click();
 
@@ -85,37 +85,37 @@ public:
     QPushButton* CMD_RINOMINA = nullptr;
 
 private:
-    void caricaStati();
-    std::string titolo() const;
+    void loadStates();
+    std::string title() const;
 
     db::Connection& cn_;
     common::WindowServices& ws_;
-    Genere genere_;
-    CodiceUsato u_;
-    Dopo dopo_;
-    std::vector<Uso> usi_;
+    CodeKind kind_;
+    UsedCode u_;
+    AfterChange after_;
+    std::vector<CodeUse> usi_;
     std::unique_ptr<db::Recordset> rs_;
 };
 
 // Opens the window over the option, or over the grouping, of the options
 // tab's card; a rename or retirement reloads the lists and empties every
 // tab's loaded-item text.
-DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
-                            const std::string& opzione);
-DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& ws,
-                                   const std::string& ditta, const std::string& variante,
-                                   const std::string& raggruppamento, DoveUsata::Dopo dopo,
-                                   QWidget* parent);
+WhereUsedDialog* OpenOptionWhereUsed(common::ItemCard& card, const std::string& variante,
+                                     const std::string& opzione);
+WhereUsedDialog* OpenGroupingWhereUsed(db::Connection& cn, common::WindowServices& ws,
+                                       const std::string& ditta, const std::string& variante,
+                                       const std::string& raggruppamento,
+                                       WhereUsedDialog::AfterChange after, QWidget* parent);
 
 // After a rename or a retirement: every tab's loaded-item text emptied, and
 // the options tab's lists reloaded at once (a renamed grouping in its box).
-void DopoModificaDoveUsata(common::ItemCard& card, const std::string& vecchio,
-                           const std::string& nuovo, bool raggruppamento);
+void AfterWhereUsedChange(common::ItemCard& card, const std::string& vecchio,
+                          const std::string& nuovo, bool raggruppamento);
 // "Dove è usata…" on the context menus of the two option lists.
-void CollegaDoveUsata(common::ItemCard& card);
+void ConnectWhereUsed(common::ItemCard& card);
 // After the refusal to delete options in use: offers where-used of each
 // ticked option.
-void OffriDoveUsata(common::ItemCard& card, const std::vector<std::string>& opzioni,
-                    const std::string& titolo);
+void OfferWhereUsed(common::ItemCard& card, const std::vector<std::string>& opzioni,
+                    const std::string& title);
 
 }  // namespace groupings

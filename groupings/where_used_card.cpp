@@ -19,15 +19,15 @@ namespace groupings {
 namespace {
 
 std::string opzioneCorrente(const db::Recordset* rs, const char* campo) {
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return {};
     return exchange::RightTrimmed(common::NzStringa(rs->value(campo)));
 }
 
 }  // namespace
 
-void DopoModificaDoveUsata(common::ItemCard& card, const std::string& vecchio,
-                           const std::string& nuovo, bool raggruppamento) {
+void AfterWhereUsedChange(common::ItemCard& card, const std::string& vecchio,
+                          const std::string& nuovo, bool raggruppamento) {
     for (int tab = 0; tab < common::kLoadedItemTabs; ++tab)
         card.clearLoadedItem(tab);
     StatoOpzioni& st = card.shared<StatoOpzioni>();
@@ -54,36 +54,36 @@ void DopoModificaDoveUsata(common::ItemCard& card, const std::string& vecchio,
     card.setLoadedItem(common::kTabGestioneVarianti);
 }
 
-DoveUsata* DoveUsataOpzione(common::ItemCard& card, const std::string& variante,
-                            const std::string& opzione) {
+WhereUsedDialog* OpenOptionWhereUsed(common::ItemCard& card, const std::string& variante,
+                                     const std::string& opzione) {
     if (variante.empty() || opzione.empty())
         return nullptr;
-    CodiceUsato u{card.companyCode(), variante, opzione, 0, 0};
+    UsedCode u{card.companyCode(), variante, opzione, 0, 0};
     common::ItemCard* c = &card;
-    auto* d = new DoveUsata(
-        card.connection(), card.services(), Genere::Opzione, u,
+    auto* d = new WhereUsedDialog(
+        card.connection(), card.services(), CodeKind::Option, u,
         [c](const std::string& vecchio, const std::string& nuovo) {
-            DopoModificaDoveUsata(*c, vecchio, nuovo, false);
+            AfterWhereUsedChange(*c, vecchio, nuovo, false);
         },
         card.widget());
     d->show();
     return d;
 }
 
-DoveUsata* DoveUsataRaggruppamento(db::Connection& cn, common::WindowServices& ws,
-                                   const std::string& ditta, const std::string& variante,
-                                   const std::string& raggruppamento, DoveUsata::Dopo dopo,
-                                   QWidget* parent) {
+WhereUsedDialog* OpenGroupingWhereUsed(db::Connection& cn, common::WindowServices& ws,
+                                       const std::string& ditta, const std::string& variante,
+                                       const std::string& raggruppamento,
+                                       WhereUsedDialog::AfterChange after, QWidget* parent) {
     if (variante.empty() || raggruppamento.empty())
         return nullptr;
-    auto* d =
-        new DoveUsata(cn, ws, Genere::Raggruppamento,
-                      CodiceUsato{ditta, variante, raggruppamento, 0, 0}, std::move(dopo), parent);
+    auto* d = new WhereUsedDialog(cn, ws, CodeKind::Grouping,
+                                  UsedCode{ditta, variante, raggruppamento, 0, 0}, std::move(after),
+                                  parent);
     d->show();
     return d;
 }
 
-void CollegaDoveUsata(common::ItemCard& card) {
+void ConnectWhereUsed(common::ItemCard& card) {
     MostraOpzioniRitirate(card);
     StatoOpzioni& st = card.shared<StatoOpzioni>();
     common::ItemCard* c = &card;
@@ -91,30 +91,30 @@ void CollegaDoveUsata(common::ItemCard& card) {
     if (auto* ex = controls::GridExchange::Of(st.GRDX_VARIANTI_SOURCE))
         ex->AddMenuEntry(testo, [c] {
             StatoOpzioni& s = c->shared<StatoOpzioni>();
-            DoveUsataOpzione(*c, s.variante, opzioneCorrente(s.sorgente.get(), "MG5E_OPZIONE"));
+            OpenOptionWhereUsed(*c, s.variante, opzioneCorrente(s.sorgente.get(), "MG5E_OPZIONE"));
         });
     if (auto* ex = controls::GridExchange::Of(st.GRDX_VARIANTI_DESTI))
         ex->AddMenuEntry(testo, [c] {
             StatoOpzioni& s = c->shared<StatoOpzioni>();
-            DoveUsataOpzione(*c, s.variante,
-                             opzioneCorrente(s.destinazione.get(), "MG5H_OPZIONE_MG5E"));
+            OpenOptionWhereUsed(*c, s.variante,
+                                opzioneCorrente(s.destinazione.get(), "MG5H_OPZIONE_MG5E"));
         });
 }
 
-void OffriDoveUsata(common::ItemCard& card, const std::vector<std::string>& opzioni,
-                    const std::string& titolo) {
+void OfferWhereUsed(common::ItemCard& card, const std::vector<std::string>& opzioni,
+                    const std::string& title) {
     common::WindowServices& ws = card.services();
     ws.VisualizzaMessaggio(
         "Le opzioni selezionate sono gia' state utilizzate. Impossibile eliminarle.", 35398,
-        common::vbCritical + common::vbOKOnly, titolo);
+        common::vbCritical + common::vbOKOnly, title);
     const int risposta = ws.VisualizzaMessaggio(
         "Vuoi vedere dove sono usate?", 91816,
-        common::vbYesNo + common::vbDefaultButton2 + common::vbQuestion, titolo);
+        common::vbYesNo + common::vbDefaultButton2 + common::vbQuestion, title);
     if (risposta != common::vbYes)
         return;
     const std::string variante = card.shared<StatoOpzioni>().variante;
     for (const std::string& opzione : opzioni)
-        DoveUsataOpzione(card, variante, exchange::RightTrimmed(opzione));
+        OpenOptionWhereUsed(card, variante, exchange::RightTrimmed(opzione));
 }
 
 }  // namespace groupings

@@ -15,7 +15,7 @@
 namespace groupings {
 
 // The option (or grouping) asked about, with its variant's slot.
-struct CodiceUsato {
+struct UsedCode {
     std::string ditta;     // company, unquoted
     std::string variante;  // "A0".."B9"
     std::string codice;    // option or grouping code, right-trimmed
@@ -24,7 +24,7 @@ struct CodiceUsato {
 };
 
 // One table (or one column of a table) that holds the code.
-struct Uso {
+struct CodeUse {
     std::string tabella;      // "MG5H_COMPRAGVAR"
     std::string descrizione;  // the line's caption (Italian)
     long numero = 0;          // its catalogue number
@@ -32,30 +32,30 @@ struct Uso {
     std::string elenco;       // CODICE, DESCRIZIONE of the items concerned, ordered
 };
 
-std::vector<Uso> UsiOpzione(const CodiceUsato& opzione);
-std::vector<Uso> UsiRaggruppamento(const CodiceUsato& raggruppamento);
+std::vector<CodeUse> OptionUses(const UsedCode& opzione);
+std::vector<CodeUse> GroupingUses(const UsedCode& raggruppamento);
 
 // ORDINE, TABELLA, DESCRIZIONE, RIGHE: one row per source, in order; the
 // captions are the ones given in usi (translated by the caller).
-std::string sqlDoveUsata(const std::vector<Uso>& usi);
+std::string sqlWhereUsed(const std::vector<CodeUse>& usi);
 
 // The option's retirement: its state for all items, outside any grouping.
-std::string sqlStatoRitiro(const CodiceUsato& opzione);
-std::string sqlEliminaRitiro(const CodiceUsato& opzione);
-std::string sqlInserisciRitiro(const CodiceUsato& opzione, const std::string& idStato);
+std::string sqlRetirementState(const UsedCode& opzione);
+std::string sqlDeleteRetirement(const UsedCode& opzione);
+std::string sqlInsertRetirement(const UsedCode& opzione, const std::string& idStato);
 // The states an option can be retired with: MG5V_IDSTATOVAR, MG5V_CODICE, MG5V_DESCR.
-std::string sqlStatiRitiro(const std::string& ditta);
+std::string sqlRetirementStates(const std::string& ditta);
 // Option code -> state code of the retired options of a variant.
-std::string sqlOpzioniRitirate(const std::string& ditta, const std::string& variante);
+std::string sqlRetiredOptions(const std::string& ditta, const std::string& variante);
 
 // The rename of an option: create the new code, move every reference, remove
 // the old code; in this order, in one transaction of the caller's.
-std::vector<std::string> sqlRinominaOpzione(const CodiceUsato& opzione, const std::string& nuovo);
-std::vector<std::string> sqlRinominaRaggruppamento(const CodiceUsato& raggruppamento,
-                                                   const std::string& nuovo);
+std::vector<std::string> sqlRenameOption(const UsedCode& opzione, const std::string& nuovo);
+std::vector<std::string> sqlRenameGrouping(const UsedCode& raggruppamento,
+                                           const std::string& nuovo);
 
 // How many options (groupings) of the variant have that code.
-std::string sqlEsisteOpzione(const CodiceUsato& opzione, const std::string& codice);
-std::string sqlEsisteRaggruppamento(const CodiceUsato& raggruppamento, const std::string& codice);
+std::string sqlOptionExists(const UsedCode& opzione, const std::string& codice);
+std::string sqlGroupingExists(const UsedCode& raggruppamento, const std::string& codice);
 
 }  // namespace groupings

@@ -32,8 +32,7 @@ constexpr Picture kPictures[] = {
 long long scalar(db::Connection& connection, const std::string& sql) {
     db::Recordset rs;
     rs.open(sql, connection);
-    const auto d = rs.eof() ? std::nullopt : rs.value(0).toDecimal();
-    return d ? d->toInt64().value_or(0) : 0;
+    return rs.eof() ? 0 : db::integerOf(rs.value(0));
 }
 
 // A crew-neck jumper on a light background, with ribbed cuffs and hem.

@@ -23,12 +23,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSize>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iostream>
 
 #include "demo/demo_database.h"
@@ -40,6 +42,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/credentials.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/cinterface.h"
 #include "platform/framework/component_registry.h"
 #include "platform/framework/global.h"
@@ -83,11 +86,7 @@ QSize parseSize(const std::string& text) {
     return {w, h};
 }
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 std::string first(db::Connection& cn, const std::string& sql) {
     db::Recordset rs;
@@ -223,7 +222,8 @@ bool displayAvailable() {
 }
 
 // The card below the host's main window, so the navigator is never under it,
-// at the size asked for.
+// at the size asked for; on a short screen it gives up height (never below its
+// minimum) rather than hang its command row off the bottom edge.
 void placeCard(const QMainWindow& main, QSize size) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == "FRMMG_VELDRANO" && w->isVisible()) {
@@ -231,6 +231,14 @@ void placeCard(const QMainWindow& main, QSize size) {
                 w->resize(size);
             const QRect host = main.frameGeometry();
             w->move(host.left(), host.bottom() + 1);
+            const QScreen* screen = main.screen();
+            if (screen == nullptr)
+                continue;
+            const QRect room = screen->availableGeometry();
+            const int frame = w->frameGeometry().height() - w->height();
+            const int fit = room.bottom() - host.bottom() - frame;
+            if (w->height() > fit)
+                w->resize(w->width(), std::max(fit, w->minimumSizeHint().height()));
         }
 }
 

@@ -22,6 +22,7 @@
 #include "platform/controls/key_filters.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/cinterface.h"
 #include "platform/framework/company.h"
 
@@ -43,11 +44,7 @@ constexpr const char* kCampiAZero[] = {
     "MG73_COLLIULACQVEN", "MG73_FLGFORPREF", "MG73_FLGLOTTIFIX",  "MG73_LOTTOMIN",
     "MG73_LOTTOMULT",     "MG73_LOTTOMAX",   "MG73_INDCALCQTACF", "MG73_INDCALCPRECF"};
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 bool soloCifre(const QString& text) {
     if (text.isEmpty())
@@ -314,7 +311,7 @@ void ArtCliForTab::CHK_ARTCLIFOR_Click() {
     Procedure p(card(), tipo_.CHK_GESTIONE_Click);
     const bool on = CHK_ARTCLIFOR->isChecked();
     db::Recordset* item = card().itemRecordset();
-    const bool riga = item && item->isOpen() && !item->eof() && !item->bof();
+    const bool riga = item && item->hasCurrentRow();
     p.onAbort([&] {
         CHK_ARTCLIFOR->setChecked(!on);
         if (riga)

@@ -10,6 +10,19 @@ namespace itemcodes {
 using common::NzValore;
 using common::RaddoppiaApici;
 
+namespace {
+
+// The counterpart of a code and its name.
+constexpr const char* kCounterpartJoin =
+    "INNER JOIN CG44_CLIFOR WITH (NOLOCK)\n"
+    "ON CG44_DITTA_CG18 = MG73_DITTA_CG18  AND\n"
+    "   CG44_TIPOCF     = MG73_TIPOCF_CG44 AND\n"
+    "   CG44_CLIFOR     = MG73_CLIFOR_CG44\n"
+    "INNER JOIN CG16_ANAGGEN WITH (NOLOCK)\n"
+    "ON CG16_CODICE = CG44_CODICE_CG16\n";
+
+}  // namespace
+
 std::string CreaSelectTmpArtclifor(const std::string& workTable) {
     return "SELECT\n"
            "  MG73_DITTA_CG18  AS DITTA,\n"
@@ -27,13 +40,8 @@ std::string CreaSelectTmpArtclifor(const std::string& workTable) {
            "INTO " +
            workTable +
            "\n"
-           "FROM MG73_ARTCLIFOR\n"
-           "INNER JOIN CG44_CLIFOR WITH (NOLOCK)\n"
-           "ON CG44_DITTA_CG18 = MG73_DITTA_CG18  AND\n"
-           "   CG44_TIPOCF     = MG73_TIPOCF_CG44 AND\n"
-           "   CG44_CLIFOR     = MG73_CLIFOR_CG44\n"
-           "INNER JOIN CG16_ANAGGEN WITH (NOLOCK)\n"
-           "ON CG16_CODICE = CG44_CODICE_CG16\n";
+           "FROM MG73_ARTCLIFOR\n" +
+           kCounterpartJoin;
 }
 
 std::string ArtcliforFilter(const std::string& ditta, int tipo, const std::string& codArt) {
@@ -55,13 +63,8 @@ std::string CreaSelectArtclifor(const std::string& workTable) {
            "ON DITTA     = MG73_DITTA_CG18  AND\n"
            "   ARTCLIFOR = MG73_ARTCLIFOR   AND\n"
            "   TIPOCF    = MG73_TIPOCF_CG44 AND\n"
-           "   CLIFOR    = MG73_CLIFOR_CG44\n"
-           "INNER JOIN CG44_CLIFOR WITH (NOLOCK)\n"
-           "ON CG44_DITTA_CG18 = MG73_DITTA_CG18  AND\n"
-           "   CG44_TIPOCF     = MG73_TIPOCF_CG44 AND\n"
-           "   CG44_CLIFOR     = MG73_CLIFOR_CG44\n"
-           "INNER JOIN CG16_ANAGGEN WITH (NOLOCK)\n"
-           "ON CG16_CODICE = CG44_CODICE_CG16\n";
+           "   CLIFOR    = MG73_CLIFOR_CG44\n" +
+           kCounterpartJoin;
 }
 
 std::string SqlAddPrimaryKey(const std::string& workTable, const std::string& pkName) {

@@ -261,7 +261,7 @@ void ArtCliForTab::load() {
         CHK_ARTCLIFOR->setEnabled(tipo_.tipo == 0 ? ditta.ManagesCustomerItemCodes()
                                                   : ditta.ManagesSupplierItemCodes());
         db::Recordset* item = card().itemRecordset();
-        const bool riga = item && item->isOpen() && !item->eof() && !item->bof();
+        const bool riga = item && item->hasCurrentRow();
         CHK_ARTCLIFOR->setChecked(riga && intero(item->value(tipo_.campoArticolo)) == 1);
     });
     p.step([&] {
@@ -463,7 +463,7 @@ long ArtCliForTab::contaCodici() {
 // ---------------------------------------------------------------- helpers
 
 bool ArtCliForTab::rigaCorrente() const {
-    return rs_ && rs_->isOpen() && !rs_->eof() && !rs_->bof();
+    return rs_ && rs_->hasCurrentRow();
 }
 
 db::Value ArtCliForTab::campo(const char* field) const {

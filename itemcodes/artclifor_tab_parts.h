@@ -33,8 +33,7 @@ inline db::Value oggi() {
 // A whole number of a value through NzNumero (which raises on text that is
 // not a number).
 inline long long intero(const db::Value& v) {
-    const auto d = NzNumero(v).toDecimal();
-    return d ? d->toInt64().value_or(0) : 0;
+    return db::integerOf(NzNumero(v));
 }
 
 }  // namespace itemcodes::artclifor_parts

@@ -6,6 +6,7 @@
 #include "common/value_helpers.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 
 namespace itemcodes {
 
@@ -16,16 +17,10 @@ using common::NzValore;
 using common::RaddoppiaApici;
 
 int intero(const db::Value& v) {
-    const db::Value n = NzNumero(v);
-    const auto d = n.toDecimal();
-    return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
+    return static_cast<int>(db::integerOf(NzNumero(v)));
 }
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 std::string quoted(const std::string& text) {
     return "'" + RaddoppiaApici(text) + "'";

@@ -27,8 +27,7 @@ std::string numero(const db::Value& v) {
 
 long intero(const db::Value& v) {
     try {
-        if (auto d = common::NzNumero(v).toDecimal())
-            return static_cast<long>(d->toInt64().value_or(0));
+        return static_cast<long>(db::integerOf(common::NzNumero(v)));
     } catch (const std::exception&) {
     }
     return 0;

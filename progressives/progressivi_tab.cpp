@@ -36,8 +36,7 @@ namespace {
 constexpr int kPrimaColonnaOpzioni = 8;  // Chiave ... CaptionProgressivo come first
 
 int intero(const db::Value& v) {
-    const auto d = v.toDecimal();
-    return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
+    return static_cast<int>(db::integerOf(v));
 }
 
 }  // namespace
@@ -238,7 +237,7 @@ void ProgressiviTab::CBO_TIPOVAR7_Click() {
     bool gestita = false;
     p.step([&] {
         const db::Recordset* item = card().itemRecordset();
-        gestita = item && item->isOpen() && !item->eof() && !item->bof() &&
+        gestita = item && item->hasCurrentRow() &&
                   intero(common::NzNumero(item->value("MG66_FLGVARART"))) != 0;
     });
     if (!gestita || !p.running())

@@ -18,8 +18,7 @@ std::string trimmed(std::string s) {
 }
 
 int intero(const db::Value& v) {
-    const auto d = v.toDecimal();
-    return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
+    return static_cast<int>(db::integerOf(v));
 }
 
 }  // namespace

@@ -461,7 +461,7 @@ void StatiCombinazioneTab::FME_COMBI_ChangeStatus(int status) {
 
 // The current row's state and option descriptions in the boxes.
 void StatiCombinazioneTab::mostraStatoRiga() {
-    if (!rsCombi_ || !rsCombi_->isOpen() || rsCombi_->eof() || rsCombi_->bof()) {
+    if (!rsCombi_ || !rsCombi_->hasCurrentRow()) {
         TXT_STATOCOMBI->SetText({});
         TXT_DESSTATOCOMBI->clear();
         return;
@@ -511,7 +511,7 @@ void StatiCombinazioneTab::GRIDNAV_COMBI_AfterButtonClick(bool success, const QS
 }
 
 void StatiCombinazioneTab::CMD_ELIMINACOMBI_Click() {
-    if (!frame_ || !rsCombi_ || rsCombi_->eof() || rsCombi_->bof())
+    if (!frame_ || !rsCombi_ || !rsCombi_->hasCurrentRow())
         return;
     if (frame_->Status() != controls::RecordFrame::Entering) {
         common::WindowServices& ws = card().services();
@@ -556,7 +556,7 @@ void prendiOpzione(controls::LookupBox* box, QLineEdit* descrBox, db::Recordset*
     const std::string descr =
         box->Found() ? common::NzStringa(box->ItemValue("MG5E_DESCR")) : std::string();
     descrBox->setText(QString::fromStdString(descr));
-    if (rs && rs->isOpen() && !rs->eof() && !rs->bof())
+    if (rs && rs->hasCurrentRow())
         rs->setValue(colonnaDescr, descr);
 }
 
@@ -610,7 +610,7 @@ void StatiCombinazioneTab::TXT_STATOCOMBI_StartEdit() {
 }
 
 void StatiCombinazioneTab::TXT_STATOCOMBI_AfterItem() {
-    if (!frame_ || !rsCombi_ || rsCombi_->eof() || rsCombi_->bof())
+    if (!frame_ || !rsCombi_ || !rsCombi_->hasCurrentRow())
         return;
     const std::string testo = testoBox(TXT_STATOCOMBI);
     if (testo == ultimoStato_)

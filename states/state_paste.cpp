@@ -228,15 +228,7 @@ StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
 bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBlock& blocco) {
     db::Connection& cn = card.connection();
     common::Procedure p(card, d.procedura);
-    auto annulla = [&] {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
-    };
-    p.onAbort(annulla);
-    p.step([&] { cn.beginTransaction(); });
+    common::beginWhole(p, cn);
     for (const StateCell& c : blocco.celle) {
         if (!p.running())
             break;
@@ -257,7 +249,7 @@ bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBl
                        ") VALUES (" + valori + letterale(StateNumber(c.stato)) + ")");
         });
     }
-    return common::commitWhole(p, cn, annulla);
+    return common::commitWhole(p, cn);
 }
 
 void PasteStates(common::ItemCard& card, const StateTarget& d, const exchange::TextRows& righe,

@@ -207,7 +207,7 @@ std::string ItemGrouping(common::ItemCard& card, const std::string& variante) {
 
 bool ItemHasVariants(common::ItemCard& card) {
     db::Recordset* rs = card.itemRecordset();
-    if (!rs || !rs->isOpen() || rs->eof() || rs->bof())
+    if (!rs || !rs->hasCurrentRow())
         return false;
     const auto d = common::NzNumero(rs->value("MG66_FLGVARART")).toDecimal();
     return d && !d->isZero();

@@ -332,7 +332,7 @@ RigaStato StatiStagioneTab::rigaStagione(const std::string& opzione) const {
 }
 
 void StatiStagioneTab::SalvaRecordStagione() {
-    if (!rsStagioni_ || !rsStagioni_->isOpen() || rsStagioni_->eof() || rsStagioni_->bof())
+    if (!rsStagioni_ || !rsStagioni_->hasCurrentRow())
         return;
     Procedure p(card(), "SalvaRecordStagione");
     const std::string opzione = common::NzStringa(rsStagioni_->value("OPZIONE"));

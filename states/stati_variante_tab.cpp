@@ -276,7 +276,7 @@ void StatiVarianteTab::CaricaStatiRaggruppamenti() {
 }
 
 void StatiVarianteTab::GRDX_STATI_RAGGR_RowChanged() {
-    if (salvataggio_ || !rsRaggr_ || !rsRaggr_->isOpen() || rsRaggr_->eof() || rsRaggr_->bof())
+    if (salvataggio_ || !rsRaggr_ || !rsRaggr_->hasCurrentRow())
         return;
     CaricaStatiOpzioni(common::NzValore(rsRaggr_->value("RAGGRUPPAMENTO"), ""));
 }
@@ -422,7 +422,7 @@ RigaStato rigaVariante(common::ItemCard& card, int ambito, const std::string& va
 }  // namespace
 
 void StatiVarianteTab::SalvaRecordRaggruppamento() {
-    if (!rsRaggr_ || !rsRaggr_->isOpen() || rsRaggr_->eof() || rsRaggr_->bof())
+    if (!rsRaggr_ || !rsRaggr_->hasCurrentRow())
         return;
     Procedure p(card(), "SalvaRecordRaggruppamento");
     // The grid's own edit is already in the row; the flag keeps the option
@@ -441,7 +441,7 @@ void StatiVarianteTab::SalvaRecordRaggruppamento() {
 }
 
 void StatiVarianteTab::SalvaRecordOpzione() {
-    if (!rsOpzioni_ || !rsOpzioni_->isOpen() || rsOpzioni_->eof() || rsOpzioni_->bof())
+    if (!rsOpzioni_ || !rsOpzioni_->hasCurrentRow())
         return;
     Procedure p(card(), "SalvaRecordOpzione");
     p.step([&] {

@@ -108,7 +108,7 @@ void TrascodificaVariantiTab::FME_TRASCF_ChangeStatus(int status) {
     // The option the row had when its change began, for the duplicate check.
     if (status == 2)
         opzioneOriginale_.clear();
-    else if (status == 1 && rs_ && rs_->isOpen() && !rs_->eof() && !rs_->bof())
+    else if (status == 1 && rs_ && rs_->hasCurrentRow())
         opzioneOriginale_ = common::NzStringa(rs_->value(kOpzione));
 }
 
@@ -244,7 +244,7 @@ db::Value TrascodificaVariantiTab::GRD_TRASCF_UnboundRead(long row) {
 void TrascodificaVariantiTab::mostraDescrizioneOpzione() {
     std::string descrizione;
     try {
-        if (rs_ && rs_->isOpen() && !rs_->eof() && !rs_->bof()) {
+        if (rs_ && rs_->hasCurrentRow()) {
             const std::string opzione = common::NzStringa(rs_->value(kOpzione));
             if (!opzione.empty())
                 descrizione = descrizioneOpzione(opzione);

@@ -91,46 +91,37 @@ std::string restringiLookupClifor(const std::string& serviceSql, const std::stri
     return out + upper.substr(from);
 }
 
-std::string sqlLookupOpzioniRaggruppamento(const std::string& ditta, const std::string& var,
-                                           const std::string& raggr) {
-    return "SELECT MG5E_OPZIONE, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR "
-           "END) AS MG5E_DESCR\n"
-           "FROM MG5H_COMPRAGVAR WITH (NOLOCK)\n"
+namespace {
+
+// The options of a grouping joined to their own rows: FROM up to the grouping.
+std::string groupingOptionsFrom(const std::string& ditta, const std::string& var,
+                                const std::string& raggr) {
+    return "FROM MG5H_COMPRAGVAR WITH (NOLOCK)\n"
            "INNER JOIN MG5E_OPZIONI WITH (NOLOCK)\n"
            "ON MG5E_DITTA_CG18     = MG5H_DITTA_CG18 AND\n"
            "   MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND\n"
            "   MG5E_OPZIONE        = MG5H_OPZIONE_MG5E\n"
            "WHERE MG5H_DITTA_CG18     = " +
-           ditta +
-           " AND\n"
-           "      MG5H_CODICEVAR_MG5F = " +
-           quoted(var) +
-           " AND\n"
-           "      MG5H_RAGGR_MG5G     = " +
-           letterale(raggr) + " ORDER BY MG5E_OPZIONE";
+           ditta + " AND\n      MG5H_CODICEVAR_MG5F = " + quoted(var) +
+           " AND\n      MG5H_RAGGR_MG5G     = " + letterale(raggr);
+}
+
+}  // namespace
+
+std::string sqlLookupOpzioniRaggruppamento(const std::string& ditta, const std::string& var,
+                                           const std::string& raggr) {
+    return "SELECT MG5E_OPZIONE, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR "
+           "END) AS MG5E_DESCR\n" +
+           groupingOptionsFrom(ditta, var, raggr) + " ORDER BY MG5E_OPZIONE";
 }
 
 std::string sqlDecodificaOpzioneRaggruppamento(const std::string& ditta, const std::string& var,
                                                const std::string& raggr,
                                                const std::string& opzione) {
     return "SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS "
-           "MG5E_DESCR\n"
-           "FROM MG5H_COMPRAGVAR WITH (NOLOCK)\n"
-           "INNER JOIN MG5E_OPZIONI WITH (NOLOCK)\n"
-           "ON MG5E_DITTA_CG18     = MG5H_DITTA_CG18 AND\n"
-           "   MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND\n"
-           "   MG5E_OPZIONE        = MG5H_OPZIONE_MG5E\n"
-           "WHERE MG5H_DITTA_CG18     = " +
-           ditta +
-           " AND\n"
-           "      MG5H_CODICEVAR_MG5F = " +
-           quoted(var) +
-           " AND\n"
-           "      MG5H_RAGGR_MG5G     = " +
-           letterale(raggr) +
-           " AND\n"
-           "      MG5H_OPZIONE_MG5E   = " +
-           letterale(opzione);
+           "MG5E_DESCR\n" +
+           groupingOptionsFrom(ditta, var, raggr) +
+           " AND\n      MG5H_OPZIONE_MG5E   = " + letterale(opzione);
 }
 
 std::string sqlDescrizioneOpzione(const std::string& ditta, const std::string& var,

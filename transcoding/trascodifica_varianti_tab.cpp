@@ -379,7 +379,7 @@ bool TrascodificaVariantiTab::ChiudiFrameworkTrascf() {
 
 bool TrascodificaVariantiTab::articoloAVarianti() const {
     db::Recordset* item = card().itemRecordset();
-    if (!item || !item->isOpen() || item->eof() || item->bof())
+    if (!item || !item->hasCurrentRow())
         return false;
     const auto flag = common::NzNumero(item->value("MG66_FLGVARART")).toDecimal();
     return flag && !flag->isZero();

@@ -23,6 +23,7 @@
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "variants/variants_sql.h"
 
 namespace variants {
 
@@ -34,12 +35,11 @@ const char* const kTitolo = "Scheda articolo - varianti";
 constexpr long kMsgNotAnOption = 91702;
 
 int numeroDi(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
+    return static_cast<int>(db::integerOf(v));
 }
 
 bool haRiga(const db::Recordset* rs) {
-    return rs && rs->isOpen() && !rs->eof() && !rs->bof();
+    return rs && rs->hasCurrentRow();
 }
 
 int campoArticolo(common::ItemCard& card, const char* field) {
@@ -47,52 +47,14 @@ int campoArticolo(common::ItemCard& card, const char* field) {
     return haRiga(item) ? numeroDi(item->value(field)) : 0;
 }
 
-std::string codArt(common::ItemCard& card) {
-    return common::RaddoppiaApici(card.currentItem());
-}
-
 // The item's rows of MG6B_GESVARART with their variant and grouping.
 std::string itemVariantsSql(common::ItemCard& card) {
-    return "SELECT * FROM MG6B_GESVARART\nINNER JOIN MG5F_DIMECONF\nON MG5F_DITTA_CG18 = "
-           "MG6B_DITTA_CG18 AND\n   MG5F_CODICEVAR  = MG6B_CODICEVAR_MG5F\nLEFT OUTER JOIN "
-           "MG5G_RAGGVAR\nON MG5G_DITTA_CG18     = MG6B_DITTA_CG18     AND\n   "
-           "MG5G_CODICEVAR_MG5F = MG6B_CODICEVAR_MG5F AND\n   MG5G_CODRAGGVAR     = "
-           "MG6B_CODRAGGVAR_MG5G\nWHERE MG6B_DITTA_CG18 = " +
-           card.companyCode() + " AND\n      MG6B_CODART_MG66 = '" + codArt(card) +
-           "'\nORDER BY MG6B_CODICEVAR_MG5F";
-}
-
-// For an item without rows: one per variant of the company, not managed,
-// without grouping, obligation and default as the general parameters say,
-// no default option, inheritance as the general parameters say.
-std::string companyVariantsSql(common::ItemCard& card) {
-    return "SELECT MG5F_DITTA_CG18 AS MG6B_DITTA_CG18, '" + codArt(card) +
-           "' AS MG6B_CODART_MG66, MG5F_CODICEVAR AS MG6B_CODICEVAR_MG5F, 0 AS MG6B_FLGGESTVAR, "
-           "CONVERT(CHAR(25), NULL) AS MG6B_CODRAGGVAR_MG5G, 2 AS MG6B_INDOBBLIG, "
-           "2 AS MG6B_INDDEFAULT, CONVERT(CHAR(20), '') AS MG6B_VARDEFAULT, "
-           "99 AS MG6B_INDEREDIBA, MG5F_DIMECONF.*, "
-           "CONVERT(VARCHAR(40), NULL) AS MG5G_DESCRRAGGVAR\nFROM MG5F_DIMECONF\n"
-           "WHERE MG5F_DITTA_CG18 = " +
-           card.companyCode() + "\nORDER BY MG5F_CODICEVAR";
+    return sqlItemVariants(card.companyCode(), card.currentItem());
 }
 
 // A number of a row for SQL: Empty, Null and "" give 0.
 std::string numero(const db::Value& v) {
     return common::NzNumero(v).toText();
-}
-
-// One row of MG6B_GESVARART as the save writes it back.
-struct Riga {
-    std::string var, flg, raggr, obblig, def, vardef, eredita;
-};
-
-std::string sqlInserisci(const std::string& ditta, const std::string& articolo, const Riga& r) {
-    return "INSERT INTO MG6B_GESVARART (   MG6B_DITTA_CG18, MG6B_CODART_MG66, "
-           "MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G,    MG6B_INDOBBLIG, "
-           "MG6B_INDDEFAULT, MG6B_VARDEFAULT, MG6B_INDEREDIBA) VALUES (" +
-           ditta + ", '" + articolo + "', '" + common::RaddoppiaApici(r.var) + "', " + r.flg +
-           ", " + r.raggr + ", " + r.obblig + ", " + r.def + ", '" +
-           common::RaddoppiaApici(r.vardef) + "', " + r.eredita + ")";
 }
 
 }  // namespace
@@ -138,9 +100,7 @@ bool ItemHasActiveVariants(common::ItemCard& card) {
     if (campoArticolo(card, "MG66_FLGVARART") != 1)
         return false;
     db::Recordset rs;
-    rs.open("SELECT TOP 1 1 FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + card.companyCode() +
-                " AND       MG6B_CODART_MG66 = '" + codArt(card) +
-                "' AND       MG6B_FLGGESTVAR = 1",
+    rs.open(common::SqlItemManagesVariants(card.companyCode(), card.currentItem()),
             card.connection());
     return rs.recordCount() > 0;
 }
@@ -366,7 +326,8 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
         // first save.
         if (rs->recordCount() == 0) {
             rs->close();
-            rs->open(companyVariantsSql(card()), card().connection());
+            rs->open(sqlCompanyVariantsForItem(card().companyCode(), card().currentItem()),
+                     card().connection());
         }
         if (rs->recordCount() > 0)
             rs->moveFirst();
@@ -457,9 +418,9 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     db::Connection& cn = card().connection();
     const std::string& ditta = card().companyCode();
     // The item code box's text, as the rows were read for it.
-    const std::string articolo = codArt(card());
+    const std::string articolo = card().currentItem();
 
-    std::vector<Riga> righe;
+    std::vector<ItemVariantRow> righe;
     // The whole rewrite deletes and inserts the item's rows, yet adds and
     // removes nothing the user sees: a change.
     const common::DeclaredWrite change(common::WriteKind::Change);
@@ -474,20 +435,19 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
         const int fEre = rs_->fieldIndex("MG6B_INDEREDIBA");
         for (long r = 0; r < rs_->recordCount(); ++r) {
             // A blank grouping is no grouping: NULL, not an empty text.
-            const std::string raggr = common::NzValore(rs_->valueAt(r, fRag));
-            righe.push_back(
-                {common::NzStringa(rs_->valueAt(r, fVar)), numero(rs_->valueAt(r, fFlg)),
-                 raggr.empty() ? "NULL" : "'" + common::RaddoppiaApici(raggr) + "'",
-                 numero(rs_->valueAt(r, fObb)), numero(rs_->valueAt(r, fDef)),
-                 common::NzStringa(rs_->valueAt(r, fVdf)), numero(rs_->valueAt(r, fEre))});
+            righe.push_back({common::NzStringa(rs_->valueAt(r, fVar)),
+                             numero(rs_->valueAt(r, fFlg)), common::NzValore(rs_->valueAt(r, fRag)),
+                             numero(rs_->valueAt(r, fObb)), numero(rs_->valueAt(r, fDef)),
+                             common::NzStringa(rs_->valueAt(r, fVdf)),
+                             numero(rs_->valueAt(r, fEre))});
         }
     });
     if (!p.running() || p.failed())
         return false;
     // Values that do not fit their column are refused before anything is written.
-    for (const Riga& r : righe) {
-        if (QString::fromStdString(r.vardef).size() > 20) {
-            ws.VisualizzaMessaggio("Il valore predefinito della variante " + r.var +
+    for (const ItemVariantRow& r : righe) {
+        if (QString::fromStdString(r.defaultOption).size() > 20) {
+            ws.VisualizzaMessaggio("Il valore predefinito della variante " + r.variant +
                                        " non pu\xC3\xB2 superare 20 caratteri.",
                                    0, common::vbExclamation, ws.TraduciTesto(kTitolo, 50877));
             return false;
@@ -496,32 +456,21 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
 
     {
         std::vector<std::pair<std::string, std::string>> defaults;
-        for (const Riga& r : righe)
-            defaults.emplace_back(r.var, r.vardef);
+        for (const ItemVariantRow& r : righe)
+            defaults.emplace_back(r.variant, r.defaultOption);
         if (!defaultOptionsDecode(defaults))
             return false;
     }
 
-    p.onAbort([&] {
-        if (cn.transactionDepth() > 0)
-            cn.rollbackTransaction();
-    });
-    p.step([&] { cn.beginTransaction(); });
-    p.step([&] {
-        cn.execute("DELETE FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta +
-                   " AND       MG6B_CODART_MG66 = '" + articolo + "'");
-    });
-    for (const Riga& r : righe)
-        p.step([&] { cn.execute(sqlInserisci(ditta, articolo, r)); });
+    common::beginWhole(p, cn);
+    p.step([&] { cn.execute(sqlDeleteItemVariants(ditta, articolo)); });
+    for (const ItemVariantRow& r : righe)
+        p.step([&] { cn.execute(sqlInsertItemVariant(ditta, articolo, r)); });
     // A statement skipped after an error (ignore) would leave the item
     // without that variant's row, which this tab cannot add back: the rows
     // are rewritten whole or not at all, and the edit stays to be saved again.
     if (p.running() && p.skipped()) {
-        try {
-            if (cn.transactionDepth() > 0)
-                cn.rollbackTransaction();
-        } catch (...) {
-        }
+        common::rollbackQuietly(cn);
         return false;
     }
     p.step([&] { cn.commitTransaction(); });
@@ -554,11 +503,8 @@ bool AttivazioneVariantiTab::defaultOptionsDecode(
     std::map<std::string, std::string> stored;
     p.step([&] {
         db::Recordset rs;
-        rs.open(
-            "SELECT MG6B_CODICEVAR_MG5F, MG6B_VARDEFAULT FROM MG6B_GESVARART WHERE "
-            "MG6B_DITTA_CG18 = " +
-                card().companyCode() + " AND MG6B_CODART_MG66 = '" + codArt(card()) + "'",
-            card().connection());
+        rs.open(sqlStoredDefaultOptions(card().companyCode(), card().currentItem()),
+                card().connection());
         for (long r = 0; r < rs.recordCount(); ++r)
             stored[common::NzStringa(rs.valueAt(r, 0))] = common::NzStringa(rs.valueAt(r, 1));
     });
@@ -619,9 +565,8 @@ namespace {
 // and is not reported.
 void aggiornaArticolo(common::ItemCard& card, const std::string& assegnazione) {
     try {
-        card.connection().execute("UPDATE MG66_ANAGRART SET " + assegnazione +
-                                  " WHERE MG66_DITTA_CG18 = " + card.companyCode() +
-                                  " AND       MG66_CODART     = '" + codArt(card) + "'");
+        card.connection().execute(
+            sqlSetItemColumns(card.companyCode(), card.currentItem(), assegnazione));
     } catch (...) {
     }
 }

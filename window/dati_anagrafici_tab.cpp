@@ -14,6 +14,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "window/formatta_campo.h"
+#include "window/window_sql.h"
 
 namespace card {
 
@@ -28,17 +29,6 @@ constexpr int kColonnaStato = 1;
 constexpr int kColonnaNote = 2;
 constexpr int kPrimaColonnaFlag = 3;
 constexpr int kPrimaColonnaLista = 9;
-
-struct Conto {
-    const char* kind;
-    const char* caption;
-};
-const Conto kConti[] = {
-    {"CMEVENIT", "Conto vendita Italia"},    {"CMEVENES", "Conto vendita Estero"},
-    {"CREVENIT", "Conto reso vend. Italia"}, {"CREVENES", "Conto reso vend. Estero"},
-    {"CMEACQIT", "Conto acquisti Italia"},   {"CMEACQES", "Conto acquisti Estero"},
-    {"CREACQIT", "Conto reso acq. Italia"},  {"CREACQES", "Conto reso acq. Estero"},
-};
 
 std::string firstValue(db::Connection& cn, const std::string& sql) {
     db::Recordset rs;
@@ -60,89 +50,11 @@ ContestoDitta ReadCompanyContext(common::ItemCard& card) {
     // The host's company object reads the same registry rows: the chart group
     // of the company and the warehouse parameter of its classification.
     ContestoDitta c;
-    std::string gruppo = firstValue(card.connection(),
-                                    "SELECT CG18_GRUPPO_CG10 FROM CG18_ANADITTABASE WITH (NOLOCK) "
-                                    "WHERE CG18_DITTA = " +
-                                        card.companyCode());
+    std::string gruppo = firstValue(card.connection(), sqlCompanyChartGroup(card.companyCode()));
     if (!gruppo.empty())
         c.gruppo = gruppo;
-    c.classificazione = firstValue(card.connection(),
-                                   "SELECT MG01_INDCLASSIF FROM MG01_PARAMDITTA WITH (NOLOCK) "
-                                   "WHERE MG01_DITTA_CG18 = " +
-                                       card.companyCode());
+    c.classificazione = firstValue(card.connection(), sqlCompanyClassification(card.companyCode()));
     return c;
-}
-
-std::string SqlItemData(const std::string& ditta, const std::string& codArt,
-                        const ContestoDitta& contesto) {
-    std::string sql =
-        "SELECT TOP 1 MG87_DESCARTEST, MG6W_DESCR, MG87_NOTEART,\n"
-        "       MG66_FLGSTINV, MG66_FLGARTCLI, MG66_FLGARTFOR, MG66_FLGSTGIOR, MG66_FLGALTER, "
-        "MG66_FLGSOST,\n"
-        "       MG53_DESCRFAM      AS [Famiglia],\n"
-        "       MG54_DESCRSFAM     AS [Sotto famiglia],\n"
-        "       MG55_DESCRGRUPPO   AS [Gruppo],\n"
-        "       MG56_DESCRSGRUPPO  AS [Sotto gruppo],\n"
-        "       MG61_DESCRGRUFIS   AS [Gruppo fiscale],\n"
-        "       MG64_DESCRMARCA    AS [Marca],\n"
-        "       MG74_DESGRUSTAT1   AS [Gruppo stat.1],\n"
-        "       MG75_DESGRUSTAT2   AS [Gruppo stat.2],\n"
-        "       MG76_DESGRUSTAT3   AS [Gruppo stat.3],\n"
-        "       MG77_DESGRUSTAT4   AS [Gruppo stat.4],\n"
-        "       CG28_DESCR         AS [Codice Iva]";
-    for (const Conto& c : kConti) {
-        const std::string k = c.kind;
-        sql += ",\n       (CASE WHEN CG39_" + k + ".CG39_DESCR IS NULL\n             THEN CG24_" +
-               k + ".CG24_DESCR\n             ELSE CG39_" + k + ".CG39_DESCR END) AS [" +
-               c.caption + "]";
-    }
-    sql +=
-        "\nFROM MG66_ANAGRART WITH (NOLOCK)\n"
-        "INNER JOIN MG87_ARTDESC WITH (NOLOCK)\n"
-        "ON MG87_DITTA_CG18   = MG66_DITTA_CG18 AND\n"
-        "   MG87_CODART_MG66  = MG66_CODART     AND\n"
-        "   MG87_OPZIONE_MG5E = ''              AND\n"
-        "   MG87_LINGUA_MG52  = ''\n"
-        "LEFT OUTER JOIN MG6W_STATIART WITH (NOLOCK)\n"
-        "ON MG6W_INDSTATO = MG66_INDSTATO_MG6W\n"
-        " OUTER APPLY dbo.FNMG53_FAMIGLIE ( MG66_FAM_MG53 , MG66_DITTA_CG18 )\n";
-    if (contesto.classificazione == "1") {
-        sql +=
-            " OUTER APPLY dbo.FNMG54_SOTTOFAM    (MG66_FAM_MG53,MG66_SFAM_MG54,MG66_DITTA_CG18)"
-            "                                       MG54_SOTTOFAM\n"
-            " OUTER APPLY dbo.FNMG55_GRUPPI      (MG66_FAM_MG53,MG66_SFAM_MG54,MG66_GRUPPO_MG55, "
-            "MG66_DITTA_CG18)                     MG55_GRUPPI\n"
-            " OUTER APPLY dbo.FNMG56_SOTTOGRUPPI (MG66_FAM_MG53,MG66_SFAM_MG54,MG66_GRUPPO_MG55, "
-            "MG66_SGRUPPO_MG56,MG66_DITTA_CG18)   MG56_SOTTOGRUPPI\n";
-    } else {
-        sql +=
-            " OUTER APPLY dbo.FNMG54_SOTTOFAM    ('',MG66_SFAM_MG54,MG66_DITTA_CG18)"
-            "             MG54_SOTTOFAM\n"
-            " OUTER APPLY dbo.FNMG55_GRUPPI      ('','',MG66_GRUPPO_MG55, MG66_DITTA_CG18)"
-            "       MG55_GRUPPI\n"
-            " OUTER APPLY dbo.FNMG56_SOTTOGRUPPI ('','','', MG66_SGRUPPO_MG56,MG66_DITTA_CG18)"
-            "   MG56_SOTTOGRUPPI\n";
-    }
-    sql +=
-        " OUTER APPLY dbo.FNMG61_GRUPPIFIS (MG66_GRUPFIS_MG61,MG66_DITTA_CG18)\n"
-        " OUTER APPLY dbo.FNMG64_MARCHEART (MG66_MARCA_MG64,MG66_DITTA_CG18)\n"
-        " OUTER APPLY dbo.FNMG74_GRUSTAT1  (MG66_GRUSTAT1_MG74,MG66_DITTA_CG18)\n"
-        " OUTER APPLY dbo.FNMG75_GRUSTAT2  (MG66_GRUSTAT2_MG75,MG66_DITTA_CG18)\n"
-        " OUTER APPLY dbo.FNMG76_GRUSTAT3  (MG66_GRUSTAT3_MG76,MG66_DITTA_CG18)\n"
-        " OUTER APPLY dbo.FNMG77_GRUSTAT4  (MG66_GRUSTAT4_MG77,MG66_DITTA_CG18)\n"
-        " OUTER APPLY DBO.FNCG28_TABCODIVA(MG66_ALIVA_CG28,MG66_DITTA_CG18)\n";
-    for (const Conto& c : kConti) {
-        const std::string k = c.kind;
-        sql += "LEFT OUTER JOIN CG24_TABPDC AS CG24_" + k + " WITH (NOLOCK)\nON CG24_" + k +
-               ".CG24_GRUPPO_CG10 = " + contesto.gruppo + " AND\n   CG24_" + k +
-               ".CG24_CONTO       = MG66_" + k + "_CG24\nLEFT OUTER JOIN CG39_PRSDESPDC AS CG39_" +
-               k + " WITH (NOLOCK)\nON CG39_" + k +
-               ".CG39_DITTA_CG18  = MG66_DITTA_CG18 AND\n   CG39_" + k +
-               ".CG39_GRUPPO_CG10 = " + contesto.gruppo + " AND\n   CG39_" + k +
-               ".CG39_CONTO_CG24  = MG66_" + k + "_CG24\n";
-    }
-    sql += "WHERE MG66_DITTA_CG18 = " + ditta + " AND       MG66_CODART = '" + codArt + "'";
-    return sql;
 }
 
 // -------------------------------------------------------------------- tab
@@ -315,7 +227,7 @@ void DatiAnagraficiTab::load() {
                 rsAnag_->setValue("ID", db::Value(db::Decimal(rsAnag_->recordCount())));
                 rsAnag_->setValue("LBL",
                                   db::Value(card().services().TraduciCaption(rs.field(i).name)));
-                if (trovato && !rs.eof() && !rs.bof())
+                if (trovato && rs.hasCurrentRow())
                     rsAnag_->setValue("TXT", db::Value(FormattaCampo(rs, i)));
             }
         });

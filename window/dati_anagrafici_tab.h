@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "window/window_sql.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,19 +24,7 @@ class DataGrid;
 
 namespace card {
 
-// What the company's context says about the summary: its chart-of-accounts
-// group ({Gruppo}, unquoted; "NULL" when the company has none, so that no
-// account matches) and its classification setting ("1": sub-levels are
-// defined under their parent levels).
-struct ContestoDitta {
-    std::string gruppo = "NULL";
-    std::string classificazione;
-};
 ContestoDitta ReadCompanyContext(common::ItemCard& card);
-
-// The summary statement of one item. codArt goes between apostrophes as it is.
-std::string SqlItemData(const std::string& ditta, const std::string& codArt,
-                        const ContestoDitta& contesto);
 
 // Captions of the six item flags MG66_FLGSTINV ... MG66_FLGSOST.
 extern const std::array<const char*, 6> kCaptionFlag;

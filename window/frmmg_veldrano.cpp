@@ -31,6 +31,7 @@
 #include "window/grid_exchange_host.h"
 #include "window/launcher.h"
 #include "window/window_layout.h"
+#include "window/window_sql.h"
 
 namespace card {
 
@@ -248,9 +249,9 @@ void FRMMG_VELDRANO::readContext() {
 }
 
 void FRMMG_VELDRANO::buildItemStatements() {
-    sqlBase_ = "SELECT * FROM MG66_ANAGRART WITH (NOLOCK) WHERE MG66_DITTA_CG18 = " + ditta_;
-    sqlEmpty_ = sqlBase_ + " AND 1=0";
-    sqlList_ = sqlBase_ + " ORDER BY MG66_CODART";
+    sqlBase_ = sqlItems(ditta_);
+    sqlEmpty_ = sqlNoItems(ditta_);
+    sqlList_ = sqlItemList(ditta_);
 }
 
 // FME_ART on the item recordset: looked up by code along the company's
@@ -565,7 +566,7 @@ bool FRMMG_VELDRANO::switchToItem(const std::string& code) {
 }
 
 bool FRMMG_VELDRANO::itemFlagVarianti() const {
-    if (!rsArt_ || !rsArt_->isOpen() || rsArt_->eof() || rsArt_->bof())
+    if (!rsArt_ || !rsArt_->hasCurrentRow())
         return false;
     auto d = rsArt_->value("MG66_FLGVARART").toDecimal();
     return d && *d == db::Decimal(1);
@@ -605,10 +606,7 @@ bool FRMMG_VELDRANO::CheckArtVariante() {
     Procedure p(services_, "CheckArtVariante");
     p.step([&] {
         db::Recordset rs;
-        rs.open("SELECT * FROM MG87_ARTDESC WITH (NOLOCK) WHERE MG87_DITTA_CG18   = " + ditta_ +
-                    " AND       MG87_CODART_MG66  = '" + codArt_ +
-                    "' AND       MG87_OPZIONE_MG5E <> ''",
-                connection());
+        rs.open(sqlItemVariantDescriptions(ditta_, codArt_), connection());
         found = rs.recordCount() > 0;
     });
     return found;
@@ -621,9 +619,7 @@ void FRMMG_VELDRANO::ConfiguraSidebar(bool reselect) {
     flagVar_ = itemFlagVarianti();
     if (flagVar_) {
         db::Recordset rs;
-        rs.open("SELECT TOP 1 1 FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = " + ditta_ +
-                    " AND       MG6B_CODART_MG66 = '" + codArt_ + "' AND       MG6B_FLGGESTVAR = 1",
-                connection());
+        rs.open(common::SqlItemManagesVariants(ditta_, codArt_), connection());
         flagVarAttiva_ = rs.recordCount() > 0;
     }
     if (sidebarItem_ == codArt_ && prevVar == flagVar_ && prevAttiva == flagVarAttiva_)

@@ -23,7 +23,7 @@ void InstallGridExchangeHost(common::ItemCard& card) {
             QStringLiteral(" - Articolo ") + QString::fromStdString(card.currentItem()).trimmed();
         try {
             db::Recordset* rs = card.itemRecordset();
-            if (rs && rs->isOpen() && !rs->eof() && !rs->bof())
+            if (rs && rs->hasCurrentRow())
                 testo +=
                     " " +
                     QString::fromStdString(common::NzStringa(rs->value("MG66_DESCART"))).trimmed();

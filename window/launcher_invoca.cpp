@@ -17,6 +17,7 @@
 #include "platform/framework/global.h"
 #include "window/launcher.h"
 #include "window/launcher_programs.h"
+#include "window/window_sql.h"
 
 namespace card {
 
@@ -95,8 +96,7 @@ std::string senzaApici(const std::string& s) {
 }
 
 int intero(const db::Value& v) {
-    const auto d = v.toDecimal();
-    return d ? static_cast<int>(d->toInt64().value_or(0)) : 0;
+    return static_cast<int>(db::integerOf(v));
 }
 
 // The routing managements open on the item and its standard routing.
@@ -115,9 +115,7 @@ std::string RecuperaCicloSTD(ItemCard& card) {
     if (common::NzStringa(db::Value(card.currentItem())).empty())
         return {};
     db::Recordset rs;
-    rs.open("SELECT PD18_CODCICLO FROM PD18_ARTPROD WITH (NOLOCK) WHERE PD18_DITTA_CG18  = " +
-                card.companyCode() + " AND       PD18_CODART_MG66 = '" + card.currentItem() + "' ",
-            card.connection());
+    rs.open(sqlStandardRouting(card.companyCode(), card.currentItem()), card.connection());
     std::string ciclo;
     if (rs.recordCount() > 0) {
         rs.moveFirst();

@@ -14,6 +14,8 @@
 #include <memory>
 
 #include "bench/support/bench_runner.h"
+#include "bench/support/bench_setup.h"
+#include "bench/support/combination_setup.h"
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
@@ -30,59 +32,15 @@ constexpr int kColumns = 300;  // options of the first variant (A2)
 constexpr int kRows = 100;     // options of the second variant (A3)
 constexpr long kExportRows = 100000;
 
-std::string code(char prefix, int n) {
-    std::string digits = std::to_string(n);
-    return prefix + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
-}
-
-// MAGLIA-001 with Lunghezza (A2) and Vestibilità (A3) switched on and
-// widened to 300 and 100 options, without groupings.
-void prepare(db::Connection& cn) {
-    cn.beginTransaction();
-    cn.execute(
-        "UPDATE MG6B_GESVARART SET MG6B_FLGGESTVAR = 1, MG6B_CODRAGGVAR_MG5G = NULL WHERE "
-        "MG6B_DITTA_CG18 = 1 AND MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODICEVAR_MG5F IN "
-        "('A2', 'A3')");
-    cn.execute(
-        "DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F IN "
-        "('A2', 'A3') AND NOT EXISTS (SELECT 1 FROM MG5H_COMPRAGVAR WHERE "
-        "MG5H_OPZIONE_MG5E = MG5E_OPZIONE)");
-    const auto existing = [&](const char* var) {
-        return static_cast<int>(cardtest::count(
-            cn, "MG5E_OPZIONI",
-            std::string("MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = '") + var + "'"));
-    };
-    const int columns = kColumns - existing("A2");
-    const int rows = kRows - existing("A3");
-    for (int i = 1; i <= columns; ++i)
-        cn.execute(
-            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-            "MG5E_DESCR) VALUES (1, 'A2', '" +
-            code('L', i) + "', 'Lunghezza " + std::to_string(i) + "')");
-    for (int i = 1; i <= rows; ++i)
-        cn.execute(
-            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-            "MG5E_DESCR) VALUES (1, 'A3', '" +
-            code('V', i) + "', 'Vestibilita " + std::to_string(i) + "')");
-    cn.commitTransaction();
-}
-
 struct Fixture {
     cardtest::TestCard card;
     states::StatiCombinazioneTab& tab =
         card.addTab<states::StatiCombinazioneTab>(common::kTabStatiCombinazione);
     states::StateTarget target;
     Fixture() {
-        prepare(card.connection());
-        card.showItem("MAGLIA-001");
-        tab.firstActivation();
-        tab.load();
-        tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(0);
-        tab.CBO_TIPOVAR6_1->setCurrentIndex(tab.CBO_TIPOVAR6_1->findText("Lunghezza"));
-        tab.CaricaValoreVariante1();
-        tab.CBO_TIPOVAR6_2->setCurrentIndex(
-            tab.CBO_TIPOVAR6_2->findText(QString::fromUtf8("Vestibilità")));
-        tab.CaricaValoreVariante2();
+        // Without groupings and the demo's loose options: every cell is one of ours.
+        benchsupport::WidenLengthAndFit(card.connection(), kColumns, kRows, true);
+        benchsupport::ShowLengthAgainstFit(card, tab);
         tab.CombinazioneVarianti();
         target = {tab.GRDX_COMBINAZIONI, "IncollaStatiCombinazione",
                   [this](int c) {
@@ -101,14 +59,8 @@ struct Fixture {
     }
 };
 
-std::unique_ptr<Fixture>& fixtureSlot() {
-    static std::unique_ptr<Fixture> f;
-    return f;
-}
 Fixture& fixture() {
-    if (!fixtureSlot())
-        fixtureSlot() = std::make_unique<Fixture>();
-    return *fixtureSlot();
+    return benchsupport::TheFixture<Fixture>();
 }
 
 // Each iteration fills every cell with a state, the next one empties them:
@@ -190,7 +142,8 @@ struct ExportFixture {
         day.day = 1;
         for (long i = 0; i < kExportRows; ++i) {
             rs.addNew();
-            rs.setValue("CODICE", code('C', static_cast<int>(i % 1000)) + "   ");
+            rs.setValue("CODICE",
+                        benchsupport::NumberedCode('C', static_cast<int>(i % 1000)) + "   ");
             rs.setValue("DESCR", "Riga " + std::to_string(i));
             rs.setValue("QTA", db::Decimal(static_cast<__int128>(i * 125), 3));
             rs.setValue("DATA", day);
@@ -269,6 +222,6 @@ int main(int argc, char** argv) {
                               0);
     benchsupport::PrintRatio("export_100000_rows_xlsx_vs_bare", r["BM_ExportXlsx"].real,
                              r["BM_ExportXlsxBare"].real, 1.3);
-    fixtureSlot().reset();
+    benchsupport::FixtureSlot<Fixture>().reset();
     return 0;
 }

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "bench/support/bench_runner.h"
+#include "bench/support/bench_setup.h"
 #include "common/window_services.h"
 #include "demo/demo_database.h"
 #include "groupings/gestione_varianti_tab.h"
@@ -24,16 +25,8 @@
 namespace {
 
 std::string databasePath() {
-    static const std::string path = [] {
-        auto p = std::filesystem::temp_directory_path() / "veldrano_options_bench.db";
-        demo::LargeSizes s;
-        s.variants = 1;
-        s.options = 5000;
-        s.items = 4;
-        s.progressiveRows = 40;
-        demo::generateLargeDatabase(p.string(), s);
-        return p.string();
-    }();
+    static const std::string path =
+        benchsupport::LargeDatabase("veldrano_options_bench.db", benchsupport::OneLargeVariant());
     return path;
 }
 
@@ -49,15 +42,8 @@ struct Fixture {
     }
 };
 
-// Made on first use and dropped before the application ends, as its widgets must be.
-std::unique_ptr<Fixture>& fixtureSlot() {
-    static std::unique_ptr<Fixture> f;
-    return f;
-}
 Fixture& fixture() {
-    if (!fixtureSlot())
-        fixtureSlot() = std::make_unique<Fixture>();
-    return *fixtureSlot();
+    return benchsupport::TheFixture<Fixture>();
 }
 
 const char* kOrig =
@@ -73,7 +59,7 @@ void bareLoad(db::Connection& cn) {
     db::Recordset a;
     a.open("SELECT * FROM #B_ORIG ORDER BY MG5E_OPZIONE", cn);
     cn.execute("IF OBJECT_ID('tempdb..#B_DEST') IS NOT NULL DROP TABLE #B_DEST");
-    std::string dest = groupings::sqlCreaDest("1", "A0", "RG-A0-1");
+    std::string dest = groupings::sqlGroupingOptions("1", "A0", "RG-A0-1");
     dest.replace(dest.find("#TMP_DEST"), 9, "#B_DEST");
     cn.execute(dest);
     db::Recordset b;
@@ -184,7 +170,7 @@ int main(int argc, char** argv) {
     PrintFigure("options_search", t["BM_Search"].real, "ms", 200, 1);
     PrintFigure("options_delete_refused", t["BM_DeleteRefused"].real, "ms", 200, 1);
     benchmark::Shutdown();
-    fixtureSlot().reset();
+    benchsupport::FixtureSlot<Fixture>().reset();
     std::filesystem::remove(databasePath());
     return 0;
 }

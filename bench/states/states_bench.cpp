@@ -13,6 +13,8 @@
 #include <memory>
 
 #include "bench/support/bench_runner.h"
+#include "bench/support/bench_setup.h"
+#include "bench/support/combination_setup.h"
 #include "common/window_services.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -26,38 +28,13 @@ namespace {
 constexpr int kColonne = 300;  // options of the first variant (A2)
 constexpr int kRighe = 100;    // options of the second variant (A3)
 
-std::string codice(char prefix, int n) {
-    std::string numero = std::to_string(n);
-    return prefix + std::string(numero.size() < 3 ? 3 - numero.size() : 0, '0') + numero;
-}
+using benchsupport::NumberedCode;
 
-// MAGLIA-001 with Lunghezza (A2) and Vestibilità (A3) switched on and
-// widened to 300 and 100 options, and a state in every thirtieth cell.
+// MAGLIA-001 over Lunghezza and Vestibilità widened to 300 and 100 options,
+// and a state in every thirtieth cell.
 void prepara(db::Connection& cn) {
+    const auto [colonne, righe] = benchsupport::WidenLengthAndFit(cn, kColonne, kRighe, false);
     cn.beginTransaction();
-    cn.execute(
-        "UPDATE MG6B_GESVARART SET MG6B_FLGGESTVAR = 1, MG6B_CODRAGGVAR_MG5G = NULL WHERE "
-        "MG6B_DITTA_CG18 = 1 AND MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODICEVAR_MG5F IN "
-        "('A2', 'A3')");
-    // The demo's own options count towards the totals.
-    const auto esistenti = [&](const char* var) {
-        return static_cast<int>(cardtest::count(cn, "MG5E_OPZIONI",
-                                                std::string("MG5E_DITTA_CG18 = 1 AND "
-                                                            "MG5E_CODICEVAR_MG5F = '") +
-                                                    var + "'"));
-    };
-    const int colonne = kColonne - esistenti("A2");
-    const int righe = kRighe - esistenti("A3");
-    for (int i = 1; i <= colonne; ++i)
-        cn.execute(
-            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-            "MG5E_DESCR) VALUES (1, 'A2', '" +
-            codice('L', i) + "', 'Lunghezza " + std::to_string(i) + "')");
-    for (int i = 1; i <= righe; ++i)
-        cn.execute(
-            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-            "MG5E_DESCR) VALUES (1, 'A3', '" +
-            codice('V', i) + "', 'Vestibilita " + std::to_string(i) + "')");
     int n = 0;
     for (int c = 1; c <= colonne; ++c)
         for (int r = 1; r <= righe; ++r)
@@ -66,7 +43,7 @@ void prepara(db::Connection& cn) {
                     "INSERT INTO MG5W_PROVSTATI (MG5W_DITTA_CG18, MG5W_CODART_MG66, "
                     "MG5W_CODICEVAR1_MG5F, MG5W_OPZIONE1_MG5E, MG5W_CODICEVAR2_MG5F, "
                     "MG5W_OPZIONE2_MG5E, MG5W_IDSTATOVAR_MG5V) VALUES (1, 'MAGLIA-001', 'A2', '" +
-                    codice('L', c) + "', 'A3', '" + codice('V', r) + "', " +
+                    NumberedCode('L', c) + "', 'A3', '" + NumberedCode('V', r) + "', " +
                     std::to_string(1 + n % 4) + ")");
     cn.commitTransaction();
 }
@@ -77,26 +54,12 @@ struct Fixture {
         card.addTab<states::StatiCombinazioneTab>(common::kTabStatiCombinazione);
     Fixture() {
         prepara(card.connection());
-        card.showItem("MAGLIA-001");
-        tab.firstActivation();
-        tab.load();
-        tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(0);
-        tab.CBO_TIPOVAR6_1->setCurrentIndex(tab.CBO_TIPOVAR6_1->findText("Lunghezza"));
-        tab.CaricaValoreVariante1();
-        tab.CBO_TIPOVAR6_2->setCurrentIndex(
-            tab.CBO_TIPOVAR6_2->findText(QString::fromUtf8("Vestibilità")));
-        tab.CaricaValoreVariante2();
+        benchsupport::ShowLengthAgainstFit(card, tab);
     }
 };
 
-std::unique_ptr<Fixture>& fixtureSlot() {
-    static std::unique_ptr<Fixture> f;
-    return f;
-}
 Fixture& fixture() {
-    if (!fixtureSlot())
-        fixtureSlot() = std::make_unique<Fixture>();
-    return *fixtureSlot();
+    return benchsupport::TheFixture<Fixture>();
 }
 
 // The statements of a rebuild, as they reach the database, on the tab's own
@@ -243,6 +206,6 @@ int main(int argc, char** argv) {
     PrintRatio("states_grid_build_vs_bare", t["BM_BuildGrid"].real, t["BM_BuildBare"].real);
     PrintRatio("states_cell_set_vs_bare", t["BM_SetCell"].real, t["BM_SetCellBare"].real);
     benchmark::Shutdown();
-    fixtureSlot().reset();
+    benchsupport::FixtureSlot<Fixture>().reset();
     return 0;
 }

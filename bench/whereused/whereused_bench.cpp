@@ -5,21 +5,19 @@
 // transaction) against its statements run bare in a transaction of their own.
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "bench/support/bench_runner.h"
+#include "bench/support/bench_setup.h"
 #include "demo/demo_database.h"
 #include "groupings/where_used.h"
 #include "groupings/where_used_sql.h"
 #include "platform/db/connection.h"
-#include "platform/db/sqlite/sqlite_functions.h"
 #include "tests/support/test_card.h"
 
 namespace {
@@ -27,61 +25,39 @@ namespace {
 constexpr long kRows = 100000;
 
 std::string databasePath() {
-    static const std::string path = [] {
-        auto p = std::filesystem::temp_directory_path() / "veldrano_whereused_bench.db";
-        demo::generateLargeDatabase(p.string());
-        // A new option of the first variant, written into its slot of
-        // 100,000 progressives whose slot is blank: no key can collide.
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(p.string().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-            throw std::runtime_error(sqlite3_errmsg(db));
-        db::sqlite::registerFunctions(db);
-        const std::string sql =
-            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-            "MG5E_DESCR) VALUES (1, 'A0', 'WU', 'Dove usata');"
-            "UPDATE MG70_MAGPROQTA SET MG70_OPZIONE_MG5E = 'WU' || substr(MG70_OPZIONE_MG5E, 3) "
-            "WHERE rowid IN (SELECT rowid FROM MG70_MAGPROQTA WHERE length(MG70_OPZIONE_MG5E) > 2 "
-            "AND substr(MG70_OPZIONE_MG5E, 1, 2) = '  ' LIMIT " +
-            std::to_string(kRows) + ");";
-        char* error = nullptr;
-        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-            const std::string text = error ? error : "?";
-            sqlite3_free(error);
-            sqlite3_close(db);
-            throw std::runtime_error(text);
-        }
-        sqlite3_close(db);
-        return p.string();
-    }();
+    // A new option of the first variant, written into its slot of 100,000
+    // progressives whose slot is blank: no key can collide.
+    static const std::string path = benchsupport::LargeDatabase(
+        "veldrano_whereused_bench.db", {},
+        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+        "MG5E_DESCR) VALUES (1, 'A0', 'WU', 'Dove usata');"
+        "UPDATE MG70_MAGPROQTA SET MG70_OPZIONE_MG5E = 'WU' || substr(MG70_OPZIONE_MG5E, 3) "
+        "WHERE rowid IN (SELECT rowid FROM MG70_MAGPROQTA WHERE length(MG70_OPZIONE_MG5E) > 2 "
+        "AND substr(MG70_OPZIONE_MG5E, 1, 2) = '  ' LIMIT " +
+            std::to_string(kRows) + ");");
     return path;
 }
 
 struct Fixture {
     cardtest::TestCard card{"1", databasePath()};
-    groupings::CodiceUsato u{"1", "A0", "WU", 0, 0};
+    groupings::UsedCode u{"1", "A0", "WU", 0, 0};
     // The rename goes back and forth between these two codes.
     std::string other = "WV";
-    Fixture() { groupings::LeggiSlot(card.connection(), u); }
+    Fixture() { groupings::ReadSlot(card.connection(), u); }
     void flip() { std::swap(u.codice, other); }
 };
 
-std::unique_ptr<Fixture>& fixtureSlot() {
-    static std::unique_ptr<Fixture> f;
-    return f;
-}
 Fixture& fixture() {
-    if (!fixtureSlot())
-        fixtureSlot() = std::make_unique<Fixture>();
-    return *fixtureSlot();
+    return benchsupport::TheFixture<Fixture>();
 }
 
 void BM_WhereUsed(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        groupings::CodiceUsato u = f.u;
+        groupings::UsedCode u = f.u;
         u.size = 0;  // the window reads the slot itself
-        auto* w = new groupings::DoveUsata(f.card.connection(), f.card.services(),
-                                           groupings::Genere::Opzione, u, {}, nullptr);
+        auto* w = new groupings::WhereUsedDialog(f.card.connection(), f.card.services(),
+                                                 groupings::CodeKind::Option, u, {}, nullptr);
         benchmark::DoNotOptimize(w->recordset());
         delete w;
     }
@@ -89,7 +65,7 @@ void BM_WhereUsed(benchmark::State& state) {
 
 void BM_BareCounts(benchmark::State& state) {
     Fixture& f = fixture();
-    const auto usi = groupings::UsiOpzione(f.u);
+    const auto usi = groupings::OptionUses(f.u);
     long long total = 0;
     for (auto _ : state)
         for (const auto& uso : usi)
@@ -102,8 +78,8 @@ void BM_BareCounts(benchmark::State& state) {
 void BM_Rename(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        if (!groupings::RinominaCodice(f.card.services(), f.card.connection(),
-                                       groupings::Genere::Opzione, f.u, f.other))
+        if (!groupings::RenameCode(f.card.services(), f.card.connection(),
+                                   groupings::CodeKind::Option, f.u, f.other))
             state.SkipWithError("rename failed");
         f.flip();
     }
@@ -114,7 +90,7 @@ void BM_BareRename(benchmark::State& state) {
     db::Connection& cn = f.card.connection();
     for (auto _ : state) {
         cn.beginTransaction();
-        for (const auto& sql : groupings::sqlRinominaOpzione(f.u, f.other))
+        for (const auto& sql : groupings::sqlRenameOption(f.u, f.other))
             cn.execute(sql);
         cn.commitTransaction();
         f.flip();
@@ -135,9 +111,9 @@ int main(int argc, char** argv) {
         Fixture& f = fixture();
         long long n = 0;
         for (const auto& set : f.card.connection()
-                                   .run("SELECT COUNT(*)" + groupings::UsiOpzione(f.u)[8].righe)
+                                   .run("SELECT COUNT(*)" + groupings::OptionUses(f.u)[8].righe)
                                    .resultSets)
-            n = set.rows.front().front().toDecimal()->toInt64().value_or(0);
+            n = db::integerOf(set.rows.front().front());
         std::printf("progressives holding %s: %lld\n", f.u.codice.c_str(), n);
     }
     const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.5, 2);
@@ -152,7 +128,7 @@ int main(int argc, char** argv) {
     benchsupport::PrintRatio("rename_100k_vs_bare", t["BM_Rename"].cpu, t["BM_BareRename"].cpu,
                              1.3);
     benchmark::Shutdown();
-    fixtureSlot().reset();
+    benchsupport::FixtureSlot<Fixture>().reset();
     std::filesystem::remove(databasePath());
     return 0;
 }

@@ -62,7 +62,7 @@ struct RecordFrame::Impl {
         ~Busy() { --d->busy; }
     };
 
-    bool hasRow() const { return rs && rs->isOpen() && !rs->eof() && !rs->bof(); }
+    bool hasRow() const { return rs && rs->hasCurrentRow(); }
 
     void setStatus(short s, bool always = false) {
         if (s == status && !always)

@@ -5,6 +5,7 @@
 
 #include "platform/controls/record_frame.h"
 #include "platform/controls/record_frame_impl.h"
+#include "platform/db/sql_literal.h"
 
 namespace controls {
 
@@ -44,14 +45,7 @@ std::string sqlLiteral(const db::Value& v) {
         return "NULL";
     if (v.isNumber())
         return v.toText();
-    std::string text = v.toText();
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
+    return db::sqlQuoted(v.toText());
 }
 
 }  // namespace

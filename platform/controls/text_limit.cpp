@@ -93,7 +93,8 @@ bool ExceedsTextLimit(const QWidget* box, const QKeyEvent* event) {
     if (text.isEmpty())
         return false;
     if (const auto* edit = qobject_cast<const QLineEdit*>(box)) {
-        if (edit->isReadOnly())
+        // Enter confirms a line; it adds nothing to it.
+        if (edit->isReadOnly() || text == "\r" || text == "\n")
             return false;
         return edit->text().size() - edit->selectedText().size() + text.size() > limit;
     }

@@ -44,4 +44,11 @@ inline constexpr const char* kTruncation = "22001";      // string data, right t
 inline constexpr const char* kGeneral = "HY000";
 }  // namespace sqlstate
 
+// Whether an error is one of the connection itself, which a retry may
+// overcome (link lost, timeout, deadlock), rather than of the data.
+inline bool isConnectionFailure(const std::string& sqlState) {
+    return sqlState.rfind("08", 0) == 0 || sqlState == sqlstate::kBusy || sqlState == "HYT01" ||
+           sqlState == "40001";
+}
+
 }  // namespace db

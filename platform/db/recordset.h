@@ -63,6 +63,8 @@ public:
     long recordCount() const { return static_cast<long>(view_.size()); }
     bool eof() const;
     bool bof() const;
+    // Open and on a row: neither at EOF nor at BOF.
+    bool hasCurrentRow() const { return open_ && !eof() && !bof(); }
     void moveFirst();
     void moveLast();
     void moveNext();

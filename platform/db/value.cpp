@@ -219,4 +219,15 @@ std::string typeName(Value::Type type) {
     return "Unknown";
 }
 
+std::string rtrim(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+long long integerOf(const Value& value, long long deflt) {
+    const auto d = value.toDecimal();
+    return d ? d->toInt64().value_or(deflt) : deflt;
+}
+
 }  // namespace db

@@ -75,4 +75,11 @@ private:
 
 std::string typeName(Value::Type type);
 
+// The text without its trailing blanks (the padding of CHAR columns).
+std::string rtrim(std::string text);
+// The whole part of a number; Empty, Null and what is not a number give
+// deflt. Text that is not a number is not an error here: callers that must
+// refuse it pass the value through NzNumero first.
+long long integerOf(const Value& value, long long deflt = 0);
+
 }  // namespace db

@@ -4,16 +4,13 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 
 namespace framework {
 
 namespace {
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 bool flag(const db::Value& v) {
     auto d = v.toDecimal();
@@ -42,8 +39,7 @@ Company Company::Load(db::Connection& connection, const std::string& code) {
     c.chartGroup_ = rtrim(rs.value("CG18_GRUPPO_CG10").toText());
     if (c.chartGroup_.empty())
         c.chartGroup_ = "0";
-    auto mode = rs.value("MG01_INDCODRAGGR").toDecimal();
-    c.groupingCodeMode_ = mode ? static_cast<int>(mode->toInt64().value_or(0)) : 0;
+    c.groupingCodeMode_ = static_cast<int>(db::integerOf(rs.value("MG01_INDCODRAGGR")));
     c.customerItemCodes_ = flag(rs.value("MG01_FLGARTCLI"));
     c.supplierItemCodes_ = flag(rs.value("MG01_FLGARTFOR"));
     c.activeSubcontracting_ = rtrim(rs.value("MG01_CODDEPCLAVATT_MG58").toText());

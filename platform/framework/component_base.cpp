@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/db/value.h"
 #include "platform/framework/formatters.h"
 #include "platform/framework/global.h"
 
@@ -36,11 +37,7 @@ private:
 const char* const kContextNames[] = {"ADOConnection", "ActiveInterface", "ClsDittaCorrente",
                                      "CodiceDitta", "CodiceLingua"};
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 }  // namespace
 

@@ -16,27 +16,17 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/sql_literal.h"
+#include "platform/db/value.h"
 #include "platform/framework/multilingual.h"
 
 namespace framework {
 
 namespace {
 
-std::string sqlText(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
-}
+using db::sqlQuoted;
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 // A company code goes unquoted into the statement: only digits pass.
 std::string companyLiteral(const std::string& company) {
@@ -67,8 +57,7 @@ std::vector<MediaFile> readFiles(db::Connection& connection, const std::string& 
 std::int64_t scalarInt(db::Connection& connection, const std::string& sql) {
     for (const auto& set : connection.run(sql).resultSets)
         if (!set.rows.empty() && !set.rows.front().empty())
-            if (auto d = set.rows.front().front().toDecimal())
-                return d->toInt64().value_or(0);
+            return db::integerOf(set.rows.front().front());
     return 0;
 }
 
@@ -263,8 +252,8 @@ void CHyperMedia::AddFile(const std::string& path, const std::string& descriptio
             "INSERT INTO CG99_MULTIMEDIA (CG99_IDMEDIA, CG99_PROGR, CG99_DITTA_CG18, "
             "CG99_MODO, CG99_RIFERIMENTO, CG99_FILE, CG99_DESCR) VALUES (" +
             idText + ", " + std::to_string(progr) + ", " + company + ", " + std::to_string(mode_) +
-            ", " + sqlText(reference_) + ", " + sqlText(target.toStdString()) + ", " +
-            (description.empty() ? std::string("NULL") : sqlText(description)) + ")");
+            ", " + sqlQuoted(reference_) + ", " + sqlQuoted(target.toStdString()) + ", " +
+            (description.empty() ? std::string("NULL") : sqlQuoted(description)) + ")");
     } catch (...) {
         QFile::remove(target);
         throw;
@@ -293,7 +282,7 @@ std::vector<MediaFile> CHyperMedia::FilesOf(db::Connection& connection, const st
         return {};
     return readFiles(connection, filesStatement("CG99_DITTA_CG18 = " + companyLiteral(company) +
                                                 " AND CG99_MODO = " + std::to_string(mode) +
-                                                " AND CG99_RIFERIMENTO = " + sqlText(reference)));
+                                                " AND CG99_RIFERIMENTO = " + sqlQuoted(reference)));
 }
 
 }  // namespace framework

@@ -1,31 +1,21 @@
 #include "platform/framework/lookup_service.h"
 
+#include "platform/db/sql_literal.h"
+#include "platform/db/value.h"
+
 namespace framework {
 
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
-}
-
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
+using db::sqlQuoted;
 
 // A counterpart valid on a day: no start after it, no end before it.
 std::string validOn(const std::string& date) {
     if (date.empty())
         return {};
-    return " AND (CG44_DTINIVAL IS NULL OR CG44_DTINIVAL <= " + quoted(date) +
-           ") AND (CG44_DTFINVAL IS NULL OR CG44_DTFINVAL >= " + quoted(date) + ")";
+    return " AND (CG44_DTINIVAL IS NULL OR CG44_DTINIVAL <= " + sqlQuoted(date) +
+           ") AND (CG44_DTFINVAL IS NULL OR CG44_DTFINVAL >= " + sqlQuoted(date) + ")";
 }
 
 }  // namespace
@@ -47,7 +37,7 @@ LookupRequest LookupService::DecodeItem(const std::string& code) const {
     r.sql =
         "SELECT MG66_CODART, MG66_DESCART FROM MG66_ANAGRART WITH (NOLOCK) "
         "WHERE MG66_DITTA_CG18 = " +
-        company_ + " AND MG66_CODART = " + quoted(rtrim(code));
+        company_ + " AND MG66_CODART = " + sqlQuoted(rtrim(code));
     return r;
 }
 
@@ -89,7 +79,8 @@ LookupRequest LookupService::Options(const std::string& variant,
         r.sql =
             "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WITH (NOLOCK) "
             "WHERE MG5E_DITTA_CG18 = " +
-            company_ + " AND MG5E_CODICEVAR_MG5F = " + quoted(variant) + " ORDER BY MG5E_OPZIONE";
+            company_ + " AND MG5E_CODICEVAR_MG5F = " + sqlQuoted(variant) +
+            " ORDER BY MG5E_OPZIONE";
     } else {
         r.sql =
             "SELECT MG5E_OPZIONE, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE "
@@ -97,8 +88,8 @@ LookupRequest LookupService::Options(const std::string& variant,
             "INNER JOIN MG5E_OPZIONI WITH (NOLOCK) ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18 "
             "AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = "
             "MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18 = " +
-            company_ + " AND MG5H_CODICEVAR_MG5F = " + quoted(variant) +
-            " AND MG5H_RAGGR_MG5G = " + quoted(rtrim(grouping)) + " ORDER BY MG5H_SEQOPZIONE";
+            company_ + " AND MG5H_CODICEVAR_MG5F = " + sqlQuoted(variant) +
+            " AND MG5H_RAGGR_MG5G = " + sqlQuoted(rtrim(grouping)) + " ORDER BY MG5H_SEQOPZIONE";
     }
     return r;
 }
@@ -109,7 +100,7 @@ LookupRequest LookupService::DecodeOption(const std::string& variant, const std:
     const std::size_t order = r.sql.rfind(" ORDER BY ");
     const std::string condition =
         rtrim(grouping).empty() ? " AND MG5E_OPZIONE = " : " AND MG5H_OPZIONE_MG5E = ";
-    r.sql = r.sql.substr(0, order) + condition + quoted(rtrim(code));
+    r.sql = r.sql.substr(0, order) + condition + sqlQuoted(rtrim(code));
     return r;
 }
 
@@ -117,7 +108,7 @@ LookupRequest LookupService::Groupings(const std::string& variant) const {
     return {
         "SELECT MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WITH (NOLOCK) "
         "WHERE MG5G_DITTA_CG18 = " +
-            company_ + " AND MG5G_CODICEVAR_MG5F = " + quoted(variant) +
+            company_ + " AND MG5G_CODICEVAR_MG5F = " + sqlQuoted(variant) +
             " ORDER BY MG5G_CODRAGGVAR",
         {"MG5G_CODRAGGVAR", "MG5G_DESCRRAGGVAR"},
         {"Raggruppamento", "Descrizione"},
@@ -132,8 +123,8 @@ LookupRequest LookupService::DecodeGrouping(const std::string& variant,
     r.sql =
         "SELECT MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WITH (NOLOCK) "
         "WHERE MG5G_DITTA_CG18 = " +
-        company_ + " AND MG5G_CODICEVAR_MG5F = " + quoted(variant) +
-        " AND MG5G_CODRAGGVAR = " + quoted(rtrim(code));
+        company_ + " AND MG5G_CODICEVAR_MG5F = " + sqlQuoted(variant) +
+        " AND MG5G_CODRAGGVAR = " + sqlQuoted(rtrim(code));
     return r;
 }
 
@@ -154,7 +145,7 @@ LookupRequest LookupService::DecodeState(const std::string& code) const {
     r.sql =
         "SELECT MG5V_CODICE, MG5V_DESCR, MG5V_IDSTATOVAR FROM MG5V_STATIVAR WITH (NOLOCK) "
         "WHERE MG5V_DITTA_CG18 = " +
-        company_ + " AND MG5V_CODICE = " + quoted(rtrim(code));
+        company_ + " AND MG5V_CODICE = " + sqlQuoted(rtrim(code));
     return r;
 }
 
@@ -175,7 +166,7 @@ LookupRequest LookupService::DecodeSeason(const std::string& code) const {
     r.sql =
         "SELECT MG5T_CODICE, MG5T_DESCR, MG5T_IDSTAGIONE FROM MG5T_STAGIONI WITH (NOLOCK) "
         "WHERE MG5T_DITTA_CG18 = " +
-        company_ + " AND MG5T_CODICE = " + quoted(rtrim(code));
+        company_ + " AND MG5T_CODICE = " + sqlQuoted(rtrim(code));
     return r;
 }
 

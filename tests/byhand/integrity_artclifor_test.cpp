@@ -27,19 +27,11 @@ using itemcodes::ArtCliForTab;
 
 // Every stored code of an item, one text per row, in key order.
 std::vector<std::string> codes(db::Connection& cn, const std::string& item) {
-    std::vector<std::string> out;
-    for (const auto& set : cn.run("SELECT MG73_TIPOCF_CG44, MG73_CLIFOR_CG44, MG73_ARTCLIFOR, "
-                                  "MG73_OPZIONE_MG5E, MG73_DESCARTCF, MG73_DTULTAGG FROM "
-                                  "MG73_ARTCLIFOR WHERE MG73_CODART_MG66 = '" +
-                                  item + "' ORDER BY 1, 2, 3")
-                               .resultSets)
-        for (const auto& row : set.rows) {
-            std::string line;
-            for (const auto& v : row)
-                line += cardtest::text(v) + "|";
-            out.push_back(line);
-        }
-    return out;
+    return cardtest::rowLines(cn,
+                              "SELECT MG73_TIPOCF_CG44, MG73_CLIFOR_CG44, MG73_ARTCLIFOR, "
+                              "MG73_OPZIONE_MG5E, MG73_DESCARTCF, MG73_DTULTAGG FROM "
+                              "MG73_ARTCLIFOR WHERE MG73_CODART_MG66 = '" +
+                                  item + "' ORDER BY 1, 2, 3");
 }
 
 struct ItemCodes : cardtest::CardWindowTest {

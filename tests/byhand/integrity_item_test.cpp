@@ -133,6 +133,15 @@ TEST_F(ItemHeader, TheItemCodeBoxStopsAtItsColumnAndSaysSo) {
     QTest::keyClicks(code, QString(30, 'A'));
     EXPECT_EQ(code->text().size(), 25);
     EXPECT_TRUE(cardtest::shown("[x91701x] Il campo accetta al massimo 25 caratteri."));
+
+    // A full box confirmed with Enter is not "too long".
+    cardtest::clearMessages();
+    code->clear();
+    QTest::keyClicks(code, QString(25, 'B'));
+    QTest::keyClick(code, Qt::Key_Return);
+    QTest::keyClick(code, Qt::Key_Enter);
+    for (const auto& m : cardtest::shownMessages())
+        EXPECT_EQ(m.find("91701"), std::string::npos) << m;
 }
 
 }  // namespace

@@ -26,18 +26,10 @@ namespace {
 using transcoding::TrascodificaVariantiTab;
 
 std::vector<std::string> transcodings(db::Connection& cn) {
-    std::vector<std::string> out;
-    for (const auto& set : cn.run("SELECT MG5S_CODICEVAR_MG5F, MG5S_TIPOCF_CG44, "
-                                  "MG5S_CLIFOR_CG44, MG5S_OPZIONE_MG5E, MG5S_DESCR FROM "
-                                  "MG5S_VARCLIFOR ORDER BY 1, 2, 3, 4")
-                               .resultSets)
-        for (const auto& row : set.rows) {
-            std::string line;
-            for (const auto& v : row)
-                line += cardtest::text(v) + "|";
-            out.push_back(line);
-        }
-    return out;
+    return cardtest::rowLines(
+        cn,
+        "SELECT MG5S_CODICEVAR_MG5F, MG5S_TIPOCF_CG44, MG5S_CLIFOR_CG44, "
+        "MG5S_OPZIONE_MG5E, MG5S_DESCR FROM MG5S_VARCLIFOR ORDER BY 1, 2, 3, 4");
 }
 
 struct Transcoding : cardtest::CardWindowTest {

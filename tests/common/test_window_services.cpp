@@ -14,6 +14,7 @@
 #include "common/window_services.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
+#include "platform/db/errors.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/component_base.h"
 #include "platform/framework/form_events.h"
@@ -123,6 +124,54 @@ TEST_F(Services, RetryRunsTheFailingStepAgainIgnoreGoesOnAbortLeaves) {
     EXPECT_FALSE(q.step([&] { ++after; }));
     EXPECT_FALSE(rolledBack);
     EXPECT_EQ(after, 0);
+}
+
+// A command's transaction is kept whole or not at all: a step passed over
+// rolls it back, abort rolls it back, and the quiet rollback never raises.
+TEST_F(Services, ACommandsTransactionIsCommittedWholeOrRolledBack) {
+    db::Connection cn;
+    cn.open(":memory:");
+    cn.execute("CREATE TABLE T (N INT)");
+    auto rows = [&] {
+        db::Recordset rs;
+        rs.open("SELECT COUNT(*) FROM T", cn);
+        return db::integerOf(rs.value(0));
+    };
+    EXPECT_NO_THROW(common::rollbackQuietly(cn));  // nothing open
+
+    for (int answer : {common::vbIgnore, common::vbAbort}) {
+        dialogs.answers = {answer};
+        common::Procedure p(ws, "ImportaOpzioni");
+        common::beginWhole(p, cn);
+        p.step([&] { cn.execute("INSERT INTO T (N) VALUES (1)"); });
+        p.step([&] { throw std::runtime_error("locked"); });
+        EXPECT_FALSE(common::commitWhole(p, cn)) << answer;
+        EXPECT_EQ(cn.transactionDepth(), 0) << answer;
+        EXPECT_EQ(rows(), 0) << answer;
+    }
+
+    common::Procedure p(ws, "ImportaOpzioni");
+    common::beginWhole(p, cn);
+    p.step([&] { cn.execute("INSERT INTO T (N) VALUES (1)"); });
+    EXPECT_TRUE(common::commitWhole(p, cn));
+    EXPECT_EQ(rows(), 1);
+    EXPECT_EQ(cn.transactionDepth(), 0);
+
+    // What the small readers of values answer at their edges.
+    EXPECT_EQ(db::rtrim("AB  "), "AB");
+    EXPECT_EQ(db::rtrim(" A B"), " A B");
+    EXPECT_EQ(db::integerOf(db::Value("12")), 12);
+    EXPECT_EQ(db::integerOf(db::Value::null(), 7), 7);
+    EXPECT_EQ(db::integerOf(db::Value("x"), -1), -1);
+    EXPECT_TRUE(db::isConnectionFailure("08S01"));
+    EXPECT_TRUE(db::isConnectionFailure("HYT00"));
+    EXPECT_FALSE(db::isConnectionFailure("23000"));
+    db::Recordset rs;
+    EXPECT_FALSE(rs.hasCurrentRow());
+    rs.open("SELECT N FROM T", cn);
+    EXPECT_TRUE(rs.hasCurrentRow());
+    rs.moveNext();
+    EXPECT_FALSE(rs.hasCurrentRow());
 }
 
 TEST_F(Services, TextsWithoutHostCarryTheirMessageNumber) {

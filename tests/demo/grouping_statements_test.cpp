@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "groupings/groupings_sql.h"
 #include "platform/db/recordset.h"
 #include "statement_support.h"
 
@@ -13,55 +14,27 @@ namespace {
 class GroupingStatements : public DemoStatements {};
 
 TEST_P(GroupingStatements, GroupingCodesNumberingAndCopyOfCustomerDescriptions) {
-    const Values a0 = {{"{Ditta}", "1"}, {"{Var}", "A0"}};
-    const char* const last =
-        "SELECT SUBSTRING (MAX(MG5G_CODRAGGVAR),4,6) AS ULTIMO FROM MG5G_RAGGVAR WHERE "
-        "MG5G_DITTA_CG18     = {Ditta} AND       MG5G_CODICEVAR_MG5F = '{Var}'      AND       "
-        "MG5G_CODRAGGVAR LIKE '{Var}-%'     AND       ISNUMERIC(SUBSTRING(MG5G_CODRAGGVAR,4,6)) "
-        "= 1    AND       LEN(SUBSTRING(MG5G_CODRAGGVAR,4,6)) = 6";
-    EXPECT_EQ(query(c, fill(last, a0)), (Rows{{"000001"}}));
-    EXPECT_EQ(query(c, fill(last, {{"{Ditta}", "1"}, {"{Var}", "A2"}})), (Rows{{"NULL"}}));
-    const char* const insert =
-        "INSERT INTO MG5G_RAGGVAR   (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR, "
-        "MG5G_DESCRRAGGVAR) VALUES ( {Ditta}, '{Var}', {RaggrLit}, {DescrLit})";
-    for (const char* code : {"'A0-000007'", "'A0-000012'", "'A0-X'", "'A0-12'"}) {
-        Values v = a0;
-        v.insert(v.end(), {{"{RaggrLit}", code}, {"{DescrLit}", "'Maglia d''autore'"}});
-        EXPECT_EQ(c.execute(fill(insert, v)), 1) << code;
-    }
-    EXPECT_EQ(query(c, fill(last, a0)), (Rows{{"000012"}}));
-    Values seven = a0;
-    seven.insert(seven.end(), {{"{RaggrLit}", "'A0-0000123'"}, {"{DescrLit}", "null"}});
-    c.execute(fill(insert, seven));
-    EXPECT_EQ(query(c, fill(last, a0)), (Rows{{"000012"}}));
+    using namespace groupings;
+    EXPECT_EQ(query(c, sqlLastGroupingNumber("1", "A0")), (Rows{{"000001"}}));
+    EXPECT_EQ(query(c, sqlLastGroupingNumber("1", "A2")), (Rows{{"NULL"}}));
+    for (const char* code : {"A0-000007", "A0-000012", "A0-X", "A0-12"})
+        EXPECT_EQ(c.execute(sqlInsertGrouping("1", "A0", code, "Maglia d'autore")), 1) << code;
+    EXPECT_EQ(query(c, sqlLastGroupingNumber("1", "A0")), (Rows{{"000012"}}));
+    c.execute(sqlInsertGrouping("1", "A0", "A0-0000123", ""));
+    EXPECT_EQ(query(c, sqlLastGroupingNumber("1", "A0")), (Rows{{"000012"}}));
+    EXPECT_EQ(query(c,
+                    "SELECT MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_CODRAGGVAR = "
+                    "'A0-0000123'"),
+              (Rows{{"NULL"}}));
 
     // Item-code mode finds the grouping named as the item.
-    EXPECT_EQ(query(c, fill("SELECT MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = "
-                            "{Ditta} AND      MG5G_CODICEVAR_MG5F = '{Var}' AND      "
-                            "MG5G_CODRAGGVAR = '{CodArt}'",
-                            {{"{Ditta}", "2"}, {"{Var}", "A0"}, {"{CodArt}", "ABITO-SU01"}})),
-              (Rows{{"ABITO-SU01"}}));
-    Values described = a0;
-    described.insert(described.end(),
-                     {{"{DescrLit}", "'Taglie dell''anno'"}, {"{RaggrLit}", "'A0-000007'"}});
-    EXPECT_EQ(c.execute(fill("UPDATE MG5G_RAGGVAR SET MG5G_DESCRRAGGVAR = {DescrLit} WHERE "
-                             "MG5G_DITTA_CG18     = {Ditta}    AND       MG5G_CODICEVAR_MG5F = "
-                             "'{Var}' AND       MG5G_CODRAGGVAR     = {RaggrLit}",
-                             described)),
-              1);
-    EXPECT_EQ(query(c, fill("SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WITH (NOLOCK) WHERE "
-                            "MG5F_DITTA_CG18 = {Ditta} AND       MG5F_CODICEVAR  = '{Var}'",
-                            a0)),
-              (Rows{{"Taglia"}}));
-    EXPECT_EQ(query(c, fill("SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG5F_DIMECONF WITH "
-                            "(NOLOCK) WHERE MG5F_DITTA_CG18 = {Ditta}",
-                            a0))
-                  .size(),
-              4u);
-    const Rows window = query(c, fill("SELECT * FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18      = "
-                                      "{Ditta} AND       MG5G_CODICEVAR_MG5F  = '{Var}' ORDER BY "
-                                      "MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR",
-                                      a0));
+    EXPECT_EQ(query(c, sqlGroupingNamedAsItem("2", "A0", "ABITO-SU01")), (Rows{{"ABITO-SU01"}}));
+    EXPECT_EQ(query(c, sqlGroupingNamedAsItem("2", "A0", "ABITO'SU01")), Rows{});
+    EXPECT_EQ(query(c, sqlGroupingCodeExists("1", "A0", "A0-X")), (Rows{{"A0-X"}}));
+    EXPECT_EQ(c.execute(sqlSetGroupingDescription("1", "A0", "A0-000007", "Taglie dell'anno")), 1);
+    EXPECT_EQ(query(c, sqlVariantCaption("1", "A0")), (Rows{{"Taglia"}}));
+    EXPECT_EQ(query(c, sqlCompanyVariants("1")).size(), 4u);
+    const Rows window = query(c, sqlGroupingsOfVariant("1", "A0"));
     std::vector<std::string> codes;
     for (const auto& r : window)
         codes.push_back(r[2]);
@@ -71,20 +44,7 @@ TEST_P(GroupingStatements, GroupingCodesNumberingAndCopyOfCustomerDescriptions) 
 
     // Customer 3's descriptions copied into the grouping: only options in
     // both change.
-    const Values copy = {{"{Ditta}", "1"},
-                         {"{Var}", "A1"},
-                         {"{Raggr}", "COL-MAGLIA"},
-                         {"{TipoCF}", "0"},
-                         {"{CliFor}", "3"}};
-    EXPECT_EQ(c.execute(fill(
-                  "UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = MG5S_DESCR FROM MG5S_VARCLIFOR INNER "
-                  "JOIN MG5H_COMPRAGVAR ON MG5H_DITTA_CG18     = MG5S_DITTA_CG18 AND    "
-                  "MG5H_CODICEVAR_MG5F = MG5S_CODICEVAR_MG5F AND    MG5H_RAGGR_MG5G     = "
-                  "'{Raggr}' AND    MG5H_OPZIONE_MG5E   = MG5S_OPZIONE_MG5E WHERE "
-                  "MG5S_DITTA_CG18     = {Ditta} AND       MG5S_CODICEVAR_MG5F = '{Var}' AND    "
-                  "   MG5S_TIPOCF_CG44    = {TipoCF} AND       MG5S_CLIFOR_CG44    = {CliFor}",
-                  copy)),
-              4);
+    EXPECT_EQ(c.execute(sqlCopyCounterpartDescriptions("1", "A1", "COL-MAGLIA", 0, "3")), 4);
     EXPECT_EQ(query(c,
                     "SELECT MG5H_OPZIONE_MG5E, MG5H_DESCR FROM MG5H_COMPRAGVAR WHERE "
                     "MG5H_RAGGR_MG5G = 'COL-MAGLIA' ORDER BY MG5H_SEQOPZIONE"),
@@ -97,19 +57,12 @@ TEST_P(GroupingStatements, GroupingCodesNumberingAndCopyOfCustomerDescriptions) 
               4);
 
     // A new grouping filled from customer 4's transcoding.
-    const Values fourth = {{"{Ditta}", "1"}, {"{Var}", "A1"}, {"{TipoCF}", "0"}, {"{CliFor}", "4"}};
     db::Recordset source;
-    source.open(fill("SELECT * FROM MG5S_VARCLIFOR WHERE MG5S_DITTA_CG18     = {Ditta} AND     "
-                     "  MG5S_CODICEVAR_MG5F = '{Var}' AND       MG5S_TIPOCF_CG44    = {TipoCF} "
-                     "AND       MG5S_CLIFOR_CG44    = {CliFor} ORDER BY MG5S_OPZIONE_MG5E",
-                     fourth),
-                c);
+    source.open(sqlCounterpartTranscodings("1", "A1", 0, "4"), c);
     ASSERT_EQ(source.recordCount(), 3);
-    Values created = fourth;
-    created.insert(created.end(), {{"{RaggrLit}", "'A1-000001'"}, {"{DescrLit}", "null"}});
-    c.execute(fill(insert, created));
+    c.execute(sqlInsertGrouping("1", "A1", "A1-000001", ""));
     db::Recordset target;
-    target.open("SELECT * FROM MG5H_COMPRAGVAR WHERE 1=0", c);
+    target.open(kSqlNoCompositionRows, c);
     EXPECT_EQ(target.recordCount(), 0);
     int counter = 1;
     for (source.moveFirst(); !source.eof(); source.moveNext(), ++counter) {
@@ -126,33 +79,17 @@ TEST_P(GroupingStatements, GroupingCodesNumberingAndCopyOfCustomerDescriptions) 
 }
 
 TEST_P(GroupingStatements, OptionListsFromWorkTables) {
-    const Values g = {{"{Ditta}", "1"}, {"{Var}", "A1"}, {"{RaggrLit}", "'COL-MAGLIA'"}};
+    using namespace groupings;
     const char* const drop = "IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}";
-    auto load = [&](const Values& v) {
+    auto load = [&](const std::string& grouping) {
         for (const char* t : {"#TMP_ORIG", "#TMP_DEST"})
             c.execute(fill(drop, {{"{Name}", t}}));
-        c.execute(
-            fill("SELECT *, LEFT(MG5E_DESCR,1) AS LETTERA,        CAST(0 AS DECIMAL(1, 0)) "
-                 "AS SELEZ,        0 AS SORT_CODE INTO #TMP_ORIG FROM MG5E_OPZIONI WITH "
-                 "(NOLOCK) LEFT OUTER JOIN MG5H_COMPRAGVAR WITH (NOLOCK) ON MG5H_DITTA_CG18 "
-                 "    = MG5E_DITTA_CG18 AND    MG5H_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND "
-                 "   MG5H_RAGGR_MG5G     = {RaggrLit} AND    MG5H_OPZIONE_MG5E   = "
-                 "MG5E_OPZIONE WHERE MG5E_DITTA_CG18     = {Ditta} AND       "
-                 "MG5E_CODICEVAR_MG5F = '{Var}'",
-                 v));
-        c.execute(
-            fill("SELECT *, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR "
-                 "END) AS DESCR_OPZIONE,        CAST(0 AS DECIMAL(1, 0)) AS SELEZ INTO "
-                 "#TMP_DEST FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON MG5E_DITTA_CG18 "
-                 "    = MG5H_DITTA_CG18 AND    MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND "
-                 "   MG5E_OPZIONE        = MG5H_OPZIONE_MG5E WHERE MG5H_DITTA_CG18     =  "
-                 "{Ditta} AND       MG5H_CODICEVAR_MG5F = '{Var}' AND       MG5H_RAGGR_MG5G "
-                 "    = {RaggrLit} ORDER BY MG5H_SEQOPZIONE",
-                 v));
+        c.execute(sqlSourceOptions("1", "A1", grouping));
+        c.execute(sqlGroupingOptions("1", "A1", grouping));
     };
-    load(g);
+    load("COL-MAGLIA");
     db::Recordset source;
-    source.open("SELECT * FROM #TMP_ORIG ORDER BY MG5E_OPZIONE", c);
+    source.open(kSqlSourceList, c);
     ASSERT_EQ(source.recordCount(), 10);
     EXPECT_EQ(text(source.value("MG5E_OPZIONE")), "ARA");
     EXPECT_EQ(text(source.value("LETTERA")), "A");
@@ -160,9 +97,9 @@ TEST_P(GroupingStatements, OptionListsFromWorkTables) {
     EXPECT_EQ(source.field(source.fieldIndex("SELEZ")).scale, 0);
     EXPECT_EQ(source.value("SORT_CODE").toText(), "0");
 
-    const Rows dest = query(c, "SELECT * FROM #TMP_DEST");
+    const Rows dest = query(c, kSqlDestinationList);
     ASSERT_EQ(dest.size(), 5u);
-    const auto names = columnNames(c, "SELECT * FROM #TMP_DEST");
+    const auto names = columnNames(c, kSqlDestinationList);
     const auto descr = std::find(names.begin(), names.end(), "DESCR_OPZIONE") - names.begin();
     const auto option = std::find(names.begin(), names.end(), "MG5H_OPZIONE_MG5E") - names.begin();
     std::string shown;
@@ -174,25 +111,100 @@ TEST_P(GroupingStatements, OptionListsFromWorkTables) {
 
     // Only the options not yet in the grouping.
     c.execute(fill(drop, {{"{Name}", "#TMP_ORIG_FLT"}}));
-    c.execute(
-        "SELECT #TMP_ORIG.* INTO #TMP_ORIG_FLT FROM #TMP_ORIG LEFT OUTER JOIN #TMP_DEST ON "
-        "#TMP_ORIG.MG5E_DITTA_CG18 = #TMP_DEST.MG5H_DITTA_CG18 AND    "
-        "#TMP_ORIG.MG5E_CODICEVAR_MG5F = #TMP_DEST.MG5H_CODICEVAR_MG5F AND    "
-        "#TMP_ORIG.MG5E_OPZIONE = #TMP_DEST.MG5H_OPZIONE_MG5E WHERE #TMP_DEST.MG5H_DITTA_CG18 IS "
-        "NULL");
+    c.execute(kSqlUngroupedOptions);
     c.execute(fill(drop, {{"{Name}", "#TMP_ORIG"}}));
-    c.execute("SELECT * INTO #TMP_ORIG FROM #TMP_ORIG_FLT");
+    c.execute(kSqlSourceFromUngrouped);
     std::string left;
-    for (const auto& r : query(c, "SELECT MG5E_OPZIONE FROM #TMP_ORIG ORDER BY MG5E_OPZIONE"))
-        left += r[0] + " ";
+    db::Recordset rest;
+    rest.open(kSqlSourceList, c);
+    for (; !rest.eof(); rest.moveNext())
+        left += text(rest.value("MG5E_OPZIONE")) + " ";
     EXPECT_EQ(left, "ARA AZZ BEI BIA NER ");
 
+    // Ticks written into the work table, one row and a set of rows.
+    c.execute(sqlTickRow("#TMP_ORIG", "MG5E_OPZIONE", "AZZ", true));
+    EXPECT_EQ(count(c, "#TMP_ORIG", "SELEZ = 1"), 1);
+    c.execute(sqlClearTicks("#TMP_ORIG"));
+    c.execute(sqlTickRows("#TMP_ORIG", "MG5E_OPZIONE", {"ARA", "NER", "NO'NE"}));
+    EXPECT_EQ(count(c, "#TMP_ORIG", "SELEZ = 1"), 2);
+    c.execute(kSqlSortSourceByTick);
+    EXPECT_EQ(count(c, "#TMP_ORIG", "SORT_CODE = 1"), 2);
+
     // Without a grouping the composition is empty and every option is offered.
-    Values none = g;
-    none[2].second = "null";
-    load(none);
+    load("");
     EXPECT_EQ(count(c, "#TMP_DEST"), 0);
     EXPECT_EQ(count(c, "#TMP_ORIG"), 10);
+}
+
+TEST_P(GroupingStatements, CompositionRowsAndOptionsOfAVariant) {
+    using namespace groupings;
+    const auto rowsOf = [&](const std::string& sql) {
+        Rows rows = query(c, sql);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    EXPECT_EQ(query(c, sqlCountGroupingRows("1", "A1", "COL-MAGLIA")), (Rows{{"5"}}));
+    EXPECT_EQ(composition(c, "COL-MAGLIA"), "1:BLU 2:GRI 3:ROS 4:VER 5:CAM");
+    // Two options placed after the first: the later rows move down first.
+    c.execute(sqlShiftGroupingRows("1", "A1", "COL-MAGLIA", 2, 1));
+    c.execute(sqlInsertGroupingRows("1", "A1", "COL-MAGLIA", {{2, "ARA"}, {3, "NER"}}));
+    EXPECT_EQ(composition(c, "COL-MAGLIA"), "1:BLU 2:ARA 3:NER 4:GRI 5:ROS 6:VER 7:CAM");
+    EXPECT_EQ(query(c, sqlGroupingRows("1", "A1", "COL-MAGLIA")).size(), 7u);
+
+    // A move keeps the moved row's own description through its removal.
+    EXPECT_EQ(
+        c.execute(sqlSetCompositionDescription("1", "A1", "COL-MAGLIA", "ROS", "Rosso d'autunno")),
+        1);
+    c.execute(sqlKeepMovedRows("1", "A1", "COL-MAGLIA", {"ROS"}));
+    EXPECT_EQ(c.execute(sqlRemoveFromGrouping("1", "A1", "COL-MAGLIA", {"ROS", "ARA"})), 2);
+    c.execute(sqlRenumberGrouping("1", "A1", "COL-MAGLIA"));
+    EXPECT_EQ(composition(c, "COL-MAGLIA"), "1:BLU 2:NER 3:GRI 4:VER 5:CAM");
+    c.execute(sqlInsertGroupingRows("1", "A1", "COL-MAGLIA", {{6, "ROS"}}));
+    c.execute(kSqlRestoreMovedDescriptions);
+    EXPECT_EQ(query(c,
+                    "SELECT MG5H_DESCR FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = "
+                    "'COL-MAGLIA' AND MG5H_OPZIONE_MG5E = 'ROS'"),
+              (Rows{{"Rosso d'autunno"}}));
+
+    // Options of a variant, from the tab and from the small options window.
+    EXPECT_EQ(c.execute(sqlSetOptionDescription("1", "A1", "BLU", "Blu dell'oceano -- 'fondo'")),
+              1);
+    EXPECT_EQ(text(scalar(c, "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_OPZIONE = 'BLU'")),
+              "Blu dell'oceano -- 'fondo'");
+    EXPECT_EQ(c.execute(sqlInsertOption("1", "A1", "ZZZ", "Zeta d'oro")), 1);
+    EXPECT_EQ(c.execute(sqlSetOptionDescription("1", "A1", "ZZZ", "")), 1);
+    EXPECT_EQ(c.execute(sqlWindowInsertOption("1", "A1", "ZZY", "Y")), 1);
+    EXPECT_EQ(c.execute(sqlWindowSetOptionDescription("1", "A1", "ZZY", "Ypsilon")), 1);
+    const Rows options = query(c, sqlVariantOptions("1", "A1", true));
+    EXPECT_EQ(options.back(), (std::vector<std::string>{"ZZZ", "NULL"}));
+    EXPECT_EQ(options[options.size() - 2], (std::vector<std::string>{"ZZY", "Ypsilon"}));
+    EXPECT_EQ(rowsOf(sqlVariantOptions("1", "A1", false)),
+              rowsOf(sqlVariantOptions("1", "A1", true)));
+    EXPECT_EQ(c.execute(sqlWindowDeleteOption("1", "A1", "ZZY")), 1);
+    // An option in use refuses the whole statement with 23000: nothing is deleted.
+    EXPECT_EQ(failure(c, sqlDeleteOptions("1", "A1", {"ZZZ", "ROS", "AZZ"})), "23000");
+    ASSERT_FALSE(c.errors().empty());
+    EXPECT_EQ(c.errors().front().sqlState, "23000");
+    EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_OPZIONE IN ('ZZZ', 'AZZ')"), 2);
+    EXPECT_EQ(c.execute(sqlDeleteOptions("1", "A1", {"ZZZ", "AZZ"})), 2);
+    EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1'"), 9);
+
+    // The variants and the item's rows for them.
+    EXPECT_EQ(rowsOf(sqlItemManagedVariants("1", "MAGLIA-001")),
+              (Rows{{"A0", "Taglia"}, {"A1", "Colore"}}));
+    EXPECT_EQ(query(c, sqlVariantSize("1", "A2")), (Rows{{"2"}}));
+    EXPECT_EQ(query(c, sqlVariantSizeAndNature("2", "B0")), (Rows{{"2", "1"}}));
+    EXPECT_EQ(query(c, sqlVariantDefinition("1", "A3")).size(), 1u);
+    // The item's row for a variant is written back by its key.
+    db::Recordset variant;
+    variant.open(sqlItemVariantRow("1", "MAGLIA-001", "A1"), c);
+    ASSERT_EQ(variant.recordCount(), 1);
+    EXPECT_EQ(text(variant.value(1)), "COL-MAGLIA");
+    variant.setValue(1, "COL-BASE");
+    variant.updateBatch();
+    EXPECT_EQ(count(c, "MG6B_GESVARART",
+                    "MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODRAGGVAR_MG5G = 'COL-BASE'"),
+              1);
 }
 
 TEST_P(GroupingStatements, TranscodingListLookupsAndDeletion) {

@@ -4,8 +4,13 @@
 
 #include <algorithm>
 
+#include "common/value_helpers.h"
+#include "descriptions/descriptions_sql.h"
 #include "platform/db/recordset.h"
 #include "statement_support.h"
+#include "variants/variants_sql.h"
+#include "window/dati_anagrafici_tab.h"
+#include "window/window_sql.h"
 
 namespace demo::test {
 namespace {
@@ -14,26 +19,14 @@ class ItemStatements : public DemoStatements {
 protected:
 };
 
-const char* const kSlots = R"sql(SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_INDGRIGLIA, MG5F_SIZE,
-       (SELECT (CASE WHEN SUM(INIZIO.MG5F_SIZE) IS NULL
-                     THEN 1
-                     ELSE
-                     SUM (INIZIO.MG5F_SIZE) + 1
-                END)
-        FROM MG5F_DIMECONF AS INIZIO WITH (NOLOCK)
-        WHERE INIZIO.MG5F_DITTA_CG18 = MG5F_DIMECONF.MG5F_DITTA_CG18 AND
-              INIZIO.MG5F_CODICEVAR  < MG5F_DIMECONF.MG5F_CODICEVAR) AS MG5F_START
-FROM MG5F_DIMECONF WITH (NOLOCK)
-WHERE MG5F_DITTA_CG18 = {Ditta})sql";
-
 TEST_P(ItemStatements, SlotsItemListAndGeneratedDescriptionCheck) {
-    Rows slots = query(c, fill(kSlots, {{"{Ditta}", "2"}}));
-    std::sort(slots.begin(), slots.end());
-    EXPECT_EQ(slots, (Rows{{"A0", "Taglia", "1", "2", "1"},
+    Rows sizes = query(c, common::SqlVariantSizes("2"));
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (Rows{{"A0", "Taglia", "1", "2", "1"},
                            {"A1", "Tessuto", "2", "4", "3"},
                            {"B0", "Finitura", "0", "2", "7"}}));
     // The progressives tab reads one dimension with a further condition.
-    EXPECT_EQ(query(c, fill(kSlots, {{"{Ditta}", "1"}}) + " AND MG5F_CODICEVAR = 'A1'"),
+    EXPECT_EQ(query(c, common::SqlVariantSizes("1") + " AND MG5F_CODICEVAR = 'A1'"),
               (Rows{{"A1", "Colore", "1", "3", "4"}}));
     // Sizes 3, 2 and 4 under codes A, B and C start at 1, 4 and 6.
     c.execute(
@@ -43,119 +36,45 @@ TEST_P(ItemStatements, SlotsItemListAndGeneratedDescriptionCheck) {
         "INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, "
         "MG5F_INDGRIGLIA, MG5F_SIZE) VALUES (3, 'C', 'Terza', 0, 4), (3, 'A', 'Prima', 0, 3), "
         "(3, 'B', 'Seconda', 0, 2)");
-    Rows abc = query(c, fill(kSlots, {{"{Ditta}", "3"}}));
+    Rows abc = query(c, common::SqlVariantSizes("3"));
     std::sort(abc.begin(), abc.end());
     ASSERT_EQ(abc.size(), 3u);
     EXPECT_EQ(abc[0][4] + abc[1][4] + abc[2][4], "146");
 
-    const std::string base =
-        fill("SELECT * FROM MG66_ANAGRART WITH (NOLOCK) WHERE MG66_DITTA_CG18 = {Ditta}",
-             {{"{Ditta}", "1"}});
-    auto empty = c.run(base + " AND 1=0");
+    auto empty = c.run(card::sqlNoItems("1"));
     ASSERT_EQ(empty.resultSets.size(), 1u);
     EXPECT_TRUE(empty.resultSets[0].rows.empty());
     EXPECT_GT(empty.resultSets[0].columns.size(), 30u);
-    const Rows list = query(c, base + " ORDER BY MG66_CODART");
+    const Rows list = query(c, card::sqlItemList("1"));
     ASSERT_EQ(list.size(), 14u);
     EXPECT_EQ(list.front()[1], "BOTTONE-CO");
     EXPECT_EQ(list[1][1], "CAMICIA-001");
     EXPECT_EQ(list.back()[1], "TESSUTO-TW");
 
-    const char* const check =
-        "SELECT * FROM MG87_ARTDESC WITH (NOLOCK) WHERE MG87_DITTA_CG18   = {Ditta} AND       "
-        "MG87_CODART_MG66  = '{CodArt}' AND       MG87_OPZIONE_MG5E <> ''";
-    EXPECT_EQ(query(c, fill(check, {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}})).size(), 32u);
-    EXPECT_EQ(query(c, fill(check, {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-002"}})).size(), 0u);
+    using card::sqlItemVariantDescriptions;
+    EXPECT_EQ(query(c, sqlItemVariantDescriptions("1", "MAGLIA-001")).size(), 32u);
+    EXPECT_EQ(query(c, sqlItemVariantDescriptions("1", "MAGLIA-002")).size(), 0u);
     // The code of no item selects nothing.
-    EXPECT_EQ(query(c, fill(check, {{"{Ditta}", "1"}, {"{CodArt}", "\xff"}})).size(), 0u);
+    EXPECT_EQ(query(c, sqlItemVariantDescriptions("1", "\xff")).size(), 0u);
 
-    const char* const active =
-        "SELECT TOP 1 1 FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = {Ditta} AND       "
-        "MG6B_CODART_MG66 = '{CodArt}' AND       MG6B_FLGGESTVAR = 1";
-    EXPECT_EQ(query(c, fill(active, {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}})),
-              (Rows{{"1"}}));
-    EXPECT_EQ(query(c, fill(active, {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-OLD"}})), Rows{});
+    EXPECT_EQ(query(c, common::SqlItemManagesVariants("1", "MAGLIA-001")), (Rows{{"1"}}));
+    EXPECT_EQ(query(c, common::SqlItemManagesVariants("1", "MAGLIA-OLD")), Rows{});
+    EXPECT_EQ(query(c, common::SqlItemManagesVariants("1", "MAGLIA'001")), Rows{});
 
-    const char* const routing =
-        "SELECT PD18_CODCICLO FROM PD18_ARTPROD WITH (NOLOCK) WHERE PD18_DITTA_CG18  = {Ditta} "
-        "AND       PD18_CODART_MG66 = '{CodArt}' ";
-    EXPECT_EQ(query(c, fill(routing, {{"{Ditta}", "1"}, {"{CodArt}", "GIACCA-001"}})),
-              (Rows{{"CIC-CONF02"}}));
-    EXPECT_EQ(query(c, fill(routing, {{"{Ditta}", "1"}, {"{CodArt}", "SCIARPA-001"}})), Rows{});
+    EXPECT_EQ(query(c, card::sqlStandardRouting("1", "GIACCA-001")), (Rows{{"CIC-CONF02"}}));
+    EXPECT_EQ(query(c, card::sqlStandardRouting("1", "SCIARPA-001")), Rows{});
+    EXPECT_EQ(query(c, card::sqlCompanyChartGroup("1")), (Rows{{"1"}}));
+    EXPECT_EQ(query(c, card::sqlCompanyClassification("1")).size(), 1u);
 }
 
-std::string summaryStatement(bool subLevelsUnderParents) {
-    std::string sql = R"sql(SELECT TOP 1 MG87_DESCARTEST, MG6W_DESCR, MG87_NOTEART,
-       MG66_FLGSTINV, MG66_FLGARTCLI, MG66_FLGARTFOR, MG66_FLGSTGIOR, MG66_FLGALTER, MG66_FLGSOST,
-       MG53_DESCRFAM      AS [Famiglia],
-       MG54_DESCRSFAM     AS [Sotto famiglia],
-       MG55_DESCRGRUPPO   AS [Gruppo],
-       MG56_DESCRSGRUPPO  AS [Sotto gruppo],
-       MG61_DESCRGRUFIS   AS [Gruppo fiscale],
-       MG64_DESCRMARCA    AS [Marca],
-       MG74_DESGRUSTAT1   AS [Gruppo stat.1],
-       MG75_DESGRUSTAT2   AS [Gruppo stat.2],
-       MG76_DESGRUSTAT3   AS [Gruppo stat.3],
-       MG77_DESGRUSTAT4   AS [Gruppo stat.4],
-       CG28_DESCR         AS [Codice Iva],
-)sql";
-    const std::vector<std::pair<std::string, std::string>> accounts = {
-        {"CMEVENIT", "Conto vendita Italia"},    {"CMEVENES", "Conto vendita Estero"},
-        {"CREVENIT", "Conto reso vend. Italia"}, {"CREVENES", "Conto reso vend. Estero"},
-        {"CMEACQIT", "Conto acquisti Italia"},   {"CMEACQES", "Conto acquisti Estero"},
-        {"CREACQIT", "Conto reso acq. Italia"},  {"CREACQES", "Conto reso acq. Estero"}};
-    for (std::size_t i = 0; i < accounts.size(); ++i) {
-        const auto& [k, caption] = accounts[i];
-        sql += "       (CASE WHEN CG39_" + k + ".CG39_DESCR IS NULL\n             THEN CG24_" + k +
-               ".CG24_DESCR\n             ELSE CG39_" + k + ".CG39_DESCR END) AS [" + caption +
-               "]" + (i + 1 < accounts.size() ? ",\n" : "\n");
-    }
-    sql += R"sql(FROM MG66_ANAGRART WITH (NOLOCK)
-INNER JOIN MG87_ARTDESC WITH (NOLOCK)
-ON MG87_DITTA_CG18   = MG66_DITTA_CG18 AND
-   MG87_CODART_MG66  = MG66_CODART     AND
-   MG87_OPZIONE_MG5E = ''              AND
-   MG87_LINGUA_MG52  = ''
-LEFT OUTER JOIN MG6W_STATIART WITH (NOLOCK)
-ON MG6W_INDSTATO = MG66_INDSTATO_MG6W
- OUTER APPLY dbo.FNMG53_FAMIGLIE ( MG66_FAM_MG53 , MG66_DITTA_CG18 )
-)sql";
-    sql +=
-        subLevelsUnderParents
-            ? R"sql( OUTER APPLY dbo.FNMG54_SOTTOFAM    (MG66_FAM_MG53,MG66_SFAM_MG54,MG66_DITTA_CG18)                                       MG54_SOTTOFAM
- OUTER APPLY dbo.FNMG55_GRUPPI      (MG66_FAM_MG53,MG66_SFAM_MG54,MG66_GRUPPO_MG55, MG66_DITTA_CG18)                     MG55_GRUPPI
- OUTER APPLY dbo.FNMG56_SOTTOGRUPPI (MG66_FAM_MG53,MG66_SFAM_MG54,MG66_GRUPPO_MG55, MG66_SGRUPPO_MG56,MG66_DITTA_CG18)   MG56_SOTTOGRUPPI
-)sql"
-            : R"sql( OUTER APPLY dbo.FNMG54_SOTTOFAM    ('',MG66_SFAM_MG54,MG66_DITTA_CG18)             MG54_SOTTOFAM
- OUTER APPLY dbo.FNMG55_GRUPPI      ('','',MG66_GRUPPO_MG55, MG66_DITTA_CG18)       MG55_GRUPPI
- OUTER APPLY dbo.FNMG56_SOTTOGRUPPI ('','','', MG66_SGRUPPO_MG56,MG66_DITTA_CG18)   MG56_SOTTOGRUPPI
-)sql";
-    sql += R"sql( OUTER APPLY dbo.FNMG61_GRUPPIFIS (MG66_GRUPFIS_MG61,MG66_DITTA_CG18)
- OUTER APPLY dbo.FNMG64_MARCHEART (MG66_MARCA_MG64,MG66_DITTA_CG18)
- OUTER APPLY dbo.FNMG74_GRUSTAT1  (MG66_GRUSTAT1_MG74,MG66_DITTA_CG18)
- OUTER APPLY dbo.FNMG75_GRUSTAT2  (MG66_GRUSTAT2_MG75,MG66_DITTA_CG18)
- OUTER APPLY dbo.FNMG76_GRUSTAT3  (MG66_GRUSTAT3_MG76,MG66_DITTA_CG18)
- OUTER APPLY dbo.FNMG77_GRUSTAT4  (MG66_GRUSTAT4_MG77,MG66_DITTA_CG18)
- OUTER APPLY DBO.FNCG28_TABCODIVA(MG66_ALIVA_CG28,MG66_DITTA_CG18)
-)sql";
-    for (const auto& account : accounts) {
-        sql += fill(R"sql(LEFT OUTER JOIN CG24_TABPDC AS CG24_{K} WITH (NOLOCK)
-ON CG24_{K}.CG24_GRUPPO_CG10 = {Gruppo} AND
-   CG24_{K}.CG24_CONTO       = MG66_{K}_CG24
-LEFT OUTER JOIN CG39_PRSDESPDC AS CG39_{K} WITH (NOLOCK)
-ON CG39_{K}.CG39_DITTA_CG18  = MG66_DITTA_CG18 AND
-   CG39_{K}.CG39_GRUPPO_CG10 = {Gruppo} AND
-   CG39_{K}.CG39_CONTO_CG24  = MG66_{K}_CG24
-)sql",
-                    {{"{K}", account.first}});
-    }
-    return sql + "WHERE MG66_DITTA_CG18 = {Ditta} AND       MG66_CODART = '{CodArt}'";
+// The summary with the chart group given and sub-levels under their parents or not.
+std::string summaryStatement(const std::string& ditta, const std::string& codArt,
+                             bool subLevelsUnderParents) {
+    return card::SqlItemData(ditta, codArt, {"1", subLevelsUnderParents ? "1" : "0"});
 }
 
 TEST_P(ItemStatements, SummaryDescribesClassificationAndAccounts) {
-    const std::string underParents = summaryStatement(true);
-    const auto result = c.run(
-        fill(underParents, {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}, {"{Gruppo}", "1"}}));
+    const auto result = c.run(summaryStatement("1", "MAGLIA-001", true));
     ASSERT_EQ(result.resultSets.size(), 1u);
     const auto& set = result.resultSets[0];
     ASSERT_EQ(set.columns.size(), 28u);
@@ -194,9 +113,7 @@ TEST_P(ItemStatements, SummaryDescribesClassificationAndAccounts) {
     EXPECT_EQ(rows[0][2].rfind("Articolo continuativo", 0), 0u);
 
     // Sub-levels by their own codes only; no accounts; no statistics groups.
-    const Rows tailor =
-        query(c, fill(summaryStatement(false),
-                      {{"{Ditta}", "2"}, {"{CodArt}", "ABITO-SU01"}, {"{Gruppo}", "1"}}));
+    const Rows tailor = query(c, summaryStatement("2", "ABITO-SU01", false));
     ASSERT_EQ(tailor.size(), 1u);
     EXPECT_EQ(std::vector<std::string>(tailor[0].begin() + 9, tailor[0].begin() + 16),
               (std::vector<std::string>{"Sartoria su misura", "Abiti", "Lana", "Lana fredda",
@@ -205,24 +122,12 @@ TEST_P(ItemStatements, SummaryDescribesClassificationAndAccounts) {
     EXPECT_EQ(tailor[0][20], "NULL");
     EXPECT_EQ(tailor[0][27], "NULL");
     // An item without its main description row is not found.
-    EXPECT_EQ(query(c, fill(underParents,
-                            {{"{Ditta}", "1"}, {"{CodArt}", "CAMP-AI26"}, {"{Gruppo}", "1"}})),
-              Rows{});
+    EXPECT_EQ(query(c, summaryStatement("1", "CAMP-AI26", true)), Rows{});
 }
 
 TEST_P(ItemStatements, ActivationReadsAndRewritesTheItemsVariants) {
-    const std::string join = fill(R"sql(SELECT * FROM MG6B_GESVARART
-INNER JOIN MG5F_DIMECONF
-ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND
-   MG5F_CODICEVAR  = MG6B_CODICEVAR_MG5F
-LEFT OUTER JOIN MG5G_RAGGVAR
-ON MG5G_DITTA_CG18     = MG6B_DITTA_CG18     AND
-   MG5G_CODICEVAR_MG5F = MG6B_CODICEVAR_MG5F AND
-   MG5G_CODRAGGVAR     = MG6B_CODRAGGVAR_MG5G
-WHERE MG6B_DITTA_CG18 = {Ditta} AND
-      MG6B_CODART_MG66 = '{CodArt}'
-ORDER BY MG6B_CODICEVAR_MG5F)sql",
-                                  {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}});
+    using namespace variants;
+    const std::string join = sqlItemVariants("1", "MAGLIA-001");
     db::Recordset rs;
     rs.open(join, c);
     ASSERT_EQ(rs.recordCount(), 4);
@@ -231,51 +136,34 @@ ORDER BY MG6B_CODICEVAR_MG5F)sql",
     rs.setAbsolutePosition(3);
     EXPECT_EQ(text(rs.value("MG6B_CODICEVAR_MG5F")), "A2");
     EXPECT_TRUE(rs.value("MG5G_DESCRRAGGVAR").isNull());
+    const Rows defaults = query(c, sqlStoredDefaultOptions("1", "MAGLIA-001"));
+    ASSERT_EQ(defaults.size(), 4u);
+    EXPECT_EQ(std::count(defaults.begin(), defaults.end(), std::vector<std::string>{"A1", "BLU"}),
+              1);
+    // A new item is offered every variant of the company, none managed.
+    const Rows offered = query(c, sqlCompanyVariantsForItem("1", "NUOVO'1"));
+    ASSERT_EQ(offered.size(), 4u);
+    EXPECT_EQ(offered[0][1], "NUOVO'1");
+    EXPECT_EQ(offered[3][2], "A3");
     // Edits of the joined rows reach only the item's variant rows.
     rs.setValue("MG6B_INDOBBLIG", 2);
     rs.updateBatch();
     EXPECT_EQ(count(c, "MG6B_GESVARART", "MG6B_INDOBBLIG = 2 AND MG6B_CODICEVAR_MG5F = 'A2'"), 1);
     EXPECT_EQ(count(c, "MG5F_DIMECONF"), 7);
 
-    for (const char* languages :
-         {"SELECT MG52_CODLINGUA, MG52_DESCRLINGUA FROM MG52_LINGUE WITH (NOLOCK) INNER JOIN "
-          "MG47_PARMAGLINGUE WITH (NOLOCK) ON MG47_DITTA_CG18 = {Ditta} AND  MG47_CODLINGUA_MG52 "
-          "= MG52_CODLINGUA",
-          "SELECT MG52_CODLINGUA, MG52_DESCRLINGUA FROM MG52_LINGUE WITH (NOLOCK) INNER JOIN "
-          "MG47_PARMAGLINGUE WITH (NOLOCK) ON MG47_DITTA_CG18 = {Ditta} AND MG47_CODLINGUA_MG52 "
-          "= MG52_CODLINGUA"}) {
-        Rows first = query(c, fill(languages, {{"{Ditta}", "1"}}));
-        std::sort(first.begin(), first.end());
-        EXPECT_EQ(first, (Rows{{"FRAN", "Francese"}, {"INGL", "Inglese"}, {"TEDE", "Tedesco"}}));
-        EXPECT_EQ(query(c, fill(languages, {{"{Ditta}", "2"}})), (Rows{{"INGL", "Inglese"}}));
-    }
+    Rows first = query(c, descriptions::sqlCompanyLanguages("1"));
+    std::sort(first.begin(), first.end());
+    EXPECT_EQ(first, (Rows{{"FRAN", "Francese"}, {"INGL", "Inglese"}, {"TEDE", "Tedesco"}}));
+    EXPECT_EQ(query(c, descriptions::sqlCompanyLanguages("2")), (Rows{{"INGL", "Inglese"}}));
+    EXPECT_EQ(query(c, descriptions::sqlCompanyLanguageCodes("2")), (Rows{{"INGL"}}));
 
     // Saving rewrites the item's rows as a whole, in one transaction.
-    const Values item = {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-002"}};
-    const char* const insert =
-        "INSERT INTO MG6B_GESVARART (   MG6B_DITTA_CG18, MG6B_CODART_MG66, MG6B_CODICEVAR_MG5F, "
-        "MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G,    MG6B_INDOBBLIG, MG6B_INDDEFAULT, "
-        "MG6B_VARDEFAULT, MG6B_INDEREDIBA) VALUES ({Ditta}, '{CodArt}', '{Variante}', "
-        "{FlgGestVar}, {Raggr}, {IndObblig}, {IndDefault}, '{VarDefault}', {IndEreDiba})";
     c.beginTransaction();
-    EXPECT_EQ(c.execute(fill("DELETE FROM MG6B_GESVARART WHERE MG6B_DITTA_CG18 = {Ditta} AND      "
-                             " MG6B_CODART_MG66 = '{CodArt}'",
-                             item)),
-              4);
-    auto row = [&](const char* variant, const char* on, const char* grouping, const char* def) {
-        Values v = item;
-        v.insert(v.end(), {{"{Variante}", variant},
-                           {"{FlgGestVar}", on},
-                           {"{Raggr}", grouping},
-                           {"{IndObblig}", "1"},
-                           {"{IndDefault}", "0"},
-                           {"{VarDefault}", def},
-                           {"{IndEreDiba}", "99"}});
-        return fill(insert, v);
-    };
-    c.execute(row("A0", "1", "NULL", ""));
-    c.execute(row("A1", "1", "'COL-BASE'", "NER"));
-    c.execute(row("A2", "0", "NULL", ""));
+    EXPECT_EQ(c.execute(sqlDeleteItemVariants("1", "MAGLIA-002")), 4);
+    c.execute(sqlInsertItemVariant("1", "MAGLIA-002", {"A0", "1", "", "1", "0", "", "99"}));
+    c.execute(
+        sqlInsertItemVariant("1", "MAGLIA-002", {"A1", "1", "COL-BASE", "1", "0", "NER", "99"}));
+    c.execute(sqlInsertItemVariant("1", "MAGLIA-002", {"A2", "0", "", "1", "0", "", "99"}));
     c.commitTransaction();
     EXPECT_EQ(query(c,
                     "SELECT MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, "
@@ -285,219 +173,47 @@ ORDER BY MG6B_CODICEVAR_MG5F)sql",
                     {"A1", "1", "COL-BASE", "NER", "99"},
                     {"A2", "0", "NULL", "", "99"}}));
 
-    const char* const column =
-        "UPDATE MG66_ANAGRART SET {Colonna} = {Valore} WHERE MG66_DITTA_CG18 = {Ditta} AND       "
-        "MG66_CODART     = '{CodArt}'";
-    Values v = item;
-    v.insert(v.end(), {{"{Colonna}", "MG66_INDGENVARDIBA"}, {"{Valore}", "2"}});
-    EXPECT_EQ(c.execute(fill(column, v)), 1);
-    v = item;
-    v.emplace_back("{Regola}", "RG-CASH");
-    EXPECT_EQ(c.execute(fill("UPDATE MG66_ANAGRART SET MG66_CODREGOLA = '{Regola}' WHERE "
-                             "MG66_DITTA_CG18 = {Ditta} AND       MG66_CODART     = '{CodArt}'",
-                             v)),
-              1);
+    EXPECT_EQ(c.execute(sqlSetItemColumns("1", "MAGLIA-002", "MG66_INDGENVARDIBA = 2")), 1);
+    EXPECT_EQ(c.execute(sqlSetItemColumns("1", "MAGLIA-002", "MG66_CODREGOLA = 'RG-CASH'")), 1);
     EXPECT_EQ(query(c,
                     "SELECT MG66_INDGENVARDIBA, MG66_CODREGOLA FROM MG66_ANAGRART WHERE "
                     "MG66_CODART = 'MAGLIA-002'"),
               (Rows{{"2", "RG-CASH"}}));
 }
 
-TEST_P(ItemStatements, OptionsAreWrittenAndDeletionOfOptionsInUseIsRefused) {
-    const Values a1 = {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}, {"{Var}", "A1"}};
-    Rows combo = query(c, fill("SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG6B_GESVARART INNER "
-                               "JOIN MG5F_DIMECONF ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND    "
-                               "MG5F_CODICEVAR = MG6B_CODICEVAR_MG5F WHERE MG6B_DITTA_CG18  = "
-                               "{Ditta} AND       MG6B_CODART_MG66 = '{CodArt}' AND       "
-                               "MG6B_FLGGESTVAR = 1",
-                               a1));
-    std::sort(combo.begin(), combo.end());
-    EXPECT_EQ(combo, (Rows{{"A0", "Taglia"}, {"A1", "Colore"}}));
-    const Rows dimension = query(c, fill("SELECT * FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = "
-                                         "{Ditta} AND       MG5F_CODICEVAR  = '{Var}'",
-                                         a1));
-    ASSERT_EQ(dimension.size(), 1u);
-    EXPECT_EQ(dimension[0][2], "Colore");
+TEST_P(ItemStatements, GeneratedDescriptionsAreReadAndWrittenPerLanguage) {
+    using namespace descriptions;
+    EXPECT_EQ(query(c, sqlItemExists("1", "MAGLIA-001")), (Rows{{"1"}}));
+    EXPECT_EQ(query(c, sqlItemExists("1", "MAGLIA'001")), Rows{});
+    EXPECT_EQ(query(c, sqlItemDescription("1", "MAGLIA-001")),
+              (Rows{{"Maglia girocollo lana merino"}}));
+    EXPECT_EQ(query(c, sqlManagedVariants("1", "MAGLIA-001")),
+              (Rows{{"A0", "TG-LETTERE"}, {"A1", "COL-MAGLIA"}}));
+    const Rows managing = query(c, sqlManagingItems("1", "MG6B_CODART_MG66 LIKE 'MAGLIA%'"));
+    EXPECT_EQ(managing.front(), std::vector<std::string>{"MAGLIA-001"});
+    // A grouping's options in its order with its descriptions; all of them otherwise.
+    const Rows grouped = query(c, sqlOptionsOfVariant("1", "A1", "COL-MAGLIA"));
+    ASSERT_EQ(grouped.size(), 5u);
+    EXPECT_EQ(grouped[0][0], "BLU");
+    EXPECT_EQ(query(c, sqlOptionsOfVariant("1", "A1", "")).size(), 10u);
+    EXPECT_NO_THROW(query(c, sqlInvalidPairs("1", "MAGLIA-001")));
+    EXPECT_FALSE(query(c, sqlItemTexts("1", "MAGLIA-001", "INGL")).empty());
 
-    // The variant row, written at once when a grouping is associated.
-    db::Recordset variant;
-    variant.open(fill("SELECT MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
-                      "MG6B_DITTA_CG18     = {Ditta} AND       MG6B_CODART_MG66    = '{CodArt}'  "
-                      "AND       MG6B_CODICEVAR_MG5F = '{Var}'",
-                      a1),
-                 c);
-    ASSERT_EQ(variant.recordCount(), 1);
-    EXPECT_EQ(text(variant.value(1)), "COL-MAGLIA");
-    variant.setValue(1, "COL-BASE");
-    variant.updateBatch();
-    EXPECT_EQ(count(c, "MG6B_GESVARART",
-                    "MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODRAGGVAR_MG5G = 'COL-BASE'"),
+    // One article's description in English: added, changed, then both texts.
+    EXPECT_EQ(c.execute(sqlSetDescription("1", "MAGLIA-001", "ZZ ZZZ", "INGL", "Jumper")), 0);
+    EXPECT_EQ(c.execute(sqlInsertDescription("1", "MAGLIA-001", "ZZ ZZZ", "INGL", "Jumper")), 1);
+    EXPECT_EQ(c.execute(sqlSetDescription("1", "MAGLIA-001", "ZZ ZZZ", "INGL", "Bob's jumper")), 1);
+    EXPECT_EQ(c.execute(sqlSetDescriptions("1", "MAGLIA-001", "ZZ ZZZ", "INGL", "Jumper",
+                                           "Jumper, extended")),
               1);
-
-    const char* const update =
-        "UPDATE MG5E_OPZIONI SET MG5E_DESCR = {DescrLit} WHERE MG5E_DITTA_CG18     = {Ditta} AND "
-        "      MG5E_CODICEVAR_MG5F = '{Var}' AND       MG5E_OPZIONE        = {OptLit}";
-    const char* const insert =
-        "INSERT INTO MG5E_OPZIONI   (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-        "MG5E_DESCR) VALUES   ( {Ditta}, '{Var}', {OptLit}, {DescrLit})";
-    Values v = a1;
-    v.insert(v.end(), {{"{OptLit}", "'BLU'"}, {"{DescrLit}", "'Blu dell''oceano -- ''fondo'''"}});
-    EXPECT_EQ(c.execute(fill(update, v)), 1);
-    EXPECT_EQ(text(scalar(c, "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_OPZIONE = 'BLU'")),
-              "Blu dell'oceano -- 'fondo'");
-    v = a1;
-    v.insert(v.end(), {{"{OptLit}", "'ORO'"}, {"{DescrLit}", "null"}});
-    EXPECT_EQ(c.execute(fill(insert, v)), 1);
-    EXPECT_TRUE(
-        scalar(c, "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_OPZIONE = 'oro'").isNull());
-
-    const char* const remove =
-        "DELETE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18     = {Ditta} AND       "
-        "MG5E_CODICEVAR_MG5F = '{Var}' AND       MG5E_OPZIONE IN {List}";
-    // One of the options is in a grouping: none goes, the error says 23000.
-    v = a1;
-    v.emplace_back("{List}", "('ORO', 'BLU', 'AZZ')");
-    EXPECT_EQ(failure(c, fill(remove, v)), "23000");
-    ASSERT_FALSE(c.errors().empty());
-    EXPECT_EQ(c.errors().front().sqlState, "23000");
-    EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_OPZIONE IN ('ORO', 'BLU', 'AZZ')"), 3);
-    v = a1;
-    v.emplace_back("{List}", "('ORO', 'AZZ')");
-    EXPECT_EQ(c.execute(fill(remove, v)), 2);
-    EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1'"), 9);
-}
-
-TEST_P(ItemStatements, CompositionAddRemoveMoveAndDescriptions) {
-    const Values g = {{"{Ditta}", "1"},
-                      {"{Var}", "A1"},
-                      {"{Raggr}", "COL-MAGLIA"},
-                      {"{RaggrLit}", "'COL-MAGLIA'"}};
-    const std::string open = fill(
-        "SELECT * FROM MG5H_COMPRAGVAR WHERE MG5H_DITTA_CG18 =  {Ditta} AND       "
-        "MG5H_CODICEVAR_MG5F = '{Var}' AND       MG5H_RAGGR_MG5G = {RaggrLit} ORDER BY "
-        "MG5H_SEQOPZIONE",
-        g);
-    EXPECT_EQ(composition(c, "COL-MAGLIA"), "1:BLU 2:GRI 3:ROS 4:VER 5:CAM");
-
-    // Adding NER and BIA after position 2: a gap opened downwards, then the inserts.
-    c.beginTransaction();
-    db::Recordset rs;
-    rs.open(open, c);
-    ASSERT_EQ(rs.recordCount(), 5);
-    for (int i = 5; i >= 3; --i) {
-        rs.setFilter("MG5H_SEQOPZIONE = " + std::to_string(i));
-        ASSERT_EQ(rs.recordCount(), 1);
-        rs.setValue("MG5H_SEQOPZIONE", i + 2);
-        rs.updateBatch(db::Affect::Current);
-    }
-    rs.setFilter("");
-    const char* const insert =
-        "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_RAGGR_MG5G, "
-        "MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E)  VALUES ( {Ditta}, '{Var}', {RaggrLit}, {Seq}, "
-        "{OptLit}) ";
-    for (const auto& [seq, option] : {std::pair{"3", "'BIA'"}, std::pair{"4", "'NER'"}}) {
-        Values v = g;
-        v.insert(v.end(), {{"{Seq}", seq}, {"{OptLit}", option}});
-        c.execute(fill(insert, v));
-    }
-    c.commitTransaction();
-    EXPECT_EQ(composition(c, "COL-MAGLIA"), "1:BLU 2:GRI 3:BIA 4:NER 5:ROS 6:VER 7:CAM");
-
-    // Renumbering after a removal writes only the rows out of place.
-    auto renumber = [&] {
-        db::Recordset r;
-        r.open(fill("SELECT * FROM MG5H_COMPRAGVAR WHERE MG5H_DITTA_CG18     = {Ditta} AND     "
-                    "  MG5H_CODICEVAR_MG5F = '{Var}' AND       MG5H_RAGGR_MG5G     = '{Raggr}' "
-                    "ORDER BY MG5H_SEQOPZIONE",
-                    g),
-               c);
-        int counter = 1;
-        for (r.moveFirst(); !r.eof(); r.moveNext(), ++counter)
-            if (r.value("MG5H_SEQOPZIONE").toText() != std::to_string(counter)) {
-                r.setValue("MG5H_SEQOPZIONE", counter);
-                r.updateBatch(db::Affect::Current);
-            }
-    };
-    const char* const remove =
-        "DELETE MG5H_COMPRAGVAR WHERE MG5H_DITTA_CG18     = {Ditta} AND       "
-        "MG5H_CODICEVAR_MG5F = '{Var}' AND       MG5H_RAGGR_MG5G     = '{Raggr}' AND       "
-        "MG5H_OPZIONE_MG5E IN {List}";
-    Values v = g;
-    v.emplace_back("{List}", "('GRI','NER')");
-    c.beginTransaction();
-    EXPECT_EQ(c.execute(fill(remove, v)), 2);
-    renumber();
-    c.commitTransaction();
-    EXPECT_EQ(composition(c, "COL-MAGLIA"), "1:BLU 2:BIA 3:ROS 4:VER 5:CAM");
-
-    // Moving BLU and VER up to the top: kept aside, removed, put back, and
-    // their own descriptions restored from the kept rows.
-    c.execute("IF OBJECT_ID('tempdb..#MG5H') IS NOT NULL DROP TABLE #MG5H");
-    v = g;
-    v.emplace_back("{List}", "('BLU','VER')");
-    c.beginTransaction();
-    EXPECT_EQ(c.execute(fill(crlf("SELECT * \n"
-                                  "INTO   #MG5H \n"
-                                  "FROM   MG5H_COMPRAGVAR WITH (NOLOCK) \n"
-                                  "WHERE  MG5H_DITTA_CG18         = {Ditta} \n"
-                                  "       AND MG5H_CODICEVAR_MG5F = '{Var}' \n"
-                                  "       AND MG5H_RAGGR_MG5G     = '{Raggr}' \n"
-                                  "       AND MG5H_OPZIONE_MG5E   IN {List}"),
-                             v)),
-              2);
-    c.execute(fill(remove, v));
-    renumber();
-    rs.open(open, c);
-    for (int i = 3; i >= 1; --i) {
-        rs.setFilter("MG5H_SEQOPZIONE = " + std::to_string(i));
-        rs.setValue("MG5H_SEQOPZIONE", i + 2);
-        rs.updateBatch(db::Affect::Current);
-    }
-    for (const auto& [seq, option] : {std::pair{"1", "'BLU'"}, std::pair{"2", "'VER'"}}) {
-        Values w = g;
-        w.insert(w.end(), {{"{Seq}", seq}, {"{OptLit}", option}});
-        c.execute(fill(insert, w));
-    }
-    EXPECT_EQ(c.execute(crlf("UPDATE MG5H_COMPRAGVAR \n"
-                             "SET    MG5H_COMPRAGVAR.MG5H_DESCR = #MG5H.MG5H_DESCR \n"
-                             "FROM   MG5H_COMPRAGVAR WITH (NOLOCK) \n"
-                             "       INNER JOIN #MG5H WITH (NOLOCK) \n"
-                             "           ON  MG5H_COMPRAGVAR.MG5H_DITTA_CG18     = "
-                             "#MG5H.MG5H_DITTA_CG18 \n"
-                             "           AND MG5H_COMPRAGVAR.MG5H_CODICEVAR_MG5F = "
-                             "#MG5H.MG5H_CODICEVAR_MG5F \n"
-                             "           AND MG5H_COMPRAGVAR.MG5H_RAGGR_MG5G     = "
-                             "#MG5H.MG5H_RAGGR_MG5G \n"
-                             "           AND MG5H_COMPRAGVAR.MG5H_OPZIONE_MG5E   = "
-                             "#MG5H.MG5H_OPZIONE_MG5E \n")),
-              2);
-    c.commitTransaction();
-    c.execute("IF OBJECT_ID('tempdb..#MG5H') IS NOT NULL DROP TABLE #MG5H");
-    EXPECT_EQ(composition(c, "COL-MAGLIA"), "1:BLU 2:VER 3:BIA 4:ROS 5:CAM");
-    EXPECT_EQ(query(c,
-                    "SELECT MG5H_OPZIONE_MG5E, MG5H_DESCR FROM MG5H_COMPRAGVAR WHERE "
-                    "MG5H_RAGGR_MG5G = 'COL-MAGLIA' AND MG5H_DESCR IS NOT NULL ORDER BY 1"),
-              (Rows{{"BLU", "Blu notte"}, {"VER", "Verde bottiglia"}}));
-
-    // A description within the grouping; null shows the option's own again.
-    const char* const describe =
-        "UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = {DescrLit} WHERE MG5H_DITTA_CG18     =  {Ditta} "
-        "AND       MG5H_CODICEVAR_MG5F = '{Var}' AND       MG5H_RAGGR_MG5G     = '{Raggr}' AND   "
-        "    MG5H_OPZIONE_MG5E   = {OptLit}";
-    v = g;
-    v.insert(v.end(), {{"{DescrLit}", "null"}, {"{OptLit}", "'BLU'"}});
-    EXPECT_EQ(c.execute(fill(describe, v)), 1);
-    v = g;
-    v.insert(v.end(), {{"{DescrLit}", "''"}, {"{OptLit}", "'CAM'"}});
-    EXPECT_EQ(c.execute(fill(describe, v)), 1);
-    EXPECT_EQ(query(c,
-                    "SELECT MG5H_OPZIONE_MG5E, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE "
-                    "MG5H_DESCR END) FROM MG5H_COMPRAGVAR INNER JOIN MG5E_OPZIONI ON "
-                    "MG5E_DITTA_CG18 = MG5H_DITTA_CG18 AND MG5E_CODICEVAR_MG5F = "
-                    "MG5H_CODICEVAR_MG5F AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E WHERE "
-                    "MG5H_RAGGR_MG5G = 'COL-MAGLIA' AND MG5H_OPZIONE_MG5E IN ('BLU', 'CAM') "
-                    "ORDER BY 1"),
-              (Rows{{"BLU", "Blu navy"}, {"CAM", ""}}));
+    EXPECT_EQ(c.execute(sqlInsertDescriptions("1", "MAGLIA-001", "ZZ ZZZ", "TEDE", "Pulli", "")),
+              1);
+    const Rows english = query(c, sqlStoredDescriptions("1", "MAGLIA-001", "INGL"));
+    EXPECT_EQ(std::count(english.begin(), english.end(),
+                         std::vector<std::string>{"ZZ ZZZ", "Jumper", "Jumper, extended"}),
+              1);
+    const Rows codes = query(c, sqlStoredDescriptionCodes("1", "MAGLIA-001", "TEDE"));
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), std::vector<std::string>{"ZZ ZZZ"}), 1);
 }
 
 VELDRANO_ON_BOTH_BACKENDS(ItemStatements);

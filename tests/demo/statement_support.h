@@ -91,16 +91,4 @@ inline std::string failure(db::Connection& c, const std::string& sql) {
     return "";
 }
 
-// Lines joined with carriage return and line feed, as some statements are
-// built.
-inline std::string crlf(const std::string& text) {
-    std::string out;
-    for (char ch : text) {
-        if (ch == '\n')
-            out += '\r';
-        out += ch;
-    }
-    return out;
-}
-
 }  // namespace demo::test

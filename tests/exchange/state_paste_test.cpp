@@ -20,6 +20,7 @@
 #include "states/stati_combinazione_tab.h"
 #include "tests/exchange/exchange_test_support.h"
 #include "tests/states/states_test_support.h"
+#include "tests/support/tab_test.h"
 
 namespace {
 
@@ -32,17 +33,10 @@ constexpr const char* kTutte =
     "MG5W_OPZIONE2_MG5E, MG5W_IDSTATOVAR_MG5V, MG5W_TIPODEFAULT FROM MG5W_PROVSTATI ORDER BY 1, "
     "2, 3, 4, 5, 7";
 
-struct StatePaste : ::testing::Test {
-    QApplication& app = statestest::app();
-    cardtest::TestCard card;
-    states::StatiCombinazioneTab& tab =
-        card.addTab<states::StatiCombinazioneTab>(common::kTabStatiCombinazione);
-
+struct StatePaste : cardtest::TabTest<states::StatiCombinazioneTab, common::kTabStatiCombinazione> {
     void SetUp() override {
-        cardtest::clearMessages();
-        tab.firstActivation();
-        card.showItem("MAGLIA-001");
-        tab.load();
+        TabTest::SetUp();
+        show("MAGLIA-001");
         tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(0);
         tab.CBO_TIPOCOMBINAZIONE_Click();
         tab.CBO_TIPOVAR6_2->setCurrentIndex(tab.CBO_TIPOVAR6_2->findText("Colore"));
@@ -51,7 +45,6 @@ struct StatePaste : ::testing::Test {
         card.widget()->resize(900, 500);
         tab.GRDX_COMBINAZIONI->resize(880, 400);
     }
-    db::Connection& cn() { return card.connection(); }
     GridExchange& scambio() { return *GridExchange::Of(tab.GRDX_COMBINAZIONI); }
     long riga(const std::string& opzione) {
         return statestest::riga(*tab.rsCross(), tab.rsCross()->field(0).name, opzione);

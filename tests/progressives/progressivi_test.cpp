@@ -20,6 +20,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/progress.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "progressives/dizionario_progressivi.h"
 #include "progressives/griglia_progressivi.h"
 #include "progressives/progressivi_tab.h"
@@ -115,11 +116,7 @@ struct Attesa {
     Decimal totale;
 };
 
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 std::map<Chiave, Attesa> atteso(int tipoProg, int tipoQta, int anno, bool conContoLavoro) {
     std::map<Chiave, Attesa> out;

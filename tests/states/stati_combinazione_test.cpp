@@ -19,6 +19,7 @@
 #include "states/state_services.h"
 #include "states/stati_combinazione_tab.h"
 #include "tests/states/states_test_support.h"
+#include "tests/support/tab_test.h"
 
 namespace {
 
@@ -27,21 +28,9 @@ using statestest::colonna;
 using statestest::provstati;
 using statestest::riga;
 
-struct Combinazioni : ::testing::Test {
-    QApplication& app = statestest::app();
-    cardtest::TestCard card;
-    states::StatiCombinazioneTab& tab =
-        card.addTab<states::StatiCombinazioneTab>(common::kTabStatiCombinazione);
-
-    void SetUp() override {
-        cardtest::clearMessages();
-        tab.firstActivation();
-    }
-    db::Connection& cn() { return card.connection(); }
-    void mostra(const std::string& item) {
-        card.showItem(item);
-        tab.load();
-    }
+struct Combinazioni
+    : cardtest::TabTest<states::StatiCombinazioneTab, common::kTabStatiCombinazione> {
+    void mostra(const std::string& item) { show(item); }
     void presentazione(int value) {
         tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(value);
         tab.CBO_TIPOCOMBINAZIONE_Click();

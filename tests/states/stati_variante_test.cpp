@@ -11,6 +11,7 @@
 #include "states/state_services.h"
 #include "states/stati_variante_tab.h"
 #include "tests/states/states_test_support.h"
+#include "tests/support/tab_test.h"
 
 namespace {
 
@@ -19,21 +20,8 @@ using statestest::colonna;
 using statestest::provstati;
 using statestest::riga;
 
-struct StatiVariante : ::testing::Test {
-    QApplication& app = statestest::app();
-    cardtest::TestCard card;
-    states::StatiVarianteTab& tab =
-        card.addTab<states::StatiVarianteTab>(common::kTabStatiVariante);
-
-    void SetUp() override {
-        cardtest::clearMessages();
-        tab.firstActivation();
-    }
-    db::Connection& cn() { return card.connection(); }
-    void mostra(const std::string& item) {
-        card.showItem(item);
-        tab.load();
-    }
+struct StatiVariante : cardtest::TabTest<states::StatiVarianteTab, common::kTabStatiVariante> {
+    void mostra(const std::string& item) { show(item); }
     void variante(const char* text) {
         tab.CBO_TIPOVAR5->setCurrentIndex(tab.CBO_TIPOVAR5->findText(text));
         tab.CBO_TIPOVAR5_Click();

@@ -217,10 +217,20 @@ inline std::string snapshot(db::Connection& cn, const std::string& sql) {
 }
 
 inline std::string text(const db::Value& v) {
-    std::string s = v.toText();
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
+    return db::rtrim(v.toText());
+}
+
+// Every row of a query as a line "a|b|", trailing blanks dropped.
+inline std::vector<std::string> rowLines(db::Connection& cn, const std::string& sql) {
+    std::vector<std::string> out;
+    for (const auto& set : cn.run(sql).resultSets)
+        for (const auto& row : set.rows) {
+            std::string line;
+            for (const auto& v : row)
+                line += text(v) + "|";
+            out.push_back(line);
+        }
+    return out;
 }
 
 }  // namespace cardtest

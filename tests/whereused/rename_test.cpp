@@ -55,7 +55,7 @@ std::multiset<std::string> renamed(const std::multiset<std::string>& before,
     return out;
 }
 
-groupings::CodiceUsato blu() {
+groupings::UsedCode blu() {
     return {"1", "A1", "BLU", 4, 3};
 }
 
@@ -66,7 +66,7 @@ TEST_F(WhereUsed, RenameMovesEveryReferenceAndOnlyTheOptionsSlot) {
     const auto usesBefore = expected("BLU");
     const auto fotoBefore = photo(cn());
 
-    groupings::DoveUsata* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
+    groupings::WhereUsedDialog* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
     ASSERT_NE(w, nullptr);
     card.markAllLoaded();
     w->TXT_NUOVOCODICE->setText("NV");  // shorter than the slot: padded
@@ -115,7 +115,7 @@ TEST_F(WhereUsed, RenameMovesEveryReferenceAndOnlyTheOptionsSlot) {
 
 TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
     const auto before = photo(cn());
-    groupings::DoveUsata* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
+    groupings::WhereUsedDialog* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
     ASSERT_NE(w, nullptr);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"   ", "[x91831x] Indicare il nuovo codice."},
@@ -154,18 +154,18 @@ TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
 
 // The rename of u to nuovo with a fault at each of its statements, under
 // each answer: the tables as before, or as a run without faults leaves them.
-void faultMatrix(groupings::Genere genere, const groupings::CodiceUsato& u,
-                 const std::string& nuovo, std::size_t statementCount, const char* procedure) {
+void faultMatrix(groupings::CodeKind genere, const groupings::UsedCode& u, const std::string& nuovo,
+                 std::size_t statementCount, const char* procedure) {
     cardtest::clearMessages();
     cardtest::TestCard clean;
     const auto original = photo(clean.connection());
-    ASSERT_TRUE(groupings::RinominaCodice(clean.services(), clean.connection(), genere, u, nuovo));
+    ASSERT_TRUE(groupings::RenameCode(clean.services(), clean.connection(), genere, u, nuovo));
     const auto full = photo(clean.connection());
     ASSERT_NE(full, original);
 
-    const Strings statements = genere == groupings::Genere::Opzione
-                                   ? groupings::sqlRinominaOpzione(u, nuovo)
-                                   : groupings::sqlRinominaRaggruppamento(u, nuovo);
+    const Strings statements = genere == groupings::CodeKind::Option
+                                   ? groupings::sqlRenameOption(u, nuovo)
+                                   : groupings::sqlRenameGrouping(u, nuovo);
     ASSERT_EQ(statements.size(), statementCount);
     for (const std::string& statement : statements) {
         const std::string match = statement.substr(0, 46);
@@ -176,7 +176,7 @@ void faultMatrix(groupings::Genere genere, const groupings::CodiceUsato& u,
             db::Connection& cn = card.connection();
             cn.injectFault({match, "08S01", 0, 1});
             queueAnswer(answer);
-            const bool done = groupings::RinominaCodice(card.services(), cn, genere, u, nuovo);
+            const bool done = groupings::RenameCode(card.services(), cn, genere, u, nuovo);
             EXPECT_TRUE(shown(std::string(procedure) + ": "));
             EXPECT_EQ(cn.transactionDepth(), 0);
             EXPECT_EQ(done, answer == common::vbRetry);
@@ -194,11 +194,11 @@ void faultMatrix(groupings::Genere genere, const groupings::CodiceUsato& u,
 }
 
 TEST(RenameFault, EveryStatementOfAnOptionRenameUnderEveryAnswerLeavesAllOrNothing) {
-    faultMatrix(groupings::Genere::Opzione, blu(), "NAV", 14, "RinominaOpzione");
+    faultMatrix(groupings::CodeKind::Option, blu(), "NAV", 14, "RinominaOpzione");
 }
 
 TEST(RenameFault, EveryStatementOfAGroupingRenameUnderEveryAnswerLeavesAllOrNothing) {
-    faultMatrix(groupings::Genere::Raggruppamento, {"1", "A1", "COL-MAGLIA", 4, 3}, "COL-AI26", 7,
+    faultMatrix(groupings::CodeKind::Grouping, {"1", "A1", "COL-MAGLIA", 4, 3}, "COL-AI26", 7,
                 "RinominaRaggruppamento");
 }
 
@@ -214,7 +214,7 @@ TEST(RenameFault, AReferenceTheCardDoesNotKnowRollsTheRenameBack) {
     cn.execute("INSERT INTO XX_ALTRO VALUES (1, 'A1', 'BLU')");
     const auto before = photo(cn);
     EXPECT_FALSE(
-        groupings::RinominaCodice(card.services(), cn, groupings::Genere::Opzione, blu(), "NAV"));
+        groupings::RenameCode(card.services(), cn, groupings::CodeKind::Option, blu(), "NAV"));
     EXPECT_TRUE(
         shown("[x91836x] L'opzione BLU è ancora usata da una tabella che la scheda non "
               "conosce"));
@@ -235,14 +235,14 @@ TEST_F(WhereUsed, GroupingRenameFromTheGroupingsWindow) {
 
     groupings::FRMMG_RAGGR win(cn(), card.services(), "1", "A1", card.widget());
     win.dopoRinomina = [&](const std::string& v, const std::string& n) {
-        groupings::DopoModificaDoveUsata(card, v, n, true);
+        groupings::AfterWhereUsedChange(card, v, n, true);
     };
     win.show();
     win.GRID_RAGGR->SetCurrentRow(rowOf(win.recordset(), "MG5G_CODRAGGVAR", "COL-MAGLIA"));
     QMenu* menu = controls::GridExchange::Of(win.GRID_RAGGR)->ContextMenu(win.GRID_RAGGR);
     menu->findChild<QAction*>(QStringLiteral("Dove \u00e8 usato\u2026"))->trigger();
     delete menu;
-    auto* w = win.findChild<groupings::DoveUsata*>();
+    auto* w = win.findChild<groupings::WhereUsedDialog*>();
     ASSERT_NE(w, nullptr);
 
     // An existing grouping and a code too long are refused.
@@ -293,8 +293,8 @@ TEST(RenameTwoCards, TheOtherCardShowsTheNewCodeOnceItReloads) {
         return false;
     };
     ASSERT_TRUE(listed("BLU"));
-    ASSERT_TRUE(groupings::RinominaCodice(a.services(), a.connection(), groupings::Genere::Opzione,
-                                          blu(), "NAV"));
+    ASSERT_TRUE(groupings::RenameCode(a.services(), a.connection(), groupings::CodeKind::Option,
+                                      blu(), "NAV"));
     // Another variant and back reloads the lists.
     const int other = stB.CBO_TIPOVAR1->findData(common::indiceVariante("A0"));
     stB.CBO_TIPOVAR1->setCurrentIndex(other);

@@ -10,17 +10,14 @@
 
 #include "groupings/where_used.h"
 #include "platform/controls/grid_exchange.h"
+#include "platform/db/value.h"
 #include "tests/groupings/options_fixture.h"
 
 namespace wutest {
 
 using Strings = std::vector<std::string>;
 
-inline std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
-}
+using db::rtrim;
 
 // Every row of a query, each as "a|b|c", in the order given.
 inline Strings rows(db::Connection& cn, const std::string& sql) {
@@ -85,8 +82,8 @@ struct WhereUsed : groupingstest::Options {
     }
     // The window over an option of a list, opened from the list's context
     // menu as a right click does.
-    groupings::DoveUsata* openFrom(controls::DataGrid* grid, const char* field,
-                                   const std::string& option) {
+    groupings::WhereUsedDialog* openFrom(controls::DataGrid* grid, const char* field,
+                                         const std::string& option) {
         const long r = rowOf(grid->DataSource(), field, option);
         EXPECT_GE(r, 0) << option;
         grid->SetCurrentRow(r);
@@ -96,11 +93,11 @@ struct WhereUsed : groupingstest::Options {
         if (entry)
             entry->trigger();
         delete menu;
-        auto all = card.widget()->findChildren<groupings::DoveUsata*>();
+        auto all = card.widget()->findChildren<groupings::WhereUsedDialog*>();
         return all.empty() ? nullptr : all.back();
     }
     // Lines of the window: ORDINE -> RIGHE.
-    std::map<int, long long> counts(groupings::DoveUsata* w) {
+    std::map<int, long long> counts(groupings::WhereUsedDialog* w) {
         std::map<int, long long> out;
         db::Recordset* rs = w->recordset();
         for (long r = 0; r < rs->recordCount(); ++r)
@@ -139,7 +136,7 @@ struct WhereUsed : groupingstest::Options {
                 {12, slot("PD95_DISBA", "PD95_OPZCOMP")}};
     }
     void closeAll() {
-        for (auto* w : card.widget()->findChildren<groupings::DoveUsata*>())
+        for (auto* w : card.widget()->findChildren<groupings::WhereUsedDialog*>())
             delete w;
     }
 };

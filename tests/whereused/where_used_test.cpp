@@ -20,7 +20,7 @@ using wutest::rows;
 using wutest::WhereUsed;
 
 TEST_F(WhereUsed, OptionCountsAreTheRowsOfEveryTableAndEachLineListsItsItems) {
-    groupings::DoveUsata* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
+    groupings::WhereUsedDialog* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle().toStdString(),
               "[x91800x] Dove è usata l'opzione BLU della variante A1");
@@ -61,7 +61,7 @@ TEST_F(WhereUsed, OptionCountsAreTheRowsOfEveryTableAndEachLineListsItsItems) {
     EXPECT_TRUE(copied.contains("[x91804x] Transcodifiche per clienti e fornitori"))
         << copied.toStdString();
     // A transcoding concerns customers and suppliers: they are its list.
-    EXPECT_NE(w->ApriElenco(2), nullptr);
+    EXPECT_NE(w->OpenItemList(2), nullptr);
     // Sorted by the count, a line still opens its own list.
     w->GRD_DOVEUSATA->ClickHeader(2);
     long progressives = -1;
@@ -69,7 +69,7 @@ TEST_F(WhereUsed, OptionCountsAreTheRowsOfEveryTableAndEachLineListsItsItems) {
         if (w->GRD_DOVEUSATA->CellText(r, 1) == QStringLiteral("MG70_MAGPROQTA"))
             progressives = r;
     ASSERT_GE(progressives, 0);
-    QDialog* sortedList = w->ApriElenco(progressives);
+    QDialog* sortedList = w->OpenItemList(progressives);
     ASSERT_NE(sortedList, nullptr);
     EXPECT_TRUE(sortedList->windowTitle().endsWith("Progressivi di magazzino"))
         << sortedList->windowTitle().toStdString();
@@ -77,11 +77,11 @@ TEST_F(WhereUsed, OptionCountsAreTheRowsOfEveryTableAndEachLineListsItsItems) {
 
     // From the composition: ROS, in the grouping COL-MAGLIA of the item.
     ASSERT_EQ(st.raggruppamento, "COL-MAGLIA");
-    groupings::DoveUsata* r = openFrom(st.GRDX_VARIANTI_DESTI, "MG5H_OPZIONE_MG5E", "ROS");
+    groupings::WhereUsedDialog* r = openFrom(st.GRDX_VARIANTI_DESTI, "MG5H_OPZIONE_MG5E", "ROS");
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(counts(r), expected("ROS"));
     EXPECT_GT(expected("ROS").at(1), 0);
-    QDialog* itemList = r->ApriElenco(0);
+    QDialog* itemList = r->OpenItemList(0);
     ASSERT_NE(itemList, nullptr);
     EXPECT_EQ(itemList->findChild<controls::DataGrid*>("GRD_ELENCO")->CellText(0, 0).trimmed(),
               QStringLiteral("MAGLIA-001"));
@@ -99,7 +99,7 @@ TEST_F(WhereUsed, GroupingCountsFromTheGroupingsWindow) {
     ASSERT_NE(entry, nullptr);
     entry->trigger();
     delete menu;
-    auto* w = win.findChild<groupings::DoveUsata*>();
+    auto* w = win.findChild<groupings::WhereUsedDialog*>();
     ASSERT_NE(w, nullptr);
     auto count = [&](const std::string& table, const std::string& var, const std::string& col) {
         long long n = 0;
@@ -121,7 +121,7 @@ TEST_F(WhereUsed, GroupingCountsFromTheGroupingsWindow) {
     EXPECT_GT(want.at(2), 0);
     EXPECT_GT(want.at(5), 0);
     // The grouping's options are its list, in position order.
-    QDialog* list = w->ApriElenco(1);
+    QDialog* list = w->OpenItemList(1);
     ASSERT_NE(list, nullptr);
     auto* grid = list->findChild<controls::DataGrid*>("GRD_ELENCO");
     EXPECT_EQ(grid->DataSource()->recordCount(), want.at(2));
@@ -135,7 +135,7 @@ TEST_F(WhereUsed, TheRefusalToDeleteOptionsInUseOffersWhereUsed) {
     QTest::mouseClick(st.CMD_OPZORIG_ELIMINA, Qt::LeftButton);
     EXPECT_TRUE(shown("gia' state utilizzate"));
     EXPECT_TRUE(shown("[x91816x] Vuoi vedere dove sono usate?"));
-    auto windows = card.widget()->findChildren<groupings::DoveUsata*>();
+    auto windows = card.widget()->findChildren<groupings::WhereUsedDialog*>();
     ASSERT_EQ(windows.size(), 2u);
     EXPECT_EQ(windows[0]->codice().codice, "BLU");
     EXPECT_EQ(windows[1]->codice().codice, "ROS");
@@ -149,19 +149,19 @@ TEST_F(WhereUsed, TheRefusalToDeleteOptionsInUseOffersWhereUsed) {
     queueAnswer(common::vbOK);
     queueAnswer(common::vbNo);
     QTest::mouseClick(st.CMD_OPZORIG_ELIMINA, Qt::LeftButton);
-    EXPECT_TRUE(card.widget()->findChildren<groupings::DoveUsata*>().empty());
+    EXPECT_TRUE(card.widget()->findChildren<groupings::WhereUsedDialog*>().empty());
 }
 
 TEST_F(WhereUsed, RetiringGivesTheStateForAllItemsAndDeletesNothing) {
     const auto before = wutest::photo(cn());
     // VER already has a state for all items outside groupings: it is retired.
-    groupings::DoveUsata* ver = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "VER");
+    groupings::WhereUsedDialog* ver = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "VER");
     ASSERT_NE(ver, nullptr);
     EXPECT_TRUE(ver->LBL_RITIRO->text().startsWith("[x91821x] Ritirata con lo stato"))
         << ver->LBL_RITIRO->text().toStdString();
     closeAll();
 
-    groupings::DoveUsata* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
+    groupings::WhereUsedDialog* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->LBL_RITIRO->text().toStdString(), "[x91820x] Non ritirata");
     ASSERT_GT(w->CBO_STATORITIRO->count(), 1);

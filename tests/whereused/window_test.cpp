@@ -51,7 +51,7 @@ TEST_F(WindowWhereUsed, ARenameFromTheOptionsListReloadsEveryOtherTab) {
                       ->ContextMenu(st().GRDX_VARIANTI_SOURCE);
     menu->findChild<QAction*>(QStringLiteral("Dove \u00e8 usata\u2026"))->trigger();
     delete menu;
-    auto* dlg = w->findChild<groupings::DoveUsata*>();
+    auto* dlg = w->findChild<groupings::WhereUsedDialog*>();
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->codice().codice, "BLU");
 

@@ -303,6 +303,7 @@ public:
     }
     void commit() override { end(SQL_COMMIT, "COMMIT TRANSACTION"); }
     void rollback() override { end(SQL_ROLLBACK, "ROLLBACK TRANSACTION"); }
+    bool inTransaction() override { return inTransaction_; }
 
     BatchResult run(std::string_view sql) override {
         if (adapter_)

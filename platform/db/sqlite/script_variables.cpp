@@ -18,6 +18,10 @@ void fnVariable(sqlite3_context* ctx, int, sqlite3_value** a) {
         return sqlite3_result_int64(ctx, current->rowCount);
     if (current && name == "@@ERROR")
         return sqlite3_result_int64(ctx, current->error);
+    if (name == "@@TRANCOUNT")
+        return sqlite3_result_int64(ctx, current ? current->tranCount : 0);
+    if (name == "XACT_STATE()")
+        return sqlite3_result_int64(ctx, current && current->tranCount > 0 ? 1 : 0);
     const BatchVariables::Slot* slot = current ? current->find(name) : nullptr;
     // ERROR_NUMBER() and the rest are NULL outside a CATCH block.
     if (!slot && name.size() > 2 && name.compare(name.size() - 2, 2, "()") == 0)

@@ -38,6 +38,8 @@ public:
     // the map so that a statement pays no lookup for them.
     long long rowCount = 0;
     long long error = 0;
+    // @@TRANCOUNT, as the runner counts it; XACT_STATE() follows from it.
+    long long tranCount = 0;
 
 private:
     std::map<std::string, Slot> values_;

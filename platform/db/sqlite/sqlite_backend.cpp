@@ -50,6 +50,7 @@ public:
             direct("PRAGMA foreign_keys = ON");
             direct("PRAGMA temp_store = MEMORY");
             runner_.installAllRules();
+            runner_.attach(db_);
         } catch (const DbError& e) {
             sqlite3_close(db_);
             db_ = nullptr;
@@ -59,7 +60,7 @@ public:
 
     // A connection opened by somebody else (SQLite's ODBC driver), which
     // keeps it: statements run on it, it is never closed here.
-    explicit SqliteBackend(sqlite3* handle) : db_(handle) {}
+    explicit SqliteBackend(sqlite3* handle) : db_(handle) { runner_.attach(db_); }
 
     ~SqliteBackend() override {
         for (auto& [sql, c] : cache_)
@@ -82,6 +83,7 @@ public:
         if (!sqlite3_get_autocommit(db_))
             direct("ROLLBACK");
     }
+    bool inTransaction() override { return !sqlite3_get_autocommit(db_); }
 
     std::vector<std::string> primaryKey(const std::string& table) override {
         return runner_.primaryKey(table);

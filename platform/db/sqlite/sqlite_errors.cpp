@@ -77,6 +77,11 @@ void sqlServerError(std::string& message, long& native) {
         native = 2628;
     } else if (message.find("Must declare the scalar variable") != std::string::npos) {
         native = 137;
+    } else if (message.find("An insufficient number of arguments were supplied") !=
+               std::string::npos) {
+        native = 313;  // a T-SQL function called from a statement
+    } else if (message.find("has too many arguments specified") != std::string::npos) {
+        native = 8144;
     } else if (message.find("Arithmetic overflow error") != std::string::npos) {
         native = 8115;
     } else if (message.find("Divide by zero error") != std::string::npos) {
@@ -132,7 +137,9 @@ std::string sqlStateOf(int rc, const std::string& message) {
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
         contains(message, "does not recognize the datepart") ||
         contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
-        contains(message, "Must declare the scalar variable"))
+        contains(message, "Must declare the scalar variable") ||
+        contains(message, "An insufficient number of arguments were supplied") ||
+        contains(message, "has too many arguments specified"))
         return sqlstate::kSyntax;
     return sqlstate::kGeneral;
 }

@@ -15,6 +15,7 @@ namespace {
 struct Aux {
     const TableFunction* function;
     Backend* backend;
+    std::shared_ptr<const TableFunction> owned{};  // a function of this connection only
 };
 
 struct Table {
@@ -159,6 +160,13 @@ void registerTableFunctions(sqlite3* db, Backend& backend) {
         sqlite3_create_module_v2(db, tsql::upper(f->name).c_str(), &module, aux,
                                  [](void* p) { delete static_cast<Aux*>(p); });
     }
+}
+
+void registerTableFunction(sqlite3* db, Backend& backend, std::shared_ptr<const TableFunction> f) {
+    static const sqlite3_module module = makeModule();
+    auto* aux = new Aux{f.get(), &backend, f};
+    sqlite3_create_module_v2(db, tsql::upper(f->name).c_str(), &module, aux,
+                             [](void* p) { delete static_cast<Aux*>(p); });
 }
 
 }  // namespace db::sqlite

@@ -224,7 +224,8 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
         unsupported("FORMAT", statement_);
     // What CATCH knows of the error it handles: the runner keeps it.
     if ((up == "ERROR_NUMBER" || up == "ERROR_MESSAGE" || up == "ERROR_SEVERITY" ||
-         up == "ERROR_STATE" || up == "ERROR_LINE" || up == "ERROR_PROCEDURE") &&
+         up == "ERROR_STATE" || up == "ERROR_LINE" || up == "ERROR_PROCEDURE" ||
+         up == "XACT_STATE") &&
         close == open + 2)
         return "tsql_var('" + up + "()')";
     if (up == "ISNULL" && close > open + 2) {

@@ -339,7 +339,7 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             ++i;
             if (v == "@@IDENTITY")
                 return "tsql_scope_identity()";
-            if (v.rfind("@@", 0) == 0 && v != "@@ROWCOUNT" && v != "@@ERROR")
+            if (v.rfind("@@", 0) == 0 && v != "@@ROWCOUNT" && v != "@@ERROR" && v != "@@TRANCOUNT")
                 unsupported("the variable " + tok.text, statement_);
             // The runner keeps the batch's variables; the statement reads them.
             return "tsql_var('" + v + "')";

@@ -34,6 +34,14 @@ struct ColumnDef {
     bool notNull = false;
 };
 
+// An argument of EXEC: positional (no name) or @name = value; DEFAULT
+// leaves the parameter its own default.
+struct Argument {
+    std::string name;            // the parameter, upper case with '@'; empty when positional
+    std::string outputVariable;  // upper case with '@': the caller's variable OUTPUT fills
+    bool isDefault = false;      // DEFAULT: no value in sql
+};
+
 struct Statement {
     enum class Kind {
         Query,          // sql runs as is; rows come back when it has columns
@@ -46,8 +54,9 @@ struct Statement {
         If,             // sql answers 1 or 0; then `body`, else `elseBody`
         Block,          // body
         Begin,
-        Commit,
-        Rollback,
+        Commit,          // COMMIT [TRAN]: one level of BEGIN TRAN
+        Rollback,        // ROLLBACK [TRAN [name]]: all levels, or back to savepoint `name`
+        Save,            // SAVE TRAN name
         IdentityInsert,  // SET IDENTITY_INSERT `table` ON (sql "ON") or OFF
         Declare,         // variable `name` of columns[0].type; sql ("SELECT v") its first value
         SetVariable,     // `variables` take the values of sql's first row
@@ -55,10 +64,12 @@ struct Statement {
         While,           // sql answers 1 or 0; `body` runs while it is 1
         Break,
         Continue,
-        Return,
-        Print,     // sql answers the text
-        TryCatch,  // body; on an error, elseBody with ERROR_NUMBER() and the rest set
-        Throw,     // sql answers number, message, state; without sql the error being handled
+        Return,        // with sql: the value a procedure or function returns
+        DefineModule,  // sql is the CREATE/ALTER of a procedure, function, view or trigger
+        DropModule,    // DROP `table` (PROCEDURE, FUNCTION, VIEW, TRIGGER) `name`
+        Print,         // sql answers the text
+        TryCatch,      // body; on an error, elseBody with ERROR_NUMBER() and the rest set
+        Throw,         // sql answers number, message, state; without sql the error being handled
         Noop,
     };
     Kind kind = Kind::Noop;
@@ -81,6 +92,12 @@ struct Statement {
     std::vector<std::string> insertColumns;
     // Variables a statement assigns, upper case with their '@'.
     std::vector<std::string> variables;
+    // CreateTable of DECLARE @t TABLE: the table goes when its batch ends.
+    bool tableVariable = false;
+    // Exec and InsertExec: the arguments in order (values in sql); `variables`
+    // holds EXEC @rc = ...'s variable. DropModule: IF EXISTS.
+    std::vector<Argument> arguments;
+    bool ifExists = false;
 };
 
 struct Plan {

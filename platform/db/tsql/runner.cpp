@@ -41,7 +41,19 @@ BatchResult PlanRunner::run(std::string_view sql) {
     // Variables live as long as their batch.
     variables_.clear();
     handling_.clear();
+    if (tranCount_ > 0 && !engine_.inTransaction()) {
+        // Whoever ended the transaction, it is no longer open.
+        tranCount_ = 0;
+        tranName_.clear();
+        savepoints_.clear();
+    }
+    variables_.tranCount = tranCount_;
     const VariablesInUse use(&variables_);
+    struct TableVariables {
+        PlanRunner& runner;
+        std::size_t keep;
+        ~TableVariables() { runner.dropTableVariables(keep); }
+    } tables{*this, tableVariables_.size()};
     for (const auto& st : plan->statements)
         if (exec(st, shape.literals, result) == Flow::Return)
             break;
@@ -98,7 +110,13 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             break;
         }
         case tsql::Statement::Kind::CreateTable:
+            if (st.tableVariable && reuseEmptied(st)) {
+                tableVariables_.push_back(st.table);
+                break;
+            }
             engine_.query(st.sql, literals, st.source, nullptr);
+            if (st.tableVariable)
+                tableVariables_.push_back(st.table);
             // A new table has no rules yet; a column added to one does.
             installRules(st.table, st.temporary, st.sql.rfind("CREATE", 0) == 0);
             unruled_.erase(tsql::upper(st.table));
@@ -107,10 +125,24 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             result.rowsAffected += selectInto(st, literals);
             break;
         case tsql::Statement::Kind::Exec:
-            result.resultSets.push_back(callProcedure(st, literals));
+            execProcedure(st, literals, result);
             break;
-        case tsql::Statement::Kind::InsertExec:
-            result.rowsAffected += insertRows(st, callProcedure(st, literals));
+        case tsql::Statement::Kind::InsertExec: {
+            // Every result set of the procedure goes into the table.
+            BatchResult sets;
+            execProcedure(st, literals, sets);
+            ResultSet rows;
+            for (auto& set : sets.resultSets)
+                for (auto& row : set.rows)
+                    rows.rows.push_back(std::move(row));
+            result.rowsAffected += insertRows(st, rows);
+            break;
+        }
+        case tsql::Statement::Kind::DefineModule:
+            defineModule(st);
+            break;
+        case tsql::Statement::Kind::DropModule:
+            dropModule(st);
             break;
         case tsql::Statement::Kind::AlterColumn:
         case tsql::Statement::Kind::AddPrimaryKey:
@@ -203,15 +235,22 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         case tsql::Statement::Kind::Continue:
             return Flow::Continue;
         case tsql::Statement::Kind::Return:
+            if (!st.sql.empty()) {
+                if (depth_ == 0)
+                    throw DbError({{sqlstate::kSyntax, 178,
+                                    "A RETURN statement with a return value cannot be used in "
+                                    "this context.",
+                                    "T-SQL adapter"}},
+                                  st.source);
+                const ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
+                returned_ = rs.rows.empty() ? Value::null() : rs.rows[0].at(0);
+            }
             return Flow::Return;
         case tsql::Statement::Kind::Begin:
-            engine_.begin();
-            break;
         case tsql::Statement::Kind::Commit:
-            engine_.commit();
-            break;
         case tsql::Statement::Kind::Rollback:
-            engine_.rollback();
+        case tsql::Statement::Kind::Save:
+            transaction(st);
             break;
         case tsql::Statement::Kind::IdentityInsert:
             setIdentityInsert(st);
@@ -326,21 +365,6 @@ void PlanRunner::checkIdentityColumns(const tsql::Statement& st) {
              "Explicit value must be specified for identity column in table '" + st.table +
                  "' either when IDENTITY_INSERT is set to ON or when a replication user is "
                  "inserting into a NOT FOR REPLICATION identity column.");
-}
-
-ResultSet PlanRunner::callProcedure(const tsql::Statement& st, const Literals& literals) {
-    const Procedure* p = findProcedure(st.name);
-    if (!p)
-        throw DbError({{"42000", 2812, "Could not find stored procedure '" + st.name + "'.",
-                        "T-SQL adapter"}},
-                      st.source);
-    std::vector<Value> args;
-    if (!st.sql.empty()) {
-        ResultSet rs = engine_.query(st.sql, literals, st.source, nullptr);
-        if (!rs.rows.empty())
-            args = std::move(rs.rows[0]);
-    }
-    return p->body(backend_, args);
 }
 
 long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& rows) {

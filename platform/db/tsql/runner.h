@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -16,7 +17,10 @@
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/script_variables.h"
 #include "platform/db/sqlite/sqlite_errors.h"
+#include "platform/db/tsql/modules.h"
 #include "platform/db/tsql/plan.h"
+
+struct sqlite3;
 
 namespace db::sqlite {
 
@@ -50,6 +54,8 @@ public:
     virtual void begin() = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;
+    // Whether a transaction is open, whoever opened it.
+    virtual bool inTransaction() = 0;
 };
 
 class PlanRunner {
@@ -69,6 +75,15 @@ public:
     // run before anything that must see them (a transaction's start).
     void settle();
 
+    // The database's T-SQL functions, called by the statements SQLite runs:
+    // a scalar function's value, a table function's rows.
+    Value callScalar(const std::string& name, const std::vector<Value>& args);
+    std::vector<std::vector<Value>> callTable(const std::string& name,
+                                              const std::vector<Value>& args);
+    // Gives `db` (the connection this runner's engine works on) the function
+    // that declares stored functions to it, and declares those it already has.
+    void attach(sqlite3* db);
+
 private:
     struct ColumnInfo {
         std::string name, type, defaultValue;
@@ -84,7 +99,22 @@ private:
     // ERROR_NUMBER() and the rest as CATCH sees them; `error` null: outside CATCH.
     void setCaught(const DbError* error);
     [[noreturn]] void raise(const tsql::Statement& st, const Literals& literals);
-    ResultSet callProcedure(const tsql::Statement& st, const Literals& literals);
+    // EXEC of a stored procedure (or a host one); its result sets go to `result`.
+    void execProcedure(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    // ---- procedures, functions, views and triggers kept in the database file
+    void defineModule(const tsql::Statement& st);
+    void dropModule(const tsql::Statement& st);
+    // The stored definition of `name` ("" when there is none) and its kind word.
+    std::string moduleDefinition(const std::string& name, std::string* kind = nullptr);
+    std::shared_ptr<const tsql::Module> parsed(const std::string& definition);
+    // Runs a module's body with its parameters' values (none: the default);
+    // `finals` receives the parameters' values at its end.
+    void runModule(const tsql::Module& m, const std::vector<std::optional<Value>>& values,
+                   BatchResult& result, std::vector<Value>* finals);
+    // Tells the connection of a stored function (SQLite calls it by name).
+    void declareFunction(const tsql::Module& m);
+    // Sets a variable of the running batch; 137 when it was never declared.
+    void setVariable(const std::string& name, const Value& value);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
     long long selectInto(const tsql::Statement& st, const Literals& literals);
     std::vector<ColumnInfo> tableInfo(const std::string& table, bool temporary);
@@ -98,6 +128,14 @@ private:
     void setIdentityInsert(const tsql::Statement& st);
     void checkIdentityColumns(const tsql::Statement& st);
     void rebuild(const tsql::Statement& st);
+    // BEGIN TRAN, COMMIT, ROLLBACK [to a savepoint] and SAVE TRAN, counted
+    // as SQL Server counts them: only the outermost COMMIT commits.
+    void transaction(const tsql::Statement& st);
+    // Drops the table variables declared after the first `keep`.
+    void dropTableVariables(std::size_t keep);
+    // The emptied work table of a table variable serves its DECLARE when it
+    // has the same columns.
+    bool reuseEmptied(const tsql::Statement& st);
     // ALTER TABLE #X ADD of a nullable column waits for the next statement
     // of another kind: SQLite reparses every temporary object (the rules of
     // all tables among them) at each ALTER, and a cross table gets hundreds
@@ -123,8 +161,19 @@ private:
     std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
     std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case
     BatchVariables variables_;                       // the batch's; a batch starts without any
-    std::string identityInsert_;     // the table whose IDENTITY_INSERT is ON, upper case
-    std::vector<DbError> handling_;  // errors whose CATCH blocks run, innermost last
+    std::string identityInsert_;               // the table whose IDENTITY_INSERT is ON, upper case
+    std::vector<DbError> handling_;            // errors whose CATCH blocks run, innermost last
+    std::vector<std::string> tableVariables_;  // their work tables, innermost batch last
+    // Work tables of table variables that could not be dropped because a
+    // statement was reading (a table function's body runs inside one): they
+    // were emptied instead and serve the next DECLARE of the same table.
+    std::set<std::string> emptied_;
+    int depth_ = 0;                   // modules running inside the batch
+    Value returned_ = Value::null();  // what the last RETURN gave
+    std::map<std::string, std::shared_ptr<const tsql::Module>> parsed_;  // by definition
+    int tranCount_ = 0;                                                  // @@TRANCOUNT
+    std::string tranName_;                 // the outermost BEGIN TRAN's name, upper case
+    std::vector<std::string> savepoints_;  // SAVE TRAN names, upper case, oldest first
 };
 
 }  // namespace db::sqlite

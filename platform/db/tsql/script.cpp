@@ -1,5 +1,6 @@
 #include "platform/db/tsql/script.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/db/tsql/from.h"
@@ -192,6 +193,80 @@ Statement identityInsertStatement(const Tokens& t, std::size_t b, std::size_t e,
     st.temporary = t[i - 1].kind == TokenKind::TempName;
     st.sql = upper(t[i].text);
     return st;
+}
+
+}  // namespace db::tsql
+
+namespace db::tsql {
+
+Statement transactionStatement(const Tokens& t, std::size_t b, std::size_t e,
+                               const std::string& src) {
+    Statement st;
+    const Token& first = t[b];
+    st.kind = first.is("BEGIN")    ? Statement::Kind::Begin
+              : first.is("COMMIT") ? Statement::Kind::Commit
+              : first.is("SAVE")   ? Statement::Kind::Save
+                                   : Statement::Kind::Rollback;
+    std::size_t i = b + 1;
+    const bool word = i < e && (t[i].is("TRAN") || t[i].is("TRANSACTION") || t[i].is("WORK"));
+    if (first.is("BEGIN") || first.is("SAVE")) {
+        if (!word || t[i].is("WORK"))
+            unsupported("this " + upper(first.text), src);
+    }
+    if (word)
+        ++i;
+    if (i < e && word && !t[i].is("WORK")) {
+        // The name: a word, or a variable holding it (read as written).
+        if (t[i].kind != TokenKind::Word && t[i].kind != TokenKind::Name)
+            unsupported("a transaction named by " + t[i].text, src);
+        st.name = upper(t[i].text);
+        ++i;
+    }
+    if (i < e && first.is("BEGIN") && t[i].is("WITH"))
+        i = e;  // WITH MARK: nothing to keep
+    if (i != e)
+        unsupported("this " + upper(first.text), src);
+    if (st.kind == Statement::Kind::Save && st.name.empty())
+        unsupported("SAVE TRANSACTION without a name", src);
+    return st;
+}
+
+void markTableVariables(Tokens& t) {
+    std::vector<std::string> names;
+    for (std::size_t j = 0; j + 2 < t.size(); ++j) {
+        if (!t[j].is("DECLARE") || t[j + 1].kind != TokenKind::Variable)
+            continue;
+        const std::size_t at = t[j + 2].is("AS") ? j + 3 : j + 2;
+        if (at >= t.size() || !t[at].is("TABLE"))
+            continue;
+        const std::string name = upper(t[j + 1].text);
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            refuse(134,
+                   "The variable name '" + t[j + 1].text +
+                       "' has already been declared. Variable names must be unique within a "
+                       "query batch or stored procedure.",
+                   "DECLARE " + t[j + 1].text + " TABLE");
+        names.push_back(name);
+    }
+    for (std::size_t j = 0; j < t.size(); ++j) {
+        Token& tok = t[j];
+        if (tok.kind != TokenKind::Variable)
+            continue;
+        const std::string name = upper(tok.text);
+        if (std::find(names.begin(), names.end(), name) != names.end()) {
+            tok.kind = TokenKind::TempName;
+            tok.text = "#" + name;
+            continue;
+        }
+        // Where only a table can stand, a scalar variable is a table
+        // variable nobody declared.
+        const bool tablePlace =
+            j > 0 && (t[j - 1].is("FROM") || t[j - 1].is("JOIN") || t[j - 1].is("INTO") ||
+                      t[j - 1].is("UPDATE") || t[j - 1].is("DELETE"));
+        if (tablePlace)
+            refuse(1087, "Must declare the table variable \"" + tok.text + "\".",
+                   t[j - 1].text + " " + tok.text);
+    }
 }
 
 }  // namespace db::tsql

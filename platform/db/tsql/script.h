@@ -44,4 +44,13 @@ Statement raiseStatement(const Tokens& t, std::size_t b, std::size_t e, const st
 Statement identityInsertStatement(const Tokens& t, std::size_t b, std::size_t e,
                                   const std::string& src, Plan& plan);
 
+// BEGIN TRAN [name], COMMIT [TRAN], ROLLBACK [TRAN [name]], SAVE TRAN name;
+// [b, e) starts at the keyword.
+Statement transactionStatement(const Tokens& t, std::size_t b, std::size_t e,
+                               const std::string& src);
+
+// A table variable is a work table of its batch: every @t that DECLARE @t
+// TABLE declares becomes the work table's name, "#@T", wherever it stands.
+void markTableVariables(Tokens& t);
+
 }  // namespace db::tsql

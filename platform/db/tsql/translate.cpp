@@ -11,6 +11,7 @@
 #include "platform/db/tsql/cte.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/from.h"
+#include "platform/db/tsql/modules.h"
 #include "platform/db/tsql/plan.h"
 #include "platform/db/tsql/script.h"
 
@@ -18,10 +19,10 @@ namespace db::tsql {
 namespace {
 
 constexpr std::array kStatementWords = {
-    "SELECT",   "INSERT",   "UPDATE",  "DELETE",   "CREATE", "DROP",     "ALTER",
-    "TRUNCATE", "EXEC",     "EXECUTE", "IF",       "ELSE",   "BEGIN",    "END",
-    "COMMIT",   "ROLLBACK", "SET",     "DECLARE",  "PRINT",  "WHILE",    "RETURN",
-    "MERGE",    "GO",       "BREAK",   "CONTINUE", "THROW",  "RAISERROR"};
+    "SELECT",   "INSERT",   "UPDATE",  "DELETE",   "CREATE", "DROP",      "ALTER",
+    "TRUNCATE", "EXEC",     "EXECUTE", "IF",       "ELSE",   "BEGIN",     "END",
+    "COMMIT",   "ROLLBACK", "SET",     "DECLARE",  "PRINT",  "WHILE",     "RETURN",
+    "MERGE",    "GO",       "BREAK",   "CONTINUE", "THROW",  "RAISERROR", "SAVE"};
 
 bool isStatementWord(const Token& tok) {
     if (tok.kind != TokenKind::Word)
@@ -75,6 +76,9 @@ private:
             st.source = source(start, i);
             return st;
         }
+        if (std::string kind, name; definesModule(t_, i, e, kind, name))
+            refuse(111, "'CREATE/ALTER " + kind + "' must be the first statement in a query batch.",
+                   source(i, e));
         const std::size_t b = i;
         i = statementEnd(b, e);
         Statement st = simple(b, i);
@@ -140,6 +144,8 @@ private:
             if (!isStatementWord(tok))
                 continue;
             const Token& prev = t_[j - 1];
+            if (tok.is("IF") && kind == "DROP" && j == b + 2)
+                continue;  // DROP TABLE IF EXISTS
             if (tok.is("SELECT")) {
                 if (prev.is("UNION") || prev.is("ALL") || prev.is("EXCEPT") || prev.is("INTERSECT"))
                     continue;
@@ -202,12 +208,21 @@ private:
             return st;
         }
         if (first.is("EXEC") || first.is("EXECUTE"))
-            return exec(b + 1, e, src, Statement::Kind::Exec);
-        if (first.is("BEGIN") || first.is("COMMIT") || first.is("ROLLBACK")) {
-            Statement st;
-            st.kind = first.is("BEGIN")    ? Statement::Kind::Begin
-                      : first.is("COMMIT") ? Statement::Kind::Commit
-                                           : Statement::Kind::Rollback;
+            return execStatement(t_, b + 1, e, src, plan_, Statement::Kind::Exec);
+        if (first.is("BEGIN") || first.is("COMMIT") || first.is("ROLLBACK") || first.is("SAVE"))
+            return transactionStatement(t_, b, e, src);
+        if (first.is("DECLARE") && b + 1 < e && t_[b + 1].kind == TokenKind::TempName) {
+            // DECLARE @t [AS] TABLE (...): a work table of the batch's own.
+            std::size_t i = b + 2;
+            if (i < e && t_[i].is("AS"))
+                ++i;
+            if (!(i < e && t_[i].is("TABLE")))
+                unsupported("this DECLARE", src);
+            Tokens g{t_[b + 1]};
+            append(g, i + 1, e);
+            Translator sub(g, sql_, plan_);
+            Statement st = sub.createTable(0, g.size(), src);
+            st.tableVariable = true;
             return st;
         }
         if (first.is("PRINT")) {
@@ -223,9 +238,14 @@ private:
             return Assignments(t_, plan_, variables_).declare(b + 1, e, src);
         if (first.is("SET") && b + 1 < e && t_[b + 1].kind == TokenKind::Variable)
             return Assignments(t_, plan_, variables_).set(b + 1, e, src);
+        if (first.is("RETURN") && b + 1 < e) {
+            Emitter em(t_, src, true, plan_);
+            Statement st;
+            st.kind = Statement::Kind::Return;
+            st.sql = "SELECT " + em.region(b + 1, e);
+            return st;
+        }
         if (first.is("BREAK") || first.is("CONTINUE") || first.is("RETURN")) {
-            if (first.is("RETURN") && b + 1 < e)
-                unsupported("RETURN with a value outside a procedure", src);
             if (b + 1 < e)
                 unsupported(upper(first.text) + " followed by more text", src);
             Statement st;
@@ -324,7 +344,7 @@ private:
         if (i < e && (t_[i].is("EXEC") || t_[i].is("EXECUTE"))) {
             if (!columns.empty())
                 unsupported("INSERT with a column list and EXEC", src);
-            Statement st = exec(i + 1, e, src, Statement::Kind::InsertExec);
+            Statement st = execStatement(t_, i + 1, e, src, plan_, Statement::Kind::InsertExec);
             st.table = rawName(targetTok);
             st.temporary = targetTok.kind == TokenKind::TempName;
             return st;
@@ -339,20 +359,6 @@ private:
         st.sql = "INSERT INTO " + target + columns + " " + em.region(i, e);
         st.table = rawName(targetTok);
         st.temporary = targetTok.kind == TokenKind::TempName;
-        return st;
-    }
-
-    Statement exec(std::size_t i, std::size_t e, const std::string& src, Statement::Kind kind) {
-        Emitter em(t_, src, true, plan_);
-        Statement st;
-        st.kind = kind;
-        std::string name = em.tableName(i, e);
-        st.name = name.substr(1, name.size() - 2);
-        for (std::size_t j = i; j < e; ++j)
-            if (t_[j].kind == TokenKind::Variable)
-                unsupported("a named procedure argument", src);
-        if (i < e)
-            st.sql = "SELECT " + em.region(i, e);
         return st;
     }
 
@@ -665,7 +671,10 @@ private:
 
     Statement drop(std::size_t b, std::size_t e, const std::string& src) {
         std::size_t i = b + 1;
-        if (i >= e || !(t_[i].is("TABLE") || t_[i].is("INDEX") || t_[i].is("VIEW")))
+        if (i < e && (t_[i].is("PROC") || t_[i].is("PROCEDURE") || t_[i].is("FUNCTION") ||
+                      t_[i].is("VIEW") || t_[i].is("TRIGGER")))
+            return dropModules(t_, i, e, src);
+        if (i >= e || !(t_[i].is("TABLE") || t_[i].is("INDEX")))
             unsupported("this DROP", src);
         const std::string what = upper(t_[i].text);
         ++i;
@@ -781,8 +790,24 @@ private:
 }  // namespace
 
 std::shared_ptr<const Plan> translate(std::string_view sql) {
-    const Tokens tokens = tokenize(sql);
+    Tokens tokens = tokenize(sql);
     auto plan = std::make_shared<Plan>();
+    if (std::string kind, name; definesModule(tokens, 0, tokens.size(), kind, name)) {
+        // The whole batch is the definition, kept as written: a cached
+        // plan serves only the same text.
+        Statement st;
+        st.kind = Statement::Kind::DefineModule;
+        st.table = kind;
+        st.name = name;
+        st.sql = std::string(sql.substr(tokens.front().begin));
+        st.source = st.sql;
+        for (const Token& tok : tokens)
+            if (tok.kind == TokenKind::String)
+                plan->inlined.emplace_back(tok.literal, tok.text);
+        plan->statements.push_back(std::move(st));
+        return plan;
+    }
+    markTableVariables(tokens);
     Translator translator(tokens, sql, *plan);
     std::size_t i = 0;
     plan->statements = translator.block(i, tokens.size(), false);

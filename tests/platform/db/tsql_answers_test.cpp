@@ -165,7 +165,7 @@ TEST_P(Answers, ATranslationErrorQuotesTheStatementIntact) {
     // The message quotes text the translator built on the spot; it must
     // still be there when the error is raised (the sanitized build checks
     // the reads).
-    const std::string batch = "if (@@trancount > 0) rollback transaction";
+    const std::string batch = "if (@@fetch_status = 0) rollback transaction";
     for (int run = 0; run < 3; ++run) {
         try {
             c.execute(batch);
