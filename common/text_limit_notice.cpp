@@ -66,9 +66,9 @@ bool TextLimitNotice::eventFilter(QObject* watched, QEvent* event) {
     const int limit = controls::TextLimit(box);
     // What the box can take goes in; the rest is lost, and said so.
     services_.VisualizzaMessaggio(
-        "Il campo accetta al massimo " + std::to_string(limit) + " caratteri.", kMsgTextLimit,
+        "Il campo accetta al massimo " + countText(limit, kCaratteri) + ".", kMsgTextLimit,
         vbExclamation, services_.TraduciTesto("Attenzione", 7757),
-        std::vector<db::Value>{db::Value(limit)});
+        std::vector<db::Value>{db::Value(services_.CountText(limit, kCaratteri))});
     return false;
 }
 

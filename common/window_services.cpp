@@ -105,6 +105,16 @@ std::string testoSenzaCatalogo(long number, const std::string& text) {
     return "[x" + std::to_string(number) + "x] " + text;
 }
 
+std::string countText(long count, const CountNoun& noun) {
+    if (count == 1)
+        return noun.singular;
+    std::string text = noun.plural;
+    const std::size_t at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, std::to_string(count));
+    return text;
+}
+
 WindowServices::WindowServices() = default;
 WindowServices::~WindowServices() = default;
 
@@ -197,6 +207,18 @@ std::string WindowServices::TraduciCaption(const std::string& text) {
     } catch (...) {
     }
     return text;
+}
+
+std::string WindowServices::CountText(long count, const CountNoun& noun) {
+    try {
+        // A fragment of a message: a catalogue without it leaves the
+        // Italian words, without a "[x...x]" of their own inside the message.
+        const long number = count == 1 ? noun.singularNumber : noun.pluralNumber;
+        if (interface_ && global().Multilingua().catalogue().Contains(number))
+            return global().Multilingua().Text(number, {db::Value(count)});
+    } catch (...) {
+    }
+    return countText(count, noun);
 }
 
 void WindowServices::TraduciColonne(QTableView* grid) {

@@ -17,6 +17,7 @@
 #include "platform/db/value.h"
 #include "platform/framework/error_report.h"
 
+class QString;
 class QWidget;
 class QTableView;
 
@@ -73,6 +74,24 @@ ErroreCorrente describeError(const std::exception_ptr& error);
 // "[x" + number + "x] " + text: a text without a catalogue entry.
 std::string testoSenzaCatalogo(long number, const std::string& text);
 
+// A count with its noun, agreeing in number ("1 variante", "2 varianti"):
+// one catalogue text for one, another for any other count (%1 the count).
+struct CountNoun {
+    long singularNumber;
+    const char* singular;  // "1 variante"
+    long pluralNumber;
+    const char* plural;  // "%1 varianti"
+};
+inline constexpr CountNoun kCaratteri{91602, "1 carattere", 91603, "%1 caratteri"};
+inline constexpr CountNoun kVarianti{91604, "1 variante", 91605, "%1 varianti"};
+inline constexpr CountNoun kVariantiArticolo{91606, "1 variante articolo", 91607,
+                                             "%1 varianti articolo"};
+inline constexpr CountNoun kRighe{91608, "1 riga", 91609, "%1 righe"};
+inline constexpr CountNoun kOpzioni{91610, "1 opzione", 91611, "%1 opzioni"};
+inline constexpr CountNoun kArticoli{91612, "1 articolo", 91613, "%1 articoli"};
+// The Italian text of a count, as the card writes it without a host.
+std::string countText(long count, const CountNoun& noun);
+
 // The framework's message boxes and error report as one object, for code
 // and tests that script both: installing one routes every message box
 // (KOVMsgBox and the host's multilingual service) and every error report
@@ -123,6 +142,13 @@ public:
     std::string TraduciTesto(const std::string& text, long number,
                              const Parametri& parameters = std::nullopt, short raddoppiaApici = 0);
     std::string TraduciCaption(const std::string& text);
+    // The captions of a window's own controls under root (labels, commands,
+    // check boxes, frame titles, tooltips, fixed list entries) in the user's
+    // language, each by TraduciCaption of its text without its mnemonic.
+    void TranslateControls(QWidget* root);
+    QString TranslateCaption(const QString& text);
+    // A count with its noun in the user's language (countText without a host).
+    std::string CountText(long count, const CountNoun& noun);
     // Column captions: a DataGrid's columns, or another view's header when its
     // model takes them.
     void TraduciColonne(QTableView* grid);

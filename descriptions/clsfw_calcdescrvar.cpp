@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/value_helpers.h"
+#include "common/window_services.h"
 #include "descriptions/composer.h"
 #include "descriptions/descriptions_sql.h"
 #include "platform/controls/progress.h"
@@ -351,13 +352,14 @@ void CLSFW_CALCDESCRVAR::Memorizza() {
             scarti_.push_back({item, code, "descrizione vuota"});
         else if (lunghezza(descr) > kLunghezzaDescrizione)
             scarti_.push_back({item, code,
-                               "descrizione di " + std::to_string(lunghezza(descr)) +
-                                   " caratteri, al massimo " +
-                                   std::to_string(kLunghezzaDescrizione)});
+                               "descrizione di " +
+                                   common::countText(lunghezza(descr), common::kCaratteri) +
+                                   ", al massimo " + std::to_string(kLunghezzaDescrizione)});
         else if (lunghezza(ext) > kLunghezzaEstesa)
             scarti_.push_back({item, code,
-                               "descrizione estesa di " + std::to_string(lunghezza(ext)) +
-                                   " caratteri, al massimo " + std::to_string(kLunghezzaEstesa)});
+                               "descrizione estesa di " +
+                                   common::countText(lunghezza(ext), common::kCaratteri) +
+                                   ", al massimo " + std::to_string(kLunghezzaEstesa)});
         else
             rows.push_back(r);
     }

@@ -362,11 +362,13 @@ void GeneradTab::CMD_MEMO_ButtonClick() {
                 .append(common::NzStringa(db::Value(s.variante)))
                 .append(": ")
                 .append(s.motivo);
-        const std::string n = std::to_string(scarti.size());
-        ws.VisualizzaMessaggio("Non è stato possibile memorizzare la descrizione di " + n +
-                                   " varianti articolo; le altre sono memorizzate." + list,
-                               91301, common::vbExclamation, title,
-                               std::vector<db::Value>{n, list});
+        const long n = static_cast<long>(scarti.size());
+        ws.VisualizzaMessaggio(
+            "Non è stato possibile memorizzare la descrizione di " +
+                common::countText(n, common::kVariantiArticolo) + "; le altre sono memorizzate." +
+                list,
+            91301, common::vbExclamation, title,
+            std::vector<db::Value>{ws.CountText(n, common::kVariantiArticolo), list});
     });
 }
 

@@ -174,6 +174,7 @@ void DuplPane::build(QWidget* frame) {
     LBL_PREVIEW->setObjectName("LBL_PREVIEW");
     QGRID_PREVIEW = new controls::DataGrid(right);
     QGRID_PREVIEW->setObjectName("QGRID_PREVIEW");
+    QGRID_PREVIEW->SetFixedOrder(true);  // the combinations in their generated order
     rightLayout->addWidget(LBL_PREVIEW);
     rightLayout->addWidget(QGRID_PREVIEW, 1);
     grids->addWidget(QGRID_STRUTT_DESTI);

@@ -28,6 +28,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -107,9 +108,11 @@ void GestioneVariantiTab::build(QWidget* page) {
 
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
-    st.CMD_DASELEZ->setText(
+    controls::SetCommandText(
+        st.CMD_DASELEZ,
         QString::fromStdString(ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
-    st.CMD_RUBRICA1->setText(
+    controls::SetCommandText(
+        st.CMD_RUBRICA1,
         QString::fromStdString(ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
     InitGRDX_VARIANTI_SOURCE();
     InitGRDX_VARIANTI_DESTI();
@@ -227,6 +230,7 @@ QWidget* GestioneVariantiTab::createDestinationBox(QWidget* page) {
     right->addWidget(st.CMD_OPZDEST_SALVA, 0, 2);
     st.GRDX_VARIANTI_DESTI = new controls::DataGrid(destino);
     st.GRDX_VARIANTI_DESTI->setObjectName("GRDX_VARIANTI_DESTI");
+    st.GRDX_VARIANTI_DESTI->SetFixedOrder(true);  // the grouping's own sequence
     right->addWidget(st.GRDX_VARIANTI_DESTI, 2, 0, 1, 3);
     right->setColumnStretch(1, 1);
     right->setRowStretch(2, 1);
@@ -394,8 +398,9 @@ void GestioneVariantiTab::load() {
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });
     p.step([&] {
-        st.CMD_DASELEZ->setText(QString::fromStdString(
-            ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
+        controls::SetCommandText(
+            st.CMD_DASELEZ, QString::fromStdString(
+                                ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542)));
         pictureDaselez_ = "PIC_FILTRO";
     });
     p.step([&] {
@@ -571,8 +576,9 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
     const long massimo = size > 0 && size < 20 ? size : 20;
     if (QString::fromStdString(codice).size() > massimo) {
         ws.VisualizzaMessaggio("Il codice dell'opzione non pu\xC3\xB2 superare " +
-                                   std::to_string(massimo) + " caratteri.",
-                               91540, common::vbExclamation, titolo, {{db::Value(massimo)}});
+                                   common::countText(massimo, common::kCaratteri) + ".",
+                               91540, common::vbExclamation, titolo,
+                               {{db::Value(ws.CountText(massimo, common::kCaratteri))}});
         return;
     }
     if (QString::fromStdString(descr).size() > 80) {
@@ -674,12 +680,13 @@ void GestioneVariantiTab::CMD_DASELEZ_ButtonClick() {
     Procedure p(card(), "CMD_DASELEZ_ButtonClick");
     const std::string soloDaSelezionare =
         ws.TraduciTesto("Visualizza solo opzioni da selezionare", 76542);
-    if (st.CMD_DASELEZ->text().toStdString() == soloDaSelezionare) {
+    if (controls::PlainCaption(st.CMD_DASELEZ->text()).toStdString() == soloDaSelezionare) {
         p.step([&] {
             CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, true);
         });
         p.step([&] {
-            st.CMD_DASELEZ->setText(QStringLiteral("Visualizza tutte le opzioni"));
+            controls::SetCommandText(
+                st.CMD_DASELEZ, ws.TranslateCaption(QStringLiteral("Visualizza tutte le opzioni")));
             pictureDaselez_ = "PIC_NOFILTRO";
         });
     } else {
@@ -687,7 +694,7 @@ void GestioneVariantiTab::CMD_DASELEZ_ButtonClick() {
             CaricaRaggruppamento(card(), st.variante, st.raggruppamento, true, false, false);
         });
         p.step([&] {
-            st.CMD_DASELEZ->setText(QString::fromStdString(soloDaSelezionare));
+            controls::SetCommandText(st.CMD_DASELEZ, QString::fromStdString(soloDaSelezionare));
             pictureDaselez_ = "PIC_FILTRO";
         });
     }
@@ -702,9 +709,11 @@ void GestioneVariantiTab::CMD_RUBRICA1_ButtonClick() {
         // The address book: the rows by the first letter of their description.
         if (st.sorgente && st.sorgente->isOpen())
             st.sorgente->setSort(st.rubrica ? "LETTERA ASC, MG5E_OPZIONE ASC" : "");
-        st.CMD_RUBRICA1->setText(QString::fromStdString(
-            st.rubrica ? ws.TraduciTesto("Disattiva visualizzazione rubrica", 76562)
-                       : ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
+        controls::SetCommandText(
+            st.CMD_RUBRICA1,
+            QString::fromStdString(st.rubrica
+                                       ? ws.TraduciTesto("Disattiva visualizzazione rubrica", 76562)
+                                       : ws.TraduciTesto("Attiva visualizzazione rubrica", 76561)));
     });
 }
 

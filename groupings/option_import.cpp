@@ -110,7 +110,7 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
         else if (codice.contains('\''))
             o.motivo = "il codice non può contenere il carattere apice (')";
         else if (codice.size() > larghezza)
-            o.motivo = "codice più lungo di " + std::to_string(larghezza) + " caratteri";
+            o.motivo = "codice più lungo di " + common::countText(larghezza, common::kCaratteri);
         else if (numerica && !std::all_of(o.codice.begin(), o.codice.end(), ::isdigit))
             o.motivo = "la variante accetta solo cifre";
         else if (visti.count(o.codice))

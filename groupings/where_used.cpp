@@ -14,6 +14,7 @@
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
@@ -96,8 +97,9 @@ bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind ki
                        {db::Value(nuovo)});
     if (static_cast<int>(nuovo.size()) > massimo)
         return rifiuta("Il codice " + nuovo + " supera la lunghezza massima di " +
-                           std::to_string(massimo) + " caratteri.",
-                       91833, {db::Value(nuovo), db::Value(massimo)});
+                           common::countText(massimo, common::kCaratteri) + ".",
+                       91833,
+                       {db::Value(nuovo), db::Value(ws.CountText(massimo, common::kCaratteri))});
     const bool esiste = kind == CodeKind::Option ? conta(cn, sqlOptionExists(u, nuovo)) > 0
                                                  : conta(cn, sqlGroupingExists(u, nuovo)) > 0;
     if (esiste)
@@ -226,6 +228,9 @@ WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws,
     connect(CMD_RINOMINA, &QPushButton::clicked, this, [this] { CMD_RINOMINA_Click(); });
     layout->setColumnStretch(1, 1);
     resize(640, 440);
+    // Its own captions in the user's language, each command with its letter.
+    ws_.TranslateControls(this);
+    controls::AssignMnemonics(this);
 
     Procedure p(ws_, "DoveUsata");
     p.step([&] { ws_.TraduciColonne(GRD_DOVEUSATA); });
@@ -302,7 +307,8 @@ QDialog* WhereUsedDialog::OpenItemList(long riga) {
     p.step([&] {
         d = new ItemListDialog(cn_, usi_[i].elenco,
                                QString::fromStdString(title() + " - " + usi_[i].descrizione), this);
-        d->show();
+        ws_.TranslateControls(d);
+        ShowInFront(d);
     });
     return d;
 }
@@ -350,6 +356,14 @@ void WhereUsedDialog::CMD_RINOMINA_Click() {
     if (after_)
         after_(vecchio, nuovo);
     Reload();
+}
+
+void ShowInFront(QDialog* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    if (QWidget* first = dialog->nextInFocusChain(); first && first != dialog)
+        first->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace groupings

@@ -97,6 +97,10 @@ private:
     std::unique_ptr<db::Recordset> rs_;
 };
 
+// Shows a window of its own in front, active, so that its keys (Esc) reach
+// it even where no window manager activates a new window.
+void ShowInFront(QDialog* dialog);
+
 // Opens the window over the option, or over the grouping, of the options
 // tab's card; a rename or retirement reloads the lists and empties every
 // tab's loaded-item text.

@@ -66,7 +66,7 @@ WhereUsedDialog* OpenOptionWhereUsed(common::ItemCard& card, const std::string& 
             AfterWhereUsedChange(*c, vecchio, nuovo, false);
         },
         card.widget());
-    d->show();
+    ShowInFront(d);
     return d;
 }
 
@@ -79,7 +79,7 @@ WhereUsedDialog* OpenGroupingWhereUsed(db::Connection& cn, common::WindowService
     auto* d = new WhereUsedDialog(cn, ws, CodeKind::Grouping,
                                   UsedCode{ditta, variante, raggruppamento, 0, 0}, std::move(after),
                                   parent);
-    d->show();
+    ShowInFront(d);
     return d;
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <map>
 
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
@@ -17,6 +18,24 @@
 #include "platform/framework/navigator.h"
 
 namespace host {
+
+// What a column of a frame's list is called in the search: the host's data
+// dictionary for the fields it knows, "Codice" for another key and
+// "Descrizione" for another description; never the column's own name.
+std::string FieldCaption(const std::string& field, bool key) {
+    static const std::map<std::string, std::string> known = {
+        {"MG66_CODART", "Codice articolo"},
+        {"MG66_DESCART", "Descrizione"},
+        {"MG5E_OPZIONE", "Opzione"},
+        {"MG5S_OPZIONE_MG5E", "Opzione"},
+        {"MG5S_DESCR", "Descrizione cliente/fornitore"},
+        {"MG5G_CODRAGGVAR", "Raggruppamento"},
+        {"MG5F_CODICEVAR", "Variante"},
+    };
+    if (auto it = known.find(field); it != known.end())
+        return it->second;
+    return key ? "Codice" : "Descrizione";
+}
 
 namespace {
 
@@ -31,13 +50,18 @@ QString trimmed(const db::Value& v) {
 // user types; Enter or a double click chooses.
 class SearchDialog : public QDialog {
 public:
-    SearchDialog(db::Recordset& list, int key, std::vector<int> shown, QWidget* parent)
+    SearchDialog(db::Recordset& list, int key, std::vector<int> shown,
+                 const framework::Multilingual& texts, QWidget* parent)
         : QDialog(parent) {
+        auto tr = [&](const std::string& text) {
+            return QString::fromStdString(texts.Translate(text));
+        };
         setObjectName(QStringLiteral("FRMFW_RICERCA"));
-        setWindowTitle(QStringLiteral("Ricerca"));
+        setWindowTitle(tr("Ricerca"));
         auto* root = new QVBoxLayout(this);
         filter_ = new QLineEdit(this);
-        filter_->setPlaceholderText(QStringLiteral("Filtra per codice o descrizione"));
+        filter_->setObjectName(QStringLiteral("TXT_FILTRO"));
+        filter_->setPlaceholderText(tr("Filtra per codice o descrizione"));
         root->addWidget(filter_);
         table_ = new QTableWidget(static_cast<int>(list.recordCount()),
                                   static_cast<int>(shown.size()), this);
@@ -47,7 +71,7 @@ public:
         table_->verticalHeader()->hide();
         QStringList headers;
         for (int f : shown)
-            headers << QString::fromStdString(list.field(f).name);
+            headers << tr(FieldCaption(list.field(f).name, f == key));
         table_->setHorizontalHeaderLabels(headers);
         for (long r = 0; r < list.recordCount(); ++r) {
             for (std::size_t c = 0; c < shown.size(); ++c)
@@ -99,7 +123,8 @@ private:
 
 }  // namespace
 
-bool SearchRecord(controls::RecordFrame& frame, QWidget* parent) {
+bool SearchRecord(controls::RecordFrame& frame, const framework::Multilingual& texts,
+                  QWidget* parent) {
     if (!frame.Connection() || frame.ListStatement().empty() || !frame.Recordset())
         return false;
     if (!frame.SaveIfNeeded(true, false, true))
@@ -113,7 +138,7 @@ bool SearchRecord(controls::RecordFrame& frame, QWidget* parent) {
     for (int f = 0; f < list.fieldCount(); ++f)
         if (f != key && QString::fromStdString(list.field(f).name).contains("DESC"))
             shown.push_back(f);
-    SearchDialog dialog(list, key, shown, parent);
+    SearchDialog dialog(list, key, shown, texts, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const db::Value code = dialog.chosen();
@@ -128,7 +153,8 @@ bool SearchRecord(controls::RecordFrame& frame, QWidget* parent) {
     return frame.LookupRecord(true, true);
 }
 
-void ActOnFrame(controls::RecordFrame& frame, int button, QWidget* parent) {
+void ActOnFrame(controls::RecordFrame& frame, int button, const framework::Multilingual& texts,
+                QWidget* parent) {
     using framework::Navigator;
     switch (button) {
         case Navigator::kFirst:
@@ -152,19 +178,22 @@ void ActOnFrame(controls::RecordFrame& frame, int button, QWidget* parent) {
         case Navigator::kDelete:
             if (!frame.AllowDelete())
                 break;
-            if (framework::MessageBoxes().Show("Eliminare " +
-                                                   (frame.RecordDescription().isEmpty()
-                                                        ? std::string("il record")
-                                                        : frame.RecordDescription().toStdString()) +
-                                                   " ?",
-                                               4 + 32 + 256, "Elimina") == 6)
+            if (framework::MessageBoxes().Show(
+                    texts.Translate("Eliminare il record ?") == "Eliminare il record ?"
+                        ? "Eliminare " +
+                              (frame.RecordDescription().isEmpty()
+                                   ? std::string("il record")
+                                   : frame.RecordDescription().toStdString()) +
+                              " ?"
+                        : texts.Translate("Eliminare il record ?"),
+                    4 + 32 + 256, texts.Translate("Elimina")) == 6)
                 frame.Delete();
             break;
         case Navigator::kUndo:
             frame.Undo();
             break;
         case Navigator::kSearch:
-            SearchRecord(frame, parent);
+            SearchRecord(frame, texts, parent);
             break;
         default:
             break;

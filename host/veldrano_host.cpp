@@ -399,7 +399,8 @@ int main(int argc, char** argv) {
         };
         QObject::connect(&navigator, &framework::Navigator::ButtonAction, &main, [&](int button) {
             if (controls::RecordFrame* frame = activeFrame()) {
-                host::ActOnFrame(*frame, button, QApplication::activeWindow());
+                host::ActOnFrame(*frame, button, global.Multilingua(),
+                                 QApplication::activeWindow());
                 if ((frame = activeFrame())) {
                     navigator.SetStatus(frame->Status());
                     navigator.Refresh();

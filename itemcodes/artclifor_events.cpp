@@ -172,8 +172,8 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
             if (valore.size() > l.max)
                 return rifiuta(l.box,
                                std::string("Il campo \"") + l.caption +
-                                   "\" non pu\xC3\xB2 superare " + std::to_string(l.max) +
-                                   " caratteri.",
+                                   "\" non pu\xC3\xB2 superare " +
+                                   common::countText(l.max, common::kCaratteri) + ".",
                                kMsgTroppoLungo);
         }
     });

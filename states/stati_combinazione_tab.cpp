@@ -313,7 +313,7 @@ void StatiCombinazioneTab::mostraAvviso() {
     else if (!coppiaValida())
         text = QStringLiteral(
             "Scegliere due varianti diverse: una combinazione unisce le opzioni di due varianti.");
-    LBL_AVVISO->setText(text);
+    LBL_AVVISO->setText(card().services().TranslateCaption(text));
     LBL_AVVISO->setVisible(!text.isEmpty());
 }
 
@@ -382,7 +382,8 @@ void caricaValoreVariante(common::ItemCard& card, const char* nome, int ambito, 
             raggr.empty()
                 ? std::string()
                 : DecodedDescription(card, card.lookups().DecodeGrouping(variante, raggr))));
-        label->setText(QStringLiteral("Opzione ") +
+        label->setText(card.services().TranslateCaption(QStringLiteral("Opzione")) +
+                       QLatin1Char(' ') +
                        (combo->currentIndex() >= 0 ? combo->currentText() : QString()));
     });
 }

@@ -152,7 +152,7 @@ void StatiStagioneTab::mostraAvviso() {
         text = QString::fromStdString("La stagione " + stagione + " non esiste.");
     else if (stagione.empty())
         text = QStringLiteral("Indicare la stagione.");
-    LBL_AVVISO4->setText(text);
+    LBL_AVVISO4->setText(card().services().TranslateCaption(text));
     LBL_AVVISO4->setVisible(!text.isEmpty());
 }
 

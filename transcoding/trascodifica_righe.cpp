@@ -61,14 +61,15 @@ void TrascodificaVariantiTab::FME_TRASCF_ValidateRecord(QWidget*& invalidControl
         const QString descrizione = QString::fromStdString(rs_->value(kDescrizione).toText());
         if (descrizione.size() > larghezza)
             rifiuta(TXT_DESCRCF, "La descrizione del cliente/fornitore non pu\xC3\xB2 superare " +
-                                     std::to_string(larghezza) + " caratteri (ne contiene " +
-                                     std::to_string(descrizione.size()) + ").");
+                                     common::countText(larghezza, common::kCaratteri) +
+                                     " (ne contiene " + std::to_string(descrizione.size()) + ").");
     });
     const std::string opzione = common::NzStringa(rs_->value(kOpzione));
     p.step([&] {
         if (QString::fromStdString(opzione).size() > kLarghezzaOpzione)
             rifiuta(TXT_OPZIONECF, "Il codice dell'opzione non pu\xC3\xB2 superare " +
-                                       std::to_string(kLarghezzaOpzione) + " caratteri.");
+                                       common::countText(kLarghezzaOpzione, common::kCaratteri) +
+                                       ".");
     });
     p.step([&] {
         db::Recordset rs;

@@ -240,7 +240,7 @@ void TrascodificaVariantiTab::clear() {
         CBO_TIPOVAR2->setCurrentIndex(CBO_TIPOVAR2->count() > 0 ? 0 : -1);
         CBO_CLIFOR->setCurrentIndex(0);
     }
-    LBL_CLIFOR->setText(QStringLiteral("Codice Cliente"));
+    LBL_CLIFOR->setText(card().services().TranslateCaption(QStringLiteral("Codice Cliente")));
     TXT_CLIFOR->SetText(QString());
     TXT_CLIFOR->SetFound(true);
     LBL_RAGSOCCF->clear();
@@ -432,8 +432,9 @@ void TrascodificaVariantiTab::CBO_TIPOVAR2_Click() {
 void TrascodificaVariantiTab::CBO_CLIFOR_Click() {
     Procedure p(card(), "CBO_CLIFOR_Click");
     p.step([&] {
-        LBL_CLIFOR->setText(CBO_CLIFOR->currentIndex() == 1 ? QStringLiteral("Codice Fornitore")
-                                                            : QStringLiteral("Codice Cliente"));
+        LBL_CLIFOR->setText(card().services().TranslateCaption(
+            CBO_CLIFOR->currentIndex() == 1 ? QStringLiteral("Codice Fornitore")
+                                            : QStringLiteral("Codice Cliente")));
         TXT_CLIFOR->SetText(QString());
         TXT_CLIFOR->SetFound(true);
         LBL_RAGSOCCF->clear();

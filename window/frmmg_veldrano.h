@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QSet>
+#include <QVariantMap>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -46,6 +47,8 @@ class FRMMG_VELDRANO : public QWidget, public common::ItemCard {
     // What the host's layout model keeps between runs besides the window's
     // geometry: the positions of the split regions.
     Q_PROPERTY(QByteArray layoutState READ layoutState WRITE setLayoutState)
+    // And what the user made of each grid, under the grid's layout key.
+    Q_PROPERTY(QVariantMap layoutEntries READ layoutEntries WRITE setLayoutEntries)
 public:
     explicit FRMMG_VELDRANO(QWidget* parent = nullptr);
     ~FRMMG_VELDRANO() override;
@@ -95,6 +98,8 @@ public:
     // ---- layout
     QByteArray layoutState() const;
     void setLayoutState(const QByteArray& state);
+    QVariantMap layoutEntries() const;
+    void setLayoutEntries(const QVariantMap& entries);
 
     // ---- ItemCard
     db::Connection& connection() override;
@@ -207,6 +212,7 @@ private:
     bool itemControls_ = false;   // AbilitaControlliArticolo was the last of the pair
     // The layout the host gave back, for the regions of tabs built later.
     QByteArray keptLayout_;
+    QVariantMap keptGridLayouts_;  // given by the host, for grids built later
     QSet<QChar> windowMnemonics_;  // letters the window's own commands use
 };
 

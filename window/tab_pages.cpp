@@ -22,6 +22,9 @@ void FRMMG_VELDRANO::buildTabs() {
     // before the box's click is.
     connect(chkFlgVarArt_, &QCheckBox::pressed, this,
             [this] { ensureTab(common::kTabAttivazioneVarianti); });
+    // The window's own captions in the user's language (the pages' as they
+    // are built), before the mnemonics are given among their words.
+    services_.TranslateControls(this);
     // Every command answers Alt+letter: the window's own first, then each
     // page's, as it is built, among the letters the window left free.
     QList<QWidget*> pages;
@@ -51,6 +54,7 @@ common::CardTab* FRMMG_VELDRANO::ensureTab(int index) const {
     if (shown)
         page->hide();
     built->build(page);
+    self->services_.TranslateControls(page);
     controls::AssignMnemonics(page, windowMnemonics_);
     if (shown)
         page->show();
@@ -59,6 +63,7 @@ common::CardTab* FRMMG_VELDRANO::ensureTab(int index) const {
     if (itemControls_)
         built->itemShown();
     RestoreLayout(*pages_[index], keptLayout_);
+    RestoreGridLayouts(*this, *pages_[index], keptGridLayouts_);
     if (loaded_)
         self->applicaRights();
     return built;
@@ -82,6 +87,15 @@ QByteArray FRMMG_VELDRANO::layoutState() const {
 void FRMMG_VELDRANO::setLayoutState(const QByteArray& state) {
     keptLayout_ = state;
     RestoreLayout(*this, state);
+}
+
+QVariantMap FRMMG_VELDRANO::layoutEntries() const {
+    return SaveGridLayouts(*this, keptGridLayouts_);
+}
+
+void FRMMG_VELDRANO::setLayoutEntries(const QVariantMap& entries) {
+    keptGridLayouts_ = entries;
+    RestoreGridLayouts(*this, *this, entries);
 }
 
 }  // namespace card

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/controls/data_grid.h"
 #include "platform/controls/split_region.h"
 
 namespace card {
@@ -76,6 +77,43 @@ int RestoreLayout(QWidget& window, const QByteArray& layout) {
     for (const auto& e : entriesOf(layout))
         if (auto* r = window.findChild<controls::SplitRegion*>(e.first))
             restored += r->RestoreState(e.second) ? 1 : 0;
+    return restored;
+}
+
+namespace {
+
+QString gridKey(const QWidget& window, const QWidget& grid) {
+    return window.objectName() + QLatin1Char('.') + grid.objectName();
+}
+
+// The window's own grids: those of its dialogs are theirs.
+QList<controls::DataGrid*> gridsOf(const QWidget& window, const QWidget& root) {
+    QList<controls::DataGrid*> grids;
+    for (auto* g : root.findChildren<controls::DataGrid*>())
+        if (!g->objectName().isEmpty() && g->window() == &window)
+            grids.append(g);
+    return grids;
+}
+
+}  // namespace
+
+QVariantMap SaveGridLayouts(const QWidget& window, const QVariantMap& kept) {
+    QVariantMap out = kept;
+    for (const auto* g : gridsOf(window, window)) {
+        const QByteArray layout = g->SaveLayout();
+        if (!layout.isEmpty())
+            out.insert(gridKey(window, *g), layout);
+    }
+    return out;
+}
+
+int RestoreGridLayouts(const QWidget& window, QWidget& root, const QVariantMap& layouts) {
+    int restored = 0;
+    for (auto* g : gridsOf(window, root)) {
+        const auto it = layouts.find(gridKey(window, *g));
+        if (it != layouts.end() && g->RestoreLayout(it->toByteArray()))
+            ++restored;
+    }
     return restored;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QSize>
+#include <QVariantMap>
 
 class QWidget;
 
@@ -25,5 +26,12 @@ QByteArray SaveLayout(const QWidget& window, const QByteArray& kept = {});
 // Puts back the positions SaveLayout gave; regions not in it, or no
 // longer of the same panes, keep their own. Answers how many were restored.
 int RestoreLayout(QWidget& window, const QByteArray& layout);
+
+// What the user made of the window's grids (DataGrid::SaveLayout), each
+// under the window's name and the grid's joined by "." ("FRMMG_VELDRANO.
+// GRD_TRASCF"), and the entries of `kept` for grids not in the window.
+QVariantMap SaveGridLayouts(const QWidget& window, const QVariantMap& kept = {});
+// Gives the grids under root (of window) their entries. Answers how many took one.
+int RestoreGridLayouts(const QWidget& window, QWidget& root, const QVariantMap& layouts);
 
 }  // namespace card

@@ -381,6 +381,8 @@ struct DataGrid::Impl {
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
     int frozen = 0;
     QTableView* frozenView = nullptr;
+    bool fixedOrder = false;
+    int defining = 0;  // columnsChanged or a binding under way
 
     void detach() {
         if (rs && listener)
@@ -459,6 +461,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Imp
             edit(i);
     });
     new GridExchange(this);  // copy, export, print; paste where the owner takes it
+    // Columns are put in the order the user wants by dragging their headers.
+    horizontalHeader()->setSectionsMovable(true);
+    InstallLayoutMemory(this);
 }
 
 DataGrid::~DataGrid() {
@@ -466,6 +471,7 @@ DataGrid::~DataGrid() {
 }
 
 void DataGrid::SetDataSource(db::Recordset* recordset) {
+    ++d->defining;
     d->detach();
     d->rs = recordset;
     d->lastRow = -1;
@@ -513,6 +519,8 @@ void DataGrid::SetDataSource(db::Recordset* recordset) {
             d->syncing = false;
         }
     }
+    --d->defining;
+    emit columnsDefined(true);
 }
 
 db::Recordset* DataGrid::DataSource() const {
@@ -557,6 +565,7 @@ void DataGrid::EndColumnsUpdate() {
 void DataGrid::columnsChanged() {
     if (!d->model || d->columnsBatch > 0)
         return;
+    ++d->defining;
     if (d->model->columnCount() != horizontalHeader()->count()) {
         d->bindFields();
         d->model->reset();
@@ -576,6 +585,9 @@ void DataGrid::columnsChanged() {
             d->frozenView->setColumnWidth(i, columnWidth(i));
         }
     }
+    --d->defining;
+    if (d->defining == 0)
+        emit columnsDefined(false);
 }
 
 long DataGrid::CurrentRow() const {
@@ -608,24 +620,39 @@ QString DataGrid::CellText(long row, int column) const {
 }
 
 void DataGrid::ClickHeader(int column) {
+    SortBy(column, (d->sortColumn == column && d->sortOrder == Qt::AscendingOrder)
+                       ? Qt::DescendingOrder
+                       : Qt::AscendingOrder);
+}
+
+bool DataGrid::SortBy(int column, Qt::SortOrder order) {
     if (!d->rs || column < 0 || column >= d->columns.Count())
-        return;
+        return false;
     bool cancel = false;
     emit beforeSorting(column, cancel);
-    if (cancel)
-        return;
+    if (cancel || d->fixedOrder)
+        return false;
     const GridColumn& c = d->columns.Item(column);
     if (c.FieldIndex() < 0)
-        return;
-    const Qt::SortOrder order = (d->sortColumn == column && d->sortOrder == Qt::AscendingOrder)
-                                    ? Qt::DescendingOrder
-                                    : Qt::AscendingOrder;
+        return false;
     d->rs->setSort(c.Field() + (order == Qt::AscendingOrder ? " ASC" : " DESC"));
     d->sortColumn = column;
     d->sortOrder = order;
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(column, order);
     Refresh();
+    emit sorted(column, order);
+    return true;
+}
+
+void DataGrid::SetFixedOrder(bool fixed) {
+    d->fixedOrder = fixed;
+}
+bool DataGrid::FixedOrder() const {
+    return d->fixedOrder;
+}
+bool DataGrid::DefiningColumns() const {
+    return d->defining > 0;
 }
 
 Qt::SortOrder DataGrid::SortOrder() const {

@@ -4,6 +4,7 @@
 // row. Columns map fields to captions, formats and cell kinds. The
 // recordset's current row follows the grid's current row.
 
+#include <QByteArray>
 #include <QString>
 #include <QTableView>
 #include <functional>
@@ -148,6 +149,24 @@ public:
     // Column headers and sort state, for exports.
     Qt::SortOrder SortOrder() const;
     int SortColumn() const;  // -1 when unsorted
+    // Sorts by a column as a header click asking for that order would
+    // (BeforeSorting first). Answers whether it sorted.
+    bool SortBy(int column, Qt::SortOrder order);
+    // A grid whose row order is the data's own (a grouping's composition, a
+    // preview): its headers answer BeforeSorting but never sort.
+    void SetFixedOrder(bool fixed);
+    bool FixedOrder() const;
+    // While the grid itself lays out its columns (a definition, a binding):
+    // the widths it sets then are not the user's.
+    bool DefiningColumns() const;
+
+    // What the user made of the grid, to keep between runs: column widths
+    // and order by column key, and the sort they chose. A layout given back
+    // is applied at once and again whenever the columns are defined anew;
+    // its sort when the grid is next bound. Columns it does not name keep
+    // their own; a grid of fixed order keeps no sort.
+    QByteArray SaveLayout() const;
+    bool RestoreLayout(const QByteArray& layout);
 
 signals:
     // The user is moving to another row (click, keys, SetCurrentRow) while
@@ -161,6 +180,10 @@ signals:
     // A combo cell's choice was made and written.
     void closeUp(int column, long row);
     void cellClick(int column, long row);
+    // The columns were defined anew (bound: with a new recordset); the grid
+    // sorted by a column.
+    void columnsDefined(bool bound);
+    void sorted(int column, Qt::SortOrder order);
 
 protected:
     bool event(QEvent* event) override;
@@ -179,5 +202,7 @@ private:
 
 // A drop-down's list as wide as its longest entry, whatever the cell's width.
 void WidenPopup(QComboBox* box);
+// Gives a grid the memory of what its user made of it (DataGrid::SaveLayout).
+void InstallLayoutMemory(DataGrid* grid);
 
 }  // namespace controls

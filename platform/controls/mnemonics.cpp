@@ -32,6 +32,19 @@ qsizetype freeLetter(const QString& text, const QSet<QChar>& taken) {
     return -1;
 }
 
+// Where the letter c is in text, a word's initial first; -1 when it is not.
+qsizetype letterAt(const QString& text, QChar c) {
+    qsizetype any = -1;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].toUpper() == c) {
+            if (i == 0 || !text[i - 1].isLetterOrNumber())
+                return i;
+            if (any < 0)
+                any = i;
+        }
+    return any;
+}
+
 bool shown(const QAbstractButton* b) {
     // Icon-only tool buttons and the look-up boxes' "..." have no caption.
     return !b->text().isEmpty() && !b->text().startsWith(QLatin1Char('.'));
@@ -62,6 +75,40 @@ QSet<QChar> AssignMnemonics(QWidget* root, QSet<QChar> taken, const QList<QWidge
         b->setText(text);
     }
     return taken;
+}
+
+void SetCommandText(QAbstractButton* button, const QString& text) {
+    if (!button)
+        return;
+    const QChar old = mnemonicOf(button->text());
+    if (old.isNull() || !mnemonicOf(text).isNull()) {
+        button->setText(text);
+        return;
+    }
+    qsizetype at = letterAt(text, old);
+    if (at < 0) {
+        QSet<QChar> taken;
+        for (const QAbstractButton* b : button->window()->findChildren<QAbstractButton*>())
+            if (b != button)
+                if (const QChar c = mnemonicOf(b->text()); !c.isNull())
+                    taken.insert(c);
+        at = freeLetter(text, taken);
+    }
+    QString caption = text;
+    if (at >= 0)
+        caption.insert(at, QLatin1Char('&'));
+    button->setText(caption);
+}
+
+QString PlainCaption(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        out += text[i];
+    }
+    return out;
 }
 
 }  // namespace controls

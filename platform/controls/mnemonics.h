@@ -6,6 +6,8 @@
 #include <QList>
 #include <QSet>
 
+class QAbstractButton;
+class QString;
 class QWidget;
 
 namespace controls {
@@ -17,5 +19,12 @@ namespace controls {
 // taken included.
 QSet<QChar> AssignMnemonics(QWidget* root, QSet<QChar> taken = {},
                             const QList<QWidget*>& skip = {});
+
+// Gives a command a new caption without losing its mnemonic: the same letter
+// when the new caption has it, else a letter no other command of its window
+// uses. A caption with its own mnemonic is set as it is.
+void SetCommandText(QAbstractButton* button, const QString& text);
+// A caption as the user reads it, without its mnemonic mark ("&Nuovo": "Nuovo").
+QString PlainCaption(const QString& text);
 
 }  // namespace controls

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QSettings>
+#include <QVariantMap>
 
 namespace framework {
 
@@ -15,6 +16,12 @@ QString stateKey(const std::string& name) {
 // A window may hand the model more of its layout than its geometry (split
 // positions and the like) as this property's bytes.
 constexpr const char* kLayoutState = "layoutState";
+// And named entries (a map of name to bytes), each kept under its own name:
+// a window's grids under the window's name and the grid's joined by ".".
+constexpr const char* kLayoutEntries = "layoutEntries";
+QString entryKey(const QString& name) {
+    return QStringLiteral("layout/%1").arg(name);
+}
 }  // namespace
 
 // Saves a registered window's geometry when it is hidden.
@@ -66,6 +73,19 @@ QWidget* LayoutModel::Register(QWidget* window, const std::string& name) {
         const QByteArray state = settings_->value(stateKey(name)).toByteArray();
         if (!state.isEmpty() && window->property(kLayoutState).isValid())
             window->setProperty(kLayoutState, state);
+        if (window->property(kLayoutEntries).isValid() && !window->objectName().isEmpty()) {
+            // The entries of this window: those named after it.
+            QVariantMap entries;
+            settings_->beginGroup(QStringLiteral("layout"));
+            const QStringList keys = settings_->childKeys();
+            settings_->endGroup();
+            const QString prefix = window->objectName() + QLatin1Char('.');
+            for (const QString& k : keys)
+                if (k.startsWith(prefix))
+                    entries.insert(k, settings_->value(entryKey(k)));
+            if (!entries.isEmpty())
+                window->setProperty(kLayoutEntries, entries);
+        }
     }
     window->installEventFilter(watcher_.get());
     return window;
@@ -78,6 +98,9 @@ void LayoutModel::save(const Entry& entry) {
     const QVariant state = entry.window->property(kLayoutState);
     if (state.isValid())
         settings_->setValue(stateKey(entry.name), state.toByteArray());
+    const QVariantMap entries = entry.window->property(kLayoutEntries).toMap();
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+        settings_->setValue(entryKey(it.key()), it.value());
     settings_->sync();
 }
 

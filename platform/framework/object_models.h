@@ -17,7 +17,9 @@ namespace framework {
 class MenuEntry;
 
 // Remembers the geometry of each registered window between runs, by name,
-// and the bytes of its "layoutState" property when it has one.
+// the bytes of its "layoutState" property when it has one, and each entry
+// of its "layoutEntries" property (a map) under the entry's own name, which
+// starts with the window's object name and "." ("FRMMG_VELDRANO.GRD_TRASCF").
 class LayoutModel {
 public:
     // Remembers nothing: registered windows keep their own geometry.

@@ -14,6 +14,7 @@
 
 #include "common/item_card.h"
 #include "demo/demo_database.h"
+#include "platform/controls/data_grid.h"
 #include "platform/controls/split_region.h"
 #include "platform/db/connection.h"
 #include "platform/framework/object_models.h"
@@ -234,6 +235,77 @@ TEST_F(Layout, TheHostsModelKeepsTheLayoutAndASecondWindowGetsItBack) {
         EXPECT_NEAR(s[0], s[2], 4);
         EXPECT_TRUE(cardtest::shownMessages().empty());
     }
+}
+
+// What a user makes of a grid (a column's width, the columns' order, a sort)
+// stays with the grid when it is loaded again and goes to the host's model
+// under the window's and the grid's names; a grid whose order is the data's
+// own (a grouping's composition) neither sorts nor keeps a sort.
+TEST_F(Layout, EachGridKeepsItsUsersWidthsOrderAndSortUnderItsLayoutKey) {
+    QTemporaryDir settings;
+    const QString ini = settings.filePath("host.ini");
+    auto grid = [](card::FRMMG_VELDRANO& w, const char* name) {
+        return w.findChild<controls::DataGrid*>(name);
+    };
+    auto column = [](controls::DataGrid* g, const char* key) {
+        for (int i = 0; i < g->Columns().Count(); ++i)
+            if (g->Columns()[i].Key() == QLatin1String(key))
+                return i;
+        return -1;
+    };
+    auto firstOption = [](controls::DataGrid* g, int c) { return g->CellText(0, c); };
+    QString lastOption;
+    {
+        framework::LayoutModel model(std::make_unique<QSettings>(ini, QSettings::IniFormat));
+        auto w = open(&model, QSize(1400, 850));
+        choose(*w, "MAGLIA-001");
+        show(*w, common::kTabGestioneVarianti);
+        controls::DataGrid* source = grid(*w, "GRDX_VARIANTI_SOURCE");
+        ASSERT_NE(source, nullptr);
+        ASSERT_GT(source->DataSource()->recordCount(), 1);
+        const int option = column(source, "MG5E_OPZIONE");
+        const int descr = column(source, "MG5E_DESCR");
+        ASSERT_GE(option, 0);
+        // As the user drags a border and a header, and clicks a header twice.
+        source->horizontalHeader()->resizeSection(option, 171);
+        source->horizontalHeader()->moveSection(source->horizontalHeader()->visualIndex(descr), 0);
+        source->ClickHeader(option);
+        source->ClickHeader(option);
+        EXPECT_EQ(source->SortOrder(), Qt::DescendingOrder);
+        lastOption = firstOption(source, option);
+        // Loaded again (another item and back): as the user left it.
+        choose(*w, "CAMICIA-001");
+        choose(*w, "MAGLIA-001");
+        show(*w, common::kTabGestioneVarianti);
+        EXPECT_EQ(source->columnWidth(option), 171);
+        EXPECT_EQ(source->horizontalHeader()->visualIndex(descr), 0);
+        EXPECT_EQ(source->SortColumn(), option);
+        EXPECT_EQ(firstOption(source, option), lastOption);
+        // The composition's order is the grouping's: a header click sorts nothing.
+        controls::DataGrid* composition = grid(*w, "GRDX_VARIANTI_DESTI");
+        ASSERT_NE(composition, nullptr);
+        composition->ClickHeader(1);
+        EXPECT_EQ(composition->SortColumn(), -1);
+        w->close();
+    }
+    {
+        QSettings stored(ini, QSettings::IniFormat);
+        EXPECT_TRUE(stored.contains("layout/FRMMG_VELDRANO.GRDX_VARIANTI_SOURCE"));
+    }
+    {
+        framework::LayoutModel model(std::make_unique<QSettings>(ini, QSettings::IniFormat));
+        auto w = open(&model);
+        choose(*w, "MAGLIA-001");
+        show(*w, common::kTabGestioneVarianti);
+        controls::DataGrid* source = grid(*w, "GRDX_VARIANTI_SOURCE");
+        const int option = column(source, "MG5E_OPZIONE");
+        EXPECT_EQ(source->columnWidth(option), 171);
+        EXPECT_EQ(source->horizontalHeader()->visualIndex(column(source, "MG5E_DESCR")), 0);
+        EXPECT_EQ(source->SortColumn(), option);
+        EXPECT_EQ(source->SortOrder(), Qt::DescendingOrder);
+        EXPECT_EQ(firstOption(source, option), lastOption);
+    }
+    EXPECT_TRUE(cardtest::shownMessages().empty());
 }
 
 // Tabs are built when first shown: a window that never shows a tab gives

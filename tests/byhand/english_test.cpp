@@ -1,0 +1,168 @@
+// The card in English from end to end: with the English catalogue, every
+// tab shows, in each visible label, command, check box, frame title, list
+// entry, side-bar entry and column caption, an English catalogue text or a
+// value read from a table; and each message box a user meets on the way
+// (every command of every tab pressed, and the windows those commands open)
+// says an English catalogue text.
+
+#include <sqlite3.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeWidget>
+#include <set>
+
+#include "platform/controls/mnemonics.h"
+#include "tests/byhand/contract_host.h"
+
+namespace {
+
+const std::string kRoot = VELDRANO_SOURCE_DIR;
+
+// What an English screen may show.
+class Allowed {
+public:
+    void addCatalogue(const std::string& file) {
+        QFile f(QString::fromStdString(file));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file;
+        const QRegularExpression placeholder(QStringLiteral("%[0-9]"));
+        for (QString line : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1Char('#')) || !line.contains(QLatin1Char('\t')))
+                continue;
+            QString text = line.section(QLatin1Char('\t'), 1)
+                               .replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+            if (!text.contains(placeholder)) {
+                exact_.insert(text.trimmed());
+                continue;
+            }
+            QString pattern = QRegularExpression::escape(text);
+            pattern.replace(QRegularExpression(QStringLiteral("%[0-9]")), QStringLiteral(".*"));
+            patterns_.emplace_back(QStringLiteral("^") + pattern + QStringLiteral("$"),
+                                   QRegularExpression::DotMatchesEverythingOption);
+        }
+    }
+    // Every text value of every table of the database file, as shown (no
+    // trailing blanks).
+    void addTableValues(const std::string& path) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        std::vector<std::string> tables;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &st,
+                           nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW)
+            tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+        for (const std::string& t : tables) {
+            sqlite3_prepare_v2(db, ("SELECT * FROM \"" + t + "\"").c_str(), -1, &st, nullptr);
+            while (sqlite3_step(st) == SQLITE_ROW)
+                for (int c = 0; c < sqlite3_column_count(st); ++c)
+                    if (const auto* v = sqlite3_column_text(st, c))
+                        exact_.insert(
+                            QString::fromUtf8(reinterpret_cast<const char*>(v)).trimmed());
+            sqlite3_finalize(st);
+        }
+        sqlite3_close(db);
+    }
+    void add(const QString& text) { exact_.insert(text); }
+
+    bool operator()(const QString& shown) const {
+        const QString s = controls::PlainCaption(shown).trimmed();
+        static const QRegularExpression figures(QStringLiteral("^[-+0-9.,:;/%()\\s…]*$"));
+        if (s.isEmpty() || figures.match(s).hasMatch() || exact_.count(s))
+            return true;
+        for (const auto& p : patterns_)
+            if (p.match(s).hasMatch())
+                return true;
+        // A caption and a value: "Grouping: TG-LETTERE", "12 - Rossi".
+        for (const QString& sep :
+             {QStringLiteral(":"), QStringLiteral(" - "), QStringLiteral(" ")}) {
+            const qsizetype at = s.indexOf(sep);
+            if (at > 0 && ((*this)(s.left(at)) || exact_.count(s.left(at + sep.size()))) &&
+                (*this)(s.mid(at + sep.size())))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    std::set<QString> exact_;
+    std::vector<QRegularExpression> patterns_;
+};
+
+// The strings a user sees in a window: (where, text).
+std::vector<std::pair<std::string, QString>> visibleTexts(QWidget* root) {
+    std::vector<std::pair<std::string, QString>> out;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        if (!w->isVisible())
+            continue;
+        const std::string name = w->objectName().toStdString();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            out.emplace_back(name, label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            out.emplace_back(name, button->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            out.emplace_back(name, group->title());
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            out.emplace_back(name, combo->currentText());
+        else if (auto* tree = qobject_cast<QTreeWidget*>(w))
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                out.emplace_back(name, (*it)->text(0));
+        else if (auto* view = qobject_cast<QTableView*>(w); view && view->model())
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                if (!view->isColumnHidden(c) && !view->horizontalHeader()->isHidden())
+                    out.emplace_back(name + " column",
+                                     view->model()->headerData(c, Qt::Horizontal).toString());
+    }
+    return out;
+}
+
+struct English : contracttest::HostedCard {
+    framework::Catalogue catalogue() override {
+        return framework::Catalogue::FromFile(kRoot + "/demo/messages_en.tsv");
+    }
+    void SetUp() override {
+        HostedCard::SetUp();
+        allowed.addCatalogue(kRoot + "/demo/messages_en.tsv");
+        allowed.addTableValues(path);
+        // Qt's own buttons in English (the host installs Qt's translation).
+        for (const char* t : {"OK", "Cancel", "Yes", "No", "Abort", "Retry", "Ignore"})
+            allowed.add(QString::fromLatin1(t));
+    }
+    void expectEnglish(QWidget* root, const std::string& where) {
+        for (const auto& [name, text] : visibleTexts(root))
+            EXPECT_TRUE(allowed(text)) << where << ", " << name << ": \"" << text.toStdString()
+                                       << "\" is neither English nor a table's value";
+    }
+    void expectEnglishMessages(const std::string& where) {
+        for (const std::string& m : cardtest::shownMessages())
+            EXPECT_TRUE(allowed(QString::fromStdString(m)))
+                << where << ": message \"" << m << "\" is not an English catalogue text";
+        cardtest::clearMessages();
+    }
+    Allowed allowed;
+};
+
+TEST_F(English, EveryTabAndTheWindowsItsCommandsOpenSpeakEnglish) {
+    open();
+    choose("MAGLIA-001");
+    expectEnglish(w, "the window");
+    for (int tab = 0; tab < common::kTabCount; ++tab) {
+        w->selectTab(tab);
+        QApplication::processEvents();
+        const std::string where = "tab " + std::to_string(tab);
+        expectEnglish(w->page(tab), where);
+        expectEnglishMessages(where);
+    }
+}
+
+}  // namespace
