@@ -1,9 +1,11 @@
 // Where-used and rename in the real item card window: the options tab's
 // list, its context menu, the rename, and every other tab reloading.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -73,6 +75,30 @@ TEST_F(WindowWhereUsed, ARenameFromTheOptionsListReloadsEveryOtherTab) {
     EXPECT_EQ(w->loadedItem(common::kTabProgressivi), "MAGLIA-001");
     EXPECT_TRUE(cardtest::shownMessages().empty());
     delete dlg;
+}
+
+}  // namespace
+
+namespace {
+
+// The window opens in front, with the focus on its list: Esc closes it, and
+// every command shows its letter.
+TEST_F(WindowWhereUsed, TheWindowOpensInFrontAndEscClosesIt) {
+    w->selectTab(common::kTabGestioneVarianti);
+    const int a1 = st().CBO_TIPOVAR1->findData(common::indiceVariante("A1"));
+    st().CBO_TIPOVAR1->setCurrentIndex(a1);
+    emit st().CBO_TIPOVAR1->activated(a1);
+    QPointer<groupings::WhereUsedDialog> dlg = groupings::OpenOptionWhereUsed(*w, "A1", "BLU");
+    ASSERT_NE(dlg, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), dlg.data());
+    for (QPushButton* b : {dlg->CMD_ELENCO, dlg->CMD_RITIRA, dlg->CMD_RINOMINA})
+        EXPECT_TRUE(b->text().contains(QLatin1Char('&'))) << b->text().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dlg.isNull() || !dlg->isVisible());
+    EXPECT_TRUE(w->isVisible());
 }
 
 }  // namespace
