@@ -24,6 +24,7 @@
 #include "platform/db/backend.h"
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/runner.h"
@@ -189,11 +190,11 @@ std::string sqliteLiteral(const Value& v) {
             return buffer;
         }
         case Value::Type::Date:
-            return tsql::quoteLiteral(v.asDate().toIsoString());
+            return db::sqlQuoted(v.asDate().toIsoString());
         case Value::Type::Text:
             break;
     }
-    return tsql::quoteLiteral(v.asText());
+    return db::sqlQuoted(v.asText());
 }
 
 // SQLite text with every "?N" outside literals and names replaced.
@@ -368,16 +369,16 @@ private:
 
     static std::string inline_(const std::string& sql, const sqlite::Literals& literals) {
         return withParameters(sql, [&](std::size_t n) {
-            return n >= 1 && n <= literals.size() ? tsql::quoteLiteral(literals[n - 1])
+            return n >= 1 && n <= literals.size() ? db::sqlQuoted(literals[n - 1])
                                                   : std::string("NULL");
         });
     }
 
     std::vector<sqlite::DescribedColumn> describeText(const std::string& text, bool step,
                                                       const std::string& source) {
-        const BatchResult r = execute(
-            "SELECT tsql_describe(" + tsql::quoteLiteral(text) + ", " + (step ? "1" : "0") + ")",
-            source);
+        const BatchResult r =
+            execute("SELECT tsql_describe(" + db::sqlQuoted(text) + ", " + (step ? "1" : "0") + ")",
+                    source);
         std::vector<sqlite::DescribedColumn> out;
         if (r.resultSets.empty() || r.resultSets[0].rows.empty())
             return out;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/db/errors.h"
+#include "platform/db/sql_literal.h"
 
 namespace db::tsql {
 namespace {
@@ -86,16 +87,6 @@ std::string quoteName(std::string_view name) {
             out += '"';
     }
     return out + "\"";
-}
-
-std::string quoteLiteral(std::string_view text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
 }
 
 std::size_t closeOf(const Tokens& t, std::size_t open, std::size_t end) {
@@ -219,7 +210,7 @@ std::string Emitter::literal(const Token& tok) {
     if (bind_)
         return "?" + std::to_string(tok.literal);
     plan_.inlined.emplace_back(tok.literal, tok.text);
-    return quoteLiteral(tok.text);
+    return db::sqlQuoted(tok.text);
 }
 
 TypeSpec Emitter::typeAt(std::size_t& i, std::size_t e) {

@@ -32,7 +32,6 @@ Token symbol(const char* text);
 void appendTokens(Tokens& out, const Tokens& t, std::size_t b, std::size_t e);
 
 std::string quoteName(std::string_view name);
-std::string quoteLiteral(std::string_view text);
 
 class Emitter {
 public:

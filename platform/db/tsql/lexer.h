@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/db/ascii_case.h"
+
 namespace db::tsql {
 
 enum class TokenKind {
@@ -37,7 +39,7 @@ std::vector<Token> tokenize(std::string_view sql);
 // comments nest as in T-SQL. npos when it is not closed.
 std::size_t commentEnd(std::string_view sql, std::size_t open);
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
-std::string upper(std::string_view s);
+using db::equalsIgnoreCase;
+using db::upper;
 
 }  // namespace db::tsql

@@ -7,6 +7,7 @@
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/plan.h"
@@ -733,8 +734,8 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
         const std::string value = "NEW." + col;
         if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
             checks += "SELECT RAISE(ABORT, " +
-                      tsql::quoteLiteral("String or binary data would be truncated in table '" +
-                                         table + "', column '" + c.name + "'.") +
+                      db::sqlQuoted("String or binary data would be truncated in table '" + table +
+                                    "', column '" + c.name + "'.") +
                       ") WHERE tsql_len(" + value + ") > " + std::to_string(t.size) + "; ";
             checked += std::string(checked.empty() ? "" : ", ") + col;
             if (t.type == FieldType::FixedText) {

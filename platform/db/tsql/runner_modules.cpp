@@ -12,6 +12,7 @@
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/sqlite/table_functions.h"
 #include "platform/db/tsql/emitter.h"
@@ -53,7 +54,7 @@ std::string inlineLiterals(const std::string& sql, const Literals& literals) {
             while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j])))
                 ++j;
             const std::size_t n = std::stoul(sql.substr(i + 1, j - i - 1));
-            out += n >= 1 && n <= literals.size() ? tsql::quoteLiteral(literals[n - 1]) : "NULL";
+            out += n >= 1 && n <= literals.size() ? db::sqlQuoted(literals[n - 1]) : "NULL";
             i = j;
         } else {
             out += c;
