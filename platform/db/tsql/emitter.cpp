@@ -502,6 +502,14 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         std::string text = chainOf(sb, exprEnd);
         if (collate)
             text = "(" + text + ") COLLATE TSQL_CI";
+        if (columnsAsValues_ && list == List::Select && isColumn(sb, exprEnd)) {
+            const TypeSpec type = columnType(sb, exprEnd);
+            if (type.isDecimal() || type.isMoney() || type.isInteger()) {
+                text = "+" + text;
+                if (exprEnd == se && !(next && next->is("AS")))
+                    text += " AS " + quoteName(t_[exprEnd - 1].text);
+            }
+        }
         if (exprEnd < se)
             text += " " + term(exprEnd, se);
         if (unnamed)

@@ -106,6 +106,9 @@ struct Statement {
     // A query's result columns as SQL Server types them, where the text
     // tells (an empty name where it does not): a decimal's scale shows.
     std::vector<TypeSpec> resultTypes;
+    // The query joins several by UNION, EXCEPT or INTERSECT: its columns
+    // take the types of all of them, even where the first names a column.
+    bool compound = false;
     // CreateTable of DECLARE @t TABLE: the table goes when its batch ends.
     bool tableVariable = false;
     // Exec and InsertExec: the arguments in order (values in sql); `variables`
@@ -138,6 +141,9 @@ struct Plan {
     Schema* schema = nullptr;
     // Tables the batch itself creates, by upper-case name, with their columns.
     std::map<std::string, std::vector<ColumnDef>> batchTables;
+    // The batch's variables declared so far (upper case, with '@'), with
+    // their types; only while translating.
+    std::map<std::string, TypeSpec> variables;
 };
 
 // Literal strings of a batch in order, and the batch's shape: its text with

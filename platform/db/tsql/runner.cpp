@@ -113,7 +113,7 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             variables_.error = 0;
             variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
             if (hasColumns) {
-                applyResultTypes(rs, st.resultTypes);
+                applyResultTypes(rs, st.resultTypes, st.compound);
                 result.resultSets.push_back(std::move(rs));
             }
             break;

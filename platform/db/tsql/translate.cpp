@@ -271,12 +271,10 @@ Statement Translator::select(std::size_t b, std::size_t e, const std::string& sr
     if (!guarded && (t_[b].is("WITH") || hasOption(b, e))) {
         const Tokens g = guardRecursion(t_, b, e, src);
         Translator sub(g, sql_, plan_);
-        sub.variables_ = variables_;
         return sub.select(0, g.size(), src, true);
     }
     if (Tokens aliased; aliasesByEquals(t_, b, e, aliased)) {
         Translator sub(aliased, sql_, plan_);
-        sub.variables_ = variables_;
         return sub.select(0, aliased.size(), src, true);
     }
     checkGrouping(t_, b, e, src);
@@ -292,8 +290,10 @@ Statement Translator::select(std::size_t b, std::size_t e, const std::string& sr
     if (into == e) {
         Emitter em(t_, src, true, plan_);
         st.kind = Statement::Kind::Query;
+        st.resultTypes = em.resultTypes(b, e, &st.compound);
+        if (st.compound)
+            em.columnsAsValues();
         st.sql = em.region(b, e);
-        st.resultTypes = em.resultTypes(b, e);
         return st;
     }
     std::size_t after = into + 1;
@@ -386,6 +386,7 @@ std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema) {
     std::size_t i = 0;
     plan->statements = translator.block(i, tokens.size(), false);
     plan->schema = nullptr;
+    plan->variables.clear();
     return plan;
 }
 

@@ -16,7 +16,8 @@ namespace db::tsql {
 
 class Translator {
 public:
-    Translator(const Tokens& t, std::string_view sql, Plan& plan) : t_(t), sql_(sql), plan_(plan) {}
+    Translator(const Tokens& t, std::string_view sql, Plan& plan)
+        : t_(t), sql_(sql), plan_(plan), variables_(plan.variables) {}
     std::vector<Statement> block(std::size_t& i, std::size_t e, bool untilEnd);
 
 private:
@@ -50,8 +51,9 @@ private:
     const Tokens& t_;
     std::string_view sql_;
     Plan& plan_;
-    // The batch's variables declared so far, with their types.
-    std::map<std::string, TypeSpec> variables_;
+    // The batch's variables declared so far, with their types: the plan's,
+    // so that its expressions are typed by them too.
+    std::map<std::string, TypeSpec>& variables_;
 };
 
 }  // namespace db::tsql

@@ -223,6 +223,8 @@ TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
             const std::string v = upper(tok.text);
             if (v == "@@ROWCOUNT" || v == "@@ERROR" || v == "@@TRANCOUNT")
                 return {"INT", 0, 0};
+            if (const auto it = plan_.variables.find(v); it != plan_.variables.end())
+                return it->second;
             return {};
         }
         case TokenKind::Word:
@@ -422,12 +424,25 @@ TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
     const std::string qualifier = e >= b + 3 ? t_[e - 3].text : std::string();
     for (std::size_t at = b;;) {
         for (const FromItem& it : tablesAt(at)) {
-            if (t_[it.refBegin].isSymbol("("))
-                continue;  // a derived table: not typed here
             if (!qualifier.empty() && !equalsIgnoreCase(it.alias, qualifier) &&
                 !(it.alias.empty() && equalsIgnoreCase(it.name, qualifier)) &&
                 !equalsIgnoreCase(it.name, qualifier))
                 continue;
+            // A derived table or a CTE: the type its query gives the column.
+            if (t_[it.refBegin].isSymbol("(")) {
+                const std::size_t close = closeOf(t_, it.refBegin, t_.size());
+                if (TypeSpec t = queryColumnType(it.refBegin + 1, close - 1, column, kNoScope);
+                    !t.name.empty())
+                    return t;
+                continue;
+            }
+            if (std::size_t names = kNoScope, body = cteBody(it.name, names); body != kNoScope) {
+                const std::size_t close = closeOf(t_, body, t_.size());
+                if (TypeSpec t = queryColumnType(body + 1, close - 1, column, names);
+                    !t.name.empty())
+                    return t;
+                continue;
+            }
             if (const auto* columns = tableColumns(it.name))
                 for (const auto& c : *columns)
                     if (equalsIgnoreCase(c.name, column))
@@ -441,16 +456,7 @@ TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
     }
 }
 
-std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e) {
-    std::size_t select = e;
-    for (std::size_t i = b; i < e; i = nextItem(t_, i, e))
-        if (t_[i].is("SELECT")) {
-            select = i;
-            break;
-        }
-    std::vector<TypeSpec> types;
-    if (select == e)
-        return types;
+std::vector<Emitter::ResultColumn> Emitter::selectList(std::size_t select, std::size_t e) {
     std::size_t listB = select + 1;
     while (listB < e && (t_[listB].is("DISTINCT") || t_[listB].is("ALL")))
         ++listB;
@@ -460,6 +466,7 @@ std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e) {
                (t_[listB].is("PERCENT") || t_[listB].is("WITH") || t_[listB].is("TIES")))
             ++listB;
     }
+    std::vector<ResultColumn> columns;
     std::size_t start = listB;
     for (std::size_t i = listB;; i = nextItem(t_, i, e)) {
         const bool end = i >= e || t_[i].is("FROM") || t_[i].is("INTO") || t_[i].is("WHERE") ||
@@ -468,27 +475,134 @@ std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e) {
                          t_[i].isSymbol(";");
         if (!end && !t_[i].isSymbol(","))
             continue;
+        ResultColumn col;
         std::size_t ie = i;
         for (std::size_t j = start; j < ie; j = nextItem(t_, j, ie))
             if (t_[j].is("AS")) {
+                if (j + 1 < i)
+                    col.name = t_[j + 1].text;
                 ie = j;
                 break;
             }
-        if (const std::size_t alias = aliasAt(start, ie); alias < ie)
+        if (const std::size_t alias = aliasAt(start, ie); alias < ie) {
+            col.name = t_[alias].text;
             ie = alias;
+        }
         if (isStar(start, ie))
             return {};  // the columns a star stands for are not counted here
-        // A plain column is declared by its table already.
-        TypeSpec t = start < ie && !isColumn(start, ie) ? typeOf(start, ie) : TypeSpec{};
-        if (t.name == "NULL")
-            t = {};
-        t.digits = 0;
-        types.push_back(t);
+        col.column = start < ie && isColumn(start, ie);
+        if (col.column && col.name.empty())
+            col.name = t_[ie - 1].text;
+        col.type =
+            start < ie ? (col.column ? columnType(start, ie) : typeOf(start, ie)) : TypeSpec{};
+        columns.push_back(std::move(col));
         if (end)
             break;
         start = i + 1;
     }
+    return columns;
+}
+
+std::vector<Emitter::ResultColumn> Emitter::resultColumns(std::size_t b, std::size_t e,
+                                                          bool* compound) {
+    std::vector<ResultColumn> columns;
+    bool first = true;
+    for (std::size_t i = b; i < e; i = nextItem(t_, i, e)) {
+        if (!t_[i].is("SELECT"))
+            continue;
+        if (!first) {
+            // Only the queries a set operator joins to the first one.
+            const Token& prev = t_[i - 1];
+            if (!(prev.is("UNION") || prev.is("EXCEPT") || prev.is("INTERSECT") ||
+                  (prev.is("ALL") && i >= 2 && t_[i - 2].is("UNION"))))
+                break;
+        }
+        std::vector<ResultColumn> more = selectList(i, e);
+        if (more.empty())
+            return {};
+        if (first) {
+            columns = std::move(more);
+            first = false;
+            continue;
+        }
+        if (compound)
+            *compound = true;
+        // Data type precedence over every query, the longer text, the
+        // wider decimal: as UNION, EXCEPT and INTERSECT give them.
+        for (std::size_t k = 0; k < columns.size() && k < more.size(); ++k) {
+            TypeSpec a = columns[k].type, c = more[k].type;
+            a.digits = c.digits = 0;
+            columns[k].type = combine(' ', a, c);
+        }
+    }
+    return columns;
+}
+
+std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e, bool* compound) {
+    bool joined = false;
+    const std::vector<ResultColumn> columns = resultColumns(b, e, &joined);
+    if (compound)
+        *compound = joined;
+    std::vector<TypeSpec> types;
+    for (const ResultColumn& c : columns) {
+        // A column of a table keeps the type its table declares (the result
+        // set knows it), unless a set operator joins another query's.
+        TypeSpec t = c.type;
+        if (t.name == "NULL")
+            t = {};
+        t.digits = 0;
+        types.push_back(t);
+    }
     return types;
+}
+
+std::size_t Emitter::cteBody(const std::string& name, std::size_t& columns) const {
+    const std::size_t e = t_.size();
+    std::size_t with = e;
+    for (std::size_t i = 0; i < e; i = nextItem(t_, i, e))
+        if (t_[i].is("WITH") && !(i + 1 < e && t_[i + 1].isSymbol("("))) {
+            with = i;
+            break;
+        }
+    // WITH name [(columns)] AS (query) [, name ...]
+    for (std::size_t i = with + 1; i + 2 < e;) {
+        const bool match = equalsIgnoreCase(t_[i].text, name);
+        std::size_t j = i + 1;
+        columns = kNoScope;
+        if (t_[j].isSymbol("(")) {
+            columns = j;
+            j = closeOf(t_, j, e);
+        }
+        if (!(j + 1 < e && t_[j].is("AS") && t_[j + 1].isSymbol("(")))
+            return kNoScope;
+        if (match)
+            return j + 1;
+        j = closeOf(t_, j + 1, e);
+        if (!(j < e && t_[j].isSymbol(",")))
+            return kNoScope;
+        i = j + 1;
+    }
+    return kNoScope;
+}
+
+TypeSpec Emitter::queryColumnType(std::size_t b, std::size_t e, const std::string& column,
+                                  std::size_t names) {
+    if (nesting_ > 8)
+        return {};  // a recursive CTE reads itself: its anchor has told already
+    ++nesting_;
+    const std::vector<ResultColumn> columns = resultColumns(b, e, nullptr);
+    --nesting_;
+    std::vector<std::string> listed;
+    if (names != kNoScope)
+        for (std::size_t k = names + 1; k < e && !t_[k].isSymbol(")"); ++k)
+            if (!t_[k].isSymbol(","))
+                listed.push_back(t_[k].text);
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const std::string& name = k < listed.size() ? listed[k] : columns[k].name;
+        if (equalsIgnoreCase(name, column))
+            return columns[k].type;
+    }
+    return {};
 }
 
 }  // namespace db::tsql
