@@ -285,6 +285,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
                 const std::size_t close = closeOf(t_, i + 1, e);
                 std::string out = call(tok.text, i + 1, close);
                 i = close;
+                if (tok.is("STRING_AGG"))
+                    out += withinGroup(i, e);
                 return out;
             }
             if (tok.is("dbo") && i + 2 < e && t_[i + 1].isSymbol(".")) {
@@ -533,8 +535,9 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
     for (std::size_t i = b; i < e;) {
         const Token& tok = t_[i];
         const bool call = i + 1 < e && t_[i + 1].isSymbol("(");
-        const bool boundary =
-            isBoundary(tok) && !((tok.is("LEFT") || tok.is("RIGHT") || tok.is("OVER")) && call);
+        const bool boundary = isBoundary(tok) &&
+                              !((tok.is("LEFT") || tok.is("RIGHT") || tok.is("OVER")) && call) &&
+                              !(tok.is("GROUP") && i > b && t_[i - 1].is("WITHIN"));
         if (!boundary) {
             // "CONVERT(...) AS alias" tells the type of a column made by SELECT INTO,
             // when the conversion is the whole item: "a + CONVERT(...) AS alias"

@@ -94,6 +94,15 @@ private:
     std::vector<std::size_t> binaryAt(std::size_t b, std::size_t e, std::string_view ops) const;
     std::string item(std::size_t& i, std::size_t e);
     std::string call(const std::string& name, std::size_t open, std::size_t close);
+    // The arguments of the call whose "(" is at `open`, each as [begin, end).
+    std::vector<std::pair<std::size_t, std::size_t>> arguments(std::size_t open,
+                                                               std::size_t close) const;
+    // [b, e) as text, converted as SQL Server converts its type implicitly.
+    std::string asText(std::size_t b, std::size_t e);
+    // CONCAT, CHOOSE, PATINDEX, FORMAT and STRING_AGG (whose closing
+    // parenthesis withinGroup writes, with the order of WITHIN GROUP at i).
+    std::string idiom(const std::string& fn, std::size_t open, std::size_t close);
+    std::string withinGroup(std::size_t& i, std::size_t e);
     std::string convert(std::size_t open, std::size_t close, bool isCast);
     std::string literal(const Token& tok);
     // The T-SQL type of [b, e) when the text alone tells it (a literal, a

@@ -167,6 +167,9 @@ TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
                 return callType(upper(tok.text), b + 1, close);
             if (close + 1 < e && t_[close].is("OVER") && closeOf(t_, close + 1, e) == e)
                 return callType(upper(tok.text), b + 1, close);
+            if (close + 2 < e && t_[close].is("WITHIN") && t_[close + 1].is("GROUP") &&
+                closeOf(t_, close + 2, e) == e)
+                return callType(upper(tok.text), b + 1, close);
         }
         if (isColumn(b, e))
             return columnType(b, e);
@@ -337,6 +340,22 @@ TypeSpec Emitter::callType(const std::string& fn, std::size_t open, std::size_t 
     }
     if (fn == "REPLACE" || fn == "REPLICATE" || fn == "SPACE" || fn == "CONCAT")
         return {"VARCHAR", 8000, 0};
+    if (fn == "STRING_AGG") {
+        const TypeSpec t = arg(0);
+        return {isUnicode(t) ? "NVARCHAR" : "VARCHAR",
+                t.length < 0   ? -1
+                : isUnicode(t) ? 4000
+                               : 8000,
+                0};
+    }
+    if (fn == "FORMAT")
+        return {"NVARCHAR", 4000, 0};
+    if (fn == "CHOOSE") {
+        TypeSpec t{"NULL"};
+        for (std::size_t k = 1; k < args.size(); ++k)
+            t = combine(' ', t, arg(k));
+        return plainOf(t);
+    }
     if (fn == "NEWID")
         return {"UNIQUEIDENTIFIER", 0, 0};
     return {};
@@ -470,9 +489,9 @@ std::vector<Emitter::ResultColumn> Emitter::selectList(std::size_t select, std::
     std::size_t start = listB;
     for (std::size_t i = listB;; i = nextItem(t_, i, e)) {
         const bool end = i >= e || t_[i].is("FROM") || t_[i].is("INTO") || t_[i].is("WHERE") ||
-                         t_[i].is("GROUP") || t_[i].is("ORDER") || t_[i].is("UNION") ||
-                         t_[i].is("EXCEPT") || t_[i].is("INTERSECT") || t_[i].is("OPTION") ||
-                         t_[i].isSymbol(";");
+                         (t_[i].is("GROUP") && !t_[i - 1].is("WITHIN")) || t_[i].is("ORDER") ||
+                         t_[i].is("UNION") || t_[i].is("EXCEPT") || t_[i].is("INTERSECT") ||
+                         t_[i].is("OPTION") || t_[i].isSymbol(";");
         if (!end && !t_[i].isSymbol(","))
             continue;
         ResultColumn col;
