@@ -124,7 +124,20 @@ FieldType fieldType(SQLSMALLINT type) {
 // A value read as text from a column that SQLite declared with `type`, as
 // the embedded backend reads it; undeclared columns follow the type the
 // driver gave from the first row (integer, double or text).
+std::string upperHex(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
 Value fromSqliteText(const std::string& text, const sqlite::DeclaredType& type, SQLSMALLINT odbc) {
+    // SQLite's driver reads a blob as its literal, X'0A0B': shown "0x0A0B" as the
+    // embedded backend shows binary values.
+    if (text.size() >= 3 && text[0] == 'X' && text[1] == '\'' && text.back() == '\'' &&
+        (odbc == SQL_BINARY || odbc == SQL_VARBINARY || odbc == SQL_LONGVARBINARY ||
+         type.type == FieldType::Binary) &&
+        text.find_first_not_of("0123456789ABCDEFabcdef", 2) == text.size() - 1)
+        return "0x" + upperHex(text.substr(2, text.size() - 3));
     switch (type.type) {
         case FieldType::Decimal:
             if (auto d = Decimal::parse(text))

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/db/sqlite/binary_functions.h"
+
 namespace db::sqlite {
 namespace {
 
@@ -137,6 +139,9 @@ Value readValue(sqlite3_value* v, const DeclaredType& type) {
             return static_cast<long long>(sqlite3_value_int64(v));
         case SQLITE_FLOAT:
             return Decimal::fromDouble(sqlite3_value_double(v));
+        case SQLITE_BLOB:
+            return hexOf(std::string_view(static_cast<const char*>(sqlite3_value_blob(v)),
+                                          static_cast<std::size_t>(sqlite3_value_bytes(v))));
         default:
             return std::string(textOfColumn(v));
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/db/sqlite/binary_functions.h"
 #include "platform/db/sqlite/format_function.h"
 #include "platform/db/sqlite/sqlite_functions.h"
 #include "platform/db/sqlite/text_collation.h"
@@ -148,6 +149,7 @@ void registerTextFunctions(sqlite3* db) {
     sqlite3_create_function_v2(db, "tsql_string_agg", -1, flags, nullptr, nullptr, aggStep,
                                aggFinal, nullptr);
     registerFormatFunction(db);
+    registerBinaryFunctions(db);
 }
 
 }  // namespace db::sqlite

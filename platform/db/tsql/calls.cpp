@@ -155,6 +155,15 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
     }
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
+    // To binary, or from binary to text or an integer: bytes as SQL Server
+    // converts them.
+    if (const TypeSpec from = sourceType(exprB, exprE);
+        type.isBinary() ||
+        (from.isBinary() && (type.isText() || type.isInteger()) && type.name != "BIT")) {
+        const std::string styleNumber = style.empty() ? "0" : style.substr(2);
+        return "tsql_binary(" + region(exprB, exprE) + ", '" + type.name + "', " +
+               std::to_string(type.length) + ", " + styleNumber + ", '" + from.name + "')";
+    }
     // What the conversion does can hang on the value's own type: a decimal
     // shown as text keeps its scale ("3.00"), a date has no time part, a
     // DATETIME without a style reads "Jan  5 2024  1:45PM", money becomes an

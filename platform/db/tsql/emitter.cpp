@@ -136,7 +136,8 @@ bool Emitter::sqliteClause(std::size_t i) const {
         i > 0 && !isBoundary(t_[i - 1]) &&
         (t_[i - 1].kind == TokenKind::Word || t_[i - 1].kind == TokenKind::Name ||
          t_[i - 1].kind == TokenKind::TempName || t_[i - 1].kind == TokenKind::Number ||
-         t_[i - 1].kind == TokenKind::String || t_[i - 1].isSymbol(")") || t_[i - 1].isSymbol("*"));
+         t_[i - 1].kind == TokenKind::Binary || t_[i - 1].kind == TokenKind::String ||
+         t_[i - 1].isSymbol(")") || t_[i - 1].isSymbol("*"));
     const bool groupNext = i + 1 < e && t_[i + 1].isSymbol("(");
     if (tok.is("NATURAL"))
         return i + 1 < e && (t_[i + 1].is("JOIN") || t_[i + 1].is("INNER") ||
@@ -171,8 +172,8 @@ bool Emitter::isColumn(std::size_t b, std::size_t e) const {
 }
 
 bool Emitter::isPlain(std::size_t b, std::size_t e) const {
-    if (e == b + 1 &&
-        (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Variable || t_[b].is("NULL")))
+    if (e == b + 1 && (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Binary ||
+                       t_[b].kind == TokenKind::Variable || t_[b].is("NULL")))
         return true;
     if (e == b + 2 && t_[b].isSymbol("-") && t_[b + 1].kind == TokenKind::Number)
         return true;
@@ -327,6 +328,9 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
         case TokenKind::Number:
             ++i;
             return tok.text;
+        case TokenKind::Binary:
+            ++i;
+            return "X'" + tok.text + "'";
         case TokenKind::Variable: {
             const std::string v = upper(tok.text);
             ++i;
@@ -335,6 +339,10 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             if (v.rfind("@@", 0) == 0 && v != "@@ROWCOUNT" && v != "@@ERROR" && v != "@@TRANCOUNT")
                 unsupported("the variable " + tok.text, statement_);
             // The runner keeps the batch's variables; the statement reads them.
+            // A binary value is kept as its "0x..." text: read back as bytes.
+            if (const auto it = plan_.variables.find(v);
+                it != plan_.variables.end() && it->second.isBinary())
+                return "tsql_binary(tsql_var('" + v + "'), 'VARBINARY', -1, 1, 'VARCHAR')";
             return "tsql_var('" + v + "')";
         }
         case TokenKind::Symbol:

@@ -103,6 +103,16 @@ std::vector<Token> tokenize(std::string_view sql) {
                 ++j;
             out.push_back({TokenKind::Word, std::string(sql.substr(i, j - i))});
             i = j;
+        } else if (c == '0' && i + 1 < n && (sql[i + 1] == 'x' || sql[i + 1] == 'X')) {
+            // A binary constant: an odd number of digits takes a leading zero.
+            std::size_t j = i + 2;
+            while (j < n && std::isxdigit(static_cast<unsigned char>(sql[j])))
+                ++j;
+            std::string digits = upper(sql.substr(i + 2, j - i - 2));
+            if (digits.size() % 2)
+                digits.insert(0, 1, '0');
+            out.push_back({TokenKind::Binary, std::move(digits)});
+            i = j;
         } else if (std::isdigit(c) || (c == '.' && i + 1 < n &&
                                        std::isdigit(static_cast<unsigned char>(sql[i + 1])))) {
             std::size_t j = i;

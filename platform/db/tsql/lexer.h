@@ -17,6 +17,7 @@ enum class TokenKind {
     Variable,  // @name
     String,    // 'text' or N'text'; text holds the decoded content
     Number,    // 12, 1.50, 1e3
+    Binary,    // 0x1F2A; text holds the hexadecimal digits, upper case, an even number
     Symbol,    // operators and punctuation: ( ) , . ; = <> <= >= != + - * / % ...
 };
 

@@ -24,12 +24,19 @@ std::string TypeSpec::text() const {
 std::string TypeSpec::storage() const {
     if ((name == "DECIMAL" || name == "NUMERIC") && scale > 0 && length > 0)
         return name + " FLOAT(" + std::to_string(length) + "," + std::to_string(scale) + ")";
+    // SQLite takes only numbers in a type's parentheses: MAX is -1.
+    if (length < 0)
+        return name + "(-1)";
     return text();
 }
 
 bool TypeSpec::isText() const {
     return name == "CHAR" || name == "VARCHAR" || name == "NCHAR" || name == "NVARCHAR" ||
            name == "TEXT" || name == "NTEXT" || name == "SYSNAME";
+}
+
+bool TypeSpec::isBinary() const {
+    return name == "BINARY" || name == "VARBINARY" || name == "IMAGE";
 }
 
 bool TypeSpec::isFixedText() const {

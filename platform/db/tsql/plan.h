@@ -29,6 +29,7 @@ struct TypeSpec {
     std::string storage() const;
     bool isText() const;       // CHAR, VARCHAR, NCHAR, NVARCHAR, TEXT
     bool isFixedText() const;  // CHAR, NCHAR
+    bool isBinary() const;     // BINARY, VARBINARY, IMAGE
     bool isDate() const;       // DATETIME, DATE, SMALLDATETIME, DATETIME2
     bool isDecimal() const;    // DECIMAL, NUMERIC
     bool isInteger() const;    // BIGINT, INT, SMALLINT, TINYINT, BIT

@@ -17,19 +17,38 @@ constexpr int kMaxPrecision = 38;
 
 // Data type precedence: the higher converts the lower.
 int rank(const TypeSpec& t) {
-    static constexpr std::array kOrder = {
-        "CHAR",       "VARCHAR",       "NCHAR",    "NVARCHAR", "UNIQUEIDENTIFIER",
-        "BIT",        "TINYINT",       "SMALLINT", "INT",      "BIGINT",
-        "SMALLMONEY", "MONEY",         "DECIMAL",  "REAL",     "FLOAT",
-        "DATE",       "SMALLDATETIME", "DATETIME", "DATETIME2"};
-    const std::string& n = t.name == "NUMERIC" ? std::string("DECIMAL") : t.name;
+    static constexpr std::array kOrder = {"BINARY",
+                                          "VARBINARY",
+                                          "CHAR",
+                                          "VARCHAR",
+                                          "NCHAR",
+                                          "NVARCHAR",
+                                          "UNIQUEIDENTIFIER",
+                                          "IMAGE",
+                                          "TEXT",
+                                          "NTEXT",
+                                          "BIT",
+                                          "TINYINT",
+                                          "SMALLINT",
+                                          "INT",
+                                          "BIGINT",
+                                          "SMALLMONEY",
+                                          "MONEY",
+                                          "DECIMAL",
+                                          "REAL",
+                                          "FLOAT",
+                                          "TIME",
+                                          "DATE",
+                                          "SMALLDATETIME",
+                                          "DATETIME",
+                                          "DATETIME2",
+                                          "DATETIMEOFFSET"};
+    const std::string& n = t.name == "NUMERIC"   ? std::string("DECIMAL")
+                           : t.name == "SYSNAME" ? std::string("NVARCHAR")
+                                                 : t.name;
     for (std::size_t k = 0; k < kOrder.size(); ++k)
         if (n == kOrder[k])
             return static_cast<int>(k);
-    if (n == "TEXT" || n == "SYSNAME")
-        return 1;
-    if (n == "NTEXT")
-        return 3;
     return -1;
 }
 
@@ -218,6 +237,8 @@ TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
             const int scale = static_cast<int>(n.size() - dot - 1);
             return decimal(std::max(wholeDigits + scale, 1), scale);
         }
+        case TokenKind::Binary:
+            return {"VARBINARY", std::max(static_cast<int>(tok.text.size() / 2), 1), 0};
         case TokenKind::String: {
             const int len = static_cast<int>(tok.text.size());
             return {tok.unicode ? "NVARCHAR" : "VARCHAR", std::max(len, 1), 0};
