@@ -65,6 +65,11 @@ DeclaredType parseDeclaredType(const char* decl) {
         t.type = FieldType::Integer;
     } else if (startsWith(up, "FLOAT") || startsWith(up, "REAL") || startsWith(up, "DOUBLE")) {
         t.type = FieldType::Double;
+    } else if (startsWith(up, "DATETIME2") || startsWith(up, "DATETIMEOFFSET") ||
+               startsWith(up, "TIME")) {
+        // Kept as text in their own form, finer than DateTime's milliseconds.
+        t.type = FieldType::Text;
+        t.size = 0;
     } else if (startsWith(up, "DATE") || startsWith(up, "SMALLDATETIME")) {
         t.type = FieldType::Date;
     } else if (startsWith(up, "UNIQUEIDENTIFIER")) {

@@ -10,6 +10,7 @@
 #include "platform/db/sqlite/format_function.h"
 #include "platform/db/sqlite/sqlite_functions.h"
 #include "platform/db/sqlite/text_collation.h"
+#include "platform/db/sqlite/time_functions.h"
 
 namespace db::sqlite {
 namespace {
@@ -150,6 +151,7 @@ void registerTextFunctions(sqlite3* db) {
                                aggFinal, nullptr);
     registerFormatFunction(db);
     registerBinaryFunctions(db);
+    registerTimeFunctions(db);
 }
 
 }  // namespace db::sqlite

@@ -155,6 +155,9 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
     }
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
+    if (type.isTime())
+        return "tsql_time(" + region(exprB, exprE) + ", '" + type.name + "', " +
+               std::to_string(type.scale) + ", '" + sourceType(exprB, exprE).name + "')";
     // To binary, or from binary to text or an integer: bytes as SQL Server
     // converts them.
     if (const TypeSpec from = sourceType(exprB, exprE);
@@ -242,7 +245,9 @@ std::string Emitter::idiom(const std::string& fn, std::size_t open, std::size_t 
                    "Argument data type " + lower(type.name) +
                        " is invalid for argument 1 of format function.",
                    statement_);
-        const char* kind = type.isDate() ? "D" : type.name.empty() ? "" : "N";
+        const char* kind = type.isDate() || type.name == "DATETIME2" ? "D"
+                           : type.name.empty()                       ? ""
+                                                                     : "N";
         return "tsql_format(" + region(args[0].first, args[0].second) + ", " +
                region(args[1].first, args[1].second) + ", " +
                (args.size() > 2 ? region(args[2].first, args[2].second) : std::string("''")) +

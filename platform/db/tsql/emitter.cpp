@@ -222,7 +222,8 @@ TypeSpec Emitter::typeAt(std::size_t& i, std::size_t e) {
     ++i;
     if (type.name == "DOUBLE" && i < e && t_[i].is("PRECISION"))
         ++i;
-    if (i < e && t_[i].isSymbol("(")) {
+    const bool sized = i < e && t_[i].isSymbol("(");
+    if (sized) {
         const std::size_t close = closeOf(t_, i, e);
         std::size_t j = i + 1;
         if (t_[j].is("MAX")) {
@@ -233,6 +234,11 @@ TypeSpec Emitter::typeAt(std::size_t& i, std::size_t e) {
                 type.scale = std::stoi(t_[j + 2].text);
         }
         i = close;
+    }
+    if (type.isTime()) {
+        // TIME(n), DATETIME2(n), DATETIMEOFFSET(n): n digits of a second.
+        type.scale = sized ? std::min(std::max(type.length, 0), 7) : 7;
+        type.length = 0;
     }
     return type;
 }

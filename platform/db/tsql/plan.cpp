@@ -12,6 +12,8 @@
 namespace db::tsql {
 
 std::string TypeSpec::text() const {
+    if (isTime())
+        return name + "(" + std::to_string(scale) + ")";
     if (length == 0)
         return name;
     if (length < 0)
@@ -35,6 +37,10 @@ bool TypeSpec::isText() const {
            name == "TEXT" || name == "NTEXT" || name == "SYSNAME";
 }
 
+bool TypeSpec::isTime() const {
+    return name == "TIME" || name == "DATETIME2" || name == "DATETIMEOFFSET";
+}
+
 bool TypeSpec::isBinary() const {
     return name == "BINARY" || name == "VARBINARY" || name == "IMAGE";
 }
@@ -44,7 +50,7 @@ bool TypeSpec::isFixedText() const {
 }
 
 bool TypeSpec::isDate() const {
-    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
+    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME";
 }
 
 bool TypeSpec::isDecimal() const {
@@ -69,6 +75,13 @@ TypeSpec typeOfDeclared(std::string_view declared) {
     if (t.name == "INTEGER")
         t.name = "INT";
     const auto open = declared.find('(');
+    if (t.isTime()) {
+        // The digits of the fraction, 7 unless declared.
+        t.scale = open == std::string_view::npos
+                      ? 7
+                      : std::atoi(std::string(declared.substr(open + 1)).c_str());
+        return t;
+    }
     if (open == std::string_view::npos)
         return t;
     const std::string args(declared.substr(open + 1));

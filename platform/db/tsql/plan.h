@@ -30,10 +30,13 @@ struct TypeSpec {
     bool isText() const;       // CHAR, VARCHAR, NCHAR, NVARCHAR, TEXT
     bool isFixedText() const;  // CHAR, NCHAR
     bool isBinary() const;     // BINARY, VARBINARY, IMAGE
-    bool isDate() const;       // DATETIME, DATE, SMALLDATETIME, DATETIME2
-    bool isDecimal() const;    // DECIMAL, NUMERIC
-    bool isInteger() const;    // BIGINT, INT, SMALLINT, TINYINT, BIT
-    bool isMoney() const;      // MONEY, SMALLMONEY
+    bool isDate() const;       // DATETIME, DATE, SMALLDATETIME
+    // TIME, DATETIME2, DATETIMEOFFSET: `scale` holds the digits of their
+    // fraction of a second (7 unless declared).
+    bool isTime() const;
+    bool isDecimal() const;  // DECIMAL, NUMERIC
+    bool isInteger() const;  // BIGINT, INT, SMALLINT, TINYINT, BIT
+    bool isMoney() const;    // MONEY, SMALLMONEY
 };
 
 // The type of a column as SQLite declares it in a table the adapter made:

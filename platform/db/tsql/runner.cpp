@@ -732,7 +732,16 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
         const DeclaredType t = parseDeclaredType(c.type.c_str());
         const std::string col = tsql::quoteName(c.name);
         const std::string value = "NEW." + col;
-        if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
+        if (const tsql::TypeSpec time = tsql::typeOfDeclared(c.type); time.isTime()) {
+            // TIME, DATETIME2, DATETIMEOFFSET: stored in their one form.
+            const std::string normal = "tsql_time(" + col + ", '" + time.name + "', " +
+                                       std::to_string(time.scale) + ", '')";
+            when += std::string(when.empty() ? "" : " OR ") + "NEW." + col +
+                    " COLLATE TSQL_CS IS NOT " + "tsql_time(NEW." + col + ", '" + time.name +
+                    "', " + std::to_string(time.scale) + ", '')";
+            pads += std::string(pads.empty() ? "" : ", ") + col + " = " + normal;
+            columns += std::string(columns.empty() ? "" : ", ") + col;
+        } else if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
             checks += "SELECT RAISE(ABORT, " +
                       db::sqlQuoted("String or binary data would be truncated in table '" + table +
                                     "', column '" + c.name + "'.") +

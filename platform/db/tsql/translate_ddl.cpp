@@ -84,6 +84,8 @@ std::string Translator::columnDef(std::size_t b, std::size_t e, const std::strin
     // collation compares both sides as dates.
     if (type.isDate())
         out += collate ? " TEXT" : " TEXT COLLATE TSQL_DATE";
+    if (type.isTime() && !collate)
+        out += " COLLATE TSQL_TIME";
     const std::string tail = restEm.region(0, rest.size());
     if (!tail.empty())
         out += " " + tail;

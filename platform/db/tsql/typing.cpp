@@ -145,6 +145,8 @@ TypeSpec Emitter::combine(char op, const TypeSpec& a, const TypeSpec& b) {
     const TypeSpec& low = &high == &a ? b : a;
     if (high.isDate() || high.name == "FLOAT" || high.name == "REAL")
         return TypeSpec{high.name == "REAL" ? "REAL" : high.name, 0, 0};
+    if (high.isTime())
+        return TypeSpec{high.name, 0, std::max(a.isTime() ? a.scale : 0, b.isTime() ? b.scale : 0)};
     if (high.isDecimal())
         return decimalResult(op, a, b);
     if (high.isMoney())
