@@ -292,6 +292,9 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
 Decimal Decimal::fromDouble(double value) {
     if (!std::isfinite(value))
         throw std::domain_error("Valore non numerico");
+    // A whole number of at most 15 digits is exact as it is.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        return Decimal(static_cast<std::int64_t>(value));
     // Fifteen significant digits is all a double reliably carries; rounding
     // there makes 0.1 + 0.2 come back as 0.3, as users typed it.
     char buffer[64];
