@@ -734,12 +734,11 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
         const std::string value = "NEW." + col;
         if (const tsql::TypeSpec time = tsql::typeOfDeclared(c.type); time.isTime()) {
             // TIME, DATETIME2, DATETIMEOFFSET: stored in their one form.
-            const std::string normal = "tsql_time(" + col + ", '" + time.name + "', " +
-                                       std::to_string(time.scale) + ", '')";
-            when += std::string(when.empty() ? "" : " OR ") + "NEW." + col +
-                    " COLLATE TSQL_CS IS NOT " + "tsql_time(NEW." + col + ", '" + time.name +
-                    "', " + std::to_string(time.scale) + ", '')";
-            pads += std::string(pads.empty() ? "" : ", ") + col + " = " + normal;
+            const std::string form = "', " + std::to_string(time.scale) + ", '')";
+            when += std::string(when.empty() ? "" : " OR ") + value + " COLLATE TSQL_CS IS NOT " +
+                    "tsql_time(" + value + ", '" + time.name + form;
+            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_time(" + col + ", '" +
+                    time.name + form;
             columns += std::string(columns.empty() ? "" : ", ") + col;
         } else if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
             checks += "SELECT RAISE(ABORT, " +
