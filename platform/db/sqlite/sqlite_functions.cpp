@@ -118,6 +118,13 @@ void conversionError(sqlite3_context* ctx, std::string_view text, const char* ty
 void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (isNull(a[0]) || isNull(a[1]))
         return sqlite3_result_null(ctx);
+    if (sqlite3_value_type(a[0]) == SQLITE_BLOB && sqlite3_value_type(a[1]) == SQLITE_BLOB) {
+        std::string bytes(static_cast<const char*>(sqlite3_value_blob(a[0])),
+                          static_cast<std::size_t>(sqlite3_value_bytes(a[0])));
+        bytes.append(static_cast<const char*>(sqlite3_value_blob(a[1])),
+                     static_cast<std::size_t>(sqlite3_value_bytes(a[1])));
+        return sqlite3_result_blob64(ctx, bytes.data(), bytes.size(), SQLITE_TRANSIENT);
+    }
     const bool n0 = isNumber(a[0]), n1 = isNumber(a[1]);
     if (!n0 && !n1) {
         // Joined straight into the buffer SQLite keeps: every row of a

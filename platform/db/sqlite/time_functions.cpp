@@ -1,6 +1,7 @@
 #include "platform/db/sqlite/time_functions.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -146,6 +147,116 @@ std::string clockText(const Moment& m, int n) {
     return out;
 }
 
+constexpr std::int64_t kTicksPerSecond = 10000000;
+constexpr std::int64_t kTicksPerDay = 86400 * kTicksPerSecond;
+
+// The moment as 100 ns ticks since 1900-01-01 (its own clock, offset aside).
+std::int64_t ticksOf(const Moment& m) {
+    return static_cast<std::int64_t>(m.date.daysSinceEpoch()) * kTicksPerDay +
+           (m.date.hour * 3600LL + m.date.minute * 60 + m.date.second) * kTicksPerSecond + m.ticks;
+}
+
+Moment fromTicks(std::int64_t ticks, const Moment& like) {
+    std::int64_t days = ticks / kTicksPerDay, rest = ticks % kTicksPerDay;
+    if (rest < 0) {
+        rest += kTicksPerDay;
+        --days;
+    }
+    Moment m = like;
+    m.date = DateTime::fromDaysSinceEpoch(static_cast<long>(days));
+    m.ticks = rest % kTicksPerSecond;
+    const std::int64_t seconds = rest / kTicksPerSecond;
+    m.date.hour = static_cast<int>(seconds / 3600);
+    m.date.minute = static_cast<int>(seconds / 60 % 60);
+    m.date.second = static_cast<int>(seconds % 60);
+    m.date.millisecond = 0;
+    return m;
+}
+
+std::string momentText(const Moment& m, const std::string& type, int n) {
+    if (type == "TIME")
+        return clockText(m, n);
+    std::string out = m.date.toIsoDate() + " " + clockText(m, n);
+    if (type == "DATETIMEOFFSET") {
+        const int off = m.offset < 0 ? -m.offset : m.offset;
+        out += std::string(m.offset < 0 ? " -" : " +") + padded(off / 60, 2) + ":" +
+               padded(off % 60, 2);
+    }
+    return out;
+}
+
+// tsql_time_add(part, n, value, 'TYPE', digits): DATEADD on TIME, DATETIME2
+// and DATETIMEOFFSET, to 100 ns; TIME wraps around midnight.
+void fnTimeAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (sqlite3_value_type(a[1]) == SQLITE_NULL || sqlite3_value_type(a[2]) == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    const std::string part(reinterpret_cast<const char*>(sqlite3_value_text(a[0])));
+    const std::int64_t n = sqlite3_value_int64(a[1]);
+    const std::string type(reinterpret_cast<const char*>(sqlite3_value_text(a[3])));
+    const int digits = sqlite3_value_int(a[4]);
+    auto m = parseMoment(textOf(a[2]));
+    if (!m)
+        return sqlite3_result_error(
+            ctx, "Conversion failed when converting date and/or time from character string.", -1);
+    auto is = [&part](std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            if (part == name)
+                return true;
+        return false;
+    };
+    std::int64_t months = 0, ticks = 0;
+    if (is({"YEAR", "YY", "YYYY"}))
+        months = n * 12;
+    else if (is({"QUARTER", "QQ", "Q"}))
+        months = n * 3;
+    else if (is({"MONTH", "MM", "M"}))
+        months = n;
+    else if (is({"DAYOFYEAR", "DY", "Y", "DAY", "DD", "D", "WEEKDAY", "DW", "W"}))
+        ticks = n * kTicksPerDay;
+    else if (is({"WEEK", "WK", "WW"}))
+        ticks = n * 7 * kTicksPerDay;
+    else if (is({"HOUR", "HH"}))
+        ticks = n * 3600 * kTicksPerSecond;
+    else if (is({"MINUTE", "MI", "N"}))
+        ticks = n * 60 * kTicksPerSecond;
+    else if (is({"SECOND", "SS", "S"}))
+        ticks = n * kTicksPerSecond;
+    else if (is({"MILLISECOND", "MS"}))
+        ticks = n * 10000;
+    else if (is({"MICROSECOND", "MCS"}))
+        ticks = n * 10;
+    else if (is({"NANOSECOND", "NS"}))
+        ticks = n / 100;
+    else
+        return sqlite3_result_error(
+            ctx, ("'" + part + "' is not a recognized dateadd option.").c_str(), -1);
+    if (type == "TIME" && months != 0)
+        return sqlite3_result_error(
+            ctx,
+            ("The datepart " + part +
+             " is not supported by date function dateadd for data type time.")
+                .c_str(),
+            -1);
+    if (months != 0) {
+        const std::int64_t total = m->date.year * 12LL + (m->date.month - 1) + months;
+        m->date.year = static_cast<int>(total / 12);
+        m->date.month = static_cast<int>(total % 12) + 1;
+        while (!m->date.isValid() && m->date.day > 28)
+            --m->date.day;
+    }
+    std::int64_t at = ticksOf(*m) + ticks;
+    if (type == "TIME")
+        at = ((at % kTicksPerDay) + kTicksPerDay) % kTicksPerDay +
+             DateTime{}.daysSinceEpoch() * kTicksPerDay;
+    Moment r = fromTicks(at, *m);
+    if (r.date.year < 1 || r.date.year > 9999 || !r.date.isValid())
+        return sqlite3_result_error(
+            ctx, "Adding a value to a 'datetime2' column caused an overflow.", -1);
+    round(r, digits);
+    const std::string out = momentText(r, type, digits);
+    sqlite3_result_text(ctx, out.data(), static_cast<int>(out.size()), SQLITE_TRANSIENT);
+}
+
 void fnTime(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (sqlite3_value_type(a[0]) == SQLITE_NULL)
         return sqlite3_result_null(ctx);
@@ -157,18 +268,13 @@ void fnTime(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (!m)
         return sqlite3_result_error(
             ctx, "Conversion failed when converting date and/or time from character string.", -1);
-    round(*m, n);
-    std::string out;
-    if (type == "TIME") {
-        out = clockText(*m, n);
-    } else {
-        out = m->date.toIsoDate() + " " + clockText(*m, n);
-        if (type == "DATETIMEOFFSET") {
-            const int off = m->offset < 0 ? -m->offset : m->offset;
-            out += std::string(m->offset < 0 ? " -" : " +") + padded(off / 60, 2) + ":" +
-                   padded(off % 60, 2);
-        }
+    if (type == "UTC") {
+        *m = fromTicks(ticksOf(*m) - static_cast<std::int64_t>(m->offset) * 60 * kTicksPerSecond,
+                       *m);
+        m->offset = 0;
     }
+    round(*m, n);
+    const std::string out = momentText(*m, type, n);
     sqlite3_result_text(ctx, out.data(), static_cast<int>(out.size()), SQLITE_TRANSIENT);
 }
 
@@ -196,6 +302,8 @@ int collateTime(void*, int la, const void* a, int lb, const void* b) {
 
 void registerTimeFunctions(sqlite3* db) {
     sqlite3_create_collation(db, "TSQL_TIME", SQLITE_UTF8, nullptr, collateTime);
+    sqlite3_create_function_v2(db, "tsql_time_add", 5, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               fnTimeAdd, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "tsql_time", 4, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                fnTime, nullptr, nullptr, nullptr);
 }

@@ -260,6 +260,38 @@ std::string Emitter::idiom(const std::string& fn, std::size_t open, std::size_t 
            region(args[1].first, args[1].second);
 }
 
+std::string Emitter::timeDateCall(const std::string& fn, std::size_t open, std::size_t close) {
+    // DATEADD, DATEDIFF and DATEPART of TIME, DATETIME2 and DATETIMEOFFSET
+    // values, which carry more than DATETIME's milliseconds.
+    const auto args = arguments(open, close);
+    if (args.size() < 2)
+        return {};
+    const std::string part = upper(t_[args[0].first].text);
+    if (fn == "DATEADD") {
+        const TypeSpec type =
+            args.size() == 3 ? sourceType(args[2].first, args[2].second) : TypeSpec{};
+        if (!type.isTime())
+            return {};
+        return "tsql_time_add('" + part + "', " + region(args[1].first, args[1].second) + ", " +
+               region(args[2].first, args[2].second) + ", '" + type.name + "', " +
+               std::to_string(type.scale) + ")";
+    }
+    bool timed = false;
+    std::string out = (fn == "DATEDIFF" ? "tsql_datediff('" : "tsql_datepart('") + part + "'";
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const TypeSpec type = sourceType(args[k].first, args[k].second);
+        std::string value = region(args[k].first, args[k].second);
+        if (type.isTime()) {
+            // DATEDIFF counts between instants: an offset's moment in UTC.
+            const bool utc = fn == "DATEDIFF" && type.name == "DATETIMEOFFSET";
+            value = "tsql_time(" + value + ", '" + (utc ? "UTC" : "DATETIME2") + "', 7, '')";
+            timed = true;
+        }
+        out += ", " + value;
+    }
+    return timed ? out + ")" : std::string();
+}
+
 std::string Emitter::withinGroup(std::size_t& i, std::size_t e) {
     // WITHIN GROUP (ORDER BY key [ASC | DESC], ...): pairs of key and direction.
     if (!(i + 2 < e && t_[i].is("WITHIN") && t_[i + 1].is("GROUP") && t_[i + 2].isSymbol("(")))
@@ -356,6 +388,8 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
             if (part + 1 >= close - 1 || t_[part].kind != TokenKind::Word ||
                 !t_[part + 1].isSymbol(","))
                 unsupported(up + " without a date part", statement_);
+            if (std::string timed = timeDateCall(up, open, close); !timed.empty())
+                return timed;
             return std::string(r.sqlite) + "('" + upper(t_[part].text) + "', " +
                    region(part + 2, close - 1) + ")";
         }

@@ -103,6 +103,9 @@ private:
     // parenthesis withinGroup writes, with the order of WITHIN GROUP at i).
     std::string idiom(const std::string& fn, std::size_t open, std::size_t close);
     std::string withinGroup(std::size_t& i, std::size_t e);
+    // DATEADD, DATEDIFF or DATEPART over a TIME, DATETIME2 or DATETIMEOFFSET
+    // value; empty when no argument is one.
+    std::string timeDateCall(const std::string& fn, std::size_t open, std::size_t close);
     std::string convert(std::size_t open, std::size_t close, bool isCast);
     std::string literal(const Token& tok);
     // The T-SQL type of [b, e) when the text alone tells it (a literal, a

@@ -349,6 +349,8 @@ TypeSpec Emitter::callType(const std::string& fn, std::size_t open, std::size_t 
     if (fn == "COUNT_BIG" || fn == "ROW_NUMBER" || fn == "RANK" || fn == "DENSE_RANK" ||
         fn == "NTILE")
         return {"BIGINT", 0, 0};
+    if (fn == "DATEADD" && arg(2).isTime())
+        return plainOf(arg(2));
     if (fn == "GETDATE" || fn == "SYSDATETIME" || fn == "GETUTCDATE" || fn == "DATEADD")
         return {"DATETIME", 0, 0};
     if (fn == "SQRT" || fn == "EXP" || fn == "LOG" || fn == "LOG10" || fn == "PI" || fn == "RAND" ||
