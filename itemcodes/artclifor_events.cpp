@@ -32,11 +32,6 @@ using namespace artclifor_parts;
 
 namespace {
 
-using common::NzNumero;
-using common::NzStringa;
-using common::NzValore;
-using common::Procedure;
-
 // Columns a new row starts at 0, in the order they are set.
 constexpr const char* kCampiAZero[] = {
     "MG73_FLGDESCPERS",   "MG73_INDDISPROD", "MG73_INDARTSTAM",   "MG73_GGCONS",

@@ -16,6 +16,7 @@
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 
 namespace states {
 
@@ -236,17 +237,15 @@ bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBl
         p.step([&] { riga = d.riga(c.riga, c.campo); });
         if (!riga)
             continue;
-        p.step([&] { cn.execute("DELETE FROM " + riga->tabella + riga->condizione); });
+        p.step([&] { cn.execute(sqlDeleteStateRow(riga->tabella, riga->condizione)); });
         if (statoVuoto(c.stato))
             continue;
         p.step([&] {
-            std::string campi, valori;
-            for (const auto& [campo, valore] : riga->nuova) {
-                campi += campo + ", ";
-                valori += letterale(valore) + ", ";
-            }
-            cn.execute("INSERT INTO " + riga->tabella + " (" + campi + riga->campoStato +
-                       ") VALUES (" + valori + letterale(StateNumber(c.stato)) + ")");
+            std::vector<std::pair<std::string, std::string>> colonne;
+            for (const auto& [campo, valore] : riga->nuova)
+                colonne.emplace_back(campo, letterale(valore));
+            colonne.emplace_back(riga->campoStato, letterale(StateNumber(c.stato)));
+            cn.execute(sqlInsertStateRow(riga->tabella, colonne));
         });
     }
     return common::commitWhole(p, cn);

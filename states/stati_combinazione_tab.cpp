@@ -221,7 +221,7 @@ void StatiCombinazioneTab::clear() {
 }
 
 void StatiCombinazioneTab::release() {
-    try {
+    common::releaseQuietly([&] {
         scollegaGriglia();
         if (frame_)
             frame_->Release();
@@ -232,8 +232,7 @@ void StatiCombinazioneTab::release() {
             GRIDNAV_COMBI->SetFrame(nullptr);
             GRIDNAV_COMBI->SetGrid(nullptr);
         }
-    } catch (...) {
-    }
+    });
     common::ChiudiRecordset(rsCombi_);
     common::ChiudiRecordset(rsCross_);
 }
@@ -243,6 +242,7 @@ void StatiCombinazioneTab::scollegaGriglia() {
         GRDX_COMBINAZIONI->SetDataSource(nullptr);
 }
 
+// Reloads on every show (states change in the other tabs); lists per item.
 void StatiCombinazioneTab::load() {
     const bool nuovoArticolo = !card().isLoaded(index());
     Procedure p(card(), loaderName());

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "common/value_helpers.h"
+#include "common/work_tables.h"
 #include "descriptions/calcdescrvar.h"
 #include "itemcodes/artclifor_sql.h"
 #include "itemcodes/artclifor_tab.h"
@@ -20,14 +21,17 @@
 #include "platform/db/recordset.h"
 #include "platform/framework/component_registry.h"
 #include "tests/support/test_card.h"
+#include "tests/support/typing.h"
 
 namespace {
 
 using cardtest::count;
+using cardtest::fill;
 using cardtest::scalar;
 using cardtest::shown;
 using cardtest::TestCard;
 using cardtest::text;
+using cardtest::type;
 using itemcodes::ArtCliForTab;
 
 // The description calculator as the tabs see it: it records each variant
@@ -102,15 +106,6 @@ struct ItemCodes : ::testing::Test {
     void open(const std::string& item, ArtCliForTab* tab = nullptr) {
         card.showItem(item);
         (tab ? *tab : clienti).load();
-    }
-    static void fill(QLineEdit* edit, const std::string& value) {
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromStdString(value));
-    }
-    static void type(QLineEdit* edit, const std::string& value) {
-        fill(edit, value);
-        QTest::keyClick(edit, Qt::Key_Return);
     }
     static void write(QPlainTextEdit* box, const std::string& value) {
         box->selectAll();
@@ -222,7 +217,7 @@ TEST_F(ItemCodes, TwoSessionsNameTheirWorkTableKeysApart) {
     t.hour = 9;
     t.minute = 5;
     t.second = 1;
-    EXPECT_EQ(itemcodes::WorkTableKeyNameAt(t), "PK20260307090501");
+    EXPECT_EQ(common::WorkTableKeyNameAt(t), "PK20260307090501");
 }
 
 // ------------------------------------------------------------ entering codes

@@ -19,20 +19,12 @@
 #include "platform/db/connection.h"
 #include "platform/framework/object_models.h"
 #include "tests/support/test_card.h"
+#include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
 
-struct Layout : ::testing::Test {
-    static void SetUpTestSuite() {
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
-    }
-    static void TearDownTestSuite() {
-        delete dir;
-        dir = nullptr;
-    }
+struct Layout : cardtest::DemoFileTest {
     void SetUp() override { cardtest::clearMessages(); }
 
     // A window as ShowForm makes it, registered with the model when given.
@@ -67,9 +59,6 @@ struct Layout : ::testing::Test {
         r->SetPaneSizes(sizes);
         emit r->splitterMoved(sizes[0], 1);
     }
-
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
 };
 
 // Rows and columns a grid shows without scrolling.
