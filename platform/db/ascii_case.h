@@ -26,4 +26,11 @@ inline std::string upper(std::string_view s) {
     return out;
 }
 
+inline std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
 }  // namespace db

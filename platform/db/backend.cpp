@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "platform/db/ascii_case.h"
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
 #include "platform/db/sqlite/sqlite_backend.h"
@@ -24,12 +25,6 @@ std::string trimmed(std::string s) {
     while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i])))
         ++i;
     return s.substr(i);
-}
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
 }
 
 // "Key=Value;Key2=Value2" with keys compared without case and blanks.
@@ -87,11 +82,11 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
         if (auto it = kv.find(key); it != kv.end() && path.empty())
             path = it->second;
     if (path.empty())
-        throw DbError({{sqlstate::kConnection, 0,
-                        "la stringa di connessione non indica un database: '" +
-                            maskCredentials(text) + "'.",
-                        "SQLite"}},
-                      "");
+        throw DbError(
+            {{sqlstate::kConnection, 0,
+              "la stringa di connessione non indica un database: '" + maskCredentials(text) + "'.",
+              "SQLite"}},
+            "");
     options.path = path;
     const std::string mode = lower(kv.count("mode") ? kv["mode"] : "");
     options.create = mode == "readwritecreate" || mode == "memory";
@@ -101,11 +96,11 @@ std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
         char* end = nullptr;
         const long ms = std::strtol(it->second.c_str(), &end, 10);
         if (end == it->second.c_str() || *end != '\0' || ms < 0)
-            throw DbError({{sqlstate::kConnection, 0,
-                            "Timeout deve essere un numero di millisecondi: '" +
-                                maskCredentials(text) + "'.",
-                            "SQLite"}},
-                          "");
+            throw DbError(
+                {{sqlstate::kConnection, 0,
+                  "Timeout deve essere un numero di millisecondi: '" + maskCredentials(text) + "'.",
+                  "SQLite"}},
+                "");
         options.busyTimeoutMs = static_cast<int>(ms);
     }
     if (mode == "memory")

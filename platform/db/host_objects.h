@@ -15,8 +15,8 @@
 namespace db {
 
 struct TableFunction {
-    std::string name;                  // "FNMG53_FAMIGLIE" (a "dbo." prefix is ignored)
-    std::vector<Column> columns;       // the columns of the table it returns
+    std::string name;             // "FNMG53_FAMIGLIE" (a "dbo." prefix is ignored)
+    std::vector<Column> columns;  // the columns of the table it returns
     int parameterCount = 0;
     // Runs on the same backend; may run T-SQL through it. Returns rows
     // matching `columns`.

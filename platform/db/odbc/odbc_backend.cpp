@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/db/ascii_case.h"
 #include "platform/db/backend.h"
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
@@ -124,12 +125,6 @@ FieldType fieldType(SQLSMALLINT type) {
 // A value read as text from a column that SQLite declared with `type`, as
 // the embedded backend reads it; undeclared columns follow the type the
 // driver gave from the first row (integer, double or text).
-std::string upperHex(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 Value fromSqliteText(const std::string& text, const sqlite::DeclaredType& type, SQLSMALLINT odbc) {
     // SQLite's driver reads a blob as its literal, X'0A0B': shown "0x0A0B" as the
     // embedded backend shows binary values.
@@ -137,7 +132,7 @@ Value fromSqliteText(const std::string& text, const sqlite::DeclaredType& type, 
         (odbc == SQL_BINARY || odbc == SQL_VARBINARY || odbc == SQL_LONGVARBINARY ||
          type.type == FieldType::Binary) &&
         text.find_first_not_of("0123456789ABCDEFabcdef", 2) == text.size() - 1)
-        return "0x" + upperHex(text.substr(2, text.size() - 3));
+        return "0x" + db::upper(text.substr(2, text.size() - 3));
     switch (type.type) {
         case FieldType::Decimal:
             if (auto d = Decimal::parse(text))
@@ -244,12 +239,6 @@ std::string withParameters(const std::string& sql, F&& literalOf) {
         }
     }
     return out;
-}
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
 }
 
 // The adapter's extension, next to the database layer's own library.

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/db/ascii_case.h"
 #include "platform/db/date_time.h"
 #include "platform/db/decimal.h"
 #include "platform/db/sqlite/sqlite_functions.h"
@@ -57,18 +58,9 @@ constexpr Culture kItalian{
     ""};
 
 const Culture* cultureNamed(std::string_view name) {
-    auto same = [](std::string_view a, std::string_view b) {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            if (std::tolower(static_cast<unsigned char>(a[i])) !=
-                std::tolower(static_cast<unsigned char>(b[i])))
-                return false;
-        return true;
-    };
-    if (name.empty() || same(name, "en-US") || same(name, "en"))
+    if (name.empty() || equalsIgnoreCase(name, "en-US") || equalsIgnoreCase(name, "en"))
         return &kEnglish;
-    if (same(name, "it-IT") || same(name, "it"))
+    if (equalsIgnoreCase(name, "it-IT") || equalsIgnoreCase(name, "it"))
         return &kItalian;
     return nullptr;
 }
@@ -171,13 +163,6 @@ int weekday(const DateTime& d) {
     return static_cast<int>((d.daysSinceEpoch() % 7 + 7 + 1) % 7);
 }
 
-std::string padded(int value, std::size_t width) {
-    std::string s = std::to_string(value);
-    while (s.size() < width)
-        s.insert(0, 1, '0');
-    return s;
-}
-
 // .NET's custom date and time format (and the standard "d" and "D").
 std::optional<std::string> dateFormat(const DateTime& d, std::string_view format,
                                       const Culture& c) {
@@ -195,33 +180,33 @@ std::optional<std::string> dateFormat(const DateTime& d, std::string_view format
             ++n;
         switch (ch) {
             case 'y':
-                out += n <= 2 ? padded(d.year % 100, n) : padded(d.year, n);
+                out += n <= 2 ? zeroPadded(d.year % 100, n) : zeroPadded(d.year, n);
                 break;
             case 'M':
-                out += n <= 2   ? padded(d.month, n)
+                out += n <= 2   ? zeroPadded(d.month, n)
                        : n == 3 ? c.shortMonths[static_cast<std::size_t>(d.month - 1)]
                                 : c.months[static_cast<std::size_t>(d.month - 1)];
                 break;
             case 'd':
-                out += n <= 2   ? padded(d.day, n)
+                out += n <= 2   ? zeroPadded(d.day, n)
                        : n == 3 ? c.shortDays[static_cast<std::size_t>(weekday(d))]
                                 : c.days[static_cast<std::size_t>(weekday(d))];
                 break;
             case 'H':
-                out += padded(d.hour, std::min<std::size_t>(n, 2));
+                out += zeroPadded(d.hour, std::min<std::size_t>(n, 2));
                 break;
             case 'h':
-                out += padded(d.hour % 12 == 0 ? 12 : d.hour % 12, std::min<std::size_t>(n, 2));
+                out += zeroPadded(d.hour % 12 == 0 ? 12 : d.hour % 12, std::min<std::size_t>(n, 2));
                 break;
             case 'm':
-                out += padded(d.minute, std::min<std::size_t>(n, 2));
+                out += zeroPadded(d.minute, std::min<std::size_t>(n, 2));
                 break;
             case 's':
-                out += padded(d.second, std::min<std::size_t>(n, 2));
+                out += zeroPadded(d.second, std::min<std::size_t>(n, 2));
                 break;
             case 'f':
             case 'F': {
-                std::string ms = padded(d.millisecond, 3) + "0000";
+                std::string ms = zeroPadded(d.millisecond, 3) + "0000";
                 ms = ms.substr(0, std::min<std::size_t>(n, 7));
                 if (ch == 'F')
                     while (!ms.empty() && ms.back() == '0')

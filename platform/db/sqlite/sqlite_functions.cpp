@@ -706,6 +706,13 @@ std::string textOf(sqlite3_value* v) {
     }
 }
 
+std::string zeroPadded(long long value, std::size_t width) {
+    std::string s = std::to_string(value);
+    if (s.size() < width)
+        s.insert(0, width - s.size(), '0');
+    return s;
+}
+
 std::string canonicalDate(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);

@@ -11,6 +11,9 @@ namespace db::sqlite {
 
 void registerFunctions(sqlite3* db);
 
+// The digits of `value`, with zeros before them up to `width`: 7 -> "07".
+std::string zeroPadded(long long value, std::size_t width);
+
 // Text of a stored value as SQL Server converts it to varchar.
 std::string textOf(sqlite3_value* v);
 // "YYYY-MM-DD HH:MM:SS.mmm" for a date written in any of the accepted

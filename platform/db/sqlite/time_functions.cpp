@@ -106,13 +106,6 @@ std::optional<Moment> parseMoment(std::string_view s) {
     return m;
 }
 
-std::string padded(std::int64_t v, int width) {
-    std::string s = std::to_string(v);
-    while (static_cast<int>(s.size()) < width)
-        s.insert(0, 1, '0');
-    return s;
-}
-
 // Rounds the fraction to `n` digits, carrying into the seconds, minutes, hours and days.
 void round(Moment& m, int n) {
     std::int64_t unit = 1;
@@ -140,10 +133,10 @@ void round(Moment& m, int n) {
 }
 
 std::string clockText(const Moment& m, int n) {
-    std::string out =
-        padded(m.date.hour, 2) + ":" + padded(m.date.minute, 2) + ":" + padded(m.date.second, 2);
+    std::string out = zeroPadded(m.date.hour, 2) + ":" + zeroPadded(m.date.minute, 2) + ":" +
+                      zeroPadded(m.date.second, 2);
     if (n > 0)
-        out += "." + padded(m.ticks, 7).substr(0, static_cast<std::size_t>(n));
+        out += "." + zeroPadded(m.ticks, 7).substr(0, static_cast<std::size_t>(n));
     return out;
 }
 
@@ -179,8 +172,8 @@ std::string momentText(const Moment& m, const std::string& type, int n) {
     std::string out = m.date.toIsoDate() + " " + clockText(m, n);
     if (type == "DATETIMEOFFSET") {
         const int off = m.offset < 0 ? -m.offset : m.offset;
-        out += std::string(m.offset < 0 ? " -" : " +") + padded(off / 60, 2) + ":" +
-               padded(off % 60, 2);
+        out += std::string(m.offset < 0 ? " -" : " +") + zeroPadded(off / 60, 2) + ":" +
+               zeroPadded(off % 60, 2);
     }
     return out;
 }

@@ -118,12 +118,6 @@ constexpr std::array kSqliteOnly = {"IFNULL",
                                     "JSON_EACH",
                                     "JSON_TREE"};
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 }  // namespace
 
 std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {

@@ -30,12 +30,6 @@ constexpr const char* kStore =
     throw DbError({{state, native, message, "T-SQL adapter"}}, source);
 }
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The translated text with ?N replaced by the N-th literal: a view keeps
 // its query with no parameters.
 std::string inlineLiterals(const std::string& sql, const Literals& literals) {
