@@ -120,6 +120,7 @@ private:
         std::vector<Column> columns;
         std::vector<DeclaredType> types;
         int describedAt = -1;
+        std::vector<std::size_t> ordinals;  // of the parameters, as bindLiterals reads them
     };
 
     class Lease {
@@ -176,13 +177,25 @@ private:
         }
     }
 
-    static void bindLiterals(sqlite3_stmt* st, const Literals& literals) {
+    // `ordinals`, when given, keeps the literal each parameter takes: finding a
+    // parameter's name walks all of them, for every parameter of every run.
+    static void bindLiterals(sqlite3_stmt* st, const Literals& literals,
+                             std::vector<std::size_t>* ordinals = nullptr) {
         const int n = sqlite3_bind_parameter_count(st);
+        if (ordinals && ordinals->size() != static_cast<std::size_t>(n)) {
+            ordinals->assign(static_cast<std::size_t>(n), 0);
+            for (int k = 1; k <= n; ++k)
+                if (const char* name = sqlite3_bind_parameter_name(st, k))
+                    (*ordinals)[static_cast<std::size_t>(k - 1)] =
+                        static_cast<std::size_t>(std::atoi(name + 1));
+        }
         for (int k = 1; k <= n; ++k) {
-            const char* name = sqlite3_bind_parameter_name(st, k);
-            if (!name)
-                continue;
-            const auto ordinal = static_cast<std::size_t>(std::atoi(name + 1));
+            std::size_t ordinal = 0;
+            if (ordinals) {
+                ordinal = (*ordinals)[static_cast<std::size_t>(k - 1)];
+            } else if (const char* name = sqlite3_bind_parameter_name(st, k)) {
+                ordinal = static_cast<std::size_t>(std::atoi(name + 1));
+            }
             if (ordinal >= 1 && ordinal <= literals.size()) {
                 const std::string& s = literals[ordinal - 1];
                 sqlite3_bind_text(st, k, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
@@ -223,7 +236,7 @@ private:
         ResultSet rs;
         if (!st)
             return rs;
-        bindLiterals(st, literals);
+        bindLiterals(st, literals, lease.cached() ? &lease.cached()->ordinals : nullptr);
         // The columns are read after the first step: a statement prepared
         // before the schema changed (a work table built again with other
         // columns) is prepared anew by that step.
