@@ -1,5 +1,6 @@
 #include "platform/db/sqlite/format_function.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <optional>
@@ -106,16 +107,50 @@ std::string formatNumber(const Decimal& value, int minIntegral, int minFraction,
     return (negative && !zero ? "-" : "") + out;
 }
 
+// A whole-number pattern with text among its placeholders ("###-##-####"):
+// the digits fill the placeholders from the right, the text stays where it
+// is, and digits left over go before the first placeholder.
+std::string placedDigits(const Decimal& value, std::string_view format) {
+    std::string digits = value.rescaled(0).toString();
+    const bool negative = !digits.empty() && digits[0] == '-';
+    if (negative)
+        digits.erase(0, 1);
+    if (digits == "0")
+        digits.clear();
+    const std::size_t first = format.find_first_of("0#");
+    std::string out;
+    std::size_t next = digits.size();  // digits still to place, from the right
+    for (std::size_t i = format.size(); i-- > 0;) {
+        const char c = format[i];
+        if (c == '0' || c == '#') {
+            if (next > 0)
+                out += digits[--next];
+            else if (c == '0')
+                out += '0';
+            if (i == first)
+                while (next > 0)
+                    out += digits[--next];
+        } else {
+            out += c;
+        }
+    }
+    std::reverse(out.begin(), out.end());
+    return (negative ? "-" : "") + out;
+}
+
 // .NET's standard numeric formats N, F and D, and the custom ones made of
 // 0, #, ',' and '.'; nullopt for any other.
 std::optional<std::string> numberFormat(const Decimal& value, std::string_view format,
                                         const Culture& c) {
-    if (!format.empty() && std::isalpha(static_cast<unsigned char>(format[0]))) {
+    // A letter and at most two digits is a standard format; anything else custom.
+    const bool standard = !format.empty() && format.size() <= 3 &&
+                          std::isalpha(static_cast<unsigned char>(format[0])) &&
+                          std::all_of(format.begin() + 1, format.end(), [](char d) {
+                              return std::isdigit(static_cast<unsigned char>(d)) != 0;
+                          });
+    if (standard) {
         const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(format[0])));
         const std::string_view digits = format.substr(1);
-        for (char d : digits)
-            if (!std::isdigit(static_cast<unsigned char>(d)))
-                return std::nullopt;
         const int precision = digits.empty() ? -1 : std::stoi(std::string(digits));
         if (kind == 'N' || kind == 'F')
             return formatNumber(value, 1, precision < 0 ? 2 : precision,
@@ -132,6 +167,11 @@ std::optional<std::string> numberFormat(const Decimal& value, std::string_view f
     const std::string_view prefix = format.substr(0, first);
     const std::string_view body = format.substr(first, last - first + 1);
     const std::string_view suffix = format.substr(last + 1);
+    if (body.find_first_of(",.") == std::string_view::npos &&
+        body.find_first_of("%;\\'\"") == std::string_view::npos &&
+        prefix.find_first_of("%;\\'\"") == std::string_view::npos &&
+        suffix.find_first_of("%;\\'\"") == std::string_view::npos)
+        return placedDigits(value, format);
     if (body.find_first_not_of("0#,.") != std::string_view::npos ||
         prefix.find_first_of("%;\\'\"") != std::string_view::npos ||
         suffix.find_first_of("%;\\'\"") != std::string_view::npos)
