@@ -81,6 +81,8 @@ struct Statement {
         Print,         // sql answers the text
         TryCatch,      // body; on an error, elseBody with ERROR_NUMBER() and the rest set
         Throw,         // sql answers number, message, state; without sql the error being handled
+        Output,        // body[0] writes `table`; elseBody[0] reads what it wrote (OUTPUT)
+        Merge,         // body: the steps of a MERGE into `table`; elseBody[0] as for Output
         Noop,
     };
     Kind kind = Kind::Noop;
@@ -112,6 +114,11 @@ struct Statement {
     // holds EXEC @rc = ...'s variable. DropModule: IF EXISTS.
     std::vector<Argument> arguments;
     bool ifExists = false;
+    // TOP (n) WITH TIES or PERCENT: `top` answers n; sql returns every row
+    // in order, with its ORDER BY keys as the last `topKeys` columns.
+    std::string top;
+    bool topPercent = false, topTies = false;
+    std::size_t topKeys = 0;
 };
 
 // The columns of the database's tables, as translation asks for them.

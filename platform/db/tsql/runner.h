@@ -60,6 +60,9 @@ public:
     virtual bool inTransaction() = 0;
 };
 
+// STRING_SPLIT, the built-in table function, on a connection.
+void registerStringSplit(sqlite3* db, Backend& backend);
+
 class PlanRunner {
 public:
     // `backend` is handed to the host procedures the batches call.
@@ -121,6 +124,17 @@ private:
     void loadTriggers();
     void runTriggered(const tsql::Statement& st, const Literals& literals, BatchResult& result,
                       const std::string& event);
+    // ---- TOP ... WITH TIES or PERCENT, OUTPUT and MERGE (runner_idioms.cpp)
+    // Keeps the rows TOP asks for and drops the ORDER BY keys that told ties.
+    void keepTop(const tsql::Statement& st, const Literals& literals, ResultSet& rs);
+    void runOutput(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    void runMerge(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    // The rows OUTPUT reads, into `merged` (MERGE's steps) or `result`.
+    void readOutput(const tsql::Statement& st, const Literals& literals, BatchResult& result,
+                    std::optional<ResultSet>* merged);
+    // Rows written to `table` go to the OUTPUT work tables until stopCapture.
+    void capture(const std::string& table, bool temporary);
+    void stopCapture();
     // Sets a variable of the running batch; 137 when it was never declared.
     void setVariable(const std::string& name, const Value& value);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);

@@ -132,6 +132,7 @@ void fnDeclare(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }  // namespace
 
 void PlanRunner::attach(sqlite3* db) {
+    registerStringSplit(db, backend_);
     sqlite3_create_function_v2(db, "tsql_declare_function", -1, SQLITE_UTF8,
                                new Attached{this, &backend_, db, {}}, fnDeclare, nullptr, nullptr,
                                [](void* p) { delete static_cast<Attached*>(p); });

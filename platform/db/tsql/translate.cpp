@@ -9,8 +9,10 @@
 #include "platform/db/errors.h"
 #include "platform/db/tsql/binder.h"
 #include "platform/db/tsql/cte.h"
+#include "platform/db/tsql/dml_idioms.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/from.h"
+#include "platform/db/tsql/idioms.h"
 #include "platform/db/tsql/modules.h"
 #include "platform/db/tsql/plan.h"
 #include "platform/db/tsql/script.h"
@@ -144,6 +146,8 @@ private:
             if (!isStatementWord(tok))
                 continue;
             const Token& prev = t_[j - 1];
+            if (kind == "MERGE" && (prev.is("THEN") || prev.is("UPDATE")))
+                continue;  // WHEN ... THEN INSERT / UPDATE SET / DELETE
             if (tok.is("IF") && kind == "DROP" && j == b + 2)
                 continue;  // DROP TABLE IF EXISTS
             if (tok.is("SELECT")) {
@@ -183,6 +187,9 @@ private:
     Statement simple(std::size_t b, std::size_t e) {
         const Token& first = t_[b];
         const std::string src = source(b, e);
+        if (Statement st; writeIdiom(
+                t_, b, e, src, plan_, [this](const Tokens& g) { return sub(g); }, st))
+            return st;
         if (first.is("SELECT") || first.is("WITH"))
             return select(b, e, src);
         if (first.is("INSERT"))
@@ -197,16 +204,6 @@ private:
             return dropStatement(t_, b, e, src, plan_);
         if (first.is("ALTER"))
             return alter(b, e, src);
-        if (first.is("TRUNCATE")) {
-            std::size_t i = b + 1;
-            if (i < e && t_[i].is("TABLE"))
-                ++i;
-            Emitter em(t_, src, true, plan_);
-            Statement st;
-            st.kind = Statement::Kind::Query;
-            st.sql = "DELETE FROM " + em.tableName(i, e);
-            return st;
-        }
         if (first.is("EXEC") || first.is("EXECUTE"))
             return execStatement(t_, b + 1, e, src, plan_, Statement::Kind::Exec);
         if (first.is("BEGIN") || first.is("COMMIT") || first.is("ROLLBACK") || first.is("SAVE"))
@@ -282,6 +279,8 @@ private:
             sub.variables_ = variables_;
             return sub.select(0, aliased.size(), src, true);
         }
+        if (TopRows top; topRows(t_, b, e, src, top))
+            return withTop(sub(top.query), top, src, plan_);
         checkGrouping(t_, b, e, src);
         if (Statement assign; Assignments(t_, plan_, variables_).select(b, e, src, assign))
             return assign;
@@ -318,6 +317,14 @@ private:
         return st;
     }
 
+    // A statement of tokens rewritten from this batch's, translated as its own.
+    Statement sub(const Tokens& g) {
+        Translator s(g, sql_, plan_);
+        s.variables_ = variables_;
+        std::size_t i = 0;
+        return s.one(i, g.size());
+    }
+
     bool hasOption(std::size_t b, std::size_t e) const {
         for (std::size_t j = b; j < e; j = nextItem(t_, j, e))
             if (t_[j].is("OPTION"))
@@ -330,7 +337,6 @@ private:
         if (i < e && t_[i].is("INTO"))
             ++i;
         Emitter em(t_, src, true, plan_);
-        const std::size_t nameAt = i;
         const std::string target = em.tableName(i, e);
         const Token& targetTok = t_[i - 1];
         std::string columns;
@@ -351,7 +357,6 @@ private:
             st.temporary = targetTok.kind == TokenKind::TempName;
             return st;
         }
-        (void)nameAt;
         checkGrouping(t_, i, e, src);
         Statement st;
         st.kind = Statement::Kind::Query;
@@ -784,6 +789,7 @@ std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema) {
         return plan;
     }
     markTableVariables(tokens);
+    rewriteValuesTables(tokens);
     Translator translator(tokens, sql, *plan);
     std::size_t i = 0;
     plan->statements = translator.block(i, tokens.size(), false);

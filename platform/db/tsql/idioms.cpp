@@ -1,0 +1,188 @@
+#include "platform/db/tsql/idioms.h"
+
+#include "platform/db/tsql/plan.h"
+
+namespace db::tsql {
+namespace {
+
+Token generated(TokenKind kind, std::string text, const Token& at) {
+    Token tok{kind, std::move(text)};
+    tok.begin = at.begin;
+    tok.end = at.end;
+    tok.generated = true;
+    return tok;
+}
+
+// Where the select list of the query block at b (its SELECT) ends: the first
+// clause word at its top level.
+std::size_t selectListEnd(const Tokens& t, std::size_t from, std::size_t e) {
+    for (std::size_t j = from; j < e; j = nextItem(t, j, e))
+        for (const char* w : {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "UNION",
+                              "EXCEPT", "INTERSECT", "OPTION"})
+            if (t[j].is(w))
+                return j;
+    return e;
+}
+
+// The items of a comma-separated list [b, e) at its top level.
+std::vector<std::pair<std::size_t, std::size_t>> listItems(const Tokens& t, std::size_t b,
+                                                           std::size_t e) {
+    std::vector<std::pair<std::size_t, std::size_t>> items;
+    std::size_t start = b;
+    for (std::size_t j = b; j <= e; j = j < e ? nextItem(t, j, e) : e + 1)
+        if (j == e || t[j].isSymbol(",")) {
+            if (start < j)
+                items.emplace_back(start, j);
+            start = j + 1;
+        }
+    return items;
+}
+
+// A select item's alias and where its expression ends.
+std::string aliasOf(const Tokens& t, std::size_t b, std::size_t e, std::size_t& exprEnd) {
+    exprEnd = e;
+    std::size_t prev = e, last = e;
+    for (std::size_t j = b; j < e; j = nextItem(t, j, e)) {
+        prev = last;
+        last = j;
+    }
+    if (last + 1 != e || prev == e)
+        return {};
+    if (t[last].kind != TokenKind::Word && t[last].kind != TokenKind::Name &&
+        t[last].kind != TokenKind::String)
+        return {};
+    if (t[prev].is("AS")) {
+        exprEnd = prev;
+        return upper(t[last].text);
+    }
+    if (t[prev].kind == TokenKind::Symbol && !t[prev].isSymbol(")"))
+        return {};
+    exprEnd = last;
+    return upper(t[last].text);
+}
+
+}  // namespace
+
+void rewriteValuesTables(Tokens& t) {
+    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+        if (!t[i].isSymbol("(") || !t[i + 1].is("VALUES"))
+            continue;
+        const std::size_t close = closeOf(t, i, t.size());
+        std::size_t a = close;
+        if (a < t.size() && t[a].is("AS"))
+            ++a;
+        if (!(a + 1 < t.size() && (t[a].kind == TokenKind::Word || t[a].kind == TokenKind::Name) &&
+              t[a + 1].isSymbol("(")))
+            continue;
+        const std::size_t namesEnd = closeOf(t, a + 1, t.size());
+        const Token& at = t[i];
+        Tokens out{t[i], generated(TokenKind::Word, "SELECT", at)};
+        int n = 0;
+        for (const auto& [nb, ne] : listItems(t, a + 2, namesEnd - 1)) {
+            if (n > 0)
+                out.push_back(generated(TokenKind::Symbol, ",", at));
+            out.push_back(generated(TokenKind::Word, "column" + std::to_string(++n), at));
+            out.push_back(generated(TokenKind::Word, "AS", at));
+            out.push_back(generated(TokenKind::Name, t[nb].text, t[nb]));
+            (void)ne;
+        }
+        out.push_back(generated(TokenKind::Word, "FROM", at));
+        appendTokens(out, t, i, close);
+        out.push_back(generated(TokenKind::Symbol, ")", t[close - 1]));
+        out.push_back(generated(TokenKind::Word, "AS", t[a]));
+        out.push_back(t[a]);
+        t.erase(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(namesEnd));
+        t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
+        i += 1;
+    }
+}
+
+bool topRows(const Tokens& t, std::size_t b, std::size_t e, std::string_view statement,
+             TopRows& out) {
+    if (b >= e || !t[b].is("SELECT"))
+        return false;
+    std::size_t top = b + 1;
+    if (top < e && (t[top].is("DISTINCT") || t[top].is("ALL")))
+        ++top;
+    if (!(top + 1 < e && t[top].is("TOP")))
+        return false;
+    std::size_t k = top + 1;
+    if (t[k].isSymbol("(")) {
+        const std::size_t close = closeOf(t, k, e);
+        appendTokens(out.count, t, k + 1, close - 1);
+        k = close;
+    } else {
+        appendTokens(out.count, t, k, k + 1);
+        ++k;
+    }
+    if (k < e && t[k].is("PERCENT")) {
+        out.percent = true;
+        ++k;
+    }
+    if (k + 1 < e && t[k].is("WITH") && t[k + 1].is("TIES")) {
+        out.ties = true;
+        k += 2;
+    }
+    if (!out.percent && !out.ties)
+        return false;
+    const std::size_t listEnd = selectListEnd(t, k, e);
+    std::size_t order = e, orderEnd = e;
+    for (std::size_t j = listEnd; j < e; j = nextItem(t, j, e)) {
+        if (t[j].is("UNION") || t[j].is("EXCEPT") || t[j].is("INTERSECT"))
+            unsupported("TOP ... WITH TIES or PERCENT over a UNION", statement);
+        if (t[j].is("ORDER") && j + 1 < e && t[j + 1].is("BY"))
+            order = j + 2;
+        else if (t[j].is("OPTION") && order != e)
+            orderEnd = j;
+    }
+    if (out.ties && order == e)
+        refuse(1062,
+               "The TOP N WITH TIES clause is not allowed without a corresponding ORDER BY clause.",
+               statement);
+    appendTokens(out.query, t, b, top);
+    appendTokens(out.query, t, k, listEnd);
+    if (out.ties) {
+        // The ORDER BY keys come back as the last columns, so that the rows
+        // tied with the last one kept can be told; an alias or a position
+        // names a select item, whose expression stands for it.
+        const auto items = listItems(t, k, listEnd);
+        for (auto [kb, ke] : listItems(t, order, orderEnd)) {
+            if (ke > kb + 1 && (t[ke - 1].is("ASC") || t[ke - 1].is("DESC")))
+                --ke;
+            std::size_t xb = kb, xe = ke;
+            for (std::size_t n = 0; ke == kb + 1 && n < items.size(); ++n) {
+                std::size_t exprEnd = 0;
+                const std::string alias = aliasOf(t, items[n].first, items[n].second, exprEnd);
+                const bool byPosition =
+                    t[kb].kind == TokenKind::Number && t[kb].text == std::to_string(n + 1);
+                if (byPosition || (!alias.empty() && t[kb].kind != TokenKind::Number &&
+                                   alias == upper(t[kb].text))) {
+                    xb = items[n].first;
+                    xe = exprEnd;
+                    break;
+                }
+            }
+            out.query.push_back(generated(TokenKind::Symbol, ",", t[kb]));
+            appendTokens(out.query, t, xb, xe);
+            out.query.push_back(generated(TokenKind::Word, "AS", t[kb]));
+            out.query.push_back(
+                generated(TokenKind::Name, "tsql_key" + std::to_string(++out.keys), t[kb]));
+        }
+    }
+    appendTokens(out.query, t, listEnd, e);
+    return true;
+}
+
+Statement withTop(Statement st, const TopRows& top, const std::string& src, Plan& plan) {
+    if (st.kind != Statement::Kind::Query || st.sql.rfind("SELECT", 0) != 0)
+        unsupported("TOP ... WITH TIES or PERCENT here", src);
+    Emitter em(top.count, src, true, plan);
+    st.top = "SELECT " + em.region(0, top.count.size());
+    st.topPercent = top.percent;
+    st.topTies = top.ties;
+    st.topKeys = top.keys;
+    st.source = src;
+    return st;
+}
+
+}  // namespace db::tsql

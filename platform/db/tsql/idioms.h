@@ -1,0 +1,33 @@
+#pragma once
+// Query idioms of T-SQL that SQLite writes another way, rewritten token by
+// token before a statement is translated: a table of VALUES named with its
+// columns, and TOP (n) WITH TIES or PERCENT, which the runner finishes on
+// the rows the query returns.
+
+#include <string_view>
+
+#include "platform/db/tsql/emitter.h"
+
+namespace db::tsql {
+
+// (VALUES (...), (...)) [AS] name (a, b) anywhere in the batch becomes
+// (SELECT column1 AS a, column2 AS b FROM (VALUES ...)) AS name.
+void rewriteValuesTables(Tokens& t);
+
+// TOP (n) WITH TIES and TOP (n) PERCENT of a SELECT.
+struct TopRows {
+    Tokens query;  // the SELECT without its TOP, the ORDER BY keys appended to its select list
+    Tokens count;  // n
+    bool percent = false;
+    bool ties = false;
+    std::size_t keys = 0;  // hidden columns at the end of each row
+};
+
+// False when the query block starting at b has no TOP ... WITH TIES or
+// PERCENT; throws SQL Server's errors for WITH TIES without ORDER BY (1062).
+bool topRows(const Tokens& t, std::size_t b, std::size_t e, std::string_view statement,
+             TopRows& out);
+// The query of `top`, translated, with its count and keys for the runner.
+Statement withTop(Statement st, const TopRows& top, const std::string& src, Plan& plan);
+
+}  // namespace db::tsql
