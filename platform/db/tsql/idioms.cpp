@@ -1,5 +1,8 @@
 #include "platform/db/tsql/idioms.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "platform/db/tsql/plan.h"
 
 namespace db::tsql {
@@ -95,6 +98,96 @@ void rewriteValuesTables(Tokens& t) {
         t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
         i += 1;
     }
+}
+
+namespace {
+
+// The T-SQL text of a token as the batch wrote it.
+std::string textOf(const Token& tok, std::string_view sql) {
+    if (!tok.generated && tok.kind != TokenKind::TempName && tok.end > tok.begin)
+        return std::string(sql.substr(tok.begin, tok.end - tok.begin));
+    if (tok.kind == TokenKind::Name)
+        return "[" + tok.text + "]";
+    return tok.text;
+}
+
+// APPLY (query) AS alias at i (CROSS or OUTER): the query becomes the text of
+// a table function; its references to outer tables become its arguments.
+void rewriteApply(Tokens& t, std::size_t i, std::string_view sql, Plan& plan) {
+    const std::size_t open = i + 2, close = closeOf(t, open, t.size());
+    std::size_t a = close;
+    if (a < t.size() && t[a].is("AS"))
+        ++a;
+    if (a >= t.size() || (t[a].kind != TokenKind::Word && t[a].kind != TokenKind::Name))
+        refuse(102, "Incorrect syntax near ')'.", sql);
+    if (a + 1 < t.size() && t[a + 1].isSymbol("("))
+        unsupported("APPLY of a derived table with a column list", sql);
+    // Names the query gives itself (tables, aliases) are its own; a prefix
+    // it does not give names a table outside it.
+    std::vector<std::string> own;
+    for (std::size_t j = open + 1; j + 1 < close; ++j)
+        if ((t[j].kind == TokenKind::Word || t[j].kind == TokenKind::Name ||
+             t[j].kind == TokenKind::TempName) &&
+            !t[j + 1].isSymbol(".") && !t[j - 1].isSymbol("."))
+            own.push_back(upper(t[j].text));
+    std::string text;
+    std::vector<std::pair<std::size_t, std::size_t>> outer;
+    std::vector<std::string> outerText;
+    const std::string name = "TSQL_APPLY_" + std::to_string(plan.applies.size() + 1) + "_" +
+                             std::to_string(std::hash<std::string_view>{}(sql.substr(
+                                                t[open].begin, t[close - 1].end - t[open].begin)) %
+                                            1000000007);
+    for (std::size_t j = open + 1; j + 1 < close; ++j) {
+        const bool reference = j + 2 < close && t[j + 1].isSymbol(".") &&
+                               (t[j].kind == TokenKind::Word || t[j].kind == TokenKind::Name) &&
+                               !(j > open + 1 && t[j - 1].isSymbol(".")) &&
+                               std::find(own.begin(), own.end(), upper(t[j].text)) == own.end();
+        if (!reference) {
+            // The query's literals are in its text: the batch's plan serves
+            // only the same values.
+            if (t[j].kind == TokenKind::String)
+                plan.inlined.emplace_back(t[j].literal, t[j].text);
+            text += " " + textOf(t[j], sql);
+            continue;
+        }
+        const std::string key = upper(t[j].text) + "." + upper(t[j + 2].text);
+        auto at = std::find(outerText.begin(), outerText.end(), key);
+        if (at == outerText.end()) {
+            outerText.push_back(key);
+            outer.emplace_back(j, j + 3);
+            at = outerText.end() - 1;
+        }
+        text += " @" + name + "_" + std::to_string(at - outerText.begin() + 1);
+        j += 2;
+    }
+    plan.applies.push_back({name, text, outer.size()});
+    const Token& at = t[open];
+    auto made = [&](TokenKind kind, std::string s) {
+        Token tok{kind, std::move(s)};
+        tok.begin = at.begin;
+        tok.end = at.end;
+        tok.generated = true;
+        return tok;
+    };
+    Tokens call{made(TokenKind::Word, name), made(TokenKind::Symbol, "(")};
+    for (std::size_t k = 0; k < outer.size(); ++k) {
+        if (k > 0)
+            call.push_back(made(TokenKind::Symbol, ","));
+        appendTokens(call, t, outer[k].first, outer[k].second);
+    }
+    call.push_back(made(TokenKind::Symbol, ")"));
+    t.erase(t.begin() + static_cast<long>(open), t.begin() + static_cast<long>(close));
+    t.insert(t.begin() + static_cast<long>(open), call.begin(), call.end());
+}
+
+}  // namespace
+
+void rewriteIdioms(Tokens& t, std::string_view sql, Plan& plan) {
+    rewriteValuesTables(t);
+    for (std::size_t i = 0; i + 2 < t.size(); ++i)
+        if ((t[i].is("CROSS") || t[i].is("OUTER")) && t[i + 1].is("APPLY") &&
+            t[i + 2].isSymbol("("))
+            rewriteApply(t, i, sql, plan);
 }
 
 bool topRows(const Tokens& t, std::size_t b, std::size_t e, std::string_view statement,

@@ -14,6 +14,11 @@ namespace db::tsql {
 // (SELECT column1 AS a, column2 AS b FROM (VALUES ...)) AS name.
 void rewriteValuesTables(Tokens& t);
 
+// The rewrites above and CROSS/OUTER APPLY (query) AS name, which becomes
+// APPLY of a table function kept in `plan.applies` whose arguments are the
+// outer columns the query reads (name.column); `sql` is the batch's text.
+void rewriteIdioms(Tokens& t, std::string_view sql, Plan& plan);
+
 // TOP (n) WITH TIES and TOP (n) PERCENT of a SELECT.
 struct TopRows {
     Tokens query;  // the SELECT without its TOP, the ORDER BY keys appended to its select list

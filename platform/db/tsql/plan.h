@@ -133,8 +133,17 @@ public:
 // with them still holds.
 std::string signatureOf(const std::vector<ColumnDef>* columns);
 
+// A derived table of CROSS or OUTER APPLY: its query as T-SQL text, in
+// which @<name>_1, @<name>_2 ... stand for the outer columns it reads.
+// SQLite calls it as the table function `name` with those columns' values.
+struct ApplyQuery {
+    std::string name, text;
+    std::size_t parameters = 0;
+};
+
 struct Plan {
     std::vector<Statement> statements;
+    std::vector<ApplyQuery> applies;
     // Literals written into the SQL text rather than bound (aliases, DDL):
     // a cached plan serves only batches with the same values there.
     std::vector<std::pair<int, std::string>> inlined;

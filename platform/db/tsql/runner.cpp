@@ -49,6 +49,7 @@ BatchResult PlanRunner::run(std::string_view sql) {
     }
     variables_.tranCount = tranCount_;
     const VariablesInUse use(&variables_);
+    declareApplies(*plan);
     struct TableVariables {
         PlanRunner& runner;
         std::size_t keep;

@@ -135,6 +135,16 @@ private:
     // Rows written to `table` go to the OUTPUT work tables until stopCapture.
     void capture(const std::string& table, bool temporary);
     void stopCapture();
+    // The table functions standing for the APPLY queries of `plan`, declared
+    // to the connection before it runs; callApply runs one for a row.
+    // (On either backend the connection's own runner declares them, through
+    // tsql_declare_apply.)
+    void declareApplies(const tsql::Plan& plan);
+    void declareApply(const tsql::ApplyQuery& a);
+    std::vector<std::vector<Value>> callApply(const tsql::ApplyQuery& a,
+                                              const std::vector<Value>& args);
+    // The batch's variables with an APPLY query's outer values added.
+    BatchVariables applyVariables(const tsql::ApplyQuery& a, const std::vector<Value>& args);
     // Sets a variable of the running batch; 137 when it was never declared.
     void setVariable(const std::string& name, const Value& value);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
@@ -198,6 +208,9 @@ private:
     std::map<std::string, std::vector<std::string>> triggers_;  // names by table, upper case
     std::set<std::string> captured_;       // tables whose rows this connection captures
     std::set<std::string> firing_;         // tables whose triggers run (they do not fire again)
+    sqlite3* db_ = nullptr;                // the connection attach() was given
+    std::set<std::string> applies_;        // APPLY queries declared to the connection
+    std::set<std::string> appliesHere_;    // those this runner declared as their runner
     int tranCount_ = 0;                    // @@TRANCOUNT
     std::string tranName_;                 // the outermost BEGIN TRAN's name, upper case
     std::vector<std::string> savepoints_;  // SAVE TRAN names, upper case, oldest first

@@ -10,6 +10,7 @@
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
+#include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/sqlite/table_functions.h"
 #include "platform/db/tsql/dml_idioms.h"
 #include "platform/db/tsql/emitter.h"
@@ -217,6 +218,71 @@ void PlanRunner::runMerge(const tsql::Statement& st, const Literals& literals,
         }
         throw;
     }
+}
+
+void PlanRunner::declareApplies(const tsql::Plan& plan) {
+    for (const auto& a : plan.applies) {
+        if (applies_.count(a.name))
+            continue;
+        static const std::string sql = "SELECT tsql_declare_apply(?1, ?2, ?3)";
+        engine_.query(sql, {a.name, a.text, std::to_string(a.parameters)}, sql, nullptr);
+        applies_.insert(a.name);
+    }
+}
+
+BatchVariables PlanRunner::applyVariables(const tsql::ApplyQuery& a,
+                                          const std::vector<Value>& args) {
+    const BatchVariables* batch = variablesInUse();
+    BatchVariables vars = batch ? *batch : variables_;
+    for (std::size_t k = 0; k < a.parameters; ++k) {
+        const std::string name = "@" + a.name + "_" + std::to_string(k + 1);
+        vars.declare(name, false);
+        vars.set(name, k < args.size() ? args[k] : Value::null());
+    }
+    return vars;
+}
+
+void PlanRunner::declareApply(const tsql::ApplyQuery& a) {
+    if (!db_ || !appliesHere_.insert(a.name).second)
+        return;
+    tsql::Shape shape;
+    const auto inner = plans_.get(a.text, shape);
+    if (inner->statements.empty() || inner->statements.back().kind != tsql::Statement::Kind::Query)
+        tsql::unsupported("APPLY of a derived table that is not one query", a.text);
+    // Its columns are the query's, described with the outer values NULL.
+    const BatchVariables vars = applyVariables(a, {});
+    const VariablesInUse use(&vars);
+    auto f = std::make_shared<TableFunction>();
+    f->name = a.name;
+    f->parameterCount = static_cast<int>(a.parameters);
+    for (const auto& c :
+         engine_.describe(inner->statements.back().sql, shape.literals, a.text, false)) {
+        Column column;
+        column.name = c.name;
+        const DeclaredType t = parseDeclaredType(c.declared.c_str());
+        column.type = t.type == FieldType::Empty ? FieldType::Text : t.type;
+        column.size = t.size;
+        column.precision = t.precision;
+        column.scale = t.scale;
+        f->columns.push_back(std::move(column));
+    }
+    f->body = [this, a](Backend&, const std::vector<Value>& args) { return callApply(a, args); };
+    registerTableFunction(db_, backend_, std::move(f));
+}
+
+std::vector<std::vector<Value>> PlanRunner::callApply(const tsql::ApplyQuery& a,
+                                                      const std::vector<Value>& args) {
+    tsql::Shape shape;
+    const auto inner = plans_.get(a.text, shape);
+    const BatchVariables vars = applyVariables(a, args);
+    const VariablesInUse use(&vars);
+    declareApplies(*inner);
+    BatchResult result;
+    for (const auto& st : inner->statements)
+        exec(st, shape.literals, result);
+    if (result.resultSets.empty())
+        return {};
+    return std::move(result.resultSets.back().rows);
 }
 
 }  // namespace db::sqlite

@@ -132,6 +132,24 @@ void fnDeclare(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }  // namespace
 
 void PlanRunner::attach(sqlite3* db) {
+    db_ = db;
+    sqlite3_create_function_v2(
+        db, "tsql_declare_apply", 3, SQLITE_UTF8, this,
+        [](sqlite3_context* ctx, int, sqlite3_value** argv) {
+            auto text = [&](int i) {
+                const auto* p = sqlite3_value_text(argv[i]);
+                return p ? std::string(reinterpret_cast<const char*>(p)) : std::string();
+            };
+            try {
+                static_cast<PlanRunner*>(sqlite3_user_data(ctx))
+                    ->declareApply(
+                        {text(0), text(1), static_cast<std::size_t>(sqlite3_value_int(argv[2]))});
+                sqlite3_result_int(ctx, 1);
+            } catch (const std::exception& e) {
+                sqlite3_result_error(ctx, e.what(), -1);
+            }
+        },
+        nullptr, nullptr, nullptr);
     registerStringSplit(db, backend_);
     sqlite3_create_function_v2(db, "tsql_declare_function", -1, SQLITE_UTF8,
                                new Attached{this, &backend_, db, {}}, fnDeclare, nullptr, nullptr,
@@ -414,6 +432,7 @@ void PlanRunner::runModule(const tsql::Module& m, const std::vector<std::optiona
         --depth_;
     };
     try {
+        declareApplies(*plan);
         for (const auto& s : plan->statements)
             if (exec(s, shape.literals, result) == Flow::Return)
                 break;

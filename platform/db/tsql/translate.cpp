@@ -789,7 +789,7 @@ std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema) {
         return plan;
     }
     markTableVariables(tokens);
-    rewriteValuesTables(tokens);
+    rewriteIdioms(tokens, sql, *plan);
     Translator translator(tokens, sql, *plan);
     std::size_t i = 0;
     plan->statements = translator.block(i, tokens.size(), false);
