@@ -21,7 +21,7 @@ Token generated(TokenKind kind, std::string text, const Token& at) {
 std::size_t selectListEnd(const Tokens& t, std::size_t from, std::size_t e) {
     for (std::size_t j = from; j < e; j = nextItem(t, j, e))
         for (const char* w : {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "UNION",
-                              "EXCEPT", "INTERSECT", "OPTION"})
+                              "EXCEPT", "INTERSECT", "OPTION", "FOR"})
             if (t[j].is(w))
                 return j;
     return e;
@@ -180,6 +180,79 @@ void rewriteApply(Tokens& t, std::size_t i, std::string_view sql, Plan& plan) {
     t.insert(t.begin() + static_cast<long>(open), call.begin(), call.end());
 }
 
+// (SELECT expr FROM ... FOR XML PATH('') [, TYPE]) [.value('.', type)]: the
+// values of expr joined into one text, as XML text (escaped) unless the
+// TYPE's value is read back; NULL when there is no row.
+void rewriteForXml(Tokens& t, std::size_t i, std::string_view sql) {
+    const std::size_t close = closeOf(t, i, t.size());
+    std::size_t f = i + 1;
+    while (f < close - 1 && !(t[f].is("FOR") && f + 1 < close && t[f + 1].is("XML")))
+        f = nextItem(t, f, close - 1);
+    if (f >= close - 1)
+        return;
+    if (!(f + 5 < close && t[f + 2].is("PATH") && t[f + 3].isSymbol("(") &&
+          t[f + 4].kind == TokenKind::String && t[f + 4].text.empty() && t[f + 5].isSymbol(")")))
+        unsupported("FOR XML other than PATH('')", sql);
+    std::size_t k = f + 6;
+    bool type = false;
+    if (k + 1 < close && t[k].isSymbol(",") && t[k + 1].is("TYPE")) {
+        type = true;
+        k += 2;
+    }
+    if (k != close - 1)
+        unsupported("this FOR XML", sql);
+    std::size_t end = close;
+    bool read = false;
+    if (type && end + 2 < t.size() && t[end].isSymbol(".") && t[end + 1].is("VALUE") &&
+        t[end + 2].isSymbol("(")) {
+        end = closeOf(t, end + 2, t.size());
+        read = true;
+    }
+    std::size_t list = i + 2;
+    if (list < f && t[list].is("DISTINCT"))
+        ++list;
+    if (list < f && t[list].is("TOP"))
+        list = t[list + 1].isSymbol("(") ? closeOf(t, list + 1, f) : list + 2;
+    const std::size_t listEnd = selectListEnd(t, list, f);
+    const auto items = listItems(t, list, listEnd);
+    std::size_t exprEnd = listEnd;
+    const std::string alias =
+        items.size() == 1 ? aliasOf(t, items[0].first, items[0].second, exprEnd) : std::string();
+    bool column = exprEnd > list && (exprEnd - list) % 2 == 1;
+    for (std::size_t j = list; column && j < exprEnd; ++j)
+        column = (j - list) % 2 == 0 ? t[j].kind == TokenKind::Word || t[j].kind == TokenKind::Name
+                                     : t[j].isSymbol(".");
+    if (items.size() != 1 || (alias.empty() ? column : alias != "TEXT()" && alias != "DATA()"))
+        unsupported("FOR XML PATH('') with element names", sql);
+    const Token& at = t[i];
+    auto made = [&](TokenKind kind, std::string text) {
+        Token tok{kind, std::move(text)};
+        tok.begin = at.begin;
+        tok.end = at.end;
+        tok.generated = true;
+        return tok;
+    };
+    Tokens out{t[i],
+               made(TokenKind::Word, "SELECT"),
+               made(TokenKind::Name, "tsql_for_xml"),
+               made(TokenKind::Symbol, "("),
+               made(TokenKind::Word, "tsql_x"),
+               made(TokenKind::Symbol, ","),
+               made(TokenKind::Number, read ? "0" : "1"),
+               made(TokenKind::Symbol, ")"),
+               made(TokenKind::Word, "FROM"),
+               made(TokenKind::Symbol, "(")};
+    appendTokens(out, t, i + 1, list);
+    appendTokens(out, t, list, exprEnd);
+    out.push_back(made(TokenKind::Word, "AS"));
+    out.push_back(made(TokenKind::Word, "tsql_x"));
+    appendTokens(out, t, listEnd, f);
+    for (const char* closing : {")", "AS", "tsql_xml", ")"})
+        out.push_back(made(closing[0] == ')' ? TokenKind::Symbol : TokenKind::Word, closing));
+    t.erase(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(end));
+    t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
+}
+
 }  // namespace
 
 void rewriteIdioms(Tokens& t, std::string_view sql, Plan& plan) {
@@ -188,6 +261,9 @@ void rewriteIdioms(Tokens& t, std::string_view sql, Plan& plan) {
         if ((t[i].is("CROSS") || t[i].is("OUTER")) && t[i + 1].is("APPLY") &&
             t[i + 2].isSymbol("("))
             rewriteApply(t, i, sql, plan);
+    for (std::size_t i = t.size(); i-- > 0;)
+        if (t[i].isSymbol("(") && i + 1 < t.size() && t[i + 1].is("SELECT"))
+            rewriteForXml(t, i, sql);
 }
 
 bool topRows(const Tokens& t, std::size_t b, std::size_t e, std::string_view statement,

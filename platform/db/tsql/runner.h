@@ -62,6 +62,8 @@ public:
 
 // STRING_SPLIT, the built-in table function, on a connection.
 void registerStringSplit(sqlite3* db, Backend& backend);
+// tsql_for_xml(value, escape): the values of a FOR XML PATH('') query joined.
+void registerForXml(sqlite3* db);
 
 class PlanRunner {
 public:

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
@@ -51,6 +52,50 @@ std::vector<std::vector<Value>> split(const std::vector<Value>& args) {
 }
 
 }  // namespace
+
+void registerForXml(sqlite3* db) {
+    auto step = [](sqlite3_context* ctx, int, sqlite3_value** argv) {
+        auto** text = static_cast<std::string**>(sqlite3_aggregate_context(ctx, sizeof(void*)));
+        if (!text)
+            return sqlite3_result_error_nomem(ctx);
+        if (!*text)
+            *text = new std::string();
+        const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+        if (!p)
+            return;
+        if (sqlite3_value_int(argv[1]) == 0) {
+            **text += p;
+            return;
+        }
+        for (; *p; ++p)
+            switch (*p) {
+                case '&':
+                    **text += "&amp;";
+                    break;
+                case '<':
+                    **text += "&lt;";
+                    break;
+                case '>':
+                    **text += "&gt;";
+                    break;
+                case '\r':
+                    **text += "&#x0D;";
+                    break;
+                default:
+                    **text += *p;
+            }
+    };
+    auto final = [](sqlite3_context* ctx) {
+        auto** text = static_cast<std::string**>(sqlite3_aggregate_context(ctx, 0));
+        if (!text || !*text)
+            return sqlite3_result_null(ctx);
+        sqlite3_result_text(ctx, (*text)->c_str(), static_cast<int>((*text)->size()),
+                            SQLITE_TRANSIENT);
+        delete *text;
+    };
+    sqlite3_create_function_v2(db, "tsql_for_xml", 2, SQLITE_UTF8, nullptr, nullptr, step, final,
+                               nullptr);
+}
 
 void registerStringSplit(sqlite3* db, Backend& backend) {
     auto f = std::make_shared<TableFunction>();

@@ -151,6 +151,7 @@ void PlanRunner::attach(sqlite3* db) {
         },
         nullptr, nullptr, nullptr);
     registerStringSplit(db, backend_);
+    registerForXml(db);
     sqlite3_create_function_v2(db, "tsql_declare_function", -1, SQLITE_UTF8,
                                new Attached{this, &backend_, db, {}}, fnDeclare, nullptr, nullptr,
                                [](void* p) { delete static_cast<Attached*>(p); });
