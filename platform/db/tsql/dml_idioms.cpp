@@ -1,7 +1,10 @@
 #include "platform/db/tsql/dml_idioms.h"
 
 #include <algorithm>
+#include <map>
 
+#include "platform/db/tsql/from.h"
+#include "platform/db/tsql/idioms.h"
 #include "platform/db/tsql/plan.h"
 
 namespace db::tsql {
@@ -362,6 +365,107 @@ private:
     std::vector<When> whens_;
 };
 
+// WITH c AS (SELECT ... FROM t ...) UPDATE c SET ... / DELETE [FROM] c ...:
+// the rows of t the CTE shows, written through it. The CTE is read with
+// each row's rowid; UPDATE sets t's columns (an alias of the CTE names its
+// column), DELETE removes t's rows.
+Statement cteWrite(const Tokens& t, std::size_t b, std::size_t e, std::size_t main,
+                   const std::string& src, const TranslateTokens& sub) {
+    auto refuseCte = [&]() { unsupported("UPDATE or DELETE through this CTE", src); };
+    // One CTE: name AS (SELECT ... FROM one table ...).
+    if (!(b + 3 < e && t[b + 2].is("AS") && t[b + 3].isSymbol("(")))
+        refuseCte();
+    const Token& cte = t[b + 1];
+    const std::size_t open = b + 3, close = closeOf(t, open, e);
+    if (close != main || !t[open + 1].is("SELECT"))
+        refuseCte();
+    const std::size_t from = findWord(t, open + 1, close - 1, {"FROM"});
+    const std::size_t fromEnd =
+        findWord(t, from, close - 1, {"WHERE", "GROUP", "HAVING", "ORDER", "UNION", "OPTION"});
+    if (from == close - 1)
+        refuseCte();
+    const auto items = fromItems(t, from + 1, fromEnd);
+    if (items.size() != 1 || t[items[0].refBegin].isSymbol("("))
+        refuseCte();
+    const Token& at = t[main];
+    Tokens rows;  // (SELECT ..., x.rowid AS tsql_rowid FROM ...) AS c
+    put(rows, "(", at);
+    appendTokens(rows, t, open + 1, from);
+    put(rows, ",", at);
+    if (items[0].alias.empty())
+        appendTokens(rows, t, nameTokenOf(t, items[0]), nameTokenOf(t, items[0]) + 1);
+    else
+        put(rows, "[" + items[0].alias + "]", at);
+    put(rows, ".rowid AS tsql_rowid", at);
+    appendTokens(rows, t, from, close - 1);
+    put(rows, ") AS", at);
+    rows.push_back(cte);
+    std::size_t i = main + 1;
+    if (t[main].is("DELETE") && i < e && t[i].is("FROM"))
+        ++i;
+    if (!(i < e && (t[i].kind == TokenKind::Word || t[i].kind == TokenKind::Name) &&
+          equalsIgnoreCase(t[i].text, cte.text)))
+        refuseCte();
+    const std::size_t where = findWord(t, i + 1, e, {"WHERE"});
+    Tokens g;
+    if (t[main].is("DELETE")) {
+        put(g, "DELETE FROM", at);
+        appendTokens(g, t, items[0].refBegin, nameTokenOf(t, items[0]) + 1);
+        put(g, "WHERE rowid IN (SELECT tsql_rowid FROM", at);
+    } else {
+        if (!(i + 1 < e && t[i + 1].is("SET")) || findWord(t, i + 2, where, {"FROM"}) < where)
+            refuseCte();
+        // SET names the CTE's columns: an alias stands for the column it
+        // renames, and in a value for its expression.
+        std::map<std::string, std::pair<std::size_t, std::size_t>> renamed;
+        for (const auto& [ib, ie] : listItems(t, open + 2, from)) {
+            std::size_t exprEnd = ie;
+            const std::string alias = aliasOf(t, ib, ie, exprEnd);
+            if (!alias.empty() && exprEnd > ib)
+                renamed[alias] = {ib, exprEnd};
+        }
+        put(g, "UPDATE", at);
+        g.push_back(cte);
+        put(g, "SET", at);
+        bool lhs = true;
+        for (std::size_t j = i + 2; j < where; j = nextItem(t, j, where)) {
+            const auto it = renamed.find(upper(t[j].text));
+            const bool name =
+                (t[j].kind == TokenKind::Word || t[j].kind == TokenKind::Name) &&
+                it != renamed.end() && !t[j - 1].isSymbol(".") &&
+                !(j + 1 < where && (t[j + 1].isSymbol(".") || t[j + 1].isSymbol("(")));
+            if (name && lhs) {
+                const auto [cb, ce] = it->second;
+                const bool column = ce == cb + 1 || (ce == cb + 3 && t[cb + 1].isSymbol("."));
+                if (!column)
+                    refuseCte();  // a computed column cannot be set
+                g.push_back(t[ce - 1]);
+            } else if (name) {
+                put(g, "(", at);
+                appendTokens(g, t, it->second.first, it->second.second);
+                put(g, ")", at);
+            } else {
+                appendTokens(g, t, j, nextItem(t, j, where));
+            }
+            lhs = t[j].isSymbol(",");
+        }
+        put(g, "FROM", at);
+        appendTokens(g, t, items[0].refBegin, nameTokenOf(t, items[0]) + 1);
+        put(g, "AS", at);
+        g.push_back(cte);
+        put(g, "WHERE", at);
+        g.push_back(cte);
+        put(g, ".rowid IN (SELECT tsql_rowid FROM", at);
+    }
+    g.insert(g.end(), rows.begin(), rows.end());
+    if (where < e)
+        appendTokens(g, t, where, e);
+    put(g, ")", at);
+    Statement st = sub(g);
+    st.source = src;
+    return st;
+}
+
 }  // namespace
 
 bool writeIdiom(const Tokens& t, std::size_t b, std::size_t e, const std::string& src, Plan& plan,
@@ -383,6 +487,16 @@ bool writeIdiom(const Tokens& t, std::size_t b, std::size_t e, const std::string
         if (!(e < t.size() && t[e].isSymbol(";")))
             refuse(10713, "A MERGE statement must be terminated by a semi-colon (;).", src);
         out = Merge(t, b, e, src, sub).statement();
+        return true;
+    }
+    if (first.is("WITH")) {
+        std::size_t main = b + 1;
+        while (main < e && !t[main].is("UPDATE") && !t[main].is("DELETE") &&
+               !t[main].is("SELECT") && !t[main].is("INSERT"))
+            main = nextItem(t, main, e);
+        if (main == e || t[main].is("SELECT") || t[main].is("INSERT"))
+            return false;
+        out = cteWrite(t, b, e, main, src, sub);
         return true;
     }
     if (!first.is("INSERT") && !first.is("UPDATE") && !first.is("DELETE"))

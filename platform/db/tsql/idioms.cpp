@@ -27,6 +27,8 @@ std::size_t selectListEnd(const Tokens& t, std::size_t from, std::size_t e) {
     return e;
 }
 
+}  // namespace
+
 // The items of a comma-separated list [b, e) at its top level.
 std::vector<std::pair<std::size_t, std::size_t>> listItems(const Tokens& t, std::size_t b,
                                                            std::size_t e) {
@@ -63,8 +65,6 @@ std::string aliasOf(const Tokens& t, std::size_t b, std::size_t e, std::size_t& 
     exprEnd = last;
     return upper(t[last].text);
 }
-
-}  // namespace
 
 void rewriteValuesTables(Tokens& t) {
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {

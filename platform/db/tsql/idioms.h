@@ -4,11 +4,21 @@
 // columns, and TOP (n) WITH TIES or PERCENT, which the runner finishes on
 // the rows the query returns.
 
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/db/tsql/emitter.h"
 
 namespace db::tsql {
+
+// The items of a comma-separated list [b, e) at its top level.
+std::vector<std::pair<std::size_t, std::size_t>> listItems(const Tokens& t, std::size_t b,
+                                                           std::size_t e);
+// A select item's alias, upper case ("" when it has none), and where its
+// expression ends.
+std::string aliasOf(const Tokens& t, std::size_t b, std::size_t e, std::size_t& exprEnd);
 
 // (VALUES (...), (...)) [AS] name (a, b) anywhere in the batch becomes
 // (SELECT column1 AS a, column2 AS b FROM (VALUES ...)) AS name.

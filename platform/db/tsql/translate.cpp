@@ -169,7 +169,7 @@ private:
                     continue;
                 }
             } else if (tok.is("SET")) {
-                if (kind == "UPDATE" && !set) {
+                if ((kind == "UPDATE" || kind == "WITH") && !set) {
                     set = true;
                     continue;
                 }
