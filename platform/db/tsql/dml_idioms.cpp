@@ -471,9 +471,6 @@ Statement cteWrite(const Tokens& t, std::size_t b, std::size_t e, std::size_t ma
 bool writeIdiom(const Tokens& t, std::size_t b, std::size_t e, const std::string& src, Plan& plan,
                 const TranslateTokens& sub, Statement& out) {
     const Token& first = t[b];
-    for (std::size_t j = b; j + 1 < e; ++j)
-        if ((t[j].is("PIVOT") || t[j].is("UNPIVOT")) && t[j + 1].isSymbol("("))
-            unsupported(upper(t[j].text), src);
     if (first.is("TRUNCATE")) {
         std::size_t i = b + 1;
         if (i < e && t[i].is("TABLE"))

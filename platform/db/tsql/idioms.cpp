@@ -253,6 +253,215 @@ void rewriteForXml(Tokens& t, std::size_t i, std::string_view sql) {
     t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
 }
 
+// A text constant as tokens without a literal: CHAR(code, code, ...), SQLite's
+// char() of the text's code points (T-SQL's CHAR of one code is the same).
+void textConstant(Tokens& out, const std::string& text, const Token& at) {
+    auto made = [&](TokenKind kind, std::string s) {
+        Token tok{kind, std::move(s)};
+        tok.begin = at.begin;
+        tok.end = at.end;
+        tok.generated = true;
+        out.push_back(std::move(tok));
+    };
+    made(TokenKind::Word, "CHAR");
+    made(TokenKind::Symbol, "(");
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        unsigned code = n == 1 ? c : c & (0xFF >> (n + 1));
+        for (int k = 1; k < n && i + k < text.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (i > 0)
+            made(TokenKind::Symbol, ",");
+        made(TokenKind::Number, std::to_string(code));
+        i += static_cast<std::size_t>(n);
+    }
+    made(TokenKind::Symbol, ")");
+}
+
+// PIVOT (AGG(value) FOR column IN ([a], [b])) or UNPIVOT (value FOR column
+// IN (a, b)) at p, after its source (a table or a derived query) and its
+// alias: the whole becomes a derived table that groups (PIVOT) or a UNION
+// ALL of one query per column (UNPIVOT).
+void rewritePivot(Tokens& t, std::size_t p, std::string_view sql, Plan& plan) {
+    const bool pivot = t[p].is("PIVOT");
+    const std::string what = pivot ? "PIVOT" : "UNPIVOT";
+    // The source and its alias before p.
+    std::size_t alias = p - 1, start = alias;
+    if (start > 0 && t[start - 1].is("AS"))
+        --start;
+    else if (start > 0 && (t[start - 1].is("FROM") || t[start - 1].is("JOIN") ||
+                           t[start - 1].isSymbol(",") || t[start - 1].isSymbol(".")))
+        start = p;  // a table without an alias names itself
+    std::size_t source = start;
+    if (start > 0 && t[start - 1].isSymbol(")")) {
+        for (std::size_t s = start - 1; s-- > 0;)
+            if (t[s].isSymbol("(") && closeOf(t, s, t.size()) == start) {
+                source = s;
+                break;
+            }
+    } else if (start > 0) {
+        source = start - 1;
+        while (source >= 2 && t[source - 1].isSymbol("."))
+            source -= 2;
+    }
+    if (source == start || (t[alias].kind != TokenKind::Word && t[alias].kind != TokenKind::Name))
+        unsupported(what + " without a named source", sql);
+    // The source's columns.
+    std::vector<std::string> columns;
+    if (t[source].isSymbol("(")) {
+        std::size_t list = source + 2;
+        if (!t[source + 1].is("SELECT"))
+            unsupported(what + " of this source", sql);
+        while (list < start && (t[list].is("DISTINCT") || t[list].is("TOP")))
+            list = t[list].is("TOP")
+                       ? (t[list + 1].isSymbol("(") ? closeOf(t, list + 1, start) : list + 2)
+                       : list + 1;
+        for (const auto& [ib, ie] : listItems(t, list, selectListEnd(t, list, start - 1))) {
+            std::size_t exprEnd = ie;
+            std::string name = aliasOf(t, ib, ie, exprEnd);
+            if (name.empty() &&
+                (t[ie - 1].kind == TokenKind::Word || t[ie - 1].kind == TokenKind::Name))
+                name = upper(t[ie - 1].text);
+            if (name.empty() || t[ie - 1].isSymbol("*"))
+                unsupported(what + " of a query whose columns are not all named", sql);
+            columns.push_back(name);
+        }
+    } else {
+        const std::vector<ColumnDef>* known = nullptr;
+        const std::string table = upper(t[start - 1].text);
+        if (const auto it = plan.batchTables.find(table); it != plan.batchTables.end())
+            known = &it->second;
+        else if (plan.schema && (known = plan.schema->columnsOf(t[start - 1].text)))
+            plan.schemaUsed.emplace_back(t[start - 1].text, signatureOf(known));
+        if (!known)
+            unsupported(what + " of a table whose columns are not known here", sql);
+        for (const auto& c : *known)
+            columns.push_back(upper(c.name));
+    }
+    // PIVOT (AGG(value) FOR column IN (...)) / UNPIVOT (value FOR column IN (...))
+    const std::size_t close = closeOf(t, p + 1, t.size());
+    std::size_t i = p + 2, aggregate = i, valueB = i, valueE = i;
+    if (pivot) {
+        if (!(i + 1 < close && t[i + 1].isSymbol("(")))
+            refuse(102, "Incorrect syntax near '" + t[i].text + "'.", sql);
+        valueB = i + 2;
+        valueE = closeOf(t, i + 1, close) - 1;
+        i = valueE + 1;
+    } else {
+        valueE = ++i;
+    }
+    if (!(i + 3 < close && t[i].is("FOR") && t[i + 2].is("IN") && t[i + 3].isSymbol("(")))
+        refuse(102, "Incorrect syntax near '" + t[std::min(i, close - 1)].text + "'.", sql);
+    const Token& column = t[i + 1];
+    const std::size_t inClose = closeOf(t, i + 3, close);
+    std::vector<Token> values;
+    for (const auto& [vb, ve] : listItems(t, i + 4, inClose - 1))
+        values.push_back(t[vb]);
+    std::size_t end = close;
+    if (end < t.size() && t[end].is("AS"))
+        ++end;
+    if (end >= t.size() || (t[end].kind != TokenKind::Word && t[end].kind != TokenKind::Name))
+        refuse(102, "Incorrect syntax near ')'.", sql);
+    const Token& name = t[end++];
+    auto used = [&](const std::string& c) {
+        if (equalsIgnoreCase(c, column.text) ||
+            (pivot && valueE == valueB + 1 && equalsIgnoreCase(c, t[valueB].text)))
+            return true;
+        if (!pivot && equalsIgnoreCase(c, t[valueB].text))
+            return true;
+        for (const Token& v : values)
+            if (!pivot && equalsIgnoreCase(c, v.text))
+                return true;
+        return false;
+    };
+    const Token& at = t[p];
+    Tokens out;
+    auto add = [&](std::string_view text) {
+        for (Token tok : tokenize(text)) {
+            tok.begin = at.begin;
+            tok.end = at.end;
+            tok.generated = true;
+            out.push_back(std::move(tok));
+        }
+    };
+    auto quoted = [&](const std::string& c) {
+        Token tok{TokenKind::Name, c};
+        tok.begin = at.begin;
+        tok.end = at.end;
+        tok.generated = true;
+        out.push_back(tok);
+    };
+    const auto sourceTokens = [&] {
+        appendTokens(out, t, source, start);
+        add("AS");
+        out.push_back(t[alias]);
+    };
+    // The source's other columns: what PIVOT groups by, what UNPIVOT keeps.
+    const auto others = [&] {
+        bool first = true;
+        for (const auto& c : columns)
+            if (!used(c)) {
+                if (!first)
+                    add(",");
+                quoted(c);
+                first = false;
+            }
+        return !first;
+    };
+    add("(");
+    if (pivot) {
+        add("SELECT");
+        bool first = !others();
+        for (const Token& v : values) {
+            if (!first)
+                add(",");
+            first = false;
+            out.push_back(t[aggregate]);
+            add("( CASE WHEN");
+            out.push_back(column);
+            add("=");
+            textConstant(out, v.text, at);
+            add("THEN");
+            appendTokens(out, t, valueB, valueE);
+            add("END ) AS");
+            quoted(v.text);
+        }
+        add("FROM");
+        sourceTokens();
+        const std::size_t before = out.size();
+        add("GROUP BY");
+        if (!others())
+            out.resize(before);
+    } else {
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            const std::size_t keep = out.size();
+            if (k > 0)
+                add("UNION ALL");
+            add("SELECT");
+            if (others())
+                add(",");
+            (void)keep;
+            textConstant(out, values[k].text, at);
+            add("AS");
+            out.push_back(column);
+            add(",");
+            out.push_back(values[k]);
+            add("AS");
+            out.push_back(t[valueB]);
+            add("FROM");
+            sourceTokens();
+            add("WHERE");
+            out.push_back(values[k]);
+            add("IS NOT NULL");
+        }
+    }
+    add(") AS");
+    out.push_back(name);
+    t.erase(t.begin() + static_cast<long>(source), t.begin() + static_cast<long>(end));
+    t.insert(t.begin() + static_cast<long>(source), out.begin(), out.end());
+}
+
 }  // namespace
 
 void rewriteIdioms(Tokens& t, std::string_view sql, Plan& plan) {
@@ -264,6 +473,9 @@ void rewriteIdioms(Tokens& t, std::string_view sql, Plan& plan) {
     for (std::size_t i = t.size(); i-- > 0;)
         if (t[i].isSymbol("(") && i + 1 < t.size() && t[i + 1].is("SELECT"))
             rewriteForXml(t, i, sql);
+    for (std::size_t i = 1; i + 1 < t.size(); ++i)
+        if ((t[i].is("PIVOT") || t[i].is("UNPIVOT")) && t[i + 1].isSymbol("("))
+            rewritePivot(t, i, sql, plan);
 }
 
 bool topRows(const Tokens& t, std::size_t b, std::size_t e, std::string_view statement,
