@@ -80,8 +80,16 @@ public:
             bodyAfterAs(m, i, e);
         } else if (kind == "VIEW") {
             m.kind = Module::Kind::View;
-            if (i < e && t_[i].isSymbol("("))
-                i = closeOf(t_, i, e);
+            if (i < e && t_[i].isSymbol("(")) {
+                // CREATE VIEW v (a, b): the names of its columns.
+                const std::size_t close = closeOf(t_, i, e);
+                for (std::size_t k = i + 1; k + 1 < close; k += 2) {
+                    ColumnDef c;
+                    c.name = t_[k].text;
+                    m.columns.push_back(c);
+                }
+                i = close;
+            }
             bodyAfterAs(m, i, e);
         } else {
             m.kind = Module::Kind::Trigger;

@@ -146,7 +146,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             for (auto& set : sets.resultSets)
                 for (auto& row : set.rows)
                     rows.rows.push_back(std::move(row));
-            result.rowsAffected += insertRows(st, rows);
+            if (!insertTriggered(st, rows, result))
+                result.rowsAffected += insertRows(st, rows);
             break;
         }
         case tsql::Statement::Kind::DefineModule:

@@ -5,6 +5,7 @@
 // out what SQLite cannot do in one statement (SELECT ... INTO, procedures,
 // table rebuilds, column rules); the engine runs single SQLite statements.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -126,6 +127,8 @@ private:
     void loadTriggers();
     void runTriggered(const tsql::Statement& st, const Literals& literals, BatchResult& result,
                       const std::string& event);
+    // INSERT ... EXEC into a table with triggers; false when it has none.
+    bool insertTriggered(const tsql::Statement& st, const ResultSet& rows, BatchResult& result);
     // ---- TOP ... WITH TIES or PERCENT, OUTPUT and MERGE (runner_idioms.cpp)
     // Keeps the rows TOP asks for and drops the ORDER BY keys that told ties.
     void keepTop(const tsql::Statement& st, const Literals& literals, ResultSet& rs);
@@ -165,6 +168,8 @@ private:
     // BEGIN TRAN, COMMIT, ROLLBACK [to a savepoint] and SAVE TRAN, counted
     // as SQL Server counts them: only the outermost COMMIT commits.
     void transaction(const tsql::Statement& st);
+    // Runs `undo` (a rollback) and gives the table variables back their rows.
+    void keepingTableVariables(const std::function<void()>& undo);
     // Drops the table variables declared after the first `keep`.
     void dropTableVariables(std::size_t keep);
     // The emptied work table of a table variable serves its DECLARE when it
@@ -207,6 +212,7 @@ private:
     Value returned_ = Value::null();  // what the last RETURN gave
     std::map<std::string, std::shared_ptr<const tsql::Module>> parsed_;  // by definition
     bool triggersLoaded_ = false;  // triggers_ read since the last change of triggers
+    long long dataVersion_ = -1;   // PRAGMA data_version when they were read
     std::map<std::string, std::vector<std::string>> triggers_;  // names by table, upper case
     std::set<std::string> captured_;       // tables whose rows this connection captures
     std::set<std::string> firing_;         // tables whose triggers run (they do not fire again)

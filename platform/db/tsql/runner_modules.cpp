@@ -223,9 +223,14 @@ void PlanRunner::defineModule(const tsql::Statement& st) {
             plan->statements[0].kind != tsql::Statement::Kind::Query)
             tsql::unsupported("a view that is not one SELECT", st.source);
         const std::string select = inlineLiterals(plan->statements[0].sql, shape.literals);
+        std::string columns;
+        for (const auto& c : m->columns)
+            columns += (columns.empty() ? " (" : ", ") + tsql::quoteName(c.name);
+        if (!columns.empty())
+            columns += ")";
         if (exists)
             engine_.direct("DROP VIEW main." + tsql::quoteName(m->name));
-        engine_.direct("CREATE VIEW main." + tsql::quoteName(m->name) + " AS " + select);
+        engine_.direct("CREATE VIEW main." + tsql::quoteName(m->name) + columns + " AS " + select);
         return;
     }
     if (m->kind == tsql::Module::Kind::Trigger) {
@@ -416,10 +421,12 @@ void PlanRunner::runModule(const tsql::Module& m, const std::vector<std::optiona
     // Whichever runner's batch called it, the body reads these variables.
     const VariablesInUse use(&variables_);
     BatchVariables outer = std::move(variables_);
-    std::vector<DbError> handling = std::move(handling_);
+    std::vector<DbError> handling = handling_;
     variables_ = BatchVariables();
     variables_.tranCount = tranCount_;
-    handling_.clear();
+    // Called from CATCH, the body still sees the error being handled.
+    if (!handling_.empty())
+        setCaught(&handling_.back());
     for (std::size_t k = 0; k < values.size(); ++k)
         if (values[k])
             variables_.set("@__ARG" + std::to_string(k + 1), *values[k]);
