@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <set>
 
 #include "platform/db/errors.h"
@@ -430,11 +431,38 @@ void PlanRunner::runModule(const tsql::Module& m, const std::vector<std::optiona
     for (std::size_t k = 0; k < values.size(); ++k)
         if (values[k])
             variables_.set("@__ARG" + std::to_string(k + 1), *values[k]);
+    // The caller's table variables of the names the body declares wait
+    // under other names while it runs.
+    std::vector<std::string> hidden;
+    const std::function<void(const std::vector<tsql::Statement>&)> declared =
+        [&](const std::vector<tsql::Statement>& list) {
+            for (const auto& s : list) {
+                const std::string name = tsql::upper(s.table);
+                if (s.kind == tsql::Statement::Kind::CreateTable && s.tableVariable &&
+                    std::find(hidden.begin(), hidden.end(), name) == hidden.end() &&
+                    std::any_of(tableVariables_.begin(), tableVariables_.end(),
+                                [&](const std::string& v) { return tsql::upper(v) == name; }))
+                    hidden.push_back(name);
+                declared(s.body);
+                declared(s.elseBody);
+            }
+        };
+    declared(plan->statements);
+    const std::string suffix = "@" + std::to_string(depth_);
+    auto rename = [&](const std::string& from, const std::string& to) {
+        identities_.erase(tsql::upper(from));
+        engine_.direct("ALTER TABLE temp." + tsql::quoteName(from) + " RENAME TO " +
+                       tsql::quoteName(to));
+    };
+    for (const auto& name : hidden)
+        rename(name, name + suffix);
     ++depth_;
     returned_ = Value::null();
     const std::size_t keep = tableVariables_.size();
     auto restore = [&] {
         dropTableVariables(keep);
+        for (const auto& name : hidden)
+            rename(name + suffix, name);
         variables_ = std::move(outer);
         handling_ = std::move(handling);
         --depth_;
