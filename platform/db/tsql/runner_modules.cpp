@@ -509,7 +509,18 @@ Value PlanRunner::callScalar(const std::string& name, const std::vector<Value>& 
     std::vector<std::optional<Value>> values(args.begin(), args.end());
     BatchResult ignored;
     runModule(*m, values, ignored, nullptr);
-    return returned_;
+    if (m->returns.name.empty() || returned_.isNull())
+        return returned_;
+    // The value takes the function's RETURNS type, as an assignment would.
+    BatchVariables result;
+    result.declare("@__RESULT", false);
+    result.set("@__RESULT", returned_);
+    const VariablesInUse use(&result);
+    const std::string convert = "SELECT tsql_convert(tsql_var('@__RESULT'), '" + m->returns.name +
+                                "', " + std::to_string(m->returns.length) + ", " +
+                                std::to_string(m->returns.scale) + ")";
+    const ResultSet rs = engine_.query(convert, {}, m->name, nullptr);
+    return rs.rows.empty() ? returned_ : rs.rows[0].at(0);
 }
 
 std::vector<std::vector<Value>> PlanRunner::callTable(const std::string& name,
