@@ -297,6 +297,15 @@ Statement execStatement(const Tokens& t, std::size_t i, std::size_t e, const std
         i += 2;
     }
     Emitter em(t, src, true, plan);
+    if (i < e && t[i].isSymbol("(")) {
+        // EXEC (text): dynamic SQL, a procedure without a name.
+        const std::size_t close = closeOf(t, i, e);
+        if (close != e)
+            refuse(102, "Incorrect syntax near '" + t[close].text + "'.", src);
+        st.sql = "SELECT " + em.region(i + 1, close - 1);
+        st.arguments.emplace_back();
+        return st;
+    }
     std::string name = em.tableName(i, e);
     st.name = name.substr(1, name.size() - 2);
     std::string values;

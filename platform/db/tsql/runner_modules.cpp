@@ -339,8 +339,31 @@ void PlanRunner::execProcedure(const tsql::Statement& st, const Literals& litera
         if (!rs.rows.empty())
             given = std::move(rs.rows[0]);
     }
-    std::string kind;
-    const std::string definition = moduleDefinition(st.name, &kind);
+    std::string kind, definition;
+    std::vector<tsql::Argument> arguments = st.arguments;
+    if (st.name.empty() || tsql::upper(st.name) == "SP_EXECUTESQL") {
+        // Dynamic SQL: the text runs as a procedure of its own, whose
+        // parameters sp_executesql declares in its second argument; a text
+        // that defines an object runs as the batch it is.
+        const std::string text = given.empty() ? std::string() : given[0].toText();
+        const tsql::Tokens tokens = tsql::tokenize(text);
+        if (std::string k, n; tsql::definesModule(tokens, 0, tokens.size(), k, n)) {
+            tsql::Shape shape;
+            const auto plan = plans_.get(text, shape);
+            for (const auto& s : plan->statements)
+                exec(s, shape.literals, result);
+            return;
+        }
+        const std::size_t fixed = std::min<std::size_t>(st.name.empty() ? 1 : 2, given.size());
+        definition = "CREATE PROCEDURE tsql_dynamic " +
+                     (fixed > 1 ? given[1].toText() : std::string()) + " AS\n" + text;
+        kind = "PROCEDURE";
+        given.erase(given.begin(), given.begin() + static_cast<long>(fixed));
+        arguments.erase(arguments.begin(),
+                        arguments.begin() + static_cast<long>(std::min(fixed, arguments.size())));
+    } else {
+        definition = moduleDefinition(st.name, &kind);
+    }
     if (definition.empty() || kind != "PROCEDURE") {
         const Procedure* p = findProcedure(st.name);
         if (!p)
@@ -354,7 +377,7 @@ void PlanRunner::execProcedure(const tsql::Statement& st, const Literals& litera
     std::vector<std::string> outputs(n);
     std::size_t g = 0, position = 0;
     bool named = false;
-    for (const auto& a : st.arguments) {
+    for (const auto& a : arguments) {
         std::optional<Value> v;
         if (!a.isDefault)
             v = g < given.size() ? given[g++] : Value::null();
