@@ -23,12 +23,14 @@ endfunction()
 # veldrano_test(NAME LABEL [WIDGETS] SOURCES ... LIBS ...)
 # One GoogleTest executable per test folder, labelled with its folder so that
 # `ctest -L db` runs just that folder. WIDGETS: the tests drive widgets, and
-# main makes the application before them and ends it after them.
+# main makes the application before them and ends it after them; they link
+# the shared test support (tests/support), compiled once for all of them.
 function(veldrano_test name label)
   cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
   if(ARG_WIDGETS)
-    add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/widgets_test_main.cpp)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Widgets GTest::gtest GTest::gmock)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} veldrano_test_support
+                          veldrano_widgets_test_main Qt6::Widgets GTest::gtest GTest::gmock)
   else()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)

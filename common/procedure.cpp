@@ -56,9 +56,15 @@ bool Procedure::step(const std::function<void()>& statement) {
 }
 
 void rollbackQuietly(db::Connection& cn) {
-    try {
+    releaseQuietly([&] {
         if (cn.transactionDepth() > 0)
             cn.rollbackTransaction();
+    });
+}
+
+void releaseQuietly(const std::function<void()>& part) noexcept {
+    try {
+        part();
     } catch (...) {
     }
 }

@@ -66,6 +66,10 @@ private:
 // and a second report would only hide the first.
 void rollbackQuietly(db::Connection& cn);
 
+// Runs one part of a release (a tab's, a pane's): what it raises is dropped,
+// so that every other part is still released when the window closes.
+void releaseQuietly(const std::function<void()>& part) noexcept;
+
 // Starts a command's transaction on cn as a step of p; abort rolls it back.
 void beginWhole(Procedure& p, db::Connection& cn);
 

@@ -173,6 +173,7 @@ std::string GeneradTab::lingua() const {
     return code;
 }
 
+// Reloads on every show: the other tabs may have changed what it describes.
 void GeneradTab::load() {
     Tab_Generad();
 }
@@ -183,12 +184,11 @@ void GeneradTab::clear() {
 }
 
 void GeneradTab::release() {
-    try {
+    common::releaseQuietly([&] {
         clear();
         if (calc_)
             calc_->Detach();
-    } catch (...) {
-    }
+    });
     calc_ = nullptr;
     generator_.reset();
 }

@@ -264,13 +264,12 @@ void DuplPane::newSearch() {
 void DuplPane::release() {
     // The page may be gone before the pane: its widgets with it.
     if (frameGuard_) {
-        try {
+        common::releaseQuietly([&] {
             QGRID_STRUTT_DESTI->SetDataSource(nullptr);
             QGRID_PREVIEW->SetDataSource(nullptr);
             for (auto* box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
                 box->SetConnection(nullptr);
-        } catch (...) {
-        }
+        });
     }
     common::ChiudiRecordset(rsStrutt_);
     common::ChiudiRecordset(rsPreview_);

@@ -1,8 +1,5 @@
 #include "itemcodes/artclifor_sql.h"
 
-#include <cctype>
-#include <cstdio>
-
 #include "common/value_helpers.h"
 
 namespace itemcodes {
@@ -70,24 +67,6 @@ std::string CreaSelectArtclifor(const std::string& workTable) {
 std::string SqlAddPrimaryKey(const std::string& workTable, const std::string& pkName) {
     return "ALTER TABLE " + workTable + " " + "ADD CONSTRAINT " + pkName +
            " PRIMARY KEY CLUSTERED (DITTA, ARTCLIFOR, TIPOCF, CLIFOR) ";
-}
-
-std::string WorkTableKeyName(const std::string& newId) {
-    std::string name;
-    for (char c : newId)
-        if (c != '{' && c != '}' && c != '-')
-            name += c;
-    // Blanks are not part of a name either; a NEWID() text holds none.
-    while (!name.empty() && std::isspace(static_cast<unsigned char>(name.back())))
-        name.pop_back();
-    return name.empty() ? std::string() : "PK" + name;
-}
-
-std::string WorkTableKeyNameAt(const db::DateTime& now) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "PK%04d%02d%02d%02d%02d%02d", now.year, now.month, now.day,
-                  now.hour, now.minute, now.second);
-    return buf;
 }
 
 std::string SqlCountArtclifor(const std::string& ditta, const std::string& codArt, int tipo) {

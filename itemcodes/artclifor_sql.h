@@ -22,10 +22,6 @@ inline constexpr const char* kOrdineArtclifor = " ORDER BY MG73_ARTCLIFOR.MG73_C
 
 // The work table's clustered primary key under the given constraint name.
 std::string SqlAddPrimaryKey(const std::string& workTable, const std::string& pkName);
-// "PK" + the 32 hexadecimal digits of a NEWID() text ("" when none are left).
-std::string WorkTableKeyName(const std::string& newId);
-// "PK" + the date and time as YYYYMMDDHHNNSS: the name when no NEWID() is read.
-std::string WorkTableKeyNameAt(const db::DateTime& now);
 
 // How many codes of the kind the item has (VerificaArtcliPresenti).
 std::string SqlCountArtclifor(const std::string& ditta, const std::string& codArt, int tipo);

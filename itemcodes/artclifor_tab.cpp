@@ -12,6 +12,7 @@
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "common/work_tables.h"
 #include "itemcodes/artclifor_sql.h"
 #include "itemcodes/artclifor_tab_parts.h"
 #include "itemcodes/articoli_variante.h"
@@ -28,11 +29,6 @@ namespace itemcodes {
 using namespace artclifor_parts;
 
 namespace {
-
-using common::NzNumero;
-using common::NzStringa;
-using common::NzValore;
-using common::Procedure;
 
 // A multi-line box keeps at most max characters, as a line edit would.
 void limitaLunghezza(QPlainTextEdit* box, int max) {
@@ -298,12 +294,8 @@ void ArtCliForTab::clear() {
 }
 
 void ArtCliForTab::release() {
-    try {
-        // Pending edits are saved or dropped as the user answers, never lost unasked.
-        DisattivaFrameworkArtclifor(true);
-    } catch (...) {
-        // Every release is attempted.
-    }
+    // Pending edits are saved or dropped as the user answers, never lost unasked.
+    common::releaseQuietly([&] { DisattivaFrameworkArtclifor(true); });
 }
 
 bool ArtCliForTab::AttivaFrameworkArtclifor() {
@@ -321,22 +313,7 @@ bool ArtCliForTab::AttivaFrameworkArtclifor() {
         cn.execute(CreaSelectTmpArtclifor(workTable_) +
                    ArtcliforFilter(ditta, tipo_.tipo, card().currentItem()));
     });
-    p.step([&] {
-        // Each session names its constraint anew: a fixed name would clash
-        // with another session's work table.
-        std::string nome;
-        try {
-            db::Recordset id;
-            id.open("SELECT NEWID() AS PKNAME ", cn);
-            if (id.recordCount() > 0) {
-                id.moveFirst();
-                nome = WorkTableKeyName(NzValore(id.value("PKNAME"), ""));
-            }
-        } catch (const std::exception&) {
-            // Named after the time instead.
-        }
-        pkName_ = nome.empty() ? WorkTableKeyNameAt(db::DateTime::now()) : nome;
-    });
+    p.step([&] { pkName_ = common::NewWorkTableKeyName(cn); });
     p.step([&] { cn.execute(SqlAddPrimaryKey(workTable_, pkName_)); });
     p.step([&] {
         sql_ = CreaSelectArtclifor(workTable_) + kOrdineArtclifor;
@@ -502,9 +479,10 @@ void ArtCliForTab::rendiAttivo(bool questo) {
     }
 }
 
-void ArtCliForTab::messaggio(const std::string& testo, long numero, int stile) {
+void ArtCliForTab::messaggio(const std::string& testo, long numero, int stile,
+                             const common::Parametri& parametri) {
     common::WindowServices& ws = card().services();
-    ws.VisualizzaMessaggio(testo, numero, stile, ws.TraduciTesto("Attenzione", 7757));
+    ws.VisualizzaMessaggio(testo, numero, stile, ws.TraduciTesto("Attenzione", 7757), parametri);
 }
 
 void ArtCliForTab::abilitaGestione(bool on) {

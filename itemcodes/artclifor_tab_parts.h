@@ -1,15 +1,20 @@
 #pragma once
 // What the two files of the customer and supplier item codes tab share: the
-// widths of the row editor's columns, today's date, whole numbers of values.
+// widths of the row editor's columns, today's date, whole numbers of values,
+// and the common names both use.
 
 #include <QDate>
 
+#include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "platform/db/value.h"
 
 namespace itemcodes::artclifor_parts {
 
 using common::NzNumero;
+using common::NzStringa;
+using common::NzValore;
+using common::Procedure;
 
 // Widths of the row editor's columns.
 inline constexpr int kLunghezzaOpzione = 40;

@@ -212,11 +212,10 @@ void ProgressiviTab::clear() {
 }
 
 void ProgressiviTab::release() {
-    try {
+    common::releaseQuietly([&] {
         if (QGRID_PROGRESSIVI)
             QGRID_PROGRESSIVI->SetDataSource(nullptr);
-    } catch (...) {
-    }
+    });
     common::ChiudiRecordset(st_->pivot);
     st_->costruzione.reset();
     st_->utility.reset();

@@ -2,7 +2,6 @@
 // joined with #TMP_COMBI (their descriptions and state), edited one at a
 // time through the record frame FME_COMBI.
 
-#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "common/work_tables.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/key_filters.h"
@@ -24,6 +24,7 @@
 #include "platform/db/recordset.h"
 #include "states/box_helpers.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 #include "states/stati_combinazione_tab.h"
 
 namespace states {
@@ -31,29 +32,6 @@ namespace states {
 using common::Procedure;
 
 namespace {
-
-std::string senzaSeparatori(std::string text) {
-    std::string out;
-    for (char c : text)
-        if (c != '{' && c != '}' && c != '-')
-            out += c;
-    return out;
-}
-
-// A new identifier from the database ("" when it cannot give one).
-std::string nuovoIdentificativo(db::Connection& cn) {
-    try {
-        db::Recordset rs;
-        rs.open("SELECT NEWID() AS PKNAME ", cn);
-        if (rs.recordCount() > 0) {
-            rs.moveFirst();
-            return common::NzStringa(rs.value("PKNAME"));
-        }
-    } catch (const std::exception&) {
-        cn.clearErrors();
-    }
-    return "";
-}
 
 std::string testoBox(const controls::LookupBox* box) {
     return common::NzValore(db::Value(box->Text().toStdString()), "");
@@ -158,63 +136,17 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         r2 = testoBox(TXT_RAGGR6_2);
     });
     p.step([&] { Configura_QGRID_COMBI(); });
-    const std::string where = "WHERE MG5W_DITTA_CG18 = " + ditta + " AND MG5W_CODART_MG66 " +
-                              condArt() +
-                              " AND MG5W_TIPODEFAULT IS NULL AND MG5W_CODICEVAR1_MG5F = '" +
-                              varA() + "' AND MG5W_CODICEVAR2_MG5F = '" + varB() + "' ";
     p.step([&] { ws.EliminaTabellaTemp("#TMP_COMBI"); });
     p.step([&] {
         const std::string& raggrA = primoMinore ? r1 : r2;
         const std::string& raggrB = primoMinore ? r2 : r1;
-        cn.execute(
-            "SELECT MG5W_DITTA_CG18 AS DITTA, MG5W_OPZIONE1_MG5E AS OPZIONE1, MG5W_OPZIONE2_MG5E "
-            "AS OPZIONE2, MG5W_OPZIONE1_MG5E + MG5W_OPZIONE2_MG5E AS CHIAVE,\n"
-            "       (CASE WHEN MG5H_1.MG5H_DESCR IS NULL THEN MG5E_1.MG5E_DESCR ELSE "
-            "MG5H_1.MG5H_DESCR END) DESCR_OPZIONE1,\n"
-            "       (CASE WHEN MG5H_2.MG5H_DESCR IS NULL THEN MG5E_2.MG5E_DESCR ELSE "
-            "MG5H_2.MG5H_DESCR END) DESCR_OPZIONE2,\n"
-            "       MG5V_CODICE AS CODICE_STATO, MG5V_DESCR AS DESCRI_STATO\n"
-            "INTO #TMP_COMBI\n"
-            "FROM MG5W_PROVSTATI\n"
-            "INNER JOIN MG5E_OPZIONI AS MG5E_1 ON MG5E_1.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND "
-            "MG5E_1.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5E_1.MG5E_OPZIONE = "
-            "MG5W_OPZIONE1_MG5E\n"
-            "LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_1 ON MG5H_1.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 "
-            "AND MG5H_1.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5H_1.MG5H_RAGGR_MG5G = '" +
-            raggrA +
-            "' AND MG5H_1.MG5H_OPZIONE_MG5E = MG5W_OPZIONE1_MG5E\n"
-            "INNER JOIN MG5E_OPZIONI AS MG5E_2 ON MG5E_2.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND "
-            "MG5E_2.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5E_2.MG5E_OPZIONE = "
-            "MG5W_OPZIONE2_MG5E\n"
-            "LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_2 ON MG5H_2.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 "
-            "AND MG5H_2.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5H_2.MG5H_RAGGR_MG5G = '" +
-            raggrB +
-            "' AND MG5H_2.MG5H_OPZIONE_MG5E = MG5W_OPZIONE2_MG5E\n"
-            "INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V\n" +
-            where);
+        cn.execute(sqlCombinationRows(ditta, condArt(), varA(), varB(), raggrA, raggrB));
     });
+    p.step([&] { cn.execute(sqlCombinationOptionColumn("OPZIONE1")); });
+    p.step([&] { cn.execute(sqlCombinationOptionColumn("OPZIONE2")); });
+    p.step([&] { cn.execute(sqlCombinationKey(common::NewWorkTableKeyName(cn))); });
     p.step([&] {
-        cn.execute(
-            "ALTER TABLE #TMP_COMBI ALTER COLUMN OPZIONE1 CHAR(20) COLLATE DATABASE_DEFAULT NOT "
-            "NULL");
-    });
-    p.step([&] {
-        cn.execute(
-            "ALTER TABLE #TMP_COMBI ALTER COLUMN OPZIONE2 CHAR(20) COLLATE DATABASE_DEFAULT NOT "
-            "NULL");
-    });
-    p.step([&] {
-        std::string pk = "PK" + senzaSeparatori(nuovoIdentificativo(cn));
-        if (pk == "PK")
-            pk += QDateTime::currentDateTime().toString("yyyyMMddHHmmss").toStdString();
-        cn.execute("ALTER TABLE #TMP_COMBI ADD CONSTRAINT " + pk +
-                   " PRIMARY KEY CLUSTERED (DITTA, OPZIONE1, OPZIONE2) ");
-    });
-    p.step([&] {
-        sqlCombi_ =
-            "SELECT * FROM MG5W_PROVSTATI INNER JOIN #TMP_COMBI ON DITTA = MG5W_DITTA_CG18 AND "
-            "OPZIONE1 = MG5W_OPZIONE1_MG5E AND OPZIONE2 = MG5W_OPZIONE2_MG5E " +
-            where + "ORDER BY MG5W_OPZIONE1_MG5E, MG5W_OPZIONE2_MG5E";
+        sqlCombi_ = sqlCombinationList(ditta, condArt(), varA(), varB());
         auto rs = std::make_unique<db::Recordset>();
         rs->open(sqlCombi_, cn);
         rsCombi_ = std::move(rs);
@@ -346,7 +278,7 @@ void StatiCombinazioneTab::FME_COMBI_AfterAddNew(bool success) {
         rs.setValue("MG5W_DITTA_CG18", common::NzNumero(db::Value(card().companyCode())));
         rs.setValue("MG5W_CODICEVAR1_MG5F", varA());
         rs.setValue("MG5W_CODICEVAR2_MG5F", varB());
-        rs.setValue("CHIAVE", nuovoIdentificativo(card().connection()));
+        rs.setValue("CHIAVE", common::NewId(card().connection()));
         if (ambito() == kSingola)
             rs.setValue("MG5W_CODART_MG66", card().currentItem());
     });
@@ -406,13 +338,9 @@ void StatiCombinazioneTab::FME_COMBI_ValidateRecord(QWidget*& invalid, bool&) {
         const std::string opzB = common::NzStringa(rs.value("MG5W_OPZIONE2_MG5E"));
         db::Recordset doppie;
         doppie.open(
-            "SELECT MG5W_IDPROV FROM MG5W_PROVSTATI WITH (NOLOCK) WHERE MG5W_DITTA_CG18 = " +
-                card().companyCode() + " AND MG5W_CODART_MG66 " + condArt() +
-                " AND MG5W_CODICEVAR1_MG5F = '" + varA() + "' AND MG5W_OPZIONE1_MG5E = '" +
-                common::RaddoppiaApici(opzA) + "' AND MG5W_CODICEVAR2_MG5F = '" + varB() +
-                "' AND MG5W_OPZIONE2_MG5E = '" + common::RaddoppiaApici(opzB) +
-                "' AND MG5W_TIPODEFAULT IS NULL" +
-                (id.isEmptyOrNull() ? std::string() : " AND MG5W_IDPROV <> " + id.toText()),
+            sqlOtherCombinations(card().companyCode(), condArt(), varA(),
+                                 common::RaddoppiaApici(opzA), varB(), common::RaddoppiaApici(opzB),
+                                 id.isEmptyOrNull() ? std::string() : id.toText()),
             card().connection());
         if (doppie.recordCount() > 0)
             rifiuta(TXT_OPZIONE1,
@@ -489,15 +417,8 @@ void StatiCombinazioneTab::FME_COMBI_BeforeDelete(bool& cancel) {
         const std::string opz1 = common::NzStringa(rs.value("MG5W_OPZIONE1_MG5E"));
         const std::string opz2 = common::NzStringa(rs.value("MG5W_OPZIONE2_MG5E"));
         const std::string artRiga = common::NzValore(rs.value("MG5W_CODART_MG66"), "");
-        const std::string condArtRiga = artRiga.empty()
-                                            ? " AND MG5W_CODART_MG66 IS NULL"
-                                            : " AND MG5W_CODART_MG66 = '" + artRiga + "'";
         card().connection().execute(
-            "DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = " + ditta +
-            " AND MG5W_CODICEVAR1_MG5F = '" + varA() + "' AND MG5W_OPZIONE1_MG5E = '" + opz1 +
-            "' AND MG5W_CODICEVAR2_MG5F = '" + varB() + "' AND MG5W_OPZIONE2_MG5E = '" + opz2 +
-            "'" + condArtRiga + "\nDELETE FROM #TMP_COMBI WHERE DITTA = " + ditta +
-            " AND OPZIONE1 = '" + opz1 + "' AND OPZIONE2 = '" + opz2 + "'");
+            sqlDeleteCombination(ditta, varA(), opz1, varB(), opz2, artRiga));
         cancel = true;
     });
     p.step([&] { RicaricaCombi(); });

@@ -16,6 +16,7 @@
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 
 namespace states {
 
@@ -236,17 +237,15 @@ bool WriteStateBlock(common::ItemCard& card, const StateTarget& d, const StateBl
         p.step([&] { riga = d.riga(c.riga, c.campo); });
         if (!riga)
             continue;
-        p.step([&] { cn.execute("DELETE FROM " + riga->tabella + riga->condizione); });
+        p.step([&] { cn.execute(sqlDeleteStateRow(riga->tabella, riga->condizione)); });
         if (statoVuoto(c.stato))
             continue;
         p.step([&] {
-            std::string campi, valori;
-            for (const auto& [campo, valore] : riga->nuova) {
-                campi += campo + ", ";
-                valori += letterale(valore) + ", ";
-            }
-            cn.execute("INSERT INTO " + riga->tabella + " (" + campi + riga->campoStato +
-                       ") VALUES (" + valori + letterale(StateNumber(c.stato)) + ")");
+            std::vector<std::pair<std::string, std::string>> colonne;
+            for (const auto& [campo, valore] : riga->nuova)
+                colonne.emplace_back(campo, letterale(valore));
+            colonne.emplace_back(riga->campoStato, letterale(StateNumber(c.stato)));
+            cn.execute(sqlInsertStateRow(riga->tabella, colonne));
         });
     }
     return common::commitWhole(p, cn);
@@ -263,9 +262,14 @@ void PasteStates(common::ItemCard& card, const StateTarget& d, const exchange::T
         std::string elenco;
         for (std::size_t i = 0; i < blocco.rifiutate.size() && i < kRifiutateMostrate; ++i)
             elenco += "\n" + blocco.rifiutate[i];
-        if (blocco.rifiutate.size() > kRifiutateMostrate)
+        if (blocco.rifiutate.size() > kRifiutateMostrate) {
+            // "e altre" agrees with the cells it counts: one more is "un'altra".
+            static constexpr common::CountNoun kAltre{91629, "... e un'altra", 91630,
+                                                      "... e altre %1"};
             elenco +=
-                "\n... e altre " + std::to_string(blocco.rifiutate.size() - kRifiutateMostrate);
+                "\n" + card.services().CountText(
+                           static_cast<long>(blocco.rifiutate.size() - kRifiutateMostrate), kAltre);
+        }
         messaggio(card, "Alcune celle non vengono scritte:%1", 91904,
                   common::vbOKOnly + common::vbExclamation, {elenco});
     }

@@ -5,18 +5,20 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_services.h"
+#include "states/states_sql.h"
 
 namespace states {
 
 db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
                      const db::Value& stato) {
     if (statoVuoto(stato)) {
-        p.step([&] { card.connection().execute("DELETE FROM " + riga.tabella + riga.condizione); });
+        p.step(
+            [&] { card.connection().execute(sqlDeleteStateRow(riga.tabella, riga.condizione)); });
         return db::Value::null();
     }
     db::Recordset rs;
     db::Value prima = db::Value::null();
-    p.step([&] { rs.open("SELECT * FROM " + riga.tabella + riga.condizione, card.connection()); });
+    p.step([&] { rs.open(sqlStateRow(riga.tabella, riga.condizione), card.connection()); });
     p.step([&] {
         if (rs.recordCount() > 0) {
             rs.moveFirst();

@@ -179,6 +179,127 @@ std::string sqlPairDefaultCondition(const std::string& ditta, const std::string&
            "' AND MG5W_TIPODEFAULT = 1";
 }
 
+std::string sqlVariantStateCondition(const std::string& ditta, const std::string& condArt,
+                                     const std::string& variant, const std::string& raggr,
+                                     const std::string& option) {
+    const std::string condRaggr = raggr.empty() ? "IS NULL" : "= '" + raggr + "'";
+    const std::string condOption = option.empty() ? "IS NULL" : "= '" + option + "'";
+    return " WHERE MG5W_DITTA_CG18 = " + ditta + " AND MG5W_CODART_MG66 " + condArt +
+           " AND MG5W_CODICEVAR1_MG5F = '" + variant + "' AND MG5W_RAGGR1_MG5G " + condRaggr +
+           " AND MG5W_OPZIONE1_MG5E " + condOption +
+           " AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND "
+           "MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL";
+}
+
+std::string sqlSeasonStateCondition(const std::string& ditta, const std::string& idSeason,
+                                    const std::string& variant, const std::string& codArt,
+                                    const std::string& raggr, const std::string& option) {
+    return " WHERE MG5U_DITTA_CG18 = " + ditta + " AND MG5U_IDSTAGIONE_MG5T = " + idSeason +
+           " AND MG5U_CODICEVAR_MG5F = '" + variant + "' AND MG5U_CODART_MG66 = '" + codArt +
+           "' AND MG5U_RAGGR_MG5G " + (raggr.empty() ? "IS NULL" : "= '" + raggr + "'") +
+           " AND MG5U_OPZIONE_MG5E = '" + option + "'";
+}
+
+std::string sqlStateRow(const std::string& table, const std::string& condition) {
+    return "SELECT * FROM " + table + condition;
+}
+
+std::string sqlDeleteStateRow(const std::string& table, const std::string& condition) {
+    return "DELETE FROM " + table + condition;
+}
+
+std::string sqlInsertStateRow(const std::string& table,
+                              const std::vector<std::pair<std::string, std::string>>& columns) {
+    std::string names, values;
+    for (const auto& [name, literal] : columns) {
+        names += (names.empty() ? "" : ", ") + name;
+        values += (values.empty() ? "" : ", ") + literal;
+    }
+    return "INSERT INTO " + table + " (" + names + ") VALUES (" + values + ")";
+}
+
+namespace {
+
+std::string combinationWhere(const std::string& ditta, const std::string& condArt,
+                             const std::string& varA, const std::string& varB) {
+    return "WHERE MG5W_DITTA_CG18 = " + ditta + " AND MG5W_CODART_MG66 " + condArt +
+           " AND MG5W_TIPODEFAULT IS NULL AND MG5W_CODICEVAR1_MG5F = '" + varA +
+           "' AND MG5W_CODICEVAR2_MG5F = '" + varB + "' ";
+}
+
+}  // namespace
+
+std::string sqlCombinationRows(const std::string& ditta, const std::string& condArt,
+                               const std::string& varA, const std::string& varB,
+                               const std::string& raggrA, const std::string& raggrB) {
+    return "SELECT MG5W_DITTA_CG18 AS DITTA, MG5W_OPZIONE1_MG5E AS OPZIONE1, MG5W_OPZIONE2_MG5E "
+           "AS OPZIONE2, MG5W_OPZIONE1_MG5E + MG5W_OPZIONE2_MG5E AS CHIAVE,\n"
+           "       (CASE WHEN MG5H_1.MG5H_DESCR IS NULL THEN MG5E_1.MG5E_DESCR ELSE "
+           "MG5H_1.MG5H_DESCR END) DESCR_OPZIONE1,\n"
+           "       (CASE WHEN MG5H_2.MG5H_DESCR IS NULL THEN MG5E_2.MG5E_DESCR ELSE "
+           "MG5H_2.MG5H_DESCR END) DESCR_OPZIONE2,\n"
+           "       MG5V_CODICE AS CODICE_STATO, MG5V_DESCR AS DESCRI_STATO\n"
+           "INTO #TMP_COMBI\n"
+           "FROM MG5W_PROVSTATI\n"
+           "INNER JOIN MG5E_OPZIONI AS MG5E_1 ON MG5E_1.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND "
+           "MG5E_1.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5E_1.MG5E_OPZIONE = "
+           "MG5W_OPZIONE1_MG5E\n"
+           "LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_1 ON MG5H_1.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 "
+           "AND MG5H_1.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5H_1.MG5H_RAGGR_MG5G = '" +
+           raggrA +
+           "' AND MG5H_1.MG5H_OPZIONE_MG5E = MG5W_OPZIONE1_MG5E\n"
+           "INNER JOIN MG5E_OPZIONI AS MG5E_2 ON MG5E_2.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND "
+           "MG5E_2.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5E_2.MG5E_OPZIONE = "
+           "MG5W_OPZIONE2_MG5E\n"
+           "LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_2 ON MG5H_2.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 "
+           "AND MG5H_2.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5H_2.MG5H_RAGGR_MG5G = '" +
+           raggrB +
+           "' AND MG5H_2.MG5H_OPZIONE_MG5E = MG5W_OPZIONE2_MG5E\n"
+           "INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V\n" +
+           combinationWhere(ditta, condArt, varA, varB);
+}
+
+std::string sqlCombinationOptionColumn(const std::string& column) {
+    return "ALTER TABLE #TMP_COMBI ALTER COLUMN " + column +
+           " CHAR(20) COLLATE DATABASE_DEFAULT NOT NULL";
+}
+
+std::string sqlCombinationKey(const std::string& keyName) {
+    return "ALTER TABLE #TMP_COMBI ADD CONSTRAINT " + keyName +
+           " PRIMARY KEY CLUSTERED (DITTA, OPZIONE1, OPZIONE2) ";
+}
+
+std::string sqlCombinationList(const std::string& ditta, const std::string& condArt,
+                               const std::string& varA, const std::string& varB) {
+    return "SELECT * FROM MG5W_PROVSTATI INNER JOIN #TMP_COMBI ON DITTA = MG5W_DITTA_CG18 AND "
+           "OPZIONE1 = MG5W_OPZIONE1_MG5E AND OPZIONE2 = MG5W_OPZIONE2_MG5E " +
+           combinationWhere(ditta, condArt, varA, varB) +
+           "ORDER BY MG5W_OPZIONE1_MG5E, MG5W_OPZIONE2_MG5E";
+}
+
+std::string sqlOtherCombinations(const std::string& ditta, const std::string& condArt,
+                                 const std::string& varA, const std::string& optionA,
+                                 const std::string& varB, const std::string& optionB,
+                                 const std::string& id) {
+    return "SELECT MG5W_IDPROV FROM MG5W_PROVSTATI WITH (NOLOCK) WHERE MG5W_DITTA_CG18 = " + ditta +
+           " AND MG5W_CODART_MG66 " + condArt + " AND MG5W_CODICEVAR1_MG5F = '" + varA +
+           "' AND MG5W_OPZIONE1_MG5E = '" + optionA + "' AND MG5W_CODICEVAR2_MG5F = '" + varB +
+           "' AND MG5W_OPZIONE2_MG5E = '" + optionB + "' AND MG5W_TIPODEFAULT IS NULL" +
+           (id.empty() ? std::string() : " AND MG5W_IDPROV <> " + id);
+}
+
+std::string sqlDeleteCombination(const std::string& ditta, const std::string& varA,
+                                 const std::string& optionA, const std::string& varB,
+                                 const std::string& optionB, const std::string& codArt) {
+    const std::string condArt = codArt.empty() ? " AND MG5W_CODART_MG66 IS NULL"
+                                               : " AND MG5W_CODART_MG66 = '" + codArt + "'";
+    return "DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = " + ditta +
+           " AND MG5W_CODICEVAR1_MG5F = '" + varA + "' AND MG5W_OPZIONE1_MG5E = '" + optionA +
+           "' AND MG5W_CODICEVAR2_MG5F = '" + varB + "' AND MG5W_OPZIONE2_MG5E = '" + optionB +
+           "'" + condArt + "\nDELETE FROM #TMP_COMBI WHERE DITTA = " + ditta + " AND OPZIONE1 = '" +
+           optionA + "' AND OPZIONE2 = '" + optionB + "'";
+}
+
 std::string sqlGroupingStates(const std::string& ditta, const std::string& codArt,
                               const std::string& variant, bool singleItem) {
     const std::string itemCondition =

@@ -5,6 +5,8 @@
 // "IS NULL").
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace states {
 
@@ -62,6 +64,43 @@ std::string sqlPairDefaultState(const std::string& ditta, const std::string& con
                                 const std::string& varA, const std::string& varB);
 std::string sqlPairDefaultCondition(const std::string& ditta, const std::string& condArt,
                                     const std::string& varA, const std::string& varB);
+// The condition of a one-variant state: the whole variant, a grouping, or an
+// option (raggr and option empty when not given).
+std::string sqlVariantStateCondition(const std::string& ditta, const std::string& condArt,
+                                     const std::string& variant, const std::string& raggr,
+                                     const std::string& option);
+// The condition of the state of an option of an item in a season.
+std::string sqlSeasonStateCondition(const std::string& ditta, const std::string& idSeason,
+                                    const std::string& variant, const std::string& codArt,
+                                    const std::string& raggr, const std::string& option);
+
+// One state assignment's row, found by a condition (" WHERE ..."): read,
+// deleted, or added with its columns as (name, literal) pairs.
+std::string sqlStateRow(const std::string& table, const std::string& condition);
+std::string sqlDeleteStateRow(const std::string& table, const std::string& condition);
+std::string sqlInsertStateRow(const std::string& table,
+                              const std::vector<std::pair<std::string, std::string>>& columns);
+
+// The combinations of a pair of variants into #TMP_COMBI, with the option
+// descriptions of each variant's grouping; their key, and the list the
+// combination frame edits (both tables joined, in option order).
+std::string sqlCombinationRows(const std::string& ditta, const std::string& condArt,
+                               const std::string& varA, const std::string& varB,
+                               const std::string& raggrA, const std::string& raggrB);
+std::string sqlCombinationOptionColumn(const std::string& column);
+std::string sqlCombinationKey(const std::string& keyName);
+std::string sqlCombinationList(const std::string& ditta, const std::string& condArt,
+                               const std::string& varA, const std::string& varB);
+// Other rows of the same pair of options (id: the row's own, "" when new).
+std::string sqlOtherCombinations(const std::string& ditta, const std::string& condArt,
+                                 const std::string& varA, const std::string& optionA,
+                                 const std::string& varB, const std::string& optionB,
+                                 const std::string& id);
+// A combination's state and its line of #TMP_COMBI, in one batch; codArt ""
+// for the row of every item.
+std::string sqlDeleteCombination(const std::string& ditta, const std::string& varA,
+                                 const std::string& optionA, const std::string& varB,
+                                 const std::string& optionB, const std::string& codArt);
 
 // The states of a variant's groupings into #TMP_STATIRAGGR: the "all" row
 // first, then the item's grouping (one item) or every grouping (all items).

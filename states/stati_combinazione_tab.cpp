@@ -20,6 +20,7 @@
 #include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/band_header.h"
@@ -56,6 +57,7 @@ void StatiCombinazioneTab::build(QWidget* page) {
     LBL_AVVISO->setWordWrap(true);
     LBL_AVVISO->setStyleSheet(QStringLiteral("color: #8a4b00;"));
     LBL_AVVISO->hide();
+    controls::KeepPlaceWhenHidden(LBL_AVVISO, 2);
     root->addWidget(LBL_AVVISO);
     buildGrid(page);
     root->addWidget(AREA_GRIGLIA, 1);
@@ -136,6 +138,8 @@ QLayout* StatiCombinazioneTab::buildSelectors(QWidget* page) {
     IMG_KO->setToolTip(QStringLiteral("Stato non attivo"));
     IMG_OK->hide();
     IMG_KO->hide();
+    controls::KeepPlaceWhenHidden(IMG_OK);
+    controls::KeepPlaceWhenHidden(IMG_KO);
     indicators->addWidget(IMG_OK);
     indicators->addWidget(IMG_KO);
     grid->addLayout(indicators, 3, 2, 1, 3);
@@ -221,7 +225,7 @@ void StatiCombinazioneTab::clear() {
 }
 
 void StatiCombinazioneTab::release() {
-    try {
+    common::releaseQuietly([&] {
         scollegaGriglia();
         if (frame_)
             frame_->Release();
@@ -232,8 +236,7 @@ void StatiCombinazioneTab::release() {
             GRIDNAV_COMBI->SetFrame(nullptr);
             GRIDNAV_COMBI->SetGrid(nullptr);
         }
-    } catch (...) {
-    }
+    });
     common::ChiudiRecordset(rsCombi_);
     common::ChiudiRecordset(rsCross_);
 }
@@ -243,6 +246,7 @@ void StatiCombinazioneTab::scollegaGriglia() {
         GRDX_COMBINAZIONI->SetDataSource(nullptr);
 }
 
+// Reloads on every show (states change in the other tabs); lists per item.
 void StatiCombinazioneTab::load() {
     const bool nuovoArticolo = !card().isLoaded(index());
     Procedure p(card(), loaderName());

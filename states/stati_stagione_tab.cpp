@@ -12,6 +12,7 @@
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_grid.h"
@@ -89,6 +90,7 @@ void StatiStagioneTab::build(QWidget* page) {
     LBL_AVVISO4->setObjectName("LBL_AVVISO4");
     LBL_AVVISO4->setStyleSheet(QStringLiteral("color: #8a4b00;"));
     LBL_AVVISO4->hide();
+    controls::KeepPlaceWhenHidden(LBL_AVVISO4);
     root->addWidget(LBL_AVVISO4);
     GRDX_STATI_STAGIONI = new StateGrid(page);
     GRDX_STATI_STAGIONI->setObjectName("GRDX_STATI_STAGIONI");
@@ -121,11 +123,10 @@ void StatiStagioneTab::clear() {
 }
 
 void StatiStagioneTab::release() {
-    try {
+    common::releaseQuietly([&] {
         if (GRDX_STATI_STAGIONI)
             GRDX_STATI_STAGIONI->SetDataSource(nullptr);
-    } catch (...) {
-    }
+    });
     common::ChiudiRecordset(rsStagioni_);
 }
 
@@ -281,12 +282,9 @@ RigaStato StatiStagioneTab::rigaStagione(const std::string& opzione) const {
     RigaStato riga;
     riga.tabella = "MG5U_VARSTAG";
     riga.campoStato = "MG5U_IDSTATOVAR_MG5V";
-    riga.condizione = " WHERE MG5U_DITTA_CG18 = " + card().companyCode() +
-                      " AND MG5U_IDSTAGIONE_MG5T = " + StateNumber(idStagione_).toText() +
-                      " AND MG5U_CODICEVAR_MG5F = '" + var_ + "' AND MG5U_CODART_MG66 = '" +
-                      card().currentItem() + "' AND MG5U_RAGGR_MG5G " +
-                      (raggr_.empty() ? "IS NULL" : "= '" + raggr_ + "'") +
-                      " AND MG5U_OPZIONE_MG5E = '" + opzione + "'";
+    riga.condizione =
+        sqlSeasonStateCondition(card().companyCode(), StateNumber(idStagione_).toText(), var_,
+                                card().currentItem(), raggr_, opzione);
     riga.nuova = {{"MG5U_DITTA_CG18", common::NzNumero(db::Value(card().companyCode()))},
                   {"MG5U_IDSTAGIONE_MG5T", StateNumber(idStagione_)},
                   {"MG5U_CODICEVAR_MG5F", var_},

@@ -11,6 +11,7 @@
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
 #include "platform/controls/split_region.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_grid.h"
@@ -54,6 +55,7 @@ void StatiVarianteTab::build(QWidget* page) {
     LBL_AVVISO5->setObjectName("LBL_AVVISO5");
     LBL_AVVISO5->setStyleSheet(QStringLiteral("color: #8a4b00;"));
     LBL_AVVISO5->hide();
+    controls::KeepPlaceWhenHidden(LBL_AVVISO5);
     root->addWidget(LBL_AVVISO5);
 
     SplitRegion5 = new controls::SplitRegion(Qt::Vertical, page);
@@ -107,13 +109,12 @@ void StatiVarianteTab::clear() {
 }
 
 void StatiVarianteTab::release() {
-    try {
+    common::releaseQuietly([&] {
         if (GRDX_STATI_RAGGR)
             GRDX_STATI_RAGGR->SetDataSource(nullptr);
         if (GRDX_STATI_OPZIONI)
             GRDX_STATI_OPZIONI->SetDataSource(nullptr);
-    } catch (...) {
-    }
+    });
     common::ChiudiRecordset(rsRaggr_);
     common::ChiudiRecordset(rsOpzioni_);
 }
@@ -308,17 +309,11 @@ namespace {
 // The one-variant state row the current row of a grid stands for.
 RigaStato rigaVariante(common::ItemCard& card, int ambito, const std::string& var,
                        const std::string& raggr, const std::string& opzione) {
-    const std::string condRaggr = raggr.empty() ? "IS NULL" : "= '" + raggr + "'";
-    const std::string condOpzione = opzione.empty() ? "IS NULL" : "= '" + opzione + "'";
     RigaStato riga;
     riga.tabella = "MG5W_PROVSTATI";
     riga.campoStato = "MG5W_IDSTATOVAR_MG5V";
-    riga.condizione = " WHERE MG5W_DITTA_CG18 = " + card.companyCode() + " AND MG5W_CODART_MG66 " +
-                      CondArt(ambito, card.currentItem()) + " AND MG5W_CODICEVAR1_MG5F = '" + var +
-                      "' AND MG5W_RAGGR1_MG5G " + condRaggr + " AND MG5W_OPZIONE1_MG5E " +
-                      condOpzione +
-                      " AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_RAGGR2_MG5G IS NULL AND "
-                      "MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL";
+    riga.condizione = sqlVariantStateCondition(
+        card.companyCode(), CondArt(ambito, card.currentItem()), var, raggr, opzione);
     riga.nuova = {{"MG5W_DITTA_CG18", common::NzNumero(db::Value(card.companyCode()))},
                   {"MG5W_CODICEVAR1_MG5F", var}};
     if (ambito == kSingola)

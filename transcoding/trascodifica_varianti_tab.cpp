@@ -258,10 +258,7 @@ void TrascodificaVariantiTab::clear() {
 }
 
 void TrascodificaVariantiTab::release() {
-    try {
-        ChiudiFrameworkTrascf();
-    } catch (...) {
-    }
+    common::releaseQuietly([&] { ChiudiFrameworkTrascf(); });
 }
 
 void TrascodificaVariantiTab::firstActivation() {

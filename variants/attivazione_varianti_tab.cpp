@@ -279,12 +279,11 @@ void AttivazioneVariantiTab::clear() {
 }
 
 void AttivazioneVariantiTab::release() {
-    try {
+    common::releaseQuietly([&] {
         if (FME_VARIANTI)
             FME_VARIANTI->Reset();
         ChiudiFrameworkVarianti();
-    } catch (...) {
-    }
+    });
 }
 
 void AttivazioneVariantiTab::itemShown() {

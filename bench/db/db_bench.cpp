@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <sqlite3.h>
 
 #include <cstdio>
 #include <cstring>
@@ -17,13 +16,11 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
-#include <variant>
 #include <vector>
 
+#include "bench/support/native_sqlite.h"
 #include "demo/demo_database.h"
 #include "platform/db/connection.h"
-#include "platform/db/sqlite/sqlite_functions.h"
 #include "platform/db/tsql/plan.h"
 
 namespace {
@@ -243,58 +240,8 @@ db::Connection& adapter() {
     return *c;
 }
 
-// A plain SQLite connection to the same file with the collations the
-// tables declare, its statements prepared once.
-class Native {
-public:
-    Native() {
-        if (sqlite3_open_v2(databasePath().c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) !=
-            SQLITE_OK)
-            throw std::runtime_error(sqlite3_errmsg(db_));
-        db::sqlite::registerFunctions(db_);
-    }
-    using Cell = std::variant<std::monostate, long long, double, std::string>;
-    // Runs a statement and reads every value of every row.
-    std::size_t run(const std::string& sql) {
-        sqlite3_stmt*& st = statements_[sql];
-        if (!st && sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            throw std::runtime_error(sqlite3_errmsg(db_) + std::string(" in ") + sql);
-        std::vector<std::vector<Cell>> rows;
-        const int n = sqlite3_column_count(st);
-        int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            std::vector<Cell> row(static_cast<std::size_t>(n));
-            for (int i = 0; i < n; ++i) {
-                switch (sqlite3_column_type(st, i)) {
-                    case SQLITE_INTEGER:
-                        row[static_cast<std::size_t>(i)] = sqlite3_column_int64(st, i);
-                        break;
-                    case SQLITE_FLOAT:
-                        row[static_cast<std::size_t>(i)] = sqlite3_column_double(st, i);
-                        break;
-                    case SQLITE_NULL:
-                        break;
-                    default:
-                        row[static_cast<std::size_t>(i)] =
-                            std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
-                                        static_cast<std::size_t>(sqlite3_column_bytes(st, i)));
-                }
-            }
-            rows.push_back(std::move(row));
-        }
-        sqlite3_reset(st);
-        if (rc != SQLITE_DONE)
-            throw std::runtime_error(sqlite3_errmsg(db_) + std::string(" in ") + sql);
-        return rows.size();
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-    std::unordered_map<std::string, sqlite3_stmt*> statements_;
-};
-
-Native& native() {
-    static Native* n = new Native;
+benchsupport::NativeSqlite& native() {
+    static auto* n = new benchsupport::NativeSqlite(databasePath());
     return *n;
 }
 
@@ -306,7 +253,7 @@ void BM_Adapter(benchmark::State& state, const Case* c) {
 }
 
 void BM_Native(benchmark::State& state, const Case* c) {
-    Native& n = native();
+    auto& n = native();
     for (auto _ : state)
         for (const auto& sql : c->native)
             benchmark::DoNotOptimize(n.run(sql));

@@ -5,7 +5,6 @@
 // every row read out as the recordsets do).
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <QApplication>
 #include <cstdio>
@@ -15,11 +14,10 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
-#include <variant>
 #include <vector>
 
 #include "bench/support/bench_runner.h"
+#include "bench/support/native_sqlite.h"
 #include "demo/demo_database.h"
 #include "groupings/composizione_raggruppamento.h"
 #include "groupings/gestione_varianti_tab.h"
@@ -27,7 +25,6 @@
 #include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
-#include "platform/db/sqlite/sqlite_functions.h"
 #include "tests/support/test_card.h"
 
 namespace {
@@ -51,81 +48,12 @@ std::string databasePath() {
     return path;
 }
 
-// A plain SQLite connection to the same file with the collations and
-// functions the tables declare, its statements prepared once.
-class Native {
-public:
-    Native() {
-        if (sqlite3_open_v2(databasePath().c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) !=
-            SQLITE_OK)
-            throw std::runtime_error(sqlite3_errmsg(db_));
-        db::sqlite::registerFunctions(db_);
-        run("PRAGMA foreign_keys = ON");
-    }
-    ~Native() {
-        for (auto& [sql, st] : statements_)
-            sqlite3_finalize(st);
-        sqlite3_close(db_);
-    }
-    Native(const Native&) = delete;
-    Native& operator=(const Native&) = delete;
-
-    using Cell = std::variant<std::monostate, long long, double, std::string>;
-    using Rows = std::vector<std::vector<Cell>>;
-    // Runs a statement with text parameters and reads every value of every row.
-    Rows run(const std::string& sql, const std::vector<std::string>& texts = {}) {
-        sqlite3_stmt*& st = statements_[sql];
-        if (!st && sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            throw std::runtime_error(sqlite3_errmsg(db_) + std::string(" in ") + sql);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            sqlite3_bind_text(st, static_cast<int>(i + 1), texts[i].c_str(),
-                              static_cast<int>(texts[i].size()), SQLITE_TRANSIENT);
-        Rows rows;
-        const int n = sqlite3_column_count(st);
-        int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            std::vector<Cell> row(static_cast<std::size_t>(n));
-            for (int i = 0; i < n; ++i) {
-                switch (sqlite3_column_type(st, i)) {
-                    case SQLITE_INTEGER:
-                        row[static_cast<std::size_t>(i)] = sqlite3_column_int64(st, i);
-                        break;
-                    case SQLITE_FLOAT:
-                        row[static_cast<std::size_t>(i)] = sqlite3_column_double(st, i);
-                        break;
-                    case SQLITE_NULL:
-                        break;
-                    default:
-                        row[static_cast<std::size_t>(i)] =
-                            std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
-                                        static_cast<std::size_t>(sqlite3_column_bytes(st, i)));
-                }
-            }
-            rows.push_back(std::move(row));
-        }
-        sqlite3_reset(st);
-        sqlite3_clear_bindings(st);
-        if (rc != SQLITE_DONE)
-            throw std::runtime_error(sqlite3_errmsg(db_) + std::string(" in ") + sql);
-        return rows;
-    }
-    // A statement run once (text that changes from call to call).
-    void once(const std::string& sql) {
-        char* error = nullptr;
-        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-            std::string message = error ? error : "error";
-            sqlite3_free(error);
-            throw std::runtime_error(message + " in " + sql);
-        }
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-    std::unordered_map<std::string, sqlite3_stmt*> statements_;
-};
-
-Native& native() {
-    static Native n;
+// The bare baseline on the same file, with foreign keys enforced as on the
+// card's connection.
+benchsupport::NativeSqlite& native() {
+    static benchsupport::NativeSqlite n(databasePath());
+    static const bool foreignKeys = (n.once("PRAGMA foreign_keys = ON"), true);
+    (void)foreignKeys;
     return n;
 }
 
@@ -142,7 +70,7 @@ std::string inList(const std::vector<std::string>& codes) {
 // The grouping BENCH of variant A0: the first 2,000 options, kept in a copy
 // that puts it back before every run; the first item uses it.
 void prepareDatabase() {
-    Native& n = native();
+    auto& n = native();
     n.once("DELETE FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = 'BENCH'");
     n.once("DELETE FROM MG5G_RAGGVAR WHERE MG5G_CODRAGGVAR = 'BENCH'");
     n.run(
@@ -168,7 +96,7 @@ void prepareDatabase() {
 }
 
 void resetGrouping() {
-    Native& n = native();
+    auto& n = native();
     n.run("DELETE FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = 'BENCH'");
     n.run("INSERT INTO MG5H_COMPRAGVAR SELECT * FROM BENCH_MG5H");
 }
@@ -282,7 +210,7 @@ void BM_Remove(benchmark::State& state) {
 // ------------------------------------- the same statements, native SQLite
 
 void nativeReloadLists() {
-    Native& n = native();
+    auto& n = native();
     n.run("DROP TABLE IF EXISTS temp.TMP_ORIG");
     n.run(
         "CREATE TEMP TABLE TMP_ORIG AS SELECT *, SUBSTR(MG5E_DESCR, 1, 1) AS LETTERA, "
@@ -303,7 +231,7 @@ void nativeReloadLists() {
 }
 
 void nativeTicks(const char* table, const char* field, const std::vector<std::string>& codes) {
-    Native& n = native();
+    auto& n = native();
     n.run(std::string("UPDATE ") + table + " SET SELEZ = 0 WHERE SELEZ <> 0");
     if (!codes.empty())
         n.once(std::string("UPDATE ") + table + " SET SELEZ = 1 WHERE " + field + " IN " +
@@ -311,7 +239,7 @@ void nativeTicks(const char* table, const char* field, const std::vector<std::st
 }
 
 void nativeInsert(long after, const std::vector<std::string>& codes) {
-    Native& n = native();
+    auto& n = native();
     n.once("UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = MG5H_SEQOPZIONE + " +
            std::to_string(codes.size()) + kWhere + " AND MG5H_SEQOPZIONE > " +
            std::to_string(after));
@@ -332,7 +260,7 @@ void nativeInsert(long after, const std::vector<std::string>& codes) {
 }
 
 void nativeRenumber() {
-    Native& n = native();
+    auto& n = native();
     benchmark::DoNotOptimize(n.run("SELECT COUNT(*) FROM MG5H_COMPRAGVAR" + std::string(kWhere)));
     n.run(
         "UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = N.NUOVA FROM (SELECT MG5H_OPZIONE_MG5E AS "
@@ -343,7 +271,7 @@ void nativeRenumber() {
 
 // The timed work of each native run, a function of its own for profiles.
 void nativeAdd(const std::vector<std::string>& codes) {
-    Native& n = native();
+    auto& n = native();
     benchmark::DoNotOptimize(
         n.run("SELECT * FROM MG5H_COMPRAGVAR" + std::string(kWhere) + " ORDER BY MG5H_SEQOPZIONE"));
     nativeTicks("temp.TMP_ORIG", "MG5E_OPZIONE", {});
@@ -355,7 +283,7 @@ void nativeAdd(const std::vector<std::string>& codes) {
 }
 
 void nativeMoveUp(const std::vector<std::string>& codes) {
-    Native& n = native();
+    auto& n = native();
     const std::string list = inList(codes);
     n.run("BEGIN");
     n.run("DROP TABLE IF EXISTS temp.MG5H");
@@ -381,7 +309,7 @@ void nativeMoveUp(const std::vector<std::string>& codes) {
 }
 
 void nativeRemove(const std::vector<std::string>& codes) {
-    Native& n = native();
+    auto& n = native();
     n.run("BEGIN");
     n.once("DELETE FROM MG5H_COMPRAGVAR" + std::string(kWhere) + " AND MG5H_OPZIONE_MG5E IN " +
            inList(codes));

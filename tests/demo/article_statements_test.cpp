@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/work_tables.h"
 #include "itemcodes/artclifor_sql.h"
 #include "platform/db/recordset.h"
 #include "progressives/progressivi_sql.h"
@@ -90,7 +91,7 @@ TEST_P(ArticleStatements, CustomerItemCodesThroughTheirWorkTable) {
         5);
     EXPECT_EQ(query(c, "SELECT CHIAVE + '|' FROM #TMP_ARTCLI WHERE CLIFOR = 3"),
               (Rows{{"1    BRG-MER-100              03     |"}}));
-    const std::string pk = WorkTableKeyName(text(scalar(c, "SELECT NEWID() AS PKNAME ")));
+    const std::string pk = common::NewWorkTableKeyName(c);
     ASSERT_EQ(pk.size(), 34u);
     c.execute(SqlAddPrimaryKey("#TMP_ARTCLI", pk));
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/work_tables.h"
 #include "platform/db/recordset.h"
 #include "statement_support.h"
 #include "states/states_sql.h"
@@ -117,7 +118,7 @@ TEST_P(StateStatements, CrossGridOfTwoVariants) {
     const std::string where =
         states::sqlCombinationCondition("1", "= 'MAGLIA-001'", "A0", "M", "A1", "GRI");
     db::Recordset state;
-    state.open("SELECT * FROM MG5W_PROVSTATI" + where, c);
+    state.open(states::sqlStateRow("MG5W_PROVSTATI", where), c);
     EXPECT_EQ(state.recordCount(), 0);
     state.addNew();
     state.setValue("MG5W_DITTA_CG18", 1);
@@ -133,56 +134,38 @@ TEST_P(StateStatements, CrossGridOfTwoVariants) {
     EXPECT_EQ(state.value("MG5W_IDPROV").toText(), "20");
     EXPECT_EQ(query(c, "SELECT MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI" + where), (Rows{{"6"}}));
     // State 0 deletes it.
-    EXPECT_EQ(c.execute("DELETE FROM MG5W_PROVSTATI" + where), 1);
-    EXPECT_EQ(c.execute("DELETE FROM MG5W_PROVSTATI" +
-                        states::sqlPairDefaultCondition("1", "= 'MAGLIA-001'", "A0", "A1")),
-              1);
+    EXPECT_EQ(c.execute(states::sqlDeleteStateRow("MG5W_PROVSTATI", where)), 1);
+    EXPECT_EQ(
+        c.execute(states::sqlDeleteStateRow(
+            "MG5W_PROVSTATI", states::sqlPairDefaultCondition("1", "= 'MAGLIA-001'", "A0", "A1"))),
+        1);
+    // A pasted cell is written as one row with its literals.
+    EXPECT_EQ(
+        c.execute(states::sqlInsertStateRow("MG5W_PROVSTATI", {{"MG5W_DITTA_CG18", "1"},
+                                                               {"MG5W_CODICEVAR1_MG5F", "'A0'"},
+                                                               {"MG5W_OPZIONE1_MG5E", "'M'"},
+                                                               {"MG5W_CODICEVAR2_MG5F", "'A1'"},
+                                                               {"MG5W_OPZIONE2_MG5E", "'GRI'"},
+                                                               {"MG5W_CODART_MG66", "'MAGLIA-001'"},
+                                                               {"MG5W_IDSTATOVAR_MG5V", "7"}})),
+        1);
+    EXPECT_EQ(query(c, "SELECT MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI" + where), (Rows{{"7"}}));
     EXPECT_EQ(query(c, defaultState), Rows{});
     EXPECT_EQ(query(c, states::sqlPairDefaultState("1", "IS NULL", "A0", "A1")),
               (Rows{{"1", "DISP", "1"}}));
 }
 
 TEST_P(StateStatements, CombinationListThroughItsWorkTable) {
-    const Values pair = {{"{Ditta}", "1"},           {"{VarA}", "A0"},
-                         {"{VarB}", "A1"},           {"{RaggrA}", "TG-LETTERE"},
-                         {"{RaggrB}", "COL-MAGLIA"}, {"{CondArt}", "= 'MAGLIA-001'"}};
-    const std::string whereCombi = fill(
-        "WHERE MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 {CondArt} AND "
-        "MG5W_TIPODEFAULT IS NULL AND MG5W_CODICEVAR1_MG5F = '{VarA}' AND "
-        "MG5W_CODICEVAR2_MG5F = '{VarB}' ",
-        pair);
-    Values v = pair;
-    v.emplace_back("{WhereCombi}", whereCombi);
+    using namespace states;
     drop("#TMP_COMBI");
-    c.execute(fill(
-        R"sql(SELECT MG5W_DITTA_CG18 AS DITTA, MG5W_OPZIONE1_MG5E AS OPZIONE1, MG5W_OPZIONE2_MG5E AS OPZIONE2, MG5W_OPZIONE1_MG5E + MG5W_OPZIONE2_MG5E AS CHIAVE,
-       (CASE WHEN MG5H_1.MG5H_DESCR IS NULL THEN MG5E_1.MG5E_DESCR ELSE MG5H_1.MG5H_DESCR END) DESCR_OPZIONE1,
-       (CASE WHEN MG5H_2.MG5H_DESCR IS NULL THEN MG5E_2.MG5E_DESCR ELSE MG5H_2.MG5H_DESCR END) DESCR_OPZIONE2,
-       MG5V_CODICE AS CODICE_STATO, MG5V_DESCR AS DESCRI_STATO
-INTO #TMP_COMBI
-FROM MG5W_PROVSTATI
-INNER JOIN MG5E_OPZIONI AS MG5E_1 ON MG5E_1.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5E_1.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5E_1.MG5E_OPZIONE = MG5W_OPZIONE1_MG5E
-LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_1 ON MG5H_1.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5H_1.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR1_MG5F AND MG5H_1.MG5H_RAGGR_MG5G = '{RaggrA}' AND MG5H_1.MG5H_OPZIONE_MG5E = MG5W_OPZIONE1_MG5E
-INNER JOIN MG5E_OPZIONI AS MG5E_2 ON MG5E_2.MG5E_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5E_2.MG5E_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5E_2.MG5E_OPZIONE = MG5W_OPZIONE2_MG5E
-LEFT OUTER JOIN MG5H_COMPRAGVAR AS MG5H_2 ON MG5H_2.MG5H_DITTA_CG18 = MG5W_DITTA_CG18 AND MG5H_2.MG5H_CODICEVAR_MG5F = MG5W_CODICEVAR2_MG5F AND MG5H_2.MG5H_RAGGR_MG5G = '{RaggrB}' AND MG5H_2.MG5H_OPZIONE_MG5E = MG5W_OPZIONE2_MG5E
-INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V
-{WhereCombi})sql",
-        v));
-    c.execute(
-        "ALTER TABLE #TMP_COMBI ALTER COLUMN OPZIONE1 CHAR(20) COLLATE DATABASE_DEFAULT NOT NULL");
-    c.execute(
-        "ALTER TABLE #TMP_COMBI ALTER COLUMN OPZIONE2 CHAR(20) COLLATE DATABASE_DEFAULT NOT NULL");
-    std::string pk = text(scalar(c, "SELECT NEWID() AS PKNAME "));
-    ASSERT_EQ(pk.size(), 36u);
-    pk.erase(std::remove_if(pk.begin(), pk.end(), [](char ch) { return ch == '-'; }), pk.end());
-    c.execute("ALTER TABLE #TMP_COMBI ADD CONSTRAINT PK" + pk +
-              " PRIMARY KEY CLUSTERED (DITTA, OPZIONE1, OPZIONE2) ");
+    c.execute(sqlCombinationRows("1", "= 'MAGLIA-001'", "A0", "A1", "TG-LETTERE", "COL-MAGLIA"));
+    c.execute(sqlCombinationOptionColumn("OPZIONE1"));
+    c.execute(sqlCombinationOptionColumn("OPZIONE2"));
+    const std::string pk = common::NewWorkTableKeyName(c);
+    ASSERT_EQ(pk.size(), 34u);
+    c.execute(sqlCombinationKey(pk));
 
-    const std::string listSql = fill(
-        "SELECT * FROM MG5W_PROVSTATI INNER JOIN #TMP_COMBI ON DITTA = MG5W_DITTA_CG18 AND "
-        "OPZIONE1 = MG5W_OPZIONE1_MG5E AND OPZIONE2 = MG5W_OPZIONE2_MG5E {WhereCombi} ORDER BY "
-        "MG5W_OPZIONE1_MG5E, MG5W_OPZIONE2_MG5E",
-        v);
+    const std::string listSql = sqlCombinationList("1", "= 'MAGLIA-001'", "A0", "A1");
     db::Recordset list;
     list.open(listSql, c);
     ASSERT_EQ(list.recordCount(), 4);
@@ -218,25 +201,26 @@ INNER JOIN MG5V_STATIVAR ON MG5V_IDSTATOVAR = MG5W_IDSTATOVAR_MG5V
     list.setValue("CHIAVE", "MGRI");
     list.updateBatch();
     EXPECT_FALSE(list.value("MG5W_IDPROV").isEmptyOrNull());
-    EXPECT_EQ(query(c, "SELECT MG5W_OPZIONE1_MG5E, MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI " +
-                           whereCombi + "ORDER BY 1"),
+    EXPECT_EQ(query(c,
+                    "SELECT MG5W_OPZIONE1_MG5E, MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI WHERE "
+                    "MG5W_DITTA_CG18 = 1 AND MG5W_CODART_MG66 = 'MAGLIA-001' AND MG5W_TIPODEFAULT "
+                    "IS NULL AND "
+                    "MG5W_CODICEVAR1_MG5F = 'A0' AND MG5W_CODICEVAR2_MG5F = 'A1' ORDER BY 1"),
               (Rows{{"M", "2"}, {"S", "1"}, {"XL", "7"}, {"XS", "4"}, {"XXL", "3"}}));
     EXPECT_EQ(
         query(c, "SELECT OPZIONE1, CODICE_STATO FROM #TMP_COMBI ORDER BY OPZIONE1"),
         (Rows{{"M", "NULL"}, {"S", "DISP"}, {"XL", "CAMP"}, {"XS", "BLOCC"}, {"XXL", "ESAUR"}}));
 
     // Deleting a row: both tables in one batch.
-    Values row = v;
-    row.insert(row.end(), {{"{Opz1}", "XS"},
-                           {"{Opz2}", "ROS"},
-                           {"{CondArtRiga}", "AND MG5W_CODART_MG66 = 'MAGLIA-001'"}});
-    EXPECT_EQ(c.execute(fill("DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND "
-                             "MG5W_CODICEVAR1_MG5F = '{VarA}' AND MG5W_OPZIONE1_MG5E = '{Opz1}' "
-                             "AND MG5W_CODICEVAR2_MG5F = '{VarB}' AND MG5W_OPZIONE2_MG5E = "
-                             "'{Opz2}' {CondArtRiga}\nDELETE FROM #TMP_COMBI WHERE DITTA = {Ditta} "
-                             "AND OPZIONE1 = '{Opz1}' AND OPZIONE2 = '{Opz2}'",
-                             row)),
-              2);
+    // Another row of the same pair is found, the row itself is not.
+    EXPECT_EQ(
+        query(c, sqlOtherCombinations("1", "= 'MAGLIA-001'", "A0", "XS", "A1", "ROS", "")).size(),
+        1u);
+    const std::string id =
+        query(c, sqlOtherCombinations("1", "= 'MAGLIA-001'", "A0", "XS", "A1", "ROS", ""))[0][0];
+    EXPECT_EQ(query(c, sqlOtherCombinations("1", "= 'MAGLIA-001'", "A0", "XS", "A1", "ROS", id)),
+              Rows{});
+    EXPECT_EQ(c.execute(sqlDeleteCombination("1", "A0", "XS", "A1", "ROS", "MAGLIA-001")), 2);
     list.requery();
     EXPECT_EQ(list.recordCount(), 4);
     // The general row of the same pair is another row: untouched.
@@ -299,30 +283,17 @@ TEST_P(StateStatements, GroupingOptionAndSeasonStates) {
                     {"CAM", "Cammello", "NULL"}}));
 
     // Saving grouping and option rows: delete for state 0, add when missing.
-    const char* const removeGrouping =
-        "DELETE FROM MG5W_PROVSTATI WHERE MG5W_DITTA_CG18 = {Ditta} AND MG5W_CODART_MG66 "
-        "{CondArt} AND MG5W_CODICEVAR1_MG5F = '{Var}' AND MG5W_RAGGR1_MG5G {CondRaggr} AND "
-        "MG5W_OPZIONE1_MG5E IS NULL AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_RAGGR2_MG5G IS NULL "
-        "AND MG5W_OPZIONE2_MG5E IS NULL AND MG5W_TIPODEFAULT IS NULL";
-    const Values whole = {{"{Ditta}", "1"},
-                          {"{Var}", "A0"},
-                          {"{CondArt}", "= 'MAGLIA-001'"},
-                          {"{CondRaggr}", "IS NULL"}};
-    EXPECT_EQ(c.execute(fill(removeGrouping, whole)), 1);
-    const Values base = {{"{Ditta}", "1"},
-                         {"{Var}", "A1"},
-                         {"{CondArt}", "IS NULL"},
-                         {"{CondRaggr}", "= 'COL-BASE'"}};
-    const std::string condition =
-        fill(removeGrouping, base).substr(std::string("DELETE FROM MG5W_PROVSTATI").size());
+    const std::string whole = sqlVariantStateCondition("1", "= 'MAGLIA-001'", "A0", "", "");
+    EXPECT_EQ(c.execute(sqlDeleteStateRow("MG5W_PROVSTATI", whole)), 1);
+    const std::string condition = sqlVariantStateCondition("1", "IS NULL", "A1", "COL-BASE", "");
     db::Recordset rs;
-    rs.open("SELECT * FROM MG5W_PROVSTATI" + condition, c);
+    rs.open(sqlStateRow("MG5W_PROVSTATI", condition), c);
     ASSERT_EQ(rs.recordCount(), 1);
     rs.setValue("MG5W_IDSTATOVAR_MG5V", 4);
     rs.updateBatch();
     EXPECT_EQ(query(c, "SELECT MG5W_IDSTATOVAR_MG5V FROM MG5W_PROVSTATI" + condition),
               (Rows{{"4"}}));
-    EXPECT_EQ(c.execute(fill(removeGrouping, base)), 1);
+    EXPECT_EQ(c.execute(sqlDeleteStateRow("MG5W_PROVSTATI", condition)), 1);
     rs.requery();
     EXPECT_EQ(rs.recordCount(), 0);
     rs.addNew();
@@ -336,11 +307,8 @@ TEST_P(StateStatements, GroupingOptionAndSeasonStates) {
               (Rows{{"5"}}));
 
     // Seasons.
-    const char* const season =
-        "SELECT MG5T_IDSTAGIONE FROM MG5T_STAGIONI WITH (NOLOCK) WHERE MG5T_DITTA_CG18 = {Ditta} "
-        "AND MG5T_CODICE = '{Codice}'";
-    EXPECT_EQ(query(c, fill(season, {{"{Ditta}", "1"}, {"{Codice}", "ai2026"}})), (Rows{{"4"}}));
-    EXPECT_EQ(query(c, fill(season, {{"{Ditta}", "2"}, {"{Codice}", "AI2026"}})), Rows{});
+    EXPECT_EQ(query(c, sqlSeasonByCode("1", "ai2026")), (Rows{{"4"}}));
+    EXPECT_EQ(query(c, sqlSeasonByCode("2", "AI2026")), Rows{});
     drop("#TMP_STATISTAGIONI");
     c.execute(sqlSeasonOptionStates("1", "MAGLIA-002", "A0", "4", ""));
     const char* const seasonRows =
@@ -352,14 +320,9 @@ TEST_P(StateStatements, GroupingOptionAndSeasonStates) {
     c.execute(sqlSeasonOptionStates("1", "MAGLIA-001", "A1", "4", "COL-MAGLIA"));
     EXPECT_EQ(query(c, "SELECT OPZIONE, STATO FROM #TMP_STATISTAGIONI ORDER BY ORDINAMENTO"),
               (Rows{{"BLU", "2"}, {"GRI", "2"}, {"ROS", "3"}, {"VER", "NULL"}, {"CAM", "6"}}));
-    const Values gone = {
-        {"{Ditta}", "1"},      {"{CodArt}", "MAGLIA-001"},        {"{Var}", "A1"},
-        {"{IdStagione}", "4"}, {"{CondRaggr}", "= 'COL-MAGLIA'"}, {"{Opzione}", "CAM"}};
-    EXPECT_EQ(c.execute(fill("DELETE FROM MG5U_VARSTAG WHERE MG5U_DITTA_CG18 = {Ditta} AND "
-                             "MG5U_IDSTAGIONE_MG5T = {IdStagione} AND MG5U_CODICEVAR_MG5F = "
-                             "'{Var}' AND MG5U_CODART_MG66 = '{CodArt}' AND MG5U_RAGGR_MG5G "
-                             "{CondRaggr} AND MG5U_OPZIONE_MG5E = '{Opzione}'",
-                             gone)),
+    EXPECT_EQ(c.execute(sqlDeleteStateRow(
+                  "MG5U_VARSTAG",
+                  sqlSeasonStateCondition("1", "4", "A1", "MAGLIA-001", "COL-MAGLIA", "CAM"))),
               1);
     EXPECT_EQ(count(c, "MG5U_VARSTAG", "MG5U_OPZIONE_MG5E = 'CAM'"), 0);
 }

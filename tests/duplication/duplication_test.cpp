@@ -280,13 +280,7 @@ TEST_F(Run, TheDatabaseObjectReportsWhatStopsACopy) {
 
 TEST_F(Run, AnOptionCutToItsSlotIsNoOptionOfTheItem) {
     db::Connection& cn = card.connection();
-    cn.execute(
-        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-        "MG5E_DESCR) VALUES (1, 'A0', 'XXXL-EXTRA', 'Extra extra extra large')");
-    cn.execute(
-        "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, "
-        "MG5H_RAGGR_MG5G, MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E) VALUES (1, 'A0', "
-        "'TG-LETTERE', 7, 'XXXL-EXTRA')");
+    dupltest::addLongSize(cn);
     open("MAGLIA-001");
     origin("MAGLIA-001", "M  BLU");
     tick("A0", "XXXL-EXTRA");

@@ -26,16 +26,19 @@
 #include "platform/controls/record_frame.h"
 #include "platform/db/recordset.h"
 #include "tests/support/test_card.h"
+#include "tests/support/typing.h"
 #include "transcoding/stato_trascodifica.h"
 #include "transcoding/trascodifica_varianti_tab.h"
 
 namespace {
 
 using cardtest::count;
+using cardtest::fill;
 using cardtest::scalar;
 using cardtest::shown;
 using cardtest::TestCard;
 using cardtest::text;
+using cardtest::type;
 using transcoding::TrascodificaVariantiTab;
 
 struct Transcoding : ::testing::Test {
@@ -58,16 +61,6 @@ struct Transcoding : ::testing::Test {
         const int at = tab.CBO_TIPOVAR2->findData(common::indiceVariante(code));
         ASSERT_GE(at, 0) << code;
         choose(tab.CBO_TIPOVAR2, at);
-    }
-    // Replaces the text of a box as typing does; type() also presses Enter.
-    static void fill(QLineEdit* edit, const std::string& value) {
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromStdString(value));
-    }
-    static void type(QLineEdit* edit, const std::string& value) {
-        fill(edit, value);
-        QTest::keyClick(edit, Qt::Key_Return);
     }
     void counterpart(int kind, const std::string& code) {
         if (tab.CBO_CLIFOR->currentIndex() != kind)

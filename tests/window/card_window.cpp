@@ -8,13 +8,13 @@
 
 namespace cardtest {
 
-void CardWindowTest::SetUpTestSuite() {
+void DemoFileTest::SetUpTestSuite() {
     dir = new QTemporaryDir;
     path = dir->filePath("demo.db").toStdString();
     demo::createDemoDatabase(path);
 }
 
-void CardWindowTest::TearDownTestSuite() {
+void DemoFileTest::TearDownTestSuite() {
     delete dir;
     dir = nullptr;
 }

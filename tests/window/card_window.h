@@ -1,7 +1,8 @@
 #pragma once
 // The real item card window for a test suite: a demo database file made once
 // per suite, and before each test a window loaded, shown and activated on it
-// for company 1, as the host opens it.
+// for company 1, as the host opens it. Suites that open windows their own way
+// take just the file (DemoFileTest).
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,23 @@ class QTemporaryDir;
 
 namespace cardtest {
 
-class CardWindowTest : public ::testing::Test {
+class DemoFileTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
+
+    static inline QTemporaryDir* dir = nullptr;
+    static inline std::string path;  // the suite's database file
+};
+
+class CardWindowTest : public DemoFileTest {
+protected:
     void SetUp() override;
     void TearDown() override;
 
     // Types an item code and confirms it, as the user does.
     void choose(const std::string& item);
 
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;  // the suite's database file
     std::unique_ptr<card::FRMMG_VELDRANO> w;
 };
 

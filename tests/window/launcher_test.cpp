@@ -36,6 +36,7 @@
 #include "platform/framework/component_registry.h"
 #include "platform/framework/global.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 #include "window/launcher_programs.h"
 
@@ -101,16 +102,10 @@ QAction* action(QMenu* menu, const std::string& key) {
     return nullptr;
 }
 
-struct Launcher : ::testing::Test {
+struct Launcher : cardtest::DemoFileTest {
     static void SetUpTestSuite() {
         host::RegisterHostPrograms();
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
-    }
-    static void TearDownTestSuite() {
-        delete dir;
-        dir = nullptr;
+        DemoFileTest::SetUpTestSuite();
     }
     void SetUp() override {
         common::setDialoghi(&dialogs);
@@ -155,8 +150,6 @@ struct Launcher : ::testing::Test {
         return a ? whileOpen([a] { a->trigger(); }, act) : std::vector<Shown>{};
     }
 
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
     Answers dialogs;
     std::unique_ptr<card::FRMMG_VELDRANO> w;
 };

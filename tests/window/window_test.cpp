@@ -20,31 +20,15 @@
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/window/card_window.h"
 #include "window/empty_tab.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
 
-class Scripted : public common::Dialoghi {
-public:
-    std::deque<int> answers;
-    std::vector<std::string> shown;
-    int KOVMsgBox(const std::string& text, int, const std::string&) override {
-        shown.push_back(text);
-        return next(common::vbOK);
-    }
-    int errorReport(const common::RapportoErrore& r) override {
-        shown.push_back(r.procedure + ": " + r.error.description);
-        return next(common::vbAbort);
-    }
-    int next(int fallback) {
-        if (answers.empty())
-            return fallback;
-        int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+// Every message answered OK unless an answer is queued, every report abort.
+using Scripted = cardtest::ScriptedDialogs;
 
 // Tab 7 for the tests: counts its loads and reads a table the test can
 // take away, to fail the load.
@@ -82,12 +66,10 @@ struct CountingTab : common::CardTab {
     int loads = 0;
 };
 
-struct Card : ::testing::Test {
+struct Card : cardtest::DemoFileTest {
     static constexpr int kProbed[] = {0, 8, common::kTabProgressivi};
     static void SetUpTestSuite() {
-        dir = new QTemporaryDir;
-        path = dir->filePath("demo.db").toStdString();
-        demo::createDemoDatabase(path);
+        DemoFileTest::SetUpTestSuite();
         // The real tabs of these indices come back for the other suites.
         for (int i : kProbed)
             if (const common::CardTabFactory* f = common::cardTabFactory(i))
@@ -102,7 +84,7 @@ struct Card : ::testing::Test {
         for (int i : kProbed)
             common::registerCardTab(i, saved.count(i) ? saved[i] : common::CardTabFactory{});
         saved.clear();
-        delete dir;
+        DemoFileTest::TearDownTestSuite();
     }
 
     void SetUp() override {
@@ -130,8 +112,6 @@ struct Card : ::testing::Test {
     int loads(int tab) { return static_cast<CountingTab*>(w->tab(tab))->loads; }
 
     static inline std::map<int, common::CardTabFactory> saved;
-    static inline QTemporaryDir* dir = nullptr;
-    static inline std::string path;
     Scripted dialogs;
     std::unique_ptr<card::FRMMG_VELDRANO> w;
     ProbeTab* probe = nullptr;

@@ -340,22 +340,26 @@ Statement execStatement(const Tokens& t, std::size_t i, std::size_t e, const std
     return st;
 }
 
-Statement dropModules(const Tokens& t, std::size_t i, std::size_t e, const std::string& src) {
-    const std::string kind = kindOf(t[i]);
-    ++i;
-    bool ifExists = false;
+namespace {
+
+// "IF EXISTS" after DROP's object kind, passed over when it is there.
+bool ifExistsAt(const Tokens& t, std::size_t& i, std::size_t e) {
     if (i + 1 < e && t[i].is("IF") && t[i + 1].is("EXISTS")) {
-        ifExists = true;
         i += 2;
+        return true;
     }
+    return false;
+}
+
+// DROP's comma-separated names, one statement each from one(); a single
+// name is a statement of its own, not a block.
+template <class One>
+Statement dropList(const Tokens& t, std::size_t& i, std::size_t e, const std::string& src,
+                   One one) {
     Statement block;
     block.kind = Statement::Kind::Block;
     while (i < e) {
-        Statement st;
-        st.kind = Statement::Kind::DropModule;
-        st.table = kind;
-        st.ifExists = ifExists;
-        st.name = objectName(t, i, e, src);
+        Statement st = one();
         st.source = src;
         block.body.push_back(std::move(st));
         if (i < e && t[i].isSymbol(","))
@@ -368,6 +372,22 @@ Statement dropModules(const Tokens& t, std::size_t i, std::size_t e, const std::
     return block;
 }
 
+}  // namespace
+
+Statement dropModules(const Tokens& t, std::size_t i, std::size_t e, const std::string& src) {
+    const std::string kind = kindOf(t[i]);
+    ++i;
+    const bool ifExists = ifExistsAt(t, i, e);
+    return dropList(t, i, e, src, [&] {
+        Statement st;
+        st.kind = Statement::Kind::DropModule;
+        st.table = kind;
+        st.ifExists = ifExists;
+        st.name = objectName(t, i, e, src);
+        return st;
+    });
+}
+
 Statement dropStatement(const Tokens& t, std::size_t b, std::size_t e, const std::string& src,
                         Plan& plan) {
     std::size_t i = b + 1;
@@ -378,30 +398,16 @@ Statement dropStatement(const Tokens& t, std::size_t b, std::size_t e, const std
         unsupported("this DROP", src);
     const std::string what = upper(t[i].text);
     ++i;
-    bool ifExists = false;
-    if (i + 1 < e && t[i].is("IF") && t[i + 1].is("EXISTS")) {
-        ifExists = true;
-        i += 2;
-    }
-    Statement block;
-    block.kind = Statement::Kind::Block;
+    const bool ifExists = ifExistsAt(t, i, e);
     Emitter em(t, src, false, plan);
-    while (i < e) {
+    return dropList(t, i, e, src, [&] {
         Statement st;
         st.kind = Statement::Kind::Query;
         st.sql = "DROP " + what + (ifExists ? " IF EXISTS " : " ") + em.tableName(i, e);
         if (i < e && t[i].is("ON"))
             i = e;  // DROP INDEX name ON table
-        st.source = src;
-        block.body.push_back(std::move(st));
-        if (i < e && t[i].isSymbol(","))
-            ++i;
-        else if (i < e)
-            unsupported("this DROP", src);
-    }
-    if (block.body.size() == 1)
-        return std::move(block.body.front());
-    return block;
+        return st;
+    });
 }
 
 }  // namespace db::tsql

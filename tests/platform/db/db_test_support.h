@@ -40,7 +40,11 @@ protected:
             GTEST_SKIP() << "SQLite ODBC driver not installed";
         file = path("main");
         c.open(connectionFor(GetParam(), file, true));
+        prepare();
     }
+    // The suite's tables and rows, once the connection is open (not when the
+    // backend is missing and the test skipped).
+    virtual void prepare() {}
     void TearDown() override {
         c.close();
         for (const auto& f : files)

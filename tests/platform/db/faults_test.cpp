@@ -15,10 +15,7 @@ using dbtest::stateOf;
 
 class Faults : public dbtest::BackendTest {
 protected:
-    void SetUp() override {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
+    void prepare() override {
         c.execute(
             "CREATE TABLE T (ID INT NOT NULL, NOTE VARCHAR(40), "
             "CONSTRAINT PK_T PRIMARY KEY (ID))");

@@ -17,10 +17,7 @@ using db::Value;
 
 class Recordsets : public dbtest::BackendTest {
 protected:
-    void SetUp() override {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
+    void prepare() override {
         c.execute(
             "CREATE TABLE OPZ (DITTA DECIMAL(5,0) NOT NULL, VAR CHAR(2) NOT NULL, "
             "OPZIONE CHAR(20) NOT NULL, DESCR VARCHAR(40) NULL, PREZZO DECIMAL(10,2) NULL, "

@@ -18,10 +18,7 @@ namespace {
 
 class Adapter : public dbtest::BackendTest {
 protected:
-    void SetUp() override {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
+    void prepare() override {
         c.execute(
             "CREATE TABLE ART (DITTA DECIMAL(5,0) NOT NULL, CODART CHAR(10) NOT NULL, "
             "DESCR VARCHAR(20) NULL, PREZZO DECIMAL(10,2) NULL, DATA DATETIME NULL, "

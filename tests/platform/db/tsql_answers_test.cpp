@@ -14,10 +14,7 @@ namespace {
 
 class Answers : public dbtest::BackendTest {
 protected:
-    void SetUp() override {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
+    void prepare() override {
         c.execute("CREATE TABLE #A (K INT NOT NULL, V VARCHAR(10) NULL)");
         c.execute("CREATE TABLE #B (K INT NOT NULL, W VARCHAR(10) NULL)");
         c.execute("INSERT INTO #A (K, V) VALUES (1, 'a'), (2, 'b'), (3, 'c')");
