@@ -10,17 +10,6 @@
 namespace db::tsql {
 namespace {
 
-// Appends the tokens of `text` (written by the adapter, without literals),
-// placed where `at` stands so that errors quote the statement.
-void put(Tokens& out, std::string_view text, const Token& at) {
-    for (Token tok : tokenize(text)) {
-        tok.begin = at.begin;
-        tok.end = at.end;
-        tok.generated = true;
-        out.push_back(std::move(tok));
-    }
-}
-
 void range(Tokens& out, const Tokens& t, std::pair<std::size_t, std::size_t> r) {
     appendTokens(out, t, r.first, r.second);
 }
@@ -63,15 +52,11 @@ Tokens withAction(const Tokens& t, std::size_t b, std::size_t e) {
     Tokens out;
     for (std::size_t j = b; j < e; ++j) {
         if (t[j].isSymbol("$") && j + 1 < e && t[j + 1].is("ACTION")) {
-            Token v{TokenKind::Variable, kMergeAction};
-            v.begin = t[j].begin;
-            v.end = t[j + 1].end;
-            v.generated = true;
-            out.push_back(v);
+            out.push_back(generatedToken(TokenKind::Variable, kMergeAction, t[j]));
             ++j;
             if (j + 1 == e || t[j + 1].isSymbol(",")) {  // named as SQL Server names it
-                put(out, "AS", t[j]);
-                out.push_back(Token{TokenKind::Name, "$action"});
+                putTokens(out, "AS", t[j]);
+                out.push_back(generatedToken(TokenKind::Name, "$action", t[j]));
             }
             continue;
         }
@@ -96,18 +81,19 @@ Statement outputReader(const Tokens& t, std::size_t at, std::size_t e, const std
         end = nameEnd(t, into + 1, e, src);
         if (end < e && t[end].isSymbol("("))
             end = closeOf(t, end, e);
-        put(g, "INSERT INTO", t[at]);
+        putTokens(g, "INSERT INTO", t[at]);
         range(g, t, {into + 1, end});
     }
-    put(g, "SELECT", t[at]);
+    putTokens(g, "SELECT", t[at]);
     g.insert(g.end(), list.begin(), list.end());
-    put(g,
-        std::string("FROM (SELECT rowid AS tsql_row FROM ") + kOutputInserted +
-            " UNION SELECT rowid FROM " + kOutputDeleted + ") AS tsql_rows LEFT JOIN " +
-            kOutputInserted + " AS inserted ON inserted.rowid = tsql_rows.tsql_row LEFT JOIN " +
-            kOutputDeleted +
-            " AS deleted ON deleted.rowid = tsql_rows.tsql_row ORDER BY tsql_rows.tsql_row",
-        t[at]);
+    putTokens(g,
+              std::string("FROM (SELECT rowid AS tsql_row FROM ") + kOutputInserted +
+                  " UNION SELECT rowid FROM " + kOutputDeleted + ") AS tsql_rows LEFT JOIN " +
+                  kOutputInserted +
+                  " AS inserted ON inserted.rowid = tsql_rows.tsql_row LEFT JOIN " +
+                  kOutputDeleted +
+                  " AS deleted ON deleted.rowid = tsql_rows.tsql_row ORDER BY tsql_rows.tsql_row",
+              t[at]);
     Statement st = sub(g);
     st.source = src;
     return st;
@@ -244,7 +230,7 @@ private:
 
     void add(Tokens& g, const std::string& text) const {
         if (!text.empty())
-            put(g, text, at_);
+            putTokens(g, text, at_);
     }
     void add(Tokens& g, const char* text) const { add(g, std::string(text)); }
     void add(Tokens& g, Range r) const { range(g, t_, r); }
@@ -336,7 +322,7 @@ private:
                     unsupported("MERGE ... INSERT without VALUES (...)", src_);
                 // INSERT (a, b) VALUES (x, y) is written INSERT INTO t (a, b) SELECT x, y.
                 appendTokens(w.insert, t_, i + 1, v);
-                put(w.insert, "SELECT", t_[v]);
+                putTokens(w.insert, "SELECT", t_[v]);
                 appendTokens(w.insert, t_, v + 2, closeOf(t_, v + 1, e_) - 1);
             } else if (i < e_ && t_[i].is("UPDATE")) {
                 if (w.kind == When::NotMatched || !(i + 1 < e_ && t_[i + 1].is("SET")))
@@ -389,16 +375,16 @@ Statement cteWrite(const Tokens& t, std::size_t b, std::size_t e, std::size_t ma
         refuseCte();
     const Token& at = t[main];
     Tokens rows;  // (SELECT ..., x.rowid AS tsql_rowid FROM ...) AS c
-    put(rows, "(", at);
+    putTokens(rows, "(", at);
     appendTokens(rows, t, open + 1, from);
-    put(rows, ",", at);
+    putTokens(rows, ",", at);
     if (items[0].alias.empty())
         appendTokens(rows, t, nameTokenOf(t, items[0]), nameTokenOf(t, items[0]) + 1);
     else
-        put(rows, "[" + items[0].alias + "]", at);
-    put(rows, ".rowid AS tsql_rowid", at);
+        putTokens(rows, "[" + items[0].alias + "]", at);
+    putTokens(rows, ".rowid AS tsql_rowid", at);
     appendTokens(rows, t, from, close - 1);
-    put(rows, ") AS", at);
+    putTokens(rows, ") AS", at);
     rows.push_back(cte);
     std::size_t i = main + 1;
     if (t[main].is("DELETE") && i < e && t[i].is("FROM"))
@@ -409,9 +395,9 @@ Statement cteWrite(const Tokens& t, std::size_t b, std::size_t e, std::size_t ma
     const std::size_t where = findWord(t, i + 1, e, {"WHERE"});
     Tokens g;
     if (t[main].is("DELETE")) {
-        put(g, "DELETE FROM", at);
+        putTokens(g, "DELETE FROM", at);
         appendTokens(g, t, items[0].refBegin, nameTokenOf(t, items[0]) + 1);
-        put(g, "WHERE rowid IN (SELECT tsql_rowid FROM", at);
+        putTokens(g, "WHERE rowid IN (SELECT tsql_rowid FROM", at);
     } else {
         if (!(i + 1 < e && t[i + 1].is("SET")) || findWord(t, i + 2, where, {"FROM"}) < where)
             refuseCte();
@@ -424,9 +410,9 @@ Statement cteWrite(const Tokens& t, std::size_t b, std::size_t e, std::size_t ma
             if (!alias.empty() && exprEnd > ib)
                 renamed[alias] = {ib, exprEnd};
         }
-        put(g, "UPDATE", at);
+        putTokens(g, "UPDATE", at);
         g.push_back(cte);
-        put(g, "SET", at);
+        putTokens(g, "SET", at);
         bool lhs = true;
         for (std::size_t j = i + 2; j < where; j = nextItem(t, j, where)) {
             const auto it = renamed.find(upper(t[j].text));
@@ -441,26 +427,26 @@ Statement cteWrite(const Tokens& t, std::size_t b, std::size_t e, std::size_t ma
                     refuseCte();  // a computed column cannot be set
                 g.push_back(t[ce - 1]);
             } else if (name) {
-                put(g, "(", at);
+                putTokens(g, "(", at);
                 appendTokens(g, t, it->second.first, it->second.second);
-                put(g, ")", at);
+                putTokens(g, ")", at);
             } else {
                 appendTokens(g, t, j, nextItem(t, j, where));
             }
             lhs = t[j].isSymbol(",");
         }
-        put(g, "FROM", at);
+        putTokens(g, "FROM", at);
         appendTokens(g, t, items[0].refBegin, nameTokenOf(t, items[0]) + 1);
-        put(g, "AS", at);
+        putTokens(g, "AS", at);
         g.push_back(cte);
-        put(g, "WHERE", at);
+        putTokens(g, "WHERE", at);
         g.push_back(cte);
-        put(g, ".rowid IN (SELECT tsql_rowid FROM", at);
+        putTokens(g, ".rowid IN (SELECT tsql_rowid FROM", at);
     }
     g.insert(g.end(), rows.begin(), rows.end());
     if (where < e)
         appendTokens(g, t, where, e);
-    put(g, ")", at);
+    putTokens(g, ")", at);
     Statement st = sub(g);
     st.source = src;
     return st;

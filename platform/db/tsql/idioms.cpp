@@ -6,15 +6,21 @@
 #include "platform/db/tsql/plan.h"
 
 namespace db::tsql {
-namespace {
 
-Token generated(TokenKind kind, std::string text, const Token& at) {
+Token generatedToken(TokenKind kind, std::string text, const Token& at) {
     Token tok{kind, std::move(text)};
     tok.begin = at.begin;
     tok.end = at.end;
     tok.generated = true;
     return tok;
 }
+
+void putTokens(Tokens& out, std::string_view text, const Token& at) {
+    for (const Token& tok : tokenize(text))
+        out.push_back(generatedToken(tok.kind, tok.text, at));
+}
+
+namespace {
 
 // Where the select list of the query block at b (its SELECT) ends: the first
 // clause word at its top level.
@@ -79,20 +85,20 @@ void rewriteValuesTables(Tokens& t) {
             continue;
         const std::size_t namesEnd = closeOf(t, a + 1, t.size());
         const Token& at = t[i];
-        Tokens out{t[i], generated(TokenKind::Word, "SELECT", at)};
+        Tokens out{t[i], generatedToken(TokenKind::Word, "SELECT", at)};
         int n = 0;
         for (const auto& [nb, ne] : listItems(t, a + 2, namesEnd - 1)) {
             if (n > 0)
-                out.push_back(generated(TokenKind::Symbol, ",", at));
-            out.push_back(generated(TokenKind::Word, "column" + std::to_string(++n), at));
-            out.push_back(generated(TokenKind::Word, "AS", at));
-            out.push_back(generated(TokenKind::Name, t[nb].text, t[nb]));
+                out.push_back(generatedToken(TokenKind::Symbol, ",", at));
+            out.push_back(generatedToken(TokenKind::Word, "column" + std::to_string(++n), at));
+            out.push_back(generatedToken(TokenKind::Word, "AS", at));
+            out.push_back(generatedToken(TokenKind::Name, t[nb].text, t[nb]));
             (void)ne;
         }
-        out.push_back(generated(TokenKind::Word, "FROM", at));
+        out.push_back(generatedToken(TokenKind::Word, "FROM", at));
         appendTokens(out, t, i, close);
-        out.push_back(generated(TokenKind::Symbol, ")", t[close - 1]));
-        out.push_back(generated(TokenKind::Word, "AS", t[a]));
+        out.push_back(generatedToken(TokenKind::Symbol, ")", t[close - 1]));
+        out.push_back(generatedToken(TokenKind::Word, "AS", t[a]));
         out.push_back(t[a]);
         t.erase(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(namesEnd));
         t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
@@ -163,11 +169,7 @@ void rewriteApply(Tokens& t, std::size_t i, std::string_view sql, Plan& plan) {
     plan.applies.push_back({name, text, outer.size()});
     const Token& at = t[open];
     auto made = [&](TokenKind kind, std::string s) {
-        Token tok{kind, std::move(s)};
-        tok.begin = at.begin;
-        tok.end = at.end;
-        tok.generated = true;
-        return tok;
+        return generatedToken(kind, std::move(s), at);
     };
     Tokens call{made(TokenKind::Word, name), made(TokenKind::Symbol, "(")};
     for (std::size_t k = 0; k < outer.size(); ++k) {
@@ -226,11 +228,7 @@ void rewriteForXml(Tokens& t, std::size_t i, std::string_view sql) {
         unsupported("FOR XML PATH('') with element names", sql);
     const Token& at = t[i];
     auto made = [&](TokenKind kind, std::string text) {
-        Token tok{kind, std::move(text)};
-        tok.begin = at.begin;
-        tok.end = at.end;
-        tok.generated = true;
-        return tok;
+        return generatedToken(kind, std::move(text), at);
     };
     Tokens out{t[i],
                made(TokenKind::Word, "SELECT"),
@@ -257,11 +255,7 @@ void rewriteForXml(Tokens& t, std::size_t i, std::string_view sql) {
 // char() of the text's code points (T-SQL's CHAR of one code is the same).
 void textConstant(Tokens& out, const std::string& text, const Token& at) {
     auto made = [&](TokenKind kind, std::string s) {
-        Token tok{kind, std::move(s)};
-        tok.begin = at.begin;
-        tok.end = at.end;
-        tok.generated = true;
-        out.push_back(std::move(tok));
+        out.push_back(generatedToken(kind, std::move(s), at));
     };
     made(TokenKind::Word, "CHAR");
     made(TokenKind::Symbol, "(");
@@ -377,20 +371,9 @@ void rewritePivot(Tokens& t, std::size_t p, std::string_view sql, Plan& plan) {
     };
     const Token& at = t[p];
     Tokens out;
-    auto add = [&](std::string_view text) {
-        for (Token tok : tokenize(text)) {
-            tok.begin = at.begin;
-            tok.end = at.end;
-            tok.generated = true;
-            out.push_back(std::move(tok));
-        }
-    };
+    auto add = [&](std::string_view text) { putTokens(out, text, at); };
     auto quoted = [&](const std::string& c) {
-        Token tok{TokenKind::Name, c};
-        tok.begin = at.begin;
-        tok.end = at.end;
-        tok.generated = true;
-        out.push_back(tok);
+        out.push_back(generatedToken(TokenKind::Name, c, at));
     };
     const auto sourceTokens = [&] {
         appendTokens(out, t, source, start);
@@ -543,11 +526,11 @@ bool topRows(const Tokens& t, std::size_t b, std::size_t e, std::string_view sta
                     break;
                 }
             }
-            out.query.push_back(generated(TokenKind::Symbol, ",", t[kb]));
+            out.query.push_back(generatedToken(TokenKind::Symbol, ",", t[kb]));
             appendTokens(out.query, t, xb, xe);
-            out.query.push_back(generated(TokenKind::Word, "AS", t[kb]));
+            out.query.push_back(generatedToken(TokenKind::Word, "AS", t[kb]));
             out.query.push_back(
-                generated(TokenKind::Name, "tsql_key" + std::to_string(++out.keys), t[kb]));
+                generatedToken(TokenKind::Name, "tsql_key" + std::to_string(++out.keys), t[kb]));
         }
     }
     appendTokens(out.query, t, listEnd, e);

@@ -13,6 +13,12 @@
 
 namespace db::tsql {
 
+// A token the adapter writes, standing where `at` stands so that errors
+// quote the statement.
+Token generatedToken(TokenKind kind, std::string text, const Token& at);
+// Appends the tokens of `text` (written by the adapter, without literals).
+void putTokens(Tokens& out, std::string_view text, const Token& at);
+
 // The items of a comma-separated list [b, e) at its top level.
 std::vector<std::pair<std::size_t, std::size_t>> listItems(const Tokens& t, std::size_t b,
                                                            std::size_t e);

@@ -50,6 +50,21 @@ TEST_P(Objects, DefinitionsOutliveTheConnectionThatMadeThem) {
     }
 }
 
+TEST_P(Objects, ATriggerMadeOrDroppedByAnotherConnectionCountsAtOnce) {
+    c.execute("CREATE TABLE T (K INT NOT NULL PRIMARY KEY)");
+    c.execute("CREATE TABLE LOG (K INT)");
+    db::Connection other;
+    other.open(connectionString(file));
+    other.execute("INSERT INTO T VALUES (1)");  // this connection has read the triggers: none
+    c.execute("CREATE TRIGGER Logged ON T AFTER INSERT AS INSERT INTO LOG SELECT K FROM inserted");
+    other.execute("INSERT INTO T VALUES (2)");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM LOG"), "1");
+    c.execute("DROP TRIGGER Logged");
+    other.execute("INSERT INTO T VALUES (3)");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM LOG"), "1");
+    EXPECT_EQ(scalar(other, "SELECT COUNT(*) FROM T"), "3");
+}
+
 TEST_P(Objects, AConstructNotYetKnownIsNamed) {
     c.execute("CREATE TABLE M (K INT NOT NULL PRIMARY KEY, N INT NULL)");
     const std::pair<const char*, const char*> refused[] = {
