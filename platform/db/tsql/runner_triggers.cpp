@@ -31,13 +31,17 @@ const char* PlanRunner::triggerEvent(const tsql::Statement& st) {
     if (!event)
         return nullptr;
     // Another connection may have made or dropped a trigger since they were
-    // read: SQLite counts the changes other connections commit.
-    static const std::string version = "PRAGMA data_version";
-    const ResultSet v = engine_.query(version, {}, version, nullptr);
-    const long long seen = v.rows.empty() ? 0 : std::stoll("0" + v.rows[0].at(0).toText());
-    if (seen != dataVersion_) {
-        dataVersion_ = seen;
-        triggersLoaded_ = false;
+    // read: SQLite counts the changes other connections commit. Asked only
+    // between transactions: inside one, the question would take a read lock
+    // before the statement's own and could keep another writer waiting.
+    if (!engine_.inTransaction()) {
+        static const std::string version = "PRAGMA data_version";
+        const ResultSet v = engine_.query(version, {}, version, nullptr);
+        const long long seen = v.rows.empty() ? 0 : std::stoll("0" + v.rows[0].at(0).toText());
+        if (seen != dataVersion_) {
+            dataVersion_ = seen;
+            triggersLoaded_ = false;
+        }
     }
     if (!triggersLoaded_)
         loadTriggers();
