@@ -126,8 +126,14 @@ void rewriteApply(Tokens& t, std::size_t i, std::string_view sql, Plan& plan) {
         ++a;
     if (a >= t.size() || (t[a].kind != TokenKind::Word && t[a].kind != TokenKind::Name))
         refuse(102, "Incorrect syntax near ')'.", sql);
-    if (a + 1 < t.size() && t[a + 1].isSymbol("("))
-        unsupported("APPLY of a derived table with a column list", sql);
+    // AS alias (a, b): the query names its columns through a CTE.
+    std::string named;
+    if (a + 1 < t.size() && t[a + 1].isSymbol("(")) {
+        const std::size_t namesClose = closeOf(t, a + 1, t.size());
+        for (const auto& item : listItems(t, a + 2, namesClose - 1))
+            named += (named.empty() ? "[" : ", [") + t[item.first].text + "]";
+        t.erase(t.begin() + static_cast<long>(a + 1), t.begin() + static_cast<long>(namesClose));
+    }
     // Names the query gives itself (tables, aliases) are its own; a prefix
     // it does not give names a table outside it.
     std::vector<std::string> own;
@@ -166,6 +172,8 @@ void rewriteApply(Tokens& t, std::size_t i, std::string_view sql, Plan& plan) {
         text += " @" + name + "_" + std::to_string(at - outerText.begin() + 1);
         j += 2;
     }
+    if (!named.empty())
+        text = "WITH applied_rows (" + named + ") AS (" + text + ") SELECT * FROM applied_rows";
     plan.applies.push_back({name, text, outer.size()});
     const Token& at = t[open];
     auto made = [&](TokenKind kind, std::string s) {
