@@ -453,10 +453,42 @@ void rewritePivot(Tokens& t, std::size_t p, std::string_view sql, Plan& plan) {
     t.insert(t.begin() + static_cast<long>(source), out.begin(), out.end());
 }
 
+// (SELECT ...) [AS] name (a, b): SQLite names a query's columns only in a
+// CTE, so the derived table becomes (WITH name (a, b) AS (SELECT ...)
+// SELECT * FROM name) AS name.
+void rewriteDerivedColumns(Tokens& t) {
+    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+        if (!t[i].isSymbol("(") || !(t[i + 1].is("SELECT") || t[i + 1].is("WITH")))
+            continue;
+        const std::size_t close = closeOf(t, i, t.size());
+        std::size_t a = close;
+        if (a < t.size() && t[a].is("AS"))
+            ++a;
+        if (!(a + 1 < t.size() && (t[a].kind == TokenKind::Word || t[a].kind == TokenKind::Name) &&
+              t[a + 1].isSymbol("(")))
+            continue;
+        const std::size_t namesEnd = closeOf(t, a + 1, t.size());
+        const Token& at = t[i];
+        const Token alias = t[a];
+        Tokens out{t[i], generatedToken(TokenKind::Word, "WITH", at), alias};
+        appendTokens(out, t, a + 1, namesEnd);
+        putTokens(out, "AS", at);
+        appendTokens(out, t, i, close);
+        putTokens(out, "SELECT * FROM", at);
+        out.push_back(alias);
+        putTokens(out, ") AS", at);
+        out.push_back(alias);
+        t.erase(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(namesEnd));
+        t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
+        i += 1;
+    }
+}
+
 }  // namespace
 
 void rewriteIdioms(Tokens& t, std::string_view sql, Plan& plan) {
     rewriteValuesTables(t);
+    rewriteDerivedColumns(t);
     for (std::size_t i = 0; i + 2 < t.size(); ++i)
         if ((t[i].is("CROSS") || t[i].is("OUTER")) && t[i + 1].is("APPLY") &&
             t[i + 2].isSymbol("("))
