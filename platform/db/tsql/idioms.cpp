@@ -87,13 +87,12 @@ void rewriteValuesTables(Tokens& t) {
         const Token& at = t[i];
         Tokens out{t[i], generatedToken(TokenKind::Word, "SELECT", at)};
         int n = 0;
-        for (const auto& [nb, ne] : listItems(t, a + 2, namesEnd - 1)) {
+        for (const auto& item : listItems(t, a + 2, namesEnd - 1)) {
             if (n > 0)
                 out.push_back(generatedToken(TokenKind::Symbol, ",", at));
             out.push_back(generatedToken(TokenKind::Word, "column" + std::to_string(++n), at));
             out.push_back(generatedToken(TokenKind::Word, "AS", at));
-            out.push_back(generatedToken(TokenKind::Name, t[nb].text, t[nb]));
-            (void)ne;
+            out.push_back(generatedToken(TokenKind::Name, t[item.first].text, t[item.first]));
         }
         out.push_back(generatedToken(TokenKind::Word, "FROM", at));
         appendTokens(out, t, i, close);
@@ -366,14 +365,14 @@ void rewritePivot(Tokens& t, std::size_t p, std::string_view sql, Plan& plan) {
     if (end >= t.size() || (t[end].kind != TokenKind::Word && t[end].kind != TokenKind::Name))
         refuse(102, "Incorrect syntax near ')'.", sql);
     const Token& name = t[end++];
+    // The columns PIVOT turns (the FOR column, the aggregated one) and
+    // those UNPIVOT turns into rows are not the source's other columns.
     auto used = [&](const std::string& c) {
-        if (equalsIgnoreCase(c, column.text) ||
-            (pivot && valueE == valueB + 1 && equalsIgnoreCase(c, t[valueB].text)))
-            return true;
-        if (!pivot && equalsIgnoreCase(c, t[valueB].text))
-            return true;
+        if (pivot)
+            return equalsIgnoreCase(c, column.text) ||
+                   (valueE == valueB + 1 && equalsIgnoreCase(c, t[valueB].text));
         for (const Token& v : values)
-            if (!pivot && equalsIgnoreCase(c, v.text))
+            if (equalsIgnoreCase(c, v.text))
                 return true;
         return false;
     };
@@ -426,13 +425,11 @@ void rewritePivot(Tokens& t, std::size_t p, std::string_view sql, Plan& plan) {
             out.resize(before);
     } else {
         for (std::size_t k = 0; k < values.size(); ++k) {
-            const std::size_t keep = out.size();
             if (k > 0)
                 add("UNION ALL");
             add("SELECT");
             if (others())
                 add(",");
-            (void)keep;
             textConstant(out, values[k].text, at);
             add("AS");
             out.push_back(column);
