@@ -239,7 +239,10 @@ private:
                 --last;
             }
         }
-        while (last > b && t_[last - 1].isSymbol(";"))
+        // A body of statements keeps its last semicolon (a MERGE needs it);
+        // a view's or inline function's query goes without.
+        while ((m.kind == Module::Kind::View || m.kind == Module::Kind::InlineFunction) &&
+               last > b && t_[last - 1].isSymbol(";"))
             --last;
         m.body = std::string(src_.substr(t_[b].begin, t_[last - 1].end - t_[b].begin));
     }
