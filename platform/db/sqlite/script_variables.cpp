@@ -51,6 +51,10 @@ VariablesInUse::~VariablesInUse() {
     current = previous_;
 }
 
+const BatchVariables* variablesInUse() {
+    return current;
+}
+
 void registerVariableFunctions(sqlite3* db) {
     // Not deterministic: the same name answers what the batch last set.
     sqlite3_create_function_v2(db, "tsql_var", 1, SQLITE_UTF8, nullptr, fnVariable, nullptr,

@@ -58,6 +58,9 @@ private:
     const BatchVariables* previous_;
 };
 
+// The variables tsql_var reads on this thread now (null outside a batch).
+const BatchVariables* variablesInUse();
+
 void registerVariableFunctions(sqlite3* db);
 
 }  // namespace db::sqlite

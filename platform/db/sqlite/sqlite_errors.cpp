@@ -121,6 +121,8 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
         native = 3623;
     } else if (message.find("The maximum recursion") != std::string::npos) {
         native = 530;
+    } else if (message.find("Procedure expects parameter") != std::string::npos) {
+        native = 214;
     } else if (message.find("syntax error") != std::string::npos) {
         const auto open = message.find("near \""), close = message.find("\":", open + 6);
         const std::string near = open == std::string::npos || close == std::string::npos
@@ -169,6 +171,7 @@ std::string sqlStateOf(int rc, const std::string& message) {
         contains(message, "does not recognize the datepart") ||
         contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
         contains(message, "Must declare the scalar variable") ||
+        contains(message, "Procedure expects parameter") ||
         contains(message, "An insufficient number of arguments were supplied") ||
         contains(message, "has too many arguments specified"))
         return sqlstate::kSyntax;

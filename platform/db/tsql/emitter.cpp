@@ -1,5 +1,6 @@
 #include "platform/db/tsql/emitter.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/db/errors.h"
@@ -445,7 +446,8 @@ std::string Emitter::plain(std::size_t b, std::size_t e) {
 
 std::string Emitter::region(std::size_t b, std::size_t e) {
     std::string out;
-    std::string limit;
+    std::string limit, offset;
+    bool ordered = false;  // past this query's ORDER BY
     auto append = [&out](const std::string& s) {
         if (s.empty())
             return;
@@ -552,6 +554,13 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         const bool boundary = isBoundary(tok) &&
                               !((tok.is("LEFT") || tok.is("RIGHT") || tok.is("OVER")) && call) &&
                               !(tok.is("GROUP") && i > b && t_[i - 1].is("WITHIN"));
+        if ((tok.is("OFFSET") || tok.is("FETCH")) && i > b && i + 1 < e &&
+            (!isBoundary(t_[i - 1]) || t_[i - 1].is("ASC") || t_[i - 1].is("DESC")) &&
+            !t_[i - 1].isSymbol(".") && !isBoundary(t_[i + 1])) {
+            segment(segStart, i, i);
+            i = segStart = offsetFetch(i, e, ordered, limit, offset);
+            continue;
+        }
         if (!boundary) {
             // "CONVERT(...) AS alias" tells the type of a column made by SELECT INTO,
             // when the conversion is the whole item: "a + CONVERT(...) AS alias"
@@ -635,13 +644,60 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             refuse(102, "Incorrect syntax near '" + (i + 1 < e ? t_[i + 1].text : tok.text) + "'.",
                    statement_);
         append(tok.kind == TokenKind::Word ? upper(tok.text) : tok.text);
+        ordered = ordered || (tok.is("BY") && i > b && t_[i - 1].is("ORDER"));
         enter(tok, i);
         i = segStart = i + 1;
     }
     segment(segStart, e, e);
-    if (!limit.empty())
+    if (!offset.empty())
+        out += " LIMIT " + (limit.empty() ? std::string("-1") : limit) + " OFFSET " + offset;
+    else if (!limit.empty())
         out += " LIMIT " + limit;
     return out;
+}
+
+std::size_t Emitter::offsetFetch(std::size_t i, std::size_t e, bool ordered, std::string& limit,
+                                 std::string& offset) {
+    auto near = [&](std::size_t at) {
+        refuse(102, "Incorrect syntax near '" + t_[std::min(at, e - 1)].text + "'.", statement_);
+    };
+    // The count ends at ROW or ROWS.
+    auto rowsAt = [&](std::size_t from) {
+        std::size_t k = from;
+        while (k < e && !t_[k].is("ROW") && !t_[k].is("ROWS"))
+            k = nextItem(t_, k, e);
+        if (k == from || k >= e)
+            near(k);
+        return k;
+    };
+    if (t_[i].is("FETCH"))
+        refuse(153,
+               "Invalid usage of the option " + upper(t_[i + 1].text) + " in the FETCH statement.",
+               statement_);
+    if (!ordered)
+        near(i);
+    if (!limit.empty())
+        refuse(10741, "A TOP can not be used in the same query or sub-query as a OFFSET.",
+               statement_);
+    std::size_t r = rowsAt(i + 1);
+    if (t_[i + 1].isSymbol("-") && r == i + 3 && t_[i + 2].kind == TokenKind::Number)
+        refuse(10742, "The offset specified in a OFFSET clause may not be negative.", statement_);
+    offset = region(i + 1, r);
+    std::size_t j = r + 1;
+    if (j < e && t_[j].is("FETCH")) {
+        if (!(j + 1 < e && (t_[j + 1].is("NEXT") || t_[j + 1].is("FIRST"))))
+            near(j + 1);
+        r = rowsAt(j + 2);
+        if (!(r + 1 < e && t_[r + 1].is("ONLY")))
+            near(r + 1);
+        if (r == j + 3 && t_[j + 2].kind == TokenKind::Number && std::stod(t_[j + 2].text) == 0)
+            refuse(10744,
+                   "The number of rows provided for a FETCH clause must be greater then zero.",
+                   statement_);
+        limit = region(j + 2, r);
+        j = r + 2;
+    }
+    return j;
 }
 
 }  // namespace db::tsql

@@ -93,6 +93,10 @@ private:
     // top level of [b, e): after an operand, before another.
     std::vector<std::size_t> binaryAt(std::size_t b, std::size_t e, std::string_view ops) const;
     std::string item(std::size_t& i, std::size_t e);
+    // OFFSET n ROWS [FETCH NEXT m ROWS ONLY] at i (after ORDER BY when
+    // `ordered`): sets the SQLite LIMIT and OFFSET; the index after it.
+    std::size_t offsetFetch(std::size_t i, std::size_t e, bool ordered, std::string& limit,
+                            std::string& offset);
     std::string call(const std::string& name, std::size_t open, std::size_t close);
     // The arguments of the call whose "(" is at `open`, each as [begin, end).
     std::vector<std::pair<std::size_t, std::size_t>> arguments(std::size_t open,

@@ -80,8 +80,16 @@ public:
             bodyAfterAs(m, i, e);
         } else if (kind == "VIEW") {
             m.kind = Module::Kind::View;
-            if (i < e && t_[i].isSymbol("("))
-                i = closeOf(t_, i, e);
+            if (i < e && t_[i].isSymbol("(")) {
+                // CREATE VIEW v (a, b): the names of its columns.
+                const std::size_t close = closeOf(t_, i, e);
+                for (std::size_t k = i + 1; k + 1 < close; k += 2) {
+                    ColumnDef c;
+                    c.name = t_[k].text;
+                    m.columns.push_back(c);
+                }
+                i = close;
+            }
             bodyAfterAs(m, i, e);
         } else {
             m.kind = Module::Kind::Trigger;
@@ -231,7 +239,10 @@ private:
                 --last;
             }
         }
-        while (last > b && t_[last - 1].isSymbol(";"))
+        // A body of statements keeps its last semicolon (a MERGE needs it);
+        // a view's or inline function's query goes without.
+        while ((m.kind == Module::Kind::View || m.kind == Module::Kind::InlineFunction) &&
+               last > b && t_[last - 1].isSymbol(";"))
             --last;
         m.body = std::string(src_.substr(t_[b].begin, t_[last - 1].end - t_[b].begin));
     }
@@ -289,6 +300,15 @@ Statement execStatement(const Tokens& t, std::size_t i, std::size_t e, const std
         i += 2;
     }
     Emitter em(t, src, true, plan);
+    if (i < e && t[i].isSymbol("(")) {
+        // EXEC (text): dynamic SQL, a procedure without a name.
+        const std::size_t close = closeOf(t, i, e);
+        if (close != e)
+            refuse(102, "Incorrect syntax near '" + t[close].text + "'.", src);
+        st.sql = "SELECT " + em.region(i + 1, close - 1);
+        st.arguments.emplace_back();
+        return st;
+    }
     std::string name = em.tableName(i, e);
     st.name = name.substr(1, name.size() - 2);
     std::string values;

@@ -85,6 +85,8 @@ struct Statement {
         Print,         // sql answers the text
         TryCatch,      // body; on an error, elseBody with ERROR_NUMBER() and the rest set
         Throw,         // sql answers number, message, state; without sql the error being handled
+        Output,        // body[0] writes `table`; elseBody[0] reads what it wrote (OUTPUT)
+        Merge,         // body: the steps of a MERGE into `table`; elseBody[0] as for Output
         Noop,
     };
     Kind kind = Kind::Noop;
@@ -119,6 +121,11 @@ struct Statement {
     // holds EXEC @rc = ...'s variable. DropModule: IF EXISTS.
     std::vector<Argument> arguments;
     bool ifExists = false;
+    // TOP (n) WITH TIES or PERCENT: `top` answers n; sql returns every row
+    // in order, with its ORDER BY keys as the last `topKeys` columns.
+    std::string top;
+    bool topPercent = false, topTies = false;
+    std::size_t topKeys = 0;
 };
 
 // The columns of the database's tables, as translation asks for them.
@@ -133,8 +140,17 @@ public:
 // with them still holds.
 std::string signatureOf(const std::vector<ColumnDef>* columns);
 
+// A derived table of CROSS or OUTER APPLY: its query as T-SQL text, in
+// which @<name>_1, @<name>_2 ... stand for the outer columns it reads.
+// SQLite calls it as the table function `name` with those columns' values.
+struct ApplyQuery {
+    std::string name, text;
+    std::size_t parameters = 0;
+};
+
 struct Plan {
     std::vector<Statement> statements;
+    std::vector<ApplyQuery> applies;
     // Literals written into the SQL text rather than bound (aliases, DDL):
     // a cached plan serves only batches with the same values there.
     std::vector<std::pair<int, std::string>> inlined;

@@ -50,6 +50,7 @@ BatchResult PlanRunner::run(std::string_view sql) {
     }
     variables_.tranCount = tranCount_;
     const VariablesInUse use(&variables_);
+    declareApplies(*plan);
     struct TableVariables {
         PlanRunner& runner;
         std::size_t keep;
@@ -109,6 +110,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             long long changed = 0;
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
                                          literals, st.source, &changed, &hasColumns);
+            if (!st.top.empty())
+                keepTop(st, literals, rs);
             result.rowsAffected += changed;
             variables_.error = 0;
             variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
@@ -144,7 +147,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             for (auto& set : sets.resultSets)
                 for (auto& row : set.rows)
                     rows.rows.push_back(std::move(row));
-            result.rowsAffected += insertRows(st, rows);
+            if (!insertTriggered(st, rows, result))
+                result.rowsAffected += insertRows(st, rows);
             break;
         }
         case tsql::Statement::Kind::DefineModule:
@@ -264,6 +268,12 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         case tsql::Statement::Kind::IdentityInsert:
             setIdentityInsert(st);
             break;
+        case tsql::Statement::Kind::Output:
+            runOutput(st, literals, result);
+            break;
+        case tsql::Statement::Kind::Merge:
+            runMerge(st, literals, result);
+            break;
         case tsql::Statement::Kind::Noop:
             break;
     }
@@ -313,67 +323,6 @@ void PlanRunner::assign(const std::vector<std::string>& names, const ResultSet& 
                 "");
         variables_.set(names[k], row[k]);
     }
-}
-
-std::string PlanRunner::identityColumn(const std::string& table, bool temporary) {
-    const std::string key = tsql::upper(table);
-    if (auto it = identities_.find(key); it != identities_.end())
-        return it->second;
-    std::string column;
-    for (const auto& c : tableInfo(table, temporary))
-        if (c.defaultValue.find("tsql_identity_next(") != std::string::npos)
-            column = c.name;
-    identities_[key] = column;
-    return column;
-}
-
-void PlanRunner::setIdentityInsert(const tsql::Statement& st) {
-    auto fail = [&](long native, const std::string& message) {
-        throw DbError({{sqlstate::kSyntax, native, message, "T-SQL adapter"}}, st.source);
-    };
-    const std::string key = tsql::upper(st.table);
-    if (tableInfo(st.table, st.temporary).empty())
-        fail(1088, "Cannot find the object \"" + st.table +
-                       "\" because it does not exist or you do not have permissions.");
-    if (identityColumn(st.table, st.temporary).empty())
-        fail(8106, "Table '" + st.table +
-                       "' does not have the identity property. Cannot perform SET operation.");
-    if (st.sql == "OFF") {
-        if (identityInsert_ == key)
-            identityInsert_.clear();
-        return;
-    }
-    if (!identityInsert_.empty() && identityInsert_ != key)
-        fail(8107, "IDENTITY_INSERT is already ON for table '" + identityInsert_ +
-                       "'. Cannot perform SET operation for table '" + st.table + "'.");
-    identityInsert_ = key;
-}
-
-void PlanRunner::checkIdentityColumns(const tsql::Statement& st) {
-    const bool on = !identityInsert_.empty() && identityInsert_ == tsql::upper(st.table);
-    if (!on && st.insertColumns.empty())
-        return;  // the IDENTITY column, if any, is left out
-    const std::string identity = identityColumn(st.table, st.temporary);
-    if (identity.empty())
-        return;
-    const bool named = std::find(st.insertColumns.begin(), st.insertColumns.end(),
-                                 tsql::upper(identity)) != st.insertColumns.end();
-    auto fail = [&](const char* state, long native, const std::string& message) {
-        throw DbError({{state, native, message, "T-SQL adapter"}}, st.source);
-    };
-    if (!on && named)
-        fail(sqlstate::kIntegrity, 544,
-             "Cannot insert explicit value for identity column in table '" + st.table +
-                 "' when IDENTITY_INSERT is set to OFF.");
-    if (on && st.insertColumns.empty())
-        fail(sqlstate::kSyntax, 8101,
-             "An explicit value for the identity column in table '" + st.table +
-                 "' can only be specified when a column list is used and IDENTITY_INSERT is ON.");
-    if (on && !named)
-        fail(sqlstate::kIntegrity, 545,
-             "Explicit value must be specified for identity column in table '" + st.table +
-                 "' either when IDENTITY_INSERT is set to ON or when a replication user is "
-                 "inserting into a NOT FOR REPLICATION identity column.");
 }
 
 long long PlanRunner::insertRows(const tsql::Statement& st, const ResultSet& rows) {

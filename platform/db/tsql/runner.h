@@ -5,6 +5,7 @@
 // out what SQLite cannot do in one statement (SELECT ... INTO, procedures,
 // table rebuilds, column rules); the engine runs single SQLite statements.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -59,6 +60,11 @@ public:
     // Whether a transaction is open, whoever opened it.
     virtual bool inTransaction() = 0;
 };
+
+// STRING_SPLIT, the built-in table function, on a connection.
+void registerStringSplit(sqlite3* db, Backend& backend);
+// tsql_for_xml(value, escape): the values of a FOR XML PATH('') query joined.
+void registerForXml(sqlite3* db);
 
 class PlanRunner {
 public:
@@ -121,6 +127,29 @@ private:
     void loadTriggers();
     void runTriggered(const tsql::Statement& st, const Literals& literals, BatchResult& result,
                       const std::string& event);
+    // INSERT ... EXEC into a table with triggers; false when it has none.
+    bool insertTriggered(const tsql::Statement& st, const ResultSet& rows, BatchResult& result);
+    // ---- TOP ... WITH TIES or PERCENT, OUTPUT and MERGE (runner_idioms.cpp)
+    // Keeps the rows TOP asks for and drops the ORDER BY keys that told ties.
+    void keepTop(const tsql::Statement& st, const Literals& literals, ResultSet& rs);
+    void runOutput(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    void runMerge(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    // The rows OUTPUT reads, into `merged` (MERGE's steps) or `result`.
+    void readOutput(const tsql::Statement& st, const Literals& literals, BatchResult& result,
+                    std::optional<ResultSet>* merged);
+    // Rows written to `table` go to the OUTPUT work tables until stopCapture.
+    void capture(const std::string& table, bool temporary);
+    void stopCapture();
+    // The table functions standing for the APPLY queries of `plan`, declared
+    // to the connection before it runs; callApply runs one for a row.
+    // (On either backend the connection's own runner declares them, through
+    // tsql_declare_apply.)
+    void declareApplies(const tsql::Plan& plan);
+    void declareApply(const tsql::ApplyQuery& a);
+    std::vector<std::vector<Value>> callApply(const tsql::ApplyQuery& a,
+                                              const std::vector<Value>& args);
+    // The batch's variables with an APPLY query's outer values added.
+    BatchVariables applyVariables(const tsql::ApplyQuery& a, const std::vector<Value>& args);
     // Sets a variable of the running batch; 137 when it was never declared.
     void setVariable(const std::string& name, const Value& value);
     long long insertRows(const tsql::Statement& st, const ResultSet& rows);
@@ -139,6 +168,8 @@ private:
     // BEGIN TRAN, COMMIT, ROLLBACK [to a savepoint] and SAVE TRAN, counted
     // as SQL Server counts them: only the outermost COMMIT commits.
     void transaction(const tsql::Statement& st);
+    // Runs `undo` (a rollback) and gives the table variables back their rows.
+    void keepingTableVariables(const std::function<void()>& undo);
     // Drops the table variables declared after the first `keep`.
     void dropTableVariables(std::size_t keep);
     // The emptied work table of a table variable serves its DECLARE when it
@@ -181,9 +212,13 @@ private:
     Value returned_ = Value::null();  // what the last RETURN gave
     std::map<std::string, std::shared_ptr<const tsql::Module>> parsed_;  // by definition
     bool triggersLoaded_ = false;  // triggers_ read since the last change of triggers
+    long long dataVersion_ = -1;   // PRAGMA data_version when they were read
     std::map<std::string, std::vector<std::string>> triggers_;  // names by table, upper case
     std::set<std::string> captured_;       // tables whose rows this connection captures
     std::set<std::string> firing_;         // tables whose triggers run (they do not fire again)
+    sqlite3* db_ = nullptr;                // the connection attach() was given
+    std::set<std::string> applies_;        // APPLY queries declared to the connection
+    std::set<std::string> appliesHere_;    // those this runner declared as their runner
     int tranCount_ = 0;                    // @@TRANCOUNT
     std::string tranName_;                 // the outermost BEGIN TRAN's name, upper case
     std::vector<std::string> savepoints_;  // SAVE TRAN names, upper case, oldest first

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <set>
 
 #include "platform/db/errors.h"
@@ -127,6 +128,26 @@ void fnDeclare(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }  // namespace
 
 void PlanRunner::attach(sqlite3* db) {
+    db_ = db;
+    sqlite3_create_function_v2(
+        db, "tsql_declare_apply", 3, SQLITE_UTF8, this,
+        [](sqlite3_context* ctx, int, sqlite3_value** argv) {
+            auto text = [&](int i) {
+                const auto* p = sqlite3_value_text(argv[i]);
+                return p ? std::string(reinterpret_cast<const char*>(p)) : std::string();
+            };
+            try {
+                static_cast<PlanRunner*>(sqlite3_user_data(ctx))
+                    ->declareApply(
+                        {text(0), text(1), static_cast<std::size_t>(sqlite3_value_int(argv[2]))});
+                sqlite3_result_int(ctx, 1);
+            } catch (const std::exception& e) {
+                sqlite3_result_error(ctx, e.what(), -1);
+            }
+        },
+        nullptr, nullptr, nullptr);
+    registerStringSplit(db, backend_);
+    registerForXml(db);
     sqlite3_create_function_v2(db, "tsql_declare_function", -1, SQLITE_UTF8,
                                new Attached{this, &backend_, db, {}}, fnDeclare, nullptr, nullptr,
                                [](void* p) { delete static_cast<Attached*>(p); });
@@ -198,9 +219,14 @@ void PlanRunner::defineModule(const tsql::Statement& st) {
             plan->statements[0].kind != tsql::Statement::Kind::Query)
             tsql::unsupported("a view that is not one SELECT", st.source);
         const std::string select = inlineLiterals(plan->statements[0].sql, shape.literals);
+        std::string columns;
+        for (const auto& c : m->columns)
+            columns += (columns.empty() ? " (" : ", ") + tsql::quoteName(c.name);
+        if (!columns.empty())
+            columns += ")";
         if (exists)
             engine_.direct("DROP VIEW main." + tsql::quoteName(m->name));
-        engine_.direct("CREATE VIEW main." + tsql::quoteName(m->name) + " AS " + select);
+        engine_.direct("CREATE VIEW main." + tsql::quoteName(m->name) + columns + " AS " + select);
         return;
     }
     if (m->kind == tsql::Module::Kind::Trigger) {
@@ -308,8 +334,31 @@ void PlanRunner::execProcedure(const tsql::Statement& st, const Literals& litera
         if (!rs.rows.empty())
             given = std::move(rs.rows[0]);
     }
-    std::string kind;
-    const std::string definition = moduleDefinition(st.name, &kind);
+    std::string kind, definition;
+    std::vector<tsql::Argument> arguments = st.arguments;
+    if (st.name.empty() || tsql::upper(st.name) == "SP_EXECUTESQL") {
+        // Dynamic SQL: the text runs as a procedure of its own, whose
+        // parameters sp_executesql declares in its second argument; a text
+        // that defines an object runs as the batch it is.
+        const std::string text = given.empty() ? std::string() : given[0].toText();
+        const tsql::Tokens tokens = tsql::tokenize(text);
+        if (std::string k, n; tsql::definesModule(tokens, 0, tokens.size(), k, n)) {
+            tsql::Shape shape;
+            const auto plan = plans_.get(text, shape);
+            for (const auto& s : plan->statements)
+                exec(s, shape.literals, result);
+            return;
+        }
+        const std::size_t fixed = std::min<std::size_t>(st.name.empty() ? 1 : 2, given.size());
+        definition = "CREATE PROCEDURE tsql_dynamic " +
+                     (fixed > 1 ? given[1].toText() : std::string()) + " AS\n" + text;
+        kind = "PROCEDURE";
+        given.erase(given.begin(), given.begin() + static_cast<long>(fixed));
+        arguments.erase(arguments.begin(),
+                        arguments.begin() + static_cast<long>(std::min(fixed, arguments.size())));
+    } else {
+        definition = moduleDefinition(st.name, &kind);
+    }
     if (definition.empty() || kind != "PROCEDURE") {
         const Procedure* p = findProcedure(st.name);
         if (!p)
@@ -323,7 +372,7 @@ void PlanRunner::execProcedure(const tsql::Statement& st, const Literals& litera
     std::vector<std::string> outputs(n);
     std::size_t g = 0, position = 0;
     bool named = false;
-    for (const auto& a : st.arguments) {
+    for (const auto& a : arguments) {
         std::optional<Value> v;
         if (!a.isDefault)
             v = g < given.size() ? given[g++] : Value::null();
@@ -391,23 +440,53 @@ void PlanRunner::runModule(const tsql::Module& m, const std::vector<std::optiona
     // Whichever runner's batch called it, the body reads these variables.
     const VariablesInUse use(&variables_);
     BatchVariables outer = std::move(variables_);
-    std::vector<DbError> handling = std::move(handling_);
+    std::vector<DbError> handling = handling_;
     variables_ = BatchVariables();
     variables_.tranCount = tranCount_;
-    handling_.clear();
+    // Called from CATCH, the body still sees the error being handled.
+    if (!handling_.empty())
+        setCaught(&handling_.back());
     for (std::size_t k = 0; k < values.size(); ++k)
         if (values[k])
             variables_.set("@__ARG" + std::to_string(k + 1), *values[k]);
+    // The caller's table variables of the names the body declares wait
+    // under other names while it runs.
+    std::vector<std::string> hidden;
+    const std::function<void(const std::vector<tsql::Statement>&)> declared =
+        [&](const std::vector<tsql::Statement>& list) {
+            for (const auto& s : list) {
+                const std::string name = tsql::upper(s.table);
+                if (s.kind == tsql::Statement::Kind::CreateTable && s.tableVariable &&
+                    std::find(hidden.begin(), hidden.end(), name) == hidden.end() &&
+                    std::any_of(tableVariables_.begin(), tableVariables_.end(),
+                                [&](const std::string& v) { return tsql::upper(v) == name; }))
+                    hidden.push_back(name);
+                declared(s.body);
+                declared(s.elseBody);
+            }
+        };
+    declared(plan->statements);
+    const std::string suffix = "@" + std::to_string(depth_);
+    auto rename = [&](const std::string& from, const std::string& to) {
+        identities_.erase(tsql::upper(from));
+        engine_.direct("ALTER TABLE temp." + tsql::quoteName(from) + " RENAME TO " +
+                       tsql::quoteName(to));
+    };
+    for (const auto& name : hidden)
+        rename(name, name + suffix);
     ++depth_;
     returned_ = Value::null();
     const std::size_t keep = tableVariables_.size();
     auto restore = [&] {
         dropTableVariables(keep);
+        for (const auto& name : hidden)
+            rename(name + suffix, name);
         variables_ = std::move(outer);
         handling_ = std::move(handling);
         --depth_;
     };
     try {
+        declareApplies(*plan);
         for (const auto& s : plan->statements)
             if (exec(s, shape.literals, result) == Flow::Return)
                 break;
@@ -448,7 +527,18 @@ Value PlanRunner::callScalar(const std::string& name, const std::vector<Value>& 
     std::vector<std::optional<Value>> values(args.begin(), args.end());
     BatchResult ignored;
     runModule(*m, values, ignored, nullptr);
-    return returned_;
+    if (m->returns.name.empty() || returned_.isNull())
+        return returned_;
+    // The value takes the function's RETURNS type, as an assignment would.
+    BatchVariables result;
+    result.declare("@__RESULT", false);
+    result.set("@__RESULT", returned_);
+    const VariablesInUse use(&result);
+    const std::string convert = "SELECT tsql_convert(tsql_var('@__RESULT'), '" + m->returns.name +
+                                "', " + std::to_string(m->returns.length) + ", " +
+                                std::to_string(m->returns.scale) + ")";
+    const ResultSet rs = engine_.query(convert, {}, m->name, nullptr);
+    return rs.rows.empty() ? returned_ : rs.rows[0].at(0);
 }
 
 std::vector<std::vector<Value>> PlanRunner::callTable(const std::string& name,

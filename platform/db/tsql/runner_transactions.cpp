@@ -5,6 +5,7 @@
 // savepoint that ROLLBACK TRAN name returns to, leaving the count alone.
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/db/errors.h"
 #include "platform/db/tsql/emitter.h"
@@ -58,7 +59,8 @@ void PlanRunner::transaction(const tsql::Statement& st) {
                 if (it == savepoints_.rend())
                     fail(6401, "Cannot roll back " + st.name +
                                    ". No transaction or savepoint of that name was found.");
-                engine_.direct("ROLLBACK TO " + savepointName(st.name));
+                keepingTableVariables(
+                    [&] { engine_.direct("ROLLBACK TO " + savepointName(st.name)); });
                 // Savepoints made after it are gone with what they marked.
                 savepoints_.erase(it.base(), savepoints_.end());
                 break;
@@ -66,11 +68,46 @@ void PlanRunner::transaction(const tsql::Statement& st) {
             tranCount_ = 0;
             tranName_.clear();
             savepoints_.clear();
-            engine_.rollback();
+            keepingTableVariables([&] { engine_.rollback(); });
             break;
         }
     }
     variables_.tranCount = tranCount_;
+}
+
+void PlanRunner::keepingTableVariables(const std::function<void()>& undo) {
+    // A table variable is no part of a transaction: its rows, and the table
+    // itself when it was declared inside, outlive a rollback.
+    struct Kept {
+        std::string name, definition;
+        ResultSet rows;
+    };
+    std::vector<Kept> kept;
+    static const std::string find =
+        "SELECT sql FROM sqlite_temp_master WHERE type = 'table' AND name = ?1";
+    for (const auto& name : tableVariables_) {
+        const ResultSet ddl = engine_.query(find, {name}, find, nullptr);
+        if (ddl.rows.empty())
+            continue;
+        const std::string all = "SELECT * FROM temp." + tsql::quoteName(name);
+        kept.push_back({name, ddl.rows[0][0].toText(), engine_.query(all, {}, all, nullptr)});
+    }
+    undo();
+    for (const auto& k : kept) {
+        const std::string table = "temp." + tsql::quoteName(k.name);
+        if (tableInfo(k.name, true).empty()) {
+            // "CREATE TABLE ..." as SQLite keeps it: made again among the temporary ones.
+            engine_.direct("CREATE TEMP " + k.definition.substr(k.definition.find("TABLE")));
+            installRules(k.name, true, true);
+        }
+        engine_.direct("DELETE FROM " + table);
+        std::string insert = "INSERT INTO " + table + " VALUES (";
+        for (std::size_t c = 0; c < k.rows.columns.size(); ++c)
+            insert += (c ? ", ?" : "?") + std::to_string(c + 1);
+        insert += ")";
+        for (const auto& row : k.rows.rows)
+            engine_.insertRow(insert, row, insert);
+    }
 }
 
 void PlanRunner::dropTableVariables(std::size_t keep) {

@@ -30,6 +30,19 @@ const char* PlanRunner::triggerEvent(const tsql::Statement& st) {
                                                          : nullptr;
     if (!event)
         return nullptr;
+    // Another connection may have made or dropped a trigger since they were
+    // read: SQLite counts the changes other connections commit. Asked only
+    // between transactions: inside one, the question would take a read lock
+    // before the statement's own and could keep another writer waiting.
+    if (!engine_.inTransaction()) {
+        static const std::string version = "PRAGMA data_version";
+        const ResultSet v = engine_.query(version, {}, version, nullptr);
+        const long long seen = v.rows.empty() ? 0 : std::stoll("0" + v.rows[0].at(0).toText());
+        if (seen != dataVersion_) {
+            dataVersion_ = seen;
+            triggersLoaded_ = false;
+        }
+    }
     if (!triggersLoaded_)
         loadTriggers();
     const std::string key = tsql::upper(st.table);
@@ -110,7 +123,14 @@ void PlanRunner::runTriggered(const tsql::Statement& st, const Literals& literal
         if (hasColumns)
             result.resultSets.push_back(std::move(rs));
         // The body sees the rows as INSERTED and DELETED (temporary tables
-        // come before the database's own names).
+        // come before the database's own names). A trigger fired from
+        // another's body has its own; the outer ones wait under other names.
+        const std::string outer = "tsql_outer_" + std::to_string(firing_.size()) + "_";
+        const bool nested = !firing_.empty();
+        if (nested)
+            for (const char* name : {"INSERTED", "DELETED"})
+                engine_.direct(std::string("ALTER TABLE temp.") + name + " RENAME TO " + outer +
+                               name);
         for (const char* name : {"INSERTED", "DELETED"})
             engine_.direct(std::string("DROP TABLE IF EXISTS temp.") + name);
         engine_.direct("CREATE TEMP TABLE INSERTED AS SELECT * FROM " + ins);
@@ -139,6 +159,9 @@ void PlanRunner::runTriggered(const tsql::Statement& st, const Literals& literal
         firing_.erase(key);
         for (const char* name : {"INSERTED", "DELETED"})
             engine_.direct(std::string("DROP TABLE IF EXISTS temp.") + name);
+        if (nested)
+            for (const char* name : {"INSERTED", "DELETED"})
+                engine_.direct("ALTER TABLE temp." + outer + name + " RENAME TO " + name);
         variables_.error = 0;
         variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
         engine_.direct("RELEASE tsql_trigger");
@@ -151,6 +174,30 @@ void PlanRunner::runTriggered(const tsql::Statement& st, const Literals& literal
         }
         throw;
     }
+}
+
+bool PlanRunner::insertTriggered(const tsql::Statement& st, const ResultSet& rows,
+                                 BatchResult& result) {
+    // The procedure's rows go in by one INSERT ... SELECT from a work table,
+    // so that the table's triggers fire once for all of them.
+    tsql::Statement insert;
+    insert.kind = tsql::Statement::Kind::Query;
+    insert.table = st.table;
+    insert.source = st.source;
+    insert.sql =
+        "INSERT INTO " + tsql::quoteName(st.table) + " SELECT * FROM temp.tsql_insert_exec";
+    if (st.temporary || !triggerEvent(insert))
+        return false;
+    engine_.direct("DROP TABLE IF EXISTS temp.tsql_insert_exec");
+    engine_.direct("CREATE TEMP TABLE tsql_insert_exec AS SELECT * FROM main." +
+                   tsql::quoteName(st.table) + " WHERE 0");
+    tsql::Statement stage = st;
+    stage.table = "tsql_insert_exec";
+    stage.temporary = true;
+    insertRows(stage, rows);
+    runTriggered(insert, {}, result, "INSERT");
+    engine_.direct("DROP TABLE temp.tsql_insert_exec");
+    return true;
 }
 
 }  // namespace db::sqlite

@@ -9,8 +9,10 @@
 #include "platform/db/errors.h"
 #include "platform/db/tsql/binder.h"
 #include "platform/db/tsql/cte.h"
+#include "platform/db/tsql/dml_idioms.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/from.h"
+#include "platform/db/tsql/idioms.h"
 #include "platform/db/tsql/modules.h"
 #include "platform/db/tsql/plan.h"
 #include "platform/db/tsql/script.h"
@@ -142,6 +144,8 @@ std::size_t Translator::statementEnd(std::size_t b, std::size_t e) const {
         if (!isStatementWord(tok))
             continue;
         const Token& prev = t_[j - 1];
+        if (kind == "MERGE" && (prev.is("THEN") || prev.is("UPDATE")))
+            continue;  // WHEN ... THEN INSERT / UPDATE SET / DELETE
         if (tok.is("IF") && kind == "DROP" && j == b + 2)
             continue;  // DROP TABLE IF EXISTS
         if (tok.is("SELECT")) {
@@ -162,7 +166,7 @@ std::size_t Translator::statementEnd(std::size_t b, std::size_t e) const {
                 continue;
             }
         } else if (tok.is("SET")) {
-            if (kind == "UPDATE" && !set) {
+            if ((kind == "UPDATE" || kind == "WITH") && !set) {
                 set = true;
                 continue;
             }
@@ -180,6 +184,9 @@ std::size_t Translator::statementEnd(std::size_t b, std::size_t e) const {
 Statement Translator::simple(std::size_t b, std::size_t e) {
     const Token& first = t_[b];
     const std::string src = source(b, e);
+    if (Statement st; writeIdiom(
+            t_, b, e, src, plan_, [this](const Tokens& g) { return sub(g); }, st))
+        return st;
     if (first.is("SELECT") || first.is("WITH"))
         return select(b, e, src);
     if (first.is("INSERT"))
@@ -194,16 +201,6 @@ Statement Translator::simple(std::size_t b, std::size_t e) {
         return dropStatement(t_, b, e, src, plan_);
     if (first.is("ALTER"))
         return alter(b, e, src);
-    if (first.is("TRUNCATE")) {
-        std::size_t i = b + 1;
-        if (i < e && t_[i].is("TABLE"))
-            ++i;
-        Emitter em(t_, src, true, plan_);
-        Statement st;
-        st.kind = Statement::Kind::Query;
-        st.sql = "DELETE FROM " + em.tableName(i, e);
-        return st;
-    }
     if (first.is("EXEC") || first.is("EXECUTE"))
         return execStatement(t_, b + 1, e, src, plan_, Statement::Kind::Exec);
     if (first.is("BEGIN") || first.is("COMMIT") || first.is("ROLLBACK") || first.is("SAVE"))
@@ -266,6 +263,12 @@ Statement Translator::simple(std::size_t b, std::size_t e) {
     unsupported("the statement " + upper(first.text), src);
 }
 
+Statement Translator::sub(const Tokens& g) {
+    Translator s(g, sql_, plan_);
+    std::size_t i = 0;
+    return s.one(i, g.size());
+}
+
 // `guarded`: recursive CTEs already count their levels.
 Statement Translator::select(std::size_t b, std::size_t e, const std::string& src, bool guarded) {
     if (!guarded && (t_[b].is("WITH") || hasOption(b, e))) {
@@ -277,6 +280,8 @@ Statement Translator::select(std::size_t b, std::size_t e, const std::string& sr
         Translator sub(aliased, sql_, plan_);
         return sub.select(0, aliased.size(), src, true);
     }
+    if (TopRows top; topRows(t_, b, e, src, top))
+        return withTop(sub(top.query), top, src, plan_);
     checkGrouping(t_, b, e, src);
     if (Statement assign; Assignments(t_, plan_, variables_).select(b, e, src, assign))
         return assign;
@@ -382,6 +387,7 @@ std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema) {
         return plan;
     }
     markTableVariables(tokens);
+    rewriteIdioms(tokens, sql, *plan);
     Translator translator(tokens, sql, *plan);
     std::size_t i = 0;
     plan->statements = translator.block(i, tokens.size(), false);

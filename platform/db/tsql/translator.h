@@ -28,6 +28,8 @@ private:
     Statement ifStatement(std::size_t& i, std::size_t e);
     std::size_t statementEnd(std::size_t b, std::size_t e) const;
     Statement simple(std::size_t b, std::size_t e);
+    // A statement of tokens rewritten from this batch's, translated as its own.
+    Statement sub(const Tokens& g);
     // `guarded`: recursive CTEs already count their levels.
     Statement select(std::size_t b, std::size_t e, const std::string& src, bool guarded = false);
     bool hasOption(std::size_t b, std::size_t e) const;
