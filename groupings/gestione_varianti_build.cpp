@@ -139,12 +139,13 @@ QWidget* GestioneVariantiTab::createSourceBox(QWidget* page) {
         cmds->addWidget(b);
     cmds->addStretch(1);
     left->addLayout(cmds, 1, 0, 1, 4);
-    auto* views = new QHBoxLayout;
+    // The two view toggles have long captions: one above the other, each
+    // keeps its words whole in a narrow pane.
+    auto* views = new QVBoxLayout;
     st.CMD_DASELEZ = pulsante("CMD_DASELEZ", {}, origine);
     st.CMD_RUBRICA1 = pulsante("CMD_RUBRICA1", {}, origine);
-    views->addWidget(st.CMD_DASELEZ);
-    views->addWidget(st.CMD_RUBRICA1);
-    views->addStretch(1);
+    views->addWidget(st.CMD_DASELEZ, 0, Qt::AlignLeft);
+    views->addWidget(st.CMD_RUBRICA1, 0, Qt::AlignLeft);
     left->addLayout(views, 2, 0, 1, 4);
     st.GRDX_VARIANTI_SOURCE = new controls::DataGrid(origine);
     st.GRDX_VARIANTI_SOURCE->setObjectName("GRDX_VARIANTI_SOURCE");

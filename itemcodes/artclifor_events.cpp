@@ -112,8 +112,9 @@ void ArtCliForTab::FME_ARTCLIFOR_AfterDelete(bool success) {
 void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel) {
     Procedure p(card(), tipo_.ValidateRecord);
     p.onAbort([&] { cancel = true; });
-    const auto rifiuta = [&](QWidget* box, const std::string& testo, long numero) {
-        messaggio(testo, numero, common::vbExclamation);
+    const auto rifiuta = [&](QWidget* box, const std::string& testo, long numero,
+                             const common::Parametri& parametri) {
+        messaggio(testo, numero, common::vbExclamation, parametri);
         invalid = box;
         cancel = true;
         p.leave();
@@ -123,12 +124,12 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
         const QString testo = TXT_CODCLIFOR->Text().trimmed();
         if (testo.isEmpty())
             return rifiuta(TXT_CODCLIFOR, "Indicare il codice del " + parola + ".",
-                           kMsgCliForObbligatorio);
+                           tipo_.msgCodiceObbligatorio, std::nullopt);
         if (!soloCifre(testo))
             return rifiuta(TXT_CODCLIFOR,
                            "Il codice del " + parola + " deve essere un numero: \"" +
                                testo.toStdString() + "\" non lo \xC3\xA8.",
-                           kMsgCliForNonNumerico);
+                           tipo_.msgCodiceNonNumerico, {{db::Value(testo.toStdString())}});
         // A code already stored is not checked again: the counterpart may
         // have expired since, and the row must still be editable.
         if (rs_->status() != db::RecordStatus::New &&
@@ -145,9 +146,10 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
                     std::string(tipo_.tipo == 0 ? "Il cliente " : "Il fornitore ") +
                         testo.toStdString() +
                         " non esiste o non \xC3\xA8 valido alla data odierna.",
-                    kMsgCliForInesistente);
+                    tipo_.msgInesistente, {{db::Value(testo.toStdString())}});
     });
     p.step([&] {
+        common::WindowServices& ws = card().services();
         struct Limite {
             const char* field;
             const char* caption;
@@ -169,7 +171,9 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
                                std::string("Il campo \"") + l.caption +
                                    "\" non pu\xC3\xB2 superare " +
                                    common::countText(l.max, common::kCaratteri) + ".",
-                               kMsgTroppoLungo);
+                               kMsgTroppoLungo,
+                               {{db::Value(ws.TraduciCaption(l.caption)),
+                                 db::Value(ws.CountText(l.max, common::kCaratteri))}});
         }
     });
     p.step([&] {
@@ -190,7 +194,7 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
             rifiuta(TXT_CLIFOR_OPZIONE,
                     "La variante \"" + opzione + "\" non appartiene all'articolo " +
                         card().currentItem() + ".",
-                    kMsgVarianteEstranea);
+                    kMsgVarianteEstranea, {{db::Value(opzione), db::Value(card().currentItem())}});
     });
 }
 
@@ -320,10 +324,13 @@ void ArtCliForTab::CHK_ARTCLIFOR_Click() {
             return;
         CHK_ARTCLIFOR->setChecked(!on);
         CHK_ARTCLIFOR->setEnabled(false);
-        messaggio("L'articolo " + card().currentItem() + " ha " + std::to_string(codici) +
-                      " codici " + tipo_.parola + ": \"" + tipo_.didascaliaGestione +
+        common::WindowServices& ws = card().services();
+        messaggio("L'articolo " + card().currentItem() + " ha " +
+                      common::countText(codici, tipo_.codici) + ": \"" + tipo_.didascaliaGestione +
                       "\" non si pu\xC3\xB2 modificare.",
-                  kMsgGestioneConCodici, common::vbExclamation);
+                  kMsgGestioneConCodici, common::vbExclamation,
+                  {{db::Value(card().currentItem()), db::Value(ws.CountText(codici, tipo_.codici)),
+                    db::Value(ws.TraduciCaption(tipo_.didascaliaGestione))}});
         p.leave();
     });
     p.step([&] {
@@ -402,8 +409,11 @@ void ArtCliForTab::DeleteCurrentRow() {
     const std::string domanda = "Eliminare il codice " + NzValore(campo("MG73_ARTCLIFOR"), "") +
                                 " del " + tipo_.parola + " " +
                                 NzValore(campo("MG73_CLIFOR_CG44"), "") + "?";
-    if (ws.VisualizzaMessaggio(domanda, kMsgConfermaElimina, common::vbYesNo + common::vbQuestion,
-                               ws.TraduciTesto("Attenzione", 7757)) == common::vbYes)
+    if (ws.VisualizzaMessaggio(
+            domanda, tipo_.msgConfermaElimina, common::vbYesNo + common::vbQuestion,
+            ws.TraduciTesto("Attenzione", 7757),
+            {{db::Value(NzValore(campo("MG73_ARTCLIFOR"), "")),
+              db::Value(NzValore(campo("MG73_CLIFOR_CG44"), ""))}}) == common::vbYes)
         FME_ARTCLIFOR->Delete();
 }
 
@@ -464,7 +474,8 @@ void ArtCliForTab::TXT_CLIFOR_OPZIONE_AfterItem() {
         if (!TXT_CLIFOR_OPZIONE->Found()) {
             messaggio("La variante \"" + rtrim(testo.toStdString()) +
                           "\" non appartiene all'articolo " + card().currentItem() + ".",
-                      kMsgVarianteEstranea, common::vbExclamation);
+                      kMsgVarianteEstranea, common::vbExclamation,
+                      {{db::Value(rtrim(testo.toStdString())), db::Value(card().currentItem())}});
             return;
         }
         // The code as the item composes it: a blank first slot is part of
@@ -520,16 +531,17 @@ void ArtCliForTab::TXT_CODCLIFOR_AfterItem() {
             TXT_DESCODCLIFOR->clear();
             messaggio("Il codice del " + std::string(tipo_.parola) + " deve essere un numero: \"" +
                           testo.toStdString() + "\" non lo \xC3\xA8.",
-                      kMsgCliForNonNumerico, common::vbExclamation);
+                      tipo_.msgCodiceNonNumerico, common::vbExclamation,
+                      {{db::Value(testo.toStdString())}});
             p.leave();
             return;
         }
         if (!TXT_CODCLIFOR->Found() || intero(db::Value(testo.toStdString())) == 0) {
             TXT_DESCODCLIFOR->clear();
-            messaggio(std::string(tipo_.tipo == 0 ? "Il cliente " : "Il fornitore ") +
-                          testo.toStdString() +
-                          " non esiste o non \xC3\xA8 valido alla data odierna.",
-                      kMsgCliForInesistente, common::vbExclamation);
+            messaggio(
+                std::string(tipo_.tipo == 0 ? "Il cliente " : "Il fornitore ") +
+                    testo.toStdString() + " non esiste o non \xC3\xA8 valido alla data odierna.",
+                tipo_.msgInesistente, common::vbExclamation, {{db::Value(testo.toStdString())}});
             p.leave();
         }
     });

@@ -479,9 +479,10 @@ void ArtCliForTab::rendiAttivo(bool questo) {
     }
 }
 
-void ArtCliForTab::messaggio(const std::string& testo, long numero, int stile) {
+void ArtCliForTab::messaggio(const std::string& testo, long numero, int stile,
+                             const common::Parametri& parametri) {
     common::WindowServices& ws = card().services();
-    ws.VisualizzaMessaggio(testo, numero, stile, ws.TraduciTesto("Attenzione", 7757));
+    ws.VisualizzaMessaggio(testo, numero, stile, ws.TraduciTesto("Attenzione", 7757), parametri);
 }
 
 void ArtCliForTab::abilitaGestione(bool on) {

@@ -27,14 +27,11 @@ class Recordset;
 
 namespace itemcodes {
 
-// Message numbers of the tabs' own notices.
-inline constexpr long kMsgGestioneConCodici = 80641;   // the flag cannot change
-inline constexpr long kMsgVarianteEstranea = 80642;    // not a variant article of the item
-inline constexpr long kMsgCliForInesistente = 80643;   // no such customer/supplier today
-inline constexpr long kMsgTroppoLungo = 80644;         // a text beyond its column
-inline constexpr long kMsgConfermaElimina = 80645;     // delete the code?
-inline constexpr long kMsgCliForNonNumerico = 80646;   // letters in a customer/supplier code
-inline constexpr long kMsgCliForObbligatorio = 80647;  // no customer/supplier given
+// Message numbers of the notices both tabs show alike; those that name the
+// counterpart (customer or supplier) are in TipoArtCliFor.
+inline constexpr long kMsgTroppoLungo = 91622;        // a text beyond its column
+inline constexpr long kMsgVarianteEstranea = 91623;   // not a variant article of the item
+inline constexpr long kMsgGestioneConCodici = 91624;  // the flag cannot change
 
 // Programs of the host that manage customer and supplier item codes in full.
 inline constexpr const char* kProgrammaArticoliClienti = "MG.ARTCLI";
@@ -127,7 +124,8 @@ private:
     bool editorHaFuoco() const;
     // Makes this tab's frame the host's active frame, or gives it back to the item's.
     void rendiAttivo(bool questo);
-    void messaggio(const std::string& testo, long numero, int stile);
+    void messaggio(const std::string& testo, long numero, int stile,
+                   const common::Parametri& parametri = std::nullopt);
 
     const TipoArtCliFor& tipo_;
     QPointer<QWidget> page_;

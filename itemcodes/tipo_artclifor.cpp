@@ -50,6 +50,11 @@ const TipoArtCliFor& TipoClienti() {
         .TXT_OPZIONE_StartDecode = "TXT_CLI_OPZIONE_StartDecode",
         .grigliaDaStato = true,
         .msgDescrizionePersonalizzata = 0,
+        .msgCodiceObbligatorio = 91614,
+        .msgCodiceNonNumerico = 91616,
+        .msgInesistente = 91618,
+        .msgConfermaElimina = 91620,
+        .codici = {91625, "1 codice cliente", 91626, "%1 codici cliente"},
     };
     return tipo;
 }
@@ -100,6 +105,11 @@ const TipoArtCliFor& TipoFornitori() {
         .TXT_OPZIONE_StartDecode = "TXT_FOR_OPZIONE_StartDecode",
         .grigliaDaStato = false,
         .msgDescrizionePersonalizzata = 32358,
+        .msgCodiceObbligatorio = 91615,
+        .msgCodiceNonNumerico = 91617,
+        .msgInesistente = 91619,
+        .msgConfermaElimina = 91621,
+        .codici = {91627, "1 codice fornitore", 91628, "%1 codici fornitore"},
     };
     return tipo;
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/window_services.h"
+
 namespace itemcodes {
 
 struct TipoArtCliFor {
@@ -62,6 +64,13 @@ struct TipoArtCliFor {
     // Message number of the personal-description warning (0: a plain box
     // titled "Attenzione", as the customer tab shows it).
     long msgDescrizionePersonalizzata;
+    // The notices that name the counterpart, one catalogue text per kind so
+    // that each language words it whole.
+    long msgCodiceObbligatorio;  // no code given
+    long msgCodiceNonNumerico;   // letters in the code (%1 the text)
+    long msgInesistente;         // no such counterpart today (%1 the code)
+    long msgConfermaElimina;     // delete the code? (%1 item code, %2 counterpart)
+    common::CountNoun codici;    // "1 codice cliente", "%1 codici cliente"
 };
 
 const TipoArtCliFor& TipoClienti();

@@ -262,9 +262,14 @@ void PasteStates(common::ItemCard& card, const StateTarget& d, const exchange::T
         std::string elenco;
         for (std::size_t i = 0; i < blocco.rifiutate.size() && i < kRifiutateMostrate; ++i)
             elenco += "\n" + blocco.rifiutate[i];
-        if (blocco.rifiutate.size() > kRifiutateMostrate)
+        if (blocco.rifiutate.size() > kRifiutateMostrate) {
+            // "e altre" agrees with the cells it counts: one more is "un'altra".
+            static constexpr common::CountNoun kAltre{91629, "... e un'altra", 91630,
+                                                      "... e altre %1"};
             elenco +=
-                "\n... e altre " + std::to_string(blocco.rifiutate.size() - kRifiutateMostrate);
+                "\n" + card.services().CountText(
+                           static_cast<long>(blocco.rifiutate.size() - kRifiutateMostrate), kAltre);
+        }
         messaggio(card, "Alcune celle non vengono scritte:%1", 91904,
                   common::vbOKOnly + common::vbExclamation, {elenco});
     }

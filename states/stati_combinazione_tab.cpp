@@ -20,6 +20,7 @@
 #include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/band_header.h"
@@ -56,6 +57,7 @@ void StatiCombinazioneTab::build(QWidget* page) {
     LBL_AVVISO->setWordWrap(true);
     LBL_AVVISO->setStyleSheet(QStringLiteral("color: #8a4b00;"));
     LBL_AVVISO->hide();
+    controls::KeepPlaceWhenHidden(LBL_AVVISO, 2);
     root->addWidget(LBL_AVVISO);
     buildGrid(page);
     root->addWidget(AREA_GRIGLIA, 1);
@@ -136,6 +138,8 @@ QLayout* StatiCombinazioneTab::buildSelectors(QWidget* page) {
     IMG_KO->setToolTip(QStringLiteral("Stato non attivo"));
     IMG_OK->hide();
     IMG_KO->hide();
+    controls::KeepPlaceWhenHidden(IMG_OK);
+    controls::KeepPlaceWhenHidden(IMG_KO);
     indicators->addWidget(IMG_OK);
     indicators->addWidget(IMG_KO);
     grid->addLayout(indicators, 3, 2, 1, 3);

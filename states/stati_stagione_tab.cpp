@@ -12,6 +12,7 @@
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_grid.h"
@@ -89,6 +90,7 @@ void StatiStagioneTab::build(QWidget* page) {
     LBL_AVVISO4->setObjectName("LBL_AVVISO4");
     LBL_AVVISO4->setStyleSheet(QStringLiteral("color: #8a4b00;"));
     LBL_AVVISO4->hide();
+    controls::KeepPlaceWhenHidden(LBL_AVVISO4);
     root->addWidget(LBL_AVVISO4);
     GRDX_STATI_STAGIONI = new StateGrid(page);
     GRDX_STATI_STAGIONI->setObjectName("GRDX_STATI_STAGIONI");

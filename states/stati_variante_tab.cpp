@@ -11,6 +11,7 @@
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
 #include "platform/controls/split_region.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_grid.h"
@@ -54,6 +55,7 @@ void StatiVarianteTab::build(QWidget* page) {
     LBL_AVVISO5->setObjectName("LBL_AVVISO5");
     LBL_AVVISO5->setStyleSheet(QStringLiteral("color: #8a4b00;"));
     LBL_AVVISO5->hide();
+    controls::KeepPlaceWhenHidden(LBL_AVVISO5);
     root->addWidget(LBL_AVVISO5);
 
     SplitRegion5 = new controls::SplitRegion(Qt::Vertical, page);

@@ -11,6 +11,7 @@
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/progress.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "window/formatta_campo.h"
@@ -86,6 +87,7 @@ void DatiAnagraficiTab::build(QWidget* page) {
     LBL_STATO = new QLabel(page);
     LBL_STATO->setObjectName("LBL_STATO");
     LBL_STATO->setStyleSheet("font-weight: bold;");
+    controls::KeepPlaceWhenHidden(LBL_STATO);
     top->addWidget(LBL_STATO, 2, 0, 1, 2);
 
     auto* flags = new QGridLayout;

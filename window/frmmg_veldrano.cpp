@@ -192,7 +192,8 @@ void FRMMG_VELDRANO::buildWidgets() {
             TXT_CODART_Confirm(txtCodArt_->text().toStdString());
     });
     connect(cmdNuovo_, &QPushButton::clicked, this, [this] { CMD_NUOVO_Click(); });
-    setMinimumSize(800, 600);
+    // Every tab's controls and captions fit whole from this size up.
+    setMinimumSize(1024, 768);
 }
 
 db::Connection& FRMMG_VELDRANO::connection() {

@@ -14,13 +14,15 @@ namespace card {
 void InstallGridExchangeHost(common::ItemCard& card) {
     controls::ExchangeHost host;
     host.context = [&card] {
-        QString testo = QStringLiteral("Ditta ") + QString::fromStdString(card.companyCode());
+        common::WindowServices& ws = card.services();
+        QString testo = ws.TranslateCaption(QStringLiteral("Ditta")) + " " +
+                        QString::fromStdString(card.companyCode());
         if (!card.company().Name().empty())
             testo += " " + QString::fromStdString(card.company().Name()).trimmed();
         if (card.currentItem().empty() || card.currentItem() == common::kNessunArticolo)
             return testo;
-        testo +=
-            QStringLiteral(" - Articolo ") + QString::fromStdString(card.currentItem()).trimmed();
+        testo += " - " + ws.TranslateCaption(QStringLiteral("Articolo")) + " " +
+                 QString::fromStdString(card.currentItem()).trimmed();
         try {
             db::Recordset* rs = card.itemRecordset();
             if (rs && rs->hasCurrentRow())
@@ -39,6 +41,7 @@ void InstallGridExchangeHost(common::ItemCard& card) {
                                       ws.TraduciTesto("Scheda articolo - varianti", 50877),
                                       parametri);
     };
+    host.caption = [&card](const QString& text) { return card.services().TranslateCaption(text); };
     controls::SetExchangeHost(card.widget(), std::move(host));
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/item_card.h"
 #include "platform/controls/mnemonics.h"
+#include "platform/controls/read_only_look.h"
 #include "window/empty_tab.h"
 #include "window/frmmg_veldrano.h"
 #include "window/window_layout.h"
@@ -25,6 +26,7 @@ void FRMMG_VELDRANO::buildTabs() {
     // The window's own captions in the user's language (the pages' as they
     // are built), before the mnemonics are given among their words.
     services_.TranslateControls(this);
+    controls::ShowReadOnlyLook(this);
     // Every command answers Alt+letter: the window's own first, then each
     // page's, as it is built, among the letters the window left free.
     QList<QWidget*> pages;
@@ -55,6 +57,7 @@ common::CardTab* FRMMG_VELDRANO::ensureTab(int index) const {
         page->hide();
     built->build(page);
     self->services_.TranslateControls(page);
+    controls::ShowReadOnlyLook(page);
     controls::AssignMnemonics(page, windowMnemonics_);
     if (shown)
         page->show();

@@ -87,6 +87,11 @@ void SetFileChooser(FileChooser c) {
     chooser() = std::move(c);
 }
 
+QString ExchangeCaption(const QWidget* widget, const QString& text) {
+    const ExchangeHost* host = hostOf(widget);
+    return host && host->caption ? host->caption(text) : text;
+}
+
 int ExchangeMessage(const QWidget* grid, long number, const QString& text,
                     const std::vector<db::Value>& parameters, int style) {
     QString shown = text;
@@ -472,7 +477,7 @@ QMenu* GridExchange::ContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     QPointer<GridExchange> self(this);
     auto add = [&](const QString& text, std::function<void()> run) {
-        QAction* a = menu->addAction(text);
+        QAction* a = menu->addAction(ExchangeCaption(grid_, text));
         a->setObjectName(text);
         connect(a, &QAction::triggered, this, [self, run] {
             if (self)

@@ -43,8 +43,13 @@ struct ExchangeHost {
     std::function<int(long number, const QString& text, const std::vector<db::Value>& parameters,
                       int style)>
         message;
+    // The window's caption in the user's language (the Italian text itself
+    // when missing): the grids' menus and the look-up lists speak it.
+    std::function<QString(const QString& text)> caption;
 };
 void SetExchangeHost(QWidget* window, ExchangeHost host);
+// A caption of ours through the host of widget's window (see ExchangeHost).
+QString ExchangeCaption(const QWidget* widget, const QString& text);
 
 // Where the files of exports and imports are chosen: a dialog unless a
 // chooser is installed (tests). save: a file to write; filter as Qt's dialogs.

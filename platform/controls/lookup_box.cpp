@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "platform/controls/grid_exchange.h"
 #include "platform/controls/value_text.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
@@ -101,7 +102,7 @@ LookupDialog::LookupDialog(db::Recordset& rows, const QStringList& fields,
     }
     auto* layout = new QVBoxLayout(this);
     auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(new QLabel(QStringLiteral("Cerca:"), this));
+    searchRow->addWidget(new QLabel(ExchangeCaption(parent, QStringLiteral("Cerca:")), this));
     d->filter = new QLineEdit(this);
     d->filter->setObjectName(QStringLiteral("TXT_FILTRO"));
     d->filter->setClearButtonEnabled(true);
@@ -354,8 +355,12 @@ bool LookupBox::OpenLookup() {
         throw std::logic_error("lookup box without a connection");
     db::Recordset rows;
     rows.open(d->lookupQuery, *d->connection);
-    LookupDialog dialog(rows, d->fields, d->captions, this);
-    dialog.setWindowTitle(d->title.isEmpty() ? d->kind : d->title);
+    // The list speaks the window's language: its title and column captions.
+    QStringList captions;
+    for (const QString& c : d->captions)
+        captions << ExchangeCaption(this, c);
+    LookupDialog dialog(rows, d->fields, captions, this);
+    dialog.setWindowTitle(ExchangeCaption(this, d->title.isEmpty() ? d->kind : d->title));
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenRow() < 0)
         return false;
     const long row = dialog.ChosenRow();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 namespace db {
@@ -291,12 +292,29 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
 Decimal Decimal::fromDouble(double value) {
     if (!std::isfinite(value))
         throw std::domain_error("Valore non numerico");
+    // A whole number of at most 15 digits is exact as it is.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        return Decimal(static_cast<std::int64_t>(value));
     // Fifteen significant digits is all a double reliably carries; rounding
     // there makes 0.1 + 0.2 come back as 0.3, as users typed it.
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    auto parsed = parse(std::string_view(buffer, result.ptr - buffer));
+    // The zeros that end the digits ("1.50000000000000e+01") go before
+    // parsing: the value comes out with its shortest scale at once, without
+    // dividing a 128-bit mantissa by ten for each of them. Reading stored
+    // decimals does this for every value.
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t e = text.find('e');
+    std::size_t end = e;
+    while (end > 0 && text[end - 1] == '0')
+        --end;
+    if (end > 0 && text[end - 1] == '.')
+        --end;
+    char trimmed[64];
+    const std::size_t kept = text.copy(trimmed, end);
+    const std::size_t size = kept + text.substr(e).copy(trimmed + kept, sizeof trimmed - kept);
+    auto parsed = parse(std::string_view(trimmed, size));
     if (!parsed)
         throw std::overflow_error("Overflow del valore decimale");
     return parsed->normalized();
@@ -353,6 +371,15 @@ Decimal Decimal::rescaled(int scale) const {
 
 Decimal Decimal::normalized() const {
     Decimal d = *this;
+    // Most mantissas fit 64 bits, where dividing by ten is cheap.
+    if (d.scale_ > 0 && d.mantissa_ >= INT64_MIN && d.mantissa_ <= INT64_MAX) {
+        auto m = static_cast<std::int64_t>(d.mantissa_);
+        while (d.scale_ > 0 && m % 10 == 0) {
+            m /= 10;
+            --d.scale_;
+        }
+        d.mantissa_ = m;
+    }
     while (d.scale_ > 0 && d.mantissa_ % 10 == 0) {
         d.mantissa_ /= 10;
         --d.scale_;

@@ -5,6 +5,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "platform/db/ascii_case.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset_filter.h"
@@ -12,16 +13,6 @@
 
 namespace db {
 namespace {
-
-bool equalNames(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // A value as a T-SQL literal for the statements a batch update writes.
 std::string literal(const Value& v) {
@@ -169,7 +160,7 @@ std::string withLeadingColumns(const std::string& sql, std::vector<HiddenKey>& k
     std::vector<HiddenKey> placed;
     for (const auto& key : keys) {
         const auto ref = std::find_if(references.begin(), references.end(), [&](const auto& r) {
-            return equalNames(r.first, key.table);
+            return equalsIgnoreCase(r.first, key.table);
         });
         if (ref == references.end())
             continue;
@@ -268,7 +259,7 @@ void Recordset::open(std::string_view sql, Connection& connection) {
         std::vector<HiddenKey> keys;
         for (const auto& key : connection.primaryKey(table))
             if (std::none_of(columns.begin(), columns.end(),
-                             [&](const std::string& c) { return equalNames(c, key); }))
+                             [&](const std::string& c) { return equalsIgnoreCase(c, key); }))
                 keys.push_back({table, key});
         // A table whose key is all there, or that has none, needs nothing.
         missing.insert(missing.end(), keys.begin(), keys.end());
@@ -320,7 +311,7 @@ void Recordset::close() {
 
 int Recordset::fieldIndex(std::string_view name) const {
     for (std::size_t i = 0; i < static_cast<std::size_t>(fieldCount()); ++i)
-        if (equalNames(columns_[i].name, name))
+        if (equalsIgnoreCase(columns_[i].name, name))
             return static_cast<int>(i);
     return -1;
 }
@@ -491,7 +482,7 @@ bool Recordset::writeRow(std::size_t index) {
     std::map<std::string, std::vector<std::size_t>> tables;
     for (std::size_t i = 0; i < columns_.size(); ++i)
         if (!columns_[i].baseTable.empty() && !columns_[i].baseColumn.empty() &&
-            (uniqueTable_.empty() || equalNames(columns_[i].baseTable, uniqueTable_)))
+            (uniqueTable_.empty() || equalsIgnoreCase(columns_[i].baseTable, uniqueTable_)))
             tables[columns_[i].baseTable].push_back(i);
     if (tables.empty())
         updateError("The recordset has no base table to update.", sql_);
@@ -650,8 +641,8 @@ void Recordset::setSort(std::string_view expression) {
         const auto blank = part.rfind(' ');
         if (blank != std::string::npos) {
             const std::string dir = part.substr(blank + 1);
-            if (equalNames(dir, "DESC") || equalNames(dir, "ASC")) {
-                descending = equalNames(dir, "DESC");
+            if (equalsIgnoreCase(dir, "DESC") || equalsIgnoreCase(dir, "ASC")) {
+                descending = equalsIgnoreCase(dir, "DESC");
                 part = part.substr(0, blank);
                 while (!part.empty() && part.back() == ' ')
                     part.pop_back();

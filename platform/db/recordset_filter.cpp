@@ -3,18 +3,10 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "platform/db/ascii_case.h"
+
 namespace db {
 namespace {
-
-bool equalNames(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 class Parser {
 public:
@@ -44,7 +36,7 @@ private:
 
     bool keyword(std::string_view word) {
         blanks();
-        if (s_.size() - i_ < word.size() || !equalNames(s_.substr(i_, word.size()), word))
+        if (s_.size() - i_ < word.size() || !equalsIgnoreCase(s_.substr(i_, word.size()), word))
             return false;
         const std::size_t end = i_ + word.size();
         if (end < s_.size() &&
@@ -113,7 +105,7 @@ private:
         if (name.empty())
             fail("a field name is missing");
         for (std::size_t k = 0; k < columns_.size(); ++k)
-            if (equalNames(columns_[k].name, name))
+            if (equalsIgnoreCase(columns_[k].name, name))
                 return static_cast<int>(k);
         fail("unknown field '" + name + "'");
     }

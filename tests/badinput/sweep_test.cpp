@@ -6,6 +6,7 @@
 // without a word.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,9 +14,13 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
+#include <iterator>
+#include <set>
 
 #include "common/item_card.h"
+#include "platform/controls/record_frame.h"
 #include "platform/controls/text_limit.h"
 #include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
@@ -79,6 +84,82 @@ QString textOf(const QWidget* box) {
     return static_cast<const QPlainTextEdit*>(box)->toPlainText();
 }
 
+// The database file as another reader sees it: whether anything was
+// committed since the last look, and which text cells are new.
+class Store {
+public:
+    explicit Store(const std::string& path) {
+        EXPECT_EQ(sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        version_ = version();
+        cells_ = cells();
+    }
+    ~Store() { sqlite3_close(db_); }
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    struct Change {
+        bool committed = false;
+        std::multiset<std::string> added;  // cells new since the last look
+    };
+    Change look() {
+        Change c;
+        const long long v = version();
+        if (v == version_)
+            return c;
+        version_ = v;
+        c.committed = true;
+        std::multiset<std::string> now = cells();
+        std::set_difference(now.begin(), now.end(), cells_.begin(), cells_.end(),
+                            std::inserter(c.added, c.added.end()));
+        cells_ = std::move(now);
+        return c;
+    }
+
+private:
+    long long version() {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db_, "PRAGMA data_version", -1, &st, nullptr);
+        const long long v = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+        sqlite3_finalize(st);
+        return v;
+    }
+    // Every text cell of every table, without the blanks a CHAR column pads.
+    std::multiset<std::string> cells() {
+        std::vector<std::string> tables;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db_, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &st,
+                           nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW)
+            tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+        std::multiset<std::string> out;
+        for (const std::string& t : tables) {
+            sqlite3_prepare_v2(db_, ("SELECT * FROM \"" + t + "\"").c_str(), -1, &st, nullptr);
+            while (sqlite3_step(st) == SQLITE_ROW)
+                for (int c = 0; c < sqlite3_column_count(st); ++c)
+                    if (sqlite3_column_type(st, c) == SQLITE_TEXT) {
+                        std::string v(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
+                        v.erase(v.find_last_not_of(' ') + 1);
+                        out.insert(std::move(v));
+                    }
+            sqlite3_finalize(st);
+        }
+        return out;
+    }
+    sqlite3* db_ = nullptr;
+    long long version_ = 0;
+    std::multiset<std::string> cells_;
+};
+
+// Whatever the boxes put in their frames goes to the database, as the
+// navigator's Save does.
+void saveFrames(QWidget* window) {
+    for (controls::RecordFrame* f : window->findChildren<controls::RecordFrame*>())
+        if (f->Status() != 0)
+            f->Update();
+    QApplication::processEvents();
+}
+
 struct BadInput : cardtest::CardWindowTest {
     // A modal Qt dialog opened behind the card's messages is a fault: it is
     // closed and noted, so the sweep goes on.
@@ -99,7 +180,8 @@ struct BadInput : cardtest::CardWindowTest {
 
 TEST_F(BadInput, EveryBoxOfEveryTabTakesOrRefusesEachInputWithANumberedMessage) {
     choose("MAGLIA-001");
-    int cases = 0, boxesSeen = 0;
+    Store store(path);
+    int cases = 0, boxesSeen = 0, stored = 0;
     for (int tab = 0; tab < common::kTabCount; ++tab) {
         w->selectTab(tab);
         QApplication::processEvents();
@@ -119,8 +201,35 @@ TEST_F(BadInput, EveryBoxOfEveryTabTakesOrRefusesEachInputWithANumberedMessage) 
                 const QString typed = textOf(box);
                 QTest::keyClick(box, Qt::Key_Tab);
                 QApplication::processEvents();
+                saveFrames(w.get());
                 ++cases;
                 const auto shown = cardtest::shownMessages();
+                const Store::Change change = store.look();
+                // The box's own notices (a character it cannot hold, its
+                // length) keep what it can take; any other message refuses
+                // the row.
+                std::string refusal;
+                for (const std::string& m : shown)
+                    if (m.rfind("[x91600x]", 0) != 0 && m.rfind("[x91601x]", 0) != 0 &&
+                        m.rfind("[x91701x]", 0) != 0)
+                        refusal = m;
+                if (!refusal.empty()) {
+                    // Refused: nothing of it reached the database.
+                    EXPECT_FALSE(change.committed) << where << " / " << input.name << ": refused ("
+                                                   << refusal << "), yet something was saved";
+                } else if (change.committed && !typed.trimmed().isEmpty()) {
+                    // Taken: stored as typed (blanks around a value may go).
+                    std::string t = typed.toStdString();
+                    t.erase(t.find_last_not_of(' ') + 1);
+                    const std::string trimmed = typed.trimmed().toStdString();
+                    const bool exact = change.added.count(t) > 0 || change.added.count(trimmed) > 0;
+                    std::string added;
+                    for (const std::string& a : change.added)
+                        added += " [" + a.substr(0, 40) + "]";
+                    EXPECT_TRUE(exact)
+                        << where << " / " << input.name << ": stored otherwise:" << added;
+                    ++stored;
+                }
                 for (const std::string& m : shown)
                     EXPECT_EQ(m.rfind("[x", 0), 0u)
                         << where << " / " << input.name << ": not a catalogue message: " << m;
@@ -141,13 +250,14 @@ TEST_F(BadInput, EveryBoxOfEveryTabTakesOrRefusesEachInputWithANumberedMessage) 
             // Whatever the sweep left pending in the box's frame is dropped.
             if (box->isVisible())
                 QTest::keyClick(box, Qt::Key_Escape);
+            store.look();
         }
     }
     EXPECT_TRUE(qtDialogs.empty())
         << qtDialogs.size()
         << " Qt dialogs, the first: " << (qtDialogs.empty() ? "" : qtDialogs.front());
     std::cout << "badinput: " << boxesSeen << " boxes x " << inputs().size()
-              << " inputs = " << cases << " cases\n";
+              << " inputs = " << cases << " cases, " << stored << " stored and checked\n";
     EXPECT_GT(boxesSeen, 10);
 }
 

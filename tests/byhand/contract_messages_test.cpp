@@ -96,13 +96,14 @@ TEST_F(Messages, TheSaveQuestionJoinsThePrepositionToTheArticle) {
     EXPECT_EQ(controls::WithPrepositionA("Mario").toStdString(), "a Mario");
 }
 
-// Every number of the card's own range (91xxx) used in the sources has its
-// text in the demo catalogue.
+// Every number of the card's own range (91xxx) used in the sources, and every
+// number a message constant names, has its text in the demo catalogue.
 TEST(MessageNumbers, TheCardsOwnNumbersAreInTheDemoCatalogue) {
     const std::string root = VELDRANO_SOURCE_DIR;
     const framework::Catalogue catalogue =
         framework::Catalogue::FromFile(root + "/demo/messages.tsv");
     const QRegularExpression number(QStringLiteral("[^0-9A-Za-z_](91[0-9]{3})[^0-9]"));
+    const QRegularExpression constant(QStringLiteral("kMsg[A-Za-z0-9_]* = ([0-9]+);"));
     std::set<long> used;
     for (const char* folder :
          {"common", "component", "descriptions", "duplication", "groupings", "host", "itemcodes",
@@ -114,6 +115,9 @@ TEST(MessageNumbers, TheCardsOwnNumbersAreInTheDemoCatalogue) {
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
             const QString text = QString::fromUtf8(f.readAll());
             for (auto m = number.globalMatch(text); m.hasNext();)
+                used.insert(m.next().captured(1).toLong());
+            // and every message number a constant names, whatever its range
+            for (auto m = constant.globalMatch(text); m.hasNext();)
                 used.insert(m.next().captured(1).toLong());
         }
     }

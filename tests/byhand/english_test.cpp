@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -19,6 +20,9 @@
 #include <QTreeWidget>
 #include <set>
 
+#include "platform/controls/data_grid.h"
+#include "platform/controls/grid_exchange.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/controls/mnemonics.h"
 #include "tests/byhand/contract_host.h"
 
@@ -163,6 +167,51 @@ TEST_F(English, EveryTabAndTheWindowsItsCommandsOpenSpeakEnglish) {
         expectEnglish(w->page(tab), where);
         expectEnglishMessages(where);
     }
+}
+
+// Beyond the tabs' own controls: every grid's menu, and a look-up list with
+// its title, search caption and column captions.
+TEST_F(English, GridMenusAndLookUpListsSpeakEnglish) {
+    open();
+    choose("MAGLIA-001");
+    int menus = 0;
+    for (int tab = 0; tab < common::kTabCount; ++tab) {
+        w->selectTab(tab);
+        QApplication::processEvents();
+        for (controls::DataGrid* grid : w->page(tab)->findChildren<controls::DataGrid*>()) {
+            controls::GridExchange* exchange = controls::GridExchange::Of(grid);
+            if (!exchange)
+                continue;
+            std::unique_ptr<QMenu> menu(exchange->ContextMenu(grid));
+            for (QAction* a : menu->actions()) {
+                if (!a->isSeparator()) {
+                    EXPECT_TRUE(allowed(a->text()))
+                        << "tab " << tab << ", " << grid->objectName().toStdString()
+                        << "'s menu: \"" << a->text().toStdString() << "\"";
+                }
+            }
+            ++menus;
+        }
+    }
+    EXPECT_GT(menus, 5);
+
+    w->CMD_NUOVO()->click();  // a new search: the code box takes a code again
+    QApplication::processEvents();
+    w->TXT_CODART()->setFocus();
+    bool listed = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<controls::LookupDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        listed = true;
+        EXPECT_TRUE(allowed(dialog->windowTitle())) << dialog->windowTitle().toStdString();
+        expectEnglish(dialog, "the item list");
+        dialog->reject();
+    });
+    QTest::keyClick(w->TXT_CODART(), Qt::Key_F4);
+    QApplication::processEvents();
+    EXPECT_TRUE(listed);
+    expectEnglishMessages("the item list");
 }
 
 }  // namespace

@@ -389,7 +389,7 @@ TEST_F(ItemCodes, AVariantArticleMustBelongToTheItem) {
     EXPECT_TRUE(Shown("La variante \"M  NER\" non appartiene all'articolo MAGLIA-001."));
     cardtest::clearMessages();
     EXPECT_FALSE(save(clienti));
-    EXPECT_TRUE(Shown("[x80642x] La variante \"M  NER\" non appartiene all'articolo MAGLIA-001."));
+    EXPECT_TRUE(Shown("[x91623x] La variante \"M  NER\" non appartiene all'articolo MAGLIA-001."));
     // A length the item does not manage, and a code wider than the company's.
     type(clienti.TXT_CLIFOR_OPZIONE->LineEdit(), "M  BLU32");
     EXPECT_FALSE(save(clienti));
@@ -472,13 +472,13 @@ TEST_F(ItemCodes, ACustomerThatDoesNotExistIsRefused) {
         EXPECT_FALSE(save(clienti)) << code;
         EXPECT_FALSE(cardtest::shownMessages().empty()) << code;
     }
-    EXPECT_TRUE(Shown("[x80643x] Il cliente 1234567 non esiste"));
+    EXPECT_TRUE(Shown("[x91618x] Il cliente 1234567 non esiste"));
     type(clienti.TXT_CODCLIFOR->LineEdit(), "AB");
-    EXPECT_TRUE(Shown("[x80646x] Il codice del cliente deve essere un numero: \"AB\""));
+    EXPECT_TRUE(Shown("[x91616x] Il codice del cliente deve essere un numero: \"AB\""));
     cardtest::clearMessages();
     fill(clienti.TXT_CODCLIFOR->LineEdit(), "");
     EXPECT_FALSE(save(clienti));
-    EXPECT_TRUE(Shown("[x80647x] Indicare il codice del cliente."));
+    EXPECT_TRUE(Shown("[x91614x] Indicare il codice del cliente."));
     EXPECT_EQ(rows("MG73_TIPOCF_CG44 = 0"), before);
     // The box's own limit: eight characters, upper case.
     fill(clienti.TXT_CODCLIFOR->LineEdit(), "123456789ab");
@@ -509,7 +509,7 @@ TEST_F(ItemCodes, CodesTooLongAreCutByTheBoxesAndRefusedWhenTheyGetThrough) {
     clienti.recordset()->setValue("MG73_ARTCLIFOR", std::string(26, 'B'));
     EXPECT_FALSE(save(clienti));
     EXPECT_TRUE(
-        Shown("[x80644x] Il campo \"Articolo cliente/fornitore\" non può superare "
+        Shown("[x91622x] Il campo \"Articolo cliente/fornitore\" non può superare "
               "25 caratteri."));
     EXPECT_EQ(rows("MG73_ARTCLIFOR LIKE 'BBBB%'"), 0);
     clienti.recordset()->setValue("MG73_ARTCLIFOR", std::string(25, 'A'));
@@ -528,7 +528,7 @@ TEST_F(ItemCodes, TheManagementFlagCannotChangeWhileCodesExist) {
     EXPECT_TRUE(clienti.CHK_ARTCLIFOR->isChecked());
     EXPECT_FALSE(clienti.CHK_ARTCLIFOR->isEnabled());
     EXPECT_TRUE(
-        Shown("[x80641x] L'articolo MAGLIA-001 ha 5 codici cliente: \"Gestione articoli "
+        Shown("[x91624x] L'articolo MAGLIA-001 ha 5 codici cliente: \"Gestione articoli "
               "cliente\" non si può modificare."));
     EXPECT_EQ(text(scalar(card.connection(),
                           "SELECT MG66_FLGARTCLI FROM MG66_ANAGRART WHERE "
@@ -571,7 +571,7 @@ TEST_F(ItemCodes, DeletingRemovesTheCodeFromBothTablesAndRebuildsTheGrid) {
     select(clienti, "BRG-MER-100");
     cardtest::queueAnswer(common::vbYes);
     QTest::keyClick(clienti.GRD_ARTCLIFOR, Qt::Key_Delete);
-    EXPECT_TRUE(Shown("[x80645x] Eliminare il codice BRG-MER-100 del cliente 3?"));
+    EXPECT_TRUE(Shown("[x91620x] Eliminare il codice BRG-MER-100 del cliente 3?"));
     EXPECT_EQ(rows("MG73_ARTCLIFOR = 'BRG-MER-100'"), 0);
     EXPECT_EQ(count(card.connection(), "#TMP_ARTCLI", "ARTCLIFOR = 'BRG-MER-100'"), 0);
     EXPECT_EQ(clienti.recordset()->recordCount(), 4);

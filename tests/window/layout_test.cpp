@@ -5,12 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <map>
 
 #include "common/item_card.h"
 #include "demo/demo_database.h"
@@ -367,6 +375,150 @@ TEST_F(Layout, TheVariantBoxWorksBeforeTheActivationTabIsShown) {
     EXPECT_TRUE(w->sidebarGroupEnabled("GRP02"));
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+// The controls a user reads or types in, each once: the parts of a combo, a
+// spin box or a grid are theirs.
+std::vector<QWidget*> controlsOf(QWidget* page, const QWidget* window) {
+    std::vector<QWidget*> out;
+    for (QWidget* c : page->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(window) || c->width() <= 0)
+            continue;
+        bool inner = false;
+        for (QWidget* p = c->parentWidget(); p && p != page; p = p->parentWidget())
+            inner |= qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p) ||
+                     qobject_cast<QAbstractItemView*>(p) || qobject_cast<QAbstractButton*>(p) ||
+                     p->inherits("controls::LookupBox");
+        if (inner)
+            continue;
+        const bool label = qobject_cast<QLabel*>(c) && !static_cast<QLabel*>(c)->text().isEmpty();
+        if (label || qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c) ||
+            qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractSpinBox*>(c) ||
+            qobject_cast<QPlainTextEdit*>(c) || c->inherits("controls::LookupBox"))
+            out.push_back(c);
+    }
+    return out;
+}
+
+QRect placeOf(const QWidget* c, const QWidget* window) {
+    return {c->mapTo(window, QPoint(0, 0)), c->size()};
+}
+
+// The width a caption needs to be read whole.
+int captionWidth(const QWidget* c) {
+    if (auto* label = qobject_cast<const QLabel*>(c))
+        return label->wordWrap() ? 0 : label->sizeHint().width();
+    if (qobject_cast<const QCheckBox*>(c))
+        return c->sizeHint().width();
+    if (auto* button = qobject_cast<const QAbstractButton*>(c)) {
+        QString text = button->text();
+        text.remove(QLatin1Char('&'));
+        return text.isEmpty() ? 0 : button->fontMetrics().horizontalAdvance(text) + 4;
+    }
+    return 0;
+}
+
+TEST_F(Layout, AtTheSmallestSizeNoControlOverlapsAnotherOrCutsItsCaption) {
+    auto w = open(nullptr, QSize(1024, 768));
+    // The window cannot be made smaller than the size checked here.
+    const QSize smallest = w->minimumSize().expandedTo(w->minimumSizeHint());
+    EXPECT_LE(smallest.width(), 1024);
+    EXPECT_LE(smallest.height(), 768);
+    for (const QSize size : {QSize(1024, 768), smallest}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        w->resize(size);
+        choose(*w, "MAGLIA-001");
+        int checked = 0;
+        for (int tab = 0; tab < common::kTabCount; ++tab) {
+            show(*w, tab);
+            QWidget* page = w->page(tab);
+            const std::vector<QWidget*> list = controlsOf(page, w.get());
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                const QRect a = placeOf(list[i], w.get());
+                const std::string name = "tab " + std::to_string(tab) + " " +
+                                         list[i]->objectName().toStdString() + " (" +
+                                         list[i]->metaObject()->className() + ")";
+                EXPECT_GE(list[i]->width(), captionWidth(list[i])) << name << " cuts its caption";
+                for (std::size_t j = i + 1; j < list.size(); ++j) {
+                    if (list[i]->isAncestorOf(list[j]) || list[j]->isAncestorOf(list[i]))
+                        continue;
+                    EXPECT_FALSE(a.intersects(placeOf(list[j], w.get())))
+                        << name << " overlaps " << list[j]->objectName().toStdString() << " ("
+                        << list[j]->metaObject()->className() << ")";
+                }
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 100);
+    }
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+// A box that takes no typing shows it before a key is pressed, and looks
+// editable again once it takes input.
+TEST_F(Layout, ReadOnlyBoxesLookReadOnly) {
+    auto w = open(nullptr, QSize(1280, 900));
+    choose(*w, "MAGLIA-001");
+    int readOnly = 0;
+    QLineEdit* first = nullptr;
+    for (int tab = 0; tab < common::kTabCount; ++tab) {
+        show(*w, tab);
+        for (QLineEdit* box : w->page(tab)->findChildren<QLineEdit*>()) {
+            if (!box->isVisibleTo(w.get()) || !box->isEnabled())
+                continue;
+            const QColor base = box->palette().color(QPalette::Base);
+            const QColor window = box->palette().color(QPalette::Window);
+            if (box->isReadOnly()) {
+                ++readOnly;
+                if (!first)
+                    first = box;
+                EXPECT_EQ(base, window) << box->objectName().toStdString();
+            } else {
+                EXPECT_NE(base, window) << box->objectName().toStdString();
+            }
+        }
+    }
+    EXPECT_GT(readOnly, 0);
+    // A read-only box made editable looks so, and back.
+    QLineEdit* box = first;
+    ASSERT_NE(box, nullptr);
+    box->setReadOnly(false);
+    EXPECT_NE(box->palette().color(QPalette::Base), box->palette().color(QPalette::Window));
+    box->setReadOnly(true);
+    EXPECT_EQ(box->palette().color(QPalette::Base), box->palette().color(QPalette::Window));
+}
+
+// A notice that appears (a warning above a grid, the item's state) takes the
+// place kept for it: no other control moves.
+TEST_F(Layout, ANoticeThatAppearsMovesNoOtherControl) {
+    auto w = open(nullptr, QSize(1024, 768));
+    choose(*w, "MAGLIA-001");
+    int notices = 0;
+    for (int tab = 0; tab < common::kTabCount; ++tab) {
+        show(*w, tab);
+        QWidget* page = w->page(tab);
+        for (QLabel* notice : page->findChildren<QLabel*>()) {
+            if (!notice->isHidden() || !notice->parentWidget()->isVisibleTo(w.get()))
+                continue;
+            ++notices;
+            std::map<QWidget*, QRect> before;
+            for (QWidget* c : controlsOf(page, w.get()))
+                before[c] = placeOf(c, w.get());
+            const QString text = notice->text();
+            if (notice->pixmap().isNull())
+                notice->setText(QStringLiteral("Avviso di prova"));
+            notice->show();
+            QApplication::processEvents();
+            for (const auto& [c, place] : before)
+                EXPECT_EQ(placeOf(c, w.get()), place)
+                    << "tab " << tab << ": " << notice->objectName().toStdString() << " moves "
+                    << c->objectName().toStdString();
+            notice->hide();
+            notice->setText(text);
+            QApplication::processEvents();
+        }
+    }
+    EXPECT_GE(notices, 3);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "platform/db/backend.h"
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/runner.h"
@@ -123,7 +124,20 @@ FieldType fieldType(SQLSMALLINT type) {
 // A value read as text from a column that SQLite declared with `type`, as
 // the embedded backend reads it; undeclared columns follow the type the
 // driver gave from the first row (integer, double or text).
+std::string upperHex(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
 Value fromSqliteText(const std::string& text, const sqlite::DeclaredType& type, SQLSMALLINT odbc) {
+    // SQLite's driver reads a blob as its literal, X'0A0B': shown "0x0A0B" as the
+    // embedded backend shows binary values.
+    if (text.size() >= 3 && text[0] == 'X' && text[1] == '\'' && text.back() == '\'' &&
+        (odbc == SQL_BINARY || odbc == SQL_VARBINARY || odbc == SQL_LONGVARBINARY ||
+         type.type == FieldType::Binary) &&
+        text.find_first_not_of("0123456789ABCDEFabcdef", 2) == text.size() - 1)
+        return "0x" + upperHex(text.substr(2, text.size() - 3));
     switch (type.type) {
         case FieldType::Decimal:
             if (auto d = Decimal::parse(text))
@@ -189,11 +203,11 @@ std::string sqliteLiteral(const Value& v) {
             return buffer;
         }
         case Value::Type::Date:
-            return tsql::quoteLiteral(v.asDate().toIsoString());
+            return db::sqlQuoted(v.asDate().toIsoString());
         case Value::Type::Text:
             break;
     }
-    return tsql::quoteLiteral(v.asText());
+    return db::sqlQuoted(v.asText());
 }
 
 // SQLite text with every "?N" outside literals and names replaced.
@@ -368,16 +382,16 @@ private:
 
     static std::string inline_(const std::string& sql, const sqlite::Literals& literals) {
         return withParameters(sql, [&](std::size_t n) {
-            return n >= 1 && n <= literals.size() ? tsql::quoteLiteral(literals[n - 1])
+            return n >= 1 && n <= literals.size() ? db::sqlQuoted(literals[n - 1])
                                                   : std::string("NULL");
         });
     }
 
     std::vector<sqlite::DescribedColumn> describeText(const std::string& text, bool step,
                                                       const std::string& source) {
-        const BatchResult r = execute(
-            "SELECT tsql_describe(" + tsql::quoteLiteral(text) + ", " + (step ? "1" : "0") + ")",
-            source);
+        const BatchResult r =
+            execute("SELECT tsql_describe(" + db::sqlQuoted(text) + ", " + (step ? "1" : "0") + ")",
+                    source);
         std::vector<sqlite::DescribedColumn> out;
         if (r.resultSets.empty() || r.resultSets[0].rows.empty())
             return out;

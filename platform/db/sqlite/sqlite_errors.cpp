@@ -75,6 +75,9 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
     } else if (message.find("Conversion failed when converting the varchar value") !=
                std::string::npos) {
         native = 245;
+    } else if (message.find("Conversion failed when converting date and/or time") !=
+               std::string::npos) {
+        native = 241;
     } else if (auto u = nameAfter("UNIQUE constraint failed: ")) {
         // SQLite names table.column; SQLITE_CONSTRAINT_PRIMARYKEY tells the key.
         const std::string table = u->substr(0, u->find('.'));

@@ -17,6 +17,7 @@
 #include "platform/db/sqlite/numeric_functions.h"
 #include "platform/db/sqlite/script_variables.h"
 #include "platform/db/sqlite/text_collation.h"
+#include "platform/db/sqlite/text_functions.h"
 
 namespace db::sqlite {
 namespace {
@@ -747,6 +748,7 @@ void registerFunctions(sqlite3* db) {
                                    nullptr, f.fn, nullptr, nullptr, nullptr);
     registerIdentityFunctions(db);
     registerTextRules(db);
+    registerTextFunctions(db);
     registerDateFunctions(db);
     registerNumericFunctions(db);
     registerVariableFunctions(db);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/db/sqlite/binary_functions.h"
+
 namespace db::sqlite {
 namespace {
 
@@ -63,6 +65,11 @@ DeclaredType parseDeclaredType(const char* decl) {
         t.type = FieldType::Integer;
     } else if (startsWith(up, "FLOAT") || startsWith(up, "REAL") || startsWith(up, "DOUBLE")) {
         t.type = FieldType::Double;
+    } else if (startsWith(up, "DATETIME2") || startsWith(up, "DATETIMEOFFSET") ||
+               startsWith(up, "TIME")) {
+        // Kept as text in their own form, finer than DateTime's milliseconds.
+        t.type = FieldType::Text;
+        t.size = 0;
     } else if (startsWith(up, "DATE") || startsWith(up, "SMALLDATETIME")) {
         t.type = FieldType::Date;
     } else if (startsWith(up, "UNIQUEIDENTIFIER")) {
@@ -137,6 +144,9 @@ Value readValue(sqlite3_value* v, const DeclaredType& type) {
             return static_cast<long long>(sqlite3_value_int64(v));
         case SQLITE_FLOAT:
             return Decimal::fromDouble(sqlite3_value_double(v));
+        case SQLITE_BLOB:
+            return hexOf(std::string_view(static_cast<const char*>(sqlite3_value_blob(v)),
+                                          static_cast<std::size_t>(sqlite3_value_bytes(v))));
         default:
             return std::string(textOfColumn(v));
     }

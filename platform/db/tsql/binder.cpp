@@ -188,9 +188,10 @@ bool aliasesByEquals(const Tokens& t, std::size_t b, std::size_t e, Tokens& out)
         const std::size_t end = blockEnd(t, i, e), listB = listStart(t, i, end);
         std::size_t listE = end;
         for (std::size_t j = listB; j < end; j = nextItem(t, j, end))
-            if (t[j].is("FROM") || t[j].is("INTO") || t[j].is("WHERE") || t[j].is("GROUP") ||
-                t[j].is("HAVING") || t[j].is("ORDER") || t[j].is("UNION") || t[j].is("EXCEPT") ||
-                t[j].is("INTERSECT") || t[j].is("OPTION") || t[j].is("FOR") || t[j].isSymbol(";")) {
+            if (t[j].is("FROM") || t[j].is("INTO") || t[j].is("WHERE") ||
+                (t[j].is("GROUP") && !t[j - 1].is("WITHIN")) || t[j].is("HAVING") ||
+                t[j].is("ORDER") || t[j].is("UNION") || t[j].is("EXCEPT") || t[j].is("INTERSECT") ||
+                t[j].is("OPTION") || t[j].is("FOR") || t[j].isSymbol(";")) {
                 listE = j;
                 break;
             }

@@ -3,6 +3,7 @@
 // SQLite's own functions refused.
 
 #include <array>
+#include <cctype>
 
 #include "platform/db/tsql/emitter.h"
 
@@ -117,6 +118,12 @@ constexpr std::array kSqliteOnly = {"IFNULL",
                                     "JSON_EACH",
                                     "JSON_TREE"};
 
+std::string lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
 }  // namespace
 
 std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
@@ -148,6 +155,18 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
     }
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
+    if (type.isTime())
+        return "tsql_time(" + region(exprB, exprE) + ", '" + type.name + "', " +
+               std::to_string(type.scale) + ", '" + sourceType(exprB, exprE).name + "')";
+    // To binary, or from binary to text or an integer: bytes as SQL Server
+    // converts them.
+    if (const TypeSpec from = sourceType(exprB, exprE);
+        type.isBinary() ||
+        (from.isBinary() && (type.isText() || type.isInteger()) && type.name != "BIT")) {
+        const std::string styleNumber = style.empty() ? "0" : style.substr(2);
+        return "tsql_binary(" + region(exprB, exprE) + ", '" + type.name + "', " +
+               std::to_string(type.length) + ", " + styleNumber + ", '" + from.name + "')";
+    }
     // What the conversion does can hang on the value's own type: a decimal
     // shown as text keeps its scale ("3.00"), a date has no time part, a
     // DATETIME without a style reads "Jan  5 2024  1:45PM", money becomes an
@@ -161,6 +180,111 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
             (style.empty() ? ", 0, '" : ", '") + from.name + "', " + std::to_string(from.scale);
     return "tsql_convert(" + region(exprB, exprE) + ", '" + type.name + "', " +
            std::to_string(type.length) + ", " + std::to_string(type.scale) + style + source + ")";
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> Emitter::arguments(std::size_t open,
+                                                                    std::size_t close) const {
+    std::vector<std::pair<std::size_t, std::size_t>> args;
+    std::size_t start = open + 1;
+    for (std::size_t j = open + 1; j < close - 1; j = nextItem(t_, j, close - 1))
+        if (t_[j].isSymbol(",")) {
+            args.emplace_back(start, j);
+            start = j + 1;
+        }
+    if (start < close - 1)
+        args.emplace_back(start, close - 1);
+    return args;
+}
+
+std::string Emitter::asText(std::size_t b, std::size_t e) {
+    // A value of a known type other than text becomes text as SQL Server
+    // converts it implicitly: a decimal with its scale, a date in style 0.
+    const TypeSpec from = sourceType(b, e);
+    if (from.name.empty() || from.isText())
+        return region(b, e);
+    return "tsql_convert(" + region(b, e) + ", 'NVARCHAR', -1, 0, 0, '" + from.name + "', " +
+           std::to_string(from.scale) + ")";
+}
+
+std::string Emitter::idiom(const std::string& fn, std::size_t open, std::size_t close) {
+    const auto args = arguments(open, close);
+    auto count = [&](std::size_t low, std::size_t high) {
+        if (args.size() < low || args.size() > high)
+            refuse(174,
+                   "The " + lower(fn) + " function requires " + std::to_string(low) +
+                       (low == high ? "" : " to " + std::to_string(high)) + " argument(s).",
+                   statement_);
+    };
+    if (fn == "CONCAT") {
+        if (args.size() < 2)
+            refuse(189, "The concat function requires 2 to 254 arguments.", statement_);
+        std::string out = "tsql_concat(";
+        for (std::size_t k = 0; k < args.size(); ++k)
+            out += (k ? ", " : "") + asText(args[k].first, args[k].second);
+        return out + ")";
+    }
+    if (fn == "CHOOSE") {
+        if (args.size() < 2)
+            refuse(174, "The choose function requires 2 or more argument(s).", statement_);
+        // The index is an integer (2.9 chooses the second); past the list, NULL.
+        std::string out = "CASE CAST((" + region(args[0].first, args[0].second) + ") AS INTEGER)";
+        for (std::size_t k = 1; k < args.size(); ++k)
+            out += " WHEN " + std::to_string(k) + " THEN " + region(args[k].first, args[k].second);
+        return out + " END";
+    }
+    if (fn == "PATINDEX") {
+        count(2, 2);
+        return "tsql_patindex(" + region(args[0].first, args[0].second) + ", " +
+               asText(args[1].first, args[1].second) + ")";
+    }
+    if (fn == "FORMAT") {
+        count(2, 3);
+        const TypeSpec type = sourceType(args[0].first, args[0].second);
+        if (type.isText())
+            refuse(8116,
+                   "Argument data type " + lower(type.name) +
+                       " is invalid for argument 1 of format function.",
+                   statement_);
+        const char* kind = type.isDate() || type.name == "DATETIME2" ? "D"
+                           : type.name.empty()                       ? ""
+                                                                     : "N";
+        return "tsql_format(" + region(args[0].first, args[0].second) + ", " +
+               region(args[1].first, args[1].second) + ", " +
+               (args.size() > 2 ? region(args[2].first, args[2].second) : std::string("''")) +
+               ", '" + kind + "')";
+    }
+    // STRING_AGG(value, separator): its order, when WITHIN GROUP gives one,
+    // comes after the call (withinGroup).
+    count(2, 2);
+    return "tsql_string_agg(" + asText(args[0].first, args[0].second) + ", " +
+           region(args[1].first, args[1].second);
+}
+
+std::string Emitter::withinGroup(std::size_t& i, std::size_t e) {
+    // WITHIN GROUP (ORDER BY key [ASC | DESC], ...): pairs of key and direction.
+    if (!(i + 2 < e && t_[i].is("WITHIN") && t_[i + 1].is("GROUP") && t_[i + 2].isSymbol("(")))
+        return ")";
+    const std::size_t open = i + 2, close = closeOf(t_, open, e);
+    if (!(open + 2 < close && t_[open + 1].is("ORDER") && t_[open + 2].is("BY")))
+        refuse(102, "Incorrect syntax near '" + t_[open + 1].text + "'.", statement_);
+    std::string out;
+    std::size_t start = open + 3;
+    for (std::size_t j = start;; j = nextItem(t_, j, close - 1)) {
+        if (j < close - 1 && !t_[j].isSymbol(","))
+            continue;
+        std::size_t keyEnd = j;
+        int direction = 1;
+        if (keyEnd > start && (t_[keyEnd - 1].is("ASC") || t_[keyEnd - 1].is("DESC"))) {
+            direction = t_[keyEnd - 1].is("DESC") ? -1 : 1;
+            --keyEnd;
+        }
+        out += ", " + region(start, keyEnd) + ", " + std::to_string(direction);
+        if (j >= close - 1)
+            break;
+        start = j + 1;
+    }
+    i = close;
+    return out + ")";
 }
 
 TypeSpec Emitter::sourceType(std::size_t b, std::size_t e) {
@@ -182,9 +306,9 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
         sqliteOnly = sqliteOnly || up == f;
     if (sqliteOnly || up.rfind("JSONB", 0) == 0)
         refuse(195, "'" + name + "' is not a recognized built-in function name.", statement_);
-    // SQLite's FORMAT is printf: its answers are not SQL Server's.
-    if (up == "FORMAT")
-        unsupported("FORMAT", statement_);
+    if (up == "CONCAT" || up == "CHOOSE" || up == "PATINDEX" || up == "FORMAT" ||
+        up == "STRING_AGG")
+        return idiom(up, open, close);
     // What CATCH knows of the error it handles: the runner keeps it.
     if ((up == "ERROR_NUMBER" || up == "ERROR_MESSAGE" || up == "ERROR_SEVERITY" ||
          up == "ERROR_STATE" || up == "ERROR_LINE" || up == "ERROR_PROCEDURE" ||

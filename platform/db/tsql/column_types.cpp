@@ -29,12 +29,12 @@ const std::vector<tsql::ColumnDef>* ColumnTypes::columnsOf(const std::string& ta
     return slot ? &*slot : nullptr;
 }
 
-void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types) {
+void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types, bool compound) {
     const std::size_t n = std::min(types.size(), rs.columns.size());
     for (std::size_t i = 0; i < n; ++i) {
         const tsql::TypeSpec& t = types[i];
         Column& col = rs.columns[i];
-        if (!(t.isDecimal() || t.isMoney()) || !col.baseTable.empty())
+        if (!(t.isDecimal() || t.isMoney()) || (!col.baseTable.empty() && !compound))
             continue;
         const int scale = t.isMoney() ? 4 : t.scale;
         col.type = FieldType::Decimal;
@@ -51,6 +51,12 @@ void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types) {
                     break;
                 case Value::Type::Double:
                     v = Decimal::fromDouble(v.asDouble()).rescaled(scale);
+                    break;
+                case Value::Type::Text:
+                    // Read as the first query's column declares it: a
+                    // decimal of a later query comes as its text.
+                    if (const auto d = Decimal::parse(v.asText()))
+                        v = d->rescaled(scale);
                     break;
                 default:
                     break;

@@ -33,6 +33,9 @@ private:
 
 // Gives computed decimal columns of `rs` the precision and scale of `types`
 // (by position; an empty name leaves a column as it is): 7.0 / 2 shows 3.500000.
-void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types);
+// `compound`: the rows come from queries joined by UNION and the like, and
+// columns of tables take the types too.
+void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types,
+                      bool compound = false);
 
 }  // namespace db::sqlite

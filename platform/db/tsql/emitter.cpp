@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/db/errors.h"
+#include "platform/db/sql_literal.h"
 
 namespace db::tsql {
 namespace {
@@ -88,16 +89,6 @@ std::string quoteName(std::string_view name) {
     return out + "\"";
 }
 
-std::string quoteLiteral(std::string_view text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
-}
-
 std::size_t closeOf(const Tokens& t, std::size_t open, std::size_t end) {
     int depth = 0;
     for (std::size_t i = open; i < end; ++i) {
@@ -145,7 +136,8 @@ bool Emitter::sqliteClause(std::size_t i) const {
         i > 0 && !isBoundary(t_[i - 1]) &&
         (t_[i - 1].kind == TokenKind::Word || t_[i - 1].kind == TokenKind::Name ||
          t_[i - 1].kind == TokenKind::TempName || t_[i - 1].kind == TokenKind::Number ||
-         t_[i - 1].kind == TokenKind::String || t_[i - 1].isSymbol(")") || t_[i - 1].isSymbol("*"));
+         t_[i - 1].kind == TokenKind::Binary || t_[i - 1].kind == TokenKind::String ||
+         t_[i - 1].isSymbol(")") || t_[i - 1].isSymbol("*"));
     const bool groupNext = i + 1 < e && t_[i + 1].isSymbol("(");
     if (tok.is("NATURAL"))
         return i + 1 < e && (t_[i + 1].is("JOIN") || t_[i + 1].is("INNER") ||
@@ -180,8 +172,8 @@ bool Emitter::isColumn(std::size_t b, std::size_t e) const {
 }
 
 bool Emitter::isPlain(std::size_t b, std::size_t e) const {
-    if (e == b + 1 &&
-        (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Variable || t_[b].is("NULL")))
+    if (e == b + 1 && (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Binary ||
+                       t_[b].kind == TokenKind::Variable || t_[b].is("NULL")))
         return true;
     if (e == b + 2 && t_[b].isSymbol("-") && t_[b + 1].kind == TokenKind::Number)
         return true;
@@ -219,7 +211,7 @@ std::string Emitter::literal(const Token& tok) {
     if (bind_)
         return "?" + std::to_string(tok.literal);
     plan_.inlined.emplace_back(tok.literal, tok.text);
-    return quoteLiteral(tok.text);
+    return db::sqlQuoted(tok.text);
 }
 
 TypeSpec Emitter::typeAt(std::size_t& i, std::size_t e) {
@@ -230,7 +222,8 @@ TypeSpec Emitter::typeAt(std::size_t& i, std::size_t e) {
     ++i;
     if (type.name == "DOUBLE" && i < e && t_[i].is("PRECISION"))
         ++i;
-    if (i < e && t_[i].isSymbol("(")) {
+    const bool sized = i < e && t_[i].isSymbol("(");
+    if (sized) {
         const std::size_t close = closeOf(t_, i, e);
         std::size_t j = i + 1;
         if (t_[j].is("MAX")) {
@@ -241,6 +234,11 @@ TypeSpec Emitter::typeAt(std::size_t& i, std::size_t e) {
                 type.scale = std::stoi(t_[j + 2].text);
         }
         i = close;
+    }
+    if (type.isTime()) {
+        // TIME(n), DATETIME2(n), DATETIMEOFFSET(n): n digits of a second.
+        type.scale = sized ? std::min(std::max(type.length, 0), 7) : 7;
+        type.length = 0;
     }
     return type;
 }
@@ -294,6 +292,8 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
                 const std::size_t close = closeOf(t_, i + 1, e);
                 std::string out = call(tok.text, i + 1, close);
                 i = close;
+                if (tok.is("STRING_AGG"))
+                    out += withinGroup(i, e);
                 return out;
             }
             if (tok.is("dbo") && i + 2 < e && t_[i + 1].isSymbol(".")) {
@@ -334,6 +334,9 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
         case TokenKind::Number:
             ++i;
             return tok.text;
+        case TokenKind::Binary:
+            ++i;
+            return "X'" + tok.text + "'";
         case TokenKind::Variable: {
             const std::string v = upper(tok.text);
             ++i;
@@ -342,6 +345,10 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             if (v.rfind("@@", 0) == 0 && v != "@@ROWCOUNT" && v != "@@ERROR" && v != "@@TRANCOUNT")
                 unsupported("the variable " + tok.text, statement_);
             // The runner keeps the batch's variables; the statement reads them.
+            // A binary value is kept as its "0x..." text: read back as bytes.
+            if (const auto it = plan_.variables.find(v);
+                it != plan_.variables.end() && it->second.isBinary())
+                return "tsql_binary(tsql_var('" + v + "'), 'VARBINARY', -1, 1, 'VARCHAR')";
             return "tsql_var('" + v + "')";
         }
         case TokenKind::Symbol:
@@ -511,6 +518,14 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         std::string text = chainOf(sb, exprEnd);
         if (collate)
             text = "(" + text + ") COLLATE TSQL_CI";
+        if (columnsAsValues_ && list == List::Select && isColumn(sb, exprEnd)) {
+            const TypeSpec type = columnType(sb, exprEnd);
+            if (type.isDecimal() || type.isMoney() || type.isInteger()) {
+                text = "+" + text;
+                if (exprEnd == se && !(next && next->is("AS")))
+                    text += " AS " + quoteName(t_[exprEnd - 1].text);
+            }
+        }
         if (exprEnd < se)
             text += " " + term(exprEnd, se);
         if (unnamed)
@@ -534,8 +549,9 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
     for (std::size_t i = b; i < e;) {
         const Token& tok = t_[i];
         const bool call = i + 1 < e && t_[i + 1].isSymbol("(");
-        const bool boundary =
-            isBoundary(tok) && !((tok.is("LEFT") || tok.is("RIGHT") || tok.is("OVER")) && call);
+        const bool boundary = isBoundary(tok) &&
+                              !((tok.is("LEFT") || tok.is("RIGHT") || tok.is("OVER")) && call) &&
+                              !(tok.is("GROUP") && i > b && t_[i - 1].is("WITHIN"));
         if (!boundary) {
             // "CONVERT(...) AS alias" tells the type of a column made by SELECT INTO,
             // when the conversion is the whole item: "a + CONVERT(...) AS alias"

@@ -32,7 +32,6 @@ Token symbol(const char* text);
 void appendTokens(Tokens& out, const Tokens& t, std::size_t b, std::size_t e);
 
 std::string quoteName(std::string_view name);
-std::string quoteLiteral(std::string_view text);
 
 class Emitter {
 public:
@@ -49,16 +48,41 @@ public:
     std::vector<std::pair<std::string, TypeSpec>> takeHints() { return std::move(hints_); }
 
     std::string_view statement() const { return statement_; }
+    // The query joins others by UNION and the like: its numeric columns are
+    // written as values, so that SQLite reads every row by the types all
+    // the queries give, not by the first query's column.
+    void columnsAsValues() { columnsAsValues_ = true; }
 
     // The T-SQL type of the expression [b, e) as SQL Server gives it, from
     // the text and the columns of the tables in scope; an empty name when
     // neither tells, "NULL" for a bare NULL.
     TypeSpec typeOf(std::size_t b, std::size_t e);
-    // The types of the select list of the first SELECT at the top level of
-    // [b, e); empty when a star stands in it.
-    std::vector<TypeSpec> resultTypes(std::size_t b, std::size_t e);
+    // The types of the select list of the query at the top level of [b, e)
+    // (all the queries a UNION, EXCEPT or INTERSECT joins, by data type
+    // precedence); empty when a star stands in it. `compound` tells whether
+    // several queries were joined.
+    std::vector<TypeSpec> resultTypes(std::size_t b, std::size_t e, bool* compound = nullptr);
 
 private:
+    struct ResultColumn {
+        std::string name;  // alias, or the column's own name; empty for an unnamed expression
+        TypeSpec type;
+        bool column = false;  // a plain column of a table
+    };
+    // The columns of the query at the top level of [b, e), named by its
+    // first SELECT and typed by every query joined to it; empty when a star
+    // stands in a select list.
+    std::vector<ResultColumn> resultColumns(std::size_t b, std::size_t e, bool* compound);
+    // The columns of one select list, from the SELECT at `select`.
+    std::vector<ResultColumn> selectList(std::size_t select, std::size_t e);
+    // Where the body of the common table expression `name` of this
+    // statement opens ("("), with its column list's "(" in `columns`
+    // (kNoScope when it has none); kNoScope when no CTE has that name.
+    std::size_t cteBody(const std::string& name, std::size_t& columns) const;
+    // The type of `column` of a derived table or CTE whose query is [b, e);
+    // `names`: its column list, when it has one.
+    TypeSpec queryColumnType(std::size_t b, std::size_t e, const std::string& column,
+                             std::size_t names);
     // An additive term: its binary "-" and the factors between them.
     std::string term(std::size_t b, std::size_t e);
     // Factors joined by "*", "/" and "%".
@@ -70,6 +94,15 @@ private:
     std::vector<std::size_t> binaryAt(std::size_t b, std::size_t e, std::string_view ops) const;
     std::string item(std::size_t& i, std::size_t e);
     std::string call(const std::string& name, std::size_t open, std::size_t close);
+    // The arguments of the call whose "(" is at `open`, each as [begin, end).
+    std::vector<std::pair<std::size_t, std::size_t>> arguments(std::size_t open,
+                                                               std::size_t close) const;
+    // [b, e) as text, converted as SQL Server converts its type implicitly.
+    std::string asText(std::size_t b, std::size_t e);
+    // CONCAT, CHOOSE, PATINDEX, FORMAT and STRING_AGG (whose closing
+    // parenthesis withinGroup writes, with the order of WITHIN GROUP at i).
+    std::string idiom(const std::string& fn, std::size_t open, std::size_t close);
+    std::string withinGroup(std::size_t& i, std::size_t e);
     std::string convert(std::size_t open, std::size_t close, bool isCast);
     std::string literal(const Token& tok);
     // The T-SQL type of [b, e) when the text alone tells it (a literal, a
@@ -111,6 +144,8 @@ private:
     std::vector<std::pair<std::string, TypeSpec>> hints_;
     static constexpr std::size_t kNoScope = static_cast<std::size_t>(-1);
     std::vector<std::size_t> parents_;  // by token: the "(" of its group
+    bool columnsAsValues_ = false;
+    int nesting_ = 0;  // derived tables and CTEs being typed, against a CTE naming itself
 };
 
 }  // namespace db::tsql

@@ -20,23 +20,6 @@ bool isWordChar(unsigned char c) {
 
 }  // namespace
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-std::string upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
-
 bool Token::is(std::string_view word) const {
     return kind == TokenKind::Word && equalsIgnoreCase(text, word);
 }
@@ -119,6 +102,16 @@ std::vector<Token> tokenize(std::string_view sql) {
             while (j < n && isWordChar(static_cast<unsigned char>(sql[j])))
                 ++j;
             out.push_back({TokenKind::Word, std::string(sql.substr(i, j - i))});
+            i = j;
+        } else if (c == '0' && i + 1 < n && (sql[i + 1] == 'x' || sql[i + 1] == 'X')) {
+            // A binary constant: an odd number of digits takes a leading zero.
+            std::size_t j = i + 2;
+            while (j < n && std::isxdigit(static_cast<unsigned char>(sql[j])))
+                ++j;
+            std::string digits = upper(sql.substr(i + 2, j - i - 2));
+            if (digits.size() % 2)
+                digits.insert(0, 1, '0');
+            out.push_back({TokenKind::Binary, std::move(digits)});
             i = j;
         } else if (std::isdigit(c) || (c == '.' && i + 1 < n &&
                                        std::isdigit(static_cast<unsigned char>(sql[i + 1])))) {

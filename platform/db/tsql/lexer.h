@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/db/ascii_case.h"
+
 namespace db::tsql {
 
 enum class TokenKind {
@@ -15,6 +17,7 @@ enum class TokenKind {
     Variable,  // @name
     String,    // 'text' or N'text'; text holds the decoded content
     Number,    // 12, 1.50, 1e3
+    Binary,    // 0x1F2A; text holds the hexadecimal digits, upper case, an even number
     Symbol,    // operators and punctuation: ( ) , . ; = <> <= >= != + - * / % ...
 };
 
@@ -37,7 +40,7 @@ std::vector<Token> tokenize(std::string_view sql);
 // comments nest as in T-SQL. npos when it is not closed.
 std::size_t commentEnd(std::string_view sql, std::size_t open);
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
-std::string upper(std::string_view s);
+using db::equalsIgnoreCase;
+using db::upper;
 
 }  // namespace db::tsql

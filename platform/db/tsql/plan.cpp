@@ -12,6 +12,8 @@
 namespace db::tsql {
 
 std::string TypeSpec::text() const {
+    if (isTime())
+        return name + "(" + std::to_string(scale) + ")";
     if (length == 0)
         return name;
     if (length < 0)
@@ -24,6 +26,9 @@ std::string TypeSpec::text() const {
 std::string TypeSpec::storage() const {
     if ((name == "DECIMAL" || name == "NUMERIC") && scale > 0 && length > 0)
         return name + " FLOAT(" + std::to_string(length) + "," + std::to_string(scale) + ")";
+    // SQLite takes only numbers in a type's parentheses: MAX is -1.
+    if (length < 0)
+        return name + "(-1)";
     return text();
 }
 
@@ -32,12 +37,20 @@ bool TypeSpec::isText() const {
            name == "TEXT" || name == "NTEXT" || name == "SYSNAME";
 }
 
+bool TypeSpec::isTime() const {
+    return name == "TIME" || name == "DATETIME2" || name == "DATETIMEOFFSET";
+}
+
+bool TypeSpec::isBinary() const {
+    return name == "BINARY" || name == "VARBINARY" || name == "IMAGE";
+}
+
 bool TypeSpec::isFixedText() const {
     return name == "CHAR" || name == "NCHAR";
 }
 
 bool TypeSpec::isDate() const {
-    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME" || name == "DATETIME2";
+    return name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME";
 }
 
 bool TypeSpec::isDecimal() const {
@@ -62,6 +75,13 @@ TypeSpec typeOfDeclared(std::string_view declared) {
     if (t.name == "INTEGER")
         t.name = "INT";
     const auto open = declared.find('(');
+    if (t.isTime()) {
+        // The digits of the fraction, 7 unless declared.
+        t.scale = open == std::string_view::npos
+                      ? 7
+                      : std::atoi(std::string(declared.substr(open + 1)).c_str());
+        return t;
+    }
     if (open == std::string_view::npos)
         return t;
     const std::string args(declared.substr(open + 1));

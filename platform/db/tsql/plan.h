@@ -29,10 +29,14 @@ struct TypeSpec {
     std::string storage() const;
     bool isText() const;       // CHAR, VARCHAR, NCHAR, NVARCHAR, TEXT
     bool isFixedText() const;  // CHAR, NCHAR
-    bool isDate() const;       // DATETIME, DATE, SMALLDATETIME, DATETIME2
-    bool isDecimal() const;    // DECIMAL, NUMERIC
-    bool isInteger() const;    // BIGINT, INT, SMALLINT, TINYINT, BIT
-    bool isMoney() const;      // MONEY, SMALLMONEY
+    bool isBinary() const;     // BINARY, VARBINARY, IMAGE
+    bool isDate() const;       // DATETIME, DATE, SMALLDATETIME
+    // TIME, DATETIME2, DATETIMEOFFSET: `scale` holds the digits of their
+    // fraction of a second (7 unless declared).
+    bool isTime() const;
+    bool isDecimal() const;  // DECIMAL, NUMERIC
+    bool isInteger() const;  // BIGINT, INT, SMALLINT, TINYINT, BIT
+    bool isMoney() const;    // MONEY, SMALLMONEY
 };
 
 // The type of a column as SQLite declares it in a table the adapter made:
@@ -106,6 +110,9 @@ struct Statement {
     // A query's result columns as SQL Server types them, where the text
     // tells (an empty name where it does not): a decimal's scale shows.
     std::vector<TypeSpec> resultTypes;
+    // The query joins several by UNION, EXCEPT or INTERSECT: its columns
+    // take the types of all of them, even where the first names a column.
+    bool compound = false;
     // CreateTable of DECLARE @t TABLE: the table goes when its batch ends.
     bool tableVariable = false;
     // Exec and InsertExec: the arguments in order (values in sql); `variables`
@@ -138,6 +145,9 @@ struct Plan {
     Schema* schema = nullptr;
     // Tables the batch itself creates, by upper-case name, with their columns.
     std::map<std::string, std::vector<ColumnDef>> batchTables;
+    // The batch's variables declared so far (upper case, with '@'), with
+    // their types; only while translating.
+    std::map<std::string, TypeSpec> variables;
 };
 
 // Literal strings of a batch in order, and the batch's shape: its text with

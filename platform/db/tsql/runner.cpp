@@ -7,6 +7,7 @@
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/plan.h"
@@ -112,7 +113,7 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             variables_.error = 0;
             variables_.rowCount = hasColumns ? static_cast<long long>(rs.rows.size()) : changed;
             if (hasColumns) {
-                applyResultTypes(rs, st.resultTypes);
+                applyResultTypes(rs, st.resultTypes, st.compound);
                 result.resultSets.push_back(std::move(rs));
             }
             break;
@@ -731,10 +732,18 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
         const DeclaredType t = parseDeclaredType(c.type.c_str());
         const std::string col = tsql::quoteName(c.name);
         const std::string value = "NEW." + col;
-        if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
+        if (const tsql::TypeSpec time = tsql::typeOfDeclared(c.type); time.isTime()) {
+            // TIME, DATETIME2, DATETIMEOFFSET: stored in their one form.
+            const std::string form = "', " + std::to_string(time.scale) + ", '')";
+            when += std::string(when.empty() ? "" : " OR ") + value + " COLLATE TSQL_CS IS NOT " +
+                    "tsql_time(" + value + ", '" + time.name + form;
+            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_time(" + col + ", '" +
+                    time.name + form;
+            columns += std::string(columns.empty() ? "" : ", ") + col;
+        } else if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
             checks += "SELECT RAISE(ABORT, " +
-                      tsql::quoteLiteral("String or binary data would be truncated in table '" +
-                                         table + "', column '" + c.name + "'.") +
+                      db::sqlQuoted("String or binary data would be truncated in table '" + table +
+                                    "', column '" + c.name + "'.") +
                       ") WHERE tsql_len(" + value + ") > " + std::to_string(t.size) + "; ";
             checked += std::string(checked.empty() ? "" : ", ") + col;
             if (t.type == FieldType::FixedText) {

@@ -12,6 +12,7 @@
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/sqlite/table_functions.h"
 #include "platform/db/tsql/emitter.h"
@@ -53,7 +54,7 @@ std::string inlineLiterals(const std::string& sql, const Literals& literals) {
             while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j])))
                 ++j;
             const std::size_t n = std::stoul(sql.substr(i + 1, j - i - 1));
-            out += n >= 1 && n <= literals.size() ? tsql::quoteLiteral(literals[n - 1]) : "NULL";
+            out += n >= 1 && n <= literals.size() ? db::sqlQuoted(literals[n - 1]) : "NULL";
             i = j;
         } else {
             out += c;
@@ -198,7 +199,7 @@ void PlanRunner::defineModule(const tsql::Statement& st) {
         fail(sqlstate::kNoSuchObject, 208, "Invalid object name '" + m->name + "'.", st.source);
     if (m->kind == tsql::Module::Kind::View) {
         tsql::Shape shape;
-        const auto plan = plans_.get(m->body, shape);
+        const auto plan = plans_.get(m->body, shape, &types_);
         if (plan->statements.size() != 1 ||
             plan->statements[0].kind != tsql::Statement::Kind::Query)
             tsql::unsupported("a view that is not one SELECT", st.source);
@@ -269,7 +270,7 @@ void PlanRunner::declareFunction(const tsql::Module& m) {
         for (std::size_t k = 0; k < m.parameters.size(); ++k)
             text += "DECLARE " + m.parameters[k].name + " " + m.parameters[k].type.text() + "\n";
         tsql::Shape shape;
-        const auto plan = plans_.get(text + m.body, shape);
+        const auto plan = plans_.get(text + m.body, shape, &types_);
         const tsql::Statement& last = plan->statements.back();
         if (last.kind != tsql::Statement::Kind::Query)
             tsql::unsupported("an inline function that is not one SELECT", m.body);
@@ -391,7 +392,7 @@ void PlanRunner::runModule(const tsql::Module& m, const std::vector<std::optiona
         text += "DECLARE " + m.tableVariable + " TABLE " + m.tableColumns + "\n";
     text += m.body;
     tsql::Shape shape;
-    const auto plan = plans_.get(text, shape);
+    const auto plan = plans_.get(text, shape, &types_);
 
     // Whichever runner's batch called it, the body reads these variables.
     const VariablesInUse use(&variables_);

@@ -19,9 +19,10 @@ bool isClauseWord(const Token& tok) {
 void Assignments::assigned(Tokens& out, const std::string& name, std::size_t b,
                            std::size_t e) const {
     static constexpr std::array converted = {
-        "CHAR",     "VARCHAR", "NCHAR",         "NVARCHAR",  "DECIMAL",    "NUMERIC", "MONEY",
-        "INT",      "BIGINT",  "SMALLINT",      "TINYINT",   "BIT",        "FLOAT",   "REAL",
-        "DATETIME", "DATE",    "SMALLDATETIME", "DATETIME2", "SMALLMONEY", "SYSNAME"};
+        "CHAR",       "VARCHAR", "NCHAR",    "NVARCHAR",       "DECIMAL",       "NUMERIC",
+        "MONEY",      "INT",     "BIGINT",   "SMALLINT",       "TINYINT",       "BIT",
+        "FLOAT",      "REAL",    "DATETIME", "DATE",           "SMALLDATETIME", "DATETIME2",
+        "SMALLMONEY", "SYSNAME", "TIME",     "DATETIMEOFFSET", "BINARY",        "VARBINARY"};
     const auto it = variables_.find(name);
     bool convert = false;
     for (const char* c : converted)
@@ -36,11 +37,13 @@ void Assignments::assigned(Tokens& out, const std::string& name, std::size_t b,
     appendTokens(out, t_, b, e);
     out.push_back(word("AS"));
     out.push_back(Token{TokenKind::Word, type.name});
-    if (type.length != 0) {
+    if (type.length != 0 || type.isTime()) {
         out.push_back(symbol("("));
-        out.push_back(type.length < 0 ? word("MAX")
-                                      : Token{TokenKind::Number, std::to_string(type.length)});
-        if (type.scale > 0) {
+        out.push_back(type.length < 0
+                          ? word("MAX")
+                          : Token{TokenKind::Number,
+                                  std::to_string(type.isTime() ? type.scale : type.length)});
+        if (type.scale > 0 && !type.isTime()) {
             out.push_back(symbol(","));
             out.push_back(Token{TokenKind::Number, std::to_string(type.scale)});
         }

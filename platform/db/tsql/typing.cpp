@@ -17,19 +17,38 @@ constexpr int kMaxPrecision = 38;
 
 // Data type precedence: the higher converts the lower.
 int rank(const TypeSpec& t) {
-    static constexpr std::array kOrder = {
-        "CHAR",       "VARCHAR",       "NCHAR",    "NVARCHAR", "UNIQUEIDENTIFIER",
-        "BIT",        "TINYINT",       "SMALLINT", "INT",      "BIGINT",
-        "SMALLMONEY", "MONEY",         "DECIMAL",  "REAL",     "FLOAT",
-        "DATE",       "SMALLDATETIME", "DATETIME", "DATETIME2"};
-    const std::string& n = t.name == "NUMERIC" ? std::string("DECIMAL") : t.name;
+    static constexpr std::array kOrder = {"BINARY",
+                                          "VARBINARY",
+                                          "CHAR",
+                                          "VARCHAR",
+                                          "NCHAR",
+                                          "NVARCHAR",
+                                          "UNIQUEIDENTIFIER",
+                                          "IMAGE",
+                                          "TEXT",
+                                          "NTEXT",
+                                          "BIT",
+                                          "TINYINT",
+                                          "SMALLINT",
+                                          "INT",
+                                          "BIGINT",
+                                          "SMALLMONEY",
+                                          "MONEY",
+                                          "DECIMAL",
+                                          "REAL",
+                                          "FLOAT",
+                                          "TIME",
+                                          "DATE",
+                                          "SMALLDATETIME",
+                                          "DATETIME",
+                                          "DATETIME2",
+                                          "DATETIMEOFFSET"};
+    const std::string& n = t.name == "NUMERIC"   ? std::string("DECIMAL")
+                           : t.name == "SYSNAME" ? std::string("NVARCHAR")
+                                                 : t.name;
     for (std::size_t k = 0; k < kOrder.size(); ++k)
         if (n == kOrder[k])
             return static_cast<int>(k);
-    if (n == "TEXT" || n == "SYSNAME")
-        return 1;
-    if (n == "NTEXT")
-        return 3;
     return -1;
 }
 
@@ -126,6 +145,8 @@ TypeSpec Emitter::combine(char op, const TypeSpec& a, const TypeSpec& b) {
     const TypeSpec& low = &high == &a ? b : a;
     if (high.isDate() || high.name == "FLOAT" || high.name == "REAL")
         return TypeSpec{high.name == "REAL" ? "REAL" : high.name, 0, 0};
+    if (high.isTime())
+        return TypeSpec{high.name, 0, std::max(a.isTime() ? a.scale : 0, b.isTime() ? b.scale : 0)};
     if (high.isDecimal())
         return decimalResult(op, a, b);
     if (high.isMoney())
@@ -166,6 +187,9 @@ TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
             if (close == e)
                 return callType(upper(tok.text), b + 1, close);
             if (close + 1 < e && t_[close].is("OVER") && closeOf(t_, close + 1, e) == e)
+                return callType(upper(tok.text), b + 1, close);
+            if (close + 2 < e && t_[close].is("WITHIN") && t_[close + 1].is("GROUP") &&
+                closeOf(t_, close + 2, e) == e)
                 return callType(upper(tok.text), b + 1, close);
         }
         if (isColumn(b, e))
@@ -215,6 +239,8 @@ TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
             const int scale = static_cast<int>(n.size() - dot - 1);
             return decimal(std::max(wholeDigits + scale, 1), scale);
         }
+        case TokenKind::Binary:
+            return {"VARBINARY", std::max(static_cast<int>(tok.text.size() / 2), 1), 0};
         case TokenKind::String: {
             const int len = static_cast<int>(tok.text.size());
             return {tok.unicode ? "NVARCHAR" : "VARCHAR", std::max(len, 1), 0};
@@ -223,6 +249,8 @@ TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
             const std::string v = upper(tok.text);
             if (v == "@@ROWCOUNT" || v == "@@ERROR" || v == "@@TRANCOUNT")
                 return {"INT", 0, 0};
+            if (const auto it = plan_.variables.find(v); it != plan_.variables.end())
+                return it->second;
             return {};
         }
         case TokenKind::Word:
@@ -335,6 +363,22 @@ TypeSpec Emitter::callType(const std::string& fn, std::size_t open, std::size_t 
     }
     if (fn == "REPLACE" || fn == "REPLICATE" || fn == "SPACE" || fn == "CONCAT")
         return {"VARCHAR", 8000, 0};
+    if (fn == "STRING_AGG") {
+        const TypeSpec t = arg(0);
+        return {isUnicode(t) ? "NVARCHAR" : "VARCHAR",
+                t.length < 0   ? -1
+                : isUnicode(t) ? 4000
+                               : 8000,
+                0};
+    }
+    if (fn == "FORMAT")
+        return {"NVARCHAR", 4000, 0};
+    if (fn == "CHOOSE") {
+        TypeSpec t{"NULL"};
+        for (std::size_t k = 1; k < args.size(); ++k)
+            t = combine(' ', t, arg(k));
+        return plainOf(t);
+    }
     if (fn == "NEWID")
         return {"UNIQUEIDENTIFIER", 0, 0};
     return {};
@@ -422,12 +466,25 @@ TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
     const std::string qualifier = e >= b + 3 ? t_[e - 3].text : std::string();
     for (std::size_t at = b;;) {
         for (const FromItem& it : tablesAt(at)) {
-            if (t_[it.refBegin].isSymbol("("))
-                continue;  // a derived table: not typed here
             if (!qualifier.empty() && !equalsIgnoreCase(it.alias, qualifier) &&
                 !(it.alias.empty() && equalsIgnoreCase(it.name, qualifier)) &&
                 !equalsIgnoreCase(it.name, qualifier))
                 continue;
+            // A derived table or a CTE: the type its query gives the column.
+            if (t_[it.refBegin].isSymbol("(")) {
+                const std::size_t close = closeOf(t_, it.refBegin, t_.size());
+                if (TypeSpec t = queryColumnType(it.refBegin + 1, close - 1, column, kNoScope);
+                    !t.name.empty())
+                    return t;
+                continue;
+            }
+            if (std::size_t names = kNoScope, body = cteBody(it.name, names); body != kNoScope) {
+                const std::size_t close = closeOf(t_, body, t_.size());
+                if (TypeSpec t = queryColumnType(body + 1, close - 1, column, names);
+                    !t.name.empty())
+                    return t;
+                continue;
+            }
             if (const auto* columns = tableColumns(it.name))
                 for (const auto& c : *columns)
                     if (equalsIgnoreCase(c.name, column))
@@ -441,16 +498,7 @@ TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
     }
 }
 
-std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e) {
-    std::size_t select = e;
-    for (std::size_t i = b; i < e; i = nextItem(t_, i, e))
-        if (t_[i].is("SELECT")) {
-            select = i;
-            break;
-        }
-    std::vector<TypeSpec> types;
-    if (select == e)
-        return types;
+std::vector<Emitter::ResultColumn> Emitter::selectList(std::size_t select, std::size_t e) {
     std::size_t listB = select + 1;
     while (listB < e && (t_[listB].is("DISTINCT") || t_[listB].is("ALL")))
         ++listB;
@@ -460,35 +508,143 @@ std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e) {
                (t_[listB].is("PERCENT") || t_[listB].is("WITH") || t_[listB].is("TIES")))
             ++listB;
     }
+    std::vector<ResultColumn> columns;
     std::size_t start = listB;
     for (std::size_t i = listB;; i = nextItem(t_, i, e)) {
         const bool end = i >= e || t_[i].is("FROM") || t_[i].is("INTO") || t_[i].is("WHERE") ||
-                         t_[i].is("GROUP") || t_[i].is("ORDER") || t_[i].is("UNION") ||
-                         t_[i].is("EXCEPT") || t_[i].is("INTERSECT") || t_[i].is("OPTION") ||
-                         t_[i].isSymbol(";");
+                         (t_[i].is("GROUP") && !t_[i - 1].is("WITHIN")) || t_[i].is("ORDER") ||
+                         t_[i].is("UNION") || t_[i].is("EXCEPT") || t_[i].is("INTERSECT") ||
+                         t_[i].is("OPTION") || t_[i].isSymbol(";");
         if (!end && !t_[i].isSymbol(","))
             continue;
+        ResultColumn col;
         std::size_t ie = i;
         for (std::size_t j = start; j < ie; j = nextItem(t_, j, ie))
             if (t_[j].is("AS")) {
+                if (j + 1 < i)
+                    col.name = t_[j + 1].text;
                 ie = j;
                 break;
             }
-        if (const std::size_t alias = aliasAt(start, ie); alias < ie)
+        if (const std::size_t alias = aliasAt(start, ie); alias < ie) {
+            col.name = t_[alias].text;
             ie = alias;
+        }
         if (isStar(start, ie))
             return {};  // the columns a star stands for are not counted here
-        // A plain column is declared by its table already.
-        TypeSpec t = start < ie && !isColumn(start, ie) ? typeOf(start, ie) : TypeSpec{};
-        if (t.name == "NULL")
-            t = {};
-        t.digits = 0;
-        types.push_back(t);
+        col.column = start < ie && isColumn(start, ie);
+        if (col.column && col.name.empty())
+            col.name = t_[ie - 1].text;
+        col.type =
+            start < ie ? (col.column ? columnType(start, ie) : typeOf(start, ie)) : TypeSpec{};
+        columns.push_back(std::move(col));
         if (end)
             break;
         start = i + 1;
     }
+    return columns;
+}
+
+std::vector<Emitter::ResultColumn> Emitter::resultColumns(std::size_t b, std::size_t e,
+                                                          bool* compound) {
+    std::vector<ResultColumn> columns;
+    bool first = true;
+    for (std::size_t i = b; i < e; i = nextItem(t_, i, e)) {
+        if (!t_[i].is("SELECT"))
+            continue;
+        if (!first) {
+            // Only the queries a set operator joins to the first one.
+            const Token& prev = t_[i - 1];
+            if (!(prev.is("UNION") || prev.is("EXCEPT") || prev.is("INTERSECT") ||
+                  (prev.is("ALL") && i >= 2 && t_[i - 2].is("UNION"))))
+                break;
+        }
+        std::vector<ResultColumn> more = selectList(i, e);
+        if (more.empty())
+            return {};
+        if (first) {
+            columns = std::move(more);
+            first = false;
+            continue;
+        }
+        if (compound)
+            *compound = true;
+        // Data type precedence over every query, the longer text, the
+        // wider decimal: as UNION, EXCEPT and INTERSECT give them.
+        for (std::size_t k = 0; k < columns.size() && k < more.size(); ++k) {
+            TypeSpec a = columns[k].type, c = more[k].type;
+            a.digits = c.digits = 0;
+            columns[k].type = combine(' ', a, c);
+        }
+    }
+    return columns;
+}
+
+std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e, bool* compound) {
+    bool joined = false;
+    const std::vector<ResultColumn> columns = resultColumns(b, e, &joined);
+    if (compound)
+        *compound = joined;
+    std::vector<TypeSpec> types;
+    for (const ResultColumn& c : columns) {
+        // A column of a table keeps the type its table declares (the result
+        // set knows it), unless a set operator joins another query's.
+        TypeSpec t = c.type;
+        if (t.name == "NULL")
+            t = {};
+        t.digits = 0;
+        types.push_back(t);
+    }
     return types;
+}
+
+std::size_t Emitter::cteBody(const std::string& name, std::size_t& columns) const {
+    const std::size_t e = t_.size();
+    std::size_t with = e;
+    for (std::size_t i = 0; i < e; i = nextItem(t_, i, e))
+        if (t_[i].is("WITH") && !(i + 1 < e && t_[i + 1].isSymbol("("))) {
+            with = i;
+            break;
+        }
+    // WITH name [(columns)] AS (query) [, name ...]
+    for (std::size_t i = with + 1; i + 2 < e;) {
+        const bool match = equalsIgnoreCase(t_[i].text, name);
+        std::size_t j = i + 1;
+        columns = kNoScope;
+        if (t_[j].isSymbol("(")) {
+            columns = j;
+            j = closeOf(t_, j, e);
+        }
+        if (!(j + 1 < e && t_[j].is("AS") && t_[j + 1].isSymbol("(")))
+            return kNoScope;
+        if (match)
+            return j + 1;
+        j = closeOf(t_, j + 1, e);
+        if (!(j < e && t_[j].isSymbol(",")))
+            return kNoScope;
+        i = j + 1;
+    }
+    return kNoScope;
+}
+
+TypeSpec Emitter::queryColumnType(std::size_t b, std::size_t e, const std::string& column,
+                                  std::size_t names) {
+    if (nesting_ > 8)
+        return {};  // a recursive CTE reads itself: its anchor has told already
+    ++nesting_;
+    const std::vector<ResultColumn> columns = resultColumns(b, e, nullptr);
+    --nesting_;
+    std::vector<std::string> listed;
+    if (names != kNoScope)
+        for (std::size_t k = names + 1; k < e && !t_[k].isSymbol(")"); ++k)
+            if (!t_[k].isSymbol(","))
+                listed.push_back(t_[k].text);
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const std::string& name = k < listed.size() ? listed[k] : columns[k].name;
+        if (equalsIgnoreCase(name, column))
+            return columns[k].type;
+    }
+    return {};
 }
 
 }  // namespace db::tsql
