@@ -55,16 +55,16 @@ public:
     std::string lingua() const;
     CalcDescrVar* generatore() const { return calc_; }
 
-    QComboBox* CBO_LINGUA = nullptr;
-    QCheckBox* CHK_VALCONFVAR = nullptr;
-    QCheckBox* CHK_MEMDESCLINGUE = nullptr;
-    QCheckBox* CHK_SOVRASCRIVI = nullptr;
-    QPushButton* CMD_PRELOAD = nullptr;
-    QPushButton* CMD_MEMO = nullptr;
-    QToolButton* TBAR_SELEZIONA = nullptr;
-    QToolButton* TBAR_DESELEZIONA = nullptr;
-    QLabel* LBL_ELAB = nullptr;
-    controls::DataGrid* QGRID_GENERAD = nullptr;
+    QPointer<QComboBox> CBO_LINGUA;
+    QPointer<QCheckBox> CHK_VALCONFVAR;
+    QPointer<QCheckBox> CHK_MEMDESCLINGUE;
+    QPointer<QCheckBox> CHK_SOVRASCRIVI;
+    QPointer<QPushButton> CMD_PRELOAD;
+    QPointer<QPushButton> CMD_MEMO;
+    QPointer<QToolButton> TBAR_SELEZIONA;
+    QPointer<QToolButton> TBAR_DESELEZIONA;
+    QPointer<QLabel> LBL_ELAB;
+    QPointer<controls::DataGrid> QGRID_GENERAD;
     controls::ProgressPanel* progress();
 
 private:

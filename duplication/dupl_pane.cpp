@@ -114,7 +114,7 @@ void DuplPane::build(QWidget* frame) {
     TXT_DESART_DESTI->setObjectName("TXT_DESART_DESTI");
     TXT_DESART_DESTI->setReadOnly(true);
     TXT_DESART_DESTI->setFocusPolicy(Qt::NoFocus);
-    for (auto* box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
+    for (const auto& box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
         box->setMinimumWidth(130);
     fields->addWidget(label("Codice articolo origine", frame), 0, 0);
     fields->addWidget(TXT_ARTICOLO_ORIG, 0, 1);
@@ -153,7 +153,7 @@ void DuplPane::build(QWidget* frame) {
     CMD_ABORT = button("CMD_ABORT", "Interrompi", frame);
     CMD_DUPLART = button("CMD_DUPLART", "Duplica articolo...", frame);
     auto* commands = new QHBoxLayout;
-    for (auto* b : {CMD_ANTEPRIMA, CMD_DUPL, CMD_ABORT})
+    for (const auto& b : {CMD_ANTEPRIMA, CMD_DUPL, CMD_ABORT})
         commands->addWidget(b);
     commands->addStretch(1);
     commands->addWidget(CMD_DUPLART);
@@ -267,7 +267,7 @@ void DuplPane::release() {
         common::releaseQuietly([&] {
             QGRID_STRUTT_DESTI->SetDataSource(nullptr);
             QGRID_PREVIEW->SetDataSource(nullptr);
-            for (auto* box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
+            for (const auto& box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
                 box->SetConnection(nullptr);
         });
     }
@@ -287,7 +287,7 @@ void DuplPane::setRunning(bool running) {
     if (!running)
         CHK_DUPLNOTE_Click();
     else
-        for (auto* c : {CHK_GENERALE, CHK_COMMERC, CHK_CANTIERE, CHK_TECNICA})
+        for (const auto& c : {CHK_GENERALE, CHK_COMMERC, CHK_CANTIERE, CHK_TECNICA})
             c->setEnabled(false);
 }
 
@@ -328,7 +328,7 @@ void DuplPane::CreazioneDistinte() {
 void DuplPane::CHK_DUPLNOTE_Click() {
     try {
         const bool notes = CHK_DUPLNOTE->isChecked();
-        for (auto* c : {CHK_GENERALE, CHK_COMMERC, CHK_CANTIERE, CHK_TECNICA}) {
+        for (const auto& c : {CHK_GENERALE, CHK_COMMERC, CHK_CANTIERE, CHK_TECNICA}) {
             if (!notes)
                 c->setChecked(false);
             c->setEnabled(notes);
@@ -433,7 +433,7 @@ void DuplPane::configureLookups() {
     TXT_ARTICOLO_ORIG->SetLookupKind(framework::kLookupArticoli);
     TXT_ARTICOLO_DESTI->SetLookupKind(framework::kLookupArticoli);
     TXT_VARIANTE_ORIG->SetLookupKind(framework::kLookupStandard);
-    for (auto* box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
+    for (const auto& box : {TXT_ARTICOLO_ORIG, TXT_VARIANTE_ORIG, TXT_ARTICOLO_DESTI})
         box->SetConnection(&card().connection());
 }
 

@@ -79,27 +79,27 @@ public:
     void Invoca_DuplicazioneArticolo();
 
     // ---- controls
-    QWidget* FRAME_DUPL = nullptr;
-    controls::LookupBox* TXT_ARTICOLO_ORIG = nullptr;
-    QLineEdit* TXT_DESCR_ORIG = nullptr;
-    controls::LookupBox* TXT_VARIANTE_ORIG = nullptr;
-    controls::LookupBox* TXT_ARTICOLO_DESTI = nullptr;
-    QLineEdit* TXT_DESART_DESTI = nullptr;
-    QCheckBox* CHK_DUPLALTER = nullptr;
-    QCheckBox* CHK_DUPLNOTE = nullptr;
-    QCheckBox* CHK_GENERALE = nullptr;
-    QCheckBox* CHK_COMMERC = nullptr;
-    QCheckBox* CHK_CANTIERE = nullptr;
-    QCheckBox* CHK_TECNICA = nullptr;
-    QCheckBox* CHK_CICLI = nullptr;
-    QCheckBox* CHK_REGOLE_FASHION = nullptr;
-    QPushButton* CMD_ANTEPRIMA = nullptr;
-    QPushButton* CMD_DUPL = nullptr;
-    QPushButton* CMD_ABORT = nullptr;
-    QPushButton* CMD_DUPLART = nullptr;
-    controls::DataGrid* QGRID_STRUTT_DESTI = nullptr;
-    controls::DataGrid* QGRID_PREVIEW = nullptr;
-    QLabel* LBL_PREVIEW = nullptr;  // the preview grid's caption
+    QPointer<QWidget> FRAME_DUPL;
+    QPointer<controls::LookupBox> TXT_ARTICOLO_ORIG;
+    QPointer<QLineEdit> TXT_DESCR_ORIG;
+    QPointer<controls::LookupBox> TXT_VARIANTE_ORIG;
+    QPointer<controls::LookupBox> TXT_ARTICOLO_DESTI;
+    QPointer<QLineEdit> TXT_DESART_DESTI;
+    QPointer<QCheckBox> CHK_DUPLALTER;
+    QPointer<QCheckBox> CHK_DUPLNOTE;
+    QPointer<QCheckBox> CHK_GENERALE;
+    QPointer<QCheckBox> CHK_COMMERC;
+    QPointer<QCheckBox> CHK_CANTIERE;
+    QPointer<QCheckBox> CHK_TECNICA;
+    QPointer<QCheckBox> CHK_CICLI;
+    QPointer<QCheckBox> CHK_REGOLE_FASHION;
+    QPointer<QPushButton> CMD_ANTEPRIMA;
+    QPointer<QPushButton> CMD_DUPL;
+    QPointer<QPushButton> CMD_ABORT;
+    QPointer<QPushButton> CMD_DUPLART;
+    QPointer<controls::DataGrid> QGRID_STRUTT_DESTI;
+    QPointer<controls::DataGrid> QGRID_PREVIEW;
+    QPointer<QLabel> LBL_PREVIEW;  // the preview grid's caption
     controls::ProgressPanel* KOV_PROGRESS1();
 
     // ---- state, for the launcher and the tests

@@ -7,6 +7,7 @@
 // composition commands (composizione_raggruppamento.h) work on the same
 // StatoOpzioni.
 
+#include <QPointer>
 #include <string>
 
 #include "common/item_card.h"
@@ -58,9 +59,9 @@ public:
     // The destination list becomes the active list (true) or the source list.
     void SetListActive(bool destinazione);
 
-    QPushButton* CMD_LINK1 = nullptr;
+    QPointer<QPushButton> CMD_LINK1;
     // The source list | the composition commands | the destination list.
-    controls::SplitRegion* SplitRegion1 = nullptr;
+    QPointer<controls::SplitRegion> SplitRegion1;
     // The filter picture currently shown by CMD_DASELEZ: "PIC_FILTRO" or "PIC_NOFILTRO".
     const std::string& pictureDaselez() const { return pictureDaselez_; }
 

@@ -61,12 +61,12 @@ public:
     long contatoreRighe() const;
 
     // ---- controls
-    QComboBox* CBO_TIPOVAR7 = nullptr;
-    QComboBox* CBO_TIPOPROGRESSIVI = nullptr;
-    QComboBox* CBO_TIPOQTA = nullptr;
-    QLineEdit* TXT_ANNO = nullptr;
+    QPointer<QComboBox> CBO_TIPOVAR7;
+    QPointer<QComboBox> CBO_TIPOPROGRESSIVI;
+    QPointer<QComboBox> CBO_TIPOQTA;
+    QPointer<QLineEdit> TXT_ANNO;
     QPointer<controls::DataGrid> QGRID_PROGRESSIVI;
-    QLabel* LBL_ESITO = nullptr;  // why the grid is empty, when the choices found nothing
+    QPointer<QLabel> LBL_ESITO;  // why the grid is empty, when the choices found nothing
 
 private:
     struct Stato;

@@ -2,6 +2,7 @@
 // joined with #TMP_COMBI (their descriptions and state), edited one at a
 // time through the record frame FME_COMBI.
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,6 +2,7 @@
 // #TMP_VARIANTE1, the options of the second as rows of #TMP_VARIANTE2,
 // crossed into #TMP_CROSSVAR whose cells hold the states.
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QVBoxLayout>
 #include <algorithm>

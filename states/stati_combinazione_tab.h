@@ -133,36 +133,36 @@ public:
     bool coppiaValida() const { return !var1_.empty() && !var2_.empty() && var1_ != var2_; }
 
     // ---- controls
-    QComboBox* CBO_TIPOCOMBINAZIONE = nullptr;
-    QComboBox* CBO_TIPOCONF6 = nullptr;
-    QLabel* LBL_TIPOVAR6_1 = nullptr;  // caption above the first selector
-    QLabel* LBL_TIPOVAR6_2 = nullptr;
-    QComboBox* CBO_TIPOVAR6_1 = nullptr;
-    QComboBox* CBO_TIPOVAR6_2 = nullptr;
-    controls::LookupBox* TXT_RAGGR6_1 = nullptr;
-    controls::LookupBox* TXT_RAGGR6_2 = nullptr;
-    QLineEdit* TXT_DESRAGGR6_1 = nullptr;
-    QLineEdit* TXT_DESRAGGR6_2 = nullptr;
-    QLabel* LBL_OPZIONE1 = nullptr;
-    QLabel* LBL_OPZIONE2 = nullptr;
-    controls::LookupBox* TXT_STATODEF = nullptr;
-    QLineEdit* TXT_DESSTATODEF = nullptr;
-    QLabel* IMG_OK = nullptr;
-    QLabel* IMG_KO = nullptr;
-    QLabel* LBL_AVVISO = nullptr;  // why nothing is shown, when nothing is
-    QWidget* AREA_GRIGLIA = nullptr;
-    StateGrid* GRDX_COMBINAZIONI = nullptr;
-    BandHeader* BANDE_COMBINAZIONI = nullptr;
-    QWidget* FRAME_COMBINAZIONI = nullptr;
-    controls::DataGrid* GRD_COMBI = nullptr;
-    controls::GridNavigator* GRIDNAV_COMBI = nullptr;
-    QPushButton* CMD_ELIMINACOMBI = nullptr;
-    controls::LookupBox* TXT_OPZIONE1 = nullptr;
-    controls::LookupBox* TXT_OPZIONE2 = nullptr;
-    QLineEdit* TXT_DESOPZIONE1 = nullptr;
-    QLineEdit* TXT_DESOPZIONE2 = nullptr;
-    controls::LookupBox* TXT_STATOCOMBI = nullptr;
-    QLineEdit* TXT_DESSTATOCOMBI = nullptr;
+    QPointer<QComboBox> CBO_TIPOCOMBINAZIONE;
+    QPointer<QComboBox> CBO_TIPOCONF6;
+    QPointer<QLabel> LBL_TIPOVAR6_1;  // caption above the first selector
+    QPointer<QLabel> LBL_TIPOVAR6_2;
+    QPointer<QComboBox> CBO_TIPOVAR6_1;
+    QPointer<QComboBox> CBO_TIPOVAR6_2;
+    QPointer<controls::LookupBox> TXT_RAGGR6_1;
+    QPointer<controls::LookupBox> TXT_RAGGR6_2;
+    QPointer<QLineEdit> TXT_DESRAGGR6_1;
+    QPointer<QLineEdit> TXT_DESRAGGR6_2;
+    QPointer<QLabel> LBL_OPZIONE1;
+    QPointer<QLabel> LBL_OPZIONE2;
+    QPointer<controls::LookupBox> TXT_STATODEF;
+    QPointer<QLineEdit> TXT_DESSTATODEF;
+    QPointer<QLabel> IMG_OK;
+    QPointer<QLabel> IMG_KO;
+    QPointer<QLabel> LBL_AVVISO;  // why nothing is shown, when nothing is
+    QPointer<QWidget> AREA_GRIGLIA;
+    QPointer<StateGrid> GRDX_COMBINAZIONI;
+    QPointer<BandHeader> BANDE_COMBINAZIONI;
+    QPointer<QWidget> FRAME_COMBINAZIONI;
+    QPointer<controls::DataGrid> GRD_COMBI;
+    QPointer<controls::GridNavigator> GRIDNAV_COMBI;
+    QPointer<QPushButton> CMD_ELIMINACOMBI;
+    QPointer<controls::LookupBox> TXT_OPZIONE1;
+    QPointer<controls::LookupBox> TXT_OPZIONE2;
+    QPointer<QLineEdit> TXT_DESOPZIONE1;
+    QPointer<QLineEdit> TXT_DESOPZIONE2;
+    QPointer<controls::LookupBox> TXT_STATOCOMBI;
+    QPointer<QLineEdit> TXT_DESSTATOCOMBI;
     // TXT_STATOCOMBI refuses an empty text.
     bool statoCombiObbligatorio = true;
 

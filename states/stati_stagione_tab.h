@@ -5,6 +5,7 @@
 // grouping are given; every change is written at once and the empty state
 // deletes the row.
 
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -57,15 +58,15 @@ public:
     db::Recordset* rsStagioni() const { return rsStagioni_.get(); }
 
     // ---- controls
-    QComboBox* CBO_TIPOVAR4 = nullptr;
-    controls::LookupBox* TXT_RAGGR4 = nullptr;
-    QLineEdit* TXT_DESRAGGR4 = nullptr;
-    controls::LookupBox* TXT_STAGIONE4 = nullptr;
-    QLineEdit* TXT_DESSTAGIONE4 = nullptr;
-    QLineEdit* TXT_CODSTAGIONE4 = nullptr;
-    QLineEdit* TXT_ANNO4 = nullptr;
-    QLabel* LBL_AVVISO4 = nullptr;
-    StateGrid* GRDX_STATI_STAGIONI = nullptr;
+    QPointer<QComboBox> CBO_TIPOVAR4;
+    QPointer<controls::LookupBox> TXT_RAGGR4;
+    QPointer<QLineEdit> TXT_DESRAGGR4;
+    QPointer<controls::LookupBox> TXT_STAGIONE4;
+    QPointer<QLineEdit> TXT_DESSTAGIONE4;
+    QPointer<QLineEdit> TXT_CODSTAGIONE4;
+    QPointer<QLineEdit> TXT_ANNO4;
+    QPointer<QLabel> LBL_AVVISO4;
+    QPointer<StateGrid> GRDX_STATI_STAGIONI;
 
 private:
     void mostraAvviso();

@@ -6,6 +6,7 @@
 // grouping for "<< TUTTI >>". Each level is stored by itself; every change
 // is written at once and the empty state deletes the row.
 
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -59,12 +60,12 @@ public:
     db::Recordset* rsOpzioni() const { return rsOpzioni_.get(); }
 
     // ---- controls
-    QComboBox* CBO_TIPOVAR5 = nullptr;
-    QComboBox* CBO_TIPOCONF5 = nullptr;
-    QLabel* LBL_AVVISO5 = nullptr;
-    StateGrid* GRDX_STATI_RAGGR = nullptr;
-    StateGrid* GRDX_STATI_OPZIONI = nullptr;
-    controls::SplitRegion* SplitRegion5 = nullptr;  // the grouping grid above the option grid
+    QPointer<QComboBox> CBO_TIPOVAR5;
+    QPointer<QComboBox> CBO_TIPOCONF5;
+    QPointer<QLabel> LBL_AVVISO5;
+    QPointer<StateGrid> GRDX_STATI_RAGGR;
+    QPointer<StateGrid> GRDX_STATI_OPZIONI;
+    QPointer<controls::SplitRegion> SplitRegion5;  // the grouping grid above the option grid
 
 private:
     int ambito() const;

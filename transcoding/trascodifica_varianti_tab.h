@@ -97,21 +97,21 @@ public:
     const std::string& pictureFiltro() const { return pictureFiltro_; }
 
     // ---- controls
-    QComboBox* CBO_TIPOVAR2 = nullptr;
-    QComboBox* CBO_CLIFOR = nullptr;
-    QLabel* LBL_CLIFOR = nullptr;  // "Codice Cliente" / "Codice Fornitore"
-    controls::LookupBox* TXT_CLIFOR = nullptr;
-    QLabel* LBL_RAGSOCCF = nullptr;  // the counterpart's name
-    QToolButton* CMD_FILTROCLIFOR = nullptr;
-    QLabel* LBL_GRD_TRASCF = nullptr;  // the grid's caption
+    QPointer<QComboBox> CBO_TIPOVAR2;
+    QPointer<QComboBox> CBO_CLIFOR;
+    QPointer<QLabel> LBL_CLIFOR;  // "Codice Cliente" / "Codice Fornitore"
+    QPointer<controls::LookupBox> TXT_CLIFOR;
+    QPointer<QLabel> LBL_RAGSOCCF;  // the counterpart's name
+    QPointer<QToolButton> CMD_FILTROCLIFOR;
+    QPointer<QLabel> LBL_GRD_TRASCF;  // the grid's caption
     QPointer<controls::DataGrid> GRD_TRASCF;
-    controls::GridNavigator* GRIDNAV_TRASCF = nullptr;
-    QGroupBox* FRAME_DESCRCF = nullptr;
-    controls::LookupBox* TXT_OPZIONECF = nullptr;
-    QLabel* LBL_DESOPZIONECF = nullptr;  // the option's description
-    QLineEdit* TXT_DESCRCF = nullptr;
-    QPushButton* CMD_ELIMINACF = nullptr;
-    QPushButton* CMD_RIBALTA = nullptr;
+    QPointer<controls::GridNavigator> GRIDNAV_TRASCF;
+    QPointer<QGroupBox> FRAME_DESCRCF;
+    QPointer<controls::LookupBox> TXT_OPZIONECF;
+    QPointer<QLabel> LBL_DESOPZIONECF;  // the option's description
+    QPointer<QLineEdit> TXT_DESCRCF;
+    QPointer<QPushButton> CMD_ELIMINACF;
+    QPointer<QPushButton> CMD_RIBALTA;
 
 private:
     bool articoloAVarianti() const;

@@ -86,19 +86,19 @@ public:
     bool selezionaVariante(const std::string& variante);
 
     // ---- controls
-    QGroupBox* FRAME_RAGGR = nullptr;
-    QComboBox* CBO_MODGENVARDIBA = nullptr;
-    QComboBox* CBO_MODEREDIBA = nullptr;
-    QLineEdit* TXT_CODREGOLA = nullptr;
+    QPointer<QGroupBox> FRAME_RAGGR;
+    QPointer<QComboBox> CBO_MODGENVARDIBA;
+    QPointer<QComboBox> CBO_MODEREDIBA;
+    QPointer<QLineEdit> TXT_CODREGOLA;
     QPointer<controls::DataGrid> GRD_VARIANTI;
-    controls::GridNavigator* GRIDNAV_VARIANTI = nullptr;
-    controls::RecordFrame* FME_VARIANTI = nullptr;
-    QCheckBox* CHK_FLGGESTVAR = nullptr;
-    QComboBox* CBO_INDOBBLIG = nullptr;
-    QComboBox* CBO_INDDEFAULT = nullptr;
-    controls::LookupBox* TXT_VALDEFAULT = nullptr;
-    QLabel* LBL_DECVAR = nullptr;
-    QComboBox* CBO_INDEREDIBA = nullptr;
+    QPointer<controls::GridNavigator> GRIDNAV_VARIANTI;
+    QPointer<controls::RecordFrame> FME_VARIANTI;
+    QPointer<QCheckBox> CHK_FLGGESTVAR;
+    QPointer<QComboBox> CBO_INDOBBLIG;
+    QPointer<QComboBox> CBO_INDDEFAULT;
+    QPointer<controls::LookupBox> TXT_VALDEFAULT;
+    QPointer<QLabel> LBL_DECVAR;
+    QPointer<QComboBox> CBO_INDEREDIBA;
 
 private:
     void abilitaControlliRiga();

@@ -46,10 +46,10 @@ public:
 
     db::Recordset* RsDatiAnagrafici() const { return rsAnag_.get(); }
 
-    QPlainTextEdit* TXT_DESCRESTESA = nullptr;
-    QLabel* LBL_STATO = nullptr;
-    QPlainTextEdit* TXT_NOTE = nullptr;
-    std::array<QCheckBox*, 6> CHK_FLAG{};
+    QPointer<QPlainTextEdit> TXT_DESCRESTESA;
+    QPointer<QLabel> LBL_STATO;
+    QPointer<QPlainTextEdit> TXT_NOTE;
+    std::array<QPointer<QCheckBox>, 6> CHK_FLAG;
     QPointer<controls::DataGrid> FLEX_ANAG;
 
 private:

@@ -29,8 +29,8 @@ public:
     void newSearch() override;
     void release() override;
 
-    QGroupBox* FRAME_GESTIONI = nullptr;  // the menu buttons CMD_GEST...
-    QGroupBox* FRAME_DUPL = nullptr;      // the duplication pane
+    QPointer<QGroupBox> FRAME_GESTIONI;  // the menu buttons CMD_GEST...
+    QPointer<QGroupBox> FRAME_DUPL;      // the duplication pane
     QPointer<controls::SplitRegion> SplitRegionDupl;
     // The pane registered for FRAME_DUPL (the duplication of bills of
     // materials); nullptr when its library is not linked.

@@ -13,6 +13,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "tests/descriptions/generad_rows.h"
 #include "tests/support/test_card.h"
 
 namespace {
@@ -46,13 +47,7 @@ struct MemoFault : ::testing::Test {
         cardtest::clearMessages();
     }
     db::Recordset& result() { return *tab->generatore()->Risultato(); }
-    long rowOf(const std::string& code) {
-        db::Recordset& rs = result();
-        for (long r = 0; r < rs.recordCount(); ++r)
-            if (text(rs.valueAt(r, rs.fieldIndex("VARIANTE"))) == code)
-                return r;
-        return -1;
-    }
+    long rowOf(const std::string& code) { return generadtest::rowOfVariant(result(), code); }
     void pick(const std::string& code) {
         auto& cols = tab->QGRID_GENERAD->Columns();
         for (int c = 0; c < cols.Count(); ++c)

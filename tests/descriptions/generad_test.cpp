@@ -15,6 +15,7 @@
 #include "descriptions/generad_tab.h"
 #include "platform/controls/data_grid.h"
 #include "platform/db/recordset.h"
+#include "tests/descriptions/generad_rows.h"
 #include "tests/support/test_card.h"
 
 namespace {
@@ -34,13 +35,7 @@ struct Generad : ::testing::Test {
         tab->firstActivation();
     }
     db::Recordset& result() { return *tab->generatore()->Risultato(); }
-    long rowOf(const std::string& code) {
-        db::Recordset& rs = result();
-        for (long r = 0; r < rs.recordCount(); ++r)
-            if (text(rs.valueAt(r, rs.fieldIndex("VARIANTE"))) == code)
-                return r;
-        return -1;
-    }
+    long rowOf(const std::string& code) { return generadtest::rowOfVariant(result(), code); }
     std::string field(const std::string& code, const std::string& name) {
         const long r = rowOf(code);
         return r < 0 ? "<none>" : text(result().valueAt(r, result().fieldIndex(name)));

@@ -296,17 +296,17 @@ TEST_F(Run, AnOptionCutToItsSlotIsNoOptionOfTheItem) {
 }
 
 TEST_F(Run, NotesAndFashionRulesBoxes) {
-    for (auto* kind :
+    for (const auto& kind :
          {pane->CHK_GENERALE, pane->CHK_COMMERC, pane->CHK_CANTIERE, pane->CHK_TECNICA})
         EXPECT_FALSE(kind->isEnabled());
     pane->CHK_DUPLNOTE->click();
-    for (auto* kind :
+    for (const auto& kind :
          {pane->CHK_GENERALE, pane->CHK_COMMERC, pane->CHK_CANTIERE, pane->CHK_TECNICA}) {
         EXPECT_TRUE(kind->isEnabled());
         kind->click();
     }
     pane->CHK_DUPLNOTE->click();
-    for (auto* kind :
+    for (const auto& kind :
          {pane->CHK_GENERALE, pane->CHK_COMMERC, pane->CHK_CANTIERE, pane->CHK_TECNICA}) {
         EXPECT_FALSE(kind->isEnabled());
         EXPECT_FALSE(kind->isChecked());

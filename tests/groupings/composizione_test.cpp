@@ -42,18 +42,6 @@ struct Composition : groupingstest::Options {
         return groupings::ValoriSpuntati(st.destinazione.get(), "MG5H_OPZIONE_MG5E");
     }
     std::string current() { return cardtest::text(st.destinazione->value("MG5H_OPZIONE_MG5E")); }
-    std::string descr(const std::string& raggr, const std::string& opz,
-                      const char* col = "MG5H_DESCR") {
-        return value(std::string("SELECT ") + col +
-                     " FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = '" + raggr +
-                     "' AND MG5H_OPZIONE_MG5E = '" + opz + "'");
-    }
-    bool isNull(const std::string& raggr, const std::string& opz) {
-        return cardtest::scalar(cn(),
-                                "SELECT MG5H_DESCR FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = '" +
-                                    raggr + "' AND MG5H_OPZIONE_MG5E = '" + opz + "'")
-            .isNull();
-    }
 };
 
 TEST_F(Composition, MovesUpGatherTheTickedRowsAboveTheFirstOfThem) {

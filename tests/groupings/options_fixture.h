@@ -68,6 +68,19 @@ struct Options : ::testing::Test {
     std::string value(const std::string& sql) {
         return cardtest::text(cardtest::scalar(cn(), sql));
     }
+    // A column of an option's row in a grouping (its own description by
+    // default), and whether that description is Null.
+    std::string descr(const std::string& raggr, const std::string& opz,
+                      const char* col = "MG5H_DESCR") {
+        return value(descrSql(raggr, opz, col));
+    }
+    bool isNull(const std::string& raggr, const std::string& opz) {
+        return cardtest::scalar(cn(), descrSql(raggr, opz, "MG5H_DESCR")).isNull();
+    }
+    static std::string descrSql(const std::string& raggr, const std::string& opz, const char* col) {
+        return std::string("SELECT ") + col + " FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = '" +
+               raggr + "' AND MG5H_OPZIONE_MG5E = '" + opz + "'";
+    }
 };
 
 }  // namespace groupingstest

@@ -27,16 +27,6 @@ struct Copy : groupingstest::Options {
     DatiRibaltamento colori(int cliFor, const std::string& raggr = "COL-MAGLIA") {
         return {"A1", "Colore", raggr, 0, std::to_string(cliFor)};
     }
-    std::string descr(const std::string& raggr, const std::string& opz) {
-        return value("SELECT MG5H_DESCR FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = '" + raggr +
-                     "' AND MG5H_OPZIONE_MG5E = '" + opz + "'");
-    }
-    bool isNull(const std::string& raggr, const std::string& opz) {
-        return cardtest::scalar(cn(),
-                                "SELECT MG5H_DESCR FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = '" +
-                                    raggr + "' AND MG5H_OPZIONE_MG5E = '" + opz + "'")
-            .isNull();
-    }
 };
 
 TEST_F(Copy, IntoAnExistingGroupingOnlyTheTranscodedOptionsChange) {
