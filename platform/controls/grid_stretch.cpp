@@ -48,7 +48,7 @@ private:
             lastVisual = std::max(lastVisual, h->visualIndex(i));
             if (found < 0 && i >= grid_->FrozenColumns() && i < columns.Count() &&
                 QString::fromStdString(columns.Item(i).Field())
-                    .contains(QLatin1String("DESCR"), Qt::CaseInsensitive))
+                    .contains(QLatin1String("DESC"), Qt::CaseInsensitive))
                 found = i;
         }
         return found >= 0 && h->visualIndex(found) != lastVisual ? found : -1;

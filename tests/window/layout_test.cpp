@@ -542,7 +542,7 @@ TEST_F(Layout, ADescriptionBeforeOtherColumnsTakesTheRoomLeft) {
                         continue;
                     total += h->sectionSize(i);
                     if (description < 0 && i >= grid->FrozenColumns() &&
-                        QString::fromStdString(grid->Columns().Item(i).Field()).contains("DESCR"))
+                        QString::fromStdString(grid->Columns().Item(i).Field()).contains("DESC"))
                         description = i;
                 }
                 const std::string name = grid->objectName().toStdString();
