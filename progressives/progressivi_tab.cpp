@@ -203,7 +203,9 @@ void ProgressiviTab::load() {
 
 void ProgressiviTab::clear() {
     if (QGRID_PROGRESSIVI) {
+        // The option columns belong to the rows they showed: they go with them.
         QGRID_PROGRESSIVI->SetDataSource(nullptr);
+        QGRID_PROGRESSIVI->Columns().Clear();
         QGRID_PROGRESSIVI->setEnabled(false);
     }
     common::ChiudiRecordset(st_->pivot);
@@ -316,6 +318,7 @@ void ProgressiviTab::CaricaProgressivi() {
     p.step([&] {
         if (QGRID_PROGRESSIVI) {
             QGRID_PROGRESSIVI->SetDataSource(nullptr);
+            QGRID_PROGRESSIVI->Columns().Clear();
             QGRID_PROGRESSIVI->setEnabled(false);
         }
         common::ChiudiRecordset(st.pivot);

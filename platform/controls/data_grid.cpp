@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "platform/controls/grid_exchange.h"
+#include "platform/controls/grid_stretch.h"
 #include "platform/controls/value_text.h"
 #include "platform/db/recordset.h"
 
@@ -409,8 +410,10 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(std::make_unique<Imp
     verticalHeader()->setFixedWidth(16);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
-    // The grid uses the width it has: the last column takes what is left.
+    // The grid uses the width it has: a description before other columns,
+    // or else the last column, takes what is left.
     horizontalHeader()->setStretchLastSection(true);
+    StretchDescription(this);
     setWordWrap(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { ClickHeader(section); });

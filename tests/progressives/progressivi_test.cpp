@@ -198,8 +198,9 @@ struct Progressivi : ::testing::Test {
     }
     controls::DataGrid& grid() { return *tab->QGRID_PROGRESSIVI; }
     bool gridVuota() {
+        // No rows, and no header left from the rows shown before.
         return !grid().isEnabled() && grid().DataSource() == nullptr &&
-               grid().model()->rowCount() == 0;
+               grid().model()->rowCount() == 0 && grid().model()->columnCount() == 0;
     }
     // Every pivot row against the sums worked out from the inserted rows.
     void confronta(const std::map<Chiave, Attesa>& attese) {

@@ -521,4 +521,45 @@ TEST_F(Layout, ANoticeThatAppearsMovesNoOtherControl) {
     EXPECT_GE(notices, 3);
 }
 
+// A description before other columns takes the room the grid has, and gives
+// it back when the window narrows; the last column keeps its own width.
+TEST_F(Layout, ADescriptionBeforeOtherColumnsTakesTheRoomLeft) {
+    auto w = open(nullptr, QSize(1024, 768));
+    choose(*w, "MAGLIA-001");
+    int seen = 0;
+    for (const QSize size : {QSize(1400, 900), QSize(1024, 768)}) {
+        w->resize(size);
+        for (int tab = 0; tab < common::kTabCount; ++tab) {
+            show(*w, tab);
+            for (controls::DataGrid* grid : w->page(tab)->findChildren<controls::DataGrid*>()) {
+                const QHeaderView* h = grid->horizontalHeader();
+                if (!grid->isVisibleTo(w.get()) || h->stretchLastSection())
+                    continue;
+                ++seen;
+                int total = 0, description = -1;
+                for (int i = 0; i < h->count(); ++i) {
+                    if (h->isSectionHidden(i))
+                        continue;
+                    total += h->sectionSize(i);
+                    if (description < 0 && i >= grid->FrozenColumns() &&
+                        QString::fromStdString(grid->Columns().Item(i).Field()).contains("DESC"))
+                        description = i;
+                }
+                const std::string name = grid->objectName().toStdString();
+                ASSERT_GE(description, 0) << name;
+                EXPECT_GE(h->sectionSize(description), grid->Columns().Item(description).Width())
+                    << name;
+                if (h->sectionSize(description) > grid->Columns().Item(description).Width()) {
+                    EXPECT_EQ(total, grid->viewport()->width()) << name;
+                }
+                const int last = h->logicalIndex(h->count() - 1);
+                if (grid->Columns().Item(last).Width() > 0) {
+                    EXPECT_EQ(h->sectionSize(last), grid->Columns().Item(last).Width()) << name;
+                }
+            }
+        }
+    }
+    EXPECT_GE(seen, 4);
+}
+
 }  // namespace

@@ -1,0 +1,95 @@
+// A task of the progressives, season states and generated descriptions tabs
+// by keys alone: a label's letter takes the focus to its box, arrows choose,
+// a command's letter presses it, Enter confirms a typed code.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/item_card.h"
+#include "platform/controls/data_grid.h"
+#include "platform/controls/lookup_box.h"
+#include "tests/keyboard/keyboard_support.h"
+#include "tests/support/test_card.h"
+
+namespace {
+
+using keytest::holds;
+
+struct MoreTabsByKeys : keytest::KeyboardTest {
+    template <class T = QWidget>
+    T* control(int tab, const char* name) {
+        auto* c = w->page(tab)->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    // Alt and the letter a label gives its box.
+    void labelLetter(int tab, QWidget* buddy) {
+        for (QLabel* l : w->page(tab)->findChildren<QLabel*>())
+            if (l->buddy() == buddy) {
+                const qsizetype at = l->text().indexOf(QLatin1Char('&'));
+                ASSERT_GE(at, 0) << l->text().toStdString();
+                press(Qt::Key_A + (l->text()[at + 1].toUpper().unicode() - 'A'), Qt::AltModifier);
+                return;
+            }
+        FAIL() << buddy->objectName().toStdString() << " has no label";
+    }
+};
+
+TEST_F(MoreTabsByKeys, TheProgressivesAreChosenWithTheLabelsLettersAndArrows) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabProgressivi);
+    auto* kind = control<QComboBox>(common::kTabProgressivi, "CBO_TIPOPROGRESSIVI");
+    auto* quantity = control<QComboBox>(common::kTabProgressivi, "CBO_TIPOQTA");
+    auto* grid = control<controls::DataGrid>(common::kTabProgressivi, "QGRID_PROGRESSIVI");
+    ASSERT_TRUE(kind && quantity && grid);
+
+    labelLetter(common::kTabProgressivi, kind);
+    ASSERT_TRUE(holds(kind));
+    press(Qt::Key_Home);
+    EXPECT_EQ(kind->currentIndex(), 0);  // consolidated
+    labelLetter(common::kTabProgressivi, quantity);
+    ASSERT_TRUE(holds(quantity));
+    press(Qt::Key_End);
+    EXPECT_EQ(quantity->currentIndex(), quantity->count() - 1);
+    press(Qt::Key_Home);
+    EXPECT_EQ(quantity->currentIndex(), 0);
+    EXPECT_TRUE(grid->isEnabled());
+    EXPECT_GT(grid->model()->rowCount(), 0);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+TEST_F(MoreTabsByKeys, ASeasonTypedAndConfirmedWithEnterShowsItsStates) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabStatiStagione);
+    auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
+    auto* grid = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
+    ASSERT_TRUE(season && grid);
+    ASSERT_TRUE(tabTo(season->LineEdit()));
+    type("pe2026");
+    press(Qt::Key_Return);
+    EXPECT_EQ(season->LineEdit()->text(), "PE2026");
+    EXPECT_GT(grid->model()->rowCount(), 0);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    // Tab goes on from the box to the grid and into it.
+    ASSERT_TRUE(tabTo(grid));
+    EXPECT_TRUE(holds(grid));
+}
+
+TEST_F(MoreTabsByKeys, DescriptionsAreComposedByTheCommandsLetter) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabGenerad);
+    auto* compose = control<QPushButton>(common::kTabGenerad, "CMD_PRELOAD");
+    auto* grid = control<controls::DataGrid>(common::kTabGenerad, "QGRID_GENERAD");
+    ASSERT_TRUE(compose && grid);
+    ASSERT_TRUE(tabTo(grid));
+    mnemonic(compose);
+    EXPECT_GT(grid->model()->rowCount(), 0);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+}  // namespace
