@@ -3,6 +3,7 @@
 // run on, and the rows of a query as text.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -57,8 +58,10 @@ protected:
         for (char& ch : test)
             if (ch == '/')
                 ch = '_';
+        // The process in the name: two checkouts may run the same suite at once.
         const std::string p =
-            (std::filesystem::temp_directory_path() / ("veldrano_" + test + "_" + name + ".db"))
+            (std::filesystem::temp_directory_path() /
+             ("veldrano_" + std::to_string(::getpid()) + "_" + test + "_" + name + ".db"))
                 .string();
         std::filesystem::remove(p);
         files.push_back(p);
