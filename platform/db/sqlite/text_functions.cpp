@@ -100,7 +100,7 @@ int compareKeys(const Sortable& x, const Sortable& y) {
 }
 
 void aggStep(sqlite3_context* ctx, int argc, sqlite3_value** a) {
-    auto** slot = static_cast<Aggregate**>(sqlite3_aggregate_context(ctx, sizeof(Aggregate*)));
+    auto** slot = static_cast<Aggregate**>(sqlite3_aggregate_context(ctx, sizeof(void*)));
     if (!slot)
         return sqlite3_result_error_nomem(ctx);
     if (!*slot) {

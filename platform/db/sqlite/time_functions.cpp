@@ -146,7 +146,8 @@ constexpr std::int64_t kTicksPerDay = 86400 * kTicksPerSecond;
 // The moment as 100 ns ticks since 1900-01-01 (its own clock, offset aside).
 std::int64_t ticksOf(const Moment& m) {
     return static_cast<std::int64_t>(m.date.daysSinceEpoch()) * kTicksPerDay +
-           (m.date.hour * 3600LL + m.date.minute * 60 + m.date.second) * kTicksPerSecond + m.ticks;
+           (m.date.hour * 3600LL + m.date.minute * 60LL + m.date.second) * kTicksPerSecond +
+           m.ticks;
 }
 
 Moment fromTicks(std::int64_t ticks, const Moment& like) {
@@ -283,7 +284,7 @@ int collateTime(void*, int la, const void* a, int lb, const void* b) {
     }
     auto instant = [](const Moment& m) {
         const std::int64_t seconds = static_cast<std::int64_t>(m.date.daysSinceEpoch()) * 86400 +
-                                     m.date.hour * 3600 + m.date.minute * 60 + m.date.second -
+                                     m.date.hour * 3600LL + m.date.minute * 60LL + m.date.second -
                                      static_cast<std::int64_t>(m.offset) * 60;
         return std::pair<std::int64_t, std::int64_t>(seconds, m.ticks);
     };

@@ -281,7 +281,8 @@ std::string Emitter::timeDateCall(const std::string& fn, std::size_t open, std::
             value = "tsql_time(" + value + ", '" + (utc ? "UTC" : "DATETIME2") + "', 7, '')";
             timed = true;
         }
-        out += ", " + value;
+        out += ", ";
+        out += value;
     }
     return timed ? out + ")" : std::string();
 }
