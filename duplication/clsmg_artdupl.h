@@ -12,6 +12,7 @@
 // CodiceArticoloDuplicato (its code).
 
 #include <QDialog>
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -53,16 +54,16 @@ public:
     // it was created (the window then closes).
     bool CMD_DUPLICA_Click();
 
-    QLineEdit* TXT_CODART_ORIG = nullptr;
-    QLineEdit* TXT_DESCART_ORIG = nullptr;
-    QLineEdit* TXT_CODART_NEW = nullptr;
-    QLineEdit* TXT_DESCART_NEW = nullptr;
-    QCheckBox* CHK_VARIANTI = nullptr;
-    QCheckBox* CHK_DESCRIZIONI = nullptr;
-    QCheckBox* CHK_DISTINTA = nullptr;
-    QCheckBox* CHK_DATIPROD = nullptr;
-    QPushButton* CMD_DUPLICA = nullptr;
-    QPushButton* CMD_ANNULLA = nullptr;
+    QPointer<QLineEdit> TXT_CODART_ORIG;
+    QPointer<QLineEdit> TXT_DESCART_ORIG;
+    QPointer<QLineEdit> TXT_CODART_NEW;
+    QPointer<QLineEdit> TXT_DESCART_NEW;
+    QPointer<QCheckBox> CHK_VARIANTI;
+    QPointer<QCheckBox> CHK_DESCRIZIONI;
+    QPointer<QCheckBox> CHK_DISTINTA;
+    QPointer<QCheckBox> CHK_DATIPROD;
+    QPointer<QPushButton> CMD_DUPLICA;
+    QPointer<QPushButton> CMD_ANNULLA;
 
     bool duplicato() const { return duplicato_; }
     const std::string& codiceNuovo() const { return nuovo_; }

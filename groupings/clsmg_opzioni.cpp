@@ -59,7 +59,7 @@ FRMMG_OPZIONI::FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std:
     CMD_SALVA = new QPushButton(QStringLiteral("Conferma"), this);
     CMD_ELIMINA = new QPushButton(QStringLiteral("Elimina"), this);
     CMD_CHIUDI = new QPushButton(QStringLiteral("Chiudi"), this);
-    for (auto* b : {CMD_NUOVO, CMD_SALVA, CMD_ELIMINA, CMD_CHIUDI}) {
+    for (const auto& b : {CMD_NUOVO, CMD_SALVA, CMD_ELIMINA, CMD_CHIUDI}) {
         b->setAutoDefault(false);
         cmds->addWidget(b);
     }

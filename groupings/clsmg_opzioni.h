@@ -8,6 +8,7 @@
 // variant, "A0".."B9") and "CodiceVariante" (the option shown first).
 
 #include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "platform/framework/component_base.h"
@@ -48,14 +49,14 @@ public:
     bool salva();    // false, with the reason in the status line, when refused
     bool elimina();  // the current option
 
-    QLineEdit* TXT_OPZIONE = nullptr;
-    QLineEdit* TXT_DESCR = nullptr;
-    QPushButton* CMD_NUOVO = nullptr;
-    QPushButton* CMD_SALVA = nullptr;
-    QPushButton* CMD_ELIMINA = nullptr;
-    QPushButton* CMD_CHIUDI = nullptr;
-    QLabel* LBL_STATO = nullptr;
-    controls::DataGrid* GRD_OPZIONI = nullptr;
+    QPointer<QLineEdit> TXT_OPZIONE;
+    QPointer<QLineEdit> TXT_DESCR;
+    QPointer<QPushButton> CMD_NUOVO;
+    QPointer<QPushButton> CMD_SALVA;
+    QPointer<QPushButton> CMD_ELIMINA;
+    QPointer<QPushButton> CMD_CHIUDI;
+    QPointer<QLabel> LBL_STATO;
+    QPointer<controls::DataGrid> GRD_OPZIONI;
     db::Recordset* recordset() const { return rs_.get(); }
 
 private:

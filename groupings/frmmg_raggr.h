@@ -5,6 +5,7 @@
 // code back and closes it.
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -52,12 +53,12 @@ public:
     void GRIDNAV_AfterButtonClick(bool success, const QString& key);
 
     // ---- controls
-    QComboBox* CBO_TIPORAGGR = nullptr;
-    controls::DataGrid* GRID_RAGGR = nullptr;
-    controls::RecordFrame* FME_DIMEC = nullptr;
-    QLineEdit* TXT_CODRAGGR = nullptr;
-    QLineEdit* TXT_DESCR = nullptr;
-    controls::GridNavigator* GRIDNAV = nullptr;
+    QPointer<QComboBox> CBO_TIPORAGGR;
+    QPointer<controls::DataGrid> GRID_RAGGR;
+    QPointer<controls::RecordFrame> FME_DIMEC;
+    QPointer<QLineEdit> TXT_CODRAGGR;
+    QPointer<QLineEdit> TXT_DESCR;
+    QPointer<controls::GridNavigator> GRIDNAV;
 
 signals:
     // Raised once as the window closes: the variant and grouping code

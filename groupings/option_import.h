@@ -8,6 +8,7 @@
 // the accepted rows in one transaction and the lists reload.
 
 #include <QDialog>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,10 +53,10 @@ class FRM_IMPORTAOPZIONI : public QDialog {
 public:
     FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent);
     ~FRM_IMPORTAOPZIONI() override;
-    controls::DataGrid* GRD_ANTEPRIMA = nullptr;
-    QLabel* LBL_RIEPILOGO = nullptr;
-    QPushButton* CMD_CONFERMA = nullptr;
-    QPushButton* CMD_ANNULLA = nullptr;
+    QPointer<controls::DataGrid> GRD_ANTEPRIMA;
+    QPointer<QLabel> LBL_RIEPILOGO;
+    QPointer<QPushButton> CMD_CONFERMA;
+    QPointer<QPushButton> CMD_ANNULLA;
 
 private:
     std::unique_ptr<db::Recordset> righe_;

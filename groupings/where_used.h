@@ -10,6 +10,7 @@
 // options in use; the groupings window offers it on its grid.
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -76,13 +77,13 @@ public:
     void CMD_RITIRA_Click();
     void CMD_RINOMINA_Click();
 
-    controls::DataGrid* GRD_DOVEUSATA = nullptr;
-    QPushButton* CMD_ELENCO = nullptr;
-    QComboBox* CBO_STATORITIRO = nullptr;  // options only
-    QPushButton* CMD_RITIRA = nullptr;     // options only
-    QLabel* LBL_RITIRO = nullptr;          // options only
-    QLineEdit* TXT_NUOVOCODICE = nullptr;
-    QPushButton* CMD_RINOMINA = nullptr;
+    QPointer<controls::DataGrid> GRD_DOVEUSATA;
+    QPointer<QPushButton> CMD_ELENCO;
+    QPointer<QComboBox> CBO_STATORITIRO;  // options only
+    QPointer<QPushButton> CMD_RITIRA;     // options only
+    QPointer<QLabel> LBL_RITIRO;          // options only
+    QPointer<QLineEdit> TXT_NUOVOCODICE;
+    QPointer<QPushButton> CMD_RINOMINA;
 
 private:
     void loadStates();

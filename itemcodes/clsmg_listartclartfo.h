@@ -10,6 +10,7 @@
 // ArtCliFor (the counterpart's item code) and CliFor (the counterpart).
 
 #include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "platform/framework/component_base.h"
@@ -51,14 +52,14 @@ public:
     // Reads the code again; false (with the reason shown) when it is not found.
     bool carica();
 
-    QLineEdit* TXT_CLIFOR = nullptr;      // counterpart code and name
-    QLineEdit* TXT_ARTCLIFOR = nullptr;   // their item code
-    QLineEdit* TXT_DESCARTCF = nullptr;   // its own description
-    QLineEdit* TXT_CODART = nullptr;      // our item and its description
-    QLineEdit* TXT_OPZIONE = nullptr;     // the variant article
-    QLineEdit* TXT_CONDIZIONI = nullptr;  // lots, delivery days, packs
-    QLabel* LBL_LISTINI = nullptr;        // the price lists, or why there are none
-    QPushButton* CMD_CHIUDI = nullptr;
+    QPointer<QLineEdit> TXT_CLIFOR;      // counterpart code and name
+    QPointer<QLineEdit> TXT_ARTCLIFOR;   // their item code
+    QPointer<QLineEdit> TXT_DESCARTCF;   // its own description
+    QPointer<QLineEdit> TXT_CODART;      // our item and its description
+    QPointer<QLineEdit> TXT_OPZIONE;     // the variant article
+    QPointer<QLineEdit> TXT_CONDIZIONI;  // lots, delivery days, packs
+    QPointer<QLabel> LBL_LISTINI;        // the price lists, or why there are none
+    QPointer<QPushButton> CMD_CHIUDI;
 
 private:
     db::Connection* cn_;

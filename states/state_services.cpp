@@ -8,6 +8,7 @@
 #include "common/item_card.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "groupings/carica_combo_varianti.h"
 #include "platform/controls/progress.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -29,6 +30,12 @@ void LoadScopeCombo(QComboBox* combo) {
     combo->addItem(QStringLiteral("Singola  - per l'articolo selezionato"), kSingola);
     combo->addItem(QStringLiteral("Generale - per tutti gli articoli"), kGenerale);
     combo->setCurrentIndex(0);
+}
+
+void LoadVariantCombo(common::ItemCard& card, QComboBox* combo) {
+    groupings::CaricaComboVarianti(card, combo);
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
 }
 
 int valoreCombo(const QComboBox* combo) {

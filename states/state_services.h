@@ -26,6 +26,9 @@ enum Ambito : int { kSingola = 0, kGenerale = 1 };
 // Fills a scope selector with its two entries (stored value as item data)
 // and selects "Singola".
 void LoadScopeCombo(QComboBox* combo);
+// Fills a variant selector with the item's variants (CaricaComboVarianti)
+// and selects the first, without its click: the loader calls it next.
+void LoadVariantCombo(common::ItemCard& card, QComboBox* combo);
 // The stored value of a combo's current entry; -1 when none.
 int valoreCombo(const QComboBox* combo);
 

@@ -7,14 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
-#include "groupings/carica_combo_varianti.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/key_filters.h"
@@ -261,14 +259,8 @@ void StatiCombinazioneTab::load() {
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { TXT_STATODEF->setEnabled(false); });
     p.step([&] {
-        groupings::CaricaComboVarianti(card(), CBO_TIPOVAR6_1);
-        groupings::CaricaComboVarianti(card(), CBO_TIPOVAR6_2);
-    });
-    p.step([&] {
-        const QSignalBlocker quiet1(CBO_TIPOVAR6_1);
-        const QSignalBlocker quiet2(CBO_TIPOVAR6_2);
-        CBO_TIPOVAR6_1->setCurrentIndex(CBO_TIPOVAR6_1->count() > 0 ? 0 : -1);
-        CBO_TIPOVAR6_2->setCurrentIndex(CBO_TIPOVAR6_2->count() > 0 ? 0 : -1);
+        LoadVariantCombo(card(), CBO_TIPOVAR6_1);
+        LoadVariantCombo(card(), CBO_TIPOVAR6_2);
     });
     p.step([&] { CBO_TIPOVAR6_1_Click(); });
     p.step([&] { CBO_TIPOVAR6_2_Click(); });

@@ -4,13 +4,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
-#include "groupings/carica_combo_varianti.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
@@ -168,11 +166,7 @@ void StatiStagioneTab::load() {
         raggr_.clear();
         card().PulisciTab(index());
     });
-    p.step([&] { groupings::CaricaComboVarianti(card(), CBO_TIPOVAR4); });
-    p.step([&] {
-        const QSignalBlocker quiet(CBO_TIPOVAR4);
-        CBO_TIPOVAR4->setCurrentIndex(CBO_TIPOVAR4->count() > 0 ? 0 : -1);
-    });
+    p.step([&] { LoadVariantCombo(card(), CBO_TIPOVAR4); });
     p.step([&] { CBO_TIPOVAR4_Click(); });
     p.step([&] {
         mostraAvviso();

@@ -3,13 +3,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
-#include "groupings/carica_combo_varianti.h"
 #include "platform/controls/split_region.h"
 #include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
@@ -165,11 +163,7 @@ void StatiVarianteTab::load() {
         raggrArticolo_.clear();
         card().PulisciTab(index());
     });
-    p.step([&] { groupings::CaricaComboVarianti(card(), CBO_TIPOVAR5); });
-    p.step([&] {
-        const QSignalBlocker quiet(CBO_TIPOVAR5);
-        CBO_TIPOVAR5->setCurrentIndex(CBO_TIPOVAR5->count() > 0 ? 0 : -1);
-    });
+    p.step([&] { LoadVariantCombo(card(), CBO_TIPOVAR5); });
     p.step([&] { mostraAvviso(); });
     p.step([&] { CBO_TIPOVAR5_Click(); });
     p.step([&] { HideProgress(card()); });

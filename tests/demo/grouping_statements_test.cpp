@@ -7,6 +7,7 @@
 #include "groupings/groupings_sql.h"
 #include "platform/db/recordset.h"
 #include "statement_support.h"
+#include "transcoding/trascodifica_sql.h"
 
 namespace demo::test {
 namespace {
@@ -208,31 +209,9 @@ TEST_P(GroupingStatements, CompositionRowsAndOptionsOfAVariant) {
 }
 
 TEST_P(GroupingStatements, TranscodingListLookupsAndDeletion) {
-    const std::string base = fill(R"sql(SELECT MG5S_VARCLIFOR.*,
-       (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS MG5E_DESCR,
-       ISNULL (MG5H_DITTA_CG18,0) AS MG5H_DITTA_CG18
-FROM MG5S_VARCLIFOR
-INNER JOIN MG5E_OPZIONI
-ON MG5E_DITTA_CG18     = MG5S_DITTA_CG18     AND
-   MG5E_CODICEVAR_MG5F = MG5S_CODICEVAR_MG5F AND
-   MG5E_OPZIONE        = MG5S_OPZIONE_MG5E
-LEFT OUTER JOIN MG6B_GESVARART
-ON MG6B_DITTA_CG18     = MG5S_DITTA_CG18 AND
-   MG6B_CODART_MG66    = '{CodArt}' AND
-   MG6B_CODICEVAR_MG5F = MG5S_CODICEVAR_MG5F AND
-   MG6B_FLGGESTVAR     = 1
-LEFT OUTER JOIN MG5H_COMPRAGVAR
-ON MG5H_DITTA_CG18     = MG6B_DITTA_CG18 AND
-   MG5H_CODICEVAR_MG5F = MG6B_CODICEVAR_MG5F AND
-   MG5H_RAGGR_MG5G     = MG6B_CODRAGGVAR_MG5G AND
-   MG5H_OPZIONE_MG5E   = MG5S_OPZIONE_MG5E)sql",
-                                  {{"{CodArt}", "MAGLIA-001"}});
-    const Values party = {{"{Ditta}", "1"}, {"{Var}", "A1"}, {"{TipoCF}", "0"}, {"{CliFor}", "3"}};
-    const std::string where = fill(R"sql( WHERE MG5S_DITTA_CG18     = {Ditta} AND
-       MG5S_CODICEVAR_MG5F = '{Var}' AND
-       MG5S_TIPOCF_CG44    = {TipoCF} AND
-       MG5S_CLIFOR_CG44    = {CliFor})sql",
-                                   party);
+    using namespace transcoding;
+    const std::string base = sqlBaseTrascodifica("MAGLIA-001");
+    const std::string where = sqlCondizioneClifor("1", "A1", "0", "3");
     EXPECT_EQ(query(c, base + " WHERE 1=0"), Rows{});
 
     db::Recordset list;
@@ -250,7 +229,7 @@ ON MG5H_DITTA_CG18     = MG6B_DITTA_CG18 AND
               "BLU=Blu notte/1;GRI=Grigio melange/1;NER=Nero/0;ROS=Rosso bordeaux/1;"
               "VER=Verde bottiglia/1;");
     // The filter names the joined column, not the alias that hides it.
-    EXPECT_EQ(query(c, base + where + " AND MG5H_DITTA_CG18 IS NOT NULL").size(), 4u);
+    EXPECT_EQ(query(c, base + where + kSoloRaggruppamento).size(), 4u);
 
     // Edits and a new row reach only the transcoding table.
     list.moveFirst();
@@ -271,87 +250,29 @@ ON MG5H_DITTA_CG18     = MG6B_DITTA_CG18 AND
     EXPECT_EQ(count(c, "MG5E_OPZIONI", "MG5E_DESCR = 'Kamel'"), 0);
 
     // The counterpart lookup restricted to parties with transcodings.
-    const std::string lookup =
+    const std::string lookup = restringiLookupClifor(
         "SELECT CG44_CLIFOR, CG16_RAGSOANAG FROM CG44_CLIFOR INNER JOIN CG16_ANAGGEN ON "
-        "CG16_CODICE = CG44_CODICE_CG16 " +
-        fill(
-            R"sql(INNER JOIN (SELECT DISTINCT MG5S_DITTA_CG18, MG5S_CODICEVAR_MG5F, MG5S_TIPOCF_CG44, MG5S_CLIFOR_CG44
-            FROM MG5S_VARCLIFOR WITH (NOLOCK)) AS MG5S
-ON MG5S.MG5S_DITTA_CG18     = CG44_DITTA_CG18 AND
-   MG5S.MG5S_CODICEVAR_MG5F = '{Var}' AND
-   MG5S.MG5S_TIPOCF_CG44    = CG44_TIPOCF    AND
-   MG5S.MG5S_CLIFOR_CG44    = CG44_CLIFOR
-WHERE)sql",
-            party) +
-        " CG44_DITTA_CG18 = 1 AND CG44_TIPOCF = 0 ORDER BY CG44_CLIFOR";
+        "CG16_CODICE = CG44_CODICE_CG16 WHERE CG44_DITTA_CG18 = 1 AND CG44_TIPOCF = 0 ORDER BY "
+        "CG44_CLIFOR",
+        "A1");
     EXPECT_EQ(query(c, lookup), (Rows{{"3", "Modehaus Berger GmbH"}, {"4", "Atelier Duval SARL"}}));
 
-    // Option lookup and decode within the item's grouping.
-    const Values grouping = {{"{Ditta}", "1"},
-                             {"{Var}", "A1"},
-                             {"{RaggrSql}", "'COL-MAGLIA'"},
-                             {"{OpzioneSql}", "'ver'"},
-                             {"{Opzione}", "NER"}};
-    EXPECT_EQ(
-        query(
-            c,
-            fill(
-                R"sql(SELECT MG5E_OPZIONE, (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS MG5E_DESCR
-FROM MG5H_COMPRAGVAR WITH (NOLOCK)
-INNER JOIN MG5E_OPZIONI WITH (NOLOCK)
-ON MG5E_DITTA_CG18     = MG5H_DITTA_CG18 AND
-   MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND
-   MG5E_OPZIONE        = MG5H_OPZIONE_MG5E
-WHERE MG5H_DITTA_CG18     = {Ditta} AND
-      MG5H_CODICEVAR_MG5F = '{Var}' AND
-      MG5H_RAGGR_MG5G     = {RaggrSql} ORDER BY MG5E_OPZIONE)sql",
-                grouping)),
-        (Rows{{"BLU", "Blu notte"},
-              {"CAM", "Cammello"},
-              {"GRI", "Grigio melange"},
-              {"ROS", "Rosso bordeaux"},
-              {"VER", "Verde bottiglia"}}));
-    EXPECT_EQ(
-        query(
-            c,
-            fill(
-                R"sql(SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS MG5E_DESCR
-FROM MG5H_COMPRAGVAR WITH (NOLOCK)
-INNER JOIN MG5E_OPZIONI WITH (NOLOCK)
-ON MG5E_DITTA_CG18     = MG5H_DITTA_CG18 AND
-   MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F AND
-   MG5E_OPZIONE        = MG5H_OPZIONE_MG5E
-WHERE MG5H_DITTA_CG18     = {Ditta} AND
-      MG5H_CODICEVAR_MG5F = '{Var}' AND
-      MG5H_RAGGR_MG5G     = {RaggrSql} AND
-      MG5H_OPZIONE_MG5E   = {OpzioneSql})sql",
-                grouping)),
-        (Rows{{"Verde bottiglia"}}));
-    const std::string computed =
-        R"sql(SELECT (CASE WHEN MG5H_DESCR IS NULL THEN MG5E_DESCR ELSE MG5H_DESCR END) AS MG5E_DESCR
-FROM MG5E_OPZIONI WITH (NOLOCK)
-LEFT OUTER JOIN MG5H_COMPRAGVAR WITH (NOLOCK)
-ON MG5H_DITTA_CG18     = MG5E_DITTA_CG18 AND
-   MG5H_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND
-   MG5H_RAGGR_MG5G     = {RaggrSql} AND
-   MG5H_OPZIONE_MG5E   = MG5E_OPZIONE
-WHERE MG5E_DITTA_CG18      = {Ditta} AND
-      MG5E_CODICEVAR_MG5F  = '{Var}' AND
-      MG5E_OPZIONE         = '{Opzione}')sql";
-    EXPECT_EQ(query(c, fill(computed, grouping)), (Rows{{"Nero"}}));
-    Values blu = grouping;
-    blu.back().second = "BLU";
-    EXPECT_EQ(query(c, fill(computed, blu)), (Rows{{"Blu notte"}}));
-    blu[2].second = "null";
-    EXPECT_EQ(query(c, fill(computed, blu)), (Rows{{"Blu navy"}}));
+    // Option lookup and decode within the item's grouping, the code in any case.
+    EXPECT_EQ(query(c, sqlLookupOpzioniRaggruppamento("1", "A1", "COL-MAGLIA")),
+              (Rows{{"BLU", "Blu notte"},
+                    {"CAM", "Cammello"},
+                    {"GRI", "Grigio melange"},
+                    {"ROS", "Rosso bordeaux"},
+                    {"VER", "Verde bottiglia"}}));
+    EXPECT_EQ(query(c, sqlDecodificaOpzioneRaggruppamento("1", "A1", "COL-MAGLIA", "ver")),
+              (Rows{{"Verde bottiglia"}}));
+    // The description next to a code: the grouping's own, else the option's.
+    EXPECT_EQ(query(c, sqlDescrizioneOpzione("1", "A1", "COL-MAGLIA", "NER")), (Rows{{"Nero"}}));
+    EXPECT_EQ(query(c, sqlDescrizioneOpzione("1", "A1", "COL-MAGLIA", "BLU")),
+              (Rows{{"Blu notte"}}));
+    EXPECT_EQ(query(c, sqlDescrizioneOpzione("1", "A1", "", "BLU")), (Rows{{"Blu navy"}}));
 
-    Values gone = party;
-    gone.emplace_back("{Opzione}", "CAM");
-    EXPECT_EQ(c.execute(fill("DELETE FROM MG5S_VARCLIFOR WHERE MG5S_DITTA_CG18 = {Ditta} AND "
-                             "MG5S_CODICEVAR_MG5F = '{Var}' AND MG5S_TIPOCF_CG44 = {TipoCF} AND "
-                             "MG5S_CLIFOR_CG44 = {CliFor} AND MG5S_OPZIONE_MG5E = '{Opzione}'",
-                             gone)),
-              1);
+    EXPECT_EQ(c.execute(sqlEliminaTrascodifica("1", "A1", "0", "3", "CAM")), 1);
     EXPECT_EQ(count(c, "MG5S_VARCLIFOR", "MG5S_OPZIONE_MG5E = 'CAM'"), 1);
 }
 

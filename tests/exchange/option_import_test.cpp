@@ -49,7 +49,7 @@ struct OptionImport : groupingstest::Options {
                 qobject_cast<groupings::FRM_IMPORTAOPZIONI*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             anteprima.clear();
-            const auto* grid = dialog->GRD_ANTEPRIMA;
+            const controls::DataGrid* grid = dialog->GRD_ANTEPRIMA;
             for (long r = 0; r < grid->model()->rowCount(); ++r)
                 anteprima.push_back(grid->CellText(r, 1).toStdString() + " " +
                                     grid->CellText(r, 0).toStdString() + " " +
