@@ -110,6 +110,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             long long changed = 0;
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
                                          literals, st.source, &changed, &hasColumns);
+            if (st.truncate && !identityColumn(st.table, st.temporary).empty())
+                restartIdentity(st.table, st.temporary);
             if (!st.top.empty())
                 keepTop(st, literals, rs);
             result.rowsAffected += changed;
@@ -122,6 +124,9 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             break;
         }
         case tsql::Statement::Kind::CreateTable:
+            if (st.sql.find("tsql_identity_next(") != std::string::npos &&
+                st.sql.rfind("CREATE", 0) == 0)
+                restartIdentity(st.table, st.temporary);
             if (st.tableVariable && reuseEmptied(st)) {
                 tableVariables_.push_back(st.table);
                 break;
