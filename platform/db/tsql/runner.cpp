@@ -707,6 +707,32 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
                         std::to_string(t.size) + ")";
                 columns += std::string(columns.empty() ? "" : ", ") + col;
             }
+        } else if (t.type == FieldType::Binary && tsql::upper(c.type).rfind("IMAGE", 0) != 0) {
+            // Text goes into a binary column only through an explicit
+            // conversion; more bytes than the column holds are refused, an
+            // integer becomes its bytes and BINARY(n) is padded to n bytes.
+            const bool fixed = tsql::upper(c.type).rfind("BINARY", 0) == 0;
+            checks += "SELECT RAISE(ABORT, " +
+                      db::sqlQuoted(std::string("Implicit conversion from data type varchar to ") +
+                                    (fixed ? "binary" : "varbinary") +
+                                    " is not allowed. Use the CONVERT function to run this "
+                                    "query.") +
+                      ") WHERE typeof(" + value + ") = 'text'; ";
+            checked += std::string(checked.empty() ? "" : ", ") + col;
+            if (t.size > 0) {
+                checks += "SELECT RAISE(ABORT, " +
+                          db::sqlQuoted("String or binary data would be truncated in table '" +
+                                        table + "', column '" + c.name + "'.") +
+                          ") WHERE typeof(" + value + ") = 'blob' AND length(" + value + ") > " +
+                          std::to_string(t.size) + "; ";
+                when += std::string(when.empty() ? "" : " OR ") + "typeof(" + value +
+                        ") = 'integer'" +
+                        (fixed ? " OR length(" + value + ") < " + std::to_string(t.size) : "");
+                pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_binary(" + col +
+                        ", '" + (fixed ? "BINARY" : "VARBINARY") + "', " + std::to_string(t.size) +
+                        ", 0, 'INT')";
+                columns += std::string(columns.empty() ? "" : ", ") + col;
+            }
         } else if (t.type == FieldType::Date) {
             // DATETIME starts in 1753 and keeps time in steps of 1/300 s.
             const std::string declared = tsql::upper(c.type);

@@ -55,6 +55,16 @@ void Assignments::assigned(Tokens& out, const std::string& name, std::size_t b,
 // "SELECT value" for an assignment, as SQLite text.
 std::string Assignments::assignedQuery(const std::string& name, std::size_t b, std::size_t e,
                                        const std::string& src) {
+    // Text becomes binary only through an explicit conversion.
+    if (const auto it = variables_.find(name); it != variables_.end() && it->second.isBinary()) {
+        Emitter types(t_, src, false, plan_);
+        if (const TypeSpec from = types.typeOf(b, e); from.isText())
+            refuse(257,
+                   "Implicit conversion from data type " + lower(from.name) + " to " +
+                       lower(it->second.name) +
+                       " is not allowed. Use the CONVERT function to run this query.",
+                   src);
+    }
     Tokens out{word("SELECT")};
     assigned(out, name, b, e);
     Emitter em(out, src, true, plan_);
