@@ -293,6 +293,16 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
         i = end;
         return out;
     }
+    // SQLite's own tables (sqlite_master, sqlite_sequence ...) are no
+    // objects of a SQL Server database.
+    if ((tok.kind == TokenKind::Word || tok.kind == TokenKind::Name) && !tok.generated && i > 0 &&
+        !(i + 1 < e && t_[i + 1].isSymbol("(")) && upper(tok.text).rfind("SQLITE_", 0) == 0 &&
+        (t_[i - 1].is("FROM") || t_[i - 1].is("JOIN") || t_[i - 1].is("UPDATE") ||
+         t_[i - 1].is("INTO") || t_[i - 1].is("TABLE") ||
+         (i >= 3 && t_[i - 1].isSymbol(".") && (t_[i - 3].is("FROM") || t_[i - 3].is("JOIN")))))
+        throw DbError({{sqlstate::kNoSuchObject, 208, "Invalid object name '" + tok.text + "'.",
+                        "T-SQL adapter"}},
+                      std::string(statement_));
     switch (tok.kind) {
         case TokenKind::Word:
             if (sqliteClause(i))
@@ -320,7 +330,13 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
                 return "tsql_getdate()";  // local time, as GETDATE()
             }
             if (tok.is("COLLATE") && i + 1 < e) {
-                const bool cs = upper(t_[i + 1].text).find("_CS") != std::string::npos;
+                const std::string collation = upper(t_[i + 1].text);
+                const bool cs = collation.find("_CS") != std::string::npos ||
+                                collation.find("_BIN") != std::string::npos;
+                // SQLite's NOCASE, BINARY, RTRIM are no collations of SQL Server.
+                if (!cs && collation.find("_CI") == std::string::npos &&
+                    collation != "DATABASE_DEFAULT")
+                    refuse(448, "Invalid collation '" + t_[i + 1].text + "'.", statement_);
                 i += 2;
                 return cs ? "COLLATE TSQL_CS" : "COLLATE TSQL_CI";
             }
@@ -529,7 +545,11 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             std::size_t re = at + 1;
             while (re < e && !isBoundary(t_[re]))
                 re = nextItem(t_, re, e);
-            collate = !isPlain(sb, se) && !isPlain(at + 1, re);
+            // A COLLATE written on either side decides for itself.
+            bool written = false;
+            for (std::size_t k = sb; k < re && !written; ++k)
+                written = t_[k].is("COLLATE");
+            collate = !written && !isPlain(sb, se) && !isPlain(at + 1, re);
             // Times of different precisions compare as instants ('10:00:00.1'
             // equals '10:00:00.100'); a column of time has that collation
             // already (and "SET column = ..." is no comparison).
