@@ -106,6 +106,11 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
         native = 515;
     } else if (message.find("String or binary data would be truncated") != std::string::npos) {
         native = 2628;
+    } else if (message.find("option.") != std::string::npos &&
+               message.find("is not a recognized date") != std::string::npos) {
+        native = 155;
+    } else if (message.find("is not supported by date function") != std::string::npos) {
+        native = 9810;
     } else if (message.find("Implicit conversion from data type") != std::string::npos) {
         native = 257;
     } else if (message.find("resulted in an out-of-range value") != std::string::npos) {
@@ -178,6 +183,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
     if (contains(message, "syntax error") || contains(message, "no such function") ||
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
         contains(message, "does not recognize the datepart") ||
+        contains(message, "is not a recognized date") ||
+        contains(message, "is not supported by date function") ||
         contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
         contains(message, "Must declare the scalar variable") ||
         contains(message, "Procedure expects parameter") ||

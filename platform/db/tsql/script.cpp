@@ -184,7 +184,9 @@ Statement raiseStatement(const Tokens& t, std::size_t b, std::size_t e, const st
         st.sql = "SELECT " + em.region(args[0].first, args[0].second) + ", " +
                  em.region(args[1].first, args[1].second) + ", " +
                  em.region(args[2].first, args[2].second);
-    else if (first.is("RAISERROR") && args.size() >= 3)
+    else if (first.is("RAISERROR") && args.size() > 3)
+        unsupported("RAISERROR with arguments for its message", src);
+    else if (first.is("RAISERROR") && args.size() == 3)
         st.sql = "SELECT 50000, " + em.region(args[0].first, args[0].second) + ", " +
                  em.region(args[2].first, args[2].second);
     else if (!(first.is("THROW") && args.empty()))
