@@ -124,19 +124,19 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             break;
         }
         case tsql::Statement::Kind::CreateTable:
-            if (st.sql.find("tsql_identity_next(") != std::string::npos &&
-                st.sql.rfind("CREATE", 0) == 0)
-                restartIdentity(st.table, st.temporary);
             if (st.tableVariable && reuseEmptied(st)) {
                 tableVariables_.push_back(st.table);
-                break;
+            } else {
+                engine_.query(st.sql, literals, st.source, nullptr);
+                if (st.tableVariable)
+                    tableVariables_.push_back(st.table);
+                // A new table has no rules yet; a column added to one does.
+                installRules(st.table, st.temporary, st.sql.rfind("CREATE", 0) == 0);
+                unruled_.erase(tsql::upper(st.table));
             }
-            engine_.query(st.sql, literals, st.source, nullptr);
-            if (st.tableVariable)
-                tableVariables_.push_back(st.table);
-            // A new table has no rules yet; a column added to one does.
-            installRules(st.table, st.temporary, st.sql.rfind("CREATE", 0) == 0);
-            unruled_.erase(tsql::upper(st.table));
+            if (st.sql.rfind("CREATE", 0) == 0 &&
+                st.sql.find("tsql_identity_next(") != std::string::npos)
+                restartIdentity(st.table, st.temporary);
             break;
         case tsql::Statement::Kind::SelectInto:
             result.rowsAffected += selectInto(st, literals);
