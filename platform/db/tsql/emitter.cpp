@@ -475,8 +475,20 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         }
         terms.emplace_back(start, se);
         std::string chain = term(terms[0].first, terms[0].second);
-        for (std::size_t k = 1; k < terms.size(); ++k)
-            chain = "tsql_add(" + chain + ", " + term(terms[k].first, terms[k].second) + ")";
+        if (terms.size() == 1)
+            return chain;
+        // Text joined to text is concatenation whatever the values hold:
+        // SQLite's own operator does it without a call for every row.
+        TypeSpec sofar = typeOf(terms[0].first, terms[0].second);
+        for (std::size_t k = 1; k < terms.size(); ++k) {
+            const TypeSpec next = typeOf(terms[k].first, terms[k].second);
+            const std::string t = term(terms[k].first, terms[k].second);
+            if (sofar.isText() && next.isText())
+                chain = "(" + chain + " || (" + t + "))";
+            else
+                chain = "tsql_add(" + chain + ", " + t + ")";
+            sofar = combine('+', sofar, next);
+        }
         return chain;
     };
     // What the region is in: a select list or an ORDER BY / GROUP BY list
