@@ -224,6 +224,16 @@ void GestioneVariantiTab::connectListEvents(QWidget* page) {
     });
     QObject::connect(st.TXT_DESOPZIONE_ORIG, &QLineEdit::editingFinished, page,
                      [this] { TXT_DESOPZIONE_ORIG_AfterEntry(); });
+    // Esc drops what was typed in the option boxes, as a frame's undo does:
+    // they show the current option again and a new code not yet saved is gone.
+    for (QLineEdit* box : {st.TXT_OPZIONE_ORIG.data(), st.TXT_DESOPZIONE_ORIG.data()})
+        controls::OnKeyPress(box, Qt::Key_Escape, [this] {
+            StatoOpzioni& s = stato();
+            s.TXT_OPZIONE_ORIG->clear();
+            s.TXT_DESOPZIONE_ORIG->clear();
+            s.TXT_OPZIONE_ORIG->setEnabled(false);
+            GRDX_VARIANTI_SOURCE_RowChanged();
+        });
     QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::rowChanged, page,
                      [this](long, long) { GRDX_VARIANTI_SOURCE_RowChanged(); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::rowChanged, page,

@@ -15,6 +15,7 @@
 //   --readonly         the card shows everything and writes nothing
 //   --help             this usage
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -324,7 +325,19 @@ int main(int argc, char** argv) {
         navigator.SetLayoutModel(layout.get());
         navigator.SetScriptModel(&script);
         global.SetNavigator(&navigator);
+        // The host's own words in the user's language, as the card's are.
+        const auto caption = [&global](const QString& text) {
+            return QString::fromStdString(global.Multilingua().Translate(text.toStdString()));
+        };
         QToolBar* bar = navigator.CreateToolBar(&main);
+        for (QAction* action : bar->actions()) {
+            if (action->isSeparator())
+                continue;
+            action->setText(caption(action->text()));
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(
+                caption(action->toolTip().section(QStringLiteral(" ("), 0, 0)),
+                action->shortcut().toString()));
+        }
         main.addToolBar(bar);
         auto* companies = new QComboBox(&main);
         companies->setObjectName("CBO_DITTA");
@@ -339,19 +352,23 @@ int main(int argc, char** argv) {
                 companies->findData(QString::fromStdString(options.company)));
         }
         bar->addSeparator();
-        bar->addWidget(new QLabel(" Ditta ", &main));
+        bar->addWidget(
+            new QLabel(QStringLiteral(" %1 ").arg(caption(QStringLiteral("Ditta"))), &main));
         bar->addWidget(companies);
         auto* central = new QWidget(&main);
         auto* layoutBox = new QVBoxLayout(central);
-        auto* open = new QPushButton("Scheda prodotto varianti", central);
-        layoutBox->addWidget(new QLabel("Programmi", central));
+        auto* open = new QPushButton(caption(QStringLiteral("Scheda prodotto varianti")), central);
+        layoutBox->addWidget(new QLabel(caption(QStringLiteral("Programmi")), central));
         layoutBox->addWidget(open);
         layoutBox->addStretch(1);
         main.setCentralWidget(central);
         auto status = [&] {
-            main.statusBar()->showMessage(QString::fromStdString(
-                "Ditta " + global.CurrentCompany().Code() + " - " + global.CurrentCompany().Name() +
-                "    Database: " + db::maskCredentials(options.connectionString)));
+            main.statusBar()->showMessage(
+                QStringLiteral("%1 %2 - %3    Database: %4")
+                    .arg(caption(QStringLiteral("Ditta")),
+                         QString::fromStdString(global.CurrentCompany().Code()),
+                         QString::fromStdString(global.CurrentCompany().Name()),
+                         QString::fromStdString(db::maskCredentials(options.connectionString))));
         };
         status();
         main.resize(760, 180);

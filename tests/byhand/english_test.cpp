@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <set>
 
@@ -24,6 +25,7 @@
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/mnemonics.h"
+#include "platform/framework/navigator.h"
 #include "tests/byhand/contract_host.h"
 
 namespace {
@@ -212,6 +214,30 @@ TEST_F(English, GridMenusAndLookUpListsSpeakEnglish) {
     QApplication::processEvents();
     EXPECT_TRUE(listed);
     expectEnglishMessages("the item list");
+}
+
+// The host's navigator translates its buttons by their text: every one has
+// its English caption and tip in the catalogue.
+TEST_F(English, TheNavigatorsButtonsHaveTheirEnglishCaptions) {
+    const framework::Catalogue english = catalogue();
+    framework::Navigator navigator;
+    QWidget parent;
+    std::unique_ptr<QToolBar> bar(navigator.CreateToolBar(&parent));
+    int buttons = 0;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator())
+            continue;
+        ++buttons;
+        const std::string text = a->text().toStdString();
+        const std::string tip = a->toolTip().section(QStringLiteral(" ("), 0, 0).toStdString();
+        for (const std::string& italian : {text, tip}) {
+            const QString shown = QString::fromStdString(english.Translate(italian));
+            EXPECT_TRUE(allowed(shown) &&
+                        (shown.toStdString() != italian || italian == "Multimedia"))
+                << "\"" << italian << "\" has no English caption";
+        }
+    }
+    EXPECT_EQ(buttons, 10);
 }
 
 }  // namespace

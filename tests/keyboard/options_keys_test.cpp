@@ -71,6 +71,36 @@ TEST_F(OptionsByKeys, AVariantsOptionIsCreatedDescribedFoundAndDeleted) {
     EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A1'"), colours);
 }
 
+TEST_F(OptionsByKeys, EscDropsANewOptionAndAnEditedDescription) {
+    groupings::StatoOpzioni& s = st();
+    const long long before = options("MG5E_CODICEVAR_MG5F = 'A0'");
+    ASSERT_TRUE(s.sorgente && s.sorgente->hasCurrentRow());
+    const QString code = s.TXT_OPZIONE_ORIG->text();
+    const QString descr = s.TXT_DESOPZIONE_ORIG->text();
+
+    // A new code typed, then abandoned: the current option is shown again,
+    // its code box locked, and a later Conferma writes nothing new.
+    mnemonic(s.CMD_OPZORIG_NUOVO);
+    ASSERT_TRUE(holds(s.TXT_OPZIONE_ORIG));
+    type("YY");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(s.TXT_OPZIONE_ORIG->text(), code);
+    EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), descr);
+    EXPECT_FALSE(s.TXT_OPZIONE_ORIG->isEnabled());
+    mnemonic(s.CMD_OPZORIG_SALVA);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0'"), before);
+    EXPECT_EQ(options("MG5E_OPZIONE = 'YY'"), 0);
+
+    // A description changed, then abandoned: the stored one comes back.
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Cambiata");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), descr);
+    mnemonic(s.CMD_OPZORIG_SALVA);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_DESCR = 'Cambiata'"), 0);
+}
+
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
     groupings::StatoOpzioni& s = st();
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
