@@ -7,7 +7,20 @@
 namespace db::sqlite {
 namespace {
 
-enum class Part { Year, Quarter, Month, DayOfYear, Day, Week, Weekday, Hour, Minute, Second, Ms };
+enum class Part {
+    Year,
+    Quarter,
+    Month,
+    DayOfYear,
+    Day,
+    Week,
+    Weekday,
+    Hour,
+    Minute,
+    Second,
+    Ms,
+    IsoWeek
+};
 
 // The names and abbreviations of the date parts.
 std::optional<Part> partOf(std::string_view p) {
@@ -15,37 +28,23 @@ std::optional<Part> partOf(std::string_view p) {
         const char* name;
         Part part;
     };
-    static constexpr Name names[] = {{"YEAR", Part::Year},
-                                     {"YY", Part::Year},
-                                     {"YYYY", Part::Year},
-                                     {"QUARTER", Part::Quarter},
-                                     {"QQ", Part::Quarter},
-                                     {"Q", Part::Quarter},
-                                     {"MONTH", Part::Month},
-                                     {"MM", Part::Month},
-                                     {"M", Part::Month},
-                                     {"DAYOFYEAR", Part::DayOfYear},
-                                     {"DY", Part::DayOfYear},
-                                     {"Y", Part::DayOfYear},
-                                     {"DAY", Part::Day},
-                                     {"DD", Part::Day},
-                                     {"D", Part::Day},
-                                     {"WEEK", Part::Week},
-                                     {"WK", Part::Week},
-                                     {"WW", Part::Week},
-                                     {"WEEKDAY", Part::Weekday},
-                                     {"DW", Part::Weekday},
-                                     {"W", Part::Weekday},
-                                     {"HOUR", Part::Hour},
-                                     {"HH", Part::Hour},
-                                     {"MINUTE", Part::Minute},
-                                     {"MI", Part::Minute},
-                                     {"N", Part::Minute},
-                                     {"SECOND", Part::Second},
-                                     {"SS", Part::Second},
-                                     {"S", Part::Second},
-                                     {"MILLISECOND", Part::Ms},
-                                     {"MS", Part::Ms}};
+    static constexpr Name names[] = {{"YEAR", Part::Year},       {"YY", Part::Year},
+                                     {"YYYY", Part::Year},       {"QUARTER", Part::Quarter},
+                                     {"QQ", Part::Quarter},      {"Q", Part::Quarter},
+                                     {"MONTH", Part::Month},     {"MM", Part::Month},
+                                     {"M", Part::Month},         {"DAYOFYEAR", Part::DayOfYear},
+                                     {"DY", Part::DayOfYear},    {"Y", Part::DayOfYear},
+                                     {"DAY", Part::Day},         {"DD", Part::Day},
+                                     {"D", Part::Day},           {"WEEK", Part::Week},
+                                     {"WK", Part::Week},         {"WW", Part::Week},
+                                     {"WEEKDAY", Part::Weekday}, {"DW", Part::Weekday},
+                                     {"W", Part::Weekday},       {"HOUR", Part::Hour},
+                                     {"HH", Part::Hour},         {"MINUTE", Part::Minute},
+                                     {"MI", Part::Minute},       {"N", Part::Minute},
+                                     {"SECOND", Part::Second},   {"SS", Part::Second},
+                                     {"S", Part::Second},        {"MILLISECOND", Part::Ms},
+                                     {"MS", Part::Ms},           {"ISO_WEEK", Part::IsoWeek},
+                                     {"ISOWK", Part::IsoWeek},   {"ISOWW", Part::IsoWeek}};
     for (const auto& n : names)
         if (p == n.name)
             return n.part;
@@ -95,7 +94,14 @@ bool partArg(sqlite3_context* ctx, sqlite3_value* v, const char* fn, Part& part)
     auto found = partOf(p ? p : "");
     if (!found) {
         const std::string msg =
-            std::string(fn) + " does not recognize the datepart " + std::string(p ? p : "") + ".";
+            "'" + std::string(p ? p : "") + "' is not a recognized " + fn + " option.";
+        sqlite3_result_error(ctx, msg.c_str(), -1);
+        return false;
+    }
+    // The ISO week is a part to read, not to count or add.
+    if (*found == Part::IsoWeek && std::string_view(fn) != "datepart") {
+        const std::string msg = "The datepart iso_week is not supported by date function " +
+                                std::string(fn) + " for data type datetime.";
         sqlite3_result_error(ctx, msg.c_str(), -1);
         return false;
     }
@@ -147,6 +153,16 @@ void fnDatePart(sqlite3_context* ctx, int, sqlite3_value** a) {
         case Part::Ms:
             v = d->millisecond;
             break;
+        case Part::IsoWeek: {
+            // ISO 8601: weeks start on Monday; week 1 holds the year's first Thursday.
+            const long long day = d->daysSinceEpoch();
+            const long long monday = (day % 7 + 7) % 7;  // 1900-01-01 was a Monday
+            const long long thursday = day - monday + 3;
+            const DateTime t = DateTime::fromDaysSinceEpoch(static_cast<long>(thursday));
+            const DateTime first{t.year, 1, 1};
+            v = (thursday - first.daysSinceEpoch()) / 7 + 1;
+            break;
+        }
     }
     sqlite3_result_int64(ctx, v);
 }
@@ -195,6 +211,8 @@ void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
             break;
         case Part::Ms:
             r = roundedToDatetime(withMs(days, ms + n));
+            break;
+        case Part::IsoWeek:  // refused by partArg
             break;
     }
     if (r.year < 1753 || r.year > 9999) {
@@ -247,6 +265,8 @@ void fnDateDiff(sqlite3_context* ctx, int, sqlite3_value** a) {
             break;
         case Part::Ms:
             v = days * 86400000 + (msOfDay(*y) - msOfDay(*x));
+            break;
+        case Part::IsoWeek:  // refused by partArg
             break;
     }
     if (v > 2147483647LL || v < -2147483648LL) {

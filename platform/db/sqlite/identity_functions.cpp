@@ -1,5 +1,6 @@
 #include "platform/db/sqlite/identity_functions.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/db/sqlite/sqlite_functions.h"
@@ -34,6 +35,37 @@ void fnIdentityNext(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_type(st, 0) != SQLITE_NULL)
         next = sqlite3_column_int64(st, 0) + step;
     sqlite3_finalize(st);
+    // The highest value given so far, kept beside the table's schema: a
+    // deleted last row does not give its number again. A database made
+    // before the store existed has none, and numbers after the rows left.
+    const bool temporary =
+        sqlite3_table_column_metadata(db, "temp", table.c_str(), column.c_str(), nullptr, nullptr,
+                                      nullptr, nullptr, nullptr) == SQLITE_OK;
+    const std::string store = temporary ? "temp.tsql_identity" : "main.tsql_identity";
+    st = nullptr;
+    if (sqlite3_prepare_v2(db, ("SELECT last FROM " + store + " WHERE name = ?1").c_str(), -1, &st,
+                           nullptr) == SQLITE_OK) {
+        sqlite3_bind_text(st, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(st) == SQLITE_ROW) {
+            const long long given = sqlite3_column_int64(st, 0) + step;
+            next = step < 0 ? std::min(next, given) : std::max(next, given);
+        }
+        sqlite3_finalize(st);
+        st = nullptr;
+        if (sqlite3_prepare_v2(db,
+                               ("INSERT INTO " + store +
+                                " (name, last) VALUES (?1, ?2) ON CONFLICT (name) DO UPDATE "
+                                "SET last = excluded.last")
+                                   .c_str(),
+                               -1, &st, nullptr) == SQLITE_OK) {
+            sqlite3_bind_text(st, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int64(st, 2, next);
+            const int rc = sqlite3_step(st);
+            sqlite3_finalize(st);
+            if (rc != SQLITE_DONE)
+                return sqlite3_result_error(ctx, sqlite3_errmsg(db), -1);
+        }
+    }
     state->any = true;
     state->last = next;
     sqlite3_result_int64(ctx, next);

@@ -104,6 +104,19 @@ void fnArithmetic(sqlite3_context* ctx, int, sqlite3_value** a) {
     }
 }
 
+// tsql_int(x): an INT result of arithmetic, refused past INT's range as
+// SQL Server refuses it; anything but an integer passes unchanged.
+void fnIntRange(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (sqlite3_value_type(a[0]) == SQLITE_INTEGER) {
+        const std::int64_t v = sqlite3_value_int64(a[0]);
+        if (v < std::numeric_limits<std::int32_t>::min() ||
+            v > std::numeric_limits<std::int32_t>::max())
+            return sqlite3_result_error(
+                ctx, "Arithmetic overflow error converting expression to data type int.", -1);
+    }
+    sqlite3_result_value(ctx, a[0]);
+}
+
 // tsql_div(a, b, scale): a decimal quotient at the scale SQL Server gives
 // it, truncated there; tsql_mod(a, b): a decimal remainder (SQLite's "%"
 // works on integers only).
@@ -220,6 +233,8 @@ void registerNumericFunctions(sqlite3* db) {
     sqlite3_create_function_v2(db, "tsql_log", 2, flags, nullptr, fnLog, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "tsql_sub", 2, flags, nullptr, fnArithmetic<false>, nullptr,
                                nullptr, nullptr);
+    sqlite3_create_function_v2(db, "tsql_int", 1, flags, nullptr, fnIntRange, nullptr, nullptr,
+                               nullptr);
     sqlite3_create_function_v2(db, "tsql_mul", 2, flags, nullptr, fnArithmetic<true>, nullptr,
                                nullptr, nullptr);
     sqlite3_create_window_function(db, "tsql_sum", 1, flags, nullptr, totalStep, sumValue, sumValue,

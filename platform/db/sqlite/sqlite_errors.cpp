@@ -106,6 +106,17 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
         native = 515;
     } else if (message.find("String or binary data would be truncated") != std::string::npos) {
         native = 2628;
+    } else if (message.find("option.") != std::string::npos &&
+               message.find("is not a recognized date") != std::string::npos) {
+        native = 155;
+    } else if (message.find("is not supported by date function") != std::string::npos) {
+        native = 9810;
+    } else if (message.find("Implicit conversion from data type") != std::string::npos) {
+        native = 257;
+    } else if (message.find("resulted in an out-of-range value") != std::string::npos) {
+        native = 242;
+    } else if (message.find("The datediff function resulted in an overflow") != std::string::npos) {
+        native = 535;
     } else if (message.find("Must declare the scalar variable") != std::string::npos) {
         native = 137;
     } else if (message.find("An insufficient number of arguments were supplied") !=
@@ -138,6 +149,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
         case SQLITE_CONSTRAINT:
             if (contains(message, "would be truncated"))
                 return sqlstate::kTruncation;
+            if (contains(message, "Implicit conversion from data type"))
+                return sqlstate::kSyntax;
             if (contains(message, "Conversion failed"))
                 return sqlstate::kConversion;
             if (contains(message, "out-of-range value"))
@@ -160,7 +173,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
         return sqlstate::kConversion;
     if (contains(message, "already exists") || contains(message, "already an object"))
         return "42S01";
-    if (contains(message, "out-of-range value") || contains(message, "caused an overflow"))
+    if (contains(message, "out-of-range value") || contains(message, "caused an overflow") ||
+        contains(message, "datediff function resulted in an overflow"))
         return "22008";
     if (contains(message, "Arithmetic overflow error"))
         return "22003";
@@ -169,6 +183,8 @@ std::string sqlStateOf(int rc, const std::string& message) {
     if (contains(message, "syntax error") || contains(message, "no such function") ||
         contains(message, "not supported") || contains(message, "wrong number of arguments") ||
         contains(message, "does not recognize the datepart") ||
+        contains(message, "is not a recognized date") ||
+        contains(message, "is not supported by date function") ||
         contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
         contains(message, "Must declare the scalar variable") ||
         contains(message, "Procedure expects parameter") ||

@@ -78,6 +78,8 @@ DeclaredType parseDeclaredType(const char* decl) {
     } else if (startsWith(up, "VARBINARY") || startsWith(up, "BINARY") || startsWith(up, "IMAGE") ||
                startsWith(up, "BLOB")) {
         t.type = FieldType::Binary;
+        // Bytes it holds: BINARY alone is BINARY(1), MAX none.
+        t.size = a ? a : startsWith(up, "BINARY") && up.find('(') == std::string::npos ? 1 : 0;
     } else {
         t.type = FieldType::Text;
     }

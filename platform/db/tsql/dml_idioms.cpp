@@ -464,6 +464,9 @@ bool writeIdiom(const Tokens& t, std::size_t b, std::size_t e, const std::string
         Emitter em(t, src, true, plan);
         out.kind = Statement::Kind::Query;
         out.sql = "DELETE FROM " + em.tableName(i, e);
+        out.table = rawName(t[i - 1]);
+        out.temporary = t[i - 1].kind == TokenKind::TempName;
+        out.truncate = true;
         return true;
     }
     if (first.is("MERGE")) {

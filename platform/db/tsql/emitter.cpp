@@ -173,9 +173,17 @@ bool Emitter::isColumn(std::size_t b, std::size_t e) const {
 }
 
 bool Emitter::isPlain(std::size_t b, std::size_t e) const {
-    if (e == b + 1 && (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Binary ||
-                       t_[b].kind == TokenKind::Variable || t_[b].is("NULL")))
+    if (e == b + 1 &&
+        (t_[b].kind == TokenKind::Number || t_[b].kind == TokenKind::Binary || t_[b].is("NULL")))
         return true;
+    // A variable is read through a function, which carries no collation: a
+    // text variable (or one whose type is not known) needs the default one.
+    if (e == b + 1 && t_[b].kind == TokenKind::Variable) {
+        if (t_[b].text.rfind("@@", 0) == 0)
+            return true;
+        const auto it = plan_.variables.find(upper(t_[b].text));
+        return it != plan_.variables.end() && !it->second.name.empty() && !it->second.isText();
+    }
     if (e == b + 2 && t_[b].isSymbol("-") && t_[b + 1].kind == TokenKind::Number)
         return true;
     return isColumn(b, e);
@@ -285,6 +293,16 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
         i = end;
         return out;
     }
+    // SQLite's own tables (sqlite_master, sqlite_sequence ...) are no
+    // objects of a SQL Server database.
+    if ((tok.kind == TokenKind::Word || tok.kind == TokenKind::Name) && !tok.generated && i > 0 &&
+        !(i + 1 < e && t_[i + 1].isSymbol("(")) && upper(tok.text).rfind("SQLITE_", 0) == 0 &&
+        (t_[i - 1].is("FROM") || t_[i - 1].is("JOIN") || t_[i - 1].is("UPDATE") ||
+         t_[i - 1].is("INTO") || t_[i - 1].is("TABLE") ||
+         (i >= 3 && t_[i - 1].isSymbol(".") && (t_[i - 3].is("FROM") || t_[i - 3].is("JOIN")))))
+        throw DbError({{sqlstate::kNoSuchObject, 208, "Invalid object name '" + tok.text + "'.",
+                        "T-SQL adapter"}},
+                      std::string(statement_));
     switch (tok.kind) {
         case TokenKind::Word:
             if (sqliteClause(i))
@@ -312,7 +330,13 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
                 return "tsql_getdate()";  // local time, as GETDATE()
             }
             if (tok.is("COLLATE") && i + 1 < e) {
-                const bool cs = upper(t_[i + 1].text).find("_CS") != std::string::npos;
+                const std::string collation = upper(t_[i + 1].text);
+                const bool cs = collation.find("_CS") != std::string::npos ||
+                                collation.find("_BIN") != std::string::npos;
+                // SQLite's NOCASE, BINARY, RTRIM are no collations of SQL Server.
+                if (!cs && collation.find("_CI") == std::string::npos &&
+                    collation != "DATABASE_DEFAULT")
+                    refuse(448, "Invalid collation '" + t_[i + 1].text + "'.", statement_);
                 i += 2;
                 return cs ? "COLLATE TSQL_CS" : "COLLATE TSQL_CI";
             }
@@ -392,9 +416,12 @@ std::string Emitter::term(std::size_t b, std::size_t e) {
     const auto minus = binaryAt(b, e, "-");
     if (!minus.empty()) {
         std::string out = factors(b, minus[0]);
-        for (std::size_t k = 0; k < minus.size(); ++k)
-            out = "tsql_sub(" + out + ", " +
-                  factors(minus[k] + 1, k + 1 < minus.size() ? minus[k + 1] : e) + ")";
+        TypeSpec type = typeOf(b, minus[0]);
+        for (std::size_t k = 0; k < minus.size(); ++k) {
+            const std::size_t fb = minus[k] + 1, fe = k + 1 < minus.size() ? minus[k + 1] : e;
+            type = combine('-', type, typeOf(fb, fe));
+            out = intRanged("tsql_sub(" + out + ", " + factors(fb, fe) + ")", type);
+        }
         return out;
     }
     return factors(b, e);
@@ -409,7 +436,8 @@ std::string Emitter::factors(std::size_t b, std::size_t e) {
         const std::size_t fb = ops[k] + 1, fe = k + 1 < ops.size() ? ops[k + 1] : e;
         const std::string& op = t_[ops[k]].text;
         if (op == "*") {
-            out = "tsql_mul(" + out + ", " + plain(fb, fe) + ")";
+            out = intRanged("tsql_mul(" + out + ", " + plain(fb, fe) + ")",
+                            combine('*', typeOf(b, ops[k]), typeOf(fb, fe)));
             continue;
         }
         // A decimal quotient has the scale SQL Server gives it, truncated
@@ -428,6 +456,10 @@ std::string Emitter::factors(std::size_t b, std::size_t e) {
               (constant ? plain(fb, fe) : "tsql_nz(" + plain(fb, fe) + ")") + ")";
     }
     return out;
+}
+
+std::string Emitter::intRanged(std::string sql, const TypeSpec& type) {
+    return type.name == "INT" ? "tsql_int(" + sql + ")" : sql;
 }
 
 std::string Emitter::plain(std::size_t b, std::size_t e) {
@@ -483,11 +515,12 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         for (std::size_t k = 1; k < terms.size(); ++k) {
             const TypeSpec next = typeOf(terms[k].first, terms[k].second);
             const std::string t = term(terms[k].first, terms[k].second);
+            const TypeSpec result = combine('+', sofar, next);
             if (sofar.isText() && next.isText())
                 chain = "(" + chain + " || (" + t + "))";
             else
-                chain = "tsql_add(" + chain + ", " + t + ")";
-            sofar = combine('+', sofar, next);
+                chain = intRanged("tsql_add(" + chain + ", " + t + ")", result);
+            sofar = result;
         }
         return chain;
     };
@@ -513,15 +546,24 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             next &&
             (next->is("IN") || next->is("BETWEEN") ||
              (next->is("NOT") && at + 1 < e && (t_[at + 1].is("IN") || t_[at + 1].is("BETWEEN"))));
-        bool collate = false, unnamed = false;
+        bool collate = false, unnamed = false, timed = false;
         std::size_t exprEnd = se;
         if (comparison) {
             std::size_t re = at + 1;
             while (re < e && !isBoundary(t_[re]))
                 re = nextItem(t_, re, e);
-            collate = !isPlain(sb, se) && !isPlain(at + 1, re);
+            // A COLLATE written on either side decides for itself.
+            bool written = false;
+            for (std::size_t k = sb; k < re && !written; ++k)
+                written = t_[k].is("COLLATE");
+            collate = !written && !isPlain(sb, se) && !isPlain(at + 1, re);
+            // Times of different precisions compare as instants ('10:00:00.1'
+            // equals '10:00:00.100'); a column of time has that collation
+            // already (and "SET column = ..." is no comparison).
+            timed = !isColumn(sb, se) && (typeOf(sb, se).isTime() || typeOf(at + 1, re).isTime());
         } else if (membership) {
             collate = !isPlain(sb, se);
+            timed = !isColumn(sb, se) && typeOf(sb, se).isTime();
         } else if (list != List::None && !isStar(sb, se)) {
             if (list == List::Select) {
                 exprEnd = aliasAt(sb, se);
@@ -530,7 +572,9 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
             collate = !isPlain(sb, exprEnd);
         }
         std::string text = chainOf(sb, exprEnd);
-        if (collate)
+        if (timed)
+            text = "(" + text + ") COLLATE TSQL_TIME";
+        else if (collate)
             text = "(" + text + ") COLLATE TSQL_CI";
         if (columnsAsValues_ && list == List::Select && isColumn(sb, exprEnd)) {
             const TypeSpec type = columnType(sb, exprEnd);

@@ -93,6 +93,9 @@ private:
     std::string term(std::size_t b, std::size_t e);
     // Factors joined by "*", "/" and "%".
     std::string factors(std::size_t b, std::size_t e);
+    // An arithmetic result of type INT checked against INT's range (8115):
+    // SQLite would carry it on as a wider integer.
+    static std::string intRanged(std::string sql, const TypeSpec& type);
     // Items as they are, one after the other.
     std::string plain(std::size_t b, std::size_t e);
     // Where the binary operators of `ops` (one character each) stand at the

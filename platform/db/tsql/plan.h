@@ -107,6 +107,8 @@ struct Statement {
     // An INSERT, with the columns its list names (upper case; empty without a list).
     bool insert = false;
     std::vector<std::string> insertColumns;
+    // TRUNCATE TABLE: the table's IDENTITY starts again from its seed.
+    bool truncate = false;
     // Variables a statement assigns, upper case with their '@'.
     std::vector<std::string> variables;
     // A query's result columns as SQL Server types them, where the text

@@ -110,6 +110,8 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             long long changed = 0;
             ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
                                          literals, st.source, &changed, &hasColumns);
+            if (st.truncate && !identityColumn(st.table, st.temporary).empty())
+                restartIdentity(st.table, st.temporary);
             if (!st.top.empty())
                 keepTop(st, literals, rs);
             result.rowsAffected += changed;
@@ -124,14 +126,17 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         case tsql::Statement::Kind::CreateTable:
             if (st.tableVariable && reuseEmptied(st)) {
                 tableVariables_.push_back(st.table);
-                break;
+            } else {
+                engine_.query(st.sql, literals, st.source, nullptr);
+                if (st.tableVariable)
+                    tableVariables_.push_back(st.table);
+                // A new table has no rules yet; a column added to one does.
+                installRules(st.table, st.temporary, st.sql.rfind("CREATE", 0) == 0);
+                unruled_.erase(tsql::upper(st.table));
             }
-            engine_.query(st.sql, literals, st.source, nullptr);
-            if (st.tableVariable)
-                tableVariables_.push_back(st.table);
-            // A new table has no rules yet; a column added to one does.
-            installRules(st.table, st.temporary, st.sql.rfind("CREATE", 0) == 0);
-            unruled_.erase(tsql::upper(st.table));
+            if (st.sql.rfind("CREATE", 0) == 0 &&
+                st.sql.find("tsql_identity_next(") != std::string::npos)
+                restartIdentity(st.table, st.temporary);
             break;
         case tsql::Statement::Kind::SelectInto:
             result.rowsAffected += selectInto(st, literals);
@@ -700,6 +705,32 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
                         std::to_string(t.size);
                 pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_pad(" + col + ", " +
                         std::to_string(t.size) + ")";
+                columns += std::string(columns.empty() ? "" : ", ") + col;
+            }
+        } else if (t.type == FieldType::Binary && tsql::upper(c.type).rfind("IMAGE", 0) != 0) {
+            // Text goes into a binary column only through an explicit
+            // conversion; more bytes than the column holds are refused, an
+            // integer becomes its bytes and BINARY(n) is padded to n bytes.
+            const bool fixed = tsql::upper(c.type).rfind("BINARY", 0) == 0;
+            checks += "SELECT RAISE(ABORT, " +
+                      db::sqlQuoted(std::string("Implicit conversion from data type varchar to ") +
+                                    (fixed ? "binary" : "varbinary") +
+                                    " is not allowed. Use the CONVERT function to run this "
+                                    "query.") +
+                      ") WHERE typeof(" + value + ") = 'text'; ";
+            checked += std::string(checked.empty() ? "" : ", ") + col;
+            if (t.size > 0) {
+                checks += "SELECT RAISE(ABORT, " +
+                          db::sqlQuoted("String or binary data would be truncated in table '" +
+                                        table + "', column '" + c.name + "'.") +
+                          ") WHERE typeof(" + value + ") = 'blob' AND length(" + value + ") > " +
+                          std::to_string(t.size) + "; ";
+                when += std::string(when.empty() ? "" : " OR ") + "typeof(" + value +
+                        ") = 'integer'" +
+                        (fixed ? " OR length(" + value + ") < " + std::to_string(t.size) : "");
+                pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_binary(" + col +
+                        ", '" + (fixed ? "BINARY" : "VARBINARY") + "', " + std::to_string(t.size) +
+                        ", 0, 'INT')";
                 columns += std::string(columns.empty() ? "" : ", ") + col;
             }
         } else if (t.type == FieldType::Date) {

@@ -164,6 +164,9 @@ private:
     // SET IDENTITY_INSERT, and the rules it sets for an INSERT's columns.
     void setIdentityInsert(const tsql::Statement& st);
     void checkIdentityColumns(const tsql::Statement& st);
+    // A table made anew or truncated numbers its IDENTITY from the seed
+    // again: the highest value given so far is forgotten.
+    void restartIdentity(const std::string& table, bool temporary);
     void rebuild(const tsql::Statement& st);
     // BEGIN TRAN, COMMIT, ROLLBACK [to a savepoint] and SAVE TRAN, counted
     // as SQL Server counts them: only the outermost COMMIT commits.

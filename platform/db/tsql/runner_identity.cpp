@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/db/errors.h"
+#include "platform/db/sql_literal.h"
 #include "platform/db/tsql/lexer.h"
 #include "platform/db/tsql/runner.h"
 
@@ -19,6 +20,13 @@ std::string PlanRunner::identityColumn(const std::string& table, bool temporary)
             column = c.name;
     identities_[key] = column;
     return column;
+}
+
+void PlanRunner::restartIdentity(const std::string& table, bool temporary) {
+    const std::string store = temporary ? "temp.tsql_identity" : "main.tsql_identity";
+    engine_.direct("CREATE TABLE IF NOT EXISTS " + store +
+                   " (name TEXT PRIMARY KEY COLLATE NOCASE, last INTEGER NOT NULL)");
+    engine_.direct("DELETE FROM " + store + " WHERE name = " + db::sqlQuoted(table));
 }
 
 void PlanRunner::setIdentityInsert(const tsql::Statement& st) {

@@ -55,6 +55,16 @@ void Assignments::assigned(Tokens& out, const std::string& name, std::size_t b,
 // "SELECT value" for an assignment, as SQLite text.
 std::string Assignments::assignedQuery(const std::string& name, std::size_t b, std::size_t e,
                                        const std::string& src) {
+    // Text becomes binary only through an explicit conversion.
+    if (const auto it = variables_.find(name); it != variables_.end() && it->second.isBinary()) {
+        Emitter types(t_, src, false, plan_);
+        if (const TypeSpec from = types.typeOf(b, e); from.isText())
+            refuse(257,
+                   "Implicit conversion from data type " + lower(from.name) + " to " +
+                       lower(it->second.name) +
+                       " is not allowed. Use the CONVERT function to run this query.",
+                   src);
+    }
     Tokens out{word("SELECT")};
     assigned(out, name, b, e);
     Emitter em(out, src, true, plan_);
@@ -174,7 +184,9 @@ Statement raiseStatement(const Tokens& t, std::size_t b, std::size_t e, const st
         st.sql = "SELECT " + em.region(args[0].first, args[0].second) + ", " +
                  em.region(args[1].first, args[1].second) + ", " +
                  em.region(args[2].first, args[2].second);
-    else if (first.is("RAISERROR") && args.size() >= 3)
+    else if (first.is("RAISERROR") && args.size() > 3)
+        unsupported("RAISERROR with arguments for its message", src);
+    else if (first.is("RAISERROR") && args.size() == 3)
         st.sql = "SELECT 50000, " + em.region(args[0].first, args[0].second) + ", " +
                  em.region(args[2].first, args[2].second);
     else if (!(first.is("THROW") && args.empty()))

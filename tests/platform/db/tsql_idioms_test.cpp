@@ -43,6 +43,28 @@ TEST_P(Idioms, AFormatOrCultureNotKnownIsRefusedByNameAndChangesNothing) {
     EXPECT_EQ(dbtest::scalar(c, "SELECT FORMAT(V, 'N2', 'it-IT') FROM P WHERE K = 1"), "1.234,50");
 }
 
+TEST_P(Idioms, ABuiltInFunctionNotWorkedOutIsRefusedByNameAndChangesNothing) {
+    c.execute("CREATE TABLE Q (K INT NOT NULL PRIMARY KEY, N INT NULL, D DATETIME NULL)");
+    c.execute("INSERT INTO Q (K, N, D) VALUES (1, 3, '2024-02-10')");
+    std::string state;
+    // SQL Server has these: the refusal names them, it does not call them unknown.
+    std::string message = refusal("UPDATE Q SET N = SQUARE(N) WHERE K = 1", &state);
+    EXPECT_EQ(state, "42000");
+    EXPECT_NE(message.find("the built-in function SQUARE is not supported"), std::string::npos)
+        << message;
+    message = refusal("UPDATE Q SET D = EOMONTH(D) WHERE K = 1");
+    EXPECT_NE(message.find("the built-in function EOMONTH"), std::string::npos) << message;
+    message = refusal("SELECT DATENAME(month, D) FROM Q");
+    EXPECT_NE(message.find("the built-in function DATENAME"), std::string::npos) << message;
+    // SQLite's own functions stay unknown to T-SQL.
+    message = refusal("UPDATE Q SET N = ifnull(N, 0) WHERE K = 1");
+    EXPECT_NE(message.find("'ifnull' is not a recognized built-in function name"),
+              std::string::npos)
+        << message;
+    EXPECT_EQ(dbtest::rows(c, "SELECT K, N, CONVERT(VARCHAR(10), D, 120) FROM Q"),
+              (std::vector<std::vector<std::string>>{{"1", "3", "2024-02-10"}}));
+}
+
 TEST_P(Idioms, BadBinaryAndTimeTextIsRefusedAndNothingIsStored) {
     c.execute("CREATE TABLE B (K INT NOT NULL PRIMARY KEY, V VARBINARY(8) NULL, T TIME(0) NULL)");
     c.execute("INSERT INTO B (K, V, T) VALUES (1, 0x0A, '08:00')");
