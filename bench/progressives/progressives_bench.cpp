@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +19,8 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "bench/support/bench_runner.h"
@@ -226,6 +229,62 @@ private:
     sqlite3_stmt* st_ = nullptr;
 };
 
+// The same sums without GROUP BY: the item's rows read in the primary key's
+// order and added up in a hash table, as a hand-written client would.
+class NativeRead {
+public:
+    NativeRead() {
+        if (sqlite3_open_v2(databasePath().c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) !=
+            SQLITE_OK)
+            throw std::runtime_error("cannot open the bench database");
+        db::sqlite::registerFunctions(db_);
+        std::string sql = "SELECT MG70_CODDEP_MG58, MG58_DESCRDEP, MG70_OPZIONE_MG5E";
+        for (const auto& voce : progressives::dizionarioProgressivi())
+            sql += ", " + voce.colonna;
+        sql +=
+            " FROM MG70_MAGPROQTA INNER JOIN MG58_DEPOSITI ON MG58_DITTA_CG18 = MG70_DITTA_CG18 "
+            "AND MG58_CODDEP = MG70_CODDEP_MG58 WHERE MG70_DITTA_CG18 = 1 AND MG70_CODART_MG66 = "
+            "?1 AND MG70_TIPOPROG = 1 AND MG70_TIPOQTA = 1";
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &st_, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(db_));
+    }
+    ~NativeRead() {
+        sqlite3_finalize(st_);
+        sqlite3_close(db_);
+    }
+    long run() {
+        sqlite3_reset(st_);
+        sqlite3_bind_text(st_, 1, kArticolo, -1, SQLITE_STATIC);
+        const int n = sqlite3_column_count(st_);
+        std::unordered_map<std::string, std::vector<double>> sums;
+        std::string key;
+        while (sqlite3_step(st_) == SQLITE_ROW) {
+            const auto* dep = reinterpret_cast<const char*>(sqlite3_column_text(st_, 0));
+            const auto* code = reinterpret_cast<const char*>(sqlite3_column_text(st_, 2));
+            const std::string_view c(code ? code : "");
+            key.assign(dep ? dep : "").append(1, '\x01');
+            key.append(c.substr(std::min<std::size_t>(2, c.size()))).append(1, '\x01');
+            key.append(c.substr(0, 2));
+            auto& row = sums[key];
+            if (row.empty()) {
+                row.assign(static_cast<std::size_t>(n - 3), 0.0);
+                sqlite3_column_text(st_, 1);  // the warehouse's description goes with it
+            }
+            for (int i = 3; i < n; ++i)
+                row[static_cast<std::size_t>(i - 3)] += sqlite3_column_double(st_, i);
+        }
+        long cells = 0;
+        for (const auto& [k, row] : sums)
+            for (double v : row)
+                cells += v != 0.0;
+        return cells;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* st_ = nullptr;
+};
+
 void BM_Pivot(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state)
@@ -245,8 +304,17 @@ void BM_NativeAggregate(benchmark::State& state) {
     state.counters["cells"] = static_cast<double>(cells);
 }
 
+void BM_NativeRead(benchmark::State& state) {
+    static NativeRead native;
+    long cells = native.run();
+    for (auto _ : state)
+        cells = native.run();
+    state.counters["cells"] = static_cast<double>(cells);
+}
+
 BENCHMARK(BM_Pivot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NativeAggregate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NativeRead)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -260,11 +328,15 @@ int main(int argc, char** argv) try {
     // Elapsed time is what the user waits; processor time, the work done,
     // is what the ratio compares, as it holds on a machine busy with other
     // work too.
-    const auto pivot = t["BM_Pivot"], native = t["BM_NativeAggregate"];
+    // The native side is the faster of its two ways, each on its own times.
+    const auto pivot = t["BM_Pivot"], grouped = t["BM_NativeAggregate"], read = t["BM_NativeRead"];
+    const auto best = [](double x, double y) { return x <= 0 ? y : y <= 0 ? x : std::min(x, y); };
     benchsupport::PrintFigure("progressives_pivot", pivot.real, "ms", 500, 0);
-    benchsupport::PrintRatio("progressives_pivot_vs_native", pivot.real, native.real);
+    benchsupport::PrintRatio("progressives_pivot_vs_native", pivot.real,
+                             best(grouped.real, read.real), 1.1);
     benchsupport::PrintFigure("progressives_pivot_cpu", pivot.cpu, "ms", 500, 0);
-    benchsupport::PrintRatio("progressives_pivot_vs_native_cpu", pivot.cpu, native.cpu);
+    benchsupport::PrintRatio("progressives_pivot_vs_native_cpu", pivot.cpu,
+                             best(grouped.cpu, read.cpu), 1.1);
     std::fflush(stdout);
     benchmark::Shutdown();
     gFixture.reset();
