@@ -1,7 +1,10 @@
 #include "states/state_grid.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -33,6 +36,30 @@ int entryOfCode(const controls::GridColumn& c, const QString& typed) {
     return found;
 }
 
+// The completer's list takes Enter for itself: it puts the entry chosen in
+// the box and closes, and the cell would wait for a second Enter. Enter is
+// handed on to the box as well, so one key chooses and stores the state.
+class EnterThrough : public QObject {
+public:
+    EnterThrough(QComboBox* box, QObject* popup) : QObject(box), box_(box) {
+        popup->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                QCoreApplication::postEvent(box_,
+                                            new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        }
+        return false;
+    }
+
+private:
+    QComboBox* box_;
+};
+
 // The editor of drop-down cells: an editable combo box over the column's
 // value list.
 class StateDelegate : public QStyledItemDelegate {
@@ -53,6 +80,8 @@ public:
         box->completer()->setFilterMode(Qt::MatchContains);
         box->completer()->setCaseSensitivity(Qt::CaseInsensitive);
         controls::WidenPopup(box);
+        box->completer()->popup()->setMinimumWidth(box->view()->minimumWidth());
+        new EnterThrough(box, box->completer()->popup());
         return box;
     }
 

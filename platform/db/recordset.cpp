@@ -209,9 +209,10 @@ void Recordset::load(ResultSet rs) {
     columns_ = std::move(rs.columns);
     rows_.clear();
     rows_.reserve(rs.rows.size());
+    // A row keeps its values as read only once it is edited: until then
+    // they are its values, and filling costs no more than reading.
     for (auto& r : rs.rows) {
         Row row;
-        row.original = r;
         row.values = std::move(r);
         rows_.push_back(std::move(row));
     }
@@ -423,9 +424,12 @@ const Value& Recordset::valueAt(long row, int field) const {
 
 void Recordset::setValueAt(long row, int field, Value v) {
     Row& r = rows_.at(view_.at(static_cast<std::size_t>(row)));
-    r.values.at(static_cast<std::size_t>(field)) = std::move(v);
-    if (r.status == RecordStatus::Unchanged)
+    Value& cell = r.values.at(static_cast<std::size_t>(field));
+    if (r.status == RecordStatus::Unchanged) {
+        r.original = r.values;
         r.status = RecordStatus::Modified;
+    }
+    cell = std::move(v);
     notify(Change::ValueChanged, row);
 }
 
@@ -454,10 +458,13 @@ void Recordset::addNew() {
 
 void Recordset::deleteCurrent() {
     Row& r = currentRow();
-    if (r.status == RecordStatus::New)
+    if (r.status == RecordStatus::New) {
         r.removed = true;
-    else
+    } else {
+        if (r.status == RecordStatus::Unchanged)
+            r.original = r.values;  // the key the DELETE looks for
         r.status = RecordStatus::Deleted;
+    }
     const long row = cursor_;
     view_.erase(view_.begin() + cursor_);
     notify(Change::RowRemoved, row);
@@ -587,7 +594,7 @@ long long Recordset::updateBatch(Affect affect) {
         if (r.status == RecordStatus::Deleted)
             r.removed = true;
         r.status = RecordStatus::Unchanged;
-        r.original = r.values;
+        r.original.clear();
     }
     notify(Change::Reset, -1);
     return written;
@@ -600,7 +607,8 @@ void Recordset::cancelBatch() {
         if (r.status == RecordStatus::New)
             r.removed = true;
         else if (r.status != RecordStatus::Unchanged)
-            r.values = r.original;
+            r.values = std::move(r.original);
+        r.original.clear();
         r.status = RecordStatus::Unchanged;
     }
     rebuildView();

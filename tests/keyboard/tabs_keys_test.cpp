@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -149,6 +150,31 @@ TEST_F(TabsByKeys, AStateCellOpensOnF4AndTakesATypedCode) {
                    "MG5W_CODART_MG66 = 'MAGLIA-001' AND MG5W_OPZIONE1_MG5E = '" + option +
                        "' AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_IDSTATOVAR_MG5V = 3"),
               1);
+
+    // With the completer's list open under the typed text, one Enter both
+    // chooses the entry and stores it: the list does not keep the key.
+    const std::string second =
+        cardtest::text(t.rsOpzioni()->valueAt(1, t.rsOpzioni()->fieldIndex("OPZIONE")));
+    grid.setFocus();
+    grid.setCurrentIndex(grid.model()->index(1, column));
+    type("blocc");
+    box = nullptr;
+    for (QComboBox* editor : grid.findChildren<QComboBox*>())
+        if (editor->isVisible())
+            box = editor;
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->currentText(), QStringLiteral("blocc"));
+    if (!box->completer()->popup()->isVisible())
+        box->completer()->complete();
+    ASSERT_TRUE(box->completer()->popup()->isVisible());
+    QTest::keyClick(box->completer()->popup(), Qt::Key_Return);
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(rows("MG5W_PROVSTATI",
+                   "MG5W_CODART_MG66 = 'MAGLIA-001' AND MG5W_OPZIONE1_MG5E = '" + second +
+                       "' AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_IDSTATOVAR_MG5V = 4"),
+              1);
+    EXPECT_TRUE(!box || !box->isVisible()) << "the cell waits for a second Enter";
 }
 
 TEST_F(TabsByKeys, TheSideBarOpensATabFromTheKeyboard) {

@@ -509,11 +509,18 @@ std::string Emitter::region(std::size_t b, std::size_t e) {
         std::string chain = term(terms[0].first, terms[0].second);
         if (terms.size() == 1)
             return chain;
-        TypeSpec type = typeOf(terms[0].first, terms[0].second);
+        // Text joined to text is concatenation whatever the values hold:
+        // SQLite's own operator does it without a call for every row.
+        TypeSpec sofar = typeOf(terms[0].first, terms[0].second);
         for (std::size_t k = 1; k < terms.size(); ++k) {
-            type = combine('+', type, typeOf(terms[k].first, terms[k].second));
-            chain = intRanged(
-                "tsql_add(" + chain + ", " + term(terms[k].first, terms[k].second) + ")", type);
+            const TypeSpec next = typeOf(terms[k].first, terms[k].second);
+            const std::string t = term(terms[k].first, terms[k].second);
+            const TypeSpec result = combine('+', sofar, next);
+            if (sofar.isText() && next.isText())
+                chain = "(" + chain + " || (" + t + "))";
+            else
+                chain = intRanged("tsql_add(" + chain + ", " + t + ")", result);
+            sofar = result;
         }
         return chain;
     };

@@ -62,6 +62,10 @@ public:
     // precedence); empty when a star stands in it. `compound` tells whether
     // several queries were joined.
     std::vector<TypeSpec> resultTypes(std::size_t b, std::size_t e, bool* compound = nullptr);
+    // The named items of the select list of a single query at the top level
+    // of [b, e) whose type the text tells, a star among them or not; empty
+    // when a set operator joins other queries, whose types would decide.
+    std::vector<std::pair<std::string, TypeSpec>> namedTypes(std::size_t b, std::size_t e);
 
 private:
     struct ResultColumn {
@@ -73,8 +77,10 @@ private:
     // first SELECT and typed by every query joined to it; empty when a star
     // stands in a select list.
     std::vector<ResultColumn> resultColumns(std::size_t b, std::size_t e, bool* compound);
-    // The columns of one select list, from the SELECT at `select`.
-    std::vector<ResultColumn> selectList(std::size_t select, std::size_t e);
+    // The columns of one select list, from the SELECT at `select`; empty
+    // when a star stands in it, unless `besideStars`, which leaves it out.
+    std::vector<ResultColumn> selectList(std::size_t select, std::size_t e,
+                                         bool besideStars = false);
     // Where the body of the common table expression `name` of this
     // statement opens ("("), with its column list's "(" in `columns`
     // (kNoScope when it has none); kNoScope when no CTE has that name.

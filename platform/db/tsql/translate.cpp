@@ -317,6 +317,10 @@ Statement Translator::select(std::size_t b, std::size_t e, const std::string& sr
     st.sql = em.region(0, rest.size());
     st.typeHints = em.takeHints();
     st.resultTypes = em.resultTypes(0, rest.size());
+    // Beside a star the named items still tell their types: the table is
+    // made without running the query once more just to learn them.
+    for (auto& named : em.namedTypes(0, rest.size()))
+        st.typeHints.push_back(std::move(named));
     return st;
 }
 

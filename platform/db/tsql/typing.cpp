@@ -506,7 +506,8 @@ TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
     }
 }
 
-std::vector<Emitter::ResultColumn> Emitter::selectList(std::size_t select, std::size_t e) {
+std::vector<Emitter::ResultColumn> Emitter::selectList(std::size_t select, std::size_t e,
+                                                       bool besideStars) {
     std::size_t listB = select + 1;
     while (listB < e && (t_[listB].is("DISTINCT") || t_[listB].is("ALL")))
         ++listB;
@@ -538,8 +539,14 @@ std::vector<Emitter::ResultColumn> Emitter::selectList(std::size_t select, std::
             col.name = t_[alias].text;
             ie = alias;
         }
-        if (isStar(start, ie))
-            return {};  // the columns a star stands for are not counted here
+        if (isStar(start, ie)) {
+            if (!besideStars)
+                return {};  // the columns a star stands for are not counted here
+            if (end)
+                break;
+            start = i + 1;
+            continue;
+        }
         col.column = start < ie && isColumn(start, ie);
         if (col.column && col.name.empty())
             col.name = t_[ie - 1].text;
@@ -586,6 +593,26 @@ std::vector<Emitter::ResultColumn> Emitter::resultColumns(std::size_t b, std::si
         }
     }
     return columns;
+}
+
+std::vector<std::pair<std::string, TypeSpec>> Emitter::namedTypes(std::size_t b, std::size_t e) {
+    std::size_t select = e;
+    for (std::size_t i = b; i < e; i = nextItem(t_, i, e)) {
+        if (t_[i].is("UNION") || t_[i].is("EXCEPT") || t_[i].is("INTERSECT"))
+            return {};
+        if (select == e && t_[i].is("SELECT"))
+            select = i;
+    }
+    std::vector<std::pair<std::string, TypeSpec>> out;
+    if (select == e)
+        return out;
+    for (ResultColumn& c : selectList(select, e, true)) {
+        if (c.name.empty() || c.type.name.empty() || c.type.name == "NULL")
+            continue;
+        c.type.digits = 0;
+        out.emplace_back(c.name, c.type);
+    }
+    return out;
 }
 
 std::vector<TypeSpec> Emitter::resultTypes(std::size_t b, std::size_t e, bool* compound) {

@@ -96,6 +96,36 @@ TEST_P(Recordsets, EditsAreWrittenBackByKey) {
     EXPECT_EQ(rs.value("OPZIONE").toText().substr(0, 2), "XL");
 }
 
+// A row keeps what it was read or last written as: the key a change is
+// written by, and what a cancel goes back to, across several batches.
+TEST_P(Recordsets, EachBatchStartsFromTheRowsAsLastWritten) {
+    Recordset rs;
+    rs.open("SELECT * FROM OPZ WHERE DITTA = 1 AND VAR = 'A0' ORDER BY OPZIONE", c);
+    ASSERT_EQ(rs.recordCount(), 3);  // L, M, S
+    rs.setValue("OPZIONE", "LL");    // the key itself: found by the key as read
+    EXPECT_EQ(rs.updateBatch(), 1);
+    EXPECT_EQ(rs.status(), RecordStatus::Unchanged);
+    rs.setValue("DESCR", "non salvata");
+    rs.cancelBatch();
+    rs.moveFirst();
+    EXPECT_EQ(db::rtrim(rs.value("OPZIONE").toText()), "LL");
+    EXPECT_EQ(rs.value("DESCR").toText(), "Large");
+    rs.setValue("OPZIONE", "XXL");  // by the key as last written, LL
+    rs.moveNext();                  // M, never edited: deleted by its key
+    rs.deleteCurrent();
+    EXPECT_EQ(rs.updateBatch(), 2);
+    EXPECT_EQ(dbtest::rows(c,
+                           "SELECT RTRIM(OPZIONE), DESCR FROM OPZ WHERE VAR = 'A0' ORDER BY "
+                           "OPZIONE"),
+              (std::vector<std::vector<std::string>>{{"S", "Small"}, {"XXL", "Large"}}));
+    // A cancel after a delete shows the row again as it was.
+    rs.moveFirst();
+    rs.deleteCurrent();
+    rs.cancelBatch();
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(dbtest::scalar(c, "SELECT COUNT(*) FROM OPZ WHERE VAR = 'A0'"), "2");
+}
+
 TEST_P(Recordsets, AFailedBatchWritesNothingAndKeepsThePendingRows) {
     Recordset rs;
     rs.open("SELECT * FROM OPZ WHERE DITTA = 1 ORDER BY VAR, OPZIONE", c);

@@ -45,6 +45,20 @@ TEST_P(Adapter, TextFollowsSqlServerRules) {
     EXPECT_EQ(scalar(c, "SELECT '12' + 1"), "13");
     EXPECT_EQ(stateOf(c, "SELECT 'abc' + 1"), "22018");
     EXPECT_EQ(scalar(c, "SELECT ISNULL(NULL + 'x', 'null wins')"), "null wins");
+    // Text joined to text, in a chain, compared and given a null.
+    EXPECT_EQ(scalar(c,
+                     "SELECT COUNT(*) FROM ART WHERE RTRIM(CODART) + CONVERT(VARCHAR(5), DITTA) + "
+                     "'x' = 'a11X'"),
+              "1");
+    EXPECT_EQ(scalar(c,
+                     "SELECT ISNULL(DESCR + CONVERT(VARCHAR(5), NULL), 'null') FROM ART WHERE "
+                     "DITTA = 2"),
+              "null");
+    EXPECT_EQ(
+        scalar(c, "SELECT LEFT(CODART + REPLICATE(' ', 4), 4) + '|' FROM ART WHERE DITTA = 2"),
+        "A1  |");
+    EXPECT_EQ(rows(c, "DECLARE @v VARCHAR(5) = '12'; SELECT @v + '3', @v + 3"),
+              (Rows{{"123", "15"}}));
     // Too long for the column: refused, nothing written.
     EXPECT_EQ(stateOf(c, "INSERT INTO ART (DITTA, CODART) VALUES (3, 'ELEVENCHARS')"), "22001");
     EXPECT_EQ(stateOf(c, "UPDATE ART SET DESCR = REPLICATE('x', 21) WHERE DITTA = 1"), "22001");
