@@ -137,8 +137,9 @@ std::string sqlDescrizioneVariante(const std::string& company, const std::string
 std::string sqlBillExists(const std::string& company, const std::string& item,
                           const std::string& variant) {
     return "SELECT TOP 1 1 FROM PD95_DISBA WITH (NOLOCK) WHERE PD95_DITTA_CG18    = " + company +
-           " AND\n      PD95_CODART_MG66   = '" + item + "' AND\n      PD95_OPZIONE       = '" +
-           variant + "' AND\n      PD95_TIPO_DISTINTA = 0";
+           " AND\n      PD95_CODART_MG66   = " + lit(item) +
+           " AND\n      PD95_OPZIONE       = " + lit(variant) +
+           " AND\n      PD95_TIPO_DISTINTA = 0";
 }
 
 std::string formatoConteggio(long long n) {

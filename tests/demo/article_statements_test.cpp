@@ -222,6 +222,8 @@ TEST_P(ArticleStatements, StructurePreviewAndDuplicationCheck) {
 
     EXPECT_EQ(query(c, sqlBillExists("1", kItem, "M  BLU      ")), (Rows{{"1"}}));
     EXPECT_EQ(query(c, sqlBillExists("1", kItem, "S  BLU      ")), Rows{});
+    // A code with an apostrophe is a value, not the end of the text.
+    EXPECT_EQ(query(c, sqlBillExists("1", "O'BRIEN", "S  BLU      ")), Rows{});
     // Only bills of kind 0 count.
     EXPECT_EQ(query(c, sqlBillExists("1", "GIACCA-001", "")), (Rows{{"1"}}));
     c.execute(
