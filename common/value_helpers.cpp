@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "common/window_services.h"
 #include "platform/db/recordset.h"
@@ -21,6 +22,17 @@ std::string trim(const std::string& text) {
 
 bool isEmptyText(const db::Value& v) {
     return v.isText() && v.asText().empty();
+}
+
+// The value's text without its trailing blanks; nothing when it is empty,
+// null or only blanks.
+std::optional<std::string> filledText(const db::Value& value) {
+    if (value.isEmptyOrNull())
+        return std::nullopt;
+    std::string text = value.toText();
+    if (trim(text).empty())
+        return std::nullopt;
+    return rtrim(std::move(text));
 }
 
 // Mid$ of VB: a 1-based slice that tolerates positions past the end.
@@ -59,12 +71,8 @@ db::Value NzNumero(const db::Value& value) {
 
 db::Value NzValore(const db::Value& value, const db::Value& deflt) {
     try {
-        if (value.isEmptyOrNull())
-            return deflt;
-        std::string text = value.toText();
-        if (trim(text).empty())
-            return deflt;
-        return db::Value(rtrim(std::move(text)));
+        auto text = filledText(value);
+        return text ? db::Value(std::move(*text)) : deflt;
     } catch (...) {
         return db::Value();
     }
@@ -72,12 +80,8 @@ db::Value NzValore(const db::Value& value, const db::Value& deflt) {
 
 std::string NzValore(const db::Value& value, const std::string& deflt) {
     try {
-        if (value.isEmptyOrNull())
-            return deflt;
-        std::string text = value.toText();
-        if (trim(text).empty())
-            return deflt;
-        return rtrim(std::move(text));
+        auto text = filledText(value);
+        return text ? std::move(*text) : deflt;
     } catch (...) {
         return "";
     }

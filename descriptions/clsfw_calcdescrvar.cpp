@@ -13,6 +13,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/component_registry.h"
 
 namespace descriptions {
@@ -163,9 +164,7 @@ void CLSFW_CALCDESCRVAR::Attach(framework::Cinterface* component, db::Connection
 
 void CLSFW_CALCDESCRVAR::SetLingua(const std::string& language) {
     std::string code = common::NzStringa(db::Value(language));
-    lingua_ = code.substr(0, std::min<std::size_t>(code.size(), 4));
-    while (!lingua_.empty() && lingua_.back() == ' ')
-        lingua_.pop_back();
+    lingua_ = db::rtrim(code.substr(0, std::min<std::size_t>(code.size(), 4)));
 }
 
 void CLSFW_CALCDESCRVAR::avanza(long done, long total) {
@@ -230,9 +229,7 @@ void CLSFW_CALCDESCRVAR::Genera() {
                     rs->setValue(fOpz0 + vars[k].indice, db::Value(option));
             }
             rs->setValue(2, db::Value(code));
-            std::string trimmed = code;
-            while (!trimmed.empty() && trimmed.back() == ' ')
-                trimmed.pop_back();
+            const std::string trimmed = db::rtrim(code);
             auto it = current.find(trimmed);
             if (it != current.end()) {
                 rs->setValue("DESCRIZIONE_ATTUALE", db::Value(it->second.first));

@@ -3,6 +3,7 @@
 #include "common/value_helpers.h"
 #include "descriptions/descriptions_sql.h"
 #include "platform/db/connection.h"
+#include "platform/db/value.h"
 
 namespace descriptions {
 
@@ -110,10 +111,7 @@ std::pair<std::string, std::string> Composer::testoArticolo(const std::string& i
 std::vector<std::string> Composer::opzioniDi(const std::string& item, const std::string& code) {
     std::vector<std::string> options;
     for (const auto& v : varianti(item)) {
-        std::string o = common::OptionFromSlot(code, v.start, v.size);
-        while (!o.empty() && o.back() == ' ')
-            o.pop_back();
-        options.push_back(o);
+        options.push_back(db::rtrim(common::OptionFromSlot(code, v.start, v.size)));
     }
     return options;
 }

@@ -21,6 +21,7 @@
 #include "platform/controls/progress.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/component_registry.h"
 
 namespace descriptions {
@@ -62,7 +63,7 @@ bool isTrue(const db::Value& v) {
 }  // namespace
 
 GeneradTab::GeneradTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGenerad, "Tab_Generad") {}
+    : CardTab(card, common::kTabGenerad, common::loaderName(common::kTabGenerad)) {}
 
 GeneradTab::~GeneradTab() {
     release();
@@ -167,10 +168,7 @@ void GeneradTab::LoadLanguages() {
 
 std::string GeneradTab::lingua() const {
     const QString text = CBO_LINGUA ? CBO_LINGUA->currentText() : QString();
-    std::string code = text.left(4).toStdString();
-    while (!code.empty() && code.back() == ' ')
-        code.pop_back();
-    return code;
+    return db::rtrim(text.left(4).toStdString());
 }
 
 // Reloads on every show: the other tabs may have changed what it describes.

@@ -77,7 +77,7 @@ bool DuplPane::CaricaCombivar(const std::string& item) {
         common::ChiudiRecordset(rsStrutt_);
     });
     long long rows = 0;
-    p.step([&] { rows = integer(readRows(cn, sqlContaCombivar(item)).at(0).at(0)); });
+    p.step([&] { rows = db::integerOf(readRows(cn, sqlContaCombivar(item)).at(0).at(0)); });
     p.step([&] {
         if (rows == 0)
             cn.execute(sqlRiempiCombivar(card().companyCode(), item));
@@ -111,10 +111,10 @@ bool DuplPane::Configura_QGRID_STRUTT_DESTI(const std::string& item) {
         cols.Clear();
         cols.Add("NREC", QStringLiteral("Nrec")).SetWidth(40).SetNumberFormat(0);
         for (const auto& v : variants) {
-            const std::string code = rtrimmed(v.at(0));
+            const std::string code = common::NzStringa(v.at(0));
             if (!previewVariant(code))
                 continue;
-            cols.Add(code, QString::fromStdString(rtrimmed(v.at(1)))).SetWidth(60);
+            cols.Add(code, QString::fromStdString(common::NzStringa(v.at(1)))).SetWidth(60);
             cols.Add("DESCRI_" + code, QStringLiteral("Descr.")).SetWidth(110);
             cols.Add("SELEZ_" + code, QStringLiteral("Sel."))
                 .SetKind(controls::CellKind::Check)
@@ -132,7 +132,8 @@ bool DuplPane::Configura_QGRID_STRUTT_DESTI(const std::string& item) {
                     if (!rsStrutt_ || !rsStrutt_->isOpen() || row >= rsStrutt_->recordCount())
                         return QColor();
                     const int f = rsStrutt_->fieldIndex("SELEZ_" + key);
-                    return hostColour(f >= 0 && integer(rsStrutt_->valueAt(row, f)) == 1 ? 255 : 0);
+                    return hostColour(f >= 0 && db::integerOf(rsStrutt_->valueAt(row, f)) == 1 ? 255
+                                                                                               : 0);
                 }));
         }
         QGRID_STRUTT_DESTI->SetDataSource(rsStrutt_.get());
@@ -164,8 +165,8 @@ bool DuplPane::Configura_QGRID_PREVIEW() {
                 esito, new CellColours(QGRID_PREVIEW, [this](long row, int) {
                     if (!rsPreview_ || !rsPreview_->isOpen() || row >= rsPreview_->recordCount())
                         return QColor();
-                    const std::string e =
-                        rtrimmed(rsPreview_->valueAt(row, rsPreview_->fieldIndex("ESITO")));
+                    const std::string e = common::NzStringa(
+                        rsPreview_->valueAt(row, rsPreview_->fieldIndex("ESITO")));
                     if (e.empty())
                         return QColor();
                     return hostColour(e == "OK" ? 32768 : 255);
@@ -218,7 +219,7 @@ bool DuplPane::CreaQueryCTE(const std::string& item) {
             SlotAnteprima s;
             s.variante = "A" + std::to_string(i);
             s.selezionate =
-                integer(readRows(cn, sqlContaSelezionate(item, s.variante)).at(0).at(0));
+                db::integerOf(readRows(cn, sqlContaSelezionate(item, s.variante)).at(0).at(0));
             s.size = sizeOf(s.variante);
             varianti.push_back(s);
         }
@@ -240,7 +241,7 @@ int DuplPane::sizeOf(const std::string& variant) {
     int size = 0;
     if (rsMG5F_->recordCount() > 0) {
         rsMG5F_->moveFirst();
-        size = static_cast<int>(integer(rsMG5F_->value("MG5F_SIZE")));
+        size = static_cast<int>(db::integerOf(rsMG5F_->value("MG5F_SIZE")));
     }
     rsMG5F_->setFilter("");
     return std::max(size, 0);
@@ -288,7 +289,7 @@ void DuplPane::TroncaPreview() {
     common::Procedure p(card(), "TroncaPreview");
     p.step([&] {
         if (!common::NzValore(db::Value(nomePreview_), "").empty())
-            card().connection().execute("TRUNCATE TABLE " + nomePreview_);
+            card().connection().execute(sqlEmptyPreview(nomePreview_));
     });
     p.step([&] { CMD_DUPL->setEnabled(false); });
 }
@@ -306,15 +307,16 @@ void DuplPane::QGRID_STRUTT_DESTI_Click(const std::string& columnKey, long row) 
     const int fOption = rsStrutt_->fieldIndex(v);
     const int fSel = rsStrutt_->fieldIndex("SELEZ_" + v);
     // A blank cell (the variant has fewer options) holds nothing to select.
-    if (fOption < 0 || fSel < 0 || rtrimmed(rsStrutt_->valueAt(row, fOption)).empty())
+    if (fOption < 0 || fSel < 0 || common::NzStringa(rsStrutt_->valueAt(row, fOption)).empty())
         return;
     common::Procedure p(card(), "QGRID_STRUTT_DESTI_Click");
     p.step([&] {
-        const long long nrec = integer(rsStrutt_->valueAt(row, rsStrutt_->fieldIndex("NREC")));
+        const long long nrec =
+            db::integerOf(rsStrutt_->valueAt(row, rsStrutt_->fieldIndex("NREC")));
         const std::string item =
-            rtrimmed(rsStrutt_->valueAt(row, rsStrutt_->fieldIndex("ARTICOLO")));
+            common::NzStringa(rsStrutt_->valueAt(row, rsStrutt_->fieldIndex("ARTICOLO")));
         card().connection().execute(sqlInvertiSelezione(item, v, nrec));
-        const long long now = integer(rsStrutt_->valueAt(row, fSel));
+        const long long now = db::integerOf(rsStrutt_->valueAt(row, fSel));
         rsStrutt_->setValueAt(row, fSel, db::Value(db::Decimal(now == 1 ? 0 : 1)));
         QGRID_STRUTT_DESTI->viewport()->update();
     });
@@ -358,10 +360,7 @@ void DuplPane::QGRID_PREVIEW_HeadCheckClick(const std::string& columnKey, bool t
     cancel = true;
     common::Procedure p(card(), "QGRID_PREVIEW_HeadCheckClick");
     p.step([&] { QGRID_PREVIEW->SetDataSource(nullptr); });
-    p.step([&] {
-        card().connection().execute("UPDATE " + nomePreview_ +
-                                    " SET SELEZ = " + std::string(ticked ? "1" : "0"));
-    });
+    p.step([&] { card().connection().execute(sqlTickPreview(nomePreview_, ticked)); });
     p.step([&] {
         guardia_ = true;
         headCheck_ = ticked;
@@ -376,7 +375,7 @@ std::string DuplPane::descriptionOf(long row) {
         if (!rsPreview_ || !rsPreview_->isOpen() || row < 0 || row >= rsPreview_->recordCount())
             return {};
         const std::string variant =
-            rtrimmed(rsPreview_->valueAt(row, rsPreview_->fieldIndex("VARIANTE")));
+            common::NzStringa(rsPreview_->valueAt(row, rsPreview_->fieldIndex("VARIANTE")));
         auto it = descrizioni_.find(variant);
         if (it != descrizioni_.end())
             return it->second;
@@ -385,7 +384,7 @@ std::string DuplPane::descriptionOf(long row) {
             readRows(card().connection(),
                      sqlDescrizioneVariante(card().companyCode(), card().currentItem(), variant));
         if (!rows.empty())
-            text = rtrimmed(rows.front().at(0));
+            text = common::NzStringa(rows.front().at(0));
         descrizioni_[variant] = text;
         return text;
     } catch (...) {
@@ -406,7 +405,7 @@ void DuplPane::warnOversizedOptions(const std::string& item) {
             const bool defined = definedVariant(v);
             const int size = sizeOf(v);
             for (const auto& row : readRows(card().connection(), sqlOpzioniSelezionate(item, v))) {
-                const std::string option = rtrimmed(row.at(0));
+                const std::string option = common::NzStringa(row.at(0));
                 if (option.empty() ||
                     !seen.insert(std::string(v).append("\x01").append(option)).second)
                     continue;

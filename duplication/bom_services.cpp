@@ -2,10 +2,12 @@
 
 #include <exception>
 
+#include "common/value_helpers.h"
 #include "descriptions/calcdescrvar.h"
 #include "duplication/db_read.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
+#include "platform/db/value.h"
 #include "platform/framework/component_registry.h"
 
 namespace duplication {
@@ -31,17 +33,16 @@ std::string missingOption(db::Connection& cn, const std::string& company, const 
                                     "MG6B_GESVARART WITH (NOLOCK) WHERE MG6B_DITTA_CG18 = " +
                                         company + " AND MG6B_CODART_MG66 = " + quoted(item) +
                                         " AND MG6B_FLGGESTVAR = 1")) {
-        const std::string variant = rtrimmed(row.at(0));
-        const std::string grouping = rtrimmed(row.at(1));
+        const std::string variant = common::NzStringa(row.at(0));
+        const std::string grouping = common::NzStringa(row.at(1));
         for (const auto& s : dims) {
             if (s.code != variant || s.size <= 0)
                 continue;
-            std::string option = article.size() >= static_cast<std::size_t>(s.start)
-                                     ? article.substr(static_cast<std::size_t>(s.start) - 1,
-                                                      static_cast<std::size_t>(s.size))
-                                     : std::string();
-            while (!option.empty() && option.back() == ' ')
-                option.pop_back();
+            const std::string option =
+                article.size() >= static_cast<std::size_t>(s.start)
+                    ? db::rtrim(article.substr(static_cast<std::size_t>(s.start) - 1,
+                                               static_cast<std::size_t>(s.size)))
+                    : std::string();
             if (option.empty())
                 continue;
             std::string sql = grouping.empty()

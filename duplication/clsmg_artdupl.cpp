@@ -125,7 +125,8 @@ FRMMG_ARTDUPL::FRMMG_ARTDUPL(db::Connection& connection, std::string ditta, std:
                              "MG66_DITTA_CG18 = " +
                                  ditta_ + " AND MG66_CODART = " + quoted(item_));
         if (!rows.empty()) {
-            TXT_DESCART_ORIG->setText(QString::fromStdString(rtrimmed(rows.front().at(0))));
+            TXT_DESCART_ORIG->setText(
+                QString::fromStdString(common::NzStringa(rows.front().at(0))));
             TXT_DESCART_NEW->setText(TXT_DESCART_ORIG->text());
         }
     });

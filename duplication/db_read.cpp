@@ -18,14 +18,6 @@ bool returnsRow(db::Connection& connection, const std::string& sql) {
     return !readRows(connection, sql).empty();
 }
 
-std::string rtrimmed(const db::Value& value) {
-    return common::NzStringa(value);
-}
-
-long long integer(const db::Value& value, long long deflt) {
-    return db::integerOf(value, deflt);
-}
-
 std::string quoted(const std::string& text) {
     return "'" + common::RaddoppiaApici(text) + "'";
 }
@@ -35,10 +27,10 @@ std::vector<VariantSlot> companySlots(db::Connection& connection, const std::str
     for (const auto& row :
          readRows(connection, common::SqlVariantSizes(company) + " ORDER BY MG5F_CODICEVAR")) {
         VariantSlot s;
-        s.code = rtrimmed(row.at(0));
-        s.description = rtrimmed(row.at(1));
-        s.size = static_cast<int>(integer(row.at(3), 0));
-        s.start = static_cast<int>(integer(row.at(4), 1));
+        s.code = common::NzStringa(row.at(0));
+        s.description = common::NzStringa(row.at(1));
+        s.size = static_cast<int>(db::integerOf(row.at(3), 0));
+        s.start = static_cast<int>(db::integerOf(row.at(4), 1));
         dims.push_back(std::move(s));
     }
     return dims;

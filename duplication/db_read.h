@@ -16,10 +16,6 @@ namespace duplication {
 std::vector<std::vector<db::Value>> readRows(db::Connection& connection, const std::string& sql);
 // Whether the statement returns a row.
 bool returnsRow(db::Connection& connection, const std::string& sql);
-// A value as text with trailing blanks removed; Empty and Null give "".
-std::string rtrimmed(const db::Value& value);
-// A number as an integer; the default when it is not a whole number.
-long long integer(const db::Value& value, long long deflt = 0);
 // 'text' with apostrophes doubled.
 std::string quoted(const std::string& text);
 

@@ -13,6 +13,7 @@
 #include "duplication/bom_services.h"
 #include "duplication/db_read.h"
 #include "duplication/dupl_pane.h"
+#include "duplication/preview_sql.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/progress.h"
@@ -33,12 +34,7 @@ bool DuplPane::DistintaGiaPresente(const std::string& item, const std::string& v
                                    bool& found) {
     common::Procedure p(card(), "DistintaGiaPresente");
     p.step([&] {
-        found =
-            returnsRow(card().connection(),
-                       "SELECT TOP 1 1 FROM PD95_DISBA WITH (NOLOCK) WHERE PD95_DITTA_CG18    = " +
-                           card().companyCode() + " AND\n      PD95_CODART_MG66   = '" + item +
-                           "' AND\n      PD95_OPZIONE       = '" + variant +
-                           "' AND\n      PD95_TIPO_DISTINTA = 0");
+        found = returnsRow(card().connection(), sqlBillExists(card().companyCode(), item, variant));
     });
     return p.running();
 }
@@ -135,7 +131,7 @@ void DuplPane::CMD_DUPL_ButtonClick() {
         bool done = false;
         p.step([&] {
             done = false;
-            if (integer(rsPreview_->valueAt(row, fSelez)) != 1) {
+            if (db::integerOf(rsPreview_->valueAt(row, fSelez)) != 1) {
                 done = true;
                 return;
             }

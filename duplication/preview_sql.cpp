@@ -118,12 +118,27 @@ std::string sqlCaricaAnteprima(const std::string& table) {
            table + " ORDER BY VARIANTE";
 }
 
+std::string sqlTickPreview(const std::string& table, bool ticked) {
+    return "UPDATE " + table + " SET SELEZ = " + std::string(ticked ? "1" : "0");
+}
+
+std::string sqlEmptyPreview(const std::string& table) {
+    return "TRUNCATE TABLE " + table;
+}
+
 std::string sqlDescrizioneVariante(const std::string& company, const std::string& item,
                                    const std::string& variant) {
     return "SELECT MG87_DESCART FROM MG87_ARTDESC WITH (NOLOCK)\n"
            "WHERE MG87_DITTA_CG18   = " +
            company + " AND\n      MG87_CODART_MG66  = " + lit(item) +
            " AND\n      MG87_OPZIONE_MG5E = " + lit(variant) + " AND\n      MG87_LINGUA_MG52  = ''";
+}
+
+std::string sqlBillExists(const std::string& company, const std::string& item,
+                          const std::string& variant) {
+    return "SELECT TOP 1 1 FROM PD95_DISBA WITH (NOLOCK) WHERE PD95_DITTA_CG18    = " + company +
+           " AND\n      PD95_CODART_MG66   = '" + item + "' AND\n      PD95_OPZIONE       = '" +
+           variant + "' AND\n      PD95_TIPO_DISTINTA = 0";
 }
 
 std::string formatoConteggio(long long n) {

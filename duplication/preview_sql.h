@@ -37,8 +37,17 @@ struct SlotAnteprima {
 std::string sqlCreaQueryCTE(const std::string& item, const std::vector<SlotAnteprima>& varianti,
                             const std::string& intoTable);
 std::string sqlCaricaAnteprima(const std::string& table);
+// Every preview row ticked or unticked at once (the header's tick box), and
+// every row dropped.
+std::string sqlTickPreview(const std::string& table, bool ticked);
+std::string sqlEmptyPreview(const std::string& table);
 std::string sqlDescrizioneVariante(const std::string& company, const std::string& item,
                                    const std::string& variant);
+
+// Whether the item already has a bill of materials (kind 0) for the variant
+// article; item and variant go in as they are.
+std::string sqlBillExists(const std::string& company, const std::string& item,
+                          const std::string& variant);
 
 // A count as "###,###,###,###" formats it in Italian: 30000 -> "30.000".
 std::string formatoConteggio(long long n);

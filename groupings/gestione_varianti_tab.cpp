@@ -71,7 +71,8 @@ bool spuntato(const db::Value& v) {
 // -------------------------------------------------------------------- tab
 
 GestioneVariantiTab::GestioneVariantiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGestioneVarianti, "Tab_GestioneVarianti") {}
+    : CardTab(card, common::kTabGestioneVarianti,
+              common::loaderName(common::kTabGestioneVarianti)) {}
 
 GestioneVariantiTab::~GestioneVariantiTab() = default;
 
@@ -121,7 +122,7 @@ void GestioneVariantiTab::load() {
         return;
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
-    Procedure p(card(), "Tab_GestioneVarianti");
+    Procedure p(card(), loaderName());
     p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });

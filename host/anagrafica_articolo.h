@@ -6,6 +6,7 @@
 // nothing back.
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -44,11 +45,11 @@ public:
     // What the window hands back (the caller's DataTransfer).
     std::function<void(const std::string& item)> onTrasferimento;
 
-    QLineEdit* TXT_CODART = nullptr;
-    QLineEdit* TXT_DESCART = nullptr;
-    QLabel* LBL_ESITO = nullptr;
-    QPushButton* CMD_CONFERMA = nullptr;
-    QPushButton* CMD_CHIUDI = nullptr;
+    QPointer<QLineEdit> TXT_CODART;
+    QPointer<QLineEdit> TXT_DESCART;
+    QPointer<QLabel> LBL_ESITO;
+    QPointer<QPushButton> CMD_CONFERMA;
+    QPointer<QPushButton> CMD_CHIUDI;
 
 private:
     db::Connection* cn_;

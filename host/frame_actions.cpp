@@ -14,6 +14,7 @@
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "platform/db/value.h"
 #include "platform/framework/multilingual.h"
 #include "platform/framework/navigator.h"
 
@@ -40,10 +41,7 @@ std::string FieldCaption(const std::string& field, bool key) {
 namespace {
 
 QString trimmed(const db::Value& v) {
-    std::string s = v.toText();
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return QString::fromStdString(s);
+    return QString::fromStdString(db::rtrim(v.toText()));
 }
 
 // The frame's list with its key and description columns, filtered as the

@@ -5,6 +5,7 @@
 // Pvar_CodiceEsterno) after the caller's own (HandContext).
 
 #include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "platform/framework/component_base.h"
@@ -44,7 +45,7 @@ public:
                      db::Connection* connection, const std::string& ditta,
                      const std::vector<ValoreRicevuto>& values, QWidget* parent = nullptr);
 
-    QPushButton* CMD_CHIUDI = nullptr;
+    QPointer<QPushButton> CMD_CHIUDI;
 };
 
 // "MG66_DESCART" of an item of the company; "" when it cannot be read.

@@ -19,6 +19,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
+#include "platform/db/value.h"
 #include "platform/exchange/xlsx_writer.h"
 
 namespace {
@@ -88,9 +89,7 @@ void printTable(const db::ResultSet& set, std::ostream& out) {
             const bool right = !header && isNumeric(set.columns[i].type) && line[i] != "NULL";
             text += (i ? " | " : "") + padded(line[i], widths[i], right);
         }
-        while (!text.empty() && text.back() == ' ')
-            text.pop_back();
-        out << text << '\n';
+        out << db::rtrim(std::move(text)) << '\n';
     };
     std::vector<std::string> names;
     for (const auto& col : set.columns)

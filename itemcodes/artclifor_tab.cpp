@@ -55,7 +55,7 @@ QPlainTextEdit* testoMultiriga(QWidget* parent, const char* name, int max, int l
 }  // namespace
 
 ArtCliForTab::ArtCliForTab(common::ItemCard& card, const TipoArtCliFor& tipo)
-    : CardTab(card, tipo.tab, tipo.Tab), tipo_(tipo) {}
+    : CardTab(card, tipo.tab, common::loaderName(tipo.tab)), tipo_(tipo) {}
 
 ArtCliForTab::~ArtCliForTab() {
     // The page may outlive the tab: its watch on the focus goes first.
@@ -245,7 +245,7 @@ void ArtCliForTab::Configura_QGRID_ARTCLIFOR() {
 void ArtCliForTab::load() {
     if (card().isLoaded(index()))
         return;
-    Procedure p(card(), tipo_.Tab);
+    Procedure p(card(), loaderName());
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         TXT_CLIFOR_OPZIONE->SetConnection(&card().connection());

@@ -34,7 +34,6 @@ struct TipoArtCliFor {
     const char* CHK_FLGPREF;  // CHK_FLGCLIPREF
 
     // ---- procedures, as the error report names them
-    const char* Tab;              // Tab_Artcli
     const char* AttivaFramework;  // AttivaFrameworkArtcli
     const char* DisattivaFramework;
     const char* Aggiorna;         // AggiornaArtcli

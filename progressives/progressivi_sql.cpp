@@ -27,6 +27,18 @@ std::string FiltroAnno(const SceltaProgressivi& s, const std::string& prefisso) 
     return " AND " + prefisso + "_ANNO = " + s.anno;
 }
 
+std::string SqlDefaultColumnVariant(const std::string& ditta, const std::string& codArt) {
+    return "SELECT TOP 1 MG5F_CODICEVAR\n"
+           "FROM MG6B_GESVARART\n"
+           "INNER JOIN MG5F_DIMECONF\n"
+           "ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND\n"
+           "   MG5F_CODICEVAR = MG6B_CODICEVAR_MG5F\n"
+           "WHERE MG6B_DITTA_CG18  = " +
+           ditta + " AND\n      MG6B_CODART_MG66 = '" + common::RaddoppiaApici(codArt) +
+           "' AND\n      MG6B_FLGGESTVAR  = 1\n"
+           "ORDER BY MG5F_INDGRIGLIA DESC";
+}
+
 std::string SqlProgressiveOptions(const SceltaProgressivi& s) {
     return "SELECT DISTINCT SUBSTRING (MG70_OPZIONE_MG5E, " + slot(s) +
            ") AS OPZIONE FROM MG70_MAGPROQTA WHERE MG70_DITTA_CG18  = " + s.ditta +

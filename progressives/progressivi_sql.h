@@ -24,6 +24,9 @@ bool IsValidYear(const std::string& anno);
 // " AND {prefix}_ANNO = {year}" for kind 2 with a year; "" otherwise.
 std::string FiltroAnno(const SceltaProgressivi& s, const std::string& prefisso);
 
+// The item's managed variant with the highest grid index: the column variant
+// the tab starts with. The item is quoted by the builder.
+std::string SqlDefaultColumnVariant(const std::string& ditta, const std::string& codArt);
 // SELECT DISTINCT SUBSTRING (...) AS OPZIONE ... ORDER BY OPZIONE
 std::string SqlProgressiveOptions(const SceltaProgressivi& s);
 // MG70_MAGPROQTA.*, MG58_DESCRDEP, VARIANTE and OPZIONE, by warehouse and code.

@@ -60,7 +60,8 @@ struct ProgressiviTab::Stato {
 };
 
 ProgressiviTab::ProgressiviTab(common::ItemCard& card)
-    : CardTab(card, common::kTabProgressivi, "Tab_Progressivi"), st_(std::make_unique<Stato>()) {}
+    : CardTab(card, common::kTabProgressivi, common::loaderName(common::kTabProgressivi)),
+      st_(std::make_unique<Stato>()) {}
 
 ProgressiviTab::~ProgressiviTab() {
     if (QGRID_PROGRESSIVI)
@@ -162,7 +163,7 @@ void ProgressiviTab::build(QWidget* page) {
 void ProgressiviTab::load() {
     if (card().isLoaded(index()))
         return;
-    Procedure p(card(), "Tab_Progressivi");
+    Procedure p(card(), loaderName());
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { groupings::CaricaComboVarianti(card(), CBO_TIPOVAR7); });
     p.step([&] { CreaDictionaryProgressivi(); });
@@ -171,16 +172,7 @@ void ProgressiviTab::load() {
     p.step([&] {
         predefinita.clear();
         const db::BatchResult r = card().connection().run(
-            "SELECT TOP 1 MG5F_CODICEVAR\n"
-            "FROM MG6B_GESVARART\n"
-            "INNER JOIN MG5F_DIMECONF\n"
-            "ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND\n"
-            "   MG5F_CODICEVAR = MG6B_CODICEVAR_MG5F\n"
-            "WHERE MG6B_DITTA_CG18  = " +
-            card().companyCode() + " AND\n      MG6B_CODART_MG66 = '" +
-            common::RaddoppiaApici(card().currentItem()) +
-            "' AND\n      MG6B_FLGGESTVAR  = 1\n"
-            "ORDER BY MG5F_INDGRIGLIA DESC");
+            SqlDefaultColumnVariant(card().companyCode(), card().currentItem()));
         const db::ResultSet& rs = UltimoRisultato(r);
         if (!rs.rows.empty())
             predefinita = common::NzStringa(rs.rows.front().front());

@@ -1,7 +1,10 @@
 #include "states/box_helpers.h"
 
+#include <QLineEdit>
+
 #include "common/item_card.h"
 #include "common/value_helpers.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
 
 namespace states {
@@ -17,6 +20,24 @@ std::string DecodedDescription(common::ItemCard& card, const framework::LookupRe
     } catch (const std::exception&) {
         return "";
     }
+}
+
+controls::LookupBox* NewCodeBox(QWidget* parent, const char* name, db::Connection* connection,
+                                int maxLength) {
+    auto* box = new controls::LookupBox(parent);
+    box->setObjectName(name);
+    box->SetConnection(connection);
+    box->SetMaxLength(maxLength);
+    box->SetUpperCase(true);
+    return box;
+}
+
+QLineEdit* NewDescriptionEdit(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    return edit;
 }
 
 }  // namespace states

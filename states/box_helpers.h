@@ -5,8 +5,17 @@
 
 #include "platform/framework/lookup_service.h"
 
+class QLineEdit;
+class QWidget;
+
 namespace common {
 class ItemCard;
+}
+namespace controls {
+class LookupBox;
+}
+namespace db {
+class Connection;
 }
 
 namespace states {
@@ -14,5 +23,12 @@ namespace states {
 // The description a decode request finds for its code, right-trimmed; ""
 // when the code is not found. Errors are ignored.
 std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request);
+
+// A box the user types a code in: upper case, at most maxLength characters,
+// its lists read on the connection.
+controls::LookupBox* NewCodeBox(QWidget* parent, const char* name, db::Connection* connection,
+                                int maxLength);
+// The read-only description beside a box, out of the tab order.
+QLineEdit* NewDescriptionEdit(QWidget* parent, const char* name);
 
 }  // namespace states

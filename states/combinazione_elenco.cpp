@@ -63,19 +63,10 @@ void StatiCombinazioneTab::buildList(QWidget* page) {
 
     db::Connection* cn = &card().connection();
     auto lookup = [&](const char* name, int maxLength) {
-        auto* box = new controls::LookupBox(FRAME_COMBINAZIONI);
-        box->setObjectName(name);
-        box->SetConnection(cn);
-        box->SetMaxLength(maxLength);
-        box->SetUpperCase(true);
-        return box;
+        return NewCodeBox(FRAME_COMBINAZIONI, name, cn, maxLength);
     };
     auto description = [&](const char* name) {
-        auto* edit = new QLineEdit(FRAME_COMBINAZIONI);
-        edit->setObjectName(name);
-        edit->setReadOnly(true);
-        edit->setFocusPolicy(Qt::NoFocus);
-        return edit;
+        return NewDescriptionEdit(FRAME_COMBINAZIONI, name);
     };
     auto* editing = new QGridLayout;
     LBL_OPZIONE1 = new QLabel(QStringLiteral("Opzione"), FRAME_COMBINAZIONI);

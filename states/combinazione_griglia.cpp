@@ -226,8 +226,7 @@ void StatiCombinazioneTab::GRDX_COMBINAZIONI_ValueTyped(int column, long row,
 }
 
 void StatiCombinazioneTab::SalvaGRDX_COMBINAZIONI(const db::Value& valore) {
-    if (!rsCross_ || !rsCross_->isOpen() || rsCross_->recordCount() == 0 || rsCross_->eof() ||
-        rsCross_->bof())
+    if (!rsCross_ || !rsCross_->hasCurrentRow())
         return;
     Procedure p(card(), "SalvaGRDX_COMBINAZIONI");
     std::string colonna;

@@ -41,7 +41,8 @@ const common::CardTabRegistration kRegistrazione(common::kTabStatiCombinazione,
 }  // namespace
 
 StatiCombinazioneTab::StatiCombinazioneTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiCombinazione, "Tab_StatiCombinazione") {}
+    : CardTab(card, common::kTabStatiCombinazione,
+              common::loaderName(common::kTabStatiCombinazione)) {}
 
 StatiCombinazioneTab::~StatiCombinazioneTab() = default;
 
@@ -70,20 +71,9 @@ QLayout* StatiCombinazioneTab::buildSelectors(QWidget* page) {
     auto* grid = new QGridLayout;
     db::Connection* cn = &card().connection();
     auto lookup = [&](const char* name, int maxLength) {
-        auto* box = new controls::LookupBox(page);
-        box->setObjectName(name);
-        box->SetConnection(cn);
-        box->SetMaxLength(maxLength);
-        box->SetUpperCase(true);
-        return box;
+        return NewCodeBox(page, name, cn, maxLength);
     };
-    auto description = [&](const char* name) {
-        auto* edit = new QLineEdit(page);
-        edit->setObjectName(name);
-        edit->setReadOnly(true);
-        edit->setFocusPolicy(Qt::NoFocus);
-        return edit;
-    };
+    auto description = [&](const char* name) { return NewDescriptionEdit(page, name); };
 
     grid->addWidget(new QLabel(QStringLiteral("Visualizzazione"), page), 0, 0);
     CBO_TIPOCOMBINAZIONE = new QComboBox(page);

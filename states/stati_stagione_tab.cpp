@@ -13,6 +13,7 @@
 #include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "states/box_helpers.h"
 #include "states/state_grid.h"
 #include "states/state_paste.h"
 #include "states/state_rows.h"
@@ -39,20 +40,14 @@ std::string testoBox(const controls::LookupBox* box) {
 }  // namespace
 
 StatiStagioneTab::StatiStagioneTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiStagione, "Tab_StatiStagione") {}
+    : CardTab(card, common::kTabStatiStagione, common::loaderName(common::kTabStatiStagione)) {}
 
 StatiStagioneTab::~StatiStagioneTab() = default;
 
 void StatiStagioneTab::build(QWidget* page) {
     auto* root = new QVBoxLayout(page);
     auto* top = new QGridLayout;
-    auto description = [&](const char* name) {
-        auto* edit = new QLineEdit(page);
-        edit->setObjectName(name);
-        edit->setReadOnly(true);
-        edit->setFocusPolicy(Qt::NoFocus);
-        return edit;
-    };
+    auto description = [&](const char* name) { return NewDescriptionEdit(page, name); };
     top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
     CBO_TIPOVAR4 = new QComboBox(page);
     CBO_TIPOVAR4->setObjectName("CBO_TIPOVAR4");
@@ -67,11 +62,7 @@ void StatiStagioneTab::build(QWidget* page) {
     top->addWidget(TXT_DESRAGGR4, 0, 4, 1, 2);
 
     top->addWidget(new QLabel(QStringLiteral("Stagione"), page), 1, 0);
-    TXT_STAGIONE4 = new controls::LookupBox(page);
-    TXT_STAGIONE4->setObjectName("TXT_STAGIONE4");
-    TXT_STAGIONE4->SetConnection(&card().connection());
-    TXT_STAGIONE4->SetMaxLength(10);
-    TXT_STAGIONE4->SetUpperCase(true);
+    TXT_STAGIONE4 = NewCodeBox(page, "TXT_STAGIONE4", &card().connection(), 10);
     top->addWidget(TXT_STAGIONE4, 1, 1);
     TXT_DESSTAGIONE4 = description("TXT_DESSTAGIONE4");
     top->addWidget(TXT_DESSTAGIONE4, 1, 2, 1, 2);

@@ -30,7 +30,7 @@ const common::CardTabRegistration kRegistrazione(common::kTabStatiVariante,
 }  // namespace
 
 StatiVarianteTab::StatiVarianteTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiVariante, "Tab_StatiVariante") {}
+    : CardTab(card, common::kTabStatiVariante, common::loaderName(common::kTabStatiVariante)) {}
 
 StatiVarianteTab::~StatiVarianteTab() = default;
 

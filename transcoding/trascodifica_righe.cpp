@@ -125,8 +125,7 @@ void TrascodificaVariantiTab::FME_TRASCF_BeforeDelete(bool& cancel) {
 }
 
 void TrascodificaVariantiTab::CMD_ELIMINACF_Click() {
-    if (!frame_ || !FRAME_DESCRCF->isEnabled() || !rs_ || !rs_->isOpen() || rs_->eof() ||
-        rs_->bof())
+    if (!frame_ || !FRAME_DESCRCF->isEnabled() || !rs_ || !rs_->hasCurrentRow())
         return;
     if (frame_->Status() == 2) {
         frame_->Undo();  // a row being entered is only dropped

@@ -63,7 +63,8 @@ QIcon picture(bool noFiltro) {
 // -------------------------------------------------------------------- tab
 
 TrascodificaVariantiTab::TrascodificaVariantiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabTrascodificaVarianti, "Tab_TrascodificaVarianti") {}
+    : CardTab(card, common::kTabTrascodificaVarianti,
+              common::loaderName(common::kTabTrascodificaVarianti)) {}
 
 TrascodificaVariantiTab::~TrascodificaVariantiTab() {
     if (GRD_TRASCF)
@@ -270,7 +271,7 @@ void TrascodificaVariantiTab::firstActivation() {
 void TrascodificaVariantiTab::load() {
     if (card().isLoaded(index()))
         return;
-    Procedure p(card(), "Tab_TrascodificaVarianti");
+    Procedure p(card(), loaderName());
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { groupings::CaricaComboVarianti(card(), CBO_TIPOVAR2); });
     p.step([&] {
@@ -299,14 +300,7 @@ void TrascodificaVariantiTab::load() {
 void TrascodificaVariantiTab::DTS_Descri_Clifor() {
     db::Connection& cn = card().connection();
     Procedure p(card(), "DTS_Descri_Clifor");
-    p.onAbort([&] {
-        if (GRD_TRASCF)
-            GRD_TRASCF->SetDataSource(nullptr);
-        if (frame_)
-            frame_->Release();
-        frame_.reset();
-        common::ChiudiRecordset(rs_);
-    });
+    p.onAbort([&] { dropFrame(); });
     p.step([&] { sqlBase_ = sqlBaseTrascodifica(card().currentItem()); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
@@ -354,16 +348,20 @@ void TrascodificaVariantiTab::DTS_Descri_Clifor() {
     });
 }
 
-bool TrascodificaVariantiTab::ChiudiFrameworkTrascf() {
-    bool chiuso = true;
-    if (frame_)
-        chiuso = common::concludeOnClose(card().services(), *frame_, "ChiudiFrameworkTrascf");
+void TrascodificaVariantiTab::dropFrame() {
     if (GRD_TRASCF)
         GRD_TRASCF->SetDataSource(nullptr);
     if (frame_)
         frame_->Release();
     frame_.reset();
     common::ChiudiRecordset(rs_);
+}
+
+bool TrascodificaVariantiTab::ChiudiFrameworkTrascf() {
+    bool chiuso = true;
+    if (frame_)
+        chiuso = common::concludeOnClose(card().services(), *frame_, "ChiudiFrameworkTrascf");
+    dropFrame();
     if (GRIDNAV_TRASCF) {
         GRIDNAV_TRASCF->SetFrame(nullptr);
         GRIDNAV_TRASCF->SetGrid(nullptr);

@@ -123,6 +123,8 @@ private:
     void mostraDescrizioneOpzione();
     std::string descrizioneOpzione(const std::string& opzione);
     void mostraFiltro();
+    // The grid detached, the frame released, its rows closed.
+    void dropFrame();
 
     std::unique_ptr<db::Recordset> rs_;
     std::unique_ptr<controls::RecordFrame> frame_;

@@ -108,7 +108,8 @@ bool ItemHasActiveVariants(common::ItemCard& card) {
 // -------------------------------------------------------------------- tab
 
 AttivazioneVariantiTab::AttivazioneVariantiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabAttivazioneVarianti, "Tab_AttivazioneVarianti") {}
+    : CardTab(card, common::kTabAttivazioneVarianti,
+              common::loaderName(common::kTabAttivazioneVarianti)) {}
 
 AttivazioneVariantiTab::~AttivazioneVariantiTab() {
     try {
@@ -294,7 +295,7 @@ void AttivazioneVariantiTab::itemShown() {
 void AttivazioneVariantiTab::load() {
     if (card().isLoaded(index()))
         return;
-    Procedure p(card(), "Tab_AttivazioneVarianti");
+    Procedure p(card(), loaderName());
     p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {

@@ -11,7 +11,7 @@
 namespace card {
 
 GestioniTab::GestioniTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGestioni, "Tab_Gestioni") {}
+    : CardTab(card, common::kTabGestioni, common::loaderName(common::kTabGestioni)) {}
 
 void GestioniTab::build(QWidget* page) {
     auto* layout = new QVBoxLayout(page);

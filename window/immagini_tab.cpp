@@ -7,7 +7,7 @@
 namespace card {
 
 ImmaginiTab::ImmaginiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabImmagini, "Tab_Immagini") {}
+    : CardTab(card, common::kTabImmagini, common::loaderName(common::kTabImmagini)) {}
 
 void ImmaginiTab::build(QWidget* page) {
     auto* layout = new QVBoxLayout(page);

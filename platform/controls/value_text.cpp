@@ -3,16 +3,15 @@
 #include <QDate>
 #include <stdexcept>
 
+#include "platform/db/value.h"
+
 namespace controls {
 
 QString ValueText(const db::Value& value) {
     // CHAR columns come back padded: a code is shown as typed ("XS", not
     // "XS   "), wherever it is shown.
-    std::string text = value.toText();
-    if (value.type() == db::Value::Type::Text)
-        while (!text.empty() && text.back() == ' ')
-            text.pop_back();
-    return QString::fromStdString(text);
+    const std::string text = value.toText();
+    return QString::fromStdString(value.type() == db::Value::Type::Text ? db::rtrim(text) : text);
 }
 
 namespace {

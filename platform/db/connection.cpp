@@ -137,14 +137,7 @@ void Connection::setTrace(Trace t) {
 }
 
 long long Connection::execute(std::string_view sql) {
-    if (guard_)
-        guard_(sql);
-    if (trace())
-        trace()(*this, sql);
-    return guarded(sql, [&] {
-        applyFaults(sql);
-        return backend_->run(sql).rowsAffected;
-    });
+    return run(sql).rowsAffected;
 }
 
 BatchResult Connection::run(std::string_view sql) {

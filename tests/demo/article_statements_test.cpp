@@ -1,11 +1,13 @@
 // The item card's statements for stock progressives, customer and supplier
 // item codes, the preview of variant articles with the duplication check,
-// and descriptions, built by the card's builders where it has them and run on
-// the demo database.
+// and descriptions, built by the card's own builders and run on the demo
+// database.
 
 #include <algorithm>
 
 #include "common/work_tables.h"
+#include "duplication/db_read.h"
+#include "duplication/preview_sql.h"
 #include "itemcodes/artclifor_sql.h"
 #include "platform/db/recordset.h"
 #include "progressives/progressivi_sql.h"
@@ -23,17 +25,7 @@ protected:
 };
 
 TEST_P(ArticleStatements, ProgressivesByColumnVariant) {
-    EXPECT_EQ(query(c, fill(R"sql(SELECT TOP 1 MG5F_CODICEVAR
-FROM MG6B_GESVARART
-INNER JOIN MG5F_DIMECONF
-ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND
-   MG5F_CODICEVAR = MG6B_CODICEVAR_MG5F
-WHERE MG6B_DITTA_CG18  = {Ditta} AND
-      MG6B_CODART_MG66 = '{CodArt}' AND
-      MG6B_FLGGESTVAR  = 1
-ORDER BY MG5F_INDGRIGLIA DESC)sql",
-                            {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}})),
-              (Rows{{"A0"}}));
+    EXPECT_EQ(query(c, progressives::SqlDefaultColumnVariant("1", "MAGLIA-001")), (Rows{{"A0"}}));
 
     progressives::SceltaProgressivi sizes;
     sizes.ditta = "1";
@@ -138,68 +130,48 @@ TEST_P(ArticleStatements, CustomerItemCodesThroughTheirWorkTable) {
     EXPECT_EQ(count(c, "#TMP_ARTCLI"), 5);
 }
 
-// The preview statement as the card composes it for the variants A0 to A9
-// of company 1 (sizes 3, 3, 2, 4; the others undefined).
-std::string previewStatement(const std::vector<int>& selected) {
-    const int sizes[10] = {3, 3, 2, 4, 0, 0, 0, 0, 0, 0};
-    std::string ctes = ";WITH ";
-    std::string select =
-        "SELECT 'MAGLIA-001'          AS ARTICOLO, 0 AS SELEZ, "
-        "CONVERT(VARCHAR(256),NULL) AS ESITO, ";
-    std::string sources;
+const std::string kItem = "MAGLIA-001";
+
+// Ticks or unticks the options of one variant in the structure, one row at a
+// time as clicks on its cells do.
+void flip(db::Connection& c, const std::string& variant, const std::vector<std::string>& options) {
+    for (const auto& row : query(c, "SELECT NREC, " + variant + " FROM #COMBIVAR"))
+        if (std::find(options.begin(), options.end(), row[1]) != options.end())
+            c.execute(duplication::sqlInvertiSelezione(kItem, variant, std::stoll(row[0])));
+}
+
+// The preview built as the card builds it for the variants A0 to A9 of
+// company 1: each variant's selected options counted, its slot as wide as
+// the company defines it (0 when undefined).
+long long buildPreview(db::Connection& c) {
+    const auto slots = duplication::companySlots(c, "1");
+    std::vector<duplication::SlotAnteprima> variants;
     for (int i = 0; i < 10; ++i) {
-        const std::string v = "A" + std::to_string(i);
-        const std::string size = std::to_string(sizes[i]);
-        ctes += (i ? ", " : "") + std::string("CTE_") + v + " AS ( SELECT " + v +
-                " FROM #COMBIVAR WHERE ARTICOLO = 'MAGLIA-001' AND       SELEZ_" + v + " = 1)";
-        const bool has = std::find(selected.begin(), selected.end(), i) != selected.end();
-        select +=
-            (i ? "+ " : "") + (has ? "LEFT (" + v + " + REPLICATE (' '," + size + "), " + size + ")"
-                                   : "REPLICATE (' '," + size + ")");
-        if (has)
-            sources += (sources.empty() ? " FROM " : " CROSS JOIN ") + std::string(" CTE_") + v;
+        duplication::SlotAnteprima s;
+        s.variante = "A" + std::to_string(i);
+        s.selezionate =
+            std::stoll(query(c, duplication::sqlContaSelezionate(kItem, s.variante))[0][0]);
+        for (const auto& slot : slots)
+            if (slot.code == s.variante)
+                s.size = slot.size;
+        variants.push_back(s);
     }
-    return ctes + " " + select + " AS VARIANTE " + " INTO #PREVIEW" + sources;
+    return c.execute(duplication::sqlCreaQueryCTE(kItem, variants, "#PREVIEW"));
 }
 
 TEST_P(ArticleStatements, StructurePreviewAndDuplicationCheck) {
-    const Values item = {{"{Ditta}", "1"}, {"{CodArt}", "MAGLIA-001"}};
-    Rows managed =
-        query(c, fill(R"sql(SELECT MG6B_CODICEVAR_MG5F AS VARIANTE, MG5F_DESCR_VAR AS DESCRIZIONE
-FROM MG6B_GESVARART WITH (NOLOCK)
-INNER JOIN MG5F_DIMECONF WITH (NOLOCK)
-ON MG5F_DITTA_CG18 = MG6B_DITTA_CG18 AND
-   MG5F_CODICEVAR  = MG6B_CODICEVAR_MG5F
-WHERE MG6B_DITTA_CG18  = {Ditta} AND
-      MG6B_CODART_MG66 = '{CodArt}' AND
-      MG6B_FLGGESTVAR  = 1)sql",
-                      item));
+    using namespace duplication;
+    Rows managed = query(c, sqlVariantiStruttura("1", kItem));
     std::sort(managed.begin(), managed.end());
     EXPECT_EQ(managed, (Rows{{"A0", "Taglia"}, {"A1", "Colore"}}));
-    EXPECT_EQ(query(c, fill(R"sql(SELECT MG5F_CODICEVAR AS VARIANTE, MG5F_DESCR_VAR AS DESCRIZIONE
-FROM MG5F_DIMECONF WITH (NOLOCK)
-WHERE MG5F_DITTA_CG18 = {Ditta})sql",
-                            item))
-                  .size(),
-              4u);
+    EXPECT_EQ(query(c, sqlVariantiStruttura("1", "")).size(), 4u);
 
     drop("#COMBIVAR");
-    std::string create =
-        "CREATE TABLE #COMBIVAR (     NREC       DECIMAL(6,0),     ARTICOLO   "
-        "CHAR(25) COLLATE DATABASE_DEFAULT,\n";
-    for (int i = 0; i < 10; ++i) {
-        const std::string v = "A" + std::to_string(i);
-        create += " " + v + " CHAR(20) COLLATE DATABASE_DEFAULT,  DESCRI_" + v +
-                  " VARCHAR(160) COLLATE DATABASE_DEFAULT,  SELEZ_" + v + " DECIMAL(1,0)  " +
-                  (i < 9 ? ",\n" : " )");
-    }
-    c.execute(create);
-    EXPECT_EQ(query(c, fill("SELECT COUNT(*) FROM #COMBIVAR WHERE ARTICOLO = '{CodArt}'", item)),
-              (Rows{{"0"}}));
-    EXPECT_EQ(c.execute(fill("INSERT INTO #COMBIVAR EXEC SPMG_COMBIVAR {Ditta}, '{CodArt}'", item)),
-              6);
+    c.execute(sqlCreaCombivar());
+    EXPECT_EQ(query(c, sqlContaCombivar(kItem)), (Rows{{"0"}}));
+    EXPECT_EQ(c.execute(sqlRiempiCombivar("1", kItem)), 6);
     db::Recordset structure;
-    structure.open(fill("SELECT * FROM #COMBIVAR WHERE ARTICOLO = '{CodArt}'", item), c);
+    structure.open(sqlLeggiCombivar(kItem), c);
     ASSERT_EQ(structure.recordCount(), 6);
     ASSERT_EQ(structure.fieldCount(), 32);
     EXPECT_EQ(text(structure.value("A0")), "XS");
@@ -207,21 +179,14 @@ WHERE MG5F_DITTA_CG18 = {Ditta})sql",
     EXPECT_EQ(structure.value("A0").toText().size(), 20u);
 
     // Selections: sizes S, M, L and colours BLU, ROS.
-    c.execute("UPDATE #COMBIVAR SET SELEZ_A0 = 1 WHERE A0 IN ('S', 'M', 'L')");
-    c.execute("UPDATE #COMBIVAR SET SELEZ_A1 = 1 WHERE A1 IN ('BLU', 'ROS')");
-    const char* const selectedCount =
-        "SELECT COUNT(*) FROM #COMBIVAR WHERE ARTICOLO = '{CodArt}' AND SELEZ_{V} = 1";
-    Values a0 = item;
-    a0.emplace_back("{V}", "A0");
-    EXPECT_EQ(query(c, fill(selectedCount, a0)), (Rows{{"3"}}));
+    flip(c, "A0", {"S", "M", "L"});
+    flip(c, "A1", {"BLU", "ROS"});
+    EXPECT_EQ(query(c, sqlContaSelezionate(kItem, "A0")), (Rows{{"3"}}));
 
     drop("#PREVIEW");
-    EXPECT_EQ(c.execute(previewStatement({0, 1})), 6);
-    const char* const preview =
-        "SELECT #PREVIEW.*,             CONVERT(CHAR(10),ROW_NUMBER() OVER (ORDER BY VARIANTE)) "
-        "AS CHIAVE FROM #PREVIEW ORDER BY VARIANTE";
+    EXPECT_EQ(buildPreview(c), 6);
     db::Recordset rows;
-    rows.open(preview, c);
+    rows.open(sqlCaricaAnteprima("#PREVIEW"), c);
     ASSERT_EQ(rows.recordCount(), 6);
     std::vector<std::string> variants;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext())
@@ -235,49 +200,33 @@ WHERE MG5F_DITTA_CG18 = {Ditta})sql",
     EXPECT_TRUE(rows.value("ESITO").isNull());
 
     // Header tick: every row; then the preview emptied.
-    EXPECT_EQ(c.execute("UPDATE #PREVIEW SET SELEZ = 1"), 6);
+    EXPECT_EQ(c.execute(sqlTickPreview("#PREVIEW", true)), 6);
     EXPECT_EQ(count(c, "#PREVIEW", "SELEZ = 1"), 6);
-    c.execute("TRUNCATE TABLE #PREVIEW");
+    c.execute(sqlEmptyPreview("#PREVIEW"));
     EXPECT_EQ(count(c, "#PREVIEW"), 0);
 
-    // Only colours: blanks in the size slot; no selection at all: one row of blanks.
+    // Only colours: blanks in the size slot; no selection at all: no row,
+    // not one row of blanks that would be a variant article of nothing.
+    flip(c, "A0", {"S", "M", "L"});
     drop("#PREVIEW");
-    c.execute(previewStatement({1}));
+    buildPreview(c);
     EXPECT_EQ(query(c, "SELECT VARIANTE + '|' FROM #PREVIEW ORDER BY VARIANTE"),
               (Rows{{"   BLU      |"}, {"   ROS      |"}}));
+    flip(c, "A1", {"BLU", "ROS"});
     drop("#PREVIEW");
-    c.execute(previewStatement({}));
-    EXPECT_EQ(query(c, "SELECT VARIANTE + '|' FROM #PREVIEW"), (Rows{{"            |"}}));
+    buildPreview(c);
+    EXPECT_EQ(query(c, "SELECT VARIANTE + '|' FROM #PREVIEW"), Rows{});
 
-    const char* const description = R"sql(SELECT MG87_DESCART FROM MG87_ARTDESC WITH (NOLOCK)
-WHERE MG87_DITTA_CG18   = {Ditta} AND
-      MG87_CODART_MG66  = '{CodArt}' AND
-      MG87_OPZIONE_MG5E = '{Variante}' AND
-      MG87_LINGUA_MG52  = '')sql";
-    Values article = item;
-    article.emplace_back("{Variante}", "S  BLU      ");
-    EXPECT_EQ(query(c, fill(description, article)),
+    EXPECT_EQ(query(c, sqlDescrizioneVariante("1", kItem, "S  BLU      ")),
               (Rows{{"Maglia girocollo lana merino S blu notte"}}));
 
-    const char* const bill =
-        R"sql(SELECT TOP 1 1 FROM PD95_DISBA WITH (NOLOCK) WHERE PD95_DITTA_CG18    = {Ditta} AND
-      PD95_CODART_MG66   = '{CodArt}' AND
-      PD95_OPZIONE       = '{Opzione}' AND
-      PD95_TIPO_DISTINTA = 0)sql";
-    Values withBill = item;
-    withBill.emplace_back("{Opzione}", "M  BLU      ");
-    EXPECT_EQ(query(c, fill(bill, withBill)), (Rows{{"1"}}));
-    withBill.back().second = "S  BLU      ";
-    EXPECT_EQ(query(c, fill(bill, withBill)), Rows{});
+    EXPECT_EQ(query(c, sqlBillExists("1", kItem, "M  BLU      ")), (Rows{{"1"}}));
+    EXPECT_EQ(query(c, sqlBillExists("1", kItem, "S  BLU      ")), Rows{});
     // Only bills of kind 0 count.
-    EXPECT_EQ(
-        query(c, fill(bill, {{"{Ditta}", "1"}, {"{CodArt}", "GIACCA-001"}, {"{Opzione}", ""}})),
-        (Rows{{"1"}}));
+    EXPECT_EQ(query(c, sqlBillExists("1", "GIACCA-001", "")), (Rows{{"1"}}));
     c.execute(
         "DELETE FROM PD95_DISBA WHERE PD95_CODART_MG66 = 'GIACCA-001' AND PD95_TIPO_DISTINTA = 0");
-    EXPECT_EQ(
-        query(c, fill(bill, {{"{Ditta}", "1"}, {"{CodArt}", "GIACCA-001"}, {"{Opzione}", ""}})),
-        Rows{});
+    EXPECT_EQ(query(c, sqlBillExists("1", "GIACCA-001", "")), Rows{});
 }
 
 VELDRANO_ON_BOTH_BACKENDS(ArticleStatements);

@@ -89,6 +89,11 @@ private:
     // `names`: its column list, when it has one.
     TypeSpec queryColumnType(std::size_t b, std::size_t e, const std::string& column,
                              std::size_t names);
+    // The type of `column` of a (VALUES ...) table opened at `open` and
+    // closed before `close`, its column names in the list opened at `names`
+    // and ending before `end`.
+    TypeSpec valuesColumnType(std::size_t open, std::size_t close, std::size_t names,
+                              std::size_t end, const std::string& column);
     // An additive term: its binary "-" and the factors between them.
     std::string term(std::size_t b, std::size_t e);
     // Factors joined by "*", "/" and "%".

@@ -475,6 +475,12 @@ TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
             // A derived table or a CTE: the type its query gives the column.
             if (t_[it.refBegin].isSymbol("(")) {
                 const std::size_t close = closeOf(t_, it.refBegin, t_.size());
+                std::size_t names = close;
+                while (names < it.onBegin && !t_[names].isSymbol("("))
+                    ++names;
+                if (TypeSpec t = valuesColumnType(it.refBegin, close, names, it.onBegin, column);
+                    !t.name.empty())
+                    return t;
                 if (TypeSpec t = queryColumnType(it.refBegin + 1, close - 1, column, kNoScope);
                     !t.name.empty())
                     return t;
@@ -656,10 +662,52 @@ std::size_t Emitter::cteBody(const std::string& name, std::size_t& columns) cons
     return kNoScope;
 }
 
+TypeSpec Emitter::valuesColumnType(std::size_t open, std::size_t close, std::size_t names,
+                                   std::size_t end, const std::string& column) {
+    // (VALUES (a, b), (c, d)) [AS] v (x, y): the column's place in the list
+    // of names, its type the highest of its values.
+    if (open + 1 >= close || !t_[open + 1].is("VALUES"))
+        return {};
+    std::size_t place = 0;
+    bool found = false;
+    if (names < end && t_[names].isSymbol("(")) {
+        for (std::size_t k = names + 1; k < end && !t_[k].isSymbol(")") && !found; ++k) {
+            if (t_[k].isSymbol(","))
+                ++place;
+            else
+                found = equalsIgnoreCase(t_[k].text, column);
+        }
+    } else if (const std::string up = upper(column);
+               up.size() > 6 && up.size() < 10 && up.rfind("COLUMN", 0) == 0 &&
+               up.find_first_not_of("0123456789", 6) == std::string::npos) {
+        // Without a list the columns are column1, column2 ... (the list
+        // after the alias names them through a query over these).
+        place = std::stoul(up.substr(6)) - 1;
+        found = true;
+    }
+    if (!found)
+        return {};
+    TypeSpec type;
+    bool first = true;
+    for (std::size_t row = open + 2; row < close - 1; row = nextItem(t_, row, close - 1)) {
+        if (!t_[row].isSymbol("("))
+            continue;
+        const auto items = arguments(row, closeOf(t_, row, close - 1));
+        if (place >= items.size())
+            return {};
+        const TypeSpec t = typeOf(items[place].first, items[place].second);
+        type = first ? t : combine(' ', type, t);
+        first = false;
+    }
+    return type;
+}
+
 TypeSpec Emitter::queryColumnType(std::size_t b, std::size_t e, const std::string& column,
                                   std::size_t names) {
     if (nesting_ > 8)
         return {};  // a recursive CTE reads itself: its anchor has told already
+    if (b < e && t_[b].is("VALUES") && names != kNoScope)
+        return valuesColumnType(b - 1, e + 1, names, closeOf(t_, names, t_.size()), column);
     ++nesting_;
     const std::vector<ResultColumn> columns = resultColumns(b, e, nullptr);
     --nesting_;
