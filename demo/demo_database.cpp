@@ -327,9 +327,9 @@ LargeSizes LargeSizes::small() {
 
 namespace {
 
-// Bumped whenever the generator writes different data, so that an older
-// cached database is never taken for a newer one.
-constexpr int kGeneratorVersion = 4;
+// Bumped whenever the generator writes different data or the schema changes,
+// so that an older cached database is never taken for a newer one.
+constexpr int kGeneratorVersion = 5;
 
 // CHAR(n) columns hold their values blank-padded, as the adapter's rules
 // keep them; the bulk writer goes around those rules, so it pads itself.

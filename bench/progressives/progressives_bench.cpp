@@ -40,7 +40,7 @@ constexpr int kTaglie = 50;    // options of A0: the columns
 constexpr int kColori = 100;   // options of A1: 50 x 100 = 5,000 variant articles
 constexpr int kDepositi = 20;  // 100,000 rows of the item
 constexpr long long kRigheTotali = 1000000;
-constexpr const char* kVersione = "bench-progressives-1";
+constexpr const char* kVersione = "bench-progressives-2";
 
 std::string databasePath() {
     return (std::filesystem::temp_directory_path() / "veldrano_progressives_bench.db").string();

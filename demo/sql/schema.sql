@@ -712,3 +712,12 @@ CREATE INDEX IX_MG5W_MG5E2 ON MG5W_PROVSTATI (MG5W_DITTA_CG18, MG5W_CODICEVAR2_M
 GO
 CREATE INDEX IX_MG5U_MG5E ON MG5U_VARSTAG (MG5U_DITTA_CG18, MG5U_CODICEVAR_MG5F, MG5U_OPZIONE_MG5E)
 GO
+
+-- The stock progressives tab reads one item's progressives of one kind and
+-- quantity in warehouse and option order ("SELECT MG70_MAGPROQTA.*, ...
+-- ORDER BY MG70_CODDEP_MG58, MG70_OPZIONE_MG5E", progressives/progressivi_sql.cpp
+-- SqlReadProgressives): this index finds those rows already in that order, so
+-- the read sorts nothing. The primary key cannot, its year comes first.
+CREATE INDEX IX_MG70_PROGRESSIVI ON MG70_MAGPROQTA (MG70_DITTA_CG18, MG70_CODART_MG66, MG70_TIPOPROG,
+                                                    MG70_TIPOQTA, MG70_CODDEP_MG58, MG70_OPZIONE_MG5E)
+GO

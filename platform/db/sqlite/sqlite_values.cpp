@@ -1,7 +1,10 @@
 #include "platform/db/sqlite/sqlite_values.h"
 
 #include <cctype>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +28,26 @@ std::size_t charCount(std::string_view s) {
     for (unsigned char c : s)
         n += (c & 0xC0) != 0x80;
     return n;
+}
+
+// A DECIMAL(p, s) column stores its values as doubles, each the nearest
+// double to a number of s decimals. When scaling by 10^s and rounding gives
+// an integer that maps back to the same double, that integer is the mantissa:
+// no writing the double out and parsing it back for every value read. Fifteen
+// digits survive a double both ways, so this is the value the long way gives.
+std::optional<Decimal> atScale(double value, int scale) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (scale < 0 || scale > 15)
+        return std::nullopt;
+    const double power = kPowers[scale];
+    const double scaled = value * power;
+    if (!(std::fabs(scaled) < 1e15))
+        return std::nullopt;
+    const double mantissa = std::round(scaled);
+    if (mantissa / power != value)
+        return std::nullopt;
+    return Decimal(static_cast<__int128>(static_cast<std::int64_t>(mantissa)), scale);
 }
 
 }  // namespace
@@ -108,8 +131,12 @@ Value readValue(sqlite3_value* v, const DeclaredType& type) {
             if (storage == SQLITE_INTEGER)
                 return Decimal(static_cast<std::int64_t>(sqlite3_value_int64(v)))
                     .rescaled(type.scale);
-            if (storage == SQLITE_FLOAT)
-                return Decimal::fromDouble(sqlite3_value_double(v)).rescaled(type.scale);
+            if (storage == SQLITE_FLOAT) {
+                const double d = sqlite3_value_double(v);
+                if (auto exact = atScale(d, type.scale))
+                    return *exact;
+                return Decimal::fromDouble(d).rescaled(type.scale);
+            }
             if (auto d = Decimal::parse(textOfColumn(v)))
                 return d->rescaled(type.scale);
             break;

@@ -116,6 +116,33 @@ TEST_P(Adapter, LiteralsRoundTripAndShapesShareTranslations) {
     EXPECT_EQ(two.resultSets[0].columns[0].name, "Articolo");
 }
 
+// A DECIMAL column keeps its values as doubles: each comes back as the
+// number of its scale it stands for, at that scale, whatever its size or sign;
+// a double between two such numbers is rounded half away from zero.
+TEST_P(Adapter, DecimalsComeBackAtTheirScale) {
+    c.execute("CREATE TABLE Q (K INT NOT NULL PRIMARY KEY, V DECIMAL(16, 3) NULL)");
+    c.execute(
+        "INSERT INTO Q (K, V) VALUES (1, 12.25), (2, -0.5), (3, 0), (4, 123456789012.345), "
+        "(5, -999999999999.999), (6, 0.001), (7, NULL), (8, 0.999)");
+    c.execute("INSERT INTO Q (K, V) VALUES (9, CAST(0.1 AS FLOAT) + CAST(0.2 AS FLOAT))");
+    c.execute("INSERT INTO Q (K, V) VALUES (10, CAST(0.0005 AS FLOAT))");
+    c.execute("INSERT INTO Q (K, V) VALUES (11, CAST(-2.0004999 AS FLOAT))");
+    const std::vector<std::vector<std::string>> expected = {{"1", "12.250"},
+                                                            {"2", "-0.500"},
+                                                            {"3", "0.000"},
+                                                            {"4", "123456789012.345"},
+                                                            {"5", "-999999999999.999"},
+                                                            {"6", "0.001"},
+                                                            {"7", "NULL"},
+                                                            {"8", "0.999"},
+                                                            {"9", "0.300"},
+                                                            {"10", "0.001"},
+                                                            {"11", "-2.000"}};
+    EXPECT_EQ(rows(c, "SELECT K, V FROM Q ORDER BY K"), expected);
+    // Summed by the database, then read: the same rule.
+    EXPECT_EQ(scalar(c, "SELECT SUM(V) FROM Q WHERE K IN (1, 2, 6)"), "11.751");
+}
+
 TEST_P(Adapter, FunctionsConvertAndDates) {
     EXPECT_EQ(rows(c,
                    "SELECT SUBSTRING('A0-000012', 4, 6), ISNUMERIC('000012'), ISNUMERIC('12a'), "
