@@ -107,10 +107,17 @@ std::optional<Decimal> numberOf(sqlite3_value* v) {
     }
 }
 
-void conversionError(sqlite3_context* ctx, std::string_view text, const char* type) {
-    const std::string msg = "Conversion failed when converting the varchar value '" +
-                            std::string(text) + "' to data type " + type + ".";
+// A conversion that fails is an error, or NULL for TRY_CAST / TRY_CONVERT
+// (registered with user data).
+void conversionFailed(sqlite3_context* ctx, const std::string& msg) {
+    if (sqlite3_user_data(ctx) != nullptr)
+        return sqlite3_result_null(ctx);
     sqlite3_result_error(ctx, msg.c_str(), -1);
+}
+
+void conversionError(sqlite3_context* ctx, std::string_view text, const char* type) {
+    conversionFailed(ctx, "Conversion failed when converting the varchar value '" +
+                              std::string(text) + "' to data type " + type + ".");
 }
 
 // ---- functions
@@ -265,10 +272,8 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     }
     if (type == "DECIMAL" || type == "NUMERIC" || type == "MONEY" || type == "SMALLMONEY") {
         auto d = numberOf(a[0]);
-        if (!d) {
-            sqlite3_result_error(ctx, "Error converting data type varchar to numeric.", -1);
-            return;
-        }
+        if (!d)
+            return conversionFailed(ctx, "Error converting data type varchar to numeric.");
         const int s = type == "DECIMAL" || type == "NUMERIC" ? scale : 4;
         // A decimal with a scale stays a decimal in arithmetic: whole or not,
         // it is not an integer (7.00 / 2 is 3.5).
@@ -305,10 +310,8 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
             std::string name = type == "INTEGER" ? "int" : type;
             std::transform(name.begin(), name.end(), name.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            const std::string msg =
-                "Arithmetic overflow error converting expression to data type " + name + ".";
-            sqlite3_result_error(ctx, msg.c_str(), -1);
-            return;
+            return conversionFailed(
+                ctx, "Arithmetic overflow error converting expression to data type " + name + ".");
         }
         return sqlite3_result_int64(ctx, type == "BIT" ? (*i != 0) : *i);
     }
@@ -320,22 +323,17 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     }
     if (type == "DATETIME" || type == "DATE" || type == "SMALLDATETIME" || type == "DATETIME2") {
         auto d = dateOf(a[0], style);
-        if (!d) {
-            sqlite3_result_error(
-                ctx, "Conversion failed when converting date and/or time from character string.",
-                -1);
-            return;
-        }
+        if (!d)
+            return conversionFailed(
+                ctx, "Conversion failed when converting date and/or time from character string.");
         if (type == "DATE")
             d->hour = d->minute = d->second = d->millisecond = 0;
         else if (type == "DATETIME")
             d = roundedToDatetime(*d);
         if ((type == "DATETIME" && d->year < 1753) || (type == "SMALLDATETIME" && d->year < 1900)) {
-            sqlite3_result_error(ctx,
-                                 "The conversion of a varchar data type to a datetime data type "
-                                 "resulted in an out-of-range value.",
-                                 -1);
-            return;
+            return conversionFailed(ctx,
+                                    "The conversion of a varchar data type to a datetime data "
+                                    "type resulted in an out-of-range value.");
         }
         return resultText(ctx, d->toIsoString());
     }
@@ -760,6 +758,10 @@ void registerFunctions(sqlite3* db) {
         sqlite3_create_function_v2(db, f.name, f.args,
                                    SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),
                                    nullptr, f.fn, nullptr, nullptr, nullptr);
+    static int tryConversion = 1;
+    for (int args : {4, 5, 7})
+        sqlite3_create_function_v2(db, "tsql_try_convert", args, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                   &tryConversion, fnConvert, nullptr, nullptr, nullptr);
     registerIdentityFunctions(db);
     registerTextRules(db);
     registerTextFunctions(db);

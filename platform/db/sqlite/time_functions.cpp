@@ -259,6 +259,8 @@ void fnTime(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (n < 0 || n > 7)
         n = 7;
     auto m = parseMoment(textOf(a[0]));
+    if (!m && sqlite3_user_data(ctx) != nullptr)  // TRY_CAST / TRY_CONVERT
+        return sqlite3_result_null(ctx);
     if (!m)
         return sqlite3_result_error(
             ctx, "Conversion failed when converting date and/or time from character string.", -1);
@@ -300,6 +302,9 @@ void registerTimeFunctions(sqlite3* db) {
                                fnTimeAdd, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "tsql_time", 4, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                fnTime, nullptr, nullptr, nullptr);
+    static int tryConversion = 1;
+    sqlite3_create_function_v2(db, "tsql_try_time", 4, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                               &tryConversion, fnTime, nullptr, nullptr, nullptr);
 }
 
 }  // namespace db::sqlite

@@ -202,7 +202,7 @@ constexpr std::array kSqliteOnly = {"IFNULL",
 
 }  // namespace
 
-std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
+std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast, bool orNull) {
     const std::size_t b = open + 1, e = close - 1;
     std::size_t exprB = b, exprE = e, typeI = b;
     std::string style;
@@ -232,8 +232,9 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
     if (type.isTime())
-        return "tsql_time(" + region(exprB, exprE) + ", '" + type.name + "', " +
-               std::to_string(type.scale) + ", '" + sourceType(exprB, exprE).name + "')";
+        return (orNull ? "tsql_try_time(" : "tsql_time(") + region(exprB, exprE) + ", '" +
+               type.name + "', " + std::to_string(type.scale) + ", '" +
+               sourceType(exprB, exprE).name + "')";
     // To binary, or from binary to text or an integer: bytes as SQL Server
     // converts them.
     if (const TypeSpec from = sourceType(exprB, exprE);
@@ -254,8 +255,9 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast) {
                                type.name == "SMALLINT" || type.name == "TINYINT"))
         source =
             (style.empty() ? ", 0, '" : ", '") + from.name + "', " + std::to_string(from.scale);
-    return "tsql_convert(" + region(exprB, exprE) + ", '" + type.name + "', " +
-           std::to_string(type.length) + ", " + std::to_string(type.scale) + style + source + ")";
+    return (orNull ? "tsql_try_convert(" : "tsql_convert(") + region(exprB, exprE) + ", '" +
+           type.name + "', " + std::to_string(type.length) + ", " + std::to_string(type.scale) +
+           style + source + ")";
 }
 
 std::vector<std::pair<std::size_t, std::size_t>> Emitter::arguments(std::size_t open,
@@ -406,9 +408,9 @@ TypeSpec Emitter::sourceType(std::size_t b, std::size_t e) {
 std::string Emitter::call(const std::string& name, std::size_t open, std::size_t close) {
     const std::string up = upper(name);
     if (up == "CONVERT" || up == "TRY_CONVERT")
-        return convert(open, close, false);
+        return convert(open, close, false, up == "TRY_CONVERT");
     if (up == "CAST" || up == "TRY_CAST")
-        return convert(open, close, true);
+        return convert(open, close, true, up == "TRY_CAST");
     // The adapter's helpers and SQLite's own functions are not T-SQL.
     bool sqliteOnly = up.rfind("TSQL_", 0) == 0 || up.rfind("SQLITE_", 0) == 0;
     for (const char* f : kSqliteOnly)

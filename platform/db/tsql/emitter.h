@@ -124,7 +124,7 @@ private:
     // DATEADD, DATEDIFF or DATEPART over a TIME, DATETIME2 or DATETIMEOFFSET
     // value; empty when no argument is one.
     std::string timeDateCall(const std::string& fn, std::size_t open, std::size_t close);
-    std::string convert(std::size_t open, std::size_t close, bool isCast);
+    std::string convert(std::size_t open, std::size_t close, bool isCast, bool orNull = false);
     std::string literal(const Token& tok);
     // The T-SQL type of [b, e) when the text alone tells it (a literal, a
     // CAST or CONVERT, GETDATE(), ROUND of such); an empty name otherwise.
