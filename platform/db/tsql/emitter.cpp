@@ -149,8 +149,10 @@ bool Emitter::sqliteClause(std::size_t i) const {
         return afterOperand && groupNext;
     if (tok.is("FILTER"))
         return i > 0 && t_[i - 1].isSymbol(")") && groupNext && i + 2 < e && t_[i + 2].is("WHERE");
-    if (tok.is("RETURNING"))
+    if (tok.is("RETURNING") || tok.is("MATCH"))
         return afterOperand;
+    if (tok.is("INDEXED"))
+        return (i + 1 < e && t_[i + 1].is("BY")) || (i > 0 && t_[i - 1].is("NOT"));
     return false;
 }
 
@@ -379,7 +381,16 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
         case TokenKind::Symbol:
             if (tok.text == "||" || tok.text == "==" || tok.text == "`")
                 refuse(102, "Incorrect syntax near '" + tok.text.substr(0, 1) + "'.", statement_);
+            // SQLite's named parameters (:x, $x); $ACTION and the like are
+            // T-SQL's.
+            if (i + 1 < e && t_[i + 1].kind == TokenKind::Word && !t_[i + 1].generated &&
+                ((tok.text == ":" && (i == 0 || !t_[i - 1].isSymbol(":"))) ||
+                 (tok.text == "$" && !t_[i + 1].is("ACTION") && !t_[i + 1].is("IDENTITY") &&
+                  !t_[i + 1].is("ROWGUID") && !t_[i + 1].is("PARTITION"))))
+                refuse(102, "Incorrect syntax near '" + tok.text + "'.", statement_);
             ++i;
+            if (tok.text == "$" && i < e && t_[i].kind == TokenKind::Number)
+                unsupported("a money constant ($" + t_[i].text + ")", statement_);
             if (tok.text == "!<")
                 return ">=";
             if (tok.text == "!>")

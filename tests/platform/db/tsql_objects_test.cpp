@@ -73,6 +73,7 @@ TEST_P(Objects, AConstructNotYetKnownIsNamed) {
         {"SELECT K FROM M FOR XML PATH('')", "XML"},
         {"CREATE TRIGGER Instead ON M INSTEAD OF INSERT AS SELECT 1", "INSTEAD OF"},
         {"DECLARE @c CURSOR", "CURSOR"},
+        {"INSERT INTO M (K, N) VALUES (1, $12.5)", "money constant"},
     };
     for (const auto& [sql, name] : refused) {
         try {
