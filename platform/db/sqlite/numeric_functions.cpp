@@ -106,13 +106,26 @@ void fnArithmetic(sqlite3_context* ctx, int, sqlite3_value** a) {
 
 // tsql_int(x): an INT result of arithmetic, refused past INT's range as
 // SQL Server refuses it; anything but an integer passes unchanged.
-void fnIntRange(sqlite3_context* ctx, int, sqlite3_value** a) {
+void fnIntRange(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     if (sqlite3_value_type(a[0]) == SQLITE_INTEGER) {
+        const std::string_view type =
+            argc > 1 ? reinterpret_cast<const char*>(sqlite3_value_text(a[1])) : "INT";
+        const bool tiny = type == "TINYINT", small = type == "SMALLINT";
+        const std::int64_t low = tiny    ? 0
+                                 : small ? std::numeric_limits<std::int16_t>::min()
+                                         : std::numeric_limits<std::int32_t>::min();
+        const std::int64_t high = tiny    ? 255
+                                  : small ? std::numeric_limits<std::int16_t>::max()
+                                          : std::numeric_limits<std::int32_t>::max();
         const std::int64_t v = sqlite3_value_int64(a[0]);
-        if (v < std::numeric_limits<std::int32_t>::min() ||
-            v > std::numeric_limits<std::int32_t>::max())
-            return sqlite3_result_error(
-                ctx, "Arithmetic overflow error converting expression to data type int.", -1);
+        if (v < low || v > high) {
+            const std::string msg =
+                std::string("Arithmetic overflow error converting expression to data type ") +
+                (tiny    ? "tinyint."
+                 : small ? "smallint."
+                         : "int.");
+            return sqlite3_result_error(ctx, msg.c_str(), -1);
+        }
     }
     sqlite3_result_value(ctx, a[0]);
 }
@@ -233,8 +246,9 @@ void registerNumericFunctions(sqlite3* db) {
     sqlite3_create_function_v2(db, "tsql_log", 2, flags, nullptr, fnLog, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "tsql_sub", 2, flags, nullptr, fnArithmetic<false>, nullptr,
                                nullptr, nullptr);
-    sqlite3_create_function_v2(db, "tsql_int", 1, flags, nullptr, fnIntRange, nullptr, nullptr,
-                               nullptr);
+    for (int args : {1, 2})
+        sqlite3_create_function_v2(db, "tsql_int", args, flags, nullptr, fnIntRange, nullptr,
+                                   nullptr, nullptr);
     sqlite3_create_function_v2(db, "tsql_mul", 2, flags, nullptr, fnArithmetic<true>, nullptr,
                                nullptr, nullptr);
     sqlite3_create_window_function(db, "tsql_sum", 1, flags, nullptr, totalStep, sumValue, sumValue,

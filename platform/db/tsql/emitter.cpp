@@ -470,6 +470,10 @@ std::string Emitter::factors(std::size_t b, std::size_t e) {
 }
 
 std::string Emitter::intRanged(std::string sql, const TypeSpec& type) {
+    // SMALLINT with SMALLINT (TINYINT with TINYINT) stays in its type: past
+    // its range it overflows, as INT does.
+    if (type.name == "SMALLINT" || type.name == "TINYINT")
+        return "tsql_int(" + sql + ", '" + type.name + "')";
     return type.name == "INT" ? "tsql_int(" + sql + ")" : sql;
 }
 
