@@ -231,6 +231,16 @@ std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast, b
     }
     std::size_t ti = typeI;
     const TypeSpec type = typeAt(ti, isCast ? e : exprB);
+    // TEXT and NTEXT take only text: a number or a date is refused even
+    // when the conversion is written out.
+    if (const TypeSpec from = sourceType(exprB, exprE);
+        (type.name == "TEXT" || type.name == "NTEXT") && !from.name.empty() && !from.isText() &&
+        !from.isBinary())
+        refuse(529,
+               "Explicit conversion from data type " +
+                   (exprE == exprB + 1 && from.isDecimal() ? "numeric" : lower(from.name)) +
+                   " to " + lower(type.name) + " is not allowed.",
+               statement_);
     if (type.isTime())
         return (orNull ? "tsql_try_time(" : "tsql_time(") + region(exprB, exprE) + ", '" +
                type.name + "', " + std::to_string(type.scale) + ", '" +
