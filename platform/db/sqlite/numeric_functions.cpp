@@ -119,11 +119,13 @@ void fnIntRange(sqlite3_context* ctx, int argc, sqlite3_value** a) {
                                           : std::numeric_limits<std::int32_t>::max();
         const std::int64_t v = sqlite3_value_int64(a[0]);
         if (v < low || v > high) {
+            const std::string name = tiny ? "tinyint" : small ? "smallint" : "int";
+            // An integer stored into SMALLINT or TINYINT names its value.
             const std::string msg =
-                std::string("Arithmetic overflow error converting expression to data type ") +
-                (tiny    ? "tinyint."
-                 : small ? "smallint."
-                         : "int.");
+                argc > 2 && (tiny || small)
+                    ? "Arithmetic overflow error for data type " + name +
+                          ", value = " + std::to_string(v) + "."
+                    : "Arithmetic overflow error converting expression to data type " + name + ".";
             return sqlite3_result_error(ctx, msg.c_str(), -1);
         }
     }
@@ -246,7 +248,7 @@ void registerNumericFunctions(sqlite3* db) {
     sqlite3_create_function_v2(db, "tsql_log", 2, flags, nullptr, fnLog, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "tsql_sub", 2, flags, nullptr, fnArithmetic<false>, nullptr,
                                nullptr, nullptr);
-    for (int args : {1, 2})
+    for (int args : {1, 2, 3})
         sqlite3_create_function_v2(db, "tsql_int", args, flags, nullptr, fnIntRange, nullptr,
                                    nullptr, nullptr);
     sqlite3_create_function_v2(db, "tsql_mul", 2, flags, nullptr, fnArithmetic<true>, nullptr,

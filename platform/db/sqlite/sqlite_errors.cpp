@@ -124,6 +124,8 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
         native = 313;  // a T-SQL function called from a statement
     } else if (message.find("has too many arguments specified") != std::string::npos) {
         native = 8144;
+    } else if (message.find("Arithmetic overflow error for data type") != std::string::npos) {
+        native = 220;
     } else if (message.find("Arithmetic overflow error") != std::string::npos) {
         native = 8115;
     } else if (message.find("Divide by zero error") != std::string::npos) {

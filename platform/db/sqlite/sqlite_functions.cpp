@@ -310,6 +310,10 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
             std::string name = type == "INTEGER" ? "int" : type;
             std::transform(name.begin(), name.end(), name.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            // An integer too big for SMALLINT or TINYINT names its value (220).
+            if (i && sqlite3_value_type(a[0]) == SQLITE_INTEGER && low > -2147483648LL)
+                return conversionFailed(ctx, "Arithmetic overflow error for data type " + name +
+                                                 ", value = " + std::to_string(*i) + ".");
             return conversionFailed(
                 ctx, "Arithmetic overflow error converting expression to data type " + name + ".");
         }

@@ -686,7 +686,13 @@ void PlanRunner::installRules(const std::string& table, bool temporary, bool fre
         const DeclaredType t = parseDeclaredType(c.type.c_str());
         const std::string col = tsql::quoteName(c.name);
         const std::string value = "NEW." + col;
-        if (const tsql::TypeSpec time = tsql::typeOfDeclared(c.type); time.isTime()) {
+        if (const std::string declared = tsql::upper(c.type);
+            declared == "INT" || declared == "SMALLINT" || declared == "TINYINT") {
+            // An integer past the column's range is refused, not stored.
+            checks += "SELECT tsql_int(" + value + ", '" + declared + "', 1) WHERE typeof(" +
+                      value + ") = 'integer'; ";
+            checked += std::string(checked.empty() ? "" : ", ") + col;
+        } else if (const tsql::TypeSpec time = tsql::typeOfDeclared(c.type); time.isTime()) {
             // TIME, DATETIME2, DATETIMEOFFSET: stored in their one form.
             const std::string form = "', " + std::to_string(time.scale) + ", '')";
             when += std::string(when.empty() ? "" : " OR ") + value + " COLLATE TSQL_CS IS NOT " +

@@ -471,6 +471,10 @@ void PlanRunner::runModule(const tsql::Module& m, const std::vector<std::optiona
         identities_.erase(tsql::upper(from));
         engine_.direct("ALTER TABLE temp." + tsql::quoteName(from) + " RENAME TO " +
                        tsql::quoteName(to));
+        // The table's rules are named after it: made again under the new
+        // name, so that the inner table's own rules can take the old one.
+        installRules(from, true, false);
+        installRules(to, true, true);
     };
     for (const auto& name : hidden)
         rename(name, name + suffix);
