@@ -56,9 +56,19 @@ BatchResult PlanRunner::run(std::string_view sql) {
         std::size_t keep;
         ~TableVariables() { runner.dropTableVariables(keep); }
     } tables{*this, tableVariables_.size()};
-    for (const auto& st : plan->statements)
-        if (exec(st, shape.literals, result) == Flow::Return)
-            break;
+    try {
+        for (const auto& st : plan->statements)
+            if (exec(st, shape.literals, result) == Flow::Return)
+                break;
+    } catch (const DbError& e) {
+        // A plan cached from another batch of the same shape holds that
+        // batch's text: the error tells this one's.
+        if (sql.find(e.statement()) == std::string_view::npos &&
+            std::any_of(plan->statements.begin(), plan->statements.end(),
+                        [&](const tsql::Statement& st) { return st.source == e.statement(); }))
+            throw DbError(e.errors(), std::string(sql));
+        throw;
+    }
     return result;
 }
 

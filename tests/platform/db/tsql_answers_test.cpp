@@ -172,6 +172,16 @@ TEST_P(Answers, ATranslationErrorQuotesTheStatementIntact) {
             EXPECT_EQ(e.statement(), batch);
         }
     }
+    // A batch that differs from an earlier one only in its text literals
+    // runs on the earlier one's translation; its error quotes itself.
+    EXPECT_EQ(scalar(c, "SELECT CAST('12' AS INT)"), "12");
+    try {
+        c.execute("SELECT CAST('zz' AS INT)");
+        ADD_FAILURE() << "accepted";
+    } catch (const db::DbError& e) {
+        EXPECT_EQ(e.statement(), "SELECT CAST('zz' AS INT)");
+        EXPECT_NE(std::string(e.what()).find("'zz'"), std::string::npos) << e.what();
+    }
 }
 
 }  // namespace
