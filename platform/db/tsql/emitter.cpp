@@ -327,6 +327,15 @@ std::string Emitter::item(std::size_t& i, std::size_t e) {
             if (tok.is("TRUE") || tok.is("FALSE") || tok.is("CURRENT_DATE") ||
                 tok.is("CURRENT_TIME"))
                 unknownColumn(tok.text, statement_);
+            // SQLite's row id is no column in SQL Server, unless a table
+            // has one of that name.
+            if ((tok.is("ROWID") || tok.is("_ROWID_") || tok.is("OID")) && !tok.generated &&
+                i > 0 && !t_[i - 1].is("AS") && !(i + 1 < e && t_[i + 1].isSymbol("(")) &&
+                (t_[i - 1].kind == TokenKind::Symbol || t_[i - 1].is("SELECT") ||
+                 t_[i - 1].is("WHERE") || t_[i - 1].is("BY") || t_[i - 1].is("AND") ||
+                 t_[i - 1].is("OR") || t_[i - 1].is("ON") || t_[i - 1].is("SET")) &&
+                !t_[i - 1].isSymbol(")") && !mayBeColumn(i, tok.text))
+                unknownColumn(tok.text, statement_);
             if (tok.is("CURRENT_TIMESTAMP")) {
                 ++i;
                 return "tsql_getdate()";  // local time, as GETDATE()

@@ -140,6 +140,9 @@ private:
     // A table's columns: made earlier in the batch, or read from the
     // database (and the plan then holds only while they stay the same).
     const std::vector<ColumnDef>* tableColumns(const std::string& name);
+    // False when every table the query around `at` (and the queries around
+    // it) reads is known and none has a column `name`.
+    bool mayBeColumn(std::size_t at, const std::string& name);
     bool isBoundary(const Token& tok) const;
     bool isHintGroup(std::size_t open, std::size_t close) const;
     // The word at i opens a clause of SQLite's own (USING (...), NATURAL

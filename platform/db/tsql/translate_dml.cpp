@@ -7,6 +7,17 @@
 
 namespace db::tsql {
 
+namespace {
+
+// The adapter's own reference to SQLite's row id (the batch may not name it).
+Token rowidToken() {
+    Token tok = word("rowid");
+    tok.generated = true;
+    return tok;
+}
+
+}  // namespace
+
 Statement Translator::writes(std::size_t& at, std::size_t e, const std::string& src) {
     Emitter names(t_, src, true, plan_);
     names.tableName(at, e);
@@ -162,7 +173,7 @@ Statement Translator::remove(std::size_t b, std::size_t e, const std::string& sr
         } else {
             const FromItem& it = items[k];
             out.push_back(word("WHERE"));
-            out.push_back(word("rowid"));
+            out.push_back(rowidToken());
             out.push_back(word("IN"));
             out.push_back(symbol("("));
             out.push_back(word("SELECT"));
@@ -171,7 +182,7 @@ Statement Translator::remove(std::size_t b, std::size_t e, const std::string& sr
             else
                 out.push_back(Token{TokenKind::Name, it.alias});
             out.push_back(symbol("."));
-            out.push_back(word("rowid"));
+            out.push_back(rowidToken());
         }
         append(out, from, e);
         out.push_back(symbol(")"));

@@ -463,6 +463,26 @@ const std::vector<ColumnDef>* Emitter::tableColumns(const std::string& name) {
     return columns;
 }
 
+bool Emitter::mayBeColumn(std::size_t at, const std::string& name) {
+    for (;;) {
+        for (const FromItem& it : tablesAt(at)) {
+            std::size_t names = kNoScope;
+            if (t_[it.refBegin].isSymbol("(") || cteBody(it.name, names) != kNoScope)
+                return true;  // a derived table's columns are not looked at
+            const auto* columns = tableColumns(it.name);
+            if (!columns)
+                return true;
+            for (const auto& c : *columns)
+                if (equalsIgnoreCase(c.name, name))
+                    return true;
+        }
+        const std::size_t group = scopeOf(at);
+        if (group == kNoScope)
+            return false;
+        at = group;
+    }
+}
+
 TypeSpec Emitter::columnType(std::size_t b, std::size_t e) {
     const std::string column = t_[e - 1].text;
     const std::string qualifier = e >= b + 3 ? t_[e - 3].text : std::string();
