@@ -61,7 +61,23 @@ struct GridNavigator::Impl {
     QPointer<RecordFrame> frame;
     QPointer<DataGrid> grid;
     std::map<QString, QPushButton*> buttons;
+    std::map<QString, bool> wanted;  // as the tab last set them
     QString exportPath;
+
+    // A button is on when its tab wants it and it has something to act on:
+    // Nuovo and Conferma a frame, Esporta a grid. Without them a click would
+    // do nothing, without a word.
+    void refresh() {
+        for (const auto& [key, button] : buttons) {
+            const auto it = wanted.find(key);
+            const bool want = it == wanted.end() || it->second;
+            const bool target = key == QLatin1String("Nuovo") || key == QLatin1String("Conferma")
+                                    ? !frame.isNull()
+                                : key == QLatin1String("Esporta") ? !grid.isNull()
+                                                                  : true;
+            button->setEnabled(want && target);
+        }
+    }
 };
 
 GridNavigator::GridNavigator(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>()) {
@@ -78,19 +94,26 @@ GridNavigator::GridNavigator(QWidget* parent) : QWidget(parent), d(std::make_uni
         d->buttons[k] = b;
         connect(b, &QPushButton::clicked, this, [this, k]() { Click(k); });
     }
+    d->refresh();
     layout->addStretch(1);
 }
 
 GridNavigator::~GridNavigator() = default;
 
 void GridNavigator::SetFrame(RecordFrame* frame) {
+    if (d->frame)
+        disconnect(d->frame, &QObject::destroyed, this, nullptr);
     d->frame = frame;
+    if (frame)
+        connect(frame, &QObject::destroyed, this, [this] { d->refresh(); });
+    d->refresh();
 }
 RecordFrame* GridNavigator::Frame() const {
     return d->frame;
 }
 void GridNavigator::SetGrid(DataGrid* grid) {
     d->grid = grid;
+    d->refresh();
 }
 DataGrid* GridNavigator::Grid() const {
     return d->grid;
@@ -101,8 +124,8 @@ QPushButton* GridNavigator::Button(const QString& key) const {
     return it == d->buttons.end() ? nullptr : it->second;
 }
 void GridNavigator::SetButtonEnabled(const QString& key, bool enabled) {
-    if (QPushButton* b = Button(key))
-        b->setEnabled(enabled);
+    d->wanted[key] = enabled;
+    d->refresh();
 }
 bool GridNavigator::ButtonEnabled(const QString& key) const {
     QPushButton* b = Button(key);

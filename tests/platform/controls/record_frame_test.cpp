@@ -11,6 +11,7 @@
 
 #include "controls_test_support.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/grid_navigator.h"
 
 namespace controls::test {
 namespace {
@@ -184,6 +185,39 @@ TEST_F(Frame, CodesOfFixedWidthColumnsAreShownWithoutTheirPadding) {
         EXPECT_EQ(grid->model()->index(static_cast<int>(row), 2).data().toString(), shown);
     }
     EXPECT_EQ(grid->CellText(0, 2).toStdString(), "44");
+}
+
+// A navigator's Nuovo and Conferma are off while no frame is bound (a click
+// would do nothing, without a word), Esporta while no grid is; the tab's own
+// wish is kept and applies again once there is something to act on.
+TEST_F(Frame, NavigatorButtonsAreOffWhileTheyHaveNothingToActOn) {
+    GridNavigator nav(&top);
+    nav.show();
+    EXPECT_FALSE(nav.ButtonEnabled("Nuovo"));
+    EXPECT_FALSE(nav.ButtonEnabled("Conferma"));
+    EXPECT_FALSE(nav.ButtonEnabled("Esporta"));
+    EXPECT_TRUE(nav.ButtonEnabled("Apri"));
+    nav.Click("Nuovo");  // refused: the frame's status is untouched
+    EXPECT_EQ(frame.Status(), 0);
+
+    nav.SetButtonEnabled("Conferma", false);
+    nav.SetFrame(&frame);
+    nav.SetGrid(grid);
+    EXPECT_TRUE(nav.ButtonEnabled("Nuovo"));
+    EXPECT_FALSE(nav.ButtonEnabled("Conferma")) << "the tab's wish was forgotten";
+    EXPECT_TRUE(nav.ButtonEnabled("Esporta"));
+
+    nav.SetFrame(nullptr);
+    EXPECT_FALSE(nav.ButtonEnabled("Nuovo"));
+    nav.SetButtonEnabled("Conferma", true);
+    EXPECT_FALSE(nav.ButtonEnabled("Conferma"));
+    {
+        RecordFrame other;
+        other.Bind(&cn, &rs, "MG5E_OPZIONE");
+        nav.SetFrame(&other);
+        EXPECT_TRUE(nav.ButtonEnabled("Conferma"));
+    }
+    EXPECT_FALSE(nav.ButtonEnabled("Nuovo")) << "a frame gone still counts as bound";
 }
 
 }  // namespace
