@@ -171,25 +171,60 @@ Shape shapeOf(std::string_view sql) {
     return shape;
 }
 
+namespace {
+
+// A table read for its types has other columns now: translate again.
+bool sameSchema(const Plan& plan, Schema* schema) {
+    if (schema)
+        for (const auto& [table, signature] : plan.schemaUsed)
+            if (signatureOf(schema->columnsOf(table)) != signature)
+                return false;
+    return true;
+}
+
+// Whether the batch is a single query, as lists are read: only those come
+// again with the very same text; writes mostly come once with their values.
+bool isQuery(std::string_view sql) {
+    std::size_t i = 0;
+    while (i < sql.size() &&
+           (sql[i] == ' ' || sql[i] == '\n' || sql[i] == '\r' || sql[i] == '\t' || sql[i] == ';'))
+        ++i;
+    const std::string head = upper(sql.substr(i, 6));
+    return head == "SELECT" || head.rfind("WITH", 0) == 0;
+}
+
+}  // namespace
+
 std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape, Schema* schema) {
+    if (auto seen = queries_.find(sql); seen != queries_.end()) {
+        if (sameSchema(*seen->second.plan, schema)) {
+            shape = seen->second.shape;
+            return seen->second.plan;
+        }
+        queries_.erase(seen);
+    }
     shape = shapeOf(sql);
+    std::shared_ptr<const Plan> plan;
     if (auto it = plans_.find(shape.key); it != plans_.end()) {
         bool same = true;
         for (const auto& [ordinal, text] : it->second->inlined)
             if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
                 shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
                 same = false;
-        // A table read for its types has other columns now: translate again.
-        if (schema)
-            for (const auto& [table, signature] : it->second->schemaUsed)
-                same = same && signatureOf(schema->columnsOf(table)) == signature;
-        if (same)
-            return it->second;
+        if (same && sameSchema(*it->second, schema))
+            plan = it->second;
     }
-    auto plan = translate(sql, schema);
-    if (plans_.size() > 2000)
-        plans_.clear();
-    plans_[shape.key] = plan;
+    if (!plan) {
+        plan = translate(sql, schema);
+        if (plans_.size() > 2000)
+            plans_.clear();
+        plans_[shape.key] = plan;
+    }
+    if (isQuery(sql)) {
+        if (queries_.size() > 500)
+            queries_.clear();
+        queries_.emplace(std::string(sql), Seen{shape, plan});
+    }
     return plan;
 }
 

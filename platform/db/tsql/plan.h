@@ -191,7 +191,20 @@ public:
     std::size_t size() const { return plans_.size(); }
 
 private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    struct Seen {
+        Shape shape;
+        std::shared_ptr<const Plan> plan;
+    };
     std::unordered_map<std::string, std::shared_ptr<const Plan>> plans_;
+    // Queries sent again with the very same text (a list read anew): their
+    // shape as last time, without reading the text for its literals again.
+    std::unordered_map<std::string, Seen, TextHash, std::equal_to<>> queries_;
 };
 
 }  // namespace db::tsql

@@ -136,6 +136,22 @@ TEST_P(Answers, LikeTakesClassesRangesAndEscape) {
 
 namespace {
 
+// A list read again with the very same text is answered from its earlier
+// translation, but not once a table it took its types from has changed.
+TEST_P(Answers, AQueryReadAgainFollowsATableMadeAnewWithOtherColumns) {
+    const std::string query = "SELECT ISNULL(V, 'abcdef') FROM #R";
+    c.execute("CREATE TABLE #R (V VARCHAR(2) NULL)");
+    c.execute("INSERT INTO #R (V) VALUES (NULL)");
+    EXPECT_EQ(scalar(c, query), "ab");  // ISNULL takes its first argument's length
+    EXPECT_EQ(scalar(c, query), "ab");
+    c.execute("DROP TABLE #R");
+    c.execute("CREATE TABLE #R (V VARCHAR(10) NULL)");
+    c.execute("INSERT INTO #R (V) VALUES (NULL)");
+    EXPECT_EQ(scalar(c, query), "abcdef");
+    c.execute("UPDATE #R SET V = 'xy'");
+    EXPECT_EQ(scalar(c, query), "xy");
+}
+
 TEST_P(Answers, ResultColumnsWithoutANameAreReportedWithoutOne) {
     const auto rs = c.run(
                          "SELECT LEN(V), K, T.V, 'x', K + 1 AS N, COUNT(*) C, @@ROWCOUNT "
