@@ -72,16 +72,29 @@ std::string aliasOf(const Tokens& t, std::size_t b, std::size_t e, std::size_t& 
     return upper(t[last].text);
 }
 
+namespace {
+
+// After a parenthesised source ending before `close`: "[AS] name (" names it
+// and its columns. The position of the name, or npos when no list follows.
+std::size_t aliasWithColumns(const Tokens& t, std::size_t close) {
+    std::size_t a = close;
+    if (a < t.size() && t[a].is("AS"))
+        ++a;
+    const bool named = a + 1 < t.size() &&
+                       (t[a].kind == TokenKind::Word || t[a].kind == TokenKind::Name) &&
+                       t[a + 1].isSymbol("(");
+    return named ? a : std::string::npos;
+}
+
+}  // namespace
+
 void rewriteValuesTables(Tokens& t) {
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
         if (!t[i].isSymbol("(") || !t[i + 1].is("VALUES"))
             continue;
         const std::size_t close = closeOf(t, i, t.size());
-        std::size_t a = close;
-        if (a < t.size() && t[a].is("AS"))
-            ++a;
-        if (!(a + 1 < t.size() && (t[a].kind == TokenKind::Word || t[a].kind == TokenKind::Name) &&
-              t[a + 1].isSymbol("(")))
+        const std::size_t a = aliasWithColumns(t, close);
+        if (a == std::string::npos)
             continue;
         const std::size_t namesEnd = closeOf(t, a + 1, t.size());
         const Token& at = t[i];
@@ -458,11 +471,8 @@ void rewriteDerivedColumns(Tokens& t) {
         if (!t[i].isSymbol("(") || !(t[i + 1].is("SELECT") || t[i + 1].is("WITH")))
             continue;
         const std::size_t close = closeOf(t, i, t.size());
-        std::size_t a = close;
-        if (a < t.size() && t[a].is("AS"))
-            ++a;
-        if (!(a + 1 < t.size() && (t[a].kind == TokenKind::Word || t[a].kind == TokenKind::Name) &&
-              t[a + 1].isSymbol("(")))
+        const std::size_t a = aliasWithColumns(t, close);
+        if (a == std::string::npos)
             continue;
         const std::size_t namesEnd = closeOf(t, a + 1, t.size());
         const Token& at = t[i];
