@@ -52,6 +52,37 @@ bool endsWith(const std::string& s, const std::string& suffix) {
 
 }  // namespace
 
+bool RowView::decimal(int column, Decimal& out) const {
+    const Value v = value(column);
+    if (v.type() != Value::Type::Decimal)
+        return false;
+    out = v.asDecimal();
+    return true;
+}
+
+bool RowOfValues::decimal(int column, Decimal& out) const {
+    const Value& v = row_.at(static_cast<std::size_t>(column));
+    if (v.type() != Value::Type::Decimal)
+        return false;
+    out = v.asDecimal();
+    return true;
+}
+
+void Backend::forEachRow(std::string_view sql, RowSink& sink) {
+    const BatchResult batch = run(sql);
+    static const ResultSet none;
+    const ResultSet* last = &none;
+    for (auto it = batch.resultSets.rbegin(); it != batch.resultSets.rend(); ++it)
+        if (!it->columns.empty()) {
+            last = &*it;
+            break;
+        }
+    sink.columns(last->columns);
+    for (const auto& values : last->rows)
+        if (!sink.row(RowOfValues(values)))
+            break;
+}
+
 std::unique_ptr<Backend> openBackend(const std::string& connectionString) {
     const std::string text = trimmed(connectionString);
     sqlite::OpenOptions options;

@@ -38,12 +38,50 @@ struct BatchResult {
     long long rowsAffected = 0;         // summed over INSERT/UPDATE/DELETE
 };
 
+// One row of a forward-only read, valid only during the call that hands it
+// over: nothing of it is kept once the read moves on.
+class RowView {
+public:
+    virtual ~RowView() = default;
+    // The value as run() would have returned it in its row.
+    virtual Value value(int column) const = 0;
+    // A column whose value is a Decimal gives it without a Value around it
+    // (true); anything else, NULL included, answers false and is read by value().
+    virtual bool decimal(int column, Decimal& out) const;
+};
+
+// A row already in memory, seen as a RowView.
+class RowOfValues final : public RowView {
+public:
+    explicit RowOfValues(const std::vector<Value>& row) : row_(row) {}
+    Value value(int column) const override { return row_.at(static_cast<std::size_t>(column)); }
+    bool decimal(int column, Decimal& out) const override;
+
+private:
+    const std::vector<Value>& row_;
+};
+
+// Where a forward-only read hands what it reads: the columns once, before
+// any row, then each row; row() answers false to end the read there.
+class RowSink {
+public:
+    virtual ~RowSink() = default;
+    virtual void columns(const std::vector<Column>& columns) = 0;
+    virtual bool row(const RowView& row) = 0;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
     // Runs every statement of the batch; throws DbError on the first failure
     // (statements before it keep their effect unless a transaction rolls back).
     virtual BatchResult run(std::string_view sql) = 0;
+    // Runs the batch as run() does and hands the rows of its last result
+    // set that has columns to `sink` (columns() with none when there is
+    // none). A batch of one query is read forward-only where the backend
+    // can: each row as it is fetched, none kept. Otherwise, and here, the
+    // batch is run whole and its rows handed over from memory.
+    virtual void forEachRow(std::string_view sql, RowSink& sink);
     virtual void begin() = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 
 #include "platform/db/credentials.h"
 
@@ -41,8 +42,14 @@ Connection::~Connection() {
     close();
 }
 
+void Connection::retireBackend() {
+    if (backend_ && reading_ > 0)
+        retired_.push_back(std::move(backend_));
+    backend_.reset();
+}
+
 void Connection::dropLink() {
-    backend_.reset();  // the other side has rolled back whatever was open
+    retireBackend();  // the other side has rolled back whatever was open
     lost_ = true;
     brokenWork_ = depth_ > 0;
 }
@@ -121,7 +128,7 @@ void Connection::close() {
         }
     }
     depth_ = 0;
-    backend_.reset();
+    retireBackend();
     lost_ = brokenWork_ = false;
 }
 
@@ -149,6 +156,90 @@ BatchResult Connection::run(std::string_view sql) {
         applyFaults(sql);
         return backend_->run(sql);
     });
+}
+
+void Connection::forEachRow(std::string_view sql, RowSink& sink) {
+    if (guard_)
+        guard_(sql);
+    if (trace())
+        trace()(*this, sql);
+    // Stands between the backend and the caller's sink: what the sink
+    // throws is kept aside while the backend ends the read and let go of
+    // its statement, then thrown as it was; and a read whose backend went
+    // away under it (the sink closed the connection, or a statement it ran
+    // lost the link) ends there.
+    struct Shield final : RowSink {
+        Shield(Connection& c, RowSink& s) : connection(c), inner(s), backend(c.backend_.get()) {}
+        void columns(const std::vector<Column>& columns) override {
+            try {
+                inner.columns(columns);
+            } catch (...) {
+                thrown = std::current_exception();
+            }
+        }
+        bool row(const RowView& row) override {
+            if (thrown || !goesOn())
+                return false;
+            try {
+                return inner.row(row) && goesOn();
+            } catch (...) {
+                thrown = std::current_exception();
+                return false;
+            }
+        }
+        bool goesOn() {
+            cut = connection.backend_.get() != backend;
+            return !cut;
+        }
+        Connection& connection;
+        RowSink& inner;
+        Backend* backend;
+        std::exception_ptr thrown;
+        bool cut = false;
+    };
+    struct Reading {
+        Connection& c;
+        explicit Reading(Connection& connection) : c(connection) { ++c.reading_; }
+        ~Reading() {
+            if (--c.reading_ == 0)
+                c.retired_.clear();
+        }
+    } reading(*this);
+    std::exception_ptr thrown;
+    bool cut = false;
+    guarded(sql, [&] {
+        applyFaults(sql);
+        Shield shield(*this, sink);
+        backend_->forEachRow(sql, shield);
+        thrown = shield.thrown;
+        cut = shield.cut;
+    });
+    if (thrown)
+        std::rethrow_exception(thrown);
+    if (cut)
+        throw DbError({{sqlstate::kConnectionLost, 0,
+                        "La connessione al database si e' chiusa durante la lettura: le righe "
+                        "restanti non sono state lette.",
+                        "Connection"}},
+                      std::string(sql));
+}
+
+void Connection::forEachRow(std::string_view sql,
+                            const std::function<void(const std::vector<Column>&)>& columns,
+                            const std::function<bool(const RowView&)>& row) {
+    struct Functions final : RowSink {
+        const std::function<void(const std::vector<Column>&)>& onColumns;
+        const std::function<bool(const RowView&)>& onRow;
+        Functions(const std::function<void(const std::vector<Column>&)>& c,
+                  const std::function<bool(const RowView&)>& r)
+            : onColumns(c), onRow(r) {}
+        void columns(const std::vector<Column>& c) override {
+            if (onColumns)
+                onColumns(c);
+        }
+        bool row(const RowView& r) override { return onRow(r); }
+    } sink(columns, row);
+    forEachRow(sql, sink);
 }
 
 std::vector<std::string> Connection::primaryKey(const std::string& table) {

@@ -34,6 +34,18 @@ public:
     long long execute(std::string_view sql);
     // Runs a batch and returns all it produced (used by Recordset::open).
     BatchResult run(std::string_view sql);
+    // Runs a batch and hands the rows of its last result set with columns
+    // to `sink` one at a time, as a forward-only, read-only cursor would:
+    // a batch of one query keeps nothing in memory. The same guard, trace,
+    // faults and errors as run(). An exception thrown by the sink ends the
+    // read and reaches the caller as it was thrown. The sink may run other
+    // statements on this connection; whether the driver lets it while the
+    // read is open is the driver's business (SQL Server wants MARS).
+    void forEachRow(std::string_view sql, RowSink& sink);
+    // The same with two functions: `columns` (may be empty) and `row`.
+    void forEachRow(std::string_view sql,
+                    const std::function<void(const std::vector<Column>&)>& columns,
+                    const std::function<bool(const RowView&)>& row);
 
     // A failure that reports the link to the database gone (SQLSTATE class
     // 08) closes the backend: the next call opens it again with the same
@@ -98,8 +110,13 @@ private:
     auto guarded(std::string_view sql, F&& f);
     void dropLink();
     void reconnect();
+    // The backend let go of (closed, or its link lost) while a read on it
+    // is still on the stack: it is destroyed when the outermost read ends.
+    void retireBackend();
 
     std::unique_ptr<Backend> backend_;
+    std::vector<std::unique_ptr<Backend>> retired_;
+    int reading_ = 0;  // forEachRow calls on the stack
     std::string connectionString_;
     std::vector<ProviderError> errors_;
     std::vector<Fault> faults_;

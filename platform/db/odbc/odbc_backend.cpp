@@ -314,6 +314,16 @@ public:
         return execute(std::string(sql), std::string(sql));
     }
 
+    // Through the adapter a batch of one query is fetched row by row; a
+    // batch sent to the server as it is may hold several result sets, and
+    // which one is the last is known only once all are read.
+    void forEachRow(std::string_view sql, RowSink& sink) override {
+        if (adapter_)
+            runner_->forEachRow(sql, sink);
+        else
+            Backend::forEachRow(sql, sink);
+    }
+
     std::vector<std::string> primaryKey(const std::string& table) override {
         if (adapter_)
             return runner_->primaryKey(table);
@@ -348,6 +358,17 @@ private:
         if (hasColumns)
             *hasColumns = !result.resultSets.empty();
         return result.resultSets.empty() ? ResultSet{} : std::move(result.resultSets.front());
+    }
+
+    void stream(const std::string& sql, const sqlite::Literals& literals, const std::string& source,
+                RowSink& sink, long long* changes, bool* hasColumns) override {
+        const std::string text = inline_(sql, literals);
+        const auto described = describeText(text, false, source);
+        const BatchResult result = execute(text, source, &described, &sink);
+        if (changes)
+            *changes += result.rowsAffected;
+        if (hasColumns)
+            *hasColumns = !result.resultSets.empty();
     }
 
     std::vector<sqlite::DescribedColumn> describe(const std::string& sql,
@@ -405,9 +426,12 @@ private:
     // ---- statements through the driver
 
     // Runs text on a fresh statement handle. `declared`, when given, holds
-    // the types SQLite declares for the columns of the first result.
+    // the types SQLite declares for the columns of the first result; the
+    // rows of that result go to `sink`, when given, as they are fetched
+    // (its result set stays without rows).
     BatchResult execute(const std::string& text, const std::string& source,
-                        const std::vector<sqlite::DescribedColumn>* declared = nullptr) {
+                        const std::vector<sqlite::DescribedColumn>* declared = nullptr,
+                        RowSink* sink = nullptr) {
         SQLHSTMT st = SQL_NULL_HSTMT;
         SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st);
         struct Guard {
@@ -423,8 +447,9 @@ private:
             SQLSMALLINT columns = 0;
             SQLNumResultCols(st, &columns);
             if (columns > 0) {
-                result.resultSets.push_back(read(st, columns, source, declared));
+                result.resultSets.push_back(read(st, columns, source, declared, sink));
                 declared = nullptr;
+                sink = nullptr;
             } else {
                 SQLLEN count = 0;
                 if (SQL_SUCCEEDED(SQLRowCount(st, &count)) && count > 0)
@@ -470,7 +495,7 @@ private:
     // `declared`: the columns as SQLite itself names and declares them (the
     // driver cuts names at a dot and drops the scale of decimals).
     ResultSet read(SQLHSTMT st, SQLSMALLINT columns, const std::string& statement,
-                   const std::vector<sqlite::DescribedColumn>* declared) {
+                   const std::vector<sqlite::DescribedColumn>* declared, RowSink* sink) {
         ResultSet rs;
         std::vector<SQLSMALLINT> types, scales;
         std::vector<sqlite::DeclaredType> sqliteTypes;
@@ -514,6 +539,9 @@ private:
             types.push_back(type);
             scales.push_back(decimals);
         }
+        markKeys(rs);
+        if (sink)
+            sink->columns(rs.columns);
         std::string buffer(8192, '\0');
         for (;;) {
             const SQLRETURN rc = SQLFetch(st);
@@ -550,9 +578,11 @@ private:
                 else
                     row.push_back(convert(text, types[i - 1u], scales[i - 1u]));
             }
-            rs.rows.push_back(std::move(row));
+            if (!sink)
+                rs.rows.push_back(std::move(row));
+            else if (!sink->row(RowOfValues(row)))
+                break;
         }
-        markKeys(rs);
         return rs;
     }
 

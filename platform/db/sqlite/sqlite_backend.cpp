@@ -90,6 +90,7 @@ public:
     }
 
     BatchResult run(std::string_view sql) override { return runner_.run(sql); }
+    void forEachRow(std::string_view sql, RowSink& sink) override { runner_.forEachRow(sql, sink); }
 
 private:
     DbError openError(int rc, const std::string& message) const {
@@ -228,27 +229,53 @@ private:
         return c;
     }
 
-    // Runs one SQLite statement; rows come back when it has columns.
-    ResultSet query(const std::string& sql, const Literals& literals, const std::string& source,
-                    long long* changes, bool* hasColumns) override {
+    // A row of the statement being stepped, read column by column.
+    class SteppedRow final : public RowView {
+    public:
+        SteppedRow(sqlite3_stmt* st, const std::vector<DeclaredType>& types)
+            : st_(st), types_(types) {}
+        Value value(int column) const override {
+            return readColumn(st_, column, types_.at(static_cast<std::size_t>(column)));
+        }
+        bool decimal(int column, Decimal& out) const override {
+            const DeclaredType& type = types_.at(static_cast<std::size_t>(column));
+            if (type.type != FieldType::Decimal)
+                return RowView::decimal(column, out);
+            if (auto d = readDecimal(sqlite3_column_value(st_, column), type)) {
+                out = *d;
+                return true;
+            }
+            return RowView::decimal(column, out);
+        }
+
+    private:
+        sqlite3_stmt* st_;
+        const std::vector<DeclaredType>& types_;
+    };
+
+    // Steps one SQLite statement: `onColumns` hears its columns after the
+    // first step (a statement prepared before the schema changed, a work
+    // table built again with other columns, is prepared anew by that step),
+    // then `onRow` each row until it answers false.
+    template <class OnColumns, class OnRow>
+    void step(const std::string& sql, const Literals& literals, const std::string& source,
+              long long* changes, bool* hasColumns, OnColumns&& onColumns, OnRow&& onRow) {
         Lease lease(*this, sql, source);
         sqlite3_stmt* st = lease.get();
-        ResultSet rs;
         if (!st)
-            return rs;
+            return;
         bindLiterals(st, literals, lease.cached() ? &lease.cached()->ordinals : nullptr);
-        // The columns are read after the first step: a statement prepared
-        // before the schema changed (a work table built again with other
-        // columns) is prepared anew by that step.
         int rc = sqlite3_step(st);
         if (rc != SQLITE_ROW && rc != SQLITE_DONE)
             fail(sqlite3_extended_errcode(db_), source);
         const int n = sqlite3_column_count(st);
+        if (hasColumns)
+            *hasColumns = n > 0;
         const int prepared = sqlite3_stmt_status(st, SQLITE_STMTSTATUS_REPREPARE, 0);
         Cached* cached = lease.cached();
+        std::vector<Column> columns;
         std::vector<DeclaredType> fresh;
         if (!cached || cached->describedAt != prepared) {
-            std::vector<Column> columns;
             for (int i = 0; i < n; ++i) {
                 columns.push_back(describeColumn(st, i));
                 fresh.push_back(parseDeclaredType(sqlite3_column_decltype(st, i)));
@@ -257,43 +284,82 @@ private:
                 cached->columns = std::move(columns);
                 cached->types = std::move(fresh);
                 cached->describedAt = prepared;
-            } else {
-                rs.columns = std::move(columns);
             }
         }
-        if (cached)
-            rs.columns = cached->columns;
+        const std::vector<Column>& described = cached ? cached->columns : columns;
         const std::vector<DeclaredType>& types = cached ? cached->types : fresh;
-        for (; rc == SQLITE_ROW; rc = sqlite3_step(st)) {
-            std::vector<Value> row;
-            row.reserve(static_cast<std::size_t>(n));
-            for (int i = 0; i < n; ++i)
-                row.push_back(readColumn(st, i, types[static_cast<std::size_t>(i)]));
-            rs.rows.push_back(std::move(row));
-        }
+        if (n > 0)
+            onColumns(described, types, rc == SQLITE_ROW ? st : nullptr);
+        for (; rc == SQLITE_ROW; rc = sqlite3_step(st))
+            if (!onRow(st, types))
+                return;
         if (rc != SQLITE_DONE)
             fail(sqlite3_extended_errcode(db_), source);
+        if (changes && n == 0)
+            *changes += sqlite3_changes64(db_);
+    }
+
+    // Runs one SQLite statement; rows come back when it has columns.
+    ResultSet query(const std::string& sql, const Literals& literals, const std::string& source,
+                    long long* changes, bool* hasColumns) override {
+        ResultSet rs;
+        step(
+            sql, literals, source, changes, hasColumns,
+            [&](const std::vector<Column>& columns, const std::vector<DeclaredType>&,
+                sqlite3_stmt*) { rs.columns = columns; },
+            [&](sqlite3_stmt* st, const std::vector<DeclaredType>& types) {
+                const std::size_t n = types.size();
+                std::vector<Value> row;
+                row.reserve(n);
+                for (std::size_t i = 0; i < n; ++i)
+                    row.push_back(readColumn(st, static_cast<int>(i), types[i]));
+                rs.rows.push_back(std::move(row));
+                return true;
+            });
         // Columns with no declared type take the type of their first value.
-        for (int i = 0; i < n; ++i) {
-            auto& col = rs.columns[static_cast<std::size_t>(i)];
+        for (std::size_t i = 0; i < rs.columns.size(); ++i) {
+            auto& col = rs.columns[i];
             if (col.type != FieldType::Empty)
                 continue;
             col.type = FieldType::Text;
             for (const auto& row : rs.rows) {
-                const Value& v = row[static_cast<std::size_t>(i)];
+                const Value& v = row[i];
                 if (v.isNull())
                     continue;
-                col.type = v.type() == Value::Type::Int       ? FieldType::Integer
-                           : v.type() == Value::Type::Decimal ? FieldType::Decimal
-                                                              : FieldType::Text;
+                col.type = typeOfValue(v);
                 break;
             }
         }
-        if (changes && n == 0)
-            *changes += sqlite3_changes64(db_);
-        if (hasColumns)
-            *hasColumns = n > 0;
         return rs;
+    }
+
+    static FieldType typeOfValue(const Value& v) {
+        return v.type() == Value::Type::Int       ? FieldType::Integer
+               : v.type() == Value::Type::Decimal ? FieldType::Decimal
+                                                  : FieldType::Text;
+    }
+
+    void stream(const std::string& sql, const Literals& literals, const std::string& source,
+                RowSink& sink, long long* changes, bool* hasColumns) override {
+        step(
+            sql, literals, source, changes, hasColumns,
+            [&](const std::vector<Column>& described, const std::vector<DeclaredType>& types,
+                sqlite3_stmt* first) {
+                // Columns with no declared type take the type of the first
+                // row's value: the rows after it are not read yet.
+                std::vector<Column> columns = described;
+                for (std::size_t i = 0; i < columns.size(); ++i) {
+                    if (columns[i].type != FieldType::Empty)
+                        continue;
+                    const Value v =
+                        first ? readColumn(first, static_cast<int>(i), types[i]) : Value::null();
+                    columns[i].type = v.isNull() ? FieldType::Text : typeOfValue(v);
+                }
+                sink.columns(columns);
+            },
+            [&](sqlite3_stmt* st, const std::vector<DeclaredType>& types) {
+                return sink.row(SteppedRow(st, types));
+            });
     }
 
     void direct(const std::string& sql) override {

@@ -122,23 +122,33 @@ FieldType typeOfStorage(int storageClass) {
     }
 }
 
+std::optional<Decimal> readDecimal(sqlite3_value* v, const DeclaredType& type) {
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_NULL:
+            return std::nullopt;
+        case SQLITE_INTEGER:
+            return Decimal(static_cast<std::int64_t>(sqlite3_value_int64(v))).rescaled(type.scale);
+        case SQLITE_FLOAT: {
+            const double d = sqlite3_value_double(v);
+            if (auto exact = atScale(d, type.scale))
+                return exact;
+            return Decimal::fromDouble(d).rescaled(type.scale);
+        }
+        default:
+            if (auto d = Decimal::parse(textOfColumn(v)))
+                return d->rescaled(type.scale);
+            return std::nullopt;
+    }
+}
+
 Value readValue(sqlite3_value* v, const DeclaredType& type) {
     const int storage = sqlite3_value_type(v);
     if (storage == SQLITE_NULL)
         return Value::null();
     switch (type.type) {
         case FieldType::Decimal:
-            if (storage == SQLITE_INTEGER)
-                return Decimal(static_cast<std::int64_t>(sqlite3_value_int64(v)))
-                    .rescaled(type.scale);
-            if (storage == SQLITE_FLOAT) {
-                const double d = sqlite3_value_double(v);
-                if (auto exact = atScale(d, type.scale))
-                    return *exact;
-                return Decimal::fromDouble(d).rescaled(type.scale);
-            }
-            if (auto d = Decimal::parse(textOfColumn(v)))
-                return d->rescaled(type.scale);
+            if (auto d = readDecimal(v, type))
+                return *d;
             break;
         case FieldType::Integer:
             if (storage == SQLITE_INTEGER)

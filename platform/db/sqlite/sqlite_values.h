@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <optional>
+
 #include "platform/db/backend.h"
 #include "platform/db/value.h"
 
@@ -21,6 +23,9 @@ DeclaredType parseDeclaredType(const char* decl);
 FieldType typeOfStorage(int storageClass);
 
 Value readValue(sqlite3_value* v, const DeclaredType& type);
+// What readValue gives a DECIMAL column's number, without the Value;
+// nullopt for NULL and for what is not a number.
+std::optional<Decimal> readDecimal(sqlite3_value* v, const DeclaredType& type);
 Value readColumn(sqlite3_stmt* st, int column, const DeclaredType& type);
 void bindValue(sqlite3_stmt* st, int index, const Value& v);
 void resultValue(sqlite3_context* ctx, const Value& v);

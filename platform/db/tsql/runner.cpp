@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
@@ -38,6 +39,11 @@ PlanRunner::~PlanRunner() = default;
 BatchResult PlanRunner::run(std::string_view sql) {
     tsql::Shape shape;
     std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape, &types_);
+    if (RowSink* sink = std::exchange(sink_, nullptr);
+        sink && plan->statements.size() == 1 && streamable(plan->statements.front())) {
+        streamTo_ = sink;
+        streaming_ = &plan->statements.front();
+    }
     BatchResult result;
     // Variables live as long as their batch.
     variables_.clear();
@@ -114,6 +120,10 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
                 checkIdentityColumns(st);
             if (const char* event = triggerEvent(st)) {
                 runTriggered(st, literals, result, event);
+                break;
+            }
+            if (&st == streaming_) {
+                streamQuery(st, literals, result);
                 break;
             }
             bool hasColumns = false;

@@ -45,6 +45,12 @@ public:
     virtual ResultSet query(const std::string& sql, const Literals& literals,
                             const std::string& source, long long* changes,
                             bool* hasColumns = nullptr) = 0;
+    // As query(), but each row goes to `sink` as it is stepped, and none is
+    // kept; the sink hears the columns after the first step. A column
+    // without a declared type takes the type of the first row's value. A
+    // statement without columns tells the sink nothing.
+    virtual void stream(const std::string& sql, const Literals& literals, const std::string& source,
+                        RowSink& sink, long long* changes, bool* hasColumns) = 0;
     // The columns of a query and the storage of its first row's values;
     // without `step` the query is only prepared (storage 0).
     virtual std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
@@ -75,6 +81,9 @@ public:
     PlanRunner& operator=(const PlanRunner&) = delete;
 
     BatchResult run(std::string_view sql);
+    // Backend::forEachRow: a batch of one query streams its rows to `sink`;
+    // any other is run whole and its last result set handed over.
+    void forEachRow(std::string_view sql, RowSink& sink);
     // Column rules (blank padding, lengths, dates) of every table of the
     // database, for a connection that has just opened it.
     void installAllRules();
@@ -102,6 +111,10 @@ private:
     // What a statement tells the ones around it: go on, or leave a loop or the batch.
     enum class Flow { Next, Break, Continue, Return };
     Flow exec(const tsql::Statement& st, const Literals& literals, BatchResult& result);
+    // The query forEachRow streams, with the types SQL Server gives its
+    // columns applied to each value as the sink reads it (runner_stream.cpp).
+    static bool streamable(const tsql::Statement& st);
+    void streamQuery(const tsql::Statement& st, const Literals& literals, BatchResult& result);
     // Sets `names` from a row of `rs` (the last one when `last`); none: unchanged.
     void assign(const std::vector<std::string>& names, const ResultSet& rs, bool last);
     // ERROR_NUMBER() and the rest as CATCH sees them; `error` null: outside CATCH.
@@ -211,6 +224,13 @@ private:
     // statement was reading (a table function's body runs inside one): they
     // were emptied instead and serve the next DECLARE of the same table.
     std::set<std::string> emptied_;
+    // forEachRow's sink, taken by the batch's run (batches run inside it
+    // are read as usual), then the statement whose rows go to it, until
+    // that statement starts.
+    RowSink* sink_ = nullptr;
+    RowSink* streamTo_ = nullptr;
+    const tsql::Statement* streaming_ = nullptr;
+    bool streamed_ = false;           // the sink had the rows of the batch's last query
     int depth_ = 0;                   // modules running inside the batch
     Value returned_ = Value::null();  // what the last RETURN gave
     std::map<std::string, std::shared_ptr<const tsql::Module>> parsed_;  // by definition
