@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -394,25 +395,69 @@ void ProgressiviTab::CaricaProgressivi() {
     if (!p.running())
         return;
 
-    db::BatchResult dati;
+    // The rows are read forward-only, each made into what the pivot takes
+    // as it is fetched: nothing of the statement's ~50 columns is kept. A
+    // row the reader refuses is kept as it came, and refused again where
+    // it is added, so that its error is told on its own as any row's.
+    struct Letta {
+        RigaDati riga;
+        std::vector<db::Value> grezza;  // only when the reader refused it
+    };
+    std::vector<Letta> righe;
+    std::unique_ptr<LettoreProgressivi> lettore;
+    std::exception_ptr senzaLettore;  // the columns the reader needs are missing
     p.step([&] {
+        righe.clear();
+        lettore.reset();
+        senzaLettore = nullptr;
         st.avanzamento->testo("Lettura progressivi di magazzino");
-        dati = card().connection().run(SqlReadProgressives(st.scelta));
-        st.avanzamento->massimo(static_cast<long>(UltimoRisultato(dati).rows.size()));
+        std::size_t colonne = 0;
+        card().connection().forEachRow(
+            SqlReadProgressives(st.scelta),
+            [&](const std::vector<db::Column>& columns) {
+                colonne = columns.size();
+                try {
+                    lettore = std::make_unique<LettoreProgressivi>(columns, *st.dizionario, false);
+                } catch (const std::exception&) {
+                    senzaLettore = std::current_exception();
+                }
+            },
+            [&](const db::RowView& row) {
+                if (!lettore)
+                    return false;
+                Letta letta;
+                try {
+                    letta.riga = lettore->magazzino(row);
+                } catch (const std::exception&) {
+                    for (std::size_t c = 0; c < colonne; ++c)
+                        letta.grezza.push_back(row.value(static_cast<int>(c)));
+                }
+                righe.push_back(std::move(letta));
+                return true;
+            });
+        st.avanzamento->massimo(static_cast<long>(righe.size()));
     });
     if (!p.running())
         return;
-    const db::ResultSet& rs = UltimoRisultato(dati);
-    std::unique_ptr<LettoreProgressivi> lettore;
-    p.step([&] { lettore = std::make_unique<LettoreProgressivi>(rs, *st.dizionario, false); });
+    p.step([&] {
+        if (senzaLettore)
+            std::rethrow_exception(senzaLettore);
+    });
     if (!p.running())
         return;
     auto descrizione = [&](const std::string& codice) {
         return st.utility->DescrizioneVariante(codice);
     };
     // A row that fails has added nothing yet: retry adds it once.
-    for (std::size_t i = 0; lettore && i < rs.rows.size(); ++i) {
-        p.step([&] { st.costruzione->aggiungi(lettore->magazzino(rs.rows[i]), descrizione); });
+    for (std::size_t i = 0; lettore && i < righe.size(); ++i) {
+        p.step([&] {
+            const Letta& letta = righe[i];
+            if (letta.grezza.empty())
+                st.costruzione->aggiungi(letta.riga, descrizione);
+            else
+                st.costruzione->aggiungi(lettore->magazzino(db::RowOfValues(letta.grezza)),
+                                         descrizione);
+        });
         if (!p.running())
             return;
         st.avanzamento->avanza();
@@ -424,7 +469,7 @@ void ProgressiviTab::CaricaProgressivi() {
         }
     }
     lettore.reset();
-    dati = {};
+    righe = {};
 
     // Goods at or from the subcontractors of the company's two warehouses.
     const framework::Company& ditta = card().company();
@@ -473,14 +518,14 @@ void ProgressiviTab::CaricaProgressiviContoLavoro(int tipo, const std::string& d
     const db::ResultSet& rs = UltimoRisultato(dati);
     if (rs.rows.empty())
         return;
-    const LettoreProgressivi lettore(rs, *st.dizionario, true);
+    const LettoreProgressivi lettore(rs.columns, *st.dizionario, true);
     // Every row is read, and every description fetched, before the first is
     // added: a failure here leaves the table as it was, so a retry adds once.
     const std::string codiceDeposito = common::NzStringa(db::Value(deposito));
     std::vector<RigaDati> righe;
     std::unordered_map<std::string, std::string> descrizioni;
     for (const auto& row : rs.rows) {
-        RigaDati riga = lettore.contoLavoro(row, tipo, codiceDeposito);
+        RigaDati riga = lettore.contoLavoro(db::RowOfValues(row), tipo, codiceDeposito);
         if (!riga.quantita.empty() && !descrizioni.count(riga.variante))
             descrizioni.emplace(riga.variante, st.utility->DescrizioneVariante(riga.variante));
         righe.push_back(std::move(riga));

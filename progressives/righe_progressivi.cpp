@@ -9,8 +9,8 @@ namespace progressives {
 
 namespace {
 
-std::string testo(const std::vector<db::Value>& row, int column) {
-    return common::NzStringa(row.at(static_cast<std::size_t>(column)));
+std::string testo(const db::RowView& row, int column) {
+    return common::NzStringa(row.value(column));
 }
 
 }  // namespace
@@ -23,15 +23,19 @@ const db::ResultSet& UltimoRisultato(const db::BatchResult& batch) {
     return vuoto;
 }
 
-int ColumnIndex(const db::ResultSet& rs, const std::string& name) {
+int ColumnIndex(const std::vector<db::Column>& columns, const std::string& name) {
     const QString wanted = QString::fromStdString(name);
-    for (std::size_t i = 0; i < rs.columns.size(); ++i)
-        if (QString::fromStdString(rs.columns[i].name).compare(wanted, Qt::CaseInsensitive) == 0)
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (QString::fromStdString(columns[i].name).compare(wanted, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     throw std::out_of_range("Item cannot be found in the collection: field '" + name + "'");
 }
 
-LettoreProgressivi::LettoreProgressivi(const db::ResultSet& rs,
+int ColumnIndex(const db::ResultSet& rs, const std::string& name) {
+    return ColumnIndex(rs.columns, name);
+}
+
+LettoreProgressivi::LettoreProgressivi(const std::vector<db::Column>& rs,
                                        const DizionarioProgressivi& dizionario, bool contoLavoro) {
     for (const auto& voce : dizionario)
         quantita_.push_back(
@@ -47,19 +51,23 @@ LettoreProgressivi::LettoreProgressivi(const db::ResultSet& rs,
     }
 }
 
-void LettoreProgressivi::quantita(const std::vector<db::Value>& row, RigaDati& riga) const {
+void LettoreProgressivi::quantita(const db::RowView& row, RigaDati& riga) const {
     for (std::size_t i = 0; i < quantita_.size(); ++i) {
-        const db::Value& v = row.at(static_cast<std::size_t>(quantita_[i]));
         // Decimals as the database gives them; anything else as NzNumero reads it.
-        const std::optional<db::Decimal> d = v.type() == db::Value::Type::Decimal
-                                                 ? std::optional<db::Decimal>(v.asDecimal())
-                                                 : common::NzNumero(v).toDecimal();
-        if (d && !d->isZero())
-            riga.quantita.emplace_back(static_cast<int>(i), *d);
+        db::Decimal d;
+        if (!row.decimal(quantita_[i], d)) {
+            const std::optional<db::Decimal> n =
+                common::NzNumero(row.value(quantita_[i])).toDecimal();
+            if (!n)
+                continue;
+            d = *n;
+        }
+        if (!d.isZero())
+            riga.quantita.emplace_back(static_cast<int>(i), d);
     }
 }
 
-RigaDati LettoreProgressivi::magazzino(const std::vector<db::Value>& row) const {
+RigaDati LettoreProgressivi::magazzino(const db::RowView& row) const {
     RigaDati riga;
     riga.variante = testo(row, variante_);
     riga.opzione = testo(row, opzione_);
@@ -73,7 +81,7 @@ RigaDati LettoreProgressivi::magazzino(const std::vector<db::Value>& row) const 
     return riga;
 }
 
-RigaDati LettoreProgressivi::contoLavoro(const std::vector<db::Value>& row, int tipo,
+RigaDati LettoreProgressivi::contoLavoro(const db::RowView& row, int tipo,
                                          const std::string& deposito) const {
     RigaDati riga;
     riga.variante = testo(row, variante_);

@@ -16,25 +16,25 @@ namespace progressives {
 const db::ResultSet& UltimoRisultato(const db::BatchResult& batch);
 // The position of a column by name (any case); throws std::out_of_range
 // naming the field when there is none.
+int ColumnIndex(const std::vector<db::Column>& columns, const std::string& name);
 int ColumnIndex(const db::ResultSet& rs, const std::string& name);
 
 class LettoreProgressivi {
 public:
     // The columns of the dictionary and of the statement, in the warehouse
     // progressives (MG70) or the subcontracting ones (MG7E).
-    LettoreProgressivi(const db::ResultSet& rs, const DizionarioProgressivi& dizionario,
-                       bool contoLavoro);
+    LettoreProgressivi(const std::vector<db::Column>& columns,
+                       const DizionarioProgressivi& dizionario, bool contoLavoro);
 
     // A warehouse row: Deposito is the warehouse, DepositoDescr the warehouse
     // and its description. Throws when a quantity is not a number.
-    RigaDati magazzino(const std::vector<db::Value>& row) const;
+    RigaDati magazzino(const db::RowView& row) const;
     // A subcontracting row of one warehouse: every subcontractor is a block
     // of its own, named after warehouse, kind and subcontractor.
-    RigaDati contoLavoro(const std::vector<db::Value>& row, int tipo,
-                         const std::string& deposito) const;
+    RigaDati contoLavoro(const db::RowView& row, int tipo, const std::string& deposito) const;
 
 private:
-    void quantita(const std::vector<db::Value>& row, RigaDati& riga) const;
+    void quantita(const db::RowView& row, RigaDati& riga) const;
     std::vector<int> quantita_;  // by dictionary position
     int variante_ = -1;
     int opzione_ = -1;
