@@ -408,6 +408,12 @@ std::optional<std::int64_t> Decimal::toInt64() const {
 }
 
 Decimal operator+(const Decimal& a, const Decimal& b) {
+    // Totals of quantities: one scale and far from 38 digits, so the sum
+    // fits as it is, without the wide arithmetic.
+    constexpr __int128 kFar = static_cast<__int128>(1000000000000000000) * 1000000000000000000;
+    if (a.scale() == b.scale() && a.mantissa() > -kFar && a.mantissa() < kFar &&
+        b.mantissa() > -kFar && b.mantissa() < kFar)
+        return Decimal(a.mantissa() + b.mantissa(), a.scale());
     return addSigned(a, b, false);
 }
 

@@ -44,6 +44,12 @@ std::optional<Decimal> atScale(double value, int scale) {
     const double scaled = value * power;
     if (!(std::fabs(scaled) < 1e15))
         return std::nullopt;
+    // A whole number (most quantities, 0 above all) is exact as it is: no
+    // division needed to prove it.
+    if (value == std::trunc(value))
+        return Decimal(static_cast<__int128>(static_cast<std::int64_t>(value)) *
+                           static_cast<std::int64_t>(power),
+                       scale);
     const double mantissa = std::round(scaled);
     if (mantissa / power != value)
         return std::nullopt;
