@@ -57,6 +57,7 @@ void StatiCombinazioneTab::buildList(QWidget* page) {
     CMD_ELIMINACOMBI = new QPushButton(QStringLiteral("Elimina"), FRAME_COMBINAZIONI);
     CMD_ELIMINACOMBI->setObjectName("CMD_ELIMINACOMBI");
     CMD_ELIMINACOMBI->setToolTip(QStringLiteral("Elimina la combinazione selezionata (Canc)"));
+    CMD_ELIMINACOMBI->setEnabled(false);
     bar->addWidget(CMD_ELIMINACOMBI);
     bar->addStretch(1);
     layout->addLayout(bar);
@@ -179,6 +180,7 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
                          [this](int status) { FME_COMBI_ChangeStatus(status); });
         QObject::connect(f, &RecordFrame::beforeDelete, f,
                          [this](bool& cancel) { FME_COMBI_BeforeDelete(cancel); });
+        QObject::connect(f, &RecordFrame::afterDelete, f, [this](bool) { updateDeleteButton(); });
         QObject::connect(TXT_OPZIONE1, &LookupBox::afterItem, f,
                          [this] { TXT_OPZIONE1_AfterItem(); });
         QObject::connect(TXT_OPZIONE2, &LookupBox::afterItem, f,
@@ -187,6 +189,7 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         QObject::connect(GRD_COMBI, &controls::DataGrid::rowChanged, f, [this] {
             if (frame_ && frame_->Status() == controls::RecordFrame::Browse)
                 mostraStatoRiga();
+            updateDeleteButton();
         });
     });
     p.step([&] { CaricaDefaultCombinazione(condArt(), varA(), varB()); });
@@ -231,8 +234,15 @@ bool StatiCombinazioneTab::ChiudiFrameworkCombi() {
             box->SetText({});
         for (QLineEdit* box : {TXT_DESOPZIONE1, TXT_DESOPZIONE2, TXT_DESSTATOCOMBI})
             box->clear();
+        updateDeleteButton();
     });
     return chiuso;
+}
+
+void StatiCombinazioneTab::updateDeleteButton() {
+    const bool hasRow = frame_ && (frame_->Status() == controls::RecordFrame::Entering ||
+                                   (rsCombi_ && rsCombi_->hasCurrentRow()));
+    CMD_ELIMINACOMBI->setEnabled(hasRow);
 }
 
 void StatiCombinazioneTab::RicaricaCombi() {
@@ -376,6 +386,7 @@ void StatiCombinazioneTab::FME_COMBI_ChangeStatus(int status) {
             default:
                 break;
         }
+        updateDeleteButton();
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
@@ -104,6 +105,8 @@ TEST_F(Combinazioni, SameVariantOnBothSelectorsBuildsAndWritesNothing) {
     EXPECT_FALSE(tab.TXT_STATODEF->isEnabled());
     EXPECT_EQ(tab.rsCombi(), nullptr);
     EXPECT_EQ(tab.LBL_TIPOVAR6_1->text().toStdString(), "[x60293x] Variante 1");
+    // With no list there is nothing to delete: the button is off, not silent.
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
 
     // Nothing can be written for the pair: neither a default nor a cell.
     tab.TXT_STATODEF->LineEdit()->setText("ESAUR");
@@ -120,6 +123,7 @@ TEST_F(Combinazioni, SameVariantOnBothSelectorsBuildsAndWritesNothing) {
     ASSERT_NE(tab.rsCross(), nullptr);
     tab.CBO_TIPOVAR6_2->setCurrentIndex(0);
     tab.CBO_TIPOVAR6_2_Click();
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
     EXPECT_EQ(tab.GRDX_COMBINAZIONI->DataSource(), nullptr);
     EXPECT_FALSE(tab.TXT_STATODEF->isEnabled());
     EXPECT_EQ(provstati(cn(), "1 = 1"), prima);
@@ -345,7 +349,9 @@ TEST_F(Combinazioni, AnExpiredStateIsGivenOnlyOnceConfirmed) {
 
 TEST_F(Combinazioni, ListAddsOneRowPerPairAndDeletesThroughTheDatabase) {
     mostra("MAGLIA-001");
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
     varianti("Taglia", "Colore");
+    EXPECT_TRUE(tab.CMD_ELIMINACOMBI->isEnabled());  // on the first stored row
     auto digita = [](controls::LookupBox* box, const char* text) {
         box->LineEdit()->setText(text);
         box->Decode();
