@@ -53,6 +53,9 @@ void StatiCombinazioneTab::buildList(QWidget* page) {
     auto* bar = new QHBoxLayout;
     GRIDNAV_COMBI = new controls::GridNavigator(FRAME_COMBINAZIONI);
     GRIDNAV_COMBI->setObjectName("GRIDNAV_COMBI");
+    // The list opens nothing and exports nothing: only its own buttons show.
+    GRIDNAV_COMBI->SetButtonVisible("Apri", false);
+    GRIDNAV_COMBI->SetButtonVisible("Esporta", false);
     bar->addWidget(GRIDNAV_COMBI);
     CMD_ELIMINACOMBI = new QPushButton(QStringLiteral("Elimina"), FRAME_COMBINAZIONI);
     CMD_ELIMINACOMBI->setObjectName("CMD_ELIMINACOMBI");
@@ -160,10 +163,6 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         f->BindControl(TXT_OPZIONE2, campoOpzione(2), o2);
         f->SetGrid(GRD_COMBI);
         f->SetNavigator(GRIDNAV_COMBI);
-        GRIDNAV_COMBI->SetButtonVisible("Apri", false);
-        GRIDNAV_COMBI->SetButtonVisible("Esporta", false);
-        GRIDNAV_COMBI->SetButtonVisible("Nuovo", true);
-        GRIDNAV_COMBI->SetButtonVisible("Conferma", true);
         GRD_COMBI->SetDataSource(rsCombi_.get());
 
         // The frame's own writers run first: these see the box's value in the row.

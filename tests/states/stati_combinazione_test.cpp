@@ -107,8 +107,12 @@ TEST_F(Combinazioni, SameVariantOnBothSelectorsBuildsAndWritesNothing) {
     EXPECT_FALSE(tab.TXT_STATODEF->isEnabled());
     EXPECT_EQ(tab.rsCombi(), nullptr);
     EXPECT_EQ(tab.LBL_TIPOVAR6_1->text().toStdString(), "[x60293x] Variante 1");
-    // With no list there is nothing to delete: the button is off, not silent.
+    // With no list there is nothing to delete: the button is off, not silent;
+    // the list never opens or exports, so those buttons do not show at all.
     EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
+    EXPECT_TRUE(tab.GRIDNAV_COMBI->Button("Apri")->isHidden());
+    EXPECT_TRUE(tab.GRIDNAV_COMBI->Button("Esporta")->isHidden());
+    EXPECT_FALSE(tab.GRIDNAV_COMBI->Button("Nuovo")->isHidden());
 
     // Nothing can be written for the pair: neither a default nor a cell.
     tab.TXT_STATODEF->LineEdit()->setText("ESAUR");
