@@ -338,6 +338,15 @@ TEST(OptionsManagement, RefusesBadCodesAndOptionsInUse) {
     EXPECT_FALSE(w.salva());
     w.TXT_OPZIONE->setText("");
     EXPECT_FALSE(w.salva());
+    // A code that differs only in case is the option itself: described anew.
+    w.nuovo();
+    w.TXT_OPZIONE->setText("blu");
+    w.TXT_DESCR->setText("Blu scuro");
+    EXPECT_TRUE(w.salva()) << w.LBL_STATO->text().toStdString();
+    EXPECT_EQ(count(card.connection(), "MG5E_OPZIONI",
+                    "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = 'BLU' "
+                    "AND MG5E_DESCR = 'Blu scuro'"),
+              1);
     w.carica("BLU");
     EXPECT_FALSE(w.elimina());  // in two groupings
     EXPECT_NE(w.LBL_STATO->text().indexOf("utilizzata"), -1);
