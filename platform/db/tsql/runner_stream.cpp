@@ -1,6 +1,7 @@
 // Forward-only reads: the rows of a batch's one query handed to the caller
 // as SQLite steps them, with nothing kept in between.
 
+#include <memory>
 #include <utility>
 
 #include "platform/db/tsql/runner.h"
@@ -16,6 +17,12 @@ bool PlanRunner::streamable(const tsql::Statement& st) {
 }
 
 void PlanRunner::forEachRow(std::string_view sql, RowSink& sink) {
+    tsql::Shape shape;
+    const std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape, &types_);
+    if (plan->statements.size() != 1 || !streamable(plan->statements.front())) {
+        backend_.Backend::forEachRow(sql, sink);  // run whole, handed over from memory
+        return;
+    }
     struct Offer {
         PlanRunner& r;
         ~Offer() {
@@ -25,21 +32,9 @@ void PlanRunner::forEachRow(std::string_view sql, RowSink& sink) {
     } offer{*this};
     sink_ = &sink;
     streamed_ = false;
-    const BatchResult batch = run(sql);
-    if (std::exchange(streamed_, false))
-        return;
-    // Not read forward-only: the last result set with columns, from memory.
-    static const ResultSet none;
-    const ResultSet* last = &none;
-    for (auto it = batch.resultSets.rbegin(); it != batch.resultSets.rend(); ++it)
-        if (!it->columns.empty()) {
-            last = &*it;
-            break;
-        }
-    sink.columns(last->columns);
-    for (const auto& values : last->rows)
-        if (!sink.row(RowOfValues(values)))
-            break;
+    run(sql);
+    if (!std::exchange(streamed_, false))
+        sink.columns({});  // WITH ... DELETE: no rows, and no other statement to have any
 }
 
 namespace {
