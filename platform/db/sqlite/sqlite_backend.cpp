@@ -232,8 +232,11 @@ private:
     // A row of the statement being stepped, read column by column.
     class SteppedRow final : public RowView {
     public:
-        SteppedRow(sqlite3_stmt* st, const std::vector<DeclaredType>& types)
-            : st_(st), types_(types) {}
+        // `zeros`: the 0 of each DECIMAL column at its scale, made once per
+        // read; most quantities are 0, and are handed over as they are.
+        SteppedRow(sqlite3_stmt* st, const std::vector<DeclaredType>& types,
+                   const std::vector<Decimal>& zeros)
+            : st_(st), types_(types), zeros_(zeros) {}
         Value value(int column) const override {
             return readColumn(st_, column, types_.at(static_cast<std::size_t>(column)));
         }
@@ -241,7 +244,14 @@ private:
             const DeclaredType& type = types_.at(static_cast<std::size_t>(column));
             if (type.type != FieldType::Decimal)
                 return RowView::decimal(column, out);
-            if (auto d = readDecimal(sqlite3_column_value(st_, column), type)) {
+            sqlite3_value* v = sqlite3_column_value(st_, column);
+            const int storage = sqlite3_value_type(v);
+            if ((storage == SQLITE_INTEGER && sqlite3_value_int64(v) == 0) ||
+                (storage == SQLITE_FLOAT && sqlite3_value_double(v) == 0)) {
+                out = zeros_[static_cast<std::size_t>(column)];
+                return true;
+            }
+            if (auto d = readDecimal(v, type)) {
                 out = *d;
                 return true;
             }
@@ -251,6 +261,7 @@ private:
     private:
         sqlite3_stmt* st_;
         const std::vector<DeclaredType>& types_;
+        const std::vector<Decimal>& zeros_;
     };
 
     // Steps one SQLite statement: `onColumns` hears its columns after the
@@ -341,6 +352,7 @@ private:
 
     void stream(const std::string& sql, const Literals& literals, const std::string& source,
                 RowSink& sink, long long* changes, bool* hasColumns) override {
+        std::vector<Decimal> zeros;
         step(
             sql, literals, source, changes, hasColumns,
             [&](const std::vector<Column>& described, const std::vector<DeclaredType>& types,
@@ -355,10 +367,12 @@ private:
                         first ? readColumn(first, static_cast<int>(i), types[i]) : Value::null();
                     columns[i].type = v.isNull() ? FieldType::Text : typeOfValue(v);
                 }
+                for (const DeclaredType& t : types)
+                    zeros.push_back(Decimal(0).rescaled(t.scale));
                 sink.columns(columns);
             },
             [&](sqlite3_stmt* st, const std::vector<DeclaredType>& types) {
-                return sink.row(SteppedRow(st, types));
+                return sink.row(SteppedRow(st, types, zeros));
             });
     }
 

@@ -97,6 +97,19 @@ TEST_P(ForwardRead, RowsComeInOrderWithTheColumnsAndValuesOfRun) {
         return true;
     });
     EXPECT_EQ(decimals, (std::vector<std::string>{"1.500", "-", "-0.125", "123456789.999"}));
+    // A zero, stored as an integer or computed as a double, at the column's scale.
+    c.execute("UPDATE T SET QTA = 0 WHERE ID = 1");
+    c.execute("UPDATE T SET QTA = QTA - QTA + 0.0 WHERE ID = 3");
+    decimals.clear();
+    c.forEachRow("SELECT QTA FROM T WHERE ID IN (1, 3) ORDER BY ID", nullptr,
+                 [&](const db::RowView& row) {
+                     db::Decimal d;
+                     EXPECT_TRUE(row.decimal(0, d));
+                     EXPECT_EQ(d.toString(), row.value(0).asDecimal().toString());
+                     decimals.push_back(d.toString());
+                     return true;
+                 });
+    EXPECT_EQ(decimals, (std::vector<std::string>{"0.000", "0.000"}));
 
     // A batch of several statements hands over its last result set; one
     // without any says so with no columns, and still does its work.
