@@ -52,6 +52,7 @@ LettoreProgressivi::LettoreProgressivi(const std::vector<db::Column>& rs,
 }
 
 void LettoreProgressivi::quantita(const db::RowView& row, RigaDati& riga) const {
+    raccolte_.clear();
     for (std::size_t i = 0; i < quantita_.size(); ++i) {
         // Decimals as the database gives them; anything else as NzNumero reads it.
         db::Decimal d;
@@ -63,8 +64,9 @@ void LettoreProgressivi::quantita(const db::RowView& row, RigaDati& riga) const 
             d = *n;
         }
         if (!d.isZero())
-            riga.quantita.emplace_back(static_cast<int>(i), d);
+            raccolte_.emplace_back(static_cast<int>(i), d);
     }
+    riga.quantita.assign(raccolte_.begin(), raccolte_.end());
 }
 
 RigaDati LettoreProgressivi::magazzino(const db::RowView& row) const {

@@ -45,6 +45,9 @@ private:
     // Rows come by warehouse: its description is made once per warehouse.
     mutable std::string ultimoDeposito_;
     mutable std::string ultimaDescrizione_;
+    // A row's quantities gathered here first: each row then gets them with
+    // one allocation of the right size.
+    mutable std::vector<std::pair<int, db::Decimal>> raccolte_;
 };
 
 }  // namespace progressives
