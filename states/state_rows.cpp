@@ -46,4 +46,12 @@ db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaSta
     return scritto ? stato : prima;
 }
 
+void SaveRowState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                  db::Recordset& rs) {
+    const db::Value stato = StateNumber(rs.value("STATO"));
+    const db::Value scritto = WriteState(p, card, riga, stato);
+    if (!(scritto == stato) && !statoVuoto(stato))
+        rs.setValue("STATO", scritto);
+}
+
 }  // namespace states

@@ -14,6 +14,9 @@ namespace common {
 class ItemCard;
 class Procedure;
 }  // namespace common
+namespace db {
+class Recordset;
+}
 
 namespace states {
 
@@ -31,5 +34,9 @@ struct RigaStato {
 // confirm an expired state.
 db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
                      const db::Value& stato);
+// Writes the state in the STATO of the recordset's current row; a row whose
+// expired state was not confirmed shows the state stored again.
+void SaveRowState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                  db::Recordset& rs);
 
 }  // namespace states
