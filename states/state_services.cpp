@@ -6,7 +6,6 @@
 #include <QSignalBlocker>
 
 #include "common/item_card.h"
-#include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
@@ -228,20 +227,6 @@ QString NoVariantWarning(common::ItemCard& card, const QComboBox* varianti) {
         return QStringLiteral(
             "L'articolo non ha varianti attive: attivarle in \"Attivazione varianti\".");
     return {};
-}
-
-void FillWorkTable(common::Procedure& p, common::ItemCard& card, const std::string& table,
-                   const std::function<std::string()>& fill) {
-    p.step([&] { card.services().EliminaTabellaTemp(table); });
-    p.step([&] { card.connection().execute(fill()); });
-}
-
-std::unique_ptr<db::Recordset> OpenOnFirstRow(common::ItemCard& card, const std::string& select) {
-    auto rs = std::make_unique<db::Recordset>();
-    rs->open(select, card.connection());
-    if (rs->recordCount() > 0)
-        rs->moveFirst();
-    return rs;
 }
 
 }  // namespace states

@@ -6,8 +6,6 @@
 // errors reach the calling procedure's report.
 
 #include <QString>
-#include <functional>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,10 +17,6 @@ class QComboBox;
 
 namespace common {
 class ItemCard;
-class Procedure;
-}  // namespace common
-namespace db {
-class Recordset;
 }
 
 namespace states {
@@ -89,12 +83,5 @@ bool ItemHasVariants(common::ItemCard& card);
 // Why a tab over one variant shows nothing: the item is not managed by
 // variants, or its variant selector is empty; "" otherwise.
 QString NoVariantWarning(common::ItemCard& card, const QComboBox* varianti);
-
-// A grid's work table made anew, as two steps of p: the old one dropped,
-// then the statement fill() gives run.
-void FillWorkTable(common::Procedure& p, common::ItemCard& card, const std::string& table,
-                   const std::function<std::string()>& fill);
-// The rows a grid shows, on the first one when there is one.
-std::unique_ptr<db::Recordset> OpenOnFirstRow(common::ItemCard& card, const std::string& select);
 
 }  // namespace states
