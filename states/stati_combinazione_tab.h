@@ -177,6 +177,8 @@ private:
     std::string descrizioneVariante(const QComboBox* combo) const;
     void mostraAvviso();
     void salvaSeCompleta();
+    void opzioneScelta(int quale, controls::LookupBox* box, QLineEdit* descrBox,
+                       const char* procedura);
     void mostraStatoRiga();
     std::string campoOpzione(int quale) const;  // the option column a box edits
     void scollegaGriglia();
