@@ -180,6 +180,8 @@ private:
     void opzioneScelta(int quale, controls::LookupBox* box, QLineEdit* descrBox,
                        const char* procedura);
     void mostraStatoRiga();
+    // Elimina is on only while there is a row to delete (a stored one or a new one).
+    void updateDeleteButton();
     std::string campoOpzione(int quale) const;  // the option column a box edits
     void scollegaGriglia();
 
