@@ -156,8 +156,7 @@ void StatiStagioneTab::CBO_TIPOVAR4_Click() {
     if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR4_Click");
-    p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR4)); });
-    p.step([&] { raggr_ = var_.empty() ? "" : ItemGrouping(card(), var_); });
+    ReadChosenVariant(p, card(), CBO_TIPOVAR4, var_, raggr_);
     p.step([&] {
         // The box decodes the grouping it shows, so its valid flag is true.
         TXT_RAGGR4->SetText(QString::fromStdString(raggr_));

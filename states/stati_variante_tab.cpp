@@ -160,8 +160,7 @@ void StatiVarianteTab::CBO_TIPOVAR5_Click() {
     if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR5_Click");
-    p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR5)); });
-    p.step([&] { raggrArticolo_ = var_.empty() ? "" : ItemGrouping(card(), var_); });
+    ReadChosenVariant(p, card(), CBO_TIPOVAR5, var_, raggrArticolo_);
     p.step([&] { CaricaStatiRaggruppamenti(); });
 }
 
