@@ -74,15 +74,18 @@ public:
 
     std::string name() const override { return "sqlite"; }
 
+    // Every write of the card comes between these: prepared once and kept,
+    // like the statements, rather than parsed again each time.
     void begin() override {
         runner_.settle();
-        direct("BEGIN");
+        control("BEGIN");
     }
-    void commit() override { direct("COMMIT"); }
+    void commit() override { control("COMMIT"); }
     void rollback() override {
         if (!sqlite3_get_autocommit(db_))
-            direct("ROLLBACK");
+            control("ROLLBACK");
     }
+    void control(const std::string& sql) { query(sql, {}, sql, nullptr, nullptr); }
     bool inTransaction() override { return !sqlite3_get_autocommit(db_); }
 
     std::vector<std::string> primaryKey(const std::string& table) override {

@@ -36,8 +36,7 @@ PlanRunner::PlanRunner(Engine& engine, Backend& backend) : engine_(engine), back
 PlanRunner::~PlanRunner() = default;
 
 BatchResult PlanRunner::run(std::string_view sql) {
-    tsql::Shape shape;
-    std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape, &types_);
+    const auto [plan, shape] = plans_.find(sql, &types_);  // shared, not copied: lists come often
     BatchResult result;
     // Variables live as long as their batch.
     variables_.clear();
@@ -58,7 +57,7 @@ BatchResult PlanRunner::run(std::string_view sql) {
     } tables{*this, tableVariables_.size()};
     try {
         for (const auto& st : plan->statements)
-            if (exec(st, shape.literals, result) == Flow::Return)
+            if (exec(st, shape->literals, result) == Flow::Return)
                 break;
     } catch (const DbError& e) {
         // A plan cached from another batch of the same shape holds that
@@ -118,8 +117,9 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             }
             bool hasColumns = false;
             long long changed = 0;
-            ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
-                                         literals, st.source, &changed, &hasColumns);
+            const std::string rewritten = st.insertAllColumns ? withoutIdentity(st) : "";
+            ResultSet rs = engine_.query(st.insertAllColumns ? rewritten : st.sql, literals,
+                                         st.source, &changed, &hasColumns);
             if (st.truncate && !identityColumn(st.table, st.temporary).empty())
                 restartIdentity(st.table, st.temporary);
             if (!st.top.empty())
