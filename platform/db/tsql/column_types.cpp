@@ -37,6 +37,31 @@ const std::string& ColumnTypes::signature(const std::string& table) {
     return known(table).signature;
 }
 
+void ColumnTypes::clear(bool workTablesOnly) {
+    ++generation_;
+    if (!workTablesOnly)
+        return tables_.clear();
+    std::erase_if(tables_, [](const auto& entry) { return entry.first.starts_with('#'); });
+}
+
+bool changesOnlyWorkTables(const tsql::Statement& st) {
+    using Kind = tsql::Statement::Kind;
+    switch (st.kind) {
+        case Kind::SelectInto:
+        case Kind::CreateTable:
+        case Kind::AlterColumn:
+        case Kind::AddPrimaryKey:
+            return st.temporary && st.table.starts_with('#');
+        case Kind::Query:
+            // DROP TABLE of one work table, as the translation writes it.
+            return (st.sql.starts_with("DROP TABLE \"#") ||
+                    st.sql.starts_with("DROP TABLE IF EXISTS \"#")) &&
+                   st.sql.find(',') == std::string::npos;
+        default:
+            return false;
+    }
+}
+
 void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types, bool compound) {
     const std::size_t n = std::min(types.size(), rs.columns.size());
     for (std::size_t i = 0; i < n; ++i) {

@@ -25,11 +25,9 @@ public:
     const std::vector<tsql::ColumnDef>* columnsOf(const std::string& table) override;
     const std::string& signature(const std::string& table) override;
     std::uint64_t generation() const override { return generation_; }
-    // Forgets every table: after a statement that may change one.
-    void clear() {
-        tables_.clear();
-        ++generation_;
-    }
+    // Forgets every table, or only the work tables ("#X"): after a
+    // statement that may change one.
+    void clear(bool workTablesOnly = false);
 
 private:
     struct Known {
@@ -43,6 +41,10 @@ private:
     std::map<std::string, Known> tables_;
     std::uint64_t generation_ = 1;
 };
+
+// Whether `st` can change work tables only (makes, alters or drops a "#"
+// table): the permanent tables' columns stay as they were read.
+bool changesOnlyWorkTables(const tsql::Statement& st);
 
 // Gives computed decimal columns of `rs` the precision and scale of `types`
 // (by position; an empty name leaves a column as it is): 7.0 / 2 shows 3.500000.

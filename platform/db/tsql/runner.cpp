@@ -103,7 +103,7 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         st.kind != tsql::Statement::Kind::InsertExec;
     if (!dml && !control) {
         identities_.clear();  // columns may change
-        types_.clear();
+        types_.clear(changesOnlyWorkTables(st));
     }
     switch (st.kind) {
         case tsql::Statement::Kind::Query: {

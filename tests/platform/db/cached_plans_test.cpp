@@ -72,6 +72,35 @@ TEST_P(CachedPlans, AWorkTableOfTheSameNameOnAnotherConnectionKeepsItsOwnColumns
     other.close();
 }
 
+// Making and dropping work tables forgets only what was read of work
+// tables: a permanent table of the same name keeps its own columns, and is
+// read again once it changes.
+TEST_P(CachedPlans, WorkTablesMadeAndDroppedLeaveThePermanentTablesAsRead) {
+    const std::string permanent = "SELECT ISNULL(V, 'abcdef') FROM T";
+    const std::string work = "SELECT ISNULL(V, 'abcdef') FROM #T";
+    c.execute("CREATE TABLE T (V VARCHAR(2) NULL)");
+    c.execute("INSERT INTO T (V) VALUES (NULL)");
+    c.execute("SELECT V, CAST(NULL AS VARCHAR(5)) AS W INTO #T FROM T");
+    EXPECT_EQ(scalar(c, permanent), "ab");
+    EXPECT_EQ(scalar(c, work), "ab");
+    c.execute("DROP TABLE #T");
+    c.execute("CREATE TABLE #T (V VARCHAR(5) NULL)");
+    c.execute("INSERT INTO #T (V) VALUES (NULL)");
+    EXPECT_EQ(scalar(c, permanent), "ab");
+    EXPECT_EQ(scalar(c, work), "abcde");
+    c.execute("IF OBJECT_ID('tempdb..#T') IS NOT NULL DROP TABLE #T");
+    c.execute("SELECT CAST(V AS VARCHAR(3)) AS V INTO #T FROM T");
+    EXPECT_EQ(scalar(c, work), "abc");
+    c.execute("DROP TABLE T");
+    c.execute("CREATE TABLE T (V VARCHAR(4) NULL)");
+    c.execute("INSERT INTO T (V) VALUES (NULL)");
+    EXPECT_EQ(scalar(c, permanent), "abcd");
+    EXPECT_EQ(scalar(c, work), "abc");
+    c.execute("ALTER TABLE #T ALTER COLUMN V VARCHAR(1) NULL");
+    EXPECT_EQ(scalar(c, work), "a");
+    EXPECT_EQ(scalar(c, permanent), "abcd");
+}
+
 TEST_P(CachedPlans, AViewChangedIsReadWithItsNewColumns) {
     c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(2) NULL, W VARCHAR(5) NULL)");
     c.execute("INSERT INTO T (K, V, W) VALUES (1, NULL, NULL)");
