@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <unordered_map>
@@ -305,6 +306,40 @@ private:
         if (rc != SQLITE_OK) {
             sqlite3_free(err);
             fail(sqlite3_extended_errcode(db_), sql);
+        }
+    }
+
+    // Collects the tables and views a statement being prepared reads.
+    static int noteSource(void* out, int action, const char* table, const char*,
+                          const char* database, const char* view) {
+        if (action != SQLITE_READ || !table)
+            return SQLITE_OK;
+        auto& names = *static_cast<std::vector<std::string>*>(out);
+        auto add = [&names](const std::string& name) {
+            if (std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(name);
+        };
+        // Work tables are the "#" tables of temp; anything else is no table
+        // the adapter reads the columns of ("").
+        const std::string db = database ? database : "";
+        const bool known =
+            !findTableFunction(table) && (db == "main" || (db == "temp" && table[0] == '#'));
+        add(known ? table : "");
+        if (view)
+            add(view);
+        return SQLITE_OK;
+    }
+
+    std::vector<DescribedColumn> describeReading(const std::string& sql, const std::string& source,
+                                                 std::vector<std::string>& sources) override {
+        sqlite3_set_authorizer(db_, noteSource, &sources);
+        try {
+            auto columns = describe(sql, {}, source, false);
+            sqlite3_set_authorizer(db_, nullptr, nullptr);
+            return columns;
+        } catch (...) {
+            sqlite3_set_authorizer(db_, nullptr, nullptr);
+            throw;
         }
     }
 

@@ -377,7 +377,7 @@ long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& lite
                 type = hint.storage();
         return type;
     };
-    auto described = engine_.describe(st.sql, literals, st.source, false);
+    auto described = descriptions_.columns(engine_, types_, st.sql, st.source);
     for (std::size_t i = 0; i < described.size(); ++i)
         if (typeOf(described[i], i).empty()) {
             described = engine_.describe(st.sql, literals, st.source, true);

@@ -101,6 +101,45 @@ TEST_P(CachedPlans, WorkTablesMadeAndDroppedLeaveThePermanentTablesAsRead) {
     EXPECT_EQ(scalar(c, permanent), "abcd");
 }
 
+// SELECT ... INTO makes its table with the columns its query reads now,
+// whichever of them changed since the same statement ran last.
+TEST_P(CachedPlans, SelectIntoTakesTheColumnsItsSourcesHaveNow) {
+    const std::string copy =
+        "IF OBJECT_ID('tempdb..#I') IS NOT NULL DROP TABLE #I; "
+        "SELECT S.V, W.X, VS.Y INTO #I FROM T S LEFT JOIN #S W ON W.K = S.K "
+        "LEFT JOIN VS ON VS.K = S.K";
+    const std::string read =
+        "SELECT ISNULL(V, 'abcdef'), ISNULL(X, 'abcdef'), "
+        "ISNULL(Y, 'abcdef') FROM #I";
+    c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(2) NULL, U VARCHAR(4) NULL)");
+    c.execute("INSERT INTO T (K, V) VALUES (1, NULL)");
+    c.execute("CREATE TABLE #S (K INT NOT NULL, X VARCHAR(3) NULL)");
+    c.execute("INSERT INTO #S (K, X) VALUES (1, NULL)");
+    c.execute("CREATE VIEW VS AS SELECT K, V AS Y FROM T");
+    c.execute(copy);
+    EXPECT_EQ(rows(c, read), (Rows{{"ab", "abc", "ab"}}));
+    c.execute(copy);
+    EXPECT_EQ(rows(c, read), (Rows{{"ab", "abc", "ab"}}));
+
+    c.execute("DROP TABLE #S");
+    c.execute("CREATE TABLE #S (K INT NOT NULL, X VARCHAR(5) NULL)");
+    c.execute("INSERT INTO #S (K, X) VALUES (1, NULL)");
+    c.execute(copy);
+    EXPECT_EQ(rows(c, read), (Rows{{"ab", "abcde", "ab"}}));
+
+    c.execute("ALTER VIEW VS AS SELECT K, U AS Y FROM T");
+    c.execute(copy);
+    EXPECT_EQ(rows(c, read), (Rows{{"ab", "abcde", "abcd"}}));
+
+    c.execute("DROP VIEW VS");
+    c.execute("DROP TABLE T");
+    c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(1) NULL)");
+    c.execute("INSERT INTO T (K, V) VALUES (1, NULL)");
+    c.execute("CREATE VIEW VS AS SELECT K, V AS Y FROM T");
+    c.execute(copy);
+    EXPECT_EQ(rows(c, read), (Rows{{"a", "abcde", "a"}}));
+}
+
 TEST_P(CachedPlans, AViewChangedIsReadWithItsNewColumns) {
     c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(2) NULL, W VARCHAR(5) NULL)");
     c.execute("INSERT INTO T (K, V, W) VALUES (1, NULL, NULL)");
