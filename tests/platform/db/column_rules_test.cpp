@@ -42,6 +42,42 @@ TEST_P(ColumnRules, AnUpdateChecksEachColumnItSetsAndARefusalKeepsTheRow) {
     }
 }
 
+// Text written into CHAR(n) columns is kept blank-padded to n, whether the
+// statement wrote it padded or the column's rule did; the same INSERT sent
+// again after the table was made anew pads to the new columns.
+TEST_P(ColumnRules, AnInsertKeepsFixedTextPaddedAsItsTableIsNow) {
+    const std::string insert =
+        "INSERT INTO #P (K, F, V, G) VALUES (1, 'ab', 'cd', N'è'), (2, NULL, 'x' + 'y', 'z' + "
+        "'w'), "
+        "(3, '', '', ' ')";
+    const std::string read =
+        "SELECT K, F + '|', DATALENGTH(F), V + '|', G + '|' FROM #P ORDER BY K";
+    c.execute(
+        "CREATE TABLE #P (K INT NOT NULL, F CHAR(4) NULL, V VARCHAR(4) NULL, G NCHAR(3) "
+        "NULL)");
+    c.execute(insert);
+    const Rows padded{{"1", "ab  |", "4", "cd|", "è  |"},
+                      {"2", "NULL", "NULL", "xy|", "zw |"},
+                      {"3", "    |", "4", "|", "   |"}};
+    EXPECT_EQ(rows(c, read), padded);
+
+    c.execute("DROP TABLE #P");
+    c.execute(
+        "CREATE TABLE #P (K INT NOT NULL, F VARCHAR(4) NULL, V CHAR(3) NULL, G NCHAR(2) "
+        "NULL)");
+    c.execute(insert);
+    EXPECT_EQ(rows(c, read), (Rows{{"1", "ab|", "2", "cd |", "è |"},
+                                   {"2", "NULL", "NULL", "xy |", "zw|"},
+                                   {"3", "|", "0", "   |", "  |"}}));
+
+    // Too long for the column: refused, and nothing of the statement written.
+    EXPECT_FALSE(stateOf(c,
+                         "INSERT INTO #P (K, F, V, G) VALUES (4, 'a', 'b', 'c'), "
+                         "(5, 'a', 'long', 'c')")
+                     .empty());
+    EXPECT_EQ(rows(c, "SELECT COUNT(*) FROM #P"), (Rows{{"3"}}));
+}
+
 }  // namespace
 
 VELDRANO_ON_BOTH_BACKENDS(ColumnRules);
