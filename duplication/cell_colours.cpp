@@ -3,7 +3,7 @@
 namespace duplication {
 
 void CellColours::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
-    QStyledItemDelegate::initStyleOption(option, index);
+    controls::GridDelegate::initStyleOption(option, index);
     // Codes are blank-padded to their width: the blanks are no text to show.
     while (option->text.endsWith(QLatin1Char(' ')))
         option->text.chop(1);

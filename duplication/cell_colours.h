@@ -4,16 +4,17 @@
 // grid's own), and shows blank-padded codes without their trailing blanks.
 
 #include <QColor>
-#include <QStyledItemDelegate>
 #include <functional>
+
+#include "platform/controls/grid_delegate.h"
 
 namespace duplication {
 
-class CellColours : public QStyledItemDelegate {
+class CellColours : public controls::GridDelegate {
 public:
     using Colour = std::function<QColor(long row, int column)>;
-    CellColours(QObject* parent, Colour colour)
-        : QStyledItemDelegate(parent), colour_(std::move(colour)) {}
+    CellColours(controls::DataGrid* grid, Colour colour)
+        : controls::GridDelegate(grid), colour_(std::move(colour)) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

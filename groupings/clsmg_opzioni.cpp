@@ -147,8 +147,10 @@ bool FRMMG_OPZIONI::salva() {
     bool esiste = false;
     if (rs_) {
         const int f = rs_->fieldIndex("MG5E_OPZIONE");
+        // As the database compares codes: "blu" is the option BLU.
+        const db::Value cercato(codice);
         for (long r = 0; r < rs_->recordCount() && !esiste; ++r)
-            esiste = common::NzStringa(rs_->valueAt(r, f)) == codice;
+            esiste = db::Value::compare(rs_->valueAt(r, f), cercato) == 0;
     }
     try {
         if (esiste)

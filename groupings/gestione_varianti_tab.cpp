@@ -321,8 +321,11 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
     db::Recordset* rs = st.sorgente.get();
     long trovata = -1;
     const int fOpz = rs->fieldIndex("MG5E_OPZIONE");
+    // Compared as the database compares codes (case and trailing blanks
+    // aside): "xs" is the option XS, whose description it changes.
+    const db::Value cercato(codice);
     for (long r = 0; r < rs->recordCount() && trovata < 0; ++r)
-        if (common::NzStringa(rs->valueAt(r, fOpz)) == codice)
+        if (db::Value::compare(rs->valueAt(r, fOpz), cercato) == 0)
             trovata = r;
 
     Procedure p(card(), "CMD_OPZORIG_SALVA_Click");

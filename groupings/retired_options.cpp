@@ -15,7 +15,7 @@ namespace {}  // namespace
 
 OpzioniRitirate::OpzioniRitirate(common::ItemCard& card, controls::DataGrid* grid,
                                  std::string campo)
-    : QStyledItemDelegate(grid), card_(card), grid_(grid), campo_(std::move(campo)) {
+    : controls::GridDelegate(grid), card_(card), grid_(grid), campo_(std::move(campo)) {
     connect(grid->model(), &QAbstractItemModel::modelReset, this, [this] { Aggiorna(); });
 }
 
@@ -48,7 +48,7 @@ std::string OpzioniRitirate::Ritiro(long row) const {
 
 void OpzioniRitirate::initStyleOption(QStyleOptionViewItem* option,
                                       const QModelIndex& index) const {
-    QStyledItemDelegate::initStyleOption(option, index);
+    controls::GridDelegate::initStyleOption(option, index);
     // Codes are fixed-width: their padding would only push the text out.
     while (option->text.endsWith(QLatin1Char(' ')))
         option->text.chop(1);

@@ -4,9 +4,10 @@
 // lists reread the retired options of the variant each time they are
 // reloaded.
 
-#include <QStyledItemDelegate>
 #include <map>
 #include <string>
+
+#include "platform/controls/grid_delegate.h"
 
 namespace common {
 class ItemCard;
@@ -17,7 +18,7 @@ class DataGrid;
 
 namespace groupings {
 
-class OpzioniRitirate : public QStyledItemDelegate {
+class OpzioniRitirate : public controls::GridDelegate {
     Q_OBJECT
 public:
     // campo: the list's option field (MG5E_OPZIONE, MG5H_OPZIONE_MG5E).

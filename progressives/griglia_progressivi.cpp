@@ -1,9 +1,7 @@
 #include "progressives/griglia_progressivi.h"
 
 #include <QAbstractItemView>
-#include <QHelpEvent>
 #include <QLocale>
-#include <QToolTip>
 #include <algorithm>
 
 #include "common/value_helpers.h"
@@ -75,7 +73,7 @@ int ColumnWidth(const QFontMetrics& metrics, const db::Recordset& pivot, int fie
 }
 
 DelegatoProgressivi::DelegatoProgressivi(controls::DataGrid* grid)
-    : QStyledItemDelegate(grid), grid_(grid) {
+    : controls::GridDelegate(grid), grid_(grid) {
     // Copies, exports and prints show the cells as painted here: the totals
     // of a warehouse bold, with their own label.
     controls::GridExchange* scambio = controls::GridExchange::Of(grid);
@@ -95,7 +93,7 @@ DelegatoProgressivi::DelegatoProgressivi(controls::DataGrid* grid)
 
 void DelegatoProgressivi::initStyleOption(QStyleOptionViewItem* option,
                                           const QModelIndex& index) const {
-    QStyledItemDelegate::initStyleOption(option, index);
+    controls::GridDelegate::initStyleOption(option, index);
     const db::Recordset* pivot = grid_->DataSource();
     if (!pivot || !pivot->isOpen() || index.column() >= grid_->Columns().Count())
         return;
@@ -108,21 +106,6 @@ void DelegatoProgressivi::initStyleOption(QStyleOptionViewItem* option,
         option->backgroundBrush = kColoreSfondoTotali;
         option->palette.setColor(QPalette::Text, kColoreTestoTotali);
     }
-}
-
-bool DelegatoProgressivi::helpEvent(QHelpEvent* event, QAbstractItemView* view,
-                                    const QStyleOptionViewItem& option, const QModelIndex& index) {
-    if (event && event->type() == QEvent::ToolTip && index.isValid()) {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
-        if (o.fontMetrics.horizontalAdvance(o.text) + 8 > o.rect.width()) {
-            QToolTip::showText(event->globalPos(), o.text, view);
-            return true;
-        }
-        QToolTip::hideText();
-        return true;
-    }
-    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 }  // namespace progressives

@@ -7,8 +7,8 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QString>
-#include <QStyledItemDelegate>
 
+#include "platform/controls/grid_delegate.h"
 #include "platform/db/decimal.h"
 
 namespace db {
@@ -38,15 +38,12 @@ QString PivotCellText(const db::Recordset& pivot, long row, int field);
 int ColumnWidth(const QFontMetrics& metrics, const db::Recordset& pivot, int field, int minimo,
                 int massimo);
 
-// The grid's painter of cells; a cell too narrow for its text shows the
-// whole text as its tool tip; the style of a cell is public so that what
-// the grid would paint can be read back.
-class DelegatoProgressivi : public QStyledItemDelegate {
+// The grid's painter of cells (totals in bold on their colour); the style
+// of a cell is public so that what the grid would paint can be read back.
+class DelegatoProgressivi : public controls::GridDelegate {
 public:
     explicit DelegatoProgressivi(controls::DataGrid* grid);
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
-    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                   const QModelIndex& index) override;
 
 private:
     controls::DataGrid* grid_;

@@ -53,10 +53,14 @@ void StatiCombinazioneTab::buildList(QWidget* page) {
     auto* bar = new QHBoxLayout;
     GRIDNAV_COMBI = new controls::GridNavigator(FRAME_COMBINAZIONI);
     GRIDNAV_COMBI->setObjectName("GRIDNAV_COMBI");
+    // The list opens nothing and exports nothing: only its own buttons show.
+    GRIDNAV_COMBI->SetButtonVisible("Apri", false);
+    GRIDNAV_COMBI->SetButtonVisible("Esporta", false);
     bar->addWidget(GRIDNAV_COMBI);
     CMD_ELIMINACOMBI = new QPushButton(QStringLiteral("Elimina"), FRAME_COMBINAZIONI);
     CMD_ELIMINACOMBI->setObjectName("CMD_ELIMINACOMBI");
     CMD_ELIMINACOMBI->setToolTip(QStringLiteral("Elimina la combinazione selezionata (Canc)"));
+    CMD_ELIMINACOMBI->setEnabled(false);
     bar->addWidget(CMD_ELIMINACOMBI);
     bar->addStretch(1);
     layout->addLayout(bar);
@@ -159,10 +163,6 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         f->BindControl(TXT_OPZIONE2, campoOpzione(2), o2);
         f->SetGrid(GRD_COMBI);
         f->SetNavigator(GRIDNAV_COMBI);
-        GRIDNAV_COMBI->SetButtonVisible("Apri", false);
-        GRIDNAV_COMBI->SetButtonVisible("Esporta", false);
-        GRIDNAV_COMBI->SetButtonVisible("Nuovo", true);
-        GRIDNAV_COMBI->SetButtonVisible("Conferma", true);
         GRD_COMBI->SetDataSource(rsCombi_.get());
 
         // The frame's own writers run first: these see the box's value in the row.
@@ -179,6 +179,7 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
                          [this](int status) { FME_COMBI_ChangeStatus(status); });
         QObject::connect(f, &RecordFrame::beforeDelete, f,
                          [this](bool& cancel) { FME_COMBI_BeforeDelete(cancel); });
+        QObject::connect(f, &RecordFrame::afterDelete, f, [this](bool) { updateDeleteButton(); });
         QObject::connect(TXT_OPZIONE1, &LookupBox::afterItem, f,
                          [this] { TXT_OPZIONE1_AfterItem(); });
         QObject::connect(TXT_OPZIONE2, &LookupBox::afterItem, f,
@@ -187,6 +188,7 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
         QObject::connect(GRD_COMBI, &controls::DataGrid::rowChanged, f, [this] {
             if (frame_ && frame_->Status() == controls::RecordFrame::Browse)
                 mostraStatoRiga();
+            updateDeleteButton();
         });
     });
     p.step([&] { CaricaDefaultCombinazione(condArt(), varA(), varB()); });
@@ -231,8 +233,15 @@ bool StatiCombinazioneTab::ChiudiFrameworkCombi() {
             box->SetText({});
         for (QLineEdit* box : {TXT_DESOPZIONE1, TXT_DESOPZIONE2, TXT_DESSTATOCOMBI})
             box->clear();
+        updateDeleteButton();
     });
     return chiuso;
+}
+
+void StatiCombinazioneTab::updateDeleteButton() {
+    const bool hasRow = frame_ && (frame_->Status() == controls::RecordFrame::Entering ||
+                                   (rsCombi_ && rsCombi_->hasCurrentRow()));
+    CMD_ELIMINACOMBI->setEnabled(hasRow);
 }
 
 void StatiCombinazioneTab::RicaricaCombi() {
@@ -376,6 +385,7 @@ void StatiCombinazioneTab::FME_COMBI_ChangeStatus(int status) {
             default:
                 break;
         }
+        updateDeleteButton();
     });
 }
 

@@ -169,11 +169,18 @@ void StatiCombinazioneTab::InitGRDX_COMBINAZIONI() {
             } else {
                 const QString caption = QString::fromStdString(
                     nome + "-" + GetDescrizioneOpzione(var1_, nome, raggr1_));
-                const int width = std::clamp(metrics.horizontalAdvance(caption) + 16, 70, 190);
-                cols.Add(nome, caption)
-                    .SetKind(controls::CellKind::Combo)
-                    .SetValueList(stati)
-                    .SetWidth(width);
+                controls::GridColumn& col =
+                    cols.Add(nome, caption).SetKind(controls::CellKind::Combo).SetValueList(stati);
+                // As wide as its caption or the widest state it shows, within
+                // reason: a longer state (one with its dates) shows whole as
+                // the cell's tooltip.
+                int widest = metrics.horizontalAdvance(caption);
+                const int field = rsCross_ ? rsCross_->fieldIndex(nome) : -1;
+                for (long r = 0; field >= 0 && r < rsCross_->recordCount(); ++r)
+                    widest = std::max(widest,
+                                      metrics.horizontalAdvance(
+                                          col.DisplayText(rsCross_->valueAt(r, field)).trimmed()));
+                col.SetWidth(std::clamp(widest + 16, 70, 260));
             }
         }
     });

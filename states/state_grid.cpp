@@ -6,10 +6,10 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 
 #include "common/item_card.h"
 #include "common/window_services.h"
+#include "platform/controls/grid_delegate.h"
 #include "platform/db/recordset.h"
 #include "states/state_paste.h"
 #include "states/state_services.h"
@@ -61,16 +61,16 @@ private:
 };
 
 // The editor of drop-down cells: an editable combo box over the column's
-// value list.
-class StateDelegate : public QStyledItemDelegate {
+// value list; the rest is every grid's (a cut cell's tooltip among it).
+class StateDelegate : public controls::GridDelegate {
 public:
-    explicit StateDelegate(StateGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit StateDelegate(StateGrid* grid) : controls::GridDelegate(grid), grid_(grid) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         const controls::GridColumn& c = grid_->Columns().Item(index.column());
         if (c.Kind() != controls::CellKind::Combo)
-            return QStyledItemDelegate::createEditor(parent, option, index);
+            return controls::GridDelegate::createEditor(parent, option, index);
         auto* box = new QComboBox(parent);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
@@ -89,7 +89,7 @@ public:
         auto* box = qobject_cast<QComboBox*>(editor);
         const controls::GridColumn& c = grid_->Columns().Item(index.column());
         if (!box || c.Kind() != controls::CellKind::Combo) {
-            QStyledItemDelegate::setEditorData(editor, index);
+            controls::GridDelegate::setEditorData(editor, index);
             return;
         }
         if (box->property("vld_loaded").toBool())
@@ -113,7 +113,7 @@ public:
         auto* box = qobject_cast<QComboBox*>(editor);
         const controls::GridColumn& c = grid_->Columns().Item(index.column());
         if (!box || c.Kind() != controls::CellKind::Combo) {
-            QStyledItemDelegate::setModelData(editor, model, index);
+            controls::GridDelegate::setModelData(editor, model, index);
             return;
         }
         const QString text = box->currentText();

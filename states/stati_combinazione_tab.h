@@ -178,6 +178,8 @@ private:
     void mostraAvviso();
     void salvaSeCompleta();
     void mostraStatoRiga();
+    // Elimina is on only while there is a row to delete (a stored one or a new one).
+    void updateDeleteButton();
     std::string campoOpzione(int quale) const;  // the option column a box edits
     void scollegaGriglia();
 

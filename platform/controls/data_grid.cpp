@@ -10,9 +10,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <stdexcept>
 
+#include "platform/controls/grid_delegate.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/grid_stretch.h"
 #include "platform/controls/value_text.h"
@@ -287,82 +287,6 @@ private:
     db::Recordset* rs_ = nullptr;
 };
 
-// Paints button cells and gives combo cells their drop-down.
-class GridDelegate : public QStyledItemDelegate {
-public:
-    GridDelegate(DataGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const GridColumn& c = grid_->Columns().Item(index.column());
-        if (c.Kind() != CellKind::Button) {
-            QStyledItemDelegate::paint(p, option, index);
-            return;
-        }
-        QStyleOptionButton button;
-        button.rect = option.rect.adjusted(1, 1, -1, -1);
-        button.text = index.data(Qt::DisplayRole).toString();
-        if (button.text.isEmpty())
-            button.text = QStringLiteral("...");
-        button.state = QStyle::State_Enabled | QStyle::State_Raised;
-        QApplication::style()->drawControl(QStyle::CE_PushButton, &button, p);
-    }
-    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                     const QModelIndex& index) override {
-        const GridColumn& c = grid_->Columns().Item(index.column());
-        if (c.Kind() == CellKind::Button && event->type() == QEvent::MouseButtonRelease) {
-            grid_->PressButton(index.row(), index.column());
-            return true;
-        }
-        return QStyledItemDelegate::editorEvent(event, model, option, index);
-    }
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        const GridColumn& c = grid_->Columns().Item(index.column());
-        if (c.Kind() != CellKind::Combo)
-            return QStyledItemDelegate::createEditor(parent, option, index);
-        auto* box = new QComboBox(parent);
-        for (const auto& [value, text] : c.ValueList())
-            box->addItem(text);
-        WidenPopup(box);
-        return box;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        const GridColumn& c = grid_->Columns().Item(index.column());
-        auto* box = qobject_cast<QComboBox*>(editor);
-        if (c.Kind() != CellKind::Combo || !box) {
-            QStyledItemDelegate::setEditorData(editor, index);
-            return;
-        }
-        const db::Recordset* rs = grid_->DataSource();
-        const db::Value& v = rs->valueAt(index.row(), c.FieldIndex());
-        int at = -1;
-        for (std::size_t i = 0; i < c.ValueList().size(); ++i)
-            if (db::Value::compare(c.ValueList()[i].first, v) == 0)
-                at = static_cast<int>(i);
-        box->setCurrentIndex(at);
-        if (!box->property("vld_popped").toBool()) {
-            box->setProperty("vld_popped", true);
-            box->showPopup();
-        }
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override {
-        const GridColumn& c = grid_->Columns().Item(index.column());
-        auto* box = qobject_cast<QComboBox*>(editor);
-        if (c.Kind() != CellKind::Combo || !box) {
-            QStyledItemDelegate::setModelData(editor, model, index);
-            return;
-        }
-        const int at = box->currentIndex();
-        if (at >= 0 && at < static_cast<int>(c.ValueList().size()))
-            grid_->ChooseValue(index.row(), index.column(),
-                               c.ValueList()[static_cast<std::size_t>(at)].first);
-    }
-
-private:
-    DataGrid* grid_;
-};
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "platform/controls/grid_exchange.h"
@@ -217,6 +218,14 @@ struct LookupBox::Impl {
             itemValues.push_back(rows.valueAt(row, i));
         }
     }
+    // The column that holds the box's code: the return field, else the
+    // first column listed, else the first; -1 when the rows lack it.
+    int codeColumn(const db::Recordset& rows) const {
+        if (!returnField.isEmpty())
+            if (const int index = rows.fieldIndex(returnField.toStdString()); index >= 0)
+                return index;
+        return fields.isEmpty() ? 0 : rows.fieldIndex(fields.front().toStdString());
+    }
     void clearItem() {
         itemFields.clear();
         itemValues.clear();
@@ -364,9 +373,7 @@ bool LookupBox::OpenLookup() {
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenRow() < 0)
         return false;
     const long row = dialog.ChosenRow();
-    int returnIndex = d->returnField.isEmpty() ? -1 : rows.fieldIndex(d->returnField.toStdString());
-    if (returnIndex < 0)
-        returnIndex = d->fields.isEmpty() ? 0 : rows.fieldIndex(d->fields.front().toStdString());
+    const int returnIndex = std::max(0, d->codeColumn(rows));
     d->take(rows, row);
     SetText(ValueText(rows.valueAt(row, returnIndex)).trimmed());
     d->found = true;
@@ -414,10 +421,20 @@ bool LookupBox::Decode() {
         db::Recordset rows;
         rows.open(d->decodeQuery, *d->connection);
         d->found = rows.recordCount() > 0;
-        if (d->found)
+        if (d->found) {
             d->take(rows, 0);
-        else
+            // The code as stored: "xs" typed is the option XS, and the row
+            // the box writes to takes it so.
+            const int code = d->codeColumn(rows);
+            if (code >= 0) {
+                const QString stored = ValueText(rows.valueAt(0, code)).trimmed();
+                if (stored != d->edit->text() &&
+                    stored.compare(d->edit->text().trimmed(), Qt::CaseInsensitive) == 0)
+                    SetText(stored);
+            }
+        } else {
             d->clearItem();
+        }
     }
     emit afterItem();
     return Found();

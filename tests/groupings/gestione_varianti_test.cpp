@@ -122,6 +122,17 @@ TEST_F(Options, SavingAnExistingCodeChangesOnlyItsDescription) {
     EXPECT_EQ(column(st.destinazione.get(), "DESCR_OPZIONE")[2], "Media");
     EXPECT_EQ(card.loadedItem(common::kTabStatiVariante), "");
     EXPECT_EQ(card.loadedItem(common::kTabTrascodificaVarianti), "MAGLIA-001");
+
+    // A "new" code that differs only in case is the same option to the
+    // database: its description changes, with no duplicate-key failure.
+    tab.CMD_OPZORIG_NUOVO_Click();
+    st.TXT_OPZIONE_ORIG->setText("xs");
+    st.TXT_DESOPZIONE_ORIG->setText("Extra piccola");
+    tab.CMD_OPZORIG_SALVA_Click();
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(options("A0"), 14);
+    EXPECT_EQ(options("A0", "MG5E_OPZIONE = 'XS' AND MG5E_DESCR = 'Extra piccola'"), 1);
+    EXPECT_EQ(column(st.sorgente.get(), "MG5E_DESCR")[rowOf("XS")], "Extra piccola");
 }
 
 TEST_F(Options, SavingANewCodeInsertsItAndMakesItTheCurrentRow) {
@@ -327,6 +338,15 @@ TEST(OptionsManagement, RefusesBadCodesAndOptionsInUse) {
     EXPECT_FALSE(w.salva());
     w.TXT_OPZIONE->setText("");
     EXPECT_FALSE(w.salva());
+    // A code that differs only in case is the option itself: described anew.
+    w.nuovo();
+    w.TXT_OPZIONE->setText("blu");
+    w.TXT_DESCR->setText("Blu scuro");
+    EXPECT_TRUE(w.salva()) << w.LBL_STATO->text().toStdString();
+    EXPECT_EQ(count(card.connection(), "MG5E_OPZIONI",
+                    "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = 'BLU' "
+                    "AND MG5E_DESCR = 'Blu scuro'"),
+              1);
     w.carica("BLU");
     EXPECT_FALSE(w.elimina());  // in two groupings
     EXPECT_NE(w.LBL_STATO->text().indexOf("utilizzata"), -1);

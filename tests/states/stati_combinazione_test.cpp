@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
 
 #include "common/window_services.h"
 #include "platform/controls/data_grid.h"
@@ -104,6 +107,12 @@ TEST_F(Combinazioni, SameVariantOnBothSelectorsBuildsAndWritesNothing) {
     EXPECT_FALSE(tab.TXT_STATODEF->isEnabled());
     EXPECT_EQ(tab.rsCombi(), nullptr);
     EXPECT_EQ(tab.LBL_TIPOVAR6_1->text().toStdString(), "[x60293x] Variante 1");
+    // With no list there is nothing to delete: the button is off, not silent;
+    // the list never opens or exports, so those buttons do not show at all.
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
+    EXPECT_TRUE(tab.GRIDNAV_COMBI->Button("Apri")->isHidden());
+    EXPECT_TRUE(tab.GRIDNAV_COMBI->Button("Esporta")->isHidden());
+    EXPECT_FALSE(tab.GRIDNAV_COMBI->Button("Nuovo")->isHidden());
 
     // Nothing can be written for the pair: neither a default nor a cell.
     tab.TXT_STATODEF->LineEdit()->setText("ESAUR");
@@ -120,6 +129,7 @@ TEST_F(Combinazioni, SameVariantOnBothSelectorsBuildsAndWritesNothing) {
     ASSERT_NE(tab.rsCross(), nullptr);
     tab.CBO_TIPOVAR6_2->setCurrentIndex(0);
     tab.CBO_TIPOVAR6_2_Click();
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
     EXPECT_EQ(tab.GRDX_COMBINAZIONI->DataSource(), nullptr);
     EXPECT_FALSE(tab.TXT_STATODEF->isEnabled());
     EXPECT_EQ(provstati(cn(), "1 = 1"), prima);
@@ -180,8 +190,14 @@ TEST_F(Combinazioni, GridWritesEachCellAtOnceAndTheEmptyStateDeletes) {
     EXPECT_EQ(cellaCross("VER", "S"), "5");
     EXPECT_EQ(cellaCross("CAM", "XL"), "7");
     EXPECT_EQ(cellaCross("GRI", "M"), "");
-    EXPECT_TRUE(grid.CellText(riga(*tab.rsCross(), "Colore", "ROS"), colonna(grid, "XS"))
-                    .startsWith("BLOCC - Bloccato alla vendita"));
+    const QString blocc =
+        grid.CellText(riga(*tab.rsCross(), "Colore", "ROS"), colonna(grid, "XS")).trimmed();
+    EXPECT_TRUE(blocc.startsWith("BLOCC - Bloccato alla vendita"));
+    // A column grows for the state it shows (up to a cap: a longer one is
+    // read whole as the cell's tooltip), not only for its caption.
+    EXPECT_GE(grid.columnWidth(colonna(grid, "XS")),
+              std::min(QFontMetrics(grid.font()).horizontalAdvance(blocc), 250))
+        << blocc.toStdString();
     EXPECT_TRUE(grid.Columns().Item(1).ReadOnly());
     EXPECT_EQ(grid.Columns().Item(2).Kind(), controls::CellKind::Combo);
     EXPECT_EQ(grid.Columns().Item(2).ValueList().front().second, "");  // the empty state first
@@ -345,7 +361,9 @@ TEST_F(Combinazioni, AnExpiredStateIsGivenOnlyOnceConfirmed) {
 
 TEST_F(Combinazioni, ListAddsOneRowPerPairAndDeletesThroughTheDatabase) {
     mostra("MAGLIA-001");
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
     varianti("Taglia", "Colore");
+    EXPECT_TRUE(tab.CMD_ELIMINACOMBI->isEnabled());  // on the first stored row
     auto digita = [](controls::LookupBox* box, const char* text) {
         box->LineEdit()->setText(text);
         box->Decode();

@@ -144,5 +144,24 @@ TEST_F(Box, AFailingDecodeIsReportedKeepsTheTextAndDecodesAgainOnRetry) {
     EXPECT_EQ(description(), "Medium");
 }
 
+// A code typed in another case, or with trailing blanks, becomes the code
+// as stored once decoded; one not found is left as typed.
+TEST_F(Box, ADecodedCodeIsShownAsStored) {
+    typeAndLeave("xs ");
+    EXPECT_TRUE(box->Found());
+    EXPECT_EQ(box->Text(), "XS");
+    EXPECT_EQ(description(), "Extra small");
+    typeAndLeave("zz");
+    EXPECT_FALSE(box->Found());
+    EXPECT_EQ(box->Text(), "zz");
+    // A return field names the code's column.
+    box->SetReturnField("MG5E_DESCR");
+    typeAndLeave("m");
+    EXPECT_EQ(box->Text(), "m") << "the description is no spelling of the code";
+    box->SetReturnField("MG5E_OPZIONE");
+    typeAndLeave("l");
+    EXPECT_EQ(box->Text(), "L");
+}
+
 }  // namespace
 }  // namespace controls::test

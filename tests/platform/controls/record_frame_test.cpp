@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
+#include <QToolTip>
 #include <QWidget>
 
 #include "controls_test_support.h"
@@ -165,6 +169,33 @@ TEST_F(Frame, ASaveThatFailsOnTheWayToAnotherRowKeepsTheEdits) {
     EXPECT_EQ(current(), "XS");
     EXPECT_EQ(rs.valueAt(11, rs.fieldIndex("MG5E_DESCR")).toText(), "Molto grande");
     EXPECT_EQ(stored("XL"), "Extra large");
+}
+
+// A cell too narrow for its text shows it whole when the pointer rests on
+// it; a cell whose text fits shows no tooltip.
+TEST_F(Frame, ACutCellShowsItsWholeTextAsTooltip) {
+    grid->horizontalHeader()->setStretchLastSection(false);
+    grid->setColumnWidth(3, 30);
+    const QModelIndex cut = grid->model()->index(0, 3);
+    const QString whole = grid->CellText(0, 3).trimmed();
+    ASSERT_EQ(whole, "Taglia 44");
+    auto hover = [&](const QModelIndex& index) {
+        const QPoint at = grid->visualRect(index).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &help);
+        const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
+        // A tooltip goes after a short delay: wait for it before the next hover.
+        QToolTip::hideText();
+        QElapsedTimer waited;
+        waited.start();
+        while (QToolTip::isVisible() && waited.elapsed() < 3000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        return text;
+    };
+    EXPECT_EQ(hover(cut), whole);
+    grid->setColumnWidth(3, 300);
+    EXPECT_EQ(hover(cut), QString()) << "a text that fits needs no tooltip";
+    EXPECT_EQ(hover(grid->model()->index(0, 2)), QString()) << "\"44\" fits its column";
 }
 
 }  // namespace
