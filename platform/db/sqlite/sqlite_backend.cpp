@@ -130,9 +130,9 @@ private:
     class Lease {
     public:
         Lease(SqliteBackend& b, const std::string& sql, const std::string& source) : b_(b) {
-            auto it = b.cache_.find(sql);
-            if (it != b.cache_.end() && !it->second.busy) {
-                cached_ = &it->second;
+            Entry* entry = b.find(sql);
+            if (entry && !entry->second.busy) {
+                cached_ = &entry->second;
                 stmt_ = cached_->stmt;
                 cached_->busy = true;
                 return;
@@ -141,10 +141,12 @@ private:
                                               &stmt_, nullptr);
             if (rc != SQLITE_OK)
                 b.fail(rc, source);
-            if (it == b.cache_.end() && stmt_) {
+            if (!entry && stmt_) {
                 if (b.cache_.size() > 500)
                     b.dropIdleStatements();
-                cached_ = &b.cache_[sql];
+                entry = &*b.cache_.try_emplace(sql).first;
+                b.byText_[&sql] = entry;
+                cached_ = &entry->second;
                 cached_->stmt = stmt_;
                 cached_->busy = true;
             }
@@ -170,7 +172,25 @@ private:
         sqlite3_stmt* stmt_ = nullptr;
     };
 
+    using Entry = std::pair<const std::string, Cached>;
+
+    // The kept statement of a text: found first by the text's address, as a
+    // plan's statements come again and again from the same string, and
+    // checked by content (comparing ~1 KB costs less than hashing it).
+    Entry* find(const std::string& sql) {
+        if (const auto at = byText_.find(&sql); at != byText_.end() && at->second->first == sql)
+            return at->second;
+        const auto it = cache_.find(sql);
+        if (it == cache_.end())
+            return nullptr;
+        if (byText_.size() > 1000)
+            byText_.clear();
+        byText_[&sql] = &*it;
+        return &*it;
+    }
+
     void dropIdleStatements() {
+        byText_.clear();
         for (auto it = cache_.begin(); it != cache_.end();) {
             if (it->second.busy) {
                 ++it;
@@ -399,6 +419,7 @@ private:
     bool owned_ = false;
     std::string path_;
     std::unordered_map<std::string, Cached> cache_;
+    std::unordered_map<const std::string*, Entry*> byText_;  // see find()
     PlanRunner runner_{*this, *this};
 };
 
