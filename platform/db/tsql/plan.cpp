@@ -186,21 +186,6 @@ bool PlanCache::holds(Kept& kept, Schema* schema) {
     return true;
 }
 
-namespace {
-
-// Whether the batch is a single query, as lists are read: only those come
-// again with the very same text; writes mostly come once with their values.
-bool isQuery(std::string_view sql) {
-    std::size_t i = 0;
-    while (i < sql.size() &&
-           (sql[i] == ' ' || sql[i] == '\n' || sql[i] == '\r' || sql[i] == '\t' || sql[i] == ';'))
-        ++i;
-    const std::string head = upper(sql.substr(i, 6));
-    return head == "SELECT" || head.rfind("WITH", 0) == 0;
-}
-
-}  // namespace
-
 PlanCache::Found PlanCache::find(std::string_view sql, Schema* schema) {
     if (auto seen = queries_.find(sql); seen != queries_.end()) {
         if (holds(seen->second.kept, schema))
@@ -225,7 +210,9 @@ PlanCache::Found PlanCache::find(std::string_view sql, Schema* schema) {
         // Checked again on its next use: translating may have settled a table.
         plans_[shape->key] = Kept{plan, 0};
     }
-    if (isQuery(sql)) {
+    // Lists read anew, and the transaction statements around every write,
+    // come again with the very same text; a long script is not kept twice.
+    if (sql.size() <= 16384) {
         if (queries_.size() > 500)
             queries_.clear();
         queries_.insert_or_assign(std::string(sql), Seen{shape, Kept{plan, 0}});

@@ -230,8 +230,9 @@ private:
     // Whether the tables a plan read for their types are still as it read them.
     static bool holds(Kept& kept, Schema* schema);
     std::unordered_map<std::string, Kept> plans_;
-    // Queries sent again with the very same text (a list read anew): their
-    // shape as last time, without reading the text for its literals again.
+    // Batches sent again with the very same text (a list read anew, BEGIN
+    // TRANSACTION): their shape as last time, without reading the text for
+    // its literals again.
     std::unordered_map<std::string, Seen, TextHash, std::equal_to<>> queries_;
 };
 
