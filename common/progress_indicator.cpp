@@ -1,6 +1,7 @@
 #include "common/progress_indicator.h"
 
 #include <QApplication>
+#include <QLayout>
 
 #include "common/item_card.h"
 #include "common/window_services.h"
@@ -21,6 +22,16 @@ void HideProgress(ItemCard& card) {
     if (qApp)
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
+}
+
+controls::ProgressPanel* OwnProgressPanel(ItemCard& card, QWidget* parent, QLayout* layout) {
+    if (card.KOV_PROGRESS1())
+        return nullptr;
+    auto* panel = new controls::ProgressPanel(parent);
+    panel->setObjectName("KOV_PROGRESS1");
+    panel->hide();
+    layout->addWidget(panel);
+    return panel;
 }
 
 }  // namespace common

@@ -193,21 +193,27 @@ std::string DateDB(const db::Value& value) {
     return result;
 }
 
-void ChiudiRecordset(std::unique_ptr<db::Recordset>& recordset) {
+namespace {
+
+// Closes an open recordset; what the close raises is dropped, as the
+// recordset is let go of anyway.
+void closeQuietly(db::Recordset* recordset) {
     try {
         if (recordset && recordset->state() == 1)
             recordset->close();
     } catch (...) {
     }
+}
+
+}  // namespace
+
+void ChiudiRecordset(std::unique_ptr<db::Recordset>& recordset) {
+    closeQuietly(recordset.get());
     recordset.reset();
 }
 
 void ChiudiRecordset(std::shared_ptr<db::Recordset>& recordset) {
-    try {
-        if (recordset && recordset->state() == 1)
-            recordset->close();
-    } catch (...) {
-    }
+    closeQuietly(recordset.get());
     recordset.reset();
 }
 

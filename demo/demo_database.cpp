@@ -524,23 +524,24 @@ void writeLarge(const std::string& path, const LargeSizes& sizes, const Layout& 
                 r.null();
             r.integer(on ? 1 : 0).write();
         }
-        // A customer's and a supplier's code for every item.
-        w.row(codes)
-            .integer(0)
-            .integer(1 + i % 20)
-            .text(fixed("C" + std::to_string(1 + i % 20) + "-" + itemCode(i), 25))
-            .text(code)
-            .text("Codice cliente di " + name)
-            .integer(0)
-            .write();
-        w.row(codes)
-            .integer(1)
-            .integer(1 + i % 10)
-            .text(fixed("F" + std::to_string(1 + i % 10) + "-" + itemCode(i), 25))
-            .text(code)
-            .text("Codice fornitore di " + name)
-            .integer(1)
-            .write();
+        // A customer's code (of 20 customers) and a supplier's (of 10) for every item.
+        struct Side {
+            int kind;
+            int counterparts;
+            const char* prefix;
+            const char* word;
+        };
+        for (const Side& side : {Side{0, 20, "C", "cliente"}, Side{1, 10, "F", "fornitore"}}) {
+            const int counterpart = 1 + i % side.counterparts;
+            w.row(codes)
+                .integer(side.kind)
+                .integer(counterpart)
+                .text(fixed(side.prefix + std::to_string(counterpart) + "-" + itemCode(i), 25))
+                .text(code)
+                .text(std::string("Codice ") + side.word + " di " + name)
+                .integer(side.kind)
+                .write();
+        }
 
         // The first item: states of the combinations of its first two
         // variants (up to 40 options each), and the pair's default.

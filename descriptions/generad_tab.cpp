@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
+#include "common/progress_indicator.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "descriptions/calcdescrvar.h"
@@ -110,12 +111,7 @@ void GeneradTab::build(QWidget* page) {
     QGRID_GENERAD = new controls::DataGrid(page);
     QGRID_GENERAD->setObjectName("QGRID_GENERAD");
     layout->addWidget(QGRID_GENERAD, 1);
-    if (!card().KOV_PROGRESS1()) {
-        ownProgress_ = new controls::ProgressPanel(page);
-        ownProgress_->setObjectName("KOV_PROGRESS1");
-        ownProgress_->hide();
-        layout->addWidget(ownProgress_);
-    }
+    ownProgress_ = common::OwnProgressPanel(card(), page, layout);
 
     struct Entry {
         const char* key;

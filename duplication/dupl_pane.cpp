@@ -14,6 +14,7 @@
 
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/progress_indicator.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "duplication/bom_services.h"
@@ -186,12 +187,7 @@ void DuplPane::build(QWidget* frame) {
         box->setStretchFactor(grids, 1);
 
     // Without a window's progress panel (a card of the tests) the pane has its own.
-    if (!card().KOV_PROGRESS1()) {
-        ownProgress_ = new controls::ProgressPanel(frame);
-        ownProgress_->setObjectName("KOV_PROGRESS1");
-        ownProgress_->hide();
-        outer->addWidget(ownProgress_);
-    }
+    ownProgress_ = common::OwnProgressPanel(card(), frame, outer);
 
     buildLookups();
     configureLookups();

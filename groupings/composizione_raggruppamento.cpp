@@ -59,6 +59,27 @@ void annulla(common::ItemCard& card) {
     CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false);
 }
 
+// Starts a command's transaction as a step of p; abort ends it through annulla.
+void iniziaComando(common::ItemCard& card, Procedure& p) {
+    p.onAbort([&card] { annulla(card); });
+    p.step([&card] { card.connection().beginTransaction(); });
+}
+
+// Ends a command's transaction: committed when the command went through,
+// otherwise ended through annulla and the procedure left. Answers whether
+// the commit ran.
+bool concludiComando(common::ItemCard& card, Procedure& p, bool fatto) {
+    if (!p.running())
+        return false;
+    if (!fatto) {
+        annulla(card);
+        p.leave();
+        return false;
+    }
+    p.step([&card] { card.connection().commitTransaction(); });
+    return true;
+}
+
 // Ticked positions of the destination list, ascending.
 std::vector<long> sequenzeSpuntate(const StatoOpzioni& st) {
     std::vector<long> out;
@@ -168,17 +189,11 @@ void CMD_ADDSEL_Click(common::ItemCard& card) {
             }
         dopo = posizione(std::min(seq, static_cast<long>(righe.recordCount())));
     });
-    p.onAbort([&] { annulla(card); });
-    p.step([&] { cn.beginTransaction(); });
+    iniziaComando(card, p);
     bool fatto = false;
     p.step([&] { fatto = InserisciElementi(card, dopo, daInserire, righe); });
-    if (!p.running())
+    if (!concludiComando(card, p, fatto))
         return;
-    if (!fatto) {
-        annulla(card);
-        return;
-    }
-    p.step([&] { cn.commitTransaction(); });
     p.step([&] { CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false); });
     p.step([&] {
         spuntaInserite(card);
@@ -253,18 +268,12 @@ void CMD_TOGLISEL_Click(common::ItemCard& card) {
         return;
     db::Connection& cn = card.connection();
     Procedure p(card, "CMD_TOGLISEL_Click");
-    p.onAbort([&] { annulla(card); });
-    p.step([&] { cn.beginTransaction(); });
+    iniziaComando(card, p);
     p.step([&] { cn.execute(sqlElimina(card, spuntate)); });
     bool fatto = false;
     p.step([&] { fatto = RinumeraRaggruppamento(card); });
-    if (!p.running())
+    if (!concludiComando(card, p, fatto))
         return;
-    if (!fatto) {
-        annulla(card);
-        return;
-    }
-    p.step([&] { cn.commitTransaction(); });
     p.step([&] { CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false); });
     p.step([&] {
         db::Recordset* rs = st.sorgente.get();
@@ -361,19 +370,10 @@ namespace {
 
 // Runs SpostaElementi in one transaction, as the move commands do.
 void spostaInTransazione(common::ItemCard& card, Procedure& p, short dopo) {
-    db::Connection& cn = card.connection();
-    p.onAbort([&card] { annulla(card); });
-    p.step([&] { cn.beginTransaction(); });
+    iniziaComando(card, p);
     bool fatto = false;
     p.step([&] { fatto = SpostaElementi(card, dopo); });
-    if (!p.running())
-        return;
-    if (!fatto) {
-        annulla(card);
-        p.leave();
-        return;
-    }
-    p.step([&] { cn.commitTransaction(); });
+    concludiComando(card, p, fatto);
 }
 
 }  // namespace

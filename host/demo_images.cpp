@@ -43,17 +43,12 @@ QImage drawJumper(const QColor& colour, const QString& caption) {
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath body;
     body.moveTo(135, 40);
-    body.lineTo(90, 55);
-    body.lineTo(40, 150);
-    body.lineTo(70, 165);
-    body.lineTo(105, 110);
-    body.lineTo(105, 250);
-    body.lineTo(255, 250);
-    body.lineTo(255, 110);
-    body.lineTo(290, 165);
-    body.lineTo(320, 150);
-    body.lineTo(270, 55);
-    body.lineTo(225, 40);
+    // Left shoulder, sleeve and hem, then the right side back up to the neck.
+    for (const QPointF corner :
+         {QPointF(90, 55), QPointF(40, 150), QPointF(70, 165), QPointF(105, 110), QPointF(105, 250),
+          QPointF(255, 250), QPointF(255, 110), QPointF(290, 165), QPointF(320, 150),
+          QPointF(270, 55), QPointF(225, 40)})
+        body.lineTo(corner);
     body.cubicTo(215, 70, 145, 70, 135, 40);
     body.closeSubpath();
     p.setPen(QPen(colour.darker(140), 2));

@@ -153,26 +153,26 @@ bool SearchRecord(controls::RecordFrame& frame, const framework::Multilingual& t
 
 void ActOnFrame(controls::RecordFrame& frame, int button, const framework::Multilingual& texts,
                 QWidget* parent) {
+    using controls::RecordFrame;
     using framework::Navigator;
+    // The buttons that only pass the request on to the frame.
+    static constexpr struct {
+        int button;
+        bool (RecordFrame::*act)();
+    } kPassedOn[] = {
+        {Navigator::kFirst, &RecordFrame::MoveFirst},
+        {Navigator::kPrevious, &RecordFrame::MovePrevious},
+        {Navigator::kNext, &RecordFrame::MoveNext},
+        {Navigator::kLast, &RecordFrame::MoveLast},
+        {Navigator::kNew, &RecordFrame::AddNew},
+        {Navigator::kSave, &RecordFrame::Update},
+    };
+    for (const auto& passed : kPassedOn)
+        if (passed.button == button) {
+            (frame.*passed.act)();
+            return;
+        }
     switch (button) {
-        case Navigator::kFirst:
-            frame.MoveFirst();
-            break;
-        case Navigator::kPrevious:
-            frame.MovePrevious();
-            break;
-        case Navigator::kNext:
-            frame.MoveNext();
-            break;
-        case Navigator::kLast:
-            frame.MoveLast();
-            break;
-        case Navigator::kNew:
-            frame.AddNew();
-            break;
-        case Navigator::kSave:
-            frame.Update();
-            break;
         case Navigator::kDelete:
             if (!frame.AllowDelete())
                 break;

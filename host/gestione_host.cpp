@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/value_helpers.h"
+#include "platform/controls/dialog_buttons.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 
@@ -107,11 +108,7 @@ FRMHOST_GESTIONE::FRMHOST_GESTIONE(const std::string& program, const std::string
         }
     }
     layout->addLayout(form);
-    CMD_CHIUDI = new QPushButton(QStringLiteral("Chiudi"), this);
-    CMD_CHIUDI->setObjectName("CMD_CHIUDI");
-    CMD_CHIUDI->setDefault(true);
-    layout->addWidget(CMD_CHIUDI, 0, Qt::AlignRight);
-    connect(CMD_CHIUDI, &QPushButton::clicked, this, &QDialog::accept);
+    CMD_CHIUDI = controls::AddCloseButton(this, layout);
 }
 
 }  // namespace host

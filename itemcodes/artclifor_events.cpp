@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "common/frame_messages.h"
 #include "common/pending_edits.h"
@@ -48,6 +49,17 @@ bool soloCifre(const QString& text) {
         if (!c.isDigit())
             return false;
     return true;
+}
+
+// A box's list or decode request set up under the tab's trap: a failed or
+// aborted set-up cancels the request.
+void setUpRequest(common::ItemCard& card, const char* procedure, bool& cancel,
+                  const std::function<void()>& setUp) {
+    Procedure p(card, procedure);
+    p.onAbort([&] { cancel = true; });
+    p.step(setUp);
+    if (p.failed() && !p.aborted())
+        cancel = true;
 }
 
 }  // namespace
@@ -434,9 +446,7 @@ void ArtCliForTab::InvocaGestione_LISTINI(int tipo, long codice, const std::stri
 }
 
 void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartLookup(bool& cancel) {
-    Procedure p(card(), tipo_.TXT_OPZIONE_StartLookup);
-    p.onAbort([&] { cancel = true; });
-    p.step([&] {
+    setUpRequest(card(), tipo_.TXT_OPZIONE_StartLookup, cancel, [&] {
         const auto struttura =
             StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
         TXT_CLIFOR_OPZIONE->SetLookupQuery(SqlVariantArticles(struttura, card().companyCode()));
@@ -446,14 +456,10 @@ void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartLookup(bool& cancel) {
         TXT_CLIFOR_OPZIONE->SetLookupTitle(QStringLiteral("Varianti dell'articolo ") +
                                            QString::fromStdString(card().currentItem()));
     });
-    if (p.failed() && !p.aborted())
-        cancel = true;
 }
 
 void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartDecode(bool& cancel) {
-    Procedure p(card(), tipo_.TXT_OPZIONE_StartDecode);
-    p.onAbort([&] { cancel = true; });
-    p.step([&] {
+    setUpRequest(card(), tipo_.TXT_OPZIONE_StartDecode, cancel, [&] {
         const auto struttura =
             StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
         TXT_CLIFOR_OPZIONE->SetDecodeQuery(
@@ -461,8 +467,6 @@ void ArtCliForTab::TXT_CLIFOR_OPZIONE_StartDecode(bool& cancel) {
                                     TXT_CLIFOR_OPZIONE->Text().toStdString()));
         TXT_CLIFOR_OPZIONE->SetReturnField("VARIANTE");
     });
-    if (p.failed() && !p.aborted())
-        cancel = true;
 }
 
 void ArtCliForTab::TXT_CLIFOR_OPZIONE_AfterItem() {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/value_helpers.h"
+#include "platform/controls/dialog_buttons.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/component_registry.h"
@@ -106,11 +107,7 @@ FRMMG_LISTARTCLARTFO::FRMMG_LISTARTCLARTFO(db::Connection* connection, std::stri
     LBL_LISTINI->setObjectName("LBL_LISTINI");
     LBL_LISTINI->setWordWrap(true);
     layout->addWidget(LBL_LISTINI);
-    CMD_CHIUDI = new QPushButton(QStringLiteral("Chiudi"), this);
-    CMD_CHIUDI->setObjectName("CMD_CHIUDI");
-    CMD_CHIUDI->setDefault(true);
-    layout->addWidget(CMD_CHIUDI, 0, Qt::AlignRight);
-    connect(CMD_CHIUDI, &QPushButton::clicked, this, &QDialog::accept);
+    CMD_CHIUDI = controls::AddCloseButton(this, layout);
 }
 
 bool FRMMG_LISTARTCLARTFO::carica() {

@@ -1,10 +1,12 @@
 #include "states/box_helpers.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "common/item_card.h"
 #include "common/value_helpers.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/steady_label.h"
 #include "platform/db/recordset.h"
 
 namespace states {
@@ -38,6 +40,17 @@ QLineEdit* NewDescriptionEdit(QWidget* parent, const char* name) {
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
     return edit;
+}
+
+QLabel* NewWarningLabel(QWidget* parent, const char* name, int lines) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    if (lines > 1)
+        label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    label->hide();
+    controls::KeepPlaceWhenHidden(label, lines);
+    return label;
 }
 
 }  // namespace states

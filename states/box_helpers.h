@@ -5,6 +5,7 @@
 
 #include "platform/framework/lookup_service.h"
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -30,5 +31,8 @@ controls::LookupBox* NewCodeBox(QWidget* parent, const char* name, db::Connectio
                                 int maxLength);
 // The read-only description beside a box, out of the tab order.
 QLineEdit* NewDescriptionEdit(QWidget* parent, const char* name);
+// The hidden warning above a tab's grid, keeping its place for the lines
+// given (wrapped when more than one) so that the grid does not move.
+QLabel* NewWarningLabel(QWidget* parent, const char* name, int lines = 1);
 
 }  // namespace states

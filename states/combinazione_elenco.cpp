@@ -486,25 +486,24 @@ void prendiOpzione(controls::LookupBox* box, QLineEdit* descrBox, db::Recordset*
 }  // namespace
 
 void StatiCombinazioneTab::TXT_OPZIONE1_AfterItem() {
-    if (!frame_)
-        return;
-    Procedure p(card(), "TXT_OPZIONE1_AfterItem");
-    p.step([&] {
-        prendiOpzione(
-            TXT_OPZIONE1, TXT_DESOPZIONE1, rsCombi_.get(),
-            campoOpzione(1) == "MG5W_OPZIONE1_MG5E" ? "DESCR_OPZIONE1" : "DESCR_OPZIONE2");
-    });
-    p.step([&] { salvaSeCompleta(); });
+    opzioneScelta(1, TXT_OPZIONE1, TXT_DESOPZIONE1, "TXT_OPZIONE1_AfterItem");
 }
 
 void StatiCombinazioneTab::TXT_OPZIONE2_AfterItem() {
+    opzioneScelta(2, TXT_OPZIONE2, TXT_DESOPZIONE2, "TXT_OPZIONE2_AfterItem");
+}
+
+// An option chosen in box 1 or 2: its description shown and kept in the row,
+// and a complete new record saved.
+void StatiCombinazioneTab::opzioneScelta(int quale, controls::LookupBox* box, QLineEdit* descrBox,
+                                         const char* procedura) {
     if (!frame_)
         return;
-    Procedure p(card(), "TXT_OPZIONE2_AfterItem");
+    Procedure p(card(), procedura);
     p.step([&] {
         prendiOpzione(
-            TXT_OPZIONE2, TXT_DESOPZIONE2, rsCombi_.get(),
-            campoOpzione(2) == "MG5W_OPZIONE1_MG5E" ? "DESCR_OPZIONE1" : "DESCR_OPZIONE2");
+            box, descrBox, rsCombi_.get(),
+            campoOpzione(quale) == "MG5W_OPZIONE1_MG5E" ? "DESCR_OPZIONE1" : "DESCR_OPZIONE2");
     });
     p.step([&] { salvaSeCompleta(); });
 }

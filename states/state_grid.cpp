@@ -180,4 +180,27 @@ void ConfiguraGrigliaStati(common::ItemCard& card, StateGrid* grid,
     SetStateCellCodes(card, grid);
 }
 
+const std::vector<ColonnaStati> kColonneOpzioni = {
+    {"OPZIONE", "Opzione", 140}, {"DESCR_OPZIONE", "Descrizione", 260}, {"STATO", "Stato", 330}};
+
+bool IsStateColumn(const controls::DataGrid* grid, int column) {
+    return grid->Columns().Item(column).Field() == "STATO";
+}
+
+bool PutTypedState(common::ItemCard& card, StateGrid* grid, db::Recordset* rs, long row,
+                   const QString& testo) {
+    try {
+        if (!rs || row < 0 || row >= rs->recordCount())
+            return false;
+        const db::Value codice = CodeFromText(card, testo);
+        if (codice.isEmpty())
+            return false;
+        grid->SetCurrentRow(row);
+        rs->setValue("STATO", codice);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 }  // namespace states

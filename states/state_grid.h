@@ -13,6 +13,9 @@
 namespace common {
 class ItemCard;
 }
+namespace db {
+class Recordset;
+}
 
 namespace states {
 
@@ -48,5 +51,15 @@ struct ColonnaStati {
 // Descrizione). The captions go through the host's translation.
 void ConfiguraGrigliaStati(common::ItemCard& card, StateGrid* grid,
                            const std::vector<ColonnaStati>& colonne);
+// The columns of a grid of a variant's options and their states.
+extern const std::vector<ColonnaStati> kColonneOpzioni;
+
+// The grid's column is the STATO one, the only one the user edits.
+bool IsStateColumn(const controls::DataGrid* grid, int column);
+// A text typed into a row's STATO that names one state goes into the row,
+// made the grid's current one; answers whether it did. Errors are ignored:
+// such a text changes nothing.
+bool PutTypedState(common::ItemCard& card, StateGrid* grid, db::Recordset* rs, long row,
+                   const QString& testo);
 
 }  // namespace states

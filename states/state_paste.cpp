@@ -300,4 +300,11 @@ void EnableStatePaste(common::ItemCard& card, StateTarget d) {
     });
 }
 
+std::function<std::string(int column)> StateColumnOnly(controls::DataGrid* grid) {
+    return [grid](int column) {
+        return grid->Columns().Item(column).Field() == "STATO" ? std::string("STATO")
+                                                               : std::string();
+    };
+}
+
 }  // namespace states

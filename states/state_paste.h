@@ -57,6 +57,9 @@ struct StateTarget {
     std::function<void()> ricarica;
 };
 
+// The STATO column of a grid as a target's campoStato: "" for the others.
+std::function<std::string(int column)> StateColumnOnly(controls::DataGrid* grid);
+
 struct StateCell {
     long riga;
     std::string campo;

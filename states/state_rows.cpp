@@ -2,6 +2,7 @@
 
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/window_services.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/state_services.h"
@@ -44,6 +45,28 @@ db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaSta
     });
     p.step([&] { rs.close(); });
     return scritto ? stato : prima;
+}
+
+void SaveRowState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                  db::Recordset& rs) {
+    const db::Value stato = StateNumber(rs.value("STATO"));
+    const db::Value scritto = WriteState(p, card, riga, stato);
+    if (!(scritto == stato) && !statoVuoto(stato))
+        rs.setValue("STATO", scritto);
+}
+
+void FillWorkTable(common::Procedure& p, common::ItemCard& card, const std::string& table,
+                   const std::function<std::string()>& fill) {
+    p.step([&] { card.services().EliminaTabellaTemp(table); });
+    p.step([&] { card.connection().execute(fill()); });
+}
+
+std::unique_ptr<db::Recordset> OpenOnFirstRow(common::ItemCard& card, const std::string& select) {
+    auto rs = std::make_unique<db::Recordset>();
+    rs->open(select, card.connection());
+    if (rs->recordCount() > 0)
+        rs->moveFirst();
+    return rs;
 }
 
 }  // namespace states

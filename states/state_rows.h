@@ -1,9 +1,12 @@
 #pragma once
-// Writing one state assignment at once: the empty state (0) deletes the
+// The rows of a state grid: read from the grid's work table, and each
+// state assignment written at once: the empty state (0) deletes the
 // row the condition finds; any other state updates that row, or adds one
 // with the columns given, through an optimistic client-side recordset. An
 // expired state is written only once the user confirms it.
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +17,9 @@ namespace common {
 class ItemCard;
 class Procedure;
 }  // namespace common
+namespace db {
+class Recordset;
+}
 
 namespace states {
 
@@ -31,5 +37,16 @@ struct RigaStato {
 // confirm an expired state.
 db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
                      const db::Value& stato);
+// Writes the state in the STATO of the recordset's current row; a row whose
+// expired state was not confirmed shows the state stored again.
+void SaveRowState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
+                  db::Recordset& rs);
+
+// A grid's work table made anew, as two steps of p: the old one dropped,
+// then the statement fill() gives run.
+void FillWorkTable(common::Procedure& p, common::ItemCard& card, const std::string& table,
+                   const std::function<std::string()>& fill);
+// The rows a grid shows, on the first one when there is one.
+std::unique_ptr<db::Recordset> OpenOnFirstRow(common::ItemCard& card, const std::string& select);
 
 }  // namespace states

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "common/item_card.h"
+#include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "groupings/carica_combo_varianti.h"
@@ -218,6 +219,21 @@ bool ItemHasVariants(common::ItemCard& card) {
         return false;
     const auto d = common::NzNumero(rs->value("MG66_FLGVARART")).toDecimal();
     return d && !d->isZero();
+}
+
+void ReadChosenVariant(common::Procedure& p, common::ItemCard& card, const QComboBox* combo,
+                       std::string& variante, std::string& raggr) {
+    p.step([&] { variante = common::codiceVariante(valoreCombo(combo)); });
+    p.step([&] { raggr = variante.empty() ? "" : ItemGrouping(card, variante); });
+}
+
+QString NoVariantWarning(common::ItemCard& card, const QComboBox* varianti) {
+    if (!ItemHasVariants(card))
+        return QStringLiteral("L'articolo non \u00e8 gestito a varianti.");
+    if (varianti->count() == 0)
+        return QStringLiteral(
+            "L'articolo non ha varianti attive: attivarle in \"Attivazione varianti\".");
+    return {};
 }
 
 }  // namespace states

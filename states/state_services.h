@@ -17,7 +17,8 @@ class QComboBox;
 
 namespace common {
 class ItemCard;
-}
+class Procedure;
+}  // namespace common
 
 namespace states {
 
@@ -80,5 +81,12 @@ using common::ShowProgress;
 std::string ItemGrouping(common::ItemCard& card, const std::string& variante);
 // The item shown is managed by variants (MG66_FLGVARART not 0).
 bool ItemHasVariants(common::ItemCard& card);
+// The variant chosen in a selector, then the grouping the item uses for it
+// ("" for no variant), as two steps of p.
+void ReadChosenVariant(common::Procedure& p, common::ItemCard& card, const QComboBox* combo,
+                       std::string& variante, std::string& raggr);
+// Why a tab over one variant shows nothing: the item is not managed by
+// variants, or its variant selector is empty; "" otherwise.
+QString NoVariantWarning(common::ItemCard& card, const QComboBox* varianti);
 
 }  // namespace states

@@ -51,12 +51,7 @@ StatiCombinazioneTab::~StatiCombinazioneTab() = default;
 void StatiCombinazioneTab::build(QWidget* page) {
     auto* root = new QVBoxLayout(page);
     root->addLayout(buildSelectors(page));
-    LBL_AVVISO = new QLabel(page);
-    LBL_AVVISO->setObjectName("LBL_AVVISO");
-    LBL_AVVISO->setWordWrap(true);
-    LBL_AVVISO->setStyleSheet(QStringLiteral("color: #8a4b00;"));
-    LBL_AVVISO->hide();
-    controls::KeepPlaceWhenHidden(LBL_AVVISO, 2);
+    LBL_AVVISO = NewWarningLabel(page, "LBL_AVVISO", 2);
     root->addWidget(LBL_AVVISO);
     buildGrid(page);
     root->addWidget(AREA_GRIGLIA, 1);

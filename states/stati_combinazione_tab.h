@@ -177,6 +177,8 @@ private:
     std::string descrizioneVariante(const QComboBox* combo) const;
     void mostraAvviso();
     void salvaSeCompleta();
+    void opzioneScelta(int quale, controls::LookupBox* box, QLineEdit* descrBox,
+                       const char* procedura);
     void mostraStatoRiga();
     // Elimina is on only while there is a row to delete (a stored one or a new one).
     void updateDeleteButton();

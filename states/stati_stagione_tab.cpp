@@ -10,7 +10,6 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "platform/controls/lookup_box.h"
-#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "states/box_helpers.h"
@@ -75,11 +74,7 @@ void StatiStagioneTab::build(QWidget* page) {
     top->setColumnStretch(3, 1);
     top->setColumnStretch(4, 1);
     root->addLayout(top);
-    LBL_AVVISO4 = new QLabel(page);
-    LBL_AVVISO4->setObjectName("LBL_AVVISO4");
-    LBL_AVVISO4->setStyleSheet(QStringLiteral("color: #8a4b00;"));
-    LBL_AVVISO4->hide();
-    controls::KeepPlaceWhenHidden(LBL_AVVISO4);
+    LBL_AVVISO4 = NewWarningLabel(page, "LBL_AVVISO4");
     root->addWidget(LBL_AVVISO4);
     GRDX_STATI_STAGIONI = new StateGrid(page);
     GRDX_STATI_STAGIONI->setObjectName("GRDX_STATI_STAGIONI");
@@ -121,27 +116,17 @@ void StatiStagioneTab::release() {
 
 void StatiStagioneTab::InitGRDX_STATI_STAGIONI() {
     Procedure p(card(), "InitGRDX_STATI_STAGIONI");
-    p.step([&] {
-        ConfiguraGrigliaStati(card(), GRDX_STATI_STAGIONI,
-                              {{"OPZIONE", "Opzione", 140},
-                               {"DESCR_OPZIONE", "Descrizione", 260},
-                               {"STATO", "Stato", 330}});
-    });
+    p.step([&] { ConfiguraGrigliaStati(card(), GRDX_STATI_STAGIONI, kColonneOpzioni); });
 }
 
 // Says why the grid is empty, when it is.
 void StatiStagioneTab::mostraAvviso() {
-    QString text;
+    QString text = NoVariantWarning(card(), CBO_TIPOVAR4);
     const std::string stagione = testoBox(TXT_STAGIONE4);
-    if (!ItemHasVariants(card()))
-        text = QStringLiteral("L'articolo non \u00e8 gestito a varianti.");
-    else if (CBO_TIPOVAR4->count() == 0)
-        text = QStringLiteral(
-            "L'articolo non ha varianti attive: attivarle in \"Attivazione varianti\".");
-    else if (!stagione.empty() && statoVuoto(idStagione_))
-        text = QString::fromStdString("La stagione " + stagione + " non esiste.");
-    else if (stagione.empty())
+    if (text.isEmpty() && stagione.empty())
         text = QStringLiteral("Indicare la stagione.");
+    else if (text.isEmpty() && statoVuoto(idStagione_))
+        text = QString::fromStdString("La stagione " + stagione + " non esiste.");
     LBL_AVVISO4->setText(card().services().TranslateCaption(text));
     LBL_AVVISO4->setVisible(!text.isEmpty());
 }
@@ -171,8 +156,7 @@ void StatiStagioneTab::CBO_TIPOVAR4_Click() {
     if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR4_Click");
-    p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR4)); });
-    p.step([&] { raggr_ = var_.empty() ? "" : ItemGrouping(card(), var_); });
+    ReadChosenVariant(p, card(), CBO_TIPOVAR4, var_, raggr_);
     p.step([&] {
         // The box decodes the grouping it shows, so its valid flag is true.
         TXT_RAGGR4->SetText(QString::fromStdString(raggr_));
@@ -225,16 +209,11 @@ void StatiStagioneTab::CaricaStatiOpzioni() {
     const std::string& ditta = card().companyCode();
     const std::string& codArt = card().currentItem();
     const std::string id = StateNumber(idStagione_).toText();
-    p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATISTAGIONI"); });
+    FillWorkTable(p, card(), "#TMP_STATISTAGIONI",
+                  [&] { return sqlSeasonOptionStates(ditta, codArt, var_, id, raggr_); });
     p.step([&] {
-        card().connection().execute(sqlSeasonOptionStates(ditta, codArt, var_, id, raggr_));
-    });
-    p.step([&] {
-        auto rs = std::make_unique<db::Recordset>();
-        rs->open("SELECT * FROM #TMP_STATISTAGIONI ORDER BY ORDINAMENTO", card().connection());
-        if (rs->recordCount() > 0)
-            rs->moveFirst();
-        rsStagioni_ = std::move(rs);
+        rsStagioni_ =
+            OpenOnFirstRow(card(), "SELECT * FROM #TMP_STATISTAGIONI ORDER BY ORDINAMENTO");
         GRDX_STATI_STAGIONI->SetDataSource(rsStagioni_.get());
     });
 }
@@ -242,24 +221,14 @@ void StatiStagioneTab::CaricaStatiOpzioni() {
 void StatiStagioneTab::GRDX_STATI_STAGIONI_CloseUp(int column, long) {
     Procedure p(card(), "GRDX_STATI_STAGIONI_CloseUp");
     p.step([&] {
-        if (GRDX_STATI_STAGIONI->Columns().Item(column).Field() == "STATO")
+        if (IsStateColumn(GRDX_STATI_STAGIONI, column))
             SalvaRecordStagione();
     });
 }
 
 void StatiStagioneTab::GRDX_STATI_STAGIONI_ValueTyped(int, long row, const QString& testo) {
-    try {
-        if (!rsStagioni_ || row < 0 || row >= rsStagioni_->recordCount())
-            return;
-        const db::Value codice = CodeFromText(card(), testo);
-        if (codice.isEmpty())
-            return;
-        GRDX_STATI_STAGIONI->SetCurrentRow(row);
-        rsStagioni_->setValue("STATO", codice);
-    } catch (const std::exception&) {
-        return;
-    }
-    SalvaRecordStagione();
+    if (PutTypedState(card(), GRDX_STATI_STAGIONI, rsStagioni_.get(), row, testo))
+        SalvaRecordStagione();
 }
 
 // The season assignment of an option of the grid.
@@ -285,26 +254,18 @@ void StatiStagioneTab::SalvaRecordStagione() {
         return;
     Procedure p(card(), "SalvaRecordStagione");
     const std::string opzione = common::NzStringa(rsStagioni_->value("OPZIONE"));
-    const db::Value stato = StateNumber(rsStagioni_->value("STATO"));
-    const db::Value scritto = WriteState(p, card(), rigaStagione(opzione), stato);
-    if (!(scritto == stato) && !statoVuoto(stato))
-        rsStagioni_->setValue("STATO", scritto);
+    SaveRowState(p, card(), rigaStagione(opzione), *rsStagioni_);
 }
 
 // Blocks of state codes pasted or imported into the grid's STATO cells.
 void StatiStagioneTab::attivaIncolla() {
-    EnableStatePaste(card(),
-                     {GRDX_STATI_STAGIONI, "IncollaStatiStagione",
-                      [this](int column) {
-                          return GRDX_STATI_STAGIONI->Columns().Item(column).Field() == "STATO"
-                                     ? std::string("STATO")
-                                     : std::string();
-                      },
-                      [this](long row, const std::string&) {
-                          return std::optional<RigaStato>(rigaStagione(common::NzStringa(
-                              rsStagioni_->valueAt(row, rsStagioni_->fieldIndex("OPZIONE")))));
-                      },
-                      [this] { CaricaStatiOpzioni(); }});
+    EnableStatePaste(
+        card(), {GRDX_STATI_STAGIONI, "IncollaStatiStagione", StateColumnOnly(GRDX_STATI_STAGIONI),
+                 [this](long row, const std::string&) {
+                     return std::optional<RigaStato>(rigaStagione(common::NzStringa(
+                         rsStagioni_->valueAt(row, rsStagioni_->fieldIndex("OPZIONE")))));
+                 },
+                 [this] { CaricaStatiOpzioni(); }});
 }
 
 }  // namespace states

@@ -9,9 +9,9 @@
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "platform/controls/split_region.h"
-#include "platform/controls/steady_label.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
+#include "states/box_helpers.h"
 #include "states/state_grid.h"
 #include "states/state_paste.h"
 #include "states/state_rows.h"
@@ -49,11 +49,7 @@ void StatiVarianteTab::build(QWidget* page) {
     top->setColumnStretch(1, 1);
     top->setColumnStretch(3, 1);
     root->addLayout(top);
-    LBL_AVVISO5 = new QLabel(page);
-    LBL_AVVISO5->setObjectName("LBL_AVVISO5");
-    LBL_AVVISO5->setStyleSheet(QStringLiteral("color: #8a4b00;"));
-    LBL_AVVISO5->hide();
-    controls::KeepPlaceWhenHidden(LBL_AVVISO5);
+    LBL_AVVISO5 = NewWarningLabel(page, "LBL_AVVISO5");
     root->addWidget(LBL_AVVISO5);
 
     SplitRegion5 = new controls::SplitRegion(Qt::Vertical, page);
@@ -129,12 +125,7 @@ void StatiVarianteTab::InitGRDX_STATI_RAGGR() {
 
 void StatiVarianteTab::InitGRDX_STATI_OPZIONI() {
     Procedure p(card(), "InitGRDX_STATI_OPZIONI");
-    p.step([&] {
-        ConfiguraGrigliaStati(card(), GRDX_STATI_OPZIONI,
-                              {{"OPZIONE", "Opzione", 140},
-                               {"DESCR_OPZIONE", "Descrizione", 260},
-                               {"STATO", "Stato", 330}});
-    });
+    p.step([&] { ConfiguraGrigliaStati(card(), GRDX_STATI_OPZIONI, kColonneOpzioni); });
 }
 
 int StatiVarianteTab::ambito() const {
@@ -142,12 +133,7 @@ int StatiVarianteTab::ambito() const {
 }
 
 void StatiVarianteTab::mostraAvviso() {
-    QString text;
-    if (!ItemHasVariants(card()))
-        text = QStringLiteral("L'articolo non \u00e8 gestito a varianti.");
-    else if (CBO_TIPOVAR5->count() == 0)
-        text = QStringLiteral(
-            "L'articolo non ha varianti attive: attivarle in \"Attivazione varianti\".");
+    const QString text = NoVariantWarning(card(), CBO_TIPOVAR5);
     LBL_AVVISO5->setText(text);
     LBL_AVVISO5->setVisible(!text.isEmpty());
 }
@@ -174,8 +160,7 @@ void StatiVarianteTab::CBO_TIPOVAR5_Click() {
     if (!ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOVAR5_Click");
-    p.step([&] { var_ = common::codiceVariante(valoreCombo(CBO_TIPOVAR5)); });
-    p.step([&] { raggrArticolo_ = var_.empty() ? "" : ItemGrouping(card(), var_); });
+    ReadChosenVariant(p, card(), CBO_TIPOVAR5, var_, raggrArticolo_);
     p.step([&] { CaricaStatiRaggruppamenti(); });
 }
 
@@ -204,18 +189,12 @@ void StatiVarianteTab::CaricaStatiRaggruppamenti() {
     }
     const std::string& ditta = card().companyCode();
     const std::string& codArt = card().currentItem();
-    p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATIRAGGR"); });
-    p.step([&] {
-        card().connection().execute(sqlGroupingStates(ditta, codArt, var_, ambito() == kSingola));
-    });
+    FillWorkTable(p, card(), "#TMP_STATIRAGGR",
+                  [&] { return sqlGroupingStates(ditta, codArt, var_, ambito() == kSingola); });
     p.step([&] {
         GRDX_STATI_RAGGR->SetDataSource(nullptr);
-        auto rs = std::make_unique<db::Recordset>();
-        rs->open("SELECT * FROM #TMP_STATIRAGGR ORDER BY ORDINAMENTO, RAGGRUPPAMENTO",
-                 card().connection());
-        if (rs->recordCount() > 0)
-            rs->moveFirst();
-        rsRaggr_ = std::move(rs);
+        rsRaggr_ = OpenOnFirstRow(
+            card(), "SELECT * FROM #TMP_STATIRAGGR ORDER BY ORDINAMENTO, RAGGRUPPAMENTO");
     });
     // Binding selects the first row, which loads its options.
     p.step([&] { GRDX_STATI_RAGGR->SetDataSource(rsRaggr_.get()); });
@@ -235,15 +214,11 @@ void StatiVarianteTab::CaricaStatiOpzioni(const std::string& raggr) {
     });
     const std::string& ditta = card().companyCode();
     const std::string cond = CondArt(ambito(), card().currentItem());
-    p.step([&] { card().services().EliminaTabellaTemp("#TMP_STATIOPZIONI"); });
-    p.step([&] { card().connection().execute(sqlOptionStates(ditta, cond, var_, raggr)); });
+    FillWorkTable(p, card(), "#TMP_STATIOPZIONI",
+                  [&] { return sqlOptionStates(ditta, cond, var_, raggr); });
     p.step([&] {
         GRDX_STATI_OPZIONI->SetDataSource(nullptr);
-        auto rs = std::make_unique<db::Recordset>();
-        rs->open("SELECT * FROM #TMP_STATIOPZIONI ORDER BY ORDINAMENTO", card().connection());
-        if (rs->recordCount() > 0)
-            rs->moveFirst();
-        rsOpzioni_ = std::move(rs);
+        rsOpzioni_ = OpenOnFirstRow(card(), "SELECT * FROM #TMP_STATIOPZIONI ORDER BY ORDINAMENTO");
         GRDX_STATI_OPZIONI->SetDataSource(rsOpzioni_.get());
     });
 }
@@ -253,7 +228,7 @@ void StatiVarianteTab::CaricaStatiOpzioni(const std::string& raggr) {
 void StatiVarianteTab::GRDX_STATI_RAGGR_CloseUp(int column, long) {
     Procedure p(card(), "GRDX_STATI_RAGGR_CloseUp");
     p.step([&] {
-        if (GRDX_STATI_RAGGR->Columns().Item(column).Field() == "STATO")
+        if (IsStateColumn(GRDX_STATI_RAGGR, column))
             SalvaRecordRaggruppamento();
     });
 }
@@ -261,40 +236,18 @@ void StatiVarianteTab::GRDX_STATI_RAGGR_CloseUp(int column, long) {
 void StatiVarianteTab::GRDX_STATI_OPZIONI_CloseUp(int column, long) {
     Procedure p(card(), "GRDX_STATI_OPZIONI_CloseUp");
     p.step([&] {
-        if (GRDX_STATI_OPZIONI->Columns().Item(column).Field() == "STATO")
+        if (IsStateColumn(GRDX_STATI_OPZIONI, column))
             SalvaRecordOpzione();
     });
 }
 
-namespace {
-
-// A typed text that names one state goes into the row's STATO; answers
-// whether it did. Errors are ignored.
-bool statoDigitato(common::ItemCard& card, StateGrid* grid, db::Recordset* rs, long row,
-                   const QString& testo) {
-    try {
-        if (!rs || row < 0 || row >= rs->recordCount())
-            return false;
-        const db::Value codice = CodeFromText(card, testo);
-        if (codice.isEmpty())
-            return false;
-        grid->SetCurrentRow(row);
-        rs->setValue("STATO", codice);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-}  // namespace
-
 void StatiVarianteTab::GRDX_STATI_RAGGR_ValueTyped(int, long row, const QString& testo) {
-    if (statoDigitato(card(), GRDX_STATI_RAGGR, rsRaggr_.get(), row, testo))
+    if (PutTypedState(card(), GRDX_STATI_RAGGR, rsRaggr_.get(), row, testo))
         SalvaRecordRaggruppamento();
 }
 
 void StatiVarianteTab::GRDX_STATI_OPZIONI_ValueTyped(int, long row, const QString& testo) {
-    if (statoDigitato(card(), GRDX_STATI_OPZIONI, rsOpzioni_.get(), row, testo))
+    if (PutTypedState(card(), GRDX_STATI_OPZIONI, rsOpzioni_.get(), row, testo))
         SalvaRecordOpzione();
 }
 
@@ -333,11 +286,7 @@ void StatiVarianteTab::SalvaRecordRaggruppamento() {
         salvataggio_ = false;
     });
     const std::string raggr = common::NzValore(rsRaggr_->value("RAGGRUPPAMENTO"), "");
-    const db::Value stato = StateNumber(rsRaggr_->value("STATO"));
-    const db::Value scritto =
-        WriteState(p, card(), rigaVariante(card(), ambito(), var_, raggr, ""), stato);
-    if (!(scritto == stato) && !statoVuoto(stato))
-        rsRaggr_->setValue("STATO", scritto);
+    SaveRowState(p, card(), rigaVariante(card(), ambito(), var_, raggr, ""), *rsRaggr_);
 }
 
 void StatiVarianteTab::SalvaRecordOpzione() {
@@ -351,26 +300,16 @@ void StatiVarianteTab::SalvaRecordOpzione() {
     });
     const std::string raggr = common::NzValore(rsOpzioni_->value("MG5H_RAGGR_MG5G"), "");
     const std::string opzione = common::NzStringa(rsOpzioni_->value("OPZIONE"));
-    const db::Value stato = StateNumber(rsOpzioni_->value("STATO"));
-    const db::Value scritto =
-        WriteState(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), stato);
-    if (!(scritto == stato) && !statoVuoto(stato))
-        rsOpzioni_->setValue("STATO", scritto);
+    SaveRowState(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), *rsOpzioni_);
 }
 
 // Blocks of state codes pasted or imported into either grid: their STATO
 // cells, each the assignment its row stands for, as a state chosen in the
 // cell would be written.
 void StatiVarianteTab::attivaIncolla() {
-    const auto colonnaStato = [](controls::DataGrid* grid) {
-        return [grid](int column) {
-            return grid->Columns().Item(column).Field() == "STATO" ? std::string("STATO")
-                                                                   : std::string();
-        };
-    };
     EnableStatePaste(
         card(),
-        {GRDX_STATI_RAGGR, "IncollaStatiRaggruppamento", colonnaStato(GRDX_STATI_RAGGR),
+        {GRDX_STATI_RAGGR, "IncollaStatiRaggruppamento", StateColumnOnly(GRDX_STATI_RAGGR),
          [this](long row, const std::string&) {
              const std::string raggr = common::NzValore(
                  rsRaggr_->valueAt(row, rsRaggr_->fieldIndex("RAGGRUPPAMENTO")), "");
@@ -379,7 +318,7 @@ void StatiVarianteTab::attivaIncolla() {
          [this] { CaricaStatiRaggruppamenti(); }});
     EnableStatePaste(
         card(),
-        {GRDX_STATI_OPZIONI, "IncollaStatiOpzione", colonnaStato(GRDX_STATI_OPZIONI),
+        {GRDX_STATI_OPZIONI, "IncollaStatiOpzione", StateColumnOnly(GRDX_STATI_OPZIONI),
          [this](long row, const std::string&) {
              const std::string raggr = common::NzValore(
                  rsOpzioni_->valueAt(row, rsOpzioni_->fieldIndex("MG5H_RAGGR_MG5G")), "");

@@ -18,6 +18,12 @@ std::string validOn(const std::string& date) {
            ") AND (CG44_DTFINVAL IS NULL OR CG44_DTFINVAL >= " + sqlQuoted(date) + ")";
 }
 
+// A decode request: the list's statement for the one key, its order dropped.
+LookupRequest forKey(LookupRequest list, const std::string& keyCondition) {
+    list.sql = list.sql.substr(0, list.sql.rfind(" ORDER BY ")) + keyCondition;
+    return list;
+}
+
 }  // namespace
 
 LookupRequest LookupService::Items() const {
@@ -33,12 +39,7 @@ LookupRequest LookupService::Items() const {
 }
 
 LookupRequest LookupService::DecodeItem(const std::string& code) const {
-    LookupRequest r = Items();
-    r.sql =
-        "SELECT MG66_CODART, MG66_DESCART FROM MG66_ANAGRART WITH (NOLOCK) "
-        "WHERE MG66_DITTA_CG18 = " +
-        company_ + " AND MG66_CODART = " + sqlQuoted(rtrim(code));
-    return r;
+    return forKey(Items(), " AND MG66_CODART = " + sqlQuoted(rtrim(code)));
 }
 
 LookupRequest LookupService::Counterparts(int kind, const std::string& date) const {
@@ -96,12 +97,9 @@ LookupRequest LookupService::Options(const std::string& variant,
 
 LookupRequest LookupService::DecodeOption(const std::string& variant, const std::string& code,
                                           const std::string& grouping) const {
-    LookupRequest r = Options(variant, grouping);
-    const std::size_t order = r.sql.rfind(" ORDER BY ");
     const std::string condition =
         rtrim(grouping).empty() ? " AND MG5E_OPZIONE = " : " AND MG5H_OPZIONE_MG5E = ";
-    r.sql = r.sql.substr(0, order) + condition + sqlQuoted(rtrim(code));
-    return r;
+    return forKey(Options(variant, grouping), condition + sqlQuoted(rtrim(code)));
 }
 
 LookupRequest LookupService::Groupings(const std::string& variant) const {
@@ -119,13 +117,7 @@ LookupRequest LookupService::Groupings(const std::string& variant) const {
 
 LookupRequest LookupService::DecodeGrouping(const std::string& variant,
                                             const std::string& code) const {
-    LookupRequest r = Groupings(variant);
-    r.sql =
-        "SELECT MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WITH (NOLOCK) "
-        "WHERE MG5G_DITTA_CG18 = " +
-        company_ + " AND MG5G_CODICEVAR_MG5F = " + sqlQuoted(variant) +
-        " AND MG5G_CODRAGGVAR = " + sqlQuoted(rtrim(code));
-    return r;
+    return forKey(Groupings(variant), " AND MG5G_CODRAGGVAR = " + sqlQuoted(rtrim(code)));
 }
 
 LookupRequest LookupService::States() const {
@@ -141,12 +133,7 @@ LookupRequest LookupService::States() const {
 }
 
 LookupRequest LookupService::DecodeState(const std::string& code) const {
-    LookupRequest r = States();
-    r.sql =
-        "SELECT MG5V_CODICE, MG5V_DESCR, MG5V_IDSTATOVAR FROM MG5V_STATIVAR WITH (NOLOCK) "
-        "WHERE MG5V_DITTA_CG18 = " +
-        company_ + " AND MG5V_CODICE = " + sqlQuoted(rtrim(code));
-    return r;
+    return forKey(States(), " AND MG5V_CODICE = " + sqlQuoted(rtrim(code)));
 }
 
 LookupRequest LookupService::Seasons() const {
@@ -162,12 +149,7 @@ LookupRequest LookupService::Seasons() const {
 }
 
 LookupRequest LookupService::DecodeSeason(const std::string& code) const {
-    LookupRequest r = Seasons();
-    r.sql =
-        "SELECT MG5T_CODICE, MG5T_DESCR, MG5T_IDSTAGIONE FROM MG5T_STAGIONI WITH (NOLOCK) "
-        "WHERE MG5T_DITTA_CG18 = " +
-        company_ + " AND MG5T_CODICE = " + sqlQuoted(rtrim(code));
-    return r;
+    return forKey(Seasons(), " AND MG5T_CODICE = " + sqlQuoted(rtrim(code)));
 }
 
 }  // namespace framework

@@ -33,9 +33,7 @@ struct Rights {
 
 class HostedCard : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        component::RegisterComponents();
-    }
+    static void SetUpTestSuite() { component::RegisterComponents(); }
 
     void SetUp() override {
         cardtest::clearMessages();

@@ -18,6 +18,7 @@
 #include "platform/controls/side_bar.h"
 #include "platform/db/connection.h"
 #include "tests/support/test_card.h"
+#include "tests/support/typing.h"
 #include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 
@@ -34,21 +35,13 @@ std::vector<std::string> codes(db::Connection& cn, const std::string& item) {
                                   item + "' ORDER BY 1, 2, 3");
 }
 
-struct ItemCodes : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        cn.open("Data Source=" + path);
-    }
+struct ItemCodes : cardtest::CardWindowReaderTest {
     ArtCliForTab& tab(int index) { return *static_cast<ArtCliForTab*>(w->tab(index)); }
     // The side bar, as the user chooses a tab.
     void sidebar(const char* item) { ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP05", item)); }
     static void type(QWidget* box, const QString& text) {
-        box->setFocus();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
+        cardtest::typeAfter(box, text, Qt::Key_Return);
     }
-
-    db::Connection cn;  // a second session, reading what the window wrote
 };
 
 TEST_F(ItemCodes, AnAbandonedNewRowNeverLandsOnAStoredOne) {

@@ -22,6 +22,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/support/test_card.h"
+#include "tests/support/typing.h"
 #include "tests/window/card_window.h"
 #include "variants/attivazione_varianti_tab.h"
 #include "window/frmmg_veldrano.h"
@@ -30,11 +31,7 @@ namespace {
 
 using variants::AttivazioneVariantiTab;
 
-struct Activation : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        cn.open("Data Source=" + path);
-    }
+struct Activation : cardtest::CardWindowReaderTest {
     AttivazioneVariantiTab& tab() {
         return *static_cast<AttivazioneVariantiTab*>(w->tab(common::kTabAttivazioneVarianti));
     }
@@ -58,12 +55,8 @@ struct Activation : cardtest::CardWindowTest {
                     item + "' AND MG6B_CODICEVAR_MG5F = '" + var + "'"));
     }
     static void type(QWidget* box, const QString& text) {
-        box->setFocus();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Tab);
+        cardtest::typeAfter(box, text, Qt::Key_Tab);
     }
-
-    db::Connection cn;  // a second session, reading what the window wrote
 };
 
 TEST_F(Activation, ADefaultOptionThatDoesNotDecodeIsRefusedAndNotStored) {

@@ -24,11 +24,7 @@ namespace {
 
 using descriptions::GeneradTab;
 
-struct Descriptions : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        cn.open("Data Source=" + path);
-    }
+struct Descriptions : cardtest::CardWindowReaderTest {
     GeneradTab& tab() { return *static_cast<GeneradTab*>(w->tab(common::kTabGenerad)); }
     // Ticks the row of a variant article in the grid's pick column.
     void pick(const std::string& code) {
@@ -50,8 +46,6 @@ struct Descriptions : cardtest::CardWindowTest {
             cn, "MG87_ARTDESC",
             "MG87_CODART_MG66 = 'PANT-001' AND MG87_OPZIONE_MG5E = '" + code + "'");
     }
-
-    db::Connection cn;  // a second session, reading what the window wrote
 };
 
 TEST_F(Descriptions, EveryLanguageIsStoredWhenTheBoxIsTickedWhicheverLanguageIsShown) {

@@ -24,11 +24,7 @@
 
 namespace {
 
-struct ItemHeader : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        cn.open("Data Source=" + path);
-    }
+struct ItemHeader : cardtest::CardWindowReaderTest {
     long long items() { return cardtest::count(cn, "MG66_ANAGRART", "1 = 1"); }
 
     // Every text the window shows a person: boxes, labels, buttons, grid cells.
@@ -54,8 +50,6 @@ struct ItemHeader : cardtest::CardWindowTest {
         for (const QString& t : shownTexts())
             EXPECT_FALSE(t.contains(QChar(0xFF))) << where << ": " << t.toStdString();
     }
-
-    db::Connection cn;  // a second session, reading what the window wrote
 };
 
 TEST_F(ItemHeader, AfterANewSearchNothingWritesOrLoadsItemData) {

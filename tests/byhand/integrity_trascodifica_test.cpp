@@ -17,6 +17,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/support/test_card.h"
+#include "tests/support/typing.h"
 #include "tests/window/card_window.h"
 #include "transcoding/trascodifica_varianti_tab.h"
 #include "window/frmmg_veldrano.h"
@@ -32,23 +33,14 @@ std::vector<std::string> transcodings(db::Connection& cn) {
         "MG5S_OPZIONE_MG5E, MG5S_DESCR FROM MG5S_VARCLIFOR ORDER BY 1, 2, 3, 4");
 }
 
-struct Transcoding : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        cn.open("Data Source=" + path);
-    }
+struct Transcoding : cardtest::CardWindowReaderTest {
     TrascodificaVariantiTab& tab() {
         return *static_cast<TrascodificaVariantiTab*>(w->tab(common::kTabTrascodificaVarianti));
     }
     static void type(QLineEdit* edit, const QString& value) {
         edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, value);
-        QTest::keyClick(edit, Qt::Key_Return);
+        cardtest::type(edit, value.toStdString());
     }
-
-    db::Connection cn;  // a second session, reading what the window wrote
 };
 
 TEST_F(Transcoding, AnAbandonedNewRowNeverLandsOnAStoredOne) {

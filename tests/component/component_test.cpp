@@ -68,9 +68,7 @@ long long count(db::Connection& cn, const std::string& sql) {
 }
 
 struct Component : ::testing::Test {
-    static void SetUpTestSuite() {
-        component::RegisterComponents();
-    }
+    static void SetUpTestSuite() { component::RegisterComponents(); }
 
     void SetUp() override {
         common::setDialoghi(&dialogs);

@@ -130,6 +130,17 @@ TEST(DemoDatabase, AnOutdatedFileIsMadeAgainAndACurrentOneKept) {
     ASSERT_NE(demoVersion(), 0);
     EXPECT_EQ(databaseVersion(path), 0);  // no file
 
+    // The file made again as a whole: stamped, no new file left beside it,
+    // every item there.
+    const auto expectMadeWhole = [&] {
+        createDemoDatabase(path);
+        EXPECT_EQ(databaseVersion(path), demoVersion());
+        EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+        db::Connection c;
+        c.open("Data Source=" + path);
+        EXPECT_EQ(count(c, "MG66_ANAGRART"), 16);
+    };
+
     // An older program's file: one table, one item, no stamp.
     {
         db::Connection c;
@@ -140,13 +151,10 @@ TEST(DemoDatabase, AnOutdatedFileIsMadeAgainAndACurrentOneKept) {
         c.execute("INSERT INTO MG66_ANAGRART VALUES (1, 'VECCHIO', 'Articolo di una volta')");
     }
     EXPECT_EQ(databaseVersion(path), 0);
-    createDemoDatabase(path);
-    EXPECT_EQ(databaseVersion(path), demoVersion());
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    expectMadeWhole();
     {
         db::Connection c;
         c.open("Data Source=" + path);
-        EXPECT_EQ(count(c, "MG66_ANAGRART"), 16);
         EXPECT_EQ(count(c, "MG66_ANAGRART", "MG66_CODART = 'VECCHIO'"), 0);
         EXPECT_EQ(count(c, "MG5W_PROVSTATI"), 19);
         // The user's change to a current file...
@@ -190,14 +198,7 @@ TEST(DemoDatabase, AnOutdatedFileIsMadeAgainAndACurrentOneKept) {
         std::ofstream(path + ".new") << "resto di un'esecuzione interrotta";
     }
     EXPECT_EQ(databaseVersion(path), 0);
-    createDemoDatabase(path);
-    EXPECT_EQ(databaseVersion(path), demoVersion());
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
-    {
-        db::Connection c;
-        c.open("Data Source=" + path);
-        EXPECT_EQ(count(c, "MG66_ANAGRART"), 16);
-    }
+    expectMadeWhole();
     std::filesystem::remove_all(dir);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/descriptions/generad_rows.h"
+#include "tests/support/lost_link.h"
 #include "tests/support/test_card.h"
 
 namespace {
@@ -82,11 +83,7 @@ TEST_F(MemoFault, IgnoredFailureStoresNothingAndKeepsThePicksForAnotherTry) {
 }
 
 TEST_F(MemoFault, ALostLinkRollsTheStoreBackAndARetryOnTheNewLinkStoresItOnce) {
-    db::Connection::Fault lost;
-    lost.match = "INSERT INTO MG87_ARTDESC";
-    lost.skip = 1;
-    lost.dropsLink = true;
-    card.connection().injectFault(lost);
+    cardtest::dropLinkAt(card.connection(), "INSERT INTO MG87_ARTDESC", 1);
     cardtest::queueAnswer(common::vbRetry);
     tab->CMD_MEMO->click();
     const auto messages = cardtest::shownMessages();

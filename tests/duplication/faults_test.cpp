@@ -8,6 +8,7 @@
 
 #include "platform/db/connection.h"
 #include "tests/duplication/pane_fixture.h"
+#include "tests/support/lost_link.h"
 
 namespace {
 
@@ -78,11 +79,7 @@ TEST_F(RunFault, IgnoredFailureMarksTheArticleAndTheRunGoesOn) {
 }
 
 TEST_F(RunFault, ALostLinkInTheMiddleOfAnArticleIsRolledBackAndTheRunCanBeRepeated) {
-    db::Connection::Fault lost;
-    lost.match = "INSERT INTO PD95_DISBA";
-    lost.skip = 1;
-    lost.dropsLink = true;
-    card.connection().injectFault(lost);
+    cardtest::dropLinkAt(card.connection(), "INSERT INTO PD95_DISBA", 1);
     cardtest::queueAnswer(common::vbYes);
     cardtest::queueAnswer(common::vbRetry);  // the link is back: the article is copied again
     pane->CMD_DUPL->click();

@@ -13,6 +13,7 @@
 #include "groupings/ribalta_descrizioni.h"
 #include "platform/db/connection.h"
 #include "tests/groupings/options_fixture.h"
+#include "tests/support/lost_link.h"
 #include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 
@@ -253,10 +254,7 @@ TEST_F(WindowFault, ALostLinkIsReportedPlainlyAndTheWindowWorksOnceItIsBack) {
     ASSERT_EQ(st().raggruppamento, "TG-LETTERE");
     tickDestination("S");
     tickDestination("XL");
-    db::Connection::Fault lost;
-    lost.match = "INSERT INTO MG5H_COMPRAGVAR";
-    lost.dropsLink = true;
-    w->connection().injectFault(lost);
+    cardtest::dropLinkAt(w->connection(), "INSERT INTO MG5H_COMPRAGVAR");
     // Retry meets the transaction that went with the link; abort rolls it back.
     queueAnswer(common::vbRetry);
     queueAnswer(common::vbAbort);

@@ -6,7 +6,9 @@
 
 namespace groupingstest {
 
-QApplication& app() { return *qApp; }
+QApplication& app() {
+    return *qApp;
+}
 
 ::testing::AssertionResult sequenzeContinue(db::Connection& cn, const std::string& var,
                                             const std::string& raggr, int ditta) {

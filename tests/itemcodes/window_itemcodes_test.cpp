@@ -22,12 +22,7 @@ namespace {
 
 using itemcodes::ArtCliForTab;
 
-struct CardWindow : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        cn.open("Data Source=" + path);
-    }
-
+struct CardWindow : cardtest::CardWindowReaderTest {
     ArtCliForTab& open(const std::string& item, int tab) {
         if (w->CMD_NUOVO()->isEnabled())  // a new search first, as a user does
             w->CMD_NUOVO()->click();
@@ -42,8 +37,6 @@ struct CardWindow : cardtest::CardWindowTest {
                     " FROM MG66_ANAGRART WHERE MG66_DITTA_CG18 = 1 AND MG66_CODART = '" + item +
                     "'"));
     }
-
-    db::Connection cn;  // a second session, reading what the window wrote
 };
 
 TEST_F(CardWindow, TheManagementFlagIsSavedWithTheItemAndCodesAreEnteredInTheWindow) {

@@ -13,7 +13,9 @@
 namespace statestest {
 
 // The application every widget needs; main makes it.
-inline QApplication& app() { return *qApp; }
+inline QApplication& app() {
+    return *qApp;
+}
 
 // Index of the grid column over the field; -1 when none.
 inline int colonna(const controls::DataGrid& grid, const std::string& field) {

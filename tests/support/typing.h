@@ -19,4 +19,12 @@ inline void type(QLineEdit* edit, const std::string& value) {
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
+// Focus given to a box, the text typed after what it holds, and the box
+// confirmed or left with one key (Return, Tab).
+inline void typeAfter(QWidget* box, const QString& text, Qt::Key confirm) {
+    box->setFocus();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, confirm);
+}
+
 }  // namespace cardtest

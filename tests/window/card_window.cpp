@@ -33,6 +33,11 @@ void CardWindowTest::TearDown() {
     clearMessages();
 }
 
+void CardWindowReaderTest::SetUp() {
+    CardWindowTest::SetUp();
+    cn.open("Data Source=" + path);
+}
+
 void CardWindowTest::choose(const std::string& item) {
     w->TXT_CODART()->setText(QString::fromStdString(item));
     w->TXT_CODART_Confirm(item);

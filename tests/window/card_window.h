@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/db/connection.h"
 #include "window/frmmg_veldrano.h"
 
 class QTemporaryDir;
@@ -33,6 +34,15 @@ protected:
     void choose(const std::string& item);
 
     std::unique_ptr<card::FRMMG_VELDRANO> w;
+};
+
+// The window, and a second session on its file that reads what the window
+// wrote.
+class CardWindowReaderTest : public CardWindowTest {
+protected:
+    void SetUp() override;
+
+    db::Connection cn;
 };
 
 }  // namespace cardtest

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <optional>
+#include <vector>
 
 #include "platform/db/errors.h"
 #include "platform/db/tsql/lexer.h"
@@ -28,6 +29,72 @@ bool namesTable(std::string_view statement, std::string_view prefix) {
         return true;
     }
     return false;
+}
+
+// SQL Server's own words in a message the engine's functions raise, with
+// their error number; such a message keeps its text. Earlier entries win
+// ("Arithmetic overflow error for data type" before the bare words).
+struct OwnWords {
+    const char* words;
+    long native;
+    const char* alsoWords = nullptr;  // must stand in the message as well
+};
+constexpr OwnWords kConversionWords[] = {
+    {"Conversion failed when converting the varchar value", 245},
+    {"Conversion failed when converting date and/or time", 241},
+};
+constexpr OwnWords kEngineWords[] = {
+    {"String or binary data would be truncated", 2628},
+    {"is not a recognized date", 155, "option."},
+    {"is not supported by date function", 9810},
+    {"Implicit conversion from data type", 257},
+    {"resulted in an out-of-range value", 242},
+    {"The datediff function resulted in an overflow", 535},
+    {"Must declare the scalar variable", 137},
+    // A T-SQL function called from a statement.
+    {"An insufficient number of arguments were supplied", 313},
+    {"has too many arguments specified", 8144},
+    {"Arithmetic overflow error for data type", 220},
+    {"Arithmetic overflow error", 8115},
+    {"Divide by zero error", 8134},
+    {"An invalid floating point operation", 3623},
+    {"The maximum recursion", 530},
+    {"Procedure expects parameter", 214},
+};
+
+// The number of the first entry whose words the message holds; 0 when none.
+template <std::size_t N>
+long numberOf(const std::string& message, const OwnWords (&table)[N]) {
+    for (const OwnWords& w : table)
+        if (contains(message, w.words) && (!w.alsoWords || contains(message, w.alsoWords)))
+            return w.native;
+    return 0;
+}
+
+// The SQLSTATE a message's words tell, when the result code does not; the
+// first entry holding any of the words wins.
+struct StateWords {
+    const char* state;
+    std::vector<const char*> words;
+};
+const std::vector<StateWords>& messageStates() {
+    static const std::vector<StateWords> states = {
+        {sqlstate::kNoSuchObject, {"no such table", "no such view"}},
+        {sqlstate::kNoSuchColumn, {"no such column", "has no column"}},
+        {sqlstate::kConversion, {"Conversion failed", "Error converting"}},
+        {"42S01", {"already exists", "already an object"}},
+        {"22008",
+         {"out-of-range value", "caused an overflow", "datediff function resulted in an overflow"}},
+        {"22003", {"Arithmetic overflow error"}},
+        {"22012", {"Divide by zero error"}},
+        {sqlstate::kSyntax,
+         {"syntax error", "no such function", "not supported", "wrong number of arguments",
+          "does not recognize the datepart", "is not a recognized date",
+          "is not supported by date function", "maximum recursion", "invalid floating point",
+          "Must declare the scalar variable", "Procedure expects parameter",
+          "An insufficient number of arguments were supplied", "has too many arguments specified"}},
+    };
+    return states;
 }
 
 }  // namespace
@@ -72,12 +139,8 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
     } else if (auto f = nameAfter("no such function: ")) {
         message = "'" + *f + "' is not a recognized built-in function name.";
         native = 195;
-    } else if (message.find("Conversion failed when converting the varchar value") !=
-               std::string::npos) {
-        native = 245;
-    } else if (message.find("Conversion failed when converting date and/or time") !=
-               std::string::npos) {
-        native = 241;
+    } else if (const long number = numberOf(message, kConversionWords)) {
+        native = number;
     } else if (auto u = nameAfter("UNIQUE constraint failed: ")) {
         // SQLite names table.column; SQLITE_CONSTRAINT_PRIMARYKEY tells the key.
         const std::string table = u->substr(0, u->find('.'));
@@ -104,38 +167,8 @@ void sqlServerError(std::string& message, long& native, std::string_view stateme
                   (dot == std::string::npos ? *n : n->substr(dot + 1)) + "', table '" +
                   n->substr(0, dot) + "'; column does not allow nulls.";
         native = 515;
-    } else if (message.find("String or binary data would be truncated") != std::string::npos) {
-        native = 2628;
-    } else if (message.find("option.") != std::string::npos &&
-               message.find("is not a recognized date") != std::string::npos) {
-        native = 155;
-    } else if (message.find("is not supported by date function") != std::string::npos) {
-        native = 9810;
-    } else if (message.find("Implicit conversion from data type") != std::string::npos) {
-        native = 257;
-    } else if (message.find("resulted in an out-of-range value") != std::string::npos) {
-        native = 242;
-    } else if (message.find("The datediff function resulted in an overflow") != std::string::npos) {
-        native = 535;
-    } else if (message.find("Must declare the scalar variable") != std::string::npos) {
-        native = 137;
-    } else if (message.find("An insufficient number of arguments were supplied") !=
-               std::string::npos) {
-        native = 313;  // a T-SQL function called from a statement
-    } else if (message.find("has too many arguments specified") != std::string::npos) {
-        native = 8144;
-    } else if (message.find("Arithmetic overflow error for data type") != std::string::npos) {
-        native = 220;
-    } else if (message.find("Arithmetic overflow error") != std::string::npos) {
-        native = 8115;
-    } else if (message.find("Divide by zero error") != std::string::npos) {
-        native = 8134;
-    } else if (message.find("An invalid floating point operation") != std::string::npos) {
-        native = 3623;
-    } else if (message.find("The maximum recursion") != std::string::npos) {
-        native = 530;
-    } else if (message.find("Procedure expects parameter") != std::string::npos) {
-        native = 214;
+    } else if (const long number = numberOf(message, kEngineWords)) {
+        native = number;
     } else if (message.find("syntax error") != std::string::npos) {
         const auto open = message.find("near \""), close = message.find("\":", open + 6);
         const std::string near = open == std::string::npos || close == std::string::npos
@@ -167,32 +200,10 @@ std::string sqlStateOf(int rc, const std::string& message) {
         default:
             break;
     }
-    if (contains(message, "no such table") || contains(message, "no such view"))
-        return sqlstate::kNoSuchObject;
-    if (contains(message, "no such column") || contains(message, "has no column"))
-        return sqlstate::kNoSuchColumn;
-    if (contains(message, "Conversion failed") || contains(message, "Error converting"))
-        return sqlstate::kConversion;
-    if (contains(message, "already exists") || contains(message, "already an object"))
-        return "42S01";
-    if (contains(message, "out-of-range value") || contains(message, "caused an overflow") ||
-        contains(message, "datediff function resulted in an overflow"))
-        return "22008";
-    if (contains(message, "Arithmetic overflow error"))
-        return "22003";
-    if (contains(message, "Divide by zero error"))
-        return "22012";
-    if (contains(message, "syntax error") || contains(message, "no such function") ||
-        contains(message, "not supported") || contains(message, "wrong number of arguments") ||
-        contains(message, "does not recognize the datepart") ||
-        contains(message, "is not a recognized date") ||
-        contains(message, "is not supported by date function") ||
-        contains(message, "maximum recursion") || contains(message, "invalid floating point") ||
-        contains(message, "Must declare the scalar variable") ||
-        contains(message, "Procedure expects parameter") ||
-        contains(message, "An insufficient number of arguments were supplied") ||
-        contains(message, "has too many arguments specified"))
-        return sqlstate::kSyntax;
+    for (const StateWords& entry : messageStates())
+        for (const char* words : entry.words)
+            if (contains(message, words))
+                return entry.state;
     return sqlstate::kGeneral;
 }
 

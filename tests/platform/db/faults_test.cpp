@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "tests/platform/db/db_test_support.h"
+#include "tests/support/lost_link.h"
 
 namespace {
 
@@ -160,10 +161,7 @@ TEST_P(Faults, TwoConnectionsRewritingTheSameRowsSeeEachOthersSaves) {
 
 TEST_P(Faults, ALostLinkComesBackAtTheNextCallAndALostTransactionMustBeRolledBack) {
     c.execute("SELECT * INTO #W FROM T");
-    db::Connection::Fault lost;
-    lost.match = "UPDATE";
-    lost.dropsLink = true;
-    c.injectFault(lost);
+    cardtest::dropLinkAt(c, "UPDATE");
     try {
         c.execute("UPDATE T SET NOTE = 'persa' WHERE ID = 1");
         FAIL() << "the link did not go down";
@@ -184,7 +182,7 @@ TEST_P(Faults, ALostLinkComesBackAtTheNextCallAndALostTransactionMustBeRolledBac
     // In the middle of a transaction: the retried statement, and the commit,
     // are refused until the command is rolled back; nothing half-written.
     const std::string before = snapshot();
-    c.injectFault(lost);
+    cardtest::dropLinkAt(c, "UPDATE");
     c.beginTransaction();
     c.execute("DELETE FROM R");
     EXPECT_EQ(stateOf(c, "UPDATE T SET NOTE = 'persa' WHERE ID = 2"), "08S01");
