@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <unordered_map>
@@ -74,15 +75,18 @@ public:
 
     std::string name() const override { return "sqlite"; }
 
+    // Every write of the card comes between these: prepared once and kept,
+    // like the statements, rather than parsed again each time.
     void begin() override {
         runner_.settle();
-        direct("BEGIN");
+        control("BEGIN");
     }
-    void commit() override { direct("COMMIT"); }
+    void commit() override { control("COMMIT"); }
     void rollback() override {
         if (!sqlite3_get_autocommit(db_))
-            direct("ROLLBACK");
+            control("ROLLBACK");
     }
+    void control(const std::string& sql) { query(sql, {}, sql, nullptr, nullptr); }
     bool inTransaction() override { return !sqlite3_get_autocommit(db_); }
 
     std::vector<std::string> primaryKey(const std::string& table) override {
@@ -127,9 +131,9 @@ private:
     class Lease {
     public:
         Lease(SqliteBackend& b, const std::string& sql, const std::string& source) : b_(b) {
-            auto it = b.cache_.find(sql);
-            if (it != b.cache_.end() && !it->second.busy) {
-                cached_ = &it->second;
+            Entry* entry = b.find(sql);
+            if (entry && !entry->second.busy) {
+                cached_ = &entry->second;
                 stmt_ = cached_->stmt;
                 cached_->busy = true;
                 return;
@@ -138,10 +142,12 @@ private:
                                               &stmt_, nullptr);
             if (rc != SQLITE_OK)
                 b.fail(rc, source);
-            if (it == b.cache_.end() && stmt_) {
+            if (!entry && stmt_) {
                 if (b.cache_.size() > 500)
                     b.dropIdleStatements();
-                cached_ = &b.cache_[sql];
+                entry = &*b.cache_.try_emplace(sql).first;
+                b.byText_[&sql] = entry;
+                cached_ = &entry->second;
                 cached_->stmt = stmt_;
                 cached_->busy = true;
             }
@@ -167,7 +173,25 @@ private:
         sqlite3_stmt* stmt_ = nullptr;
     };
 
+    using Entry = std::pair<const std::string, Cached>;
+
+    // The kept statement of a text: found first by the text's address, as a
+    // plan's statements come again and again from the same string, and
+    // checked by content (comparing ~1 KB costs less than hashing it).
+    Entry* find(const std::string& sql) {
+        if (const auto at = byText_.find(&sql); at != byText_.end() && at->second->first == sql)
+            return at->second;
+        const auto it = cache_.find(sql);
+        if (it == cache_.end())
+            return nullptr;
+        if (byText_.size() > 1000)
+            byText_.clear();
+        byText_[&sql] = &*it;
+        return &*it;
+    }
+
     void dropIdleStatements() {
+        byText_.clear();
         for (auto it = cache_.begin(); it != cache_.end();) {
             if (it->second.busy) {
                 ++it;
@@ -385,6 +409,40 @@ private:
         }
     }
 
+    // Collects the tables and views a statement being prepared reads.
+    static int noteSource(void* out, int action, const char* table, const char*,
+                          const char* database, const char* view) {
+        if (action != SQLITE_READ || !table)
+            return SQLITE_OK;
+        auto& names = *static_cast<std::vector<std::string>*>(out);
+        auto add = [&names](const std::string& name) {
+            if (std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(name);
+        };
+        // Work tables are the "#" tables of temp; anything else is no table
+        // the adapter reads the columns of ("").
+        const std::string db = database ? database : "";
+        const bool known =
+            !findTableFunction(table) && (db == "main" || (db == "temp" && table[0] == '#'));
+        add(known ? table : "");
+        if (view)
+            add(view);
+        return SQLITE_OK;
+    }
+
+    std::vector<DescribedColumn> describeReading(const std::string& sql, const std::string& source,
+                                                 std::vector<std::string>& sources) override {
+        sqlite3_set_authorizer(db_, noteSource, &sources);
+        try {
+            auto columns = describe(sql, {}, source, false);
+            sqlite3_set_authorizer(db_, nullptr, nullptr);
+            return columns;
+        } catch (...) {
+            sqlite3_set_authorizer(db_, nullptr, nullptr);
+            throw;
+        }
+    }
+
     std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
                                           const std::string& source, bool step) override {
         if (!step) {
@@ -441,6 +499,7 @@ private:
     bool owned_ = false;
     std::string path_;
     std::unordered_map<std::string, Cached> cache_;
+    std::unordered_map<const std::string*, Entry*> byText_;  // see find()
     PlanRunner runner_{*this, *this};
 };
 

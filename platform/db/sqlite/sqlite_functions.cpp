@@ -84,7 +84,9 @@ std::string_view textView(sqlite3_value* v) {
 }
 
 void resultText(sqlite3_context* ctx, const std::string& s) {
-    sqlite3_result_text(ctx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+    // Empty text may come without a pointer: it stays text, not NULL.
+    sqlite3_result_text(ctx, s.empty() ? "" : s.data(), static_cast<int>(s.size()),
+                        SQLITE_TRANSIENT);
 }
 
 void resultDecimal(sqlite3_context* ctx, const Decimal& d) {
@@ -233,12 +235,13 @@ std::optional<DateTime> dateOf(sqlite3_value* v, int style = 0) {
 void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     if (isNull(a[0]))
         return sqlite3_result_null(ctx);
-    const std::string type(textView(a[1]));
+    // The type names are compared where SQLite keeps them: CONVERT runs for every row.
+    const std::string_view type = textView(a[1]);
     const long long length = sqlite3_value_int64(a[2]);
     const int scale = sqlite3_value_int(a[3]);
     const int style = argc > 4 ? sqlite3_value_int(a[4]) : 0;
     // The value's own T-SQL type, when the translator knows it.
-    const std::string from(argc > 6 ? textView(a[5]) : std::string_view());
+    const std::string_view from = argc > 6 ? textView(a[5]) : std::string_view();
     const bool fixed = type == "CHAR" || type == "NCHAR";
     if (fixed || type == "VARCHAR" || type == "NVARCHAR" || type == "TEXT" || type == "NTEXT" ||
         type == "SYSNAME") {
@@ -307,7 +310,7 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         const long long high = type == "TINYINT" ? 255 : type == "SMALLINT" ? 32767 : 2147483647LL;
         const bool wide = type == "BIGINT" || type == "BIT";
         if (!i || (!wide && (*i < low || *i > high))) {
-            std::string name = type == "INTEGER" ? "int" : type;
+            std::string name(type == "INTEGER" ? std::string_view("int") : type);
             std::transform(name.begin(), name.end(), name.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
             // An integer too big for SMALLINT or TINYINT names its value (220).
@@ -341,7 +344,7 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         }
         return resultText(ctx, d->toIsoString());
     }
-    const std::string msg = "Type " + type + " is not a defined system type.";
+    const std::string msg = "Type " + std::string(type) + " is not a defined system type.";
     sqlite3_result_error(ctx, msg.c_str(), -1);
 }
 
@@ -566,16 +569,19 @@ template <bool Left>
 void fnTrim(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (isNull(a[0]))
         return sqlite3_result_null(ctx);
-    std::string_view s;
-    const std::string text = textOf(a[0]);
-    s = text;
+    // Text is trimmed where SQLite keeps it, without a copy of its own.
+    const int type = sqlite3_value_type(a[0]);
+    const std::string number = type == SQLITE_TEXT || type == SQLITE_BLOB ? "" : textOf(a[0]);
+    std::string_view s = type == SQLITE_TEXT || type == SQLITE_BLOB ? textView(a[0]) : number;
     if (Left) {
         while (!s.empty() && s.front() == ' ')
             s.remove_prefix(1);
     } else {
         s = rtrimmed(s);
     }
-    resultText(ctx, std::string(s));
+    // Empty text may come without a pointer: it stays text, not NULL.
+    sqlite3_result_text(ctx, s.empty() ? "" : s.data(), static_cast<int>(s.size()),
+                        SQLITE_TRANSIENT);
 }
 
 void fnRound(sqlite3_context* ctx, int argc, sqlite3_value** a) {

@@ -5,28 +5,61 @@
 
 namespace db::sqlite {
 
-const std::vector<tsql::ColumnDef>* ColumnTypes::columnsOf(const std::string& table) {
-    const std::string key = tsql::upper(table);
+ColumnTypes::Known& ColumnTypes::known(const std::string& table) {
+    std::string key = tsql::upper(table);
     if (auto it = tables_.find(key); it != tables_.end())
-        return it->second ? &*it->second : nullptr;
+        return it->second;
     if (beforeRead_)
         beforeRead_();
     const bool temporary = !table.empty() && table[0] == '#';
     const std::string sql = std::string("PRAGMA ") + (temporary ? "temp" : "main") +
                             ".table_info(" + tsql::quoteName(table) + ")";
-    std::optional<std::vector<tsql::ColumnDef>> columns;
+    Known k;
     for (const auto& row : engine_.query(sql, {}, sql, nullptr).rows) {
-        if (!columns)
-            columns.emplace();
+        if (!k.columns)
+            k.columns.emplace();
         tsql::ColumnDef c;
         c.name = row[1].toText();
         c.type = tsql::typeOfDeclared(row[2].toText());
         c.notNull = row[3].toText() == "1";
-        columns->push_back(std::move(c));
+        k.columns->push_back(std::move(c));
     }
-    auto& slot = tables_[key];
-    slot = std::move(columns);
-    return slot ? &*slot : nullptr;
+    k.signature = tsql::signatureOf(k.columns ? &*k.columns : nullptr);
+    return tables_.insert_or_assign(std::move(key), std::move(k)).first->second;
+}
+
+const std::vector<tsql::ColumnDef>* ColumnTypes::columnsOf(const std::string& table) {
+    const Known& k = known(table);
+    return k.columns ? &*k.columns : nullptr;
+}
+
+const std::string& ColumnTypes::signature(const std::string& table) {
+    return known(table).signature;
+}
+
+void ColumnTypes::clear(bool workTablesOnly) {
+    ++generation_;
+    if (!workTablesOnly)
+        return tables_.clear();
+    std::erase_if(tables_, [](const auto& entry) { return entry.first.starts_with('#'); });
+}
+
+bool changesOnlyWorkTables(const tsql::Statement& st) {
+    using Kind = tsql::Statement::Kind;
+    switch (st.kind) {
+        case Kind::SelectInto:
+        case Kind::CreateTable:
+        case Kind::AlterColumn:
+        case Kind::AddPrimaryKey:
+            return st.temporary && st.table.starts_with('#');
+        case Kind::Query:
+            // DROP TABLE of one work table, as the translation writes it.
+            return (st.sql.starts_with("DROP TABLE \"#") ||
+                    st.sql.starts_with("DROP TABLE IF EXISTS \"#")) &&
+                   st.sql.find(',') == std::string::npos;
+        default:
+            return false;
+    }
 }
 
 void applyResultTypes(ResultSet& rs, const std::vector<tsql::TypeSpec>& types, bool compound) {

@@ -66,6 +66,9 @@ public:
     // of [b, e) whose type the text tells, a star among them or not; empty
     // when a set operator joins other queries, whose types would decide.
     std::vector<std::pair<std::string, TypeSpec>> namedTypes(std::size_t b, std::size_t e);
+    // A table's columns: made earlier in the batch, or read from the
+    // database (and the plan then holds only while they stay the same).
+    const std::vector<ColumnDef>* tableColumns(const std::string& name);
 
 private:
     struct ResultColumn {
@@ -137,9 +140,6 @@ private:
     std::size_t scopeOf(std::size_t at);
     // The tables of the query block around the token at `at`.
     std::vector<FromItem> tablesAt(std::size_t at);
-    // A table's columns: made earlier in the batch, or read from the
-    // database (and the plan then holds only while they stay the same).
-    const std::vector<ColumnDef>* tableColumns(const std::string& name);
     // False when every table the query around `at` (and the queries around
     // it) reads is known and none has a column `name`.
     bool mayBeColumn(std::size_t at, const std::string& name);

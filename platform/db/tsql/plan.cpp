@@ -171,61 +171,53 @@ Shape shapeOf(std::string_view sql) {
     return shape;
 }
 
-namespace {
-
 // A table read for its types has other columns now: translate again.
-bool sameSchema(const Plan& plan, Schema* schema) {
-    if (schema)
-        for (const auto& [table, signature] : plan.schemaUsed)
-            if (signatureOf(schema->columnsOf(table)) != signature)
-                return false;
+// Nothing to look at while the schema has not moved since the last check.
+bool PlanCache::holds(Kept& kept, Schema* schema) {
+    if (!schema)
+        return true;
+    const std::uint64_t now = schema->generation();
+    if (now != 0 && kept.checkedAt == now)
+        return true;
+    for (const auto& [table, signature] : kept.plan->schemaUsed)
+        if (schema->signature(table) != signature)
+            return false;
+    kept.checkedAt = now;
     return true;
 }
 
-// Whether the batch is a single query, as lists are read: only those come
-// again with the very same text; writes mostly come once with their values.
-bool isQuery(std::string_view sql) {
-    std::size_t i = 0;
-    while (i < sql.size() &&
-           (sql[i] == ' ' || sql[i] == '\n' || sql[i] == '\r' || sql[i] == '\t' || sql[i] == ';'))
-        ++i;
-    const std::string head = upper(sql.substr(i, 6));
-    return head == "SELECT" || head.rfind("WITH", 0) == 0;
-}
-
-}  // namespace
-
-std::shared_ptr<const Plan> PlanCache::get(std::string_view sql, Shape& shape, Schema* schema) {
+PlanCache::Found PlanCache::find(std::string_view sql, Schema* schema) {
     if (auto seen = queries_.find(sql); seen != queries_.end()) {
-        if (sameSchema(*seen->second.plan, schema)) {
-            shape = seen->second.shape;
-            return seen->second.plan;
-        }
+        if (holds(seen->second.kept, schema))
+            return {seen->second.kept.plan, seen->second.shape};
         queries_.erase(seen);
     }
-    shape = shapeOf(sql);
+    auto shape = std::make_shared<Shape>(shapeOf(sql));
     std::shared_ptr<const Plan> plan;
-    if (auto it = plans_.find(shape.key); it != plans_.end()) {
+    if (auto it = plans_.find(shape->key); it != plans_.end()) {
         bool same = true;
-        for (const auto& [ordinal, text] : it->second->inlined)
-            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape.literals.size() ||
-                shape.literals[static_cast<std::size_t>(ordinal) - 1] != text)
+        for (const auto& [ordinal, text] : it->second.plan->inlined)
+            if (ordinal < 1 || static_cast<std::size_t>(ordinal) > shape->literals.size() ||
+                shape->literals[static_cast<std::size_t>(ordinal) - 1] != text)
                 same = false;
-        if (same && sameSchema(*it->second, schema))
-            plan = it->second;
+        if (same && holds(it->second, schema))
+            plan = it->second.plan;
     }
     if (!plan) {
         plan = translate(sql, schema);
         if (plans_.size() > 2000)
             plans_.clear();
-        plans_[shape.key] = plan;
+        // Checked again on its next use: translating may have settled a table.
+        plans_[shape->key] = Kept{plan, 0};
     }
-    if (isQuery(sql)) {
+    // Lists read anew, and the transaction statements around every write,
+    // come again with the very same text; a long script is not kept twice.
+    if (sql.size() <= 16384) {
         if (queries_.size() > 500)
             queries_.clear();
-        queries_.emplace(std::string(sql), Seen{shape, plan});
+        queries_.insert_or_assign(std::string(sql), Seen{shape, Kept{plan, 0}});
     }
-    return plan;
+    return {std::move(plan), std::move(shape)};
 }
 
 }  // namespace db::tsql

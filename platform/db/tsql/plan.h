@@ -4,6 +4,7 @@
 // parameters (?N is the N-th literal), so that one translation serves every
 // statement of the same shape.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -131,16 +132,28 @@ struct Statement {
 };
 
 // The columns of the database's tables, as translation asks for them.
+// A table's columns and types in one text, to tell whether a plan made
+// with them still holds.
+std::string signatureOf(const std::vector<ColumnDef>* columns);
+
 class Schema {
 public:
     virtual ~Schema() = default;
     // The columns of `table` ("#X" for a work table); nullptr when there is none.
     virtual const std::vector<ColumnDef>* columnsOf(const std::string& table) = 0;
-};
+    // signatureOf(columnsOf(table)): a schema that keeps the columns keeps
+    // their signature too, and a cached plan is checked without building it.
+    virtual const std::string& signature(const std::string& table) {
+        last_ = signatureOf(columnsOf(table));
+        return last_;
+    }
+    // Moves on whenever what columnsOf answers may have changed: a plan
+    // checked at the same count still holds. 0: unknown, check every time.
+    virtual std::uint64_t generation() const { return 0; }
 
-// A table's columns and types in one text, to tell whether a plan made
-// with them still holds.
-std::string signatureOf(const std::vector<ColumnDef>* columns);
+private:
+    std::string last_;
+};
 
 // A derived table of CROSS or OUTER APPLY: its query as T-SQL text, in
 // which @<name>_1, @<name>_2 ... stand for the outer columns it reads.
@@ -186,8 +199,17 @@ std::shared_ptr<const Plan> translate(std::string_view sql, Schema* schema = nul
 // serves only batches with the same values there.
 class PlanCache {
 public:
+    struct Found {
+        std::shared_ptr<const Plan> plan;
+        std::shared_ptr<const Shape> shape;  // of the batch asked for, with its literals
+    };
+    Found find(std::string_view sql, Schema* schema = nullptr);
     // The plan of `sql`; `shape` receives its shape and literals.
-    std::shared_ptr<const Plan> get(std::string_view sql, Shape& shape, Schema* schema = nullptr);
+    std::shared_ptr<const Plan> get(std::string_view sql, Shape& shape, Schema* schema = nullptr) {
+        Found found = find(sql, schema);
+        shape = *found.shape;
+        return std::move(found.plan);
+    }
     std::size_t size() const { return plans_.size(); }
 
 private:
@@ -197,13 +219,20 @@ private:
             return std::hash<std::string_view>{}(text);
         }
     };
-    struct Seen {
-        Shape shape;
+    struct Kept {
         std::shared_ptr<const Plan> plan;
+        std::uint64_t checkedAt = 0;  // the schema's generation when it last held
     };
-    std::unordered_map<std::string, std::shared_ptr<const Plan>> plans_;
-    // Queries sent again with the very same text (a list read anew): their
-    // shape as last time, without reading the text for its literals again.
+    struct Seen {
+        std::shared_ptr<const Shape> shape;
+        Kept kept;
+    };
+    // Whether the tables a plan read for their types are still as it read them.
+    static bool holds(Kept& kept, Schema* schema);
+    std::unordered_map<std::string, Kept> plans_;
+    // Batches sent again with the very same text (a list read anew, BEGIN
+    // TRANSACTION): their shape as last time, without reading the text for
+    // its literals again.
     std::unordered_map<std::string, Seen, TextHash, std::equal_to<>> queries_;
 };
 

@@ -37,8 +37,7 @@ PlanRunner::PlanRunner(Engine& engine, Backend& backend) : engine_(engine), back
 PlanRunner::~PlanRunner() = default;
 
 BatchResult PlanRunner::run(std::string_view sql) {
-    tsql::Shape shape;
-    std::shared_ptr<const tsql::Plan> plan = plans_.get(sql, shape, &types_);
+    const auto [plan, shape] = plans_.find(sql, &types_);  // shared, not copied: lists come often
     if (RowSink* sink = std::exchange(sink_, nullptr);
         sink && plan->statements.size() == 1 && streamable(plan->statements.front())) {
         streamTo_ = sink;
@@ -64,7 +63,7 @@ BatchResult PlanRunner::run(std::string_view sql) {
     } tables{*this, tableVariables_.size()};
     try {
         for (const auto& st : plan->statements)
-            if (exec(st, shape.literals, result) == Flow::Return)
+            if (exec(st, shape->literals, result) == Flow::Return)
                 break;
     } catch (const DbError& e) {
         // A plan cached from another batch of the same shape holds that
@@ -110,7 +109,7 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
         st.kind != tsql::Statement::Kind::InsertExec;
     if (!dml && !control) {
         identities_.clear();  // columns may change
-        types_.clear();
+        types_.clear(changesOnlyWorkTables(st));
     }
     switch (st.kind) {
         case tsql::Statement::Kind::Query: {
@@ -128,8 +127,9 @@ PlanRunner::Flow PlanRunner::exec(const tsql::Statement& st, const Literals& lit
             }
             bool hasColumns = false;
             long long changed = 0;
-            ResultSet rs = engine_.query(st.insertAllColumns ? withoutIdentity(st) : st.sql,
-                                         literals, st.source, &changed, &hasColumns);
+            const std::string rewritten = st.insertAllColumns ? withoutIdentity(st) : "";
+            ResultSet rs = engine_.query(st.insertAllColumns ? rewritten : st.sql, literals,
+                                         st.source, &changed, &hasColumns);
             if (st.truncate && !identityColumn(st.table, st.temporary).empty())
                 restartIdentity(st.table, st.temporary);
             if (!st.top.empty())
@@ -387,7 +387,7 @@ long long PlanRunner::selectInto(const tsql::Statement& st, const Literals& lite
                 type = hint.storage();
         return type;
     };
-    auto described = engine_.describe(st.sql, literals, st.source, false);
+    auto described = descriptions_.columns(engine_, types_, st.sql, st.source);
     for (std::size_t i = 0; i < described.size(); ++i)
         if (typeOf(described[i], i).empty()) {
             described = engine_.describe(st.sql, literals, st.source, true);
@@ -680,127 +680,6 @@ std::string PlanRunner::withoutIdentity(const tsql::Statement& st) {
     if (st.sql.rfind(head, 0) != 0)
         return st.sql;
     return head + "(" + columns + ") " + st.sql.substr(head.size());
-}
-
-void PlanRunner::installRules(const std::string& table, bool temporary, bool fresh) {
-    const std::string base = "tsql_rule_" + std::string(temporary ? "t_" : "m_") + table;
-    // Dropping a table drops its triggers: a table just made has none.
-    if (!fresh)
-        for (const char* suffix : {"_ci", "_cu", "_ni", "_nu", "_id"})
-            engine_.direct("DROP TRIGGER IF EXISTS temp." + tsql::quoteName(base + suffix));
-    std::string checks, pads, when, columns, checked;
-    const auto info = tableInfo(table, temporary);
-    int keyColumns = 0;
-    for (const auto& c : info)
-        keyColumns += c.pk > 0;
-    for (const auto& c : info) {
-        // An IDENTITY column that is the table's INTEGER key is SQLite's row
-        // id, which ignores the column's DEFAULT: the value it got is told
-        // to SCOPE_IDENTITY() after the insert.
-        if (c.pk && keyColumns == 1 && tsql::upper(c.type) == "INTEGER" &&
-            c.defaultValue.find("tsql_identity_next(") != std::string::npos)
-            engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_id") +
-                           " AFTER INSERT ON " + std::string(temporary ? "temp." : "main.") +
-                           tsql::quoteName(table) + " BEGIN SELECT tsql_identity_seen(NEW." +
-                           tsql::quoteName(c.name) + "); END");
-        const DeclaredType t = parseDeclaredType(c.type.c_str());
-        const std::string col = tsql::quoteName(c.name);
-        const std::string value = "NEW." + col;
-        if (const std::string declared = tsql::upper(c.type);
-            declared == "INT" || declared == "SMALLINT" || declared == "TINYINT") {
-            // An integer past the column's range is refused, not stored.
-            checks += "SELECT tsql_int(" + value + ", '" + declared + "', 1) WHERE typeof(" +
-                      value + ") = 'integer'; ";
-            checked += std::string(checked.empty() ? "" : ", ") + col;
-        } else if (const tsql::TypeSpec time = tsql::typeOfDeclared(c.type); time.isTime()) {
-            // TIME, DATETIME2, DATETIMEOFFSET: stored in their one form.
-            const std::string form = "', " + std::to_string(time.scale) + ", '')";
-            when += std::string(when.empty() ? "" : " OR ") + value + " COLLATE TSQL_CS IS NOT " +
-                    "tsql_time(" + value + ", '" + time.name + form;
-            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_time(" + col + ", '" +
-                    time.name + form;
-            columns += std::string(columns.empty() ? "" : ", ") + col;
-        } else if ((t.type == FieldType::Text || t.type == FieldType::FixedText) && t.size > 0) {
-            checks += "SELECT RAISE(ABORT, " +
-                      db::sqlQuoted("String or binary data would be truncated in table '" + table +
-                                    "', column '" + c.name + "'.") +
-                      ") WHERE tsql_len(" + value + ") > " + std::to_string(t.size) + "; ";
-            checked += std::string(checked.empty() ? "" : ", ") + col;
-            if (t.type == FieldType::FixedText) {
-                when += std::string(when.empty() ? "" : " OR ") + "length(" + value + ") < " +
-                        std::to_string(t.size);
-                pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_pad(" + col + ", " +
-                        std::to_string(t.size) + ")";
-                columns += std::string(columns.empty() ? "" : ", ") + col;
-            }
-        } else if (t.type == FieldType::Binary && tsql::upper(c.type).rfind("IMAGE", 0) != 0) {
-            // Text goes into a binary column only through an explicit
-            // conversion; more bytes than the column holds are refused, an
-            // integer becomes its bytes and BINARY(n) is padded to n bytes.
-            const bool fixed = tsql::upper(c.type).rfind("BINARY", 0) == 0;
-            checks += "SELECT RAISE(ABORT, " +
-                      db::sqlQuoted(std::string("Implicit conversion from data type varchar to ") +
-                                    (fixed ? "binary" : "varbinary") +
-                                    " is not allowed. Use the CONVERT function to run this "
-                                    "query.") +
-                      ") WHERE typeof(" + value + ") = 'text'; ";
-            checked += std::string(checked.empty() ? "" : ", ") + col;
-            if (t.size > 0) {
-                checks += "SELECT RAISE(ABORT, " +
-                          db::sqlQuoted("String or binary data would be truncated in table '" +
-                                        table + "', column '" + c.name + "'.") +
-                          ") WHERE typeof(" + value + ") = 'blob' AND length(" + value + ") > " +
-                          std::to_string(t.size) + "; ";
-                when += std::string(when.empty() ? "" : " OR ") + "typeof(" + value +
-                        ") = 'integer'" +
-                        (fixed ? " OR length(" + value + ") < " + std::to_string(t.size) : "");
-                pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_binary(" + col +
-                        ", '" + (fixed ? "BINARY" : "VARBINARY") + "', " + std::to_string(t.size) +
-                        ", 0, 'INT')";
-                columns += std::string(columns.empty() ? "" : ", ") + col;
-            }
-        } else if (t.type == FieldType::Date) {
-            // DATETIME starts in 1753 and keeps time in steps of 1/300 s.
-            const std::string declared = tsql::upper(c.type);
-            const bool datetime =
-                declared.rfind("DATETIME", 0) == 0 && declared.rfind("DATETIME2", 0) != 0;
-            checks +=
-                "SELECT RAISE(ABORT, 'Conversion failed when converting date and/or "
-                "time from character string.') WHERE tsql_isdate(" +
-                value + ") = 0; ";
-            if (datetime)
-                checks +=
-                    "SELECT RAISE(ABORT, 'The conversion of a varchar data type to a "
-                    "datetime data type resulted in an out-of-range value.') WHERE "
-                    "tsql_isdate(" +
-                    value + ", 1753) = 0; ";
-            checked += std::string(checked.empty() ? "" : ", ") + col;
-            when += std::string(when.empty() ? "" : " OR ") + "(typeof(" + value +
-                    ") = 'text' AND (length(" + value + ") <> 23" +
-                    (datetime ? " OR substr(" + value + ", 23) NOT IN ('0', '3', '7')" : "") + "))";
-            pads += std::string(pads.empty() ? "" : ", ") + col + " = tsql_datetime(" + col +
-                    (datetime ? ", 1" : "") + ")";
-            columns += std::string(columns.empty() ? "" : ", ") + col;
-        }
-    }
-    const std::string on =
-        " ON " + std::string(temporary ? "temp." : "main.") + tsql::quoteName(table) + " ";
-    const std::string target = tsql::quoteName(table);
-    if (!checks.empty()) {
-        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_ci") + " BEFORE INSERT" +
-                       on + "BEGIN " + checks + "END");
-        // Only an update that sets one of the checked columns needs the checks.
-        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_cu") +
-                       " BEFORE UPDATE OF " + checked + on + "BEGIN " + checks + "END");
-    }
-    if (!pads.empty()) {
-        const std::string body =
-            " BEGIN UPDATE " + target + " SET " + pads + " WHERE rowid = NEW.rowid; END";
-        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_ni") + " AFTER INSERT" +
-                       on + "WHEN " + when + body);
-        engine_.direct("CREATE TEMP TRIGGER " + tsql::quoteName(base + "_nu") +
-                       " AFTER UPDATE OF " + columns + on + "WHEN " + when + body);
-    }
 }
 
 }  // namespace db::sqlite

@@ -19,6 +19,7 @@
 #include "platform/db/sqlite/script_variables.h"
 #include "platform/db/sqlite/sqlite_errors.h"
 #include "platform/db/tsql/column_types.h"
+#include "platform/db/tsql/descriptions.h"
 #include "platform/db/tsql/modules.h"
 #include "platform/db/tsql/plan.h"
 
@@ -55,6 +56,15 @@ public:
     // without `step` the query is only prepared (storage 0).
     virtual std::vector<DescribedColumn> describe(const std::string& sql, const Literals& literals,
                                                   const std::string& source, bool step = true) = 0;
+    // describe without a step, and the tables and views preparing the query
+    // reads in `sources` ("#X" for a work table; "" for anything else, which
+    // is all an engine that cannot tell gives).
+    virtual std::vector<DescribedColumn> describeReading(const std::string& sql,
+                                                         const std::string& source,
+                                                         std::vector<std::string>& sources) {
+        sources.assign(1, "");
+        return describe(sql, {}, source, false);
+    }
     // One statement whose ?1..?n take the values.
     virtual void insertRow(const std::string& sql, const std::vector<Value>& values,
                            const std::string& source) = 0;
@@ -213,6 +223,7 @@ private:
     Backend& backend_;
     tsql::PlanCache plans_;
     ColumnTypes types_{engine_, [this] { settle(); }};  // what translation reads of tables
+    Descriptions descriptions_;                         // the columns of SELECT ... INTO's queries
     std::set<std::string> unruled_;  // tables made by SELECT ... INTO, still without rules
     std::map<std::string, PendingAdds> pending_;     // by the table's name, upper case
     std::map<std::string, std::string> identities_;  // by "#"-prefixed or plain name, upper case

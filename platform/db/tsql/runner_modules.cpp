@@ -192,6 +192,7 @@ std::shared_ptr<const tsql::Module> PlanRunner::parsed(const std::string& defini
 }
 
 void PlanRunner::defineModule(const tsql::Statement& st) {
+    types_.clear();  // a view made or changed has other columns to read
     const auto m = parsed(st.sql);
     const std::string word = tsql::kindWord(m->kind);
     std::string storedKind;
@@ -248,6 +249,7 @@ void PlanRunner::defineModule(const tsql::Statement& st) {
 }
 
 void PlanRunner::dropModule(const tsql::Statement& st) {
+    types_.clear();
     auto missing = [&] {
         if (!st.ifExists)
             fail(sqlstate::kNoSuchObject, 3701,

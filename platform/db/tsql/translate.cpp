@@ -331,6 +331,67 @@ bool Translator::hasOption(std::size_t b, std::size_t e) const {
     return false;
 }
 
+namespace {
+
+// VALUES rows whose text literals go into CHAR(n) columns: the literals
+// come padded to n, as the column keeps them, so that the row is written
+// once and not again by the column's padding rule. Anything else is as the
+// emitter writes it.
+std::string paddedValues(const Tokens& t, Emitter& em, std::size_t i, std::size_t e,
+                         const std::string& table, const std::vector<std::string>& names) {
+    if (names.empty() || i >= e || !t[i].is("VALUES"))
+        return em.region(i, e);
+    const std::vector<ColumnDef>* columns = em.tableColumns(table);
+    if (!columns)
+        return em.region(i, e);
+    std::vector<int> widths;  // by position in the list; 0: as written
+    bool any = false;
+    for (const auto& name : names) {
+        int width = 0;
+        for (const auto& c : *columns)
+            if (upper(c.name) == name && c.type.isFixedText() && c.type.length > 0)
+                width = c.type.length;
+        widths.push_back(width);
+        any = any || width > 0;
+    }
+    if (!any)
+        return em.region(i, e);
+    std::string out = "VALUES ";
+    std::size_t k = i + 1;
+    while (k < e) {
+        if (!t[k].isSymbol("("))
+            return em.region(i, e);
+        const std::size_t close = closeOf(t, k, e);  // one past the ')'
+        std::string row;
+        std::size_t item = k + 1, n = 0;
+        for (std::size_t j = item; j < close; j = nextItem(t, j, close)) {
+            if (j + 1 != close && !t[j].isSymbol(","))
+                continue;
+            // [item, j) is the n-th value; j is its comma or the ')'.
+            if (n >= widths.size() || item >= j)
+                return em.region(i, e);
+            const bool literal = j == item + 1 && t[item].kind == TokenKind::String;
+            const std::string value = em.region(item, j);
+            row += (n ? ", " : "") + (literal && widths[n] > 0 ? "tsql_pad(" + value + ", " +
+                                                                     std::to_string(widths[n]) + ")"
+                                                               : value);
+            ++n;
+            item = j + 1;
+        }
+        if (n != widths.size())
+            return em.region(i, e);
+        out += std::string(k > i + 1 ? ", " : "") + "(" + row + ")";
+        k = close;
+        if (k < e && t[k].isSymbol(","))
+            ++k;
+        else if (k < e)
+            return em.region(i, e);
+    }
+    return out;
+}
+
+}  // namespace
+
 Statement Translator::insert(std::size_t b, std::size_t e, const std::string& src) {
     std::size_t i = b + 1;
     if (i < e && t_[i].is("INTO"))
@@ -364,7 +425,8 @@ Statement Translator::insert(std::size_t b, std::size_t e, const std::string& sr
     st.insertAllColumns = columns.empty();
     st.insert = true;
     st.insertColumns = std::move(names);
-    st.sql = "INSERT INTO " + target + columns + " " + em.region(i, e);
+    st.sql = "INSERT INTO " + target + columns + " " +
+             paddedValues(t_, em, i, e, rawName(targetTok), st.insertColumns);
     st.table = rawName(targetTok);
     st.temporary = targetTok.kind == TokenKind::TempName;
     return st;
