@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include "common/item_card.h"
 #include "common/window_services.h"
@@ -36,27 +37,39 @@ int entryOfCode(const controls::GridColumn& c, const QString& typed) {
     return found;
 }
 
-// The completer's list takes Enter for itself: it puts the entry chosen in
-// the box and closes, and the cell would wait for a second Enter. Enter is
-// handed on to the box as well, so one key chooses and stores the state.
+// A list over the box (the completer's, or the drop-down a click opens)
+// takes Enter, or the click on an entry, for itself: it puts the entry chosen
+// in the box and closes, and the cell would wait for a second Enter. Enter is
+// handed on to the box as well, so one key or click chooses and stores the
+// state, as the drop-down's close-up does.
 class EnterThrough : public QObject {
 public:
     EnterThrough(QComboBox* box, QObject* popup) : QObject(box), box_(box) {
         popup->installEventFilter(this);
+        box->view()->installEventFilter(this);
+        box->view()->viewport()->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                QCoreApplication::postEvent(box_,
-                                            new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+                enter(key);
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   watched == box_->view()->viewport()) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (box_->view()->indexAt(at).isValid())
+                enter(Qt::Key_Return);
         }
         return false;
     }
 
 private:
+    void enter(int key) {
+        QCoreApplication::postEvent(box_, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    }
+
     QComboBox* box_;
 };
 

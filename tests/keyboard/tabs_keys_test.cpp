@@ -175,6 +175,46 @@ TEST_F(TabsByKeys, AStateCellOpensOnF4AndTakesATypedCode) {
                        "' AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_IDSTATOVAR_MG5V = 4"),
               1);
     EXPECT_TRUE(!box || !box->isVisible()) << "the cell waits for a second Enter";
+
+    // The drop-down a click opens: Enter on an entry, or a click on it,
+    // chooses and stores it at once, as its close-up does.
+    auto openByClick = [&](int row) -> QComboBox* {
+        grid.setFocus();
+        grid.setCurrentIndex(grid.model()->index(row, column));
+        grid.edit(grid.model()->index(row, column));
+        for (QComboBox* editor : grid.findChildren<QComboBox*>())
+            if (editor->isVisible() && editor->view()->isVisible())
+                return editor;
+        return nullptr;
+    };
+    auto stored = [&](int row, int state) {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        const std::string code =
+            cardtest::text(t.rsOpzioni()->valueAt(row, t.rsOpzioni()->fieldIndex("OPZIONE")));
+        return rows("MG5W_PROVSTATI",
+                    "MG5W_CODART_MG66 = 'MAGLIA-001' AND MG5W_OPZIONE1_MG5E = '" + code +
+                        "' AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_IDSTATOVAR_MG5V = " +
+                        std::to_string(state));
+    };
+    auto entry = [](QComboBox* list, const QString& code) {
+        for (int i = 0; i < list->count(); ++i)
+            if (list->itemText(i).startsWith(code + " "))
+                return list->model()->index(i, 0);
+        return QModelIndex();
+    };
+    QComboBox* list = openByClick(2);
+    ASSERT_NE(list, nullptr);
+    list->view()->setCurrentIndex(entry(list, "DISP"));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_EQ(stored(2, 1), 1);
+    list = openByClick(3);
+    ASSERT_NE(list, nullptr);
+    const QModelIndex esaur = entry(list, "ESAUR");
+    ASSERT_TRUE(esaur.isValid());
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {},
+                      list->view()->visualRect(esaur).center());
+    EXPECT_EQ(stored(3, 3), 1);
 }
 
 TEST_F(TabsByKeys, TheSideBarOpensATabFromTheKeyboard) {
