@@ -8,6 +8,7 @@
 
 #include "db_test_support.h"
 
+using dbtest::makeWithNullV;
 using dbtest::rows;
 using dbtest::scalar;
 using Rows = std::vector<std::vector<std::string>>;
@@ -18,22 +19,19 @@ class CachedPlans : public dbtest::BackendTest {};
 
 TEST_P(CachedPlans, ATableMadeAgainOrAlteredIsReadWithItsNewColumns) {
     const std::string query = "SELECT ISNULL(V, 'abcdef') FROM T";
-    c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(2) NULL)");
-    c.execute("INSERT INTO T (K, V) VALUES (1, NULL)");
+    makeWithNullV(c, "T", 2, true);
     EXPECT_EQ(scalar(c, query), "ab");
     EXPECT_EQ(scalar(c, query), "ab");
 
     c.execute("DROP TABLE T");
-    c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(3) NULL)");
-    c.execute("INSERT INTO T (K, V) VALUES (1, NULL)");
+    makeWithNullV(c, "T", 3, true);
     EXPECT_EQ(scalar(c, query), "abc");
     c.execute("ALTER TABLE T ADD W INT NULL");
     EXPECT_EQ(scalar(c, query), "abc");
 
     // A work table's column changed in place.
     const std::string work = "SELECT ISNULL(V, 'abcdef') FROM #W";
-    c.execute("CREATE TABLE #W (V VARCHAR(2) NULL)");
-    c.execute("INSERT INTO #W (V) VALUES (NULL)");
+    makeWithNullV(c, "#W", 2);
     EXPECT_EQ(scalar(c, work), "ab");
     c.execute("ALTER TABLE #W ALTER COLUMN V VARCHAR(4) NULL");
     EXPECT_EQ(scalar(c, work), "abcd");
@@ -45,8 +43,7 @@ TEST_P(CachedPlans, ATableMadeAgainOrAlteredIsReadWithItsNewColumns) {
     c.execute(write);
     EXPECT_EQ(scalar(c, "SELECT V FROM T"), "xyz");
     c.execute("DROP TABLE T");
-    c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(1) NULL)");
-    c.execute("INSERT INTO T (K, V) VALUES (1, NULL)");
+    makeWithNullV(c, "T", 1, true);
     c.execute(write);
     EXPECT_EQ(scalar(c, "SELECT V FROM T"), "x");
 }
@@ -55,18 +52,15 @@ TEST_P(CachedPlans, AWorkTableOfTheSameNameOnAnotherConnectionKeepsItsOwnColumns
     db::Connection other;
     other.open(connectionString(file));
     const std::string query = "SELECT ISNULL(V, 'abcdef') FROM #R";
-    c.execute("CREATE TABLE #R (V VARCHAR(2) NULL)");
-    c.execute("INSERT INTO #R (V) VALUES (NULL)");
-    other.execute("CREATE TABLE #R (V VARCHAR(5) NULL)");
-    other.execute("INSERT INTO #R (V) VALUES (NULL)");
+    makeWithNullV(c, "#R", 2);
+    makeWithNullV(other, "#R", 5);
     for (int round = 0; round < 2; ++round) {
         EXPECT_EQ(scalar(c, query), "ab");
         EXPECT_EQ(scalar(other, query), "abcde");
     }
     // One connection makes its work table again: the other keeps its own.
     other.execute("DROP TABLE #R");
-    other.execute("CREATE TABLE #R (V VARCHAR(3) NULL)");
-    other.execute("INSERT INTO #R (V) VALUES (NULL)");
+    makeWithNullV(other, "#R", 3);
     EXPECT_EQ(scalar(other, query), "abc");
     EXPECT_EQ(scalar(c, query), "ab");
     other.close();
@@ -78,22 +72,19 @@ TEST_P(CachedPlans, AWorkTableOfTheSameNameOnAnotherConnectionKeepsItsOwnColumns
 TEST_P(CachedPlans, WorkTablesMadeAndDroppedLeaveThePermanentTablesAsRead) {
     const std::string permanent = "SELECT ISNULL(V, 'abcdef') FROM T";
     const std::string work = "SELECT ISNULL(V, 'abcdef') FROM #T";
-    c.execute("CREATE TABLE T (V VARCHAR(2) NULL)");
-    c.execute("INSERT INTO T (V) VALUES (NULL)");
+    makeWithNullV(c, "T", 2);
     c.execute("SELECT V, CAST(NULL AS VARCHAR(5)) AS W INTO #T FROM T");
     EXPECT_EQ(scalar(c, permanent), "ab");
     EXPECT_EQ(scalar(c, work), "ab");
     c.execute("DROP TABLE #T");
-    c.execute("CREATE TABLE #T (V VARCHAR(5) NULL)");
-    c.execute("INSERT INTO #T (V) VALUES (NULL)");
+    makeWithNullV(c, "#T", 5);
     EXPECT_EQ(scalar(c, permanent), "ab");
     EXPECT_EQ(scalar(c, work), "abcde");
     c.execute("IF OBJECT_ID('tempdb..#T') IS NOT NULL DROP TABLE #T");
     c.execute("SELECT CAST(V AS VARCHAR(3)) AS V INTO #T FROM T");
     EXPECT_EQ(scalar(c, work), "abc");
     c.execute("DROP TABLE T");
-    c.execute("CREATE TABLE T (V VARCHAR(4) NULL)");
-    c.execute("INSERT INTO T (V) VALUES (NULL)");
+    makeWithNullV(c, "T", 4);
     EXPECT_EQ(scalar(c, permanent), "abcd");
     EXPECT_EQ(scalar(c, work), "abc");
     c.execute("ALTER TABLE #T ALTER COLUMN V VARCHAR(1) NULL");
@@ -133,8 +124,7 @@ TEST_P(CachedPlans, SelectIntoTakesTheColumnsItsSourcesHaveNow) {
 
     c.execute("DROP VIEW VS");
     c.execute("DROP TABLE T");
-    c.execute("CREATE TABLE T (K INT NOT NULL, V VARCHAR(1) NULL)");
-    c.execute("INSERT INTO T (K, V) VALUES (1, NULL)");
+    makeWithNullV(c, "T", 1, true);
     c.execute("CREATE VIEW VS AS SELECT K, V AS Y FROM T");
     c.execute(copy);
     EXPECT_EQ(rows(c, read), (Rows{{"a", "abcde", "a"}}));
@@ -156,8 +146,7 @@ TEST_P(CachedPlans, AViewChangedIsReadWithItsNewColumns) {
 
 TEST_P(CachedPlans, ATableChangedByAProcedureOrInsideABatchIsReadWithItsNewColumns) {
     const std::string query = "SELECT ISNULL(V, 'abcdef') FROM #P";
-    c.execute("CREATE TABLE #P (V VARCHAR(2) NULL)");
-    c.execute("INSERT INTO #P (V) VALUES (NULL)");
+    makeWithNullV(c, "#P", 2);
     EXPECT_EQ(scalar(c, query), "ab");
     c.execute(
         "CREATE PROCEDURE REMAKE_P AS BEGIN DROP TABLE #P; CREATE TABLE #P (V VARCHAR(4) NULL); "

@@ -118,4 +118,14 @@ inline std::string stateOf(db::Connection& c, const std::string& sql) {
     return "";
 }
 
+// Makes `table` with a nullable V VARCHAR(width) (after a K INT NOT NULL
+// when keyed) and one row whose V is NULL (and K 1): ISNULL(V, ...) then
+// answers with as many characters as the translation took V to hold.
+inline void makeWithNullV(db::Connection& c, const std::string& table, int width,
+                          bool keyed = false) {
+    const std::string v = "V VARCHAR(" + std::to_string(width) + ") NULL";
+    c.execute("CREATE TABLE " + table + " (" + (keyed ? "K INT NOT NULL, " + v : v) + ")");
+    c.execute("INSERT INTO " + table + (keyed ? " (K, V) VALUES (1, NULL)" : " (V) VALUES (NULL)"));
+}
+
 }  // namespace dbtest

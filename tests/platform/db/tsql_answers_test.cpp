@@ -5,6 +5,7 @@
 
 #include "db_test_support.h"
 
+using dbtest::makeWithNullV;
 using dbtest::rows;
 using dbtest::scalar;
 using dbtest::stateOf;
@@ -140,13 +141,11 @@ namespace {
 // translation, but not once a table it took its types from has changed.
 TEST_P(Answers, AQueryReadAgainFollowsATableMadeAnewWithOtherColumns) {
     const std::string query = "SELECT ISNULL(V, 'abcdef') FROM #R";
-    c.execute("CREATE TABLE #R (V VARCHAR(2) NULL)");
-    c.execute("INSERT INTO #R (V) VALUES (NULL)");
+    makeWithNullV(c, "#R", 2);
     EXPECT_EQ(scalar(c, query), "ab");  // ISNULL takes its first argument's length
     EXPECT_EQ(scalar(c, query), "ab");
     c.execute("DROP TABLE #R");
-    c.execute("CREATE TABLE #R (V VARCHAR(10) NULL)");
-    c.execute("INSERT INTO #R (V) VALUES (NULL)");
+    makeWithNullV(c, "#R", 10);
     EXPECT_EQ(scalar(c, query), "abcdef");
     c.execute("UPDATE #R SET V = 'xy'");
     EXPECT_EQ(scalar(c, query), "xy");
