@@ -135,14 +135,7 @@ void StatiStagioneTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
-    p.onAbort([&] { HideProgress(card()); });
-    p.step([&] { ShowProgress(card(), "Caricamento in corso...", 10044); });
-    p.step([&] {
-        var_.clear();
-        raggr_.clear();
-        card().PulisciTab(index());
-    });
-    p.step([&] { LoadVariantCombo(card(), CBO_TIPOVAR4); });
+    BeginStateLoad(p, *this, CBO_TIPOVAR4, var_, raggr_);
     p.step([&] { CBO_TIPOVAR4_Click(); });
     p.step([&] {
         mostraAvviso();

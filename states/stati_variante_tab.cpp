@@ -142,14 +142,7 @@ void StatiVarianteTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
-    p.onAbort([&] { HideProgress(card()); });
-    p.step([&] { ShowProgress(card(), "Caricamento in corso...", 10044); });
-    p.step([&] {
-        var_.clear();
-        raggrArticolo_.clear();
-        card().PulisciTab(index());
-    });
-    p.step([&] { LoadVariantCombo(card(), CBO_TIPOVAR5); });
+    BeginStateLoad(p, *this, CBO_TIPOVAR5, var_, raggrArticolo_);
     p.step([&] { mostraAvviso(); });
     p.step([&] { CBO_TIPOVAR5_Click(); });
     p.step([&] { HideProgress(card()); });
