@@ -3,21 +3,14 @@
 
 #include <string>
 
+#include "common/forward.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/framework/lookup_service.h"
 
 class QLabel;
 class QLineEdit;
 class QWidget;
-
-namespace common {
-class ItemCard;
-}
-namespace controls {
-class LookupBox;
-}
-namespace db {
-class Connection;
-}
 
 namespace states {
 

@@ -10,16 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "common/forward.h"
 #include "common/progress_indicator.h"
 #include "platform/db/value.h"
 
 class QComboBox;
-
-namespace common {
-class CardTab;
-class ItemCard;
-class Procedure;
-}  // namespace common
 
 namespace states {
 
