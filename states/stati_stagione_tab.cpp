@@ -212,11 +212,8 @@ void StatiStagioneTab::CaricaStatiOpzioni() {
 }
 
 void StatiStagioneTab::GRDX_STATI_STAGIONI_CloseUp(int column, long) {
-    Procedure p(card(), "GRDX_STATI_STAGIONI_CloseUp");
-    p.step([&] {
-        if (IsStateColumn(GRDX_STATI_STAGIONI, column))
-            SalvaRecordStagione();
-    });
+    SaveOnStateCloseUp(card(), "GRDX_STATI_STAGIONI_CloseUp", GRDX_STATI_STAGIONI, column,
+                       [this] { SalvaRecordStagione(); });
 }
 
 void StatiStagioneTab::GRDX_STATI_STAGIONI_ValueTyped(int, long row, const QString& testo) {
