@@ -36,6 +36,10 @@ QApplication& app();
 std::vector<std::string> composizione(db::Connection& cn, const std::string& var,
                                       const std::string& raggr, int ditta = 1);
 
+using Strings = std::vector<std::string>;
+// The letter sizes of MAGLIA-001's grouping in their stored order.
+inline const Strings kLettere = {"XS", "S", "M", "L", "XL", "XXL"};
+
 struct Options : ::testing::Test {
     void SetUp() override { cardtest::clearMessages(); }
     cardtest::TestCard card;
