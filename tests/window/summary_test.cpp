@@ -261,7 +261,10 @@ TEST_F(Summary, AnItemWithoutItsMainDescriptionShowsCaptionsWithEmptyValues) {
     cn.execute(
         "DELETE FROM MG87_ARTDESC WHERE MG87_DITTA_CG18 = 1 AND MG87_CODART_MG66 ="
         " 'MAGLIA-002' AND MG87_OPZIONE_MG5E = '' AND MG87_LINGUA_MG52 = ''");
+    // A new search shows nothing of the last item while a code is awaited.
     w->CMD_NUOVO_Click();
+    EXPECT_EQ(t.FLEX_ANAG->DataSource(), nullptr);
+    EXPECT_EQ(t.FLEX_ANAG->model()->rowCount(), 0);
     choose("MAGLIA-002");
     EXPECT_EQ(t.TXT_DESCRESTESA->toPlainText().toStdString(), "");
     EXPECT_TRUE(t.CHK_FLAG[0]->isHidden());
