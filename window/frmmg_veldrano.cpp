@@ -612,6 +612,8 @@ void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
     itemControls_ = false;
     lkpCodArt_->setEnabled(true);
     cmdNuovo_->setEnabled(false);
+    // No item, no flag of one: the last item's is not left on show.
+    chkFlgVarArt_->setChecked(false);
     chkFlgVarArt_->setEnabled(false);
     tbarGestioni_->setEnabled(false);
     tabArticolo_->setEnabled(false);

@@ -271,6 +271,11 @@ TEST_F(Summary, AnItemWithoutItsMainDescriptionShowsCaptionsWithEmptyValues) {
     EXPECT_EQ(list()["Famiglia"], "");
     // The item itself is untouched.
     EXPECT_EQ(w->TXT_DESCART()->text().toStdString(), "Cardigan cashmere con bottoni");
+    // Nor is its variants flag left on show by a new search.
+    const auto* flag = w->findChild<QCheckBox*>("CHK_FLGVARART");
+    ASSERT_TRUE(flag->isChecked());
+    w->CMD_NUOVO_Click();
+    EXPECT_FALSE(flag->isChecked());
 }
 
 TEST_F(Summary, ClassificationFollowsTheCompanySettingAndMissingRowsStayEmpty) {
