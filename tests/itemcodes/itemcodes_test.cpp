@@ -25,13 +25,7 @@
 
 namespace {
 
-using cardtest::count;
-using cardtest::fill;
-using cardtest::scalar;
-using cardtest::shown;
-using cardtest::TestCard;
-using cardtest::text;
-using cardtest::type;
+using namespace cardtest;
 using itemcodes::ArtCliForTab;
 
 // The description calculator as the tabs see it: it records each variant
