@@ -18,15 +18,11 @@ using cardtest::count;
 using cardtest::queueAnswer;
 using cardtest::shown;
 
-struct Composition : groupingstest::Options {
-    // MAGLIA-001 on sizes: TG-LETTERE holds XS, S, M, L, XL, XXL.
+struct Composition : OnLetterSizes {
     void SetUp() override {
-        groupingstest::Options::SetUp();
-        open("MAGLIA-001");
-        ASSERT_EQ(st.raggruppamento, "TG-LETTERE");
+        ASSERT_NO_FATAL_FAILURE(OnLetterSizes::SetUp());
         card.markAllLoaded();
     }
-    Strings lettere() { return composizione(cn(), "A0", "TG-LETTERE"); }
     // Puts TG-LETTERE back in its first order and reloads the lists.
     void reset() {
         for (std::size_t i = 0; i < kLettere.size(); ++i)

@@ -27,16 +27,12 @@ using cardtest::queueAnswer;
 using cardtest::shown;
 using cardtest::snapshot;
 
-struct CompositionFault : groupingstest::Options {
-    // MAGLIA-001 on sizes: TG-LETTERE holds XS, S, M, L, XL, XXL; S has a
-    // description of its own.
+// S of TG-LETTERE has a description of its own.
+struct CompositionFault : OnLetterSizes {
     void SetUp() override {
-        groupingstest::Options::SetUp();
-        open("MAGLIA-001");
-        ASSERT_EQ(st.raggruppamento, "TG-LETTERE");
+        ASSERT_NO_FATAL_FAILURE(OnLetterSizes::SetUp());
         reset();
     }
-    Strings lettere() { return composizione(cn(), "A0", "TG-LETTERE"); }
     // The grouping as the test starts it, whatever the last run left.
     void reset() {
         cn().clearFaults();

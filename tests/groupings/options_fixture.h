@@ -87,4 +87,15 @@ struct Options : ::testing::Test {
     }
 };
 
+// MAGLIA-001 on sizes: its grouping TG-LETTERE holds XS, S, M, L, XL, XXL.
+struct OnLetterSizes : Options {
+    void SetUp() override {
+        Options::SetUp();
+        open("MAGLIA-001");
+        ASSERT_EQ(st.raggruppamento, "TG-LETTERE");
+    }
+    // The grouping's options in position order, as stored.
+    Strings lettere() { return composizione(cn(), "A0", "TG-LETTERE"); }
+};
+
 }  // namespace groupingstest
