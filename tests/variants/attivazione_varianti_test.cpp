@@ -20,16 +20,12 @@ namespace {
 
 using cardtest::count;
 using cardtest::scalar;
-using cardtest::TestCard;
 using cardtest::text;
 using variants::AttivazioneVariantiTab;
 
-struct Activation : ::testing::Test {
-    void SetUp() override { cardtest::clearMessages(); }
-    TestCard card;
-    AttivazioneVariantiTab& tab =
-        card.addTab<AttivazioneVariantiTab>(common::kTabAttivazioneVarianti);
-
+// The tab has no work of its own at its first show: TabTest's call of it
+// changes nothing.
+struct Activation : cardtest::TabTest<AttivazioneVariantiTab, common::kTabAttivazioneVarianti> {
     std::string mg6b(const std::string& item, const std::string& var, const std::string& col) {
         return text(
             scalar(card.connection(), "SELECT " + col +
