@@ -119,6 +119,9 @@ int PivotProgressivi::riga(int blocco, int idProgressivo, long chiave) {
         r.chiave = chiave;
         r.blocco = blocco;
         r.idProgressivo = idProgressivo;
+        // A cell for every option known so far: the row's cells are filled
+        // option by option, and would otherwise grow once per option.
+        r.celle.resize(opzioni_.size());
         righe_.push_back(std::move(r));
         at = static_cast<int>(righe_.size()) - 1;
         ++contatore_;
@@ -141,8 +144,16 @@ void PivotProgressivi::aggiungi(const RigaDati& dati,
         const std::string descr = dati.variante + " - " + descrizione(dati.variante);
         b = blocco(varianti_, chiave, dati, dati.variante, descr);
     }
-    const int t = blocco(totali_, dati.deposito, dati, kTotale, kTotale);
-    const auto slot = static_cast<std::size_t>(colonna(dati.opzione));
+    if (ultimoTotale_ < 0 || dati.deposito != ultimoDeposito_) {
+        ultimoTotale_ = blocco(totali_, dati.deposito, dati, kTotale, kTotale);
+        ultimoDeposito_ = dati.deposito;
+    }
+    const int t = ultimoTotale_;
+    if (ultimoSlot_ < 0 || dati.opzione != ultimaOpzione_) {
+        ultimoSlot_ = colonna(dati.opzione);
+        ultimaOpzione_ = dati.opzione;
+    }
+    const auto slot = static_cast<std::size_t>(ultimoSlot_);
     for (const auto& [id, q] : dati.quantita) {
         if (id < 0 || id >= static_cast<int>(nomi_.size()))
             continue;
