@@ -80,6 +80,11 @@ void LettoreProgressivi::quantita(const db::RowView& row, RigaDati& riga) const 
 
 RigaDati LettoreProgressivi::magazzino(const db::RowView& row) const {
     RigaDati riga;
+    magazzino(row, riga);
+    return riga;
+}
+
+void LettoreProgressivi::magazzino(const db::RowView& row, RigaDati& riga) const {
     riga.variante = testo(row, variante_);
     riga.opzione = testo(row, opzione_);
     riga.deposito = testo(row, deposito_);
@@ -89,7 +94,6 @@ RigaDati LettoreProgressivi::magazzino(const db::RowView& row) const {
     }
     riga.depositoDescr = ultimaDescrizione_;
     quantita(row, riga);
-    return riga;
 }
 
 RigaDati LettoreProgressivi::contoLavoro(const db::RowView& row, int tipo,
@@ -103,6 +107,43 @@ RigaDati LettoreProgressivi::contoLavoro(const db::RowView& row, int tipo,
                          " - " + testo(row, ragioneSociale_);
     quantita(row, riga);
     return riga;
+}
+
+void RigheLette::clear() {
+    righe_.clear();
+    depositi_.clear();
+    quantita_.clear();
+}
+
+void RigheLette::aggiungi(const RigaDati& riga) {
+    Riga r;
+    r.variante = riga.variante;
+    r.opzione = riga.opzione;
+    // Rows come by warehouse: a new one, or the last one again.
+    if (depositi_.empty() || depositi_.back().first != riga.deposito ||
+        depositi_.back().second != riga.depositoDescr)
+        depositi_.emplace_back(riga.deposito, riga.depositoDescr);
+    r.deposito = depositi_.size() - 1;
+    r.prima = quantita_.size();
+    r.quante = riga.quantita.size();
+    quantita_.insert(quantita_.end(), riga.quantita.begin(), riga.quantita.end());
+    righe_.push_back(std::move(r));
+}
+
+void RigheLette::aggiungiGrezza(std::vector<db::Value> valori) {
+    Riga r;
+    r.grezza = std::move(valori);
+    righe_.push_back(std::move(r));
+}
+
+void RigheLette::leggi(std::size_t i, RigaDati& riga) const {
+    const Riga& r = righe_[i];
+    riga.variante = r.variante;
+    riga.opzione = r.opzione;
+    riga.deposito = depositi_[r.deposito].first;
+    riga.depositoDescr = depositi_[r.deposito].second;
+    const auto prima = quantita_.begin() + static_cast<std::ptrdiff_t>(r.prima);
+    riga.quantita.assign(prima, prima + static_cast<std::ptrdiff_t>(r.quante));
 }
 
 }  // namespace progressives
