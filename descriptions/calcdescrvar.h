@@ -101,6 +101,8 @@ public:
     virtual void SetSovrascrivi(bool overwrite) = 0;
     virtual void Memorizza() = 0;
     virtual std::vector<RigaScartata> Scarti() const = 0;
+    // Picked rows the last Memorizza stored.
+    virtual long StoredCount() const = 0;
     virtual bool RigenerazioneNecessaria() const = 0;
     virtual void Detach() = 0;
 };

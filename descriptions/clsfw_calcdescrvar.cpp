@@ -313,6 +313,7 @@ void CLSFW_CALCDESCRVAR::SelezionaRighe(int mode) {
 
 void CLSFW_CALCDESCRVAR::Memorizza() {
     scarti_.clear();
+    stored_ = 0;
     rigenera_ = false;
     if (!risultato_ || !risultato_->isOpen())
         return;
@@ -403,6 +404,7 @@ void CLSFW_CALCDESCRVAR::Memorizza() {
             avanza(++done, static_cast<long>(rows.size()));
         }
         cn.commitTransaction();
+        stored_ = static_cast<long>(rows.size());
     } catch (...) {
         if (cn.transactionDepth() > 0)
             cn.rollbackTransaction();

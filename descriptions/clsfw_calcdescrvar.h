@@ -38,6 +38,7 @@ public:
     void SetSovrascrivi(bool overwrite) override { sovrascrivi_ = overwrite; }
     void Memorizza() override;
     std::vector<RigaScartata> Scarti() const override { return scarti_; }
+    long StoredCount() const override { return stored_; }
     bool RigenerazioneNecessaria() const override { return rigenera_; }
     void Detach() override;
 
@@ -63,6 +64,7 @@ private:
     bool validita_ = false, tutteLingue_ = false, sovrascrivi_ = false, rigenera_ = false;
     std::unique_ptr<db::Recordset> risultato_;
     std::vector<RigaScartata> scarti_;
+    long stored_ = 0;
     std::unique_ptr<Composer> composer_;
 };
 

@@ -357,11 +357,13 @@ void GeneradTab::CMD_MEMO_ButtonClick() {
                 .append(": ")
                 .append(s.motivo);
         const long n = static_cast<long>(scarti.size());
+        // "The others are stored" only when there were others.
+        const bool others = calc_->StoredCount() > 0;
         ws.VisualizzaMessaggio(
             "Non è stato possibile memorizzare la descrizione di " +
-                common::countText(n, common::kVariantiArticolo) + "; le altre sono memorizzate." +
-                list,
-            91301, common::vbExclamation, title,
+                common::countText(n, common::kVariantiArticolo) +
+                (others ? "; le altre sono memorizzate." : ".") + list,
+            others ? 91301 : 91302, common::vbExclamation, title,
             std::vector<db::Value>{ws.CountText(n, common::kVariantiArticolo), list});
     });
 }

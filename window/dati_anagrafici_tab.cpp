@@ -120,6 +120,9 @@ void DatiAnagraficiTab::clear() {
         c->hide();
         c->setEnabled(false);
     }
+    // The list goes too: after a new search no load follows until an item
+    // is chosen, and the last item's data must not stay on show.
+    release();
 }
 
 void DatiAnagraficiTab::release() {

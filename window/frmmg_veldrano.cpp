@@ -16,6 +16,7 @@
 #include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "component/componente_veldrano.h"
+#include "platform/controls/key_filters.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/mnemonics.h"
 #include "platform/controls/progress.h"
@@ -183,9 +184,27 @@ void FRMMG_VELDRANO::buildWidgets() {
             [this] { TXT_CODART_Confirm(txtCodArt_->text().toStdString()); });
     connect(lkpCodArt_, &controls::LookupBox::startLookup, this,
             [this](bool& cancel) { TXT_CODART_StartLookup(cancel); });
-    // A typed code is confirmed with Enter; leaving the box decodes nothing.
+    // A typed code is confirmed with Enter or with Tab (a code not found only
+    // once: the user is told and put back in the box). Leaving the box by a
+    // click looks nothing up, so closing the window does not.
     connect(lkpCodArt_, &controls::LookupBox::startDecode, this,
             [](bool& cancel) { cancel = true; });
+    controls::OnTabKey(txtCodArt_, [this] {
+        const QString text = txtCodArt_->text();
+        if (text.trimmed().isEmpty() || text == unfoundCode_ || !txtCodArt_->isEnabled())
+            return;
+        // After the key has moved the focus: the look-up may show a message.
+        QMetaObject::invokeMethod(
+            this,
+            [this, text] {
+                TXT_CODART_Confirm(text.toStdString());
+                if (txtCodArt_->isEnabled() && !unfoundCode_.isEmpty()) {
+                    txtCodArt_->setFocus(Qt::OtherFocusReason);
+                    txtCodArt_->selectAll();
+                }
+            },
+            Qt::QueuedConnection);
+    });
     // The item chosen in the search is confirmed as a typed one.
     connect(lkpCodArt_, &controls::LookupBox::afterItem, this, [this] {
         if (!txtCodArt_->text().trimmed().isEmpty() && lkpCodArt_->Found())
@@ -547,8 +566,9 @@ void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {
             fmeArt_->SetStatus(2);
         txtCodArt_->setText(QString::fromStdString(code));
         rsArt_->setValue("MG66_CODART", db::Value(code));
-        if (!code.empty())
-            fmeArt_->LookupRecord(true, true);
+        unfoundCode_.clear();
+        if (!code.empty() && !fmeArt_->LookupRecord(true, true))
+            unfoundCode_ = txtCodArt_->text();
     });
 }
 
@@ -592,6 +612,8 @@ void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
     itemControls_ = false;
     lkpCodArt_->setEnabled(true);
     cmdNuovo_->setEnabled(false);
+    // No item, no flag of one: the last item's is not left on show.
+    chkFlgVarArt_->setChecked(false);
     chkFlgVarArt_->setEnabled(false);
     tbarGestioni_->setEnabled(false);
     tabArticolo_->setEnabled(false);

@@ -197,6 +197,8 @@ private:
     // Controls.
     controls::LookupBox* lkpCodArt_ = nullptr;
     QLineEdit* txtCodArt_ = nullptr;  // lkpCodArt_'s text
+    // The last code confirmed that names no item: Tab does not look it up again.
+    QString unfoundCode_;
     QLineEdit* txtDescArt_ = nullptr;
     QPushButton* cmdNuovo_ = nullptr;
     QCheckBox* chkFlgVarArt_ = nullptr;

@@ -13,5 +13,8 @@ namespace controls {
 void OnFocusIn(QWidget* widget, std::function<void()> handler);
 // Runs the handler when the key is pressed in the widget; the key is taken.
 void OnKeyPress(QWidget* widget, int key, std::function<void()> handler);
+// Runs the handler when Tab or Shift+Tab is pressed in the widget; the key
+// goes on (the focus moves, or stays where nothing else can take it).
+void OnTabKey(QWidget* widget, std::function<void()> handler);
 
 }  // namespace controls

@@ -252,6 +252,16 @@ TEST_F(Generad, ARowThatCannotBeStoredIsReportedAndTheOthersAreStored) {
     EXPECT_TRUE(shown("PANT-001 54 BEI32SLIM: descrizione vuota"));
     // The rejected texts stay in the grid to be corrected.
     EXPECT_EQ(field("52 BEI32SLIM", "DESCART"), std::string(81, 'x'));
+
+    // Only that row picked again: nothing else was stored, and the message
+    // does not say so.
+    cardtest::clearMessages();
+    tab->TBAR_SELEZIONA_MenuItemClick("Knessuna");
+    pick("52 BEI32SLIM");
+    tab->CMD_MEMO->click();
+    EXPECT_EQ(descriptions(), before + 1);
+    EXPECT_TRUE(shown("[x91302x] Non è stato possibile memorizzare la descrizione di 1 variante"));
+    EXPECT_FALSE(shown("le altre"));
 }
 
 TEST_F(Generad, NothingPickedNothingStored) {

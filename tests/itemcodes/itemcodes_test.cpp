@@ -70,6 +70,7 @@ public:
     void SetSovrascrivi(bool) override {}
     void Memorizza() override {}
     std::vector<descriptions::RigaScartata> Scarti() const override { return {}; }
+    long StoredCount() const override { return 0; }
     bool RigenerazioneNecessaria() const override { return false; }
     void Detach() override {}
 

@@ -79,6 +79,37 @@ TEST_F(TabsByKeys, EscAbandonsTheTranscodingNewRowAndTheItemCanBeLeft) {
     EXPECT_EQ(rows("MG5S_VARCLIFOR", "1 = 1"), before);
 }
 
+TEST_F(TabsByKeys, AnItemCodeIsConfirmedWithTabAsWithEnter) {
+    QLineEdit* code = w->TXT_CODART();
+    ASSERT_TRUE(code->isEnabled());
+    ASSERT_TRUE(tabTo(code));
+    cardtest::clearMessages();
+
+    // A code that names no item: the user is told once and stays in the box.
+    type("NON-ESISTE");
+    press(Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_TRUE(cardtest::shown("NON-ESISTE"));
+    EXPECT_TRUE(holds(code));
+    EXPECT_TRUE(code->isEnabled());
+    const std::size_t told = cardtest::shownMessages().size();
+    press(Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(cardtest::shownMessages().size(), told);
+
+    // The right code and Tab: the item opens, as with Enter.
+    ASSERT_TRUE(tabTo(code));
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("MAGLIA-001");
+    ASSERT_EQ(code->text().toStdString(), "MAGLIA-001");
+    press(Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_FALSE(code->isEnabled());
+    EXPECT_EQ(code->text().trimmed().toStdString(), "MAGLIA-001");
+    EXPECT_FALSE(w->findChild<QLineEdit*>("TXT_DESCART")->text().isEmpty());
+    EXPECT_EQ(cardtest::shownMessages().size(), told);
+}
+
 TEST_F(TabsByKeys, EscAbandonsAnItemCodeBeingEnteredOrEdited) {
     choose("MAGLIA-001");
     w->selectTab(common::kTabArtcli);

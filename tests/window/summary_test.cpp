@@ -261,13 +261,21 @@ TEST_F(Summary, AnItemWithoutItsMainDescriptionShowsCaptionsWithEmptyValues) {
     cn.execute(
         "DELETE FROM MG87_ARTDESC WHERE MG87_DITTA_CG18 = 1 AND MG87_CODART_MG66 ="
         " 'MAGLIA-002' AND MG87_OPZIONE_MG5E = '' AND MG87_LINGUA_MG52 = ''");
+    // A new search shows nothing of the last item while a code is awaited.
     w->CMD_NUOVO_Click();
+    EXPECT_EQ(t.FLEX_ANAG->DataSource(), nullptr);
+    EXPECT_EQ(t.FLEX_ANAG->model()->rowCount(), 0);
     choose("MAGLIA-002");
     EXPECT_EQ(t.TXT_DESCRESTESA->toPlainText().toStdString(), "");
     EXPECT_TRUE(t.CHK_FLAG[0]->isHidden());
     EXPECT_EQ(list()["Famiglia"], "");
     // The item itself is untouched.
     EXPECT_EQ(w->TXT_DESCART()->text().toStdString(), "Cardigan cashmere con bottoni");
+    // Nor is its variants flag left on show by a new search.
+    const auto* flag = w->findChild<QCheckBox*>("CHK_FLGVARART");
+    ASSERT_TRUE(flag->isChecked());
+    w->CMD_NUOVO_Click();
+    EXPECT_FALSE(flag->isChecked());
 }
 
 TEST_F(Summary, ClassificationFollowsTheCompanySettingAndMissingRowsStayEmpty) {
