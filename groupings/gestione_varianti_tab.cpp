@@ -160,6 +160,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
     const std::string& ditta = card().companyCode();
 
     Procedure p(card(), "CBO_TIPOVAR1_Click");
+    p.step([&] { settleUnconfirmedEdits(); });
     p.step([&] { CheckCambioRaggr(card()); });
     p.step([&] {
         common::ChiudiRecordset(st.dimensione);
@@ -243,6 +244,17 @@ void GestioneVariantiTab::GRDX_VARIANTI_SOURCE_RowChanged() {
         QMetaObject::invokeMethod(
             st.TXT_OPZIONE_ORIG, [this, edit, opz] { offerUnconfirmedSource(edit, opz); },
             Qt::QueuedConnection);
+}
+
+void GestioneVariantiTab::settleUnconfirmedEdits() {
+    StatoOpzioni& st = stato();
+    // The boxes still hold what was typed: Conferma's own procedures store it.
+    if (const UnconfirmedOption e = TakeUnconfirmedSource(st);
+        StillApplies(st, e) && AskToStore(card(), e.code))
+        CMD_OPZORIG_SALVA_Click();
+    if (const UnconfirmedOption e = TakeUnconfirmedDestination(st);
+        StillApplies(st, e) && AskToStore(card(), e.code))
+        CMD_OPZDEST_SALVA_Click(card());
 }
 
 void GestioneVariantiTab::offerUnconfirmedSource(const UnconfirmedOption& edit,

@@ -51,6 +51,8 @@ public:
     void GRDX_VARIANTI_SOURCE_RowChanged();
     // What was typed for the option left and not confirmed, offered for storing.
     void offerUnconfirmedSource(const UnconfirmedOption& edit, const std::string& target);
+    // The same for both lists' boxes before they show another variant.
+    void settleUnconfirmedEdits();
     // A tick of either list, written into its work table.
     void GRDX_CheckEditToggleClick(bool sorgente, long row);
     void CMD_DASELEZ_ButtonClick();

@@ -168,6 +168,17 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
                               "MG5H_OPZIONE_MG5E = '" + member + "' AND MG5H_DESCR = 'Nel gruppo'"),
               1);
     EXPECT_NE(cardtest::text(s.destinazione->value("MG5H_OPZIONE_MG5E")), member);
+
+    // Another variant chosen with an edit pending: offered before the lists change.
+    describe("Prima del cambio");
+    const std::string left = current();
+    ASSERT_TRUE(tabTo(s.CBO_TIPOVAR1));
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Down);
+    EXPECT_EQ(s.variante, "A1");
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + left +
+                      "' AND MG5E_DESCR = 'Prima del cambio'"),
+              1);
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
