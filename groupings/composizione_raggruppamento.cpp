@@ -15,6 +15,7 @@
 #include "groupings/codici_raggruppamento.h"
 #include "groupings/groupings_sql.h"
 #include "groupings/option_lists.h"
+#include "groupings/unconfirmed_edits.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 
@@ -427,6 +428,15 @@ void GRDX_VARIANTI_DESTI_RowChanged(common::ItemCard& card) {
     db::Recordset* rs = st.destinazione.get();
     if (!rs || !rs->hasCurrentRow())
         return;
+    const UnconfirmedOption edit = TakeUnconfirmedDestination(st);
+    // Offered once the move is over: the list is not asked mid-click.
+    if (StillApplies(st, edit) && st.TXT_DESOPZIONE_DEST)
+        QMetaObject::invokeMethod(
+            st.TXT_DESOPZIONE_DEST,
+            [&card, &st, edit, target = common::NzStringa(rs->value("MG5H_OPZIONE_MG5E"))] {
+                OfferUnconfirmedDestination(card, st, edit, target);
+            },
+            Qt::QueuedConnection);
     if (st.TXT_OPZIONE_DEST)
         st.TXT_OPZIONE_DEST->setText(
             QString::fromStdString(common::NzStringa(rs->value("MG5E_OPZIONE"))));
@@ -446,6 +456,7 @@ void CMD_OPZDEST_SALVA_Click(common::ItemCard& card) {
         return;
     const std::string descr =
         common::NzValore(db::Value(st.TXT_DESOPZIONE_DEST->text().toStdString()));
+    st.destModificata = false;
     Procedure p(card, "CMD_OPZDEST_SALVA_Click");
     p.step([&] {
         card.connection().execute(sqlSetCompositionDescription(card.companyCode(), st.variante,

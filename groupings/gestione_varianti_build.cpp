@@ -229,11 +229,18 @@ void GestioneVariantiTab::connectListEvents(QWidget* page) {
     for (QLineEdit* box : {st.TXT_OPZIONE_ORIG.data(), st.TXT_DESOPZIONE_ORIG.data()})
         controls::OnKeyPress(box, Qt::Key_Escape, [this] {
             StatoOpzioni& s = stato();
+            s.origModificata = false;
             s.TXT_OPZIONE_ORIG->clear();
             s.TXT_DESOPZIONE_ORIG->clear();
             s.TXT_OPZIONE_ORIG->setEnabled(false);
             GRDX_VARIANTI_SOURCE_RowChanged();
         });
+    // Only what the user types marks the boxes as edited (a row shown does not).
+    for (QLineEdit* box : {st.TXT_OPZIONE_ORIG.data(), st.TXT_DESOPZIONE_ORIG.data()})
+        QObject::connect(box, &QLineEdit::textEdited, page,
+                         [this] { stato().origModificata = true; });
+    QObject::connect(st.TXT_DESOPZIONE_DEST, &QLineEdit::textEdited, page,
+                     [this] { stato().destModificata = true; });
     QObject::connect(st.GRDX_VARIANTI_SOURCE, &controls::DataGrid::rowChanged, page,
                      [this](long, long) { GRDX_VARIANTI_SOURCE_RowChanged(); });
     QObject::connect(st.GRDX_VARIANTI_DESTI, &controls::DataGrid::rowChanged, page,

@@ -24,6 +24,7 @@
 #include "groupings/option_import.h"
 #include "groupings/option_lists.h"
 #include "groupings/ribalta_descrizioni.h"
+#include "groupings/unconfirmed_edits.h"
 #include "groupings/where_used.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/key_filters.h"
@@ -159,6 +160,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
     const std::string& ditta = card().companyCode();
 
     Procedure p(card(), "CBO_TIPOVAR1_Click");
+    p.step([&] { settleUnconfirmedEdits(); });
     p.step([&] { CheckCambioRaggr(card()); });
     p.step([&] {
         common::ChiudiRecordset(st.dimensione);
@@ -231,11 +233,44 @@ void GestioneVariantiTab::GRDX_VARIANTI_SOURCE_RowChanged() {
     db::Recordset* rs = st.sorgente.get();
     if (!rs || !rs->hasCurrentRow())
         return;
+    const UnconfirmedOption edit = TakeUnconfirmedSource(st);
     const std::string opz = common::NzStringa(rs->value("MG5E_OPZIONE"));
     st.TXT_OPZIONE_ORIG->setText(QString::fromStdString(opz));
     st.TXT_DESOPZIONE_ORIG->setText(
         QString::fromStdString(common::NzStringa(rs->value("MG5E_DESCR"))));
     st.opzione = opz;
+    // Offered once the move is over: the list is not asked mid-click.
+    if (StillApplies(st, edit))
+        QMetaObject::invokeMethod(
+            st.TXT_OPZIONE_ORIG, [this, edit, opz] { offerUnconfirmedSource(edit, opz); },
+            Qt::QueuedConnection);
+}
+
+void GestioneVariantiTab::settleUnconfirmedEdits() {
+    StatoOpzioni& st = stato();
+    // The boxes still hold what was typed: Conferma's own procedures store it.
+    if (const UnconfirmedOption e = TakeUnconfirmedSource(st);
+        StillApplies(st, e) && AskToStore(card(), e.code))
+        CMD_OPZORIG_SALVA_Click();
+    if (const UnconfirmedOption e = TakeUnconfirmedDestination(st);
+        StillApplies(st, e) && AskToStore(card(), e.code))
+        CMD_OPZDEST_SALVA_Click(card());
+}
+
+void GestioneVariantiTab::offerUnconfirmedSource(const UnconfirmedOption& edit,
+                                                 const std::string& target) {
+    StatoOpzioni& st = stato();
+    if (!StillApplies(st, edit) || !AskToStore(card(), edit.code))
+        return;
+    // The option as typed goes back in the boxes and is stored as Conferma
+    // stores it (the boxes' lengths keep it within what Conferma accepts);
+    // then the list goes on to the row the user moved to.
+    st.TXT_OPZIONE_ORIG->setText(QString::fromStdString(edit.code));
+    st.TXT_OPZIONE_ORIG->setEnabled(edit.isNew);
+    st.TXT_DESOPZIONE_ORIG->setText(edit.description);
+    CMD_OPZORIG_SALVA_Click();
+    if (MoveToOption(st.sorgente.get(), "MG5E_OPZIONE", target))
+        GRDX_VARIANTI_SOURCE_RowChanged();
 }
 
 void GestioneVariantiTab::GRDX_CheckEditToggleClick(bool sorgente, long row) {
@@ -260,6 +295,7 @@ void GestioneVariantiTab::GRDX_CheckEditToggleClick(bool sorgente, long row) {
 
 void GestioneVariantiTab::CMD_OPZORIG_NUOVO_Click() {
     StatoOpzioni& st = stato();
+    st.origModificata = false;
     st.TXT_OPZIONE_ORIG->setEnabled(true);
     st.TXT_OPZIONE_ORIG->clear();
     st.TXT_DESOPZIONE_ORIG->clear();
@@ -328,6 +364,7 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
         if (db::Value::compare(rs->valueAt(r, fOpz), cercato) == 0)
             trovata = r;
 
+    st.origModificata = false;
     Procedure p(card(), "CMD_OPZORIG_SALVA_Click");
     if (trovata >= 0) {
         p.step([&] { cn.execute(sqlSetOptionDescription(ditta, st.variante, codice, descr)); });

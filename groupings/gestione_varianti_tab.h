@@ -21,6 +21,7 @@ class QWidget;
 namespace groupings {
 
 struct StatoOpzioni;
+struct UnconfirmedOption;
 
 class GestioneVariantiTab : public common::CardTab {
 public:
@@ -45,6 +46,10 @@ public:
     bool TXT_OPZIONE_ORIG_Validate();  // true: the box refuses to be left
     void TXT_DESOPZIONE_ORIG_AfterEntry();
     void GRDX_VARIANTI_SOURCE_RowChanged();
+    // What was typed for the option left and not confirmed, offered for storing.
+    void offerUnconfirmedSource(const UnconfirmedOption& edit, const std::string& target);
+    // The same for both lists' boxes before they show another variant.
+    void settleUnconfirmedEdits();
     // A tick of either list, written into its work table.
     void GRDX_CheckEditToggleClick(bool sorgente, long row);
     void CMD_DASELEZ_ButtonClick();

@@ -60,6 +60,10 @@ struct StatoOpzioni {
     std::vector<short> sequenzeInserite;
     // Address-book view of the source list (grouped by its first letter).
     bool rubrica = false;
+    // The user has typed in the source or the destination option boxes since
+    // they last showed a row, and not confirmed it.
+    bool origModificata = false;
+    bool destModificata = false;
 
     // ---- grouping change, kept by the grouping codes editor
     std::string articoloRicordato;

@@ -1,6 +1,7 @@
 #include "progressives/griglia_progressivi.h"
 
 #include <QAbstractItemView>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 
@@ -66,9 +67,16 @@ int ColumnWidth(const QFontMetrics& metrics, const db::Recordset& pivot, int fie
     constexpr long kRigheMisurate = 1000;
     constexpr int kMargine = 16;
     int larghezza = minimo;
-    for (long r = 0; r < pivot.recordCount() && r < kRigheMisurate && larghezza < massimo; ++r)
-        larghezza = std::max(larghezza,
-                             metrics.horizontalAdvance(PivotCellText(pivot, r, field)) + kMargine);
+    // Most cells of a column repeat a few texts (empty, "Totale", a
+    // warehouse): each is laid out once.
+    QHash<QString, int> misurati;
+    for (long r = 0; r < pivot.recordCount() && r < kRigheMisurate && larghezza < massimo; ++r) {
+        const QString testo = PivotCellText(pivot, r, field);
+        auto it = misurati.constFind(testo);
+        if (it == misurati.constEnd())
+            it = misurati.insert(testo, metrics.horizontalAdvance(testo));
+        larghezza = std::max(larghezza, *it + kMargine);
+    }
     return std::min(larghezza, massimo);
 }
 

@@ -24,8 +24,30 @@ std::string fissa(std::string s) {
     return s;
 }
 
-void somma(std::optional<db::Decimal>& cella, const db::Decimal& q) {
-    cella = cella ? *cella + q : q;
+// A sum of exact decimals kept as mantissa and scale: a quantity of the
+// same scale, far from the 38 digits, adds its mantissa in place, as
+// Decimal's + does; anything else goes through +.
+struct Cella {
+    __int128 mantissa = 0;
+    int scale = 0;
+    bool piena = false;  // added to at least once
+
+    db::Value valore() const {
+        return piena ? db::Value(db::Decimal(mantissa, scale)) : db::Value::null();
+    }
+};
+
+void somma(Cella& cella, const db::Decimal& q) {
+    constexpr __int128 kLontano = static_cast<__int128>(1000000000000000000) * 1000000000000000000;
+    if (!cella.piena) {
+        cella = {q.mantissa(), q.scale(), true};
+    } else if (cella.scale == q.scale() && cella.mantissa > -kLontano &&
+               cella.mantissa < kLontano && q.mantissa() > -kLontano && q.mantissa() < kLontano) {
+        cella.mantissa += q.mantissa();
+    } else {
+        const db::Decimal d = db::Decimal(cella.mantissa, cella.scale) + q;
+        cella = {d.mantissa(), d.scale(), true};
+    }
 }
 
 }  // namespace
@@ -42,8 +64,8 @@ struct PivotProgressivi::Riga {
     long chiave = 0;
     int blocco = 0;
     int idProgressivo = 0;
-    std::vector<std::optional<db::Decimal>> celle;  // by option slot; unset: never added to
-    std::optional<db::Decimal> totale;
+    std::vector<Cella> celle;  // by option slot
+    Cella totale;
 };
 
 PivotProgressivi::PivotProgressivi(std::vector<std::string> nomi, std::vector<std::string> captions,
@@ -119,6 +141,9 @@ int PivotProgressivi::riga(int blocco, int idProgressivo, long chiave) {
         r.chiave = chiave;
         r.blocco = blocco;
         r.idProgressivo = idProgressivo;
+        // A cell for every option known so far: the row's cells are filled
+        // option by option, and would otherwise grow once per option.
+        r.celle.resize(opzioni_.size());
         righe_.push_back(std::move(r));
         at = static_cast<int>(righe_.size()) - 1;
         ++contatore_;
@@ -141,8 +166,16 @@ void PivotProgressivi::aggiungi(const RigaDati& dati,
         const std::string descr = dati.variante + " - " + descrizione(dati.variante);
         b = blocco(varianti_, chiave, dati, dati.variante, descr);
     }
-    const int t = blocco(totali_, dati.deposito, dati, kTotale, kTotale);
-    const auto slot = static_cast<std::size_t>(colonna(dati.opzione));
+    if (ultimoTotale_ < 0 || dati.deposito != ultimoDeposito_) {
+        ultimoTotale_ = blocco(totali_, dati.deposito, dati, kTotale, kTotale);
+        ultimoDeposito_ = dati.deposito;
+    }
+    const int t = ultimoTotale_;
+    if (ultimoSlot_ < 0 || dati.opzione != ultimaOpzione_) {
+        ultimoSlot_ = colonna(dati.opzione);
+        ultimaOpzione_ = dati.opzione;
+    }
+    const auto slot = static_cast<std::size_t>(ultimoSlot_);
     for (const auto& [id, q] : dati.quantita) {
         if (id < 0 || id >= static_cast<int>(nomi_.size()))
             continue;
@@ -193,10 +226,9 @@ std::unique_ptr<db::Recordset> PivotProgressivi::crea() const {
         for (std::size_t c = 0; c < ordine_.size(); ++c) {
             const auto slot = static_cast<std::size_t>(ordine_[c]);
             rs->setValueAt(row, kPrimaOpzione + static_cast<int>(c),
-                           slot < r.celle.size() && r.celle[slot] ? db::Value(*r.celle[slot])
-                                                                  : db::Value::null());
+                           slot < r.celle.size() ? r.celle[slot].valore() : db::Value::null());
         }
-        rs->setValueAt(row, tot, r.totale ? db::Value(*r.totale) : db::Value::null());
+        rs->setValueAt(row, tot, r.totale.valore());
         ++row;
     }
     return rs;

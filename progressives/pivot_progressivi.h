@@ -87,6 +87,12 @@ private:
     std::unordered_map<std::string, int> varianti_;  // variant + warehouse -> block
     std::unordered_map<std::string, int> totali_;    // warehouse -> block
     std::vector<Riga> righe_;
+    // Rows come by warehouse and option: the last option's column and the
+    // last warehouse's total block serve the next row without a lookup.
+    std::string ultimaOpzione_;
+    int ultimoSlot_ = -1;
+    std::string ultimoDeposito_;
+    int ultimoTotale_ = -1;
 };
 
 }  // namespace progressives

@@ -399,11 +399,8 @@ void ProgressiviTab::CaricaProgressivi() {
     // as it is fetched: nothing of the statement's ~50 columns is kept. A
     // row the reader refuses is kept as it came, and refused again where
     // it is added, so that its error is told on its own as any row's.
-    struct Letta {
-        RigaDati riga;
-        std::vector<db::Value> grezza;  // only when the reader refused it
-    };
-    std::vector<Letta> righe;
+    RigheLette righe;
+    RigaDati riga;  // the row being read or added; its room serves them all
     std::unique_ptr<LettoreProgressivi> lettore;
     std::exception_ptr senzaLettore;  // the columns the reader needs are missing
     p.step([&] {
@@ -425,14 +422,20 @@ void ProgressiviTab::CaricaProgressivi() {
             [&](const db::RowView& row) {
                 if (!lettore)
                     return false;
-                Letta letta;
+                bool letta = true;
                 try {
-                    letta.riga = lettore->magazzino(row);
+                    lettore->magazzino(row, riga);
                 } catch (const std::exception&) {
-                    for (std::size_t c = 0; c < colonne; ++c)
-                        letta.grezza.push_back(row.value(static_cast<int>(c)));
+                    letta = false;
                 }
-                righe.push_back(std::move(letta));
+                if (letta) {
+                    righe.aggiungi(riga);
+                } else {
+                    std::vector<db::Value> grezza;
+                    for (std::size_t c = 0; c < colonne; ++c)
+                        grezza.push_back(row.value(static_cast<int>(c)));
+                    righe.aggiungiGrezza(std::move(grezza));
+                }
                 return true;
             });
         st.avanzamento->massimo(static_cast<long>(righe.size()));
@@ -451,12 +454,13 @@ void ProgressiviTab::CaricaProgressivi() {
     // A row that fails has added nothing yet: retry adds it once.
     for (std::size_t i = 0; lettore && i < righe.size(); ++i) {
         p.step([&] {
-            const Letta& letta = righe[i];
-            if (letta.grezza.empty())
-                st.costruzione->aggiungi(letta.riga, descrizione);
-            else
-                st.costruzione->aggiungi(lettore->magazzino(db::RowOfValues(letta.grezza)),
+            if (righe.grezza(i).empty()) {
+                righe.leggi(i, riga);
+                st.costruzione->aggiungi(riga, descrizione);
+            } else {
+                st.costruzione->aggiungi(lettore->magazzino(db::RowOfValues(righe.grezza(i))),
                                          descrizione);
+            }
         });
         if (!p.running())
             return;

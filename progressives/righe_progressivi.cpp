@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <stdexcept>
+#include <string_view>
 
 #include "common/value_helpers.h"
 
@@ -10,7 +11,15 @@ namespace progressives {
 namespace {
 
 std::string testo(const db::RowView& row, int column) {
-    return common::NzStringa(row.value(column));
+    const db::Value v = row.value(column);
+    // Text, nearly every time: trimmed as NzStringa trims it, with one copy.
+    if (v.isText()) {
+        std::string_view s = v.asText();
+        while (!s.empty() && s.back() == ' ')
+            s.remove_suffix(1);
+        return std::string(s);
+    }
+    return common::NzStringa(v);
 }
 
 }  // namespace
@@ -71,6 +80,11 @@ void LettoreProgressivi::quantita(const db::RowView& row, RigaDati& riga) const 
 
 RigaDati LettoreProgressivi::magazzino(const db::RowView& row) const {
     RigaDati riga;
+    magazzino(row, riga);
+    return riga;
+}
+
+void LettoreProgressivi::magazzino(const db::RowView& row, RigaDati& riga) const {
     riga.variante = testo(row, variante_);
     riga.opzione = testo(row, opzione_);
     riga.deposito = testo(row, deposito_);
@@ -80,7 +94,6 @@ RigaDati LettoreProgressivi::magazzino(const db::RowView& row) const {
     }
     riga.depositoDescr = ultimaDescrizione_;
     quantita(row, riga);
-    return riga;
 }
 
 RigaDati LettoreProgressivi::contoLavoro(const db::RowView& row, int tipo,
@@ -94,6 +107,43 @@ RigaDati LettoreProgressivi::contoLavoro(const db::RowView& row, int tipo,
                          " - " + testo(row, ragioneSociale_);
     quantita(row, riga);
     return riga;
+}
+
+void RigheLette::clear() {
+    righe_.clear();
+    depositi_.clear();
+    quantita_.clear();
+}
+
+void RigheLette::aggiungi(const RigaDati& riga) {
+    Riga r;
+    r.variante = riga.variante;
+    r.opzione = riga.opzione;
+    // Rows come by warehouse: a new one, or the last one again.
+    if (depositi_.empty() || depositi_.back().first != riga.deposito ||
+        depositi_.back().second != riga.depositoDescr)
+        depositi_.emplace_back(riga.deposito, riga.depositoDescr);
+    r.deposito = depositi_.size() - 1;
+    r.prima = quantita_.size();
+    r.quante = riga.quantita.size();
+    quantita_.insert(quantita_.end(), riga.quantita.begin(), riga.quantita.end());
+    righe_.push_back(std::move(r));
+}
+
+void RigheLette::aggiungiGrezza(std::vector<db::Value> valori) {
+    Riga r;
+    r.grezza = std::move(valori);
+    righe_.push_back(std::move(r));
+}
+
+void RigheLette::leggi(std::size_t i, RigaDati& riga) const {
+    const Riga& r = righe_[i];
+    riga.variante = r.variante;
+    riga.opzione = r.opzione;
+    riga.deposito = depositi_[r.deposito].first;
+    riga.depositoDescr = depositi_[r.deposito].second;
+    const auto prima = quantita_.begin() + static_cast<std::ptrdiff_t>(r.prima);
+    riga.quantita.assign(prima, prima + static_cast<std::ptrdiff_t>(r.quante));
 }
 
 }  // namespace progressives

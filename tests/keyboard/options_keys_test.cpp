@@ -101,6 +101,86 @@ TEST_F(OptionsByKeys, EscDropsANewOptionAndAnEditedDescription) {
     EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_DESCR = 'Cambiata'"), 0);
 }
 
+TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChanges) {
+    groupings::StatoOpzioni& s = st();
+    const long long before = options("MG5E_CODICEVAR_MG5F = 'A0'");
+    auto describe = [&](const QString& text) {
+        ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+        QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+        type(text);
+        ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE, true));
+    };
+    auto current = [&] { return cardtest::text(s.sorgente->value("MG5E_OPZIONE")); };
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    const std::string first = current();
+
+    // Declined: the next row shows, the stored description stays.
+    cardtest::clearMessages();
+    describe("Scartata");
+    cardtest::queueAnswer(common::vbNo);
+    press(Qt::Key_Down);
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"" + first + "\""));
+    EXPECT_NE(current(), first);
+    EXPECT_EQ(options("MG5E_DESCR = 'Scartata'"), 0);
+
+    // Accepted: stored as Conferma stores it, and the list stays where the user went.
+    press(Qt::Key_Up);
+    ASSERT_EQ(current(), first);
+    describe("Memorizzata");
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Down);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + first +
+                      "' AND MG5E_DESCR = 'Memorizzata'"),
+              1);
+    EXPECT_NE(current(), first);
+    EXPECT_EQ(s.TXT_OPZIONE_ORIG->text().toStdString(), current());
+
+    // A new option typed and left for another row: stored too.
+    mnemonic(s.CMD_OPZORIG_NUOVO);
+    ASSERT_TRUE(holds(s.TXT_OPZIONE_ORIG));
+    type("ZQ");
+    press(Qt::Key_Tab);
+    type("Lasciata");
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE, true));
+    const std::string at = current();
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Down);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = 'ZQ' AND "
+                      "MG5E_DESCR = 'Lasciata'"),
+              1);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0'"), before + 1);
+    EXPECT_NE(current(), at);
+    EXPECT_FALSE(s.TXT_OPZIONE_ORIG->isEnabled());
+
+    // The composition's description likewise.
+    ASSERT_TRUE(s.destinazione && s.destinazione->recordCount() > 1);
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_DESTI));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    const std::string member = cardtest::text(s.destinazione->value("MG5H_OPZIONE_MG5E"));
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_DEST));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Nel gruppo");
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_DESTI, true));
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Down);
+    EXPECT_EQ(cardtest::count(cn, "MG5H_COMPRAGVAR",
+                              "MG5H_OPZIONE_MG5E = '" + member + "' AND MG5H_DESCR = 'Nel gruppo'"),
+              1);
+    EXPECT_NE(cardtest::text(s.destinazione->value("MG5H_OPZIONE_MG5E")), member);
+
+    // Another variant chosen with an edit pending: offered before the lists change.
+    describe("Prima del cambio");
+    const std::string left = current();
+    ASSERT_TRUE(tabTo(s.CBO_TIPOVAR1));
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Down);
+    EXPECT_EQ(s.variante, "A1");
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + left +
+                      "' AND MG5E_DESCR = 'Prima del cambio'"),
+              1);
+}
+
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
     groupings::StatoOpzioni& s = st();
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));

@@ -5,6 +5,7 @@
 // without rows and a database that fails in the middle of a load.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/progress.h"
 #include "platform/db/recordset.h"
+#include "platform/db/sqlite/sqlite_functions.h"
 #include "platform/db/value.h"
 #include "progressives/dizionario_progressivi.h"
 #include "progressives/griglia_progressivi.h"
@@ -168,25 +170,31 @@ struct AnnullaAllaVista : QObject {
 // The card with the window's progress panel.
 class Card : public cardtest::TestCard {
 public:
+    Card() = default;
+    explicit Card(const std::string& database) : TestCard("1", database) {}
     controls::ProgressPanel* KOV_PROGRESS1() override { return &panel; }
     controls::ProgressPanel panel;
 };
 
+// The test item, its variants and its progressives.
+void inserisciArticolo(db::Connection& cn) {
+    cn.execute(
+        "INSERT INTO MG66_ANAGRART (MG66_DITTA_CG18, MG66_CODART, MG66_DESCART, MG66_UM, "
+        "MG66_FLGVARART) VALUES (1, 'PROVA-PROG', 'Maglia di prova progressivi', 'PZ', 1)");
+    cn.execute(
+        "INSERT INTO MG6B_GESVARART (MG6B_DITTA_CG18, MG6B_CODART_MG66, MG6B_CODICEVAR_MG5F, "
+        "MG6B_FLGGESTVAR) VALUES (1, 'PROVA-PROG', 'A0', 1), (1, 'PROVA-PROG', 'A1', 1), "
+        "(1, 'PROVA-PROG', 'A2', 0)");
+    for (const auto& m : movimenti())
+        inserisci(cn, m);
+    for (const auto& m : contoLavoro())
+        inserisci(cn, m);
+}
+
 struct Progressivi : ::testing::Test {
     void SetUp() override {
         cardtest::clearMessages();
-        db::Connection& cn = card.connection();
-        cn.execute(
-            "INSERT INTO MG66_ANAGRART (MG66_DITTA_CG18, MG66_CODART, MG66_DESCART, MG66_UM, "
-            "MG66_FLGVARART) VALUES (1, 'PROVA-PROG', 'Maglia di prova progressivi', 'PZ', 1)");
-        cn.execute(
-            "INSERT INTO MG6B_GESVARART (MG6B_DITTA_CG18, MG6B_CODART_MG66, MG6B_CODICEVAR_MG5F, "
-            "MG6B_FLGGESTVAR) VALUES (1, 'PROVA-PROG', 'A0', 1), (1, 'PROVA-PROG', 'A1', 1), "
-            "(1, 'PROVA-PROG', 'A2', 0)");
-        for (const auto& m : movimenti())
-            inserisci(cn, m);
-        for (const auto& m : contoLavoro())
-            inserisci(cn, m);
+        inserisciArticolo(card.connection());
         tab = &card.addTab<progressives::ProgressiviTab>(common::kTabProgressivi);
         card.showItem(kArticolo);
     }
@@ -640,4 +648,68 @@ TEST(ProgressiviNellaScheda, TheWindowShowsTheTabForTheChosenItem) {
     EXPECT_TRUE(attivo);
     EXPECT_TRUE(passivo);
     EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+// A quantity kept as text that is no number, written past the adapter as
+// another program could: that row alone is refused with its error, the
+// others are summed, and the table keeps every row as it was.
+TEST(ProgressiviDatiErrati, AQuantityThatIsNoNumberRefusesItsRowAlone) {
+    QTemporaryDir dir;
+    const std::string file = cardtest::demoFile(dir.path().toStdString());
+    {
+        db::Connection cn;
+        cn.open("Data Source=" + file);
+        inserisciArticolo(cn);
+    }
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+    db::sqlite::registerFunctions(raw);
+    char* err = nullptr;
+    const int rc = sqlite3_exec(raw,
+                                "UPDATE MG70_MAGPROQTA SET MG70_QCARACQ = 'molti' WHERE "
+                                "MG70_CODART_MG66 = 'PROVA-PROG' AND MG70_CODDEP_MG58 = '01' AND "
+                                "MG70_OPZIONE_MG5E LIKE 'M  BLU%' AND MG70_TIPOPROG = 1",
+                                nullptr, nullptr, &err);
+    EXPECT_EQ(rc, SQLITE_OK) << (err ? err : "");
+    sqlite3_free(err);
+    EXPECT_EQ(sqlite3_changes(raw), 1);
+    sqlite3_close(raw);
+
+    cardtest::clearMessages();
+    Card card(file);
+    auto& tab = card.addTab<progressives::ProgressiviTab>(common::kTabProgressivi);
+    card.showItem(kArticolo);
+    const long long prima = count(card.connection(), "MG70_MAGPROQTA", "1=1");
+    queueAnswer(common::vbIgnore);
+    tab.load();
+    ASSERT_EQ(cardtest::shownMessages().size(), 1u);
+    EXPECT_TRUE(shown("CaricaProgressivi: "));
+    ASSERT_NE(tab.pivot(), nullptr);
+    EXPECT_TRUE(tab.QGRID_PROGRESSIVI->isEnabled());
+    // The refused row (M, BLU in 01) adds nothing; its neighbours are there.
+    const db::Recordset& rs = *tab.pivot();
+    auto cella = [&](const std::string& dep, const std::string& var, const std::string& col,
+                     const std::string& campo) {
+        for (long r = 0; r < rs.recordCount(); ++r)
+            if (cardtest::text(rs.valueAt(r, rs.fieldIndex("Deposito"))) == dep &&
+                cardtest::text(rs.valueAt(r, rs.fieldIndex("Variante"))) == var &&
+                cardtest::text(rs.valueAt(r, rs.fieldIndex("NomeProgressivo"))) == col)
+                return rs.valueAt(r, rs.fieldIndex(campo));
+        return db::Value::null();
+    };
+    EXPECT_EQ(cella("01", "   BLU", "MG70_QGIACATT", "BK_S").asDecimal(), *Decimal::parse("0.1"));
+    EXPECT_TRUE(cella("01", "   BLU", "MG70_QGIACATT", "BK_M").isNull());
+    EXPECT_EQ(cella("01", "   BLU", "MG70_QCARACQ", "BK_S").asDecimal(), *Decimal::parse("10.5"));
+    EXPECT_TRUE(cella("01", "   BLU", "MG70_QCARACQ", "BK_M").isNull());
+    EXPECT_EQ(cella("02", "   BLU", "MG70_QGIACATT", "BK_M").asDecimal(), *Decimal::parse("0.005"));
+    // Nothing written: the rows and the text are as they were.
+    EXPECT_EQ(count(card.connection(), "MG70_MAGPROQTA", "1=1"), prima);
+    db::Recordset resta;
+    resta.open(
+        "SELECT MG70_QCARACQ FROM MG70_MAGPROQTA WHERE MG70_CODART_MG66 = 'PROVA-PROG' AND "
+        "MG70_CODDEP_MG58 = '01' AND MG70_OPZIONE_MG5E LIKE 'M  BLU%' AND MG70_TIPOPROG = 1",
+        card.connection());
+    ASSERT_EQ(resta.recordCount(), 1);
+    resta.moveFirst();
+    EXPECT_EQ(cardtest::text(resta.value("MG70_QCARACQ")), "molti");
 }

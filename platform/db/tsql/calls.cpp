@@ -200,7 +200,55 @@ constexpr std::array kSqliteOnly = {"IFNULL",
                                     "JSON_EACH",
                                     "JSON_TREE"};
 
+// A count written as digits alone (no sign, no point, no variable): its
+// value, or -1.
+long long writtenCount(const Tokens& t, std::size_t b, std::size_t e) {
+    if (e != b + 1 || t[b].kind != TokenKind::Number || t[b].text.empty() || t[b].text.size() > 9)
+        return -1;
+    for (char c : t[b].text)
+        if (c < '0' || c > '9')
+            return -1;
+    return std::stoll(t[b].text);
+}
+
 }  // namespace
+
+bool Emitter::fixedText(std::size_t b, std::size_t e) const {
+    if (e == b + 1)
+        return t_[b].kind == TokenKind::String;
+    if (e < b + 3 || !t_[b + 1].isSymbol("(") || closeOf(t_, b + 1, e) != e)
+        return false;
+    const auto args = arguments(b + 1, e);
+    if (t_[b].is("SPACE"))
+        return args.size() == 1 && writtenCount(t_, args[0].first, args[0].second) >= 0;
+    return t_[b].is("REPLICATE") && args.size() == 2 && args[0].second == args[0].first + 1 &&
+           t_[args[0].first].kind == TokenKind::String &&
+           writtenCount(t_, args[1].first, args[1].second) >= 0;
+}
+
+std::string Emitter::nativeText(const std::string& fn, std::size_t open, std::size_t close) {
+    const auto args = arguments(open, close);
+    if (args.size() != (fn == "STUFF" ? 4U : 3U))
+        return {};
+    const auto [cb, ce] = args[0];
+    const long long start = writtenCount(t_, args[1].first, args[1].second);
+    const long long count = writtenCount(t_, args[2].first, args[2].second);
+    // A text column holds text or NULL; anything else may be a number,
+    // which the T-SQL functions write as SQL Server converts it.
+    if (start < 1 || count < 0 || !isColumn(cb, ce) || !typeOf(cb, ce).isText())
+        return {};
+    const std::string text = region(cb, ce);
+    if (fn == "SUBSTRING")
+        return "substr(" + text + ", " + std::to_string(start) + ", " + std::to_string(count) + ")";
+    if (!fixedText(args[3].first, args[3].second))
+        return {};
+    // NULL when the text is NULL or shorter than the start, as STUFF answers.
+    std::string out = "(CASE WHEN length(" + text + ") >= " + std::to_string(start) + " THEN ";
+    if (start > 1)
+        out += "substr(" + text + ", 1, " + std::to_string(start - 1) + ") || ";
+    return out + region(args[3].first, args[3].second) + " || substr(" + text + ", " +
+           std::to_string(start + count) + ") END)";
+}
 
 std::string Emitter::convert(std::size_t open, std::size_t close, bool isCast, bool orNull) {
     const std::size_t b = open + 1, e = close - 1;
@@ -471,6 +519,9 @@ std::string Emitter::call(const std::string& name, std::size_t open, std::size_t
     }
     if ((up == "MIN" || up == "MAX") && close > open + 2 && !t_[open + 1].is("DISTINCT"))
         return name + "(" + collated(open + 1, close - 1) + ")";
+    if (up == "SUBSTRING" || up == "STUFF")
+        if (std::string native = nativeText(up, open, close); !native.empty())
+            return native;
     for (const auto& r : kRenames) {
         if (up != r.tsql)
             continue;

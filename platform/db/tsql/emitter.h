@@ -128,6 +128,13 @@ private:
     // value; empty when no argument is one.
     std::string timeDateCall(const std::string& fn, std::size_t open, std::size_t close);
     std::string convert(std::size_t open, std::size_t close, bool isCast, bool orNull = false);
+    // SUBSTRING or STUFF of a text column at fixed places as SQLite's own
+    // substr and ||, which give the same text without a call per row;
+    // empty when the arguments are not of that plain kind.
+    std::string nativeText(const std::string& fn, std::size_t open, std::size_t close);
+    // [b, e) is text that is never NULL and cannot fail: a string literal,
+    // REPLICATE of one or SPACE, a fixed number of times.
+    bool fixedText(std::size_t b, std::size_t e) const;
     std::string literal(const Token& tok);
     // The T-SQL type of [b, e) when the text alone tells it (a literal, a
     // CAST or CONVERT, GETDATE(), ROUND of such); an empty name otherwise.

@@ -3,6 +3,7 @@
 // writes differently: SELECT ... INTO, UPDATE/DELETE with joins, IF, EXEC,
 // ALTER TABLE, CREATE TABLE with SQL Server's types and collation.
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -34,6 +35,64 @@ bool isStatementWord(const Token& tok) {
         if (equalsIgnoreCase(tok.text, w))
             return true;
     return false;
+}
+
+// The name a select item [b, e) is known by outside its query: its alias
+// after AS, or a column's own name; empty for anything else.
+std::string outputName(const Tokens& t, std::size_t b, std::size_t e) {
+    auto named = [&](std::size_t i) {
+        return t[i].kind == TokenKind::Word || t[i].kind == TokenKind::Name ||
+               (t[i].kind == TokenKind::TempName && i + 1 < e);
+    };
+    if (e >= b + 3 && t[e - 2].is("AS") && named(e - 1))
+        return upper(t[e - 1].text);
+    for (std::size_t i = b; i < e; ++i)
+        if ((i - b) % 2 == 0 ? !named(i) : !t[i].isSymbol("."))
+            return {};
+    return (e - b) % 2 == 1 ? upper(t[e - 1].text) : std::string();
+}
+
+// Where ORDER BY starts in a query [b, e) of the form SELECT DISTINCT items
+// FROM ... ORDER BY names, each name one item's and no other's; e when the
+// query has another form. SQLite takes such a query for a grouping, and
+// sorts every row read to find the few distinct ones; asked for the
+// distinct rows first and then for their order, it keeps only those.
+std::size_t distinctThenOrder(const Tokens& t, std::size_t b, std::size_t e) {
+    if (e < b + 6 || !t[b].is("SELECT") || !t[b + 1].is("DISTINCT") || t[b + 2].is("TOP"))
+        return e;
+    std::size_t from = e, order = e;
+    for (std::size_t j = b + 2; j < e; j = nextItem(t, j, e)) {
+        if (t[j].is("UNION") || t[j].is("EXCEPT") || t[j].is("INTERSECT") || t[j].is("FOR") ||
+            t[j].is("OFFSET") || t[j].is("INTO") || t[j].is("OPTION") || t[j].isSymbol("*"))
+            return e;
+        if (from == e && t[j].is("FROM"))
+            from = j;
+        if (t[j].is("ORDER") && j + 1 < e && t[j + 1].is("BY"))
+            order = j;
+    }
+    if (from == e || order == e || order < from || order + 2 >= e)
+        return e;
+    std::vector<std::string> names;
+    for (std::size_t start = b + 2, j = start;; j = nextItem(t, j, from)) {
+        if (j < from && !t[j].isSymbol(","))
+            continue;
+        names.push_back(outputName(t, start, j));
+        if (j >= from)
+            break;
+        start = j + 1;
+    }
+    for (std::size_t j = order + 2; j < e; j += 2) {
+        if (t[j].kind != TokenKind::Word && t[j].kind != TokenKind::Name)
+            return e;
+        const std::string name = upper(t[j].text);
+        if (std::count(names.begin(), names.end(), name) != 1)
+            return e;
+        if (j + 1 < e && (t[j + 1].is("ASC") || t[j + 1].is("DESC")))
+            ++j;
+        if (j + 1 < e && !t[j + 1].isSymbol(","))
+            return e;
+    }
+    return order;
 }
 
 }  // namespace
@@ -298,7 +357,10 @@ Statement Translator::select(std::size_t b, std::size_t e, const std::string& sr
         st.resultTypes = em.resultTypes(b, e, &st.compound);
         if (st.compound)
             em.columnsAsValues();
-        st.sql = em.region(b, e);
+        if (const std::size_t order = distinctThenOrder(t_, b, e); order < e)
+            st.sql = "SELECT * FROM (" + em.region(b, order) + ") " + em.region(order, e);
+        else
+            st.sql = em.region(b, e);
         return st;
     }
     std::size_t after = into + 1;
