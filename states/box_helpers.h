@@ -18,6 +18,11 @@ namespace states {
 // when the code is not found. Errors are ignored.
 std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request);
 
+// A state box's list of states (its StartLookup) and the decode of the code
+// typed in it (its StartDecode).
+void LookUpStates(common::ItemCard& card, controls::LookupBox& box);
+void DecodeStateCode(common::ItemCard& card, controls::LookupBox& box);
+
 // A box the user types a code in: upper case, at most maxLength characters,
 // its lists read on the connection.
 controls::LookupBox* NewCodeBox(QWidget* parent, const char* name, db::Connection* connection,
