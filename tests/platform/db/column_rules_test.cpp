@@ -6,9 +6,7 @@
 
 #include "db_test_support.h"
 
-using dbtest::rows;
-using dbtest::stateOf;
-using Rows = std::vector<std::vector<std::string>>;
+using namespace dbtest;
 
 namespace {
 

@@ -89,8 +89,11 @@ inline std::string backendName(const ::testing::TestParamInfo<std::string>& info
 
 namespace dbtest {
 
-inline std::vector<std::vector<std::string>> rows(db::Connection& c, const std::string& sql) {
-    std::vector<std::vector<std::string>> out;
+// A query's rows, each value as text ("NULL" for a null).
+using Rows = std::vector<std::vector<std::string>>;
+
+inline Rows rows(db::Connection& c, const std::string& sql) {
+    Rows out;
     auto result = c.run(sql);
     if (result.resultSets.empty())
         return out;

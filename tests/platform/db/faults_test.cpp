@@ -11,8 +11,7 @@
 
 namespace {
 
-using dbtest::scalar;
-using dbtest::stateOf;
+using namespace dbtest;
 
 class Faults : public dbtest::BackendTest {
 protected:

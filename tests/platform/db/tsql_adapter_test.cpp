@@ -9,10 +9,7 @@
 #include "db_test_support.h"
 #include "platform/db/host_objects.h"
 
-using dbtest::rows;
-using dbtest::scalar;
-using dbtest::stateOf;
-using Rows = std::vector<std::vector<std::string>>;
+using namespace dbtest;
 
 namespace {
 

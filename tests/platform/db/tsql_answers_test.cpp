@@ -5,11 +5,7 @@
 
 #include "db_test_support.h"
 
-using dbtest::makeWithNullV;
-using dbtest::rows;
-using dbtest::scalar;
-using dbtest::stateOf;
-using Rows = std::vector<std::vector<std::string>>;
+using namespace dbtest;
 
 namespace {
 

@@ -8,13 +8,9 @@
 
 namespace {
 
-class Objects : public dbtest::BackendTest {
-protected:
-    std::string scalar(db::Connection& on, const std::string& sql) {
-        const auto result = on.run(sql);
-        return result.resultSets.back().rows.at(0).at(0).toText();
-    }
-};
+using dbtest::scalar;
+
+class Objects : public dbtest::BackendTest {};
 
 TEST_P(Objects, DefinitionsOutliveTheConnectionThatMadeThem) {
     c.execute("CREATE TABLE T (K INT NOT NULL PRIMARY KEY, N INT NULL)");
@@ -85,7 +81,7 @@ TEST_P(Objects, AConstructNotYetKnownIsNamed) {
         }
     }
     // Nothing was written by the refused statements.
-    EXPECT_EQ(c.run("SELECT COUNT(*) FROM M").resultSets.at(0).rows.at(0).at(0).toText(), "0");
+    EXPECT_EQ(scalar(c, "SELECT COUNT(*) FROM M"), "0");
 }
 
 }  // namespace
