@@ -364,17 +364,12 @@ BENCHMARK(BM_NativeRemove)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.05);
-    // Ratios on processor time (the machine may be busy with other work),
-    // times as the user waits for them.
-    auto figures = [&](const std::string& name, const char* mine, const char* bare) {
-        const std::string figure = "groupings_" + name;
-        benchsupport::PrintFigure(figure.c_str(), t[mine].real, "ms", 300, 1);
-        benchsupport::PrintFigure((figure + "_cpu").c_str(), t[mine].cpu, "ms", 300, 1);
-        benchsupport::PrintRatio((figure + "_vs_native").c_str(), t[mine].cpu, t[bare].cpu, 1.5);
-    };
-    figures("add500", "BM_Add", "BM_NativeAdd");
-    figures("move500_up", "BM_MoveUp", "BM_NativeMoveUp");
-    figures("remove500", "BM_Remove", "BM_NativeRemove");
+    const benchsupport::StepFigures ms{"ms", 1, 300, 1, 1.5};
+    benchsupport::PrintStep("groupings_add500", t["BM_Add"], t["BM_NativeAdd"], "native", ms);
+    benchsupport::PrintStep("groupings_move500_up", t["BM_MoveUp"], t["BM_NativeMoveUp"], "native",
+                            ms);
+    benchsupport::PrintStep("groupings_remove500", t["BM_Remove"], t["BM_NativeRemove"], "native",
+                            ms);
     benchmark::Shutdown();
     fixtureSlot().reset();
     std::filesystem::remove(databasePath());

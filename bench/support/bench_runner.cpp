@@ -67,4 +67,11 @@ void PrintRatio(const char* name, double mine, double bare, double limit) {
         PrintFigure(name, mine / bare, "x", limit);
 }
 
+void PrintStep(const std::string& name, Times mine, Times other, const char* otherName,
+               const StepFigures& how) {
+    PrintFigure(name.c_str(), mine.real / how.divisor, how.unit, how.limit, how.decimals);
+    PrintFigure((name + "_cpu").c_str(), mine.cpu / how.divisor, how.unit, how.limit, how.decimals);
+    PrintRatio((name + "_vs_" + otherName).c_str(), mine.cpu, other.cpu, how.ratioLimit);
+}
+
 }  // namespace benchsupport

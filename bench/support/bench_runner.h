@@ -38,4 +38,19 @@ void PrintFigure(const char* name, double value, const char* unit, double limit,
 // The figure of mine / bare, in "x", when both are known.
 void PrintRatio(const char* name, double mine, double bare, double limit = 2);
 
+// How a step's times are printed: divided by `divisor` into `unit`, within
+// `limit`, with `decimals`; its ratio to the other way within ratioLimit.
+struct StepFigures {
+    const char* unit;
+    double divisor;
+    double limit;
+    int decimals;
+    double ratioLimit;
+};
+// A step measured against another way of doing the same: NAME, the time the
+// user waits for it; NAME_cpu, its processor time; NAME_vs_OTHER, the ratio
+// on processor time, which holds on a machine busy with other work too.
+void PrintStep(const std::string& name, Times mine, Times other, const char* otherName,
+               const StepFigures& how);
+
 }  // namespace benchsupport

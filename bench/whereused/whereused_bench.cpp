@@ -117,16 +117,11 @@ int main(int argc, char** argv) {
         std::printf("progressives holding %s: %lld\n", f.u.codice.c_str(), n);
     }
     const benchsupport::Results t = benchsupport::RunBenchmarks(argc, argv, 0.5, 2);
-    // Times as the user waits for them, and on the processor (the shared
-    // machine may keep the program waiting); ratios on the processor.
-    benchsupport::PrintFigure("whereused_100k", t["BM_WhereUsed"].real / 1000, "s", 1, 3);
-    benchsupport::PrintFigure("whereused_100k_cpu", t["BM_WhereUsed"].cpu / 1000, "s", 1, 3);
-    benchsupport::PrintRatio("whereused_100k_vs_bare", t["BM_WhereUsed"].cpu,
-                             t["BM_BareCounts"].cpu, 1.2);
-    benchsupport::PrintFigure("rename_100k", t["BM_Rename"].real / 1000, "s", 10, 3);
-    benchsupport::PrintFigure("rename_100k_cpu", t["BM_Rename"].cpu / 1000, "s", 10, 3);
-    benchsupport::PrintRatio("rename_100k_vs_bare", t["BM_Rename"].cpu, t["BM_BareRename"].cpu,
-                             1.3);
+    // Milliseconds per iteration, printed in seconds.
+    benchsupport::PrintStep("whereused_100k", t["BM_WhereUsed"], t["BM_BareCounts"], "bare",
+                            {"s", 1000, 1, 3, 1.2});
+    benchsupport::PrintStep("rename_100k", t["BM_Rename"], t["BM_BareRename"], "bare",
+                            {"s", 1000, 10, 3, 1.3});
     benchmark::Shutdown();
     benchsupport::FixtureSlot<Fixture>().reset();
     std::filesystem::remove(databasePath());
