@@ -34,6 +34,13 @@ protected:
             out += r[0] + ">" + r[1] + ";";
         return out;
     }
+    // The statements as one transaction, committed.
+    void commitAll(std::initializer_list<const char*> statements) {
+        c.beginTransaction();
+        for (const char* sql : statements)
+            c.execute(sql);
+        c.commitTransaction();
+    }
 };
 
 TEST_P(Faults, InjectedFailuresStrikeTheMatchingStatementAfterTheSkippedOnes) {
@@ -84,10 +91,7 @@ TEST_P(Faults, AFailureInTheMiddleOfAChangeLeavesNoRowChanged) {
     c.rollbackTransaction();
     EXPECT_EQ(snapshot(), before);
     // Retried once the cause is gone, the change completes.
-    c.beginTransaction();
-    c.execute("UPDATE T SET NOTE = 'persa' WHERE ID = 2");
-    c.execute("DELETE FROM R");
-    c.commitTransaction();
+    commitAll({"UPDATE T SET NOTE = 'persa' WHERE ID = 2", "DELETE FROM R"});
     EXPECT_EQ(snapshot(), "1=uno;2=persa;3=tre;");
 
     // Deleting a row still referred to: 23000, and the row stays.
@@ -191,10 +195,7 @@ TEST_P(Faults, ALostLinkComesBackAtTheNextCallAndALostTransactionMustBeRolledBac
     EXPECT_EQ(c.transactionDepth(), 0);
     EXPECT_EQ(snapshot(), before);
     // The command repeated from the start completes.
-    c.beginTransaction();
-    c.execute("DELETE FROM R");
-    c.execute("UPDATE T SET NOTE = 'rifatta' WHERE ID = 2");
-    c.commitTransaction();
+    commitAll({"DELETE FROM R", "UPDATE T SET NOTE = 'rifatta' WHERE ID = 2"});
     EXPECT_EQ(snapshot(), "1=uno;2=rifatta;3=tre;");
 }
 
