@@ -43,6 +43,7 @@ std::string testoBox(const controls::LookupBox* box) {
 void StatiCombinazioneTab::buildList(QWidget* page) {
     FRAME_COMBINAZIONI = new QWidget(page);
     FRAME_COMBINAZIONI->setObjectName("FRAME_COMBINAZIONI");
+    FRAME_COMBINAZIONI->setEnabled(false);  // until a valid pair opens the list
     auto* layout = new QVBoxLayout(FRAME_COMBINAZIONI);
     layout->setContentsMargins(0, 0, 0, 0);
     GRD_COMBI = new controls::DataGrid(FRAME_COMBINAZIONI);
@@ -234,6 +235,9 @@ bool StatiCombinazioneTab::ChiudiFrameworkCombi() {
         for (QLineEdit* box : {TXT_DESOPZIONE1, TXT_DESOPZIONE2, TXT_DESSTATOCOMBI})
             box->clear();
         updateDeleteButton();
+        // Without a list nothing typed below it could be stored: the boxes
+        // are off until a valid pair opens the list again.
+        FRAME_COMBINAZIONI->setEnabled(false);
     });
     return chiuso;
 }

@@ -113,6 +113,9 @@ TEST_F(Combinazioni, SameVariantOnBothSelectorsBuildsAndWritesNothing) {
     EXPECT_TRUE(tab.GRIDNAV_COMBI->Button("Apri")->isHidden());
     EXPECT_TRUE(tab.GRIDNAV_COMBI->Button("Esporta")->isHidden());
     EXPECT_FALSE(tab.GRIDNAV_COMBI->Button("Nuovo")->isHidden());
+    // Nor can a combination be typed below the list that is not there.
+    EXPECT_FALSE(tab.TXT_OPZIONE1->isEnabled());
+    EXPECT_FALSE(tab.TXT_STATOCOMBI->isEnabled());
 
     // Nothing can be written for the pair: neither a default nor a cell.
     tab.TXT_STATODEF->LineEdit()->setText("ESAUR");
@@ -133,6 +136,15 @@ TEST_F(Combinazioni, SameVariantOnBothSelectorsBuildsAndWritesNothing) {
     EXPECT_EQ(tab.GRDX_COMBINAZIONI->DataSource(), nullptr);
     EXPECT_FALSE(tab.TXT_STATODEF->isEnabled());
     EXPECT_EQ(provstati(cn(), "1 = 1"), prima);
+
+    // The list likewise: open for a valid pair, off again when it is not.
+    presentazione(1);
+    varianti("Taglia", "Colore");
+    EXPECT_TRUE(tab.TXT_STATOCOMBI->isEnabled());
+    tab.CBO_TIPOVAR6_2->setCurrentIndex(0);
+    tab.CBO_TIPOVAR6_2_Click();
+    EXPECT_FALSE(tab.TXT_STATOCOMBI->isEnabled());
+    EXPECT_FALSE(tab.TXT_OPZIONE1->isEnabled());
 }
 
 TEST_F(Combinazioni, ListShowsEveryRowOfThePairWithItsDefault) {
