@@ -778,6 +778,8 @@ void Recordset::removeListener(int id) {
 }
 
 void Recordset::notify(Change c, long row) {
+    if (listeners_.empty())
+        return;                    // a recordset being filled, not yet shown
     const auto copy = listeners_;  // a listener may remove itself
     for (const auto& [id, l] : copy)
         l(c, row);
