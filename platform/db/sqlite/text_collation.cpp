@@ -312,6 +312,8 @@ int compareText(std::string_view a, std::string_view b, bool foldCase) {
     if (i == n) {
         // One is the other's start (keys met by a seek, mostly): equal when
         // the longer one goes on with blanks only.
+        if (a.size() == b.size())
+            return 0;
         const std::string_view rest = a.size() > n ? a.substr(n) : b.substr(n);
         if (rest.find_first_not_of(' ') == std::string_view::npos)
             return 0;
