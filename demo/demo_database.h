@@ -6,9 +6,7 @@
 
 #include <string>
 
-namespace db {
-class Connection;
-}
+#include "platform/db/forward.h"
 
 namespace demo {
 

@@ -49,14 +49,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/framework/component_base.h"
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class ProgressPanel;
-}
 
 namespace descriptions {
 

@@ -9,9 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace db {
-class Connection;
-}
+#include "platform/db/forward.h"
 
 namespace descriptions {
 

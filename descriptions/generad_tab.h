@@ -10,17 +10,13 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
-
-namespace controls {
-class DataGrid;
-class ProgressPanel;
-}  // namespace controls
 
 namespace descriptions {
 

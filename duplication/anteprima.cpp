@@ -419,18 +419,22 @@ void DuplPane::warnOversizedOptions(const std::string& item) {
             }
         }
         const std::string title = card().widget()->windowTitle().toStdString();
-        if (!cut.empty())
-            card().services().VisualizzaMessaggio(
-                "Alcune opzioni superano la lunghezza della loro variante e nel codice della "
-                "variante articolo sono troncate: " +
-                    cut + ".",
-                91201, common::vbExclamation, title, std::vector<db::Value>{cut});
-        if (!undefined.empty())
-            card().services().VisualizzaMessaggio(
-                "Alcune opzioni appartengono a varianti non definite per la ditta e non entrano "
-                "nel codice della variante articolo: " +
-                    undefined + ".",
-                91202, common::vbExclamation, title, std::vector<db::Value>{undefined});
+        // Options cut to their slot and options of variants the company does not
+        // define: each kind is told once, with its list.
+        auto tell = [&](const std::string& list, const std::string& why, long number) {
+            if (!list.empty())
+                card().services().VisualizzaMessaggio(why + list + ".", number,
+                                                      common::vbExclamation, title,
+                                                      std::vector<db::Value>{list});
+        };
+        tell(cut,
+             "Alcune opzioni superano la lunghezza della loro variante e nel codice della "
+             "variante articolo sono troncate: ",
+             91201);
+        tell(undefined,
+             "Alcune opzioni appartengono a varianti non definite per la ditta e non entrano "
+             "nel codice della variante articolo: ",
+             91202);
     });
 }
 

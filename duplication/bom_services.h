@@ -22,9 +22,8 @@
 #include <memory>
 #include <string>
 
-namespace db {
-class Connection;
-}
+#include "platform/db/forward.h"
+
 namespace framework {
 class Cinterface;
 class Company;

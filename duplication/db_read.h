@@ -4,11 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/db/forward.h"
 #include "platform/db/value.h"
-
-namespace db {
-class Connection;
-}
 
 namespace duplication {
 

@@ -252,9 +252,9 @@ void DuplPane::beforeTabSwitch() {
         FRAME_DUPL->hide();
 }
 
+// A new search hides the frame as a tab switch does.
 void DuplPane::newSearch() {
-    if (frameGuard_)
-        FRAME_DUPL->hide();
+    beforeTabSwitch();
 }
 
 void DuplPane::release() {

@@ -14,21 +14,14 @@
 #include <string>
 
 #include "common/card_pane.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class DataGrid;
-class LookupBox;
-class ProgressPanel;
-}  // namespace controls
 
 namespace duplication {
 

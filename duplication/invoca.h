@@ -6,9 +6,7 @@
 //   common::runPaneProcedure(card, "CreazioneDistinte");
 //   common::runPaneProcedure(card, "Invoca_DuplicazioneArticolo");
 
-namespace common {
-class ItemCard;
-}
+#include "common/forward.h"
 
 namespace duplication {
 

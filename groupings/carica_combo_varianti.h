@@ -11,11 +11,9 @@
 // The combo is left with no entry selected and raises no signal while it is
 // filled. Errors go to the error report as "CaricaComboVarianti".
 
-class QComboBox;
+#include "common/forward.h"
 
-namespace common {
-class ItemCard;
-}
+class QComboBox;
 
 namespace groupings {
 

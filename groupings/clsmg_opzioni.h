@@ -11,19 +11,13 @@
 #include <QPointer>
 #include <string>
 
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/framework/component_base.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class Connection;
-class Recordset;
-}  // namespace db
-namespace controls {
-class DataGrid;
-}
 
 namespace groupings {
 

@@ -11,9 +11,7 @@
 
 #include <string>
 
-namespace common {
-class ItemCard;
-}
+#include "common/forward.h"
 
 namespace groupings {
 

@@ -12,12 +12,8 @@
 #include <string>
 #include <vector>
 
-namespace common {
-class ItemCard;
-}
-namespace db {
-class Recordset;
-}
+#include "common/forward.h"
+#include "platform/db/forward.h"
 
 namespace groupings {
 

@@ -11,21 +11,12 @@
 #include <memory>
 #include <string>
 
+#include "common/forward.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
+
 class QComboBox;
 class QLineEdit;
-
-namespace db {
-class Connection;
-class Recordset;
-}  // namespace db
-namespace common {
-class WindowServices;
-}
-namespace controls {
-class DataGrid;
-class GridNavigator;
-class RecordFrame;
-}  // namespace controls
 
 namespace groupings {
 

@@ -12,14 +12,11 @@
 
 #include "common/item_card.h"
 #include "groupings/carica_combo_varianti.h"
+#include "platform/controls/forward.h"
 
 class QLayout;
 class QPushButton;
 class QWidget;
-
-namespace controls {
-class SplitRegion;
-}
 
 namespace groupings {
 

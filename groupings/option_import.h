@@ -13,20 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "common/forward.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/exchange/csv.h"
 
 class QLabel;
 class QPushButton;
-
-namespace common {
-class ItemCard;
-}
-namespace controls {
-class DataGrid;
-}
-namespace db {
-class Recordset;
-}
 
 namespace groupings {
 

@@ -16,22 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "common/forward.h"
 #include "groupings/groupings_sql.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class Recordset;
-}
-namespace common {
-class ItemCard;
-}
-namespace controls {
-class DataGrid;
-class LookupBox;
-}  // namespace controls
 
 namespace groupings {
 

@@ -7,14 +7,9 @@
 #include <map>
 #include <string>
 
+#include "common/forward.h"
+#include "platform/controls/forward.h"
 #include "platform/controls/grid_delegate.h"
-
-namespace common {
-class ItemCard;
-}
-namespace controls {
-class DataGrid;
-}
 
 namespace groupings {
 

@@ -44,14 +44,18 @@ void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& input) {
 
     Procedure p(card, "CMD_RIBALTA_Click");
     bool fatto = false;
+    // A question of the copy, its one parameter the name it speaks of: any
+    // answer but Yes leaves the procedure.
+    auto ask = [&](const std::string& text, long number, const std::string& name) {
+        if (ws.VisualizzaMessaggio(text, number, kDomanda, titolo,
+                                   std::vector<db::Value>{db::Value(name)}) != common::vbYes)
+            p.leave();
+    };
     if (!dati.raggruppamento.empty()) {
         p.step([&] {
-            if (ws.VisualizzaMessaggio(
-                    "Le descrizioni personalizzate del raggruppamento " + dati.raggruppamento +
-                        " saranno sovrascritte.\nConfermi il ribaltamento ?",
-                    35377, kDomanda, titolo,
-                    std::vector<db::Value>{db::Value(dati.raggruppamento)}) != common::vbYes)
-                p.leave();
+            ask("Le descrizioni personalizzate del raggruppamento " + dati.raggruppamento +
+                    " saranno sovrascritte.\nConfermi il ribaltamento ?",
+                35377, dati.raggruppamento);
         });
         p.step([&] {
             card.connection().execute(sqlCopyCounterpartDescriptions(
@@ -60,12 +64,9 @@ void CMD_RIBALTA_Click(common::ItemCard& card, const DatiRibaltamento& input) {
         });
     } else {
         p.step([&] {
-            if (ws.VisualizzaMessaggio(
-                    "Nessun raggruppamento associato alla variante " + dati.descrizioneVariante +
-                        ". Vuoi crearne uno automatico ?",
-                    39078, kDomanda, titolo,
-                    std::vector<db::Value>{db::Value(dati.descrizioneVariante)}) != common::vbYes)
-                p.leave();
+            ask("Nessun raggruppamento associato alla variante " + dati.descrizioneVariante +
+                    ". Vuoi crearne uno automatico ?",
+                39078, dati.descrizioneVariante);
         });
         std::string codice;
         p.step([&] {

@@ -10,9 +10,7 @@
 
 #include <string>
 
-namespace common {
-class ItemCard;
-}
+#include "common/forward.h"
 
 namespace groupings {
 

@@ -7,12 +7,8 @@
 #include <QString>
 #include <string>
 
-namespace common {
-class ItemCard;
-}
-namespace db {
-class Recordset;
-}
+#include "common/forward.h"
+#include "platform/db/forward.h"
 
 namespace groupings {
 

@@ -16,24 +16,15 @@
 #include <string>
 #include <vector>
 
+#include "common/forward.h"
 #include "groupings/where_used_sql.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class Connection;
-class Recordset;
-}  // namespace db
-namespace common {
-class ItemCard;
-class WindowServices;
-}  // namespace common
-namespace controls {
-class DataGrid;
-}
 
 namespace groupings {
 

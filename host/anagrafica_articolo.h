@@ -10,15 +10,12 @@
 #include <functional>
 #include <string>
 
+#include "platform/db/forward.h"
 #include "platform/framework/component_base.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class Connection;
-}
 
 namespace host {
 

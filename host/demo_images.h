@@ -5,9 +5,7 @@
 
 #include <string>
 
-namespace db {
-class Connection;
-}
+#include "platform/db/forward.h"
 
 namespace host {
 

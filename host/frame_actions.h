@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "platform/controls/forward.h"
+
 class QWidget;
 
-namespace controls {
-class RecordFrame;
-}
 namespace framework {
 class Multilingual;
 }

@@ -8,14 +8,11 @@
 #include <QPointer>
 #include <string>
 
+#include "platform/db/forward.h"
 #include "platform/framework/component_base.h"
 
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class Connection;
-}
 
 namespace host {
 

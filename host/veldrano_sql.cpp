@@ -20,6 +20,7 @@
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
 #include "platform/db/value.h"
+#include "platform/exchange/csv.h"
 #include "platform/exchange/xlsx_writer.h"
 
 namespace {
@@ -104,25 +105,14 @@ void printTable(const db::ResultSet& set, std::ostream& out) {
     out << '(' << set.rows.size() << (set.rows.size() == 1 ? " row)" : " rows)") << "\n\n";
 }
 
-std::string csvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos)
-        return s;
-    std::string out = "\"";
-    for (char ch : s) {
-        out += ch;
-        if (ch == '"')
-            out += '"';
-    }
-    return out + "\"";
-}
-
 void printCsv(const db::ResultSet& set, std::ostream& out) {
     for (std::size_t i = 0; i < set.columns.size(); ++i)
-        out << (i ? "," : "") << csvField(set.columns[i].name);
+        out << (i ? "," : "") << exchange::CsvField(set.columns[i].name, ',');
     out << "\r\n";
     for (const auto& row : set.rows) {
         for (std::size_t i = 0; i < row.size(); ++i)
-            out << (i ? "," : "") << (row[i].isNull() ? "" : csvField(row[i].toText()));
+            out << (i ? "," : "")
+                << (row[i].isNull() ? "" : exchange::CsvField(row[i].toText(), ','));
         out << "\r\n";
     }
 }

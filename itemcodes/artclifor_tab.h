@@ -20,10 +20,7 @@
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/record_frame.h"
-
-namespace db {
-class Recordset;
-}
+#include "platform/db/forward.h"
 
 namespace itemcodes {
 

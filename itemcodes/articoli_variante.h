@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace db {
-class Connection;
-}
+#include "platform/db/forward.h"
 
 namespace itemcodes {
 

@@ -13,16 +13,13 @@
 #include <QPointer>
 #include <string>
 
+#include "platform/db/forward.h"
 #include "platform/framework/component_base.h"
 #include "platform/framework/global.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace db {
-class Connection;
-}
 
 namespace itemcodes {
 

@@ -6,9 +6,7 @@
 
 #include <string>
 
-namespace common {
-class ItemCard;
-}
+#include "common/forward.h"
 
 namespace itemcodes {
 

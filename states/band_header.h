@@ -7,9 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace controls {
-class DataGrid;
-}
+#include "platform/controls/forward.h"
 
 namespace states {
 

@@ -11,6 +11,14 @@
 
 namespace states {
 
+void LookUpStates(common::ItemCard& card, controls::LookupBox& box) {
+    controls::ApplyLookup(box, card.lookups().States());
+}
+
+void DecodeStateCode(common::ItemCard& card, controls::LookupBox& box) {
+    controls::ApplyDecode(box, card.lookups().DecodeState(box.Text().toStdString()));
+}
+
 std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request) {
     try {
         db::Recordset rs;

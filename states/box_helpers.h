@@ -3,27 +3,25 @@
 
 #include <string>
 
+#include "common/forward.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/framework/lookup_service.h"
 
 class QLabel;
 class QLineEdit;
 class QWidget;
 
-namespace common {
-class ItemCard;
-}
-namespace controls {
-class LookupBox;
-}
-namespace db {
-class Connection;
-}
-
 namespace states {
 
 // The description a decode request finds for its code, right-trimmed; ""
 // when the code is not found. Errors are ignored.
 std::string DecodedDescription(common::ItemCard& card, const framework::LookupRequest& request);
+
+// A state box's list of states (its StartLookup) and the decode of the code
+// typed in it (its StartDecode).
+void LookUpStates(common::ItemCard& card, controls::LookupBox& box);
+void DecodeStateCode(common::ItemCard& card, controls::LookupBox& box);
 
 // A box the user types a code in: upper case, at most maxLength characters,
 // its lists read on the connection.

@@ -519,12 +519,11 @@ void StatiCombinazioneTab::salvaSeCompleta() {
 }
 
 void StatiCombinazioneTab::TXT_STATOCOMBI_StartLookup() {
-    controls::ApplyLookup(*TXT_STATOCOMBI, card().lookups().States());
+    LookUpStates(card(), *TXT_STATOCOMBI);
 }
 
 void StatiCombinazioneTab::TXT_STATOCOMBI_StartDecode() {
-    controls::ApplyDecode(*TXT_STATOCOMBI,
-                          card().lookups().DecodeState(TXT_STATOCOMBI->Text().toStdString()));
+    DecodeStateCode(card(), *TXT_STATOCOMBI);
 }
 
 void StatiCombinazioneTab::TXT_STATOCOMBI_StartEdit() {

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 
 #include "common/item_card.h"
+#include "common/procedure.h"
 #include "common/window_services.h"
 #include "platform/controls/grid_delegate.h"
 #include "platform/db/recordset.h"
@@ -198,6 +199,16 @@ const std::vector<ColonnaStati> kColonneOpzioni = {
 
 bool IsStateColumn(const controls::DataGrid* grid, int column) {
     return grid->Columns().Item(column).Field() == "STATO";
+}
+
+void SaveOnStateCloseUp(common::ItemCard& card, const char* procedure,
+                        const controls::DataGrid* grid, int column,
+                        const std::function<void()>& save) {
+    common::Procedure p(card, procedure);
+    p.step([&] {
+        if (IsStateColumn(grid, column))
+            save();
+    });
 }
 
 bool PutTypedState(common::ItemCard& card, StateGrid* grid, db::Recordset* rs, long row,

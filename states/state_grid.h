@@ -6,16 +6,12 @@
 // choice list. F4 or Alt+Down opens the list, typing starts a new text.
 
 #include <QString>
+#include <functional>
 #include <vector>
 
+#include "common/forward.h"
 #include "platform/controls/data_grid.h"
-
-namespace common {
-class ItemCard;
-}
-namespace db {
-class Recordset;
-}
+#include "platform/db/forward.h"
 
 namespace states {
 
@@ -56,6 +52,11 @@ extern const std::vector<ColonnaStati> kColonneOpzioni;
 
 // The grid's column is the STATO one, the only one the user edits.
 bool IsStateColumn(const controls::DataGrid* grid, int column);
+// A grid's drop-down closed up (its _CloseUp procedure): the row is saved
+// when the column is the STATO one.
+void SaveOnStateCloseUp(common::ItemCard& card, const char* procedure,
+                        const controls::DataGrid* grid, int column,
+                        const std::function<void()>& save);
 // A text typed into a row's STATO that names one state goes into the row,
 // made the grid's current one; answers whether it did. Errors are ignored:
 // such a text changes nothing.

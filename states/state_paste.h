@@ -20,16 +20,11 @@
 #include <string>
 #include <vector>
 
+#include "common/forward.h"
+#include "platform/controls/forward.h"
 #include "platform/db/value.h"
 #include "platform/exchange/csv.h"
 #include "states/state_rows.h"
-
-namespace common {
-class ItemCard;
-}
-namespace controls {
-class DataGrid;
-}
 
 namespace states {
 

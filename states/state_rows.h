@@ -11,15 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/forward.h"
+#include "platform/db/forward.h"
 #include "platform/db/value.h"
-
-namespace common {
-class ItemCard;
-class Procedure;
-}  // namespace common
-namespace db {
-class Recordset;
-}
 
 namespace states {
 

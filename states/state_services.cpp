@@ -227,6 +227,19 @@ void ReadChosenVariant(common::Procedure& p, common::ItemCard& card, const QComb
     p.step([&] { raggr = variante.empty() ? "" : ItemGrouping(card, variante); });
 }
 
+void BeginStateLoad(common::Procedure& p, common::CardTab& tab, QComboBox* combo,
+                    std::string& variante, std::string& raggr) {
+    common::ItemCard* card = &tab.card();
+    p.onAbort([card] { common::HideProgress(*card); });
+    p.step([&] { common::ShowProgress(*card, "Caricamento in corso...", 10044); });
+    p.step([&] {
+        variante.clear();
+        raggr.clear();
+        card->PulisciTab(tab.index());
+    });
+    p.step([&] { LoadVariantCombo(*card, combo); });
+}
+
 QString NoVariantWarning(common::ItemCard& card, const QComboBox* varianti) {
     if (!ItemHasVariants(card))
         return QStringLiteral("L'articolo non \u00e8 gestito a varianti.");

@@ -10,15 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "common/forward.h"
 #include "common/progress_indicator.h"
 #include "platform/db/value.h"
 
 class QComboBox;
-
-namespace common {
-class ItemCard;
-class Procedure;
-}  // namespace common
 
 namespace states {
 
@@ -85,6 +81,12 @@ bool ItemHasVariants(common::ItemCard& card);
 // ("" for no variant), as two steps of p.
 void ReadChosenVariant(common::Procedure& p, common::ItemCard& card, const QComboBox* combo,
                        std::string& variante, std::string& raggr);
+// The first steps of the season and variant tabs' loaders: the progress
+// shown (hidden again when the loader is left on an error), the previous
+// item's variant and grouping forgotten, the tab emptied and its variant
+// selector filled.
+void BeginStateLoad(common::Procedure& p, common::CardTab& tab, QComboBox* combo,
+                    std::string& variante, std::string& raggr);
 // Why a tab over one variant shows nothing: the item is not managed by
 // variants, or its variant selector is empty; "" otherwise.
 QString NoVariantWarning(common::ItemCard& card, const QComboBox* varianti);

@@ -515,12 +515,11 @@ void StatiCombinazioneTab::VisualizzaIndicatoreStato() {
 }
 
 void StatiCombinazioneTab::TXT_STATODEF_StartLookup() {
-    controls::ApplyLookup(*TXT_STATODEF, card().lookups().States());
+    LookUpStates(card(), *TXT_STATODEF);
 }
 
 void StatiCombinazioneTab::TXT_STATODEF_StartDecode() {
-    controls::ApplyDecode(*TXT_STATODEF,
-                          card().lookups().DecodeState(TXT_STATODEF->Text().toStdString()));
+    DecodeStateCode(card(), *TXT_STATODEF);
 }
 
 void StatiCombinazioneTab::TXT_STATODEF_Validate() {

@@ -15,6 +15,8 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/db/value.h"
 #include "states/state_rows.h"
 
@@ -25,16 +27,6 @@ class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QWidget;
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class DataGrid;
-class GridNavigator;
-class LookupBox;
-class RecordFrame;
-}  // namespace controls
 
 namespace states {
 

@@ -135,14 +135,7 @@ void StatiStagioneTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
-    p.onAbort([&] { HideProgress(card()); });
-    p.step([&] { ShowProgress(card(), "Caricamento in corso...", 10044); });
-    p.step([&] {
-        var_.clear();
-        raggr_.clear();
-        card().PulisciTab(index());
-    });
-    p.step([&] { LoadVariantCombo(card(), CBO_TIPOVAR4); });
+    BeginStateLoad(p, *this, CBO_TIPOVAR4, var_, raggr_);
     p.step([&] { CBO_TIPOVAR4_Click(); });
     p.step([&] {
         mostraAvviso();
@@ -219,11 +212,8 @@ void StatiStagioneTab::CaricaStatiOpzioni() {
 }
 
 void StatiStagioneTab::GRDX_STATI_STAGIONI_CloseUp(int column, long) {
-    Procedure p(card(), "GRDX_STATI_STAGIONI_CloseUp");
-    p.step([&] {
-        if (IsStateColumn(GRDX_STATI_STAGIONI, column))
-            SalvaRecordStagione();
-    });
+    SaveOnStateCloseUp(card(), "GRDX_STATI_STAGIONI_CloseUp", GRDX_STATI_STAGIONI, column,
+                       [this] { SalvaRecordStagione(); });
 }
 
 void StatiStagioneTab::GRDX_STATI_STAGIONI_ValueTyped(int, long row, const QString& testo) {

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/db/value.h"
 #include "states/state_rows.h"
 
@@ -17,13 +19,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QString;
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class LookupBox;
-}
 
 namespace states {
 

@@ -142,14 +142,7 @@ void StatiVarianteTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
-    p.onAbort([&] { HideProgress(card()); });
-    p.step([&] { ShowProgress(card(), "Caricamento in corso...", 10044); });
-    p.step([&] {
-        var_.clear();
-        raggrArticolo_.clear();
-        card().PulisciTab(index());
-    });
-    p.step([&] { LoadVariantCombo(card(), CBO_TIPOVAR5); });
+    BeginStateLoad(p, *this, CBO_TIPOVAR5, var_, raggrArticolo_);
     p.step([&] { mostraAvviso(); });
     p.step([&] { CBO_TIPOVAR5_Click(); });
     p.step([&] { HideProgress(card()); });
@@ -226,19 +219,13 @@ void StatiVarianteTab::CaricaStatiOpzioni(const std::string& raggr) {
 // ------------------------------------------------------------ cell edits
 
 void StatiVarianteTab::GRDX_STATI_RAGGR_CloseUp(int column, long) {
-    Procedure p(card(), "GRDX_STATI_RAGGR_CloseUp");
-    p.step([&] {
-        if (IsStateColumn(GRDX_STATI_RAGGR, column))
-            SalvaRecordRaggruppamento();
-    });
+    SaveOnStateCloseUp(card(), "GRDX_STATI_RAGGR_CloseUp", GRDX_STATI_RAGGR, column,
+                       [this] { SalvaRecordRaggruppamento(); });
 }
 
 void StatiVarianteTab::GRDX_STATI_OPZIONI_CloseUp(int column, long) {
-    Procedure p(card(), "GRDX_STATI_OPZIONI_CloseUp");
-    p.step([&] {
-        if (IsStateColumn(GRDX_STATI_OPZIONI, column))
-            SalvaRecordOpzione();
-    });
+    SaveOnStateCloseUp(card(), "GRDX_STATI_OPZIONI_CloseUp", GRDX_STATI_OPZIONI, column,
+                       [this] { SalvaRecordOpzione(); });
 }
 
 void StatiVarianteTab::GRDX_STATI_RAGGR_ValueTyped(int, long row, const QString& testo) {
@@ -274,33 +261,29 @@ RigaStato rigaVariante(common::ItemCard& card, int ambito, const std::string& va
 
 }  // namespace
 
-void StatiVarianteTab::SalvaRecordRaggruppamento() {
-    if (!rsRaggr_ || !rsRaggr_->hasCurrentRow())
+void StatiVarianteTab::saveRow(const char* procedure, StateGrid* grid, db::Recordset* rs,
+                               const char* groupingField, bool withOption) {
+    if (!rs || !rs->hasCurrentRow())
         return;
-    Procedure p(card(), "SalvaRecordRaggruppamento");
+    Procedure p(card(), procedure);
     // The grid's own edit is already in the row; the flag keeps the option
     // grid from reloading while it settles.
     p.step([&] {
         salvataggio_ = true;
-        GRDX_STATI_RAGGR->setFocus();
+        grid->setFocus();
         salvataggio_ = false;
     });
-    const std::string raggr = common::NzValore(rsRaggr_->value("RAGGRUPPAMENTO"), "");
-    SaveRowState(p, card(), rigaVariante(card(), ambito(), var_, raggr, ""), *rsRaggr_);
+    const std::string raggr = common::NzValore(rs->value(groupingField), "");
+    const std::string opzione = withOption ? common::NzStringa(rs->value("OPZIONE")) : "";
+    SaveRowState(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), *rs);
+}
+
+void StatiVarianteTab::SalvaRecordRaggruppamento() {
+    saveRow("SalvaRecordRaggruppamento", GRDX_STATI_RAGGR, rsRaggr_.get(), "RAGGRUPPAMENTO", false);
 }
 
 void StatiVarianteTab::SalvaRecordOpzione() {
-    if (!rsOpzioni_ || !rsOpzioni_->hasCurrentRow())
-        return;
-    Procedure p(card(), "SalvaRecordOpzione");
-    p.step([&] {
-        salvataggio_ = true;
-        GRDX_STATI_OPZIONI->setFocus();
-        salvataggio_ = false;
-    });
-    const std::string raggr = common::NzValore(rsOpzioni_->value("MG5H_RAGGR_MG5G"), "");
-    const std::string opzione = common::NzStringa(rsOpzioni_->value("OPZIONE"));
-    SaveRowState(p, card(), rigaVariante(card(), ambito(), var_, raggr, opzione), *rsOpzioni_);
+    saveRow("SalvaRecordOpzione", GRDX_STATI_OPZIONI, rsOpzioni_.get(), "MG5H_RAGGR_MG5G", true);
 }
 
 // Blocks of state codes pasted or imported into either grid: their STATO

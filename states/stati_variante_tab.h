@@ -11,17 +11,12 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 
 class QComboBox;
 class QLabel;
 class QString;
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class SplitRegion;
-}
 
 namespace states {
 
@@ -71,6 +66,10 @@ private:
     int ambito() const;
     void mostraAvviso();
     void attivaIncolla();
+    // Writes the state of the current row of either grid (the grouping's
+    // own, or an option's when withOption) under the procedure's name.
+    void saveRow(const char* procedure, StateGrid* grid, db::Recordset* rs,
+                 const char* groupingField, bool withOption);
     bool attivata_ = false;
     bool salvataggio_ = false;  // a row is being written: no reload on row change
     std::string var_;

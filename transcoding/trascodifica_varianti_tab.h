@@ -17,6 +17,8 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "platform/db/value.h"
 
 class QComboBox;
@@ -25,16 +27,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class DataGrid;
-class GridNavigator;
-class LookupBox;
-class RecordFrame;
-}  // namespace controls
 
 namespace transcoding {
 

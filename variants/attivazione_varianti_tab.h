@@ -14,22 +14,14 @@
 #include <vector>
 
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class DataGrid;
-class GridNavigator;
-class LookupBox;
-class RecordFrame;
-}  // namespace controls
 
 namespace variants {
 

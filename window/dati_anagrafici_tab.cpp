@@ -72,18 +72,18 @@ void DatiAnagraficiTab::build(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     auto* top = new QGridLayout;
     layout->addLayout(top);
-    top->addWidget(new QLabel(QStringLiteral("Descrizione estesa"), page), 0, 0);
-    TXT_DESCRESTESA = new QPlainTextEdit(page);
-    TXT_DESCRESTESA->setObjectName("TXT_DESCRESTESA");
-    TXT_DESCRESTESA->setReadOnly(true);
-    TXT_DESCRESTESA->setMaximumHeight(90);
-    top->addWidget(TXT_DESCRESTESA, 1, 0);
-    top->addWidget(new QLabel(QStringLiteral("Note"), page), 0, 1);
-    TXT_NOTE = new QPlainTextEdit(page);
-    TXT_NOTE->setObjectName("TXT_NOTE");
-    TXT_NOTE->setReadOnly(true);
-    TXT_NOTE->setMaximumHeight(90);
-    top->addWidget(TXT_NOTE, 1, 1);
+    // The item's texts side by side, each under its caption, read only.
+    auto text = [&](const char* caption, const char* name, int column) {
+        top->addWidget(new QLabel(QString::fromUtf8(caption), page), 0, column);
+        auto* box = new QPlainTextEdit(page);
+        box->setObjectName(name);
+        box->setReadOnly(true);
+        box->setMaximumHeight(90);
+        top->addWidget(box, 1, column);
+        return box;
+    };
+    TXT_DESCRESTESA = text("Descrizione estesa", "TXT_DESCRESTESA", 0);
+    TXT_NOTE = text("Note", "TXT_NOTE", 1);
     LBL_STATO = new QLabel(page);
     LBL_STATO->setObjectName("LBL_STATO");
     LBL_STATO->setStyleSheet("font-weight: bold;");

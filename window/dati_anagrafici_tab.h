@@ -9,18 +9,13 @@
 #include <string>
 
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 #include "window/window_sql.h"
 
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
-
-namespace db {
-class Recordset;
-}
-namespace controls {
-class DataGrid;
-}
 
 namespace card {
 

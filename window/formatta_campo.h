@@ -8,11 +8,8 @@
 #include <string>
 
 #include "platform/db/backend.h"
+#include "platform/db/forward.h"
 #include "platform/db/value.h"
-
-namespace db {
-class Recordset;
-}
 
 namespace card {
 

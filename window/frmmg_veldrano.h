@@ -15,6 +15,8 @@
 
 #include "common/item_card.h"
 #include "common/window_services.h"
+#include "platform/controls/forward.h"
+#include "platform/db/forward.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -23,22 +25,12 @@ class QStackedWidget;
 class QLabel;
 class QToolBar;
 
-namespace db {
-class Connection;
-class Recordset;
-}  // namespace db
 namespace framework {
 class ScriptModel;
 }
 namespace component {
 class ComponenteVeldrano;
 }
-
-namespace controls {
-class LookupBox;
-class SideBar;
-class SplitRegion;
-}  // namespace controls
 
 namespace card {
 

@@ -34,24 +34,25 @@ void GestioniTab::build(QWidget* page) {
     duplPane_ = common::createCardPane(card(), "FRAME_DUPL", FRAME_DUPL);
 }
 
-void GestioniTab::firstActivation() {
+void GestioniTab::toPane(void (common::CardPane::*event)()) {
     if (duplPane_)
-        duplPane_->firstActivation();
+        (duplPane_.get()->*event)();
+}
+
+void GestioniTab::firstActivation() {
+    toPane(&common::CardPane::firstActivation);
 }
 
 void GestioniTab::beforeTabSwitch() {
-    if (duplPane_)
-        duplPane_->beforeTabSwitch();
+    toPane(&common::CardPane::beforeTabSwitch);
 }
 
 void GestioniTab::newSearch() {
-    if (duplPane_)
-        duplPane_->newSearch();
+    toPane(&common::CardPane::newSearch);
 }
 
 void GestioniTab::release() {
-    if (duplPane_)
-        duplPane_->release();
+    toPane(&common::CardPane::release);
     duplPane_.reset();
 }
 

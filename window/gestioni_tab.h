@@ -8,12 +8,9 @@
 
 #include "common/card_pane.h"
 #include "common/item_card.h"
+#include "platform/controls/forward.h"
 
 class QGroupBox;
-
-namespace controls {
-class SplitRegion;
-}
 
 namespace card {
 
@@ -37,6 +34,9 @@ public:
     common::CardPane* duplPane() const { return duplPane_.get(); }
 
 private:
+    // Passes one of the tab's events on to the pane, when there is one.
+    void toPane(void (common::CardPane::*event)());
+
     std::unique_ptr<common::CardPane> duplPane_;
 };
 

@@ -3,9 +3,7 @@
 // their messages reach the user (the host's catalogue, through the window's
 // message service).
 
-namespace common {
-class ItemCard;
-}
+#include "common/forward.h"
 
 namespace card {
 

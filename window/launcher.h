@@ -8,14 +8,11 @@
 
 #include <string>
 
+#include "common/forward.h"
 #include "platform/db/value.h"
 
 class QToolBar;
 class QWidget;
-
-namespace common {
-class ItemCard;
-}
 
 namespace card {
 

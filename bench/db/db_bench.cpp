@@ -11,13 +11,13 @@
 #include <malloc.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "bench/support/bench_runner.h"
 #include "bench/support/native_sqlite.h"
 #include "demo/demo_database.h"
 #include "platform/db/connection.h"
@@ -312,14 +312,8 @@ int main(int argc, char** argv) {
     // faulting in again depends on the order of the runs, not on the code.
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
     mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
-    bool quick = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else
-            args.push_back(argv[i]);
-    }
+    const bool quick = benchsupport::TakeFlag(argc, argv, "--quick");
+    std::vector<char*> args(argv, argv + argc);
     // Other work on the machine makes single runs noisy: the ratios take
     // the median of three.
     std::string minTime = "--benchmark_min_time=0.1";

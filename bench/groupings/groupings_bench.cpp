@@ -181,29 +181,28 @@ void BM_Add(benchmark::State& state) {
         state.SkipWithError("the options were not added");
 }
 
-void BM_MoveUp(benchmark::State& state) {
+// A command of the card over scattered ticks of the destination list, the
+// list reloaded before each iteration.
+void onScatteredTicks(benchmark::State& state, void (*command)(common::ItemCard& card)) {
     Fixture& f = fixture();
     for (auto _ : state) {
         state.PauseTiming();
         f.reload();
         f.tickScattered();
         state.ResumeTiming();
-        groupings::CMD_SU_Click(f.card);
+        command(f.card);
     }
-    if (!sequencesContinuous() || f.destinationCodes(0, 1).size() != kGrouping)
+}
+
+void BM_MoveUp(benchmark::State& state) {
+    onScatteredTicks(state, groupings::CMD_SU_Click);
+    if (!sequencesContinuous() || fixture().destinationCodes(0, 1).size() != kGrouping)
         state.SkipWithError("the block was not moved");
 }
 
 void BM_Remove(benchmark::State& state) {
-    Fixture& f = fixture();
-    for (auto _ : state) {
-        state.PauseTiming();
-        f.reload();
-        f.tickScattered();
-        state.ResumeTiming();
-        groupings::CMD_TOGLISEL_Click(f.card);
-    }
-    if (f.st().destinazione->recordCount() != kGrouping - kBlock || !sequencesContinuous())
+    onScatteredTicks(state, groupings::CMD_TOGLISEL_Click);
+    if (fixture().st().destinazione->recordCount() != kGrouping - kBlock || !sequencesContinuous())
         state.SkipWithError("the options were not removed");
 }
 
@@ -331,26 +330,26 @@ void BM_NativeAdd(benchmark::State& state) {
     }
 }
 
-void BM_NativeMoveUp(benchmark::State& state) {
+// A native run over every fourth option of the destination list from the
+// fourth on, the list reloaded before each iteration.
+void nativeOnDestination(benchmark::State& state,
+                         void (*run)(const std::vector<std::string>& codes)) {
     Fixture& f = fixture();
     for (auto _ : state) {
         state.PauseTiming();
         f.reload();
         const std::vector<std::string> codes = f.destinationCodes(3, 4);
         state.ResumeTiming();
-        nativeMoveUp(codes);
+        run(codes);
     }
 }
 
+void BM_NativeMoveUp(benchmark::State& state) {
+    nativeOnDestination(state, nativeMoveUp);
+}
+
 void BM_NativeRemove(benchmark::State& state) {
-    Fixture& f = fixture();
-    for (auto _ : state) {
-        state.PauseTiming();
-        f.reload();
-        const std::vector<std::string> codes = f.destinationCodes(3, 4);
-        state.ResumeTiming();
-        nativeRemove(codes);
-    }
+    nativeOnDestination(state, nativeRemove);
 }
 
 BENCHMARK(BM_Add)->Unit(benchmark::kMillisecond);

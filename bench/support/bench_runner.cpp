@@ -33,14 +33,8 @@ Times Results::operator[](const std::string& name) const {
 }
 
 Results RunBenchmarks(int argc, char** argv, double quickMinTime, double fullMinTime) {
-    bool quick = false;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0)
-            quick = true;
-        else
-            args.push_back(argv[i]);
-    }
+    const bool quick = TakeFlag(argc, argv, "--quick");
+    std::vector<char*> args(argv, argv + argc);
     const double minTime = quick ? quickMinTime : fullMinTime;
     std::string minTimeArg = "--benchmark_min_time=" + std::to_string(minTime);
     if (minTime > 0)

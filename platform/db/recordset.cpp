@@ -13,6 +13,7 @@
 #include "platform/db/errors.h"
 #include "platform/db/recordset_filter.h"
 #include "platform/db/tsql/lexer.h"
+#include "platform/db/value_literal.h"
 
 namespace db {
 namespace {
@@ -60,30 +61,7 @@ std::vector<int> textRanks(const std::vector<const Value*>& cells) {
 
 // A value as a T-SQL literal for the statements a batch update writes.
 std::string literal(const Value& v) {
-    switch (v.type()) {
-        case Value::Type::Empty:
-        case Value::Type::Null:
-            return "NULL";
-        case Value::Type::Bool:
-            return v.asBool() ? "1" : "0";
-        case Value::Type::Int:
-            return std::to_string(v.asInt());
-        case Value::Type::Decimal:
-            return v.asDecimal().toString();
-        case Value::Type::Double:
-            return Decimal::fromDouble(v.asDouble()).toString();
-        case Value::Type::Date:
-            return "'" + v.asDate().toIsoString() + "'";
-        case Value::Type::Text:
-            break;
-    }
-    std::string out = "N'";
-    for (char c : v.asText()) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
+    return valueLiteral(v, LiteralDialect::TSql);
 }
 
 std::string condition(const std::string& column, const Value& v) {

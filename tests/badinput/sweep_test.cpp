@@ -22,6 +22,7 @@
 #include "common/item_card.h"
 #include "platform/controls/record_frame.h"
 #include "platform/controls/text_limit.h"
+#include "tests/support/sqlite_tables.h"
 #include "tests/support/test_card.h"
 #include "tests/window/card_window.h"
 
@@ -125,13 +126,8 @@ private:
     }
     // Every text cell of every table, without the blanks a CHAR column pads.
     std::multiset<std::string> cells() {
-        std::vector<std::string> tables;
+        const std::vector<std::string> tables = cardtest::tableNames(db_);
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db_, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &st,
-                           nullptr);
-        while (sqlite3_step(st) == SQLITE_ROW)
-            tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        sqlite3_finalize(st);
         std::multiset<std::string> out;
         for (const std::string& t : tables) {
             sqlite3_prepare_v2(db_, ("SELECT * FROM \"" + t + "\"").c_str(), -1, &st, nullptr);

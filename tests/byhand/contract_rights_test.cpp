@@ -67,6 +67,31 @@ struct RightsOff : HostedCard {
             out += std::string(t) + ":" + rows(std::string("SELECT * FROM ") + t) + "\n";
         return out;
     }
+    // Opens the card with those rights, tries every write a user can make and
+    // closes it; answers the tables as they were before.
+    std::string tablesBeforeEveryWrite(Rights rights) {
+        const std::string before = tables();
+        open(rights);
+        tryEveryWrite();
+        card->CloseForm();
+        return before;
+    }
+    // Every statement that wrote that kind of change (adds, removals) is the
+    // activation's whole rewrite of MG6B_GESVARART, which the check counts as
+    // a change.
+    void expectOnlyTheActivationRewrite(bool common::BatchWrites::*kind, const char* part) {
+        for (const auto& sql : writes) {
+            if (common::writesOfBatch(sql).*kind) {
+                EXPECT_NE(sql.find(part), std::string::npos) << sql;
+            }
+        }
+    }
+    // How many rows a snapshot taken by tables() holds for one table.
+    static long long rowsIn(const std::string& snapshot, const char* table) {
+        const auto at = snapshot.find(std::string(table) + ":");
+        return static_cast<long long>(
+            std::count(snapshot.begin() + at, snapshot.begin() + snapshot.find('\n', at), ';'));
+    }
 
     template <class T>
     T* find(const char* name) {
@@ -213,10 +238,7 @@ struct RightsOff : HostedCard {
 };
 
 TEST_F(RightsOff, WithoutCanUpdateNoTabWritesAnything) {
-    const std::string before = tables();
-    open({false, true, true, true});
-    tryEveryWrite();
-    card->CloseForm();
+    const std::string before = tablesBeforeEveryWrite({false, true, true, true});
     EXPECT_EQ(tables(), before);
     EXPECT_TRUE(writes.empty()) << writes.front();
     EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione a modificare i dati."));
@@ -225,41 +247,18 @@ TEST_F(RightsOff, WithoutCanUpdateNoTabWritesAnything) {
 }
 
 TEST_F(RightsOff, WithoutCanInsertNoRowIsAdded) {
-    const std::string before = tables();
-    open({true, false, true, true});
-    tryEveryWrite();
-    card->CloseForm();
+    const std::string before = tablesBeforeEveryWrite({true, false, true, true});
     for (const char* t : kTables)
-        EXPECT_LE(cardtest::count(database, t, "1=1"), [&] {
-            const auto at = before.find(std::string(t) + ":");
-            return static_cast<long long>(
-                std::count(before.begin() + at, before.begin() + before.find('\n', at), ';'));
-        }()) << t;
-    // Only the activation's whole rewrite deletes and inserts: a change.
-    for (const auto& sql : writes) {
-        if (common::writesOfBatch(sql).add) {
-            EXPECT_NE(sql.find("INTO MG6B_GESVARART"), std::string::npos) << sql;
-        }
-    }
+        EXPECT_LE(cardtest::count(database, t, "1=1"), rowsIn(before, t)) << t;
+    expectOnlyTheActivationRewrite(&common::BatchWrites::add, "INTO MG6B_GESVARART");
     EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione ad aggiungere dati."));
 }
 
 TEST_F(RightsOff, WithoutCanDeleteNoRowIsRemoved) {
-    const std::string before = tables();
-    open({true, true, false, true});
-    tryEveryWrite();
-    card->CloseForm();
+    const std::string before = tablesBeforeEveryWrite({true, true, false, true});
     for (const char* t : kTables)
-        EXPECT_GE(cardtest::count(database, t, "1=1"), [&] {
-            const auto at = before.find(std::string(t) + ":");
-            return static_cast<long long>(
-                std::count(before.begin() + at, before.begin() + before.find('\n', at), ';'));
-        }()) << t;
-    for (const auto& sql : writes) {
-        if (common::writesOfBatch(sql).remove) {
-            EXPECT_NE(sql.find("FROM MG6B_GESVARART"), std::string::npos) << sql;
-        }
-    }
+        EXPECT_GE(cardtest::count(database, t, "1=1"), rowsIn(before, t)) << t;
+    expectOnlyTheActivationRewrite(&common::BatchWrites::remove, "FROM MG6B_GESVARART");
     EXPECT_TRUE(dialogs.saw("Non si dispone dell'autorizzazione a eliminare dati."));
 }
 

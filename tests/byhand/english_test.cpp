@@ -27,6 +27,7 @@
 #include "platform/controls/mnemonics.h"
 #include "platform/framework/navigator.h"
 #include "tests/byhand/contract_host.h"
+#include "tests/support/sqlite_tables.h"
 
 namespace {
 
@@ -59,13 +60,8 @@ public:
     void addTableValues(const std::string& path) {
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-        std::vector<std::string> tables;
+        const std::vector<std::string> tables = cardtest::tableNames(db);
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &st,
-                           nullptr);
-        while (sqlite3_step(st) == SQLITE_ROW)
-            tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        sqlite3_finalize(st);
         for (const std::string& t : tables) {
             sqlite3_prepare_v2(db, ("SELECT * FROM \"" + t + "\"").c_str(), -1, &st, nullptr);
             while (sqlite3_step(st) == SQLITE_ROW)

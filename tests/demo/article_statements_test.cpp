@@ -16,13 +16,7 @@
 namespace demo::test {
 namespace {
 
-class ArticleStatements : public DemoStatements {
-protected:
-    void drop(const std::string& table) {
-        c.execute(fill("IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}",
-                       {{"{Name}", table}}));
-    }
-};
+class ArticleStatements : public DemoStatements {};
 
 TEST_P(ArticleStatements, ProgressivesByColumnVariant) {
     EXPECT_EQ(query(c, progressives::SqlDefaultColumnVariant("1", "MAGLIA-001")), (Rows{{"A0"}}));

@@ -12,13 +12,7 @@
 namespace demo::test {
 namespace {
 
-class StateStatements : public DemoStatements {
-protected:
-    void drop(const std::string& table) {
-        c.execute(fill("IF OBJECT_ID('tempdb..{Name}') IS NOT NULL DROP TABLE {Name}",
-                       {{"{Name}", table}}));
-    }
-};
+class StateStatements : public DemoStatements {};
 
 const states::StateChoiceWords kWords{"No", "Si", "- dt.ini:", "- dt.fin:", "- attivo:"};
 

@@ -30,6 +30,10 @@ protected:
         loadSampleData(c);
         c.commitTransaction();
     }
+    // Drops a work table when the connection has one of that name.
+    void drop(const std::string& table) {
+        c.execute("IF OBJECT_ID('tempdb.." + table + "') IS NOT NULL DROP TABLE " + table);
+    }
 };
 
 // The statement text with every "{Name}" replaced by its value.

@@ -55,8 +55,6 @@ std::string stored(db::Connection& cn, const std::string& raggr, const std::stri
 }
 
 TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
-    QApplication& app = statestest::app();
-    (void)app;
     cardtest::clearMessages();
     cardtest::TestCard card;
     auto& tab = card.addTab<states::StatiVarianteTab>(common::kTabStatiVariante);
@@ -99,8 +97,6 @@ TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
 }
 
 TEST(VariantStatePaste, TheSeasonGridTakesABlockOfCodes) {
-    QApplication& app = statestest::app();
-    (void)app;
     cardtest::clearMessages();
     cardtest::TestCard card;
     auto& tab = card.addTab<states::StatiStagioneTab>(common::kTabStatiStagione);
@@ -137,8 +133,6 @@ TEST(VariantStatePaste, TheSeasonGridTakesABlockOfCodes) {
 }
 
 TEST(VariantStatePaste, WithoutTheRightToChangeNothingIsWritten) {
-    QApplication& app = statestest::app();
-    (void)app;
     cardtest::clearMessages();
     CardWithHost card;
     card.host.SetCanUpdate(false);

@@ -11,25 +11,18 @@
 #include "platform/db/connection.h"
 #include "tests/groupings/options_fixture.h"
 
+namespace groupingstest {
 namespace {
 
 using cardtest::count;
 using cardtest::queueAnswer;
 using cardtest::shown;
-using groupingstest::composizione;
-using Strings = std::vector<std::string>;
 
-const Strings kLettere = {"XS", "S", "M", "L", "XL", "XXL"};
-
-struct Composition : groupingstest::Options {
-    // MAGLIA-001 on sizes: TG-LETTERE holds XS, S, M, L, XL, XXL.
+struct Composition : OnLetterSizes {
     void SetUp() override {
-        groupingstest::Options::SetUp();
-        open("MAGLIA-001");
-        ASSERT_EQ(st.raggruppamento, "TG-LETTERE");
+        ASSERT_NO_FATAL_FAILURE(OnLetterSizes::SetUp());
         card.markAllLoaded();
     }
-    Strings lettere() { return composizione(cn(), "A0", "TG-LETTERE"); }
     // Puts TG-LETTERE back in its first order and reloads the lists.
     void reset() {
         for (std::size_t i = 0; i < kLettere.size(); ++i)
@@ -37,6 +30,14 @@ struct Composition : groupingstest::Options {
                          " WHERE MG5H_RAGGR_MG5G = 'TG-LETTERE' AND MG5H_OPZIONE_MG5E = '" +
                          kLettere[i] + "'");
         groupings::CaricaRaggruppamento(card, "A0", "TG-LETTERE", true, true, false);
+    }
+    // A command stopped by a failure answered Abort: the report names its
+    // procedure, TG-LETTERE is as it was and no transaction is left open.
+    void expectAborted(const std::string& procedure) {
+        EXPECT_TRUE(shown(procedure + ": "));
+        EXPECT_EQ(lettere(), kLettere);
+        EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
+        EXPECT_EQ(cn().transactionDepth(), 0);
     }
     Strings ticked() {
         return groupings::ValoriSpuntati(st.destinazione.get(), "MG5H_OPZIONE_MG5E");
@@ -285,11 +286,8 @@ TEST_F(Composition, AFailureInTheMiddleOfAMoveAbortedLeavesTheGroupingAsItWas) {
     cn().injectFault({"SET    MG5H_COMPRAGVAR.MG5H_DESCR", "08S01", 0, 1});
     queueAnswer(common::vbAbort);
     groupings::CMD_SU_Click(card);
-    EXPECT_TRUE(shown("SpostaElementi: "));
-    EXPECT_EQ(lettere(), kLettere);
-    EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
+    expectAborted("SpostaElementi");
     EXPECT_EQ(descr("TG-LETTERE", "S"), "Piccola");
-    EXPECT_EQ(cn().transactionDepth(), 0);
     EXPECT_EQ(destination(), kLettere);  // the lists show what is stored
 
     // The block's insertion fails once, answered Retry: the move completes, once.
@@ -310,9 +308,7 @@ TEST_F(Composition, FailuresInAddingAndRemovingAbortedChangeNothing) {
     cn().injectFault({"UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE", "08S01", 0, 1});
     queueAnswer(common::vbAbort);
     groupings::CMD_TOGLISEL_Click(card);
-    EXPECT_TRUE(shown("RinumeraRaggruppamento: "));
-    EXPECT_EQ(lettere(), kLettere);
-    EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
+    expectAborted("RinumeraRaggruppamento");
 
     // The gap is opened, then the insertion fails: the gap closes again.
     cardtest::clearMessages();
@@ -321,10 +317,8 @@ TEST_F(Composition, FailuresInAddingAndRemovingAbortedChangeNothing) {
     cn().injectFault({"INSERT INTO MG5H_COMPRAGVAR", "23000", 0, 1});
     queueAnswer(common::vbAbort);
     groupings::CMD_ADDSEL_Click(card);
-    EXPECT_TRUE(shown("InserisciElementi: "));
-    EXPECT_EQ(lettere(), kLettere);
-    EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
-    EXPECT_EQ(cn().transactionDepth(), 0);
+    expectAborted("InserisciElementi");
 }
 
 }  // namespace
+}  // namespace groupingstest

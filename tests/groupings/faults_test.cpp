@@ -5,6 +5,8 @@
 
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <functional>
+#include <initializer_list>
 
 #include "common/window_services.h"
 #include "demo/demo_database.h"
@@ -17,31 +19,20 @@
 #include "tests/window/card_window.h"
 #include "window/frmmg_veldrano.h"
 
+namespace groupingstest {
 namespace {
 
 using cardtest::count;
 using cardtest::queueAnswer;
 using cardtest::shown;
 using cardtest::snapshot;
-using groupingstest::composizione;
-using Strings = std::vector<std::string>;
 
-const Strings kLettere = {"XS", "S", "M", "L", "XL", "XXL"};
-
-const char* answerName(int answer) {
-    return answer == common::vbAbort ? "abort" : answer == common::vbRetry ? "retry" : "ignore";
-}
-
-struct CompositionFault : groupingstest::Options {
-    // MAGLIA-001 on sizes: TG-LETTERE holds XS, S, M, L, XL, XXL; S has a
-    // description of its own.
+// S of TG-LETTERE has a description of its own.
+struct CompositionFault : OnLetterSizes {
     void SetUp() override {
-        groupingstest::Options::SetUp();
-        open("MAGLIA-001");
-        ASSERT_EQ(st.raggruppamento, "TG-LETTERE");
+        ASSERT_NO_FATAL_FAILURE(OnLetterSizes::SetUp());
         reset();
     }
-    Strings lettere() { return composizione(cn(), "A0", "TG-LETTERE"); }
     // The grouping as the test starts it, whatever the last run left.
     void reset() {
         cn().clearFaults();
@@ -63,79 +54,75 @@ struct CompositionFault : groupingstest::Options {
             "MG5H_OPZIONE_MG5E = 'S'");
     }
     void fail(const std::string& match) { cn().injectFault({match, "08S01", 0, 1}); }
+    // Runs a command once for each statement made to fail and each answer
+    // to the report, on the grouping as it starts: whatever the answer, the
+    // composition holds, no transaction is left open and the list shows
+    // what is stored; Retry gives `retried`, Abort and Ignore leave the
+    // letters as they were. `checks` adds the test's own.
+    void underEveryAnswer(std::initializer_list<const char*> statements,
+                          const std::function<void()>& prepare, void (*command)(common::ItemCard&),
+                          const Strings& retried, const std::function<void()>& checks) {
+        for (const char* statement : statements) {
+            for (int answer : {common::vbAbort, common::vbRetry, common::vbIgnore}) {
+                SCOPED_TRACE(std::string(statement) + " / " + cardtest::answerName(answer));
+                reset();
+                prepare();
+                fail(statement);
+                queueAnswer(answer);
+                command(card);
+                checks();
+                EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
+                EXPECT_EQ(cn().transactionDepth(), 0);
+                EXPECT_EQ(lettere(), answer == common::vbRetry ? retried : kLettere);
+                EXPECT_EQ(destination(), lettere());
+            }
+        }
+    }
 };
 
 TEST_F(CompositionFault, AddingUnderEveryAnswer) {
-    const Strings added = {"XS", "S", "44", "TU", "M", "L", "XL", "XXL"};
     // The gap is opened (one UPDATE), then the new rows go in (one INSERT).
-    for (const char* statement :
-         {"SET MG5H_SEQOPZIONE = MG5H_SEQOPZIONE +", "INSERT INTO MG5H_COMPRAGVAR"}) {
-        for (int answer : {common::vbAbort, common::vbRetry, common::vbIgnore}) {
-            SCOPED_TRACE(std::string(statement) + " / " + answerName(answer));
-            reset();
+    // Retried, the gap is opened once and each row is in once; otherwise the
+    // grouping is as it was: a half-made insertion (a gap without rows, two
+    // rows on one place) is never kept.
+    underEveryAnswer(
+        {"SET MG5H_SEQOPZIONE = MG5H_SEQOPZIONE +", "INSERT INTO MG5H_COMPRAGVAR"},
+        [&] {
             currentDestination("S");
             tickSource({"TU", "44"});
-            fail(statement);
-            queueAnswer(answer);
-            groupings::CMD_ADDSEL_Click(card);
+        },
+        groupings::CMD_ADDSEL_Click, {"XS", "S", "44", "TU", "M", "L", "XL", "XXL"},
+        [&] {
             EXPECT_TRUE(shown("InserisciElementi: "));
-            EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
-            EXPECT_EQ(cn().transactionDepth(), 0);
-            // Retried, the gap is opened once and each row is in once;
-            // otherwise the grouping is as it was: a half-made insertion
-            // (a gap without rows, two rows on one place) is never kept.
-            EXPECT_EQ(lettere(), answer == common::vbRetry ? added : kLettere);
-            EXPECT_EQ(destination(), lettere());
             EXPECT_EQ(descrS(), "Piccola");
-        }
-    }
+        });
 }
 
 TEST_F(CompositionFault, RemovingUnderEveryAnswer) {
-    const Strings removed = {"XS", "M", "XL", "XXL"};
-    for (const char* statement : {"DELETE MG5H_COMPRAGVAR", "SET MG5H_SEQOPZIONE = N.NUOVA"}) {
-        for (int answer : {common::vbAbort, common::vbRetry, common::vbIgnore}) {
-            SCOPED_TRACE(std::string(statement) + " / " + answerName(answer));
-            reset();
+    underEveryAnswer(
+        {"DELETE MG5H_COMPRAGVAR", "SET MG5H_SEQOPZIONE = N.NUOVA"},
+        [&] {
             tickDestination({"S", "L"});
-            fail(statement);
-            queueAnswer(answer);
-            groupings::CMD_TOGLISEL_Click(card);
-            EXPECT_EQ(cardtest::shownMessages().size(), 1u);
-            EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
-            EXPECT_EQ(cn().transactionDepth(), 0);
-            if (answer == common::vbRetry)
-                EXPECT_EQ(lettere(), removed);
-            else
-                EXPECT_EQ(lettere(), kLettere);
-            EXPECT_EQ(destination(), lettere());
-        }
-    }
+        },
+        groupings::CMD_TOGLISEL_Click, {"XS", "M", "XL", "XXL"},
+        [&] { EXPECT_EQ(cardtest::shownMessages().size(), 1u); });
 }
 
 TEST_F(CompositionFault, MovingDownUnderEveryAnswerAtEveryStep) {
-    // Down with S and XL ticked: the block goes after XXL.
-    const Strings moved = {"XS", "M", "L", "XXL", "S", "XL"};
-    for (const char* statement :
-         {"INTO   #MG5H", "DELETE MG5H_COMPRAGVAR", "SET MG5H_SEQOPZIONE = N.NUOVA",
-          "INSERT INTO MG5H_COMPRAGVAR", "SET    MG5H_COMPRAGVAR.MG5H_DESCR"}) {
-        for (int answer : {common::vbAbort, common::vbRetry, common::vbIgnore}) {
-            SCOPED_TRACE(std::string(statement) + " / " + answerName(answer));
-            reset();
+    // Down with S and XL ticked: the block goes after XXL. No option leaves
+    // the grouping, and S keeps its description.
+    underEveryAnswer(
+        {"INTO   #MG5H", "DELETE MG5H_COMPRAGVAR", "SET MG5H_SEQOPZIONE = N.NUOVA",
+         "INSERT INTO MG5H_COMPRAGVAR", "SET    MG5H_COMPRAGVAR.MG5H_DESCR"},
+        [&] {
             tickDestination({"S", "XL"});
-            fail(statement);
-            queueAnswer(answer);
-            groupings::CMD_GIU_Click(card);
+        },
+        groupings::CMD_GIU_Click, {"XS", "M", "L", "XXL", "S", "XL"},
+        [&] {
             EXPECT_TRUE(shown("SpostaElementi: ") || shown("RinumeraRaggruppamento: ") ||
                         shown("InserisciElementi: "));
-            EXPECT_INVARIANT(cn(), "A0", "TG-LETTERE");
-            EXPECT_EQ(cn().transactionDepth(), 0);
-            // No option leaves the grouping, and S keeps its description.
-            EXPECT_EQ(lettere(), answer == common::vbRetry ? moved : kLettere);
             EXPECT_EQ(descrS(), "Piccola");
-            EXPECT_EQ(destination(), lettere());
-        }
-    }
+        });
 }
 
 struct CopyFault : groupingstest::Options {
@@ -150,27 +137,30 @@ struct CopyFault : groupingstest::Options {
                         "MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = '" +
                             raggr + "' ORDER BY MG5H_SEQOPZIONE");
     }
+    // The copy confirmed, one statement made to fail and its report answered so.
+    void copyFailing(const db::Connection::Fault& fault, int answer,
+                     const groupings::DatiRibaltamento& dati) {
+        cardtest::clearMessages();
+        cn().injectFault(fault);
+        queueAnswer(common::vbYes);
+        queueAnswer(answer);
+        groupings::CMD_RIBALTA_Click(card, dati);
+    }
 };
 
 TEST_F(CopyFault, IntoAnExistingGroupingTheCopyIsWholeOrNothing) {
     const std::string before = descriptions("COL-MAGLIA");
     for (int answer : {common::vbAbort, common::vbIgnore}) {
-        SCOPED_TRACE(answerName(answer));
-        cardtest::clearMessages();
-        cn().injectFault({"SET MG5H_DESCR = MG5S_DESCR", "08S01", 0, 1});
-        queueAnswer(common::vbYes);
-        queueAnswer(answer);
-        groupings::CMD_RIBALTA_Click(card, {"A1", "Colore", "COL-MAGLIA", 0, "4"});
+        SCOPED_TRACE(cardtest::answerName(answer));
+        copyFailing({"SET MG5H_DESCR = MG5S_DESCR", "08S01", 0, 1}, answer,
+                    {"A1", "Colore", "COL-MAGLIA", 0, "4"});
         EXPECT_TRUE(shown("CMD_RIBALTA_Click: "));
         EXPECT_FALSE(shown("Elaborazione terminata."));
         EXPECT_EQ(descriptions("COL-MAGLIA"), before);
         EXPECT_EQ(card.loadedItem(common::kTabGestioneVarianti), "MAGLIA-001");
     }
-    cardtest::clearMessages();
-    cn().injectFault({"SET MG5H_DESCR = MG5S_DESCR", "08S01", 0, 1});
-    queueAnswer(common::vbYes);
-    queueAnswer(common::vbRetry);
-    groupings::CMD_RIBALTA_Click(card, {"A1", "Colore", "COL-MAGLIA", 0, "4"});
+    copyFailing({"SET MG5H_DESCR = MG5S_DESCR", "08S01", 0, 1}, common::vbRetry,
+                {"A1", "Colore", "COL-MAGLIA", 0, "4"});
     EXPECT_TRUE(shown("Elaborazione terminata."));
     EXPECT_EQ(value("SELECT MG5H_DESCR FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = "
                     "'COL-MAGLIA' AND MG5H_OPZIONE_MG5E = 'BLU'"),
@@ -185,12 +175,9 @@ TEST_F(CopyFault, ANewGroupingFailingOnItsThirdRow) {
     const Strings all = {"BLU", "GRI", "NER", "ROS", "VER"};
     int made = 0;
     for (int answer : {common::vbAbort, common::vbRetry, common::vbIgnore}) {
-        SCOPED_TRACE(answerName(answer));
-        cardtest::clearMessages();
-        cn().injectFault({"INSERT INTO MG5H_COMPRAGVAR", "08S01", 2, 1});
-        queueAnswer(common::vbYes);
-        queueAnswer(answer);
-        groupings::CMD_RIBALTA_Click(card, {"A1", "Colore", "", 0, "3"});
+        SCOPED_TRACE(cardtest::answerName(answer));
+        copyFailing({"INSERT INTO MG5H_COMPRAGVAR", "08S01", 2, 1}, answer,
+                    {"A1", "Colore", "", 0, "3"});
         const std::string code = "A1-00000" + std::to_string(++made);
         EXPECT_TRUE(shown("CreaRaggruppamentoDaClifor: "));
         EXPECT_EQ(count(cn(), "MG5G_RAGGVAR", "MG5G_CODRAGGVAR = '" + code + "'"), 1);
@@ -290,3 +277,4 @@ TEST_F(WindowFault, ALostLinkIsReportedPlainlyAndTheWindowWorksOnceItIsBack) {
 }
 
 }  // namespace
+}  // namespace groupingstest

@@ -36,6 +36,10 @@ QApplication& app();
 std::vector<std::string> composizione(db::Connection& cn, const std::string& var,
                                       const std::string& raggr, int ditta = 1);
 
+using Strings = std::vector<std::string>;
+// The letter sizes of MAGLIA-001's grouping in their stored order.
+inline const Strings kLettere = {"XS", "S", "M", "L", "XL", "XXL"};
+
 struct Options : ::testing::Test {
     void SetUp() override { cardtest::clearMessages(); }
     cardtest::TestCard card;
@@ -81,6 +85,17 @@ struct Options : ::testing::Test {
         return std::string("SELECT ") + col + " FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = '" +
                raggr + "' AND MG5H_OPZIONE_MG5E = '" + opz + "'";
     }
+};
+
+// MAGLIA-001 on sizes: its grouping TG-LETTERE holds XS, S, M, L, XL, XXL.
+struct OnLetterSizes : Options {
+    void SetUp() override {
+        Options::SetUp();
+        open("MAGLIA-001");
+        ASSERT_EQ(st.raggruppamento, "TG-LETTERE");
+    }
+    // The grouping's options in position order, as stored.
+    Strings lettere() { return composizione(cn(), "A0", "TG-LETTERE"); }
 };
 
 }  // namespace groupingstest

@@ -8,14 +8,13 @@
 #include "tests/groupings/options_fixture.h"
 #include "transcoding/stato_trascodifica.h"
 
+namespace groupingstest {
 namespace {
 
 using cardtest::count;
 using cardtest::queueAnswer;
 using cardtest::shown;
 using groupings::DatiRibaltamento;
-using groupingstest::composizione;
-using Strings = std::vector<std::string>;
 
 struct Copy : groupingstest::Options {
     void SetUp() override {
@@ -156,3 +155,4 @@ TEST_F(Copy, TheTranscodingTabsButtonRunsTheCopyWithItsChoice) {
 }
 
 }  // namespace
+}  // namespace groupingstest

@@ -16,13 +16,12 @@
 #include "tests/groupings/options_fixture.h"
 #include "variants/attivazione_varianti_tab.h"
 
+namespace groupingstest {
 namespace {
 
 using cardtest::count;
 using cardtest::queueAnswer;
 using cardtest::shown;
-using groupingstest::composizione;
-using Strings = std::vector<std::string>;
 
 // One user's card: the options and activation tabs on a connection of its own.
 struct Side {
@@ -213,3 +212,4 @@ TEST_F(TwoCards, ALockHeldByOneCardMakesTheOtherWaitThenSaySoAndRetry) {
 }
 
 }  // namespace
+}  // namespace groupingstest

@@ -25,13 +25,7 @@
 
 namespace {
 
-using cardtest::count;
-using cardtest::fill;
-using cardtest::scalar;
-using cardtest::shown;
-using cardtest::TestCard;
-using cardtest::text;
-using cardtest::type;
+using namespace cardtest;
 using itemcodes::ArtCliForTab;
 
 // The description calculator as the tabs see it: it records each variant
@@ -154,6 +148,16 @@ struct ItemCodes : ::testing::Test {
         return scalar(
             card.connection(),
             "SELECT " + column + " FROM MG73_ARTCLIFOR WHERE MG73_ARTCLIFOR = '" + code + "'");
+    }
+    // A new code marked preferred where one is already: the user is told
+    // and the row is stored without the flag.
+    void enterSecondPreferred(ArtCliForTab& tab, const std::string& option, const std::string& code,
+                              const std::string& counterpart, const std::string& message) {
+        enter(tab, option, code, counterpart);
+        tab.CHK_FLGCLIFORPREF->click();
+        ASSERT_TRUE(save(tab));
+        EXPECT_TRUE(Shown(message));
+        EXPECT_EQ(text(stored("MG73_FLGFORPREF", code)), "0");
     }
     static std::string today() { return QDate::currentDate().toString("yyyy-MM-dd").toStdString(); }
 };
@@ -300,14 +304,11 @@ TEST_F(ItemCodes, TypingTheKeyOfAStoredCodeShowsThatCodeStampedToday) {
 
 TEST_F(ItemCodes, ASecondPreferredCustomerIsToldAndSavedWithoutTheFlag) {
     open("MAGLIA-001");
-    enter(clienti, "", "BRG-PREF", "3");
-    clienti.CHK_FLGCLIFORPREF->click();
-    ASSERT_TRUE(save(clienti));
-    EXPECT_TRUE(
-        Shown("L'articolo MAGLIA-001 è già dotato di cliente preferenziale."
-              "\r\nIl cliente preferenziale è Grandi Magazzini Lanterna S.p.A. "
-              "(codice 2)."));
-    EXPECT_EQ(text(stored("MG73_FLGFORPREF", "BRG-PREF")), "0");
+    ASSERT_NO_FATAL_FAILURE(
+        enterSecondPreferred(clienti, "", "BRG-PREF", "3",
+                             "L'articolo MAGLIA-001 è già dotato di cliente preferenziale."
+                             "\r\nIl cliente preferenziale è Grandi Magazzini Lanterna S.p.A. "
+                             "(codice 2)."));
     EXPECT_EQ(text(stored("MG73_FLGFORPREF", "LNT-55120")), "1");
     EXPECT_FALSE(clienti.CHK_FLGCLIFORPREF->isChecked());
 
@@ -330,14 +331,11 @@ TEST_F(ItemCodes, ASecondPreferredCustomerIsToldAndSavedWithoutTheFlag) {
 TEST_F(ItemCodes, ThePreferredSupplierRuleComparesTheVariantArticle) {
     open("MAGLIA-001", &fornitori);
     // 'S  BLU' (stored padded) already has supplier 4 as its preferred one.
-    enter(fornitori, "S  BLU", "FBR-S-BLU", "1");
-    fornitori.CHK_FLGCLIFORPREF->click();
-    ASSERT_TRUE(save(fornitori));
-    EXPECT_TRUE(
-        Shown("L'articolo MAGLIA-001 variante S  BLU è già dotato di "
-              "fornitore preferenziale.\r\nIl fornitore preferenziale è Confezioni "
-              "Valdarno S.r.l. (codice 4)."));
-    EXPECT_EQ(text(stored("MG73_FLGFORPREF", "FBR-S-BLU")), "0");
+    ASSERT_NO_FATAL_FAILURE(
+        enterSecondPreferred(fornitori, "S  BLU", "FBR-S-BLU", "1",
+                             "L'articolo MAGLIA-001 variante S  BLU è già dotato di "
+                             "fornitore preferenziale.\r\nIl fornitore preferenziale è "
+                             "Confezioni Valdarno S.r.l. (codice 4)."));
     // The supplier grid comes back once the new row is saved.
     EXPECT_TRUE(fornitori.GRD_ARTCLIFOR->isEnabled());
 }

@@ -11,6 +11,13 @@
 
 namespace cardtest {
 
+// After a change made on one of the variant tabs (1 to 6): that tab still
+// shows the item, the others load again when next shown.
+inline void expectOthersToReload(const TestCard& card, int tab, const std::string& item) {
+    for (int t = common::kTabGestioneVarianti; t <= common::kTabStatiCombinazione; ++t)
+        EXPECT_EQ(card.loadedItem(t), t == tab ? item : "") << t;
+}
+
 template <class Tab, int kIndex>
 struct TabTest : ::testing::Test {
     TestCard card;

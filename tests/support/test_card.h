@@ -186,6 +186,11 @@ inline bool shown(const std::string& part) {
     return false;
 }
 
+// The name of a report's answer, for the trace of a test that tries each.
+inline const char* answerName(int answer) {
+    return answer == common::vbAbort ? "abort" : answer == common::vbRetry ? "retry" : "ignore";
+}
+
 // The first value of a query; Empty without rows.
 inline db::Value scalar(db::Connection& cn, const std::string& sql) {
     for (const auto& set : cn.run(sql).resultSets)

@@ -32,13 +32,7 @@
 
 namespace {
 
-using cardtest::count;
-using cardtest::fill;
-using cardtest::scalar;
-using cardtest::shown;
-using cardtest::TestCard;
-using cardtest::text;
-using cardtest::type;
+using namespace cardtest;
 using transcoding::TrascodificaVariantiTab;
 
 struct Transcoding : ::testing::Test {

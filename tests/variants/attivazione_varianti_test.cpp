@@ -12,6 +12,7 @@
 #include "platform/controls/grid_navigator.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/db/recordset.h"
+#include "tests/support/tab_test.h"
 #include "tests/support/test_card.h"
 #include "variants/attivazione_varianti_tab.h"
 
@@ -19,16 +20,12 @@ namespace {
 
 using cardtest::count;
 using cardtest::scalar;
-using cardtest::TestCard;
 using cardtest::text;
 using variants::AttivazioneVariantiTab;
 
-struct Activation : ::testing::Test {
-    void SetUp() override { cardtest::clearMessages(); }
-    TestCard card;
-    AttivazioneVariantiTab& tab =
-        card.addTab<AttivazioneVariantiTab>(common::kTabAttivazioneVarianti);
-
+// The tab has no work of its own at its first show: TabTest's call of it
+// changes nothing.
+struct Activation : cardtest::TabTest<AttivazioneVariantiTab, common::kTabAttivazioneVarianti> {
     std::string mg6b(const std::string& item, const std::string& var, const std::string& col) {
         return text(
             scalar(card.connection(), "SELECT " + col +
@@ -116,11 +113,7 @@ TEST_F(Activation, ActiveFlagEnablesTheRowControlsAndEmptiesDependentTabs) {
     EXPECT_FALSE(tab.CBO_INDDEFAULT->isEnabled());
     EXPECT_FALSE(tab.CBO_INDEREDIBA->isEnabled());
     EXPECT_FALSE(tab.TXT_VALDEFAULT->isEnabled());
-    for (int t :
-         {common::kTabGestioneVarianti, common::kTabTrascodificaVarianti,
-          common::kTabStatiCombinazione, common::kTabStatiStagione, common::kTabStatiVariante})
-        EXPECT_EQ(card.loadedItem(t), "") << t;
-    EXPECT_EQ(card.loadedItem(common::kTabAttivazioneVarianti), "MAGLIA-001");
+    cardtest::expectOthersToReload(card, common::kTabAttivazioneVarianti, "MAGLIA-001");
 
     tab.CHK_FLGGESTVAR->click();  // on, default "No"
     EXPECT_TRUE(tab.CBO_INDOBBLIG->isEnabled());

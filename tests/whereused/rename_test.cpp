@@ -23,10 +23,6 @@ using wutest::Strings;
 using wutest::values;
 using wutest::WhereUsed;
 
-const char* answerName(int answer) {
-    return answer == common::vbAbort ? "abort" : answer == common::vbRetry ? "retry" : "ignore";
-}
-
 // The composed-code columns with A1 in characters 4 to 6.
 const std::vector<std::pair<std::string, std::string>> kComposed = {
     {"MG87_ARTDESC", "MG87_OPZIONE_MG5E"},   {"MG73_ARTCLIFOR", "MG73_OPZIONE_MG5E"},
@@ -170,7 +166,7 @@ void faultMatrix(groupings::CodeKind genere, const groupings::UsedCode& u, const
     for (const std::string& statement : statements) {
         const std::string match = statement.substr(0, 46);
         for (int answer : {common::vbAbort, common::vbRetry, common::vbIgnore}) {
-            SCOPED_TRACE(match + " / " + answerName(answer));
+            SCOPED_TRACE(match + " / " + cardtest::answerName(answer));
             cardtest::clearMessages();
             cardtest::TestCard card;
             db::Connection& cn = card.connection();

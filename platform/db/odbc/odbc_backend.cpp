@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -29,6 +28,7 @@
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/tsql/emitter.h"
 #include "platform/db/tsql/runner.h"
+#include "platform/db/value_literal.h"
 
 namespace db {
 
@@ -178,31 +178,6 @@ Value fromSqliteText(const std::string& text, const sqlite::DeclaredType& type, 
             break;
     }
     return text;
-}
-
-// A value as a literal of SQLite's dialect.
-std::string sqliteLiteral(const Value& v) {
-    switch (v.type()) {
-        case Value::Type::Empty:
-        case Value::Type::Null:
-            return "NULL";
-        case Value::Type::Bool:
-            return v.asBool() ? "1" : "0";
-        case Value::Type::Int:
-            return std::to_string(v.asInt());
-        case Value::Type::Decimal:
-            return v.asDecimal().toString();
-        case Value::Type::Double: {
-            char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.17g", v.asDouble());
-            return buffer;
-        }
-        case Value::Type::Date:
-            return db::sqlQuoted(v.asDate().toIsoString());
-        case Value::Type::Text:
-            break;
-    }
-    return db::sqlQuoted(v.asText());
 }
 
 // SQLite text with every "?N" outside literals and names replaced.
@@ -382,7 +357,7 @@ private:
         execute(withParameters(sql,
                                [&](std::size_t n) {
                                    return n >= 1 && n <= values.size()
-                                              ? sqliteLiteral(values[n - 1])
+                                              ? valueLiteral(values[n - 1], LiteralDialect::Sqlite)
                                               : std::string("NULL");
                                }),
                 source);
