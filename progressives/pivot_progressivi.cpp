@@ -37,17 +37,26 @@ struct Cella {
     }
 };
 
-void somma(Cella& cella, const db::Decimal& q) {
+// Far from the 38 digits: -10^36 < m < 10^36, in one comparison.
+bool lontano(__int128 m) {
     constexpr __int128 kLontano = static_cast<__int128>(1000000000000000000) * 1000000000000000000;
-    if (!cella.piena) {
+    using U = unsigned __int128;
+    return static_cast<U>(m) + static_cast<U>(kLontano - 1) < static_cast<U>(2 * kLontano - 1);
+}
+
+// Scales that differ, or sums near the limit: Decimal's + decides.
+[[gnu::noinline]] void sommaPiena(Cella& cella, const db::Decimal& q) {
+    const db::Decimal d = db::Decimal(cella.mantissa, cella.scale) + q;
+    cella = {d.mantissa(), d.scale(), true};
+}
+
+inline void somma(Cella& cella, const db::Decimal& q) {
+    if (!cella.piena)
         cella = {q.mantissa(), q.scale(), true};
-    } else if (cella.scale == q.scale() && cella.mantissa > -kLontano &&
-               cella.mantissa < kLontano && q.mantissa() > -kLontano && q.mantissa() < kLontano) {
+    else if (cella.scale == q.scale() && lontano(cella.mantissa) && lontano(q.mantissa()))
         cella.mantissa += q.mantissa();
-    } else {
-        const db::Decimal d = db::Decimal(cella.mantissa, cella.scale) + q;
-        cella = {d.mantissa(), d.scale(), true};
-    }
+    else
+        sommaPiena(cella, q);
 }
 
 }  // namespace

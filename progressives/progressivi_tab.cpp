@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -555,6 +556,11 @@ void ProgressiviTab::Configura_QGRID_PROGRESSIVI() {
         const db::Recordset& pivot = *st_->pivot;
         common::WindowServices& ws = card().services();
         grid.SetDataSource(nullptr);
+        // Sixty columns set up one property at a time: the grid lays them
+        // out (and hears their translation) once, when all are defined.
+        grid.BeginColumnsUpdate();
+        const std::unique_ptr<controls::DataGrid, void (*)(controls::DataGrid*)> inDefinizione(
+            &grid, [](controls::DataGrid* g) { g->EndColumnsUpdate(); });
         controls::GridColumns& columns = grid.Columns();
         columns.Clear();
         const int larghezzaNumero =

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <numeric>
 #include <stdexcept>
+#include <string_view>
+#include <unordered_map>
 
 #include "platform/db/ascii_case.h"
 #include "platform/db/connection.h"
@@ -14,6 +17,47 @@
 
 namespace db {
 namespace {
+
+// The order of one sort key's values, as ranks: equal values (as compare
+// sees them) share one, NULL comes first. Each distinct text is compared
+// with the others once, not at every step of the rows' sort. Empty when the
+// column holds anything but text and NULL: such values are compared pair by
+// pair as they come.
+std::vector<int> textRanks(const std::vector<const Value*>& cells) {
+    std::unordered_map<std::string_view, int> seen;
+    std::vector<const Value*> distinct;
+    std::vector<int> ranks(cells.size(), 0);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const Value& v = *cells[i];
+        if (v.isEmptyOrNull()) {
+            ranks[i] = -1;
+            continue;
+        }
+        if (!v.isText())
+            return {};
+        const auto [it, added] = seen.try_emplace(v.asText(), static_cast<int>(distinct.size()));
+        if (added)
+            distinct.push_back(&v);
+        ranks[i] = it->second;
+    }
+    std::vector<int> order(distinct.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return Value::compare(*distinct[static_cast<std::size_t>(a)],
+                              *distinct[static_cast<std::size_t>(b)]) < 0;
+    });
+    std::vector<int> rankOf(distinct.size());
+    int rank = 0;
+    for (std::size_t j = 0; j < order.size(); ++j) {
+        if (j == 0 || Value::compare(*distinct[static_cast<std::size_t>(order[j - 1])],
+                                     *distinct[static_cast<std::size_t>(order[j])]) != 0)
+            ++rank;
+        rankOf[static_cast<std::size_t>(order[j])] = rank;
+    }
+    for (int& r : ranks)
+        r = r < 0 ? 0 : rankOf[static_cast<std::size_t>(r)];
+    return ranks;
+}
 
 // A value as a T-SQL literal for the statements a batch update writes.
 std::string literal(const Value& v) {
@@ -668,17 +712,34 @@ void Recordset::rebuildView() {
             continue;
         view_.push_back(i);
     }
-    if (!sortKeys_.empty()) {
-        std::stable_sort(view_.begin(), view_.end(), [this](std::size_t a, std::size_t b) {
-            for (const auto& [field, descending] : sortKeys_) {
-                const int c = Value::compare(rows_[a].values[static_cast<std::size_t>(field)],
-                                             rows_[b].values[static_cast<std::size_t>(field)]);
-                if (c != 0)
-                    return descending ? c > 0 : c < 0;
-            }
-            return false;
-        });
+    if (sortKeys_.empty())
+        return;
+    // Positions in the view are sorted; each text key compares its ranks.
+    std::vector<std::vector<int>> ranks;
+    std::vector<const Value*> cells(view_.size());
+    for (const auto& key : sortKeys_) {
+        for (std::size_t p = 0; p < view_.size(); ++p)
+            cells[p] = &rows_[view_[p]].values[static_cast<std::size_t>(key.first)];
+        ranks.push_back(textRanks(cells));
     }
+    std::vector<std::size_t> positions(view_.size());
+    std::iota(positions.begin(), positions.end(), std::size_t{0});
+    std::stable_sort(positions.begin(), positions.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t k = 0; k < sortKeys_.size(); ++k) {
+            const auto& [field, descending] = sortKeys_[k];
+            const auto f = static_cast<std::size_t>(field);
+            const int c = ranks[k].empty()
+                              ? Value::compare(rows_[view_[a]].values[f], rows_[view_[b]].values[f])
+                              : (ranks[k][a] > ranks[k][b]) - (ranks[k][a] < ranks[k][b]);
+            if (c != 0)
+                return descending ? c > 0 : c < 0;
+        }
+        return false;
+    });
+    std::vector<std::size_t> sorted(view_.size());
+    for (std::size_t p = 0; p < positions.size(); ++p)
+        sorted[p] = view_[positions[p]];
+    view_ = std::move(sorted);
 }
 
 // ---- listeners
@@ -695,6 +756,8 @@ void Recordset::removeListener(int id) {
 }
 
 void Recordset::notify(Change c, long row) {
+    if (listeners_.empty())
+        return;                    // a recordset being filled, not yet shown
     const auto copy = listeners_;  // a listener may remove itself
     for (const auto& [id, l] : copy)
         l(c, row);

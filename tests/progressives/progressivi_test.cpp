@@ -25,6 +25,7 @@
 #include "platform/db/value.h"
 #include "progressives/dizionario_progressivi.h"
 #include "progressives/griglia_progressivi.h"
+#include "progressives/pivot_progressivi.h"
 #include "progressives/progressivi_tab.h"
 #include "tests/support/test_card.h"
 #include "window/frmmg_veldrano.h"
@@ -712,4 +713,39 @@ TEST(ProgressiviDatiErrati, AQuantityThatIsNoNumberRefusesItsRowAlone) {
     ASSERT_EQ(resta.recordCount(), 1);
     resta.moveFirst();
     EXPECT_EQ(cardtest::text(resta.value("MG70_QCARACQ")), "molti");
+}
+
+// The cross table's sums: quantities of another scale and sums past 10^36
+// (where adding mantissas in place would no longer be safe) stay exact.
+TEST(ProgressiviSomme, SumsStayExactAtAnyScaleAndNearTheLimit) {
+    long contatore = 0;
+    progressives::PivotProgressivi pivot({"Q1", "Q2"}, {"Uno", "Due"}, contatore);
+    const auto riga = [](std::string opzione, std::vector<std::pair<int, Decimal>> q) {
+        return progressives::RigaDati{"V  1", std::move(opzione), "B01", "B01 - Sede",
+                                      std::move(q)};
+    };
+    const auto d = [](const char* text) { return *Decimal::parse(text); };
+    const auto descrizione = [](const std::string&) { return std::string("Articolo"); };
+    pivot.aggiungi(riga("S", {{0, d("1.250")}, {1, d("900000000000000000000000000000000000")}}),
+                   descrizione);
+    pivot.aggiungi(riga("S", {{0, d("2")}, {1, d("900000000000000000000000000000000000")}}),
+                   descrizione);
+    pivot.aggiungi(riga("M", {{0, d("-0.5")}, {1, d("-1800000000000000000000000000000000001")}}),
+                   descrizione);
+    const auto rs = pivot.crea();
+    ASSERT_EQ(rs->recordCount(), 4);  // two progressives, their row and the total's
+    const auto cella = [&](long row, const char* field) {
+        return rs->valueAt(row, rs->fieldIndex(field)).toText();
+    };
+    for (long row : {0L, 1L}) {  // the variant article's row, then the warehouse total
+        EXPECT_EQ(cella(row, "BK_S"), "3.250");
+        EXPECT_EQ(cella(row, "BK_M"), "-0.5");
+        EXPECT_EQ(cella(row, "Tot."), "2.750");
+        EXPECT_EQ(cella(row + 2, "BK_S"), "1800000000000000000000000000000000000");
+        EXPECT_EQ(cella(row + 2, "Tot."), "-1");
+    }
+    // Past 38 digits the sum is refused, never wrapped around.
+    const Decimal massimo = d("99999999999999999999999999999999999999");
+    pivot.aggiungi(riga("L", {{1, massimo}}), descrizione);
+    EXPECT_ANY_THROW(pivot.aggiungi(riga("L", {{1, massimo}}), descrizione));
 }

@@ -265,17 +265,19 @@ private:
             return readColumn(st_, column, types_.at(static_cast<std::size_t>(column)));
         }
         bool decimal(int column, Decimal& out) const override {
-            const DeclaredType& type = types_.at(static_cast<std::size_t>(column));
-            if (type.type != FieldType::Decimal)
+            const auto c = static_cast<std::size_t>(column);
+            // A column out of range is told so by value().
+            if (c >= types_.size() || types_[c].type != FieldType::Decimal)
                 return RowView::decimal(column, out);
             sqlite3_value* v = sqlite3_column_value(st_, column);
             const int storage = sqlite3_value_type(v);
-            if ((storage == SQLITE_INTEGER && sqlite3_value_int64(v) == 0) ||
-                (storage == SQLITE_FLOAT && sqlite3_value_double(v) == 0)) {
-                out = zeros_[static_cast<std::size_t>(column)];
+            if (storage == SQLITE_FLOAT
+                    ? sqlite3_value_double(v) == 0
+                    : storage == SQLITE_INTEGER && sqlite3_value_int64(v) == 0) {
+                out = zeros_[c];
                 return true;
             }
-            if (auto d = readDecimal(v, type)) {
+            if (auto d = readDecimal(v, types_[c])) {
                 out = *d;
                 return true;
             }

@@ -309,6 +309,16 @@ int compareText(std::string_view a, std::string_view b, bool foldCase) {
     std::size_t i = 0;
     while (i < n && a[i] == b[i])
         ++i;
+    if (i == n) {
+        // One is the other's start (keys met by a seek, mostly): equal when
+        // the longer one goes on with blanks only.
+        if (a.size() == b.size())
+            return 0;
+        const std::string_view rest = a.size() > n ? a.substr(n) : b.substr(n);
+        if (rest.find_first_not_of(' ') == std::string_view::npos)
+            return 0;
+        return a.size() > n ? 1 : -1;
+    }
     for (; i < n; ++i) {
         auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
         if (x == y)

@@ -94,6 +94,9 @@ TEST_P(ForwardRead, RowsComeInOrderWithTheColumnsAndValuesOfRun) {
         db::Decimal d;
         decimals.push_back(row.decimal(0, d) ? d.toString() : "-");
         EXPECT_FALSE(row.decimal(1, d));
+        // A column the statement has not is an error, not a read past its end.
+        EXPECT_THROW(row.decimal(2, d), std::out_of_range);
+        EXPECT_THROW(row.decimal(-1, d), std::out_of_range);
         return true;
     });
     EXPECT_EQ(decimals, (std::vector<std::string>{"1.500", "-", "-0.125", "123456789.999"}));

@@ -64,6 +64,48 @@ TEST(RecordsetDisconnected, FieldsFilterSortAndBookmarks) {
     EXPECT_THROW(rs.value(0), std::out_of_range);
 }
 
+// Sorting: texts without case or trailing blanks, NULL first, equal keys in
+// the order the rows were added (also descending), a column mixing texts
+// and numbers compared by content; a bad sort changes nothing.
+TEST(RecordsetDisconnected, SortOrdersTextsNullsAndMixedColumnsStably) {
+    Recordset rs;
+    rs.appendField("CODICE", FieldType::Text, 10);
+    rs.appendField("N", FieldType::Integer);
+    rs.appendField("MISTO", FieldType::Text, 10);
+    rs.open();
+    const std::vector<Value> codes = {Value("b"), Value("B  "), Value::null(), Value("\xC3\xA0"),
+                                      Value("A"), Value(""),    Value("b"),    Value::null()};
+    const std::vector<Value> misto = {
+        Value(db::Decimal(30)),  Value("3"), Value(db::Decimal(5)), Value("6"),
+        Value(db::Decimal(100)), Value("1"), Value(db::Decimal(2)), Value("8")};
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        rs.addNew();
+        rs.setValue(0, codes[i]);
+        rs.setValue(1, static_cast<long long>(i));
+        rs.setValue(2, misto[i]);
+    }
+    const auto order = [&] {
+        std::vector<long long> out;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            out.push_back(rs.value(1).asInt());
+        return out;
+    };
+    rs.setSort("CODICE");
+    EXPECT_EQ(order(), (std::vector<long long>{2, 7, 5, 4, 0, 1, 6, 3}));
+    rs.setSort("CODICE DESC, N DESC");
+    EXPECT_EQ(order(), (std::vector<long long>{3, 6, 1, 0, 4, 5, 7, 2}));
+    rs.setSort("CODICE DESC");
+    EXPECT_EQ(order(), (std::vector<long long>{3, 0, 1, 6, 4, 5, 2, 7}));
+    rs.setSort("MISTO");
+    EXPECT_EQ(order(), (std::vector<long long>{5, 6, 1, 2, 3, 7, 0, 4}));
+    rs.setFilter("N >= 4");
+    rs.setSort("CODICE, N DESC");
+    EXPECT_EQ(order(), (std::vector<long long>{7, 5, 4, 6}));
+    EXPECT_THROW(rs.setSort("CODICE, NOPE"), std::invalid_argument);
+    EXPECT_EQ(order(), (std::vector<long long>{7, 5, 4, 6}));
+    EXPECT_EQ(rs.recordCount(), 4);
+}
+
 TEST_P(Recordsets, EditsAreWrittenBackByKey) {
     Recordset rs;
     rs.open("SELECT * FROM OPZ WITH (NOLOCK) WHERE DITTA = 1 AND VAR = 'A0' ORDER BY OPZIONE", c);
