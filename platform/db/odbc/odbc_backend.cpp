@@ -24,6 +24,7 @@
 #include "platform/db/backend.h"
 #include "platform/db/credentials.h"
 #include "platform/db/errors.h"
+#include "platform/db/numbered_parameters.h"
 #include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/tsql/emitter.h"
@@ -180,42 +181,6 @@ Value fromSqliteText(const std::string& text, const sqlite::DeclaredType& type, 
     return text;
 }
 
-// SQLite text with every "?N" outside literals and names replaced.
-template <class F>
-std::string withParameters(const std::string& sql, F&& literalOf) {
-    std::string out;
-    out.reserve(sql.size());
-    for (std::size_t i = 0; i < sql.size();) {
-        const char c = sql[i];
-        if (c == '\'' || c == '"') {
-            const std::size_t start = i++;
-            while (i < sql.size()) {
-                if (sql[i] == c) {
-                    if (i + 1 < sql.size() && sql[i + 1] == c) {
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                ++i;
-            }
-            out.append(sql, start, i - start);
-        } else if (c == '?' && i + 1 < sql.size() &&
-                   std::isdigit(static_cast<unsigned char>(sql[i + 1]))) {
-            std::size_t j = i + 1;
-            while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j])))
-                ++j;
-            out += literalOf(static_cast<std::size_t>(std::stoul(sql.substr(i + 1, j - i - 1))));
-            i = j;
-        } else {
-            out += c;
-            ++i;
-        }
-    }
-    return out;
-}
-
 // The adapter's extension, next to the database layer's own library.
 std::string extensionPath() {
     Dl_info info{};
@@ -354,19 +319,20 @@ private:
 
     void insertRow(const std::string& sql, const std::vector<Value>& values,
                    const std::string& source) override {
-        execute(withParameters(sql,
-                               [&](std::size_t n) {
-                                   return n >= 1 && n <= values.size()
-                                              ? valueLiteral(values[n - 1], LiteralDialect::Sqlite)
-                                              : std::string("NULL");
-                               }),
+        execute(replaceNumberedParameters(sql,
+                                          [&](std::size_t n) {
+                                              return n >= 1 && n <= values.size()
+                                                         ? valueLiteral(values[n - 1],
+                                                                        LiteralDialect::Sqlite)
+                                                         : std::string("NULL");
+                                          }),
                 source);
     }
 
     void direct(const std::string& sql) override { execute(sql, sql); }
 
     static std::string inline_(const std::string& sql, const sqlite::Literals& literals) {
-        return withParameters(sql, [&](std::size_t n) {
+        return replaceNumberedParameters(sql, [&](std::size_t n) {
             return n >= 1 && n <= literals.size() ? db::sqlQuoted(literals[n - 1])
                                                   : std::string("NULL");
         });

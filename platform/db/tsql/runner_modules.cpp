@@ -13,6 +13,7 @@
 
 #include "platform/db/errors.h"
 #include "platform/db/host_objects.h"
+#include "platform/db/numbered_parameters.h"
 #include "platform/db/sql_literal.h"
 #include "platform/db/sqlite/sqlite_values.h"
 #include "platform/db/sqlite/table_functions.h"
@@ -34,29 +35,9 @@ constexpr const char* kStore =
 // The translated text with ?N replaced by the N-th literal: a view keeps
 // its query with no parameters.
 std::string inlineLiterals(const std::string& sql, const Literals& literals) {
-    std::string out;
-    for (std::size_t i = 0; i < sql.size();) {
-        const char c = sql[i];
-        if (c == '\'' || c == '"') {
-            const std::size_t start = i++;
-            while (i < sql.size() && !(sql[i] == c && (i + 1 >= sql.size() || sql[i + 1] != c)))
-                i += sql[i] == c ? 2 : 1;
-            i = std::min(i + 1, sql.size());
-            out.append(sql, start, i - start);
-        } else if (c == '?' && i + 1 < sql.size() &&
-                   std::isdigit(static_cast<unsigned char>(sql[i + 1]))) {
-            std::size_t j = i + 1;
-            while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j])))
-                ++j;
-            const std::size_t n = std::stoul(sql.substr(i + 1, j - i - 1));
-            out += n >= 1 && n <= literals.size() ? db::sqlQuoted(literals[n - 1]) : "NULL";
-            i = j;
-        } else {
-            out += c;
-            ++i;
-        }
-    }
-    return out;
+    return db::replaceNumberedParameters(sql, [&](std::size_t n) {
+        return n >= 1 && n <= literals.size() ? db::sqlQuoted(literals[n - 1]) : "NULL";
+    });
 }
 
 // What a connection knows of the runner that serves its stored functions.
