@@ -86,36 +86,50 @@ std::size_t aliasWithColumns(const Tokens& t, std::size_t close) {
     return named ? a : std::string::npos;
 }
 
-}  // namespace
-
-void rewriteValuesTables(Tokens& t) {
+// Every "(" opening a source whose first word `opens` accepts and that is
+// named with a column list, "(...) [AS] name (a, b)", rewritten in place:
+// `rewrite(open, close, alias, namesEnd)` gives the tokens that stand for
+// the whole run from the "(" through the list's ")".
+template <class Opens, class Rewrite>
+void rewriteNamedSources(Tokens& t, Opens&& opens, Rewrite&& rewrite) {
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (!t[i].isSymbol("(") || !t[i + 1].is("VALUES"))
+        if (!t[i].isSymbol("(") || !opens(t[i + 1]))
             continue;
         const std::size_t close = closeOf(t, i, t.size());
         const std::size_t a = aliasWithColumns(t, close);
         if (a == std::string::npos)
             continue;
         const std::size_t namesEnd = closeOf(t, a + 1, t.size());
-        const Token& at = t[i];
-        Tokens out{t[i], generatedToken(TokenKind::Word, "SELECT", at)};
-        int n = 0;
-        for (const auto& item : listItems(t, a + 2, namesEnd - 1)) {
-            if (n > 0)
-                out.push_back(generatedToken(TokenKind::Symbol, ",", at));
-            out.push_back(generatedToken(TokenKind::Word, "column" + std::to_string(++n), at));
-            out.push_back(generatedToken(TokenKind::Word, "AS", at));
-            out.push_back(generatedToken(TokenKind::Name, t[item.first].text, t[item.first]));
-        }
-        out.push_back(generatedToken(TokenKind::Word, "FROM", at));
-        appendTokens(out, t, i, close);
-        out.push_back(generatedToken(TokenKind::Symbol, ")", t[close - 1]));
-        out.push_back(generatedToken(TokenKind::Word, "AS", t[a]));
-        out.push_back(t[a]);
+        const Tokens out = rewrite(i, close, a, namesEnd);
         t.erase(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(namesEnd));
         t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
         i += 1;
     }
+}
+
+}  // namespace
+
+void rewriteValuesTables(Tokens& t) {
+    rewriteNamedSources(
+        t, [](const Token& first) { return first.is("VALUES"); },
+        [&t](std::size_t i, std::size_t close, std::size_t a, std::size_t namesEnd) {
+            const Token& at = t[i];
+            Tokens out{t[i], generatedToken(TokenKind::Word, "SELECT", at)};
+            int n = 0;
+            for (const auto& item : listItems(t, a + 2, namesEnd - 1)) {
+                if (n > 0)
+                    out.push_back(generatedToken(TokenKind::Symbol, ",", at));
+                out.push_back(generatedToken(TokenKind::Word, "column" + std::to_string(++n), at));
+                out.push_back(generatedToken(TokenKind::Word, "AS", at));
+                out.push_back(generatedToken(TokenKind::Name, t[item.first].text, t[item.first]));
+            }
+            out.push_back(generatedToken(TokenKind::Word, "FROM", at));
+            appendTokens(out, t, i, close);
+            out.push_back(generatedToken(TokenKind::Symbol, ")", t[close - 1]));
+            out.push_back(generatedToken(TokenKind::Word, "AS", t[a]));
+            out.push_back(t[a]);
+            return out;
+        });
 }
 
 namespace {
@@ -467,28 +481,21 @@ void rewritePivot(Tokens& t, std::size_t p, std::string_view sql, Plan& plan) {
 // CTE, so the derived table becomes (WITH name (a, b) AS (SELECT ...)
 // SELECT * FROM name) AS name.
 void rewriteDerivedColumns(Tokens& t) {
-    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (!t[i].isSymbol("(") || !(t[i + 1].is("SELECT") || t[i + 1].is("WITH")))
-            continue;
-        const std::size_t close = closeOf(t, i, t.size());
-        const std::size_t a = aliasWithColumns(t, close);
-        if (a == std::string::npos)
-            continue;
-        const std::size_t namesEnd = closeOf(t, a + 1, t.size());
-        const Token& at = t[i];
-        const Token alias = t[a];
-        Tokens out{t[i], generatedToken(TokenKind::Word, "WITH", at), alias};
-        appendTokens(out, t, a + 1, namesEnd);
-        putTokens(out, "AS", at);
-        appendTokens(out, t, i, close);
-        putTokens(out, "SELECT * FROM", at);
-        out.push_back(alias);
-        putTokens(out, ") AS", at);
-        out.push_back(alias);
-        t.erase(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(namesEnd));
-        t.insert(t.begin() + static_cast<long>(i), out.begin(), out.end());
-        i += 1;
-    }
+    rewriteNamedSources(
+        t, [](const Token& first) { return first.is("SELECT") || first.is("WITH"); },
+        [&t](std::size_t i, std::size_t close, std::size_t a, std::size_t namesEnd) {
+            const Token& at = t[i];
+            const Token alias = t[a];
+            Tokens out{t[i], generatedToken(TokenKind::Word, "WITH", at), alias};
+            appendTokens(out, t, a + 1, namesEnd);
+            putTokens(out, "AS", at);
+            appendTokens(out, t, i, close);
+            putTokens(out, "SELECT * FROM", at);
+            out.push_back(alias);
+            putTokens(out, ") AS", at);
+            out.push_back(alias);
+            return out;
+        });
 }
 
 }  // namespace
