@@ -326,6 +326,10 @@ void fnFormat(sqlite3_context* ctx, int, sqlite3_value** a) {
 
 }  // namespace
 
+std::string customDateText(const DateTime& d, std::string_view format) {
+    return dateFormat(d, format, kEnglish).value_or(std::string());
+}
+
 void registerFormatFunction(sqlite3* db) {
     sqlite3_create_function_v2(db, "tsql_format", 4, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                fnFormat, nullptr, nullptr, nullptr);

@@ -6,8 +6,17 @@
 
 #include <sqlite3.h>
 
+#include <string>
+#include <string_view>
+
+#include "platform/db/date_time.h"
+
 namespace db::sqlite {
 
 void registerFormatFunction(sqlite3* db);
+
+// A date in a custom date format of FORMAT's, with en-US names: CONVERT's
+// fixed-field styles are written with it. A format FORMAT refuses gives "".
+std::string customDateText(const DateTime& d, std::string_view format);
 
 }  // namespace db::sqlite

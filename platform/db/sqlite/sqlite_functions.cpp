@@ -9,10 +9,13 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "platform/db/date_time.h"
 #include "platform/db/decimal.h"
 #include "platform/db/sqlite/date_functions.h"
+#include "platform/db/sqlite/format_function.h"
 #include "platform/db/sqlite/identity_functions.h"
 #include "platform/db/sqlite/numeric_functions.h"
 #include "platform/db/sqlite/script_variables.h"
@@ -172,48 +175,22 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** a) {
     }
 }
 
+// CONVERT's date styles made of fixed fields, as custom date formats.
+constexpr std::pair<int, std::string_view> kDateStyles[] = {
+    {101, "MM/dd/yyyy"}, {103, "dd/MM/yyyy"}, {104, "dd.MM.yyyy"},          {105, "dd-MM-yyyy"},
+    {108, "HH:mm:ss"},   {112, "yyyyMMdd"},   {120, "yyyy-MM-dd HH:mm:ss"}, {23, "yyyy-MM-dd"}};
+
 std::string formatDate(const DateTime& d, int style) {
+    for (const auto& [number, format] : kDateStyles)
+        if (number == style)
+            return customDateText(d, format);
+    if (style != 100)
+        return d.toIsoString();  // 121 and any style not written out here
+    // mon dd yyyy hh:miAM: day and hour padded with a blank.
+    const int h12 = d.hour % 12 == 0 ? 12 : d.hour % 12;
     char buf[40];
-    switch (style) {
-        case 101:
-            std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.month, d.day, d.year);
-            break;
-        case 103:
-            std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.day, d.month, d.year);
-            break;
-        case 104:
-            std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", d.day, d.month, d.year);
-            break;
-        case 105:
-            std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", d.day, d.month, d.year);
-            break;
-        case 108:
-            std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", d.hour, d.minute, d.second);
-            break;
-        case 112:
-            std::snprintf(buf, sizeof buf, "%04d%02d%02d", d.year, d.month, d.day);
-            break;
-        case 120:
-            std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day,
-                          d.hour, d.minute, d.second);
-            break;
-        case 23:
-            std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-            break;
-        case 100: {
-            // mon dd yyyy hh:miAM: day and hour padded with a blank.
-            static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-            const int h12 = d.hour % 12 == 0 ? 12 : d.hour % 12;
-            std::snprintf(buf, sizeof buf, "%s %2d %04d %2d:%02d%s", months[(d.month + 11) % 12],
-                          d.day, d.year, h12, d.minute, d.hour < 12 ? "AM" : "PM");
-            break;
-        }
-        case 121:
-            return d.toIsoString();
-        default:
-            return d.toIsoString();
-    }
+    std::snprintf(buf, sizeof buf, "%s %2d %04d %2d:%02d%s", customDateText(d, "MMM").c_str(),
+                  d.day, d.year, h12, d.minute, d.hour < 12 ? "AM" : "PM");
     return buf;
 }
 

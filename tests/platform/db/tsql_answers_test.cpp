@@ -241,6 +241,15 @@ TEST_P(Answers, DatePartsAbbreviationsStylesAndDatetimeRounding) {
              "CONVERT(VARCHAR(8), CONVERT(DATETIME, '2024-03-05'), 112)"),
         (Rows{{"2024-03-05 10:20:30.003", "2024-03-06 00:00:00.000", "2024-03-05 10:20:30.007",
                "05.03.2024", "20240305"}}));
+    EXPECT_EQ(rows(c,
+                   "SELECT CONVERT(VARCHAR(10), CONVERT(DATETIME, '2024-03-05 14:07:09'), 101), "
+                   "CONVERT(VARCHAR(10), CONVERT(DATETIME, '2024-03-05 14:07:09'), 105), "
+                   "CONVERT(VARCHAR(8), CONVERT(DATETIME, '2024-03-05 14:07:09'), 108), "
+                   "CONVERT(VARCHAR(10), CONVERT(DATETIME, '2024-03-05 14:07:09'), 23), "
+                   "CONVERT(VARCHAR(30), CONVERT(DATETIME, '2024-03-05 14:07:09'), 100), "
+                   "CONVERT(VARCHAR(30), CONVERT(DATETIME, '2024-11-25 00:30:00'), 100)"),
+              (Rows{{"03/05/2024", "05-03-2024", "14:07:09", "2024-03-05", "Mar  5 2024  2:07PM",
+                     "Nov 25 2024 12:30AM"}}));
     EXPECT_NE(stateOf(c, "SELECT CONVERT(DATETIME, '1752-12-31')"), "");
     EXPECT_NE(stateOf(c, "SELECT DATEPART(fortnight, '2024-03-05')"), "");
 }
