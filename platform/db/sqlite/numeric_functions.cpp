@@ -53,22 +53,6 @@ void overflow(sqlite3_context* ctx) {
         ctx, "Arithmetic overflow error converting expression to data type bigint.", -1);
 }
 
-// The exact value of an operand: integers as they are, floating point as
-// the shortest decimal that gives it back (0.1 is 0.1), text read as a number.
-std::optional<Decimal> exactOf(sqlite3_value* v) {
-    switch (sqlite3_value_type(v)) {
-        case SQLITE_INTEGER:
-            return Decimal(static_cast<std::int64_t>(sqlite3_value_int64(v)));
-        case SQLITE_FLOAT:
-            return Decimal::fromDouble(sqlite3_value_double(v));
-        default: {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
-            return Decimal::parse(
-                std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_value_bytes(v))));
-        }
-    }
-}
-
 // tsql_sub(a, b) and tsql_mul(a, b): integers stay integers and overflow
 // past BIGINT (8115) instead of turning into floating point; decimals are
 // worked out as decimals, so that 0.3 - 0.1 is 0.2 as SQL Server says.
@@ -84,7 +68,7 @@ void fnArithmetic(sqlite3_context* ctx, int, sqlite3_value** a) {
             return overflow(ctx);
         return sqlite3_result_int64(ctx, r);
     }
-    const auto x = exactOf(a[0]), y = exactOf(a[1]);
+    const auto x = numberOf(a[0]), y = numberOf(a[1]);
     for (int k = 0; k < 2; ++k) {
         if ((k == 0 ? x : y).has_value())
             continue;
@@ -138,7 +122,7 @@ void fnIntRange(sqlite3_context* ctx, int argc, sqlite3_value** a) {
 void fnDivide(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     if (sqlite3_value_type(a[0]) == SQLITE_NULL || sqlite3_value_type(a[1]) == SQLITE_NULL)
         return sqlite3_result_null(ctx);
-    const auto x = exactOf(a[0]), y = exactOf(a[1]);
+    const auto x = numberOf(a[0]), y = numberOf(a[1]);
     if (!x || !y)
         return sqlite3_result_error(ctx, "Error converting data type varchar to numeric.", -1);
     if (y->isZero())
@@ -239,6 +223,22 @@ void avgValue(sqlite3_context* ctx) {
 }
 
 }  // namespace
+
+std::optional<Decimal> numberOf(sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_INTEGER:
+            return Decimal(static_cast<std::int64_t>(sqlite3_value_int64(v)));
+        case SQLITE_FLOAT:
+            return Decimal::fromDouble(sqlite3_value_double(v));
+        case SQLITE_NULL:
+            return std::nullopt;
+        default: {
+            const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+            return Decimal::parse(
+                std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_value_bytes(v))));
+        }
+    }
+}
 
 void registerNumericFunctions(sqlite3* db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;

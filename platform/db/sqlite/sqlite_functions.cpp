@@ -99,19 +99,6 @@ void resultDecimal(sqlite3_context* ctx, const Decimal& d) {
         sqlite3_result_double(ctx, d.toDouble());
 }
 
-std::optional<Decimal> numberOf(sqlite3_value* v) {
-    switch (sqlite3_value_type(v)) {
-        case SQLITE_INTEGER:
-            return Decimal(static_cast<std::int64_t>(sqlite3_value_int64(v)));
-        case SQLITE_FLOAT:
-            return Decimal::fromDouble(sqlite3_value_double(v));
-        case SQLITE_NULL:
-            return std::nullopt;
-        default:
-            return Decimal::parse(textView(v));
-    }
-}
-
 // A conversion that fails is an error, or NULL for TRY_CAST / TRY_CONVERT
 // (registered with user data).
 void conversionFailed(sqlite3_context* ctx, const std::string& msg) {
