@@ -258,6 +258,28 @@ void fnReplace(sqlite3_context* ctx, int, sqlite3_value** a) {
     sqlite3_result_text(ctx, out.data(), static_cast<int>(out.size()), SQLITE_TRANSIENT);
 }
 
+// ASCII letters, and the Latin-1 letters of UTF-8 (C3 80-9E upper, C3 A0-BE
+// lower; the signs x and / at 97 and B7 are no letters), moved to the other
+// case: both cases are 32 apart in either range.
+std::string shiftedCase(std::string_view s, bool toUpper) {
+    const unsigned char first = toUpper ? 'a' : 'A';
+    const unsigned char firstLatin = toUpper ? 0xA0 : 0x80;
+    const int shift = toUpper ? -0x20 : 0x20;
+    std::string out(s);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (c >= first && c <= first + 25) {
+            out[i] = static_cast<char>(c + shift);
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            const auto d = static_cast<unsigned char>(out[i + 1]);
+            if (d >= firstLatin && d <= firstLatin + 0x1E && d != firstLatin + 0x17)
+                out[i + 1] = static_cast<char>(d + shift);
+            ++i;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string_view rtrimmed(std::string_view s) {
@@ -267,35 +289,11 @@ std::string_view rtrimmed(std::string_view s) {
 }
 
 std::string foldUpper(std::string_view s) {
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
-        if (c >= 'a' && c <= 'z') {
-            out[i] = static_cast<char>(c - 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            const auto d = static_cast<unsigned char>(out[i + 1]);
-            if (d >= 0xA0 && d <= 0xBE && d != 0xB7)
-                out[i + 1] = static_cast<char>(d - 0x20);
-            ++i;
-        }
-    }
-    return out;
+    return shiftedCase(s, true);
 }
 
 std::string foldLower(std::string_view s) {
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            const auto d = static_cast<unsigned char>(out[i + 1]);
-            if (d >= 0x80 && d <= 0x9E && d != 0x97)
-                out[i + 1] = static_cast<char>(d + 0x20);
-            ++i;
-        }
-    }
-    return out;
+    return shiftedCase(s, false);
 }
 
 int compareText(std::string_view a, std::string_view b, bool foldCase) {

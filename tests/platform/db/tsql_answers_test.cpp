@@ -86,6 +86,8 @@ TEST_P(Answers, EveryTextComparisonFollowsTheDefaultCollation) {
                    "CASE LOWER('ABC') WHEN 'Abc' THEN 'hit' ELSE 'miss' END"),
               (Rows{{"1", "1", "hit"}}));
     EXPECT_EQ(rows(c, "SELECT UPPER('àèìòùé'), LOWER('ÀÈÌÒÙÉ')"), (Rows{{"ÀÈÌÒÙÉ", "àèìòùé"}}));
+    // The signs between the letters and the letters with no other case stay.
+    EXPECT_EQ(rows(c, "SELECT UPPER('x×÷ÿßþ'), LOWER('X×÷ÞÝ')"), (Rows{{"X×÷ÿßÞ", "x×÷þý"}}));
     // Grouping, distinct values, extremes and unions of expressions.
     c.execute("CREATE TABLE #W (P VARCHAR(10) NULL)");
     c.execute("INSERT INTO #W (P) VALUES ('Abc'), ('abc '), ('ABC'), ('b'), ('À')");
