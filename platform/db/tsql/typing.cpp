@@ -163,18 +163,14 @@ TypeSpec Emitter::combine(char op, const TypeSpec& a, const TypeSpec& b) {
 TypeSpec Emitter::typeOf(std::size_t b, std::size_t e) {
     if (b >= e)
         return {};
-    if (const auto plus = binaryAt(b, e, "+-"); !plus.empty()) {
-        TypeSpec t = typeOf(b, plus[0]);
-        for (std::size_t k = 0; k < plus.size(); ++k)
-            t = combine(t_[plus[k]].text[0], t,
-                        typeOf(plus[k] + 1, k + 1 < plus.size() ? plus[k + 1] : e));
-        return t;
-    }
-    if (const auto times = binaryAt(b, e, "*/%"); !times.empty()) {
-        TypeSpec t = typeOf(b, times[0]);
-        for (std::size_t k = 0; k < times.size(); ++k)
-            t = combine(t_[times[k]].text[0], t,
-                        typeOf(times[k] + 1, k + 1 < times.size() ? times[k + 1] : e));
+    // The loosest operators split first: a + b * c is a + (b * c).
+    for (const char* operators : {"+-", "*/%"}) {
+        const auto at = binaryAt(b, e, operators);
+        if (at.empty())
+            continue;
+        TypeSpec t = typeOf(b, at[0]);
+        for (std::size_t k = 0; k < at.size(); ++k)
+            t = combine(t_[at[k]].text[0], t, typeOf(at[k] + 1, k + 1 < at.size() ? at[k + 1] : e));
         return t;
     }
     const Token& tok = t_[b];
