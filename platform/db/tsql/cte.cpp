@@ -132,6 +132,13 @@ Tokens guardRecursion(const Tokens& t, std::size_t b, std::size_t e, std::string
                 colsB ? columnNames(t, colsB, colsE, statement)
                       : columnNames(t, listB, anchorFrom, statement);
             const Token inner = make(TokenKind::Name, upper(nameTok.text) + "#levels");
+            const auto putNames = [&] {
+                for (std::size_t k = 0; k < names.size(); ++k) {
+                    if (k)
+                        out.push_back(make(TokenKind::Symbol, ","));
+                    out.push_back(make(TokenKind::Name, names[k]));
+                }
+            };
             // NAME#levels (columns, tsql_level) AS (anchor, 0 UNION ALL recursive, level + 1)
             out.push_back(inner);
             out.push_back(make(TokenKind::Symbol, "("));
@@ -184,20 +191,12 @@ Tokens guardRecursion(const Tokens& t, std::size_t b, std::size_t e, std::string
             out.push_back(make(TokenKind::Symbol, ","));
             out.push_back(nameTok);
             out.push_back(make(TokenKind::Symbol, "("));
-            for (std::size_t k = 0; k < names.size(); ++k) {
-                if (k)
-                    out.push_back(make(TokenKind::Symbol, ","));
-                out.push_back(make(TokenKind::Name, names[k]));
-            }
+            putNames();
             out.push_back(make(TokenKind::Symbol, ")"));
             out.push_back(make(TokenKind::Word, "AS"));
             out.push_back(make(TokenKind::Symbol, "("));
             out.push_back(make(TokenKind::Word, "SELECT"));
-            for (std::size_t k = 0; k < names.size(); ++k) {
-                if (k)
-                    out.push_back(make(TokenKind::Symbol, ","));
-                out.push_back(make(TokenKind::Name, names[k]));
-            }
+            putNames();
             out.push_back(make(TokenKind::Word, "FROM"));
             out.push_back(inner);
             out.push_back(make(TokenKind::Symbol, ")"));
