@@ -10,6 +10,24 @@ std::string slot(const SceltaProgressivi& s) {
     return std::to_string(s.start) + ", " + std::to_string(s.size);
 }
 
+// The option column with the chosen variant's slot blanked (VARIANTE) and
+// that slot alone (OPZIONE), one line each of the select list.
+std::string variantAndOption(const SceltaProgressivi& s, const std::string& column) {
+    return "       STUFF (" + column + ", " + slot(s) + ", REPLICATE(' '," +
+           std::to_string(s.size) +
+           ")) AS VARIANTE,\n"
+           "       SUBSTRING (" +
+           column + ", " + slot(s) + ") AS OPZIONE\n";
+}
+
+// The item's stored progressives of the chosen kind and quantity (and year).
+std::string storedProgressives(const SceltaProgressivi& s) {
+    return "MG70_DITTA_CG18  = " + s.ditta + " AND\n      MG70_CODART_MG66 = '" +
+           common::RaddoppiaApici(s.codArt) +
+           "' AND\n      MG70_TIPOPROG    = " + std::to_string(s.tipoProg) +
+           " AND\n      MG70_TIPOQTA     = " + std::to_string(s.tipoQta) + FiltroAnno(s, "MG70");
+}
+
 }  // namespace
 
 bool IsValidYear(const std::string& anno) {
@@ -41,42 +59,24 @@ std::string SqlDefaultColumnVariant(const std::string& ditta, const std::string&
 
 std::string SqlProgressiveOptions(const SceltaProgressivi& s) {
     return "SELECT DISTINCT SUBSTRING (MG70_OPZIONE_MG5E, " + slot(s) +
-           ") AS OPZIONE FROM MG70_MAGPROQTA WHERE MG70_DITTA_CG18  = " + s.ditta +
-           " AND\n      MG70_CODART_MG66 = '" + common::RaddoppiaApici(s.codArt) +
-           "' AND\n      MG70_TIPOPROG    = " + std::to_string(s.tipoProg) +
-           " AND\n      MG70_TIPOQTA     = " + std::to_string(s.tipoQta) + FiltroAnno(s, "MG70") +
-           " ORDER BY OPZIONE";
+           ") AS OPZIONE FROM MG70_MAGPROQTA WHERE " + storedProgressives(s) + " ORDER BY OPZIONE";
 }
 
 std::string SqlReadProgressives(const SceltaProgressivi& s) {
-    return "SELECT MG70_MAGPROQTA.*, MG58_DESCRDEP,\n"
-           "       STUFF (MG70_OPZIONE_MG5E, " +
-           slot(s) + ", REPLICATE(' '," + std::to_string(s.size) +
-           ")) AS VARIANTE,\n"
-           "       SUBSTRING (MG70_OPZIONE_MG5E, " +
-           slot(s) +
-           ") AS OPZIONE\n"
+    return "SELECT MG70_MAGPROQTA.*, MG58_DESCRDEP,\n" + variantAndOption(s, "MG70_OPZIONE_MG5E") +
            "FROM MG70_MAGPROQTA\n"
            "INNER JOIN MG58_DEPOSITI WITH (NOLOCK)\n"
            "ON MG58_DITTA_CG18 = MG70_DITTA_CG18 AND\n"
            "   MG58_CODDEP     = MG70_CODDEP_MG58\n"
-           "WHERE MG70_DITTA_CG18  = " +
-           s.ditta + " AND\n      MG70_CODART_MG66 = '" + common::RaddoppiaApici(s.codArt) +
-           "' AND\n      MG70_TIPOPROG    = " + std::to_string(s.tipoProg) +
-           " AND\n      MG70_TIPOQTA     = " + std::to_string(s.tipoQta) + FiltroAnno(s, "MG70") +
-           "\n ORDER BY MG70_CODDEP_MG58, MG70_OPZIONE_MG5E";
+           "WHERE " +
+           storedProgressives(s) + "\n ORDER BY MG70_CODDEP_MG58, MG70_OPZIONE_MG5E";
 }
 
 std::string SqlReadSubcontractProgressives(const SceltaProgressivi& s, int tipo,
                                            const std::string& deposito) {
     const std::string kind = std::to_string(tipo);
-    return "SELECT MG7E_CLAVPROQTA.*, MG58_DESCRDEP, CG16_RAGSOANAG,\n"
-           "       STUFF (MG7E_OPZIONE_MG5E, " +
-           slot(s) + ", REPLICATE(' '," + std::to_string(s.size) +
-           ")) AS VARIANTE,\n"
-           "       SUBSTRING (MG7E_OPZIONE_MG5E, " +
-           slot(s) +
-           ") AS OPZIONE\n"
+    return "SELECT MG7E_CLAVPROQTA.*, MG58_DESCRDEP, CG16_RAGSOANAG,\n" +
+           variantAndOption(s, "MG7E_OPZIONE_MG5E") +
            "FROM MG7E_CLAVPROQTA WITH (NOLOCK)\n"
            "INNER JOIN MG58_DEPOSITI WITH (NOLOCK)\n"
            "ON MG58_DITTA_CG18 = MG7E_DITTA_CG18 AND\n"
