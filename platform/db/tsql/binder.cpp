@@ -14,15 +14,6 @@ constexpr std::array kAggregates = {"COUNT",      "COUNT_BIG",    "SUM",     "AV
                                     "MAX",        "STDEV",        "STDEVP",  "VAR", "VARP",
                                     "STRING_AGG", "CHECKSUM_AGG", "GROUPING"};
 
-bool isAggregate(const Token& tok) {
-    if (tok.kind != TokenKind::Word)
-        return false;
-    for (const char* a : kAggregates)
-        if (equalsIgnoreCase(tok.text, a))
-            return true;
-    return false;
-}
-
 bool isNameToken(const Token& tok) {
     return tok.kind == TokenKind::Name || tok.kind == TokenKind::TempName ||
            (tok.kind == TokenKind::Word && !tok.is("NULL") && !tok.is("CURRENT_TIMESTAMP"));
@@ -75,7 +66,7 @@ bool hasAggregate(const Tokens& t, std::size_t b, std::size_t e) {
             i = closeOf(t, i, e) - 1;
             continue;
         }
-        if (isAggregate(t[i]) && i + 1 < e && t[i + 1].isSymbol("(")) {
+        if (t[i].isOneOf(kAggregates) && i + 1 < e && t[i + 1].isSymbol("(")) {
             const std::size_t close = closeOf(t, i + 1, e);
             if (!(close < e && t[close].is("OVER")))
                 return true;

@@ -29,11 +29,8 @@ std::size_t findTop(const Tokens& t, std::size_t b, std::size_t e, std::string_v
 }
 
 bool isClauseWord(const Token& tok) {
-    for (const char* w : {"ON", "WHERE", "JOIN", "INNER", "LEFT", "RIGHT", "FULL", "CROSS", "OUTER",
-                          "GROUP", "ORDER", "UNION", "WITH", "OPTION"})
-        if (tok.is(w))
-            return true;
-    return false;
+    return tok.isOneOf({"ON", "WHERE", "JOIN", "INNER", "LEFT", "RIGHT", "FULL", "CROSS", "OUTER",
+                        "GROUP", "ORDER", "UNION", "WITH", "OPTION"});
 }
 
 // The names of the columns of a select list [b, e): alias, trailing alias or

@@ -31,9 +31,8 @@ std::size_t aliasAt(const Tokens& t, std::size_t& i, std::size_t e,
         ++i;
     if (i >= e || (t[i].kind != TokenKind::Word && t[i].kind != TokenKind::Name))
         return e;
-    for (const char* w : notAlias)
-        if (t[i].is(w))
-            return e;
+    if (t[i].isOneOf(notAlias))
+        return e;
     return i++;
 }
 
@@ -41,9 +40,8 @@ std::size_t aliasAt(const Tokens& t, std::size_t& i, std::size_t e,
 std::size_t findWord(const Tokens& t, std::size_t b, std::size_t e,
                      std::initializer_list<const char*> words) {
     for (std::size_t j = b; j < e; j = nextItem(t, j, e))
-        for (const char* w : words)
-            if (t[j].is(w))
-                return j;
+        if (t[j].isOneOf(words))
+            return j;
     return e;
 }
 

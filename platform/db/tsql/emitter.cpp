@@ -31,16 +31,6 @@ constexpr std::array kHintWords = {
         std::string(statement));
 }
 
-template <std::size_t N>
-bool oneOf(const Token& tok, const std::array<const char*, N>& words) {
-    if (tok.kind != TokenKind::Word)
-        return false;
-    for (const char* w : words)
-        if (equalsIgnoreCase(tok.text, w))
-            return true;
-    return false;
-}
-
 bool isComparison(const Token& tok) {
     if (tok.kind != TokenKind::Symbol)
         return false;
@@ -125,7 +115,7 @@ std::size_t nextItem(const Tokens& t, std::size_t i, std::size_t end) {
 }
 
 bool Emitter::isBoundary(const Token& tok) const {
-    return isComparison(tok) || oneOf(tok, kBoundaryWords);
+    return isComparison(tok) || tok.isOneOf(kBoundaryWords);
 }
 
 bool Emitter::sqliteClause(std::size_t i) const {
@@ -157,7 +147,7 @@ bool Emitter::sqliteClause(std::size_t i) const {
 }
 
 bool Emitter::isHintGroup(std::size_t open, std::size_t close) const {
-    return close > open + 2 && oneOf(t_[open + 1], kHintWords);
+    return close > open + 2 && t_[open + 1].isOneOf(kHintWords);
 }
 
 bool Emitter::isColumn(std::size_t b, std::size_t e) const {

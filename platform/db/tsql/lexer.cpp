@@ -24,6 +24,15 @@ bool Token::is(std::string_view word) const {
     return kind == TokenKind::Word && equalsIgnoreCase(text, word);
 }
 
+bool Token::isOneOf(std::span<const char* const> words) const {
+    if (kind != TokenKind::Word)
+        return false;
+    for (const char* w : words)
+        if (equalsIgnoreCase(text, w))
+            return true;
+    return false;
+}
+
 std::size_t commentEnd(std::string_view sql, std::size_t open) {
     int depth = 0;
     for (std::size_t i = open; i + 1 < sql.size(); ++i) {

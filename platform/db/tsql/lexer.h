@@ -2,6 +2,8 @@
 // Tokens of a T-SQL batch, as the adapter reads it: comments dropped,
 // literals decoded, bracketed and quoted names unwrapped.
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +32,10 @@ struct Token {
     bool generated = false;          // written by the adapter, not by the batch
 
     bool is(std::string_view word) const;  // a Word equal to `word`, ignoring case
+    bool isOneOf(std::span<const char* const> words) const;  // is() for any of `words`
+    bool isOneOf(std::initializer_list<const char*> words) const {
+        return isOneOf(std::span(words.begin(), words.size()));
+    }
     bool isSymbol(std::string_view s) const { return kind == TokenKind::Symbol && text == s; }
 };
 

@@ -28,15 +28,6 @@ constexpr std::array kStatementWords = {
     "COMMIT",   "ROLLBACK", "SET",     "DECLARE",  "PRINT",  "WHILE",     "RETURN",
     "MERGE",    "GO",       "BREAK",   "CONTINUE", "THROW",  "RAISERROR", "SAVE"};
 
-bool isStatementWord(const Token& tok) {
-    if (tok.kind != TokenKind::Word)
-        return false;
-    for (const char* w : kStatementWords)
-        if (equalsIgnoreCase(tok.text, w))
-            return true;
-    return false;
-}
-
 // The name a select item [b, e) is known by outside its query: its alias
 // after AS, or a column's own name; empty for anything else.
 std::string outputName(const Tokens& t, std::size_t b, std::size_t e) {
@@ -171,7 +162,7 @@ Statement Translator::tryCatch(std::size_t& i, std::size_t e) {
 Statement Translator::ifStatement(std::size_t& i, std::size_t e) {
     const std::size_t start = i++;
     std::size_t condEnd = i;
-    while (condEnd < e && !isStatementWord(t_[condEnd]))
+    while (condEnd < e && !t_[condEnd].isOneOf(kStatementWords))
         condEnd = nextItem(t_, condEnd, e);
     if (condEnd == i || condEnd >= e)
         unsupported("IF without a statement", source(start, e));
@@ -200,7 +191,7 @@ std::size_t Translator::statementEnd(std::size_t b, std::size_t e) const {
             return j;
         if (tok.is("VALUES") && kind == "INSERT")
             body = true;
-        if (!isStatementWord(tok))
+        if (!tok.isOneOf(kStatementWords))
             continue;
         const Token& prev = t_[j - 1];
         if (kind == "MERGE" && (prev.is("THEN") || prev.is("UPDATE")))
