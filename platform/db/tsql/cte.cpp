@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/db/errors.h"
+#include "platform/db/tsql/idioms.h"
 
 namespace db::tsql {
 namespace {
@@ -18,14 +19,6 @@ Token make(TokenKind kind, std::string text) {
 bool sameName(const Token& tok, const std::string& name) {
     return (tok.kind == TokenKind::Word || tok.kind == TokenKind::Name) &&
            equalsIgnoreCase(tok.text, name);
-}
-
-// The top-level index of `word` in [b, e), e if none.
-std::size_t findTop(const Tokens& t, std::size_t b, std::size_t e, std::string_view word) {
-    for (std::size_t i = b; i < e; i = nextItem(t, i, e))
-        if (t[i].is(word))
-            return i;
-    return e;
 }
 
 bool isClauseWord(const Token& tok) {
@@ -75,7 +68,7 @@ Tokens guardRecursion(const Tokens& t, std::size_t b, std::size_t e, std::string
     // OPTION (MAXRECURSION n) at the end of the statement: the limit, then gone.
     std::string limit = "100";
     std::size_t end = e;
-    if (const std::size_t option = findTop(t, b, e, "OPTION");
+    if (const std::size_t option = findWord(t, b, e, {"OPTION"});
         option < e && option + 1 < e && t[option + 1].isSymbol("(")) {
         const std::size_t close = closeOf(t, option + 1, e);
         for (std::size_t k = option + 2; k + 1 < close; ++k)
@@ -106,7 +99,7 @@ Tokens guardRecursion(const Tokens& t, std::size_t b, std::size_t e, std::string
             unsupported("this WITH", statement);
         const std::size_t open = j + 1, close = closeOf(t, open, end);
         const std::size_t bodyB = open + 1, bodyE = close - 1;
-        const std::size_t unionAt = findTop(t, bodyB, bodyE, "UNION");
+        const std::size_t unionAt = findWord(t, bodyB, bodyE, {"UNION"});
         bool recursive = false;
         if (unionAt < bodyE)
             for (std::size_t k = unionAt; k < bodyE; ++k)
@@ -117,11 +110,11 @@ Tokens guardRecursion(const Tokens& t, std::size_t b, std::size_t e, std::string
                        t.begin() + static_cast<long>(close));
         } else {
             if (unionAt + 1 >= bodyE || !t[unionAt + 1].is("ALL") ||
-                findTop(t, unionAt + 2, bodyE, "UNION") < bodyE ||
-                findTop(t, bodyB, unionAt, "UNION") < unionAt)
+                findWord(t, unionAt + 2, bodyE, {"UNION"}) < bodyE ||
+                findWord(t, bodyB, unionAt, {"UNION"}) < unionAt)
                 unsupported("a recursive WITH other than one anchor UNION ALL one recursive member",
                             statement);
-            const std::size_t anchorFrom = findTop(t, bodyB, unionAt, "FROM");
+            const std::size_t anchorFrom = findWord(t, bodyB, unionAt, {"FROM"});
             std::size_t listB = bodyB + 1;
             if (listB < unionAt && t[listB].is("DISTINCT"))
                 ++listB;
@@ -154,7 +147,7 @@ Tokens guardRecursion(const Tokens& t, std::size_t b, std::size_t e, std::string
             out.insert(out.end(), t.begin() + static_cast<long>(anchorFrom),
                        t.begin() + static_cast<long>(unionAt + 2));
             const std::size_t recB = unionAt + 2;
-            const std::size_t recFrom = findTop(t, recB, bodyE, "FROM");
+            const std::size_t recFrom = findWord(t, recB, bodyE, {"FROM"});
             // The reference to the CTE in the recursive member, and its alias.
             std::string ref = upper(nameTok.text) + "#levels";
             for (std::size_t k = recFrom; k < bodyE; ++k)

@@ -36,15 +36,6 @@ std::size_t aliasAt(const Tokens& t, std::size_t& i, std::size_t e,
     return i++;
 }
 
-// The first word of `words` at the top level of [b, e); e when none.
-std::size_t findWord(const Tokens& t, std::size_t b, std::size_t e,
-                     std::initializer_list<const char*> words) {
-    for (std::size_t j = b; j < e; j = nextItem(t, j, e))
-        if (t[j].isOneOf(words))
-            return j;
-    return e;
-}
-
 // $action, as the variable the runner sets for each step of a MERGE.
 Tokens withAction(const Tokens& t, std::size_t b, std::size_t e) {
     Tokens out;

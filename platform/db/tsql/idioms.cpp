@@ -25,15 +25,20 @@ namespace {
 // Where the select list of the query block at b (its SELECT) ends: the first
 // clause word at its top level.
 std::size_t selectListEnd(const Tokens& t, std::size_t from, std::size_t e) {
-    for (std::size_t j = from; j < e; j = nextItem(t, j, e))
-        for (const char* w : {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "UNION",
-                              "EXCEPT", "INTERSECT", "OPTION", "FOR"})
-            if (t[j].is(w))
-                return j;
-    return e;
+    return findWord(t, from, e,
+                    {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "UNION", "EXCEPT",
+                     "INTERSECT", "OPTION", "FOR"});
 }
 
 }  // namespace
+
+std::size_t findWord(const Tokens& t, std::size_t b, std::size_t e,
+                     std::initializer_list<const char*> words) {
+    for (std::size_t j = b; j < e; j = nextItem(t, j, e))
+        if (t[j].isOneOf(words))
+            return j;
+    return e;
+}
 
 // The items of a comma-separated list [b, e) at its top level.
 std::vector<std::pair<std::size_t, std::size_t>> listItems(const Tokens& t, std::size_t b,

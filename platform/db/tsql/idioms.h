@@ -4,6 +4,7 @@
 // columns, and TOP (n) WITH TIES or PERCENT, which the runner finishes on
 // the rows the query returns.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,6 +23,9 @@ void putTokens(Tokens& out, std::string_view text, const Token& at);
 // The items of a comma-separated list [b, e) at its top level.
 std::vector<std::pair<std::size_t, std::size_t>> listItems(const Tokens& t, std::size_t b,
                                                            std::size_t e);
+// The first word of `words` at the top level of [b, e); e when none.
+std::size_t findWord(const Tokens& t, std::size_t b, std::size_t e,
+                     std::initializer_list<const char*> words);
 // A select item's alias, upper case ("" when it has none), and where its
 // expression ends.
 std::string aliasOf(const Tokens& t, std::size_t b, std::size_t e, std::size_t& exprEnd);
