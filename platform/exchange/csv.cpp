@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/db/sql_literal.h"
+
 namespace exchange {
 
 namespace {
@@ -11,13 +13,7 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 std::string CsvField(const std::string& text, char separator) {
     if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
         return text;
-    std::string out = "\"";
-    for (char ch : text) {
-        out += ch;
-        if (ch == '"')
-            out += '"';
-    }
-    return out + '"';
+    return db::quotedWith(text, '"');
 }
 
 std::string CsvText(const Sheet& sheet, char separator) {

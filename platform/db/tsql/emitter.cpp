@@ -71,13 +71,7 @@ void appendTokens(Tokens& out, const Tokens& t, std::size_t b, std::size_t e) {
 }
 
 std::string quoteName(std::string_view name) {
-    std::string out = "\"";
-    for (char c : name) {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
-    return out + "\"";
+    return quotedWith(name, '"');
 }
 
 std::size_t closeOf(const Tokens& t, std::size_t open, std::size_t end) {
