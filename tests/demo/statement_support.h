@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "demo_test_support.h"
-#include "platform/db/errors.h"
 #include "tests/platform/db/db_test_support.h"
 
 namespace demo::test {
@@ -82,16 +81,6 @@ inline std::string composition(db::Connection& c, const std::string& grouping) {
                    grouping + "' ORDER BY MG5H_SEQOPZIONE"))
         out += (out.empty() ? "" : " ") + r[0] + ":" + r[1];
     return out;
-}
-
-// The SQLSTATE of the error a statement raises, "" when it succeeds.
-inline std::string failure(db::Connection& c, const std::string& sql) {
-    try {
-        c.execute(sql);
-    } catch (const db::DbError& e) {
-        return e.sqlState();
-    }
-    return "";
 }
 
 }  // namespace demo::test
