@@ -108,6 +108,10 @@ void GestioneVariantiTab::beforeSidebarChoice() {
     CheckCambioRaggr(card());
 }
 
+void GestioneVariantiTab::newSearch() {
+    settleUnconfirmedEdits();
+}
+
 void GestioneVariantiTab::SetListActive(bool destinazione) {
     StatoOpzioni& st = stato();
     if (st.CMD_SU)

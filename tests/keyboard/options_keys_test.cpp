@@ -179,6 +179,15 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
     EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + left +
                       "' AND MG5E_DESCR = 'Prima del cambio'"),
               1);
+
+    // And before a new search empties the card.
+    describe("Prima della ricerca");
+    const std::string colour = current();
+    cardtest::queueAnswer(common::vbYes);
+    w->CMD_NUOVO()->click();
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = '" + colour +
+                      "' AND MG5E_DESCR = 'Prima della ricerca'"),
+              1);
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
