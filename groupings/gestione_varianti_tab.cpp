@@ -128,6 +128,8 @@ void GestioneVariantiTab::load() {
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
     Procedure p(card(), loaderName());
+    // Another item: what was typed for the last one's option is offered first.
+    p.step([&] { settleUnconfirmedEdits(); });
     p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });
