@@ -108,6 +108,10 @@ void GestioneVariantiTab::beforeSidebarChoice() {
     CheckCambioRaggr(card());
 }
 
+void GestioneVariantiTab::newSearch() {
+    settleUnconfirmedEdits();
+}
+
 void GestioneVariantiTab::SetListActive(bool destinazione) {
     StatoOpzioni& st = stato();
     if (st.CMD_SU)
@@ -124,6 +128,8 @@ void GestioneVariantiTab::load() {
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
     Procedure p(card(), loaderName());
+    // Another item: what was typed for the last one's option is offered first.
+    p.step([&] { settleUnconfirmedEdits(); });
     p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] { CaricaComboVarianti(card(), st.CBO_TIPOVAR1); });

@@ -35,6 +35,8 @@ public:
     void release() override;
     // A side-bar choice leaves the tab: a grouping change is settled first.
     void beforeSidebarChoice() override;
+    // A new search: an option's edit not confirmed is offered for storing first.
+    void newSearch() override;
 
     StatoOpzioni& stato() const;
 

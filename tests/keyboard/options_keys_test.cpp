@@ -179,6 +179,26 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
     EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + left +
                       "' AND MG5E_DESCR = 'Prima del cambio'"),
               1);
+
+    // Before the next item's lists load (the host's navigator moved on).
+    describe("Prima del prossimo");
+    const std::string next = current();
+    cardtest::queueAnswer(common::vbYes);
+    ASSERT_TRUE(w->switchToItem("MAGLIA-002"));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = '" + next +
+                      "' AND MG5E_DESCR = 'Prima del prossimo'"),
+              1);
+    ASSERT_EQ(w->loadedItem(common::kTabGestioneVarianti), "MAGLIA-002");
+    ASSERT_TRUE(s.sorgente && s.sorgente->hasCurrentRow());
+
+    // And before a new search empties the card.
+    describe("Prima della ricerca");
+    const std::string variant = s.variante, option = current();
+    cardtest::queueAnswer(common::vbYes);
+    w->CMD_NUOVO()->click();
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = '" + variant + "' AND MG5E_OPZIONE = '" + option +
+                      "' AND MG5E_DESCR = 'Prima della ricerca'"),
+              1);
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
