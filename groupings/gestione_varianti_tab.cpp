@@ -101,6 +101,8 @@ void GestioneVariantiTab::clear() {
 }
 
 void GestioneVariantiTab::release() {
+    // The window closes: an option's edit not confirmed is offered first.
+    common::releaseQuietly([&] { settleUnconfirmedEdits(); });
     common::releaseQuietly([&] { stato().rilascia(); });
 }
 

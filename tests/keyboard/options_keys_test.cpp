@@ -201,6 +201,19 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
               1);
 }
 
+TEST_F(OptionsByKeys, AnEditNotConfirmedIsOfferedWhenTheWindowCloses) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Alla chiusura");
+    const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
+    cardtest::queueAnswer(common::vbYes);
+    w->close();
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
+                      "' AND MG5E_DESCR = 'Alla chiusura'"),
+              1);
+}
+
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
     groupings::StatoOpzioni& s = st();
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
