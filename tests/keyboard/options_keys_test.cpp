@@ -32,6 +32,20 @@ struct OptionsByKeys : keytest::KeyboardTest {
         return static_cast<groupings::GestioneVariantiTab*>(w->tab(common::kTabGestioneVarianti))
             ->stato();
     }
+    static std::vector<std::string> column(db::Recordset* rs, const char* field,
+                                           const char* onlyWhere = nullptr) {
+        std::vector<std::string> values;
+        for (long r = 0; r < rs->recordCount(); ++r)
+            if (!onlyWhere || cardtest::text(rs->valueAt(r, rs->fieldIndex(onlyWhere))) == "1")
+                values.push_back(cardtest::text(rs->valueAt(r, rs->fieldIndex(field))));
+        return values;
+    }
+    static std::vector<std::string> ticked(groupings::StatoOpzioni& s) {
+        return column(s.sorgente.get(), "MG5E_OPZIONE", "SELEZ");
+    }
+    static std::vector<std::string> destination(groupings::StatoOpzioni& s) {
+        return column(s.destinazione.get(), "MG5H_OPZIONE_MG5E");
+    }
     long long options(const std::string& where) {
         return cardtest::count(cn, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND " + where);
     }
@@ -212,6 +226,36 @@ TEST_F(OptionsByKeys, AnEditNotConfirmedIsOfferedWhenTheWindowCloses) {
     EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
                       "' AND MG5E_DESCR = 'Alla chiusura'"),
               1);
+}
+
+TEST_F(OptionsByKeys, SpaceTicksTheRowOnAnyCellAndTheTickedOptionsAreAddedByKeys) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_EQ(s.raggruppamento, "TG-LETTERE");
+    const std::vector<std::string> before = destination(s);
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+    // On the description, a cell nobody types in: Space ticks the row all
+    // the same, and again unticks it.
+    press(Qt::Key_Home, Qt::ControlModifier);
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    ASSERT_GT(s.GRDX_VARIANTI_SOURCE->currentIndex().column(), 0);
+    press(Qt::Key_Space);
+    EXPECT_EQ(ticked(s), std::vector<std::string>{"44"});
+    press(Qt::Key_Space);
+    EXPECT_TRUE(ticked(s).empty());
+    press(Qt::Key_Space);
+    press(Qt::Key_Down);
+    press(Qt::Key_Space);
+    EXPECT_EQ(ticked(s), (std::vector<std::string>{"44", "46"}));
+    EXPECT_TRUE(holds(s.GRDX_VARIANTI_SOURCE));
+
+    mnemonic(s.CMD_ADDSEL);
+    // They go in after the composition's current row, its first.
+    std::vector<std::string> after = before;
+    after.insert(after.begin() + 1, {"44", "46"});
+    EXPECT_EQ(destination(s), after);
+    EXPECT_EQ(cardtest::count(cn, "MG5H_COMPRAGVAR", "MG5H_RAGGR_MG5G = 'TG-LETTERE'"),
+              static_cast<long long>(after.size()));
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
