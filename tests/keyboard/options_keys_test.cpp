@@ -7,11 +7,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "common/item_card.h"
 #include "groupings/gestione_varianti_tab.h"
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/keyboard/keyboard_support.h"
@@ -256,6 +258,32 @@ TEST_F(OptionsByKeys, SpaceTicksTheRowOnAnyCellAndTheTickedOptionsAreAddedByKeys
     EXPECT_EQ(destination(s), after);
     EXPECT_EQ(cardtest::count(cn, "MG5H_COMPRAGVAR", "MG5H_RAGGR_MG5G = 'TG-LETTERE'"),
               static_cast<long long>(after.size()));
+}
+
+// F4 after part of a grouping code: the list opens on what was typed, and the
+// box losing the focus to it asks nothing (it once offered to create "TG").
+TEST_F(OptionsByKeys, PartOfAGroupingCodeAndF4SearchTheListAndCreateNothing) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("TG");
+    cardtest::clearMessages();
+    int listed = -1;
+    QTimer::singleShot(0, w->widget(), [&] {
+        auto* list = qobject_cast<controls::LookupDialog*>(QApplication::activeModalWidget());
+        if (!list)
+            return;
+        listed = list->VisibleRowCount();
+        EXPECT_EQ(list->FilterEdit()->text(), "TG");
+        QTest::keyClick(list->FilterEdit(), Qt::Key_Down);  // TG-LETTERE, TG-NUMERI
+        QTest::keyClick(list->FilterEdit(), Qt::Key_Return);
+    });
+    press(Qt::Key_F4);
+    EXPECT_EQ(listed, 2);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(cardtest::count(cn, "MG5G_RAGGVAR", "MG5G_CODRAGGVAR = 'TG'"), 0);
+    EXPECT_EQ(s.raggruppamento, "TG-NUMERI");
+    EXPECT_EQ(destination(s).size(), 7u);
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
