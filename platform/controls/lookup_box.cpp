@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -171,6 +172,13 @@ void LookupDialog::SelectRow(long row) {
 }
 
 bool LookupDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The search given from the box goes on as typed: the cursor after it,
+    // not a selection the next letter would replace.
+    if (event->type() == QEvent::FocusIn && watched == d->filter && !d->filter->text().isEmpty())
+        QTimer::singleShot(0, d->filter, [edit = d->filter] {
+            edit->deselect();
+            edit->end(false);
+        });
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {

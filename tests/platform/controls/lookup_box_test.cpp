@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -184,6 +185,15 @@ TEST_F(Box, TheListOpensOnWhatTheBoxHolds) {
     onList([](LookupDialog* dialog) {
         EXPECT_EQ(dialog->FilterEdit()->text(), "extra");
         EXPECT_EQ(dialog->VisibleRowCount(), 3);  // XL, XS, XXL
+        // Typing goes on after what was given, not over it.
+        QApplication::processEvents();
+        for (const QChar c : QStringLiteral(" l")) {
+            QKeyEvent key(QEvent::KeyPress, c == ' ' ? Qt::Key_Space : Qt::Key_L, Qt::NoModifier,
+                          QString(c));
+            QApplication::sendEvent(dialog->FilterEdit(), &key);
+        }
+        EXPECT_EQ(dialog->FilterEdit()->text(), "extra l");
+        EXPECT_EQ(dialog->VisibleRowCount(), 2);  // XL, XXL
         dialog->Choose();
     });
     EXPECT_EQ(box->Text(), "XL");
