@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 
 #include "common/window_services.h"
@@ -236,6 +237,15 @@ TEST_F(Combinazioni, GridWritesEachCellAtOnceAndTheEmptyStateDeletes) {
     tab.GRDX_COMBINAZIONI->TypeValue(r, c, esaur.toLower());
     EXPECT_EQ(combinazione(kArt, "L", "BLU", "3"), 1);
     EXPECT_TRUE(cardtest::shownMessages().empty());
+
+    // Delete on that cell takes the state away, and only that cell's.
+    const long long prima = provstati(cn(), "1 = 1");
+    tab.GRDX_COMBINAZIONI->setFocus();
+    tab.GRDX_COMBINAZIONI->setCurrentIndex(grid.model()->index(static_cast<int>(r), c));
+    QTest::keyClick(tab.GRDX_COMBINAZIONI, Qt::Key_Delete);
+    EXPECT_EQ(combinazione(kArt, "L", "BLU"), 0);
+    EXPECT_EQ(provstati(cn(), "1 = 1"), prima - 1);
+    EXPECT_EQ(cellaCross("ROS", "XS"), "4");
 }
 
 TEST_F(Combinazioni, SwappedSelectorsShowTheSameStatesTransposed) {
