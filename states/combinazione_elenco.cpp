@@ -442,11 +442,13 @@ void StatiCombinazioneTab::CMD_ELIMINACOMBI_Click() {
         return;
     if (frame_->Status() != controls::RecordFrame::Entering) {
         common::WindowServices& ws = card().services();
+        const std::string opz1 = testoBox(TXT_OPZIONE1);
+        const std::string opz2 = testoBox(TXT_OPZIONE2);
         const int risposta = ws.VisualizzaMessaggio(
-            "Eliminare lo stato della combinazione " + testoBox(TXT_OPZIONE1) + " / " +
-                testoBox(TXT_OPZIONE2) + "?",
-            0, common::vbYesNo + common::vbQuestion + common::vbDefaultButton2,
-            ws.TraduciTesto("Avviso Utente", 8522));
+            "Eliminare lo stato della combinazione " + opz1 + " / " + opz2 + "?", 91521,
+            common::vbYesNo + common::vbQuestion + common::vbDefaultButton2,
+            ws.TraduciTesto("Avviso Utente", 8522),
+            std::vector<db::Value>{db::Value(opz1), db::Value(opz2)});
         if (risposta != common::vbYes)
             return;
     }

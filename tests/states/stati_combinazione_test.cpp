@@ -357,6 +357,7 @@ TEST_F(Combinazioni, AnExpiredStateIsGivenOnlyOnceConfirmed) {
     varianti("Taglia", "Colore");
     // SALDI25 ended on 28/02/2025: the question defaults to No.
     scegli("BLU", "M", "SALDI25");
+    EXPECT_TRUE(cardtest::shown("[x91520x] Lo stato SALDI25 non"));
     EXPECT_TRUE(cardtest::shown("terminata il 28/02/2025"));
     EXPECT_EQ(combinazione(kArt, "M", "BLU"), 0);
     EXPECT_EQ(cellaCross("BLU", "M"), "");
@@ -436,7 +437,9 @@ TEST_F(Combinazioni, ListAddsOneRowPerPairAndDeletesThroughTheDatabase) {
 
     // Deleting asks first; No keeps the row.
     tab.GRD_COMBI->SetCurrentRow(riga(*tab.rsCombi(), "MG5W_OPZIONE1_MG5E", "XS"));
+    cardtest::clearMessages();
     tab.CMD_ELIMINACOMBI_Click();
+    EXPECT_TRUE(cardtest::shown("[x91521x] Eliminare lo stato della combinazione XS / ROS?"));
     EXPECT_EQ(combinazione(kArt, "XS", "ROS"), 1);
     cardtest::queueAnswer(common::vbYes);
     tab.CMD_ELIMINACOMBI_Click();
