@@ -364,11 +364,15 @@ void StatiCombinazioneTab::FME_COMBI_ChangeStatus(int status) {
             case controls::RecordFrame::Browse:
                 TXT_OPZIONE1->setEnabled(false);
                 TXT_OPZIONE2->setEnabled(false);
+                // A list left without rows (its new row undone) has no row
+                // to give a state to: a state typed there would go nowhere.
+                TXT_STATOCOMBI->setEnabled(rsCombi_ && rsCombi_->hasCurrentRow());
                 mostraStatoRiga();
                 break;
             case controls::RecordFrame::Changed:
                 TXT_OPZIONE1->setEnabled(true);
                 TXT_OPZIONE2->setEnabled(true);
+                TXT_STATOCOMBI->setEnabled(true);
                 // The state box's own change keeps it and the focus.
                 if (!prendendoStato_) {
                     TXT_OPZIONE1->setFocus();
@@ -380,6 +384,7 @@ void StatiCombinazioneTab::FME_COMBI_ChangeStatus(int status) {
             case controls::RecordFrame::Entering:
                 TXT_OPZIONE1->setEnabled(true);
                 TXT_OPZIONE2->setEnabled(true);
+                TXT_STATOCOMBI->setEnabled(true);
                 TXT_STATOCOMBI->SetText({});
                 TXT_DESSTATOCOMBI->clear();
                 TXT_DESOPZIONE1->clear();

@@ -450,6 +450,49 @@ TEST_F(Combinazioni, ListAddsOneRowPerPairAndDeletesThroughTheDatabase) {
     EXPECT_EQ(cardtest::count(cn(), "#TMP_COMBI", "OPZIONE1 = 'XXL'"), 1);
 }
 
+// The list's last row deleted with the Delete key, then its new row undone
+// with Delete again: with no row left the state box takes nothing, until
+// "Nuovo" starts a row.
+TEST_F(Combinazioni, AListLeftWithoutRowsTakesNoStateUntilANewRow) {
+    mostra("PANT-001");
+    varianti("Taglia", "Lunghezza");
+    ASSERT_EQ(tab.rsCombi()->recordCount(), 1);
+    const std::string pant = "MG5W_CODART_MG66 = 'PANT-001' AND MG5W_TIPODEFAULT IS NULL";
+    ASSERT_EQ(provstati(cn(), pant), 1);
+    tab.GRD_COMBI->setFocus();
+    cardtest::queueAnswer(common::vbYes);
+    QTest::keyClick(tab.GRD_COMBI, Qt::Key_Delete);
+    EXPECT_EQ(provstati(cn(), pant), 0);
+    // The empty list waits for a new row, its boxes open.
+    ASSERT_EQ(tab.FME_COMBI()->Status(), controls::RecordFrame::Entering);
+    EXPECT_TRUE(tab.TXT_STATOCOMBI->isEnabled());
+
+    // Delete on the new, empty row undoes it: nothing is left to edit.
+    tab.GRD_COMBI->setFocus();
+    QTest::keyClick(tab.GRD_COMBI, Qt::Key_Delete);
+    EXPECT_EQ(tab.FME_COMBI()->Status(), controls::RecordFrame::Browse);
+    EXPECT_EQ(tab.rsCombi()->recordCount(), 0);
+    EXPECT_FALSE(tab.TXT_OPZIONE1->isEnabled());
+    EXPECT_FALSE(tab.TXT_STATOCOMBI->isEnabled());
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
+    EXPECT_EQ(provstati(cn(), pant), 0);
+
+    // "Nuovo" opens the boxes again and a complete row is stored.
+    QTest::mouseClick(tab.GRIDNAV_COMBI->Button("Nuovo"), Qt::LeftButton);
+    ASSERT_EQ(tab.FME_COMBI()->Status(), controls::RecordFrame::Entering);
+    EXPECT_TRUE(tab.TXT_STATOCOMBI->isEnabled());
+    for (auto [box, text] :
+         {std::pair{tab.TXT_OPZIONE1.data(), "44"}, std::pair{tab.TXT_OPZIONE2.data(), "32"},
+          std::pair{tab.TXT_STATOCOMBI.data(), "DISP"}}) {
+        box->LineEdit()->setText(text);
+        box->Decode();
+    }
+    EXPECT_EQ(provstati(cn(), pant + " AND MG5W_OPZIONE1_MG5E = '44' AND MG5W_OPZIONE2_MG5E = "
+                                     "'32' AND MG5W_IDSTATOVAR_MG5V = 1"),
+              1);
+    EXPECT_TRUE(tab.TXT_STATOCOMBI->isEnabled());
+}
+
 TEST_F(Combinazioni, AStateWhoseOptionLeftTheGroupingStaysAndIsListed) {
     // ROS leaves COL-MAGLIA while the item still has XS/ROS in a state.
     cn().execute(
