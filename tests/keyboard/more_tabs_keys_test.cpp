@@ -80,6 +80,52 @@ TEST_F(MoreTabsByKeys, ASeasonTypedAndConfirmedWithEnterShowsItsStates) {
     EXPECT_TRUE(holds(grid));
 }
 
+// The state tabs' boxes are reached by their labels' letters too: the
+// season, the variant and the scope, each choice showing its rows.
+TEST_F(MoreTabsByKeys, TheStateTabsBoxesAreReachedByTheirLabelsLetters) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabStatiStagione);
+    auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
+    auto* variant = control<QComboBox>(common::kTabStatiStagione, "CBO_TIPOVAR4");
+    auto* seasons = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
+    ASSERT_TRUE(season && variant && seasons);
+    labelLetter(common::kTabStatiStagione, variant);
+    ASSERT_TRUE(holds(variant));
+    labelLetter(common::kTabStatiStagione, season->LineEdit());
+    ASSERT_TRUE(holds(season));
+    type("ai2026");
+    press(Qt::Key_Return);
+    const int taglie = seasons->model()->rowCount();
+    EXPECT_GT(taglie, 0);
+    labelLetter(common::kTabStatiStagione, variant);
+    press(Qt::Key_Down);  // Colore, with its grouping's options
+    EXPECT_EQ(variant->currentText(), "Colore");
+    EXPECT_GT(seasons->model()->rowCount(), 0);
+    EXPECT_EQ(seasons->model()->index(0, 0).data().toString().trimmed(), "BLU");
+
+    w->selectTab(common::kTabStatiVariante);
+    auto* scope = control<QComboBox>(common::kTabStatiVariante, "CBO_TIPOCONF5");
+    auto* groupings = control<controls::DataGrid>(common::kTabStatiVariante, "GRDX_STATI_RAGGR");
+    ASSERT_TRUE(scope && groupings);
+    labelLetter(common::kTabStatiVariante, scope);
+    ASSERT_TRUE(holds(scope));
+    press(Qt::Key_End);  // every item: every grouping of Taglia
+    EXPECT_EQ(groupings->model()->rowCount(), 4);
+
+    w->selectTab(common::kTabStatiCombinazione);
+    auto* def = control<controls::LookupBox>(common::kTabStatiCombinazione, "TXT_STATODEF");
+    auto* kind = control<QComboBox>(common::kTabStatiCombinazione, "CBO_TIPOCOMBINAZIONE");
+    auto* scope6 = control<QComboBox>(common::kTabStatiCombinazione, "CBO_TIPOCONF6");
+    ASSERT_TRUE(def && kind && scope6);
+    labelLetter(common::kTabStatiCombinazione, kind);
+    EXPECT_TRUE(holds(kind));
+    labelLetter(common::kTabStatiCombinazione, scope6);
+    EXPECT_TRUE(holds(scope6));
+    labelLetter(common::kTabStatiCombinazione, def->LineEdit());
+    EXPECT_FALSE(holds(def));  // off until two different variants are chosen
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
 TEST_F(MoreTabsByKeys, DescriptionsAreComposedByTheCommandsLetter) {
     choose("MAGLIA-001");
     w->selectTab(common::kTabGenerad);
