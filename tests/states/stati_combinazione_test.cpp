@@ -561,6 +561,17 @@ TEST_F(Combinazioni, AFailedWriteIsReportedAndRetriedOrLeftUndone) {
     EXPECT_TRUE(cardtest::shown("SalvaRecordCombinazione:"));
     EXPECT_EQ(combinazione(kArt, "S", "BLU", "1"), 1);
     EXPECT_EQ(cellaCross("BLU", "S"), "1");
+    // The empty state whose delete fails, left or ignored: the row stays and
+    // the cell shows its state, not an emptiness that is not stored.
+    for (int risposta : {common::vbAbort, common::vbIgnore}) {
+        cardtest::clearMessages();
+        cn().injectFault({"DELETE FROM MG5W_PROVSTATI", "08S01", 0, 1});
+        cardtest::queueAnswer(risposta);
+        scegli("ROS", "XS", "");
+        EXPECT_TRUE(cardtest::shown("SalvaRecordCombinazione:"));
+        EXPECT_EQ(combinazione(kArt, "XS", "ROS", "4"), 1);
+        EXPECT_EQ(cellaCross("ROS", "XS"), "4") << cardtest::answerName(risposta);
+    }
 }
 
 }  // namespace
