@@ -177,6 +177,23 @@ void StateGrid::keyPressEvent(QKeyEvent* event) {
     controls::DataGrid::keyPressEvent(event);
 }
 
+void StateGrid::hideEvent(QHideEvent* event) {
+    // A cell still being typed in when its tab goes away without the focus
+    // leaving it (a command's key, another item) is given up: its list
+    // would stay open over the next tab, and what it holds belongs to the
+    // item and tab left behind. The window minimised keeps it.
+    if (!event->spontaneous() && state() == QAbstractItemView::EditingState)
+        if (QWidget* editor = indexWidget(currentIndex())) {
+            if (auto* box = qobject_cast<QComboBox*>(editor)) {
+                if (box->completer())
+                    box->completer()->popup()->hide();
+                box->hidePopup();
+            }
+            closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        }
+    controls::DataGrid::hideEvent(event);
+}
+
 void StateGrid::TypeValue(long row, int column, const QString& text) {
     if (row < 0 || row >= (DataSource() ? DataSource()->recordCount() : 0))
         return;

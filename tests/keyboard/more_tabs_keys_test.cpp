@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "common/item_card.h"
@@ -123,6 +126,41 @@ TEST_F(MoreTabsByKeys, TheStateTabsBoxesAreReachedByTheirLabelsLetters) {
     EXPECT_TRUE(holds(scope6));
     labelLetter(common::kTabStatiCombinazione, def->LineEdit());
     EXPECT_FALSE(holds(def));  // off until two different variants are chosen
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+// A state being typed in a cell when Alt+N starts a new search: the cell's
+// list does not stay open over the next tab, and nothing is written.
+TEST_F(MoreTabsByKeys, ANewSearchByItsLetterGivesUpAStateBeingTyped) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabStatiStagione);
+    auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
+    auto* grid = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
+    ASSERT_TRUE(season && grid);
+    ASSERT_TRUE(tabTo(season->LineEdit()));
+    type("ai2026");
+    press(Qt::Key_Return);
+    ASSERT_GT(grid->model()->rowCount(), 1);
+    const std::string prima =
+        cardtest::snapshot(w->connection(), "SELECT * FROM MG5U_VARSTAG ORDER BY MG5U_IDVARSTAG");
+    ASSERT_TRUE(tabTo(grid));
+    press(Qt::Key_Down);  // S, without a state in AI2026
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    type("disp");
+    QPointer<QComboBox> editor = grid->findChild<QComboBox*>();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible());
+    QPointer<QWidget> list = editor->completer()->popup();
+    ASSERT_TRUE(list && list->isVisible());
+    mnemonic(w->CMD_NUOVO());
+    EXPECT_FALSE(w->page(common::kTabStatiStagione)->isVisible());
+    EXPECT_TRUE(!editor || !editor->isVisible());
+    EXPECT_TRUE(!list || !list->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(
+        cardtest::snapshot(w->connection(), "SELECT * FROM MG5U_VARSTAG ORDER BY MG5U_IDVARSTAG"),
+        prima);
     EXPECT_TRUE(cardtest::shownMessages().empty());
 }
 
