@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 #include <QTableView>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -173,12 +172,14 @@ void LookupDialog::SelectRow(long row) {
 
 bool LookupDialog::eventFilter(QObject* watched, QEvent* event) {
     // The search given from the box goes on as typed: the cursor after it,
-    // not a selection the next letter would replace.
-    if (event->type() == QEvent::FocusIn && watched == d->filter && !d->filter->text().isEmpty())
-        QTimer::singleShot(0, d->filter, [edit = d->filter] {
-            edit->deselect();
-            edit->end(false);
-        });
+    // not the selection a focus by Tab or activation makes, which the next
+    // letter would replace.
+    if (event->type() == QEvent::FocusIn && watched == d->filter && !d->filter->text().isEmpty()) {
+        static_cast<QObject*>(d->filter)->event(event);
+        d->filter->deselect();
+        d->filter->end(false);
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
