@@ -101,7 +101,7 @@ void ArtCliForTab::FME_ARTCLIFOR_AfterUpdate(bool success) {
     p.step([&] {
         const std::string opzione = NzValore(TXT_CLIFOR_OPZIONE->Text().toStdString(), "");
         if (success && !opzione.empty())
-            AggiornaDescrizioneVariante(card(), card().currentItem(),
+            AggiornaDescrizioneVariante(card(), articoloRiga(),
                                         TXT_CLIFOR_OPZIONE->Text().toStdString());
     });
 }
@@ -196,17 +196,16 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
         if (rs_->status() != db::RecordStatus::New &&
             NzValore(valoreSalvato("MG73_OPZIONE_MG5E"), "") == opzione)
             return;
+        const std::string articolo = articoloRiga();
         const auto struttura =
-            StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
+            StrutturaArticolo(card().connection(), card().companyCode(), articolo);
         db::Recordset r;
-        r.open(
-            SqlDecodeVariantArticle(struttura, card().companyCode(), card().currentItem(), opzione),
-            card().connection());
+        r.open(SqlDecodeVariantArticle(struttura, card().companyCode(), articolo, opzione),
+               card().connection());
         if (r.recordCount() == 0)
             rifiuta(TXT_CLIFOR_OPZIONE,
-                    "La variante \"" + opzione + "\" non appartiene all'articolo " +
-                        card().currentItem() + ".",
-                    kMsgVarianteEstranea, {{db::Value(opzione), db::Value(card().currentItem())}});
+                    "La variante \"" + opzione + "\" non appartiene all'articolo " + articolo + ".",
+                    kMsgVarianteEstranea, {{db::Value(opzione), db::Value(articolo)}});
     });
 }
 
@@ -256,7 +255,7 @@ void ArtCliForTab::FME_ARTCLIFOR_BeforeUpdate(bool& cancel) {
 
 bool ArtCliForTab::EsisteCliForPreferenziale(int tipo, long codice) {
     const std::string opzione = NzValore(TXT_CLIFOR_OPZIONE->Text().toStdString(), "");
-    const std::string& codArt = card().currentItem();
+    const std::string codArt = articoloRiga();
     db::Recordset rs;
     rs.open(SqlPreferredCounterpart(card().companyCode(), codArt, opzione,
                                     static_cast<int>(intero(db::Value(tipo)))),

@@ -246,6 +246,8 @@ void ArtCliForTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
+    // Before PulisciTab empties the boxes the edit is read from.
+    p.step([&] { concludiModificheArticoloPrecedente(); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         TXT_CLIFOR_OPZIONE->SetConnection(&card().connection());
@@ -291,6 +293,22 @@ void ArtCliForTab::clear() {
     for (QCheckBox* c : {CHK_FLGDESCPERSCLIFOR.data(), CHK_FLGCLIFORPREF.data()})
         if (c)
             c->setChecked(false);
+}
+
+void ArtCliForTab::itemShown() {
+    // The item changed while the tab was hidden: its edit is settled now,
+    // not when the tab is next shown (or never).
+    if (!card().isLoaded(index()))
+        concludiModificheArticoloPrecedente();
+}
+
+void ArtCliForTab::newSearch() {
+    concludiModificheArticoloPrecedente();
+}
+
+void ArtCliForTab::concludiModificheArticoloPrecedente() {
+    if (FME_ARTCLIFOR && FME_ARTCLIFOR->Recordset())
+        common::concludeOnClose(card().services(), *FME_ARTCLIFOR, loaderName());
 }
 
 void ArtCliForTab::release() {
@@ -445,6 +463,11 @@ bool ArtCliForTab::rigaCorrente() const {
 
 db::Value ArtCliForTab::campo(const char* field) const {
     return rigaCorrente() ? rs_->value(field) : db::Value();
+}
+
+std::string ArtCliForTab::articoloRiga() const {
+    const std::string articolo = NzValore(campo("MG73_CODART_MG66"), "");
+    return articolo.empty() ? card().currentItem() : articolo;
 }
 
 db::Value ArtCliForTab::valoreSalvato(const char* column) const {

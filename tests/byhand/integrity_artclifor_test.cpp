@@ -174,3 +174,58 @@ TEST_F(ItemCodes, NoBoxTakesMoreThanItsColumnAndTheUserIsTold) {
 }
 
 }  // namespace
+
+TEST_F(ItemCodes, AnEditLeftOnAHiddenTabIsAskedForWhenTheItemChanges) {
+    // Notes typed on the customers' tab, then another tab is shown.
+    const auto editThenHide = [&](const char* notes) -> ArtCliForTab& {
+        if (w->CMD_NUOVO()->isEnabled())
+            w->CMD_NUOVO()->click();
+        choose("MAGLIA-001");
+        sidebar("ITM10");
+        ArtCliForTab& cli = tab(common::kTabArtcli);
+        EXPECT_NE(cli.frame(), nullptr);
+        // The row of the variant article M BLU, chosen on the grid.
+        db::Recordset& rs = *cli.recordset();
+        for (long r = 0; r < rs.recordCount(); ++r)
+            if (cardtest::text(rs.valueAt(r, rs.fieldIndex("MG73_ARTCLIFOR"))) == "LNT-55120-BLM")
+                cli.GRD_ARTCLIFOR->SetCurrentRow(r);
+        EXPECT_EQ(cli.TXT_ARTCLIFOR->text(), QStringLiteral("LNT-55120-BLM"));
+        cli.TXT_NOTEARTCLIFOR->setFocus();
+        cli.TXT_NOTEARTCLIFOR->selectAll();
+        QTest::keyClicks(cli.TXT_NOTEARTCLIFOR, notes);
+        EXPECT_EQ(cli.frame()->Status(), 1);
+        EXPECT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM03"));
+        cardtest::clearMessages();
+        return cli;
+    };
+    const char* question = "Salvare le modifiche apportate al codice articolo del cliente?";
+
+    // The next item from the host's record buttons: asked, and Yes saves it
+    // on the row of the item it was made on.
+    editThenHide("Nota di MAGLIA-001");
+    cardtest::queueAnswer(common::vbYes);
+    ASSERT_TRUE(w->FME_ART()->MoveNext());
+    EXPECT_EQ(w->currentItem(), "MAGLIA-002");
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR",
+                              "MG73_NOTEARTCF = 'Nota di MAGLIA-001' AND MG73_CODART_MG66 = "
+                              "'MAGLIA-001' AND MG73_ARTCLIFOR = 'LNT-55120-BLM'"),
+              1);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_CODART_MG66 = 'MAGLIA-002'"), 0);
+
+    // A new search: asked, and No drops it; the tab then shows what is stored.
+    const auto before = codes(cn, "MAGLIA-001");
+    ArtCliForTab& cli = editThenHide("Nota mai salvata");
+    cardtest::queueAnswer(common::vbNo);
+    w->CMD_NUOVO()->click();
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(codes(cn, "MAGLIA-001"), before);
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    choose("MAGLIA-001");
+    sidebar("ITM10");
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    EXPECT_EQ(cli.recordset()->recordCount(),
+              cardtest::count(cn, "MG73_ARTCLIFOR",
+                              "MG73_CODART_MG66 = 'MAGLIA-001' AND MG73_TIPOCF_CG44 = 0"));
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_NOTEARTCF = 'Nota mai salvata'"), 0);
+}
