@@ -10,6 +10,7 @@
 #include "common/frame_messages.h"
 #include "common/pending_edits.h"
 #include "common/procedure.h"
+#include "common/rights.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "common/work_tables.h"
@@ -247,7 +248,7 @@ void ArtCliForTab::load() {
         return;
     Procedure p(card(), loaderName());
     // Before PulisciTab empties the boxes the edit is read from.
-    p.step([&] { concludiModificheArticoloPrecedente(); });
+    p.step([&] { concludiModifiche(); });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         TXT_CLIFOR_OPZIONE->SetConnection(&card().connection());
@@ -299,16 +300,23 @@ void ArtCliForTab::itemShown() {
     // The item changed while the tab was hidden: its edit is settled now,
     // not when the tab is next shown (or never).
     if (!card().isLoaded(index()))
-        concludiModificheArticoloPrecedente();
+        concludiModifiche();
 }
 
 void ArtCliForTab::newSearch() {
-    concludiModificheArticoloPrecedente();
+    concludiModifiche();
 }
 
-void ArtCliForTab::concludiModificheArticoloPrecedente() {
-    if (FME_ARTCLIFOR && FME_ARTCLIFOR->Recordset())
-        common::concludeOnClose(card().services(), *FME_ARTCLIFOR, loaderName());
+bool ArtCliForTab::concludiModifiche() {
+    if (!FME_ARTCLIFOR || !FME_ARTCLIFOR->Recordset())
+        return true;
+    // Without the right to change data no save can succeed: the edit goes.
+    if (!common::allowed(common::rightsOf(card().Pcls_Interface()), common::WriteKind::Change)) {
+        if (FME_ARTCLIFOR->Status() != controls::RecordFrame::Browse)
+            FME_ARTCLIFOR->Undo();
+        return true;
+    }
+    return common::concludeOnClose(card().services(), *FME_ARTCLIFOR, tipo_.DisattivaFramework);
 }
 
 void ArtCliForTab::release() {
@@ -407,7 +415,7 @@ bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
     Procedure p(card(), tipo_.DisattivaFramework);
     p.step([&] {
         if (chiediSalvataggio)
-            concluse = common::concludeOnClose(card().services(), *frame, p.name());
+            concluse = concludiModifiche();
     });
     // What follows releases the frame whatever the answer: every step runs.
     if (GRD_ARTCLIFOR)

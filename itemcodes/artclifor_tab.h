@@ -124,9 +124,9 @@ private:
     // the work table keeps it); Empty for a new row.
     db::Value valoreSalvato(const char* column) const;
     bool editorHaFuoco() const;
-    // Saves or drops, as the user answers, an edit left on the tab for an
-    // item that is no longer shown.
-    void concludiModificheArticoloPrecedente();
+    // Saves or drops pending edits as the user answers (release, another
+    // item); answers whether they were saved or there were none.
+    bool concludiModifiche();
     // Makes this tab's frame the host's active frame, or gives it back to the item's.
     void rendiAttivo(bool questo);
     void messaggio(const std::string& testo, long numero, int stile,
