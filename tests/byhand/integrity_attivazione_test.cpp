@@ -207,6 +207,16 @@ TEST_F(Activation, AnEditLeftForOneItemNeverRewritesTheNextItemsVariants) {
     EXPECT_EQ(rowsOf("MAGLIA-001"), saved);
     EXPECT_EQ(rowsOf("MAGLIA-002"), second);
     EXPECT_EQ(tab().FME_VARIANTI->Status(), 0);
+
+    // Closing the window asks too; Yes stores the edit.
+    ASSERT_TRUE(tab().selezionaVariante("A3"));
+    QTest::mouseClick(tab().CHK_FLGGESTVAR, Qt::LeftButton, {},
+                      QPoint(6, tab().CHK_FLGGESTVAR->height() / 2));
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(stored("MAGLIA-002", "A3", "MG6B_FLGGESTVAR"), "1");
 }
 
 }  // namespace
