@@ -10,7 +10,6 @@
 #include "common/frame_messages.h"
 #include "common/pending_edits.h"
 #include "common/procedure.h"
-#include "common/rights.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
 #include "common/work_tables.h"
@@ -248,7 +247,9 @@ void ArtCliForTab::load() {
         return;
     Procedure p(card(), loaderName());
     // Before PulisciTab empties the boxes the edit is read from.
-    p.step([&] { concludiModifiche(); });
+    p.step([&] {
+        common::concludeBeforeReload(card().services(), FME_ARTCLIFOR, tipo_.DisattivaFramework);
+    });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         TXT_CLIFOR_OPZIONE->SetConnection(&card().connection());
@@ -300,23 +301,11 @@ void ArtCliForTab::itemShown() {
     // The item changed while the tab was hidden: its edit is settled now,
     // not when the tab is next shown (or never).
     if (!card().isLoaded(index()))
-        concludiModifiche();
+        common::concludeBeforeReload(card().services(), FME_ARTCLIFOR, tipo_.DisattivaFramework);
 }
 
 void ArtCliForTab::newSearch() {
-    concludiModifiche();
-}
-
-bool ArtCliForTab::concludiModifiche() {
-    if (!FME_ARTCLIFOR || !FME_ARTCLIFOR->Recordset())
-        return true;
-    // Without the right to change data no save can succeed: the edit goes.
-    if (!common::allowed(common::rightsOf(card().Pcls_Interface()), common::WriteKind::Change)) {
-        if (FME_ARTCLIFOR->Status() != controls::RecordFrame::Browse)
-            FME_ARTCLIFOR->Undo();
-        return true;
-    }
-    return common::concludeOnClose(card().services(), *FME_ARTCLIFOR, tipo_.DisattivaFramework);
+    common::concludeBeforeReload(card().services(), FME_ARTCLIFOR, tipo_.DisattivaFramework);
 }
 
 void ArtCliForTab::release() {
@@ -415,7 +404,8 @@ bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
     Procedure p(card(), tipo_.DisattivaFramework);
     p.step([&] {
         if (chiediSalvataggio)
-            concluse = concludiModifiche();
+            concluse = common::concludeBeforeReload(card().services(), FME_ARTCLIFOR,
+                                                    tipo_.DisattivaFramework);
     });
     // What follows releases the frame whatever the answer: every step runs.
     if (GRD_ARTCLIFOR)

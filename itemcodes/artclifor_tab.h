@@ -124,9 +124,6 @@ private:
     // the work table keeps it); Empty for a new row.
     db::Value valoreSalvato(const char* column) const;
     bool editorHaFuoco() const;
-    // Saves or drops pending edits as the user answers (release, another
-    // item); answers whether they were saved or there were none.
-    bool concludiModifiche();
     // Makes this tab's frame the host's active frame, or gives it back to the item's.
     void rendiAttivo(bool questo);
     void messaggio(const std::string& testo, long numero, int stile,

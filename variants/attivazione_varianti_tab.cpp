@@ -286,25 +286,13 @@ void AttivazioneVariantiTab::release() {
 
 void AttivazioneVariantiTab::itemShown() {
     if (!card().isLoaded(index()))
-        concludiModifiche();
+        common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
     if (FRAME_RAGGR && card().CHK_FLGVARART())
         FRAME_RAGGR->setEnabled(card().CHK_FLGVARART()->isChecked());
 }
 
 void AttivazioneVariantiTab::newSearch() {
-    concludiModifiche();
-}
-
-bool AttivazioneVariantiTab::concludiModifiche() {
-    if (!FME_VARIANTI || !FME_VARIANTI->Recordset())
-        return true;
-    // Without the right to change data no save can succeed: the edit goes.
-    if (!common::allowed(common::rightsOf(card().Pcls_Interface()), common::WriteKind::Change)) {
-        if (FME_VARIANTI->Status() != controls::RecordFrame::Browse)
-            FME_VARIANTI->Undo();
-        return true;
-    }
-    return common::concludeOnClose(card().services(), *FME_VARIANTI, "ChiudiFrameworkVarianti");
+    common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
 }
 
 void AttivazioneVariantiTab::load() {
@@ -313,7 +301,9 @@ void AttivazioneVariantiTab::load() {
     Procedure p(card(), loaderName());
     p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
     // Before PulisciTab detaches the grid the edit is read from.
-    p.step([&] { concludiModifiche(); });
+    p.step([&] {
+        common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
+    });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         db::Recordset* item = card().itemRecordset();
@@ -371,7 +361,8 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
 }
 
 bool AttivazioneVariantiTab::ChiudiFrameworkVarianti() {
-    const bool chiuso = concludiModifiche();
+    const bool chiuso =
+        common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
     if (FME_VARIANTI)
         FME_VARIANTI->Release();
     if (GRD_VARIANTI)

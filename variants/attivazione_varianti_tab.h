@@ -98,9 +98,6 @@ private:
     void abilitaControlliRiga();
     // Each typed default option (variant, value) decodes among its variant's options.
     bool defaultOptionsDecode(const std::vector<std::pair<std::string, std::string>>& rows);
-    // Saves or drops pending edits as the user answers (release, another
-    // item); answers whether they were saved or there were none.
-    bool concludiModifiche();
     std::unique_ptr<db::Recordset> rs_;
     // The item whose rows rs_ holds: a save rewrites that item's rows, even
     // when it comes after another item was shown.
