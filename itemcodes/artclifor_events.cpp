@@ -189,6 +189,31 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
         }
     });
     p.step([&] {
+        // The key of MG73_ARTCLIFOR leaves out the item: a new key, or a
+        // stored one changed, must name no code of any item.
+        const std::string codice = NzValore(campo("MG73_ARTCLIFOR"), "");
+        const db::Value cliFor = campo("MG73_CLIFOR_CG44");
+        if (codice.empty() || cliFor.isEmptyOrNull())
+            return;
+        if (rs_->status() != db::RecordStatus::New && codice == NzValore(campo("ARTCLIFOR"), "") &&
+            intero(cliFor) == intero(campo("CLIFOR")))
+            return;
+        db::Recordset r;
+        r.open(SqlSavedValue("MG73_CODART_MG66", campo("MG73_DITTA_CG18"), db::Value(codice),
+                             db::Value(tipo_.tipo), cliFor),
+               card().connection());
+        if (r.recordCount() == 0)
+            return;
+        r.moveFirst();
+        const std::string articolo = NzValore(r.value(0), "");
+        const std::string numero = std::to_string(intero(cliFor));
+        rifiuta(TXT_ARTCLIFOR,
+                "Il codice " + codice + " del " + parola + " " + numero +
+                    " esiste gi\xC3\xA0 per l'articolo " + articolo + ".",
+                tipo_.msgChiaveEsistente,
+                {{db::Value(codice), db::Value(numero), db::Value(articolo)}});
+    });
+    p.step([&] {
         const std::string opzione = NzValore(campo("MG73_OPZIONE_MG5E"), "");
         if (opzione.empty())
             return;

@@ -173,6 +173,68 @@ TEST_F(ItemCodes, NoBoxTakesMoreThanItsColumnAndTheUserIsTold) {
         EXPECT_EQ(m.find("22001"), std::string::npos) << m;
 }
 
+TEST_F(ItemCodes, AKeyAnotherCodeHasIsRefusedByNameAndNothingChanges) {
+    choose("MAGLIA-001");
+    sidebar("ITM10");
+    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    const auto before = codes(cn, "MAGLIA-001");
+    const auto others = codes(cn, "PANT-001");
+
+    // A stored code renamed to the code the same customer has already.
+    db::Recordset& rs = *cli.recordset();
+    for (long r = 0; r < rs.recordCount(); ++r)
+        if (cardtest::text(rs.valueAt(r, rs.fieldIndex("MG73_ARTCLIFOR"))) == "LNT-55120-BLM")
+            cli.GRD_ARTCLIFOR->SetCurrentRow(r);
+    ASSERT_EQ(cli.TXT_ARTCLIFOR->text(), QStringLiteral("LNT-55120-BLM"));
+    cli.frame()->Change();
+    cli.TXT_ARTCLIFOR->setFocus();
+    cardtest::fill(cli.TXT_ARTCLIFOR, "LNT-55120");
+    cardtest::clearMessages();
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_TRUE(
+        cardtest::shown("[x91631x] Il codice LNT-55120 del cliente 2 esiste gi\xC3\xA0 per "
+                        "l'articolo MAGLIA-001."));
+    EXPECT_EQ(cli.frame()->Status(), 1);  // the edit stays, to be corrected
+    for (const auto& m : cardtest::shownMessages())
+        EXPECT_EQ(m.find("23000"), std::string::npos) << m;
+    cli.frame()->Undo();
+
+    // A new code that the customer uses for another item.
+    cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    cli.TXT_ARTCLIFOR->setFocus();
+    cardtest::fill(cli.TXT_ARTCLIFOR, "RIVA-CH-01");
+    cli.TXT_CODCLIFOR->LineEdit()->setFocus();
+    cardtest::fill(cli.TXT_CODCLIFOR->LineEdit(), "1");
+    cardtest::clearMessages();
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_TRUE(cardtest::shown(
+        "[x91631x] Il codice RIVA-CH-01 del cliente 1 esiste gi\xC3\xA0 per l'articolo PANT-001."));
+    EXPECT_EQ(cli.frame()->Status(), 2);
+    for (const auto& m : cardtest::shownMessages())
+        EXPECT_EQ(m.find("23000"), std::string::npos) << m;
+    cli.frame()->Undo();
+
+    // The same on the suppliers' tab, with the suppliers' message.
+    sidebar("ITM11");
+    ArtCliForTab& sup = tab(common::kTabArtfor);
+    sup.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    sup.TXT_ARTCLIFOR->setFocus();
+    cardtest::fill(sup.TXT_ARTCLIFOR, "FBR-2/28-4410");
+    sup.TXT_CODCLIFOR->LineEdit()->setFocus();
+    cardtest::fill(sup.TXT_CODCLIFOR->LineEdit(), "1");
+    cardtest::clearMessages();
+    sup.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_TRUE(
+        cardtest::shown("[x91632x] Il codice FBR-2/28-4410 del fornitore 1 esiste "
+                        "gi\xC3\xA0 per l'articolo FILATO-MER."));
+    sup.frame()->Undo();
+
+    EXPECT_EQ(codes(cn, "MAGLIA-001"), before);
+    EXPECT_EQ(codes(cn, "PANT-001"), others);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_ARTCLIFOR = 'FBR-2/28-4410'"), 1);
+}
+
 }  // namespace
 
 TEST_F(ItemCodes, AnEditLeftOnAHiddenTabIsAskedForWhenTheItemChanges) {
