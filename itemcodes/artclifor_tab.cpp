@@ -516,17 +516,23 @@ void ArtCliForTab::abilitaGestione(bool on) {
         FRAME_ARTCLIFOR->setEnabled(on);
 }
 
-// The personal description can be written only while its flag is set.
+// The personal description can be written only while its flag is set; with
+// no row (an empty list) nothing can be written, as nothing would be kept.
 void ArtCliForTab::abilitaDescrizione() {
     if (!TXT_DESCARTCLIFOR || !TXT_DESCARTESTCLIFOR)
         return;
+    const bool riga = rigaCorrente();
     bool on = false;
     try {
-        on = rigaCorrente() && intero(rs_->value("MG73_FLGDESCPERS")) == 1;
+        on = riga && intero(rs_->value("MG73_FLGDESCPERS")) == 1;
     } catch (const std::exception&) {
     }
     TXT_DESCARTCLIFOR->setEnabled(on);
     TXT_DESCARTESTCLIFOR->setEnabled(on);
+    for (QWidget* box : std::initializer_list<QWidget*>{TXT_NOTEARTCLIFOR, CHK_FLGDESCPERSCLIFOR,
+                                                        CHK_FLGCLIFORPREF})
+        if (box)
+            box->setEnabled(riga);
 }
 
 // The frame's look-up of the key typed into a new row: when a stored row

@@ -235,6 +235,32 @@ TEST_F(ItemCodes, AKeyAnotherCodeHasIsRefusedByNameAndNothingChanges) {
     EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_ARTCLIFOR = 'FBR-2/28-4410'"), 1);
 }
 
+TEST_F(ItemCodes, WithNoCodeListedNothingCanBeTypedThatWouldBeLost) {
+    choose("GIACCA-001");
+    sidebar("ITM10");
+    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    ASSERT_EQ(cli.recordset()->recordCount(), 0);
+    ASSERT_TRUE(cli.FRAME_ARTCLIFOR->isEnabled());
+    // No row: neither the notes nor the flags take input.
+    for (QWidget* box : std::initializer_list<QWidget*>{
+             cli.TXT_NOTEARTCLIFOR, cli.CHK_FLGCLIFORPREF, cli.CHK_FLGDESCPERSCLIFOR,
+             cli.TXT_DESCARTCLIFOR, cli.TXT_ARTCLIFOR})
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+    QTest::keyClicks(cli.TXT_NOTEARTCLIFOR, "persa");
+    EXPECT_TRUE(cli.TXT_NOTEARTCLIFOR->toPlainText().isEmpty());
+
+    // A new row opens them; dropping it closes them again.
+    cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    EXPECT_TRUE(cli.TXT_NOTEARTCLIFOR->isEnabled());
+    EXPECT_TRUE(cli.CHK_FLGCLIFORPREF->isEnabled());
+    EXPECT_TRUE(cli.CHK_FLGDESCPERSCLIFOR->isEnabled());
+    cli.frame()->Undo();
+    EXPECT_FALSE(cli.TXT_NOTEARTCLIFOR->isEnabled());
+    EXPECT_FALSE(cli.CHK_FLGCLIFORPREF->isEnabled());
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_CODART_MG66 = 'GIACCA-001'"), 0);
+}
+
 }  // namespace
 
 TEST_F(ItemCodes, AnEditLeftOnAHiddenTabIsAskedForWhenTheItemChanges) {
