@@ -114,6 +114,8 @@ void TrascodificaVariantiTab::FME_TRASCF_ValidateRecord(QWidget*& invalidControl
 
 void TrascodificaVariantiTab::FME_TRASCF_ChangeStatus(int status) {
     TXT_OPZIONECF->setEnabled(status != 0);
+    // With no row listed a description typed would be kept nowhere.
+    TXT_DESCRCF->setEnabled(rs_ && rs_->isOpen() && rs_->hasCurrentRow());
     // The option the row had when its change began, for the duplicate check.
     if (status == 2)
         opzioneOriginale_.clear();

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "common/item_card.h"
 #include "common/value_helpers.h"
@@ -143,6 +145,38 @@ TEST_F(Transcoding, AnEditIsAskedForBeforeTheCounterpartOrVariantChanges) {
                       "MG5S_CLIFOR_CG44 = 4 AND MG5S_OPZIONE_MG5E = 'NER'"),
               "Noir");
     EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'Noir'"), 1);
+}
+
+TEST_F(Transcoding, WithNoRowListedNoDescriptionCanBeTyped) {
+    // Customer 4 has no sizes transcoded.
+    choose("MAGLIA-003");
+    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
+    TrascodificaVariantiTab& t = tab();
+    const int size = t.CBO_TIPOVAR2->findData(common::indiceVariante("A0"));
+    ASSERT_GE(size, 0);
+    t.CBO_TIPOVAR2->setCurrentIndex(size);
+    emit t.CBO_TIPOVAR2->activated(size);
+    type(t.TXT_CLIFOR->LineEdit(), "4");
+    ASSERT_NE(t.FME_TRASCF(), nullptr);
+    ASSERT_EQ(t.rsTrascf()->recordCount(), 0);
+    EXPECT_FALSE(t.TXT_DESCRCF->isEnabled());
+    QTest::keyClicks(t.TXT_DESCRCF, "persa");
+    EXPECT_TRUE(t.TXT_DESCRCF->text().isEmpty());
+
+    // With the grouping filter off a new row takes one; dropped, the box closes again.
+    if (!t.GRIDNAV_TRASCF->Button("Nuovo")->isEnabled())
+        t.CMD_FILTROCLIFOR->click();
+    t.GRIDNAV_TRASCF->Click("Nuovo");
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 2);
+    EXPECT_TRUE(t.TXT_DESCRCF->isEnabled());
+    t.FME_TRASCF()->Undo();
+    EXPECT_FALSE(t.TXT_DESCRCF->isEnabled());
+
+    // Another customer with rows: the box is open on them.
+    type(t.TXT_CLIFOR->LineEdit(), "3");
+    ASSERT_GT(t.rsTrascf()->recordCount(), 0);
+    EXPECT_TRUE(t.TXT_DESCRCF->isEnabled());
+    EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'persa'"), 0);
 }
 
 }  // namespace
