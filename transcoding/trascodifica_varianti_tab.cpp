@@ -262,6 +262,15 @@ void TrascodificaVariantiTab::release() {
     common::releaseQuietly([&] { ChiudiFrameworkTrascf(); });
 }
 
+void TrascodificaVariantiTab::itemShown() {
+    if (!card().isLoaded(index()))
+        common::concludeBeforeReload(card().services(), frame_.get(), loaderName());
+}
+
+void TrascodificaVariantiTab::newSearch() {
+    common::concludeBeforeReload(card().services(), frame_.get(), loaderName());
+}
+
 void TrascodificaVariantiTab::firstActivation() {
     TXT_CLIFOR->ClearMenuEntries();
     TXT_CLIFOR->AddMenuEntry("Kpers1", QString::fromLatin1(framework::kLookupStandard));
@@ -358,9 +367,8 @@ void TrascodificaVariantiTab::dropFrame() {
 }
 
 bool TrascodificaVariantiTab::ChiudiFrameworkTrascf() {
-    bool chiuso = true;
-    if (frame_)
-        chiuso = common::concludeOnClose(card().services(), *frame_, "ChiudiFrameworkTrascf");
+    const bool chiuso =
+        common::concludeBeforeReload(card().services(), frame_.get(), "ChiudiFrameworkTrascf");
     dropFrame();
     if (GRIDNAV_TRASCF) {
         GRIDNAV_TRASCF->SetFrame(nullptr);
@@ -460,6 +468,9 @@ void TrascodificaVariantiTab::RicaricaDecodificaClifor() {
     db::Connection& cn = card().connection();
     Procedure p(card(), "RicaricaDecodificaClifor");
     bool valido = false;
+    // An edit of the rows listed so far is concluded before they go; each
+    // row carries its own variant and counterpart.
+    p.step([&] { common::concludeBeforeReload(card().services(), frame_.get(), p.name()); });
     p.step([&] {
         aggiornaStato();
         const auto numero = common::NzNumero(db::Value(st.cliFor)).toDecimal();
