@@ -18,6 +18,7 @@
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
@@ -57,6 +58,7 @@ const char* testoEsito(ImportOutcome e) {
 std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::string& variante,
                                            const exchange::TextRows& righe) {
     db::Connection& cn = card.connection();
+    common::WindowServices& ws = card.services();
     const std::string& ditta = card.companyCode();
     int larghezza = 20;
     bool numerica = false;
@@ -106,17 +108,19 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
             continue;  // an empty line
         const QString codice = QString::fromStdString(o.codice);
         if (o.codice.empty())
-            o.motivo = "codice vuoto";
+            o.motivo = ws.TraduciTesto("codice vuoto", 91910);
         else if (codice.contains('\''))
-            o.motivo = "il codice non può contenere il carattere apice (')";
+            o.motivo = ws.TraduciTesto("il codice non può contenere il carattere apice (')", 91911);
         else if (codice.size() > larghezza)
-            o.motivo = "codice più lungo di " + common::countText(larghezza, common::kCaratteri);
+            o.motivo = ws.TraduciTesto(
+                "codice più lungo di " + common::countText(larghezza, common::kCaratteri), 91912,
+                {{db::Value(ws.CountText(larghezza, common::kCaratteri))}});
         else if (numerica && !std::all_of(o.codice.begin(), o.codice.end(), ::isdigit))
-            o.motivo = "la variante accetta solo cifre";
+            o.motivo = ws.TraduciTesto("la variante accetta solo cifre", 91913);
         else if (visti.count(o.codice))
-            o.motivo = "codice ripetuto";
+            o.motivo = ws.TraduciTesto("codice ripetuto", 91914);
         else if (QString::fromStdString(o.descrizione).size() > kDescrizioneMassima)
-            o.motivo = "descrizione più lunga di 80 caratteri";
+            o.motivo = ws.TraduciTesto("descrizione più lunga di 80 caratteri", 91915);
         visti.insert(o.codice);
         if (o.motivo.empty()) {
             const auto e = esistenti.find(o.codice);
@@ -127,7 +131,7 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
             else
                 o.esito = puoModificare ? ImportOutcome::Changed : ImportOutcome::Refused;
             if (o.esito == ImportOutcome::Refused)
-                o.motivo = "diritti insufficienti";
+                o.motivo = ws.TraduciTesto("diritti insufficienti", 91916);
         }
         out.push_back(std::move(o));
     }
@@ -153,7 +157,8 @@ bool WriteOptions(common::ItemCard& card, const std::string& variante,
     return common::commitWhole(p, cn);
 }
 
-FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent)
+FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni,
+                                       common::WindowServices& ws, QWidget* parent)
     : QDialog(parent), righe_(std::make_unique<db::Recordset>()) {
     setObjectName("FRM_IMPORTAOPZIONI");
     setWindowTitle(QStringLiteral("Importa opzioni"));
@@ -165,7 +170,7 @@ FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzion
     int accettate = 0, rifiutate = 0;
     for (const auto& o : opzioni) {
         righe_->addNew();
-        righe_->setValue("ESITO", std::string(testoEsito(o.esito)));
+        righe_->setValue("ESITO", ws.TraduciCaption(testoEsito(o.esito)));
         righe_->setValue("OPZIONE", o.codice);
         righe_->setValue("DESCRIZIONE", o.descrizione);
         righe_->setValue("MOTIVO", o.motivo);
@@ -187,9 +192,13 @@ FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzion
     cols.Add("MOTIVO", QStringLiteral("Motivo")).SetWidth(260);
     GRD_ANTEPRIMA->SetDataSource(righe_.get());
     layout->addWidget(GRD_ANTEPRIMA, 1);
-    LBL_RIEPILOGO = new QLabel(
-        QStringLiteral("Righe da scrivere: %1. Righe rifiutate: %2.").arg(accettate).arg(rifiutate),
-        this);
+    LBL_RIEPILOGO = new QLabel(QString::fromStdString(ws.TraduciTesto(
+                                   "Righe da scrivere: " + std::to_string(accettate) +
+                                       ". Righe rifiutate: " + std::to_string(rifiutate) + ".",
+                                   91917,
+                                   {{db::Value(static_cast<std::int64_t>(accettate)),
+                                     db::Value(static_cast<std::int64_t>(rifiutate))}})),
+                               this);
     LBL_RIEPILOGO->setObjectName("LBL_RIEPILOGO");
     layout->addWidget(LBL_RIEPILOGO);
     auto* buttons = new QHBoxLayout;
@@ -204,6 +213,12 @@ FRM_IMPORTAOPZIONI::FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzion
     layout->addLayout(buttons);
     connect(CMD_CONFERMA, &QPushButton::clicked, this, &QDialog::accept);
     connect(CMD_ANNULLA, &QPushButton::clicked, this, &QDialog::reject);
+    // Its title, captions and commands in the user's language, each command
+    // with its letter; the summary was said in it already.
+    const QString riepilogo = LBL_RIEPILOGO->text();
+    ws.TranslateControls(this);
+    LBL_RIEPILOGO->setText(riepilogo);
+    controls::AssignMnemonics(this);
     resize(760, 420);
 }
 
@@ -222,7 +237,7 @@ void ImportOptions(common::ItemCard& card, const exchange::TextRows& righe) {
         if (!p.running() || p.failed())
             return;
     }
-    FRM_IMPORTAOPZIONI anteprima(opzioni, card.widget());
+    FRM_IMPORTAOPZIONI anteprima(opzioni, card.services(), card.widget());
     if (anteprima.exec() != QDialog::Accepted)
         return;
     if (!WriteOptions(card, st.variante, opzioni))

@@ -44,7 +44,8 @@ bool WriteOptions(common::ItemCard& card, const std::string& variante,
 class FRM_IMPORTAOPZIONI : public QDialog {
     Q_OBJECT
 public:
-    FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, QWidget* parent);
+    FRM_IMPORTAOPZIONI(const std::vector<ImportedOption>& opzioni, common::WindowServices& ws,
+                       QWidget* parent);
     ~FRM_IMPORTAOPZIONI() override;
     QPointer<controls::DataGrid> GRD_ANTEPRIMA;
     QPointer<QLabel> LBL_RIEPILOGO;

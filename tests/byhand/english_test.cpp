@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -22,6 +23,7 @@
 #include <set>
 
 #include "groupings/frmmg_raggr.h"
+#include "groupings/option_import.h"
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
@@ -52,7 +54,9 @@ public:
                 continue;
             }
             QString pattern = QRegularExpression::escape(text);
-            pattern.replace(QRegularExpression(QStringLiteral("%[0-9]")), QStringLiteral(".*"));
+            // escape() writes a placeholder with a backslash before its %.
+            pattern.replace(QRegularExpression(QStringLiteral("\\\\?%[0-9]")),
+                            QStringLiteral(".*"));
             patterns_.emplace_back(QStringLiteral("^") + pattern + QStringLiteral("$"),
                                    QRegularExpression::DotMatchesEverythingOption);
         }
@@ -265,6 +269,38 @@ TEST_F(English, TheGroupingsWindowSpeaksEnglishAndItsCommandsHaveLetters) {
     st.TXT_RAGGR1->TriggerMenuEntry("Kgestione");
     EXPECT_TRUE(seen);
     expectEnglishMessages("the groupings window");
+}
+
+// The preview of an option import: outcome, reasons, summary, captions and
+// commands in English.
+TEST_F(English, TheOptionImportPreviewSpeaksEnglish) {
+    open();
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabGestioneVarianti);
+    auto& st = w->shared<groupings::StatoOpzioni>();
+    ASSERT_NE(st.GRDX_VARIANTI_SOURCE, nullptr);
+    QApplication::clipboard()->setText(
+        QStringLiteral("XS\tExtra small\n3XL\tTriple\nO'K\tx\n"
+                       "XXXXXXXXXXXXXXXXXXXXXXXXX\tlong\n"
+                       "3XL\tagain\n\tno code\n"));
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* preview =
+            qobject_cast<groupings::FRM_IMPORTAOPZIONI*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        seen = true;
+        expectEnglish(preview, "the import preview");
+        for (long r = 0; r < preview->GRD_ANTEPRIMA->model()->rowCount(); ++r)
+            for (int c : {0, 3})
+                EXPECT_TRUE(allowed(preview->GRD_ANTEPRIMA->CellText(r, c)))
+                    << "row " << r << ": " << preview->GRD_ANTEPRIMA->CellText(r, c).toStdString();
+        EXPECT_TRUE(preview->CMD_ANNULLA->text().contains(QLatin1Char('&')));
+        preview->reject();
+    });
+    controls::GridExchange::Of(st.GRDX_VARIANTI_SOURCE.data())->Paste();
+    EXPECT_TRUE(seen);
+    expectEnglishMessages("the import preview");
 }
 
 }  // namespace

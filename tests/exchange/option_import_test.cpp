@@ -94,12 +94,13 @@ TEST_F(OptionImport, APreviewMarksEveryRowAndConfermaWritesTheAcceptedOnes) {
     EXPECT_EQ(anteprima[0], "XS Invariata ");
     EXPECT_EQ(anteprima[1], "S Modificata ");
     EXPECT_EQ(anteprima[2], "3XL Nuova ");
-    EXPECT_EQ(anteprima[3], "O'K Rifiutata il codice non può contenere il carattere apice (')");
-    EXPECT_EQ(anteprima[4], "XXXL Rifiutata codice più lungo di 3 caratteri");
-    EXPECT_EQ(anteprima[5], "3XL Rifiutata codice ripetuto");
-    EXPECT_EQ(anteprima[6], " Rifiutata codice vuoto");
+    EXPECT_EQ(anteprima[3],
+              "O'K Rifiutata [x91911x] il codice non può contenere il carattere apice (')");
+    EXPECT_EQ(anteprima[4], "XXXL Rifiutata [x91912x] codice più lungo di 3 caratteri");
+    EXPECT_EQ(anteprima[5], "3XL Rifiutata [x91914x] codice ripetuto");
+    EXPECT_EQ(anteprima[6], " Rifiutata [x91910x] codice vuoto");
     EXPECT_EQ(anteprima[7], "4XL Nuova ");
-    EXPECT_EQ(riepilogo, "Righe da scrivere: 3. Righe rifiutate: 4.");
+    EXPECT_EQ(riepilogo, "[x91917x] Righe da scrivere: 3. Righe rifiutate: 4.");
 
     rispondi("Conferma");
     scambio().ImportFile(path);
