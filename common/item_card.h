@@ -170,7 +170,14 @@ public:
     virtual void clear() {}
 
     // ---- window events a tab may take part in
-    virtual void firstActivation() {}  // Form_Activate: lookups configured once shown
+    // Form_Activate, or a tab built after it: the tab is activated from now
+    // on and takes its own part (firstActivation).
+    void activate() {
+        activated_ = true;
+        firstActivation();
+    }
+    // The window's activated flag as the tab sees it: its first activation has run.
+    bool activated() const { return activated_; }
     virtual void beforeTabSwitch() {}  // TAB_ARTICOLO_Click: hide the tab's floating frames
     virtual void applySplit() {}       // the tab is about to show: lay out its panes
     virtual void itemShown() {}        // AbilitaControlliArticolo: an item is shown
@@ -182,10 +189,15 @@ public:
     // the tab's to ignore: every release must be attempted.
     virtual void release() {}
 
+protected:
+    // The tab's part of the first activation: lookups configured once shown.
+    virtual void firstActivation() {}
+
 private:
     ItemCard& card_;
     int index_;
     std::string loaderName_;
+    bool activated_ = false;
 };
 
 // Tabs register a factory for their index; the window uses it when it

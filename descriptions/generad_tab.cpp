@@ -451,7 +451,7 @@ void GeneradTab::CHK_VALCONFVAR_Click() {
 
 void GeneradTab::CBO_LINGUA_Click() {
     try {
-        if (activated_)
+        if (activated())
             Tab_Generad();
         const bool base = CBO_LINGUA->currentData().toInt() == 0;
         CHK_MEMDESCLINGUE->setVisible(base);

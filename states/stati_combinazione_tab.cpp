@@ -192,10 +192,6 @@ void StatiCombinazioneTab::connectEvents(QWidget* page) {
 
 // ------------------------------------------------------------ tab events
 
-void StatiCombinazioneTab::firstActivation() {
-    attivata_ = true;
-}
-
 void StatiCombinazioneTab::beforeTabSwitch() {
     if (FRAME_COMBINAZIONI)
         FRAME_COMBINAZIONI->hide();
@@ -299,7 +295,7 @@ void StatiCombinazioneTab::mostraAvviso() {
 }
 
 void StatiCombinazioneTab::CBO_TIPOCOMBINAZIONE_Click() {
-    if (!attivata_ || !ItemHasVariants(card()))
+    if (!activated() || !ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOCOMBINAZIONE_Click");
     common::WindowServices& ws = card().services();
@@ -320,7 +316,7 @@ void StatiCombinazioneTab::CBO_TIPOCOMBINAZIONE_Click() {
 }
 
 void StatiCombinazioneTab::CBO_TIPOCONF6_Click() {
-    if (!attivata_)
+    if (!activated())
         return;
     Procedure p(card(), "CBO_TIPOCONF6_Click");
     p.step([&] { CaricaValoreVariante1(); });

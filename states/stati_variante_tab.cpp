@@ -91,10 +91,6 @@ void StatiVarianteTab::applySplit() {
         SplitRegion5->ApplyProportions();
 }
 
-void StatiVarianteTab::firstActivation() {
-    attivata_ = true;
-}
-
 void StatiVarianteTab::clear() {
     InitGRDX_STATI_RAGGR();
     InitGRDX_STATI_OPZIONI();
@@ -158,7 +154,7 @@ void StatiVarianteTab::CBO_TIPOVAR5_Click() {
 }
 
 void StatiVarianteTab::CBO_TIPOCONF5_Click() {
-    if (!attivata_)
+    if (!activated())
         return;
     CaricaStatiRaggruppamenti();
 }

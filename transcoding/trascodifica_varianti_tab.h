@@ -41,8 +41,6 @@ public:
     void load() override;  // Tab_TrascodificaVarianti
     void clear() override;
     void release() override;
-    // The counterpart box gets its second lookup, "Lookup standard".
-    void firstActivation() override;
 
     StatoTrascodifica& stato() const;
 
@@ -104,6 +102,10 @@ public:
     QPointer<QLineEdit> TXT_DESCRCF;
     QPointer<QPushButton> CMD_ELIMINACF;
     QPointer<QPushButton> CMD_RIBALTA;
+
+protected:
+    // The counterpart box gets its second lookup, "Lookup standard".
+    void firstActivation() override;
 
 private:
     bool articoloAVarianti() const;

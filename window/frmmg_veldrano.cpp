@@ -337,7 +337,7 @@ void FRMMG_VELDRANO::Form_Activate() {
     p.step([&] {
         for (auto& t : tabs_)
             if (t)
-                t->firstActivation();
+                t->activate();
         tabsActivated_ = true;
     });
     setUpdatesEnabled(true);

@@ -58,7 +58,7 @@ TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
     cardtest::clearMessages();
     cardtest::TestCard card;
     auto& tab = card.addTab<states::StatiVarianteTab>(common::kTabStatiVariante);
-    tab.firstActivation();
+    tab.activate();
     card.showItem("MAGLIA-001");
     tab.load();
     tab.CBO_TIPOVAR5->setCurrentIndex(tab.CBO_TIPOVAR5->findText("Taglia"));
@@ -137,7 +137,7 @@ TEST(VariantStatePaste, WithoutTheRightToChangeNothingIsWritten) {
     CardWithHost card;
     card.host.SetCanUpdate(false);
     auto& tab = card.addTab<states::StatiCombinazioneTab>(common::kTabStatiCombinazione);
-    tab.firstActivation();
+    tab.activate();
     card.showItem("MAGLIA-001");
     tab.load();
     tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(0);
