@@ -148,12 +148,16 @@ protected:
     virtual std::shared_ptr<void>& sharedSlot(std::type_index type) = 0;
 };
 
+// The loader name of each index ("Tab_DatiAnagrafici" ... "Tab_Generad").
+const char* loaderName(int index);
+
 // One tab of the card. The window creates it at load, builds its page,
 // dispatches TAB_ARTICOLO_Click to load() and PulisciTab to clear().
 class CardTab {
 public:
-    CardTab(ItemCard& card, int index, std::string loaderName)
-        : card_(card), index_(index), loaderName_(std::move(loaderName)) {}
+    // The tab's loader is named after its index (loaderName).
+    CardTab(ItemCard& card, int index)
+        : card_(card), index_(index), loaderName_(common::loaderName(index)) {}
     virtual ~CardTab() = default;
     CardTab(const CardTab&) = delete;
     CardTab& operator=(const CardTab&) = delete;
@@ -203,9 +207,10 @@ private:
 // Tabs register a factory for their index; the window uses it when it
 // builds its pages and shows an empty page with a named loader otherwise.
 // A registration object at namespace scope in the tab's library does it:
-//   static const common::CardTabRegistration reg(common::kTabProgressivi,
-//       [](common::ItemCard& c) { return std::make_unique<ProgressiviTab>(c); });
-// (programs link tab libraries whole: veldrano_link_card_tabs in CMake).
+//   const common::RegisteredTab<ProgressiviTab> registration(common::kTabProgressivi);
+// or, for a tab that needs more than the card, a CardTabRegistration with
+// its own factory (programs link tab libraries whole:
+// veldrano_link_card_tabs in CMake).
 using CardTabFactory = std::function<std::unique_ptr<CardTab>(ItemCard&)>;
 void registerCardTab(int index, CardTabFactory factory);
 const CardTabFactory* cardTabFactory(int index);  // nullptr when none
@@ -216,7 +221,11 @@ struct CardTabRegistration {
     }
 };
 
-// The loader name of each index ("Tab_DatiAnagrafici" ... "Tab_Generad").
-const char* loaderName(int index);
+// The registration of a tab built on the card alone.
+template <class Tab>
+struct RegisteredTab : CardTabRegistration {
+    explicit RegisteredTab(int index)
+        : CardTabRegistration(index, [](ItemCard& c) { return std::make_unique<Tab>(c); }) {}
+};
 
 }  // namespace common

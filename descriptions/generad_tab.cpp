@@ -29,9 +29,7 @@ namespace descriptions {
 
 namespace {
 
-const common::CardTabRegistration registration(common::kTabGenerad, [](common::ItemCard& c) {
-    return std::make_unique<GeneradTab>(c);
-});
+const common::RegisteredTab<GeneradTab> registration(common::kTabGenerad);
 
 // The hourglass while a step runs.
 struct Attesa {
@@ -63,8 +61,7 @@ bool isTrue(const db::Value& v) {
 
 }  // namespace
 
-GeneradTab::GeneradTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGenerad, common::loaderName(common::kTabGenerad)) {}
+GeneradTab::GeneradTab(common::ItemCard& card) : CardTab(card, common::kTabGenerad) {}
 
 GeneradTab::~GeneradTab() {
     release();

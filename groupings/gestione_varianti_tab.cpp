@@ -72,8 +72,7 @@ bool spuntato(const db::Value& v) {
 // -------------------------------------------------------------------- tab
 
 GestioneVariantiTab::GestioneVariantiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGestioneVarianti,
-              common::loaderName(common::kTabGestioneVarianti)) {}
+    : CardTab(card, common::kTabGestioneVarianti) {}
 
 GestioneVariantiTab::~GestioneVariantiTab() = default;
 
@@ -557,10 +556,7 @@ void GestioneVariantiTab::CMD_LINK1_Click() {
 }
 
 namespace {
-const common::CardTabRegistration registrazione(common::kTabGestioneVarianti,
-                                                [](common::ItemCard& c) {
-                                                    return std::make_unique<GestioneVariantiTab>(c);
-                                                });
+const common::RegisteredTab<GestioneVariantiTab> registrazione(common::kTabGestioneVarianti);
 }  // namespace
 
 }  // namespace groupings

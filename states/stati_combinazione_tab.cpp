@@ -33,16 +33,11 @@ namespace states {
 using common::Procedure;
 
 namespace {
-const common::CardTabRegistration kRegistrazione(common::kTabStatiCombinazione,
-                                                 [](common::ItemCard& c) {
-                                                     return std::make_unique<StatiCombinazioneTab>(
-                                                         c);
-                                                 });
+const common::RegisteredTab<StatiCombinazioneTab> kRegistrazione(common::kTabStatiCombinazione);
 }  // namespace
 
 StatiCombinazioneTab::StatiCombinazioneTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiCombinazione,
-              common::loaderName(common::kTabStatiCombinazione)) {}
+    : CardTab(card, common::kTabStatiCombinazione) {}
 
 StatiCombinazioneTab::~StatiCombinazioneTab() = default;
 

@@ -24,10 +24,7 @@ namespace states {
 using common::Procedure;
 
 namespace {
-const common::CardTabRegistration kRegistrazione(common::kTabStatiStagione,
-                                                 [](common::ItemCard& c) {
-                                                     return std::make_unique<StatiStagioneTab>(c);
-                                                 });
+const common::RegisteredTab<StatiStagioneTab> kRegistrazione(common::kTabStatiStagione);
 }  // namespace
 
 namespace {
@@ -39,7 +36,7 @@ std::string testoBox(const controls::LookupBox* box) {
 }  // namespace
 
 StatiStagioneTab::StatiStagioneTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiStagione, common::loaderName(common::kTabStatiStagione)) {}
+    : CardTab(card, common::kTabStatiStagione) {}
 
 StatiStagioneTab::~StatiStagioneTab() = default;
 

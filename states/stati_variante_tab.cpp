@@ -23,14 +23,11 @@ namespace states {
 using common::Procedure;
 
 namespace {
-const common::CardTabRegistration kRegistrazione(common::kTabStatiVariante,
-                                                 [](common::ItemCard& c) {
-                                                     return std::make_unique<StatiVarianteTab>(c);
-                                                 });
+const common::RegisteredTab<StatiVarianteTab> kRegistrazione(common::kTabStatiVariante);
 }  // namespace
 
 StatiVarianteTab::StatiVarianteTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiVariante, common::loaderName(common::kTabStatiVariante)) {}
+    : CardTab(card, common::kTabStatiVariante) {}
 
 StatiVarianteTab::~StatiVarianteTab() = default;
 
