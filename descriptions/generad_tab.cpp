@@ -54,11 +54,6 @@ QToolButton* menuButton(const char* name, const char* caption, QWidget* parent) 
     return b;
 }
 
-bool isTrue(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d && !d->isZero();
-}
-
 }  // namespace
 
 GeneradTab::GeneradTab(common::ItemCard& card) : CardTab(card, common::kTabGenerad) {}
@@ -305,7 +300,7 @@ void GeneradTab::CMD_MEMO_ButtonClick() {
         if (rs && rs->isOpen()) {
             const int f = rs->fieldIndex("SELEZ");
             for (long r = 0; r < rs->recordCount() && !picked; ++r)
-                picked = isTrue(rs->valueAt(r, f));
+                picked = common::IsNonZero(rs->valueAt(r, f));
         }
         if (!picked) {
             ws.VisualizzaMessaggio("Nessun articolo selezionato.", 38832, common::vbCritical,
