@@ -227,9 +227,10 @@ void TXT_RAGGR1_AfterItem(common::ItemCard& card) {
     });
     p.step([&] { CaricaRaggruppamento(card, st.variante, st.raggruppamento, true, true, false); });
     p.step([&] {
+        // A code typed back to the remembered one is no change: leaving
+        // then asks nothing.
         st.raggrInserito = marcato(st.raggruppamento);
-        if (st.raggrInserito != st.raggrRicordato)
-            st.raggrCambiato = true;
+        st.raggrCambiato = st.raggrInserito != st.raggrRicordato;
     });
 }
 

@@ -530,6 +530,12 @@ void FRMMG_VELDRANO::FME_ART_ChangeStatus(int status) {
     txtDescArt_->setEnabled(status != 2);
     if (status != 0)
         return;
+    // Status 0 with no item row (Esc while a code is awaited) shows no item:
+    // the card keeps waiting for the code.
+    if (!rsArt_ || !rsArt_->hasCurrentRow()) {
+        txtDescArt_->setEnabled(false);
+        return;
+    }
     Procedure p(services_, "FME_ART_ChangeStatus");
     p.step([&] { codArt_ = common::NzStringa(db::Value(txtCodArt_->text().toStdString())); });
     p.step([&] { AbilitaControlliArticolo(); });

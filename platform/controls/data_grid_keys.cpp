@@ -18,6 +18,20 @@ bool rowJump(const QKeyEvent* key) {
            (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
+// The grid's one visible tick column, or -1 when it has none or several.
+int onlyCheckColumn(const GridColumns& columns) {
+    int found = -1;
+    for (int c = 0; c < columns.Count(); ++c) {
+        const GridColumn& column = columns.Item(c);
+        if (column.Kind() != CellKind::Check || !column.Visible())
+            continue;
+        if (found >= 0)
+            return -1;
+        found = c;
+    }
+    return found;
+}
+
 }  // namespace
 
 bool DataGrid::event(QEvent* event) {
@@ -45,6 +59,15 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
         if (c.Kind() == CellKind::Check && event->key() == Qt::Key_Space) {
             ToggleCheck(i.row(), i.column());
             return;
+        }
+        // A list with one tick column: Space on any cell the user cannot
+        // type in ticks the row, as in a list with check boxes.
+        if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
+            c.Kind() == CellKind::Text && !(model()->flags(i) & Qt::ItemIsEditable)) {
+            if (const int tick = onlyCheckColumn(Columns()); tick >= 0) {
+                ToggleCheck(i.row(), tick);
+                return;
+            }
         }
         if (c.Kind() == CellKind::Button &&
             (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||

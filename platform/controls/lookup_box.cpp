@@ -161,7 +161,25 @@ void LookupDialog::Choose() {
     accept();
 }
 
+void LookupDialog::SelectRow(long row) {
+    const QModelIndex i =
+        d->proxy->mapFromSource(d->proxy->sourceModel()->index(static_cast<int>(row), 0));
+    if (!i.isValid())
+        return;
+    d->view->setCurrentIndex(i);
+    d->view->scrollTo(i, QAbstractItemView::PositionAtCenter);
+}
+
 bool LookupDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The search given from the box goes on as typed: the cursor after it,
+    // not the selection a focus by Tab or activation makes, which the next
+    // letter would replace.
+    if (event->type() == QEvent::FocusIn && watched == d->filter && !d->filter->text().isEmpty()) {
+        static_cast<QObject*>(d->filter)->event(event);
+        d->filter->deselect();
+        d->filter->end(false);
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
@@ -209,6 +227,7 @@ struct LookupBox::Impl {
     std::vector<std::pair<QString, QString>> menu;
     QString confirmed;  // text last validated, so leaving twice decodes once
     bool deciding = false;
+    bool listing = false;  // the list is open: the box losing the focus to it decides nothing
 
     void take(const db::Recordset& rows, long row) {
         itemFields.clear();
@@ -247,7 +266,7 @@ LookupBox::LookupBox(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl
     connect(d->button, &QToolButton::clicked, this,
             [this]() { trapped("StartLookup", [this] { OpenLookup(); }); });
     connect(d->edit, &QLineEdit::editingFinished, this, [this]() {
-        if (d->edit->text() != d->confirmed)
+        if (!d->listing && d->edit->text() != d->confirmed)
             trapped("StartDecode", [this] { Decode(); });
     });
     connect(d->edit, &QLineEdit::textEdited, this, [this](const QString& t) {
@@ -370,10 +389,25 @@ bool LookupBox::OpenLookup() {
         captions << ExchangeCaption(this, c);
     LookupDialog dialog(rows, d->fields, captions, this);
     dialog.setWindowTitle(ExchangeCaption(this, d->title.isEmpty() ? d->kind : d->title));
-    if (dialog.exec() != QDialog::Accepted || dialog.ChosenRow() < 0)
+    // What the box holds is where the list starts: a code being typed is
+    // the search, a code already found is the current row.
+    const QString held = d->edit->text().trimmed();
+    const int returnIndex = std::max(0, d->codeColumn(rows));
+    if (!held.isEmpty() && !d->found) {
+        dialog.FilterEdit()->setText(held);
+    } else if (!held.isEmpty()) {
+        for (long r = 0; r < rows.recordCount(); ++r)
+            if (ValueText(rows.valueAt(r, returnIndex)).trimmed() == held) {
+                dialog.SelectRow(r);
+                break;
+            }
+    }
+    d->listing = true;
+    const int answer = dialog.exec();
+    d->listing = false;
+    if (answer != QDialog::Accepted || dialog.ChosenRow() < 0)
         return false;
     const long row = dialog.ChosenRow();
-    const int returnIndex = std::max(0, d->codeColumn(rows));
     d->take(rows, row);
     SetText(ValueText(rows.valueAt(row, returnIndex)).trimmed());
     d->found = true;

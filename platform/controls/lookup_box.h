@@ -122,6 +122,8 @@ public:
     // Recordset row (0-based, unfiltered order) chosen, -1 when none.
     long ChosenRow() const;
     void Choose();  // accepts the current row
+    // Makes the recordset row (unfiltered order) the current one, shown.
+    void SelectRow(long row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -169,6 +169,15 @@ TEST_F(Codes, LeavingAfterAChangeAsksWhetherToAssociate) {
     tab.beforeSidebarChoice();
     EXPECT_TRUE(cardtest::shownMessages().empty());
 
+    // Another code typed, then the one the variant has typed back: nothing
+    // changed, so leaving asks nothing and keeps it.
+    typeGrouping("TG-LETTERE");
+    typeGrouping("TG-NUMERI");
+    cardtest::clearMessages();
+    tab.beforeSidebarChoice();
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(mg6b("PANT-001", "A0"), "TG-NUMERI");
+
     // Another existing grouping, then another variant chosen: Yes writes it.
     typeGrouping("TG-LETTERE");
     EXPECT_EQ(destination().size(), 6u);

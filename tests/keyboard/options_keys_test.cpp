@@ -7,11 +7,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "common/item_card.h"
 #include "groupings/gestione_varianti_tab.h"
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/lookup_box.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/keyboard/keyboard_support.h"
@@ -31,6 +33,20 @@ struct OptionsByKeys : keytest::KeyboardTest {
     groupings::StatoOpzioni& st() {
         return static_cast<groupings::GestioneVariantiTab*>(w->tab(common::kTabGestioneVarianti))
             ->stato();
+    }
+    static std::vector<std::string> column(db::Recordset* rs, const char* field,
+                                           const char* onlyWhere = nullptr) {
+        std::vector<std::string> values;
+        for (long r = 0; r < rs->recordCount(); ++r)
+            if (!onlyWhere || cardtest::text(rs->valueAt(r, rs->fieldIndex(onlyWhere))) == "1")
+                values.push_back(cardtest::text(rs->valueAt(r, rs->fieldIndex(field))));
+        return values;
+    }
+    static std::vector<std::string> ticked(groupings::StatoOpzioni& s) {
+        return column(s.sorgente.get(), "MG5E_OPZIONE", "SELEZ");
+    }
+    static std::vector<std::string> destination(groupings::StatoOpzioni& s) {
+        return column(s.destinazione.get(), "MG5H_OPZIONE_MG5E");
     }
     long long options(const std::string& where) {
         return cardtest::count(cn, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND " + where);
@@ -212,6 +228,62 @@ TEST_F(OptionsByKeys, AnEditNotConfirmedIsOfferedWhenTheWindowCloses) {
     EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
                       "' AND MG5E_DESCR = 'Alla chiusura'"),
               1);
+}
+
+TEST_F(OptionsByKeys, SpaceTicksTheRowOnAnyCellAndTheTickedOptionsAreAddedByKeys) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_EQ(s.raggruppamento, "TG-LETTERE");
+    const std::vector<std::string> before = destination(s);
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+    // On the description, a cell nobody types in: Space ticks the row all
+    // the same, and again unticks it.
+    press(Qt::Key_Home, Qt::ControlModifier);
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    ASSERT_GT(s.GRDX_VARIANTI_SOURCE->currentIndex().column(), 0);
+    press(Qt::Key_Space);
+    EXPECT_EQ(ticked(s), std::vector<std::string>{"44"});
+    press(Qt::Key_Space);
+    EXPECT_TRUE(ticked(s).empty());
+    press(Qt::Key_Space);
+    press(Qt::Key_Down);
+    press(Qt::Key_Space);
+    EXPECT_EQ(ticked(s), (std::vector<std::string>{"44", "46"}));
+    EXPECT_TRUE(holds(s.GRDX_VARIANTI_SOURCE));
+
+    mnemonic(s.CMD_ADDSEL);
+    // They go in after the composition's current row, its first.
+    std::vector<std::string> after = before;
+    after.insert(after.begin() + 1, {"44", "46"});
+    EXPECT_EQ(destination(s), after);
+    EXPECT_EQ(cardtest::count(cn, "MG5H_COMPRAGVAR", "MG5H_RAGGR_MG5G = 'TG-LETTERE'"),
+              static_cast<long long>(after.size()));
+}
+
+// F4 after part of a grouping code: the list opens on what was typed, and the
+// box losing the focus to it asks nothing (it once offered to create "TG").
+TEST_F(OptionsByKeys, PartOfAGroupingCodeAndF4SearchTheListAndCreateNothing) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("TG");
+    cardtest::clearMessages();
+    int listed = -1;
+    QTimer::singleShot(0, w->widget(), [&] {
+        auto* list = qobject_cast<controls::LookupDialog*>(QApplication::activeModalWidget());
+        if (!list)
+            return;
+        listed = list->VisibleRowCount();
+        EXPECT_EQ(list->FilterEdit()->text(), "TG");
+        QTest::keyClick(list->FilterEdit(), Qt::Key_Down);  // TG-LETTERE, TG-NUMERI
+        QTest::keyClick(list->FilterEdit(), Qt::Key_Return);
+    });
+    press(Qt::Key_F4);
+    EXPECT_EQ(listed, 2);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(cardtest::count(cn, "MG5G_RAGGVAR", "MG5G_CODRAGGVAR = 'TG'"), 0);
+    EXPECT_EQ(s.raggruppamento, "TG-NUMERI");
+    EXPECT_EQ(destination(s).size(), 7u);
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {

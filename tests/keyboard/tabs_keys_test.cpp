@@ -110,6 +110,35 @@ TEST_F(TabsByKeys, AnItemCodeIsConfirmedWithTabAsWithEnter) {
     EXPECT_EQ(cardtest::shownMessages().size(), told);
 }
 
+// Esc in the item box of a new search: nothing is shown and the card keeps
+// waiting for a code (it once took the empty box for an item shown, locked
+// the box and offered the variants tick of no item).
+TEST_F(TabsByKeys, EscInTheItemBoxOfANewSearchKeepsWaitingForACode) {
+    choose("MAGLIA-001");
+    QLineEdit* code = w->TXT_CODART();
+    QPushButton* nuovo = w->CMD_NUOVO();
+    mnemonic(nuovo);
+    ASSERT_TRUE(code->isEnabled());
+    ASSERT_TRUE(holds(code));
+    for (const char* typed : {"", "MAG"}) {
+        type(typed);
+        press(Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_TRUE(code->isEnabled()) << typed;
+        EXPECT_TRUE(holds(code)) << typed;
+        EXPECT_FALSE(nuovo->isEnabled()) << typed;
+        EXPECT_FALSE(w->CHK_FLGVARART()->isEnabled()) << typed;
+        EXPECT_EQ(w->currentItem(), std::string(common::kNessunArticolo)) << typed;
+    }
+    // The next code opens its item as usual.
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("PANT-001");
+    press(Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(w->currentItem(), "PANT-001");
+    EXPECT_FALSE(code->isEnabled());
+}
+
 TEST_F(TabsByKeys, EscAbandonsAnItemCodeBeingEnteredOrEdited) {
     choose("MAGLIA-001");
     w->selectTab(common::kTabArtcli);

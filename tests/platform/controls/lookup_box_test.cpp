@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
+#include <functional>
 
 #include "controls_test_support.h"
 #include "platform/db/errors.h"
@@ -161,6 +164,61 @@ TEST_F(Box, ADecodedCodeIsShownAsStored) {
     box->SetReturnField("MG5E_OPZIONE");
     typeAndLeave("l");
     EXPECT_EQ(box->Text(), "L");
+}
+
+// The list starts from what the box holds: a code being typed is the search,
+// a code already found is the current row of the whole list.
+TEST_F(Box, TheListOpensOnWhatTheBoxHolds) {
+    auto onList = [&](const std::function<void(LookupDialog*)>& look) {
+        bool shown = false;
+        QTimer::singleShot(0, &top, [&] {
+            auto* dialog = qobject_cast<LookupDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = true;
+            look(dialog);
+        });
+        pressKey(box->LineEdit(), Qt::Key_F4);
+        EXPECT_TRUE(shown);
+    };
+    typeInto(box->LineEdit(), "extra");
+    onList([](LookupDialog* dialog) {
+        EXPECT_EQ(dialog->FilterEdit()->text(), "extra");
+        EXPECT_EQ(dialog->VisibleRowCount(), 3);  // XL, XS, XXL
+        // Typing goes on after what was given, not over it.
+        QApplication::processEvents();
+        for (const QChar c : QStringLiteral(" l")) {
+            QKeyEvent key(QEvent::KeyPress, c == ' ' ? Qt::Key_Space : Qt::Key_L, Qt::NoModifier,
+                          QString(c));
+            QApplication::sendEvent(dialog->FilterEdit(), &key);
+        }
+        EXPECT_EQ(dialog->FilterEdit()->text(), "extra l");
+        EXPECT_EQ(dialog->VisibleRowCount(), 2);  // XL, XXL
+        dialog->Choose();
+    });
+    EXPECT_EQ(box->Text(), "XL");
+    EXPECT_TRUE(box->Found());
+    const int chosen = afterItems;
+    EXPECT_EQ(chosen, 1);
+
+    onList([](LookupDialog* dialog) {
+        EXPECT_EQ(dialog->FilterEdit()->text(), "");
+        EXPECT_EQ(dialog->VisibleRowCount(), 14);
+        EXPECT_EQ(dialog->View()->currentIndex().data().toString(), "XL");
+        dialog->reject();
+    });
+    EXPECT_EQ(box->Text(), "XL");
+    EXPECT_EQ(afterItems, chosen);
+
+    // A list closed unchosen leaves the typed text undecided: leaving the
+    // box decodes it then, once.
+    typeInto(box->LineEdit(), "xx");
+    onList([](LookupDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(afterItems, chosen);
+    EXPECT_EQ(box->Text(), "xx");
+    emit box->LineEdit()->editingFinished();
+    EXPECT_EQ(afterItems, chosen + 1);
+    EXPECT_FALSE(box->Found());
 }
 
 }  // namespace
