@@ -15,11 +15,6 @@
 
 namespace groupings {
 
-StatoOpzioni::StatoOpzioni() = default;
-StatoOpzioni::~StatoOpzioni() {
-    rilascia();
-}
-
 namespace {
 
 void svuota(QLineEdit* box) {
@@ -50,13 +45,14 @@ void reopenList(controls::DataGrid* grid, std::unique_ptr<db::Recordset>& list, 
 
 }  // namespace
 
+StatoOpzioni::StatoOpzioni() = default;
+StatoOpzioni::~StatoOpzioni() {
+    rilascia();
+}
+
 void StatoOpzioni::rilascia() {
-    if (GRDX_VARIANTI_SOURCE)
-        GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
-    if (GRDX_VARIANTI_DESTI)
-        GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
-    common::ChiudiRecordset(sorgente);
-    common::ChiudiRecordset(destinazione);
+    dropList(GRDX_VARIANTI_SOURCE, sorgente);
+    dropList(GRDX_VARIANTI_DESTI, destinazione);
     common::ChiudiRecordset(dimensione);
     common::ChiudiRecordset(rigaVariante);
     delete frmRaggr.data();

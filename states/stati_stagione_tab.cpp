@@ -25,9 +25,6 @@ using common::Procedure;
 
 namespace {
 const common::RegisteredTab<StatiStagioneTab> kRegistrazione(common::kTabStatiStagione);
-}  // namespace
-
-namespace {
 
 std::string testoBox(const controls::LookupBox* box) {
     return common::NzValore(db::Value(box->Text().toStdString()), "");
