@@ -417,17 +417,15 @@ bool GridExchange::ExportPdf(const QString& path) {
     return false;
 }
 
-void GridExchange::ExportXlsx() {
+bool GridExchange::ExportXlsx() {
     const QString path =
         withSuffix(chooseFile(grid_, true, QStringLiteral("Excel (*.xlsx)")), "xlsx");
-    if (!path.isEmpty())
-        ExportXlsx(path);
+    return !path.isEmpty() && ExportXlsx(path);
 }
 
-void GridExchange::ExportCsv() {
+bool GridExchange::ExportCsv() {
     const QString path = withSuffix(chooseFile(grid_, true, QStringLiteral("CSV (*.csv)")), "csv");
-    if (!path.isEmpty())
-        ExportCsv(path);
+    return !path.isEmpty() && ExportCsv(path);
 }
 
 void GridExchange::Print() {

@@ -110,9 +110,9 @@ public:
     bool ExportXlsx(const QString& path);
     bool ExportCsv(const QString& path);
     bool ExportPdf(const QString& path);
-    // Asks for a file, then exports.
-    void ExportXlsx();
-    void ExportCsv();
+    // Asks for a file, then exports; whether a file was written.
+    bool ExportXlsx();
+    bool ExportCsv();
     void Print();
     // Clipboard text or a chosen file to the receiver.
     void Paste();

@@ -1,61 +1,15 @@
 #include "platform/controls/grid_navigator.h"
 
-#include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QStringConverter>
-#include <QTextStream>
 #include <map>
-#include <stdexcept>
 
 #include "platform/controls/data_grid.h"
+#include "platform/controls/grid_exchange.h"
 #include "platform/controls/record_frame.h"
 
 namespace controls {
-
-namespace {
-
-QString csvField(QString text) {
-    if (text.contains(';') || text.contains('"') || text.contains('\n') || text.contains('\r')) {
-        text.replace("\"", "\"\"");
-        return "\"" + text + "\"";
-    }
-    return text;
-}
-
-}  // namespace
-
-void ExportGridCsv(const DataGrid& grid, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        throw std::runtime_error("cannot write " + path.toStdString() + ": " +
-                                 file.errorString().toStdString());
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    const GridColumns& columns = grid.Columns();
-    std::vector<int> shown;
-    for (int i = 0; i < columns.Count(); ++i)
-        if (columns.Item(i).Visible() && columns.Item(i).Kind() != CellKind::Button)
-            shown.push_back(i);
-    QStringList line;
-    for (int i : shown)
-        line << csvField(columns.Item(i).Caption());
-    out << line.join(';') << '\n';
-    const long rows = grid.model() ? grid.model()->rowCount() : 0;
-    for (long row = 0; row < rows; ++row) {
-        line.clear();
-        for (int i : shown)
-            line << csvField(grid.CellText(row, i));
-        out << line.join(';') << '\n';
-    }
-    out.flush();
-    if (file.error() != QFile::NoError)
-        throw std::runtime_error("cannot write " + path.toStdString() + ": " +
-                                 file.errorString().toStdString());
-}
 
 struct GridNavigator::Impl {
     QPointer<RecordFrame> frame;
@@ -156,24 +110,13 @@ void GridNavigator::Click(const QString& key) {
     } else if (key == QLatin1String("Conferma")) {
         success = d->frame && d->frame->Update();
     } else if (key == QLatin1String("Esporta")) {
+        // The grid's own export: the same file, file dialog and messages as
+        // its context menu.
         success = false;
         if (d->grid) {
-            QString path = d->exportPath;
-            const bool asked = path.isEmpty();
-            if (asked)
-                path = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta"), {},
-                                                    QStringLiteral("CSV (*.csv)"));
-            if (!path.isEmpty()) {
-                try {
-                    ExportGridCsv(*d->grid, path);
-                    success = true;
-                } catch (const std::exception& e) {
-                    // A preset path reports through afterButtonClick only.
-                    if (asked)
-                        QMessageBox::warning(this, QStringLiteral("Esporta"),
-                                             QString::fromStdString(e.what()));
-                }
-            }
+            GridExchange* exchange = GridExchange::Of(d->grid);
+            success = d->exportPath.isEmpty() ? exchange->ExportCsv()
+                                              : exchange->ExportCsv(d->exportPath);
         }
     }
     emit afterButtonClick(success, key);

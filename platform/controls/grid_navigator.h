@@ -47,8 +47,4 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-// Writes the grid's visible columns (captions, then displayed texts) as CSV
-// with ';' separators; throws std::runtime_error when the file cannot be written.
-void ExportGridCsv(const DataGrid& grid, const QString& path);
-
 }  // namespace controls

@@ -453,6 +453,16 @@ TEST_F(Transcoding, AFailingReloadIsReportedAndRetriedAndTheListExports) {
     EXPECT_EQ(lines[0].toStdString(), "Opzione;Descrizione;Descrizione cliente/fornitore");
     EXPECT_TRUE(lines.filter(QRegularExpression("^BLU *;Blu notte;Marineblau$")).size() == 1)
         << lines.join('|').toStdString();
+
+    // A file that cannot be written: the grids' own numbered message, and the
+    // button says it failed.
+    bool written = true;
+    QObject::connect(tab.GRIDNAV_TRASCF, &controls::GridNavigator::afterButtonClick,
+                     tab.GRIDNAV_TRASCF, [&](bool success, const QString&) { written = success; });
+    tab.GRIDNAV_TRASCF->SetExportPath(dir.filePath("nessuna/cartella/trascodifica.csv"));
+    tab.GRIDNAV_TRASCF->Click("Esporta");
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(shown("[x91901x] Impossibile scrivere il file "));
 }
 
 // ------------------------------------------------------ the copy command
