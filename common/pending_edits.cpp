@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "common/rights.h"
 #include "common/window_services.h"
 #include "platform/controls/record_frame.h"
 
@@ -30,6 +31,18 @@ bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
         frame.Undo();
         return false;
     }
+}
+
+bool concludeBeforeReload(WindowServices& services, controls::RecordFrame* frame,
+                          const std::string& procedure) {
+    if (!frame || !frame->Recordset())
+        return true;
+    if (!allowed(rightsOf(services.Pcls_Interface()), WriteKind::Change)) {
+        if (frame->Status() != controls::RecordFrame::Browse)
+            frame->Undo();
+        return true;
+    }
+    return concludeOnClose(services, *frame, procedure);
 }
 
 }  // namespace common

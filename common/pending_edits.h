@@ -18,4 +18,10 @@ class WindowServices;
 bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
                      const std::string& procedure);
 
+// The same for a tab's frame whose rows are about to be replaced (another
+// item, another counterpart, the frame's release). Without the right to
+// change data no save can succeed: the edits are dropped unasked.
+bool concludeBeforeReload(WindowServices& services, controls::RecordFrame* frame,
+                          const std::string& procedure);
+
 }  // namespace common

@@ -289,6 +289,11 @@ void CheckCambioRaggr(common::ItemCard& card) {
         abilita(st.CMD_ASSOCIA, false);
         card.clearLoadedItem(common::kTabGestioneVarianti);
     };
+    // A code still being typed (the navigator leaves the box without taking
+    // its focus) is decided first, as leaving the box would.
+    p.step([&] { st.TXT_RAGGR1->DecodePending(); });
+    if (!p.running())
+        return;
     if (!trovato(st)) {
         // A code that does not exist is never associated.
         p.step([&] { scriviRaggrVariante(st, ""); });

@@ -101,7 +101,7 @@ void ArtCliForTab::FME_ARTCLIFOR_AfterUpdate(bool success) {
     p.step([&] {
         const std::string opzione = NzValore(TXT_CLIFOR_OPZIONE->Text().toStdString(), "");
         if (success && !opzione.empty())
-            AggiornaDescrizioneVariante(card(), card().currentItem(),
+            AggiornaDescrizioneVariante(card(), articoloRiga(),
                                         TXT_CLIFOR_OPZIONE->Text().toStdString());
     });
 }
@@ -189,6 +189,31 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
         }
     });
     p.step([&] {
+        // The key of MG73_ARTCLIFOR leaves out the item: a new key, or a
+        // stored one changed, must name no code of any item.
+        const std::string codice = NzValore(campo("MG73_ARTCLIFOR"), "");
+        const db::Value cliFor = campo("MG73_CLIFOR_CG44");
+        if (codice.empty() || cliFor.isEmptyOrNull())
+            return;
+        if (rs_->status() != db::RecordStatus::New && codice == NzValore(campo("ARTCLIFOR"), "") &&
+            intero(cliFor) == intero(campo("CLIFOR")))
+            return;
+        db::Recordset r;
+        r.open(SqlSavedValue("MG73_CODART_MG66", campo("MG73_DITTA_CG18"), db::Value(codice),
+                             db::Value(tipo_.tipo), cliFor),
+               card().connection());
+        if (r.recordCount() == 0)
+            return;
+        r.moveFirst();
+        const std::string articolo = NzValore(r.value(0), "");
+        const std::string numero = std::to_string(intero(cliFor));
+        rifiuta(TXT_ARTCLIFOR,
+                "Il codice " + codice + " del " + parola + " " + numero +
+                    " esiste gi\xC3\xA0 per l'articolo " + articolo + ".",
+                tipo_.msgChiaveEsistente,
+                {{db::Value(codice), db::Value(numero), db::Value(articolo)}});
+    });
+    p.step([&] {
         const std::string opzione = NzValore(campo("MG73_OPZIONE_MG5E"), "");
         if (opzione.empty())
             return;
@@ -196,17 +221,16 @@ void ArtCliForTab::FME_ARTCLIFOR_ValidateRecord(QWidget*& invalid, bool& cancel)
         if (rs_->status() != db::RecordStatus::New &&
             NzValore(valoreSalvato("MG73_OPZIONE_MG5E"), "") == opzione)
             return;
+        const std::string articolo = articoloRiga();
         const auto struttura =
-            StrutturaArticolo(card().connection(), card().companyCode(), card().currentItem());
+            StrutturaArticolo(card().connection(), card().companyCode(), articolo);
         db::Recordset r;
-        r.open(
-            SqlDecodeVariantArticle(struttura, card().companyCode(), card().currentItem(), opzione),
-            card().connection());
+        r.open(SqlDecodeVariantArticle(struttura, card().companyCode(), articolo, opzione),
+               card().connection());
         if (r.recordCount() == 0)
             rifiuta(TXT_CLIFOR_OPZIONE,
-                    "La variante \"" + opzione + "\" non appartiene all'articolo " +
-                        card().currentItem() + ".",
-                    kMsgVarianteEstranea, {{db::Value(opzione), db::Value(card().currentItem())}});
+                    "La variante \"" + opzione + "\" non appartiene all'articolo " + articolo + ".",
+                    kMsgVarianteEstranea, {{db::Value(opzione), db::Value(articolo)}});
     });
 }
 
@@ -256,7 +280,7 @@ void ArtCliForTab::FME_ARTCLIFOR_BeforeUpdate(bool& cancel) {
 
 bool ArtCliForTab::EsisteCliForPreferenziale(int tipo, long codice) {
     const std::string opzione = NzValore(TXT_CLIFOR_OPZIONE->Text().toStdString(), "");
-    const std::string& codArt = card().currentItem();
+    const std::string codArt = articoloRiga();
     db::Recordset rs;
     rs.open(SqlPreferredCounterpart(card().companyCode(), codArt, opzione,
                                     static_cast<int>(intero(db::Value(tipo)))),

@@ -246,6 +246,10 @@ void ArtCliForTab::load() {
     if (card().isLoaded(index()))
         return;
     Procedure p(card(), loaderName());
+    // Before PulisciTab empties the boxes the edit is read from.
+    p.step([&] {
+        common::concludeBeforeReload(card().services(), FME_ARTCLIFOR, tipo_.DisattivaFramework);
+    });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         TXT_CLIFOR_OPZIONE->SetConnection(&card().connection());
@@ -291,6 +295,17 @@ void ArtCliForTab::clear() {
     for (QCheckBox* c : {CHK_FLGDESCPERSCLIFOR.data(), CHK_FLGCLIFORPREF.data()})
         if (c)
             c->setChecked(false);
+}
+
+void ArtCliForTab::itemShown() {
+    // The item changed while the tab was hidden: its edit is settled now,
+    // not when the tab is next shown (or never).
+    if (!card().isLoaded(index()))
+        common::concludeBeforeReload(card().services(), FME_ARTCLIFOR, tipo_.DisattivaFramework);
+}
+
+void ArtCliForTab::newSearch() {
+    common::concludeBeforeReload(card().services(), FME_ARTCLIFOR, tipo_.DisattivaFramework);
 }
 
 void ArtCliForTab::release() {
@@ -389,7 +404,8 @@ bool ArtCliForTab::DisattivaFrameworkArtclifor(bool chiediSalvataggio) {
     Procedure p(card(), tipo_.DisattivaFramework);
     p.step([&] {
         if (chiediSalvataggio)
-            concluse = common::concludeOnClose(card().services(), *frame, p.name());
+            concluse = common::concludeBeforeReload(card().services(), FME_ARTCLIFOR,
+                                                    tipo_.DisattivaFramework);
     });
     // What follows releases the frame whatever the answer: every step runs.
     if (GRD_ARTCLIFOR)
@@ -447,6 +463,11 @@ db::Value ArtCliForTab::campo(const char* field) const {
     return rigaCorrente() ? rs_->value(field) : db::Value();
 }
 
+std::string ArtCliForTab::articoloRiga() const {
+    const std::string articolo = NzValore(campo("MG73_CODART_MG66"), "");
+    return articolo.empty() ? card().currentItem() : articolo;
+}
+
 db::Value ArtCliForTab::valoreSalvato(const char* column) const {
     if (!rigaCorrente() || rs_->status() == db::RecordStatus::New)
         return {};
@@ -495,17 +516,23 @@ void ArtCliForTab::abilitaGestione(bool on) {
         FRAME_ARTCLIFOR->setEnabled(on);
 }
 
-// The personal description can be written only while its flag is set.
+// The personal description can be written only while its flag is set; with
+// no row (an empty list) nothing can be written, as nothing would be kept.
 void ArtCliForTab::abilitaDescrizione() {
     if (!TXT_DESCARTCLIFOR || !TXT_DESCARTESTCLIFOR)
         return;
+    const bool riga = rigaCorrente();
     bool on = false;
     try {
-        on = rigaCorrente() && intero(rs_->value("MG73_FLGDESCPERS")) == 1;
+        on = riga && intero(rs_->value("MG73_FLGDESCPERS")) == 1;
     } catch (const std::exception&) {
     }
     TXT_DESCARTCLIFOR->setEnabled(on);
     TXT_DESCARTESTCLIFOR->setEnabled(on);
+    for (QWidget* box : std::initializer_list<QWidget*>{TXT_NOTEARTCLIFOR, CHK_FLGDESCPERSCLIFOR,
+                                                        CHK_FLGCLIFORPREF})
+        if (box)
+            box->setEnabled(riga);
 }
 
 // The frame's look-up of the key typed into a new row: when a stored row

@@ -45,6 +45,8 @@ public:
     void load() override;   // Tab_Artcli / Tab_Artfor
     void clear() override;  // PulisciTab: grid detached, detail emptied
     void release() override;
+    void itemShown() override;  // another item: this tab's pending edits concluded
+    void newSearch() override;
 
     // ---- procedures
     // Builds the work table, the recordset and the frame; false when it was left.
@@ -115,6 +117,9 @@ private:
     long contaCodici();
     bool rigaCorrente() const;
     db::Value campo(const char* field) const;
+    // The item of the row in the editor: an edit settled after the item
+    // changed belongs to the item it was made on.
+    std::string articoloRiga() const;
     // A column of the stored row the current row was read from (its key as
     // the work table keeps it); Empty for a new row.
     db::Value valoreSalvato(const char* column) const;

@@ -52,6 +52,7 @@ const TipoArtCliFor& TipoClienti() {
         .msgCodiceObbligatorio = 91614,
         .msgCodiceNonNumerico = 91616,
         .msgInesistente = 91618,
+        .msgChiaveEsistente = 91631,
         .msgConfermaElimina = 91620,
         .codici = {91625, "1 codice cliente", 91626, "%1 codici cliente"},
     };
@@ -106,6 +107,7 @@ const TipoArtCliFor& TipoFornitori() {
         .msgCodiceObbligatorio = 91615,
         .msgCodiceNonNumerico = 91617,
         .msgInesistente = 91619,
+        .msgChiaveEsistente = 91632,
         .msgConfermaElimina = 91621,
         .codici = {91627, "1 codice fornitore", 91628, "%1 codici fornitore"},
     };

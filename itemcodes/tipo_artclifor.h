@@ -68,6 +68,7 @@ struct TipoArtCliFor {
     long msgCodiceObbligatorio;  // no code given
     long msgCodiceNonNumerico;   // letters in the code (%1 the text)
     long msgInesistente;         // no such counterpart today (%1 the code)
+    long msgChiaveEsistente;     // the key is another code's (%1 code, %2 counterpart, %3 item)
     long msgConfermaElimina;     // delete the code? (%1 item code, %2 counterpart)
     common::CountNoun codici;    // "1 codice cliente", "%1 codici cliente"
 };

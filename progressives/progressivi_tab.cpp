@@ -276,8 +276,14 @@ void ProgressiviTab::TXT_ANNO_Validate() {
     if (st_->validando)
         return;
     const std::string anno = TXT_ANNO->text().trimmed().toStdString();
-    if (anno.empty() || anno == st_->annoConfermato)
+    if (anno == st_->annoConfermato)
         return;
+    if (anno.empty()) {
+        // The year taken away: its rows go too, as no year reads nothing.
+        st_->annoConfermato.clear();
+        CaricaProgressivi();
+        return;
+    }
     if (!IsValidYear(anno)) {
         st_->validando = true;
         common::WindowServices& ws = card().services();

@@ -364,11 +364,15 @@ void StatiCombinazioneTab::FME_COMBI_ChangeStatus(int status) {
             case controls::RecordFrame::Browse:
                 TXT_OPZIONE1->setEnabled(false);
                 TXT_OPZIONE2->setEnabled(false);
+                // A list left without rows (its new row undone) has no row
+                // to give a state to: a state typed there would go nowhere.
+                TXT_STATOCOMBI->setEnabled(rsCombi_ && rsCombi_->hasCurrentRow());
                 mostraStatoRiga();
                 break;
             case controls::RecordFrame::Changed:
                 TXT_OPZIONE1->setEnabled(true);
                 TXT_OPZIONE2->setEnabled(true);
+                TXT_STATOCOMBI->setEnabled(true);
                 // The state box's own change keeps it and the focus.
                 if (!prendendoStato_) {
                     TXT_OPZIONE1->setFocus();
@@ -380,6 +384,7 @@ void StatiCombinazioneTab::FME_COMBI_ChangeStatus(int status) {
             case controls::RecordFrame::Entering:
                 TXT_OPZIONE1->setEnabled(true);
                 TXT_OPZIONE2->setEnabled(true);
+                TXT_STATOCOMBI->setEnabled(true);
                 TXT_STATOCOMBI->SetText({});
                 TXT_DESSTATOCOMBI->clear();
                 TXT_DESOPZIONE1->clear();
@@ -442,11 +447,13 @@ void StatiCombinazioneTab::CMD_ELIMINACOMBI_Click() {
         return;
     if (frame_->Status() != controls::RecordFrame::Entering) {
         common::WindowServices& ws = card().services();
+        const std::string opz1 = testoBox(TXT_OPZIONE1);
+        const std::string opz2 = testoBox(TXT_OPZIONE2);
         const int risposta = ws.VisualizzaMessaggio(
-            "Eliminare lo stato della combinazione " + testoBox(TXT_OPZIONE1) + " / " +
-                testoBox(TXT_OPZIONE2) + "?",
-            0, common::vbYesNo + common::vbQuestion + common::vbDefaultButton2,
-            ws.TraduciTesto("Avviso Utente", 8522));
+            "Eliminare lo stato della combinazione " + opz1 + " / " + opz2 + "?", 91521,
+            common::vbYesNo + common::vbQuestion + common::vbDefaultButton2,
+            ws.TraduciTesto("Avviso Utente", 8522),
+            std::vector<db::Value>{db::Value(opz1), db::Value(opz2)});
         if (risposta != common::vbYes)
             return;
     }

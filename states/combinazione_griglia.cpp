@@ -280,8 +280,9 @@ void StatiCombinazioneTab::SalvaRecordCombinazione(const std::string& colonna) {
         return;
     const RigaStato riga = RigaCombinazione(colonna, opzioneRiga);
     const db::Value scritto = WriteState(p, card(), riga, stato);
-    // An expired state not confirmed: the cell shows the stored state again.
-    if (!(scritto == stato) && !statoVuoto(stato))
+    // Not written (an expired state not confirmed, a write refused or
+    // failed): the cell shows the stored state again.
+    if (!SameState(scritto, stato))
         rsCross_->setValue(colonna, scritto);
 }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "common/item_card.h"
 #include "common/procedure.h"
@@ -156,6 +157,41 @@ StateGrid::StateGrid(QWidget* parent) : controls::DataGrid(parent) {
 bool StateGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     openedByKey_ = trigger == QAbstractItemView::AnyKeyPressed;
     return controls::DataGrid::edit(index, trigger, event);
+}
+
+void StateGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex i = currentIndex();
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && i.isValid() &&
+        state() != QAbstractItemView::EditingState && !ReadOnly() && DataSource()) {
+        const controls::GridColumn& c = Columns().Item(i.column());
+        if (c.Kind() == controls::CellKind::Combo && !c.ReadOnly() && c.FieldIndex() >= 0) {
+            // As choosing the list's empty entry: a cell that has a state loses it.
+            const auto vuota = std::find_if(c.ValueList().begin(), c.ValueList().end(),
+                                            [](const auto& e) { return e.second.isEmpty(); });
+            const db::Value& v = DataSource()->valueAt(i.row(), c.FieldIndex());
+            if (vuota != c.ValueList().end() && !statoVuoto(v))
+                ChooseValue(i.row(), i.column(), vuota->first);
+            return;
+        }
+    }
+    controls::DataGrid::keyPressEvent(event);
+}
+
+void StateGrid::hideEvent(QHideEvent* event) {
+    // A cell still being typed in when its tab goes away without the focus
+    // leaving it (a command's key, another item) is given up: its list
+    // would stay open over the next tab, and what it holds belongs to the
+    // item and tab left behind. The window minimised keeps it.
+    if (!event->spontaneous() && state() == QAbstractItemView::EditingState)
+        if (QWidget* editor = indexWidget(currentIndex())) {
+            if (auto* box = qobject_cast<QComboBox*>(editor)) {
+                if (box->completer())
+                    box->completer()->popup()->hide();
+                box->hidePopup();
+            }
+            closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        }
+    controls::DataGrid::hideEvent(event);
 }
 
 void StateGrid::TypeValue(long row, int column, const QString& text) {

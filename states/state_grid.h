@@ -3,7 +3,8 @@
 // combo box that also takes typed text: choosing an entry (or typing its
 // exact text) raises the grid's closeUp, as the drop-down would; any other
 // typed text raises valueTyped, which the tab resolves against the state
-// choice list. F4 or Alt+Down opens the list, typing starts a new text.
+// choice list. F4 or Alt+Down opens the list, typing starts a new text,
+// Delete takes the cell's state away (the empty entry of the list).
 
 #include <QString>
 #include <functional>
@@ -31,6 +32,8 @@ signals:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     bool openedByKey_ = false;

@@ -124,7 +124,7 @@ StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
     const db::Recordset* rs = grid.DataSource();
     const long righeGriglia = rs && rs->isOpen() ? rs->recordCount() : 0;
     const std::vector<StateCode> stati = StateCodes(card);
-    auto decodifica = [&](const std::string& testo) -> std::optional<db::Value> {
+    auto decodifica = [&](const std::string& testo, int c) -> std::optional<db::Value> {
         const std::string codice = pulito(testo);
         if (codice.empty())
             return db::Value(0);
@@ -135,10 +135,18 @@ StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
         for (const auto& s : stati)
             if (q.compare(QString::fromStdString(s.codice), Qt::CaseInsensitive) == 0)
                 return s.id;
+        // The text a state cell shows ("ESAUR - In esaurimento- attivo:Si"),
+        // as a cell's editor copies it, names its state as the code does.
+        for (const auto& [id, voce] : grid.Columns().Item(c).ValueList())
+            if (!voce.isEmpty() && voce.trimmed() == q)
+                return id;
         return std::nullopt;
     };
     std::map<std::pair<long, std::string>, bool> viste;
-    auto cella = [&](std::size_t i, std::size_t j, long r, int c, const std::string& testo) {
+    // soloStati: the block is whole rows of the grid, whose cells that hold
+    // no state (the row's code and description) come back as they went.
+    auto cella = [&](std::size_t i, std::size_t j, long r, int c, const std::string& testo,
+                     bool soloStati = false) {
         const std::string campo = c >= 0 ? d.campoStato(c) : std::string();
         if (r < 0 || r >= righeGriglia || c < 0) {
             if (!pulito(testo).empty())
@@ -146,11 +154,11 @@ StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
             return;
         }
         if (campo.empty()) {
-            if (!pulito(testo).empty())
+            if (!pulito(testo).empty() && !soloStati)
                 blocco.rifiutate.push_back(posizione(i, j) + ": non è una cella di stato");
             return;
         }
-        const auto stato = decodifica(testo);
+        const auto stato = decodifica(testo, c);
         if (!stato) {
             blocco.rifiutate.push_back(posizione(i, j) + ": codice di stato \"" + pulito(testo) +
                                        "\" sconosciuto");
@@ -208,6 +216,12 @@ StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
     // Position by position from the current cell.
     const std::vector<int> visibili = colonneVisibili(grid);
     const long r0 = std::max(0L, grid.CurrentRow());
+    // A grid that selects whole rows copies whole rows: such a block goes
+    // back from the row's first column, wherever the current cell is.
+    const bool righeIntere =
+        grid.selectionBehavior() == QAbstractItemView::SelectRows && visibili.size() > 1 &&
+        std::all_of(righe.begin(), righe.end(),
+                    [&](const auto& riga) { return riga.size() == visibili.size(); });
     int c0 = grid.CurrentColumn();
     if (c0 < 0 || d.campoStato(c0).empty())
         for (int c : visibili)
@@ -216,12 +230,12 @@ StateBlock DecodeStateBlock(common::ItemCard& card, const StateTarget& d,
                 break;
             }
     const auto at = std::find(visibili.begin(), visibili.end(), c0);
-    const std::size_t v0 = static_cast<std::size_t>(at - visibili.begin());
+    const std::size_t v0 = righeIntere ? 0 : static_cast<std::size_t>(at - visibili.begin());
     for (std::size_t i = 0; i < righe.size(); ++i)
         for (std::size_t j = 0; j < righe[i].size(); ++j) {
             const std::size_t v = v0 + j;
             const int c = v < visibili.size() ? visibili[v] : -1;
-            cella(i, j, r0 + static_cast<long>(i), c, righe[i][j]);
+            cella(i, j, r0 + static_cast<long>(i), c, righe[i][j], righeIntere);
         }
     return blocco;
 }

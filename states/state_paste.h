@@ -13,7 +13,9 @@
 // is read by them: its columns go to the grid's columns of that caption,
 // its rows to the grid's rows whose first cell holds the same code, so a
 // grid exported to a file and read back finds its own cells. Any other
-// block goes at the current cell, position by position.
+// block goes at the current cell, position by position; whole rows copied
+// from a grid that selects rows go back from the row's first column. A cell
+// may also hold the text a state cell shows, as its editor copies it.
 
 #include <functional>
 #include <optional>

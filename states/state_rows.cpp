@@ -10,26 +10,56 @@
 
 namespace states {
 
+namespace {
+
+// The state the row holds in the database, read quietly after a write that
+// did not happen: Null when there is none, or when it cannot be read either.
+db::Value statoMemorizzato(common::ItemCard& card, const RigaStato& riga) {
+    try {
+        db::Recordset rs;
+        rs.open(sqlStateRow(riga.tabella, riga.condizione), card.connection());
+        if (rs.recordCount() == 0)
+            return db::Value::null();
+        rs.moveFirst();
+        return rs.value(riga.campoStato);
+    } catch (const std::exception&) {
+        card.connection().clearErrors();
+        return db::Value::null();
+    }
+}
+
+}  // namespace
+
+bool SameState(const db::Value& a, const db::Value& b) {
+    return a == b || (statoVuoto(a) && statoVuoto(b));
+}
+
 db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
                      const db::Value& stato) {
     if (statoVuoto(stato)) {
-        p.step(
-            [&] { card.connection().execute(sqlDeleteStateRow(riga.tabella, riga.condizione)); });
-        return db::Value::null();
+        bool cancellato = false;
+        p.step([&] {
+            card.connection().execute(sqlDeleteStateRow(riga.tabella, riga.condizione));
+            cancellato = true;
+        });
+        // Refused or failed, the delete left the state that is stored.
+        return cancellato ? db::Value::null() : statoMemorizzato(card, riga);
     }
     db::Recordset rs;
     db::Value prima = db::Value::null();
+    bool letto = false;
     p.step([&] { rs.open(sqlStateRow(riga.tabella, riga.condizione), card.connection()); });
     p.step([&] {
         if (rs.recordCount() > 0) {
             rs.moveFirst();
             prima = rs.value(riga.campoStato);
         }
+        letto = true;
         if (!ConfirmValidity(card, stato))
             p.leave();
     });
     if (!p.running())
-        return prima;
+        return letto ? prima : statoMemorizzato(card, riga);
     p.step([&] {
         if (rs.recordCount() == 0) {
             rs.addNew();
@@ -44,14 +74,16 @@ db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaSta
         scritto = true;
     });
     p.step([&] { rs.close(); });
-    return scritto ? stato : prima;
+    if (scritto)
+        return stato;
+    return letto ? prima : statoMemorizzato(card, riga);
 }
 
 void SaveRowState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
                   db::Recordset& rs) {
     const db::Value stato = StateNumber(rs.value("STATO"));
     const db::Value scritto = WriteState(p, card, riga, stato);
-    if (!(scritto == stato) && !statoVuoto(stato))
+    if (!SameState(scritto, stato))
         rs.setValue("STATO", scritto);
 }
 

@@ -27,12 +27,14 @@ struct RigaStato {
 
 // Runs the statements as steps of the calling procedure, so its error
 // report names it. Answers the state the row holds afterwards: the new
-// state, Null once deleted, or the state it had when the user did not
-// confirm an expired state.
+// state, Null once deleted, or the state stored when the write did not
+// happen (an expired state not confirmed, a write refused or failed).
 db::Value WriteState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
                      const db::Value& stato);
+// Both mean the same state (Null and 0 alike are none).
+bool SameState(const db::Value& a, const db::Value& b);
 // Writes the state in the STATO of the recordset's current row; a row whose
-// expired state was not confirmed shows the state stored again.
+// state was not written shows the state stored again.
 void SaveRowState(common::Procedure& p, common::ItemCard& card, const RigaStato& riga,
                   db::Recordset& rs);
 

@@ -195,12 +195,15 @@ bool ConfirmValidity(common::ItemCard& card, const db::Value& id) {
     if (QDate(d.year, d.month, d.day) >= QDate::currentDate())
         return true;
     common::WindowServices& ws = card.services();
+    const std::string codice = common::NzStringa(rs.value("MG5V_CODICE"));
+    const std::string scadenza = dataItaliana(d);
     const int risposta = ws.VisualizzaMessaggio(
-        "Lo stato " + common::NzStringa(rs.value("MG5V_CODICE")) +
+        "Lo stato " + codice +
             " non \xC3\xA8 pi\xC3\xB9 valido: la sua validit\xC3\xA0 \xC3\xA8 terminata il " +
-            dataItaliana(d) + ". Assegnarlo comunque?",
-        0, common::vbYesNo + common::vbQuestion + common::vbDefaultButton2,
-        ws.TraduciTesto("Avviso Utente", 8522));
+            scadenza + ". Assegnarlo comunque?",
+        91520, common::vbYesNo + common::vbQuestion + common::vbDefaultButton2,
+        ws.TraduciTesto("Avviso Utente", 8522),
+        std::vector<db::Value>{db::Value(codice), db::Value(scadenza)});
     return risposta == common::vbYes;
 }
 

@@ -65,16 +65,22 @@ QLayout* StatiCombinazioneTab::buildSelectors(QWidget* page) {
     };
     auto description = [&](const char* name) { return NewDescriptionEdit(page, name); };
 
-    grid->addWidget(new QLabel(QStringLiteral("Visualizzazione"), page), 0, 0);
+    // The fixed labels' letters take the focus to their boxes (Alt+V, Alt+F,
+    // Alt+P; C is the list's Conferma).
+    auto* lblPresentazione = new QLabel(QStringLiteral("&Visualizzazione"), page);
+    grid->addWidget(lblPresentazione, 0, 0);
     CBO_TIPOCOMBINAZIONE = new QComboBox(page);
     CBO_TIPOCOMBINAZIONE->setObjectName("CBO_TIPOCOMBINAZIONE");
+    lblPresentazione->setBuddy(CBO_TIPOCOMBINAZIONE);
     CBO_TIPOCOMBINAZIONE->addItem(QStringLiteral("Griglia"), 0);
     CBO_TIPOCOMBINAZIONE->addItem(QStringLiteral("Elenco combinazioni"), 1);
     CBO_TIPOCOMBINAZIONE->setCurrentIndex(1);
     grid->addWidget(CBO_TIPOCOMBINAZIONE, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Configurazione"), page), 0, 2);
+    auto* lblAmbito = new QLabel(QStringLiteral("Con&figurazione"), page);
+    grid->addWidget(lblAmbito, 0, 2);
     CBO_TIPOCONF6 = new QComboBox(page);
     CBO_TIPOCONF6->setObjectName("CBO_TIPOCONF6");
+    lblAmbito->setBuddy(CBO_TIPOCONF6);
     LoadScopeCombo(CBO_TIPOCONF6);
     grid->addWidget(CBO_TIPOCONF6, 0, 3, 1, 2);
 
@@ -99,8 +105,10 @@ QLayout* StatiCombinazioneTab::buildSelectors(QWidget* page) {
     grid->addWidget(TXT_RAGGR6_2, 2, 3);
     grid->addWidget(TXT_DESRAGGR6_2, 2, 4);
 
-    grid->addWidget(new QLabel(QStringLiteral("Stato predefinito"), page), 3, 0);
+    auto* lblDefault = new QLabel(QStringLiteral("Stato &predefinito"), page);
+    grid->addWidget(lblDefault, 3, 0);
     TXT_STATODEF = lookup("TXT_STATODEF", 10);
+    lblDefault->setBuddy(TXT_STATODEF->LineEdit());
     TXT_STATODEF->setEnabled(false);
     grid->addWidget(TXT_STATODEF, 3, 1);
     TXT_DESSTATODEF = description("TXT_DESSTATODEF");

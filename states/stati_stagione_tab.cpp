@@ -41,9 +41,12 @@ void StatiStagioneTab::build(QWidget* page) {
     auto* root = new QVBoxLayout(page);
     auto* top = new QGridLayout;
     auto description = [&](const char* name) { return NewDescriptionEdit(page, name); };
-    top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
+    // The labels' letters take the focus to their boxes (Alt+V, Alt+S).
+    auto* lblVariante = new QLabel(QStringLiteral("&Variante"), page);
+    top->addWidget(lblVariante, 0, 0);
     CBO_TIPOVAR4 = new QComboBox(page);
     CBO_TIPOVAR4->setObjectName("CBO_TIPOVAR4");
+    lblVariante->setBuddy(CBO_TIPOVAR4);
     top->addWidget(CBO_TIPOVAR4, 0, 1);
     top->addWidget(new QLabel(QStringLiteral("Raggruppamento"), page), 0, 2);
     TXT_RAGGR4 = new controls::LookupBox(page);
@@ -54,8 +57,10 @@ void StatiStagioneTab::build(QWidget* page) {
     TXT_DESRAGGR4 = description("TXT_DESRAGGR4");
     top->addWidget(TXT_DESRAGGR4, 0, 4, 1, 2);
 
-    top->addWidget(new QLabel(QStringLiteral("Stagione"), page), 1, 0);
+    auto* lblStagione = new QLabel(QStringLiteral("&Stagione"), page);
+    top->addWidget(lblStagione, 1, 0);
     TXT_STAGIONE4 = NewCodeBox(page, "TXT_STAGIONE4", &card().connection(), 10);
+    lblStagione->setBuddy(TXT_STAGIONE4->LineEdit());
     top->addWidget(TXT_STAGIONE4, 1, 1);
     TXT_DESSTAGIONE4 = description("TXT_DESSTAGIONE4");
     top->addWidget(TXT_DESSTAGIONE4, 1, 2, 1, 2);

@@ -34,13 +34,18 @@ StatiVarianteTab::~StatiVarianteTab() = default;
 void StatiVarianteTab::build(QWidget* page) {
     auto* root = new QVBoxLayout(page);
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel(QStringLiteral("Variante"), page), 0, 0);
+    // The labels' letters take the focus to their boxes (Alt+V, Alt+C).
+    auto* lblVariante = new QLabel(QStringLiteral("&Variante"), page);
+    top->addWidget(lblVariante, 0, 0);
     CBO_TIPOVAR5 = new QComboBox(page);
     CBO_TIPOVAR5->setObjectName("CBO_TIPOVAR5");
+    lblVariante->setBuddy(CBO_TIPOVAR5);
     top->addWidget(CBO_TIPOVAR5, 0, 1);
-    top->addWidget(new QLabel(QStringLiteral("Configurazione"), page), 0, 2);
+    auto* lblAmbito = new QLabel(QStringLiteral("&Configurazione"), page);
+    top->addWidget(lblAmbito, 0, 2);
     CBO_TIPOCONF5 = new QComboBox(page);
     CBO_TIPOCONF5->setObjectName("CBO_TIPOCONF5");
+    lblAmbito->setBuddy(CBO_TIPOCONF5);
     LoadScopeCombo(CBO_TIPOCONF5);
     top->addWidget(CBO_TIPOCONF5, 0, 3);
     top->setColumnStretch(1, 1);

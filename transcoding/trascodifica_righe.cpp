@@ -65,6 +65,15 @@ void TrascodificaVariantiTab::FME_TRASCF_ValidateRecord(QWidget*& invalidControl
                                      " (ne contiene " + std::to_string(descrizione.size()) + ").");
     });
     const std::string opzione = common::NzStringa(rs_->value(kOpzione));
+    // The row's own variant and counterpart: an edit concluded as the
+    // selectors change belongs to those it was made for.
+    std::string variante = common::NzStringa(rs_->value("MG5S_CODICEVAR_MG5F"));
+    if (variante.empty())
+        variante = st.variante;
+    const std::string nomeVariante =
+        variante == st.variante ? CBO_TIPOVAR2->currentText().toStdString() : variante;
+    const std::string tipo = common::NzNumero(rs_->value("MG5S_TIPOCF_CG44")).toText();
+    const std::string codice = common::NzNumero(rs_->value("MG5S_CLIFOR_CG44")).toText();
     p.step([&] {
         if (QString::fromStdString(opzione).size() > kLarghezzaOpzione)
             rifiuta(TXT_OPZIONECF, "Il codice dell'opzione non pu\xC3\xB2 superare " +
@@ -75,12 +84,12 @@ void TrascodificaVariantiTab::FME_TRASCF_ValidateRecord(QWidget*& invalidControl
         db::Recordset rs;
         rs.open("SELECT MG5E_OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " +
                     card().companyCode() + " AND MG5E_CODICEVAR_MG5F = '" +
-                    common::RaddoppiaApici(st.variante) + "' AND MG5E_OPZIONE = '" +
+                    common::RaddoppiaApici(variante) + "' AND MG5E_OPZIONE = '" +
                     common::RaddoppiaApici(opzione) + "'",
                 card().connection());
         if (rs.recordCount() == 0)
-            rifiuta(TXT_OPZIONECF, "L'opzione " + opzione + " non esiste per la variante " +
-                                       CBO_TIPOVAR2->currentText().toStdString() + ".");
+            rifiuta(TXT_OPZIONECF,
+                    "L'opzione " + opzione + " non esiste per la variante " + nomeVariante + ".");
     });
     p.step([&] {
         // The same option once per variant, kind and counterpart: a new row,
@@ -90,14 +99,14 @@ void TrascodificaVariantiTab::FME_TRASCF_ValidateRecord(QWidget*& invalidControl
         db::Recordset rs;
         rs.open("SELECT MG5S_OPZIONE_MG5E FROM MG5S_VARCLIFOR WHERE MG5S_DITTA_CG18 = " +
                     card().companyCode() + " AND MG5S_CODICEVAR_MG5F = '" +
-                    common::RaddoppiaApici(st.variante) + "' AND MG5S_TIPOCF_CG44 = " + tipoCF() +
-                    " AND MG5S_CLIFOR_CG44 = " + cliFor() + " AND MG5S_OPZIONE_MG5E = '" +
+                    common::RaddoppiaApici(variante) + "' AND MG5S_TIPOCF_CG44 = " + tipo +
+                    " AND MG5S_CLIFOR_CG44 = " + codice + " AND MG5S_OPZIONE_MG5E = '" +
                     common::RaddoppiaApici(opzione) + "'",
                 card().connection());
         if (rs.recordCount() > 0)
             rifiuta(TXT_OPZIONECF, "L'opzione " + opzione + " ha gi\xC3\xA0 una descrizione per " +
-                                       (tipoCF() == "1" ? "il fornitore " : "il cliente ") +
-                                       cliFor() + ": modificare la riga esistente.");
+                                       (tipo == "1" ? "il fornitore " : "il cliente ") + codice +
+                                       ": modificare la riga esistente.");
     });
     if (invalidControl)
         cancel = true;
@@ -105,6 +114,8 @@ void TrascodificaVariantiTab::FME_TRASCF_ValidateRecord(QWidget*& invalidControl
 
 void TrascodificaVariantiTab::FME_TRASCF_ChangeStatus(int status) {
     TXT_OPZIONECF->setEnabled(status != 0);
+    // With no row listed a description typed would be kept nowhere.
+    TXT_DESCRCF->setEnabled(rs_ && rs_->isOpen() && rs_->hasCurrentRow());
     // The option the row had when its change began, for the duplicate check.
     if (status == 2)
         opzioneOriginale_.clear();

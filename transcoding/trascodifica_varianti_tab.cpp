@@ -261,6 +261,15 @@ void TrascodificaVariantiTab::release() {
     common::releaseQuietly([&] { ChiudiFrameworkTrascf(); });
 }
 
+void TrascodificaVariantiTab::itemShown() {
+    if (!card().isLoaded(index()))
+        common::concludeBeforeReload(card().services(), frame_.get(), loaderName());
+}
+
+void TrascodificaVariantiTab::newSearch() {
+    common::concludeBeforeReload(card().services(), frame_.get(), loaderName());
+}
+
 void TrascodificaVariantiTab::firstActivation() {
     TXT_CLIFOR->ClearMenuEntries();
     TXT_CLIFOR->AddMenuEntry("Kpers1", QString::fromLatin1(framework::kLookupStandard));
@@ -357,9 +366,8 @@ void TrascodificaVariantiTab::dropFrame() {
 }
 
 bool TrascodificaVariantiTab::ChiudiFrameworkTrascf() {
-    bool chiuso = true;
-    if (frame_)
-        chiuso = common::concludeOnClose(card().services(), *frame_, "ChiudiFrameworkTrascf");
+    const bool chiuso =
+        common::concludeBeforeReload(card().services(), frame_.get(), "ChiudiFrameworkTrascf");
     dropFrame();
     if (GRIDNAV_TRASCF) {
         GRIDNAV_TRASCF->SetFrame(nullptr);
@@ -459,6 +467,9 @@ void TrascodificaVariantiTab::RicaricaDecodificaClifor() {
     db::Connection& cn = card().connection();
     Procedure p(card(), "RicaricaDecodificaClifor");
     bool valido = false;
+    // An edit of the rows listed so far is concluded before they go; each
+    // row carries its own variant and counterpart.
+    p.step([&] { common::concludeBeforeReload(card().services(), frame_.get(), p.name()); });
     p.step([&] {
         aggiornaStato();
         const auto numero = common::NzNumero(db::Value(st.cliFor)).toDecimal();

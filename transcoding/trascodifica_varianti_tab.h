@@ -41,6 +41,9 @@ public:
     void load() override;  // Tab_TrascodificaVarianti
     void clear() override;
     void release() override;
+    // Another item or a new search: an edit of the rows shown is concluded.
+    void itemShown() override;
+    void newSearch() override;
 
     StatoTrascodifica& stato() const;
 

@@ -279,16 +279,19 @@ void AttivazioneVariantiTab::clear() {
 }
 
 void AttivazioneVariantiTab::release() {
-    common::releaseQuietly([&] {
-        if (FME_VARIANTI)
-            FME_VARIANTI->Reset();
-        ChiudiFrameworkVarianti();
-    });
+    // Pending edits are saved or dropped as the user answers, never lost unasked.
+    common::releaseQuietly([&] { ChiudiFrameworkVarianti(); });
 }
 
 void AttivazioneVariantiTab::itemShown() {
+    if (!card().isLoaded(index()))
+        common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
     if (FRAME_RAGGR && card().CHK_FLGVARART())
         FRAME_RAGGR->setEnabled(card().CHK_FLGVARART()->isChecked());
+}
+
+void AttivazioneVariantiTab::newSearch() {
+    common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
 }
 
 void AttivazioneVariantiTab::load() {
@@ -296,6 +299,10 @@ void AttivazioneVariantiTab::load() {
         return;
     Procedure p(card(), loaderName());
     p.step([&] { common::ShowProgress(card(), "Caricamento in corso...", 10044); });
+    // Before PulisciTab detaches the grid the edit is read from.
+    p.step([&] {
+        common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
+    });
     p.step([&] { card().PulisciTab(index()); });
     p.step([&] {
         db::Recordset* item = card().itemRecordset();
@@ -319,6 +326,7 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
     p.onAbort([&] { ChiudiFrameworkVarianti(); });
     p.step([&] {
         auto rs = std::make_unique<db::Recordset>();
+        articoloRighe_ = card().currentItem();
         rs->open(itemVariantsSql(card()), card().connection());
         // An item without rows of its own (made outside the item master) is
         // offered one row per variant of the company, to be stored by the
@@ -352,10 +360,8 @@ void AttivazioneVariantiTab::AttivaFrameworkVarianti() {
 }
 
 bool AttivazioneVariantiTab::ChiudiFrameworkVarianti() {
-    bool chiuso = true;
-    if (FME_VARIANTI && FME_VARIANTI->Recordset())
-        chiuso =
-            common::concludeOnClose(card().services(), *FME_VARIANTI, "ChiudiFrameworkVarianti");
+    const bool chiuso =
+        common::concludeBeforeReload(card().services(), FME_VARIANTI, "ChiudiFrameworkVarianti");
     if (FME_VARIANTI)
         FME_VARIANTI->Release();
     if (GRD_VARIANTI)
@@ -416,8 +422,9 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
     common::WindowServices& ws = card().services();
     db::Connection& cn = card().connection();
     const std::string& ditta = card().companyCode();
-    // The item code box's text, as the rows were read for it.
-    const std::string articolo = card().currentItem();
+    // The item the rows were read for: the one shown, unless the edit is
+    // concluded as another item comes.
+    const std::string articolo = articoloRighe_;
 
     std::vector<ItemVariantRow> righe;
     // The whole rewrite deletes and inserts the item's rows, yet adds and
@@ -477,7 +484,7 @@ bool AttivazioneVariantiTab::Grst_MG6B_UpdateBatchAll() {
         return false;
     // The rows as now stored; nothing is left pending in the frame.
     p.step([&] {
-        const std::string sql = itemVariantsSql(card());
+        const std::string sql = sqlItemVariants(ditta, articolo);
         if (rs_->source() == sql) {
             rs_->requery();
         } else {
@@ -502,8 +509,7 @@ bool AttivazioneVariantiTab::defaultOptionsDecode(
     std::map<std::string, std::string> stored;
     p.step([&] {
         db::Recordset rs;
-        rs.open(sqlStoredDefaultOptions(card().companyCode(), card().currentItem()),
-                card().connection());
+        rs.open(sqlStoredDefaultOptions(card().companyCode(), articoloRighe_), card().connection());
         for (long r = 0; r < rs.recordCount(); ++r)
             stored[common::NzStringa(rs.valueAt(r, 0))] = common::NzStringa(rs.valueAt(r, 1));
     });

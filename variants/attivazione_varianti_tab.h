@@ -51,8 +51,10 @@ public:
     void load() override;  // Tab_AttivazioneVarianti
     void clear() override;
     void release() override;
-    // The variant frame is available only for items managed by variants.
+    // The variant frame is available only for items managed by variants;
+    // an edit left for the item shown before is concluded first.
     void itemShown() override;
+    void newSearch() override;
 
     void CaricaListeCombo();
     void InitGRD_VARIANTI();
@@ -97,6 +99,9 @@ private:
     // Each typed default option (variant, value) decodes among its variant's options.
     bool defaultOptionsDecode(const std::vector<std::pair<std::string, std::string>>& rows);
     std::unique_ptr<db::Recordset> rs_;
+    // The item whose rows rs_ holds: a save rewrites that item's rows, even
+    // when it comes after another item was shown.
+    std::string articoloRighe_;
 };
 
 }  // namespace variants

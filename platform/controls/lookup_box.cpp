@@ -415,6 +415,10 @@ bool LookupBox::OpenLookup() {
     return true;
 }
 
+bool LookupBox::DecodePending() {
+    return d->edit->text() == d->confirmed ? Found() : Decode();
+}
+
 bool LookupBox::Decode() {
     if (d->deciding)
         return Found();

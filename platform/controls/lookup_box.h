@@ -82,6 +82,9 @@ public:
     // the framework's error report instead, as procedure "<name>_StartLookup"
     // or "<name>_StartDecode", and the box stays usable.
     bool Decode();
+    // Decodes the text typed and not yet decided, as leaving the box would:
+    // for those who settle the box's value while it may still have the focus.
+    bool DecodePending();
 
 signals:
     void startLookup(bool& cancel);

@@ -173,4 +173,147 @@ TEST_F(ItemCodes, NoBoxTakesMoreThanItsColumnAndTheUserIsTold) {
         EXPECT_EQ(m.find("22001"), std::string::npos) << m;
 }
 
+TEST_F(ItemCodes, AKeyAnotherCodeHasIsRefusedByNameAndNothingChanges) {
+    choose("MAGLIA-001");
+    sidebar("ITM10");
+    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    const auto before = codes(cn, "MAGLIA-001");
+    const auto others = codes(cn, "PANT-001");
+
+    // A stored code renamed to the code the same customer has already.
+    db::Recordset& rs = *cli.recordset();
+    for (long r = 0; r < rs.recordCount(); ++r)
+        if (cardtest::text(rs.valueAt(r, rs.fieldIndex("MG73_ARTCLIFOR"))) == "LNT-55120-BLM")
+            cli.GRD_ARTCLIFOR->SetCurrentRow(r);
+    ASSERT_EQ(cli.TXT_ARTCLIFOR->text(), QStringLiteral("LNT-55120-BLM"));
+    cli.frame()->Change();
+    cli.TXT_ARTCLIFOR->setFocus();
+    cardtest::fill(cli.TXT_ARTCLIFOR, "LNT-55120");
+    cardtest::clearMessages();
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_TRUE(
+        cardtest::shown("[x91631x] Il codice LNT-55120 del cliente 2 esiste gi\xC3\xA0 per "
+                        "l'articolo MAGLIA-001."));
+    EXPECT_EQ(cli.frame()->Status(), 1);  // the edit stays, to be corrected
+    for (const auto& m : cardtest::shownMessages())
+        EXPECT_EQ(m.find("23000"), std::string::npos) << m;
+    cli.frame()->Undo();
+
+    // A new code that the customer uses for another item.
+    cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    cli.TXT_ARTCLIFOR->setFocus();
+    cardtest::fill(cli.TXT_ARTCLIFOR, "RIVA-CH-01");
+    cli.TXT_CODCLIFOR->LineEdit()->setFocus();
+    cardtest::fill(cli.TXT_CODCLIFOR->LineEdit(), "1");
+    cardtest::clearMessages();
+    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_TRUE(cardtest::shown(
+        "[x91631x] Il codice RIVA-CH-01 del cliente 1 esiste gi\xC3\xA0 per l'articolo PANT-001."));
+    EXPECT_EQ(cli.frame()->Status(), 2);
+    for (const auto& m : cardtest::shownMessages())
+        EXPECT_EQ(m.find("23000"), std::string::npos) << m;
+    cli.frame()->Undo();
+
+    // The same on the suppliers' tab, with the suppliers' message.
+    sidebar("ITM11");
+    ArtCliForTab& sup = tab(common::kTabArtfor);
+    sup.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    sup.TXT_ARTCLIFOR->setFocus();
+    cardtest::fill(sup.TXT_ARTCLIFOR, "FBR-2/28-4410");
+    sup.TXT_CODCLIFOR->LineEdit()->setFocus();
+    cardtest::fill(sup.TXT_CODCLIFOR->LineEdit(), "1");
+    cardtest::clearMessages();
+    sup.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    EXPECT_TRUE(
+        cardtest::shown("[x91632x] Il codice FBR-2/28-4410 del fornitore 1 esiste "
+                        "gi\xC3\xA0 per l'articolo FILATO-MER."));
+    sup.frame()->Undo();
+
+    EXPECT_EQ(codes(cn, "MAGLIA-001"), before);
+    EXPECT_EQ(codes(cn, "PANT-001"), others);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_ARTCLIFOR = 'FBR-2/28-4410'"), 1);
+}
+
+TEST_F(ItemCodes, WithNoCodeListedNothingCanBeTypedThatWouldBeLost) {
+    choose("GIACCA-001");
+    sidebar("ITM10");
+    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ASSERT_NE(cli.frame(), nullptr);
+    ASSERT_EQ(cli.recordset()->recordCount(), 0);
+    ASSERT_TRUE(cli.FRAME_ARTCLIFOR->isEnabled());
+    // No row: neither the notes nor the flags take input.
+    for (QWidget* box : std::initializer_list<QWidget*>{
+             cli.TXT_NOTEARTCLIFOR, cli.CHK_FLGCLIFORPREF, cli.CHK_FLGDESCPERSCLIFOR,
+             cli.TXT_DESCARTCLIFOR, cli.TXT_ARTCLIFOR})
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+    QTest::keyClicks(cli.TXT_NOTEARTCLIFOR, "persa");
+    EXPECT_TRUE(cli.TXT_NOTEARTCLIFOR->toPlainText().isEmpty());
+
+    // A new row opens them; dropping it closes them again.
+    cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+    EXPECT_TRUE(cli.TXT_NOTEARTCLIFOR->isEnabled());
+    EXPECT_TRUE(cli.CHK_FLGCLIFORPREF->isEnabled());
+    EXPECT_TRUE(cli.CHK_FLGDESCPERSCLIFOR->isEnabled());
+    cli.frame()->Undo();
+    EXPECT_FALSE(cli.TXT_NOTEARTCLIFOR->isEnabled());
+    EXPECT_FALSE(cli.CHK_FLGCLIFORPREF->isEnabled());
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_CODART_MG66 = 'GIACCA-001'"), 0);
+}
+
 }  // namespace
+
+TEST_F(ItemCodes, AnEditLeftOnAHiddenTabIsAskedForWhenTheItemChanges) {
+    // Notes typed on the customers' tab, then another tab is shown.
+    const auto editThenHide = [&](const char* notes) -> ArtCliForTab& {
+        if (w->CMD_NUOVO()->isEnabled())
+            w->CMD_NUOVO()->click();
+        choose("MAGLIA-001");
+        sidebar("ITM10");
+        ArtCliForTab& cli = tab(common::kTabArtcli);
+        EXPECT_NE(cli.frame(), nullptr);
+        // The row of the variant article M BLU, chosen on the grid.
+        db::Recordset& rs = *cli.recordset();
+        for (long r = 0; r < rs.recordCount(); ++r)
+            if (cardtest::text(rs.valueAt(r, rs.fieldIndex("MG73_ARTCLIFOR"))) == "LNT-55120-BLM")
+                cli.GRD_ARTCLIFOR->SetCurrentRow(r);
+        EXPECT_EQ(cli.TXT_ARTCLIFOR->text(), QStringLiteral("LNT-55120-BLM"));
+        cli.TXT_NOTEARTCLIFOR->setFocus();
+        cli.TXT_NOTEARTCLIFOR->selectAll();
+        QTest::keyClicks(cli.TXT_NOTEARTCLIFOR, notes);
+        EXPECT_EQ(cli.frame()->Status(), 1);
+        EXPECT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM03"));
+        cardtest::clearMessages();
+        return cli;
+    };
+    const char* question = "Salvare le modifiche apportate al codice articolo del cliente?";
+
+    // The next item from the host's record buttons: asked, and Yes saves it
+    // on the row of the item it was made on.
+    editThenHide("Nota di MAGLIA-001");
+    cardtest::queueAnswer(common::vbYes);
+    ASSERT_TRUE(w->FME_ART()->MoveNext());
+    EXPECT_EQ(w->currentItem(), "MAGLIA-002");
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR",
+                              "MG73_NOTEARTCF = 'Nota di MAGLIA-001' AND MG73_CODART_MG66 = "
+                              "'MAGLIA-001' AND MG73_ARTCLIFOR = 'LNT-55120-BLM'"),
+              1);
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_CODART_MG66 = 'MAGLIA-002'"), 0);
+
+    // A new search: asked, and No drops it; the tab then shows what is stored.
+    const auto before = codes(cn, "MAGLIA-001");
+    ArtCliForTab& cli = editThenHide("Nota mai salvata");
+    cardtest::queueAnswer(common::vbNo);
+    w->CMD_NUOVO()->click();
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(codes(cn, "MAGLIA-001"), before);
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    choose("MAGLIA-001");
+    sidebar("ITM10");
+    EXPECT_EQ(cli.frame()->Status(), 0);
+    EXPECT_EQ(cli.recordset()->recordCount(),
+              cardtest::count(cn, "MG73_ARTCLIFOR",
+                              "MG73_CODART_MG66 = 'MAGLIA-001' AND MG73_TIPOCF_CG44 = 0"));
+    EXPECT_EQ(cardtest::count(cn, "MG73_ARTCLIFOR", "MG73_NOTEARTCF = 'Nota mai salvata'"), 0);
+}

@@ -146,4 +146,77 @@ TEST_F(Activation, AnItemWithoutVariantRowsIsOfferedOnePerCompanyVariant) {
     EXPECT_EQ(w->currentTab(), common::kTabGestioneVarianti);
 }
 
+TEST_F(Activation, AnEditLeftForOneItemNeverRewritesTheNextItemsVariants) {
+    const auto rowsOf = [&](const std::string& item) {
+        return cardtest::rowLines(
+            cn,
+            "SELECT MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, "
+            "MG6B_INDOBBLIG, MG6B_INDDEFAULT, MG6B_VARDEFAULT FROM MG6B_GESVARART WHERE "
+            "MG6B_CODART_MG66 = '" +
+                item + "' ORDER BY 1");
+    };
+    // Lunghezza made active on MAGLIA-001, not saved.
+    const auto editLength = [&] {
+        if (w->CMD_NUOVO()->isEnabled())
+            w->CMD_NUOVO()->click();
+        choose("MAGLIA-001");
+        clickEntry("Attivazione varianti");
+        ASSERT_TRUE(tab().selezionaVariante("A2"));
+        ASSERT_FALSE(tab().CHK_FLGGESTVAR->isChecked());
+        QTest::mouseClick(tab().CHK_FLGGESTVAR, Qt::LeftButton, {},
+                          QPoint(6, tab().CHK_FLGGESTVAR->height() / 2));
+        ASSERT_NE(tab().FME_VARIANTI->Status(), 0);
+        cardtest::clearMessages();
+    };
+    const char* question = "Salvare le modifiche apportate alle varianti dell'articolo?";
+    const auto first = rowsOf("MAGLIA-001");
+    const auto second = rowsOf("MAGLIA-002");
+
+    // The next item from the host's record buttons, the tab still shown:
+    // asked as the item changes; Yes stores the edit on MAGLIA-001 only.
+    editLength();
+    cardtest::queueAnswer(common::vbYes);
+    ASSERT_TRUE(w->FME_ART()->MoveNext());
+    EXPECT_EQ(w->currentItem(), "MAGLIA-002");
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(stored("MAGLIA-001", "A2", "MG6B_FLGGESTVAR"), "1");
+    EXPECT_EQ(rowsOf("MAGLIA-002"), second);
+    // The tab shows MAGLIA-002's own rows, nothing pending.
+    EXPECT_EQ(tab().FME_VARIANTI->Status(), 0);
+    ASSERT_TRUE(tab().selezionaVariante("A1"));
+    EXPECT_EQ(tab().TXT_VALDEFAULT->Text().trimmed(), QString());
+
+    // Another tab, then a new search: asked; No leaves both items as stored.
+    const auto saved = rowsOf("MAGLIA-001");
+    ASSERT_NE(saved, first);
+    clickEntry("Attivazione varianti");
+    w->CMD_NUOVO()->click();
+    choose("MAGLIA-001");
+    clickEntry("Attivazione varianti");
+    ASSERT_TRUE(tab().selezionaVariante("A3"));
+    QTest::mouseClick(tab().CHK_FLGGESTVAR, Qt::LeftButton, {},
+                      QPoint(6, tab().CHK_FLGGESTVAR->height() / 2));
+    ASSERT_NE(tab().FME_VARIANTI->Status(), 0);
+    clickEntry("Articoli clienti");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbNo);
+    w->CMD_NUOVO()->click();
+    EXPECT_TRUE(cardtest::shown(question));
+    choose("MAGLIA-002");
+    clickEntry("Attivazione varianti");
+    EXPECT_EQ(rowsOf("MAGLIA-001"), saved);
+    EXPECT_EQ(rowsOf("MAGLIA-002"), second);
+    EXPECT_EQ(tab().FME_VARIANTI->Status(), 0);
+
+    // Closing the window asks too; Yes stores the edit.
+    ASSERT_TRUE(tab().selezionaVariante("A3"));
+    QTest::mouseClick(tab().CHK_FLGGESTVAR, Qt::LeftButton, {},
+                      QPoint(6, tab().CHK_FLGGESTVAR->height() / 2));
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(stored("MAGLIA-002", "A3", "MG6B_FLGGESTVAR"), "1");
+}
+
 }  // namespace

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "common/item_card.h"
 #include "common/value_helpers.h"
@@ -75,6 +77,106 @@ TEST_F(Transcoding, AnAbandonedNewRowNeverLandsOnAStoredOne) {
     t.GRIDNAV_TRASCF->Click("Conferma");
     EXPECT_EQ(transcodings(cn), before);
     EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'Abbandonata'"), 0);
+}
+
+TEST_F(Transcoding, AnEditIsAskedForBeforeTheCounterpartOrVariantChanges) {
+    choose("MAGLIA-003");
+    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
+    TrascodificaVariantiTab& t = tab();
+    const int colour = t.CBO_TIPOVAR2->findData(common::indiceVariante("A1"));
+    ASSERT_GE(colour, 0);
+    t.CBO_TIPOVAR2->setCurrentIndex(colour);
+    emit t.CBO_TIPOVAR2->activated(colour);
+    type(t.TXT_CLIFOR->LineEdit(), "3");
+    ASSERT_NE(t.FME_TRASCF(), nullptr);
+    const char* question = "Salvare le modifiche";
+    const auto descrOf = [&](const char* where) {
+        return cardtest::text(cardtest::scalar(
+            cn, std::string("SELECT MG5S_DESCR FROM MG5S_VARCLIFOR WHERE ") + where));
+    };
+
+    // The first row's description typed over, then another customer: asked;
+    // Yes stores it on customer 3's row.
+    const std::string option = common::NzStringa(t.rsTrascf()->value("MG5S_OPZIONE_MG5E"));
+    const std::string row =
+        "MG5S_CODICEVAR_MG5F = 'A1' AND MG5S_TIPOCF_CG44 = 0 AND "
+        "MG5S_CLIFOR_CG44 = 3 AND MG5S_OPZIONE_MG5E = '" +
+        option + "'";
+    t.TXT_DESCRCF->setFocus();
+    cardtest::fill(t.TXT_DESCRCF, "Descrizione di prova");
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 1);
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    type(t.TXT_CLIFOR->LineEdit(), "4");
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(descrOf(row.c_str()), "Descrizione di prova");
+    EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'Descrizione di prova'"), 1);
+
+    // Typed over again, then another variant: No leaves the table as it is.
+    const auto before = transcodings(cn);
+    cardtest::fill(t.TXT_DESCRCF, "Mai salvata");
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 1);
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbNo);
+    const int size = t.CBO_TIPOVAR2->findData(common::indiceVariante("A0"));
+    ASSERT_GE(size, 0);
+    t.CBO_TIPOVAR2->setCurrentIndex(size);
+    emit t.CBO_TIPOVAR2->activated(size);
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(transcodings(cn), before);
+
+    // A new row for customer 4's colours, then suppliers: Yes stores it for
+    // customer 4, the counterpart it was entered for.
+    t.CBO_TIPOVAR2->setCurrentIndex(colour);
+    emit t.CBO_TIPOVAR2->activated(colour);
+    type(t.TXT_CLIFOR->LineEdit(), "4");
+    t.GRIDNAV_TRASCF->Click("Nuovo");
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 2);
+    t.TXT_OPZIONECF->LineEdit()->setFocus();
+    QTest::keyClicks(t.TXT_OPZIONECF->LineEdit(), "NER");
+    t.TXT_DESCRCF->setFocus();
+    cardtest::fill(t.TXT_DESCRCF, "Noir");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    t.CBO_CLIFOR->setCurrentIndex(1);
+    emit t.CBO_CLIFOR->activated(1);
+    EXPECT_TRUE(cardtest::shown(question));
+    EXPECT_EQ(descrOf("MG5S_CODICEVAR_MG5F = 'A1' AND MG5S_TIPOCF_CG44 = 0 AND "
+                      "MG5S_CLIFOR_CG44 = 4 AND MG5S_OPZIONE_MG5E = 'NER'"),
+              "Noir");
+    EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'Noir'"), 1);
+}
+
+TEST_F(Transcoding, WithNoRowListedNoDescriptionCanBeTyped) {
+    // Customer 4 has no sizes transcoded.
+    choose("MAGLIA-003");
+    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
+    TrascodificaVariantiTab& t = tab();
+    const int size = t.CBO_TIPOVAR2->findData(common::indiceVariante("A0"));
+    ASSERT_GE(size, 0);
+    t.CBO_TIPOVAR2->setCurrentIndex(size);
+    emit t.CBO_TIPOVAR2->activated(size);
+    type(t.TXT_CLIFOR->LineEdit(), "4");
+    ASSERT_NE(t.FME_TRASCF(), nullptr);
+    ASSERT_EQ(t.rsTrascf()->recordCount(), 0);
+    EXPECT_FALSE(t.TXT_DESCRCF->isEnabled());
+    QTest::keyClicks(t.TXT_DESCRCF, "persa");
+    EXPECT_TRUE(t.TXT_DESCRCF->text().isEmpty());
+
+    // With the grouping filter off a new row takes one; dropped, the box closes again.
+    if (!t.GRIDNAV_TRASCF->Button("Nuovo")->isEnabled())
+        t.CMD_FILTROCLIFOR->click();
+    t.GRIDNAV_TRASCF->Click("Nuovo");
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 2);
+    EXPECT_TRUE(t.TXT_DESCRCF->isEnabled());
+    t.FME_TRASCF()->Undo();
+    EXPECT_FALSE(t.TXT_DESCRCF->isEnabled());
+
+    // Another customer with rows: the box is open on them.
+    type(t.TXT_CLIFOR->LineEdit(), "3");
+    ASSERT_GT(t.rsTrascf()->recordCount(), 0);
+    EXPECT_TRUE(t.TXT_DESCRCF->isEnabled());
+    EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'persa'"), 0);
 }
 
 }  // namespace

@@ -96,6 +96,76 @@ TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
     EXPECT_EQ(stored(card.connection(), "IS NULL", "= '" + o0 + "'"), "");
 }
 
+// A state copied from one row of the option grid goes onto another: the
+// row the grid copies (option, description, state) and the text of a cell
+// taken from its editor both name the state, as typing its code would.
+TEST(VariantStatePaste, AStateCopiedFromARowOrACellGoesOntoAnotherRow) {
+    cardtest::clearMessages();
+    cardtest::TestCard card;
+    auto& tab = card.addTab<states::StatiVarianteTab>(common::kTabStatiVariante);
+    tab.activate();
+    card.showItem("MAGLIA-001");
+    tab.load();
+    tab.CBO_TIPOVAR5->setCurrentIndex(tab.CBO_TIPOVAR5->findText("Taglia"));
+    tab.CBO_TIPOVAR5_Click();
+    tab.GRDX_STATI_RAGGR->SetCurrentRow(
+        statestest::riga(*tab.rsRaggr(), "RAGGRUPPAMENTO", "TG-LETTERE"));
+    states::StateGrid* grid = tab.GRDX_STATI_OPZIONI;
+    ASSERT_GE(tab.rsOpzioni()->recordCount(), 3);
+    const std::string o0 = statestest::cella(*tab.rsOpzioni(), 0, "OPZIONE");
+    const std::string o1 = statestest::cella(*tab.rsOpzioni(), 1, "OPZIONE");
+    const std::string o2 = statestest::cella(*tab.rsOpzioni(), 2, "OPZIONE");
+    const int stato = statestest::colonna(*grid, "STATO");
+    queueAnswer(common::vbYes);
+    incolla(grid, 0, "ESAUR");
+    ASSERT_EQ(stored(card.connection(), "= 'TG-LETTERE'", "= '" + o0 + "'"), "ESAUR");
+
+    // The whole first row copied with Ctrl+C, pasted on the second row.
+    grid->setCurrentIndex(grid->model()->index(0, stato));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QString::fromStdString(o0) + "\t"));
+    QTest::keyClick(grid, Qt::Key_Down);
+    cardtest::clearMessages();
+    queueAnswer(common::vbYes);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_FALSE(shown("Alcune celle non vengono scritte"));
+    EXPECT_TRUE(shown("Celle da modificare: 1. Celle da svuotare: 0. Celle rifiutate: 0."));
+    EXPECT_EQ(stored(card.connection(), "= 'TG-LETTERE'", "= '" + o1 + "'"), "ESAUR");
+    EXPECT_EQ(stored(card.connection(), "= 'TG-LETTERE'", "= '" + o0 + "'"), "ESAUR");
+
+    // The text of the first row's cell, copied from its open editor.
+    grid->setCurrentIndex(grid->model()->index(0, stato));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F4);
+    auto* editor = grid->findChild<QComboBox*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor->view(), Qt::Key_Escape);  // the list, not the edit
+    QTest::keyClick(editor->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor->lineEdit(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("ESAUR - "));
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Escape);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Down);
+    cardtest::clearMessages();
+    queueAnswer(common::vbYes);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_FALSE(shown("sconosciuto"));
+    EXPECT_EQ(stored(card.connection(), "= 'TG-LETTERE'", "= '" + o2 + "'"), "ESAUR");
+
+    // A description that is no state's is still refused, and nothing is written.
+    const std::string before =
+        cardtest::snapshot(card.connection(), "SELECT * FROM MG5W_PROVSTATI ORDER BY MG5W_IDPROV");
+    cardtest::clearMessages();
+    queueAnswer(common::vbOK);
+    incolla(grid, 1, "ESAUR - In esaurimento");
+    EXPECT_TRUE(shown("codice di stato \"ESAUR - In esaurimento\" sconosciuto"));
+    EXPECT_TRUE(shown("Nessuna cella da modificare."));
+    EXPECT_EQ(
+        cardtest::snapshot(card.connection(), "SELECT * FROM MG5W_PROVSTATI ORDER BY MG5W_IDPROV"),
+        before);
+}
+
 TEST(VariantStatePaste, TheSeasonGridTakesABlockOfCodes) {
     cardtest::clearMessages();
     cardtest::TestCard card;

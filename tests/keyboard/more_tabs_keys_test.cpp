@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "common/item_card.h"
@@ -78,6 +81,87 @@ TEST_F(MoreTabsByKeys, ASeasonTypedAndConfirmedWithEnterShowsItsStates) {
     // Tab goes on from the box to the grid and into it.
     ASSERT_TRUE(tabTo(grid));
     EXPECT_TRUE(holds(grid));
+}
+
+// The state tabs' boxes are reached by their labels' letters too: the
+// season, the variant and the scope, each choice showing its rows.
+TEST_F(MoreTabsByKeys, TheStateTabsBoxesAreReachedByTheirLabelsLetters) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabStatiStagione);
+    auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
+    auto* variant = control<QComboBox>(common::kTabStatiStagione, "CBO_TIPOVAR4");
+    auto* seasons = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
+    ASSERT_TRUE(season && variant && seasons);
+    labelLetter(common::kTabStatiStagione, variant);
+    ASSERT_TRUE(holds(variant));
+    labelLetter(common::kTabStatiStagione, season->LineEdit());
+    ASSERT_TRUE(holds(season));
+    type("ai2026");
+    press(Qt::Key_Return);
+    const int taglie = seasons->model()->rowCount();
+    EXPECT_GT(taglie, 0);
+    labelLetter(common::kTabStatiStagione, variant);
+    press(Qt::Key_Down);  // Colore, with its grouping's options
+    EXPECT_EQ(variant->currentText(), "Colore");
+    EXPECT_GT(seasons->model()->rowCount(), 0);
+    EXPECT_EQ(seasons->model()->index(0, 0).data().toString().trimmed(), "BLU");
+
+    w->selectTab(common::kTabStatiVariante);
+    auto* scope = control<QComboBox>(common::kTabStatiVariante, "CBO_TIPOCONF5");
+    auto* groupings = control<controls::DataGrid>(common::kTabStatiVariante, "GRDX_STATI_RAGGR");
+    ASSERT_TRUE(scope && groupings);
+    labelLetter(common::kTabStatiVariante, scope);
+    ASSERT_TRUE(holds(scope));
+    press(Qt::Key_End);  // every item: every grouping of Taglia
+    EXPECT_EQ(groupings->model()->rowCount(), 4);
+
+    w->selectTab(common::kTabStatiCombinazione);
+    auto* def = control<controls::LookupBox>(common::kTabStatiCombinazione, "TXT_STATODEF");
+    auto* kind = control<QComboBox>(common::kTabStatiCombinazione, "CBO_TIPOCOMBINAZIONE");
+    auto* scope6 = control<QComboBox>(common::kTabStatiCombinazione, "CBO_TIPOCONF6");
+    ASSERT_TRUE(def && kind && scope6);
+    labelLetter(common::kTabStatiCombinazione, kind);
+    EXPECT_TRUE(holds(kind));
+    labelLetter(common::kTabStatiCombinazione, scope6);
+    EXPECT_TRUE(holds(scope6));
+    labelLetter(common::kTabStatiCombinazione, def->LineEdit());
+    EXPECT_FALSE(holds(def));  // off until two different variants are chosen
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+}
+
+// A state being typed in a cell when Alt+N starts a new search: the cell's
+// list does not stay open over the next tab, and nothing is written.
+TEST_F(MoreTabsByKeys, ANewSearchByItsLetterGivesUpAStateBeingTyped) {
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabStatiStagione);
+    auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
+    auto* grid = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
+    ASSERT_TRUE(season && grid);
+    ASSERT_TRUE(tabTo(season->LineEdit()));
+    type("ai2026");
+    press(Qt::Key_Return);
+    ASSERT_GT(grid->model()->rowCount(), 1);
+    const std::string prima =
+        cardtest::snapshot(w->connection(), "SELECT * FROM MG5U_VARSTAG ORDER BY MG5U_IDVARSTAG");
+    ASSERT_TRUE(tabTo(grid));
+    press(Qt::Key_Down);  // S, without a state in AI2026
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    type("disp");
+    QPointer<QComboBox> editor = grid->findChild<QComboBox*>();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible());
+    QPointer<QWidget> list = editor->completer()->popup();
+    ASSERT_TRUE(list && list->isVisible());
+    mnemonic(w->CMD_NUOVO());
+    EXPECT_FALSE(w->page(common::kTabStatiStagione)->isVisible());
+    EXPECT_TRUE(!editor || !editor->isVisible());
+    EXPECT_TRUE(!list || !list->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(
+        cardtest::snapshot(w->connection(), "SELECT * FROM MG5U_VARSTAG ORDER BY MG5U_IDVARSTAG"),
+        prima);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
 }
 
 TEST_F(MoreTabsByKeys, DescriptionsAreComposedByTheCommandsLetter) {

@@ -286,6 +286,28 @@ TEST_F(OptionsByKeys, PartOfAGroupingCodeAndF4SearchTheListAndCreateNothing) {
     EXPECT_EQ(destination(s).size(), 7u);
 }
 
+// A grouping code typed and not confirmed when the navigator moves on: what
+// was typed is taken as entered (and asked about), never a silent change of
+// the left item's grouping.
+TEST_F(OptionsByKeys, AGroupingCodeTypedAndLeftByTheNavigatorIsAskedAbout) {
+    groupings::StatoOpzioni& s = st();
+    auto grouping = [&](const char* item) {
+        return cardtest::text(cardtest::scalar(
+            cn, std::string("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
+                            "MG6B_CODART_MG66 = '") +
+                    item + "' AND MG6B_CODICEVAR_MG5F = 'A0'"));
+    };
+    ASSERT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
+    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("TG-NUMERI");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbNo);
+    ASSERT_TRUE(w->switchToItem("MAGLIA-002"));
+    EXPECT_TRUE(cardtest::shown("E' stato modificato il raggruppamento (TG-NUMERI)"));
+    EXPECT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
+}
+
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
     groupings::StatoOpzioni& s = st();
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));

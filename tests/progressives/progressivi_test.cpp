@@ -453,6 +453,13 @@ TEST_F(Progressivi, KindsQuantitiesAndYearsChooseWhatIsRead) {
               Decimal(7));
     anno("2026");
     confronta(atteso(2, 1, 2026, true));
+    // The year taken away: no year, no rows (and no message); given again,
+    // its rows come back.
+    anno("");
+    EXPECT_TRUE(gridVuota());
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    anno("2026");
+    confronta(atteso(2, 1, 2026, true));
 
     // A year of letters: refused with a message; the grid keeps 2026.
     const long before = pivot().recordCount();

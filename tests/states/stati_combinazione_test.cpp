@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 
 #include "common/window_services.h"
@@ -236,6 +237,15 @@ TEST_F(Combinazioni, GridWritesEachCellAtOnceAndTheEmptyStateDeletes) {
     tab.GRDX_COMBINAZIONI->TypeValue(r, c, esaur.toLower());
     EXPECT_EQ(combinazione(kArt, "L", "BLU", "3"), 1);
     EXPECT_TRUE(cardtest::shownMessages().empty());
+
+    // Delete on that cell takes the state away, and only that cell's.
+    const long long prima = provstati(cn(), "1 = 1");
+    tab.GRDX_COMBINAZIONI->setFocus();
+    tab.GRDX_COMBINAZIONI->setCurrentIndex(grid.model()->index(static_cast<int>(r), c));
+    QTest::keyClick(tab.GRDX_COMBINAZIONI, Qt::Key_Delete);
+    EXPECT_EQ(combinazione(kArt, "L", "BLU"), 0);
+    EXPECT_EQ(provstati(cn(), "1 = 1"), prima - 1);
+    EXPECT_EQ(cellaCross("ROS", "XS"), "4");
 }
 
 TEST_F(Combinazioni, SwappedSelectorsShowTheSameStatesTransposed) {
@@ -347,6 +357,7 @@ TEST_F(Combinazioni, AnExpiredStateIsGivenOnlyOnceConfirmed) {
     varianti("Taglia", "Colore");
     // SALDI25 ended on 28/02/2025: the question defaults to No.
     scegli("BLU", "M", "SALDI25");
+    EXPECT_TRUE(cardtest::shown("[x91520x] Lo stato SALDI25 non"));
     EXPECT_TRUE(cardtest::shown("terminata il 28/02/2025"));
     EXPECT_EQ(combinazione(kArt, "M", "BLU"), 0);
     EXPECT_EQ(cellaCross("BLU", "M"), "");
@@ -426,7 +437,9 @@ TEST_F(Combinazioni, ListAddsOneRowPerPairAndDeletesThroughTheDatabase) {
 
     // Deleting asks first; No keeps the row.
     tab.GRD_COMBI->SetCurrentRow(riga(*tab.rsCombi(), "MG5W_OPZIONE1_MG5E", "XS"));
+    cardtest::clearMessages();
     tab.CMD_ELIMINACOMBI_Click();
+    EXPECT_TRUE(cardtest::shown("[x91521x] Eliminare lo stato della combinazione XS / ROS?"));
     EXPECT_EQ(combinazione(kArt, "XS", "ROS"), 1);
     cardtest::queueAnswer(common::vbYes);
     tab.CMD_ELIMINACOMBI_Click();
@@ -435,6 +448,49 @@ TEST_F(Combinazioni, ListAddsOneRowPerPairAndDeletesThroughTheDatabase) {
     EXPECT_EQ(tab.rsCombi()->recordCount(), 4);
     EXPECT_EQ(cardtest::count(cn(), "#TMP_COMBI", "OPZIONE1 = 'XS'"), 0);
     EXPECT_EQ(cardtest::count(cn(), "#TMP_COMBI", "OPZIONE1 = 'XXL'"), 1);
+}
+
+// The list's last row deleted with the Delete key, then its new row undone
+// with Delete again: with no row left the state box takes nothing, until
+// "Nuovo" starts a row.
+TEST_F(Combinazioni, AListLeftWithoutRowsTakesNoStateUntilANewRow) {
+    mostra("PANT-001");
+    varianti("Taglia", "Lunghezza");
+    ASSERT_EQ(tab.rsCombi()->recordCount(), 1);
+    const std::string pant = "MG5W_CODART_MG66 = 'PANT-001' AND MG5W_TIPODEFAULT IS NULL";
+    ASSERT_EQ(provstati(cn(), pant), 1);
+    tab.GRD_COMBI->setFocus();
+    cardtest::queueAnswer(common::vbYes);
+    QTest::keyClick(tab.GRD_COMBI, Qt::Key_Delete);
+    EXPECT_EQ(provstati(cn(), pant), 0);
+    // The empty list waits for a new row, its boxes open.
+    ASSERT_EQ(tab.FME_COMBI()->Status(), controls::RecordFrame::Entering);
+    EXPECT_TRUE(tab.TXT_STATOCOMBI->isEnabled());
+
+    // Delete on the new, empty row undoes it: nothing is left to edit.
+    tab.GRD_COMBI->setFocus();
+    QTest::keyClick(tab.GRD_COMBI, Qt::Key_Delete);
+    EXPECT_EQ(tab.FME_COMBI()->Status(), controls::RecordFrame::Browse);
+    EXPECT_EQ(tab.rsCombi()->recordCount(), 0);
+    EXPECT_FALSE(tab.TXT_OPZIONE1->isEnabled());
+    EXPECT_FALSE(tab.TXT_STATOCOMBI->isEnabled());
+    EXPECT_FALSE(tab.CMD_ELIMINACOMBI->isEnabled());
+    EXPECT_EQ(provstati(cn(), pant), 0);
+
+    // "Nuovo" opens the boxes again and a complete row is stored.
+    QTest::mouseClick(tab.GRIDNAV_COMBI->Button("Nuovo"), Qt::LeftButton);
+    ASSERT_EQ(tab.FME_COMBI()->Status(), controls::RecordFrame::Entering);
+    EXPECT_TRUE(tab.TXT_STATOCOMBI->isEnabled());
+    for (auto [box, text] :
+         {std::pair{tab.TXT_OPZIONE1.data(), "44"}, std::pair{tab.TXT_OPZIONE2.data(), "32"},
+          std::pair{tab.TXT_STATOCOMBI.data(), "DISP"}}) {
+        box->LineEdit()->setText(text);
+        box->Decode();
+    }
+    EXPECT_EQ(provstati(cn(), pant + " AND MG5W_OPZIONE1_MG5E = '44' AND MG5W_OPZIONE2_MG5E = "
+                                     "'32' AND MG5W_IDSTATOVAR_MG5V = 1"),
+              1);
+    EXPECT_TRUE(tab.TXT_STATOCOMBI->isEnabled());
 }
 
 TEST_F(Combinazioni, AStateWhoseOptionLeftTheGroupingStaysAndIsListed) {
@@ -505,6 +561,17 @@ TEST_F(Combinazioni, AFailedWriteIsReportedAndRetriedOrLeftUndone) {
     EXPECT_TRUE(cardtest::shown("SalvaRecordCombinazione:"));
     EXPECT_EQ(combinazione(kArt, "S", "BLU", "1"), 1);
     EXPECT_EQ(cellaCross("BLU", "S"), "1");
+    // The empty state whose delete fails, left or ignored: the row stays and
+    // the cell shows its state, not an emptiness that is not stored.
+    for (int risposta : {common::vbAbort, common::vbIgnore}) {
+        cardtest::clearMessages();
+        cn().injectFault({"DELETE FROM MG5W_PROVSTATI", "08S01", 0, 1});
+        cardtest::queueAnswer(risposta);
+        scegli("ROS", "XS", "");
+        EXPECT_TRUE(cardtest::shown("SalvaRecordCombinazione:"));
+        EXPECT_EQ(combinazione(kArt, "XS", "ROS", "4"), 1);
+        EXPECT_EQ(cellaCross("ROS", "XS"), "4") << cardtest::answerName(risposta);
+    }
 }
 
 }  // namespace

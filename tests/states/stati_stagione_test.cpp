@@ -138,6 +138,16 @@ TEST_F(StatiStagione, ExpiredStateAsksAndAFailedWriteLeavesNothing) {
     EXPECT_EQ(righe("MG5U_OPZIONE_MG5E = 'S' AND MG5U_CODART_MG66 = 'MAGLIA-001' AND "
                     "MG5U_IDSTATOVAR_MG5V = 1"),
               1);
+    // Its state taken away with a delete that fails: the row stays, and so
+    // does the state the cell shows.
+    cardtest::clearMessages();
+    cn().injectFault({"DELETE FROM MG5U_VARSTAG", "08S01", 0, 1});
+    scegli("S", "");
+    EXPECT_TRUE(cardtest::shown("SalvaRecordStagione:"));
+    EXPECT_EQ(righe("MG5U_OPZIONE_MG5E = 'S' AND MG5U_CODART_MG66 = 'MAGLIA-001' AND "
+                    "MG5U_IDSTATOVAR_MG5V = 1"),
+              1);
+    EXPECT_EQ(cella(*tab.rsStagioni(), 1, "STATO"), "1");
 }
 
 }  // namespace

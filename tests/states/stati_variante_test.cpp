@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QTest>
 
 #include "common/window_services.h"
 #include "platform/db/connection.h"
@@ -139,6 +140,45 @@ TEST_F(StatiVariante, EachLevelIsStoredByItselfAndTheEmptyStateDeletes) {
     EXPECT_EQ(cella(*tab.rsRaggr(), 0, "STATO"), "3");
     EXPECT_EQ(cella(*tab.rsRaggr(), 1, "STATO"), "");
     EXPECT_EQ(cella(*tab.rsOpzioni(), riga(*tab.rsOpzioni(), "OPZIONE", "XS"), "STATO"), "3");
+}
+
+// Delete on a state cell takes its state away as the list's empty entry
+// does; on an empty cell or a cell of another column it writes nothing.
+TEST_F(StatiVariante, DeleteOnAStateCellTakesTheStateAway) {
+    mostra("MAGLIA-001");
+    raggruppamento("TG-LETTERE");
+    states::StateGrid& opzioni = *tab.GRDX_STATI_OPZIONI;
+    const int statoCol = colonna(opzioni, "STATO");
+    const long xxl = riga(*tab.rsOpzioni(), "OPZIONE", "XXL");
+    ASSERT_GE(xxl, 0);
+    ASSERT_EQ(righe(kArt, "A0", "= 'TG-LETTERE'", "= 'XXL'", "6"), 1);
+    const long long prima = provstati(cn(), "1 = 1");
+
+    // Keys on the description and on an option without a state change nothing.
+    opzioni.setFocus();
+    opzioni.setCurrentIndex(opzioni.model()->index(static_cast<int>(xxl), 1));
+    QTest::keyClick(&opzioni, Qt::Key_Delete);
+    const long s = riga(*tab.rsOpzioni(), "OPZIONE", "S");
+    opzioni.setCurrentIndex(opzioni.model()->index(static_cast<int>(s), statoCol));
+    QTest::keyClick(&opzioni, Qt::Key_Delete);
+    EXPECT_EQ(provstati(cn(), "1 = 1"), prima);
+
+    // On XXL's state: the row goes, the cell shows no state, and only that row.
+    opzioni.setCurrentIndex(opzioni.model()->index(static_cast<int>(xxl), statoCol));
+    QTest::keyClick(&opzioni, Qt::Key_Delete);
+    EXPECT_EQ(righe(kArt, "A0", "= 'TG-LETTERE'", "= 'XXL'"), 0);
+    EXPECT_EQ(provstati(cn(), "1 = 1"), prima - 1);
+    EXPECT_EQ(opzioni.CellText(xxl, statoCol), "");
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+
+    // The grouping grid alike: TG-LETTERE's own state.
+    states::StateGrid& gruppi = *tab.GRDX_STATI_RAGGR;
+    const long tg = riga(*tab.rsRaggr(), "RAGGRUPPAMENTO", "TG-LETTERE");
+    gruppi.setFocus();
+    gruppi.setCurrentIndex(gruppi.model()->index(static_cast<int>(tg), colonna(gruppi, "STATO")));
+    QTest::keyClick(&gruppi, Qt::Key_Delete);
+    EXPECT_EQ(righe(kArt, "A0", "= 'TG-LETTERE'", kNull), 0);
+    EXPECT_EQ(righe(kArt, "A0", kNull, kNull), 1);  // the whole variant keeps its own
 }
 
 TEST_F(StatiVariante, AllItemsScopeListsEveryGroupingAndLeavesItemRowsAlone) {
