@@ -42,12 +42,28 @@ struct ItemCodes : cardtest::CardWindowReaderTest {
     static void type(QWidget* box, const QString& text) {
         cardtest::typeAfter(box, text, Qt::Key_Return);
     }
+    // A new code for a customer or supplier, typed and confirmed.
+    static void confirmNew(ArtCliForTab& t, const char* code, const char* counterpart) {
+        t.GRIDNAV_ARTCLIFOR->Click("Nuovo");
+        t.TXT_ARTCLIFOR->setFocus();
+        cardtest::fill(t.TXT_ARTCLIFOR, code);
+        t.TXT_CODCLIFOR->LineEdit()->setFocus();
+        cardtest::fill(t.TXT_CODCLIFOR->LineEdit(), counterpart);
+        cardtest::clearMessages();
+        t.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    }
+    // The item's customer codes, chosen on the side bar.
+    ArtCliForTab& customersOf(const char* item) {
+        choose(item);
+        sidebar("ITM10");
+        ArtCliForTab& cli = tab(common::kTabArtcli);
+        EXPECT_NE(cli.frame(), nullptr);
+        return cli;
+    }
 };
 
 TEST_F(ItemCodes, AnAbandonedNewRowNeverLandsOnAStoredOne) {
-    choose("MAGLIA-001");
-    sidebar("ITM10");
-    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ArtCliForTab& cli = customersOf("MAGLIA-001");
     ASSERT_NE(cli.frame(), nullptr);
     const auto before = codes(cn, "MAGLIA-001");
 
@@ -114,9 +130,7 @@ TEST_F(ItemCodes, AnnullaAlwaysReturnsToTheStoredValuesOnEitherTab) {
 }
 
 TEST_F(ItemCodes, AStoredKeyChangesOnlyWhenItsRowIsEditedAndSaved) {
-    choose("MAGLIA-001");
-    sidebar("ITM10");
-    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ArtCliForTab& cli = customersOf("MAGLIA-001");
     ASSERT_NE(cli.frame(), nullptr);
     // The row of customer 4, chosen on the grid as the user does.
     long row = -1;
@@ -147,9 +161,7 @@ TEST_F(ItemCodes, AStoredKeyChangesOnlyWhenItsRowIsEditedAndSaved) {
 }
 
 TEST_F(ItemCodes, NoBoxTakesMoreThanItsColumnAndTheUserIsTold) {
-    choose("MAGLIA-001");
-    sidebar("ITM10");
-    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ArtCliForTab& cli = customersOf("MAGLIA-001");
     ASSERT_NE(cli.frame(), nullptr);
     cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
     type(cli.TXT_ARTCLIFOR, QString(40, 'C'));
@@ -174,9 +186,7 @@ TEST_F(ItemCodes, NoBoxTakesMoreThanItsColumnAndTheUserIsTold) {
 }
 
 TEST_F(ItemCodes, AKeyAnotherCodeHasIsRefusedByNameAndNothingChanges) {
-    choose("MAGLIA-001");
-    sidebar("ITM10");
-    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ArtCliForTab& cli = customersOf("MAGLIA-001");
     ASSERT_NE(cli.frame(), nullptr);
     const auto before = codes(cn, "MAGLIA-001");
     const auto others = codes(cn, "PANT-001");
@@ -201,13 +211,7 @@ TEST_F(ItemCodes, AKeyAnotherCodeHasIsRefusedByNameAndNothingChanges) {
     cli.frame()->Undo();
 
     // A new code that the customer uses for another item.
-    cli.GRIDNAV_ARTCLIFOR->Click("Nuovo");
-    cli.TXT_ARTCLIFOR->setFocus();
-    cardtest::fill(cli.TXT_ARTCLIFOR, "RIVA-CH-01");
-    cli.TXT_CODCLIFOR->LineEdit()->setFocus();
-    cardtest::fill(cli.TXT_CODCLIFOR->LineEdit(), "1");
-    cardtest::clearMessages();
-    cli.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    confirmNew(cli, "RIVA-CH-01", "1");
     EXPECT_TRUE(cardtest::shown(
         "[x91631x] Il codice RIVA-CH-01 del cliente 1 esiste gi\xC3\xA0 per l'articolo PANT-001."));
     EXPECT_EQ(cli.frame()->Status(), 2);
@@ -218,13 +222,7 @@ TEST_F(ItemCodes, AKeyAnotherCodeHasIsRefusedByNameAndNothingChanges) {
     // The same on the suppliers' tab, with the suppliers' message.
     sidebar("ITM11");
     ArtCliForTab& sup = tab(common::kTabArtfor);
-    sup.GRIDNAV_ARTCLIFOR->Click("Nuovo");
-    sup.TXT_ARTCLIFOR->setFocus();
-    cardtest::fill(sup.TXT_ARTCLIFOR, "FBR-2/28-4410");
-    sup.TXT_CODCLIFOR->LineEdit()->setFocus();
-    cardtest::fill(sup.TXT_CODCLIFOR->LineEdit(), "1");
-    cardtest::clearMessages();
-    sup.GRIDNAV_ARTCLIFOR->Click("Conferma");
+    confirmNew(sup, "FBR-2/28-4410", "1");
     EXPECT_TRUE(
         cardtest::shown("[x91632x] Il codice FBR-2/28-4410 del fornitore 1 esiste "
                         "gi\xC3\xA0 per l'articolo FILATO-MER."));
@@ -236,9 +234,7 @@ TEST_F(ItemCodes, AKeyAnotherCodeHasIsRefusedByNameAndNothingChanges) {
 }
 
 TEST_F(ItemCodes, WithNoCodeListedNothingCanBeTypedThatWouldBeLost) {
-    choose("GIACCA-001");
-    sidebar("ITM10");
-    ArtCliForTab& cli = tab(common::kTabArtcli);
+    ArtCliForTab& cli = customersOf("GIACCA-001");
     ASSERT_NE(cli.frame(), nullptr);
     ASSERT_EQ(cli.recordset()->recordCount(), 0);
     ASSERT_TRUE(cli.FRAME_ARTCLIFOR->isEnabled());

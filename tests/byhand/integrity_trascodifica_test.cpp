@@ -43,18 +43,29 @@ struct Transcoding : cardtest::CardWindowReaderTest {
         edit->setFocus();
         cardtest::type(edit, value.toStdString());
     }
+    // A variant chosen in the tab's combo, as the user does.
+    static void chooseVariant(TrascodificaVariantiTab& t, const char* variant) {
+        const int entry = t.CBO_TIPOVAR2->findData(common::indiceVariante(variant));
+        EXPECT_GE(entry, 0);
+        t.CBO_TIPOVAR2->setCurrentIndex(entry);
+        emit t.CBO_TIPOVAR2->activated(entry);
+    }
+    // The item's transcoding tab on a variant and a customer, as the user
+    // picks them.
+    TrascodificaVariantiTab& openOn(const char* item, const char* variant, const char* customer) {
+        choose(item);
+        EXPECT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
+        TrascodificaVariantiTab& t = tab();
+        chooseVariant(t, variant);
+        type(t.TXT_CLIFOR->LineEdit(), customer);
+        EXPECT_NE(t.FME_TRASCF(), nullptr);
+        return t;
+    }
 };
 
 TEST_F(Transcoding, AnAbandonedNewRowNeverLandsOnAStoredOne) {
     // A colour without grouping: every option of the variant can be entered.
-    choose("MAGLIA-003");
-    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
-    TrascodificaVariantiTab& t = tab();
-    const int colour = t.CBO_TIPOVAR2->findData(common::indiceVariante("A1"));
-    ASSERT_GE(colour, 0);
-    t.CBO_TIPOVAR2->setCurrentIndex(colour);
-    emit t.CBO_TIPOVAR2->activated(colour);
-    type(t.TXT_CLIFOR->LineEdit(), "3");
+    TrascodificaVariantiTab& t = openOn("MAGLIA-003", "A1", "3");
     ASSERT_NE(t.FME_TRASCF(), nullptr);
     ASSERT_GT(t.rsTrascf()->recordCount(), 0);
     const auto before = transcodings(cn);
@@ -80,14 +91,7 @@ TEST_F(Transcoding, AnAbandonedNewRowNeverLandsOnAStoredOne) {
 }
 
 TEST_F(Transcoding, AnEditIsAskedForBeforeTheCounterpartOrVariantChanges) {
-    choose("MAGLIA-003");
-    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
-    TrascodificaVariantiTab& t = tab();
-    const int colour = t.CBO_TIPOVAR2->findData(common::indiceVariante("A1"));
-    ASSERT_GE(colour, 0);
-    t.CBO_TIPOVAR2->setCurrentIndex(colour);
-    emit t.CBO_TIPOVAR2->activated(colour);
-    type(t.TXT_CLIFOR->LineEdit(), "3");
+    TrascodificaVariantiTab& t = openOn("MAGLIA-003", "A1", "3");
     ASSERT_NE(t.FME_TRASCF(), nullptr);
     const char* question = "Salvare le modifiche";
     const auto descrOf = [&](const char* where) {
@@ -118,17 +122,13 @@ TEST_F(Transcoding, AnEditIsAskedForBeforeTheCounterpartOrVariantChanges) {
     ASSERT_EQ(t.FME_TRASCF()->Status(), 1);
     cardtest::clearMessages();
     cardtest::queueAnswer(common::vbNo);
-    const int size = t.CBO_TIPOVAR2->findData(common::indiceVariante("A0"));
-    ASSERT_GE(size, 0);
-    t.CBO_TIPOVAR2->setCurrentIndex(size);
-    emit t.CBO_TIPOVAR2->activated(size);
+    chooseVariant(t, "A0");
     EXPECT_TRUE(cardtest::shown(question));
     EXPECT_EQ(transcodings(cn), before);
 
     // A new row for customer 4's colours, then suppliers: Yes stores it for
     // customer 4, the counterpart it was entered for.
-    t.CBO_TIPOVAR2->setCurrentIndex(colour);
-    emit t.CBO_TIPOVAR2->activated(colour);
+    chooseVariant(t, "A1");
     type(t.TXT_CLIFOR->LineEdit(), "4");
     t.GRIDNAV_TRASCF->Click("Nuovo");
     ASSERT_EQ(t.FME_TRASCF()->Status(), 2);
@@ -149,14 +149,7 @@ TEST_F(Transcoding, AnEditIsAskedForBeforeTheCounterpartOrVariantChanges) {
 
 TEST_F(Transcoding, WithNoRowListedNoDescriptionCanBeTyped) {
     // Customer 4 has no sizes transcoded.
-    choose("MAGLIA-003");
-    ASSERT_TRUE(w->KOV_SIDEBAR()->ClickItem("GRP02", "ITM02"));
-    TrascodificaVariantiTab& t = tab();
-    const int size = t.CBO_TIPOVAR2->findData(common::indiceVariante("A0"));
-    ASSERT_GE(size, 0);
-    t.CBO_TIPOVAR2->setCurrentIndex(size);
-    emit t.CBO_TIPOVAR2->activated(size);
-    type(t.TXT_CLIFOR->LineEdit(), "4");
+    TrascodificaVariantiTab& t = openOn("MAGLIA-003", "A0", "4");
     ASSERT_NE(t.FME_TRASCF(), nullptr);
     ASSERT_EQ(t.rsTrascf()->recordCount(), 0);
     EXPECT_FALSE(t.TXT_DESCRCF->isEnabled());

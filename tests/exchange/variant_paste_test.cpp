@@ -54,15 +54,21 @@ std::string stored(db::Connection& cn, const std::string& raggr, const std::stri
             " AND MG5W_CODICEVAR2_MG5F IS NULL AND MG5W_TIPODEFAULT IS NULL"));
 }
 
-TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
+// The variant states tab of MAGLIA-001 on its sizes.
+states::StatiVarianteTab& sizesOfMaglia(cardtest::TestCard& card) {
     cardtest::clearMessages();
-    cardtest::TestCard card;
     auto& tab = card.addTab<states::StatiVarianteTab>(common::kTabStatiVariante);
     tab.activate();
     card.showItem("MAGLIA-001");
     tab.load();
     tab.CBO_TIPOVAR5->setCurrentIndex(tab.CBO_TIPOVAR5->findText("Taglia"));
     tab.CBO_TIPOVAR5_Click();
+    return tab;
+}
+
+TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
+    cardtest::TestCard card;
+    auto& tab = sizesOfMaglia(card);
     ASSERT_NE(tab.rsRaggr(), nullptr);
     // The grouping grid: "<< TUTTI >>" then TG-LETTERE, one code each.
     queueAnswer(common::vbYes);
@@ -100,14 +106,8 @@ TEST(VariantStatePaste, OptionsAndGroupingsTakeABlockOfCodes) {
 // row the grid copies (option, description, state) and the text of a cell
 // taken from its editor both name the state, as typing its code would.
 TEST(VariantStatePaste, AStateCopiedFromARowOrACellGoesOntoAnotherRow) {
-    cardtest::clearMessages();
     cardtest::TestCard card;
-    auto& tab = card.addTab<states::StatiVarianteTab>(common::kTabStatiVariante);
-    tab.activate();
-    card.showItem("MAGLIA-001");
-    tab.load();
-    tab.CBO_TIPOVAR5->setCurrentIndex(tab.CBO_TIPOVAR5->findText("Taglia"));
-    tab.CBO_TIPOVAR5_Click();
+    auto& tab = sizesOfMaglia(card);
     tab.GRDX_STATI_RAGGR->SetCurrentRow(
         statestest::riga(*tab.rsRaggr(), "RAGGRUPPAMENTO", "TG-LETTERE"));
     states::StateGrid* grid = tab.GRDX_STATI_OPZIONI;

@@ -41,6 +41,20 @@ struct MoreTabsByKeys : keytest::KeyboardTest {
             }
         FAIL() << buddy->objectName().toStdString() << " has no label";
     }
+    // MAGLIA-001's season states, the season typed (lower case) and
+    // confirmed with Enter; answers the season box, the grid is seasonGrid.
+    controls::LookupBox* seasonTyped(const char* typed) {
+        choose("MAGLIA-001");
+        w->selectTab(common::kTabStatiStagione);
+        auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
+        seasonGrid = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
+        if (!season || !seasonGrid || !tabTo(season->LineEdit()))
+            return nullptr;
+        type(typed);
+        press(Qt::Key_Return);
+        return season;
+    }
+    controls::DataGrid* seasonGrid = nullptr;
 };
 
 TEST_F(MoreTabsByKeys, TheProgressivesAreChosenWithTheLabelsLettersAndArrows) {
@@ -67,14 +81,9 @@ TEST_F(MoreTabsByKeys, TheProgressivesAreChosenWithTheLabelsLettersAndArrows) {
 }
 
 TEST_F(MoreTabsByKeys, ASeasonTypedAndConfirmedWithEnterShowsItsStates) {
-    choose("MAGLIA-001");
-    w->selectTab(common::kTabStatiStagione);
-    auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
-    auto* grid = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
-    ASSERT_TRUE(season && grid);
-    ASSERT_TRUE(tabTo(season->LineEdit()));
-    type("pe2026");
-    press(Qt::Key_Return);
+    controls::LookupBox* season = seasonTyped("pe2026");
+    ASSERT_NE(season, nullptr);
+    controls::DataGrid* grid = seasonGrid;
     EXPECT_EQ(season->LineEdit()->text(), "PE2026");
     EXPECT_GT(grid->model()->rowCount(), 0);
     EXPECT_TRUE(cardtest::shownMessages().empty());
@@ -132,14 +141,8 @@ TEST_F(MoreTabsByKeys, TheStateTabsBoxesAreReachedByTheirLabelsLetters) {
 // A state being typed in a cell when Alt+N starts a new search: the cell's
 // list does not stay open over the next tab, and nothing is written.
 TEST_F(MoreTabsByKeys, ANewSearchByItsLetterGivesUpAStateBeingTyped) {
-    choose("MAGLIA-001");
-    w->selectTab(common::kTabStatiStagione);
-    auto* season = control<controls::LookupBox>(common::kTabStatiStagione, "TXT_STAGIONE4");
-    auto* grid = control<controls::DataGrid>(common::kTabStatiStagione, "GRDX_STATI_STAGIONI");
-    ASSERT_TRUE(season && grid);
-    ASSERT_TRUE(tabTo(season->LineEdit()));
-    type("ai2026");
-    press(Qt::Key_Return);
+    ASSERT_NE(seasonTyped("ai2026"), nullptr);
+    controls::DataGrid* grid = seasonGrid;
     ASSERT_GT(grid->model()->rowCount(), 1);
     const std::string prima =
         cardtest::snapshot(w->connection(), "SELECT * FROM MG5U_VARSTAG ORDER BY MG5U_IDVARSTAG");

@@ -49,6 +49,19 @@ struct Box : ::testing::Test {
         emit box->LineEdit()->editingFinished();
     }
     std::string description() { return box->ItemValue("MG5E_DESCR").toText(); }
+    // Opens the list by `open` and looks at it while it is shown; whether it was.
+    bool onList(const std::function<void(LookupDialog*)>& look, const std::function<void()>& open) {
+        bool shown = false;
+        QTimer::singleShot(0, &top, [&] {
+            auto* dialog = qobject_cast<LookupDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = true;
+            look(dialog);
+        });
+        open();
+        return shown;
+    }
 
     db::Connection cn;
     QWidget top;
@@ -78,19 +91,15 @@ TEST_F(Box, AFailingListQueryIsReportedAndRetriedOnceTheCauseIsGone) {
     // filters it and chooses.
     cn.injectFault({"MG5E_OPZIONI", "08S01", 0, 1});
     reports.answers = {kRetry};
-    bool listShown = false;
-    QTimer::singleShot(0, &top, [&] {
-        auto* dialog = qobject_cast<LookupDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        listShown = true;
-        EXPECT_EQ(dialog->VisibleRowCount(), 14);
-        dialog->FilterEdit()->setText("extra large");
-        EXPECT_EQ(dialog->VisibleRowCount(), 2);  // "Extra large", "Extra extra large"
-        dialog->FilterEdit()->setText("Extra large");
-        dialog->Choose();
-    });
-    box->findChild<QToolButton*>()->click();
+    const bool listShown = onList(
+        [](LookupDialog* dialog) {
+            EXPECT_EQ(dialog->VisibleRowCount(), 14);
+            dialog->FilterEdit()->setText("extra large");
+            EXPECT_EQ(dialog->VisibleRowCount(), 2);  // "Extra large", "Extra extra large"
+            dialog->FilterEdit()->setText("Extra large");
+            dialog->Choose();
+        },
+        [this] { box->findChild<QToolButton*>()->click(); });
     EXPECT_TRUE(listShown);
     EXPECT_EQ(reports.reports.size(), 2u);
     EXPECT_EQ(box->Text(), "XL");
@@ -169,51 +178,44 @@ TEST_F(Box, ADecodedCodeIsShownAsStored) {
 // The list starts from what the box holds: a code being typed is the search,
 // a code already found is the current row of the whole list.
 TEST_F(Box, TheListOpensOnWhatTheBoxHolds) {
-    auto onList = [&](const std::function<void(LookupDialog*)>& look) {
-        bool shown = false;
-        QTimer::singleShot(0, &top, [&] {
-            auto* dialog = qobject_cast<LookupDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            shown = true;
-            look(dialog);
-        });
-        pressKey(box->LineEdit(), Qt::Key_F4);
-        EXPECT_TRUE(shown);
-    };
+    auto byF4 = [this] { pressKey(box->LineEdit(), Qt::Key_F4); };
     typeInto(box->LineEdit(), "extra");
-    onList([](LookupDialog* dialog) {
-        EXPECT_EQ(dialog->FilterEdit()->text(), "extra");
-        EXPECT_EQ(dialog->VisibleRowCount(), 3);  // XL, XS, XXL
-        // Typing goes on after what was given, not over it.
-        QApplication::processEvents();
-        for (const QChar c : QStringLiteral(" l")) {
-            QKeyEvent key(QEvent::KeyPress, c == ' ' ? Qt::Key_Space : Qt::Key_L, Qt::NoModifier,
-                          QString(c));
-            QApplication::sendEvent(dialog->FilterEdit(), &key);
-        }
-        EXPECT_EQ(dialog->FilterEdit()->text(), "extra l");
-        EXPECT_EQ(dialog->VisibleRowCount(), 2);  // XL, XXL
-        dialog->Choose();
-    });
+    EXPECT_TRUE(onList(
+        [](LookupDialog* dialog) {
+            EXPECT_EQ(dialog->FilterEdit()->text(), "extra");
+            EXPECT_EQ(dialog->VisibleRowCount(), 3);  // XL, XS, XXL
+            // Typing goes on after what was given, not over it.
+            QApplication::processEvents();
+            for (const QChar c : QStringLiteral(" l")) {
+                QKeyEvent key(QEvent::KeyPress, c == ' ' ? Qt::Key_Space : Qt::Key_L,
+                              Qt::NoModifier, QString(c));
+                QApplication::sendEvent(dialog->FilterEdit(), &key);
+            }
+            EXPECT_EQ(dialog->FilterEdit()->text(), "extra l");
+            EXPECT_EQ(dialog->VisibleRowCount(), 2);  // XL, XXL
+            dialog->Choose();
+        },
+        byF4));
     EXPECT_EQ(box->Text(), "XL");
     EXPECT_TRUE(box->Found());
     const int chosen = afterItems;
     EXPECT_EQ(chosen, 1);
 
-    onList([](LookupDialog* dialog) {
-        EXPECT_EQ(dialog->FilterEdit()->text(), "");
-        EXPECT_EQ(dialog->VisibleRowCount(), 14);
-        EXPECT_EQ(dialog->View()->currentIndex().data().toString(), "XL");
-        dialog->reject();
-    });
+    EXPECT_TRUE(onList(
+        [](LookupDialog* dialog) {
+            EXPECT_EQ(dialog->FilterEdit()->text(), "");
+            EXPECT_EQ(dialog->VisibleRowCount(), 14);
+            EXPECT_EQ(dialog->View()->currentIndex().data().toString(), "XL");
+            dialog->reject();
+        },
+        byF4));
     EXPECT_EQ(box->Text(), "XL");
     EXPECT_EQ(afterItems, chosen);
 
     // A list closed unchosen leaves the typed text undecided: leaving the
     // box decodes it then, once.
     typeInto(box->LineEdit(), "xx");
-    onList([](LookupDialog* dialog) { dialog->reject(); });
+    EXPECT_TRUE(onList([](LookupDialog* dialog) { dialog->reject(); }, byF4));
     EXPECT_EQ(afterItems, chosen);
     EXPECT_EQ(box->Text(), "xx");
     emit box->LineEdit()->editingFinished();
