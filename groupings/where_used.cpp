@@ -76,7 +76,13 @@ void ReadSlot(db::Connection& cn, UsedCode& u) {
                 common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_CODICEVAR")))) == u.variante) {
             u.start = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_START"))));
             u.size = static_cast<int>(numero(rs.valueAt(r, rs.fieldIndex("MG5F_SIZE"))));
+            u.nomeVariante = exchange::RightTrimmed(
+                common::NzStringa(rs.valueAt(r, rs.fieldIndex("MG5F_DESCR_VAR"))));
         }
+}
+
+std::string VariantName(const UsedCode& u) {
+    return u.nomeVariante.empty() ? u.variante : u.nomeVariante;
 }
 
 // ------------------------------------------------------------------ rename
@@ -102,14 +108,14 @@ bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind ki
                        {db::Value(nuovo), db::Value(ws.CountText(massimo, common::kCaratteri))});
     const bool esiste = kind == CodeKind::Option ? conta(cn, sqlOptionExists(u, nuovo)) > 0
                                                  : conta(cn, sqlGroupingExists(u, nuovo)) > 0;
+    const std::string variante = VariantName(u);
     if (esiste)
         return kind == CodeKind::Option
-                   ? rifiuta(
-                         "L'opzione " + nuovo + " esiste già per la variante " + u.variante + ".",
-                         91834, {db::Value(nuovo), db::Value(u.variante)})
+                   ? rifiuta("L'opzione " + nuovo + " esiste già per la variante " + variante + ".",
+                             91834, {db::Value(nuovo), db::Value(variante)})
                    : rifiuta("Il raggruppamento " + nuovo + " esiste già per la variante " +
-                                 u.variante + ".",
-                             91840, {db::Value(nuovo), db::Value(u.variante)});
+                                 variante + ".",
+                             91840, {db::Value(nuovo), db::Value(variante)});
     return true;
 }
 
@@ -235,7 +241,7 @@ WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws,
     Procedure p(ws_, "DoveUsata");
     p.step([&] { ws_.TraduciColonne(GRD_DOVEUSATA); });
     p.step([&] {
-        if (u_.size == 0)
+        if (u_.size == 0 || u_.nomeVariante.empty())
             ReadSlot(cn_, u_);
     });
     p.step([&] { setWindowTitle(QString::fromStdString(title())); });
@@ -252,13 +258,14 @@ WhereUsedDialog::~WhereUsedDialog() {
 }
 
 std::string WhereUsedDialog::title() const {
+    const std::string variante = VariantName(u_);
     return kind_ == CodeKind::Option
                ? ws_.TraduciTesto(
-                     "Dove è usata l'opzione " + u_.codice + " della variante " + u_.variante,
-                     91800, {{db::Value(u_.codice), db::Value(u_.variante)}})
-               : ws_.TraduciTesto("Dove è usato il raggruppamento " + u_.codice +
-                                      " della variante " + u_.variante,
-                                  91801, {{db::Value(u_.codice), db::Value(u_.variante)}});
+                     "Dove è usata l'opzione " + u_.codice + " della variante " + variante, 91800,
+                     {{db::Value(u_.codice), db::Value(variante)}})
+               : ws_.TraduciTesto(
+                     "Dove è usato il raggruppamento " + u_.codice + " della variante " + variante,
+                     91801, {{db::Value(u_.codice), db::Value(variante)}});
 }
 
 void WhereUsedDialog::Reload() {

@@ -30,8 +30,10 @@ namespace groupings {
 
 enum class CodeKind { Option, Grouping };
 
-// MG5F_START and MG5F_SIZE of the variant into u; no trap.
+// MG5F_START, MG5F_SIZE and MG5F_DESCR_VAR of the variant into u; no trap.
 void ReadSlot(db::Connection& cn, UsedCode& u);
+// The variant as the messages name it: its caption, else its code.
+std::string VariantName(const UsedCode& u);
 
 // The refusals of a new code (blank, apostrophe, too long, already there),
 // each a numbered message; true when it is accepted. No trap.

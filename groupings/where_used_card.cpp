@@ -58,7 +58,7 @@ WhereUsedDialog* OpenOptionWhereUsed(common::ItemCard& card, const std::string& 
                                      const std::string& opzione) {
     if (variante.empty() || opzione.empty())
         return nullptr;
-    UsedCode u{card.companyCode(), variante, opzione, 0, 0};
+    UsedCode u{card.companyCode(), variante, opzione, 0, 0, {}};
     common::ItemCard* c = &card;
     auto* d = new WhereUsedDialog(
         card.connection(), card.services(), CodeKind::Option, u,
@@ -77,8 +77,8 @@ WhereUsedDialog* OpenGroupingWhereUsed(db::Connection& cn, common::WindowService
     if (variante.empty() || raggruppamento.empty())
         return nullptr;
     auto* d = new WhereUsedDialog(cn, ws, CodeKind::Grouping,
-                                  UsedCode{ditta, variante, raggruppamento, 0, 0}, std::move(after),
-                                  parent);
+                                  UsedCode{ditta, variante, raggruppamento, 0, 0, {}},
+                                  std::move(after), parent);
     ShowInFront(d);
     return d;
 }

@@ -16,11 +16,12 @@ namespace groupings {
 
 // The option (or grouping) asked about, with its variant's slot.
 struct UsedCode {
-    std::string ditta;     // company, unquoted
-    std::string variante;  // "A0".."B9"
-    std::string codice;    // option or grouping code, right-trimmed
-    int start = 0;         // MG5F_START of the variant
-    int size = 0;          // MG5F_SIZE of the variant
+    std::string ditta;         // company, unquoted
+    std::string variante;      // "A0".."B9"
+    std::string codice;        // option or grouping code, right-trimmed
+    int start = 0;             // MG5F_START of the variant
+    int size = 0;              // MG5F_SIZE of the variant
+    std::string nomeVariante;  // MG5F_DESCR_VAR, how the user knows the variant
 };
 
 // One table (or one column of a table) that holds the code.

@@ -525,12 +525,17 @@ bool AttivazioneVariantiTab::defaultOptionsDecode(
             if (dec.recordCount() > 0)
                 return;
             valid = false;
-            selezionaVariante(var);
+            // The variant named as the user knows it: its caption on the row.
+            std::string nome = var;
+            if (selezionaVariante(var) && rs_->hasCurrentRow())
+                if (const std::string d = common::NzStringa(rs_->value("MG5F_DESCR_VAR"));
+                    !d.empty())
+                    nome = d;
             ws.VisualizzaMessaggio("Il valore predefinito \"" + value +
-                                       "\" non \xC3\xA8 un'opzione della variante " + var + ".",
+                                       "\" non \xC3\xA8 un'opzione della variante " + nome + ".",
                                    kMsgNotAnOption, common::vbExclamation,
                                    ws.TraduciTesto(kTitolo, 50877),
-                                   std::vector<db::Value>{db::Value(value), db::Value(var)});
+                                   std::vector<db::Value>{db::Value(value), db::Value(nome)});
             if (TXT_VALDEFAULT->isEnabled())
                 TXT_VALDEFAULT->setFocus();
         });

@@ -40,7 +40,7 @@ std::string databasePath() {
 
 struct Fixture {
     cardtest::TestCard card{"1", databasePath()};
-    groupings::UsedCode u{"1", "A0", "WU", 0, 0};
+    groupings::UsedCode u{"1", "A0", "WU", 0, 0, {}};
     // The rename goes back and forth between these two codes.
     std::string other = "WV";
     Fixture() { groupings::ReadSlot(card.connection(), u); }

@@ -71,7 +71,7 @@ TEST_F(Activation, ADefaultOptionThatDoesNotDecodeIsRefusedAndNotStored) {
     type(t.TXT_VALDEFAULT->LineEdit(), "ZZZ");
     t.GRIDNAV_VARIANTI->Click("Conferma");
     EXPECT_TRUE(cardtest::shown(
-        "[x91702x] Il valore predefinito \"ZZZ\" non \xC3\xA8 un'opzione della variante A1."));
+        "[x91702x] Il valore predefinito \"ZZZ\" non \xC3\xA8 un'opzione della variante Colore."));
     EXPECT_EQ(stored("MAGLIA-001", "A1", "MG6B_VARDEFAULT"), "BLU");
     EXPECT_EQ(cardtest::count(cn, "MG6B_GESVARART", "MG6B_CODART_MG66 = 'MAGLIA-001'"), 4);
     EXPECT_NE(t.FME_VARIANTI->Status(), 0);  // the edit stays, to be corrected

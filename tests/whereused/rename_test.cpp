@@ -52,7 +52,7 @@ std::multiset<std::string> renamed(const std::multiset<std::string>& before,
 }
 
 groupings::UsedCode blu() {
-    return {"1", "A1", "BLU", 4, 3};
+    return {"1", "A1", "BLU", 4, 3, "Colore"};
 }
 
 TEST_F(WhereUsed, RenameMovesEveryReferenceAndOnlyTheOptionsSlot) {
@@ -117,8 +117,8 @@ TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
         {"   ", "[x91831x] Indicare il nuovo codice."},
         {"B'L", "[x91832x] Il codice B'L non può contenere il carattere apice (')."},
         {"BLUE", "[x91833x] Il codice BLUE supera la lunghezza massima di 3 caratteri."},
-        {"GRI", "[x91834x] L'opzione GRI esiste già per la variante A1."},
-        {"BLU", "[x91834x] L'opzione BLU esiste già per la variante A1."}};
+        {"GRI", "[x91834x] L'opzione GRI esiste già per la variante Colore."},
+        {"BLU", "[x91834x] L'opzione BLU esiste già per la variante Colore."}};
     for (const auto& [code, message] : cases) {
         SCOPED_TRACE(code);
         cardtest::clearMessages();
@@ -194,8 +194,8 @@ TEST(RenameFault, EveryStatementOfAnOptionRenameUnderEveryAnswerLeavesAllOrNothi
 }
 
 TEST(RenameFault, EveryStatementOfAGroupingRenameUnderEveryAnswerLeavesAllOrNothing) {
-    faultMatrix(groupings::CodeKind::Grouping, {"1", "A1", "COL-MAGLIA", 4, 3}, "COL-AI26", 7,
-                "RinominaRaggruppamento");
+    faultMatrix(groupings::CodeKind::Grouping, {"1", "A1", "COL-MAGLIA", 4, 3, "Colore"},
+                "COL-AI26", 7, "RinominaRaggruppamento");
 }
 
 TEST(RenameFault, AReferenceTheCardDoesNotKnowRollsTheRenameBack) {
@@ -244,7 +244,7 @@ TEST_F(WhereUsed, GroupingRenameFromTheGroupingsWindow) {
     // An existing grouping and a code too long are refused.
     w->TXT_NUOVOCODICE->setText("COL-BASE");
     QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
-    EXPECT_TRUE(shown("[x91840x] Il raggruppamento COL-BASE esiste già per la variante A1."));
+    EXPECT_TRUE(shown("[x91840x] Il raggruppamento COL-BASE esiste già per la variante Colore."));
     w->TXT_NUOVOCODICE->setText(QString(26, 'X'));
     QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
     EXPECT_TRUE(shown("[x91833x]"));

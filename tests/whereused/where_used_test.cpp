@@ -23,7 +23,7 @@ TEST_F(WhereUsed, OptionCountsAreTheRowsOfEveryTableAndEachLineListsItsItems) {
     groupings::WhereUsedDialog* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle().toStdString(),
-              "[x91800x] Dove è usata l'opzione BLU della variante A1");
+              "[x91800x] Dove è usata l'opzione BLU della variante Colore");
     const auto got = counts(w);
     const auto want = expected("BLU");
     EXPECT_EQ(got, want);
