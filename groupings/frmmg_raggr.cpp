@@ -16,6 +16,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/grid_navigator.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
@@ -101,6 +102,10 @@ FRMMG_RAGGR::FRMMG_RAGGR(db::Connection& connection, common::WindowServices& ser
                 },
                 this);
         });
+    // Its own captions in the user's language, each command with its letter;
+    // before the lists, whose entries are the tables' own.
+    ws_.TranslateControls(this);
+    controls::AssignMnemonics(this);
     caricaVarianti(variante);
     caricaRaggruppamenti();
     resize(560, 420);

@@ -21,6 +21,8 @@
 #include <QTreeWidget>
 #include <set>
 
+#include "groupings/frmmg_raggr.h"
+#include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/lookup_box.h"
@@ -234,6 +236,35 @@ TEST_F(English, TheNavigatorsButtonsHaveTheirEnglishCaptions) {
         }
     }
     EXPECT_EQ(buttons, 10);
+}
+
+// A window a command opens speaks English too, and reaches its commands by
+// Alt+letter: the groupings window of the grouping box's menu.
+TEST_F(English, TheGroupingsWindowSpeaksEnglishAndItsCommandsHaveLetters) {
+    open();
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabGestioneVarianti);
+    auto& st = w->shared<groupings::StatoOpzioni>();
+    ASSERT_NE(st.TXT_RAGGR1, nullptr);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* groupings = qobject_cast<groupings::FRMMG_RAGGR*>(QApplication::activeModalWidget());
+        if (!groupings)
+            return;
+        seen = true;
+        expectEnglish(groupings, "the groupings window");
+        int commands = 0;
+        for (QPushButton* b : groupings->findChildren<QPushButton*>())
+            if (b->isVisible()) {
+                ++commands;
+                EXPECT_TRUE(b->text().contains(QLatin1Char('&'))) << b->text().toStdString();
+            }
+        EXPECT_EQ(commands, 4);
+        groupings->reject();
+    });
+    st.TXT_RAGGR1->TriggerMenuEntry("Kgestione");
+    EXPECT_TRUE(seen);
+    expectEnglishMessages("the groupings window");
 }
 
 }  // namespace
