@@ -148,12 +148,16 @@ protected:
     virtual std::shared_ptr<void>& sharedSlot(std::type_index type) = 0;
 };
 
+// The loader name of each index ("Tab_DatiAnagrafici" ... "Tab_Generad").
+const char* loaderName(int index);
+
 // One tab of the card. The window creates it at load, builds its page,
 // dispatches TAB_ARTICOLO_Click to load() and PulisciTab to clear().
 class CardTab {
 public:
-    CardTab(ItemCard& card, int index, std::string loaderName)
-        : card_(card), index_(index), loaderName_(std::move(loaderName)) {}
+    // The tab's loader is named after its index (loaderName).
+    CardTab(ItemCard& card, int index)
+        : card_(card), index_(index), loaderName_(common::loaderName(index)) {}
     virtual ~CardTab() = default;
     CardTab(const CardTab&) = delete;
     CardTab& operator=(const CardTab&) = delete;
@@ -170,7 +174,14 @@ public:
     virtual void clear() {}
 
     // ---- window events a tab may take part in
-    virtual void firstActivation() {}  // Form_Activate: lookups configured once shown
+    // Form_Activate, or a tab built after it: the tab is activated from now
+    // on and takes its own part (firstActivation).
+    void activate() {
+        activated_ = true;
+        firstActivation();
+    }
+    // The window's activated flag as the tab sees it: its first activation has run.
+    bool activated() const { return activated_; }
     virtual void beforeTabSwitch() {}  // TAB_ARTICOLO_Click: hide the tab's floating frames
     virtual void applySplit() {}       // the tab is about to show: lay out its panes
     virtual void itemShown() {}        // AbilitaControlliArticolo: an item is shown
@@ -182,18 +193,24 @@ public:
     // the tab's to ignore: every release must be attempted.
     virtual void release() {}
 
+protected:
+    // The tab's part of the first activation: lookups configured once shown.
+    virtual void firstActivation() {}
+
 private:
     ItemCard& card_;
     int index_;
     std::string loaderName_;
+    bool activated_ = false;
 };
 
 // Tabs register a factory for their index; the window uses it when it
 // builds its pages and shows an empty page with a named loader otherwise.
 // A registration object at namespace scope in the tab's library does it:
-//   static const common::CardTabRegistration reg(common::kTabProgressivi,
-//       [](common::ItemCard& c) { return std::make_unique<ProgressiviTab>(c); });
-// (programs link tab libraries whole: veldrano_link_card_tabs in CMake).
+//   const common::RegisteredTab<ProgressiviTab> registration(common::kTabProgressivi);
+// or, for a tab that needs more than the card, a CardTabRegistration with
+// its own factory (programs link tab libraries whole:
+// veldrano_link_card_tabs in CMake).
 using CardTabFactory = std::function<std::unique_ptr<CardTab>(ItemCard&)>;
 void registerCardTab(int index, CardTabFactory factory);
 const CardTabFactory* cardTabFactory(int index);  // nullptr when none
@@ -204,7 +221,11 @@ struct CardTabRegistration {
     }
 };
 
-// The loader name of each index ("Tab_DatiAnagrafici" ... "Tab_Generad").
-const char* loaderName(int index);
+// The registration of a tab built on the card alone.
+template <class Tab>
+struct RegisteredTab : CardTabRegistration {
+    explicit RegisteredTab(int index)
+        : CardTabRegistration(index, [](ItemCard& c) { return std::make_unique<Tab>(c); }) {}
+};
 
 }  // namespace common

@@ -91,6 +91,19 @@ std::string NzValore(const db::Value& value, const char* deflt) {
     return NzValore(value, std::string(deflt ? deflt : ""));
 }
 
+bool IsNonZero(const db::Value& value) {
+    const auto d = value.toDecimal();
+    return d && !d->isZero();
+}
+
+std::string WithoutApostrophes(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\'')
+            out += c;
+    return out;
+}
+
 std::string RaddoppiaApici(const std::string& text) {
     std::string out;
     out.reserve(text.size() + 2);

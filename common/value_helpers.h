@@ -48,10 +48,15 @@ std::string NzValore(const db::Value& value, const char* deflt);
 inline std::string NzValore(const db::Value& value) {
     return NzValore(value, std::string());
 }
+// A number other than 0: a ticked selection column, a set flag. Empty, Null
+// and text that is no number are not. Never throws.
+bool IsNonZero(const db::Value& value);
 
 // ---- SQL text
 // Every "'" doubled; no quotes added.
 std::string RaddoppiaApici(const std::string& text);
+// Every "'" dropped: a code typed or handed back, before it is looked up.
+std::string WithoutApostrophes(const std::string& text);
 
 // The last error of FormatoDB; a successful call leaves it as it was.
 struct ErroreFormato {

@@ -304,8 +304,7 @@ void CLSFW_CALCDESCRVAR::SelezionaRighe(int mode) {
     db::Recordset& rs = *risultato_;
     const int f = rs.fieldIndex("SELEZ");
     for (long r = 0; r < rs.recordCount(); ++r) {
-        auto d = rs.valueAt(r, f).toDecimal();
-        const bool on = d && !d->isZero();
+        const bool on = common::IsNonZero(rs.valueAt(r, f));
         const bool now = mode == kSelezionaTutte ? true : mode == kInvertiSelezione ? !on : false;
         rs.setValueAt(r, f, db::Value(db::Decimal(now ? 1 : 0)));
     }
@@ -339,8 +338,7 @@ void CLSFW_CALCDESCRVAR::Memorizza() {
     const std::string filter = rs.filter();
     rs.setFilter("");
     for (long r = 0; r < rs.recordCount(); ++r) {
-        auto d = rs.valueAt(r, fSel).toDecimal();
-        if (!d || d->isZero())
+        if (!common::IsNonZero(rs.valueAt(r, fSel)))
             continue;
         const std::string item = common::NzStringa(rs.valueAt(r, fItem));
         const std::string code = common::NzStringa(rs.valueAt(r, fCode));

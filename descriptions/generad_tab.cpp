@@ -29,9 +29,7 @@ namespace descriptions {
 
 namespace {
 
-const common::CardTabRegistration registration(common::kTabGenerad, [](common::ItemCard& c) {
-    return std::make_unique<GeneradTab>(c);
-});
+const common::RegisteredTab<GeneradTab> registration(common::kTabGenerad);
 
 // The hourglass while a step runs.
 struct Attesa {
@@ -56,15 +54,9 @@ QToolButton* menuButton(const char* name, const char* caption, QWidget* parent) 
     return b;
 }
 
-bool isTrue(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d && !d->isZero();
-}
-
 }  // namespace
 
-GeneradTab::GeneradTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGenerad, common::loaderName(common::kTabGenerad)) {}
+GeneradTab::GeneradTab(common::ItemCard& card) : CardTab(card, common::kTabGenerad) {}
 
 GeneradTab::~GeneradTab() {
     release();
@@ -308,7 +300,7 @@ void GeneradTab::CMD_MEMO_ButtonClick() {
         if (rs && rs->isOpen()) {
             const int f = rs->fieldIndex("SELEZ");
             for (long r = 0; r < rs->recordCount() && !picked; ++r)
-                picked = isTrue(rs->valueAt(r, f));
+                picked = common::IsNonZero(rs->valueAt(r, f));
         }
         if (!picked) {
             ws.VisualizzaMessaggio("Nessun articolo selezionato.", 38832, common::vbCritical,
@@ -451,7 +443,7 @@ void GeneradTab::CHK_VALCONFVAR_Click() {
 
 void GeneradTab::CBO_LINGUA_Click() {
     try {
-        if (activated_)
+        if (activated())
             Tab_Generad();
         const bool base = CBO_LINGUA->currentData().toInt() == 0;
         CHK_MEMDESCLINGUE->setVisible(base);

@@ -30,7 +30,6 @@ public:
     void build(QWidget* page) override;
     void load() override;  // Tab_Generad, every time the tab is shown
     void clear() override;
-    void firstActivation() override { activated_ = true; }
     void release() override;
 
     void Tab_Generad();
@@ -71,7 +70,6 @@ private:
     std::unique_ptr<framework::Cinterface> generator_;
     CalcDescrVar* calc_ = nullptr;
     bool configured_ = false;
-    bool activated_ = false;
     QPointer<controls::ProgressPanel> ownProgress_;
 };
 

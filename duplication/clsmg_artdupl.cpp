@@ -225,48 +225,39 @@ void FRMMG_ARTDUPL::copia(const std::string& code, const std::string& descriptio
                 "MG87_LINGUA_MG52, MG87_DESCART) VALUES (" +
                 ditta_ + ", " + quoted(code) + ", '', '', " + quoted(description) + ")");
     });
-    p.step([&] {
-        if (CHK_DESCRIZIONI->isChecked())
-            cn_.execute(
-                "INSERT INTO MG87_ARTDESC (MG87_DITTA_CG18, MG87_CODART_MG66, MG87_OPZIONE_MG5E, "
-                "MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST, MG87_NOTEART) SELECT "
-                "MG87_DITTA_CG18, " +
-                quoted(code) +
-                ", MG87_OPZIONE_MG5E, MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST, "
-                "MG87_NOTEART FROM MG87_ARTDESC" +
-                where("MG87", "MG87_CODART_MG66") +
-                " AND (MG87_OPZIONE_MG5E <> '' OR MG87_LINGUA_MG52 <> '')");
-    });
-    p.step([&] {
-        if (CHK_VARIANTI->isChecked())
-            cn_.execute(
-                "INSERT INTO MG6B_GESVARART (MG6B_DITTA_CG18, MG6B_CODART_MG66, "
-                "MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_INDOBBLIG, "
-                "MG6B_INDDEFAULT, MG6B_VARDEFAULT, MG6B_INDEREDIBA) SELECT MG6B_DITTA_CG18, " +
-                quoted(code) +
-                ", MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_INDOBBLIG, "
-                "MG6B_INDDEFAULT, MG6B_VARDEFAULT, MG6B_INDEREDIBA FROM MG6B_GESVARART" +
-                where("MG6B", "MG6B_CODART_MG66"));
-    });
-    p.step([&] {
-        if (CHK_DATIPROD->isChecked())
-            cn_.execute(
-                "INSERT INTO PD18_ARTPROD (PD18_DITTA_CG18, PD18_CODART_MG66, "
-                "PD18_CODCICLO, PD18_LOTTOECON, PD18_GGLAVORAZ) SELECT PD18_DITTA_CG18, " +
-                quoted(code) + ", PD18_CODCICLO, PD18_LOTTOECON, PD18_GGLAVORAZ FROM PD18_ARTPROD" +
-                where("PD18", "PD18_CODART_MG66"));
-    });
-    p.step([&] {
-        if (CHK_DISTINTA->isChecked())
-            cn_.execute(
-                "INSERT INTO PD95_DISBA (PD95_DITTA_CG18, PD95_CODART_MG66, PD95_OPZIONE, "
-                "PD95_TIPO_DISTINTA, PD95_NRRIGA, PD95_CODCOMP_MG66, PD95_OPZCOMP, PD95_QTAUTIL, "
-                "PD95_UM) SELECT PD95_DITTA_CG18, " +
-                quoted(code) +
-                ", PD95_OPZIONE, PD95_TIPO_DISTINTA, PD95_NRRIGA, PD95_CODCOMP_MG66, "
-                "PD95_OPZCOMP, PD95_QTAUTIL, PD95_UM FROM PD95_DISBA" +
-                where("PD95", "PD95_CODART_MG66"));
-    });
+    // The copies the user ticked: the item's rows of a table again under the
+    // new code, its company and item columns first, then the others as they
+    // are; a condition narrows the rows.
+    const struct {
+        QCheckBox* tick;
+        const char* table;
+        const char* prefix;
+        const char* others;
+        const char* condition;
+    } copies[] = {
+        {CHK_DESCRIZIONI, "MG87_ARTDESC", "MG87",
+         "MG87_OPZIONE_MG5E, MG87_LINGUA_MG52, MG87_DESCART, MG87_DESCARTEST, MG87_NOTEART",
+         " AND (MG87_OPZIONE_MG5E <> '' OR MG87_LINGUA_MG52 <> '')"},
+        {CHK_VARIANTI, "MG6B_GESVARART", "MG6B",
+         "MG6B_CODICEVAR_MG5F, MG6B_FLGGESTVAR, MG6B_CODRAGGVAR_MG5G, MG6B_INDOBBLIG, "
+         "MG6B_INDDEFAULT, MG6B_VARDEFAULT, MG6B_INDEREDIBA",
+         ""},
+        {CHK_DATIPROD, "PD18_ARTPROD", "PD18", "PD18_CODCICLO, PD18_LOTTOECON, PD18_GGLAVORAZ", ""},
+        {CHK_DISTINTA, "PD95_DISBA", "PD95",
+         "PD95_OPZIONE, PD95_TIPO_DISTINTA, PD95_NRRIGA, PD95_CODCOMP_MG66, PD95_OPZCOMP, "
+         "PD95_QTAUTIL, PD95_UM",
+         ""},
+    };
+    for (const auto& c : copies)
+        p.step([&] {
+            if (!c.tick->isChecked())
+                return;
+            const std::string prefix = c.prefix, others = c.others;
+            cn_.execute("INSERT INTO " + std::string(c.table) + " (" + prefix + "_DITTA_CG18, " +
+                        prefix + "_CODART_MG66, " + others + ") SELECT " + prefix +
+                        "_DITTA_CG18, " + quoted(code) + ", " + others + " FROM " + c.table +
+                        where(prefix, prefix + "_CODART_MG66") + c.condition);
+        });
     p.step([&] {
         cn_.commitTransaction();
         duplicato_ = true;

@@ -62,18 +62,12 @@ long numeroCampo(const db::Recordset* rs, const char* field) {
     return static_cast<long>(db::integerOf(common::NzNumero(rs->value(field))));
 }
 
-bool spuntato(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d && !d->isZero();
-}
-
 }  // namespace
 
 // -------------------------------------------------------------------- tab
 
 GestioneVariantiTab::GestioneVariantiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGestioneVarianti,
-              common::loaderName(common::kTabGestioneVarianti)) {}
+    : CardTab(card, common::kTabGestioneVarianti) {}
 
 GestioneVariantiTab::~GestioneVariantiTab() = default;
 
@@ -291,7 +285,7 @@ void GestioneVariantiTab::GRDX_CheckEditToggleClick(bool sorgente, long row) {
                                  : "GRDX_VARIANTI_DESTI_CheckEditToggleClick");
     p.step([&] {
         const int fSel = rs->fieldIndex("SELEZ");
-        const bool ora = !spuntato(rs->valueAt(row, fSel));
+        const bool ora = !common::IsNonZero(rs->valueAt(row, fSel));
         card().connection().execute(
             sqlTickRow(sorgente ? "#TMP_ORIG" : "#TMP_DEST", campo,
                        common::NzStringa(rs->valueAt(row, rs->fieldIndex(campo))), ora));
@@ -517,7 +511,7 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
             rs->setValueAt(r, fSort, db::Value(trovata ? 1 : 0));
         }
         for (long r = 0; r < rs->recordCount(); ++r)
-            rs->setValueAt(r, fSel, db::Value(spuntato(rs->valueAt(r, fSort)) ? 1 : 0));
+            rs->setValueAt(r, fSel, db::Value(common::IsNonZero(rs->valueAt(r, fSort)) ? 1 : 0));
     });
     p.step([&] {
         WriteSourceSelections(card());
@@ -557,10 +551,7 @@ void GestioneVariantiTab::CMD_LINK1_Click() {
 }
 
 namespace {
-const common::CardTabRegistration registrazione(common::kTabGestioneVarianti,
-                                                [](common::ItemCard& c) {
-                                                    return std::make_unique<GestioneVariantiTab>(c);
-                                                });
+const common::RegisteredTab<GestioneVariantiTab> registrazione(common::kTabGestioneVarianti);
 }  // namespace
 
 }  // namespace groupings

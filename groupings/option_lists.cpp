@@ -15,11 +15,6 @@
 
 namespace groupings {
 
-StatoOpzioni::StatoOpzioni() = default;
-StatoOpzioni::~StatoOpzioni() {
-    rilascia();
-}
-
 namespace {
 
 void svuota(QLineEdit* box) {
@@ -27,20 +22,37 @@ void svuota(QLineEdit* box) {
         box->clear();
 }
 
-bool spuntato(const db::Value& v) {
-    auto d = v.toDecimal();
-    return d && !d->isZero();
+// A list unbound from its grid and closed.
+void dropList(controls::DataGrid* grid, std::unique_ptr<db::Recordset>& list) {
+    if (grid)
+        grid->SetDataSource(nullptr);
+    common::ChiudiRecordset(list);
+}
+
+// A list read again from its temporary table in place of the old one; its
+// grid shows nothing meanwhile.
+void reopenList(controls::DataGrid* grid, std::unique_ptr<db::Recordset>& list, const char* sql,
+                db::Connection& cn, const char* sort = nullptr) {
+    if (grid)
+        grid->SetDataSource(nullptr);
+    auto rs = std::make_unique<db::Recordset>();
+    rs->open(sql, cn);
+    if (sort)
+        rs->setSort(sort);
+    common::ChiudiRecordset(list);
+    list = std::move(rs);
 }
 
 }  // namespace
 
+StatoOpzioni::StatoOpzioni() = default;
+StatoOpzioni::~StatoOpzioni() {
+    rilascia();
+}
+
 void StatoOpzioni::rilascia() {
-    if (GRDX_VARIANTI_SOURCE)
-        GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
-    if (GRDX_VARIANTI_DESTI)
-        GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
-    common::ChiudiRecordset(sorgente);
-    common::ChiudiRecordset(destinazione);
+    dropList(GRDX_VARIANTI_SOURCE, sorgente);
+    dropList(GRDX_VARIANTI_DESTI, destinazione);
     common::ChiudiRecordset(dimensione);
     common::ChiudiRecordset(rigaVariante);
     delete frmRaggr.data();
@@ -57,16 +69,10 @@ bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
     common::Procedure p(card, "CaricaRaggruppamento");
     // An aborted load leaves no half-built list bound to a grid.
     p.onAbort([&] {
-        if (caricaSorgente) {
-            if (st.GRDX_VARIANTI_SOURCE)
-                st.GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
-            common::ChiudiRecordset(st.sorgente);
-        }
-        if (caricaDestinazione) {
-            if (st.GRDX_VARIANTI_DESTI)
-                st.GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
-            common::ChiudiRecordset(st.destinazione);
-        }
+        if (caricaSorgente)
+            dropList(st.GRDX_VARIANTI_SOURCE, st.sorgente);
+        if (caricaDestinazione)
+            dropList(st.GRDX_VARIANTI_DESTI, st.destinazione);
     });
 
     if (caricaSorgente) {
@@ -84,15 +90,9 @@ bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
             p.step([&] { cn.execute(sqlSourceOptions(ditta, variante, raggruppamento)); });
         }
         p.step([&] {
-            if (st.GRDX_VARIANTI_SOURCE)
-                st.GRDX_VARIANTI_SOURCE->SetDataSource(nullptr);
-            auto rs = std::make_unique<db::Recordset>();
-            rs->open(kSqlSourceList, cn);
             // The address-book view survives a reload: rows by first letter.
-            if (st.rubrica)
-                rs->setSort("LETTERA ASC, MG5E_OPZIONE ASC");
-            common::ChiudiRecordset(st.sorgente);
-            st.sorgente = std::move(rs);
+            reopenList(st.GRDX_VARIANTI_SOURCE, st.sorgente, kSqlSourceList, cn,
+                       st.rubrica ? "LETTERA ASC, MG5E_OPZIONE ASC" : nullptr);
             if (st.GRDX_VARIANTI_SOURCE)
                 st.GRDX_VARIANTI_SOURCE->SetDataSource(st.sorgente.get());
         });
@@ -101,14 +101,8 @@ bool CaricaRaggruppamento(common::ItemCard& card, const std::string& variante,
     if (caricaDestinazione) {
         p.step([&] { ws.EliminaTabellaTemp("#TMP_DEST"); });
         p.step([&] { cn.execute(sqlGroupingOptions(ditta, variante, raggruppamento)); });
-        p.step([&] {
-            if (st.GRDX_VARIANTI_DESTI)
-                st.GRDX_VARIANTI_DESTI->SetDataSource(nullptr);
-            auto rs = std::make_unique<db::Recordset>();
-            rs->open(kSqlDestinationList, cn);
-            common::ChiudiRecordset(st.destinazione);
-            st.destinazione = std::move(rs);
-        });
+        p.step(
+            [&] { reopenList(st.GRDX_VARIANTI_DESTI, st.destinazione, kSqlDestinationList, cn); });
         p.step([&] {
             db::Recordset* rs = st.destinazione.get();
             const bool righe = rs && rs->recordCount() > 0;
@@ -140,7 +134,7 @@ std::vector<std::string> ValoriSpuntati(const db::Recordset* lista, const char* 
     if (fSel < 0 || fVal < 0)
         return out;
     for (long r = 0; r < lista->recordCount(); ++r)
-        if (spuntato(lista->valueAt(r, fSel)))
+        if (common::IsNonZero(lista->valueAt(r, fSel)))
             out.push_back(common::NzStringa(lista->valueAt(r, fVal)));
     return out;
 }

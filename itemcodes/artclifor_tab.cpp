@@ -55,7 +55,7 @@ QPlainTextEdit* testoMultiriga(QWidget* parent, const char* name, int max, int l
 }  // namespace
 
 ArtCliForTab::ArtCliForTab(common::ItemCard& card, const TipoArtCliFor& tipo)
-    : CardTab(card, tipo.tab, common::loaderName(tipo.tab)), tipo_(tipo) {}
+    : CardTab(card, tipo.tab), tipo_(tipo) {}
 
 ArtCliForTab::~ArtCliForTab() {
     // The page may outlive the tab: its watch on the focus goes first.

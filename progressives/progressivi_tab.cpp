@@ -62,8 +62,7 @@ struct ProgressiviTab::Stato {
 };
 
 ProgressiviTab::ProgressiviTab(common::ItemCard& card)
-    : CardTab(card, common::kTabProgressivi, common::loaderName(common::kTabProgressivi)),
-      st_(std::make_unique<Stato>()) {}
+    : CardTab(card, common::kTabProgressivi), st_(std::make_unique<Stato>()) {}
 
 ProgressiviTab::~ProgressiviTab() {
     if (QGRID_PROGRESSIVI)
@@ -605,9 +604,7 @@ void ProgressiviTab::Configura_QGRID_PROGRESSIVI() {
 }
 
 namespace {
-const common::CardTabRegistration registrazione(common::kTabProgressivi, [](common::ItemCard& c) {
-    return std::make_unique<ProgressiviTab>(c);
-});
+const common::RegisteredTab<ProgressiviTab> registrazione(common::kTabProgressivi);
 }  // namespace
 
 }  // namespace progressives

@@ -33,16 +33,11 @@ namespace states {
 using common::Procedure;
 
 namespace {
-const common::CardTabRegistration kRegistrazione(common::kTabStatiCombinazione,
-                                                 [](common::ItemCard& c) {
-                                                     return std::make_unique<StatiCombinazioneTab>(
-                                                         c);
-                                                 });
+const common::RegisteredTab<StatiCombinazioneTab> kRegistrazione(common::kTabStatiCombinazione);
 }  // namespace
 
 StatiCombinazioneTab::StatiCombinazioneTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiCombinazione,
-              common::loaderName(common::kTabStatiCombinazione)) {}
+    : CardTab(card, common::kTabStatiCombinazione) {}
 
 StatiCombinazioneTab::~StatiCombinazioneTab() = default;
 
@@ -200,10 +195,6 @@ void StatiCombinazioneTab::connectEvents(QWidget* page) {
 
 // ------------------------------------------------------------ tab events
 
-void StatiCombinazioneTab::firstActivation() {
-    attivata_ = true;
-}
-
 void StatiCombinazioneTab::beforeTabSwitch() {
     if (FRAME_COMBINAZIONI)
         FRAME_COMBINAZIONI->hide();
@@ -307,7 +298,7 @@ void StatiCombinazioneTab::mostraAvviso() {
 }
 
 void StatiCombinazioneTab::CBO_TIPOCOMBINAZIONE_Click() {
-    if (!attivata_ || !ItemHasVariants(card()))
+    if (!activated() || !ItemHasVariants(card()))
         return;
     Procedure p(card(), "CBO_TIPOCOMBINAZIONE_Click");
     common::WindowServices& ws = card().services();
@@ -328,7 +319,7 @@ void StatiCombinazioneTab::CBO_TIPOCOMBINAZIONE_Click() {
 }
 
 void StatiCombinazioneTab::CBO_TIPOCONF6_Click() {
-    if (!attivata_)
+    if (!activated())
         return;
     Procedure p(card(), "CBO_TIPOCONF6_Click");
     p.step([&] { CaricaValoreVariante1(); });

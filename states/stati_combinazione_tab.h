@@ -41,7 +41,6 @@ public:
     void build(QWidget* page) override;
     void load() override;  // Tab_StatiCombinazione
     void clear() override;
-    void firstActivation() override;
     void beforeTabSwitch() override;
     void release() override;
 
@@ -177,7 +176,6 @@ private:
     std::string campoOpzione(int quale) const;  // the option column a box edits
     void scollegaGriglia();
 
-    bool attivata_ = false;
     std::string var1_, var2_, raggr1_, raggr2_;
     db::Value defId_ = 0;
     int defAttivo_ = -1;

@@ -24,13 +24,7 @@ namespace states {
 using common::Procedure;
 
 namespace {
-const common::CardTabRegistration kRegistrazione(common::kTabStatiStagione,
-                                                 [](common::ItemCard& c) {
-                                                     return std::make_unique<StatiStagioneTab>(c);
-                                                 });
-}  // namespace
-
-namespace {
+const common::RegisteredTab<StatiStagioneTab> kRegistrazione(common::kTabStatiStagione);
 
 std::string testoBox(const controls::LookupBox* box) {
     return common::NzValore(db::Value(box->Text().toStdString()), "");
@@ -39,7 +33,7 @@ std::string testoBox(const controls::LookupBox* box) {
 }  // namespace
 
 StatiStagioneTab::StatiStagioneTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiStagione, common::loaderName(common::kTabStatiStagione)) {}
+    : CardTab(card, common::kTabStatiStagione) {}
 
 StatiStagioneTab::~StatiStagioneTab() = default;
 

@@ -23,14 +23,11 @@ namespace states {
 using common::Procedure;
 
 namespace {
-const common::CardTabRegistration kRegistrazione(common::kTabStatiVariante,
-                                                 [](common::ItemCard& c) {
-                                                     return std::make_unique<StatiVarianteTab>(c);
-                                                 });
+const common::RegisteredTab<StatiVarianteTab> kRegistrazione(common::kTabStatiVariante);
 }  // namespace
 
 StatiVarianteTab::StatiVarianteTab(common::ItemCard& card)
-    : CardTab(card, common::kTabStatiVariante, common::loaderName(common::kTabStatiVariante)) {}
+    : CardTab(card, common::kTabStatiVariante) {}
 
 StatiVarianteTab::~StatiVarianteTab() = default;
 
@@ -96,10 +93,6 @@ void StatiVarianteTab::applySplit() {
         SplitRegion5->ApplyProportions();
 }
 
-void StatiVarianteTab::firstActivation() {
-    attivata_ = true;
-}
-
 void StatiVarianteTab::clear() {
     InitGRDX_STATI_RAGGR();
     InitGRDX_STATI_OPZIONI();
@@ -163,7 +156,7 @@ void StatiVarianteTab::CBO_TIPOVAR5_Click() {
 }
 
 void StatiVarianteTab::CBO_TIPOCONF5_Click() {
-    if (!attivata_)
+    if (!activated())
         return;
     CaricaStatiRaggruppamenti();
 }

@@ -30,7 +30,6 @@ public:
     void build(QWidget* page) override;
     void load() override;  // Tab_StatiVariante
     void clear() override;
-    void firstActivation() override;
     void applySplit() override;
     void release() override;
 
@@ -70,7 +69,6 @@ private:
     // own, or an option's when withOption) under the procedure's name.
     void saveRow(const char* procedure, StateGrid* grid, db::Recordset* rs,
                  const char* groupingField, bool withOption);
-    bool attivata_ = false;
     bool salvataggio_ = false;  // a row is being written: no reload on row change
     std::string var_;
     std::string raggrArticolo_;

@@ -63,8 +63,7 @@ QIcon picture(bool noFiltro) {
 // -------------------------------------------------------------------- tab
 
 TrascodificaVariantiTab::TrascodificaVariantiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabTrascodificaVarianti,
-              common::loaderName(common::kTabTrascodificaVarianti)) {}
+    : CardTab(card, common::kTabTrascodificaVarianti) {}
 
 TrascodificaVariantiTab::~TrascodificaVariantiTab() {
     if (GRD_TRASCF)
@@ -593,9 +592,8 @@ int TrascodificaVariantiTab::messaggio(const std::string& text, int style) {
 }
 
 namespace {
-const common::CardTabRegistration registrazione(
-    common::kTabTrascodificaVarianti,
-    [](common::ItemCard& c) { return std::make_unique<TrascodificaVariantiTab>(c); });
+const common::RegisteredTab<TrascodificaVariantiTab> registrazione(
+    common::kTabTrascodificaVarianti);
 }  // namespace
 
 }  // namespace transcoding

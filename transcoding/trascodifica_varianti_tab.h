@@ -44,8 +44,6 @@ public:
     // Another item or a new search: an edit of the rows shown is concluded.
     void itemShown() override;
     void newSearch() override;
-    // The counterpart box gets its second lookup, "Lookup standard".
-    void firstActivation() override;
 
     StatoTrascodifica& stato() const;
 
@@ -107,6 +105,10 @@ public:
     QPointer<QLineEdit> TXT_DESCRCF;
     QPointer<QPushButton> CMD_ELIMINACF;
     QPointer<QPushButton> CMD_RIBALTA;
+
+protected:
+    // The counterpart box gets its second lookup, "Lookup standard".
+    void firstActivation() override;
 
 private:
     bool articoloAVarianti() const;

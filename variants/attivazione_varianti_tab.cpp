@@ -108,8 +108,7 @@ bool ItemHasActiveVariants(common::ItemCard& card) {
 // -------------------------------------------------------------------- tab
 
 AttivazioneVariantiTab::AttivazioneVariantiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabAttivazioneVarianti,
-              common::loaderName(common::kTabAttivazioneVarianti)) {}
+    : CardTab(card, common::kTabAttivazioneVarianti) {}
 
 AttivazioneVariantiTab::~AttivazioneVariantiTab() {
     try {
@@ -667,11 +666,7 @@ void AttivazioneVariantiTab::CHK_FLGVARART_Click() {
 }
 
 namespace {
-const common::CardTabRegistration registrazione(common::kTabAttivazioneVarianti,
-                                                [](common::ItemCard& c) {
-                                                    return std::make_unique<AttivazioneVariantiTab>(
-                                                        c);
-                                                });
+const common::RegisteredTab<AttivazioneVariantiTab> registrazione(common::kTabAttivazioneVarianti);
 }  // namespace
 
 }  // namespace variants

@@ -61,7 +61,7 @@ ContestoDitta ReadCompanyContext(common::ItemCard& card) {
 // -------------------------------------------------------------------- tab
 
 DatiAnagraficiTab::DatiAnagraficiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabDatiAnagrafici, common::loaderName(common::kTabDatiAnagrafici)) {}
+    : CardTab(card, common::kTabDatiAnagrafici) {}
 
 DatiAnagraficiTab::~DatiAnagraficiTab() {
     if (FLEX_ANAG)

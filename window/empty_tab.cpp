@@ -7,8 +7,7 @@
 
 namespace card {
 
-EmptyTab::EmptyTab(common::ItemCard& card, int index)
-    : CardTab(card, index, common::loaderName(index)) {}
+EmptyTab::EmptyTab(common::ItemCard& card, int index) : CardTab(card, index) {}
 
 void EmptyTab::build(QWidget* page) {
     if (!page->layout())

@@ -42,14 +42,6 @@ namespace {
 
 constexpr long kMsgNoActiveVariant = 91703;
 
-std::string withoutApostrophes(const std::string& s) {
-    std::string out;
-    for (char c : s)
-        if (c != '\'')
-            out += c;
-    return out;
-}
-
 struct SidebarEntry {
     const char* group;
     const char* key;
@@ -337,7 +329,7 @@ void FRMMG_VELDRANO::Form_Activate() {
     p.step([&] {
         for (auto& t : tabs_)
             if (t)
-                t->firstActivation();
+                t->activate();
         tabsActivated_ = true;
     });
     setUpdatesEnabled(true);
@@ -567,7 +559,7 @@ void FRMMG_VELDRANO::TXT_CODART_Confirm(const std::string& typed) {
     p.step([&] {
         if (!fmeArt_ || !txtCodArt_->isEnabled())
             return;
-        const std::string code = common::NzStringa(db::Value(withoutApostrophes(typed)));
+        const std::string code = common::NzStringa(db::Value(common::WithoutApostrophes(typed)));
         if (fmeArt_->Status() != 2)
             fmeArt_->SetStatus(2);
         txtCodArt_->setText(QString::fromStdString(code));

@@ -10,8 +10,7 @@
 
 namespace card {
 
-GestioniTab::GestioniTab(common::ItemCard& card)
-    : CardTab(card, common::kTabGestioni, common::loaderName(common::kTabGestioni)) {}
+GestioniTab::GestioniTab(common::ItemCard& card) : CardTab(card, common::kTabGestioni) {}
 
 void GestioniTab::build(QWidget* page) {
     auto* layout = new QVBoxLayout(page);

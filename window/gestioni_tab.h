@@ -21,7 +21,6 @@ public:
     void build(QWidget* page) override;
     void load() override;  // Tab_Gestioni
     void applySplit() override;
-    void firstActivation() override;
     void beforeTabSwitch() override;
     void newSearch() override;
     void release() override;
@@ -32,6 +31,9 @@ public:
     // The pane registered for FRAME_DUPL (the duplication of bills of
     // materials); nullptr when its library is not linked.
     common::CardPane* duplPane() const { return duplPane_.get(); }
+
+protected:
+    void firstActivation() override;
 
 private:
     // Passes one of the tab's events on to the pane, when there is one.

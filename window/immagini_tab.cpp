@@ -6,8 +6,7 @@
 
 namespace card {
 
-ImmaginiTab::ImmaginiTab(common::ItemCard& card)
-    : CardTab(card, common::kTabImmagini, common::loaderName(common::kTabImmagini)) {}
+ImmaginiTab::ImmaginiTab(common::ItemCard& card) : CardTab(card, common::kTabImmagini) {}
 
 void ImmaginiTab::build(QWidget* page) {
     auto* layout = new QVBoxLayout(page);

@@ -87,14 +87,6 @@ std::unique_ptr<framework::Cinterface> ApriProgramma(ItemCard& card, const char*
     return p;
 }
 
-std::string senzaApici(const std::string& s) {
-    std::string out;
-    for (char c : s)
-        if (c != '\'')
-            out += c;
-    return out;
-}
-
 int intero(const db::Value& v) {
     return static_cast<int>(db::integerOf(v));
 }
@@ -146,7 +138,7 @@ void Invoca_AnagraficaArticolo(ItemCard& card) {
     // typed; the current tab loads for it. One that cannot be found leaves
     // the card on the item it was showing.
     p.step([&] {
-        const std::string codice = senzaApici(stato.codiceTrasferito);
+        const std::string codice = common::WithoutApostrophes(stato.codiceTrasferito);
         if (codice.empty() || codice == prima)
             return;
         if (card.switchToItem(codice))

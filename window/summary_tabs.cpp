@@ -9,16 +9,9 @@
 namespace card {
 namespace {
 
-const common::CardTabRegistration kDatiAnagrafici(common::kTabDatiAnagrafici,
-                                                  [](common::ItemCard& c) {
-                                                      return std::make_unique<DatiAnagraficiTab>(c);
-                                                  });
-const common::CardTabRegistration kImmagini(common::kTabImmagini, [](common::ItemCard& c) {
-    return std::make_unique<ImmaginiTab>(c);
-});
-const common::CardTabRegistration kGestioni(common::kTabGestioni, [](common::ItemCard& c) {
-    return std::make_unique<GestioniTab>(c);
-});
+const common::RegisteredTab<DatiAnagraficiTab> kDatiAnagrafici(common::kTabDatiAnagrafici);
+const common::RegisteredTab<ImmaginiTab> kImmagini(common::kTabImmagini);
+const common::RegisteredTab<GestioniTab> kGestioni(common::kTabGestioni);
 
 }  // namespace
 }  // namespace card

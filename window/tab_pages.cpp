@@ -62,7 +62,7 @@ common::CardTab* FRMMG_VELDRANO::ensureTab(int index) const {
     if (shown)
         page->show();
     if (tabsActivated_)
-        built->firstActivation();
+        built->activate();
     if (itemControls_)
         built->itemShown();
     RestoreLayout(*pages_[index], keptLayout_);

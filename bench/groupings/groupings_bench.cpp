@@ -180,6 +180,7 @@ void BM_Add(benchmark::State& state) {
     if (f.st().destinazione->recordCount() != kGrouping + kBlock || !sequencesContinuous())
         state.SkipWithError("the options were not added");
 }
+BENCHMARK(BM_Add);
 
 // A command of the card over scattered ticks of the destination list, the
 // list reloaded before each iteration.
@@ -199,12 +200,14 @@ void BM_MoveUp(benchmark::State& state) {
     if (!sequencesContinuous() || fixture().destinationCodes(0, 1).size() != kGrouping)
         state.SkipWithError("the block was not moved");
 }
+BENCHMARK(BM_MoveUp);
 
 void BM_Remove(benchmark::State& state) {
     onScatteredTicks(state, groupings::CMD_TOGLISEL_Click);
     if (fixture().st().destinazione->recordCount() != kGrouping - kBlock || !sequencesContinuous())
         state.SkipWithError("the options were not removed");
 }
+BENCHMARK(BM_Remove);
 
 // ------------------------------------- the same statements, native SQLite
 
@@ -329,6 +332,7 @@ void BM_NativeAdd(benchmark::State& state) {
         nativeAdd(codes);
     }
 }
+BENCHMARK(BM_NativeAdd);
 
 // A native run over every fourth option of the destination list from the
 // fourth on, the list reloaded before each iteration.
@@ -347,17 +351,12 @@ void nativeOnDestination(benchmark::State& state,
 void BM_NativeMoveUp(benchmark::State& state) {
     nativeOnDestination(state, nativeMoveUp);
 }
+BENCHMARK(BM_NativeMoveUp);
 
 void BM_NativeRemove(benchmark::State& state) {
     nativeOnDestination(state, nativeRemove);
 }
-
-BENCHMARK(BM_Add)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NativeAdd)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MoveUp)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NativeMoveUp)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Remove)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NativeRemove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NativeRemove);
 
 }  // namespace
 

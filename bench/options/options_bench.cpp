@@ -73,12 +73,14 @@ void BM_LoadTab(benchmark::State& state) {
         f.reload();
     benchmark::DoNotOptimize(f.st().sorgente->recordCount());
 }
+BENCHMARK(BM_LoadTab);
 
 void BM_LoadBare(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state)
         bareLoad(f.card.connection());
 }
+BENCHMARK(BM_LoadBare);
 
 void BM_Search(benchmark::State& state) {
     Fixture& f = fixture();
@@ -87,6 +89,7 @@ void BM_Search(benchmark::State& state) {
     for (auto _ : state)
         f.tab.CMD_SEARCH_Click();
 }
+BENCHMARK(BM_Search);
 
 void BM_SearchBare(benchmark::State& state) {
     Fixture& f = fixture();
@@ -102,6 +105,7 @@ void BM_SearchBare(benchmark::State& state) {
         benchmark::DoNotOptimize(rs.recordCount());
     }
 }
+BENCHMARK(BM_SearchBare);
 
 // The first 1,000 options: a third of the variant is in a grouping, so the
 // deletion is refused.
@@ -128,6 +132,7 @@ void BM_DeleteRefused(benchmark::State& state) {
     if (!cardtest::shown("gia' state utilizzate"))
         state.SkipWithError("the deletion was not refused");
 }
+BENCHMARK(BM_DeleteRefused);
 
 void BM_DeleteBare(benchmark::State& state) {
     Fixture& f = fixture();
@@ -147,13 +152,7 @@ void BM_DeleteBare(benchmark::State& state) {
         bareLoad(cn);
     }
 }
-
-BENCHMARK(BM_LoadTab)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadBare)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Search)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SearchBare)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DeleteRefused)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DeleteBare)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteBare);
 
 }  // namespace
 

@@ -39,6 +39,9 @@ Results RunBenchmarks(int argc, char** argv, double quickMinTime, double fullMin
     std::string minTimeArg = "--benchmark_min_time=" + std::to_string(minTime);
     if (minTime > 0)
         args.insert(args.begin() + 1, minTimeArg.data());
+    // Card steps take milliseconds; a registration names its own unit where
+    // it differs, and --benchmark_time_unit still wins.
+    benchmark::SetDefaultTimeUnit(benchmark::kMillisecond);
     int n = static_cast<int>(args.size());
     benchmark::Initialize(&n, args.data());
     Collector collector;

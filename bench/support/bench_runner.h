@@ -23,7 +23,8 @@ private:
     std::map<std::string, Times> times_;
 };
 
-// Runs every registered benchmark with the program's arguments; "--quick"
+// Runs every registered benchmark with the program's arguments, in
+// milliseconds unless a registration sets its own unit; "--quick"
 // is taken out and gives each benchmark quickMinTime seconds, and
 // fullMinTime (when given) applies otherwise; a --benchmark_min_time among
 // the arguments still wins. The median stands for a

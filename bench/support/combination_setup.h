@@ -56,7 +56,7 @@ inline std::pair<int, int> WidenLengthAndFit(db::Connection& cn, int columns, in
 // leaves it before building the cross grid.
 inline void ShowLengthAgainstFit(cardtest::TestCard& card, states::StatiCombinazioneTab& tab) {
     card.showItem("MAGLIA-001");
-    tab.firstActivation();
+    tab.activate();
     tab.load();
     tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(0);
     tab.CBO_TIPOVAR6_1->setCurrentIndex(tab.CBO_TIPOVAR6_1->findText("Lunghezza"));

@@ -62,6 +62,7 @@ void BM_WhereUsed(benchmark::State& state) {
         delete w;
     }
 }
+BENCHMARK(BM_WhereUsed);
 
 void BM_BareCounts(benchmark::State& state) {
     Fixture& f = fixture();
@@ -74,6 +75,7 @@ void BM_BareCounts(benchmark::State& state) {
                 total += set.rows.front().front().toDecimal()->toInt64().value_or(0);
     benchmark::DoNotOptimize(total);
 }
+BENCHMARK(BM_BareCounts);
 
 void BM_Rename(benchmark::State& state) {
     Fixture& f = fixture();
@@ -84,6 +86,7 @@ void BM_Rename(benchmark::State& state) {
         f.flip();
     }
 }
+BENCHMARK(BM_Rename);
 
 void BM_BareRename(benchmark::State& state) {
     Fixture& f = fixture();
@@ -96,11 +99,7 @@ void BM_BareRename(benchmark::State& state) {
         f.flip();
     }
 }
-
-BENCHMARK(BM_WhereUsed)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareCounts)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Rename)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareRename)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareRename);
 
 }  // namespace
 

@@ -113,6 +113,7 @@ void BM_Open(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
+BENCHMARK(BM_Open);
 
 void BM_OpenBare(benchmark::State& state) {
     for (auto _ : state) {
@@ -124,6 +125,7 @@ void BM_OpenBare(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
+BENCHMARK(BM_OpenBare);
 
 // One window for the moves, kept between the runs of the benchmark.
 std::unique_ptr<card::FRMMG_VELDRANO> gWindow;
@@ -143,10 +145,7 @@ void BM_Next(benchmark::State& state) {
     if (!tab0Shows(w))
         state.SkipWithError("tab 0 is not shown for the item");
 }
-
-BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenBare)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Next)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Next);
 
 // The statements of one open and of one move (after a first move, which
 // also reads the frame's navigation list once per window).

@@ -38,7 +38,7 @@ struct MemoFault : ::testing::Test {
     void SetUp() override {
         cardtest::clearMessages();
         tab = &card.addTab<GeneradTab>(common::kTabGenerad);
-        tab->firstActivation();
+        tab->activate();
         card.showItem("PANT-001");
         tab->load();
         tab->CMD_PRELOAD->click();

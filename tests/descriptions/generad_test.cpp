@@ -32,7 +32,7 @@ struct Generad : ::testing::Test {
     void SetUp() override {
         cardtest::clearMessages();
         tab = &card.addTab<GeneradTab>(common::kTabGenerad);
-        tab->firstActivation();
+        tab->activate();
     }
     db::Recordset& result() { return *tab->generatore()->Risultato(); }
     long rowOf(const std::string& code) { return generadtest::rowOfVariant(result(), code); }

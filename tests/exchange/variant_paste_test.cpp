@@ -58,7 +58,7 @@ std::string stored(db::Connection& cn, const std::string& raggr, const std::stri
 states::StatiVarianteTab& sizesOfMaglia(cardtest::TestCard& card) {
     cardtest::clearMessages();
     auto& tab = card.addTab<states::StatiVarianteTab>(common::kTabStatiVariante);
-    tab.firstActivation();
+    tab.activate();
     card.showItem("MAGLIA-001");
     tab.load();
     tab.CBO_TIPOVAR5->setCurrentIndex(tab.CBO_TIPOVAR5->findText("Taglia"));
@@ -207,7 +207,7 @@ TEST(VariantStatePaste, WithoutTheRightToChangeNothingIsWritten) {
     CardWithHost card;
     card.host.SetCanUpdate(false);
     auto& tab = card.addTab<states::StatiCombinazioneTab>(common::kTabStatiCombinazione);
-    tab.firstActivation();
+    tab.activate();
     card.showItem("MAGLIA-001");
     tab.load();
     tab.CBO_TIPOCOMBINAZIONE->setCurrentIndex(0);

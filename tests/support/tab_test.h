@@ -25,7 +25,7 @@ struct TabTest : ::testing::Test {
 
     void SetUp() override {
         clearMessages();
-        tab.firstActivation();
+        tab.activate();
     }
     db::Connection& cn() { return card.connection(); }
     // The item shown and the tab loaded, as a click on the tab after navigation.

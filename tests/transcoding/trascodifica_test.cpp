@@ -43,7 +43,7 @@ struct Transcoding : ::testing::Test {
 
     void open(const std::string& item) {
         card.showItem(item);
-        tab.firstActivation();
+        tab.activate();
         tab.load();
     }
     // Chooses an entry of a combo as the user does.

@@ -38,8 +38,7 @@ using Answers = cardtest::ScriptedDialogs;
 
 // Tab 7 for the side bar tests: counts how often its loader is called.
 struct CountingTab : common::CardTab {
-    explicit CountingTab(common::ItemCard& c)
-        : CardTab(c, common::kTabProgressivi, "Tab_Progressivi") {}
+    explicit CountingTab(common::ItemCard& c) : CardTab(c, common::kTabProgressivi) {}
     void build(QWidget*) override {}
     void load() override { ++calls; }
     int calls = 0;

@@ -33,8 +33,7 @@ using Scripted = cardtest::ScriptedDialogs;
 // Tab 7 for the tests: counts its loads and reads a table the test can
 // take away, to fail the load.
 struct ProbeTab : common::CardTab {
-    explicit ProbeTab(common::ItemCard& c)
-        : CardTab(c, common::kTabProgressivi, "Tab_Progressivi") {}
+    explicit ProbeTab(common::ItemCard& c) : CardTab(c, common::kTabProgressivi) {}
     void build(QWidget*) override {}
     void clear() override { ++clears; }
     void load() override {
@@ -54,7 +53,7 @@ struct ProbeTab : common::CardTab {
 
 // Tabs 0 and 8 for the tests: they count their loads by the loaded-item rule.
 struct CountingTab : common::CardTab {
-    CountingTab(common::ItemCard& c, int index) : CardTab(c, index, common::loaderName(index)) {}
+    CountingTab(common::ItemCard& c, int index) : CardTab(c, index) {}
     void build(QWidget*) override {}
     void load() override {
         if (card().isLoaded(index()))
