@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <functional>
 #include <set>
 
 #include "groupings/frmmg_raggr.h"
@@ -157,6 +158,28 @@ struct English : contracttest::HostedCard {
                 << where << ": message \"" << m << "\" is not an English catalogue text";
         cardtest::clearMessages();
     }
+    // MAGLIA-001 on the options tab; its state.
+    groupings::StatoOpzioni& optionsTab() {
+        open();
+        choose("MAGLIA-001");
+        w->selectTab(common::kTabGestioneVarianti);
+        return w->shared<groupings::StatoOpzioni>();
+    }
+    // A window that `open` shows modally, looked at and closed; whether it was.
+    template <class Window>
+    bool onWindow(const std::function<void()>& open, const std::function<void(Window*)>& look) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* shown = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (!shown)
+                return;
+            seen = true;
+            look(shown);
+            shown->reject();
+        });
+        open();
+        return seen;
+    }
     Allowed allowed;
 };
 
@@ -245,28 +268,20 @@ TEST_F(English, TheNavigatorsButtonsHaveTheirEnglishCaptions) {
 // A window a command opens speaks English too, and reaches its commands by
 // Alt+letter: the groupings window of the grouping box's menu.
 TEST_F(English, TheGroupingsWindowSpeaksEnglishAndItsCommandsHaveLetters) {
-    open();
-    choose("MAGLIA-001");
-    w->selectTab(common::kTabGestioneVarianti);
-    auto& st = w->shared<groupings::StatoOpzioni>();
+    auto& st = optionsTab();
     ASSERT_NE(st.TXT_RAGGR1, nullptr);
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* groupings = qobject_cast<groupings::FRMMG_RAGGR*>(QApplication::activeModalWidget());
-        if (!groupings)
-            return;
-        seen = true;
-        expectEnglish(groupings, "the groupings window");
-        int commands = 0;
-        for (QPushButton* b : groupings->findChildren<QPushButton*>())
-            if (b->isVisible()) {
-                ++commands;
-                EXPECT_TRUE(b->text().contains(QLatin1Char('&'))) << b->text().toStdString();
-            }
-        EXPECT_EQ(commands, 4);
-        groupings->reject();
-    });
-    st.TXT_RAGGR1->TriggerMenuEntry("Kgestione");
+    const bool seen = onWindow<groupings::FRMMG_RAGGR>(
+        [&] { st.TXT_RAGGR1->TriggerMenuEntry("Kgestione"); },
+        [&](groupings::FRMMG_RAGGR* groupings) {
+            expectEnglish(groupings, "the groupings window");
+            int commands = 0;
+            for (QPushButton* b : groupings->findChildren<QPushButton*>())
+                if (b->isVisible()) {
+                    ++commands;
+                    EXPECT_TRUE(b->text().contains(QLatin1Char('&'))) << b->text().toStdString();
+                }
+            EXPECT_EQ(commands, 4);
+        });
     EXPECT_TRUE(seen);
     expectEnglishMessages("the groupings window");
 }
@@ -274,31 +289,23 @@ TEST_F(English, TheGroupingsWindowSpeaksEnglishAndItsCommandsHaveLetters) {
 // The preview of an option import: outcome, reasons, summary, captions and
 // commands in English.
 TEST_F(English, TheOptionImportPreviewSpeaksEnglish) {
-    open();
-    choose("MAGLIA-001");
-    w->selectTab(common::kTabGestioneVarianti);
-    auto& st = w->shared<groupings::StatoOpzioni>();
+    auto& st = optionsTab();
     ASSERT_NE(st.GRDX_VARIANTI_SOURCE, nullptr);
     QApplication::clipboard()->setText(
         QStringLiteral("XS\tExtra small\n3XL\tTriple\nO'K\tx\n"
                        "XXXXXXXXXXXXXXXXXXXXXXXXX\tlong\n"
                        "3XL\tagain\n\tno code\n"));
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* preview =
-            qobject_cast<groupings::FRM_IMPORTAOPZIONI*>(QApplication::activeModalWidget());
-        if (!preview)
-            return;
-        seen = true;
-        expectEnglish(preview, "the import preview");
-        for (long r = 0; r < preview->GRD_ANTEPRIMA->model()->rowCount(); ++r)
-            for (int c : {0, 3})
-                EXPECT_TRUE(allowed(preview->GRD_ANTEPRIMA->CellText(r, c)))
-                    << "row " << r << ": " << preview->GRD_ANTEPRIMA->CellText(r, c).toStdString();
-        EXPECT_TRUE(preview->CMD_ANNULLA->text().contains(QLatin1Char('&')));
-        preview->reject();
-    });
-    controls::GridExchange::Of(st.GRDX_VARIANTI_SOURCE.data())->Paste();
+    const bool seen = onWindow<groupings::FRM_IMPORTAOPZIONI>(
+        [&] { controls::GridExchange::Of(st.GRDX_VARIANTI_SOURCE.data())->Paste(); },
+        [&](groupings::FRM_IMPORTAOPZIONI* preview) {
+            expectEnglish(preview, "the import preview");
+            const controls::DataGrid* grid = preview->GRD_ANTEPRIMA;
+            for (long r = 0; r < grid->model()->rowCount(); ++r)
+                for (int c : {0, 3})
+                    EXPECT_TRUE(allowed(grid->CellText(r, c)))
+                        << "row " << r << ": " << grid->CellText(r, c).toStdString();
+            EXPECT_TRUE(preview->CMD_ANNULLA->text().contains(QLatin1Char('&')));
+        });
     EXPECT_TRUE(seen);
     expectEnglishMessages("the import preview");
 }
