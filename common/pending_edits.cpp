@@ -33,15 +33,29 @@ bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
     }
 }
 
+namespace {
+
+// Without the right to change data no save can succeed: edits go unasked.
+bool droppedWithoutRights(WindowServices& services, controls::RecordFrame& frame) {
+    if (allowed(rightsOf(services.Pcls_Interface()), WriteKind::Change))
+        return false;
+    if (frame.Status() != controls::RecordFrame::Browse)
+        frame.Undo();
+    return true;
+}
+
+}  // namespace
+
+bool concludeBeforeLeaving(WindowServices& services, controls::RecordFrame& frame) {
+    if (!frame.Recordset() || droppedWithoutRights(services, frame))
+        return true;
+    return frame.SaveIfNeeded(true, false, true);
+}
+
 bool concludeBeforeReload(WindowServices& services, controls::RecordFrame* frame,
                           const std::string& procedure) {
-    if (!frame || !frame->Recordset())
+    if (!frame || !frame->Recordset() || droppedWithoutRights(services, *frame))
         return true;
-    if (!allowed(rightsOf(services.Pcls_Interface()), WriteKind::Change)) {
-        if (frame->Status() != controls::RecordFrame::Browse)
-            frame->Undo();
-        return true;
-    }
     return concludeOnClose(services, *frame, procedure);
 }
 

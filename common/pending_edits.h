@@ -18,6 +18,11 @@ class WindowServices;
 bool concludeOnClose(WindowServices& services, controls::RecordFrame& frame,
                      const std::string& procedure);
 
+// A tab's frame before the window shows another item: saved, dropped, or
+// (Annulla) kept, and then false: the item stays. Without the right to
+// change data the edits are dropped unasked.
+bool concludeBeforeLeaving(WindowServices& services, controls::RecordFrame& frame);
+
 // The same for a tab's frame whose rows are about to be replaced (another
 // item, another counterpart, the frame's release). Without the right to
 // change data no save can succeed: the edits are dropped unasked.

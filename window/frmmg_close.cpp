@@ -1,5 +1,6 @@
-// Closing the window and a change of company: pending edits of every frame
-// are settled first. Only the host's form-event object may refuse the close.
+// Closing the window, a change of company and the navigator moving to another
+// item: pending edits of every frame are settled first. Only the host's
+// form-event object may refuse the close.
 
 #include <QCloseEvent>
 
@@ -18,6 +19,15 @@ bool FRMMG_VELDRANO::Update() {
         if (frame != fmeArt_.get() && frame->Recordset() && !frame->SaveIfNeeded(true, false, true))
             return true;
     return false;
+}
+
+bool FRMMG_VELDRANO::concludeTabEdits() {
+    // The navigator is about to show another item: what was typed on a tab
+    // is saved for the item it belongs to, dropped, or kept with the item.
+    for (controls::RecordFrame* frame : findChildren<controls::RecordFrame*>())
+        if (frame != fmeArt_.get() && !common::concludeBeforeLeaving(services_, *frame))
+            return false;
+    return true;
 }
 
 void FRMMG_VELDRANO::closeEvent(QCloseEvent* e) {

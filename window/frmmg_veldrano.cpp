@@ -287,6 +287,8 @@ void FRMMG_VELDRANO::bindItemFrame() {
     fmeArt_->BindControl(txtDescArt_, "MG66_DESCART", description);
     connect(fmeArt_.get(), &controls::RecordFrame::changeStatus, this,
             [this](int s) { FME_ART_ChangeStatus(s); });
+    connect(fmeArt_.get(), &controls::RecordFrame::beforeMove, this,
+            [this](bool& cancel) { cancel = !concludeTabEdits(); });
 }
 
 void FRMMG_VELDRANO::Form_Activate() {

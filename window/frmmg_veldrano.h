@@ -64,6 +64,9 @@ public:
     void Form_Unload();
     // True when pending edits (the item frame's or a tab's) were not concluded.
     bool Update();
+    // Every tab frame's pending edits concluded before another item shows;
+    // false when the user chose to stay (Annulla).
+    bool concludeTabEdits();
     void FME_ART_Requery();
     void SyncNavigator() { services_.SyncNavigator(); }
     void ExecuteFormEvent(const std::string& event) { services_.ExecuteFormEvent(event); }

@@ -138,6 +138,9 @@ signals:
     // A handler names the invalid control, or cancels outright.
     void validateRecord(QWidget*& invalidControl, bool& cancel);
     void requery();
+    // The navigation is about to leave the record (its own edits concluded):
+    // a handler that settles what hangs on it may cancel the move.
+    void beforeMove(bool& cancel);
 
 protected:
     // Esc in a bound control or the grid abandons the row being entered or

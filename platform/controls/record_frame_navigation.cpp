@@ -134,6 +134,10 @@ bool RecordFrame::Move(int stepCode) {
         return false;
     if (!frame.SaveIfNeeded(true, false, true))
         return false;
+    bool cancel = false;
+    emit frame.beforeMove(cancel);
+    if (cancel)
+        return false;
     if (d.usesList()) {
         try {
             db::Recordset& list = d.navigationList();

@@ -147,6 +147,39 @@ TEST_F(Transcoding, AnEditIsAskedForBeforeTheCounterpartOrVariantChanges) {
     EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", "MG5S_DESCR = 'Noir'"), 1);
 }
 
+// The navigator moving to another item with a row edited: asked before the
+// item changes; Annulla stays on the item with the edit, Yes stores it for
+// this item's row and goes on.
+TEST_F(Transcoding, AnEditIsAskedForBeforeTheNavigatorLeavesTheItemAndAnnullaStays) {
+    TrascodificaVariantiTab& t = openOn("MAGLIA-003", "A1", "3");
+    ASSERT_NE(t.FME_TRASCF(), nullptr);
+    const std::string option = common::NzStringa(t.rsTrascf()->value("MG5S_OPZIONE_MG5E"));
+    const std::string row =
+        "MG5S_CODICEVAR_MG5F = 'A1' AND MG5S_TIPOCF_CG44 = 0 AND MG5S_CLIFOR_CG44 = 3 AND "
+        "MG5S_OPZIONE_MG5E = '" +
+        option + "' AND MG5S_DESCR = 'Prima di passare oltre'";
+    const auto before = transcodings(cn);
+    t.TXT_DESCRCF->setFocus();
+    cardtest::fill(t.TXT_DESCRCF, "Prima di passare oltre");
+    ASSERT_EQ(t.FME_TRASCF()->Status(), 1);
+
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbCancel);
+    EXPECT_FALSE(w->FME_ART()->MoveNext());
+    EXPECT_TRUE(cardtest::shown("Salvare le modifiche"));
+    EXPECT_EQ(w->currentItem(), "MAGLIA-003");
+    EXPECT_EQ(t.FME_TRASCF()->Status(), 1);
+    EXPECT_EQ(t.TXT_DESCRCF->text().toStdString(), "Prima di passare oltre");
+    EXPECT_EQ(transcodings(cn), before);
+
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    EXPECT_TRUE(w->FME_ART()->MoveNext());
+    EXPECT_NE(w->currentItem(), "MAGLIA-003");
+    EXPECT_EQ(cardtest::count(cn, "MG5S_VARCLIFOR", row), 1);
+    EXPECT_EQ(cardtest::shownMessages().size(), 1u) << "asked once, before the move";
+}
+
 TEST_F(Transcoding, WithNoRowListedNoDescriptionCanBeTyped) {
     // Customer 4 has no sizes transcoded.
     TrascodificaVariantiTab& t = openOn("MAGLIA-003", "A0", "4");
