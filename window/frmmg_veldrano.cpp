@@ -552,6 +552,10 @@ void FRMMG_VELDRANO::CMD_NUOVO_Click() {
         if (fmeArt_ && !fmeArt_->SaveIfNeeded(true, false, true))
             p.leave();
     });
+    p.step([&] {
+        if (itemShown() && !concludeTabEdits())
+            p.leave();
+    });
     p.step([&] { FME_ART_Requery(); });
     p.step([&] { WaitForItem(); });
 }

@@ -74,6 +74,13 @@ void RecordFrame::SetStatus(short status) {
             return;
         if (d->status == 2)
             return;
+        // A key to look up (the host's search) leaves the record shown.
+        if (d->hasRow()) {
+            bool cancel = false;
+            emit beforeMove(cancel);
+            if (cancel)
+                return;
+        }
         {
             Impl::Busy guard(d.get());
             d->hasBeforeNew = d->hasRow();

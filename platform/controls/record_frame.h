@@ -138,8 +138,9 @@ signals:
     // A handler names the invalid control, or cancels outright.
     void validateRecord(QWidget*& invalidControl, bool& cancel);
     void requery();
-    // The navigation is about to leave the record (its own edits concluded):
-    // a handler that settles what hangs on it may cancel the move.
+    // The navigation (a move, or a key entered to look another record up) is
+    // about to leave the record shown, its own edits concluded: a handler
+    // that settles what hangs on it may cancel.
     void beforeMove(bool& cancel);
 
 protected:

@@ -172,6 +172,17 @@ TEST_F(Transcoding, AnEditIsAskedForBeforeTheNavigatorLeavesTheItemAndAnnullaSta
     EXPECT_EQ(t.TXT_DESCRCF->text().toStdString(), "Prima di passare oltre");
     EXPECT_EQ(transcodings(cn), before);
 
+    // The same for a new search and for a code entered to look up.
+    cardtest::queueAnswer(common::vbCancel);
+    w->CMD_NUOVO()->click();
+    cardtest::queueAnswer(common::vbCancel);
+    w->FME_ART()->SetStatus(controls::RecordFrame::Entering);
+    EXPECT_EQ(cardtest::shownMessages().size(), 3u);
+    EXPECT_EQ(w->currentItem(), "MAGLIA-003");
+    EXPECT_EQ(w->FME_ART()->Status(), controls::RecordFrame::Browse);
+    EXPECT_EQ(t.FME_TRASCF()->Status(), 1);
+    EXPECT_EQ(transcodings(cn), before);
+
     cardtest::clearMessages();
     cardtest::queueAnswer(common::vbYes);
     EXPECT_TRUE(w->FME_ART()->MoveNext());
