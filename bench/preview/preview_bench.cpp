@@ -60,11 +60,7 @@ struct Fixture {
         pane->CreazioneDistinte();
     }
     int column(const std::string& key) {
-        auto& cols = pane->QGRID_STRUTT_DESTI->Columns();
-        for (int c = 0; c < cols.Count(); ++c)
-            if (cols.Item(c).Key().toStdString() == key)
-                return c;
-        return -1;
+        return pane->QGRID_STRUTT_DESTI->Columns().IndexOf(QString::fromStdString(key));
     }
     // Every option of every variant, as five header clicks select them.
     void selectAll() {

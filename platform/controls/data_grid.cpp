@@ -142,12 +142,18 @@ const GridColumn& GridColumns::Item(int index) const {
         throw std::out_of_range("grid column " + std::to_string(index) + " does not exist");
     return *columns_[static_cast<std::size_t>(index)];
 }
+int GridColumns::IndexOf(const QString& keyOrField) const {
+    for (int i = 0; i < Count(); ++i) {
+        const GridColumn& c = *columns_[static_cast<std::size_t>(i)];
+        if (c.Key().compare(keyOrField, Qt::CaseInsensitive) == 0 ||
+            QString::fromStdString(c.Field()).compare(keyOrField, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
 GridColumn* GridColumns::Find(const QString& keyOrField) {
-    for (auto& c : columns_)
-        if (c->Key().compare(keyOrField, Qt::CaseInsensitive) == 0 ||
-            QString::fromStdString(c->Field()).compare(keyOrField, Qt::CaseInsensitive) == 0)
-            return c.get();
-    return nullptr;
+    const int i = IndexOf(keyOrField);
+    return i < 0 ? nullptr : columns_[static_cast<std::size_t>(i)].get();
 }
 GridColumn& GridColumns::Add(std::string field, const QString& caption) {
     auto c = std::make_unique<GridColumn>();

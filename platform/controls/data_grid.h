@@ -93,7 +93,8 @@ public:
     GridColumn& Item(int index);  // throws std::out_of_range
     const GridColumn& Item(int index) const;
     GridColumn& operator[](int index) { return Item(index); }
-    // By key or field name (case-insensitive); nullptr when none.
+    // By key or field name (case-insensitive); -1 and nullptr when none.
+    int IndexOf(const QString& keyOrField) const;
     GridColumn* Find(const QString& keyOrField);
     // Adds a column over a field; the caption defaults to the field name.
     GridColumn& Add(std::string field, const QString& caption = {});

@@ -104,10 +104,7 @@ struct RightsOff : HostedCard {
         QApplication::processEvents();
     }
     static int column(controls::DataGrid* grid, const std::string& field) {
-        for (int i = 0; grid && i < grid->Columns().Count(); ++i)
-            if (grid->Columns()[i].Field() == field)
-                return i;
-        return -1;
+        return grid ? grid->Columns().IndexOf(QString::fromStdString(field)) : -1;
     }
     void tick(const char* gridName, long row) {
         auto* grid = find<controls::DataGrid>(gridName);

@@ -54,11 +54,7 @@ struct PaneFixture : ::testing::Test {
     }
 
     int structureColumn(const std::string& key) {
-        auto& cols = pane->QGRID_STRUTT_DESTI->Columns();
-        for (int c = 0; c < cols.Count(); ++c)
-            if (cols.Item(c).Key().toStdString() == key)
-                return c;
-        return -1;
+        return pane->QGRID_STRUTT_DESTI->Columns().IndexOf(QString::fromStdString(key));
     }
     // Clicks the option's cell in the structure grid.
     void tick(const std::string& variant, const std::string& option) {

@@ -178,10 +178,7 @@ TEST_F(TabsByKeys, AStateCellOpensOnF4AndTakesATypedCode) {
     auto& t = tab<states::StatiVarianteTab>(common::kTabStatiVariante);
     states::StateGrid& grid = *t.GRDX_STATI_OPZIONI;
     ASSERT_GT(t.rsOpzioni()->recordCount(), 1);
-    int column = -1;
-    for (int c = 0; c < grid.Columns().Count(); ++c)
-        if (grid.Columns()[c].Field() == "STATO")
-            column = c;
+    const int column = grid.Columns().IndexOf(QStringLiteral("STATO"));
     ASSERT_GE(column, 0);
 
     // F4 on the state cell: the list opens, as wide as its longest entry.

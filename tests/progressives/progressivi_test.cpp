@@ -250,10 +250,7 @@ struct Progressivi : ::testing::Test {
         return -1;
     }
     int colonnaGriglia(const std::string& field) {
-        for (int i = 0; i < grid().Columns().Count(); ++i)
-            if (grid().Columns().Item(i).Field() == field)
-                return i;
-        return -1;
+        return grid().Columns().IndexOf(QString::fromStdString(field));
     }
     // What the grid paints in a cell.
     QStyleOptionViewItem stile(long row, const std::string& field) {

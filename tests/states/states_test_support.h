@@ -19,10 +19,7 @@ inline QApplication& app() {
 
 // Index of the grid column over the field; -1 when none.
 inline int colonna(const controls::DataGrid& grid, const std::string& field) {
-    for (int i = 0; i < grid.Columns().Count(); ++i)
-        if (grid.Columns().Item(i).Field() == field)
-            return i;
-    return -1;
+    return grid.Columns().IndexOf(QString::fromStdString(field));
 }
 
 // Row (0-based) whose field, right-trimmed, is the text; -1 when none.

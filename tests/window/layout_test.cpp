@@ -250,10 +250,7 @@ TEST_F(Layout, EachGridKeepsItsUsersWidthsOrderAndSortUnderItsLayoutKey) {
         return w.findChild<controls::DataGrid*>(name);
     };
     auto column = [](controls::DataGrid* g, const char* key) {
-        for (int i = 0; i < g->Columns().Count(); ++i)
-            if (g->Columns()[i].Key() == QLatin1String(key))
-                return i;
-        return -1;
+        return g->Columns().IndexOf(QLatin1String(key));
     };
     auto firstOption = [](controls::DataGrid* g, int c) { return g->CellText(0, c); };
     QString lastOption;
