@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/box_text.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "duplication/db_read.h"
@@ -23,10 +24,6 @@ namespace {
 const bool registered =
     (framework::RegisterComponent(kProgIdArtDupl, [] { return std::make_unique<CLSMG_ARTDUPL>(); }),
      true);
-
-std::string textOf(const QLineEdit* box) {
-    return common::NzValore(db::Value(box->text().toStdString()), "");
-}
 
 }  // namespace
 
@@ -137,8 +134,8 @@ FRMMG_ARTDUPL::~FRMMG_ARTDUPL() = default;
 
 bool FRMMG_ARTDUPL::CMD_DUPLICA_Click() {
     const std::string title = windowTitle().toStdString();
-    const std::string code = textOf(TXT_CODART_NEW);
-    const std::string description = textOf(TXT_DESCART_NEW);
+    const std::string code = common::BoxText(TXT_CODART_NEW);
+    const std::string description = common::BoxText(TXT_DESCART_NEW);
     auto refuse = [&](const std::string& text, long number, QLineEdit* box,
                       const common::Parametri& parameters = std::nullopt) {
         services_.VisualizzaMessaggio(text, number, common::vbCritical, title, parameters);

@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "common/box_text.h"
 #include "common/item_card.h"
 #include "common/procedure.h"
 #include "common/progress_indicator.h"
@@ -336,13 +337,11 @@ void DuplPane::CHK_DUPLNOTE_Click() {
 void DuplPane::CHK_REGOLE_FASHION_Click() {
     common::Procedure p(card(), "CHK_REGOLE_FASHION_Click");
     p.step([&] {
-        const std::string origin =
-            common::NzValore(db::Value(TXT_ARTICOLO_ORIG->Text().toStdString()), "");
+        const std::string origin = common::BoxText(TXT_ARTICOLO_ORIG);
         if (!CHK_REGOLE_FASHION->isChecked() || origin.empty())
             return;
         duplicatore_->SetConnection(&card().connection());
-        const std::string variant =
-            common::NzValore(db::Value(TXT_VARIANTE_ORIG->Text().toStdString()), "");
+        const std::string variant = common::BoxText(TXT_VARIANTE_ORIG);
         if (!duplicatore_->OriginRulesExist(card().companyCode(), origin, variant)) {
             card().services().VisualizzaMessaggio(
                 "Non esistono regole origine per la distinta base indicata.", 91516,

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/box_text.h"
 #include "common/item_card.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
@@ -21,14 +22,6 @@
 #include "platform/db/recordset.h"
 
 namespace duplication {
-
-namespace {
-
-std::string textOf(const controls::LookupBox* box) {
-    return common::NzValore(db::Value(box->Text().toStdString()), "");
-}
-
-}  // namespace
 
 bool DuplPane::DistintaGiaPresente(const std::string& item, const std::string& variant,
                                    bool& found) {
@@ -74,7 +67,7 @@ void DuplPane::CMD_DUPL_ButtonClick() {
     p.onAbort([&] { common::rollbackQuietly(cn); });
 
     p.step([&] {
-        if (textOf(TXT_ARTICOLO_ORIG).empty()) {
+        if (common::BoxText(TXT_ARTICOLO_ORIG).empty()) {
             ws.VisualizzaMessaggio("Indicare il codice articolo di origine.", 32819,
                                    common::vbCritical, title);
             TXT_ARTICOLO_ORIG->LineEdit()->setFocus();
@@ -103,8 +96,8 @@ void DuplPane::CMD_DUPL_ButtonClick() {
     });
 
     // The values every row gets, as the user left them.
-    const std::string origin = textOf(TXT_ARTICOLO_ORIG);
-    const std::string originVariant = textOf(TXT_VARIANTE_ORIG);
+    const std::string origin = common::BoxText(TXT_ARTICOLO_ORIG);
+    const std::string originVariant = common::BoxText(TXT_VARIANTE_ORIG);
     const std::string destination = TXT_ARTICOLO_DESTI->Text().toStdString();
     long total = 0;
     p.step([&] {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "common/box_text.h"
 #include "common/value_helpers.h"
 #include "groupings/groupings_sql.h"
 #include "platform/controls/data_grid.h"
@@ -137,8 +138,8 @@ void FRMMG_OPZIONI::nuovo() {
 }
 
 bool FRMMG_OPZIONI::salva() {
-    const std::string codice = common::NzValore(db::Value(TXT_OPZIONE->text().toStdString()));
-    const std::string descr = common::NzValore(db::Value(TXT_DESCR->text().toStdString()));
+    const std::string codice = common::BoxText(TXT_OPZIONE);
+    const std::string descr = common::BoxText(TXT_DESCR);
     if (codice.empty() || codice.find('\'') != std::string::npos ||
         TXT_OPZIONE->text().size() > size_) {
         LBL_STATO->setText(QStringLiteral("Codice opzione non valido."));

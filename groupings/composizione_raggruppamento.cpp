@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "common/box_text.h"
 #include "common/item_card.h"
 #include "common/procedure.h"
 #include "common/rights.h"
@@ -450,12 +451,10 @@ void CMD_OPZDEST_SALVA_Click(common::ItemCard& card) {
     StatoOpzioni& st = stato(card);
     if (!st.TXT_OPZIONE_DEST || !st.TXT_DESOPZIONE_DEST)
         return;
-    const std::string opzione =
-        common::NzValore(db::Value(st.TXT_OPZIONE_DEST->text().toStdString()));
+    const std::string opzione = common::BoxText(st.TXT_OPZIONE_DEST);
     if (opzione.empty())
         return;
-    const std::string descr =
-        common::NzValore(db::Value(st.TXT_DESOPZIONE_DEST->text().toStdString()));
+    const std::string descr = common::BoxText(st.TXT_DESOPZIONE_DEST);
     st.destModificata = false;
     Procedure p(card, "CMD_OPZDEST_SALVA_Click");
     p.step([&] {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/box_text.h"
 #include "common/procedure.h"
 #include "common/progress_indicator.h"
 #include "common/value_helpers.h"
@@ -49,11 +50,6 @@ std::string maiuscolo(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
-}
-
-// Right-trimmed; blank gives empty text.
-std::string pulito(const QLineEdit* box) {
-    return box ? common::NzValore(db::Value(box->text().toStdString())) : std::string();
 }
 
 long numeroCampo(const db::Recordset* rs, const char* field) {
@@ -219,7 +215,7 @@ void GestioneVariantiTab::CBO_TIPOVAR1_Click() {
         st.CMD_ASSOCIA->setEnabled(false);
     });
     p.step([&] {
-        const std::string raggr = common::NzValore(db::Value(st.TXT_RAGGR1->Text().toStdString()));
+        const std::string raggr = common::BoxText(st.TXT_RAGGR1);
         st.articoloRicordato = card().currentItem();
         st.varianteRicordata = st.variante;
         st.raggrRicordato = raggr.empty() ? std::string(kNessunRaggruppamento) : raggr;
@@ -323,8 +319,8 @@ void GestioneVariantiTab::TXT_DESOPZIONE_ORIG_AfterEntry() {
 void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
     StatoOpzioni& st = stato();
     common::WindowServices& ws = card().services();
-    const std::string codice = pulito(st.TXT_OPZIONE_ORIG);
-    const std::string descr = pulito(st.TXT_DESOPZIONE_ORIG);
+    const std::string codice = common::BoxText(st.TXT_OPZIONE_ORIG);
+    const std::string descr = common::BoxText(st.TXT_DESOPZIONE_ORIG);
     if (codice.empty())
         return;
     const std::string titolo = ws.TraduciTesto(kTitoloVarianti, 50877);
@@ -494,7 +490,7 @@ void GestioneVariantiTab::CMD_SEARCH_Click() {
     if (!rs || !rs->isOpen())
         return;
     Procedure p(card(), "CMD_SEARCH_Click");
-    const std::string cerca = maiuscolo(pulito(st.TXT_DESOPZIONE_ORIG));
+    const std::string cerca = maiuscolo(common::BoxText(st.TXT_DESOPZIONE_ORIG));
     p.step([&] {
         if (st.rubrica)
             CMD_RUBRICA1_ButtonClick();

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "common/box_text.h"
 #include "common/item_card.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -19,7 +20,7 @@ UnconfirmedOption take(StatoOpzioni& st, bool& mark, const QLineEdit* code,
     if (!mark || !code || !description)
         return edit;
     mark = false;
-    edit.code = common::NzValore(db::Value(code->text().toStdString()));
+    edit.code = common::BoxText(code);
     edit.description = description->text();
     edit.isNew = code->isEnabled();
     edit.variant = st.variante;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/box_text.h"
 #include "common/frame_messages.h"
 #include "common/pending_edits.h"
 #include "common/procedure.h"
@@ -30,15 +31,8 @@
 
 namespace states {
 
+using common::BoxText;
 using common::Procedure;
-
-namespace {
-
-std::string testoBox(const controls::LookupBox* box) {
-    return common::NzValore(db::Value(box->Text().toStdString()), "");
-}
-
-}  // namespace
 
 void StatiCombinazioneTab::buildList(QWidget* page) {
     FRAME_COMBINAZIONI = new QWidget(page);
@@ -129,8 +123,8 @@ void StatiCombinazioneTab::AttivaFrameworkCombi() {
     std::string r1, r2;
     p.step([&] { FRAME_COMBINAZIONI->setEnabled(false); });
     p.step([&] {
-        r1 = testoBox(TXT_RAGGR6_1);
-        r2 = testoBox(TXT_RAGGR6_2);
+        r1 = BoxText(TXT_RAGGR6_1);
+        r2 = BoxText(TXT_RAGGR6_2);
     });
     p.step([&] { Configura_QGRID_COMBI(); });
     p.step([&] { ws.EliminaTabellaTemp("#TMP_COMBI"); });
@@ -215,8 +209,8 @@ bool StatiCombinazioneTab::ChiudiFrameworkCombi() {
             return;
         // A new row nothing was typed into is dropped without asking.
         const bool vuota = frame_->Status() == controls::RecordFrame::Entering &&
-                           testoBox(TXT_OPZIONE1).empty() && testoBox(TXT_OPZIONE2).empty() &&
-                           testoBox(TXT_STATOCOMBI).empty();
+                           BoxText(TXT_OPZIONE1).empty() && BoxText(TXT_OPZIONE2).empty() &&
+                           BoxText(TXT_STATOCOMBI).empty();
         if (vuota)
             frame_->Undo();
         else
@@ -312,8 +306,8 @@ void StatiCombinazioneTab::FME_COMBI_ValidateRecord(QWidget*& invalid, bool&) {
         invalid = control;
         ws.VisualizzaMessaggio(text, number, common::vbExclamation, titolo, parameters);
     };
-    const std::string opz1 = testoBox(TXT_OPZIONE1);
-    const std::string opz2 = testoBox(TXT_OPZIONE2);
+    const std::string opz1 = BoxText(TXT_OPZIONE1);
+    const std::string opz2 = BoxText(TXT_OPZIONE2);
     if (!TXT_OPZIONE1->Found()) {
         const std::string variante = descrizioneVariante(CBO_TIPOVAR6_1);
         rifiuta(TXT_OPZIONE1, "L'opzione " + opz1 + " non esiste per la variante " + variante + ".",
@@ -326,7 +320,7 @@ void StatiCombinazioneTab::FME_COMBI_ValidateRecord(QWidget*& invalid, bool&) {
                 91544, {db::Value(opz2), db::Value(variante)});
         return;
     }
-    const std::string stato = testoBox(TXT_STATOCOMBI);
+    const std::string stato = BoxText(TXT_STATOCOMBI);
     if ((stato.empty() && statoCombiObbligatorio) || !TXT_STATOCOMBI->Found()) {
         if (stato.empty())
             rifiuta(TXT_STATOCOMBI, "Indicare lo stato della combinazione.", 91545);
@@ -447,8 +441,8 @@ void StatiCombinazioneTab::CMD_ELIMINACOMBI_Click() {
         return;
     if (frame_->Status() != controls::RecordFrame::Entering) {
         common::WindowServices& ws = card().services();
-        const std::string opz1 = testoBox(TXT_OPZIONE1);
-        const std::string opz2 = testoBox(TXT_OPZIONE2);
+        const std::string opz1 = BoxText(TXT_OPZIONE1);
+        const std::string opz2 = BoxText(TXT_OPZIONE2);
         const int risposta = ws.VisualizzaMessaggio(
             "Eliminare lo stato della combinazione " + opz1 + " / " + opz2 + "?", 91521,
             common::vbYesNo + common::vbQuestion + common::vbDefaultButton2,
@@ -463,23 +457,21 @@ void StatiCombinazioneTab::CMD_ELIMINACOMBI_Click() {
 // ---------------------------------------------------------- editing boxes
 
 void StatiCombinazioneTab::TXT_OPZIONE1_StartLookup() {
-    controls::ApplyLookup(*TXT_OPZIONE1, card().lookups().Options(var1_, testoBox(TXT_RAGGR6_1)));
+    controls::ApplyLookup(*TXT_OPZIONE1, card().lookups().Options(var1_, BoxText(TXT_RAGGR6_1)));
 }
 
 void StatiCombinazioneTab::TXT_OPZIONE1_StartDecode() {
-    controls::ApplyDecode(
-        *TXT_OPZIONE1,
-        card().lookups().DecodeOption(var1_, testoBox(TXT_OPZIONE1), testoBox(TXT_RAGGR6_1)));
+    controls::ApplyDecode(*TXT_OPZIONE1, card().lookups().DecodeOption(var1_, BoxText(TXT_OPZIONE1),
+                                                                       BoxText(TXT_RAGGR6_1)));
 }
 
 void StatiCombinazioneTab::TXT_OPZIONE2_StartLookup() {
-    controls::ApplyLookup(*TXT_OPZIONE2, card().lookups().Options(var2_, testoBox(TXT_RAGGR6_2)));
+    controls::ApplyLookup(*TXT_OPZIONE2, card().lookups().Options(var2_, BoxText(TXT_RAGGR6_2)));
 }
 
 void StatiCombinazioneTab::TXT_OPZIONE2_StartDecode() {
-    controls::ApplyDecode(
-        *TXT_OPZIONE2,
-        card().lookups().DecodeOption(var2_, testoBox(TXT_OPZIONE2), testoBox(TXT_RAGGR6_2)));
+    controls::ApplyDecode(*TXT_OPZIONE2, card().lookups().DecodeOption(var2_, BoxText(TXT_OPZIONE2),
+                                                                       BoxText(TXT_RAGGR6_2)));
 }
 
 namespace {
@@ -523,8 +515,8 @@ void StatiCombinazioneTab::opzioneScelta(int quale, controls::LookupBox* box, QL
 void StatiCombinazioneTab::salvaSeCompleta() {
     if (!frame_ || frame_->Status() != controls::RecordFrame::Entering)
         return;
-    if (testoBox(TXT_OPZIONE1).empty() || testoBox(TXT_OPZIONE2).empty() ||
-        testoBox(TXT_STATOCOMBI).empty())
+    if (BoxText(TXT_OPZIONE1).empty() || BoxText(TXT_OPZIONE2).empty() ||
+        BoxText(TXT_STATOCOMBI).empty())
         return;
     frame_->Update();
 }
@@ -538,13 +530,13 @@ void StatiCombinazioneTab::TXT_STATOCOMBI_StartDecode() {
 }
 
 void StatiCombinazioneTab::TXT_STATOCOMBI_StartEdit() {
-    ultimoStato_ = testoBox(TXT_STATOCOMBI);
+    ultimoStato_ = BoxText(TXT_STATOCOMBI);
 }
 
 void StatiCombinazioneTab::TXT_STATOCOMBI_AfterItem() {
     if (!frame_ || !rsCombi_ || !rsCombi_->hasCurrentRow())
         return;
-    const std::string testo = testoBox(TXT_STATOCOMBI);
+    const std::string testo = BoxText(TXT_STATOCOMBI);
     if (testo == ultimoStato_)
         return;
     Procedure p(card(), "TXT_STATOCOMBI_AfterItem");

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/box_text.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -404,7 +405,7 @@ namespace {
 // the grouping in use again; answers whether the grouping changed.
 bool prendiRaggruppamento(common::ItemCard& card, controls::LookupBox* box, QLineEdit* descrBox,
                           std::string& raggr) {
-    const std::string testo = common::NzValore(db::Value(box->Text().toStdString()), "");
+    const std::string testo = common::BoxText(box);
     if (!box->Found()) {
         card.services().VisualizzaMessaggio(
             "Il raggruppamento " + testo + " non esiste per questa variante.", 91517,
@@ -525,7 +526,7 @@ void StatiCombinazioneTab::TXT_STATODEF_Validate() {
     if (!coppiaValida())
         return;
     Procedure p(card(), "TXT_STATODEF_Validate");
-    const std::string codice = common::NzValore(db::Value(TXT_STATODEF->Text().toStdString()), "");
+    const std::string codice = common::BoxText(TXT_STATODEF);
     Stato stato;
     p.step([&] { stato = DecodificaStato(card(), codice); });
     // A code that names no state leaves the stored default as it is.

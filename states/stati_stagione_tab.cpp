@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "common/box_text.h"
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
@@ -21,15 +22,11 @@
 
 namespace states {
 
+using common::BoxText;
 using common::Procedure;
 
 namespace {
 const common::RegisteredTab<StatiStagioneTab> kRegistrazione(common::kTabStatiStagione);
-
-std::string testoBox(const controls::LookupBox* box) {
-    return common::NzValore(db::Value(box->Text().toStdString()), "");
-}
-
 }  // namespace
 
 StatiStagioneTab::StatiStagioneTab(common::ItemCard& card)
@@ -121,7 +118,7 @@ void StatiStagioneTab::InitGRDX_STATI_STAGIONI() {
 // Says why the grid is empty, when it is.
 void StatiStagioneTab::mostraAvviso() {
     QString text = NoVariantWarning(card(), CBO_TIPOVAR4);
-    const std::string stagione = testoBox(TXT_STAGIONE4);
+    const std::string stagione = BoxText(TXT_STAGIONE4);
     if (text.isEmpty() && stagione.empty())
         text = QStringLiteral("Indicare la stagione.");
     else if (text.isEmpty() && statoVuoto(idStagione_))
@@ -160,7 +157,7 @@ void StatiStagioneTab::CBO_TIPOVAR4_Click() {
 }
 
 void StatiStagioneTab::TXT_RAGGR4_StartDecode() {
-    controls::ApplyDecode(*TXT_RAGGR4, card().lookups().DecodeGrouping(var_, testoBox(TXT_RAGGR4)));
+    controls::ApplyDecode(*TXT_RAGGR4, card().lookups().DecodeGrouping(var_, BoxText(TXT_RAGGR4)));
 }
 
 void StatiStagioneTab::TXT_STAGIONE4_StartLookup() {
@@ -168,13 +165,13 @@ void StatiStagioneTab::TXT_STAGIONE4_StartLookup() {
 }
 
 void StatiStagioneTab::TXT_STAGIONE4_StartDecode() {
-    controls::ApplyDecode(*TXT_STAGIONE4, card().lookups().DecodeSeason(testoBox(TXT_STAGIONE4)));
+    controls::ApplyDecode(*TXT_STAGIONE4, card().lookups().DecodeSeason(BoxText(TXT_STAGIONE4)));
 }
 
 void StatiStagioneTab::TXT_STAGIONE4_AfterItem() {
     Procedure p(card(), "TXT_STAGIONE4_AfterItem");
     p.step([&] {
-        idStagione_ = GetIdStagione(card(), testoBox(TXT_STAGIONE4));
+        idStagione_ = GetIdStagione(card(), BoxText(TXT_STAGIONE4));
         const bool trovata = !statoVuoto(idStagione_);
         TXT_DESSTAGIONE4->setText(trovata ? QString::fromStdString(common::NzStringa(
                                                 TXT_STAGIONE4->ItemValue("MG5T_DESCR")))

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "common/box_text.h"
 #include "common/frame_messages.h"
 #include "common/pending_edits.h"
 #include "common/procedure.h"
@@ -592,7 +593,7 @@ void AttivazioneVariantiTab::CBO_MODEREDIBA_Click() {
 }
 
 void AttivazioneVariantiTab::TXT_CODREGOLA_Validate() {
-    const std::string regola = common::NzValore(db::Value(TXT_CODREGOLA->text().toStdString()));
+    const std::string regola = common::BoxText(TXT_CODREGOLA);
     if (QString::fromStdString(regola).size() > 20) {
         common::WindowServices& ws = card().services();
         ws.VisualizzaMessaggio("Il codice regola non pu\xC3\xB2 superare 20 caratteri.", 91542,
@@ -619,7 +620,7 @@ void AttivazioneVariantiTab::TXT_VALDEFAULT_StartDecode() {
         return;
     Procedure p(card(), "TXT_VALDEFAULT_StartDecode");
     p.step([&] {
-        const std::string opz = common::NzValore(db::Value(TXT_VALDEFAULT->Text().toStdString()));
+        const std::string opz = common::BoxText(TXT_VALDEFAULT);
         const framework::LookupRequest request = card().lookups().DecodeOption(
             common::NzStringa(rs_->value("MG6B_CODICEVAR_MG5F")), opz);
         controls::ApplyDecode(*TXT_VALDEFAULT, request);
