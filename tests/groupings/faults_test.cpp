@@ -16,7 +16,7 @@
 #include "platform/db/connection.h"
 #include "tests/groupings/options_fixture.h"
 #include "tests/support/lost_link.h"
-#include "tests/window/card_window.h"
+#include "tests/window/options_window.h"
 #include "window/frmmg_veldrano.h"
 
 namespace groupingstest {
@@ -201,12 +201,7 @@ TEST_F(CopyFault, ANewGroupingFailingOnItsThirdRow) {
 }
 
 // The real window over a database file, its link lost in the middle of a move.
-struct WindowFault : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        choose("MAGLIA-001");
-    }
-    groupings::StatoOpzioni& st() { return w->shared<groupings::StatoOpzioni>(); }
+struct WindowFault : cardtest::OptionsWindowTest {
     // The destination list made the active one, as a click on it does, and
     // rows ticked there.
     void tickDestination(const std::string& code) {

@@ -5,7 +5,7 @@
 #include "common/window_services.h"
 #include "groupings/option_lists.h"
 #include "tests/groupings/options_fixture.h"
-#include "tests/window/card_window.h"
+#include "tests/window/options_window.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
@@ -13,13 +13,8 @@ namespace {
 using cardtest::queueAnswer;
 using cardtest::shown;
 
-struct InTheWindow : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        choose("PANT-001");
-    }
-
-    groupings::StatoOpzioni& st() { return w->shared<groupings::StatoOpzioni>(); }
+struct InTheWindow : cardtest::OptionsWindowTest {
+    InTheWindow() : OptionsWindowTest("PANT-001") {}
     std::string grouping(const std::string& var) {
         return cardtest::text(
             cardtest::scalar(w->connection(),

@@ -15,19 +15,14 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
 #include "tests/support/test_card.h"
-#include "tests/window/card_window.h"
+#include "tests/window/options_window.h"
 #include "window/frmmg_veldrano.h"
 
 namespace {
 
 using cardtest::queueAnswer;
 
-struct WindowWhereUsed : cardtest::CardWindowTest {
-    void SetUp() override {
-        CardWindowTest::SetUp();
-        choose("MAGLIA-001");
-    }
-    groupings::StatoOpzioni& st() { return w->shared<groupings::StatoOpzioni>(); }
+struct WindowWhereUsed : cardtest::OptionsWindowTest {
     long row(const std::string& code) {
         db::Recordset* rs = st().sorgente.get();
         for (long r = 0; r < rs->recordCount(); ++r)
