@@ -279,9 +279,7 @@ TEST_F(Run, TheDatabaseObjectReportsWhatStopsACopy) {
 }
 
 TEST_F(Run, AnOptionCutToItsSlotIsNoOptionOfTheItem) {
-    db::Connection& cn = card.connection();
-    dupltest::addLongSize(cn);
-    open("MAGLIA-001");
+    openWithLongSize("MAGLIA-001");
     origin("MAGLIA-001", "M  BLU");
     tick("A0", "XXXL-EXTRA");
     tick("A1", "ROS");

@@ -52,6 +52,19 @@ struct PaneFixture : ::testing::Test {
         card.showItem(item);
         ASSERT_TRUE(common::runPaneProcedure(card, "CreazioneDistinte"));
     }
+    // The same, after a size option of ten characters was added to the
+    // letters grouping: longer than the slot the size has in a composed code.
+    void openWithLongSize(const std::string& item) {
+        db::Connection& cn = card.connection();
+        cn.execute(
+            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+            "MG5E_DESCR) VALUES (1, 'A0', 'XXXL-EXTRA', 'Extra extra extra large')");
+        cn.execute(
+            "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, "
+            "MG5H_RAGGR_MG5G, MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E) VALUES (1, 'A0', "
+            "'TG-LETTERE', 7, 'XXXL-EXTRA')");
+        open(item);
+    }
 
     int structureColumn(const std::string& key) {
         return pane->QGRID_STRUTT_DESTI->Columns().IndexOf(QString::fromStdString(key));
@@ -108,18 +121,6 @@ inline std::string composed(const std::vector<std::pair<std::string, int>>& part
         out += slot;
     }
     return out;
-}
-
-// A size option of ten characters in the letters grouping, longer than the
-// slot the size has in a composed code.
-inline void addLongSize(db::Connection& cn) {
-    cn.execute(
-        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
-        "MG5E_DESCR) VALUES (1, 'A0', 'XXXL-EXTRA', 'Extra extra extra large')");
-    cn.execute(
-        "INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, "
-        "MG5H_RAGGR_MG5G, MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E) VALUES (1, 'A0', "
-        "'TG-LETTERE', 7, 'XXXL-EXTRA')");
 }
 
 }  // namespace dupltest

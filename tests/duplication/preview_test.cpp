@@ -160,8 +160,7 @@ TEST_F(Preview, TheSelectionHeaderPicksOrClearsEveryRow) {
 
 TEST_F(Preview, AnOptionLongerThanItsSlotIsCutAndTheUserIsTold) {
     db::Connection& cn = card.connection();
-    dupltest::addLongSize(cn);
-    open("MAGLIA-001");
+    openWithLongSize("MAGLIA-001");
     tick("A0", "XXXL-EXTRA");
     tick("A0", "XS");
     tick("A1", "CAM");
