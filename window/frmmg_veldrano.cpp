@@ -597,12 +597,16 @@ bool FRMMG_VELDRANO::itemFlagVarianti() const {
     return d && *d == db::Decimal(1);
 }
 
+void FRMMG_VELDRANO::setItemControls(bool on) {
+    itemControls_ = on;
+    lkpCodArt_->setEnabled(!on);
+    cmdNuovo_->setEnabled(on);
+    tbarGestioni_->setEnabled(on);
+    tabArticolo_->setEnabled(on);
+}
+
 void FRMMG_VELDRANO::AbilitaControlliArticolo() {
-    itemControls_ = true;
-    lkpCodArt_->setEnabled(false);
-    cmdNuovo_->setEnabled(true);
-    tbarGestioni_->setEnabled(true);
-    tabArticolo_->setEnabled(true);
+    setItemControls(true);
     sidebar_->setEnabled(true);
     chkFlgVarArt_->setChecked(itemFlagVarianti());
     chkFlgVarArt_->setEnabled(!CheckArtVariante());
@@ -613,14 +617,10 @@ void FRMMG_VELDRANO::AbilitaControlliArticolo() {
 }
 
 void FRMMG_VELDRANO::DisabilitaControlliArticolo() {
-    itemControls_ = false;
-    lkpCodArt_->setEnabled(true);
-    cmdNuovo_->setEnabled(false);
+    setItemControls(false);
     // No item, no flag of one: the last item's is not left on show.
     chkFlgVarArt_->setChecked(false);
     chkFlgVarArt_->setEnabled(false);
-    tbarGestioni_->setEnabled(false);
-    tabArticolo_->setEnabled(false);
     for (const char* g : {"GRP02", "GRP03", "GRP04"})
         sidebar_->SetGroupEnabled(g, false);
     // Whichever item comes next, even the same one, sets the side bar up again.

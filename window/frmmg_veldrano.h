@@ -158,6 +158,9 @@ private:
     // The host's rights on the window's own controls (the frames' inserts and
     // deletes, the item search); the connection refuses the rest.
     void applicaRights();
+    // On: the controls that work on a shown item enabled, the code box not;
+    // off: the other way round.
+    void setItemControls(bool on);
     bool itemShown() const;
     bool itemFlagVarianti() const;
 
