@@ -74,9 +74,7 @@ TEST_F(OptionsByKeys, AVariantsOptionIsCreatedDescribedFoundAndDeleted) {
               1);
 
     // Search by description: the option found comes first, ticked.
-    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("zinco");
+    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "zinco"));
     mnemonic(s.CMD_SEARCH);
     ASSERT_GT(s.sorgente->recordCount(), 0);
     EXPECT_EQ(cardtest::text(s.sorgente->valueAt(0, s.sorgente->fieldIndex("MG5E_OPZIONE"))), "ZK");
@@ -109,9 +107,7 @@ TEST_F(OptionsByKeys, EscDropsANewOptionAndAnEditedDescription) {
     EXPECT_EQ(options("MG5E_OPZIONE = 'YY'"), 0);
 
     // A description changed, then abandoned: the stored one comes back.
-    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("Cambiata");
+    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "Cambiata"));
     press(Qt::Key_Escape);
     EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), descr);
     mnemonic(s.CMD_OPZORIG_SALVA);
@@ -122,9 +118,7 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
     groupings::StatoOpzioni& s = st();
     const long long before = options("MG5E_CODICEVAR_MG5F = 'A0'");
     auto describe = [&](const QString& text) {
-        ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
-        QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-        type(text);
+        ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, text));
         ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE, true));
     };
     auto current = [&] { return cardtest::text(s.sorgente->value("MG5E_OPZIONE")); };
@@ -175,9 +169,7 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_DESTI));
     press(Qt::Key_Home, Qt::ControlModifier);
     const std::string member = cardtest::text(s.destinazione->value("MG5H_OPZIONE_MG5E"));
-    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_DEST));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("Nel gruppo");
+    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_DEST, "Nel gruppo"));
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_DESTI, true));
     cardtest::queueAnswer(common::vbYes);
     press(Qt::Key_Down);
@@ -220,9 +212,7 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
 
 TEST_F(OptionsByKeys, AnEditNotConfirmedIsOfferedWhenTheWindowCloses) {
     groupings::StatoOpzioni& s = st();
-    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("Alla chiusura");
+    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "Alla chiusura"));
     const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
     cardtest::queueAnswer(common::vbYes);
     w->close();
@@ -265,9 +255,7 @@ TEST_F(OptionsByKeys, SpaceTicksTheRowOnAnyCellAndTheTickedOptionsAreAddedByKeys
 // box losing the focus to it asks nothing (it once offered to create "TG").
 TEST_F(OptionsByKeys, PartOfAGroupingCodeAndF4SearchTheListAndCreateNothing) {
     groupings::StatoOpzioni& s = st();
-    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("TG");
+    ASSERT_TRUE(retype(s.TXT_RAGGR1, "TG"));
     cardtest::clearMessages();
     int listed = -1;
     QTimer::singleShot(0, w->widget(), [&] {
@@ -299,9 +287,7 @@ TEST_F(OptionsByKeys, AGroupingCodeTypedAndLeftByTheNavigatorIsAskedAbout) {
                     item + "' AND MG6B_CODICEVAR_MG5F = 'A0'"));
     };
     ASSERT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
-    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("TG-NUMERI");
+    ASSERT_TRUE(retype(s.TXT_RAGGR1, "TG-NUMERI"));
     cardtest::clearMessages();
     cardtest::queueAnswer(common::vbNo);
     ASSERT_TRUE(w->switchToItem("MAGLIA-002"));
@@ -317,12 +303,8 @@ TEST_F(OptionsByKeys, TheNavigatorAsksAboutTheTabsEditsBeforeTheNextItemShows) {
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
     press(Qt::Key_Home, Qt::ControlModifier);
     const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
-    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("Prima di Successivo");
-    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("TG-NUMERI");
+    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "Prima di Successivo"));
+    ASSERT_TRUE(retype(s.TXT_RAGGR1, "TG-NUMERI"));
 
     cardtest::clearMessages();
     std::vector<std::string> itemAsked;
