@@ -309,6 +309,29 @@ TEST_F(OptionsByKeys, AGroupingCodeTypedAndLeftByTheNavigatorIsAskedAbout) {
     EXPECT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
 }
 
+// Another grouping typed and left with Tab reloads both lists: an option's
+// description typed and not confirmed is offered first, not emptied away.
+TEST_F(OptionsByKeys, AnotherGroupingOffersTheOptionEditFirst) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Prima del raggruppamento");
+    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("TG-NUMERI");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"" + option + "\""));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
+                      "' AND MG5E_DESCR = 'Prima del raggruppamento'"),
+              1);
+    EXPECT_EQ(s.raggruppamento, "TG-NUMERI");
+}
+
 // The host's navigator (Successivo) with a grouping typed and an option's
 // description typed, neither confirmed: both questions come while the item
 // they belong to is still on show, and are not asked again afterwards.
