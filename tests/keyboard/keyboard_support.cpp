@@ -50,14 +50,6 @@ bool KeyboardTest::tabTo(const QWidget* target, bool backwards) {
     return holds(target);
 }
 
-bool KeyboardTest::retype(const QWidget* box, const QString& text) {
-    if (!tabTo(box))
-        return false;
-    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
-    type(text);
-    return true;
-}
-
 bool holds(const QWidget* widget) {
     const QWidget* f = QApplication::focusWidget();
     return f && widget && (f == widget || widget->isAncestorOf(f));

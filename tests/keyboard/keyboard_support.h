@@ -25,9 +25,6 @@ struct KeyboardTest : cardtest::CardWindowTest {
     // Tab until the widget (or its focus proxy's child) has the focus;
     // false after a whole round of the window.
     static bool tabTo(const QWidget* target, bool backwards = false);
-    // Tab to the box, select what it holds (Ctrl+A) and type over it; false,
-    // with nothing typed, when Tab does not reach it.
-    static bool retype(const QWidget* box, const QString& text);
 };
 
 // Whether the focus is on the widget or inside it.

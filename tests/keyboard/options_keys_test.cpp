@@ -49,6 +49,32 @@ struct OptionsByKeys : keytest::KeyboardTest {
     static std::vector<std::string> destination(groupings::StatoOpzioni& s) {
         return column(s.destinazione.get(), "MG5H_OPZIONE_MG5E");
     }
+    // Tab to the box and type over what it holds.
+    bool typeOver(const QWidget* box, const QString& text) {
+        if (!tabTo(box))
+            return false;
+        QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+        type(text);
+        return true;
+    }
+    // The list's first option described anew in the boxes, then TG-NUMERI
+    // typed in the grouping box, neither confirmed; answers the option's code.
+    std::string describeFirstAndTypeGrouping(const QString& description) {
+        groupings::StatoOpzioni& s = st();
+        EXPECT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+        press(Qt::Key_Home, Qt::ControlModifier);
+        const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
+        EXPECT_TRUE(typeOver(s.TXT_DESOPZIONE_ORIG, description));
+        EXPECT_TRUE(typeOver(s.TXT_RAGGR1, QStringLiteral("TG-NUMERI")));
+        return option;
+    }
+    // The item's grouping for its sizes, as stored.
+    std::string sizesGrouping(const char* item) {
+        return cardtest::text(cardtest::scalar(
+            cn, std::string("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
+                            "MG6B_CODART_MG66 = '") +
+                    item + "' AND MG6B_CODICEVAR_MG5F = 'A0'"));
+    }
     long long options(const std::string& where) {
         return cardtest::count(cn, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND " + where);
     }
@@ -74,7 +100,9 @@ TEST_F(OptionsByKeys, AVariantsOptionIsCreatedDescribedFoundAndDeleted) {
               1);
 
     // Search by description: the option found comes first, ticked.
-    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "zinco"));
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("zinco");
     mnemonic(s.CMD_SEARCH);
     ASSERT_GT(s.sorgente->recordCount(), 0);
     EXPECT_EQ(cardtest::text(s.sorgente->valueAt(0, s.sorgente->fieldIndex("MG5E_OPZIONE"))), "ZK");
@@ -107,7 +135,9 @@ TEST_F(OptionsByKeys, EscDropsANewOptionAndAnEditedDescription) {
     EXPECT_EQ(options("MG5E_OPZIONE = 'YY'"), 0);
 
     // A description changed, then abandoned: the stored one comes back.
-    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "Cambiata"));
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Cambiata");
     press(Qt::Key_Escape);
     EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), descr);
     mnemonic(s.CMD_OPZORIG_SALVA);
@@ -118,7 +148,9 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
     groupings::StatoOpzioni& s = st();
     const long long before = options("MG5E_CODICEVAR_MG5F = 'A0'");
     auto describe = [&](const QString& text) {
-        ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, text));
+        ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+        QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+        type(text);
         ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE, true));
     };
     auto current = [&] { return cardtest::text(s.sorgente->value("MG5E_OPZIONE")); };
@@ -169,7 +201,9 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_DESTI));
     press(Qt::Key_Home, Qt::ControlModifier);
     const std::string member = cardtest::text(s.destinazione->value("MG5H_OPZIONE_MG5E"));
-    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_DEST, "Nel gruppo"));
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_DEST));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Nel gruppo");
     ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_DESTI, true));
     cardtest::queueAnswer(common::vbYes);
     press(Qt::Key_Down);
@@ -212,7 +246,9 @@ TEST_F(OptionsByKeys, WhatWasTypedForAnOptionIsOfferedForStoringWhenTheRowChange
 
 TEST_F(OptionsByKeys, AnEditNotConfirmedIsOfferedWhenTheWindowCloses) {
     groupings::StatoOpzioni& s = st();
-    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "Alla chiusura"));
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Alla chiusura");
     const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
     cardtest::queueAnswer(common::vbYes);
     w->close();
@@ -255,7 +291,9 @@ TEST_F(OptionsByKeys, SpaceTicksTheRowOnAnyCellAndTheTickedOptionsAreAddedByKeys
 // box losing the focus to it asks nothing (it once offered to create "TG").
 TEST_F(OptionsByKeys, PartOfAGroupingCodeAndF4SearchTheListAndCreateNothing) {
     groupings::StatoOpzioni& s = st();
-    ASSERT_TRUE(retype(s.TXT_RAGGR1, "TG"));
+    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("TG");
     cardtest::clearMessages();
     int listed = -1;
     QTimer::singleShot(0, w->widget(), [&] {
@@ -280,32 +318,80 @@ TEST_F(OptionsByKeys, PartOfAGroupingCodeAndF4SearchTheListAndCreateNothing) {
 // the left item's grouping.
 TEST_F(OptionsByKeys, AGroupingCodeTypedAndLeftByTheNavigatorIsAskedAbout) {
     groupings::StatoOpzioni& s = st();
-    auto grouping = [&](const char* item) {
-        return cardtest::text(cardtest::scalar(
-            cn, std::string("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
-                            "MG6B_CODART_MG66 = '") +
-                    item + "' AND MG6B_CODICEVAR_MG5F = 'A0'"));
-    };
-    ASSERT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
-    ASSERT_TRUE(retype(s.TXT_RAGGR1, "TG-NUMERI"));
+    ASSERT_EQ(sizesGrouping("MAGLIA-001"), "TG-LETTERE");
+    ASSERT_TRUE(typeOver(s.TXT_RAGGR1, QStringLiteral("TG-NUMERI")));
     cardtest::clearMessages();
     cardtest::queueAnswer(common::vbNo);
     ASSERT_TRUE(w->switchToItem("MAGLIA-002"));
     EXPECT_TRUE(cardtest::shown("E' stato modificato il raggruppamento (TG-NUMERI)"));
-    EXPECT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
+    EXPECT_EQ(sizesGrouping("MAGLIA-001"), "TG-LETTERE");
+}
+
+// Nuovo and a code that is an option already: asked before its description
+// is replaced, whether the list shows it or its filter hides it. No keeps
+// what was typed and writes nothing; Yes replaces it, with no database error.
+TEST_F(OptionsByKeys, ACodeTypedAfterNuovoThatExistsIsAskedAboutBeforeItsDescriptionIsReplaced) {
+    groupings::StatoOpzioni& s = st();
+    auto newOption = [&](const QString& code, const QString& description) {
+        mnemonic(s.CMD_OPZORIG_NUOVO);
+        type(code);
+        press(Qt::Key_Tab);
+        type(description);
+        mnemonic(s.CMD_OPZORIG_SALVA);
+    };
+    const long long sizes = options("MG5E_CODICEVAR_MG5F = 'A0'");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbNo);
+    newOption("46", "Doppione");
+    EXPECT_TRUE(cardtest::shown("[x91549x] L'opzione \"46\" esiste"));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '46' AND "
+                      "MG5E_DESCR = 'Taglia 46'"),
+              1);
+    EXPECT_EQ(s.TXT_OPZIONE_ORIG->text(), QStringLiteral("46"));
+    EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), QStringLiteral("Doppione"));
+    // Nuovo again offers what is still typed; declined, the boxes empty for the code.
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbNo);
+    mnemonic(s.CMD_OPZORIG_NUOVO);
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"46\""));
+    EXPECT_TRUE(holds(s.TXT_OPZIONE_ORIG)) << "the code is typed where it belongs";
+    EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), QString());
+    press(Qt::Key_Escape);
+
+    // XS is in the grouping: the filtered list does not show it.
+    mnemonic(s.CMD_DASELEZ);
+    ASSERT_TRUE(ticked(s).empty());
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    newOption("XS", "Piccolissima");
+    EXPECT_TRUE(cardtest::shown("[x91549x] L'opzione \"XS\" esiste"));
+    EXPECT_EQ(cardtest::shownMessages().size(), 1u) << "no database error";
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = 'XS' AND "
+                      "MG5E_DESCR = 'Piccolissima'"),
+              1);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0'"), sizes);
+}
+
+// Another grouping typed and left with Tab reloads both lists: an option's
+// description typed and not confirmed is offered first, not emptied away.
+TEST_F(OptionsByKeys, AnotherGroupingOffersTheOptionEditFirst) {
+    groupings::StatoOpzioni& s = st();
+    const std::string option = describeFirstAndTypeGrouping("Prima del raggruppamento");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"" + option + "\""));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
+                      "' AND MG5E_DESCR = 'Prima del raggruppamento'"),
+              1);
+    EXPECT_EQ(s.raggruppamento, "TG-NUMERI");
 }
 
 // The host's navigator (Successivo) with a grouping typed and an option's
 // description typed, neither confirmed: both questions come while the item
 // they belong to is still on show, and are not asked again afterwards.
 TEST_F(OptionsByKeys, TheNavigatorAsksAboutTheTabsEditsBeforeTheNextItemShows) {
-    groupings::StatoOpzioni& s = st();
-    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
-    press(Qt::Key_Home, Qt::ControlModifier);
-    const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
-    ASSERT_TRUE(retype(s.TXT_DESOPZIONE_ORIG, "Prima di Successivo"));
-    ASSERT_TRUE(retype(s.TXT_RAGGR1, "TG-NUMERI"));
-
+    const std::string option = describeFirstAndTypeGrouping("Prima di Successivo");
     cardtest::clearMessages();
     std::vector<std::string> itemAsked;
     cardtest::whileMessageShown([&](const std::string&) { itemAsked.push_back(w->currentItem()); });
@@ -319,11 +405,7 @@ TEST_F(OptionsByKeys, TheNavigatorAsksAboutTheTabsEditsBeforeTheNextItemShows) {
     EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
                       "' AND MG5E_DESCR = 'Prima di Successivo'"),
               1);
-    EXPECT_EQ(cardtest::text(cardtest::scalar(
-                  cn,
-                  "SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
-                  "MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODICEVAR_MG5F = 'A0'")),
-              "TG-LETTERE");
+    EXPECT_EQ(sizesGrouping("MAGLIA-001"), "TG-LETTERE");
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
