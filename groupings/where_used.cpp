@@ -9,12 +9,15 @@
 
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/mnemonics.h"
+#include "platform/controls/text_limit.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
@@ -38,6 +41,22 @@ long long conta(db::Connection& cn, const std::string& sql) {
 }
 
 const char* kTitoloAvviso = "Avviso Utente";
+
+// The longest code of its kind: an option fits its variant's slot and its
+// column (20), a grouping its 25.
+int codiceMassimo(CodeKind kind, const UsedCode& u) {
+    return kind == CodeKind::Option ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
+}
+
+// Whether the variant takes digits only in its options (MG5F_INDNATURA 1).
+bool soloCifre(db::Connection& cn, const UsedCode& u) {
+    db::Recordset rs;
+    rs.open(sqlVariantSizeAndNature(u.ditta, u.variante), cn);
+    if (rs.recordCount() == 0)
+        return false;
+    rs.moveFirst();
+    return common::NzNumero(rs.value("MG5F_INDNATURA")).toText() == "1";
+}
 
 // A list opened from a line: the items (or counterparts, or options) of it.
 class ItemListDialog : public QDialog {
@@ -94,18 +113,35 @@ bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind ki
         ws.VisualizzaMessaggio(text, number, common::vbExclamation, title, parameters);
         return false;
     };
-    // An option fits its variant's slot and its column (20); a grouping its 25.
-    const int massimo = kind == CodeKind::Option ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
+    const int massimo = codiceMassimo(kind, u);
+    const QString testo = QString::fromStdString(nuovo);
     if (nuovo.empty())
         return rifiuta("Indicare il nuovo codice.", 91831, {});
     if (nuovo.find('\'') != std::string::npos)
         return rifiuta("Il codice " + nuovo + " non può contenere il carattere apice (').", 91832,
                        {db::Value(nuovo)});
-    if (static_cast<int>(nuovo.size()) > massimo)
+    // What the columns cannot hold is refused as the boxes refuse it.
+    QString illeggibile = controls::UnstorableCharacter(testo);
+    for (const QChar c : testo)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            illeggibile = c;
+    if (!illeggibile.isEmpty())
+        return rifiuta("Il carattere \"" + illeggibile.toStdString() +
+                           "\" non può essere memorizzato: usare lettere, cifre e segni "
+                           "dell'alfabeto latino.",
+                       91600, {db::Value(illeggibile.toStdString())});
+    // Characters, not bytes: an accented letter is one.
+    if (testo.size() > massimo)
         return rifiuta("Il codice " + nuovo + " supera la lunghezza massima di " +
                            common::countText(massimo, common::kCaratteri) + ".",
                        91833,
                        {db::Value(nuovo), db::Value(ws.CountText(massimo, common::kCaratteri))});
+    if (kind == CodeKind::Option && soloCifre(cn, u) &&
+        !std::all_of(testo.begin(), testo.end(),
+                     [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }))
+        return rifiuta("Il codice " + nuovo + " non è valido: la variante " + VariantName(u) +
+                           " accetta solo cifre.",
+                       91842, {db::Value(nuovo), db::Value(VariantName(u))});
     const bool esiste = kind == CodeKind::Option ? conta(cn, sqlOptionExists(u, nuovo)) > 0
                                                  : conta(cn, sqlGroupingExists(u, nuovo)) > 0;
     const std::string variante = VariantName(u);
@@ -227,6 +263,9 @@ WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws,
     layout->addWidget(new QLabel(QStringLiteral("Nuovo codice"), this), riga, 0);
     TXT_NUOVOCODICE = new QLineEdit(this);
     TXT_NUOVOCODICE->setObjectName("TXT_NUOVOCODICE");
+    // The box refuses what cannot be stored, and says so, as the card's
+    // boxes do.
+    new common::TextLimitNotice(this, ws_);
     layout->addWidget(TXT_NUOVOCODICE, riga, 1, 1, 2);
     CMD_RINOMINA = new QPushButton(QStringLiteral("Rinomina"), this);
     CMD_RINOMINA->setObjectName("CMD_RINOMINA");
