@@ -271,6 +271,11 @@ WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws,
     CMD_RINOMINA->setObjectName("CMD_RINOMINA");
     layout->addWidget(CMD_RINOMINA, riga, 3);
     connect(CMD_RINOMINA, &QPushButton::clicked, this, [this] { CMD_RINOMINA_Click(); });
+    // Enter in the new code renames; no command is the dialog's default, so
+    // that Enter there (or in the state list) does not open an item list.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
+    connect(TXT_NUOVOCODICE, &QLineEdit::returnPressed, this, [this] { CMD_RINOMINA_Click(); });
     layout->setColumnStretch(1, 1);
     resize(640, 440);
     // Its own captions in the user's language, each command with its letter.
