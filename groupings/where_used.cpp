@@ -48,6 +48,14 @@ int codiceMassimo(CodeKind kind, const UsedCode& u) {
     return kind == CodeKind::Option ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
 }
 
+// The new code as it is stored: right-trimmed; a grouping's in upper case,
+// as the grouping box and the groupings window write them.
+std::string codiceNuovo(CodeKind kind, const std::string& testo) {
+    const std::string codice = exchange::RightTrimmed(testo);
+    return kind == CodeKind::Grouping ? QString::fromStdString(codice).toUpper().toStdString()
+                                      : codice;
+}
+
 // Whether the variant takes digits only in its options (MG5F_INDNATURA 1).
 bool soloCifre(db::Connection& cn, const UsedCode& u) {
     db::Recordset rs;
@@ -157,7 +165,7 @@ bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind ki
 
 bool RenameCode(common::WindowServices& ws, db::Connection& cn, CodeKind kind, const UsedCode& u,
                 const std::string& nuovoDato) {
-    const std::string nuovo = exchange::RightTrimmed(nuovoDato);
+    const std::string nuovo = codiceNuovo(kind, nuovoDato);
     const bool opzione = kind == CodeKind::Option;
     Procedure p(ws, opzione ? "RinominaOpzione" : "RinominaRaggruppamento");
     bool valido = false;
@@ -276,6 +284,15 @@ WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws,
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
     connect(TXT_NUOVOCODICE, &QLineEdit::returnPressed, this, [this] { CMD_RINOMINA_Click(); });
+    // A grouping code is upper case as it is typed, as in the grouping box.
+    if (kind_ == CodeKind::Grouping)
+        connect(TXT_NUOVOCODICE, &QLineEdit::textEdited, this, [this](const QString& testo) {
+            if (testo == testo.toUpper())
+                return;
+            const int at = TXT_NUOVOCODICE->cursorPosition();
+            TXT_NUOVOCODICE->setText(testo.toUpper());
+            TXT_NUOVOCODICE->setCursorPosition(at);
+        });
     layout->setColumnStretch(1, 1);
     resize(640, 440);
     // Its own captions in the user's language, each command with its letter.
@@ -372,7 +389,7 @@ void WhereUsedDialog::CMD_RITIRA_Click() {
 }
 
 void WhereUsedDialog::CMD_RINOMINA_Click() {
-    const std::string nuovo = exchange::RightTrimmed(TXT_NUOVOCODICE->text().toStdString());
+    const std::string nuovo = codiceNuovo(kind_, TXT_NUOVOCODICE->text().toStdString());
     Procedure p(ws_, "CMD_RINOMINA_Click");
     bool valido = false;
     p.step([&] { valido = ValidateNewCode(ws_, cn_, kind_, u_, nuovo); });

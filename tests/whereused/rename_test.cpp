@@ -298,9 +298,19 @@ TEST_F(WhereUsed, GroupingRenameFromTheGroupingsWindow) {
     EXPECT_TRUE(shown("[x91833x]"));
     EXPECT_EQ(photo(cn()), before);
 
-    w->TXT_NUOVOCODICE->setText("COL-MAGLIA-AI26");
+    // Typed in lower case, the code is a grouping code: upper case, as the
+    // grouping box and the window's own code box write it.
+    w->TXT_NUOVOCODICE->clear();
+    w->TXT_NUOVOCODICE->setFocus();
+    QTest::keyClicks(w->TXT_NUOVOCODICE, "col-maglia-ai26");
+    EXPECT_EQ(w->TXT_NUOVOCODICE->text(), "COL-MAGLIA-AI26");
     queueAnswer(common::vbYes);
     QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
+    EXPECT_EQ(wutest::rtrim(cardtest::text(cardtest::scalar(
+                  cn(),
+                  "SELECT MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
+                  "MG5G_CODICEVAR_MG5F = 'A1' AND MG5G_CODRAGGVAR = 'COL-MAGLIA-AI26'"))),
+              "COL-MAGLIA-AI26");
     EXPECT_EQ(where("MG6B_GESVARART", "MG6B_CODRAGGVAR_MG5G", "COL-MAGLIA-AI26"), items);
     EXPECT_EQ(where("MG5H_COMPRAGVAR", "MG5H_RAGGR_MG5G", "COL-MAGLIA-AI26"), comp);
     EXPECT_EQ(where("MG5W_PROVSTATI", "MG5W_RAGGR1_MG5G", "COL-MAGLIA-AI26"), states);
