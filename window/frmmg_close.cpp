@@ -24,9 +24,13 @@ bool FRMMG_VELDRANO::Update() {
 bool FRMMG_VELDRANO::concludeTabEdits() {
     // The navigator is about to show another item: what was typed on a tab
     // is saved for the item it belongs to, dropped, or kept with the item.
+    // Frames first: their Annulla keeps the item, and nothing else is asked.
     for (controls::RecordFrame* frame : findChildren<controls::RecordFrame*>())
         if (frame != fmeArt_.get() && !common::concludeBeforeLeaving(services_, *frame))
             return false;
+    for (auto& t : tabs_)
+        if (t)
+            t->beforeItemChange();
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/keyboard/keyboard_support.h"
@@ -306,6 +307,41 @@ TEST_F(OptionsByKeys, AGroupingCodeTypedAndLeftByTheNavigatorIsAskedAbout) {
     ASSERT_TRUE(w->switchToItem("MAGLIA-002"));
     EXPECT_TRUE(cardtest::shown("E' stato modificato il raggruppamento (TG-NUMERI)"));
     EXPECT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
+}
+
+// The host's navigator (Successivo) with a grouping typed and an option's
+// description typed, neither confirmed: both questions come while the item
+// they belong to is still on show, and are not asked again afterwards.
+TEST_F(OptionsByKeys, TheNavigatorAsksAboutTheTabsEditsBeforeTheNextItemShows) {
+    groupings::StatoOpzioni& s = st();
+    ASSERT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
+    ASSERT_TRUE(tabTo(s.TXT_DESOPZIONE_ORIG));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("Prima di Successivo");
+    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
+    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
+    type("TG-NUMERI");
+
+    cardtest::clearMessages();
+    std::vector<std::string> itemAsked;
+    cardtest::whileMessageShown([&](const std::string&) { itemAsked.push_back(w->currentItem()); });
+    cardtest::queueAnswer(common::vbYes);  // store the option's description
+    cardtest::queueAnswer(common::vbNo);   // keep the item's grouping
+    ASSERT_TRUE(w->FME_ART()->MoveNext());
+    EXPECT_NE(w->currentItem(), "MAGLIA-001");
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"" + option + "\""));
+    EXPECT_TRUE(cardtest::shown("E' stato modificato il raggruppamento (TG-NUMERI)"));
+    EXPECT_EQ(itemAsked, (std::vector<std::string>{"MAGLIA-001", "MAGLIA-001"}));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
+                      "' AND MG5E_DESCR = 'Prima di Successivo'"),
+              1);
+    EXPECT_EQ(cardtest::text(cardtest::scalar(
+                  cn,
+                  "SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
+                  "MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODICEVAR_MG5F = 'A0'")),
+              "TG-LETTERE");
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {
