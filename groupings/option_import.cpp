@@ -280,6 +280,16 @@ void ImportOptions(common::ItemCard& card, const exchange::TextRows& righe) {
     StatoOpzioni& st = card.shared<StatoOpzioni>();
     if (st.variante.empty())
         return;
+    // Options are written only while they can be saved by hand: not while
+    // the grouping box holds a code that does not exist.
+    if (st.CMD_OPZORIG_SALVA && !st.CMD_OPZORIG_SALVA->isEnabled()) {
+        common::WindowServices& ws = card.services();
+        ws.VisualizzaMessaggio(
+            "Le opzioni non possono essere modificate ora: indicare un raggruppamento esistente "
+            "o lasciare vuota la casella del raggruppamento.",
+            91919, common::vbExclamation, ws.TraduciTesto("Scheda articolo - varianti", 50877));
+        return;
+    }
     std::vector<ImportedOption> opzioni;
     {
         common::Procedure p(card, "ImportaOpzioni");

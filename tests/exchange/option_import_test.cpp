@@ -235,4 +235,30 @@ TEST_F(OptionImport, TheGridsOwnCopyAndItsEnglishExportReadBackUnchanged) {
     EXPECT_EQ(tutte(), before);
 }
 
+// While the grouping box holds a code that does not exist, options cannot be
+// saved by hand; neither are they pasted: the user hears why, no preview.
+TEST_F(OptionImport, NothingIsPastedWhileOptionsCannotBeSaved) {
+    queueAnswer(common::vbNo);
+    typeGrouping("NON-ESISTE");
+    ASSERT_FALSE(st.CMD_OPZORIG_SALVA->isEnabled());
+    ASSERT_TRUE(st.GRDX_VARIANTI_SOURCE->isEnabled());
+    const std::string before = tutte();
+    cardtest::clearMessages();
+    QApplication::clipboard()->setText("7XL\tSette\r\n");
+    bool preview = false;
+    QTimer::singleShot(0, [&preview] {
+        if (auto* d =
+                qobject_cast<groupings::FRM_IMPORTAOPZIONI*>(QApplication::activeModalWidget())) {
+            preview = true;
+            d->reject();
+        }
+    });
+    st.GRDX_VARIANTI_SOURCE->setFocus();
+    QTest::keyClick(st.GRDX_VARIANTI_SOURCE.data(), Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_FALSE(preview);
+    EXPECT_TRUE(cardtest::shown("[x91919x] Le opzioni non possono essere modificate ora"));
+    EXPECT_EQ(tutte(), before);
+}
+
 }  // namespace
