@@ -127,12 +127,12 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
             }
         }
     }
-    // Rows copied from the options grid itself begin with its tick column:
-    // code and description follow it.
+    // Rows copied from the options grid itself (tick, code, description,
+    // letter, sort) begin with its tick column: code and description follow.
     if (prima == 0 && !righe.empty() &&
         std::all_of(righe.begin(), righe.end(), [](const std::vector<std::string>& r) {
             return r.empty() || (r.size() == 1 && pulito(r[0]).isEmpty()) ||
-                   (r.size() >= 4 && spunta(pulito(r[0]).toStdString()));
+                   (r.size() >= 5 && spunta(pulito(r[0]).toStdString()));
         })) {
         colCodice = 1;
         colDescr = 2;
