@@ -34,8 +34,8 @@ QString pulito(const std::string& s) {
     return QString::fromStdString(s).trimmed();
 }
 
-// A caption of the file is one of the names given, Italian or in the
-// user's language (a grid exported by an English card says "Option").
+// A caption of the file is one of the names given (Italian, or English as
+// an English card exports them) or one of them in the user's language.
 bool una(common::WindowServices& ws, const std::string& testo,
          std::initializer_list<const char*> nomi) {
     for (const char* n : nomi)
@@ -118,10 +118,10 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
     if (!righe.empty()) {
         const auto& t = righe.front();
         for (std::size_t j = 0; j < t.size(); ++j) {
-            if (una(ws, t[j], {"Opzione", "Codice", "MG5E_OPZIONE"})) {
+            if (una(ws, t[j], {"Opzione", "Codice", "MG5E_OPZIONE", "Option", "Code"})) {
                 colCodice = j;
                 prima = 1;
-            } else if (una(ws, t[j], {"Descrizione", "MG5E_DESCR"})) {
+            } else if (una(ws, t[j], {"Descrizione", "MG5E_DESCR", "Description"})) {
                 colDescr = j;
                 prima = 1;
             }

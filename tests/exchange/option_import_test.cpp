@@ -233,6 +233,12 @@ TEST_F(OptionImport, TheGridsOwnCopyAndItsEnglishExportReadBackUnchanged) {
     for (const std::string& riga : anteprima)
         EXPECT_NE(riga.find(" Unchanged "), std::string::npos) << riga;
     EXPECT_EQ(tutte(), before);
+    // An Italian card reads the English export as well.
+    rispondi("Annulla");
+    scambio().ImportFile(path);
+    ASSERT_EQ(anteprima.size(), static_cast<std::size_t>(rows));
+    for (const std::string& riga : anteprima)
+        EXPECT_NE(riga.find(" Invariata "), std::string::npos) << riga;
 }
 
 // While the grouping box holds a code that does not exist, options cannot be
