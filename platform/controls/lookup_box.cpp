@@ -520,7 +520,7 @@ void LookupBox::contextMenuEvent(QContextMenuEvent* event) {
     }
     QMenu menu(this);
     for (const auto& [key, caption] : d->menu) {
-        QAction* a = menu.addAction(caption);
+        QAction* a = menu.addAction(ExchangeCaption(this, caption));
         a->setData(key);
     }
     if (QAction* chosen = menu.exec(event->globalPos()))

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -287,6 +288,27 @@ TEST_F(English, TheGroupingsWindowSpeaksEnglishAndItsCommandsHaveLetters) {
         });
     EXPECT_TRUE(seen);
     expectEnglishMessages("the groupings window");
+}
+
+// The grouping box's own menu, opened as a right click opens it, speaks
+// English too.
+TEST_F(English, TheGroupingBoxMenuSpeaksEnglish) {
+    auto& st = optionsTab();
+    ASSERT_NE(st.TXT_RAGGR1, nullptr);
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions())
+                entries << a->text();
+            menu->close();
+        }
+    });
+    const QPoint at(4, 4);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at,
+                            st.TXT_RAGGR1->LineEdit()->mapToGlobal(at));
+    QApplication::sendEvent(st.TXT_RAGGR1->LineEdit(), &click);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_TRUE(allowed(entries.front())) << entries.front().toStdString();
 }
 
 // The preview of an option import: outcome, reasons, summary, captions and
