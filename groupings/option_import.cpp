@@ -56,15 +56,6 @@ bool spunta(const std::string& testo) {
     return testo == "0" || testo == "1";
 }
 
-// The first character of the text a column cannot take: a control
-// character (a binary file read as text) or one outside the code page.
-QString nonMemorizzabile(const QString& testo) {
-    for (const QChar c : testo)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-    return controls::UnstorableCharacter(testo);
-}
-
 const char* testoEsito(ImportOutcome e) {
     switch (e) {
         case ImportOutcome::New:
@@ -148,7 +139,7 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
             continue;  // an empty line
         const QString codice = QString::fromStdString(o.codice);
         const QString illeggibile =
-            nonMemorizzabile(codice + QString::fromStdString(o.descrizione));
+            controls::UnstorableText(codice + QString::fromStdString(o.descrizione));
         if (o.codice.empty())
             o.motivo = ws.TraduciTesto("codice vuoto", 91910);
         else if (!illeggibile.isEmpty())

@@ -129,10 +129,7 @@ bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind ki
         return rifiuta("Il codice " + nuovo + " non può contenere il carattere apice (').", 91832,
                        {db::Value(nuovo)});
     // What the columns cannot hold is refused as the boxes refuse it.
-    QString illeggibile = controls::UnstorableCharacter(testo);
-    for (const QChar c : testo)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            illeggibile = c;
+    const QString illeggibile = controls::UnstorableText(testo);
     if (!illeggibile.isEmpty())
         return rifiuta("Il carattere \"" + illeggibile.toStdString() +
                            "\" non può essere memorizzato: usare lettere, cifre e segni "
