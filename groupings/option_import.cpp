@@ -281,6 +281,8 @@ void ImportOptions(common::ItemCard& card, const exchange::TextRows& righe) {
             91919, common::vbExclamation, ws.TraduciTesto("Scheda articolo - varianti", 50877));
         return;
     }
+    if (st.concludiModifiche)
+        st.concludiModifiche();
     std::vector<ImportedOption> opzioni;
     {
         common::Procedure p(card, "ImportaOpzioni");

@@ -243,6 +243,26 @@ TEST_F(OptionImport, TheGridsOwnCopyAndItsEnglishExportReadBackUnchanged) {
 
 // While the grouping box holds a code that does not exist, options cannot be
 // saved by hand; neither are they pasted: the user hears why, no preview.
+// A description typed in the option boxes and not confirmed is offered
+// before the pasted options rewrite the lists, not emptied away by them.
+TEST_F(OptionImport, AnUnconfirmedEditIsOfferedBeforeThePasteRewritesTheLists) {
+    st.GRDX_VARIANTI_SOURCE->SetCurrentRow(0);
+    const std::string first = cardtest::text(st.sorgente->value("MG5E_OPZIONE"));
+    st.TXT_DESOPZIONE_ORIG->setFocus();
+    st.TXT_DESOPZIONE_ORIG->selectAll();
+    QTest::keyClicks(st.TXT_DESOPZIONE_ORIG.data(), "Prima della copia");
+    cardtest::clearMessages();
+    queueAnswer(common::vbYes);
+    QApplication::clipboard()->setText("7XL\tSette\r\n");
+    rispondi("Conferma");
+    st.GRDX_VARIANTI_SOURCE->setFocus();
+    QTest::keyClick(st.GRDX_VARIANTI_SOURCE.data(), Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"" + first + "\""));
+    EXPECT_EQ(descr(first), "Prima della copia");
+    EXPECT_EQ(descr("7XL"), "Sette");
+}
+
 TEST_F(OptionImport, NothingIsPastedWhileOptionsCannotBeSaved) {
     queueAnswer(common::vbNo);
     typeGrouping("NON-ESISTE");
