@@ -92,6 +92,18 @@ void DuplPane::CMD_DUPL_ButtonClick() {
                                    common::vbCritical, title);
             TXT_ARTICOLO_ORIG->LineEdit()->setFocus();
             p.leave();
+            return;
+        }
+        // A code typed and not yet left is decided as leaving the box would;
+        // an origin that is no item would fail every article alike.
+        TXT_ARTICOLO_ORIG->DecodePending();
+        if (!TXT_ARTICOLO_ORIG->Found()) {
+            const std::string code = textOf(TXT_ARTICOLO_ORIG);
+            ws.VisualizzaMessaggio("L'articolo di origine " + code + " non esiste.", 91204,
+                                   common::vbCritical, title, std::vector<db::Value>{code});
+            TXT_ARTICOLO_ORIG->LineEdit()->setFocus();
+            TXT_ARTICOLO_ORIG->LineEdit()->selectAll();
+            p.leave();
         }
     });
     p.step([&] {
