@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,6 +38,7 @@
 #include "tests/byhand/contract_host.h"
 #include "tests/support/sqlite_tables.h"
 #include "window/gestioni_tab.h"
+#include "window/image_viewer.h"
 
 namespace {
 
@@ -364,6 +366,44 @@ TEST_F(English, TheLinkedManagementsAndBothDuplicationsSpeakEnglish) {
     EXPECT_TRUE(seen);
     EXPECT_EQ(cardtest::shownMessages().size(), 1u);
     expectEnglishMessages("the item duplication");
+}
+
+// The captions of the item summary's list, and what the pictures tab says
+// of a picture it cannot show.
+TEST_F(English, TheSummaryListAndThePicturesSpeakEnglish) {
+    struct Pictures : card::ImageSource {
+        std::vector<card::Immagine> immagini(const std::string&, const std::string&, int,
+                                             const std::string&) override {
+            return list;
+        }
+        std::vector<card::Immagine> list;
+        ~Pictures() override { card::setImageSource(nullptr); }
+    } pictures;
+    QTemporaryDir files;
+    const QString text = files.filePath(QStringLiteral("notes.png"));
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a picture");
+    f.close();
+    pictures.list = {{files.filePath(QStringLiteral("lost.png")).toStdString(), "Lost"},
+                     {text.toStdString(), "Notes"}};
+    card::setImageSource(&pictures);
+
+    open();
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabDatiAnagrafici);
+    QApplication::processEvents();
+    auto* list = w->page(common::kTabDatiAnagrafici)->findChild<controls::DataGrid*>("FLEX_ANAG");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->model()->rowCount(), 19);
+    for (long r = 0; r < list->model()->rowCount(); ++r)
+        EXPECT_TRUE(allowed(list->CellText(r, 1)))
+            << "summary row " << r << ": \"" << list->CellText(r, 1).toStdString() << "\"";
+
+    w->selectTab(common::kTabImmagini);
+    QApplication::processEvents();
+    expectEnglish(w->page(common::kTabImmagini), "the pictures");
+    expectEnglishMessages("the pictures");
 }
 
 }  // namespace
