@@ -186,6 +186,10 @@ public:
     virtual void applySplit() {}       // the tab is about to show: lay out its panes
     virtual void itemShown() {}        // AbilitaControlliArticolo: an item is shown
     virtual void newSearch() {}        // CMD_NUOVO_Click
+    // Another item is about to show (the navigator, the host's search, a new
+    // search), once every frame's edits are settled: the tab asks about what
+    // it still holds for the item on show.
+    virtual void beforeItemChange() {}
     // A side bar choice is about to change tab: the tab may settle pending
     // work first (the options tab's grouping-change check).
     virtual void beforeSidebarChoice() {}

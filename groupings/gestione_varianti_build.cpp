@@ -272,8 +272,12 @@ void GestioneVariantiTab::connectGroupingEvents(QWidget* page) {
                      [&c](bool&) { TXT_RAGGR1_StartLookup(c); });
     QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::startDecode, page,
                      [&c](bool&) { TXT_RAGGR1_StartDecode(c); });
-    QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::afterItem, page,
-                     [&c] { TXT_RAGGR1_AfterItem(c); });
+    // Another grouping reloads both lists: what was typed for an option of
+    // the one on show is offered first.
+    QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::afterItem, page, [this, &c] {
+        settleUnconfirmedEdits();
+        TXT_RAGGR1_AfterItem(c);
+    });
     QObject::connect(st.TXT_RAGGR1, &controls::LookupBox::menuEntry, page,
                      [&c](const QString& key) { TXT_RAGGR1_MenuEntry(c, key.toStdString()); });
     QObject::connect(st.TXT_DESRAGGR1, &QLineEdit::editingFinished, page,

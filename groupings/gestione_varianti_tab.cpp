@@ -108,6 +108,12 @@ void GestioneVariantiTab::newSearch() {
     settleUnconfirmedEdits();
 }
 
+void GestioneVariantiTab::beforeItemChange() {
+    // Asked while the item they belong to is still on show.
+    settleUnconfirmedEdits();
+    CheckCambioRaggr(card());
+}
+
 void GestioneVariantiTab::SetListActive(bool destinazione) {
     StatoOpzioni& st = stato();
     if (st.CMD_SU)

@@ -37,6 +37,7 @@ public:
     void beforeSidebarChoice() override;
     // A new search: an option's edit not confirmed is offered for storing first.
     void newSearch() override;
+    void beforeItemChange() override;
 
     StatoOpzioni& stato() const;
 

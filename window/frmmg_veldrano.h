@@ -67,6 +67,10 @@ public:
     // Every tab frame's pending edits concluded before another item shows;
     // false when the user chose to stay (Annulla).
     bool concludeTabEdits();
+    // The box being typed in is left, as a click elsewhere in the card would
+    // leave it: what it holds is taken (written, validated, decoded) for the
+    // item on show. The host's toolbar takes no focus, so its commands need this.
+    void leaveFocusedBox();
     void FME_ART_Requery();
     void SyncNavigator() { services_.SyncNavigator(); }
     void ExecuteFormEvent(const std::string& event) { services_.ExecuteFormEvent(event); }

@@ -1,6 +1,6 @@
 // The card in English from end to end: with the English catalogue, every
 // tab shows, in each visible label, command, check box, frame title, list
-// entry, side-bar entry and column caption, an English catalogue text or a
+// entry (chosen or not), side-bar entry and column caption, an English catalogue text or a
 // value read from a table; and each message box a user meets on the way
 // (every command of every tab pressed, and the windows those commands open)
 // says an English catalogue text.
@@ -96,9 +96,10 @@ public:
         for (const auto& p : patterns_)
             if (p.match(s).hasMatch())
                 return true;
-        // A caption and a value: "Grouping: TG-LETTERE", "12 - Rossi".
-        for (const QString& sep :
-             {QStringLiteral(":"), QStringLiteral(" - "), QStringLiteral(" ")}) {
+        // A caption and a value: "Grouping: TG-LETTERE", "12 - Rossi", a code
+        // and its description "INGL-Inglese".
+        for (const QString& sep : {QStringLiteral(":"), QStringLiteral(" - "), QStringLiteral(" "),
+                                   QStringLiteral("-")}) {
             const qsizetype at = s.indexOf(sep);
             if (at > 0 && ((*this)(s.left(at)) || exact_.count(s.left(at + sep.size()))) &&
                 (*this)(s.mid(at + sep.size())))
@@ -128,7 +129,9 @@ std::vector<std::pair<std::string, QString>> visibleTexts(QWidget* root) {
         else if (auto* group = qobject_cast<QGroupBox*>(w))
             out.emplace_back(name, group->title());
         else if (auto* combo = qobject_cast<QComboBox*>(w))
-            out.emplace_back(name, combo->currentText());
+            // Every entry: the one not chosen is a click away.
+            for (int i = 0; i < combo->count(); ++i)
+                out.emplace_back(name, combo->itemText(i));
         else if (auto* tree = qobject_cast<QTreeWidget*>(w))
             for (QTreeWidgetItemIterator it(tree); *it; ++it)
                 out.emplace_back(name, (*it)->text(0));

@@ -16,6 +16,8 @@
 #include "common/item_card.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
+#include "platform/db/connection.h"
 #include "tests/keyboard/keyboard_support.h"
 #include "tests/support/test_card.h"
 
@@ -180,3 +182,33 @@ TEST_F(MoreTabsByKeys, DescriptionsAreComposedByTheCommandsLetter) {
 }
 
 }  // namespace
+
+// The host's navigator takes no focus: a rule code still being typed is
+// written for the item it was typed on before the next item shows, as
+// leaving the box writes it; so is one being typed when the window closes.
+TEST_F(MoreTabsByKeys, ARuleCodeBeingTypedIsWrittenForItsItemBeforeTheNavigatorMovesOrTheClose) {
+    db::Connection cn;
+    cn.open("Data Source=" + path);
+    auto rule = [&](const std::string& item) {
+        return cardtest::text(cardtest::scalar(
+            cn, "SELECT MG66_CODREGOLA FROM MG66_ANAGRART WHERE MG66_CODART = '" + item + "'"));
+    };
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabAttivazioneVarianti);
+    auto* box = control<QLineEdit>(common::kTabAttivazioneVarianti, "TXT_CODREGOLA");
+    ASSERT_TRUE(box && tabTo(box));
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("RG-NUOVA");
+    ASSERT_TRUE(w->FME_ART()->MoveNext());
+    const std::string next = w->currentItem();
+    ASSERT_NE(next, "MAGLIA-001");
+    EXPECT_EQ(rule("MAGLIA-001"), "RG-NUOVA");
+    EXPECT_EQ(rule(next), "") << "the next item keeps its own";
+    EXPECT_EQ(box->text(), QString());
+
+    ASSERT_TRUE(tabTo(box));
+    type("RG-CHIUSA");
+    w->close();
+    EXPECT_EQ(rule(next), "RG-CHIUSA");
+    EXPECT_EQ(rule("MAGLIA-001"), "RG-NUOVA");
+}

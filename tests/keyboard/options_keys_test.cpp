@@ -14,6 +14,7 @@
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/lookup_box.h"
+#include "platform/controls/record_frame.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "tests/keyboard/keyboard_support.h"
@@ -47,6 +48,32 @@ struct OptionsByKeys : keytest::KeyboardTest {
     }
     static std::vector<std::string> destination(groupings::StatoOpzioni& s) {
         return column(s.destinazione.get(), "MG5H_OPZIONE_MG5E");
+    }
+    // Tab to the box and type over what it holds.
+    bool typeOver(const QWidget* box, const QString& text) {
+        if (!tabTo(box))
+            return false;
+        QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+        type(text);
+        return true;
+    }
+    // The list's first option described anew in the boxes, then TG-NUMERI
+    // typed in the grouping box, neither confirmed; answers the option's code.
+    std::string describeFirstAndTypeGrouping(const QString& description) {
+        groupings::StatoOpzioni& s = st();
+        EXPECT_TRUE(tabTo(s.GRDX_VARIANTI_SOURCE));
+        press(Qt::Key_Home, Qt::ControlModifier);
+        const std::string option = cardtest::text(s.sorgente->value("MG5E_OPZIONE"));
+        EXPECT_TRUE(typeOver(s.TXT_DESOPZIONE_ORIG, description));
+        EXPECT_TRUE(typeOver(s.TXT_RAGGR1, QStringLiteral("TG-NUMERI")));
+        return option;
+    }
+    // The item's grouping for its sizes, as stored.
+    std::string sizesGrouping(const char* item) {
+        return cardtest::text(cardtest::scalar(
+            cn, std::string("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
+                            "MG6B_CODART_MG66 = '") +
+                    item + "' AND MG6B_CODICEVAR_MG5F = 'A0'"));
     }
     long long options(const std::string& where) {
         return cardtest::count(cn, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND " + where);
@@ -291,21 +318,49 @@ TEST_F(OptionsByKeys, PartOfAGroupingCodeAndF4SearchTheListAndCreateNothing) {
 // the left item's grouping.
 TEST_F(OptionsByKeys, AGroupingCodeTypedAndLeftByTheNavigatorIsAskedAbout) {
     groupings::StatoOpzioni& s = st();
-    auto grouping = [&](const char* item) {
-        return cardtest::text(cardtest::scalar(
-            cn, std::string("SELECT MG6B_CODRAGGVAR_MG5G FROM MG6B_GESVARART WHERE "
-                            "MG6B_CODART_MG66 = '") +
-                    item + "' AND MG6B_CODICEVAR_MG5F = 'A0'"));
-    };
-    ASSERT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
-    ASSERT_TRUE(tabTo(s.TXT_RAGGR1));
-    QTest::keyClick(keytest::KeyboardTest::focused(), Qt::Key_A, Qt::ControlModifier);
-    type("TG-NUMERI");
+    ASSERT_EQ(sizesGrouping("MAGLIA-001"), "TG-LETTERE");
+    ASSERT_TRUE(typeOver(s.TXT_RAGGR1, QStringLiteral("TG-NUMERI")));
     cardtest::clearMessages();
     cardtest::queueAnswer(common::vbNo);
     ASSERT_TRUE(w->switchToItem("MAGLIA-002"));
     EXPECT_TRUE(cardtest::shown("E' stato modificato il raggruppamento (TG-NUMERI)"));
-    EXPECT_EQ(grouping("MAGLIA-001"), "TG-LETTERE");
+    EXPECT_EQ(sizesGrouping("MAGLIA-001"), "TG-LETTERE");
+}
+
+// Another grouping typed and left with Tab reloads both lists: an option's
+// description typed and not confirmed is offered first, not emptied away.
+TEST_F(OptionsByKeys, AnotherGroupingOffersTheOptionEditFirst) {
+    groupings::StatoOpzioni& s = st();
+    const std::string option = describeFirstAndTypeGrouping("Prima del raggruppamento");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"" + option + "\""));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
+                      "' AND MG5E_DESCR = 'Prima del raggruppamento'"),
+              1);
+    EXPECT_EQ(s.raggruppamento, "TG-NUMERI");
+}
+
+// The host's navigator (Successivo) with a grouping typed and an option's
+// description typed, neither confirmed: both questions come while the item
+// they belong to is still on show, and are not asked again afterwards.
+TEST_F(OptionsByKeys, TheNavigatorAsksAboutTheTabsEditsBeforeTheNextItemShows) {
+    const std::string option = describeFirstAndTypeGrouping("Prima di Successivo");
+    cardtest::clearMessages();
+    std::vector<std::string> itemAsked;
+    cardtest::whileMessageShown([&](const std::string&) { itemAsked.push_back(w->currentItem()); });
+    cardtest::queueAnswer(common::vbYes);  // store the option's description
+    cardtest::queueAnswer(common::vbNo);   // keep the item's grouping
+    ASSERT_TRUE(w->FME_ART()->MoveNext());
+    EXPECT_NE(w->currentItem(), "MAGLIA-001");
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"" + option + "\""));
+    EXPECT_TRUE(cardtest::shown("E' stato modificato il raggruppamento (TG-NUMERI)"));
+    EXPECT_EQ(itemAsked, (std::vector<std::string>{"MAGLIA-001", "MAGLIA-001"}));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '" + option +
+                      "' AND MG5E_DESCR = 'Prima di Successivo'"),
+              1);
+    EXPECT_EQ(sizesGrouping("MAGLIA-001"), "TG-LETTERE");
 }
 
 TEST_F(OptionsByKeys, TabLeavesTheGridAndCtrlHomeEndStayInIt) {

@@ -22,6 +22,8 @@ public:
     std::vector<common::RapportoErrore> reports;
     // Called before a report is answered (the cause of an error goes away).
     std::function<void(const common::RapportoErrore&)> onReport;
+    // Called while a message is shown, before it is answered.
+    std::function<void(const std::string&)> onMessage;
     // What a message gets when no answer is queued, by its buttons.
     int messageDefault = common::vbOK;
     int yesNoDefault = common::vbOK;
@@ -33,6 +35,8 @@ public:
         shown.push_back(text);
         messages.push_back(text);
         titles.push_back(title);
+        if (onMessage)
+            onMessage(text);
         const int buttons = style & 0x7;
         return next(buttons == common::vbYesNo         ? yesNoDefault
                     : buttons == common::vbYesNoCancel ? yesNoCancelDefault

@@ -37,9 +37,13 @@ void clearMessages() {
     scripted().reports.clear();
     scripted().answers.clear();
     scripted().onReport = nullptr;
+    scripted().onMessage = nullptr;
 }
 void beforeErrorAnswer(std::function<void(const common::RapportoErrore&)> hook) {
     scripted().onReport = std::move(hook);
+}
+void whileMessageShown(std::function<void(const std::string&)> hook) {
+    scripted().onMessage = std::move(hook);
 }
 
 }  // namespace cardtest

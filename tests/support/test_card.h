@@ -179,6 +179,9 @@ void clearMessages();
 // Runs while an error report is shown, before it is answered (as a user
 // might end the other work that held a lock); clearMessages() removes it.
 void beforeErrorAnswer(std::function<void(const common::RapportoErrore&)> hook);
+// Runs while a message box is shown, before it is answered (what the card
+// shows behind the question); clearMessages() removes it.
+void whileMessageShown(std::function<void(const std::string&)> hook);
 inline bool shown(const std::string& part) {
     for (const auto& m : shownMessages())
         if (m.find(part) != std::string::npos)
