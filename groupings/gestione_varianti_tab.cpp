@@ -243,6 +243,7 @@ void GestioneVariantiTab::GRDX_VARIANTI_SOURCE_RowChanged() {
         return;
     const UnconfirmedOption edit = TakeUnconfirmedSource(st);
     const std::string opz = common::NzStringa(rs->value("MG5E_OPZIONE"));
+    st.opzioneNuova = false;
     st.TXT_OPZIONE_ORIG->setText(QString::fromStdString(opz));
     st.TXT_DESOPZIONE_ORIG->setText(
         QString::fromStdString(common::NzStringa(rs->value("MG5E_DESCR"))));
@@ -276,6 +277,7 @@ void GestioneVariantiTab::offerUnconfirmedSource(const UnconfirmedOption& edit,
     st.TXT_OPZIONE_ORIG->setText(QString::fromStdString(edit.code));
     st.TXT_OPZIONE_ORIG->setEnabled(edit.isNew);
     st.TXT_DESOPZIONE_ORIG->setText(edit.description);
+    st.opzioneNuova = edit.isNew;
     CMD_OPZORIG_SALVA_Click();
     if (MoveToOption(st.sorgente.get(), "MG5E_OPZIONE", target))
         GRDX_VARIANTI_SOURCE_RowChanged();
@@ -303,7 +305,14 @@ void GestioneVariantiTab::GRDX_CheckEditToggleClick(bool sorgente, long row) {
 
 void GestioneVariantiTab::CMD_OPZORIG_NUOVO_Click() {
     StatoOpzioni& st = stato();
+    // What was typed for the option on show is offered before the boxes empty.
+    settleUnconfirmedEdits();
+    // Leaving the description box locks the code box (after-entry): with Alt
+    // and the letter the focus is still there, so it is left first.
+    if (st.TXT_DESOPZIONE_ORIG->hasFocus())
+        st.TXT_DESOPZIONE_ORIG->clearFocus();
     st.origModificata = false;
+    st.opzioneNuova = true;
     st.TXT_OPZIONE_ORIG->setEnabled(true);
     st.TXT_OPZIONE_ORIG->clear();
     st.TXT_DESOPZIONE_ORIG->clear();
@@ -372,9 +381,29 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
         if (db::Value::compare(rs->valueAt(r, fOpz), cercato) == 0)
             trovata = r;
 
+    // A code typed after Nuovo that is an option already (shown, or hidden by
+    // the list's filter): its description is replaced only when the user says so.
+    bool nascosta = false;
+    if (st.opzioneNuova) {
+        if (trovata < 0) {
+            db::Recordset stored;
+            stored.open(sqlOptionStored(ditta, st.variante, codice), cn);
+            nascosta = stored.recordCount() > 0;
+        }
+        if ((trovata >= 0 || nascosta) &&
+            ws.VisualizzaMessaggio("L'opzione \"" + codice +
+                                       "\" esiste gi\xC3\xA0: sostituirne la descrizione con "
+                                       "quella indicata?",
+                                   91549, common::vbYesNo + common::vbQuestion, titolo,
+                                   {{db::Value(codice)}}) != common::vbYes)
+            return;  // what was typed stays, for another code or description
+    }
     st.origModificata = false;
+    st.opzioneNuova = false;
     Procedure p(card(), "CMD_OPZORIG_SALVA_Click");
-    if (trovata >= 0) {
+    if (nascosta) {
+        p.step([&] { cn.execute(sqlSetOptionDescription(ditta, st.variante, codice, descr)); });
+    } else if (trovata >= 0) {
         p.step([&] { cn.execute(sqlSetOptionDescription(ditta, st.variante, codice, descr)); });
         p.step([&] {
             rs->setValueAt(trovata, rs->fieldIndex("MG5E_DESCR"),
@@ -387,7 +416,7 @@ void GestioneVariantiTab::CMD_OPZORIG_SALVA_Click() {
     if (!p.running())
         return;
     p.step([&] { st.TXT_OPZIONE_ORIG->setEnabled(false); });
-    if (trovata >= 0) {
+    if (trovata >= 0 || nascosta) {
         p.step([&] {
             CaricaRaggruppamento(card(), st.variante, st.raggruppamento, false, true, false);
         });

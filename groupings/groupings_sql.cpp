@@ -142,6 +142,13 @@ std::string sqlInsertOption(const std::string& ditta, const std::string& variant
            lit(description) + ")";
 }
 
+std::string sqlOptionStored(const std::string& ditta, const std::string& variante,
+                            const std::string& option) {
+    return "SELECT MG5E_OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = " + ditta +
+           " AND MG5E_CODICEVAR_MG5F = '" + RaddoppiaApici(variante) +
+           "' AND MG5E_OPZIONE = " + lit(option);
+}
+
 std::string sqlSetOptionDescription(const std::string& ditta, const std::string& variante,
                                     const std::string& option, const std::string& description) {
     return "UPDATE MG5E_OPZIONI SET MG5E_DESCR = " + lit(description) +

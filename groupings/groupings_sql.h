@@ -51,6 +51,9 @@ std::string sqlItemVariantRow(const std::string& ditta, const std::string& item,
 std::string sqlVariantOptions(const std::string& ditta, const std::string& variante, bool ordered);
 std::string sqlInsertOption(const std::string& ditta, const std::string& variante,
                             const std::string& option, const std::string& description);
+// The option as stored, whether or not the list on show holds it.
+std::string sqlOptionStored(const std::string& ditta, const std::string& variante,
+                            const std::string& option);
 std::string sqlSetOptionDescription(const std::string& ditta, const std::string& variante,
                                     const std::string& option, const std::string& description);
 std::string sqlDeleteOptions(const std::string& ditta, const std::string& variante,

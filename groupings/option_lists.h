@@ -64,6 +64,8 @@ struct StatoOpzioni {
     // they last showed a row, and not confirmed it.
     bool origModificata = false;
     bool destModificata = false;
+    // The source boxes hold a code typed after Nuovo, not one of the list's rows.
+    bool opzioneNuova = false;
 
     // ---- grouping change, kept by the grouping codes editor
     std::string articoloRicordato;

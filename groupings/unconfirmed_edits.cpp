@@ -30,7 +30,10 @@ UnconfirmedOption take(StatoOpzioni& st, bool& mark, const QLineEdit* code,
 }  // namespace
 
 UnconfirmedOption TakeUnconfirmedSource(StatoOpzioni& st) {
-    return take(st, st.origModificata, st.TXT_OPZIONE_ORIG, st.TXT_DESOPZIONE_ORIG);
+    UnconfirmedOption edit =
+        take(st, st.origModificata, st.TXT_OPZIONE_ORIG, st.TXT_DESOPZIONE_ORIG);
+    edit.isNew = edit.isNew || st.opzioneNuova;
+    return edit;
 }
 
 UnconfirmedOption TakeUnconfirmedDestination(StatoOpzioni& st) {

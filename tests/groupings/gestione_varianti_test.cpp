@@ -124,12 +124,17 @@ TEST_F(Options, SavingAnExistingCodeChangesOnlyItsDescription) {
     EXPECT_EQ(card.loadedItem(common::kTabTrascodificaVarianti), "MAGLIA-001");
 
     // A "new" code that differs only in case is the same option to the
-    // database: its description changes, with no duplicate-key failure.
+    // database: once the user agrees, its description changes, with no
+    // duplicate-key failure.
     tab.CMD_OPZORIG_NUOVO_Click();
     st.TXT_OPZIONE_ORIG->setText("xs");
     st.TXT_DESOPZIONE_ORIG->setText("Extra piccola");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
     tab.CMD_OPZORIG_SALVA_Click();
-    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(cardtest::shownMessages(),
+              (std::vector<std::string>{"[x91549x] L'opzione \"xs\" esiste gi\xC3\xA0: sostituirne "
+                                        "la descrizione con quella indicata?"}));
     EXPECT_EQ(options("A0"), 14);
     EXPECT_EQ(options("A0", "MG5E_OPZIONE = 'XS' AND MG5E_DESCR = 'Extra piccola'"), 1);
     EXPECT_EQ(column(st.sorgente.get(), "MG5E_DESCR")[rowOf("XS")], "Extra piccola");

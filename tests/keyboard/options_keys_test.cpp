@@ -327,6 +327,51 @@ TEST_F(OptionsByKeys, AGroupingCodeTypedAndLeftByTheNavigatorIsAskedAbout) {
     EXPECT_EQ(sizesGrouping("MAGLIA-001"), "TG-LETTERE");
 }
 
+// Nuovo and a code that is an option already: asked before its description
+// is replaced, whether the list shows it or its filter hides it. No keeps
+// what was typed and writes nothing; Yes replaces it, with no database error.
+TEST_F(OptionsByKeys, ACodeTypedAfterNuovoThatExistsIsAskedAboutBeforeItsDescriptionIsReplaced) {
+    groupings::StatoOpzioni& s = st();
+    auto newOption = [&](const QString& code, const QString& description) {
+        mnemonic(s.CMD_OPZORIG_NUOVO);
+        type(code);
+        press(Qt::Key_Tab);
+        type(description);
+        mnemonic(s.CMD_OPZORIG_SALVA);
+    };
+    const long long sizes = options("MG5E_CODICEVAR_MG5F = 'A0'");
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbNo);
+    newOption("46", "Doppione");
+    EXPECT_TRUE(cardtest::shown("[x91549x] L'opzione \"46\" esiste"));
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = '46' AND "
+                      "MG5E_DESCR = 'Taglia 46'"),
+              1);
+    EXPECT_EQ(s.TXT_OPZIONE_ORIG->text(), QStringLiteral("46"));
+    EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), QStringLiteral("Doppione"));
+    // Nuovo again offers what is still typed; declined, the boxes empty for the code.
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbNo);
+    mnemonic(s.CMD_OPZORIG_NUOVO);
+    EXPECT_TRUE(cardtest::shown("[x91548x] Le modifiche all'opzione \"46\""));
+    EXPECT_TRUE(holds(s.TXT_OPZIONE_ORIG)) << "the code is typed where it belongs";
+    EXPECT_EQ(s.TXT_DESOPZIONE_ORIG->text(), QString());
+    press(Qt::Key_Escape);
+
+    // XS is in the grouping: the filtered list does not show it.
+    mnemonic(s.CMD_DASELEZ);
+    ASSERT_TRUE(ticked(s).empty());
+    cardtest::clearMessages();
+    cardtest::queueAnswer(common::vbYes);
+    newOption("XS", "Piccolissima");
+    EXPECT_TRUE(cardtest::shown("[x91549x] L'opzione \"XS\" esiste"));
+    EXPECT_EQ(cardtest::shownMessages().size(), 1u) << "no database error";
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0' AND MG5E_OPZIONE = 'XS' AND "
+                      "MG5E_DESCR = 'Piccolissima'"),
+              1);
+    EXPECT_EQ(options("MG5E_CODICEVAR_MG5F = 'A0'"), sizes);
+}
+
 // Another grouping typed and left with Tab reloads both lists: an option's
 // description typed and not confirmed is offered first, not emptied away.
 TEST_F(OptionsByKeys, AnotherGroupingOffersTheOptionEditFirst) {
