@@ -12,6 +12,7 @@
 #include "common/procedure.h"
 #include "common/value_helpers.h"
 #include "duplication/db_read.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/component_registry.h"
@@ -45,7 +46,8 @@ QWidget* CLSMG_ARTDUPL::CreateForm(QWidget* parent) {
     const std::string item = TextProperty("CodiceArticolo");
     if (!cn || item.empty())
         return nullptr;
-    auto* window = new FRMMG_ARTDUPL(*cn, TextProperty("CodiceDitta"), item, parent);
+    auto* window =
+        new FRMMG_ARTDUPL(*cn, TextProperty("CodiceDitta"), item, parent, ActiveInterface());
     QObject::connect(window, &QDialog::accepted, window, [this, window] {
         SetResult("ArticoloDuplicato", window->duplicato());
         SetResult("CodiceArticoloDuplicato", window->codiceNuovo());
@@ -54,10 +56,11 @@ QWidget* CLSMG_ARTDUPL::CreateForm(QWidget* parent) {
 }
 
 FRMMG_ARTDUPL::FRMMG_ARTDUPL(db::Connection& connection, std::string ditta, std::string item,
-                             QWidget* parent)
+                             QWidget* parent, framework::Cinterface* host)
     : QDialog(parent), cn_(connection), ditta_(std::move(ditta)), item_(std::move(item)) {
     setObjectName("FRMMG_ARTDUPL");
     setWindowTitle(QStringLiteral("Duplicazione articolo"));
+    services_.setInterface(host);
     services_.setConnection(&cn_);
     services_.setWindow(this);
 
@@ -113,6 +116,10 @@ FRMMG_ARTDUPL::FRMMG_ARTDUPL(db::Connection& connection, std::string ditta, std:
     layout->addLayout(commands, 3, 0, 1, 3);
     connect(CMD_DUPLICA, &QPushButton::clicked, this, [this] { CMD_DUPLICA_Click(); });
     connect(CMD_ANNULLA, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Its own captions in the user's language, each command with its letter.
+    services_.TranslateControls(this);
+    controls::AssignMnemonics(this);
 
     TXT_CODART_ORIG->setText(QString::fromStdString(item_));
     common::Procedure p(services_, "FRMMG_ARTDUPL_Load");

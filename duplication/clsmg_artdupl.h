@@ -46,8 +46,10 @@ protected:
 class FRMMG_ARTDUPL : public QDialog {
     Q_OBJECT
 public:
+    // host: the calling card's interface, through which the window speaks
+    // the user's language and shows its messages (none: Italian, no host).
     FRMMG_ARTDUPL(db::Connection& connection, std::string ditta, std::string item,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, framework::Cinterface* host = nullptr);
     ~FRMMG_ARTDUPL() override;
 
     // CMD_DUPLICA: checks the new code and copies the item; answers whether

@@ -391,8 +391,10 @@ void DuplPane::buildLookups() {
         TXT_VARIANTE_ORIG->SetLookupColumns({"VARIANTE", "DESCRIZIONE"},
                                             {"Variante articolo", "Descrizione"});
         TXT_VARIANTE_ORIG->SetReturnField("VARIANTE");
-        TXT_VARIANTE_ORIG->SetLookupTitle(QStringLiteral("Varianti con distinta base di ") +
-                                          QString::fromStdString(origin));
+        // The caption in the user's language, then the item.
+        TXT_VARIANTE_ORIG->SetLookupTitle(
+            card().services().TranslateCaption(QStringLiteral("Varianti con distinta base di")) +
+            QLatin1Char(' ') + QString::fromStdString(origin));
     });
     QObject::connect(TXT_VARIANTE_ORIG, &controls::LookupBox::startDecode, [this](bool& cancel) {
         const std::string origin =

@@ -15,6 +15,7 @@
 #include "duplication/db_read.h"
 #include "duplication/dupl_pane.h"
 #include "duplication/preview_sql.h"
+#include "duplication/run_guard.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/progress.h"
@@ -39,6 +40,14 @@ void DuplPane::CMD_DUPL_ButtonClick() {
     common::Procedure p(card(), "CMD_DUPL_ButtonClick");
 
     std::unique_ptr<VariantPreparer> preparer;
+    std::unique_ptr<RunGuard> guard;
+    std::vector<QPointer<QWidget>> closeAfter;
+    // A window closed during the run closes once the run, its final message
+    // included, is over.
+    struct CloseAfter {
+        std::vector<QPointer<QWidget>>& windows;
+        ~CloseAfter() { closeLater(windows); }
+    } closeAfterRun{closeAfter};
     bool filtered = false;
     bool running = false;
     bool failure = false;
@@ -50,6 +59,10 @@ void DuplPane::CMD_DUPL_ButtonClick() {
             filtered = false;
             if (preparer)
                 preparer->SetInterface(nullptr);
+            if (guard) {
+                closeAfter = guard->closeRequests();
+                guard.reset();
+            }
             if (running) {
                 running = false;
                 if (controls::ProgressPanel* bar = KOV_PROGRESS1())
@@ -71,6 +84,18 @@ void DuplPane::CMD_DUPL_ButtonClick() {
             ws.VisualizzaMessaggio("Indicare il codice articolo di origine.", 32819,
                                    common::vbCritical, title);
             TXT_ARTICOLO_ORIG->LineEdit()->setFocus();
+            p.leave();
+            return;
+        }
+        // A code typed and not yet left is decided as leaving the box would;
+        // an origin that is no item would fail every article alike.
+        TXT_ARTICOLO_ORIG->DecodePending();
+        if (!TXT_ARTICOLO_ORIG->Found()) {
+            const std::string code = common::BoxText(TXT_ARTICOLO_ORIG);
+            ws.VisualizzaMessaggio("L'articolo di origine " + code + " non esiste.", 91204,
+                                   common::vbCritical, title, std::vector<db::Value>{code});
+            TXT_ARTICOLO_ORIG->LineEdit()->setFocus();
+            TXT_ARTICOLO_ORIG->LineEdit()->selectAll();
             p.leave();
         }
     });
@@ -110,6 +135,10 @@ void DuplPane::CMD_DUPL_ButtonClick() {
         total = rsPreview_->recordCount();
         running = true;
         setRunning(true);
+        guard = std::make_unique<RunGuard>(
+            std::vector<QPointer<QWidget>>{QPointer<QWidget>(CMD_ABORT.data()),
+                                           QPointer<QWidget>(KOV_PROGRESS1())},
+            [this] { abort_ = true; });
         if (controls::ProgressPanel* bar = KOV_PROGRESS1()) {
             bar->Start(QString::fromStdString(ws.TraduciTesto("Elaborazione in corso...", 24146)),
                        total);

@@ -72,6 +72,7 @@ void GestioneVariantiTab::build(QWidget* page) {
     SplitRegion1->SetProportions({1, 0, 1});
 
     StatoOpzioni& st = stato();
+    st.concludiModifiche = [this] { settleUnconfirmedEdits(); };
     common::WindowServices& ws = card().services();
     controls::SetCommandText(st.CMD_DASELEZ, QString::fromStdString(ws.TraduciTesto(
                                                  "Visualizza solo opzioni da selezionare", 76542)));

@@ -19,6 +19,7 @@
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/mnemonics.h"
+#include "platform/controls/text_limit.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/framework/cinterface.h"
@@ -33,11 +34,26 @@ QString pulito(const std::string& s) {
     return QString::fromStdString(s).trimmed();
 }
 
-bool una(const std::string& testo, std::initializer_list<const char*> nomi) {
+// A caption of the file is one of the names given (Italian, or English as
+// an English card exports them) or one of them in the user's language.
+bool una(common::WindowServices& ws, const std::string& testo,
+         std::initializer_list<const char*> nomi) {
     for (const char* n : nomi)
-        if (pulito(testo).compare(QString::fromUtf8(n), Qt::CaseInsensitive) == 0)
+        if (pulito(testo).compare(QString::fromUtf8(n), Qt::CaseInsensitive) == 0 ||
+            pulito(testo).compare(QString::fromStdString(ws.TraduciCaption(n)),
+                                  Qt::CaseInsensitive) == 0)
             return true;
     return false;
+}
+
+// Codes are compared as the database compares them: without regard to case.
+std::string chiave(const std::string& codice) {
+    return QString::fromStdString(codice).toUpper().toStdString();
+}
+
+// A tick as the options grid copies it.
+bool spunta(const std::string& testo) {
+    return testo == "0" || testo == "1";
 }
 
 const char* testoEsito(ImportOutcome e) {
@@ -72,13 +88,17 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
             numerica = common::NzNumero(dim.value("MG5F_INDNATURA")).toText() == "1";
         }
     }
-    std::map<std::string, std::string> esistenti;
+    // The stored code and its description, by chiave().
+    std::map<std::string, std::pair<std::string, std::string>> esistenti;
     {
         db::Recordset rs;
         rs.open(sqlVariantOptions(ditta, variante, false), cn);
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-            esistenti[pulito(common::NzStringa(rs.value("MG5E_OPZIONE"))).toStdString()] =
-                exchange::RightTrimmed(common::NzStringa(rs.value("MG5E_DESCR")));
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            const std::string codice =
+                pulito(common::NzStringa(rs.value("MG5E_OPZIONE"))).toStdString();
+            esistenti[chiave(codice)] = {
+                codice, exchange::RightTrimmed(common::NzStringa(rs.value("MG5E_DESCR")))};
+        }
     }
     const common::Rights diritti = common::rightsOf(card.Pcls_Interface());
     const bool puoInserire = common::allowed(diritti, common::WriteKind::Add);
@@ -89,16 +109,27 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
     if (!righe.empty()) {
         const auto& t = righe.front();
         for (std::size_t j = 0; j < t.size(); ++j) {
-            if (una(t[j], {"Opzione", "Codice", "MG5E_OPZIONE"})) {
+            if (una(ws, t[j], {"Opzione", "Codice", "MG5E_OPZIONE", "Option", "Code"})) {
                 colCodice = j;
                 prima = 1;
-            } else if (una(t[j], {"Descrizione", "MG5E_DESCR"})) {
+            } else if (una(ws, t[j], {"Descrizione", "MG5E_DESCR", "Description"})) {
                 colDescr = j;
+                prima = 1;
             }
         }
     }
+    // Rows copied from the options grid itself (tick, code, description,
+    // letter, sort) begin with its tick column: code and description follow.
+    if (prima == 0 && !righe.empty() &&
+        std::all_of(righe.begin(), righe.end(), [](const std::vector<std::string>& r) {
+            return r.empty() || (r.size() == 1 && pulito(r[0]).isEmpty()) ||
+                   (r.size() >= 5 && spunta(pulito(r[0]).toStdString()));
+        })) {
+        colCodice = 1;
+        colDescr = 2;
+    }
     std::vector<ImportedOption> out;
-    std::set<std::string> visti;
+    std::set<std::string> visti;  // by chiave()
     for (std::size_t i = prima; i < righe.size(); ++i) {
         const auto& r = righe[i];
         ImportedOption o;
@@ -107,29 +138,39 @@ std::vector<ImportedOption> AnalyseOptions(common::ItemCard& card, const std::st
         if (o.codice.empty() && o.descrizione.empty())
             continue;  // an empty line
         const QString codice = QString::fromStdString(o.codice);
+        const QString illeggibile =
+            controls::UnstorableText(codice + QString::fromStdString(o.descrizione));
         if (o.codice.empty())
             o.motivo = ws.TraduciTesto("codice vuoto", 91910);
+        else if (!illeggibile.isEmpty())
+            o.motivo = ws.TraduciTesto(
+                "il carattere \"" + illeggibile.toStdString() + "\" non può essere memorizzato",
+                91918, {{db::Value(illeggibile.toStdString())}});
         else if (codice.contains('\''))
             o.motivo = ws.TraduciTesto("il codice non può contenere il carattere apice (')", 91911);
         else if (codice.size() > larghezza)
             o.motivo = ws.TraduciTesto(
                 "codice più lungo di " + common::countText(larghezza, common::kCaratteri), 91912,
                 {{db::Value(ws.CountText(larghezza, common::kCaratteri))}});
-        else if (numerica && !std::all_of(o.codice.begin(), o.codice.end(), ::isdigit))
+        else if (numerica && !std::all_of(o.codice.begin(), o.codice.end(),
+                                          [](unsigned char c) { return c >= '0' && c <= '9'; }))
             o.motivo = ws.TraduciTesto("la variante accetta solo cifre", 91913);
-        else if (visti.count(o.codice))
+        else if (visti.count(chiave(o.codice)))
             o.motivo = ws.TraduciTesto("codice ripetuto", 91914);
         else if (QString::fromStdString(o.descrizione).size() > kDescrizioneMassima)
             o.motivo = ws.TraduciTesto("descrizione più lunga di 80 caratteri", 91915);
-        visti.insert(o.codice);
+        visti.insert(chiave(o.codice));
         if (o.motivo.empty()) {
-            const auto e = esistenti.find(o.codice);
-            if (e == esistenti.end())
+            const auto e = esistenti.find(chiave(o.codice));
+            if (e == esistenti.end()) {
                 o.esito = puoInserire ? ImportOutcome::New : ImportOutcome::Refused;
-            else if (e->second == o.descrizione)
-                o.esito = ImportOutcome::Unchanged;
-            else
-                o.esito = puoModificare ? ImportOutcome::Changed : ImportOutcome::Refused;
+            } else {
+                // "m" of the file is the stored "M": shown and written as stored.
+                o.codice = e->second.first;
+                o.esito = e->second.second == o.descrizione
+                              ? ImportOutcome::Unchanged
+                              : (puoModificare ? ImportOutcome::Changed : ImportOutcome::Refused);
+            }
             if (o.esito == ImportOutcome::Refused)
                 o.motivo = ws.TraduciTesto("diritti insufficienti", 91916);
         }
@@ -230,6 +271,18 @@ void ImportOptions(common::ItemCard& card, const exchange::TextRows& righe) {
     StatoOpzioni& st = card.shared<StatoOpzioni>();
     if (st.variante.empty())
         return;
+    // Options are written only while they can be saved by hand: not while
+    // the grouping box holds a code that does not exist.
+    if (st.CMD_OPZORIG_SALVA && !st.CMD_OPZORIG_SALVA->isEnabled()) {
+        common::WindowServices& ws = card.services();
+        ws.VisualizzaMessaggio(
+            "Le opzioni non possono essere modificate ora: indicare un raggruppamento esistente "
+            "o lasciare vuota la casella del raggruppamento.",
+            91919, common::vbExclamation, ws.TraduciTesto("Scheda articolo - varianti", 50877));
+        return;
+    }
+    if (st.concludiModifiche)
+        st.concludiModifiche();
     std::vector<ImportedOption> opzioni;
     {
         common::Procedure p(card, "ImportaOpzioni");

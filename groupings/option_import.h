@@ -3,9 +3,12 @@
 // and description (a sort or letter column, as the options grid exports
 // them, is read and left aside). A preview marks each row new, changed,
 // unchanged or refused (blank code, apostrophe, code longer than the
-// variant's slot or not numeric for a numeric variant, repeated code,
-// description too long, a right the host does not grant); Conferma writes
-// the accepted rows in one transaction and the lists reload.
+// variant's slot or not numeric for a numeric variant, repeated code in any
+// case, a character the database cannot hold, description too long, a right
+// the host does not grant); Conferma writes the accepted rows in one
+// transaction and the lists reload. Captions are read in Italian or in the
+// user's language; rows copied from the options grid are read as it lays
+// them out (tick, code, description...).
 
 #include <QDialog>
 #include <QPointer>

@@ -51,6 +51,7 @@ StatoOpzioni::~StatoOpzioni() {
 }
 
 void StatoOpzioni::rilascia() {
+    concludiModifiche = nullptr;  // the tab that set it is going
     dropList(GRDX_VARIANTI_SOURCE, sorgente);
     dropList(GRDX_VARIANTI_DESTI, destinazione);
     common::ChiudiRecordset(dimensione);

@@ -12,6 +12,7 @@
 // code and composition editors reach the same lists and boxes.
 
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -66,6 +67,9 @@ struct StatoOpzioni {
     bool destModificata = false;
     // The source boxes hold a code typed after Nuovo, not one of the list's rows.
     bool opzioneNuova = false;
+    // Offers what was typed in the option boxes and not confirmed (set by the
+    // options tab): commands that rewrite the lists call it first.
+    std::function<void()> concludiModifiche;
 
     // ---- grouping change, kept by the grouping codes editor
     std::string articoloRicordato;

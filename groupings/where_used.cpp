@@ -9,12 +9,15 @@
 
 #include "common/item_card.h"
 #include "common/procedure.h"
+#include "common/text_limit_notice.h"
 #include "common/value_helpers.h"
 #include "common/window_services.h"
+#include "groupings/groupings_sql.h"
 #include "groupings/option_lists.h"
 #include "platform/controls/data_grid.h"
 #include "platform/controls/grid_exchange.h"
 #include "platform/controls/mnemonics.h"
+#include "platform/controls/text_limit.h"
 #include "platform/db/connection.h"
 #include "platform/db/errors.h"
 #include "platform/db/recordset.h"
@@ -38,6 +41,30 @@ long long conta(db::Connection& cn, const std::string& sql) {
 }
 
 const char* kTitoloAvviso = "Avviso Utente";
+
+// The longest code of its kind: an option fits its variant's slot and its
+// column (20), a grouping its 25.
+int codiceMassimo(CodeKind kind, const UsedCode& u) {
+    return kind == CodeKind::Option ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
+}
+
+// The new code as it is stored: right-trimmed; a grouping's in upper case,
+// as the grouping box and the groupings window write them.
+std::string codiceNuovo(CodeKind kind, const std::string& testo) {
+    const std::string codice = exchange::RightTrimmed(testo);
+    return kind == CodeKind::Grouping ? QString::fromStdString(codice).toUpper().toStdString()
+                                      : codice;
+}
+
+// Whether the variant takes digits only in its options (MG5F_INDNATURA 1).
+bool soloCifre(db::Connection& cn, const UsedCode& u) {
+    db::Recordset rs;
+    rs.open(sqlVariantSizeAndNature(u.ditta, u.variante), cn);
+    if (rs.recordCount() == 0)
+        return false;
+    rs.moveFirst();
+    return common::NzNumero(rs.value("MG5F_INDNATURA")).toText() == "1";
+}
 
 // A list opened from a line: the items (or counterparts, or options) of it.
 class ItemListDialog : public QDialog {
@@ -94,18 +121,32 @@ bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind ki
         ws.VisualizzaMessaggio(text, number, common::vbExclamation, title, parameters);
         return false;
     };
-    // An option fits its variant's slot and its column (20); a grouping its 25.
-    const int massimo = kind == CodeKind::Option ? std::min(u.size > 0 ? u.size : 20, 20) : 25;
+    const int massimo = codiceMassimo(kind, u);
+    const QString testo = QString::fromStdString(nuovo);
     if (nuovo.empty())
         return rifiuta("Indicare il nuovo codice.", 91831, {});
     if (nuovo.find('\'') != std::string::npos)
         return rifiuta("Il codice " + nuovo + " non può contenere il carattere apice (').", 91832,
                        {db::Value(nuovo)});
-    if (static_cast<int>(nuovo.size()) > massimo)
+    // What the columns cannot hold is refused as the boxes refuse it.
+    const QString illeggibile = controls::UnstorableText(testo);
+    if (!illeggibile.isEmpty())
+        return rifiuta("Il carattere \"" + illeggibile.toStdString() +
+                           "\" non può essere memorizzato: usare lettere, cifre e segni "
+                           "dell'alfabeto latino.",
+                       91600, {db::Value(illeggibile.toStdString())});
+    // Characters, not bytes: an accented letter is one.
+    if (testo.size() > massimo)
         return rifiuta("Il codice " + nuovo + " supera la lunghezza massima di " +
                            common::countText(massimo, common::kCaratteri) + ".",
                        91833,
                        {db::Value(nuovo), db::Value(ws.CountText(massimo, common::kCaratteri))});
+    if (kind == CodeKind::Option && soloCifre(cn, u) &&
+        !std::all_of(testo.begin(), testo.end(),
+                     [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }))
+        return rifiuta("Il codice " + nuovo + " non è valido: la variante " + VariantName(u) +
+                           " accetta solo cifre.",
+                       91842, {db::Value(nuovo), db::Value(VariantName(u))});
     const bool esiste = kind == CodeKind::Option ? conta(cn, sqlOptionExists(u, nuovo)) > 0
                                                  : conta(cn, sqlGroupingExists(u, nuovo)) > 0;
     const std::string variante = VariantName(u);
@@ -121,7 +162,7 @@ bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind ki
 
 bool RenameCode(common::WindowServices& ws, db::Connection& cn, CodeKind kind, const UsedCode& u,
                 const std::string& nuovoDato) {
-    const std::string nuovo = exchange::RightTrimmed(nuovoDato);
+    const std::string nuovo = codiceNuovo(kind, nuovoDato);
     const bool opzione = kind == CodeKind::Option;
     Procedure p(ws, opzione ? "RinominaOpzione" : "RinominaRaggruppamento");
     bool valido = false;
@@ -227,11 +268,28 @@ WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws,
     layout->addWidget(new QLabel(QStringLiteral("Nuovo codice"), this), riga, 0);
     TXT_NUOVOCODICE = new QLineEdit(this);
     TXT_NUOVOCODICE->setObjectName("TXT_NUOVOCODICE");
+    // The box refuses what cannot be stored, and says so, as the card's
+    // boxes do.
+    new common::TextLimitNotice(this, ws_);
     layout->addWidget(TXT_NUOVOCODICE, riga, 1, 1, 2);
     CMD_RINOMINA = new QPushButton(QStringLiteral("Rinomina"), this);
     CMD_RINOMINA->setObjectName("CMD_RINOMINA");
     layout->addWidget(CMD_RINOMINA, riga, 3);
     connect(CMD_RINOMINA, &QPushButton::clicked, this, [this] { CMD_RINOMINA_Click(); });
+    // Enter in the new code renames; no command is the dialog's default, so
+    // that Enter there (or in the state list) does not open an item list.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
+    connect(TXT_NUOVOCODICE, &QLineEdit::returnPressed, this, [this] { CMD_RINOMINA_Click(); });
+    // A grouping code is upper case as it is typed, as in the grouping box.
+    if (kind_ == CodeKind::Grouping)
+        connect(TXT_NUOVOCODICE, &QLineEdit::textEdited, this, [this](const QString& testo) {
+            if (testo == testo.toUpper())
+                return;
+            const int at = TXT_NUOVOCODICE->cursorPosition();
+            TXT_NUOVOCODICE->setText(testo.toUpper());
+            TXT_NUOVOCODICE->setCursorPosition(at);
+        });
     layout->setColumnStretch(1, 1);
     resize(640, 440);
     // Its own captions in the user's language, each command with its letter.
@@ -328,7 +386,7 @@ void WhereUsedDialog::CMD_RITIRA_Click() {
 }
 
 void WhereUsedDialog::CMD_RINOMINA_Click() {
-    const std::string nuovo = exchange::RightTrimmed(TXT_NUOVOCODICE->text().toStdString());
+    const std::string nuovo = codiceNuovo(kind_, TXT_NUOVOCODICE->text().toStdString());
     Procedure p(ws_, "CMD_RINOMINA_Click");
     bool valido = false;
     p.step([&] { valido = ValidateNewCode(ws_, cn_, kind_, u_, nuovo); });

@@ -35,8 +35,10 @@ void ReadSlot(db::Connection& cn, UsedCode& u);
 // The variant as the messages name it: its caption, else its code.
 std::string VariantName(const UsedCode& u);
 
-// The refusals of a new code (blank, apostrophe, too long, already there),
-// each a numbered message; true when it is accepted. No trap.
+// The refusals of a new code (blank, apostrophe, a character the database
+// cannot hold, more characters than the slot, not digits for a variant of
+// digits, already there), each a numbered message; true when it is
+// accepted. No trap.
 bool ValidateNewCode(common::WindowServices& ws, db::Connection& cn, CodeKind kind,
                      const UsedCode& u, const std::string& nuovo);
 // The rename, validated first (every refusal a numbered message). One

@@ -33,6 +33,9 @@ void AfterWhereUsedChange(common::ItemCard& card, const std::string& vecchio,
     StatoOpzioni& st = card.shared<StatoOpzioni>();
     if (st.variante.empty())
         return;
+    // Asked while the lists still show the old code.
+    if (st.concludiModifiche)
+        st.concludiModifiche();
     if (raggruppamento && st.raggruppamento == vecchio) {
         st.raggruppamento = nuovo;
         st.raggrRicordato = nuovo;

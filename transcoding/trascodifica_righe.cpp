@@ -153,6 +153,9 @@ void TrascodificaVariantiTab::CMD_ELIMINACF_Click() {
 }
 
 void TrascodificaVariantiTab::CMD_RIBALTA_Click() {
+    // The copy reads the stored descriptions: the one being edited is concluded first.
+    if (frame_ && !frame_->SaveIfNeeded(true, false, true))
+        return;
     aggiornaStato();
     if (stato().CMD_RIBALTA_Click)
         stato().CMD_RIBALTA_Click();

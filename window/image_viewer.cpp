@@ -43,6 +43,11 @@ ImageViewer::ImageViewer(QWidget* parent)
     layout_->addStretch(1);
 }
 
+void ImageViewer::setTranslator(std::function<QString(const QString&)> translate) {
+    translate_ = std::move(translate);
+    empty_->setText(tradotto(QStringLiteral("Nessuna immagine collegata all'articolo.")));
+}
+
 void ImageViewer::clear() {
     for (auto& v : entries_)
         delete v.label;
@@ -103,9 +108,9 @@ QString ImageViewer::testo(int index) const {
     const QString name = QFileInfo(QString::fromStdString(v.immagine.percorso)).fileName();
     switch (v.stato) {
         case Stato::Mancante:
-            return QStringLiteral("Immagine non trovata: %1").arg(name);
+            return tradotto(QStringLiteral("Immagine non trovata: %1")).arg(name);
         case Stato::NonImmagine:
-            return QStringLiteral("Il file %1 non \u00e8 un'immagine").arg(name);
+            return tradotto(QStringLiteral("Il file %1 non \u00e8 un'immagine")).arg(name);
         case Stato::Immagine:
             break;
     }

@@ -5,6 +5,7 @@
 // placeholder that says so, never an error.
 
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ public:
     const std::string& key() const { return key_; }
     // Forgets the key and the connection (at unload).
     void clear();
+    // How the viewer's own texts reach the user's language (none: Italian).
+    void setTranslator(std::function<QString(const QString&)> translate);
 
     int count() const { return static_cast<int>(entries_.size()); }
     Stato stato(int index) const { return entries_.at(index).stato; }
@@ -64,6 +67,8 @@ private:
         QLabel* label;
     };
     void show(const Immagine& immagine);
+    QString tradotto(const QString& text) const { return translate_ ? translate_(text) : text; }
+    std::function<QString(const QString&)> translate_;
     std::string connectionString_, ditta_, key_;
     int mode_ = 0;
     QScrollArea* area_;

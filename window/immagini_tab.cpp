@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "common/procedure.h"
+#include "common/window_services.h"
 
 namespace card {
 
@@ -12,6 +13,8 @@ void ImmaginiTab::build(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     KOV_VISIMAGE1 = new ImageViewer(page);
     KOV_VISIMAGE1->setConnectionString(card().connectionString());
+    KOV_VISIMAGE1->setTranslator(
+        [this](const QString& text) { return card().services().TranslateCaption(text); });
     layout->addWidget(KOV_VISIMAGE1);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -9,6 +11,7 @@
 
 #include "common/item_card.h"
 #include "common/window_services.h"
+#include "platform/controls/mnemonics.h"
 #include "platform/framework/company.h"
 #include "window/launcher.h"
 
@@ -83,6 +86,34 @@ const Pulsante kPulsanti[] = {
      std::begin(kMenuElab), std::end(kMenuElab)},
 };
 
+// A menu button answers the keyboard as its arrow answers the mouse: its Alt
+// letter, and Down or F4 while it has the focus, open its menu. (A click on
+// the button itself may pass a key of its own, which shows nothing.)
+class MenuKeys : public QObject {
+public:
+    explicit MenuKeys(QToolButton* button) : QObject(button), button_(button) {
+        button->setProperty("takesMnemonic", true);
+        button->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool open = event->type() == QEvent::Shortcut ||
+                          (event->type() == QEvent::KeyPress &&
+                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down ||
+                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_F4));
+        if (!open)
+            return false;
+        if (button_->isEnabled() && button_->isVisible() && button_->menu()) {
+            if (button_->focusPolicy() != Qt::NoFocus)
+                button_->setFocus(Qt::ShortcutFocusReason);
+            button_->showMenu();
+        }
+        return true;
+    }
+
+private:
+    QToolButton* button_;
+};
+
 // Nothing is opened while no item is shown.
 bool articoloMostrato(const common::ItemCard& card) {
     return common::IsItemCode(card.currentItem());
@@ -116,6 +147,7 @@ QToolBar* CreaToolbarGestioni(QWidget* parent) {
     button->setText(QStringLiteral("Gestioni collegate"));
     button->setPopupMode(QToolButton::InstantPopup);
     button->setMenu(new QMenu(button));
+    new MenuKeys(button);
     toolbar->addWidget(button);
     return toolbar;
 }
@@ -125,7 +157,14 @@ void InitToolbarGestioni(common::ItemCard& card, QToolBar* toolbar) {
         toolbar ? toolbar->findChild<QToolButton*>("TBAR_GESTIONICOLLEGATE_MENU") : nullptr;
     if (!button)
         return;
-    button->setText(caption(card, "Gestioni collegate"));
+    // Alt+L in Italian: the window's letters must leave free those the
+    // tabs' labels take (Alt+C, Alt+V, ...), which are built later. In
+    // another language the window gives it one, and keeps it after a change
+    // of company.
+    const QString text = caption(card, "Gestioni collegate");
+    controls::SetCommandText(button, text == QStringLiteral("Gestioni collegate")
+                                         ? QStringLiteral("Gestioni co&llegate")
+                                         : text);
     button->setToolTip(caption(card, "Apre le gestioni collegate per l'articolo"));
     QMenu* menu = button->menu();
     menu->clear();
@@ -152,6 +191,9 @@ void InitCmdGestioni(common::ItemCard& card, QWidget* frame) {
         for (const Voce* v = p.first; v != p.last; ++v)
             voce(card, menu, *v, CMD_GESTIONI_MenuItemClick);
         button->setMenu(menu);
+        new MenuKeys(button);
+        // The page's main commands: their letters before the pane's boxes.
+        button->setProperty("mnemonicFirst", true);
         // The button itself opens its menu, or passes its own key.
         const std::string own = p.ownKey;
         QObject::connect(button, &QToolButton::clicked, button, [&card, button, own] {

@@ -72,6 +72,31 @@ QString htmlEscaped(const QString& s) {
     return s.toHtmlEscaped();
 }
 
+// Why a file cannot be written, in the user's language: the system's reason
+// as Qt tells it (folder missing, access denied), else ours. The libraries
+// that write workbooks give theirs in English.
+QString writeFailure(const QWidget* grid, const QString& path) {
+    const bool existed = QFileInfo::exists(path);
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+        return probe.errorString();
+    probe.close();
+    if (!existed)
+        probe.remove();
+    return ExchangeCaption(grid, QStringLiteral("errore di scrittura"));
+}
+
+// Why a chosen file cannot be read, in the user's language.
+QString readFailure(const QWidget* grid, const QString& path) {
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly))
+        return probe.errorString();
+    return ExchangeCaption(grid,
+                           path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)
+                               ? QStringLiteral("non è una cartella di lavoro Excel leggibile")
+                               : QStringLiteral("non è un file di testo o CSV"));
+}
+
 }  // namespace
 
 void SetExchangeHost(QWidget* window, ExchangeHost host) {
@@ -387,9 +412,10 @@ bool GridExchange::ExportXlsx(const QString& path) {
     try {
         exchange::WriteXlsx(path.toStdString(), Workbook());
         return true;
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         ExchangeMessage(grid_, 91901, QStringLiteral("Impossibile scrivere il file %1: %2"),
-                        {path.toStdString(), std::string(e.what())}, kOkOnly + kExclamation);
+                        {path.toStdString(), writeFailure(grid_, path).toStdString()},
+                        kOkOnly + kExclamation);
         return false;
     }
 }
@@ -463,9 +489,10 @@ void GridExchange::ImportFile(const QString& path) {
     exchange::TextRows rows;
     try {
         rows = exchange::ReadTableFile(path.toStdString());
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         ExchangeMessage(grid_, 91902, QStringLiteral("Impossibile leggere il file %1: %2"),
-                        {path.toStdString(), std::string(e.what())}, kOkOnly + kExclamation);
+                        {path.toStdString(), readFailure(grid_, path).toStdString()},
+                        kOkOnly + kExclamation);
         return;
     }
     receiver_(rows, true);

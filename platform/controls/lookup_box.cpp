@@ -226,6 +226,9 @@ struct LookupBox::Impl {
     std::vector<db::Value> itemValues;
     std::vector<std::pair<QString, QString>> menu;
     QString confirmed;  // text last validated, so leaving twice decodes once
+    // Typed into since then: a code edited and typed back to what it was is
+    // no longer known to be found, and is decided again.
+    bool edited = false;
     bool deciding = false;
     bool listing = false;  // the list is open: the box losing the focus to it decides nothing
 
@@ -266,7 +269,7 @@ LookupBox::LookupBox(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl
     connect(d->button, &QToolButton::clicked, this,
             [this]() { trapped("StartLookup", [this] { OpenLookup(); }); });
     connect(d->edit, &QLineEdit::editingFinished, this, [this]() {
-        if (!d->listing && d->edit->text() != d->confirmed)
+        if (!d->listing && (d->edit->text() != d->confirmed || d->edited))
             trapped("StartDecode", [this] { Decode(); });
     });
     connect(d->edit, &QLineEdit::textEdited, this, [this](const QString& t) {
@@ -276,6 +279,7 @@ LookupBox::LookupBox(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl
             d->edit->setCursorPosition(pos);
         }
         d->found = d->edit->text().trimmed().isEmpty();
+        d->edited = true;
     });
 }
 
@@ -288,6 +292,7 @@ void LookupBox::SetText(const QString& text) {
     d->edit->setText(d->upper ? text.toUpper() : text);
     d->edit->setCursorPosition(0);
     d->confirmed = d->edit->text();
+    d->edited = false;
 }
 QLineEdit* LookupBox::LineEdit() const {
     return d->edit;
@@ -416,7 +421,7 @@ bool LookupBox::OpenLookup() {
 }
 
 bool LookupBox::DecodePending() {
-    return d->edit->text() == d->confirmed ? Found() : Decode();
+    return d->edit->text() == d->confirmed && !d->edited ? Found() : Decode();
 }
 
 bool LookupBox::Decode() {
@@ -434,13 +439,16 @@ bool LookupBox::Decode() {
         return Found();
     }
     d->confirmed = d->edit->text();
+    d->edited = false;
     // A decode that fails leaves the text to be decoded again.
     struct Pending {
         Impl& impl;
         int before = std::uncaught_exceptions();
         ~Pending() {
-            if (std::uncaught_exceptions() > before)
+            if (std::uncaught_exceptions() > before) {
                 impl.confirmed.clear();
+                impl.edited = true;
+            }
         }
     } pending{*d};
     if (d->edit->text().trimmed().isEmpty()) {
@@ -520,7 +528,7 @@ void LookupBox::contextMenuEvent(QContextMenuEvent* event) {
     }
     QMenu menu(this);
     for (const auto& [key, caption] : d->menu) {
-        QAction* a = menu.addAction(caption);
+        QAction* a = menu.addAction(ExchangeCaption(this, caption));
         a->setData(key);
     }
     if (QAction* chosen = menu.exec(event->globalPos()))

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QToolButton>
 #include <QWidget>
+#include <algorithm>
 
 namespace controls {
 
@@ -63,8 +64,13 @@ QSet<QChar> AssignMnemonics(QWidget* root, QSet<QChar> taken, const QList<QWidge
     for (const QAbstractButton* b : buttons)
         if (const QChar c = mnemonicOf(b->text()); !c.isNull())
             taken.insert(c);
+    // A page's main commands (property "mnemonicFirst") choose theirs first.
+    std::stable_partition(buttons.begin(), buttons.end(), [](const QAbstractButton* b) {
+        return b->property("mnemonicFirst").toBool();
+    });
     for (QAbstractButton* b : buttons) {
-        if (!shown(b) || !mnemonicOf(b->text()).isNull() || qobject_cast<QToolButton*>(b))
+        if (!shown(b) || !mnemonicOf(b->text()).isNull() ||
+            (qobject_cast<QToolButton*>(b) && !b->property("takesMnemonic").toBool()))
             continue;
         QString text = b->text();
         const qsizetype at = freeLetter(text, taken);

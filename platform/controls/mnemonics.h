@@ -13,10 +13,11 @@ class QWidget;
 namespace controls {
 
 // Gives the buttons and check boxes under root that have no mnemonic one
-// letter each, avoiding the letters in taken and those root already uses;
-// buttons under a widget of skip are left alone (the pages of a tab control,
-// which get theirs page by page). Answers the letters used (upper case),
-// taken included.
+// letter each (tool buttons only when their property "takesMnemonic" is
+// true: a toolbar's are reached otherwise; those with "mnemonicFirst" true
+// choose before the others), avoiding the letters in taken and those root already
+// uses; buttons under a widget of skip are left alone (the pages of a tab control, which get theirs
+// page by page). Answers the letters used (upper case), taken included.
 QSet<QChar> AssignMnemonics(QWidget* root, QSet<QChar> taken = {},
                             const QList<QWidget*>& skip = {});
 

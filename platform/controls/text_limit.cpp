@@ -130,6 +130,13 @@ QString UnstorableCharacter(const QKeyEvent* event) {
     return event ? UnstorableCharacter(incoming(event)) : QString();
 }
 
+QString UnstorableText(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    return UnstorableCharacter(text);
+}
+
 QString RefusedCharacter(const QWidget* box, const QKeyEvent* event) {
     const auto* edit = qobject_cast<const QLineEdit*>(box);
     if (!edit || !edit->validator() || edit->isReadOnly() || !event)

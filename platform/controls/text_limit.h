@@ -28,6 +28,9 @@ bool ExceedsTextLimit(const QWidget* box, const QKeyEvent* event);
 QString UnstorableCharacter(const QString& text);
 // The same for what a key press (typed text or a paste) would put in a box.
 QString UnstorableCharacter(const QKeyEvent* event);
+// The same for a text taken in whole (a file, a new code), where a control
+// character (a binary file read as text) is refused too, shown as "\x01".
+QString UnstorableText(const QString& text);
 // The first character of a key press (typed or pasted) that a line edit's
 // validator refuses (letters in a number box); "" when it takes them all.
 QString RefusedCharacter(const QWidget* box, const QKeyEvent* event);

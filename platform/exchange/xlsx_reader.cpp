@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <cstdio>
 #include <fstream>
@@ -149,6 +150,48 @@ TextRows sheetRows(const QByteArray& xml, const std::vector<std::string>& shared
     return rows;
 }
 
+// Code page 1252's characters at 0x80..0x9F (0 where it has none); the
+// others are Latin-1's.
+constexpr char16_t kCp1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::string fromCp1252(const std::string& bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char b : bytes) {
+        const auto c = static_cast<unsigned char>(b);
+        const char16_t mapped = c >= 0x80 && c <= 0x9F ? kCp1252[c - 0x80] : char16_t(c);
+        text += QChar(mapped ? mapped : char16_t(0xFFFD));
+    }
+    return text.toStdString();
+}
+
+// The bytes of a delimited file as UTF-8 text: UTF-16 with its byte-order
+// mark ("Testo Unicode" of Excel), UTF-8, or else code page 1252, as a CSV
+// saved by an Italian Excel is. A file with a zero byte is no text.
+std::string decodedText(std::string bytes, const std::string& path) {
+    const auto utf16 = [&](QStringConverter::Encoding encoding) {
+        QStringDecoder decode(encoding);
+        const QString text =
+            decode(QByteArrayView(bytes.data() + 2, static_cast<qsizetype>(bytes.size()) - 2));
+        if (decode.hasError())
+            refuse(path, "not UTF-16 text");
+        return text.toStdString();
+    };
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
+        bytes = utf16(QStringConverter::Utf16LE);
+    else if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
+        bytes = utf16(QStringConverter::Utf16BE);
+    if (bytes.find('\0') != std::string::npos)
+        refuse(path, "not a text file");
+    QStringDecoder utf8(QStringConverter::Utf8);
+    // Decoded only to learn whether the bytes are UTF-8.
+    const QString probe = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return utf8.hasError() ? fromCp1252(bytes) : bytes;
+}
+
 }  // namespace
 
 std::vector<ReadSheet> ReadXlsx(const std::string& path) {
@@ -210,7 +253,8 @@ TextRows ReadTableFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         refuse(path, "the file cannot be opened");
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = decodedText(
+        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), path);
     return ParseDelimited(text, GuessSeparator(text));
 }
 

@@ -21,7 +21,9 @@ struct ReadSheet {
 std::vector<ReadSheet> ReadXlsx(const std::string& path);
 
 // Rows of a file chosen by a user: the first sheet of an .xlsx, otherwise
-// delimited text with its separator guessed. Throws std::runtime_error.
+// delimited text with its separator guessed (UTF-8, UTF-16 with its mark,
+// or code page 1252). Throws std::runtime_error, also for a file that is
+// no text (a zero byte in it).
 TextRows ReadTableFile(const std::string& path);
 
 }  // namespace exchange

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,12 +18,16 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <functional>
 #include <set>
 
+#include "duplication/clsmg_artdupl.h"
+#include "duplication/dupl_pane.h"
 #include "groupings/frmmg_raggr.h"
 #include "groupings/option_import.h"
 #include "groupings/option_lists.h"
@@ -33,6 +38,8 @@
 #include "platform/framework/navigator.h"
 #include "tests/byhand/contract_host.h"
 #include "tests/support/sqlite_tables.h"
+#include "window/gestioni_tab.h"
+#include "window/image_viewer.h"
 
 namespace {
 
@@ -289,6 +296,27 @@ TEST_F(English, TheGroupingsWindowSpeaksEnglishAndItsCommandsHaveLetters) {
     expectEnglishMessages("the groupings window");
 }
 
+// The grouping box's own menu, opened as a right click opens it, speaks
+// English too.
+TEST_F(English, TheGroupingBoxMenuSpeaksEnglish) {
+    auto& st = optionsTab();
+    ASSERT_NE(st.TXT_RAGGR1, nullptr);
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions())
+                entries << a->text();
+            menu->close();
+        }
+    });
+    const QPoint at(4, 4);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at,
+                            st.TXT_RAGGR1->LineEdit()->mapToGlobal(at));
+    QApplication::sendEvent(st.TXT_RAGGR1->LineEdit(), &click);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_TRUE(allowed(entries.front())) << entries.front().toStdString();
+}
+
 // The preview of an option import: outcome, reasons, summary, captions and
 // commands in English.
 TEST_F(English, TheOptionImportPreviewSpeaksEnglish) {
@@ -311,6 +339,96 @@ TEST_F(English, TheOptionImportPreviewSpeaksEnglish) {
         });
     EXPECT_TRUE(seen);
     expectEnglishMessages("the import preview");
+}
+
+// Tab 9 beyond its first look: the menus of the linked managements, the
+// bill-of-materials duplication they open, and the item duplication window
+// with the message of a missing code.
+TEST_F(English, TheLinkedManagementsAndBothDuplicationsSpeakEnglish) {
+    open();
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabGestioni);
+    QApplication::processEvents();
+    int entries = 0;
+    for (QToolButton* b : w->findChildren<QToolButton*>()) {
+        if (!b->menu())
+            continue;
+        EXPECT_TRUE(allowed(b->toolTip()))
+            << b->objectName().toStdString() << "'s tip: \"" << b->toolTip().toStdString() << "\"";
+        for (QAction* a : b->menu()->actions()) {
+            ++entries;
+            EXPECT_TRUE(allowed(a->text()))
+                << b->objectName().toStdString() << ": \"" << a->text().toStdString() << "\"";
+        }
+    }
+    EXPECT_GE(entries, 23);
+
+    // The preview's header check is a sign before its caption.
+    allowed.add(QStringLiteral("\u2610"));
+    allowed.add(QStringLiteral("\u2611"));
+    QAction* entry = w->findChild<QAction*>("kDuplicazioneDistinta");
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    QApplication::processEvents();
+    auto* tab = dynamic_cast<card::GestioniTab*>(w->tab(common::kTabGestioni));
+    ASSERT_NE(tab, nullptr);
+    auto* pane = dynamic_cast<duplication::DuplPane*>(tab->duplPane());
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(pane->FRAME_DUPL->isVisible());
+    expectEnglish(w->page(common::kTabGestioni), "the duplication pane");
+    expectEnglishMessages("the duplication pane");
+
+    const bool seen = onWindow<duplication::FRMMG_ARTDUPL>(
+        [&] { pane->CMD_DUPLART->click(); },
+        [&](duplication::FRMMG_ARTDUPL* dialog) {
+            EXPECT_TRUE(allowed(dialog->windowTitle())) << dialog->windowTitle().toStdString();
+            expectEnglish(dialog, "the item duplication");
+            for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                EXPECT_TRUE(b->text().contains(QLatin1Char('&'))) << b->text().toStdString();
+            dialog->TXT_CODART_NEW->clear();
+            dialog->CMD_DUPLICA->click();  // no code: the user is told
+        });
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(cardtest::shownMessages().size(), 1u);
+    expectEnglishMessages("the item duplication");
+}
+
+// The captions of the item summary's list, and what the pictures tab says
+// of a picture it cannot show.
+TEST_F(English, TheSummaryListAndThePicturesSpeakEnglish) {
+    struct Pictures : card::ImageSource {
+        std::vector<card::Immagine> immagini(const std::string&, const std::string&, int,
+                                             const std::string&) override {
+            return list;
+        }
+        std::vector<card::Immagine> list;
+        ~Pictures() override { card::setImageSource(nullptr); }
+    } pictures;
+    QTemporaryDir files;
+    const QString text = files.filePath(QStringLiteral("notes.png"));
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a picture");
+    f.close();
+    pictures.list = {{files.filePath(QStringLiteral("lost.png")).toStdString(), "Lost"},
+                     {text.toStdString(), "Notes"}};
+    card::setImageSource(&pictures);
+
+    open();
+    choose("MAGLIA-001");
+    w->selectTab(common::kTabDatiAnagrafici);
+    QApplication::processEvents();
+    auto* list = w->page(common::kTabDatiAnagrafici)->findChild<controls::DataGrid*>("FLEX_ANAG");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->model()->rowCount(), 19);
+    for (long r = 0; r < list->model()->rowCount(); ++r)
+        EXPECT_TRUE(allowed(list->CellText(r, 1)))
+            << "summary row " << r << ": \"" << list->CellText(r, 1).toStdString() << "\"";
+
+    w->selectTab(common::kTabImmagini);
+    QApplication::processEvents();
+    expectEnglish(w->page(common::kTabImmagini), "the pictures");
+    expectEnglishMessages("the pictures");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "duplication/bom_services.h"
 #include "tests/duplication/pane_fixture.h"
+#include "tests/support/typing.h"
 
 namespace {
 
@@ -62,6 +63,27 @@ TEST_F(Run, WithoutAnOriginItemNothingHappens) {
     EXPECT_EQ(messages[0], "[x32819x] Indicare il codice articolo di origine.");
     EXPECT_EQ(pd95(), before);
     EXPECT_EQ(esito(0), "");
+}
+
+// A code typed and not left yet is decided at the press: an origin that is
+// no item is refused before the question, and the corrected one runs.
+TEST_F(Run, AnOriginThatIsNoItemIsRefusedBeforeAnythingIsCopied) {
+    pickAll();
+    const long long before = pd95();
+    cardtest::fill(pane->TXT_ARTICOLO_ORIG->LineEdit(), "NONESISTE");
+    pane->CMD_DUPL->click();
+    const auto messages = cardtest::shownMessages();
+    ASSERT_EQ(messages.size(), 1u);  // no confirmation asked
+    EXPECT_EQ(messages[0], "[x91204x] L'articolo di origine NONESISTE non esiste.");
+    EXPECT_EQ(pd95(), before);
+    EXPECT_EQ(esito(0), "");
+    EXPECT_FALSE(pane->CMD_DUPL->isHidden());
+
+    cardtest::clearMessages();
+    cardtest::type(pane->TXT_ARTICOLO_ORIG->LineEdit(), "MAGLIA-002");
+    duplicate();
+    EXPECT_EQ(esito(0), "OK");
+    EXPECT_TRUE(shown(kRun));
 }
 
 TEST_F(Run, WithoutPickedRowsTheUserIsToldAndTheFilterGoes) {
@@ -241,11 +263,12 @@ TEST_F(Run, EveryOutcomeOfTheDuplicationObjectHasItsText) {
 
 TEST_F(Run, TheDatabaseObjectReportsWhatStopsACopy) {
     pickAll();
-    // An origin that is no item: wrong parameters for every article.
-    origin("NONESISTE", "");
+    // An article onto itself: wrong parameters; the others find nothing to
+    // copy from an article without a bill.
+    origin("MAGLIA-001", "L  BLU");
     duplicate();
     EXPECT_EQ(esito(0), "[x43155x] Parametri errati.");
-    EXPECT_EQ(esito(2), "[x43155x] Parametri errati.");
+    EXPECT_EQ(esito(2), "[x80580x] Nessun legame trovato.");
     EXPECT_TRUE(shown(kFailed));
 
     // An origin without a bill of materials: nothing to copy.

@@ -203,6 +203,60 @@ TEST_F(GridFiles, AFileThatCannotBeWrittenIsANumberedMessage) {
     for (const auto& t : messages.texts)
         EXPECT_EQ(t.rfind("[x91901x] Impossibile scrivere il file /nonexistent/folder/x.", 0), 0u)
             << t;
+    // The reason is the system's, in the user's language, the same for every
+    // kind of file: not the workbook library's English with the path again.
+    const auto reason = [](const std::string& t) { return t.substr(t.find(": ")); };
+    EXPECT_EQ(reason(messages.texts[0]), reason(messages.texts[1]));
+    EXPECT_EQ(messages.texts[0].find("/nonexistent/folder/x.xlsx"),
+              messages.texts[0].rfind("/nonexistent/folder/x.xlsx"));
+}
+
+// Files chosen with "Importa…": what is no spreadsheet is refused with a
+// reason of ours, before anything is handed on; a CSV saved by an Italian
+// Excel (code page 1252) or as Unicode text (UTF-16) is read as written.
+TEST_F(GridFiles, ImportedFilesAreReadInTheirEncodingOrRefusedWithAReason) {
+    opzioni();
+    std::vector<exchange::TextRows> received;
+    GridExchange::Of(grid)->SetReceiver(
+        [&](const exchange::TextRows& rows, bool) { received.push_back(rows); });
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    exchangetest::Messages messages;
+    menu("Importa\u2026", write("immagine.csv", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)));
+    menu("Importa\u2026", write("finto.xlsx", "Opzione;Descrizione\r\nXS;Piccola\r\n"));
+    menu("Importa\u2026", dir.filePath("manca.csv"));
+    EXPECT_TRUE(received.empty());
+    ASSERT_EQ(messages.texts.size(), 3u);
+    EXPECT_EQ(messages.texts[0], "[x91902x] Impossibile leggere il file " +
+                                     dir.filePath("immagine.csv").toStdString() +
+                                     ": non è un file di testo o CSV");
+    EXPECT_EQ(messages.texts[1], "[x91902x] Impossibile leggere il file " +
+                                     dir.filePath("finto.xlsx").toStdString() +
+                                     ": non è una cartella di lavoro Excel leggibile");
+    QFile missing(dir.filePath("manca.csv"));
+    missing.open(QIODevice::ReadOnly);
+    EXPECT_EQ(messages.texts[2], "[x91902x] Impossibile leggere il file " +
+                                     dir.filePath("manca.csv").toStdString() + ": " +
+                                     missing.errorString().toStdString());
+
+    messages.texts.clear();
+    menu("Importa\u2026", write("excel.csv", "Opzione;Descrizione\r\nPER\xD2;Citt\xE0 \x80 5\r\n"));
+    QByteArray utf16("\xFF\xFE", 2);
+    for (const QChar c : QStringLiteral("Opzione\tDescrizione\r\nR\u00D2\tRos\u00E9\r\n")) {
+        utf16.append(static_cast<char>(c.unicode() & 0xFF));
+        utf16.append(static_cast<char>(c.unicode() >> 8));
+    }
+    menu("Importa\u2026", write("unicode.txt", utf16));
+    EXPECT_TRUE(messages.texts.empty());
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_EQ(received[0], (exchange::TextRows{{"Opzione", "Descrizione"},
+                                               {"PER\u00D2", "Citt\u00E0 \u20AC 5"}}));
+    EXPECT_EQ(received[1],
+              (exchange::TextRows{{"Opzione", "Descrizione"}, {"R\u00D2", "Ros\u00E9"}}));
 }
 
 }  // namespace

@@ -486,4 +486,30 @@ TEST_F(Transcoding, TheCopyCommandGetsTheChoiceOfTheTab) {
     EXPECT_EQ(calls, 1);
 }
 
+// A description changed in the box and not yet confirmed is what the user
+// sees: the copy asks to save it first, and copies it; Annulla copies nothing.
+TEST_F(Transcoding, TheCopyCommandConcludesTheDescriptionBeingEdited) {
+    open("MAGLIA-001");
+    variant("A0");
+    counterpart(0, "2");
+    transcoding::StatoTrascodifica& st = card.shared<transcoding::StatoTrascodifica>();
+    std::vector<std::string> copied;
+    st.CMD_RIBALTA_Click = [&] { copied.push_back(text(stored("A0", 0, 2, "L"))); };
+    tab.GRD_TRASCF->SetCurrentRow(rowOf("L"));
+    tab.TXT_DESCRCF->setFocus();
+    tab.TXT_DESCRCF->selectAll();
+    QTest::keyClicks(tab.TXT_DESCRCF, "Nuova L");
+    ASSERT_NE(tab.FME_TRASCF()->Status(), controls::RecordFrame::Browse);
+
+    queueAnswer(common::vbCancel);
+    tab.CMD_RIBALTA->click();
+    EXPECT_TRUE(copied.empty());
+    EXPECT_EQ(text(stored("A0", 0, 2, "L")), "Taglia L - 50");
+
+    queueAnswer(common::vbYes);
+    tab.CMD_RIBALTA->click();
+    EXPECT_EQ(copied, std::vector<std::string>{"Nuova L"});
+    EXPECT_EQ(tab.FME_TRASCF()->Status(), controls::RecordFrame::Browse);
+}
+
 }  // namespace

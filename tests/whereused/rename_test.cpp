@@ -148,6 +148,54 @@ TEST_F(WhereUsed, BadNewCodesAreRefusedAndNothingChanges) {
     EXPECT_EQ(photo(cn()), changed);
 }
 
+// A new code is judged by its characters as the columns hold them: typed,
+// the box refuses Cyrillic, saying so; put in whole
+// (a paste), a character the database cannot hold is refused by name; an
+// accented letter is one character, not two bytes; a variant of digits
+// takes only digits.
+TEST_F(WhereUsed, NewCodesAreJudgedByCharacterAsTheColumnsHoldThem) {
+    const auto before = photo(cn());
+    groupings::WhereUsedDialog* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
+    ASSERT_NE(w, nullptr);
+    w->TXT_NUOVOCODICE->setFocus();
+    cardtest::clearMessages();
+    QTest::keyClicks(w->TXT_NUOVOCODICE, "N");
+    QTest::sendKeyEvent(QTest::Click, w->TXT_NUOVOCODICE, Qt::Key_unknown, QStringLiteral("\u0416"),
+                        Qt::NoModifier);
+    EXPECT_EQ(w->TXT_NUOVOCODICE->text(), "N");
+    EXPECT_TRUE(shown("[x91600x] Il carattere \"\u0416\" non può essere memorizzato"));
+
+    cardtest::clearMessages();
+    w->TXT_NUOVOCODICE->setText(QStringLiteral("\u0416\u0416"));
+    QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
+    ASSERT_EQ(cardtest::shownMessages().size(), 1u);
+    EXPECT_EQ(cardtest::shownMessages().front(),
+              "[x91600x] Il carattere \"\u0416\" non può essere memorizzato: usare lettere, "
+              "cifre e segni dell'alfabeto latino.");
+    EXPECT_EQ(photo(cn()), before);
+
+    cardtest::clearMessages();
+    w->TXT_NUOVOCODICE->setText(QStringLiteral("\u00C0\u00C8\u00CC"));
+    queueAnswer(common::vbYes);
+    QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
+    EXPECT_TRUE(shown("[x91835x] Rinomino BLU in \u00C0\u00C8\u00CC?"))
+        << cardtest::shownMessages().front();
+    EXPECT_EQ(options("A1", "MG5E_OPZIONE = '\u00C0\u00C8\u00CC'"), 1);
+    EXPECT_EQ(options("A1", "MG5E_OPZIONE = 'BLU'"), 0);
+
+    cn().execute(
+        "UPDATE MG5F_DIMECONF SET MG5F_INDNATURA = 1 WHERE MG5F_DITTA_CG18 = 1 AND "
+        "MG5F_CODICEVAR = 'A1'");
+    const auto renamed = photo(cn());
+    cardtest::clearMessages();
+    w->TXT_NUOVOCODICE->setText("N1");
+    QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
+    ASSERT_EQ(cardtest::shownMessages().size(), 1u);
+    EXPECT_EQ(cardtest::shownMessages().front(),
+              "[x91842x] Il codice N1 non è valido: la variante Colore accetta solo cifre.");
+    EXPECT_EQ(photo(cn()), renamed);
+}
+
 // The rename of u to nuovo with a fault at each of its statements, under
 // each answer: the tables as before, or as a run without faults leaves them.
 void faultMatrix(groupings::CodeKind genere, const groupings::UsedCode& u, const std::string& nuovo,
@@ -250,9 +298,19 @@ TEST_F(WhereUsed, GroupingRenameFromTheGroupingsWindow) {
     EXPECT_TRUE(shown("[x91833x]"));
     EXPECT_EQ(photo(cn()), before);
 
-    w->TXT_NUOVOCODICE->setText("COL-MAGLIA-AI26");
+    // Typed in lower case, the code is a grouping code: upper case, as the
+    // grouping box and the window's own code box write it.
+    w->TXT_NUOVOCODICE->clear();
+    w->TXT_NUOVOCODICE->setFocus();
+    QTest::keyClicks(w->TXT_NUOVOCODICE, "col-maglia-ai26");
+    EXPECT_EQ(w->TXT_NUOVOCODICE->text(), "COL-MAGLIA-AI26");
     queueAnswer(common::vbYes);
     QTest::mouseClick(w->CMD_RINOMINA, Qt::LeftButton);
+    EXPECT_EQ(wutest::rtrim(cardtest::text(cardtest::scalar(
+                  cn(),
+                  "SELECT MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
+                  "MG5G_CODICEVAR_MG5F = 'A1' AND MG5G_CODRAGGVAR = 'COL-MAGLIA-AI26'"))),
+              "COL-MAGLIA-AI26");
     EXPECT_EQ(where("MG6B_GESVARART", "MG6B_CODRAGGVAR_MG5G", "COL-MAGLIA-AI26"), items);
     EXPECT_EQ(where("MG5H_COMPRAGVAR", "MG5H_RAGGR_MG5G", "COL-MAGLIA-AI26"), comp);
     EXPECT_EQ(where("MG5W_PROVSTATI", "MG5W_RAGGR1_MG5G", "COL-MAGLIA-AI26"), states);

@@ -52,9 +52,14 @@ TEST_F(WindowWhereUsed, ARenameFromTheOptionsListReloadsEveryOtherTab) {
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->codice().codice, "BLU");
 
+    // Typed and confirmed with Enter, as a person does: the rename, not the
+    // item list of the current line.
+    dlg->TXT_NUOVOCODICE->setFocus();
     QTest::keyClicks(dlg->TXT_NUOVOCODICE, "NAV");
     queueAnswer(common::vbYes);
-    QTest::mouseClick(dlg->CMD_RINOMINA, Qt::LeftButton);
+    QTest::keyClick(dlg->TXT_NUOVOCODICE, Qt::Key_Return);
+    EXPECT_TRUE(cardtest::shown("[x91835x] Rinomino BLU in NAV?"));
+    EXPECT_TRUE(dlg->findChildren<QDialog*>(QStringLiteral("DLG_ELENCO")).isEmpty());
     EXPECT_EQ(dlg->codice().codice, "NAV");
     for (int tab : {common::kTabAttivazioneVarianti, common::kTabTrascodificaVarianti,
                     common::kTabStatiVariante, common::kTabProgressivi})

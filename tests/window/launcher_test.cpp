@@ -17,12 +17,14 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "common/item_card.h"
 #include "common/window_services.h"
@@ -31,6 +33,7 @@
 #include "host/anagrafica_articolo.h"
 #include "host/host_programs.h"
 #include "platform/controls/record_frame.h"
+#include "platform/controls/side_bar.h"
 #include "platform/db/connection.h"
 #include "platform/framework/component_base.h"
 #include "platform/framework/component_registry.h"
@@ -155,6 +158,57 @@ struct Launcher : cardtest::DemoFileTest {
 };
 
 }  // namespace
+
+// Every linked management is reached without the mouse: the toolbar's
+// button and the menu buttons of tab 9 by their Alt letters, a menu button
+// with the focus by Down or F4; each opens its own menu.
+TEST_F(Launcher, EveryMenuOpensFromTheKeyboard) {
+    choose("MAGLIA-001");
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    auto letterOf = [](const QString& text) -> char {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower().toLatin1() : '\0';
+    };
+    // Whether `press` opened the button's menu (closed again at once).
+    auto opens = [&](QToolButton* b, const std::function<void()>& press) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            shown = menu && menu == b->menu() && !menu->actions().isEmpty();
+            if (menu)
+                menu->close();
+        });
+        press();
+        QApplication::processEvents();
+        return shown;
+    };
+    std::set<char> letters;
+    auto* bar = w->TBAR_GESTIONICOLLEGATE()->findChild<QToolButton*>("TBAR_GESTIONICOLLEGATE_MENU");
+    ASSERT_NE(bar, nullptr);
+    const char toolbar = letterOf(bar->text());
+    ASSERT_NE(toolbar, '\0') << bar->text().toStdString();
+    letters.insert(toolbar);
+    EXPECT_TRUE(opens(bar, [&] { QTest::keyClick(w.get(), toolbar, Qt::AltModifier); }));
+
+    w->selectTab(common::kTabGestioni);
+    QApplication::processEvents();
+    for (const char* name : {"CMD_GESTANAG", "CMD_GESTDIBA", "CMD_GESTCICLI", "CMD_GESTELAB"}) {
+        QToolButton* b = menuButton(name);
+        ASSERT_NE(b, nullptr) << name;
+        const char letter = letterOf(b->text());
+        ASSERT_NE(letter, '\0') << name << ": " << b->text().toStdString();
+        EXPECT_TRUE(letters.insert(letter).second) << name << " repeats a letter";
+        // From the side bar, where the tab was chosen. (The offscreen
+        // platform leaves no window active once a menu closes.)
+        QApplication::setActiveWindow(w.get());
+        w->KOV_SIDEBAR()->setFocus();
+        EXPECT_TRUE(opens(b, [&] { QTest::keyClick(w.get(), letter, Qt::AltModifier); })) << name;
+        b->setFocus();
+        EXPECT_TRUE(opens(b, [&] { QTest::keyClick(b, Qt::Key_Down); })) << name;
+        EXPECT_TRUE(opens(b, [&] { QTest::keyClick(b, Qt::Key_F4); })) << name;
+    }
+}
 
 TEST_F(Launcher, EntriesInTheirOrderAndDivisionalDataOnlyWhereTheCompanyKeepsThem) {
     const std::vector<std::string> conDivisionali = {

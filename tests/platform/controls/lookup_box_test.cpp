@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTableView>
 #include <QTimer>
@@ -173,6 +174,31 @@ TEST_F(Box, ADecodedCodeIsShownAsStored) {
     box->SetReturnField("MG5E_OPZIONE");
     typeAndLeave("l");
     EXPECT_EQ(box->Text(), "L");
+}
+
+// A slip of the finger taken back: the code edited and typed back to what
+// it was is decided again when the box is left, and is the code found.
+TEST_F(Box, ACodeEditedAndTypedBackIsStillFound) {
+    auto key = [&](int k, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
+        QApplication::sendEvent(box->LineEdit(), &press);
+    };
+    typeAndLeave("XS");
+    ASSERT_TRUE(box->Found());
+    const int before = afterItems;
+    box->LineEdit()->end(false);
+    key(Qt::Key_L, "L");
+    EXPECT_FALSE(box->Found());
+    key(Qt::Key_Backspace);
+    emit box->LineEdit()->editingFinished();
+    EXPECT_TRUE(box->Found());
+    EXPECT_EQ(description(), "Extra small");
+    EXPECT_EQ(afterItems, before + 1);
+    // The same decided by a command while the box keeps the focus.
+    key(Qt::Key_L, "L");
+    key(Qt::Key_Backspace);
+    EXPECT_TRUE(box->DecodePending());
+    EXPECT_TRUE(box->Found());
 }
 
 // The list starts from what the box holds: a code being typed is the search,
