@@ -109,15 +109,11 @@ struct RunInTheWindow : cardtest::CardWindowReaderTest {
         cardtest::clearMessages();
     }
     static void clickHeader(controls::DataGrid* grid, const std::string& key) {
+        const int c = grid->Columns().IndexOf(QString::fromStdString(key));
+        ASSERT_GE(c, 0) << "no column " << key;
         QHeaderView* header = grid->horizontalHeader();
-        for (int c = 0; c < grid->Columns().Count(); ++c)
-            if (grid->Columns().Item(c).Key().toStdString() == key) {
-                QTest::mouseClick(
-                    header->viewport(), Qt::LeftButton, {},
-                    QPoint(header->sectionViewportPosition(c) + 4, header->height() / 2));
-                return;
-            }
-        FAIL() << "no column " << key;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(c) + 4, header->height() / 2));
     }
     void duplicate() {
         cardtest::queueAnswer(common::vbYes);
