@@ -394,7 +394,9 @@ int main(int argc, char** argv) {
             card->SetMenuModulo(db::Value(entry.Modulo()));
             card->SetMenuPadre(db::Value(entry.Padre()));
             card->SetMenuProg(db::Value(entry.Programma()));
-            card->SetCaption(db::Value(entry.Descrizione()));
+            // The title in the user's language, as the host's menu shows it.
+            card->SetCaption(
+                db::Value(caption(QString::fromStdString(entry.Descrizione())).toStdString()));
             card->SethwndParent(static_cast<std::int32_t>(main.winId()));
             card->SetTop(db::Value(0));
             card->SetLeft(db::Value(0));
