@@ -15,8 +15,8 @@
 #include "duplication/db_read.h"
 #include "duplication/dupl_pane.h"
 #include "duplication/preview_sql.h"
-#include "duplication/run_guard.h"
 #include "platform/controls/data_grid.h"
+#include "platform/controls/input_guard.h"
 #include "platform/controls/lookup_box.h"
 #include "platform/controls/progress.h"
 #include "platform/db/connection.h"
@@ -40,13 +40,13 @@ void DuplPane::CMD_DUPL_ButtonClick() {
     common::Procedure p(card(), "CMD_DUPL_ButtonClick");
 
     std::unique_ptr<VariantPreparer> preparer;
-    std::unique_ptr<RunGuard> guard;
+    std::unique_ptr<controls::InputGuard> guard;
     std::vector<QPointer<QWidget>> closeAfter;
     // A window closed during the run closes once the run, its final message
     // included, is over.
     struct CloseAfter {
         std::vector<QPointer<QWidget>>& windows;
-        ~CloseAfter() { closeLater(windows); }
+        ~CloseAfter() { controls::closeLater(windows); }
     } closeAfterRun{closeAfter};
     bool filtered = false;
     bool running = false;
@@ -135,7 +135,7 @@ void DuplPane::CMD_DUPL_ButtonClick() {
         total = rsPreview_->recordCount();
         running = true;
         setRunning(true);
-        guard = std::make_unique<RunGuard>(
+        guard = std::make_unique<controls::InputGuard>(
             std::vector<QPointer<QWidget>>{QPointer<QWidget>(CMD_ABORT.data()),
                                            QPointer<QWidget>(KOV_PROGRESS1())},
             [this] { abort_ = true; });

@@ -7,6 +7,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "platform/controls/input_guard.h"
+
 namespace controls {
 
 namespace {
@@ -24,6 +26,8 @@ struct ProgressPanel::Impl {
     bool aborted = false;
     QElapsedTimer sinceEvents;  // since events were last processed
     long value = 0;             // the bar may show an older one
+    // While the panel shows, the loop's events reach only the panel.
+    std::unique_ptr<InputGuard> guard;
 };
 
 ProgressPanel::ProgressPanel(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>()) {
@@ -79,12 +83,25 @@ void ProgressPanel::Start(const QString& caption, long maximum) {
     SetMaximum(maximum);
     d->value = 0;
     d->bar->setValue(0);
+    // The events the loop lets through are for repainting and for Annulla
+    // (or Esc): a click elsewhere would start other work inside this one.
+    // Work that guards itself (a duplication run) keeps its own rule.
+    if (!d->guard && !InputGuard::active())
+        d->guard = std::make_unique<InputGuard>(std::vector<QPointer<QWidget>>{this}, [this] {
+            if (d->cancel->isVisibleTo(this))
+                Abort();
+        });
     show();
     d->sinceEvents.start();  // shown with the first repaint of the loop
 }
 
 void ProgressPanel::Finish() {
     hide();
+    if (d->guard) {
+        const std::vector<QPointer<QWidget>> closing = d->guard->closeRequests();
+        d->guard.reset();
+        closeLater(closing);
+    }
 }
 bool ProgressPanel::Aborted() const {
     return d->aborted;

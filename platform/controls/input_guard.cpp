@@ -1,4 +1,4 @@
-#include "duplication/run_guard.h"
+#include "platform/controls/input_guard.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -6,9 +6,11 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace duplication {
+namespace controls {
 
 namespace {
+
+int guards = 0;  // in force now
 
 bool isUserInput(QEvent::Type type) {
     switch (type) {
@@ -44,16 +46,22 @@ bool inside(const QWidget* outer, const QObject* target) {
 
 }  // namespace
 
-RunGuard::RunGuard(std::vector<QPointer<QWidget>> allowed, std::function<void()> interrupt)
+InputGuard::InputGuard(std::vector<QPointer<QWidget>> allowed, std::function<void()> interrupt)
     : allowed_(std::move(allowed)), interrupt_(std::move(interrupt)) {
     qApp->installEventFilter(this);
+    ++guards;
 }
 
-RunGuard::~RunGuard() {
+InputGuard::~InputGuard() {
     qApp->removeEventFilter(this);
+    --guards;
 }
 
-bool RunGuard::allowed(QObject* target) const {
+bool InputGuard::active() {
+    return guards > 0;
+}
+
+bool InputGuard::allowed(QObject* target) const {
     // A message or error report shown by the run takes its answer.
     if (inside(QApplication::activeModalWidget(), target) ||
         inside(QApplication::activePopupWidget(), target))
@@ -62,7 +70,7 @@ bool RunGuard::allowed(QObject* target) const {
                        [&](const QPointer<QWidget>& w) { return inside(w, target); });
 }
 
-bool RunGuard::eventFilter(QObject* watched, QEvent* event) {
+bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::Close) {
         auto* window = qobject_cast<QWidget*>(watched);
@@ -95,4 +103,4 @@ void closeLater(const std::vector<QPointer<QWidget>>& windows) {
             });
 }
 
-}  // namespace duplication
+}  // namespace controls
