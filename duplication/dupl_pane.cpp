@@ -57,14 +57,17 @@ QLabel* label(const char* caption, QWidget* parent) {
     return new QLabel(QString::fromUtf8(caption), parent);
 }
 
-// Space on a cell of the structure grid flips it, as a click does.
+// Space on a cell of the structure grid flips it, as a click does
+// (Ctrl+Space is the grid's own: its column's header, the whole column).
 class SpaceFlips : public QObject {
 public:
     SpaceFlips(controls::DataGrid* grid, std::function<void(int, long)> flip)
         : QObject(grid), grid_(grid), flip_(std::move(flip)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == grid_ && event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && grid_->CurrentRow() >= 0) {
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
+            grid_->CurrentRow() >= 0) {
             flip_(grid_->CurrentColumn(), grid_->CurrentRow());
             return true;
         }

@@ -1,7 +1,7 @@
 // The grid's keyboard: desktop conventions inside a grid (arrows among the
 // cells, Ctrl+Home/Ctrl+End to the first and last row, Tab out of the grid)
 // and the keys of its cell kinds (Space on a check, F4 or Alt+Down on a
-// drop-down).
+// drop-down); Ctrl+Space presses a column's header.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -56,6 +56,18 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     }
     if (i.isValid() && state() != QAbstractItemView::EditingState) {
         const GridColumn& c = Columns().Item(i.column());
+        // Ctrl+Space does what a click on the current column's header does
+        // (a sort, a column's flip, a "tick all"); in a list with one tick
+        // column, a cell the user cannot type in stands for the tick column,
+        // as Space does for its row.
+        if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ControlModifier) {
+            int column = i.column();
+            if (c.Kind() == CellKind::Text && !(model()->flags(i) & Qt::ItemIsEditable))
+                if (const int tick = onlyCheckColumn(Columns()); tick >= 0)
+                    column = tick;
+            ClickHeader(column);
+            return;
+        }
         if (c.Kind() == CellKind::Check && event->key() == Qt::Key_Space) {
             ToggleCheck(i.row(), i.column());
             return;

@@ -3,6 +3,7 @@
 // #COMBIVAR, the combinations composed into #PREVIEW and checked against
 // codes built here by hand.
 
+#include <QTest>
 #include <algorithm>
 
 #include "tests/duplication/pane_fixture.h"
@@ -156,6 +157,73 @@ TEST_F(Preview, TheSelectionHeaderPicksOrClearsEveryRow) {
     pane->QGRID_PREVIEW->ClickHeader(0);
     EXPECT_FALSE(pane->headerChecked());
     EXPECT_EQ(dupltest::count(card.connection(), "#PREVIEW", "SELEZ = 1"), 0);
+}
+
+// The same flips by the keyboard alone: Space ticks the option of the
+// current cell, Ctrl+Space flips the current option column, and in the
+// preview Ctrl+Space picks or clears every row, from the tick column or any
+// other cell.
+TEST_F(Preview, TheKeyboardFlipsAColumnAndPicksEveryRow) {
+    open("MAGLIA-001");
+    controls::DataGrid* strutt = pane->QGRID_STRUTT_DESTI;
+    const int size = structureColumn("A0");
+    const int colour = structureColumn("A1");
+    ASSERT_GE(size, 0);
+    ASSERT_GT(colour, size);
+    auto key = [](QWidget* w, int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(w, static_cast<Qt::Key>(k), m);
+    };
+    auto toColumn = [&](controls::DataGrid* grid, int column) {
+        key(grid, Qt::Key_Home, Qt::ControlModifier);
+        key(grid, Qt::Key_Home);
+        for (int c = grid->CurrentColumn(); c < column; ++c)
+            key(grid, Qt::Key_Right);
+    };
+    auto selected = [&](const std::string& where) {
+        return dupltest::count(card.connection(), "#COMBIVAR", where);
+    };
+
+    toColumn(strutt, colour);
+    ASSERT_EQ(strutt->CurrentColumn(), colour);
+    ASSERT_EQ(strutt->CurrentRow(), 0);
+    key(strutt, Qt::Key_Space);
+    EXPECT_EQ(selected("SELEZ_A1 = 1"), 1);
+    key(strutt, Qt::Key_Space, Qt::ControlModifier);  // the column flips
+    EXPECT_EQ(selected("SELEZ_A1 = 1"), 4);
+    EXPECT_EQ(strutt->SortColumn(), -1);
+    EXPECT_EQ(strutt->CurrentColumn(), colour);
+    key(strutt, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(selected("SELEZ_A1 = 1"), 1);
+    key(strutt, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(selected("SELEZ_A1 = 1"), 4);
+    EXPECT_EQ(selected("SELEZ_A0 = 1"), 0);
+    toColumn(strutt, size);
+    ASSERT_EQ(strutt->CurrentColumn(), size);
+    key(strutt, Qt::Key_Space);
+    EXPECT_EQ(selected("SELEZ_A0 = 1"), 1);
+    key(pane->CMD_ANTEPRIMA, Qt::Key_Space);
+    ASSERT_EQ(codes().size(), 4u);
+
+    controls::DataGrid* preview = pane->QGRID_PREVIEW;
+    const int tick = preview->Columns().IndexOf("SELEZ");
+    const int variant = preview->Columns().IndexOf("VARIANTE");
+    ASSERT_GE(tick, 0);
+    ASSERT_GT(variant, tick);
+    auto picked = [&] { return dupltest::count(card.connection(), "#PREVIEW", "SELEZ = 1"); };
+    toColumn(preview, tick);
+    ASSERT_EQ(preview->CurrentColumn(), tick);
+    key(preview, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(pane->headerChecked());
+    EXPECT_EQ(picked(), 4);
+    EXPECT_EQ(codes().size(), 4u);  // picked, not sorted nor lost
+    toColumn(preview, variant);
+    ASSERT_EQ(preview->CurrentColumn(), variant);
+    key(preview, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(pane->headerChecked());
+    EXPECT_EQ(picked(), 0);
+    key(preview, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(pane->headerChecked());
+    EXPECT_EQ(picked(), 4);
 }
 
 TEST_F(Preview, AnOptionLongerThanItsSlotIsCutAndTheUserIsTold) {
