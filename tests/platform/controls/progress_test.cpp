@@ -1,5 +1,6 @@
 // The progress panel: a loop of many quick steps is not spent repainting
-// the window, and a slow one still repaints and takes the cancel button.
+// the window, and a slow one still repaints and takes the cancel button;
+// while it shows, no other input is taken and a close waits for its end.
 
 #include "platform/controls/progress.h"
 
@@ -7,10 +8,15 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
+
+#include "tests/platform/controls/controls_test_support.h"
 
 namespace controls::test {
 namespace {
@@ -61,6 +67,67 @@ TEST(Progress, QuickStepsDoNotRepaintEachTimeAndSlowOnesCanBeCancelled) {
     EXPECT_TRUE(panel->Aborted());
     EXPECT_EQ(steps, 1);
     panel->Finish();
+}
+
+TEST(Progress, WhileShownOnlyItsCancelIsTakenAndACloseWaitsForTheEnd) {
+    QWidget top;
+    auto* layout = new QVBoxLayout(&top);
+    auto* other = new QPushButton("Nuova ricerca", &top);
+    auto* box = new QLineEdit(&top);
+    auto* panel = new ProgressPanel(&top);
+    layout->addWidget(other);
+    layout->addWidget(box);
+    layout->addWidget(panel);
+    int clicks = 0;
+    QObject::connect(other, &QPushButton::clicked, [&] { ++clicks; });
+    top.show();
+    QApplication::processEvents();
+    auto* cancel = panel->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    // A step of the load: the input queued meanwhile reaches the window now.
+    // Esc may press Annulla as its shortcut does, which answers a moment later.
+    auto step = [&](std::function<void()> input) {
+        QTimer::singleShot(0, &top, std::move(input));
+        for (int i = 0; i < 6; ++i) {
+            panel->ProcessEvents();
+            QThread::msleep(40);
+        }
+    };
+
+    panel->Start("Caricamento in corso...", 10);
+    step([&] {
+        click(other, other->rect().center());
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+        QApplication::sendEvent(box, &typed);
+    });
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_FALSE(panel->Aborted());
+    step([&] { pressKey(box, Qt::Key_Escape); });
+    EXPECT_TRUE(panel->Aborted());
+    panel->Start("Caricamento in corso...", 10);
+    step([&] { click(cancel, cancel->rect().center()); });
+    EXPECT_TRUE(panel->Aborted());
+    panel->Finish();
+    click(other, other->rect().center());
+    EXPECT_EQ(clicks, 1);
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QApplication::sendEvent(box, &typed);
+    EXPECT_EQ(box->text().toStdString(), "x");
+
+    // A load without Annulla: Esc does nothing, a close waits for its end.
+    panel->SetCancelVisible(false);
+    panel->Start("Caricamento in corso...", 10);
+    step([&] {
+        pressKey(box, Qt::Key_Escape);
+        top.close();
+    });
+    EXPECT_FALSE(panel->Aborted());
+    EXPECT_TRUE(top.isVisible());
+    panel->Finish();
+    EXPECT_TRUE(top.isVisible());
+    QApplication::processEvents();
+    EXPECT_FALSE(top.isVisible());
 }
 
 }  // namespace
