@@ -9,6 +9,7 @@
 
 #include "common/box_text.h"
 #include "common/value_helpers.h"
+#include "common/window_services.h"
 #include "groupings/groupings_sql.h"
 #include "platform/controls/data_grid.h"
 #include "platform/db/connection.h"
@@ -36,17 +37,27 @@ QWidget* CLSMG_OPZIONI::CreateForm(QWidget* parent) {
     if (!cn)
         return nullptr;
     auto* window = new FRMMG_OPZIONI(*cn, TextProperty("CodiceDitta"),
-                                     TextProperty("PosizioneVariante"), parent);
+                                     TextProperty("PosizioneVariante"), parent, this);
     window->carica(TextProperty("CodiceVariante"));
     return window;
 }
 
 FRMMG_OPZIONI::FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std::string variante,
-                             QWidget* parent)
-    : QDialog(parent), cn_(connection), ditta_(std::move(ditta)), variante_(std::move(variante)) {
+                             QWidget* parent, framework::Cinterface* host)
+    : QDialog(parent),
+      cn_(connection),
+      ws_(std::make_unique<common::WindowServices>()),
+      ditta_(std::move(ditta)),
+      variante_(std::move(variante)) {
     (void)registrato;
+    // The host's catalogue only when the host gave its global object: the
+    // services would otherwise answer every question with nothing.
+    ws_->setInterface(host && host->ClsGlobal() ? host : nullptr);
+    ws_->setConnection(&cn_);
+    ws_->setWindow(this);
     setObjectName("FRMMG_OPZIONI");
-    setWindowTitle(QString::fromStdString("Gestione opzioni variante " + variante_));
+    setWindowTitle(QString::fromStdString(ws_->TraduciTesto(
+        "Gestione opzioni variante " + variante_, 91560, {{db::Value(variante_)}})));
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Opzione"), this), 0, 0);
     TXT_OPZIONE = new QLineEdit(this);
@@ -73,6 +84,7 @@ FRMMG_OPZIONI::FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std:
     LBL_STATO = new QLabel(this);
     layout->addWidget(LBL_STATO, 4, 0, 1, 2);
     resize(520, 420);
+    ws_->TranslateControls(this);
 
     connect(CMD_NUOVO, &QPushButton::clicked, this, [this] { nuovo(); });
     connect(CMD_SALVA, &QPushButton::clicked, this, [this] { salva(); });
@@ -113,7 +125,7 @@ void FRMMG_OPZIONI::carica(const std::string& posizionaSu) {
     const int f = rs_->fieldIndex("MG5E_OPZIONE");
     const std::string cercata = common::NzValore(db::Value(posizionaSu));
     for (long r = 0; r < rs_->recordCount(); ++r)
-        if (common::NzStringa(rs_->valueAt(r, f)) == cercata) {
+        if (db::Value::compare(rs_->valueAt(r, f), db::Value(cercata)) == 0) {
             rs_->setAbsolutePosition(r + 1);
             break;
         }
@@ -121,15 +133,21 @@ void FRMMG_OPZIONI::carica(const std::string& posizionaSu) {
     rigaCambiata();
 }
 
+void FRMMG_OPZIONI::mostraStato(const std::string& testo, long numero) {
+    LBL_STATO->setText(QString::fromStdString(ws_->TraduciTesto(testo, numero)));
+}
+
 void FRMMG_OPZIONI::rigaCambiata() {
     if (!rs_ || !rs_->hasCurrentRow())
         return;
+    nuova_ = false;
     TXT_OPZIONE->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_OPZIONE"))));
     TXT_DESCR->setText(QString::fromStdString(common::NzStringa(rs_->value("MG5E_DESCR"))));
     TXT_OPZIONE->setEnabled(false);
 }
 
 void FRMMG_OPZIONI::nuovo() {
+    nuova_ = true;
     TXT_OPZIONE->setEnabled(true);
     TXT_OPZIONE->clear();
     TXT_DESCR->clear();
@@ -142,7 +160,7 @@ bool FRMMG_OPZIONI::salva() {
     const std::string descr = common::BoxText(TXT_DESCR);
     if (codice.empty() || codice.find('\'') != std::string::npos ||
         TXT_OPZIONE->text().size() > size_) {
-        LBL_STATO->setText(QStringLiteral("Codice opzione non valido."));
+        mostraStato("Codice opzione non valido.", 91561);
         return false;
     }
     bool esiste = false;
@@ -153,6 +171,27 @@ bool FRMMG_OPZIONI::salva() {
         for (long r = 0; r < rs_->recordCount() && !esiste; ++r)
             esiste = db::Value::compare(rs_->valueAt(r, f), cercato) == 0;
     }
+    try {
+        // The list may be older than the table: the table decides.
+        if (!esiste) {
+            db::Recordset stored;
+            stored.open(sqlOptionStored(ditta_, variante_, codice), cn_);
+            esiste = stored.recordCount() > 0;
+        }
+    } catch (const std::exception& e) {
+        LBL_STATO->setText(QString::fromStdString(e.what()));
+        return false;
+    }
+    // A code typed after Nuovo that is an option already: its description,
+    // shared by every item, is replaced only when the user says so.
+    if (esiste && nuova_ &&
+        ws_->VisualizzaMessaggio("L'opzione \"" + codice +
+                                     "\" esiste gi\xC3\xA0: sostituirne la descrizione con "
+                                     "quella indicata?",
+                                 91549, common::vbYesNo + common::vbQuestion,
+                                 windowTitle().toStdString(),
+                                 {{db::Value(codice)}}) != common::vbYes)
+        return false;  // what was typed stays, for another code or description
     try {
         if (esiste)
             cn_.execute(sqlWindowSetOptionDescription(ditta_, variante_, codice, descr));
@@ -174,10 +213,11 @@ bool FRMMG_OPZIONI::elimina() {
     try {
         cn_.execute(sqlWindowDeleteOption(ditta_, variante_, codice));
     } catch (const db::DbError& e) {
-        LBL_STATO->setText(e.sqlState() == db::sqlstate::kIntegrity
-                               ? QStringLiteral("L'opzione \u00e8 gi\u00e0 stata utilizzata. "
-                                                "Impossibile eliminarla.")
-                               : QString::fromStdString(e.what()));
+        if (e.sqlState() == db::sqlstate::kIntegrity)
+            mostraStato("L'opzione \xC3\xA8 gi\xC3\xA0 stata utilizzata. Impossibile eliminarla.",
+                        91562);
+        else
+            LBL_STATO->setText(QString::fromStdString(e.what()));
         return false;
     }
     LBL_STATO->clear();

@@ -6,11 +6,17 @@
 //
 // Named properties beyond the caller's context: "PosizioneVariante" (the
 // variant, "A0".."B9") and "CodiceVariante" (the option shown first).
+//
+// Its texts go through the host's catalogue when the component was given
+// the host's global object, as the card's own; without one they carry
+// their numbers.
 
 #include <QDialog>
 #include <QPointer>
+#include <memory>
 #include <string>
 
+#include "common/forward.h"
 #include "platform/controls/forward.h"
 #include "platform/db/forward.h"
 #include "platform/framework/component_base.h"
@@ -34,13 +40,17 @@ protected:
 class FRMMG_OPZIONI : public QDialog {
     Q_OBJECT
 public:
+    // host: the component that opened it, for the catalogue and message
+    // boxes of the host (none: texts with their numbers).
     FRMMG_OPZIONI(db::Connection& connection, std::string ditta, std::string variante,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, framework::Cinterface* host = nullptr);
     ~FRMMG_OPZIONI() override;
 
     void carica(const std::string& posizionaSu);  // reloads the list
     void nuovo();
-    bool salva();    // false, with the reason in the status line, when refused
+    // false, with the reason in the status line, when refused; a code typed
+    // after Nuovo that is an option already is asked about first.
+    bool salva();
     bool elimina();  // the current option
 
     QPointer<QLineEdit> TXT_OPZIONE;
@@ -55,10 +65,13 @@ public:
 
 private:
     void rigaCambiata();
+    void mostraStato(const std::string& testo, long numero);
     db::Connection& cn_;
+    std::unique_ptr<common::WindowServices> ws_;
     std::string ditta_;
     std::string variante_;
     int size_ = 20;
+    bool nuova_ = false;  // the boxes hold a code typed after Nuovo
     std::unique_ptr<db::Recordset> rs_;
 };
 

@@ -248,6 +248,8 @@ WhereUsedDialog::WhereUsedDialog(db::Connection& cn, common::WindowServices& ws,
     layout->addWidget(CMD_ELENCO, 1, 3);
     connect(CMD_ELENCO, &QPushButton::clicked, this,
             [this] { OpenItemList(GRD_DOVEUSATA->CurrentRow()); });
+    connect(GRD_DOVEUSATA, &controls::DataGrid::rowChanged, this,
+            [this](long, long) { updateListCommand(); });
     connect(GRD_DOVEUSATA, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { OpenItemList(index.row()); });
 
@@ -334,6 +336,7 @@ void WhereUsedDialog::Reload() {
         rs_->open(sqlWhereUsed(usi_), cn_);
         GRD_DOVEUSATA->SetDataSource(rs_.get());
     });
+    updateListCommand();
     if (kind_ != CodeKind::Option)
         return;
     p.step([&] {
@@ -341,6 +344,7 @@ void WhereUsedDialog::Reload() {
         for (const auto& set : cn_.run(sqlRetirementState(u_)).resultSets)
             if (!set.rows.empty())
                 stato = exchange::RightTrimmed(set.rows.front().at(1).toText());
+        ritirata_ = !stato.empty();
         LBL_RITIRO->setText(QString::fromStdString(
             stato.empty()
                 ? ws_.TraduciTesto("Non ritirata", 91820)
@@ -359,19 +363,36 @@ void WhereUsedDialog::loadStates() {
                 QString::fromStdString(row.at(0).toText()));
 }
 
-QDialog* WhereUsedDialog::OpenItemList(long riga) {
+const CodeUse* WhereUsedDialog::lineUse(long riga) const {
     if (!rs_ || !rs_->isOpen() || riga < 0 || riga >= rs_->recordCount())
         return nullptr;
     // The line's own number: the grid may show the lines sorted otherwise.
-    GRD_DOVEUSATA->SetCurrentRow(riga);
-    const long i = numero(rs_->value("ORDINE")) - 1;
+    const long i = numero(rs_->valueAt(riga, rs_->fieldIndex("ORDINE"))) - 1;
     if (i < 0 || i >= static_cast<long>(usi_.size()) || usi_[i].elenco.empty())
         return nullptr;
+    return &usi_[i];
+}
+
+bool WhereUsedDialog::lineHasRows(long riga) const {
+    return lineUse(riga) && numero(rs_->valueAt(riga, rs_->fieldIndex("RIGHE"))) > 0;
+}
+
+// A line without rows has no items to list: the command is off there, as
+// the grid's 0 says.
+void WhereUsedDialog::updateListCommand() {
+    CMD_ELENCO->setEnabled(lineHasRows(GRD_DOVEUSATA->CurrentRow()));
+}
+
+QDialog* WhereUsedDialog::OpenItemList(long riga) {
+    if (!lineHasRows(riga))
+        return nullptr;
+    const CodeUse* uso = lineUse(riga);
+    GRD_DOVEUSATA->SetCurrentRow(riga);
     Procedure p(ws_, "DoveUsata");
     QDialog* d = nullptr;
     p.step([&] {
-        d = new ItemListDialog(cn_, usi_[i].elenco,
-                               QString::fromStdString(title() + " - " + usi_[i].descrizione), this);
+        d = new ItemListDialog(cn_, uso->elenco,
+                               QString::fromStdString(title() + " - " + uso->descrizione), this);
         ws_.TranslateControls(d);
         ShowInFront(d);
     });
@@ -380,6 +401,13 @@ QDialog* WhereUsedDialog::OpenItemList(long riga) {
 
 void WhereUsedDialog::CMD_RITIRA_Click() {
     const std::string stato = CBO_STATORITIRO->currentData().toString().toStdString();
+    if ((stato.empty() || stato == "0") && !ritirata_) {
+        // Nothing to take away: the state is what the command needs.
+        ws_.VisualizzaMessaggio("Scegliere lo stato con cui ritirare l'opzione.", 91822,
+                                common::vbExclamation, title());
+        CBO_STATORITIRO->setFocus();
+        return;
+    }
     if (RetireOption(ws_, cn_, u_, stato) && after_)
         after_(u_.codice, u_.codice);
     Reload();

@@ -67,8 +67,12 @@ public:
     db::Recordset* recordset() const { return rs_.get(); }
     // Rereads the counts.
     void Reload();
-    // The list of the items of a line (0-based), as a window of its own.
+    // The list of the items of a line (0-based), as a window of its own;
+    // none for a line without rows, where the command is off.
     QDialog* OpenItemList(long riga);
+    // Retires the option with the state chosen, or takes its retirement away
+    // with the empty entry; the empty entry on an option not retired is
+    // refused with a message.
     void CMD_RITIRA_Click();
     void CMD_RINOMINA_Click();
 
@@ -83,6 +87,10 @@ public:
 private:
     void loadStates();
     std::string title() const;
+    // The usage behind a line (0-based), or none; and whether it has rows.
+    const CodeUse* lineUse(long riga) const;
+    bool lineHasRows(long riga) const;
+    void updateListCommand();
 
     db::Connection& cn_;
     common::WindowServices& ws_;
@@ -90,6 +98,7 @@ private:
     UsedCode u_;
     AfterChange after_;
     std::vector<CodeUse> usi_;
+    bool ritirata_ = false;
     std::unique_ptr<db::Recordset> rs_;
 };
 

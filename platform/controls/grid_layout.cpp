@@ -75,12 +75,7 @@ public:
 private:
     bool quiet() const { return applying_ || grid_->DefiningColumns(); }
     QString key(int column) const { return grid_->Columns().Item(column).Key().toUpper(); }
-    int columnOf(const QString& key) const {
-        for (int i = 0; i < grid_->Columns().Count(); ++i)
-            if (this->key(i) == key)
-                return i;
-        return -1;
-    }
+    int columnOf(const QString& key) const { return grid_->Columns().IndexOf(key); }
     QStringList currentOrder() const {
         QHeaderView* header = grid_->horizontalHeader();
         QStringList keys;

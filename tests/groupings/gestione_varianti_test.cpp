@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "common/window_services.h"
 #include "groupings/clsmg_opzioni.h"
 #include "tests/groupings/options_fixture.h"
+#include "tests/support/typing.h"
 
 namespace {
 
@@ -335,32 +337,74 @@ TEST_F(Options, OptionsManagementOpensOnTheVariantAndTheTabReloadsAfter) {
 TEST(OptionsManagement, RefusesBadCodesAndOptionsInUse) {
     app();
     TestCard card;
-    groupings::FRMMG_OPZIONI w(card.connection(), "1", "A1");
+    db::Connection& cn = card.connection();
+    groupings::FRMMG_OPZIONI w(cn, "1", "A1");
+    w.show();
     w.carica("");
+    EXPECT_EQ(w.windowTitle().toStdString(), "[x91560x] Gestione opzioni variante A1");
     EXPECT_EQ(w.recordset()->recordCount(), 10);
-    w.nuovo();
-    w.TXT_OPZIONE->setText("A'B");
-    EXPECT_FALSE(w.salva());
-    w.TXT_OPZIONE->setText("");
-    EXPECT_FALSE(w.salva());
-    // A code that differs only in case is the option itself: described anew.
-    w.nuovo();
-    w.TXT_OPZIONE->setText("blu");
-    w.TXT_DESCR->setText("Blu scuro");
-    EXPECT_TRUE(w.salva()) << w.LBL_STATO->text().toStdString();
-    EXPECT_EQ(count(card.connection(), "MG5E_OPZIONI",
-                    "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = 'BLU' "
-                    "AND MG5E_DESCR = 'Blu scuro'"),
-              1);
+    QTest::mouseClick(w.CMD_NUOVO, Qt::LeftButton);
+    cardtest::fill(w.TXT_OPZIONE, "A'B");
+    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    EXPECT_EQ(w.LBL_STATO->text().toStdString(), "[x91561x] Codice opzione non valido.");
+    cardtest::fill(w.TXT_OPZIONE, "");
+    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    EXPECT_EQ(w.LBL_STATO->text().toStdString(), "[x91561x] Codice opzione non valido.");
+    const std::string blu =
+        "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_OPZIONE = 'BLU'";
+    const std::string before = text(scalar(cn, "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE " + blu));
+
+    // A code typed after Nuovo that differs only in case is the option
+    // itself: its shared description is replaced only when the user says so.
+    cardtest::clearMessages();
+    QTest::mouseClick(w.CMD_NUOVO, Qt::LeftButton);
+    cardtest::fill(w.TXT_OPZIONE, "blu");
+    cardtest::fill(w.TXT_DESCR, "Blu scuro");
+    cardtest::queueAnswer(common::vbNo);
+    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    EXPECT_TRUE(cardtest::shown("[x91549x] L'opzione \"blu\" esiste gi\xC3\xA0"));
+    EXPECT_EQ(text(scalar(cn, "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE " + blu)), before);
+    EXPECT_EQ(w.TXT_OPZIONE->text(), QStringLiteral("blu"));  // what was typed stays
+    EXPECT_EQ(w.TXT_DESCR->text(), QStringLiteral("Blu scuro"));
+    EXPECT_TRUE(w.LBL_STATO->text().isEmpty()) << w.LBL_STATO->text().toStdString();
+    cardtest::queueAnswer(common::vbYes);
+    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    EXPECT_EQ(count(cn, "MG5E_OPZIONI", blu + " AND MG5E_DESCR = 'Blu scuro'"), 1);
+    EXPECT_EQ(count(cn, "MG5E_OPZIONI", "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1'"), 10);
+    EXPECT_EQ(text(w.recordset()->value("MG5E_OPZIONE")), "BLU");  // on the option itself
+    EXPECT_TRUE(w.LBL_STATO->text().isEmpty()) << w.LBL_STATO->text().toStdString();
+
+    // An option added elsewhere after the list was read is found in the table:
+    // asked about, never a duplicate-key error.
+    cn.execute(
+        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+        "MG5E_DESCR) VALUES (1, 'A1', 'OCR', 'Ocra')");
+    cardtest::clearMessages();
+    QTest::mouseClick(w.CMD_NUOVO, Qt::LeftButton);
+    cardtest::fill(w.TXT_OPZIONE, "OCR");
+    cardtest::fill(w.TXT_DESCR, "Ocra chiaro");
+    cardtest::queueAnswer(common::vbNo);
+    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    EXPECT_TRUE(cardtest::shown("[x91549x]"));
+    EXPECT_TRUE(w.LBL_STATO->text().isEmpty()) << w.LBL_STATO->text().toStdString();
+    EXPECT_EQ(count(cn, "MG5E_OPZIONI", "MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_DESCR = 'Ocra'"), 1);
+
+    // A row chosen in the list is described anew without a question.
+    cardtest::clearMessages();
     w.carica("BLU");
-    EXPECT_FALSE(w.elimina());  // in two groupings
-    EXPECT_NE(w.LBL_STATO->text().indexOf("utilizzata"), -1);
-    EXPECT_EQ(count(card.connection(), "MG5E_OPZIONI",
-                    "MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A1'"),
-              10);
+    cardtest::fill(w.TXT_DESCR, "Blu notte");
+    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    EXPECT_TRUE(cardtest::shownMessages().empty());
+    EXPECT_EQ(count(cn, "MG5E_OPZIONI", blu + " AND MG5E_DESCR = 'Blu notte'"), 1);
+
+    w.carica("BLU");
+    QTest::mouseClick(w.CMD_ELIMINA, Qt::LeftButton);  // in two groupings
+    EXPECT_EQ(w.LBL_STATO->text().toStdString(),
+              "[x91562x] L'opzione \xC3\xA8 gi\xC3\xA0 stata utilizzata. Impossibile eliminarla.");
+    EXPECT_EQ(count(cn, "MG5E_OPZIONI", blu), 1);
     w.carica("BEI");
     EXPECT_TRUE(w.elimina());
-    EXPECT_EQ(w.recordset()->recordCount(), 9);
+    EXPECT_EQ(w.recordset()->recordCount(), 10);  // OCR in, BEI out
 }
 
 }  // namespace

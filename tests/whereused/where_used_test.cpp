@@ -203,4 +203,39 @@ TEST_F(WhereUsed, RetiringGivesTheStateForAllItemsAndDeletesNothing) {
     EXPECT_EQ(wutest::photo(cn()), before);
 }
 
+// Commands that need something chosen: the item list on a line without
+// rows is off (and a double click there opens nothing); retiring with no
+// state on an option that is not retired says what is missing.
+TEST_F(WhereUsed, ListAndRetireNeedALineWithRowsAndAState) {
+    const auto before = wutest::photo(cn());
+    groupings::WhereUsedDialog* w = openFrom(st.GRDX_VARIANTI_SOURCE, "MG5E_OPZIONE", "BLU");
+    ASSERT_NE(w, nullptr);
+    w->show();
+    db::Recordset* rs = w->recordset();
+    long vuota = -1, piena = -1;
+    for (long r = 0; r < rs->recordCount(); ++r)
+        (db::integerOf(rs->valueAt(r, rs->fieldIndex("RIGHE"))) == 0 ? vuota : piena) = r;
+    ASSERT_GE(vuota, 0);
+    ASSERT_GE(piena, 0);
+    w->GRD_DOVEUSATA->SetCurrentRow(vuota);
+    EXPECT_FALSE(w->CMD_ELENCO->isEnabled());
+    const QRect cella =
+        w->GRD_DOVEUSATA->visualRect(w->GRD_DOVEUSATA->model()->index(static_cast<int>(vuota), 0));
+    QTest::mouseDClick(w->GRD_DOVEUSATA->viewport(), Qt::LeftButton, {}, cella.center());
+    EXPECT_EQ(w->findChild<QDialog*>("DLG_ELENCO"), nullptr);
+    EXPECT_EQ(w->OpenItemList(vuota), nullptr);
+    w->GRD_DOVEUSATA->SetCurrentRow(piena);
+    EXPECT_TRUE(w->CMD_ELENCO->isEnabled());
+    QTest::mouseClick(w->CMD_ELENCO, Qt::LeftButton);
+    EXPECT_NE(w->findChild<QDialog*>("DLG_ELENCO"), nullptr);
+
+    cardtest::clearMessages();
+    ASSERT_EQ(w->CBO_STATORITIRO->currentIndex(), 0);  // no state chosen
+    QTest::mouseClick(w->CMD_RITIRA, Qt::LeftButton);
+    EXPECT_TRUE(cardtest::shown("[x91822x] Scegliere lo stato con cui ritirare l'opzione."));
+    EXPECT_EQ(w->LBL_RITIRO->text().toStdString(), "[x91820x] Non ritirata");
+    EXPECT_EQ(wutest::photo(cn()), before);
+    closeAll();
+}
+
 }  // namespace
