@@ -34,6 +34,17 @@ struct RunHelpers : PaneFixture {
         pane->CMD_DUPL->click();
     }
     long long pd95() { return rows("PD95_DISBA", "1 = 1"); }
+    // Duplica pressed and refused with the one message given, before any
+    // question: no bill written, no outcome shown.
+    void expectRefusedAtThePress(const std::string& message) {
+        const long long before = pd95();
+        pane->CMD_DUPL->click();
+        const auto messages = cardtest::shownMessages();
+        ASSERT_EQ(messages.size(), 1u);  // no confirmation asked
+        EXPECT_EQ(messages[0], message);
+        EXPECT_EQ(pd95(), before);
+        EXPECT_EQ(esito(0), "");
+    }
 };
 
 // Origin M BLU of MAGLIA-001 (two component lines); destinations L and S in
@@ -56,27 +67,15 @@ struct Run : RunHelpers {
 TEST_F(Run, WithoutAnOriginItemNothingHappens) {
     pickAll();
     origin("", "");
-    const long long before = pd95();
-    pane->CMD_DUPL->click();
-    const auto messages = cardtest::shownMessages();
-    ASSERT_EQ(messages.size(), 1u);  // no confirmation asked
-    EXPECT_EQ(messages[0], "[x32819x] Indicare il codice articolo di origine.");
-    EXPECT_EQ(pd95(), before);
-    EXPECT_EQ(esito(0), "");
+    expectRefusedAtThePress("[x32819x] Indicare il codice articolo di origine.");
 }
 
 // A code typed and not left yet is decided at the press: an origin that is
 // no item is refused before the question, and the corrected one runs.
 TEST_F(Run, AnOriginThatIsNoItemIsRefusedBeforeAnythingIsCopied) {
     pickAll();
-    const long long before = pd95();
     cardtest::fill(pane->TXT_ARTICOLO_ORIG->LineEdit(), "NONESISTE");
-    pane->CMD_DUPL->click();
-    const auto messages = cardtest::shownMessages();
-    ASSERT_EQ(messages.size(), 1u);  // no confirmation asked
-    EXPECT_EQ(messages[0], "[x91204x] L'articolo di origine NONESISTE non esiste.");
-    EXPECT_EQ(pd95(), before);
-    EXPECT_EQ(esito(0), "");
+    expectRefusedAtThePress("[x91204x] L'articolo di origine NONESISTE non esiste.");
     EXPECT_FALSE(pane->CMD_DUPL->isHidden());
 
     cardtest::clearMessages();

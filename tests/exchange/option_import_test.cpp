@@ -64,27 +64,31 @@ struct OptionImport : groupingstest::Options {
                 Qt::LeftButton);
         });
     }
+    // A file of the test's folder holding the bytes given; answers its path.
+    QString csvFile(const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    QTemporaryDir dir;
     std::vector<std::string> anteprima;
     std::string riepilogo;
 };
 
 TEST_F(OptionImport, APreviewMarksEveryRowAndConfermaWritesTheAcceptedOnes) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("taglie.csv");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "\xEF\xBB\xBFOpzione;Descrizione;Lettera\r\n"
-        "XS;Extra small;E\r\n"                              // unchanged
-        "S;Piccola;P\r\n"                                   // changed
-        "3XL;Tripla extra;T\r\n"                            // new
-        "O'K;Con apice;C\r\n"                               // apostrophe
-        "XXXL;Troppo lungo;T\r\n"                           // longer than the slot (3)
-        "3XL;Ancora;A\r\n"                                  // repeated
-        ";Senza codice;S\r\n"                               // blank code
-        "\r\n"                                              // an empty line: ignored
-        "4XL;\"L'ultima; con \"\"virgolette\"\"\";U\r\n");  // new, quoted
-    f.close();
+    const QString path = csvFile("taglie.csv",
+                                 "\xEF\xBB\xBFOpzione;Descrizione;Lettera\r\n"
+                                 "XS;Extra small;E\r\n"     // unchanged
+                                 "S;Piccola;P\r\n"          // changed
+                                 "3XL;Tripla extra;T\r\n"   // new
+                                 "O'K;Con apice;C\r\n"      // apostrophe
+                                 "XXXL;Troppo lungo;T\r\n"  // longer than the slot (3)
+                                 "3XL;Ancora;A\r\n"         // repeated
+                                 ";Senza codice;S\r\n"      // blank code
+                                 "\r\n"                     // an empty line: ignored
+                                 "4XL;\"L'ultima; con \"\"virgolette\"\"\";U\r\n");  // new, quoted
     const std::string before = tutte();
 
     // Annulla writes nothing.
@@ -148,20 +152,15 @@ TEST_F(OptionImport, APastedBlockUnderAFaultWritesNothing) {
 // stored M, "x1" and "X1" are one code. Text the columns cannot hold (a
 // control character of a binary file, Cyrillic) is refused by the preview.
 TEST_F(OptionImport, CodesInAnotherCaseAreTheStoredOnesAndUnstorableTextIsRefused) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("minuscole.csv");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "Opzione;Descrizione\r\n"
-        "m;Media\r\n"
-        "xs;Extra small\r\n"
-        "x1;Primo\r\n"
-        "X1;Secondo\r\n"
-        "\xD0\x96\xD0\x96;Cirillico\r\n"
-        "Z\x01;Controllo\r\n"
-        "Z2;Descrizione \xF0\x9F\x98\x80\r\n");
-    f.close();
+    const QString path = csvFile("minuscole.csv",
+                                 "Opzione;Descrizione\r\n"
+                                 "m;Media\r\n"
+                                 "xs;Extra small\r\n"
+                                 "x1;Primo\r\n"
+                                 "X1;Secondo\r\n"
+                                 "\xD0\x96\xD0\x96;Cirillico\r\n"
+                                 "Z\x01;Controllo\r\n"
+                                 "Z2;Descrizione \xF0\x9F\x98\x80\r\n");
     const std::string before = tutte();
 
     rispondi("Conferma");
@@ -219,7 +218,6 @@ TEST_F(OptionImport, TheGridsOwnCopyAndItsEnglishExportReadBackUnchanged) {
     host.SetClsGlobal(&global);
     card.services().setInterface(&host);
     card.services().TraduciColonne(st.GRDX_VARIANTI_SOURCE);
-    QTemporaryDir dir;
     const QString path = dir.filePath("options.csv");
     ASSERT_TRUE(scambio().ExportCsv(path));
     QFile f(path);

@@ -341,6 +341,15 @@ TEST(OptionsManagement, RefusesBadCodesAndOptionsInUse) {
     groupings::FRMMG_OPZIONI w(cn, "1", "A1");
     w.show();
     w.carica("");
+    // Nuovo, a code and a description typed, Conferma answered as given.
+    auto typeNew = [&](const char* code, const char* description, int answer) {
+        cardtest::clearMessages();
+        QTest::mouseClick(w.CMD_NUOVO, Qt::LeftButton);
+        cardtest::fill(w.TXT_OPZIONE, code);
+        cardtest::fill(w.TXT_DESCR, description);
+        cardtest::queueAnswer(answer);
+        QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    };
     EXPECT_EQ(w.windowTitle().toStdString(), "[x91560x] Gestione opzioni variante A1");
     EXPECT_EQ(w.recordset()->recordCount(), 10);
     QTest::mouseClick(w.CMD_NUOVO, Qt::LeftButton);
@@ -356,12 +365,7 @@ TEST(OptionsManagement, RefusesBadCodesAndOptionsInUse) {
 
     // A code typed after Nuovo that differs only in case is the option
     // itself: its shared description is replaced only when the user says so.
-    cardtest::clearMessages();
-    QTest::mouseClick(w.CMD_NUOVO, Qt::LeftButton);
-    cardtest::fill(w.TXT_OPZIONE, "blu");
-    cardtest::fill(w.TXT_DESCR, "Blu scuro");
-    cardtest::queueAnswer(common::vbNo);
-    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    typeNew("blu", "Blu scuro", common::vbNo);
     EXPECT_TRUE(cardtest::shown("[x91549x] L'opzione \"blu\" esiste gi\xC3\xA0"));
     EXPECT_EQ(text(scalar(cn, "SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE " + blu)), before);
     EXPECT_EQ(w.TXT_OPZIONE->text(), QStringLiteral("blu"));  // what was typed stays
@@ -379,12 +383,7 @@ TEST(OptionsManagement, RefusesBadCodesAndOptionsInUse) {
     cn.execute(
         "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
         "MG5E_DESCR) VALUES (1, 'A1', 'OCR', 'Ocra')");
-    cardtest::clearMessages();
-    QTest::mouseClick(w.CMD_NUOVO, Qt::LeftButton);
-    cardtest::fill(w.TXT_OPZIONE, "OCR");
-    cardtest::fill(w.TXT_DESCR, "Ocra chiaro");
-    cardtest::queueAnswer(common::vbNo);
-    QTest::mouseClick(w.CMD_SALVA, Qt::LeftButton);
+    typeNew("OCR", "Ocra chiaro", common::vbNo);
     EXPECT_TRUE(cardtest::shown("[x91549x]"));
     EXPECT_TRUE(w.LBL_STATO->text().isEmpty()) << w.LBL_STATO->text().toStdString();
     EXPECT_EQ(count(cn, "MG5E_OPZIONI", "MG5E_CODICEVAR_MG5F = 'A1' AND MG5E_DESCR = 'Ocra'"), 1);
