@@ -46,6 +46,7 @@
 // (blank or too long a description) is left out and listed by Scarti(); a
 // database failure rolls the whole store back and is thrown.
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,14 @@ struct RigaScartata {
     std::string articolo;
     std::string variante;
     std::string motivo;
+};
+
+// Genera refuses a selection with more variant articles than it composes at
+// once: every combination of the options of the item's variants is a row.
+struct TroppeCombinazioni : std::runtime_error {
+    explicit TroppeCombinazioni(long long limit)
+        : std::runtime_error("Troppe combinazioni di opzioni"), massimo(limit) {}
+    long long massimo;
 };
 
 class CalcDescrVar : public framework::ComponentBase {

@@ -204,6 +204,21 @@ void CLSFW_CALCDESCRVAR::Genera() {
         for (const auto& row : rowsOf(*cn, sqlManagingItems(ditta(), condizione_)))
             items.push_back(common::NzStringa(row.at(0)));
 
+    // Counted before a row is made: with no grouping, a few variants of a
+    // few hundred options each give billions of combinations.
+    long long tutte = 0;
+    for (const std::string& item : items) {
+        long long total = c.varianti(item).empty() ? 0 : 1;
+        for (const auto& v : c.varianti(item))
+            total = std::min(total * static_cast<long long>(v.opzioni.size()),
+                             kMassimoCombinazioni + 1);
+        tutte = std::min(tutte + total, kMassimoCombinazioni + 1);
+    }
+    if (tutte > kMassimoCombinazioni) {
+        risultato_.reset();  // nothing of an earlier selection stays on show
+        throw TroppeCombinazioni(kMassimoCombinazioni);
+    }
+
     for (const std::string& item : items) {
         const auto& vars = c.varianti(item);
         long total = vars.empty() ? 0 : 1;

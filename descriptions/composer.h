@@ -15,7 +15,9 @@ namespace descriptions {
 
 inline constexpr int kLunghezzaDescrizione = 80;  // MG87_DESCART
 inline constexpr int kLunghezzaEstesa = 3500;     // MG87_DESCARTEST
-inline constexpr int kOpzioniRisultato = 15;      // OPZIONE_A0..OPZIONE_A14
+// Variant articles Genera composes at once, at the most.
+inline constexpr long long kMassimoCombinazioni = 250000;
+inline constexpr int kOpzioniRisultato = 15;  // OPZIONE_A0..OPZIONE_A14
 
 // Characters of a UTF-8 text (not bytes).
 int lunghezza(const std::string& text);

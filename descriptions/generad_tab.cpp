@@ -191,7 +191,19 @@ void GeneradTab::Tab_Generad() {
         Attesa attesa;
         calc_->SetLingua(lingua());
         calc_->SetSelezione("MG6B_CODART_MG66 = '" + card().currentItem() + "'");
-        calc_->Genera();
+        try {
+            calc_->Genera();
+        } catch (const TroppeCombinazioni& troppe) {
+            // The list stays empty; the user learns why and what to change.
+            common::WindowServices& ws = card().services();
+            const std::string massimo = std::to_string(troppe.massimo);
+            ws.VisualizzaMessaggio(
+                "L'articolo ha pi\xC3\xB9 di " + massimo +
+                    " combinazioni di opzioni: troppe per comporle insieme. Assegnare alle sue "
+                    "varianti raggruppamenti pi\xC3\xB9 ristretti.",
+                91303, common::vbExclamation, card().widget()->windowTitle().toStdString(),
+                std::vector<db::Value>{db::Value(massimo)});
+        }
     });
     p.step([&] {
         db::Recordset* rs = calc_->Risultato();

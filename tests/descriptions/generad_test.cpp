@@ -104,6 +104,32 @@ TEST_F(Generad, ListsEveryVariantArticleWithItsStoredDescription) {
     EXPECT_EQ(tab->QGRID_GENERAD->model()->rowCount(), 0);
 }
 
+// Sizes, colours, lengths and a thousand fits, none of them limited by a
+// grouping, are 14 x 10 x 5 x 1,003 combinations, over what the generator
+// composes at once: the user is told why the list is empty, at once, with nothing of
+// the item shown before left on show.
+TEST_F(Generad, TooManyCombinationsAreRefusedWithAReasonNotComposed) {
+    card.showItem("MAGLIA-001");
+    tab->load();
+    ASSERT_EQ(result().recordCount(), 30);
+    db::Connection& cn = card.connection();
+    cn.execute(
+        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, "
+        "MG5E_DESCR) SELECT 1, 'A3', 'V' + a.d + b.d + c.d, 'Vestibilit\xC3\xA0 ' + a.d + b.d + "
+        "c.d FROM (VALUES ('0'), ('1'), ('2'), ('3'), ('4'), ('5'), ('6'), ('7'), ('8'), ('9')) "
+        "a(d) CROSS JOIN (VALUES ('0'), ('1'), ('2'), ('3'), ('4'), ('5'), ('6'), ('7'), ('8'), "
+        "('9')) b(d) CROSS JOIN (VALUES ('0'), ('1'), ('2'), ('3'), ('4'), ('5'), ('6'), ('7'), "
+        "('8'), ('9')) c(d)");
+    cn.execute(
+        "UPDATE MG6B_GESVARART SET MG6B_CODRAGGVAR_MG5G = NULL, MG6B_FLGGESTVAR = 1 WHERE "
+        "MG6B_CODART_MG66 = 'MAGLIA-001' AND MG6B_CODICEVAR_MG5F IN ('A0', 'A1', 'A2', 'A3')");
+    cardtest::clearMessages();
+    tab->load();
+    EXPECT_TRUE(shown("[x91303x] L'articolo ha pi\xC3\xB9 di 250000 combinazioni di opzioni"));
+    EXPECT_EQ(tab->QGRID_GENERAD->model()->rowCount(), 0);
+    EXPECT_EQ(tab->LBL_ELAB->text().toStdString(), "[x76503x] Combinazioni elaborate : 0");
+}
+
 TEST_F(Generad, ALanguageHidesStoringForEveryLanguageAndBringsItsTexts) {
     card.showItem("MAGLIA-001");
     tab->load();
