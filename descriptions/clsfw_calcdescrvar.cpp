@@ -206,12 +206,15 @@ void CLSFW_CALCDESCRVAR::Genera() {
 
     // Counted before a row is made: with no grouping, a few variants of a
     // few hundred options each give billions of combinations.
+    // Within the limit each item's count is exact, and the rows below use it.
+    std::vector<long long> totali;
     long long tutte = 0;
     for (const std::string& item : items) {
         long long total = c.varianti(item).empty() ? 0 : 1;
         for (const auto& v : c.varianti(item))
             total = std::min(total * static_cast<long long>(v.opzioni.size()),
                              kMassimoCombinazioni + 1);
+        totali.push_back(total);
         tutte = std::min(tutte + total, kMassimoCombinazioni + 1);
     }
     if (tutte > kMassimoCombinazioni) {
@@ -219,11 +222,10 @@ void CLSFW_CALCDESCRVAR::Genera() {
         throw TroppeCombinazioni(kMassimoCombinazioni);
     }
 
-    for (const std::string& item : items) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string& item = items[i];
         const auto& vars = c.varianti(item);
-        long total = vars.empty() ? 0 : 1;
-        for (const auto& v : vars)
-            total *= static_cast<long>(v.opzioni.size());
+        const long long total = totali[i];
         if (total == 0)
             continue;
         std::map<std::string, std::pair<std::string, std::string>> current;
@@ -232,7 +234,7 @@ void CLSFW_CALCDESCRVAR::Genera() {
                                                      common::NzStringa(row.at(2))};
         // Every combination, the last variant turning fastest.
         std::vector<std::size_t> at(vars.size(), 0);
-        for (long n = 0; n < total; ++n) {
+        for (long long n = 0; n < total; ++n) {
             std::string code(static_cast<std::size_t>(c.larghezza()), ' ');
             rs->addNew();
             rs->setValue(0, db::Value(db::Decimal(0)));
